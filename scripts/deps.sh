@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian packages Lumora needs that are not there yet.
+set -e
+PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
+qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins \
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libvips-tools"
+missing=""
+for p in $PKGS; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi

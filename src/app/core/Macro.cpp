@@ -1,0 +1,74 @@
+#include "app/core/Macro.h"
+
+#include "app/core/Prompts.h"
+
+namespace lum {
+
+MacroRecorder::MacroRecorder() { InstallDefaults(); }
+
+void MacroRecorder::InstallDefaults() {
+    MacroActions.fill(MacroAction{});
+    MacroState = 3;
+    MacroCount = 2;
+    MacroActions[0] = {15, 0, 0, 0};
+    MacroActions[1] = {14, 0, 0, 0};
+    setClose(false);
+    setExecute(true);
+}
+
+void MacroRecorder::SetMenu(MacroMenu* m) {
+    menu_ = m;
+    if (menu_) {
+        menu_->SetCloseEnabled(CloseEnabled);
+        menu_->SetExecuteEnabled(ExecuteEnabled);
+    }
+}
+
+void MacroRecorder::setClose(bool on) {
+    CloseEnabled = on;
+    if (menu_) menu_->SetCloseEnabled(on);
+}
+
+void MacroRecorder::setExecute(bool on) {
+    ExecuteEnabled = on;
+    if (menu_) menu_->SetExecuteEnabled(on);
+}
+
+void MacroRecorder::Start() {
+    MacroActions.fill(MacroAction{});
+    MacroCount = 0;
+    MacroState = 1;
+    setExecute(false);
+    setClose(false);
+}
+
+void MacroRecorder::Record(int code, int p1, int p2, int p3) {
+    if (MacroState > 2) return;
+    if (MacroCount >= kMaxActions) {
+        if (prompts_) prompts_->Message("Macro : 64 axions maximum.");
+        return;
+    }
+    MacroState = 2;
+    MacroActions[MacroCount] = {code, p1, p2, p3};
+    ++MacroCount;
+    setClose(true);
+}
+
+void MacroRecorder::Close() {
+    MacroState = 3;
+    setClose(false);
+    if (MacroCount > 0) setExecute(true);
+}
+
+void MacroRecorder::Execute(MacroReplayer& replayer) {
+    if (MacroCount == 0 || MacroState != 3) return;
+    // Copy first: a replayed operation must not see a list that changes under it.
+    const auto actions = MacroActions;
+    const int count = MacroCount;
+    for (int i = 0; i < count; ++i) {
+        const MacroAction& a = actions[i];
+        if (replayer.Replays(a.code)) replayer.ReplayAction(a.code, a.p1);
+    }
+}
+
+}  // namespace lum

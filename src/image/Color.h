@@ -1,0 +1,47 @@
+// Integer colour helpers shared by the compositing and paint code.
+#pragma once
+#include <cstdint>
+
+namespace lum {
+
+// 32-bit colour: red in the lowest byte, then green, then blue.
+using Colour = uint32_t;
+constexpr inline Colour MakeColour(int r, int g, int b) {
+    return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr inline int ColourR(Colour c) { return c & 0xFF; }
+constexpr inline int ColourG(Colour c) { return (c >> 8) & 0xFF; }
+constexpr inline int ColourB(Colour c) { return (c >> 16) & 0xFF; }
+
+struct Hsv {
+    int V, S, H;
+};
+struct Rgb {
+    int R, G, B;
+    bool operator==(const Rgb& o) const { return R == o.R && G == o.G && B == o.B; }
+};
+
+// Hue 0..360 (360 for pure red when saturated), saturation and value 0..255.
+Hsv RgbToHsv(int r, int g, int b);
+Rgb HsvToRgb(int h, int s, int v);
+
+struct Rect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int width() const { return Right - Left; }
+    int height() const { return Bottom - Top; }
+    bool operator==(const Rect& o) const {
+        return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom;
+    }
+};
+
+struct FitResult {
+    Rect rect;
+    float scale = 1.0f;
+};
+// Aspect-preserving placement of an imgW x imgH picture into a boxW x boxH box.
+FitResult FitRect(int boxW, int boxH, int imgW, int imgH, int marginX, int marginY, bool enlarge);
+
+// Integer distance by twelve Newton steps (not always the exact square root).
+int IntDistance(int ax, int ay, int bx, int by);
+
+}  // namespace lum

@@ -1,0 +1,78 @@
+// The 24-bit picture every operation works on: bytes blue, green, red per pixel,
+// row 0 at the top, each row padded to a multiple of 4 bytes.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace lum {
+
+// Raised when an image would exceed what we are willing to allocate.
+class ImageTooLarge : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Image {
+public:
+    // Largest pixel count we allocate; larger pictures are refused before any memory is taken.
+    static constexpr int64_t kMaxPixels = 250LL * 1000 * 1000;
+
+    Image() = default;
+    Image(int width, int height);
+    Image(const Image& other);
+    Image& operator=(const Image& other);
+    Image(Image&& other) noexcept;
+    Image& operator=(Image&& other) noexcept;
+    ~Image();
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool empty() const { return width_ <= 0 || height_ <= 0; }
+    // Bytes per row including the padding to 4.
+    size_t stride() const { return stride_; }
+    static size_t strideFor(int width) { return (static_cast<size_t>(width) * 3 + 3) & ~size_t(3); }
+
+    uint8_t* row(int y) { return data_ + static_cast<size_t>(y) * stride_; }
+    const uint8_t* row(int y) const { return data_ + static_cast<size_t>(y) * stride_; }
+    uint8_t* data() { return data_; }
+    const uint8_t* data() const { return data_; }
+    size_t byteSize() const { return stride_ * static_cast<size_t>(height_ > 0 ? height_ : 0); }
+
+    // Pixel helpers for tests and slow paths; pixel code uses row().
+    uint8_t* pixel(int x, int y) { return row(y) + 3 * static_cast<size_t>(x); }
+    const uint8_t* pixel(int x, int y) const { return row(y) + 3 * static_cast<size_t>(x); }
+    void setPixel(int x, int y, uint8_t r, uint8_t g, uint8_t b);
+
+    // Resize keeping the overlapping area; new pixels are black. Negative sizes count as 0.
+    // Throws ImageTooLarge above kMaxPixels.
+    void resize(int width, int height);
+    // Every image is already 24-bit; kept so call sites read like the operations they follow.
+    void setPixelFormat24() {}
+    // Exact copy, size included.
+    void assign(const Image& other) { *this = other; }
+    // Copy the overlapping area of src onto this image at (0, 0).
+    void drawAt00(const Image& src);
+    void fill(uint8_t r, uint8_t g, uint8_t b);
+
+    // Same size and the same pixels (padding ignored).
+    bool samePixels(const Image& other) const;
+    bool operator==(const Image& other) const { return samePixels(other); }
+    bool operator!=(const Image& other) const { return !samePixels(other); }
+
+    // Throws ImageTooLarge when width x height is not acceptable.
+    static void checkSize(int64_t width, int64_t height);
+
+private:
+    void allocate(int width, int height);
+    void release();
+
+    int width_ = 0;
+    int height_ = 0;
+    size_t stride_ = 0;
+    uint8_t* data_ = nullptr;
+    size_t capacity_ = 0;
+};
+
+}  // namespace lum

@@ -1,0 +1,32 @@
+// The optimize action and the colour engine: balance, channel shifts, lighten.
+#pragma once
+#include "app/core/EditState.h"
+#include "image/Image.h"
+
+namespace lum {
+
+// Balance modes.
+constexpr int kModeLighten = 5, kModeShift = 7, kModeFlesh = 8, kModeLandscape = 9;
+
+// Reads src, writes dst (given src's size first). mode 8 = flesh targets, 9 = landscape.
+void ColourPass(const Image& src, Image& dst, int mode, const BalanceTargets& targets);
+
+// Edge-preserving 3x3 weighted average; weights top-left .. bottom-right.
+void SelectiveSmooth(const Image& src, Image& dst, int threshold, int isolationLimit, const int weights[9]);
+
+// dst := first mixed with second at percent; records macro action (1, percent mod 100).
+void BlendImages(EditState& st, const Image& first, const Image& second, Image& dst, int percent);
+
+// "Optimize The Photo Now!" pixel work on st.WorkImage (compareVariant: kernel 1 4 1, blend 40).
+// Records (15) and (1, percent mod 100); sets nothing else (the window sets its flags).
+void OptimizePhoto(EditState& st, bool compareVariant = false);
+
+// The in-place colour engine on st.WorkImage; kind 1..6 is used by mode 7 only.
+void ColourPassInPlace(EditState& st, int kind, int mode);
+
+// Menu operations: record their macro action after running.
+void FleshBalance(EditState& st);      // Equilibrer1Click, records 15
+void LandscapeBalance(EditState& st);  // Equilibrer2Click, records 16
+void ChannelShift(EditState& st, int kind);  // the six 10 % shifts, records (12, kind)
+
+}  // namespace lum

@@ -1,0 +1,17 @@
+#include "app/cli/Cli.h"
+
+#ifdef LUMORA_GUI
+#include "app/App.h"
+#endif
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (lum::IsCliInvocation(argc, argv)) return lum::RunCli(argc, argv);
+#ifdef LUMORA_GUI
+    return lum::RunGui(argc, argv);
+#else
+    std::fprintf(stderr, "lumora: built without the desktop program; see lumora --help\n");
+    return 2;
+#endif
+}

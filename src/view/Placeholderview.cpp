@@ -1,0 +1,1 @@
+// placeholder until the first widget of this folder lands

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "image/Arith.h"
+#include "image/Color.h"
+#include "image/Image.h"
+#include "image/Tables.h"
+
+using namespace lum;
+
+TEST(Image, RowsArePaddedToFourBytes) {
+    Image a(5, 2);
+    EXPECT_EQ(a.stride(), 16u);
+    EXPECT_EQ(Image(4, 1).stride(), 12u);
+    EXPECT_EQ(Image(1, 1).stride(), 4u);
+}
+
+TEST(Image, ResizeKeepsOverlapAndBlackensNewArea) {
+    Image a(3, 3);
+    a.setPixel(2, 2, 10, 20, 30);
+    a.setPixel(0, 0, 1, 2, 3);
+    a.resize(5, 4);
+    EXPECT_EQ(a.pixel(2, 2)[2], 10);
+    EXPECT_EQ(a.pixel(0, 0)[0], 3);
+    EXPECT_EQ(a.pixel(4, 3)[0], 0);
+    a.resize(1, 1);
+    EXPECT_EQ(a.width(), 1);
+    EXPECT_EQ(a.pixel(0, 0)[1], 2);
+}
+
+TEST(Image, AssignAndDrawAt00) {
+    Image a(4, 4), b(2, 6);
+    a.fill(9, 9, 9);
+    b.fill(1, 2, 3);
+    Image c = a;
+    c.drawAt00(b);
+    EXPECT_EQ(c.width(), 4);
+    EXPECT_EQ(c.pixel(1, 3)[2], 1);
+    EXPECT_EQ(c.pixel(2, 0)[2], 9);
+    c.assign(b);
+    EXPECT_TRUE(c == b);
+}
+
+TEST(Image, RefusesHugeSizesBeforeAllocating) {
+    EXPECT_THROW(Image(20000, 20000), ImageTooLarge);
+    EXPECT_NO_THROW(Image::checkSize(15000, 15000));
+}
+
+TEST(Arith, DivTruncatesAndRoundTiesToEven) {
+    EXPECT_EQ(idiv(-7, 2), -3);
+    EXPECT_EQ(roundHalfEven(0.5), 0);
+    EXPECT_EQ(roundHalfEven(1.5), 2);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(-1.5), -2);
+    EXPECT_EQ(roundHalfEven(48.5), 48);
+    EXPECT_EQ(clampByte(-3), 0);
+    EXPECT_EQ(clampByte(300), 255);
+}
+
+TEST(Tables, ToneTableValues) {
+    const auto& t = ToneTable();
+    const int idx[] = {0, 1, 2, 3, 10, 11, 50, 64, 100, 128, 192, 200, 254, 255};
+    const int val[] = {0, 21, 26, 30, 44, 45, 75, 81, 94, 102, 117, 118, 128, 128};
+    for (size_t i = 0; i < sizeof idx / sizeof idx[0]; ++i) EXPECT_EQ(t[idx[i]], val[i]) << idx[i];
+}
+
+TEST(Tables, AngleTables) {
+    auto a = BuildAngleTables();
+    EXPECT_FLOAT_EQ(a.SinTable[90], 1.0f);
+    EXPECT_FLOAT_EQ(a.CosTable[0], 1.0f);
+    EXPECT_NEAR(a.CosTable[90], 0.0f, 1e-7);
+}
+
+TEST(Color, HsvRoundTripsAndEdgeCases) {
+    Hsv red = RgbToHsv(255, 0, 0);
+    EXPECT_EQ(red.H, 360);
+    EXPECT_EQ(red.S, 255);
+    EXPECT_EQ(RgbToHsv(0, 0, 0).S, 0);
+    EXPECT_EQ(HsvToRgb(360, 255, 255), (Rgb{255, 0, 0}));
+    EXPECT_EQ(HsvToRgb(120, 255, 255), (Rgb{0, 255, 0}));
+    EXPECT_EQ(HsvToRgb(0, 100, 77), (Rgb{77, 77, 77}));
+}
+
+TEST(Color, IntDistanceFollowsTheIteration) {
+    EXPECT_EQ(IntDistance(0, 0, 0, 0), 0);
+    EXPECT_EQ(IntDistance(0, 0, 1, 0), 1);
+    EXPECT_EQ(IntDistance(0, 0, 1, 1), 1);
+    EXPECT_EQ(IntDistance(0, 0, 2, 0), 2);
+    EXPECT_EQ(IntDistance(7, 7, 4, 3), 5);
+    EXPECT_EQ(IntDistance(0, 0, -10, 0), 10);
+}
+
+TEST(Color, FitRect) {
+    FitResult r = FitRect(152, 152, 400, 300, 0, 0, false);
+    EXPECT_EQ(r.rect.width(), 152);
+    EXPECT_EQ(r.rect.height(), 114);
+    EXPECT_EQ(r.rect.Top, 19);
+    FitResult e = FitRect(0, 10, 10, 10, 0, 0, false);
+    EXPECT_EQ(e.rect.width(), 0);
+    EXPECT_FLOAT_EQ(e.scale, 1.0f);
+    FitResult s = FitRect(100, 100, 20, 10, 0, 0, false);
+    EXPECT_EQ(s.rect.Left, 40);
+    EXPECT_EQ(s.rect.width(), 20);
+}
