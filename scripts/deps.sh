@@ -2,8 +2,8 @@
 # Installs the Debian packages Lumora needs that are not there yet.
 set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
-qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins \
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libvips-tools"
+qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins \
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
