@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/core/Macro.h"
+#include "image/Codec.h"
 #include "image/Color.h"
 #include "image/Image.h"
 #include "image/Tables.h"
@@ -90,6 +91,7 @@ public:
     bool NewImagePending = false;
     bool PhotoLoaded = false, Saved = true, Optimized = false;
     std::string FileInfoText;
+    JpegMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
 
     // --- macro recorder of this window ---
     MacroRecorder Macro;
