@@ -69,6 +69,9 @@ void EditState::CommitMemoryImage(int W, int H, CommitMode mode) {
     }
     WorkImage.resize(UndoImage.width(), UndoImage.height());
     WorkImage.drawAt00(UndoImage);
+    // The layout hook below may paint through the row tables; WorkImage's storage may just
+    // have moved, so point the tables at it before anything draws.
+    RebuildRows();
     if (mode == CommitMode::Compare100) {
         ZoomIndex = 7;
     } else {

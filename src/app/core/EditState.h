@@ -96,6 +96,11 @@ public:
     // --- macro recorder of this window ---
     MacroRecorder Macro;
     Prompts* prompts = nullptr;
+    // Sets the window's prompts for its operations and its macro recorder alike.
+    void SetPrompts(Prompts* p) {
+        prompts = p;
+        Macro.SetPrompts(p);
+    }
 
     // --- hooks into the window (all optional) ---
     std::function<void()> RedrawView;            // the one redraw entry

@@ -14,6 +14,15 @@ struct MacroAction {
     }
 };
 
+// Codes the main window replays (grey scale, channel shift, blur, auto smooth, the two
+// balances) and those the compare window replays on top (lighten, sharpen +, sharpen).
+inline bool MainWindowReplays(int code) {
+    return code == 2 || code == 12 || code == 13 || code == 14 || code == 15 || code == 16;
+}
+inline bool CompareWindowReplays(int code) {
+    return MainWindowReplays(code) || code == 4 || code == 5 || code == 6;
+}
+
 // What a window does when a recorded action is replayed. Each window replays its own codes.
 class MacroReplayer {
 public:
