@@ -31,6 +31,16 @@ public:
         (void)caption; (void)label; (void)text;
         return false;
     }
+    // A folder chooser; false when cancelled. `path` holds the starting folder on entry.
+    virtual bool AskFolder(const std::string& title, std::string& path) {
+        (void)title; (void)path;
+        return false;
+    }
+    // A longer read-only report with a caption (tree size, properties).
+    virtual void ShowText(const std::string& caption, const std::string& text) {
+        (void)caption;
+        Message(text);
+    }
 };
 
 // Answers nothing and remembers what was asked; for the command line and tests.

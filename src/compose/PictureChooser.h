@@ -1,0 +1,92 @@
+// The picture chooser "Select a picture": drives, folders and the BMP and JPEG files of a
+// folder with a preview. Every file selected is loaded at once into the target image.
+#pragma once
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+#include "image/Image.h"
+#include "view/FileOps.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QFrame;
+
+namespace lum {
+class Prompts;
+}
+
+class TEform3 : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kPreviewBox = 152;
+
+    explicit TEform3(QWidget* parent = nullptr);
+
+    // The image every selected picture is loaded into (the main window's MemoryImage).
+    void SetTargetImage(lum::Image* image) { target_ = image; }
+    void SetPrompts(lum::Prompts* prompts) { prompts_ = prompts; }
+    void SetDrives(const QList<lum::files::Drive>& drives);
+
+    // Full path of the selected file, "" when none.
+    QString FileName() const;
+    // Shows `folder` (its drive chosen in the drive box); false when it does not exist or its
+    // drive is not ready.
+    bool SetDirectory(const QString& folder);
+    QString Directory() const { return folder_; }
+    // Reads the folder again, keeping the selected file when it is still there.
+    void Refresh();
+    // Selects `path` in the file list without loading it.
+    bool SelectFile(const QString& path);
+
+    // Loads the selected file into `into` and the preview. False when nothing is selected,
+    // the drive is not ready or the file is not a valid picture (the preview is cleared then
+    // and `into` keeps its contents).
+    bool LoadSelectedInto(lum::Image& into);
+
+    // Preview size: the picture's own size, or the longer side 152 and the other in proportion.
+    static QSize PreviewSize(int width, int height);
+
+    // Controls, for the main window and tests.
+    QComboBox* DriveComboBox1 = nullptr;
+    QListWidget* DirectoryListBox1 = nullptr;
+    QListWidget* FileListBox1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+
+    // Event handlers.
+    void FormActivate();
+    void DriveComboBox1Change(int index);
+    void DirectoryListBox1Change(QListWidgetItem* item);
+    void FileListBox1Click();
+    void BitBtn2Click();
+
+signals:
+    // A picture was loaded into the target image.
+    void PictureLoaded(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    lum::Prompts& prompts() const;
+    bool FolderDriveReady();
+    void FillFolders();
+    void FillFiles();
+    void ClearPreview();
+    void SelectRowQuietly(int row);
+
+    QList<lum::files::Drive> drives_;
+    QString folder_;
+    lum::Image* target_ = nullptr;
+    lum::Prompts* prompts_ = nullptr;
+    int rememberedIndex_ = -1;
+    QString rememberedPath_;
+    int driveIndex_ = -1;
+};

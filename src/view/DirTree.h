@@ -1,0 +1,103 @@
+// The folder tree: a "Drives" root, one node per mounted volume, folders read when opened.
+#pragma once
+#include <QList>
+#include <QString>
+#include <QTreeWidget>
+
+#include "view/FileOps.h"
+
+class QMenu;
+class QAction;
+
+namespace lum {
+class Prompts;
+}
+
+class TLsFilelistView28;
+
+class TLsDirTree21 : public QTreeWidget {
+    Q_OBJECT
+public:
+    static constexpr const char* kDrives = "Drives";
+
+    explicit TLsDirTree21(QWidget* parent = nullptr);
+
+    // The path of the selected node: a folder path ending in "/", or "Drives" for the root.
+    QString SelectedPath() const { return selectedPath_; }
+    // Only records the path (when it differs); the selection and the linked list stay as they are.
+    void SetSelectedPath(const QString& path);
+    // Walks down from the drives selecting and expanding each level, makes the path the
+    // selected path, raises OnDirChange and points the linked list at it. False when the
+    // path does not exist (nothing changes then).
+    bool OpenPath(const QString& path);
+
+    // Rebuilds the root and its drives and expands the root.
+    void Rebuild();
+    // Replaces the mounted volumes (tests use made-up drives).
+    void SetDrives(const QList<lum::files::Drive>& drives);
+    const QList<lum::files::Drive>& Drives() const { return drives_; }
+
+    void SetPrompts(lum::Prompts* prompts) { prompts_ = prompts; }
+    lum::Prompts& prompts() const;
+
+    // The linked list; set by TLsFilelistView28::LinkTree.
+    void SetFileList(TLsFilelistView28* list) { fileList_ = list; }
+    TLsFilelistView28* FileList() const { return fileList_; }
+
+    // Re-reads the children of the node of `path` if it is loaded (after file commands).
+    void RefreshPath(const QString& path);
+    // The node of a path, or nullptr when it is not in the tree (yet).
+    QTreeWidgetItem* NodeOf(const QString& path) const;
+    QString PathOf(const QTreeWidgetItem* node) const;
+
+    // Drive test for removable volumes; shows the messages and returns false when not ready.
+    bool CheckDrive(const lum::files::Drive& drive);
+
+    QMenu* PopupMenu() const { return menu_; }
+
+    // Popup-menu commands, acting on the selected node.
+    void AddNode();
+    void EditNode();
+    void DelNode();
+    void CutNode();
+    void CopyNode();
+    void PasteNode();
+    void GetTreeSize();
+    void ShowFolderContents();
+    void ConnectNetResource();
+    void DisConnectNetResource();
+
+    // The checks and the work behind AddNode and EditNode, with a given name.
+    bool CreateFolderIn(const QString& parentPath, const QString& name);
+    bool RenameFolder(const QString& path, const QString& newName);
+
+    // Selects a node as a mouse press on it does.
+    void SelectNode(QTreeWidgetItem* node);
+
+signals:
+    void OnDirChange(const QString& path);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    enum Kind { RootNode = 0, DriveNode = 1, FolderNode = 2 };
+    void BuildMenu();
+    void LoadChildren(QTreeWidgetItem* node, bool force = false);
+    QTreeWidgetItem* AddFolderNode(QTreeWidgetItem* parent, const QString& name, const QString& path);
+    QTreeWidgetItem* ChildNamed(QTreeWidgetItem* node, const QString& name) const;
+    const lum::files::Drive* DriveOfNode(const QTreeWidgetItem* node) const;
+    bool NodeReady(QTreeWidgetItem* node);
+    void SetCurrentPath(const QString& path);
+    void Announce();
+    QString SelectedFolderForCommand(bool allowDrive);
+
+    QList<lum::files::Drive> drives_;
+    QTreeWidgetItem* root_ = nullptr;
+    QString selectedPath_;
+    lum::Prompts* prompts_ = nullptr;
+    TLsFilelistView28* fileList_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QAction* pasteAction_ = nullptr;
+};

@@ -1,0 +1,165 @@
+// The photo list: a detailed list of one folder's sub-folders and of the files matching a mask,
+// or of the drives.
+#pragma once
+#include <QList>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QTreeWidget>
+
+#include "view/FileOps.h"
+
+class QMenu;
+class QAction;
+class TLsDirTree21;
+
+namespace lum {
+class Prompts;
+}
+
+class TLsFilelistView28 : public QTreeWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Directory READ Directory WRITE setDirectory)
+    Q_PROPERTY(QString Mask READ Mask WRITE SetMask)
+public:
+    static constexpr const char* kDrives = "Drives";
+    static constexpr const char* kParentCaption = " ^ Parent";
+
+    // Columns of the folder view.
+    enum Column { ColName = 0, ColSize = 1, ColType = 2, ColModified = 3, ColAttr = 4 };
+    // Attribute classes shown (FileType).
+    enum FileTypeFlag { ftReadOnly = 1, ftHidden = 2, ftSystem = 4, ftArchive = 8, ftAll = 15 };
+    // Item data, stored on column 0.
+    enum Role {
+        PathRole = Qt::UserRole + 1,  // full path
+        KindRole,                     // "dir", "file" or "drv"
+        TimeRole,                     // modification time, ms since the epoch
+        BytesRole,                    // size in bytes (files)
+        ParentRole                    // true for the " ^ Parent" entry
+    };
+
+    explicit TLsFilelistView28(QWidget* parent = nullptr);
+
+    // "Drives" or a folder path ending in "/". Setting a new value refills the list.
+    QString Directory() const { return directory_; }
+    void setDirectory(const QString& dir);
+    // Lists the current directory again (after file commands, saving or deleting a photo).
+    void Refresh();
+
+    // Patterns separated by ";" (spaces around them ignored); empty means "*.*".
+    QString Mask() const { return mask_; }
+    void SetMask(const QString& mask);
+    static QStringList ParseMask(const QString& mask);
+
+    int FileType() const { return fileType_; }
+    void SetFileType(int flags) { fileType_ = flags; }
+    bool ShowFolders() const { return showFolders_; }
+    void SetShowFolders(bool on) { showFolders_ = on; }
+    bool DblClickToOpen() const { return dblClickToOpen_; }
+    void SetDblClickToOpen(bool on) { dblClickToOpen_ = on; }
+    bool HideFileExt() const { return hideFileExt_; }
+    void SetHideFileExt(bool on) { hideFileExt_ = on; }
+
+    // Links the folder tree both ways: the tree sets this list's directory when it selects a
+    // folder, and a folder opened here opens the same path in the tree.
+    void LinkTree(TLsDirTree21* tree);
+    TLsDirTree21* DirTree() const { return dirTree_; }
+
+    // The full path of the item last clicked (a file, a folder, or the parent's path).
+    QString GetSelectedItem() const { return selectedItem_; }
+    // Full paths of the selected items, the parent entry left out.
+    QStringList SelectedPaths() const;
+
+    void SetPrompts(lum::Prompts* prompts) { prompts_ = prompts; }
+    lum::Prompts& prompts() const;
+    // How files are opened (the desktop by default).
+    void SetOpener(lum::files::Opener opener) { opener_ = std::move(opener); }
+
+    // Sorting state and the header click.
+    int SortColumn() const { return sortColumn_; }
+    bool SortReverse() const { return sortReverse_; }
+    void ColumnClick(int column);
+
+    // Item helpers.
+    QTreeWidgetItem* ItemOfPath(const QString& path) const;
+    static QString PathOfItem(const QTreeWidgetItem* item);
+    static QString KindOfItem(const QTreeWidgetItem* item);
+    static bool IsParentItem(const QTreeWidgetItem* item);
+
+    // What a click and a double click on an item do (the mouse handlers call these).
+    void ItemClick(QTreeWidgetItem* item);
+    void ItemDblClick(QTreeWidgetItem* item);
+
+    QMenu* PopupMenu() const { return menu_; }
+    QMenu* SendToMenu() const { return sendMenu_; }
+
+    // Popup-menu commands, acting on the selected items.
+    void ItemOpen();
+    void ItemView();
+    void SendToAnyFolder();
+    void SendToClipboardAsContents();
+    void SendToClipboardAsFileName();
+    void SendToDesktopAsShortCut();
+    void ItemOpCut();
+    void ItemOpCopy();
+    void ItemOpPaste();
+    void ItemRename();
+    void ItemDelete();
+    void ItemProperty();
+    void ItemFolder();
+
+    // The checks and the work behind ItemRename, with a given name.
+    bool RenameEntry(const QString& path, const QString& newName);
+    // Where "DeskTop as ShortCut" writes (the desktop folder by default).
+    void SetDesktopFolder(const QString& dir) { desktopFolder_ = dir; }
+
+signals:
+    // A click on an item, after GetSelectedItem was set; nothing when no item is under it.
+    void Click();
+    // A double click on an item (after the click of its first press).
+    void DblClick();
+    // The list now shows another folder.
+    void DirectoryChanged(const QString& dir);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    struct Entry;
+    void BuildMenu();
+    void Fill();
+    void FillFolder();
+    void FillDrives();
+    void SetFolderColumns();
+    void SetDriveColumns();
+    void SortItems();
+    bool Less(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
+    int Compare(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
+    bool OpenFolder(const QString& path, const QString& kind);
+    bool OpenFile(const QString& path);
+    bool MatchesMask(const QString& name) const;
+    QString ParentOf(const QString& dir) const;
+    void RefreshTreeNode();
+
+    QString directory_;
+    QString mask_ = QStringLiteral("*.*");
+    QList<QRegularExpression> patterns_;
+    bool matchAll_ = true;
+    int fileType_ = ftAll;
+    bool showFolders_ = true;
+    bool dblClickToOpen_ = true;
+    bool hideFileExt_ = false;
+    bool drivesView_ = false;
+    int sortColumn_ = ColName;
+    bool sortReverse_ = false;
+    QString selectedItem_;
+    TLsDirTree21* dirTree_ = nullptr;
+    lum::Prompts* prompts_ = nullptr;
+    lum::files::Opener opener_;
+    QString desktopFolder_;
+    QMenu* menu_ = nullptr;
+    QMenu* sendMenu_ = nullptr;
+    QAction* pasteAction_ = nullptr;
+};
