@@ -1,0 +1,130 @@
+// Pieces of the command line shared by its commands and its tests.
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/core/EditState.h"
+#include "app/core/Macro.h"
+#include "app/core/Prompts.h"
+#include "image/Codec.h"
+#include "image/Image.h"
+
+namespace lum::cli {
+
+// A mistake in the command line itself: exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Anything else that stops a command: exit status 1, what() is printed after "lumora: ".
+class Failure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+constexpr int kExitOk = 0, kExitFailure = 1, kExitUsage = 2;
+
+enum class OpKind {
+    Optimize,
+    OptimizeCompare,
+    FleshBalance,
+    LandscapeBalance,
+    Shift,
+    Lighten,
+    Grey,
+    Sharpen,
+    SharpenPlus,
+    Soften,
+    AutoSmooth,
+    Blur,
+    RotateCw,
+    RotateCcw,
+    MirrorH,
+    MirrorV,
+    Rotate,
+    Resize,
+    Macro
+};
+
+struct Op {
+    OpKind kind = OpKind::Optimize;
+    int a = 0, b = 0;   // shift kind, blur radius, angle, or width and height
+    std::string text;   // as written, for messages
+};
+
+// Parses one operation ("blur:4", "resize:800x600"); throws UsageError naming it.
+Op ParseOp(const std::string& text);
+// A whole decimal number in lo..hi; throws UsageError mentioning what.
+int ParseIntInRange(const std::string& text, int lo, int hi, const std::string& what);
+// "R,G,B", each 128..255.
+Rgb ParseTarget(const std::string& text, const std::string& option);
+
+// Settings shared by apply and the batch.
+struct OutputSettings {
+    int quality = 90;
+    bool progressive = false;
+    bool strip = false;
+    BalanceTargets targets;
+};
+
+struct ApplyArgs {
+    std::string input, output;
+    std::vector<Op> ops;
+    OutputSettings out;
+};
+// args are the words after "apply".
+ApplyArgs ParseApply(const std::vector<std::string>& args);
+
+struct BatchArgs {
+    std::vector<std::string> paths;
+    std::string outDir;  // empty with --in-place
+    bool inPlace = false;
+    bool overwrite = false;
+    int jobs = 0;  // photos at a time; 0 = chosen from the core count
+    OutputSettings out;
+};
+// args are the words after "optimize".
+BatchArgs ParseBatch(const std::vector<std::string>& args);
+
+// Notices of the operations go to stderr; questions are answered No.
+class StderrPrompts : public Prompts {
+public:
+    void Message(const std::string& text) override;
+    bool AskYesNo(const std::string& caption, const std::string& text) override;
+    int messages = 0;
+};
+
+// The main window's replays of recorded actions; a blur is replayed with the dialog's radius 8.
+class StateReplayer : public MacroReplayer {
+public:
+    explicit StateReplayer(EditState& st) : st_(st) {}
+    void ReplayAction(int code, int p1) override;
+    bool Replays(int code) const override { return MainWindowReplays(code); }
+    static constexpr int kBlurRadius = 8;
+
+private:
+    EditState& st_;
+};
+
+// Runs one operation on st; false when it refused (its message went through st.prompts).
+bool RunOp(EditState& st, const Op& op);
+
+// Encodes img as BMP when the output name ends in .bmp (any case), else as JPEG.
+std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, const OutputSettings& out,
+                               const JpegMetadata* meta);
+
+// The one-click optimize with the fewest images alive at once; same pixels as OptimizePhoto
+// on a main window's state. work holds the photo and receives the result.
+void OptimizeLean(Image& work, const BalanceTargets& targets);
+
+// Photos named by paths: a folder gives its *.jpg and *.jpeg files (any case, not recursive,
+// sorted by name); anything else is taken as it is.
+std::vector<std::string> CollectPhotos(const std::vector<std::string>& paths);
+
+int RunApply(const std::vector<std::string>& args);
+int RunBatch(const std::vector<std::string>& args);
+std::string UsageText();
+
+}  // namespace lum::cli
