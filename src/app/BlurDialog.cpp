@@ -1,0 +1,51 @@
+#include "app/BlurDialog.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "widgets/DesignControls.h"
+#include "widgets/Icons.h"
+
+TEForm8::TEForm8(QWidget* parent) : QDialog(parent) {
+    setObjectName("TEForm8");
+    setWindowTitle("Gaussian Blur");
+    setModal(true);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    auto* root = new QVBoxLayout(this);
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName("Bevel1");
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
+    root->addWidget(bevel);
+
+    auto* row = new QHBoxLayout();
+    auto* label = new QLabel("Radius used for gaussian blur", this);
+    label->setObjectName("Label1");
+    upDown1_ = new TUpDownSpin("UpDown1", "Edit1", 1, 24, 8, 1, this);
+    label->setBuddy(upDown1_);
+    row->addWidget(label);
+    row->addWidget(upDown1_);
+    root->addLayout(row);
+
+    auto* buttons = new QHBoxLayout();
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("BitBtn1");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("BitBtn2");
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    root->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int TEForm8::Radius() const { return upDown1_->value(); }
+
+void TEForm8::SetRadius(int r) { upDown1_->setValue(r); }

@@ -1,0 +1,127 @@
+#include "app/OptionsDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "widgets/DesignControls.h"
+
+namespace {
+constexpr int kDefaultQuality = 90;
+constexpr int kDefaultTargets[6] = {200, 160, 145, 190, 180, 170};
+}  // namespace
+
+TEform2::TEform2(QWidget* parent) : QDialog(parent) {
+    setObjectName("TEform2");
+    setWindowTitle("Options");
+    setModal(true);
+
+    auto* root = new QVBoxLayout(this);
+
+    // JPEG save parameters.
+    auto* jpegGroup = new QGroupBox("JPEG save Parameters", this);
+    jpegGroup->setObjectName("GroupBox1");
+    auto* jpegLayout = new QGridLayout(jpegGroup);
+    auto* label = new QLabel("Compression factor", jpegGroup);
+    label->setObjectName("Label1");
+    auto* note = new QLabel("(100 =  no compression)", jpegGroup);
+    note->setObjectName("Label2");
+    upDownJpg_ = new TUpDownSpin("UpDownJPG", "EditJPG", 10, 100, kDefaultQuality, 1, jpegGroup);
+    radioGroup1_ = new TRadioGroup("RadioGroup1", "Progressive display", {"No", "Yes"}, 2, jpegGroup);
+    radioGroup1_->SetItemIndex(0);
+    jpegLayout->addWidget(label, 0, 0);
+    jpegLayout->addWidget(upDownJpg_, 0, 1);
+    jpegLayout->addWidget(note, 1, 0, 1, 2);
+    jpegLayout->addWidget(radioGroup1_, 0, 2, 2, 1);
+    root->addWidget(jpegGroup);
+
+    // Files and folders.
+    auto* filesGroup = new QGroupBox("Files and Folders", this);
+    filesGroup->setObjectName("GroupBox2");
+    auto* filesLayout = new QVBoxLayout(filesGroup);
+    checkBox1_ = new QCheckBox("Next file Auto Opening", filesGroup);
+    checkBox1_->setObjectName("CheckBox1");
+    checkBox1_->setChecked(true);
+    checkBox2_ = new QCheckBox(QString::fromUtf8("Mémorizer last working folder"), filesGroup);
+    checkBox2_->setObjectName("CheckBox2");
+    checkBox2_->setChecked(false);
+    filesLayout->addWidget(checkBox1_);
+    filesLayout->addWidget(checkBox2_);
+    root->addWidget(filesGroup);
+    connect(checkBox2_, &QCheckBox::toggled, this, &TEform2::memorizeLastFolderToggled);
+
+    // Colour balance: the radio items line up with the two rows of targets.
+    auto* balanceGroup = new QGroupBox("Color balance", this);
+    balanceGroup->setObjectName("GroupBox3");
+    auto* balanceLayout = new QGridLayout(balanceGroup);
+    radioGroup2_ = new TRadioGroup("RadioGroup2", "Balance Button", {"Flesh color", "Landscape color"}, 1,
+                                   balanceGroup);
+    radioGroup2_->SetItemIndex(0);
+    balanceLayout->addWidget(radioGroup2_, 0, 0, 3, 1);
+    const char* headings[3] = {"Red", "Green", "Blue"};
+    for (int c = 0; c < 3; ++c) {
+        auto* h = new QLabel(headings[c], balanceGroup);
+        h->setObjectName(QString("Label%1").arg(3 + c));
+        h->setAlignment(Qt::AlignCenter);
+        balanceLayout->addWidget(h, 0, 1 + c);
+    }
+    for (int i = 0; i < 6; ++i) {
+        const int n = 4 + i;
+        upDowns_[i] = new TUpDownSpin(QString("UpDown%1").arg(n), QString("Edit%1").arg(n), 128, 255,
+                                      kDefaultTargets[i], 1, balanceGroup);
+        balanceLayout->addWidget(upDowns_[i], 1 + i / 3, 1 + i % 3);
+    }
+    root->addWidget(balanceGroup);
+
+    // Buttons: reset on the left, OK on the right; there is no cancel.
+    auto* buttons = new QHBoxLayout();
+    auto* reset = new QPushButton("Reset standard Parameters", this);
+    reset->setObjectName("Button1");
+    reset->setAutoDefault(false);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("BitBtn1");
+    ok->setDefault(true);
+    buttons->addWidget(reset);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    root->addLayout(buttons);
+    connect(reset, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+int TEform2::JpegQuality() const { return upDownJpg_->value(); }
+
+bool TEform2::Progressive() const { return radioGroup1_->ItemIndex() != 0; }
+
+lum::BalanceTargets TEform2::Targets() const {
+    lum::BalanceTargets t;
+    t.flesh = lum::Rgb{upDowns_[0]->value(), upDowns_[1]->value(), upDowns_[2]->value()};
+    t.landscape = lum::Rgb{upDowns_[3]->value(), upDowns_[4]->value(), upDowns_[5]->value()};
+    return t;
+}
+
+bool TEform2::NextFileAutoOpening() const { return checkBox1_->isChecked(); }
+
+bool TEform2::MemorizeLastFolder() const { return checkBox2_->isChecked(); }
+
+void TEform2::SetMemorizeLastFolder(bool on) { checkBox2_->setChecked(on); }
+
+int TEform2::BalanceButton() const { return radioGroup2_->ItemIndex(); }
+
+TUpDownSpin* TEform2::UpDown(int n) const {
+    if (n < 4 || n > 9) return nullptr;
+    return upDowns_[n - 4];
+}
+
+void TEform2::ResetStandardParameters() {
+    upDownJpg_->setValue(kDefaultQuality);
+    radioGroup1_->SetItemIndex(0);
+    checkBox1_->setChecked(true);
+    checkBox2_->setChecked(false);
+    for (int i = 0; i < 6; ++i) upDowns_[i]->setValue(kDefaultTargets[i]);
+    emit standardParametersReset();
+}

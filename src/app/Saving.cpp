@@ -1,0 +1,161 @@
+#include "app/Saving.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QThread>
+#include <exception>
+#include <sys/stat.h>
+
+#include "app/OptionsDialog.h"
+#include "image/Codec.h"
+
+namespace lum {
+
+const char* const kSaveFilterMain = "JPG(*.jpg)";
+const char* const kSaveFilterCompare = "JPG(*.jpg);Bitmaps(*.bmp) (*.jpg *.bmp)";
+const char* const kDeleteRefusedText =
+    "Delete refused: neaw image loaded.\n\rVous have to reopen the image file and then delete it.";
+
+namespace {
+
+const char* const kReplaceCaption = "Save or Replace?";
+const char* const kReplaceText = "Do you want to replace the orginal Photo file?";
+
+#ifdef _WIN32
+constexpr const char* kSeparators = "/\\";
+constexpr char kSeparator = '\\';
+#else
+constexpr const char* kSeparators = "/";
+constexpr char kSeparator = '/';
+#endif
+
+bool fileExists(const std::string& path) {
+    struct stat sb;
+    return ::stat(path.c_str(), &sb) == 0;
+}
+
+std::string joinFolder(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && folder.back() == kSeparator) return folder + name;
+    return folder + kSeparator + name;
+}
+
+}  // namespace
+
+std::string FolderPart(const std::string& path) {
+    const auto pos = path.find_last_of(kSeparators);
+    if (pos == std::string::npos) return std::string();
+    if (pos == 0) return path.substr(0, 1);  // a file in the root folder
+    return path.substr(0, pos);
+}
+
+std::string FileNamePart(const std::string& path) {
+    const auto pos = path.find_last_of(kSeparators);
+    return pos == std::string::npos ? path : path.substr(pos + 1);
+}
+
+PhotoSaving::PhotoSaving(EditState& st, Prompts& prompts, const TEform2& options,
+                         PictureChooserLink* chooser)
+    : st_(st), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
+
+void PhotoSaving::presetFromSaveFolder() {
+    if (st_.SaveFolder.empty()) return;
+    dialogFileName_ = joinFolder(st_.SaveFolder, FileNamePart(st_.CurrentFileName));
+}
+
+void PhotoSaving::processPending() {
+    if (!QCoreApplication::instance()) return;
+    for (int i = 0; i < 32; ++i) QCoreApplication::processEvents();
+}
+
+std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExtension) const {
+    if (bmpByExtension && HasBmpExtension(path)) return EncodeBmp(st_.WorkImage);
+    JpegEncodeOptions opts;
+    opts.quality = options_.JpegQuality();
+    opts.progressive = options_.Progressive();
+    opts.metadata = st_.CurrentMetadata.empty() ? nullptr : &st_.CurrentMetadata;
+    return EncodeJpeg(st_.WorkImage, opts);
+}
+
+void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
+    st_.CurrentFileName = path;
+    if (chooser_) chooser_->RefreshFileList(keepIndex ? chooser_->SelectedIndex() : -1);
+    st_.Macro.Close();
+}
+
+bool PhotoSaving::SaveAndReplacePhotoSpeedButtonClick() {
+    presetFromSaveFolder();
+    std::string path = dialogFileName_;
+    const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
+    // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
+    // program still offers to save.
+    if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+    dialogFileName_ = path;
+
+    st_.NewImagePending = false;
+    processPending();
+    st_.SaveFolder = FolderPart(path);
+
+    bool wrote = false;
+    try {
+        if (!fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
+            WriteFileAtomic(path, Encode(path, false));
+            wrote = true;
+        }
+    } catch (const std::exception& e) {
+        prompts_.Error(e.what());
+        return false;
+    }
+
+    afterWrite(path, true);
+    if (wrote) st_.Saved = true;
+    return wrote;
+}
+
+bool PhotoSaving::BtenregistrerClick() {
+    bool silent = false;
+    if (chooser_) {
+        const std::string selected = chooser_->SelectedPath();
+        if (!selected.empty()) {
+            dialogFileName_ = selected;
+            silent = !st_.NewImagePending && selected == st_.CurrentFileName;
+        }
+    }
+    if (!silent) presetFromSaveFolder();
+
+    std::string path = dialogFileName_;
+    if (!silent) {
+        const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
+        if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+        dialogFileName_ = path;
+    }
+
+    st_.NewImagePending = false;
+    processPending();
+    st_.SaveFolder = FolderPart(path);
+    try {
+        WriteFileAtomic(path, Encode(path, true));
+    } catch (const std::exception& e) {
+        prompts_.Error(e.what());
+        return false;
+    }
+    if (menuSaveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(menuSaveDelayMs_));
+    afterWrite(path, true);
+    return true;
+}
+
+bool PhotoSaving::Supprimer1Click() {
+    const std::string selected = chooser_ ? chooser_->SelectedPath() : std::string();
+    const int index = chooser_ ? chooser_->SelectedIndex() : -1;
+    if (selected != st_.CurrentFileName) {
+        prompts_.Message(kDeleteRefusedText);
+        return false;
+    }
+    if (st_.CurrentFileName.empty()) return false;  // nothing picked, nothing to delete
+
+    const bool moved = QFile::moveToTrash(QString::fromStdString(st_.CurrentFileName));
+    if (!moved) prompts_.Error("The photo file could not be moved to the trash:\n" + st_.CurrentFileName);
+    if (chooser_) chooser_->RefreshFileList(index - 1 >= 0 ? index - 1 : -1);
+    return moved;
+}
+
+}  // namespace lum

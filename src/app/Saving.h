@@ -1,0 +1,76 @@
+// Writing the working image back to disk: the Save / Save as button, the menu save (JPEG, or
+// BMP for ".bmp" names) and Delete to the desktop trash. Every write goes through a temporary
+// file renamed over the target, so a failed write leaves the old file as it was.
+#pragma once
+#include <string>
+
+#include "app/core/EditState.h"
+#include "app/core/Prompts.h"
+
+class TEform2;
+
+namespace lum {
+
+// What the flows need from the picture chooser's file list.
+class PictureChooserLink {
+public:
+    virtual ~PictureChooserLink() = default;
+    // Full path of the selected entry, empty without a selection.
+    virtual std::string SelectedPath() const = 0;
+    virtual int SelectedIndex() const = 0;
+    // Re-read the folder and select the entry at index (-1: none).
+    virtual void RefreshFileList(int selectIndex) = 0;
+};
+
+// Save dialog filters, in the file dialog's own notation.
+extern const char* const kSaveFilterMain;     // "JPG(*.jpg)"
+extern const char* const kSaveFilterCompare;  // JPG and BMP
+extern const char* const kDeleteRefusedText;
+
+class PhotoSaving {
+public:
+    PhotoSaving(EditState& st, Prompts& prompts, const TEform2& options,
+                PictureChooserLink* chooser = nullptr);
+
+    // "Save / Save as the Photo": save dialog, replace question, always JPEG. Returns true
+    // when a file was written; Saved becomes true only then.
+    bool SaveAndReplacePhotoSpeedButtonClick();
+    // Menu save: silent when the chooser's selected file is the current file, JPEG or BMP by
+    // extension, overwrites without a question. Returns true when a file was written.
+    bool BtenregistrerClick();
+    // Delete: moves the current file to the trash when it is the chooser's selected file.
+    // Returns true when the file was moved.
+    bool Supprimer1Click();
+
+    // Save dialog filter (the compare window offers BMP as well).
+    void SetFilter(const std::string& filter) { filter_ = filter; }
+    // Pause after the menu save; 400 ms in the main window, 0 for the compare window's button.
+    void SetMenuSaveDelayMs(int ms) { menuSaveDelayMs_ = ms; }
+    void SetChooser(PictureChooserLink* chooser) { chooser_ = chooser; }
+
+    // The name the save dialog last held (it keeps it between runs, as file dialogs do).
+    const std::string& DialogFileName() const { return dialogFileName_; }
+
+    // Encodes WorkImage for path: BMP when bmpByExtension and the name ends in .bmp, JPEG with
+    // the Options' quality and progressive mode (and the photo's metadata) otherwise.
+    std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension) const;
+
+private:
+    void presetFromSaveFolder();
+    void processPending();
+    void afterWrite(const std::string& path, bool keepIndex);
+
+    EditState& st_;
+    Prompts& prompts_;
+    const TEform2& options_;
+    PictureChooserLink* chooser_ = nullptr;
+    std::string filter_;
+    std::string dialogFileName_;
+    int menuSaveDelayMs_ = 400;
+};
+
+// Folder and file-name parts of a path (platform separators).
+std::string FolderPart(const std::string& path);
+std::string FileNamePart(const std::string& path);
+
+}  // namespace lum

@@ -1,0 +1,73 @@
+#include "app/WelcomeForm.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "widgets/Icons.h"
+
+namespace {
+const char* const kDescription =
+    "Lumora improves your digital photos with one click.\n\n"
+    "Choose a folder, click a photo and press \"Optimize The Photo Now!\": Lumora brings the "
+    "colours towards natural flesh tones, smooths fine noise while keeping the edges, and "
+    "blends the result with your photo as it was.\n\n"
+    "Compare the optimized photo with the original side by side, sharpen, soften or lighten "
+    "it, turn it, zoom, and save it as a JPEG file with the quality you choose.";
+}
+
+TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
+    setObjectName("TWelcomeForm");
+    setWindowTitle("WelcomeForm");
+    setModal(true);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    auto* root = new QHBoxLayout(this);
+    auto* picture = new QLabel(this);
+    picture->setObjectName("Image1");
+    picture->setPixmap(LumoraPicture("welcome"));
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    root->addWidget(picture);
+
+    auto* right = new QVBoxLayout();
+    // The thanks with its shadow: the same text offset by two pixels underneath.
+    auto* thanksHolder = new QWidget(this);
+    auto* stack = new QGridLayout(thanksHolder);
+    stack->setContentsMargins(0, 0, 0, 0);
+    QFont big = font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    auto* shadow = new QLabel("Thank you very much!", thanksHolder);
+    shadow->setObjectName("Label2");
+    shadow->setFont(big);
+    shadow->setStyleSheet("color: rgb(160,160,160);");
+    shadow->setContentsMargins(2, 2, 0, 0);
+    auto* thanks = new QLabel("Thank you very much!", thanksHolder);
+    thanks->setObjectName("Label1");
+    thanks->setFont(big);
+    thanks->setStyleSheet("color: rgb(128,0,0);");
+    thanks->setContentsMargins(0, 0, 2, 2);
+    stack->addWidget(shadow, 0, 0);
+    stack->addWidget(thanks, 0, 0);
+    right->addWidget(thanksHolder);
+
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName("Memo1");
+    memo->setReadOnly(true);
+    memo->setPlainText(QString::fromUtf8(kDescription));
+    memo->setMinimumSize(320, 160);
+    right->addWidget(memo, 1);
+
+    auto* close = new QPushButton("Close", this);
+    close->setObjectName("Button1");
+    close->setDefault(true);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    right->addLayout(buttons);
+    root->addLayout(right, 1);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,0 +1,22 @@
+// The design looks of the program's panels, by the panel's design name.
+#pragma once
+#include <QString>
+#include <QStringList>
+
+#include "widgets/RealMemoryPanel.h"
+
+namespace lum {
+
+// Sky blue and maroon of the window designs.
+QColor SkyBlue();   // 166, 202, 240
+QColor Maroon();    // 128, 0, 0
+
+// The look of a named panel; unknown names get the look of a plain button row.
+RealMemoryPanelLook DesignSkin(const QString& designName);
+// Names that have a look of their own.
+QStringList DesignSkinNames();
+
+}  // namespace lum
+
+// Sets the panel's five look properties from its design and repaints it.
+void ApplyDesignSkin(TRealMemoryPanel* panel, const QString& designName);
