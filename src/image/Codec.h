@@ -59,7 +59,15 @@ struct JpegEncodeOptions {
 };
 std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts = {});
 
-// 24-bit (bottom-up and top-down), 8-bit palette and 32-bit BMP files.
+// The EXIF Orientation tag (1..8) of the EXIF APP1 segment, or 0 when there is none or it cannot
+// be read.
+int ExifOrientation(const JpegMetadata& meta);
+// The picture as it should be shown for an EXIF orientation: 2..8 mirror and/or turn it,
+// 5..8 swap width and height; any other value returns a plain copy.
+Image OrientImage(const Image& img, int orientation);
+
+// Uncompressed BMP files: 1/4/8-bit palette, 16, 24 and 32 bits (bottom-up and top-down);
+// RLE files are refused. Files are written as 24-bit bottom-up.
 Image DecodeBmp(const uint8_t* data, size_t size);
 std::vector<uint8_t> EncodeBmp(const Image& img);
 

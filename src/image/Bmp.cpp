@@ -1,0 +1,215 @@
+// Windows bitmaps: uncompressed 1/4/8-bit palette, 16/24/32-bit files in, 24-bit files out.
+// Every header field and offset is checked against the bytes actually present before use.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "image/Codec.h"
+#include "image/CodecInternal.h"
+
+namespace lum {
+
+namespace {
+
+constexpr size_t kFileHeader = 14;
+constexpr uint32_t kCoreHeader = 12;  // OS/2 1.x: 16-bit sizes, 3-byte palette entries
+constexpr uint32_t kInfoHeader = 40;
+constexpr uint32_t kOs2V2Header = 64;
+constexpr uint32_t kV5Header = 124;
+
+enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kAlphaBitfields = 6 };
+
+uint16_t rd16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+uint32_t rd32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+           static_cast<uint32_t>(p[3]) << 24;
+}
+int32_t rds32(const uint8_t* p) { return static_cast<int32_t>(rd32(p)); }
+
+[[noreturn]] void invalid(const std::string& why) { throw CodecError("Invalid BMP file: " + why); }
+
+// One colour channel of a 16- or 32-bit pixel.
+struct Channel {
+    uint32_t mask = 0;
+    int shift = 0;
+    int bits = 0;
+
+    explicit Channel(uint32_t m) : mask(m) {
+        if (!m) return;
+        while (!(m & 1u)) m >>= 1, ++shift;
+        while (m & 1u) m >>= 1, ++bits;
+        if (m) invalid("a colour mask is not contiguous");
+    }
+    uint8_t operator()(uint32_t v) const {
+        if (!bits) return 0;
+        uint32_t x = (v & mask) >> shift;
+        if (bits >= 8) return static_cast<uint8_t>(x >> (bits - 8));
+        uint32_t maxv = (1u << bits) - 1;
+        return static_cast<uint8_t>((x * 255 + maxv / 2) / maxv);
+    }
+};
+
+}  // namespace
+
+Image DecodeBmp(const uint8_t* data, size_t size) {
+    if (!data || size < kFileHeader + 4) invalid("the file is too short");
+    if (data[0] != 'B' || data[1] != 'M') invalid("the signature is missing");
+    const uint32_t offBits = rd32(data + 10);
+    const uint32_t hdr = rd32(data + 14);
+    if (hdr != kCoreHeader && (hdr < kInfoHeader || hdr > kV5Header))
+        invalid("unknown header size " + std::to_string(hdr));
+    if (kFileHeader + hdr > size) invalid("the header is cut off");
+
+    const uint8_t* h = data + kFileHeader;
+    int64_t width, height;
+    unsigned planes, bpp;
+    uint32_t compression = kRgb, colorsUsed = 0;
+    bool topDown = false;
+    if (hdr == kCoreHeader) {
+        width = rd16(h + 4);
+        height = rd16(h + 6);
+        planes = rd16(h + 8);
+        bpp = rd16(h + 10);
+    } else {
+        width = rds32(h + 4);
+        int32_t rawHeight = rds32(h + 8);
+        planes = rd16(h + 12);
+        bpp = rd16(h + 14);
+        compression = rd32(h + 16);
+        colorsUsed = rd32(h + 32);
+        topDown = rawHeight < 0;
+        height = topDown ? -static_cast<int64_t>(rawHeight) : rawHeight;
+    }
+    if (width <= 0 || height <= 0) invalid("the picture size is " + std::to_string(width) + " x " +
+                                           std::to_string(topDown ? -height : height));
+    if (planes != 1) invalid("the plane count is " + std::to_string(planes));
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        invalid(std::to_string(bpp) + " bits per pixel");
+    if (compression == kRle8 || compression == kRle4)
+        throw CodecError("Compressed BMP files (RLE) are not supported");
+    const bool bitfields = compression == kBitfields || compression == kAlphaBitfields;
+    // OS/2 2.x headers give these numbers other meanings (Huffman, RLE24).
+    if ((compression != kRgb && !bitfields) || (bitfields && hdr == kOs2V2Header))
+        throw CodecError("Unsupported BMP compression (type " + std::to_string(compression) + ")");
+    if (bitfields && bpp != 16 && bpp != 32) invalid("colour masks with " + std::to_string(bpp) + " bits per pixel");
+
+    try {
+        Image::checkSize(width, height);
+    } catch (const ImageTooLarge& e) {
+        throw CodecError(e.what());
+    }
+
+    // Colour masks: inside the V2+ headers, or right after a plain info header.
+    size_t headerEnd = kFileHeader + hdr;
+    uint32_t masks[3] = {0, 0, 0};
+    if (bitfields) {
+        const uint8_t* m = h + kInfoHeader;
+        if (hdr < kInfoHeader + 12) {
+            headerEnd += compression == kAlphaBitfields ? 16 : 12;
+            if (headerEnd > size) invalid("the colour masks are cut off");
+        }
+        masks[0] = rd32(m);
+        masks[1] = rd32(m + 4);
+        masks[2] = rd32(m + 8);
+    } else if (bpp == 16) {
+        masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
+    } else if (bpp == 32) {
+        masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
+    }
+    if (offBits < headerEnd) invalid("the pixel data overlaps the header");
+
+    // Palette: entries past the end of the file or into the pixel data stay black.
+    uint8_t palette[256][3] = {};
+    if (bpp <= 8) {
+        const size_t entrySize = hdr == kCoreHeader ? 3 : 4;
+        const size_t maxEntries = size_t(1) << bpp;
+        size_t count = colorsUsed ? std::min<size_t>(colorsUsed, maxEntries) : maxEntries;
+        const size_t paletteEnd = std::min<size_t>(offBits, size);
+        count = std::min(count, (paletteEnd - std::min(paletteEnd, headerEnd)) / entrySize);
+        for (size_t i = 0; i < count; ++i) std::memcpy(palette[i], data + headerEnd + i * entrySize, 3);
+    }
+
+    const uint64_t stride = (static_cast<uint64_t>(width) * bpp + 31) / 32 * 4;
+    const uint64_t rowBytes = (static_cast<uint64_t>(width) * bpp + 7) / 8;
+    // The padding of the last row may be missing; its pixels may not.
+    const uint64_t needed = uint64_t(offBits) + stride * static_cast<uint64_t>(height - 1) + rowBytes;
+    if (needed > size)
+        invalid("the pixel data is cut off (" + std::to_string(size) + " bytes, " + std::to_string(needed) +
+                " needed)");
+
+    const int w = static_cast<int>(width), hgt = static_cast<int>(height);
+    Image img = detail::AllocatePicture(w, hgt);
+    const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
+    const bool standard32 = bpp == 32 && masks[0] == 0xFF0000 && masks[1] == 0xFF00 && masks[2] == 0xFF;
+    for (int y = 0; y < hgt; ++y) {
+        const uint8_t* src = data + offBits + stride * static_cast<uint64_t>(topDown ? y : hgt - 1 - y);
+        uint8_t* dst = img.row(y);
+        switch (bpp) {
+        case 24:
+            std::memcpy(dst, src, static_cast<size_t>(w) * 3);
+            break;
+        case 32:
+            if (standard32) {
+                for (int x = 0; x < w; ++x, src += 4, dst += 3) dst[0] = src[0], dst[1] = src[1], dst[2] = src[2];
+            } else {
+                for (int x = 0; x < w; ++x, src += 4, dst += 3) {
+                    uint32_t v = rd32(src);
+                    dst[0] = blue(v), dst[1] = green(v), dst[2] = red(v);
+                }
+            }
+            break;
+        case 16:
+            for (int x = 0; x < w; ++x, src += 2, dst += 3) {
+                uint32_t v = rd16(src);
+                dst[0] = blue(v), dst[1] = green(v), dst[2] = red(v);
+            }
+            break;
+        case 8:
+            for (int x = 0; x < w; ++x, dst += 3) std::memcpy(dst, palette[src[x]], 3);
+            break;
+        case 4:
+            for (int x = 0; x < w; ++x, dst += 3) std::memcpy(dst, palette[(src[x >> 1] >> (x & 1 ? 0 : 4)) & 15], 3);
+            break;
+        case 1:
+            for (int x = 0; x < w; ++x, dst += 3) std::memcpy(dst, palette[(src[x >> 3] >> (7 - (x & 7))) & 1], 3);
+            break;
+        }
+    }
+    return img;
+}
+
+std::vector<uint8_t> EncodeBmp(const Image& img) {
+    if (img.empty()) throw CodecError("Cannot save an empty picture as BMP");
+    const int w = img.width(), h = img.height();
+    const size_t stride = Image::strideFor(w);
+    const uint64_t imageBytes = static_cast<uint64_t>(stride) * static_cast<uint64_t>(h);
+    const uint64_t fileBytes = kFileHeader + kInfoHeader + imageBytes;
+    if (fileBytes > 0xFFFFFFFFull) throw CodecError("Picture too large for a BMP file");
+
+    std::vector<uint8_t> out(static_cast<size_t>(fileBytes));
+    uint8_t* p = out.data();
+    auto put16 = [](uint8_t* q, uint32_t v) { q[0] = uint8_t(v), q[1] = uint8_t(v >> 8); };
+    auto put32 = [](uint8_t* q, uint32_t v) {
+        q[0] = uint8_t(v), q[1] = uint8_t(v >> 8), q[2] = uint8_t(v >> 16), q[3] = uint8_t(v >> 24);
+    };
+    p[0] = 'B', p[1] = 'M';
+    put32(p + 2, static_cast<uint32_t>(fileBytes));
+    put32(p + 10, kFileHeader + kInfoHeader);
+    uint8_t* info = p + kFileHeader;
+    put32(info, kInfoHeader);
+    put32(info + 4, static_cast<uint32_t>(w));
+    put32(info + 8, static_cast<uint32_t>(h));  // positive: bottom-up
+    put16(info + 12, 1);
+    put16(info + 14, 24);
+    put32(info + 16, kRgb);
+    put32(info + 20, static_cast<uint32_t>(imageBytes));
+    put32(info + 24, 2835);  // 72 dpi
+    put32(info + 28, 2835);
+    // Rows bottom-up; the padding stays zero from the vector's initialisation.
+    uint8_t* dst = p + kFileHeader + kInfoHeader;
+    const size_t rowBytes = static_cast<size_t>(w) * 3;
+    for (int y = h - 1; y >= 0; --y, dst += stride) std::memcpy(dst, img.row(y), rowBytes);
+    return out;
+}
+
+}  // namespace lum

@@ -1,0 +1,333 @@
+// JPEG decoding and encoding through libjpeg's version 6 API (libjpeg-turbo).
+//
+// libjpeg reports fatal errors through error_exit, which must not return; we longjmp back to
+// the function that set up the decoder. Everything that must survive the jump lives in a heap
+// state object whose pointer never changes after setjmp, and no C++ object with a destructor is
+// created between setjmp and the last libjpeg call that can fail.
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+#include "image/Codec.h"
+#include "image/CodecInternal.h"
+
+namespace lum {
+
+JpegError::JpegError(int code, const std::string& detail)
+    : CodecError("JPEG error #" + std::to_string(code)), code_(code), detail_(detail) {}
+
+namespace {
+
+// A damaged file yields a warning or two; thousands only come from files built to keep the
+// decoder busy.
+constexpr int kMaxWarnings = 200;
+// Real progressive files have around ten scans.
+constexpr long long kMaxScans = 1000;
+// Every scan walks the whole picture, so big pictures get fewer scans (never below 100).
+constexpr long long kScanPixelBudget = 25'000'000'000LL;
+constexpr long long kMinScanLimit = 100;
+// Progressive and multi-scan files keep every DCT coefficient of the picture in memory.
+constexpr long long kMaxCoefficientBytes = 1LL << 30;
+// What libjpeg may take in all (coefficient buffers plus its working memory).
+constexpr long kMaxDecoderMemory = (1L << 30) + (64L << 20);
+// Largest payload of one marker segment (the length field counts itself).
+constexpr size_t kMaxSegmentPayload = 65533;
+
+enum class Failure { None, Library, TooManyWarnings, TooManyScans };
+
+struct ErrorMgr {
+    jpeg_error_mgr pub;  // first: libjpeg hands us a pointer to it
+    std::jmp_buf jump;
+    Failure failure;
+    int code;
+    int warnings;
+    long long scanLimit;
+    char text[JMSG_LENGTH_MAX];
+};
+
+ErrorMgr* errorOf(j_common_ptr c) { return reinterpret_cast<ErrorMgr*>(c->err); }
+
+[[noreturn]] void fail(j_common_ptr c, Failure why) {
+    ErrorMgr* e = errorOf(c);
+    e->failure = why;
+    e->code = c->err->msg_code;
+    c->err->format_message(c, e->text);
+    std::longjmp(e->jump, 1);
+}
+
+void onErrorExit(j_common_ptr c) { fail(c, Failure::Library); }
+
+void onEmitMessage(j_common_ptr c, int level) {
+    if (level >= 0) return;  // trace output only
+    ErrorMgr* e = errorOf(c);
+    ++c->err->num_warnings;
+    if (++e->warnings > kMaxWarnings) fail(c, Failure::TooManyWarnings);
+}
+
+void onOutputMessage(j_common_ptr) {}  // never print to stderr
+
+void onProgress(j_common_ptr c) {
+    if (!c->is_decompressor) return;
+    auto* d = reinterpret_cast<j_decompress_ptr>(c);
+    if (d->input_scan_number > errorOf(c)->scanLimit) fail(c, Failure::TooManyScans);
+}
+
+void initErrorMgr(ErrorMgr& e, j_common_ptr c) {
+    c->err = jpeg_std_error(&e.pub);
+    e.pub.error_exit = onErrorExit;
+    e.pub.emit_message = onEmitMessage;
+    e.pub.output_message = onOutputMessage;
+    e.failure = Failure::None;
+    e.code = 0;
+    e.warnings = 0;
+    e.scanLimit = kMaxScans;
+    e.text[0] = '\0';
+}
+
+[[noreturn]] void throwFailure(const ErrorMgr& e) {
+    switch (e.failure) {
+    case Failure::TooManyScans:
+        throw CodecError("Too many scans in this progressive JPEG file (the limit is " +
+                         std::to_string(e.scanLimit) + ")");
+    case Failure::TooManyWarnings:
+        throw JpegError(e.code, "Too many warnings; the last one: " + std::string(e.text));
+    default:
+        throw JpegError(e.code, e.text);
+    }
+}
+
+struct DecodeState {
+    jpeg_decompress_struct cinfo{};
+    ErrorMgr err{};
+    jpeg_progress_mgr progress{};
+    Image img;
+    std::vector<JSAMPROW> rows;
+    std::vector<uint8_t> cmyk;  // a band of CMYK rows before conversion
+    std::vector<JSAMPROW> cmykRows;
+    // A zeroed struct has no memory manager yet, which jpeg_destroy accepts.
+    ~DecodeState() { jpeg_destroy_decompress(&cinfo); }
+};
+
+constexpr int kCmykBand = 16;
+
+// x * y / 255, rounded to nearest, exact for 0..255.
+inline uint8_t mul255(unsigned x, unsigned y) {
+    unsigned t = x * y + 128;
+    return static_cast<uint8_t>((t + (t >> 8)) >> 8);
+}
+
+// Adobe applications store CMYK inverted (0 = full ink) and mark the file with APP14.
+void cmykToBgr(const uint8_t* src, uint8_t* dst, int width, bool inverted) {
+    if (inverted) {
+        for (int x = 0; x < width; ++x, src += 4, dst += 3) {
+            dst[0] = mul255(src[2], src[3]);
+            dst[1] = mul255(src[1], src[3]);
+            dst[2] = mul255(src[0], src[3]);
+        }
+    } else {
+        for (int x = 0; x < width; ++x, src += 4, dst += 3) {
+            unsigned k = 255u - src[3];
+            dst[0] = mul255(255u - src[2], k);
+            dst[1] = mul255(255u - src[1], k);
+            dst[2] = mul255(255u - src[0], k);
+        }
+    }
+}
+
+bool isIccSegment(const jpeg_saved_marker_ptr m) {
+    static const char kIcc[] = "ICC_PROFILE";  // 12 bytes with the NUL
+    return m->marker == JPEG_APP0 + 2 && m->data_length >= sizeof kIcc &&
+           std::memcmp(m->data, kIcc, sizeof kIcc) == 0;
+}
+
+// Bytes of the whole-image coefficient buffer libjpeg allocates for multi-scan files.
+long long coefficientBytes(j_decompress_ptr c) {
+    long long total = 0;
+    for (int ci = 0; ci < c->num_components; ++ci) {
+        const jpeg_component_info& comp = c->comp_info[ci];
+        long long w = comp.width_in_blocks, h = comp.height_in_blocks;
+        w = (w + comp.h_samp_factor - 1) / comp.h_samp_factor * comp.h_samp_factor;
+        h = (h + comp.v_samp_factor - 1) / comp.v_samp_factor * comp.v_samp_factor;
+        total += w * h * static_cast<long long>(sizeof(JBLOCK));
+    }
+    return total;
+}
+
+std::string megabytes(long long bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB"; }
+
+}  // namespace
+
+Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts) {
+    auto owner = std::make_unique<DecodeState>();
+    DecodeState* const s = owner.get();
+    j_decompress_ptr const c = &s->cinfo;
+    initErrorMgr(s->err, reinterpret_cast<j_common_ptr>(c));
+    if (setjmp(s->err.jump)) throwFailure(s->err);
+
+    jpeg_create_decompress(c);
+    jpeg_mem_src(c, data, static_cast<unsigned long>(size));  // an empty buffer is a library error
+    // Everything but JFIF (APP0) and Adobe (APP14), which describe the encoding, not the photo.
+    for (int n = 1; n < 16; ++n)
+        if (n != 14) jpeg_save_markers(c, JPEG_APP0 + n, 0xFFFF);
+    jpeg_save_markers(c, JPEG_COM, 0xFFFF);
+    c->mem->max_memory_to_use = kMaxDecoderMemory;
+    s->progress.progress_monitor = onProgress;
+    c->progress = &s->progress;
+
+    jpeg_read_header(c, TRUE);
+
+    const long long width = c->image_width, height = c->image_height;
+    try {
+        Image::checkSize(width, height);
+    } catch (const ImageTooLarge& e) {
+        throw CodecError(e.what());
+    }
+    if (jpeg_has_multiple_scans(c)) {
+        long long need = coefficientBytes(c);
+        if (need > kMaxCoefficientBytes)
+            throw CodecError("Image too large: " + std::to_string(width) + " x " + std::to_string(height) +
+                             " pixels in a progressive JPEG needs " + megabytes(need) +
+                             " to decode (the limit is " + megabytes(kMaxCoefficientBytes) + ")");
+        long long pixels = std::max(1LL, width * height);
+        s->err.scanLimit = std::clamp(kScanPixelBudget / pixels, kMinScanLimit, kMaxScans);
+    }
+
+    bool cmyk = false;
+    switch (c->jpeg_color_space) {
+    case JCS_GRAYSCALE:
+    case JCS_YCbCr:
+    case JCS_RGB:
+        c->out_color_space = JCS_EXT_BGR;
+        break;
+    case JCS_CMYK:
+    case JCS_YCCK:
+        c->out_color_space = JCS_CMYK;
+        cmyk = true;
+        break;
+    default:
+        throw CodecError("Unsupported JPEG colour format (" + std::to_string(c->num_components) +
+                         " components)");
+    }
+    // Best quality: accurate integer DCT, smooth chroma upsampling, full size.
+    c->dct_method = JDCT_ISLOW;
+    c->do_fancy_upsampling = TRUE;
+    c->do_block_smoothing = TRUE;
+    c->scale_num = c->scale_denom = 1;
+    c->quantize_colors = FALSE;
+
+    jpeg_start_decompress(c);
+
+    const int w = static_cast<int>(c->output_width), h = static_cast<int>(c->output_height);
+    s->img = detail::AllocatePicture(w, h);
+    if (!cmyk) {
+        // Rows go straight into the picture.
+        s->rows.resize(static_cast<size_t>(h));
+        for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = s->img.row(y);
+    } else {
+        const size_t rowBytes = static_cast<size_t>(w) * 4;
+        s->cmyk.resize(rowBytes * kCmykBand);
+        s->cmykRows.resize(kCmykBand);
+        for (int i = 0; i < kCmykBand; ++i) s->cmykRows[static_cast<size_t>(i)] = s->cmyk.data() + rowBytes * i;
+    }
+    const bool inverted = c->saw_Adobe_marker;
+
+    while (c->output_scanline < c->output_height) {
+        const JDIMENSION y = c->output_scanline;
+        JDIMENSION got;
+        if (!cmyk) {
+            got = jpeg_read_scanlines(c, &s->rows[y], c->output_height - y);
+        } else {
+            got = jpeg_read_scanlines(c, s->cmykRows.data(),
+                                      std::min<JDIMENSION>(kCmykBand, c->output_height - y));
+            for (JDIMENSION i = 0; i < got; ++i)
+                cmykToBgr(s->cmykRows[i], s->img.row(static_cast<int>(y + i)), w, inverted);
+        }
+        if (got == 0) break;  // the memory source never suspends; do not spin if it did
+    }
+    // The trailer is not read: a complete picture followed by junk still opens.
+
+    JpegMetadata local;
+    JpegMetadata& out = meta ? *meta : local;
+    out.segments.clear();
+    // An ICC profile of a grey or CMYK file does not describe the BGR picture we return.
+    const bool keepIcc = c->out_color_space == JCS_EXT_BGR && c->jpeg_color_space != JCS_GRAYSCALE;
+    for (jpeg_saved_marker_ptr m = c->marker_list; m; m = m->next) {
+        if (!keepIcc && isIccSegment(m)) continue;
+        JpegSegment seg;
+        seg.marker = m->marker;
+        seg.data.assign(m->data, m->data + m->data_length);
+        out.segments.push_back(std::move(seg));
+    }
+
+    Image result = std::move(s->img);
+    owner.reset();
+    if (opts.applyExifOrientation) detail::ApplyExifOrientationInPlace(result, out);
+    return result;
+}
+
+namespace {
+
+struct EncodeState {
+    jpeg_compress_struct cinfo{};
+    ErrorMgr err{};
+    unsigned char* buffer = nullptr;  // grown by libjpeg's memory destination
+    unsigned long size = 0;
+    std::vector<JSAMPROW> rows;
+    ~EncodeState() {
+        jpeg_destroy_compress(&cinfo);
+        std::free(buffer);
+    }
+};
+
+bool writableSegment(const JpegSegment& seg) {
+    if (seg.data.size() > kMaxSegmentPayload) return false;
+    if (seg.marker == JPEG_COM) return true;
+    // JFIF comes from the library; our output is YCbCr, so an Adobe segment would lie.
+    return seg.marker > JPEG_APP0 && seg.marker <= JPEG_APP0 + 15 && seg.marker != JPEG_APP0 + 14;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts) {
+    auto owner = std::make_unique<EncodeState>();
+    EncodeState* const s = owner.get();
+    j_compress_ptr const c = &s->cinfo;
+    initErrorMgr(s->err, reinterpret_cast<j_common_ptr>(c));
+    const int h = img.height();
+    s->rows.resize(static_cast<size_t>(std::max(h, 0)));
+    for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = const_cast<uint8_t*>(img.row(y));
+    if (setjmp(s->err.jump)) throwFailure(s->err);
+
+    jpeg_create_compress(c);
+    jpeg_mem_dest(c, &s->buffer, &s->size);
+    c->image_width = static_cast<JDIMENSION>(std::max(img.width(), 0));
+    c->image_height = static_cast<JDIMENSION>(std::max(h, 0));
+    c->input_components = 3;
+    c->in_color_space = JCS_EXT_BGR;
+    jpeg_set_defaults(c);
+    jpeg_set_quality(c, std::clamp(opts.quality, 10, 100), TRUE);
+    if (opts.progressive) jpeg_simple_progression(c);
+
+    jpeg_start_compress(c, TRUE);
+    if (opts.metadata) {
+        for (const JpegSegment& seg : opts.metadata->segments)
+            if (writableSegment(seg))
+                jpeg_write_marker(c, seg.marker, seg.data.data(), static_cast<unsigned>(seg.data.size()));
+    }
+    while (c->next_scanline < c->image_height)
+        jpeg_write_scanlines(c, &s->rows[c->next_scanline], c->image_height - c->next_scanline);
+    jpeg_finish_compress(c);
+
+    return std::vector<uint8_t>(s->buffer, s->buffer + s->size);
+}
+
+}  // namespace lum
