@@ -1,0 +1,228 @@
+#include "view/PhotoView.h"
+
+#include <QImage>
+#include <QMap>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+#include "image/Arith.h"
+
+namespace lum {
+
+namespace {
+QMap<int, QCursor>& cursorTable() {
+    static QMap<int, QCursor> table;
+    return table;
+}
+
+int truncScale(int size, int zoom) {
+    return static_cast<int>(static_cast<int64_t>(size) * zoom / 100);
+}
+}  // namespace
+
+void RegisterToolCursor(int index, const QCursor& cursor) { cursorTable().insert(index, cursor); }
+
+QCursor ToolCursor(int index) {
+    auto it = cursorTable().constFind(index);
+    return it == cursorTable().constEnd() ? QCursor(Qt::ArrowCursor) : *it;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TPaintBox::TPaintBox(PhotoView* view, QWidget* parent) : QWidget(parent), view_(view) {
+    setObjectName("PaintBox1");
+    // The photo covers the whole box: nothing is erased before a repaint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+}
+
+void TPaintBox::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    view_->PaintBox1Paint(p, e->rect());
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    emit MouseDown(e->button(), e->modifiers(), pos.x(), pos.y());
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    emit MouseMove(e->buttons(), e->modifiers(), pos.x(), pos.y());
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    emit MouseUp(e->button(), e->modifiers(), pos.x(), pos.y());
+}
+
+void TPaintBox::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) emit DblClick();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+PhotoView::PhotoView(EditState& st, QWidget* parent) : QScrollArea(parent), st_(st) {
+    setObjectName("ScrollBox1");
+    setWidgetResizable(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    paintBox_ = new TPaintBox(this);
+    paintBox_->resize(st_.WorkImage.width(), st_.WorkImage.height());
+    setWidget(paintBox_);
+
+    // The hooks outlive nothing: the window destroys its state after its widgets, so they
+    // check that the view still exists.
+    QPointer<PhotoView> self(this);
+    st_.RedrawView = [self] {
+        if (self) self->RedrawView();
+    };
+    st_.LayoutView = [self] {
+        if (!self) return;
+        self->LayoutView();
+        self->RedrawView();
+    };
+    st_.ViewOuterSize = [self](int& w, int& h) {
+        if (!self) return;
+        w = self->width();
+        h = self->height();
+    };
+}
+
+PhotoView::~PhotoView() = default;
+
+int PhotoView::Zoom() const {
+    const int idx = std::clamp(st_.ZoomIndex, 0, static_cast<int>(st_.ZoomTable.size()) - 1);
+    return std::max(1, st_.ZoomTable[static_cast<size_t>(idx)]);
+}
+
+int PhotoView::ViewToImage(int v) const { return static_cast<int>(static_cast<int64_t>(v) * 100 / Zoom()); }
+
+int PhotoView::ImageToView(int i) const { return static_cast<int>(static_cast<int64_t>(i) * Zoom() / 100); }
+
+void PhotoView::LayoutView() {
+    const int z = Zoom();
+    paintBox_->resize(std::max(0, truncScale(st_.WorkImage.width(), z)),
+                      std::max(0, truncScale(st_.WorkImage.height(), z)));
+}
+
+void PhotoView::RedrawView() { paintBox_->update(); }
+
+void PhotoView::RedrawViewNow() { paintBox_->repaint(); }
+
+void PhotoView::ScrollToTopLeft() {
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
+void PhotoView::ZoomToPercent(double p) {
+    if (p <= 0.00001) return;
+    const double f = p / 100.0;
+    st_.ZoomTable[0] = std::max(1, roundHalfEven(p));
+    st_.ZoomIndex = 0;
+    const int w = roundHalfEven(st_.MemoryImage.width() * f);
+    const int h = roundHalfEven(st_.MemoryImage.height() * f);
+    paintBox_->resize(std::max(0, w), std::max(0, h));
+    RedrawView();
+}
+
+int PhotoView::FitWidthPercent(int boxWidth, int imageWidth) {
+    if (imageWidth <= 0) return 0;
+    const int64_t room = static_cast<int64_t>(boxWidth) * 100 - 1600;
+    return roundHalfEven(static_cast<double>(room) / imageWidth);
+}
+
+int PhotoView::FitHeightPercent(int boxHeight, int imageHeight) { return FitWidthPercent(boxHeight, imageHeight); }
+
+int PhotoView::FitWindowPercent(int boxWidth, int boxHeight, int imageWidth, int imageHeight) {
+    if (imageWidth <= 0 || imageHeight <= 0) return 0;
+    const double a = static_cast<double>(static_cast<int64_t>(boxWidth) * 100 - 1600) / imageWidth;
+    const double b = static_cast<double>(static_cast<int64_t>(boxHeight) * 100 - 1600) / imageHeight;
+    return a > b ? roundHalfEven(b) : roundHalfEven(a);
+}
+
+int PhotoView::FitWidthPercent() const { return FitWidthPercent(width(), st_.MemoryImage.width()); }
+int PhotoView::FitHeightPercent() const { return FitHeightPercent(height(), st_.MemoryImage.height()); }
+int PhotoView::FitWindowPercent() const {
+    return FitWindowPercent(width(), height(), st_.MemoryImage.width(), st_.MemoryImage.height());
+}
+
+QMenu* PhotoView::CreateZoomScalePopupMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName("ZoomScalePopupMenu");
+    struct Item {
+        const char* name;
+        const char* caption;
+    };
+    static const Item items[] = {
+        {"ZoomTo_10_Menuitem", "Zoom to 10%"},   {"ZoomTo_25_Menuitem", "Zoom to 25%"},
+        {"ZoomTo_33_Menuitem", "Zoom to 33%"},   {"ZoomTo_50_Menuitem", "Zoom to 50%"},
+        {"ZoomTo_66_Menuitem", "Zoom to 66%"},   {"ZoomTo_75_Menuitem", "Zoom to 75%"},
+        {"ZoomTo_100_Menuitem", "Zoom to 100%"}, {"ZoomTo_125_Menuitem", "Zoom to 125%"},
+        {"ZoomTo_150_Menuitem", "Zoom to 150%"}, {"ZoomTo_200_Menuitem", "Zoom to 200%"},
+        {"ZoomTo_FitWidth_Menuitem", "Zoom to Fit Width"},
+        {"ZoomTo_FitHeight_Menuitem", "Zoom to Fit Height"},
+        {"ZoomTo_FitWindow_Menuitem", "Fit Window"},
+    };
+    for (const Item& it : items) {
+        QAction* a = menu->addAction(QString::fromUtf8(it.caption));
+        a->setObjectName(QString::fromLatin1(it.name));
+    }
+    return menu;
+}
+
+void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {
+    const QRect box = paintBox_->rect();
+    const Image& img = st_.WorkImage;
+    const int z = Zoom();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    // Pixel dropping and repeating, no filtering.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+
+    if (img.empty()) {
+        p.fillRect(exposed, Qt::black);
+        return;
+    }
+    // A view on the photo's own pixels, no copy.
+    const QImage qi(img.data(), img.width(), img.height(), static_cast<qsizetype>(img.stride()),
+                    QImage::Format_BGR888);
+
+    QRect drawn;
+    const qreal dpr = paintBox_->devicePixelRatioF();
+    if (z == 100 && dpr == 1.0) {
+        p.drawImage(QPoint(0, 0), qi);
+        drawn = QRect(0, 0, img.width(), img.height());
+    } else {
+        const QSize target = z == 100 ? QSize(img.width(), img.height()) : box.size();
+        // Map the picture onto whole device pixels so a scaled screen stays sharp.
+        p.save();
+        p.scale(1.0 / dpr, 1.0 / dpr);
+        const QRect device(0, 0, static_cast<int>(std::lround(target.width() * dpr)),
+                           static_cast<int>(std::lround(target.height() * dpr)));
+        p.drawImage(device, qi);
+        p.restore();
+        drawn = QRect(QPoint(0, 0), target);
+    }
+    // Whatever the photo does not cover (a box laid out for another size) is cleared, as
+    // nothing is erased before a paint.
+    const QRegion rest = QRegion(exposed) - QRegion(drawn);
+    for (const QRect& r : rest) p.fillRect(r, palette().color(QPalette::Window));
+
+    if (st_.SelectionActive > 0 && SelectionOutline) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        QPen pen(Qt::black);
+        pen.setStyle(Qt::DotLine);
+        pen.setWidth(0);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        SelectionOutline(p);
+    }
+}
+
+}  // namespace lum

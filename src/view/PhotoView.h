@@ -1,0 +1,102 @@
+// The photo view of an editing window: a paint box at the top-left corner of a scroll box,
+// showing the window's WorkImage at the current zoom, the view <-> image mapping, the one
+// redraw entry point, the automatic-fit hooks of the commit and the zoom pop-up menu.
+#pragma once
+#include <QCursor>
+#include <QScrollArea>
+#include <QWidget>
+#include <functional>
+
+#include "app/core/EditState.h"
+
+class QMenu;
+class QPainter;
+
+namespace lum {
+
+// The cursor table the tools pick their cursor from (indices 1..7: POLY, PIPETTE, SPRAY,
+// CRAYON, EFFETS, REMPLIR, CURZOOM). An index nobody registered gives the arrow.
+void RegisterToolCursor(int index, const QCursor& cursor);
+QCursor ToolCursor(int index);
+
+class PhotoView;
+
+// PaintBox1: the drawing surface. Sized by the view, never moved inside the scroll box.
+class TPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaintBox(PhotoView* view, QWidget* parent = nullptr);
+
+signals:
+    // View coordinates (pixels of the paint box); the receivers map them with ViewToImage.
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, int x, int y);
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, int x, int y);
+    void DblClick();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    PhotoView* view_;
+};
+
+// ScrollBox1 with its PaintBox1.
+class PhotoView : public QScrollArea {
+    Q_OBJECT
+public:
+    // Installs the view hooks (RedrawView, LayoutView, ViewOuterSize) into st.
+    explicit PhotoView(EditState& st, QWidget* parent = nullptr);
+    ~PhotoView() override;
+
+    TPaintBox* PaintBox1() const { return paintBox_; }
+    EditState& State() const { return st_; }
+
+    // The zoom percentage in use, ZoomTable[ZoomIndex]; never below 1.
+    int Zoom() const;
+    int ViewToImage(int v) const;
+    int ImageToView(int i) const;
+
+    // Paint box size from the WorkImage size and the zoom (truncating).
+    void LayoutView();
+    // The one redraw entry point: every change of WorkImage ends here.
+    void RedrawView();
+    // Redraws before returning (for code that draws while the mouse moves).
+    void RedrawViewNow();
+    void ScrollToTopLeft();
+
+    // Main window menu zoom: shows the photo at p percent without touching the images.
+    // The percentage is held in slot 0 and selected, so layout, drawing and mouse mapping
+    // all agree with what is shown. p <= 0 is ignored.
+    void ZoomToPercent(double p);
+
+    // Fit percentages of the zoom menu; 16 pixels are kept for the scroll bar.
+    static int FitWidthPercent(int boxWidth, int imageWidth);
+    static int FitHeightPercent(int boxHeight, int imageHeight);
+    static int FitWindowPercent(int boxWidth, int boxHeight, int imageWidth, int imageHeight);
+    // The same for this scroll box and the window's MemoryImage.
+    int FitWidthPercent() const;
+    int FitHeightPercent() const;
+    int FitWindowPercent() const;
+
+    // ZoomScalePopupMenu with its thirteen items (objectNames ZoomTo_10_Menuitem ...); the
+    // owner connects the items to its handlers.
+    static QMenu* CreateZoomScalePopupMenu(QWidget* parent);
+
+    // Draws the selection outline over the photo (black dotted pen, no brush already set);
+    // called by the redraw while SelectionActive > 0.
+    std::function<void(QPainter&)> SelectionOutline;
+
+    // Paints the photo into the paint box; called by its paint event.
+    void PaintBox1Paint(QPainter& p, const QRect& exposed);
+
+private:
+    EditState& st_;
+    TPaintBox* paintBox_ = nullptr;
+};
+
+}  // namespace lum
