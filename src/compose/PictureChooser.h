@@ -71,12 +71,17 @@ signals:
     // A picture was loaded into the target image.
     void PictureLoaded(const QString& path);
 
+    // Escape and the window's close button work like Cancel.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     lum::Prompts& prompts() const;
     bool FolderDriveReady();
+    bool ChangeFolder(const QString& folder);
+    void RestoreRemembered();
     void FillFolders();
     void FillFiles();
     void ClearPreview();
@@ -88,5 +93,6 @@ private:
     lum::Prompts* prompts_ = nullptr;
     int rememberedIndex_ = -1;
     QString rememberedPath_;
+    QString rememberedFolder_;
     int driveIndex_ = -1;
 };

@@ -80,6 +80,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum Kind { RootNode = 0, DriveNode = 1, FolderNode = 2 };
@@ -88,10 +89,8 @@ private:
     QTreeWidgetItem* AddFolderNode(QTreeWidgetItem* parent, const QString& name, const QString& path);
     QTreeWidgetItem* ChildNamed(QTreeWidgetItem* node, const QString& name) const;
     const lum::files::Drive* DriveOfNode(const QTreeWidgetItem* node) const;
-    bool NodeReady(QTreeWidgetItem* node);
-    void SetCurrentPath(const QString& path);
-    void Announce();
-    QString SelectedFolderForCommand(bool allowDrive);
+    QTreeWidgetItem* CommandNode() const;
+    void AfterRename(const QString& from, const QString& to);
 
     QList<lum::files::Drive> drives_;
     QTreeWidgetItem* root_ = nullptr;
@@ -100,4 +99,6 @@ private:
     TLsFilelistView28* fileList_ = nullptr;
     QMenu* menu_ = nullptr;
     QAction* pasteAction_ = nullptr;
+    QTreeWidgetItem* contextNode_ = nullptr;
+    bool fixedDrives_ = false;
 };

@@ -1,37 +1,738 @@
 #include "view/FileListView.h"
 
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMimeDatabase>
+#include <QMouseEvent>
+#include <QSet>
+#include <QStorageInfo>
+
 #include "app/core/Prompts.h"
 #include "view/DirTree.h"
 
-TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {}
-void TLsFilelistView28::setDirectory(const QString& dir) { directory_ = dir; }
-void TLsFilelistView28::Refresh() {}
-void TLsFilelistView28::SetMask(const QString& mask) { mask_ = mask; }
-QStringList TLsFilelistView28::ParseMask(const QString&) { return {}; }
-void TLsFilelistView28::LinkTree(TLsDirTree21* tree) { dirTree_ = tree; }
-QStringList TLsFilelistView28::SelectedPaths() const { return {}; }
-lum::Prompts& TLsFilelistView28::prompts() const { return prompts_ ? *prompts_ : lum::files::FallbackPrompts(); }
-void TLsFilelistView28::ColumnClick(int) {}
-QTreeWidgetItem* TLsFilelistView28::ItemOfPath(const QString&) const { return nullptr; }
-QString TLsFilelistView28::PathOfItem(const QTreeWidgetItem*) { return QString(); }
-QString TLsFilelistView28::KindOfItem(const QTreeWidgetItem*) { return QString(); }
-bool TLsFilelistView28::IsParentItem(const QTreeWidgetItem*) { return false; }
-void TLsFilelistView28::ItemClick(QTreeWidgetItem*) {}
-void TLsFilelistView28::ItemDblClick(QTreeWidgetItem*) {}
-void TLsFilelistView28::ItemOpen() {}
-void TLsFilelistView28::ItemView() {}
-void TLsFilelistView28::SendToAnyFolder() {}
-void TLsFilelistView28::SendToClipboardAsContents() {}
-void TLsFilelistView28::SendToClipboardAsFileName() {}
-void TLsFilelistView28::SendToDesktopAsShortCut() {}
-void TLsFilelistView28::ItemOpCut() {}
-void TLsFilelistView28::ItemOpCopy() {}
-void TLsFilelistView28::ItemOpPaste() {}
-void TLsFilelistView28::ItemRename() {}
-void TLsFilelistView28::ItemDelete() {}
-void TLsFilelistView28::ItemProperty() {}
-void TLsFilelistView28::ItemFolder() {}
-bool TLsFilelistView28::RenameEntry(const QString&, const QString&) { return false; }
-void TLsFilelistView28::mouseReleaseEvent(QMouseEvent* e) { QTreeWidget::mouseReleaseEvent(e); }
-void TLsFilelistView28::mouseDoubleClickEvent(QMouseEvent* e) { QTreeWidget::mouseDoubleClickEvent(e); }
-void TLsFilelistView28::contextMenuEvent(QContextMenuEvent* e) { QTreeWidget::contextMenuEvent(e); }
+using namespace lum::files;
+
+namespace {
+
+// Private item data beside the public roles.
+enum PrivateRoles { UpperNameRole = Qt::UserRole + 20, DiskRole, FreeRole };
+
+std::string S(const QString& s) { return s.toStdString(); }
+
+qint64 KbOf(const QTreeWidgetItem* item) {
+    if (item->data(0, TLsFilelistView28::KindRole).toString() != QLatin1String("file")) return 0;
+    const qint64 b = item->data(0, TLsFilelistView28::BytesRole).toLongLong();
+    if (b <= 0) return 0;
+    return (b < 1024 ? 1024 : b) / 1024;
+}
+
+template <typename T>
+int Sign(T a, T b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+struct BusyCursor {
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+const qint64 kMaxClipboardBytes = 256LL * 1024 * 1024;
+
+}  // namespace
+
+TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setItemsExpandable(false);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setToolTip(QStringLiteral("Please select one photo for optimizing."));
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(true);
+    header()->setStretchLastSection(false);
+    SetColumns(false);
+    SetMask(mask_);
+    connect(header(), &QHeaderView::sectionClicked, this, &TLsFilelistView28::ColumnClick);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        ItemClick(itemFromIndex(index));
+    });
+    BuildMenu();
+}
+
+lum::Prompts& TLsFilelistView28::prompts() const { return prompts_ ? *prompts_ : FallbackPrompts(); }
+
+void TLsFilelistView28::BuildMenu() {
+    menu_ = new QMenu(this);
+    auto add = [this](QMenu* m, const char* caption, const char* name, void (TLsFilelistView28::*slot)()) {
+        QAction* a = m->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    add(menu_, "&Open", "ItemOpen", &TLsFilelistView28::ItemOpen);
+    add(menu_, "&View", "ItemView", &TLsFilelistView28::ItemView);
+    sendMenu_ = menu_->addMenu(QStringLiteral("Se&nd To"));
+    sendMenu_->setObjectName(QStringLiteral("SubMenuSend"));
+    add(sendMenu_, "Any Folder ...", "SendToAnyFolder", &TLsFilelistView28::SendToAnyFolder);
+    add(sendMenu_, "Clipboard as Contents", "SendToClipboardAsContents", &TLsFilelistView28::SendToClipboardAsContents);
+    add(sendMenu_, "Clipboard as FileName", "SendToClipboardAsFileName", &TLsFilelistView28::SendToClipboardAsFileName);
+    add(sendMenu_, "DeskTop as ShortCut", "SendToDesktopAsShortCut", &TLsFilelistView28::SendToDesktopAsShortCut);
+    menu_->addSeparator();
+    add(menu_, "Cu&t", "ItemOpCut", &TLsFilelistView28::ItemOpCut);
+    add(menu_, "&Copy", "ItemOpCopy", &TLsFilelistView28::ItemOpCopy);
+    pasteAction_ = add(menu_, "&Paste", "ItemOpPaste", &TLsFilelistView28::ItemOpPaste);
+    menu_->addSeparator();
+    add(menu_, "&Rename", "ItemRename", &TLsFilelistView28::ItemRename);
+    add(menu_, "&Delete", "ItemDelete", &TLsFilelistView28::ItemDelete);
+    add(menu_, "&Properties", "ItemProperty", &TLsFilelistView28::ItemProperty);
+    add(menu_, "&New Folder ...", "ItemFolder", &TLsFilelistView28::ItemFolder);
+}
+
+void TLsFilelistView28::SetColumns(bool drives) {
+    const int kind = drives ? 1 : 0;
+    if (columnsKind_ == kind) return;
+    columnsKind_ = kind;
+    if (drives) {
+        setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Type"), QStringLiteral("Disk Size"),
+                         QStringLiteral("Free Space"), QStringLiteral("Attributes")});
+        const int w[] = {165, 95, 85, 85, 60};
+        for (int i = 0; i < 5; ++i) setColumnWidth(i, w[i]);
+    } else {
+        setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Type"),
+                         QStringLiteral("Modified"), QStringLiteral("Attr")});
+        const int w[] = {165, 75, 95, 125, 40};
+        for (int i = 0; i < 5; ++i) setColumnWidth(i, w[i]);
+        headerItem()->setTextAlignment(ColSize, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+// ---- properties
+
+void TLsFilelistView28::SetMask(const QString& mask) {
+    mask_ = mask;
+    patterns_.clear();
+    matchAll_ = false;
+    for (const QString& p : ParseMask(mask)) {
+        if (p == QLatin1String("*.*") || p == QLatin1String("*")) {
+            matchAll_ = true;
+            continue;
+        }
+        patterns_.push_back(QRegularExpression(QRegularExpression::wildcardToRegularExpression(p),
+                                               QRegularExpression::CaseInsensitiveOption));
+    }
+    if (!directory_.isEmpty() && !drivesView_) Refresh();
+}
+
+QStringList TLsFilelistView28::ParseMask(const QString& mask) {
+    QStringList out;
+    for (const QString& part : mask.split(';')) {
+        const QString p = part.trimmed();
+        if (!p.isEmpty()) out.push_back(p);
+    }
+    if (out.isEmpty()) out.push_back(QStringLiteral("*.*"));
+    return out;
+}
+
+bool TLsFilelistView28::MatchesMask(const QString& name) const {
+    if (matchAll_) return true;
+    for (const QRegularExpression& re : patterns_)
+        if (re.match(name).hasMatch()) return true;
+    return false;
+}
+
+void TLsFilelistView28::LinkTree(TLsDirTree21* tree) {
+    dirTree_ = tree;
+    if (tree) tree->SetFileList(this);
+}
+
+// ---- filling
+
+void TLsFilelistView28::setDirectory(const QString& dir) {
+    if (dir.compare(QLatin1String(kDrives), Qt::CaseInsensitive) == 0) {
+        if (drivesView_) return;
+        drivesView_ = true;
+        directory_ = QString::fromLatin1(kDrives);
+        Fill();
+        emit DirectoryChanged(directory_);
+        return;
+    }
+    if (dir.isEmpty()) return;
+    QFileInfo fi(dir);
+    if (!fi.isDir()) {
+        prompts().Message(S(WithoutSlash(dir) + QStringLiteral(" not found")));
+        return;
+    }
+    const QString nd = WithSlash(QDir::cleanPath(fi.absoluteFilePath()));
+    if (!drivesView_ && nd == directory_) return;
+    drivesView_ = false;
+    directory_ = nd;
+    QDir::setCurrent(nd);
+    Fill();
+    emit DirectoryChanged(nd);
+}
+
+void TLsFilelistView28::Refresh() {
+    if (directory_.isEmpty()) return;
+    QSet<QString> selected;
+    for (QTreeWidgetItem* it : selectedItems()) selected.insert(PathOfItem(it));
+    const QString current = currentItem() ? PathOfItem(currentItem()) : QString();
+    if (!drivesView_ && !QFileInfo(directory_).isDir()) {
+        // The folder went away: show the nearest one that still exists.
+        QString up = WithoutSlash(directory_);
+        while (!QFileInfo(up).isDir() && up != "/") up = QFileInfo(up).absolutePath();
+        directory_.clear();
+        setDirectory(up);
+        if (dirTree_) dirTree_->OpenPath(up);
+        return;
+    }
+    Fill();
+    if (selected.isEmpty()) return;
+    QTreeWidgetItem* cur = nullptr;
+    QList<QTreeWidgetItem*> found;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* it = topLevelItem(i);
+        const QString p = PathOfItem(it);
+        if (selected.contains(p)) found.push_back(it);
+        if (p == current) cur = it;
+    }
+    if (found.isEmpty()) return;
+    clearSelection();
+    if (cur) setCurrentItem(cur, 0, QItemSelectionModel::NoUpdate);
+    for (QTreeWidgetItem* it : found) it->setSelected(true);
+}
+
+void TLsFilelistView28::Fill() {
+    BusyCursor busy;
+    setUpdatesEnabled(false);
+    clear();
+    SetColumns(drivesView_);
+    if (drivesView_)
+        FillDrives();
+    else
+        FillFolder();
+    sortReverse_ = true;
+    ColumnClick(ColName);
+    SelectFirstIfNone();
+    setUpdatesEnabled(true);
+}
+
+QString TLsFilelistView28::ParentOf(const QString& dir) const {
+    if (SamePath(dir, "/")) return QString::fromLatin1(kDrives);
+    return QFileInfo(WithoutSlash(dir)).absolutePath();
+}
+
+QTreeWidgetItem* TLsFilelistView28::MakeItem(const QFileInfo& fi, bool parentEntry, const QString& parentPath) {
+    const bool dir = parentEntry || fi.isDir();
+    const QString name = fi.fileName();
+    QString caption = name;
+    if (parentEntry) {
+        caption = QString::fromLatin1(kParentCaption);
+    } else if (hideFileExt_ && !dir) {
+        const int dot = name.lastIndexOf('.');
+        if (dot > 0) caption = name.left(dot);
+    }
+    auto* item = new QTreeWidgetItem(QStringList{
+        caption, dir ? QStringLiteral(" ") : SizeKbText(fi.size()),
+        parentEntry ? QStringLiteral(" ") : TypeName(name, dir), ModifiedText(fi.lastModified()),
+        parentEntry ? QStringLiteral("D") : AttrText(fi)});
+    item->setTextAlignment(ColSize, Qt::AlignRight | Qt::AlignVCenter);
+    item->setIcon(0, TypeIcon(name, dir));
+    item->setData(0, PathRole, parentEntry ? parentPath : fi.absoluteFilePath());
+    item->setData(0, KindRole, dir ? QStringLiteral("dir") : QStringLiteral("file"));
+    item->setData(0, TimeRole, fi.lastModified().toMSecsSinceEpoch());
+    item->setData(0, BytesRole, dir ? qint64(0) : fi.size());
+    item->setData(0, ParentRole, parentEntry);
+    item->setData(0, UpperNameRole, caption.toUpper());
+    return item;
+}
+
+void TLsFilelistView28::FillFolder() {
+    const QFileInfo dirInfo(directory_);
+    const bool readable = dirInfo.isReadable() && dirInfo.isExecutable();
+    const QString parentPath = ParentOf(directory_);
+    QFileInfoList all;
+    if (readable)
+        all = QDir(directory_).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDot, QDir::NoSort);
+    auto classOk = [this](const QFileInfo& fi) {
+        if (IsReadOnly(fi) && !(fileType_ & ftReadOnly)) return false;
+        if (fi.isHidden() && !(fileType_ & ftHidden)) return false;
+        if (IsSystem(fi) && !(fileType_ & ftSystem)) return false;
+        return true;
+    };
+    QList<QTreeWidgetItem*> items;
+    items.reserve(all.size() + 1);
+    if (showFolders_) {
+        bool parentSeen = false;
+        for (const QFileInfo& fi : all) {
+            if (fi.fileName() == QLatin1String("..")) {
+                if (!parentSeen) items.push_back(MakeItem(fi, true, parentPath));
+                parentSeen = true;
+            } else if (fi.isDir() && classOk(fi)) {
+                items.push_back(MakeItem(fi, false, parentPath));
+            }
+        }
+        // The way back up, also out of a folder that cannot be read and out of "/".
+        if (!parentSeen) items.push_back(MakeItem(QFileInfo(directory_ + QStringLiteral("..")), true, parentPath));
+    }
+    for (const QFileInfo& fi : all) {
+        if (fi.isDir() || fi.fileName() == QLatin1String("..")) continue;
+        if (MatchesMask(fi.fileName()) && classOk(fi)) items.push_back(MakeItem(fi, false, parentPath));
+    }
+    addTopLevelItems(items);
+    if (!readable) prompts().Message(S(WithoutSlash(directory_) + QStringLiteral("\nAccess is denied.")));
+}
+
+void TLsFilelistView28::FillDrives() {
+    const QList<Drive> drives = dirTree_ ? dirTree_->Drives() : MountedDrives();
+    QList<QTreeWidgetItem*> items;
+    for (const Drive& d : drives) {
+        const bool ready = DriveReady(d);
+        QStorageInfo si(d.path);
+        QString type = d.removable ? QStringLiteral("Removable Disk") : QStringLiteral("Local Disk");
+        if (!d.fileSystem.isEmpty()) type += QStringLiteral(" (%1)").arg(d.fileSystem);
+        auto* item = new QTreeWidgetItem(QStringList{
+            d.caption, type, ready ? SizeKbText(si.bytesTotal()) : QStringLiteral(" "),
+            ready ? SizeKbText(si.bytesFree()) : QStringLiteral(" "),
+            ready && si.isReadOnly() ? QStringLiteral("R") : QStringLiteral(" ")});
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        item->setIcon(0, TypeIcon(QString(), true));
+        item->setData(0, PathRole, d.path);
+        item->setData(0, KindRole, QStringLiteral("drv"));
+        item->setData(0, ParentRole, false);
+        item->setData(0, UpperNameRole, d.caption.toUpper());
+        item->setData(0, DiskRole, ready ? si.bytesTotal() : qint64(-1));
+        item->setData(0, FreeRole, ready ? si.bytesFree() : qint64(-1));
+        items.push_back(item);
+    }
+    addTopLevelItems(items);
+}
+
+void TLsFilelistView28::SelectFirstIfNone() {
+    if (topLevelItemCount() > 0 && selectedItems().isEmpty()) setCurrentItem(topLevelItem(0));
+}
+
+// ---- sorting
+
+void TLsFilelistView28::ColumnClick(int column) {
+    if (column < 0 || column >= columnCount()) return;
+    if (column == sortColumn_) {
+        sortReverse_ = !sortReverse_;
+    } else {
+        sortColumn_ = column;
+        sortReverse_ = true;
+    }
+    SortItems();
+}
+
+int TLsFilelistView28::Compare(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const {
+    const bool folderA = KindOfItem(a) != QLatin1String("file");
+    const bool folderB = KindOfItem(b) != QLatin1String("file");
+    if (folderA != folderB) return folderA ? -1 : 1;
+    if (sortColumn_ == ColName)
+        return Sign(a->data(0, UpperNameRole).toString(), b->data(0, UpperNameRole).toString());
+    if (drivesView_) {
+        if (sortColumn_ == 2) return Sign(a->data(0, DiskRole).toLongLong(), b->data(0, DiskRole).toLongLong());
+        if (sortColumn_ == 3) return Sign(a->data(0, FreeRole).toLongLong(), b->data(0, FreeRole).toLongLong());
+    } else {
+        if (sortColumn_ == ColSize) return Sign(KbOf(a), KbOf(b));
+        if (sortColumn_ == ColModified) return Sign(a->data(0, TimeRole).toLongLong(), b->data(0, TimeRole).toLongLong());
+    }
+    const int c = QString::compare(a->text(sortColumn_), b->text(sortColumn_), Qt::CaseInsensitive);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+void TLsFilelistView28::SortItems() {
+    QSet<QString> selected;
+    for (QTreeWidgetItem* it : selectedItems()) selected.insert(PathOfItem(it));
+    const QString current = currentItem() ? PathOfItem(currentItem()) : QString();
+    QList<QTreeWidgetItem*> items = invisibleRootItem()->takeChildren();
+    std::stable_sort(items.begin(), items.end(), [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
+        // The way up stays on top whichever way the list is sorted.
+        const bool pa = IsParentItem(a), pb = IsParentItem(b);
+        if (pa != pb) return pa;
+        const int c = Compare(a, b);
+        return sortReverse_ ? c > 0 : c < 0;
+    });
+    addTopLevelItems(items);
+    for (QTreeWidgetItem* it : items) {
+        const QString p = PathOfItem(it);
+        if (p == current) setCurrentItem(it, 0, QItemSelectionModel::NoUpdate);
+        if (selected.contains(p)) it->setSelected(true);
+    }
+    header()->setSortIndicator(sortColumn_, sortReverse_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+// ---- items
+
+QString TLsFilelistView28::PathOfItem(const QTreeWidgetItem* item) {
+    return item ? item->data(0, PathRole).toString() : QString();
+}
+QString TLsFilelistView28::KindOfItem(const QTreeWidgetItem* item) {
+    return item ? item->data(0, KindRole).toString() : QString();
+}
+bool TLsFilelistView28::IsParentItem(const QTreeWidgetItem* item) { return item && item->data(0, ParentRole).toBool(); }
+
+QTreeWidgetItem* TLsFilelistView28::ItemOfPath(const QString& path) const {
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* it = topLevelItem(i);
+        if (!IsParentItem(it) && SamePath(PathOfItem(it), path)) return it;
+    }
+    return nullptr;
+}
+
+QStringList TLsFilelistView28::SelectedPaths() const {
+    QStringList out;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* it = topLevelItem(i);
+        if (it->isSelected() && !IsParentItem(it)) out.push_back(PathOfItem(it));
+    }
+    return out;
+}
+
+QString TLsFilelistView28::SingleSelection() const {
+    QTreeWidgetItem* cur = currentItem();
+    if (cur && cur->isSelected() && !IsParentItem(cur)) return PathOfItem(cur);
+    const QStringList all = SelectedPaths();
+    return all.isEmpty() ? QString() : all.front();
+}
+
+// ---- clicks
+
+void TLsFilelistView28::ItemClick(QTreeWidgetItem* item) {
+    if (!item) return;
+    selectedItem_ = PathOfItem(item);
+    emit Click();
+}
+
+void TLsFilelistView28::ItemDblClick(QTreeWidgetItem* item) {
+    if (!item) return;
+    // The item goes away when a folder is opened.
+    const QString path = PathOfItem(item);
+    const QString kind = KindOfItem(item);
+    const bool parentEntry = IsParentItem(item);
+    emit DblClick();
+    if (parentEntry) {
+        OpenFolder(path, QStringLiteral("dir"));
+        return;
+    }
+    if (!dblClickToOpen_) return;
+    if (kind == QLatin1String("file"))
+        OpenFile(path);
+    else
+        OpenFolder(path, kind);
+}
+
+void TLsFilelistView28::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidgetItem* item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : nullptr;
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (item) ItemDblClick(item);
+}
+
+void TLsFilelistView28::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F2: ItemRename(); return;
+    case Qt::Key_Delete: ItemDelete(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (currentItem()) ItemDblClick(currentItem());
+        return;
+    case Qt::Key_Backspace:
+        if (!drivesView_ && !directory_.isEmpty()) OpenFolder(ParentOf(directory_), QStringLiteral("dir"));
+        return;
+    default: QTreeWidget::keyPressEvent(event);
+    }
+}
+
+void TLsFilelistView28::contextMenuEvent(QContextMenuEvent* event) {
+    pasteAction_->setEnabled(!drivesView_ && !FilesOnClipboard(nullptr).isEmpty());
+    menu_->exec(event->globalPos());
+}
+
+bool TLsFilelistView28::OpenFolder(const QString& path, const QString& kind) {
+    Q_UNUSED(kind);
+    if (path == QLatin1String(kDrives)) {
+        setDirectory(path);
+        if (dirTree_) dirTree_->OpenPath(path);
+        return true;
+    }
+    const QList<Drive> drives = dirTree_ ? dirTree_->Drives() : MountedDrives();
+    const int di = DriveIndexOf(drives, path);
+    if (di >= 0 && drives[di].removable && !CheckDrive(drives[di], prompts())) return false;
+    if (!QFileInfo(path).isDir()) {
+        prompts().Message(S(WithoutSlash(path) + QStringLiteral(" not found")));
+        return false;
+    }
+    setDirectory(path);
+    if (dirTree_) dirTree_->OpenPath(path);
+    return true;
+}
+
+bool TLsFilelistView28::OpenFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        prompts().Message("The specified file was not found.");
+        return false;
+    }
+    const QUrl url = QUrl::fromLocalFile(path);
+    const bool ok = opener_ ? opener_(url) : DesktopOpen(url);
+    if (!ok) prompts().Message(S(OpenFailureText(path)));
+    return ok;
+}
+
+// ---- popup-menu commands
+
+void TLsFilelistView28::AfterChange(const QStringList& touchedFolders) {
+    Refresh();
+    if (!dirTree_) return;
+    for (const QString& f : touchedFolders) dirTree_->RefreshPath(f);
+}
+
+void TLsFilelistView28::ItemOpen() {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    if (paths.size() == 1 && QFileInfo(paths.front()).isDir()) {
+        QTreeWidgetItem* it = ItemOfPath(paths.front());
+        OpenFolder(paths.front(), it ? KindOfItem(it) : QStringLiteral("dir"));
+        return;
+    }
+    for (const QString& p : paths) {
+        if (QFileInfo(p).isDir()) {
+            const QUrl url = QUrl::fromLocalFile(p);
+            if (!(opener_ ? opener_(url) : DesktopOpen(url))) prompts().Message(S(OpenFailureText(p)));
+        } else {
+            OpenFile(p);
+        }
+    }
+}
+
+void TLsFilelistView28::ItemView() {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    // Files in their viewer, folders in the desktop's file manager.
+    for (const QString& p : paths) {
+        const QUrl url = QUrl::fromLocalFile(p);
+        if (!QFileInfo::exists(p) || !(opener_ ? opener_(url) : DesktopOpen(url))) prompts().Message(S(OpenFailureText(p)));
+    }
+}
+
+void TLsFilelistView28::SendToAnyFolder() {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    std::string folder = S(drivesView_ ? QDir::homePath() : directory_);
+    if (!prompts().AskFolder("Send To", folder)) return;
+    const QString target = QString::fromStdString(folder);
+    if (!QFileInfo(target).isDir() || !PasteInto(paths, target, false)) prompts().Message("File operation failed");
+    AfterChange({target});
+}
+
+void TLsFilelistView28::SendToClipboardAsContents() {
+    const QString path = SingleSelection();
+    if (path.isEmpty() || QFileInfo(path).isDir()) {
+        prompts().Message("No file selected");
+        return;
+    }
+    QFile f(path);
+    if (f.size() > kMaxClipboardBytes || !f.open(QIODevice::ReadOnly)) {
+        prompts().Message("File operation failed");
+        return;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        prompts().Message("File operation failed");
+        return;
+    }
+    QMimeDatabase db;
+    const QMimeType mt = db.mimeTypeForFileNameAndData(path, bytes);
+    auto* mime = new QMimeData;
+    QImage img;
+    if (mt.name().startsWith(QLatin1String("image/")) && img.loadFromData(bytes))
+        mime->setImageData(img);
+    else if (mt.inherits(QStringLiteral("text/plain")))
+        mime->setText(QString::fromUtf8(bytes));
+    else
+        mime->setData(mt.name(), bytes);
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+void TLsFilelistView28::SendToClipboardAsFileName() {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    QApplication::clipboard()->setText(paths.join('\n'));
+}
+
+void TLsFilelistView28::SendToDesktopAsShortCut() {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    const QString desktop = desktopFolder_.isEmpty() ? DesktopFolder() : desktopFolder_;
+    bool ok = true;
+    for (const QString& p : paths) ok = !WriteDesktopLink(p, desktop).isEmpty() && ok;
+    if (!ok) prompts().Message("File operation failed");
+}
+
+void TLsFilelistView28::ItemOpCut() {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    PutFilesOnClipboard(paths, true);
+}
+
+void TLsFilelistView28::ItemOpCopy() {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    PutFilesOnClipboard(paths, false);
+}
+
+void TLsFilelistView28::ItemOpPaste() {
+    if (drivesView_ || directory_.isEmpty()) {
+        prompts().Message("Can't add drives");
+        return;
+    }
+    bool cut = false;
+    const QStringList files = FilesOnClipboard(&cut);
+    if (files.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    const bool ok = PasteInto(files, directory_, cut);
+    if (!ok) prompts().Message("File operation failed");
+    if (ok && cut) QApplication::clipboard()->clear();
+    QStringList touched{directory_};
+    if (cut)
+        for (const QString& f : files) touched.push_back(QFileInfo(f).absolutePath());
+    AfterChange(touched);
+}
+
+void TLsFilelistView28::ItemRename() {
+    const QString path = SingleSelection();
+    if (path.isEmpty()) {
+        prompts().Message("No file selected");
+        return;
+    }
+    QFileInfo fi(path);
+    if (IsReadOnly(fi)) {
+        prompts().Message("It's ReadOnly");
+        return;
+    }
+    std::string name = S(fi.fileName());
+    if (!prompts().AskText("Rename", "New name :", name)) return;
+    RenameEntry(path, QString::fromStdString(name));
+}
+
+bool TLsFilelistView28::RenameEntry(const QString& path, const QString& newName) {
+    QFileInfo fi(path);
+    if (!fi.exists() && !fi.isSymLink()) {
+        prompts().Message("File operation failed");
+        return false;
+    }
+    if (IsReadOnly(fi)) {
+        prompts().Message("It's ReadOnly");
+        return false;
+    }
+    if (newName == fi.fileName()) return false;
+    const QString from = fi.absoluteFilePath();
+    const QString target = fi.absolutePath() + '/' + newName;
+    if (!IsUsableFileName(newName) || !MoveEntry(from, target)) {
+        prompts().Message("File operation failed");
+        return false;
+    }
+    if (SamePath(selectedItem_, from)) selectedItem_ = target;
+    AfterChange({fi.absolutePath()});
+    if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
+    emit EntryRenamed(from, target);
+    return true;
+}
+
+void TLsFilelistView28::ItemDelete() {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) {
+        prompts().Message("No file(s) selected");
+        return;
+    }
+    const QString question =
+        paths.size() == 1
+            ? QStringLiteral("Do you want to move \"%1\" to the Trash?").arg(QFileInfo(paths.front()).fileName())
+            : QStringLiteral("Do you want to move these %1 items to the Trash?").arg(paths.size());
+    if (!prompts().AskYesNo("Confirm File Delete", S(question))) return;
+    QStringList removed;
+    bool ok = true;
+    for (const QString& p : paths) {
+        if (QFile::moveToTrash(p))
+            removed.push_back(p);
+        else
+            ok = false;
+    }
+    if (!ok) prompts().Message("File operation failed");
+    AfterChange({directory_});
+    if (!removed.isEmpty()) emit EntriesRemoved(removed);
+}
+
+void TLsFilelistView28::ItemProperty() {
+    const QString path = SingleSelection();
+    if (path.isEmpty()) {
+        prompts().Message("No file selected");
+        return;
+    }
+    const QString text = PropertiesText(path);
+    if (text.isEmpty()) {
+        prompts().Message("The specified file was not found.");
+        return;
+    }
+    prompts().ShowText("Properties", S(text));
+}
+
+void TLsFilelistView28::ItemFolder() {
+    if (drivesView_ || directory_.isEmpty()) {
+        prompts().Message("Can't add drives");
+        return;
+    }
+    std::string name = S(QFileInfo(UniqueTarget(directory_, QStringLiteral("New Folder"))).fileName());
+    if (!prompts().AskText("New Folder", "Folder name :", name)) return;
+    const QString n = QString::fromStdString(name);
+    if (HasInvalidFolderChars(n)) {
+        prompts().Message("Folder Name contains invalid characters");
+        return;
+    }
+    const QString target = QDir(directory_).filePath(n);
+    if (!IsUsableFileName(n) || QFileInfo::exists(target) || QFileInfo(target).isSymLink() ||
+        !QDir(directory_).mkdir(n)) {
+        prompts().Message("File operation failed");
+        return;
+    }
+    AfterChange({directory_});
+    if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
+}

@@ -120,28 +120,31 @@ signals:
     void DblClick();
     // The list now shows another folder.
     void DirectoryChanged(const QString& dir);
+    // A file or folder was renamed, or sent to the trash, by a command of the list.
+    void EntryRenamed(const QString& from, const QString& to);
+    void EntriesRemoved(const QStringList& paths);
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct Entry;
     void BuildMenu();
     void Fill();
     void FillFolder();
     void FillDrives();
-    void SetFolderColumns();
-    void SetDriveColumns();
+    void SetColumns(bool drives);
     void SortItems();
-    bool Less(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
+    void SelectFirstIfNone();
+    QTreeWidgetItem* MakeItem(const QFileInfo& fi, bool parentEntry, const QString& parentPath);
+    QString SingleSelection() const;
+    void AfterChange(const QStringList& touchedFolders);
     int Compare(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
     bool OpenFolder(const QString& path, const QString& kind);
     bool OpenFile(const QString& path);
     bool MatchesMask(const QString& name) const;
     QString ParentOf(const QString& dir) const;
-    void RefreshTreeNode();
 
     QString directory_;
     QString mask_ = QStringLiteral("*.*");
@@ -162,4 +165,5 @@ private:
     QMenu* menu_ = nullptr;
     QMenu* sendMenu_ = nullptr;
     QAction* pasteAction_ = nullptr;
+    int columnsKind_ = -1;  // 0 folder columns, 1 drive columns
 };

@@ -4,6 +4,8 @@
 #include <functional>
 
 #include <QDateTime>
+#include <QFileInfo>
+#include <QIcon>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,13 +33,26 @@ QList<Drive> MountedDrives();
 int DriveIndexOf(const QList<Drive>& drives, const QString& path);
 // A volume is ready when its size can be read.
 bool DriveReady(const QString& path);
+// The same for a listed drive: a removable one must also still be mounted where it was.
+bool DriveReady(const Drive& drive);
+// The drive test before a removable volume is read: shows "Not a valid Drive ID" or the
+// no-disk message and returns false when it cannot be used.
+bool CheckDrive(const Drive& drive, Prompts& prompts);
 
 // "0 KB", "1 KB" ... : size div 1024, a size from 1 to 1023 bytes counting as 1024.
 QString SizeKbText(qint64 bytes);
 // Desktop type name of a file, cached per extension (no content sniffing).
 QString TypeName(const QString& fileName, bool isDir);
+// Its icon from the desktop theme, cached the same way.
+QIcon TypeIcon(const QString& fileName, bool isDir);
 // Date in the short date format, then the time in the short time format.
 QString ModifiedText(const QDateTime& t);
+
+// Attribute classes as this platform has them: read-only (no owner write permission), hidden
+// (dot names) and system (devices, sockets, pipes). "D" marks a folder.
+bool IsReadOnly(const QFileInfo& fi);
+bool IsSystem(const QFileInfo& fi);
+QString AttrText(const QFileInfo& fi);
 
 // Folder and file name checks.
 bool HasInvalidFolderChars(const QString& name);
