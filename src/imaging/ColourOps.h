@@ -10,6 +10,9 @@ constexpr int kModeLighten = 5, kModeShift = 7, kModeFlesh = 8, kModeLandscape =
 
 // Reads src, writes dst (given src's size first). mode 8 = flesh targets, 9 = landscape.
 void ColourPass(const Image& src, Image& dst, int mode, const BalanceTargets& targets);
+// The same confined to the selection of sel when it has one (only selected pixels of dst are
+// written); sel may be null.
+void ColourPass(const Image& src, Image& dst, int mode, const BalanceTargets& targets, const EditState* sel);
 
 // Edge-preserving 3x3 weighted average; weights top-left .. bottom-right.
 void SelectiveSmooth(const Image& src, Image& dst, int threshold, int isolationLimit, const int weights[9]);
@@ -18,7 +21,9 @@ void SelectiveSmooth(const Image& src, Image& dst, int threshold, int isolationL
 void BlendImages(EditState& st, const Image& first, const Image& second, Image& dst, int percent);
 
 // "Optimize The Photo Now!" pixel work on st.WorkImage (compareVariant: kernel 1 4 1, blend 40).
-// Records (15) and (1, percent mod 100); sets nothing else (the window sets its flags).
+// Records (15) and (1, percent mod 100); sets nothing else: the main window marks the photo
+// Optimized and not Saved itself, the compare window's twin changes no flags.
+// Leaves SourceImage holding the image before the action; commits nothing.
 void OptimizePhoto(EditState& st, bool compareVariant = false);
 
 // The in-place colour engine on st.WorkImage; kind 1..6 is used by mode 7 only.

@@ -1,0 +1,101 @@
+// "Optimize The Photo Now!": colour pass, selective smoothing, blend with the photo as it was.
+#include <vector>
+
+#include "image/Parallel.h"
+#include "imaging/ColourKernels.h"
+#include "imaging/ColourOps.h"
+#include "imaging/ColourScope.h"
+
+namespace lum {
+
+using namespace colour;
+
+namespace {
+
+constexpr int kMainWeights[9] = {1, 2, 1, 2, 10, 2, 1, 2, 1};
+constexpr int kCompareWeights[9] = {1, 4, 1, 4, 10, 4, 1, 4, 1};
+constexpr int kThreshold = 100;
+constexpr int kIsolation = -1;
+
+// Colour pass, smoothing and blend of rows [b, e), reading src (the photo as it was) and writing
+// work. Each band recomputes the shifted rows just outside it, so bands share nothing and the
+// result is the same for any split.
+void FusedBand(const Image& src, Image& work, int b, int e, const ToneSteps& steps, const SmoothParams& sp,
+               int percent) {
+    const int W = src.width(), H = src.height();
+    const size_t n = static_cast<size_t>(W);
+    std::vector<int32_t> buf(n * 3 * 7);
+    auto planes = [&](int slot) {
+        int32_t* base = buf.data() + n * 3 * static_cast<size_t>(slot);
+        return PlaneRow{base, base + n, base + 2 * n};
+    };
+    auto cplanes = [&](int slot) {
+        const PlaneRow p = planes(slot);
+        return ConstPlaneRow{p.r, p.g, p.b};
+    };
+    // Slots 0..2: shifted rows (ring by y mod 3); 3..5: the same rows unshifted; 6: smoothed row.
+    int loaded = -1;
+    auto load = [&](int y) {
+        ToneShiftRowPlanar(src.row(y), planes(y % 3), planes(3 + y % 3), W, steps);
+        loaded = y;
+    };
+    for (int y = b; y < e; ++y) {
+        if (y > 0 && loaded < y - 1) load(y - 1);
+        if (loaded < y) load(y);
+        if (y + 1 < H && loaded < y + 1) load(y + 1);
+        ConstPlaneRow smoothed = cplanes(y % 3);
+        if (y > 0 && y < H - 1) {
+            const PlaneRow out = planes(6);
+            const ConstPlaneRow mid = cplanes(y % 3);
+            SmoothRowPlanar(cplanes((y - 1) % 3), mid, cplanes((y + 1) % 3), out, W, sp);
+            // Border columns keep the shifted pixel.
+            out.r[0] = mid.r[0];
+            out.g[0] = mid.g[0];
+            out.b[0] = mid.b[0];
+            out.r[W - 1] = mid.r[W - 1];
+            out.g[W - 1] = mid.g[W - 1];
+            out.b[W - 1] = mid.b[W - 1];
+            smoothed = cplanes(6);
+        }
+        BlendPlanarToRow(smoothed, cplanes(3 + y % 3), work.row(y), W, percent);
+    }
+}
+
+}  // namespace
+
+void OptimizePhoto(EditState& st, bool compareVariant) {
+    PixelOpScope scope(st);
+    const int* weights = compareVariant ? kCompareWeights : kMainWeights;
+    const int percent = compareVariant ? 40 : 50;
+    // The colour pass first leaves the photo as it was in SourceImage; WorkImage is still that
+    // photo when the blend reads it, so both steps read SourceImage here.
+    st.BeginPixelOp();
+    const Image& src = st.SourceImage;
+    Image& work = st.WorkImage;
+    const BalanceTargets targets = st.CurrentTargets();
+    const int W = src.width(), H = src.height();
+
+    if (st.SelectionActive > 0) {
+        // Only the selected pixels are shifted; the rest of the intermediate image keeps the
+        // photo's own pixels, so the smoothing and the blend see a whole picture.
+        Image a(src), b;
+        ColourPass(src, a, kModeFlesh, targets, &st);
+        st.Macro.Record(15);
+        SelectiveSmooth(a, b, kThreshold, kIsolation, weights);
+        BlendInto(b, src, work, percent);
+        st.Macro.Record(1, percent % 100);
+    } else {
+        int dR = 0, dG = 0, dB = 0;
+        // An empty photo has no centre to measure and no pixel to change.
+        if (W > 0 && H > 0 && BalanceAmounts(src, CentralRegion(W, H), targets.flesh, dR, dG, dB)) {
+            const ToneSteps steps = MakeToneSteps(dR, dG, dB);
+            const SmoothParams sp = MakeSmoothParams(kThreshold, kIsolation, weights);
+            ParallelRows(H, [&](int b, int e) { FusedBand(src, work, b, e, steps, sp, percent); }, 32);
+        }
+        st.Macro.Record(15);
+        st.Macro.Record(1, percent % 100);
+    }
+    scope.Finish();
+}
+
+}  // namespace lum
