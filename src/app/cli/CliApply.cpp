@@ -33,6 +33,13 @@ void StateReplayer::ReplayAction(int code, int p1) {
     }
 }
 
+namespace {
+// "path: message", unless the message already names the file.
+std::string About(const std::string& path, const std::string& message) {
+    return message.find(path) != std::string::npos ? message : path + ": " + message;
+}
+}  // namespace
+
 bool RunOp(EditState& st, const Op& op) {
     switch (op.kind) {
     case OpKind::Optimize: OptimizePhoto(st, false); break;
@@ -82,7 +89,7 @@ int RunApply(const std::vector<std::string>& args) {
     try {
         pic = LoadPicture(a.input);
     } catch (const std::exception& e) {
-        throw Failure(a.input + ": " + e.what());
+        throw Failure(About(a.input, e.what()));
     }
 
     // As a newly created main window holds it, with the photo committed as the baseline.
@@ -119,7 +126,7 @@ int RunApply(const std::vector<std::string>& args) {
             EncodeFor(a.output, st.WorkImage, a.out, pic.format == FileFormat::Jpeg ? &pic.metadata : nullptr);
         WriteFileAtomic(a.output, bytes);
     } catch (const std::exception& e) {
-        throw Failure(a.output + ": " + e.what());
+        throw Failure(About(a.output, e.what()));
     }
     return kExitOk;
 }

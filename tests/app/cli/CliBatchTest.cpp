@@ -122,6 +122,11 @@ TEST_F(CliBatch, FailingWriteLeavesOriginalAndNoTemporaryFile) {
     EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_NE(r.err.find("rocket.jpg failed: "), std::string::npos) << r.err;
     EXPECT_EQ(Contents(in), before);
+    // The same for apply writing over its own input.
+    Result a = Lumora("apply " + Q(in / "moon.jpg") + " " + Q(in / "moon.jpg"), "ulimit -f 2; trap '' XFSZ;");
+    EXPECT_EQ(a.status, 1);
+    EXPECT_EQ(Lines(a.err), 1) << a.err;
+    EXPECT_EQ(Contents(in), before);
 
     // A folder where the result should go: the rename fails, nothing is left behind.
     fs::create_directories(out / "rocket.jpg");

@@ -90,7 +90,8 @@ inline std::set<std::string> Names(const fs::path& dir) {
 }
 
 inline bool Contains(const std::vector<uint8_t>& hay, const std::string& needle) {
-    return std::search(hay.begin(), hay.end(), needle.begin(), needle.end()) != hay.end();
+    return std::search(hay.begin(), hay.end(), needle.begin(), needle.end(),
+                       [](uint8_t a, char b) { return a == static_cast<uint8_t>(b); }) != hay.end();
 }
 
 inline int Lines(const std::string& s) {
