@@ -27,6 +27,11 @@ ToneSteps MakeToneSteps(int dR, int dG, int dB) {
         s.r[sum] = idiv(dR * (t - 4), 256);
         s.g[sum] = idiv(dG * (t - 8), 256);
         s.b[sum] = idiv(dB * t, 256);
+        if (s.r[sum] < -128 || s.r[sum] > 127 || s.g[sum] < -128 || s.g[sum] > 127 || s.b[sum] < -128 ||
+            s.b[sum] > 127)
+            s.bytes = false;
+        s.packed[sum] = (static_cast<uint32_t>(s.b[sum]) & 0xFF) | ((static_cast<uint32_t>(s.g[sum]) & 0xFF) << 8) |
+                        ((static_cast<uint32_t>(s.r[sum]) & 0xFF) << 16);
     }
     return s;
 }
@@ -121,9 +126,22 @@ void ChannelShiftPixel(const uint8_t* s, uint8_t* d, int kind) {
 
 LUM_CLONES void ToneShiftRow(const uint8_t* __restrict src, uint8_t* __restrict dst, int x0, int x1,
                              const ToneSteps& t) {
+    if (t.bytes) {
+        const uint32_t* __restrict tp = t.packed.data();
+#pragma GCC ivdep
+        for (int x = x0; x < x1; ++x) {
+            const int32_t b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
+            const uint32_t pk = tp[r + g + b];
+            dst[3 * x] = clamp255(b + static_cast<int8_t>(pk));
+            dst[3 * x + 1] = clamp255(g + static_cast<int8_t>(pk >> 8));
+            dst[3 * x + 2] = clamp255(r + static_cast<int8_t>(pk >> 16));
+        }
+        return;
+    }
     const int32_t* __restrict sr = t.r.data();
     const int32_t* __restrict sg = t.g.data();
     const int32_t* __restrict sb = t.b.data();
+#pragma GCC ivdep
     for (int x = x0; x < x1; ++x) {
         const int32_t b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
         const int32_t sum = r + g + b;
@@ -134,6 +152,7 @@ LUM_CLONES void ToneShiftRow(const uint8_t* __restrict src, uint8_t* __restrict 
 }
 
 LUM_CLONES void LightenRow(const uint8_t* __restrict src, uint8_t* __restrict dst, int x0, int x1) {
+#pragma GCC ivdep
     for (int i = 3 * x0; i < 3 * x1; ++i) dst[i] = static_cast<uint8_t>((3 * src[i] + 255) >> 2);
 }
 
@@ -141,8 +160,10 @@ LUM_CLONES void ChannelShiftRow(const uint8_t* __restrict src, uint8_t* __restri
                                 int kind) {
     int c, f;
     const bool shifts = shiftChannels(kind, c, f);
+#pragma GCC ivdep
     for (int i = 3 * x0; i < 3 * x1; ++i) dst[i] = src[i];
     if (!shifts) return;
+#pragma GCC ivdep
     for (int x = x0; x < x1; ++x)
         dst[3 * x + c] = static_cast<uint8_t>((7 * src[3 * x + c] + src[3 * x + f]) >> 3);
 }
@@ -150,11 +171,13 @@ LUM_CLONES void ChannelShiftRow(const uint8_t* __restrict src, uint8_t* __restri
 LUM_CLONES void BlendRow(const uint8_t* __restrict first, const uint8_t* __restrict second,
                          uint8_t* __restrict dst, int n, int p) {
     const int32_t wf = 100 - p, ws = p;
+#pragma GCC ivdep
     for (int i = 0; i < n; ++i) dst[i] = clamp255((wf * first[i] + ws * second[i]) / 100);
 }
 
 LUM_CLONES void BlendRowInPlace(uint8_t* __restrict dst, const uint8_t* __restrict second, int n, int p) {
     const int32_t wf = 100 - p, ws = p;
+#pragma GCC ivdep
     for (int i = 0; i < n; ++i) dst[i] = clamp255((wf * dst[i] + ws * second[i]) / 100);
 }
 
@@ -164,6 +187,7 @@ LUM_CLONES void SplitRow(const uint8_t* __restrict src, PlaneRow out, int n) {
     int32_t* __restrict r = out.r;
     int32_t* __restrict g = out.g;
     int32_t* __restrict b = out.b;
+#pragma GCC ivdep
     for (int x = 0; x < n; ++x) {
         b[x] = src[3 * x];
         g[x] = src[3 * x + 1];
@@ -175,6 +199,7 @@ LUM_CLONES void MergeRow(ConstPlaneRow in, uint8_t* __restrict dst, int n) {
     const int32_t* __restrict r = in.r;
     const int32_t* __restrict g = in.g;
     const int32_t* __restrict b = in.b;
+#pragma GCC ivdep
     for (int x = 0; x < n; ++x) {
         dst[3 * x] = static_cast<uint8_t>(b[x]);
         dst[3 * x + 1] = static_cast<uint8_t>(g[x]);
@@ -193,6 +218,24 @@ LUM_CLONES void ToneShiftRowPlanar(const uint8_t* __restrict src, PlaneRow shift
     int32_t* __restrict orr = orig.r;
     int32_t* __restrict og = orig.g;
     int32_t* __restrict ob = orig.b;
+    if (t.bytes) {
+        const uint32_t* __restrict tp = t.packed.data();
+#pragma GCC ivdep
+        for (int x = 0; x < n; ++x) {
+            const int32_t b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
+            const uint32_t pk = tp[r + g + b];
+            ob[x] = b;
+            og[x] = g;
+            orr[x] = r;
+            const int32_t nb = b + static_cast<int8_t>(pk), ng = g + static_cast<int8_t>(pk >> 8),
+                          nr = r + static_cast<int8_t>(pk >> 16);
+            ab[x] = nb < 0 ? 0 : (nb > 255 ? 255 : nb);
+            ag[x] = ng < 0 ? 0 : (ng > 255 ? 255 : ng);
+            ar[x] = nr < 0 ? 0 : (nr > 255 ? 255 : nr);
+        }
+        return;
+    }
+#pragma GCC ivdep
     for (int x = 0; x < n; ++x) {
         const int32_t b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
         const int32_t sum = r + g + b;
@@ -215,6 +258,7 @@ LUM_CLONES void BlendPlanarToRow(ConstPlaneRow first, ConstPlaneRow second, uint
     const int32_t* __restrict sr = second.r;
     const int32_t* __restrict sg = second.g;
     const int32_t* __restrict sb = second.b;
+#pragma GCC ivdep
     for (int x = 0; x < n; ++x) {
         const int32_t b = (wf * fb[x] + ws * sb[x]) / 100;
         const int32_t g = (wf * fg[x] + ws * sg[x]) / 100;
@@ -329,9 +373,20 @@ LUM_INLINE static int32_t roundRatioFast(int32_t a, int32_t b, float d2) {
     return std::min(q, 255);
 }
 
-template <bool kIsoMinus1>
+// Weights read at run time, or fixed at compile time for the two kernels of the optimize
+// action (corners A, edges B, centre C) so that the products become shifts and adds.
+struct RuntimeWeights {
+    const int32_t* w;
+    int32_t operator[](int i) const { return w[i]; }
+};
+template <int A, int B, int C>
+struct FixedWeights {
+    constexpr int32_t operator[](int i) const { return i == 4 ? C : (i % 2 == 0 ? A : B); }
+};
+
+template <bool kIsoMinus1, class Weights>
 LUM_INLINE static void smoothRowFastBody(ConstPlaneRow up, ConstPlaneRow mid, ConstPlaneRow dn, PlaneRow out,
-                                         int n, const SmoothParams& p) {
+                                         int n, const SmoothParams& p, Weights wt) {
     const int32_t* __restrict ur = up.r;
     const int32_t* __restrict ug = up.g;
     const int32_t* __restrict ub = up.b;
@@ -344,8 +399,8 @@ LUM_INLINE static void smoothRowFastBody(ConstPlaneRow up, ConstPlaneRow mid, Co
     int32_t* __restrict orr = out.r;
     int32_t* __restrict og = out.g;
     int32_t* __restrict ob = out.b;
-    const int32_t w0 = p.w[0], w1 = p.w[1], w2 = p.w[2], w3 = p.w[3], cw = p.w[4], w5 = p.w[5], w6 = p.w[6],
-                  w7 = p.w[7], w8 = p.w[8];
+    const int32_t w0 = wt[0], w1 = wt[1], w2 = wt[2], w3 = wt[3], cw = wt[4], w5 = wt[5], w6 = wt[6], w7 = wt[7],
+                  w8 = wt[8];
     const int32_t wn = w0 + w1 + w2 + w3 + w5 + w6 + w7 + w8;
     const int32_t isoDiv = 2 * (wn + cw / 2);
     const int32_t t2 = p.threshold2, iso = p.iso;
@@ -400,18 +455,38 @@ LUM_INLINE static void smoothRowFastBody(ConstPlaneRow up, ConstPlaneRow mid, Co
 
 LUM_CLONES static void smoothRowFastIsoMinus1(ConstPlaneRow up, ConstPlaneRow mid, ConstPlaneRow dn,
                                               PlaneRow out, int n, const SmoothParams& p) {
-    smoothRowFastBody<true>(up, mid, dn, out, n, p);
+    smoothRowFastBody<true>(up, mid, dn, out, n, p, RuntimeWeights{p.w.data()});
 }
 
 LUM_CLONES static void smoothRowFastIso(ConstPlaneRow up, ConstPlaneRow mid, ConstPlaneRow dn, PlaneRow out,
                                         int n, const SmoothParams& p) {
-    smoothRowFastBody<false>(up, mid, dn, out, n, p);
+    smoothRowFastBody<false>(up, mid, dn, out, n, p, RuntimeWeights{p.w.data()});
+}
+
+LUM_CLONES static void smoothRow121(ConstPlaneRow up, ConstPlaneRow mid, ConstPlaneRow dn, PlaneRow out, int n,
+                                    const SmoothParams& p) {
+    smoothRowFastBody<true>(up, mid, dn, out, n, p, FixedWeights<1, 2, 10>{});
+}
+
+LUM_CLONES static void smoothRow141(ConstPlaneRow up, ConstPlaneRow mid, ConstPlaneRow dn, PlaneRow out, int n,
+                                    const SmoothParams& p) {
+    smoothRowFastBody<true>(up, mid, dn, out, n, p, FixedWeights<1, 4, 10>{});
+}
+
+template <int A, int B, int C>
+static bool hasWeights(const SmoothParams& p) {
+    constexpr FixedWeights<A, B, C> f{};
+    for (int i = 0; i < 9; ++i)
+        if (p.w[i] != f[i]) return false;
+    return true;
 }
 
 void SmoothRowPlanar(ConstPlaneRow up, ConstPlaneRow mid, ConstPlaneRow dn, PlaneRow out, int n,
                      const SmoothParams& p) {
     if (n < 3) return;
     if (!p.fast) smoothRowGeneral(up, mid, dn, out, n, p);
+    else if (p.iso == -1 && hasWeights<1, 2, 10>(p)) smoothRow121(up, mid, dn, out, n, p);
+    else if (p.iso == -1 && hasWeights<1, 4, 10>(p)) smoothRow141(up, mid, dn, out, n, p);
     else if (p.iso == -1) smoothRowFastIsoMinus1(up, mid, dn, out, n, p);
     else smoothRowFastIso(up, mid, dn, out, n, p);
 }

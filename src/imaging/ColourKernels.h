@@ -14,6 +14,10 @@ namespace colour {
 // needs no division: step[s] = (d x (ToneTable[s div 3] - offset)) div 256.
 struct ToneSteps {
     std::array<int32_t, 766> r{}, g{}, b{};
+    // The three steps as signed bytes (blue, green, red from the low end), one load per pixel;
+    // valid when bytes is true, which holds for every target in 0..255.
+    std::array<uint32_t, 766> packed{};
+    bool bytes = true;
 };
 ToneSteps MakeToneSteps(int dR, int dG, int dB);
 
