@@ -2,8 +2,8 @@
 #include "imaging/Geometry.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
-#include <utility>
 
 #include "image/Parallel.h"
 #include "imaging/GeometrySampling.h"
@@ -22,33 +22,31 @@ inline void CopyPixel(uint8_t* dst, const uint8_t* src) {
 }
 
 // dst is H x W for a W x H src. Clockwise: dst(k, r) = src(r, H - 1 - k);
-// anticlockwise: dst(k, r) = src(W - 1 - r, k).
+// anticlockwise: dst(k, r) = src(W - 1 - r, k). Each destination row of a tile is written in one
+// run while the tile's source rows stay in cache.
 void Turn(const Image& src, Image& dst, bool clockwise) {
     const int W = src.width(), H = src.height();
+    const ptrdiff_t step = clockwise ? -static_cast<ptrdiff_t>(src.stride()) : static_cast<ptrdiff_t>(src.stride());
     ParallelRows(W, [&](int r0, int r1) {
         for (int rt = r0; rt < r1; rt += kTile) {
             const int rEnd = std::min(rt + kTile, r1);
             for (int kt = 0; kt < H; kt += kTile) {
                 const int kEnd = std::min(kt + kTile, H);
-                for (int k = kt; k < kEnd; ++k) {
-                    const uint8_t* s = src.row(clockwise ? H - 1 - k : k);
-                    const size_t dx = 3 * static_cast<size_t>(k);
-                    if (clockwise) {
-                        for (int r = rt; r < rEnd; ++r) CopyPixel(dst.row(r) + dx, s + 3 * static_cast<size_t>(r));
-                    } else {
-                        for (int r = rt; r < rEnd; ++r)
-                            CopyPixel(dst.row(r) + dx, s + 3 * static_cast<size_t>(W - 1 - r));
-                    }
+                for (int r = rt; r < rEnd; ++r) {
+                    uint8_t* d = dst.row(r) + 3 * static_cast<size_t>(kt);
+                    const uint8_t* s = clockwise ? src.row(H - 1 - kt) + 3 * static_cast<size_t>(r)
+                                                 : src.row(kt) + 3 * static_cast<size_t>(W - 1 - r);
+                    for (int k = kt; k < kEnd; ++k, d += 3, s += step) CopyPixel(d, s);
                 }
             }
         }
     }, kTile);
 }
 
-void TurnInPlace(Image& img, bool clockwise) {
+Image Turned(const Image& img, bool clockwise) {
     Image turned(img.height(), img.width());
     if (!img.empty()) Turn(img, turned, clockwise);
-    img = std::move(turned);
+    return turned;
 }
 
 // WorkImage from SourceImage, left to right (horizontal) or top to bottom.
@@ -71,20 +69,21 @@ void Mirror(EditState& st, bool horizontal) {
 
 }  // namespace
 
-void QuarterTurn(Image& img) { TurnInPlace(img, true); }
+void QuarterTurn(Image& img) { img = Turned(img, true); }
 
-void QuarterTurnAnticlockwise(Image& img) { TurnInPlace(img, false); }
+void QuarterTurnAnticlockwise(Image& img) { img = Turned(img, false); }
 
 void RotateOrMirror(EditState& st, int kind) {
     if (kind < 1 || kind > 4) return;
     sampling::BusyGuard busy(st);
-    st.BeginPixelOp();
     if (kind == 1 || kind == 4) {
-        if (kind == 1) QuarterTurn(st.WorkImage);
-        else QuarterTurnAnticlockwise(st.WorkImage);
-        st.MemoryImage = st.WorkImage;
+        // The turned image goes straight to MemoryImage; the commit then copies it into
+        // UndoImage, WorkImage and SourceImage, which is where turning WorkImage in place, copying
+        // it to MemoryImage and committing ends up, with two whole-image copies fewer.
+        st.MemoryImage = Turned(st.WorkImage, kind == 1);
         st.CommitMemoryImage();
     } else {
+        st.BeginPixelOp();
         Mirror(st, kind == 2);
         st.Redraw();
     }

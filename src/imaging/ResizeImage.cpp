@@ -34,20 +34,19 @@ bool ResizeImage(EditState& st, int newWidth, int newHeight) {
         colQuarter[x] = static_cast<uint8_t>(SX % 4);
     }
 
+    const sampling::BlockOffsets blocks(src.stride());
     ParallelRows(newHeight, [&](int y0, int y1) {
         for (int y = y0; y < y1; ++y) {
             const int64_t SY = (4 * static_cast<int64_t>(y) * H) / newHeight;
             const int e = static_cast<int>(SY / 4);
             const int qy = static_cast<int>(SY % 4);
             const bool innerRow = e > 0 && e < H - 2;
-            const uint8_t* mid = src.row(e);
-            const uint8_t* up = innerRow ? src.row(e - 1) : mid;
-            const uint8_t* down = innerRow ? src.row(e + 1) : mid;
+            const uint8_t* rowStart = src.row(e);
             uint8_t* o = out.row(y);
             for (int x = 0; x < newWidth; ++x, o += 3) {
                 const int d = col[x];
                 const int code = innerRow && d > 0 && d < W - 2 ? sampling::kQuarterCode[qy][colQuarter[x]] : 0;
-                sampling::SampleBlock(up, mid, down, d, code, o);
+                sampling::SampleBlock(rowStart + 3 * static_cast<size_t>(d), blocks.at[code], o);
             }
         }
     });

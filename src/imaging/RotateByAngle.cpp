@@ -67,6 +67,9 @@ void RotateByAngle(EditState& st, int angle, bool keepScale, const std::function
         uS[l] = u * S;
     }
 
+    const sampling::BlockOffsets blocks(src.stride());
+    const uint8_t* base = src.data();
+    const int64_t stride = static_cast<int64_t>(src.stride());
     ParallelRows(H, [&](int e0, int e1) {
         for (int e = e0; e < e1; ++e) {
             const double v = sd * static_cast<double>(4 * static_cast<int64_t>(e) - CY);
@@ -83,13 +86,10 @@ void RotateByAngle(EditState& st, int angle, bool keepScale, const std::function
                     out[2] = bg[2];
                     continue;
                 }
-                const uint8_t* mid = src.row(static_cast<int>(c));
-                if (d > 0 && d < W - 1 && c > 0 && c < H - 1) {
-                    sampling::SampleBlock(src.row(static_cast<int>(c) - 1), mid, src.row(static_cast<int>(c) + 1), d,
-                                          sampling::kQuarterCode[Y % 4][X % 4], out);
-                } else {
-                    sampling::SampleBlock(mid, mid, mid, d, 0, out);
-                }
+                // Inside the border the quarter position picks a block; X and Y are positive there.
+                const bool inner = d > 0 && d < W - 1 && c > 0 && c < H - 1;
+                const int code = inner ? sampling::kQuarterCode[Y & 3][X & 3] : 0;
+                sampling::SampleBlock(base + c * stride + 3 * d, blocks.at[code], out);
             }
         }
     });
