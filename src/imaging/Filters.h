@@ -2,6 +2,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "app/core/EditState.h"
 #include "image/Image.h"
@@ -31,9 +32,14 @@ struct GaussKernel {
 void MakeGaussianKernel(GaussKernel& k, double radius, int maxData = 255, int granularity = 1);
 // Blurs a line of n + 1 pixels (3 bytes each) in place; work holds at least n + 1 pixels.
 void BlurLine(uint8_t* line, int n, const GaussKernel& k, uint8_t* work);
-// Blurs the whole image in place.
+// Blurs the whole image in place. The radius must be a finite number above 0
+// (std::invalid_argument otherwise).
 void GaussianBlur(Image& img, double radius);
-// FlouGaussienClick after the dialog gave the radius: blur inside the selection, records 13.
+// FlouGaussienClick after the dialog gave the radius (limited to the dialog's 1..24): blurs the
+// whole working image (the blur ignores any selection), redraws, records 13.
 void FlouGaussien(EditState& st, int radius);
+// The whole handler: SourceImage := WorkImage, then askRadius (the blur dialog; false = Cancel,
+// which ends here), then FlouGaussien. Returns whether the blur ran.
+bool FlouGaussienClick(EditState& st, const std::function<bool(int& radius)>& askRadius);
 
 }  // namespace lum

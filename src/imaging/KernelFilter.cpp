@@ -1,0 +1,155 @@
+// The 3x3 convolution of the kernel register.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "image/Arith.h"
+#include "image/Parallel.h"
+#include "imaging/Filters.h"
+
+namespace lum {
+
+namespace {
+
+struct Taps {
+    int32_t w[3][3];  // [row offset + 1][column offset + 1]
+};
+
+// Sum of one pixel whose neighbours may lie outside the image: those read the centre pixel.
+// Wrapping 32-bit arithmetic, so no weights can make it undefined.
+inline void BorderPixel(const EditState& st, const Taps& k, int x, int y, int32_t* out) {
+    const int W = st.SourceImage.width(), H = st.SourceImage.height();
+    const uint8_t* centre = st.SourceRows[y] + 3 * x;
+    uint32_t sb = 0, sg = 0, sr = 0;
+    for (int i = -1; i <= 1; ++i)
+        for (int j = -1; j <= 1; ++j) {
+            const int nx = x + j, ny = y + i;
+            const uint8_t* p = (nx < 0 || nx >= W || ny < 0 || ny >= H) ? centre : st.SourceRows[ny] + 3 * nx;
+            const uint32_t wt = static_cast<uint32_t>(k.w[i + 1][j + 1]);
+            sb += wt * p[0];
+            sg += wt * p[1];
+            sr += wt * p[2];
+        }
+    out[0] = static_cast<int32_t>(sb);
+    out[1] = static_cast<int32_t>(sg);
+    out[2] = static_cast<int32_t>(sr);
+}
+
+// Interior bytes b0 .. b1-1 of a row with both neighbour rows present; byte offset 3 is the next
+// pixel's same channel. Written so the compiler vectorises across bytes.
+template <typename Acc>
+void InteriorBytes(const uint8_t* a, const uint8_t* m, const uint8_t* c, const Taps& k, int b0, int b1,
+                   int32_t* out) {
+    const Acc w00 = static_cast<Acc>(k.w[0][0]), w01 = static_cast<Acc>(k.w[0][1]), w02 = static_cast<Acc>(k.w[0][2]);
+    const Acc w10 = static_cast<Acc>(k.w[1][0]), w11 = static_cast<Acc>(k.w[1][1]), w12 = static_cast<Acc>(k.w[1][2]);
+    const Acc w20 = static_cast<Acc>(k.w[2][0]), w21 = static_cast<Acc>(k.w[2][1]), w22 = static_cast<Acc>(k.w[2][2]);
+    for (int b = b0; b < b1; ++b) {
+        Acc s = static_cast<Acc>(w00 * a[b - 3] + w01 * a[b] + w02 * a[b + 3] + w10 * m[b - 3] + w11 * m[b] +
+                                 w12 * m[b + 3] + w20 * c[b - 3] + w21 * c[b] + w22 * c[b + 3]);
+        out[b - b0] = static_cast<int32_t>(s);
+    }
+}
+
+// Divided channel values to bytes: plain, or grey from the three divided values.
+template <int D>
+void Finish(const int32_t* q, int count, int32_t divisor, bool grey, uint8_t* dst, const uint8_t* mask) {
+    const int32_t d = D > 0 ? D : divisor;
+    if (!grey) {
+        if (!mask) {
+            for (int b = 0; b < 3 * count; ++b) dst[b] = clampByte(idiv(q[b], d));
+        } else {
+            for (int x = 0; x < count; ++x)
+                if (mask[x])
+                    for (int c = 0; c < 3; ++c) dst[3 * x + c] = clampByte(idiv(q[3 * x + c], d));
+        }
+        return;
+    }
+    for (int x = 0; x < count; ++x) {
+        if (mask && !mask[x]) continue;
+        const int32_t v = idiv(idiv(q[3 * x], d) + idiv(q[3 * x + 1], d) + idiv(q[3 * x + 2], d), 3);
+        const uint8_t g = clampByte(v);
+        dst[3 * x] = dst[3 * x + 1] = dst[3 * x + 2] = g;
+    }
+}
+
+using FinishFn = void (*)(const int32_t*, int, int32_t, bool, uint8_t*, const uint8_t*);
+
+FinishFn PickFinish(int32_t divisor) {
+    switch (divisor) {
+        case 1: return Finish<1>;
+        case 2: return Finish<2>;
+        case 16: return Finish<16>;
+        case 32: return Finish<32>;
+        default: return Finish<0>;
+    }
+}
+
+}  // namespace
+
+void KernelFilter(EditState& st, bool grey) {
+    if (st.Busy) st.Busy(true);
+    const int32_t savedZoom = st.ZoomIndex;
+    st.ZoomIndex = 7;  // the selection test works in image coordinates
+    if (st.Kernel.divisor == 0) st.Kernel.divisor = 1;
+    st.BeginPixelOp();
+
+    const int W = st.WorkImage.width(), H = st.WorkImage.height();
+    const Rect r = st.ConfinementRect();
+    if (W > 0 && H > 0 && r.Left <= r.Right && r.Top <= r.Bottom) {
+        Taps k{};
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) k.w[i][j] = st.Kernel.weights[i][j];
+        const int32_t divisor = st.Kernel.divisor;
+        const FinishFn finish = PickFinish(divisor);
+        // 16-bit sums are enough (and twice as wide per vector) when no sum can leave int16.
+        int64_t reach = 0;
+        for (auto& row : k.w)
+            for (int32_t v : row) reach += std::llabs(static_cast<long long>(v)) * 255;
+        const bool narrow = reach <= 32767;
+
+        const int rw = r.Right - r.Left + 1, rh = r.Bottom - r.Top + 1;
+        // The selection test is asked once per pixel here, on this thread, before the rows run.
+        std::vector<uint8_t> mask;
+        if (st.SelectionActive > 0 && st.Selection) {
+            mask.resize(static_cast<size_t>(rw) * rh);
+            for (int y = 0; y < rh; ++y)
+                for (int x = 0; x < rw; ++x) mask[static_cast<size_t>(y) * rw + x] = st.InSelection(r.Left + x, r.Top + y) ? 1 : 0;
+        }
+
+        ParallelRows(rh, [&](int i0, int i1) {
+            std::vector<int32_t> q(static_cast<size_t>(3) * rw);
+            for (int i = i0; i < i1; ++i) {
+                const int y = r.Top + i;
+                // Pixels whose whole neighbourhood is inside the image take the fast path.
+                int xa = r.Left, xb = r.Right + 1;  // interior span [xa, xb)
+                if (y == 0 || y == H - 1) {
+                    xa = xb;
+                } else {
+                    xa = std::max(xa, 1);
+                    xb = std::min(xb, W - 1);
+                    if (xa > xb) xa = xb;
+                }
+                for (int x = r.Left; x < std::min(xa, r.Right + 1); ++x) BorderPixel(st, k, x, y, &q[3 * (x - r.Left)]);
+                if (xa < xb) {
+                    int32_t* out = &q[3 * (xa - r.Left)];
+                    if (narrow)
+                        InteriorBytes<int16_t>(st.SourceRows[y - 1], st.SourceRows[y], st.SourceRows[y + 1], k,
+                                               3 * xa, 3 * xb, out);
+                    else
+                        InteriorBytes<uint32_t>(st.SourceRows[y - 1], st.SourceRows[y], st.SourceRows[y + 1], k,
+                                                3 * xa, 3 * xb, out);
+                }
+                for (int x = std::max(xb, r.Left); x <= r.Right; ++x) BorderPixel(st, k, x, y, &q[3 * (x - r.Left)]);
+                finish(q.data(), rw, divisor, grey, st.WorkRows[y] + 3 * r.Left,
+                       mask.empty() ? nullptr : &mask[static_cast<size_t>(i) * rw]);
+            }
+        });
+    }
+
+    st.ZoomIndex = savedZoom;
+    if (st.Busy) st.Busy(false);
+    st.Redraw();
+}
+
+}  // namespace lum
