@@ -26,6 +26,11 @@ void BlendImages(EditState& st, const Image& first, const Image& second, Image& 
 // Leaves SourceImage holding the image before the action; commits nothing.
 void OptimizePhoto(EditState& st, bool compareVariant = false);
 
+// The same pixel work (main window's weights, or the compare twin's) on a bare image, in place
+// and without intermediate images, for batch use: no selection, no macro, no redraw. Equal to
+// ColourPass, SelectiveSmooth and the blend with the image as it was, in sequence.
+void OptimizeInPlace(Image& img, const BalanceTargets& targets, bool compareVariant = false);
+
 // The in-place colour engine on st.WorkImage; kind 1..6 is used by mode 7 only.
 void ColourPassInPlace(EditState& st, int kind, int mode);
 

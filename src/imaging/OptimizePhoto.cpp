@@ -1,4 +1,5 @@
 // "Optimize The Photo Now!": colour pass, selective smoothing, blend with the photo as it was.
+#include <algorithm>
 #include <vector>
 
 #include "image/Parallel.h"
@@ -17,12 +18,14 @@ constexpr int kCompareWeights[9] = {1, 4, 1, 4, 10, 4, 1, 4, 1};
 constexpr int kThreshold = 100;
 constexpr int kIsolation = -1;
 
-// Colour pass, smoothing and blend of rows [b, e), reading src (the photo as it was) and writing
-// work. Each band recomputes the shifted rows just outside it, so bands share nothing and the
-// result is the same for any split.
-void FusedBand(const Image& src, Image& work, int b, int e, const ToneSteps& steps, const SmoothParams& sp,
-               int percent) {
-    const int W = src.width(), H = src.height();
+// Colour pass, smoothing and blend of rows [b, e) of a W x H photo, reading the photo as it was
+// through srcRow(y) and writing work. Each band recomputes the shifted rows just outside it, so
+// bands share nothing and the result is the same for any split. A row of work is written only
+// after the rows it depends on have been read, so work may be the photo itself as long as
+// srcRow gives the rows outside the band from elsewhere.
+template <class SrcRow>
+void FusedBand(SrcRow srcRow, int W, int H, Image& work, int b, int e, const ToneSteps& steps,
+               const SmoothParams& sp, int percent) {
     const size_t n = static_cast<size_t>(W);
     std::vector<int32_t> buf(n * 3 * 7);
     auto planes = [&](int slot) {
@@ -36,7 +39,7 @@ void FusedBand(const Image& src, Image& work, int b, int e, const ToneSteps& ste
     // Slots 0..2: shifted rows (ring by y mod 3); 3..5: the same rows unshifted; 6: smoothed row.
     int loaded = -1;
     auto load = [&](int y) {
-        ToneShiftRowPlanar(src.row(y), planes(y % 3), planes(3 + y % 3), W, steps);
+        ToneShiftRowPlanar(srcRow(y), planes(y % 3), planes(3 + y % 3), W, steps);
         loaded = y;
     };
     for (int y = b; y < e; ++y) {
@@ -62,6 +65,40 @@ void FusedBand(const Image& src, Image& work, int b, int e, const ToneSteps& ste
 }
 
 }  // namespace
+
+void OptimizeInPlace(Image& img, const BalanceTargets& targets, bool compareVariant) {
+    const int W = img.width(), H = img.height();
+    int dR = 0, dG = 0, dB = 0;
+    if (W <= 0 || H <= 0 || !BalanceAmounts(img, CentralRegion(W, H), targets.flesh, dR, dG, dB)) return;
+    const ToneSteps steps = MakeToneSteps(dR, dG, dB);
+    const SmoothParams sp = MakeSmoothParams(kThreshold, kIsolation, compareVariant ? kCompareWeights : kMainWeights);
+    const int percent = compareVariant ? 40 : 50;
+    // Fixed bands; the two rows on each side of every boundary are kept aside before any band
+    // overwrites them, since the neighbouring band still has to read them.
+    const int bands = std::max(1, std::min(ThreadCount(), H / 32));
+    auto bandStart = [&](int i) { return static_cast<int>(static_cast<int64_t>(H) * i / bands); };
+    const size_t rowBytes = static_cast<size_t>(W) * 3;
+    std::vector<uint8_t> saved(static_cast<size_t>(bands) * 2 * rowBytes);
+    for (int i = 1; i < bands; ++i) {
+        const int s = bandStart(i);
+        std::copy(img.row(s - 1), img.row(s - 1) + rowBytes, saved.data() + (2 * i) * rowBytes);
+        std::copy(img.row(s), img.row(s) + rowBytes, saved.data() + (2 * i + 1) * rowBytes);
+    }
+    ParallelRows(
+        bands,
+        [&](int i0, int i1) {
+            for (int i = i0; i < i1; ++i) {
+                const int b = bandStart(i), e = bandStart(i + 1);
+                auto rows = [&](int y) -> const uint8_t* {
+                    if (y == b - 1) return saved.data() + (2 * i) * rowBytes;
+                    if (y == e) return saved.data() + (2 * (i + 1) + 1) * rowBytes;
+                    return img.row(y);
+                };
+                FusedBand(rows, W, H, img, b, e, steps, sp, percent);
+            }
+        },
+        1);
+}
 
 void OptimizePhoto(EditState& st, bool compareVariant) {
     PixelOpScope scope(st);
@@ -90,7 +127,8 @@ void OptimizePhoto(EditState& st, bool compareVariant) {
         if (W > 0 && H > 0 && BalanceAmounts(src, CentralRegion(W, H), targets.flesh, dR, dG, dB)) {
             const ToneSteps steps = MakeToneSteps(dR, dG, dB);
             const SmoothParams sp = MakeSmoothParams(kThreshold, kIsolation, weights);
-            ParallelRows(H, [&](int b, int e) { FusedBand(src, work, b, e, steps, sp, percent); }, 32);
+            auto rows = [&](int y) { return src.row(y); };
+            ParallelRows(H, [&](int b, int e) { FusedBand(rows, W, H, work, b, e, steps, sp, percent); }, 32);
         }
         st.Macro.Record(15);
         st.Macro.Record(1, percent % 100);

@@ -230,6 +230,13 @@ TEST(Optimize, TinyAndEmptyPhotos) {
         EditState st = StateWith(img);
         OptimizePhoto(st);
         ASSERT_EQ(st.WorkImage, RefOptimize(img, false)) << s.first << "x" << s.second;
+        Image inPlace = img;
+        OptimizeInPlace(inPlace, BalanceTargets{});
+        ASSERT_EQ(inPlace, st.WorkImage);
+    }
+    for (auto s : {std::pair{0, 0}, {0, 5}, {5, 0}}) {
+        Image nothing(s.first, s.second);
+        EXPECT_NO_THROW(OptimizeInPlace(nothing, BalanceTargets{}));
     }
     EditState empty;
     empty.WorkImage = Image(0, 0);
@@ -246,7 +253,11 @@ TEST(Optimize, MatchesTheTranscriptionOnRandomPhotos) {
             const Image img = RandomImage(s.first, s.second, ++seed);
             EditState st = StateWith(img);
             OptimizePhoto(st, compare);
-            ASSERT_EQ(st.WorkImage, RefOptimize(img, compare)) << s.first << "x" << s.second << " " << compare;
+            const Image expected = RefOptimize(img, compare);
+            ASSERT_EQ(st.WorkImage, expected) << s.first << "x" << s.second << " " << compare;
+            Image inPlace = img;
+            OptimizeInPlace(inPlace, BalanceTargets{}, compare);
+            ASSERT_EQ(inPlace, expected) << s.first << "x" << s.second << " " << compare << " in place";
         }
     }
 }
@@ -311,6 +322,11 @@ TEST(Optimize, SameResultForAnyThreadCount) {
             EditState st = StateWith(img);
             OptimizePhoto(st, compare);
             EXPECT_EQ(st.WorkImage, expected[compare]) << threads << " threads";
+        }
+        for (bool compare : {false, true}) {
+            Image inPlace = img;  // bands overwrite rows their neighbours still read
+            OptimizeInPlace(inPlace, BalanceTargets{}, compare);
+            EXPECT_EQ(inPlace, expected[compare]) << threads << " threads, in place";
         }
         Image smoothed;
         SelectiveSmooth(img, smoothed, 100, -1, kMain);
