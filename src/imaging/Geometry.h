@@ -21,8 +21,8 @@ void QuarterTurnAnticlockwise(Image& img);
 void RotateOrMirror(EditState& st, int kind);
 
 // Any angle in degrees; keepScale false shrinks the content to fit (the button's way).
-// The image keeps its size; uncovered parts take the colour of pixel (0, 0). An image of
-// fewer than 2 x 2 pixels in both directions (no centre to turn about) is left unchanged.
+// The image keeps its size; uncovered parts take the colour of pixel (0, 0). A 1 x 1 image
+// (half width and half height both 0: no centre to scale about) is left unchanged.
 void RotateByAngle(EditState& st, int angle, bool keepScale);
 // The same, telling the window which background colour was used (the compare window makes
 // it its second paint colour).
@@ -33,7 +33,8 @@ inline constexpr const char* kResizeTooTallMessage = "In valid new size (height 
 inline constexpr const char* kResizeTooSmallMessage = "Invalid new size ( < 8)";
 
 // New size from st.WorkImage into st.MemoryImage, then commit. A refusal shows its message
-// through st.prompts and returns false with nothing changed.
+// through st.prompts and returns false with nothing changed (an empty working image, which has
+// nothing to sample, is refused without a message).
 bool ResizeImage(EditState& st, int newWidth, int newHeight);
 
 }  // namespace lum
