@@ -170,12 +170,24 @@ LUM_CLONES void ChannelShiftRow(const uint8_t* __restrict src, uint8_t* __restri
 
 LUM_CLONES void BlendRow(const uint8_t* __restrict first, const uint8_t* __restrict second,
                          uint8_t* __restrict dst, int n, int p) {
+    if (p >= 0 && p <= 100) {
+        const uint32_t uf = static_cast<uint32_t>(100 - p), us = static_cast<uint32_t>(p);
+#pragma GCC ivdep
+        for (int i = 0; i < n; ++i) dst[i] = static_cast<uint8_t>((uf * first[i] + us * second[i]) / 100u);
+        return;
+    }
     const int32_t wf = 100 - p, ws = p;
 #pragma GCC ivdep
     for (int i = 0; i < n; ++i) dst[i] = clamp255((wf * first[i] + ws * second[i]) / 100);
 }
 
 LUM_CLONES void BlendRowInPlace(uint8_t* __restrict dst, const uint8_t* __restrict second, int n, int p) {
+    if (p >= 0 && p <= 100) {
+        const uint32_t uf = static_cast<uint32_t>(100 - p), us = static_cast<uint32_t>(p);
+#pragma GCC ivdep
+        for (int i = 0; i < n; ++i) dst[i] = static_cast<uint8_t>((uf * dst[i] + us * second[i]) / 100u);
+        return;
+    }
     const int32_t wf = 100 - p, ws = p;
 #pragma GCC ivdep
     for (int i = 0; i < n; ++i) dst[i] = clamp255((wf * dst[i] + ws * second[i]) / 100);
@@ -251,13 +263,27 @@ LUM_CLONES void ToneShiftRowPlanar(const uint8_t* __restrict src, PlaneRow shift
 
 LUM_CLONES void BlendPlanarToRow(ConstPlaneRow first, ConstPlaneRow second, uint8_t* __restrict dst, int n,
                                  int p) {
-    const int32_t wf = 100 - p, ws = p;
     const int32_t* __restrict fr = first.r;
     const int32_t* __restrict fg = first.g;
     const int32_t* __restrict fb = first.b;
     const int32_t* __restrict sr = second.r;
     const int32_t* __restrict sg = second.g;
     const int32_t* __restrict sb = second.b;
+    if (p >= 0 && p <= 100) {
+        // Both weights non-negative: a weighted mean of bytes, unsigned and never out of range.
+        const uint32_t uf = static_cast<uint32_t>(100 - p), us = static_cast<uint32_t>(p);
+#pragma GCC ivdep
+        for (int x = 0; x < n; ++x) {
+            auto mix = [&](int32_t f, int32_t v) {
+                return static_cast<uint8_t>((uf * static_cast<uint32_t>(f) + us * static_cast<uint32_t>(v)) / 100u);
+            };
+            dst[3 * x] = mix(fb[x], sb[x]);
+            dst[3 * x + 1] = mix(fg[x], sg[x]);
+            dst[3 * x + 2] = mix(fr[x], sr[x]);
+        }
+        return;
+    }
+    const int32_t wf = 100 - p, ws = p;
 #pragma GCC ivdep
     for (int x = 0; x < n; ++x) {
         const int32_t b = (wf * fb[x] + ws * sb[x]) / 100;
