@@ -1,0 +1,50 @@
+#!/bin/sh
+# Builds the picture-decoder fuzzers with libFuzzer, AddressSanitizer and UBSan into fuzz/out/
+# and runs each for a bounded time, seeded with the damaged-file corpus and the test photos.
+# Not part of the test suite.
+#   FUZZ_SECONDS   run time of each fuzzer (default 60)
+#   FUZZ_TARGETS   which ones (default "jpeg bmp")
+#   FUZZ_JOBS      parallel fuzzing processes per target (default 1)
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+seconds=${FUZZ_SECONDS:-60}
+targets=${FUZZ_TARGETS:-"jpeg bmp"}
+jobs=${FUZZ_JOBS:-1}
+out=$root/fuzz/out
+mkdir -p "$out"
+
+CXX=${CXX_FUZZ:-clang++}
+flags="-std=c++17 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc"
+sources="src/image/Jpeg.cpp src/image/Exif.cpp src/image/Bmp.cpp src/image/FileIO.cpp src/image/Image.cpp src/image/Parallel.cpp"
+
+for t in $targets; do
+  echo "== building ${t}_fuzz"
+  # shellcheck disable=SC2086
+  $CXX $flags "fuzz/${t}_fuzz.cpp" $sources -ljpeg -lexif -lpthread -o "$out/${t}_fuzz"
+done
+
+status=0
+for t in $targets; do
+  corpus="$out/corpus_$t"
+  mkdir -p "$corpus" "$out/artifacts_$t"
+  echo "== running ${t}_fuzz for ${seconds}s"
+  # Large declared pictures are legitimately decoded, so allow a generous memory ceiling;
+  # one thread keeps the results independent of the machine.
+  parallel=""
+  [ "$jobs" -gt 1 ] && parallel="-jobs=$jobs -workers=$jobs"
+  # Run inside fuzz/out: parallel jobs write their logs to the current folder.
+  # shellcheck disable=SC2086
+  if ! (cd "$out" && LUMORA_THREADS=1 UBSAN_OPTIONS=print_stacktrace=1 ASAN_OPTIONS=allocator_may_return_null=1 \
+      "$out/${t}_fuzz" "$corpus" "$root/tests/data/broken" "$root/tests/data/photos" "$root/tests/data/codec" \
+      -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -malloc_limit_mb=2048 \
+      -max_len=262144 $parallel -print_final_stats=1 \
+      -artifact_prefix="$out/artifacts_$t/" 2>"$out/${t}.log"); then
+    echo "!! ${t}_fuzz found a problem; see $out/${t}.log and $out/artifacts_$t/"
+    tail -n 40 "$out/${t}.log"
+    status=1
+  else
+    grep -E "stat::number_of_executed_units|cov:" "$out/${t}.log" | tail -n 2 || true
+  fi
+done
+exit $status
