@@ -32,16 +32,9 @@ inline VecD Splat(double x) {
 #endif
 }
 
-// dst[i] = src[i] for i < n, kLanes at a time.
-inline void WidenBytes(const uint8_t* src, double* dst, int n) {
-    int i = 0;
-    for (; i + kLanes <= n; i += kLanes) {
-        VecB b;
-        std::memcpy(&b, src + i, sizeof b);
-        VecD d = __builtin_convertvector(__builtin_convertvector(b, VecI), VecD);
-        std::memcpy(dst + i, &d, sizeof d);
-    }
-    for (; i < n; ++i) dst[i] = src[i];
+// dst[i] = src[i] for i < n (a plain loop: the compiler widens it best by itself).
+inline void WidenBytes(const uint8_t* __restrict src, double* __restrict dst, int n) {
+    for (int i = 0; i < n; ++i) dst[i] = src[i];
 }
 
 // ClampToByte on each lane, written to dst[0 .. count-1] (count <= kLanes).
@@ -140,7 +133,11 @@ inline void VerticalStrip(uint8_t* const* rows, int h, int b0, int width, const 
         }
         load(y + s);
         // Tap t is m = t - s and reads row y - m.
-        for (int t = 0; t < depth; ++t) taps[t] = ring + static_cast<size_t>((y + 2 * s - t) % depth) * kStrip;
+        int slot = (y + 2 * s) % depth;
+        for (int t = 0; t < depth; ++t) {
+            taps[t] = ring + static_cast<size_t>(slot) * kStrip;
+            slot = slot == 0 ? depth - 1 : slot - 1;
+        }
         uint8_t* out = rows[y] + b0;
         for (int lb = 0; lb < width; lb += kBlock) {
             Block acc;

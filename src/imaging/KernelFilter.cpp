@@ -39,7 +39,7 @@ inline void BorderPixel(const EditState& st, const Taps& k, int x, int y, int32_
 // Interior bytes b0 .. b1-1 of a row with both neighbour rows present; byte offset 3 is the next
 // pixel's same channel. Written so the compiler vectorises across bytes.
 template <typename Acc>
-void InteriorBytes(const uint8_t* a, const uint8_t* m, const uint8_t* c, const Taps& k, int b0, int b1,
+inline void InteriorBytes(const uint8_t* a, const uint8_t* m, const uint8_t* c, const Taps& k, int b0, int b1,
                    int32_t* out) {
     const Acc w00 = static_cast<Acc>(k.w[0][0]), w01 = static_cast<Acc>(k.w[0][1]), w02 = static_cast<Acc>(k.w[0][2]);
     const Acc w10 = static_cast<Acc>(k.w[1][0]), w11 = static_cast<Acc>(k.w[1][1]), w12 = static_cast<Acc>(k.w[1][2]);
@@ -53,7 +53,7 @@ void InteriorBytes(const uint8_t* a, const uint8_t* m, const uint8_t* c, const T
 
 // Divided channel values to bytes: plain, or grey from the three divided values.
 template <int D>
-void Finish(const int32_t* q, int count, int32_t divisor, bool grey, uint8_t* dst, const uint8_t* mask) {
+inline void Finish(const int32_t* q, int count, int32_t divisor, bool grey, uint8_t* dst, const uint8_t* mask) {
     const int32_t d = D > 0 ? D : divisor;
     if (!grey) {
         if (!mask) {
@@ -73,15 +73,28 @@ void Finish(const int32_t* q, int count, int32_t divisor, bool grey, uint8_t* ds
     }
 }
 
-using FinishFn = void (*)(const int32_t*, int, int32_t, bool, uint8_t*, const uint8_t*);
+// Row entry points built for several instruction sets; the loader picks the best one.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define LUM_ROW_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#else
+#define LUM_ROW_CLONES
+#endif
 
-FinishFn PickFinish(int32_t divisor) {
+LUM_ROW_CLONES void InteriorRow(const uint8_t* a, const uint8_t* m, const uint8_t* c, const Taps& k, int b0,
+                                int b1, int32_t* out, bool narrow) {
+    // 16-bit sums are exact (and twice as many per vector) when no sum can leave int16.
+    if (narrow) InteriorBytes<int16_t>(a, m, c, k, b0, b1, out);
+    else InteriorBytes<uint32_t>(a, m, c, k, b0, b1, out);
+}
+
+LUM_ROW_CLONES void FinishRow(const int32_t* q, int count, int32_t divisor, bool grey, uint8_t* dst,
+                              const uint8_t* mask) {
     switch (divisor) {
-        case 1: return Finish<1>;
-        case 2: return Finish<2>;
-        case 16: return Finish<16>;
-        case 32: return Finish<32>;
-        default: return Finish<0>;
+        case 1: Finish<1>(q, count, divisor, grey, dst, mask); break;
+        case 2: Finish<2>(q, count, divisor, grey, dst, mask); break;
+        case 16: Finish<16>(q, count, divisor, grey, dst, mask); break;
+        case 32: Finish<32>(q, count, divisor, grey, dst, mask); break;
+        default: Finish<0>(q, count, divisor, grey, dst, mask); break;
     }
 }
 
@@ -101,8 +114,6 @@ void KernelFilter(EditState& st, bool grey) {
         for (int i = 0; i < 3; ++i)
             for (int j = 0; j < 3; ++j) k.w[i][j] = st.Kernel.weights[i][j];
         const int32_t divisor = st.Kernel.divisor;
-        const FinishFn finish = PickFinish(divisor);
-        // 16-bit sums are enough (and twice as wide per vector) when no sum can leave int16.
         int64_t reach = 0;
         for (auto& row : k.w)
             for (int32_t v : row) reach += std::llabs(static_cast<long long>(v)) * 255;
@@ -133,15 +144,11 @@ void KernelFilter(EditState& st, bool grey) {
                 for (int x = r.Left; x < std::min(xa, r.Right + 1); ++x) BorderPixel(st, k, x, y, &q[3 * (x - r.Left)]);
                 if (xa < xb) {
                     int32_t* out = &q[3 * (xa - r.Left)];
-                    if (narrow)
-                        InteriorBytes<int16_t>(st.SourceRows[y - 1], st.SourceRows[y], st.SourceRows[y + 1], k,
-                                               3 * xa, 3 * xb, out);
-                    else
-                        InteriorBytes<uint32_t>(st.SourceRows[y - 1], st.SourceRows[y], st.SourceRows[y + 1], k,
-                                                3 * xa, 3 * xb, out);
+                    InteriorRow(st.SourceRows[y - 1], st.SourceRows[y], st.SourceRows[y + 1], k, 3 * xa, 3 * xb,
+                                out, narrow);
                 }
                 for (int x = std::max(xb, r.Left); x <= r.Right; ++x) BorderPixel(st, k, x, y, &q[3 * (x - r.Left)]);
-                finish(q.data(), rw, divisor, grey, st.WorkRows[y] + 3 * r.Left,
+                FinishRow(q.data(), rw, divisor, grey, st.WorkRows[y] + 3 * r.Left,
                        mask.empty() ? nullptr : &mask[static_cast<size_t>(i) * rw]);
             }
         });
