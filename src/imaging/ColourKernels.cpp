@@ -219,26 +219,16 @@ LUM_CLONES void MergeRow(ConstPlaneRow in, uint8_t* __restrict dst, int n) {
     }
 }
 
-LUM_CLONES void ToneShiftRowPlanar(const uint8_t* __restrict src, PlaneRow shifted, PlaneRow orig, int n,
-                                   const ToneSteps& t) {
-    const int32_t* __restrict tr = t.r.data();
-    const int32_t* __restrict tg = t.g.data();
-    const int32_t* __restrict tb = t.b.data();
+LUM_CLONES void ToneShiftRowPlanar(const uint8_t* __restrict src, PlaneRow shifted, int n, const ToneSteps& t) {
     int32_t* __restrict ar = shifted.r;
     int32_t* __restrict ag = shifted.g;
     int32_t* __restrict ab = shifted.b;
-    int32_t* __restrict orr = orig.r;
-    int32_t* __restrict og = orig.g;
-    int32_t* __restrict ob = orig.b;
     if (t.bytes) {
         const uint32_t* __restrict tp = t.packed.data();
 #pragma GCC ivdep
         for (int x = 0; x < n; ++x) {
             const int32_t b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
             const uint32_t pk = tp[r + g + b];
-            ob[x] = b;
-            og[x] = g;
-            orr[x] = r;
             const int32_t nb = b + static_cast<int8_t>(pk), ng = g + static_cast<int8_t>(pk >> 8),
                           nr = r + static_cast<int8_t>(pk >> 16);
             ab[x] = nb < 0 ? 0 : (nb > 255 ? 255 : nb);
@@ -247,51 +237,42 @@ LUM_CLONES void ToneShiftRowPlanar(const uint8_t* __restrict src, PlaneRow shift
         }
         return;
     }
-#pragma GCC ivdep
     for (int x = 0; x < n; ++x) {
         const int32_t b = src[3 * x], g = src[3 * x + 1], r = src[3 * x + 2];
         const int32_t sum = r + g + b;
-        ob[x] = b;
-        og[x] = g;
-        orr[x] = r;
-        const int32_t nb = b + tb[sum], ng = g + tg[sum], nr = r + tr[sum];
-        ab[x] = nb < 0 ? 0 : (nb > 255 ? 255 : nb);
-        ag[x] = ng < 0 ? 0 : (ng > 255 ? 255 : ng);
-        ar[x] = nr < 0 ? 0 : (nr > 255 ? 255 : nr);
+        ab[x] = clamp255(b + t.b[sum]);
+        ag[x] = clamp255(g + t.g[sum]);
+        ar[x] = clamp255(r + t.r[sum]);
     }
 }
 
-LUM_CLONES void BlendPlanarToRow(ConstPlaneRow first, ConstPlaneRow second, uint8_t* __restrict dst, int n,
-                                 int p) {
+// second and dst may be the same row: each pixel is read before it is written.
+LUM_CLONES void BlendPlanarToRow(ConstPlaneRow first, const uint8_t* second, uint8_t* dst, int n, int p) {
     const int32_t* __restrict fr = first.r;
     const int32_t* __restrict fg = first.g;
     const int32_t* __restrict fb = first.b;
-    const int32_t* __restrict sr = second.r;
-    const int32_t* __restrict sg = second.g;
-    const int32_t* __restrict sb = second.b;
     if (p >= 0 && p <= 100) {
         // Both weights non-negative: a weighted mean of bytes, unsigned and never out of range.
         const uint32_t uf = static_cast<uint32_t>(100 - p), us = static_cast<uint32_t>(p);
+        auto mix = [&](int32_t f, uint32_t v) {
+            return static_cast<uint8_t>((uf * static_cast<uint32_t>(f) + us * v) / 100u);
+        };
 #pragma GCC ivdep
         for (int x = 0; x < n; ++x) {
-            auto mix = [&](int32_t f, int32_t v) {
-                return static_cast<uint8_t>((uf * static_cast<uint32_t>(f) + us * static_cast<uint32_t>(v)) / 100u);
-            };
-            dst[3 * x] = mix(fb[x], sb[x]);
-            dst[3 * x + 1] = mix(fg[x], sg[x]);
-            dst[3 * x + 2] = mix(fr[x], sr[x]);
+            const uint32_t b = second[3 * x], g = second[3 * x + 1], r = second[3 * x + 2];
+            dst[3 * x] = mix(fb[x], b);
+            dst[3 * x + 1] = mix(fg[x], g);
+            dst[3 * x + 2] = mix(fr[x], r);
         }
         return;
     }
     const int32_t wf = 100 - p, ws = p;
 #pragma GCC ivdep
     for (int x = 0; x < n; ++x) {
-        const int32_t b = (wf * fb[x] + ws * sb[x]) / 100;
-        const int32_t g = (wf * fg[x] + ws * sg[x]) / 100;
-        const int32_t r = (wf * fr[x] + ws * sr[x]) / 100;
-        dst[3 * x] = clamp255(b);
-        dst[3 * x + 1] = clamp255(g);
-        dst[3 * x + 2] = clamp255(r);
+        const int32_t b = second[3 * x], g = second[3 * x + 1], r = second[3 * x + 2];
+        dst[3 * x] = clamp255((wf * fb[x] + ws * b) / 100);
+        dst[3 * x + 1] = clamp255((wf * fg[x] + ws * g) / 100);
+        dst[3 * x + 2] = clamp255((wf * fr[x] + ws * r) / 100);
     }
 }
 

@@ -83,10 +83,11 @@ void SmoothRowPlanar(ConstPlaneRow up, ConstPlaneRow mid, ConstPlaneRow dn, Plan
 void SplitRow(const uint8_t* src, PlaneRow out, int n);
 // Planes -> BGR row; values are already 0..255.
 void MergeRow(ConstPlaneRow in, uint8_t* dst, int n);
-// BGR row -> planes of the tone-shifted pixels, also keeping the unshifted pixels in orig.
-void ToneShiftRowPlanar(const uint8_t* src, PlaneRow shifted, PlaneRow orig, int n, const ToneSteps& t);
-// dst (BGR) = ((100 - p) x first + p x second) div 100 per channel, clamped; planar inputs.
-void BlendPlanarToRow(ConstPlaneRow first, ConstPlaneRow second, uint8_t* dst, int n, int p);
+// BGR row -> planes of the tone-shifted pixels.
+void ToneShiftRowPlanar(const uint8_t* src, PlaneRow shifted, int n, const ToneSteps& t);
+// dst (BGR) = ((100 - p) x first + p x second) div 100 per channel, clamped; first planar,
+// second a BGR row that may be dst itself.
+void BlendPlanarToRow(ConstPlaneRow first, const uint8_t* second, uint8_t* dst, int n, int p);
 
 }  // namespace colour
 }  // namespace lum

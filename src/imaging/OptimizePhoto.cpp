@@ -27,7 +27,7 @@ template <class SrcRow>
 void FusedBand(SrcRow srcRow, int W, int H, Image& work, int b, int e, const ToneSteps& steps,
                const SmoothParams& sp, int percent) {
     const size_t n = static_cast<size_t>(W);
-    std::vector<int32_t> buf(n * 3 * 7);
+    std::vector<int32_t> buf(n * 3 * 4);
     auto planes = [&](int slot) {
         int32_t* base = buf.data() + n * 3 * static_cast<size_t>(slot);
         return PlaneRow{base, base + n, base + 2 * n};
@@ -36,10 +36,10 @@ void FusedBand(SrcRow srcRow, int W, int H, Image& work, int b, int e, const Ton
         const PlaneRow p = planes(slot);
         return ConstPlaneRow{p.r, p.g, p.b};
     };
-    // Slots 0..2: shifted rows (ring by y mod 3); 3..5: the same rows unshifted; 6: smoothed row.
+    // Slots 0..2: shifted rows (ring by y mod 3); 3: the smoothed row.
     int loaded = -1;
     auto load = [&](int y) {
-        ToneShiftRowPlanar(srcRow(y), planes(y % 3), planes(3 + y % 3), W, steps);
+        ToneShiftRowPlanar(srcRow(y), planes(y % 3), W, steps);
         loaded = y;
     };
     for (int y = b; y < e; ++y) {
@@ -48,7 +48,7 @@ void FusedBand(SrcRow srcRow, int W, int H, Image& work, int b, int e, const Ton
         if (y + 1 < H && loaded < y + 1) load(y + 1);
         ConstPlaneRow smoothed = cplanes(y % 3);
         if (y > 0 && y < H - 1) {
-            const PlaneRow out = planes(6);
+            const PlaneRow out = planes(3);
             const ConstPlaneRow mid = cplanes(y % 3);
             SmoothRowPlanar(cplanes((y - 1) % 3), mid, cplanes((y + 1) % 3), out, W, sp);
             // Border columns keep the shifted pixel.
@@ -58,9 +58,9 @@ void FusedBand(SrcRow srcRow, int W, int H, Image& work, int b, int e, const Ton
             out.r[W - 1] = mid.r[W - 1];
             out.g[W - 1] = mid.g[W - 1];
             out.b[W - 1] = mid.b[W - 1];
-            smoothed = cplanes(6);
+            smoothed = cplanes(3);
         }
-        BlendPlanarToRow(smoothed, cplanes(3 + y % 3), work.row(y), W, percent);
+        BlendPlanarToRow(smoothed, srcRow(y), work.row(y), W, percent);
     }
 }
 
