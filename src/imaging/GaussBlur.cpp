@@ -117,6 +117,8 @@ std::vector<double> Taps(const GaussKernel& k) {
 }  // namespace
 
 void MakeGaussianKernel(GaussKernel& k, double radius, int maxData, int granularity) {
+    // j / radius must be a number for every tap.
+    if (!std::isfinite(radius) || !(radius > 0)) throw std::invalid_argument("GBlur needs a radius above 0");
     float* wt = k.Data.data() + 100;  // wt[j], j = -100..100
     for (int j = -100; j <= 100; ++j) {
         double t = j / radius;
@@ -151,11 +153,9 @@ void BlurLine(uint8_t* line, int n, const GaussKernel& k, uint8_t* work) {
 }
 
 void GaussianBlur(Image& img, double radius) {
-    if (!std::isfinite(radius) || !(radius > 0))
-        throw std::invalid_argument("GBlur needs a radius above 0");
-    if (img.empty()) return;
     GaussKernel k;
-    MakeGaussianKernel(k, radius, 255, 1);
+    MakeGaussianKernel(k, radius, 255, 1);  // checks the radius before anything changes
+    if (img.empty()) return;
     const std::vector<double> w = Taps(k);
     const int s = k.Size, width = img.width(), height = img.height();
     const LineOps& ops = Ops();

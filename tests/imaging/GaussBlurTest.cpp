@@ -262,6 +262,8 @@ TEST(GaussBlurTest, RejectsRadiiWithoutAKernel) {
     const Image before = img;
     for (double bad : {0.0, -1.0, std::nan(""), double(INFINITY)}) EXPECT_THROW(GaussianBlur(img, bad), std::invalid_argument);
     EXPECT_EQ(img, before);
+    GaussKernel k;
+    EXPECT_THROW(MakeGaussianKernel(k, 0, 255, 1), std::invalid_argument);
     Image empty;
     EXPECT_NO_THROW(GaussianBlur(empty, 4));
 }
