@@ -365,6 +365,23 @@ TEST(ColourReference, AllModesOnRandomImages) {
         }
 }
 
+TEST(ColourReference, TargetsOutsideTheDialogRange) {
+    // Steps too large for the byte-packed table take the wide path; the result is the same formula.
+    const BalanceTargets targets{Rgb{400, -60, 300}, Rgb{255, 0, 1000}};
+    for (uint32_t seed = 1; seed <= 4; ++seed)
+        for (int mode : {8, 9}) {
+            const Image img = RandomImage(45, 31, seed);
+            EditState st = StateWith(img);
+            st.Targets = targets;
+            ColourPassInPlace(st, 0, mode);
+            RefResult ref = RefInPlace(img, 0, mode, false, {}, {}, targets);
+            ASSERT_EQ(st.WorkImage, ref.work) << "mode " << mode;
+            Image dst;
+            ColourPass(img, dst, mode, targets);
+            ASSERT_EQ(dst, ref.work);
+        }
+}
+
 TEST(ColourReference, BalanceWithSelectionOnRandomImages) {
     FnSelection half([](int x, int y) { return (x + y) % 3 != 0; });
     for (uint32_t seed = 1; seed <= 12; ++seed) {

@@ -172,9 +172,10 @@ Image RefBlend(const Image& first, const Image& second, int percent) {
 const int kMain[9] = {1, 2, 1, 2, 10, 2, 1, 2, 1};
 const int kCompare[9] = {1, 4, 1, 4, 10, 4, 1, 4, 1};
 
-Image RefOptimize(const Image& work, bool compare, const std::function<bool(int, int)>& inSel = nullptr) {
+Image RefOptimize(const Image& work, bool compare, const std::function<bool(int, int)>& inSel = nullptr,
+                  const Rgb& flesh = Rgb{200, 160, 145}) {
     Image a = work;  // outside a selection the intermediate keeps the photo's pixels
-    RefColourPass(work, a, Rgb{200, 160, 145}, inSel ? inSel : [](int, int) { return true; });
+    RefColourPass(work, a, flesh, inSel ? inSel : [](int, int) { return true; });
     Image b = RefSmooth(a, 100, -1, compare ? kCompare : kMain);
     return RefBlend(b, work, compare ? 40 : 50);
 }
@@ -259,6 +260,20 @@ TEST(Optimize, MatchesTheTranscriptionOnRandomPhotos) {
             OptimizeInPlace(inPlace, BalanceTargets{}, compare);
             ASSERT_EQ(inPlace, expected) << s.first << "x" << s.second << " " << compare << " in place";
         }
+    }
+}
+
+TEST(Optimize, OptionTargetsAndTargetsOutsideTheirRange) {
+    for (const Rgb flesh : {Rgb{255, 128, 128}, Rgb{130, 250, 200}, Rgb{600, -100, 255}}) {
+        const Image img = RandomImage(70, 45, static_cast<uint32_t>(flesh.R));
+        EditState st = StateWith(img);
+        st.ReadOptions = [&](BalanceTargets& t) { t.flesh = flesh; };
+        OptimizePhoto(st);
+        const Image expected = RefOptimize(img, false, nullptr, flesh);
+        ASSERT_EQ(st.WorkImage, expected) << flesh.R;
+        Image inPlace = img;
+        OptimizeInPlace(inPlace, BalanceTargets{flesh, Rgb{190, 180, 170}});
+        ASSERT_EQ(inPlace, expected) << flesh.R;
     }
 }
 
