@@ -66,13 +66,12 @@ public:
     void DirectoryListBox1Change(QListWidgetItem* item);
     void FileListBox1Click();
     void BitBtn2Click();
+    // Escape and the window's close button work like Cancel.
+    void reject() override;
 
 signals:
     // A picture was loaded into the target image.
     void PictureLoaded(const QString& path);
-
-    // Escape and the window's close button work like Cancel.
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -453,7 +453,7 @@ void TLsDirTree21::DelNode() {
     }
     const QString question = QStringLiteral("Do you want to move the folder\n%1\nand all its contents to the Trash?").arg(p);
     if (!prompts().AskYesNo("Delete Folder", S(question))) return;
-    if (!QFile::moveToTrash(p)) {
+    if (!MoveToTrash(p)) {
         prompts().Message("File operation failed");
         return;
     }

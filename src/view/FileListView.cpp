@@ -10,9 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QMimeDatabase>
@@ -27,16 +29,99 @@ using namespace lum::files;
 
 namespace {
 
-// Private item data beside the public roles.
-enum PrivateRoles { UpperNameRole = Qt::UserRole + 20, DiskRole, FreeRole };
-
 std::string S(const QString& s) { return s.toStdString(); }
 
-qint64 KbOf(const QTreeWidgetItem* item) {
-    if (item->data(0, TLsFilelistView28::KindRole).toString() != QLatin1String("file")) return 0;
-    const qint64 b = item->data(0, TLsFilelistView28::BytesRole).toLongLong();
-    if (b <= 0) return 0;
-    return (b < 1024 ? 1024 : b) / 1024;
+// One list entry. Its facts are plain members (cheap to make by the thousand and quick to
+// compare while sorting); the public roles read them through data().
+class FileItem : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType + 28;
+    enum Kind : quint8 { Dir, File, Drv };
+    explicit FileItem(const QStringList& texts) : QTreeWidgetItem(texts, kType) {}
+
+    QString path;
+    QString upper;  // the caption upper-cased, for the name order
+    QIcon icon;
+    qint64 time = 0;
+    qint64 bytes = 0;
+    qint64 disk = -1, free = -1;
+    Kind kind = File;
+    bool parentEntry = false;
+
+    static QString KindName(Kind k) {
+        return k == Dir ? QStringLiteral("dir") : (k == File ? QStringLiteral("file") : QStringLiteral("drv"));
+    }
+    QVariant data(int column, int role) const override {
+        if (column == 0) {
+            switch (role) {
+            case Qt::DecorationRole: return icon;
+            case TLsFilelistView28::PathRole: return path;
+            case TLsFilelistView28::KindRole: return KindName(kind);
+            case TLsFilelistView28::TimeRole: return time;
+            case TLsFilelistView28::BytesRole: return bytes;
+            case TLsFilelistView28::ParentRole: return parentEntry;
+            default: break;
+            }
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+};
+
+const FileItem* AsFile(const QTreeWidgetItem* item) {
+    return item && item->type() == FileItem::kType ? static_cast<const FileItem*>(item) : nullptr;
+}
+
+qint64 KbOf(const FileItem* item) {
+    if (item->kind != FileItem::File || item->bytes <= 0) return 0;
+    return (item->bytes < 1024 ? 1024 : item->bytes) / 1024;
+}
+
+// Modification texts of a listing: the date and the time are each formatted once per value.
+class DateTexts {
+public:
+    QString Of(const QDateTime& t) {
+        if (!t.isValid()) return QStringLiteral(" ");
+        const QDateTime local = t.toLocalTime();
+        const QDate d = local.date();
+        const QTime tm = local.time();
+        auto di = dates_.find(d.toJulianDay());
+        if (di == dates_.end()) di = dates_.insert(d.toJulianDay(), loc_.toString(d, QLocale::ShortFormat));
+        const int minute = tm.hour() * 60 + tm.minute();
+        auto ti = times_.find(minute);
+        if (ti == times_.end()) ti = times_.insert(minute, loc_.toString(QTime(tm.hour(), tm.minute()), QLocale::ShortFormat));
+        return *di + ' ' + *ti;
+    }
+
+private:
+    QLocale loc_;
+    QHash<qint64, QString> dates_;
+    QHash<int, QString> times_;
+};
+
+// A folder or file entry, or the parent entry leading to `parentPath`.
+FileItem* MakeItem(const QFileInfo& fi, bool parentEntry, const QString& parentPath, bool hideExt, DateTexts& dates) {
+    const bool dir = parentEntry || fi.isDir();
+    const QString name = fi.fileName();
+    QString caption = name;
+    if (parentEntry) {
+        caption = QString::fromLatin1(TLsFilelistView28::kParentCaption);
+    } else if (hideExt && !dir) {
+        const int dot = name.lastIndexOf('.');
+        if (dot > 0) caption = name.left(dot);
+    }
+    const QDateTime modified = fi.lastModified();
+    auto* item = new FileItem(QStringList{caption, dir ? QStringLiteral(" ") : SizeKbText(fi.size()),
+                                          parentEntry ? QStringLiteral(" ") : TypeName(name, dir), dates.Of(modified),
+                                          parentEntry ? QStringLiteral("D") : AttrText(fi)});
+    item->setTextAlignment(TLsFilelistView28::ColSize, Qt::AlignRight | Qt::AlignVCenter);
+    item->icon = TypeIcon(name, dir);
+    item->path = parentEntry ? parentPath : fi.absoluteFilePath();
+    item->kind = dir ? FileItem::Dir : FileItem::File;
+    item->time = modified.toMSecsSinceEpoch();
+    item->bytes = dir ? 0 : fi.size();
+    item->parentEntry = parentEntry;
+    item->upper = caption.toUpper();
+    return item;
 }
 
 template <typename T>
@@ -236,31 +321,6 @@ QString TLsFilelistView28::ParentOf(const QString& dir) const {
     return QFileInfo(WithoutSlash(dir)).absolutePath();
 }
 
-QTreeWidgetItem* TLsFilelistView28::MakeItem(const QFileInfo& fi, bool parentEntry, const QString& parentPath) {
-    const bool dir = parentEntry || fi.isDir();
-    const QString name = fi.fileName();
-    QString caption = name;
-    if (parentEntry) {
-        caption = QString::fromLatin1(kParentCaption);
-    } else if (hideFileExt_ && !dir) {
-        const int dot = name.lastIndexOf('.');
-        if (dot > 0) caption = name.left(dot);
-    }
-    auto* item = new QTreeWidgetItem(QStringList{
-        caption, dir ? QStringLiteral(" ") : SizeKbText(fi.size()),
-        parentEntry ? QStringLiteral(" ") : TypeName(name, dir), ModifiedText(fi.lastModified()),
-        parentEntry ? QStringLiteral("D") : AttrText(fi)});
-    item->setTextAlignment(ColSize, Qt::AlignRight | Qt::AlignVCenter);
-    item->setIcon(0, TypeIcon(name, dir));
-    item->setData(0, PathRole, parentEntry ? parentPath : fi.absoluteFilePath());
-    item->setData(0, KindRole, dir ? QStringLiteral("dir") : QStringLiteral("file"));
-    item->setData(0, TimeRole, fi.lastModified().toMSecsSinceEpoch());
-    item->setData(0, BytesRole, dir ? qint64(0) : fi.size());
-    item->setData(0, ParentRole, parentEntry);
-    item->setData(0, UpperNameRole, caption.toUpper());
-    return item;
-}
-
 void TLsFilelistView28::FillFolder() {
     const QFileInfo dirInfo(directory_);
     const bool readable = dirInfo.isReadable() && dirInfo.isExecutable();
@@ -274,24 +334,25 @@ void TLsFilelistView28::FillFolder() {
         if (IsSystem(fi) && !(fileType_ & ftSystem)) return false;
         return true;
     };
+    DateTexts dates;
     QList<QTreeWidgetItem*> items;
     items.reserve(all.size() + 1);
     if (showFolders_) {
         bool parentSeen = false;
         for (const QFileInfo& fi : all) {
             if (fi.fileName() == QLatin1String("..")) {
-                if (!parentSeen) items.push_back(MakeItem(fi, true, parentPath));
+                if (!parentSeen) items.push_back(MakeItem(fi, true, parentPath, hideFileExt_, dates));
                 parentSeen = true;
             } else if (fi.isDir() && classOk(fi)) {
-                items.push_back(MakeItem(fi, false, parentPath));
+                items.push_back(MakeItem(fi, false, parentPath, hideFileExt_, dates));
             }
         }
         // The way back up, also out of a folder that cannot be read and out of "/".
-        if (!parentSeen) items.push_back(MakeItem(QFileInfo(directory_ + QStringLiteral("..")), true, parentPath));
+        if (!parentSeen) items.push_back(MakeItem(QFileInfo(directory_ + QStringLiteral("..")), true, parentPath, hideFileExt_, dates));
     }
     for (const QFileInfo& fi : all) {
         if (fi.isDir() || fi.fileName() == QLatin1String("..")) continue;
-        if (MatchesMask(fi.fileName()) && classOk(fi)) items.push_back(MakeItem(fi, false, parentPath));
+        if (MatchesMask(fi.fileName()) && classOk(fi)) items.push_back(MakeItem(fi, false, parentPath, hideFileExt_, dates));
     }
     addTopLevelItems(items);
     if (!readable) prompts().Message(S(WithoutSlash(directory_) + QStringLiteral("\nAccess is denied.")));
@@ -305,19 +366,18 @@ void TLsFilelistView28::FillDrives() {
         QStorageInfo si(d.path);
         QString type = d.removable ? QStringLiteral("Removable Disk") : QStringLiteral("Local Disk");
         if (!d.fileSystem.isEmpty()) type += QStringLiteral(" (%1)").arg(d.fileSystem);
-        auto* item = new QTreeWidgetItem(QStringList{
+        auto* item = new FileItem(QStringList{
             d.caption, type, ready ? SizeKbText(si.bytesTotal()) : QStringLiteral(" "),
             ready ? SizeKbText(si.bytesFree()) : QStringLiteral(" "),
             ready && si.isReadOnly() ? QStringLiteral("R") : QStringLiteral(" ")});
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
-        item->setIcon(0, TypeIcon(QString(), true));
-        item->setData(0, PathRole, d.path);
-        item->setData(0, KindRole, QStringLiteral("drv"));
-        item->setData(0, ParentRole, false);
-        item->setData(0, UpperNameRole, d.caption.toUpper());
-        item->setData(0, DiskRole, ready ? si.bytesTotal() : qint64(-1));
-        item->setData(0, FreeRole, ready ? si.bytesFree() : qint64(-1));
+        item->icon = TypeIcon(QString(), true);
+        item->path = d.path;
+        item->kind = FileItem::Drv;
+        item->upper = d.caption.toUpper();
+        item->disk = ready ? si.bytesTotal() : -1;
+        item->free = ready ? si.bytesFree() : -1;
         items.push_back(item);
     }
     addTopLevelItems(items);
@@ -340,18 +400,20 @@ void TLsFilelistView28::ColumnClick(int column) {
     SortItems();
 }
 
-int TLsFilelistView28::Compare(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const {
-    const bool folderA = KindOfItem(a) != QLatin1String("file");
-    const bool folderB = KindOfItem(b) != QLatin1String("file");
+int TLsFilelistView28::Compare(const QTreeWidgetItem* ia, const QTreeWidgetItem* ib) const {
+    const FileItem* a = AsFile(ia);
+    const FileItem* b = AsFile(ib);
+    if (!a || !b) return 0;
+    const bool folderA = a->kind != FileItem::File;
+    const bool folderB = b->kind != FileItem::File;
     if (folderA != folderB) return folderA ? -1 : 1;
-    if (sortColumn_ == ColName)
-        return Sign(a->data(0, UpperNameRole).toString(), b->data(0, UpperNameRole).toString());
+    if (sortColumn_ == ColName) return Sign(a->upper, b->upper);
     if (drivesView_) {
-        if (sortColumn_ == 2) return Sign(a->data(0, DiskRole).toLongLong(), b->data(0, DiskRole).toLongLong());
-        if (sortColumn_ == 3) return Sign(a->data(0, FreeRole).toLongLong(), b->data(0, FreeRole).toLongLong());
+        if (sortColumn_ == 2) return Sign(a->disk, b->disk);
+        if (sortColumn_ == 3) return Sign(a->free, b->free);
     } else {
         if (sortColumn_ == ColSize) return Sign(KbOf(a), KbOf(b));
-        if (sortColumn_ == ColModified) return Sign(a->data(0, TimeRole).toLongLong(), b->data(0, TimeRole).toLongLong());
+        if (sortColumn_ == ColModified) return Sign(a->time, b->time);
     }
     const int c = QString::compare(a->text(sortColumn_), b->text(sortColumn_), Qt::CaseInsensitive);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
@@ -381,12 +443,17 @@ void TLsFilelistView28::SortItems() {
 // ---- items
 
 QString TLsFilelistView28::PathOfItem(const QTreeWidgetItem* item) {
+    if (const FileItem* f = AsFile(item)) return f->path;
     return item ? item->data(0, PathRole).toString() : QString();
 }
 QString TLsFilelistView28::KindOfItem(const QTreeWidgetItem* item) {
+    if (const FileItem* f = AsFile(item)) return FileItem::KindName(f->kind);
     return item ? item->data(0, KindRole).toString() : QString();
 }
-bool TLsFilelistView28::IsParentItem(const QTreeWidgetItem* item) { return item && item->data(0, ParentRole).toBool(); }
+bool TLsFilelistView28::IsParentItem(const QTreeWidgetItem* item) {
+    if (const FileItem* f = AsFile(item)) return f->parentEntry;
+    return item && item->data(0, ParentRole).toBool();
+}
 
 QTreeWidgetItem* TLsFilelistView28::ItemOfPath(const QString& path) const {
     for (int i = 0; i < topLevelItemCount(); ++i) {
@@ -691,7 +758,7 @@ void TLsFilelistView28::ItemDelete() {
     QStringList removed;
     bool ok = true;
     for (const QString& p : paths) {
-        if (QFile::moveToTrash(p))
+        if (MoveToTrash(p))
             removed.push_back(p);
         else
             ok = false;

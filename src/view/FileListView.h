@@ -137,7 +137,6 @@ private:
     void SetColumns(bool drives);
     void SortItems();
     void SelectFirstIfNone();
-    QTreeWidgetItem* MakeItem(const QFileInfo& fi, bool parentEntry, const QString& parentPath);
     QString SingleSelection() const;
     void AfterChange(const QStringList& touchedFolders);
     int Compare(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;

@@ -407,6 +407,18 @@ bool PasteInto(const QStringList& sources, const QString& folder, bool cut) {
     return ok;
 }
 
+// ---- trash
+
+bool MoveToTrash(const QString& path, QString* inTrash) {
+    // The trash lives in the data folder, which a fresh account may not have yet.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!data.isEmpty()) QDir().mkpath(data);
+    QString where;
+    const bool ok = QFile::moveToTrash(path, &where);
+    if (ok && inTrash) *inTrash = where;
+    return ok;
+}
+
 // ---- desktop links
 
 QString DesktopFolder() {

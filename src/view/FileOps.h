@@ -82,6 +82,9 @@ QStringList FilesFromMimeData(const QMimeData* mime, bool* cut);
 // itself; existing names get a new unique name. Returns false when anything failed.
 bool PasteInto(const QStringList& sources, const QString& folder, bool cut);
 
+// Sends a file or folder to the desktop's trash; `inTrash` receives where it went.
+bool MoveToTrash(const QString& path, QString* inTrash = nullptr);
+
 // Writes a desktop link file for `target` into `desktopDir`; returns the link path or "".
 QString WriteDesktopLink(const QString& target, const QString& desktopDir);
 QString DesktopFolder();

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include "../view/FolderTestSupport.h"
+#include "compose/PictureChooser.h"
+
+using namespace foldertest;
+using lum::files::Drive;
+
+namespace {
+
+class PictureChooserTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        ASSERT_TRUE(tmp.isValid());
+        root = tmp.path();
+        WriteBmp(P("a_wide.bmp"), 400, 300);
+        WriteJpeg(P("b_small.jpg"), 100, 80);
+        WriteJpeg(P("c_tall.JPG"), 150, 600);
+        WriteCorruptJpeg(P("d_corrupt.jpg"));
+        WriteSized(P("e_empty.bmp"), 0);
+        WriteSized(P("notes.txt"), 10);
+        WriteBmp(P(".hidden.bmp"), 10, 10);
+        QDir(root).mkdir("sub");
+        WriteBmp(P("sub/inner.bmp"), 20, 10);
+        form.SetPrompts(&prompts);
+        form.SetDrives({Drive{"Scratch", root + "/", "ext4", false}});
+        form.SetTargetImage(&memory);
+        ASSERT_TRUE(form.SetDirectory(root));
+    }
+    QString P(const QString& name) const { return root + "/" + name; }
+    int Row(const QString& name) const {
+        for (int i = 0; i < form.FileListBox1->count(); ++i)
+            if (form.FileListBox1->item(i)->text() == name) return i;
+        return -1;
+    }
+    void Pick(const QString& name) { form.FileListBox1->setCurrentRow(Row(name)); }
+
+    AppFirst app_;
+    QTemporaryDir tmp{ScratchBase() + "/chooser-XXXXXX"};
+    QString root;
+    ScriptedPrompts prompts;
+    lum::Image memory;
+    TEform3 form;
+};
+
+TEST_F(PictureChooserTest, PreviewSizes) {
+    EXPECT_EQ(TEform3::PreviewSize(400, 300), QSize(152, 114));
+    EXPECT_EQ(TEform3::PreviewSize(300, 400), QSize(114, 152));
+    EXPECT_EQ(TEform3::PreviewSize(100, 80), QSize(100, 80));
+    EXPECT_EQ(TEform3::PreviewSize(152, 152), QSize(152, 152));
+    EXPECT_EQ(TEform3::PreviewSize(153, 10), QSize(152, 9));
+    // Truncated, not rounded.
+    EXPECT_EQ(TEform3::PreviewSize(1000, 999), QSize(152, 151));
+}
+
+TEST_F(PictureChooserTest, ListsBmpAndJpegFilesOnly) {
+    EXPECT_EQ(form.windowTitle(), "Select a picture");
+    QStringList names;
+    for (int i = 0; i < form.FileListBox1->count(); ++i) names << form.FileListBox1->item(i)->text();
+    EXPECT_EQ(names, (QStringList{"a_wide.bmp", "b_small.jpg", "c_tall.JPG", "d_corrupt.jpg", "e_empty.bmp"}));
+    EXPECT_EQ(form.FileName(), P("a_wide.bmp"));
+    EXPECT_EQ(form.Directory(), root + "/");
+    EXPECT_EQ(form.DriveComboBox1->currentText(), "Scratch");
+}
+
+TEST_F(PictureChooserTest, SelectingLoadsIntoTheTargetWithPreview) {
+    std::vector<QString> loaded;
+    QObject::connect(&form, &TEform3::PictureLoaded, [&](const QString& p) { loaded.push_back(p); });
+    Pick("b_small.jpg");
+    ASSERT_EQ(memory.width(), 100);
+    EXPECT_EQ(memory.height(), 80);
+    EXPECT_EQ(form.Image1->size(), QSize(100, 80));
+    EXPECT_EQ(form.Label1->text(), "Size 100 x 80");
+
+    Pick("a_wide.bmp");
+    EXPECT_EQ(memory.width(), 400);
+    EXPECT_EQ(memory.height(), 300);
+    EXPECT_TRUE(memory.samePixels(Pattern(400, 300)));
+    EXPECT_EQ(form.Image1->size(), QSize(152, 114));
+    EXPECT_EQ(form.Label1->text(), "Size 400 x 300");
+    // Centred in the panel.
+    EXPECT_EQ(form.Image1->x(), (form.Panel1->width() - 152) / 2);
+    EXPECT_EQ(form.Image1->y(), (form.Panel1->height() - 114) / 2);
+
+    Pick("c_tall.JPG");
+    EXPECT_EQ(form.Image1->size(), QSize(38, 152));
+    EXPECT_EQ(loaded, (std::vector<QString>{P("b_small.jpg"), P("a_wide.bmp"), P("c_tall.JPG")}));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(PictureChooserTest, InvalidPicturesClearThePreviewSilently) {
+    Pick("b_small.jpg");
+    const lum::Image before = memory;
+    const QStringList files = Snapshot(root);
+    Pick("d_corrupt.jpg");
+    EXPECT_TRUE(form.Image1->isHidden());
+    EXPECT_TRUE(form.Image1->pixmap().isNull());
+    EXPECT_TRUE(memory.samePixels(before));
+    Pick("e_empty.bmp");
+    EXPECT_TRUE(form.Image1->isHidden());
+    EXPECT_TRUE(memory.samePixels(before));
+    lum::Image other;
+    EXPECT_FALSE(form.LoadSelectedInto(other));
+    EXPECT_TRUE(other.empty());
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(Snapshot(root), files);
+    if (IsRoot()) GTEST_LOG_(INFO) << "running as root: the unreadable picture check is skipped";
+    else {
+        QFile::setPermissions(P("b_small.jpg"), QFileDevice::Permissions());
+        Pick("a_wide.bmp");
+        const lum::Image wide = memory;
+        Pick("b_small.jpg");
+        EXPECT_TRUE(form.Image1->isHidden());
+        EXPECT_TRUE(memory.samePixels(wide));
+        EXPECT_TRUE(prompts.messages.empty());
+        QFile::setPermissions(P("b_small.jpg"), QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+TEST_F(PictureChooserTest, CancelRestoresTheSelectionButKeepsTheLastPicture) {
+    Pick("b_small.jpg");
+    form.FormActivate();  // what showing the dialog does
+    EXPECT_EQ(memory.width(), 100);
+    Pick("a_wide.bmp");
+    Pick("c_tall.JPG");
+    // Another folder while browsing.
+    ASSERT_TRUE(form.SetDirectory(P("sub")));
+    form.FileListBox1Click();
+    EXPECT_EQ(memory.width(), 20);
+    form.BitBtn2Click();
+    EXPECT_EQ(form.Directory(), root + "/");
+    EXPECT_EQ(form.FileName(), P("b_small.jpg"));
+    EXPECT_EQ(memory.width(), 20);  // the last picture loaded while browsing
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
+TEST_F(PictureChooserTest, FolderChangeLoadsTheFirstFile) {
+    QListWidgetItem* sub = nullptr;
+    for (int i = 0; i < form.DirectoryListBox1->count(); ++i)
+        if (form.DirectoryListBox1->item(i)->text().trimmed() == "sub") sub = form.DirectoryListBox1->item(i);
+    ASSERT_NE(sub, nullptr);
+    form.DirectoryListBox1Change(sub);
+    EXPECT_EQ(form.Directory(), P("sub") + "/");
+    EXPECT_EQ(form.FileName(), P("sub/inner.bmp"));
+    EXPECT_EQ(memory.width(), 20);
+    EXPECT_EQ(form.Label1->text(), "Size 20 x 10");
+    // The folder list shows the way back up.
+    EXPECT_EQ(form.DirectoryListBox1->item(0)->data(Qt::UserRole).toString(), root + "/");
+}
+
+TEST_F(PictureChooserTest, DriveNotReady) {
+    form.SetDrives({Drive{"Scratch", root + "/", "ext4", false}, Drive{"Floppy", "/nonexistent/lumora-floppy/", "vfat", true}});
+    ASSERT_TRUE(form.SetDirectory(root));
+    Pick("b_small.jpg");
+    form.DriveComboBox1->setCurrentIndex(1);
+    form.DriveComboBox1Change(1);
+    EXPECT_EQ(prompts.Last(), "CD-ROM or floppy not ready");
+    EXPECT_EQ(form.DriveComboBox1->currentIndex(), 0);
+    EXPECT_EQ(form.Directory(), root + "/");
+    EXPECT_EQ(form.FileName(), P("b_small.jpg"));
+    EXPECT_FALSE(form.SetDirectory("/nonexistent/lumora-floppy"));
+
+    // The folder itself vanished: loading says so and changes nothing.
+    QTemporaryDir gone(ScratchBase() + "/gone-XXXXXX");
+    WriteBmp(gone.path() + "/x.bmp", 5, 5);
+    ASSERT_TRUE(form.SetDirectory(gone.path()));
+    QDir(gone.path()).removeRecursively();
+    prompts.messages.clear();
+    const lum::Image before = memory;
+    EXPECT_FALSE(form.LoadSelectedInto(memory));
+    EXPECT_EQ(prompts.Last(), "CD-ROM or floppy not ready");
+    EXPECT_TRUE(memory.samePixels(before));
+}
+
+TEST_F(PictureChooserTest, RefreshKeepsTheSelection) {
+    Pick("c_tall.JPG");
+    WriteBmp(P("0_new.bmp"), 4, 4);
+    form.Refresh();
+    EXPECT_EQ(form.FileListBox1->item(0)->text(), "0_new.bmp");
+    EXPECT_EQ(form.FileName(), P("c_tall.JPG"));
+    EXPECT_TRUE(form.SelectFile(P("a_wide.bmp")));
+    EXPECT_EQ(memory.width(), 150);  // selecting by name does not load
+}
+
+}  // namespace

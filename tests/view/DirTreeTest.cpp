@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QMenu>
+
+#include "FolderTestSupport.h"
+#include "view/DirTree.h"
+#include "view/FileListView.h"
+
+using namespace foldertest;
+using lum::files::Drive;
+
+namespace {
+
+class DirTreeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        ASSERT_TRUE(tmp.isValid());
+        root = tmp.path();
+        QDir(root).mkpath("Photos/2023/Summer");
+        QDir(root).mkpath("Photos/2024");
+        QDir(root).mkpath("Music");
+        WriteSized(root + "/Photos/2023/a.jpg", 100);
+        tree.SetPrompts(&prompts);
+        list.SetPrompts(&prompts);
+        tree.SetDrives({Drive{"Scratch", root + "/", "ext4", false}});
+        list.LinkTree(&tree);
+        QObject::connect(&tree, &TLsDirTree21::OnDirChange, [this](const QString& p) { changes << p; });
+        tree.resize(300, 500);
+    }
+    QString P(const QString& name) const { return root + "/" + name; }
+    QStringList ChildNames(QTreeWidgetItem* n) const {
+        QStringList out;
+        for (int i = 0; i < n->childCount(); ++i) out << n->child(i)->text(0);
+        return out;
+    }
+
+    AppFirst app_;
+    QTemporaryDir tmp{ScratchBase() + "/tree-XXXXXX"};
+    QString root;
+    ScriptedPrompts prompts;
+    TLsDirTree21 tree;
+    TLsFilelistView28 list;
+    QStringList changes;
+};
+
+TEST_F(DirTreeTest, RootWithOneNodePerDriveReadLazily) {
+    ASSERT_EQ(tree.topLevelItemCount(), 1);
+    QTreeWidgetItem* rootNode = tree.topLevelItem(0);
+    EXPECT_EQ(rootNode->text(0), "Drives");
+    EXPECT_TRUE(rootNode->isExpanded());
+    ASSERT_EQ(rootNode->childCount(), 1);
+    QTreeWidgetItem* drive = rootNode->child(0);
+    EXPECT_EQ(drive->text(0), "Scratch");
+    EXPECT_EQ(tree.PathOf(drive), root + "/");
+    // Nothing is read before the node is opened.
+    EXPECT_EQ(drive->childCount(), 0);
+    drive->setExpanded(true);
+    EXPECT_EQ(ChildNames(drive), (QStringList{"Music", "Photos"}));
+    EXPECT_EQ(drive->child(1)->childCount(), 0);
+    EXPECT_TRUE(changes.isEmpty());
+}
+
+TEST_F(DirTreeTest, TheRealVolumesIncludeRootAndHome) {
+    const QList<Drive> drives = lum::files::MountedDrives();
+    ASSERT_FALSE(drives.isEmpty());
+    EXPECT_EQ(drives.front().path, "/");
+    bool home = false;
+    for (const Drive& d : drives) {
+        home = home || d.path == lum::files::WithSlash(QDir::homePath());
+        EXPECT_FALSE(d.path.startsWith("/proc/") || d.path.startsWith("/sys/")) << d.path.toStdString();
+        EXPECT_TRUE(d.path.endsWith('/'));
+    }
+    EXPECT_TRUE(home || QDir::homePath() == "/");
+    EXPECT_EQ(lum::files::DriveIndexOf(drives, QDir::homePath() + "/x"),
+              lum::files::DriveIndexOf(drives, QDir::homePath()));
+}
+
+TEST_F(DirTreeTest, OpenPathWalksDownLevelByLevel) {
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023")));
+    EXPECT_EQ(tree.SelectedPath(), P("Photos/2023/"));
+    EXPECT_EQ(changes, QStringList{P("Photos/2023/")});
+    ASSERT_NE(tree.currentItem(), nullptr);
+    EXPECT_EQ(tree.currentItem()->text(0), "2023");
+    EXPECT_TRUE(tree.currentItem()->isExpanded());
+    EXPECT_TRUE(tree.currentItem()->parent()->isExpanded());
+    EXPECT_EQ(ChildNames(tree.currentItem()), QStringList{"Summer"});
+    // The linked list shows the folder.
+    EXPECT_EQ(list.Directory(), P("Photos/2023/"));
+
+    // Hidden folders get a node when a path leads through them; missing paths change nothing.
+    QDir(root).mkpath(".cache/thumbs");
+    ASSERT_TRUE(tree.OpenPath(P(".cache/thumbs")));
+    EXPECT_EQ(tree.SelectedPath(), P(".cache/thumbs/"));
+    EXPECT_FALSE(tree.OpenPath(P("nope")));
+    EXPECT_EQ(tree.SelectedPath(), P(".cache/thumbs/"));
+    EXPECT_EQ(changes.size(), 2);
+
+    ASSERT_TRUE(tree.OpenPath("Drives"));
+    EXPECT_EQ(tree.SelectedPath(), "Drives");
+    EXPECT_EQ(list.Directory(), "Drives");
+}
+
+TEST_F(DirTreeTest, SetSelectedPathOnlyRecords) {
+    ASSERT_TRUE(tree.OpenPath(P("Photos")));
+    QTreeWidgetItem* before = tree.currentItem();
+    changes.clear();
+    tree.SetSelectedPath(P("Photos/2024"));
+    EXPECT_EQ(tree.SelectedPath(), P("Photos/2024/"));
+    EXPECT_EQ(tree.currentItem(), before);
+    EXPECT_EQ(list.Directory(), P("Photos/"));
+    EXPECT_TRUE(changes.isEmpty());
+    tree.SetSelectedPath("Drives");
+    EXPECT_EQ(tree.SelectedPath(), "Drives");
+}
+
+TEST_F(DirTreeTest, MousePressSelectsAndRaisesOnDirChange) {
+    tree.show();
+    Pump();
+    QTreeWidgetItem* drive = tree.topLevelItem(0)->child(0);
+    Send(tree.viewport(), QEvent::MouseButtonPress, tree.visualItemRect(drive).center(), Qt::LeftButton);
+    Send(tree.viewport(), QEvent::MouseButtonRelease, tree.visualItemRect(drive).center(), Qt::LeftButton);
+    EXPECT_EQ(changes, QStringList{root + "/"});
+    EXPECT_EQ(tree.SelectedPath(), root + "/");
+    EXPECT_EQ(list.Directory(), root + "/");
+    EXPECT_EQ(drive->childCount(), 2);  // read on the press
+
+    // A right press only picks the node for the popup.
+    drive->setExpanded(true);
+    Pump();
+    QTreeWidgetItem* music = drive->child(0);
+    Send(tree.viewport(), QEvent::MouseButtonPress, tree.visualItemRect(music).center(), Qt::RightButton);
+    EXPECT_EQ(changes.size(), 1);
+    EXPECT_EQ(tree.currentItem(), drive);
+
+    // The root reads the drives and shows them in the list.
+    Click(tree.viewport(), tree.visualItemRect(tree.topLevelItem(0)).center());
+    EXPECT_EQ(tree.SelectedPath(), "Drives");
+    EXPECT_EQ(list.Directory(), "Drives");
+}
+
+TEST_F(DirTreeTest, RemovableDriveNotReady) {
+    tree.SetDrives({Drive{"Scratch", root + "/", "ext4", false}, Drive{"Card", "/nonexistent/lumora-card/", "vfat", true},
+                    Drive{"Odd", "", "", true}});
+    QTreeWidgetItem* card = tree.topLevelItem(0)->child(1);
+    tree.SelectNode(card);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0],
+              "There is no disk in Drive /nonexistent/lumora-card\nor Drive /nonexistent/lumora-card: is not ready");
+    EXPECT_TRUE(changes.isEmpty());
+    EXPECT_TRUE(tree.SelectedPath().isEmpty());
+    tree.SelectNode(tree.topLevelItem(0)->child(2));
+    EXPECT_EQ(prompts.Last(), "Not a valid Drive ID");
+    EXPECT_TRUE(changes.isEmpty());
+
+    // A mounted removable volume is used like any other.
+    EXPECT_TRUE(tree.CheckDrive(Drive{"Here", "/", "", false}));
+}
+
+TEST_F(DirTreeTest, NewFolderNameChecks) {
+    const QStringList before = Snapshot(root);
+    for (QChar c : QStringLiteral("\\*?/=\"<>|:,;+^")) {
+        prompts.messages.clear();
+        EXPECT_FALSE(tree.CreateFolderIn(P("Music"), QStringLiteral("bad") + c + "name")) << QString(c).toStdString();
+        EXPECT_EQ(prompts.Last(), "Folder Name contains invalid characters");
+    }
+    EXPECT_EQ(Snapshot(root), before);
+
+    EXPECT_FALSE(tree.CreateFolderIn("Drives", "x"));
+    EXPECT_EQ(prompts.Last(), "Can't add drives");
+    tree.setCurrentItem(tree.topLevelItem(0));
+    tree.AddNode();
+    EXPECT_EQ(prompts.Last(), "Can't add drives");
+    EXPECT_FALSE(tree.CreateFolderIn(P("Music"), ""));
+    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+    EXPECT_EQ(Snapshot(root), before);
+
+    // The command proposes "New Folder" and creates what the user typed.
+    ASSERT_TRUE(tree.OpenPath(P("Music")));
+    prompts.texts.push_back("New Folder");
+    prompts.messages.clear();
+    tree.AddNode();
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(QFileInfo(P("Music/New Folder")).isDir());
+    EXPECT_EQ(ChildNames(tree.currentItem()), QStringList{"New Folder"});
+    EXPECT_TRUE(tree.currentItem()->isExpanded());
+    // Taken now.
+    EXPECT_FALSE(tree.CreateFolderIn(P("Music"), "New Folder"));
+    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+}
+
+TEST_F(DirTreeTest, RenameFolderAsksAndChecks) {
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023/Summer")));
+    const QStringList before = Snapshot(root);
+
+    EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "20:23"));
+    EXPECT_EQ(prompts.Last(), "Folder Name contains invalid characters");
+    EXPECT_TRUE(prompts.questions.empty());
+
+    // No: nothing happens.
+    EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "Year 2023"));
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0],
+              "Rename Folder|Do you want to rename the selected folder\n\nFrom  : 2023\nTo     : Year 2023");
+    EXPECT_EQ(Snapshot(root), before);
+
+    // A name that is taken fails plainly.
+    prompts.answers.push_back(true);
+    EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "2024"));
+    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+    EXPECT_EQ(Snapshot(root), before);
+
+    EXPECT_FALSE(tree.RenameFolder(root + "/", "x"));
+    EXPECT_EQ(prompts.Last(), "Can't rename drives");
+
+    // Yes: renamed, and the selection below it follows.
+    changes.clear();
+    prompts.answers.push_back(true);
+    EXPECT_TRUE(tree.RenameFolder(P("Photos/2023"), "Year 2023"));
+    EXPECT_TRUE(QFileInfo(P("Photos/Year 2023/Summer")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(P("Photos/2023")));
+    EXPECT_EQ(QFileInfo(P("Photos/Year 2023/a.jpg")).size(), 100);
+    EXPECT_EQ(tree.SelectedPath(), P("Photos/Year 2023/Summer/"));
+    EXPECT_EQ(list.Directory(), P("Photos/Year 2023/Summer/"));
+    EXPECT_EQ(changes.back(), P("Photos/Year 2023/Summer/"));
+    QTreeWidgetItem* photos = tree.NodeOf(P("Photos"));
+    ASSERT_NE(photos, nullptr);
+    EXPECT_EQ(ChildNames(photos), (QStringList{"2024", "Year 2023"}));
+
+    // Through the command, with the scripted name.
+    ASSERT_TRUE(tree.OpenPath(P("Music")));
+    prompts.texts.push_back("Songs");
+    prompts.answers.push_back(true);
+    tree.EditNode();
+    EXPECT_TRUE(QFileInfo(P("Songs")).isDir());
+    EXPECT_EQ(tree.SelectedPath(), P("Songs/"));
+}
+
+TEST_F(DirTreeTest, DeleteFolderToTheTrash) {
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2024")));
+    tree.DelNode();  // answered No
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_TRUE(QFileInfo(P("Photos/2024")).isDir());
+
+    // A folder removed behind our back.
+    QDir(P("Photos/2024")).removeRecursively();
+    tree.DelNode();
+    EXPECT_EQ(prompts.Last(), P("Photos/2024").toStdString() + " not found");
+    EXPECT_EQ(prompts.questions.size(), 1u);
+
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023/Summer")));
+    prompts.answers.push_back(true);
+    tree.DelNode();
+    EXPECT_FALSE(QFileInfo::exists(P("Photos/2023/Summer")));
+    EXPECT_TRUE(InTestTrash("Summer"));
+    EmptyTestTrash();
+    EXPECT_TRUE(QFileInfo::exists(P("Photos/2023/a.jpg")));
+    // The selection moves up to the folder that held it.
+    EXPECT_EQ(tree.SelectedPath(), P("Photos/2023/"));
+    EXPECT_EQ(list.Directory(), P("Photos/2023/"));
+
+    tree.setCurrentItem(tree.topLevelItem(0)->child(0));
+    tree.DelNode();
+    EXPECT_EQ(prompts.Last(), "Can't delete drives");
+    EXPECT_TRUE(QFileInfo(root).isDir());
+}
+
+TEST_F(DirTreeTest, CopyAndPasteFolders) {
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023")));
+    tree.CopyNode();
+    EXPECT_EQ(lum::files::FilesOnClipboard(nullptr), QStringList{P("Photos/2023")});
+    // Into itself: refused, nothing written.
+    const QStringList before = Snapshot(root);
+    tree.PasteNode();
+    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_EQ(Snapshot(root), before);
+
+    ASSERT_TRUE(tree.OpenPath(P("Music")));
+    tree.PasteNode();
+    EXPECT_EQ(QFileInfo(P("Music/2023/a.jpg")).size(), 100);
+    EXPECT_TRUE(QFileInfo(P("Music/2023/Summer")).isDir());
+    EXPECT_TRUE(QFileInfo(P("Photos/2023/a.jpg")).exists());
+    EXPECT_EQ(ChildNames(tree.currentItem()), QStringList{"2023"});
+
+    // Cut: moved.
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2024")));
+    tree.CutNode();
+    ASSERT_TRUE(tree.OpenPath(P("Music")));
+    tree.PasteNode();
+    EXPECT_TRUE(QFileInfo(P("Music/2024")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(P("Photos/2024")));
+    EXPECT_EQ(ChildNames(tree.NodeOf(P("Photos"))), QStringList{"2023"});
+}
+
+TEST_F(DirTreeTest, ReportsAndNetworkDrives) {
+    ASSERT_TRUE(tree.OpenPath(P("Photos")));
+    tree.GetTreeSize();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    const QString size = QString::fromStdString(prompts.shown[0]);
+    EXPECT_TRUE(size.startsWith("Tree Size|=== TREE SIZE ===\n\n" + P("Photos"))) << prompts.shown[0];
+    EXPECT_TRUE(size.contains("Files : 1"));
+    EXPECT_TRUE(size.contains("Folders : 3"));
+    EXPECT_TRUE(size.contains("Size : 1 KB (100 bytes)"));
+
+    tree.ShowFolderContents();
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_TRUE(QString::fromStdString(prompts.shown[1]).contains("[2023]"));
+
+    tree.ConnectNetResource();
+    tree.DisConnectNetResource();
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_NE(prompts.messages[0].find("file manager"), std::string::npos);
+    EXPECT_NE(prompts.messages[1].find("file manager"), std::string::npos);
+}
+
+TEST_F(DirTreeTest, PopupMenuCaptions) {
+    QStringList captions;
+    for (QAction* a : tree.PopupMenu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(captions, (QStringList{"&New Folder", "&Rename Folder", "&Delete Folder", "-", "Cu&t", "&Copy", "&Paste", "-",
+                                     "Tree &Size", "&Folder Contents", "-", "&Map Network Drive",
+                                     "Di&sConnect Network Drive"}));
+    captions.clear();
+    for (QAction* a : list.PopupMenu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(captions, (QStringList{"&Open", "&View", "Se&nd To", "-", "Cu&t", "&Copy", "&Paste", "-", "&Rename",
+                                     "&Delete", "&Properties", "&New Folder ..."}));
+    captions.clear();
+    for (QAction* a : list.SendToMenu()->actions()) captions << a->text();
+    EXPECT_EQ(captions, (QStringList{"Any Folder ...", "Clipboard as Contents", "Clipboard as FileName",
+                                     "DeskTop as ShortCut"}));
+}
+
+}  // namespace

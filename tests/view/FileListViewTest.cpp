@@ -1,0 +1,618 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QMimeData>
+
+#include "FolderTestSupport.h"
+#include "view/DirTree.h"
+#include "view/FileListView.h"
+
+using namespace foldertest;
+
+namespace {
+
+class FileListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        ASSERT_TRUE(tmp.isValid());
+        root = tmp.path();
+        list.SetPrompts(&prompts);
+        list.SetOpener([this](const QUrl& u) {
+            opened.push_back(u.toLocalFile());
+            return openResult;
+        });
+        list.resize(600, 400);
+    }
+    QString P(const QString& name) const { return root + "/" + name; }
+    QStringList Captions() const {
+        QStringList out;
+        for (int i = 0; i < list.topLevelItemCount(); ++i) out << list.topLevelItem(i)->text(0);
+        return out;
+    }
+    QTreeWidgetItem* Item(const QString& caption) const {
+        for (int i = 0; i < list.topLevelItemCount(); ++i)
+            if (list.topLevelItem(i)->text(0) == caption) return list.topLevelItem(i);
+        return nullptr;
+    }
+    QPoint Centre(QTreeWidgetItem* it) { return list.visualItemRect(it).center(); }
+    void Show() {
+        list.show();
+        Pump();
+    }
+
+    AppFirst app_;
+    QTemporaryDir tmp{ScratchBase() + "/list-XXXXXX"};
+    QString root;
+    ScriptedPrompts prompts;
+    TLsFilelistView28 list;
+    QStringList opened;
+    bool openResult = true;
+};
+
+TEST_F(FileListTest, ListsParentFoldersThenMatchingFiles) {
+    QDir(root).mkdir("Sub");
+    WriteSized(P("a.jpg"), 10);
+    WriteSized(P("B.JPG"), 10);
+    WriteSized(P("c.bmp"), 10);
+    WriteSized(P("notes.txt"), 10);
+    WriteSized(P(".hidden.jpg"), 10);
+    list.SetMask("*.jpg");
+    list.setDirectory(root);
+    EXPECT_EQ(list.Directory(), root + "/");
+    EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "Sub", ".hidden.jpg", "a.jpg", "B.JPG"}));
+    // The parent entry leads to the folder above; the first entry is selected.
+    QTreeWidgetItem* parent = list.topLevelItem(0);
+    EXPECT_TRUE(TLsFilelistView28::IsParentItem(parent));
+    EXPECT_EQ(TLsFilelistView28::PathOfItem(parent), QFileInfo(root).absolutePath());
+    EXPECT_EQ(parent->text(1), " ");
+    EXPECT_EQ(parent->text(2), " ");
+    EXPECT_TRUE(parent->isSelected());
+    EXPECT_EQ(TLsFilelistView28::KindOfItem(Item("Sub")), "dir");
+    EXPECT_EQ(TLsFilelistView28::KindOfItem(Item("a.jpg")), "file");
+    EXPECT_EQ(TLsFilelistView28::PathOfItem(Item("a.jpg")), P("a.jpg"));
+
+    // Hidden entries only when that class is asked for.
+    list.SetFileType(TLsFilelistView28::ftReadOnly | TLsFilelistView28::ftSystem | TLsFilelistView28::ftArchive);
+    list.Refresh();
+    EXPECT_EQ(Item(".hidden.jpg"), nullptr);
+    list.SetShowFolders(false);
+    list.Refresh();
+    EXPECT_EQ(Captions(), (QStringList{"a.jpg", "B.JPG"}));
+}
+
+TEST_F(FileListTest, MaskOfSeveralPatternsAndEmptyMask) {
+    WriteSized(P("a.jpg"), 1);
+    WriteSized(P("b.bmp"), 1);
+    WriteSized(P("c.png"), 1);
+    WriteSized(P("README"), 1);
+    EXPECT_EQ(TLsFilelistView28::ParseMask(" *.bmp; *.jpg "), (QStringList{"*.bmp", "*.jpg"}));
+    EXPECT_EQ(TLsFilelistView28::ParseMask("   "), (QStringList{"*.*"}));
+    list.SetShowFolders(false);
+    list.SetMask("*.bmp; *.jpg");
+    list.setDirectory(root);
+    EXPECT_EQ(Captions(), (QStringList{"a.jpg", "b.bmp"}));
+    // Spaces only: everything, names without a dot included.
+    list.SetMask("   ");
+    EXPECT_EQ(Captions(), (QStringList{"a.jpg", "b.bmp", "c.png", "README"}));
+    list.SetMask("");
+    EXPECT_EQ(list.topLevelItemCount(), 4);
+}
+
+TEST_F(FileListTest, SizeTextsInKilobytes) {
+    const std::pair<const char*, qint64> files[] = {{"s0.jpg", 0},       {"s1.jpg", 1},       {"s1023.jpg", 1023},
+                                                    {"s1024.jpg", 1024}, {"s2047.jpg", 2047}, {"s2048.jpg", 2048},
+                                                    {"s1m.jpg", 1048576 + 5}};
+    for (const auto& f : files) WriteSized(P(f.first), f.second);
+    QDir(root).mkdir("folder");
+    list.setDirectory(root);
+    EXPECT_EQ(Item("s0.jpg")->text(1), "0 KB");
+    EXPECT_EQ(Item("s1.jpg")->text(1), "1 KB");
+    EXPECT_EQ(Item("s1023.jpg")->text(1), "1 KB");
+    EXPECT_EQ(Item("s1024.jpg")->text(1), "1 KB");
+    EXPECT_EQ(Item("s2047.jpg")->text(1), "1 KB");
+    EXPECT_EQ(Item("s2048.jpg")->text(1), "2 KB");
+    EXPECT_EQ(Item("s1m.jpg")->text(1), "1024 KB");
+    EXPECT_EQ(Item("folder")->text(1), " ");
+    EXPECT_EQ(lum::files::SizeKbText(-1), "0 KB");
+}
+
+TEST_F(FileListTest, ColumnsTypesDatesAndAttributes) {
+    ASSERT_EQ(list.columnCount(), 5);
+    const char* names[] = {"Name", "Size", "Type", "Modified", "Attr"};
+    const int widths[] = {165, 75, 95, 125, 40};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(list.headerItem()->text(i), names[i]);
+        EXPECT_EQ(list.columnWidth(i), widths[i]);
+    }
+    WriteSized(P("photo.jpg"), 5);
+    WriteSized(P("locked.jpg"), 5);
+    QFile::setPermissions(P("locked.jpg"), QFile::ReadOwner | QFile::ReadGroup);
+    WriteSized(P(".secret.jpg"), 5);
+    QDir(root).mkdir("dir");
+    const QDateTime when(QDate(2021, 3, 4), QTime(5, 6));
+    {
+        QFile f(P("photo.jpg"));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
+    }
+    list.setDirectory(root);
+    QTreeWidgetItem* photo = Item("photo.jpg");
+    EXPECT_EQ(photo->text(2), lum::files::TypeName("x.jpg", false));
+    EXPECT_FALSE(photo->text(2).trimmed().isEmpty());
+    EXPECT_EQ(photo->text(3), QLocale().toString(when.date(), QLocale::ShortFormat) + " " +
+                                  QLocale().toString(when.time(), QLocale::ShortFormat));
+    EXPECT_EQ(photo->text(4), "");
+    EXPECT_EQ(Item("locked.jpg")->text(4), "R");
+    EXPECT_EQ(Item(".secret.jpg")->text(4), "H");
+    EXPECT_EQ(Item("dir")->text(4), "D");
+    EXPECT_EQ(Item("dir")->text(2), lum::files::TypeName("dir", true));
+    QFile::setPermissions(P("locked.jpg"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(FileListTest, SortingColumnsReverseAndParentOnTop) {
+    QDir(root).mkdir("alpha");
+    QDir(root).mkdir("Beta");
+    WriteSized(P("zed.jpg"), 5000);
+    WriteSized(P("Mid.jpg"), 10);
+    WriteSized(P("apple.jpg"), 3000);
+    list.setDirectory(root);
+    // By name, upper-cased, folders first.
+    EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "alpha", "Beta", "apple.jpg", "Mid.jpg", "zed.jpg"}));
+    EXPECT_EQ(list.SortColumn(), TLsFilelistView28::ColName);
+    EXPECT_FALSE(list.SortReverse());
+
+    // The same column again reverses everything, folders-first included, but not the way up.
+    list.ColumnClick(TLsFilelistView28::ColName);
+    EXPECT_TRUE(list.SortReverse());
+    EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "zed.jpg", "Mid.jpg", "apple.jpg", "Beta", "alpha"}));
+
+    // Another column starts reversed; a second click turns it round.
+    list.ColumnClick(TLsFilelistView28::ColSize);
+    EXPECT_EQ(list.SortColumn(), TLsFilelistView28::ColSize);
+    EXPECT_TRUE(list.SortReverse());
+    EXPECT_EQ(Captions().mid(1, 3), (QStringList{"zed.jpg", "apple.jpg", "Mid.jpg"}));
+    EXPECT_EQ(Captions().front(), " ^ Parent");
+    list.ColumnClick(TLsFilelistView28::ColSize);
+    EXPECT_FALSE(list.SortReverse());
+    EXPECT_EQ(Captions().front(), " ^ Parent");
+    EXPECT_EQ(Captions().mid(3), (QStringList{"Mid.jpg", "apple.jpg", "zed.jpg"}));
+
+    // Dates compare as times, not as texts.
+    const QDateTime base(QDate(2020, 1, 1), QTime(12, 0));
+    const std::pair<const char*, int> ages[] = {{"zed.jpg", 0}, {"Mid.jpg", 400}, {"apple.jpg", 40}};
+    for (const auto& a : ages) {
+        QFile f(P(a.first));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(base.addDays(a.second), QFileDevice::FileModificationTime);
+    }
+    list.Refresh();
+    list.ColumnClick(TLsFilelistView28::ColModified);
+    list.ColumnClick(TLsFilelistView28::ColModified);
+    EXPECT_FALSE(list.SortReverse());
+    EXPECT_EQ(Captions().mid(3), (QStringList{"zed.jpg", "apple.jpg", "Mid.jpg"}));
+
+    // A new listing clicks "Name" after setting the reverse flag: descending, because "Name"
+    // was not the sort column any more.
+    QDir(root).mkdir("other");
+    WriteSized(P("other/b.jpg"), 1);
+    WriteSized(P("other/a.jpg"), 1);
+    list.setDirectory(P("other"));
+    EXPECT_EQ(list.SortColumn(), TLsFilelistView28::ColName);
+    EXPECT_TRUE(list.SortReverse());
+    EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "b.jpg", "a.jpg"}));
+    // And ascending for the next one, "Name" being the sort column now.
+    list.setDirectory(root);
+    EXPECT_FALSE(list.SortReverse());
+    EXPECT_EQ(Captions().front(), " ^ Parent");
+    EXPECT_EQ(Captions().at(1), "alpha");
+}
+
+TEST_F(FileListTest, HeaderClickSortsLikeColumnClick) {
+    WriteSized(P("a.jpg"), 3000);
+    WriteSized(P("b.jpg"), 10);
+    list.setDirectory(root);
+    Show();
+    QHeaderView* h = list.header();
+    const QPoint at(h->sectionViewportPosition(TLsFilelistView28::ColSize) + 5, h->height() / 2);
+    Click(h->viewport(), at);
+    EXPECT_EQ(list.SortColumn(), TLsFilelistView28::ColSize);
+    EXPECT_TRUE(list.SortReverse());
+    EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "a.jpg", "b.jpg"}));
+}
+
+TEST_F(FileListTest, ClickAndDoubleClickSignals) {
+    WriteSized(P("a.jpg"), 10);
+    QDir(root).mkdir("Sub");
+    WriteSized(P("Sub/inner.jpg"), 10);
+    list.setDirectory(root);
+    Show();
+    int clicks = 0, dbl = 0;
+    QObject::connect(&list, &TLsFilelistView28::Click, [&] { ++clicks; });
+    QObject::connect(&list, &TLsFilelistView28::DblClick, [&] { ++dbl; });
+
+    // A click sets the selected item and is reported once.
+    Click(list.viewport(), Centre(Item("a.jpg")));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(dbl, 0);
+    EXPECT_EQ(list.GetSelectedItem(), P("a.jpg"));
+    EXPECT_TRUE(opened.isEmpty());
+
+    // A click below the last item reports nothing.
+    Click(list.viewport(), QPoint(20, list.viewport()->height() - 5));
+    EXPECT_EQ(clicks, 1);
+
+    // A double click on a photo: its click loads it, the double click opens it.
+    DoubleClick(list.viewport(), Centre(Item("a.jpg")));
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(dbl, 1);
+    EXPECT_EQ(opened, QStringList{P("a.jpg")});
+    EXPECT_EQ(list.Directory(), root + "/");
+
+    // A click on a folder only records it; a double click opens it.
+    Click(list.viewport(), Centre(Item("Sub")));
+    EXPECT_EQ(list.GetSelectedItem(), P("Sub"));
+    EXPECT_EQ(list.Directory(), root + "/");
+    DoubleClick(list.viewport(), Centre(Item("Sub")));
+    EXPECT_EQ(list.Directory(), P("Sub") + "/");
+    EXPECT_NE(Item("inner.jpg"), nullptr);
+
+    // The parent entry goes back up.
+    Click(list.viewport(), Centre(Item(" ^ Parent")));
+    EXPECT_EQ(list.GetSelectedItem(), root);
+    DoubleClick(list.viewport(), Centre(Item(" ^ Parent")));
+    EXPECT_EQ(list.Directory(), root + "/");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(FileListTest, DoubleClickWithoutOpeningAndFailedOpen) {
+    WriteSized(P("a.jpg"), 10);
+    QDir(root).mkdir("Sub");
+    list.setDirectory(root);
+    list.SetDblClickToOpen(false);
+    list.ItemDblClick(Item("a.jpg"));
+    list.ItemDblClick(Item("Sub"));
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(list.Directory(), root + "/");
+    // The way up works whatever the setting.
+    list.ItemDblClick(Item(" ^ Parent"));
+    EXPECT_EQ(list.Directory(), QFileInfo(root).absolutePath() + "/");
+
+    list.setDirectory(root);
+    list.SetDblClickToOpen(true);
+    openResult = false;
+    list.ItemDblClick(Item("a.jpg"));
+    EXPECT_EQ(prompts.Last(), "There is no application associated with the given filename extension.");
+    QTreeWidgetItem* gone = Item("a.jpg");
+    QFile::remove(P("a.jpg"));
+    list.ItemDblClick(gone);
+    EXPECT_EQ(prompts.Last(), "The specified file was not found.");
+}
+
+TEST_F(FileListTest, LinkedTreeFollowsTheList) {
+    QDir(root).mkdir("Sub");
+    TLsDirTree21 tree;
+    tree.SetPrompts(&prompts);
+    tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "", false}});
+    list.LinkTree(&tree);
+    EXPECT_EQ(tree.FileList(), &list);
+    QStringList changes;
+    QObject::connect(&tree, &TLsDirTree21::OnDirChange, [&](const QString& p) { changes << p; });
+    ASSERT_TRUE(tree.OpenPath(root));
+    EXPECT_EQ(list.Directory(), root + "/");
+    list.ItemDblClick(Item("Sub"));
+    EXPECT_EQ(list.Directory(), P("Sub") + "/");
+    EXPECT_EQ(tree.SelectedPath(), P("Sub") + "/");
+    EXPECT_EQ(changes.back(), P("Sub") + "/");
+    ASSERT_NE(tree.currentItem(), nullptr);
+    EXPECT_EQ(tree.currentItem()->text(0), "Sub");
+}
+
+TEST_F(FileListTest, DrivesViewAndDriveNotReady) {
+    TLsDirTree21 tree;
+    tree.SetPrompts(&prompts);
+    tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "ext4", false},
+                    lum::files::Drive{"Stick", "/nonexistent/lumora-stick/", "vfat", true}});
+    list.LinkTree(&tree);
+    list.setDirectory("Drives");
+    EXPECT_EQ(list.Directory(), "Drives");
+    EXPECT_EQ(list.headerItem()->text(2), "Disk Size");
+    EXPECT_EQ(list.headerItem()->text(3), "Free Space");
+    EXPECT_EQ(list.headerItem()->text(4), "Attributes");
+    ASSERT_EQ(list.topLevelItemCount(), 2);
+    QTreeWidgetItem* stick = Item("Stick");
+    ASSERT_NE(stick, nullptr);
+    EXPECT_EQ(TLsFilelistView28::KindOfItem(stick), "drv");
+    list.ItemDblClick(stick);
+    EXPECT_EQ(prompts.Last(),
+              "There is no disk in Drive /nonexistent/lumora-stick\nor Drive /nonexistent/lumora-stick: is not ready");
+    EXPECT_EQ(list.Directory(), "Drives");
+    list.ItemDblClick(Item("Scratch"));
+    EXPECT_EQ(list.Directory(), root + "/");
+    EXPECT_EQ(list.headerItem()->text(1), "Size");
+    EXPECT_EQ(list.columnWidth(3), 125);
+}
+
+TEST_F(FileListTest, RenameChecksAndMessages) {
+    WriteSized(P("a.jpg"), 10);
+    WriteSized(P("b.jpg"), 20);
+    WriteSized(P("ro.jpg"), 30);
+    QFile::setPermissions(P("ro.jpg"), QFile::ReadOwner);
+    list.setDirectory(root);
+    QStringList renamed;
+    QObject::connect(&list, &TLsFilelistView28::EntryRenamed,
+                     [&](const QString& f, const QString& t) { renamed << f << t; });
+    const QStringList before = Snapshot(root);
+
+    // Nothing selected.
+    list.clearSelection();
+    list.setCurrentItem(nullptr);
+    list.ItemRename();
+    EXPECT_EQ(prompts.Last(), "No file selected");
+
+    // Taken names, bad names and read-only files change nothing.
+    EXPECT_FALSE(list.RenameEntry(P("a.jpg"), "b.jpg"));
+    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_FALSE(list.RenameEntry(P("a.jpg"), "x/y.jpg"));
+    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_FALSE(list.RenameEntry(P("a.jpg"), ""));
+    EXPECT_FALSE(list.RenameEntry(P("a.jpg"), ".."));
+    EXPECT_FALSE(list.RenameEntry(P("ro.jpg"), "rw.jpg"));
+    EXPECT_EQ(prompts.Last(), "It's ReadOnly");
+    list.setCurrentItem(Item("ro.jpg"));
+    prompts.texts.push_back("never.jpg");
+    list.ItemRename();
+    EXPECT_EQ(prompts.Last(), "It's ReadOnly");
+    EXPECT_EQ(prompts.texts.size(), 1u);  // not even asked
+    prompts.texts.clear();
+    EXPECT_EQ(Snapshot(root), before);
+    EXPECT_TRUE(renamed.isEmpty());
+
+    // A good name through the menu command.
+    const size_t messages = prompts.messages.size();
+    list.setCurrentItem(Item("a.jpg"));
+    prompts.texts.push_back("renamed.jpg");
+    list.ItemRename();
+    EXPECT_EQ(prompts.messages.size(), messages);
+    EXPECT_FALSE(QFile::exists(P("a.jpg")));
+    EXPECT_EQ(QFileInfo(P("renamed.jpg")).size(), 10);
+    EXPECT_NE(Item("renamed.jpg"), nullptr);
+    EXPECT_EQ(Item("a.jpg"), nullptr);
+    EXPECT_EQ(renamed, (QStringList{P("a.jpg"), P("renamed.jpg")}));
+    QFile::setPermissions(P("ro.jpg"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(FileListTest, CommandsNeedASelection) {
+    list.setDirectory(root);  // only the parent entry, which never counts
+    list.selectAll();
+    list.ItemDelete();
+    EXPECT_EQ(prompts.Last(), "No file(s) selected");
+    prompts.messages.clear();
+    list.ItemOpCopy();
+    list.ItemOpCut();
+    list.ItemOpen();
+    list.ItemView();
+    list.SendToAnyFolder();
+    list.SendToClipboardAsFileName();
+    list.SendToDesktopAsShortCut();
+    EXPECT_EQ(prompts.messages, std::vector<std::string>(7, "No file(s) selected"));
+    prompts.messages.clear();
+    list.ItemProperty();
+    list.SendToClipboardAsContents();
+    EXPECT_EQ(prompts.messages, std::vector<std::string>(2, "No file selected"));
+    EXPECT_TRUE(prompts.questions.empty());
+}
+
+TEST_F(FileListTest, DeleteAsksAndMovesToTheTrash) {
+    WriteSized(P("a.jpg"), 10);
+    WriteSized(P("b.jpg"), 10);
+    list.setDirectory(root);
+    list.clearSelection();
+    Item("a.jpg")->setSelected(true);
+    list.ItemDelete();  // answered No
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0], "Confirm File Delete|Do you want to move \"a.jpg\" to the Trash?");
+    EXPECT_TRUE(QFile::exists(P("a.jpg")));
+
+    QStringList removed;
+    QObject::connect(&list, &TLsFilelistView28::EntriesRemoved, [&](const QStringList& r) { removed = r; });
+    prompts.answers.push_back(true);
+    list.clearSelection();
+    Item("a.jpg")->setSelected(true);
+    list.ItemDelete();
+    EXPECT_FALSE(QFile::exists(P("a.jpg")));
+    EXPECT_TRUE(QFile::exists(P("b.jpg")));
+    EXPECT_EQ(removed, QStringList{P("a.jpg")});
+    EXPECT_TRUE(InTestTrash("a.jpg"));
+    EmptyTestTrash();
+    EXPECT_EQ(Item("a.jpg"), nullptr);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(FileListTest, CopyCutAndPasteThroughTheClipboard) {
+    QDir(root).mkdir("dest");
+    WriteSized(P("a.jpg"), 11);
+    WriteSized(P("b.jpg"), 22);
+    list.setDirectory(root);
+    list.clearSelection();
+    Item("a.jpg")->setSelected(true);
+    list.ItemOpCopy();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    ASSERT_NE(mime, nullptr);
+    EXPECT_EQ(mime->urls(), QList<QUrl>{QUrl::fromLocalFile(P("a.jpg"))});
+    EXPECT_EQ(mime->data("x-special/gnome-copied-files"), "copy\n" + QUrl::fromLocalFile(P("a.jpg")).toEncoded());
+
+    // Pasting twice keeps both copies; the original stays.
+    list.setDirectory(P("dest"));
+    list.ItemOpPaste();
+    list.ItemOpPaste();
+    EXPECT_EQ(QFileInfo(P("dest/a.jpg")).size(), 11);
+    EXPECT_EQ(QFileInfo(P("dest/a (2).jpg")).size(), 11);
+    EXPECT_TRUE(QFile::exists(P("a.jpg")));
+    EXPECT_NE(Item("a (2).jpg"), nullptr);
+
+    // Cut and paste moves, and empties the clipboard.
+    list.setDirectory(root);
+    list.clearSelection();
+    Item("b.jpg")->setSelected(true);
+    list.ItemOpCut();
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->data("x-special/gnome-copied-files").startsWith("cut\n"));
+    list.setDirectory(P("dest"));
+    list.ItemOpPaste();
+    EXPECT_FALSE(QFile::exists(P("b.jpg")));
+    EXPECT_EQ(QFileInfo(P("dest/b.jpg")).size(), 22);
+    list.ItemOpPaste();
+    EXPECT_EQ(prompts.Last(), "No file(s) selected");
+
+    // A folder cannot go into itself.
+    lum::files::PutFilesOnClipboard({P("dest")}, false);
+    const QStringList before = Snapshot(root);
+    list.ItemOpPaste();
+    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_EQ(Snapshot(root), before);
+    EXPECT_TRUE(prompts.questions.empty());
+}
+
+TEST_F(FileListTest, NewFolderAndSendTo) {
+    WriteSized(P("a.jpg"), 12);
+    list.setDirectory(root);
+    prompts.texts.push_back("bad:name");
+    list.ItemFolder();
+    EXPECT_EQ(prompts.Last(), "Folder Name contains invalid characters");
+    prompts.texts.push_back("Photos 2024");
+    list.ItemFolder();
+    EXPECT_TRUE(QFileInfo(P("Photos 2024")).isDir());
+    EXPECT_NE(Item("Photos 2024"), nullptr);
+    prompts.texts.push_back("Photos 2024");
+    list.ItemFolder();
+    EXPECT_EQ(prompts.Last(), "File operation failed");
+
+    list.clearSelection();
+    Item("a.jpg")->setSelected(true);
+    list.setCurrentItem(Item("a.jpg"));
+    list.SendToClipboardAsFileName();
+    EXPECT_EQ(QApplication::clipboard()->text(), P("a.jpg"));
+
+    // Contents: text as text, pictures as pictures.
+    WriteBytes(P("notes.txt"), "hello there");
+    WriteBmp(P("pic.bmp"), 30, 20);
+    list.Refresh();
+    list.clearSelection();
+    list.setCurrentItem(Item("notes.txt"));
+    list.SendToClipboardAsContents();
+    EXPECT_EQ(QApplication::clipboard()->text(), "hello there");
+    list.setCurrentItem(Item("pic.bmp"));
+    list.SendToClipboardAsContents();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(30, 20));
+    list.setCurrentItem(Item("a.jpg"));
+
+    prompts.folders.push_back((P("Photos 2024")).toStdString());
+    list.SendToAnyFolder();
+    EXPECT_EQ(QFileInfo(P("Photos 2024/a.jpg")).size(), 12);
+    EXPECT_TRUE(QFile::exists(P("a.jpg")));
+    prompts.folders.push_back(P("missing").toStdString());
+    list.SendToAnyFolder();
+    EXPECT_EQ(prompts.Last(), "File operation failed");
+
+    // The desktop link is a link file pointing at the photo.
+    list.SetDesktopFolder(P("Desktop"));
+    list.SendToDesktopAsShortCut();
+    QFile link(P("Desktop/a.jpg.desktop"));
+    ASSERT_TRUE(link.open(QIODevice::ReadOnly));
+    const QByteArray text = link.readAll();
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("Type=Link\n"));
+    EXPECT_TRUE(text.contains("URL=" + QUrl::fromLocalFile(P("a.jpg")).toEncoded() + "\n"));
+    EXPECT_TRUE(text.contains("Name=a.jpg\n"));
+}
+
+TEST_F(FileListTest, PropertiesReport) {
+    WriteSized(P("a.jpg"), 2047);
+    list.setDirectory(root);
+    list.setCurrentItem(Item("a.jpg"));
+    list.ItemProperty();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    const QString text = QString::fromStdString(prompts.shown[0]);
+    EXPECT_TRUE(text.startsWith("Properties|Name : a.jpg\n"));
+    EXPECT_TRUE(text.contains("Size : 1 KB (" + QLocale().toString(2047) + " bytes)"));
+    EXPECT_TRUE(text.contains("Location : " + root));
+}
+
+TEST_F(FileListTest, AwkwardFilesAndFolders) {
+    WriteCorruptJpeg(P("corrupt.jpg"));
+    WriteSized(P("empty.jpg"), 0);
+    WriteSized(P("locked.jpg"), 100);
+    QFile::setPermissions(P("locked.jpg"), QFileDevice::Permissions());
+    QDir(root).mkdir("closed");
+    WriteSized(P("closed/inside.jpg"), 5);
+    QFile::setPermissions(P("closed"), QFileDevice::Permissions());
+    const QStringList before = Snapshot(root);
+
+    list.setDirectory(root);
+    EXPECT_EQ(Item("corrupt.jpg")->text(1), "1 KB");
+    EXPECT_EQ(Item("empty.jpg")->text(1), "0 KB");
+    EXPECT_EQ(Item("locked.jpg")->text(1), "1 KB");
+    EXPECT_EQ(Item("locked.jpg")->text(4), "R");
+    list.ItemClick(Item("empty.jpg"));
+    EXPECT_EQ(list.GetSelectedItem(), P("empty.jpg"));
+
+    // Copying an unreadable file fails plainly and leaves no half copy.
+    if (!IsRoot()) {
+        list.clearSelection();
+        Item("locked.jpg")->setSelected(true);
+        list.setCurrentItem(Item("locked.jpg"));
+        list.SendToClipboardAsContents();
+        EXPECT_EQ(prompts.Last(), "File operation failed");
+        list.ItemOpCopy();
+        QDir(root).mkdir("into");
+        list.setDirectory(P("into"));
+        list.ItemOpPaste();
+        EXPECT_EQ(prompts.Last(), "File operation failed");
+        EXPECT_TRUE(QDir(P("into")).isEmpty());
+        QDir(P("into")).removeRecursively();
+        list.setDirectory(root);
+
+        // A folder we may not read: a clear message and the way back up.
+        prompts.messages.clear();
+        list.setDirectory(P("closed"));
+        EXPECT_EQ(prompts.Last(), P("closed").toStdString() + "\nAccess is denied.");
+        EXPECT_EQ(Captions(), QStringList{" ^ Parent"});
+    } else {
+        // Permissions do not stop root from reading; the listing simply works.
+        GTEST_LOG_(INFO) << "running as root: unreadable file and folder checks skipped";
+        list.setDirectory(P("closed"));
+        EXPECT_NE(Item("inside.jpg"), nullptr);
+    }
+    QFile::setPermissions(P("closed"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(P("locked.jpg"), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(Snapshot(root), before);
+
+    // A folder that vanished.
+    list.setDirectory(P("gone"));
+    EXPECT_EQ(prompts.Last(), P("gone").toStdString() + " not found");
+}
+
+TEST_F(FileListTest, ThousandsOfPhotosInOneRead) {
+    for (int i = 0; i < 5000; ++i) WriteSized(P(QStringLiteral("IMG_%1.JPG").arg(i, 5, 10, QChar('0'))), i % 3000);
+    QDir(root).mkdir("Sub");
+    list.SetMask("*.jpg");
+    QElapsedTimer t;
+    t.start();
+    list.setDirectory(root);
+    const qint64 fill = t.elapsed();
+    ASSERT_EQ(list.topLevelItemCount(), 5002);
+    EXPECT_EQ(list.topLevelItem(2)->text(0), "IMG_00000.JPG");
+    EXPECT_EQ(list.topLevelItem(5001)->text(0), "IMG_04999.JPG");
+    t.restart();
+    list.Refresh();
+    const qint64 again = t.elapsed();
+    t.restart();
+    list.ColumnClick(TLsFilelistView28::ColSize);
+    const qint64 sort = t.elapsed();
+    EXPECT_EQ(list.topLevelItem(0)->text(0), " ^ Parent");
+    GTEST_LOG_(INFO) << "5000 photos: listed in " << fill << " ms, again in " << again << " ms, sorted by size in " << sort << " ms";
+}
+
+}  // namespace
