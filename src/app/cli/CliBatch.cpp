@@ -35,22 +35,14 @@ struct Job {
     std::string refusal; // set when the photo must not be processed
 };
 
-// Largest number of photos in memory at once by default: each holds three images.
+// Largest number of photos in memory at once by default.
 constexpr int kDefaultMaxJobs = 4;
 
 }  // namespace
 
 void OptimizeLean(Image& work, const BalanceTargets& targets) {
-    // The steps of the optimize action with its weights, but only three images alive at once:
-    // the photo, the balanced copy and the smoothed copy; the blend reuses the balanced one.
-    static const int kWeights[9] = {1, 2, 1, 2, 10, 2, 1, 2, 1};
-    Image balanced;
-    ColourPass(work, balanced, kModeFlesh, targets);
-    Image smoothed;
-    SelectiveSmooth(balanced, smoothed, 100, -1, kWeights);
-    EditState blendState;  // only its (closed) recorder is touched
-    BlendImages(blendState, smoothed, work, balanced, 50);
-    work = std::move(balanced);
+    // The fused pass works on the photo itself: no second copy of a 12-megapixel image.
+    OptimizeInPlace(work, targets, false);
 }
 
 std::vector<std::string> CollectPhotos(const std::vector<std::string>& paths) {
