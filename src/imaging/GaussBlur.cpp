@@ -20,6 +20,8 @@ namespace lum::gauss_generic {
 #undef LUM_VBYTES
 }  // namespace lum::gauss_generic
 
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define LUM_GAUSS_X86 1
 #pragma GCC push_options
 #pragma GCC target("avx2")
 namespace lum::gauss_avx2 {
@@ -37,13 +39,14 @@ namespace lum::gauss_avx512 {
 #undef LUM_VBYTES
 }  // namespace lum::gauss_avx512
 #pragma GCC pop_options
+#endif
 
 namespace lum {
 
 namespace gauss {
 namespace {
 int DetectLevel() {
-#if defined(__x86_64__) || defined(__i386__)
+#ifdef LUM_GAUSS_X86
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
         __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512dq"))
@@ -77,26 +80,16 @@ struct LineOps {
     int strip;
 };
 
-#define LUM_LINE_OPS(ns)                                                                        \
-    LineOps {                                                                                   \
-        [](int n, int s) { return ns::RowScratch(n, s); },                                      \
-            [](uint8_t* l, int n, const double* w, int s, double* sc) { ns::BlurRow(l, n, w, s, sc); }, \
-            [](int s) { return ns::StripScratch(s); },                                          \
-            [](uint8_t* const* r, int h, int b0, int wd, const double* w, int s, double* ring) { \
-                ns::VerticalStrip(r, h, b0, wd, w, s, ring);                                    \
-            },                                                                                  \
-            ns::kStrip                                                                          \
-    }
-
-#pragma GCC push_options
-#pragma GCC target("avx2")
-const LineOps kOpsAvx2 = LUM_LINE_OPS(gauss_avx2);
-#pragma GCC pop_options
-#pragma GCC push_options
-#pragma GCC target("avx512f,avx512vl,avx512bw,avx512dq")
-const LineOps kOpsAvx512 = LUM_LINE_OPS(gauss_avx512);
-#pragma GCC pop_options
+#define LUM_LINE_OPS(ns) LineOps{&ns::RowScratch, &ns::BlurRow, &ns::StripScratch, &ns::VerticalStrip, ns::kStrip}
 const LineOps kOpsGeneric = LUM_LINE_OPS(gauss_generic);
+#ifdef LUM_GAUSS_X86
+const LineOps kOpsAvx512 = LUM_LINE_OPS(gauss_avx512);
+const LineOps kOpsAvx2 = LUM_LINE_OPS(gauss_avx2);
+#else
+const LineOps& kOpsAvx512 = kOpsGeneric;
+const LineOps& kOpsAvx2 = kOpsGeneric;
+#endif
+#undef LUM_LINE_OPS
 
 const LineOps& Ops() {
     switch (gauss::CurrentLevel()) {
