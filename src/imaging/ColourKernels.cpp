@@ -37,7 +37,8 @@ ToneSteps MakeToneSteps(int dR, int dG, int dB) {
 }
 
 Rect CentralRegion(int width, int height) {
-    return Rect{(3 * width) / 16, (3 * height) / 16, (13 * width) / 16, (13 * height) / 16};
+    auto part = [](int n, int k) { return static_cast<int>(static_cast<int64_t>(k) * n / 16); };
+    return Rect{part(width, 3), part(height, 3), part(width, 13), part(height, 13)};
 }
 
 ChannelSums SumRect(const Image& img, const Rect& r) {
@@ -51,16 +52,21 @@ ChannelSums SumRect(const Image& img, const Rect& r) {
         [&](int b, int e) {
             int64_t br = 0, bg = 0, bb = 0;
             for (int y = r.Top + b; y < r.Top + e; ++y) {
-                const uint8_t* p = img.row(y) + 3 * static_cast<size_t>(x0);
-                uint32_t rr = 0, gg = 0, bl = 0;  // one row of at most 2^24 pixels fits
-                for (int x = x0; x < x1; ++x, p += 3) {
-                    bl += p[0];
-                    gg += p[1];
-                    rr += p[2];
+                // 32-bit sums over runs short enough never to overflow, then 64-bit.
+                constexpr int kRun = 1 << 16;
+                for (int xs = x0; xs < x1; xs += kRun) {
+                    const int xe = std::min(x1, xs + kRun);
+                    const uint8_t* p = img.row(y) + 3 * static_cast<size_t>(xs);
+                    uint32_t rr = 0, gg = 0, bl = 0;
+                    for (int x = xs; x < xe; ++x, p += 3) {
+                        bl += p[0];
+                        gg += p[1];
+                        rr += p[2];
+                    }
+                    br += rr;
+                    bg += gg;
+                    bb += bl;
                 }
-                br += rr;
-                bg += gg;
-                bb += bl;
             }
             sr += br;
             sg += bg;

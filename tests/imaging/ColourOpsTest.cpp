@@ -349,7 +349,7 @@ TEST(ColourSelection, EmptySampleRectangleLeavesThePhotoUnchanged) {
 // ---- against the transcription ----
 
 TEST(ColourReference, AllModesOnRandomImages) {
-    const int sizes[][2] = {{1, 1}, {1, 9}, {9, 1}, {2, 2}, {17, 5}, {64, 48}, {203, 131}};
+    const int sizes[][2] = {{1, 1}, {1, 9}, {9, 1}, {2, 2}, {17, 5}, {64, 48}, {203, 131}, {70001, 2}};
     const BalanceTargets targets{Rgb{210, 150, 135}, Rgb{180, 190, 160}};
     uint32_t seed = 100;
     for (auto& s : sizes)
