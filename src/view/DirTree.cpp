@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -533,7 +534,9 @@ void TLsDirTree21::GetTreeSize() {
             prompts().Message(S(p + QStringLiteral(" not found")));
             return;
         }
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         const TreeSize t = MeasureTree(p);
+        QGuiApplication::restoreOverrideCursor();
         text += QStringLiteral("%1\n\nSize : %2 (%3 bytes)\nFiles : %4\nFolders : %5")
                     .arg(p, SizeKbText(t.bytes), loc.toString(t.bytes), loc.toString(t.files), loc.toString(t.folders));
         if (!t.complete) text += QStringLiteral("\n\nSome folders could not be read; the size counts only what could.");

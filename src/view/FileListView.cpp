@@ -86,14 +86,16 @@ public:
         const QTime tm = local.time();
         auto di = dates_.find(d.toJulianDay());
         if (di == dates_.end()) di = dates_.insert(d.toJulianDay(), loc_.toString(d, QLocale::ShortFormat));
-        const int minute = tm.hour() * 60 + tm.minute();
-        auto ti = times_.find(minute);
-        if (ti == times_.end()) ti = times_.insert(minute, loc_.toString(QTime(tm.hour(), tm.minute()), QLocale::ShortFormat));
+        // Short time formats show minutes; one that shows seconds is keyed by the second.
+        const QTime key = withSeconds_ ? QTime(tm.hour(), tm.minute(), tm.second()) : QTime(tm.hour(), tm.minute());
+        auto ti = times_.find(key.msecsSinceStartOfDay());
+        if (ti == times_.end()) ti = times_.insert(key.msecsSinceStartOfDay(), loc_.toString(key, QLocale::ShortFormat));
         return *di + ' ' + *ti;
     }
 
 private:
     QLocale loc_;
+    bool withSeconds_ = loc_.timeFormat(QLocale::ShortFormat).contains('s');
     QHash<qint64, QString> dates_;
     QHash<int, QString> times_;
 };
@@ -774,7 +776,9 @@ void TLsFilelistView28::ItemProperty() {
         prompts().Message("No file selected");
         return;
     }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // a folder's size takes a walk through it
     const QString text = PropertiesText(path);
+    QGuiApplication::restoreOverrideCursor();
     if (text.isEmpty()) {
         prompts().Message("The specified file was not found.");
         return;

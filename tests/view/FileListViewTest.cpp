@@ -544,11 +544,11 @@ TEST_F(FileListTest, AwkwardFilesAndFolders) {
     WriteCorruptJpeg(P("corrupt.jpg"));
     WriteSized(P("empty.jpg"), 0);
     WriteSized(P("locked.jpg"), 100);
-    QFile::setPermissions(P("locked.jpg"), QFileDevice::Permissions());
     QDir(root).mkdir("closed");
     WriteSized(P("closed/inside.jpg"), 5);
-    QFile::setPermissions(P("closed"), QFileDevice::Permissions());
     const QStringList before = Snapshot(root);
+    QFile::setPermissions(P("locked.jpg"), QFileDevice::Permissions());
+    QFile::setPermissions(P("closed"), QFileDevice::Permissions());
 
     list.setDirectory(root);
     EXPECT_EQ(Item("corrupt.jpg")->text(1), "1 KB");
