@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "GuiTestSupport.h"
+
+using namespace guitest;
+
+namespace {
+
+const char* const kCloseQuestion =
+    "Save or not?: The photo have be optimized. Do you want to save it before leave Lumora?";
+
+class Closing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w->show();
+        Pump();
+    }
+    void loadAndOptimize() {
+        w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+        w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
+        ASSERT_FALSE(w->State().Saved);
+        ASSERT_TRUE(w->State().Optimized);
+        prompts.messages.clear();
+    }
+
+    QTemporaryDir dir;
+    lum::RecordingPrompts prompts;
+    std::unique_ptr<TMemPhotoActionForm> w;
+};
+
+}  // namespace
+
+TEST_F(Closing, RightAfterStartNothingIsAsked) {
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(prompts.questions.empty());
+}
+
+TEST_F(Closing, AfterALoadWithoutOptimizeNothingIsAsked) {
+    w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(prompts.questions.empty());
+}
+
+TEST_F(Closing, AfterOptimizeNoEndsWithoutWriting) {
+    loadAndOptimize();
+    prompts.answers = {false};
+    EXPECT_TRUE(w->close());
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0], kCloseQuestion);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"photo.jpg"}));
+}
+
+TEST_F(Closing, UndoDoesNotMakeTheOptimizedPhotoSaved) {
+    loadAndOptimize();
+    w->findChild<QToolButton*>("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, w->State().MemoryImage);
+    prompts.answers = {false};
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(prompts.questions.size(), 1u);
+}
+
+TEST_F(Closing, CancellingTheSaveKeepsTheWindowOpen) {
+    loadAndOptimize();
+    prompts.answers = {true};
+    prompts.savePaths = {""};  // the save dialog is cancelled
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->State().Saved);
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    // The next attempt asks again.
+    prompts.answers = {false};
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(prompts.questions.size(), 2u);
+}
+
+TEST_F(Closing, RefusingToReplaceKeepsTheWindowOpen) {
+    loadAndOptimize();
+    const QString existing = dir.filePath("photo.jpg");
+    const QDateTime stamp = QFileInfo(existing).lastModified();
+    prompts.answers = {true, false};  // save: yes; replace the existing file: no
+    prompts.savePaths = {existing.toStdString()};
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(QFileInfo(existing).lastModified(), stamp);
+    EXPECT_FALSE(w->State().Saved);
+}
+
+TEST_F(Closing, SavingClosesTheWindow) {
+    loadAndOptimize();
+    const QString out = dir.filePath("optimized.jpg");
+    prompts.answers = {true};
+    prompts.savePaths = {out.toStdString()};
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(QFileInfo(out).isFile());
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
+}

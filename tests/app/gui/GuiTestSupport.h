@@ -1,0 +1,72 @@
+// Shared set-up of the main-window tests: one application object, a scripted prompts object,
+// photo files written on the fly.
+#pragma once
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QStandardPaths>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "app/MainWindow.h"
+#include "app/core/Prompts.h"
+#include "image/Image.h"
+
+namespace guitest {
+
+inline QApplication& App() {
+    static int argc = 1;
+    static char arg0[] = "test_app_gui";
+    static char* argv[] = {arg0, nullptr};
+    static QApplication* app = [] {
+        // Keep the user's settings and folders out of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        auto* a = new QApplication(argc, argv);
+        TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
+        return a;
+    }();
+    return *app;
+}
+
+// Lets queued work (deferred loads, repaints) run.
+inline void Pump(int ms = 30) {
+    QElapsedTimer t;
+    t.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    } while (t.elapsed() < ms);
+}
+
+inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// A photo with a different colour in every corner, so turns and mirrors can be told apart.
+inline QString WriteJpeg(const QString& path, int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) img.setPixel(x, y, qRgb((x * 255) / std::max(1, w - 1), (y * 255) / std::max(1, h - 1), 90));
+    img.save(path, "JPG", 95);
+    return path;
+}
+
+// Distinct pixels, made without any codec.
+inline lum::Image Pattern(int w, int h, int seed = 0) {
+    lum::Image img(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, static_cast<uint8_t>((x * 37 + seed) & 0xFF), static_cast<uint8_t>((y * 53 + seed) & 0xFF),
+                         static_cast<uint8_t>((x * 11 + y * 7 + seed * 3) & 0xFF));
+    return img;
+}
+
+inline QAction* Action(QWidget& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+
+}  // namespace guitest

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QToolButton>
+#include <stdexcept>
+
+#include "GuiTestSupport.h"
+#include "view/PhotoView.h"
+
+using namespace guitest;
+
+namespace {
+
+class MainButtons : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w->show();
+        Pump();
+    }
+    void TearDown() override { TMemPhotoActionForm::SetCompareWindowOpener(nullptr); }
+    QToolButton* button(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
+    void commit(const lum::Image& img) {
+        w->State().MemoryImage = img;
+        w->State().CommitMemoryImage();
+    }
+
+    lum::RecordingPrompts prompts;
+    std::unique_ptr<TMemPhotoActionForm> w;
+};
+
+QRgb rgbAt(const lum::Image& img, int x, int y) {
+    const uint8_t* p = img.pixel(x, y);
+    return qRgb(p[2], p[1], p[0]);
+}
+
+}  // namespace
+
+TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
+    const std::pair<const char*, const char*> hints[] = {
+        {"ShowOriginalPhotoSpeedButton", "Show the thumbnail of original photo in a fly window"},
+        {"Btrot90", "Rotate to Left (270 degree) (Ctrl+L)"},
+        {"SpeedButton1", "Rotate to Right (90 Degree) (Ctrl+R)"},
+        {"ZoomPhotosSpeedButton", "Zoom photo to the size for your viewing (Ctrl++, Ctrl+-, Ctrl+0)"},
+        {"ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!"},
+        {"UndoSpeedButton", "Undo / Reload the photo (Ctrl+Z)"},
+        {"ComparePhotosSpeedButton", "Compare the Optimized Photo and the Orginal Photo"},
+        {"SaveAndReplacePhotoSpeedButton", "Save / Save as the Photo (Ctrl+S)"},
+        {"SpeedButton3", "Version information"},
+        {"TarnelhomeSpeedButton", "Go to Tarnel Lumora for more information"},
+    };
+    for (const auto& [name, hint] : hints) {
+        QToolButton* b = button(name);
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_TRUE(b->isVisible()) << name;
+        EXPECT_EQ(b->toolTip(), QString::fromUtf8(hint)) << name;
+    }
+    EXPECT_EQ(button("TarnelhomeSpeedButton")->text(), QStringLiteral("Tarnel Home"));
+    int visible = 0;
+    for (QToolButton* b : w->findChildren<QToolButton*>()) {
+        if (!b->isVisible() || b->objectName().isEmpty() || b->objectName().startsWith("qt_")) continue;
+        ++visible;
+        EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+        EXPECT_EQ(b->size(), b->objectName() == "TarnelhomeSpeedButton" ? b->size() : QSize(42, 42))
+            << b->objectName().toStdString();
+    }
+    EXPECT_EQ(visible, 11);
+    EXPECT_EQ(w->findChild<QWidget*>("LsDirTree211")->toolTip(),
+              QStringLiteral("Please select one folder that contain the photos you want to optimize"));
+    EXPECT_EQ(w->findChild<QWidget*>("LsFilelistView282")->toolTip(),
+              QStringLiteral("Please select one photo for optimizing."));
+    // Hidden in the design.
+    EXPECT_FALSE(w->findChild<QWidget*>("SelectionToolbar")->isVisible());
+    EXPECT_FALSE(w->findChild<QWidget*>("PhotoFileNameMemo")->isVisible());
+    EXPECT_FALSE(w->findChild<QWidget*>("ViewOrginalPhotoToolWindow")->isVisible());
+    EXPECT_FALSE(w->findChild<QWidget*>("ProcessingProgressToolWindow")->isVisible());
+}
+
+TEST_F(MainButtons, UndoGoesBackToTheLastCommit) {
+    const lum::Image a = Pattern(20, 10, 1);
+    commit(a);
+    w->State().WorkImage = Pattern(20, 10, 2);
+    w->State().Saved = false;
+    w->State().Optimized = true;
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, a);
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, a);
+    // Undo leaves the flags alone.
+    EXPECT_FALSE(w->State().Saved);
+    EXPECT_TRUE(w->State().Optimized);
+}
+
+TEST_F(MainButtons, MemorizeMakesTheWorkingImageTheBaseline) {
+    commit(Pattern(20, 10, 1));
+    const lum::Image b = Pattern(20, 10, 2);
+    w->State().WorkImage = b;
+    Action(*w, "Memoriser")->trigger();
+    EXPECT_EQ(w->State().UndoImage, b);
+    EXPECT_EQ(w->State().MemoryImage, b);
+    w->State().WorkImage = Pattern(20, 10, 3);
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, b);
+}
+
+TEST_F(MainButtons, RotateButtonsTurnAsTheirHintsSay) {
+    const lum::Image a = Pattern(3, 2, 5);
+    commit(a);
+    w->State().SelectionActive = 1;
+    w->State().ToolMode = 2;
+    button("Btrot90")->click();  // "Rotate to Left": anticlockwise
+    ASSERT_TRUE(prompts.messages.empty()) << prompts.messages.front();
+    const lum::Image& left = w->State().WorkImage;
+    ASSERT_EQ(left.width(), 2);
+    ASSERT_EQ(left.height(), 3);
+    EXPECT_EQ(rgbAt(left, 0, 0), rgbAt(a, 2, 0));  // the old top-right corner comes to the top left
+    EXPECT_EQ(rgbAt(left, 1, 2), rgbAt(a, 0, 1));
+    EXPECT_EQ(w->State().SelectionActive, 0);
+    EXPECT_EQ(w->State().ToolMode, 0);
+    EXPECT_EQ(w->State().UndoImage, left);  // a geometry operation commits
+
+    commit(a);
+    button("SpeedButton1")->click();  // "Rotate to Right": clockwise
+    const lum::Image& right = w->State().WorkImage;
+    ASSERT_EQ(right.width(), 2);
+    EXPECT_EQ(rgbAt(right, 0, 0), rgbAt(a, 0, 1));  // the old bottom-left corner comes to the top left
+    EXPECT_EQ(rgbAt(right, 1, 2), rgbAt(a, 2, 0));
+    EXPECT_FALSE(w->findChild<QWidget*>("ProcessingProgressToolWindow")->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainButtons, MacroMenuStates) {
+    lum::MacroRecorder& macro = w->State().Macro;
+    QAction* start = Action(*w, "Initmacro");
+    QAction* close = Action(*w, "Fermer");
+    QAction* execute = Action(*w, "Executer");
+    EXPECT_FALSE(close->isEnabled());
+    EXPECT_TRUE(execute->isEnabled());
+    start->trigger();
+    EXPECT_FALSE(close->isEnabled());
+    EXPECT_FALSE(execute->isEnabled());
+    // Start then Close at once: nothing to execute.
+    close->trigger();
+    EXPECT_EQ(macro.MacroCount, 0);
+    EXPECT_FALSE(execute->isEnabled());
+    const lum::Image before = w->State().WorkImage;
+    execute->trigger();
+    EXPECT_EQ(w->State().WorkImage, before);
+
+    start->trigger();
+    macro.Record(2);
+    EXPECT_TRUE(close->isEnabled());
+    close->trigger();
+    EXPECT_FALSE(close->isEnabled());
+    EXPECT_TRUE(execute->isEnabled());
+    EXPECT_EQ(macro.MacroState, 3);
+}
+
+TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
+    commit(Pattern(1000, 400));
+    QMenu* menu = w->ZoomScalePopupMenu();
+    ASSERT_NE(menu, nullptr);
+    menu->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
+    EXPECT_EQ(w->State().ZoomIndex, 0);
+    EXPECT_EQ(w->State().ZoomTable[0], 50);
+    EXPECT_EQ(w->View()->PaintBox1()->size(), QSize(500, 200));
+    menu->findChild<QAction*>("ZoomTo_100_Menuitem")->trigger();
+    EXPECT_EQ(w->View()->Zoom(), 100);
+    EXPECT_EQ(w->View()->PaintBox1()->size(), QSize(1000, 400));
+
+    const int fit = lum::PhotoView::FitWidthPercent(w->View()->width(), 1000);
+    menu->findChild<QAction*>("ZoomTo_FitWidth_Menuitem")->trigger();
+    EXPECT_EQ(w->View()->Zoom(), fit);
+    // Step zooms go through the table's percentages.
+    menu->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
+    w->ZoomInStep();
+    EXPECT_EQ(w->View()->Zoom(), 66);
+    w->ZoomOutStep();
+    w->ZoomOutStep();
+    EXPECT_EQ(w->View()->Zoom(), 33);
+    // The images stay as they are.
+    EXPECT_EQ(w->State().WorkImage.width(), 1000);
+}
+
+TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
+    TMemPhotoActionForm::SetCompareWindowOpener(
+        [](QWidget*, const std::string&, const lum::Image&, const lum::Image&) { throw std::runtime_error("boom"); });
+    button("ComparePhotosSpeedButton")->click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], "boom");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    Action(*w, "Aide1")->trigger();
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1], "not available --> see Pressel.rtf");
+}
+
+TEST_F(MainButtons, TheCompareWindowGetsBothSides) {
+    commit(Pattern(12, 8, 1));
+    w->State().WorkImage = Pattern(12, 8, 2);
+    w->State().FileInfoText = "x#y#z#";
+    std::string info;
+    lum::Image optimized, original;
+    TMemPhotoActionForm::SetCompareWindowOpener(
+        [&](QWidget*, const std::string& i, const lum::Image& o, const lum::Image& m) {
+            info = i;
+            optimized = o;
+            original = m;
+        });
+    button("ComparePhotosSpeedButton")->click();
+    EXPECT_EQ(info, "x#y#z#");
+    EXPECT_EQ(optimized, Pattern(12, 8, 2));
+    EXPECT_EQ(original, Pattern(12, 8, 1));
+    // Coming back from it counts as an activation.
+    w->State().CurrentFileName = "/photos/a.jpg";
+    emit w->View()->PaintBox1()->DblClick();
+    EXPECT_TRUE(w->State().CurrentFileName.empty());
+}
+
+TEST_F(MainButtons, ActivationClearsTheCurrentFileName) {
+    QEvent activate(QEvent::WindowActivate), deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(w.get(), &activate);  // the start-up activation, if not had yet
+    w->State().CurrentFileName = "/photos/a.jpg";
+    QApplication::sendEvent(w.get(), &deactivate);
+    QApplication::sendEvent(w.get(), &activate);
+    EXPECT_TRUE(w->State().CurrentFileName.empty());
+    // Returning from a question is an activation too.
+    w->State().CurrentFileName = "/photos/a.jpg";
+    Action(*w, "Aide1")->trigger();
+    EXPECT_TRUE(w->State().CurrentFileName.empty());
+}
+
+TEST_F(MainButtons, OptimizeMarksThePhotoUnsaved) {
+    commit(Pattern(40, 30));
+    button("ProcessingOptimumActionSpeedButton")->click();
+    EXPECT_TRUE(w->State().Optimized);
+    EXPECT_FALSE(w->State().Saved);
+    EXPECT_FALSE(w->findChild<QWidget*>("ProcessingProgressToolWindow")->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
+    EXPECT_NE(w->State().WorkImage, Pattern(40, 30));
+    // Recorded as flesh balance then the blend.
+    (void)0;
+}
+
+TEST_F(MainButtons, ShowOriginalTogglesTheThumbnailWindow) {
+    QWidget* tool = w->findChild<QWidget*>("ViewOrginalPhotoToolWindow");
+    button("ShowOriginalPhotoSpeedButton")->click();
+    EXPECT_TRUE(tool->isVisible());
+    EXPECT_EQ(tool->windowTitle(), QStringLiteral("Orignal Photo"));
+    button("ShowOriginalPhotoSpeedButton")->click();
+    EXPECT_FALSE(tool->isVisible());
+}

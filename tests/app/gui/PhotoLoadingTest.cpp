@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QUrl>
+
+#include "GuiTestSupport.h"
+#include "view/PhotoView.h"
+
+using namespace guitest;
+
+namespace {
+
+class PhotoLoading : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w->show();
+        Pump();
+    }
+    QStringList memoLines() const {
+        return w->findChild<QPlainTextEdit*>("PhotoFileNameMemo")->toPlainText().split(QLatin1Char('\n'));
+    }
+    // A photo dropped on the window is opened as a click in the photo list would.
+    void drop(const QString& path) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent ev(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window: without a drag in progress the application would not route it.
+        static_cast<QObject*>(w.get())->event(&ev);
+        Pump(50);
+    }
+
+    QTemporaryDir dir;
+    lum::RecordingPrompts prompts;
+    std::unique_ptr<TMemPhotoActionForm> w;
+};
+
+}  // namespace
+
+TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
+    const QString path = WriteJpeg(dir.filePath("a.jpg"), 640, 480);
+    w->OpenPhotoFile(path);
+    const lum::EditState& st = w->State();
+    EXPECT_EQ(st.MemoryImage.width(), 640);
+    EXPECT_EQ(st.WorkImage.height(), 480);
+    EXPECT_TRUE(st.PhotoLoaded);
+    EXPECT_TRUE(st.Saved);
+    EXPECT_FALSE(st.Optimized);
+    EXPECT_EQ(st.CurrentFileName, path.toStdString());
+    EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + path);
+
+    const QStringList lines = memoLines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], path);
+    EXPECT_EQ(lines[1], QStringLiteral("Width : 640 &  Height : 480"));
+    ASSERT_TRUE(lines[2].startsWith(QStringLiteral("Create Date : ")));
+    // Short date of the file's modification time first.
+    const QDateTime stamp = QFileInfo(path).lastModified();
+    EXPECT_TRUE(lines[2].contains(QLocale().toString(stamp.date(), QLocale::ShortFormat)));
+    EXPECT_EQ(w->FileInfoText(), lines[0] + "#" + lines[1] + "#" + lines[2] + "#");
+    // The photo became the baseline.
+    EXPECT_EQ(st.UndoImage, st.MemoryImage);
+    EXPECT_EQ(st.SourceImage, st.MemoryImage);
+    EXPECT_EQ(w->OriginalThumbnail().size(), QSize(267, 200));
+}
+
+TEST_F(PhotoLoading, ThumbnailSizes) {
+    const std::pair<QSize, QSize> cases[] = {
+        {{150, 120}, {150, 120}},  // smaller than 200 both ways: the photo itself
+        {{100, 400}, {50, 200}},   // narrow
+        {{400, 100}, {200, 50}},   // wide
+        {{640, 480}, {267, 200}},  // landscape: the shorter side is 200
+        {{300, 400}, {200, 267}},  // portrait
+        {{200, 200}, {200, 200}},  // exactly 200: its own thumbnail
+        {{200, 300}, {133, 200}},
+    };
+    int n = 0;
+    for (const auto& [photo, thumb] : cases) {
+        const QString path = WriteJpeg(dir.filePath(QStringLiteral("t%1.jpg").arg(n++)), photo.width(), photo.height());
+        w->OpenPhotoFile(path);
+        EXPECT_EQ(w->OriginalThumbnail().size(), thumb) << photo.width() << "x" << photo.height();
+        if (thumb != photo) {
+            auto* tool = w->findChild<QWidget*>("ViewOrginalPhotoToolWindow");
+            EXPECT_EQ(tool->size(), thumb + QSize(20, 20));
+        }
+    }
+}
+
+TEST_F(PhotoLoading, ADecodeErrorChangesNothingShown) {
+    const QString good = WriteJpeg(dir.filePath("good.jpg"), 120, 80);
+    w->OpenPhotoFile(good);
+    const lum::Image before = w->State().WorkImage;
+    const QStringList memoBefore = memoLines();
+    const QString captionBefore = w->windowTitle();
+    const int zoomBefore = w->State().ZoomIndex;
+
+    const QString bad = dir.filePath("bad.jpg");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00 this is not a photo", 28));
+    f.close();
+    drop(bad);
+
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].rfind("JPEG error #", 0), 0u) << prompts.messages[0];
+    EXPECT_EQ(w->State().WorkImage, before);
+    EXPECT_EQ(w->State().MemoryImage, before);
+    EXPECT_EQ(w->State().UndoImage, before);
+    EXPECT_EQ(memoLines(), memoBefore);
+    EXPECT_EQ(w->windowTitle(), captionBefore);
+    EXPECT_EQ(w->State().ZoomIndex, zoomBefore);
+}
+
+TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
+    const QString a = WriteJpeg(dir.filePath("a.jpg"), 90, 60);
+    const QString b = WriteJpeg(dir.filePath("b.jpg"), 60, 90);
+    w->OpenPhotoFile(a);
+    EXPECT_TRUE(prompts.questions.empty());
+    w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
+    EXPECT_TRUE(w->State().Optimized);
+    prompts.messages.clear();
+
+    prompts.answers = {false};
+    drop(b);
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0], "Save or Replace?: Do you want to replace the orginal Photo file?");
+    EXPECT_EQ(w->State().MemoryImage.width(), 60);
+    EXPECT_TRUE(w->State().Saved);
+    EXPECT_FALSE(w->State().Optimized);
+    EXPECT_TRUE(prompts.messages.empty());
+
+    // Not optimized: no question.
+    drop(a);
+    EXPECT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(w->State().MemoryImage.width(), 90);
+}
+
+TEST_F(PhotoLoading, OnlyJpegFilesAreAcceptedAsDrops) {
+    const QString text = dir.filePath("notes.txt");
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("hello");
+    f.close();
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(text)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject*>(w.get())->event(&enter);
+    EXPECT_FALSE(enter.isAccepted());
+
+    const QString photo = WriteJpeg(dir.filePath("p.JPG"), 30, 20);
+    QMimeData photoMime;
+    photoMime.setUrls({QUrl::fromLocalFile(photo)});
+    QDragEnterEvent enterPhoto(QPoint(10, 10), Qt::CopyAction, &photoMime, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject*>(w.get())->event(&enterPhoto);
+    EXPECT_TRUE(enterPhoto.isAccepted());
+}
+
+TEST_F(PhotoLoading, LoadingResetsSelectionToolAndMacroRecording) {
+    const QString a = WriteJpeg(dir.filePath("a.jpg"), 40, 30);
+    lum::EditState& st = w->State();
+    st.SelectionActive = 1;
+    st.ToolMode = 5;
+    st.ZoomIndex = 3;
+    Action(*w, "Initmacro")->trigger();
+    EXPECT_EQ(st.Macro.MacroState, 1);
+    w->OpenPhotoFile(a);
+    EXPECT_EQ(st.SelectionActive, 0);
+    EXPECT_EQ(st.ToolMode, 0);
+    EXPECT_EQ(st.Macro.MacroState, 3);
+    EXPECT_EQ(st.ZoomIndex, 7);  // small photo: 100 %
+    EXPECT_EQ(w->View()->PaintBox1()->size(), QSize(40, 30));
+}

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include "GuiTestSupport.h"
+#include "app/BlurDialog.h"
+#include "app/Forms.h"
+#include "app/NewSizeDialog.h"
+#include "app/OptionsDialog.h"
+#include "app/ShellForms.h"
+#include "compose/PictureChooser.h"
+#include "view/PhotoView.h"
+
+using namespace guitest;
+
+TEST(Startup, CreatesTheMainWindowThenTheDialogsInOrder) {
+    App();
+    lum::RecordingPrompts prompts;
+    lum::CreateForms(&prompts);
+    EXPECT_EQ(lum::FormCreationOrder(),
+              QStringList({"TMemPhotoActionForm", "TEform2", "TEform3", "TEform4", "TEform5", "TEform6", "TEForm8",
+                           "TEform7"}));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tarnel Lumora"));
+    ASSERT_NE(MemPhotoActionForm, nullptr);
+    EXPECT_NE(Eform2, nullptr);
+    EXPECT_NE(Eform3, nullptr);
+    EXPECT_NE(Eform4, nullptr);
+    EXPECT_NE(Eform5, nullptr);
+    EXPECT_NE(Eform6, nullptr);
+    EXPECT_NE(EForm8, nullptr);
+    EXPECT_NE(Eform7, nullptr);
+    EXPECT_EQ(MemPhotoActionForm->windowTitle(), QStringLiteral("Tarnel Lumora"));
+    // The balance operations read the shared Options dialog.
+    EXPECT_EQ(MemPhotoActionForm->State().CurrentTargets().flesh, Eform2->Targets().flesh);
+    lum::DestroyForms();
+    EXPECT_EQ(MemPhotoActionForm, nullptr);
+    EXPECT_EQ(Eform2, nullptr);
+    EXPECT_EQ(EForm8, nullptr);
+    EXPECT_EQ(Eform7, nullptr);
+}
+
+TEST(Startup, FormCreateLeavesTheDesignState) {
+    App();
+    lum::RecordingPrompts prompts;
+    TMemPhotoActionForm w(&prompts);
+    const lum::EditState& st = w.State();
+    const std::array<int32_t, 12> zoom{10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400, 800};
+    for (size_t i = 0; i < zoom.size(); ++i) EXPECT_EQ(st.ZoomTable[i + 1], zoom[i]) << i;
+    EXPECT_EQ(st.ZoomIndex, 7);
+    EXPECT_TRUE(st.SaveFolder.empty());
+    EXPECT_FALSE(st.NewImagePending);
+    EXPECT_EQ(st.CurrentFolder, QDir::currentPath().toStdString());
+    EXPECT_FALSE(st.PhotoLoaded);
+    EXPECT_TRUE(st.Saved);
+    EXPECT_FALSE(st.Optimized);
+    EXPECT_EQ(st.SelectionActive, 0);
+    EXPECT_EQ(st.ToolMode, 0);
+    EXPECT_EQ(st.Kernel.counter2, 0);
+    EXPECT_EQ(st.Kernel.counter4, 0);
+    for (const lum::Image* img : {&st.MemoryImage, &st.UndoImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
+                                  &st.SelectionImage, &st.SelectionMask}) {
+        EXPECT_EQ(img->width(), 8);
+        EXPECT_EQ(img->height(), 8);
+    }
+    // Default macro: closed, flesh balance then auto smooth.
+    EXPECT_EQ(st.Macro.MacroState, 3);
+    ASSERT_EQ(st.Macro.MacroCount, 2);
+    EXPECT_EQ(st.Macro.MacroActions[0].code, 15);
+    EXPECT_EQ(st.Macro.MacroActions[1].code, 14);
+    EXPECT_FALSE(Action(w, "Fermer")->isEnabled());
+    EXPECT_TRUE(Action(w, "Executer")->isEnabled());
+    auto* memo = w.findChild<QPlainTextEdit*>("PhotoFileNameMemo");
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Welcome to Lumora!"));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(Startup, TheMenuBarShowsNothing) {
+    App();
+    lum::RecordingPrompts prompts;
+    TMemPhotoActionForm w(&prompts);
+    w.show();
+    Pump();
+    QMenuBar* bar = w.MainMenu1();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->objectName(), QStringLiteral("MainMenu1"));
+    EXPECT_FALSE(bar->isVisible());
+    const QList<QAction*> entries = bar->actions();
+    ASSERT_EQ(entries.size(), 7);
+    for (QAction* a : entries) EXPECT_FALSE(a->isVisible()) << a->text().toStdString();
+    const QStringList captions{"&File", "&Edit", "Mi&xing ", "&Optimization", "&Macro", "&New size", "&Help"};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(entries[i]->text(), captions[i]);
+    EXPECT_FALSE(entries[0]->isEnabled());
+
+    // Items keep their captions.
+    const std::pair<const char*, const char*> items[] = {
+        {"Btnouveau", "&New..."},          {"Btenregistrer", "&Save"},
+        {"Supprimer1", "&Delete"},         {"Btparamjpg", "&Options"},
+        {"Copier1", "&Copy"},              {"Commenouvelleimage1", "Paste as &New Image"},
+        {"Mlangerlexistant1", "&Paste into current Image..."},
+        {"Memoriser", "&Memorize"},        {"Effacer1", "&Erase"},
+        {"Btmixdegrad", "&Gradient"},      {"Btmiximage", "&Image"},
+        {"PPimage", "&Clipboard Image"},   {"GradientLumiere", "&Lighten gradient"},
+        {"NivGris", "Gray &Scale"},        {"LissageAuto", "&Auto Smooth"},
+        {"FlouGaussien", "&Gaussian Blur"}, {"Equilibrer1", "&Flesh color Balance"},
+        {"Equilibrer2", "&Landscape balance"}, {"Initmacro", "&Start"},
+        {"Fermer", "&Close"},              {"Executer", "&Execute"},
+        {"Redimensionner1", "&New size"},  {"Aide1", "&Help"},
+    };
+    for (const auto& [name, caption] : items) {
+        QAction* a = Action(w, name);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->text(), QString::fromUtf8(caption)) << name;
+    }
+}
+
+TEST(Startup, ColourMenuHasTheSixShifts) {
+    App();
+    lum::RecordingPrompts prompts;
+    TMemPhotoActionForm w(&prompts);
+    QMenu* menu = w.ColorChangePopupMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), QStringLiteral("ColorChangePopupMenu"));
+    QStringList captions;
+    int separators = 0;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) ++separators;
+        else captions << a->text();
+    }
+    EXPECT_EQ(captions, QStringList({"Red Change to Green 10%", "Red Change to Blue 10%", "Green change to Red 10%",
+                                     "Green Change to Blue 10%", "Blue change to Red 10%", "Blue change to Green 10%"}));
+    EXPECT_EQ(separators, 2);
+}
+
+TEST(Startup, TheLogoIsTheFirstPhotoWithAnEmptyName) {
+    App();
+    QTemporaryDir dir;
+    const QString logo = WriteJpeg(dir.filePath("LumoraLogo.jpg"), 120, 90);
+    const QString saved = TMemPhotoActionForm::StartupLogoPath();
+    TMemPhotoActionForm::SetStartupLogoPath(logo);
+    lum::RecordingPrompts prompts;
+    TMemPhotoActionForm w(&prompts);
+    w.show();
+    EXPECT_TRUE(PumpUntil([&] { return w.State().MemoryImage.width() == 120; }));
+    TMemPhotoActionForm::SetStartupLogoPath(saved);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Lumora - "));
+    EXPECT_EQ(w.State().WorkImage.height(), 90);
+    EXPECT_FALSE(w.State().PhotoLoaded);
+    EXPECT_TRUE(w.State().Saved);
+    EXPECT_FALSE(w.findChild<QWidget*>("ViewOrginalPhotoToolWindow")->isVisible());
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(Startup, APhotoGivenAtStartIsOpenedAsIfPicked) {
+    App();
+    QTemporaryDir dir;
+    const QString photo = WriteJpeg(dir.filePath("start.jpg"), 64, 48);
+    lum::RecordingPrompts prompts;
+    TMemPhotoActionForm w(&prompts);
+    w.OpenAfterStart(photo);
+    w.show();
+    EXPECT_TRUE(PumpUntil([&] { return w.State().MemoryImage.width() == 64; }));
+    Pump(50);
+    // The window's first activation must not lose the name of the photo just opened.
+    EXPECT_EQ(w.State().CurrentFileName, photo.toStdString());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Lumora - ") + photo);
+    EXPECT_EQ(w.State().SaveFolder, dir.path().toStdString());
+}
