@@ -174,19 +174,6 @@ LUM_CLONES void ChannelShiftRow(const uint8_t* __restrict src, uint8_t* __restri
         dst[3 * x + c] = static_cast<uint8_t>((7 * src[3 * x + c] + src[3 * x + f]) >> 3);
 }
 
-LUM_CLONES void BlendRow(const uint8_t* __restrict first, const uint8_t* __restrict second,
-                         uint8_t* __restrict dst, int n, int p) {
-    if (p >= 0 && p <= 100) {
-        const uint32_t uf = static_cast<uint32_t>(100 - p), us = static_cast<uint32_t>(p);
-#pragma GCC ivdep
-        for (int i = 0; i < n; ++i) dst[i] = static_cast<uint8_t>((uf * first[i] + us * second[i]) / 100u);
-        return;
-    }
-    const int32_t wf = 100 - p, ws = p;
-#pragma GCC ivdep
-    for (int i = 0; i < n; ++i) dst[i] = clamp255((wf * first[i] + ws * second[i]) / 100);
-}
-
 LUM_CLONES void BlendRowInPlace(uint8_t* __restrict dst, const uint8_t* __restrict second, int n, int p) {
     if (p >= 0 && p <= 100) {
         const uint32_t uf = static_cast<uint32_t>(100 - p), us = static_cast<uint32_t>(p);

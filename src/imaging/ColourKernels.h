@@ -46,9 +46,7 @@ void ChannelShiftRow(const uint8_t* src, uint8_t* dst, int x0, int x1, int kind)
 void ToneShiftPixel(const uint8_t* s, uint8_t* d, const ToneSteps& t);
 void LightenPixel(const uint8_t* s, uint8_t* d);
 void ChannelShiftPixel(const uint8_t* s, uint8_t* d, int kind);
-// ((100 - p) x first + p x second) div 100 per byte, clamped; n bytes.
-void BlendRow(const uint8_t* first, const uint8_t* second, uint8_t* dst, int n, int p);
-// The same with dst holding the first image.
+// dst := ((100 - p) x dst + p x second) div 100 per byte, clamped; n bytes.
 void BlendRowInPlace(uint8_t* dst, const uint8_t* second, int n, int p);
 
 // Parameters of the edge-preserving smoothing.
