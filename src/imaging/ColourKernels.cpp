@@ -174,7 +174,8 @@ LUM_CLONES void ChannelShiftRow(const uint8_t* __restrict src, uint8_t* __restri
         dst[3 * x + c] = static_cast<uint8_t>((7 * src[3 * x + c] + src[3 * x + f]) >> 3);
 }
 
-LUM_CLONES void BlendRowInPlace(uint8_t* __restrict dst, const uint8_t* __restrict second, int n, int p) {
+// second may be dst itself (blending an image with itself): each byte is read before it is written.
+LUM_CLONES void BlendRowInPlace(uint8_t* dst, const uint8_t* second, int n, int p) {
     if (p >= 0 && p <= 100) {
         const uint32_t uf = static_cast<uint32_t>(100 - p), us = static_cast<uint32_t>(p);
 #pragma GCC ivdep

@@ -480,4 +480,7 @@ TEST(BlendImages, PercentModuloHundredAndOverlap) {
     Image second = b;
     BlendImages(st, a, second, second, 40);
     EXPECT_EQ(second, RefBlend(a, b, 40));
+    Image self = a;
+    BlendImages(st, self, self, self, 30);
+    EXPECT_EQ(self, a);
 }
