@@ -304,18 +304,23 @@ void TLsFilelistView28::Refresh() {
 }
 
 void TLsFilelistView28::Fill() {
-    BusyCursor busy;
-    setUpdatesEnabled(false);
-    clear();
-    SetColumns(drivesView_);
-    if (drivesView_)
-        FillDrives();
-    else
-        FillFolder();
-    sortReverse_ = true;
-    ColumnClick(ColName);
-    SelectFirstIfNone();
-    setUpdatesEnabled(true);
+    bool readable = true;
+    {
+        BusyCursor busy;
+        setUpdatesEnabled(false);
+        clear();
+        SetColumns(drivesView_);
+        if (drivesView_)
+            FillDrives();
+        else
+            readable = FillFolder();
+        sortReverse_ = true;
+        ColumnClick(ColName);
+        SelectFirstIfNone();
+        setUpdatesEnabled(true);
+    }
+    // Told once the list is painted and the cursor is back.
+    if (!readable) prompts().Message(S(WithoutSlash(directory_) + QStringLiteral("\nAccess is denied.")));
 }
 
 QString TLsFilelistView28::ParentOf(const QString& dir) const {
@@ -323,7 +328,7 @@ QString TLsFilelistView28::ParentOf(const QString& dir) const {
     return QFileInfo(WithoutSlash(dir)).absolutePath();
 }
 
-void TLsFilelistView28::FillFolder() {
+bool TLsFilelistView28::FillFolder() {
     const QFileInfo dirInfo(directory_);
     const bool readable = dirInfo.isReadable() && dirInfo.isExecutable();
     const QString parentPath = ParentOf(directory_);
@@ -357,7 +362,7 @@ void TLsFilelistView28::FillFolder() {
         if (MatchesMask(fi.fileName()) && classOk(fi)) items.push_back(MakeItem(fi, false, parentPath, hideFileExt_, dates));
     }
     addTopLevelItems(items);
-    if (!readable) prompts().Message(S(WithoutSlash(directory_) + QStringLiteral("\nAccess is denied.")));
+    return readable;
 }
 
 void TLsFilelistView28::FillDrives() {

@@ -132,7 +132,7 @@ protected:
 private:
     void BuildMenu();
     void Fill();
-    void FillFolder();
+    bool FillFolder();  // false when the folder cannot be read
     void FillDrives();
     void SetColumns(bool drives);
     void SortItems();
