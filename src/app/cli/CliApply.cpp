@@ -22,9 +22,11 @@ void StateReplayer::ReplayAction(int code, int p1) {
     case 2: NivGris(st_); break;
     case 12: ChannelShift(st_, p1); break;
     case 13:
-        // The blur command copies the working image before its dialog asks for the radius.
-        st_.BeginPixelOp();
-        FlouGaussien(st_, kBlurRadius);
+        // The blur command again, its dialog answered with the radius it starts with.
+        FlouGaussienClick(st_, [](int& radius) {
+            radius = kBlurRadius;
+            return true;
+        });
         break;
     case 14: LissageAuto(st_); break;
     case 15: FleshBalance(st_); break;
@@ -54,8 +56,10 @@ bool RunOp(EditState& st, const Op& op) {
     case OpKind::Soften: Soften(st); break;
     case OpKind::AutoSmooth: LissageAuto(st); break;
     case OpKind::Blur:
-        st.BeginPixelOp();
-        FlouGaussien(st, op.a);
+        FlouGaussienClick(st, [&op](int& radius) {
+            radius = op.a;
+            return true;
+        });
         break;
     case OpKind::RotateCw: RotateOrMirror(st, 1); break;
     case OpKind::RotateCcw: RotateOrMirror(st, 4); break;
