@@ -70,10 +70,4 @@ TEST_F(FolderMemoryTest, UncheckingOrResetForgetsBoth) {
     EXPECT_FALSE(Stored().contains("Folders/LastFolder"));
 }
 
-TEST_F(FolderMemoryTest, DefaultIsPicturesOrHome) {
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString expected = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
-    EXPECT_EQ(FolderMemory::DefaultFolder(), expected);
-}
-
 }  // namespace
