@@ -107,7 +107,9 @@ int RunApply(const std::vector<std::string>& args) {
     st.PhotoLoaded = true;
     st.CurrentFileName = a.input;
 
+    StopRequest stop;
     for (const Op& op : a.ops) {
+        if (StopRequest::Requested()) throw Failure("interrupted; " + a.output + " not written");
         bool done;
         try {
             done = RunOp(st, op);
@@ -125,6 +127,7 @@ int RunApply(const std::vector<std::string>& args) {
     st.UndoImage = Image();
     st.SourceImage = Image();
     st.RebuildRows();
+    if (StopRequest::Requested()) throw Failure("interrupted; " + a.output + " not written");
     try {
         std::vector<uint8_t> bytes =
             EncodeFor(a.output, st.WorkImage, a.out, pic.format == FileFormat::Jpeg ? &pic.metadata : nullptr);

@@ -102,6 +102,8 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
     return jobs;
 }
 
+const char* const kInterrupted = "interrupted, not written";
+
 // One photo from file to file; returns the error text, empty on success.
 std::string ProcessPhoto(const BatchArgs& b, const Job& job) {
     try {
@@ -117,6 +119,7 @@ std::string ProcessPhoto(const BatchArgs& b, const Job& job) {
         pic.image = Image();
         if (mustNotExist && fs::exists(job.target, ec))
             return job.target + " already exists (use --overwrite to replace it)";
+        if (StopRequest::Requested()) return kInterrupted;
         WriteFileAtomic(job.target, bytes);
         return std::string();
     } catch (const std::bad_alloc&) {
@@ -149,13 +152,17 @@ int RunBatch(const std::vector<std::string>& args) {
     workers = std::max(1, std::min(workers, n));
     SetThreadCount(std::max(1, cores / workers));
 
+    StopRequest stop;
     std::atomic<int> next{0};
-    std::atomic<int> failed{0};
+    std::atomic<int> failed{0}, done{0};
     std::mutex printLock;
     auto work = [&] {
-        for (int i = next++; i < n; i = next++) {
+        while (!StopRequest::Requested()) {
+            const int i = next++;
+            if (i >= n) break;
             const Job& job = jobs[static_cast<size_t>(i)];
             const std::string error = ProcessPhoto(b, job);
+            if (error == kInterrupted) break;  // counted with the photos not done
             std::lock_guard<std::mutex> lock(printLock);
             if (error.empty()) {
                 std::fprintf(stderr, "[%d/%d] %s -> %s\n", i + 1, n, job.photo.c_str(), job.target.c_str());
@@ -163,6 +170,7 @@ int RunBatch(const std::vector<std::string>& args) {
                 ++failed;
                 std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i + 1, n, job.photo.c_str(), error.c_str());
             }
+            ++done;
         }
     };
     std::vector<std::thread> pool;
@@ -170,6 +178,10 @@ int RunBatch(const std::vector<std::string>& args) {
     work();
     for (std::thread& t : pool) t.join();
     SetThreadCount(0);
+    if (StopRequest::Requested()) {
+        std::fprintf(stderr, "lumora: interrupted; %d of %d photos not done\n", n - done.load(), n);
+        return kExitFailure;
+    }
     return failed > 0 ? kExitFailure : kExitOk;
 }
 

@@ -123,6 +123,22 @@ void OptimizeLean(Image& work, const BalanceTargets& targets);
 // sorted by name); anything else is taken as it is.
 std::vector<std::string> CollectPhotos(const std::vector<std::string>& paths);
 
+// While one exists, the first SIGINT, SIGTERM or SIGHUP only asks the command to stop at its
+// next safe point, so a file being written is finished and no temporary file is left behind;
+// a second one ends the program at once. Signals ignored at start stay ignored.
+class StopRequest {
+public:
+    StopRequest();
+    ~StopRequest();
+    StopRequest(const StopRequest&) = delete;
+    StopRequest& operator=(const StopRequest&) = delete;
+    static bool Requested();
+
+private:
+    struct Saved;
+    Saved* saved_;
+};
+
 int RunApply(const std::vector<std::string>& args);
 int RunBatch(const std::vector<std::string>& args);
 std::string UsageText();

@@ -191,3 +191,37 @@ TEST(CliLean, SamePixelsAsTheOptimizeAction) {
     lum::cli::OptimizeLean(lean, t);
     EXPECT_EQ(lean, st.WorkImage);
 }
+
+TEST_F(CliBatch, InterruptFinishesTheFileBeingWrittenAndStops) {
+    const fs::path many = dir / "many";
+    fs::create_directory(many);
+    const int count = 24;
+    for (int i = 0; i < count; ++i)
+        fs::copy_file(Photo("hubble_deep_field.jpg"), many / ("p" + std::to_string(100 + i) + ".jpg"));
+    ASSERT_EQ(Lumora(Opt("-o " + Q(dir / "ref") + " " + Q(many / "p100.jpg"))).status, 0);
+    const std::vector<uint8_t> original = ReadBytes(Photo("hubble_deep_field.jpg"));
+    const std::vector<uint8_t> optimized = ReadBytes(dir / "ref" / "p100.jpg");
+    const std::set<std::string> names = Names(many);
+
+    const fs::path err = dir / "err", status = dir / "status";
+    const std::string cmd = "LUMORA_THREADS=1 " + Quote(LUMORA_BINARY) + " optimize -j 1 --in-place " + Q(many) +
+                            " 2>" + Q(err) + " & pid=$!; sleep 0.4; kill -TERM $pid; wait $pid; echo $? >" + Q(status);
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const std::string errText = ReadText(err);
+    int changed = 0;
+    for (const auto& [name, bytes] : Contents(many)) {
+        const bool isOriginal = bytes == original, isOptimized = bytes == optimized;
+        EXPECT_TRUE(isOriginal || isOptimized) << name << " is neither the photo nor its result";
+        changed += isOptimized;
+    }
+    EXPECT_EQ(Names(many), names);  // no temporary file left behind
+    if (errText.find("interrupted") != std::string::npos) {
+        EXPECT_EQ(ReadText(status), "1\n");
+        EXPECT_LT(changed, count);
+        EXPECT_NE(errText.find(std::to_string(count - changed) + " of " + std::to_string(count) + " photos not done"),
+                  std::string::npos)
+            << errText;
+    } else {
+        EXPECT_EQ(changed, count) << errText;  // finished before the signal came
+    }
+}
