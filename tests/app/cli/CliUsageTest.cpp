@@ -76,7 +76,11 @@ TEST(CliUsage, MissingInputIsOneClearLineAndExitOne) {
 }
 
 TEST(CliUsage, DesktopWordsAreNotCommandLineJobsWithoutTheDesktop) {
-    // This build has no desktop program: a photo argument is refused, not taken as a command.
+    // Without the desktop program a photo argument is refused, not taken as a command;
+    // with it, the argument opens the window, which a test cannot close from here.
+#ifdef LUMORA_HAS_DESKTOP
+    GTEST_SKIP() << "the desktop program opens the photo";
+#endif
     Result r = Lumora(Quote(Photo("rocket.jpg").string()));
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(r.err.find("unknown command"), std::string::npos);
