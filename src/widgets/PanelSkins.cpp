@@ -24,9 +24,11 @@ const QHash<QString, RealMemoryPanelLook>& skins() {
         const QColor white(Qt::white), black(Qt::black), blue(Qt::blue);
         const QColor sky = SkyBlue(), maroon = Maroon();
         QHash<QString, RealMemoryPanelLook> t;
+        // The whole-panel ramps (201, 202, 211) still need a band of at least 2: with 0 or 1
+        // the panel falls back to the plain look before its style is looked at.
         // Main window. Top band: the logo fades from white into sky blue, the picture panel
         // on its right continues in sky blue with a maroon rim.
-        t.insert("LogoRealMemoryPanel", look(202, 0, white, white, sky));
+        t.insert("LogoRealMemoryPanel", look(202, 2, white, white, sky));
         t.insert("PictureRealMemoryPanel", look(101, 10, maroon, white, sky));
         // Left column: folder tree and photo list inside a soft white-to-sky frame.
         t.insert("SelectingFileRealMemoryPanel", look(0, 10, white, white, sky));
@@ -37,13 +39,13 @@ const QHash<QString, RealMemoryPanelLook>& skins() {
         t.insert("BottomButtonsRealMemoryPanel", look(211, 2, white, sky, white));
         t.insert("SaveRealMemoryPanel", look(0, 20, maroon, white, sky));
         // Bottom band: version button on a sky ramp, home-page panel framed in maroon.
-        t.insert("BottomRealMemoryPanel", look(201, 0, sky, white, white));
+        t.insert("BottomRealMemoryPanel", look(201, 2, sky, white, white));
         t.insert("HomeRealMemoryPanel", look(101, 10, maroon, white, sky));
         // Progress and original-photo tool windows.
-        t.insert("ProgressRealMemoryPanel", look(201, 0, white, white, sky));
+        t.insert("ProgressRealMemoryPanel", look(201, 2, white, white, sky));
         t.insert("OrginalPhotoRealMemoryPanel", look(0, 2, blue, white, white));
         // Compare window.
-        t.insert("RealMemoryPanel_Top", look(201, 0, white, white, sky));
+        t.insert("RealMemoryPanel_Top", look(201, 2, white, white, sky));
         t.insert("OrginalPartRealMemoryPanel", look(0, 2, sky, white, white));
         t.insert("OrginalTitleRealMemoryPanel", look(211, 2, white, sky, white));
         t.insert("RealMemoryPanel1", look(0, 2, sky, white, white));

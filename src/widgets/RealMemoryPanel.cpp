@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstdlib>
 
 #include "image/Arith.h"
 
@@ -28,14 +29,16 @@ public:
         p_.setPen(QPen(c_, 0));
         p_.setBrush(c_);
     }
+    // Straight lines are filled as one-pixel rectangles: a pen's cap and rasterisation must
+    // not decide whether the end points are covered.
     void line(int x1, int y1, int x2, int y2) {
         if (y1 == y2) {
             if (x2 == x1) return;
-            const int last = x2 > x1 ? x2 - 1 : x2 + 1;
-            p_.drawLine(x1, y1, last, y1);
+            const int from = x2 > x1 ? x1 : x2 + 1;  // the end point itself stays out
+            p_.fillRect(QRect(from, y1, std::abs(x2 - x1), 1), c_);
         } else if (x1 == x2) {
-            const int last = y2 > y1 ? y2 - 1 : y2 + 1;
-            p_.drawLine(x1, y1, x1, last);
+            const int from = y2 > y1 ? y1 : y2 + 1;
+            p_.fillRect(QRect(x1, from, 1, std::abs(y2 - y1)), c_);
         } else {
             p_.drawLine(x1, y1, x2, y2);
         }
@@ -72,54 +75,57 @@ void discs(Canvas& c, const Geometry& g, int k, int corners) {
     if (corners & BR) c.ellipse(W - B2 + k, H - B2 + k, W - k, H - k);
 }
 
+// Frame k's right column and bottom row are W - 1 - k and H - 1 - k: the last pixel inside the
+// panel, where the corner discs end too, so the band is the same on all four sides.
+
 // The ordinary rounded frame k: discs first, then the four edge lines.
 void frameOrdinary(Canvas& c, const Geometry& g, int k) {
-    const int W = g.W, H = g.H, B = g.B;
+    const int W = g.W, H = g.H, B = g.B, R = W - 1 - k, D = H - 1 - k;
     discs(c, g, k, AllCorners);
     c.line(B, k, W - B, k);
     c.line(k, B, k, H - B);
-    c.line(B, H - k, W - B, H - k);
-    c.line(W - k, B, W - k, H - B);
+    c.line(B, D, W - B, D);
+    c.line(R, B, R, H - B);
 }
 
 // Frame k of the three-colour band: lines first (the top and right ones reach the top-right
 // corner), then the discs.
 void frameThreeColour(Canvas& c, const Geometry& g, int k) {
-    const int W = g.W, H = g.H, B = g.B;
+    const int W = g.W, H = g.H, B = g.B, R = W - 1 - k, D = H - 1 - k;
     c.line(B, k, W - k, k);
     c.line(k, B, k, H - B);
-    c.line(B, H - k, W - B, H - k);
-    c.line(W - k, k, W - k, H - B);
+    c.line(B, D, W - B, D);
+    c.line(R, k, R, H - B);
     discs(c, g, k, AllCorners);
 }
 
 // Style 1: square top-right corner.
 void frameSquareCorner(Canvas& c, const Geometry& g, int k) {
-    const int W = g.W, H = g.H, B = g.B;
+    const int W = g.W, H = g.H, B = g.B, R = W - 1 - k, D = H - 1 - k;
     discs(c, g, k, TL | BL | BR);
     c.line(B, k, W - k, k);
     c.line(k, B, k, H - B);
-    c.line(B, H - k, W - B, H - k);
-    c.line(W - k, k, W - k, H - B);
+    c.line(B, D, W - B, D);
+    c.line(R, k, R, H - B);
 }
 
 // Style 2: a square outline through the corners.
 void frameSquare(Canvas& c, const Geometry& g, int k) {
-    const int W = g.W, H = g.H;
-    c.line(k, k, W - k, k);
-    c.line(W - k, k, W - k, H - k);
-    c.line(W - k, H - k, k, H - k);
-    c.line(k, H - k, k, k);
+    const int R = g.W - 1 - k, D = g.H - 1 - k;
+    c.line(k, k, R, k);
+    c.line(R, k, R, D);
+    c.line(R, D, k, D);
+    c.line(k, D, k, k);
 }
 
 // Style 105: lines reaching two corners; discs top-left and bottom-right only in the first
 // half of the band, all four in the second.
 void frameDiagonal(Canvas& c, const Geometry& g, int k, bool firstHalf) {
-    const int W = g.W, H = g.H, B = g.B;
+    const int W = g.W, H = g.H, B = g.B, R = W - 1 - k, D = H - 1 - k;
     c.line(B, k, W - k, k);
     c.line(k, B, k, H - k);
-    c.line(k, H - k, W - B, H - k);
-    c.line(W - k, k, W - k, H - B);
+    c.line(k, D, W - B, D);
+    c.line(R, k, R, H - B);
     discs(c, g, k, firstHalf ? (TL | BR) : AllCorners);
 }
 
@@ -200,7 +206,8 @@ bool TRealMemoryPanel::PaintGradient(QPainter& p, int W, int H, const RealMemory
     const Channels front(look.front), middle(look.middle), back(look.back);
     const Geometry g{W, H, B};
 
-    if (2 * B > W || 2 * B > H) {
+    // 64-bit so that a huge band width cannot wrap round to a small one.
+    if (2LL * B > W || 2LL * B > H) {
         // Too small for the band: a ramp over half of the panel only.
         if (W > H) {
             for (int y = 0; y <= H / 2; ++y) {
