@@ -291,6 +291,14 @@ void TMemPhotoActionForm::buildUi() {
     topRow->addWidget(logoPanel, 1);
     TRealMemoryPanel* picturePanel = makePanel(QStringLiteral("PictureRealMemoryPanel"), top);
     picturePanel->setFixedWidth(513);
+    auto* pictureBox = new QHBoxLayout(picturePanel);
+    pictureBox->setContentsMargins(8, 8, 8, 8);
+    auto* banner = new QLabel(picturePanel);
+    banner->setObjectName(QStringLiteral("PictureImage"));
+    banner->setAlignment(Qt::AlignCenter);
+    const QPixmap bannerPicture = LumoraPicture(QStringLiteral("banner"), QSize(468, 65));
+    if (!bannerPicture.isNull()) banner->setPixmap(bannerPicture);
+    pictureBox->addWidget(banner);
     topRow->addWidget(picturePanel);
     outer->addWidget(top);
 

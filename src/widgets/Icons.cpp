@@ -34,6 +34,13 @@ const QHash<QString, HotSpot>& cursorHotSpots() {
     return t;
 }
 
+// Pictures are drawn at 2x on high-density screens so they stay sharp.
+qreal screenRatio() {
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return app->devicePixelRatio() >= 1.5 ? 2.0 : 1.0;
+    return 1.0;
+}
+
 QPixmap renderSvg(const QString& path, const QSize& size, qreal dpr) {
     QSvgRenderer r(path);
     if (!r.isValid()) return QPixmap();
@@ -63,10 +70,7 @@ QCursor LumoraCursor(const QString& name, int hotX, int hotY) {
     lum::EnsureLumoraResources();
     const QString path = QStringLiteral(":/cursors/%1.svg").arg(name);
     if (!QFile::exists(path)) return QCursor(Qt::ArrowCursor);
-    qreal dpr = 1.0;
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        dpr = app->devicePixelRatio() >= 1.5 ? 2.0 : 1.0;
-    QPixmap pm = renderSvg(path, QSize(32, 32), dpr);
+    QPixmap pm = renderSvg(path, QSize(32, 32), screenRatio());
     if (hotX < 0 || hotY < 0) {
         const HotSpot h = cursorHotSpots().value(name, HotSpot{0, 0});
         hotX = h.x;
@@ -84,7 +88,7 @@ QPixmap LumoraPicture(const QString& name, const QSize& size) {
         QSvgRenderer r(path);
         s = r.defaultSize();
     }
-    return renderSvg(path, s, 1.0);
+    return renderSvg(path, s, screenRatio());
 }
 
 QStringList LumoraIconNames() {
@@ -110,4 +114,4 @@ QStringList LumoraCursorNames() {
     return {"POLY", "PIPETTE", "SPRAY", "CRAYON", "EFFETS", "REMPLIR", "CURZOOM"};
 }
 
-QStringList LumoraPictureNames() { return {"logo", "welcome", "progress"}; }
+QStringList LumoraPictureNames() { return {"logo", "welcome", "progress", "banner"}; }
