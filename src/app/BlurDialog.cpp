@@ -17,6 +17,8 @@ TEForm8::TEForm8(QWidget* parent) : QDialog(parent) {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* root = new QVBoxLayout(this);
+    // A dialog border: the box keeps the size of its contents.
+    root->setSizeConstraint(QLayout::SetFixedSize);
     auto* bevel = new QFrame(this);
     bevel->setObjectName("Bevel1");
     bevel->setFrameShape(QFrame::HLine);

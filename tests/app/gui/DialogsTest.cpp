@@ -1,0 +1,353 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "GuiTestSupport.h"
+#include "app/BlurDialog.h"
+#include "app/Forms.h"
+#include "app/NewSizeDialog.h"
+#include "widgets/DesignControls.h"
+
+using namespace guitest;
+
+namespace {
+
+template <class T>
+T* Child(QWidget& w, const char* name) {
+    return w.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Runs `act` on the dialog as soon as its modal loop has shown it.
+void WhenShown(QDialog& d, std::function<void()> act) {
+    auto* t = new QTimer(&d);
+    t->setInterval(5);
+    QObject::connect(t, &QTimer::timeout, &d, [t, &d, act] {
+        if (!d.isVisible()) return;
+        t->stop();
+        t->deleteLater();
+        act();
+    });
+    t->start();
+}
+
+void Click(QWidget& d, const char* name) {
+    auto* b = Child<QAbstractButton>(d, name);
+    ASSERT_NE(b, nullptr) << name;
+    b->click();
+}
+
+// Put first among a fixture's members: the application exists before any widget member.
+struct AppFirst {
+    AppFirst() { App(); }
+};
+
+}  // namespace
+
+class BlurDialog : public ::testing::Test {
+protected:
+    AppFirst app;
+    TEForm8 d;
+};
+
+TEST_F(BlurDialog, DesignControls) {
+    EXPECT_EQ(d.objectName(), QStringLiteral("TEForm8"));
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Gaussian Blur"));
+    EXPECT_EQ(d.layout()->sizeConstraint(), QLayout::SetFixedSize);
+    ASSERT_NE(Child<QLabel>(d, "Label1"), nullptr);
+    EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), QStringLiteral("Radius used for gaussian blur"));
+    auto* upDown = Child<TUpDownSpin>(d, "UpDown1");
+    ASSERT_NE(upDown, nullptr);
+    EXPECT_EQ(upDown->minimum(), 1);
+    EXPECT_EQ(upDown->maximum(), 24);
+    EXPECT_EQ(upDown->value(), 8);
+    EXPECT_FALSE(upDown->wrapping());
+    auto* edit = Child<QLineEdit>(d, "Edit1");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), QStringLiteral("8"));
+    EXPECT_NE(Child<QFrame>(d, "Bevel1"), nullptr);
+    ASSERT_NE(Child<QPushButton>(d, "BitBtn1"), nullptr);
+    ASSERT_NE(Child<QPushButton>(d, "BitBtn2"), nullptr);
+    EXPECT_EQ(Child<QPushButton>(d, "BitBtn1")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(Child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(Child<QPushButton>(d, "BitBtn1")->isDefault());
+    EXPECT_EQ(d.Radius(), 8);
+}
+
+TEST_F(BlurDialog, RadiusStaysInItsRange) {
+    auto* upDown = d.UpDown1();
+    d.SetRadius(24);
+    upDown->stepBy(1);
+    EXPECT_EQ(d.Radius(), 24) << "no wrap at the top";
+    d.SetRadius(1);
+    upDown->stepBy(-1);
+    EXPECT_EQ(d.Radius(), 1) << "no wrap at the bottom";
+    // Typed text the blur cannot use never becomes the radius.
+    for (const char* typed : {"0", "-3", "abc", ""}) {
+        d.SetRadius(5);
+        d.UpDown1()->Edit()->setText(QString::fromLatin1(typed));
+        upDown->interpretText();
+        EXPECT_GE(d.Radius(), 1) << typed;
+        EXPECT_LE(d.Radius(), 24) << typed;
+    }
+    d.SetRadius(99);
+    EXPECT_EQ(d.Radius(), 24);
+}
+
+TEST_F(BlurDialog, OkKeepsTheRadiusForNextTimeCancelRejects) {
+    WhenShown(d, [&] {
+        d.UpDown1()->setValue(12);
+        Click(d, "BitBtn1");
+    });
+    EXPECT_EQ(d.exec(), QDialog::Accepted);
+    EXPECT_EQ(d.Radius(), 12);
+    // Shown again, the last radius is offered.
+    int offered = 0;
+    WhenShown(d, [&] {
+        offered = d.Radius();
+        Click(d, "BitBtn2");
+    });
+    EXPECT_EQ(d.exec(), QDialog::Rejected);
+    EXPECT_EQ(offered, 12);
+    WhenShown(d, [&] {
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&d, &esc);
+    });
+    EXPECT_EQ(d.exec(), QDialog::Rejected);
+}
+
+class NewSizeDialog : public ::testing::Test {
+protected:
+    QPushButton* button(const char* name) { return Child<QPushButton>(d, name); }
+    AppFirst app;
+    TEform6 d;
+};
+
+TEST_F(NewSizeDialog, DesignControls) {
+    EXPECT_EQ(d.objectName(), QStringLiteral("TEform6"));
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("New dimensions"));
+    EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), QStringLiteral("Width"));
+    EXPECT_EQ(Child<QLabel>(d, "Label3")->text(), QStringLiteral("Height"));
+    struct Range {
+        const char* upDown;
+        const char* edit;
+        int min, max;
+    };
+    for (const Range& r : {Range{"UpDown1", "Edit1", 5, 2500}, Range{"UpDown2", "Edit2", 8, 2000}}) {
+        auto* u = Child<TUpDownSpin>(d, r.upDown);
+        ASSERT_NE(u, nullptr) << r.upDown;
+        EXPECT_EQ(u->minimum(), r.min) << r.upDown;
+        EXPECT_EQ(u->maximum(), r.max) << r.upDown;
+        EXPECT_EQ(u->singleStep(), 5) << r.upDown;
+        EXPECT_EQ(u->value(), 100) << r.upDown;
+        EXPECT_FALSE(u->wrapping()) << r.upDown;
+        ASSERT_NE(Child<QLineEdit>(d, r.edit), nullptr) << r.edit;
+        EXPECT_EQ(Child<QLineEdit>(d, r.edit)->text(), QStringLiteral("100")) << r.edit;
+        u->setValue(2000);
+        EXPECT_EQ(u->text(), QStringLiteral("2000")) << "no thousands separator";
+        u->setValue(100);
+    }
+    auto* box = Child<QCheckBox>(d, "CheckBox1");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QStringLiteral("Keep with / height ratio"));
+    EXPECT_TRUE(box->isChecked());
+    auto* group = Child<TRadioGroup>(d, "RadioGroup1");
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), QStringLiteral("Step"));
+    ASSERT_EQ(group->Count(), 3);
+    EXPECT_EQ(group->Item(0)->text(), QStringLiteral(" 1"));
+    EXPECT_EQ(group->Item(1)->text(), QStringLiteral(" 5"));
+    EXPECT_EQ(group->Item(2)->text(), QStringLiteral("10"));
+    EXPECT_EQ(group->ItemIndex(), 1);
+    EXPECT_EQ(button("Button1")->text(), QStringLiteral("Original size"));
+    const std::pair<const char*, const char*> presets[] = {
+        {"Button2", "480"},  {"Button3", "640"},  {"Button4", "720"},  {"Button5", "800"},
+        {"Button6", "848"},  {"Button7", "1024"}, {"Button8", "400"},  {"Button9", "480"},
+        {"Button11", "560"}, {"Button12", "600"}, {"Button13", "640"}, {"Button14", "660"},
+    };
+    for (const auto& [name, caption] : presets) {
+        ASSERT_NE(button(name), nullptr) << name;
+        EXPECT_EQ(button(name)->text(), QString::fromLatin1(caption)) << name;
+    }
+    EXPECT_EQ(button("Button10"), nullptr);
+    EXPECT_NE(Child<QFrame>(d, "Bevel1"), nullptr);
+    EXPECT_EQ(button("BitBtn1")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(button("BitBtn2")->text(), QStringLiteral("Cancel"));
+}
+
+TEST_F(NewSizeDialog, PresetsKeepTheRatioOfTheMemorizedImage) {
+    d.SetImageSize(1600, 1200);
+    button("Button3")->click();  // width 640
+    EXPECT_EQ(d.NewWidth(), 640);
+    EXPECT_EQ(d.NewHeight(), 480);
+    button("Button8")->click();  // height 400
+    EXPECT_EQ(d.NewHeight(), 400);
+    EXPECT_EQ(d.NewWidth(), 533);  // 1600 x 400 div 1200
+    button("Button7")->click();  // width 1024: 1200 x 1024 div 1600
+    EXPECT_EQ(d.NewHeight(), 768);
+
+    // A portrait photo: the width follows in whole pixels, rounded down.
+    d.SetImageSize(1200, 1600);
+    button("Button14")->click();  // height 660
+    EXPECT_EQ(d.NewWidth(), 495);
+
+    // Without the ratio only the clicked side changes.
+    d.CheckBox1()->setChecked(false);
+    d.SetNewSize(300, 200);
+    button("Button2")->click();
+    EXPECT_EQ(d.NewWidth(), 480);
+    EXPECT_EQ(d.NewHeight(), 200);
+    button("Button12")->click();
+    EXPECT_EQ(d.NewWidth(), 480);
+    EXPECT_EQ(d.NewHeight(), 600);
+}
+
+TEST_F(NewSizeDialog, ArrowsApplyTheRatioTypingDoesNot) {
+    d.SetImageSize(1600, 1200);
+    d.SetNewSize(100, 100);
+    d.UpDown1()->stepBy(1);  // width 105
+    EXPECT_EQ(d.NewWidth(), 105);
+    EXPECT_EQ(d.NewHeight(), 78);  // 1200 x 105 div 1600
+    d.UpDown2()->stepBy(-1);  // height 73
+    EXPECT_EQ(d.NewHeight(), 73);
+    EXPECT_EQ(d.NewWidth(), 97);  // 1600 x 73 div 1200
+
+    d.UpDown1()->Edit()->setText(QStringLiteral("640"));
+    d.UpDown1()->interpretText();
+    EXPECT_EQ(d.NewWidth(), 640);
+    EXPECT_EQ(d.NewHeight(), 73);
+    d.SetNewSize(800, 100);
+    EXPECT_EQ(d.NewHeight(), 100) << "setting both sizes applies no ratio";
+}
+
+TEST_F(NewSizeDialog, RatioLeavesTheLimitsAndAMissingImageAlone) {
+    // A very wide memorized image: the height would fall below its minimum.
+    d.SetImageSize(2000, 10);
+    button("Button3")->click();
+    EXPECT_EQ(d.NewWidth(), 640);
+    EXPECT_EQ(d.NewHeight(), 8);
+    // A panorama: from the height the width would pass its maximum.
+    d.SetImageSize(3000, 100);
+    button("Button8")->click();
+    EXPECT_EQ(d.NewWidth(), 2500);
+    // No memorized image yet: nothing to divide by, nothing changes but the clicked side.
+    d.SetImageSize(0, 0);
+    d.SetNewSize(300, 200);
+    button("Button4")->click();
+    d.UpDown2()->stepBy(1);
+    EXPECT_EQ(d.NewWidth(), 720);
+    EXPECT_EQ(d.NewHeight(), 205);
+}
+
+TEST_F(NewSizeDialog, StepChoiceSetsBothIncrements) {
+    const std::pair<int, int> steps[] = {{0, 1}, {2, 10}, {1, 5}};
+    for (const auto& [item, step] : steps) {
+        d.RadioGroup1()->Item(item)->click();
+        EXPECT_EQ(d.RadioGroup1()->ItemIndex(), item);
+        EXPECT_EQ(d.UpDown1()->singleStep(), step) << item;
+        EXPECT_EQ(d.UpDown2()->singleStep(), step) << item;
+    }
+    d.RadioGroup1()->Item(2)->click();
+    d.CheckBox1()->setChecked(false);
+    d.SetNewSize(100, 100);
+    d.UpDown1()->stepBy(1);
+    EXPECT_EQ(d.NewWidth(), 110);
+}
+
+TEST_F(NewSizeDialog, OriginalSizeTakesTheMemorizedImageSize) {
+    d.SetImageSize(1600, 1200);
+    d.SetNewSize(300, 300);
+    button("Button1")->click();
+    EXPECT_EQ(d.NewWidth(), 1600);
+    EXPECT_EQ(d.NewHeight(), 1200);
+    d.SetImageSize(3000, 2100);
+    button("Button1")->click();
+    EXPECT_EQ(d.NewWidth(), 2500);
+    EXPECT_EQ(d.NewHeight(), 2000);
+}
+
+// The two dialogs as the main window's commands use them.
+class DialogCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        Eform6 = &sizeDialog;
+        EForm8 = &blurDialog;
+        w->State().MemoryImage = Pattern(64, 48, 5);
+        w->State().CommitMemoryImage();
+    }
+    void TearDown() override {
+        Eform6 = nullptr;
+        EForm8 = nullptr;
+    }
+    AppFirst app;
+    lum::RecordingPrompts prompts;
+    TEform6 sizeDialog;
+    TEForm8 blurDialog;
+    std::unique_ptr<TMemPhotoActionForm> w;
+};
+
+TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
+    int offeredW = 0, offeredH = 0;
+    WhenShown(sizeDialog, [&] {
+        offeredW = sizeDialog.NewWidth();
+        offeredH = sizeDialog.NewHeight();
+        Click(sizeDialog, "BitBtn2");
+    });
+    w->Redimensionner1Click();
+    EXPECT_EQ(offeredW, 64);
+    EXPECT_EQ(offeredH, 48);
+    EXPECT_EQ(w->State().MemoryImage.width(), 64);
+    EXPECT_EQ(w->State().WorkImage.height(), 48);
+
+    WhenShown(sizeDialog, [&] {
+        Click(sizeDialog, "Button3");  // 640, the ratio gives 480
+        Click(sizeDialog, "BitBtn1");
+    });
+    w->Redimensionner1Click();
+    EXPECT_EQ(w->State().MemoryImage.width(), 640);
+    EXPECT_EQ(w->State().MemoryImage.height(), 480);
+    EXPECT_EQ(w->State().WorkImage.width(), 640);
+    EXPECT_EQ(w->State().UndoImage.height(), 480);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(DialogCommands, NewSizeTooSmallIsRefused) {
+    const lum::Image before = w->State().WorkImage;
+    WhenShown(sizeDialog, [&] {
+        sizeDialog.CheckBox1()->setChecked(false);
+        sizeDialog.SetNewSize(5, 100);  // the lowest width the up-down allows
+        Click(sizeDialog, "BitBtn1");
+    });
+    w->Redimensionner1Click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], "Invalid new size ( < 8)");
+    EXPECT_TRUE(w->State().WorkImage == before);
+    EXPECT_EQ(w->State().MemoryImage.width(), 64);
+}
+
+TEST_F(DialogCommands, BlurCancelKeepsTheImageButRefreshesTheSource) {
+    lum::EditState& st = w->State();
+    st.WorkImage = Pattern(64, 48, 9);  // an edit since the last commit
+    const lum::Image edited = st.WorkImage;
+    WhenShown(blurDialog, [&] { Click(blurDialog, "BitBtn2"); });
+    w->FlouGaussienClick();
+    EXPECT_TRUE(st.WorkImage == edited);
+    EXPECT_TRUE(st.SourceImage == edited);
+
+    WhenShown(blurDialog, [&] {
+        blurDialog.SetRadius(3);
+        Click(blurDialog, "BitBtn1");
+    });
+    w->FlouGaussienClick();
+    EXPECT_FALSE(st.WorkImage == edited);
+    EXPECT_EQ(st.WorkImage.width(), 64);
+    EXPECT_EQ(blurDialog.Radius(), 3);
+}
