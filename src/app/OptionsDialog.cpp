@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "widgets/DesignControls.h"
@@ -91,6 +93,13 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     root->addLayout(buttons);
     connect(reset, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TEform2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred on the screen, not over the window that opened it.
+    if (event->spontaneous()) return;
+    if (QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 int TEform2::JpegQuality() const { return upDownJpg_->value(); }

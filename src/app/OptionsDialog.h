@@ -34,6 +34,9 @@ public:
     QCheckBox* CheckBox1() const { return checkBox1_; }
     QCheckBox* CheckBox2() const { return checkBox2_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     void memorizeLastFolderToggled(bool on);
     void standardParametersReset();

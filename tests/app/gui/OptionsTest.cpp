@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "GuiTestSupport.h"
+#include "app/OptionsDialog.h"
+#include "widgets/DesignControls.h"
+
+using namespace guitest;
+
+namespace {
+
+class Options : public ::testing::Test {
+protected:
+    void SetUp() override { App(); }
+    TUpDownSpin* spin(const char* name) { return dlg.findChild<TUpDownSpin*>(QString::fromLatin1(name)); }
+    QStringList texts(const char* kind) {
+        QStringList out;
+        if (std::string(kind) == "label")
+            for (QLabel* l : dlg.findChildren<QLabel*>()) out << l->text();
+        if (std::string(kind) == "group")
+            for (QGroupBox* g : dlg.findChildren<QGroupBox*>()) out << g->title();
+        if (std::string(kind) == "button")
+            for (QPushButton* b : dlg.findChildren<QPushButton*>()) out << b->text();
+        return out;
+    }
+    // Moves every setting away from its default.
+    void changeEverything() {
+        dlg.UpDownJPG()->setValue(55);
+        dlg.RadioGroup1()->SetItemIndex(1);
+        dlg.CheckBox1()->setChecked(false);
+        dlg.CheckBox2()->setChecked(true);
+        for (int n = 4; n <= 9; ++n) dlg.UpDown(n)->setValue(130 + n);
+        dlg.RadioGroup2()->SetItemIndex(1);
+    }
+
+    struct AppFirst {
+        AppFirst() { App(); }
+    } appFirst_;  // the dialog needs the application object
+    TEform2 dlg;
+};
+
+}  // namespace
+
+TEST_F(Options, DesignCaptionsAndControls) {
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Options"));
+    EXPECT_TRUE(texts("group").contains("JPEG save Parameters"));
+    EXPECT_TRUE(texts("group").contains("Files and Folders"));
+    EXPECT_TRUE(texts("group").contains("Color balance"));
+    const QStringList labels = texts("label");
+    for (const char* l : {"Compression factor", "(100 =  no compression)", "Red", "Green", "Blue"})
+        EXPECT_TRUE(labels.contains(QString::fromLatin1(l))) << l;
+    // No cancel: changes apply as they are made.
+    QStringList buttons = texts("button");
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({"OK", "Reset standard Parameters"}));
+
+    ASSERT_NE(dlg.RadioGroup1(), nullptr);
+    EXPECT_EQ(dlg.RadioGroup1()->objectName(), QStringLiteral("RadioGroup1"));
+    EXPECT_EQ(dlg.RadioGroup1()->title(), QStringLiteral("Progressive display"));
+    ASSERT_EQ(dlg.RadioGroup1()->Count(), 2);
+    EXPECT_EQ(dlg.RadioGroup1()->Item(0)->text(), QStringLiteral("No"));
+    EXPECT_EQ(dlg.RadioGroup1()->Item(1)->text(), QStringLiteral("Yes"));
+    EXPECT_EQ(dlg.RadioGroup2()->objectName(), QStringLiteral("RadioGroup2"));
+    EXPECT_EQ(dlg.RadioGroup2()->title(), QStringLiteral("Balance Button"));
+    ASSERT_EQ(dlg.RadioGroup2()->Count(), 2);
+    EXPECT_EQ(dlg.RadioGroup2()->Item(0)->text(), QStringLiteral("Flesh color"));
+    EXPECT_EQ(dlg.RadioGroup2()->Item(1)->text(), QStringLiteral("Landscape color"));
+    EXPECT_EQ(dlg.CheckBox1()->objectName(), QStringLiteral("CheckBox1"));
+    EXPECT_EQ(dlg.CheckBox1()->text(), QStringLiteral("Next file Auto Opening"));
+    EXPECT_EQ(dlg.CheckBox2()->objectName(), QStringLiteral("CheckBox2"));
+    EXPECT_EQ(dlg.CheckBox2()->text(), QString::fromUtf8("Mémorizer last working folder"));
+}
+
+TEST_F(Options, DefaultsAndRanges) {
+    EXPECT_EQ(dlg.JpegQuality(), 90);
+    EXPECT_FALSE(dlg.Progressive());
+    EXPECT_EQ(dlg.RadioGroup1()->ItemIndex(), 0);
+    EXPECT_TRUE(dlg.NextFileAutoOpening());
+    EXPECT_FALSE(dlg.MemorizeLastFolder());
+    EXPECT_EQ(dlg.BalanceButton(), 0);
+    const lum::BalanceTargets t = dlg.Targets();
+    EXPECT_EQ(t.flesh, (lum::Rgb{200, 160, 145}));
+    EXPECT_EQ(t.landscape, (lum::Rgb{190, 180, 170}));
+
+    struct Range {
+        const char* name;
+        int min, max;
+    };
+    for (const Range& r : {Range{"UpDownJPG", 10, 100}, Range{"UpDown4", 128, 255}, Range{"UpDown5", 128, 255},
+                           Range{"UpDown6", 128, 255}, Range{"UpDown7", 128, 255}, Range{"UpDown8", 128, 255},
+                           Range{"UpDown9", 128, 255}}) {
+        TUpDownSpin* s = spin(r.name);
+        ASSERT_NE(s, nullptr) << r.name;
+        EXPECT_EQ(s->minimum(), r.min) << r.name;
+        EXPECT_EQ(s->maximum(), r.max) << r.name;
+        EXPECT_FALSE(s->wrapping()) << r.name;
+        // The arrows stop at the ends.
+        s->setValue(r.max);
+        s->stepBy(1);
+        EXPECT_EQ(s->value(), r.max) << r.name;
+        s->setValue(r.min);
+        s->stepBy(-1);
+        EXPECT_EQ(s->value(), r.min) << r.name;
+    }
+    // The accessors read the controls themselves.
+    spin("UpDownJPG")->setValue(10);
+    spin("UpDown8")->setValue(255);
+    EXPECT_EQ(dlg.JpegQuality(), 10);
+    EXPECT_EQ(dlg.Targets().landscape.G, 255);
+}
+
+TEST_F(Options, TypedQualityCountsAtOnce) {
+    QLineEdit* edit = dlg.UpDownJPG()->Edit();
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    edit->insert(QStringLiteral("42"));
+    EXPECT_EQ(dlg.JpegQuality(), 42);
+}
+
+TEST_F(Options, ResetRestoresEverythingButTheBalanceButton) {
+    changeEverything();
+    ASSERT_EQ(dlg.JpegQuality(), 55);
+    dlg.findChild<QPushButton*>("Button1")->click();
+    EXPECT_EQ(dlg.JpegQuality(), 90);
+    EXPECT_FALSE(dlg.Progressive());
+    EXPECT_TRUE(dlg.NextFileAutoOpening());
+    EXPECT_FALSE(dlg.MemorizeLastFolder());
+    EXPECT_EQ(dlg.Targets().flesh, (lum::Rgb{200, 160, 145}));
+    EXPECT_EQ(dlg.Targets().landscape, (lum::Rgb{190, 180, 170}));
+    EXPECT_EQ(dlg.BalanceButton(), 1);
+}
+
+TEST_F(Options, OkClosesAndKeepsTheChanges) {
+    QWidget owner;
+    owner.setGeometry(0, 0, 200, 150);
+    owner.show();
+    TEform2 d(&owner);
+    d.show();
+    Pump();
+    // Centred on the screen, not over the small window at the corner.
+    const QRect screen = d.screen()->availableGeometry();
+    EXPECT_LE((d.frameGeometry().center() - screen.center()).manhattanLength(), 4);
+
+    d.UpDownJPG()->setValue(70);
+    d.findChild<QPushButton*>("BitBtn1")->click();
+    Pump();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.JpegQuality(), 70);
+}
