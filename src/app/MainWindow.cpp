@@ -146,7 +146,14 @@ public:
         if (!Eform3) return;
         Eform3->Refresh();
         QListWidget* list = Eform3->FileListBox1;
-        if (!list || selectIndex < 0 || selectIndex >= list->count()) return;
+        if (!list) return;
+        if (selectIndex < 0) {
+            // Nothing was selected: the fresh list must not pick its first file by itself.
+            const QSignalBlocker quiet(list);
+            list->setCurrentRow(-1);
+            return;
+        }
+        if (selectIndex >= list->count()) return;
         Eform3->SelectFile(QDir(Eform3->Directory()).filePath(list->item(selectIndex)->text()));
     }
 };

@@ -1,16 +1,18 @@
 #include "app/Saving.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <exception>
 #include <sys/stat.h>
 
 #include "app/OptionsDialog.h"
 #include "image/Codec.h"
+#include "view/FileOps.h"
 
 namespace lum {
 
+// In the file dialog's own notation; the first pattern gives the default extension.
 const char* const kSaveFilterMain = "JPG(*.jpg)";
 const char* const kSaveFilterCompare = "JPG(*.jpg);Bitmaps(*.bmp) (*.jpg *.bmp)";
 const char* const kDeleteRefusedText =
@@ -20,6 +22,7 @@ namespace {
 
 const char* const kReplaceCaption = "Save or Replace?";
 const char* const kReplaceText = "Do you want to replace the orginal Photo file?";
+const char* const kTrashCaption = "Confirm File Delete";
 
 #ifdef _WIN32
 constexpr const char* kSeparators = "/\\";
@@ -146,14 +149,23 @@ bool PhotoSaving::BtenregistrerClick() {
 bool PhotoSaving::Supprimer1Click() {
     const std::string selected = chooser_ ? chooser_->SelectedPath() : std::string();
     const int index = chooser_ ? chooser_->SelectedIndex() : -1;
-    if (selected != st_.CurrentFileName) {
+    // Without a picked file there is nothing to delete: refused like a mismatch.
+    if (selected != st_.CurrentFileName || st_.CurrentFileName.empty()) {
         prompts_.Message(kDeleteRefusedText);
         return false;
     }
-    if (st_.CurrentFileName.empty()) return false;  // nothing picked, nothing to delete
+    // Any question re-activates the window, which forgets the current file name.
+    const std::string path = st_.CurrentFileName;
+    const QString qpath = QString::fromStdString(path);
 
-    const bool moved = QFile::moveToTrash(QString::fromStdString(st_.CurrentFileName));
-    if (!moved) prompts_.Error("The photo file could not be moved to the trash:\n" + st_.CurrentFileName);
+    // The desktop's trash asks nothing itself; this stands for the confirmation it would ask.
+    const std::string question =
+        "Do you want to move \"" + QFileInfo(qpath).fileName().toStdString() + "\" to the Trash?";
+    bool moved = false;
+    if (prompts_.AskYesNo(kTrashCaption, question)) {
+        moved = lum::files::MoveToTrash(qpath);
+        if (!moved) prompts_.Error("The photo file could not be moved to the trash:\n" + path);
+    }
     if (chooser_) chooser_->RefreshFileList(index - 1 >= 0 ? index - 1 : -1);
     return moved;
 }

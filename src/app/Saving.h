@@ -38,8 +38,8 @@ public:
     // Menu save: silent when the chooser's selected file is the current file, JPEG or BMP by
     // extension, overwrites without a question. Returns true when a file was written.
     bool BtenregistrerClick();
-    // Delete: moves the current file to the trash when it is the chooser's selected file.
-    // Returns true when the file was moved.
+    // Delete: moves the current file to the trash, after a confirmation, when it is the
+    // chooser's selected file; refused otherwise. Returns true when the file was moved.
     bool Supprimer1Click();
 
     // Save dialog filter (the compare window offers BMP as well).

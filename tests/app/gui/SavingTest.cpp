@@ -1,0 +1,532 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "GuiTestSupport.h"
+#include "app/Forms.h"
+#include "app/OptionsDialog.h"
+#include "app/QtPrompts.h"
+#include "app/Saving.h"
+#include "compose/PictureChooser.h"
+#include "image/Codec.h"
+#include "widgets/DesignControls.h"
+
+using namespace guitest;
+
+namespace {
+
+const char* const kReplaceQuestion = "Save or Replace?: Do you want to replace the orginal Photo file?";
+
+// Answers like RecordingPrompts and remembers what each save dialog was shown.
+class ScriptedPrompts : public lum::RecordingPrompts {
+public:
+    struct Dialog {
+        std::string folder, filter, proposed;
+    };
+    std::vector<Dialog> dialogs;
+    std::vector<std::string> errors;
+
+    bool AskSaveFile(const std::string& title, const std::string& folder, const std::string& filter,
+                     std::string& path) override {
+        dialogs.push_back({folder, filter, path});
+        return RecordingPrompts::AskSaveFile(title, folder, filter, path);
+    }
+    void Error(const std::string& text) override { errors.push_back(text); }
+};
+
+class FakeChooser : public lum::PictureChooserLink {
+public:
+    std::string selected;
+    int index = -1;
+    std::vector<int> refreshes;
+    std::string SelectedPath() const override { return selected; }
+    int SelectedIndex() const override { return index; }
+    void RefreshFileList(int selectIndex) override { refreshes.push_back(selectIndex); }
+};
+
+std::vector<uint8_t> bytesOf(const QString& path) { return lum::ReadFileBytes(path.toStdString()); }
+
+void writeBytes(const QString& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path.toStdString(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                            static_cast<std::streamsize>(bytes.size()));
+}
+
+bool hasMarker(const std::vector<uint8_t>& jpeg, uint8_t marker) {
+    for (size_t i = 0; i + 1 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == marker) return true;
+    return false;
+}
+
+// A home of its own for the length of a test, so the trash is a throw-away folder beside the
+// photos (the same disk, so the home trash is used and none is made at the disk's top).
+class TempHome {
+public:
+    explicit TempHome(const QString& home)
+        : oldHome_(qgetenv("HOME")), oldData_(qgetenv("XDG_DATA_HOME")),
+          hadData_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
+        QDir().mkpath(home);
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
+    }
+    ~TempHome() {
+        qputenv("HOME", oldHome_);
+        if (hadData_) qputenv("XDG_DATA_HOME", oldData_);
+        else qunsetenv("XDG_DATA_HOME");
+    }
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+    static QString TrashFiles() {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files";
+    }
+
+private:
+    QByteArray oldHome_, oldData_;
+    bool hadData_;
+};
+
+// The flows on their own, with a scripted chooser.
+class SavingFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        ASSERT_TRUE(dir.isValid());
+        st.WorkImage = Pattern(40, 30);
+        st.CurrentFolder = dir.path().toStdString();
+        saving.SetMenuSaveDelayMs(0);
+    }
+    std::string file(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
+    std::vector<uint8_t> jpegOf(int quality, bool progressive, const lum::JpegMetadata* meta = nullptr) const {
+        lum::JpegEncodeOptions o;
+        o.quality = quality;
+        o.progressive = progressive;
+        o.metadata = meta;
+        return lum::EncodeJpeg(st.WorkImage, o);
+    }
+
+    struct AppFirst {
+        AppFirst() { App(); }
+    } appFirst_;  // the Options dialog needs the application object
+    QTemporaryDir dir;
+    lum::EditState st;
+    ScriptedPrompts prompts;
+    TEform2 options;
+    FakeChooser chooser;
+    lum::PhotoSaving saving{st, prompts, options, &chooser};
+};
+
+}  // namespace
+
+// ---- Save / Save as
+
+TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
+    st.Saved = false;
+    st.NewImagePending = true;
+    st.Macro.MacroState = 1;  // recording
+    chooser.index = 2;
+    const std::string out = file("new.jpg");
+    prompts.savePaths = {out};
+
+    EXPECT_TRUE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_EQ(bytesOf(QString::fromStdString(out)), jpegOf(90, false));
+    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(st.Saved);
+    EXPECT_FALSE(st.NewImagePending);
+    EXPECT_EQ(st.CurrentFileName, out);
+    EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
+    EXPECT_EQ(st.Macro.MacroState, 3);
+    EXPECT_EQ(chooser.refreshes, std::vector<int>({2}));
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"new.jpg"}));
+}
+
+TEST_F(SavingFlow, QualityAndProgressiveAreReadWhenSaving) {
+    options.UpDownJPG()->setValue(35);
+    options.RadioGroup1()->SetItemIndex(1);
+    prompts.savePaths = {file("a.jpg")};
+    ASSERT_TRUE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    const std::vector<uint8_t> written = bytesOf(dir.filePath("a.jpg"));
+    EXPECT_EQ(written, jpegOf(35, true));
+    EXPECT_TRUE(hasMarker(written, 0xC2));  // progressive frame
+}
+
+TEST_F(SavingFlow, DialogGetsTheJpegFilterAndTheProposedName) {
+    // First save: no save folder yet, the dialog starts in the current folder with no name.
+    prompts.savePaths = {""};
+    saving.SaveAndReplacePhotoSpeedButtonClick();
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogs[0].folder, st.CurrentFolder);
+    EXPECT_EQ(prompts.dialogs[0].proposed, "");
+    EXPECT_EQ(lum::QtPrompts::QtFilter(prompts.dialogs[0].filter), QStringLiteral("JPG(*.jpg)"));
+    EXPECT_EQ(lum::QtPrompts::DefaultSuffix(prompts.dialogs[0].filter), QStringLiteral("jpg"));
+
+    st.SaveFolder = dir.filePath("out").toStdString();
+    st.CurrentFileName = "/elsewhere/photo.jpg";
+    saving.SaveAndReplacePhotoSpeedButtonClick();
+    EXPECT_EQ(prompts.dialogs[1].proposed, st.SaveFolder + "/photo.jpg");
+    EXPECT_EQ(prompts.dialogs[1].folder, st.SaveFolder);
+
+    // After the window forgot the current file, only the folder is proposed.
+    st.CurrentFileName.clear();
+    saving.SaveAndReplacePhotoSpeedButtonClick();
+    EXPECT_EQ(prompts.dialogs[2].proposed, st.SaveFolder + "/");
+}
+
+TEST_F(SavingFlow, CancelWritesNothingAndKeepsThePhotoUnsaved) {
+    st.Saved = false;
+    st.NewImagePending = true;
+    st.SaveFolder = "/kept";
+    st.CurrentFileName = "/kept/photo.jpg";
+    prompts.savePaths = {""};
+    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_FALSE(st.Saved);
+    EXPECT_TRUE(st.NewImagePending);
+    EXPECT_EQ(st.SaveFolder, "/kept");
+    EXPECT_EQ(st.CurrentFileName, "/kept/photo.jpg");
+    EXPECT_TRUE(chooser.refreshes.empty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(SavingFlow, ExistingFileIsReplacedOnlyOnYes) {
+    const QString existing = dir.filePath("photo.jpg");
+    const std::vector<uint8_t> original = {0xFF, 0xD8, 0xFF, 0xD9, 1, 2, 3};
+    writeBytes(existing, original);
+    st.Saved = false;
+
+    // No: the file stays, the name is taken over, the photo stays unsaved.
+    prompts.savePaths = {existing.toStdString()};
+    prompts.answers = {false};
+    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    ASSERT_EQ(prompts.questions, std::vector<std::string>({kReplaceQuestion}));
+    EXPECT_EQ(bytesOf(existing), original);
+    EXPECT_FALSE(st.Saved);
+    EXPECT_EQ(st.CurrentFileName, existing.toStdString());
+    EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
+
+    // Yes: replaced.
+    prompts.savePaths = {existing.toStdString()};
+    prompts.answers = {true};
+    EXPECT_TRUE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_EQ(prompts.questions.size(), 2u);
+    EXPECT_EQ(bytesOf(existing), jpegOf(90, false));
+    EXPECT_TRUE(st.Saved);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.jpg"}));
+}
+
+TEST_F(SavingFlow, AFailingEncoderLeavesTheOriginalAndIsReported) {
+    const QString existing = dir.filePath("photo.jpg");
+    const std::vector<uint8_t> original = jpegOf(80, false);
+    writeBytes(existing, original);
+    st.WorkImage = lum::Image();  // nothing the encoder can write
+    st.Saved = false;
+    prompts.savePaths = {existing.toStdString()};
+    prompts.answers = {true};
+    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(bytesOf(existing), original);
+    EXPECT_FALSE(st.Saved);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.jpg"}));
+}
+
+TEST_F(SavingFlow, AnUnwritableFolderLeavesTheOriginalAndIsReported) {
+    if (::getuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+    const QString sub = dir.filePath("locked");
+    ASSERT_TRUE(QDir().mkpath(sub));
+    const QString existing = sub + "/photo.jpg";
+    const std::vector<uint8_t> original = jpegOf(80, false);
+    writeBytes(existing, original);
+    QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
+    st.Saved = false;
+
+    prompts.savePaths = {existing.toStdString(), (sub + "/other.jpg").toStdString()};
+    prompts.answers = {true};
+    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(prompts.errors.size(), 2u);
+    EXPECT_EQ(bytesOf(existing), original);
+    EXPECT_FALSE(st.Saved);
+    EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.jpg"}));
+}
+
+// ---- menu save
+
+TEST_F(SavingFlow, MenuSaveChoosesBmpByExtensionOnly) {
+    st.Saved = false;
+    for (const char* name : {"a.bmp", "b.BMP", "c.jpeg", "d", "e.bmp.jpg"}) {
+        prompts.savePaths = {file(name)};
+        ASSERT_TRUE(saving.BtenregistrerClick()) << name;
+        const std::vector<uint8_t> bytes = bytesOf(QString::fromStdString(file(name)));
+        const bool bmp = lum::HasBmpExtension(name);
+        EXPECT_EQ(lum::SniffFormat(bytes.data(), bytes.size()), bmp ? lum::FileFormat::Bmp : lum::FileFormat::Jpeg)
+            << name;
+        if (bmp) {
+            EXPECT_EQ(lum::DecodeBmp(bytes.data(), bytes.size()), st.WorkImage) << name;
+        }
+        EXPECT_EQ(st.CurrentFileName, file(name));
+    }
+    EXPECT_FALSE(st.Saved);  // the menu save leaves it alone
+    EXPECT_TRUE(prompts.questions.empty());
+}
+
+TEST_F(SavingFlow, MenuSaveOverwritesWithoutAsking) {
+    const QString existing = dir.filePath("photo.jpg");
+    writeBytes(existing, {1, 2, 3});
+    prompts.savePaths = {existing.toStdString()};
+    EXPECT_TRUE(saving.BtenregistrerClick());
+    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_EQ(bytesOf(existing), jpegOf(90, false));
+}
+
+TEST_F(SavingFlow, MenuSaveIsSilentForTheChoosersCurrentFile) {
+    const std::string photo = file("photo.jpg");
+    writeBytes(QString::fromStdString(photo), {1, 2, 3});
+    chooser.selected = photo;
+    chooser.index = 4;
+    st.CurrentFileName = photo;
+    st.SaveFolder = "/somewhere/else";
+    EXPECT_TRUE(saving.BtenregistrerClick());
+    EXPECT_TRUE(prompts.dialogs.empty());
+    EXPECT_EQ(bytesOf(QString::fromStdString(photo)), jpegOf(90, false));
+    EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
+    EXPECT_EQ(chooser.refreshes, std::vector<int>({4}));
+}
+
+TEST_F(SavingFlow, MenuSaveAsksWhenTheChoiceIsNotTheCurrentPhoto) {
+    const std::string photo = file("photo.jpg");
+    chooser.selected = photo;
+
+    // A new image is pending: the dialog proposes the chooser's file.
+    st.CurrentFileName = photo;
+    st.NewImagePending = true;
+    prompts.savePaths = {""};
+    EXPECT_FALSE(saving.BtenregistrerClick());
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogs[0].proposed, photo);
+    EXPECT_TRUE(st.NewImagePending);
+
+    // The names differ only in case: still not the same file.
+    st.NewImagePending = false;
+    st.CurrentFileName = file("PHOTO.jpg");
+    EXPECT_FALSE(saving.BtenregistrerClick());
+    EXPECT_EQ(prompts.dialogs.size(), 2u);
+
+    // With a save folder the proposal is the folder and the current file's name.
+    st.SaveFolder = "/out";
+    EXPECT_FALSE(saving.BtenregistrerClick());
+    EXPECT_EQ(prompts.dialogs[2].proposed, "/out/PHOTO.jpg");
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+// ---- Delete
+
+namespace {
+
+class DeleteFlow : public SavingFlow {
+protected:
+    void SetUp() override {
+        SavingFlow::SetUp();
+        home = std::make_unique<TempHome>(dir.filePath("home"));
+        trashFiles = TempHome::TrashFiles();
+        ASSERT_TRUE(trashFiles.startsWith(dir.path())) << trashFiles.toStdString();
+        photo = dir.filePath("photo.jpg");
+        writeBytes(photo, {1, 2, 3});
+    }
+    void TearDown() override { home.reset(); }
+
+    std::unique_ptr<TempHome> home;
+    QString trashFiles, photo;
+};
+
+}  // namespace
+
+TEST_F(DeleteFlow, MovesTheCurrentFileToTheTrashAfterConfirmation) {
+    chooser.selected = photo.toStdString();
+    chooser.index = 3;
+    st.CurrentFileName = photo.toStdString();
+    const lum::Image before = st.WorkImage;
+
+    prompts.answers = {false};
+    EXPECT_FALSE(saving.Supprimer1Click());
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_NE(prompts.questions[0].find("photo.jpg"), std::string::npos);
+    EXPECT_TRUE(QFileInfo::exists(photo));
+
+    prompts.answers = {true};
+    EXPECT_TRUE(saving.Supprimer1Click());
+    EXPECT_FALSE(QFileInfo::exists(photo));
+    EXPECT_TRUE(QFileInfo::exists(trashFiles + "/photo.jpg"));
+    EXPECT_EQ(bytesOf(trashFiles + "/photo.jpg"), std::vector<uint8_t>({1, 2, 3}));
+    EXPECT_EQ(chooser.refreshes, std::vector<int>({2, 2}));  // the entry before the deleted one
+    EXPECT_EQ(st.WorkImage, before);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(DeleteFlow, FirstEntryLeavesNoSelection) {
+    chooser.selected = photo.toStdString();
+    chooser.index = 0;
+    st.CurrentFileName = photo.toStdString();
+    prompts.answers = {true};
+    EXPECT_TRUE(saving.Supprimer1Click());
+    EXPECT_EQ(chooser.refreshes, std::vector<int>({-1}));
+}
+
+TEST_F(DeleteFlow, RefusedUnlessTheChoosersFileIsTheCurrentOne) {
+    const std::string refused = lum::kDeleteRefusedText;
+    EXPECT_EQ(refused,
+              "Delete refused: neaw image loaded.\n\rVous have to reopen the image file and then delete it.");
+
+    // Another file picked in the chooser.
+    chooser.selected = dir.filePath("other.jpg").toStdString();
+    st.CurrentFileName = photo.toStdString();
+    EXPECT_FALSE(saving.Supprimer1Click());
+    // The window forgot the current file (it was re-activated).
+    chooser.selected = photo.toStdString();
+    st.CurrentFileName.clear();
+    EXPECT_FALSE(saving.Supprimer1Click());
+    // Nothing picked and nothing loaded: nothing to delete.
+    chooser.selected.clear();
+    EXPECT_FALSE(saving.Supprimer1Click());
+
+    EXPECT_EQ(prompts.messages, std::vector<std::string>(3, refused));
+    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(chooser.refreshes.empty());
+    EXPECT_TRUE(QFileInfo::exists(photo));
+    EXPECT_FALSE(QFileInfo::exists(trashFiles));
+}
+
+TEST_F(DeleteFlow, AFileThatIsGoneIsReported) {
+    chooser.selected = dir.filePath("gone.jpg").toStdString();
+    st.CurrentFileName = chooser.selected;
+    prompts.answers = {true};
+    EXPECT_FALSE(saving.Supprimer1Click());
+    EXPECT_EQ(prompts.errors.size(), 1u);
+}
+
+// ---- through the main window
+
+namespace {
+
+class WindowSaving : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        ASSERT_TRUE(dir.isValid());
+        lum::CreateForms(&prompts);
+        w = MemPhotoActionForm;
+        w->show();
+        Pump();
+    }
+    void TearDown() override { lum::DestroyForms(); }
+    QToolButton* saveButton() { return w->findChild<QToolButton*>("SaveAndReplacePhotoSpeedButton"); }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    TMemPhotoActionForm* w = nullptr;
+};
+
+}  // namespace
+
+TEST_F(WindowSaving, SavedJpegKeepsThePhotosMetadata) {
+    const QString src = QString::fromLatin1(LUMORA_TEST_DATA) + "/photos/hubble_deep_field.jpg";
+    const QString photo = dir.filePath("hubble.jpg");
+    ASSERT_TRUE(QFile::copy(src, photo));
+    lum::JpegMetadata original;
+    {
+        const std::vector<uint8_t> bytes = bytesOf(photo);
+        lum::DecodeJpeg(bytes.data(), bytes.size(), &original);
+    }
+    bool hasExif = false;
+    for (const lum::JpegSegment& s : original.segments)
+        hasExif |= s.marker == 0xE1 && s.data.size() > 6 && std::equal(s.data.begin(), s.data.begin() + 4, "Exif");
+    ASSERT_TRUE(hasExif);
+
+    w->OpenPhotoFile(photo);
+    w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
+    const QString out = dir.filePath("optimized.jpg");
+    prompts.savePaths = {out.toStdString()};
+    saveButton()->click();
+    ASSERT_TRUE(prompts.errors.empty()) << prompts.errors.front();
+    EXPECT_TRUE(w->State().Saved);
+
+    lum::JpegMetadata saved;
+    const std::vector<uint8_t> bytes = bytesOf(out);
+    const lum::Image decoded = lum::DecodeJpeg(bytes.data(), bytes.size(), &saved);
+    EXPECT_EQ(decoded.width(), w->State().WorkImage.width());
+    ASSERT_EQ(saved.segments.size(), original.segments.size());
+    for (size_t i = 0; i < saved.segments.size(); ++i) {
+        EXPECT_EQ(saved.segments[i].marker, original.segments[i].marker) << i;
+        EXPECT_EQ(saved.segments[i].data, original.segments[i].data) << i;
+    }
+}
+
+TEST_F(WindowSaving, ButtonReadsTheOptionsDialogAndKeepsUnsavedOnCancel) {
+    w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 48, 32));
+    w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
+    ASSERT_FALSE(w->State().Saved);
+
+    prompts.savePaths = {""};
+    saveButton()->click();
+    EXPECT_FALSE(w->State().Saved);
+
+    Eform2->UpDownJPG()->setValue(20);
+    Eform2->RadioGroup1()->SetItemIndex(1);
+    const QString out = dir.filePath("out.jpg");
+    prompts.savePaths = {out.toStdString()};
+    saveButton()->click();
+    EXPECT_TRUE(w->State().Saved);
+    lum::JpegEncodeOptions o;
+    o.quality = 20;
+    o.progressive = true;
+    o.metadata = &w->State().CurrentMetadata;
+    EXPECT_EQ(bytesOf(out), lum::EncodeJpeg(w->State().WorkImage, o));
+}
+
+TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
+    const TempHome home(dir.filePath("home"));
+    const QString trashFiles = TempHome::TrashFiles();
+    ASSERT_TRUE(trashFiles.startsWith(dir.path())) << trashFiles.toStdString();
+
+    w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 48, 32));
+    ASSERT_TRUE(Eform3->SetDirectory(dir.path()));
+    {
+        // Nothing picked in the chooser, or the menu save would silently rewrite the photo.
+        const QSignalBlocker quiet(Eform3->FileListBox1);
+        Eform3->FileListBox1->setCurrentRow(-1);
+    }
+    ASSERT_TRUE(Eform3->FileName().isEmpty());
+    const QString out = dir.filePath("copy.bmp");
+    prompts.savePaths = {out.toStdString()};
+    Action(*w, "Btenregistrer")->trigger();
+    ASSERT_TRUE(QFileInfo(out).isFile());
+    EXPECT_EQ(w->State().CurrentFileName, out.toStdString());
+    // The chooser lists the new file and still has nothing selected.
+    EXPECT_EQ(Eform3->FileListBox1->count(), 2);
+    EXPECT_TRUE(Eform3->FileName().isEmpty());
+
+    // Not selected in the chooser: refused.
+    Action(*w, "Supprimer1")->trigger();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], lum::kDeleteRefusedText);
+    EXPECT_TRUE(QFileInfo(out).isFile());
+
+    // The refusal re-activated the window; save again, then delete with the new file selected.
+    prompts.savePaths = {out.toStdString()};
+    Action(*w, "Btenregistrer")->trigger();
+    ASSERT_TRUE(Eform3->SelectFile(out));
+    prompts.answers = {true};
+    Action(*w, "Supprimer1")->trigger();
+    EXPECT_FALSE(QFileInfo::exists(out));
+    EXPECT_TRUE(QFileInfo::exists(trashFiles + "/copy.bmp"));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("photo.jpg")));
+}
