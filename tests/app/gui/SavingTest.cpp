@@ -287,6 +287,21 @@ TEST_F(SavingFlow, MenuSaveOverwritesWithoutAsking) {
     EXPECT_EQ(bytesOf(existing), jpegOf(90, false));
 }
 
+TEST_F(SavingFlow, MenuSaveFailureKeepsTheFileAndTheName) {
+    const QString existing = dir.filePath("photo.bmp");
+    const std::vector<uint8_t> original = lum::EncodeBmp(st.WorkImage);
+    writeBytes(existing, original);
+    st.WorkImage = lum::Image();
+    st.CurrentFileName = "/before.jpg";
+    prompts.savePaths = {existing.toStdString()};
+    EXPECT_FALSE(saving.BtenregistrerClick());
+    EXPECT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(bytesOf(existing), original);
+    EXPECT_EQ(st.CurrentFileName, "/before.jpg");
+    EXPECT_TRUE(chooser.refreshes.empty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.bmp"}));
+}
+
 TEST_F(SavingFlow, MenuSaveIsSilentForTheChoosersCurrentFile) {
     const std::string photo = file("photo.jpg");
     writeBytes(QString::fromStdString(photo), {1, 2, 3});
