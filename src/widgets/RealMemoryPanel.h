@@ -10,7 +10,8 @@
 //   PanelStyle  [RM_Style]       painting style: 0, 1, 2, 10, 11, 101..105, 201, 202, 211, 212
 // Setting a property does not repaint; the change shows at the next paint (call Repaint()).
 // With a band width of 0 or 1, or a panel of 2 pixels or less, the panel paints as a plain
-// raised panel with its caption.
+// raised panel with its caption. A new panel (white colours, band 0, style 0) looks plain until
+// its design sets all five.
 #pragma once
 #include <QColor>
 #include <QImage>
