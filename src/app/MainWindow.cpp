@@ -978,9 +978,12 @@ const TEform2& TMemPhotoActionForm::options() {
 
 void TMemPhotoActionForm::askSaveBeforeSwitch() {
     if (st_.Optimized || !st_.Saved) {
+        // A Yes whose save wrote nothing keeps the photo unsaved: should the next photo fail
+        // to open, the optimized one stays on screen and closing must still ask about it.
         if (prompts().AskYesNo("Save or Replace?", "Do you want to replace the orginal Photo file?"))
             SaveAndReplacePhotoSpeedButtonClick();
-        st_.Saved = true;
+        else
+            st_.Saved = true;
     }
 }
 

@@ -144,6 +144,27 @@ TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
     EXPECT_EQ(w->State().MemoryImage.width(), 90);
 }
 
+TEST_F(PhotoLoading, ACancelledSaveBeforeAFailedSwitchKeepsThePhotoUnsaved) {
+    const QString good = WriteJpeg(dir.filePath("good.jpg"), 90, 60);
+    w->OpenPhotoFile(good);
+    w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
+    const lum::Image optimized = w->State().WorkImage;
+    ASSERT_FALSE(w->State().Saved);
+
+    const QString bad = dir.filePath("bad.jpg");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00 this is not a photo", 28));
+    f.close();
+    prompts.answers = {true};  // yes, save first ...
+    prompts.savePaths = {""};  // ... but the save dialog is cancelled
+    drop(bad);
+
+    EXPECT_EQ(w->State().WorkImage, optimized);
+    EXPECT_FALSE(w->State().Saved);  // so closing still asks about the optimized photo
+    EXPECT_TRUE(QFileInfo(good).exists());
+}
+
 TEST_F(PhotoLoading, OnlyJpegFilesAreAcceptedAsDrops) {
     const QString text = dir.filePath("notes.txt");
     QFile f(text);
