@@ -9,15 +9,7 @@ QColor Maroon() { return QColor(128, 0, 0); }
 
 namespace {
 
-RealMemoryPanelLook look(int style, int bound, QColor back, QColor middle, QColor front) {
-    RealMemoryPanelLook l;
-    l.style = style;
-    l.boundWidth = bound;
-    l.back = back;
-    l.middle = middle;
-    l.front = front;
-    return l;
-}
+constexpr auto look = &RealMemoryPanelLook::Of;
 
 const QHash<QString, RealMemoryPanelLook>& skins() {
     static const QHash<QString, RealMemoryPanelLook> table = [] {

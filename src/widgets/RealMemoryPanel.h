@@ -26,6 +26,17 @@ struct RealMemoryPanelLook {
     QColor back{Qt::white};
     int boundWidth = 0;
     int style = 0;
+
+    // In the order the designs list them.
+    static RealMemoryPanelLook Of(int style, int bound, QColor back, QColor middle, QColor front) {
+        RealMemoryPanelLook l;
+        l.style = style;
+        l.boundWidth = bound;
+        l.back = back;
+        l.middle = middle;
+        l.front = front;
+        return l;
+    }
 };
 
 class TRealMemoryPanel : public QWidget {

@@ -12,6 +12,15 @@
 
 namespace {
 
+int OpaquePixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) > 0) ++n;
+    return n;
+}
+int OpaquePixels(const QPixmap& pm) { return OpaquePixels(pm.toImage()); }
+
 // Opaque pixels of an SVG drawn at the given size.
 int Ink(const QString& path, QSize size) {
     QSvgRenderer r(path);
@@ -21,11 +30,7 @@ int Ink(const QString& path, QSize size) {
     QPainter p(&img);
     r.render(&p);
     p.end();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(img.pixel(x, y)) > 0) ++n;
-    return n;
+    return OpaquePixels(img);
 }
 
 QSet<QString> Shipped(const QString& folder) {
@@ -34,15 +39,6 @@ QSet<QString> Shipped(const QString& folder) {
     QDirIterator it(folder, {QStringLiteral("*.svg")});
     while (it.hasNext()) names.insert(QFileInfo(it.next()).completeBaseName());
     return names;
-}
-
-int OpaquePixels(const QPixmap& pm) {
-    const QImage img = pm.toImage();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(img.pixel(x, y)) > 0) ++n;
-    return n;
 }
 
 }  // namespace

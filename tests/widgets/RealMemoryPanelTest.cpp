@@ -20,15 +20,7 @@ const QColor kBlue(0, 0, 255);
 // What the area looked like before the panel painted: shows what was left alone.
 const QRgb kUntouched = 0x01FE03;
 
-RealMemoryPanelLook Look(int style, int bound, QColor back, QColor middle, QColor front) {
-    RealMemoryPanelLook l;
-    l.style = style;
-    l.boundWidth = bound;
-    l.back = back;
-    l.middle = middle;
-    l.front = front;
-    return l;
-}
+constexpr auto Look = &RealMemoryPanelLook::Of;
 
 struct Painted {
     QImage img;

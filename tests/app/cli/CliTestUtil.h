@@ -74,8 +74,8 @@ inline Result Lumora(const std::string& args, const std::string& prefix = "") {
     TempDir io;
     const fs::path out = io / "stdout", err = io / "stderr";
     // A hard limit, so a command that never ends fails its test instead of stalling the run.
-    std::string cmd = prefix + " timeout -k 5 300 " + Quote(LUMORA_BINARY) + " " + args + " >" + Quote(out.string()) + " 2>" +
-                      Quote(err.string()) + " </dev/null";
+    std::string cmd = prefix + " timeout -k 5 300 " + Quote(LUMORA_BINARY) + " " + args + " >" +
+                      Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
     int raw = std::system(cmd.c_str());
     Result r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + (WIFSIGNALED(raw) ? WTERMSIG(raw) : 0);
