@@ -65,12 +65,24 @@ FitResult FitRect(int boxW, int boxH, int imgW, int imgH, int marginX, int margi
 }
 
 int IntDistance(int ax, int ay, int bx, int by) {
-    long long dx = bx - ax, dy = by - ay;
-    long long s = dx * dx + dy * dy;
-    long long q = (s + 1) / 2;
+    const int64_t dx = int64_t{bx} - ax, dy = int64_t{by} - ay;
+    return IntDistanceOfSquare(dx * dx + dy * dy);
+}
+
+int IntDistanceOfSquare(int64_t s) {
+    int64_t q = (s + 1) / 2;
     for (int i = 0; i < 12; ++i)
         if (q > 0) q = (q + s / q) / 2;
     return static_cast<int>(q);
+}
+
+ColourWindow MakeColourWindow(Colour centre, int half) {
+    const auto lo = [half](int v) { return static_cast<int>(std::max<int64_t>(int64_t{v} - half, 0)); };
+    const auto hi = [half](int v) { return static_cast<int>(std::min<int64_t>(int64_t{v} + half, 255)); };
+    ColourWindow w;
+    w.lo = {lo(ColourR(centre)), lo(ColourG(centre)), lo(ColourB(centre))};
+    w.hi = {hi(ColourR(centre)), hi(ColourG(centre)), hi(ColourB(centre))};
+    return w;
 }
 
 }  // namespace lum

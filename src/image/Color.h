@@ -43,5 +43,18 @@ FitResult FitRect(int boxW, int boxH, int imgW, int imgH, int marginX, int margi
 
 // Integer distance by twelve Newton steps (not always the exact square root).
 int IntDistance(int ax, int ay, int bx, int by);
+// The same steps on a squared distance s >= 0: s = 3 gives 2, s = 24 gives 5, s = 35 gives 6.
+int IntDistanceOfSquare(int64_t s);
+
+// A per-channel window centre - half .. centre + half, each end limited to 0..255
+// (empty when half is negative enough that lo > hi).
+struct ColourWindow {
+    Rgb lo{0, 0, 0}, hi{255, 255, 255};
+    bool contains(int r, int g, int b) const {
+        return lo.R <= r && r <= hi.R && lo.G <= g && g <= hi.G && lo.B <= b && b <= hi.B;
+    }
+    bool contains(Colour c) const { return contains(ColourR(c), ColourG(c), ColourB(c)); }
+};
+ColourWindow MakeColourWindow(Colour centre, int half);
 
 }  // namespace lum

@@ -88,6 +88,25 @@ TEST(Color, IntDistanceFollowsTheIteration) {
     EXPECT_EQ(IntDistance(0, 0, 2, 0), 2);
     EXPECT_EQ(IntDistance(7, 7, 4, 3), 5);
     EXPECT_EQ(IntDistance(0, 0, -10, 0), 10);
+    // Where the steps alternate they end on the upper value: not the integer square root.
+    const std::pair<int64_t, int> bySquare[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {8, 2},
+                                                {24, 5}, {35, 6}, {48, 6}, {99, 9}, {120, 11}};
+    for (const auto& [s, d] : bySquare) EXPECT_EQ(IntDistanceOfSquare(s), d) << "s = " << s;
+    // (12, 12) from the centre lies outside a brush of radius 16 although its true distance is 16.97.
+    EXPECT_EQ(IntDistance(0, 0, 12, 12), 17);
+}
+
+TEST(Color, ColourWindowIsClippedPerChannel) {
+    const ColourWindow w = MakeColourWindow(MakeColour(250, 5, 0), 8);
+    EXPECT_EQ(w.lo, (Rgb{242, 0, 0}));
+    EXPECT_EQ(w.hi, (Rgb{255, 13, 8}));
+    EXPECT_TRUE(w.contains(242, 13, 8));
+    EXPECT_FALSE(w.contains(241, 0, 0));
+    EXPECT_FALSE(w.contains(250, 14, 0));
+    EXPECT_FALSE(w.contains(MakeColour(250, 5, 9)));
+    const ColourWindow grey = MakeColourWindow(MakeColour(128, 128, 128), 24);
+    EXPECT_EQ(grey.lo, (Rgb{104, 104, 104}));
+    EXPECT_EQ(grey.hi, (Rgb{152, 152, 152}));
 }
 
 TEST(Color, FitRect) {
