@@ -147,25 +147,29 @@ TEST(ShapeEllipse, LargeEllipseRowsMatchThePixelRule) {
 }
 
 TEST(ShapePen, FilledShapesWithPenTwoMatchTheReferenceAndKeepTheirStraightExtent) {
+    // Heights 5, 9 and 19 put pixel centres exactly on some of these outlines.
     for (int w = 0; w <= 23; w += 1)
-        for (int h : {0, 1, 2, 5, 12}) {
+        for (int h : {0, 1, 2, 5, 9, 12, 19}) {
             const Rect box{10, 20, 10 + w, 20 + h};
             const Rect area = Around(box, 3);
-            for (int pen : {1, 2, 3}) {
-                const auto pic = Picture(Shape::PenEllipse(box, pen), area);
-                for (int y = area.Top; y < area.Bottom; ++y)
-                    for (int x = area.Left; x < area.Right; ++x)
-                        ASSERT_EQ(At(pic, area, x, y), ReferencePenEllipse(x, y, box, pen, false))
-                            << w << "x" << h << " pen " << pen << " at " << x << "," << y;
-                EXPECT_EQ(pic, MirrorX(pic));
-                EXPECT_EQ(pic, MirrorY(pic));
-            }
+            for (int pen : {1, 2, 3})
+                for (bool ring : {false, true}) {
+                    const auto pic = Picture(ring ? Shape::EllipseOutline(box, pen) : Shape::PenEllipse(box, pen), area);
+                    for (int y = area.Top; y < area.Bottom; ++y)
+                        for (int x = area.Left; x < area.Right; ++x)
+                            ASSERT_EQ(At(pic, area, x, y), ReferencePenEllipse(x, y, box, pen, ring))
+                                << w << "x" << h << " pen " << pen << " ring " << ring << " at " << x << "," << y;
+                    EXPECT_EQ(pic, MirrorX(pic));
+                    EXPECT_EQ(pic, MirrorY(pic));
+                }
             if (w >= 1 && h >= 1) {
                 // Pen 2 keeps the box's columns on the middle row(s), like pen 1.
                 const auto pic2 = Picture(Shape::PenRoundRect(box, 2, 0, 0), area);
                 EXPECT_EQ(pic2, Picture(Shape::Rectangle(box), area)) << w << "x" << h;
             }
         }
+    // A pixel centre exactly on the outline is outside.
+    EXPECT_FALSE(At(Picture(Shape::PenEllipse(Rect{0, 0, 4, 9}, 2), Rect{0, 0, 4, 9}), Rect{0, 0, 4, 9}, 0, 0));
     // A point with pen 2: the four pixels around it; with pen 1: nothing.
     EXPECT_EQ(Picture(Shape::PenEllipse(Rect{2, 2, 2, 2}, 2), Rect{0, 0, 4, 4}),
               (std::vector<std::string>{"....", ".##.", ".##.", "...."}));
@@ -235,6 +239,42 @@ TEST(ShapeRoundRect, NestedSmoothingRingsStayInsideTheirBoxes) {
     // The corners are round: the box corner pixel of the first ring stays black.
     EXPECT_EQ(m.at(1, 1), 0);
     EXPECT_EQ(m.at(W - 2, H - 2), 0);
+}
+
+namespace {
+
+// A rounded rectangle from its sides and corners, in doubled units: the sides lie (pen - 1) / 2
+// outside the box [L, R] x [T, B]; each corner is a quarter ellipse of max(corner, 1) + pen - 1
+// pixels (at most the side's length) set into the corner of those sides.
+bool ReferenceRoundRect(int x, int y, const Rect& b, int pen, int cw, int ch) {
+    const int64_t l = 2 * b.Left - (pen - 1), r = 2 * b.Right + (pen - 1);
+    const int64_t t = 2 * b.Top - (pen - 1), bo = 2 * b.Bottom + (pen - 1);
+    const int64_t px = 2 * x + 1, py = 2 * y + 1;
+    if (px <= l || px >= r || py <= t || py >= bo) return false;
+    const int64_t ex = std::min<int64_t>(std::max(cw, 1) + pen - 1, (r - l) / 2);
+    const int64_t ey = std::min<int64_t>(std::max(ch, 1) + pen - 1, (bo - t) / 2);
+    const int64_t cx = px < l + ex ? l + ex : (px > r - ex ? r - ex : px);
+    const int64_t cy = py < t + ey ? t + ey : (py > bo - ey ? bo - ey : py);
+    const i128 dx = px - cx, dy = py - cy;
+    return dx * dx * ey * ey + dy * dy * ex * ex < static_cast<i128>(ex) * ex * ey * ey;
+}
+
+}  // namespace
+
+TEST(ShapeRoundRect, MatchesTheSidesAndCornersReference) {
+    for (int w : {1, 2, 5, 13, 30, 61})
+        for (int h : {1, 4, 9, 22, 50})
+            for (int pen : {1, 2, 3})
+                for (auto [cw, ch] : std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {7, 4}, {10, 6}, {48, 48}, {90, 3}}) {
+                    const Rect box{-4, 6, -4 + w, 6 + h};
+                    const Rect area = Around(box, 3);
+                    const auto pic = Picture(Shape::PenRoundRect(box, pen, cw, ch), area);
+                    for (int y = area.Top; y < area.Bottom; ++y)
+                        for (int x = area.Left; x < area.Right; ++x)
+                            ASSERT_EQ(At(pic, area, x, y), ReferenceRoundRect(x, y, box, pen, cw, ch))
+                                << w << "x" << h << " pen " << pen << " corner " << cw << "x" << ch << " at " << x
+                                << "," << y;
+                }
 }
 
 TEST(ShapeRoundRect, CornerSizeBetweenSquareAndEllipse) {
