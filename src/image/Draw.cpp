@@ -89,19 +89,10 @@ void FillMask(Image& img, const Mask& mask, int x, int y, Colour colour) {
     const Overlap o = Place(img.width(), img.height(), x, y, mask.width(), mask.height());
     if (o.empty()) return;
     for (int dy = o.y0; dy < o.y1; ++dy) {
-        const uint8_t* m = mask.row(dy - y);
         uint8_t* row = img.row(dy);
-        int dx = o.x0;
-        while (dx < o.x1) {
-            if (!m[dx - x]) {
-                ++dx;
-                continue;
-            }
-            int e = dx + 1;
-            while (e < o.x1 && m[e - x]) ++e;
-            FillPixels(row + 3 * static_cast<size_t>(dx), e - dx, colour);
-            dx = e;
-        }
+        ForEachNonZeroRun(mask.row(dy - y) + (o.x0 - x), o.x1 - o.x0, [&](int i0, int i1) {
+            FillPixels(row + 3 * static_cast<size_t>(o.x0 + i0), i1 - i0, colour);
+        });
     }
 }
 

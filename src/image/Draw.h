@@ -24,6 +24,22 @@ void DrawImage(Image& dst, const Image& src, int x, int y, Colour transparent);
 // Copies the rectangle r of src onto the same place of dst (clipped to both images).
 void CopyRect(Image& dst, const Image& src, const Rect& r);
 
+// Calls fn(i0, i1) for each run [i0, i1) of non-zero bytes among bytes[0..count), left to right.
+template <class F>
+void ForEachNonZeroRun(const uint8_t* bytes, int count, F&& fn) {
+    int i = 0;
+    while (i < count) {
+        if (!bytes[i]) {
+            ++i;
+            continue;
+        }
+        int e = i + 1;
+        while (e < count && bytes[e]) ++e;
+        fn(i, e);
+        i = e;
+    }
+}
+
 // Fills every pixel under a non-zero mask byte, the mask's (0, 0) placed at (x, y).
 void FillMask(Image& img, const Mask& mask, int x, int y, Colour colour);
 

@@ -264,17 +264,7 @@ void Shape::polygonSpans(const Rect& area, const SpanFn& fn) const {
 
     for (int y = area.Top; y < area.Bottom; ++y) {
         const uint8_t* row = cover.data() + static_cast<size_t>(y - area.Top) * static_cast<size_t>(w);
-        int x = 0;
-        while (x < w) {
-            if (!row[x]) {
-                ++x;
-                continue;
-            }
-            int e = x + 1;
-            while (e < w && row[e]) ++e;
-            fn(y, area.Left + x, area.Left + e);
-            x = e;
-        }
+        ForEachNonZeroRun(row, w, [&](int i0, int i1) { fn(y, area.Left + i0, area.Left + i1); });
     }
 }
 

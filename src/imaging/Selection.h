@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "image/Color.h"
+#include "image/Draw.h"
 #include "image/Image.h"
 #include "image/Mask.h"
 #include "image/Shapes.h"
@@ -130,19 +131,8 @@ public:
             fn(bounds_.Left, bounds_.Right);
             return;
         }
-        const uint8_t* m = maskRow(y);
-        const int n = bounds_.Right - bounds_.Left;
-        int i = 0;
-        while (i < n) {
-            if (!m[i]) {
-                ++i;
-                continue;
-            }
-            int e = i + 1;
-            while (e < n && m[e]) ++e;
-            fn(bounds_.Left + i, bounds_.Left + e);
-            i = e;
-        }
+        ForEachNonZeroRun(maskRow(y), bounds_.Right - bounds_.Left,
+                          [&](int i0, int i1) { fn(bounds_.Left + i0, bounds_.Left + i1); });
     }
 
 private:
