@@ -103,7 +103,7 @@ Rect MovePiece(Image& work, const Image& moveBuffer, const Image& piece, Rect& r
 // --- confinement ---
 
 // The pixels of a width x height image that a confined pass may change: the whole image, or
-// the selected pixels inside it.
+// the selected pixels inside it. It points at the mask it is given, which must outlive it.
 class ConfinedArea {
 public:
     ConfinedArea(int width, int height);
