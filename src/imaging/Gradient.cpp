@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "image/Arith.h"
+#include "image/Draw.h"
+#include "image/Shapes.h"
 
 namespace lum {
 
@@ -29,16 +31,6 @@ void ClipSpan(int64_t lo, int64_t hi, int limit, int& from, int& to) {
 void FillRows(Image& img, int y0, int y1, int x0, int x1, const uint8_t* segment) {
     const size_t n = 3 * static_cast<size_t>(x1 - x0);
     for (int y = y0; y < y1; ++y) std::memcpy(img.row(y) + 3 * static_cast<size_t>(x0), segment, n);
-}
-
-std::vector<uint8_t> SolidSegment(int count, Colour c) {
-    std::vector<uint8_t> seg(3 * static_cast<size_t>(std::max(count, 0)));
-    for (size_t i = 0; i < seg.size(); i += 3) {
-        seg[i] = static_cast<uint8_t>(ColourB(c));
-        seg[i + 1] = static_cast<uint8_t>(ColourG(c));
-        seg[i + 2] = static_cast<uint8_t>(ColourR(c));
-    }
-    return seg;
 }
 
 // Colour at distance d of a straight gradient: c1 + d x step per channel, in single precision.
@@ -76,8 +68,7 @@ void StraightGradient(Image& img, const Rect& r, const GradientParams& p, bool v
     for (int i = a0; i < a1; ++i) {
         uint8_t bgr[3];
         StraightColour(c1, step, std::abs(centre - i), bgr);
-        uint8_t* d = img.row(i) + 3 * static_cast<size_t>(b0);
-        for (int x = b0; x < b1; ++x, d += 3) std::memcpy(d, bgr, 3);
+        FillPixels(img.row(i) + 3 * static_cast<size_t>(b0), b1 - b0, MakeColour(bgr[2], bgr[1], bgr[0]));
     }
 }
 
@@ -120,13 +111,7 @@ std::vector<GradientRing> GradientRings(const Rect& r, const GradientParams& p) 
 }
 
 void RenderGradient(Image& img, const Rect& rect, const GradientParams& p) {
-    int x0, x1, y0, y1;
-    ClipSpan(rect.Left, rect.Right, img.width(), x0, x1);
-    ClipSpan(rect.Top, rect.Bottom, img.height(), y0, y1);
-    if (x1 > x0 && y1 > y0) {
-        const std::vector<uint8_t> seg = SolidSegment(x1 - x0, p.background);
-        FillRows(img, y0, y1, x0, x1, seg.data());
-    }
+    FillRect(img, rect, p.background);
     if (p.style == GradientStyle::None || p.colour1 == p.background) return;
     switch (p.style) {
         case GradientStyle::Vertical: StraightGradient(img, rect, p, true); break;
@@ -134,6 +119,13 @@ void RenderGradient(Image& img, const Rect& rect, const GradientParams& p) {
         case GradientStyle::CentredSmall:
         case GradientStyle::CentredBig: DrawGradientRings(img, p.centre, GradientRings(rect, p)); break;
         default: break;
+    }
+}
+
+void DrawGradientRings(Image& img, GradientCentre c, const std::vector<GradientRing>& rings) {
+    for (const GradientRing& ring : rings) {
+        const Shape outline = Shape::EllipseOutline(Point{c.x - ring.rx, c.y - ring.ry}, Point{c.x + ring.rx, c.y + ring.ry}, 2);
+        PaintShape(img, outline, ring.colour);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "image/Parallel.h"
+#include "image/Shapes.h"
 #include "image/Stretch.h"
 
 namespace lum {
@@ -108,6 +109,18 @@ Rect ComposeSmoothed(Image& dest, const Image& source, const StretchAxis& cols, 
 }
 
 }  // namespace
+
+Mask SmoothedEdgeMask(int width, int height, int margin, BlurShape shape) {
+    Mask mask(width, height, 0);
+    for (int f = 1; f <= margin; ++f) {
+        if (width - f < f || height - f < f) continue;  // inverted: nothing left to draw
+        const Point from{f, f}, to{width - f, height - f};
+        const Shape ring = shape == BlurShape::Rectangle ? Shape::PenRoundRect(from, to, 2, 48, 48)
+                                                         : Shape::PenEllipse(from, to, 2);
+        PaintShape(mask, ring, static_cast<uint8_t>(f * 255 / margin));
+    }
+    return mask;
+}
 
 int MixWeight(int percent) { return std::clamp(percent * 128 / 100, 0, 128); }
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
+
+#include "image/Draw.h"
 
 namespace lum {
 
@@ -106,13 +107,8 @@ TextStampLayout PaintTextStamp(TextCanvas& canvas, int width, int height, const 
 
 Image TextStampSource(const Image& preview, const Rect& r, Colour background) {
     Image out(std::max(r.width(), 0), std::max(r.height(), 0));
-    out.fill(static_cast<uint8_t>(ColourR(background)), static_cast<uint8_t>(ColourG(background)),
-             static_cast<uint8_t>(ColourB(background)));
-    const int x0 = std::max(r.Left, 0), x1 = std::min(r.Right, preview.width());
-    const int y0 = std::max(r.Top, 0), y1 = std::min(r.Bottom, preview.height());
-    if (x1 <= x0) return out;
-    for (int y = y0; y < y1; ++y)
-        std::memcpy(out.pixel(x0 - r.Left, y - r.Top), preview.pixel(x0, y), 3 * static_cast<size_t>(x1 - x0));
+    FillRect(out, Rect{0, 0, out.width(), out.height()}, background);
+    DrawImage(out, preview, -r.Left, -r.Top);
     return out;
 }
 

@@ -8,6 +8,7 @@
 
 #include "ComposeTestSupport.h"
 #include "image/Parallel.h"
+#include "image/Shapes.h"
 #include "imaging/Gradient.h"
 
 using namespace lum;
@@ -210,4 +211,42 @@ TEST(Gradient, PreviewSnapAndCentreScaling) {
     EXPECT_EQ(ScaleGradientCentre({256, 0}, 400, 300), (GradientCentre{400, 0}));
     EXPECT_EQ(ScaleGradientCentre({100, 37}, 640, 10), (GradientCentre{250, 1}));  // 370 / 256
     EXPECT_EQ(ScaleGradientCentre({128, 128}, 1, 1), (GradientCentre{0, 0}));
+}
+
+TEST(Gradient, CentredStylesDrawTheirRingsOutwards) {
+    for (GradientStyle style : {GradientStyle::CentredSmall, GradientStyle::CentredBig}) {
+        GradientParams p;
+        p.style = style;
+        p.colour1 = MakeColour(250, 10, 0);
+        p.colour2 = MakeColour(0, 90, 255);
+        p.background = MakeColour(7, 7, 7);
+        p.centre = {190, 160};
+        const Image img = GradientImage(400, 300, p);
+        // The background, then each ring as a 2-pixel ellipse outline in turn.
+        Image expect(400, 300);
+        expect.fill(7, 7, 7);
+        const float a0 = 200.0f, ratio = 150.0f / a0;
+        const float a = style == GradientStyle::CentredBig ? std::sqrt(a0 * a0 + 150.0f * 150.0f) : a0;
+        for (int n = 0; n <= static_cast<int>(std::nearbyint(a)); ++n) {
+            const int ry = static_cast<int>(std::nearbyint(static_cast<float>(n) * ratio));
+            int ch[3];
+            for (int k = 0; k < 3; ++k) {
+                const float c1 = static_cast<float>((p.colour1 >> (8 * k)) & 0xFF);
+                const float c2 = static_cast<float>((p.colour2 >> (8 * k)) & 0xFF);
+                const float step = (c2 - c1) / a;
+                const float prod = static_cast<float>(n) * step;
+                ch[k] = std::clamp(static_cast<int>(std::nearbyint(prod + c1)), 0, 255);
+            }
+            PaintShape(expect, Shape::EllipseOutline(Point{190 - n, 160 - ry}, Point{190 + n, 160 + ry}, 2),
+                       MakeColour(ch[0], ch[1], ch[2]));
+        }
+        ASSERT_TRUE(img == expect) << FirstDifference(img, expect);
+        // Close to colour 1 at the centre (the first rings overdraw each other), no background
+        // left between the rings, background outside the last.
+        EXPECT_GE(img.pixel(190, 160)[2], 245);
+        EXPECT_EQ(img.pixel(0, 0)[2], 7);
+        for (int y = 60; y < 260; ++y)
+            for (int x = 110; x < 270; ++x)
+                ASSERT_NE(img.pixel(x, y)[2], 7) << x << "," << y;
+    }
 }

@@ -7,6 +7,7 @@
 
 #include "ComposeTestSupport.h"
 #include "image/Parallel.h"
+#include "image/Shapes.h"
 #include "imaging/Mix.h"
 
 using namespace lum;
@@ -57,6 +58,20 @@ void RefMirror(Image& src, MixMirror m) {
     if (m == MixMirror::Vertical) ReferenceStretch(src, 0, src.height() - 1, src.width(), -1, copy);
 }
 
+// The blur mask drawn ring by ring: filled shapes of greys f x 255 div margin, pen width 2.
+Mask RefSmoothMask(int mw, int mh, const MixOptions& o) {
+    Mask m(mw, mh, 0);
+    for (int f = 1; f <= o.margin; ++f) {
+        if (mw - f < f || mh - f < f) continue;
+        const int g = f * 255 / o.margin;
+        if (o.blur == BlurShape::Rectangle)
+            PaintShape(m, Shape::PenRoundRect(Point{f, f}, Point{mw - f, mh - f}, 2, 48, 48), static_cast<uint8_t>(g));
+        else
+            PaintShape(m, Shape::PenEllipse(Point{f, f}, Point{mw - f, mh - f}, 2), static_cast<uint8_t>(g));
+    }
+    return m;
+}
+
 void RefCompose(Image& dest, const Image& src, const MixPlacement& pl, const MixOptions& o) {
     if (src.empty()) return;
     const int W = dest.width(), H = dest.height();
@@ -101,6 +116,14 @@ void RefCompose(Image& dest, const Image& src, const MixPlacement& pl, const Mix
                     for (int c = 0; c < 3; ++c)
                         dest.pixel(x, y)[c] = static_cast<uint8_t>(((128 - w) * dest.pixel(x, y)[c] + w * l[c]) / 128);
             }
+    } else if (R > L && B > T) {
+        const Mask m = RefSmoothMask(R - L + 1, B - T + 1, o);
+        for (int y = T; y <= B && y < H; ++y)
+            for (int x = L; x <= R && x < W; ++x) {
+                const int a = m.at(x - L, y - T) / 2;
+                for (int c = 0; c < 3; ++c)
+                    dest.pixel(x, y)[c] = static_cast<uint8_t>(((128 - a) * dest.pixel(x, y)[c] + a * layer.pixel(x, y)[c]) / 128);
+            }
     }
 }
 
@@ -113,7 +136,7 @@ MixCase RandomCase(std::mt19937& rng, const Image& src) {
     std::uniform_int_distribution<int> any(0, 1 << 20);
     MixCase c;
     MixOptions& o = c.options;
-    o.style = static_cast<MixStyle>(std::vector<int>{0, 1, 3}[static_cast<size_t>(any(rng) % 3)]);
+    o.style = static_cast<MixStyle>(any(rng) % 4);
     o.percent = 5 * (1 + any(rng) % 20);
     o.resize = static_cast<MixResize>(any(rng) % 3);
     o.zoom = 10 + 2 * (any(rng) % 96);
@@ -121,6 +144,8 @@ MixCase RandomCase(std::mt19937& rng, const Image& src) {
     o.offsetX = any(rng) % 129 - 64;
     o.offsetY = any(rng) % 129 - 64;
     o.tolerance = any(rng) % 33;
+    o.blur = static_cast<BlurShape>(any(rng) % 2);
+    o.margin = 4 + 2 * (any(rng) % 31);
     const uint8_t* p = src.pixel(any(rng) % src.width(), any(rng) % src.height());
     o.maskColour = MakeColour(p[2], p[1], p[0]);
     for (auto& m : c.moves)
@@ -189,10 +214,10 @@ TEST(Mix, PhotosMatchTheTranscription) {
     int i = 0;
     for (auto [work, src] : pairs)
         for (int k = 0; k < 3; ++k, ++i) {
-            // Every resizing mode with each pair; the styles rotate over the pairs.
+            // Every resizing mode with each pair; the four styles rotate over the pairs.
             MixCase c = RandomCase(rng, *src);
             c.options.resize = static_cast<MixResize>(k);
-            c.options.style = static_cast<MixStyle>(std::vector<int>{0, 1, 3}[static_cast<size_t>((k + i / 3) % 3)]);
+            c.options.style = static_cast<MixStyle>((k + i / 3) % 4);
             SetThreadCount(1 + i % 3);
             CheckCase(*work, *src, c, Describe(i, c.options));
             if (HasFatalFailure()) break;
@@ -380,4 +405,52 @@ TEST(Mix, MoveRecomposesFromTheImageBeforeTheMix) {
     // Dragged off the image: only the picture as it was.
     moved = MoveMix(work, before, source, moved, 100, 0, o);
     EXPECT_TRUE(work == work0);
+}
+
+TEST(Mix, SmoothedEdgeMaskRings) {
+    const Mask m = SmoothedEdgeMask(100, 80, 16, BlurShape::Rectangle);
+    EXPECT_EQ(m.at(0, 40), 0);
+    EXPECT_EQ(m.at(1, 40), 15);  // the outermost ring: 255 div 16
+    EXPECT_EQ(m.at(2, 40), 31);
+    EXPECT_EQ(m.at(16, 40), 255);
+    EXPECT_EQ(m.at(50, 40), 255);
+    EXPECT_EQ(m.at(98, 40), 15);
+    EXPECT_EQ(m.at(99, 40), 0);  // the extra column past the placement stays black
+    EXPECT_EQ(m.at(50, 79), 0);
+    EXPECT_EQ(m.at(1, 1), 0);  // outside the rounded corner
+    const Mask e = SmoothedEdgeMask(100, 80, 16, BlurShape::Ellipse);
+    EXPECT_EQ(e.at(50, 40), 255);
+    EXPECT_EQ(e.at(1, 40), 15);
+    EXPECT_EQ(e.at(5, 5), 0);
+    // Narrower than twice the margin: the rings that would be inverted are left out.
+    const Mask narrow = SmoothedEdgeMask(11, 80, 16, BlurShape::Rectangle);
+    int top = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 11; ++x) top = std::max(top, static_cast<int>(narrow.at(x, y)));
+    EXPECT_EQ(top, 5 * 255 / 16);
+    EXPECT_EQ(narrow.at(5, 40), 79);
+}
+
+TEST(Mix, SmoothedEdgesWeighByTheMask) {
+    Image dest(100, 80), src(100, 80);
+    dest.fill(200, 200, 200);
+    MixOptions o;
+    o.style = MixStyle::SmoothedEdges;
+    o.percent = 10;  // not used by this style
+    Image d = dest;
+    EXPECT_EQ(ComposeMix(d, src, MixPlacement{0, 0, 100, 80}, o), (Rect{0, 0, 100, 80}));
+    EXPECT_EQ(d.pixel(50, 40)[0], 1);    // a = 127: 1/128 of the picture stays
+    EXPECT_EQ(d.pixel(1, 40)[0], 189);   // a = 7
+    EXPECT_EQ(d.pixel(0, 40)[0], 200);   // a = 0
+    // Hanging out on the left: the mask follows the part inside the image.
+    d = dest;
+    EXPECT_EQ(ComposeMix(d, src, MixPlacement{-50, 0, 100, 60}, o), (Rect{0, 0, 51, 61}));
+    EXPECT_EQ(d.pixel(0, 30)[0], 200);
+    EXPECT_EQ(d.pixel(1, 30)[0], 189);
+    EXPECT_EQ(d.pixel(51, 30)[0], 200);
+    // The column and row past an inner placement are in the mask but black there.
+    d = dest;
+    EXPECT_EQ(ComposeMix(d, src, MixPlacement{10, 10, 40, 30}, o), (Rect{10, 10, 51, 41}));
+    EXPECT_EQ(d.pixel(50, 25)[0], 200);
+    EXPECT_EQ(d.pixel(49, 25)[0], 189);
 }
