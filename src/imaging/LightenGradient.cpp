@@ -15,8 +15,15 @@ void LightenWithLayer(Image& img, const Image& layer) {
         for (int y = begin; y < end; ++y) {
             uint8_t* p = img.row(y);
             const uint8_t* g = layer.row(y);
+            // Gradient layers repeat their colour along rows or columns: convert each run once.
+            uint32_t lastKey = 0xFFFFFFFFu;
+            Hsv hg{0, 0, 0};
             for (int x = 0; x < w; ++x, p += 3, g += 3) {
-                const Hsv hg = RgbToHsv(g[2], g[1], g[0]);
+                const uint32_t key = g[0] | (g[1] << 8) | (static_cast<uint32_t>(g[2]) << 16);
+                if (key != lastKey) {
+                    hg = RgbToHsv(g[2], g[1], g[0]);
+                    lastKey = key;
+                }
                 const Hsv ho = RgbToHsv(p[2], p[1], p[0]);
                 const Rgb out = HsvToRgb(ho.H, (3 * ho.S + hg.S) / 4, (ho.V + hg.V) / 2);
                 p[0] = static_cast<uint8_t>(out.B);
