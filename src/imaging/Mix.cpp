@@ -170,6 +170,13 @@ std::string MixSelectionLine(int workW, int workH, int srcW, int srcH) {
            "x" + std::to_string(workH) + ")";
 }
 
+MixOptions GradientMixOptions(MixOptions current) {
+    current.style = MixStyle::Copy;
+    current.percent = 50;
+    current.resize = MixResize::FitToImage;
+    return current;
+}
+
 void MirrorMixSource(Image& source, MixMirror mirror) {
     if (mirror == MixMirror::Horizontal) MirrorHorizontal(source);
     if (mirror == MixMirror::Vertical) MirrorVertical(source);

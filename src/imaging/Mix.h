@@ -56,6 +56,9 @@ std::string MixSizeLine(const MixOptions& options, int workW, int workH, int src
 // "Selection (" srcW "x" srcH ") into (" W "x" H ")": the size line when the dialog opens.
 std::string MixSelectionLine(int workW, int workH, int srcW, int srcH);
 
+// The presets the gradient mix runs with: Copy, 50 %, "Fit to image"; the rest as it was.
+MixOptions GradientMixOptions(MixOptions current);
+
 // The mirror is applied to the source itself and stays: mixing the same source twice with
 // "Horizontal" shows it unmirrored the second time.
 void MirrorMixSource(Image& source, MixMirror mirror);

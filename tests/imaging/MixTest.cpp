@@ -250,6 +250,19 @@ TEST(Mix, Placements) {
     EXPECT_EQ(MixSizeLine(o, 640, 480, 1280, 480), "(641x241 into (640x480)");
 }
 
+TEST(Mix, GradientMixPresets) {
+    MixOptions current;
+    current.style = MixStyle::Tiles;
+    current.percent = 85;
+    current.resize = MixResize::Zoom;
+    current.mirror = MixMirror::Horizontal;
+    const MixOptions m = GradientMixOptions(current);
+    EXPECT_EQ(m.style, MixStyle::Copy);
+    EXPECT_EQ(m.percent, 50);
+    EXPECT_EQ(m.resize, MixResize::FitToImage);
+    EXPECT_EQ(m.mirror, MixMirror::Horizontal);
+}
+
 TEST(Mix, WeightsAndThresholds) {
     EXPECT_EQ(MixWeight(50), 64);
     EXPECT_EQ(MixWeight(100), 128);
