@@ -121,3 +121,41 @@ TEST(Color, FitRect) {
     EXPECT_EQ(s.rect.Left, 40);
     EXPECT_EQ(s.rect.width(), 20);
 }
+
+TEST(Color, FitRectRoundsSinglePrecisionProductsHalfToEven) {
+    // 480 / 9 > 640 / 768, so the scale is 640 / 768 = 0.8333333 in single precision; 9 x that
+    // is 7.5 in single precision (7.4999998 in double), which rounds to even: 8.
+    FitResult f = FitRect(640, 480, 768, 9, 0, 0, false);
+    EXPECT_EQ(f.rect.width(), 640);
+    EXPECT_EQ(f.rect.height(), 8);
+    EXPECT_EQ(f.rect.Top, 236);
+    EXPECT_EQ(f.scale, 640.0f / 768.0f);
+    // An exact half: 101 x 0.5 = 50.5 -> 50 (ties to even, not up); centred with div.
+    f = FitRect(60, 50, 101, 100, 0, 0, false);
+    EXPECT_EQ(f.rect, (Rect{5, 0, 55, 50}));
+    // The smaller ratio wins; on a tie either is the same.
+    f = FitRect(200, 100, 400, 100, 0, 0, false);
+    EXPECT_EQ(f.scale, 0.5f);
+    EXPECT_EQ(f.rect, (Rect{0, 25, 200, 75}));
+}
+
+TEST(Color, FitRectMarginsEnlargingAndEmptyInputs) {
+    // The mix preview: a 185 x 161 panel with 8-pixel margins.
+    FitResult f = FitRect(185, 161, 640, 427, 8, 8, false);
+    EXPECT_EQ(f.rect.width(), 169);  // 169 / 640 < 145 / 427
+    EXPECT_EQ(f.rect.height(), 113);  // 427 x 0.2640625 = 112.755
+    EXPECT_EQ(f.rect.Left, 8);
+    EXPECT_EQ(f.rect.Top, 24);
+    // Small pictures stay at their size unless enlarging is asked for.
+    f = FitRect(185, 161, 20, 10, 8, 8, false);
+    EXPECT_EQ(f.rect, (Rect{82, 75, 102, 85}));
+    EXPECT_EQ(f.scale, 1.0f);
+    f = FitRect(185, 161, 20, 10, 8, 8, true);
+    EXPECT_EQ(f.rect.width(), 169);
+    EXPECT_EQ(f.rect.height(), 84);  // 10 x 8.45 is 84.5 in single precision: to even
+    for (auto args : {std::vector<int>{0, 5, 5, 5}, {5, -1, 5, 5}, {5, 5, 0, 5}, {5, 5, 5, 0}}) {
+        f = FitRect(args[0], args[1], args[2], args[3], 0, 0, true);
+        EXPECT_EQ(f.rect, (Rect{0, 0, 0, 0}));
+        EXPECT_EQ(f.scale, 1.0f);
+    }
+}
