@@ -8,8 +8,10 @@
 #include "app/MainWindow.h"
 #include "app/NewSizeDialog.h"
 #include "app/OptionsDialog.h"
-#include "app/ShellForms.h"
+#include "compose/GradientDialog.h"
+#include "compose/MixDialog.h"
 #include "compose/PictureChooser.h"
+#include "compose/TextStampDialog.h"
 
 TMemPhotoActionForm* MemPhotoActionForm = nullptr;
 TEform2* Eform2 = nullptr;

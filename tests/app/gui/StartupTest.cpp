@@ -11,8 +11,10 @@
 #include "app/Forms.h"
 #include "app/NewSizeDialog.h"
 #include "app/OptionsDialog.h"
-#include "app/ShellForms.h"
+#include "compose/GradientDialog.h"
+#include "compose/MixDialog.h"
 #include "compose/PictureChooser.h"
+#include "compose/TextStampDialog.h"
 #include "view/PhotoView.h"
 
 using namespace guitest;

@@ -1,0 +1,188 @@
+#include "compose/ComposeControls.h"
+
+#include <QAbstractSpinBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "compose/ImageQt.h"
+#include "imaging/TextStamp.h"
+
+namespace lum {
+
+namespace {
+
+class EnterSwallower : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                event->accept();
+                return event->type() == QEvent::KeyPress;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+bool AskColourWithDialog(QColor& colour, QWidget* parent) {
+    const QColor c = QColorDialog::getColor(colour, parent);
+    if (!c.isValid()) return false;
+    colour = c;
+    return true;
+}
+
+bool AskFontWithDialog(QFont& font, QWidget* parent) {
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, font, parent);
+    if (ok) font = f;
+    return ok;
+}
+
+void SwallowEnter(QWidget* w) {
+    if (!w) return;
+    auto* filter = new EnterSwallower(w);
+    w->installEventFilter(filter);
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
+        if (QLineEdit* edit = spin->findChild<QLineEdit*>()) edit->installEventFilter(filter);
+}
+
+QColor ContrastingText(const QColor& c) {
+    // Perceived brightness, weights of the usual luma formula.
+    const int y = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+    return y < 128 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+}  // namespace lum
+
+TColourPanel::TColourPanel(const QString& name, const QString& caption, lum::Colour colour, QWidget* parent)
+    : TRealMemoryPanel(parent) {
+    setObjectName(name);
+    setCaption(caption);
+    setCursor(Qt::PointingHandCursor);
+    SetColour(colour);
+}
+
+void TColourPanel::SetColour(lum::Colour c) {
+    colour_ = c;
+    QPalette pal = palette();
+    const QColor q = lum::ToQColor(c);
+    pal.setColor(QPalette::Button, q);
+    pal.setColor(QPalette::ButtonText, lum::ContrastingText(q));
+    setPalette(pal);
+    update();
+}
+
+QSize TColourPanel::sizeHint() const {
+    const QFontMetrics fm(font());
+    return QSize(fm.horizontalAdvance(Caption()) + 24, fm.height() + 12);
+}
+
+void TColourPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+TPaintBox::TPaintBox(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPaintBox::SetPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    if (!picture_.isNull()) p.drawImage(0, 0, picture_);
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit mousePressed(at.x(), at.y(), event->button());
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit mouseMoved(at.x(), at.y(), event->buttons());
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit mouseReleased(at.x(), at.y(), event->button());
+}
+
+void TPaintBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
+TColourGrid::TColourGrid(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+lum::Colour TColourGrid::ForegroundColour() const { return lum::kColourGrid[foreground_]; }
+
+lum::Colour TColourGrid::BackgroundColour() const { return lum::kColourGrid[background_]; }
+
+void TColourGrid::SetForegroundIndex(int i) {
+    if (i < 0 || i > 15) return;
+    foreground_ = i;
+    update();
+}
+
+void TColourGrid::SetBackgroundIndex(int i) {
+    if (i < 0 || i > 15) return;
+    background_ = i;
+    update();
+}
+
+int TColourGrid::CellAt(int x, int y) {
+    if (x < 0 || y < 0 || x >= 8 * kCell || y >= 2 * kCell) return -1;
+    return (y / kCell) * 8 + x / kCell;
+}
+
+void TColourGrid::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QFont f = font();
+    f.setPixelSize(9);
+    f.setBold(true);
+    p.setFont(f);
+    for (int i = 0; i < 16; ++i) {
+        const QRect cell((i % 8) * kCell, (i / 8) * kCell, kCell, kCell);
+        const QColor c = lum::ToQColor(lum::kColourGrid[i]);
+        p.fillRect(cell, c);
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawRect(cell);
+        QString mark;
+        if (i == foreground_) mark += QStringLiteral("F");
+        if (i == background_) mark += QStringLiteral("B");
+        if (mark.size() == 1) mark += QStringLiteral("G");
+        if (!mark.isEmpty()) {
+            p.setPen(lum::ContrastingText(c));
+            p.drawText(cell, Qt::AlignCenter, mark);
+        }
+    }
+}
+
+void TColourGrid::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int i = CellAt(at.x(), at.y());
+    if (i < 0) return;
+    if (event->button() == Qt::LeftButton) foreground_ = i;
+    else if (event->button() == Qt::RightButton) background_ = i;
+    else return;
+    update();
+    emit changed();
+}

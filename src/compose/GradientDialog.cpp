@@ -1,0 +1,228 @@
+#include "compose/GradientDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "compose/ImageQt.h"
+#include "widgets/DesignControls.h"
+
+namespace {
+constexpr int kPresets[3][2] = {{640, 480}, {400, 600}, {800, 600}};
+}
+
+TEform5::TEform5(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TEform5"));
+    setWindowTitle(QStringLiteral("Gradient parameters"));
+    setModal(true);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    // Output size and its presets.
+    auto* sizeGroup = new QGroupBox(this);
+    sizeGroup->setObjectName(QStringLiteral("GroupBoxSize"));
+    auto* sizeGrid = new QGridLayout(sizeGroup);
+    auto* widthLabel = new QLabel(QStringLiteral("Width"), sizeGroup);
+    widthLabel->setObjectName(QStringLiteral("Label1"));
+    UpDown1 = new TUpDownSpin(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), kMinSide, kMaxSide, 400, 5, sizeGroup);
+    auto* heightLabel = new QLabel(QStringLiteral("Height"), sizeGroup);
+    heightLabel->setObjectName(QStringLiteral("Label2"));
+    UpDown2 = new TUpDownSpin(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), kMinSide, kMaxSide, 300, 5, sizeGroup);
+    widthLabel->setBuddy(UpDown1);
+    heightLabel->setBuddy(UpDown2);
+    sizeGrid->addWidget(widthLabel, 0, 0);
+    sizeGrid->addWidget(UpDown1, 0, 1);
+    sizeGrid->addWidget(heightLabel, 1, 0);
+    sizeGrid->addWidget(UpDown2, 1, 1);
+    RadioGroup2 = new TRadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Standars Dimensions "),
+                                  {QStringLiteral("640x480"), QStringLiteral("400x600"), QStringLiteral("800x600")}, 1,
+                                  sizeGroup);
+    RadioGroup2->SetItemIndex(0);
+    sizeGrid->addWidget(RadioGroup2, 0, 2, 2, 1);
+
+    // Colours: "{" joins colour 1 and colour 2, "=" copies colour 2 into the background.
+    auto* colourGroup = new QGroupBox(this);
+    colourGroup->setObjectName(QStringLiteral("GroupBoxColours"));
+    auto* colourGrid = new QGridLayout(colourGroup);
+    Panel2 = new TColourPanel(QStringLiteral("Panel2"), QStringLiteral("Color 1 ........"),
+                              lum::MakeColour(255, 255, 255), colourGroup);
+    Panel3 = new TColourPanel(QStringLiteral("Panel3"), QStringLiteral("Color 2 ........"),
+                              lum::MakeColour(192, 192, 192), colourGroup);
+    Panel1 = new TColourPanel(QStringLiteral("Panel1"), QStringLiteral("Background....."),
+                              lum::MakeColour(128, 128, 128), colourGroup);
+    Button1 = new QPushButton(QStringLiteral("{"), colourGroup);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(QStringLiteral("="), colourGroup);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    for (QPushButton* b : {Button1, Button2}) {
+        b->setAutoDefault(false);
+        b->setFixedWidth(28);
+    }
+    Button1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    colourGrid->addWidget(Panel2, 0, 0);
+    colourGrid->addWidget(Panel3, 1, 0);
+    colourGrid->addWidget(Panel1, 2, 0);
+    colourGrid->addWidget(Button1, 0, 1, 2, 1);
+    colourGrid->addWidget(Button2, 2, 1);
+
+    RadioGroup1 = new TRadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Gradient Style"),
+                                  {QStringLiteral("No gradient"), QStringLiteral("Vertical"), QStringLiteral("Horizontal"),
+                                   QStringLiteral("Centered small"), QStringLiteral("Centered big")},
+                                  1, this);
+    RadioGroup1->SetItemIndex(1);
+    CheckBox1 = new QCheckBox(QStringLiteral("constant gradient"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+
+    // The preview, the size it is always drawn at.
+    Image1 = new TPaintBox(QStringLiteral("Image1"), this);
+    Image1->setFixedSize(lum::kGradientPreviewSize, lum::kGradientPreviewSize);
+    Image1->setCursor(Qt::CrossCursor);
+    auto* hint = new QLabel(QStringLiteral("Clic in the picture to place the gradient center"), this);
+    hint->setObjectName(QStringLiteral("Label3"));
+    hint->setWordWrap(true);
+    hint->setMaximumWidth(lum::kGradientPreviewSize);
+    Image1->setToolTip(hint->text());
+
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setAutoDefault(false);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(sizeGroup);
+    left->addWidget(colourGroup);
+    left->addWidget(RadioGroup1);
+    left->addWidget(CheckBox1);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Image1);
+    right->addWidget(hint);
+    right->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addSpacing(8);
+    top->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto* root = new QVBoxLayout(this);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->addLayout(top);
+    root->addLayout(buttons);
+
+    connect(RadioGroup2, &TRadioGroup::clicked, this, [this] { RadioGroup2Click(); });
+    connect(Panel1, &TColourPanel::clicked, this, [this] { Panel1Click(); });
+    connect(Panel2, &TColourPanel::clicked, this, [this] { Panel2Click(); });
+    connect(Panel3, &TColourPanel::clicked, this, [this] { Panel3Click(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(RadioGroup1, &TRadioGroup::clicked, this, [this] { RadioGroup1Click(); });
+    connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+    connect(Image1, &TPaintBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+
+    RenderPreview();
+}
+
+void TEform5::SetOutputSize(int width, int height) {
+    UpDown1->setValue(qBound(kMinSide, width, kMaxSide));
+    UpDown2->setValue(qBound(kMinSide, height, kMaxSide));
+}
+
+int TEform5::OutputWidth() const { return UpDown1->value(); }
+
+int TEform5::OutputHeight() const { return UpDown2->value(); }
+
+lum::Colour TEform5::Colour1() const { return Panel2->Colour(); }
+
+lum::Colour TEform5::Colour2() const { return Panel3->Colour(); }
+
+lum::Colour TEform5::Background() const { return Panel1->Colour(); }
+
+lum::GradientStyle TEform5::Style() const {
+    const int i = RadioGroup1->ItemIndex();
+    return i >= 0 && i <= 4 ? static_cast<lum::GradientStyle>(i) : lum::GradientStyle::None;
+}
+
+lum::GradientParams TEform5::PreviewParams() const {
+    lum::GradientParams p;
+    p.style = Style();
+    p.colour1 = Colour1();
+    p.colour2 = Colour2();
+    p.background = Background();
+    p.centre = centre_;
+    return p;
+}
+
+lum::GradientParams TEform5::Params() const {
+    lum::GradientParams p = PreviewParams();
+    p.centre = lum::ScaleGradientCentre(centre_, OutputWidth(), OutputHeight());
+    return p;
+}
+
+lum::Image TEform5::RenderOutput() const { return lum::GradientImage(OutputWidth(), OutputHeight(), Params()); }
+
+void TEform5::RadioGroup2Click() {
+    const int i = RadioGroup2->ItemIndex();
+    if (i < 0 || i > 2) return;
+    UpDown1->setValue(kPresets[i][0]);
+    UpDown2->setValue(kPresets[i][1]);
+}
+
+void TEform5::AskPanelColour(TColourPanel* panel) {
+    QColor c = lum::ToQColor(panel->Colour());
+    const bool ok = askColour_ ? askColour_(c) : lum::AskColourWithDialog(c, this);
+    if (ok && c.isValid()) panel->SetColour(lum::FromQColor(c));
+    RenderPreview();
+}
+
+void TEform5::Panel1Click() { AskPanelColour(Panel1); }
+
+void TEform5::Panel2Click() { AskPanelColour(Panel2); }
+
+void TEform5::Panel3Click() { AskPanelColour(Panel3); }
+
+void TEform5::Button1Click() {
+    const lum::Colour c1 = Panel2->Colour();
+    Panel2->SetColour(Panel3->Colour());
+    Panel3->SetColour(c1);
+    RenderPreview();
+}
+
+void TEform5::Button2Click() {
+    Panel1->SetColour(Panel3->Colour());
+    RenderPreview();
+}
+
+void TEform5::RadioGroup1Click() { RenderPreview(); }
+
+void TEform5::CheckBox1Click() { RenderPreview(); }
+
+void TEform5::Image1MouseDown(int x, int y) {
+    centre_ = lum::SnapPreviewCentre(lum::GradientCentre{x, y});
+    RenderPreview();
+}
+
+void TEform5::FormActivate() {
+    centre_ = lum::GradientCentre{128, 128};
+    RenderPreview();
+}
+
+void TEform5::RenderPreview() {
+    const lum::Image img = lum::GradientImage(lum::kGradientPreviewSize, lum::kGradientPreviewSize, PreviewParams());
+    preview_ = lum::ToQImage(img);
+    Image1->SetPicture(preview_);
+}
+
+void TEform5::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormActivate();
+}

@@ -1,0 +1,335 @@
+#include "compose/MixDialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "compose/ImageQt.h"
+#include "image/Stretch.h"
+#include "widgets/DesignControls.h"
+#include "widgets/Icons.h"
+
+namespace {
+
+QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+// A group that keeps its place while hidden, so the dialog does not jump when the style changes.
+void KeepPlace(QWidget* w) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
+
+}  // namespace
+
+TEform4::TEform4(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TEform4"));
+    setWindowTitle(QStringLiteral("Images Mix"));
+    setModal(true);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    BuildGroups();
+
+    // The preview of the mix source.
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Panel1->setFrameShadow(QFrame::Sunken);
+    Panel1->setFixedSize(kPanelWidth, kPanelHeight);
+    PaintBox1 = new TPaintBox(QStringLiteral("PaintBox1"), Panel1);
+    PaintBox1->setMouseTracking(true);
+    PaintBox1->setCursor(LumoraCursor(QStringLiteral("PIPETTE")));
+    PaintBox1->hide();
+    Label10 = NewLabel(QStringLiteral("Label10"), QStringLiteral("..."), this);
+
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setAutoDefault(false);
+
+    auto* percentRow = new QHBoxLayout;
+    auto* percentLabel = NewLabel(QStringLiteral("Label1"), QStringLiteral("Percentage of image to mix"), this);
+    percentLabel->setBuddy(UpdownMix);
+    percentRow->addWidget(percentLabel);
+    percentRow->addWidget(UpdownMix);
+
+    auto* grid = new QGridLayout;
+    grid->addLayout(percentRow, 0, 0);
+    grid->addWidget(RadioStyle, 1, 0);
+    // Offset and Blur share one place.
+    grid->addWidget(GroupBox2, 2, 0, Qt::AlignTop);
+    grid->addWidget(GroupBox4, 2, 0, Qt::AlignTop);
+    grid->addWidget(GroupBox1, 0, 1, 2, 1);
+    grid->addWidget(GroupBox3, 2, 1, Qt::AlignTop);
+    auto* previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(Panel1);
+    previewColumn->addWidget(Label10);
+    previewColumn->addStretch(1);
+    grid->addLayout(previewColumn, 0, 2, 3, 1);
+    grid->setRowStretch(3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto* root = new QVBoxLayout(this);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->addLayout(grid);
+    root->addLayout(buttons);
+
+    connect(RadioStyle, &TRadioGroup::clicked, this, [this] { RadioStyleClick(); });
+    connect(RadioDimension, &TRadioGroup::clicked, this, [this] { RadioDimensionClick(); });
+    // Typed values count as well as arrow clicks, so the size line never lags behind the edit.
+    connect(UpDownZoom, &QSpinBox::valueChanged, this, [this] { UpDownZoomClick(); });
+    connect(PaintBox1, &TPaintBox::mousePressed, this, [this](int x, int y, Qt::MouseButton b) {
+        if (b == Qt::LeftButton) PaintBox1MouseDown(x, y);
+    });
+    connect(PaintBox1, &TPaintBox::mouseMoved, this, [this](int x, int y, Qt::MouseButtons) { PaintBox1MouseMove(x, y); });
+    connect(PaintBox1, &TPaintBox::mouseReleased, this, [this](int x, int y, Qt::MouseButton b) {
+        if (b == Qt::LeftButton) PaintBox1MouseUp(x, y);
+    });
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The groups as the default style and resizing show them.
+    RadioStyleClick();
+    UpDownZoom->setVisible(false);
+}
+
+void TEform4::BuildGroups() {
+    UpdownMix = new TUpDownSpin(QStringLiteral("UpdownMix"), QStringLiteral("Edit1"), 5, 100, 50, 5, this);
+    RadioStyle = new TRadioGroup(QStringLiteral("RadioStyle"), QStringLiteral("Style"),
+                                 {QStringLiteral("Copy"), QStringLiteral("Masked Copy"), QStringLiteral("Smoothed edges"),
+                                  QStringLiteral("Tiles")},
+                                 1, this);
+    RadioStyle->SetItemIndex(0);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Copie dans l'image destination"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto* g1 = new QVBoxLayout(GroupBox1);
+    RadioDimension = new TRadioGroup(QStringLiteral("RadioDimension"), QStringLiteral("Resizing"),
+                                     {QStringLiteral("Zoom "), QStringLiteral("Fit to image"), QStringLiteral("Width or Height")},
+                                     1, GroupBox1);
+    RadioDimension->SetItemIndex(2);
+    UpDownZoom = new TUpDownSpin(QStringLiteral("UpDownZoom"), QStringLiteral("Edit2"), 10, 200, 100, 2, RadioDimension);
+    UpDownZoom->setSuffix(QStringLiteral(" %"));
+    // The zoom sits beside its item.
+    if (auto* items = qobject_cast<QGridLayout*>(RadioDimension->layout())) items->addWidget(UpDownZoom, 0, 1);
+    RadioMiroir = new TRadioGroup(QStringLiteral("RadioMiroir"), QStringLiteral("Mirror"),
+                                  {QStringLiteral("No mirror"), QStringLiteral("Horizontal"), QStringLiteral("Vertical")}, 1,
+                                  GroupBox1);
+    RadioMiroir->SetItemIndex(0);
+    g1->addWidget(RadioDimension);
+    g1->addWidget(RadioMiroir);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Offset"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* g2 = new QGridLayout(GroupBox2);
+    UpDownOffsetx = new TUpDownSpin(QStringLiteral("UpDownOffsetx"), QStringLiteral("Edit3"), -64, 64, 0, 1, GroupBox2);
+    UpDownOffsety = new TUpDownSpin(QStringLiteral("UpDownOffsety"), QStringLiteral("Edit4"), -64, 64, 0, 1, GroupBox2);
+    g2->addWidget(NewLabel(QStringLiteral("Label2"), QStringLiteral("Horizontal"), GroupBox2), 0, 0);
+    g2->addWidget(UpDownOffsetx, 0, 1);
+    g2->addWidget(NewLabel(QStringLiteral("Label3"), QStringLiteral("Vertical"), GroupBox2), 1, 0);
+    g2->addWidget(UpDownOffsety, 1, 1);
+
+    GroupBox3 = new QGroupBox(QStringLiteral("Mask"), this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    auto* g3 = new QGridLayout(GroupBox3);
+    PanColmask = new TColourPanel(QStringLiteral("PanColmask"), QStringLiteral("Color "), lum::MakeColour(0, 0, 0), GroupBox3);
+    PanColmask->setCursor(Qt::ArrowCursor);
+    PanColmask->setMinimumWidth(64);
+    Label4 = NewLabel(QStringLiteral("Label4"), QStringLiteral("R = 0"), GroupBox3);
+    Label8 = NewLabel(QStringLiteral("Label8"), QStringLiteral("G = 0"), GroupBox3);
+    Label9 = NewLabel(QStringLiteral("Label9"), QStringLiteral("B = 0"), GroupBox3);
+    UpDownTolere = new TUpDownSpin(QStringLiteral("UpDownTolere"), QStringLiteral("Edit5"), 0, 32, 1, 1, GroupBox3);
+    auto* tolerance = NewLabel(QStringLiteral("Label7"), QStringLiteral("Tolerance"), GroupBox3);
+    tolerance->setBuddy(UpDownTolere);
+    g3->addWidget(PanColmask, 0, 0, 2, 1);
+    g3->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral("Clic in"), GroupBox3), 0, 1);
+    g3->addWidget(NewLabel(QStringLiteral("Label6"), QStringLiteral("image"), GroupBox3), 1, 1);
+    g3->addWidget(Label4, 0, 2);
+    g3->addWidget(Label8, 1, 2);
+    g3->addWidget(Label9, 2, 2);
+    g3->addWidget(tolerance, 3, 0);
+    g3->addWidget(UpDownTolere, 3, 1, 1, 2);
+
+    GroupBox4 = new QGroupBox(QStringLiteral("Blur"), this);
+    GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
+    auto* g4 = new QGridLayout(GroupBox4);
+    Radioflou = new TRadioGroup(QStringLiteral("Radioflou"), QString(),
+                                {QStringLiteral("Rectangle"), QStringLiteral("Ellipse")}, 2, GroupBox4);
+    Radioflou->SetItemIndex(0);
+    Radioflou->setFlat(true);
+    UpDownMarge = new TUpDownSpin(QStringLiteral("UpDownMarge"), QStringLiteral("Edit6"), 4, 64, 16, 2, GroupBox4);
+    auto* margin = NewLabel(QStringLiteral("Label11"), QStringLiteral("Margin"), GroupBox4);
+    margin->setBuddy(UpDownMarge);
+    g4->addWidget(Radioflou, 0, 0, 1, 2);
+    g4->addWidget(margin, 1, 0);
+    g4->addWidget(UpDownMarge, 1, 1);
+
+    for (QWidget* w : {static_cast<QWidget*>(GroupBox1), static_cast<QWidget*>(GroupBox2),
+                       static_cast<QWidget*>(GroupBox3), static_cast<QWidget*>(GroupBox4)})
+        KeepPlace(w);
+}
+
+void TEform4::Prepare(const lum::Image& source, int workWidth, int workHeight) {
+    SetSource(source);
+    SetWorkSize(workWidth, workHeight);
+    ShowSelectionLine();
+}
+
+void TEform4::SetSource(const lum::Image& source) {
+    sourceW_ = source.width();
+    sourceH_ = source.height();
+    const lum::Rect r = lum::FitRect(kPanelWidth, kPanelHeight, sourceW_, sourceH_, kPreviewMargin, kPreviewMargin, false).rect;
+    if (source.empty() || r.width() <= 0 || r.height() <= 0) {
+        preview_ = lum::Image();
+        PaintBox1->SetPicture(QImage());
+        PaintBox1->hide();
+        return;
+    }
+    // The paint box is one pixel wider and taller than the fitted rectangle, and the source
+    // fills all of it.
+    const int w = r.width() + 1, h = r.height() + 1;
+    preview_ = lum::Image(w, h);
+    lum::StretchDraw(preview_, lum::Rect{0, 0, w, h}, source);
+    PaintBox1->setGeometry(r.Left, r.Top, w, h);
+    PaintBox1->SetPicture(lum::ToQImage(preview_));
+    PaintBox1->show();
+}
+
+void TEform4::SetWorkSize(int width, int height) {
+    workW_ = width;
+    workH_ = height;
+}
+
+void TEform4::ShowSelectionLine() {
+    Label10->setText(QString::fromStdString(lum::MixSelectionLine(workW_, workH_, sourceW_, sourceH_)));
+}
+
+lum::MixOptions TEform4::Options() const {
+    lum::MixOptions o;
+    o.style = static_cast<lum::MixStyle>(qBound(0, RadioStyle->ItemIndex(), 3));
+    o.percent = UpdownMix->value();
+    o.resize = static_cast<lum::MixResize>(qBound(0, RadioDimension->ItemIndex(), 2));
+    o.zoom = UpDownZoom->value();
+    o.mirror = static_cast<lum::MixMirror>(qBound(0, RadioMiroir->ItemIndex(), 2));
+    o.offsetX = UpDownOffsetx->value();
+    o.offsetY = UpDownOffsety->value();
+    o.maskColour = PanColmask->Colour();
+    o.tolerance = UpDownTolere->value();
+    o.blur = static_cast<lum::BlurShape>(qBound(0, Radioflou->ItemIndex(), 1));
+    o.margin = UpDownMarge->value();
+    return o;
+}
+
+void TEform4::SetOptions(const lum::MixOptions& o) {
+    SetStyle(o.style);
+    SetResize(o.resize);
+    SetPercent(o.percent);
+    UpDownZoom->setValue(o.zoom);
+    RadioMiroir->SetItemIndex(static_cast<int>(o.mirror));
+    UpDownOffsetx->setValue(o.offsetX);
+    UpDownOffsety->setValue(o.offsetY);
+    SetMaskColour(o.maskColour);
+    SetTolerance(o.tolerance);
+    Radioflou->SetItemIndex(static_cast<int>(o.blur));
+    UpDownMarge->setValue(o.margin);
+}
+
+void TEform4::SetStyle(lum::MixStyle style) {
+    const int i = static_cast<int>(style);
+    if (RadioStyle->ItemIndex() == i) return;
+    RadioStyle->SetItemIndex(i);
+    RadioStyleClick();
+}
+
+void TEform4::SetResize(lum::MixResize resize) {
+    const int i = static_cast<int>(resize);
+    if (RadioDimension->ItemIndex() == i) return;
+    RadioDimension->SetItemIndex(i);
+    RadioDimensionClick();
+}
+
+void TEform4::SetPercent(int percent) { UpdownMix->setValue(percent); }
+
+void TEform4::SetTolerance(int tolerance) { UpDownTolere->setValue(tolerance); }
+
+void TEform4::SetMaskColour(lum::Colour colour) { PanColmask->SetColour(colour); }
+
+void TEform4::RadioStyleClick() {
+    maskPicking_ = false;
+    GroupBox4->hide();
+    switch (RadioStyle->ItemIndex()) {
+        case 0:  // Copy
+            GroupBox1->show();
+            GroupBox2->hide();
+            GroupBox3->hide();
+            break;
+        case 1:  // Masked Copy
+            GroupBox1->show();
+            GroupBox3->show();
+            GroupBox2->hide();
+            maskPicking_ = true;
+            break;
+        case 2:  // Smoothed edges: the blur mask alone weighs the mix
+            GroupBox1->show();
+            GroupBox4->show();
+            GroupBox2->hide();
+            GroupBox3->hide();
+            UpdownMix->setValue(100);
+            break;
+        case 3:  // Tiles
+            GroupBox1->hide();
+            GroupBox2->show();
+            GroupBox3->hide();
+            break;
+        default: break;
+    }
+}
+
+void TEform4::RadioDimensionClick() {
+    UpDownZoom->setVisible(RadioDimension->ItemIndex() == static_cast<int>(lum::MixResize::Zoom));
+    UpdateSizeLine();
+}
+
+void TEform4::UpDownZoomClick() {
+    if (RadioDimension->ItemIndex() == static_cast<int>(lum::MixResize::Zoom)) UpdateSizeLine();
+}
+
+void TEform4::UpdateSizeLine() {
+    Label10->setText(QString::fromStdString(lum::MixSizeLine(Options(), workW_, workH_, sourceW_, sourceH_)));
+}
+
+bool TEform4::ShowPixel(int x, int y, lum::Colour* colour) {
+    if (preview_.empty() || x < 0 || y < 0 || x >= preview_.width() || y >= preview_.height()) return false;
+    const uint8_t* p = preview_.pixel(x, y);
+    Label4->setText(QStringLiteral("R = %1").arg(p[2]));
+    Label8->setText(QStringLiteral("G = %1").arg(p[1]));
+    Label9->setText(QStringLiteral("B = %1").arg(p[0]));
+    if (colour) *colour = lum::MakeColour(p[2], p[1], p[0]);
+    return true;
+}
+
+void TEform4::PaintBox1MouseDown(int x, int y) {
+    if (maskPicking_) ShowPixel(x, y, nullptr);
+}
+
+void TEform4::PaintBox1MouseMove(int x, int y) {
+    if (maskPicking_) ShowPixel(x, y, nullptr);
+}
+
+void TEform4::PaintBox1MouseUp(int x, int y) {
+    lum::Colour c = 0;
+    if (maskPicking_ && ShowPixel(x, y, &c)) PanColmask->SetColour(c);
+}

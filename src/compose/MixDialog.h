@@ -1,0 +1,96 @@
+// The "Images Mix" dialog: percentage, style, resizing, mirror, tiles offset, mask colour picked
+// in the preview of the mix source, and the blur of smoothed edges.
+#pragma once
+#include <QDialog>
+
+#include "compose/ComposeControls.h"
+#include "image/Image.h"
+#include "imaging/Mix.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class TRadioGroup;
+class TUpDownSpin;
+
+class TEform4 : public QDialog {
+    Q_OBJECT
+public:
+    // The preview panel and the margin the source is fitted with.
+    static constexpr int kPanelWidth = 185;
+    static constexpr int kPanelHeight = 161;
+    static constexpr int kPreviewMargin = 8;
+
+    explicit TEform4(QWidget* parent = nullptr);
+
+    // Before showing the dialog for a mix: the source is fitted into the preview (the paint box
+    // placed and sized, the source stretched into it; hidden for an empty source), the working
+    // image's size kept for the size line, and Label10 := "Selection (w x h) into (W x H)".
+    void Prepare(const lum::Image& source, int workWidth, int workHeight);
+    // The parts of Prepare on their own. Only the preview and the sizes are kept, not the source.
+    void SetSource(const lum::Image& source);
+    void SetWorkSize(int width, int height);
+    void ShowSelectionLine();
+
+    // The choices, read when the mix runs.
+    lum::MixOptions Options() const;
+    // Presets for a command: style and resizing follow SetStyle / SetResize, then the rest.
+    void SetOptions(const lum::MixOptions& options);
+    // A different item runs the change handler as a user's choice would; the same item runs
+    // nothing.
+    void SetStyle(lum::MixStyle style);
+    void SetResize(lum::MixResize resize);
+    void SetPercent(int percent);
+    void SetTolerance(int tolerance);
+    void SetMaskColour(lum::Colour colour);
+    lum::Colour MaskColour() const { return PanColmask->Colour(); }
+    // Clicks in the preview pick the mask colour (style "Masked Copy").
+    bool MaskPicking() const { return maskPicking_; }
+    int SourceWidth() const { return sourceW_; }
+    int SourceHeight() const { return sourceH_; }
+
+    // Handlers of the design.
+    void RadioStyleClick();
+    void RadioDimensionClick();
+    void UpDownZoomClick();
+    void PaintBox1MouseDown(int x, int y);
+    void PaintBox1MouseMove(int x, int y);
+    void PaintBox1MouseUp(int x, int y);
+
+    // Controls, for the windows and tests.
+    TUpDownSpin* UpdownMix = nullptr;  // edit Edit1
+    TRadioGroup* RadioStyle = nullptr;
+    QGroupBox* GroupBox1 = nullptr;  // resizing, mirror and zoom
+    TRadioGroup* RadioDimension = nullptr;
+    TUpDownSpin* UpDownZoom = nullptr;  // edit Edit2
+    TRadioGroup* RadioMiroir = nullptr;
+    QGroupBox* GroupBox2 = nullptr;  // offset
+    TUpDownSpin* UpDownOffsetx = nullptr;
+    TUpDownSpin* UpDownOffsety = nullptr;
+    QGroupBox* GroupBox3 = nullptr;  // mask
+    TColourPanel* PanColmask = nullptr;
+    QLabel* Label4 = nullptr;  // "R = "
+    QLabel* Label8 = nullptr;  // "G = "
+    QLabel* Label9 = nullptr;  // "B = "
+    TUpDownSpin* UpDownTolere = nullptr;
+    QGroupBox* GroupBox4 = nullptr;  // blur
+    TRadioGroup* Radioflou = nullptr;
+    TUpDownSpin* UpDownMarge = nullptr;
+    QFrame* Panel1 = nullptr;
+    TPaintBox* PaintBox1 = nullptr;
+    QLabel* Label10 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+
+private:
+    void BuildGroups();
+    void UpdateSizeLine();
+    // The preview pixel at (x, y) into the labels; false outside the preview.
+    bool ShowPixel(int x, int y, lum::Colour* colour);
+
+    bool maskPicking_ = false;
+    lum::Image preview_;
+    int sourceW_ = 0, sourceH_ = 0;
+    int workW_ = 0, workH_ = 0;
+};

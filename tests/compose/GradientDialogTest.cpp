@@ -1,0 +1,206 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ComposeDialogSupport.h"
+#include "compose/GradientDialog.h"
+#include "widgets/DesignControls.h"
+
+using namespace composeui;
+
+namespace {
+
+class GradientDialogTest : public ::testing::Test {
+protected:
+    // The preview must always be what the renderer paints for the dialog's current state.
+    void ExpectPreviewMatchesState() {
+        const QImage want = lum::ToQImage(lum::GradientImage(256, 256, form.PreviewParams()));
+        EXPECT_EQ(QImageDifference(form.Preview(), want), "none");
+        EXPECT_EQ(QImageDifference(form.Image1->Picture(), want), "none");
+    }
+    // An asker that records what it was offered and answers with `answer` (or declines).
+    lum::ColourAsker Asker(std::vector<QColor>& offered, bool accept, QColor answer) {
+        return [&offered, accept, answer](QColor& c) {
+            offered.push_back(c);
+            if (accept) c = answer;
+            return accept;
+        };
+    }
+
+    AppFirst app_;
+    TEform5 form;
+};
+
+TEST_F(GradientDialogTest, DefaultsAndRanges) {
+    EXPECT_EQ(form.objectName(), "TEform5");
+    EXPECT_TRUE(form.isModal());
+    EXPECT_EQ(form.UpDown1->value(), 400);
+    EXPECT_EQ(form.UpDown2->value(), 300);
+    for (TUpDownSpin* s : {form.UpDown1, form.UpDown2}) {
+        EXPECT_EQ(s->minimum(), 10);
+        EXPECT_EQ(s->maximum(), 1200);
+        EXPECT_EQ(s->singleStep(), 5);
+    }
+    EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.UpDown1->Edit());
+    EXPECT_EQ(form.findChild<QLineEdit*>("Edit2"), form.UpDown2->Edit());
+    EXPECT_EQ(form.RadioGroup2->title(), "Standars Dimensions ");
+    EXPECT_EQ(form.RadioGroup2->ItemIndex(), 0);
+    ASSERT_EQ(form.RadioGroup2->Count(), 3);
+    EXPECT_EQ(form.RadioGroup2->Item(1)->text(), "400x600");
+    EXPECT_EQ(form.Panel2->Caption(), "Color 1 ........");
+    EXPECT_EQ(form.Panel3->Caption(), "Color 2 ........");
+    EXPECT_EQ(form.Panel1->Caption(), "Background.....");
+    EXPECT_EQ(form.Colour1(), lum::MakeColour(255, 255, 255));
+    EXPECT_EQ(form.Colour2(), lum::MakeColour(192, 192, 192));
+    EXPECT_EQ(form.Background(), lum::MakeColour(128, 128, 128));
+    EXPECT_EQ(form.Button1->text(), "{");
+    EXPECT_EQ(form.Button2->text(), "=");
+    EXPECT_EQ(form.RadioGroup1->title(), "Gradient Style");
+    ASSERT_EQ(form.RadioGroup1->Count(), 5);
+    EXPECT_EQ(form.RadioGroup1->Item(3)->text(), "Centered small");
+    EXPECT_EQ(form.Style(), lum::GradientStyle::Vertical);
+    EXPECT_EQ(form.CheckBox1->text(), "constant gradient");
+    EXPECT_FALSE(form.CheckBox1->isChecked());
+    EXPECT_EQ(form.Image1->size(), QSize(256, 256));
+    EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), "Clic in the picture to place the gradient center");
+    EXPECT_EQ(form.Centre(), (lum::GradientCentre{128, 128}));
+    EXPECT_EQ(form.findChild<QPushButton*>("BitBtn1")->text(), "OK");
+    ExpectPreviewMatchesState();
+}
+
+TEST_F(GradientDialogTest, CallerPresetsSizeWithinRangeAndCaption) {
+    form.SetCaption("Gradient to mix into 5000 x 4");
+    EXPECT_EQ(form.windowTitle(), "Gradient to mix into 5000 x 4");
+    form.SetOutputSize(5000, 4);
+    EXPECT_EQ(form.OutputWidth(), 1200);
+    EXPECT_EQ(form.OutputHeight(), 10);
+    form.SetOutputSize(333, 777);  // not a multiple of the step: kept as given
+    EXPECT_EQ(form.OutputWidth(), 333);
+    EXPECT_EQ(form.OutputHeight(), 777);
+}
+
+TEST_F(GradientDialogTest, PresetsSetTheSize) {
+    QTest::mouseClick(form.RadioGroup2->Item(1), Qt::LeftButton);
+    EXPECT_EQ(form.OutputWidth(), 400);
+    EXPECT_EQ(form.OutputHeight(), 600);
+    QTest::mouseClick(form.RadioGroup2->Item(2), Qt::LeftButton);
+    EXPECT_EQ(form.OutputWidth(), 800);
+    EXPECT_EQ(form.OutputHeight(), 600);
+    // Clicking the chosen item again applies it again.
+    form.SetOutputSize(20, 20);
+    QTest::mouseClick(form.RadioGroup2->Item(2), Qt::LeftButton);
+    EXPECT_EQ(form.OutputWidth(), 800);
+    QTest::mouseClick(form.RadioGroup2->Item(0), Qt::LeftButton);
+    EXPECT_EQ(form.OutputWidth(), 640);
+    EXPECT_EQ(form.OutputHeight(), 480);
+}
+
+TEST_F(GradientDialogTest, ColourPanelsAskAndRedrawEitherWay) {
+    std::vector<QColor> offered;
+    form.SetColourAsker(Asker(offered, true, QColor(255, 0, 0)));
+    QTest::mouseClick(form.Panel2, Qt::LeftButton);
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0], QColor(255, 255, 255));
+    EXPECT_EQ(form.Colour1(), lum::MakeColour(255, 0, 0));
+    ExpectPreviewMatchesState();
+
+    form.SetColourAsker(Asker(offered, true, QColor(0, 0, 255)));
+    form.Panel1Click();
+    EXPECT_EQ(offered.back(), QColor(128, 128, 128));
+    EXPECT_EQ(form.Background(), lum::MakeColour(0, 0, 255));
+    form.Panel3Click();
+    EXPECT_EQ(offered.back(), QColor(192, 192, 192));
+    EXPECT_EQ(form.Colour2(), lum::MakeColour(0, 0, 255));
+
+    // Declined: the colour stays, but the preview is still redrawn (here it catches up with a
+    // style chosen without its handler).
+    form.SetColourAsker(Asker(offered, false, QColor()));
+    form.RadioGroup1->SetItemIndex(4);
+    form.Panel2Click();
+    EXPECT_EQ(offered.back(), QColor(255, 0, 0));
+    EXPECT_EQ(form.Colour1(), lum::MakeColour(255, 0, 0));
+    EXPECT_EQ(form.Style(), lum::GradientStyle::CentredBig);
+    ExpectPreviewMatchesState();
+}
+
+TEST_F(GradientDialogTest, SwapAndEquals) {
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    EXPECT_EQ(form.Colour1(), lum::MakeColour(192, 192, 192));
+    EXPECT_EQ(form.Colour2(), lum::MakeColour(255, 255, 255));
+    EXPECT_EQ(form.Background(), lum::MakeColour(128, 128, 128));
+    ExpectPreviewMatchesState();
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(form.Background(), lum::MakeColour(255, 255, 255));
+    EXPECT_EQ(form.Colour2(), lum::MakeColour(255, 255, 255));
+    ExpectPreviewMatchesState();
+    // Colour 1 is now the only colour that differs from the background: the gradient runs
+    // from it at the centre column to white at the far edge.
+    EXPECT_EQ(form.Preview().pixel(128, 10), Rgb(192, 192, 192));
+}
+
+TEST_F(GradientDialogTest, ClicksPlaceTheCentreWithEdgeSnap) {
+    struct Case {
+        QPoint click;
+        lum::GradientCentre want;
+    };
+    const Case cases[] = {
+        {{3, 100}, {0, 100}},   {{4, 4}, {0, 0}},       {{5, 5}, {5, 5}},       {{250, 250}, {250, 250}},
+        {{251, 120}, {256, 120}}, {{255, 255}, {256, 256}}, {{60, 200}, {60, 200}},
+    };
+    for (const Case& c : cases) {
+        QTest::mouseClick(form.Image1, Qt::LeftButton, Qt::NoModifier, c.click);
+        EXPECT_EQ(form.Centre(), c.want) << c.click.x() << "," << c.click.y();
+        ExpectPreviewMatchesState();
+    }
+    // A vertical gradient from the centre column: the clicked column holds colour 1.
+    EXPECT_EQ(form.Preview().pixel(60, 0), Rgb(255, 255, 255));
+    EXPECT_NE(form.Preview().pixel(200, 0), Rgb(255, 255, 255));
+}
+
+TEST_F(GradientDialogTest, ShowingResetsTheCentreAndOkScalesIt) {
+    form.Image1MouseDown(64, 192);
+    form.show();
+    EXPECT_EQ(form.Centre(), (lum::GradientCentre{128, 128}));
+    ExpectPreviewMatchesState();
+    form.Image1MouseDown(64, 192);
+    form.hide();
+    form.show();
+    EXPECT_EQ(form.Centre(), (lum::GradientCentre{128, 128}));
+
+    form.Image1MouseDown(64, 192);
+    form.SetOutputSize(400, 300);
+    EXPECT_EQ(form.Params().centre, (lum::GradientCentre{100, 225}));
+    EXPECT_EQ(form.PreviewParams().centre, (lum::GradientCentre{64, 192}));
+    // Snapped to the far edge, the centre lands on the output's far edge.
+    form.Image1MouseDown(255, 255);
+    form.SetOutputSize(333, 777);
+    EXPECT_EQ(form.Params().centre, (lum::GradientCentre{333, 777}));
+    const lum::Image out = form.RenderOutput();
+    EXPECT_EQ(out.width(), 333);
+    EXPECT_EQ(out.height(), 777);
+    EXPECT_TRUE(out.samePixels(lum::GradientImage(333, 777, form.Params())));
+    form.hide();
+}
+
+TEST_F(GradientDialogTest, StyleAndCheckBoxRefreshThePreview) {
+    QTest::mouseClick(form.RadioGroup1->Item(2), Qt::LeftButton);
+    EXPECT_EQ(form.Style(), lum::GradientStyle::Horizontal);
+    ExpectPreviewMatchesState();
+    form.RadioGroup1->SetItemIndex(3);  // no handler
+    const lum::GradientParams before = form.Params();
+    QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
+    EXPECT_TRUE(form.CheckBox1->isChecked());
+    ExpectPreviewMatchesState();
+    const lum::GradientParams after = form.Params();
+    EXPECT_EQ(after.style, before.style);
+    EXPECT_EQ(after.centre, before.centre);
+    // "No gradient": only the background.
+    QTest::mouseClick(form.RadioGroup1->Item(0), Qt::LeftButton);
+    EXPECT_EQ(form.Preview().pixel(128, 128), Rgb(128, 128, 128));
+    EXPECT_EQ(form.Preview().pixel(0, 255), Rgb(128, 128, 128));
+}
+
+}  // namespace
