@@ -1,0 +1,233 @@
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ComposeDialogSupport.h"
+#include "compose/MixDialog.h"
+#include "image/Stretch.h"
+#include "imaging/TextStamp.h"
+#include "widgets/DesignControls.h"
+
+using namespace composeui;
+
+namespace {
+
+class MixDialogTest : public ::testing::Test {
+protected:
+    void ClickStyle(int i) { QTest::mouseClick(form.RadioStyle->Item(i), Qt::LeftButton); }
+    void ClickResize(int i) { QTest::mouseClick(form.RadioDimension->Item(i), Qt::LeftButton); }
+    // Which of the four groups are shown: "1" for shown, "." for hidden, in the order 1 2 3 4.
+    std::string Groups() const {
+        std::string s;
+        for (QGroupBox* g : {form.GroupBox1, form.GroupBox2, form.GroupBox3, form.GroupBox4})
+            s += g->isHidden() ? '.' : '1';
+        return s;
+    }
+    std::string SizeLine() const { return form.Label10->text().toStdString(); }
+    std::string Rgb() const {
+        return (form.Label4->text() + " " + form.Label8->text() + " " + form.Label9->text()).toStdString();
+    }
+
+    AppFirst app_;
+    TEform4 form;
+};
+
+TEST_F(MixDialogTest, DefaultsAndRanges) {
+    EXPECT_EQ(form.windowTitle(), "Images Mix");
+    EXPECT_TRUE(form.isModal());
+    struct Spin {
+        TUpDownSpin* s;
+        int min, max, step, value;
+    };
+    const Spin spins[] = {{form.UpdownMix, 5, 100, 5, 50},     {form.UpDownZoom, 10, 200, 2, 100},
+                          {form.UpDownOffsetx, -64, 64, 1, 0}, {form.UpDownOffsety, -64, 64, 1, 0},
+                          {form.UpDownTolere, 0, 32, 1, 1},    {form.UpDownMarge, 4, 64, 2, 16}};
+    for (const Spin& s : spins) {
+        EXPECT_EQ(s.s->minimum(), s.min) << s.s->objectName().toStdString();
+        EXPECT_EQ(s.s->maximum(), s.max) << s.s->objectName().toStdString();
+        EXPECT_EQ(s.s->singleStep(), s.step) << s.s->objectName().toStdString();
+        EXPECT_EQ(s.s->value(), s.value) << s.s->objectName().toStdString();
+    }
+    EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.UpdownMix->Edit());
+    EXPECT_EQ(form.findChild<QLineEdit*>("Edit2"), form.UpDownZoom->Edit());
+    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Percentage of image to mix");
+    EXPECT_EQ(form.RadioStyle->title(), "Style");
+    EXPECT_EQ(form.RadioStyle->Item(2)->text(), "Smoothed edges");
+    EXPECT_EQ(form.RadioStyle->ItemIndex(), 0);
+    EXPECT_EQ(form.RadioDimension->title(), "Resizing");
+    EXPECT_EQ(form.RadioDimension->Item(0)->text(), "Zoom ");
+    EXPECT_EQ(form.RadioDimension->ItemIndex(), 2);
+    EXPECT_EQ(form.RadioMiroir->title(), "Mirror");
+    EXPECT_EQ(form.RadioMiroir->ItemIndex(), 0);
+    EXPECT_EQ(form.GroupBox1->title(), "Copie dans l'image destination");
+    EXPECT_EQ(form.GroupBox2->title(), "Offset");
+    EXPECT_EQ(form.GroupBox3->title(), "Mask");
+    EXPECT_EQ(form.GroupBox4->title(), "Blur");
+    EXPECT_EQ(form.PanColmask->Caption(), "Color ");
+    EXPECT_EQ(form.MaskColour(), lum::MakeColour(0, 0, 0));
+    EXPECT_EQ(Rgb(), "R = 0 G = 0 B = 0");
+    EXPECT_EQ(form.Radioflou->Item(1)->text(), "Ellipse");
+    EXPECT_EQ(form.Radioflou->ItemIndex(), 0);
+    EXPECT_EQ(form.Panel1->size(), QSize(185, 161));
+    EXPECT_EQ(SizeLine(), "...");
+    EXPECT_EQ(form.BitBtn2->text(), "Cancel");
+    // Copy: only the resizing group; the zoom only in zoom mode.
+    EXPECT_EQ(Groups(), "1...");
+    EXPECT_TRUE(form.UpDownZoom->isHidden());
+    EXPECT_FALSE(form.MaskPicking());
+    // The preview shows the pipette.
+    EXPECT_EQ(form.PaintBox1->cursor().shape(), Qt::BitmapCursor);
+
+    const lum::MixOptions o = form.Options(), d;
+    EXPECT_EQ(o.style, d.style);
+    EXPECT_EQ(o.percent, d.percent);
+    EXPECT_EQ(o.resize, d.resize);
+    EXPECT_EQ(o.zoom, d.zoom);
+    EXPECT_EQ(o.mirror, d.mirror);
+    EXPECT_EQ(o.maskColour, d.maskColour);
+    EXPECT_EQ(o.tolerance, d.tolerance);
+    EXPECT_EQ(o.blur, d.blur);
+    EXPECT_EQ(o.margin, d.margin);
+}
+
+TEST_F(MixDialogTest, StyleChangeShowsItsGroups) {
+    form.UpdownMix->setValue(35);
+    ClickStyle(1);
+    EXPECT_EQ(Groups(), "1.1.");
+    EXPECT_TRUE(form.MaskPicking());
+    EXPECT_EQ(form.UpdownMix->value(), 35);
+    ClickStyle(2);
+    EXPECT_EQ(Groups(), "1..1");
+    EXPECT_FALSE(form.MaskPicking());
+    EXPECT_EQ(form.UpdownMix->value(), 100);
+    form.UpdownMix->setValue(20);
+    ClickStyle(3);
+    EXPECT_EQ(Groups(), ".1..");
+    EXPECT_FALSE(form.MaskPicking());
+    EXPECT_EQ(form.UpdownMix->value(), 20);
+    ClickStyle(0);
+    EXPECT_EQ(Groups(), "1...");
+    EXPECT_EQ(form.Options().style, lum::MixStyle::Copy);
+}
+
+TEST_F(MixDialogTest, PresetsRunTheHandlerOnlyForADifferentItem) {
+    form.Prepare(Quarters(200, 100), 640, 480);
+    EXPECT_EQ(SizeLine(), "Selection (200x100) into (640x480)");
+    // The item already chosen: nothing runs, so the line keeps its opening text.
+    form.SetResize(lum::MixResize::WidthOrHeight);
+    EXPECT_EQ(SizeLine(), "Selection (200x100) into (640x480)");
+    form.SetResize(lum::MixResize::Zoom);
+    EXPECT_EQ(SizeLine(), "(200x100 into (640x480)");
+    EXPECT_FALSE(form.UpDownZoom->isHidden());
+
+    form.SetStyle(lum::MixStyle::SmoothedEdges);
+    EXPECT_EQ(Groups(), "1..1");
+    EXPECT_EQ(form.UpdownMix->value(), 100);
+    form.SetPercent(40);
+    form.SetStyle(lum::MixStyle::SmoothedEdges);
+    EXPECT_EQ(form.UpdownMix->value(), 40);
+    form.SetStyle(lum::MixStyle::MaskedCopy);
+    EXPECT_TRUE(form.MaskPicking());
+    EXPECT_EQ(Groups(), "1.1.");
+
+    // The gradient mix's presets, then the text stamp's.
+    form.SetOptions(lum::GradientMixOptions(form.Options()));
+    EXPECT_EQ(form.Options().style, lum::MixStyle::Copy);
+    EXPECT_EQ(form.Options().percent, 50);
+    EXPECT_EQ(form.Options().resize, lum::MixResize::FitToImage);
+    EXPECT_EQ(Groups(), "1...");
+    EXPECT_EQ(SizeLine(), "(640x480 into (640x480)");
+    EXPECT_TRUE(form.UpDownZoom->isHidden());
+    form.SetOptions(lum::TextStampMixOptions(form.Options(), lum::MakeColour(255, 255, 255)));
+    const lum::MixOptions o = form.Options();
+    EXPECT_EQ(o.style, lum::MixStyle::MaskedCopy);
+    EXPECT_EQ(o.resize, lum::MixResize::WidthOrHeight);
+    EXPECT_EQ(o.percent, 100);
+    EXPECT_EQ(o.tolerance, 4);
+    EXPECT_EQ(o.maskColour, lum::MakeColour(255, 255, 255));
+    EXPECT_TRUE(form.MaskPicking());
+}
+
+TEST_F(MixDialogTest, SizeLineFollowsResizingAndZoom) {
+    form.Prepare(Quarters(200, 100), 640, 480);
+    ClickResize(1);
+    EXPECT_EQ(SizeLine(), "(640x480 into (640x480)");
+    ClickResize(2);  // not enlarged, plus one each way
+    EXPECT_EQ(SizeLine(), "(201x101 into (640x480)");
+    form.UpDownZoom->setValue(150);  // not in zoom mode: the line stays
+    EXPECT_EQ(SizeLine(), "(201x101 into (640x480)");
+    ClickResize(0);
+    EXPECT_EQ(SizeLine(), "(300x150 into (640x480)");
+    form.UpDownZoom->stepBy(-1);  // an arrow click
+    EXPECT_EQ(SizeLine(), "(296x148 into (640x480)");
+    form.UpDownZoom->setValue(33);  // typed
+    EXPECT_EQ(SizeLine(), "(66x33 into (640x480)");
+
+    // A source larger than the image shrinks into it.
+    form.Prepare(Quarters(1000, 500), 640, 480);
+    ClickResize(2);
+    EXPECT_EQ(SizeLine(), "(641x321 into (640x480)");
+}
+
+TEST_F(MixDialogTest, PreviewFitsTheSourceIntoThePanel) {
+    const lum::Image src = Quarters(400, 300);
+    form.SetSource(src);
+    // 400 x 300 into 169 x 145: scale 0.4225, 169 x 127, centred; the box is one pixel larger.
+    EXPECT_FALSE(form.PaintBox1->isHidden());
+    EXPECT_EQ(form.PaintBox1->geometry(), QRect(8, 17, 170, 128));
+    const QImage& shown = form.PaintBox1->Picture();
+    ASSERT_EQ(shown.size(), QSize(170, 128));
+    for (int y : {0, 60, 127})
+        for (int x : {0, 84, 85, 169}) {
+            const uint8_t* s = src.pixel(lum::StretchSourceIndex(x, 170, 400), lum::StretchSourceIndex(y, 128, 300));
+            EXPECT_EQ(shown.pixel(x, y) & 0xFFFFFF, qRgb(s[2], s[1], s[0]) & 0xFFFFFF) << x << "," << y;
+        }
+
+    // Small sources are not enlarged.
+    form.SetSource(Quarters(50, 40));
+    EXPECT_EQ(form.PaintBox1->geometry(), QRect(67, 60, 51, 41));
+    EXPECT_EQ(form.SourceWidth(), 50);
+
+    form.SetSource(lum::Image());
+    EXPECT_TRUE(form.PaintBox1->isHidden());
+    form.SetWorkSize(640, 480);
+    form.ShowSelectionLine();
+    EXPECT_EQ(SizeLine(), "Selection (0x0) into (640x480)");
+}
+
+TEST_F(MixDialogTest, MaskPickingInThePreview) {
+    form.Prepare(Quarters(100, 100), 640, 480);  // shown 1:1, top-left quarter red-ish
+    ASSERT_EQ(form.PaintBox1->size(), QSize(101, 101));
+    // Not in "Masked Copy": the mouse picks nothing.
+    QTest::mouseClick(form.PaintBox1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(Rgb(), "R = 0 G = 0 B = 0");
+    EXPECT_EQ(form.MaskColour(), lum::MakeColour(0, 0, 0));
+
+    ClickStyle(1);
+    QTest::mousePress(form.PaintBox1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(Rgb(), "R = 200 G = 10 B = 20");
+    Hover(form.PaintBox1, QPoint(80, 20));
+    EXPECT_EQ(Rgb(), "R = 30 G = 180 B = 40");
+    EXPECT_EQ(form.MaskColour(), lum::MakeColour(0, 0, 0));  // only a release takes it
+    QTest::mouseRelease(form.PaintBox1, Qt::LeftButton, Qt::NoModifier, QPoint(20, 80));
+    EXPECT_EQ(Rgb(), "R = 50 G = 60 B = 220");
+    EXPECT_EQ(form.MaskColour(), lum::MakeColour(50, 60, 220));
+    EXPECT_EQ(form.Options().maskColour, lum::MakeColour(50, 60, 220));
+
+    // Outside the picture (a drag that left it) nothing changes.
+    form.PaintBox1MouseMove(101, 5);
+    form.PaintBox1MouseUp(-1, 5);
+    EXPECT_EQ(form.MaskColour(), lum::MakeColour(50, 60, 220));
+    EXPECT_EQ(Rgb(), "R = 50 G = 60 B = 220");
+
+    // Leaving the style stops the picking.
+    ClickStyle(0);
+    QTest::mouseClick(form.PaintBox1, Qt::LeftButton, Qt::NoModifier, QPoint(90, 90));
+    EXPECT_EQ(form.MaskColour(), lum::MakeColour(50, 60, 220));
+}
+
+}  // namespace
