@@ -1,6 +1,7 @@
 #include "compose/GradientDialog.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +26,8 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     // Output size and its presets.
     auto* sizeGroup = new QGroupBox(this);
     sizeGroup->setObjectName(QStringLiteral("GroupBoxSize"));
-    auto* sizeGrid = new QGridLayout(sizeGroup);
+    auto* sizeRow = new QHBoxLayout(sizeGroup);
+    auto* sizeGrid = new QGridLayout;
     auto* widthLabel = new QLabel(QStringLiteral("Width"), sizeGroup);
     widthLabel->setObjectName(QStringLiteral("Label1"));
     UpDown1 = new TUpDownSpin(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), kMinSide, kMaxSide, 400, 5, sizeGroup);
@@ -38,11 +40,13 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     sizeGrid->addWidget(UpDown1, 0, 1);
     sizeGrid->addWidget(heightLabel, 1, 0);
     sizeGrid->addWidget(UpDown2, 1, 1);
+    sizeGrid->setRowStretch(2, 1);
     RadioGroup2 = new TRadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Standars Dimensions "),
                                   {QStringLiteral("640x480"), QStringLiteral("400x600"), QStringLiteral("800x600")}, 1,
                                   sizeGroup);
     RadioGroup2->SetItemIndex(0);
-    sizeGrid->addWidget(RadioGroup2, 0, 2, 2, 1);
+    sizeRow->addLayout(sizeGrid);
+    sizeRow->addWidget(RadioGroup2);
 
     // Colours: "{" joins colour 1 and colour 2, "=" copies colour 2 into the background.
     auto* colourGroup = new QGroupBox(this);
@@ -77,10 +81,17 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     CheckBox1 = new QCheckBox(QStringLiteral("constant gradient"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
 
-    // The preview, the size it is always drawn at.
-    Image1 = new TPaintBox(QStringLiteral("Image1"), this);
+    // The preview, the size it is always drawn at, in a sunken frame.
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("PanelPreview"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(2, 2, 2, 2);
+    Image1 = new TPaintBox(QStringLiteral("Image1"), frame);
     Image1->setFixedSize(lum::kGradientPreviewSize, lum::kGradientPreviewSize);
     Image1->setCursor(Qt::CrossCursor);
+    frameLayout->addWidget(Image1);
     auto* hint = new QLabel(QStringLiteral("Clic in the picture to place the gradient center"), this);
     hint->setObjectName(QStringLiteral("Label3"));
     hint->setWordWrap(true);
@@ -101,7 +112,7 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     left->addWidget(CheckBox1);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
-    right->addWidget(Image1);
+    right->addWidget(frame);
     right->addWidget(hint);
     right->addStretch(1);
     auto* top = new QHBoxLayout;

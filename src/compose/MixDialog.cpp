@@ -63,20 +63,33 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     percentRow->addWidget(percentLabel);
     percentRow->addWidget(UpdownMix);
 
-    auto* grid = new QGridLayout;
-    grid->addLayout(percentRow, 0, 0);
-    grid->addWidget(RadioStyle, 1, 0);
     // Offset and Blur share one place.
-    grid->addWidget(GroupBox2, 2, 0, Qt::AlignTop);
-    grid->addWidget(GroupBox4, 2, 0, Qt::AlignTop);
-    grid->addWidget(GroupBox1, 0, 1, 2, 1);
-    grid->addWidget(GroupBox3, 2, 1, Qt::AlignTop);
-    auto* previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(Panel1);
-    previewColumn->addWidget(Label10);
-    previewColumn->addStretch(1);
-    grid->addLayout(previewColumn, 0, 2, 3, 1);
-    grid->setRowStretch(3, 1);
+    auto* shared = new QGridLayout;
+    shared->setContentsMargins(0, 0, 0, 0);
+    shared->addWidget(GroupBox2, 0, 0, Qt::AlignTop);
+    shared->addWidget(GroupBox4, 0, 0, Qt::AlignTop);
+    auto* left = new QVBoxLayout;
+    left->addLayout(percentRow);
+    left->addWidget(RadioStyle);
+    left->addLayout(shared);
+    left->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(GroupBox1);
+    middle->addWidget(GroupBox3);
+    middle->addStretch(1);
+    // The size line wraps under the preview rather than widening the dialog.
+    Label10->setWordWrap(true);
+    Label10->setFixedWidth(kPanelWidth);
+    Label10->setMinimumHeight(2 * Label10->fontMetrics().height());
+    Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Panel1);
+    right->addWidget(Label10);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(middle);
+    columns->addLayout(right);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -84,7 +97,7 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(BitBtn2);
     auto* root = new QVBoxLayout(this);
     root->setSizeConstraint(QLayout::SetFixedSize);
-    root->addLayout(grid);
+    root->addLayout(columns);
     root->addLayout(buttons);
 
     connect(RadioStyle, &TRadioGroup::clicked, this, [this] { RadioStyleClick(); });
@@ -178,7 +191,8 @@ void TEform4::BuildGroups() {
     g4->addWidget(UpDownMarge, 1, 1);
 
     for (QWidget* w : {static_cast<QWidget*>(GroupBox1), static_cast<QWidget*>(GroupBox2),
-                       static_cast<QWidget*>(GroupBox3), static_cast<QWidget*>(GroupBox4)})
+                       static_cast<QWidget*>(GroupBox3), static_cast<QWidget*>(GroupBox4),
+                       static_cast<QWidget*>(UpDownZoom)})
         KeepPlace(w);
 }
 
