@@ -1,7 +1,9 @@
-// The per-window macro recorder: up to 64 recorded operations, replayed in order.
+// The per-window macro recorder: up to 64 recorded operations, replayed in order by the
+// window's editor through the operation table.
 #pragma once
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace lum {
 
@@ -12,25 +14,6 @@ struct MacroAction {
     bool operator==(const MacroAction& o) const {
         return code == o.code && p1 == o.p1 && p2 == o.p2 && p3 == o.p3;
     }
-};
-
-// Codes the main window replays (grey scale, channel shift, blur, auto smooth, the two
-// balances) and those the compare window replays on top (lighten, sharpen +, sharpen).
-inline bool MainWindowReplays(int code) {
-    return code == 2 || code == 12 || code == 13 || code == 14 || code == 15 || code == 16;
-}
-inline bool CompareWindowReplays(int code) {
-    return MainWindowReplays(code) || code == 4 || code == 5 || code == 6;
-}
-
-// What a window does when a recorded action is replayed. Each window replays its own codes.
-class MacroReplayer {
-public:
-    virtual ~MacroReplayer() = default;
-    // Runs the operation of code with parameter p1 exactly as its command would.
-    virtual void ReplayAction(int code, int p1) = 0;
-    // Codes this window replays; others are skipped.
-    virtual bool Replays(int code) const = 0;
 };
 
 // Menu item states that the recorder drives ("&Close", "&Execute").
@@ -50,7 +33,9 @@ public:
     void Start();                                   // InitmacroClick
     void Record(int code, int p1 = 0, int p2 = 0, int p3 = 0);
     void Close();                                   // FermerClick
-    void Execute(MacroReplayer& replayer);          // ExecuterClick
+    // What ExecuterClick replays, in order: nothing unless the list is closed and holds any.
+    // A copy, so a replayed operation never sees the list change under it.
+    std::vector<MacroAction> ToReplay() const;
 
     void SetPrompts(Prompts* p) { prompts_ = p; }
     void SetMenu(MacroMenu* m);

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/core/EditState.h"
-#include "app/core/Macro.h"
-#include "app/core/Prompts.h"
+#include "editing/Operation.h"
+#include "editing/Prompts.h"
 #include "image/Codec.h"
 #include "image/Image.h"
+#include "imaging/ColourOps.h"
 
 namespace lum::cli {
 
@@ -26,36 +26,6 @@ public:
 
 constexpr int kExitOk = 0, kExitFailure = 1, kExitUsage = 2;
 
-enum class OpKind {
-    Optimize,
-    OptimizeCompare,
-    FleshBalance,
-    LandscapeBalance,
-    Shift,
-    Lighten,
-    Grey,
-    Sharpen,
-    SharpenPlus,
-    Soften,
-    AutoSmooth,
-    Blur,
-    RotateCw,
-    RotateCcw,
-    MirrorH,
-    MirrorV,
-    Rotate,
-    Resize,
-    Macro
-};
-
-struct Op {
-    OpKind kind = OpKind::Optimize;
-    int a = 0, b = 0;   // shift kind, blur radius, angle, or width and height
-    std::string text;   // as written, for messages
-};
-
-// Parses one operation ("blur:4", "resize:800x600"); throws UsageError naming it.
-Op ParseOp(const std::string& text);
 // A whole decimal number in lo..hi; throws UsageError mentioning what.
 int ParseIntInRange(const std::string& text, int lo, int hi, const std::string& what);
 // "R,G,B", each 128..255.
@@ -71,7 +41,7 @@ struct OutputSettings {
 
 struct ApplyArgs {
     std::string input, output;
-    std::vector<Op> ops;
+    std::vector<ParsedOperation> ops;
     OutputSettings out;
 };
 // args are the words after "apply".
@@ -88,28 +58,17 @@ struct BatchArgs {
 // args are the words after "optimize".
 BatchArgs ParseBatch(const std::vector<std::string>& args);
 
-// Notices of the operations go to stderr; questions are answered No.
+// Parses one operation word ("blur:4", "resize:800x600"); UsageError naming it.
+ParsedOperation ParseOp(const std::string& word);
+
+// Notices of the operations go to stderr; questions are answered No, parameter dialogs take
+// their proposal.
 class StderrPrompts : public Prompts {
 public:
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     int messages = 0;
 };
-
-// The main window's replays of recorded actions; a blur is replayed with the dialog's radius 8.
-class StateReplayer : public MacroReplayer {
-public:
-    explicit StateReplayer(EditState& st) : st_(st) {}
-    void ReplayAction(int code, int p1) override;
-    bool Replays(int code) const override { return MainWindowReplays(code); }
-    static constexpr int kBlurRadius = 8;
-
-private:
-    EditState& st_;
-};
-
-// Runs one operation on st; false when it refused (its message went through st.prompts).
-bool RunOp(EditState& st, const Op& op);
 
 // Encodes img as BMP when the output name ends in .bmp (any case), else as JPEG.
 std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, const OutputSettings& out,

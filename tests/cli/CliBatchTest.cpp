@@ -4,8 +4,8 @@
 #include <map>
 
 #include "CliTestUtil.h"
-#include "app/cli/CliInternal.h"
-#include "app/core/EditState.h"
+#include "cli/CliInternal.h"
+#include "editing/Editor.h"
 #include "image/Codec.h"
 #include "imaging/ColourOps.h"
 #include "imaging/Filters.h"
@@ -174,19 +174,19 @@ TEST_F(CliBatch, OutputFolderIsCreatedEmptyInputIsAnError) {
 
 TEST(CliLean, SamePixelsAsTheOptimizeAction) {
     lum::Image photo = lum::LoadPicture(Photo("astronaut.jpg").string()).image;
-    lum::EditState st;
-    lum::InitKernelRegister(st);
+    lum::Editor editor(lum::EditorPolicy::MainWindow());
+    lum::EditState& st = editor.State();
     st.MemoryImage = photo;
-    st.CommitMemoryImage();
-    lum::OptimizePhoto(st, false);
+    editor.CommitMemoryImage();
+    editor.Run(std::string("optimize"));
     lum::BalanceTargets t;
     lum::Image lean = photo;
     lum::cli::OptimizeLean(lean, t);
     EXPECT_EQ(lean, st.WorkImage);
     t.flesh = {230, 150, 140};
     st.Targets = t;
-    st.Undo();
-    lum::OptimizePhoto(st, false);
+    editor.Undo();
+    editor.Run(std::string("optimize"));
     lean = photo;
     lum::cli::OptimizeLean(lean, t);
     EXPECT_EQ(lean, st.WorkImage);

@@ -1,6 +1,6 @@
-#include "app/core/Macro.h"
+#include "editing/Macro.h"
 
-#include "app/core/Prompts.h"
+#include "editing/Prompts.h"
 
 namespace lum {
 
@@ -60,15 +60,9 @@ void MacroRecorder::Close() {
     if (MacroCount > 0) setExecute(true);
 }
 
-void MacroRecorder::Execute(MacroReplayer& replayer) {
-    if (MacroCount == 0 || MacroState != 3) return;
-    // Copy first: a replayed operation must not see a list that changes under it.
-    const auto actions = MacroActions;
-    const int count = MacroCount;
-    for (int i = 0; i < count; ++i) {
-        const MacroAction& a = actions[i];
-        if (replayer.Replays(a.code)) replayer.ReplayAction(a.code, a.p1);
-    }
+std::vector<MacroAction> MacroRecorder::ToReplay() const {
+    if (MacroCount == 0 || MacroState != 3) return {};
+    return std::vector<MacroAction>(MacroActions.begin(), MacroActions.begin() + MacroCount);
 }
 
 }  // namespace lum

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "app/cli/CliInternal.h"
+#include "cli/CliInternal.h"
 
 namespace lum::cli {
 

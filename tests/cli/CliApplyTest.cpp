@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "CliTestUtil.h"
-#include "app/core/EditState.h"
+#include "editing/Editor.h"
 #include "image/Codec.h"
 #include "imaging/ColourOps.h"
 #include "imaging/Filters.h"
@@ -22,14 +22,16 @@ std::string Apply(const fs::path& in, const fs::path& out, const std::string& re
     return "apply " + Quote(in.string()) + " " + Quote(out.string()) + " " + rest;
 }
 
-// The result of running f on a state as a newly created main window holds it after a load.
-Image InProcess(const Image& photo, const std::function<void(lum::EditState&)>& f) {
-    lum::EditState st;
-    lum::InitKernelRegister(st);
-    st.MemoryImage = photo;
-    st.CommitMemoryImage();
-    f(st);
-    return st.WorkImage;
+// The result of running the operations on the editor of a newly created main window after a load.
+Image InProcess(const Image& photo, const std::vector<std::string>& words) {
+    lum::Editor editor(lum::EditorPolicy::MainWindow());
+    editor.State().MemoryImage = photo;
+    editor.CommitMemoryImage();
+    for (const std::string& w : words) {
+        const lum::ParsedOperation op = lum::ParseOperationWord(w);
+        editor.Run(*op.op, op.args);
+    }
+    return editor.State().WorkImage;
 }
 
 Image Uniform(int w, int h, uint8_t v) {
@@ -239,32 +241,21 @@ TEST_F(CliApply, BalanceAndOptimizeOnUniformGrey) {
 
 TEST_F(CliApply, OperationsMatchTheEditingCore) {
     const Image in = Decoded(rocket);
-    using St = lum::EditState;
-    const std::pair<std::string, std::function<void(St&)>> cases[] = {
-        {"optimize", [](St& s) { lum::OptimizePhoto(s, false); }},
-        {"sharpen", [](St& s) { lum::Sharpen(s); }},
-        {"sharpen-plus", [](St& s) { lum::SharpenPlus(s); }},
-        {"soften", [](St& s) { lum::Soften(s); }},
-        {"auto-smooth", [](St& s) { lum::LissageAuto(s); }},
-        {"blur:4", [](St& s) { lum::FlouGaussien(s, 4); }},
-        {"rotate:30", [](St& s) { lum::RotateByAngle(s, 30, false); }},
-        {"resize:200x150", [](St& s) { lum::ResizeImage(s, 200, 150); }},
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"optimize", {"optimize"}},
+        {"sharpen", {"sharpen"}},
+        {"sharpen-plus", {"sharpen-plus"}},
+        {"soften", {"soften"}},
+        {"auto-smooth", {"auto-smooth"}},
+        {"blur:4", {"blur:4"}},
+        {"rotate:30", {"rotate:30"}},
+        {"resize:200x150", {"resize:200x150"}},
         // The default macro: flesh balance, then auto smooth with the window's kernel state.
-        {"macro", [](St& s) { lum::FleshBalance(s); lum::LissageAuto(s); }},
+        {"macro", {"flesh-balance", "auto-smooth"}},
         // Grey scale after start-up filters with the start-up kernel; after auto smooth, with its last one.
-        {"grey", [](St& s) { lum::NivGris(s); }},
-        {"auto-smooth grey soften grey", [](St& s) {
-             lum::LissageAuto(s);
-             lum::NivGris(s);
-             lum::Soften(s);
-             lum::NivGris(s);
-         }},
-        {"rotate-cw blur:2 resize:300x500 shift:5", [](St& s) {
-             lum::RotateOrMirror(s, 1);
-             lum::FlouGaussien(s, 2);
-             lum::ResizeImage(s, 300, 500);
-             lum::ChannelShift(s, 5);
-         }},
+        {"grey", {"grey"}},
+        {"auto-smooth grey soften grey", {"auto-smooth", "grey", "soften", "grey"}},
+        {"rotate-cw blur:2 resize:300x500 shift:5", {"rotate-cw", "blur:2", "resize:300x500", "shift:5"}},
     };
     for (const auto& [ops, f] : cases) {
         Image expected = InProcess(in, f);

@@ -1,11 +1,11 @@
-#include "app/cli/Cli.h"
+#include "cli/Cli.h"
 
 #include <cstdio>
 #include <new>
 #include <string>
 #include <vector>
 
-#include "app/cli/CliInternal.h"
+#include "cli/CliInternal.h"
 
 #ifndef LUMORA_VERSION
 #define LUMORA_VERSION "0.1.0"

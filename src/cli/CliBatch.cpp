@@ -8,7 +8,7 @@
 #include <system_error>
 #include <thread>
 
-#include "app/cli/CliInternal.h"
+#include "cli/CliInternal.h"
 #include "image/Parallel.h"
 #include "imaging/ColourOps.h"
 

@@ -1,9 +1,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <map>
 
-#include "app/cli/CliInternal.h"
+#include "cli/CliInternal.h"
 
 namespace lum::cli {
 
@@ -51,14 +50,11 @@ bool LooksLikeOption(const std::string& word) { return word.size() > 1 && word[0
 }  // namespace
 
 int ParseIntInRange(const std::string& text, int lo, int hi, const std::string& what) {
-    const std::string range = " (" + std::to_string(lo) + ".." + std::to_string(hi) + ")";
-    size_t start = (!text.empty() && text[0] == '-') ? 1 : 0;
-    bool digits = text.size() > start && text.size() - start <= 9;
-    for (size_t k = start; digits && k < text.size(); ++k) digits = text[k] >= '0' && text[k] <= '9';
-    if (!digits) throw UsageError("bad " + what + " '" + text + "'" + range);
-    long v = std::strtol(text.c_str(), nullptr, 10);
-    if (v < lo || v > hi) throw UsageError(what + " " + text + " out of range" + range);
-    return static_cast<int>(v);
+    try {
+        return ParseWholeNumber(text, lo, hi, what);
+    } catch (const ArgsError& e) {
+        throw UsageError(e.what());
+    }
 }
 
 Rgb ParseTarget(const std::string& text, const std::string& option) {
@@ -75,51 +71,12 @@ Rgb ParseTarget(const std::string& text, const std::string& option) {
     return Rgb{v[0], v[1], v[2]};
 }
 
-Op ParseOp(const std::string& text) {
-    static const std::map<std::string, OpKind> plain = {
-        {"optimize", OpKind::Optimize},       {"optimize-compare", OpKind::OptimizeCompare},
-        {"flesh-balance", OpKind::FleshBalance}, {"landscape-balance", OpKind::LandscapeBalance},
-        {"lighten", OpKind::Lighten},         {"grey", OpKind::Grey},
-        {"sharpen", OpKind::Sharpen},         {"sharpen-plus", OpKind::SharpenPlus},
-        {"soften", OpKind::Soften},           {"auto-smooth", OpKind::AutoSmooth},
-        {"rotate-cw", OpKind::RotateCw},      {"rotate-ccw", OpKind::RotateCcw},
-        {"mirror-h", OpKind::MirrorH},        {"mirror-v", OpKind::MirrorV},
-        {"macro", OpKind::Macro},
-    };
-    Op op;
-    op.text = text;
-    auto it = plain.find(text);
-    if (it != plain.end()) {
-        op.kind = it->second;
-        return op;
+ParsedOperation ParseOp(const std::string& word) {
+    try {
+        return ParseOperationWord(word);
+    } catch (const ArgsError& e) {
+        throw UsageError(e.what());
     }
-    const size_t colon = text.find(':');
-    const std::string name = text.substr(0, colon);
-    const std::string param = colon == std::string::npos ? std::string() : text.substr(colon + 1);
-    if (plain.count(name)) throw UsageError("operation '" + name + "' takes no parameter: '" + text + "'");
-    if (name == "shift") {
-        op.kind = OpKind::Shift;
-        if (colon == std::string::npos) throw UsageError("shift needs its kind: shift:K (1..6)");
-        op.a = ParseIntInRange(param, 1, 6, "shift kind in '" + text + "':");
-    } else if (name == "blur") {
-        op.kind = OpKind::Blur;
-        if (colon == std::string::npos) throw UsageError("blur needs a radius: blur:R (1..24)");
-        op.a = ParseIntInRange(param, 1, 24, "blur radius in '" + text + "':");
-    } else if (name == "rotate") {
-        op.kind = OpKind::Rotate;
-        if (colon == std::string::npos) throw UsageError("rotate needs an angle: rotate:A (0..360)");
-        op.a = ParseIntInRange(param, 0, 360, "angle in '" + text + "':");
-    } else if (name == "resize") {
-        op.kind = OpKind::Resize;
-        const size_t x = param.find_first_of("xX");
-        if (colon == std::string::npos || x == std::string::npos)
-            throw UsageError("resize needs a size: resize:WxH, not '" + text + "'");
-        op.a = ParseIntInRange(param.substr(0, x), 0, 1000000, "width in '" + text + "':");
-        op.b = ParseIntInRange(param.substr(x + 1), 0, 1000000, "height in '" + text + "':");
-    } else {
-        throw UsageError("unknown operation '" + text + "' (see lumora --help)");
-    }
-    return op;
 }
 
 ApplyArgs ParseApply(const std::vector<std::string>& args) {
@@ -178,32 +135,16 @@ BatchArgs ParseBatch(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    return "usage: lumora [PHOTO]                    start the desktop program\n"
+    return std::string("usage: lumora [PHOTO]                    start the desktop program\n"
            "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
            "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
            "       lumora --help | --version\n"
            "\n"
            "apply reads INPUT (JPEG or BMP, told apart by content), runs the operations in order\n"
            "and writes OUTPUT: a 24-bit BMP when its name ends in .bmp, else a JPEG.\n"
-           "\n"
-           "operations:\n"
-           "  optimize            the one-click optimize\n"
-           "  optimize-compare    its compare-window variant\n"
-           "  flesh-balance       colour balance towards the flesh targets\n"
-           "  landscape-balance   colour balance towards the landscape targets\n"
-           "  shift:K             channel shift of 10 %, K = 1..6:\n"
-           "                      1 red to green, 2 red to blue, 3 green to red,\n"
-           "                      4 green to blue, 5 blue to red, 6 blue to green\n"
-           "  lighten             lighten by a quarter\n"
-           "  grey                grey scale\n"
-           "  sharpen, sharpen-plus, soften\n"
-           "  auto-smooth         blur, blend and sharpen passes\n"
-           "  blur:R              Gaussian blur, radius R = 1..24\n"
-           "  rotate-cw, rotate-ccw   quarter turns\n"
-           "  mirror-h, mirror-v  mirror left to right, top to bottom\n"
-           "  rotate:A            rotate by A degrees (0..360), shrunk to fit\n"
-           "  resize:WxH          resample to W x H pixels\n"
-           "  macro               the default macro: flesh balance, then auto smooth\n"
+           "\n") +
+           "operations:\n" +
+           OperationsHelp() +
            "\n"
            "optimize runs the one-click optimize on every photo; a folder stands for its\n"
            "*.jpg and *.jpeg files (not recursive). Photos are processed in parallel.\n"
