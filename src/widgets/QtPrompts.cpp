@@ -1,4 +1,4 @@
-#include "app/QtPrompts.h"
+#include "widgets/QtPrompts.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -59,6 +59,11 @@ bool runFileDialog(QWidget* parent, bool save, const std::string& title, const s
     return true;
 }
 }  // namespace
+
+QtPrompts& QtPrompts::Fallback() {
+    static QtPrompts prompts;
+    return prompts;
+}
 
 QWidget* QtPrompts::parentWidget() const {
     if (parent_) return parent_.data();

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "WidgetTestSupport.h"
+#include "GuiTestSupport.h"
 #include "app/MainWindow.h"
-#include "app/core/Prompts.h"
+#include "editing/Prompts.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/RealMemoryPanel.h"
 
@@ -15,7 +15,7 @@ void Pump() {
 }  // namespace
 
 TEST(WindowPanels, EveryMainWindowPanelPaintsItsDesignLook) {
-    widgettest::App();
+    guitest::App();
     TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
     lum::RecordingPrompts prompts;
     TMemPhotoActionForm w(&prompts);

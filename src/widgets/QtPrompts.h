@@ -5,13 +5,17 @@
 #include <QWidget>
 #include <string>
 
-#include "app/core/Prompts.h"
+#include "editing/Prompts.h"
 
 namespace lum {
 
+// The one implementation with Qt's message boxes and file dialogs. Without a parent the boxes
+// belong to the active window.
 class QtPrompts : public Prompts {
 public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    // For widgets that were given no prompts object.
+    static QtPrompts& Fallback();
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     void Message(const std::string& text) override;

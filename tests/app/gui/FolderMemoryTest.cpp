@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "FolderTestSupport.h"
+#include "../../view/FolderTestSupport.h"
 #include "app/FolderMemory.h"
 
 using namespace foldertest;

@@ -1,4 +1,4 @@
-#include "view/FileOps.h"
+#include "files/FileOps.h"
 
 #include <unistd.h>
 
@@ -12,13 +12,10 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QHash>
-#include <QInputDialog>
 #include <QLocale>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QMimeDatabase>
 #include <QSaveFile>
@@ -26,13 +23,12 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 
-#include "app/core/Prompts.h"
+#include "editing/Prompts.h"
 
 namespace lum::files {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
 // Kernel and container file systems that hold no user files.
@@ -90,45 +86,8 @@ bool IsInside(const QString& path, const QString& folder) {
     return p == f || p.startsWith(WithSlash(f));
 }
 
-class QtPrompts : public Prompts {
-public:
-    static QWidget* Parent() { return QApplication::activeWindow(); }
-    static QString Title() {
-        QString t = QApplication::applicationDisplayName();
-        return t.isEmpty() ? QStringLiteral("Lumora") : t;
-    }
-    void Message(const std::string& text) override {
-        QMessageBox::information(Parent(), Title(), Q(text));
-    }
-    void Error(const std::string& text) override { QMessageBox::critical(Parent(), Title(), Q(text)); }
-    bool AskYesNo(const std::string& caption, const std::string& text) override {
-        return QMessageBox::question(Parent(), Q(caption), Q(text), QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    }
-    bool AskText(const std::string& caption, const std::string& label, std::string& text) override {
-        bool ok = false;
-        QString r = QInputDialog::getText(Parent(), Q(caption), Q(label), QLineEdit::Normal, Q(text), &ok);
-        if (ok) text = S(r);
-        return ok;
-    }
-    bool AskFolder(const std::string& title, std::string& path) override {
-        QString r = QFileDialog::getExistingDirectory(Parent(), Q(title), Q(path));
-        if (r.isEmpty()) return false;
-        path = S(r);
-        return true;
-    }
-    void ShowText(const std::string& caption, const std::string& text) override {
-        QMessageBox box(QMessageBox::Information, Q(caption), Q(text), QMessageBox::Ok, Parent());
-        box.exec();
-    }
-};
-
 }  // namespace
 
-Prompts& FallbackPrompts() {
-    static QtPrompts prompts;
-    return prompts;
-}
 
 // ---- drives
 

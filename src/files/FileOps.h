@@ -106,7 +106,4 @@ bool DesktopOpen(const QUrl& url);
 // The platform's reason for a failed open.
 QString OpenFailureText(const QString& path);
 
-// Qt message boxes when no prompts object was given.
-Prompts& FallbackPrompts();
-
 }  // namespace lum::files
