@@ -1,6 +1,7 @@
 // A tool of a window's photo view (selection shapes, brushes, fill ...): a state machine fed
 // with mouse events already mapped to image coordinates by the view. The view draws what
-// Feedback returns over the photo and asks Cursor which cursor to show.
+// Feedback returns over the photo and asks Cursor which cursor to show; a tool calls
+// Editor::Redraw when its feedback or the image changed.
 #pragma once
 #include <vector>
 

@@ -176,9 +176,9 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
         else if (step == MouseStep::Move) tool->Move(editor_, e);
         else tool->Release(editor_, e);
     });
-    // The tool may have ended itself (a reset drops it).
+    // The tool may have ended itself (a reset drops it). It asks for a redraw itself when its
+    // feedback or the image changed.
     if (Tool* now = editor_.ActiveTool()) view_->PaintBox1()->setCursor(ToolCursor(now->Cursor(editor_, e.image)));
-    RedrawView();
 }
 
 void EditPane::drawOutlines(QPainter& p) const {
