@@ -1,5 +1,6 @@
 #include "editing/Macro.h"
 
+#include "editing/Operation.h"
 #include "editing/Prompts.h"
 
 namespace lum {
@@ -10,8 +11,9 @@ void MacroRecorder::InstallDefaults() {
     MacroActions.fill(MacroAction{});
     MacroState = 3;
     MacroCount = 2;
-    MacroActions[0] = {15, 0, 0, 0};
-    MacroActions[1] = {14, 0, 0, 0};
+    // A window starts with a flesh balance followed by an auto smooth.
+    MacroActions[0] = {FindOperation("flesh-balance")->macroCode, 0, 0, 0};
+    MacroActions[1] = {FindOperation("auto-smooth")->macroCode, 0, 0, 0};
     setClose(false);
     setExecute(true);
 }

@@ -72,7 +72,12 @@ public:
     // holds another type.
     int Int(const std::string& key) const { return std::get<int>(values_.at(key)); }
     ImagePoint Pair(const std::string& key) const { return std::get<ImagePoint>(values_.at(key)); }
-    lum::Colour ColourOf(const std::string& key) const { return std::get<lum::Colour>(values_.at(key)); }
+    // A colour set as a plain int (Set(key, 0xFFFFFF)) reads as that colour too.
+    lum::Colour ColourOf(const std::string& key) const {
+        const ArgValue& v = values_.at(key);
+        if (const int* i = std::get_if<int>(&v)) return static_cast<lum::Colour>(*i);
+        return std::get<lum::Colour>(v);
+    }
     const std::string& Text(const std::string& key) const { return std::get<std::string>(values_.at(key)); }
     const std::vector<ImagePoint>& Path(const std::string& key) const {
         return std::get<std::vector<ImagePoint>>(values_.at(key));

@@ -15,8 +15,11 @@ TEST(OperationTable, NamesAndControlsAreUnique) {
         EXPECT_NE(op.run, nullptr) << op.name;
         EXPECT_FALSE(op.usage.empty()) << op.name;
         for (const Command& c : op.commands)
-            for (unsigned w : {kMainWindow, kCompareWindow})
-                if (c.windows & w) EXPECT_TRUE(controls.insert({c.control, w}).second) << c.control;
+            for (unsigned w : {kMainWindow, kCompareWindow}) {
+                if (c.windows & w) {
+                    EXPECT_TRUE(controls.insert({c.control, w}).second) << c.control;
+                }
+            }
     }
     for (const char* name : {"optimize", "optimize-compare", "flesh-balance", "landscape-balance", "shift", "lighten",
                              "grey", "sharpen", "sharpen-plus", "soften", "auto-smooth", "blur", "rotate-cw",
