@@ -22,6 +22,7 @@
 #include "app/Dialogs.h"
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
+#include "app/WindowPrompts.h"
 #include "compose/PictureChooser.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
@@ -51,29 +52,6 @@ QString droppedPhoto(const QMimeData* mime) {
 }
 
 }  // namespace
-
-// Every question passes through here: when one returns, the window is the active one again,
-// just as after any modal window of ours. The operations' parameter dialogs are the program's.
-class TMemPhotoActionForm::WindowPrompts : public lum::ForwardingPrompts {
-public:
-    WindowPrompts(TMemPhotoActionForm* w, lum::Prompts* inner)
-        : ForwardingPrompts(fallback_, [w](const std::function<int()>& f) { return w->execModal(f); }),
-          w_(w),
-          fallback_(w) {
-        SetInner(inner);
-    }
-    void SetInner(lum::Prompts* inner) { ForwardingPrompts::SetInner(inner ? *inner : fallback_); }
-
-    bool AskParameters(const lum::Operation& op, lum::OpArgs& args) override {
-        lum::Dialogs& dialogs = w_->dialogs();
-        if (!dialogs.HasDialogFor(op)) return ForwardingPrompts::AskParameters(op, args);
-        return dialogs.AskParameters(op, args, [this](QDialog& d) { return w_->execModal([&d] { return d.exec(); }); });
-    }
-
-private:
-    TMemPhotoActionForm* w_;
-    lum::QtPrompts fallback_;
-};
 
 // The picture chooser's file list as the save and delete flows see it.
 class TMemPhotoActionForm::ChooserLink : public lum::PictureChooserLink {
@@ -105,7 +83,10 @@ private:
 
 TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
     : QMainWindow(parent),
-      prompts_(std::make_unique<WindowPrompts>(this, prompts)),
+      // When a question returns, the window is the active one again, as after any modal window of ours.
+      prompts_(std::make_unique<lum::WindowPrompts>(
+          this, prompts, [this]() -> lum::Dialogs& { return dialogs(); },
+          [this](const std::function<int()>& f) { return execModal(f); })),
       editor_(lum::EditorPolicy::MainWindow(), prompts_.get()),
       chooserLink_(std::make_unique<ChooserLink>(this)) {
     lum::EnsureLumoraResources();

@@ -16,7 +16,6 @@
 #include "editing/Editor.h"
 #include "editing/Macro.h"
 #include "editing/Prompts.h"
-#include "widgets/QtPrompts.h"
 
 class QAction;
 class QCheckBox;
@@ -37,6 +36,7 @@ class EditPane;
 class PhotoView;
 class PhotoSaving;
 class PictureChooserLink;
+class WindowPrompts;
 }  // namespace lum
 
 class TMemPhotoActionForm : public QMainWindow, private lum::MacroMenu {
@@ -131,7 +131,6 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
-    class WindowPrompts;
     class ChooserLink;
 
     // MacroMenu
@@ -165,7 +164,7 @@ private:
     lum::PhotoSaving& saving();
     const TEform2& options();
 
-    std::unique_ptr<WindowPrompts> prompts_;
+    std::unique_ptr<lum::WindowPrompts> prompts_;
     lum::Editor editor_;
     std::unique_ptr<ChooserLink> chooserLink_;
     std::unique_ptr<lum::PhotoSaving> saving_;
