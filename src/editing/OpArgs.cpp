@@ -10,20 +10,20 @@ namespace {
 
 std::string In(const std::string& word) { return " in '" + word + "'"; }
 
-const ParamSpec* FindParam(const Operation& op, const std::string& key) {
-    for (const ParamSpec& p : op.params)
+const ParamDef* FindParam(const Operation& op, const std::string& key) {
+    for (const ParamDef& p : op.params)
         if (key == p.key) return &p;
     return nullptr;
 }
 
-ImagePoint ParsePair(const ParamSpec& spec, const std::string& text, const std::string& word) {
+ImagePoint ParsePair(const ParamDef& def, const std::string& text, const std::string& word) {
     // The separator is the first x after the first character, so "-5x-3" reads as (-5, -3).
     const size_t x = text.find_first_of("xX", text.empty() ? 0 : 1);
     if (x == std::string::npos)
-        throw ArgsError("bad " + std::string(spec.key) + " '" + text + "'" + In(word) + " (AxB)");
-    const std::string what = std::string(spec.key) + In(word) + ":";
-    return ImagePoint{ParseWholeNumber(text.substr(0, x), spec.lo, spec.hi, what),
-                      ParseWholeNumber(text.substr(x + 1), spec.lo, spec.hi, what)};
+        throw ArgsError("bad " + std::string(def.key) + " '" + text + "'" + In(word) + " (AxB)");
+    const std::string what = std::string(def.key) + In(word) + ":";
+    return ImagePoint{ParseWholeNumber(text.substr(0, x), def.lo, def.hi, what),
+                      ParseWholeNumber(text.substr(x + 1), def.lo, def.hi, what)};
 }
 
 int HexDigit(char c) {
@@ -57,13 +57,13 @@ int ParseWholeNumber(const std::string& text, int lo, int hi, const std::string&
     return static_cast<int>(v);
 }
 
-ArgValue ParseValue(const ParamSpec& spec, const std::string& text, const std::string& word) {
-    const std::string key = spec.key;
-    switch (spec.type) {
+ArgValue ParseValue(const ParamDef& def, const std::string& text, const std::string& word) {
+    const std::string key = def.key;
+    switch (def.type) {
         case ParamType::Int:
-            return ParseWholeNumber(text, spec.lo, spec.hi, key + In(word) + ":");
+            return ParseWholeNumber(text, def.lo, def.hi, key + In(word) + ":");
         case ParamType::Pair:
-            return ParsePair(spec, text, word);
+            return ParsePair(def, text, word);
         case ParamType::Colour: {
             int v[6] = {};
             bool ok = text.size() == 7 && text[0] == '#';
@@ -72,7 +72,7 @@ ArgValue ParseValue(const ParamSpec& spec, const std::string& text, const std::s
             return MakeColour(v[0] * 16 + v[1], v[2] * 16 + v[3], v[4] * 16 + v[5]);
         }
         case ParamType::Choice: {
-            const std::string choices = spec.choices ? spec.choices : "";
+            const std::string choices = def.choices ? def.choices : "";
             for (const std::string& c : SplitWords(choices, '|'))
                 if (c == text) return text;
             throw ArgsError("bad " + key + " '" + text + "'" + In(word) + " (" + choices + ")");
@@ -82,7 +82,7 @@ ArgValue ParseValue(const ParamSpec& spec, const std::string& text, const std::s
             return text;
         case ParamType::Path: {
             std::vector<ImagePoint> points;
-            for (const std::string& p : SplitWords(text, '/')) points.push_back(ParsePair(spec, p, word));
+            for (const std::string& p : SplitWords(text, '/')) points.push_back(ParsePair(def, p, word));
             return points;
         }
     }
@@ -100,10 +100,10 @@ OpArgs ParseArgs(const Operation& op, const std::string& text, bool hasArgs, con
     bool keyed = false;
     for (const std::string& value : values) {
         const size_t eq = value.find('=');
-        const ParamSpec* spec = eq == std::string::npos ? nullptr : FindParam(op, value.substr(0, eq));
-        if (spec) {
-            if (args.Has(spec->key)) throw ArgsError(op.name + ": " + spec->key + " given twice" + In(word));
-            args.Set(spec->key, ParseValue(*spec, value.substr(eq + 1), word));
+        const ParamDef* def = eq == std::string::npos ? nullptr : FindParam(op, value.substr(0, eq));
+        if (def) {
+            if (args.Has(def->key)) throw ArgsError(op.name + ": " + def->key + " given twice" + In(word));
+            args.Set(def->key, ParseValue(*def, value.substr(eq + 1), word));
             keyed = true;
             continue;
         }
@@ -114,10 +114,10 @@ OpArgs ParseArgs(const Operation& op, const std::string& text, bool hasArgs, con
             throw ArgsError(op.name + ": unknown key '" + value.substr(0, eq) + "'" + In(word));
         if (keyed) throw ArgsError(op.name + ": value '" + value + "' after key=value pairs" + In(word));
         if (next >= op.params.size()) throw ArgsError(op.name + ": too many values" + In(word));
-        const ParamSpec& p = op.params[next++];
+        const ParamDef& p = op.params[next++];
         args.Set(p.key, ParseValue(p, value, word));
     }
-    for (const ParamSpec& p : op.params) {
+    for (const ParamDef& p : op.params) {
         if (args.Has(p.key)) continue;
         if (!p.fallback) throw ArgsError(op.name + " needs its " + p.key + ": " + op.usage);
         args.Set(p.key, ParseValue(p, p.fallback, word));
@@ -127,7 +127,7 @@ OpArgs ParseArgs(const Operation& op, const std::string& text, bool hasArgs, con
 
 OpArgs DefaultArgs(const Operation& op) {
     OpArgs args;
-    for (const ParamSpec& p : op.params)
+    for (const ParamDef& p : op.params)
         if (p.fallback) args.Set(p.key, ParseValue(p, p.fallback, op.name));
     return args;
 }

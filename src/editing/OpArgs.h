@@ -30,7 +30,7 @@ enum class ParamType {
     Path     // X1xY1/X2xY2/... in lo..hi
 };
 
-struct ParamSpec {
+struct ParamDef {
     const char* key;
     ParamType type;
     int lo = 0, hi = 0;
@@ -38,25 +38,25 @@ struct ParamSpec {
     bool positional = true;          // filled from the values before the first key=value
     const char* choices = nullptr;   // Choice: words separated by '|'
 
-    static ParamSpec Int(const char* key, int lo, int hi, const char* fallback = nullptr) {
+    static ParamDef Int(const char* key, int lo, int hi, const char* fallback = nullptr) {
         return {key, ParamType::Int, lo, hi, fallback};
     }
-    static ParamSpec Pair(const char* key, int lo, int hi, const char* fallback = nullptr) {
+    static ParamDef Pair(const char* key, int lo, int hi, const char* fallback = nullptr) {
         return {key, ParamType::Pair, lo, hi, fallback};
     }
-    static ParamSpec Colour(const char* key, const char* fallback = nullptr) {
+    static ParamDef Colour(const char* key, const char* fallback = nullptr) {
         return {key, ParamType::Colour, 0, 0, fallback};
     }
-    static ParamSpec Choice(const char* key, const char* choices, const char* fallback = nullptr) {
+    static ParamDef Choice(const char* key, const char* choices, const char* fallback = nullptr) {
         return {key, ParamType::Choice, 0, 0, fallback, true, choices};
     }
-    static ParamSpec Text(const char* key, const char* fallback = nullptr) {
+    static ParamDef Text(const char* key, const char* fallback = nullptr) {
         return {key, ParamType::Text, 0, 0, fallback};
     }
-    static ParamSpec Path(const char* key, int lo, int hi) { return {key, ParamType::Path, lo, hi}; }
+    static ParamDef Path(const char* key, int lo, int hi) { return {key, ParamType::Path, lo, hi}; }
     // Given only as key=value.
-    ParamSpec Keyed() const {
-        ParamSpec p = *this;
+    ParamDef Keyed() const {
+        ParamDef p = *this;
         p.positional = false;
         return p;
     }
@@ -90,7 +90,7 @@ private:
 
 // One value written as the command line writes it; `word` is the whole operation word, for
 // the messages.
-ArgValue ParseValue(const ParamSpec& spec, const std::string& text, const std::string& word);
+ArgValue ParseValue(const ParamDef& def, const std::string& text, const std::string& word);
 
 // A whole decimal number in lo..hi (an optional leading '-'); ArgsError naming `what`.
 int ParseWholeNumber(const std::string& text, int lo, int hi, const std::string& what);

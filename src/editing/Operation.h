@@ -42,7 +42,7 @@ struct Operation {
     std::string name;   // command-line name
     std::string usage;  // as --help shows it ("blur:R")
     std::string help;   // what --help says; '\n' starts another line
-    std::vector<ParamSpec> params;
+    std::vector<ParamDef> params;
     RunFn run = nullptr;
 
     int macroCode = kNoMacro;          // the code replayed as this operation
@@ -64,7 +64,7 @@ struct Operation {
         help = std::move(h);
         return *this;
     }
-    Operation& Param(const ParamSpec& p) {
+    Operation& Param(const ParamDef& p) {
         params.push_back(p);
         return *this;
     }

@@ -71,7 +71,7 @@ std::string OperationsHelp() {
             text += std::string(kColumn, ' ');
             start = nl + 1;
         }
-        for (const ParamSpec& p : op.params) {
+        for (const ParamDef& p : op.params) {
             if (p.positional) continue;
             std::string key = std::string(p.key) + "=" + (p.choices ? p.choices : TypeHint(p.type));
             if (p.fallback) key += " (default " + std::string(p.fallback) + ")";

@@ -95,7 +95,7 @@ std::vector<Operation> BuildTable() {
                     .Usage("shift:K", "channel shift of 10 %, K = 1..6:\n"
                                       "1 red to green, 2 red to blue, 3 green to red,\n"
                                       "4 green to blue, 5 blue to red, 6 blue to green")
-                    .Param(ParamSpec::Int("kind", 1, 6))
+                    .Param(ParamDef::Int("kind", 1, 6))
                     .Recorded(12, kBothWindows, "kind")
                     .On("RedChangetoGreen101", "Red Change to Green 10%", kBothWindows, "1")
                     .On("RedChangetoBlue101", "Red Change to Blue 10%", kBothWindows, "2")
@@ -144,7 +144,7 @@ std::vector<Operation> BuildTable() {
                     .Pixel());
     t.push_back(Operation("blur", [](Editor& e, const OpArgs& a) { GaussianBlur(e.State().WorkImage, a.Int("radius")); })
                     .Usage("blur:R", "Gaussian blur of the whole image, radius R = 1..24")
-                    .Param(ParamSpec::Int("radius", 1, 24))
+                    .Param(ParamDef::Int("radius", 1, 24))
                     .Recorded(13, kBothWindows)
                     .On("FlouGaussien", "&Gaussian Blur", kBothWindows)
                     .Pixel()
@@ -175,7 +175,7 @@ std::vector<Operation> BuildTable() {
                               if (background) e.SetPaintColour2(*background);
                           })
                     .Usage("rotate:A", "rotate by A degrees (0..360), shrunk to fit")
-                    .Param(ParamSpec::Int("angle", 0, 360))
+                    .Param(ParamDef::Int("angle", 0, 360))
                     .On("RotateBitmapSpeedButton", "Rotate", kCompareWindow)
                     .Pixel()
                     .Asks([](const EditState&, OpArgs& a) { a.Set("angle", 30); }));
@@ -187,7 +187,7 @@ std::vector<Operation> BuildTable() {
                               e.CommitMemoryImage();
                           })
                     .Usage("resize:WxH", "resample to W x H pixels")
-                    .Param(ParamSpec::Pair("size", 0, 1000000))
+                    .Param(ParamDef::Pair("size", 0, 1000000))
                     .On("Redimensionner1", "&New size", kMainWindow)
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.MemoryImage.width(), st.MemoryImage.height()});

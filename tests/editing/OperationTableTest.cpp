@@ -79,12 +79,12 @@ namespace {
 const Operation& Sample() {
     static const Operation op = Operation("sample", [](Editor&, const OpArgs&) {})
                                     .Usage("sample:N,AxB", "every kind of parameter")
-                                    .Param(ParamSpec::Int("n", -5, 5))
-                                    .Param(ParamSpec::Pair("at", -100, 100, "0x0"))
-                                    .Param(ParamSpec::Colour("colour", "#FDE973").Keyed())
-                                    .Param(ParamSpec::Choice("style", "none|vertical|horizontal", "vertical").Keyed())
-                                    .Param(ParamSpec::Path("path", 0, 50).Keyed())
-                                    .Param(ParamSpec::Text("file", "none.bmp").Keyed());
+                                    .Param(ParamDef::Int("n", -5, 5))
+                                    .Param(ParamDef::Pair("at", -100, 100, "0x0"))
+                                    .Param(ParamDef::Colour("colour", "#FDE973").Keyed())
+                                    .Param(ParamDef::Choice("style", "none|vertical|horizontal", "vertical").Keyed())
+                                    .Param(ParamDef::Path("path", 0, 50).Keyed())
+                                    .Param(ParamDef::Text("file", "none.bmp").Keyed());
     return op;
 }
 OpArgs Read(const std::string& text) { return ParseArgs(Sample(), text, true, "sample:" + text); }
