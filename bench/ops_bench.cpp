@@ -6,16 +6,13 @@
 
 #include <cmath>
 #include <cstdint>
-#include <functional>
+#include <string>
 #include <vector>
 
-#include "app/cli/CliInternal.h"
-#include "app/core/EditState.h"
+#include "cli/CliInternal.h"
+#include "editing/Editor.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
-#include "imaging/ColourOps.h"
-#include "imaging/Filters.h"
-#include "imaging/Geometry.h"
 
 namespace {
 
@@ -60,35 +57,32 @@ const std::vector<uint8_t>& PhotoJpeg() {
     return bytes;
 }
 
-// A main window's state with the photo loaded, as the command line holds it.
+// A main window's editor with the photo loaded, as the command line holds it.
 struct Loaded {
-    lum::EditState st;
-    Loaded() {
-        lum::InitKernelRegister(st);
-        st.MemoryImage = Photo();
-        st.CommitMemoryImage();
-    }
+    lum::Editor editor{lum::EditorPolicy::MainWindow()};
+    Loaded() { reset(); }
     // Back to the photo as loaded, also after a geometry operation changed the baseline.
     void reset() {
-        st.MemoryImage = Photo();
-        st.CommitMemoryImage();
+        editor.State().MemoryImage = Photo();
+        editor.CommitMemoryImage();
     }
 };
 
-// Times op on a freshly loaded photo each round; the reset is not timed.
-void RunOnState(benchmark::State& state, const std::function<void(lum::EditState&)>& op) {
+// Times an operation word on a freshly loaded photo each round; the reset is not timed.
+void RunOnState(benchmark::State& state, const std::string& word) {
     Loaded l;
+    const lum::ParsedOperation op = lum::ParseOperationWord(word);
     for (auto _ : state) {
         state.PauseTiming();
         l.reset();
         state.ResumeTiming();
-        op(l.st);
-        benchmark::DoNotOptimize(l.st.WorkImage.data());
+        l.editor.Run(*op.op, op.args);
+        benchmark::DoNotOptimize(l.editor.State().WorkImage.data());
     }
     state.SetItemsProcessed(state.iterations() * int64_t{kWidth} * kHeight);
 }
 
-void BM_Optimize(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::OptimizePhoto(st, false); }); }
+void BM_Optimize(benchmark::State& s) { RunOnState(s, "optimize"); }
 void BM_OptimizeBatchPipeline(benchmark::State& s) {
     lum::BalanceTargets targets;
     lum::Image work;
@@ -100,19 +94,17 @@ void BM_OptimizeBatchPipeline(benchmark::State& s) {
         benchmark::DoNotOptimize(work.data());
     }
 }
-void BM_FleshBalance(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::FleshBalance(st); }); }
-void BM_Grey(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::NivGris(st); }); }
-void BM_Sharpen(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::Sharpen(st); }); }
-void BM_Soften(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::Soften(st); }); }
-void BM_AutoSmooth(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::LissageAuto(st); }); }
-void BM_Blur4(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::FlouGaussien(st, 4); }); }
-void BM_Blur8(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::FlouGaussien(st, 8); }); }
-void BM_RotateCw(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::RotateOrMirror(st, 1); }); }
-void BM_Rotate30(benchmark::State& s) { RunOnState(s, [](lum::EditState& st) { lum::RotateByAngle(st, 30, false); }); }
-void BM_Resize(benchmark::State& s) {
-    // Two thirds of each side, as for a web copy; the result stays within the dialog's range.
-    RunOnState(s, [](lum::EditState& st) { lum::ResizeImage(st, 2666, 2000); });
-}
+void BM_FleshBalance(benchmark::State& s) { RunOnState(s, "flesh-balance"); }
+void BM_Grey(benchmark::State& s) { RunOnState(s, "grey"); }
+void BM_Sharpen(benchmark::State& s) { RunOnState(s, "sharpen"); }
+void BM_Soften(benchmark::State& s) { RunOnState(s, "soften"); }
+void BM_AutoSmooth(benchmark::State& s) { RunOnState(s, "auto-smooth"); }
+void BM_Blur4(benchmark::State& s) { RunOnState(s, "blur:4"); }
+void BM_Blur8(benchmark::State& s) { RunOnState(s, "blur:8"); }
+void BM_RotateCw(benchmark::State& s) { RunOnState(s, "rotate-cw"); }
+void BM_Rotate30(benchmark::State& s) { RunOnState(s, "rotate:30"); }
+// Two thirds of each side, as for a web copy; the result stays within the dialog's range.
+void BM_Resize(benchmark::State& s) { RunOnState(s, "resize:2666x2000"); }
 
 void BM_Decode(benchmark::State& s) {
     const std::vector<uint8_t>& bytes = PhotoJpeg();

@@ -1,4 +1,4 @@
-#include "app/cli/Cli.h"
+#include "cli/Cli.h"
 
 #ifdef LUMORA_GUI
 #include "app/App.h"

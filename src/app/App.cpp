@@ -2,15 +2,48 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 
-#include "app/Forms.h"
+#include "app/Dialogs.h"
+#include "app/FolderMemory.h"
 #include "app/MainWindow.h"
-#include "app/QtPrompts.h"
+#include "app/OptionsDialog.h"
+#include "compose/PictureChooser.h"
 #include "widgets/Icons.h"
+#include "widgets/QtPrompts.h"
 
 namespace lum {
+
+Program::Program(Prompts* prompts) {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tarnel Lumora"));
+    main_ = std::make_unique<TMemPhotoActionForm>(prompts);
+    dialogs_ = std::make_unique<Dialogs>(main_.get());
+    main_->SetDialogs(dialogs_.get());
+
+    // The picture chooser loads into the main window's memorized image.
+    TEform3& chooser = dialogs_->PictureChooser();
+    chooser.SetTargetImage(&main_->State().MemoryImage);
+    chooser.SetPrompts(&main_->prompts());
+
+    // "Mémorizer last working folder" is kept between runs.
+    TEform2& options = dialogs_->Options();
+    options.SetMemorizeLastFolder(FolderMemory::Enabled());
+    TMemPhotoActionForm* main = main_.get();
+    QObject::connect(&options, &TEform2::memorizeLastFolderToggled, main, [main](bool on) {
+        FolderMemory::SetEnabled(on);
+        if (on) FolderMemory::Remember(QString::fromStdString(main->State().CurrentFolder));
+    });
+    QObject::connect(&options, &TEform2::standardParametersReset, main, [] { FolderMemory::Forget(); });
+}
+
+Program::~Program() {
+    dialogs_.reset();
+    main_.reset();
+}
+
+QStringList Program::CreationOrder() const { return QStringList{QStringLiteral("TMemPhotoActionForm")} + dialogs_->CreationOrder(); }
 
 int RunGui(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,22 +53,21 @@ int RunGui(int argc, char** argv) {
     QApplication::setWindowIcon(LumoraIcon(QStringLiteral("lumora")));
 
     QtPrompts prompts;
-    CreateForms(&prompts);
-    prompts.SetParent(MemPhotoActionForm);
+    Program program(&prompts);
+    TMemPhotoActionForm& main = program.MainWindow();
+    prompts.SetParent(&main);
 
     // `lumora PHOTO.jpg` starts with that photo.
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i].startsWith(QLatin1Char('-'))) continue;
-        if (QFileInfo(args[i]).isFile()) MemPhotoActionForm->OpenAfterStart(QFileInfo(args[i]).absoluteFilePath());
+        if (QFileInfo(args[i]).isFile()) main.OpenAfterStart(QFileInfo(args[i]).absoluteFilePath());
         else std::fprintf(stderr, "lumora: %s: no such file\n", qPrintable(args[i]));
         break;
     }
 
-    MemPhotoActionForm->showMaximized();
-    const int rc = QApplication::exec();
-    DestroyForms();
-    return rc;
+    main.showMaximized();
+    return QApplication::exec();
 }
 
 }  // namespace lum

@@ -1,6 +1,33 @@
-// Start-up of the desktop program.
+// Start-up of the desktop program: the main window, then the dialogs handed to it.
 #pragma once
+#include <QStringList>
+#include <memory>
+
+class TMemPhotoActionForm;
 
 namespace lum {
+
+class Dialogs;
+class Prompts;
+
+// The windows of a run. prompts (not owned) answers the questions of every window.
+class Program {
+public:
+    explicit Program(Prompts* prompts);
+    ~Program();  // the dialogs first, then the main window
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    TMemPhotoActionForm& MainWindow() const { return *main_; }
+    Dialogs& dialogs() const { return *dialogs_; }
+    // Class names of the windows in the order they were created.
+    QStringList CreationOrder() const;
+
+private:
+    std::unique_ptr<TMemPhotoActionForm> main_;
+    std::unique_ptr<Dialogs> dialogs_;
+};
+
 int RunGui(int argc, char** argv);
-}
+
+}  // namespace lum

@@ -34,18 +34,7 @@ TEForm8::TEForm8(QWidget* parent) : QDialog(parent) {
     row->addWidget(upDown1_);
     root->addLayout(row);
 
-    auto* buttons = new QHBoxLayout();
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("BitBtn1");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("BitBtn2");
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    root->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    AddOkCancelRow(this, root);
 }
 
 int TEForm8::Radius() const { return upDown1_->value(); }

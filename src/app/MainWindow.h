@@ -1,6 +1,10 @@
-// The main window: logo band, folder tree and photo list, the photo view with its two button
-// rows, the bottom band, the hidden menu bar and the pop-up menus. It owns the editing state
-// of the program.
+// The main window: logo band, folder tree and photo list, the photo-editing pane with its two
+// button rows, the bottom band, the hidden menu bar and the pop-up menus. Its editor holds the
+// program's editing state; its operations come from the operation table.
+//
+// The class is split by job: MainWindow.cpp (creation, activation, closing, dropping),
+// MainWindowLayout.cpp (panels and buttons), MainWindowMenus.cpp (menus, shortcuts and the
+// commands of the table) and MainWindowPhoto.cpp (loading photos, the buttons around them).
 #pragma once
 #include <QImage>
 #include <QMainWindow>
@@ -9,9 +13,9 @@
 #include <memory>
 #include <string>
 
-#include "app/core/EditState.h"
-#include "app/core/Macro.h"
-#include "app/core/Prompts.h"
+#include "editing/Editor.h"
+#include "editing/Macro.h"
+#include "editing/Prompts.h"
 
 class QAction;
 class QCheckBox;
@@ -19,7 +23,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
-class QSplitter;
 class QToolBar;
 class QToolButton;
 class TEform2;
@@ -28,25 +31,34 @@ class TLsFilelistView28;
 class TRealMemoryPanel;
 
 namespace lum {
+class Dialogs;
+class EditPane;
 class PhotoView;
 class PhotoSaving;
 class PictureChooserLink;
+class WindowPrompts;
 }  // namespace lum
 
-class TMemPhotoActionForm : public QMainWindow, private lum::MacroMenu, private lum::MacroReplayer {
+class TMemPhotoActionForm : public QMainWindow, private lum::MacroMenu {
     Q_OBJECT
 public:
-    // prompts answers every question of the window (not owned; may be null until set).
+    // prompts answers every question of the window (not owned; Qt's boxes when null). The
+    // dialogs come from SetDialogs, or the window makes its own when it first needs one.
     explicit TMemPhotoActionForm(lum::Prompts* prompts = nullptr, QWidget* parent = nullptr);
     ~TMemPhotoActionForm() override;
 
-    lum::EditState& State() { return st_; }
-    const lum::EditState& State() const { return st_; }
-    lum::PhotoView* View() const { return view_; }
+    lum::Editor& editor() { return editor_; }
+    lum::EditState& State() { return editor_.State(); }
+    const lum::EditState& State() const { return editor_.State(); }
+    lum::EditPane* Pane() const { return pane_; }
+    lum::PhotoView* View() const;
     // The window's prompts: every question goes through them, and each return from one
     // counts as the window becoming active again.
     lum::Prompts& prompts();
     void SetPrompts(lum::Prompts* prompts);
+    // The program's dialogs (not owned).
+    void SetDialogs(lum::Dialogs* dialogs);
+    lum::Dialogs& dialogs();
 
     // Where the start-up logo is looked for (a JPEG shown as the first photo when it exists).
     static QString StartupLogoPath();
@@ -63,84 +75,46 @@ public:
     void LoadPhoto(const QString& path);
     // Opens a photo file as a click on it in the photo list does (drops, command line).
     void OpenPhotoFile(const QString& path);
-    QString FileInfoText() const { return QString::fromStdString(st_.FileInfoText); }
+    QString FileInfoText() const { return QString::fromStdString(State().FileInfoText); }
     const QImage& OriginalThumbnail() const { return thumbnail_; }
 
     // The compare-and-edit window, shown modally with the file information, WorkImage (the
-    // optimized side) and MemoryImage (the photo as loaded); installed by the window's code.
+    // optimized side) and MemoryImage (the photo as loaded).
     using CompareOpener = std::function<void(QWidget* parent, const std::string& fileInfo,
                                              const lum::Image& optimized, const lum::Image& original)>;
-    static void SetCompareWindowOpener(CompareOpener opener);
+    void SetCompareWindowOpener(CompareOpener opener) { compareOpener_ = std::move(opener); }
     void OpenCompareWindow();
 
+    // Runs the table's operation behind one of this window's controls (a design name), inside
+    // the error guard. False when it did not run (cancelled, refused, failed, no such control).
+    bool RunCommand(const char* control);
+
     // --- buttons ---
-    void ProcessingOptimumActionSpeedButtonClick();
+    void ProcessingOptimumActionSpeedButtonClick() { RunCommand("ProcessingOptimumActionSpeedButton"); }
     void UndoSpeedButtonClick();
-    void ComparePhotosSpeedButtonClick();
+    void ComparePhotosSpeedButtonClick() { OpenCompareWindow(); }
     // Returns true when the photo was written.
     bool SaveAndReplacePhotoSpeedButtonClick();
     void ShowOriginalPhotoSpeedButtonClick();
-    void Btrot90Click();
-    void SpeedButton1Click();
+    void Btrot90Click() { RunCommand("Btrot90"); }
+    void SpeedButton1Click() { RunCommand("SpeedButton1"); }
     void ZoomPhotosSpeedButtonClick();
     void SpeedButton2Click();
     void SpeedButton3Click();
     void TarnelhomeSpeedButtonClick();
-    void PaintBox1DblClick();
-    void ShowOrginalImageClick();
+    void PaintBox1DblClick() { OpenCompareWindow(); }
+    void ShowOrginalImageClick() { OpenCompareWindow(); }
 
-    // --- hidden menu bar ---
-    void BtnouveauClick();
+    // --- hidden menu bar: the window's own commands (the operations come from the table) ---
     void BtenregistrerClick();
     void Supprimer1Click();
     void BtparamjpgClick();
-    void Copier1Click();
-    void Commenouvelleimage1Click();
-    void Mlangerlexistant1Click();
     void Memoriser();
-    void Effacer1Click();
-    void BtmixdegradClick();
-    void Btmiximageclick();
-    void PPimageClick();
-    void GradientLumiereClick();
-    void NivGrisClick();
-    void LissageAutoClick();
-    void FlouGaussienClick();
-    void Equilibrer1Click();
-    void Equilibrer2Click();
     void InitmacroClick();
     void FermerClick();
-    void ExecuterClick();
-    void Redimensionner1Click();
     void Aide1Click();
 
-    // --- ColorChangePopupMenu ---
-    void RedChangetoGreen101Click();
-    void RedChangetoBlue101Click();
-    void Greenchangeto1Click();
-    void GreenChangetoBlue101Click();
-    void BluechangetoRed101Click();
-    void BluechangetoGreen101Click();
-
-    // --- ZoomScalePopupMenu ---
-    void ZoomTo_10_MenuitemClick();
-    void ZoomTo_25_MenuitemClick();
-    void ZoomTo_33_MenuitemClick();
-    void ZoomTo_50_MenuitemClick();
-    void ZoomTo_66_MenuitemClick();
-    void ZoomTo_75_MenuitemClick();
-    void ZoomTo_100_MenuitemClick();
-    void ZoomTo_125_MenuitemClick();
-    void ZoomTo_150_MenuitemClick();
-    void ZoomTo_200_MenuitemClick();
-    void ZoomTo_FitWidth_MenuitemClick();
-    void ZoomTo_FitHeight_MenuitemClick();
-    void ZoomTo_FitWindow_MenuitemClick();
-    // Ctrl++ / Ctrl+-: the next larger or smaller percentage of the zoom table.
-    void ZoomInStep();
-    void ZoomOutStep();
-
-    QMenu* ZoomScalePopupMenu() const { return zoomMenu_; }
+    QMenu* ZoomScalePopupMenu() const;
     QMenu* ColorChangePopupMenu() const { return colorMenu_; }
     QMenuBar* MainMenu1() const { return mainMenu_; }
 
@@ -152,60 +126,61 @@ protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
 
 private:
-    class ActivatingPrompts;
     class ChooserLink;
 
     // MacroMenu
     void SetCloseEnabled(bool on) override;
     void SetExecuteEnabled(bool on) override;
-    // MacroReplayer
-    void ReplayAction(int code, int p1) override;
-    bool Replays(int code) const override;
 
     void buildUi();
+    QWidget* buildTopBand(QWidget* parent);
+    QWidget* buildPhotoArea(QWidget* parent);
+    QWidget* buildBottomBand(QWidget* parent);
+    void buildSelectionToolbar();
     void buildMenus();
     void buildToolWindows();
     void buildShortcuts();
     TRealMemoryPanel* makePanel(const QString& designName, QWidget* parent);
     QToolButton* makeButton(const QString& designName, const QString& hint, QWidget* parent,
                             const QString& shortcutText = QString());
+    // A button or menu item for the table's operation behind `control`; its hint or caption too.
+    QToolButton* makeCommandButton(const char* control, QWidget* parent, const QString& shortcutText = QString());
+    QAction* commandItem(QWidget* menu, const char* control);
 
     // Runs a command; a failure is shown in the error box and ends the command there.
     void guard(const std::function<void()>& f);
     // A modal window of our own: counts as activation of this window when it returns.
     int execModal(const std::function<int()>& run);
-    void showProgress();
-    void hideProgress();
-    void busy(bool on);
+    void showProgress(bool on);
     void askSaveBeforeSwitch();
     void openPicked(const QString& path, const QString& folder);
+    void showFileInfo(const QString& path, int width, int height);
     void buildThumbnail(const lum::Image& photo);
-    void runChannelShift(int kind);
     lum::PhotoSaving& saving();
     const TEform2& options();
 
-    lum::EditState st_;
-    std::unique_ptr<ActivatingPrompts> prompts_;
+    std::unique_ptr<lum::WindowPrompts> prompts_;
+    lum::Editor editor_;
     std::unique_ptr<ChooserLink> chooserLink_;
     std::unique_ptr<lum::PhotoSaving> saving_;
-    std::unique_ptr<TEform2> ownOptions_;  // only when the shared Options dialog does not exist
+    lum::Dialogs* dialogs_ = nullptr;
+    std::unique_ptr<lum::Dialogs> ownDialogs_;  // only when none were handed over
+    CompareOpener compareOpener_;
     QString pendingOpen_;
     bool logoPending_ = false;
     bool started_ = false;
     bool firstActivationSeen_ = false;
     int modalDepth_ = 0;
-    int busyDepth_ = 0;
     bool deactivatedByOwnWindow_ = false;
     QImage thumbnail_;
 
     // Controls (object names are the design names).
-    lum::PhotoView* view_ = nullptr;
+    lum::EditPane* pane_ = nullptr;
     TLsDirTree21* LsDirTree211 = nullptr;
     TLsFilelistView28* LsFilelistView282 = nullptr;
     QPlainTextEdit* PhotoFileNameMemo = nullptr;
@@ -221,7 +196,6 @@ private:
     QLabel* ShowOrginalImage = nullptr;
     QWidget* ProcessingProgressToolWindow = nullptr;
     QMenuBar* mainMenu_ = nullptr;
-    QMenu* zoomMenu_ = nullptr;
     QMenu* colorMenu_ = nullptr;
     QAction* closeMacroAction_ = nullptr;
     QAction* executeMacroAction_ = nullptr;

@@ -70,23 +70,12 @@ TEform6::TEform6(QWidget* parent) : QDialog(parent) {
     options->addWidget(original);
     root->addLayout(options);
 
-    auto* buttons = new QHBoxLayout();
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("BitBtn1");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("BitBtn2");
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    root->addLayout(buttons);
+    AddOkCancelRow(this, root);
 
     connect(upDown1_, &TUpDownSpin::clicked, this, [this] { UpDown1Click(); });
     connect(upDown2_, &TUpDownSpin::clicked, this, [this] { UpDown2Click(); });
     connect(radioGroup1_, &TRadioGroup::clicked, this, [this] { RadioGroup1Click(); });
     connect(original, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TEform6::SetImageSize(int w, int h) {

@@ -3,7 +3,7 @@
 #pragma once
 #include <QDialog>
 
-#include "app/core/EditState.h"
+#include "imaging/ColourOps.h"
 
 class QCheckBox;
 class QPushButton;

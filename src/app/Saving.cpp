@@ -8,7 +8,7 @@
 
 #include "app/OptionsDialog.h"
 #include "image/Codec.h"
-#include "view/FileOps.h"
+#include "files/FileOps.h"
 
 namespace lum {
 
@@ -56,9 +56,8 @@ std::string FileNamePart(const std::string& path) {
     return pos == std::string::npos ? path : path.substr(pos + 1);
 }
 
-PhotoSaving::PhotoSaving(EditState& st, Prompts& prompts, const TEform2& options,
-                         PictureChooserLink* chooser)
-    : st_(st), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
+PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser)
+    : editor_(editor), st_(editor.State()), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
 
 void PhotoSaving::presetFromSaveFolder() {
     if (st_.SaveFolder.empty()) return;
@@ -82,7 +81,7 @@ std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExte
 void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
     st_.CurrentFileName = path;
     if (chooser_) chooser_->RefreshFileList(keepIndex ? chooser_->SelectedIndex() : -1);
-    st_.Macro.Close();
+    editor_.Macro().Close();
 }
 
 bool PhotoSaving::SaveAndReplacePhotoSpeedButtonClick() {

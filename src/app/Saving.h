@@ -4,8 +4,8 @@
 #pragma once
 #include <string>
 
-#include "app/core/EditState.h"
-#include "app/core/Prompts.h"
+#include "editing/Editor.h"
+#include "editing/Prompts.h"
 
 class TEform2;
 
@@ -29,8 +29,8 @@ extern const char* const kDeleteRefusedText;
 
 class PhotoSaving {
 public:
-    PhotoSaving(EditState& st, Prompts& prompts, const TEform2& options,
-                PictureChooserLink* chooser = nullptr);
+    // Saves the working image of editor's window (and closes its macro recording).
+    PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser = nullptr);
 
     // "Save / Save as the Photo": save dialog, replace question, always JPEG. Returns true
     // when a file was written; Saved becomes true only then.
@@ -60,6 +60,7 @@ private:
     void processPending();
     void afterWrite(const std::string& path, bool keepIndex);
 
+    Editor& editor_;
     EditState& st_;
     Prompts& prompts_;
     const TEform2& options_;

@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "compose/ImageQt.h"
+#include "widgets/ImageConvert.h"
 #include "imaging/TextStamp.h"
 
 namespace lum {

@@ -10,7 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "compose/ImageQt.h"
+#include "widgets/ImageConvert.h"
 #include "widgets/DesignControls.h"
 
 namespace {

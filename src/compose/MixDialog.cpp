@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "compose/ImageQt.h"
+#include "widgets/ImageConvert.h"
 #include "image/Stretch.h"
 #include "widgets/DesignControls.h"
 #include "widgets/Icons.h"

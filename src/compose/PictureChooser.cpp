@@ -19,7 +19,9 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "app/core/Prompts.h"
+#include "editing/Prompts.h"
+#include "widgets/ImageConvert.h"
+#include "widgets/QtPrompts.h"
 #include "image/Codec.h"
 
 using namespace lum::files;
@@ -90,7 +92,7 @@ TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     SetDirectory(start);
 }
 
-lum::Prompts& TEform3::prompts() const { return prompts_ ? *prompts_ : FallbackPrompts(); }
+lum::Prompts& TEform3::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
 
 void TEform3::SetDrives(const QList<Drive>& drives) {
     drives_ = drives;
@@ -239,8 +241,7 @@ bool TEform3::LoadSelectedInto(lum::Image& into) {
     }
     const lum::Image& img = pic.image;
     const QSize ps = PreviewSize(img.width(), img.height());
-    const QImage view(img.data(), img.width(), img.height(), static_cast<qsizetype>(img.stride()),
-                      QImage::Format_BGR888);
+    const QImage view = lum::QImageView(img);
     Image1->setPixmap(QPixmap::fromImage(view.scaled(ps, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     Image1->setGeometry((Panel1->width() - ps.width()) / 2, (Panel1->height() - ps.height()) / 2, ps.width(),
                         ps.height());

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "image/Image.h"
-#include "view/FileOps.h"
+#include "files/FileOps.h"
 
 class QComboBox;
 class QLabel;

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "compose/ImageQt.h"
+#include "widgets/ImageConvert.h"
 
 namespace lum {
 

@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "compose/ImageQt.h"
+#include "widgets/ImageConvert.h"
 #include "compose/QtTextCanvas.h"
 #include "widgets/DesignControls.h"
 

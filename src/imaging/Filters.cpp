@@ -1,10 +1,7 @@
-// The kernel register, the filter commands and the blur command.
+// The kernel register and auto smooth.
 #include "imaging/Filters.h"
 
-#include <algorithm>
-
 #include "image/Parallel.h"
-#include "imaging/ColourOps.h"
 
 namespace lum {
 
@@ -19,8 +16,7 @@ void Load(KernelRegister& k, const Weights& w, int32_t divisor) {
 
 }  // namespace
 
-void SetKernel(EditState& st, int kind) {
-    KernelRegister& k = st.Kernel;
+void SetKernel(KernelRegister& k, int kind) {
     switch (kind) {
         case 2:
             // Two mirror-image variants taken in turn, so repeated passes do not drift one way.
@@ -41,83 +37,36 @@ void SetKernel(EditState& st, int kind) {
     }
 }
 
-void InitKernelRegister(EditState& st) {
-    SetKernel(st, 4);
-    st.Kernel.counter2 = 0;
-    st.Kernel.counter4 = 0;
+KernelRegister InitialKernelRegister() {
+    KernelRegister k;
+    SetKernel(k, 4);
+    k.counter2 = 0;
+    k.counter4 = 0;
+    return k;
 }
 
-void NivGris(EditState& st) {
-    // Whatever kernel the register holds filters the image before the channels are averaged.
-    KernelFilter(st, true);
-    st.Macro.Record(2);
-}
-
-void Sharpen(EditState& st) {
-    SetKernel(st, 4);
-    KernelFilter(st, false);
-    st.Macro.Record(6);
-}
-
-void SharpenPlus(EditState& st) {
-    SetKernel(st, 5);
-    KernelFilter(st, false);
-    st.Macro.Record(5);
-}
-
-void Soften(EditState& st) {
-    SetKernel(st, 2);
-    KernelFilter(st, false);
-    st.Macro.Record(7);
-}
-
-void Lighten(EditState& st) {
-    st.FloatActive = false;
-    ColourPassInPlace(st, 0, kModeLighten);
-    st.Macro.Record(4);
-}
-
-void LissageAuto(EditState& st) {
-    if (st.Busy) st.Busy(true);
-    st.BeginPixelOp();
-    GaussianBlur(st.WorkImage, 4);
-    // Half blur, half the image before the blur; the whole image, whatever is selected.
-    const int W = st.WorkImage.width();
-    ParallelRows(st.WorkImage.height(), [&](int y0, int y1) {
+void AutoSmooth(const Image& src, Image& img, KernelRegister& kernel, const Confinement& where) {
+    if (&src == &img || src.width() != img.width() || src.height() != img.height()) {
+        const Image copy(img);
+        AutoSmooth(copy, img, kernel, where);
+        return;
+    }
+    GaussianBlur(img, 4);
+    // Half blur, half the image before the blur.
+    const int W = img.width();
+    ParallelRows(img.height(), [&](int y0, int y1) {
         for (int y = y0; y < y1; ++y) {
-            const uint8_t* src = st.SourceRows[y];
-            uint8_t* dst = st.WorkRows[y];
-            for (int b = 0; b < 3 * W; ++b) dst[b] = static_cast<uint8_t>((src[b] + dst[b]) / 2);
+            const uint8_t* s = src.row(y);
+            uint8_t* d = img.row(y);
+            for (int b = 0; b < 3 * W; ++b) d[b] = static_cast<uint8_t>((s[b] + d[b]) / 2);
         }
     });
-    SetKernel(st, 2);
-    KernelFilter(st, false);
-    SetKernel(st, 4);
-    KernelFilter(st, false);
-    SetKernel(st, 2);
-    KernelFilter(st, false);
-    SetKernel(st, 4);
-    KernelFilter(st, false);
-    st.Macro.Record(14);
-    if (st.Busy) st.Busy(false);
-}
-
-void FlouGaussien(EditState& st, int radius) {
-    // The dialog's up-down keeps its position within 1..24.
-    radius = std::clamp(radius, 1, 24);
-    if (st.Busy) st.Busy(true);
-    GaussianBlur(st.WorkImage, radius);
-    st.Redraw();
-    st.Macro.Record(13);
-    if (st.Busy) st.Busy(false);
-}
-
-bool FlouGaussienClick(EditState& st, const std::function<bool(int& radius)>& askRadius) {
-    st.BeginPixelOp();  // also when the dialog is then cancelled
-    int radius = 8;
-    if (!askRadius || !askRadius(radius)) return false;
-    FlouGaussien(st, radius);
-    return true;
+    Image before;
+    for (int kind : {2, 4, 2, 4}) {
+        SetKernel(kernel, kind);
+        before = img;
+        KernelFilter(before, img, kernel, false, where);
+    }
 }
 
 }  // namespace lum

@@ -2,27 +2,37 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <functional>
 
-#include "app/core/EditState.h"
 #include "image/Image.h"
+#include "imaging/Confinement.h"
 
 namespace lum {
 
-// Loads st.Kernel with kind 2, 4 or 5 (advancing the alternation counter); others: unchanged.
-void SetKernel(EditState& st, int kind);
-// Applies st.Kernel to st.WorkImage, reading st.SourceImage; grey output when grey is true.
-void KernelFilter(EditState& st, bool grey);
+// 3x3 weights (row offset -1..+1, column offset -1..+1) and a divisor, with the two
+// alternation counters of kinds 2 and 4. Each window keeps one.
+struct KernelRegister {
+    std::array<std::array<int32_t, 3>, 3> weights{};
+    int32_t divisor = 1;
+    int32_t counter2 = 0;
+    int32_t counter4 = 0;
+};
 
-// Window commands; each ends with a redraw and records its macro action where it has one.
-void NivGris(EditState& st);       // grey scale, records 2
-void Sharpen(EditState& st);       // Btdur, records 6
-void SharpenPlus(EditState& st);   // Btplusdur, records 5
-void Soften(EditState& st);        // Btdoux, records 7
-void Lighten(EditState& st);       // Btbrume, records 4
-void LissageAuto(EditState& st);   // auto smooth, records 14
-// Called by the startup of a window: the kernel register as a new window holds it.
-void InitKernelRegister(EditState& st);
+// Loads k with kind 2 (soften), 4 (sharpen) or 5 (sharpen +), advancing the alternation
+// counter of kinds 2 and 4; other kinds leave it unchanged.
+void SetKernel(KernelRegister& k, int kind);
+// The register as a new window holds it: the sharpening kernel loaded, both counters 0.
+KernelRegister InitialKernelRegister();
+
+// Applies the kernel to src into dst (src's size, already holding the pixels to keep): plain
+// colours, or grey from the three filtered channels. Neighbours outside the image read the
+// centre pixel; a divisor of 0 counts as 1. src and dst may be one image.
+void KernelFilter(const Image& src, Image& dst, const KernelRegister& kernel, bool grey,
+                  const Confinement& where = {});
+
+// Auto smooth of src into img (holding src's pixels): a blur of radius 4 mixed half and half with
+// src (the whole image, whatever is selected), then soften, sharpen, soften, sharpen passes of
+// the register, each reading the result of the one before and confined by `where`.
+void AutoSmooth(const Image& src, Image& img, KernelRegister& kernel, const Confinement& where = {});
 
 struct GaussKernel {
     uint8_t Size = 1;
@@ -35,11 +45,5 @@ void BlurLine(uint8_t* line, int n, const GaussKernel& k, uint8_t* work);
 // Blurs the whole image in place. The radius must be a finite number above 0
 // (std::invalid_argument otherwise).
 void GaussianBlur(Image& img, double radius);
-// FlouGaussienClick after the dialog gave the radius (limited to the dialog's 1..24): blurs the
-// whole working image (the blur ignores any selection), redraws, records 13.
-void FlouGaussien(EditState& st, int radius);
-// The whole handler: SourceImage := WorkImage, then askRadius (the blur dialog; false = Cancel,
-// which ends here), then FlouGaussien. Returns whether the blur ran.
-bool FlouGaussienClick(EditState& st, const std::function<bool(int& radius)>& askRadius);
 
 }  // namespace lum

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "image/Parallel.h"
-#include "imaging/GeometrySampling.h"
 
 namespace lum {
 
@@ -49,11 +48,22 @@ Image Turned(const Image& img, bool clockwise) {
     return turned;
 }
 
-// WorkImage from SourceImage, left to right (horizontal) or top to bottom.
-void Mirror(EditState& st, bool horizontal) {
-    const Image& src = st.SourceImage;
-    Image& dst = st.WorkImage;
+}  // namespace
+
+void QuarterTurn(Image& img) { img = Turned(img, true); }
+
+void QuarterTurnAnticlockwise(Image& img) { img = Turned(img, false); }
+
+Image QuarterTurned(const Image& img, bool clockwise) { return Turned(img, clockwise); }
+
+void Mirror(const Image& src, Image& dst, bool horizontal) {
+    if (&src == &dst) {
+        Image copy(src);
+        Mirror(copy, dst, horizontal);
+        return;
+    }
     const int W = src.width(), H = src.height();
+    if (dst.width() != W || dst.height() != H) dst.resize(W, H);
     ParallelRows(H, [&](int y0, int y1) {
         for (int y = y0; y < y1; ++y) {
             uint8_t* d = dst.row(y);
@@ -65,28 +75,6 @@ void Mirror(EditState& st, bool horizontal) {
             }
         }
     });
-}
-
-}  // namespace
-
-void QuarterTurn(Image& img) { img = Turned(img, true); }
-
-void QuarterTurnAnticlockwise(Image& img) { img = Turned(img, false); }
-
-void RotateOrMirror(EditState& st, int kind) {
-    if (kind < 1 || kind > 4) return;
-    sampling::BusyGuard busy(st);
-    if (kind == 1 || kind == 4) {
-        // The turned image goes straight to MemoryImage; the commit then copies it into
-        // UndoImage, WorkImage and SourceImage, which is where turning WorkImage in place, copying
-        // it to MemoryImage and committing ends up, with two whole-image copies fewer.
-        st.MemoryImage = Turned(st.WorkImage, kind == 1);
-        st.CommitMemoryImage();
-    } else {
-        st.BeginPixelOp();
-        Mirror(st, kind == 2);
-        st.Redraw();
-    }
 }
 
 }  // namespace lum

@@ -1,10 +1,10 @@
 // Quarter turns, mirrors, rotation by any angle and resizing.
 #pragma once
-#include <functional>
+#include <optional>
 
-#include "app/core/EditState.h"
 #include "image/Color.h"
 #include "image/Image.h"
+#include "image/Tables.h"
 
 namespace lum {
 
@@ -12,29 +12,25 @@ namespace lum {
 void QuarterTurn(Image& img);
 // One quarter turn anticlockwise in place: the same pixels as three clockwise turns, in one pass.
 void QuarterTurnAnticlockwise(Image& img);
+// The turned copy, clockwise or anticlockwise.
+Image QuarterTurned(const Image& img, bool clockwise);
 
-// 1 = quarter turn clockwise, 2 = horizontal mirror, 3 = vertical mirror,
-// 4 = quarter turn anticlockwise; others do nothing.
-// Turns commit (the result becomes MemoryImage and the Undo baseline); mirrors are pixel
-// operations on WorkImage (SourceImage keeps the image as it was) and do not commit.
-// Clearing the selection and resetting the tool are the buttons' job, done before calling.
-void RotateOrMirror(EditState& st, int kind);
+// dst := src mirrored left to right (horizontal) or top to bottom; dst is given src's size.
+void Mirror(const Image& src, Image& dst, bool horizontal);
 
-// Any angle in degrees; keepScale false shrinks the content to fit (the button's way).
-// The image keeps its size; uncovered parts take the colour of pixel (0, 0). A 1 x 1 image
-// (half width and half height both 0: no centre to scale about) is left unchanged.
-void RotateByAngle(EditState& st, int angle, bool keepScale);
-// The same, telling the window which background colour was used (the compare window makes
-// it its second paint colour).
-void RotateByAngle(EditState& st, int angle, bool keepScale, const std::function<void(Colour)>& onBackground);
+// Rotation of src about its centre by any angle in degrees into dst (given src's size); the
+// angle is folded into 0..360 and looked up in the angle tables. keepScale false shrinks the
+// content to fit (the button's way). Uncovered parts take the colour of pixel (0, 0), which is
+// returned. An empty image, or a 1 x 1 one (no centre to scale about), is copied unchanged and
+// gives no colour.
+std::optional<Colour> RotateByAngle(const Image& src, Image& dst, int angle, bool keepScale, const AngleTables& angles);
 
 // Messages of ResizeImage's refusals.
 inline constexpr const char* kResizeTooTallMessage = "In valid new size (height > 2048 lines)";
 inline constexpr const char* kResizeTooSmallMessage = "Invalid new size ( < 8)";
 
-// New size from st.WorkImage into st.MemoryImage, then commit. A refusal shows its message
-// through st.prompts and returns false with nothing changed (an empty working image, which has
-// nothing to sample, is refused without a message).
-bool ResizeImage(EditState& st, int newWidth, int newHeight);
+// src resampled to newWidth x newHeight. Refuses (Refusal with the message) a height above 2048
+// or a side below 8, and silently (an empty message) an empty src, which has nothing to sample.
+Image ResizeImage(const Image& src, int newWidth, int newHeight);
 
 }  // namespace lum

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/core/EditState.h"
 
 namespace lum::sampling {
 
@@ -68,17 +67,5 @@ inline int64_t RoundEven(double v) {
     if (diff < 0.5) return i;
     return i + (i & 1);
 }
-
-// Hourglass on for the lifetime of the guard.
-class BusyGuard {
-public:
-    explicit BusyGuard(EditState& st) : st_(st) { if (st_.Busy) st_.Busy(true); }
-    ~BusyGuard() { if (st_.Busy) st_.Busy(false); }
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
-
-private:
-    EditState& st_;
-};
 
 }  // namespace lum::sampling

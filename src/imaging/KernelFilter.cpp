@@ -18,14 +18,14 @@ struct Taps {
 
 // Sum of one pixel whose neighbours may lie outside the image: those read the centre pixel.
 // Wrapping 32-bit arithmetic, so no weights can make it undefined.
-inline void BorderPixel(const EditState& st, const Taps& k, int x, int y, int32_t* out) {
-    const int W = st.SourceImage.width(), H = st.SourceImage.height();
-    const uint8_t* centre = st.SourceRows[y] + 3 * x;
+inline void BorderPixel(const Image& src, const Taps& k, int x, int y, int32_t* out) {
+    const int W = src.width(), H = src.height();
+    const uint8_t* centre = src.row(y) + 3 * x;
     uint32_t sb = 0, sg = 0, sr = 0;
     for (int i = -1; i <= 1; ++i)
         for (int j = -1; j <= 1; ++j) {
             const int nx = x + j, ny = y + i;
-            const uint8_t* p = (nx < 0 || nx >= W || ny < 0 || ny >= H) ? centre : st.SourceRows[ny] + 3 * nx;
+            const uint8_t* p = (nx < 0 || nx >= W || ny < 0 || ny >= H) ? centre : src.row(ny) + 3 * nx;
             const uint32_t wt = static_cast<uint32_t>(k.w[i + 1][j + 1]);
             sb += wt * p[0];
             sg += wt * p[1];
@@ -100,63 +100,50 @@ LUM_ROW_CLONES void FinishRow(const int32_t* q, int count, int32_t divisor, bool
 
 }  // namespace
 
-void KernelFilter(EditState& st, bool grey) {
-    if (st.Busy) st.Busy(true);
-    const int32_t savedZoom = st.ZoomIndex;
-    st.ZoomIndex = 7;  // the selection test works in image coordinates
-    if (st.Kernel.divisor == 0) st.Kernel.divisor = 1;
-    st.BeginPixelOp();
-
-    const int W = st.WorkImage.width(), H = st.WorkImage.height();
-    const Rect r = st.ConfinementRect();
-    if (W > 0 && H > 0 && r.Left <= r.Right && r.Top <= r.Bottom) {
-        Taps k{};
-        for (int i = 0; i < 3; ++i)
-            for (int j = 0; j < 3; ++j) k.w[i][j] = st.Kernel.weights[i][j];
-        const int32_t divisor = st.Kernel.divisor;
-        int64_t reach = 0;
-        for (auto& row : k.w)
-            for (int32_t v : row) reach += std::llabs(static_cast<long long>(v)) * 255;
-        const bool narrow = reach <= 32767;
-
-        const int rw = r.Right - r.Left + 1, rh = r.Bottom - r.Top + 1;
-        // The selection test is asked once per pixel here, on this thread, before the rows run.
-        std::vector<uint8_t> mask;
-        if (st.SelectionActive > 0 && st.Selection) {
-            mask.resize(static_cast<size_t>(rw) * rh);
-            for (int y = 0; y < rh; ++y)
-                for (int x = 0; x < rw; ++x) mask[static_cast<size_t>(y) * rw + x] = st.InSelection(r.Left + x, r.Top + y) ? 1 : 0;
-        }
-
-        ParallelRows(rh, [&](int i0, int i1) {
-            std::vector<int32_t> q(static_cast<size_t>(3) * rw);
-            for (int i = i0; i < i1; ++i) {
-                const int y = r.Top + i;
-                // Pixels whose whole neighbourhood is inside the image take the fast path.
-                int xa = r.Left, xb = r.Right + 1;  // interior span [xa, xb)
-                if (y == 0 || y == H - 1) {
-                    xa = xb;
-                } else {
-                    xa = std::max(xa, 1);
-                    xb = std::min(xb, W - 1);
-                    if (xa > xb) xa = xb;
-                }
-                for (int x = r.Left; x < std::min(xa, r.Right + 1); ++x) BorderPixel(st, k, x, y, &q[3 * (x - r.Left)]);
-                if (xa < xb) {
-                    int32_t* out = &q[3 * (xa - r.Left)];
-                    InteriorRow(st.SourceRows[y - 1], st.SourceRows[y], st.SourceRows[y + 1], k, 3 * xa, 3 * xb,
-                                out, narrow);
-                }
-                for (int x = std::max(xb, r.Left); x <= r.Right; ++x) BorderPixel(st, k, x, y, &q[3 * (x - r.Left)]);
-                FinishRow(q.data(), rw, divisor, grey, st.WorkRows[y] + 3 * r.Left,
-                       mask.empty() ? nullptr : &mask[static_cast<size_t>(i) * rw]);
-            }
-        });
+void KernelFilter(const Image& src, Image& dst, const KernelRegister& kernel, bool grey, const Confinement& where) {
+    if (&src == &dst) {
+        // Every pixel reads the image as it was before the pass.
+        Image copy(src);
+        KernelFilter(copy, dst, kernel, grey, where);
+        return;
     }
+    const int W = src.width(), H = src.height();
+    if (W <= 0 || H <= 0 || dst.width() != W || dst.height() != H) return;
+    const Rect r = where.Clip(W, H);
+    if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+    Taps k{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) k.w[i][j] = kernel.weights[i][j];
+    const int32_t divisor = kernel.divisor == 0 ? 1 : kernel.divisor;
+    int64_t reach = 0;
+    for (auto& row : k.w)
+        for (int32_t v : row) reach += std::llabs(static_cast<long long>(v)) * 255;
+    const bool narrow = reach <= 32767;
 
-    st.ZoomIndex = savedZoom;
-    if (st.Busy) st.Busy(false);
-    st.Redraw();
+    const int rw = r.Right - r.Left, rh = r.Bottom - r.Top;
+    const int lastX = r.Right - 1;
+    ParallelRows(rh, [&](int i0, int i1) {
+        std::vector<int32_t> q(static_cast<size_t>(3) * rw);
+        for (int i = i0; i < i1; ++i) {
+            const int y = r.Top + i;
+            // Pixels whose whole neighbourhood is inside the image take the fast path.
+            int xa = r.Left, xb = r.Right;  // interior span [xa, xb)
+            if (y == 0 || y == H - 1) {
+                xa = xb;
+            } else {
+                xa = std::max(xa, 1);
+                xb = std::min(xb, W - 1);
+                if (xa > xb) xa = xb;
+            }
+            for (int x = r.Left; x < std::min(xa, r.Right); ++x) BorderPixel(src, k, x, y, &q[3 * (x - r.Left)]);
+            if (xa < xb) {
+                int32_t* out = &q[3 * (xa - r.Left)];
+                InteriorRow(src.row(y - 1), src.row(y), src.row(y + 1), k, 3 * xa, 3 * xb, out, narrow);
+            }
+            for (int x = std::max(xb, r.Left); x <= lastX; ++x) BorderPixel(src, k, x, y, &q[3 * (x - r.Left)]);
+            FinishRow(q.data(), rw, divisor, grey, dst.row(y) + 3 * r.Left, where.MaskAt(r.Left, y));
+        }
+    });
 }
 
 }  // namespace lum

@@ -5,7 +5,6 @@
 #include "image/Parallel.h"
 #include "imaging/ColourKernels.h"
 #include "imaging/ColourOps.h"
-#include "imaging/ColourScope.h"
 
 namespace lum {
 
@@ -72,7 +71,7 @@ void OptimizeInPlace(Image& img, const BalanceTargets& targets, bool compareVari
     if (W <= 0 || H <= 0 || !BalanceAmounts(img, CentralRegion(W, H), targets.flesh, dR, dG, dB)) return;
     const ToneSteps steps = MakeToneSteps(dR, dG, dB);
     const SmoothParams sp = MakeSmoothParams(kThreshold, kIsolation, compareVariant ? kCompareWeights : kMainWeights);
-    const int percent = compareVariant ? 40 : 50;
+    const int percent = OptimizeBlendPercent(compareVariant);
     // Fixed bands; the two rows on each side of every boundary are kept aside before any band
     // overwrites them, since the neighbouring band still has to read them.
     const int bands = std::max(1, std::min(ThreadCount(), H / 32));
@@ -100,40 +99,36 @@ void OptimizeInPlace(Image& img, const BalanceTargets& targets, bool compareVari
         1);
 }
 
-void OptimizePhoto(EditState& st, bool compareVariant) {
-    PixelOpScope scope(st);
-    const int* weights = compareVariant ? kCompareWeights : kMainWeights;
-    const int percent = compareVariant ? 40 : 50;
-    // The colour pass first leaves the photo as it was in SourceImage; WorkImage is still that
-    // photo when the blend reads it, so both steps read SourceImage here.
-    st.BeginPixelOp();
-    const Image& src = st.SourceImage;
-    Image& work = st.WorkImage;
-    const BalanceTargets targets = st.CurrentTargets();
-    const int W = src.width(), H = src.height();
+int OptimizeBlendPercent(bool compareVariant) { return compareVariant ? 40 : 50; }
 
-    if (st.SelectionActive > 0) {
+void OptimizePhoto(const Image& photo, Image& work, const BalanceTargets& targets, bool compareVariant,
+                   const Confinement& where) {
+    if (&photo == &work) {
+        Image copy(photo);
+        OptimizePhoto(copy, work, targets, compareVariant, where);
+        return;
+    }
+    if (work.width() != photo.width() || work.height() != photo.height()) work = photo;
+    const int* weights = compareVariant ? kCompareWeights : kMainWeights;
+    const int percent = OptimizeBlendPercent(compareVariant);
+    const int W = photo.width(), H = photo.height();
+
+    if (!where.IsWhole()) {
         // Only the selected pixels are shifted; the rest of the intermediate image keeps the
         // photo's own pixels, so the smoothing and the blend see a whole picture.
-        Image a(src), b;
-        ColourPass(src, a, kModeFlesh, targets, &st);
-        st.Macro.Record(15);
+        Image a(photo), b;
+        ColourPass(photo, a, kModeFlesh, targets, where);
         SelectiveSmooth(a, b, kThreshold, kIsolation, weights);
-        BlendInto(b, src, work, percent);
-        st.Macro.Record(1, percent % 100);
-    } else {
-        int dR = 0, dG = 0, dB = 0;
-        // An empty photo has no centre to measure and no pixel to change.
-        if (W > 0 && H > 0 && BalanceAmounts(src, CentralRegion(W, H), targets.flesh, dR, dG, dB)) {
-            const ToneSteps steps = MakeToneSteps(dR, dG, dB);
-            const SmoothParams sp = MakeSmoothParams(kThreshold, kIsolation, weights);
-            auto rows = [&](int y) { return src.row(y); };
-            ParallelRows(H, [&](int b, int e) { FusedBand(rows, W, H, work, b, e, steps, sp, percent); }, 32);
-        }
-        st.Macro.Record(15);
-        st.Macro.Record(1, percent % 100);
+        BlendInto(b, photo, work, percent);
+        return;
     }
-    scope.Finish();
+    int dR = 0, dG = 0, dB = 0;
+    // An empty photo has no centre to measure and no pixel to change.
+    if (W <= 0 || H <= 0 || !BalanceAmounts(photo, CentralRegion(W, H), targets.flesh, dR, dG, dB)) return;
+    const ToneSteps steps = MakeToneSteps(dR, dG, dB);
+    const SmoothParams sp = MakeSmoothParams(kThreshold, kIsolation, weights);
+    auto rows = [&](int y) { return photo.row(y); };
+    ParallelRows(H, [&](int b, int e) { FusedBand(rows, W, H, work, b, e, steps, sp, percent); }, 32);
 }
 
 }  // namespace lum

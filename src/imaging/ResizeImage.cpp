@@ -1,26 +1,18 @@
 // Resampling to a new size with the quarter-pixel sampling of the angle rotation.
 #include <vector>
 
-#include "app/core/Prompts.h"
 #include "image/Parallel.h"
 #include "imaging/Geometry.h"
 #include "imaging/GeometrySampling.h"
+#include "imaging/Refusal.h"
 
 namespace lum {
 
-namespace {
-bool Refuse(EditState& st, const char* text) {
-    if (st.prompts) st.prompts->Message(text);
-    return false;
-}
-}  // namespace
-
-bool ResizeImage(EditState& st, int newWidth, int newHeight) {
-    if (newHeight > 2048) return Refuse(st, kResizeTooTallMessage);
-    if (newWidth < 8 || newHeight < 8) return Refuse(st, kResizeTooSmallMessage);
-    const Image& src = st.WorkImage;
+Image ResizeImage(const Image& src, int newWidth, int newHeight) {
+    if (newHeight > 2048) throw Refusal(kResizeTooTallMessage);
+    if (newWidth < 8 || newHeight < 8) throw Refusal(kResizeTooSmallMessage);
     const int W = src.width(), H = src.height();
-    if (W <= 0 || H <= 0) return false;  // nothing to sample from
+    if (W <= 0 || H <= 0) throw Refusal("");  // nothing to sample from
 
     Image out(newWidth, newHeight);  // refuses absurd sizes before anything has changed
 
@@ -51,10 +43,7 @@ bool ResizeImage(EditState& st, int newWidth, int newHeight) {
         }
     });
 
-    st.MemoryImage = std::move(out);
-    st.CommitMemoryImage();
-    st.Redraw();
-    return true;
+    return out;
 }
 
 }  // namespace lum

@@ -1,5 +1,6 @@
 // Rotation by any angle about the image centre, sampled in quarter pixels.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "image/Parallel.h"
@@ -22,26 +23,25 @@ int FoldAngle(int a) {
 
 }  // namespace
 
-void RotateByAngle(EditState& st, int angle, bool keepScale) { RotateByAngle(st, angle, keepScale, nullptr); }
-
-void RotateByAngle(EditState& st, int angle, bool keepScale, const std::function<void(Colour)>& onBackground) {
-    const int W = st.WorkImage.width(), H = st.WorkImage.height();
-    if (W <= 0 || H <= 0) return;
+std::optional<Colour> RotateByAngle(const Image& src, Image& dst, int angle, bool keepScale, const AngleTables& angles) {
+    if (&src == &dst) {
+        Image copy(src);
+        return RotateByAngle(copy, dst, angle, keepScale, angles);
+    }
+    const int W = src.width(), H = src.height();
     const int cx = W / 2, cy = H / 2;
     // A 1 x 1 image has no centre to scale about (the fit would divide by zero).
-    if (cx == 0 && cy == 0) return;
-
-    sampling::BusyGuard busy(st);
-    st.BeginPixelOp();
-    const Image& src = st.SourceImage;
-    Image& dst = st.WorkImage;
+    if (W <= 0 || H <= 0 || (cx == 0 && cy == 0)) {
+        dst = src;
+        return std::nullopt;
+    }
+    if (dst.width() != W || dst.height() != H) dst.resize(W, H);
 
     const uint8_t* p00 = src.row(0);
     const uint8_t bg[3] = {p00[0], p00[1], p00[2]};
-    if (onBackground) onBackground(MakeColour(bg[2], bg[1], bg[0]));
 
     const int a = FoldAngle(angle);
-    const float cosA = st.Angles.CosTable[a], sinA = st.Angles.SinTable[a];
+    const float cosA = angles.CosTable[a], sinA = angles.SinTable[a];
     const double C = cosA, S = sinA;
 
     float s = 1.0f;
@@ -93,7 +93,7 @@ void RotateByAngle(EditState& st, int angle, bool keepScale, const std::function
             }
         }
     });
-    st.Redraw();
+    return MakeColour(bg[2], bg[1], bg[0]);
 }
 
 }  // namespace lum

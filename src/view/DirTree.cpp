@@ -18,8 +18,8 @@
 #include <QMouseEvent>
 #include <QStorageInfo>
 
-#include "app/core/Prompts.h"
-#include "view/FileListView.h"
+#include "editing/Prompts.h"
+#include "widgets/QtPrompts.h"
 
 using namespace lum::files;
 
@@ -66,7 +66,7 @@ TLsDirTree21::TLsDirTree21(QWidget* parent) : QTreeWidget(parent) {
     Rebuild();
 }
 
-lum::Prompts& TLsDirTree21::prompts() const { return prompts_ ? *prompts_ : FallbackPrompts(); }
+lum::Prompts& TLsDirTree21::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
 
 void TLsDirTree21::BuildMenu() {
     menu_ = new QMenu(this);
@@ -224,6 +224,10 @@ void TLsDirTree21::RefreshPath(const QString& path) {
     if (node && node->data(0, LoadedRole).toBool()) LoadChildren(node, true);
 }
 
+void TLsDirTree21::RefreshPaths(const QStringList& paths) {
+    for (const QString& p : paths) RefreshPath(p);
+}
+
 bool TLsDirTree21::CheckDrive(const Drive& drive) { return lum::files::CheckDrive(drive, prompts()); }
 
 // ---- selecting
@@ -245,7 +249,6 @@ void TLsDirTree21::SelectNode(QTreeWidgetItem* node) {
         setCurrentItem(node);
         selectedPath_ = QString::fromLatin1(kDrives);
         emit OnDirChange(selectedPath_);
-        if (fileList_) fileList_->setDirectory(selectedPath_);
         return;
     }
     const QString path = PathOf(node);
@@ -261,7 +264,6 @@ void TLsDirTree21::SelectNode(QTreeWidgetItem* node) {
     LoadChildren(node, true);
     selectedPath_ = path;
     emit OnDirChange(path);
-    if (fileList_) fileList_->setDirectory(path);
 }
 
 bool TLsDirTree21::OpenPath(const QString& path) {
@@ -297,7 +299,6 @@ bool TLsDirTree21::OpenPath(const QString& path) {
     scrollToItem(node);
     selectedPath_ = PathOf(node);
     emit OnDirChange(selectedPath_);
-    if (fileList_) fileList_->setDirectory(selectedPath_);
     return true;
 }
 
@@ -375,7 +376,7 @@ bool TLsDirTree21::CreateFolderIn(const QString& parentPath, const QString& name
         LoadChildren(node, true);
         node->setExpanded(true);
     }
-    if (fileList_ && SamePath(fileList_->Directory(), parentPath)) fileList_->Refresh();
+    emit FoldersChanged({parentPath});
     return true;
 }
 
@@ -426,15 +427,8 @@ bool TLsDirTree21::RenameFolder(const QString& path, const QString& newName) {
 void TLsDirTree21::AfterRename(const QString& from, const QString& to) {
     const QString parent = ParentFolder(from);
     RefreshPath(parent);
-    if (selectedPath_.startsWith(from)) {
-        OpenPath(to + selectedPath_.mid(from.size()));
-    } else if (fileList_) {
-        const QString dir = fileList_->Directory();
-        if (dir.startsWith(from))
-            fileList_->setDirectory(to + dir.mid(from.size()));
-        else if (SamePath(dir, parent))
-            fileList_->Refresh();
-    }
+    if (selectedPath_.startsWith(from)) OpenPath(to + selectedPath_.mid(from.size()));
+    else emit FolderRenamed(from, to);
 }
 
 void TLsDirTree21::DelNode() {
@@ -459,10 +453,8 @@ void TLsDirTree21::DelNode() {
         return;
     }
     RefreshPath(parent);
-    if (selectedPath_.startsWith(path))
-        OpenPath(parent);
-    else if (fileList_ && SamePath(fileList_->Directory(), parent))
-        fileList_->Refresh();
+    if (selectedPath_.startsWith(path)) OpenPath(parent);
+    else emit FoldersChanged({parent});
 }
 
 void TLsDirTree21::CutNode() {
@@ -500,18 +492,16 @@ void TLsDirTree21::PasteNode() {
     if (!ok) prompts().Message("File operation failed");
     if (ok && cut) QApplication::clipboard()->clear();
     RefreshPath(target);
-    bool listStale = fileList_ && SamePath(fileList_->Directory(), target);
+    QStringList touched{target};
     if (cut) {
         for (const QString& f : files) {
             const QString parent = ParentFolder(f);
             RefreshPath(parent);
-            if (fileList_ && SamePath(fileList_->Directory(), parent)) listStale = true;
+            touched << parent;
         }
     }
-    if (selectedPath_ != QLatin1String(kDrives) && !QFileInfo(selectedPath_).isDir())
-        OpenPath(target);
-    else if (listStale)
-        fileList_->Refresh();
+    if (selectedPath_ != QLatin1String(kDrives) && !QFileInfo(selectedPath_).isDir()) OpenPath(target);
+    else emit FoldersChanged(touched);
 }
 
 void TLsDirTree21::GetTreeSize() {

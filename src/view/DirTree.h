@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTreeWidget>
 
-#include "view/FileOps.h"
+#include "files/FileOps.h"
 
 class QMenu;
 class QAction;
@@ -12,8 +12,6 @@ class QAction;
 namespace lum {
 class Prompts;
 }
-
-class TLsFilelistView28;
 
 class TLsDirTree21 : public QTreeWidget {
     Q_OBJECT
@@ -40,12 +38,9 @@ public:
     void SetPrompts(lum::Prompts* prompts) { prompts_ = prompts; }
     lum::Prompts& prompts() const;
 
-    // The linked list; set by TLsFilelistView28::LinkTree.
-    void SetFileList(TLsFilelistView28* list) { fileList_ = list; }
-    TLsFilelistView28* FileList() const { return fileList_; }
-
     // Re-reads the children of the node of `path` if it is loaded (after file commands).
     void RefreshPath(const QString& path);
+    void RefreshPaths(const QStringList& paths);
     // The node of a path, or nullptr when it is not in the tree (yet).
     QTreeWidgetItem* NodeOf(const QString& path) const;
     QString PathOf(const QTreeWidgetItem* node) const;
@@ -75,7 +70,12 @@ public:
     void SelectNode(QTreeWidgetItem* node);
 
 signals:
+    // A folder (or "Drives") was selected: the photo list shows it.
     void OnDirChange(const QString& path);
+    // The contents of these folders changed by a command of the tree.
+    void FoldersChanged(const QStringList& folders);
+    // A folder that is not the selected one (nor holds it) was renamed.
+    void FolderRenamed(const QString& from, const QString& to);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -96,7 +96,6 @@ private:
     QTreeWidgetItem* root_ = nullptr;
     QString selectedPath_;
     lum::Prompts* prompts_ = nullptr;
-    TLsFilelistView28* fileList_ = nullptr;
     QMenu* menu_ = nullptr;
     QAction* pasteAction_ = nullptr;
     QTreeWidgetItem* contextNode_ = nullptr;

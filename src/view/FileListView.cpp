@@ -22,8 +22,8 @@
 #include <QSet>
 #include <QStorageInfo>
 
-#include "app/core/Prompts.h"
-#include "view/DirTree.h"
+#include "editing/Prompts.h"
+#include "widgets/QtPrompts.h"
 
 using namespace lum::files;
 
@@ -136,8 +136,6 @@ struct BusyCursor {
     ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
 
-const qint64 kMaxClipboardBytes = 256LL * 1024 * 1024;
-
 }  // namespace
 
 TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
@@ -161,7 +159,7 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     BuildMenu();
 }
 
-lum::Prompts& TLsFilelistView28::prompts() const { return prompts_ ? *prompts_ : FallbackPrompts(); }
+lum::Prompts& TLsFilelistView28::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
 
 void TLsFilelistView28::BuildMenu() {
     menu_ = new QMenu(this);
@@ -242,9 +240,16 @@ bool TLsFilelistView28::MatchesMask(const QString& name) const {
     return false;
 }
 
-void TLsFilelistView28::LinkTree(TLsDirTree21* tree) {
-    dirTree_ = tree;
-    if (tree) tree->SetFileList(this);
+QList<Drive> TLsFilelistView28::Drives() const { return drivesSource_ ? drivesSource_() : MountedDrives(); }
+
+void TLsFilelistView28::RefreshIfShowing(const QStringList& folders) {
+    for (const QString& f : folders)
+        if (SamePath(directory_, f)) return Refresh();
+}
+
+void TLsFilelistView28::FolderRenamed(const QString& from, const QString& to) {
+    if (directory_.startsWith(from)) setDirectory(to + directory_.mid(from.size()));
+    else if (SamePath(directory_, QFileInfo(WithoutSlash(from)).absolutePath())) Refresh();
 }
 
 // ---- filling
@@ -284,7 +289,7 @@ void TLsFilelistView28::Refresh() {
         while (!QFileInfo(up).isDir() && up != "/") up = QFileInfo(up).absolutePath();
         directory_.clear();
         setDirectory(up);
-        if (dirTree_) dirTree_->OpenPath(up);
+        emit FolderOpened(up);
         return;
     }
     Fill();
@@ -366,7 +371,7 @@ bool TLsFilelistView28::FillFolder() {
 }
 
 void TLsFilelistView28::FillDrives() {
-    const QList<Drive> drives = dirTree_ ? dirTree_->Drives() : MountedDrives();
+    const QList<Drive> drives = Drives();
     QList<QTreeWidgetItem*> items;
     for (const Drive& d : drives) {
         const bool ready = DriveReady(d);
@@ -542,10 +547,10 @@ bool TLsFilelistView28::OpenFolder(const QString& path, const QString& kind) {
     Q_UNUSED(kind);
     if (path == QLatin1String(kDrives)) {
         setDirectory(path);
-        if (dirTree_) dirTree_->OpenPath(path);
+        emit FolderOpened(path);
         return true;
     }
-    const QList<Drive> drives = dirTree_ ? dirTree_->Drives() : MountedDrives();
+    const QList<Drive> drives = Drives();
     const int di = DriveIndexOf(drives, path);
     if (di >= 0 && drives[di].removable && !CheckDrive(drives[di], prompts())) return false;
     if (!QFileInfo(path).isDir()) {
@@ -553,7 +558,7 @@ bool TLsFilelistView28::OpenFolder(const QString& path, const QString& kind) {
         return false;
     }
     setDirectory(path);
-    if (dirTree_) dirTree_->OpenPath(path);
+    emit FolderOpened(path);
     return true;
 }
 
@@ -566,249 +571,4 @@ bool TLsFilelistView28::OpenFile(const QString& path) {
     const bool ok = opener_ ? opener_(url) : DesktopOpen(url);
     if (!ok) prompts().Message(S(OpenFailureText(path)));
     return ok;
-}
-
-// ---- popup-menu commands
-
-void TLsFilelistView28::AfterChange(const QStringList& touchedFolders) {
-    Refresh();
-    if (!dirTree_) return;
-    for (const QString& f : touchedFolders) dirTree_->RefreshPath(f);
-}
-
-void TLsFilelistView28::ItemOpen() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    if (paths.size() == 1 && QFileInfo(paths.front()).isDir()) {
-        QTreeWidgetItem* it = ItemOfPath(paths.front());
-        OpenFolder(paths.front(), it ? KindOfItem(it) : QStringLiteral("dir"));
-        return;
-    }
-    for (const QString& p : paths) {
-        if (QFileInfo(p).isDir()) {
-            const QUrl url = QUrl::fromLocalFile(p);
-            if (!(opener_ ? opener_(url) : DesktopOpen(url))) prompts().Message(S(OpenFailureText(p)));
-        } else {
-            OpenFile(p);
-        }
-    }
-}
-
-void TLsFilelistView28::ItemView() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    // Files in their viewer, folders in the desktop's file manager.
-    for (const QString& p : paths) {
-        const QUrl url = QUrl::fromLocalFile(p);
-        if (!QFileInfo::exists(p) || !(opener_ ? opener_(url) : DesktopOpen(url))) prompts().Message(S(OpenFailureText(p)));
-    }
-}
-
-void TLsFilelistView28::SendToAnyFolder() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    std::string folder = S(drivesView_ ? QDir::homePath() : directory_);
-    if (!prompts().AskFolder("Send To", folder)) return;
-    const QString target = QString::fromStdString(folder);
-    if (!QFileInfo(target).isDir() || !PasteInto(paths, target, false)) prompts().Message("File operation failed");
-    AfterChange({target});
-}
-
-void TLsFilelistView28::SendToClipboardAsContents() {
-    const QString path = SingleSelection();
-    if (path.isEmpty() || QFileInfo(path).isDir()) {
-        prompts().Message("No file selected");
-        return;
-    }
-    QFile f(path);
-    if (f.size() > kMaxClipboardBytes || !f.open(QIODevice::ReadOnly)) {
-        prompts().Message("File operation failed");
-        return;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        prompts().Message("File operation failed");
-        return;
-    }
-    QMimeDatabase db;
-    const QMimeType mt = db.mimeTypeForFileNameAndData(path, bytes);
-    auto* mime = new QMimeData;
-    QImage img;
-    if (mt.name().startsWith(QLatin1String("image/")) && img.loadFromData(bytes))
-        mime->setImageData(img);
-    else if (mt.inherits(QStringLiteral("text/plain")))
-        mime->setText(QString::fromUtf8(bytes));
-    else
-        mime->setData(mt.name(), bytes);
-    QApplication::clipboard()->setMimeData(mime);
-}
-
-void TLsFilelistView28::SendToClipboardAsFileName() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    QApplication::clipboard()->setText(paths.join('\n'));
-}
-
-void TLsFilelistView28::SendToDesktopAsShortCut() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    const QString desktop = desktopFolder_.isEmpty() ? DesktopFolder() : desktopFolder_;
-    bool ok = true;
-    for (const QString& p : paths) ok = !WriteDesktopLink(p, desktop).isEmpty() && ok;
-    if (!ok) prompts().Message("File operation failed");
-}
-
-void TLsFilelistView28::ItemOpCut() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    PutFilesOnClipboard(paths, true);
-}
-
-void TLsFilelistView28::ItemOpCopy() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    PutFilesOnClipboard(paths, false);
-}
-
-void TLsFilelistView28::ItemOpPaste() {
-    if (drivesView_ || directory_.isEmpty()) {
-        prompts().Message("Can't add drives");
-        return;
-    }
-    bool cut = false;
-    const QStringList files = FilesOnClipboard(&cut);
-    if (files.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    const bool ok = PasteInto(files, directory_, cut);
-    if (!ok) prompts().Message("File operation failed");
-    if (ok && cut) QApplication::clipboard()->clear();
-    QStringList touched{directory_};
-    if (cut)
-        for (const QString& f : files) touched.push_back(QFileInfo(f).absolutePath());
-    AfterChange(touched);
-}
-
-void TLsFilelistView28::ItemRename() {
-    const QString path = SingleSelection();
-    if (path.isEmpty()) {
-        prompts().Message("No file selected");
-        return;
-    }
-    QFileInfo fi(path);
-    if (IsReadOnly(fi)) {
-        prompts().Message("It's ReadOnly");
-        return;
-    }
-    std::string name = S(fi.fileName());
-    if (!prompts().AskText("Rename", "New name :", name)) return;
-    RenameEntry(path, QString::fromStdString(name));
-}
-
-bool TLsFilelistView28::RenameEntry(const QString& path, const QString& newName) {
-    QFileInfo fi(path);
-    if (!fi.exists() && !fi.isSymLink()) {
-        prompts().Message("File operation failed");
-        return false;
-    }
-    if (IsReadOnly(fi)) {
-        prompts().Message("It's ReadOnly");
-        return false;
-    }
-    if (newName == fi.fileName()) return false;
-    const QString from = fi.absoluteFilePath();
-    const QString target = fi.absolutePath() + '/' + newName;
-    if (!IsUsableFileName(newName) || !MoveEntry(from, target)) {
-        prompts().Message("File operation failed");
-        return false;
-    }
-    if (SamePath(selectedItem_, from)) selectedItem_ = target;
-    AfterChange({fi.absolutePath()});
-    if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
-    emit EntryRenamed(from, target);
-    return true;
-}
-
-void TLsFilelistView28::ItemDelete() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    const QString question =
-        paths.size() == 1
-            ? QStringLiteral("Do you want to move \"%1\" to the Trash?").arg(QFileInfo(paths.front()).fileName())
-            : QStringLiteral("Do you want to move these %1 items to the Trash?").arg(paths.size());
-    if (!prompts().AskYesNo("Confirm File Delete", S(question))) return;
-    QStringList removed;
-    bool ok = true;
-    for (const QString& p : paths) {
-        if (MoveToTrash(p))
-            removed.push_back(p);
-        else
-            ok = false;
-    }
-    if (!ok) prompts().Message("File operation failed");
-    AfterChange({directory_});
-    if (!removed.isEmpty()) emit EntriesRemoved(removed);
-}
-
-void TLsFilelistView28::ItemProperty() {
-    const QString path = SingleSelection();
-    if (path.isEmpty()) {
-        prompts().Message("No file selected");
-        return;
-    }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // a folder's size takes a walk through it
-    const QString text = PropertiesText(path);
-    QGuiApplication::restoreOverrideCursor();
-    if (text.isEmpty()) {
-        prompts().Message("The specified file was not found.");
-        return;
-    }
-    prompts().ShowText("Properties", S(text));
-}
-
-void TLsFilelistView28::ItemFolder() {
-    if (drivesView_ || directory_.isEmpty()) {
-        prompts().Message("Can't add drives");
-        return;
-    }
-    std::string name = S(QFileInfo(UniqueTarget(directory_, QStringLiteral("New Folder"))).fileName());
-    if (!prompts().AskText("New Folder", "Folder name :", name)) return;
-    const QString n = QString::fromStdString(name);
-    if (HasInvalidFolderChars(n)) {
-        prompts().Message("Folder Name contains invalid characters");
-        return;
-    }
-    const QString target = QDir(directory_).filePath(n);
-    if (!IsUsableFileName(n) || QFileInfo::exists(target) || QFileInfo(target).isSymLink() ||
-        !QDir(directory_).mkdir(n)) {
-        prompts().Message("File operation failed");
-        return;
-    }
-    AfterChange({directory_});
-    if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
 }

@@ -6,12 +6,12 @@
 #include <QString>
 #include <QStringList>
 #include <QTreeWidget>
+#include <functional>
 
-#include "view/FileOps.h"
+#include "files/FileOps.h"
 
 class QMenu;
 class QAction;
-class TLsDirTree21;
 
 namespace lum {
 class Prompts;
@@ -60,10 +60,16 @@ public:
     bool HideFileExt() const { return hideFileExt_; }
     void SetHideFileExt(bool on) { hideFileExt_ = on; }
 
-    // Links the folder tree both ways: the tree sets this list's directory when it selects a
-    // folder, and a folder opened here opens the same path in the tree.
-    void LinkTree(TLsDirTree21* tree);
-    TLsDirTree21* DirTree() const { return dirTree_; }
+    // Where the drives view takes its drives from (the folder tree's, once linked); the mounted
+    // volumes without one.
+    void SetDrivesSource(std::function<QList<lum::files::Drive>()> source) { drivesSource_ = std::move(source); }
+    QList<lum::files::Drive> Drives() const;
+
+    // Refreshes the list when it shows one of these folders.
+    void RefreshIfShowing(const QStringList& folders);
+    // A folder was renamed elsewhere: the list follows when it shows it or a folder inside it,
+    // and refreshes when it shows the folder that holds it.
+    void FolderRenamed(const QString& from, const QString& to);
 
     // The full path of the item last clicked (a file, a folder, or the parent's path).
     QString GetSelectedItem() const { return selectedItem_; }
@@ -120,6 +126,10 @@ signals:
     void DblClick();
     // The list now shows another folder.
     void DirectoryChanged(const QString& dir);
+    // A folder was opened from the list (or the one shown went away): the tree follows.
+    void FolderOpened(const QString& dir);
+    // The contents of these folders changed by a command of the list.
+    void FoldersChanged(const QStringList& folders);
     // A file or folder was renamed, or sent to the trash, by a command of the list.
     void EntryRenamed(const QString& from, const QString& to);
     void EntriesRemoved(const QStringList& paths);
@@ -157,7 +167,7 @@ private:
     int sortColumn_ = ColName;
     bool sortReverse_ = false;
     QString selectedItem_;
-    TLsDirTree21* dirTree_ = nullptr;
+    std::function<QList<lum::files::Drive>()> drivesSource_;
     lum::Prompts* prompts_ = nullptr;
     lum::files::Opener opener_;
     QString desktopFolder_;

@@ -6,12 +6,12 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 
 #include "image/Arith.h"
+#include "widgets/ImageConvert.h"
 
 namespace lum {
 
@@ -76,23 +76,6 @@ PhotoView::PhotoView(EditState& st, QWidget* parent) : QScrollArea(parent), st_(
     paintBox_ = new TPaintBox(this);
     paintBox_->resize(st_.WorkImage.width(), st_.WorkImage.height());
     setWidget(paintBox_);
-
-    // The hooks outlive nothing: the window destroys its state after its widgets, so they
-    // check that the view still exists.
-    QPointer<PhotoView> self(this);
-    st_.RedrawView = [self] {
-        if (self) self->RedrawView();
-    };
-    st_.LayoutView = [self] {
-        if (!self) return;
-        self->LayoutView();
-        self->RedrawView();
-    };
-    st_.ViewOuterSize = [self](int& w, int& h) {
-        if (!self) return;
-        w = self->width();
-        h = self->height();
-    };
 }
 
 PhotoView::~PhotoView() = default;
@@ -190,8 +173,7 @@ void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {
         return;
     }
     // A view on the photo's own pixels, no copy.
-    const QImage qi(img.data(), img.width(), img.height(), static_cast<qsizetype>(img.stride()),
-                    QImage::Format_BGR888);
+    const QImage qi = QImageView(img);
 
     QRect drawn;
     const qreal dpr = paintBox_->devicePixelRatioF();
@@ -214,14 +196,14 @@ void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {
     const QRegion rest = QRegion(exposed) - QRegion(drawn);
     for (const QRect& r : rest) p.fillRect(r, palette().color(QPalette::Window));
 
-    if (st_.SelectionActive > 0 && SelectionOutline) {
+    if (Overlay) {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         QPen pen(Qt::black);
         pen.setStyle(Qt::DotLine);
         pen.setWidth(0);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        SelectionOutline(p);
+        Overlay(p);
     }
 }
 

@@ -1,13 +1,14 @@
 // The photo view of an editing window: a paint box at the top-left corner of a scroll box,
 // showing the window's WorkImage at the current zoom, the view <-> image mapping, the one
-// redraw entry point, the automatic-fit hooks of the commit and the zoom pop-up menu.
+// redraw entry point and the zoom pop-up menu. The edit pane around it connects it to the
+// window's editor.
 #pragma once
 #include <QCursor>
 #include <QScrollArea>
 #include <QWidget>
 #include <functional>
 
-#include "app/core/EditState.h"
+#include "editing/EditState.h"
 
 class QMenu;
 class QPainter;
@@ -49,7 +50,6 @@ private:
 class PhotoView : public QScrollArea {
     Q_OBJECT
 public:
-    // Installs the view hooks (RedrawView, LayoutView, ViewOuterSize) into st.
     explicit PhotoView(EditState& st, QWidget* parent = nullptr);
     ~PhotoView() override;
 
@@ -87,9 +87,8 @@ public:
     // owner connects the items to its handlers.
     static QMenu* CreateZoomScalePopupMenu(QWidget* parent);
 
-    // Draws the selection outline over the photo (black dotted pen, no brush already set);
-    // called by the redraw while SelectionActive > 0.
-    std::function<void(QPainter&)> SelectionOutline;
+    // Draws over the photo (outlines) with a black dotted pen and no brush already set.
+    std::function<void(QPainter&)> Overlay;
 
     // Paints the photo into the paint box; called by its paint event.
     void PaintBox1Paint(QPainter& p, const QRect& exposed);

@@ -1,6 +1,9 @@
 #include "widgets/DesignControls.h"
 
 #include <QButtonGroup>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -63,4 +66,19 @@ void TRadioGroup::SetItemIndex(int index) {
         return;
     }
     items_[index]->setChecked(true);
+}
+
+void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
+    auto* buttons = new QHBoxLayout();
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }

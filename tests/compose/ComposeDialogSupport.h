@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-#include "compose/ImageQt.h"
+#include "widgets/ImageConvert.h"
 #include "image/Image.h"
 
 namespace composeui {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/core/EditState.h"
+#include "ConfinementTestSupport.h"
 #include "image/Parallel.h"
 #include "imaging/Filters.h"
 #include "imaging/GaussBlur.h"
@@ -38,10 +38,6 @@ Image Photo(int w, int h, uint32_t seed) {
     return img;
 }
 
-void Load(EditState& st, const Image& img) {
-    st.MemoryImage = img;
-    st.CommitMemoryImage(1 << 20, 1 << 20);
-}
 
 uint8_t ClampToByteRef(double x) {
     if (x < 0) return 0;
@@ -95,9 +91,6 @@ void ForEachLevel(F body) {
     gauss::ForceLevel(-1);
 }
 
-struct NothingSelected : SelectionTest {
-    bool InSelection(int, int) const override { return false; }
-};
 
 }  // namespace
 
@@ -268,64 +261,11 @@ TEST(GaussBlurTest, RejectsRadiiWithoutAKernel) {
     EXPECT_NO_THROW(GaussianBlur(empty, 4));
 }
 
-TEST(GaussBlurCommandTest, BlursTheWholeImageIgnoringSelectionAndRecords13) {
-    const Image img = Photo(50, 40, 2);
-    EditState st;
-    Load(st, img);
-    NothingSelected nothing;
-    st.SelectionActive = 1;
-    st.SelectionRect = {10, 10, 20, 20};
-    st.Selection = &nothing;
-    int redraws = 0;
-    st.RedrawView = [&] { ++redraws; };
-    st.Macro.Start();
-    int asked = 0;
-    EXPECT_TRUE(FlouGaussienClick(st, [&](int& r) {
-        ++asked;
-        EXPECT_EQ(st.SourceImage, img);  // refreshed before the dialog
-        r = 6;
-        return true;
-    }));
-    EXPECT_EQ(asked, 1);
-    Image want = img;
-    GaussianBlurRef(want, 6);
-    EXPECT_EQ(st.WorkImage, want);
-    EXPECT_EQ(redraws, 1);
-    ASSERT_EQ(st.Macro.MacroCount, 1);
-    EXPECT_EQ(st.Macro.MacroActions[0], (MacroAction{13, 0, 0, 0}));
-}
-
-TEST(GaussBlurCommandTest, CancelLeavesTheImageButRefreshesSource) {
-    EditState st;
-    Load(st, Photo(20, 20, 1));
-    const Image changed = Random(20, 20, 4);
-    st.WorkImage = changed;  // as after a brush stroke
-    st.Macro.Start();
-    EXPECT_FALSE(FlouGaussienClick(st, [](int&) { return false; }));
-    EXPECT_EQ(st.WorkImage, changed);
-    EXPECT_EQ(st.SourceImage, changed);
-    EXPECT_EQ(st.Macro.MacroCount, 0);
-}
-
-TEST(GaussBlurCommandTest, RadiusKeptWithinTheDialogRange) {
-    const Image img = Photo(60, 60, 8);
-    for (auto [given, used] : {std::pair<int, int>{0, 1}, {-5, 1}, {30, 24}, {24, 24}}) {
-        EditState st;
-        Load(st, img);
-        FlouGaussien(st, given);
-        Image want = img;
-        GaussianBlurRef(want, used);
-        EXPECT_EQ(st.WorkImage, want) << given;
-    }
-}
-
 TEST(AutoSmoothTest, HalfBlurThenSoftenSharpenSoftenSharpen) {
     const Image img = Photo(90, 70, 12);
-    EditState st;
-    InitKernelRegister(st);
-    Load(st, img);
-    st.Macro.Start();
-    LissageAuto(st);
+    KernelRegister k = InitialKernelRegister();
+    Image out = img;
+    AutoSmooth(img, out, k);
 
     // The same steps written out: blur, blend, then b, b, a, a variants.
     Image blurred = img;
@@ -357,29 +297,29 @@ TEST(AutoSmoothTest, HalfBlurThenSoftenSharpenSoftenSharpen) {
                     cur.pixel(x, y)[c] = static_cast<uint8_t>(s < 0 ? 0 : s > 255 ? 255 : s);
                 }
     }
-    EXPECT_EQ(st.WorkImage, cur);
-    EXPECT_EQ(st.SourceImage, before);  // the image before the last pass
-    EXPECT_EQ(st.Kernel.counter2, 2);
-    EXPECT_EQ(st.Kernel.counter4, 2);
-    EXPECT_EQ(st.Kernel.weights, kernels[3]);
-    ASSERT_EQ(st.Macro.MacroCount, 1);
-    EXPECT_EQ(st.Macro.MacroActions[0], (MacroAction{14, 0, 0, 0}));
+    EXPECT_EQ(out, cur);
+    EXPECT_EQ(k.counter2, 2);
+    EXPECT_EQ(k.counter4, 2);
+    EXPECT_EQ(k.weights, kernels[3]);
 
-    // A second run starts from counters 2: variants b, b, a, a again.
-    LissageAuto(st);
-    EXPECT_EQ(st.Kernel.counter2, 4);
-    EXPECT_EQ(st.Kernel.weights, kernels[3]);
-    EXPECT_EQ(st.Macro.MacroCount, 2);
+    // A second run starts from counters 2: variants b, b, a, a again; in place as well.
+    AutoSmooth(out, out, k);
+    EXPECT_EQ(k.counter2, 4);
+    EXPECT_EQ(k.weights, kernels[3]);
+    Image again = cur;
+    KernelRegister k2 = k;
+    k2.counter2 = k2.counter4 = 2;
+    AutoSmooth(cur, again, k2);
+    EXPECT_EQ(out, again);
 }
 
 TEST(AutoSmoothTest, BlendCoversTheWholeImageKernelPassesOnlyTheSelection) {
     const Image img = Photo(40, 30, 3);
-    EditState st;
-    InitKernelRegister(st);
-    Load(st, img);
-    st.SelectionActive = 1;
-    st.SelectionRect = {10, 8, 25, 20};
-    LissageAuto(st);
+    KernelRegister k = InitialKernelRegister();
+    const Rect rect{10, 8, 26, 21};
+    const Mask mask(rect.width(), rect.height(), 1);
+    Image out = img;
+    AutoSmooth(img, out, k, Confinement(rect, mask));
     Image blurred = img;
     GaussianBlurRef(blurred, 4);
     int changedInside = 0;
@@ -388,8 +328,8 @@ TEST(AutoSmoothTest, BlendCoversTheWholeImageKernelPassesOnlyTheSelection) {
             const bool inside = x >= 10 && x <= 25 && y >= 8 && y <= 20;
             for (int c = 0; c < 3; ++c) {
                 const int half = (img.pixel(x, y)[c] + blurred.pixel(x, y)[c]) / 2;
-                if (!inside) ASSERT_EQ(st.WorkImage.pixel(x, y)[c], half) << x << "," << y;
-                else changedInside += st.WorkImage.pixel(x, y)[c] != half;
+                if (!inside) ASSERT_EQ(out.pixel(x, y)[c], half) << x << "," << y;
+                else changedInside += out.pixel(x, y)[c] != half;
             }
         }
     EXPECT_GT(changedInside, 0);

@@ -7,7 +7,6 @@
 
 using namespace lum;
 using geomtest::FirstDifference;
-using geomtest::Load;
 using geomtest::RandomImage;
 
 namespace {
@@ -115,119 +114,55 @@ TEST(QuarterTurn, SameResultWithOneOrManyThreads) {
     EXPECT_TRUE(oneAnti == manyAnti);
 }
 
-TEST(RotateOrMirror, QuarterTurnsCommitTheTurnedImage) {
-    EditState st;
+TEST(QuarterTurned, LeavesTheSourceAndTurnsEitherWay) {
     const Image orig = Named(2, 3, {a, b, c, d, e, f});
-    Load(st, orig);
-    int layouts = 0;
-    st.LayoutView = [&] { ++layouts; };
-
-    RotateOrMirror(st, 1);
-    // a b / c d / e f clockwise: e c a / f d b.
-    EXPECT_EQ(Reds(st.WorkImage), (std::vector<int>{e, c, a, f, d, b}));
-    EXPECT_EQ(st.WorkImage.width(), 3);
-    EXPECT_EQ(layouts, 1);
-    EXPECT_TRUE(st.MemoryImage == st.WorkImage);
-    EXPECT_TRUE(st.UndoImage == st.WorkImage);
-    EXPECT_TRUE(st.SourceImage == st.WorkImage);
-    ASSERT_EQ(st.WorkRows.size(), 2u);
-    EXPECT_EQ(st.WorkRows[1], st.WorkImage.row(1));
-    EXPECT_EQ(st.SourceRows[1], st.SourceImage.row(1));
-
-    // Undo keeps the turn: the turned image is the baseline.
-    const Image turned = st.WorkImage;
-    st.Undo();
-    EXPECT_TRUE(st.WorkImage == turned);
-
-    RotateOrMirror(st, 4);
-    EXPECT_TRUE(st.WorkImage == orig) << FirstDifference(st.WorkImage, orig);
-    EXPECT_TRUE(st.MemoryImage == orig);
-    RotateOrMirror(st, 4);
-    EXPECT_EQ(Reds(st.WorkImage), (std::vector<int>{b, d, f, a, c, e}));
-    EXPECT_EQ(layouts, 3);
+    // a b / c d / e f clockwise: e c a / f d b; anticlockwise: b d f / a c e.
+    EXPECT_EQ(Reds(QuarterTurned(orig, true)), (std::vector<int>{e, c, a, f, d, b}));
+    EXPECT_EQ(Reds(QuarterTurned(orig, false)), (std::vector<int>{b, d, f, a, c, e}));
+    EXPECT_EQ(Reds(orig), (std::vector<int>{a, b, c, d, e, f}));
 }
 
-TEST(RotateOrMirror, KindFourIsThreeKindOnes) {
-    const Image orig = RandomImage(90, 41, 11);
-    EditState one, four;
-    Load(one, orig);
-    Load(four, orig);
-    for (int i = 0; i < 3; ++i) RotateOrMirror(one, 1);
-    RotateOrMirror(four, 4);
-    EXPECT_TRUE(one.WorkImage == four.WorkImage) << FirstDifference(one.WorkImage, four.WorkImage);
-    for (int i = 0; i < 4; ++i) RotateOrMirror(four, 1);
-    EXPECT_TRUE(one.WorkImage == four.WorkImage);
-}
-
-TEST(RotateOrMirror, MirrorsArePixelOperationsWithoutCommit) {
-    EditState st;
+TEST(Mirror, LeftToRightAndTopToBottom) {
     const Image orig = Named(3, 2, {a, b, c, d, e, f});
-    Load(st, orig);
-    int redraws = 0, layouts = 0;
-    st.RedrawView = [&] { ++redraws; };
-    st.LayoutView = [&] { ++layouts; };
-
-    RotateOrMirror(st, 2);
-    EXPECT_EQ(Reds(st.WorkImage), (std::vector<int>{c, b, a, f, e, d}));
-    EXPECT_TRUE(st.SourceImage == orig);  // the copy taken before the mirror
-    EXPECT_TRUE(st.MemoryImage == orig);
-    EXPECT_TRUE(st.UndoImage == orig);
-    EXPECT_EQ(redraws, 1);
-    EXPECT_EQ(layouts, 0);
-
-    RotateOrMirror(st, 3);
-    EXPECT_EQ(Reds(st.WorkImage), (std::vector<int>{f, e, d, c, b, a}));
-    EXPECT_EQ(Reds(st.SourceImage), (std::vector<int>{c, b, a, f, e, d}));
-
-    st.Undo();
-    EXPECT_TRUE(st.WorkImage == orig);
+    Image out;
+    Mirror(orig, out, true);
+    EXPECT_EQ(Reds(out), (std::vector<int>{c, b, a, f, e, d}));
+    Mirror(orig, out, false);
+    EXPECT_EQ(Reds(out), (std::vector<int>{d, e, f, a, b, c}));
+    Image self = orig;  // reading and writing one image
+    Mirror(self, self, true);
+    EXPECT_EQ(Reds(self), (std::vector<int>{c, b, a, f, e, d}));
 }
 
-TEST(RotateOrMirror, MirrorTwiceIsIdentity) {
+TEST(Mirror, TwiceIsIdentityAndBothAreAHalfTurn) {
     for (auto [w, h] : std::vector<std::pair<int, int>>{{1, 1}, {5, 3}, {64, 33}, {257, 130}}) {
         const Image orig = RandomImage(w, h, static_cast<uint32_t>(w + h));
-        EditState st;
-        Load(st, orig);
-        for (int kind : {2, 3}) {
-            RotateOrMirror(st, kind);
-            if (w > 1 && kind == 2) {
-                EXPECT_FALSE(st.WorkImage == orig);
+        for (bool horizontal : {true, false}) {
+            Image once, twice;
+            Mirror(orig, once, horizontal);
+            if (w > 1 && horizontal) {
+                EXPECT_FALSE(once == orig);
             }
-            RotateOrMirror(st, kind);
-            EXPECT_TRUE(st.WorkImage == orig) << w << "x" << h << " kind " << kind;
+            Mirror(once, twice, horizontal);
+            EXPECT_TRUE(twice == orig) << w << "x" << h << " horizontal " << horizontal;
         }
-        // Both mirrors together are a half turn.
-        RotateOrMirror(st, 2);
-        RotateOrMirror(st, 3);
+        Image one, both;
+        Mirror(orig, one, true);
+        Mirror(one, both, false);
         Image half = orig;
         QuarterTurn(half);
         QuarterTurn(half);
-        EXPECT_TRUE(st.WorkImage == half) << FirstDifference(st.WorkImage, half);
+        EXPECT_TRUE(both == half) << FirstDifference(both, half);
     }
 }
 
-TEST(RotateOrMirror, OtherKindsDoNothing) {
-    EditState st;
-    const Image orig = RandomImage(6, 4, 5);
-    Load(st, orig);
-    st.SourceImage = RandomImage(3, 3, 6);
-    const Image source = st.SourceImage;
-    int busy = 0;
-    st.Busy = [&](bool) { ++busy; };
-    for (int kind : {0, 5, -1, 100}) RotateOrMirror(st, kind);
-    EXPECT_TRUE(st.WorkImage == orig);
-    EXPECT_TRUE(st.SourceImage == source);
-    EXPECT_EQ(busy, 0);
-}
-
-TEST(RotateOrMirror, HourglassAroundTheOperationAndSelectionLeftToTheButtons) {
-    EditState st;
-    Load(st, RandomImage(6, 4, 8));
-    std::vector<bool> busy;
-    st.Busy = [&](bool on) { busy.push_back(on); };
-    st.SelectionActive = 1;
-    RotateOrMirror(st, 1);
-    RotateOrMirror(st, 2);
-    EXPECT_EQ(busy, (std::vector<bool>{true, false, true, false}));
-    EXPECT_EQ(st.SelectionActive, 1);
+TEST(Mirror, SameResultWithOneOrManyThreads) {
+    const Image orig = RandomImage(301, 199, 3);
+    Image one, many;
+    SetThreadCount(1);
+    Mirror(orig, one, true);
+    SetThreadCount(4);
+    Mirror(orig, many, true);
+    SetThreadCount(0);
+    EXPECT_TRUE(one == many);
 }

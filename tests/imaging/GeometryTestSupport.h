@@ -1,11 +1,10 @@
-// Helpers of the geometry tests: random pictures, a state holding a committed picture, and the
-// quarter-pixel block average written out plainly.
+// Helpers of the geometry tests: random pictures and the quarter-pixel block average written out
+// plainly.
 #pragma once
 #include <cstdint>
 #include <random>
 #include <string>
 
-#include "app/core/EditState.h"
 #include "image/Image.h"
 
 namespace geomtest {
@@ -17,12 +16,6 @@ inline lum::Image RandomImage(int w, int h, uint32_t seed) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) img.setPixel(x, y, byte(rng), byte(rng), byte(rng));
     return img;
-}
-
-// A state whose baseline and working image are `img`.
-inline void Load(lum::EditState& st, const lum::Image& img) {
-    st.MemoryImage = img;
-    st.CommitMemoryImage();
 }
 
 // The neighbourhood code table and the pixels each code averages, as (column, row) offsets.

@@ -8,7 +8,7 @@
 #include <functional>
 #include <random>
 
-#include "app/core/EditState.h"
+#include "ConfinementTestSupport.h"
 #include "image/Codec.h"
 #include "image/Parallel.h"
 #include "image/Tables.h"
@@ -56,20 +56,12 @@ Image RandomImage(int w, int h, uint32_t seed) {
     return img;
 }
 
-class FnSelection : public SelectionTest {
-public:
-    explicit FnSelection(std::function<bool(int, int)> f) : f_(std::move(f)) {}
-    bool InSelection(int x, int y) const override { return f_(x, y); }
-
-private:
-    std::function<bool(int, int)> f_;
-};
-
-EditState StateWith(const Image& img) {
-    EditState st;
-    st.WorkImage = img;
-    st.RebuildRows();
-    return st;
+// The action under test on a copy of img.
+Image Optimized(const Image& img, bool compare = false, const Confinement& where = {},
+                const BalanceTargets& targets = {}) {
+    Image work = img;
+    OptimizePhoto(img, work, targets, compare, where);
+    return work;
 }
 
 // ---- plain transcription ----
@@ -192,59 +184,34 @@ uint64_t Fnv(const Image& img) {
 // ---- the action ----
 
 TEST(Optimize, UniformGreyPhoto) {
-    EditState st = StateWith(Uniform(48, 36, 128, 128, 128));
-    st.Macro.Start();
-    OptimizePhoto(st);
+    const Image grey = Uniform(48, 36, 128, 128, 128);
+    const Image out = Optimized(grey);
     for (int y : {0, 1, 18, 35})
-        for (int x : {0, 1, 24, 47}) ASSERT_EQ(At(st.WorkImage, x, y), (Px{141, 133, 131})) << x << "," << y;
-    EXPECT_EQ(st.SourceImage, Uniform(48, 36, 128, 128, 128));
-    ASSERT_EQ(st.Macro.MacroCount, 2);
-    EXPECT_EQ(st.Macro.MacroActions[0], (MacroAction{15, 0, 0, 0}));
-    EXPECT_EQ(st.Macro.MacroActions[1], (MacroAction{1, 50, 0, 0}));
-    // Flags are the window's business.
-    EXPECT_TRUE(st.Saved);
-    EXPECT_FALSE(st.Optimized);
-
+        for (int x : {0, 1, 24, 47}) ASSERT_EQ(At(out, x, y), (Px{141, 133, 131})) << x << "," << y;
     // The compare window's twin: heavier edge weights and a 60/40 blend.
-    EditState cmp = StateWith(Uniform(48, 36, 128, 128, 128));
-    cmp.Macro.Start();
-    OptimizePhoto(cmp, true);
-    EXPECT_EQ(At(cmp.WorkImage, 20, 20), (Px{144, 134, 131}));
-    EXPECT_EQ(cmp.Macro.MacroActions[0], (MacroAction{15, 0, 0, 0}));
-    EXPECT_EQ(cmp.Macro.MacroActions[1], (MacroAction{1, 40, 0, 0}));
-}
-
-TEST(Optimize, UndoReturnsToTheLoadedPhoto) {
-    const Image photo = RandomImage(30, 20, 5);
-    EditState st;
-    st.MemoryImage = photo;
-    st.CommitMemoryImage(1000, 1000);
-    OptimizePhoto(st);
-    EXPECT_NE(st.WorkImage, photo);
-    st.Undo();
-    EXPECT_EQ(st.WorkImage, photo);
+    EXPECT_EQ(At(Optimized(grey, true), 20, 20), (Px{144, 134, 131}));
+    EXPECT_EQ(OptimizeBlendPercent(false), 50);
+    EXPECT_EQ(OptimizeBlendPercent(true), 40);
+    // Reading and writing one image.
+    Image same = grey;
+    OptimizePhoto(same, same, BalanceTargets{}, false);
+    EXPECT_EQ(same, out);
 }
 
 TEST(Optimize, TinyAndEmptyPhotos) {
     for (auto s : {std::pair{1, 1}, {1, 7}, {7, 1}, {2, 2}, {2, 9}, {3, 3}}) {
         const Image img = RandomImage(s.first, s.second, 11);
-        EditState st = StateWith(img);
-        OptimizePhoto(st);
-        ASSERT_EQ(st.WorkImage, RefOptimize(img, false)) << s.first << "x" << s.second;
+        const Image out = Optimized(img);
+        ASSERT_EQ(out, RefOptimize(img, false)) << s.first << "x" << s.second;
         Image inPlace = img;
         OptimizeInPlace(inPlace, BalanceTargets{});
-        ASSERT_EQ(inPlace, st.WorkImage);
+        ASSERT_EQ(inPlace, out);
     }
     for (auto s : {std::pair{0, 0}, {0, 5}, {5, 0}}) {
         Image nothing(s.first, s.second);
         EXPECT_NO_THROW(OptimizeInPlace(nothing, BalanceTargets{}));
+        EXPECT_TRUE(Optimized(nothing).empty());
     }
-    EditState empty;
-    empty.WorkImage = Image(0, 0);
-    empty.Macro.Start();
-    EXPECT_NO_THROW(OptimizePhoto(empty));
-    EXPECT_TRUE(empty.WorkImage.empty());
-    EXPECT_EQ(empty.Macro.MacroCount, 2);
 }
 
 TEST(Optimize, MatchesTheTranscriptionOnRandomPhotos) {
@@ -252,10 +219,8 @@ TEST(Optimize, MatchesTheTranscriptionOnRandomPhotos) {
     for (auto s : {std::pair{5, 4}, {33, 17}, {64, 64}, {101, 67}, {250, 3}}) {
         for (bool compare : {false, true}) {
             const Image img = RandomImage(s.first, s.second, ++seed);
-            EditState st = StateWith(img);
-            OptimizePhoto(st, compare);
             const Image expected = RefOptimize(img, compare);
-            ASSERT_EQ(st.WorkImage, expected) << s.first << "x" << s.second << " " << compare;
+            ASSERT_EQ(Optimized(img, compare), expected) << s.first << "x" << s.second << " " << compare;
             Image inPlace = img;
             OptimizeInPlace(inPlace, BalanceTargets{}, compare);
             ASSERT_EQ(inPlace, expected) << s.first << "x" << s.second << " " << compare << " in place";
@@ -266,11 +231,8 @@ TEST(Optimize, MatchesTheTranscriptionOnRandomPhotos) {
 TEST(Optimize, OptionTargetsAndTargetsOutsideTheirRange) {
     for (const Rgb flesh : {Rgb{255, 128, 128}, Rgb{130, 250, 200}, Rgb{600, -100, 255}}) {
         const Image img = RandomImage(70, 45, static_cast<uint32_t>(flesh.R));
-        EditState st = StateWith(img);
-        st.ReadOptions = [&](BalanceTargets& t) { t.flesh = flesh; };
-        OptimizePhoto(st);
         const Image expected = RefOptimize(img, false, nullptr, flesh);
-        ASSERT_EQ(st.WorkImage, expected) << flesh.R;
+        ASSERT_EQ(Optimized(img, false, {}, BalanceTargets{flesh, Rgb{190, 180, 170}}), expected) << flesh.R;
         Image inPlace = img;
         OptimizeInPlace(inPlace, BalanceTargets{flesh, Rgb{190, 180, 170}});
         ASSERT_EQ(inPlace, expected) << flesh.R;
@@ -279,16 +241,17 @@ TEST(Optimize, OptionTargetsAndTargetsOutsideTheirRange) {
 
 TEST(Optimize, CompareTwinWithSelectionShiftsOnlySelectedPixels) {
     const Image img = RandomImage(40, 30, 77);
-    FnSelection disc([](int x, int y) { return (x - 20) * (x - 20) + (y - 15) * (y - 15) < 100; });
-    EditState st = StateWith(img);
-    st.SelectionActive = 1;
-    st.SelectionRect = {10, 5, 30, 25};
-    st.Selection = &disc;
-    st.Macro.Start();
-    OptimizePhoto(st, true);
-    EXPECT_EQ(st.WorkImage, RefOptimize(img, true, [&](int x, int y) { return disc.InSelection(x, y); }));
-    EXPECT_EQ(st.Macro.MacroActions[0], (MacroAction{15, 0, 0, 0}));
-    EXPECT_EQ(st.Macro.MacroActions[1], (MacroAction{1, 40, 0, 0}));
+    const std::function<bool(int, int)> disc = [](int x, int y) {
+        return (x - 20) * (x - 20) + (y - 15) * (y - 15) < 100;
+    };
+    const Rect rect{10, 5, 31, 26};
+    const Mask mask = imagingtest::MaskOver(rect, disc);
+    EXPECT_EQ(Optimized(img, true, Confinement(rect, mask)), RefOptimize(img, true, disc));
+    // A rectangle cutting the disc: only pixels in both are shifted.
+    const Rect cut{-4, 12, 22, 40};
+    const Mask cutMask = imagingtest::MaskOver(cut, disc);
+    EXPECT_EQ(Optimized(img, false, Confinement(cut, cutMask)),
+              RefOptimize(img, false, [&](int x, int y) { return imagingtest::Confined(cut, disc, x, y); }));
 }
 
 TEST(Optimize, GoldenPattern) {
@@ -301,10 +264,9 @@ TEST(Optimize, GoldenPattern) {
             s = s * 1103515245u + 12345u;
             img.row(y)[x] = static_cast<uint8_t>((s >> 16) % 97 + (x + y) % 150);
         }
-    EditState st = StateWith(img);
-    OptimizePhoto(st);
-    EXPECT_EQ(st.WorkImage, RefOptimize(img, false));
-    EXPECT_EQ(Fnv(st.WorkImage), 4871824401618118156ULL);
+    const Image out = Optimized(img);
+    EXPECT_EQ(out, RefOptimize(img, false));
+    EXPECT_EQ(Fnv(out), 4871824401618118156ULL);
 }
 
 TEST(Optimize, RealPhotoMatchesTranscriptionForAnyThreadCount) {
@@ -319,9 +281,7 @@ TEST(Optimize, RealPhotoMatchesTranscriptionForAnyThreadCount) {
     const Image expected = RefOptimize(photo, false);
     for (int threads : {1, 2, 4}) {
         SetThreadCount(threads);
-        EditState st = StateWith(photo);
-        OptimizePhoto(st);
-        EXPECT_EQ(st.WorkImage, expected) << threads << " threads";
+        EXPECT_EQ(Optimized(photo), expected) << threads << " threads";
     }
     SetThreadCount(0);
 }
@@ -334,9 +294,7 @@ TEST(Optimize, SameResultForAnyThreadCount) {
     for (int threads : {1, 2, 4}) {
         SetThreadCount(threads);
         for (bool compare : {false, true}) {
-            EditState st = StateWith(img);
-            OptimizePhoto(st, compare);
-            EXPECT_EQ(st.WorkImage, expected[compare]) << threads << " threads";
+            EXPECT_EQ(Optimized(img, compare), expected[compare]) << threads << " threads";
         }
         for (bool compare : {false, true}) {
             Image inPlace = img;  // bands overwrite rows their neighbours still read
@@ -448,39 +406,32 @@ TEST(SelectiveSmooth, MatchesTranscriptionForAnyParameters) {
 
 // ---- blend ----
 
-TEST(BlendImages, PercentModuloHundredAndOverlap) {
-    EditState st;
-    st.Macro.Start();
+TEST(BlendInto, PercentModuloHundredAndOverlap) {
     const Image a = RandomImage(20, 12, 1), b = RandomImage(14, 16, 2);
     Image dst;
     for (int percent : {50, 40, 0, 100, 150, 99, -30, 237}) {
-        BlendImages(st, a, b, dst, percent);
+        BlendInto(a, b, dst, percent);
         ASSERT_EQ(dst, RefBlend(a, b, percent)) << percent;
     }
-    ASSERT_EQ(st.Macro.MacroCount, 8);
-    EXPECT_EQ(st.Macro.MacroActions[0], (MacroAction{1, 50, 0, 0}));
-    EXPECT_EQ(st.Macro.MacroActions[3], (MacroAction{1, 0, 0, 0}));
-    EXPECT_EQ(st.Macro.MacroActions[4], (MacroAction{1, 50, 0, 0}));
-    EXPECT_EQ(st.Macro.MacroActions[6], (MacroAction{1, -30, 0, 0}));
     // 100 % is 0 %: a copy of the first image; outside the overlap the first image stays.
-    BlendImages(st, a, b, dst, 100);
+    BlendInto(a, b, dst, 100);
     EXPECT_EQ(dst, a);
-    BlendImages(st, a, b, dst, 50);
+    BlendInto(a, b, dst, 50);
     EXPECT_EQ(At(dst, 17, 5), At(a, 17, 5));
     EXPECT_EQ(dst.width(), 20);
     EXPECT_EQ(dst.height(), 12);
     // (50 x 155 + 50 x 128) div 100 = 141
     Image p = Uniform(2, 2, 155, 139, 134), q = Uniform(2, 2, 128, 128, 128);
-    BlendImages(st, p, q, dst, 50);
+    BlendInto(p, q, dst, 50);
     EXPECT_EQ(At(dst, 1, 1), (Px{141, 133, 131}));
     // The destination may be either input.
     Image first = a;
-    BlendImages(st, first, b, first, 40);
+    BlendInto(first, b, first, 40);
     EXPECT_EQ(first, RefBlend(a, b, 40));
     Image second = b;
-    BlendImages(st, a, second, second, 40);
+    BlendInto(a, second, second, 40);
     EXPECT_EQ(second, RefBlend(a, b, 40));
     Image self = a;
-    BlendImages(st, self, self, self, 30);
+    BlendInto(self, self, self, 30);
     EXPECT_EQ(self, a);
 }

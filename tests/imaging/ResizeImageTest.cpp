@@ -3,15 +3,14 @@
 
 #include <algorithm>
 
-#include "app/core/Prompts.h"
 #include "image/Parallel.h"
 #include "imaging/Geometry.h"
+#include "imaging/Refusal.h"
 #include "GeometryTestSupport.h"
 
 using namespace lum;
 using geomtest::BlockValue;
 using geomtest::FirstDifference;
-using geomtest::Load;
 using geomtest::QuarterCode;
 using geomtest::RandomImage;
 
@@ -34,15 +33,6 @@ Image ReferenceResize(const Image& img, int newWidth, int newHeight) {
     return out;
 }
 
-struct Loaded {
-    EditState st;
-    RecordingPrompts prompts;
-    explicit Loaded(const Image& img) {
-        st.prompts = &prompts;
-        Load(st, img);
-    }
-};
-
 }  // namespace
 
 TEST(ResizeImage, MatchesReferenceOnRandomImages) {
@@ -52,20 +42,16 @@ TEST(ResizeImage, MatchesReferenceOnRandomImages) {
     for (auto [w, h] : sources) {
         const Image img = RandomImage(w, h, seed++);
         for (auto [nw, nh] : targets) {
-            Loaded l(img);
-            ASSERT_TRUE(ResizeImage(l.st, nw, nh));
+            const Image out = ResizeImage(img, nw, nh);
             const Image expect = ReferenceResize(img, nw, nh);
-            ASSERT_TRUE(l.st.WorkImage == expect)
-                << w << "x" << h << " to " << nw << "x" << nh << ": " << FirstDifference(l.st.WorkImage, expect);
+            ASSERT_TRUE(out == expect) << w << "x" << h << " to " << nw << "x" << nh << ": " << FirstDifference(out, expect);
         }
     }
 }
 
 TEST(ResizeImage, SameSizeAveragesInnerPixelsUpLeft) {
     const Image img = RandomImage(13, 10, 3);
-    Loaded l(img);
-    ASSERT_TRUE(ResizeImage(l.st, 13, 10));
-    const Image& out = l.st.WorkImage;
+    const Image out = ResizeImage(img, 13, 10);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 13; ++x)
             for (int ch = 0; ch < 3; ++ch) {
@@ -78,20 +64,18 @@ TEST(ResizeImage, SameSizeAveragesInnerPixelsUpLeft) {
 
 TEST(ResizeImage, SameSizeAgreesWithRotationByZeroInside) {
     const Image img = RandomImage(16, 12, 8);
-    Loaded resized(img), rotated(img);
-    ASSERT_TRUE(ResizeImage(resized.st, 16, 12));
-    RotateByAngle(rotated.st, 0, true);
+    const Image resized = ResizeImage(img, 16, 12);
+    Image rotated;
+    RotateByAngle(img, rotated, 0, true, BuildAngleTables());
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 14; ++x)
             for (int ch = 0; ch < 3; ++ch)
-                ASSERT_EQ(resized.st.WorkImage.pixel(x, y)[ch], rotated.st.WorkImage.pixel(x, y)[ch]) << x << "," << y;
+                ASSERT_EQ(resized.pixel(x, y)[ch], rotated.pixel(x, y)[ch]) << x << "," << y;
 }
 
 TEST(ResizeImage, DoublingReadsTheLastColumnTwice) {
     const Image img = RandomImage(100, 100, 9);
-    Loaded l(img);
-    ASSERT_TRUE(ResizeImage(l.st, 200, 200));
-    const Image& out = l.st.WorkImage;
+    const Image out = ResizeImage(img, 200, 200);
     for (int y : {0, 1, 100, 101, 199})
         for (int x : {198, 199})
             for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(out.pixel(x, y)[ch], img.pixel(99, y / 2)[ch]) << x << "," << y;
@@ -101,40 +85,7 @@ TEST(ResizeImage, DoublingReadsTheLastColumnTwice) {
     for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(out.pixel(20, 40)[ch], BlockValue(img, 10, 20, 1, ch));
 }
 
-TEST(ResizeImage, CommitsTheNewSize) {
-    const Image img = RandomImage(40, 30, 10);
-    Loaded l(img);
-    int layouts = 0, redraws = 0;
-    l.st.LayoutView = [&] { ++layouts; };
-    l.st.RedrawView = [&] { ++redraws; };
-    l.st.ViewOuterSize = [](int& w, int& h) { w = 10; h = 100; };
-    ASSERT_TRUE(ResizeImage(l.st, 20, 15));
-    EXPECT_EQ(l.st.MemoryImage.width(), 20);
-    EXPECT_EQ(l.st.MemoryImage.height(), 15);
-    EXPECT_TRUE(l.st.UndoImage == l.st.MemoryImage);
-    EXPECT_TRUE(l.st.WorkImage == l.st.MemoryImage);
-    EXPECT_TRUE(l.st.SourceImage == l.st.MemoryImage);
-    EXPECT_EQ(l.st.WorkRows.size(), 15u);
-    EXPECT_EQ(l.st.ZoomIndex, 0);
-    EXPECT_EQ(l.st.ZoomTable[0], 49);  // round(100 x 10 / 20 - 1)
-    EXPECT_EQ(layouts, 1);
-    EXPECT_EQ(redraws, 1);
-    EXPECT_TRUE(l.prompts.messages.empty());
-    const Image resized = l.st.WorkImage;
-    l.st.Undo();
-    EXPECT_TRUE(l.st.WorkImage == resized);
-}
-
-TEST(ResizeImage, EditsBeforeTheResizeArePartOfIt) {
-    Loaded l(RandomImage(30, 30, 11));
-    const Image edited = RandomImage(30, 30, 12);
-    l.st.WorkImage = edited;
-    ASSERT_TRUE(ResizeImage(l.st, 30, 30));
-    const Image expect = ReferenceResize(edited, 30, 30);
-    EXPECT_TRUE(l.st.WorkImage == expect);
-}
-
-TEST(ResizeImage, RefusalsShowTheirMessageAndChangeNothing) {
+TEST(ResizeImage, RefusalsCarryTheirMessage) {
     struct Case {
         int w, h;
         const char* message;
@@ -147,57 +98,44 @@ TEST(ResizeImage, RefusalsShowTheirMessageAndChangeNothing) {
         {100, 2049, "In valid new size (height > 2048 lines)"},
         {5, 2049, "In valid new size (height > 2048 lines)"},  // the height limit is checked first
     };
+    const Image img = RandomImage(12, 9, 13);
     for (const Case& c : cases) {
-        Loaded l(RandomImage(12, 9, 13));
-        const Image work = RandomImage(12, 9, 14);
-        l.st.WorkImage = work;
-        const Image memory = l.st.MemoryImage, undo = l.st.UndoImage, source = l.st.SourceImage;
-        int layouts = 0;
-        l.st.LayoutView = [&] { ++layouts; };
-        EXPECT_FALSE(ResizeImage(l.st, c.w, c.h));
-        EXPECT_EQ(l.prompts.messages, std::vector<std::string>{c.message}) << c.w << "x" << c.h;
-        EXPECT_TRUE(l.st.WorkImage == work);
-        EXPECT_TRUE(l.st.MemoryImage == memory);
-        EXPECT_TRUE(l.st.UndoImage == undo);
-        EXPECT_TRUE(l.st.SourceImage == source);
-        EXPECT_EQ(layouts, 0);
+        try {
+            ResizeImage(img, c.w, c.h);
+            ADD_FAILURE() << c.w << "x" << c.h << " accepted";
+        } catch (const Refusal& r) {
+            EXPECT_STREQ(r.what(), c.message) << c.w << "x" << c.h;
+        }
+    }
+    // Nothing to sample: refused without a message.
+    try {
+        ResizeImage(Image(), 10, 10);
+        ADD_FAILURE() << "empty image resized";
+    } catch (const Refusal& r) {
+        EXPECT_STREQ(r.what(), "");
     }
 }
 
 TEST(ResizeImage, LimitsThemselvesPass) {
-    Loaded l(RandomImage(10, 10, 15));
-    EXPECT_TRUE(ResizeImage(l.st, 8, 2048));
-    EXPECT_EQ(l.st.WorkImage.height(), 2048);
-    EXPECT_TRUE(ResizeImage(l.st, 8, 8));
-    EXPECT_TRUE(l.prompts.messages.empty());
-}
-
-TEST(ResizeImage, RefusalWithoutPromptsIsQuiet) {
-    EditState st;
-    const Image img = RandomImage(10, 10, 16);
-    Load(st, img);
-    EXPECT_FALSE(ResizeImage(st, 4, 4));
-    EXPECT_FALSE(ResizeImage(st, 10, 5000));
-    EXPECT_TRUE(st.WorkImage == img);
+    const Image img = RandomImage(10, 10, 15);
+    EXPECT_EQ(ResizeImage(img, 8, 2048).height(), 2048);
+    EXPECT_EQ(ResizeImage(img, 8, 8).width(), 8);
 }
 
 TEST(ResizeImage, WideImagesDoNotOverflowThePositions) {
     // 4 x 29999 x 20000 is beyond 32 bits.
     const Image img = RandomImage(20000, 8, 17);
-    Loaded l(img);
-    ASSERT_TRUE(ResizeImage(l.st, 30000, 8));
+    const Image out = ResizeImage(img, 30000, 8);
     const Image expect = ReferenceResize(img, 30000, 8);
-    EXPECT_TRUE(l.st.WorkImage == expect) << FirstDifference(l.st.WorkImage, expect);
+    EXPECT_TRUE(out == expect) << FirstDifference(out, expect);
 }
 
 TEST(ResizeImage, SameResultWithOneOrManyThreads) {
     const Image img = RandomImage(300, 220, 18);
     SetThreadCount(1);
-    Loaded one(img);
-    ASSERT_TRUE(ResizeImage(one.st, 517, 333));
+    const Image one = ResizeImage(img, 517, 333);
     SetThreadCount(4);
-    Loaded many(img);
-    ASSERT_TRUE(ResizeImage(many.st, 517, 333));
+    const Image many = ResizeImage(img, 517, 333);
     SetThreadCount(0);
-    EXPECT_TRUE(one.st.WorkImage == many.st.WorkImage);
+    EXPECT_TRUE(one == many);
 }

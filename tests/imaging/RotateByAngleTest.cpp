@@ -12,7 +12,6 @@
 using namespace lum;
 using geomtest::BlockValue;
 using geomtest::FirstDifference;
-using geomtest::Load;
 using geomtest::QuarterCode;
 using geomtest::RandomImage;
 
@@ -72,10 +71,10 @@ Image ReferenceRotate(const Image& img, int angle, bool keepScale, const AngleTa
 }
 
 Image Rotated(const Image& img, int angle, bool keepScale) {
-    EditState st;
-    Load(st, img);
-    RotateByAngle(st, angle, keepScale);
-    return st.WorkImage;
+    static const AngleTables tables = BuildAngleTables();
+    Image out;
+    RotateByAngle(img, out, angle, keepScale, tables);
+    return out;
 }
 
 // Inner pixels take the average of the 2 x 2 block up-left of them, the border is copied.
@@ -155,53 +154,36 @@ TEST(RotateByAngle, AnglesFoldIntoOneTurn) {
 }
 
 TEST(RotateByAngle, TinyImagesWithoutCentreAreLeftAlone) {
+    const AngleTables tables = BuildAngleTables();
     for (int angle : {0, 30, 90, 359})
         for (bool keep : {false, true}) {
-            EditState st;
             Image one(1, 1);
             one.setPixel(0, 0, 9, 8, 7);
-            Load(st, one);
-            st.SourceImage = RandomImage(2, 2, 1);
-            const Image source = st.SourceImage;
-            int busy = 0;
-            st.Busy = [&](bool) { ++busy; };
-            RotateByAngle(st, angle, keep);
-            EXPECT_TRUE(st.WorkImage == one);
-            EXPECT_TRUE(st.SourceImage == source);
-            EXPECT_EQ(busy, 0);
+            Image out = RandomImage(2, 2, 1);
+            EXPECT_FALSE(RotateByAngle(one, out, angle, keep, tables).has_value());
+            EXPECT_TRUE(out == one);
+            Image empty, outEmpty(3, 3);
+            EXPECT_FALSE(RotateByAngle(empty, outEmpty, angle, keep, tables).has_value());
+            EXPECT_TRUE(outEmpty.empty());
         }
 }
 
-TEST(RotateByAngle, WorksOnTheWorkingImageWithoutCommit) {
-    EditState st;
-    const Image orig = RandomImage(30, 20, 6);
-    Load(st, orig);
-    Image edited = RandomImage(30, 20, 7);
-    edited.setPixel(0, 0, 200, 100, 50);
-    st.WorkImage = edited;
-    int redraws = 0, layouts = 0;
-    std::vector<bool> busy;
-    Colour background = 0;
-    st.RedrawView = [&] { ++redraws; };
-    st.LayoutView = [&] { ++layouts; };
-    st.Busy = [&](bool on) { busy.push_back(on); };
-
-    RotateByAngle(st, 30, false, [&](Colour c) { background = c; });
-    EXPECT_EQ(background, MakeColour(200, 100, 50));
-    EXPECT_TRUE(st.SourceImage == edited);
-    EXPECT_TRUE(st.MemoryImage == orig);
-    EXPECT_TRUE(st.UndoImage == orig);
-    EXPECT_EQ(st.WorkImage.width(), 30);
-    EXPECT_EQ(st.WorkImage.height(), 20);
-    EXPECT_FALSE(st.WorkImage == edited);
-    EXPECT_EQ(redraws, 1);
-    EXPECT_EQ(layouts, 0);
-    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+TEST(RotateByAngle, UncoveredCornersTakeTheColourOfTheFirstPixel) {
+    const AngleTables tables = BuildAngleTables();
+    Image img = RandomImage(30, 20, 7);
+    img.setPixel(0, 0, 200, 100, 50);
+    Image out;
+    const std::optional<Colour> background = RotateByAngle(img, out, 30, false, tables);
+    ASSERT_TRUE(background.has_value());
+    EXPECT_EQ(*background, MakeColour(200, 100, 50));
+    EXPECT_EQ(out.width(), 30);
+    EXPECT_EQ(out.height(), 20);
     // The corners cut off by the turn take the background colour.
-    EXPECT_EQ(st.WorkImage.pixel(29, 0)[2], 200);
-    EXPECT_EQ(st.WorkImage.pixel(29, 0)[0], 50);
-    st.Undo();
-    EXPECT_TRUE(st.WorkImage == orig);
+    EXPECT_EQ(out.pixel(29, 0)[2], 200);
+    EXPECT_EQ(out.pixel(29, 0)[0], 50);
+    Image self = img;  // reading and writing one image
+    RotateByAngle(self, self, 30, false, tables);
+    EXPECT_TRUE(self == out);
 }
 
 TEST(RotateByAngle, SameResultWithOneOrManyThreads) {

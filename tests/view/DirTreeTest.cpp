@@ -6,6 +6,7 @@
 #include "FolderTestSupport.h"
 #include "view/DirTree.h"
 #include "view/FileListView.h"
+#include "view/FolderLink.h"
 
 using namespace foldertest;
 using lum::files::Drive;
@@ -25,7 +26,7 @@ protected:
         tree.SetPrompts(&prompts);
         list.SetPrompts(&prompts);
         tree.SetDrives({Drive{"Scratch", root + "/", "ext4", false}});
-        list.LinkTree(&tree);
+        lum::LinkFolderViews(&tree, &list);
         QObject::connect(&tree, &TLsDirTree21::OnDirChange, [this](const QString& p) { changes << p; });
         tree.resize(300, 500);
     }

@@ -8,6 +8,7 @@
 #include "FolderTestSupport.h"
 #include "view/DirTree.h"
 #include "view/FileListView.h"
+#include "view/FolderLink.h"
 
 using namespace foldertest;
 
@@ -296,8 +297,7 @@ TEST_F(FileListTest, LinkedTreeFollowsTheList) {
     TLsDirTree21 tree;
     tree.SetPrompts(&prompts);
     tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "", false}});
-    list.LinkTree(&tree);
-    EXPECT_EQ(tree.FileList(), &list);
+    lum::LinkFolderViews(&tree, &list);
     QStringList changes;
     QObject::connect(&tree, &TLsDirTree21::OnDirChange, [&](const QString& p) { changes << p; });
     ASSERT_TRUE(tree.OpenPath(root));
@@ -315,7 +315,7 @@ TEST_F(FileListTest, DrivesViewAndDriveNotReady) {
     tree.SetPrompts(&prompts);
     tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "ext4", false},
                     lum::files::Drive{"Stick", "/nonexistent/lumora-stick/", "vfat", true}});
-    list.LinkTree(&tree);
+    lum::LinkFolderViews(&tree, &list);
     list.setDirectory("Drives");
     EXPECT_EQ(list.Directory(), "Drives");
     EXPECT_EQ(list.headerItem()->text(2), "Disk Size");

@@ -17,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "app/core/Prompts.h"
+#include "editing/Prompts.h"
 #include "image/Codec.h"
 #include "image/Image.h"
 

@@ -12,7 +12,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/BlurDialog.h"
-#include "app/Forms.h"
+#include "app/Dialogs.h"
 #include "app/NewSizeDialog.h"
 #include "widgets/DesignControls.h"
 
@@ -278,19 +278,15 @@ class DialogCommands : public ::testing::Test {
 protected:
     void SetUp() override {
         w = std::make_unique<TMemPhotoActionForm>(&prompts);
-        Eform6 = &sizeDialog;
-        EForm8 = &blurDialog;
+        w->SetDialogs(&dialogs);
         w->State().MemoryImage = Pattern(64, 48, 5);
-        w->State().CommitMemoryImage();
-    }
-    void TearDown() override {
-        Eform6 = nullptr;
-        EForm8 = nullptr;
+        w->editor().CommitMemoryImage();
     }
     AppFirst app;
     lum::RecordingPrompts prompts;
-    TEform6 sizeDialog;
-    TEForm8 blurDialog;
+    lum::Dialogs dialogs;
+    TEform6& sizeDialog = dialogs.NewSize();
+    TEForm8& blurDialog = dialogs.Blur();
     std::unique_ptr<TMemPhotoActionForm> w;
 };
 
@@ -301,7 +297,7 @@ TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
         offeredH = sizeDialog.NewHeight();
         Click(sizeDialog, "BitBtn2");
     });
-    w->Redimensionner1Click();
+    w->RunCommand("Redimensionner1");
     EXPECT_EQ(offeredW, 64);
     EXPECT_EQ(offeredH, 48);
     EXPECT_EQ(w->State().MemoryImage.width(), 64);
@@ -311,7 +307,7 @@ TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
         Click(sizeDialog, "Button3");  // 640, the ratio gives 480
         Click(sizeDialog, "BitBtn1");
     });
-    w->Redimensionner1Click();
+    w->RunCommand("Redimensionner1");
     EXPECT_EQ(w->State().MemoryImage.width(), 640);
     EXPECT_EQ(w->State().MemoryImage.height(), 480);
     EXPECT_EQ(w->State().WorkImage.width(), 640);
@@ -326,7 +322,7 @@ TEST_F(DialogCommands, NewSizeTooSmallIsRefused) {
         sizeDialog.SetNewSize(5, 100);  // the lowest width the up-down allows
         Click(sizeDialog, "BitBtn1");
     });
-    w->Redimensionner1Click();
+    w->RunCommand("Redimensionner1");
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "Invalid new size ( < 8)");
     EXPECT_TRUE(w->State().WorkImage == before);
@@ -338,7 +334,7 @@ TEST_F(DialogCommands, BlurCancelKeepsTheImageButRefreshesTheSource) {
     st.WorkImage = Pattern(64, 48, 9);  // an edit since the last commit
     const lum::Image edited = st.WorkImage;
     WhenShown(blurDialog, [&] { Click(blurDialog, "BitBtn2"); });
-    w->FlouGaussienClick();
+    w->RunCommand("FlouGaussien");
     EXPECT_TRUE(st.WorkImage == edited);
     EXPECT_TRUE(st.SourceImage == edited);
 
@@ -346,7 +342,7 @@ TEST_F(DialogCommands, BlurCancelKeepsTheImageButRefreshesTheSource) {
         blurDialog.SetRadius(3);
         Click(blurDialog, "BitBtn1");
     });
-    w->FlouGaussienClick();
+    w->RunCommand("FlouGaussien");
     EXPECT_FALSE(st.WorkImage == edited);
     EXPECT_EQ(st.WorkImage.width(), 64);
     EXPECT_EQ(blurDialog.Radius(), 3);

@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "app/MainWindow.h"
-#include "app/core/Prompts.h"
+#include "editing/Prompts.h"
 #include "image/Image.h"
 
 namespace guitest {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "GuiTestSupport.h"
+#include "view/EditPane.h"
 #include "view/PhotoView.h"
 
 using namespace guitest;
@@ -20,11 +21,10 @@ protected:
         w->show();
         Pump();
     }
-    void TearDown() override { TMemPhotoActionForm::SetCompareWindowOpener(nullptr); }
     QToolButton* button(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
     void commit(const lum::Image& img) {
         w->State().MemoryImage = img;
-        w->State().CommitMemoryImage();
+        w->editor().CommitMemoryImage();
     }
 
     lum::RecordingPrompts prompts;
@@ -132,7 +132,7 @@ TEST_F(MainButtons, RotateButtonsTurnAsTheirHintsSay) {
 }
 
 TEST_F(MainButtons, MacroMenuStates) {
-    lum::MacroRecorder& macro = w->State().Macro;
+    lum::MacroRecorder& macro = w->editor().Macro();
     QAction* start = Action(*w, "Initmacro");
     QAction* close = Action(*w, "Fermer");
     QAction* execute = Action(*w, "Executer");
@@ -175,17 +175,17 @@ TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
     EXPECT_EQ(w->View()->Zoom(), fit);
     // Step zooms go through the table's percentages.
     menu->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
-    w->ZoomInStep();
+    w->Pane()->ZoomInStep();
     EXPECT_EQ(w->View()->Zoom(), 66);
-    w->ZoomOutStep();
-    w->ZoomOutStep();
+    w->Pane()->ZoomOutStep();
+    w->Pane()->ZoomOutStep();
     EXPECT_EQ(w->View()->Zoom(), 33);
     // The images stay as they are.
     EXPECT_EQ(w->State().WorkImage.width(), 1000);
 }
 
 TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
-    TMemPhotoActionForm::SetCompareWindowOpener(
+    w->SetCompareWindowOpener(
         [](QWidget*, const std::string&, const lum::Image&, const lum::Image&) { throw std::runtime_error("boom"); });
     button("ComparePhotosSpeedButton")->click();
     ASSERT_EQ(prompts.messages.size(), 1u);
@@ -202,7 +202,7 @@ TEST_F(MainButtons, TheCompareWindowGetsBothSides) {
     w->State().FileInfoText = "x#y#z#";
     std::string info;
     lum::Image optimized, original;
-    TMemPhotoActionForm::SetCompareWindowOpener(
+    w->SetCompareWindowOpener(
         [&](QWidget*, const std::string& i, const lum::Image& o, const lum::Image& m) {
             info = i;
             optimized = o;

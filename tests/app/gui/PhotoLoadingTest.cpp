@@ -192,11 +192,11 @@ TEST_F(PhotoLoading, LoadingResetsSelectionToolAndMacroRecording) {
     st.ToolMode = 5;
     st.ZoomIndex = 3;
     Action(*w, "Initmacro")->trigger();
-    EXPECT_EQ(st.Macro.MacroState, 1);
+    EXPECT_EQ(w->editor().Macro().MacroState, 1);
     w->OpenPhotoFile(a);
     EXPECT_EQ(st.SelectionActive, 0);
     EXPECT_EQ(st.ToolMode, 0);
-    EXPECT_EQ(st.Macro.MacroState, 3);
+    EXPECT_EQ(w->editor().Macro().MacroState, 3);
     EXPECT_EQ(st.ZoomIndex, 7);  // small photo: 100 %
     EXPECT_EQ(w->View()->PaintBox1()->size(), QSize(40, 30));
 }

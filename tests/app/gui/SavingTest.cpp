@@ -13,9 +13,10 @@
 #include <fstream>
 
 #include "GuiTestSupport.h"
-#include "app/Forms.h"
+#include "app/App.h"
+#include "app/Dialogs.h"
 #include "app/OptionsDialog.h"
-#include "app/QtPrompts.h"
+#include "widgets/QtPrompts.h"
 #include "app/Saving.h"
 #include "compose/PictureChooser.h"
 #include "image/Codec.h"
@@ -117,11 +118,12 @@ protected:
         AppFirst() { App(); }
     } appFirst_;  // the Options dialog needs the application object
     QTemporaryDir dir;
-    lum::EditState st;
     ScriptedPrompts prompts;
+    lum::Editor editor{lum::EditorPolicy::MainWindow(), &prompts};
+    lum::EditState& st = editor.State();
     TEform2 options;
     FakeChooser chooser;
-    lum::PhotoSaving saving{st, prompts, options, &chooser};
+    lum::PhotoSaving saving{editor, prompts, options, &chooser};
 };
 
 }  // namespace
@@ -131,7 +133,7 @@ protected:
 TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
     st.Saved = false;
     st.NewImagePending = true;
-    st.Macro.MacroState = 1;  // recording
+    editor.Macro().MacroState = 1;  // recording
     chooser.index = 2;
     const std::string out = file("new.jpg");
     prompts.savePaths = {out};
@@ -143,7 +145,7 @@ TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
     EXPECT_FALSE(st.NewImagePending);
     EXPECT_EQ(st.CurrentFileName, out);
     EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
-    EXPECT_EQ(st.Macro.MacroState, 3);
+    EXPECT_EQ(editor.Macro().MacroState, 3);
     EXPECT_EQ(chooser.refreshes, std::vector<int>({2}));
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"new.jpg"}));
@@ -437,16 +439,19 @@ protected:
     void SetUp() override {
         App();
         ASSERT_TRUE(dir.isValid());
-        lum::CreateForms(&prompts);
-        w = MemPhotoActionForm;
+        program = std::make_unique<lum::Program>(&prompts);
+        w = &program->MainWindow();
         w->show();
         Pump();
     }
-    void TearDown() override { lum::DestroyForms(); }
+    void TearDown() override { program.reset(); }
+    TEform2* Eform2() { return &program->dialogs().Options(); }
+    TEform3* Eform3() { return &program->dialogs().PictureChooser(); }
     QToolButton* saveButton() { return w->findChild<QToolButton*>("SaveAndReplacePhotoSpeedButton"); }
 
     QTemporaryDir dir;
     ScriptedPrompts prompts;
+    std::unique_ptr<lum::Program> program;
     TMemPhotoActionForm* w = nullptr;
 };
 
@@ -494,8 +499,8 @@ TEST_F(WindowSaving, ButtonReadsTheOptionsDialogAndKeepsUnsavedOnCancel) {
     saveButton()->click();
     EXPECT_FALSE(w->State().Saved);
 
-    Eform2->UpDownJPG()->setValue(20);
-    Eform2->RadioGroup1()->SetItemIndex(1);
+    Eform2()->UpDownJPG()->setValue(20);
+    Eform2()->RadioGroup1()->SetItemIndex(1);
     const QString out = dir.filePath("out.jpg");
     prompts.savePaths = {out.toStdString()};
     saveButton()->click();
@@ -513,21 +518,21 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     ASSERT_TRUE(trashFiles.startsWith(dir.path())) << trashFiles.toStdString();
 
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 48, 32));
-    ASSERT_TRUE(Eform3->SetDirectory(dir.path()));
+    ASSERT_TRUE(Eform3()->SetDirectory(dir.path()));
     {
         // Nothing picked in the chooser, or the menu save would silently rewrite the photo.
-        const QSignalBlocker quiet(Eform3->FileListBox1);
-        Eform3->FileListBox1->setCurrentRow(-1);
+        const QSignalBlocker quiet(Eform3()->FileListBox1);
+        Eform3()->FileListBox1->setCurrentRow(-1);
     }
-    ASSERT_TRUE(Eform3->FileName().isEmpty());
+    ASSERT_TRUE(Eform3()->FileName().isEmpty());
     const QString out = dir.filePath("copy.bmp");
     prompts.savePaths = {out.toStdString()};
     Action(*w, "Btenregistrer")->trigger();
     ASSERT_TRUE(QFileInfo(out).isFile());
     EXPECT_EQ(w->State().CurrentFileName, out.toStdString());
     // The chooser lists the new file and still has nothing selected.
-    EXPECT_EQ(Eform3->FileListBox1->count(), 2);
-    EXPECT_TRUE(Eform3->FileName().isEmpty());
+    EXPECT_EQ(Eform3()->FileListBox1->count(), 2);
+    EXPECT_TRUE(Eform3()->FileName().isEmpty());
 
     // Not selected in the chooser: refused.
     Action(*w, "Supprimer1")->trigger();
@@ -538,7 +543,7 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     // The refusal re-activated the window; save again, then delete with the new file selected.
     prompts.savePaths = {out.toStdString()};
     Action(*w, "Btenregistrer")->trigger();
-    ASSERT_TRUE(Eform3->SelectFile(out));
+    ASSERT_TRUE(Eform3()->SelectFile(out));
     prompts.answers = {true};
     Action(*w, "Supprimer1")->trigger();
     EXPECT_FALSE(QFileInfo::exists(out));

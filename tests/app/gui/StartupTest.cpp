@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -8,7 +9,8 @@
 
 #include "GuiTestSupport.h"
 #include "app/BlurDialog.h"
-#include "app/Forms.h"
+#include "app/App.h"
+#include "app/Dialogs.h"
 #include "app/NewSizeDialog.h"
 #include "app/OptionsDialog.h"
 #include "compose/GradientDialog.h"
@@ -22,27 +24,31 @@ using namespace guitest;
 TEST(Startup, CreatesTheMainWindowThenTheDialogsInOrder) {
     App();
     lum::RecordingPrompts prompts;
-    lum::CreateForms(&prompts);
-    EXPECT_EQ(lum::FormCreationOrder(),
-              QStringList({"TMemPhotoActionForm", "TEform2", "TEform3", "TEform4", "TEform5", "TEform6", "TEForm8",
-                           "TEform7"}));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tarnel Lumora"));
-    ASSERT_NE(MemPhotoActionForm, nullptr);
-    EXPECT_NE(Eform2, nullptr);
-    EXPECT_NE(Eform3, nullptr);
-    EXPECT_NE(Eform4, nullptr);
-    EXPECT_NE(Eform5, nullptr);
-    EXPECT_NE(Eform6, nullptr);
-    EXPECT_NE(EForm8, nullptr);
-    EXPECT_NE(Eform7, nullptr);
-    EXPECT_EQ(MemPhotoActionForm->windowTitle(), QStringLiteral("Tarnel Lumora"));
-    // The balance operations read the shared Options dialog.
-    EXPECT_EQ(MemPhotoActionForm->State().CurrentTargets().flesh, Eform2->Targets().flesh);
-    lum::DestroyForms();
-    EXPECT_EQ(MemPhotoActionForm, nullptr);
-    EXPECT_EQ(Eform2, nullptr);
-    EXPECT_EQ(EForm8, nullptr);
-    EXPECT_EQ(Eform7, nullptr);
+    QPointer<TEform2> options;
+    QPointer<TEform7> text;
+    {
+        lum::Program program(&prompts);
+        EXPECT_EQ(program.CreationOrder(),
+                  QStringList({"TMemPhotoActionForm", "TEform2", "TEform3", "TEform4", "TEform5", "TEform6", "TEForm8",
+                               "TEform7"}));
+        EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tarnel Lumora"));
+        TMemPhotoActionForm& main = program.MainWindow();
+        lum::Dialogs& dialogs = program.dialogs();
+        EXPECT_EQ(&main.dialogs(), &dialogs);  // handed over, not made again
+        for (QWidget* d : std::initializer_list<QWidget*>{&dialogs.Options(), &dialogs.PictureChooser(), &dialogs.ImagesMix(),
+                                                 &dialogs.GradientParameters(), &dialogs.NewSize(), &dialogs.Blur(),
+                                                 &dialogs.TextImage()})
+            EXPECT_EQ(d->parentWidget(), &main) << d->objectName().toStdString();
+        EXPECT_EQ(dialogs.Options().objectName(), QStringLiteral("Eform2"));
+        EXPECT_EQ(dialogs.Blur().objectName(), QStringLiteral("EForm8"));
+        EXPECT_EQ(main.windowTitle(), QStringLiteral("Tarnel Lumora"));
+        // The balance operations read the shared Options dialog.
+        EXPECT_EQ(main.editor().CurrentTargets().flesh, dialogs.Options().Targets().flesh);
+        options = &dialogs.Options();
+        text = &dialogs.TextImage();
+    }
+    EXPECT_TRUE(options.isNull());
+    EXPECT_TRUE(text.isNull());
 }
 
 TEST(Startup, FormCreateLeavesTheDesignState) {
@@ -64,15 +70,15 @@ TEST(Startup, FormCreateLeavesTheDesignState) {
     EXPECT_EQ(st.Kernel.counter2, 0);
     EXPECT_EQ(st.Kernel.counter4, 0);
     for (const lum::Image* img : {&st.MemoryImage, &st.UndoImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
-                                  &st.SelectionImage, &st.SelectionMask}) {
+                                  &st.SelectionImage}) {
         EXPECT_EQ(img->width(), 8);
         EXPECT_EQ(img->height(), 8);
     }
     // Default macro: closed, flesh balance then auto smooth.
-    EXPECT_EQ(st.Macro.MacroState, 3);
-    ASSERT_EQ(st.Macro.MacroCount, 2);
-    EXPECT_EQ(st.Macro.MacroActions[0].code, 15);
-    EXPECT_EQ(st.Macro.MacroActions[1].code, 14);
+    EXPECT_EQ(w.editor().Macro().MacroState, 3);
+    ASSERT_EQ(w.editor().Macro().MacroCount, 2);
+    EXPECT_EQ(w.editor().Macro().MacroActions[0].code, 15);
+    EXPECT_EQ(w.editor().Macro().MacroActions[1].code, 14);
     EXPECT_FALSE(Action(w, "Fermer")->isEnabled());
     EXPECT_TRUE(Action(w, "Executer")->isEnabled());
     auto* memo = w.findChild<QPlainTextEdit*>("PhotoFileNameMemo");

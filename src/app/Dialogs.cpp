@@ -1,0 +1,78 @@
+#include "app/Dialogs.h"
+
+#include "app/BlurDialog.h"
+#include "app/NewSizeDialog.h"
+#include "app/OptionsDialog.h"
+#include "compose/GradientDialog.h"
+#include "compose/MixDialog.h"
+#include "compose/PictureChooser.h"
+#include "compose/TextStampDialog.h"
+#include "editing/Operation.h"
+
+namespace lum {
+
+namespace {
+template <class T>
+T* Make(const char* objectName, QWidget* owner) {
+    auto* dialog = new T(owner);
+    dialog->setObjectName(QString::fromLatin1(objectName));
+    return dialog;
+}
+}  // namespace
+
+Dialogs::Dialogs(QWidget* owner)
+    : options_(Make<TEform2>("Eform2", owner)),
+      chooser_(Make<TEform3>("Eform3", owner)),
+      mix_(Make<TEform4>("Eform4", owner)),
+      gradient_(Make<TEform5>("Eform5", owner)),
+      newSize_(Make<TEform6>("Eform6", owner)),
+      blur_(Make<TEForm8>("EForm8", owner)),
+      text_(Make<TEform7>("Eform7", owner)) {
+    askers_["blur"] = [](const Dialogs& d, OpArgs& args, const Exec& exec) {
+        // The dialog keeps the radius last chosen.
+        if (exec(d.Blur()) != QDialog::Accepted) return false;
+        args.Set("radius", d.Blur().Radius());
+        return true;
+    };
+    askers_["resize"] = [](const Dialogs& d, OpArgs& args, const Exec& exec) {
+        const ImagePoint size = args.Pair("size");  // the baseline's size: the ratio and the proposal
+        d.NewSize().SetImageSize(size.x, size.y);
+        d.NewSize().SetNewSize(size.x, size.y);
+        if (exec(d.NewSize()) != QDialog::Accepted) return false;
+        args.Set("size", ImagePoint{d.NewSize().NewWidth(), d.NewSize().NewHeight()});
+        return true;
+    };
+}
+
+// Last created first.
+Dialogs::~Dialogs() {
+    delete text_;
+    delete blur_;
+    delete newSize_;
+    delete gradient_;
+    delete mix_;
+    delete chooser_;
+    delete options_;
+}
+
+TEform2& Dialogs::Options() const { return *options_; }
+TEform3& Dialogs::PictureChooser() const { return *chooser_; }
+TEform4& Dialogs::ImagesMix() const { return *mix_; }
+TEform5& Dialogs::GradientParameters() const { return *gradient_; }
+TEform6& Dialogs::NewSize() const { return *newSize_; }
+TEForm8& Dialogs::Blur() const { return *blur_; }
+TEform7& Dialogs::TextImage() const { return *text_; }
+
+QStringList Dialogs::CreationOrder() const {
+    return {QStringLiteral("TEform2"), QStringLiteral("TEform3"), QStringLiteral("TEform4"), QStringLiteral("TEform5"),
+            QStringLiteral("TEform6"), QStringLiteral("TEForm8"), QStringLiteral("TEform7")};
+}
+
+bool Dialogs::HasDialogFor(const Operation& op) const { return askers_.count(op.name) != 0; }
+
+bool Dialogs::AskParameters(const Operation& op, OpArgs& args, const Exec& exec) const {
+    auto it = askers_.find(op.name);
+    return it != askers_.end() && it->second(*this, args, exec);
+}
+
+}  // namespace lum

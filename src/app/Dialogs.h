@@ -1,0 +1,67 @@
+// The dialogs of the program, one instance each, created in their start-up order and handed to
+// the windows that use them. They also answer the parameter questions of the operations whose
+// commands open a dialog (the blur radius, the new size).
+#pragma once
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <string>
+
+class QWidget;
+class TEform2;
+class TEform3;
+class TEform4;
+class TEform5;
+class TEform6;
+class TEForm8;
+class TEform7;
+
+namespace lum {
+
+struct Operation;
+class OpArgs;
+class Prompts;
+
+class Dialogs {
+public:
+    // Shows a dialog modally and returns its result; the window counts it as a modal visit.
+    using Exec = std::function<int(QDialog&)>;
+
+    // Creates Options, Select a picture, Images Mix, Gradient parameters, New dimensions,
+    // Gaussian Blur and text Image Creation, owned by owner (may be null).
+    explicit Dialogs(QWidget* owner = nullptr);
+    ~Dialogs();
+    Dialogs(const Dialogs&) = delete;
+    Dialogs& operator=(const Dialogs&) = delete;
+
+    TEform2& Options() const;
+    TEform3& PictureChooser() const;
+    TEform4& ImagesMix() const;
+    TEform5& GradientParameters() const;
+    TEform6& NewSize() const;
+    TEForm8& Blur() const;
+    TEform7& TextImage() const;
+    // Class names in the order they were created.
+    QStringList CreationOrder() const;
+
+    // Whether an operation has its dialog here.
+    bool HasDialogFor(const Operation& op) const;
+    // Fills args from the operation's dialog, started from them; false when cancelled.
+    bool AskParameters(const Operation& op, OpArgs& args, const Exec& exec) const;
+
+private:
+    using Asker = std::function<bool(const Dialogs&, OpArgs&, const Exec&)>;
+    std::map<std::string, Asker> askers_;
+    // Guarded: the owner may have taken its children with it already.
+    QPointer<TEform2> options_;
+    QPointer<TEform3> chooser_;
+    QPointer<TEform4> mix_;
+    QPointer<TEform5> gradient_;
+    QPointer<TEform6> newSize_;
+    QPointer<TEForm8> blur_;
+    QPointer<TEform7> text_;
+};
+
+}  // namespace lum

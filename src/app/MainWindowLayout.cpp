@@ -1,0 +1,389 @@
+// The main window's panels, buttons, tool windows and the folder views beside the photo.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/FolderMemory.h"
+#include "app/MainWindow.h"
+#include "editing/Operation.h"
+#include "view/DirTree.h"
+#include "view/EditPane.h"
+#include "view/FileListView.h"
+#include "view/FolderLink.h"
+#include "view/PhotoView.h"
+#include "widgets/Icons.h"
+#include "widgets/PanelSkins.h"
+#include "widgets/RealMemoryPanel.h"
+
+namespace {
+QString nativeText(const QKeySequence& k) { return k.toString(QKeySequence::NativeText); }
+
+// A title and its shadow: two labels, the shadow a little below and to the right.
+QWidget* shadowedText(const QString& text, const QFont& font, const QSize& size, const QPoint& shadowAt,
+                      const QPoint& textAt, const QString& names, QWidget* parent) {
+    auto* box = new QWidget(parent);
+    box->setFixedSize(size);
+    const QStringList objectNames = names.split(QLatin1Char(','));
+    auto* shadow = new QLabel(text, box);
+    shadow->setObjectName(objectNames.value(0));
+    shadow->setFont(font);
+    shadow->setStyleSheet(QStringLiteral("color: rgb(166, 202, 240); background: transparent;"));
+    shadow->setGeometry(QRect(shadowAt, size - QSize(shadowAt.x(), shadowAt.y())));
+    auto* label = new QLabel(text, box);
+    label->setObjectName(objectNames.value(1));
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0); background: transparent;"));
+    label->setGeometry(QRect(textAt, size - QSize(shadowAt.x(), shadowAt.y())));
+    return box;
+}
+}  // namespace
+
+TRealMemoryPanel* TMemPhotoActionForm::makePanel(const QString& designName, QWidget* parent) {
+    auto* panel = new TRealMemoryPanel(parent);
+    panel->setObjectName(designName);
+    ApplyDesignSkin(panel, designName);
+    return panel;
+}
+
+QToolButton* TMemPhotoActionForm::makeButton(const QString& designName, const QString& hint, QWidget* parent,
+                                             const QString& shortcutText) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(designName);
+    b->setFixedSize(42, 42);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    const QIcon icon = LumoraIcon(designName);
+    if (!icon.isNull()) {
+        b->setIcon(icon);
+        b->setIconSize(QSize(36, 36));
+    }
+    b->setToolTip(shortcutText.isEmpty() ? hint : hint + QStringLiteral(" (") + shortcutText + QStringLiteral(")"));
+    return b;
+}
+
+QToolButton* TMemPhotoActionForm::makeCommandButton(const char* control, QWidget* parent, const QString& shortcutText) {
+    const lum::CommandRef ref = lum::FindCommand(control, lum::kMainWindow);
+    QToolButton* b = makeButton(QString::fromLatin1(control), QString::fromUtf8(ref.command->caption), parent, shortcutText);
+    connect(b, &QToolButton::clicked, this, [this, control] { RunCommand(control); });
+    return b;
+}
+
+void TMemPhotoActionForm::buildUi() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(buildTopBand(central));
+
+    // --- middle: left column | splitter | photo area ---
+    auto* middle = new QSplitter(Qt::Horizontal, central);
+    middle->setObjectName(QStringLiteral("Splitter1"));
+    middle->setChildrenCollapsible(false);
+    middle->setHandleWidth(4);
+
+    TRealMemoryPanel* left = makePanel(QStringLiteral("SelectingFileRealMemoryPanel"), middle);
+    auto* leftBox = new QVBoxLayout(left);
+    leftBox->setContentsMargins(10, 10, 10, 10);
+    leftBox->setSpacing(0);
+    auto* leftSplit = new QSplitter(Qt::Vertical, left);
+    leftSplit->setObjectName(QStringLiteral("Splitter2"));
+    leftSplit->setChildrenCollapsible(false);
+    leftSplit->setHandleWidth(4);
+    LsDirTree211 = new TLsDirTree21(leftSplit);
+    LsDirTree211->setObjectName(QStringLiteral("LsDirTree211"));
+    LsDirTree211->setToolTip(QStringLiteral("Please select one folder that contain the photos you want to optimize"));
+    LsFilelistView282 = new TLsFilelistView28(leftSplit);
+    LsFilelistView282->setObjectName(QStringLiteral("LsFilelistView282"));
+    LsFilelistView282->setToolTip(QStringLiteral("Please select one photo for optimizing."));
+    leftSplit->addWidget(LsDirTree211);
+    leftSplit->addWidget(LsFilelistView282);
+    leftSplit->setStretchFactor(0, 0);
+    leftSplit->setStretchFactor(1, 1);
+    leftSplit->setSizes({174, 400});
+    leftBox->addWidget(leftSplit, 1);
+
+    // The memo panel of the design, kept hidden.
+    TRealMemoryPanel* memo = makePanel(QStringLiteral("MemoRealMemoryPanel"), left);
+    memoPanel_ = memo;
+    memo->setFixedHeight(82);
+    auto* memoBox = new QVBoxLayout(memo);
+    memoBox->setContentsMargins(4, 2, 4, 2);
+    memoBox->setSpacing(1);
+    auto* labels = new QHBoxLayout;
+    auto* processingLabel = new QLabel(QStringLiteral("Processing"), memo);
+    processingLabel->setObjectName(QStringLiteral("Label1"));
+    auto* infoLabel = new QLabel(QStringLiteral("File Info."), memo);
+    infoLabel->setObjectName(QStringLiteral("Label2"));
+    labels->addWidget(processingLabel);
+    labels->addStretch(1);
+    labels->addWidget(infoLabel);
+    memoBox->addLayout(labels);
+    PhotoFileNameMemo = new QPlainTextEdit(memo);
+    PhotoFileNameMemo->setObjectName(QStringLiteral("PhotoFileNameMemo"));
+    PhotoFileNameMemo->setReadOnly(true);
+    PhotoFileNameMemo->setPlainText(QStringLiteral("Welcome to Lumora!"));
+    memoBox->addWidget(PhotoFileNameMemo, 1);
+    leftBox->addWidget(memo);
+    memo->hide();
+    middle->addWidget(left);
+
+    middle->addWidget(buildPhotoArea(middle));
+    middle->setStretchFactor(0, 0);
+    middle->setStretchFactor(1, 1);
+    middle->setSizes({505, 515});
+    outer->addWidget(middle, 1);
+    outer->addWidget(buildBottomBand(central));
+    setCentralWidget(central);
+    buildSelectionToolbar();
+
+    // The folder views, linked through their signals.
+    LsDirTree211->SetPrompts(&prompts());
+    LsFilelistView282->SetPrompts(&prompts());
+    LsFilelistView282->SetMask(QStringLiteral("*.jpg"));
+    lum::LinkFolderViews(LsDirTree211, LsFilelistView282);
+    connect(LsFilelistView282, &TLsFilelistView28::Click, this,
+            [this] { guard([this] { LsFilelistView282Click(); }); });
+    connect(LsDirTree211, &TLsDirTree21::OnDirChange, this, [](const QString& path) { FolderMemory::Remember(path); });
+    LsDirTree211->Rebuild();
+    LsDirTree211->OpenPath(FolderMemory::StartFolder());
+}
+
+QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
+    // Logo, then the picture panel on its right.
+    auto* top = new QWidget(parent);
+    top->setFixedHeight(87);
+    auto* topRow = new QHBoxLayout(top);
+    topRow->setContentsMargins(0, 0, 0, 0);
+    topRow->setSpacing(0);
+    TRealMemoryPanel* logoPanel = makePanel(QStringLiteral("LogoRealMemoryPanel"), top);
+    auto* logoRow = new QHBoxLayout(logoPanel);
+    logoRow->setContentsMargins(8, 4, 8, 4);
+    logoRow->setSpacing(12);
+    auto* logo = new QLabel(logoPanel);
+    logo->setObjectName(QStringLiteral("LogoImage"));
+    logo->setToolTip(QStringLiteral("Visit the Tarnel Lumora web site for news and more information"));
+    const QPixmap logoPicture = LumoraPicture(QStringLiteral("logo"), QSize(76, 76));
+    if (!logoPicture.isNull()) logo->setPixmap(logoPicture);
+    logo->setFixedSize(78, 78);
+    logo->setAlignment(Qt::AlignCenter);
+    logoRow->addWidget(logo);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(32);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    logoRow->addWidget(shadowedText(QStringLiteral("Tarnel Lumora"), titleFont, QSize(300, 50), QPoint(3, 5),
+                                    QPoint(0, 2), QStringLiteral("TitleShadowLabel,TitleLabel"), logoPanel));
+    logoRow->addStretch(1);
+    topRow->addWidget(logoPanel, 1);
+    TRealMemoryPanel* picturePanel = makePanel(QStringLiteral("PictureRealMemoryPanel"), top);
+    picturePanel->setFixedWidth(513);
+    auto* pictureBox = new QHBoxLayout(picturePanel);
+    pictureBox->setContentsMargins(8, 8, 8, 8);
+    auto* banner = new QLabel(picturePanel);
+    banner->setObjectName(QStringLiteral("PictureImage"));
+    banner->setAlignment(Qt::AlignCenter);
+    const QPixmap bannerPicture = LumoraPicture(QStringLiteral("banner"), QSize(468, 65));
+    if (!bannerPicture.isNull()) banner->setPixmap(bannerPicture);
+    pictureBox->addWidget(banner);
+    topRow->addWidget(picturePanel);
+    return top;
+}
+
+QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
+    TRealMemoryPanel* photoArea = makePanel(QStringLiteral("PhotoAreaRealMemoryPanel"), parent);
+    auto* photoBox = new QVBoxLayout(photoArea);
+    photoBox->setContentsMargins(10, 10, 10, 10);
+    photoBox->setSpacing(0);
+
+    TRealMemoryPanel* topButtons = makePanel(QStringLiteral("TopButtonsRealMemoryPanel"), photoArea);
+    topButtons->setFixedHeight(46);
+    auto* topButtonRow = new QHBoxLayout(topButtons);
+    topButtonRow->setContentsMargins(4, 2, 4, 2);
+    topButtonRow->setSpacing(2);
+    QToolButton* showOriginal = makeButton(QStringLiteral("ShowOriginalPhotoSpeedButton"),
+                                           QStringLiteral("Show the thumbnail of original photo in a fly window"),
+                                           topButtons);
+    QToolButton* rotLeft = makeCommandButton("Btrot90", topButtons, nativeText(QKeySequence(Qt::CTRL | Qt::Key_L)));
+    QToolButton* rotRight = makeCommandButton("SpeedButton1", topButtons, nativeText(QKeySequence(Qt::CTRL | Qt::Key_R)));
+    QToolButton* zoom =
+        makeButton(QStringLiteral("ZoomPhotosSpeedButton"), QStringLiteral("Zoom photo to the size for your viewing"),
+                   topButtons,
+                   nativeText(QKeySequence(Qt::CTRL | Qt::Key_Plus)) + QStringLiteral(", ") +
+                       nativeText(QKeySequence(Qt::CTRL | Qt::Key_Minus)) + QStringLiteral(", ") +
+                       nativeText(QKeySequence(Qt::CTRL | Qt::Key_0)));
+    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"),
+                                   QStringLiteral("Online help: read the Lumora user manual on the Tarnel web site"),
+                                   topButtons, nativeText(QKeySequence(QKeySequence::HelpContents)));
+    for (QToolButton* b : {showOriginal, rotLeft, rotRight, zoom, help}) topButtonRow->addWidget(b);
+    topButtonRow->addStretch(1);
+    photoBox->addWidget(topButtons);
+
+    pane_ = new lum::EditPane(editor_, photoArea);
+    photoBox->addWidget(pane_, 1);
+
+    TRealMemoryPanel* bottomButtons = makePanel(QStringLiteral("BottomButtonsRealMemoryPanel"), photoArea);
+    bottomButtons->setFixedHeight(47);
+    auto* bottomButtonRow = new QHBoxLayout(bottomButtons);
+    bottomButtonRow->setContentsMargins(4, 2, 0, 0);
+    bottomButtonRow->setSpacing(2);
+    QToolButton* optimize = makeCommandButton("ProcessingOptimumActionSpeedButton", bottomButtons);
+    QToolButton* undo = makeButton(QStringLiteral("UndoSpeedButton"), QStringLiteral("Undo / Reload the photo"),
+                                   bottomButtons, nativeText(QKeySequence(QKeySequence::Undo)));
+    QToolButton* compare = makeButton(QStringLiteral("ComparePhotosSpeedButton"),
+                                      QStringLiteral("Compare the Optimized Photo and the Orginal Photo"), bottomButtons);
+    for (QToolButton* b : {optimize, undo, compare}) bottomButtonRow->addWidget(b);
+    bottomButtonRow->addStretch(1);
+    TRealMemoryPanel* savePanel = makePanel(QStringLiteral("SaveRealMemoryPanel"), bottomButtons);
+    savePanel->setFixedSize(47, 47);
+    auto* saveBox = new QHBoxLayout(savePanel);
+    saveBox->setContentsMargins(2, 2, 3, 3);
+    QToolButton* save = makeButton(QStringLiteral("SaveAndReplacePhotoSpeedButton"),
+                                   QStringLiteral("Save / Save as the Photo"), savePanel,
+                                   nativeText(QKeySequence(QKeySequence::Save)));
+    saveBox->addWidget(save);
+    bottomButtonRow->addWidget(savePanel);
+    photoBox->addWidget(bottomButtons);
+
+    const auto wire = [this](QToolButton* b, void (TMemPhotoActionForm::*handler)()) {
+        connect(b, &QToolButton::clicked, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
+    };
+    wire(showOriginal, &TMemPhotoActionForm::ShowOriginalPhotoSpeedButtonClick);
+    wire(zoom, &TMemPhotoActionForm::ZoomPhotosSpeedButtonClick);
+    wire(help, &TMemPhotoActionForm::SpeedButton2Click);
+    wire(undo, &TMemPhotoActionForm::UndoSpeedButtonClick);
+    wire(compare, &TMemPhotoActionForm::ComparePhotosSpeedButtonClick);
+    connect(save, &QToolButton::clicked, this, [this] { guard([this] { SaveAndReplacePhotoSpeedButtonClick(); }); });
+    return photoArea;
+}
+
+QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
+    // Version button, home-page panel on the right.
+    TRealMemoryPanel* bottom = makePanel(QStringLiteral("BottomRealMemoryPanel"), parent);
+    bottom->setFixedHeight(44);
+    auto* bottomRow = new QHBoxLayout(bottom);
+    bottomRow->setContentsMargins(4, 1, 0, 0);
+    bottomRow->setSpacing(0);
+    QToolButton* version = makeButton(QStringLiteral("SpeedButton3"), QStringLiteral("Version information"), bottom);
+    bottomRow->addWidget(version);
+    bottomRow->addStretch(1);
+    TRealMemoryPanel* homePanel = makePanel(QStringLiteral("HomeRealMemoryPanel"), bottom);
+    homePanel->setFixedSize(184, 44);
+    auto* homeBox = new QHBoxLayout(homePanel);
+    homeBox->setContentsMargins(12, 8, 12, 8);
+    auto* home = new QToolButton(homePanel);
+    home->setObjectName(QStringLiteral("TarnelhomeSpeedButton"));
+    home->setText(QStringLiteral("Tarnel Home"));
+    home->setToolTip(QStringLiteral("Go to Tarnel Lumora for more information"));
+    home->setAutoRaise(true);
+    home->setFocusPolicy(Qt::NoFocus);
+    home->setCursor(Qt::PointingHandCursor);
+    const QIcon homeIcon = LumoraIcon(QStringLiteral("TarnelhomeSpeedButton"));
+    if (!homeIcon.isNull()) {
+        home->setIcon(homeIcon);
+        home->setIconSize(QSize(20, 20));
+        home->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    QFont homeFont = font();
+    homeFont.setBold(true);
+    home->setFont(homeFont);
+    home->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    homeBox->addWidget(home);
+    bottomRow->addWidget(homePanel);
+    connect(version, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton3Click(); }); });
+    connect(home, &QToolButton::clicked, this, [this] { guard([this] { TarnelhomeSpeedButtonClick(); }); });
+    return bottom;
+}
+
+void TMemPhotoActionForm::buildSelectionToolbar() {
+    // The design's selection toolbar, hidden.
+    SelectionToolbar = new QToolBar(QStringLiteral("Selection Toolbar"), this);
+    SelectionToolbar->setObjectName(QStringLiteral("SelectionToolbar"));
+    SelectionToolbar->setProperty("ToolbarGroup", QStringLiteral("Selection"));
+    auto* selectionGroup = new QButtonGroup(SelectionToolbar);
+    selectionGroup->setExclusive(true);
+    const auto selButton = [&](const char* nameText, const char* hint) {
+        auto* b = new QToolButton(SelectionToolbar);
+        b->setObjectName(QString::fromLatin1(nameText));
+        b->setToolTip(QString::fromUtf8(hint));
+        b->setCheckable(true);
+        const QIcon icon = LumoraIcon(b->objectName());
+        if (!icon.isNull()) b->setIcon(icon);
+        selectionGroup->addButton(b);
+        SelectionToolbar->addWidget(b);
+        return b;
+    };
+    Btselectcercle = selButton("Btselectcercle", "Ellipse selection");
+    Btselectrect = selButton("Btselectrect", "Rectangle selection");
+    BtNotool = selButton("BtNotool", "Reset selection buttons");
+    Btselectpoly = selButton("Btselectpoly", "Free shpae selection");
+    BtNotool->setChecked(true);
+    ChkEffacer = new QCheckBox(QStringLiteral("Erase"), SelectionToolbar);
+    ChkEffacer->setObjectName(QStringLiteral("ChkEffacer"));
+    ChkEffacer->setChecked(false);
+    SelectionToolbar->addWidget(ChkEffacer);
+    Chkdupliquer = new QCheckBox(QStringLiteral("Duplicate"), SelectionToolbar);
+    Chkdupliquer->setObjectName(QStringLiteral("Chkdupliquer"));
+    Chkdupliquer->setChecked(true);
+    SelectionToolbar->addWidget(Chkdupliquer);
+    addToolBar(Qt::TopToolBarArea, SelectionToolbar);
+    SelectionToolbar->hide();
+}
+
+void TMemPhotoActionForm::buildToolWindows() {
+    // The thumbnail of the photo as loaded, in a small floating window.
+    ViewOrginalPhotoToolWindow = new QWidget(this, Qt::Tool);
+    ViewOrginalPhotoToolWindow->setObjectName(QStringLiteral("ViewOrginalPhotoToolWindow"));
+    ViewOrginalPhotoToolWindow->setWindowTitle(QStringLiteral("Orignal Photo"));
+    ViewOrginalPhotoToolWindow->setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* thumbBox = new QVBoxLayout(ViewOrginalPhotoToolWindow);
+    thumbBox->setContentsMargins(0, 0, 0, 0);
+    TRealMemoryPanel* thumbPanel = makePanel(QStringLiteral("OrginalPhotoRealMemoryPanel"), ViewOrginalPhotoToolWindow);
+    auto* thumbPanelBox = new QVBoxLayout(thumbPanel);
+    thumbPanelBox->setContentsMargins(10, 10, 10, 10);
+    ShowOrginalImage = new QLabel(thumbPanel);
+    ShowOrginalImage->setObjectName(QStringLiteral("ShowOrginalImage"));
+    ShowOrginalImage->setToolTip(QStringLiteral("Original Photo"));
+    ShowOrginalImage->setAlignment(Qt::AlignCenter);
+    ShowOrginalImage->setCursor(Qt::PointingHandCursor);
+    ShowOrginalImage->installEventFilter(this);
+    thumbPanelBox->addWidget(ShowOrginalImage);
+    thumbBox->addWidget(thumbPanel);
+    ViewOrginalPhotoToolWindow->resize(220, 220);
+    ViewOrginalPhotoToolWindow->hide();
+
+    // Shown while a long operation runs.
+    ProcessingProgressToolWindow = new QWidget(this, Qt::Tool);
+    ProcessingProgressToolWindow->setObjectName(QStringLiteral("ProcessingProgressToolWindow"));
+    ProcessingProgressToolWindow->setWindowTitle(QStringLiteral("Processing Progress"));
+    ProcessingProgressToolWindow->setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* progressBox = new QVBoxLayout(ProcessingProgressToolWindow);
+    progressBox->setContentsMargins(0, 0, 0, 0);
+    TRealMemoryPanel* progressPanel =
+        makePanel(QStringLiteral("ProgressRealMemoryPanel"), ProcessingProgressToolWindow);
+    auto* progressRow = new QHBoxLayout(progressPanel);
+    progressRow->setContentsMargins(12, 8, 12, 8);
+    progressRow->setSpacing(12);
+    auto* progressPicture = new QLabel(progressPanel);
+    progressPicture->setObjectName(QStringLiteral("ProgressImage"));
+    const QPixmap progressPixmap = LumoraPicture(QStringLiteral("progress"), QSize(48, 48));
+    if (!progressPixmap.isNull()) progressPicture->setPixmap(progressPixmap);
+    progressPicture->setFixedSize(48, 48);
+    progressRow->addWidget(progressPicture);
+    QFont progressFont(QStringLiteral("Arial"));
+    progressFont.setPixelSize(18);
+    progressFont.setBold(true);
+    progressRow->addWidget(shadowedText(QStringLiteral("Photo Optimuming...."), progressFont, QSize(190, 30),
+                                        QPoint(2, 4), QPoint(0, 2),
+                                        QStringLiteral("ProgressShadowLabel,ProgressLabel"), progressPanel));
+    progressBox->addWidget(progressPanel);
+    ProcessingProgressToolWindow->setFixedSize(290, 72);
+    ProcessingProgressToolWindow->hide();
+}

@@ -1,0 +1,215 @@
+// The main window's photo: picking and loading it, its file information and thumbnail, and the
+// buttons around it that are not operations (undo, save, compare, the thumbnail window).
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include "app/MainWindow.h"
+#include "app/Saving.h"
+#include "app/WelcomeForm.h"
+#include "image/Arith.h"
+#include "image/Codec.h"
+#include "view/DirTree.h"
+#include "view/EditPane.h"
+#include "view/FileListView.h"
+#include "view/PhotoView.h"
+#include "widgets/ImageConvert.h"
+
+namespace {
+
+// The long time format of the locale without the time zone.
+QString longTimeFormat(const QLocale& locale) {
+    QString f = locale.timeFormat(QLocale::LongFormat);
+    f.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    return f.trimmed();
+}
+
+// Thumbnail size: a side of exactly 200 counts with the smaller photos, so a 200 x 150 photo is
+// its own thumbnail and a 200 x 300 one is scaled to 133 x 200; every photo gets a thumbnail.
+QSize thumbnailSize(int w, int h) {
+    if (w <= 200 && h <= 200) return QSize(w, h);
+    int tw, th;
+    if (w <= 200) {  // and h > 200
+        th = 200;
+        tw = lum::roundHalfEven(w * 200.0 / h);
+    } else if (h <= 200) {  // and w > 200
+        tw = 200;
+        th = lum::roundHalfEven(h * 200.0 / w);
+    } else {
+        const double sw = 200.0 / w, sh = 200.0 / h;
+        if (sw > sh) {  // portrait
+            tw = 200;
+            th = lum::roundHalfEven(h * sw);
+        } else {
+            th = 200;
+            tw = lum::roundHalfEven(w * sh);
+        }
+    }
+    return QSize(std::max(tw, 1), std::max(th, 1));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Picking and loading
+
+void TMemPhotoActionForm::askSaveBeforeSwitch() {
+    lum::EditState& st = State();
+    if (st.Optimized || !st.Saved) {
+        // A Yes whose save wrote nothing keeps the photo unsaved: should the next photo fail
+        // to open, the optimized one stays on screen and closing must still ask about it.
+        if (prompts().AskYesNo("Save or Replace?", "Do you want to replace the orginal Photo file?"))
+            SaveAndReplacePhotoSpeedButtonClick();
+        else
+            st.Saved = true;
+    }
+}
+
+void TMemPhotoActionForm::LsFilelistView282Click() {
+    const QString picked = LsFilelistView282->GetSelectedItem();
+    if (!picked.isEmpty() && QFileInfo(picked).isFile()) {
+        // Asked only when a photo is really replacing the shown one: a click on a folder or
+        // the parent entry keeps the photo (and its unsaved state) on screen.
+        askSaveBeforeSwitch();
+        // The folder of the photo itself: the tree may have recorded a folder clicked in the
+        // list since it last listed this one.
+        openPicked(picked, QFileInfo(picked).absolutePath());
+    } else if (!picked.isEmpty()) {
+        LsDirTree211->SetSelectedPath(picked);
+    }
+}
+
+void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
+    const QFileInfo fi(path);
+    if (!fi.isFile()) {
+        prompts().Error("File not found: " + path.toStdString());
+        return;
+    }
+    askSaveBeforeSwitch();
+    const QString folder = fi.absolutePath();
+    if (LsDirTree211) LsDirTree211->OpenPath(folder);
+    openPicked(fi.absoluteFilePath(), folder);
+}
+
+void TMemPhotoActionForm::openPicked(const QString& path, const QString& folder) {
+    if (!QFileInfo(path).isFile()) return;
+    editor_.ClearSelection();
+    editor_.ResetTool();
+    editor_.Macro().Close();
+    lum::EditState& st = State();
+    st.CurrentFolder = folder.toStdString();
+    st.SaveFolder = st.CurrentFolder;
+    st.CurrentFileName = path.toStdString();
+    LoadPhoto(path);
+}
+
+void TMemPhotoActionForm::LoadPhoto(const QString& path) {
+    if (!QFileInfo(path).isFile()) return;
+
+    // Decode before anything changes: a photo the decoder refuses leaves the images, the
+    // memo, the caption and the zoom as they were (the error box reports it).
+    lum::Image decoded;
+    lum::JpegMetadata metadata;
+    {
+        lum::Editor::BusyScope hourglass(*pane_, lum::BusyKind::Hourglass);
+        const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
+        decoded = lum::DecodeJpeg(bytes.data(), bytes.size(), &metadata);
+    }
+
+    lum::EditState& st = State();
+    st.SelectionActive = 0;
+    st.ZoomIndex = 7;
+    View()->ScrollToTopLeft();
+    st.PhotoLoaded = true;
+    st.Saved = true;
+    st.Optimized = false;
+    showFileInfo(path, decoded.width(), decoded.height());
+
+    st.MemoryImage = std::move(decoded);
+    st.CurrentMetadata = std::move(metadata);
+    buildThumbnail(st.MemoryImage);
+    editor_.CommitMemoryImage();
+    setWindowTitle(QStringLiteral("Lumora - ") + QString::fromStdString(st.CurrentFileName));
+    editor_.Redraw();
+}
+
+void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int height) {
+    const QLocale locale;
+    const QDateTime stamp = QFileInfo(path).lastModified().toLocalTime();
+    const QString date =
+        locale.toString(stamp.date(), QLocale::ShortFormat) + QLatin1Char(' ') + stamp.time().toString(longTimeFormat(locale));
+    const QString sizeLine = QStringLiteral("Width : %1 &  Height : %2").arg(width).arg(height);
+    const QString dateLine = QStringLiteral("Create Date : ") + date;
+    PhotoFileNameMemo->clear();
+    PhotoFileNameMemo->appendPlainText(path);
+    PhotoFileNameMemo->appendPlainText(sizeLine);
+    PhotoFileNameMemo->appendPlainText(dateLine);
+    State().FileInfoText =
+        (path + QLatin1Char('#') + sizeLine + QLatin1Char('#') + dateLine + QLatin1Char('#')).toStdString();
+}
+
+void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
+    const int w = photo.width(), h = photo.height();
+    if (w <= 0 || h <= 0) return;
+    const QSize size = thumbnailSize(w, h);
+    const QImage src = lum::QImageView(photo);
+    if (size == QSize(w, h)) {
+        thumbnail_ = src.copy();  // the tool window keeps its size
+    } else {
+        thumbnail_ = src.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        ViewOrginalPhotoToolWindow->resize(size.width() + 20, size.height() + 20);
+    }
+    ShowOrginalImage->setPixmap(QPixmap::fromImage(thumbnail_));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Buttons
+
+void TMemPhotoActionForm::UndoSpeedButtonClick() { editor_.Undo(); }
+
+void TMemPhotoActionForm::OpenCompareWindow() {
+    if (!compareOpener_) return;
+    execModal([&] {
+        compareOpener_(this, State().FileInfoText, State().WorkImage, State().MemoryImage);
+        return 0;
+    });
+}
+
+bool TMemPhotoActionForm::SaveAndReplacePhotoSpeedButtonClick() {
+    const bool written = saving().SaveAndReplacePhotoSpeedButtonClick();
+    if (written && LsFilelistView282) LsFilelistView282->Refresh();
+    return written;
+}
+
+void TMemPhotoActionForm::ShowOriginalPhotoSpeedButtonClick() {
+    QWidget* w = ViewOrginalPhotoToolWindow;
+    if (w->isVisible()) {
+        w->hide();
+        return;
+    }
+    if (!w->property("placed").toBool()) {
+        // First time: next to the photo area's top right corner.
+        const QPoint corner = View()->mapToGlobal(QPoint(View()->width(), 0));
+        w->move(corner - QPoint(w->width() + 24, -8));
+        w->setProperty("placed", true);
+    }
+    w->show();
+    w->raise();
+}
+
+void TMemPhotoActionForm::ZoomPhotosSpeedButtonClick() { pane_->ZoomMenu()->popup(QCursor::pos()); }
+
+void TMemPhotoActionForm::SpeedButton2Click() { QDesktopServices::openUrl(QUrl(ManualPageUrl())); }
+
+void TMemPhotoActionForm::TarnelhomeSpeedButtonClick() { QDesktopServices::openUrl(QUrl(HomePageUrl())); }
+
+void TMemPhotoActionForm::SpeedButton3Click() {
+    TWelcomeForm welcome(this);
+    execModal([&] { return welcome.exec(); });
+}

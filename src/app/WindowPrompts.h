@@ -1,0 +1,31 @@
+// The prompts of one window: every question goes on to the program's prompts (Qt's boxes when
+// there are none) inside the window's own wrapper, which counts it as a modal visit; the
+// parameter questions of operations with a dialog of their own open that dialog. The main
+// window and the compare window each hold one.
+#pragma once
+#include <functional>
+
+#include "editing/Prompts.h"
+#include "widgets/QtPrompts.h"
+
+class QWidget;
+
+namespace lum {
+
+class Dialogs;
+
+class WindowPrompts : public ForwardingPrompts {
+public:
+    // dialogs gives the program's dialogs when a parameter question comes; around runs one
+    // question as a modal visit of the window.
+    WindowPrompts(QWidget* window, Prompts* inner, std::function<Dialogs&()> dialogs, Around around);
+    void SetInner(Prompts* inner);
+    bool AskParameters(const Operation& op, OpArgs& args) override;
+
+private:
+    QtPrompts fallback_;
+    std::function<Dialogs&()> dialogs_;
+    Around around_;
+};
+
+}  // namespace lum

@@ -1,0 +1,85 @@
+#include <cstdio>
+
+#include "cli/CliInternal.h"
+#include "editing/Editor.h"
+
+namespace lum::cli {
+
+void StderrPrompts::Message(const std::string& text) {
+    ++messages;
+    std::fprintf(stderr, "lumora: %s\n", text.c_str());
+}
+
+bool StderrPrompts::AskYesNo(const std::string& caption, const std::string& text) {
+    std::fprintf(stderr, "lumora: %s: %s (answered No)\n", caption.c_str(), text.c_str());
+    return false;
+}
+
+namespace {
+// "path: message", unless the message already names the file.
+std::string About(const std::string& path, const std::string& message) {
+    return message.find(path) != std::string::npos ? message : path + ": " + message;
+}
+}  // namespace
+
+std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, const OutputSettings& out,
+                               const JpegMetadata* meta) {
+    if (HasBmpExtension(outputPath)) return EncodeBmp(img);
+    JpegEncodeOptions o;
+    o.quality = out.quality;
+    o.progressive = out.progressive;
+    o.metadata = (out.strip || meta == nullptr || meta->empty()) ? nullptr : meta;
+    return EncodeJpeg(img, o);
+}
+
+int RunApply(const std::vector<std::string>& args) {
+    const ApplyArgs a = ParseApply(args);  // every usage error before any file is touched
+
+    LoadedPicture pic;
+    try {
+        pic = LoadPicture(a.input);
+    } catch (const std::exception& e) {
+        throw Failure(About(a.input, e.what()));
+    }
+
+    // As a newly created main window holds it, with the photo committed as the baseline.
+    StderrPrompts prompts;
+    Editor editor(EditorPolicy::MainWindow(), &prompts);
+    EditState& st = editor.State();
+    st.Targets = a.out.targets;
+    st.MemoryImage = std::move(pic.image);
+    editor.CommitMemoryImage();
+    st.PhotoLoaded = true;
+    st.CurrentFileName = a.input;
+
+    StopRequest stop;
+    for (const ParsedOperation& op : a.ops) {
+        if (StopRequest::Requested()) throw Failure("interrupted; " + a.output + " not written");
+        bool done;
+        try {
+            done = editor.Run(*op.op, op.args);
+        } catch (const std::exception& e) {
+            throw Failure(op.word + ": " + e.what());
+        }
+        if (!done) {
+            if (prompts.messages == 0) std::fprintf(stderr, "lumora: %s refused\n", op.word.c_str());
+            return kExitFailure;  // nothing written
+        }
+    }
+
+    // Release what is no longer needed before the encoder takes its share.
+    st.MemoryImage = Image();
+    st.UndoImage = Image();
+    st.SourceImage = Image();
+    if (StopRequest::Requested()) throw Failure("interrupted; " + a.output + " not written");
+    try {
+        std::vector<uint8_t> bytes =
+            EncodeFor(a.output, st.WorkImage, a.out, pic.format == FileFormat::Jpeg ? &pic.metadata : nullptr);
+        WriteFileAtomic(a.output, bytes);
+    } catch (const std::exception& e) {
+        throw Failure(About(a.output, e.what()));
+    }
+    return kExitOk;
+}
+
+}  // namespace lum::cli

@@ -1,0 +1,166 @@
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "cli/CliInternal.h"
+
+namespace lum::cli {
+
+namespace {
+
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Options that take a value accept "--name VALUE" and "--name=VALUE".
+struct ArgReader {
+    const std::vector<std::string>& args;
+    size_t i = 0;
+
+    bool matches(const std::string& word, const std::string& name) const {
+        return word == name || StartsWith(word, name + "=");
+    }
+    std::string value(const std::string& word, const std::string& name) {
+        if (word.size() > name.size()) return word.substr(name.size() + 1);
+        if (i + 1 >= args.size()) throw UsageError(name + " needs a value");
+        return args[++i];
+    }
+};
+
+// Handles the options apply and optimize share; false when word is none of them.
+bool SharedOption(ArgReader& r, const std::string& word, OutputSettings& out) {
+    if (r.matches(word, "--quality")) {
+        out.quality = ParseIntInRange(r.value(word, "--quality"), 10, 100, "quality");
+    } else if (word == "--progressive") {
+        out.progressive = true;
+    } else if (word == "--strip") {
+        out.strip = true;
+    } else if (r.matches(word, "--flesh")) {
+        out.targets.flesh = ParseTarget(r.value(word, "--flesh"), "--flesh");
+    } else if (r.matches(word, "--landscape")) {
+        out.targets.landscape = ParseTarget(r.value(word, "--landscape"), "--landscape");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool LooksLikeOption(const std::string& word) { return word.size() > 1 && word[0] == '-'; }
+
+}  // namespace
+
+int ParseIntInRange(const std::string& text, int lo, int hi, const std::string& what) {
+    try {
+        return ParseWholeNumber(text, lo, hi, what);
+    } catch (const ArgsError& e) {
+        throw UsageError(e.what());
+    }
+}
+
+Rgb ParseTarget(const std::string& text, const std::string& option) {
+    int v[3];
+    size_t pos = 0;
+    for (int k = 0; k < 3; ++k) {
+        size_t comma = text.find(',', pos);
+        if ((k < 2) != (comma != std::string::npos))
+            throw UsageError(option + " wants R,G,B (each 128..255), not '" + text + "'");
+        std::string part = text.substr(pos, k < 2 ? comma - pos : std::string::npos);
+        v[k] = ParseIntInRange(part, 128, 255, option + " value");
+        pos = comma + 1;
+    }
+    return Rgb{v[0], v[1], v[2]};
+}
+
+ParsedOperation ParseOp(const std::string& word) {
+    try {
+        return ParseOperationWord(word);
+    } catch (const ArgsError& e) {
+        throw UsageError(e.what());
+    }
+}
+
+ApplyArgs ParseApply(const std::vector<std::string>& args) {
+    ApplyArgs a;
+    std::vector<std::string> positional;
+    ArgReader r{args};
+    bool optionsDone = false;
+    for (; r.i < args.size(); ++r.i) {
+        const std::string& w = args[r.i];
+        if (!optionsDone && w == "--") {
+            optionsDone = true;
+        } else if (!optionsDone && LooksLikeOption(w)) {
+            if (!SharedOption(r, w, a.out)) throw UsageError("unknown option '" + w + "' for apply");
+        } else {
+            positional.push_back(w);
+        }
+    }
+    if (positional.size() < 2) throw UsageError("apply needs INPUT and OUTPUT");
+    a.input = positional[0];
+    a.output = positional[1];
+    for (size_t k = 2; k < positional.size(); ++k) a.ops.push_back(ParseOp(positional[k]));
+    return a;
+}
+
+BatchArgs ParseBatch(const std::vector<std::string>& args) {
+    BatchArgs b;
+    ArgReader r{args};
+    bool optionsDone = false, haveOut = false;
+    for (; r.i < args.size(); ++r.i) {
+        const std::string& w = args[r.i];
+        if (!optionsDone && w == "--") {
+            optionsDone = true;
+        } else if (!optionsDone && LooksLikeOption(w)) {
+            if (SharedOption(r, w, b.out)) continue;
+            if (r.matches(w, "-o") || r.matches(w, "--output")) {
+                if (haveOut) throw UsageError("the output folder is given twice");
+                b.outDir = r.value(w, w[1] == 'o' ? "-o" : "--output");
+                if (b.outDir.empty()) throw UsageError("-o needs a folder");
+                haveOut = true;
+            } else if (w == "--in-place") {
+                b.inPlace = true;
+            } else if (w == "--overwrite") {
+                b.overwrite = true;
+            } else if (r.matches(w, "-j") || r.matches(w, "--jobs")) {
+                b.jobs = ParseIntInRange(r.value(w, w[1] == 'j' ? "-j" : "--jobs"), 1, 64, "job count");
+            } else {
+                throw UsageError("unknown option '" + w + "' for optimize");
+            }
+        } else {
+            b.paths.push_back(w);
+        }
+    }
+    if (haveOut == b.inPlace) throw UsageError("optimize needs exactly one of -o DIR and --in-place");
+    if (b.paths.empty()) throw UsageError("optimize needs at least one photo or folder");
+    return b;
+}
+
+std::string UsageText() {
+    return std::string("usage: lumora [PHOTO]                    start the desktop program\n"
+           "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
+           "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
+           "       lumora --help | --version\n"
+           "\n"
+           "apply reads INPUT (JPEG or BMP, told apart by content), runs the operations in order\n"
+           "and writes OUTPUT: a 24-bit BMP when its name ends in .bmp, else a JPEG.\n"
+           "\n") +
+           "operations:\n" +
+           OperationsHelp() +
+           "\n"
+           "optimize runs the one-click optimize on every photo; a folder stands for its\n"
+           "*.jpg and *.jpeg files (not recursive). Photos are processed in parallel.\n"
+           "  -o DIR              write the results into DIR under the same names\n"
+           "  --overwrite         with -o: replace files that already exist in DIR\n"
+           "  --in-place          replace each photo with its result\n"
+           "  -j, --jobs N        photos at a time (default: from the number of cores)\n"
+           "\n"
+           "options of both commands:\n"
+           "  --quality N         JPEG quality 10..100 (default 90)\n"
+           "  --progressive       write progressive JPEG\n"
+           "  --strip             drop the photo's metadata (EXIF, ICC, XMP, comments)\n"
+           "  --flesh R,G,B       flesh balance targets, each 128..255 (default 200,160,145)\n"
+           "  --landscape R,G,B   landscape balance targets (default 190,180,170)\n"
+           "\n"
+           "exit status: 0 done, 1 failed (or a photo of the batch failed), 2 usage error\n";
+}
+
+}  // namespace lum::cli

@@ -1,0 +1,105 @@
+// Pieces of the command line shared by its commands and its tests.
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "editing/Operation.h"
+#include "editing/Prompts.h"
+#include "image/Codec.h"
+#include "image/Image.h"
+#include "imaging/ColourOps.h"
+
+namespace lum::cli {
+
+// A mistake in the command line itself: exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Anything else that stops a command: exit status 1, what() is printed after "lumora: ".
+class Failure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+constexpr int kExitOk = 0, kExitFailure = 1, kExitUsage = 2;
+
+// A whole decimal number in lo..hi; throws UsageError mentioning what.
+int ParseIntInRange(const std::string& text, int lo, int hi, const std::string& what);
+// "R,G,B", each 128..255.
+Rgb ParseTarget(const std::string& text, const std::string& option);
+
+// Settings shared by apply and the batch.
+struct OutputSettings {
+    int quality = 90;
+    bool progressive = false;
+    bool strip = false;
+    BalanceTargets targets;
+};
+
+struct ApplyArgs {
+    std::string input, output;
+    std::vector<ParsedOperation> ops;
+    OutputSettings out;
+};
+// args are the words after "apply".
+ApplyArgs ParseApply(const std::vector<std::string>& args);
+
+struct BatchArgs {
+    std::vector<std::string> paths;
+    std::string outDir;  // empty with --in-place
+    bool inPlace = false;
+    bool overwrite = false;
+    int jobs = 0;  // photos at a time; 0 = chosen from the core count
+    OutputSettings out;
+};
+// args are the words after "optimize".
+BatchArgs ParseBatch(const std::vector<std::string>& args);
+
+// Parses one operation word ("blur:4", "resize:800x600"); UsageError naming it.
+ParsedOperation ParseOp(const std::string& word);
+
+// Notices of the operations go to stderr; questions are answered No, parameter dialogs take
+// their proposal.
+class StderrPrompts : public Prompts {
+public:
+    void Message(const std::string& text) override;
+    bool AskYesNo(const std::string& caption, const std::string& text) override;
+    int messages = 0;
+};
+
+// Encodes img as BMP when the output name ends in .bmp (any case), else as JPEG.
+std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, const OutputSettings& out,
+                               const JpegMetadata* meta);
+
+// The one-click optimize with the fewest images alive at once; same pixels as OptimizePhoto
+// on a main window's state. work holds the photo and receives the result.
+void OptimizeLean(Image& work, const BalanceTargets& targets);
+
+// Photos named by paths: a folder gives its *.jpg and *.jpeg files (any case, not recursive,
+// sorted by name); anything else is taken as it is.
+std::vector<std::string> CollectPhotos(const std::vector<std::string>& paths);
+
+// While one exists, the first SIGINT, SIGTERM or SIGHUP only asks the command to stop at its
+// next safe point, so a file being written is finished and no temporary file is left behind;
+// a second one ends the program at once. Signals ignored at start stay ignored.
+class StopRequest {
+public:
+    StopRequest();
+    ~StopRequest();
+    StopRequest(const StopRequest&) = delete;
+    StopRequest& operator=(const StopRequest&) = delete;
+    static bool Requested();
+
+private:
+    struct Saved;
+    Saved* saved_;
+};
+
+int RunApply(const std::vector<std::string>& args);
+int RunBatch(const std::vector<std::string>& args);
+std::string UsageText();
+
+}  // namespace lum::cli

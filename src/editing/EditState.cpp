@@ -1,0 +1,79 @@
+#include "editing/EditState.h"
+
+#include <algorithm>
+
+#include "image/Arith.h"
+
+namespace lum {
+
+EditState::EditState() : Angles(BuildAngleTables()), Kernel(InitialKernelRegister()) {
+    for (Image* img : {&MemoryImage, &UndoImage, &WorkImage, &SourceImage, &MoveBuffer, &SelectionImage})
+        img->resize(8, 8);
+}
+
+bool EditState::SetSelection(int32_t kind, const Rect& rect, std::vector<ImagePoint> points, Mask mask) {
+    const bool sized = mask.width() == rect.width() && mask.height() == rect.height() && !mask.empty();
+    bool any = false;
+    for (int y = 0; sized && !any && y < mask.height(); ++y) {
+        const uint8_t* row = mask.row(y);
+        any = std::any_of(row, row + mask.width(), [](uint8_t b) { return b != 0; });
+    }
+    if (kind <= kNoSelection || !any) {
+        SelectionActive = kNoSelection;
+        return false;
+    }
+    SelectionActive = kind;
+    SelectionRect = rect;
+    SelectionPoints = std::move(points);
+    SelectionMask = std::move(mask);
+    return true;
+}
+
+Confinement EditState::Confine() const {
+    if (SelectionActive <= kNoSelection || SelectionMask.width() != SelectionRect.width() ||
+        SelectionMask.height() != SelectionRect.height() || SelectionMask.empty())
+        return Confinement();
+    return Confinement(SelectionRect, SelectionMask);
+}
+
+Rect EditState::ClippedSelection() const {
+    return Rect{std::max(SelectionRect.Left, 0), std::max(SelectionRect.Top, 0),
+                std::min(SelectionRect.Right, WorkImage.width()) - 1,
+                std::min(SelectionRect.Bottom, WorkImage.height()) - 1};
+}
+
+bool EditState::FitZoom(int W, int H) {
+    const int w = WorkImage.width(), h = WorkImage.height();
+    if (!(w > W || h > H) || w <= 0 || h <= 0) return false;
+    // Each case overwrites the previous one, in this order.
+    if (w >= W && h <= H) ZoomTable[0] = roundHalfEven(100.0 * W / w - 1);
+    if (w <= W && h >= H) ZoomTable[0] = roundHalfEven(100.0 * H / h - 1);
+    if (w >= W && h >= H) {
+        double rw = static_cast<double>(W) / w, rh = static_cast<double>(H) / h;
+        ZoomTable[0] = rw > rh ? roundHalfEven(100.0 * rh - 1) : roundHalfEven(100.0 * rw - 1);
+    }
+    // A view too small to show anything would give zero or negative zoom.
+    if (ZoomTable[0] < 1) ZoomTable[0] = 1;
+    ZoomIndex = 0;
+    return true;
+}
+
+void EditState::Commit(int W, int H, CommitMode mode, FitRule rule) {
+    if (mode != CommitMode::NoCopies) UndoImage = MemoryImage;
+    WorkImage = UndoImage;
+    if (mode == CommitMode::Compare100) {
+        ZoomIndex = 7;
+    } else if (!FitZoom(W, H) && rule == FitRule::HundredPercentWhenFits) {
+        ZoomIndex = 7;
+    }
+    if (mode != CommitMode::NoCopies) SourceImage = WorkImage;
+}
+
+void EditState::ResetTool() {
+    ToolMode = 0;
+    SelectionActive = kNoSelection;
+    FloatActive = false;
+    DragActive = false;
+}
+
+}  // namespace lum

@@ -1,0 +1,101 @@
+// The editing state of one window: the images, the selection, zoom and tool state, the
+// per-window registers, the document strings and flags. The main window and the compare window
+// each own one, through their editor.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "editing/ImagePoint.h"
+#include "image/Codec.h"
+#include "image/Color.h"
+#include "image/Image.h"
+#include "image/Mask.h"
+#include "image/Tables.h"
+#include "imaging/ColourOps.h"
+#include "imaging/Confinement.h"
+#include "imaging/Filters.h"
+
+namespace lum {
+
+enum class CommitMode {
+    Normal,     // the main window's commit; the compare window's operations
+    NoCopies,   // compare window's reset-image button: the baseline is not refreshed
+    Compare100  // filling the compare window, its zoom scaling: 100 % instead of the fit
+};
+
+// What a commit does with the zoom when the image fits the view.
+enum class FitRule {
+    KeepZoomWhenFits,       // main window
+    HundredPercentWhenFits  // compare window
+};
+
+// Kinds of selection (the value of SelectionActive).
+enum SelectionKind : int32_t { kNoSelection = 0, kFreeShape = 1, kRectangleSelection = 2, kEllipseSelection = 3 };
+
+class EditState {
+public:
+    EditState();
+
+    // --- images ---
+    Image MemoryImage;     // the baseline: Undo returns to it
+    Image UndoImage;       // copy of MemoryImage made at each commit
+    Image WorkImage;       // what is shown, edited and saved
+    Image SourceImage;     // the working image as it was before the last pixel operation
+    Image MoveBuffer;      // the working image at the last grab of the selection
+    Image SelectionImage;  // the pixels of the selection
+
+    // --- selection: its kind, bounding rectangle (right and bottom exclusive), points relative
+    // to Left/Top, and a mask of the rectangle's size, non-zero inside ---
+    int32_t SelectionActive = kNoSelection;
+    Rect SelectionRect{0, 0, 1, 1};
+    std::vector<ImagePoint> SelectionPoints;
+    Mask SelectionMask;
+    // Makes a new selection; a mask without any byte inside (or not of the rectangle's size)
+    // makes none. Returns whether a selection exists afterwards.
+    bool SetSelection(int32_t kind, const Rect& rect, std::vector<ImagePoint> points, Mask mask);
+    // Where confined operations may change pixels: the selection, or the whole image.
+    Confinement Confine() const;
+    // The selection rectangle clipped to the working image, inclusive bounds (empty when the
+    // rectangle lies outside).
+    Rect ClippedSelection() const;
+
+    // --- zoom: slot 0 holds the fit, 1..12 the fixed percentages ---
+    std::array<int32_t, 13> ZoomTable{100, 10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400, 800};
+    int32_t ZoomIndex = 7;
+    int32_t Zoom() const { return ZoomTable[static_cast<size_t>(ZoomIndex)]; }
+    // The fit of a commit; returns true when the image was larger than the view.
+    bool FitZoom(int viewOuterWidth, int viewOuterHeight);
+
+    // --- tool state ---
+    int32_t ToolMode = 0;
+    bool DragActive = false;
+    bool FloatActive = false;
+
+    // --- per-window registers ---
+    AngleTables Angles;
+    KernelRegister Kernel;
+    BalanceTargets Targets;        // as last read from the Options
+    Colour PaintColour1 = MakeColour(0xFD, 0xE9, 0x73);
+    Colour PaintColour2 = MakeColour(0x80, 0x80, 0x80);
+
+    // --- document strings and flags ---
+    std::string CurrentFileName, SaveFolder, CurrentFolder;
+    bool NewImagePending = false;
+    bool PhotoLoaded = false, Saved = true, Optimized = false;
+    std::string FileInfoText;
+    JpegMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
+
+    // --- the state's part of the operations (the editor adds the view) ---
+    // MemoryImage becomes the baseline: UndoImage, WorkImage and SourceImage restart from it
+    // (NoCopies keeps UndoImage and SourceImage), then the zoom follows mode and rule.
+    void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
+    void Undo() { WorkImage = UndoImage; }
+    // SourceImage := WorkImage, the first step of every pixel operation.
+    void BeginPixelOp() { SourceImage = WorkImage; }
+    // Tool mode 0, no selection, no drag or floating piece.
+    void ResetTool();
+};
+
+}  // namespace lum

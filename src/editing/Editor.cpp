@@ -1,0 +1,156 @@
+#include "editing/Editor.h"
+
+#include <climits>
+#include <stdexcept>
+
+#include "imaging/Refusal.h"
+
+namespace lum {
+
+EditorPolicy EditorPolicy::MainWindow() { return EditorPolicy{}; }
+
+EditorPolicy EditorPolicy::CompareWindow() {
+    EditorPolicy p;
+    p.window = kCompareWindow;
+    p.fit = FitRule::HundredPercentWhenFits;
+    p.compareOptimize = true;
+    p.paintBackground = true;
+    p.tracksOptimized = false;
+    return p;
+}
+
+Editor::Editor(const EditorPolicy& policy, Prompts* prompts, EditorHost* host)
+    : policy_(policy), prompts_(prompts ? prompts : &noPrompts_), host_(host ? host : &noHost_) {
+    macro_.SetPrompts(prompts_);
+}
+
+void Editor::SetPrompts(Prompts* prompts) {
+    prompts_ = prompts ? prompts : &noPrompts_;
+    macro_.SetPrompts(prompts_);
+}
+
+OpArgs Editor::Proposal(const Operation& op) const {
+    OpArgs args = DefaultArgs(op);
+    if (op.asks && op.preset) op.preset(st_, args);
+    return args;
+}
+
+bool Editor::Run(const Operation& op, const std::string& controlArgs) {
+    const OpArgs args =
+        controlArgs.empty() ? Proposal(op) : ParseArgs(op, controlArgs, true, op.name + ":" + controlArgs);
+    return run(op, args, true);
+}
+
+bool Editor::Run(const Operation& op, const OpArgs& args) { return run(op, args, false); }
+
+bool Editor::Run(const std::string& name) {
+    const Operation* op = FindOperation(name);
+    if (!op) throw std::invalid_argument("no operation '" + name + "'");
+    return Run(*op);
+}
+
+bool Editor::run(const Operation& op, OpArgs args, bool ask) {
+    // The source copy comes before the dialog, also when it is then cancelled.
+    if (op.pixel) st_.BeginPixelOp();
+    if (ask && op.asks && !prompts_->AskParameters(op, args)) return false;
+    {
+        std::unique_ptr<BusyScope> busy;
+        if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
+        if (op.marksOptimized && policy_.tracksOptimized) {
+            st_.Optimized = true;
+            st_.Saved = false;
+        }
+        try {
+            op.run(*this, args);
+        } catch (const Refusal& refusal) {
+            if (*refusal.what()) prompts_->Message(refusal.what());
+            return false;
+        }
+    }
+    record(op, args);
+    host_->RedrawView();
+    return true;
+}
+
+void Editor::record(const Operation& op, const OpArgs& args) {
+    if (!op.records.empty()) {
+        for (const MacroRecord& r : op.records) macro_.Record(r.code, r.param ? r.param(*this, args) : 0);
+    } else if (op.macroCode != kNoMacro) {
+        macro_.Record(op.macroCode, op.macroArg.empty() ? 0 : args.Int(op.macroArg));
+    }
+}
+
+void Editor::ExecuteMacro() {
+    for (const MacroAction& action : macro_.ToReplay()) {
+        const Operation* op = FindReplay(action.code, policy_.window);
+        if (!op) continue;
+        OpArgs args = Proposal(*op);
+        if (!op->macroArg.empty()) args.Set(op->macroArg, action.p1);
+        run(*op, args, true);
+    }
+}
+
+void Editor::CommitMemoryImage(CommitMode mode) {
+    int w = INT_MAX, h = INT_MAX;
+    host_->ViewOuterSize(w, h);
+    st_.Commit(w, h, mode, policy_.fit);
+    host_->LayoutView();
+}
+
+void Editor::Memorize() {
+    st_.MemoryImage = st_.WorkImage;
+    CommitMemoryImage();
+}
+
+void Editor::Undo() {
+    st_.Undo();
+    Redraw();
+}
+
+void Editor::ClearSelection() {
+    if (st_.SelectionActive > 0) {
+        st_.SelectionActive = kNoSelection;
+        Redraw();
+    }
+    st_.FloatActive = false;
+    st_.DragActive = false;
+    host_->SelectionCleared();
+}
+
+void Editor::ResetTool() {
+    st_.ResetTool();
+    tool_.reset();
+    host_->ToolWasReset();
+}
+
+BalanceTargets Editor::CurrentTargets() {
+    if (ReadOptions) ReadOptions(st_.Targets);
+    return st_.Targets;
+}
+
+Colour Editor::BackgroundColour() const {
+    return policy_.paintBackground ? st_.PaintColour2 : MakeColour(255, 255, 255);
+}
+
+void Editor::SetPaintColour2(Colour c) {
+    st_.PaintColour2 = c;
+    host_->PaintColoursChanged();
+}
+
+std::vector<Outline> Editor::SelectionOutline() const {
+    if (st_.SelectionActive <= kNoSelection) return {};
+    Outline o;
+    o.origin = ImagePoint{st_.SelectionRect.Left, st_.SelectionRect.Top};
+    o.points = st_.SelectionPoints;
+    if (st_.SelectionActive == kFreeShape) {
+        o.kind = Outline::Polyline;
+    } else {
+        o.kind = st_.SelectionActive == kEllipseSelection ? Outline::Ellipse : Outline::Rectangle;
+        if (o.points.size() < 2)
+            o.points = {ImagePoint{0, 0}, ImagePoint{st_.SelectionRect.width(), st_.SelectionRect.height()}};
+        o.points.resize(2);
+    }
+    return {o};
+}
+
+}  // namespace lum

@@ -1,0 +1,129 @@
+// The editor of one window: it owns the window's editing state and macro recorder and runs
+// operations of the table for it, each inside one busy scope, recording its macro action,
+// keeping the "unsaved" flags and asking for a redraw. The main window and the compare window
+// are two instances configured by a policy.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editing/EditState.h"
+#include "editing/Macro.h"
+#include "editing/Operation.h"
+#include "editing/Prompts.h"
+#include "editing/Tool.h"
+
+namespace lum {
+
+// What differs between the two windows.
+struct EditorPolicy {
+    unsigned window = kMainWindow;              // its macro replay set and its controls
+    FitRule fit = FitRule::KeepZoomWhenFits;    // the zoom of a commit when the image fits
+    bool compareOptimize = false;               // optimize with kernel 1 4 1 and a 40 % blend
+    bool paintBackground = false;               // background = second paint colour, else white
+    bool tracksOptimized = true;                // optimize marks the photo optimized and unsaved
+
+    static EditorPolicy MainWindow();
+    static EditorPolicy CompareWindow();
+};
+
+// The window side of an editor. Every member has a do-nothing default, so an editor without a
+// window (the command line, tests) needs none.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+    virtual void RedrawView() {}
+    // After a commit: the view laid out for the zoom, then redrawn.
+    virtual void LayoutView() { RedrawView(); }
+    // The outer size of the photo view, for the fit of a commit.
+    virtual void ViewOuterSize(int& w, int& h) const { (void)w, (void)h; }
+    // Hourglass (or the progress window) on and off; nested calls balance.
+    virtual void SetBusy(bool on, BusyKind kind) { (void)on, (void)kind; }
+    // The buttons and cursor that follow ClearSelection and ResetTool.
+    virtual void SelectionCleared() {}
+    virtual void ToolWasReset() {}
+    // A paint colour changed (the angle rotation sets the second one).
+    virtual void PaintColoursChanged() {}
+};
+
+class Editor {
+public:
+    explicit Editor(const EditorPolicy& policy, Prompts* prompts = nullptr, EditorHost* host = nullptr);
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    EditState& State() { return st_; }
+    const EditState& State() const { return st_; }
+    const EditorPolicy& Policy() const { return policy_; }
+    MacroRecorder& Macro() { return macro_; }
+    const MacroRecorder& Macro() const { return macro_; }
+    Prompts& prompts() const { return *prompts_; }
+    // prompts answers the questions of the operations and of the recorder (null: none asked).
+    void SetPrompts(Prompts* prompts);
+    void SetHost(EditorHost* host) { host_ = host ? host : &noHost_; }
+    // Reads the balance targets from the Options at the moment an operation needs them.
+    std::function<void(BalanceTargets&)> ReadOptions;
+
+    // --- operations of the table ---
+    // As its control runs it: the parameters asked when the operation asks for them, starting
+    // from its proposal, or as the control's argument text gives them. False when cancelled or
+    // refused; a refusal's message went through the prompts.
+    bool Run(const Operation& op, const std::string& controlArgs = std::string());
+    // With the parameters given (the command line): nothing is asked.
+    bool Run(const Operation& op, const OpArgs& args);
+    // By command-line name; std::invalid_argument when the table has none.
+    bool Run(const std::string& name);
+    // ExecuterClick: replays the recorded list through the table, as this window replays it.
+    void ExecuteMacro();
+
+    // --- the state's operations with the view ---
+    void CommitMemoryImage(CommitMode mode = CommitMode::Normal);
+    void Memorize();  // the working image becomes the baseline
+    void Undo();
+    void ClearSelection();
+    void ResetTool();
+    void BeginPixelOp() { st_.BeginPixelOp(); }
+    void Redraw() { host_->RedrawView(); }
+    BalanceTargets CurrentTargets();
+    Confinement Confine() const { return st_.Confine(); }
+    // The colour of erased and uncovered areas.
+    Colour BackgroundColour() const;
+    void SetPaintColour2(Colour c);
+
+    // --- the tool of the photo view ---
+    void SetTool(std::unique_ptr<Tool> tool) { tool_ = std::move(tool); }
+    Tool* ActiveTool() const { return tool_.get(); }
+    // The selection's outline as the view draws it (none without a selection).
+    std::vector<Outline> SelectionOutline() const;
+
+    // Hourglass on for the life of the scope, also when it ends by an exception.
+    class BusyScope {
+    public:
+        BusyScope(EditorHost& host, BusyKind kind) : host_(host), kind_(kind) { host_.SetBusy(true, kind_); }
+        ~BusyScope() { host_.SetBusy(false, kind_); }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        EditorHost& host_;
+        BusyKind kind_;
+    };
+
+private:
+    // The defaults with the operation's proposal for its dialog.
+    OpArgs Proposal(const Operation& op) const;
+    bool run(const Operation& op, OpArgs args, bool ask);
+    void record(const Operation& op, const OpArgs& args);
+
+    EditorPolicy policy_;
+    EditState st_;
+    MacroRecorder macro_;
+    SilentPrompts noPrompts_;
+    Prompts* prompts_;
+    EditorHost noHost_;
+    EditorHost* host_;
+    std::unique_ptr<Tool> tool_;
+};
+
+}  // namespace lum

@@ -1,0 +1,70 @@
+#include "editing/Macro.h"
+
+#include "editing/Operation.h"
+#include "editing/Prompts.h"
+
+namespace lum {
+
+MacroRecorder::MacroRecorder() { InstallDefaults(); }
+
+void MacroRecorder::InstallDefaults() {
+    MacroActions.fill(MacroAction{});
+    MacroState = 3;
+    MacroCount = 2;
+    // A window starts with a flesh balance followed by an auto smooth.
+    MacroActions[0] = {FindOperation("flesh-balance")->macroCode, 0, 0, 0};
+    MacroActions[1] = {FindOperation("auto-smooth")->macroCode, 0, 0, 0};
+    setClose(false);
+    setExecute(true);
+}
+
+void MacroRecorder::SetMenu(MacroMenu* m) {
+    menu_ = m;
+    if (menu_) {
+        menu_->SetCloseEnabled(CloseEnabled);
+        menu_->SetExecuteEnabled(ExecuteEnabled);
+    }
+}
+
+void MacroRecorder::setClose(bool on) {
+    CloseEnabled = on;
+    if (menu_) menu_->SetCloseEnabled(on);
+}
+
+void MacroRecorder::setExecute(bool on) {
+    ExecuteEnabled = on;
+    if (menu_) menu_->SetExecuteEnabled(on);
+}
+
+void MacroRecorder::Start() {
+    MacroActions.fill(MacroAction{});
+    MacroCount = 0;
+    MacroState = 1;
+    setExecute(false);
+    setClose(false);
+}
+
+void MacroRecorder::Record(int code, int p1, int p2, int p3) {
+    if (MacroState > 2) return;
+    if (MacroCount >= kMaxActions) {
+        if (prompts_) prompts_->Message("Macro : 64 axions maximum.");
+        return;
+    }
+    MacroState = 2;
+    MacroActions[MacroCount] = {code, p1, p2, p3};
+    ++MacroCount;
+    setClose(true);
+}
+
+void MacroRecorder::Close() {
+    MacroState = 3;
+    setClose(false);
+    if (MacroCount > 0) setExecute(true);
+}
+
+std::vector<MacroAction> MacroRecorder::ToReplay() const {
+    if (MacroCount == 0 || MacroState != 3) return {};
+    return std::vector<MacroAction>(MacroActions.begin(), MacroActions.begin() + MacroCount);
+}
+
+}  // namespace lum

@@ -1,0 +1,56 @@
+// The per-window macro recorder: up to 64 recorded operations, replayed in order by the
+// window's editor through the operation table.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace lum {
+
+class Prompts;
+
+struct MacroAction {
+    int32_t code = 0, p1 = 0, p2 = 0, p3 = 0;
+    bool operator==(const MacroAction& o) const {
+        return code == o.code && p1 == o.p1 && p2 == o.p2 && p3 == o.p3;
+    }
+};
+
+// Menu item states that the recorder drives ("&Close", "&Execute").
+class MacroMenu {
+public:
+    virtual ~MacroMenu() = default;
+    virtual void SetCloseEnabled(bool on) = 0;
+    virtual void SetExecuteEnabled(bool on) = 0;
+};
+
+class MacroRecorder {
+public:
+    static constexpr int kMaxActions = 64;
+    MacroRecorder();  // default list: closed, (15) then (14)
+
+    void InstallDefaults();
+    void Start();                                   // InitmacroClick
+    void Record(int code, int p1 = 0, int p2 = 0, int p3 = 0);
+    void Close();                                   // FermerClick
+    // What ExecuterClick replays, in order: nothing unless the list is closed and holds any.
+    // A copy, so a replayed operation never sees the list change under it.
+    std::vector<MacroAction> ToReplay() const;
+
+    void SetPrompts(Prompts* p) { prompts_ = p; }
+    void SetMenu(MacroMenu* m);
+
+    int32_t MacroState = 3;
+    int32_t MacroCount = 0;
+    std::array<MacroAction, kMaxActions> MacroActions{};
+    bool CloseEnabled = false;
+    bool ExecuteEnabled = true;
+
+private:
+    void setClose(bool on);
+    void setExecute(bool on);
+    Prompts* prompts_ = nullptr;
+    MacroMenu* menu_ = nullptr;
+};
+
+}  // namespace lum

@@ -1,0 +1,137 @@
+// One row of the operation table: an operation once, with its command-line name and
+// parameters, its macro code and the windows that replay it, the controls that run it and the
+// function that runs it on a window's editor. See Operations.cpp for the table itself.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "editing/OpArgs.h"
+
+namespace lum {
+
+class Editor;
+class EditState;
+
+// Windows, as bits: where a control exists, which windows replay a macro code.
+enum WindowBits : unsigned { kMainWindow = 1u, kCompareWindow = 2u, kBothWindows = 3u };
+
+constexpr int kNoMacro = -1;
+
+// A control that runs the operation: a menu item or a button, by its design name.
+struct Command {
+    const char* control;  // objectName
+    const char* caption;  // menu caption, or the button's hint
+    unsigned windows;     // the windows that have it
+    const char* args;     // argument text it runs with ("" for none), e.g. the shift kind
+};
+
+// A macro action a run records: its code and where p1 comes from (nullptr: 0).
+struct MacroRecord {
+    int code;
+    int (*param)(const Editor&, const OpArgs&);
+};
+
+// What a window shows while the operation runs.
+enum class BusyKind { None, Hourglass, Progress };
+
+struct Operation {
+    using RunFn = void (*)(Editor&, const OpArgs&);
+    using PresetFn = void (*)(const EditState&, OpArgs&);
+    using ParseFn = OpArgs (*)(const Operation&, const std::vector<std::string>& values, const std::string& word);
+
+    std::string name;   // command-line name
+    std::string usage;  // as --help shows it ("blur:R")
+    std::string help;   // what --help says; '\n' starts another line
+    std::vector<ParamDef> params;
+    RunFn run = nullptr;
+
+    int macroCode = kNoMacro;          // the code replayed as this operation
+    unsigned replayedBy = 0;           // windows that replay macroCode as this operation
+    std::string macroArg;              // parameter carried as p1, recorded and replayed
+    std::vector<MacroRecord> records;  // what a run records instead of (macroCode, macroArg)
+    std::vector<Command> commands;
+    bool pixel = false;    // SourceImage := WorkImage first (before any dialog)
+    bool asks = false;     // its controls ask the parameters (Prompts::AskParameters)
+    BusyKind busy = BusyKind::Hourglass;
+    bool marksOptimized = false;  // the photo becomes optimized and unsaved, where the window tracks it
+    PresetFn preset = nullptr;    // the proposal put to the dialog, over the defaults
+    ParseFn parse = nullptr;      // its own command-line syntax, instead of the parameter list
+
+    // Building a row.
+    Operation(std::string name, RunFn run) : name(std::move(name)), run(run) {}
+    Operation& Usage(std::string u, std::string h) {
+        usage = std::move(u);
+        help = std::move(h);
+        return *this;
+    }
+    Operation& Param(const ParamDef& p) {
+        params.push_back(p);
+        return *this;
+    }
+    Operation& Recorded(int code, unsigned replayingWindows, std::string arg = std::string()) {
+        macroCode = code;
+        replayedBy = replayingWindows;
+        macroArg = std::move(arg);
+        return *this;
+    }
+    Operation& Records(std::vector<MacroRecord> r) {
+        records = std::move(r);
+        return *this;
+    }
+    Operation& On(const char* control, const char* caption, unsigned windows, const char* args = "") {
+        commands.push_back(Command{control, caption, windows, args});
+        return *this;
+    }
+    Operation& Pixel() {
+        pixel = true;
+        return *this;
+    }
+    Operation& Asks(PresetFn p = nullptr) {
+        asks = true;
+        preset = p;
+        return *this;
+    }
+    Operation& Progress() {
+        busy = BusyKind::Progress;
+        return *this;
+    }
+    Operation& NotBusy() {
+        busy = BusyKind::None;
+        return *this;
+    }
+    Operation& MarksOptimized() {
+        marksOptimized = true;
+        return *this;
+    }
+    Operation& Parser(ParseFn p) {
+        parse = p;
+        return *this;
+    }
+};
+
+// --- the table ---
+
+const std::vector<Operation>& Operations();
+// By command-line name; null when there is none.
+const Operation* FindOperation(const std::string& name);
+// The operation a window replays for a macro code; null when it skips the code.
+const Operation* FindReplay(int code, unsigned window);
+// The operation behind a window's control, and the control's row; nulls when none.
+struct CommandRef {
+    const Operation* op = nullptr;
+    const Command* command = nullptr;
+};
+CommandRef FindCommand(const std::string& control, unsigned window);
+
+// An operation word of the command line, read: NAME or NAME:ARGS. Throws ArgsError.
+struct ParsedOperation {
+    const Operation* op = nullptr;
+    OpArgs args;
+    std::string word;
+};
+ParsedOperation ParseOperationWord(const std::string& word);
+
+// The operations part of --help: every operation with its parameters.
+std::string OperationsHelp();
+
+}  // namespace lum

@@ -1,0 +1,209 @@
+// The operation table. Every operation appears here once: its command-line name and parameters,
+// its help, its macro code and the windows that replay it, the controls that run it and the few
+// lines that run it on a window's editor through its pixel function. Menus, buttons, macro
+// replay and `lumora apply` all read this table; adding an operation is one row here plus the
+// file of its pixel function.
+#include <optional>
+
+#include "editing/Editor.h"
+#include "editing/Operation.h"
+#include "imaging/ColourOps.h"
+#include "imaging/Filters.h"
+#include "imaging/Geometry.h"
+
+namespace lum {
+
+namespace {
+
+// --- shared steps of the rows ---
+
+void Optimize(Editor& e, bool compareVariant) {
+    EditState& st = e.State();
+    OptimizePhoto(st.SourceImage, st.WorkImage, e.CurrentTargets(), compareVariant, st.Confine());
+}
+
+int BlendOfThisWindow(const Editor& e, const OpArgs&) { return OptimizeBlendPercent(e.Policy().compareOptimize) % 100; }
+int BlendOfCompareVariant(const Editor&, const OpArgs&) { return OptimizeBlendPercent(true) % 100; }
+
+// The colour engine on the working image. A balance measures inside the selection's rectangle,
+// then drops the selection and corrects the whole image.
+void ColourEngine(Editor& e, int kind, int mode) {
+    EditState& st = e.State();
+    std::optional<Rect> sample;
+    BalanceTargets targets = st.Targets;
+    if (mode == kModeFlesh || mode == kModeLandscape) {
+        targets = e.CurrentTargets();
+        if (st.SelectionActive > 0) {
+            sample = st.ClippedSelection();
+            e.ResetTool();
+        }
+    }
+    ColourPassInPlace(st.SourceImage, st.WorkImage, kind, mode, targets, st.Confine(), sample);
+}
+
+// The window's kernel register loaded with kind (0: as it is), then applied.
+void Kernel(Editor& e, int kind, bool grey) {
+    EditState& st = e.State();
+    if (kind != 0) SetKernel(st.Kernel, kind);
+    KernelFilter(st.SourceImage, st.WorkImage, st.Kernel, grey, st.Confine());
+}
+
+// Geometry starts without a selection or tool.
+void DropSelection(Editor& e) {
+    e.ClearSelection();
+    e.ResetTool();
+}
+
+void QuarterTurnCommitted(Editor& e, bool clockwise) {
+    DropSelection(e);
+    EditState& st = e.State();
+    // Straight into MemoryImage; the commit copies it on.
+    st.MemoryImage = QuarterTurned(st.WorkImage, clockwise);
+    e.CommitMemoryImage();
+}
+
+void Mirrored(Editor& e, bool horizontal) {
+    DropSelection(e);
+    Mirror(e.State().SourceImage, e.State().WorkImage, horizontal);
+}
+
+std::vector<Operation> BuildTable() {
+    std::vector<Operation> t;
+
+    t.push_back(Operation("optimize", [](Editor& e, const OpArgs&) { Optimize(e, e.Policy().compareOptimize); })
+                    .Usage("optimize", "the one-click optimize")
+                    .Records({{15, nullptr}, {1, BlendOfThisWindow}})
+                    .On("ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!", kMainWindow)
+                    .Pixel()
+                    .Progress()
+                    .MarksOptimized());
+    t.push_back(Operation("optimize-compare", [](Editor& e, const OpArgs&) { Optimize(e, true); })
+                    .Usage("optimize-compare", "its compare-window variant")
+                    .Records({{15, nullptr}, {1, BlendOfCompareVariant}})
+                    .Pixel());
+    t.push_back(Operation("flesh-balance", [](Editor& e, const OpArgs&) { ColourEngine(e, 0, kModeFlesh); })
+                    .Usage("flesh-balance", "colour balance towards the flesh targets")
+                    .Recorded(15, kBothWindows)
+                    .On("Equilibrer1", "&Flesh color Balance", kBothWindows)
+                    .Pixel());
+    t.push_back(Operation("landscape-balance", [](Editor& e, const OpArgs&) { ColourEngine(e, 0, kModeLandscape); })
+                    .Usage("landscape-balance", "colour balance towards the landscape targets")
+                    .Recorded(16, kBothWindows)
+                    .On("Equilibrer2", "&Landscape balance", kBothWindows)
+                    .Pixel());
+    t.push_back(Operation("shift", [](Editor& e, const OpArgs& a) { ColourEngine(e, a.Int("kind"), kModeShift); })
+                    .Usage("shift:K", "channel shift of 10 %, K = 1..6:\n"
+                                      "1 red to green, 2 red to blue, 3 green to red,\n"
+                                      "4 green to blue, 5 blue to red, 6 blue to green")
+                    .Param(ParamDef::Int("kind", 1, 6))
+                    .Recorded(12, kBothWindows, "kind")
+                    .On("RedChangetoGreen101", "Red Change to Green 10%", kBothWindows, "1")
+                    .On("RedChangetoBlue101", "Red Change to Blue 10%", kBothWindows, "2")
+                    .On("Greenchangeto1", "Green change to Red 10%", kBothWindows, "3")
+                    .On("GreenChangetoBlue101", "Green Change to Blue 10%", kBothWindows, "4")
+                    .On("BluechangetoRed101", "Blue change to Red 10%", kBothWindows, "5")
+                    .On("BluechangetoGreen101", "Blue change to Green 10%", kBothWindows, "6")
+                    .Pixel());
+    t.push_back(Operation("lighten",
+                          [](Editor& e, const OpArgs&) {
+                              e.State().FloatActive = false;
+                              ColourEngine(e, 0, kModeLighten);
+                          })
+                    .Usage("lighten", "lighten by a quarter")
+                    .Recorded(4, kCompareWindow)
+                    .On("Btbrume", "Lighten", kCompareWindow)
+                    .Pixel());
+    t.push_back(Operation("grey", [](Editor& e, const OpArgs&) { Kernel(e, 0, true); })
+                    .Usage("grey", "grey scale (through the kernel last used)")
+                    .Recorded(2, kBothWindows)
+                    .On("NivGris", "Gray &Scale", kBothWindows)
+                    .Pixel());
+    t.push_back(Operation("sharpen", [](Editor& e, const OpArgs&) { Kernel(e, 4, false); })
+                    .Usage("sharpen", "sharpen")
+                    .Recorded(6, kCompareWindow)
+                    .On("Btdur", "Sharpen", kCompareWindow)
+                    .Pixel());
+    t.push_back(Operation("sharpen-plus", [](Editor& e, const OpArgs&) { Kernel(e, 5, false); })
+                    .Usage("sharpen-plus", "sharpen more")
+                    .Recorded(5, kCompareWindow)
+                    .On("Btplusdur", "Sharpen +", kCompareWindow)
+                    .Pixel());
+    t.push_back(Operation("soften", [](Editor& e, const OpArgs&) { Kernel(e, 2, false); })
+                    .Usage("soften", "soften")
+                    .Recorded(7, 0)
+                    .On("Btdoux", "Soften", kCompareWindow)
+                    .Pixel());
+    t.push_back(Operation("auto-smooth",
+                          [](Editor& e, const OpArgs&) {
+                              EditState& st = e.State();
+                              AutoSmooth(st.SourceImage, st.WorkImage, st.Kernel, st.Confine());
+                          })
+                    .Usage("auto-smooth", "blur, blend and sharpen passes")
+                    .Recorded(14, kBothWindows)
+                    .On("LissageAuto", "&Auto Smooth", kBothWindows)
+                    .Pixel());
+    t.push_back(Operation("blur", [](Editor& e, const OpArgs& a) { GaussianBlur(e.State().WorkImage, a.Int("radius")); })
+                    .Usage("blur:R", "Gaussian blur of the whole image, radius R = 1..24")
+                    .Param(ParamDef::Int("radius", 1, 24))
+                    .Recorded(13, kBothWindows)
+                    .On("FlouGaussien", "&Gaussian Blur", kBothWindows)
+                    .Pixel()
+                    .Asks([](const EditState&, OpArgs& a) { a.Set("radius", 8); }));
+    t.push_back(Operation("rotate-cw", [](Editor& e, const OpArgs&) { QuarterTurnCommitted(e, true); })
+                    .Usage("rotate-cw", "quarter turn clockwise")
+                    .On("SpeedButton1", "Rotate to Right (90 Degree)", kMainWindow)
+                    .On("Btrot90", "90", kCompareWindow)
+                    .Progress());
+    t.push_back(Operation("rotate-ccw", [](Editor& e, const OpArgs&) { QuarterTurnCommitted(e, false); })
+                    .Usage("rotate-ccw", "quarter turn anticlockwise")
+                    .On("Btrot90", "Rotate to Left (270 degree)", kMainWindow)
+                    .Progress());
+    t.push_back(Operation("mirror-h", [](Editor& e, const OpArgs&) { Mirrored(e, true); })
+                    .Usage("mirror-h", "mirror left to right")
+                    .On("BtmiroirH", "Horizontal Mirror", kCompareWindow)
+                    .Pixel());
+    t.push_back(Operation("mirror-v", [](Editor& e, const OpArgs&) { Mirrored(e, false); })
+                    .Usage("mirror-v", "mirror top to bottom")
+                    .On("NBtmiroirV", "Vertical morror", kCompareWindow)
+                    .Pixel());
+    t.push_back(Operation("rotate",
+                          [](Editor& e, const OpArgs& a) {
+                              DropSelection(e);
+                              EditState& st = e.State();
+                              const auto background =
+                                  RotateByAngle(st.SourceImage, st.WorkImage, a.Int("angle"), false, st.Angles);
+                              if (background) e.SetPaintColour2(*background);
+                          })
+                    .Usage("rotate:A", "rotate by A degrees (0..360), shrunk to fit")
+                    .Param(ParamDef::Int("angle", 0, 360))
+                    .On("RotateBitmapSpeedButton", "Rotate", kCompareWindow)
+                    .Pixel()
+                    .Asks([](const EditState&, OpArgs& a) { a.Set("angle", 30); }));
+    t.push_back(Operation("resize",
+                          [](Editor& e, const OpArgs& a) {
+                              EditState& st = e.State();
+                              const ImagePoint size = a.Pair("size");
+                              st.MemoryImage = ResizeImage(st.WorkImage, size.x, size.y);
+                              e.CommitMemoryImage();
+                          })
+                    .Usage("resize:WxH", "resample to W x H pixels")
+                    .Param(ParamDef::Pair("size", 0, 1000000))
+                    .On("Redimensionner1", "&New size", kMainWindow)
+                    .Asks([](const EditState& st, OpArgs& a) {
+                        a.Set("size", ImagePoint{st.MemoryImage.width(), st.MemoryImage.height()});
+                    }));
+    t.push_back(Operation("macro", [](Editor& e, const OpArgs&) { e.ExecuteMacro(); })
+                    .Usage("macro", "the recorded macro; as a window starts: flesh balance, then auto smooth")
+                    .On("Executer", "&Execute", kBothWindows)
+                    .NotBusy());
+    return t;
+}
+
+}  // namespace
+
+const std::vector<Operation>& Operations() {
+    static const std::vector<Operation> table = BuildTable();
+    return table;
+}
+
+}  // namespace lum

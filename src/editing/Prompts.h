@@ -1,0 +1,150 @@
+// Every question, notice and file dialog goes through this interface, so tests can answer
+// them without a modal loop. The desktop program implements it with Qt's dialogs.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lum {
+
+struct Operation;
+class OpArgs;
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A plain notice ("Macro : 64 axions maximum.").
+    virtual void Message(const std::string& text) = 0;
+    // A modal Yes/No question with a caption; true for Yes.
+    virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+    // An error box for a failed operation.
+    virtual void Error(const std::string& text) { Message(text); }
+    // The save dialog: returns false when cancelled. `path` holds the proposed name on entry.
+    virtual bool AskSaveFile(const std::string& title, const std::string& folder,
+                             const std::string& filter, std::string& path) {
+        (void)title; (void)folder; (void)filter; (void)path;
+        return false;
+    }
+    virtual bool AskOpenFile(const std::string& title, const std::string& folder,
+                             const std::string& filter, std::string& path) {
+        (void)title; (void)folder; (void)filter; (void)path;
+        return false;
+    }
+    // A text entry (rename, new folder); false when cancelled.
+    virtual bool AskText(const std::string& caption, const std::string& label, std::string& text) {
+        (void)caption; (void)label; (void)text;
+        return false;
+    }
+    // A folder chooser; false when cancelled. `path` holds the starting folder on entry.
+    virtual bool AskFolder(const std::string& title, std::string& path) {
+        (void)title; (void)path;
+        return false;
+    }
+    // A longer read-only report with a caption (tree size, properties).
+    virtual void ShowText(const std::string& caption, const std::string& text) {
+        (void)caption;
+        Message(text);
+    }
+    // The parameters of an operation whose command asks for them (the blur radius, the new
+    // size): args hold the proposal on entry; false when cancelled. Without a dialog for it the
+    // proposal is taken as it is.
+    virtual bool AskParameters(const Operation& op, OpArgs& args) {
+        (void)op;
+        (void)args;
+        return true;
+    }
+};
+
+// Shows nothing and answers No: for an editor nobody watches.
+class SilentPrompts : public Prompts {
+public:
+    void Message(const std::string& text) override { (void)text; }
+    bool AskYesNo(const std::string& caption, const std::string& text) override {
+        (void)caption, (void)text;
+        return false;
+    }
+};
+
+// Passes every question on to another prompts object, each inside `around`, which runs the
+// question it is given and returns its result (a window counts the question as a modal visit).
+class ForwardingPrompts : public Prompts {
+public:
+    using Around = std::function<int(const std::function<int()>&)>;
+    ForwardingPrompts(Prompts& inner, Around around) : inner_(&inner), around_(std::move(around)) {}
+    void SetInner(Prompts& inner) { inner_ = &inner; }
+    Prompts& inner() const { return *inner_; }
+
+    void Message(const std::string& text) override {
+        run([&] { inner_->Message(text); return 0; });
+    }
+    bool AskYesNo(const std::string& caption, const std::string& text) override {
+        return run([&] { return inner_->AskYesNo(caption, text) ? 1 : 0; }) != 0;
+    }
+    void Error(const std::string& text) override {
+        run([&] { inner_->Error(text); return 0; });
+    }
+    bool AskSaveFile(const std::string& title, const std::string& folder, const std::string& filter,
+                     std::string& path) override {
+        return run([&] { return inner_->AskSaveFile(title, folder, filter, path) ? 1 : 0; }) != 0;
+    }
+    bool AskOpenFile(const std::string& title, const std::string& folder, const std::string& filter,
+                     std::string& path) override {
+        return run([&] { return inner_->AskOpenFile(title, folder, filter, path) ? 1 : 0; }) != 0;
+    }
+    bool AskText(const std::string& caption, const std::string& label, std::string& text) override {
+        return run([&] { return inner_->AskText(caption, label, text) ? 1 : 0; }) != 0;
+    }
+    bool AskFolder(const std::string& title, std::string& path) override {
+        return run([&] { return inner_->AskFolder(title, path) ? 1 : 0; }) != 0;
+    }
+    void ShowText(const std::string& caption, const std::string& text) override {
+        run([&] { inner_->ShowText(caption, text); return 0; });
+    }
+    bool AskParameters(const Operation& op, OpArgs& args) override {
+        return run([&] { return inner_->AskParameters(op, args) ? 1 : 0; }) != 0;
+    }
+
+protected:
+    int run(const std::function<int()>& f) { return around_ ? around_(f) : f(); }
+
+private:
+    Prompts* inner_;
+    Around around_;
+};
+
+// Answers nothing and remembers what was asked; for the command line and tests.
+class RecordingPrompts : public Prompts {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::vector<bool> answers;  // consumed front to back; default No when empty
+    std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
+    // Answers to AskParameters, consumed front to back; without one the proposal is taken.
+    std::vector<std::function<bool(OpArgs&)>> parameterAnswers;
+    std::vector<const Operation*> parametersAsked;
+    void Message(const std::string& text) override { messages.push_back(text); }
+    bool AskYesNo(const std::string& caption, const std::string& text) override {
+        questions.push_back(caption + ": " + text);
+        if (answers.empty()) return false;
+        bool a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    }
+    bool AskSaveFile(const std::string&, const std::string&, const std::string&, std::string& path) override {
+        if (savePaths.empty()) return false;
+        std::string p = savePaths.front();
+        savePaths.erase(savePaths.begin());
+        if (p.empty()) return false;
+        path = p;
+        return true;
+    }
+    bool AskParameters(const Operation& op, OpArgs& args) override {
+        parametersAsked.push_back(&op);
+        if (parameterAnswers.empty()) return true;
+        auto answer = parameterAnswers.front();
+        parameterAnswers.erase(parameterAnswers.begin());
+        return answer(args);
+    }
+};
+
+}  // namespace lum

@@ -1,0 +1,48 @@
+// A tool of a window's photo view (selection shapes, brushes, fill ...): a state machine fed
+// with mouse events already mapped to image coordinates by the view. The view draws what
+// Feedback returns over the photo and asks Cursor which cursor to show; a tool calls
+// Editor::Redraw when its feedback or the image changed.
+#pragma once
+#include <vector>
+
+#include "editing/ImagePoint.h"
+
+namespace lum {
+
+class Editor;
+
+enum class MouseButton { None, Left, Right, Middle };
+
+struct ToolEvent {
+    ImagePoint image;                    // ViewToImage of the view position
+    ImagePoint view;                     // the position in the view
+    int zoom = 100;                      // the percentage the view shows
+    MouseButton button = MouseButton::None;  // the button pressed or released (None for moves)
+    bool leftDown = false, rightDown = false;
+    bool shift = false, control = false;
+};
+
+// A shape drawn over the photo with a dotted pen. Points are relative to origin, all in image
+// pixels; the view maps a point to ImageToView(origin) + point x zoom / 100.
+struct Outline {
+    enum Kind { Polyline, Rectangle, Ellipse } kind = Polyline;
+    ImagePoint origin;
+    std::vector<ImagePoint> points;  // a rectangle or an ellipse: its two corners
+};
+
+class Tool {
+public:
+    virtual ~Tool() = default;
+    virtual void Press(Editor& editor, const ToolEvent& e) { (void)editor, (void)e; }
+    virtual void Move(Editor& editor, const ToolEvent& e) { (void)editor, (void)e; }
+    virtual void Release(Editor& editor, const ToolEvent& e) { (void)editor, (void)e; }
+    // Shapes of the tool in progress (a rubber band), drawn after the selection outline.
+    virtual std::vector<Outline> Feedback() const { return {}; }
+    // Index into the view's cursor table for the mouse at p; 0 is the arrow.
+    virtual int Cursor(const Editor& editor, ImagePoint p) const {
+        (void)editor, (void)p;
+        return 0;
+    }
+};
+
+}  // namespace lum

@@ -1,0 +1,487 @@
+#include "files/FileOps.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QMimeData>
+#include <QMimeDatabase>
+#include <QSaveFile>
+#include <QSet>
+#include <QStandardPaths>
+#include <QStorageInfo>
+
+#include "editing/Prompts.h"
+
+namespace lum::files {
+
+namespace {
+
+std::string S(const QString& s) { return s.toStdString(); }
+
+// Kernel and container file systems that hold no user files.
+bool IsPseudoFileSystem(const QByteArray& fs) {
+    static const QSet<QByteArray> pseudo = {
+        "proc",      "sysfs",       "tmpfs",     "devtmpfs",    "devpts",     "cgroup",
+        "cgroup2",   "securityfs",  "pstore",    "debugfs",     "tracefs",    "mqueue",
+        "hugetlbfs", "fusectl",     "configfs",  "bpf",         "autofs",     "binfmt_misc",
+        "nsfs",      "efivarfs",    "ramfs",     "rpc_pipefs",  "nfsd",       "squashfs",
+        "overlay",   "selinuxfs",   "fuse.gvfsd-fuse", "fuse.portal", "fuse.lxcfs", "tracefs"};
+    return pseudo.contains(fs);
+}
+
+bool IsSystemMountPoint(const QString& root) {
+    static const char* prefixes[] = {"/proc", "/sys", "/dev", "/run", "/snap", "/var/lib/docker",
+                                     "/var/snap", "/boot/efi", "/etc"};
+    if (root.startsWith("/run/media/")) return false;
+    for (const char* p : prefixes) {
+        const QString pre = QString::fromLatin1(p);
+        if (root == pre || root.startsWith(pre + "/")) return true;
+    }
+    return false;
+}
+
+bool LooksRemovable(const QStorageInfo& v) {
+    const QString root = v.rootPath();
+    const QByteArray dev = v.device();
+    if (dev.startsWith("/dev/sr") || dev.startsWith("/dev/fd")) return true;
+    return root.startsWith("/media/") || root.startsWith("/run/media/") || root.startsWith("/mnt/");
+}
+
+bool EntryExists(const QString& path) {
+    QFileInfo fi(path);
+    return fi.exists() || fi.isSymLink();
+}
+
+bool CopyLink(const QString& from, const QString& to) {
+    QByteArray target(4096, '\0');
+    const QByteArray src = QFile::encodeName(from);
+    ssize_t n = ::readlink(src.constData(), target.data(), target.size() - 1);
+    if (n < 0) return false;
+    target.truncate(static_cast<int>(n));
+    return ::symlink(target.constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+bool RemoveEntry(const QString& path) {
+    QFileInfo fi(path);
+    if (fi.isDir() && !fi.isSymLink()) return QDir(path).removeRecursively();
+    return QFile::remove(path);
+}
+
+bool IsInside(const QString& path, const QString& folder) {
+    const QString p = WithoutSlash(QDir::cleanPath(path));
+    const QString f = WithoutSlash(QDir::cleanPath(folder));
+    return p == f || p.startsWith(WithSlash(f));
+}
+
+}  // namespace
+
+
+// ---- drives
+
+QList<Drive> MountedDrives() {
+    QList<Drive> out;
+    auto add = [&out](const QString& caption, const QString& path, const QString& fs, bool removable) {
+        const QString p = WithSlash(path);
+        for (const Drive& d : out)
+            if (d.path == p) return;
+        out.push_back(Drive{caption, p, fs, removable});
+    };
+    QStorageInfo root = QStorageInfo::root();
+    add(QStringLiteral("File System (/)"), "/", QString::fromLatin1(root.fileSystemType()), false);
+    const QString home = QDir::homePath();
+    if (home != "/") add(QStringLiteral("Home (%1)").arg(home), home, QString(), false);
+
+    QList<Drive> others;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        if (!v.isValid()) continue;
+        const QString r = v.rootPath();
+        if (r == "/" || IsPseudoFileSystem(v.fileSystemType()) || IsSystemMountPoint(r)) continue;
+        if (!QFileInfo(r).isDir()) continue;  // files bind-mounted by containers
+        QString name = v.displayName();
+        if (name.isEmpty() || name == r) name = QFileInfo(r).fileName();
+        others.push_back(Drive{QStringLiteral("%1 (%2)").arg(name, r), WithSlash(r),
+                               QString::fromLatin1(v.fileSystemType()), LooksRemovable(v)});
+    }
+    std::sort(others.begin(), others.end(), [](const Drive& a, const Drive& b) { return a.path < b.path; });
+    for (const Drive& d : others) add(d.caption, d.path, d.fileSystem, d.removable);
+    return out;
+}
+
+int DriveIndexOf(const QList<Drive>& drives, const QString& path) {
+    const QString p = WithSlash(QDir::cleanPath(path));
+    int best = -1;
+    int bestLen = -1;
+    for (int i = 0; i < drives.size(); ++i) {
+        const QString& d = drives[i].path;
+        if (p.startsWith(d) && d.size() > bestLen) {
+            best = i;
+            bestLen = static_cast<int>(d.size());
+        }
+    }
+    return best;
+}
+
+bool DriveReady(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isDir()) return false;
+    QStorageInfo si(path);
+    return si.isValid() && si.isReady() && si.bytesTotal() >= 0;
+}
+
+bool DriveReady(const Drive& drive) {
+    if (!DriveReady(drive.path)) return false;
+    if (!drive.removable) return true;
+    // An unmounted medium leaves its mount point behind as an ordinary folder.
+    return SamePath(QStorageInfo(drive.path).rootPath(), drive.path);
+}
+
+bool CheckDrive(const Drive& drive, Prompts& prompts) {
+    if (drive.path.isEmpty() || !QDir::isAbsolutePath(drive.path)) {
+        prompts.Message("Not a valid Drive ID");
+        return false;
+    }
+    if (DriveReady(drive)) return true;
+    QApplication::beep();
+    const QString id = WithoutSlash(drive.path);
+    prompts.Message(S(QStringLiteral("There is no disk in Drive %1\nor Drive %1: is not ready").arg(id)));
+    return false;
+}
+
+// ---- listing texts
+
+QString SizeKbText(qint64 bytes) {
+    qint64 kb = 0;
+    if (bytes > 0) kb = (bytes < 1024 ? 1024 : bytes) / 1024;
+    return QString::number(kb) + QStringLiteral(" KB");
+}
+
+namespace {
+struct TypeInfo {
+    QString name;
+    QIcon icon;
+};
+const TypeInfo& TypeOf(const QString& fileName, bool isDir) {
+    static QHash<QString, TypeInfo> cache;
+    // Folders share one entry; files are told apart by everything after the first dot.
+    QString key;
+    if (isDir) {
+        key = QStringLiteral("/");
+    } else {
+        int dot = fileName.indexOf('.', 1);
+        key = dot > 0 ? fileName.mid(dot + 1) : QString();
+    }
+    auto it = cache.find(key);
+    if (it != cache.end()) return *it;
+    static QMimeDatabase db;
+    static QFileIconProvider icons;
+    TypeInfo info;
+    if (isDir) {
+        info.name = db.mimeTypeForName(QStringLiteral("inode/directory")).comment();
+        info.icon = icons.icon(QFileIconProvider::Folder);
+    } else {
+        QMimeType mt = key.isEmpty() ? db.mimeTypeForName(QStringLiteral("application/octet-stream"))
+                                     : db.mimeTypeForFile(QStringLiteral("x.") + key, QMimeDatabase::MatchExtension);
+        info.name = mt.comment();
+        QIcon fallback = icons.icon(QFileIconProvider::File);
+        info.icon = QIcon::fromTheme(mt.iconName(), QIcon::fromTheme(mt.genericIconName(), fallback));
+    }
+    if (info.name.isEmpty()) info.name = isDir ? QStringLiteral("Folder") : QStringLiteral("File");
+    return *cache.insert(key, info);
+}
+}  // namespace
+
+QString TypeName(const QString& fileName, bool isDir) { return TypeOf(fileName, isDir).name; }
+QIcon TypeIcon(const QString& fileName, bool isDir) { return TypeOf(fileName, isDir).icon; }
+
+QString ModifiedText(const QDateTime& t) {
+    if (!t.isValid()) return QStringLiteral(" ");
+    QLocale loc;
+    const QDateTime local = t.toLocalTime();
+    return loc.toString(local.date(), QLocale::ShortFormat) + ' ' + loc.toString(local.time(), QLocale::ShortFormat);
+}
+
+bool IsReadOnly(const QFileInfo& fi) { return !(fi.permissions() & QFile::WriteOwner); }
+
+bool IsSystem(const QFileInfo& fi) { return fi.exists() && !fi.isDir() && !fi.isFile(); }
+
+QString AttrText(const QFileInfo& fi) {
+    QString a;
+    if (fi.isDir()) a += 'D';
+    if (IsReadOnly(fi)) a += 'R';
+    if (fi.isHidden()) a += 'H';
+    if (IsSystem(fi)) a += 'S';
+    return a;
+}
+
+// ---- names and paths
+
+bool HasInvalidFolderChars(const QString& name) {
+    static const QString bad = QStringLiteral("\\*?/=\"<>|:,;+^");
+    for (QChar c : name)
+        if (bad.contains(c) || c == QChar(0)) return true;
+    return false;
+}
+
+bool IsUsableFileName(const QString& name) {
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') && !name.contains(QChar(0));
+}
+
+QString WithSlash(const QString& path) {
+    if (path.isEmpty()) return path;
+    return path.endsWith('/') ? path : path + '/';
+}
+
+QString WithoutSlash(const QString& path) {
+    QString p = path;
+    while (p.size() > 1 && p.endsWith('/')) p.chop(1);
+    return p;
+}
+
+bool SamePath(const QString& a, const QString& b) { return WithoutSlash(a) == WithoutSlash(b); }
+
+QString UniqueTarget(const QString& folder, const QString& fileName) {
+    QString target = QDir(folder).filePath(fileName);
+    if (!EntryExists(target)) return target;
+    int dot = fileName.indexOf('.', 1);
+    const QString base = dot > 0 ? fileName.left(dot) : fileName;
+    const QString ext = dot > 0 ? fileName.mid(dot) : QString();
+    for (int n = 2;; ++n) {
+        target = QDir(folder).filePath(QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(ext));
+        if (!EntryExists(target)) return target;
+    }
+}
+
+// ---- copying and moving
+
+bool CopyEntry(const QString& from, const QString& to) {
+    if (EntryExists(to)) return false;
+    QFileInfo fi(from);
+    if (fi.isSymLink()) return CopyLink(from, to);
+    if (!fi.exists()) return false;
+    if (!fi.isDir()) return QFile::copy(from, to);
+    if (!QDir().mkdir(to)) return false;
+    const QStringList names = QDir(from).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                   QDir::NoDotAndDotDot);
+    // A folder that cannot be read completely is not copied at all.
+    bool ok = fi.isReadable();
+    for (const QString& n : names) {
+        if (!ok) break;
+        ok = CopyEntry(QDir(from).filePath(n), QDir(to).filePath(n));
+    }
+    if (!ok) {
+        QDir(to).removeRecursively();
+        return false;
+    }
+    QFile::setPermissions(to, QFile::permissions(from));
+    return true;
+}
+
+bool MoveEntry(const QString& from, const QString& to) {
+    if (EntryExists(to) || !EntryExists(from)) return false;
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0) return true;
+    if (errno != EXDEV) return false;
+    // Another volume: copy first, remove the source only when the copy is complete.
+    if (!CopyEntry(from, to)) return false;
+    return RemoveEntry(from);
+}
+
+// ---- clipboard of files
+
+QMimeData* MakeFilesMimeData(const QStringList& paths, bool cut) {
+    auto* mime = new QMimeData;
+    QList<QUrl> urls;
+    QByteArray gnome = cut ? "cut" : "copy";
+    for (const QString& p : paths) {
+        QUrl u = QUrl::fromLocalFile(p);
+        urls.push_back(u);
+        gnome += '\n' + u.toEncoded();
+    }
+    mime->setUrls(urls);
+    mime->setData(QStringLiteral("x-special/gnome-copied-files"), gnome);
+    mime->setData(QStringLiteral("application/x-kde-cutselection"), cut ? "1" : "0");
+    mime->setText(paths.join('\n'));
+    return mime;
+}
+
+QStringList FilesFromMimeData(const QMimeData* mime, bool* cut) {
+    QStringList out;
+    bool isCut = false;
+    if (!mime) {
+        if (cut) *cut = false;
+        return out;
+    }
+    const QByteArray gnome = mime->data(QStringLiteral("x-special/gnome-copied-files"));
+    if (!gnome.isEmpty()) {
+        QList<QByteArray> lines = gnome.split('\n');
+        isCut = lines.value(0).trimmed() == "cut";
+        for (int i = 1; i < lines.size(); ++i) {
+            QUrl u = QUrl::fromEncoded(lines[i].trimmed());
+            if (u.isLocalFile()) out.push_back(u.toLocalFile());
+        }
+    } else if (mime->hasUrls()) {
+        isCut = mime->data(QStringLiteral("application/x-kde-cutselection")) == "1";
+        for (const QUrl& u : mime->urls())
+            if (u.isLocalFile()) out.push_back(u.toLocalFile());
+    }
+    if (cut) *cut = isCut;
+    return out;
+}
+
+void PutFilesOnClipboard(const QStringList& paths, bool cut) {
+    QApplication::clipboard()->setMimeData(MakeFilesMimeData(paths, cut));
+}
+
+QStringList FilesOnClipboard(bool* cut) { return FilesFromMimeData(QApplication::clipboard()->mimeData(), cut); }
+
+bool PasteInto(const QStringList& sources, const QString& folder, bool cut) {
+    if (sources.isEmpty() || !QFileInfo(folder).isDir()) return false;
+    bool ok = true;
+    for (const QString& raw : sources) {
+        const QString src = WithoutSlash(QDir::cleanPath(raw));
+        QFileInfo fi(src);
+        if (!EntryExists(src)) {
+            ok = false;
+            continue;
+        }
+        if (fi.isDir() && !fi.isSymLink() && IsInside(folder, src)) {
+            ok = false;  // a folder into itself
+            continue;
+        }
+        if (cut && SamePath(fi.absolutePath(), folder)) continue;  // already there
+        const QString target = UniqueTarget(folder, fi.fileName());
+        if (!(cut ? MoveEntry(src, target) : CopyEntry(src, target))) ok = false;
+    }
+    return ok;
+}
+
+// ---- trash
+
+bool MoveToTrash(const QString& path, QString* inTrash) {
+    // The trash lives in the data folder, which a fresh account may not have yet.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!data.isEmpty()) QDir().mkpath(data);
+    QString where;
+    const bool ok = QFile::moveToTrash(path, &where);
+    if (ok && inTrash) *inTrash = where;
+    return ok;
+}
+
+// ---- desktop links
+
+QString DesktopFolder() {
+    QString d = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return d.isEmpty() ? QDir::home().filePath(QStringLiteral("Desktop")) : d;
+}
+
+QString WriteDesktopLink(const QString& target, const QString& desktopDir) {
+    QFileInfo fi(target);
+    if (!EntryExists(target) || desktopDir.isEmpty() || !QDir().mkpath(desktopDir)) return QString();
+    const QString link = UniqueTarget(desktopDir, fi.fileName() + QStringLiteral(".desktop"));
+    auto escape = [](QString v) {
+        v.replace('\\', QStringLiteral("\\\\")).replace('\n', QStringLiteral("\\n")).replace('\r', QStringLiteral("\\r"));
+        return v;
+    };
+    static QMimeDatabase db;
+    const QString icon = fi.isDir() ? QStringLiteral("folder") : db.mimeTypeForFile(fi, QMimeDatabase::MatchExtension).iconName();
+    QByteArray text;
+    text += "[Desktop Entry]\n";
+    text += "Version=1.0\n";
+    text += "Type=Link\n";
+    text += "Name=" + escape(fi.fileName()).toUtf8() + '\n';
+    text += "URL=" + QUrl::fromLocalFile(fi.absoluteFilePath()).toEncoded() + '\n';
+    text += "Icon=" + escape(icon).toUtf8() + '\n';
+    QSaveFile f(link);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) return QString();
+    // File managers only trust launchers that are marked executable.
+    QFile::setPermissions(link, QFile::permissions(link) | QFile::ExeOwner | QFile::ExeUser);
+    return link;
+}
+
+// ---- reports
+
+TreeSize MeasureTree(const QString& folder) {
+    TreeSize t;
+    QFileInfo top(folder);
+    if (!top.isDir() || !top.isReadable()) {
+        t.complete = false;
+        return t;
+    }
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo fi = it.fileInfo();
+        if (fi.isDir() && !fi.isSymLink()) {
+            ++t.folders;
+            if (!fi.isReadable() || !fi.isExecutable()) t.complete = false;
+        } else {
+            ++t.files;
+            if (!fi.isSymLink()) t.bytes += fi.size();
+        }
+    }
+    return t;
+}
+
+QString PropertiesText(const QString& path) {
+    QFileInfo fi(path);
+    if (!EntryExists(path)) return QString();
+    QLocale loc;
+    const bool dir = fi.isDir();
+    QStringList lines;
+    lines << QStringLiteral("Name : %1").arg(fi.fileName().isEmpty() ? path : fi.fileName());
+    lines << QStringLiteral("Type : %1").arg(TypeName(fi.fileName(), dir));
+    lines << QStringLiteral("Location : %1").arg(fi.absolutePath());
+    if (fi.isSymLink()) lines << QStringLiteral("Link to : %1").arg(fi.symLinkTarget());
+    if (dir) {
+        TreeSize t = MeasureTree(path);
+        lines << QStringLiteral("Size : %1 (%2 bytes)").arg(SizeKbText(t.bytes), loc.toString(t.bytes));
+        lines << QStringLiteral("Contains : %1 files, %2 folders%3")
+                     .arg(t.files)
+                     .arg(t.folders)
+                     .arg(t.complete ? QString() : QStringLiteral(" (some folders could not be read)"));
+    } else {
+        lines << QStringLiteral("Size : %1 (%2 bytes)").arg(SizeKbText(fi.size()), loc.toString(fi.size()));
+    }
+    lines << QStringLiteral("Modified : %1").arg(loc.toString(fi.lastModified(), QLocale::LongFormat));
+    if (fi.birthTime().isValid()) lines << QStringLiteral("Created : %1").arg(loc.toString(fi.birthTime(), QLocale::LongFormat));
+    lines << QStringLiteral("Accessed : %1").arg(loc.toString(fi.lastRead(), QLocale::LongFormat));
+    const QFile::Permissions p = fi.permissions();
+    QString mode;
+    mode += p & QFile::ReadOwner ? 'r' : '-';
+    mode += p & QFile::WriteOwner ? 'w' : '-';
+    mode += p & QFile::ExeOwner ? 'x' : '-';
+    mode += p & QFile::ReadGroup ? 'r' : '-';
+    mode += p & QFile::WriteGroup ? 'w' : '-';
+    mode += p & QFile::ExeGroup ? 'x' : '-';
+    mode += p & QFile::ReadOther ? 'r' : '-';
+    mode += p & QFile::WriteOther ? 'w' : '-';
+    mode += p & QFile::ExeOther ? 'x' : '-';
+    lines << QStringLiteral("Permissions : %1").arg(mode);
+    lines << QStringLiteral("Owner : %1 / %2").arg(fi.owner(), fi.group());
+    const QString attr = AttrText(fi);
+    lines << QStringLiteral("Attributes : %1").arg(attr.isEmpty() ? QStringLiteral("-") : attr);
+    return lines.join('\n');
+}
+
+// ---- opening
+
+bool DesktopOpen(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QString OpenFailureText(const QString& path) {
+    if (!EntryExists(path)) return QStringLiteral("The specified file was not found.");
+    return QStringLiteral("There is no application associated with the given filename extension.");
+}
+
+}  // namespace lum::files

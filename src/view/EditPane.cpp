@@ -1,0 +1,207 @@
+#include "view/EditPane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "view/PhotoView.h"
+
+namespace lum {
+
+EditPane::EditPane(Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+    setObjectName(QStringLiteral("EditPane"));
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    view_ = new PhotoView(editor_.State(), this);
+    box->addWidget(view_);
+    view_->Overlay = [this](QPainter& p) { drawOutlines(p); };
+
+    TPaintBox* paint = view_->PaintBox1();
+    connect(paint, &TPaintBox::MouseDown, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        route(MouseStep::Press, b, b, m, x, y);
+    });
+    connect(paint, &TPaintBox::MouseMove, this, [this](Qt::MouseButtons bs, Qt::KeyboardModifiers m, int x, int y) {
+        route(MouseStep::Move, Qt::NoButton, bs, m, x, y);
+    });
+    connect(paint, &TPaintBox::MouseUp, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        route(MouseStep::Release, b, Qt::NoButton, m, x, y);
+    });
+    connect(paint, &TPaintBox::DblClick, this, &EditPane::DoubleClicked);
+
+    zoomMenu_ = PhotoView::CreateZoomScalePopupMenu(this);
+    const std::pair<const char*, std::function<void()>> items[] = {
+        {"ZoomTo_10_Menuitem", [this] { ZoomToPercent(10); }},
+        {"ZoomTo_25_Menuitem", [this] { ZoomToPercent(25); }},
+        {"ZoomTo_33_Menuitem", [this] { ZoomToPercent(33); }},
+        {"ZoomTo_50_Menuitem", [this] { ZoomToPercent(50); }},
+        {"ZoomTo_66_Menuitem", [this] { ZoomToPercent(66); }},
+        {"ZoomTo_75_Menuitem", [this] { ZoomToPercent(75); }},
+        {"ZoomTo_100_Menuitem", [this] { ZoomToPercent(100); }},
+        {"ZoomTo_125_Menuitem", [this] { ZoomToPercent(125); }},
+        {"ZoomTo_150_Menuitem", [this] { ZoomToPercent(150); }},
+        {"ZoomTo_200_Menuitem", [this] { ZoomToPercent(200); }},
+        {"ZoomTo_FitWidth_Menuitem", [this] { ZoomToFitWidth(); }},
+        {"ZoomTo_FitHeight_Menuitem", [this] { ZoomToFitHeight(); }},
+        {"ZoomTo_FitWindow_Menuitem", [this] { ZoomToFitWindow(); }},
+    };
+    for (const auto& [name, zoom] : items)
+        if (QAction* a = zoomMenu_->findChild<QAction*>(QString::fromLatin1(name)))
+            connect(a, &QAction::triggered, this, [this, z = zoom] { Guard(z); });
+
+    editor_.SetHost(this);
+}
+
+EditPane::~EditPane() {
+    editor_.SetHost(nullptr);
+    while (busyDepth_ > 0) SetBusy(false, BusyKind::Hourglass);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Zoom
+
+void EditPane::ZoomToPercent(double percent) { view_->ZoomToPercent(percent); }
+void EditPane::ZoomToFitWidth() { view_->ZoomToPercent(view_->FitWidthPercent()); }
+void EditPane::ZoomToFitHeight() { view_->ZoomToPercent(view_->FitHeightPercent()); }
+void EditPane::ZoomToFitWindow() { view_->ZoomToPercent(view_->FitWindowPercent()); }
+
+void EditPane::ZoomInStep() {
+    const EditState& st = editor_.State();
+    const int z = view_->Zoom();
+    for (size_t i = 1; i < st.ZoomTable.size(); ++i)
+        if (st.ZoomTable[i] > z) return view_->ZoomToPercent(st.ZoomTable[i]);
+}
+
+void EditPane::ZoomOutStep() {
+    const EditState& st = editor_.State();
+    const int z = view_->Zoom();
+    for (size_t i = st.ZoomTable.size() - 1; i >= 1; --i)
+        if (st.ZoomTable[i] < z) return view_->ZoomToPercent(st.ZoomTable[i]);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Guard and hourglass
+
+void EditPane::Guard(const std::function<void()>& command) {
+    const int depth = busyDepth_;
+    std::string error;
+    try {
+        command();
+        return;
+    } catch (const std::exception& e) {
+        error = e.what();
+    } catch (...) {
+        error = "Unexpected error";
+    }
+    while (busyDepth_ > depth) SetBusy(false, BusyKind::Hourglass);
+    editor_.prompts().Error(error);
+}
+
+void EditPane::SetBusy(bool on, BusyKind kind) {
+    if (kind == BusyKind::None) return;
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++busyDepth_;
+    } else if (busyDepth_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --busyDepth_;
+    }
+    emit BusyChanged(on, kind);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Host
+
+void EditPane::RedrawView() { view_->RedrawView(); }
+
+void EditPane::LayoutView() {
+    view_->LayoutView();
+    view_->RedrawView();
+}
+
+void EditPane::ViewOuterSize(int& w, int& h) const {
+    w = view_->width();
+    h = view_->height();
+}
+
+void EditPane::SelectionCleared() {
+    view_->PaintBox1()->setCursor(Qt::ArrowCursor);
+    emit SelectionWasCleared();
+}
+
+void EditPane::ToolWasReset() {
+    view_->PaintBox1()->setCursor(Qt::ArrowCursor);
+    emit ToolReset();
+}
+
+void EditPane::PaintColoursChanged() { emit PaintColoursWereChanged(); }
+
+void EditPane::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!editor_.State().WorkImage.empty()) LayoutView();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse and outlines
+
+namespace {
+MouseButton ToButton(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton: return MouseButton::Left;
+        case Qt::RightButton: return MouseButton::Right;
+        case Qt::MiddleButton: return MouseButton::Middle;
+        default: return MouseButton::None;
+    }
+}
+}  // namespace
+
+void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods,
+                     int x, int y) {
+    Tool* tool = editor_.ActiveTool();
+    if (!tool) return;
+    ToolEvent e;
+    e.view = ImagePoint{x, y};
+    e.image = ImagePoint{view_->ViewToImage(x), view_->ViewToImage(y)};
+    e.zoom = view_->Zoom();
+    e.button = ToButton(button);
+    e.leftDown = (buttons & Qt::LeftButton) != 0;
+    e.rightDown = (buttons & Qt::RightButton) != 0;
+    e.shift = (mods & Qt::ShiftModifier) != 0;
+    e.control = (mods & Qt::ControlModifier) != 0;
+    Guard([&] {
+        if (step == MouseStep::Press) tool->Press(editor_, e);
+        else if (step == MouseStep::Move) tool->Move(editor_, e);
+        else tool->Release(editor_, e);
+    });
+    // The tool may have ended itself (a reset drops it). It asks for a redraw itself when its
+    // feedback or the image changed.
+    if (Tool* now = editor_.ActiveTool()) view_->PaintBox1()->setCursor(ToolCursor(now->Cursor(editor_, e.image)));
+}
+
+void EditPane::drawOutlines(QPainter& p) const {
+    std::vector<Outline> shapes = editor_.SelectionOutline();
+    if (const Tool* tool = editor_.ActiveTool()) {
+        const std::vector<Outline> more = tool->Feedback();
+        shapes.insert(shapes.end(), more.begin(), more.end());
+    }
+    const int z = view_->Zoom();
+    for (const Outline& o : shapes) {
+        QPolygon points;
+        for (const ImagePoint& pt : o.points)
+            points << QPoint(view_->ImageToView(o.origin.x) + static_cast<int>(static_cast<int64_t>(pt.x) * z / 100),
+                             view_->ImageToView(o.origin.y) + static_cast<int>(static_cast<int64_t>(pt.y) * z / 100));
+        if (o.kind == Outline::Polyline) {
+            p.drawPolyline(points);
+        } else if (points.size() >= 2) {
+            // From the first corner up to, not including, the second, as the shape was drawn.
+            const QRect r(points[0], QSize(points[1].x() - points[0].x() - 1, points[1].y() - points[0].y() - 1));
+            if (o.kind == Outline::Rectangle) p.drawRect(r);
+            else p.drawEllipse(r);
+        }
+    }
+}
+
+}  // namespace lum

@@ -1,0 +1,77 @@
+// The photo-editing pane of a window: the photo view (ScrollBox1 with PaintBox1) bound to the
+// window's editor. It is the editor's host (redraw, layout, view size, hourglass), routes the
+// mouse on the photo to the editor's tool in image coordinates, draws the selection outline
+// and the tool's feedback, owns the zoom pop-up menu and guards commands against errors. The
+// main window and the compare window each hold one.
+#pragma once
+#include <QWidget>
+#include <functional>
+
+#include "editing/Editor.h"
+
+class QMenu;
+class QPainter;
+
+namespace lum {
+
+class PhotoView;
+
+class EditPane : public QWidget, public EditorHost {
+    Q_OBJECT
+public:
+    explicit EditPane(Editor& editor, QWidget* parent = nullptr);
+    ~EditPane() override;
+
+    Editor& editor() const { return editor_; }
+    PhotoView* View() const { return view_; }
+    // ZoomScalePopupMenu, its items wired to the zoom below.
+    QMenu* ZoomMenu() const { return zoomMenu_; }
+
+    // --- zoom (never touches the images) ---
+    void ZoomToPercent(double percent);
+    void ZoomToFitWidth();
+    void ZoomToFitHeight();
+    void ZoomToFitWindow();
+    // The next larger or smaller percentage of the zoom table.
+    void ZoomInStep();
+    void ZoomOutStep();
+
+    // Runs a command; an error is shown in the error box through the editor's prompts and
+    // ends the command there, with the hourglass back to how it was.
+    void Guard(const std::function<void()>& command);
+    // Hourglasses still on (nested operations count one each).
+    int BusyDepth() const { return busyDepth_; }
+
+    // --- EditorHost ---
+    void RedrawView() override;
+    void LayoutView() override;
+    void ViewOuterSize(int& w, int& h) const override;
+    void SetBusy(bool on, BusyKind kind) override;
+    void SelectionCleared() override;
+    void ToolWasReset() override;
+    void PaintColoursChanged() override;
+
+signals:
+    // Hourglass on or off around an operation; the window adds its progress window.
+    void BusyChanged(bool on, lum::BusyKind kind);
+    void SelectionWasCleared();
+    void ToolReset();
+    void PaintColoursWereChanged();
+    void DoubleClicked();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    enum class MouseStep { Press, Move, Release };
+    void route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x,
+               int y);
+    void drawOutlines(QPainter& p) const;
+
+    Editor& editor_;
+    PhotoView* view_ = nullptr;
+    QMenu* zoomMenu_ = nullptr;
+    int busyDepth_ = 0;
+};
+
+}  // namespace lum

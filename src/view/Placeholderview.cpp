@@ -1,1 +1,0 @@
-// placeholder until the first widget of this folder lands

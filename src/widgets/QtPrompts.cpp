@@ -1,0 +1,152 @@
+#include "widgets/QtPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace lum {
+
+namespace {
+QString appTitle() {
+    const QString t = QGuiApplication::applicationDisplayName();
+    return t.isEmpty() ? QStringLiteral("Tarnel Lumora") : t;
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// A long operation may have left the hourglass on; a question must show the normal pointer.
+class NormalCursor {
+public:
+    NormalCursor() : active_(QApplication::overrideCursor() != nullptr) {
+        if (active_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalCursor() {
+        if (active_) QApplication::restoreOverrideCursor();
+    }
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+private:
+    bool active_;
+};
+
+bool runFileDialog(QWidget* parent, bool save, const std::string& title, const std::string& folder,
+                   const std::string& filter, std::string& path) {
+    NormalCursor normal;
+    QFileDialog dlg(parent, qs(title));
+    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The save flows ask their own question before replacing a file.
+    if (save) dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    const QString qtFilter = QtPrompts::QtFilter(filter);
+    if (!qtFilter.isEmpty()) dlg.setNameFilters(qtFilter.split(QStringLiteral(";;")));
+    const QString suffix = QtPrompts::DefaultSuffix(filter);
+    if (save && !suffix.isEmpty()) dlg.setDefaultSuffix(suffix);
+    if (!folder.empty()) dlg.setDirectory(qs(folder));
+    if (!path.empty()) {
+        const QFileInfo fi(qs(path));
+        if (!fi.path().isEmpty() && fi.path() != QStringLiteral(".")) dlg.setDirectory(fi.path());
+        dlg.selectFile(fi.fileName());
+    }
+    if (dlg.exec() != QDialog::Accepted) return false;
+    const QStringList files = dlg.selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty()) return false;
+    path = files.first().toStdString();
+    return true;
+}
+}  // namespace
+
+QtPrompts& QtPrompts::Fallback() {
+    static QtPrompts prompts;
+    return prompts;
+}
+
+QWidget* QtPrompts::parentWidget() const {
+    if (parent_) return parent_.data();
+    return QApplication::activeWindow();
+}
+
+void QtPrompts::Message(const std::string& text) {
+    NormalCursor normal;
+    QMessageBox::information(parentWidget(), appTitle(), qs(text));
+}
+
+bool QtPrompts::AskYesNo(const std::string& caption, const std::string& text) {
+    NormalCursor normal;
+    return QMessageBox::question(parentWidget(), qs(caption), qs(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtPrompts::Error(const std::string& text) {
+    NormalCursor normal;
+    QMessageBox::critical(parentWidget(), appTitle(), qs(text));
+}
+
+bool QtPrompts::AskSaveFile(const std::string& title, const std::string& folder, const std::string& filter,
+                            std::string& path) {
+    return runFileDialog(parentWidget(), true, title, folder, filter, path);
+}
+
+bool QtPrompts::AskOpenFile(const std::string& title, const std::string& folder, const std::string& filter,
+                            std::string& path) {
+    return runFileDialog(parentWidget(), false, title, folder, filter, path);
+}
+
+bool QtPrompts::AskText(const std::string& caption, const std::string& label, std::string& text) {
+    NormalCursor normal;
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(parentWidget(), qs(caption), qs(label), QLineEdit::Normal, qs(text), &ok);
+    if (!ok) return false;
+    text = answer.toStdString();
+    return true;
+}
+
+bool QtPrompts::AskFolder(const std::string& title, std::string& path) {
+    NormalCursor normal;
+    const QString dir = QFileDialog::getExistingDirectory(parentWidget(), qs(title), qs(path));
+    if (dir.isEmpty()) return false;
+    path = dir.toStdString();
+    return true;
+}
+
+void QtPrompts::ShowText(const std::string& caption, const std::string& text) {
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Information, qs(caption), qs(text), QMessageBox::Ok, parentWidget());
+    box.exec();
+}
+
+QString QtPrompts::QtFilter(const std::string& filter) {
+    const QString text = qs(filter);
+    // Already in Qt's own notation: "JPG(*.jpg)" or "Images (*.jpg *.bmp);;All (*)".
+    if (!text.contains(QLatin1Char('|'))) return text;
+    const QStringList parts = text.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString desc = parts[i].trimmed();
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) p = p.trimmed();
+        out << QStringLiteral("%1 (%2)").arg(desc, patterns.join(QLatin1Char(' ')));
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+QString QtPrompts::DefaultSuffix(const std::string& filter) {
+    // The first pattern of the first filter: the last parenthesis group of "JPG(*.jpg)".
+    const QString first = QtFilter(filter).split(QStringLiteral(";;")).value(0);
+    const int open = first.lastIndexOf(QLatin1Char('('));
+    const int close = first.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open) return {};
+    const QString pattern =
+        first.mid(open + 1, close - open - 1).split(QRegularExpression(QStringLiteral("[ ;]")), Qt::SkipEmptyParts).value(0);
+    const int dot = pattern.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0) return {};
+    const QString suffix = pattern.mid(dot + 1);
+    return suffix.isEmpty() || suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ? QString() : suffix;
+}
+
+}  // namespace lum

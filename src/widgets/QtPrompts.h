@@ -1,0 +1,43 @@
+// The questions, notices and file dialogs of the desktop program.
+#pragma once
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+#include "editing/Prompts.h"
+
+namespace lum {
+
+// The one implementation with Qt's message boxes and file dialogs. Without a parent the boxes
+// belong to the active window.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    // For widgets that were given no prompts object.
+    static QtPrompts& Fallback();
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    void Message(const std::string& text) override;
+    bool AskYesNo(const std::string& caption, const std::string& text) override;
+    void Error(const std::string& text) override;
+    bool AskSaveFile(const std::string& title, const std::string& folder, const std::string& filter,
+                     std::string& path) override;
+    bool AskOpenFile(const std::string& title, const std::string& folder, const std::string& filter,
+                     std::string& path) override;
+    bool AskText(const std::string& caption, const std::string& label, std::string& text) override;
+    bool AskFolder(const std::string& title, std::string& path) override;
+    void ShowText(const std::string& caption, const std::string& text) override;
+
+    // A filter as Qt's name filter list: "description|patterns" pairs ("JPG(*.jpg)|*.jpg")
+    // are converted, Qt's own notation ("JPG(*.jpg)") is kept.
+    static QString QtFilter(const std::string& filter);
+    // The suffix of the first pattern ("jpg" for "JPG(*.jpg)|*.jpg"), empty for "*.*".
+    static QString DefaultSuffix(const std::string& filter);
+
+private:
+    QWidget* parentWidget() const;
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace lum

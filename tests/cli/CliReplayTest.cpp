@@ -1,0 +1,54 @@
+// The command line's editor: replays as the main window does, dialogs take their proposal,
+// refusals go through its prompts.
+#include <gtest/gtest.h>
+
+#include "CliTestUtil.h"
+#include "cli/CliInternal.h"
+#include "editing/Editor.h"
+#include "image/Codec.h"
+#include "imaging/Filters.h"
+
+using namespace lum;
+
+namespace {
+struct Loaded {
+    cli::StderrPrompts prompts;
+    Editor editor{EditorPolicy::MainWindow(), &prompts};
+    explicit Loaded(const Image& photo) {
+        editor.State().MemoryImage = photo;
+        editor.CommitMemoryImage();
+    }
+    bool Run(const std::string& word) {
+        const ParsedOperation op = cli::ParseOp(word);
+        return editor.Run(*op.op, op.args);
+    }
+};
+}  // namespace
+
+TEST(CliReplay, RecordedBlurIsReplayedWithTheDialogsRadius) {
+    const Image photo = LoadPicture(clitest::Photo("astronaut.jpg").string()).image;
+    Loaded l(photo);
+    l.editor.Macro().Start();
+    for (auto [code, p1] : {std::pair{2, 0}, {12, 3}, {4, 0}, {13, 0}, {5, 0}, {6, 0}, {7, 0}, {16, 0}, {1, 50}})
+        l.editor.Macro().Record(code, p1);
+    l.editor.Macro().Close();
+    ASSERT_TRUE(l.Run("macro"));
+
+    Loaded ref(photo);
+    for (const char* word : {"grey", "shift:3", "blur:8", "landscape-balance"}) ASSERT_TRUE(ref.Run(word)) << word;
+    EXPECT_EQ(l.editor.State().WorkImage, ref.editor.State().WorkImage);
+    Image blurred = photo;
+    GaussianBlur(blurred, 8.0);
+    EXPECT_NE(l.editor.State().WorkImage, blurred);
+    EXPECT_EQ(l.editor.Macro().MacroCount, 9);  // replaying recorded nothing
+}
+
+TEST(CliReplay, ResizeRefusalGoesThroughThePrompts) {
+    Loaded l(Image(40, 30));
+    EXPECT_FALSE(l.Run("resize:4x30"));
+    EXPECT_EQ(l.prompts.messages, 1);
+    EXPECT_EQ(l.editor.State().WorkImage.width(), 40);
+    EXPECT_TRUE(l.Run("resize:20x15"));
+    EXPECT_EQ(l.editor.State().WorkImage.width(), 20);
+    EXPECT_EQ(l.editor.State().UndoImage.width(), 20);  // a resize is the new baseline
+}

@@ -1,0 +1,149 @@
+// How an editor runs an operation: the busy scope, the dialog, refusals, the flags and the macro.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "EditorTestSupport.h"
+#include "imaging/Refusal.h"
+
+using namespace lum;
+using edittest::RandomImage;
+using edittest::Window;
+
+namespace {
+// Rows of a private table, to see the editor's part alone.
+Operation Throwing() {
+    return Operation("throwing", [](Editor&, const OpArgs&) { throw std::runtime_error("disk on fire"); }).Pixel();
+}
+Operation Refusing(const char* message) {
+    static std::string text;
+    text = message;
+    return Operation("refusing", [](Editor&, const OpArgs&) { throw Refusal(text); }).Recorded(2, kBothWindows);
+}
+}  // namespace
+
+TEST(EditorRun, BusyScopeRedrawAndTheSourceCopy) {
+    Window w(RandomImage(20, 10, 1));
+    w.st().WorkImage = RandomImage(20, 10, 2);  // an edit since the last commit
+    const Image edited = w.st().WorkImage;
+    ASSERT_TRUE(w.editor.Run(w.op("lighten")));
+    EXPECT_EQ(w.st().SourceImage, edited);
+    EXPECT_EQ(w.host.busy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(w.host.lastBusyKind, BusyKind::Hourglass);
+    EXPECT_EQ(w.host.redraws, 1);
+    // Optimize and the quarter turns show the progress window.
+    ASSERT_TRUE(w.editor.Run(w.op("optimize")));
+    EXPECT_EQ(w.host.lastBusyKind, BusyKind::Progress);
+}
+
+TEST(EditorRun, AFailureEndsTheBusyScopeAndPropagates) {
+    Window w(RandomImage(8, 8, 3));
+    const Operation op = Throwing();
+    EXPECT_THROW(w.editor.Run(op), std::runtime_error);
+    EXPECT_EQ(w.host.busyDepth, 0);
+    EXPECT_EQ(w.host.redraws, 0);
+}
+
+TEST(EditorRun, ARefusalShowsItsMessageAndRecordsNothing) {
+    Window w(RandomImage(8, 8, 4));
+    w.editor.Macro().Start();
+    const Operation loud = Refusing("Not now");
+    EXPECT_FALSE(w.editor.Run(loud));
+    const Operation quiet = Refusing("");
+    EXPECT_FALSE(w.editor.Run(quiet));
+    EXPECT_EQ(w.prompts.messages, (std::vector<std::string>{"Not now"}));
+    EXPECT_EQ(w.editor.Macro().MacroCount, 0);
+    EXPECT_EQ(w.host.busyDepth, 0);
+}
+
+TEST(EditorRun, OptimizeMarksTheMainWindowsPhotoOnly) {
+    const Image photo = RandomImage(16, 12, 5);
+    Window main(photo), cmp(photo, EditorPolicy::CompareWindow());
+    ASSERT_TRUE(main.editor.Run(main.op("optimize")));
+    EXPECT_TRUE(main.st().Optimized);
+    EXPECT_FALSE(main.st().Saved);
+    ASSERT_TRUE(cmp.editor.Run(cmp.op("optimize")));
+    EXPECT_FALSE(cmp.st().Optimized);
+    EXPECT_TRUE(cmp.st().Saved);
+    // Other operations leave the flags alone.
+    Window other(photo);
+    ASSERT_TRUE(other.Apply("grey"));
+    EXPECT_TRUE(other.st().Saved);
+    EXPECT_FALSE(other.st().Optimized);
+}
+
+TEST(EditorRun, TheDialogIsAskedWithItsProposalAndCanBeCancelled) {
+    Window w(RandomImage(64, 48, 6));
+    w.st().WorkImage = RandomImage(64, 48, 7);
+    const Image edited = w.st().WorkImage;
+    int offeredW = 0, offeredH = 0;
+    w.prompts.parameterAnswers.push_back([&](OpArgs& a) {
+        offeredW = a.Pair("size").x;
+        offeredH = a.Pair("size").y;
+        return false;
+    });
+    EXPECT_FALSE(w.editor.Run(w.op("resize")));
+    EXPECT_EQ(offeredW, 64);  // the baseline's size
+    EXPECT_EQ(offeredH, 48);
+    EXPECT_EQ(w.st().WorkImage, edited);
+    EXPECT_TRUE(w.host.busy.empty());
+
+    // The blur copies the source before its dialog, also when it is then cancelled.
+    w.st().SourceImage = Image();
+    w.prompts.parameterAnswers.push_back([](OpArgs& a) {
+        EXPECT_EQ(a.Int("radius"), 8);
+        return false;
+    });
+    EXPECT_FALSE(w.editor.Run(w.op("blur")));
+    EXPECT_EQ(w.st().SourceImage, edited);
+    EXPECT_EQ(w.st().WorkImage, edited);
+
+    w.prompts.parameterAnswers.push_back([](OpArgs& a) {
+        a.Set("size", ImagePoint{640, 480});
+        return true;
+    });
+    EXPECT_TRUE(w.editor.Run(w.op("resize")));
+    EXPECT_EQ(w.st().MemoryImage.width(), 640);
+    EXPECT_EQ(w.st().UndoImage.height(), 480);
+    // Parameters given outright ask nothing.
+    const size_t asked = w.prompts.parametersAsked.size();
+    ASSERT_TRUE(w.Apply("blur:2"));
+    EXPECT_EQ(w.prompts.parametersAsked.size(), asked);
+}
+
+TEST(EditorRun, ControlArgumentsPickTheVariant) {
+    const Image photo = RandomImage(10, 10, 8);
+    Window w(photo), ref(photo);
+    const CommandRef c = FindCommand("GreenChangetoBlue101", kMainWindow);
+    w.editor.Macro().Start();
+    ASSERT_TRUE(w.editor.Run(*c.op, c.command->args));
+    ASSERT_TRUE(ref.Apply("shift:4"));
+    EXPECT_EQ(w.st().WorkImage, ref.st().WorkImage);
+    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{12, 4, 0, 0}));
+}
+
+TEST(EditorRun, ByNameAndUnknownNames) {
+    Window w(RandomImage(10, 10, 9));
+    EXPECT_TRUE(w.editor.Run(std::string("grey")));
+    EXPECT_THROW(w.editor.Run(std::string("gray")), std::invalid_argument);
+}
+
+TEST(EditorTool, ResetDropsTheToolAndPromptsReachTheRecorder) {
+    Window w(RandomImage(4, 4, 10));
+    struct Counting : Tool {
+        int* presses;
+        explicit Counting(int* p) : presses(p) {}
+        void Press(Editor&, const ToolEvent&) override { ++*presses; }
+    };
+    int presses = 0;
+    w.editor.SetTool(std::make_unique<Counting>(&presses));
+    w.editor.ActiveTool()->Press(w.editor, ToolEvent{});
+    EXPECT_EQ(presses, 1);
+    w.editor.ResetTool();
+    EXPECT_EQ(w.editor.ActiveTool(), nullptr);
+    RecordingPrompts other;
+    w.editor.SetPrompts(&other);
+    w.editor.Macro().Start();
+    for (int i = 0; i < 65; ++i) w.editor.Macro().Record(2);
+    EXPECT_EQ(other.messages.size(), 1u);
+}

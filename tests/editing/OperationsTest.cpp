@@ -1,0 +1,296 @@
+// The rows of the table on a window's state: what each operation reads and writes, confines,
+// records and leaves behind.
+#include <gtest/gtest.h>
+
+#include "EditorTestSupport.h"
+#include "imaging/ColourOps.h"
+#include "imaging/Filters.h"
+#include "imaging/Geometry.h"
+
+using namespace lum;
+using edittest::FullMask;
+using edittest::RandomImage;
+using edittest::Uniform;
+using edittest::Window;
+
+namespace {
+struct Px {
+    int r, g, b;
+    bool operator==(const Px& o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Px& o) const { return !(*this == o); }
+};
+std::ostream& operator<<(std::ostream& os, const Px& p) { return os << "(" << p.r << "," << p.g << "," << p.b << ")"; }
+Px At(const Image& img, int x, int y) {
+    const uint8_t* p = img.pixel(x, y);
+    return {p[2], p[1], p[0]};
+}
+const std::array<std::array<int32_t, 3>, 3> kSharpB{{{-2, -1, -2}, {-1, 28, -1}, {-2, -1, -2}}};
+const std::array<std::array<int32_t, 3>, 3> kSharpA{{{-1, -2, -1}, {-2, 28, -2}, {-1, -2, -1}}};
+}  // namespace
+
+// --- colour ---
+
+TEST(ColourOperations, BalancesRecordTheirCodesAndReadTheTargetsAtUse) {
+    Window w(Uniform(40, 30, 128, 128, 128));
+    w.editor.Macro().Start();
+    ASSERT_TRUE(w.Apply("flesh-balance"));
+    EXPECT_EQ(At(w.st().WorkImage, 20, 15), (Px{155, 139, 134}));
+    EXPECT_EQ(At(w.st().SourceImage, 3, 3), (Px{128, 128, 128}));  // the image before
+    w.editor.Undo();
+    w.editor.ReadOptions = [](BalanceTargets& t) { t.flesh = Rgb{128, 128, 128}; };
+    ASSERT_TRUE(w.Apply("flesh-balance"));
+    EXPECT_EQ(At(w.st().WorkImage, 5, 5), (Px{128, 128, 128}));
+    ASSERT_TRUE(w.Apply("landscape-balance"));
+    ASSERT_TRUE(w.Apply("shift:4"));
+    const std::vector<MacroAction> expected = {{15, 0, 0, 0}, {15, 0, 0, 0}, {16, 0, 0, 0}, {12, 4, 0, 0}};
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(w.editor.Macro().MacroActions[i], expected[i]);
+}
+
+TEST(ColourOperations, BalanceMeasuresTheSelectionThenCorrectsEverythingWithoutIt) {
+    // Left half dark, right half bright; the selection holds dark pixels only.
+    Image img = Uniform(40, 20, 200, 200, 200);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) img.setPixel(x, y, 100, 100, 100);
+    Window w(img, EditorPolicy::CompareWindow());
+    Mask none(9, 9, 0);
+    none.set(0, 0, 1);  // the mask plays no part in a balance
+    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{2, 2, 11, 11}, {}, none));
+    ASSERT_TRUE(w.Apply("flesh-balance"));
+    EXPECT_EQ(w.st().SelectionActive, 0);
+    EXPECT_EQ(w.host.toolResets, 1);
+    EXPECT_EQ(At(w.st().WorkImage, 30, 15), (Px{200 + 100 * 114 / 256, 200 + 60 * 110 / 256, 200 + 45 * 118 / 256}));
+    EXPECT_EQ(At(w.st().WorkImage, 0, 0), (Px{100 + 100 * 90 / 256, 100 + 60 * 86 / 256, 100 + 45 * 94 / 256}));
+}
+
+TEST(ColourOperations, SelectionOutsideThePhotoLeavesItUnchangedAndStillRecords) {
+    const Image img = RandomImage(24, 16, 9);
+    Window w(img, EditorPolicy::CompareWindow());
+    w.editor.Macro().Start();
+    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{30, 0, 40, 10}, {}, FullMask(Rect{30, 0, 40, 10})));
+    ASSERT_TRUE(w.Apply("flesh-balance"));
+    EXPECT_EQ(w.st().WorkImage, img);
+    EXPECT_EQ(w.st().SelectionActive, 0);
+    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{15, 0, 0, 0}));
+}
+
+TEST(ColourOperations, ShiftsAndLightenStayInsideTheSelectionAndKeepIt) {
+    const Image img = RandomImage(30, 20, 7);
+    const Rect rect{5, 2, 20, 17};
+    Mask disc(rect.width(), rect.height());
+    for (int y = 0; y < disc.height(); ++y)
+        for (int x = 0; x < disc.width(); ++x)
+            if ((x + 5 - 12) * (x + 5 - 12) + (y + 2 - 9) * (y + 2 - 9) <= 40) disc.set(x, y, 255);
+    for (const char* word : {"shift:3", "lighten"}) {
+        Window w(img, EditorPolicy::CompareWindow());
+        ASSERT_TRUE(w.st().SetSelection(kEllipseSelection, rect, {}, disc));
+        w.st().FloatActive = true;
+        ASSERT_TRUE(w.Apply(word));
+        EXPECT_EQ(w.st().SelectionActive, kEllipseSelection) << word;
+        EXPECT_NE(At(w.st().WorkImage, 12, 9), At(img, 12, 9));
+        EXPECT_EQ(At(w.st().WorkImage, 5, 2), At(img, 5, 2));
+        EXPECT_EQ(At(w.st().WorkImage, 25, 9), At(img, 25, 9));
+        EXPECT_EQ(w.st().FloatActive, std::string(word) != "lighten");  // lighten ends a floating mix
+    }
+}
+
+TEST(ColourOperations, OptimizeRecordsTheBalanceAndItsBlendStep) {
+    const Image grey = Uniform(48, 36, 128, 128, 128);
+    Window w(grey), cmp(grey, EditorPolicy::CompareWindow()), forced(grey);
+    for (Window* x : {&w, &cmp, &forced}) x->editor.Macro().Start();
+    ASSERT_TRUE(w.Apply("optimize"));
+    ASSERT_TRUE(cmp.Apply("optimize"));
+    ASSERT_TRUE(forced.Apply("optimize-compare"));
+    EXPECT_EQ(At(w.st().WorkImage, 20, 20), (Px{141, 133, 131}));
+    EXPECT_EQ(At(cmp.st().WorkImage, 20, 20), (Px{144, 134, 131}));
+    EXPECT_EQ(forced.st().WorkImage, cmp.st().WorkImage);
+    EXPECT_EQ(w.editor.Macro().MacroActions[1], (MacroAction{1, 50, 0, 0}));
+    EXPECT_EQ(cmp.editor.Macro().MacroActions[1], (MacroAction{1, 40, 0, 0}));
+    EXPECT_EQ(forced.editor.Macro().MacroActions[1], (MacroAction{1, 40, 0, 0}));
+    EXPECT_EQ(w.st().SourceImage, grey);
+    w.editor.Undo();
+    EXPECT_EQ(w.st().WorkImage, grey);
+}
+
+TEST(ColourOperations, EmptyPhotosAreHarmless) {
+    Window w(Image(0, 0));
+    for (const char* word : {"optimize", "flesh-balance", "landscape-balance", "shift:1", "lighten", "grey",
+                             "auto-smooth", "mirror-h", "rotate:30", "rotate-cw"})
+        EXPECT_NO_THROW(w.Apply(word)) << word;
+    EXPECT_TRUE(w.st().WorkImage.empty());
+}
+
+// --- filters ---
+
+TEST(FilterOperations, GreyAfterStartUpFiltersWithTheSharpenVariantAndKeepsTheRegister) {
+    const Image img = RandomImage(23, 19, 4);
+    Window w(img);
+    w.editor.Macro().Start();
+    ASSERT_TRUE(w.Apply("grey"));
+    KernelRegister b;
+    b.weights = kSharpB;
+    b.divisor = 16;
+    Image want = img;
+    KernelFilter(img, want, b, true);
+    EXPECT_EQ(w.st().WorkImage, want);
+    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{2, 0, 0, 0}));
+    EXPECT_EQ(w.st().Kernel.weights, kSharpB);
+    EXPECT_EQ(w.st().Kernel.counter4, 0);
+}
+
+TEST(FilterOperations, EachCommandLoadsItsKernelAndRecordsItsCode) {
+    const Image img = RandomImage(31, 17, 8);
+    const std::pair<const char*, int> cases[] = {{"sharpen", 6}, {"sharpen-plus", 5}, {"soften", 7}, {"auto-smooth", 14}};
+    for (auto [word, code] : cases) {
+        Window w(img, EditorPolicy::CompareWindow());
+        w.editor.Macro().Start();
+        ASSERT_TRUE(w.Apply(word));
+        KernelRegister k = InitialKernelRegister();
+        Image want = img;
+        if (code == 14) {
+            AutoSmooth(img, want, k);
+        } else {
+            SetKernel(k, code == 6 ? 4 : code == 5 ? 5 : 2);
+            KernelFilter(img, want, k, false);
+        }
+        EXPECT_EQ(w.st().WorkImage, want) << word;
+        EXPECT_EQ(w.st().SourceImage, img);
+        EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{code, 0, 0, 0}));
+    }
+    // Repeated sharpen alternates variants b, a, b.
+    Window w(img);
+    ASSERT_TRUE(w.Apply("sharpen"));
+    EXPECT_EQ(w.st().Kernel.weights, kSharpB);
+    ASSERT_TRUE(w.Apply("sharpen"));
+    EXPECT_EQ(w.st().Kernel.weights, kSharpA);
+    EXPECT_EQ(w.editor.Macro().MacroCount, 2);  // closed recorder (the default list) records nothing
+}
+
+TEST(FilterOperations, KernelPassesStayInTheSelection) {
+    const Image img = RandomImage(40, 30, 99);
+    Window w(img, EditorPolicy::CompareWindow());
+    const Rect rect{5, 3, 34, 26};
+    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, rect, {}, FullMask(rect)));
+    ASSERT_TRUE(w.Apply("sharpen"));
+    KernelRegister k = InitialKernelRegister();
+    SetKernel(k, 4);
+    Image want = img;
+    const Mask full = FullMask(rect);
+    KernelFilter(img, want, k, false, Confinement(rect, full));
+    EXPECT_EQ(w.st().WorkImage, want);
+    EXPECT_EQ(At(w.st().WorkImage, 0, 0), At(img, 0, 0));
+}
+
+TEST(FilterOperations, BlurCoversTheWholeImageWhateverIsSelected) {
+    const Image img = RandomImage(50, 40, 2);
+    Window w(img, EditorPolicy::CompareWindow());
+    const Rect rect{10, 10, 20, 20};
+    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, rect, {}, FullMask(rect)));
+    w.editor.Macro().Start();
+    ASSERT_TRUE(w.Apply("blur:6"));
+    Image want = img;
+    GaussianBlur(want, 6);
+    EXPECT_EQ(w.st().WorkImage, want);
+    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{13, 0, 0, 0}));
+}
+
+// --- geometry ---
+
+TEST(GeometryOperations, QuarterTurnsCommitAndDropTheSelection) {
+    const Image orig = RandomImage(90, 41, 11);
+    Window w(orig, EditorPolicy::CompareWindow());
+    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{0, 0, 5, 5}, {}, FullMask(Rect{0, 0, 5, 5})));
+    w.st().ToolMode = 2;
+    ASSERT_TRUE(w.Apply("rotate-cw"));
+    EXPECT_EQ(w.st().SelectionActive, 0);
+    EXPECT_EQ(w.st().ToolMode, 0);
+    EXPECT_EQ(w.host.selectionCleared, 1);
+    EXPECT_EQ(w.host.layouts, 1);
+    EXPECT_EQ(w.st().WorkImage, QuarterTurned(orig, true));
+    EXPECT_EQ(w.st().MemoryImage, w.st().WorkImage);
+    EXPECT_EQ(w.st().UndoImage, w.st().WorkImage);
+    EXPECT_EQ(w.st().SourceImage, w.st().WorkImage);
+    w.editor.Undo();  // the turned image is the baseline
+    EXPECT_EQ(w.st().WorkImage, QuarterTurned(orig, true));
+    ASSERT_TRUE(w.Apply("rotate-ccw"));
+    EXPECT_EQ(w.st().WorkImage, orig);
+    // Anticlockwise is three clockwise turns.
+    Window three(orig), one(orig);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(three.Apply("rotate-cw"));
+    ASSERT_TRUE(one.Apply("rotate-ccw"));
+    EXPECT_EQ(three.st().WorkImage, one.st().WorkImage);
+}
+
+TEST(GeometryOperations, MirrorsArePixelOperationsWithoutCommit) {
+    const Image orig = RandomImage(7, 5, 12);
+    Window w(orig);
+    ASSERT_TRUE(w.Apply("mirror-h"));
+    Image want;
+    Mirror(orig, want, true);
+    EXPECT_EQ(w.st().WorkImage, want);
+    EXPECT_EQ(w.st().SourceImage, orig);
+    EXPECT_EQ(w.st().MemoryImage, orig);
+    EXPECT_EQ(w.host.layouts, 0);
+    ASSERT_TRUE(w.Apply("mirror-v"));
+    Image both;
+    Mirror(want, both, false);
+    EXPECT_EQ(w.st().WorkImage, both);
+    w.editor.Undo();
+    EXPECT_EQ(w.st().WorkImage, orig);
+}
+
+TEST(GeometryOperations, RotationByAngleGivesTheSecondPaintColour) {
+    Window w(RandomImage(30, 20, 6), EditorPolicy::CompareWindow());
+    Image edited = RandomImage(30, 20, 7);
+    edited.setPixel(0, 0, 200, 100, 50);
+    w.st().WorkImage = edited;
+    ASSERT_TRUE(w.Apply("rotate:30"));
+    EXPECT_EQ(w.st().PaintColour2, MakeColour(200, 100, 50));
+    EXPECT_EQ(w.editor.BackgroundColour(), MakeColour(200, 100, 50));
+    EXPECT_EQ(w.host.colourChanges, 1);
+    EXPECT_EQ(w.st().SourceImage, edited);
+    EXPECT_EQ(w.host.layouts, 0);
+    Image want;
+    RotateByAngle(edited, want, 30, false, w.st().Angles);
+    EXPECT_EQ(w.st().WorkImage, want);
+    // The dialog proposes 30 degrees.
+    w.prompts.parameterAnswers.push_back([](OpArgs& a) {
+        EXPECT_EQ(a.Int("angle"), 30);
+        return false;
+    });
+    EXPECT_FALSE(w.editor.Run(w.op("rotate")));
+}
+
+TEST(GeometryOperations, ResizeCommitsTheNewSizeAndFitsIt) {
+    const Image img = RandomImage(40, 30, 10);
+    Window w(img);
+    const Image edited = RandomImage(40, 30, 11);
+    w.st().WorkImage = edited;  // edits before the resize are part of it
+    w.host.viewW = 10;
+    w.host.viewH = 100;
+    ASSERT_TRUE(w.Apply("resize:20x15"));
+    EXPECT_EQ(w.st().MemoryImage, ResizeImage(edited, 20, 15));
+    EXPECT_EQ(w.st().UndoImage, w.st().MemoryImage);
+    EXPECT_EQ(w.st().WorkImage, w.st().MemoryImage);
+    EXPECT_EQ(w.st().SourceImage, w.st().MemoryImage);
+    EXPECT_EQ(w.st().ZoomIndex, 0);
+    EXPECT_EQ(w.st().ZoomTable[0], 49);  // round(100 x 10 / 20 - 1)
+    EXPECT_EQ(w.host.layouts, 1);
+    EXPECT_TRUE(w.prompts.messages.empty());
+}
+
+TEST(GeometryOperations, ResizeRefusalsShowTheirMessageAndChangeNothing) {
+    for (const char* word : {"resize:5x100", "resize:100x2049"}) {
+        Window w(RandomImage(12, 9, 13));
+        const Image work = RandomImage(12, 9, 14);
+        w.st().WorkImage = work;
+        const Image memory = w.st().MemoryImage, source = w.st().SourceImage;
+        EXPECT_FALSE(w.Apply(word));
+        ASSERT_EQ(w.prompts.messages.size(), 1u);
+        EXPECT_EQ(w.prompts.messages[0], std::string(word) == "resize:5x100" ? "Invalid new size ( < 8)"
+                                                                             : "In valid new size (height > 2048 lines)");
+        EXPECT_EQ(w.st().WorkImage, work);
+        EXPECT_EQ(w.st().MemoryImage, memory);
+        EXPECT_EQ(w.st().SourceImage, source);
+        EXPECT_EQ(w.host.layouts, 0);
+    }
+}

@@ -1,0 +1,299 @@
+// The photo view and the edit pane around it: fit, zoom, mapping, drawing, the zoom menu, the
+// mouse on the photo routed to the editor's tool, outlines, the hourglass and the error guard.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <stdexcept>
+
+#include "FolderTestSupport.h"
+#include "editing/Editor.h"
+#include "view/EditPane.h"
+#include "view/PhotoView.h"
+
+using lum::EditPane;
+using lum::Editor;
+using lum::EditorPolicy;
+using lum::PhotoView;
+
+namespace {
+
+QRgb pixelOf(const lum::Image& img, int x, int y) {
+    const uint8_t* p = img.pixel(x, y);
+    return qRgb(p[2], p[1], p[0]);
+}
+
+lum::Image Pattern(int w, int h, int seed) {
+    lum::Image img(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, static_cast<uint8_t>((x * 37 + seed) & 0xFF), static_cast<uint8_t>((y * 53 + seed) & 0xFF),
+                         static_cast<uint8_t>((x * 11 + y * 7 + seed * 3) & 0xFF));
+    return img;
+}
+
+// A window's editor with its pane, the view of the design size.
+struct Pane : foldertest::AppFirst {
+    lum::RecordingPrompts prompts;
+    Editor editor{EditorPolicy::MainWindow(), &prompts};
+    EditPane pane{editor};
+    Pane() {
+        pane.resize(500, 440);
+        pane.View()->resize(500, 440);  // the layout sizes it only once shown
+    }
+    PhotoView& view() { return *pane.View(); }
+    lum::EditState& st() { return editor.State(); }
+    void commit(const lum::Image& img) {
+        st().MemoryImage = img;
+        editor.CommitMemoryImage();
+    }
+};
+
+}  // namespace
+
+TEST(PhotoView, AWidePhotoIsFittedOnCommit) {
+    Pane p;
+    p.st().MemoryImage.resize(1000, 400);
+    p.editor.CommitMemoryImage();
+    EXPECT_EQ(p.st().ZoomIndex, 0);
+    EXPECT_EQ(p.st().ZoomTable[0], 49);
+    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(490, 196));
+    EXPECT_EQ(p.view().PaintBox1()->pos(), QPoint(0, 0));
+}
+
+TEST(PhotoView, AFittingPhotoKeepsTheZoom) {
+    Pane p;
+    p.st().ZoomIndex = 9;                  // 200 %
+    p.st().MemoryImage.resize(500, 440);  // exactly the box
+    p.editor.CommitMemoryImage();
+    EXPECT_EQ(p.st().ZoomIndex, 9);
+    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(1000, 880));
+}
+
+TEST(PhotoView, MappingAndLayoutTruncate) {
+    Pane p;
+    p.st().ZoomIndex = 3;  // 33 %
+    EXPECT_EQ(p.view().ViewToImage(10), 30);
+    EXPECT_EQ(p.view().ImageToView(30), 9);
+    p.st().WorkImage.resize(333, 10);
+    p.view().LayoutView();
+    EXPECT_EQ(p.view().PaintBox1()->width(), 109);
+    EXPECT_EQ(p.view().PaintBox1()->height(), 3);
+    // A zero slot never divides by zero.
+    p.st().ZoomTable[0] = 0;
+    p.st().ZoomIndex = 0;
+    EXPECT_EQ(p.view().Zoom(), 1);
+    EXPECT_EQ(p.view().ViewToImage(5), 500);
+}
+
+TEST(PhotoView, MenuZoomIsHeldInSlotZero) {
+    Pane p;
+    p.st().MemoryImage.resize(301, 99);
+    p.editor.CommitMemoryImage();
+    p.pane.ZoomToPercent(125);
+    EXPECT_EQ(p.st().ZoomIndex, 0);
+    EXPECT_EQ(p.st().ZoomTable[0], 125);
+    EXPECT_EQ(p.view().Zoom(), 125);
+    // Round(301 x 1.25) = 376, Round(99 x 1.25) = 124 (123.75)
+    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(376, 124));
+    EXPECT_EQ(p.view().ViewToImage(125), 100);
+    // Nothing for a zero or negative percentage.
+    p.pane.ZoomToPercent(0);
+    p.pane.ZoomToPercent(-3);
+    EXPECT_EQ(p.st().ZoomTable[0], 125);
+    // The images are not touched.
+    EXPECT_EQ(p.st().WorkImage.width(), 301);
+    EXPECT_EQ(p.st().MemoryImage.width(), 301);
+    // Steps walk the fixed percentages of the table.
+    p.pane.ZoomInStep();
+    EXPECT_EQ(p.view().Zoom(), 150);
+    p.pane.ZoomOutStep();
+    p.pane.ZoomOutStep();
+    EXPECT_EQ(p.view().Zoom(), 75);
+}
+
+TEST(PhotoView, FitPercentagesKeepRoomForTheScrollBar) {
+    // (500 x 100 - 1600) / 1000 = 48.4
+    EXPECT_EQ(PhotoView::FitWidthPercent(500, 1000), 48);
+    // (440 x 100 - 1600) / 400 = 106
+    EXPECT_EQ(PhotoView::FitHeightPercent(440, 400), 106);
+    // The smaller of the two.
+    EXPECT_EQ(PhotoView::FitWindowPercent(500, 440, 1000, 400), 48);
+    EXPECT_EQ(PhotoView::FitWindowPercent(500, 440, 400, 1000), 42);
+    // Ties go to even: (17 x 100 - 1600) / 40 = 2.5 and (19 x 100 - 1600) / 200 = 1.5.
+    EXPECT_EQ(PhotoView::FitWidthPercent(17, 40), 2);
+    EXPECT_EQ(PhotoView::FitWidthPercent(19, 200), 2);
+    // A box narrower than the scroll bar gives a percentage that the menu ignores.
+    EXPECT_LE(PhotoView::FitWidthPercent(10, 100), 0);
+}
+
+TEST(PhotoView, DrawsPlainAt100AndRepeatsPixelsWhenZoomed) {
+    Pane p;
+    p.pane.resize(200, 200);
+    p.commit(Pattern(7, 5, 3));
+    p.pane.show();
+    foldertest::Pump();
+    QImage shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(7, 5));
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) EXPECT_EQ(shot.pixel(x, y), pixelOf(p.st().WorkImage, x, y)) << x << "," << y;
+
+    p.st().ZoomIndex = 9;  // 200 %
+    p.view().LayoutView();
+    shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(14, 10));
+    // Each photo pixel becomes a 2 x 2 block of the same colour: no filtering.
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 14; ++x)
+            EXPECT_EQ(shot.pixel(x, y), pixelOf(p.st().WorkImage, x / 2, y / 2)) << x << "," << y;
+}
+
+TEST(PhotoView, ZoomMenuHasItsThirteenItemsWiredToThePane) {
+    Pane p;
+    QMenu* menu = p.pane.ZoomMenu();
+    EXPECT_EQ(menu->objectName(), QStringLiteral("ZoomScalePopupMenu"));
+    const std::pair<const char*, const char*> expected[] = {
+        {"ZoomTo_10_Menuitem", "Zoom to 10%"},   {"ZoomTo_25_Menuitem", "Zoom to 25%"},
+        {"ZoomTo_33_Menuitem", "Zoom to 33%"},   {"ZoomTo_50_Menuitem", "Zoom to 50%"},
+        {"ZoomTo_66_Menuitem", "Zoom to 66%"},   {"ZoomTo_75_Menuitem", "Zoom to 75%"},
+        {"ZoomTo_100_Menuitem", "Zoom to 100%"}, {"ZoomTo_125_Menuitem", "Zoom to 125%"},
+        {"ZoomTo_150_Menuitem", "Zoom to 150%"}, {"ZoomTo_200_Menuitem", "Zoom to 200%"},
+        {"ZoomTo_FitWidth_Menuitem", "Zoom to Fit Width"}, {"ZoomTo_FitHeight_Menuitem", "Zoom to Fit Height"},
+        {"ZoomTo_FitWindow_Menuitem", "Fit Window"},
+    };
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 13);
+    for (int i = 0; i < 13; ++i) {
+        EXPECT_EQ(actions[i]->objectName(), QString::fromLatin1(expected[i].first));
+        EXPECT_EQ(actions[i]->text(), QString::fromLatin1(expected[i].second));
+    }
+    p.commit(Pattern(1000, 400, 1));
+    actions[3]->trigger();
+    EXPECT_EQ(p.view().Zoom(), 50);
+    actions[10]->trigger();
+    EXPECT_EQ(p.view().Zoom(), PhotoView::FitWidthPercent(p.view().width(), 1000));
+}
+
+TEST(PhotoView, ToolCursorsByIndex) {
+    foldertest::App();
+    lum::RegisterToolCursor(42, QCursor(Qt::CrossCursor));
+    EXPECT_EQ(lum::ToolCursor(42).shape(), Qt::CrossCursor);
+    EXPECT_EQ(lum::ToolCursor(43).shape(), Qt::ArrowCursor);
+}
+
+// --- the pane ---
+
+namespace {
+// Records what the view passed on and draws a rubber band from the press to the last move.
+struct RecordingTool : lum::Tool {
+    std::vector<std::pair<char, lum::ToolEvent>> seen;
+    lum::ImagePoint from, to;
+    void Press(Editor&, const lum::ToolEvent& e) override {
+        seen.push_back({'p', e});
+        from = to = e.image;
+    }
+    void Move(Editor&, const lum::ToolEvent& e) override {
+        seen.push_back({'m', e});
+        to = e.image;
+    }
+    void Release(Editor& ed, const lum::ToolEvent& e) override {
+        seen.push_back({'r', e});
+        if (e.button == lum::MouseButton::Right) ed.ResetTool();
+        else if (e.image.x > 1000) throw std::runtime_error("tool failed");
+    }
+    std::vector<lum::Outline> Feedback() const override {
+        lum::Outline o;
+        o.kind = lum::Outline::Rectangle;
+        o.origin = from;
+        o.points = {{0, 0}, {to.x - from.x, to.y - from.y}};
+        return {o};
+    }
+    int Cursor(const Editor&, lum::ImagePoint) const override { return 77; }
+};
+
+void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons, Qt::ShiftModifier);
+    QApplication::sendEvent(w, &e);
+}
+}  // namespace
+
+TEST(EditPane, MouseOnThePhotoReachesTheToolInImageCoordinates) {
+    Pane p;
+    p.commit(Pattern(400, 300, 2));
+    p.pane.ZoomToPercent(50);
+    auto tool = std::make_unique<RecordingTool>();
+    RecordingTool* t = tool.get();
+    p.editor.SetTool(std::move(tool));
+    lum::RegisterToolCursor(77, QCursor(Qt::CrossCursor));
+    QWidget* box = p.view().PaintBox1();
+    Mouse(box, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+    Mouse(box, QEvent::MouseMove, {60, 41}, Qt::NoButton, Qt::LeftButton);
+    Mouse(box, QEvent::MouseButtonRelease, {60, 41}, Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(t->seen.size(), 3u);
+    EXPECT_EQ(t->seen[0].first, 'p');
+    EXPECT_EQ(t->seen[0].second.image, (lum::ImagePoint{20, 20}));
+    EXPECT_EQ(t->seen[0].second.view, (lum::ImagePoint{10, 10}));
+    EXPECT_EQ(t->seen[0].second.zoom, 50);
+    EXPECT_EQ(t->seen[0].second.button, lum::MouseButton::Left);
+    EXPECT_TRUE(t->seen[0].second.shift);
+    EXPECT_TRUE(t->seen[1].second.leftDown);
+    EXPECT_EQ(t->seen[1].second.button, lum::MouseButton::None);
+    EXPECT_EQ(t->seen[2].second.image, (lum::ImagePoint{120, 82}));  // 41 x 100 div 50
+    EXPECT_EQ(box->cursor().shape(), Qt::CrossCursor);
+
+    // The rubber band is drawn over the photo at the view's scale.
+    p.pane.show();
+    foldertest::Pump();
+    const QImage shot = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    for (int x = 10; x < 60; ++x) dark += qGray(shot.pixel(x, 10)) < 40 ? 1 : 0;
+    EXPECT_GT(dark, 10);  // a dotted black edge along the top
+
+    // A failing tool is reported, not thrown out of the event.
+    Mouse(box, QEvent::MouseButtonRelease, {900, 10}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(p.prompts.messages, std::vector<std::string>{"tool failed"});
+    // A tool may end itself.
+    Mouse(box, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(p.editor.ActiveTool(), nullptr);
+    EXPECT_EQ(box->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(EditPane, SelectionOutlineIsDrawnAtTheViewScale) {
+    Pane p;
+    lum::Image white(100, 80);
+    white.fill(255, 255, 255);
+    p.commit(white);
+    p.pane.ZoomToPercent(200);
+    const lum::Rect r{10, 10, 30, 20};
+    ASSERT_TRUE(p.st().SetSelection(lum::kRectangleSelection, r, {}, lum::Mask(20, 10, 1)));
+    p.pane.show();
+    foldertest::Pump();
+    const QImage shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    for (int x = 20; x < 60; ++x) dark += qGray(shot.pixel(x, 20)) < 40 ? 1 : 0;
+    EXPECT_GT(dark, 10);
+    EXPECT_EQ(qGray(shot.pixel(40, 30)), 255);  // inside stays the photo
+}
+
+TEST(EditPane, HourglassFollowsTheOperationsAndTheGuardReports) {
+    Pane p;
+    p.commit(Pattern(20, 20, 4));
+    std::vector<std::pair<bool, lum::BusyKind>> busy;
+    QObject::connect(&p.pane, &EditPane::BusyChanged, [&](bool on, lum::BusyKind k) { busy.push_back({on, k}); });
+    p.pane.Guard([&] { p.editor.Run(std::string("optimize")); });
+    ASSERT_EQ(busy.size(), 2u);
+    EXPECT_TRUE(busy[0].first);
+    EXPECT_EQ(busy[0].second, lum::BusyKind::Progress);
+    EXPECT_EQ(p.pane.BusyDepth(), 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    p.pane.Guard([&] {
+        p.pane.SetBusy(true, lum::BusyKind::Hourglass);
+        throw std::runtime_error("JPEG error #42");
+    });
+    EXPECT_EQ(p.pane.BusyDepth(), 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(p.prompts.messages, std::vector<std::string>{"JPEG error #42"});
+}
