@@ -119,8 +119,40 @@ void Editor::ClearSelection() {
 
 void Editor::ResetTool() {
     st_.ResetTool();
-    tool_.reset();
+    retire(tool_);
     host_->ToolWasReset();
+}
+
+void Editor::retire(std::unique_ptr<Tool>& slot) {
+    if (slot) retired_.push_back(std::move(slot));
+}
+
+void Editor::SetTool(std::unique_ptr<Tool> tool) {
+    retire(tool_);
+    tool_ = std::move(tool);
+}
+
+void Editor::SetFloatingTool(std::unique_ptr<Tool> tool) {
+    retire(floating_);
+    floating_ = std::move(tool);
+}
+
+void Editor::SetSelectionTool(std::unique_ptr<Tool> tool) {
+    retire(selectionTool_);
+    selectionTool_ = std::move(tool);
+}
+
+Tool* Editor::PointerTool() const {
+    if (st_.FloatActive && floating_) return floating_.get();
+    if (st_.SelectionActive > 0 && selectionTool_) return selectionTool_.get();
+    return tool_.get();
+}
+
+std::vector<const Tool*> Editor::DrawingTools() const {
+    std::vector<const Tool*> tools;
+    for (const Tool* t : {selectionTool_.get(), tool_.get(), floating_.get()})
+        if (t) tools.push_back(t);
+    return tools;
 }
 
 BalanceTargets Editor::CurrentTargets() {

@@ -91,9 +91,22 @@ public:
     Colour BackgroundColour() const;
     void SetPaintColour2(Colour c);
 
-    // --- the tool of the photo view ---
-    void SetTool(std::unique_ptr<Tool> tool) { tool_ = std::move(tool); }
+    // --- the tools of the photo view ---
+    // A press goes to the floating mix while one is being placed, else to the selection's
+    // handler while a selection exists, else to the chosen tool; the moves and the release of
+    // a drag go to whichever took its press.
+    void SetTool(std::unique_ptr<Tool> tool);
     Tool* ActiveTool() const { return tool_.get(); }
+    void SetFloatingTool(std::unique_ptr<Tool> tool);
+    Tool* FloatingTool() const { return floating_.get(); }
+    void SetSelectionTool(std::unique_ptr<Tool> tool);
+    Tool* SelectionTool() const { return selectionTool_.get(); }
+    Tool* PointerTool() const;
+    // Every tool that draws over the photo, in drawing order.
+    std::vector<const Tool*> DrawingTools() const;
+    // Tools replaced or reset while one of them was running stay alive until the event that
+    // dropped them is over; the view calls this after each mouse event.
+    void DropRetiredTools() { retired_.clear(); }
     // The selection's outline as the view draws it (none without a selection).
     std::vector<Outline> SelectionOutline() const;
 
@@ -123,7 +136,10 @@ private:
     Prompts* prompts_;
     EditorHost noHost_;
     EditorHost* host_;
-    std::unique_ptr<Tool> tool_;
+    void retire(std::unique_ptr<Tool>& slot);
+
+    std::unique_ptr<Tool> tool_, floating_, selectionTool_;
+    std::vector<std::unique_ptr<Tool>> retired_;
 };
 
 }  // namespace lum

@@ -160,7 +160,14 @@ MouseButton ToButton(Qt::MouseButton b) {
 
 void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods,
                      int x, int y) {
-    Tool* tool = editor_.ActiveTool();
+    // A drag stays with the tool that took its press, as long as the editor still holds it.
+    Tool* tool = editor_.PointerTool();
+    if (step != MouseStep::Press && captured_ &&
+        (captured_ == editor_.ActiveTool() || captured_ == editor_.FloatingTool() ||
+         captured_ == editor_.SelectionTool()))
+        tool = captured_;
+    if (step == MouseStep::Press) captured_ = tool;
+    else if (step == MouseStep::Release || buttons == Qt::NoButton) captured_ = nullptr;
     if (!tool) return;
     ToolEvent e;
     e.view = ImagePoint{x, y};
@@ -176,14 +183,16 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
         else if (step == MouseStep::Move) tool->Move(editor_, e);
         else tool->Release(editor_, e);
     });
-    // The tool may have ended itself (a reset drops it). It asks for a redraw itself when its
-    // feedback or the image changed.
-    if (Tool* now = editor_.ActiveTool()) view_->PaintBox1()->setCursor(ToolCursor(now->Cursor(editor_, e.image)));
+    // The tool may have ended itself (a reset drops it); it stayed alive until here. It asks for
+    // a redraw itself when its feedback or the image changed.
+    editor_.DropRetiredTools();
+    const Tool* now = editor_.PointerTool();
+    view_->PaintBox1()->setCursor(ToolCursor(now ? now->Cursor(editor_, e.image) : 0));
 }
 
 void EditPane::drawOutlines(QPainter& p) const {
     std::vector<Outline> shapes = editor_.SelectionOutline();
-    if (const Tool* tool = editor_.ActiveTool()) {
+    for (const Tool* tool : editor_.DrawingTools()) {
         const std::vector<Outline> more = tool->Feedback();
         shapes.insert(shapes.end(), more.begin(), more.end());
     }

@@ -64,6 +64,7 @@ protected:
 
 private:
     enum class MouseStep { Press, Move, Release };
+    Tool* captured_ = nullptr;  // the tool that took the press of the drag under way
     void route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x,
                int y);
     void drawOutlines(QPainter& p) const;

@@ -147,3 +147,35 @@ TEST(EditorTool, ResetDropsTheToolAndPromptsReachTheRecorder) {
     for (int i = 0; i < 65; ++i) w.editor.Macro().Record(2);
     EXPECT_EQ(other.messages.size(), 1u);
 }
+
+TEST(EditorTool, PressesGoToTheFloatingMixThenTheSelectionThenTheTool) {
+    Window w(RandomImage(8, 8, 11));
+    struct Named : Tool {
+        std::string* log;
+        char name;
+        Named(std::string* l, char n) : log(l), name(n) {}
+        void Press(Editor& editor, const ToolEvent&) override {
+            *log += name;
+            // A tool that resets itself stays alive until the event is over.
+            if (name == 't') editor.ResetTool();
+            *log += name;
+        }
+    };
+    std::string log;
+    w.editor.SetTool(std::make_unique<Named>(&log, 't'));
+    w.editor.SetSelectionTool(std::make_unique<Named>(&log, 's'));
+    w.editor.SetFloatingTool(std::make_unique<Named>(&log, 'f'));
+    EXPECT_EQ(w.editor.DrawingTools().size(), 3u);
+
+    w.st().FloatActive = true;
+    w.st().SelectionActive = 2;
+    w.editor.PointerTool()->Press(w.editor, ToolEvent{});
+    w.st().FloatActive = false;
+    w.editor.PointerTool()->Press(w.editor, ToolEvent{});
+    w.st().SelectionActive = 0;
+    w.editor.PointerTool()->Press(w.editor, ToolEvent{});
+    EXPECT_EQ(log, "ffsstt");
+    EXPECT_EQ(w.editor.ActiveTool(), nullptr);
+    w.editor.DropRetiredTools();
+    EXPECT_EQ(w.editor.PointerTool(), nullptr);
+}
