@@ -53,7 +53,8 @@ constexpr uint8_t kMissingGrey = 128;
 enum class Failure { None, Library, TooManyWarnings, TooManyScans };
 
 struct Noticed {
-    int code;  // the library's message code, or -1 for our own findings
+    int code;   // the library's message code, or -1 for our own findings
+    bool weak;  // damage only when something else is wrong too
     char text[JMSG_LENGTH_MAX];
 };
 
@@ -85,26 +86,27 @@ ErrorMgr* errorOf(j_common_ptr c) { return reinterpret_cast<ErrorMgr*>(c->err); 
 void onErrorExit(j_common_ptr c) { fail(c, Failure::Library); }
 
 // Warnings that say nothing about the picture: an unknown JFIF revision or Adobe transform, an
-// ICC segment we do not read through the library, junk after the last scan.
+// ICC segment we do not read through the library.
 bool harmless(j_common_ptr c) {
-    switch (c->err->msg_code) {
-    case JWRN_JFIF_MAJOR:
-    case JWRN_ADOBE_XFORM:
-    case JWRN_BOGUS_ICC:
-        return true;
-    case JWRN_EXTRANEOUS_DATA:
-        return c->err->msg_parm.i[1] == 0xD9;  // before the end-of-image marker
-    default:
-        return false;
-    }
+    const int code = c->err->msg_code;
+    return code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC;
 }
 
-void keep(ErrorMgr& e, int code, const char* text) {
+// The file ending early is damage when data is missing, which the entropy decoder notices on
+// its own; a file that lacks only its end-of-image marker holds the whole picture. Arithmetic
+// coding reads on silently, so there it counts by itself.
+bool weakWarning(j_common_ptr c) {
+    return c->err->msg_code == JWRN_JPEG_EOF &&
+           !(c->is_decompressor && reinterpret_cast<j_decompress_ptr>(c)->arith_code);
+}
+
+void keep(ErrorMgr& e, int code, const char* text, bool weak = false) {
     for (int i = 0; i < e.keptCount; ++i)
         if (e.kept[i].code == code && (code >= 0 || std::strcmp(e.kept[i].text, text) == 0)) return;
     if (e.keptCount == kKeptWarnings) return;
     Noticed& n = e.kept[e.keptCount++];
     n.code = code;
+    n.weak = weak;
     std::snprintf(n.text, sizeof n.text, "%s", text);
 }
 
@@ -123,7 +125,7 @@ void onEmitMessage(j_common_ptr c, int level) {
     if (++e->warnings > kMaxWarnings) fail(c, Failure::TooManyWarnings);
     char text[JMSG_LENGTH_MAX];
     c->err->format_message(c, text);
-    keep(*e, c->err->msg_code, text);
+    keep(*e, c->err->msg_code, text, weakWarning(c));
     if (!c->is_decompressor || e->dataEnded) return;
     auto* d = reinterpret_cast<j_decompress_ptr>(c);
     if (!endsData(d, c->err->msg_code)) return;
@@ -178,6 +180,7 @@ struct DecodeState {
     std::vector<JSAMPROW> rows;
     std::vector<uint8_t> cmyk;  // a band of CMYK rows before conversion
     std::vector<JSAMPROW> cmykRows;
+    std::vector<JpegSegment> segments;  // the metadata, kept before the library frees it
     // A zeroed struct has no memory manager yet, which jpeg_destroy accepts.
     ~DecodeState() { jpeg_destroy_decompress(&cinfo); }
 };
@@ -253,7 +256,34 @@ void fillMissing(Image& img, int y) {
 void report(const ErrorMgr& e, DecodeReport* out) {
     if (!out) return;
     out->warnings.clear();
+    bool damaged = false;
+    for (int i = 0; i < e.keptCount; ++i) damaged |= !e.kept[i].weak;
+    if (!damaged) return;
     for (int i = 0; i < e.keptCount; ++i) out->warnings.emplace_back(e.kept[i].text);
+}
+
+// An ICC profile of a grey or CMYK file does not describe the BGR picture we return.
+void keepSegments(DecodeState* s) {
+    j_decompress_ptr c = &s->cinfo;
+    const bool keepIcc = c->out_color_space == JCS_EXT_BGR && c->jpeg_color_space != JCS_GRAYSCALE;
+    for (jpeg_saved_marker_ptr m = c->marker_list; m; m = m->next) {
+        if (!keepIcc && isIccSegment(m)) continue;
+        JpegSegment seg;
+        seg.marker = m->marker;
+        seg.data.assign(m->data, m->data + m->data_length);
+        s->segments.push_back(std::move(seg));
+    }
+}
+
+// Reads on to the end-of-image marker after a complete single-scan picture: data the decoder
+// did not use before it is the mark of a flipped bit or a cut-and-joined file. A failure there
+// costs nothing of the picture, so it only counts as damage.
+void readTrailer(DecodeState* s) {
+    if (setjmp(s->err.jump)) {
+        keep(s->err, s->err.code, s->err.text);
+        return;
+    }
+    jpeg_finish_decompress(&s->cinfo);
 }
 
 }  // namespace
@@ -372,21 +402,14 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
             if (got == 0) break;  // the memory source never suspends; do not spin if it did
         }
         fillMissing(s->img, static_cast<int>(c->output_scanline));
-        // The trailer is not read: a complete picture followed by junk still opens.
     }
+    keepSegments(s);  // before the trailer: finishing frees what the library saved
+    // Multi-scan files were read to the end before their first row came out.
+    if (decode && !multiScan && c->output_scanline == c->output_height) readTrailer(s);
 
     JpegMetadata local;
     JpegMetadata& out = meta ? *meta : local;
-    out.segments.clear();
-    // An ICC profile of a grey or CMYK file does not describe the BGR picture we return.
-    const bool keepIcc = c->out_color_space == JCS_EXT_BGR && c->jpeg_color_space != JCS_GRAYSCALE;
-    for (jpeg_saved_marker_ptr m = c->marker_list; m; m = m->next) {
-        if (!keepIcc && isIccSegment(m)) continue;
-        JpegSegment seg;
-        seg.marker = m->marker;
-        seg.data.assign(m->data, m->data + m->data_length);
-        out.segments.push_back(std::move(seg));
-    }
+    out.segments = std::move(s->segments);
 
     report(s->err, damage);
     Image result = std::move(s->img);
