@@ -39,6 +39,7 @@ struct Walker {
     bool be;
     TiffLayout& out;
     std::vector<std::pair<size_t, size_t>> tables;  // [start, end) of every directory seen
+    std::vector<std::pair<size_t, size_t>> values;  // [start, end) of every value stored apart
     std::vector<std::pair<size_t, TiffDir>> todo;
 
     bool claim(size_t start, size_t end) {
@@ -80,6 +81,7 @@ struct Walker {
                 if (off + bytes > size) return false;
                 e.value = static_cast<size_t>(off);
                 e.bytes = static_cast<size_t>(bytes);
+                values.emplace_back(e.value, e.value + e.bytes);
             }
             out.entries.push_back(e);
             if (kind == TiffDir::Main && e.tag == tiff_tag::kExifDir) link(e, TiffDir::Exif);
@@ -94,14 +96,20 @@ struct Walker {
         return true;
     }
 
-    // The thumbnail's start and length point into the block.
-    bool thumbnailInside() const {
+    // The thumbnail lies inside the block and apart from the header, every directory and every
+    // other value, so that it can be rewritten or blanked without touching anything else.
+    bool thumbnailApart() const {
         const TiffEntry* start = out.find(TiffDir::Thumbnail, tiff_tag::kThumbnailStart);
         const TiffEntry* length = out.find(TiffDir::Thumbnail, tiff_tag::kThumbnailLength);
         if (!start && !length) return true;
         uint32_t s = 0, n = 0;
         if (!start || !length || !ReadNumber(b, out, *start, s) || !ReadNumber(b, out, *length, n)) return false;
-        return static_cast<uint64_t>(s) + n <= size;
+        const uint64_t end = static_cast<uint64_t>(s) + n;
+        if (s < kHeader || end > size) return false;
+        for (const auto* ranges : {&tables, &values})
+            for (const auto& [a, z] : *ranges)
+                if (s < z && a < end) return false;
+        return true;
     }
 };
 
@@ -142,13 +150,13 @@ TiffLayout WalkTiff(const uint8_t* block, size_t size) {
             return t;
         }
     }
-    t.ok = w.thumbnailInside();
+    t.ok = w.thumbnailApart();
     if (!t.ok) t.entries.clear();
     return t;
 }
 
 bool ReadNumber(const uint8_t* block, const TiffLayout& t, const TiffEntry& e, uint32_t& out) {
-    if (e.count == 0) return false;
+    if (e.count == 0 || e.bytes == 0 || e.bytes > 4) return false;
     const uint8_t* p = block + e.value;
     switch (e.type) {
     case 1: out = p[0]; return true;
@@ -159,7 +167,7 @@ bool ReadNumber(const uint8_t* block, const TiffLayout& t, const TiffEntry& e, u
 }
 
 bool WriteNumber(uint8_t* block, const TiffLayout& t, const TiffEntry& e, uint32_t value) {
-    if (e.count == 0) return false;
+    if (e.count == 0 || e.bytes == 0 || e.bytes > 4) return false;
     uint8_t* p = block + e.value;
     switch (e.type) {
     case 1:

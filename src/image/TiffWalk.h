@@ -28,7 +28,8 @@ struct TiffEntry {
 
 struct TiffLayout {
     // Every directory and every value inside the block, no directory reached twice or
-    // overlapping another, the thumbnail inside the block. Nothing else is meaningful without it.
+    // overlapping another, the thumbnail inside the block and apart from everything else.
+    // Nothing else is meaningful without it.
     bool ok = false;
     bool bigEndian = false;
     std::vector<TiffEntry> entries;
@@ -38,9 +39,10 @@ struct TiffLayout {
 
 TiffLayout WalkTiff(const uint8_t* block, size_t size);
 
-// The first number of a BYTE, SHORT or LONG entry; false for any other type or an empty entry.
+// The first number of a BYTE, SHORT or LONG entry whose value stands in the entry itself (inside
+// its directory, so writing it cannot touch anything else); false for any other entry.
 bool ReadNumber(const uint8_t* block, const TiffLayout& t, const TiffEntry& e, uint32_t& out);
-// Writes the first number in place; false when the entry's type cannot hold it.
+// Writes that number in place; false when the entry is not such a one or its type cannot hold it.
 bool WriteNumber(uint8_t* block, const TiffLayout& t, const TiffEntry& e, uint32_t value);
 
 uint32_t Get32(const uint8_t* p, bool bigEndian);

@@ -232,6 +232,14 @@ TEST(CodecExif, HostileLinksAndOffsetsLeaveTheBlockAlone) {
         {"a count that wraps", [](Block& b, size_t) { b.put32(b.entry(b.ifd0(), 0x010F) + 4, 0xFFFFFFF0u); }},
         {"thumbnail past the end", [](Block& b, size_t n) { b.put32(b.entry(b.ifd1(), 0x0202) + 8, uint32_t(n)); }},
         {"main directory claiming 65535 entries", [](Block& b, size_t) { b.t()[b.ifd0()] = b.t()[b.ifd0() + 1] = 0xFF; }},
+        // Rewriting or blanking such a thumbnail would overwrite the directories.
+        {"thumbnail over the main directory", [](Block& b, size_t) { b.put32(b.entry(b.ifd1(), 0x0201) + 8, uint32_t(b.ifd0())); }},
+        // Three numbers stored apart, wherever that points: not a value to write to.
+        {"orientation stored apart", [](Block& b, size_t) {
+             const size_t e = b.entry(b.ifd0(), 0x0112);
+             b.put32(e + 4, 3);
+             b.put32(e + 8, uint32_t(b.ifd0()));
+         }},
     };
     for (const Edit& edit : edits) {
         SCOPED_TRACE(edit.what);
