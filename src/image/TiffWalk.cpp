@@ -141,7 +141,7 @@ TiffLayout WalkTiff(const uint8_t* block, size_t size) {
         return t;
     }
     if (get16(block + 2, t.bigEndian) != 42) return t;
-    Walker w{block, size, t.bigEndian, t, {}, {}};
+    Walker w{block, size, t.bigEndian, t, {}, {}, {}};
     w.todo.emplace_back(Get32(block + 4, t.bigEndian), TiffDir::Main);
     for (size_t i = 0; i < w.todo.size(); ++i) {
         const auto [at, kind] = w.todo[i];

@@ -171,7 +171,9 @@ TEST(CodecExif, CameraPhotosTurnUprightWithEveryOtherByteKept) {
         EXPECT_LT(right, 10.0);
         for (int other = 1; other <= 8; ++other) {
             const Image wrong = OrientImage(oldT, other);
-            if (other != o && wrong.width() == newT.width()) EXPECT_LT(2 * right, Compare(newT, wrong).mean) << other;
+            if (other != o && wrong.width() == newT.width()) {
+                EXPECT_LT(2 * right, Compare(newT, wrong).mean) << other;
+            }
         }
     }
 }
