@@ -116,12 +116,14 @@ void turnThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, int orientati
     }
     const size_t blockSize = seg.size() - kHead;
     const bool last = static_cast<size_t>(s) + n == blockSize;
+    const size_t longest = length->type == 1 ? 0xFF : length->type == 3 ? 0xFFFF : kMaxSegmentPayload;
     for (int quality : {90, 75, 60, 45}) {
         JpegEncodeOptions enc;
         enc.quality = quality;
         enc.compact = true;
         const std::vector<uint8_t> j = EncodeJpeg(turned, enc);
-        const bool fits = j.size() <= n || (last && kHead + s + j.size() <= kMaxSegmentPayload);
+        const bool fits =
+            j.size() <= longest && (j.size() <= n || (last && kHead + s + j.size() <= kMaxSegmentPayload));
         if (!fits) continue;
         if (last) seg.resize(std::max(seg.size(), kHead + s + j.size()));
         block = seg.data() + kHead;
