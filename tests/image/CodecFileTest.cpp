@@ -123,6 +123,11 @@ TEST(CodecFile, SizeIsCheckedBeforeReading) {
     WriteText(dir.file("ten"), "0123456789");
     EXPECT_EQ(detail::ReadRegularFile(dir.file("ten"), 10).size(), 10u);
     EXPECT_THROW(detail::ReadRegularFile(dir.file("ten"), 9), CodecError);
+    // A file whose size says nothing (the kernel's own files claim 0 bytes) is read as it grows,
+    // never past the limit.
+    const std::vector<uint8_t> status = detail::ReadRegularFile("/proc/self/status", 1 << 20);
+    EXPECT_GT(status.size(), 64u);
+    EXPECT_THROW(detail::ReadRegularFile("/proc/self/status", 16), CodecError);
 }
 
 TEST(CodecFile, WriteFileAtomicCreatesAndReplaces) {
