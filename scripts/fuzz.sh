@@ -1,33 +1,50 @@
 #!/bin/sh
-# Builds the picture-decoder fuzzers with libFuzzer, AddressSanitizer and UBSan into fuzz/out/
-# and runs each for a bounded time, seeded with the damaged-file corpus and the test photos.
-# Not part of the test suite.
+# Builds the fuzzers with libFuzzer, AddressSanitizer and UBSan into fuzz/out/ and runs each for
+# a bounded time. Not part of the test suite.
+#   jpeg  any bytes through the picture loader (JPEG and BMP), then the encoder and back
+#   bmp   any bytes through the BMP reader and writer
+#   exif  EXIF blocks through the orientation reset, the thumbnail turn and a save
+#   cli   command lines through the apply and optimize parsers
+# Seeds: the test photos and damaged files, fuzz/seeds/<target>, and what earlier runs found.
+# A crash input is kept in fuzz/out/artifacts_<target>/; copy it into tests/data/fuzz/<target>/
+# (replayed by the tests) once it is fixed.
 #   FUZZ_SECONDS   run time of each fuzzer (default 60)
-#   FUZZ_TARGETS   which ones (default "jpeg bmp")
+#   FUZZ_TARGETS   which ones (default "jpeg bmp exif cli")
 #   FUZZ_JOBS      parallel fuzzing processes per target (default 1)
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${FUZZ_SECONDS:-60}
-targets=${FUZZ_TARGETS:-"jpeg bmp"}
+targets=${FUZZ_TARGETS:-"jpeg bmp exif cli"}
 jobs=${FUZZ_JOBS:-1}
 out=$root/fuzz/out
 mkdir -p "$out"
 
 CXX=${CXX_FUZZ:-clang++}
 flags="-std=c++17 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc"
-sources="src/image/Jpeg.cpp src/image/Exif.cpp src/image/Bmp.cpp src/image/FileIO.cpp src/image/Image.cpp src/image/Parallel.cpp"
+image_sources=$(ls src/image/*.cpp)
+# The parser moves with the command line; take it where it is.
+cli_sources=$(ls src/cli/CliArgs.cpp src/app/cli/CliArgs.cpp 2>/dev/null | head -n 1)
 
 for t in $targets; do
   echo "== building ${t}_fuzz"
+  case $t in
+    cli) sources=$cli_sources; libs="" ;;
+    *) sources=$image_sources; libs="-ljpeg -lpthread" ;;
+  esac
   # shellcheck disable=SC2086
-  $CXX $flags "fuzz/${t}_fuzz.cpp" $sources -ljpeg -lexif -lpthread -o "$out/${t}_fuzz"
+  $CXX $flags "fuzz/${t}_fuzz.cpp" $sources $libs -o "$out/${t}_fuzz"
 done
 
 status=0
 for t in $targets; do
   corpus="$out/corpus_$t"
   mkdir -p "$corpus" "$out/artifacts_$t"
+  case $t in
+    cli) seeds="$root/fuzz/seeds/cli" ;;
+    *) seeds="$root/tests/data/broken $root/tests/data/photos $root/tests/data/codec $root/tests/data/camera" ;;
+  esac
+  [ -d "$root/tests/data/fuzz/$t" ] && seeds="$seeds $root/tests/data/fuzz/$t"
   echo "== running ${t}_fuzz for ${seconds}s"
   # Large declared pictures are legitimately decoded, so allow a generous memory ceiling;
   # one thread keeps the results independent of the machine.
@@ -36,7 +53,7 @@ for t in $targets; do
   # Run inside fuzz/out: parallel jobs write their logs to the current folder.
   # shellcheck disable=SC2086
   if ! (cd "$out" && LUMORA_THREADS=1 UBSAN_OPTIONS=print_stacktrace=1 ASAN_OPTIONS=allocator_may_return_null=1 \
-      "$out/${t}_fuzz" "$corpus" "$root/tests/data/broken" "$root/tests/data/photos" "$root/tests/data/codec" \
+      "$out/${t}_fuzz" "$corpus" $seeds \
       -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -malloc_limit_mb=2048 \
       -max_len=262144 $parallel -print_final_stats=1 \
       -artifact_prefix="$out/artifacts_$t/" 2>"$out/${t}.log"); then
@@ -44,7 +61,7 @@ for t in $targets; do
     tail -n 40 "$out/${t}.log"
     status=1
   else
-    grep -E "stat::number_of_executed_units|cov:" "$out/${t}.log" | tail -n 2 || true
+    grep -E "stat::number_of_executed_units|stat::peak_rss_mb|cov:" "$out/${t}.log" | tail -n 3 || true
   fi
 done
 exit $status

@@ -16,11 +16,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A libjpeg failure: what() is "JPEG error #" followed by the library's message code.
+// A libjpeg failure: what() is "JPEG error #" and the library's message code, then the library's
+// own text ("JPEG error #42: Quantization table 0x00 was not defined").
 class JpegError : public CodecError {
 public:
     JpegError(int code, const std::string& detail);
     int code() const { return code_; }
+    // The library's text alone.
     const std::string& detail() const { return detail_; }
 
 private:
@@ -44,23 +46,39 @@ FileFormat SniffFormat(const uint8_t* data, size_t size);
 
 struct JpegDecodeOptions {
     bool applyExifOrientation = true;  // turn the picture upright as viewers show it
+    int64_t maxPixels = 0;             // a lower ceiling than Image::kMaxPixels, 0 = none
+};
+
+// What the decoder noticed in a picture it could still decode. A damaged photo still opens:
+// whatever its data did not describe is mid-grey.
+struct DecodeReport {
+    // The library's own words for each kind of damage met, once each, in the order met.
+    std::vector<std::string> warnings;
+    bool damaged() const { return !warnings.empty(); }
 };
 
 // Decode at full size with the best-quality settings; grey and CMYK/YCCK become 24-bit.
 // meta (optional) receives the metadata segments, with the EXIF orientation already reset
-// to 1 when the orientation was applied.
+// to 1 when the orientation was applied. report (optional) receives the damage met; decoding
+// stops where the data ends, and a file far too short for the picture it declares is not
+// decoded at all.
 Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta = nullptr,
-                 const JpegDecodeOptions& opts = {});
+                 const JpegDecodeOptions& opts = {}, DecodeReport* report = nullptr);
 
 struct JpegEncodeOptions {
     int quality = 90;  // clamped to 10..100
     bool progressive = false;
-    const JpegMetadata* metadata = nullptr;  // written back after the JFIF header
+    // Written back after the JFIF header; the pixel size recorded in the EXIF block is set to
+    // the picture's, in place, every other byte kept.
+    const JpegMetadata* metadata = nullptr;
+    // Smallest file for the quality: optimised Huffman tables and no JFIF header, as a
+    // thumbnail inside an EXIF block is written.
+    bool compact = false;
 };
 std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts = {});
 
-// The EXIF Orientation tag (1..8) of the EXIF APP1 segment, or 0 when there is none or it cannot
-// be read.
+// The EXIF Orientation tag (1..8) of the EXIF APP1 segment, or 0 when there is none or the block
+// cannot be walked safely (pointer loops, offsets outside the block).
 int ExifOrientation(const JpegMetadata& meta);
 // The picture as it should be shown for an EXIF orientation: 2..8 mirror and/or turn it,
 // 5..8 swap width and height; any other value returns a plain copy.
@@ -71,15 +89,17 @@ Image OrientImage(const Image& img, int orientation);
 Image DecodeBmp(const uint8_t* data, size_t size);
 std::vector<uint8_t> EncodeBmp(const Image& img);
 
-// Whole files.
+// Whole regular files only: a pipe, device or socket is refused at once, never waited on.
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
-// Temporary file in the target folder, flushed, then renamed over the target.
+// Temporary file in the target folder, flushed, then renamed over the target. An existing
+// target that is not a regular file (a device, a pipe) is refused.
 void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes);
 
 struct LoadedPicture {
     Image image;
     FileFormat format = FileFormat::Unknown;
     JpegMetadata metadata;
+    DecodeReport report;  // a damaged JPEG still loads; see PhotoNotice
 };
 // JPEG or BMP by content; throws CodecError (JpegError for JPEG failures).
 LoadedPicture LoadPicture(const std::string& path, const JpegDecodeOptions& opts = {});

@@ -1,87 +1,157 @@
-// EXIF orientation: read and reset through libexif, and the eight mirror/turn transforms.
+// EXIF orientation: read and reset in place, the thumbnail turned along, and the eight
+// mirror/turn transforms.
 #include <algorithm>
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
-
-#include <libexif/exif-data.h>
+#include <string>
 
 #include "image/Codec.h"
 #include "image/CodecInternal.h"
 #include "image/Parallel.h"
+#include "image/TiffWalk.h"
 
 namespace lum {
 
 namespace {
 
+using detail::TiffDir;
+using detail::TiffEntry;
+using detail::TiffLayout;
+namespace tag = detail::tiff_tag;
+
 constexpr int kApp1 = 0xE1;
 constexpr uint8_t kExifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
+constexpr size_t kHead = sizeof kExifHeader;
 constexpr size_t kMaxSegmentPayload = 65533;
+constexpr char kXmpHeader[] = "http://ns.adobe.com/xap/1.0/";  // with its NUL: 29 bytes
+// A thumbnail is a few kilobytes; anything bigger is not worth decoding to turn it.
+constexpr int64_t kMaxThumbnailPixels = 1 << 20;
 
 bool isExifSegment(const JpegSegment& seg) {
-    return seg.marker == kApp1 && seg.data.size() > sizeof kExifHeader &&
-           std::memcmp(seg.data.data(), kExifHeader, sizeof kExifHeader) == 0;
+    return seg.marker == kApp1 && seg.data.size() > kHead && std::memcmp(seg.data.data(), kExifHeader, kHead) == 0;
+}
+
+bool isXmpSegment(const JpegSegment& seg) {
+    return seg.marker == kApp1 && seg.data.size() > sizeof kXmpHeader &&
+           std::memcmp(seg.data.data(), kXmpHeader, sizeof kXmpHeader) == 0;
 }
 
 // The segment viewers read the orientation from: the first EXIF APP1.
-const JpegSegment* findExif(const JpegMetadata& meta) {
-    for (const JpegSegment& seg : meta.segments)
+template <class Meta>
+auto* findExif(Meta& meta) {
+    for (auto& seg : meta.segments)
         if (isExifSegment(seg)) return &seg;
-    return nullptr;
+    return static_cast<decltype(&meta.segments[0])>(nullptr);
 }
 
-struct ExifHandle {
-    ExifData* data = nullptr;
-    explicit ExifHandle(const std::vector<uint8_t>& bytes) {
-        data = exif_data_new();
-        if (!data) return;
-        // Keep the block as the camera wrote it: no tag clean-up, no maker-note rewriting.
-        exif_data_unset_option(data, EXIF_DATA_OPTION_IGNORE_UNKNOWN_TAGS);
-        exif_data_unset_option(data, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-        exif_data_set_option(data, EXIF_DATA_OPTION_DONT_CHANGE_MAKER_NOTE);
-        exif_data_load_data(data, bytes.data(), static_cast<unsigned>(bytes.size()));
+TiffLayout walk(const std::vector<uint8_t>& seg) { return detail::WalkTiff(seg.data() + kHead, seg.size() - kHead); }
+
+int orientationOf(const std::vector<uint8_t>& seg, const TiffLayout& t) {
+    const TiffEntry* e = t.find(TiffDir::Main, tag::kOrientation);
+    uint32_t v = 0;
+    if (!e || !detail::ReadNumber(seg.data() + kHead, t, *e, v)) return 0;
+    return v >= 1 && v <= 8 ? static_cast<int>(v) : 0;
+}
+
+// Swaps two numbers of one directory where both stand; each keeps its own type.
+void swapValues(uint8_t* block, const TiffLayout& t, TiffDir dir, uint16_t a, uint16_t b) {
+    const TiffEntry* x = t.find(dir, a);
+    const TiffEntry* y = t.find(dir, b);
+    uint32_t vx = 0, vy = 0;
+    if (!x || !y || !detail::ReadNumber(block, t, *x, vx) || !detail::ReadNumber(block, t, *y, vy)) return;
+    uint8_t keepX[4], keepY[4];
+    std::memcpy(keepX, block + x->value, 4);
+    std::memcpy(keepY, block + y->value, 4);
+    if (!detail::WriteNumber(block, t, *x, vy) || !detail::WriteNumber(block, t, *y, vx)) {
+        std::memcpy(block + x->value, keepX, 4);  // a value the other's type cannot hold
+        std::memcpy(block + y->value, keepY, 4);
     }
-    ~ExifHandle() {
-        if (data) exif_data_unref(data);
+}
+
+// Sets a number where it stands, when its type can hold it.
+void setValue(uint8_t* block, const TiffLayout& t, TiffDir dir, uint16_t id, uint32_t value) {
+    const TiffEntry* e = t.find(dir, id);
+    uint32_t old = 0;
+    if (e && detail::ReadNumber(block, t, *e, old) && old != value) detail::WriteNumber(block, t, *e, value);
+}
+
+// Unlinks the thumbnail directory and blanks the thumbnail, so no viewer finds a picture that
+// no longer matches the photo.
+void dropThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t) {
+    uint8_t* block = seg.data() + kHead;
+    const TiffEntry* start = t.find(TiffDir::Thumbnail, tag::kThumbnailStart);
+    const TiffEntry* length = t.find(TiffDir::Thumbnail, tag::kThumbnailLength);
+    uint32_t s = 0, n = 0;
+    if (start && length && detail::ReadNumber(block, t, *start, s) && detail::ReadNumber(block, t, *length, n))
+        std::memset(block + s, 0, n);  // inside the block: the walk checked it
+    if (t.mainLink) detail::Put32(block + t.mainLink, t.bigEndian, 0);
+}
+
+// Turns the JPEG thumbnail with the photo, in the room it had, or at the end of the block when
+// it was the last thing there; drops it when it cannot be turned or no longer fits.
+void turnThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, int orientation) {
+    if (!t.mainLink || detail::Get32(seg.data() + kHead + t.mainLink, t.bigEndian) == 0) return;
+    const TiffEntry* start = t.find(TiffDir::Thumbnail, tag::kThumbnailStart);
+    const TiffEntry* length = t.find(TiffDir::Thumbnail, tag::kThumbnailLength);
+    uint32_t s = 0, n = 0;
+    uint8_t* block = seg.data() + kHead;
+    if (!start || !length || !detail::ReadNumber(block, t, *start, s) || !detail::ReadNumber(block, t, *length, n)) {
+        // An uncompressed thumbnail (strips) or a directory we do not understand.
+        if (t.find(TiffDir::Thumbnail, tag::kStripOffsets)) dropThumbnail(seg, t);
+        return;
     }
-    ExifHandle(const ExifHandle&) = delete;
-    ExifHandle& operator=(const ExifHandle&) = delete;
-};
-
-bool isShort(const ExifEntry* e) {
-    return e && e->format == EXIF_FORMAT_SHORT && e->components >= 1 && e->data && e->size >= 2;
+    Image turned;
+    try {
+        DecodeReport damage;
+        JpegDecodeOptions asStored;
+        asStored.applyExifOrientation = false;
+        asStored.maxPixels = kMaxThumbnailPixels;
+        Image thumb = DecodeJpeg(block + s, n, nullptr, asStored, &damage);
+        if (!damage.damaged()) turned = OrientImage(thumb, orientation);
+    } catch (const CodecError&) {
+    }
+    if (turned.empty()) {
+        dropThumbnail(seg, t);
+        return;
+    }
+    const size_t blockSize = seg.size() - kHead;
+    const bool last = static_cast<size_t>(s) + n == blockSize;
+    const size_t longest = length->type == 1 ? 0xFF : length->type == 3 ? 0xFFFF : kMaxSegmentPayload;
+    for (int quality : {90, 75, 60, 45}) {
+        JpegEncodeOptions enc;
+        enc.quality = quality;
+        enc.compact = true;
+        const std::vector<uint8_t> j = EncodeJpeg(turned, enc);
+        const bool fits =
+            j.size() <= longest && (j.size() <= n || (last && kHead + s + j.size() <= kMaxSegmentPayload));
+        if (!fits) continue;
+        if (last) seg.resize(std::max(seg.size(), kHead + s + j.size()));
+        block = seg.data() + kHead;
+        std::memcpy(block + s, j.data(), j.size());
+        if (j.size() < n) std::memset(block + s + j.size(), 0, n - j.size());
+        if (last) seg.resize(kHead + s + j.size());
+        detail::WriteNumber(block, t, *length, static_cast<uint32_t>(j.size()));
+        if (orientation >= 5) swapValues(block, t, TiffDir::Thumbnail, tag::kImageWidth, tag::kImageLength);
+        return;
+    }
+    dropThumbnail(seg, t);
 }
-bool isLong(const ExifEntry* e) {
-    return e && e->format == EXIF_FORMAT_LONG && e->components >= 1 && e->data && e->size >= 4;
-}
 
-ExifEntry* orientationEntry(ExifData* d) {
-    if (!d) return nullptr;
-    ExifEntry* e = exif_content_get_entry(d->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
-    return isShort(e) ? e : nullptr;
-}
-
-int orientationOf(ExifData* d) {
-    ExifEntry* e = orientationEntry(d);
-    if (!e) return 0;
-    int v = exif_get_short(e->data, exif_data_get_byte_order(d));
-    return v >= 1 && v <= 8 ? v : 0;
-}
-
-// The picture turned by a quarter: the pixel dimensions recorded by the camera follow.
-void swapPixelDimensions(ExifData* d) {
-    ExifContent* ifd = d->ifd[EXIF_IFD_EXIF];
-    ExifEntry* x = exif_content_get_entry(ifd, EXIF_TAG_PIXEL_X_DIMENSION);
-    ExifEntry* y = exif_content_get_entry(ifd, EXIF_TAG_PIXEL_Y_DIMENSION);
-    ExifByteOrder bo = exif_data_get_byte_order(d);
-    if (isShort(x) && isShort(y)) {
-        ExifShort a = exif_get_short(x->data, bo), b = exif_get_short(y->data, bo);
-        exif_set_short(x->data, bo, b);
-        exif_set_short(y->data, bo, a);
-    } else if (isLong(x) && isLong(y)) {
-        ExifLong a = exif_get_long(x->data, bo), b = exif_get_long(y->data, bo);
-        exif_set_long(x->data, bo, b);
-        exif_set_long(y->data, bo, a);
+// An XMP packet's tiff:Orientation, as attribute or element, set to 1 in place.
+void resetXmpOrientation(std::vector<uint8_t>& seg) {
+    static const std::string kTag = "tiff:Orientation";
+    std::string text(seg.begin(), seg.end());
+    for (size_t at = text.find(kTag); at != std::string::npos; at = text.find(kTag, at + 1)) {
+        size_t v = at + kTag.size();
+        if (v + 2 < text.size() && text[v] == '=' && (text[v + 1] == '"' || text[v + 1] == '\'')) {
+            v += 2;
+        } else if (v < text.size() && text[v] == '>') {
+            v += 1;
+        } else {
+            continue;
+        }
+        if (v + 1 < text.size() && text[v] >= '2' && text[v] <= '8' && !(text[v + 1] >= '0' && text[v + 1] <= '9'))
+            seg[v] = '1';
     }
 }
 
@@ -90,8 +160,8 @@ void swapPixelDimensions(ExifData* d) {
 int ExifOrientation(const JpegMetadata& meta) {
     const JpegSegment* seg = findExif(meta);
     if (!seg) return 0;
-    ExifHandle exif(seg->data);
-    return orientationOf(exif.data);
+    const TiffLayout t = walk(seg->data);
+    return t.ok ? orientationOf(seg->data, t) : 0;
 }
 
 Image OrientImage(const Image& img, int orientation) {
@@ -143,37 +213,51 @@ Image OrientImage(const Image& img, int orientation) {
 namespace detail {
 
 void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta) {
-    JpegSegment* seg = nullptr;
-    for (JpegSegment& s : meta.segments)
-        if (isExifSegment(s)) {
-            seg = &s;
-            break;
-        }
+    JpegSegment* seg = findExif(meta);
     if (!seg) return;
-    ExifHandle exif(seg->data);
-    const int orientation = orientationOf(exif.data);
+    const TiffLayout t = walk(seg->data);
+    // A block we cannot walk safely is written back as it came, so the photo stays as stored:
+    // turning it without resetting the tag would make viewers turn it a second time.
+    if (!t.ok) return;
+    const int orientation = orientationOf(seg->data, t);
     if (orientation < 2) return;
 
-    exif_set_short(orientationEntry(exif.data)->data, exif_data_get_byte_order(exif.data), 1);
-    if (orientation >= 5) swapPixelDimensions(exif.data);
-    unsigned char* bytes = nullptr;
-    unsigned int size = 0;
-    exif_data_save_data(exif.data, &bytes, &size);
-    // Without a rewritten segment the file would still claim the old orientation and viewers
-    // would turn the picture a second time, so then the picture stays as stored.
-    if (!bytes || size <= sizeof kExifHeader || size > kMaxSegmentPayload ||
-        std::memcmp(bytes, kExifHeader, sizeof kExifHeader) != 0) {
-        std::free(bytes);
-        return;
+    std::vector<uint8_t> exif = seg->data;
+    uint8_t* block = exif.data() + kHead;
+    for (const TiffEntry& e : t.entries)
+        if (e.tag == tag::kOrientation && e.dir != TiffDir::Gps && e.dir != TiffDir::Interop)
+            WriteNumber(block, t, e, 1);
+    if (orientation >= 5) {
+        swapValues(block, t, TiffDir::Main, tag::kImageWidth, tag::kImageLength);
+        swapValues(block, t, TiffDir::Exif, tag::kPixelX, tag::kPixelY);
     }
-    try {
-        img = OrientImage(img, orientation);
-    } catch (...) {
-        std::free(bytes);
-        throw;
-    }
-    seg->data.assign(bytes, bytes + size);
-    std::free(bytes);
+    turnThumbnail(exif, t, orientation);
+    std::vector<std::vector<uint8_t>> xmp;
+    for (const JpegSegment& s : meta.segments)
+        if (isXmpSegment(s)) {
+            xmp.push_back(s.data);
+            resetXmpOrientation(xmp.back());
+        }
+
+    img = OrientImage(img, orientation);
+    seg->data = std::move(exif);
+    size_t next = 0;
+    for (JpegSegment& s : meta.segments)
+        if (isXmpSegment(s)) s.data = std::move(xmp[next++]);
+}
+
+const JpegSegment* ExifWithPixelSize(const JpegMetadata& meta, int width, int height, std::vector<uint8_t>& out) {
+    const JpegSegment* seg = findExif(meta);
+    if (!seg || width <= 0 || height <= 0) return nullptr;
+    const TiffLayout t = walk(seg->data);
+    if (!t.ok) return nullptr;
+    out = seg->data;
+    uint8_t* block = out.data() + kHead;
+    setValue(block, t, TiffDir::Main, tag::kImageWidth, static_cast<uint32_t>(width));
+    setValue(block, t, TiffDir::Main, tag::kImageLength, static_cast<uint32_t>(height));
+    setValue(block, t, TiffDir::Exif, tag::kPixelX, static_cast<uint32_t>(width));
+    setValue(block, t, TiffDir::Exif, tag::kPixelY, static_cast<uint32_t>(height));
+    return out == seg->data ? nullptr : seg;
 }
 
 }  // namespace detail

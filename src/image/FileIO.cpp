@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -30,8 +31,10 @@ struct Fd {
     throw CodecError(std::string(what) + " \"" + path + "\": " + std::strerror(err));
 }
 
-std::string tooLarge(const std::string& path) {
-    return "File too large: \"" + path + "\" (the limit is " + std::to_string(kMaxFileBytes >> 30) + " GB)";
+std::string tooLarge(const std::string& path, uint64_t limit) {
+    const std::string amount =
+        limit >= (1ULL << 30) ? std::to_string(limit >> 30) + " GB" : std::to_string(limit) + " bytes";
+    return "File too large: \"" + path + "\" (the limit is " + amount + ")";
 }
 
 }  // namespace
@@ -59,23 +62,29 @@ FileFormat SniffFormat(const uint8_t* data, size_t size) {
     return FileFormat::Unknown;
 }
 
-std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+namespace detail {
+
+std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit) {
     Fd f;
-    f.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a pipe with no writer waits forever.
+    f.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (f.fd < 0) fileError("Cannot open", path, errno);
     struct stat st {};
     if (::fstat(f.fd, &st) != 0) fileError("Cannot read", path, errno);
     if (S_ISDIR(st.st_mode)) fileError("Cannot read", path, EISDIR);
-    if (static_cast<uint64_t>(st.st_size) > kMaxFileBytes) throw CodecError(tooLarge(path));
+    if (!S_ISREG(st.st_mode)) throw CodecError("Cannot read \"" + path + "\": not a regular file");
+    if (static_cast<uint64_t>(st.st_size) > limit) throw CodecError(tooLarge(path, limit));
+    const int flags = ::fcntl(f.fd, F_GETFL);
+    if (flags >= 0) ::fcntl(f.fd, F_SETFL, flags & ~O_NONBLOCK);  // a slow network file may need the wait
 
-    std::vector<uint8_t> bytes;
-    // The size is only a hint: the file may change while we read it, and pipes report 0.
-    bytes.resize(S_ISREG(st.st_mode) ? static_cast<size_t>(st.st_size) + 1 : size_t(1) << 16);
+    // The size is what we expect; one byte more tells a file that grew while we read it, and
+    // it may grow up to the limit, never past it.
+    std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size) + 1);
     size_t used = 0;
     for (;;) {
         if (used == bytes.size()) {
-            if (bytes.size() > kMaxFileBytes) throw CodecError(tooLarge(path));
-            bytes.resize(bytes.size() * 2);
+            if (used > limit) throw CodecError(tooLarge(path, limit));
+            bytes.resize(static_cast<size_t>(std::min<uint64_t>(limit + 1, uint64_t(used) * 2)));
         }
         ssize_t n = ::read(f.fd, bytes.data() + used, bytes.size() - used);
         if (n < 0) {
@@ -85,10 +94,14 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
         if (n == 0) break;
         used += static_cast<size_t>(n);
     }
-    if (used > kMaxFileBytes) throw CodecError(tooLarge(path));
+    if (used > limit) throw CodecError(tooLarge(path, limit));
     bytes.resize(used);
     return bytes;
 }
+
+}  // namespace detail
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) { return detail::ReadRegularFile(path, kMaxFileBytes); }
 
 void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes) {
     if (path.empty()) throw CodecError("Cannot write a file without a name");
@@ -104,6 +117,8 @@ void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes)
     bool existed = false;
     if (::stat(target.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) fileError("Cannot write", path, EISDIR);
+        // Renaming over a device or a pipe would replace the node itself.
+        if (!S_ISREG(st.st_mode)) throw CodecError("Cannot write \"" + path + "\": not a regular file");
         existed = true;
     }
 
@@ -171,7 +186,7 @@ LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const Jpeg
     pic.format = SniffFormat(data, size);
     switch (pic.format) {
     case FileFormat::Jpeg:
-        pic.image = DecodeJpeg(data, size, &pic.metadata, opts);
+        pic.image = DecodeJpeg(data, size, &pic.metadata, opts, &pic.report);
         break;
     case FileFormat::Bmp:
         pic.image = DecodeBmp(data, size);

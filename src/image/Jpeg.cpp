@@ -2,8 +2,9 @@
 //
 // libjpeg reports fatal errors through error_exit, which must not return; we longjmp back to
 // the function that set up the decoder. Everything that must survive the jump lives in a heap
-// state object whose pointer never changes after setjmp, and no C++ object with a destructor is
-// created between setjmp and the last libjpeg call that can fail.
+// state object whose pointer never changes after setjmp, and no C++ object with a destructor
+// lives across a libjpeg call that can fail. Warnings are kept, not printed: a picture that
+// decodes only with warnings is a damaged photo and the caller says so.
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -15,6 +16,7 @@
 
 extern "C" {
 #include <jpeglib.h>
+#include <jerror.h>
 }
 
 #include "image/Codec.h"
@@ -23,13 +25,17 @@ extern "C" {
 namespace lum {
 
 JpegError::JpegError(int code, const std::string& detail)
-    : CodecError("JPEG error #" + std::to_string(code)), code_(code), detail_(detail) {}
+    : CodecError("JPEG error #" + std::to_string(code) + (detail.empty() ? std::string() : ": " + detail)),
+      code_(code),
+      detail_(detail) {}
 
 namespace {
 
 // A damaged file yields a warning or two; thousands only come from files built to keep the
 // decoder busy.
 constexpr int kMaxWarnings = 200;
+// Distinct kinds of damage kept for the report.
+constexpr int kKeptWarnings = 8;
 // Real progressive files have around ten scans.
 constexpr long long kMaxScans = 1000;
 // Every scan walks the whole picture, so big pictures get fewer scans (never below 100).
@@ -41,8 +47,16 @@ constexpr long long kMaxCoefficientBytes = 1LL << 30;
 constexpr long kMaxDecoderMemory = (1L << 30) + (64L << 20);
 // Largest payload of one marker segment (the length field counts itself).
 constexpr size_t kMaxSegmentPayload = 65533;
+// What a decoder makes of blocks it has no data for.
+constexpr uint8_t kMissingGrey = 128;
 
 enum class Failure { None, Library, TooManyWarnings, TooManyScans };
+
+struct Noticed {
+    int code;   // the library's message code, or -1 for our own findings
+    bool weak;  // damage only when something else is wrong too
+    char text[JMSG_LENGTH_MAX];
+};
 
 struct ErrorMgr {
     jpeg_error_mgr pub;  // first: libjpeg hands us a pointer to it
@@ -52,6 +66,11 @@ struct ErrorMgr {
     int warnings;
     long long scanLimit;
     char text[JMSG_LENGTH_MAX];
+    Noticed kept[kKeptWarnings];
+    int keptCount;
+    // The picture data ran out; output rows from lastDataRow on hold nothing decoded.
+    bool dataEnded;
+    JDIMENSION lastDataRow;
 };
 
 ErrorMgr* errorOf(j_common_ptr c) { return reinterpret_cast<ErrorMgr*>(c->err); }
@@ -66,11 +85,56 @@ ErrorMgr* errorOf(j_common_ptr c) { return reinterpret_cast<ErrorMgr*>(c->err); 
 
 void onErrorExit(j_common_ptr c) { fail(c, Failure::Library); }
 
+// Warnings that say nothing about the picture: an unknown JFIF revision or Adobe transform, an
+// ICC segment we do not read through the library.
+bool harmless(j_common_ptr c) {
+    const int code = c->err->msg_code;
+    return code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC;
+}
+
+// The file ending early is damage when data is missing, which the entropy decoder notices on
+// its own; a file that lacks only its end-of-image marker holds the whole picture. Arithmetic
+// coding reads on silently, so there it counts by itself.
+bool weakWarning(j_common_ptr c) {
+    return c->err->msg_code == JWRN_JPEG_EOF &&
+           !(c->is_decompressor && reinterpret_cast<j_decompress_ptr>(c)->arith_code);
+}
+
+void keep(ErrorMgr& e, int code, const char* text, bool weak = false) {
+    for (int i = 0; i < e.keptCount; ++i)
+        if (e.kept[i].code == code && (code >= 0 || std::strcmp(e.kept[i].text, text) == 0)) return;
+    if (e.keptCount == kKeptWarnings) return;
+    Noticed& n = e.kept[e.keptCount++];
+    n.code = code;
+    n.weak = weak;
+    std::snprintf(n.text, sizeof n.text, "%s", text);
+}
+
+// The scan's data is over for good: the end of the file, or a marker other than a restart
+// marker (after which the decoder would pick up again) in the middle of the data.
+bool endsData(j_decompress_ptr d, int code) {
+    if (code == JWRN_JPEG_EOF) return true;
+    if (code != JWRN_HIT_MARKER) return false;
+    return d->unread_marker < JPEG_RST0 || d->unread_marker > JPEG_RST0 + 7;
+}
+
 void onEmitMessage(j_common_ptr c, int level) {
-    if (level >= 0) return;  // trace output only
+    if (level >= 0 || harmless(c)) return;  // trace output, or nothing wrong with the picture
     ErrorMgr* e = errorOf(c);
     ++c->err->num_warnings;
     if (++e->warnings > kMaxWarnings) fail(c, Failure::TooManyWarnings);
+    char text[JMSG_LENGTH_MAX];
+    c->err->format_message(c, text);
+    keep(*e, c->err->msg_code, text, weakWarning(c));
+    if (!c->is_decompressor || e->dataEnded) return;
+    auto* d = reinterpret_cast<j_decompress_ptr>(c);
+    if (!endsData(d, c->err->msg_code)) return;
+    e->dataEnded = true;
+    // The row of blocks being decoded and the next one still come out (the smooth chroma
+    // upsampling reads one ahead); everything below is left to a plain grey fill.
+    const long long rowHeight = static_cast<long long>(d->max_v_samp_factor) * DCTSIZE;
+    const long long last = (static_cast<long long>(d->input_iMCU_row) + 2) * rowHeight;
+    e->lastDataRow = static_cast<JDIMENSION>(std::min<long long>(last, d->image_height));
 }
 
 void onOutputMessage(j_common_ptr) {}  // never print to stderr
@@ -91,6 +155,9 @@ void initErrorMgr(ErrorMgr& e, j_common_ptr c) {
     e.warnings = 0;
     e.scanLimit = kMaxScans;
     e.text[0] = '\0';
+    e.keptCount = 0;
+    e.dataEnded = false;
+    e.lastDataRow = 0;
 }
 
 [[noreturn]] void throwFailure(const ErrorMgr& e) {
@@ -113,6 +180,7 @@ struct DecodeState {
     std::vector<JSAMPROW> rows;
     std::vector<uint8_t> cmyk;  // a band of CMYK rows before conversion
     std::vector<JSAMPROW> cmykRows;
+    std::vector<JpegSegment> segments;  // the metadata, kept before the library frees it
     // A zeroed struct has no memory manager yet, which jpeg_destroy accepts.
     ~DecodeState() { jpeg_destroy_decompress(&cinfo); }
 };
@@ -143,6 +211,21 @@ void cmykToBgr(const uint8_t* src, uint8_t* dst, int width, bool inverted) {
     }
 }
 
+// Fewest bytes the first scan can take, whatever the picture: every Huffman code is at least a
+// bit, so a sequential block costs two (its DC value and its end of block) and a block of a
+// progressive DC pass one. AC passes skip thousands of blocks with one run and arithmetic coding
+// has no floor, so they promise nothing.
+long long leastFirstScanBytes(j_decompress_ptr c) {
+    if (c->arith_code || (c->progressive_mode && c->Ss != 0)) return 0;
+    const long long bitsPerBlock = c->progressive_mode ? 1 : 2;
+    long long blocks = 0;
+    for (int i = 0; i < c->comps_in_scan; ++i) {
+        const jpeg_component_info* comp = c->cur_comp_info[i];
+        blocks += static_cast<long long>(comp->width_in_blocks) * comp->height_in_blocks;
+    }
+    return blocks * bitsPerBlock / 8;
+}
+
 bool isIccSegment(const jpeg_saved_marker_ptr m) {
     static const char kIcc[] = "ICC_PROFILE";  // 12 bytes with the NUL
     return m->marker == JPEG_APP0 + 2 && m->data_length >= sizeof kIcc &&
@@ -164,9 +247,49 @@ long long coefficientBytes(j_decompress_ptr c) {
 
 std::string megabytes(long long bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB"; }
 
+// Rows from y down that the decoder never filled: the mid-grey it would have made of them.
+void fillMissing(Image& img, int y) {
+    const size_t bytes = static_cast<size_t>(img.width()) * 3;
+    for (; y < img.height(); ++y) std::memset(img.row(y), kMissingGrey, bytes);
+}
+
+void report(const ErrorMgr& e, DecodeReport* out) {
+    if (!out) return;
+    out->warnings.clear();
+    bool damaged = false;
+    for (int i = 0; i < e.keptCount; ++i) damaged |= !e.kept[i].weak;
+    if (!damaged) return;
+    for (int i = 0; i < e.keptCount; ++i) out->warnings.emplace_back(e.kept[i].text);
+}
+
+// An ICC profile of a grey or CMYK file does not describe the BGR picture we return.
+void keepSegments(DecodeState* s) {
+    j_decompress_ptr c = &s->cinfo;
+    const bool keepIcc = c->out_color_space == JCS_EXT_BGR && c->jpeg_color_space != JCS_GRAYSCALE;
+    for (jpeg_saved_marker_ptr m = c->marker_list; m; m = m->next) {
+        if (!keepIcc && isIccSegment(m)) continue;
+        JpegSegment seg;
+        seg.marker = m->marker;
+        seg.data.assign(m->data, m->data + m->data_length);
+        s->segments.push_back(std::move(seg));
+    }
+}
+
+// Reads on to the end-of-image marker after a complete single-scan picture: data the decoder
+// did not use before it is the mark of a flipped bit or a cut-and-joined file. A failure there
+// costs nothing of the picture, so it only counts as damage.
+void readTrailer(DecodeState* s) {
+    if (setjmp(s->err.jump)) {
+        keep(s->err, s->err.code, s->err.text);
+        return;
+    }
+    jpeg_finish_decompress(&s->cinfo);
+}
+
 }  // namespace
 
-Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts) {
+Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
+                 DecodeReport* damage) {
     auto owner = std::make_unique<DecodeState>();
     DecodeState* const s = owner.get();
     j_decompress_ptr const c = &s->cinfo;
@@ -188,10 +311,14 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     const long long width = c->image_width, height = c->image_height;
     try {
         Image::checkSize(width, height);
+        if (opts.maxPixels > 0 && width * height > opts.maxPixels)
+            throw ImageTooLarge("Image too large: " + std::to_string(width) + " x " + std::to_string(height) +
+                                " pixels");
     } catch (const ImageTooLarge& e) {
         throw CodecError(e.what());
     }
-    if (jpeg_has_multiple_scans(c)) {
+    const bool multiScan = jpeg_has_multiple_scans(c);
+    if (multiScan) {
         long long need = coefficientBytes(c);
         if (need > kMaxCoefficientBytes)
             throw CodecError("Image too large: " + std::to_string(width) + " x " + std::to_string(height) +
@@ -200,6 +327,19 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
         long long pixels = std::max(1LL, width * height);
         s->err.scanLimit = std::clamp(kScanPixelBudget / pixels, kMinScanLimit, kMaxScans);
     }
+    // A file that cannot hold even the first scan of the picture it declares is damaged, or
+    // built to make us fill hundreds of megapixels from nothing: say so before any big allocation.
+    const long long have = static_cast<long long>(c->src->bytes_in_buffer);
+    const bool tooShort = have < leastFirstScanBytes(c);
+    if (tooShort) {
+        const std::string what = "The file is far too short for its " + std::to_string(width) + " x " +
+                                 std::to_string(height) + " pixels (" + std::to_string(have) +
+                                 " bytes of picture data)";
+        keep(s->err, -1, what.c_str());
+    }
+    // All scans of a multi-scan file are read before the first row comes out; when the data
+    // cannot even hold the first one, nothing is worth that work and memory.
+    const bool decode = !(tooShort && multiScan);
 
     bool cmyk = false;
     switch (c->jpeg_color_space) {
@@ -224,50 +364,54 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     c->scale_num = c->scale_denom = 1;
     c->quantize_colors = FALSE;
 
-    jpeg_start_decompress(c);
-
-    const int w = static_cast<int>(c->output_width), h = static_cast<int>(c->output_height);
-    s->img = detail::AllocatePicture(w, h);
-    if (!cmyk) {
-        // Rows go straight into the picture.
-        s->rows.resize(static_cast<size_t>(h));
-        for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = s->img.row(y);
+    if (!decode) {
+        s->img = detail::AllocatePicture(width, height);
+        fillMissing(s->img, 0);
     } else {
-        const size_t rowBytes = static_cast<size_t>(w) * 4;
-        s->cmyk.resize(rowBytes * kCmykBand);
-        s->cmykRows.resize(kCmykBand);
-        for (int i = 0; i < kCmykBand; ++i) s->cmykRows[static_cast<size_t>(i)] = s->cmyk.data() + rowBytes * i;
-    }
-    const bool inverted = c->saw_Adobe_marker;
+        jpeg_start_decompress(c);
 
-    while (c->output_scanline < c->output_height) {
-        const JDIMENSION y = c->output_scanline;
-        JDIMENSION got;
+        const int w = static_cast<int>(c->output_width), h = static_cast<int>(c->output_height);
+        s->img = detail::AllocatePicture(w, h);
         if (!cmyk) {
-            got = jpeg_read_scanlines(c, &s->rows[y], c->output_height - y);
+            // Rows go straight into the picture.
+            s->rows.resize(static_cast<size_t>(h));
+            for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = s->img.row(y);
         } else {
-            got = jpeg_read_scanlines(c, s->cmykRows.data(),
-                                      std::min<JDIMENSION>(kCmykBand, c->output_height - y));
-            for (JDIMENSION i = 0; i < got; ++i)
-                cmykToBgr(s->cmykRows[i], s->img.row(static_cast<int>(y + i)), w, inverted);
+            const size_t rowBytes = static_cast<size_t>(w) * 4;
+            s->cmyk.resize(rowBytes * kCmykBand);
+            s->cmykRows.resize(kCmykBand);
+            for (int i = 0; i < kCmykBand; ++i)
+                s->cmykRows[static_cast<size_t>(i)] = s->cmyk.data() + rowBytes * i;
         }
-        if (got == 0) break;  // the memory source never suspends; do not spin if it did
+        const bool inverted = c->saw_Adobe_marker;
+
+        while (c->output_scanline < c->output_height) {
+            // Once a single-scan file runs out of data, every further row would be decoded
+            // from nothing; a multi-scan file has all its data in hand by now.
+            if (!multiScan && s->err.dataEnded && c->output_scanline >= s->err.lastDataRow) break;
+            const JDIMENSION y = c->output_scanline;
+            JDIMENSION got;
+            if (!cmyk) {
+                got = jpeg_read_scanlines(c, &s->rows[y], c->output_height - y);
+            } else {
+                got = jpeg_read_scanlines(c, s->cmykRows.data(),
+                                          std::min<JDIMENSION>(kCmykBand, c->output_height - y));
+                for (JDIMENSION i = 0; i < got; ++i)
+                    cmykToBgr(s->cmykRows[i], s->img.row(static_cast<int>(y + i)), w, inverted);
+            }
+            if (got == 0) break;  // the memory source never suspends; do not spin if it did
+        }
+        fillMissing(s->img, static_cast<int>(c->output_scanline));
     }
-    // The trailer is not read: a complete picture followed by junk still opens.
+    keepSegments(s);  // before the trailer: finishing frees what the library saved
+    // Multi-scan files were read to the end before their first row came out.
+    if (decode && !multiScan && c->output_scanline == c->output_height) readTrailer(s);
 
     JpegMetadata local;
     JpegMetadata& out = meta ? *meta : local;
-    out.segments.clear();
-    // An ICC profile of a grey or CMYK file does not describe the BGR picture we return.
-    const bool keepIcc = c->out_color_space == JCS_EXT_BGR && c->jpeg_color_space != JCS_GRAYSCALE;
-    for (jpeg_saved_marker_ptr m = c->marker_list; m; m = m->next) {
-        if (!keepIcc && isIccSegment(m)) continue;
-        JpegSegment seg;
-        seg.marker = m->marker;
-        seg.data.assign(m->data, m->data + m->data_length);
-        out.segments.push_back(std::move(seg));
-    }
+    out.segments = std::move(s->segments);
 
+    report(s->err, damage);
     Image result = std::move(s->img);
     owner.reset();
     if (opts.applyExifOrientation) detail::ApplyExifOrientationInPlace(result, out);
@@ -282,6 +426,8 @@ struct EncodeState {
     unsigned char* buffer = nullptr;  // grown by libjpeg's memory destination
     unsigned long size = 0;
     std::vector<JSAMPROW> rows;
+    std::vector<uint8_t> exif;               // the EXIF segment with the picture's pixel size
+    const JpegSegment* exifOf = nullptr;     // the segment it stands in for
     ~EncodeState() {
         jpeg_destroy_compress(&cinfo);
         std::free(buffer);
@@ -305,6 +451,7 @@ std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts)
     const int h = img.height();
     s->rows.resize(static_cast<size_t>(std::max(h, 0)));
     for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = const_cast<uint8_t*>(img.row(y));
+    if (opts.metadata) s->exifOf = detail::ExifWithPixelSize(*opts.metadata, img.width(), h, s->exif);
     if (setjmp(s->err.jump)) throwFailure(s->err);
 
     jpeg_create_compress(c);
@@ -316,12 +463,18 @@ std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts)
     jpeg_set_defaults(c);
     jpeg_set_quality(c, std::clamp(opts.quality, 10, 100), TRUE);
     if (opts.progressive) jpeg_simple_progression(c);
+    if (opts.compact) {
+        c->optimize_coding = TRUE;
+        c->write_JFIF_header = FALSE;
+    }
 
     jpeg_start_compress(c, TRUE);
     if (opts.metadata) {
-        for (const JpegSegment& seg : opts.metadata->segments)
-            if (writableSegment(seg))
-                jpeg_write_marker(c, seg.marker, seg.data.data(), static_cast<unsigned>(seg.data.size()));
+        for (const JpegSegment& seg : opts.metadata->segments) {
+            if (!writableSegment(seg)) continue;
+            const std::vector<uint8_t>& data = &seg == s->exifOf ? s->exif : seg.data;
+            jpeg_write_marker(c, seg.marker, data.data(), static_cast<unsigned>(data.size()));
+        }
     }
     while (c->next_scanline < c->image_height)
         jpeg_write_scanlines(c, &s->rows[c->next_scanline], c->image_height - c->next_scanline);

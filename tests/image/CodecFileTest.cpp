@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CodecTestSupport.h"
+#include "image/CodecInternal.h"
 
 using namespace lum;
 using namespace codec_test;
@@ -88,6 +89,47 @@ TEST(CodecFile, ReadFileBytesReadsWholeFilesAndNamesFailures) {
     EXPECT_THROW(ReadFileBytes(dir.file("")), CodecError);  // the folder itself
 }
 
+TEST(CodecFile, OnlyRegularFilesAreRead) {
+    TempDir dir;
+    // A pipe nobody writes to: opening it for reading the plain way would wait forever, so the
+    // test finishing at all is the proof (ctest's time limit guards it).
+    const std::string fifo = dir.file("photo.jpg");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        try {
+            ReadFileBytes(path);
+            ADD_FAILURE() << path << " read";
+        } catch (const CodecError& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot read \"" + path + "\": not a regular file");
+        }
+        EXPECT_THROW(LoadPicture(path), CodecError);
+    }
+}
+
+TEST(CodecFile, SizeIsCheckedBeforeReading) {
+    TempDir dir;
+    // Sparse: three gigabytes on paper, nothing on disk, and nothing may be allocated for it.
+    const std::string big = dir.file("big.jpg");
+    {
+        std::ofstream(big, std::ios::binary) << "x";
+    }
+    ASSERT_EQ(truncate(big.c_str(), 3LL << 30), 0);
+    try {
+        ReadFileBytes(big);
+        FAIL();
+    } catch (const CodecError& e) {
+        EXPECT_EQ(std::string(e.what()), "File too large: \"" + big + "\" (the limit is 2 GB)");
+    }
+    WriteText(dir.file("ten"), "0123456789");
+    EXPECT_EQ(detail::ReadRegularFile(dir.file("ten"), 10).size(), 10u);
+    EXPECT_THROW(detail::ReadRegularFile(dir.file("ten"), 9), CodecError);
+    // A file whose size says nothing (the kernel's own files claim 0 bytes) is read as it grows,
+    // never past the limit.
+    const std::vector<uint8_t> status = detail::ReadRegularFile("/proc/self/status", 1 << 20);
+    EXPECT_GT(status.size(), 64u);
+    EXPECT_THROW(detail::ReadRegularFile("/proc/self/status", 16), CodecError);
+}
+
 TEST(CodecFile, WriteFileAtomicCreatesAndReplaces) {
     TempDir dir;
     const std::string target = dir.file("photo.jpg");
@@ -130,6 +172,14 @@ TEST(CodecFile, FailedWriteLeavesTheFolderAsItWas) {
               "Cannot write \"" + dir.file("nowhere/a.jpg") + "\": " + std::strerror(ENOENT));
     EXPECT_EQ(dir.names(), std::vector<std::string>{"taken.jpg"});
     EXPECT_THROW(WriteFileAtomic("", Bytes("x")), CodecError);
+    // A pipe (or a device) in the way is not replaced by a file.
+    ASSERT_EQ(mkfifo(dir.file("pipe.jpg").c_str(), 0600), 0);
+    EXPECT_EQ(WriteError(dir.file("pipe.jpg"), Bytes("data")),
+              "Cannot write \"" + dir.file("pipe.jpg") + "\": not a regular file");
+    struct stat st {};
+    ASSERT_EQ(lstat(dir.file("pipe.jpg").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"pipe.jpg", "taken.jpg"}));
 }
 
 TEST(CodecFile, UnwritableFolderLeavesTheOriginalUntouched) {

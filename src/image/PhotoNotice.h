@@ -1,0 +1,34 @@
+// What the user is told after reading a photo: one policy for the window and the command line.
+#pragma once
+#include <exception>
+#include <string>
+
+#include "image/Codec.h"
+
+namespace lum {
+
+enum class PhotoState {
+    Sound,       // decoded without a word from the decoder
+    Damaged,     // decoded, but parts of it came from nothing (shown grey)
+    Unreadable,  // nothing decoded
+};
+
+struct PhotoNotice {
+    PhotoState state = PhotoState::Sound;
+    std::string text;  // one line that names the file; empty for a sound photo
+
+    // The photo is there to show, edit and write to another file (with the notice).
+    bool opened() const { return state != PhotoState::Unreadable; }
+    // Writing over the file would replace the only full record of a damaged photo with a
+    // clean-looking copy of what could be decoded.
+    bool mayReplaceOriginal() const { return state == PhotoState::Sound; }
+};
+
+// name is the file as the caller shows it: the path given on the command line, the window's path.
+// A damaged photo: "<name> is damaged: <the decoder's words>; <...>".
+PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report);
+// A failed read: "JPEG error #<code> in <name>: <the library's words>" for decoder failures,
+// "<name>: <message>" for the rest (the message alone when it names the file already).
+PhotoNotice NoticeForFailure(const std::string& name, const std::exception& error);
+
+}  // namespace lum
