@@ -2,6 +2,7 @@
 
 #include "cli/CliInternal.h"
 #include "editing/Editor.h"
+#include "image/PhotoNotice.h"
 
 namespace lum::cli {
 
@@ -39,8 +40,11 @@ int RunApply(const std::vector<std::string>& args) {
     try {
         pic = LoadPicture(a.input);
     } catch (const std::exception& e) {
-        throw Failure(About(a.input, e.what()));
+        throw Failure(NoticeForFailure(a.input, e).text);
     }
+    // A damaged photo is still worked on and written (to another name), but never silently.
+    const PhotoNotice notice = NoticeForLoad(a.input, pic.report);
+    if (!notice.text.empty()) std::fprintf(stderr, "lumora: warning: %s\n", notice.text.c_str());
 
     // As a newly created main window holds it, with the photo committed as the baseline.
     StderrPrompts prompts;

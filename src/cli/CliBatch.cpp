@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/CliInternal.h"
+#include "image/PhotoNotice.h"
 #include "image/Parallel.h"
 #include "imaging/ColourOps.h"
 
@@ -104,15 +105,26 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
 
 const char* const kInterrupted = "interrupted, not written";
 
-// One photo from file to file; returns the error text, empty on success.
-std::string ProcessPhoto(const BatchArgs& b, const Job& job) {
+// One photo from file to file; returns the error text, empty on success. warning receives
+// what the user must know about a photo that was written all the same.
+std::string ProcessPhoto(const BatchArgs& b, const Job& job, std::string& warning) {
     try {
         if (!job.refusal.empty()) return job.refusal;
         std::error_code ec;
         const bool mustNotExist = !b.inPlace && !b.overwrite;
         if (mustNotExist && fs::exists(job.target, ec))
             return job.target + " already exists (use --overwrite to replace it)";
-        LoadedPicture pic = LoadPicture(job.photo);
+        LoadedPicture pic;
+        try {
+            pic = LoadPicture(job.photo);
+        } catch (const std::exception& e) {
+            return NoticeForFailure(job.photo, e).text;
+        }
+        const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
+        // Replacing a damaged original would leave only a clean-looking copy of what could be
+        // decoded; another folder gets the copy, with the warning.
+        if (b.inPlace && !notice.mayReplaceOriginal()) return notice.text + " (left as it was)";
+        warning = notice.text;
         OptimizeLean(pic.image, b.out.targets);
         std::vector<uint8_t> bytes =
             EncodeFor(job.target, pic.image, b.out, pic.format == FileFormat::Jpeg ? &pic.metadata : nullptr);
@@ -161,11 +173,13 @@ int RunBatch(const std::vector<std::string>& args) {
             const int i = next++;
             if (i >= n) break;
             const Job& job = jobs[static_cast<size_t>(i)];
-            const std::string error = ProcessPhoto(b, job);
+            std::string warning;
+            const std::string error = ProcessPhoto(b, job, warning);
             if (error == kInterrupted) break;  // counted with the photos not done
             std::lock_guard<std::mutex> lock(printLock);
             if (error.empty()) {
                 std::fprintf(stderr, "[%d/%d] %s -> %s\n", i + 1, n, job.photo.c_str(), job.target.c_str());
+                if (!warning.empty()) std::fprintf(stderr, "[%d/%d] warning: %s\n", i + 1, n, warning.c_str());
             } else {
                 ++failed;
                 std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i + 1, n, job.photo.c_str(), error.c_str());

@@ -225,3 +225,43 @@ TEST_F(CliBatch, InterruptFinishesTheFileBeingWrittenAndStops) {
         EXPECT_EQ(changed, count) << errText;  // finished before the signal came
     }
 }
+
+// A photo cut short decodes with its lower part made up; it must never pass as sound.
+TEST_F(CliBatch, DamagedPhotoIsKeptInPlaceAndWrittenElsewhereWithAWarning) {
+    std::vector<uint8_t> half = ReadBytes(Photo("rocket.jpg"));
+    half.resize(half.size() / 2);
+    WriteBytes(in / "half.jpg", half);
+
+    Result inPlace = Lumora(Opt("--in-place " + Q(in / "half.jpg") + " " + Q(in / "rocket.jpg")));
+    EXPECT_EQ(inPlace.status, 1) << inPlace.err;
+    EXPECT_EQ(ReadBytes(in / "half.jpg"), half);
+    EXPECT_NE(inPlace.err.find("half.jpg failed: " + (in / "half.jpg").string() + " is damaged: "), std::string::npos)
+        << inPlace.err;
+    EXPECT_NE(inPlace.err.find("(left as it was)"), std::string::npos) << inPlace.err;
+    EXPECT_NE(inPlace.err.find("rocket.jpg -> "), std::string::npos) << inPlace.err;
+
+    Result copy = Lumora(Opt("-o " + Q(out) + " " + Q(in / "half.jpg")));
+    EXPECT_EQ(copy.status, 0) << copy.err;
+    EXPECT_TRUE(fs::exists(out / "half.jpg"));
+    EXPECT_NE(copy.err.find("warning: " + (in / "half.jpg").string() + " is damaged: "), std::string::npos)
+        << copy.err;
+    EXPECT_EQ(Lines(copy.err), 2) << copy.err;
+
+    Result apply = Lumora("apply " + Q(in / "half.jpg") + " " + Q(dir / "a.jpg") + " grey");
+    EXPECT_EQ(apply.status, 0) << apply.err;
+    EXPECT_TRUE(fs::exists(dir / "a.jpg"));
+    EXPECT_EQ(apply.err.rfind("lumora: warning: " + (in / "half.jpg").string() + " is damaged: ", 0), 0u)
+        << apply.err;
+    EXPECT_EQ(Lines(apply.err), 1) << apply.err;
+}
+
+TEST_F(CliBatch, RejectedPhotoNamesTheFileAndTheDecodersWords) {
+    Result r = Lumora("apply " + Q(fs::path(LUMORA_TEST_DATA) / "broken" / "bad_huffman_table.jpg") + " " +
+                      Q(dir / "o.jpg"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("JPEG error #"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(" in " + (fs::path(LUMORA_TEST_DATA) / "broken" / "bad_huffman_table.jpg").string() + ": "),
+              std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(dir / "o.jpg"));
+}
