@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "app/CompareWindow.h"
 #include "app/Dialogs.h"
 #include "app/FolderMemory.h"
 #include "app/MainWindow.h"
@@ -30,6 +31,12 @@ Program::Program(Prompts* prompts) {
     // "Mémorizer last working folder" is kept between runs.
     TEform2& options = dialogs_->Options();
     options.SetMemorizeLastFolder(FolderMemory::Enabled());
+    // The compare-and-edit window, created anew at each opening.
+    main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const std::string& fileInfo, const Image& optimized,
+                                                  const Image& original) {
+        TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, fileInfo, optimized, original);
+    });
+
     TMemPhotoActionForm* main = main_.get();
     QObject::connect(&options, &TEform2::memorizeLastFolderToggled, main, [main](bool on) {
         FolderMemory::SetEnabled(on);

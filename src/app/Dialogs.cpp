@@ -1,8 +1,11 @@
 #include "app/Dialogs.h"
 
+#include <QApplication>
+
 #include "app/BlurDialog.h"
 #include "app/NewSizeDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/RotateAngleDialog.h"
 #include "compose/GradientDialog.h"
 #include "compose/MixDialog.h"
 #include "compose/PictureChooser.h"
@@ -21,7 +24,8 @@ T* Make(const char* objectName, QWidget* owner) {
 }  // namespace
 
 Dialogs::Dialogs(QWidget* owner)
-    : options_(Make<TEform2>("Eform2", owner)),
+    : owner_(owner),
+      options_(Make<TEform2>("Eform2", owner)),
       chooser_(Make<TEform3>("Eform3", owner)),
       mix_(Make<TEform4>("Eform4", owner)),
       gradient_(Make<TEform5>("Eform5", owner)),
@@ -32,6 +36,15 @@ Dialogs::Dialogs(QWidget* owner)
         // The dialog keeps the radius last chosen.
         if (exec(d.Blur()) != QDialog::Accepted) return false;
         args.Set("radius", d.Blur().Radius());
+        return true;
+    };
+    askers_["rotate"] = [](const Dialogs& d, OpArgs& args, const Exec& exec) {
+        // Made for this question only, so it starts at 30 each time; over the window asking.
+        QWidget* over = QApplication::activeWindow();
+        TInputRotateAngleForm form(over ? over : d.owner_.data());
+        exec(form);
+        if (!form.Accepted()) return false;
+        args.Set("angle", form.Angle());
         return true;
     };
     askers_["resize"] = [](const Dialogs& d, OpArgs& args, const Exec& exec) {

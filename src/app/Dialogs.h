@@ -54,6 +54,7 @@ public:
 private:
     using Asker = std::function<bool(const Dialogs&, OpArgs&, const Exec&)>;
     std::map<std::string, Asker> askers_;
+    QPointer<QWidget> owner_;
     // Guarded: the owner may have taken its children with it already.
     QPointer<TEform2> options_;
     QPointer<TEform3> chooser_;

@@ -9,7 +9,6 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
@@ -19,6 +18,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/ChooserLink.h"
 #include "app/Dialogs.h"
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
@@ -26,6 +26,7 @@
 #include "compose/PictureChooser.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
+#include "view/SelectionToolbar.h"
 #include "widgets/Icons.h"
 
 namespace {
@@ -53,32 +54,6 @@ QString droppedPhoto(const QMimeData* mime) {
 
 }  // namespace
 
-// The picture chooser's file list as the save and delete flows see it.
-class TMemPhotoActionForm::ChooserLink : public lum::PictureChooserLink {
-public:
-    explicit ChooserLink(TMemPhotoActionForm* w) : w_(w) {}
-    std::string SelectedPath() const override { return chooser().FileName().toStdString(); }
-    int SelectedIndex() const override { return chooser().FileListBox1 ? chooser().FileListBox1->currentRow() : -1; }
-    void RefreshFileList(int selectIndex) override {
-        TEform3& c = chooser();
-        c.Refresh();
-        QListWidget* list = c.FileListBox1;
-        if (!list) return;
-        if (selectIndex < 0) {
-            // Nothing was selected: the fresh list must not pick its first file by itself.
-            const QSignalBlocker quiet(list);
-            list->setCurrentRow(-1);
-            return;
-        }
-        if (selectIndex >= list->count()) return;
-        c.SelectFile(QDir(c.Directory()).filePath(list->item(selectIndex)->text()));
-    }
-
-private:
-    TEform3& chooser() const { return w_->dialogs().PictureChooser(); }
-    TMemPhotoActionForm* w_;
-};
-
 // ---------------------------------------------------------------------------------------------
 
 TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
@@ -88,7 +63,7 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
           this, prompts, [this]() -> lum::Dialogs& { return dialogs(); },
           [this](const std::function<int()>& f) { return execModal(f); })),
       editor_(lum::EditorPolicy::MainWindow(), prompts_.get()),
-      chooserLink_(std::make_unique<ChooserLink>(this)) {
+      chooserLink_(std::make_unique<lum::ChooserFileList>([this]() -> lum::Dialogs& { return dialogs(); })) {
     lum::EnsureLumoraResources();
     setObjectName(QStringLiteral("MemPhotoActionForm"));
     setWindowTitle(QStringLiteral("Tarnel Lumora"));
@@ -107,9 +82,7 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
     connect(pane_, &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind kind) {
         if (kind == lum::BusyKind::Progress) showProgress(on);
     });
-    connect(pane_, &lum::EditPane::SelectionWasCleared, this, [this] {
-        if (BtNotool) BtNotool->setChecked(true);
-    });
+    connect(pane_, &lum::EditPane::SelectionWasCleared, this, [this] { SelectionToolbar->ShowTool(0); });
     connect(pane_, &lum::EditPane::DoubleClicked, this, [this] { guard([this] { PaintBox1DblClick(); }); });
 
     // Design size, centred on the screen; shown maximized by the start-up.

@@ -36,6 +36,8 @@ class EditPane;
 class PhotoView;
 class PhotoSaving;
 class PictureChooserLink;
+class SelectionToolbar;
+class MenuBarReveal;
 class WindowPrompts;
 }  // namespace lum
 
@@ -131,8 +133,6 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
-    class ChooserLink;
-
     // MacroMenu
     void SetCloseEnabled(bool on) override;
     void SetExecuteEnabled(bool on) override;
@@ -166,7 +166,7 @@ private:
 
     std::unique_ptr<lum::WindowPrompts> prompts_;
     lum::Editor editor_;
-    std::unique_ptr<ChooserLink> chooserLink_;
+    std::unique_ptr<lum::PictureChooserLink> chooserLink_;
     std::unique_ptr<lum::PhotoSaving> saving_;
     lum::Dialogs* dialogs_ = nullptr;
     std::unique_ptr<lum::Dialogs> ownDialogs_;  // only when none were handed over
@@ -185,17 +185,12 @@ private:
     TLsFilelistView28* LsFilelistView282 = nullptr;
     QPlainTextEdit* PhotoFileNameMemo = nullptr;
     QWidget* memoPanel_ = nullptr;
-    QToolBar* SelectionToolbar = nullptr;
-    QToolButton* Btselectcercle = nullptr;
-    QToolButton* Btselectrect = nullptr;
-    QToolButton* BtNotool = nullptr;
-    QToolButton* Btselectpoly = nullptr;
-    QCheckBox* ChkEffacer = nullptr;
-    QCheckBox* Chkdupliquer = nullptr;
+    lum::SelectionToolbar* SelectionToolbar = nullptr;
     QWidget* ViewOrginalPhotoToolWindow = nullptr;
     QLabel* ShowOrginalImage = nullptr;
     QWidget* ProcessingProgressToolWindow = nullptr;
     QMenuBar* mainMenu_ = nullptr;
+    lum::MenuBarReveal* menuReveal_ = nullptr;
     QMenu* colorMenu_ = nullptr;
     QAction* closeMacroAction_ = nullptr;
     QAction* executeMacroAction_ = nullptr;

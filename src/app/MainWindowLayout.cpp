@@ -1,12 +1,9 @@
 // The main window's panels, buttons, tool windows and the folder views beside the photo.
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSplitter>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -18,6 +15,7 @@
 #include "view/FileListView.h"
 #include "view/FolderLink.h"
 #include "view/PhotoView.h"
+#include "view/SelectionToolbar.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/RealMemoryPanel.h"
@@ -303,38 +301,17 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
 }
 
 void TMemPhotoActionForm::buildSelectionToolbar() {
-    // The design's selection toolbar, hidden.
-    SelectionToolbar = new QToolBar(QStringLiteral("Selection Toolbar"), this);
-    SelectionToolbar->setObjectName(QStringLiteral("SelectionToolbar"));
-    SelectionToolbar->setProperty("ToolbarGroup", QStringLiteral("Selection"));
-    auto* selectionGroup = new QButtonGroup(SelectionToolbar);
-    selectionGroup->setExclusive(true);
-    const auto selButton = [&](const char* nameText, const char* hint) {
-        auto* b = new QToolButton(SelectionToolbar);
-        b->setObjectName(QString::fromLatin1(nameText));
-        b->setToolTip(QString::fromUtf8(hint));
-        b->setCheckable(true);
-        const QIcon icon = LumoraIcon(b->objectName());
-        if (!icon.isNull()) b->setIcon(icon);
-        selectionGroup->addButton(b);
-        SelectionToolbar->addWidget(b);
-        return b;
-    };
-    Btselectcercle = selButton("Btselectcercle", "Ellipse selection");
-    Btselectrect = selButton("Btselectrect", "Rectangle selection");
-    BtNotool = selButton("BtNotool", "Reset selection buttons");
-    Btselectpoly = selButton("Btselectpoly", "Free shpae selection");
-    BtNotool->setChecked(true);
-    ChkEffacer = new QCheckBox(QStringLiteral("Erase"), SelectionToolbar);
-    ChkEffacer->setObjectName(QStringLiteral("ChkEffacer"));
-    ChkEffacer->setChecked(false);
-    SelectionToolbar->addWidget(ChkEffacer);
-    Chkdupliquer = new QCheckBox(QStringLiteral("Duplicate"), SelectionToolbar);
-    Chkdupliquer->setObjectName(QStringLiteral("Chkdupliquer"));
-    Chkdupliquer->setChecked(true);
-    SelectionToolbar->addWidget(Chkdupliquer);
+    // The design's selection toolbar, hidden. The photo view here draws no selection: a shape
+    // button only sets the tool mode and the cursor.
+    SelectionToolbar = new lum::SelectionToolbar(this);
     addToolBar(Qt::TopToolBarArea, SelectionToolbar);
     SelectionToolbar->hide();
+    connect(SelectionToolbar, &lum::SelectionToolbar::ToolChosen, this, [this](int mode) {
+        editor_.ResetTool();
+        State().ToolMode = mode;
+        SelectionToolbar->ShowTool(mode);
+        View()->PaintBox1()->setCursor(mode ? Qt::CrossCursor : Qt::ArrowCursor);
+    });
 }
 
 void TMemPhotoActionForm::buildToolWindows() {

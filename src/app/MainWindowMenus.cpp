@@ -1,6 +1,7 @@
 // The main window's hidden menu bar, pop-up menus and shortcuts, and the commands they run:
 // the operations of the table and the window's own commands.
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -12,6 +13,7 @@
 #include "editing/Operation.h"
 #include "view/EditPane.h"
 #include "view/FileListView.h"
+#include "widgets/MenuBarReveal.h"
 
 QAction* TMemPhotoActionForm::commandItem(QWidget* menu, const char* control) {
     const lum::CommandRef ref = lum::FindCommand(control, lum::kMainWindow);
@@ -68,7 +70,9 @@ void TMemPhotoActionForm::buildMenus() {
     item(file, "Quitter1", "E&xit");
 
     QMenu* edit = topMenu("Edition1", "&Edit");
-    item(edit, "Annuler1", "&Undo");
+    // Undo, with the key the window's own shortcut already answers.
+    item(edit, "Annuler1", "&Undo", &TMemPhotoActionForm::UndoSpeedButtonClick)
+        ->setText(QStringLiteral("&Undo\t") + QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText));
     item(edit, "Reinitialiser1", "&Reset Image");
     edit->addSeparator();
     item(edit, "Copier1", "&Copy");
@@ -76,7 +80,7 @@ void TMemPhotoActionForm::buildMenus() {
     item(edit, "Mlangerlexistant1", "&Paste into current Image...");
     edit->addSeparator();
     item(edit, "Memoriser", "&Memorize", &TMemPhotoActionForm::Memoriser);
-    item(edit, "Effacer1", "&Erase");
+    commandItem(edit, "Effacer1");
 
     QMenu* mixing = topMenu("Melanger1", "Mi&xing ");
     item(mixing, "Imageoriginale1", "&Original Image %");
@@ -112,6 +116,8 @@ void TMemPhotoActionForm::buildMenus() {
 
     // With every entry hidden the bar shows nothing; it takes no room either.
     mainMenu_->hide();
+    // Alt or F10 shows it with all its entries, and hides it again.
+    menuReveal_ = new lum::MenuBarReveal(this, mainMenu_);
 
     colorMenu_ = new QMenu(this);
     colorMenu_->setObjectName(QStringLiteral("ColorChangePopupMenu"));

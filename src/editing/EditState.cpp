@@ -29,6 +29,40 @@ bool EditState::SetSelection(int32_t kind, const Rect& rect, std::vector<ImagePo
     return true;
 }
 
+bool EditState::SetSelection(Selection sel) {
+    return SetSelection(static_cast<int32_t>(sel.kind), sel.rect, std::move(sel.points), std::move(sel.mask));
+}
+
+void EditState::DropSelection() {
+    SelectionActive = kNoSelection;
+    SelectionRect = Rect{0, 0, 1, 1};
+    SelectionPoints.clear();
+}
+
+bool EditState::StepZoom(int direction) {
+    if (ZoomIndex <= 0) {
+        // From the fit, the nearest fixed percentage in the direction asked.
+        const int fit = ZoomTable[0];
+        int to = 0;
+        for (int i = 1; i <= 12; ++i) {
+            const int z = ZoomTable[static_cast<size_t>(i)];
+            if (direction > 0 && z > fit && to == 0) to = i;
+            if (direction < 0 && z < fit) to = i;
+        }
+        if (to == 0) return false;
+        ZoomIndex = to;
+        return true;
+    }
+    if (direction < 0) {
+        if (ZoomIndex < 2) return false;
+        --ZoomIndex;
+    } else {
+        if (ZoomIndex > 11) return false;
+        ++ZoomIndex;
+    }
+    return true;
+}
+
 Confinement EditState::Confine() const {
     if (SelectionActive <= kNoSelection || SelectionMask.width() != SelectionRect.width() ||
         SelectionMask.height() != SelectionRect.height() || SelectionMask.empty())

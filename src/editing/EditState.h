@@ -16,6 +16,7 @@
 #include "imaging/ColourOps.h"
 #include "imaging/Confinement.h"
 #include "imaging/Filters.h"
+#include "imaging/Selection.h"
 
 namespace lum {
 
@@ -31,8 +32,8 @@ enum class FitRule {
     HundredPercentWhenFits  // compare window
 };
 
-// Kinds of selection (the value of SelectionActive).
-enum SelectionKind : int32_t { kNoSelection = 0, kFreeShape = 1, kRectangleSelection = 2, kEllipseSelection = 3 };
+// Kinds of selection (the value of SelectionActive), as imaging's SelectionKind numbers them.
+constexpr int32_t kNoSelection = 0, kFreeShape = 1, kRectangleSelection = 2, kEllipseSelection = 3;
 
 class EditState {
 public:
@@ -55,6 +56,9 @@ public:
     // Makes a new selection; a mask without any byte inside (or not of the rectangle's size)
     // makes none. Returns whether a selection exists afterwards.
     bool SetSelection(int32_t kind, const Rect& rect, std::vector<ImagePoint> points, Mask mask);
+    bool SetSelection(Selection sel);
+    // No selection; its rectangle back to (0, 0, 1, 1).
+    void DropSelection();
     // Where confined operations may change pixels: the selection, or the whole image.
     Confinement Confine() const;
     // The selection rectangle clipped to the working image, inclusive bounds (empty when the
@@ -65,6 +69,9 @@ public:
     std::array<int32_t, 13> ZoomTable{100, 10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400, 800};
     int32_t ZoomIndex = 7;
     int32_t Zoom() const { return ZoomTable[static_cast<size_t>(ZoomIndex)]; }
+    // The zoom tool: one slot up (direction > 0) or down within slots 1..12, never to the fit
+    // slot 0. Returns whether the slot changed.
+    bool StepZoom(int direction);
     // The fit of a commit; returns true when the image was larger than the view.
     bool FitZoom(int viewOuterWidth, int viewOuterHeight);
 

@@ -155,6 +155,11 @@ std::vector<const Tool*> Editor::DrawingTools() const {
     return tools;
 }
 
+void Editor::ZoomStep(int direction, ImagePoint view) {
+    const int old = st_.Zoom();
+    if (st_.StepZoom(direction)) host_->ZoomStepped(view, old);
+}
+
 BalanceTargets Editor::CurrentTargets() {
     if (ReadOptions) ReadOptions(st_.Targets);
     return st_.Targets;

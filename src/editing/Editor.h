@@ -45,6 +45,11 @@ public:
     virtual void ToolWasReset() {}
     // A paint colour changed (the angle rotation sets the second one).
     virtual void PaintColoursChanged() {}
+    // The zoom tool changed the slot: lay the view out for it, bring the view point that was
+    // clicked at oldZoom to the middle, redraw.
+    virtual void ZoomStepped(ImagePoint view, int oldZoom) { (void)view, (void)oldZoom; }
+    // The two coordinate labels of the tools.
+    virtual void ToolLabels(const std::string& label1, const std::string& label2) { (void)label1, (void)label2; }
 };
 
 class Editor {
@@ -85,6 +90,9 @@ public:
     void ResetTool();
     void BeginPixelOp() { st_.BeginPixelOp(); }
     void Redraw() { host_->RedrawView(); }
+    // The zoom tool at a view point: one slot of the zoom table up (direction > 0) or down.
+    void ZoomStep(int direction, ImagePoint view);
+    void ShowToolLabels(const std::string& label1, const std::string& label2) { host_->ToolLabels(label1, label2); }
     BalanceTargets CurrentTargets();
     Confinement Confine() const { return st_.Confine(); }
     // The colour of erased and uncovered areas.

@@ -1,12 +1,9 @@
-// A point in image pixels (also a size or an offset where one is meant).
+// A point in image pixels (also a size or an offset where one is meant): the image layer's Point.
 #pragma once
+#include "image/Color.h"
 
 namespace lum {
 
-struct ImagePoint {
-    int x = 0, y = 0;
-    bool operator==(const ImagePoint& o) const { return x == o.x && y == o.y; }
-    bool operator!=(const ImagePoint& o) const { return !(*this == o); }
-};
+using ImagePoint = Point;
 
 }  // namespace lum

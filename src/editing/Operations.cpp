@@ -10,6 +10,7 @@
 #include "imaging/ColourOps.h"
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
+#include "imaging/Selection.h"
 
 namespace lum {
 
@@ -67,6 +68,14 @@ void Mirrored(Editor& e, bool horizontal) {
     Mirror(e.State().SourceImage, e.State().WorkImage, horizontal);
 }
 
+// `NAME` or `NAME:#RRGGBB`: the colour only when given.
+OpArgs OptionalColour(const Operation& op, const std::vector<std::string>& values, const std::string& word) {
+    OpArgs args;
+    if (values.size() > 1) throw ArgsError(op.name + ": too many values in '" + word + "'");
+    if (!values.empty()) args.Set("colour", ParseValue(ParamDef::Colour("colour"), values[0], word));
+    return args;
+}
+
 std::vector<Operation> BuildTable() {
     std::vector<Operation> t;
 
@@ -74,6 +83,8 @@ std::vector<Operation> BuildTable() {
                     .Usage("optimize", "the one-click optimize")
                     .Records({{15, nullptr}, {1, BlendOfThisWindow}})
                     .On("ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!", kMainWindow)
+                    .On("AutoColorBalanceSpeedButton", "Auto color balance of the optimized photo", kCompareWindow)
+                    .On("SpeedButton8", "t", kCompareWindow)
                     .Pixel()
                     .Progress()
                     .MarksOptimized());
@@ -188,10 +199,21 @@ std::vector<Operation> BuildTable() {
                           })
                     .Usage("resize:WxH", "resample to W x H pixels")
                     .Param(ParamDef::Pair("size", 0, 1000000))
-                    .On("Redimensionner1", "&New size", kMainWindow)
+                    .On("Redimensionner1", "&New size", kBothWindows)
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.MemoryImage.width(), st.MemoryImage.height()});
                     }));
+    t.push_back(Operation("erase",
+                          [](Editor& e, const OpArgs& a) {
+                              EditState& st = e.State();
+                              const Colour c = a.Has("colour") ? a.ColourOf("colour") : e.BackgroundColour();
+                              EraseSelection(st.WorkImage, st.Confine(), c);
+                          })
+                    .Usage("erase[:#RRGGBB]", "fill the selection (the whole image without one) with the colour,\n"
+                                              "default white")
+                    .Parser(OptionalColour)
+                    .On("Effacer1", "&Erase", kBothWindows)
+                    .Pixel());
     t.push_back(Operation("macro", [](Editor& e, const OpArgs&) { e.ExecuteMacro(); })
                     .Usage("macro", "the recorded macro; as a window starts: flesh balance, then auto smooth")
                     .On("Executer", "&Execute", kBothWindows)

@@ -17,6 +17,11 @@ public:
     virtual void Message(const std::string& text) = 0;
     // A modal Yes/No question with a caption; true for Yes.
     virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+    // A question that may also be dismissed (Escape, closing the box): Cancel then.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text) {
+        return AskYesNo(caption, text) ? Answer::Yes : Answer::No;
+    }
     // An error box for a failed operation.
     virtual void Error(const std::string& text) { Message(text); }
     // The save dialog: returns false when cancelled. `path` holds the proposed name on entry.
@@ -80,6 +85,9 @@ public:
     bool AskYesNo(const std::string& caption, const std::string& text) override {
         return run([&] { return inner_->AskYesNo(caption, text) ? 1 : 0; }) != 0;
     }
+    Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
+        return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskYesNoCancel(caption, text)); }));
+    }
     void Error(const std::string& text) override {
         run([&] { inner_->Error(text); return 0; });
     }
@@ -118,6 +126,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<bool> answers;  // consumed front to back; default No when empty
+    std::vector<Answer> threeWayAnswers;  // consumed front to back; default Cancel when empty
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
     std::vector<std::function<bool(OpArgs&)>> parameterAnswers;
@@ -128,6 +137,13 @@ public:
         if (answers.empty()) return false;
         bool a = answers.front();
         answers.erase(answers.begin());
+        return a;
+    }
+    Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
+        questions.push_back(caption + ": " + text);
+        if (threeWayAnswers.empty()) return Answer::Cancel;
+        const Answer a = threeWayAnswers.front();
+        threeWayAnswers.erase(threeWayAnswers.begin());
         return a;
     }
     bool AskSaveFile(const std::string&, const std::string&, const std::string&, std::string& path) override {

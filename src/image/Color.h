@@ -25,6 +25,13 @@ struct Rgb {
 Hsv RgbToHsv(int r, int g, int b);
 Rgb HsvToRgb(int h, int s, int v);
 
+// A pixel position (also a size or an offset where one is meant).
+struct Point {
+    int x = 0, y = 0;
+    bool operator==(const Point& o) const { return x == o.x && y == o.y; }
+    bool operator!=(const Point& o) const { return !(*this == o); }
+};
+
 struct Rect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
     int width() const { return Right - Left; }

@@ -44,12 +44,6 @@
 
 namespace lum {
 
-struct Point {
-    int x = 0, y = 0;
-    bool operator==(const Point& o) const { return x == o.x && y == o.y; }
-    bool operator!=(const Point& o) const { return !(*this == o); }
-};
-
 // One covered run [x0, x1) of row y. Rows come in ascending order, the runs of a row from left
 // to right and never overlapping.
 using SpanFn = std::function<void(int y, int x0, int x1)>;

@@ -116,28 +116,29 @@ std::vector<Point> OutlineViewPoints(const Selection& sel, int zoom) {
     return out;
 }
 
-Image LiftSelectionImage(const Image& work, const Selection& sel, Colour background) {
-    if (!sel.active()) return Image();
-    Image piece(sel.rect.width(), sel.rect.height());
+Image LiftSelectionImage(const Image& work, const Confinement& sel, Colour background) {
+    if (sel.IsWhole()) return Image();
+    const Rect& r = sel.rect();
+    Image piece(r.width(), r.height());
     FillRect(piece, Rect{0, 0, piece.width(), piece.height()}, background);
     // Only the selected pixels that lie in work are taken over.
-    const ConfinedArea area(work.width(), work.height(), sel);
-    for (int y = area.bounds().Top; y < area.bounds().Bottom; ++y)
-        area.forEachRun(y, [&](int x0, int x1) {
-            std::copy(work.pixel(x0, y), work.pixel(x1, y), piece.pixel(x0 - sel.rect.Left, y - sel.rect.Top));
+    const Rect clip = sel.Clip(work.width(), work.height());
+    for (int y = clip.Top; y < clip.Bottom; ++y)
+        sel.ForEachRun(clip, y, [&](int x0, int x1) {
+            std::copy(work.pixel(x0, y), work.pixel(x1, y), piece.pixel(x0 - r.Left, y - r.Top));
         });
     return piece;
 }
 
-void EraseSelection(Image& work, const Selection& sel, Colour colour) {
-    if (!sel.active()) {
+void EraseSelection(Image& work, const Confinement& sel, Colour colour) {
+    if (sel.IsWhole()) {
         FillRect(work, Rect{0, 0, work.width(), work.height()}, colour);
         return;
     }
-    FillMask(work, sel.mask, sel.rect.Left, sel.rect.Top, colour);
+    FillMask(work, *sel.mask(), sel.rect().Left, sel.rect().Top, colour);
 }
 
-void FirstGrab(Image& work, Image& moveBuffer, const Selection& sel, bool eraseSource, Colour background) {
+void FirstGrab(Image& work, Image& moveBuffer, const Confinement& sel, bool eraseSource, Colour background) {
     if (eraseSource) EraseSelection(work, sel, background);
     moveBuffer = work;
 }
@@ -159,21 +160,6 @@ Rect MovePiece(Image& work, const Image& moveBuffer, const Image& piece, Rect& r
     const Rect both{std::min(old.Left, rect.Left), std::min(old.Top, rect.Top), std::max(old.Right, rect.Right),
                     std::max(old.Bottom, rect.Bottom)};
     return Clip(both, work.width(), work.height());
-}
-
-ConfinedArea::ConfinedArea(int width, int height) : bounds_(Clip(Rect{0, 0, width, height}, width, height)) {}
-
-ConfinedArea::ConfinedArea(int width, int height, const Rect& rect, const Mask& mask)
-    : mask_(&mask), maskLeft_(rect.Left), maskTop_(rect.Top) {
-    // The mask may be smaller than the rectangle only by mistake; never read past it.
-    const Rect placed{rect.Left, rect.Top, std::min(rect.Right, rect.Left + mask.width()),
-                      std::min(rect.Bottom, rect.Top + mask.height())};
-    bounds_ = Clip(placed, width, height);
-}
-
-ConfinedArea::ConfinedArea(int width, int height, const Selection& sel)
-    : ConfinedArea(width, height) {
-    if (sel.active()) *this = ConfinedArea(width, height, sel.rect, sel.mask);
 }
 
 }  // namespace lum

@@ -1,6 +1,6 @@
 // Selections as plain functions on images: turning a drawn outline into the selection
 // rectangle, points and mask, lifting the selected piece, erasing, the grab and move steps of
-// a floating piece, and the confinement of pixel passes to the selected pixels.
+// a floating piece. A selection confines pixel passes through its Where().
 //
 // A selection is its kind, its rectangle (image pixels, right and bottom exclusive), its points
 // relative to the rectangle's Left/Top, and a mask of the rectangle's size placed at
@@ -15,6 +15,7 @@
 #include "image/Image.h"
 #include "image/Mask.h"
 #include "image/Shapes.h"
+#include "imaging/Confinement.h"
 
 namespace lum {
 
@@ -36,6 +37,8 @@ struct Selection {
     bool contains(int x, int y) const {
         return !active() || mask.inside(x - rect.Left, y - rect.Top);
     }
+    // Where a confined pass may change pixels; it points at this selection's mask.
+    Confinement Where() const { return active() ? Confinement(rect, mask) : Confinement(); }
 };
 
 // The mask of a shape: a free shape is the polygon through its points (outline included), a
@@ -81,16 +84,17 @@ std::vector<Point> OutlineViewPoints(const Selection& sel, int zoom);
 
 // --- pixels ---
 
-// The selected piece: the rectangle of work, every pixel outside the shape, or outside work,
-// set to the background colour (which is also the colour the piece is drawn transparent with).
-Image LiftSelectionImage(const Image& work, const Selection& sel, Colour background);
+// The selected piece: the selection's rectangle of work, every pixel outside the shape, or
+// outside work, set to the background colour (which is also the colour the piece is drawn
+// transparent with). Empty without a selection.
+Image LiftSelectionImage(const Image& work, const Confinement& sel, Colour background);
 
 // Fills the selection's shape with the colour (the whole image without a selection).
-void EraseSelection(Image& work, const Selection& sel, Colour colour);
+void EraseSelection(Image& work, const Confinement& sel, Colour colour);
 
 // First grab of the piece: with eraseSource its place becomes the background colour. The move
 // buffer becomes a copy of work as it then is.
-void FirstGrab(Image& work, Image& moveBuffer, const Selection& sel, bool eraseSource, Colour background);
+void FirstGrab(Image& work, Image& moveBuffer, const Confinement& sel, bool eraseSource, Colour background);
 // Later grab: without duplicate the piece first leaves its current place (restored from the
 // move buffer); with it a copy stays there. The move buffer becomes a copy of work.
 void LaterGrab(Image& work, Image& moveBuffer, const Rect& rect, bool duplicate);
@@ -99,46 +103,5 @@ void LaterGrab(Image& work, Image& moveBuffer, const Rect& rect, bool duplicate)
 // of the old and new rectangles, clipped to the image.
 Rect MovePiece(Image& work, const Image& moveBuffer, const Image& piece, Rect& rect, int dx, int dy,
                Colour background);
-
-// --- confinement ---
-
-// The pixels of a width x height image that a confined pass may change: the whole image, or
-// the selected pixels inside it. It points at the mask it is given, which must outlive it.
-class ConfinedArea {
-public:
-    ConfinedArea(int width, int height);
-    ConfinedArea(int width, int height, const Rect& rect, const Mask& mask);
-    ConfinedArea(int width, int height, const Selection& sel);
-
-    // Rows and columns holding every changeable pixel (right and bottom exclusive).
-    const Rect& bounds() const { return bounds_; }
-    bool empty() const { return bounds_.Right <= bounds_.Left || bounds_.Bottom <= bounds_.Top; }
-    // No mask: every pixel of bounds() may change.
-    bool whole() const { return mask_ == nullptr; }
-    // Mask bytes of row y from column bounds().Left on (index x - bounds().Left); null when whole().
-    const uint8_t* maskRow(int y) const {
-        return mask_ ? mask_->row(y - maskTop_) + (bounds_.Left - maskLeft_) : nullptr;
-    }
-    bool contains(int x, int y) const {
-        if (x < bounds_.Left || x >= bounds_.Right || y < bounds_.Top || y >= bounds_.Bottom) return false;
-        return !mask_ || maskRow(y)[x - bounds_.Left] != 0;
-    }
-    // Calls fn(x0, x1) for each run [x0, x1) of changeable pixels of row y, left to right.
-    template <class F>
-    void forEachRun(int y, F&& fn) const {
-        if (y < bounds_.Top || y >= bounds_.Bottom || empty()) return;
-        if (!mask_) {
-            fn(bounds_.Left, bounds_.Right);
-            return;
-        }
-        ForEachNonZeroRun(maskRow(y), bounds_.Right - bounds_.Left,
-                          [&](int i0, int i1) { fn(bounds_.Left + i0, bounds_.Left + i1); });
-    }
-
-private:
-    Rect bounds_{};
-    const Mask* mask_ = nullptr;
-    int maskLeft_ = 0, maskTop_ = 0;
-};
 
 }  // namespace lum

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -33,24 +34,24 @@ EditPane::EditPane(Editor& editor, QWidget* parent) : QWidget(parent), editor_(e
     connect(paint, &TPaintBox::DblClick, this, &EditPane::DoubleClicked);
 
     zoomMenu_ = PhotoView::CreateZoomScalePopupMenu(this);
-    const std::pair<const char*, std::function<void()>> items[] = {
-        {"ZoomTo_10_Menuitem", [this] { ZoomToPercent(10); }},
-        {"ZoomTo_25_Menuitem", [this] { ZoomToPercent(25); }},
-        {"ZoomTo_33_Menuitem", [this] { ZoomToPercent(33); }},
-        {"ZoomTo_50_Menuitem", [this] { ZoomToPercent(50); }},
-        {"ZoomTo_66_Menuitem", [this] { ZoomToPercent(66); }},
-        {"ZoomTo_75_Menuitem", [this] { ZoomToPercent(75); }},
-        {"ZoomTo_100_Menuitem", [this] { ZoomToPercent(100); }},
-        {"ZoomTo_125_Menuitem", [this] { ZoomToPercent(125); }},
-        {"ZoomTo_150_Menuitem", [this] { ZoomToPercent(150); }},
-        {"ZoomTo_200_Menuitem", [this] { ZoomToPercent(200); }},
-        {"ZoomTo_FitWidth_Menuitem", [this] { ZoomToFitWidth(); }},
-        {"ZoomTo_FitHeight_Menuitem", [this] { ZoomToFitHeight(); }},
-        {"ZoomTo_FitWindow_Menuitem", [this] { ZoomToFitWindow(); }},
+    struct Item {
+        const char* name;
+        ZoomItem item;
+        int percent;
     };
-    for (const auto& [name, zoom] : items)
-        if (QAction* a = zoomMenu_->findChild<QAction*>(QString::fromLatin1(name)))
-            connect(a, &QAction::triggered, this, [this, z = zoom] { Guard(z); });
+    static const Item items[] = {
+        {"ZoomTo_10_Menuitem", ZoomItem::Percent, 10},   {"ZoomTo_25_Menuitem", ZoomItem::Percent, 25},
+        {"ZoomTo_33_Menuitem", ZoomItem::Percent, 33},   {"ZoomTo_50_Menuitem", ZoomItem::Percent, 50},
+        {"ZoomTo_66_Menuitem", ZoomItem::Percent, 66},   {"ZoomTo_75_Menuitem", ZoomItem::Percent, 75},
+        {"ZoomTo_100_Menuitem", ZoomItem::Percent, 100}, {"ZoomTo_125_Menuitem", ZoomItem::Percent, 125},
+        {"ZoomTo_150_Menuitem", ZoomItem::Percent, 150}, {"ZoomTo_200_Menuitem", ZoomItem::Percent, 200},
+        {"ZoomTo_FitWidth_Menuitem", ZoomItem::FitWidth, 0},
+        {"ZoomTo_FitHeight_Menuitem", ZoomItem::FitHeight, 0},
+        {"ZoomTo_FitWindow_Menuitem", ZoomItem::FitWindow, 0},
+    };
+    for (const Item& it : items)
+        if (QAction* a = zoomMenu_->findChild<QAction*>(QString::fromLatin1(it.name)))
+            connect(a, &QAction::triggered, this, [this, it] { Guard([this, it] { menuZoom(it.item, it.percent); }); });
 
     editor_.SetHost(this);
 }
@@ -62,6 +63,34 @@ EditPane::~EditPane() {
 
 // ---------------------------------------------------------------------------------------------
 // Zoom
+
+void EditPane::menuZoom(ZoomItem item, int percent) {
+    if (menuZoom_) return menuZoom_(item, percent);
+    switch (item) {
+        case ZoomItem::Percent: return ZoomToPercent(percent);
+        case ZoomItem::FitWidth: return ZoomToFitWidth();
+        case ZoomItem::FitHeight: return ZoomToFitHeight();
+        case ZoomItem::FitWindow: return ZoomToFitWindow();
+    }
+}
+
+void EditPane::ZoomStepped(ImagePoint view, int oldZoom) {
+    view_->LayoutView();
+    // The clicked photo point goes to the middle of the visible area.
+    const int z = view_->Zoom();
+    const auto centre = [&](int v, int visible) {
+        const int64_t image = static_cast<int64_t>(v) * 100 / std::max(1, oldZoom);
+        return std::max<int64_t>(0, image * z / 100 - visible / 2);
+    };
+    view_->horizontalScrollBar()->setValue(static_cast<int>(centre(view.x, view_->viewport()->width())));
+    view_->verticalScrollBar()->setValue(static_cast<int>(centre(view.y, view_->viewport()->height())));
+    view_->RedrawView();
+    emit ZoomWasStepped();
+}
+
+void EditPane::ToolLabels(const std::string& label1, const std::string& label2) {
+    emit ToolLabelsChanged(QString::fromStdString(label1), QString::fromStdString(label2));
+}
 
 void EditPane::ZoomToPercent(double percent) { view_->ZoomToPercent(percent); }
 void EditPane::ZoomToFitWidth() { view_->ZoomToPercent(view_->FitWidthPercent()); }

@@ -24,8 +24,13 @@ public:
 
     Editor& editor() const { return editor_; }
     PhotoView* View() const { return view_; }
-    // ZoomScalePopupMenu, its items wired to the zoom below.
+    // ZoomScalePopupMenu, its items wired to the zoom below, or to the handler given here
+    // (a percentage item with its percentage, a fit item with 0).
     QMenu* ZoomMenu() const { return zoomMenu_; }
+    enum class ZoomItem { Percent, FitWidth, FitHeight, FitWindow };
+    void SetMenuZoom(std::function<void(ZoomItem item, int percent)> handler) { menuZoom_ = std::move(handler); }
+    // The zoom tool's step at a view point (one slot of the zoom table).
+    void ZoomStep(int direction, int viewX, int viewY) { editor_.ZoomStep(direction, ImagePoint{viewX, viewY}); }
 
     // --- zoom (never touches the images) ---
     void ZoomToPercent(double percent);
@@ -50,6 +55,8 @@ public:
     void SelectionCleared() override;
     void ToolWasReset() override;
     void PaintColoursChanged() override;
+    void ZoomStepped(ImagePoint view, int oldZoom) override;
+    void ToolLabels(const std::string& label1, const std::string& label2) override;
 
 signals:
     // Hourglass on or off around an operation; the window adds its progress window.
@@ -58,6 +65,9 @@ signals:
     void ToolReset();
     void PaintColoursWereChanged();
     void DoubleClicked();
+    void ToolLabelsChanged(const QString& label1, const QString& label2);
+    // The zoom tool changed the zoom slot.
+    void ZoomWasStepped();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -68,6 +78,8 @@ private:
     void route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x,
                int y);
     void drawOutlines(QPainter& p) const;
+    void menuZoom(ZoomItem item, int percent);
+    std::function<void(ZoomItem, int)> menuZoom_;
 
     Editor& editor_;
     PhotoView* view_ = nullptr;

@@ -81,6 +81,14 @@ bool QtPrompts::AskYesNo(const std::string& caption, const std::string& text) {
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std::string& text) {
+    NormalCursor normal;
+    // Escape and the box's close button give Cancel.
+    const auto b = QMessageBox::question(parentWidget(), qs(caption), qs(text),
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
 void QtPrompts::Error(const std::string& text) {
     NormalCursor normal;
     QMessageBox::critical(parentWidget(), appTitle(), qs(text));

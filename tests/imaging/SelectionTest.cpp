@@ -179,12 +179,12 @@ TEST(Erase, FillsTheShapeOrTheWholeImage) {
         for (Colour c : {white, panel}) {
             const Image src = RandomImage(W, H, 17);
             Image img = src;
-            EraseSelection(img, s, c);
+            EraseSelection(img, s.Where(), c);
             const Image expect = LiteralErase(src, s, c);
             EXPECT_TRUE(img == expect) << "kind " << static_cast<int>(s.kind) << ": " << FirstDifference(img, expect);
         }
     Image img = RandomImage(W, H, 2);
-    EraseSelection(img, Selection(), white);
+    EraseSelection(img, Confinement(), white);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) ASSERT_TRUE(IsColour(img, x, y, white));
 }
@@ -193,7 +193,7 @@ TEST(Lift, PieceHoldsTheSelectedPixelsAndTheBackgroundElsewhere) {
     const Colour bg = MakeColour(1, 2, 3);
     const Image work = RandomImage(40, 30, 9);
     for (const Selection& s : SampleSelections(40, 30)) {
-        const Image piece = LiftSelectionImage(work, s, bg);
+        const Image piece = LiftSelectionImage(work, s.Where(), bg);
         if (!s.active()) {
             EXPECT_TRUE(piece.empty());
             continue;
@@ -251,13 +251,13 @@ TEST(FloatingPiece, EraseDuplicateAndMoveFollowTheSteps) {
                 SetColour(work, 10, 8, bg);
                 Image buffer;
                 Rect rect = sel.rect;
-                const Image piece = LiftSelectionImage(work, sel, bg);
+                const Image piece = LiftSelectionImage(work, sel.Where(), bg);
 
                 LiteralFloat lit{work, Image(), piece, sel.rect, bg};
                 if (erase) lit.work = LiteralErase(lit.work, sel, bg);
                 lit.buffer = lit.work;
 
-                FirstGrab(work, buffer, sel, erase, bg);
+                FirstGrab(work, buffer, sel.Where(), erase, bg);
                 ASSERT_TRUE(work == lit.work);
                 const std::vector<std::pair<int, int>> drags[] = {{{7, 3}, {-2, 5}}, {{-15, -9}}, {{4, 4}, {30, 0}}};
                 for (const auto& drag : drags) {
@@ -290,13 +290,13 @@ TEST(FloatingPiece, CopyMovesUnlessEraseAndDuplicateLeavesCopies) {
     base.fill(0, 0, 0);
     for (int x = 0; x < 4; ++x) base.setPixel(x, 0, 9, 9, 9);  // the piece: 4 grey pixels
     const Selection sel = MakeBoxSelection(SelectionKind::Rectangle, Rect{0, 0, 4, 1});
-    const Image piece = LiftSelectionImage(base, sel, bg);
+    const Image piece = LiftSelectionImage(base, sel.Where(), bg);
     auto grey = [](const Image& img, int x) { return img.pixel(x, 0)[2] == 9; };
 
     for (bool erase : {false, true}) {
         Image work = base, buffer;
         Rect rect = sel.rect;
-        FirstGrab(work, buffer, sel, erase, bg);
+        FirstGrab(work, buffer, sel.Where(), erase, bg);
         MovePiece(work, buffer, piece, rect, 10, 0, bg);
         EXPECT_EQ(grey(work, 0), !erase);  // unchecked: the first drag leaves the pixels in place too
         EXPECT_EQ(IsColour(work, 0, 0, bg), erase);
@@ -348,40 +348,44 @@ TEST(Confinement, RunsAndMaskRowsMatchThePerPixelTest) {
         Image expect = src;
         LiteralConfinedPass(expect, s, change);
 
-        const ConfinedArea area(40, 30, s);
+        const Confinement area = s.Where();
+        const Rect clip = area.Clip(40, 30);
         Image byRuns = src, byRows = src;
-        for (int y = area.bounds().Top; y < area.bounds().Bottom; ++y) {
-            area.forEachRun(y, [&](int x0, int x1) {
+        for (int y = clip.Top; y < clip.Bottom; ++y) {
+            area.ForEachRun(clip, y, [&](int x0, int x1) {
                 for (int x = x0; x < x1; ++x) change(byRuns.pixel(x, y));
             });
-            const uint8_t* m = area.maskRow(y);
-            for (int x = area.bounds().Left; x < area.bounds().Right; ++x)
-                if (area.whole() || m[x - area.bounds().Left]) change(byRows.pixel(x, y));
+            const uint8_t* m = area.MaskAt(clip.Left, y);
+            for (int x = clip.Left; x < clip.Right; ++x)
+                if (area.IsWhole() || m[x - clip.Left]) change(byRows.pixel(x, y));
         }
         EXPECT_TRUE(byRuns == expect) << "kind " << static_cast<int>(s.kind) << ": " << FirstDifference(byRuns, expect);
         EXPECT_TRUE(byRows == expect) << "kind " << static_cast<int>(s.kind);
         for (int y = -2; y < 33; ++y)
             for (int x = -2; x < 43; ++x) {
                 const bool inImage = x >= 0 && y >= 0 && x < 40 && y < 30;
-                ASSERT_EQ(area.contains(x, y), inImage && s.contains(x, y)) << x << "," << y;
+                const bool inClip = x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom;
+                ASSERT_EQ(inClip && area.Contains(x, y), inImage && s.contains(x, y)) << x << "," << y;
             }
     }
 }
 
-TEST(Confinement, BoundsAreTheSelectionClippedToTheImage) {
-    EXPECT_EQ(ConfinedArea(40, 30).bounds(), (Rect{0, 0, 40, 30}));
+TEST(Confinement, ClipIsTheSelectionClippedToTheImage) {
+    EXPECT_EQ(Confinement().Clip(40, 30), (Rect{0, 0, 40, 30}));
     const Selection over = MakeBoxSelection(SelectionKind::Rectangle, Rect{-5, 20, 12, 50});
-    const ConfinedArea a(40, 30, over);
-    EXPECT_EQ(a.bounds(), (Rect{0, 20, 12, 30}));
-    EXPECT_FALSE(a.whole());
+    const Confinement a = over.Where();
+    EXPECT_EQ(a.Clip(40, 30), (Rect{0, 20, 12, 30}));
+    EXPECT_FALSE(a.IsWhole());
     const Selection outside = MakeBoxSelection(SelectionKind::Ellipse, Rect{50, 0, 60, 10});
-    EXPECT_TRUE(ConfinedArea(40, 30, outside).empty());
+    const Rect none = outside.Where().Clip(40, 30);
+    EXPECT_TRUE(Confinement::Empty(none));
     int runs = 0;
-    ConfinedArea(40, 30, outside).forEachRun(5, [&](int, int) { ++runs; });
+    outside.Where().ForEachRun(none, 5, [&](int, int) { ++runs; });
     EXPECT_EQ(runs, 0);
-    // A mask smaller than its rectangle is never read past.
-    const Mask small(3, 2, 1);
-    EXPECT_EQ(ConfinedArea(40, 30, Rect{1, 1, 10, 10}, small).bounds(), (Rect{1, 1, 4, 3}));
+    // A piece lifted from a selection wholly outside is all background.
+    const Image piece = LiftSelectionImage(RandomImage(40, 30, 1), outside.Where(), MakeColour(1, 2, 3));
+    ASSERT_EQ(piece.width(), 10);
+    EXPECT_TRUE(IsColour(piece, 4, 4, MakeColour(1, 2, 3)));
 }
 
 TEST(SelectionValue, EmptyOrHugeRectanglesAreNoSelection) {

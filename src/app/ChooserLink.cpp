@@ -1,0 +1,33 @@
+#include "app/ChooserLink.h"
+
+#include <QDir>
+#include <QListWidget>
+
+#include "app/Dialogs.h"
+#include "compose/PictureChooser.h"
+
+namespace lum {
+
+std::string ChooserFileList::SelectedPath() const { return dialogs_().PictureChooser().FileName().toStdString(); }
+
+int ChooserFileList::SelectedIndex() const {
+    const TEform3& c = dialogs_().PictureChooser();
+    return c.FileListBox1 ? c.FileListBox1->currentRow() : -1;
+}
+
+void ChooserFileList::RefreshFileList(int selectIndex) {
+    TEform3& c = dialogs_().PictureChooser();
+    c.Refresh();
+    QListWidget* list = c.FileListBox1;
+    if (!list) return;
+    if (selectIndex < 0) {
+        // Nothing was selected: the fresh list must not pick its first file by itself.
+        const QSignalBlocker quiet(list);
+        list->setCurrentRow(-1);
+        return;
+    }
+    if (selectIndex >= list->count()) return;
+    c.SelectFile(QDir(c.Directory()).filePath(list->item(selectIndex)->text()));
+}
+
+}  // namespace lum

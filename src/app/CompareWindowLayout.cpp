@@ -1,0 +1,227 @@
+// The compare window's panels, buttons and toolbars.
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/CompareWindow.h"
+#include "editing/Operation.h"
+#include "view/EditPane.h"
+#include "view/PhotoView.h"
+#include "view/SelectionToolbar.h"
+#include "widgets/Icons.h"
+#include "widgets/PanelSkins.h"
+#include "widgets/RealMemoryPanel.h"
+
+TRealMemoryPanel* TViewBigEditPhotoForm::makePanel(const QString& designName, QWidget* parent) {
+    auto* panel = new TRealMemoryPanel(parent);
+    panel->setObjectName(designName);
+    ApplyDesignSkin(panel, designName);
+    return panel;
+}
+
+QToolButton* TViewBigEditPhotoForm::makeButton(const QString& designName, const QString& caption,
+                                               const QString& hint, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(designName);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    const QIcon icon = LumoraIcon(QStringLiteral("Compare_") + designName);
+    if (!icon.isNull()) {
+        b->setIcon(icon);
+        b->setIconSize(QSize(24, 24));
+    }
+    if (!caption.isEmpty()) b->setText(caption);
+    b->setToolButtonStyle(icon.isNull() || caption.isEmpty() ? (icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly)
+                                                             : Qt::ToolButtonTextBesideIcon);
+    b->setToolTip(hint);
+    return b;
+}
+
+QToolButton* TViewBigEditPhotoForm::makeCommandButton(const char* control, QWidget* parent, bool captioned) {
+    const lum::CommandRef ref = lum::FindCommand(control, lum::kCompareWindow);
+    const QString text = QString::fromUtf8(ref.command->caption);
+    QToolButton* b = makeButton(QString::fromLatin1(control), captioned ? text : QString(), text, parent);
+    connect(b, &QToolButton::clicked, this, [this, control] { RunCommand(control); });
+    return b;
+}
+
+void TViewBigEditPhotoForm::buildUi() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(buildTopStrip(central));
+
+    Splitter1 = new QSplitter(Qt::Horizontal, central);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(5);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(buildOriginalPane(Splitter1));
+    Splitter1->addWidget(buildOptimizedPane(Splitter1));
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { Splitter1->setProperty("dragged", true); });
+    outer->addWidget(Splitter1, 1);
+    setCentralWidget(central);
+}
+
+QWidget* TViewBigEditPhotoForm::buildTopStrip(QWidget* parent) {
+    RealMemoryPanel_Top = makePanel(QStringLiteral("RealMemoryPanel_Top"), parent);
+    RealMemoryPanel_Top->setFixedHeight(70);
+    auto* row = new QHBoxLayout(RealMemoryPanel_Top);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->setSpacing(8);
+    auto* info = new QLabel(QStringLiteral("File Info."), RealMemoryPanel_Top);
+    info->setObjectName(QStringLiteral("Label4"));
+    info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    row->addWidget(info);
+    PhotoFileNameMemo = new QPlainTextEdit(RealMemoryPanel_Top);
+    PhotoFileNameMemo->setObjectName(QStringLiteral("PhotoFileNameMemo"));
+    PhotoFileNameMemo->setReadOnly(true);
+    PhotoFileNameMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    PhotoFileNameMemo->setFocusPolicy(Qt::ClickFocus);
+    row->addWidget(PhotoFileNameMemo, 1);
+    return RealMemoryPanel_Top;
+}
+
+QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
+    OrginalPartRealMemoryPanel = makePanel(QStringLiteral("OrginalPartRealMemoryPanel"), parent);
+    auto* box = new QVBoxLayout(OrginalPartRealMemoryPanel);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    TRealMemoryPanel* title = makePanel(QStringLiteral("OrginalTitleRealMemoryPanel"), OrginalPartRealMemoryPanel);
+    title->setFixedHeight(34);
+    auto* row = new QHBoxLayout(title);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->setSpacing(2);
+    auto* label = new QLabel(QStringLiteral("Orginal Photo"), title);
+    label->setObjectName(QStringLiteral("Label1"));
+    row->addWidget(label);
+    row->addStretch(1);
+    QToolButton* full = makeButton(QStringLiteral("SpeedButton4"), QString(),
+                                   QStringLiteral("Show the Original Photo in full screen"), title);
+    QToolButton* split = makeButton(QStringLiteral("SpeedButton9"), QString(),
+                                    QStringLiteral("Recover the comparing window size"), title);
+    for (QToolButton* b : {full, split}) {
+        if (b->icon().isNull())
+            b->setIcon(style()->standardIcon(b == full ? QStyle::SP_TitleBarMaxButton : QStyle::SP_TitleBarNormalButton));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        row->addWidget(b);
+    }
+    connect(full, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton4Click(); }); });
+    connect(split, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton9Click(); }); });
+    box->addWidget(title);
+
+    ScrollBox2 = new QScrollArea(OrginalPartRealMemoryPanel);
+    ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
+    ScrollBox2->setWidgetResizable(false);
+    ScrollBox2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    OrginalBitmapImage = new QLabel;
+    OrginalBitmapImage->setObjectName(QStringLiteral("OrginalBitmapImage"));
+    OrginalBitmapImage->setScaledContents(false);
+    OrginalBitmapImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ScrollBox2->setWidget(OrginalBitmapImage);
+    box->addWidget(ScrollBox2, 1);
+    return OrginalPartRealMemoryPanel;
+}
+
+QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
+    RealMemoryPanel1 = makePanel(QStringLiteral("RealMemoryPanel1"), parent);
+    auto* box = new QVBoxLayout(RealMemoryPanel1);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    TRealMemoryPanel* title = makePanel(QStringLiteral("RealMemoryPanel4"), RealMemoryPanel1);
+    title->setFixedHeight(34);
+    auto* row = new QHBoxLayout(title);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->setSpacing(2);
+    auto* label = new QLabel(QStringLiteral("Optimized Photo"), title);
+    label->setObjectName(QStringLiteral("Label2"));
+    row->addWidget(label);
+    row->addSpacing(8);
+
+    // The four filter buttons.
+    for (const char* control : {"Btplusdur", "Btdoux", "Btbrume", "Btdur"}) row->addWidget(makeCommandButton(control, title, true));
+    row->addStretch(1);
+
+    // Buttons the design keeps hidden.
+    const auto hidden = [&](QToolButton* b) {
+        b->hide();
+        row->addWidget(b);
+        return b;
+    };
+    hidden(makeCommandButton("AutoColorBalanceSpeedButton", title, false));
+    hidden(makeCommandButton("SpeedButton8", title, true));
+    hidden(makeCommandButton("Btrot90", title, true));
+    hidden(makeCommandButton("BtmiroirH", title, false));
+    hidden(makeCommandButton("NBtmiroirV", title, false));
+    hidden(makeCommandButton("RotateBitmapSpeedButton", title, false));
+    using Handler = void (TViewBigEditPhotoForm::*)();
+    const auto own = [&](const char* name, const char* caption, const char* hint, Handler handler) {
+        QToolButton* b = hidden(makeButton(QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(hint), title));
+        if (handler) connect(b, &QToolButton::clicked, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
+        return b;
+    };
+    own("SpeedButton2", "", "Save the optimized photo", &TViewBigEditPhotoForm::SpeedButton2Click);
+    own("ResetImageSpeedButton", "", "Reset the optimized photo", &TViewBigEditPhotoForm::ResetImageSpeedButtonClick);
+    own("SpeedButton6", "U", "Undo", &TViewBigEditPhotoForm::SpeedButton6Click);
+    own("Bttexte", "Stemp", "Text stamp", nullptr);
+    ColorChangeSpeedButton = own("ColorChangeSpeedButton", "C", "Colour channel shifts",
+                                 &TViewBigEditPhotoForm::ColorChangeSpeedButtonClick);
+    own("SpeedButton1", "S", "Selection Toolbar", &TViewBigEditPhotoForm::SpeedButton1Click);
+    own("SpeedButton3", "P", "Paint Toolbar", &TViewBigEditPhotoForm::SpeedButton3Click);
+
+    // Pane layout and zoom.
+    QToolButton* full = makeButton(QStringLiteral("SpeedButton5"), QString(),
+                                   QStringLiteral("Show the Optimized Photo in full screen"), title);
+    SetZoomScaleSpeedButton = makeButton(QStringLiteral("SetZoomScaleSpeedButton"), QString(),
+                                         QStringLiteral("Zoom the Original Photo and Optimized Photo for viewing"), title);
+    QToolButton* split = makeButton(QStringLiteral("DivideWindowinto2EvenSpeedButton"), QString(),
+                                    QStringLiteral("Recover the comparing window size"), title);
+    const QStyle::StandardPixmap fallback[] = {QStyle::SP_TitleBarMaxButton, QStyle::SP_FileDialogContentsView,
+                                               QStyle::SP_TitleBarNormalButton};
+    int i = 0;
+    for (QToolButton* b : {full, SetZoomScaleSpeedButton, split}) {
+        if (b->icon().isNull()) b->setIcon(style()->standardIcon(fallback[i]));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        row->addWidget(b);
+        ++i;
+    }
+    connect(full, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton5Click(); }); });
+    connect(SetZoomScaleSpeedButton, &QToolButton::clicked, this, [this] { guard([this] { SetZoomScaleSpeedButtonClick(); }); });
+    connect(split, &QToolButton::clicked, this, [this] { guard([this] { DivideWindowinto2EvenSpeedButtonClick(); }); });
+    box->addWidget(title);
+
+    RealMemoryPanel2 = makePanel(QStringLiteral("RealMemoryPanel2"), RealMemoryPanel1);
+    auto* inner = new QVBoxLayout(RealMemoryPanel2);
+    inner->setContentsMargins(0, 0, 0, 0);
+    pane_ = new lum::EditPane(editor_, RealMemoryPanel2);
+    inner->addWidget(pane_);
+    box->addWidget(RealMemoryPanel2, 1);
+    return RealMemoryPanel1;
+}
+
+void TViewBigEditPhotoForm::buildToolbars() {
+    SelectionToolbar = new lum::SelectionToolbar(this);
+    addToolBar(Qt::TopToolBarArea, SelectionToolbar);
+    SelectionToolbar->hide();
+    connect(SelectionToolbar, &lum::SelectionToolbar::ToolChosen, this,
+            [this](int mode) { guard([this, mode] { chooseSelectionTool(mode); }); });
+
+    // The paint tools fill this one; the zoom label of the zoom tool is already here.
+    PaintToolbar = new QToolBar(QStringLiteral("Paint Toolbar"), this);
+    PaintToolbar->setObjectName(QStringLiteral("PaintToolbar"));
+    PaintToolbar->setProperty("ToolbarGroup", QStringLiteral("Tools"));
+    auto* zoomLabel = new QLabel(QStringLiteral("Zoom 1"), PaintToolbar);
+    zoomLabel->setObjectName(QStringLiteral("Label3"));
+    PaintToolbar->addWidget(zoomLabel);
+    addToolBar(Qt::TopToolBarArea, PaintToolbar);
+    PaintToolbar->hide();
+}

@@ -1,0 +1,53 @@
+#include "app/RotateAngleDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+TInputRotateAngleForm::TInputRotateAngleForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("InputRotateAngleForm"));
+    setWindowTitle(QStringLiteral("Rotate Angle"));
+    setModal(true);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    auto* root = new QVBoxLayout(this);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    auto* row = new QHBoxLayout();
+    auto* label1 = new QLabel(QStringLiteral("Rotate Angle"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    angle_ = new QSpinBox(this);
+    angle_->setObjectName(QStringLiteral("AngleSpinEdit"));
+    angle_->setRange(1, 359);
+    angle_->setValue(30);
+    label1->setBuddy(angle_);
+    auto* label2 = new QLabel(QStringLiteral("(from 1 to 359)"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    row->addWidget(label1);
+    row->addWidget(angle_);
+    row->addWidget(label2);
+    root->addLayout(row);
+
+    auto* buttons = new QHBoxLayout();
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKSpeedButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    root->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &TInputRotateAngleForm::OKSpeedButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &TInputRotateAngleForm::CancelButtonClick);
+}
+
+int TInputRotateAngleForm::Angle() const { return angle_->value(); }
+
+void TInputRotateAngleForm::OKSpeedButtonClick() {
+    // A value typed but not yet taken by the box counts.
+    angle_->interpretText();
+    accepted_ = true;
+    accept();
+}

@@ -1,0 +1,24 @@
+// The angle dialog of the rotation by any angle: a whole angle from 1 to 359, 30 at the start.
+// Created for one question and destroyed after it.
+#pragma once
+#include <QDialog>
+
+class QSpinBox;
+
+class TInputRotateAngleForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TInputRotateAngleForm(QWidget* parent = nullptr);
+
+    // OK was pressed (Cancel, Escape or closing the box leave it false).
+    bool Accepted() const { return accepted_; }
+    int Angle() const;
+    QSpinBox* AngleSpinEdit() const { return angle_; }
+
+    void OKSpeedButtonClick();
+    void CancelButtonClick() { reject(); }
+
+private:
+    QSpinBox* angle_ = nullptr;
+    bool accepted_ = false;
+};

@@ -1,0 +1,76 @@
+#include "view/SelectionToolbar.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QToolButton>
+
+#include "widgets/Icons.h"
+
+namespace lum {
+
+SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(QStringLiteral("Selection Toolbar"), parent) {
+    setObjectName(QStringLiteral("SelectionToolbar"));
+    setProperty("ToolbarGroup", QStringLiteral("Selection"));
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    const auto shapeButton = [&](const char* name, const char* hint, int mode) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(QString::fromUtf8(hint));
+        b->setCheckable(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        const QIcon icon = LumoraIcon(b->objectName());
+        if (!icon.isNull()) b->setIcon(icon);
+        group->addButton(b, mode);
+        addWidget(b);
+        return b;
+    };
+    cercle_ = shapeButton("Btselectcercle", "Ellipse selection", 3);
+    rect_ = shapeButton("Btselectrect", "Rectangle selection", 2);
+    none_ = shapeButton("BtNotool", "Reset selection buttons", 0);
+    poly_ = shapeButton("Btselectpoly", "Free shpae selection", 1);
+    none_->setChecked(true);
+    connect(group, &QButtonGroup::idClicked, this, &SelectionToolbar::ToolChosen);
+
+    addSeparator();
+    erase_ = new QCheckBox(QStringLiteral("Erase"), this);
+    erase_->setObjectName(QStringLiteral("ChkEffacer"));
+    erase_->setChecked(false);
+    addWidget(erase_);
+    duplicate_ = new QCheckBox(QStringLiteral("Duplicate"), this);
+    duplicate_->setObjectName(QStringLiteral("Chkdupliquer"));
+    duplicate_->setChecked(true);
+    addWidget(duplicate_);
+
+    addSeparator();
+    const auto label = [&](const char* name) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setMinimumWidth(64);
+        l->setContentsMargins(4, 0, 4, 0);
+        addWidget(l);
+        return l;
+    };
+    label1_ = label("Label1");
+    label2_ = label("Label2");
+}
+
+bool SelectionToolbar::EraseChecked() const { return erase_->isChecked(); }
+bool SelectionToolbar::DuplicateChecked() const { return duplicate_->isChecked(); }
+
+void SelectionToolbar::ShowTool(int toolMode) {
+    switch (toolMode) {
+        case 1: poly_->setChecked(true); break;
+        case 2: rect_->setChecked(true); break;
+        case 3: cercle_->setChecked(true); break;
+        default: none_->setChecked(true); break;
+    }
+}
+
+void SelectionToolbar::SetLabels(const QString& label1, const QString& label2) {
+    label1_->setText(label1);
+    label2_->setText(label2);
+}
+
+}  // namespace lum
