@@ -20,6 +20,7 @@
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
 #include "app/WindowPrompts.h"
+#include "editing/SelectionTools.h"
 #include "image/Arith.h"
 #include "image/Stretch.h"
 #include "view/EditPane.h"
@@ -56,6 +57,9 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
     buildMenus();
 
     editor_.ReadOptions = [this](lum::BalanceTargets& t) { t = dialogs_.Options().Targets(); };
+    editor_.SetSelectionTool(std::make_unique<lum::SelectionHandlerTool>([this] {
+        return lum::GrabOptions{SelectionToolbar->EraseChecked(), SelectionToolbar->DuplicateChecked()};
+    }));
     connect(pane_, &lum::EditPane::SelectionWasCleared, this, [this] { SelectionToolbar->ShowTool(0); });
     connect(pane_, &lum::EditPane::ToolReset, this, [this] {
         SelectionToolbar->ShowTool(0);

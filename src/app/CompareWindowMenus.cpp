@@ -12,6 +12,7 @@
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
 #include "editing/Operation.h"
+#include "editing/SelectionTools.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
@@ -185,6 +186,7 @@ void TViewBigEditPhotoForm::buildMenus() {
 void TViewBigEditPhotoForm::chooseSelectionTool(int mode) {
     editor_.ResetTool();
     State().ToolMode = mode;
+    editor_.SetTool(lum::MakeSelectionTool(mode));
     SelectionToolbar->ShowTool(mode);
     View()->PaintBox1()->setCursor(mode ? Qt::CrossCursor : Qt::ArrowCursor);
 }

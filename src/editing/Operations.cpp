@@ -7,6 +7,7 @@
 
 #include "editing/Editor.h"
 #include "editing/Operation.h"
+#include "editing/SelectionTools.h"
 #include "imaging/ColourOps.h"
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
@@ -74,6 +75,36 @@ OpArgs OptionalColour(const Operation& op, const std::vector<std::string>& value
     if (values.size() > 1) throw ArgsError(op.name + ": too many values in '" + word + "'");
     if (!values.empty()) args.Set("colour", ParseValue(ParamDef::Colour("colour"), values[0], word));
     return args;
+}
+
+// `select:L,T,R,B`, `select:ellipse,L,T,R,B`, `select:none`.
+OpArgs SelectionWords(const Operation& op, const std::vector<std::string>& values, const std::string& word) {
+    OpArgs args;
+    std::vector<std::string> v = values;
+    std::string shape = "rectangle";
+    if (!v.empty() && (v[0] == "none" || v[0] == "ellipse" || v[0] == "rectangle")) {
+        shape = v[0];
+        v.erase(v.begin());
+    }
+    args.Set("shape", shape);
+    if (shape == "none") {
+        if (!v.empty()) throw ArgsError(op.name + ": nothing may follow none in '" + word + "'");
+        return args;
+    }
+    if (v.size() != 4) throw ArgsError(op.name + " needs L,T,R,B: '" + word + "' (" + op.usage + ")");
+    static const char* const keys[4] = {"left", "top", "right", "bottom"};
+    for (int i = 0; i < 4; ++i)
+        args.Set(keys[i], ParseWholeNumber(v[static_cast<size_t>(i)], -100000, 100000, std::string(keys[i]) + " in '" + word + "':"));
+    return args;
+}
+
+void SelectFromArgs(Editor& e, const OpArgs& a) {
+    e.ClearSelection();
+    e.State().DropSelection();
+    const std::string& shape = a.Text("shape");
+    if (shape == "none") return;
+    const Rect r{a.Int("left"), a.Int("top"), a.Int("right"), a.Int("bottom")};
+    TakeSelection(e, MakeBoxSelection(shape == "ellipse" ? SelectionKind::Ellipse : SelectionKind::Rectangle, r));
 }
 
 std::vector<Operation> BuildTable() {
@@ -203,6 +234,13 @@ std::vector<Operation> BuildTable() {
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.MemoryImage.width(), st.MemoryImage.height()});
                     }));
+    t.push_back(Operation("select", SelectFromArgs)
+                    .Usage("select:L,T,R,B", "rectangle selection of columns L..R-1 and rows T..B-1; the operations\n"
+                                             "after it that a selection confines stay inside it;\n"
+                                             "select:ellipse,L,T,R,B the ellipse inscribed in it;\n"
+                                             "select:none drops the selection")
+                    .Parser(SelectionWords)
+                    .NotBusy());
     t.push_back(Operation("erase",
                           [](Editor& e, const OpArgs& a) {
                               EditState& st = e.State();

@@ -13,9 +13,13 @@ class Editor;
 
 enum class MouseButton { None, Left, Right, Middle };
 
+// Cursors a tool may ask for besides the indices of the view's cursor table (1..7).
+constexpr int kArrowCursor = 0, kCrossCursor = -1, kHandCursor = -2;
+
 struct ToolEvent {
     ImagePoint image;                    // ViewToImage of the view position
     ImagePoint view;                     // the position in the view
+    ImagePoint viewSize;                 // the size of the view (the photo at this zoom)
     int zoom = 100;                      // the percentage the view shows
     MouseButton button = MouseButton::None;  // the button pressed or released (None for moves)
     bool leftDown = false, rightDown = false;
@@ -23,11 +27,13 @@ struct ToolEvent {
 };
 
 // A shape drawn over the photo with a dotted pen. Points are relative to origin, all in image
-// pixels; the view maps a point to ImageToView(origin) + point x zoom / 100.
+// pixels; the view maps a point to ImageToView(origin) + point x zoom / 100. A rubber band
+// being drawn has its points in view pixels instead, and is drawn inverting what is under it.
 struct Outline {
     enum Kind { Polyline, Rectangle, Ellipse } kind = Polyline;
     ImagePoint origin;
     std::vector<ImagePoint> points;  // a rectangle or an ellipse: its two corners
+    bool rubber = false;             // points in view pixels, drawn not-xor
 };
 
 class Tool {

@@ -202,6 +202,7 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
     e.view = ImagePoint{x, y};
     e.image = ImagePoint{view_->ViewToImage(x), view_->ViewToImage(y)};
     e.zoom = view_->Zoom();
+    e.viewSize = ImagePoint{view_->PaintBox1()->width(), view_->PaintBox1()->height()};
     e.button = ToButton(button);
     e.leftDown = (buttons & Qt::LeftButton) != 0;
     e.rightDown = (buttons & Qt::RightButton) != 0;
@@ -228,9 +229,14 @@ void EditPane::drawOutlines(QPainter& p) const {
     const int z = view_->Zoom();
     for (const Outline& o : shapes) {
         QPolygon points;
-        for (const ImagePoint& pt : o.points)
-            points << QPoint(view_->ImageToView(o.origin.x) + static_cast<int>(static_cast<int64_t>(pt.x) * z / 100),
-                             view_->ImageToView(o.origin.y) + static_cast<int>(static_cast<int64_t>(pt.y) * z / 100));
+        for (const ImagePoint& pt : o.points) {
+            if (o.rubber) points << QPoint(pt.x, pt.y);
+            else
+                points << QPoint(view_->ImageToView(o.origin.x) + static_cast<int>(static_cast<int64_t>(pt.x) * z / 100),
+                                 view_->ImageToView(o.origin.y) + static_cast<int>(static_cast<int64_t>(pt.y) * z / 100));
+        }
+        // A rubber band inverts what it crosses, so it shows on any photo.
+        p.setCompositionMode(o.rubber ? QPainter::RasterOp_NotSourceXorDestination : QPainter::CompositionMode_SourceOver);
         if (o.kind == Outline::Polyline) {
             p.drawPolyline(points);
         } else if (points.size() >= 2) {

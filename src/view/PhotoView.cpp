@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editing/Tool.h"
 #include "image/Arith.h"
 #include "widgets/ImageConvert.h"
 
@@ -29,6 +30,8 @@ int truncScale(int size, int zoom) {
 void RegisterToolCursor(int index, const QCursor& cursor) { cursorTable().insert(index, cursor); }
 
 QCursor ToolCursor(int index) {
+    if (index == kCrossCursor) return QCursor(Qt::CrossCursor);
+    if (index == kHandCursor) return QCursor(Qt::PointingHandCursor);
     auto it = cursorTable().constFind(index);
     return it == cursorTable().constEnd() ? QCursor(Qt::ArrowCursor) : *it;
 }

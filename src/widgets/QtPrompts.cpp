@@ -66,6 +66,8 @@ QtPrompts& QtPrompts::Fallback() {
 }
 
 QWidget* QtPrompts::parentWidget() const {
+    // A modal window open over the parent (the compare window) owns the boxes while it is up.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     if (parent_) return parent_.data();
     return QApplication::activeWindow();
 }

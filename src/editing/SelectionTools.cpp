@@ -1,0 +1,191 @@
+#include "editing/SelectionTools.h"
+
+#include <algorithm>
+
+#include "editing/Editor.h"
+
+namespace lum {
+
+namespace {
+
+// The mouse kept inside the view (both ends included).
+Point ClampToView(const ToolEvent& e) {
+    return Point{std::clamp(e.view.x, 0, std::max(0, e.viewSize.x)), std::clamp(e.view.y, 0, std::max(0, e.viewSize.y))};
+}
+
+int SelectionCursor(const Editor& editor) {
+    const int32_t mode = editor.State().ToolMode;
+    return mode >= kToolFreeShape && mode <= kToolEllipse ? kCrossCursor : kArrowCursor;
+}
+
+}  // namespace
+
+std::string CoordinateLabel(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
+
+bool TakeSelection(Editor& editor, Selection sel) {
+    EditState& st = editor.State();
+    st.SourceImage = st.WorkImage;
+    if (!st.SetSelection(std::move(sel))) {
+        st.DropSelection();
+        return false;
+    }
+    st.SelectionImage = LiftSelectionImage(st.WorkImage, st.Confine(), editor.BackgroundColour());
+    return true;
+}
+
+bool InsideSelection(const EditState& st, ImagePoint p) {
+    return st.SelectionActive > kNoSelection &&
+           st.SelectionMask.inside(p.x - st.SelectionRect.Left, p.y - st.SelectionRect.Top);
+}
+
+std::unique_ptr<Tool> MakeSelectionTool(int32_t toolMode) {
+    switch (toolMode) {
+        case kToolFreeShape: return std::make_unique<FreeSelectionTool>();
+        case kToolRectangle: return std::make_unique<BoxSelectionTool>(SelectionKind::Rectangle);
+        case kToolEllipse: return std::make_unique<BoxSelectionTool>(SelectionKind::Ellipse);
+        default: return nullptr;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Rectangle and ellipse
+
+void BoxSelectionTool::Press(Editor& editor, const ToolEvent& e) {
+    dragging_ = true;
+    editor.State().DragActive = true;
+    press_ = e.view;
+    corner_ = Point{press_.x + 4, press_.y + 4};
+    editor.Redraw();
+}
+
+void BoxSelectionTool::Move(Editor& editor, const ToolEvent& e) {
+    const int z = e.zoom;
+    if (!dragging_) {
+        // The rectangle tool shows where the mouse is, in image pixels.
+        if (kind_ == SelectionKind::Rectangle) editor.ShowToolLabels(CoordinateLabel(e.image.x, e.image.y), label2_);
+        return;
+    }
+    corner_ = DragCorner(press_, ClampToView(e));
+    if (kind_ == SelectionKind::Rectangle) {
+        const int l = ViewToImage(press_.x, z), t = ViewToImage(press_.y, z);
+        label2_ = CoordinateLabel(ViewToImage(corner_.x, z) - l, ViewToImage(corner_.y, z) - t);
+        editor.ShowToolLabels(CoordinateLabel(l, t), label2_);
+    }
+    editor.Redraw();
+}
+
+void BoxSelectionTool::Release(Editor& editor, const ToolEvent& e) {
+    if (!dragging_) return;
+    dragging_ = false;
+    editor.State().DragActive = false;
+    const int z = e.zoom;
+    const Rect r{ViewToImage(press_.x, z), ViewToImage(press_.y, z), ViewToImage(corner_.x, z), ViewToImage(corner_.y, z)};
+    label2_ = CoordinateLabel(r.width(), r.height());
+    editor.ShowToolLabels(CoordinateLabel(r.Left, r.Top), label2_);
+    TakeSelection(editor, MakeBoxSelection(kind_, r));
+    editor.Redraw();
+}
+
+std::vector<Outline> BoxSelectionTool::Feedback() const {
+    if (!dragging_) return {};
+    Outline o;
+    o.kind = kind_ == SelectionKind::Ellipse ? Outline::Ellipse : Outline::Rectangle;
+    o.points = {press_, corner_};
+    o.rubber = true;
+    return {o};
+}
+
+int BoxSelectionTool::Cursor(const Editor&, ImagePoint) const { return kCrossCursor; }
+
+// ---------------------------------------------------------------------------------------------
+// Free shape
+
+void FreeSelectionTool::Press(Editor& editor, const ToolEvent& e) {
+    dragging_ = true;
+    editor.State().DragActive = true;
+    points_.press(e.view);
+    editor.Redraw();
+}
+
+void FreeSelectionTool::Move(Editor& editor, const ToolEvent& e) {
+    if (dragging_ && points_.move(ClampToView(e))) editor.Redraw();
+}
+
+void FreeSelectionTool::Release(Editor& editor, const ToolEvent& e) {
+    if (!dragging_) return;
+    dragging_ = false;
+    editor.State().DragActive = false;
+    points_.release();
+    TakeSelection(editor, FreeSelectionFromView(points_.points(), e.zoom));
+    points_ = FreeShapePoints();
+    editor.Redraw();
+}
+
+std::vector<Outline> FreeSelectionTool::Feedback() const {
+    if (!dragging_) return {};
+    Outline o;
+    o.kind = Outline::Polyline;
+    o.points = points_.points();
+    o.rubber = true;
+    return {o};
+}
+
+int FreeSelectionTool::Cursor(const Editor&, ImagePoint) const { return kCrossCursor; }
+
+// ---------------------------------------------------------------------------------------------
+// An existing selection
+
+void SelectionHandlerTool::Press(Editor& editor, const ToolEvent& e) {
+    EditState& st = editor.State();
+    if (e.button == MouseButton::Right) {
+        // The one way to end a selection from the view.
+        moving_ = false;
+        st.FloatActive = false;
+        st.DragActive = false;
+        editor.ResetTool();
+        st.DropSelection();
+        editor.Redraw();
+        return;
+    }
+    if (e.button != MouseButton::Left || !InsideSelection(st, e.image)) return;
+    const GrabOptions opt = options_ ? options_() : GrabOptions();
+    const Colour background = editor.BackgroundColour();
+    if (st.ToolMode != kToolMovingSelection) {
+        st.ToolMode = kToolMovingSelection;
+        st.SourceImage = st.WorkImage;
+        FirstGrab(st.WorkImage, st.MoveBuffer, st.Confine(), opt.erase, background);
+        editor.Redraw();
+    } else {
+        LaterGrab(st.WorkImage, st.MoveBuffer, st.SelectionRect, opt.duplicate);
+    }
+    moving_ = true;
+    st.DragActive = true;
+    grab_ = e.view;
+    applied_ = Point{};
+}
+
+void SelectionHandlerTool::Move(Editor& editor, const ToolEvent& e) {
+    if (!moving_) return;
+    EditState& st = editor.State();
+    // Offsets count from the grab, so slow moves at a large zoom add up instead of being lost.
+    const Point total{ViewToImage(e.view.x - grab_.x, e.zoom), ViewToImage(e.view.y - grab_.y, e.zoom)};
+    const int dx = total.x - applied_.x, dy = total.y - applied_.y;
+    if (dx == 0 && dy == 0) return;
+    MovePiece(st.WorkImage, st.MoveBuffer, st.SelectionImage, st.SelectionRect, dx, dy, editor.BackgroundColour());
+    applied_ = total;
+    editor.Redraw();
+}
+
+void SelectionHandlerTool::Release(Editor& editor, const ToolEvent&) {
+    if (!moving_) return;
+    moving_ = false;
+    editor.State().DragActive = false;
+    editor.Redraw();
+}
+
+int SelectionHandlerTool::Cursor(const Editor& editor, ImagePoint p) const {
+    if (moving_ || InsideSelection(editor.State(), p)) return kHandCursor;
+    return SelectionCursor(editor);
+}
+
+}  // namespace lum

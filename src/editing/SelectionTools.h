@@ -1,0 +1,86 @@
+// The selection tools of a photo view: drawing a rectangle, an ellipse or a free shape with a
+// rubber band, and the handler of an existing selection (a right press cancels it, a left press
+// inside grabs the piece and drags it, erasing its place or leaving copies as the toolbar says).
+// The pixel work is imaging's; these are the state machines around it.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "editing/EditState.h"
+#include "editing/Tool.h"
+#include "imaging/Selection.h"
+
+namespace lum {
+
+// ToolMode values of the selection.
+constexpr int32_t kToolFreeShape = 1, kToolRectangle = 2, kToolEllipse = 3, kToolMovingSelection = 5;
+
+// "x,y": how the coordinate labels write a point or a size.
+std::string CoordinateLabel(int x, int y);
+
+// A rectangle (tool mode 2) or an ellipse (3), dragged from its press point; either button.
+class BoxSelectionTool : public Tool {
+public:
+    explicit BoxSelectionTool(SelectionKind kind) : kind_(kind) {}
+    void Press(Editor& editor, const ToolEvent& e) override;
+    void Move(Editor& editor, const ToolEvent& e) override;
+    void Release(Editor& editor, const ToolEvent& e) override;
+    std::vector<Outline> Feedback() const override;
+    int Cursor(const Editor& editor, ImagePoint p) const override;
+
+private:
+    SelectionKind kind_;
+    bool dragging_ = false;
+    Point press_, corner_;
+    std::string label2_;
+};
+
+// A free shape (tool mode 1): the mouse path, closed on release.
+class FreeSelectionTool : public Tool {
+public:
+    void Press(Editor& editor, const ToolEvent& e) override;
+    void Move(Editor& editor, const ToolEvent& e) override;
+    void Release(Editor& editor, const ToolEvent& e) override;
+    std::vector<Outline> Feedback() const override;
+    int Cursor(const Editor& editor, ImagePoint p) const override;
+    const FreeShapePoints& Points() const { return points_; }
+
+private:
+    bool dragging_ = false;
+    FreeShapePoints points_;
+};
+
+// The tool of a selection tool mode (1, 2, 3); null for any other mode.
+std::unique_ptr<Tool> MakeSelectionTool(int32_t toolMode);
+
+// What the toolbar's check boxes say at a grab.
+struct GrabOptions {
+    bool erase = false;      // "Erase": the first grab leaves the background colour behind
+    bool duplicate = true;   // "Duplicate": a later grab leaves a copy behind
+};
+
+// Presses while a selection exists.
+class SelectionHandlerTool : public Tool {
+public:
+    explicit SelectionHandlerTool(std::function<GrabOptions()> options) : options_(std::move(options)) {}
+    void Press(Editor& editor, const ToolEvent& e) override;
+    void Move(Editor& editor, const ToolEvent& e) override;
+    void Release(Editor& editor, const ToolEvent& e) override;
+    int Cursor(const Editor& editor, ImagePoint p) const override;
+    bool Moving() const { return moving_; }
+
+private:
+    std::function<GrabOptions()> options_;
+    bool moving_ = false;
+    Point grab_;          // the view point of the grab
+    Point applied_;       // the image offset already applied since the grab
+};
+
+// The new selection's bookkeeping after a tool or a command made it: the source copy, the
+// selection (none when its mask is empty) and the lifted piece. Returns whether one exists.
+bool TakeSelection(Editor& editor, Selection sel);
+// Whether image point p is inside the selection (false without one).
+bool InsideSelection(const EditState& st, ImagePoint p);
+
+}  // namespace lum
