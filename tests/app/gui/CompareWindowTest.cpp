@@ -1,0 +1,531 @@
+// The compare window: filling, the panes, the menu zoom on both panes, the zoom tool, the
+// filter and hidden buttons, selections drawn with the mouse, the menu bar reached by the
+// keyboard, its saves and the question when it closes; opened from the main window's controls.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "GuiTestSupport.h"
+#include "app/App.h"
+#include "app/CompareWindow.h"
+#include "app/Dialogs.h"
+#include "app/RotateAngleDialog.h"
+#include "app/Saving.h"
+#include "editing/SelectionTools.h"
+#include "image/Arith.h"
+#include "image/Codec.h"
+#include "view/EditPane.h"
+#include "view/PhotoView.h"
+#include "view/SelectionToolbar.h"
+#include "widgets/MenuBarReveal.h"
+
+using namespace guitest;
+using Answer = lum::Prompts::Answer;
+
+namespace {
+
+// Runs act on the first visible top-level window of type T, once a modal loop shows it.
+template <class T>
+void WhenShown(std::function<void(T&)> act) {
+    auto* t = new QTimer(qApp);
+    t->setInterval(5);
+    QObject::connect(t, &QTimer::timeout, qApp, [t, act] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* found = qobject_cast<T*>(w);
+            if (!found || !found->isVisible()) continue;
+            t->stop();
+            t->deleteLater();
+            act(*found);
+            return;
+        }
+    });
+    t->start();
+}
+
+void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton b, Qt::MouseButtons held) {
+    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), b, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+class CompareWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        f = std::make_unique<TViewBigEditPhotoForm>(dialogs, &prompts);
+        f->resize(1000, 700);
+        f->show();
+        Pump();
+    }
+    void Fill(const lum::Image& optimized, const lum::Image& original, const std::string& info = "p#s#d#") {
+        f->SetFileInfoText(info);
+        f->FillCompareWindow(optimized, original);
+        Pump();
+    }
+    QToolButton* button(const char* name) const { return f->findChild<QToolButton*>(QString::fromLatin1(name)); }
+    template <class T>
+    T* child(const char* name) const {
+        return f->findChild<T*>(QString::fromLatin1(name));
+    }
+    QWidget* box() const { return f->View()->PaintBox1(); }
+    void Drag(QPoint from, QPoint to, Qt::MouseButton b = Qt::LeftButton) {
+        Mouse(box(), QEvent::MouseButtonPress, from, b, b);
+        Mouse(box(), QEvent::MouseMove, (from + to) / 2, Qt::NoButton, b);
+        Mouse(box(), QEvent::MouseMove, to, Qt::NoButton, b);
+        Mouse(box(), QEvent::MouseButtonRelease, to, b, Qt::NoButton);
+    }
+    int originalPaneWidth() const { return child<QWidget>("OrginalPartRealMemoryPanel")->width(); }
+
+    struct AppFirst {
+        AppFirst() { App(); }
+    } app;
+    lum::RecordingPrompts prompts;
+    lum::Dialogs dialogs;
+    std::unique_ptr<TViewBigEditPhotoForm> f;
+};
+
+}  // namespace
+
+TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
+    const lum::Image original = Pattern(300, 200, 1), optimized = Pattern(300, 200, 2);
+    // A splitter dragged earlier does not survive a filling.
+    child<QSplitter>("Splitter1")->setSizes({100, 800});
+    Fill(optimized, original, "/photos/a.jpg#Width : 300 &  Height : 200#Create Date : x#");
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarnel Lumora"));
+    EXPECT_EQ(f->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(),
+              QStringLiteral("/photos/a.jpg\nWidth : 300 &  Height : 200\nCreate Date : x"));
+    EXPECT_EQ(f->State().ZoomIndex, 7);
+    EXPECT_EQ(box()->size(), QSize(300, 200));
+    EXPECT_EQ(child<QLabel>("OrginalBitmapImage")->size(), QSize(300, 200));
+    EXPECT_TRUE(f->State().WorkImage == optimized);
+    EXPECT_TRUE(f->State().UndoImage == optimized);
+    EXPECT_TRUE(f->OriginalPhoto() == original);
+    EXPECT_EQ(originalPaneWidth(), f->width() / 2);
+    EXPECT_FALSE(f->Changed());
+
+    // No "#": nothing; one "#": the part before it.
+    Fill(optimized, original, "just text");
+    EXPECT_TRUE(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText().isEmpty());
+    Fill(optimized, original, "before#after");
+    EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(), QStringLiteral("before"));
+}
+
+TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
+    Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    for (const char* name : {"SpeedButton4", "SpeedButton9", "SpeedButton5", "SetZoomScaleSpeedButton",
+                             "DivideWindowinto2EvenSpeedButton", "Btplusdur", "Btdoux", "Btbrume", "Btdur"})
+        EXPECT_TRUE(button(name) && button(name)->isVisible()) << name;
+    for (const char* name : {"AutoColorBalanceSpeedButton", "SpeedButton2", "ResetImageSpeedButton", "SpeedButton6",
+                             "SpeedButton8", "RotateBitmapSpeedButton", "Btrot90", "NBtmiroirV", "BtmiroirH",
+                             "Bttexte", "ColorChangeSpeedButton", "SpeedButton1", "SpeedButton3"})
+        EXPECT_TRUE(button(name) && !button(name)->isVisible()) << name;
+    EXPECT_EQ(button("Btplusdur")->text(), QStringLiteral("Sharpen +"));
+    EXPECT_EQ(button("Btdur")->text(), QStringLiteral("Sharpen"));
+    EXPECT_EQ(button("SpeedButton4")->toolTip(), QStringLiteral("Show the Original Photo in full screen"));
+    EXPECT_EQ(button("SpeedButton5")->toolTip(), QStringLiteral("Show the Optimized Photo in full screen"));
+    EXPECT_EQ(button("SpeedButton9")->toolTip(), QStringLiteral("Recover the comparing window size"));
+    EXPECT_EQ(button("SetZoomScaleSpeedButton")->toolTip(),
+              QStringLiteral("Zoom the Original Photo and Optimized Photo for viewing"));
+    EXPECT_FALSE(f->MainMenu1()->isVisible());
+    EXPECT_FALSE(f->selectionToolbar()->isVisible());
+    EXPECT_FALSE(f->paintToolbar()->isVisible());
+    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("Zoom 1"));
+}
+
+TEST_F(CompareWindow, FullScreenAndSplitButtons) {
+    Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    QWidget* top = child<QWidget>("RealMemoryPanel_Top");
+    QWidget* right = child<QWidget>("RealMemoryPanel1");
+    QWidget* left = child<QWidget>("OrginalPartRealMemoryPanel");
+    button("SpeedButton4")->click();
+    EXPECT_FALSE(top->isVisible());
+    EXPECT_FALSE(right->isVisible());
+    EXPECT_TRUE(left->isVisible());
+    EXPECT_EQ(left->width(), f->width());
+    button("SpeedButton9")->click();
+    EXPECT_TRUE(top->isVisible() && right->isVisible() && left->isVisible());
+    EXPECT_EQ(left->width(), f->width() / 2);
+    button("SpeedButton5")->click();
+    EXPECT_FALSE(top->isVisible());
+    EXPECT_FALSE(left->isVisible());
+    EXPECT_EQ(right->width(), f->width());
+    button("DivideWindowinto2EvenSpeedButton")->click();
+    EXPECT_TRUE(top->isVisible() && right->isVisible() && left->isVisible());
+    EXPECT_EQ(left->width(), f->width() / 2);
+}
+
+TEST_F(CompareWindow, MenuZoomBringsBothPanesBackAndResamplesBoth) {
+    const lum::Image original = Pattern(300, 200, 1), optimized = Pattern(300, 200, 2);
+    Fill(optimized, original);
+    button("SpeedButton5")->click();
+    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
+    Pump();
+    EXPECT_TRUE(child<QWidget>("RealMemoryPanel_Top")->isVisible());
+    EXPECT_TRUE(child<QWidget>("OrginalPartRealMemoryPanel")->isVisible());
+    EXPECT_EQ(originalPaneWidth(), f->width() / 2);
+    EXPECT_EQ(child<QLabel>("OrginalBitmapImage")->size(), QSize(150, 100));
+    EXPECT_EQ(f->State().WorkImage.width(), 150);
+    EXPECT_EQ(f->State().ZoomIndex, 7);
+    EXPECT_EQ(box()->size(), QSize(150, 100));
+    // Every pixel from the photo handed in, by the pixel-centre rule.
+    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 7), optimized.pixel(21, 15), 3), 0);
+    // The photos handed in stay as they were; the next zoom starts from them.
+    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_200_Menuitem")->trigger();
+    EXPECT_EQ(f->State().WorkImage.width(), 600);
+    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(43, 9), optimized.pixel(21, 4), 3), 0);
+    EXPECT_TRUE(prompts.questions.empty());
+
+    // The fit width of the panel around the view.
+    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_FitWidth_Menuitem")->trigger();
+    const int p = lum::PhotoView::FitWidthPercent(child<QWidget>("RealMemoryPanel2")->width(), 300);
+    EXPECT_EQ(f->State().WorkImage.width(), lum::roundHalfEven(300 * p / 100.0));
+}
+
+TEST_F(CompareWindow, MenuZoomAsksBeforeDroppingChanges) {
+    Fill(Pattern(60, 40, 2), Pattern(60, 40, 1));
+    button("Btdur")->click();
+    ASSERT_TRUE(f->Changed());
+    const lum::Image sharpened = f->State().WorkImage;
+    prompts.answers = {false};
+    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_TRUE(f->State().WorkImage == sharpened);
+    prompts.answers = {true};
+    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
+    EXPECT_EQ(f->State().WorkImage.width(), 30);
+    EXPECT_FALSE(f->Changed());
+}
+
+TEST_F(CompareWindow, ZoomToolStepsTheViewAndItsLabel) {
+    Fill(Pattern(200, 150, 2), Pattern(200, 150, 1));
+    QLabel* label = child<QLabel>("Label3");
+    f->Pane()->ZoomStep(-1, 100, 75);
+    EXPECT_EQ(f->State().ZoomIndex, 6);
+    EXPECT_EQ(label->text(), QStringLiteral("Zoom 3"));
+    EXPECT_EQ(box()->size(), QSize(150, 112));
+    f->Pane()->ZoomStep(-1, 10, 10);
+    EXPECT_EQ(label->text(), QStringLiteral("Zoom 3"));  // slot 5: unchanged
+    for (int i = 0; i < 6; ++i) f->Pane()->ZoomStep(-1, 10, 10);
+    EXPECT_EQ(f->State().ZoomIndex, 1);
+    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1/2"));
+    f->Pane()->ZoomStep(+1, 10, 10);
+    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1"));
+    // Up to 800 %: the clicked photo point comes to the middle of what is visible.
+    for (int i = 0; i < 20; ++i) f->Pane()->ZoomStep(+1, 10, 10);
+    EXPECT_EQ(f->State().ZoomIndex, 12);
+    EXPECT_EQ(box()->size(), QSize(1600, 1200));
+    f->Pane()->ZoomStep(-1, 800, 480);  // image (100, 60), now at 400 %: view (400, 240)
+    lum::PhotoView* v = f->View();
+    EXPECT_EQ(v->horizontalScrollBar()->value(), std::max(0, 400 - v->viewport()->width() / 2));
+    EXPECT_EQ(v->verticalScrollBar()->value(), std::max(0, 240 - v->viewport()->height() / 2));
+    EXPECT_EQ(f->State().WorkImage.width(), 200);  // the images stay
+}
+
+TEST_F(CompareWindow, FilterAndHiddenButtonsRunTheirOperationsOnThisWindowOnly) {
+    const lum::Image photo = Pattern(50, 40, 3);
+    Fill(photo, Pattern(50, 40, 4));
+    f->editor().Macro().Start();
+    for (const char* name : {"Btplusdur", "Btdoux", "Btbrume", "Btdur"}) button(name)->click();
+    EXPECT_FALSE(f->State().WorkImage == photo);
+    const std::vector<lum::MacroAction> recorded = {{5, 0, 0, 0}, {7, 0, 0, 0}, {4, 0, 0, 0}, {6, 0, 0, 0}};
+    for (size_t i = 0; i < recorded.size(); ++i) EXPECT_EQ(f->editor().Macro().MacroActions[i], recorded[i]);
+
+    // The reset button goes back to the baseline.
+    button("ResetImageSpeedButton")->click();
+    EXPECT_TRUE(f->State().WorkImage == photo);
+    // The hidden auto colour balance: the compare variant, recording 15 and (1, 40).
+    button("AutoColorBalanceSpeedButton")->click();
+    EXPECT_EQ(f->editor().Macro().MacroActions[4], (lum::MacroAction{15, 0, 0, 0}));
+    EXPECT_EQ(f->editor().Macro().MacroActions[5], (lum::MacroAction{1, 40, 0, 0}));
+    // "U": back to the baseline, recorded as 0.
+    button("SpeedButton6")->click();
+    EXPECT_TRUE(f->State().WorkImage == photo);
+    EXPECT_EQ(f->editor().Macro().MacroActions[6], (lum::MacroAction{0, 0, 0, 0}));
+    // Quarter turn and mirrors.
+    button("Btrot90")->click();
+    EXPECT_EQ(f->State().WorkImage.width(), 40);
+    EXPECT_EQ(f->State().MemoryImage.width(), 40);
+    button("BtmiroirH")->click();
+    button("NBtmiroirV")->click();
+    EXPECT_TRUE(f->Changed());
+    // "S" and "P" show and hide the toolbars.
+    button("SpeedButton1")->click();
+    EXPECT_TRUE(f->selectionToolbar()->isVisible());
+    button("SpeedButton1")->click();
+    EXPECT_FALSE(f->selectionToolbar()->isVisible());
+    button("SpeedButton3")->click();
+    EXPECT_TRUE(f->paintToolbar()->isVisible());
+    // The channel shifts of the "C" menu.
+    const lum::Image before = f->State().WorkImage;
+    f->ColorChangePopupMenu()->findChild<QAction*>("RedChangetoGreen101")->trigger();
+    EXPECT_FALSE(f->State().WorkImage == before);
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages[0];
+}
+
+TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
+    Fill(Pattern(60, 40, 3), Pattern(60, 40, 4));
+    const lum::Image photo = f->State().WorkImage;
+    int offered = 0;
+    WhenShown<TInputRotateAngleForm>([&](TInputRotateAngleForm& d) {
+        offered = d.AngleSpinEdit()->value();
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate Angle"));
+        d.findChild<QAbstractButton*>("CancelButton")->click();
+    });
+    button("RotateBitmapSpeedButton")->click();
+    EXPECT_EQ(offered, 30);
+    EXPECT_TRUE(f->State().WorkImage == photo);
+
+    WhenShown<TInputRotateAngleForm>([&](TInputRotateAngleForm& d) {
+        d.AngleSpinEdit()->setValue(90);
+        d.findChild<QAbstractButton*>("OKSpeedButton")->click();
+    });
+    button("RotateBitmapSpeedButton")->click();
+    EXPECT_FALSE(f->State().WorkImage == photo);
+    EXPECT_EQ(f->State().WorkImage.width(), 60);
+    // The background colour is the photo's corner, and the second paint colour takes it.
+    const uint8_t* corner = photo.pixel(0, 0);
+    EXPECT_EQ(f->State().PaintColour2, lum::MakeColour(corner[2], corner[1], corner[0]));
+}
+
+TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
+    const lum::Image photo = Pattern(200, 150, 5);
+    Fill(photo, Pattern(200, 150, 6));
+    lum::SelectionToolbar* bar = f->selectionToolbar();
+    bar->Btselectrect()->click();
+    EXPECT_EQ(f->State().ToolMode, 2);
+    EXPECT_EQ(box()->cursor().shape(), Qt::CrossCursor);
+    Drag(QPoint(10, 10), QPoint(60, 40));
+    EXPECT_EQ(f->State().SelectionActive, 2);
+    EXPECT_EQ(f->State().SelectionRect, (lum::Rect{10, 10, 60, 40}));
+    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("10,10"));
+    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("50,30"));
+    EXPECT_TRUE(bar->Btselectrect()->isChecked());
+
+    // Grab inside and drag: with "Duplicate" checked and "Erase" not, the place keeps its pixels.
+    Mouse(box(), QEvent::MouseMove, QPoint(20, 20), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(box()->cursor().shape(), Qt::PointingHandCursor);
+    Drag(QPoint(20, 20), QPoint(120, 20));
+    EXPECT_EQ(f->State().SelectionRect, (lum::Rect{110, 10, 160, 40}));
+    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(110, 10), photo.pixel(10, 10), 3), 0);
+    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 10), photo.pixel(10, 10), 3), 0);
+    EXPECT_TRUE(f->Changed());
+
+    // A right press anywhere ends it; the toolbar goes back to no tool.
+    Drag(QPoint(190, 140), QPoint(190, 140), Qt::RightButton);
+    EXPECT_EQ(f->State().SelectionActive, 0);
+    EXPECT_EQ(f->State().ToolMode, 0);
+    EXPECT_TRUE(bar->BtNotool()->isChecked());
+    EXPECT_TRUE(bar->Label1()->text().isEmpty());
+
+    // "Erase" checked: the first grab leaves the second paint colour.
+    bar->ChkEffacer()->setChecked(true);
+    bar->Btselectcercle()->click();
+    Drag(QPoint(10, 60), QPoint(50, 100));
+    ASSERT_EQ(f->State().SelectionActive, 3);
+    Drag(QPoint(30, 80), QPoint(30, 120));
+    const uint8_t* erased = f->State().WorkImage.pixel(30, 80);
+    EXPECT_EQ(lum::MakeColour(erased[2], erased[1], erased[0]), f->State().PaintColour2);
+    // Edit > Erase fills the shape where it now is.
+    f->findChild<QAction*>("Effacer1")->trigger();
+    const uint8_t* filled = f->State().WorkImage.pixel(30, 120);
+    EXPECT_EQ(lum::MakeColour(filled[2], filled[1], filled[0]), f->State().PaintColour2);
+    // Sharpen confines to the ellipse.
+    const lum::Image before = f->State().WorkImage;
+    button("Btdur")->click();
+    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(150, 20), before.pixel(150, 20), 3), 0);
+}
+
+TEST_F(CompareWindow, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
+    Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    QMenuBar* bar = f->MainMenu1();
+    QWidget* focus = box();
+    QTest::keyClick(focus, Qt::Key_F10);
+    EXPECT_TRUE(bar->isVisible());
+    int shown = 0;
+    for (QAction* a : bar->actions()) shown += a->isVisible() && a->isEnabled();
+    EXPECT_EQ(shown, bar->actions().size());
+    QTest::keyClick(focus, Qt::Key_F10);
+    EXPECT_FALSE(bar->isVisible());
+    // Alt alone shows it; Alt with another key does not count.
+    QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(focus, Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_TRUE(bar->isVisible());
+    QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(focus, Qt::Key_Q, Qt::AltModifier);
+    QTest::keyRelease(focus, Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_TRUE(bar->isVisible());
+    f->menuReveal()->SetRevealed(false);
+    for (QAction* a : bar->actions()) EXPECT_FALSE(a->isVisible()) << a->text().toStdString();
+
+    // The View menu's toolbar items, checked while the toolbar shows.
+    QAction* sel = f->findChild<QAction*>("SelectionToolbarItem");
+    QAction* paint = f->findChild<QAction*>("PaintToolbarItem");
+    sel->trigger();
+    Pump();
+    EXPECT_TRUE(f->selectionToolbar()->isVisible());
+    EXPECT_TRUE(sel->isChecked());
+    paint->trigger();
+    EXPECT_TRUE(f->paintToolbar()->isVisible());
+    sel->trigger();
+    EXPECT_FALSE(f->selectionToolbar()->isVisible());
+
+    // Standard keys with the bar hidden: Undo after a filter.
+    const lum::Image photo = f->State().WorkImage;
+    button("Btdur")->click();
+    QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(f->State().WorkImage == photo);
+    EXPECT_EQ(f->findChild<QAction*>("Annuler1")->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_EQ(f->findChild<QAction*>("Btenregistrer")->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(f->findChild<QAction*>("Copier1")->shortcut(), QKeySequence(QKeySequence::Copy));
+    // Zoom in steps the view only.
+    QTest::keyClick(focus, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(f->State().ZoomIndex, 8);
+}
+
+TEST_F(CompareWindow, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
+    Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    EXPECT_TRUE(f->close());
+    EXPECT_TRUE(prompts.questions.empty());
+
+    f->show();
+    button("Btdoux")->click();
+    // Escape or closing the question: the window stays.
+    prompts.threeWayAnswers = {Answer::Cancel};
+    EXPECT_FALSE(f->close());
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0].rfind("Save or not?: ", 0), 0u);
+    // Yes, then a cancelled save dialog: still open.
+    prompts.threeWayAnswers = {Answer::Yes};
+    prompts.savePaths = {""};
+    EXPECT_FALSE(f->close());
+    // Yes and a name: written, then closed.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("soft.bmp");
+    prompts.threeWayAnswers = {Answer::Yes};
+    prompts.savePaths = {path.toStdString()};
+    EXPECT_TRUE(f->close());
+    const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
+    EXPECT_TRUE(lum::DecodeBmp(bytes.data(), bytes.size()) == f->State().WorkImage);
+
+    // No: closed without writing.
+    f->show();
+    button("Btdur")->click();
+    prompts.threeWayAnswers = {Answer::No};
+    EXPECT_TRUE(f->close());
+}
+
+TEST_F(CompareWindow, SavesWriteThisWindowsImageAndCountAsUnchanged) {
+    Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    button("Btbrume")->click();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("light.jpg");
+    prompts.savePaths = {path.toStdString()};
+    f->findChild<QAction*>("Btenregistrer")->trigger();
+    EXPECT_TRUE(QFileInfo(path).isFile());
+    EXPECT_FALSE(f->Changed());
+    EXPECT_EQ(f->State().CurrentFileName, path.toStdString());
+    // The hidden save button runs the same flow.
+    button("Btdur")->click();
+    prompts.savePaths = {dir.filePath("b.bmp").toStdString()};
+    button("SpeedButton2")->click();
+    EXPECT_TRUE(QFileInfo(dir.filePath("b.bmp")).isFile());
+    EXPECT_FALSE(f->Changed());
+    // Delete refuses a file the picture chooser has not selected.
+    f->findChild<QAction*>("Supprimer1")->trigger();
+    ASSERT_FALSE(prompts.messages.empty());
+    EXPECT_EQ(prompts.messages.back(), lum::kDeleteRefusedText);
+    EXPECT_TRUE(QFileInfo(dir.filePath("b.bmp")).isFile());
+}
+
+// ---------------------------------------------------------------------------------------------
+// From the main window
+
+namespace {
+
+class OpeningCompare : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        program = std::make_unique<lum::Program>(&prompts);
+        TMemPhotoActionForm& w = program->MainWindow();
+        w.resize(1000, 700);
+        w.show();
+        w.State().MemoryImage = Pattern(80, 60, 1);
+        w.editor().CommitMemoryImage();
+        w.State().WorkImage = Pattern(80, 60, 2);
+        w.State().FileInfoText = "a#b#c#";
+        Pump();
+    }
+    // Opens the window by `open`, changes its image inside it, and closes it answering No.
+    void OpenChangeAndClose(const std::function<void()>& open) {
+        bool seen = false;
+        WhenShown<TViewBigEditPhotoForm>([&](TViewBigEditPhotoForm& c) {
+            seen = true;
+            EXPECT_TRUE(c.State().WorkImage == Pattern(80, 60, 2));
+            EXPECT_TRUE(c.OriginalPhoto() == Pattern(80, 60, 1));
+            EXPECT_EQ(c.findChild<QPlainTextEdit*>("PhotoFileNameMemo")->blockCount(), 3);
+            c.findChild<QToolButton*>("Btdur")->click();
+            prompts.threeWayAnswers = {Answer::No};
+            c.close();
+        });
+        open();
+        EXPECT_TRUE(seen);
+        TMemPhotoActionForm& w = program->MainWindow();
+        EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
+        EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarnel Lumora - "));
+    }
+
+    lum::RecordingPrompts prompts;
+    std::unique_ptr<lum::Program> program;
+};
+
+}  // namespace
+
+TEST_F(OpeningCompare, ByTheButtonTheDoubleClickAndTheThumbnail) {
+    TMemPhotoActionForm& w = program->MainWindow();
+    OpenChangeAndClose([&] { w.findChild<QToolButton*>("ComparePhotosSpeedButton")->click(); });
+    OpenChangeAndClose([&] {
+        QWidget* paint = w.View()->PaintBox1();
+        Mouse(paint, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    });
+    OpenChangeAndClose([&] {
+        auto* thumb = w.findChild<QLabel*>("ShowOrginalImage");
+        Mouse(thumb, QEvent::MouseButtonRelease, QPoint(2, 2), Qt::LeftButton, Qt::NoButton);
+    });
+}
+
+TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
+    TMemPhotoActionForm& w = program->MainWindow();
+    QMenuBar* bar = w.MainMenu1();
+    QWidget* focus = w.View()->PaintBox1();
+    QTest::keyClick(focus, Qt::Key_F10);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(w.findChild<QMenu*>("Fichier1")->menuAction()->isEnabled());
+    QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(focus, Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FALSE(w.findChild<QMenu*>("Fichier1")->menuAction()->isEnabled());
+
+    w.findChild<QAction*>("Effacer1")->trigger();
+    lum::Image white(80, 60);
+    white.fill(255, 255, 255);
+    EXPECT_TRUE(w.State().WorkImage == white);
+    EXPECT_TRUE(w.findChild<QAction*>("Annuler1")->text().startsWith(QStringLiteral("&Undo\t")));
+    w.findChild<QAction*>("Annuler1")->trigger();
+    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 1));
+}
