@@ -214,11 +214,11 @@ int TViewBigEditPhotoForm::execModal(const std::function<int()>& run) {
 }
 
 void TViewBigEditPhotoForm::SetCloseEnabled(bool on) {
-    if (closeMacroAction_) closeMacroAction_->setEnabled(on);
+    if (menus_.closeMacro) menus_.closeMacro->setEnabled(on);
 }
 
 void TViewBigEditPhotoForm::SetExecuteEnabled(bool on) {
-    if (executeMacroAction_) executeMacroAction_->setEnabled(on);
+    if (menus_.executeMacro) menus_.executeMacro->setEnabled(on);
 }
 
 // ---------------------------------------------------------------------------------------------

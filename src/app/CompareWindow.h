@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/DesignMenus.h"
 #include "editing/Editor.h"
 #include "editing/Macro.h"
 #include "editing/Prompts.h"
@@ -60,10 +61,10 @@ public:
     lum::SelectionToolbar* selectionToolbar() const { return SelectionToolbar; }
     // The Paint toolbar (empty here; the paint tools fill it).
     QToolBar* paintToolbar() const { return PaintToolbar; }
-    QMenuBar* MainMenu1() const { return mainMenu_; }
-    lum::MenuBarReveal* menuReveal() const { return menuReveal_; }
+    QMenuBar* MainMenu1() const { return menus_.bar; }
+    lum::MenuBarReveal* menuReveal() const { return menus_.reveal; }
     QMenu* ZoomScalePopupMenu() const;
-    QMenu* ColorChangePopupMenu() const { return colorMenu_; }
+    QMenu* ColorChangePopupMenu() const { return menus_.colorMenu; }
 
     // --- creation, filling, activation ---
     void FormCreate();
@@ -133,7 +134,9 @@ private:
     TRealMemoryPanel* makePanel(const QString& designName, QWidget* parent);
     QToolButton* makeButton(const QString& designName, const QString& caption, const QString& hint, QWidget* parent);
     QToolButton* makeCommandButton(const char* control, QWidget* parent, bool captioned);
-    QAction* commandItem(QWidget* menu, const char* control);
+    // A pane-layout button: its picture (or the style's fallback) and its handler.
+    QToolButton* paneButton(const char* name, const char* hint, int fallbackIcon, QWidget* parent,
+                            void (TViewBigEditPhotoForm::*handler)());
     void guard(const std::function<void()>& f);
     int execModal(const std::function<int()>& run);
     void settleLayout();
@@ -166,11 +169,5 @@ private:
     QToolBar* PaintToolbar = nullptr;
     QToolButton* SetZoomScaleSpeedButton = nullptr;
     QToolButton* ColorChangeSpeedButton = nullptr;
-    QMenuBar* mainMenu_ = nullptr;
-    lum::MenuBarReveal* menuReveal_ = nullptr;
-    QMenu* colorMenu_ = nullptr;
-    QAction* closeMacroAction_ = nullptr;
-    QAction* executeMacroAction_ = nullptr;
-    QAction* selectionToolbarAction_ = nullptr;
-    QAction* paintToolbarAction_ = nullptr;
+    lum::DesignMenus menus_;
 };

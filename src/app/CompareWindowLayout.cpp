@@ -37,8 +37,8 @@ QToolButton* TViewBigEditPhotoForm::makeButton(const QString& designName, const 
         b->setIconSize(QSize(24, 24));
     }
     if (!caption.isEmpty()) b->setText(caption);
-    b->setToolButtonStyle(icon.isNull() || caption.isEmpty() ? (icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly)
-                                                             : Qt::ToolButtonTextBesideIcon);
+    if (icon.isNull()) b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    else b->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     b->setToolTip(hint);
     return b;
 }
@@ -48,6 +48,29 @@ QToolButton* TViewBigEditPhotoForm::makeCommandButton(const char* control, QWidg
     const QString text = QString::fromUtf8(ref.command->caption);
     QToolButton* b = makeButton(QString::fromLatin1(control), captioned ? text : QString(), text, parent);
     connect(b, &QToolButton::clicked, this, [this, control] { RunCommand(control); });
+    return b;
+}
+
+namespace {
+// The strip over a pane: a skinned panel with the pane's title on the left.
+QHBoxLayout* titleRow(TRealMemoryPanel* strip, const QString& labelName, const QString& title) {
+    strip->setFixedHeight(34);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->setSpacing(2);
+    auto* label = new QLabel(title, strip);
+    label->setObjectName(labelName);
+    row->addWidget(label);
+    return row;
+}
+}  // namespace
+
+QToolButton* TViewBigEditPhotoForm::paneButton(const char* name, const char* hint, int fallbackIcon, QWidget* parent,
+                                               void (TViewBigEditPhotoForm::*handler)()) {
+    QToolButton* b = makeButton(QString::fromLatin1(name), QString(), QString::fromUtf8(hint), parent);
+    if (b->icon().isNull()) b->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(fallbackIcon)));
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    connect(b, &QToolButton::clicked, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
     return b;
 }
 
@@ -97,26 +120,12 @@ QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     TRealMemoryPanel* title = makePanel(QStringLiteral("OrginalTitleRealMemoryPanel"), OrginalPartRealMemoryPanel);
-    title->setFixedHeight(34);
-    auto* row = new QHBoxLayout(title);
-    row->setContentsMargins(6, 2, 6, 2);
-    row->setSpacing(2);
-    auto* label = new QLabel(QStringLiteral("Orginal Photo"), title);
-    label->setObjectName(QStringLiteral("Label1"));
-    row->addWidget(label);
+    QHBoxLayout* row = titleRow(title, QStringLiteral("Label1"), QStringLiteral("Orginal Photo"));
     row->addStretch(1);
-    QToolButton* full = makeButton(QStringLiteral("SpeedButton4"), QString(),
-                                   QStringLiteral("Show the Original Photo in full screen"), title);
-    QToolButton* split = makeButton(QStringLiteral("SpeedButton9"), QString(),
-                                    QStringLiteral("Recover the comparing window size"), title);
-    for (QToolButton* b : {full, split}) {
-        if (b->icon().isNull())
-            b->setIcon(style()->standardIcon(b == full ? QStyle::SP_TitleBarMaxButton : QStyle::SP_TitleBarNormalButton));
-        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        row->addWidget(b);
-    }
-    connect(full, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton4Click(); }); });
-    connect(split, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton9Click(); }); });
+    row->addWidget(paneButton("SpeedButton4", "Show the Original Photo in full screen", QStyle::SP_TitleBarMaxButton,
+                              title, &TViewBigEditPhotoForm::SpeedButton4Click));
+    row->addWidget(paneButton("SpeedButton9", "Recover the comparing window size", QStyle::SP_TitleBarNormalButton,
+                              title, &TViewBigEditPhotoForm::SpeedButton9Click));
     box->addWidget(title);
 
     ScrollBox2 = new QScrollArea(OrginalPartRealMemoryPanel);
@@ -138,13 +147,7 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     TRealMemoryPanel* title = makePanel(QStringLiteral("RealMemoryPanel4"), RealMemoryPanel1);
-    title->setFixedHeight(34);
-    auto* row = new QHBoxLayout(title);
-    row->setContentsMargins(6, 2, 6, 2);
-    row->setSpacing(2);
-    auto* label = new QLabel(QStringLiteral("Optimized Photo"), title);
-    label->setObjectName(QStringLiteral("Label2"));
-    row->addWidget(label);
+    QHBoxLayout* row = titleRow(title, QStringLiteral("Label2"), QStringLiteral("Optimized Photo"));
     row->addSpacing(8);
 
     // The four filter buttons.
@@ -179,24 +182,15 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
     own("SpeedButton3", "P", "Paint Toolbar", &TViewBigEditPhotoForm::SpeedButton3Click);
 
     // Pane layout and zoom.
-    QToolButton* full = makeButton(QStringLiteral("SpeedButton5"), QString(),
-                                   QStringLiteral("Show the Optimized Photo in full screen"), title);
-    SetZoomScaleSpeedButton = makeButton(QStringLiteral("SetZoomScaleSpeedButton"), QString(),
-                                         QStringLiteral("Zoom the Original Photo and Optimized Photo for viewing"), title);
-    QToolButton* split = makeButton(QStringLiteral("DivideWindowinto2EvenSpeedButton"), QString(),
-                                    QStringLiteral("Recover the comparing window size"), title);
-    const QStyle::StandardPixmap fallback[] = {QStyle::SP_TitleBarMaxButton, QStyle::SP_FileDialogContentsView,
-                                               QStyle::SP_TitleBarNormalButton};
-    int i = 0;
-    for (QToolButton* b : {full, SetZoomScaleSpeedButton, split}) {
-        if (b->icon().isNull()) b->setIcon(style()->standardIcon(fallback[i]));
-        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        row->addWidget(b);
-        ++i;
-    }
-    connect(full, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton5Click(); }); });
-    connect(SetZoomScaleSpeedButton, &QToolButton::clicked, this, [this] { guard([this] { SetZoomScaleSpeedButtonClick(); }); });
-    connect(split, &QToolButton::clicked, this, [this] { guard([this] { DivideWindowinto2EvenSpeedButtonClick(); }); });
+    row->addWidget(paneButton("SpeedButton5", "Show the Optimized Photo in full screen", QStyle::SP_TitleBarMaxButton,
+                              title, &TViewBigEditPhotoForm::SpeedButton5Click));
+    SetZoomScaleSpeedButton =
+        paneButton("SetZoomScaleSpeedButton", "Zoom the Original Photo and Optimized Photo for viewing",
+                   QStyle::SP_FileDialogContentsView, title, &TViewBigEditPhotoForm::SetZoomScaleSpeedButtonClick);
+    row->addWidget(SetZoomScaleSpeedButton);
+    row->addWidget(paneButton("DivideWindowinto2EvenSpeedButton", "Recover the comparing window size",
+                              QStyle::SP_TitleBarNormalButton, title,
+                              &TViewBigEditPhotoForm::DivideWindowinto2EvenSpeedButtonClick));
     box->addWidget(title);
 
     RealMemoryPanel2 = makePanel(QStringLiteral("RealMemoryPanel2"), RealMemoryPanel1);

@@ -6,8 +6,10 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <map>
 
 #include "app/CompareWindow.h"
+#include "app/DesignMenus.h"
 #include "app/Dialogs.h"
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
@@ -16,140 +18,74 @@
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
-#include "widgets/MenuBarReveal.h"
 
 namespace {
 const char* const kZoomCaption = "Zoom";
 const char* const kZoomText = "Zooming starts again from the optimized photo: the changes made here will be lost. Zoom anyway?";
 }  // namespace
 
-QAction* TViewBigEditPhotoForm::commandItem(QWidget* menu, const char* control) {
-    const lum::CommandRef ref = lum::FindCommand(control, lum::kCompareWindow);
-    auto* a = new QAction(QString::fromUtf8(ref.command->caption), menu);
-    menu->addAction(a);
-    a->setObjectName(QString::fromLatin1(control));
-    connect(a, &QAction::triggered, this, [this, control] { RunCommand(control); });
-    return a;
-}
-
 bool TViewBigEditPhotoForm::RunCommand(const char* control) {
-    const lum::CommandRef ref = lum::FindCommand(control, lum::kCompareWindow);
-    if (!ref.op) return false;
-    bool done = false;
-    guard([&] { done = editor_.Run(*ref.op, ref.command->args); });
-    return done;
+    return lum::RunWindowCommand(editor_, lum::kCompareWindow, control, [this](const std::function<void()>& f) { guard(f); });
 }
 
 void TViewBigEditPhotoForm::buildMenus() {
-    mainMenu_ = new QMenuBar(this);
-    mainMenu_->setObjectName(QStringLiteral("MainMenu1"));
-    mainMenu_->setNativeMenuBar(false);
-    setMenuBar(mainMenu_);
+    const auto own = lum::OwnHandlers<TViewBigEditPhotoForm>(
+        this,
+        {
+            {"Btenregistrer", &TViewBigEditPhotoForm::BtenregistrerClick},
+            {"Supprimer1", &TViewBigEditPhotoForm::Supprimer1Click},
+            {"Btparamjpg", &TViewBigEditPhotoForm::BtparamjpgClick},
+            {"Annuler1", &TViewBigEditPhotoForm::Undo},
+            {"Reinitialiser1", &TViewBigEditPhotoForm::ResetImageSpeedButtonClick},
+            {"Memoriser", &TViewBigEditPhotoForm::Memoriser},
+            {"Initmacro", &TViewBigEditPhotoForm::InitmacroClick},
+            {"Fermer", &TViewBigEditPhotoForm::FermerClick},
+            {"Aide1", &TViewBigEditPhotoForm::Aide1Click},
+            {"SelectionToolbarItem", &TViewBigEditPhotoForm::SpeedButton1Click},
+            {"PaintToolbarItem", &TViewBigEditPhotoForm::SpeedButton3Click},
+        },
+        [this](const std::function<void()>& f) { guard(f); });
+    menus_ = lum::BuildDesignMenus(this, lum::kCompareWindow, [this](const char* control) { RunCommand(control); }, own);
+    menus_.executeMacro->setEnabled(editor_.Macro().ExecuteEnabled);
+    menus_.closeMacro->setEnabled(editor_.Macro().CloseEnabled);
 
-    using Handler = void (TViewBigEditPhotoForm::*)();
-    // A design item; without a handler it has no command here yet. A shortcut works whether
-    // the bar is shown or not.
-    const auto item = [this](QMenu* menu, const char* name, const char* caption, Handler handler = nullptr,
-                             const QKeySequence& keys = QKeySequence()) {
-        QAction* a = menu->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        if (!keys.isEmpty()) {
-            a->setShortcut(keys);
+    // The desktop's keys, working whether the bar is shown or not.
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"Btenregistrer", QKeySequence::Save},
+        {"Annuler1", QKeySequence::Undo},
+        {"Copier1", QKeySequence::Copy},
+        {"Mlangerlexistant1", QKeySequence::Paste},
+        {"Commenouvelleimage1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+    };
+    for (const auto& [name, key] : keys)
+        if (QAction* a = menus_.bar->findChild<QAction*>(QString::fromLatin1(name))) {
+            a->setShortcut(key);
             addAction(a);
         }
-        if (handler)
-            connect(a, &QAction::triggered, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
-        return a;
-    };
-    const auto topMenu = [this](const char* name, const char* caption) {
-        QMenu* m = mainMenu_->addMenu(QString::fromUtf8(caption));
-        m->setObjectName(QString::fromLatin1(name));
-        m->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
-        // The design keeps every entry of the menu bar hidden.
-        m->menuAction()->setVisible(false);
-        return m;
-    };
-
-    QMenu* file = topMenu("Fichier1", "&File");
-    item(file, "Ouvrir1", "&Open...");
-    item(file, "Btnouveau", "&New...");
-    item(file, "Btenregistrer", "&Save", &TViewBigEditPhotoForm::BtenregistrerClick, QKeySequence::Save);
-    item(file, "Enregistrersous1", "Save &As...");
-    file->addSeparator();
-    item(file, "Supprimer1", "&Delete", &TViewBigEditPhotoForm::Supprimer1Click);
-    file->addSeparator();
-    item(file, "Btparamjpg", "&Options", &TViewBigEditPhotoForm::BtparamjpgClick);
-    file->addSeparator();
-    item(file, "Quitter1", "E&xit");
-
-    QMenu* edit = topMenu("Edition1", "&Edit");
-    item(edit, "Annuler1", "&Undo", &TViewBigEditPhotoForm::Undo, QKeySequence::Undo);
-    item(edit, "Reinitialiser1", "&Reset Image", &TViewBigEditPhotoForm::ResetImageSpeedButtonClick);
-    edit->addSeparator();
-    item(edit, "Copier1", "&Copy", nullptr, QKeySequence::Copy);
-    item(edit, "Commenouvelleimage1", "Paste as &New Image", nullptr, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    item(edit, "Mlangerlexistant1", "&Paste into current Image...", nullptr, QKeySequence::Paste);
-    edit->addSeparator();
-    item(edit, "Memoriser", "&Memorize", &TViewBigEditPhotoForm::Memoriser);
-    commandItem(edit, "Effacer1");
-
-    QMenu* mixing = topMenu("Melanger1", "Mi&xing ");
-    item(mixing, "Imageoriginale1", "&Original Image %");
-    mixing->addSeparator();
-    item(mixing, "Btmixdegrad", "&Gradient");
-    item(mixing, "Btmiximage", "&Image");
-    item(mixing, "PPimage", "&Clipboard Image");
-    item(mixing, "Bttexte", "&Text");
-    mixing->addSeparator();
-    item(mixing, "GradientLumiere", "&Lighten gradient");
-    commandItem(mixing, "NivGris");
-
-    QMenu* optimization = topMenu("Optimisation1", "&Optimization");
-    commandItem(optimization, "LissageAuto");
-    commandItem(optimization, "FlouGaussien");
-    optimization->addSeparator();
-    commandItem(optimization, "Equilibrer1");
-    commandItem(optimization, "Equilibrer2");
-
-    QMenu* macro = topMenu("Macro1", "&Macro");
-    item(macro, "Initmacro", "&Start", &TViewBigEditPhotoForm::InitmacroClick);
-    closeMacroAction_ = item(macro, "Fermer", "&Close", &TViewBigEditPhotoForm::FermerClick);
-    closeMacroAction_->setEnabled(editor_.Macro().CloseEnabled);
-    macro->addSeparator();
-    executeMacroAction_ = commandItem(macro, "Executer");
-    executeMacroAction_->setEnabled(editor_.Macro().ExecuteEnabled);
-
-    commandItem(mainMenu_, "Redimensionner1")->setVisible(false);
 
     // Beyond the design: the two floating toolbars and the zoom, from the keyboard too.
-    QMenu* view = topMenu("Affichage1", "&View");
-    selectionToolbarAction_ = item(view, "SelectionToolbarItem", "&Selection Toolbar", &TViewBigEditPhotoForm::SpeedButton1Click);
-    paintToolbarAction_ = item(view, "PaintToolbarItem", "&Paint Toolbar", &TViewBigEditPhotoForm::SpeedButton3Click);
-    for (QAction* a : {selectionToolbarAction_, paintToolbarAction_}) a->setCheckable(true);
-    connect(SelectionToolbar, &QToolBar::visibilityChanged, selectionToolbarAction_, &QAction::setChecked);
-    connect(PaintToolbar, &QToolBar::visibilityChanged, paintToolbarAction_, &QAction::setChecked);
+    QMenu* view = lum::AddHiddenMenu(menus_.bar, "Affichage1", QStringLiteral("&View"),
+                                     menus_.bar->findChild<QAction*>(QStringLiteral("Redimensionner1")));
+    const auto viewItem = [&](const char* name, const QString& caption) {
+        QAction* a = view->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        if (auto it = own.find(name); it != own.end()) connect(a, &QAction::triggered, this, it->second);
+        return a;
+    };
+    QAction* selectionItem = viewItem("SelectionToolbarItem", QStringLiteral("&Selection Toolbar"));
+    QAction* paintItem = viewItem("PaintToolbarItem", QStringLiteral("&Paint Toolbar"));
+    for (QAction* a : {selectionItem, paintItem}) a->setCheckable(true);
+    connect(SelectionToolbar, &QToolBar::visibilityChanged, selectionItem, &QAction::setChecked);
+    connect(PaintToolbar, &QToolBar::visibilityChanged, paintItem, &QAction::setChecked);
     view->addSeparator();
-    item(view, "ZoomInItem", "Zoom &In", nullptr, QKeySequence::ZoomIn);
-    item(view, "ZoomOutItem", "Zoom &Out", nullptr, QKeySequence::ZoomOut);
+    QAction* zoomIn = viewItem("ZoomInItem", QStringLiteral("Zoom &In"));
+    QAction* zoomOut = viewItem("ZoomOutItem", QStringLiteral("Zoom &Out"));
+    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    addAction(zoomIn);
+    addAction(zoomOut);
     view->addSeparator();
     view->addMenu(pane_->ZoomMenu())->setText(QStringLiteral("&Zoom both photos"));
-
-    QAction* helpEntry = mainMenu_->addAction(QStringLiteral("&Help"));
-    helpEntry->setObjectName(QStringLiteral("Aide1"));
-    helpEntry->setVisible(false);
-    connect(helpEntry, &QAction::triggered, this, [this] { guard([this] { Aide1Click(); }); });
-
-    mainMenu_->hide();
-    menuReveal_ = new lum::MenuBarReveal(this, mainMenu_);
-
-    colorMenu_ = new QMenu(this);
-    colorMenu_->setObjectName(QStringLiteral("ColorChangePopupMenu"));
-    const char* const shifts[] = {"RedChangetoGreen101", "RedChangetoBlue101", "Greenchangeto1",
-                                  "GreenChangetoBlue101", "BluechangetoRed101", "BluechangetoGreen101"};
-    for (int i = 0; i < 6; ++i) {
-        if (i > 0 && i % 2 == 0) colorMenu_->addSeparator();
-        commandItem(colorMenu_, shifts[i]);
-    }
 
     // The zoom menu resamples both panes; the keys step the view only, keeping the edits.
     QMenu* zoom = pane_->ZoomMenu();
@@ -174,10 +110,8 @@ void TViewBigEditPhotoForm::buildMenus() {
         const QPoint middle = v->PaintBox1()->mapFrom(v->viewport(), v->viewport()->rect().center());
         pane_->ZoomStep(direction, middle.x(), middle.y());
     };
-    connect(findChild<QAction*>(QStringLiteral("ZoomInItem")), &QAction::triggered, this,
-            [this, step] { guard([step] { step(+1); }); });
-    connect(findChild<QAction*>(QStringLiteral("ZoomOutItem")), &QAction::triggered, this,
-            [this, step] { guard([step] { step(-1); }); });
+    connect(zoomIn, &QAction::triggered, this, [this, step] { guard([step] { step(+1); }); });
+    connect(zoomOut, &QAction::triggered, this, [this, step] { guard([step] { step(-1); }); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -204,7 +138,7 @@ void TViewBigEditPhotoForm::SpeedButton6Click() {
     editor_.Macro().Record(0);
 }
 
-void TViewBigEditPhotoForm::ColorChangeSpeedButtonClick() { colorMenu_->popup(QCursor::pos()); }
+void TViewBigEditPhotoForm::ColorChangeSpeedButtonClick() { menus_.colorMenu->popup(QCursor::pos()); }
 
 void TViewBigEditPhotoForm::SpeedButton1Click() { SelectionToolbar->setVisible(!SelectionToolbar->isVisible()); }
 

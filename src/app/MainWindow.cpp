@@ -307,9 +307,9 @@ void TMemPhotoActionForm::showProgress(bool on) {
 }
 
 void TMemPhotoActionForm::SetCloseEnabled(bool on) {
-    if (closeMacroAction_) closeMacroAction_->setEnabled(on);
+    if (menus_.closeMacro) menus_.closeMacro->setEnabled(on);
 }
 
 void TMemPhotoActionForm::SetExecuteEnabled(bool on) {
-    if (executeMacroAction_) executeMacroAction_->setEnabled(on);
+    if (menus_.executeMacro) menus_.executeMacro->setEnabled(on);
 }

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "app/DesignMenus.h"
 #include "editing/Editor.h"
 #include "editing/Macro.h"
 #include "editing/Prompts.h"
@@ -37,7 +38,6 @@ class PhotoView;
 class PhotoSaving;
 class PictureChooserLink;
 class SelectionToolbar;
-class MenuBarReveal;
 class WindowPrompts;
 }  // namespace lum
 
@@ -117,8 +117,8 @@ public:
     void Aide1Click();
 
     QMenu* ZoomScalePopupMenu() const;
-    QMenu* ColorChangePopupMenu() const { return colorMenu_; }
-    QMenuBar* MainMenu1() const { return mainMenu_; }
+    QMenu* ColorChangePopupMenu() const;
+    QMenuBar* MainMenu1() const;
 
     // The web pages behind "Tarnel Home" and the online help button.
     static QString HomePageUrl();
@@ -150,7 +150,6 @@ private:
                             const QString& shortcutText = QString());
     // A button or menu item for the table's operation behind `control`; its hint or caption too.
     QToolButton* makeCommandButton(const char* control, QWidget* parent, const QString& shortcutText = QString());
-    QAction* commandItem(QWidget* menu, const char* control);
 
     // Runs a command; a failure is shown in the error box and ends the command there.
     void guard(const std::function<void()>& f);
@@ -189,9 +188,5 @@ private:
     QWidget* ViewOrginalPhotoToolWindow = nullptr;
     QLabel* ShowOrginalImage = nullptr;
     QWidget* ProcessingProgressToolWindow = nullptr;
-    QMenuBar* mainMenu_ = nullptr;
-    lum::MenuBarReveal* menuReveal_ = nullptr;
-    QMenu* colorMenu_ = nullptr;
-    QAction* closeMacroAction_ = nullptr;
-    QAction* executeMacroAction_ = nullptr;
+    lum::DesignMenus menus_;
 };

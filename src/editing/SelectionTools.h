@@ -28,6 +28,7 @@ public:
     void Release(Editor& editor, const ToolEvent& e) override;
     std::vector<Outline> Feedback() const override;
     int Cursor(const Editor& editor, ImagePoint p) const override;
+    bool ScrollsWhileDragging() const override { return true; }
 
 private:
     SelectionKind kind_;
@@ -44,6 +45,7 @@ public:
     void Release(Editor& editor, const ToolEvent& e) override;
     std::vector<Outline> Feedback() const override;
     int Cursor(const Editor& editor, ImagePoint p) const override;
+    bool ScrollsWhileDragging() const override { return true; }
     const FreeShapePoints& Points() const { return points_; }
 
 private:

@@ -44,6 +44,8 @@ public:
     virtual void Release(Editor& editor, const ToolEvent& e) { (void)editor, (void)e; }
     // Shapes of the tool in progress (a rubber band), drawn after the selection outline.
     virtual std::vector<Outline> Feedback() const { return {}; }
+    // The view follows the mouse past its visible edge while the tool is dragged.
+    virtual bool ScrollsWhileDragging() const { return false; }
     // Index into the view's cursor table for the mouse at p; 0 is the arrow.
     virtual int Cursor(const Editor& editor, ImagePoint p) const {
         (void)editor, (void)p;

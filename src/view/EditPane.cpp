@@ -208,6 +208,8 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
     e.rightDown = (buttons & Qt::RightButton) != 0;
     e.shift = (mods & Qt::ShiftModifier) != 0;
     e.control = (mods & Qt::ControlModifier) != 0;
+    // A shape dragged past the visible edge brings the hidden part into view.
+    if (step == MouseStep::Move && buttons != Qt::NoButton && tool->ScrollsWhileDragging()) view_->ensureVisible(x, y, 6, 4);
     Guard([&] {
         if (step == MouseStep::Press) tool->Press(editor_, e);
         else if (step == MouseStep::Move) tool->Move(editor_, e);

@@ -107,7 +107,13 @@ QStringList LumoraIconNames() {
             "Btselectcercle",
             "Btselectrect",
             "BtNotool",
-            "Btselectpoly"};
+            "Btselectpoly",
+            // The compare window's pane buttons (its design names repeat the main window's).
+            "Compare_SpeedButton4",
+            "Compare_SpeedButton5",
+            "Compare_SpeedButton9",
+            "Compare_SetZoomScaleSpeedButton",
+            "Compare_DivideWindowinto2EvenSpeedButton"};
 }
 
 QStringList LumoraCursorNames() {

@@ -1,0 +1,130 @@
+#include "app/DesignMenus.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "editing/Editor.h"
+#include "editing/Operation.h"
+#include "widgets/MenuBarReveal.h"
+
+namespace lum {
+
+namespace {
+
+// One entry of a menu: a separator when name is null.
+struct Item {
+    const char* name;
+    const char* caption;
+};
+constexpr Item kSeparator{nullptr, nullptr};
+
+struct Menu {
+    const char* name;
+    const char* caption;
+    std::vector<Item> items;
+};
+
+const std::vector<Menu>& Menus() {
+    static const std::vector<Menu> menus = {
+        {"Fichier1", "&File",
+         {{"Ouvrir1", "&Open..."}, {"Btnouveau", "&New..."}, {"Btenregistrer", "&Save"},
+          {"Enregistrersous1", "Save &As..."}, kSeparator, {"Supprimer1", "&Delete"}, kSeparator,
+          {"Btparamjpg", "&Options"}, kSeparator, {"Quitter1", "E&xit"}}},
+        {"Edition1", "&Edit",
+         {{"Annuler1", "&Undo"}, {"Reinitialiser1", "&Reset Image"}, kSeparator, {"Copier1", "&Copy"},
+          {"Commenouvelleimage1", "Paste as &New Image"}, {"Mlangerlexistant1", "&Paste into current Image..."},
+          kSeparator, {"Memoriser", "&Memorize"}, {"Effacer1", "&Erase"}}},
+        {"Melanger1", "Mi&xing ",
+         {{"Imageoriginale1", "&Original Image %"}, kSeparator, {"Btmixdegrad", "&Gradient"},
+          {"Btmiximage", "&Image"}, {"PPimage", "&Clipboard Image"}, {"Bttexte", "&Text"}, kSeparator,
+          {"GradientLumiere", "&Lighten gradient"}, {"NivGris", "Gray &Scale"}}},
+        {"Optimisation1", "&Optimization",
+         {{"LissageAuto", "&Auto Smooth"}, {"FlouGaussien", "&Gaussian Blur"}, kSeparator,
+          {"Equilibrer1", "&Flesh color Balance"}, {"Equilibrer2", "&Landscape balance"}}},
+        {"Macro1", "&Macro", {{"Initmacro", "&Start"}, {"Fermer", "&Close"}, kSeparator, {"Executer", "&Execute"}}},
+    };
+    return menus;
+}
+
+}  // namespace
+
+bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, const Guard& guard) {
+    const CommandRef ref = FindCommand(control, windowBit);
+    if (!ref.op) return false;
+    bool done = false;
+    guard([&] { done = editor.Run(*ref.op, ref.command->args); });
+    return done;
+}
+
+QMenu* AddHiddenMenu(QMenuBar* bar, const char* name, const QString& caption, QAction* before) {
+    auto* m = new QMenu(caption, bar);
+    m->setObjectName(QString::fromLatin1(name));
+    m->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+    if (before) bar->insertMenu(before, m);
+    else bar->addMenu(m);
+    // The designs keep every entry of the menu bar hidden.
+    m->menuAction()->setVisible(false);
+    return m;
+}
+
+DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
+                             const std::function<void(const char* control)>& runCommand,
+                             const std::map<std::string, std::function<void()>>& own) {
+    DesignMenus d;
+    d.bar = new QMenuBar(window);
+    d.bar->setObjectName(QStringLiteral("MainMenu1"));
+    d.bar->setNativeMenuBar(false);
+    window->setMenuBar(d.bar);
+
+    const auto item = [&](QWidget* menu, const char* name, const char* caption) {
+        auto* a = new QAction(QString::fromUtf8(caption), menu);
+        a->setObjectName(QString::fromLatin1(name));
+        menu->addAction(a);
+        const std::string key = name;
+        if (FindCommand(key, windowBit).op) {
+            QObject::connect(a, &QAction::triggered, window, [runCommand, name] { runCommand(name); });
+        } else if (auto it = own.find(key); it != own.end()) {
+            QObject::connect(a, &QAction::triggered, window, it->second);
+        }
+        return a;
+    };
+    for (const Menu& m : Menus()) {
+        QMenu* menu = AddHiddenMenu(d.bar, m.name, QString::fromUtf8(m.caption));
+        for (const Item& it : m.items) {
+            if (!it.name) menu->addSeparator();
+            else item(menu, it.name, it.caption);
+        }
+    }
+    // The main window's design also disables its File menu.
+    if (windowBit == kMainWindow) d.bar->findChild<QMenu*>(QStringLiteral("Fichier1"))->menuAction()->setEnabled(false);
+    d.closeMacro = d.bar->findChild<QAction*>(QStringLiteral("Fermer"));
+    d.executeMacro = d.bar->findChild<QAction*>(QStringLiteral("Executer"));
+    d.closeMacro->setEnabled(false);
+
+    // Two entries of the bar act by themselves, without items.
+    item(d.bar, "Redimensionner1", "&New size")->setVisible(false);
+    item(d.bar, "Aide1", "&Help")->setVisible(false);
+
+    // With every entry hidden the bar shows nothing; it takes no room either. Alt or F10
+    // shows it with all its entries, and hides it again.
+    d.bar->hide();
+    d.reveal = new MenuBarReveal(window, d.bar);
+
+    d.colorMenu = new QMenu(window);
+    d.colorMenu->setObjectName(QStringLiteral("ColorChangePopupMenu"));
+    const Item shifts[] = {{"RedChangetoGreen101", "Red Change to Green 10%"},
+                           {"RedChangetoBlue101", "Red Change to Blue 10%"},
+                           {"Greenchangeto1", "Green change to Red 10%"},
+                           {"GreenChangetoBlue101", "Green Change to Blue 10%"},
+                           {"BluechangetoRed101", "Blue change to Red 10%"},
+                           {"BluechangetoGreen101", "Blue change to Green 10%"}};
+    for (int i = 0; i < 6; ++i) {
+        if (i > 0 && i % 2 == 0) d.colorMenu->addSeparator();
+        item(d.colorMenu, shifts[i].name, shifts[i].caption);
+    }
+    return d;
+}
+
+}  // namespace lum
