@@ -77,6 +77,8 @@ OpArgs OptionalColour(const Operation& op, const std::vector<std::string>& value
     return args;
 }
 
+constexpr int kSelectLimit = 100000;
+
 // `select:L,T,R,B`, `select:ellipse,L,T,R,B`, `select:none`.
 OpArgs SelectionWords(const Operation& op, const std::vector<std::string>& values, const std::string& word) {
     OpArgs args;
@@ -92,9 +94,7 @@ OpArgs SelectionWords(const Operation& op, const std::vector<std::string>& value
         return args;
     }
     if (v.size() != 4) throw ArgsError(op.name + " needs L,T,R,B: '" + word + "' (" + op.usage + ")");
-    static const char* const keys[4] = {"left", "top", "right", "bottom"};
-    for (int i = 0; i < 4; ++i)
-        args.Set(keys[i], ParseWholeNumber(v[static_cast<size_t>(i)], -100000, 100000, std::string(keys[i]) + " in '" + word + "':"));
+    for (size_t i = 0; i < 4; ++i) args.Set(op.params[i].key, ParseValue(op.params[i], v[i], word));
     return args;
 }
 
@@ -239,6 +239,10 @@ std::vector<Operation> BuildTable() {
                                              "after it that a selection confines stay inside it;\n"
                                              "select:ellipse,L,T,R,B the ellipse inscribed in it;\n"
                                              "select:none drops the selection")
+                    .Param(ParamDef::Int("left", -kSelectLimit, kSelectLimit))
+                    .Param(ParamDef::Int("top", -kSelectLimit, kSelectLimit))
+                    .Param(ParamDef::Int("right", -kSelectLimit, kSelectLimit))
+                    .Param(ParamDef::Int("bottom", -kSelectLimit, kSelectLimit))
                     .Parser(SelectionWords)
                     .NotBusy());
     t.push_back(Operation("erase",
