@@ -80,7 +80,7 @@ void TViewBigEditPhotoForm::buildMenus() {
     view->addSeparator();
     QAction* zoomIn = viewItem("ZoomInItem", QStringLiteral("Zoom &In"));
     QAction* zoomOut = viewItem("ZoomOutItem", QStringLiteral("Zoom &Out"));
-    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    zoomIn->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     addAction(zoomIn);
     addAction(zoomOut);

@@ -82,6 +82,8 @@ void BoxSelectionTool::Release(Editor& editor, const ToolEvent& e) {
     const Rect r{ViewToImage(press_.x, z), ViewToImage(press_.y, z), ViewToImage(corner_.x, z), ViewToImage(corner_.y, z)};
     label2_ = CoordinateLabel(r.width(), r.height());
     editor.ShowToolLabels(CoordinateLabel(r.Left, r.Top), label2_);
+    // A new shape is grabbed afresh, whatever an earlier one left in the tool mode.
+    editor.State().ToolMode = static_cast<int32_t>(kind_);
     TakeSelection(editor, MakeBoxSelection(kind_, r));
     editor.Redraw();
 }
@@ -116,6 +118,7 @@ void FreeSelectionTool::Release(Editor& editor, const ToolEvent& e) {
     dragging_ = false;
     editor.State().DragActive = false;
     points_.release();
+    editor.State().ToolMode = kToolFreeShape;
     TakeSelection(editor, FreeSelectionFromView(points_.points(), e.zoom));
     points_ = FreeShapePoints();
     editor.Redraw();

@@ -221,6 +221,26 @@ TEST(SelectionHandling, CopyMovesUnlessEraseAndDuplicateLeavesCopies) {
     }
 }
 
+TEST(SelectionHandling, ANewShapeAfterAMovedOneIsGrabbedAfresh) {
+    View v(RandomImage(80, 60, 15));
+    v.Choose(kToolRectangle);
+    v.Drag({10, 10}, {20, 20});
+    v.Drag({15, 15}, {35, 15});  // moved: tool mode 5
+    ASSERT_EQ(v.st().ToolMode, kToolMovingSelection);
+    // The selection goes without a reset (a zoom, a paste); the tool stays.
+    v.editor.ClearSelection();
+    v.st().DropSelection();
+    v.st().WorkImage = RandomImage(80, 60, 16);
+    const Image now = v.st().WorkImage;
+    v.Drag({50, 40}, {60, 50});
+    EXPECT_EQ(v.st().ToolMode, kToolRectangle);
+    // Its first grab takes the image as it now is; nothing of the old move buffer comes back.
+    v.grab.duplicate = false;
+    v.Drag({55, 45}, {55, 45});
+    EXPECT_TRUE(v.st().WorkImage == now);
+    EXPECT_TRUE(v.st().MoveBuffer == now);
+}
+
 TEST(SelectionHandling, SlowDragsAtALargeZoomStillMoveThePiece) {
     View v(RandomImage(60, 40, 9), 9);  // slot 9: 200 %
     v.Choose(kToolRectangle);
