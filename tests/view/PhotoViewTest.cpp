@@ -278,6 +278,42 @@ TEST(EditPane, SelectionOutlineIsDrawnAtTheViewScale) {
     EXPECT_EQ(qGray(shot.pixel(40, 30)), 255);  // inside stays the photo
 }
 
+namespace {
+// A rubber band in view pixels, as the selection tools give while a shape is dragged.
+struct RubberTool : lum::Tool {
+    std::vector<lum::Outline> Feedback() const override {
+        lum::Outline o;
+        o.kind = lum::Outline::Rectangle;
+        o.rubber = true;
+        o.points = {{5, 5}, {45, 25}};
+        return {o};
+    }
+};
+}  // namespace
+
+TEST(EditPane, RubberBandsInvertWhatTheyCrossInViewPixels) {
+    Pane p;
+    lum::Image img(100, 80);
+    img.fill(10, 200, 30);
+    p.commit(img);
+    p.pane.ZoomToPercent(200);  // view pixels, not image pixels: the zoom plays no part
+    p.editor.SetTool(std::make_unique<RubberTool>());
+    p.pane.show();
+    foldertest::Pump();
+    const QImage shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int inverted = 0, other = 0;
+    for (int x = 5; x < 44; ++x) {
+        const QRgb c = shot.pixel(x, 5);
+        if (c == qRgb(245, 55, 225)) ++inverted;
+        else if (c != qRgb(10, 200, 30)) ++other;
+    }
+    EXPECT_GT(inverted, 10);  // dotted: every other pixel or so
+    EXPECT_EQ(other, 0);
+    EXPECT_EQ(shot.pixel(20, 4), qRgb(10, 200, 30));   // nothing outside
+    EXPECT_EQ(shot.pixel(20, 15), qRgb(10, 200, 30));  // nor inside
+    EXPECT_EQ(shot.pixel(20, 26), qRgb(10, 200, 30));
+}
+
 TEST(EditPane, HourglassFollowsTheOperationsAndTheGuardReports) {
     Pane p;
     p.commit(Pattern(20, 20, 4));
