@@ -82,7 +82,24 @@ void RunOnState(benchmark::State& state, const std::string& word) {
     state.SetItemsProcessed(state.iterations() * int64_t{kWidth} * kHeight);
 }
 
+// The same on the command line's lean editor, where these rows work on the one image.
+void RunLean(benchmark::State& state, const std::string& word) {
+    lum::Editor editor{lum::EditorPolicy::CommandLine()};
+    const lum::ParsedOperation op = lum::ParseOperationWord(word);
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.State().MemoryImage = Photo();
+        editor.CommitMemoryImage();
+        state.ResumeTiming();
+        editor.Run(*op.op, op.args);
+        benchmark::DoNotOptimize(editor.State().WorkImage.data());
+    }
+}
+
 void BM_Optimize(benchmark::State& s) { RunOnState(s, "optimize"); }
+void BM_GreyLean(benchmark::State& s) { RunLean(s, "grey"); }
+void BM_SharpenLean(benchmark::State& s) { RunLean(s, "sharpen"); }
+void BM_AutoSmoothLean(benchmark::State& s) { RunLean(s, "auto-smooth"); }
 void BM_OptimizeBatchPipeline(benchmark::State& s) {
     lum::BalanceTargets targets;
     lum::Image work;
@@ -131,7 +148,10 @@ LUMORA_BENCH(BM_FleshBalance);
 LUMORA_BENCH(BM_Grey);
 LUMORA_BENCH(BM_Sharpen);
 LUMORA_BENCH(BM_Soften);
+LUMORA_BENCH(BM_GreyLean);
+LUMORA_BENCH(BM_SharpenLean);
 LUMORA_BENCH(BM_AutoSmooth);
+LUMORA_BENCH(BM_AutoSmoothLean);
 LUMORA_BENCH(BM_Blur4);
 LUMORA_BENCH(BM_Blur8);
 LUMORA_BENCH(BM_RotateCw);

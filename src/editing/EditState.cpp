@@ -95,12 +95,24 @@ bool EditState::FitZoom(int W, int H) {
 void EditState::Commit(int W, int H, CommitMode mode, FitRule rule) {
     if (mode != CommitMode::NoCopies) UndoImage = MemoryImage;
     WorkImage = UndoImage;
+    CommitZoom(W, H, mode, rule);
+    if (mode != CommitMode::NoCopies) SourceImage = WorkImage;
+}
+
+void EditState::CommitWithoutCopies(int W, int H, CommitMode mode, FitRule rule) {
+    if (mode != CommitMode::NoCopies) WorkImage = std::move(MemoryImage);
+    MemoryImage = Image();
+    UndoImage = Image();
+    SourceImage = Image();
+    CommitZoom(W, H, mode, rule);
+}
+
+void EditState::CommitZoom(int W, int H, CommitMode mode, FitRule rule) {
     if (mode == CommitMode::Compare100) {
         ZoomIndex = 7;
     } else if (!FitZoom(W, H) && rule == FitRule::HundredPercentWhenFits) {
         ZoomIndex = 7;
     }
-    if (mode != CommitMode::NoCopies) SourceImage = WorkImage;
 }
 
 void EditState::ResetTool() {

@@ -98,11 +98,17 @@ public:
     // MemoryImage becomes the baseline: UndoImage, WorkImage and SourceImage restart from it
     // (NoCopies keeps UndoImage and SourceImage), then the zoom follows mode and rule.
     void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
+    // The commit of a lean editor: MemoryImage moves into WorkImage (NoCopies keeps WorkImage),
+    // and MemoryImage, UndoImage and SourceImage are left empty; the zoom as Commit sets it.
+    void CommitWithoutCopies(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
     void Undo() { WorkImage = UndoImage; }
     // SourceImage := WorkImage, the first step of every pixel operation.
     void BeginPixelOp() { SourceImage = WorkImage; }
     // Tool mode 0, no selection, no drag or floating piece.
     void ResetTool();
+
+private:
+    void CommitZoom(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
 };
 
 }  // namespace lum

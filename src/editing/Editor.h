@@ -23,9 +23,15 @@ struct EditorPolicy {
     bool compareOptimize = false;               // optimize with kernel 1 4 1 and a 40 % blend
     bool paintBackground = false;               // background = second paint colour, else white
     bool tracksOptimized = true;                // optimize marks the photo optimized and unsaved
+    // Only the working image is kept: a commit moves MemoryImage into it and keeps no baseline
+    // or undo copy, Undo does nothing, and SourceImage lives only while an operation that
+    // reads it runs. For the command line, where nothing is undone or shown.
+    bool lean = false;
 
     static EditorPolicy MainWindow();
     static EditorPolicy CompareWindow();
+    // The main window's behaviour, lean.
+    static EditorPolicy CommandLine();
 };
 
 // The window side of an editor. Every member has a do-nothing default, so an editor without a
@@ -89,6 +95,9 @@ public:
     void ClearSelection();
     void ResetTool();
     void BeginPixelOp() { st_.BeginPixelOp(); }
+    // The image the running pixel operation reads: SourceImage, or the working image itself
+    // when this editor made no source copy for it (a lean editor running an in-place operation).
+    const Image& PixelSource() const { return readsWork_ ? st_.WorkImage : st_.SourceImage; }
     void Redraw() { host_->RedrawView(); }
     // The zoom tool at a view point: one slot of the zoom table up (direction > 0) or down.
     void ZoomStep(int direction, ImagePoint view);
@@ -146,6 +155,7 @@ private:
     EditorHost* host_;
     void retire(std::unique_ptr<Tool>& slot);
 
+    bool readsWork_ = false;
     std::unique_ptr<Tool> tool_, floating_, selectionTool_;
     std::vector<std::unique_ptr<Tool>> retired_;
 };
