@@ -27,6 +27,7 @@
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
+#include "widgets/BusyFeedback.h"
 #include "widgets/Icons.h"
 
 namespace {
@@ -300,10 +301,8 @@ void TMemPhotoActionForm::showProgress(bool on) {
     w->move(g.center() - QPoint(w->width() / 2, w->height() / 2));
     w->show();
     w->raise();
-    w->repaint();
-    // Let the window system map and paint it before the work starts.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    w->repaint();
+    // On screen with its picture and text before the work starts, not as an empty frame.
+    lum::PaintShownWindow(w);
 }
 
 void TMemPhotoActionForm::SetCloseEnabled(bool on) {

@@ -85,6 +85,8 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
     // The source copy comes before the dialog, also when it is then cancelled.
     if (copySource) st_.BeginPixelOp();
     if (ask && op.asks && !prompts_->AskParameters(op, args)) return false;
+    std::string refusal;
+    bool refused = false;
     {
         std::unique_ptr<BusyScope> busy;
         if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
@@ -94,13 +96,19 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
         }
         try {
             op.run(*this, args);
-        } catch (const Refusal& refusal) {
-            if (*refusal.what()) prompts_->Message(refusal.what());
-            return false;
+            // Asked while still busy, so the hourglass stays until the result is on screen.
+            host_->RedrawView();
+        } catch (const Refusal& r) {
+            refused = true;
+            refusal = r.what();
         }
     }
+    // Messages come after the hourglass: a question under it would look frozen.
+    if (refused) {
+        if (!refusal.empty()) prompts_->Message(refusal);
+        return false;
+    }
     record(op, args);
-    host_->RedrawView();
     return true;
 }
 

@@ -73,6 +73,9 @@ public:
     // prompts answers the questions of the operations and of the recorder (null: none asked).
     void SetPrompts(Prompts* prompts);
     void SetHost(EditorHost* host) { host_ = host ? host : &noHost_; }
+    // The window side (a do-nothing one without a window), for busy scopes of the window's own
+    // long commands.
+    EditorHost& Host() const { return *host_; }
     // Reads the balance targets from the Options at the moment an operation needs them.
     std::function<void(BalanceTargets&)> ReadOptions;
 

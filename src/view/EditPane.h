@@ -85,6 +85,7 @@ private:
     PhotoView* view_ = nullptr;
     QMenu* zoomMenu_ = nullptr;
     int busyDepth_ = 0;
+    bool redrawPending_ = false;  // asked while busy: painted when the last busy scope ends
 };
 
 }  // namespace lum
