@@ -13,6 +13,7 @@
 #include "editing/Editor.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
+#include "image/JpegPreview.h"
 
 namespace {
 
@@ -132,6 +133,16 @@ void BM_Decode(benchmark::State& s) {
     s.SetBytesProcessed(s.iterations() * static_cast<int64_t>(bytes.size()));
 }
 
+// The quick look while the full decode runs, at 1/8 and 1/4 of each side.
+void BM_DecodePreview(benchmark::State& s) {
+    const std::vector<uint8_t>& bytes = PhotoJpeg();
+    const int percent = static_cast<int>(s.range(0));
+    for (auto _ : s) {
+        lum::JpegPreview p = lum::DecodeJpegPreview(bytes.data(), bytes.size(), [&](int, int) { return percent; });
+        benchmark::DoNotOptimize(p.image.data());
+    }
+}
+
 void BM_Encode(benchmark::State& s) {
     lum::JpegEncodeOptions o;
     o.quality = 90;
@@ -158,6 +169,7 @@ LUMORA_BENCH(BM_RotateCw);
 LUMORA_BENCH(BM_Rotate30);
 LUMORA_BENCH(BM_Resize);
 LUMORA_BENCH(BM_Decode);
+LUMORA_BENCH(BM_DecodePreview)->Arg(12)->Arg(25);
 LUMORA_BENCH(BM_Encode);
 
 }  // namespace
