@@ -23,11 +23,12 @@ PhotoLoader::~PhotoLoader() {
     worker_.join();
 }
 
-void PhotoLoader::Load(const QString& path, ZoomFor zoomFor) {
+void PhotoLoader::Load(const QString& path, ZoomFor zoomFor, bool copies) {
     auto job = std::make_unique<Job>();
     job->ticket = ++ticket_;
     job->path = path;
     job->zoomFor = std::move(zoomFor);
+    job->copies = copies;
     job->cancel = std::make_shared<std::atomic<bool>>(false);
     pending_ = true;
     pendingPath_ = path;
@@ -125,6 +126,8 @@ void PhotoLoader::process(const Job& job) {
         opts.cancel = cancel;
         photo->image = DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
+        if (cancel->load()) return;
+        if (job.copies) photo->copies = BaselineCopies::Of(photo->image);
         if (cancel->load()) return;
         deliver(ticket, [this, photo] {
             pending_ = false;

@@ -15,6 +15,7 @@
 #include <mutex>
 #include <thread>
 
+#include "editing/EditState.h"
 #include "image/Codec.h"
 #include "image/Image.h"
 
@@ -33,6 +34,7 @@ public:
         Image image;
         JpegMetadata metadata;
         DecodeReport report;
+        BaselineCopies copies;  // of image, when asked for
     };
     struct Handlers {
         std::function<void(Preview&)> preview;
@@ -46,8 +48,9 @@ public:
     explicit PhotoLoader(Handlers handlers, QObject* parent = nullptr);
     ~PhotoLoader() override;
 
-    // Starts loading path; a load under way is cancelled.
-    void Load(const QString& path, ZoomFor zoomFor);
+    // Starts loading path; a load under way is cancelled. With `copies` the photo comes with
+    // the three copies its commit needs, made on the worker too.
+    void Load(const QString& path, ZoomFor zoomFor, bool copies = false);
     // Nothing asked so far is delivered any more.
     void Cancel();
     // A load was asked whose photo (or failure) has not been delivered yet.
@@ -62,6 +65,7 @@ private:
         uint64_t ticket = 0;
         QString path;
         ZoomFor zoomFor;
+        bool copies = false;
         std::shared_ptr<std::atomic<bool>> cancel;
     };
     void work();

@@ -130,11 +130,11 @@ void Editor::ExecuteMacro() {
     }
 }
 
-void Editor::CommitMemoryImage(CommitMode mode) {
+void Editor::CommitMemoryImage(CommitMode mode, BaselineCopies* ready) {
     int w = INT_MAX, h = INT_MAX;
     host_->ViewOuterSize(w, h);
     if (policy_.lean) st_.CommitWithoutCopies(w, h, mode, policy_.fit);
-    else st_.Commit(w, h, mode, policy_.fit);
+    else st_.Commit(w, h, mode, policy_.fit, ready);
     host_->LayoutView();
 }
 

@@ -92,7 +92,8 @@ public:
     void ExecuteMacro();
 
     // --- the state's operations with the view ---
-    void CommitMemoryImage(CommitMode mode = CommitMode::Normal);
+    // `ready`: copies of MemoryImage made beforehand, taken over by the commit (see EditState).
+    void CommitMemoryImage(CommitMode mode = CommitMode::Normal, BaselineCopies* ready = nullptr);
     void Memorize();  // the working image becomes the baseline
     void Undo();
     void ClearSelection();

@@ -82,6 +82,23 @@ TEST_F(PhotoLoaderTest, APreviewThenThePhotoExactlyAsTheDecoderGivesIt) {
     EXPECT_FALSE(loader.Pending());
 }
 
+TEST_F(PhotoLoaderTest, TheCopiesForTheCommitComeAlongWhenAskedFor) {
+    const QString path = WritePhoto(dir, "a.jpg", 120, 90, 8);
+    lum::BaselineCopies copies;
+    PhotoLoader::Handlers h = got.Handlers();
+    h.loaded = [&](PhotoLoader::Photo& p) {
+        got.photo = p.image;
+        copies = std::move(p.copies);
+    };
+    PhotoLoader loader(h);
+    loader.Load(path, At(100));
+    ASSERT_TRUE(loader.Finish());
+    EXPECT_TRUE(copies.undo.empty());
+    loader.Load(path, At(100), true);
+    ASSERT_TRUE(loader.Finish());
+    for (const lum::Image* c : {&copies.undo, &copies.work, &copies.source}) EXPECT_EQ(*c, got.photo);
+}
+
 TEST_F(PhotoLoaderTest, NoPreviewForAPhotoShownNearItsSize) {
     const QString path = WritePhoto(dir, "b.jpg", 200, 150, 2);
     PhotoLoader loader(got.Handlers());
