@@ -7,11 +7,10 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QObject>
-#include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -26,11 +25,12 @@ public:
         QObject::connect(&ticker_, &QTimer::timeout, [this] { tick(); });
     }
 
-    // Paints of this widget are watched (a window's photo view).
-    void Watch(QWidget* w) {
-        if (!w || watched_.count(w)) return;
-        watched_[w] = w;
-        w->installEventFilter(this);
+    // Paints of every widget with this object name are watched, in any window, also in windows
+    // opened later (the photo views: "PaintBox1").
+    void Watch(const QString& objectName) {
+        names_ << objectName;
+        if (!filtering_) qApp->installEventFilter(this);
+        filtering_ = true;
     }
 
     // A result the command is to show, checked right after each paint of a watched widget.
@@ -78,16 +78,21 @@ public:
         return -1.0;
     }
     double LongestStallMs() const { return maxGap_ / 1e6; }
+    // The widget whose paint is being looked at (for the results' checks).
+    const QObject* LastPainted() const { return lastPainted_; }
     void Reset() { milestones_.clear(); }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() != QEvent::Paint || inPaint_ || !running_) return false;
+        if (e->type() != QEvent::Paint || inPaint_ || !running_ || !o->isWidgetType() ||
+            !names_.contains(o->objectName()))
+            return false;
         // Paint first, then look at what was painted.
         inPaint_ = true;
         o->event(e);
         inPaint_ = false;
         const qint64 now = clock_.nsecsElapsed();
+        lastPainted_ = o;
         for (Milestone& m : milestones_)
             if (m.at < 0 && m.shown()) m.at = now;
         checkDone();
@@ -120,7 +125,9 @@ private:
     qint64 start_ = 0, lastTick_ = 0, maxGap_ = 0;
     bool running_ = false, inPaint_ = false;
     QEventLoop* loop_ = nullptr;
-    std::map<QWidget*, QPointer<QWidget>> watched_;
+    const QObject* lastPainted_ = nullptr;
+    QStringList names_;
+    bool filtering_ = false;
     std::vector<Milestone> milestones_;
 };
 

@@ -26,6 +26,8 @@
 #include <vector>
 
 #include "LatencyProbe.h"
+#include "app/App.h"
+#include "app/CompareWindow.h"
 #include "app/MainWindow.h"
 #include "editing/Prompts.h"
 #include "image/Codec.h"
@@ -76,11 +78,13 @@ PhotoFile MakePhoto(const QString& dir, const char* sample, int w, int h, uint32
     return f;
 }
 
-// The main window with a folder of photos in its list, made once for the whole run.
+// The program's windows with a folder of photos in the main window's list, made once for the
+// whole run.
 struct Bench {
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;  // every question answered No
-    std::unique_ptr<TMemPhotoActionForm> window;
+    std::unique_ptr<lum::Program> program;
+    TMemPhotoActionForm* window = nullptr;
     std::map<int, std::vector<PhotoFile>> photos;  // by megapixels: two different photos
     latency::Probe probe;
     int next = 0;
@@ -91,12 +95,13 @@ struct Bench {
                       MakePhoto(dir.path(), "rocket.jpg", 4000, 3000, 2)};
         photos[24] = {MakePhoto(dir.path(), "hubble_deep_field.jpg", 6000, 4000, 3),
                       MakePhoto(dir.path(), "rocket.jpg", 6000, 4000, 4)};
-        window = std::make_unique<TMemPhotoActionForm>(&prompts);
+        program = std::make_unique<lum::Program>(&prompts);
+        window = &program->MainWindow();
         window->resize(1024, 740);
         window->show();
         QTest::qWait(50);
         List()->setDirectory(dir.path() + QLatin1Char('/'));
-        probe.Watch(window->View()->PaintBox1());
+        probe.Watch(QStringLiteral("PaintBox1"));
         QTest::qWait(50);
     }
 
@@ -262,12 +267,43 @@ void BM_Zoom(benchmark::State& state) {
     }
 }
 
+// The compare window, opened by its button and closed again once it has shown both photos.
+void BM_OpenCompare(benchmark::State& state) {
+    Bench& b = B();
+    b.Load(static_cast<int>(state.range(0)));
+    const int w = b.St().WorkImage.width(), h = b.St().WorkImage.height();
+    Runs runs;
+    auto compareWindow = [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* form = qobject_cast<TViewBigEditPhotoForm*>(top); form && form->isVisible()) return form;
+        return static_cast<TViewBigEditPhotoForm*>(nullptr);
+    };
+    for (auto _ : state) {
+        bool shown = false;
+        auto painted = [&] {
+            TViewBigEditPhotoForm* form = compareWindow();
+            shown = shown || (form && b.probe.LastPainted() == form->View()->PaintBox1() &&
+                              form->State().WorkImage.width() == w && form->State().WorkImage.height() == h);
+            return shown;
+        };
+        // The window is modal: it is closed from a timer that runs in its own event loop.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (TViewBigEditPhotoForm* form = compareWindow(); form && shown) form->close();
+        });
+        closer.start(5);
+        if (!Measure(state, runs, "OpenCompare", {{"shown", painted}}, [&] { b.Click("ComparePhotosSpeedButton"); }))
+            break;
+    }
+}
+
 #define LATENCY(fn) BENCHMARK(fn)->Arg(12)->Arg(24)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6)
 LATENCY(BM_ListClick);
 LATENCY(BM_Optimize);
 LATENCY(BM_Undo);
 LATENCY(BM_QuarterTurn);
 LATENCY(BM_Zoom);
+LATENCY(BM_OpenCompare);
 
 }  // namespace
 
