@@ -65,6 +65,7 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
       editor_(lum::EditorPolicy::MainWindow(), prompts_.get()),
       chooserLink_(std::make_unique<lum::ChooserFileList>([this]() -> lum::Dialogs& { return dialogs(); })) {
     lum::EnsureLumoraResources();
+    prompts_->SetEditState(&editor_.State());
     setObjectName(QStringLiteral("MemPhotoActionForm"));
     setWindowTitle(QStringLiteral("Tarnel Lumora"));
     QFont f(QStringLiteral("Arial"));

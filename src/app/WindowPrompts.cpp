@@ -16,7 +16,8 @@ void WindowPrompts::SetInner(Prompts* inner) { ForwardingPrompts::SetInner(inner
 bool WindowPrompts::AskParameters(const Operation& op, OpArgs& args) {
     Dialogs& dialogs = dialogs_();
     if (!dialogs.HasDialogFor(op)) return ForwardingPrompts::AskParameters(op, args);
-    return dialogs.AskParameters(op, args, [this](QDialog& d) { return around_([&d] { return d.exec(); }); });
+    return dialogs.AskParameters(op, args, [this](QDialog& d) { return around_([&d] { return d.exec(); }); },
+                                 Dialogs::AskContext{state_, this});
 }
 
 }  // namespace lum

@@ -28,7 +28,9 @@ public:
 
     // The image every selected picture is loaded into (the main window's MemoryImage).
     void SetTargetImage(lum::Image* image) { target_ = image; }
+    lum::Image* TargetImage() const { return target_; }
     void SetPrompts(lum::Prompts* prompts) { prompts_ = prompts; }
+    lum::Prompts* GivenPrompts() const { return prompts_; }
     void SetDrives(const QList<lum::files::Drive>& drives);
 
     // Full path of the selected file, "" when none.

@@ -52,6 +52,7 @@ bool Editor::Run(const std::string& name) {
 bool Editor::run(const Operation& op, OpArgs args, bool ask) {
     // The source copy comes before the dialog, also when it is then cancelled.
     if (op.pixel) st_.BeginPixelOp();
+    if (ask && op.beforeAsking) op.beforeAsking(*this);
     if (ask && op.asks && !prompts_->AskParameters(op, args)) return false;
     {
         std::unique_ptr<BusyScope> busy;

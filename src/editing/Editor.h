@@ -45,6 +45,15 @@ public:
     virtual void ToolWasReset() {}
     // A paint colour changed (the angle rotation sets the second one).
     virtual void PaintColoursChanged() {}
+    // The desktop clipboard: its picture (false when it holds none), and a picture put on it.
+    virtual bool ClipboardImage(Image& out) const {
+        (void)out;
+        return false;
+    }
+    virtual void PutOnClipboard(const Image& img) { (void)img; }
+    // The tool a press would reach changed outside a mouse event (a mix started floating): the
+    // pointer's cursor follows.
+    virtual void PointerChanged() {}
     // The zoom tool changed the slot: lay the view out for it, bring the view point that was
     // clicked at oldZoom to the middle, redraw.
     virtual void ZoomStepped(ImagePoint view, int oldZoom) { (void)view, (void)oldZoom; }
@@ -90,6 +99,7 @@ public:
     void ResetTool();
     void BeginPixelOp() { st_.BeginPixelOp(); }
     void Redraw() { host_->RedrawView(); }
+    EditorHost& Host() const { return *host_; }
     // The zoom tool at a view point: one slot of the zoom table up (direction > 0) or down.
     void ZoomStep(int direction, ImagePoint view);
     void ShowToolLabels(const std::string& label1, const std::string& label2) { host_->ToolLabels(label1, label2); }
@@ -118,7 +128,8 @@ public:
     // The selection's outline as the view draws it (none without a selection).
     std::vector<Outline> SelectionOutline() const;
 
-    // Hourglass on for the life of the scope, also when it ends by an exception.
+    // Hourglass on for the life of the scope, also when it ends by an exception. Operations
+    // that ask in the middle of their run (NotBusy) take one for their pixel work.
     class BusyScope {
     public:
         BusyScope(EditorHost& host, BusyKind kind) : host_(host), kind_(kind) { host_.SetBusy(true, kind_); }

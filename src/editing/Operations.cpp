@@ -5,6 +5,7 @@
 // file of its pixel function.
 #include <optional>
 
+#include "editing/Compose.h"
 #include "editing/Editor.h"
 #include "editing/Operation.h"
 #include "editing/SelectionTools.h"
@@ -260,6 +261,7 @@ std::vector<Operation> BuildTable() {
                     .Usage("macro", "the recorded macro; as a window starts: flesh balance, then auto smooth")
                     .On("Executer", "&Execute", kBothWindows)
                     .NotBusy());
+    AddComposeOperations(t);
     return t;
 }
 

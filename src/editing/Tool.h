@@ -28,9 +28,12 @@ struct ToolEvent {
 
 // A shape drawn over the photo with a dotted pen. Points are relative to origin, all in image
 // pixels; the view maps a point to ImageToView(origin) + point x zoom / 100. A rubber band
-// being drawn has its points in view pixels instead, and is drawn inverting what is under it.
+// being drawn has its points in view pixels instead, and is drawn inverting what is under it;
+// a placement being dragged (pen Inverting) inverts what is under it with a solid line.
 struct Outline {
     enum Kind { Polyline, Rectangle, Ellipse } kind = Polyline;
+    // Dotted black, or a solid line that inverts what it crosses (a placement being dragged).
+    enum Pen { Dotted, Inverting } pen = Dotted;
     ImagePoint origin;
     std::vector<ImagePoint> points;  // a rectangle or an ellipse: its two corners
     bool rubber = false;             // points in view pixels, drawn not-xor

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
@@ -9,6 +10,7 @@
 #include <exception>
 
 #include "view/PhotoView.h"
+#include "widgets/ImageConvert.h"
 
 namespace lum {
 
@@ -168,6 +170,24 @@ void EditPane::ToolWasReset() {
 
 void EditPane::PaintColoursChanged() { emit PaintColoursWereChanged(); }
 
+// One clipboard for the process: what one window copies the other pastes.
+bool EditPane::ClipboardImage(Image& out) const {
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (picture.isNull()) return false;
+    out = FromQImage(picture);
+    return !out.empty();
+}
+
+void EditPane::PutOnClipboard(const Image& img) { QGuiApplication::clipboard()->setImage(ToQImage(img)); }
+
+void EditPane::PointerChanged() {
+    TPaintBox* box = view_->PaintBox1();
+    const QPoint at = box->mapFromGlobal(QCursor::pos());
+    const Tool* tool = editor_.PointerTool();
+    const ImagePoint p{view_->ViewToImage(at.x()), view_->ViewToImage(at.y())};
+    box->setCursor(ToolCursor(tool ? tool->Cursor(editor_, p) : 0));
+}
+
 void EditPane::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (!editor_.State().WorkImage.empty()) LayoutView();
@@ -237,8 +257,12 @@ void EditPane::drawOutlines(QPainter& p) const {
                 points << QPoint(view_->ImageToView(o.origin.x) + static_cast<int>(static_cast<int64_t>(pt.x) * z / 100),
                                  view_->ImageToView(o.origin.y) + static_cast<int>(static_cast<int64_t>(pt.y) * z / 100));
         }
-        // A rubber band inverts what it crosses, so it shows on any photo.
-        p.setCompositionMode(o.rubber ? QPainter::RasterOp_NotSourceXorDestination : QPainter::CompositionMode_SourceOver);
+        p.save();
+        // A rubber band and a placement being dragged invert what they cross, so they show on
+        // any photo; the placement in a solid line.
+        const bool inverting = o.rubber || o.pen == Outline::Inverting;
+        p.setCompositionMode(inverting ? QPainter::RasterOp_NotSourceXorDestination : QPainter::CompositionMode_SourceOver);
+        if (o.pen == Outline::Inverting) p.setPen(QPen(Qt::black, 0, Qt::SolidLine));
         if (o.kind == Outline::Polyline) {
             p.drawPolyline(points);
         } else if (points.size() >= 2) {
@@ -247,6 +271,7 @@ void EditPane::drawOutlines(QPainter& p) const {
             if (o.kind == Outline::Rectangle) p.drawRect(r);
             else p.drawEllipse(r);
         }
+        p.restore();
     }
 }
 

@@ -55,6 +55,9 @@ public:
     void SelectionCleared() override;
     void ToolWasReset() override;
     void PaintColoursChanged() override;
+    bool ClipboardImage(Image& out) const override;
+    void PutOnClipboard(const Image& img) override;
+    void PointerChanged() override;
     void ZoomStepped(ImagePoint view, int oldZoom) override;
     void ToolLabels(const std::string& label1, const std::string& label2) override;
 
