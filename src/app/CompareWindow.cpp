@@ -45,6 +45,7 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
       editor_(lum::EditorPolicy::CompareWindow(), prompts_.get()),
       chooserLink_(std::make_unique<lum::ChooserFileList>([this]() -> lum::Dialogs& { return dialogs_; })) {
     lum::EnsureLumoraResources();
+    prompts_->SetEditState(&editor_.State());
     setObjectName(QStringLiteral("ViewBigEditPhotoForm"));
     setWindowTitle(QStringLiteral("Tarnel Lumora"));
     setWindowModality(Qt::ApplicationModal);

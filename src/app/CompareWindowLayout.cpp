@@ -175,7 +175,9 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
     own("SpeedButton2", "", "Save the optimized photo", &TViewBigEditPhotoForm::SpeedButton2Click);
     own("ResetImageSpeedButton", "", "Reset the optimized photo", &TViewBigEditPhotoForm::ResetImageSpeedButtonClick);
     own("SpeedButton6", "U", "Undo", &TViewBigEditPhotoForm::SpeedButton6Click);
-    own("Bttexte", "Stemp", "Text stamp", nullptr);
+    // The text stamp, as Mixing "&Text" runs it.
+    QToolButton* stamp = own("Bttexte", "Stemp", "Text stamp", nullptr);
+    connect(stamp, &QToolButton::clicked, this, [this] { RunCommand("Bttexte"); });
     ColorChangeSpeedButton = own("ColorChangeSpeedButton", "C", "Colour channel shifts",
                                  &TViewBigEditPhotoForm::ColorChangeSpeedButtonClick);
     own("SpeedButton1", "S", "Selection Toolbar", &TViewBigEditPhotoForm::SpeedButton1Click);
