@@ -113,14 +113,14 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         PresetMix(m, args);
         const ImagePoint work = WorkSize(c, args);
         static const Image none;
-        const Image& source = c.state ? c.state->MemoryImage : none;
+        const Image& source = c.state ? c.state->MixSource : none;
         m.Prepare(source, work.x, work.y);
         if (exec(m) != QDialog::Accepted) return false;
         PutMixArgs(args, m.Options());
         return true;
     };
     askers["mix-image"] = [](const Dialogs& d, OpArgs&, const Dialogs::Exec& exec, const Context& c) {
-        // The chooser loads every picture picked into the MemoryImage of the window that opened
+        // The chooser loads every picture picked into the mix source of the window that opened
         // it and tells that window's prompts when a drive is not ready.
         TEform3& chooser = d.PictureChooser();
         Image* target = chooser.TargetImage();
@@ -129,7 +129,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
             chooser.SetTargetImage(target);
             chooser.SetPrompts(prompts);
         });
-        if (c.state) chooser.SetTargetImage(&c.state->MemoryImage);
+        if (c.state) chooser.SetTargetImage(&c.state->MixSource);
         if (c.prompts) chooser.SetPrompts(c.prompts);
         return exec(chooser) == QDialog::Accepted;
     };
@@ -138,7 +138,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         t.SetFontAsker(FontThrough(c.prompts));
         if (exec(t) != QDialog::Accepted) return false;
         // Its OK took the text rectangle of the preview: the stamp is the mix source.
-        if (c.state) c.state->MemoryImage = t.MixSource();
+        if (c.state) c.state->MixSource = t.MixSource();
         args.Set("background", t.BackgroundColour());
         return true;
     };

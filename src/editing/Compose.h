@@ -33,7 +33,7 @@ const char* MixResizeWord(MixResize r);
 // --- the mix ---
 
 // Asks the mix options (the "mix" operation's parameters, started from `presets`, the rest as
-// the dialog was last left), then mixes MemoryImage into the working image. False when
+// the dialog was last left), then mixes MixSource into the working image. False when
 // cancelled: nothing changed then.
 bool RunMix(Editor& editor, OpArgs presets);
 // The mix after the dialog: SourceImage := WorkImage, the source mirrored for good, placed and

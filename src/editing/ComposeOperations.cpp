@@ -59,12 +59,13 @@ void LightenWithGradient(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
     st.SourceImage = st.WorkImage;
     const GradientParams params = GradientFromArgs(a, st.WorkImage.width(), st.WorkImage.height());
-    LightenGradient(st.WorkImage, params, st.MemoryImage);
+    Image layer;  // scratch: the baseline stays as it is
+    LightenGradient(st.WorkImage, params, layer);
 }
 
 void MixFile(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
-    st.MemoryImage = LoadPicture(a.Text("file")).image;
+    st.MixSource = LoadPicture(a.Text("file")).image;
     const MixOptions options = MixFromArgs(a);
     MixIntoWork(e, options);
     const ImagePoint move = a.Pair("move");
@@ -135,7 +136,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
     // The commands of the windows that fill the mix source and then mix.
     t.push_back(GradientKeys(Operation("mix-gradient",
                                        [](Editor& e, const OpArgs& a) {
-                                           e.State().MemoryImage = GradientOfSize(a);
+                                           e.State().MixSource = GradientOfSize(a);
                                            RunMix(e, GradientMixPresets());
                                        })
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
@@ -145,7 +146,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     })
                     .NotBusy()
                     .DesktopOnly());
-    // The picture is loaded into MemoryImage by the chooser while the user browses.
+    // The picture is loaded into MixSource by the chooser while the user browses.
     t.push_back(Operation("mix-image", [](Editor& e, const OpArgs&) { RunMix(e, OpArgs()); })
                     .On("Btmiximage", "&Image", kBothWindows)
                     .Asks()
@@ -153,7 +154,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .DesktopOnly());
     t.push_back(Operation("mix-clipboard",
                           [](Editor& e, const OpArgs&) {
-                              e.State().MemoryImage = ClipboardPicture(e, kNoImageInTheClipboard);
+                              e.State().MixSource = ClipboardPicture(e, kNoImageInTheClipboard);
                               RunMix(e, OpArgs());
                           })
                     .On("PPimage", "&Clipboard Image", kBothWindows)
@@ -161,7 +162,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .DesktopOnly());
     t.push_back(Operation("paste-into",
                           [](Editor& e, const OpArgs&) {
-                              e.State().MemoryImage = ClipboardPicture(e, kNoImageInClipboard);
+                              e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
                               OpArgs presets;
                               presets.Set("style", std::string(MixStyleWord(MixStyle::MaskedCopy)));
                               RunMix(e, presets);
@@ -183,7 +184,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .On("Copier1", "&Copy", kBothWindows)
                     .NotBusy()
                     .DesktopOnly());
-    // The stamp (the dialog's text rectangle) is put into MemoryImage by the dialog's OK, which
+    // The stamp (the dialog's text rectangle) is put into MixSource by the dialog's OK, which
     // also answers the background the stamp was drawn on.
     t.push_back(Operation("text-stamp",
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })

@@ -46,6 +46,10 @@ public:
     Image SourceImage;     // the working image as it was before the last pixel operation
     Image MoveBuffer;      // the working image at the last grab of the selection
     Image SelectionImage;  // the pixels of the selection
+    // The picture a mix lays over the working image (a chosen picture, a gradient, the
+    // clipboard's, a text stamp). Kept apart from the baseline, which the compare window shows
+    // as the original and the zoom fits and the new size start from.
+    Image MixSource;
 
     // --- selection: its kind, bounding rectangle (right and bottom exclusive), points relative
     // to Left/Top, and a mask of the rectangle's size, non-zero inside ---

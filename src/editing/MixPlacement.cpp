@@ -28,7 +28,7 @@ MixPlacement MixIntoWork(Editor& editor, const MixOptions& options) {
     MixPlacement placement;
     {
         Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
-        placement = RunMixPixels(st.WorkImage, st.SourceImage, st.MemoryImage, options);
+        placement = RunMixPixels(st.WorkImage, st.SourceImage, st.MixSource, options);
     }
     st.DragActive = false;
     // Tiles cover the whole image: there is nothing to place.
@@ -85,7 +85,7 @@ void MixPlacementTool::MoveBy(Editor& editor, int dx, int dy) {
     st.DragActive = false;
     {
         Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
-        placement_ = MoveMix(st.WorkImage, st.SourceImage, st.MemoryImage, placement_, dx, dy, options_);
+        placement_ = MoveMix(st.WorkImage, st.SourceImage, st.MixSource, placement_, dx, dy, options_);
     }
     st.FloatActive = true;
     editor.Redraw();

@@ -223,7 +223,7 @@ TEST(LightenGradient, WholeImageDespiteASelectionAndTheImageBeforeIsTheSource) {
     p.centre = GradientCentre{0, 0};
     LightenGradient(expected, p, layer);
     EXPECT_TRUE(w.st().WorkImage == expected);
-    EXPECT_TRUE(w.st().MemoryImage == layer);
+    EXPECT_TRUE(w.st().MemoryImage == photo);  // the layer is scratch: the baseline stays
     EXPECT_TRUE(w.st().SourceImage == photo);
     EXPECT_FALSE(expected == photo);
 }
@@ -246,7 +246,7 @@ TEST(GradientMix, TheGradientBecomesTheSourceThenTheMixDialogOpensWithItsPresets
     GradientParams p;
     p.style = GradientStyle::Horizontal;
     p.centre = GradientCentre{30, 20};
-    EXPECT_TRUE(w.st().MemoryImage == GradientImage(60, 40, p));  // kept although the mix was cancelled
+    EXPECT_TRUE(w.st().MixSource == GradientImage(60, 40, p));  // kept although the mix was cancelled
     EXPECT_TRUE(w.st().WorkImage == photo);
     EXPECT_EQ(mixAsked.Text("style"), "copy");
     EXPECT_EQ(mixAsked.Int("percent"), 50);
@@ -259,9 +259,11 @@ TEST(GradientMix, TheGradientBecomesTheSourceThenTheMixDialogOpensWithItsPresets
     EXPECT_TRUE(w.Command("Btmixdegrad"));
     GradientParams proposal;  // the proposal: every default at the working image's size
     proposal.centre = GradientCentre{30, 20};
-    EXPECT_TRUE(w.st().MemoryImage == GradientImage(60, 40, proposal));
+    EXPECT_TRUE(w.st().MixSource == GradientImage(60, 40, proposal));
     EXPECT_TRUE(w.st().WorkImage == Mixed(photo, GradientImage(60, 40, proposal), GradientMixOptions(MixOptions())));
     EXPECT_TRUE(w.st().SourceImage == photo);
+    EXPECT_TRUE(w.st().MemoryImage == photo);  // the baseline is not the mix source
+    EXPECT_TRUE(w.st().UndoImage == photo);
     EXPECT_TRUE(w.st().FloatActive);
     ASSERT_NE(w.Placing(), nullptr);
     EXPECT_EQ(w.Placing()->Placement(), (MixPlacement{0, 0, 60, 40}));
@@ -274,7 +276,7 @@ TEST(ImageMix, ThePictureChosenIsMixedAndTheMirrorStaysOnIt) {
     Win w(photo);
     Editor& e = w.editor;
     w.Answer([&e, &picture](OpArgs&) {
-        e.State().MemoryImage = picture;  // the chooser loads what the user picks
+        e.State().MixSource = picture;  // the chooser loads what the user picks
         return true;
     });
     w.Answer([](OpArgs& a) {
@@ -289,7 +291,7 @@ TEST(ImageMix, ThePictureChosenIsMixedAndTheMirrorStaysOnIt) {
     EXPECT_TRUE(w.st().WorkImage == Mixed(photo, picture, o));
     Image mirrored = picture;
     MirrorMixSource(mirrored, MixMirror::Horizontal);
-    EXPECT_TRUE(w.st().MemoryImage == mirrored);
+    EXPECT_TRUE(w.st().MixSource == mirrored);
     // 100 % of 20 x 10 into 64 x 48: (22, 19, 19, 9).
     EXPECT_EQ(w.Placing()->Placement(), (MixPlacement{22, 19, 19, 9}));
 
@@ -301,14 +303,14 @@ TEST(ImageMix, ThePictureChosenIsMixedAndTheMirrorStaysOnIt) {
         return true;
     });
     ASSERT_TRUE(w.Command("Btmiximage"));
-    EXPECT_TRUE(w.st().MemoryImage == picture);
+    EXPECT_TRUE(w.st().MixSource == picture);
 }
 
 TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     const Image photo = RandomImage(100, 80, 7);
     const Image picture = RandomImage(30, 20, 8);
     Win w(photo);
-    w.st().MemoryImage = picture;
+    w.st().MixSource = picture;
     MixOptions o;
     o.resize = MixResize::Zoom;
     const MixPlacement start = MixIntoWork(w.editor, o);
@@ -356,7 +358,7 @@ TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
 TEST(MixPlacement, TilesDoNotFloatAndMovesOnTheCommandLineAreOneDrag) {
     const Image photo = RandomImage(90, 70, 9);
     Win w(photo);
-    w.st().MemoryImage = RandomImage(25, 15, 10);
+    w.st().MixSource = RandomImage(25, 15, 10);
     MixOptions tiles;
     tiles.style = MixStyle::Tiles;
     tiles.offsetX = 10;
@@ -443,7 +445,7 @@ TEST(Clipboard, PasteIntoStartsAsAMaskedCopyAndTheMixingCommandAsLastLeft) {
     EXPECT_EQ(asked.Text("style"), "masked");
     EXPECT_FALSE(asked.Has("percent"));
     EXPECT_TRUE(w.st().WorkImage == photo);
-    EXPECT_TRUE(w.st().MemoryImage == w.host.clip);
+    EXPECT_TRUE(w.st().MixSource == w.host.clip);
 
     w.Answer(Accept, &asked);
     EXPECT_TRUE(w.Command("PPimage"));
@@ -465,7 +467,7 @@ TEST(TextStamp, OnlyInTheCompareWindowAndMixedAsAMaskedCopyOfTheStamp) {
     int selectionWhenAsked = -1;
     w.Answer([&](OpArgs& a) {
         selectionWhenAsked = e.State().SelectionActive;
-        e.State().MemoryImage = stamp;
+        e.State().MixSource = stamp;
         a.Set("background", MakeColour(0, 0, 0));
         return true;
     });

@@ -96,7 +96,7 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
     EXPECT_TRUE(maskShown);
     const lum::Image stamp = text.MixSource();
     ASSERT_FALSE(stamp.empty());
-    EXPECT_TRUE(st().MemoryImage == stamp);
+    EXPECT_TRUE(st().MixSource == stamp);
     lum::Image expected = photo, before, source = stamp;
     lum::RunMixPixels(expected, before, source, asOpened);
     EXPECT_TRUE(st().WorkImage == expected);
@@ -154,17 +154,17 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
     f.close();
     TEform3& chooser = dialogs.PictureChooser();
     ASSERT_TRUE(chooser.SetDirectory(folder.path()));
-    chooser.SetTargetImage(&main->State().MemoryImage);
-    const lum::Image mainMemory = main->State().MemoryImage;
+    chooser.SetTargetImage(&main->State().MixSource);
+    const lum::Image mainMemory = main->State().MixSource;
 
     WhenShown(chooser, [&] {
         chooser.BitBtn1->click();
         WhenShown(mix, [&] { mix.BitBtn1->click(); });
     });
     Action(*compare, "Btmiximage")->trigger();
-    EXPECT_TRUE(st().MemoryImage == picture);
-    EXPECT_TRUE(main->State().MemoryImage == mainMemory);
-    EXPECT_EQ(chooser.TargetImage(), &main->State().MemoryImage);
+    EXPECT_TRUE(st().MixSource == picture);
+    EXPECT_TRUE(main->State().MixSource == mainMemory);
+    EXPECT_EQ(chooser.TargetImage(), &main->State().MixSource);
     EXPECT_TRUE(st().FloatActive);
     EXPECT_FALSE(main->State().FloatActive);
 }

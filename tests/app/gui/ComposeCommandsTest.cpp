@@ -136,7 +136,7 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
     o.resize = lum::MixResize::Zoom;
     o.zoom = 50;
     lum::Image expected = photo, before;
-    lum::Image source = st().MemoryImage;
+    lum::Image source = st().MixSource;
     const lum::MixPlacement start = lum::RunMixPixels(expected, before, source, o);
     EXPECT_EQ(start, (lum::MixPlacement{50, 30, 99, 59}));
     EXPECT_TRUE(st().WorkImage == expected);
@@ -161,6 +161,12 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
     Mouse("move", Qt::LeftButton, 90, 55);
     Mouse("release", Qt::LeftButton, 90, 55);
     EXPECT_TRUE(st().WorkImage == moved);
+
+    // The compare window still gets the photo as loaded for its original side.
+    lum::Image original;
+    w->SetCompareWindowOpener([&](QWidget*, const std::string&, const lum::Image&, const lum::Image& o) { original = o; });
+    w->OpenCompareWindow();
+    EXPECT_TRUE(original == photo);
 }
 
 TEST_F(ComposeCommands, LightenGradientAsksAtTheImageSize) {
@@ -212,7 +218,7 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
         });
     });
     Action(*w, "Btmiximage")->trigger();
-    EXPECT_TRUE(st().MemoryImage == picture);
+    EXPECT_TRUE(st().MixSource == picture);
     EXPECT_TRUE(elsewhere.empty());                 // the chooser loaded into the window that opened it
     EXPECT_EQ(chooser.TargetImage(), &elsewhere);  // and is handed back
     EXPECT_EQ(sizeLine, QStringLiteral("Selection (40x30) into (200x120)"));
@@ -290,7 +296,7 @@ TEST_F(ComposeCommands, TheMainWindowsTextItemDoesNothingAndTheTextDialogAnswers
     ASSERT_EQ(prompts.fontsAsked.size(), 1u);
     EXPECT_TRUE(text.SpeedButton2->isChecked());  // bold came back from the font dialog
     EXPECT_EQ(text.UpDown1->value(), 30);
-    EXPECT_TRUE(state.MemoryImage == text.MixSource());
-    EXPECT_FALSE(state.MemoryImage.empty());
+    EXPECT_TRUE(state.MixSource == text.MixSource());
+    EXPECT_FALSE(state.MixSource.empty());
     EXPECT_EQ(args.ColourOf("background"), lum::MakeColour(0, 0, 0));
 }
