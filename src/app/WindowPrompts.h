@@ -28,6 +28,7 @@ public:
 private:
     EditState* state_ = nullptr;
     QtPrompts fallback_;
+    QWidget* window_;
     std::function<Dialogs&()> dialogs_;
     Around around_;
 };

@@ -79,7 +79,10 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
 
     lum::MixOptions asOpened;
     bool maskShown = false;
+    QWidget* textOver = nullptr;
+    QWidget* const owner = text.parentWidget();
     WhenShown(text, [&] {
+        textOver = text.parentWidget();
         text.BitBtn1->click();  // "Title" / "Example" in yellow on white, with shadow and outline
         WhenShown(mix, [&] {
             asOpened = mix.Options();
@@ -88,6 +91,9 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
         });
     });
     button->click();
+    // The shared dialog sat over the compare window, not over its owner.
+    EXPECT_EQ(textOver, compare.get());
+    EXPECT_EQ(text.parentWidget(), owner);
     EXPECT_EQ(asOpened.style, lum::MixStyle::MaskedCopy);
     EXPECT_EQ(asOpened.resize, lum::MixResize::WidthOrHeight);
     EXPECT_EQ(asOpened.percent, 100);
