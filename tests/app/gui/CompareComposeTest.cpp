@@ -29,18 +29,6 @@ using namespace guitest;
 
 namespace {
 
-void WhenShown(QDialog& d, std::function<void()> act) {
-    auto* t = new QTimer(&d);
-    t->setInterval(5);
-    QObject::connect(t, &QTimer::timeout, &d, [t, &d, act] {
-        if (!d.isVisible()) return;
-        t->stop();
-        t->deleteLater();
-        act();
-    });
-    t->start();
-}
-
 struct AppFirst {
     AppFirst() { App(); }
 };
@@ -81,10 +69,10 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
     bool maskShown = false;
     QWidget* textOver = nullptr;
     QWidget* const owner = text.parentWidget();
-    WhenShown(text, [&] {
+    OnceShown(text, [&] {
         textOver = text.parentWidget();
         text.BitBtn1->click();  // "Title" / "Example" in yellow on white, with shadow and outline
-        WhenShown(mix, [&] {
+        OnceShown(mix, [&] {
             asOpened = mix.Options();
             maskShown = mix.GroupBox3->isVisible();
             mix.BitBtn1->click();
@@ -118,7 +106,7 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
 
     // Mixing "&Text" is the same command; a cancelled text dialog changes nothing.
     const lum::Image now = st().WorkImage;
-    WhenShown(text, [&] { text.BitBtn2->click(); });
+    OnceShown(text, [&] { text.BitBtn2->click(); });
     Action(*compare, "Bttexte")->trigger();
     EXPECT_TRUE(st().WorkImage == now);
     EXPECT_FALSE(st().FloatActive);  // the command ended the placement before asking
@@ -136,7 +124,7 @@ TEST_F(CompareCompose, CopyInOneWindowPasteInTheOther) {
     compare->FillCompareWindow(Pattern(240, 160, 2), Pattern(240, 160, 3));
     Action(*compare, "Copier1")->trigger();
     const lum::Image photo = main->State().WorkImage;
-    WhenShown(mix, [&] {
+    OnceShown(mix, [&] {
         mix.SetStyle(lum::MixStyle::Copy);
         mix.SetResize(lum::MixResize::FitToImage);
         mix.SetPercent(50);
@@ -163,9 +151,9 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
     chooser.SetTargetImage(&main->State().MixSource);
     const lum::Image mainMemory = main->State().MixSource;
 
-    WhenShown(chooser, [&] {
+    OnceShown(chooser, [&] {
         chooser.BitBtn1->click();
-        WhenShown(mix, [&] { mix.BitBtn1->click(); });
+        OnceShown(mix, [&] { mix.BitBtn1->click(); });
     });
     Action(*compare, "Btmiximage")->trigger();
     EXPECT_TRUE(st().MixSource == picture);
@@ -178,10 +166,10 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
 TEST_F(CompareCompose, AGradientMixFloatsOnTheComparePhotoOnly) {
     TEform5& gradient = dialogs.GradientParameters();
     QString caption;
-    WhenShown(gradient, [&] {
+    OnceShown(gradient, [&] {
         caption = gradient.windowTitle();
         gradient.BitBtn1->click();
-        WhenShown(mix, [&] { mix.BitBtn1->click(); });
+        OnceShown(mix, [&] { mix.BitBtn1->click(); });
     });
     const lum::Image mainPhoto = main->State().WorkImage;
     Action(*compare, "Btmixdegrad")->trigger();

@@ -31,19 +31,6 @@ using namespace guitest;
 
 namespace {
 
-// Runs `act` on the dialog as soon as its modal loop has shown it.
-void WhenShown(QDialog& d, std::function<void()> act) {
-    auto* t = new QTimer(&d);
-    t->setInterval(5);
-    QObject::connect(t, &QTimer::timeout, &d, [t, &d, act] {
-        if (!d.isVisible()) return;
-        t->stop();
-        t->deleteLater();
-        act();
-    });
-    t->start();
-}
-
 struct AppFirst {
     AppFirst() { App(); }
 };
@@ -89,7 +76,7 @@ TEST_F(ComposeCommands, NewImageFromThePresetSizeWithAColourAskedThroughThePromp
     ASSERT_NE(Action(*w, "Btnouveau"), nullptr);
     prompts.colourAnswers = {lum::MakeColour(10, 20, 30)};
     QString caption;
-    WhenShown(gradient, [&] {
+    OnceShown(gradient, [&] {
         caption = gradient.windowTitle();
         gradient.RadioGroup2->SetItemIndex(0);
         gradient.RadioGroup2Click();  // 640 x 480
@@ -114,10 +101,10 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
     QString caption, sizeLine;
     int presetPercent = 0;
     bool offsetShown = true;
-    WhenShown(gradient, [&] {
+    OnceShown(gradient, [&] {
         caption = gradient.windowTitle();
         gradient.BitBtn1->click();
-        WhenShown(mix, [&] {
+        OnceShown(mix, [&] {
             sizeLine = mix.Label10->text();
             presetPercent = mix.UpdownMix->value();
             offsetShown = mix.GroupBox2->isVisible();
@@ -174,7 +161,7 @@ TEST_F(ComposeCommands, LightenGradientAsksAtTheImageSize) {
     gradient.SetOutputSize(640, 480);
     QString caption;
     int width = 0, height = 0;
-    WhenShown(gradient, [&] {
+    OnceShown(gradient, [&] {
         caption = gradient.windowTitle();
         width = gradient.OutputWidth();
         height = gradient.OutputHeight();
@@ -206,9 +193,9 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
     const lum::Image photo = st().WorkImage;
     QString sizeLine;
     bool paintBoxShown = false;
-    WhenShown(chooser, [&] {
+    OnceShown(chooser, [&] {
         chooser.BitBtn1->click();
-        WhenShown(mix, [&] {
+        OnceShown(mix, [&] {
             sizeLine = mix.Label10->text();
             paintBoxShown = mix.PaintBox1->isVisible();
             mix.SetStyle(lum::MixStyle::Copy);
@@ -259,7 +246,7 @@ TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
 
     // Paste into the current image opens the mix in "Masked Copy", picking the mask colour.
     bool maskShown = false, picking = false;
-    WhenShown(mix, [&] {
+    OnceShown(mix, [&] {
         maskShown = mix.GroupBox3->isVisible();
         picking = mix.MaskPicking();
         mix.BitBtn2->click();
@@ -284,7 +271,7 @@ TEST_F(ComposeCommands, TheMainWindowsTextItemDoesNothingAndTheTextDialogAnswers
     prompts.fontAnswers = {lum::FontChoice{"DejaVu Sans", 30, true, false}};
     lum::EditState state;
     lum::OpArgs args;
-    WhenShown(text, [&] {
+    OnceShown(text, [&] {
         text.SpeedButton1Click();  // the font dialog, answered through the prompts
         text.RadioGroup2->SetItemIndex(2);
         text.RadioGroup2Click();  // "Blackr"
