@@ -9,6 +9,7 @@
 #include "image/Codec.h"
 #include "imaging/LightenGradient.h"
 #include "imaging/Refusal.h"
+#include "imaging/Selection.h"
 
 namespace lum {
 
@@ -89,19 +90,7 @@ Image CopiedPicture(const Editor& e) {
     const Rect& r = st.SelectionRect;
     if (st.SelectionImage.width() == r.width() && st.SelectionImage.height() == r.height()) return st.SelectionImage;
     // No piece was lifted for this selection: lift it now, outside the shape in the background.
-    const Colour bg = e.BackgroundColour();
-    Image piece(r.width(), r.height());
-    piece.fill(static_cast<uint8_t>(ColourR(bg)), static_cast<uint8_t>(ColourG(bg)), static_cast<uint8_t>(ColourB(bg)));
-    for (int y = 0; y < piece.height(); ++y)
-        for (int x = 0; x < piece.width(); ++x) {
-            const int ix = r.Left + x, iy = r.Top + y;
-            if (ix < 0 || iy < 0 || ix >= st.WorkImage.width() || iy >= st.WorkImage.height()) continue;
-            if (!st.SelectionMask.inside(x, y)) continue;
-            const uint8_t* s = st.WorkImage.pixel(ix, iy);
-            uint8_t* d = piece.pixel(x, y);
-            d[0] = s[0], d[1] = s[1], d[2] = s[2];
-        }
-    return piece;
+    return LiftSelectionImage(st.WorkImage, st.Confine(), e.BackgroundColour());
 }
 
 }  // namespace

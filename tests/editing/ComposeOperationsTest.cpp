@@ -434,6 +434,20 @@ TEST(Clipboard, CopyOfASelectionIsThePieceAsLifted) {
     EXPECT_TRUE(w.host.clip == Uniform(6, 4, 1, 2, 3));
 }
 
+TEST(Clipboard, CopyAfterTheImageChangedUnderASelectionIsThePieceAsItWasSelected) {
+    const Image photo = RandomImage(20, 16, 18);
+    Win w(photo);
+    ASSERT_TRUE(w.Apply("select:2,3,9,7"));
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 20; ++x) w.st().WorkImage.setPixel(x, y, 1, 2, 3);  // what a drag leaves there
+    ASSERT_TRUE(w.Command("Copier1"));
+    ASSERT_EQ(w.host.clip.width(), 7);
+    ASSERT_EQ(w.host.clip.height(), 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 7; ++x)
+            for (int ch = 0; ch < 3; ++ch) ASSERT_EQ(w.host.clip.pixel(x, y)[ch], photo.pixel(x + 2, y + 3)[ch]);
+}
+
 TEST(Clipboard, PasteIntoStartsAsAMaskedCopyAndTheMixingCommandAsLastLeft) {
     const Image photo = RandomImage(40, 30, 15);
     Win w(photo);
