@@ -103,7 +103,7 @@ std::vector<Outline> MixPlacementTool::Feedback() const {
 }
 
 int MixPlacementTool::Cursor(const Editor& editor, ImagePoint) const {
-    return editor.State().FloatActive ? kHandCursor : 0;
+    return editor.State().FloatActive ? kHandCursor : kArrowCursor;
 }
 
 }  // namespace lum
