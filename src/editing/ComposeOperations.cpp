@@ -119,7 +119,8 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                                "smoothed fades its edges over margin (4..64),\n"
                                                "tiles covers the photo from offset (-64..64 each);\n"
                                                "resize: zoom at zoom (10..200) %, fit the photo,\n"
-                                               "fit-within keeps its proportions; move shifts it")
+                                               "fit-within keeps its proportions; move shifts it\n"
+                                               "as one drag does (tiles are not placed)")
                             .Param(ParamDef::Text("file")))
                     .Param(ParamDef::Pair("move", -kMaxShift, kMaxShift, "0x0").Keyed()));
     // The commands of the windows that fill the mix source and then mix.
