@@ -27,9 +27,10 @@ Program::Program(Prompts* prompts) {
     dialogs_ = std::make_unique<Dialogs>(main_.get());
     main_->SetDialogs(dialogs_.get());
 
-    // The picture chooser loads into the main window's memorized image.
+    // The picture chooser loads into the main window's mix source (the "&Image" command points
+    // it at the mix source of whichever window opens it).
     TEform3& chooser = dialogs_->PictureChooser();
-    chooser.SetTargetImage(&main_->State().MemoryImage);
+    chooser.SetTargetImage(&main_->State().MixSource);
     chooser.SetPrompts(&main_->prompts());
 
     // "Mémorizer last working folder" is kept between runs.

@@ -32,13 +32,13 @@ Dialogs::Dialogs(QWidget* owner)
       newSize_(Make<TEform6>("Eform6", owner)),
       blur_(Make<TEForm8>("EForm8", owner)),
       text_(Make<TEform7>("Eform7", owner)) {
-    askers_["blur"] = [](const Dialogs& d, OpArgs& args, const Exec& exec) {
+    askers_["blur"] = [](const Dialogs& d, OpArgs& args, const Exec& exec, const AskContext&) {
         // The dialog keeps the radius last chosen.
         if (exec(d.Blur()) != QDialog::Accepted) return false;
         args.Set("radius", d.Blur().Radius());
         return true;
     };
-    askers_["rotate"] = [](const Dialogs& d, OpArgs& args, const Exec& exec) {
+    askers_["rotate"] = [](const Dialogs& d, OpArgs& args, const Exec& exec, const AskContext&) {
         // Made for this question only, so it starts at 30 each time; over the window asking.
         QWidget* over = QApplication::activeWindow();
         TInputRotateAngleForm form(over ? over : d.owner_.data());
@@ -47,7 +47,7 @@ Dialogs::Dialogs(QWidget* owner)
         args.Set("angle", form.Angle());
         return true;
     };
-    askers_["resize"] = [](const Dialogs& d, OpArgs& args, const Exec& exec) {
+    askers_["resize"] = [](const Dialogs& d, OpArgs& args, const Exec& exec, const AskContext&) {
         const ImagePoint size = args.Pair("size");  // the baseline's size: the ratio and the proposal
         d.NewSize().SetImageSize(size.x, size.y);
         d.NewSize().SetNewSize(size.x, size.y);
@@ -55,6 +55,7 @@ Dialogs::Dialogs(QWidget* owner)
         args.Set("size", ImagePoint{d.NewSize().NewWidth(), d.NewSize().NewHeight()});
         return true;
     };
+    AddComposeAskers(askers_);
 }
 
 // Last created first.
@@ -83,9 +84,9 @@ QStringList Dialogs::CreationOrder() const {
 
 bool Dialogs::HasDialogFor(const Operation& op) const { return askers_.count(op.name) != 0; }
 
-bool Dialogs::AskParameters(const Operation& op, OpArgs& args, const Exec& exec) const {
+bool Dialogs::AskParameters(const Operation& op, OpArgs& args, const Exec& exec, const AskContext& context) const {
     auto it = askers_.find(op.name);
-    return it != askers_.end() && it->second(*this, args, exec);
+    return it != askers_.end() && it->second(*this, args, exec, context);
 }
 
 }  // namespace lum

@@ -20,14 +20,23 @@ class TEform7;
 
 namespace lum {
 
+class EditState;
 struct Operation;
 class OpArgs;
 class Prompts;
+
+// The window a parameter question comes from.
+struct DialogAskContext {
+    EditState* state = nullptr;  // its editing state: sizes, the mix source
+    Prompts* prompts = nullptr;  // its prompts: the colour and font dialogs, the chooser's notices
+};
 
 class Dialogs {
 public:
     // Shows a dialog modally and returns its result; the window counts it as a modal visit.
     using Exec = std::function<int(QDialog&)>;
+    using AskContext = DialogAskContext;
+    using Asker = std::function<bool(const Dialogs&, OpArgs&, const Exec&, const AskContext&)>;
 
     // Creates Options, Select a picture, Images Mix, Gradient parameters, New dimensions,
     // Gaussian Blur and text Image Creation, owned by owner (may be null).
@@ -49,10 +58,9 @@ public:
     // Whether an operation has its dialog here.
     bool HasDialogFor(const Operation& op) const;
     // Fills args from the operation's dialog, started from them; false when cancelled.
-    bool AskParameters(const Operation& op, OpArgs& args, const Exec& exec) const;
+    bool AskParameters(const Operation& op, OpArgs& args, const Exec& exec, const AskContext& context = {}) const;
 
 private:
-    using Asker = std::function<bool(const Dialogs&, OpArgs&, const Exec&)>;
     std::map<std::string, Asker> askers_;
     QPointer<QWidget> owner_;
     // Guarded: the owner may have taken its children with it already.
@@ -64,5 +72,8 @@ private:
     QPointer<TEForm8> blur_;
     QPointer<TEform7> text_;
 };
+
+// The dialogs of the compositing commands: the gradient, the mix, the picture chooser, the text.
+void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers);
 
 }  // namespace lum

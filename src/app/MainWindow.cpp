@@ -66,6 +66,7 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
       editor_(lum::EditorPolicy::MainWindow(), prompts_.get()),
       chooserLink_(std::make_unique<lum::ChooserFileList>([this]() -> lum::Dialogs& { return dialogs(); })) {
     lum::EnsureLumoraResources();
+    prompts_->SetEditState(&editor_.State());
     setObjectName(QStringLiteral("MemPhotoActionForm"));
     setWindowTitle(QStringLiteral("Tarnel Lumora"));
     QFont f(QStringLiteral("Arial"));
@@ -148,8 +149,7 @@ void TMemPhotoActionForm::FormCreate() {
     editor_.Macro().InstallDefaults();
     editor_.Macro().SetMenu(this);
     // 4. Tool cursors by index.
-    static const char* const kCursors[7] = {"POLY", "PIPETTE", "SPRAY", "CRAYON", "EFFETS", "REMPLIR", "CURZOOM"};
-    for (int i = 0; i < 7; ++i) lum::RegisterToolCursor(i + 1, LumoraCursor(QString::fromLatin1(kCursors[i])));
+    lum::RegisterDesignToolCursors();
     // 5. The sharpening kernel is the current one; 6. tool state.
     st.Kernel = lum::InitialKernelRegister();
     st.DragActive = false;

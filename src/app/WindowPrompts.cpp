@@ -1,13 +1,44 @@
 #include "app/WindowPrompts.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include "app/Dialogs.h"
 
 namespace lum {
 
+namespace {
+
+// A shared dialog shown from a window sits over that window while it is open: otherwise the
+// window manager raises the dialog's owner (the main window) over the compare window.
+class OverWindow {
+public:
+    OverWindow(QDialog& dialog, QWidget* window) : dialog_(dialog), owner_(dialog.parentWidget()) {
+        if (window && window != owner_) {
+            dialog_.setParent(window, dialog_.windowFlags());
+            moved_ = true;
+        }
+    }
+    ~OverWindow() {
+        if (moved_) dialog_.setParent(owner_, dialog_.windowFlags());
+    }
+    OverWindow(const OverWindow&) = delete;
+    OverWindow& operator=(const OverWindow&) = delete;
+
+private:
+    QDialog& dialog_;
+    QPointer<QWidget> owner_;
+    bool moved_ = false;
+};
+
+}  // namespace
+
 WindowPrompts::WindowPrompts(QWidget* window, Prompts* inner, std::function<Dialogs&()> dialogs, Around around)
-    : ForwardingPrompts(fallback_, around), fallback_(window), dialogs_(std::move(dialogs)), around_(std::move(around)) {
+    : ForwardingPrompts(fallback_, around),
+      fallback_(window),
+      window_(window),
+      dialogs_(std::move(dialogs)),
+      around_(std::move(around)) {
     SetInner(inner);
 }
 
@@ -16,7 +47,13 @@ void WindowPrompts::SetInner(Prompts* inner) { ForwardingPrompts::SetInner(inner
 bool WindowPrompts::AskParameters(const Operation& op, OpArgs& args) {
     Dialogs& dialogs = dialogs_();
     if (!dialogs.HasDialogFor(op)) return ForwardingPrompts::AskParameters(op, args);
-    return dialogs.AskParameters(op, args, [this](QDialog& d) { return around_([&d] { return d.exec(); }); });
+    const Dialogs::Exec exec = [this](QDialog& d) {
+        return around_([this, &d] {
+            const OverWindow over(d, window_);
+            return d.exec();
+        });
+    };
+    return dialogs.AskParameters(op, args, exec, Dialogs::AskContext{state_, this});
 }
 
 }  // namespace lum

@@ -13,6 +13,7 @@ class QWidget;
 namespace lum {
 
 class Dialogs;
+class EditState;
 
 class WindowPrompts : public ForwardingPrompts {
 public:
@@ -20,10 +21,14 @@ public:
     // question as a modal visit of the window.
     WindowPrompts(QWidget* window, Prompts* inner, std::function<Dialogs&()> dialogs, Around around);
     void SetInner(Prompts* inner);
+    // The window's editing state, which its dialogs read and the picture chooser loads into.
+    void SetEditState(EditState* state) { state_ = state; }
     bool AskParameters(const Operation& op, OpArgs& args) override;
 
 private:
+    EditState* state_ = nullptr;
     QtPrompts fallback_;
+    QWidget* window_;
     std::function<Dialogs&()> dialogs_;
     Around around_;
 };

@@ -13,16 +13,41 @@
 
 namespace lum {
 
+namespace {
+
+// Words of a global option given before the command ("--seed N", "--seed=N"); 0 if none.
+size_t GlobalOptionWords(const std::vector<std::string>& args, size_t at) {
+    if (at >= args.size()) return 0;
+    if (args[at].rfind("--seed=", 0) == 0) return 1;
+    if (args[at] == "--seed") return at + 1 < args.size() ? 2 : 1;
+    return 0;
+}
+
+// The command first, then its words, with the global options moved behind the command.
+std::vector<std::string> CommandFirst(std::vector<std::string> args) {
+    std::vector<std::string> global;
+    while (size_t n = GlobalOptionWords(args, 0)) {
+        global.insert(global.end(), args.begin(), args.begin() + static_cast<std::ptrdiff_t>(n));
+        args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(n));
+    }
+    if (!args.empty()) args.insert(args.begin() + 1, global.begin(), global.end());
+    return args;
+}
+
+}  // namespace
+
 bool IsCliInvocation(int argc, char** argv) {
     if (argc < 2 || argv[1] == nullptr) return false;
-    const std::string a = argv[1];
+    const std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
+    if (args.empty()) return false;
+    const std::string& a = args.front();
     return a == "--help" || a == "-h" || a == "--version" || a == "apply" || a == "optimize";
 }
 
 int RunCli(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
     const std::string command = args.empty() ? std::string() : args.front();
-    args.erase(args.begin());
+    if (!args.empty()) args.erase(args.begin());
     for (const std::string& a : args) {
         if (a == "--") break;
         if (a == "--help" || a == "-h") {

@@ -26,9 +26,11 @@ public:
 
     explicit TEform3(QWidget* parent = nullptr);
 
-    // The image every selected picture is loaded into (the main window's MemoryImage).
+    // The image every selected picture is loaded into (the mix source of a window).
     void SetTargetImage(lum::Image* image) { target_ = image; }
+    lum::Image* TargetImage() const { return target_; }
     void SetPrompts(lum::Prompts* prompts) { prompts_ = prompts; }
+    lum::Prompts* GivenPrompts() const { return prompts_; }
     void SetDrives(const QList<lum::files::Drive>& drives);
 
     // Full path of the selected file, "" when none.

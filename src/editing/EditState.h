@@ -13,6 +13,7 @@
 #include "image/Image.h"
 #include "image/Mask.h"
 #include "image/Tables.h"
+#include "imaging/Brush.h"
 #include "imaging/ColourOps.h"
 #include "imaging/Confinement.h"
 #include "imaging/Filters.h"
@@ -55,6 +56,10 @@ public:
     Image SourceImage;     // the working image as it was before the last pixel operation
     Image MoveBuffer;      // the working image at the last grab of the selection
     Image SelectionImage;  // the pixels of the selection
+    // The picture a mix lays over the working image (a chosen picture, a gradient, the
+    // clipboard's, a text stamp). Kept apart from the baseline, which the compare window shows
+    // as the original and the zoom fits and the new size start from.
+    Image MixSource;
 
     // --- selection: its kind, bounding rectangle (right and bottom exclusive), points relative
     // to Left/Top, and a mask of the rectangle's size, non-zero inside ---
@@ -95,6 +100,11 @@ public:
     BalanceTargets Targets;        // as last read from the Options
     Colour PaintColour1 = MakeColour(0xFD, 0xE9, 0x73);
     Colour PaintColour2 = MakeColour(0x80, 0x80, 0x80);
+    // The paint tools' diameter (2..96) and thickness, which is also the fill threshold (1..36).
+    int32_t PaintDiameter = 32;
+    int32_t PaintThickness = 2;
+    // The noise brush's draws, seeded once per window from the clock.
+    BrushRandom Noise{BrushRandom::ClockSeed()};
 
     // --- document strings and flags ---
     std::string CurrentFileName, SaveFolder, CurrentFolder;

@@ -84,6 +84,7 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
     const SourceScope source(readsWork_, op.pixel && !copySource, st_, policy_.lean);
     // The source copy comes before the dialog, also when it is then cancelled.
     if (copySource) st_.BeginPixelOp();
+    if (ask && op.beforeAsking) op.beforeAsking(*this);
     if (ask && op.asks && !prompts_->AskParameters(op, args)) return false;
     std::string refusal;
     bool refused = false;
@@ -211,6 +212,11 @@ BalanceTargets Editor::CurrentTargets() {
 
 Colour Editor::BackgroundColour() const {
     return policy_.paintBackground ? st_.PaintColour2 : MakeColour(255, 255, 255);
+}
+
+void Editor::SetPaintColour1(Colour c) {
+    st_.PaintColour1 = c;
+    host_->PaintColoursChanged();
 }
 
 void Editor::SetPaintColour2(Colour c) {

@@ -118,7 +118,7 @@ OpArgs ParseArgs(const Operation& op, const std::string& text, bool hasArgs, con
         args.Set(p.key, ParseValue(p, value, word));
     }
     for (const ParamDef& p : op.params) {
-        if (args.Has(p.key)) continue;
+        if (args.Has(p.key) || (!p.fallback && p.leftOut)) continue;
         if (!p.fallback) throw ArgsError(op.name + " needs its " + p.key + ": " + op.usage);
         args.Set(p.key, ParseValue(p, p.fallback, word));
     }

@@ -37,6 +37,7 @@ struct ParamDef {
     const char* fallback = nullptr;  // the default as it would be written; nullptr: must be given
     bool positional = true;          // filled from the values before the first key=value
     const char* choices = nullptr;   // Choice: words separated by '|'
+    const char* leftOut = nullptr;   // may be left out without a default: what it then means
 
     static ParamDef Int(const char* key, int lo, int hi, const char* fallback = nullptr) {
         return {key, ParamType::Int, lo, hi, fallback};
@@ -58,6 +59,12 @@ struct ParamDef {
     ParamDef Keyed() const {
         ParamDef p = *this;
         p.positional = false;
+        return p;
+    }
+    // May be left out; the operation then works it out itself (`meaning` is for the help).
+    ParamDef Optional(const char* meaning) const {
+        ParamDef p = *this;
+        p.leftOut = meaning;
         return p;
     }
 };

@@ -38,6 +38,7 @@ struct Operation {
     using RunFn = void (*)(Editor&, const OpArgs&);
     using PresetFn = void (*)(const EditState&, OpArgs&);
     using ParseFn = OpArgs (*)(const Operation&, const std::vector<std::string>& values, const std::string& word);
+    using BeforeFn = void (*)(Editor&);
 
     std::string name;   // command-line name
     std::string usage;  // as --help shows it ("blur:R")
@@ -57,6 +58,8 @@ struct Operation {
     bool marksOptimized = false;  // the photo becomes optimized and unsaved, where the window tracks it
     PresetFn preset = nullptr;    // the proposal put to the dialog, over the defaults
     ParseFn parse = nullptr;      // its own command-line syntax, instead of the parameter list
+    BeforeFn beforeAsking = nullptr;  // what its controls do before their dialog opens
+    bool commandLine = true;          // false: only the windows' controls run it
 
     // Building a row.
     Operation(std::string name, RunFn run) : name(std::move(name)), run(run) {}
@@ -114,12 +117,21 @@ struct Operation {
         parse = p;
         return *this;
     }
+    Operation& BeforeAsking(BeforeFn f) {
+        beforeAsking = f;
+        return *this;
+    }
+    // Needs a window (a dialog in the middle of its run, the clipboard): not on the command line.
+    Operation& DesktopOnly() {
+        commandLine = false;
+        return *this;
+    }
 };
 
 // --- the table ---
 
 const std::vector<Operation>& Operations();
-// By command-line name; null when there is none.
+// By name (also those only the windows run); null when there is none.
 const Operation* FindOperation(const std::string& name);
 // The operation a window replays for a macro code; null when it skips the code.
 const Operation* FindReplay(int code, unsigned window);

@@ -28,7 +28,7 @@ ParsedOperation ParseOperationWord(const std::string& word) {
     const size_t colon = word.find(':');
     const std::string name = word.substr(0, colon);
     const Operation* op = FindOperation(name);
-    if (!op) throw ArgsError("unknown operation '" + word + "' (see lumora --help)");
+    if (!op || !op->commandLine) throw ArgsError("unknown operation '" + word + "' (see lumora --help)");
     const bool hasArgs = colon != std::string::npos;
     ParsedOperation parsed;
     parsed.op = op;
@@ -61,6 +61,7 @@ std::string OperationsHelp() {
     constexpr size_t kColumn = 22;
     std::string out;
     for (const Operation& op : Operations()) {
+        if (!op.commandLine) continue;
         std::string lines = op.help;
         std::string text = "  " + Padded(op.usage, kColumn - 2);
         size_t start = 0;
@@ -75,6 +76,7 @@ std::string OperationsHelp() {
             if (p.positional) continue;
             std::string key = std::string(p.key) + "=" + (p.choices ? p.choices : TypeHint(p.type));
             if (p.fallback) key += " (default " + std::string(p.fallback) + ")";
+            else if (p.leftOut) key += " (default " + std::string(p.leftOut) + ")";
             text += std::string(kColumn, ' ') + key + "\n";
         }
         out += text;

@@ -5,10 +5,22 @@
 #include <string>
 #include <vector>
 
+#include "image/Color.h"
+
 namespace lum {
 
 struct Operation;
 class OpArgs;
+
+// A font as the font dialog shows it.
+struct FontChoice {
+    std::string family;
+    int pointSize = 24;
+    bool bold = false, italic = false;
+    bool operator==(const FontChoice& o) const {
+        return family == o.family && pointSize == o.pointSize && bold == o.bold && italic == o.italic;
+    }
+};
 
 class Prompts {
 public:
@@ -57,6 +69,16 @@ public:
         (void)op;
         (void)args;
         return true;
+    }
+    // The colour dialog, preset to `colour`; false when cancelled (colour unchanged).
+    virtual bool AskColour(Colour& colour) {
+        (void)colour;
+        return false;
+    }
+    // The font dialog, preset to `font`; false when cancelled (font unchanged).
+    virtual bool AskFont(FontChoice& font) {
+        (void)font;
+        return false;
     }
 };
 
@@ -111,6 +133,12 @@ public:
     bool AskParameters(const Operation& op, OpArgs& args) override {
         return run([&] { return inner_->AskParameters(op, args) ? 1 : 0; }) != 0;
     }
+    bool AskColour(Colour& colour) override {
+        return run([&] { return inner_->AskColour(colour) ? 1 : 0; }) != 0;
+    }
+    bool AskFont(FontChoice& font) override {
+        return run([&] { return inner_->AskFont(font) ? 1 : 0; }) != 0;
+    }
 
 protected:
     int run(const std::function<int()>& f) { return around_ ? around_(f) : f(); }
@@ -131,6 +159,11 @@ public:
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
     std::vector<std::function<bool(OpArgs&)>> parameterAnswers;
     std::vector<const Operation*> parametersAsked;
+    // Answers to the colour and font dialogs, consumed front to back; cancelled when empty.
+    std::vector<Colour> colourAnswers;
+    std::vector<FontChoice> fontAnswers;
+    std::vector<Colour> coloursAsked;
+    std::vector<FontChoice> fontsAsked;
     void Message(const std::string& text) override { messages.push_back(text); }
     bool AskYesNo(const std::string& caption, const std::string& text) override {
         questions.push_back(caption + ": " + text);
@@ -160,6 +193,20 @@ public:
         auto answer = parameterAnswers.front();
         parameterAnswers.erase(parameterAnswers.begin());
         return answer(args);
+    }
+    bool AskColour(Colour& colour) override {
+        coloursAsked.push_back(colour);
+        if (colourAnswers.empty()) return false;
+        colour = colourAnswers.front();
+        colourAnswers.erase(colourAnswers.begin());
+        return true;
+    }
+    bool AskFont(FontChoice& font) override {
+        fontsAsked.push_back(font);
+        if (fontAnswers.empty()) return false;
+        font = fontAnswers.front();
+        fontAnswers.erase(fontAnswers.begin());
+        return true;
     }
 };
 

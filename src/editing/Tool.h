@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editing/ImagePoint.h"
+#include "image/Color.h"
 
 namespace lum {
 
@@ -28,12 +29,24 @@ struct ToolEvent {
 
 // A shape drawn over the photo with a dotted pen. Points are relative to origin, all in image
 // pixels; the view maps a point to ImageToView(origin) + point x zoom / 100. A rubber band
-// being drawn has its points in view pixels instead, and is drawn inverting what is under it.
+// being drawn has its points in view pixels instead, and is drawn inverting what is under it;
+// a placement being dragged (pen Inverting) inverts what is under it with a solid line.
 struct Outline {
     enum Kind { Polyline, Rectangle, Ellipse } kind = Polyline;
+    // Dotted black, or a solid line that inverts what it crosses (a placement being dragged).
+    enum Pen { Dotted, Inverting } pen = Dotted;
     ImagePoint origin;
     std::vector<ImagePoint> points;  // a rectangle or an ellipse: its two corners
     bool rubber = false;             // points in view pixels, drawn not-xor
+};
+
+// A solid line in view pixels (round ends): the line tool's rubber band, which inverts what it
+// covers, or ink the paint tools put on the view directly.
+struct ViewLine {
+    ImagePoint from, to;
+    int width = 1;       // view pixels, at least 1
+    bool invert = true;  // not-xor over the picture; else drawn in colour
+    Colour colour = 0;
 };
 
 class Tool {
@@ -46,6 +59,8 @@ public:
     virtual std::vector<Outline> Feedback() const { return {}; }
     // The view follows the mouse past its visible edge while the tool is dragged.
     virtual bool ScrollsWhileDragging() const { return false; }
+    // Lines of the tool in progress in view pixels, drawn over the outlines.
+    virtual std::vector<ViewLine> ViewLines() const { return {}; }
     // Index into the view's cursor table for the mouse at p; 0 is the arrow.
     virtual int Cursor(const Editor& editor, ImagePoint p) const {
         (void)editor, (void)p;

@@ -2,13 +2,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
+#include "view/PaintRaster.h"
 #include "view/PhotoView.h"
+#include "widgets/ImageConvert.h"
 
 namespace lum {
 
@@ -75,15 +80,13 @@ void EditPane::menuZoom(ZoomItem item, int percent) {
 }
 
 void EditPane::ZoomStepped(ImagePoint view, int oldZoom) {
+    (void)oldZoom;
     view_->LayoutView();
-    // The clicked photo point goes to the middle of the visible area.
-    const int z = view_->Zoom();
-    const auto centre = [&](int v, int visible) {
-        const int64_t image = static_cast<int64_t>(v) * 100 / std::max(1, oldZoom);
-        return std::max<int64_t>(0, image * z / 100 - visible / 2);
-    };
-    view_->horizontalScrollBar()->setValue(static_cast<int>(centre(view.x, view_->viewport()->width())));
-    view_->verticalScrollBar()->setValue(static_cast<int>(centre(view.y, view_->viewport()->height())));
+    // The view position of the press scaled by the new percentage as if it were an image
+    // position, less half the whole zoomed picture (not the visible part), at least 0.
+    const QSize box = view_->PaintBox1()->size();
+    view_->horizontalScrollBar()->setValue(std::max(0, view_->ImageToView(view.x) - box.width() / 2));
+    view_->verticalScrollBar()->setValue(std::max(0, view_->ImageToView(view.y) - box.height() / 2));
     view_->RedrawView();
     emit ZoomWasStepped();
 }
@@ -177,6 +180,115 @@ void EditPane::ToolWasReset() {
 
 void EditPane::PaintColoursChanged() { emit PaintColoursWereChanged(); }
 
+// One clipboard for the process: what one window copies the other pastes.
+bool EditPane::ClipboardImage(Image& out) const {
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (picture.isNull()) return false;
+    out = FromQImage(picture);
+    return !out.empty();
+}
+
+void EditPane::PutOnClipboard(const Image& img) { QGuiApplication::clipboard()->setImage(ToQImage(img)); }
+
+void EditPane::PointerChanged() {
+    TPaintBox* box = view_->PaintBox1();
+    const QPoint at = box->mapFromGlobal(QCursor::pos());
+    const Tool* tool = editor_.PointerTool();
+    const ImagePoint p{view_->ViewToImage(at.x()), view_->ViewToImage(at.y())};
+    box->setCursor(ToolCursor(tool ? tool->Cursor(editor_, p) : 0));
+}
+
+void EditPane::RedrawImageRect(const Rect& r) { view_->RedrawImageRect(r); }
+
+void EditPane::RedrawViewRect(const Rect& r) {
+    view_->RedrawViewRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)));
+}
+
+void EditPane::DrawOnView(const ViewLine& line) { view_->DrawInk(line); }
+
+bool EditPane::ViewColour(ImagePoint v, Colour& c) const {
+    // What the screen shows there: the picture as stretched, with whatever is drawn over it.
+    TPaintBox* box = view_->PaintBox1();
+    if (!box->rect().contains(v.x, v.y)) return false;
+    const QImage shot = box->grab(QRect(v.x, v.y, 1, 1)).toImage();
+    if (shot.isNull()) return false;
+    c = FromQColor(shot.pixelColor(0, 0));
+    return true;
+}
+
+void EditPane::ShowColourReadout(Colour c) { emit ColourReadout(c); }
+void EditPane::ShowSwatch(Colour c) { emit SwatchColour(c); }
+
+Mask EditPane::LineMask(ImagePoint a, ImagePoint b, int width, ImagePoint& origin) const {
+    return WideLineMask(a, b, width, origin);
+}
+
+namespace {
+// Drops mouse presses and keys while a long piece of work lets events through, except on the
+// scroll bars under `keep` and in modal windows other than keep's own (a question the window
+// asks while closing).
+class InputBlocker : public QObject {
+public:
+    explicit InputBlocker(QWidget* keep) : keep_(keep), window_(keep->window()) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::ContextMenu: {
+                if (!watched->isWidgetType()) return false;
+                const QWidget* w = static_cast<QWidget*>(watched)->window();
+                if (w != window_ && w->isModal()) return false;
+                auto* bar = qobject_cast<QScrollBar*>(watched);
+                return !(bar && keep_ && keep_->isAncestorOf(bar));
+            }
+            default: return false;
+        }
+    }
+
+private:
+    QPointer<QWidget> keep_;
+    QPointer<QWidget> window_;
+};
+}  // namespace
+
+bool EditPane::KeepAlive() {
+    if (hidden_ || stopRequested_) return false;
+    if (keepingAlive_) return true;
+    keepingAlive_ = true;
+    QPointer<EditPane> self(this);
+    {
+        InputBlocker blocker(view_);
+        qApp->installEventFilter(&blocker);
+        QCoreApplication::processEvents();
+        qApp->removeEventFilter(&blocker);
+    }
+    if (!self) return false;
+    keepingAlive_ = false;
+    return !hidden_ && !stopRequested_;
+}
+
+void EditPane::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    hidden_ = false;
+}
+
+void EditPane::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    hidden_ = true;
+}
+
+void EditPane::RefreshCursor() {
+    const Tool* now = editor_.PointerTool();
+    view_->PaintBox1()->setCursor(ToolCursor(now ? now->Cursor(editor_, ImagePoint{}) : 0));
+}
+
 void EditPane::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (!editor_.State().WorkImage.empty()) LayoutView();
@@ -198,6 +310,9 @@ MouseButton ToButton(Qt::MouseButton b) {
 
 void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods,
                      int x, int y) {
+    // No tool runs inside another one that lets events through.
+    if (keepingAlive_) return;
+    if (step == MouseStep::Press) stopRequested_ = false;
     // A drag stays with the tool that took its press, as long as the editor still holds it.
     Tool* tool = editor_.PointerTool();
     if (step != MouseStep::Press && captured_ &&
@@ -246,8 +361,12 @@ void EditPane::drawOutlines(QPainter& p) const {
                 points << QPoint(view_->ImageToView(o.origin.x) + static_cast<int>(static_cast<int64_t>(pt.x) * z / 100),
                                  view_->ImageToView(o.origin.y) + static_cast<int>(static_cast<int64_t>(pt.y) * z / 100));
         }
-        // A rubber band inverts what it crosses, so it shows on any photo.
-        p.setCompositionMode(o.rubber ? QPainter::RasterOp_NotSourceXorDestination : QPainter::CompositionMode_SourceOver);
+        p.save();
+        // A rubber band and a placement being dragged invert what they cross, so they show on
+        // any photo; the placement in a solid line.
+        const bool inverting = o.rubber || o.pen == Outline::Inverting;
+        p.setCompositionMode(inverting ? QPainter::RasterOp_NotSourceXorDestination : QPainter::CompositionMode_SourceOver);
+        if (o.pen == Outline::Inverting) p.setPen(QPen(Qt::black, 0, Qt::SolidLine));
         if (o.kind == Outline::Polyline) {
             p.drawPolyline(points);
         } else if (points.size() >= 2) {
@@ -255,6 +374,17 @@ void EditPane::drawOutlines(QPainter& p) const {
             const QRect r(points[0], QSize(points[1].x() - points[0].x() - 1, points[1].y() - points[0].y() - 1));
             if (o.kind == Outline::Rectangle) p.drawRect(r);
             else p.drawEllipse(r);
+        }
+        p.restore();
+    }
+    // Rubber lines invert what they cover (black in not-xor mode).
+    for (const Tool* tool : editor_.DrawingTools()) {
+        for (const ViewLine& l : tool->ViewLines()) {
+            p.save();
+            if (l.invert) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+            SetWidePen(p, l.invert ? QColor(Qt::black) : ToQColor(l.colour), l.width);
+            p.drawLine(QPoint(l.from.x, l.from.y), QPoint(l.to.x, l.to.y));
+            p.restore();
         }
     }
 }

@@ -7,8 +7,10 @@
 #include <QScrollArea>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "editing/EditState.h"
+#include "editing/Tool.h"
 
 class QMenu;
 class QPainter;
@@ -19,6 +21,8 @@ namespace lum {
 // CRAYON, EFFETS, REMPLIR, CURZOOM). An index nobody registered gives the arrow.
 void RegisterToolCursor(int index, const QCursor& cursor);
 QCursor ToolCursor(int index);
+// The program's seven tool cursors into slots 1..7, as a window does at its creation.
+void RegisterDesignToolCursors();
 
 class PhotoView;
 
@@ -67,6 +71,14 @@ public:
     void RedrawView();
     // Redraws before returning (for code that draws while the mouse moves).
     void RedrawViewNow();
+    // Repaints only the view over an image rectangle (right and bottom exclusive), or over a
+    // rectangle of view pixels.
+    void RedrawImageRect(const Rect& r);
+    void RedrawViewRect(const QRect& r);
+    // Draws a line on the view directly, over the picture. The ink lasts until the next
+    // RedrawView or layout, or until the picture is repainted under it.
+    void DrawInk(const ViewLine& line);
+    const std::vector<ViewLine>& Ink() const { return ink_; }
     void ScrollToTopLeft();
 
     // Main window menu zoom: shows the photo at p percent without touching the images.
@@ -96,6 +108,7 @@ public:
 private:
     EditState& st_;
     TPaintBox* paintBox_ = nullptr;
+    std::vector<ViewLine> ink_;
 };
 
 }  // namespace lum

@@ -1,7 +1,9 @@
 #include "widgets/QtPrompts.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -157,6 +159,36 @@ QString QtPrompts::DefaultSuffix(const std::string& filter) {
     if (dot < 0) return {};
     const QString suffix = pattern.mid(dot + 1);
     return suffix.isEmpty() || suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ? QString() : suffix;
+}
+
+// Asked from inside a dialog of ours, the colour and font dialogs belong to it.
+QWidget* QtPrompts::onTop() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : parentWidget();
+}
+
+bool QtPrompts::AskColour(Colour& colour) {
+    NormalCursor normal;
+    const QColor chosen = QColorDialog::getColor(QColor(ColourR(colour), ColourG(colour), ColourB(colour)), onTop());
+    if (!chosen.isValid()) return false;
+    colour = MakeColour(chosen.red(), chosen.green(), chosen.blue());
+    return true;
+}
+
+bool QtPrompts::AskFont(FontChoice& font) {
+    NormalCursor normal;
+    QFont start(qs(font.family));
+    if (font.pointSize > 0) start.setPointSize(font.pointSize);
+    start.setBold(font.bold);
+    start.setItalic(font.italic);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, start, onTop());
+    if (!ok) return false;
+    font.family = chosen.family().toStdString();
+    font.pointSize = chosen.pointSize();
+    font.bold = chosen.bold();
+    font.italic = chosen.italic();
+    return true;
 }
 
 }  // namespace lum

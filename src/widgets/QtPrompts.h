@@ -29,6 +29,8 @@ public:
     bool AskText(const std::string& caption, const std::string& label, std::string& text) override;
     bool AskFolder(const std::string& title, std::string& path) override;
     void ShowText(const std::string& caption, const std::string& text) override;
+    bool AskColour(Colour& colour) override;
+    bool AskFont(FontChoice& font) override;
 
     // A filter as Qt's name filter list: "description|patterns" pairs ("JPG(*.jpg)|*.jpg")
     // are converted, Qt's own notation ("JPG(*.jpg)") is kept.
@@ -38,6 +40,7 @@ public:
 
 private:
     QWidget* parentWidget() const;
+    QWidget* onTop() const;
     QPointer<QWidget> parent_;
 };
 

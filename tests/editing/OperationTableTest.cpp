@@ -13,7 +13,7 @@ TEST(OperationTable, NamesAndControlsAreUnique) {
     for (const Operation& op : Operations()) {
         EXPECT_TRUE(names.insert(op.name).second) << op.name;
         EXPECT_NE(op.run, nullptr) << op.name;
-        EXPECT_FALSE(op.usage.empty()) << op.name;
+        EXPECT_FALSE(op.commandLine && op.usage.empty()) << op.name;
         for (const Command& c : op.commands)
             for (unsigned w : {kMainWindow, kCompareWindow}) {
                 if (c.windows & w) {
@@ -23,7 +23,9 @@ TEST(OperationTable, NamesAndControlsAreUnique) {
     }
     for (const char* name : {"optimize", "optimize-compare", "flesh-balance", "landscape-balance", "shift", "lighten",
                              "grey", "sharpen", "sharpen-plus", "soften", "auto-smooth", "blur", "rotate-cw",
-                             "rotate-ccw", "mirror-h", "mirror-v", "rotate", "resize", "macro"})
+                             "rotate-ccw", "mirror-h", "mirror-v", "rotate", "resize", "macro", "new",
+                             "lighten-gradient", "mix", "mix-gradient", "mix-image", "mix-clipboard", "paste-into",
+                             "paste-new", "copy", "text-stamp"})
         EXPECT_NE(FindOperation(name), nullptr) << name;
     EXPECT_EQ(FindOperation("sharpen+"), nullptr);
 }

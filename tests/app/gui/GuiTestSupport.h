@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QStandardPaths>
 #include <QString>
+#include <QDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 
 #include "app/MainWindow.h"
@@ -68,5 +70,18 @@ inline lum::Image Pattern(int w, int h, int seed = 0) {
 }
 
 inline QAction* Action(QWidget& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+
+// Runs `act` on a dialog as soon as its modal loop has shown it (once).
+inline void OnceShown(QDialog& d, std::function<void()> act) {
+    auto* t = new QTimer(&d);
+    t->setInterval(5);
+    QObject::connect(t, &QTimer::timeout, &d, [t, &d, act] {
+        if (!d.isVisible()) return;
+        t->stop();
+        t->deleteLater();
+        act();
+    });
+    t->start();
+}
 
 }  // namespace guitest

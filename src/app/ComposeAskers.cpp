@@ -1,0 +1,147 @@
+// The dialogs behind the compositing commands, as answers to their parameter questions: the
+// gradient parameters (new image, gradient mix, lighten gradient), the images mix, the picture
+// chooser and the text stamp. The dialogs are shared by both windows; each question comes with
+// the window that asks it, whose state they read and whose prompts ask colours and fonts.
+#include <QDialog>
+
+#include "app/Dialogs.h"
+#include "compose/GradientDialog.h"
+#include "compose/MixDialog.h"
+#include "compose/PictureChooser.h"
+#include "compose/TextStampDialog.h"
+#include "editing/Compose.h"
+#include "editing/EditState.h"
+#include "editing/Prompts.h"
+#include "widgets/ImageConvert.h"
+
+namespace lum {
+
+namespace {
+
+using Context = Dialogs::AskContext;
+
+// The colour and font dialogs through the window's prompts (the toolkit's own without them).
+ColourAsker ColourThrough(Prompts* prompts) {
+    if (!prompts) return {};
+    return [prompts](QColor& c) {
+        Colour chosen = FromQColor(c);
+        if (!prompts->AskColour(chosen)) return false;
+        c = ToQColor(chosen);
+        return true;
+    };
+}
+
+FontAsker FontThrough(Prompts* prompts) {
+    if (!prompts) return {};
+    return [prompts](QFont& f) {
+        FontChoice chosen{f.family().toStdString(), f.pointSize(), f.bold(), f.italic()};
+        if (!prompts->AskFont(chosen)) return false;
+        f.setFamily(QString::fromStdString(chosen.family));
+        if (chosen.pointSize > 0) f.setPointSize(chosen.pointSize);
+        f.setBold(chosen.bold);
+        f.setItalic(chosen.italic);
+        return true;
+    };
+}
+
+ImagePoint WorkSize(const Context& c, const OpArgs& args) {
+    if (c.state) return ImagePoint{c.state->WorkImage.width(), c.state->WorkImage.height()};
+    return args.Has("size") ? args.Pair("size") : ImagePoint{};
+}
+
+// The gradient dialog under a caption; `size`, when given, is preset. Answers the output size,
+// the style, the colours and the centre scaled to the output.
+bool AskGradient(TEform5& d, const QString& caption, const ImagePoint* size, OpArgs& args, const Dialogs::Exec& exec,
+                 const Context& c) {
+    d.SetCaption(caption);
+    if (size) d.SetOutputSize(size->x, size->y);
+    d.SetColourAsker(ColourThrough(c.prompts));
+    if (exec(d) != QDialog::Accepted) return false;
+    args.Set("size", ImagePoint{d.OutputWidth(), d.OutputHeight()});
+    PutGradientArgs(args, d.Params());
+    return true;
+}
+
+// The presets of a command go into the mix dialog as a user would set them: style and
+// resizing through their change handlers first, then the values.
+void PresetMix(TEform4& m, const OpArgs& args) {
+    const MixOptions o = MixFromArgs(args, m.Options());
+    if (args.Has("style")) m.SetStyle(o.style);
+    if (args.Has("resize")) m.SetResize(o.resize);
+    MixOptions values = m.Options();
+    if (args.Has("percent")) values.percent = o.percent;
+    if (args.Has("zoom")) values.zoom = o.zoom;
+    if (args.Has("mirror")) values.mirror = o.mirror;
+    if (args.Has("offset")) values.offsetX = o.offsetX, values.offsetY = o.offsetY;
+    if (args.Has("mask")) values.maskColour = o.maskColour;
+    if (args.Has("tolerance")) values.tolerance = o.tolerance;
+    if (args.Has("blur")) values.blur = o.blur;
+    if (args.Has("margin")) values.margin = o.margin;
+    m.SetOptions(values);  // style and resizing as they are now: no handler runs again
+}
+
+// Puts something back when the question is over, also when it ends by an exception.
+template <class F>
+struct Restore {
+    F f;
+    ~Restore() { f(); }
+};
+template <class F>
+Restore<F> OnExit(F f) {
+    return Restore<F>{f};
+}
+
+}  // namespace
+
+void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
+    askers["new"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
+        // The size is the dialog's own, as it was last left.
+        return AskGradient(d.GradientParameters(), QStringLiteral("New image"), nullptr, args, exec, c);
+    };
+    askers["lighten-gradient"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
+        const ImagePoint size = WorkSize(c, args);
+        return AskGradient(d.GradientParameters(), QStringLiteral("Lighten gradient parameters"), &size, args, exec,
+                           c);
+    };
+    askers["mix-gradient"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
+        const ImagePoint size = WorkSize(c, args);
+        const QString caption = QStringLiteral("Gradient to mix into %1 x %2").arg(size.x).arg(size.y);
+        return AskGradient(d.GradientParameters(), caption, &size, args, exec, c);
+    };
+    askers["mix"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
+        TEform4& m = d.ImagesMix();
+        PresetMix(m, args);
+        const ImagePoint work = WorkSize(c, args);
+        static const Image none;
+        const Image& source = c.state ? c.state->MixSource : none;
+        m.Prepare(source, work.x, work.y);
+        if (exec(m) != QDialog::Accepted) return false;
+        PutMixArgs(args, m.Options());
+        return true;
+    };
+    askers["mix-image"] = [](const Dialogs& d, OpArgs&, const Dialogs::Exec& exec, const Context& c) {
+        // The chooser loads every picture picked into the mix source of the window that opened
+        // it and tells that window's prompts when a drive is not ready.
+        TEform3& chooser = d.PictureChooser();
+        Image* target = chooser.TargetImage();
+        Prompts* prompts = chooser.GivenPrompts();
+        const auto restore = OnExit([&] {
+            chooser.SetTargetImage(target);
+            chooser.SetPrompts(prompts);
+        });
+        if (c.state) chooser.SetTargetImage(&c.state->MixSource);
+        if (c.prompts) chooser.SetPrompts(c.prompts);
+        return exec(chooser) == QDialog::Accepted;
+    };
+    askers["text-stamp"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
+        TEform7& t = d.TextImage();
+        t.SetFontAsker(FontThrough(c.prompts));
+        if (exec(t) != QDialog::Accepted) return false;
+        // Its OK took the text rectangle of the preview: the stamp is the mix source.
+        if (c.state) c.state->MixSource = t.MixSource();
+        args.Set("background", t.BackgroundColour());
+        return true;
+    };
+}
+
+}  // namespace lum

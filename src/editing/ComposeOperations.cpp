@@ -1,0 +1,193 @@
+// The table's rows for compositing: new gradient images, the lighten gradient, the mixes (a
+// picture file, a gradient, a chosen picture, the clipboard, a text stamp) and the clipboard
+// copy and pastes. None of them records a macro action.
+#include <memory>
+#include <string>
+
+#include "editing/Compose.h"
+#include "editing/Editor.h"
+#include "image/Codec.h"
+#include "imaging/LightenGradient.h"
+#include "imaging/Refusal.h"
+#include "imaging/Selection.h"
+
+namespace lum {
+
+namespace {
+
+constexpr int kMaxSide = 8192;
+constexpr int kMaxShift = 1000000;
+const char* const kNoImageInClipboard = "No image in clipboard";
+const char* const kNoImageInTheClipboard = "No image in the Clipboard";
+
+// The gradient's keys after its size (when it has one).
+Operation& GradientKeys(Operation& op) {
+    return op.Param(ParamDef::Choice("style", "none|vertical|horizontal|centred-small|centred-big", "vertical").Keyed())
+        .Param(ParamDef::Colour("colour1", "#FFFFFF").Keyed())
+        .Param(ParamDef::Colour("colour2", "#C0C0C0").Keyed())
+        .Param(ParamDef::Colour("background", "#808080").Keyed())
+        .Param(ParamDef::Pair("centre", -2 * kMaxSide, 2 * kMaxSide).Keyed().Optional("the middle"));
+}
+
+// The mix options; the words and defaults of the mix dialog.
+Operation& MixKeys(Operation& op) {
+    return op.Param(ParamDef::Choice("style", "copy|masked|smoothed|tiles", "copy").Keyed())
+        .Param(ParamDef::Int("percent", 5, 100, "50").Keyed())
+        .Param(ParamDef::Choice("resize", "zoom|fit|fit-within", "fit-within").Keyed())
+        .Param(ParamDef::Int("zoom", 10, 200, "100").Keyed())
+        .Param(ParamDef::Choice("mirror", "none|horizontal|vertical", "none").Keyed())
+        .Param(ParamDef::Colour("mask", "#000000").Keyed())
+        .Param(ParamDef::Int("tolerance", 0, 32, "1").Keyed())
+        .Param(ParamDef::Choice("blur", "rectangle|ellipse", "rectangle").Keyed())
+        .Param(ParamDef::Int("margin", 4, 64, "16").Keyed())
+        .Param(ParamDef::Pair("offset", -64, 64, "0x0").Keyed());
+}
+
+Image GradientOfSize(const OpArgs& a) {
+    const ImagePoint size = a.Pair("size");
+    return GradientImage(size.x, size.y, GradientFromArgs(a, size.x, size.y));
+}
+
+void NewImage(Editor& e, const OpArgs& a) {
+    EditState& st = e.State();
+    st.ZoomIndex = 7;
+    st.MemoryImage = GradientOfSize(a);
+    e.CommitMemoryImage();
+    st.NewImagePending = true;
+}
+
+void LightenWithGradient(Editor& e, const OpArgs& a) {
+    EditState& st = e.State();
+    st.SourceImage = st.WorkImage;
+    const GradientParams params = GradientFromArgs(a, st.WorkImage.width(), st.WorkImage.height());
+    Image layer;  // scratch: the baseline stays as it is
+    LightenGradient(st.WorkImage, params, layer);
+}
+
+void MixFile(Editor& e, const OpArgs& a) {
+    EditState& st = e.State();
+    st.MixSource = LoadPicture(a.Text("file")).image;
+    const MixOptions options = MixFromArgs(a);
+    MixIntoWork(e, options);
+    const ImagePoint move = a.Pair("move");
+    auto* placing = dynamic_cast<MixPlacementTool*>(e.FloatingTool());
+    if (placing && (move.x != 0 || move.y != 0)) placing->MoveBy(e, move.x, move.y);
+}
+
+// The first steps of the paste commands: no tool, no selection, then the clipboard's picture.
+Image ClipboardPicture(Editor& e, const char* noImage) {
+    e.ResetTool();
+    e.ClearSelection();
+    Image picture;
+    if (!e.Host().ClipboardImage(picture) || picture.empty()) throw Refusal(noImage);
+    return picture;
+}
+
+// What Copy puts on the clipboard: the working image, or the selected piece as it was lifted.
+Image CopiedPicture(const Editor& e) {
+    const EditState& st = e.State();
+    if (st.SelectionActive < 1) return st.WorkImage;
+    const Rect& r = st.SelectionRect;
+    if (st.SelectionImage.width() == r.width() && st.SelectionImage.height() == r.height()) return st.SelectionImage;
+    // No piece was lifted for this selection: lift it now, outside the shape in the background.
+    return LiftSelectionImage(st.WorkImage, st.Confine(), e.BackgroundColour());
+}
+
+}  // namespace
+
+void AddComposeOperations(std::vector<Operation>& t) {
+    t.push_back(GradientKeys(Operation("new", NewImage)
+                                 .Usage("new:WxH", "a new gradient image of W x H (1..8192 each) replaces\n"
+                                                   "the photo; centre in its pixels")
+                                 .Param(ParamDef::Pair("size", 1, kMaxSide)))
+                    .On("Btnouveau", "&New...", kBothWindows)
+                    .BeforeAsking([](Editor& e) {
+                        e.State().CurrentFileName = "New_file";
+                        e.State().NewImagePending = true;
+                    })
+                    .Asks());
+    t.push_back(GradientKeys(Operation("lighten-gradient", LightenWithGradient)
+                                 .Usage("lighten-gradient[:...]", "relight with a gradient at the image's size: each\n"
+                                                            "pixel keeps its hue; value and part of the\n"
+                                                            "saturation come from the gradient"))
+                    .On("GradientLumiere", "&Lighten gradient", kBothWindows)
+                    .Asks());
+    t.push_back(MixKeys(Operation("mix", MixFile)
+                            .Usage("mix:FILE", "mix the picture FILE (JPEG or BMP) into the photo:\n"
+                                               "copy at percent (5..100), masked leaves out pixels\n"
+                                               "within tolerance (0..32) of the mask colour,\n"
+                                               "smoothed fades its edges over margin (4..64),\n"
+                                               "tiles covers the photo from offset (-64..64 each);\n"
+                                               "resize: zoom at zoom (10..200) %, fit the photo,\n"
+                                               "fit-within keeps its proportions; move shifts it\n"
+                                               "as one drag does (tiles are not placed)")
+                            .Param(ParamDef::Text("file")))
+                    .Param(ParamDef::Pair("move", -kMaxShift, kMaxShift, "0x0").Keyed()));
+    // The commands of the windows that fill the mix source and then mix.
+    t.push_back(GradientKeys(Operation("mix-gradient",
+                                       [](Editor& e, const OpArgs& a) {
+                                           e.State().MixSource = GradientOfSize(a);
+                                           RunMix(e, GradientMixPresets());
+                                       })
+                                 .Param(ParamDef::Pair("size", 1, kMaxSide)))
+                    .On("Btmixdegrad", "&Gradient", kBothWindows)
+                    .Asks([](const EditState& st, OpArgs& a) {
+                        a.Set("size", ImagePoint{st.WorkImage.width(), st.WorkImage.height()});
+                    })
+                    .NotBusy()
+                    .DesktopOnly());
+    // The picture is loaded into MixSource by the chooser while the user browses.
+    t.push_back(Operation("mix-image", [](Editor& e, const OpArgs&) { RunMix(e, OpArgs()); })
+                    .On("Btmiximage", "&Image", kBothWindows)
+                    .Asks()
+                    .NotBusy()
+                    .DesktopOnly());
+    t.push_back(Operation("mix-clipboard",
+                          [](Editor& e, const OpArgs&) {
+                              e.State().MixSource = ClipboardPicture(e, kNoImageInTheClipboard);
+                              RunMix(e, OpArgs());
+                          })
+                    .On("PPimage", "&Clipboard Image", kBothWindows)
+                    .NotBusy()
+                    .DesktopOnly());
+    t.push_back(Operation("paste-into",
+                          [](Editor& e, const OpArgs&) {
+                              e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
+                              OpArgs presets;
+                              presets.Set("style", std::string(MixStyleWord(MixStyle::MaskedCopy)));
+                              RunMix(e, presets);
+                          })
+                    .On("Mlangerlexistant1", "&Paste into current Image...", kBothWindows)
+                    .NotBusy()
+                    .DesktopOnly());
+    t.push_back(Operation("paste-new",
+                          [](Editor& e, const OpArgs&) {
+                              EditState& st = e.State();
+                              st.MemoryImage = ClipboardPicture(e, kNoImageInClipboard);
+                              st.FloatActive = false;
+                              e.CommitMemoryImage();
+                              st.NewImagePending = true;
+                          })
+                    .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)
+                    .DesktopOnly());
+    t.push_back(Operation("copy", [](Editor& e, const OpArgs&) { e.Host().PutOnClipboard(CopiedPicture(e)); })
+                    .On("Copier1", "&Copy", kBothWindows)
+                    .NotBusy()
+                    .DesktopOnly());
+    // The stamp (the dialog's text rectangle) is put into MixSource by the dialog's OK, which
+    // also answers the background the stamp was drawn on.
+    t.push_back(Operation("text-stamp",
+                          [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })
+                    .Param(ParamDef::Colour("background", "#FFFFFF"))
+                    .On("Bttexte", "Stemp", kCompareWindow)
+                    .BeforeAsking([](Editor& e) {
+                        e.ClearSelection();
+                        e.ResetTool();
+                        e.State().SelectionActive = kNoSelection;
+                    })
+                    .Asks()
+                    .NotBusy()
+                    .DesktopOnly());
+}
+
+}  // namespace lum

@@ -1,0 +1,109 @@
+// The mix of a window: asking its options, composing the mix source into the working image and
+// placing it with the mouse until a right press.
+#include <cstdint>
+#include <memory>
+
+#include "editing/Compose.h"
+#include "editing/Editor.h"
+
+namespace lum {
+
+namespace {
+
+// The view's mapping at a zoom percentage (division truncating toward zero).
+int ToImage(int v, int zoom) { return static_cast<int>(static_cast<int64_t>(v) * 100 / (zoom > 0 ? zoom : 1)); }
+int ToView(int i, int zoom) { return static_cast<int>(static_cast<int64_t>(i) * zoom / 100); }
+
+}  // namespace
+
+bool RunMix(Editor& editor, OpArgs args) {
+    const Operation* mix = FindOperation("mix");
+    if (!mix || !editor.prompts().AskParameters(*mix, args)) return false;
+    MixIntoWork(editor, MixFromArgs(args));
+    return true;
+}
+
+MixPlacement MixIntoWork(Editor& editor, const MixOptions& options) {
+    EditState& st = editor.State();
+    MixPlacement placement;
+    {
+        Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
+        placement = RunMixPixels(st.WorkImage, st.SourceImage, st.MixSource, options);
+    }
+    st.DragActive = false;
+    // Tiles cover the whole image: there is nothing to place.
+    if (options.style == MixStyle::Tiles) {
+        st.FloatActive = false;
+        editor.SetFloatingTool(nullptr);
+    } else {
+        st.FloatActive = true;
+        editor.SetFloatingTool(std::make_unique<MixPlacementTool>(options, placement));
+    }
+    editor.Redraw();
+    editor.Host().PointerChanged();
+    return placement;
+}
+
+void MixPlacementTool::Press(Editor& editor, const ToolEvent& e) {
+    EditState& st = editor.State();
+    if (e.button == MouseButton::Right) {
+        // The mix stays as it is composed.
+        const bool wasDragging = dragging_;
+        dragging_ = false;
+        st.FloatActive = false;
+        st.DragActive = false;
+        editor.SetFloatingTool(nullptr);
+        if (wasDragging) editor.Redraw();
+        return;
+    }
+    if (e.button != MouseButton::Left || options_.style == MixStyle::Tiles) return;
+    const int left = ToView(placement_.Left, e.zoom), right = ToView(placement_.Left + placement_.Width, e.zoom);
+    const int top = ToView(placement_.Top, e.zoom), bottom = ToView(placement_.Top + placement_.Height, e.zoom);
+    if (!(left < e.view.x && e.view.x < right && top < e.view.y && e.view.y < bottom)) return;
+    dragging_ = true;
+    st.DragActive = true;
+    last_ = e.view;
+    editor.Redraw();
+}
+
+void MixPlacementTool::Move(Editor& editor, const ToolEvent& e) {
+    if (!dragging_) return;
+    placement_.Left += ToImage(e.view.x - last_.x, e.zoom);
+    placement_.Top += ToImage(e.view.y - last_.y, e.zoom);
+    last_ = e.view;
+    editor.Redraw();
+}
+
+void MixPlacementTool::Release(Editor& editor, const ToolEvent&) {
+    if (!dragging_) return;
+    dragging_ = false;
+    MoveBy(editor, 0, 0);
+}
+
+void MixPlacementTool::MoveBy(Editor& editor, int dx, int dy) {
+    EditState& st = editor.State();
+    st.DragActive = false;
+    {
+        Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
+        placement_ = MoveMix(st.WorkImage, st.SourceImage, st.MixSource, placement_, dx, dy, options_);
+    }
+    st.FloatActive = true;
+    editor.Redraw();
+}
+
+std::vector<Outline> MixPlacementTool::Feedback() const {
+    if (!dragging_) return {};
+    Outline o;
+    o.kind = Outline::Rectangle;
+    o.pen = Outline::Inverting;
+    // Corners from the image origin, so each maps exactly as the view maps an image point.
+    o.points = {ImagePoint{placement_.Left, placement_.Top},
+                ImagePoint{placement_.Left + placement_.Width, placement_.Top + placement_.Height}};
+    return {o};
+}
+
+int MixPlacementTool::Cursor(const Editor& editor, ImagePoint) const {
+    return editor.State().FloatActive ? kHandCursor : kArrowCursor;
+}
+
+}  // namespace lum

@@ -1,0 +1,184 @@
+// The compositing commands in the compare window: its text stamp ("Stemp" and Mixing "&Text"),
+// mixes that float on its own photo, the picture chooser loading into its own images, and the
+// clipboard shared with the main window.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "GuiTestSupport.h"
+#include "app/CompareWindow.h"
+#include "app/Dialogs.h"
+#include "compose/GradientDialog.h"
+#include "compose/MixDialog.h"
+#include "compose/PictureChooser.h"
+#include "compose/TextStampDialog.h"
+#include "image/Codec.h"
+#include "imaging/TextStamp.h"
+#include "view/EditPane.h"
+#include "view/PhotoView.h"
+#include "widgets/DesignControls.h"
+#include "widgets/ImageConvert.h"
+
+using namespace guitest;
+
+namespace {
+
+struct AppFirst {
+    AppFirst() { App(); }
+};
+
+class CompareCompose : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main = std::make_unique<TMemPhotoActionForm>(&mainPrompts);
+        main->SetDialogs(&dialogs);
+        main->State().MemoryImage = Pattern(160, 100, 1);
+        main->editor().CommitMemoryImage();
+        compare = std::make_unique<TViewBigEditPhotoForm>(dialogs, &prompts);
+        compare->resize(1000, 700);
+        compare->FillCompareWindow(Pattern(240, 160, 2), Pattern(240, 160, 3));
+        QGuiApplication::clipboard()->clear();
+    }
+    lum::EditState& st() { return compare->State(); }
+
+    AppFirst app;
+    lum::RecordingPrompts mainPrompts, prompts;
+    lum::Dialogs dialogs;
+    TEform4& mix = dialogs.ImagesMix();
+    TEform7& text = dialogs.TextImage();
+    std::unique_ptr<TMemPhotoActionForm> main;
+    std::unique_ptr<TViewBigEditPhotoForm> compare;
+};
+
+}  // namespace
+
+TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
+    const lum::Image photo = st().WorkImage;
+    auto* button = compare->findChild<QToolButton*>(QStringLiteral("Bttexte"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("Stemp"));
+    EXPECT_TRUE(button->isHidden());
+
+    lum::MixOptions asOpened;
+    bool maskShown = false;
+    QWidget* textOver = nullptr;
+    QWidget* const owner = text.parentWidget();
+    OnceShown(text, [&] {
+        textOver = text.parentWidget();
+        text.BitBtn1->click();  // "Title" / "Example" in yellow on white, with shadow and outline
+        OnceShown(mix, [&] {
+            asOpened = mix.Options();
+            maskShown = mix.GroupBox3->isVisible();
+            mix.BitBtn1->click();
+        });
+    });
+    button->click();
+    // The shared dialog sat over the compare window, not over its owner.
+    EXPECT_EQ(textOver, compare.get());
+    EXPECT_EQ(text.parentWidget(), owner);
+    EXPECT_EQ(asOpened.style, lum::MixStyle::MaskedCopy);
+    EXPECT_EQ(asOpened.resize, lum::MixResize::WidthOrHeight);
+    EXPECT_EQ(asOpened.percent, 100);
+    EXPECT_EQ(asOpened.tolerance, 4);
+    EXPECT_EQ(asOpened.maskColour, lum::MakeColour(255, 255, 255));
+    EXPECT_TRUE(maskShown);
+    const lum::Image stamp = text.MixSource();
+    ASSERT_FALSE(stamp.empty());
+    EXPECT_TRUE(st().MixSource == stamp);
+    lum::Image expected = photo, before, source = stamp;
+    lum::RunMixPixels(expected, before, source, asOpened);
+    EXPECT_TRUE(st().WorkImage == expected);
+    EXPECT_FALSE(st().WorkImage == photo);
+    EXPECT_TRUE(st().FloatActive);
+    // The white around the letters stayed out: the stamp's top-left corner is white.
+    const lum::MixPlacement pl =
+        lum::ComputeMixPlacement(asOpened, photo.width(), photo.height(), stamp.width(), stamp.height());
+    const uint8_t* corner = stamp.pixel(0, 0);
+    EXPECT_EQ(corner[0] + corner[1] + corner[2], 3 * 255);
+    for (int ch = 0; ch < 3; ++ch)
+        EXPECT_EQ(st().WorkImage.pixel(pl.Left, pl.Top)[ch], photo.pixel(pl.Left, pl.Top)[ch]);
+
+    // Mixing "&Text" is the same command; a cancelled text dialog changes nothing.
+    const lum::Image now = st().WorkImage;
+    OnceShown(text, [&] { text.BitBtn2->click(); });
+    Action(*compare, "Bttexte")->trigger();
+    EXPECT_TRUE(st().WorkImage == now);
+    EXPECT_FALSE(st().FloatActive);  // the command ended the placement before asking
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(CompareCompose, CopyInOneWindowPasteInTheOther) {
+    Action(*main, "Copier1")->trigger();
+    const lum::Image copied = main->State().WorkImage;
+    // Paste as a new image in the compare window.
+    Action(*compare, "Commenouvelleimage1")->trigger();
+    EXPECT_TRUE(st().WorkImage == copied);
+    EXPECT_TRUE(st().NewImagePending);
+    // And the compare window's own photo back into the main window through the mix.
+    compare->FillCompareWindow(Pattern(240, 160, 2), Pattern(240, 160, 3));
+    Action(*compare, "Copier1")->trigger();
+    const lum::Image photo = main->State().WorkImage;
+    OnceShown(mix, [&] {
+        mix.SetStyle(lum::MixStyle::Copy);
+        mix.SetResize(lum::MixResize::FitToImage);
+        mix.SetPercent(50);
+        mix.BitBtn1->click();
+    });
+    Action(*main, "PPimage")->trigger();
+    lum::Image expected = photo;
+    lum::ComposeMix(expected, st().WorkImage, lum::MixPlacement{0, 0, 160, 100}, mix.Options());
+    EXPECT_TRUE(main->State().WorkImage == expected);
+    EXPECT_TRUE(mainPrompts.messages.empty());
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
+    QTemporaryDir folder;
+    const lum::Image picture = Pattern(30, 20, 7);
+    const std::vector<uint8_t> bmp = lum::EncodeBmp(picture);
+    QFile f(folder.filePath(QStringLiteral("p.bmp")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
+    f.close();
+    TEform3& chooser = dialogs.PictureChooser();
+    ASSERT_TRUE(chooser.SetDirectory(folder.path()));
+    chooser.SetTargetImage(&main->State().MixSource);
+    const lum::Image mainMemory = main->State().MixSource;
+
+    OnceShown(chooser, [&] {
+        chooser.BitBtn1->click();
+        OnceShown(mix, [&] { mix.BitBtn1->click(); });
+    });
+    Action(*compare, "Btmiximage")->trigger();
+    EXPECT_TRUE(st().MixSource == picture);
+    EXPECT_TRUE(main->State().MixSource == mainMemory);
+    EXPECT_EQ(chooser.TargetImage(), &main->State().MixSource);
+    EXPECT_TRUE(st().FloatActive);
+    EXPECT_FALSE(main->State().FloatActive);
+}
+
+TEST_F(CompareCompose, AGradientMixFloatsOnTheComparePhotoOnly) {
+    TEform5& gradient = dialogs.GradientParameters();
+    QString caption;
+    OnceShown(gradient, [&] {
+        caption = gradient.windowTitle();
+        gradient.BitBtn1->click();
+        OnceShown(mix, [&] { mix.BitBtn1->click(); });
+    });
+    const lum::Image mainPhoto = main->State().WorkImage;
+    Action(*compare, "Btmixdegrad")->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Gradient to mix into 240 x 160"));
+    ASSERT_TRUE(st().FloatActive);
+    EXPECT_TRUE(main->State().WorkImage == mainPhoto);
+    // A right press on the compare window's photo ends the placement.
+    lum::TPaintBox* box = compare->View()->PaintBox1();
+    emit box->MouseDown(Qt::RightButton, Qt::NoModifier, 3, 3);
+    emit box->MouseUp(Qt::RightButton, Qt::NoModifier, 3, 3);
+    EXPECT_FALSE(st().FloatActive);
+}

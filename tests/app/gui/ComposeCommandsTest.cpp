@@ -1,0 +1,289 @@
+// The compositing commands of the main window's hidden menus with the real dialogs: new image,
+// gradient mix, lighten gradient, image mix through the picture chooser, the placement drag on
+// the photo, the text stamp's dialog answer and the clipboard.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QToolButton>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+
+#include "GuiTestSupport.h"
+#include "app/Dialogs.h"
+#include "compose/GradientDialog.h"
+#include "compose/MixDialog.h"
+#include "compose/PictureChooser.h"
+#include "compose/TextStampDialog.h"
+#include "editing/Compose.h"
+#include "editing/Operation.h"
+#include "image/Codec.h"
+#include "imaging/LightenGradient.h"
+#include "view/EditPane.h"
+#include "view/PhotoView.h"
+#include "widgets/DesignControls.h"
+#include "widgets/ImageConvert.h"
+
+using namespace guitest;
+
+namespace {
+
+struct AppFirst {
+    AppFirst() { App(); }
+};
+
+bool SameColour(const lum::Image& img, int x, int y, int r, int g, int b) {
+    const uint8_t* p = img.pixel(x, y);
+    return p[2] == r && p[1] == g && p[0] == b;
+}
+
+class ComposeCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w->SetDialogs(&dialogs);
+        w->resize(900, 700);
+        w->State().MemoryImage = Pattern(200, 120, 3);
+        w->editor().CommitMemoryImage();
+        QGuiApplication::clipboard()->clear();
+    }
+    lum::EditState& st() { return w->State(); }
+    // Sends a mouse event to the photo view's paint box, in view pixels.
+    void Mouse(const char* what, Qt::MouseButton b, int x, int y) {
+        lum::TPaintBox* box = w->View()->PaintBox1();
+        const std::string step = what;
+        if (step == "press") emit box->MouseDown(b, Qt::NoModifier, x, y);
+        else if (step == "move") emit box->MouseMove(b, Qt::NoModifier, x, y);
+        else emit box->MouseUp(b, Qt::NoModifier, x, y);
+    }
+
+    AppFirst app;
+    lum::RecordingPrompts prompts;
+    lum::Dialogs dialogs;
+    TEform5& gradient = dialogs.GradientParameters();
+    TEform4& mix = dialogs.ImagesMix();
+    TEform3& chooser = dialogs.PictureChooser();
+    TEform7& text = dialogs.TextImage();
+    std::unique_ptr<TMemPhotoActionForm> w;
+};
+
+}  // namespace
+
+TEST_F(ComposeCommands, NewImageFromThePresetSizeWithAColourAskedThroughThePrompts) {
+    ASSERT_NE(Action(*w, "Btnouveau"), nullptr);
+    prompts.colourAnswers = {lum::MakeColour(10, 20, 30)};
+    QString caption;
+    OnceShown(gradient, [&] {
+        caption = gradient.windowTitle();
+        gradient.RadioGroup2->SetItemIndex(0);
+        gradient.RadioGroup2Click();  // 640 x 480
+        gradient.Panel2Click();       // colour 1
+        gradient.BitBtn1->click();
+    });
+    Action(*w, "Btnouveau")->trigger();
+    EXPECT_EQ(caption, QStringLiteral("New image"));
+    ASSERT_EQ(prompts.coloursAsked.size(), 1u);
+    EXPECT_EQ(prompts.coloursAsked[0], lum::MakeColour(255, 255, 255));
+    lum::GradientParams p;
+    p.colour1 = lum::MakeColour(10, 20, 30);
+    p.centre = lum::GradientCentre{320, 240};
+    EXPECT_TRUE(st().WorkImage == lum::GradientImage(640, 480, p));
+    EXPECT_TRUE(st().UndoImage == st().WorkImage);
+    EXPECT_TRUE(st().NewImagePending);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
+    const lum::Image photo = st().WorkImage;
+    QString caption, sizeLine;
+    int presetPercent = 0;
+    bool offsetShown = true;
+    OnceShown(gradient, [&] {
+        caption = gradient.windowTitle();
+        gradient.BitBtn1->click();
+        OnceShown(mix, [&] {
+            sizeLine = mix.Label10->text();
+            presetPercent = mix.UpdownMix->value();
+            offsetShown = mix.GroupBox2->isVisible();
+            mix.SetResize(lum::MixResize::Zoom);
+            mix.UpDownZoom->setValue(50);
+            mix.BitBtn1->click();
+        });
+    });
+    Action(*w, "Btmixdegrad")->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Gradient to mix into 200 x 120"));
+    EXPECT_EQ(sizeLine, QStringLiteral("Selection (200x120) into (200x120)"));
+    EXPECT_EQ(presetPercent, 50);
+    EXPECT_FALSE(offsetShown);
+    ASSERT_TRUE(st().FloatActive);
+    lum::MixOptions o = lum::GradientMixOptions(lum::MixOptions());
+    o.resize = lum::MixResize::Zoom;
+    o.zoom = 50;
+    lum::Image expected = photo, before;
+    lum::Image source = st().MixSource;
+    const lum::MixPlacement start = lum::RunMixPixels(expected, before, source, o);
+    EXPECT_EQ(start, (lum::MixPlacement{50, 30, 99, 59}));
+    EXPECT_TRUE(st().WorkImage == expected);
+
+    // Dragged by (10, 5) at 100 %, dropped, then ended with a right press.
+    w->View()->ZoomToPercent(100);
+    Mouse("press", Qt::LeftButton, 60, 40);
+    EXPECT_TRUE(st().DragActive);
+    Mouse("move", Qt::LeftButton, 70, 45);
+    Mouse("release", Qt::LeftButton, 70, 45);
+    lum::Image moved = photo;
+    lum::ComposeMix(moved, source, lum::MixPlacement{60, 35, 99, 59}, o);
+    EXPECT_TRUE(st().WorkImage == moved);
+    EXPECT_TRUE(st().FloatActive);
+    EXPECT_EQ(w->View()->PaintBox1()->cursor().shape(), Qt::PointingHandCursor);
+    Mouse("press", Qt::RightButton, 5, 5);
+    Mouse("release", Qt::RightButton, 5, 5);
+    EXPECT_FALSE(st().FloatActive);
+    EXPECT_EQ(w->View()->PaintBox1()->cursor().shape(), Qt::ArrowCursor);
+    // Presses no longer move the mix.
+    Mouse("press", Qt::LeftButton, 80, 50);
+    Mouse("move", Qt::LeftButton, 90, 55);
+    Mouse("release", Qt::LeftButton, 90, 55);
+    EXPECT_TRUE(st().WorkImage == moved);
+
+    // The compare window still gets the photo as loaded for its original side.
+    lum::Image original;
+    w->SetCompareWindowOpener([&](QWidget*, const std::string&, const lum::Image&, const lum::Image& o) { original = o; });
+    w->OpenCompareWindow();
+    EXPECT_TRUE(original == photo);
+}
+
+TEST_F(ComposeCommands, LightenGradientAsksAtTheImageSize) {
+    const lum::Image photo = st().WorkImage;
+    gradient.SetOutputSize(640, 480);
+    QString caption;
+    int width = 0, height = 0;
+    OnceShown(gradient, [&] {
+        caption = gradient.windowTitle();
+        width = gradient.OutputWidth();
+        height = gradient.OutputHeight();
+        gradient.BitBtn1->click();
+    });
+    Action(*w, "GradientLumiere")->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Lighten gradient parameters"));
+    EXPECT_EQ(width, 200);
+    EXPECT_EQ(height, 120);
+    lum::Image expected = photo, layer;
+    lum::GradientParams p;
+    p.centre = lum::GradientCentre{100, 60};
+    lum::LightenGradient(expected, p, layer);
+    EXPECT_TRUE(st().WorkImage == expected);
+}
+
+TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
+    QTemporaryDir folder;
+    const lum::Image picture = Pattern(40, 30, 9);
+    const std::vector<uint8_t> bmp = lum::EncodeBmp(picture);
+    QFile f(folder.filePath(QStringLiteral("mark.bmp")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
+    f.close();
+    ASSERT_TRUE(chooser.SetDirectory(folder.path()));
+    lum::Image elsewhere;
+    chooser.SetTargetImage(&elsewhere);
+
+    const lum::Image photo = st().WorkImage;
+    QString sizeLine;
+    bool paintBoxShown = false;
+    OnceShown(chooser, [&] {
+        chooser.BitBtn1->click();
+        OnceShown(mix, [&] {
+            sizeLine = mix.Label10->text();
+            paintBoxShown = mix.PaintBox1->isVisible();
+            mix.SetStyle(lum::MixStyle::Copy);
+            mix.SetResize(lum::MixResize::WidthOrHeight);
+            mix.SetPercent(100);
+            mix.BitBtn1->click();
+        });
+    });
+    Action(*w, "Btmiximage")->trigger();
+    EXPECT_TRUE(st().MixSource == picture);
+    EXPECT_TRUE(elsewhere.empty());                 // the chooser loaded into the window that opened it
+    EXPECT_EQ(chooser.TargetImage(), &elsewhere);  // and is handed back
+    EXPECT_EQ(sizeLine, QStringLiteral("Selection (40x30) into (200x120)"));
+    EXPECT_TRUE(paintBoxShown);
+    lum::Image expected = photo;
+    lum::ComposeMix(expected, picture, lum::MixPlacement{80, 45, 40, 30}, mix.Options());
+    EXPECT_TRUE(st().WorkImage == expected);
+    EXPECT_TRUE(SameColour(st().WorkImage, 80, 45, picture.pixel(0, 0)[2], picture.pixel(0, 0)[1],
+                           picture.pixel(0, 0)[0]));
+}
+
+TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
+    lum::EditState& s = st();
+    // Nothing on the clipboard.
+    Action(*w, "Commenouvelleimage1")->trigger();
+    Action(*w, "Mlangerlexistant1")->trigger();
+    Action(*w, "PPimage")->trigger();
+    EXPECT_EQ(prompts.messages,
+              (std::vector<std::string>{"No image in clipboard", "No image in clipboard", "No image in the Clipboard"}));
+    // A text is no picture either.
+    QGuiApplication::clipboard()->setText(QStringLiteral("words"));
+    Action(*w, "PPimage")->trigger();
+    EXPECT_EQ(prompts.messages.back(), "No image in the Clipboard");
+
+    Action(*w, "Copier1")->trigger();
+    EXPECT_TRUE(lum::FromQImage(QGuiApplication::clipboard()->image()) == s.WorkImage);
+
+    // Another window pastes what this one copied.
+    lum::RecordingPrompts otherPrompts;
+    TMemPhotoActionForm other(&otherPrompts);
+    other.SetDialogs(&dialogs);
+    other.State().MemoryImage = Pattern(30, 30, 1);
+    other.editor().CommitMemoryImage();
+    Action(other, "Commenouvelleimage1")->trigger();
+    EXPECT_TRUE(other.State().WorkImage == s.WorkImage);
+    EXPECT_TRUE(other.State().NewImagePending);
+    EXPECT_TRUE(otherPrompts.messages.empty());
+
+    // Paste into the current image opens the mix in "Masked Copy", picking the mask colour.
+    bool maskShown = false, picking = false;
+    OnceShown(mix, [&] {
+        maskShown = mix.GroupBox3->isVisible();
+        picking = mix.MaskPicking();
+        mix.BitBtn2->click();
+    });
+    Action(other, "Mlangerlexistant1")->trigger();
+    EXPECT_TRUE(maskShown);
+    EXPECT_TRUE(picking);
+    EXPECT_EQ(mix.Options().style, lum::MixStyle::MaskedCopy);
+}
+
+TEST_F(ComposeCommands, TheMainWindowsTextItemDoesNothingAndTheTextDialogAnswersTheStamp) {
+    const lum::Image photo = st().WorkImage;
+    ASSERT_NE(Action(*w, "Bttexte"), nullptr);
+    Action(*w, "Bttexte")->trigger();
+    Pump(20);
+    EXPECT_TRUE(st().WorkImage == photo);
+    EXPECT_FALSE(text.isVisible());
+
+    // The compare window's command asks the text dialog; its OK answers the stamp and background.
+    const lum::Operation* stamp = lum::FindOperation("text-stamp");
+    ASSERT_NE(stamp, nullptr);
+    prompts.fontAnswers = {lum::FontChoice{"DejaVu Sans", 30, true, false}};
+    lum::EditState state;
+    lum::OpArgs args;
+    OnceShown(text, [&] {
+        text.SpeedButton1Click();  // the font dialog, answered through the prompts
+        text.RadioGroup2->SetItemIndex(2);
+        text.RadioGroup2Click();  // "Blackr"
+        text.BitBtn1->click();
+    });
+    const bool ok = dialogs.AskParameters(*stamp, args, [](QDialog& d) { return d.exec(); },
+                                          lum::DialogAskContext{&state, &prompts});
+    ASSERT_TRUE(ok);
+    ASSERT_EQ(prompts.fontsAsked.size(), 1u);
+    EXPECT_TRUE(text.SpeedButton2->isChecked());  // bold came back from the font dialog
+    EXPECT_EQ(text.UpDown1->value(), 30);
+    EXPECT_TRUE(state.MixSource == text.MixSource());
+    EXPECT_FALSE(state.MixSource.empty());
+    EXPECT_EQ(args.ColourOf("background"), lum::MakeColour(0, 0, 0));
+}
