@@ -15,11 +15,17 @@
 namespace lum {
 
 namespace {
-constexpr size_t kHugePage = 2u << 20;
+// Big buffers are sized and aligned in steps of 2 MB.
+constexpr size_t kBigStep = 2u << 20;
+#ifdef MADV_POPULATE_WRITE
+constexpr int kPopulateWrite = MADV_POPULATE_WRITE;
+#else
+constexpr int kPopulateWrite = 23;  // Linux 5.14
+#endif
 // Below this a plain allocation is as quick as anything.
 constexpr size_t kBigBuffer = 4u << 20;
 
-size_t roundedBig(size_t n) { return (n + kHugePage - 1) & ~(kHugePage - 1); }
+size_t roundedBig(size_t n) { return (n + kBigStep - 1) & ~(kBigStep - 1); }
 
 // Big buffers given back, kept for the next picture that fits one (see SetBufferReserve).
 struct Reserve {
@@ -88,9 +94,12 @@ uint8_t* allocBytes(size_t n, size_t& capacity) {
         const size_t rounded = roundedBig(n);
         if (uint8_t* kept = reserve().take(rounded, capacity)) return kept;
         void* p = nullptr;
-        if (posix_memalign(&p, kHugePage, rounded) != 0) throw std::bad_alloc();
-        // First-touch faults on 4 KiB pages cost more than decoding a photo; huge pages cut them.
-        madvise(p, rounded, MADV_HUGEPAGE);
+        if (posix_memalign(&p, kBigStep, rounded) != 0) throw std::bad_alloc();
+        // Every page is about to be written: one call maps them all, where a fault per page
+        // costs more than decoding a photo. (Huge pages were tried: when memory is fragmented
+        // the kernel compacts it first, four times slower than small pages.) Kernels without
+        // it leave the pages to the faults.
+        madvise(p, rounded, kPopulateWrite);
         capacity = rounded;
         return static_cast<uint8_t*>(p);
     }
@@ -140,7 +149,7 @@ void Image::copyPixels(const Image& other) {
     }
     // A photo's copy is bound by touching fresh pages as much as by moving bytes: both go
     // faster on all cores.
-    const size_t chunk = kHugePage;
+    const size_t chunk = kBigStep;
     const int chunks = static_cast<int>((n + chunk - 1) / chunk);
     ParallelRows(chunks, [&](int c0, int c1) {
         const size_t from = static_cast<size_t>(c0) * chunk;
