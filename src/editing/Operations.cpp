@@ -260,7 +260,8 @@ std::vector<Operation> BuildTable() {
     t.push_back(Operation("macro", [](Editor& e, const OpArgs&) { e.ExecuteMacro(); })
                     .Usage("macro", "the recorded macro; as a window starts: flesh balance, then auto smooth")
                     .On("Executer", "&Execute", kBothWindows)
-                    .NotBusy());
+                    .NotBusy()
+                    .KeepsImage());  // the operations it replays mark the photo themselves
     AddComposeOperations(t);
     return t;
 }

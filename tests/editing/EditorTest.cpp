@@ -64,12 +64,61 @@ TEST(EditorRun, OptimizeMarksTheMainWindowsPhotoOnly) {
     EXPECT_FALSE(main.st().Saved);
     ASSERT_TRUE(cmp.editor.Run(cmp.op("optimize")));
     EXPECT_FALSE(cmp.st().Optimized);
-    EXPECT_TRUE(cmp.st().Saved);
-    // Other operations leave the flags alone.
+    EXPECT_FALSE(cmp.st().Saved);  // its own image did change
+    // Other operations mark the photo unsaved, never optimized.
     Window other(photo);
     ASSERT_TRUE(other.Apply("grey"));
-    EXPECT_TRUE(other.st().Saved);
+    EXPECT_FALSE(other.st().Saved);
     EXPECT_FALSE(other.st().Optimized);
+}
+
+// Every row that changes the working image marks it unsaved, so no edit is dropped without a
+// question; Undo leaves the mark as it is.
+TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
+    const Image photo = RandomImage(24, 18, 12);
+    for (const Operation& op : Operations()) {
+        Window w(photo);
+        ASSERT_TRUE(w.st().Saved);
+        // An empty macro: what a row that keeps the image does by itself.
+        w.editor.Macro().Start();
+        w.editor.Macro().Close();
+        // As its first control runs it (the shift kinds come from the control).
+        const bool ran = w.editor.Run(op, op.commands.empty() ? std::string() : op.commands[0].args);
+        if (op.keepsImage) {
+            EXPECT_TRUE(w.st().Saved) << op.name;
+            continue;
+        }
+        ASSERT_TRUE(ran) << op.name;
+        EXPECT_FALSE(w.st().Saved) << op.name;
+        EXPECT_EQ(w.st().Optimized, op.marksOptimized) << op.name;
+        w.editor.Undo();
+        EXPECT_FALSE(w.st().Saved) << op.name << " after Undo";
+    }
+    // The recorded macro marks through the operations it replays.
+    Window m(photo);
+    ASSERT_TRUE(m.editor.Run(std::string("macro")));
+    EXPECT_FALSE(m.st().Saved);
+}
+
+TEST(EditorRun, RefusedOrCancelledRunsLeaveThePhotoSaved) {
+    Window w(RandomImage(8, 8, 13));
+    const Operation refused = Refusing("No");
+    EXPECT_FALSE(w.editor.Run(refused));
+    w.prompts.parameterAnswers.push_back([](OpArgs&) { return false; });
+    EXPECT_FALSE(w.editor.Run(w.op("blur")));
+    EXPECT_TRUE(w.st().Saved);
+    // A failure half way may have changed part of the image.
+    const Operation failing = Throwing();
+    EXPECT_THROW(w.editor.Run(failing), std::runtime_error);
+    EXPECT_FALSE(w.st().Saved);
+}
+
+TEST(EditorRun, TheFirstCommitMakesAPicture) {
+    Editor fresh(EditorPolicy::MainWindow());
+    EXPECT_FALSE(fresh.State().HasPicture);
+    fresh.State().MemoryImage = RandomImage(6, 4, 14);
+    fresh.CommitMemoryImage();
+    EXPECT_TRUE(fresh.State().HasPicture);
 }
 
 TEST(EditorRun, TheDialogIsAskedWithItsProposalAndCanBeCancelled) {
