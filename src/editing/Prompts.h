@@ -154,7 +154,9 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<bool> answers;  // consumed front to back; default No when empty
-    std::vector<Answer> threeWayAnswers;  // consumed front to back; default Cancel when empty
+    // Answers to the questions that may be dismissed, consumed front to back; without one the
+    // next of `answers` gives Yes or No, and with neither the question is dismissed (Cancel).
+    std::vector<Answer> threeWayAnswers;
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
     std::vector<std::function<bool(OpArgs&)>> parameterAnswers;
@@ -173,8 +175,12 @@ public:
         return a;
     }
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
+        if (threeWayAnswers.empty()) {
+            if (!answers.empty()) return AskYesNo(caption, text) ? Answer::Yes : Answer::No;
+            questions.push_back(caption + ": " + text);
+            return Answer::Cancel;
+        }
         questions.push_back(caption + ": " + text);
-        if (threeWayAnswers.empty()) return Answer::Cancel;
         const Answer a = threeWayAnswers.front();
         threeWayAnswers.erase(threeWayAnswers.begin());
         return a;
