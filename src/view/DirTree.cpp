@@ -113,6 +113,37 @@ void TLsDirTree21::Rebuild() {
     root_->setExpanded(true);
 }
 
+void TLsDirTree21::SetShowHidden(bool on) {
+    if (on == showHidden_) return;
+    showHidden_ = on;
+    RefreshLoaded();
+}
+
+void TLsDirTree21::RefreshLoaded() {
+    if (!root_) return;
+    // Parents before children, so a folder that went away takes its nodes with it.
+    QList<QTreeWidgetItem*> queue{root_};
+    while (!queue.isEmpty()) {
+        QTreeWidgetItem* node = queue.takeFirst();
+        if (node != root_ && !node->data(0, LoadedRole).toBool()) continue;
+        if (node != root_) LoadChildren(node, true);
+        for (int i = 0; i < node->childCount(); ++i) queue.push_back(node->child(i));
+    }
+}
+
+QStringList TLsDirTree21::ExpandedPaths() const {
+    QStringList out;
+    if (!root_) return out;
+    QList<QTreeWidgetItem*> queue{root_};
+    while (!queue.isEmpty()) {
+        QTreeWidgetItem* node = queue.takeFirst();
+        if (!node->isExpanded()) continue;
+        if (node != root_) out.push_back(PathOf(node));
+        for (int i = 0; i < node->childCount(); ++i) queue.push_back(node->child(i));
+    }
+    return out;
+}
+
 void TLsDirTree21::SetDrives(const QList<Drive>& drives) {
     drives_ = drives;
     fixedDrives_ = true;
@@ -137,18 +168,21 @@ void TLsDirTree21::LoadChildren(QTreeWidgetItem* node, bool force) {
     if (!node || node->data(0, KindRole).toInt() == RootNode) return;
     if (node->data(0, LoadedRole).toBool() && !force) return;
     const QString path = PathOf(node);
-    const QFileInfoList subs = QDir(path).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    QDir::Filters filters = QDir::Dirs | QDir::NoDotAndDotDot;
+    if (showHidden_) filters |= QDir::Hidden;
+    const QFileInfoList subs = QDir(path).entryInfoList(filters, QDir::NoSort);
     QHash<QString, bool> onDisk;
     for (const QFileInfo& fi : subs) onDisk.insert(fi.fileName(), true);
 
     // Keep the nodes (and what is open below them) that still exist; hidden folders are only
-    // there when a path was opened through them.
+    // there when the selected path leads through them.
     QList<QTreeWidgetItem*> kids = node->takeChildren();
     QList<QTreeWidgetItem*> keep;
     QHash<QString, bool> kept;
     for (QTreeWidgetItem* k : kids) {
         const QString name = k->data(0, NameRole).toString();
-        const bool stays = onDisk.contains(name) || (name.startsWith('.') && QFileInfo(PathOf(k)).isDir());
+        const bool stays = onDisk.contains(name) || (name.startsWith('.') && selectedPath_.startsWith(PathOf(k)) &&
+                                                     QFileInfo(PathOf(k)).isDir());
         if (stays && !kept.contains(name)) {
             keep.push_back(k);
             kept.insert(name, true);

@@ -95,23 +95,12 @@ void EditPane::ToolLabels(const std::string& label1, const std::string& label2) 
 }
 
 void EditPane::ZoomToPercent(double percent) { view_->ZoomToPercent(percent); }
-void EditPane::ZoomToFitWidth() { view_->ZoomToPercent(view_->FitWidthPercent()); }
-void EditPane::ZoomToFitHeight() { view_->ZoomToPercent(view_->FitHeightPercent()); }
-void EditPane::ZoomToFitWindow() { view_->ZoomToPercent(view_->FitWindowPercent()); }
+void EditPane::ZoomToFitWidth() { view_->ZoomToFit(PhotoView::ZoomFit::Width); }
+void EditPane::ZoomToFitHeight() { view_->ZoomToFit(PhotoView::ZoomFit::Height); }
+void EditPane::ZoomToFitWindow() { view_->ZoomToFit(PhotoView::ZoomFit::Window); }
 
-void EditPane::ZoomInStep() {
-    const EditState& st = editor_.State();
-    const int z = view_->Zoom();
-    for (size_t i = 1; i < st.ZoomTable.size(); ++i)
-        if (st.ZoomTable[i] > z) return view_->ZoomToPercent(st.ZoomTable[i]);
-}
-
-void EditPane::ZoomOutStep() {
-    const EditState& st = editor_.State();
-    const int z = view_->Zoom();
-    for (size_t i = st.ZoomTable.size() - 1; i >= 1; --i)
-        if (st.ZoomTable[i] < z) return view_->ZoomToPercent(st.ZoomTable[i]);
-}
+void EditPane::ZoomInStep() { view_->ZoomStep(+1, view_->ViewportCentre()); }
+void EditPane::ZoomOutStep() { view_->ZoomStep(-1, view_->ViewportCentre()); }
 
 // ---------------------------------------------------------------------------------------------
 // Guard and hourglass
@@ -149,13 +138,18 @@ void EditPane::SetBusy(bool on, BusyKind kind) {
 void EditPane::RedrawView() { view_->RedrawView(); }
 
 void EditPane::LayoutView() {
+    // Called after each commit; slot 0 holds a fresh fit when the photo did not fit.
+    const EditState& st = editor_.State();
+    int w = 0, h = 0;
+    ViewOuterSize(w, h);
+    view_->CommitLaidOut(st.ZoomIndex == 0 && (st.WorkImage.width() > w || st.WorkImage.height() > h));
     view_->LayoutView();
     view_->RedrawView();
 }
 
 void EditPane::ViewOuterSize(int& w, int& h) const {
-    w = view_->width();
-    h = view_->height();
+    w = view_->OuterWidth();
+    h = view_->OuterHeight();
 }
 
 void EditPane::SelectionCleared() {
@@ -190,7 +184,13 @@ void EditPane::PointerChanged() {
 
 void EditPane::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (!editor_.State().WorkImage.empty()) LayoutView();
+    if (editor_.State().WorkImage.empty()) return;
+    // The view takes its new size with the layout of this pane.
+    view_->resize(size());
+    if (!view_->Refit()) {
+        view_->LayoutView();
+        view_->RedrawView();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

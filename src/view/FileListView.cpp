@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QSet>
 #include <QStorageInfo>
+#include <QTimer>
 
 #include "editing/Prompts.h"
 #include "widgets/QtPrompts.h"
@@ -156,7 +157,31 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         ItemClick(itemFromIndex(index));
     });
+    keyboardOpen_ = new QTimer(this);
+    keyboardOpen_->setSingleShot(true);
+    connect(keyboardOpen_, &QTimer::timeout, this, &TLsFilelistView28::FlushKeyboardOpen);
     BuildMenu();
+}
+
+void TLsFilelistView28::SetShowHidden(bool on) {
+    if (on == ShowHidden()) return;
+    fileType_ = on ? (fileType_ | ftHidden) : (fileType_ & ~ftHidden);
+    if (!directory_.isEmpty() && !drivesView_) Refresh();
+}
+
+void TLsFilelistView28::SetKeyboardOpenDelay(int delayMs) {
+    keyboardOpenDelay_ = delayMs;
+    if (delayMs < 0) keyboardOpen_->stop();
+}
+
+bool TLsFilelistView28::KeyboardOpenPending() const { return keyboardOpen_->isActive(); }
+
+void TLsFilelistView28::CancelKeyboardOpen() { keyboardOpen_->stop(); }
+
+void TLsFilelistView28::FlushKeyboardOpen() {
+    keyboardOpen_->stop();
+    QTreeWidgetItem* item = currentItem();
+    if (item && item->isSelected() && KindOfItem(item) == QLatin1String("file")) ItemClick(item);
 }
 
 lum::Prompts& TLsFilelistView28::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
@@ -495,6 +520,7 @@ QString TLsFilelistView28::SingleSelection() const {
 
 void TLsFilelistView28::ItemClick(QTreeWidgetItem* item) {
     if (!item) return;
+    keyboardOpen_->stop();
     selectedItem_ = PathOfItem(item);
     emit Click();
 }
@@ -529,12 +555,20 @@ void TLsFilelistView28::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Delete: ItemDelete(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (currentItem()) ItemDblClick(currentItem());
+        if (QTreeWidgetItem* item = currentItem()) {
+            if (keyboardOpenDelay_ >= 0 && KindOfItem(item) == QLatin1String("file")) ItemClick(item);
+            else ItemDblClick(item);
+        }
         return;
     case Qt::Key_Backspace:
         if (!drivesView_ && !directory_.isEmpty()) OpenFolder(ParentOf(directory_), QStringLiteral("dir"));
         return;
-    default: QTreeWidget::keyPressEvent(event);
+    default: {
+        const QTreeWidgetItem* before = currentItem();
+        QTreeWidget::keyPressEvent(event);
+        // Moved by the keys (arrows, Home, End, typing a name): open once they rest.
+        if (keyboardOpenDelay_ >= 0 && currentItem() != before && currentItem()) keyboardOpen_->start(keyboardOpenDelay_);
+    }
     }
 }
 
