@@ -65,7 +65,7 @@ QMenuBar* TMemPhotoActionForm::MainMenu1() const { return menus_.bar; }
 // The window's own menu commands
 
 void TMemPhotoActionForm::BtenregistrerClick() {
-    if (saving().BtenregistrerClick() && LsFilelistView282) LsFilelistView282->Refresh();
+    if (hasPictureToSave() && saving().BtenregistrerClick() && LsFilelistView282) LsFilelistView282->Refresh();
 }
 
 void TMemPhotoActionForm::Supprimer1Click() {
@@ -77,7 +77,9 @@ void TMemPhotoActionForm::BtparamjpgClick() {
     execModal([&dialog] { return dialog.exec(); });
 }
 
-void TMemPhotoActionForm::Memoriser() { editor_.Memorize(); }
+void TMemPhotoActionForm::Memoriser() {
+    if (State().HasPicture) editor_.Memorize();
+}
 void TMemPhotoActionForm::InitmacroClick() { editor_.Macro().Start(); }
 void TMemPhotoActionForm::FermerClick() { editor_.Macro().Close(); }
 void TMemPhotoActionForm::Aide1Click() { prompts().Message("not available --> see Pressel.rtf"); }
