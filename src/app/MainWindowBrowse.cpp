@@ -21,6 +21,11 @@ void TMemPhotoActionForm::buildBrowsing() {
     LsDirTree211->SetShowHidden(showHidden_);
     LsFilelistView282->SetShowHidden(showHidden_);
     folderWatch_ = new lum::FolderWatch(LsDirTree211, LsFilelistView282, this);
+    // Back in the folder of the photo on screen, the list shows which one it is.
+    connect(LsFilelistView282, &TLsFilelistView28::DirectoryChanged, this, [this](const QString& dir) {
+        if (!shownPhoto_.isEmpty() && lum::files::SamePath(dir, QFileInfo(shownPhoto_).absolutePath()))
+            ShowPhotoInList(false);
+    });
 
     const auto shortcut = [this](const QKeySequence& keys, QWidget* scope, Qt::ShortcutContext context,
                                  const std::function<void()>& run) {

@@ -155,12 +155,16 @@ QString TLsDirTree21::PathOf(const QTreeWidgetItem* node) const {
 }
 
 QTreeWidgetItem* TLsDirTree21::AddFolderNode(QTreeWidgetItem* parent, const QString& name, const QString& path) {
-    auto* n = new QTreeWidgetItem(parent, QStringList{name});
+    auto* n = new QTreeWidgetItem(QStringList{name});
     n->setIcon(0, FolderIcon());
     n->setData(0, PathRole, WithSlash(path));
     n->setData(0, KindRole, int(FolderNode));
     n->setData(0, NameRole, name);
     n->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    // At its place in the name order.
+    int at = 0;
+    while (at < parent->childCount() && NameLess(parent->child(at)->data(0, NameRole).toString(), name)) ++at;
+    parent->insertChild(at, n);
     return n;
 }
 
@@ -174,40 +178,25 @@ void TLsDirTree21::LoadChildren(QTreeWidgetItem* node, bool force) {
     QHash<QString, bool> onDisk;
     for (const QFileInfo& fi : subs) onDisk.insert(fi.fileName(), true);
 
-    // Keep the nodes (and what is open below them) that still exist; hidden folders are only
-    // there when the selected path leads through them.
-    QList<QTreeWidgetItem*> kids = node->takeChildren();
-    QList<QTreeWidgetItem*> keep;
+    // Keep the nodes that still exist where they are, with what is open or selected below
+    // them; hidden folders are only there when the selected path leads through them.
     QHash<QString, bool> kept;
-    for (QTreeWidgetItem* k : kids) {
+    for (int i = node->childCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* k = node->child(i);
         const QString name = k->data(0, NameRole).toString();
         const bool stays = onDisk.contains(name) || (name.startsWith('.') && selectedPath_.startsWith(PathOf(k)) &&
                                                      QFileInfo(PathOf(k)).isDir());
         if (stays && !kept.contains(name)) {
-            keep.push_back(k);
             kept.insert(name, true);
         } else {
             if (contextNode_ == k || (contextNode_ && PathOf(contextNode_).startsWith(PathOf(k)))) contextNode_ = nullptr;
             delete k;
         }
     }
-    for (const QFileInfo& fi : subs) {
-        const QString name = fi.fileName();
-        if (kept.contains(name)) continue;
-        auto* n = new QTreeWidgetItem(QStringList{name});
-        n->setIcon(0, FolderIcon());
-        n->setData(0, PathRole, WithSlash(path + name));
-        n->setData(0, KindRole, int(FolderNode));
-        n->setData(0, NameRole, name);
-        n->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-        keep.push_back(n);
-    }
-    std::sort(keep.begin(), keep.end(), [](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return NameLess(a->data(0, NameRole).toString(), b->data(0, NameRole).toString());
-    });
-    node->addChildren(keep);
+    for (const QFileInfo& fi : subs)
+        if (!kept.contains(fi.fileName())) AddFolderNode(node, fi.fileName(), path + fi.fileName());
     node->setData(0, LoadedRole, true);
-    node->setChildIndicatorPolicy(keep.isEmpty() ? QTreeWidgetItem::DontShowIndicatorWhenChildless
+    node->setChildIndicatorPolicy(node->childCount() == 0 ? QTreeWidgetItem::DontShowIndicatorWhenChildless
                                                  : QTreeWidgetItem::ShowIndicator);
 }
 

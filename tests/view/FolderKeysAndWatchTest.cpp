@@ -186,3 +186,22 @@ TEST_F(FolderKeys, ChangesMadeOutsideShowUpByThemselves) {
     watch.RefreshAll();
     EXPECT_NE(Item("Quick"), nullptr);
 }
+
+TEST_F(FolderKeys, ARefreshKeepsWhatIsOpenAndSelectedBelow) {
+    QDir(root).mkpath("Photos/2023/Summer");
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023/Summer")));
+    QTreeWidgetItem* summer = tree.currentItem();
+    ASSERT_NE(summer, nullptr);
+    QDir(root).mkdir("Another");
+    QDir(root).mkdir("Zebra");
+    tree.RefreshPath(root);
+    EXPECT_EQ(ChildNames(root), (QStringList{"Another", "Photos", "Zebra"}));
+    EXPECT_EQ(tree.currentItem(), summer);
+    EXPECT_TRUE(tree.NodeOf(P("Photos/2023"))->isExpanded());
+    EXPECT_TRUE(tree.NodeOf(P("Photos"))->isExpanded());
+    // A folder that went away takes its nodes, selected or not, with it.
+    QDir(P("Photos")).removeRecursively();
+    tree.RefreshPath(root);
+    EXPECT_EQ(ChildNames(root), (QStringList{"Another", "Zebra"}));
+    EXPECT_EQ(tree.NodeOf(P("Photos/2023")), nullptr);
+}

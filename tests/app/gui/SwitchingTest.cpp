@@ -248,6 +248,10 @@ TEST_F(Switching, APhotoOpenedByNameShowsItsFolderAndItself) {
     EXPECT_EQ(highlighted(), far);
     ASSERT_NE(list->currentItem(), nullptr);
     EXPECT_EQ(TLsFilelistView28::PathOfItem(list->currentItem()), far);
+    // Away and back: the list shows it again, not the way up.
+    ASSERT_TRUE(tree->OpenPath(dir.path()));
+    ASSERT_TRUE(tree->OpenPath(other.path()));
+    EXPECT_EQ(highlighted(), far);
 }
 
 TEST_F(Switching, HiddenEntriesAreLeftOutUntilCtrlH) {
