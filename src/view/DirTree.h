@@ -92,6 +92,7 @@ protected:
 
 private:
     enum Kind { RootNode = 0, DriveNode = 1, FolderNode = 2 };
+    enum Role { PathRole = Qt::UserRole + 1, KindRole, LoadedRole, NameRole };
     void BuildMenu();
     void LoadChildren(QTreeWidgetItem* node, bool force = false);
     QTreeWidgetItem* AddFolderNode(QTreeWidgetItem* parent, const QString& name, const QString& path);
