@@ -245,7 +245,8 @@ std::vector<Operation> BuildTable() {
                     .Param(ParamDef::Int("right", -kSelectLimit, kSelectLimit))
                     .Param(ParamDef::Int("bottom", -kSelectLimit, kSelectLimit))
                     .Parser(SelectionWords)
-                    .NotBusy());
+                    .NotBusy()
+                    .KeepsImage());
     t.push_back(Operation("erase",
                           [](Editor& e, const OpArgs& a) {
                               EditState& st = e.State();

@@ -1,9 +1,11 @@
 // How an editor runs an operation: the busy scope, the dialog, refusals, the flags and the macro.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
 
 #include "EditorTestSupport.h"
+#include "image/Codec.h"
 #include "imaging/Refusal.h"
 
 using namespace lum;
@@ -75,24 +77,46 @@ TEST(EditorRun, OptimizeMarksTheMainWindowsPhotoOnly) {
 // Every row that changes the working image marks it unsaved, so no edit is dropped without a
 // question; Undo leaves the mark as it is.
 TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
-    const Image photo = RandomImage(24, 18, 12);
-    for (const Operation& op : Operations()) {
-        Window w(photo);
-        ASSERT_TRUE(w.st().Saved);
-        // An empty macro: what a row that keeps the image does by itself.
-        w.editor.Macro().Start();
-        w.editor.Macro().Close();
-        // As its first control runs it (the shift kinds come from the control).
-        const bool ran = w.editor.Run(op, op.commands.empty() ? std::string() : op.commands[0].args);
-        if (op.keepsImage) {
-            EXPECT_TRUE(w.st().Saved) << op.name;
-            continue;
+    // A host with a picture on the clipboard, for the paste rows.
+    struct Host : edittest::CountingHost {
+        Image clip = RandomImage(12, 9, 20);
+        bool ClipboardImage(Image& out) const override {
+            out = clip;
+            return true;
         }
-        ASSERT_TRUE(ran) << op.name;
-        EXPECT_FALSE(w.st().Saved) << op.name;
-        EXPECT_EQ(w.st().Optimized, op.marksOptimized) << op.name;
-        w.editor.Undo();
-        EXPECT_FALSE(w.st().Saved) << op.name << " after Undo";
+    };
+    const Image photo = RandomImage(24, 18, 12);
+    const std::string bmp = testing::TempDir() + "lumora_marks_mix.bmp";
+    WriteFileAtomic(bmp, EncodeBmp(RandomImage(10, 8, 21)));
+    // Rows whose controls give no arguments run here as the command line words them.
+    const std::map<std::string, std::string> words = {
+        {"new", "new:30x20"}, {"mix", "mix:" + bmp}, {"select", "select:2,2,10,10"}, {"resize", "resize:30x20"}};
+    for (const Operation& op : Operations()) {
+        RecordingPrompts prompts;
+        Host host;
+        Editor editor(EditorPolicy::MainWindow(), &prompts, &host);
+        EditState& st = editor.State();
+        st.MemoryImage = photo;
+        editor.CommitMemoryImage();
+        st.MixSource = RandomImage(8, 6, 22);  // what the chooser and the text dialog leave there
+        // An empty macro: what a row that keeps the image does by itself.
+        editor.Macro().Start();
+        editor.Macro().Close();
+        ASSERT_TRUE(st.Saved);
+        bool ran = false;
+        const auto word = words.find(op.name);
+        if (word != words.end()) {
+            const ParsedOperation p = ParseOperationWord(word->second);
+            ran = editor.Run(*p.op, p.args);
+        } else {
+            // As its first control runs it (the shift kinds come from the control).
+            ran = editor.Run(op, op.commands.empty() ? std::string() : op.commands[0].args);
+        }
+        ASSERT_TRUE(ran) << op.name << (prompts.messages.empty() ? "" : ": " + prompts.messages[0]);
+        EXPECT_EQ(st.Saved, op.keepsImage) << op.name;
+        EXPECT_EQ(st.Optimized, op.marksOptimized) << op.name;
+        editor.Undo();
+        EXPECT_EQ(st.Saved, op.keepsImage) << op.name << " after Undo";
     }
     // The recorded macro marks through the operations it replays.
     Window m(photo);
