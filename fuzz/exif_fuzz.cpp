@@ -1,7 +1,8 @@
 // libFuzzer target: the metadata read-and-rewrite path. The input is an EXIF block (the TIFF
 // structure after "Exif\0\0"), or a JPEG file whose first EXIF segment is taken, so the test
 // photos seed it. The block goes through the orientation reset (thumbnail turning included), the
-// pixel-size update of a save, and a save and load; the promises of that path are checked.
+// pixel-size and thumbnail update of a save, and a save and load; the promises of that path are
+// checked.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -62,9 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (std::memcmp(after.data(), original.data(), 8) != 0) __builtin_trap();
     }
 
+    // A wide picture: a tall thumbnail is made again from it.
+    lum::Image wide(7, 5);
+    wide.fill(40, 50, 60);
     std::vector<uint8_t> sized;
-    const lum::JpegSegment* changed = lum::detail::ExifWithPixelSize(meta, 7, 5, sized);
-    if (changed && (changed != &meta.segments[0] || sized.size() != after.size())) __builtin_trap();
+    const lum::JpegSegment* changed = lum::detail::ExifForPicture(meta, wide, sized);
+    if (changed && (changed != &meta.segments[0] || sized.size() > kMaxPayload ||
+                    std::memcmp(sized.data(), after.data(), 14) != 0))
+        __builtin_trap();
 
     lum::JpegEncodeOptions enc;
     enc.metadata = &meta;

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -24,6 +25,7 @@
 #include "image/Arith.h"
 #include "image/Stretch.h"
 #include "view/EditPane.h"
+#include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
 #include "widgets/Icons.h"
@@ -67,7 +69,13 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
         SelectionToolbar->SetLabels(QString(), QString());
     });
     connect(pane_, &lum::EditPane::ToolLabelsChanged, SelectionToolbar, &lum::SelectionToolbar::SetLabels);
-    connect(pane_, &lum::EditPane::ZoomWasStepped, this, [this] { UpdateZoomLabel(); });
+    // A fill that was stopped by a close request has ended: close now.
+    connect(pane_, &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind) {
+        if (!on && closeAfterWork_ && !pane_->InsideWork()) {
+            closeAfterWork_ = false;
+            QTimer::singleShot(0, this, [this] { close(); });
+        }
+    });
 
     resize(1024, 740);
     FormCreate();
@@ -115,6 +123,7 @@ void TViewBigEditPhotoForm::FormCreate() {
     // The recorder starts with the default list each time the window opens.
     editor_.Macro().InstallDefaults();
     editor_.Macro().SetMenu(this);
+    lum::RegisterDesignToolCursors();
 }
 
 void TViewBigEditPhotoForm::FormActivate() { State().CurrentFileName.clear(); }
@@ -172,6 +181,13 @@ bool TViewBigEditPhotoForm::event(QEvent* e) {
 }
 
 void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
+    if (pane_->InsideWork()) {
+        // A fill is letting events through: stop it, and close once it has returned.
+        pane_->StopWork();
+        closeAfterWork_ = true;
+        e->ignore();
+        return;
+    }
     if (Changed()) {
         // Losing the edits silently is never right: No discards them, Escape keeps the window.
         const lum::Prompts::Answer answer = prompts().AskYesNoCancel(kCloseCaption, kCloseText);
@@ -298,14 +314,4 @@ void TViewBigEditPhotoForm::ZoomToPercent(double p) {
     keepAsUnchanged();
 }
 
-void TViewBigEditPhotoForm::UpdateZoomLabel() {
-    auto* label = findChild<QLabel*>(QStringLiteral("Label3"));
-    if (!label) return;
-    switch (State().ZoomIndex) {
-        case 1: label->setText(QStringLiteral("Zoom 1/2")); break;
-        case 2: label->setText(QStringLiteral("Zoom 1")); break;
-        case 4: label->setText(QStringLiteral("Zoom 2")); break;
-        case 6: label->setText(QStringLiteral("Zoom 3")); break;
-        default: break;
-    }
-}
+void TViewBigEditPhotoForm::UpdateZoomLabel() { PaintToolbar->UpdateZoomLabel(State().ZoomIndex); }

@@ -32,6 +32,7 @@ namespace lum {
 class Dialogs;
 class EditPane;
 class MenuBarReveal;
+class PaintToolbar;
 class PhotoSaving;
 class PhotoView;
 class PictureChooserLink;
@@ -59,8 +60,7 @@ public:
     lum::PhotoView* View() const;
     lum::Prompts& prompts();
     lum::SelectionToolbar* selectionToolbar() const { return SelectionToolbar; }
-    // The Paint toolbar (empty here; the paint tools fill it).
-    QToolBar* paintToolbar() const { return PaintToolbar; }
+    lum::PaintToolbar* paintToolbar() const { return PaintToolbar; }
     QMenuBar* MainMenu1() const { return menus_.bar; }
     lum::MenuBarReveal* menuReveal() const { return menus_.reveal; }
     QMenu* ZoomScalePopupMenu() const;
@@ -154,6 +154,7 @@ private:
     lum::Image originalPhoto_, optimizedPhoto_;
     lum::Image unchanged_;  // the working image as last filled, zoomed or saved
     bool closing_ = false;
+    bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
 
     // Controls (object names are the design names).
     lum::EditPane* pane_ = nullptr;
@@ -166,7 +167,7 @@ private:
     TRealMemoryPanel* RealMemoryPanel1 = nullptr;
     TRealMemoryPanel* RealMemoryPanel2 = nullptr;
     lum::SelectionToolbar* SelectionToolbar = nullptr;
-    QToolBar* PaintToolbar = nullptr;
+    lum::PaintToolbar* PaintToolbar = nullptr;
     QToolButton* SetZoomScaleSpeedButton = nullptr;
     QToolButton* ColorChangeSpeedButton = nullptr;
     lum::DesignMenus menus_;

@@ -13,6 +13,7 @@
 #include "editing/Operation.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
+#include "view/PaintToolbar.h"
 #include "view/SelectionToolbar.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
@@ -211,13 +212,11 @@ void TViewBigEditPhotoForm::buildToolbars() {
     connect(SelectionToolbar, &lum::SelectionToolbar::ToolChosen, this,
             [this](int mode) { guard([this, mode] { chooseSelectionTool(mode); }); });
 
-    // The paint tools fill this one; the zoom label of the zoom tool is already here.
-    PaintToolbar = new QToolBar(QStringLiteral("Paint Toolbar"), this);
-    PaintToolbar->setObjectName(QStringLiteral("PaintToolbar"));
-    PaintToolbar->setProperty("ToolbarGroup", QStringLiteral("Tools"));
-    auto* zoomLabel = new QLabel(QStringLiteral("Zoom 1"), PaintToolbar);
-    zoomLabel->setObjectName(QStringLiteral("Label3"));
-    PaintToolbar->addWidget(zoomLabel);
-    addToolBar(Qt::TopToolBarArea, PaintToolbar);
+    PaintToolbar = new lum::PaintToolbar(*pane_, this);
+    // The colour dialog of the colour panels is one of the window's modal visits.
+    PaintToolbar->SetColourAsker([this](QColor& c) {
+        return execModal([this, &c] { return lum::AskColourWithDialog(c, this) ? 1 : 0; }) != 0;
+    });
+    addToolBar(Qt::LeftToolBarArea, PaintToolbar);
     PaintToolbar->hide();
 }

@@ -17,6 +17,7 @@
 #include "editing/SelectionTools.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
+#include "view/PaintToolbar.h"
 #include "view/SelectionToolbar.h"
 
 namespace {

@@ -148,8 +148,7 @@ void TMemPhotoActionForm::FormCreate() {
     editor_.Macro().InstallDefaults();
     editor_.Macro().SetMenu(this);
     // 4. Tool cursors by index.
-    static const char* const kCursors[7] = {"POLY", "PIPETTE", "SPRAY", "CRAYON", "EFFETS", "REMPLIR", "CURZOOM"};
-    for (int i = 0; i < 7; ++i) lum::RegisterToolCursor(i + 1, LumoraCursor(QString::fromLatin1(kCursors[i])));
+    lum::RegisterDesignToolCursors();
     // 5. The sharpening kernel is the current one; 6. tool state.
     st.Kernel = lum::InitialKernelRegister();
     st.DragActive = false;

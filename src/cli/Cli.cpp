@@ -15,6 +15,25 @@ namespace lum {
 
 namespace {
 
+// Words of a global option given before the command ("--seed N", "--seed=N"); 0 if none.
+size_t GlobalOptionWords(const std::vector<std::string>& args, size_t at) {
+    if (at >= args.size()) return 0;
+    if (args[at].rfind("--seed=", 0) == 0) return 1;
+    if (args[at] == "--seed") return at + 1 < args.size() ? 2 : 1;
+    return 0;
+}
+
+// The command first, then its words, with the global options moved behind the command.
+std::vector<std::string> CommandFirst(std::vector<std::string> args) {
+    std::vector<std::string> global;
+    while (size_t n = GlobalOptionWords(args, 0)) {
+        global.insert(global.end(), args.begin(), args.begin() + static_cast<std::ptrdiff_t>(n));
+        args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(n));
+    }
+    if (!args.empty()) args.insert(args.begin() + 1, global.begin(), global.end());
+    return args;
+}
+
 bool IsCommand(const std::string& a) {
     return a == "--help" || a == "-h" || a == "--version" || a == "apply" || a == "optimize";
 }
@@ -50,6 +69,11 @@ std::string UnknownDesktopOption(int argc, char** argv) {
         const std::string a = argv[i];
         if (a == "--") break;  // photos whose names start with a dash follow
         if (a.size() < 2 || a[0] != '-') continue;
+        // The program's own option (the noise brush's seed) is known to the desktop too.
+        if (const size_t n = GlobalOptionWords(std::vector<std::string>(argv + i, argv + argc), 0)) {
+            i += static_cast<int>(n) - 1;
+            continue;
+        }
         bool takesValue = false;
         if (!ToolkitOption(a, takesValue)) return a;
         if (takesValue) ++i;
@@ -59,14 +83,15 @@ std::string UnknownDesktopOption(int argc, char** argv) {
 
 bool IsCliInvocation(int argc, char** argv) {
     if (argc < 2 || argv[1] == nullptr) return false;
+    const std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
     // An option the desktop program does not know is a usage error, never a window.
-    return IsCommand(argv[1]) || !UnknownDesktopOption(argc, argv).empty();
+    return (!args.empty() && IsCommand(args.front())) || !UnknownDesktopOption(argc, argv).empty();
 }
 
 int RunCli(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
     const std::string command = args.empty() ? std::string() : args.front();
-    args.erase(args.begin());
+    if (!args.empty()) args.erase(args.begin());
     for (const std::string& a : args) {
         if (a == "--") break;
         if (a == "--help" || a == "-h") {

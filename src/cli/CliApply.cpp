@@ -51,6 +51,7 @@ int RunApply(const std::vector<std::string>& args) {
     Editor editor(EditorPolicy::MainWindow(), &prompts);
     EditState& st = editor.State();
     st.Targets = a.out.targets;
+    if (a.out.seed) st.Noise = BrushRandom(*a.out.seed);
     st.MemoryImage = std::move(pic.image);
     editor.CommitMemoryImage();
     st.PhotoLoaded = true;

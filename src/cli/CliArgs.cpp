@@ -39,6 +39,8 @@ bool SharedOption(ArgReader& r, const std::string& word, OutputSettings& out) {
         out.targets.flesh = ParseTarget(r.value(word, "--flesh"), "--flesh");
     } else if (r.matches(word, "--landscape")) {
         out.targets.landscape = ParseTarget(r.value(word, "--landscape"), "--landscape");
+    } else if (r.matches(word, "--seed")) {
+        out.seed = static_cast<uint32_t>(ParseIntInRange(r.value(word, "--seed"), 0, 999999999, "seed"));
     } else {
         return false;
     }
@@ -159,6 +161,8 @@ std::string UsageText() {
            "  --strip             drop the photo's metadata (EXIF, ICC, XMP, comments)\n"
            "  --flesh R,G,B       flesh balance targets, each 128..255 (default 200,160,145)\n"
            "  --landscape R,G,B   landscape balance targets (default 190,180,170)\n"
+           "  --seed N            draws of the noise brush from seed N, so they repeat\n"
+           "                      (default: from the clock); also before the command\n"
            "\n"
            "exit status: 0 done, 1 failed (or a photo of the batch failed), 2 usage error\n";
 }

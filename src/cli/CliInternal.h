@@ -1,5 +1,7 @@
 // Pieces of the command line shared by its commands and its tests.
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,6 +39,7 @@ struct OutputSettings {
     bool progressive = false;
     bool strip = false;
     BalanceTargets targets;
+    std::optional<uint32_t> seed;  // --seed: the noise brush's draws repeat
 };
 
 struct ApplyArgs {

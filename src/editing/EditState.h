@@ -13,6 +13,7 @@
 #include "image/Image.h"
 #include "image/Mask.h"
 #include "image/Tables.h"
+#include "imaging/Brush.h"
 #include "imaging/ColourOps.h"
 #include "imaging/Confinement.h"
 #include "imaging/Filters.h"
@@ -90,6 +91,11 @@ public:
     BalanceTargets Targets;        // as last read from the Options
     Colour PaintColour1 = MakeColour(0xFD, 0xE9, 0x73);
     Colour PaintColour2 = MakeColour(0x80, 0x80, 0x80);
+    // The paint tools' diameter (2..96) and thickness, which is also the fill threshold (1..36).
+    int32_t PaintDiameter = 32;
+    int32_t PaintThickness = 2;
+    // The noise brush's draws, seeded once per window from the clock.
+    BrushRandom Noise{BrushRandom::ClockSeed()};
 
     // --- document strings and flags ---
     std::string CurrentFileName, SaveFolder, CurrentFolder;

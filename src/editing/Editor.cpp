@@ -173,6 +173,11 @@ Colour Editor::BackgroundColour() const {
     return policy_.paintBackground ? st_.PaintColour2 : MakeColour(255, 255, 255);
 }
 
+void Editor::SetPaintColour1(Colour c) {
+    st_.PaintColour1 = c;
+    host_->PaintColoursChanged();
+}
+
 void Editor::SetPaintColour2(Colour c) {
     st_.PaintColour2 = c;
     host_->PaintColoursChanged();

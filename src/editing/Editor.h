@@ -43,7 +43,7 @@ public:
     // The buttons and cursor that follow ClearSelection and ResetTool.
     virtual void SelectionCleared() {}
     virtual void ToolWasReset() {}
-    // A paint colour changed (the angle rotation sets the second one).
+    // A paint colour changed (the angle rotation sets the second one, the pipette either).
     virtual void PaintColoursChanged() {}
     // The desktop clipboard: its picture (false when it holds none), and a picture put on it.
     virtual bool ClipboardImage(Image& out) const {
@@ -54,6 +54,30 @@ public:
     // The tool a press would reach changed outside a mouse event (a mix started floating): the
     // pointer's cursor follows.
     virtual void PointerChanged() {}
+
+    // --- for the paint tools ---
+    // Repaints the view over the image rectangle r (right and bottom exclusive) only.
+    virtual void RedrawImageRect(const Rect& r) { (void)r, RedrawView(); }
+    // Repaints the view over r in view pixels only (a rubber band moved).
+    virtual void RedrawViewRect(const Rect& r) { (void)r, RedrawView(); }
+    // Draws on the view directly; the ink lasts until the view is next redrawn over it.
+    virtual void DrawOnView(const ViewLine& line) { (void)line; }
+    // The colour the view shows at a view point; false when there is none.
+    virtual bool ViewColour(ImagePoint view, Colour& c) const { (void)view, (void)c; return false; }
+    // The pipette's readout and swatch.
+    virtual void ShowColourReadout(Colour c) { (void)c; }
+    virtual void ShowSwatch(Colour c) { (void)c; }
+    // A wide solid line with round ends from a to b, width pixels wide, rasterised into mask
+    // whose (0, 0) lies at origin; an empty mask draws nothing.
+    virtual Mask LineMask(ImagePoint a, ImagePoint b, int width, ImagePoint& origin) const {
+        (void)a, (void)b, (void)width, (void)origin;
+        return Mask();
+    }
+    // Called now and then during a long piece of work (a fill) so the window can repaint;
+    // false asks the work to stop (the window is closing).
+    virtual bool KeepAlive() { return true; }
+    // How much work (in milliseconds) may pass between two of those calls.
+    virtual int KeepAliveIntervalMs() const { return 30; }
     // The zoom tool changed the slot: lay the view out for it, bring the view point that was
     // clicked at oldZoom to the middle, redraw.
     virtual void ZoomStepped(ImagePoint view, int oldZoom) { (void)view, (void)oldZoom; }
@@ -76,6 +100,7 @@ public:
     // prompts answers the questions of the operations and of the recorder (null: none asked).
     void SetPrompts(Prompts* prompts);
     void SetHost(EditorHost* host) { host_ = host ? host : &noHost_; }
+    EditorHost& Host() const { return *host_; }
     // Reads the balance targets from the Options at the moment an operation needs them.
     std::function<void(BalanceTargets&)> ReadOptions;
 
@@ -103,7 +128,6 @@ public:
     // calls it too. Undo does not make a photo saved.
     void MarkUnsaved() { st_.Saved = false; }
     void Redraw() { host_->RedrawView(); }
-    EditorHost& Host() const { return *host_; }
     // The zoom tool at a view point: one slot of the zoom table up (direction > 0) or down.
     void ZoomStep(int direction, ImagePoint view);
     void ShowToolLabels(const std::string& label1, const std::string& label2) { host_->ToolLabels(label1, label2); }
@@ -111,6 +135,7 @@ public:
     Confinement Confine() const { return st_.Confine(); }
     // The colour of erased and uncovered areas.
     Colour BackgroundColour() const;
+    void SetPaintColour1(Colour c);
     void SetPaintColour2(Colour c);
 
     // --- the tools of the photo view ---

@@ -3,15 +3,18 @@
 // lines that run it on a window's editor through its pixel function. Menus, buttons, macro
 // replay and `lumora apply` all read this table; adding an operation is one row here plus the
 // file of its pixel function.
+#include <algorithm>
 #include <optional>
 
 #include "editing/Compose.h"
 #include "editing/Editor.h"
 #include "editing/Operation.h"
+#include "editing/PaintTools.h"
 #include "editing/SelectionTools.h"
 #include "imaging/ColourOps.h"
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
+#include "imaging/Refusal.h"
 #include "imaging/Selection.h"
 
 namespace lum {
@@ -68,6 +71,37 @@ void QuarterTurnCommitted(Editor& e, bool clockwise) {
 void Mirrored(Editor& e, bool horizontal) {
     DropSelection(e);
     Mirror(e.State().SourceImage, e.State().WorkImage, horizontal);
+}
+
+// The brush kinds by their command-line names, in the order of BrushKind.
+constexpr const char* kBrushKinds = "soften|sharpen|lighten|darken|daub|noise|spray|colour-eraser";
+
+BrushKind BrushKindNamed(const std::string& name) {
+    const std::vector<std::string> names = SplitWords(kBrushKinds, '|');
+    const auto at = std::find(names.begin(), names.end(), name);
+    return static_cast<BrushKind>(at == names.end() ? 0 : at - names.begin());
+}
+
+// One stroke as the brush tool paints it: the press at the first point, a dab per further one.
+// Choosing the tool drops the selection first.
+void BrushStrokeAlong(Editor& e, const OpArgs& a) {
+    e.ClearSelection();
+    EditState& st = e.State();
+    BrushStroke stroke;
+    stroke.Kind = BrushKindNamed(a.Text("kind"));
+    stroke.Radius = BrushRadius(a.Int("diameter"));
+    stroke.BrushColor1 = a.ColourOf("colour1");
+    stroke.BrushColor2 = a.ColourOf("colour2");
+    stroke.Random = &st.Noise;
+    std::vector<BrushPoint> path;
+    for (const ImagePoint& p : a.Path("path")) path.push_back(BrushPoint{p.x, p.y});
+    BrushPath(st.WorkImage, st.SourceImage, stroke, path);
+}
+
+void FillFrom(Editor& e, const OpArgs& a) {
+    e.ClearSelection();
+    const FillOutcome out = FillWorkImage(e, a.Int("x"), a.Int("y"), a.ColourOf("colour"), a.Int("threshold"));
+    if (out.Status == FillStatus::TooClose) throw Refusal(FillTooCloseLine());
 }
 
 // `NAME` or `NAME:#RRGGBB`: the colour only when given.
@@ -235,6 +269,26 @@ std::vector<Operation> BuildTable() {
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.MemoryImage.width(), st.MemoryImage.height()});
                     }));
+    t.push_back(Operation("brush", BrushStrokeAlong)
+                    .Usage("brush:KIND,PATH", "one stroke of a brush: the press at the first point of PATH,\n"
+                                              "then one dab at each further point; KIND is one of\n"
+                                              "soften, sharpen, lighten, darken, daub, noise, spray,\n"
+                                              "colour-eraser")
+                    .Param(ParamDef::Choice("kind", kBrushKinds))
+                    .Param(ParamDef::Path("path", -1000000, 1000000))
+                    .Param(ParamDef::Int("diameter", 2, 96, "32").Keyed())
+                    .Param(ParamDef::Colour("colour1", "#FDE973").Keyed())
+                    .Param(ParamDef::Colour("colour2", "#808080").Keyed())
+                    .NotBusy());
+    t.push_back(Operation("fill", FillFrom)
+                    .Usage("fill:X,Y", "flood fill of the pixels connected to X,Y whose channels all lie\n"
+                                       "within the threshold of its own")
+                    .Param(ParamDef::Int("x", -1000000, 1000000))
+                    .Param(ParamDef::Int("y", -1000000, 1000000))
+                    .Param(ParamDef::Colour("colour", "#FDE973").Keyed())
+                    .Param(ParamDef::Int("threshold", 1, 36, "8").Keyed())
+                    .Pixel()
+                    .NotBusy());
     t.push_back(Operation("select", SelectFromArgs)
                     .Usage("select:L,T,R,B", "rectangle selection of columns L..R-1 and rows T..B-1; the operations\n"
                                              "after it that a selection confines stay inside it;\n"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editing/ImagePoint.h"
+#include "image/Color.h"
 
 namespace lum {
 
@@ -40,6 +41,15 @@ struct Outline {
     bool rubber = false;             // points in view pixels, drawn not-xor
 };
 
+// A solid line in view pixels (round ends): the line tool's rubber band, which inverts what it
+// covers, or ink the paint tools put on the view directly.
+struct ViewLine {
+    ImagePoint from, to;
+    int width = 1;       // view pixels, at least 1
+    bool invert = true;  // not-xor over the picture; else drawn in colour
+    Colour colour = 0;
+};
+
 class Tool {
 public:
     virtual ~Tool() = default;
@@ -50,6 +60,8 @@ public:
     virtual std::vector<Outline> Feedback() const { return {}; }
     // The view follows the mouse past its visible edge while the tool is dragged.
     virtual bool ScrollsWhileDragging() const { return false; }
+    // Lines of the tool in progress in view pixels, drawn over the outlines.
+    virtual std::vector<ViewLine> ViewLines() const { return {}; }
     // Index into the view's cursor table for the mouse at p; 0 is the arrow.
     virtual int Cursor(const Editor& editor, ImagePoint p) const {
         (void)editor, (void)p;

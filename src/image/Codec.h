@@ -69,7 +69,9 @@ struct JpegEncodeOptions {
     int quality = 90;  // clamped to 10..100
     bool progressive = false;
     // Written back after the JFIF header; the pixel size recorded in the EXIF block is set to
-    // the picture's, in place, every other byte kept.
+    // the picture's, in place, every other byte kept. An EXIF thumbnail of the other orientation
+    // than the picture (it was turned after loading) is made again from the picture, or dropped
+    // when it cannot be.
     const JpegMetadata* metadata = nullptr;
     // Smallest file for the quality: optimised Huffman tables and no JFIF header, as a
     // thumbnail inside an EXIF block is written.

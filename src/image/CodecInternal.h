@@ -16,9 +16,16 @@ Image AllocatePicture(int64_t width, int64_t height);
 // Leaves both untouched when the EXIF block cannot be walked safely.
 void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta);
 
-// When the pixel size recorded in meta's EXIF segment is not width x height: fills out with a
-// copy of that segment saying so (changed in place) and returns the segment it replaces.
-const JpegSegment* ExifWithPixelSize(const JpegMetadata& meta, int width, int height, std::vector<uint8_t>& out);
+// The EXIF segment of meta as it should go out with picture: the pixel size recorded where it
+// stands, and a thumbnail that a turn of the picture left sideways (landscape against portrait)
+// made again from the picture, or dropped when it cannot be. When anything changed, fills out
+// with the new segment and returns the one it replaces; a block that cannot be walked safely
+// is never changed.
+const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture, std::vector<uint8_t>& out);
+
+// src averaged into width x height: each output pixel is the rounded mean of the source pixels
+// under it (at least one, so that it also enlarges).
+Image ShrinkToThumbnail(const Image& src, int width, int height);
 
 // ReadFileBytes with a size ceiling of its own.
 std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit);

@@ -1,9 +1,10 @@
-// EXIF orientation: read and reset in place, the thumbnail turned along, and the eight
-// mirror/turn transforms.
+// EXIF orientation: read and reset in place, the thumbnail turned along (at load, or made again
+// when the picture was turned before saving), and the eight mirror/turn transforms.
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "image/Codec.h"
 #include "image/CodecInternal.h"
@@ -87,15 +88,60 @@ void dropThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t) {
     if (t.mainLink) detail::Put32(block + t.mainLink, t.bigEndian, 0);
 }
 
-// Turns the JPEG thumbnail with the photo, in the room it had, or at the end of the block when
-// it was the last thing there; drops it when it cannot be turned or no longer fits.
-void turnThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, int orientation) {
-    if (!t.mainLink || detail::Get32(seg.data() + kHead + t.mainLink, t.bigEndian) == 0) return;
+bool thumbnailLinked(const std::vector<uint8_t>& seg, const TiffLayout& t) {
+    return t.mainLink && detail::Get32(seg.data() + kHead + t.mainLink, t.bigEndian) != 0;
+}
+
+// Where a JPEG thumbnail stands: its length entry, first byte and size.
+struct ThumbnailSpot {
+    const TiffEntry* length = nullptr;
+    uint32_t start = 0, bytes = 0;
+};
+
+bool jpegThumbnail(const std::vector<uint8_t>& seg, const TiffLayout& t, ThumbnailSpot& spot) {
+    const uint8_t* block = seg.data() + kHead;
     const TiffEntry* start = t.find(TiffDir::Thumbnail, tag::kThumbnailStart);
-    const TiffEntry* length = t.find(TiffDir::Thumbnail, tag::kThumbnailLength);
-    uint32_t s = 0, n = 0;
-    uint8_t* block = seg.data() + kHead;
-    if (!start || !length || !detail::ReadNumber(block, t, *start, s) || !detail::ReadNumber(block, t, *length, n)) {
+    spot.length = t.find(TiffDir::Thumbnail, tag::kThumbnailLength);
+    return start && spot.length && detail::ReadNumber(block, t, *start, spot.start) &&
+           detail::ReadNumber(block, t, *spot.length, spot.bytes);
+}
+
+// Writes pic as the thumbnail, compact, in the room of the old one, or at the end of the block
+// when the old one was the last thing there; drops the thumbnail when no quality fits.
+// swapSizes: the new thumbnail is the old one's size with the sides swapped.
+void putThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const ThumbnailSpot& spot, const Image& pic,
+                  bool swapSizes) {
+    const uint32_t s = spot.start, n = spot.bytes;
+    const size_t blockSize = seg.size() - kHead;
+    const bool last = static_cast<size_t>(s) + n == blockSize;
+    const uint16_t type = spot.length->type;
+    const size_t longest = type == 1 ? 0xFF : type == 3 ? 0xFFFF : kMaxSegmentPayload;
+    for (int quality : {90, 75, 60, 45}) {
+        JpegEncodeOptions enc;
+        enc.quality = quality;
+        enc.compact = true;
+        const std::vector<uint8_t> j = EncodeJpeg(pic, enc);
+        const bool fits =
+            j.size() <= longest && (j.size() <= n || (last && kHead + s + j.size() <= kMaxSegmentPayload));
+        if (!fits) continue;
+        if (last) seg.resize(std::max(seg.size(), kHead + s + j.size()));
+        uint8_t* block = seg.data() + kHead;
+        std::memcpy(block + s, j.data(), j.size());
+        if (j.size() < n) std::memset(block + s + j.size(), 0, n - j.size());
+        if (last) seg.resize(kHead + s + j.size());
+        block = seg.data() + kHead;
+        detail::WriteNumber(block, t, *spot.length, static_cast<uint32_t>(j.size()));
+        if (swapSizes) swapValues(block, t, TiffDir::Thumbnail, tag::kImageWidth, tag::kImageLength);
+        return;
+    }
+    dropThumbnail(seg, t);
+}
+
+// Turns the JPEG thumbnail with the photo; drops it when it cannot be turned or no longer fits.
+void turnThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, int orientation) {
+    if (!thumbnailLinked(seg, t)) return;
+    ThumbnailSpot spot;
+    if (!jpegThumbnail(seg, t, spot)) {
         // An uncompressed thumbnail (strips) or a directory we do not understand.
         if (t.find(TiffDir::Thumbnail, tag::kStripOffsets)) dropThumbnail(seg, t);
         return;
@@ -106,7 +152,7 @@ void turnThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, int orientati
         JpegDecodeOptions asStored;
         asStored.applyExifOrientation = false;
         asStored.maxPixels = kMaxThumbnailPixels;
-        Image thumb = DecodeJpeg(block + s, n, nullptr, asStored, &damage);
+        Image thumb = DecodeJpeg(seg.data() + kHead + spot.start, spot.bytes, nullptr, asStored, &damage);
         if (!damage.damaged()) turned = OrientImage(thumb, orientation);
     } catch (const CodecError&) {
     }
@@ -114,27 +160,76 @@ void turnThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, int orientati
         dropThumbnail(seg, t);
         return;
     }
-    const size_t blockSize = seg.size() - kHead;
-    const bool last = static_cast<size_t>(s) + n == blockSize;
-    const size_t longest = length->type == 1 ? 0xFF : length->type == 3 ? 0xFFFF : kMaxSegmentPayload;
-    for (int quality : {90, 75, 60, 45}) {
-        JpegEncodeOptions enc;
-        enc.quality = quality;
-        enc.compact = true;
-        const std::vector<uint8_t> j = EncodeJpeg(turned, enc);
-        const bool fits =
-            j.size() <= longest && (j.size() <= n || (last && kHead + s + j.size() <= kMaxSegmentPayload));
-        if (!fits) continue;
-        if (last) seg.resize(std::max(seg.size(), kHead + s + j.size()));
-        block = seg.data() + kHead;
-        std::memcpy(block + s, j.data(), j.size());
-        if (j.size() < n) std::memset(block + s + j.size(), 0, n - j.size());
-        if (last) seg.resize(kHead + s + j.size());
-        detail::WriteNumber(block, t, *length, static_cast<uint32_t>(j.size()));
-        if (orientation >= 5) swapValues(block, t, TiffDir::Thumbnail, tag::kImageWidth, tag::kImageLength);
+    putThumbnail(seg, t, spot, turned, orientation >= 5);
+}
+
+// Width and height from the frame header of a JPEG stream, nothing decoded.
+bool jpegFrameSize(const uint8_t* p, size_t n, int& width, int& height) {
+    if (n < 4 || p[0] != 0xFF || p[1] != 0xD8) return false;
+    size_t i = 2;
+    while (i + 4 <= n) {
+        if (p[i] != 0xFF) return false;
+        const uint8_t m = p[i + 1];
+        if (m == 0xFF) {  // fill byte
+            ++i;
+            continue;
+        }
+        if (m == 0x01 || (m >= 0xD0 && m <= 0xD7)) {  // markers without a length
+            i += 2;
+            continue;
+        }
+        if (m == 0xD8 || m == 0xD9 || m == 0xDA) return false;  // data, or the end, before a frame
+        const size_t len = static_cast<size_t>(p[i + 2]) << 8 | p[i + 3];
+        if (len < 2 || len > n - i - 2) return false;
+        if (m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC) {
+            if (len < 8) return false;
+            height = p[i + 5] << 8 | p[i + 6];
+            width = p[i + 7] << 8 | p[i + 8];
+            return width > 0 && height > 0;  // a height of 0 comes later in the data: unknown
+        }
+        i += 2 + len;
+    }
+    return false;
+}
+
+// One landscape and the other portrait; a square side matches either.
+bool crosswise(int64_t w1, int64_t h1, int64_t w2, int64_t h2) {
+    return (w1 > h1 && w2 < h2) || (w1 < h1 && w2 > h2);
+}
+
+// A thumbnail left sideways by a turn of the picture after loading is made again from the
+// picture, at its old size with the sides swapped. A thumbnail whose size cannot be read is left
+// as it is: nothing says it is wrong.
+void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image& picture) {
+    if (!thumbnailLinked(seg, t)) return;
+    const int pw = picture.width(), ph = picture.height();
+    ThumbnailSpot spot;
+    if (!jpegThumbnail(seg, t, spot)) {
+        const TiffEntry* w = t.find(TiffDir::Thumbnail, tag::kImageWidth);
+        const TiffEntry* h = t.find(TiffDir::Thumbnail, tag::kImageLength);
+        const uint8_t* block = seg.data() + kHead;
+        uint32_t tw = 0, th = 0;
+        if (t.find(TiffDir::Thumbnail, tag::kStripOffsets) && w && h && detail::ReadNumber(block, t, *w, tw) &&
+            detail::ReadNumber(block, t, *h, th) && crosswise(tw, th, pw, ph))
+            dropThumbnail(seg, t);
         return;
     }
-    dropThumbnail(seg, t);
+    int tw = 0, th = 0;
+    if (!jpegFrameSize(seg.data() + kHead + spot.start, spot.bytes, tw, th) || !crosswise(tw, th, pw, ph)) return;
+    if (static_cast<int64_t>(tw) * th > kMaxThumbnailPixels) {
+        dropThumbnail(seg, t);
+        return;
+    }
+    Image made;
+    try {
+        made = detail::ShrinkToThumbnail(picture, th, tw);
+    } catch (const CodecError&) {
+    }
+    if (made.empty()) {
+        dropThumbnail(seg, t);
+        return;
+    }
+    putThumbnail(seg, t, spot, made, true);
 }
 
 // An XMP packet's tiff:Orientation, as attribute or element, set to 1 in place.
@@ -246,8 +341,9 @@ void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta) {
         if (isXmpSegment(s)) s.data = std::move(xmp[next++]);
 }
 
-const JpegSegment* ExifWithPixelSize(const JpegMetadata& meta, int width, int height, std::vector<uint8_t>& out) {
+const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture, std::vector<uint8_t>& out) {
     const JpegSegment* seg = findExif(meta);
+    const int width = picture.width(), height = picture.height();
     if (!seg || width <= 0 || height <= 0) return nullptr;
     const TiffLayout t = walk(seg->data);
     if (!t.ok) return nullptr;
@@ -257,7 +353,52 @@ const JpegSegment* ExifWithPixelSize(const JpegMetadata& meta, int width, int he
     setValue(block, t, TiffDir::Main, tag::kImageLength, static_cast<uint32_t>(height));
     setValue(block, t, TiffDir::Exif, tag::kPixelX, static_cast<uint32_t>(width));
     setValue(block, t, TiffDir::Exif, tag::kPixelY, static_cast<uint32_t>(height));
+    matchThumbnail(out, t, picture);
     return out == seg->data ? nullptr : seg;
+}
+
+Image ShrinkToThumbnail(const Image& src, int width, int height) {
+    Image out = AllocatePicture(width, height);
+    const int sw = src.width(), sh = src.height();
+    if (out.empty() || src.empty()) return out;
+    // Destination pixel d covers source pixels [d*n/extent, (d+1)*n/extent), at least one.
+    auto span = [](int d, int extent, int n, int& lo, int& hi) {
+        lo = static_cast<int>(static_cast<int64_t>(d) * n / extent);
+        hi = std::max(lo + 1, static_cast<int>(static_cast<int64_t>(d + 1) * n / extent));
+    };
+    std::vector<int> x0(static_cast<size_t>(width)), x1(static_cast<size_t>(width));
+    for (int dx = 0; dx < width; ++dx) span(dx, width, sw, x0[static_cast<size_t>(dx)], x1[static_cast<size_t>(dx)]);
+    ParallelRows(
+        height,
+        [&](int r0, int r1) {
+            std::vector<uint64_t> sums(static_cast<size_t>(width) * 3);
+            for (int dy = r0; dy < r1; ++dy) {
+                int y0 = 0, y1 = 0;
+                span(dy, height, sh, y0, y1);
+                std::fill(sums.begin(), sums.end(), 0);
+                for (int sy = y0; sy < y1; ++sy) {
+                    const uint8_t* row = src.row(sy);
+                    for (size_t dx = 0; dx < x0.size(); ++dx) {
+                        uint64_t b = 0, g = 0, r = 0;
+                        for (const uint8_t* p = row + 3 * x0[dx]; p < row + 3 * x1[dx]; p += 3) {
+                            b += p[0];
+                            g += p[1];
+                            r += p[2];
+                        }
+                        sums[3 * dx] += b;
+                        sums[3 * dx + 1] += g;
+                        sums[3 * dx + 2] += r;
+                    }
+                }
+                uint8_t* dst = out.row(dy);
+                for (size_t dx = 0; dx < x0.size(); ++dx) {
+                    const uint64_t count = static_cast<uint64_t>(x1[dx] - x0[dx]) * static_cast<uint64_t>(y1 - y0);
+                    for (size_t c = 0; c < 3; ++c) dst[3 * dx + c] = static_cast<uint8_t>((sums[3 * dx + c] + count / 2) / count);
+                }
+            }
+        },
+        4);
+    return out;
 }
 
 }  // namespace detail

@@ -426,7 +426,7 @@ struct EncodeState {
     unsigned char* buffer = nullptr;  // grown by libjpeg's memory destination
     unsigned long size = 0;
     std::vector<JSAMPROW> rows;
-    std::vector<uint8_t> exif;               // the EXIF segment with the picture's pixel size
+    std::vector<uint8_t> exif;               // the EXIF segment as it goes out with the picture
     const JpegSegment* exifOf = nullptr;     // the segment it stands in for
     ~EncodeState() {
         jpeg_destroy_compress(&cinfo);
@@ -451,7 +451,7 @@ std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts)
     const int h = img.height();
     s->rows.resize(static_cast<size_t>(std::max(h, 0)));
     for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = const_cast<uint8_t*>(img.row(y));
-    if (opts.metadata) s->exifOf = detail::ExifWithPixelSize(*opts.metadata, img.width(), h, s->exif);
+    if (opts.metadata) s->exifOf = detail::ExifForPicture(*opts.metadata, img, s->exif);
     if (setjmp(s->err.jump)) throwFailure(s->err);
 
     jpeg_create_compress(c);

@@ -5,10 +5,13 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
+#include "view/PaintRaster.h"
 #include "view/PhotoView.h"
 #include "widgets/ImageConvert.h"
 
@@ -77,15 +80,16 @@ void EditPane::menuZoom(ZoomItem item, int percent) {
 }
 
 void EditPane::ZoomStepped(ImagePoint view, int oldZoom) {
+    (void)oldZoom;
     view_->LayoutView();
-    // The clicked photo point goes to the middle of the visible area.
-    const int z = view_->Zoom();
-    const auto centre = [&](int v, int visible) {
-        const int64_t image = static_cast<int64_t>(v) * 100 / std::max(1, oldZoom);
-        return std::max<int64_t>(0, image * z / 100 - visible / 2);
-    };
-    view_->horizontalScrollBar()->setValue(static_cast<int>(centre(view.x, view_->viewport()->width())));
-    view_->verticalScrollBar()->setValue(static_cast<int>(centre(view.y, view_->viewport()->height())));
+    // The view position of the press scaled by the new percentage as if it were an image
+    // position, less half the whole zoomed picture (not the visible part), at least 0.
+    // Worked in view pixels; the scroll bars count the paint box's own pixels.
+    const QSize box = view_->DeviceSize();
+    const qreal dpr = view_->DeviceRatio();
+    const auto scroll = [dpr](int device) { return static_cast<int>(std::lround(std::max(0, device) / dpr)); };
+    view_->horizontalScrollBar()->setValue(scroll(view_->ImageToView(view.x) - box.width() / 2));
+    view_->verticalScrollBar()->setValue(scroll(view_->ImageToView(view.y) - box.height() / 2));
     view_->RedrawView();
     emit ZoomWasStepped();
 }
@@ -182,6 +186,102 @@ void EditPane::PointerChanged() {
     box->setCursor(ToolCursor(tool ? tool->Cursor(editor_, p) : 0));
 }
 
+void EditPane::RedrawImageRect(const Rect& r) { view_->RedrawImageRect(r); }
+
+void EditPane::RedrawViewRect(const Rect& r) {
+    view_->RedrawViewRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)));
+}
+
+void EditPane::DrawOnView(const ViewLine& line) { view_->DrawInk(line); }
+
+bool EditPane::ViewColour(ImagePoint v, Colour& c) const {
+    // What the screen shows there: the picture as stretched, with whatever is drawn over it.
+    TPaintBox* box = view_->PaintBox1();
+    const QRect logical = view_->LogicalRect(QRect(v.x, v.y, 1, 1));
+    if (!box->rect().contains(logical.topLeft())) return false;
+    const QImage shot = box->grab(logical).toImage();
+    if (shot.isNull()) return false;
+    // On a scaled screen the grab holds the device pixels of that one widget pixel.
+    const qreal dpr = view_->DeviceRatio();
+    const int x = std::clamp(v.x - static_cast<int>(std::lround(logical.x() * dpr)), 0, shot.width() - 1);
+    const int y = std::clamp(v.y - static_cast<int>(std::lround(logical.y() * dpr)), 0, shot.height() - 1);
+    c = FromQColor(shot.pixelColor(x, y));
+    return true;
+}
+
+void EditPane::ShowColourReadout(Colour c) { emit ColourReadout(c); }
+void EditPane::ShowSwatch(Colour c) { emit SwatchColour(c); }
+
+Mask EditPane::LineMask(ImagePoint a, ImagePoint b, int width, ImagePoint& origin) const {
+    return WideLineMask(a, b, width, origin);
+}
+
+namespace {
+// Drops mouse presses and keys while a long piece of work lets events through, except on the
+// scroll bars under `keep` and in modal windows other than keep's own (a question the window
+// asks while closing).
+class InputBlocker : public QObject {
+public:
+    explicit InputBlocker(QWidget* keep) : keep_(keep), window_(keep->window()) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::ContextMenu: {
+                if (!watched->isWidgetType()) return false;
+                const QWidget* w = static_cast<QWidget*>(watched)->window();
+                if (w != window_ && w->isModal()) return false;
+                auto* bar = qobject_cast<QScrollBar*>(watched);
+                return !(bar && keep_ && keep_->isAncestorOf(bar));
+            }
+            default: return false;
+        }
+    }
+
+private:
+    QPointer<QWidget> keep_;
+    QPointer<QWidget> window_;
+};
+}  // namespace
+
+bool EditPane::KeepAlive() {
+    if (hidden_ || stopRequested_) return false;
+    if (keepingAlive_) return true;
+    keepingAlive_ = true;
+    QPointer<EditPane> self(this);
+    {
+        InputBlocker blocker(view_);
+        qApp->installEventFilter(&blocker);
+        QCoreApplication::processEvents();
+        qApp->removeEventFilter(&blocker);
+    }
+    if (!self) return false;
+    keepingAlive_ = false;
+    return !hidden_ && !stopRequested_;
+}
+
+void EditPane::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    hidden_ = false;
+}
+
+void EditPane::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    hidden_ = true;
+}
+
+void EditPane::RefreshCursor() {
+    const Tool* now = editor_.PointerTool();
+    view_->PaintBox1()->setCursor(ToolCursor(now ? now->Cursor(editor_, ImagePoint{}) : 0));
+}
+
 void EditPane::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (editor_.State().WorkImage.empty()) return;
@@ -209,6 +309,9 @@ MouseButton ToButton(Qt::MouseButton b) {
 
 void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods,
                      int x, int y) {
+    // No tool runs inside another one that lets events through.
+    if (keepingAlive_) return;
+    if (step == MouseStep::Press) stopRequested_ = false;
     // A drag stays with the tool that took its press, as long as the editor still holds it.
     Tool* tool = editor_.PointerTool();
     if (step != MouseStep::Press && captured_ &&
@@ -272,6 +375,16 @@ void EditPane::drawOutlines(QPainter& p) const {
             else p.drawEllipse(r);
         }
         p.restore();
+    }
+    // Rubber lines invert what they cover (black in not-xor mode).
+    for (const Tool* tool : editor_.DrawingTools()) {
+        for (const ViewLine& l : tool->ViewLines()) {
+            p.save();
+            if (l.invert) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+            SetWidePen(p, l.invert ? QColor(Qt::black) : ToQColor(l.colour), l.width);
+            p.drawLine(QPoint(l.from.x, l.from.y), QPoint(l.to.x, l.to.y));
+            p.restore();
+        }
     }
 }
 

@@ -46,6 +46,8 @@ public:
     void Guard(const std::function<void()>& command);
     // Hourglasses still on (nested operations count one each).
     int BusyDepth() const { return busyDepth_; }
+    // The view's cursor from the tool that would take the next press.
+    void RefreshCursor();
 
     // --- EditorHost ---
     void RedrawView() override;
@@ -58,6 +60,23 @@ public:
     bool ClipboardImage(Image& out) const override;
     void PutOnClipboard(const Image& img) override;
     void PointerChanged() override;
+    void RedrawImageRect(const Rect& r) override;
+    void RedrawViewRect(const Rect& r) override;
+    void DrawOnView(const ViewLine& line) override;
+    bool ViewColour(ImagePoint view, Colour& c) const override;
+    void ShowColourReadout(Colour c) override;
+    void ShowSwatch(Colour c) override;
+    Mask LineMask(ImagePoint a, ImagePoint b, int width, ImagePoint& origin) const override;
+    // Lets the window repaint and close during a fill; mouse and keys meant for the pane's window
+    // are dropped meanwhile (but on the view's scroll bars), so nothing replaces the image being
+    // filled. False once the pane has been hidden or StopWork was called.
+    bool KeepAlive() override;
+    // Events are being let through from inside a tool's work (a close must wait for it).
+    bool InsideWork() const { return keepingAlive_; }
+    // The work under way stops at its next KeepAlive.
+    void StopWork() { stopRequested_ = true; }
+    int KeepAliveIntervalMs() const override { return keepAliveMs_; }
+    void SetKeepAliveIntervalMs(int ms) { keepAliveMs_ = ms; }
     void ZoomStepped(ImagePoint view, int oldZoom) override;
     void ToolLabels(const std::string& label1, const std::string& label2) override;
 
@@ -68,12 +87,17 @@ signals:
     void ToolReset();
     void PaintColoursWereChanged();
     void DoubleClicked();
+    // The pipette's readout and swatch.
+    void ColourReadout(lum::Colour c);
+    void SwatchColour(lum::Colour c);
     void ToolLabelsChanged(const QString& label1, const QString& label2);
     // The zoom tool changed the zoom slot.
     void ZoomWasStepped();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     enum class MouseStep { Press, Move, Release };
@@ -88,6 +112,10 @@ private:
     PhotoView* view_ = nullptr;
     QMenu* zoomMenu_ = nullptr;
     int busyDepth_ = 0;
+    bool keepingAlive_ = false;  // events are being processed from inside a tool
+    bool hidden_ = false;        // hidden after having been shown
+    bool stopRequested_ = false;
+    int keepAliveMs_ = 30;
 };
 
 }  // namespace lum

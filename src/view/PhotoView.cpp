@@ -13,6 +13,8 @@
 
 #include "editing/Tool.h"
 #include "image/Arith.h"
+#include "view/PaintRaster.h"
+#include "widgets/Icons.h"
 #include "widgets/ImageConvert.h"
 
 namespace lum {
@@ -26,9 +28,21 @@ QMap<int, QCursor>& cursorTable() {
 int truncScale(int size, int zoom) {
     return static_cast<int>(static_cast<int64_t>(size) * zoom / 100);
 }
+
+// The view pixels a line of ink may cover.
+QRect InkBounds(const ViewLine& l) {
+    const int pad = l.width / 2 + 2;
+    return QRect(QPoint(std::min(l.from.x, l.to.x) - pad, std::min(l.from.y, l.to.y) - pad),
+                 QPoint(std::max(l.from.x, l.to.x) + pad, std::max(l.from.y, l.to.y) + pad));
+}
 }  // namespace
 
 void RegisterToolCursor(int index, const QCursor& cursor) { cursorTable().insert(index, cursor); }
+
+void RegisterDesignToolCursors() {
+    const QStringList names = LumoraCursorNames();
+    for (int i = 0; i < names.size(); ++i) RegisterToolCursor(i + 1, LumoraCursor(names[i]));
+}
 
 QCursor ToolCursor(int index) {
     if (index == kCrossCursor) return QCursor(Qt::CrossCursor);
@@ -120,11 +134,42 @@ void PhotoView::sizePaintBox(int deviceW, int deviceH) {
 }
 
 void PhotoView::LayoutView() {
+    ink_.clear();
     const int z = Zoom();
     sizePaintBox(truncScale(st_.WorkImage.width(), z), truncScale(st_.WorkImage.height(), z));
 }
 
-void PhotoView::RedrawView() { paintBox_->update(); }
+void PhotoView::RedrawView() {
+    ink_.clear();
+    paintBox_->update();
+}
+
+void PhotoView::RedrawImageRect(const Rect& r) {
+    if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+    // One view pixel more on each side covers the pixels the stretch rounds either way.
+    const QRect v(QPoint(ImageToView(r.Left) - 1, ImageToView(r.Top) - 1),
+                  QPoint(ImageToView(r.Right) + 1, ImageToView(r.Bottom) + 1));
+    // Ink under the repainted part gives way to the picture.
+    ink_.erase(std::remove_if(ink_.begin(), ink_.end(), [&v](const ViewLine& l) { return InkBounds(l).intersects(v); }),
+               ink_.end());
+    paintBox_->update(LogicalRect(v));
+}
+
+void PhotoView::RedrawViewRect(const QRect& r) { paintBox_->update(LogicalRect(r)); }
+
+QRect PhotoView::LogicalRect(const QRect& device) const {
+    const qreal dpr = DeviceRatio();
+    if (dpr == 1.0) return device;
+    // Outward, so every device pixel of the rectangle is covered.
+    return QRect(QPoint(static_cast<int>(std::floor(device.left() / dpr)), static_cast<int>(std::floor(device.top() / dpr))),
+                 QPoint(static_cast<int>(std::ceil((device.right() + 1) / dpr)) - 1,
+                        static_cast<int>(std::ceil((device.bottom() + 1) / dpr)) - 1));
+}
+
+void PhotoView::DrawInk(const ViewLine& line) {
+    ink_.push_back(line);
+    paintBox_->update(LogicalRect(InkBounds(line)));
+}
 
 void PhotoView::RedrawViewNow() { paintBox_->repaint(); }
 
@@ -301,8 +346,13 @@ void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {
     const QRegion rest = QRegion(deviceExposed) - QRegion(drawn);
     for (const QRect& r : rest) p.fillRect(r, background);
 
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    for (const ViewLine& l : ink_) {
+        if (!InkBounds(l).intersects(deviceExposed)) continue;
+        SetWidePen(p, ToQColor(l.colour), l.width);
+        p.drawLine(QPoint(l.from.x, l.from.y), QPoint(l.to.x, l.to.y));
+    }
     if (Overlay) {
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         QPen pen(Qt::black);
         pen.setStyle(Qt::DotLine);
         pen.setWidth(0);

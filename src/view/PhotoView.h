@@ -10,8 +10,10 @@
 #include <QScrollArea>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "editing/EditState.h"
+#include "editing/Tool.h"
 
 class QMenu;
 class QPainter;
@@ -23,6 +25,8 @@ namespace lum {
 // CRAYON, EFFETS, REMPLIR, CURZOOM). An index nobody registered gives the arrow.
 void RegisterToolCursor(int index, const QCursor& cursor);
 QCursor ToolCursor(int index);
+// The program's seven tool cursors into slots 1..7, as a window does at its creation.
+void RegisterDesignToolCursors();
 
 class PhotoView;
 
@@ -67,6 +71,8 @@ public:
     // The scroll box's outer size in device pixels: what a fit fills.
     int OuterWidth() const;
     int OuterHeight() const;
+    // The photo's size on screen at the zoom in use, in view (device) pixels.
+    QSize DeviceSize() const { return deviceSize_; }
 
     // What slot 0 holds when it is selected: a fit that follows the size of the view, or a
     // plain percentage (None).
@@ -94,6 +100,16 @@ public:
     void RedrawView();
     // Redraws before returning (for code that draws while the mouse moves).
     void RedrawViewNow();
+    // Repaints only the view over an image rectangle (right and bottom exclusive), or over a
+    // rectangle of view pixels.
+    void RedrawImageRect(const Rect& r);
+    void RedrawViewRect(const QRect& r);
+    // Draws a line on the view directly, over the picture. The ink lasts until the next
+    // RedrawView or layout, or until the picture is repainted under it.
+    void DrawInk(const ViewLine& line);
+    // A rectangle of view (device) pixels in the paint box's own pixels, rounded outward.
+    QRect LogicalRect(const QRect& device) const;
+    const std::vector<ViewLine>& Ink() const { return ink_; }
     void ScrollToTopLeft();
 
     // Main window menu zoom: shows the photo at p percent without touching the images.
@@ -138,6 +154,7 @@ private:
     ZoomFit fit_ = ZoomFit::None;
     QSize deviceSize_;   // the photo's size on screen, in device pixels
     int wheelRest_ = 0;  // eighths of a degree not yet turned into a step
+    std::vector<ViewLine> ink_;
 };
 
 }  // namespace lum

@@ -113,7 +113,20 @@ QStringList LumoraIconNames() {
             "Compare_SpeedButton5",
             "Compare_SpeedButton9",
             "Compare_SetZoomScaleSpeedButton",
-            "Compare_DivideWindowinto2EvenSpeedButton"};
+            "Compare_DivideWindowinto2EvenSpeedButton",
+            "Btpipette",
+            "Btligne",
+            "Btcrayon",
+            "Btpeinture",
+            "Btspray",
+            "Btechange",
+            "Btbarbouiller",
+            "Btdubruit",
+            "Btassombrir",
+            "Bteclaircir",
+            "Btdurcir",
+            "Btflou",
+            "Btzoom"};
 }
 
 QStringList LumoraCursorNames() {

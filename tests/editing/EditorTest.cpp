@@ -90,7 +90,8 @@ TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
     WriteFileAtomic(bmp, EncodeBmp(RandomImage(10, 8, 21)));
     // Rows whose controls give no arguments run here as the command line words them.
     const std::map<std::string, std::string> words = {
-        {"new", "new:30x20"}, {"mix", "mix:" + bmp}, {"select", "select:2,2,10,10"}, {"resize", "resize:30x20"}};
+        {"new", "new:30x20"}, {"mix", "mix:" + bmp}, {"select", "select:2,2,10,10"}, {"resize", "resize:30x20"},
+        {"brush", "brush:daub,3x3/8x6"},      {"fill", "fill:1,1"}};
     for (const Operation& op : Operations()) {
         RecordingPrompts prompts;
         Host host;

@@ -7,7 +7,7 @@
 
 #include "EditorTestSupport.h"
 #include "editing/SelectionTools.h"
-#include "editing/ZoomTool.h"
+#include "editing/PaintTools.h"
 
 using namespace lum;
 using edittest::RandomImage;
@@ -256,8 +256,7 @@ TEST(SelectionHandling, SlowDragsAtALargeZoomStillMoveThePiece) {
 
 TEST(ZoomSteps, StayWithinTheFixedSlotsAndLeaveTheFitForTheNearestOne) {
     View v(RandomImage(40, 30, 10));
-    ZoomTool tool;
-    v.editor.SetTool(std::make_unique<ZoomTool>());
+    ChoosePaintTool(v.editor, kToolZoom);
     v.st().ZoomIndex = 11;
     v.editor.ActiveTool()->Press(v.editor, v.Event(30, 20, MouseButton::Left));
     EXPECT_EQ(v.st().ZoomIndex, 12);
@@ -269,7 +268,7 @@ TEST(ZoomSteps, StayWithinTheFixedSlotsAndLeaveTheFitForTheNearestOne) {
     EXPECT_EQ(v.host.zoomSteps.size(), 1u);
     v.editor.ActiveTool()->Press(v.editor, v.Event(30, 20, MouseButton::Middle));
     EXPECT_EQ(v.st().ZoomIndex, 11);
-    EXPECT_EQ(tool.Cursor(v.editor, ImagePoint{}), kZoomCursor);
+    EXPECT_EQ(v.editor.ActiveTool()->Cursor(v.editor, ImagePoint{}), kCursorZoom);
 
     EditState st;
     st.ZoomIndex = 1;

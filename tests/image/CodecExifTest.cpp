@@ -1,6 +1,5 @@
 // Camera EXIF blocks across load and save: the orientation reset where it stands, maker notes and
 // their previews kept byte for byte, the thumbnail turned with the photo, hostile blocks left alone.
-#include <libexif/exif-data.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,103 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "CodecTestSupport.h"
+#include "ExifTestSupport.h"
 
 using namespace lum;
 using namespace codec_test;
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kApp1 = 0xE1;
-using Bytes = std::vector<uint8_t>;
-
-Bytes& ExifOf(JpegMetadata& m) {
-    for (JpegSegment& s : m.segments)
-        if (s.marker == kApp1 && s.data.size() > 6 && std::memcmp(s.data.data(), "Exif\0\0", 6) == 0) return s.data;
-    ADD_FAILURE() << "no EXIF segment";
-    static Bytes none;
-    return none;
-}
-
-LoadedPicture Load(const std::string& name, bool upright) {
-    JpegDecodeOptions o;
-    o.applyExifOrientation = upright;
-    return LoadPicture(DataPath("camera/" + name), o);
-}
-
-// What libexif, a reader of its own, makes of a block.
-struct ExifRead {
-    ExifData* ed;
-    explicit ExifRead(const Bytes& seg) : ed(exif_data_new_from_data(seg.data(), unsigned(seg.size()))) {}
-    ~ExifRead() { exif_data_unref(ed); }
-    int number(ExifIfd ifd, ExifTag tag) const {
-        ExifEntry* e = exif_content_get_entry(ed->ifd[ifd], tag);
-        if (!e) return -1;
-        ExifByteOrder bo = exif_data_get_byte_order(ed);
-        return e->format == EXIF_FORMAT_SHORT ? exif_get_short(e->data, bo) : int(exif_get_long(e->data, bo));
-    }
-    Bytes thumbnail() const { return Bytes(ed->data, ed->data + ed->size); }
-};
-
-// The maker note's preview, read the way the camera maker lays it out: the note starts with
-// "OLYMP\0", then a directory whose offsets count from the start of the EXIF block.
-struct Preview {
-    size_t noteAt = 0;
-    Bytes bytes;
-};
-Preview PreviewOf(const Bytes& seg) {
-    Preview p;
-    const char kNote[] = "OLYMP";
-    auto it = std::search(seg.begin(), seg.end(), kNote, kNote + 6);
-    if (it == seg.end()) return p;
-    p.noteAt = size_t(it - seg.begin());
-    const uint8_t* tiff = seg.data() + 6;
-    const bool be = tiff[0] == 'M';
-    auto u16 = [&](size_t at) { return be ? tiff[at] << 8 | tiff[at + 1] : tiff[at + 1] << 8 | tiff[at]; };
-    auto u32 = [&](size_t at) { return uint32_t(u16(be ? at : at + 2)) << 16 | uint32_t(u16(be ? at + 2 : at)); };
-    const size_t dir = p.noteAt - 6 + 8;
-    for (int i = 0, n = u16(dir); i < n; ++i) {
-        const size_t e = dir + 2 + 12 * size_t(i);
-        if (u16(e) == 0x0280) {
-            const uint32_t count = u32(e + 4), off = u32(e + 8);
-            if (off + count <= seg.size() - 6) p.bytes.assign(tiff + off, tiff + off + count);
-        }
-    }
-    return p;
-}
-
-size_t Find(const Bytes& hay, const Bytes& needle) {
-    auto it = std::search(hay.begin(), hay.end(), needle.begin(), needle.end());
-    return it == hay.end() ? std::string::npos : size_t(it - hay.begin());
-}
-
-Image DecodeThumbnail(const Bytes& j) {
-    JpegDecodeOptions o;
-    o.applyExifOrientation = false;
-    return DecodeJpeg(j.data(), j.size(), nullptr, o);
-}
-
-// A little-endian block's directory entries, for the hostile edits below.
-struct Block {
-    Bytes& seg;
-    uint8_t* t() { return seg.data() + 6; }
-    uint32_t u32(size_t at) { return uint32_t(t()[at]) | uint32_t(t()[at + 1]) << 8 | uint32_t(t()[at + 2]) << 16 | uint32_t(t()[at + 3]) << 24; }
-    uint16_t u16(size_t at) { return uint16_t(t()[at] | t()[at + 1] << 8); }
-    void put32(size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) t()[at + i] = uint8_t(v >> (8 * i));
-    }
-    size_t ifd0() { return u32(4); }
-    size_t next(size_t dir) { return dir + 2 + 12 * size_t(u16(dir)); }
-    size_t entry(size_t dir, uint16_t tag) {
-        for (size_t i = 0; i < u16(dir); ++i)
-            if (u16(dir + 2 + 12 * i) == tag) return dir + 2 + 12 * i;
-        ADD_FAILURE() << "no tag " << tag;
-        return 0;
-    }
-    size_t exifDir() { return u32(entry(ifd0(), 0x8769) + 8); }
-    size_t ifd1() { return u32(next(ifd0())); }
-};
 
 // Encodes a photo with the segments and decodes it upright again.
 LoadedPicture RoundTrip(const Image& img, const JpegMetadata& meta) {
@@ -124,7 +33,7 @@ TEST(CodecExif, CameraPhotosTurnUprightWithEveryOtherByteKept) {
     for (int o = 1; o <= 8; ++o) {
         const std::string name = "camera_o" + std::to_string(o) + ".jpg";
         SCOPED_TRACE(name);
-        LoadedPicture stored = Load(name, false), up = Load(name, true);
+        LoadedPicture stored = LoadCamera(name, false), up = LoadCamera(name, true);
         const Bytes& before = ExifOf(stored.metadata);
         const Bytes& after = ExifOf(up.metadata);
         EXPECT_EQ(up.image, OrientImage(stored.image, o));
@@ -179,7 +88,7 @@ TEST(CodecExif, CameraPhotosTurnUprightWithEveryOtherByteKept) {
 }
 
 TEST(CodecExif, SavedUprightPhotoIsNotTurnedAgain) {
-    LoadedPicture up = Load("camera_o6.jpg", true);
+    LoadedPicture up = LoadCamera("camera_o6.jpg", true);
     LoadedPicture again = RoundTrip(up.image, up.metadata);
     EXPECT_EQ(again.image.width(), up.image.width());
     EXPECT_EQ(ExifOf(again.metadata), ExifOf(up.metadata));
@@ -187,7 +96,7 @@ TEST(CodecExif, SavedUprightPhotoIsNotTurnedAgain) {
 }
 
 TEST(CodecExif, SavedPhotoRecordsItsOwnPixelSize) {
-    LoadedPicture pic = Load("camera_o1.jpg", true);
+    LoadedPicture pic = LoadCamera("camera_o1.jpg", true);
     const Bytes before = ExifOf(pic.metadata);
     LoadedPicture resized = RoundTrip(Gradient(50, 30), pic.metadata);
     const Bytes& after = ExifOf(resized.metadata);
@@ -206,7 +115,7 @@ TEST(CodecExif, SavedPhotoRecordsItsOwnPixelSize) {
 TEST(CodecExif, BlocksThatCannotBeWalkedSafelyAreKeptAsTheyCame) {
     for (const char* name : {"camera_loop.jpg", "camera_oob.jpg"}) {
         SCOPED_TRACE(name);
-        LoadedPicture stored = Load(name, false), up = Load(name, true);
+        LoadedPicture stored = LoadCamera(name, false), up = LoadCamera(name, true);
         EXPECT_EQ(up.image, stored.image);  // not turned: the tag still says how
         EXPECT_EQ(ExifOf(up.metadata), ExifOf(stored.metadata));
         EXPECT_EQ(ExifOrientation(up.metadata), 0);
@@ -216,7 +125,7 @@ TEST(CodecExif, BlocksThatCannotBeWalkedSafelyAreKeptAsTheyCame) {
 }
 
 TEST(CodecExif, HostileLinksAndOffsetsLeaveTheBlockAlone) {
-    LoadedPicture stored = Load("camera_o6.jpg", false);  // little-endian
+    LoadedPicture stored = LoadCamera("camera_o6.jpg", false);  // little-endian
     const Bytes good = ExifOf(stored.metadata);
     const size_t size = good.size() - 6;
     struct Edit {
@@ -258,7 +167,7 @@ TEST(CodecExif, HostileLinksAndOffsetsLeaveTheBlockAlone) {
 }
 
 TEST(CodecExif, ThumbnailThatCannotBeTurnedIsDropped) {
-    LoadedPicture stored = Load("camera_o6.jpg", false);
+    LoadedPicture stored = LoadCamera("camera_o6.jpg", false);
     Bytes seg = ExifOf(stored.metadata);
     const Bytes thumb = ExifRead(seg).thumbnail();
     const size_t at = Find(seg, thumb);
@@ -280,29 +189,8 @@ TEST(CodecExif, ThumbnailThatCannotBeTurnedIsDropped) {
 
 TEST(CodecExif, ThumbnailAtTheEndOfTheBlockMayGrow) {
     // libexif writes the thumbnail last; a tiny low-quality one comes back larger once turned.
-    ExifData* ed = exif_data_new();
-    exif_data_set_byte_order(ed, EXIF_BYTE_ORDER_MOTOROLA);
-    ExifEntry* e = exif_entry_new();
-    exif_content_add_entry(ed->ifd[EXIF_IFD_0], e);
-    exif_entry_initialize(e, EXIF_TAG_ORIENTATION);
-    exif_set_short(e->data, EXIF_BYTE_ORDER_MOTOROLA, 8);
-    exif_entry_unref(e);
-    Image noisy(48, 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 48; ++x) noisy.setPixel(x, y, uint8_t(x * 37 ^ y * 91), uint8_t(x * y), uint8_t(x + y * 5));
-    JpegEncodeOptions small;
-    small.quality = 10;
-    small.compact = true;
-    Bytes thumb = EncodeJpeg(noisy, small);
-    ed->data = static_cast<unsigned char*>(malloc(thumb.size()));
-    std::memcpy(ed->data, thumb.data(), thumb.size());
-    ed->size = unsigned(thumb.size());
-    unsigned char* d = nullptr;
-    unsigned n = 0;
-    exif_data_save_data(ed, &d, &n);
-    Bytes seg(d, d + n);
-    free(d);
-    exif_data_unref(ed);
+    const Bytes thumb = TinyThumbnail();
+    const Bytes seg = LibexifBlock(thumb, 8);
     ASSERT_EQ(Find(seg, thumb) + thumb.size(), seg.size());
 
     JpegMetadata meta;
@@ -320,7 +208,7 @@ TEST(CodecExif, ThumbnailAtTheEndOfTheBlockMayGrow) {
 }
 
 TEST(CodecExif, XmpOrientationIsResetWithTheExifOne) {
-    LoadedPicture stored = Load("camera_o6.jpg", false);
+    LoadedPicture stored = LoadCamera("camera_o6.jpg", false);
     const std::string xmp = std::string("http://ns.adobe.com/xap/1.0/") + '\0' +
                             "<x:xmpmeta><rdf:Description tiff:Orientation=\"6\" tiff:Make=\"X\"/>"
                             "<tiff:Orientation>6</tiff:Orientation><tiff:Orientation>16</tiff:Orientation></x:xmpmeta>";
@@ -334,29 +222,8 @@ TEST(CodecExif, XmpOrientationIsResetWithTheExifOne) {
     EXPECT_EQ(std::string(back.begin(), back.end()), expected);
 }
 
-namespace {
-
-// Runs a command and returns its output lines; empty when it could not run.
-std::vector<std::string> Lines(const std::string& command) {
-    std::vector<std::string> out;
-    FILE* p = popen(("timeout 60 " + command + " 2>/dev/null").c_str(), "r");
-    if (!p) return out;
-    std::string all;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) all.append(buf, n);
-    pclose(p);
-    std::istringstream in(all);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-}  // namespace
-
 TEST(CodecExif, ExiftoolFindsNothingNewInWrittenCameraPhotos) {
-    if (Lines("exiftool -ver").empty()) GTEST_SKIP() << "exiftool is not installed";
+    if (!HaveExiftool()) GTEST_SKIP() << "exiftool is not installed";
     const fs::path dir = fs::temp_directory_path() / ("lumora-exif-" + std::to_string(getpid()));
     fs::create_directories(dir);
     for (int o = 1; o <= 8; ++o) {
@@ -368,14 +235,10 @@ TEST(CodecExif, ExiftoolFindsNothingNewInWrittenCameraPhotos) {
         enc.metadata = &up.metadata;
         WriteFileAtomic(written, EncodeJpeg(up.image, enc));
 
-        const std::vector<std::string> was = Lines("exiftool -validate -warning -a -s3 " + Quote(original));
-        const std::vector<std::string> is = Lines("exiftool -validate -warning -a -s3 " + Quote(written));
-        ASSERT_FALSE(is.empty());
-        const std::set<std::string> known(was.begin() + 1, was.end());  // after the summary line
-        for (size_t i = 1; i < is.size(); ++i) EXPECT_TRUE(known.count(is[i])) << "new: " << is[i];
-        EXPECT_EQ(Lines("exiftool -b -PreviewImage " + Quote(written) + " | md5sum"),
-                  Lines("exiftool -b -PreviewImage " + Quote(original) + " | md5sum"));
-        for (const std::string& v : Lines("exiftool -n -a -s3 -Orientation " + Quote(written))) EXPECT_EQ(v, "1");
+        for (const std::string& line : NewValidateWarnings(original, written)) ADD_FAILURE() << "new: " << line;
+        EXPECT_EQ(Lines("exiftool -b -PreviewImage " + ShellQuote(written) + " | md5sum"),
+                  Lines("exiftool -b -PreviewImage " + ShellQuote(original) + " | md5sum"));
+        for (const std::string& v : Lines("exiftool -n -a -s3 -Orientation " + ShellQuote(written))) EXPECT_EQ(v, "1");
     }
     fs::remove_all(dir);
 }

@@ -3,6 +3,8 @@
 // keyboard, its saves and the question when it closes; opened from the main window's controls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -29,6 +31,7 @@
 #include "image/Arith.h"
 #include "image/Codec.h"
 #include "view/EditPane.h"
+#include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
 #include "widgets/MenuBarReveal.h"
@@ -224,14 +227,23 @@ TEST_F(CompareWindow, ZoomToolStepsTheViewAndItsLabel) {
     EXPECT_EQ(label->text(), QStringLiteral("Zoom 1/2"));
     f->Pane()->ZoomStep(+1, 10, 10);
     EXPECT_EQ(label->text(), QStringLiteral("Zoom 1"));
-    // Up to 800 %: the clicked photo point comes to the middle of what is visible.
+    // Up to 800 %. The scroll position is the old view position scaled by the new percentage,
+    // less half the whole zoomed picture, at least 0 (and at most the scroll bar's end).
     for (int i = 0; i < 20; ++i) f->Pane()->ZoomStep(+1, 10, 10);
     EXPECT_EQ(f->State().ZoomIndex, 12);
     EXPECT_EQ(box()->size(), QSize(1600, 1200));
-    f->Pane()->ZoomStep(-1, 800, 480);  // image (100, 60), now at 400 %: view (400, 240)
     lum::PhotoView* v = f->View();
-    EXPECT_EQ(v->horizontalScrollBar()->value(), std::max(0, 400 - v->viewport()->width() / 2));
-    EXPECT_EQ(v->verticalScrollBar()->value(), std::max(0, 240 - v->viewport()->height() / 2));
+    const auto at = [](QScrollBar* bar, int value) { return std::clamp(value, 0, bar->maximum()); };
+    f->Pane()->ZoomStep(-1, 800, 480);  // 400 %: 3200 - 400 and 1920 - 300
+    EXPECT_EQ(v->horizontalScrollBar()->value(), at(v->horizontalScrollBar(), 2800));
+    EXPECT_EQ(v->verticalScrollBar()->value(), at(v->verticalScrollBar(), 1620));
+    f->Pane()->ZoomStep(+1, 150, 100);  // 800 %: 1200 - 800 and 800 - 600
+    EXPECT_EQ(v->horizontalScrollBar()->value(), at(v->horizontalScrollBar(), 400));
+    EXPECT_EQ(v->verticalScrollBar()->value(), at(v->verticalScrollBar(), 200));
+    EXPECT_GT(v->horizontalScrollBar()->maximum(), 400);
+    f->Pane()->ZoomStep(-1, 10, 10);  // 400 %: 40 - 400 gives 0
+    EXPECT_EQ(v->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(v->verticalScrollBar()->value(), 0);
     EXPECT_EQ(f->State().WorkImage.width(), 200);  // the images stay
 }
 

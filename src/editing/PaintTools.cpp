@@ -1,0 +1,274 @@
+#include "editing/PaintTools.h"
+
+#include <algorithm>
+
+#include "editing/Editor.h"
+#include "image/Draw.h"
+
+namespace lum {
+
+namespace {
+
+// The view's mapping (EditState's Selection kinds and imaging's clash, so not from there).
+int ToImage(int v, int zoom) { return static_cast<int>(int64_t{v} * 100 / std::max(1, zoom)); }
+
+// What every paint tool shares: its ToolMode and cursor, and the switch-off when ToolMode
+// has moved on.
+class PaintTool : public Tool {
+public:
+    PaintTool(int32_t mode, int cursor) : mode_(mode), cursor_(cursor) {}
+    int Cursor(const Editor& editor, ImagePoint) const override { return Active(editor) ? cursor_ : kCursorArrow; }
+
+protected:
+    bool Active(const Editor& editor) const { return editor.State().ToolMode == mode_; }
+    // Left and middle paint with the first colour, right with the second.
+    static Colour PenColour(const Editor& editor, MouseButton b) {
+        return b == MouseButton::Right ? editor.State().PaintColour2 : editor.State().PaintColour1;
+    }
+
+private:
+    int32_t mode_;
+    int cursor_;
+};
+
+class PipetteTool : public PaintTool {
+public:
+    PipetteTool() : PaintTool(kToolPipette, kCursorPipette) {}
+    void Press(Editor& editor, const ToolEvent& e) override {
+        Colour c = 0;
+        if (!Active(editor) || !editor.Host().ViewColour(e.view, c)) return;
+        // The middle button counts as the right one.
+        if (e.button == MouseButton::Left) editor.SetPaintColour1(c);
+        else editor.SetPaintColour2(c);
+        editor.Host().ShowColourReadout(c);
+    }
+    void Move(Editor& editor, const ToolEvent& e) override {
+        Colour c = 0;
+        if (!Active(editor) || !editor.Host().ViewColour(e.view, c)) return;
+        editor.Host().ShowSwatch(c);
+        editor.Host().ShowColourReadout(c);
+    }
+};
+
+Rect LineBounds(ImagePoint a, ImagePoint b, int width) {
+    const int pad = width / 2 + 2;
+    return Rect{std::min(a.x, b.x) - pad, std::min(a.y, b.y) - pad, std::max(a.x, b.x) + pad + 1,
+                std::max(a.y, b.y) + pad + 1};
+}
+
+// A rubber line from the press while dragging, drawn on release.
+class LineTool : public PaintTool {
+public:
+    LineTool() : PaintTool(kToolLine, kCursorCrayon) {}
+    void Press(Editor& editor, const ToolEvent& e) override {
+        if (!Active(editor)) return;
+        EditState& st = editor.State();
+        st.BeginPixelOp();
+        st.DragActive = true;
+        dragging_ = true;
+        from_ = to_ = e.view;
+        zoom_ = e.zoom;
+        width_ = ViewPenWidth(st.PaintThickness, zoom_);
+        editor.Host().RedrawViewRect(LineBounds(from_, to_, width_));
+    }
+    void Move(Editor& editor, const ToolEvent& e) override {
+        if (!dragging_) return;
+        const Rect old = LineBounds(from_, to_, width_);
+        to_ = e.view;
+        editor.Host().RedrawViewRect(UnionRect(old, LineBounds(from_, to_, width_)));
+    }
+    void Release(Editor& editor, const ToolEvent& e) override {
+        if (!dragging_) return;
+        dragging_ = false;
+        EditState& st = editor.State();
+        st.DragActive = false;
+        editor.Host().RedrawViewRect(LineBounds(from_, to_, width_));
+        const Colour c = PenColour(editor, e.button);
+        editor.Host().DrawOnView(ViewLine{from_, to_, width_, false, c});
+        DrawWorkLine(editor, ImagePoint{ToImage(from_.x, zoom_), ToImage(from_.y, zoom_)},
+                     ImagePoint{ToImage(to_.x, zoom_), ToImage(to_.y, zoom_)}, st.PaintThickness, c);
+    }
+    std::vector<ViewLine> ViewLines() const override {
+        if (!dragging_) return {};
+        return {ViewLine{from_, to_, width_, true, 0}};
+    }
+
+private:
+    bool dragging_ = false;
+    ImagePoint from_, to_;  // view pixels
+    int zoom_ = 100, width_ = 1;
+};
+
+// Each move draws from the previous position, on the view and on the working image.
+class PenTool : public PaintTool {
+public:
+    PenTool() : PaintTool(kToolPen, kCursorCrayon) {}
+    void Press(Editor& editor, const ToolEvent& e) override {
+        if (!Active(editor)) return;
+        EditState& st = editor.State();
+        st.BeginPixelOp();
+        st.DragActive = true;
+        dragging_ = true;
+        colour_ = PenColour(editor, e.button);
+        thickness_ = st.PaintThickness;
+        width_ = ViewPenWidth(thickness_, e.zoom);
+        view_ = e.view;
+        image_ = e.image;
+    }
+    void Move(Editor& editor, const ToolEvent& e) override {
+        if (!dragging_) return;
+        editor.Host().DrawOnView(ViewLine{view_, e.view, width_, false, colour_});
+        DrawWorkLine(editor, image_, e.image, thickness_, colour_);
+        view_ = e.view;
+        image_ = e.image;
+    }
+    void Release(Editor& editor, const ToolEvent&) override {
+        if (!dragging_) return;
+        dragging_ = false;
+        editor.State().DragActive = false;
+    }
+
+private:
+    bool dragging_ = false;
+    Colour colour_ = 0;
+    int thickness_ = 1, width_ = 1;
+    ImagePoint view_, image_;
+};
+
+class FillTool : public PaintTool {
+public:
+    FillTool() : PaintTool(kToolFill, kCursorFill) {}
+    void Press(Editor& editor, const ToolEvent& e) override {
+        // A press that reaches the tool while its fill still runs is ignored.
+        if (!Active(editor) || running_) return;
+        struct Running {
+            bool& flag;
+            explicit Running(bool& f) : flag(f) { flag = true; }
+            ~Running() { flag = false; }
+        } running(running_);
+        EditState& st = editor.State();
+        st.BeginPixelOp();
+        // The middle button counts as the left one.
+        const FillOutcome out =
+            FillWorkImage(editor, e.image.x, e.image.y, PenColour(editor, e.button), st.PaintThickness);
+        if (out.Status == FillStatus::TooClose) editor.prompts().Message(kFillTooCloseMessage);
+        editor.Redraw();
+    }
+
+private:
+    bool running_ = false;
+};
+
+class BrushTool : public PaintTool {
+public:
+    explicit BrushTool(BrushKind kind) : PaintTool(kToolBrush, PaintToolCursor(kToolBrush, kind)), kind_(kind) {}
+    void Press(Editor& editor, const ToolEvent& e) override {
+        if (!Active(editor)) return;
+        EditState& st = editor.State();
+        st.DragActive = true;
+        dragging_ = true;
+        stroke_ = BrushStroke{};
+        stroke_.Kind = kind_;
+        stroke_.Radius = BrushRadius(st.PaintDiameter);
+        // The middle button counts as the right one.
+        const bool left = e.button == MouseButton::Left;
+        stroke_.BrushColor1 = left ? st.PaintColour1 : st.PaintColour2;
+        stroke_.BrushColor2 = left ? st.PaintColour2 : st.PaintColour1;
+        stroke_.Random = &st.Noise;
+        editor.Host().RedrawImageRect(BrushPress(st.WorkImage, st.SourceImage, stroke_, e.image.x, e.image.y));
+    }
+    void Move(Editor& editor, const ToolEvent& e) override {
+        if (!dragging_) return;
+        EditState& st = editor.State();
+        // The press's copy is what the daub reads; nothing else may have replaced it since.
+        stroke_.SourceImage = &st.SourceImage;
+        stroke_.Random = &st.Noise;
+        editor.Host().RedrawImageRect(ApplyDab(st.WorkImage, stroke_, e.image.x, e.image.y));
+    }
+    void Release(Editor& editor, const ToolEvent&) override {
+        if (!dragging_) return;
+        dragging_ = false;
+        editor.State().DragActive = false;
+    }
+
+private:
+    BrushKind kind_;
+    bool dragging_ = false;
+    BrushStroke stroke_;
+};
+
+class ZoomTool : public PaintTool {
+public:
+    ZoomTool() : PaintTool(kToolZoom, kCursorZoom) {}
+    void Press(Editor& editor, const ToolEvent& e) override {
+        if (!Active(editor)) return;
+        // The middle button counts as the right one: a step out.
+        editor.ZoomStep(e.button == MouseButton::Left ? 1 : -1, e.view);
+    }
+};
+
+}  // namespace
+
+int PaintToolCursor(int32_t mode, BrushKind kind) {
+    switch (mode) {
+        case kToolPipette: return kCursorPipette;
+        case kToolLine:
+        case kToolPen: return kCursorCrayon;
+        case kToolFill: return kCursorFill;
+        case kToolBrush: return kind == BrushKind::Spray ? kCursorSpray : kCursorEffects;
+        case kToolZoom: return kCursorZoom;
+        default: return kCursorArrow;
+    }
+}
+
+std::unique_ptr<Tool> MakePaintTool(int32_t mode, BrushKind kind) {
+    switch (mode) {
+        case kToolPipette: return std::make_unique<PipetteTool>();
+        case kToolLine: return std::make_unique<LineTool>();
+        case kToolPen: return std::make_unique<PenTool>();
+        case kToolFill: return std::make_unique<FillTool>();
+        case kToolBrush: return std::make_unique<BrushTool>(kind);
+        case kToolZoom: return std::make_unique<ZoomTool>();
+        default: return nullptr;
+    }
+}
+
+void ChoosePaintTool(Editor& editor, int32_t mode, BrushKind kind) {
+    editor.ClearSelection();
+    std::unique_ptr<Tool> tool = MakePaintTool(mode, kind);
+    EditState& st = editor.State();
+    st.ToolMode = tool ? mode : kToolNone;
+    if (mode == kToolFill) st.PaintThickness = kFillToolThreshold;
+    editor.SetTool(std::move(tool));
+}
+
+FillOutcome FillWorkImage(Editor& editor, int x, int y, Colour colour, int threshold) {
+    Image& work = editor.State().WorkImage;
+    // A seed outside the image changes nothing, without the hourglass.
+    if (x < 0 || y < 0 || x >= work.width() || y >= work.height()) return FillOutcome{};
+    EditorHost& host = editor.Host();
+    Editor::BusyScope busy(host, BusyKind::Hourglass);
+    FillProgress progress;
+    progress.Tick = [&host] { return host.KeepAlive(); };
+    progress.IntervalMs = host.KeepAliveIntervalMs();
+    return FloodFill(work, x, y, threshold, colour, progress);
+}
+
+std::string FillTooCloseLine() {
+    std::string line = kFillTooCloseMessage;
+    const size_t at = line.find("\n\r");
+    if (at != std::string::npos) line.replace(at, 2, " ");
+    return line;
+}
+
+Rect DrawWorkLine(Editor& editor, ImagePoint a, ImagePoint b, int thickness, Colour colour) {
+    ImagePoint origin;
+    const Mask mask = editor.Host().LineMask(a, b, std::max(1, thickness), origin);
+    if (mask.empty()) return Rect{};
+    FillMask(editor.State().WorkImage, mask, origin.x, origin.y, colour);
+    return Rect{origin.x, origin.y, origin.x + mask.width(), origin.y + mask.height()};
+}
+
+int ViewPenWidth(int thickness, int zoom) { return std::max(1, static_cast<int>(int64_t{thickness} * zoom / 100)); }
+
+}  // namespace lum

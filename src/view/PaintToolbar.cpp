@@ -1,0 +1,236 @@
+#include "view/PaintToolbar.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "editing/PaintTools.h"
+#include "view/EditPane.h"
+#include "widgets/DesignControls.h"
+#include "widgets/Icons.h"
+#include "widgets/ImageConvert.h"
+
+namespace lum {
+
+namespace {
+
+struct ToolButtonDef {
+    const char* name;
+    const char* hint;
+    int32_t mode;
+    BrushKind kind;
+};
+
+// In the order of the group; the brushes from the spray down to the soften.
+const ToolButtonDef kToolButtons[] = {
+    {"Btpipette", "Pipette", kToolPipette, BrushKind::Soften},
+    {"Btligne", "Line tool", kToolLine, BrushKind::Soften},
+    {"Btcrayon", "Pen tool", kToolPen, BrushKind::Soften},
+    {"Btpeinture", "Fill tool", kToolFill, BrushKind::Soften},
+    {"Btspray", "Spray", kToolBrush, BrushKind::Spray},
+    {"Btechange", "Selective color eraser", kToolBrush, BrushKind::ColourEraser},
+    {"Btbarbouiller", "Daub", kToolBrush, BrushKind::Daub},
+    {"Btdubruit", "Noise", kToolBrush, BrushKind::Noise},
+    {"Btassombrir", "Darken", kToolBrush, BrushKind::Darken},
+    {"Bteclaircir", "Lignten", kToolBrush, BrushKind::Lighten},
+    {"Btdurcir", "Sharpen", kToolBrush, BrushKind::Sharpen},
+    {"Btflou", "Soften", kToolBrush, BrushKind::Soften},
+    {"Btzoom", "", kToolZoom, BrushKind::Soften},
+};
+
+const ToolButtonDef* DefOf(const QToolButton* b) {
+    for (const ToolButtonDef& d : kToolButtons)
+        if (b->objectName() == QLatin1String(d.name)) return &d;
+    return nullptr;
+}
+
+QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+// Shape1: a framed square in the colour of its palette's window role.
+class TSwatch : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Window));
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+void PaintSwatch(QFrame* swatch, Colour c) {
+    QPalette pal = swatch->palette();
+    pal.setColor(QPalette::Window, ToQColor(c));
+    swatch->setPalette(pal);
+    swatch->update();
+}
+
+}  // namespace
+
+PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
+    : QToolBar(QStringLiteral("Paint Toolbar"), parent), pane_(pane) {
+    setObjectName(QStringLiteral("PaintToolbar"));
+    setAllowedAreas(Qt::LeftToolBarArea | Qt::RightToolBarArea);
+    setOrientation(Qt::Vertical);
+    askColour_ = [this](QColor& c) { return AskColourWithDialog(c, this); };
+
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("PaintToolbarBody"));
+    addWidget(body);
+    auto* outer = new QVBoxLayout(body);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->setSpacing(4);
+
+    tools_ = new QGroupBox(QStringLiteral("Tools"), body);
+    tools_->setObjectName(QStringLiteral("ToolsGroupBox"));
+    auto* grid = new QGridLayout(tools_);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setSpacing(2);
+    int i = 0;
+    for (const ToolButtonDef& d : kToolButtons) {
+        auto* b = new QToolButton(tools_);
+        b->setObjectName(QString::fromLatin1(d.name));
+        b->setCheckable(true);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setFixedSize(30, 30);
+        b->setIconSize(QSize(24, 24));
+        b->setIcon(LumoraIcon(b->objectName()));
+        if (*d.hint) b->setToolTip(QString::fromLatin1(d.hint));
+        connect(b, &QToolButton::clicked, this, [this, b] { pane_.Guard([this, b] { ToolButtonClick(b); }); });
+        grid->addWidget(b, i / 3, i % 3);
+        buttons_.push_back(b);
+        ++i;
+    }
+    outer->addWidget(tools_);
+
+    EditState& st = pane_.editor().State();
+    auto* colours = new QHBoxLayout();
+    panel5_ = new TColourPanel(QStringLiteral("Panel5"), QString(), st.PaintColour1, body);
+    panel6_ = new TColourPanel(QStringLiteral("Panel6"), QString(), st.PaintColour2, body);
+    for (TColourPanel* p : {panel5_, panel6_}) {
+        p->setFixedSize(30, 22);
+        colours->addWidget(p);
+    }
+    connect(panel5_, &TColourPanel::clicked, this, [this] { panelClick(true); });
+    connect(panel6_, &TColourPanel::clicked, this, [this] { panelClick(false); });
+    shape1_ = new TSwatch(body);
+    shape1_->setObjectName(QStringLiteral("Shape1"));
+    shape1_->setFixedSize(22, 22);
+    PaintSwatch(shape1_, st.PaintColour1);
+    colours->addWidget(shape1_);
+    colours->addStretch(1);
+    outer->addLayout(colours);
+
+    auto* readout = new QHBoxLayout();
+    labelR_ = NamedLabel("LabelR", QString(), body);
+    labelG_ = NamedLabel("LabelG", QString(), body);
+    labelB_ = NamedLabel("LabelB", QString(), body);
+    for (QLabel* l : {labelR_, labelG_, labelB_}) readout->addWidget(l);
+    readout->addStretch(1);
+    outer->addLayout(readout);
+
+    auto* sizes = new QGridLayout();
+    upDownD_ = new TUpDownSpin(QStringLiteral("UpDownD"), QStringLiteral("Edit4"), 2, 96, st.PaintDiameter, 1, body);
+    upDownD_->setToolTip(QStringLiteral("Tools diameter "));
+    upDownE_ = new TUpDownSpin(QStringLiteral("UpDownE"), QStringLiteral("Edit5"), 1, 36, st.PaintThickness, 1, body);
+    upDownE_->setToolTip(QStringLiteral("Thickness or Fill  threshold"));
+    sizes->addWidget(NamedLabel("LabelD", QStringLiteral("D"), body), 0, 0);
+    sizes->addWidget(upDownD_, 0, 1);
+    sizes->addWidget(NamedLabel("LabelE", QStringLiteral("T"), body), 1, 0);
+    sizes->addWidget(upDownE_, 1, 1);
+    outer->addLayout(sizes);
+    connect(upDownD_, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { pane_.editor().State().PaintDiameter = v; });
+    connect(upDownE_, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { pane_.editor().State().PaintThickness = v; });
+
+    label3_ = NamedLabel("Label3", QStringLiteral("Zoom 1"), body);
+    outer->addWidget(label3_);
+    outer->addStretch(1);
+
+    ShowColorReadout(st.PaintColour1);
+
+    connect(&pane_, &EditPane::ColourReadout, this, &PaintToolbar::ShowColorReadout);
+    connect(&pane_, &EditPane::SwatchColour, this, &PaintToolbar::ShowSwatch);
+    connect(&pane_, &EditPane::ZoomWasStepped, this, [this] { UpdateZoomLabel(pane_.editor().State().ZoomIndex); });
+    connect(&pane_, &EditPane::ToolReset, this, &PaintToolbar::ReleaseTools);
+    connect(&pane_, &EditPane::PaintColoursWereChanged, this, &PaintToolbar::SyncFromState);
+}
+
+QToolButton* PaintToolbar::Button(const QString& designName) const {
+    for (QToolButton* b : buttons_)
+        if (b->objectName() == designName) return b;
+    return nullptr;
+}
+
+QToolButton* PaintToolbar::DownButton() const {
+    for (QToolButton* b : buttons_)
+        if (b->isChecked()) return b;
+    return nullptr;
+}
+
+void PaintToolbar::ToolButtonClick(QToolButton* button) {
+    const ToolButtonDef* def = DefOf(button);
+    if (!def) return;
+    // One down at a time; the down button clicked again comes up, leaving none down.
+    if (button->isChecked())
+        for (QToolButton* b : buttons_)
+            if (b != button) b->setChecked(false);
+    ChoosePaintTool(pane_.editor(), button->isChecked() ? def->mode : kToolNone, def->kind);
+    SyncFromState();
+    pane_.RefreshCursor();
+}
+
+void PaintToolbar::ReleaseTools() {
+    for (QToolButton* b : buttons_) b->setChecked(false);
+}
+
+void PaintToolbar::ShowColorReadout(Colour c) {
+    labelR_->setText(QStringLiteral("R %1").arg(ColourR(c)));
+    labelG_->setText(QStringLiteral("G %1").arg(ColourG(c)));
+    labelB_->setText(QStringLiteral("B %1").arg(ColourB(c)));
+}
+
+void PaintToolbar::ShowSwatch(Colour c) { PaintSwatch(shape1_, c); }
+
+QString PaintToolbar::ZoomLabelCaption(int zoomIndex, const QString& current) {
+    switch (zoomIndex) {
+        case 1: return QStringLiteral("Zoom 1/2");
+        case 2: return QStringLiteral("Zoom 1");
+        case 4: return QStringLiteral("Zoom 2");
+        case 6: return QStringLiteral("Zoom 3");
+        default: return current;
+    }
+}
+
+void PaintToolbar::UpdateZoomLabel(int zoomIndex) { label3_->setText(ZoomLabelCaption(zoomIndex, label3_->text())); }
+
+void PaintToolbar::SyncFromState() {
+    const EditState& st = pane_.editor().State();
+    panel5_->SetColour(st.PaintColour1);
+    panel6_->SetColour(st.PaintColour2);
+    upDownD_->setValue(st.PaintDiameter);
+    upDownE_->setValue(st.PaintThickness);
+}
+
+void PaintToolbar::panelClick(bool first) {
+    Editor& editor = pane_.editor();
+    QColor c = ToQColor(first ? editor.State().PaintColour1 : editor.State().PaintColour2);
+    if (!askColour_ || !askColour_(c)) return;
+    if (first) editor.SetPaintColour1(FromQColor(c));
+    else editor.SetPaintColour2(FromQColor(c));
+}
+
+}  // namespace lum
