@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -180,15 +181,22 @@ private:
     struct DecodedPhoto {
         lum::Image image;
         lum::JpegMetadata metadata;
+        lum::DecodeReport report;  // damage met on the way
     };
     // False when the save question was cancelled or its save wrote nothing.
     bool askSaveBeforeSwitch();
     // Decoding alone, nothing shown or changed; a failure is reported and gives false.
     bool decodePhoto(const QString& path, DecodedPhoto& photo);
-    // The one place a photo that cannot be opened is reported.
-    void showLoadFailure(const QString& path, const std::string& error);
+    // The one place a photo that cannot be opened is reported ("JPEG error #N in FILE: ...").
+    void showLoadFailure(const QString& path, const std::exception& error);
+    // After a damaged photo is shown: which file, and what is wrong with it.
+    void showLoadNotice(const QString& path, const lum::DecodeReport& report);
     // The steps of a load after the decode: flags, zoom, file information, thumbnail, commit.
     void showDecodedPhoto(const QString& path, DecodedPhoto&& photo);
+    // After New or Paste as New Image: no file named or highlighted until a save.
+    void showPictureWithoutFile();
+    // After a save wrote the picture: the caption and the list name the file written.
+    void photoWritten();
     // The tree and the list go to the shown photo's folder and highlight it.
     void followPhotoFolder();
     bool hasPictureToSave();

@@ -16,6 +16,7 @@
 #include "app/WelcomeForm.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
+#include "image/PhotoNotice.h"
 #include "view/DirTree.h"
 #include "view/EditPane.h"
 #include "view/FileListView.h"
@@ -120,8 +121,10 @@ bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
     st.CurrentFolder = folder.toStdString();
     st.SaveFolder = st.CurrentFolder;
     st.CurrentFileName = file.toStdString();
+    const lum::DecodeReport report = photo.report;
     showDecodedPhoto(file, std::move(photo));
     followPhotoFolder();
+    showLoadNotice(file, report);
     return true;
 }
 
@@ -129,7 +132,9 @@ bool TMemPhotoActionForm::LoadPhoto(const QString& path) {
     if (!QFileInfo(path).isFile()) return false;
     DecodedPhoto photo;
     if (!decodePhoto(path, photo)) return false;
+    const lum::DecodeReport report = photo.report;
     showDecodedPhoto(path, std::move(photo));
+    showLoadNotice(path, report);
     return true;
 }
 
@@ -137,16 +142,22 @@ bool TMemPhotoActionForm::decodePhoto(const QString& path, DecodedPhoto& photo) 
     try {
         lum::Editor::BusyScope hourglass(*pane_, lum::BusyKind::Hourglass);
         const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
-        photo.image = lum::DecodeJpeg(bytes.data(), bytes.size(), &photo.metadata);
+        photo.image = lum::DecodeJpeg(bytes.data(), bytes.size(), &photo.metadata, {}, &photo.report);
         return true;
     } catch (const std::exception& e) {
-        showLoadFailure(path, e.what());
+        showLoadFailure(path, e);
     }
     return false;
 }
 
-void TMemPhotoActionForm::showLoadFailure(const QString& path, const std::string& error) {
-    prompts().Error(error + "\n\n" + QDir::toNativeSeparators(path).toStdString());
+void TMemPhotoActionForm::showLoadFailure(const QString& path, const std::exception& error) {
+    prompts().Error(lum::NoticeForFailure(QDir::toNativeSeparators(path).toStdString(), error).text);
+}
+
+void TMemPhotoActionForm::showLoadNotice(const QString& path, const lum::DecodeReport& report) {
+    const lum::PhotoNotice notice = lum::NoticeForLoad(QDir::toNativeSeparators(path).toStdString(), report);
+    // Shown over the photo: what could be decoded is on screen, the rest is grey.
+    if (!notice.text.empty()) prompts().Message(notice.text);
 }
 
 void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& photo) {
@@ -166,6 +177,25 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     shownPhoto_ = QFileInfo(path).absoluteFilePath();
     setWindowTitle(QStringLiteral("Lumora - ") + QString::fromStdString(st.CurrentFileName));
     editor_.Redraw();
+}
+
+void TMemPhotoActionForm::showPictureWithoutFile() {
+    // A new or pasted picture belongs to no file until it is saved: no name in the caption,
+    // none highlighted in the list.
+    shownPhoto_.clear();
+    setWindowTitle(QStringLiteral("Lumora - "));
+    ShowPhotoInList(false);
+}
+
+void TMemPhotoActionForm::photoWritten() {
+    // The picture on screen is now the file it was written to.
+    const QString file = QString::fromStdString(State().CurrentFileName);
+    if (!file.isEmpty()) {
+        shownPhoto_ = QFileInfo(file).absoluteFilePath();
+        setWindowTitle(QStringLiteral("Lumora - ") + file);
+    }
+    if (LsFilelistView282) LsFilelistView282->Refresh();
+    ShowPhotoInList(false);
 }
 
 void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int height) {
@@ -215,7 +245,7 @@ void TMemPhotoActionForm::OpenCompareWindow() {
 bool TMemPhotoActionForm::SaveAndReplacePhotoSpeedButtonClick() {
     if (!hasPictureToSave()) return false;
     const bool written = saving().SaveAndReplacePhotoSpeedButtonClick();
-    if (written && LsFilelistView282) LsFilelistView282->Refresh();
+    if (written) photoWritten();
     return written;
 }
 
