@@ -76,12 +76,10 @@ void TMemPhotoActionForm::ShowPhotoInList(bool keepCurrent) {
         list->clearSelection();
         return;
     }
-    if (keepCurrent) {
-        list->clearSelection();
-        item->setSelected(true);
-    } else {
-        list->setCurrentItem(item);
-    }
+    // Only the photo: a refill may have highlighted the list's first entry by itself.
+    list->clearSelection();
+    if (!keepCurrent) list->setCurrentItem(item);
+    item->setSelected(true);
     list->scrollToItem(item);
 }
 

@@ -17,7 +17,11 @@
 #include "view/FileListView.h"
 
 bool TMemPhotoActionForm::RunCommand(const char* control) {
-    return lum::RunWindowCommand(editor_, lum::kMainWindow, control, [this](const std::function<void()>& f) { guard(f); });
+    const bool ran =
+        lum::RunWindowCommand(editor_, lum::kMainWindow, control, [this](const std::function<void()>& f) { guard(f); });
+    const lum::CommandRef ref = lum::FindCommand(control, lum::kMainWindow);
+    if (ran && ref.op && ref.op->makesPicture) showPictureWithoutFile();
+    return ran;
 }
 
 void TMemPhotoActionForm::buildMenus() {
@@ -65,7 +69,7 @@ QMenuBar* TMemPhotoActionForm::MainMenu1() const { return menus_.bar; }
 // The window's own menu commands
 
 void TMemPhotoActionForm::BtenregistrerClick() {
-    if (hasPictureToSave() && saving().BtenregistrerClick() && LsFilelistView282) LsFilelistView282->Refresh();
+    if (hasPictureToSave() && saving().BtenregistrerClick()) photoWritten();
 }
 
 void TMemPhotoActionForm::Supprimer1Click() {

@@ -167,6 +167,8 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               st.MemoryImage = ClipboardPicture(e, kNoImageInClipboard);
                               st.FloatActive = false;
                               e.CommitMemoryImage();
+                              // A file of its own to come: a save never proposes the old photo's name.
+                              st.CurrentFileName = "New_file";
                               st.NewImagePending = true;
                           })
                     .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)

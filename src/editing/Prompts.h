@@ -158,6 +158,7 @@ public:
     // next of `answers` gives Yes or No, and with neither the question is dismissed (Cancel).
     std::vector<Answer> threeWayAnswers;
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
+    std::vector<std::string> savePresets;  // the name each save dialog opened with
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
     std::vector<std::function<bool(OpArgs&)>> parameterAnswers;
     std::vector<const Operation*> parametersAsked;
@@ -186,6 +187,7 @@ public:
         return a;
     }
     bool AskSaveFile(const std::string&, const std::string&, const std::string&, std::string& path) override {
+        savePresets.push_back(path);
         if (savePaths.empty()) return false;
         std::string p = savePaths.front();
         savePaths.erase(savePaths.begin());

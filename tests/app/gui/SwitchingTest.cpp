@@ -3,12 +3,18 @@
 // keyboard walks through the folder's photos.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QTest>
 #include <QToolButton>
 
 #include "GuiTestSupport.h"
+#include "app/Dialogs.h"
+#include "compose/GradientDialog.h"
+#include "widgets/ImageConvert.h"
 #include "view/DirTree.h"
 #include "view/EditPane.h"
 #include "view/FileListView.h"
@@ -270,4 +276,60 @@ TEST_F(Switching, HiddenEntriesAreLeftOutUntilCtrlH) {
     WriteJpeg(dir.filePath("new.jpg"), 8, 8);
     QTest::keyClick(w.get(), Qt::Key_F5);
     EXPECT_NE(list->ItemOfPath(dir.filePath("new.jpg")), nullptr);
+}
+
+TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
+    lum::Dialogs dialogs;
+    w->SetDialogs(&dialogs);
+    QFile original(a);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    original.close();
+    const auto untouched = [&] {
+        QFile f(a);
+        return f.open(QIODevice::ReadOnly) && f.readAll() == bytes;
+    };
+
+    clickInList(a);
+    QGuiApplication::clipboard()->setImage(lum::ToQImage(Pattern(30, 20, 4)));
+    Action(*w, "Commenouvelleimage1")->trigger();
+    EXPECT_EQ(w->State().WorkImage.width(), 30);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - "));
+    EXPECT_TRUE(w->ShownPhoto().isEmpty());
+    EXPECT_TRUE(highlighted().isEmpty());
+
+    // Ctrl+S and the menu save ask for a name, never proposing the old photo's.
+    QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+    Action(*w, "Btenregistrer")->trigger();
+    ASSERT_EQ(prompts.savePresets.size(), 2u);
+    for (const std::string& preset : prompts.savePresets)
+        EXPECT_EQ(preset.find("a.jpg"), std::string::npos) << preset;
+    EXPECT_TRUE(untouched());
+    EXPECT_FALSE(w->State().Saved);
+
+    // Written under a name of its own, the picture is that file from then on.
+    const QString saved = dir.filePath("pasted.jpg");
+    prompts.savePaths = {saved.toStdString()};
+    QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+    Pump();
+    EXPECT_TRUE(QFileInfo(saved).isFile());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + saved);
+    EXPECT_EQ(highlighted(), saved);
+    EXPECT_TRUE(untouched());
+
+    // New: the same once the dialog is answered; cancelled, the photo keeps its name.
+    clickInList(b);
+    OnceShown(dialogs.GradientParameters(), [&] { dialogs.GradientParameters().reject(); });
+    Action(*w, "Btnouveau")->trigger();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + b);
+    OnceShown(dialogs.GradientParameters(), [&] { dialogs.GradientParameters().BitBtn1->click(); });
+    Action(*w, "Btnouveau")->trigger();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - "));
+    EXPECT_TRUE(highlighted().isEmpty());
+    prompts.savePresets.clear();
+    QApplication::setActiveWindow(w.get());
+    Pump();
+    QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompts.savePresets.size(), 1u);
+    EXPECT_EQ(prompts.savePresets[0].find("b.jpg"), std::string::npos) << prompts.savePresets[0];
 }
