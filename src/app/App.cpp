@@ -83,6 +83,12 @@ int RunGui(int argc, char** argv) {
             names = true;
             continue;
         }
+        // The noise brush's seed belongs to the command line; the window draws afresh.
+        if (!names && arg.startsWith(QLatin1String("--seed="))) continue;
+        if (!names && arg == QLatin1String("--seed")) {
+            ++i;
+            continue;
+        }
         if (QFileInfo(arg).isFile()) main.OpenAfterStart(QFileInfo(arg).absoluteFilePath());
         else std::fprintf(stderr, "lumora: %s: no such file\n", argv[i]);
         break;
