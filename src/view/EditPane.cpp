@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 
 #include "view/PaintRaster.h"
@@ -80,13 +81,17 @@ void EditPane::menuZoom(ZoomItem item, int percent) {
 }
 
 void EditPane::ZoomStepped(ImagePoint view, int oldZoom) {
-    (void)oldZoom;
     view_->LayoutView();
-    // The view position of the press scaled by the new percentage as if it were an image
-    // position, less half the whole zoomed picture (not the visible part), at least 0.
-    const QSize box = view_->PaintBox1()->size();
-    view_->horizontalScrollBar()->setValue(std::max(0, view_->ImageToView(view.x) - box.width() / 2));
-    view_->verticalScrollBar()->setValue(std::max(0, view_->ImageToView(view.y) - box.height() / 2));
+    // The clicked photo point goes to the middle of the visible area: scaling the old view
+    // position as if it were a photo position, less half the whole zoomed picture, throws the
+    // point off screen as soon as the picture is wider than the view.
+    const int z = view_->Zoom();
+    const auto centre = [&](int v, int visible) {
+        const int64_t image = static_cast<int64_t>(v) * 100 / std::max(1, oldZoom);
+        return static_cast<int>(std::clamp<int64_t>(image * z / 100 - visible / 2, 0, INT32_MAX));
+    };
+    view_->horizontalScrollBar()->setValue(centre(view.x, view_->viewport()->width()));
+    view_->verticalScrollBar()->setValue(centre(view.y, view_->viewport()->height()));
     view_->RedrawView();
     emit ZoomWasStepped();
 }
