@@ -54,6 +54,7 @@ void NewImage(Editor& e, const OpArgs& a) {
     st.MemoryImage = GradientOfSize(a);
     e.CommitMemoryImage();
     st.NewImagePending = true;
+    st.CurrentMetadata = JpegMetadata();  // the old photo's camera data and thumbnail are not this picture's
 }
 
 void LightenWithGradient(Editor& e, const OpArgs& a) {
@@ -170,6 +171,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               // A file of its own to come: a save never proposes the old photo's name.
                               st.CurrentFileName = "New_file";
                               st.NewImagePending = true;
+                              st.CurrentMetadata = JpegMetadata();
                           })
                     .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)
                     .DesktopOnly()

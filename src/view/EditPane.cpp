@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 
 #include "view/PaintRaster.h"
@@ -80,16 +81,20 @@ void EditPane::menuZoom(ZoomItem item, int percent) {
 }
 
 void EditPane::ZoomStepped(ImagePoint view, int oldZoom) {
-    (void)oldZoom;
     view_->LayoutView();
-    // The view position of the press scaled by the new percentage as if it were an image
-    // position, less half the whole zoomed picture (not the visible part), at least 0.
-    // Worked in view pixels; the scroll bars count the paint box's own pixels.
-    const QSize box = view_->DeviceSize();
+    // The clicked photo point goes to the middle of the visible area: scaling the old view
+    // position as if it were a photo position, less half the whole zoomed picture, throws the
+    // point off screen as soon as the picture is wider than the view. Worked in view pixels;
+    // the scroll bars count the paint box's own pixels.
+    const int z = view_->Zoom();
     const qreal dpr = view_->DeviceRatio();
-    const auto scroll = [dpr](int device) { return static_cast<int>(std::lround(std::max(0, device) / dpr)); };
-    view_->horizontalScrollBar()->setValue(scroll(view_->ImageToView(view.x) - box.width() / 2));
-    view_->verticalScrollBar()->setValue(scroll(view_->ImageToView(view.y) - box.height() / 2));
+    const auto centre = [&](int v, int visible) {
+        const int64_t image = static_cast<int64_t>(v) * 100 / std::max(1, oldZoom);
+        const int64_t device = std::clamp<int64_t>(image * z / 100 - static_cast<int64_t>(visible * dpr) / 2, 0, INT32_MAX);
+        return static_cast<int>(std::lround(static_cast<double>(device) / dpr));
+    };
+    view_->horizontalScrollBar()->setValue(centre(view.x, view_->viewport()->width()));
+    view_->verticalScrollBar()->setValue(centre(view.y, view_->viewport()->height()));
     view_->RedrawView();
     emit ZoomWasStepped();
 }

@@ -71,8 +71,6 @@ public:
     // The scroll box's outer size in device pixels: what a fit fills.
     int OuterWidth() const;
     int OuterHeight() const;
-    // The photo's size on screen at the zoom in use, in view (device) pixels.
-    QSize DeviceSize() const { return deviceSize_; }
 
     // What slot 0 holds when it is selected: a fit that follows the size of the view, or a
     // plain percentage (None).

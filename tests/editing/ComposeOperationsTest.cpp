@@ -166,6 +166,7 @@ TEST(ComposeArgs, CommandLineWordsAndTheirMistakes) {
 TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     Win w(RandomImage(30, 20, 1));
     w.st().ZoomIndex = 3;
+    w.st().CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0, 1}});
     w.editor.Macro().Start();
     ASSERT_TRUE(w.Apply("new:40x25,style=horizontal,colour2=#000000"));
     GradientParams p;
@@ -178,6 +179,7 @@ TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     EXPECT_TRUE(w.st().MemoryImage == expected);
     EXPECT_EQ(w.st().ZoomIndex, 7);
     EXPECT_TRUE(w.st().NewImagePending);
+    EXPECT_TRUE(w.st().CurrentMetadata.empty());  // the old photo's camera data would be saved with it
     EXPECT_EQ(w.editor.Macro().MacroCount, 0);
 }
 
@@ -413,7 +415,9 @@ TEST(Clipboard, CopyThenPasteAsNewImageInTheOtherWindow) {
     compare.host.clip = main.host.clip;  // one clipboard for the process
     compare.host.holds = true;
     compare.st().FloatActive = true;
+    compare.st().CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0, 1}});
     ASSERT_TRUE(compare.Command("Commenouvelleimage1"));
+    EXPECT_TRUE(compare.st().CurrentMetadata.empty());
     EXPECT_TRUE(compare.st().WorkImage == main.st().WorkImage);
     EXPECT_TRUE(compare.st().UndoImage == main.st().WorkImage);
     EXPECT_TRUE(compare.st().NewImagePending);
