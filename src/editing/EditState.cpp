@@ -101,6 +101,7 @@ void EditState::Commit(int W, int H, CommitMode mode, FitRule rule) {
         ZoomIndex = 7;
     }
     if (mode != CommitMode::NoCopies) SourceImage = WorkImage;
+    HasPicture = true;
 }
 
 void EditState::ResetTool() {

@@ -57,16 +57,19 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
     {
         std::unique_ptr<BusyScope> busy;
         if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
-        if (op.marksOptimized && policy_.tracksOptimized) {
-            st_.Optimized = true;
-            st_.Saved = false;
-        }
+        if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
         try {
             op.run(*this, args);
         } catch (const Refusal& refusal) {
+            // Refused before touching the image.
             if (*refusal.what()) prompts_->Message(refusal.what());
             return false;
+        } catch (...) {
+            // A failure half way may have changed part of it.
+            if (!op.keepsImage) MarkUnsaved();
+            throw;
         }
+        if (!op.keepsImage) MarkUnsaved();
     }
     record(op, args);
     host_->RedrawView();

@@ -322,6 +322,8 @@ TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     EXPECT_EQ(w.editor.PointerTool(), tool);
     EXPECT_EQ(tool->Cursor(w.editor, ImagePoint{}), kHandCursor);
     EXPECT_GE(w.host.pointerChanges, 1);
+    EXPECT_FALSE(w.st().Saved);  // mixed in: an edit to ask about
+    w.st().Saved = true;
 
     // At zoom 50 the placement is (17, 15)..(32, 24) on the view; its border is not inside.
     tool->Press(w.editor, Mouse(MouseButton::Left, 17, 20, 50));
@@ -342,6 +344,7 @@ TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     EXPECT_EQ(tool->Placement(), (MixPlacement{37, 28, 29, 19}));
     EXPECT_TRUE(w.st().WorkImage == Mixed(photo, picture, o));  // nothing recomposed while dragging
     tool->Release(w.editor, Mouse(MouseButton::Left, 19, 15, 50));
+    EXPECT_FALSE(w.st().Saved);  // placed again
     EXPECT_FALSE(tool->Dragging());
     EXPECT_FALSE(w.st().DragActive);
     EXPECT_TRUE(w.st().FloatActive);
