@@ -5,9 +5,12 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <memory>
+#include <string>
 
 #include "app/CompareWindow.h"
 #include "app/Dialogs.h"
+#include "app/DisplayCheck.h"
 #include "app/FolderMemory.h"
 #include "app/MainWindow.h"
 #include "app/OptionsDialog.h"
@@ -58,7 +61,14 @@ Program::~Program() {
 QStringList Program::CreationOrder() const { return QStringList{QStringLiteral("TMemPhotoActionForm")} + dialogs_->CreationOrder(); }
 
 int RunGui(int argc, char** argv) {
-    QApplication app(argc, argv);
+    std::string why;
+    if (!DisplayExpected(argc, argv, why)) {
+        std::fprintf(stderr, "%s\n", NoDisplayMessage(why).c_str());
+        return 1;
+    }
+    std::unique_ptr<StartupMessages> startup = std::make_unique<StartupMessages>();
+    QApplication app(argc, argv);  // takes its own options out of argv
+    startup.reset();
     QApplication::setApplicationName(QStringLiteral("lumora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("lumora"));
     EnsureLumoraResources();
@@ -69,12 +79,22 @@ int RunGui(int argc, char** argv) {
     TMemPhotoActionForm& main = program.MainWindow();
     prompts.SetParent(&main);
 
-    // `lumora PHOTO.jpg` starts with that photo.
-    const QStringList args = QApplication::arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        if (args[i].startsWith(QLatin1Char('-'))) continue;
-        if (QFileInfo(args[i]).isFile()) main.OpenAfterStart(QFileInfo(args[i]).absoluteFilePath());
-        else std::fprintf(stderr, "lumora: %s: no such file\n", qPrintable(args[i]));
+    // `lumora PHOTO.jpg` starts with that photo (after "--" a name may start with a dash).
+    bool names = false;
+    for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (!names && arg == QLatin1String("--")) {
+            names = true;
+            continue;
+        }
+        // The noise brush's seed belongs to the command line; the window draws afresh.
+        if (!names && arg.startsWith(QLatin1String("--seed="))) continue;
+        if (!names && arg == QLatin1String("--seed")) {
+            ++i;
+            continue;
+        }
+        if (QFileInfo(arg).isFile()) main.OpenAfterStart(QFileInfo(arg).absoluteFilePath());
+        else std::fprintf(stderr, "lumora: %s: no such file\n", argv[i]);
         break;
     }
 

@@ -53,6 +53,8 @@ const std::vector<Menu>& Menus() {
 bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, const Guard& guard) {
     const CommandRef ref = FindCommand(control, windowBit);
     if (!ref.op) return false;
+    // Before the first photo there is nothing to work on, only a picture to make.
+    if (!editor.State().HasPicture && !ref.op->makesPicture) return false;
     bool done = false;
     guard([&] { done = editor.Run(*ref.op, ref.command->args); });
     return done;

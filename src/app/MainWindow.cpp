@@ -195,6 +195,7 @@ void TMemPhotoActionForm::showEvent(QShowEvent* e) {
         if (logoPending_) {
             logoPending_ = false;
             guard([this] { LoadPhoto(StartupLogoPath()); });
+            // The logo is no photo of the user's: nothing to switch away from or save.
             ViewOrginalPhotoToolWindow->hide();
             State().PhotoLoaded = false;
             State().Saved = true;
@@ -238,19 +239,16 @@ bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
-    if (!State().Saved) {
-        const bool yes = prompts().AskYesNo(
+    if (State().HasPicture && !State().Saved) {
+        const lum::Prompts::Answer answer = prompts().AskYesNoCancel(
             "Save or not?", "The photo have be optimized. Do you want to save it before leave Lumora?");
-        if (yes) {
-            bool written = false;
-            guard([this, &written] { written = SaveAndReplacePhotoSpeedButtonClick(); });
-            if (!written) {
-                // Nothing was written (cancelled, refused or failed): the photo stays open and
-                // unsaved, so the next close asks again.
-                State().Saved = false;
-                e->ignore();
-                return;
-            }
+        bool written = false;
+        if (answer == lum::Prompts::Answer::Yes) guard([this, &written] { written = SaveAndReplacePhotoSpeedButtonClick(); });
+        if (answer == lum::Prompts::Answer::Cancel || (answer == lum::Prompts::Answer::Yes && !written)) {
+            // Dismissed, or nothing was written (cancelled, refused or failed): the photo stays
+            // open and unsaved, so the next close asks again.
+            e->ignore();
+            return;
         }
     }
     ViewOrginalPhotoToolWindow->hide();

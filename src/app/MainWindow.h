@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include "editing/Editor.h"
 #include "editing/Macro.h"
 #include "editing/Prompts.h"
+#include "image/Codec.h"
 
 class QAction;
 class QCheckBox;
@@ -34,6 +36,7 @@ class TRealMemoryPanel;
 namespace lum {
 class Dialogs;
 class EditPane;
+class FolderWatch;
 class PhotoView;
 class PhotoSaving;
 class PictureChooserLink;
@@ -74,9 +77,28 @@ public:
 
     // --- loading ---
     void LsFilelistView282Click();
-    void LoadPhoto(const QString& path);
+    // Decodes the photo and shows it; a photo that does not decode changes nothing (the error
+    // box names it). True when it is shown.
+    bool LoadPhoto(const QString& path);
     // Opens a photo file as a click on it in the photo list does (drops, command line).
     void OpenPhotoFile(const QString& path);
+    // Replaces the shown photo: the save question, the decode, then the images, the file
+    // information, the caption, the document strings and the folder views follow it. A
+    // cancelled question or a failed decode leaves all of that as it was. True when shown.
+    bool SwitchToPhoto(const QString& path);
+    // The file of the photo on screen (empty before the first one).
+    QString ShownPhoto() const { return shownPhoto_; }
+    // The next (step 1) or previous (-1) photo of the list, from the list's current entry.
+    bool OpenNeighbourPhoto(int step);
+    // Highlights the shown photo in the list (nothing when the list shows another folder);
+    // keepCurrent leaves the keyboard's place in the list where it is.
+    void ShowPhotoInList(bool keepCurrent);
+    // Re-reads the folder tree and the photo list (F5); hidden entries on or off (Ctrl+H).
+    void RefreshFolders();
+    void SetShowHiddenEntries(bool on);
+    bool ShowsHiddenEntries() const { return showHidden_; }
+
+    static constexpr const char* kNoPhotoToSave = "There is no photo to save.";
     QString FileInfoText() const { return QString::fromStdString(State().FileInfoText); }
     const QImage& OriginalThumbnail() const { return thumbnail_; }
 
@@ -156,8 +178,29 @@ private:
     // A modal window of our own: counts as activation of this window when it returns.
     int execModal(const std::function<int()>& run);
     void showProgress(bool on);
-    void askSaveBeforeSwitch();
-    void openPicked(const QString& path, const QString& folder);
+    struct DecodedPhoto {
+        lum::Image image;
+        lum::JpegMetadata metadata;
+        lum::DecodeReport report;  // damage met on the way
+    };
+    // False when the save question was cancelled or its save wrote nothing.
+    bool askSaveBeforeSwitch();
+    // Decoding alone, nothing shown or changed; a failure is reported and gives false.
+    bool decodePhoto(const QString& path, DecodedPhoto& photo);
+    // The one place a photo that cannot be opened is reported ("JPEG error #N in FILE: ...").
+    void showLoadFailure(const QString& path, const std::exception& error);
+    // After a damaged photo is shown: which file, and what is wrong with it.
+    void showLoadNotice(const QString& path, const lum::DecodeReport& report);
+    // The steps of a load after the decode: flags, zoom, file information, thumbnail, commit.
+    void showDecodedPhoto(const QString& path, DecodedPhoto&& photo);
+    // After New or Paste as New Image: no file named or highlighted until a save.
+    void showPictureWithoutFile();
+    // After a save wrote the picture: the caption and the list name the file written.
+    void photoWritten();
+    // The tree and the list go to the shown photo's folder and highlight it.
+    void followPhotoFolder();
+    bool hasPictureToSave();
+    void buildBrowsing();
     void showFileInfo(const QString& path, int width, int height);
     void buildThumbnail(const lum::Image& photo);
     lum::PhotoSaving& saving();
@@ -177,6 +220,10 @@ private:
     int modalDepth_ = 0;
     bool deactivatedByOwnWindow_ = false;
     QImage thumbnail_;
+    QString shownPhoto_;
+    bool showHidden_ = false;
+    lum::FolderWatch* folderWatch_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
 
     // Controls (object names are the design names).
     lum::EditPane* pane_ = nullptr;

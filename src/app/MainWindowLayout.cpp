@@ -151,6 +151,7 @@ void TMemPhotoActionForm::buildUi() {
             [this] { guard([this] { LsFilelistView282Click(); }); });
     connect(LsDirTree211, &TLsDirTree21::OnDirChange, this, [](const QString& path) { FolderMemory::Remember(path); });
     LsDirTree211->Rebuild();
+    buildBrowsing();
     LsDirTree211->OpenPath(FolderMemory::StartFolder());
 }
 
@@ -220,12 +221,23 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     QToolButton* help = makeButton(QStringLiteral("SpeedButton2"),
                                    QStringLiteral("Online help: read the Lumora user manual on the Tarnel web site"),
                                    topButtons, nativeText(QKeySequence(QKeySequence::HelpContents)));
-    for (QToolButton* b : {showOriginal, rotLeft, rotRight, zoom, help}) topButtonRow->addWidget(b);
+    for (QToolButton* b : {showOriginal, rotLeft, rotRight, zoom}) topButtonRow->addWidget(b);
+    // The percentage the photo is shown at, beside the zoom button.
+    zoomLabel_ = new QLabel(topButtons);
+    zoomLabel_->setObjectName(QStringLiteral("ZoomPercentLabel"));
+    zoomLabel_->setToolTip(QStringLiteral("Zoom photo to the size for your viewing"));
+    zoomLabel_->setMinimumWidth(48);
+    zoomLabel_->setAlignment(Qt::AlignCenter);
+    topButtonRow->addWidget(zoomLabel_);
+    topButtonRow->addWidget(help);
     topButtonRow->addStretch(1);
     photoBox->addWidget(topButtons);
 
     pane_ = new lum::EditPane(editor_, photoArea);
     photoBox->addWidget(pane_, 1);
+    connect(pane_->View(), &lum::PhotoView::ZoomShown, this, [this](int percent) {
+        zoomLabel_->setText(State().HasPicture ? QStringLiteral("%1 %").arg(percent) : QString());
+    });
 
     TRealMemoryPanel* bottomButtons = makePanel(QStringLiteral("BottomButtonsRealMemoryPanel"), photoArea);
     bottomButtons->setFixedHeight(47);

@@ -17,7 +17,11 @@
 #include "view/FileListView.h"
 
 bool TMemPhotoActionForm::RunCommand(const char* control) {
-    return lum::RunWindowCommand(editor_, lum::kMainWindow, control, [this](const std::function<void()>& f) { guard(f); });
+    const bool ran =
+        lum::RunWindowCommand(editor_, lum::kMainWindow, control, [this](const std::function<void()>& f) { guard(f); });
+    const lum::CommandRef ref = lum::FindCommand(control, lum::kMainWindow);
+    if (ran && ref.op && ref.op->makesPicture) showPictureWithoutFile();
+    return ran;
 }
 
 void TMemPhotoActionForm::buildMenus() {
@@ -65,7 +69,7 @@ QMenuBar* TMemPhotoActionForm::MainMenu1() const { return menus_.bar; }
 // The window's own menu commands
 
 void TMemPhotoActionForm::BtenregistrerClick() {
-    if (saving().BtenregistrerClick() && LsFilelistView282) LsFilelistView282->Refresh();
+    if (hasPictureToSave() && saving().BtenregistrerClick()) photoWritten();
 }
 
 void TMemPhotoActionForm::Supprimer1Click() {
@@ -77,7 +81,9 @@ void TMemPhotoActionForm::BtparamjpgClick() {
     execModal([&dialog] { return dialog.exec(); });
 }
 
-void TMemPhotoActionForm::Memoriser() { editor_.Memorize(); }
+void TMemPhotoActionForm::Memoriser() {
+    if (State().HasPicture) editor_.Memorize();
+}
 void TMemPhotoActionForm::InitmacroClick() { editor_.Macro().Start(); }
 void TMemPhotoActionForm::FermerClick() { editor_.Macro().Close(); }
 void TMemPhotoActionForm::Aide1Click() { prompts().Message("not available --> see Pressel.rtf"); }

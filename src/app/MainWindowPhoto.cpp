@@ -1,6 +1,7 @@
 // The main window's photo: picking and loading it, its file information and thumbnail, and the
 // buttons around it that are not operations (undo, save, compare, the thumbnail window).
 #include <QDateTime>
+#include <QDir>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "app/WelcomeForm.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
+#include "image/PhotoNotice.h"
 #include "view/DirTree.h"
 #include "view/EditPane.h"
 #include "view/FileListView.h"
@@ -59,16 +61,22 @@ QSize thumbnailSize(int w, int h) {
 // ---------------------------------------------------------------------------------------------
 // Picking and loading
 
-void TMemPhotoActionForm::askSaveBeforeSwitch() {
-    lum::EditState& st = State();
-    if (st.Optimized || !st.Saved) {
-        // A Yes whose save wrote nothing keeps the photo unsaved: should the next photo fail
-        // to open, the optimized one stays on screen and closing must still ask about it.
-        if (prompts().AskYesNo("Save or Replace?", "Do you want to replace the orginal Photo file?"))
-            SaveAndReplacePhotoSpeedButtonClick();
-        else
-            st.Saved = true;
+bool TMemPhotoActionForm::askSaveBeforeSwitch() {
+    const lum::EditState& st = State();
+    if (!st.HasPicture || (!st.Optimized && st.Saved)) return true;
+    switch (prompts().AskYesNoCancel("Save or Replace?", "Do you want to replace the orginal Photo file?")) {
+        case lum::Prompts::Answer::Yes:
+            // A save that wrote nothing (cancelled, replace refused, failed) keeps the photo
+            // and its edits on screen.
+            return SaveAndReplacePhotoSpeedButtonClick();
+        case lum::Prompts::Answer::No:
+            // Marked saved by the load itself: should the next photo fail to open, the
+            // edited one stays on screen and closing still asks about it.
+            return true;
+        case lum::Prompts::Answer::Cancel:
+            break;
     }
+    return false;
 }
 
 void TMemPhotoActionForm::LsFilelistView282Click() {
@@ -76,52 +84,83 @@ void TMemPhotoActionForm::LsFilelistView282Click() {
     if (!picked.isEmpty() && QFileInfo(picked).isFile()) {
         // Asked only when a photo is really replacing the shown one: a click on a folder or
         // the parent entry keeps the photo (and its unsaved state) on screen.
-        askSaveBeforeSwitch();
-        // The folder of the photo itself: the tree may have recorded a folder clicked in the
-        // list since it last listed this one.
-        openPicked(picked, QFileInfo(picked).absolutePath());
+        SwitchToPhoto(picked);
     } else if (!picked.isEmpty()) {
         LsDirTree211->SetSelectedPath(picked);
     }
 }
 
 void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
-    const QFileInfo fi(path);
-    if (!fi.isFile()) {
+    if (!QFileInfo(path).isFile()) {
         prompts().Error("File not found: " + path.toStdString());
         return;
     }
-    askSaveBeforeSwitch();
-    const QString folder = fi.absolutePath();
-    if (LsDirTree211) LsDirTree211->OpenPath(folder);
-    openPicked(fi.absoluteFilePath(), folder);
+    SwitchToPhoto(QFileInfo(path).absoluteFilePath());
 }
 
-void TMemPhotoActionForm::openPicked(const QString& path, const QString& folder) {
-    if (!QFileInfo(path).isFile()) return;
+bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
+    const QString file = QFileInfo(path).absoluteFilePath();
+    if (!QFileInfo(file).isFile() || !askSaveBeforeSwitch()) {
+        ShowPhotoInList(false);
+        return false;
+    }
+    DecodedPhoto photo;
+    if (!decodePhoto(file, photo)) {
+        // Nothing changed: the list goes back to the photo on screen, the keyboard stays on
+        // the one that failed so the next key moves past it.
+        ShowPhotoInList(true);
+        return false;
+    }
     editor_.ClearSelection();
     editor_.ResetTool();
     editor_.Macro().Close();
     lum::EditState& st = State();
+    // The folder of the photo itself: the tree may have recorded a folder clicked in the list
+    // since it last listed this one.
+    const QString folder = QFileInfo(file).absolutePath();
     st.CurrentFolder = folder.toStdString();
     st.SaveFolder = st.CurrentFolder;
-    st.CurrentFileName = path.toStdString();
-    LoadPhoto(path);
+    st.CurrentFileName = file.toStdString();
+    const lum::DecodeReport report = photo.report;
+    showDecodedPhoto(file, std::move(photo));
+    followPhotoFolder();
+    showLoadNotice(file, report);
+    return true;
 }
 
-void TMemPhotoActionForm::LoadPhoto(const QString& path) {
-    if (!QFileInfo(path).isFile()) return;
+bool TMemPhotoActionForm::LoadPhoto(const QString& path) {
+    if (!QFileInfo(path).isFile()) return false;
+    DecodedPhoto photo;
+    if (!decodePhoto(path, photo)) return false;
+    const lum::DecodeReport report = photo.report;
+    showDecodedPhoto(path, std::move(photo));
+    showLoadNotice(path, report);
+    return true;
+}
 
-    // Decode before anything changes: a photo the decoder refuses leaves the images, the
-    // memo, the caption and the zoom as they were (the error box reports it).
-    lum::Image decoded;
-    lum::JpegMetadata metadata;
-    {
+bool TMemPhotoActionForm::decodePhoto(const QString& path, DecodedPhoto& photo) {
+    try {
         lum::Editor::BusyScope hourglass(*pane_, lum::BusyKind::Hourglass);
         const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
-        decoded = lum::DecodeJpeg(bytes.data(), bytes.size(), &metadata);
+        photo.image = lum::DecodeJpeg(bytes.data(), bytes.size(), &photo.metadata, {}, &photo.report);
+        return true;
+    } catch (const std::exception& e) {
+        showLoadFailure(path, e);
     }
+    return false;
+}
 
+void TMemPhotoActionForm::showLoadFailure(const QString& path, const std::exception& error) {
+    prompts().Error(lum::NoticeForFailure(QDir::toNativeSeparators(path).toStdString(), error).text);
+}
+
+void TMemPhotoActionForm::showLoadNotice(const QString& path, const lum::DecodeReport& report) {
+    const lum::PhotoNotice notice = lum::NoticeForLoad(QDir::toNativeSeparators(path).toStdString(), report);
+    // Shown over the photo: what could be decoded is on screen, the rest is grey.
+    if (!notice.text.empty()) prompts().Message(notice.text);
+}
+
+void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& photo) {
     lum::EditState& st = State();
     st.SelectionActive = 0;
     st.ZoomIndex = 7;
@@ -129,14 +168,34 @@ void TMemPhotoActionForm::LoadPhoto(const QString& path) {
     st.PhotoLoaded = true;
     st.Saved = true;
     st.Optimized = false;
-    showFileInfo(path, decoded.width(), decoded.height());
+    showFileInfo(path, photo.image.width(), photo.image.height());
 
-    st.MemoryImage = std::move(decoded);
-    st.CurrentMetadata = std::move(metadata);
+    st.MemoryImage = std::move(photo.image);
+    st.CurrentMetadata = std::move(photo.metadata);
     buildThumbnail(st.MemoryImage);
     editor_.CommitMemoryImage();
+    shownPhoto_ = QFileInfo(path).absoluteFilePath();
     setWindowTitle(QStringLiteral("Lumora - ") + QString::fromStdString(st.CurrentFileName));
     editor_.Redraw();
+}
+
+void TMemPhotoActionForm::showPictureWithoutFile() {
+    // A new or pasted picture belongs to no file until it is saved: no name in the caption,
+    // none highlighted in the list.
+    shownPhoto_.clear();
+    setWindowTitle(QStringLiteral("Lumora - "));
+    ShowPhotoInList(false);
+}
+
+void TMemPhotoActionForm::photoWritten() {
+    // The picture on screen is now the file it was written to.
+    const QString file = QString::fromStdString(State().CurrentFileName);
+    if (!file.isEmpty()) {
+        shownPhoto_ = QFileInfo(file).absoluteFilePath();
+        setWindowTitle(QStringLiteral("Lumora - ") + file);
+    }
+    if (LsFilelistView282) LsFilelistView282->Refresh();
+    ShowPhotoInList(false);
 }
 
 void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int height) {
@@ -171,10 +230,12 @@ void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
 // ---------------------------------------------------------------------------------------------
 // Buttons
 
-void TMemPhotoActionForm::UndoSpeedButtonClick() { editor_.Undo(); }
+void TMemPhotoActionForm::UndoSpeedButtonClick() {
+    if (State().HasPicture) editor_.Undo();
+}
 
 void TMemPhotoActionForm::OpenCompareWindow() {
-    if (!compareOpener_) return;
+    if (!compareOpener_ || !State().HasPicture) return;
     execModal([&] {
         compareOpener_(this, State().FileInfoText, State().WorkImage, State().MemoryImage);
         return 0;
@@ -182,8 +243,9 @@ void TMemPhotoActionForm::OpenCompareWindow() {
 }
 
 bool TMemPhotoActionForm::SaveAndReplacePhotoSpeedButtonClick() {
+    if (!hasPictureToSave()) return false;
     const bool written = saving().SaveAndReplacePhotoSpeedButtonClick();
-    if (written && LsFilelistView282) LsFilelistView282->Refresh();
+    if (written) photoWritten();
     return written;
 }
 
@@ -201,6 +263,12 @@ void TMemPhotoActionForm::ShowOriginalPhotoSpeedButtonClick() {
     }
     w->show();
     w->raise();
+}
+
+bool TMemPhotoActionForm::hasPictureToSave() {
+    if (State().HasPicture) return true;
+    prompts().Message(kNoPhotoToSave);
+    return false;
 }
 
 void TMemPhotoActionForm::ZoomPhotosSpeedButtonClick() { pane_->ZoomMenu()->popup(QCursor::pos()); }

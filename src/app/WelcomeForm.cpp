@@ -54,6 +54,11 @@ TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
     stack->addWidget(thanks, 0, 0);
     right->addWidget(thanksHolder);
 
+    auto* version = new QLabel(QStringLiteral("Tarnel Lumora version %1").arg(QStringLiteral(LUMORA_VERSION)), this);
+    version->setObjectName("VersionLabel");
+    version->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    right->addWidget(version);
+
     auto* memo = new QPlainTextEdit(this);
     memo->setObjectName("Memo1");
     memo->setReadOnly(true);

@@ -1,4 +1,4 @@
-// The version window: picture, thanks, a short description and a Close button.
+// The version window: picture, thanks, the version, a short description and a Close button.
 #pragma once
 #include <QDialog>
 

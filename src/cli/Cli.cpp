@@ -34,14 +34,58 @@ std::vector<std::string> CommandFirst(std::vector<std::string> args) {
     return args;
 }
 
+bool IsCommand(const std::string& a) {
+    return a == "--help" || a == "-h" || a == "--version" || a == "apply" || a == "optimize";
+}
+
+// The toolkit's own options of a desktop start (`-style fusion`, `-platform xcb` ...), with
+// whether they take a value. One or two leading dashes, and NAME=VALUE, are all accepted.
+bool ToolkitOption(std::string a, bool& takesValue) {
+    static const char* const withValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                                            "geometry", "style", "stylesheet", "session", "qwindowgeometry",
+                                            "qwindowicon", "qwindowtitle", "name", "title", "visual"};
+    static const char* const plain[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    a.erase(0, a.compare(0, 2, "--") == 0 ? 2 : 1);
+    const size_t eq = a.find('=');
+    const bool inlineValue = eq != std::string::npos;
+    if (inlineValue) a.erase(eq);
+    for (const char* o : withValue)
+        if (a == o) {
+            takesValue = !inlineValue;
+            return true;
+        }
+    for (const char* o : plain)
+        if (a == o && !inlineValue) {
+            takesValue = false;
+            return true;
+        }
+    return false;
+}
+
 }  // namespace
+
+std::string UnknownDesktopOption(int argc, char** argv) {
+    for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
+        const std::string a = argv[i];
+        if (a == "--") break;  // photos whose names start with a dash follow
+        if (a.size() < 2 || a[0] != '-') continue;
+        // The program's own option (the noise brush's seed) is known to the desktop too.
+        if (const size_t n = GlobalOptionWords(std::vector<std::string>(argv + i, argv + argc), 0)) {
+            i += static_cast<int>(n) - 1;
+            continue;
+        }
+        bool takesValue = false;
+        if (!ToolkitOption(a, takesValue)) return a;
+        if (takesValue) ++i;
+    }
+    return std::string();
+}
 
 bool IsCliInvocation(int argc, char** argv) {
     if (argc < 2 || argv[1] == nullptr) return false;
     const std::vector<std::string> args = CommandFirst(std::vector<std::string>(argv + 1, argv + argc));
-    if (args.empty()) return false;
-    const std::string& a = args.front();
-    return a == "--help" || a == "-h" || a == "--version" || a == "apply" || a == "optimize";
+    // An option the desktop program does not know is a usage error, never a window.
+    return (!args.empty() && IsCommand(args.front())) || !UnknownDesktopOption(argc, argv).empty();
 }
 
 int RunCli(int argc, char** argv) {
@@ -66,6 +110,8 @@ int RunCli(int argc, char** argv) {
         }
         if (command == "apply") return cli::RunApply(args);
         if (command == "optimize") return cli::RunBatch(args);
+        const std::string option = UnknownDesktopOption(argc, argv);
+        if (!option.empty()) throw cli::UsageError("unknown option '" + option + "'");
         throw cli::UsageError("unknown command '" + command + "'");
     } catch (const cli::UsageError& e) {
         std::fprintf(stderr, "lumora: %s\nTry 'lumora --help'.\n", e.what());

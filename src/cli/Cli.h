@@ -1,10 +1,15 @@
 // The command line: --help, --version, apply and the batch optimize.
 #pragma once
+#include <string>
 
 namespace lum {
 
-// True when argv asks for a command-line job rather than the desktop program.
+// True when argv asks for a command-line job rather than the desktop program (an option the
+// desktop program does not know counts: it is reported as a usage error).
 bool IsCliInvocation(int argc, char** argv);
+// The first option of a desktop start that is neither the toolkit's nor followed by "--";
+// empty when there is none.
+std::string UnknownDesktopOption(int argc, char** argv);
 // Runs it; returns the exit status (0 ok, 1 failure, 2 usage error).
 int RunCli(int argc, char** argv);
 

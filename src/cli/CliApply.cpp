@@ -58,6 +58,9 @@ int RunApply(const std::vector<std::string>& args) {
     editor.CommitMemoryImage();
     st.PhotoLoaded = true;
     st.CurrentFileName = a.input;
+    // The photo's metadata goes with the editing state, so a new picture made by an operation
+    // does not leave with the camera data and thumbnail of the photo it replaced.
+    if (pic.format == FileFormat::Jpeg) st.CurrentMetadata = std::move(pic.metadata);
 
     StopRequest stop;
     for (const ParsedOperation& op : a.ops) {
@@ -78,7 +81,7 @@ int RunApply(const std::vector<std::string>& args) {
     if (StopRequest::Requested()) throw Failure("interrupted; " + a.output + " not written");
     try {
         std::vector<uint8_t> bytes =
-            EncodeFor(a.output, st.WorkImage, a.out, pic.format == FileFormat::Jpeg ? &pic.metadata : nullptr);
+            EncodeFor(a.output, st.WorkImage, a.out, &st.CurrentMetadata);
         WriteFileAtomic(a.output, bytes);
     } catch (const std::exception& e) {
         throw Failure(About(a.output, e.what()));

@@ -54,6 +54,7 @@ void NewImage(Editor& e, const OpArgs& a) {
     st.MemoryImage = GradientOfSize(a);
     e.CommitMemoryImage();
     st.NewImagePending = true;
+    st.CurrentMetadata = JpegMetadata();  // the old photo's camera data and thumbnail are not this picture's
 }
 
 void LightenWithGradient(Editor& e, const OpArgs& a) {
@@ -105,7 +106,8 @@ void AddComposeOperations(std::vector<Operation>& t) {
                         e.State().CurrentFileName = "New_file";
                         e.State().NewImagePending = true;
                     })
-                    .Asks());
+                    .Asks()
+                    .MakesPicture());
     t.push_back(GradientKeys(Operation("lighten-gradient", LightenWithGradient)
                                  .Usage("lighten-gradient[:...]", "relight with a gradient at the image's size: each\n"
                                                             "pixel keeps its hue; value and part of the\n"
@@ -166,14 +168,19 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               st.MemoryImage = ClipboardPicture(e, kNoImageInClipboard);
                               st.FloatActive = false;
                               e.CommitMemoryImage();
+                              // A file of its own to come: a save never proposes the old photo's name.
+                              st.CurrentFileName = "New_file";
                               st.NewImagePending = true;
+                              st.CurrentMetadata = JpegMetadata();
                           })
                     .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)
-                    .DesktopOnly());
+                    .DesktopOnly()
+                    .MakesPicture());
     t.push_back(Operation("copy", [](Editor& e, const OpArgs&) { e.Host().PutOnClipboard(CopiedPicture(e)); })
                     .On("Copier1", "&Copy", kBothWindows)
                     .NotBusy()
-                    .DesktopOnly());
+                    .DesktopOnly()
+                    .KeepsImage());
     // The stamp (the dialog's text rectangle) is put into MixSource by the dialog's OK, which
     // also answers the background the stamp was drawn on.
     t.push_back(Operation("text-stamp",

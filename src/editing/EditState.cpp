@@ -136,6 +136,7 @@ void EditState::CommitZoom(int W, int H, CommitMode mode, FitRule rule) {
     } else if (!FitZoom(W, H) && rule == FitRule::HundredPercentWhenFits) {
         ZoomIndex = 7;
     }
+    HasPicture = true;
 }
 
 void EditState::ResetTool() {

@@ -110,6 +110,9 @@ public:
     std::string CurrentFileName, SaveFolder, CurrentFolder;
     bool NewImagePending = false;
     bool PhotoLoaded = false, Saved = true, Optimized = false;
+    // False while the images are the placeholders of a new window (nothing to show or save);
+    // the first commit makes it true.
+    bool HasPicture = false;
     std::string FileInfoText;
     JpegMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
 

@@ -91,18 +91,21 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
     {
         std::unique_ptr<BusyScope> busy;
         if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
-        if (op.marksOptimized && policy_.tracksOptimized) {
-            st_.Optimized = true;
-            st_.Saved = false;
-        }
+        if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
         try {
             op.run(*this, args);
             // Asked while still busy, so the hourglass stays until the result is on screen.
             host_->RedrawView();
         } catch (const Refusal& r) {
+            // Refused before touching the image.
             refused = true;
             refusal = r.what();
+        } catch (...) {
+            // A failure half way may have changed part of it.
+            if (!op.keepsImage) MarkUnsaved();
+            throw;
         }
+        if (!refused && !op.keepsImage) MarkUnsaved();
     }
     // Messages come after the hourglass: a question under it would look frozen.
     if (refused) {

@@ -22,7 +22,7 @@ struct EditorPolicy {
     FitRule fit = FitRule::KeepZoomWhenFits;    // the zoom of a commit when the image fits
     bool compareOptimize = false;               // optimize with kernel 1 4 1 and a 40 % blend
     bool paintBackground = false;               // background = second paint colour, else white
-    bool tracksOptimized = true;                // optimize marks the photo optimized and unsaved
+    bool tracksOptimized = true;                // optimize marks the photo optimized
     // Only the working image is kept: a commit moves MemoryImage into it and keeps no baseline
     // or undo copy, Undo does nothing, and SourceImage lives only while an operation that
     // reads it runs. For the command line, where nothing is undone or shown.
@@ -135,6 +135,10 @@ public:
     // The image the running pixel operation reads: SourceImage, or the working image itself
     // when this editor made no source copy for it (a lean editor running an in-place operation).
     const Image& PixelSource() const { return readsWork_ ? st_.WorkImage : st_.SourceImage; }
+    // The working image changed: switching photos or closing asks to save it. Every operation
+    // of the table that changes it does this; a tool that changes it outside an operation
+    // calls it too. Undo does not make a photo saved.
+    void MarkUnsaved() { st_.Saved = false; }
     void Redraw() { host_->RedrawView(); }
     // The zoom tool at a view point: one slot of the zoom table up (direction > 0) or down.
     void ZoomStep(int direction, ImagePoint view);

@@ -30,6 +30,7 @@ MixPlacement MixIntoWork(Editor& editor, const MixOptions& options) {
         Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
         placement = RunMixPixels(st.WorkImage, st.SourceImage, st.MixSource, options);
     }
+    editor.MarkUnsaved();
     st.DragActive = false;
     // Tiles cover the whole image: there is nothing to place.
     if (options.style == MixStyle::Tiles) {
@@ -87,6 +88,7 @@ void MixPlacementTool::MoveBy(Editor& editor, int dx, int dy) {
         Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
         placement_ = MoveMix(st.WorkImage, st.SourceImage, st.MixSource, placement_, dx, dy, options_);
     }
+    editor.MarkUnsaved();
     st.FloatActive = true;
     editor.Redraw();
 }

@@ -55,7 +55,9 @@ struct Operation {
     bool inPlace = false;  // reads Editor::PixelSource(), and may read and write one image
     bool asks = false;     // its controls ask the parameters (Prompts::AskParameters)
     BusyKind busy = BusyKind::Hourglass;
-    bool marksOptimized = false;  // the photo becomes optimized and unsaved, where the window tracks it
+    bool marksOptimized = false;  // the photo becomes optimized, where the window tracks it
+    bool keepsImage = false;      // leaves WorkImage as it was (else a run marks the photo unsaved)
+    bool makesPicture = false;    // puts a new picture in place (runs without a photo loaded)
     PresetFn preset = nullptr;    // the proposal put to the dialog, over the defaults
     ParseFn parse = nullptr;      // its own command-line syntax, instead of the parameter list
     BeforeFn beforeAsking = nullptr;  // what its controls do before their dialog opens
@@ -111,6 +113,14 @@ struct Operation {
     }
     Operation& MarksOptimized() {
         marksOptimized = true;
+        return *this;
+    }
+    Operation& KeepsImage() {
+        keepsImage = true;
+        return *this;
+    }
+    Operation& MakesPicture() {
+        makesPicture = true;
         return *this;
     }
     Operation& Parser(ParseFn p) {

@@ -312,7 +312,8 @@ std::vector<Operation> BuildTable() {
                     .Param(ParamDef::Int("right", -kSelectLimit, kSelectLimit))
                     .Param(ParamDef::Int("bottom", -kSelectLimit, kSelectLimit))
                     .Parser(SelectionWords)
-                    .NotBusy());
+                    .NotBusy()
+                    .KeepsImage());
     t.push_back(Operation("erase",
                           [](Editor& e, const OpArgs& a) {
                               EditState& st = e.State();
@@ -327,7 +328,8 @@ std::vector<Operation> BuildTable() {
     t.push_back(Operation("macro", [](Editor& e, const OpArgs&) { e.ExecuteMacro(); })
                     .Usage("macro", "the recorded macro; as a window starts: flesh balance, then auto smooth")
                     .On("Executer", "&Execute", kBothWindows)
-                    .NotBusy());
+                    .NotBusy()
+                    .KeepsImage());  // the operations it replays mark the photo themselves
     AddComposeOperations(t);
     return t;
 }

@@ -87,6 +87,7 @@ public:
         editor.Host().DrawOnView(ViewLine{from_, to_, width_, false, c});
         DrawWorkLine(editor, ImagePoint{ToImage(from_.x, zoom_), ToImage(from_.y, zoom_)},
                      ImagePoint{ToImage(to_.x, zoom_), ToImage(to_.y, zoom_)}, st.PaintThickness, c);
+        editor.MarkUnsaved();
     }
     std::vector<ViewLine> ViewLines() const override {
         if (!dragging_) return {};
@@ -119,6 +120,7 @@ public:
         if (!dragging_) return;
         editor.Host().DrawOnView(ViewLine{view_, e.view, width_, false, colour_});
         DrawWorkLine(editor, image_, e.image, thickness_, colour_);
+        editor.MarkUnsaved();
         view_ = e.view;
         image_ = e.image;
     }
@@ -152,6 +154,7 @@ public:
         const FillOutcome out =
             FillWorkImage(editor, e.image.x, e.image.y, PenColour(editor, e.button), st.PaintThickness);
         if (out.Status == FillStatus::TooClose) editor.prompts().Message(kFillTooCloseMessage);
+        if (out.FilledPixels > 0) editor.MarkUnsaved();
         editor.Redraw();
     }
 
@@ -176,6 +179,7 @@ public:
         stroke_.BrushColor2 = left ? st.PaintColour2 : st.PaintColour1;
         stroke_.Random = &st.Noise;
         editor.Host().RedrawImageRect(BrushPress(st.WorkImage, st.SourceImage, stroke_, e.image.x, e.image.y));
+        editor.MarkUnsaved();
     }
     void Move(Editor& editor, const ToolEvent& e) override {
         if (!dragging_) return;

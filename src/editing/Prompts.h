@@ -154,8 +154,11 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<bool> answers;  // consumed front to back; default No when empty
-    std::vector<Answer> threeWayAnswers;  // consumed front to back; default Cancel when empty
+    // Answers to the questions that may be dismissed, consumed front to back; without one the
+    // next of `answers` gives Yes or No, and with neither the question is dismissed (Cancel).
+    std::vector<Answer> threeWayAnswers;
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
+    std::vector<std::string> savePresets;  // the name each save dialog opened with
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
     std::vector<std::function<bool(OpArgs&)>> parameterAnswers;
     std::vector<const Operation*> parametersAsked;
@@ -173,13 +176,18 @@ public:
         return a;
     }
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
+        if (threeWayAnswers.empty()) {
+            if (!answers.empty()) return AskYesNo(caption, text) ? Answer::Yes : Answer::No;
+            questions.push_back(caption + ": " + text);
+            return Answer::Cancel;
+        }
         questions.push_back(caption + ": " + text);
-        if (threeWayAnswers.empty()) return Answer::Cancel;
         const Answer a = threeWayAnswers.front();
         threeWayAnswers.erase(threeWayAnswers.begin());
         return a;
     }
     bool AskSaveFile(const std::string&, const std::string&, const std::string&, std::string& path) override {
+        savePresets.push_back(path);
         if (savePaths.empty()) return false;
         std::string p = savePaths.front();
         savePaths.erase(savePaths.begin());

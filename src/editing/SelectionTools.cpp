@@ -157,6 +157,7 @@ void SelectionHandlerTool::Press(Editor& editor, const ToolEvent& e) {
         st.ToolMode = kToolMovingSelection;
         st.SourceImage = st.WorkImage;
         FirstGrab(st.WorkImage, st.MoveBuffer, st.Confine(), opt.erase, background);
+        editor.MarkUnsaved();
         editor.Redraw();
     } else {
         LaterGrab(st.WorkImage, st.MoveBuffer, st.SelectionRect, opt.duplicate);
@@ -175,6 +176,7 @@ void SelectionHandlerTool::Move(Editor& editor, const ToolEvent& e) {
     const int dx = total.x - applied_.x, dy = total.y - applied_.y;
     if (dx == 0 && dy == 0) return;
     MovePiece(st.WorkImage, st.MoveBuffer, st.SelectionImage, st.SelectionRect, dx, dy, editor.BackgroundColour());
+    editor.MarkUnsaved();
     applied_ = total;
     editor.Redraw();
 }

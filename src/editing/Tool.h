@@ -1,7 +1,8 @@
 // A tool of a window's photo view (selection shapes, brushes, fill ...): a state machine fed
 // with mouse events already mapped to image coordinates by the view. The view draws what
 // Feedback returns over the photo and asks Cursor which cursor to show; a tool calls
-// Editor::Redraw when its feedback or the image changed.
+// Editor::Redraw when its feedback or the image changed, and Editor::MarkUnsaved when it
+// changed WorkImage.
 #pragma once
 #include <vector>
 

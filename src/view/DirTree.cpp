@@ -25,8 +25,6 @@ using namespace lum::files;
 
 namespace {
 
-enum Roles { PathRole = Qt::UserRole + 1, KindRole, LoadedRole, NameRole };
-
 std::string S(const QString& s) { return s.toStdString(); }
 
 QString ParentFolder(const QString& path) {
@@ -113,6 +111,37 @@ void TLsDirTree21::Rebuild() {
     root_->setExpanded(true);
 }
 
+void TLsDirTree21::SetShowHidden(bool on) {
+    if (on == showHidden_) return;
+    showHidden_ = on;
+    RefreshLoaded();
+}
+
+void TLsDirTree21::RefreshLoaded() {
+    if (!root_) return;
+    // Parents before children, so a folder that went away takes its nodes with it.
+    QList<QTreeWidgetItem*> queue{root_};
+    while (!queue.isEmpty()) {
+        QTreeWidgetItem* node = queue.takeFirst();
+        if (node != root_ && !node->data(0, LoadedRole).toBool()) continue;
+        if (node != root_) LoadChildren(node, true);
+        for (int i = 0; i < node->childCount(); ++i) queue.push_back(node->child(i));
+    }
+}
+
+QStringList TLsDirTree21::ExpandedPaths() const {
+    QStringList out;
+    if (!root_) return out;
+    QList<QTreeWidgetItem*> queue{root_};
+    while (!queue.isEmpty()) {
+        QTreeWidgetItem* node = queue.takeFirst();
+        if (!node->isExpanded()) continue;
+        if (node != root_) out.push_back(PathOf(node));
+        for (int i = 0; i < node->childCount(); ++i) queue.push_back(node->child(i));
+    }
+    return out;
+}
+
 void TLsDirTree21::SetDrives(const QList<Drive>& drives) {
     drives_ = drives;
     fixedDrives_ = true;
@@ -124,12 +153,16 @@ QString TLsDirTree21::PathOf(const QTreeWidgetItem* node) const {
 }
 
 QTreeWidgetItem* TLsDirTree21::AddFolderNode(QTreeWidgetItem* parent, const QString& name, const QString& path) {
-    auto* n = new QTreeWidgetItem(parent, QStringList{name});
+    auto* n = new QTreeWidgetItem(QStringList{name});
     n->setIcon(0, FolderIcon());
     n->setData(0, PathRole, WithSlash(path));
     n->setData(0, KindRole, int(FolderNode));
     n->setData(0, NameRole, name);
     n->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    // At its place in the name order.
+    int at = 0;
+    while (at < parent->childCount() && NameLess(parent->child(at)->data(0, NameRole).toString(), name)) ++at;
+    parent->insertChild(at, n);
     return n;
 }
 
@@ -137,43 +170,31 @@ void TLsDirTree21::LoadChildren(QTreeWidgetItem* node, bool force) {
     if (!node || node->data(0, KindRole).toInt() == RootNode) return;
     if (node->data(0, LoadedRole).toBool() && !force) return;
     const QString path = PathOf(node);
-    const QFileInfoList subs = QDir(path).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    QDir::Filters filters = QDir::Dirs | QDir::NoDotAndDotDot;
+    if (showHidden_) filters |= QDir::Hidden;
+    const QFileInfoList subs = QDir(path).entryInfoList(filters, QDir::NoSort);
     QHash<QString, bool> onDisk;
     for (const QFileInfo& fi : subs) onDisk.insert(fi.fileName(), true);
 
-    // Keep the nodes (and what is open below them) that still exist; hidden folders are only
-    // there when a path was opened through them.
-    QList<QTreeWidgetItem*> kids = node->takeChildren();
-    QList<QTreeWidgetItem*> keep;
+    // Keep the nodes that still exist where they are, with what is open or selected below
+    // them; hidden folders are only there when the selected path leads through them.
     QHash<QString, bool> kept;
-    for (QTreeWidgetItem* k : kids) {
+    for (int i = node->childCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* k = node->child(i);
         const QString name = k->data(0, NameRole).toString();
-        const bool stays = onDisk.contains(name) || (name.startsWith('.') && QFileInfo(PathOf(k)).isDir());
+        const bool stays = onDisk.contains(name) || (name.startsWith('.') && selectedPath_.startsWith(PathOf(k)) &&
+                                                     QFileInfo(PathOf(k)).isDir());
         if (stays && !kept.contains(name)) {
-            keep.push_back(k);
             kept.insert(name, true);
         } else {
             if (contextNode_ == k || (contextNode_ && PathOf(contextNode_).startsWith(PathOf(k)))) contextNode_ = nullptr;
             delete k;
         }
     }
-    for (const QFileInfo& fi : subs) {
-        const QString name = fi.fileName();
-        if (kept.contains(name)) continue;
-        auto* n = new QTreeWidgetItem(QStringList{name});
-        n->setIcon(0, FolderIcon());
-        n->setData(0, PathRole, WithSlash(path + name));
-        n->setData(0, KindRole, int(FolderNode));
-        n->setData(0, NameRole, name);
-        n->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-        keep.push_back(n);
-    }
-    std::sort(keep.begin(), keep.end(), [](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return NameLess(a->data(0, NameRole).toString(), b->data(0, NameRole).toString());
-    });
-    node->addChildren(keep);
+    for (const QFileInfo& fi : subs)
+        if (!kept.contains(fi.fileName())) AddFolderNode(node, fi.fileName(), path + fi.fileName());
     node->setData(0, LoadedRole, true);
-    node->setChildIndicatorPolicy(keep.isEmpty() ? QTreeWidgetItem::DontShowIndicatorWhenChildless
+    node->setChildIndicatorPolicy(node->childCount() == 0 ? QTreeWidgetItem::DontShowIndicatorWhenChildless
                                                  : QTreeWidgetItem::ShowIndicator);
 }
 
@@ -502,74 +523,6 @@ void TLsDirTree21::PasteNode() {
     }
     if (selectedPath_ != QLatin1String(kDrives) && !QFileInfo(selectedPath_).isDir()) OpenPath(target);
     else emit FoldersChanged(touched);
-}
-
-void TLsDirTree21::GetTreeSize() {
-    QTreeWidgetItem* node = CommandNode();
-    QLocale loc;
-    QString text = QStringLiteral("=== TREE SIZE ===\n\n");
-    if (!node || node->data(0, KindRole).toInt() == RootNode) {
-        for (const Drive& d : drives_) {
-            QStorageInfo si(d.path);
-            if (DriveReady(d))
-                text += QStringLiteral("%1 : %2 used of %3\n")
-                            .arg(d.caption, SizeKbText(si.bytesTotal() - si.bytesFree()), SizeKbText(si.bytesTotal()));
-            else
-                text += QStringLiteral("%1 : not ready\n").arg(d.caption);
-        }
-    } else {
-        const QString p = WithoutSlash(PathOf(node));
-        if (!QFileInfo(p).isDir()) {
-            QApplication::beep();
-            prompts().Message(S(p + QStringLiteral(" not found")));
-            return;
-        }
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const TreeSize t = MeasureTree(p);
-        QGuiApplication::restoreOverrideCursor();
-        text += QStringLiteral("%1\n\nSize : %2 (%3 bytes)\nFiles : %4\nFolders : %5")
-                    .arg(p, SizeKbText(t.bytes), loc.toString(t.bytes), loc.toString(t.files), loc.toString(t.folders));
-        if (!t.complete) text += QStringLiteral("\n\nSome folders could not be read; the size counts only what could.");
-    }
-    prompts().ShowText("Tree Size", S(text));
-}
-
-void TLsDirTree21::ShowFolderContents() {
-    QTreeWidgetItem* node = CommandNode();
-    QString text;
-    if (!node || node->data(0, KindRole).toInt() == RootNode) {
-        text = QStringLiteral("Drives\n\n");
-        for (const Drive& d : drives_) text += d.caption + '\n';
-        prompts().ShowText("Folder Contents", S(text));
-        return;
-    }
-    const QString p = WithoutSlash(PathOf(node));
-    QFileInfo top(p);
-    if (!top.isDir()) {
-        QApplication::beep();
-        prompts().Message(S(p + QStringLiteral(" not found")));
-        return;
-    }
-    if (!top.isReadable() || !top.isExecutable()) {
-        prompts().Message(S(p + QStringLiteral("\nAccess is denied.")));
-        return;
-    }
-    const QFileInfoList all = QDir(p).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                    QDir::DirsFirst | QDir::Name | QDir::IgnoreCase);
-    qint64 folders = 0, files = 0, bytes = 0;
-    QStringList lines;
-    const int kMaxLines = 500;
-    for (const QFileInfo& fi : all) {
-        const bool dir = fi.isDir();
-        if (dir) ++folders; else { ++files; bytes += fi.size(); }
-        if (lines.size() < kMaxLines)
-            lines << (dir ? QStringLiteral("[%1]").arg(fi.fileName())
-                          : QStringLiteral("%1    %2").arg(fi.fileName(), SizeKbText(fi.size())));
-    }
-    if (all.size() > kMaxLines) lines << QStringLiteral("... and %1 more").arg(all.size() - kMaxLines);
-    text = QStringLiteral("%1\n%2 folder(s), %3 file(s), %4\n\n").arg(p).arg(folders).arg(files).arg(SizeKbText(bytes)) +
-           lines.join('\n');
-    prompts().ShowText("Folder Contents", S(text));
 }
 
 void TLsDirTree21::ConnectNetResource() {

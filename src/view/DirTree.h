@@ -31,6 +31,14 @@ public:
 
     // Rebuilds the root and its drives and expands the root.
     void Rebuild();
+    // Folders whose names start with a dot; off by default, as file managers do. A hidden
+    // folder on the way to an opened path keeps its node.
+    bool ShowHidden() const { return showHidden_; }
+    void SetShowHidden(bool on);
+    // Re-reads every folder the tree has read (F5).
+    void RefreshLoaded();
+    // The paths of the open (expanded) folder nodes, whose children are on screen.
+    QStringList ExpandedPaths() const;
     // Replaces the mounted volumes (tests use made-up drives).
     void SetDrives(const QList<lum::files::Drive>& drives);
     const QList<lum::files::Drive>& Drives() const { return drives_; }
@@ -84,6 +92,7 @@ protected:
 
 private:
     enum Kind { RootNode = 0, DriveNode = 1, FolderNode = 2 };
+    enum Role { PathRole = Qt::UserRole + 1, KindRole, LoadedRole, NameRole };
     void BuildMenu();
     void LoadChildren(QTreeWidgetItem* node, bool force = false);
     QTreeWidgetItem* AddFolderNode(QTreeWidgetItem* parent, const QString& name, const QString& path);
@@ -100,4 +109,5 @@ private:
     QAction* pasteAction_ = nullptr;
     QTreeWidgetItem* contextNode_ = nullptr;
     bool fixedDrives_ = false;
+    bool showHidden_ = false;
 };

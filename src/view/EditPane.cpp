@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 
 #include "view/PaintRaster.h"
@@ -80,13 +81,20 @@ void EditPane::menuZoom(ZoomItem item, int percent) {
 }
 
 void EditPane::ZoomStepped(ImagePoint view, int oldZoom) {
-    (void)oldZoom;
     view_->LayoutView();
-    // The view position of the press scaled by the new percentage as if it were an image
-    // position, less half the whole zoomed picture (not the visible part), at least 0.
-    const QSize box = view_->PaintBox1()->size();
-    view_->horizontalScrollBar()->setValue(std::max(0, view_->ImageToView(view.x) - box.width() / 2));
-    view_->verticalScrollBar()->setValue(std::max(0, view_->ImageToView(view.y) - box.height() / 2));
+    // The clicked photo point goes to the middle of the visible area: scaling the old view
+    // position as if it were a photo position, less half the whole zoomed picture, throws the
+    // point off screen as soon as the picture is wider than the view. Worked in view pixels;
+    // the scroll bars count the paint box's own pixels.
+    const int z = view_->Zoom();
+    const qreal dpr = view_->DeviceRatio();
+    const auto centre = [&](int v, int visible) {
+        const int64_t image = static_cast<int64_t>(v) * 100 / std::max(1, oldZoom);
+        const int64_t device = std::clamp<int64_t>(image * z / 100 - static_cast<int64_t>(visible * dpr) / 2, 0, INT32_MAX);
+        return static_cast<int>(std::lround(static_cast<double>(device) / dpr));
+    };
+    view_->horizontalScrollBar()->setValue(centre(view.x, view_->viewport()->width()));
+    view_->verticalScrollBar()->setValue(centre(view.y, view_->viewport()->height()));
     view_->RedrawView();
     emit ZoomWasStepped();
 }
@@ -96,23 +104,12 @@ void EditPane::ToolLabels(const std::string& label1, const std::string& label2) 
 }
 
 void EditPane::ZoomToPercent(double percent) { view_->ZoomToPercent(percent); }
-void EditPane::ZoomToFitWidth() { view_->ZoomToPercent(view_->FitWidthPercent()); }
-void EditPane::ZoomToFitHeight() { view_->ZoomToPercent(view_->FitHeightPercent()); }
-void EditPane::ZoomToFitWindow() { view_->ZoomToPercent(view_->FitWindowPercent()); }
+void EditPane::ZoomToFitWidth() { view_->ZoomToFit(PhotoView::ZoomFit::Width); }
+void EditPane::ZoomToFitHeight() { view_->ZoomToFit(PhotoView::ZoomFit::Height); }
+void EditPane::ZoomToFitWindow() { view_->ZoomToFit(PhotoView::ZoomFit::Window); }
 
-void EditPane::ZoomInStep() {
-    const EditState& st = editor_.State();
-    const int z = view_->Zoom();
-    for (size_t i = 1; i < st.ZoomTable.size(); ++i)
-        if (st.ZoomTable[i] > z) return view_->ZoomToPercent(st.ZoomTable[i]);
-}
-
-void EditPane::ZoomOutStep() {
-    const EditState& st = editor_.State();
-    const int z = view_->Zoom();
-    for (size_t i = st.ZoomTable.size() - 1; i >= 1; --i)
-        if (st.ZoomTable[i] < z) return view_->ZoomToPercent(st.ZoomTable[i]);
-}
+void EditPane::ZoomInStep() { view_->ZoomStep(+1, view_->ViewportCentre()); }
+void EditPane::ZoomOutStep() { view_->ZoomStep(-1, view_->ViewportCentre()); }
 
 // ---------------------------------------------------------------------------------------------
 // Guard and hourglass
@@ -159,13 +156,18 @@ void EditPane::RedrawView() {
 }
 
 void EditPane::LayoutView() {
+    // Called after each commit; slot 0 holds a fresh fit when the photo did not fit.
+    const EditState& st = editor_.State();
+    int w = 0, h = 0;
+    ViewOuterSize(w, h);
+    view_->CommitLaidOut(st.ZoomIndex == 0 && (st.WorkImage.width() > w || st.WorkImage.height() > h));
     view_->LayoutView();
     view_->RedrawView();
 }
 
 void EditPane::ViewOuterSize(int& w, int& h) const {
-    w = view_->width();
-    h = view_->height();
+    w = view_->OuterWidth();
+    h = view_->OuterHeight();
 }
 
 void EditPane::SelectionCleared() {
@@ -209,10 +211,15 @@ void EditPane::DrawOnView(const ViewLine& line) { view_->DrawInk(line); }
 bool EditPane::ViewColour(ImagePoint v, Colour& c) const {
     // What the screen shows there: the picture as stretched, with whatever is drawn over it.
     TPaintBox* box = view_->PaintBox1();
-    if (!box->rect().contains(v.x, v.y)) return false;
-    const QImage shot = box->grab(QRect(v.x, v.y, 1, 1)).toImage();
+    const QRect logical = view_->LogicalRect(QRect(v.x, v.y, 1, 1));
+    if (!box->rect().contains(logical.topLeft())) return false;
+    const QImage shot = box->grab(logical).toImage();
     if (shot.isNull()) return false;
-    c = FromQColor(shot.pixelColor(0, 0));
+    // On a scaled screen the grab holds the device pixels of that one widget pixel.
+    const qreal dpr = view_->DeviceRatio();
+    const int x = std::clamp(v.x - static_cast<int>(std::lround(logical.x() * dpr)), 0, shot.width() - 1);
+    const int y = std::clamp(v.y - static_cast<int>(std::lround(logical.y() * dpr)), 0, shot.height() - 1);
+    c = FromQColor(shot.pixelColor(x, y));
     return true;
 }
 
@@ -291,7 +298,13 @@ void EditPane::RefreshCursor() {
 
 void EditPane::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (!editor_.State().WorkImage.empty()) LayoutView();
+    if (editor_.State().WorkImage.empty()) return;
+    // The view takes its new size with the layout of this pane.
+    view_->resize(size());
+    if (!view_->Refit()) {
+        view_->LayoutView();
+        view_->RedrawView();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QSet>
 #include <QStorageInfo>
+#include <QTimer>
 
 #include "editing/Prompts.h"
 #include "widgets/QtPrompts.h"
@@ -156,7 +157,16 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         ItemClick(itemFromIndex(index));
     });
+    keyboardOpen_ = new QTimer(this);
+    keyboardOpen_->setSingleShot(true);
+    connect(keyboardOpen_, &QTimer::timeout, this, &TLsFilelistView28::FlushKeyboardOpen);
     BuildMenu();
+}
+
+void TLsFilelistView28::SetShowHidden(bool on) {
+    if (on == ShowHidden()) return;
+    fileType_ = on ? (fileType_ | ftHidden) : (fileType_ & ~ftHidden);
+    if (!directory_.isEmpty() && !drivesView_) Refresh();
 }
 
 lum::Prompts& TLsFilelistView28::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
@@ -495,6 +505,7 @@ QString TLsFilelistView28::SingleSelection() const {
 
 void TLsFilelistView28::ItemClick(QTreeWidgetItem* item) {
     if (!item) return;
+    keyboardOpen_->stop();
     selectedItem_ = PathOfItem(item);
     emit Click();
 }
@@ -521,21 +532,6 @@ void TLsFilelistView28::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeWidgetItem* item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : nullptr;
     QTreeWidget::mouseDoubleClickEvent(event);
     if (item) ItemDblClick(item);
-}
-
-void TLsFilelistView28::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_F2: ItemRename(); return;
-    case Qt::Key_Delete: ItemDelete(); return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (currentItem()) ItemDblClick(currentItem());
-        return;
-    case Qt::Key_Backspace:
-        if (!drivesView_ && !directory_.isEmpty()) OpenFolder(ParentOf(directory_), QStringLiteral("dir"));
-        return;
-    default: QTreeWidget::keyPressEvent(event);
-    }
 }
 
 void TLsFilelistView28::contextMenuEvent(QContextMenuEvent* event) {

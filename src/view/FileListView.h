@@ -12,6 +12,7 @@
 
 class QMenu;
 class QAction;
+class QTimer;
 
 namespace lum {
 class Prompts;
@@ -59,6 +60,19 @@ public:
     void SetDblClickToOpen(bool on) { dblClickToOpen_ = on; }
     bool HideFileExt() const { return hideFileExt_; }
     void SetHideFileExt(bool on) { hideFileExt_ = on; }
+    // Entries whose names start with a dot (the hidden class of FileType); refills the list.
+    bool ShowHidden() const { return (fileType_ & ftHidden) != 0; }
+    void SetShowHidden(bool on);
+
+    // Opening from the keyboard: Enter on a file raises Click as a mouse click does, and a file
+    // the arrow keys move to raises Click once the keys have rested for delayMs (holding a key
+    // opens nothing on the way). Negative: off, Enter opens files as a double click does.
+    void SetKeyboardOpenDelay(int delayMs);
+    int KeyboardOpenDelay() const { return keyboardOpenDelay_; }
+    // Raises a pending keyboard open now, or drops it.
+    void FlushKeyboardOpen();
+    void CancelKeyboardOpen();
+    bool KeyboardOpenPending() const;
 
     // Where the drives view takes its drives from (the folder tree's, once linked); the mounted
     // volumes without one.
@@ -175,4 +189,6 @@ private:
     QMenu* sendMenu_ = nullptr;
     QAction* pasteAction_ = nullptr;
     int columnsKind_ = -1;  // 0 folder columns, 1 drive columns
+    int keyboardOpenDelay_ = -1;
+    QTimer* keyboardOpen_ = nullptr;
 };

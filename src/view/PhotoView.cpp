@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -65,18 +66,25 @@ void TPaintBox::paintEvent(QPaintEvent* e) {
     view_->PaintBox1Paint(p, e->rect());
 }
 
+QPoint TPaintBox::ViewPoint(const QPointF& logical) const {
+    const qreal dpr = view_->DeviceRatio();
+    return QPoint(static_cast<int>(std::floor(logical.x() * dpr)), static_cast<int>(std::floor(logical.y() * dpr)));
+}
+
 void TPaintBox::mousePressEvent(QMouseEvent* e) {
-    const QPoint pos = e->position().toPoint();
+    // The keys of the photo (next and previous photo) work once it was clicked.
+    view_->setFocus(Qt::MouseFocusReason);
+    const QPoint pos = ViewPoint(e->position());
     emit MouseDown(e->button(), e->modifiers(), pos.x(), pos.y());
 }
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint pos = e->position().toPoint();
+    const QPoint pos = ViewPoint(e->position());
     emit MouseMove(e->buttons(), e->modifiers(), pos.x(), pos.y());
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* e) {
-    const QPoint pos = e->position().toPoint();
+    const QPoint pos = ViewPoint(e->position());
     emit MouseUp(e->button(), e->modifiers(), pos.x(), pos.y());
 }
 
@@ -89,13 +97,23 @@ void TPaintBox::mouseDoubleClickEvent(QMouseEvent* e) {
 PhotoView::PhotoView(EditState& st, QWidget* parent) : QScrollArea(parent), st_(st) {
     setObjectName("ScrollBox1");
     setWidgetResizable(false);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A photo smaller than the view sits in its middle.
+    setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::StrongFocus);
     paintBox_ = new TPaintBox(this);
     paintBox_->resize(st_.WorkImage.width(), st_.WorkImage.height());
     setWidget(paintBox_);
 }
 
 PhotoView::~PhotoView() = default;
+
+qreal PhotoView::DeviceRatio() const {
+    const qreal dpr = paintBox_->devicePixelRatioF();
+    return dpr > 0 ? dpr : 1.0;
+}
+
+int PhotoView::OuterWidth() const { return static_cast<int>(std::lround(width() * DeviceRatio())); }
+int PhotoView::OuterHeight() const { return static_cast<int>(std::lround(height() * DeviceRatio())); }
 
 int PhotoView::Zoom() const {
     const int idx = std::clamp(st_.ZoomIndex, 0, static_cast<int>(st_.ZoomTable.size()) - 1);
@@ -106,11 +124,19 @@ int PhotoView::ViewToImage(int v) const { return static_cast<int>(static_cast<in
 
 int PhotoView::ImageToView(int i) const { return static_cast<int>(static_cast<int64_t>(i) * Zoom() / 100); }
 
+void PhotoView::sizePaintBox(int deviceW, int deviceH) {
+    const qreal dpr = DeviceRatio();
+    // Whole widget pixels covering the device pixels; a part pixel left over is cleared.
+    const auto logical = [dpr](int device) { return static_cast<int>(std::ceil(std::max(0, device) / dpr - 1e-9)); };
+    paintBox_->resize(logical(deviceW), logical(deviceH));
+    deviceSize_ = QSize(std::max(0, deviceW), std::max(0, deviceH));
+    emit ZoomShown(Zoom());
+}
+
 void PhotoView::LayoutView() {
     ink_.clear();
     const int z = Zoom();
-    paintBox_->resize(std::max(0, truncScale(st_.WorkImage.width(), z)),
-                      std::max(0, truncScale(st_.WorkImage.height(), z)));
+    sizePaintBox(truncScale(st_.WorkImage.width(), z), truncScale(st_.WorkImage.height(), z));
 }
 
 void PhotoView::RedrawView() {
@@ -126,14 +152,23 @@ void PhotoView::RedrawImageRect(const Rect& r) {
     // Ink under the repainted part gives way to the picture.
     ink_.erase(std::remove_if(ink_.begin(), ink_.end(), [&v](const ViewLine& l) { return InkBounds(l).intersects(v); }),
                ink_.end());
-    paintBox_->update(v);
+    paintBox_->update(LogicalRect(v));
 }
 
-void PhotoView::RedrawViewRect(const QRect& r) { paintBox_->update(r); }
+void PhotoView::RedrawViewRect(const QRect& r) { paintBox_->update(LogicalRect(r)); }
+
+QRect PhotoView::LogicalRect(const QRect& device) const {
+    const qreal dpr = DeviceRatio();
+    if (dpr == 1.0) return device;
+    // Outward, so every device pixel of the rectangle is covered.
+    return QRect(QPoint(static_cast<int>(std::floor(device.left() / dpr)), static_cast<int>(std::floor(device.top() / dpr))),
+                 QPoint(static_cast<int>(std::ceil((device.right() + 1) / dpr)) - 1,
+                        static_cast<int>(std::ceil((device.bottom() + 1) / dpr)) - 1));
+}
 
 void PhotoView::DrawInk(const ViewLine& line) {
     ink_.push_back(line);
-    paintBox_->update(InkBounds(line));
+    paintBox_->update(LogicalRect(InkBounds(line)));
 }
 
 void PhotoView::RedrawViewNow() { paintBox_->repaint(); }
@@ -148,10 +183,87 @@ void PhotoView::ZoomToPercent(double p) {
     const double f = p / 100.0;
     st_.ZoomTable[0] = std::max(1, roundHalfEven(p));
     st_.ZoomIndex = 0;
-    const int w = roundHalfEven(st_.MemoryImage.width() * f);
-    const int h = roundHalfEven(st_.MemoryImage.height() * f);
-    paintBox_->resize(std::max(0, w), std::max(0, h));
+    fit_ = ZoomFit::None;
+    sizePaintBox(roundHalfEven(st_.MemoryImage.width() * f), roundHalfEven(st_.MemoryImage.height() * f));
     RedrawView();
+}
+
+bool PhotoView::fits() const {
+    return st_.WorkImage.width() <= OuterWidth() && st_.WorkImage.height() <= OuterHeight();
+}
+
+void PhotoView::CommitLaidOut(bool fitted) {
+    if (fitted) fit_ = ZoomFit::Auto;
+}
+
+bool PhotoView::Refit() {
+    if (st_.WorkImage.empty()) return false;
+    const int before = Zoom();
+    switch (fit_) {
+        case ZoomFit::None:
+            return false;
+        case ZoomFit::Auto:
+            // Grown big enough to hold the whole photo: shown as it is, not enlarged.
+            if (!st_.FitZoom(OuterWidth(), OuterHeight())) st_.ZoomIndex = 7;
+            LayoutView();
+            break;
+        default: {
+            const ZoomFit fit = fit_;
+            const int p = fit == ZoomFit::Width ? FitWidthPercent() : fit == ZoomFit::Height ? FitHeightPercent()
+                                                                                              : FitWindowPercent();
+            if (p <= 0) return false;
+            ZoomToPercent(p);
+            fit_ = fit;
+            break;
+        }
+    }
+    RedrawView();
+    return Zoom() != before;
+}
+
+void PhotoView::ZoomToFit(ZoomFit fit) {
+    if (fit == ZoomFit::None) return;
+    fit_ = fit;
+    Refit();
+}
+
+QPoint PhotoView::ViewportCentre() const { return viewport()->rect().center(); }
+
+void PhotoView::ZoomStep(int direction, const QPoint& anchor) {
+    const int z = Zoom();
+    int slot = -1;
+    if (direction > 0) {
+        for (int i = 1; i <= 12 && slot < 0; ++i)
+            if (st_.ZoomTable[static_cast<size_t>(i)] > z) slot = i;
+    } else {
+        for (int i = 12; i >= 1 && slot < 0; --i)
+            if (st_.ZoomTable[static_cast<size_t>(i)] < z) slot = i;
+    }
+    if (slot < 0) return;
+    // The photo point under the anchor, in photo pixels.
+    const qreal dpr = DeviceRatio();
+    const QPointF inBox = QPointF(paintBox_->mapFrom(viewport(), anchor)) * dpr * 100.0 / z;
+    st_.ZoomIndex = slot;
+    fit_ = ZoomFit::None;
+    LayoutView();
+    const QPointF after = inBox * Zoom() / 100.0 / dpr;
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround(after.x() - anchor.x())));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround(after.y() - anchor.y())));
+    RedrawView();
+}
+
+void PhotoView::wheelEvent(QWheelEvent* e) {
+    if (!(e->modifiers() & Qt::ControlModifier)) {
+        wheelRest_ = 0;
+        QScrollArea::wheelEvent(e);
+        return;
+    }
+    // A notch is 120; a touchpad sends it in small parts.
+    wheelRest_ += e->angleDelta().y();
+    const QPoint anchor = e->position().toPoint();
+    for (; wheelRest_ >= 120; wheelRest_ -= 120) ZoomStep(+1, anchor);
+    for (; wheelRest_ <= -120; wheelRest_ += 120) ZoomStep(-1, anchor);
+    e->accept();
 }
 
 int PhotoView::FitWidthPercent(int boxWidth, int imageWidth) {
@@ -169,10 +281,10 @@ int PhotoView::FitWindowPercent(int boxWidth, int boxHeight, int imageWidth, int
     return a > b ? roundHalfEven(b) : roundHalfEven(a);
 }
 
-int PhotoView::FitWidthPercent() const { return FitWidthPercent(width(), st_.MemoryImage.width()); }
-int PhotoView::FitHeightPercent() const { return FitHeightPercent(height(), st_.MemoryImage.height()); }
+int PhotoView::FitWidthPercent() const { return FitWidthPercent(OuterWidth(), st_.MemoryImage.width()); }
+int PhotoView::FitHeightPercent() const { return FitHeightPercent(OuterHeight(), st_.MemoryImage.height()); }
 int PhotoView::FitWindowPercent() const {
-    return FitWindowPercent(width(), height(), st_.MemoryImage.width(), st_.MemoryImage.height());
+    return FitWindowPercent(OuterWidth(), OuterHeight(), st_.MemoryImage.width(), st_.MemoryImage.height());
 }
 
 QMenu* PhotoView::CreateZoomScalePopupMenu(QWidget* parent) {
@@ -200,44 +312,43 @@ QMenu* PhotoView::CreateZoomScalePopupMenu(QWidget* parent) {
 }
 
 void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {
-    const QRect box = paintBox_->rect();
     const Image& img = st_.WorkImage;
     const int z = Zoom();
+    const qreal dpr = DeviceRatio();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     // Pixel dropping and repeating, no filtering.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Everything below is in view coordinates: device pixels.
+    if (dpr != 1.0) p.scale(1.0 / dpr, 1.0 / dpr);
+    const QRect deviceExposed(QPoint(static_cast<int>(std::floor(exposed.left() * dpr)),
+                                     static_cast<int>(std::floor(exposed.top() * dpr))),
+                              QPoint(static_cast<int>(std::ceil((exposed.right() + 1) * dpr)) - 1,
+                                     static_cast<int>(std::ceil((exposed.bottom() + 1) * dpr)) - 1));
+    const QColor background = palette().color(QPalette::Window);
 
-    if (img.empty()) {
-        p.fillRect(exposed, Qt::black);
+    // The placeholders of a window without a photo are not shown.
+    if (img.empty() || !st_.HasPicture) {
+        p.fillRect(deviceExposed, background);
         return;
     }
     // A view on the photo's own pixels, no copy.
     const QImage qi = QImageView(img);
-
     QRect drawn;
-    const qreal dpr = paintBox_->devicePixelRatioF();
-    if (z == 100 && dpr == 1.0) {
+    if (z == 100) {
         p.drawImage(QPoint(0, 0), qi);
         drawn = QRect(0, 0, img.width(), img.height());
     } else {
-        const QSize target = z == 100 ? QSize(img.width(), img.height()) : box.size();
-        // Map the picture onto whole device pixels so a scaled screen stays sharp.
-        p.save();
-        p.scale(1.0 / dpr, 1.0 / dpr);
-        const QRect device(0, 0, static_cast<int>(std::lround(target.width() * dpr)),
-                           static_cast<int>(std::lround(target.height() * dpr)));
-        p.drawImage(device, qi);
-        p.restore();
-        drawn = QRect(QPoint(0, 0), target);
+        drawn = QRect(QPoint(0, 0), deviceSize_);
+        p.drawImage(drawn, qi);
     }
-    // Whatever the photo does not cover (a box laid out for another size) is cleared, as
-    // nothing is erased before a paint.
-    const QRegion rest = QRegion(exposed) - QRegion(drawn);
-    for (const QRect& r : rest) p.fillRect(r, palette().color(QPalette::Window));
+    // Whatever the photo does not cover (a box laid out for another size, the part pixel at
+    // the edge) is cleared, as nothing is erased before a paint.
+    const QRegion rest = QRegion(deviceExposed) - QRegion(drawn);
+    for (const QRect& r : rest) p.fillRect(r, background);
 
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (const ViewLine& l : ink_) {
-        if (!InkBounds(l).intersects(exposed)) continue;
+        if (!InkBounds(l).intersects(deviceExposed)) continue;
         SetWidePen(p, ToQColor(l.colour), l.width);
         p.drawLine(QPoint(l.from.x, l.from.y), QPoint(l.to.x, l.to.y));
     }

@@ -1,7 +1,10 @@
-// The photo view of an editing window: a paint box at the top-left corner of a scroll box,
+// The photo view of an editing window: a paint box in a scroll box (centred while it is smaller),
 // showing the window's WorkImage at the current zoom, the view <-> image mapping, the one
 // redraw entry point and the zoom pop-up menu. The edit pane around it connects it to the
 // window's editor.
+//
+// View coordinates are device pixels of the paint box: at 100 % one photo pixel is one pixel of
+// the screen, also on a screen scaled to 150 %.
 #pragma once
 #include <QCursor>
 #include <QScrollArea>
@@ -14,6 +17,7 @@
 
 class QMenu;
 class QPainter;
+class QWheelEvent;
 
 namespace lum {
 
@@ -31,6 +35,8 @@ class TPaintBox : public QWidget {
     Q_OBJECT
 public:
     explicit TPaintBox(PhotoView* view, QWidget* parent = nullptr);
+    // A position of a mouse event in view coordinates.
+    QPoint ViewPoint(const QPointF& logical) const;
 
 signals:
     // View coordinates (pixels of the paint box); the receivers map them with ViewToImage.
@@ -60,6 +66,27 @@ public:
     TPaintBox* PaintBox1() const { return paintBox_; }
     EditState& State() const { return st_; }
 
+    // Device pixels per pixel of the widgets (1.5 on a screen scaled to 150 %).
+    qreal DeviceRatio() const;
+    // The scroll box's outer size in device pixels: what a fit fills.
+    int OuterWidth() const;
+    int OuterHeight() const;
+
+    // What slot 0 holds when it is selected: a fit that follows the size of the view, or a
+    // plain percentage (None).
+    enum class ZoomFit { None, Auto, Window, Width, Height };
+    ZoomFit Fit() const { return fit_; }
+    // After a commit: slot 0 holds the automatic fit when the commit fitted the photo.
+    void CommitLaidOut(bool fitted);
+    // Redoes the fit for the view's size (after a resize). True when the zoom changed.
+    bool Refit();
+    // The fits of the zoom menu; they follow the view's size from then on.
+    void ZoomToFit(ZoomFit fit);
+    // One step through the fixed percentages of the table (direction +1 or -1), keeping the
+    // photo point under anchor (a position in the viewport) where it is.
+    void ZoomStep(int direction, const QPoint& anchor);
+    QPoint ViewportCentre() const;
+
     // The zoom percentage in use, ZoomTable[ZoomIndex]; never below 1.
     int Zoom() const;
     int ViewToImage(int v) const;
@@ -78,6 +105,8 @@ public:
     // Draws a line on the view directly, over the picture. The ink lasts until the next
     // RedrawView or layout, or until the picture is repainted under it.
     void DrawInk(const ViewLine& line);
+    // A rectangle of view (device) pixels in the paint box's own pixels, rounded outward.
+    QRect LogicalRect(const QRect& device) const;
     const std::vector<ViewLine>& Ink() const { return ink_; }
     void ScrollToTopLeft();
 
@@ -105,9 +134,24 @@ public:
     // Paints the photo into the paint box; called by its paint event.
     void PaintBox1Paint(QPainter& p, const QRect& exposed);
 
+signals:
+    // The percentage shown, after every layout and zoom.
+    void ZoomShown(int percent);
+
+protected:
+    // Ctrl + wheel zooms through the table; the wheel alone scrolls.
+    void wheelEvent(QWheelEvent* e) override;
+
 private:
+    // The paint box for a photo of deviceW x deviceH device pixels.
+    void sizePaintBox(int deviceW, int deviceH);
+    bool fits() const;
+
     EditState& st_;
     TPaintBox* paintBox_ = nullptr;
+    ZoomFit fit_ = ZoomFit::None;
+    QSize deviceSize_;   // the photo's size on screen, in device pixels
+    int wheelRest_ = 0;  // eighths of a degree not yet turned into a step
     std::vector<ViewLine> ink_;
 };
 

@@ -2,6 +2,7 @@
 // the rest of the block comes through as it was.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "../image/ExifTestSupport.h"
@@ -85,4 +86,24 @@ TEST(CliExifThumbnail, BlocksThatCannotBeWalkedSafelyAreWrittenAsTheyCame) {
         EXPECT_EQ(written.image.width(), stored.image.height());
         EXPECT_EQ(codec_test::ExifOf(written.metadata), codec_test::ExifOf(stored.metadata));
     }
+}
+
+TEST(CliExifThumbnail, ANewPictureLeavesWithoutThePhotosCameraData) {
+    const auto hasExif = [](const lum::LoadedPicture& p) {
+        for (const lum::JpegSegment& s : p.metadata.segments)
+            if (s.marker == codec_test::kApp1 && s.data.size() > 6 && std::memcmp(s.data.data(), "Exif\0\0", 6) == 0)
+                return true;
+        return false;
+    };
+    TempDir dir;
+    const fs::path in = Camera("camera_o1.jpg");
+    lum::LoadedPicture stored = lum::LoadPicture(in.string());
+    lum::LoadedPicture grey = Written(in, dir / "grey.jpg", "grey");
+    EXPECT_EQ(codec_test::ExifOf(grey.metadata), codec_test::ExifOf(stored.metadata));
+    // A gradient made in place of the photo is not the photo: no camera block, no thumbnail of it,
+    // and later operations on the new picture do not bring it back.
+    const lum::LoadedPicture made = Written(in, dir / "new.jpg", "new:40x30");
+    EXPECT_EQ(made.image.width(), 40);
+    EXPECT_FALSE(hasExif(made));
+    EXPECT_FALSE(hasExif(Written(in, dir / "new2.jpg", "new:40x30 rotate-cw")));
 }

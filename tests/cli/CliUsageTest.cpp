@@ -85,3 +85,36 @@ TEST(CliUsage, DesktopWordsAreNotCommandLineJobsWithoutTheDesktop) {
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(r.err.find("unknown command"), std::string::npos);
 }
+
+TEST(CliUsage, AnUnknownOptionIsAUsageErrorNeverAWindow) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"--frobnicate", "--frobnicate"},
+        {Quote(Photo("rocket.jpg").string()) + " --frobnicate", "--frobnicate"},
+        {"-style fusion -x", "-x"},
+        {"--platform=offscreen --bogus=1", "--bogus=1"},
+    };
+    for (const auto& [args, culprit] : cases) {
+        Result r = Lumora(args);
+        EXPECT_EQ(r.status, 2) << args << "\n" << r.err;
+        EXPECT_EQ(r.err.rfind("lumora: unknown option '" + culprit + "'", 0), 0u) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+#ifdef LUMORA_HAS_DESKTOP
+TEST(CliUsage, WithoutADisplayTheDesktopProgramSaysSoInOneLine) {
+    const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=/nonexistent";
+    for (const std::string& args : {std::string(), "-style fusion -- " + Quote(Photo("rocket.jpg").string())}) {
+        Result r = Lumora(args, noDisplay);
+        EXPECT_EQ(r.status, 1) << args << "\n" << r.err;
+        EXPECT_EQ(Lines(r.err), 1) << r.err;
+        EXPECT_EQ(r.err.rfind("lumora: no display", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find("DISPLAY is not set"), std::string::npos) << r.err;
+    }
+    // A display that is named but cannot be opened ends the same way, not in an abort.
+    Result r = Lumora("", "env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=/nonexistent DISPLAY=:7777");
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+    EXPECT_NE(r.err.find(":7777 could not be opened"), std::string::npos) << r.err;
+}
+#endif

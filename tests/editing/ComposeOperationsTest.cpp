@@ -166,6 +166,7 @@ TEST(ComposeArgs, CommandLineWordsAndTheirMistakes) {
 TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     Win w(RandomImage(30, 20, 1));
     w.st().ZoomIndex = 3;
+    w.st().CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0, 1}});
     w.editor.Macro().Start();
     ASSERT_TRUE(w.Apply("new:40x25,style=horizontal,colour2=#000000"));
     GradientParams p;
@@ -178,6 +179,7 @@ TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     EXPECT_TRUE(w.st().MemoryImage == expected);
     EXPECT_EQ(w.st().ZoomIndex, 7);
     EXPECT_TRUE(w.st().NewImagePending);
+    EXPECT_TRUE(w.st().CurrentMetadata.empty());  // the old photo's camera data would be saved with it
     EXPECT_EQ(w.editor.Macro().MacroCount, 0);
 }
 
@@ -320,6 +322,8 @@ TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     EXPECT_EQ(w.editor.PointerTool(), tool);
     EXPECT_EQ(tool->Cursor(w.editor, ImagePoint{}), kHandCursor);
     EXPECT_GE(w.host.pointerChanges, 1);
+    EXPECT_FALSE(w.st().Saved);  // mixed in: an edit to ask about
+    w.st().Saved = true;
 
     // At zoom 50 the placement is (17, 15)..(32, 24) on the view; its border is not inside.
     tool->Press(w.editor, Mouse(MouseButton::Left, 17, 20, 50));
@@ -340,6 +344,7 @@ TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     EXPECT_EQ(tool->Placement(), (MixPlacement{37, 28, 29, 19}));
     EXPECT_TRUE(w.st().WorkImage == Mixed(photo, picture, o));  // nothing recomposed while dragging
     tool->Release(w.editor, Mouse(MouseButton::Left, 19, 15, 50));
+    EXPECT_FALSE(w.st().Saved);  // placed again
     EXPECT_FALSE(tool->Dragging());
     EXPECT_FALSE(w.st().DragActive);
     EXPECT_TRUE(w.st().FloatActive);
@@ -410,7 +415,9 @@ TEST(Clipboard, CopyThenPasteAsNewImageInTheOtherWindow) {
     compare.host.clip = main.host.clip;  // one clipboard for the process
     compare.host.holds = true;
     compare.st().FloatActive = true;
+    compare.st().CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0, 1}});
     ASSERT_TRUE(compare.Command("Commenouvelleimage1"));
+    EXPECT_TRUE(compare.st().CurrentMetadata.empty());
     EXPECT_TRUE(compare.st().WorkImage == main.st().WorkImage);
     EXPECT_TRUE(compare.st().UndoImage == main.st().WorkImage);
     EXPECT_TRUE(compare.st().NewImagePending);

@@ -1,9 +1,11 @@
 // How an editor runs an operation: the busy scope, the dialog, refusals, the flags and the macro.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
 
 #include "EditorTestSupport.h"
+#include "image/Codec.h"
 #include "imaging/Refusal.h"
 
 using namespace lum;
@@ -64,12 +66,84 @@ TEST(EditorRun, OptimizeMarksTheMainWindowsPhotoOnly) {
     EXPECT_FALSE(main.st().Saved);
     ASSERT_TRUE(cmp.editor.Run(cmp.op("optimize")));
     EXPECT_FALSE(cmp.st().Optimized);
-    EXPECT_TRUE(cmp.st().Saved);
-    // Other operations leave the flags alone.
+    EXPECT_FALSE(cmp.st().Saved);  // its own image did change
+    // Other operations mark the photo unsaved, never optimized.
     Window other(photo);
     ASSERT_TRUE(other.Apply("grey"));
-    EXPECT_TRUE(other.st().Saved);
+    EXPECT_FALSE(other.st().Saved);
     EXPECT_FALSE(other.st().Optimized);
+}
+
+// Every row that changes the working image marks it unsaved, so no edit is dropped without a
+// question; Undo leaves the mark as it is.
+TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
+    // A host with a picture on the clipboard, for the paste rows.
+    struct Host : edittest::CountingHost {
+        Image clip = RandomImage(12, 9, 20);
+        bool ClipboardImage(Image& out) const override {
+            out = clip;
+            return true;
+        }
+    };
+    const Image photo = RandomImage(24, 18, 12);
+    const std::string bmp = testing::TempDir() + "lumora_marks_mix.bmp";
+    WriteFileAtomic(bmp, EncodeBmp(RandomImage(10, 8, 21)));
+    // Rows whose controls give no arguments run here as the command line words them.
+    const std::map<std::string, std::string> words = {
+        {"new", "new:30x20"}, {"mix", "mix:" + bmp}, {"select", "select:2,2,10,10"}, {"resize", "resize:30x20"},
+        {"brush", "brush:daub,3x3/8x6"},      {"fill", "fill:1,1"}};
+    for (const Operation& op : Operations()) {
+        RecordingPrompts prompts;
+        Host host;
+        Editor editor(EditorPolicy::MainWindow(), &prompts, &host);
+        EditState& st = editor.State();
+        st.MemoryImage = photo;
+        editor.CommitMemoryImage();
+        st.MixSource = RandomImage(8, 6, 22);  // what the chooser and the text dialog leave there
+        // An empty macro: what a row that keeps the image does by itself.
+        editor.Macro().Start();
+        editor.Macro().Close();
+        ASSERT_TRUE(st.Saved);
+        bool ran = false;
+        const auto word = words.find(op.name);
+        if (word != words.end()) {
+            const ParsedOperation p = ParseOperationWord(word->second);
+            ran = editor.Run(*p.op, p.args);
+        } else {
+            // As its first control runs it (the shift kinds come from the control).
+            ran = editor.Run(op, op.commands.empty() ? std::string() : op.commands[0].args);
+        }
+        ASSERT_TRUE(ran) << op.name << (prompts.messages.empty() ? "" : ": " + prompts.messages[0]);
+        EXPECT_EQ(st.Saved, op.keepsImage) << op.name;
+        EXPECT_EQ(st.Optimized, op.marksOptimized) << op.name;
+        editor.Undo();
+        EXPECT_EQ(st.Saved, op.keepsImage) << op.name << " after Undo";
+    }
+    // The recorded macro marks through the operations it replays.
+    Window m(photo);
+    ASSERT_TRUE(m.editor.Run(std::string("macro")));
+    EXPECT_FALSE(m.st().Saved);
+}
+
+TEST(EditorRun, RefusedOrCancelledRunsLeaveThePhotoSaved) {
+    Window w(RandomImage(8, 8, 13));
+    const Operation refused = Refusing("No");
+    EXPECT_FALSE(w.editor.Run(refused));
+    w.prompts.parameterAnswers.push_back([](OpArgs&) { return false; });
+    EXPECT_FALSE(w.editor.Run(w.op("blur")));
+    EXPECT_TRUE(w.st().Saved);
+    // A failure half way may have changed part of the image.
+    const Operation failing = Throwing();
+    EXPECT_THROW(w.editor.Run(failing), std::runtime_error);
+    EXPECT_FALSE(w.st().Saved);
+}
+
+TEST(EditorRun, TheFirstCommitMakesAPicture) {
+    Editor fresh(EditorPolicy::MainWindow());
+    EXPECT_FALSE(fresh.State().HasPicture);
+    fresh.State().MemoryImage = RandomImage(6, 4, 14);
+    fresh.CommitMemoryImage();
+    EXPECT_TRUE(fresh.State().HasPicture);
 }
 
 TEST(EditorRun, TheDialogIsAskedWithItsProposalAndCanBeCancelled) {

@@ -407,3 +407,32 @@ TEST(PaintTools, BrushAndFillRowsDropTheSelectionFirst) {
     EXPECT_EQ(w.st().WorkImage, once);
     EXPECT_NE(once, before);
 }
+
+TEST(PaintTools, PaintingMarksThePhotoUnsavedLookingDoesNot) {
+    const Image photo = edittest::Uniform(40, 30, 100, 100, 100);
+    const auto stroke = [](PaintWindow& w) {
+        w.press(5, 5, MouseButton::Left);
+        w.move(12, 9);
+        w.release(12, 9, MouseButton::Left);
+    };
+    for (int32_t mode : {kToolLine, kToolPen, kToolFill, kToolBrush}) {
+        PaintWindow w(photo);
+        ASSERT_TRUE(w.st().Saved);
+        ChoosePaintTool(w.editor, mode, BrushKind::Daub);
+        stroke(w);
+        EXPECT_FALSE(w.st().Saved) << mode;
+    }
+    // The pipette and the zoom tool only look; a refused or outside fill changes nothing.
+    for (int32_t mode : {kToolPipette, kToolZoom}) {
+        PaintWindow w(photo);
+        ChoosePaintTool(w.editor, mode);
+        stroke(w);
+        EXPECT_TRUE(w.st().Saved) << mode;
+    }
+    PaintWindow w(photo);
+    w.st().PaintColour1 = MakeColour(104, 100, 100);
+    ChoosePaintTool(w.editor, kToolFill);
+    w.press(5, 5, MouseButton::Left);
+    w.press(50, 5, MouseButton::Left);
+    EXPECT_TRUE(w.st().Saved);
+}

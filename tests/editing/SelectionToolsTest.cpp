@@ -198,7 +198,9 @@ TEST(SelectionHandling, CopyMovesUnlessEraseAndDuplicateLeavesCopies) {
         const Image photo = v.st().WorkImage;
         v.Choose(kToolRectangle);
         v.Drag({10, 10}, {30, 20});  // the piece: 20 x 10 at (10, 10)
+        EXPECT_TRUE(v.st().Saved);   // a selection alone changes nothing
         v.Drag({15, 15}, {45, 15});  // moved 30 right
+        EXPECT_FALSE(v.st().Saved);  // a moved piece is an edit to ask about
         EXPECT_EQ(v.st().ToolMode, kToolMovingSelection);
         EXPECT_EQ(v.st().SelectionRect, (Rect{40, 10, 60, 20}));
         EXPECT_EQ(SamePixel(v.st().WorkImage, 10, 10, photo, 10, 10), !erase);

@@ -99,3 +99,24 @@ TEST_F(Closing, SavingClosesTheWindow) {
     EXPECT_TRUE(QFileInfo(out).isFile());
     EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
 }
+
+TEST_F(Closing, EscapeOnTheQuestionKeepsTheWindowOpen) {
+    loadAndOptimize();
+    prompts.threeWayAnswers = {lum::Prompts::Answer::Cancel};
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->State().Saved);
+    EXPECT_TRUE(prompts.savePaths.empty());
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    prompts.answers = {false};
+    EXPECT_TRUE(w->close());
+}
+
+TEST_F(Closing, EditsOtherThanOptimizeAreAskedAbout) {
+    w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+    w->findChild<QToolButton*>("Btrot90")->click();
+    EXPECT_FALSE(w->State().Optimized);
+    prompts.answers = {false};
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{kCloseQuestion});
+}

@@ -227,21 +227,28 @@ TEST_F(CompareWindow, ZoomToolStepsTheViewAndItsLabel) {
     EXPECT_EQ(label->text(), QStringLiteral("Zoom 1/2"));
     f->Pane()->ZoomStep(+1, 10, 10);
     EXPECT_EQ(label->text(), QStringLiteral("Zoom 1"));
-    // Up to 800 %. The scroll position is the old view position scaled by the new percentage,
-    // less half the whole zoomed picture, at least 0 (and at most the scroll bar's end).
+    // Up to 800 %. The clicked photo point goes to the middle of the visible area, as near
+    // as the scroll bars reach.
     for (int i = 0; i < 20; ++i) f->Pane()->ZoomStep(+1, 10, 10);
     EXPECT_EQ(f->State().ZoomIndex, 12);
     EXPECT_EQ(box()->size(), QSize(1600, 1200));
     lum::PhotoView* v = f->View();
+    const QSize seen = v->viewport()->size();
     const auto at = [](QScrollBar* bar, int value) { return std::clamp(value, 0, bar->maximum()); };
-    f->Pane()->ZoomStep(-1, 800, 480);  // 400 %: 3200 - 400 and 1920 - 300
-    EXPECT_EQ(v->horizontalScrollBar()->value(), at(v->horizontalScrollBar(), 2800));
-    EXPECT_EQ(v->verticalScrollBar()->value(), at(v->verticalScrollBar(), 1620));
-    f->Pane()->ZoomStep(+1, 150, 100);  // 800 %: 1200 - 800 and 800 - 600
-    EXPECT_EQ(v->horizontalScrollBar()->value(), at(v->horizontalScrollBar(), 400));
-    EXPECT_EQ(v->verticalScrollBar()->value(), at(v->verticalScrollBar(), 200));
-    EXPECT_GT(v->horizontalScrollBar()->maximum(), 400);
-    f->Pane()->ZoomStep(-1, 10, 10);  // 400 %: 40 - 400 gives 0
+    const auto shown = [&](int viewX, int viewY) {
+        const int x = v->horizontalScrollBar()->value(), y = v->verticalScrollBar()->value();
+        return viewX >= x && viewX < x + seen.width() && viewY >= y && viewY < y + seen.height();
+    };
+    f->Pane()->ZoomStep(-1, 800, 480);  // photo (100, 60): at 400 % (400, 240)
+    EXPECT_EQ(v->horizontalScrollBar()->value(), at(v->horizontalScrollBar(), 400 - seen.width() / 2));
+    EXPECT_EQ(v->verticalScrollBar()->value(), at(v->verticalScrollBar(), 240 - seen.height() / 2));
+    EXPECT_TRUE(shown(400, 240));
+    f->Pane()->ZoomStep(+1, 600, 560);  // photo (150, 140): at 800 % (1200, 1120)
+    EXPECT_EQ(v->horizontalScrollBar()->value(), at(v->horizontalScrollBar(), 1200 - seen.width() / 2));
+    EXPECT_EQ(v->verticalScrollBar()->value(), at(v->verticalScrollBar(), 1120 - seen.height() / 2));
+    EXPECT_TRUE(shown(1200, 1120));
+    EXPECT_GT(v->horizontalScrollBar()->value(), 0);
+    f->Pane()->ZoomStep(-1, 40, 40);  // photo (5, 5): at 400 % the top-left corner
     EXPECT_EQ(v->horizontalScrollBar()->value(), 0);
     EXPECT_EQ(v->verticalScrollBar()->value(), 0);
     EXPECT_EQ(f->State().WorkImage.width(), 200);  // the images stay

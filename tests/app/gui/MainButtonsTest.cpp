@@ -187,6 +187,10 @@ TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
 TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     w->SetCompareWindowOpener(
         [](QWidget*, const std::string&, const lum::Image&, const lum::Image&) { throw std::runtime_error("boom"); });
+    // Without a photo there is nothing to compare.
+    button("ComparePhotosSpeedButton")->click();
+    EXPECT_TRUE(prompts.messages.empty());
+    commit(Pattern(12, 8, 1));
     button("ComparePhotosSpeedButton")->click();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "boom");

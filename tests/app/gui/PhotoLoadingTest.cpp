@@ -200,3 +200,41 @@ TEST_F(PhotoLoading, LoadingResetsSelectionToolAndMacroRecording) {
     EXPECT_EQ(st.ZoomIndex, 7);  // small photo: 100 %
     EXPECT_EQ(w->View()->PaintBox1()->size(), QSize(40, 30));
 }
+
+TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause) {
+    // A photo whose end was lost: what is there opens, with a notice naming the file.
+    QImage noisy(320, 240, QImage::Format_RGB32);
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 320; ++x) noisy.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x ^ y) % 256));
+    const QString cut = dir.filePath("cut.jpg");
+    ASSERT_TRUE(noisy.save(cut, "JPG", 90));
+    QFile f(cut);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    const qint64 keep = f.size() * 3 / 4;
+    ASSERT_TRUE(f.resize(keep));
+    f.close();
+    w->OpenPhotoFile(cut);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].rfind(cut.toStdString() + " is damaged: ", 0), 0u) << prompts.messages[0];
+    EXPECT_EQ(w->ShownPhoto(), cut);
+    EXPECT_EQ(w->State().WorkImage.width(), 320);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+    const lum::Image shown = w->State().WorkImage;
+
+    // Garbage under a photo's name: the decoder's number, the file and its words; nothing changes.
+    const QString junk = dir.filePath("junk.jpg");
+    QFile g(junk);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write(QByteArray("GIF89a and then some words that are no picture at all"));
+    g.close();
+    w->OpenPhotoFile(junk);
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    const std::string& m = prompts.messages[1];
+    EXPECT_EQ(m.rfind("JPEG error #", 0), 0u) << m;
+    const size_t in = m.find(" in " + junk.toStdString() + ": ");
+    ASSERT_NE(in, std::string::npos) << m;
+    EXPECT_GT(m.size(), in + junk.size() + 6) << "the library's words follow: " << m;
+    EXPECT_EQ(w->ShownPhoto(), cut);
+    EXPECT_EQ(w->State().WorkImage, shown);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+}

@@ -1,0 +1,43 @@
+// The photo list's keys: F2, Delete, Backspace, Enter, and opening photos from the keyboard.
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "view/FileListView.h"
+
+void TLsFilelistView28::SetKeyboardOpenDelay(int delayMs) {
+    keyboardOpenDelay_ = delayMs;
+    if (delayMs < 0) keyboardOpen_->stop();
+}
+
+bool TLsFilelistView28::KeyboardOpenPending() const { return keyboardOpen_->isActive(); }
+
+void TLsFilelistView28::CancelKeyboardOpen() { keyboardOpen_->stop(); }
+
+void TLsFilelistView28::FlushKeyboardOpen() {
+    keyboardOpen_->stop();
+    QTreeWidgetItem* item = currentItem();
+    if (item && item->isSelected() && KindOfItem(item) == QLatin1String("file")) ItemClick(item);
+}
+
+void TLsFilelistView28::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F2: ItemRename(); return;
+    case Qt::Key_Delete: ItemDelete(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (QTreeWidgetItem* item = currentItem()) {
+            if (keyboardOpenDelay_ >= 0 && KindOfItem(item) == QLatin1String("file")) ItemClick(item);
+            else ItemDblClick(item);
+        }
+        return;
+    case Qt::Key_Backspace:
+        if (!drivesView_ && !directory_.isEmpty()) OpenFolder(ParentOf(directory_), QStringLiteral("dir"));
+        return;
+    default: {
+        const QTreeWidgetItem* before = currentItem();
+        QTreeWidget::keyPressEvent(event);
+        // Moved by the keys (arrows, Home, End, typing a name): open once they rest.
+        if (keyboardOpenDelay_ >= 0 && currentItem() != before && currentItem()) keyboardOpen_->start(keyboardOpenDelay_);
+    }
+    }
+}

@@ -1,0 +1,73 @@
+#include "view/FolderWatch.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+#include <QTreeWidgetItem>
+
+#include "files/FileOps.h"
+#include "view/DirTree.h"
+#include "view/FileListView.h"
+
+namespace lum {
+
+using files::SamePath;
+using files::WithoutSlash;
+
+FolderWatch::FolderWatch(TLsDirTree21* tree, TLsFilelistView28* list, QObject* parent)
+    : QObject(parent), tree_(tree), list_(list), watcher_(new QFileSystemWatcher(this)), settle_(new QTimer(this)) {
+    settle_->setSingleShot(true);
+    settle_->setInterval(250);
+    connect(settle_, &QTimer::timeout, this, &FolderWatch::settle);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::changed);
+    connect(list_, &TLsFilelistView28::DirectoryChanged, this, &FolderWatch::rewatch);
+    connect(tree_, &QTreeWidget::itemExpanded, this, &FolderWatch::rewatch);
+    connect(tree_, &QTreeWidget::itemCollapsed, this, &FolderWatch::rewatch);
+    rewatch();
+}
+
+void FolderWatch::SetSettleDelay(int ms) { settle_->setInterval(ms); }
+
+QStringList FolderWatch::Watched() const { return watcher_->directories(); }
+
+void FolderWatch::rewatch() {
+    QSet<QString> wanted;
+    for (const QString& p : tree_->ExpandedPaths()) wanted.insert(WithoutSlash(p));
+    const QString shown = list_->Directory();
+    if (!shown.isEmpty() && shown != QLatin1String(TLsFilelistView28::kDrives)) wanted.insert(WithoutSlash(shown));
+    QStringList gone, added;
+    const QStringList now = watcher_->directories();
+    for (const QString& p : now)
+        if (!wanted.contains(p)) gone.push_back(p);
+    for (const QString& p : wanted)
+        if (!now.contains(p) && QFileInfo(p).isDir()) added.push_back(p);
+    if (!gone.isEmpty()) watcher_->removePaths(gone);
+    // A folder that cannot be watched (the system's limit) simply is not followed.
+    if (!added.isEmpty()) watcher_->addPaths(added);
+}
+
+void FolderWatch::changed(const QString& dir) {
+    pending_.insert(dir);
+    settle_->start();
+}
+
+void FolderWatch::settle() {
+    const QSet<QString> dirs = pending_;
+    pending_.clear();
+    for (const QString& dir : dirs) {
+        tree_->RefreshPath(dir);
+        // The list refreshes keeping its selection, or goes up when its folder went away.
+        list_->RefreshIfShowing({dir});
+    }
+    rewatch();
+}
+
+void FolderWatch::RefreshAll() {
+    pending_.clear();
+    settle_->stop();
+    tree_->RefreshLoaded();
+    list_->Refresh();
+    rewatch();
+}
+
+}  // namespace lum

@@ -1,0 +1,41 @@
+// Keeps the folder tree and the photo list in step with the disk: folders and photos created,
+// renamed or removed by other programs show up without leaving the folder. It watches the
+// folder the list shows and every open folder of the tree; changes are gathered for a moment
+// (a camera copying a hundred photos refreshes once, not a hundred times).
+#pragma once
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+
+class QFileSystemWatcher;
+class QTimer;
+class TLsDirTree21;
+class TLsFilelistView28;
+
+namespace lum {
+
+class FolderWatch : public QObject {
+    Q_OBJECT
+public:
+    FolderWatch(TLsDirTree21* tree, TLsFilelistView28* list, QObject* parent = nullptr);
+
+    // Re-reads the tree's folders and the list at once (F5).
+    void RefreshAll();
+    // The folders watched now (without trailing separators).
+    QStringList Watched() const;
+    // How long changes are gathered before the views are refreshed.
+    void SetSettleDelay(int ms);
+
+private:
+    void rewatch();
+    void changed(const QString& dir);
+    void settle();
+
+    TLsDirTree21* tree_;
+    TLsFilelistView28* list_;
+    QFileSystemWatcher* watcher_;
+    QTimer* settle_;
+    QSet<QString> pending_;
+};
+
+}  // namespace lum

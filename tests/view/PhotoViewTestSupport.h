@@ -1,0 +1,43 @@
+// The photo view tests' pane: a window's editor with its edit pane, and patterned photos.
+#pragma once
+#include <QImage>
+
+#include "FolderTestSupport.h"
+#include "editing/Editor.h"
+#include "view/EditPane.h"
+#include "view/PhotoView.h"
+
+namespace photoviewtest {
+
+inline QRgb pixelOf(const lum::Image& img, int x, int y) {
+    const uint8_t* p = img.pixel(x, y);
+    return qRgb(p[2], p[1], p[0]);
+}
+
+inline lum::Image Pattern(int w, int h, int seed) {
+    lum::Image img(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, static_cast<uint8_t>((x * 37 + seed) & 0xFF), static_cast<uint8_t>((y * 53 + seed) & 0xFF),
+                         static_cast<uint8_t>((x * 11 + y * 7 + seed * 3) & 0xFF));
+    return img;
+}
+
+// A window's editor with its pane, the view of the design size.
+struct Pane : foldertest::AppFirst {
+    lum::RecordingPrompts prompts;
+    lum::Editor editor{lum::EditorPolicy::MainWindow(), &prompts};
+    lum::EditPane pane{editor};
+    Pane() {
+        pane.resize(500, 440);
+        pane.View()->resize(500, 440);  // the layout sizes it only once shown
+    }
+    lum::PhotoView& view() { return *pane.View(); }
+    lum::EditState& st() { return editor.State(); }
+    void commit(const lum::Image& img) {
+        st().MemoryImage = img;
+        editor.CommitMemoryImage();
+    }
+};
+
+}  // namespace photoviewtest
