@@ -21,6 +21,7 @@
 #include "app/ChooserLink.h"
 #include "app/Dialogs.h"
 #include "app/OptionsDialog.h"
+#include "app/PhotoLoader.h"
 #include "app/Saving.h"
 #include "app/WindowPrompts.h"
 #include "compose/PictureChooser.h"
