@@ -13,6 +13,7 @@
 #include "editing/Editor.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
+#include "image/JpegPreview.h"
 
 namespace {
 
@@ -82,7 +83,24 @@ void RunOnState(benchmark::State& state, const std::string& word) {
     state.SetItemsProcessed(state.iterations() * int64_t{kWidth} * kHeight);
 }
 
+// The same on the command line's lean editor, where these rows work on the one image.
+void RunLean(benchmark::State& state, const std::string& word) {
+    lum::Editor editor{lum::EditorPolicy::CommandLine()};
+    const lum::ParsedOperation op = lum::ParseOperationWord(word);
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.State().MemoryImage = Photo();
+        editor.CommitMemoryImage();
+        state.ResumeTiming();
+        editor.Run(*op.op, op.args);
+        benchmark::DoNotOptimize(editor.State().WorkImage.data());
+    }
+}
+
 void BM_Optimize(benchmark::State& s) { RunOnState(s, "optimize"); }
+void BM_GreyLean(benchmark::State& s) { RunLean(s, "grey"); }
+void BM_SharpenLean(benchmark::State& s) { RunLean(s, "sharpen"); }
+void BM_AutoSmoothLean(benchmark::State& s) { RunLean(s, "auto-smooth"); }
 void BM_OptimizeBatchPipeline(benchmark::State& s) {
     lum::BalanceTargets targets;
     lum::Image work;
@@ -115,6 +133,16 @@ void BM_Decode(benchmark::State& s) {
     s.SetBytesProcessed(s.iterations() * static_cast<int64_t>(bytes.size()));
 }
 
+// The quick look while the full decode runs, at 1/8 and 1/4 of each side.
+void BM_DecodePreview(benchmark::State& s) {
+    const std::vector<uint8_t>& bytes = PhotoJpeg();
+    const int percent = static_cast<int>(s.range(0));
+    for (auto _ : s) {
+        lum::JpegPreview p = lum::DecodeJpegPreview(bytes.data(), bytes.size(), [&](int, int) { return percent; });
+        benchmark::DoNotOptimize(p.image.data());
+    }
+}
+
 void BM_Encode(benchmark::State& s) {
     lum::JpegEncodeOptions o;
     o.quality = 90;
@@ -131,13 +159,17 @@ LUMORA_BENCH(BM_FleshBalance);
 LUMORA_BENCH(BM_Grey);
 LUMORA_BENCH(BM_Sharpen);
 LUMORA_BENCH(BM_Soften);
+LUMORA_BENCH(BM_GreyLean);
+LUMORA_BENCH(BM_SharpenLean);
 LUMORA_BENCH(BM_AutoSmooth);
+LUMORA_BENCH(BM_AutoSmoothLean);
 LUMORA_BENCH(BM_Blur4);
 LUMORA_BENCH(BM_Blur8);
 LUMORA_BENCH(BM_RotateCw);
 LUMORA_BENCH(BM_Rotate30);
 LUMORA_BENCH(BM_Resize);
 LUMORA_BENCH(BM_Decode);
+LUMORA_BENCH(BM_DecodePreview)->Arg(12)->Arg(25);
 LUMORA_BENCH(BM_Encode);
 
 }  // namespace

@@ -15,12 +15,16 @@
 #include "app/MainWindow.h"
 #include "app/OptionsDialog.h"
 #include "compose/PictureChooser.h"
+#include "image/Image.h"
 #include "widgets/Icons.h"
 #include "widgets/QtPrompts.h"
 
 namespace lum {
 
 Program::Program(Prompts* prompts) {
+    // Photos are replaced all the time here (loads, commits, the compare window): big buffers
+    // given back are reused instead of having the system clear fresh pages for every photo.
+    Image::SetBufferReserve(kBufferReserveBytes);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tarnel Lumora"));
     main_ = std::make_unique<TMemPhotoActionForm>(prompts);
     dialogs_ = std::make_unique<Dialogs>(main_.get());

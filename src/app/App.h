@@ -1,6 +1,7 @@
 // Start-up of the desktop program: the main window, then the dialogs handed to it.
 #pragma once
 #include <QStringList>
+#include <cstddef>
 #include <memory>
 
 class TMemPhotoActionForm;
@@ -13,6 +14,10 @@ class Prompts;
 // The windows of a run. prompts (not owned) answers the questions of every window.
 class Program {
 public:
+    // Freed photo buffers the desktop program keeps for reuse: the four images of a 24-megapixel
+    // photo and the new ones of the next, or the compare window's copies.
+    static constexpr size_t kBufferReserveBytes = size_t(512) << 20;
+
     explicit Program(Prompts* prompts);
     ~Program();  // the dialogs first, then the main window
     Program(const Program&) = delete;

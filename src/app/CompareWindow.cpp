@@ -31,6 +31,7 @@
 #include "widgets/Icons.h"
 #include "widgets/ImageConvert.h"
 #include "widgets/MenuBarReveal.h"
+#include "widgets/PictureLabel.h"
 #include "widgets/RealMemoryPanel.h"
 
 namespace {
@@ -143,11 +144,12 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     View()->ScrollToTopLeft();
     // 4, 5, 6. The photos, then the commit at 100 %.
     st.MemoryImage = optimized;
+    showOriginal(QImage());  // the label may still show the pixels about to be replaced
     originalPhoto_ = original;
     optimizedPhoto_ = st.MemoryImage;
     editor_.CommitMemoryImage(lum::CommitMode::Compare100);
     // 7. The original at 100 %.
-    showOriginal(originalPhoto_);
+    showOriginal(lum::QImageView(originalPhoto_));  // shared: unchanged until the next fill
     // 8. The main window's caption.
     if (QWidget* owner = parentWidget())
         owner->window()->setWindowTitle(QStringLiteral("Tarnel Lumora - ") + QString::fromStdString(st.CurrentFileName));
@@ -157,11 +159,7 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     keepAsUnchanged();
 }
 
-void TViewBigEditPhotoForm::showOriginal(const lum::Image& picture) {
-    const QImage shown = lum::QImageView(picture).copy();
-    OrginalBitmapImage->setPixmap(QPixmap::fromImage(shown));
-    OrginalBitmapImage->resize(shown.size());
-}
+void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
 
 void TViewBigEditPhotoForm::keepAsUnchanged() { unchanged_ = State().WorkImage; }
 
@@ -303,7 +301,7 @@ void TViewBigEditPhotoForm::ZoomToPercent(double p) {
     const int h = std::max(1, lum::roundHalfEven(originalPhoto_.height() * f));
     lum::Image t(w, h);
     lum::StretchDraw(t, lum::Rect{0, 0, w, h}, originalPhoto_);
-    showOriginal(t);
+    showOriginal(lum::ToQImage(t));  // t goes on to be the optimized side
     lum::StretchDraw(t, lum::Rect{0, 0, w, h}, optimizedPhoto_);
     lum::EditState& st = State();
     editor_.ClearSelection();

@@ -7,6 +7,7 @@
 // CompareWindowLayout.cpp (panels and buttons) and CompareWindowMenus.cpp (menus, the
 // commands of the table and the window's own commands).
 #pragma once
+#include <QImage>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -36,6 +37,7 @@ class PaintToolbar;
 class PhotoSaving;
 class PhotoView;
 class PictureChooserLink;
+class PictureLabel;
 class SelectionToolbar;
 class WindowPrompts;
 }  // namespace lum
@@ -141,7 +143,7 @@ private:
     int execModal(const std::function<int()>& run);
     void settleLayout();
     void setOriginalPaneWidth(int width);
-    void showOriginal(const lum::Image& picture);
+    void showOriginal(const QImage& shown);
     void keepAsUnchanged();
     bool menuSave(int delayMs);
     lum::PhotoSaving& saving();
@@ -163,7 +165,7 @@ private:
     QSplitter* Splitter1 = nullptr;
     TRealMemoryPanel* OrginalPartRealMemoryPanel = nullptr;
     QScrollArea* ScrollBox2 = nullptr;
-    QLabel* OrginalBitmapImage = nullptr;
+    lum::PictureLabel* OrginalBitmapImage = nullptr;
     TRealMemoryPanel* RealMemoryPanel1 = nullptr;
     TRealMemoryPanel* RealMemoryPanel2 = nullptr;
     lum::SelectionToolbar* SelectionToolbar = nullptr;

@@ -15,6 +15,7 @@
 #include "view/PhotoView.h"
 #include "view/PaintToolbar.h"
 #include "view/SelectionToolbar.h"
+#include "widgets/PictureLabel.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/RealMemoryPanel.h"
@@ -133,7 +134,7 @@ QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
     ScrollBox2->setWidgetResizable(false);
     ScrollBox2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    OrginalBitmapImage = new QLabel;
+    OrginalBitmapImage = new lum::PictureLabel;
     OrginalBitmapImage->setObjectName(QStringLiteral("OrginalBitmapImage"));
     OrginalBitmapImage->setScaledContents(false);
     OrginalBitmapImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -21,12 +21,14 @@
 #include "app/ChooserLink.h"
 #include "app/Dialogs.h"
 #include "app/OptionsDialog.h"
+#include "app/PhotoLoader.h"
 #include "app/Saving.h"
 #include "app/WindowPrompts.h"
 #include "compose/PictureChooser.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
+#include "widgets/BusyFeedback.h"
 #include "widgets/Icons.h"
 
 namespace {
@@ -298,10 +300,8 @@ void TMemPhotoActionForm::showProgress(bool on) {
     w->move(g.center() - QPoint(w->width() / 2, w->height() / 2));
     w->show();
     w->raise();
-    w->repaint();
-    // Let the window system map and paint it before the work starts.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    w->repaint();
+    // On screen with its picture and text before the work starts, not as an empty frame.
+    lum::PaintShownWindow(w);
 }
 
 void TMemPhotoActionForm::SetCloseEnabled(bool on) {

@@ -37,6 +37,7 @@ namespace lum {
 class Dialogs;
 class EditPane;
 class FolderWatch;
+class PhotoLoader;
 class PhotoView;
 class PhotoSaving;
 class PictureChooserLink;
@@ -182,11 +183,17 @@ private:
         lum::Image image;
         lum::JpegMetadata metadata;
         lum::DecodeReport report;  // damage met on the way
+        lum::BaselineCopies copies;  // of image, made beside the decode for its commit
     };
+    enum class Decode { Done, Failed, Superseded };
+    struct PendingDecode;
     // False when the save question was cancelled or its save wrote nothing.
     bool askSaveBeforeSwitch();
-    // Decoding alone, nothing shown or changed; a failure is reported and gives false.
-    bool decodePhoto(const QString& path, DecodedPhoto& photo);
+    // Decoding alone, nothing shown or changed; a failure is reported. The photo is decoded on
+    // the loader's thread while the window keeps painting under the hourglass (user input waits
+    // till the end); a photo asked for meanwhile (a timer's) supersedes this one.
+    Decode decodePhoto(const QString& path, DecodedPhoto& photo);
+    lum::PhotoLoader& loader();
     // The one place a photo that cannot be opened is reported ("JPEG error #N in FILE: ...").
     void showLoadFailure(const QString& path, const std::exception& error);
     // After a damaged photo is shown: which file, and what is wrong with it.
@@ -221,6 +228,8 @@ private:
     bool deactivatedByOwnWindow_ = false;
     QImage thumbnail_;
     QString shownPhoto_;
+    std::unique_ptr<lum::PhotoLoader> loader_;
+    PendingDecode* pendingDecode_ = nullptr;  // the decode being waited for
     bool showHidden_ = false;
     lum::FolderWatch* folderWatch_ = nullptr;
     QLabel* zoomLabel_ = nullptr;

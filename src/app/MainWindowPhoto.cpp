@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -10,8 +11,10 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QUrl>
+#include <stdexcept>
 
 #include "app/MainWindow.h"
+#include "app/PhotoLoader.h"
 #include "app/Saving.h"
 #include "app/WelcomeForm.h"
 #include "image/Arith.h"
@@ -105,11 +108,14 @@ bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
         return false;
     }
     DecodedPhoto photo;
-    if (!decodePhoto(file, photo)) {
-        // Nothing changed: the list goes back to the photo on screen, the keyboard stays on
-        // the one that failed so the next key moves past it.
-        ShowPhotoInList(true);
-        return false;
+    switch (decodePhoto(file, photo)) {
+        case Decode::Done: break;
+        case Decode::Failed:
+            // Nothing changed: the list goes back to the photo on screen, the keyboard stays
+            // on the one that failed so the next key moves past it.
+            ShowPhotoInList(true);
+            return false;
+        case Decode::Superseded: return false;  // the photo asked for since has taken over
     }
     editor_.ClearSelection();
     editor_.ResetTool();
@@ -131,23 +137,70 @@ bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
 bool TMemPhotoActionForm::LoadPhoto(const QString& path) {
     if (!QFileInfo(path).isFile()) return false;
     DecodedPhoto photo;
-    if (!decodePhoto(path, photo)) return false;
+    if (decodePhoto(path, photo) != Decode::Done) return false;
     const lum::DecodeReport report = photo.report;
     showDecodedPhoto(path, std::move(photo));
     showLoadNotice(path, report);
     return true;
 }
 
-bool TMemPhotoActionForm::decodePhoto(const QString& path, DecodedPhoto& photo) {
-    try {
+struct TMemPhotoActionForm::PendingDecode {
+    DecodedPhoto* photo = nullptr;
+    QEventLoop loop;
+    bool done = false;
+    bool superseded = false;
+    std::exception_ptr error;
+};
+
+lum::PhotoLoader& TMemPhotoActionForm::loader() {
+    if (!loader_) {
+        lum::PhotoLoader::Handlers h;
+        h.loaded = [this](lum::PhotoLoader::Photo& p) {
+            if (!pendingDecode_) return;
+            DecodedPhoto& photo = *pendingDecode_->photo;
+            photo.image = std::move(p.image);
+            photo.metadata = std::move(p.metadata);
+            photo.report = p.report;
+            photo.copies = std::move(p.copies);
+            pendingDecode_->done = true;
+            pendingDecode_->loop.quit();
+        };
+        h.failed = [this](const QString&, std::exception_ptr error) {
+            if (!pendingDecode_) return;
+            pendingDecode_->error = error;
+            pendingDecode_->loop.quit();
+        };
+        loader_ = std::make_unique<lum::PhotoLoader>(std::move(h));
+    }
+    return *loader_;
+}
+
+TMemPhotoActionForm::Decode TMemPhotoActionForm::decodePhoto(const QString& path, DecodedPhoto& photo) {
+    PendingDecode decode;
+    decode.photo = &photo;
+    if (pendingDecode_) {
+        // The loader drops the older photo; its wait ends once this one is decoded.
+        pendingDecode_->superseded = true;
+        pendingDecode_->loop.quit();
+    }
+    pendingDecode_ = &decode;
+    {
         lum::Editor::BusyScope hourglass(*pane_, lum::BusyKind::Hourglass);
-        const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
-        photo.image = lum::DecodeJpeg(bytes.data(), bytes.size(), &photo.metadata, {}, &photo.report);
-        return true;
+        // Shown at its size until the preview is drawn by the view: no quick look to make.
+        loader().Load(path, [](int, int) { return 100; }, true);
+        decode.loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (pendingDecode_ == &decode) pendingDecode_ = nullptr;
+    if (decode.superseded) return Decode::Superseded;
+    if (decode.done) return Decode::Done;
+    try {
+        std::rethrow_exception(decode.error);
     } catch (const std::exception& e) {
         showLoadFailure(path, e);
+    } catch (...) {
+        showLoadFailure(path, std::runtime_error("Unexpected error"));
     }
-    return false;
+    return Decode::Failed;
 }
 
 void TMemPhotoActionForm::showLoadFailure(const QString& path, const std::exception& error) {
@@ -173,7 +226,7 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     st.MemoryImage = std::move(photo.image);
     st.CurrentMetadata = std::move(photo.metadata);
     buildThumbnail(st.MemoryImage);
-    editor_.CommitMemoryImage();
+    editor_.CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
     shownPhoto_ = QFileInfo(path).absoluteFilePath();
     setWindowTitle(QStringLiteral("Lumora - ") + QString::fromStdString(st.CurrentFileName));
     editor_.Redraw();

@@ -100,6 +100,7 @@ bool PhotoSaving::SaveAndReplacePhotoSpeedButtonClick() {
     bool wrote = false;
     try {
         if (!fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
+            Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
             WriteFileAtomic(path, Encode(path, false));
             wrote = true;
         }
@@ -135,6 +136,7 @@ bool PhotoSaving::BtenregistrerClick() {
     processPending();
     st_.SaveFolder = FolderPart(path);
     try {
+        Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
         WriteFileAtomic(path, Encode(path, true));
     } catch (const std::exception& e) {
         prompts_.Error(e.what());

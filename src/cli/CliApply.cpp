@@ -46,9 +46,11 @@ int RunApply(const std::vector<std::string>& args) {
     const PhotoNotice notice = NoticeForLoad(a.input, pic.report);
     if (!notice.text.empty()) std::fprintf(stderr, "lumora: warning: %s\n", notice.text.c_str());
 
-    // As a newly created main window holds it, with the photo committed as the baseline.
+    // As a newly created main window holds it, with the photo committed as the baseline, but
+    // lean: nothing is undone here, so only the working image (and a source copy while an
+    // operation reads one) is kept.
     StderrPrompts prompts;
-    Editor editor(EditorPolicy::MainWindow(), &prompts);
+    Editor editor(EditorPolicy::CommandLine(), &prompts);
     EditState& st = editor.State();
     st.Targets = a.out.targets;
     if (a.out.seed) st.Noise = BrushRandom(*a.out.seed);
@@ -75,10 +77,7 @@ int RunApply(const std::vector<std::string>& args) {
         }
     }
 
-    // Release what is no longer needed before the encoder takes its share.
-    st.MemoryImage = Image();
-    st.UndoImage = Image();
-    st.SourceImage = Image();
+    // The lean editor holds nothing but the working image when the encoder takes its share.
     if (StopRequest::Requested()) throw Failure("interrupted; " + a.output + " not written");
     try {
         std::vector<uint8_t> bytes =

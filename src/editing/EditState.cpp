@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/Arith.h"
+#include "image/Parallel.h"
 
 namespace lum {
 
@@ -92,15 +93,49 @@ bool EditState::FitZoom(int W, int H) {
     return true;
 }
 
-void EditState::Commit(int W, int H, CommitMode mode, FitRule rule) {
+BaselineCopies BaselineCopies::Of(const Image& img) {
+    BaselineCopies c;
+    Image* const targets[3] = {&c.undo, &c.work, &c.source};
+    ParallelRows(3, [&](int i0, int i1) {
+        for (int i = i0; i < i1; ++i) *targets[i] = img;
+    }, 1);
+    return c;
+}
+
+bool BaselineCopies::SizedFor(const Image& img) const {
+    for (const Image* c : {&undo, &work, &source})
+        if (c->width() != img.width() || c->height() != img.height()) return false;
+    return true;
+}
+
+void EditState::Commit(int W, int H, CommitMode mode, FitRule rule, BaselineCopies* ready) {
+    if (ready && mode == CommitMode::Normal && ready->SizedFor(MemoryImage)) {
+        UndoImage = std::move(ready->undo);
+        WorkImage = std::move(ready->work);
+        CommitZoom(W, H, mode, rule);
+        SourceImage = std::move(ready->source);
+        return;
+    }
     if (mode != CommitMode::NoCopies) UndoImage = MemoryImage;
     WorkImage = UndoImage;
+    CommitZoom(W, H, mode, rule);
+    if (mode != CommitMode::NoCopies) SourceImage = WorkImage;
+}
+
+void EditState::CommitWithoutCopies(int W, int H, CommitMode mode, FitRule rule) {
+    if (mode != CommitMode::NoCopies) WorkImage = std::move(MemoryImage);
+    MemoryImage = Image();
+    UndoImage = Image();
+    SourceImage = Image();
+    CommitZoom(W, H, mode, rule);
+}
+
+void EditState::CommitZoom(int W, int H, CommitMode mode, FitRule rule) {
     if (mode == CommitMode::Compare100) {
         ZoomIndex = 7;
     } else if (!FitZoom(W, H) && rule == FitRule::HundredPercentWhenFits) {
         ZoomIndex = 7;
     }
-    if (mode != CommitMode::NoCopies) SourceImage = WorkImage;
     HasPicture = true;
 }
 

@@ -33,6 +33,15 @@ enum class FitRule {
     HundredPercentWhenFits  // compare window
 };
 
+// Three copies of a picture about to become MemoryImage, made beforehand (on another thread),
+// so that its commit takes them over instead of copying it on the window's thread.
+struct BaselineCopies {
+    Image undo, work, source;
+    static BaselineCopies Of(const Image& img);  // makes them, in parallel
+    // They can stand for copies of img: all three of its size (their pixels are the maker's word).
+    bool SizedFor(const Image& img) const;
+};
+
 // Kinds of selection (the value of SelectionActive), as imaging's SelectionKind numbers them.
 constexpr int32_t kNoSelection = 0, kFreeShape = 1, kRectangleSelection = 2, kEllipseSelection = 3;
 
@@ -110,12 +119,20 @@ public:
     // --- the state's part of the operations (the editor adds the view) ---
     // MemoryImage becomes the baseline: UndoImage, WorkImage and SourceImage restart from it
     // (NoCopies keeps UndoImage and SourceImage), then the zoom follows mode and rule.
-    void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
+    // With `ready` (sized for MemoryImage, mode Normal) its copies are taken over instead.
+    void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule,
+                BaselineCopies* ready = nullptr);
+    // The commit of a lean editor: MemoryImage moves into WorkImage (NoCopies keeps WorkImage),
+    // and MemoryImage, UndoImage and SourceImage are left empty; the zoom as Commit sets it.
+    void CommitWithoutCopies(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
     void Undo() { WorkImage = UndoImage; }
     // SourceImage := WorkImage, the first step of every pixel operation.
     void BeginPixelOp() { SourceImage = WorkImage; }
     // Tool mode 0, no selection, no drag or floating piece.
     void ResetTool();
+
+private:
+    void CommitZoom(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
 };
 
 }  // namespace lum

@@ -19,6 +19,12 @@ EditorPolicy EditorPolicy::CompareWindow() {
     return p;
 }
 
+EditorPolicy EditorPolicy::CommandLine() {
+    EditorPolicy p;
+    p.lean = true;
+    return p;
+}
+
 Editor::Editor(const EditorPolicy& policy, Prompts* prompts, EditorHost* host)
     : policy_(policy), prompts_(prompts ? prompts : &noPrompts_), host_(host ? host : &noHost_) {
     macro_.SetPrompts(prompts_);
@@ -49,30 +55,64 @@ bool Editor::Run(const std::string& name) {
     return Run(*op);
 }
 
+namespace {
+// For the life of one run: whether the operation reads the working image itself; a lean
+// editor drops its source copy at the end.
+class SourceScope {
+public:
+    SourceScope(bool& readsWork, bool now, EditState& st, bool lean)
+        : readsWork_(readsWork), before_(readsWork), st_(st), lean_(lean) {
+        readsWork_ = now;
+    }
+    ~SourceScope() {
+        readsWork_ = before_;
+        if (lean_) st_.SourceImage = Image();
+    }
+    SourceScope(const SourceScope&) = delete;
+    SourceScope& operator=(const SourceScope&) = delete;
+
+private:
+    bool& readsWork_;
+    bool before_;
+    EditState& st_;
+    bool lean_;
+};
+}  // namespace
+
 bool Editor::run(const Operation& op, OpArgs args, bool ask) {
+    const bool copySource = op.pixel && !(policy_.lean && op.inPlace);
+    const SourceScope source(readsWork_, op.pixel && !copySource, st_, policy_.lean);
     // The source copy comes before the dialog, also when it is then cancelled.
-    if (op.pixel) st_.BeginPixelOp();
+    if (copySource) st_.BeginPixelOp();
     if (ask && op.beforeAsking) op.beforeAsking(*this);
     if (ask && op.asks && !prompts_->AskParameters(op, args)) return false;
+    std::string refusal;
+    bool refused = false;
     {
         std::unique_ptr<BusyScope> busy;
         if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
         if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
         try {
             op.run(*this, args);
-        } catch (const Refusal& refusal) {
+            // Asked while still busy, so the hourglass stays until the result is on screen.
+            host_->RedrawView();
+        } catch (const Refusal& r) {
             // Refused before touching the image.
-            if (*refusal.what()) prompts_->Message(refusal.what());
-            return false;
+            refused = true;
+            refusal = r.what();
         } catch (...) {
             // A failure half way may have changed part of it.
             if (!op.keepsImage) MarkUnsaved();
             throw;
         }
-        if (!op.keepsImage) MarkUnsaved();
+        if (!refused && !op.keepsImage) MarkUnsaved();
+    }
+    // Messages come after the hourglass: a question under it would look frozen.
+    if (refused) {
+        if (!refusal.empty()) prompts_->Message(refusal);
+        return false;
     }
     record(op, args);
-    host_->RedrawView();
     return true;
 }
 
@@ -94,19 +134,23 @@ void Editor::ExecuteMacro() {
     }
 }
 
-void Editor::CommitMemoryImage(CommitMode mode) {
+void Editor::CommitMemoryImage(CommitMode mode, BaselineCopies* ready) {
     int w = INT_MAX, h = INT_MAX;
     host_->ViewOuterSize(w, h);
-    st_.Commit(w, h, mode, policy_.fit);
+    if (policy_.lean) st_.CommitWithoutCopies(w, h, mode, policy_.fit);
+    else st_.Commit(w, h, mode, policy_.fit, ready);
     host_->LayoutView();
 }
 
 void Editor::Memorize() {
-    st_.MemoryImage = st_.WorkImage;
+    // A lean editor has no baseline to refresh: the image goes round without a copy.
+    if (policy_.lean) st_.MemoryImage = std::move(st_.WorkImage);
+    else st_.MemoryImage = st_.WorkImage;
     CommitMemoryImage();
 }
 
 void Editor::Undo() {
+    if (policy_.lean) return;  // nothing kept to return to
     st_.Undo();
     Redraw();
 }

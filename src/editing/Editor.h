@@ -23,9 +23,15 @@ struct EditorPolicy {
     bool compareOptimize = false;               // optimize with kernel 1 4 1 and a 40 % blend
     bool paintBackground = false;               // background = second paint colour, else white
     bool tracksOptimized = true;                // optimize marks the photo optimized
+    // Only the working image is kept: a commit moves MemoryImage into it and keeps no baseline
+    // or undo copy, Undo does nothing, and SourceImage lives only while an operation that
+    // reads it runs. For the command line, where nothing is undone or shown.
+    bool lean = false;
 
     static EditorPolicy MainWindow();
     static EditorPolicy CompareWindow();
+    // The main window's behaviour, lean.
+    static EditorPolicy CommandLine();
 };
 
 // The window side of an editor. Every member has a do-nothing default, so an editor without a
@@ -100,6 +106,8 @@ public:
     // prompts answers the questions of the operations and of the recorder (null: none asked).
     void SetPrompts(Prompts* prompts);
     void SetHost(EditorHost* host) { host_ = host ? host : &noHost_; }
+    // The window side (a do-nothing one without a window), for busy scopes of the window's own
+    // long commands.
     EditorHost& Host() const { return *host_; }
     // Reads the balance targets from the Options at the moment an operation needs them.
     std::function<void(BalanceTargets&)> ReadOptions;
@@ -117,12 +125,16 @@ public:
     void ExecuteMacro();
 
     // --- the state's operations with the view ---
-    void CommitMemoryImage(CommitMode mode = CommitMode::Normal);
+    // `ready`: copies of MemoryImage made beforehand, taken over by the commit (see EditState).
+    void CommitMemoryImage(CommitMode mode = CommitMode::Normal, BaselineCopies* ready = nullptr);
     void Memorize();  // the working image becomes the baseline
     void Undo();
     void ClearSelection();
     void ResetTool();
     void BeginPixelOp() { st_.BeginPixelOp(); }
+    // The image the running pixel operation reads: SourceImage, or the working image itself
+    // when this editor made no source copy for it (a lean editor running an in-place operation).
+    const Image& PixelSource() const { return readsWork_ ? st_.WorkImage : st_.SourceImage; }
     // The working image changed: switching photos or closing asks to save it. Every operation
     // of the table that changes it does this; a tool that changes it outside an operation
     // calls it too. Undo does not make a photo saved.
@@ -186,6 +198,7 @@ private:
     EditorHost* host_;
     void retire(std::unique_ptr<Tool>& slot);
 
+    bool readsWork_ = false;
     std::unique_ptr<Tool> tool_, floating_, selectionTool_;
     std::vector<std::unique_ptr<Tool>> retired_;
 };

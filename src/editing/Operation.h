@@ -52,6 +52,7 @@ struct Operation {
     std::vector<MacroRecord> records;  // what a run records instead of (macroCode, macroArg)
     std::vector<Command> commands;
     bool pixel = false;    // SourceImage := WorkImage first (before any dialog)
+    bool inPlace = false;  // reads Editor::PixelSource(), and may read and write one image
     bool asks = false;     // its controls ask the parameters (Prompts::AskParameters)
     BusyKind busy = BusyKind::Hourglass;
     bool marksOptimized = false;  // the photo becomes optimized, where the window tracks it
@@ -89,6 +90,12 @@ struct Operation {
     }
     Operation& Pixel() {
         pixel = true;
+        return *this;
+    }
+    // Its function reads the editor's PixelSource() and gives the same result when that is
+    // the working image itself, so an editor that keeps no source copy makes none for it.
+    Operation& InPlace() {
+        inPlace = true;
         return *this;
     }
     Operation& Asks(PresetFn p = nullptr) {

@@ -25,7 +25,7 @@ namespace {
 
 void Optimize(Editor& e, bool compareVariant) {
     EditState& st = e.State();
-    OptimizePhoto(st.SourceImage, st.WorkImage, e.CurrentTargets(), compareVariant, st.Confine());
+    OptimizePhoto(e.PixelSource(), st.WorkImage, e.CurrentTargets(), compareVariant, st.Confine());
 }
 
 int BlendOfThisWindow(const Editor& e, const OpArgs&) { return OptimizeBlendPercent(e.Policy().compareOptimize) % 100; }
@@ -44,14 +44,14 @@ void ColourEngine(Editor& e, int kind, int mode) {
             e.ResetTool();
         }
     }
-    ColourPassInPlace(st.SourceImage, st.WorkImage, kind, mode, targets, st.Confine(), sample);
+    ColourPassInPlace(e.PixelSource(), st.WorkImage, kind, mode, targets, st.Confine(), sample);
 }
 
 // The window's kernel register loaded with kind (0: as it is), then applied.
 void Kernel(Editor& e, int kind, bool grey) {
     EditState& st = e.State();
     if (kind != 0) SetKernel(st.Kernel, kind);
-    KernelFilter(st.SourceImage, st.WorkImage, st.Kernel, grey, st.Confine());
+    KernelFilter(e.PixelSource(), st.WorkImage, st.Kernel, grey, st.Confine());
 }
 
 // Geometry starts without a selection or tool.
@@ -70,7 +70,7 @@ void QuarterTurnCommitted(Editor& e, bool clockwise) {
 
 void Mirrored(Editor& e, bool horizontal) {
     DropSelection(e);
-    Mirror(e.State().SourceImage, e.State().WorkImage, horizontal);
+    Mirror(e.PixelSource(), e.State().WorkImage, horizontal);
 }
 
 // The brush kinds by their command-line names, in the order of BrushKind.
@@ -152,22 +152,26 @@ std::vector<Operation> BuildTable() {
                     .On("AutoColorBalanceSpeedButton", "Auto color balance of the optimized photo", kCompareWindow)
                     .On("SpeedButton8", "t", kCompareWindow)
                     .Pixel()
+                    .InPlace()
                     .Progress()
                     .MarksOptimized());
     t.push_back(Operation("optimize-compare", [](Editor& e, const OpArgs&) { Optimize(e, true); })
                     .Usage("optimize-compare", "its compare-window variant")
                     .Records({{15, nullptr}, {1, BlendOfCompareVariant}})
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("flesh-balance", [](Editor& e, const OpArgs&) { ColourEngine(e, 0, kModeFlesh); })
                     .Usage("flesh-balance", "colour balance towards the flesh targets")
                     .Recorded(15, kBothWindows)
                     .On("Equilibrer1", "&Flesh color Balance", kBothWindows)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("landscape-balance", [](Editor& e, const OpArgs&) { ColourEngine(e, 0, kModeLandscape); })
                     .Usage("landscape-balance", "colour balance towards the landscape targets")
                     .Recorded(16, kBothWindows)
                     .On("Equilibrer2", "&Landscape balance", kBothWindows)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("shift", [](Editor& e, const OpArgs& a) { ColourEngine(e, a.Int("kind"), kModeShift); })
                     .Usage("shift:K", "channel shift of 10 %, K = 1..6:\n"
                                       "1 red to green, 2 red to blue, 3 green to red,\n"
@@ -180,7 +184,8 @@ std::vector<Operation> BuildTable() {
                     .On("GreenChangetoBlue101", "Green Change to Blue 10%", kBothWindows, "4")
                     .On("BluechangetoRed101", "Blue change to Red 10%", kBothWindows, "5")
                     .On("BluechangetoGreen101", "Blue change to Green 10%", kBothWindows, "6")
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("lighten",
                           [](Editor& e, const OpArgs&) {
                               e.State().FloatActive = false;
@@ -189,27 +194,32 @@ std::vector<Operation> BuildTable() {
                     .Usage("lighten", "lighten by a quarter")
                     .Recorded(4, kCompareWindow)
                     .On("Btbrume", "Lighten", kCompareWindow)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("grey", [](Editor& e, const OpArgs&) { Kernel(e, 0, true); })
                     .Usage("grey", "grey scale (through the kernel last used)")
                     .Recorded(2, kBothWindows)
                     .On("NivGris", "Gray &Scale", kBothWindows)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("sharpen", [](Editor& e, const OpArgs&) { Kernel(e, 4, false); })
                     .Usage("sharpen", "sharpen")
                     .Recorded(6, kCompareWindow)
                     .On("Btdur", "Sharpen", kCompareWindow)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("sharpen-plus", [](Editor& e, const OpArgs&) { Kernel(e, 5, false); })
                     .Usage("sharpen-plus", "sharpen more")
                     .Recorded(5, kCompareWindow)
                     .On("Btplusdur", "Sharpen +", kCompareWindow)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("soften", [](Editor& e, const OpArgs&) { Kernel(e, 2, false); })
                     .Usage("soften", "soften")
                     .Recorded(7, 0)
                     .On("Btdoux", "Soften", kCompareWindow)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("auto-smooth",
                           [](Editor& e, const OpArgs&) {
                               EditState& st = e.State();
@@ -225,6 +235,7 @@ std::vector<Operation> BuildTable() {
                     .Recorded(13, kBothWindows)
                     .On("FlouGaussien", "&Gaussian Blur", kBothWindows)
                     .Pixel()
+                    .InPlace()
                     .Asks([](const EditState&, OpArgs& a) { a.Set("radius", 8); }));
     t.push_back(Operation("rotate-cw", [](Editor& e, const OpArgs&) { QuarterTurnCommitted(e, true); })
                     .Usage("rotate-cw", "quarter turn clockwise")
@@ -238,11 +249,13 @@ std::vector<Operation> BuildTable() {
     t.push_back(Operation("mirror-h", [](Editor& e, const OpArgs&) { Mirrored(e, true); })
                     .Usage("mirror-h", "mirror left to right")
                     .On("BtmiroirH", "Horizontal Mirror", kCompareWindow)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("mirror-v", [](Editor& e, const OpArgs&) { Mirrored(e, false); })
                     .Usage("mirror-v", "mirror top to bottom")
                     .On("NBtmiroirV", "Vertical morror", kCompareWindow)
-                    .Pixel());
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("rotate",
                           [](Editor& e, const OpArgs& a) {
                               DropSelection(e);

@@ -1,5 +1,6 @@
 // Reading and writing photo files: JPEG through libjpeg's version 6 API, 24-bit BMP.
 #pragma once
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -44,9 +45,17 @@ enum class FileFormat { Unknown, Jpeg, Bmp };
 // Told apart by content, never by name.
 FileFormat SniffFormat(const uint8_t* data, size_t size);
 
+// A decode stopped from another thread through JpegDecodeOptions::cancel.
+class DecodeCancelled : public CodecError {
+public:
+    DecodeCancelled() : CodecError("Decoding cancelled") {}
+};
+
 struct JpegDecodeOptions {
     bool applyExifOrientation = true;  // turn the picture upright as viewers show it
     int64_t maxPixels = 0;             // a lower ceiling than Image::kMaxPixels, 0 = none
+    // Set from any thread: the decode stops within a few rows, throwing DecodeCancelled.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 // What the decoder noticed in a picture it could still decode. A damaged photo still opens:

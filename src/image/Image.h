@@ -64,9 +64,19 @@ public:
     // Throws ImageTooLarge when width x height is not acceptable.
     static void checkSize(int64_t width, int64_t height);
 
+    // Up to `bytes` of big pixel buffers given back are kept for the next pictures that fit
+    // them, instead of going back to the system: a window that keeps replacing photos then
+    // writes into pages it already has, where fresh ones would have to be cleared (and put
+    // together as huge pages) by the system first. 0 (the default, right for the command
+    // line) gives them back at once; a smaller limit drops what no longer fits.
+    static void SetBufferReserve(size_t bytes);
+
 private:
-    void allocate(int width, int height);
+    // zeroed: new pixels black; false when every byte is about to be written anyway.
+    void allocate(int width, int height, bool zeroed = true);
     void release();
+    // The bytes of other, which has this image's size.
+    void copyPixels(const Image& other);
 
     int width_ = 0;
     int height_ = 0;

@@ -50,7 +50,7 @@ constexpr size_t kMaxSegmentPayload = 65533;
 // What a decoder makes of blocks it has no data for.
 constexpr uint8_t kMissingGrey = 128;
 
-enum class Failure { None, Library, TooManyWarnings, TooManyScans };
+enum class Failure { None, Library, TooManyWarnings, TooManyScans, Cancelled };
 
 struct Noticed {
     int code;   // the library's message code, or -1 for our own findings
@@ -71,6 +71,7 @@ struct ErrorMgr {
     // The picture data ran out; output rows from lastDataRow on hold nothing decoded.
     bool dataEnded;
     JDIMENSION lastDataRow;
+    const std::atomic<bool>* cancel;
 };
 
 ErrorMgr* errorOf(j_common_ptr c) { return reinterpret_cast<ErrorMgr*>(c->err); }
@@ -141,6 +142,7 @@ void onOutputMessage(j_common_ptr) {}  // never print to stderr
 
 void onProgress(j_common_ptr c) {
     if (!c->is_decompressor) return;
+    if (errorOf(c)->cancel && errorOf(c)->cancel->load(std::memory_order_relaxed)) fail(c, Failure::Cancelled);
     auto* d = reinterpret_cast<j_decompress_ptr>(c);
     if (d->input_scan_number > errorOf(c)->scanLimit) fail(c, Failure::TooManyScans);
 }
@@ -158,6 +160,7 @@ void initErrorMgr(ErrorMgr& e, j_common_ptr c) {
     e.keptCount = 0;
     e.dataEnded = false;
     e.lastDataRow = 0;
+    e.cancel = nullptr;
 }
 
 [[noreturn]] void throwFailure(const ErrorMgr& e) {
@@ -165,6 +168,8 @@ void initErrorMgr(ErrorMgr& e, j_common_ptr c) {
     case Failure::TooManyScans:
         throw CodecError("Too many scans in this progressive JPEG file (the limit is " +
                          std::to_string(e.scanLimit) + ")");
+    case Failure::Cancelled:
+        throw DecodeCancelled();
     case Failure::TooManyWarnings:
         throw JpegError(e.code, "Too many warnings; the last one: " + std::string(e.text));
     default:
@@ -294,6 +299,7 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     DecodeState* const s = owner.get();
     j_decompress_ptr const c = &s->cinfo;
     initErrorMgr(s->err, reinterpret_cast<j_common_ptr>(c));
+    s->err.cancel = opts.cancel;
     if (setjmp(s->err.jump)) throwFailure(s->err);
 
     jpeg_create_decompress(c);

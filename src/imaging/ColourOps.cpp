@@ -1,6 +1,8 @@
 #include "imaging/ColourOps.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "image/Parallel.h"
 #include "imaging/ColourKernels.h"
@@ -96,10 +98,15 @@ void ColourPassInPlace(const Image& src, Image& dst, int kind, int mode, const B
     const Rect r = where.Clip(W, H);
     if (r.Right <= r.Left || r.Bottom <= r.Top) return;
     const int x0 = r.Left, x1 = r.Right;
+    // On one image each row is read from a copy: the row loops take separate source and
+    // destination rows.
+    const bool aliased = &src == &dst;
     ParallelRows(r.Bottom - r.Top, [&](int b, int e) {
+        std::vector<uint8_t> copy(aliased ? 3 * static_cast<size_t>(W) : 0);
         for (int y = r.Top + b; y < r.Top + e; ++y) {
             const uint8_t* s = src.row(y);
             uint8_t* d = dst.row(y);
+            if (aliased) s = static_cast<const uint8_t*>(std::memcpy(copy.data(), s, copy.size()));
             const uint8_t* inside = where.MaskAt(x0, y);
             if (!inside) {
                 if (mode == kModeLighten) LightenRow(s, d, x0, x1);

@@ -40,7 +40,8 @@ int OptimizeBlendPercent(bool compareVariant);
 // compare variant) and the blend with the photo, reading photo and writing work at the photo's
 // size. Confined, only the selected pixels are colour-shifted; the rest of the intermediate image
 // keeps the photo's pixels, and smoothing and blend cover the whole image. A photo without
-// pixels leaves work as the photo.
+// pixels leaves work as the photo. photo and work may be one image; without a selection it is
+// then optimized in place.
 void OptimizePhoto(const Image& photo, Image& work, const BalanceTargets& targets, bool compareVariant,
                    const Confinement& where = {});
 
@@ -52,6 +53,7 @@ void OptimizeInPlace(Image& img, const BalanceTargets& targets, bool compareVari
 // only. Modes 5, 7, 8 and 9 change the pixels where `where` allows, any other mode leaves them.
 // Balances measure src over `sample` (inclusive bounds, clipped to the image; the central region
 // when none is given) and leave the colours unchanged when it holds no pixel of the image.
+// src and dst may be one image.
 void ColourPassInPlace(const Image& src, Image& dst, int kind, int mode, const BalanceTargets& targets,
                        const Confinement& where = {}, const std::optional<Rect>& sample = std::nullopt);
 

@@ -61,11 +61,10 @@ void AutoSmooth(const Image& src, Image& img, KernelRegister& kernel, const Conf
             for (int b = 0; b < 3 * W; ++b) d[b] = static_cast<uint8_t>((s[b] + d[b]) / 2);
         }
     });
-    Image before;
+    // Each pass reads the result of the one before: the filter works on the image in place.
     for (int kind : {2, 4, 2, 4}) {
         SetKernel(kernel, kind);
-        before = img;
-        KernelFilter(before, img, kernel, false, where);
+        KernelFilter(img, img, kernel, false, where);
     }
 }
 

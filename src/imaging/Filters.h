@@ -25,7 +25,8 @@ KernelRegister InitialKernelRegister();
 
 // Applies the kernel to src into dst (src's size, already holding the pixels to keep): plain
 // colours, or grey from the three filtered channels. Neighbours outside the image read the
-// centre pixel; a divisor of 0 counts as 1. src and dst may be one image.
+// centre pixel; a divisor of 0 counts as 1. src and dst may be one image: then the image is
+// filtered in place, keeping only a few rows aside, with the same result.
 void KernelFilter(const Image& src, Image& dst, const KernelRegister& kernel, bool grey,
                   const Confinement& where = {});
 

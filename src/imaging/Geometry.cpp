@@ -57,12 +57,24 @@ void QuarterTurnAnticlockwise(Image& img) { img = Turned(img, false); }
 Image QuarterTurned(const Image& img, bool clockwise) { return Turned(img, clockwise); }
 
 void Mirror(const Image& src, Image& dst, bool horizontal) {
+    const int W = src.width(), H = src.height();
     if (&src == &dst) {
-        Image copy(src);
-        Mirror(copy, dst, horizontal);
+        // Pairs of pixels (or rows) change places.
+        const int pairs = horizontal ? H : H / 2;
+        ParallelRows(pairs, [&](int y0, int y1) {
+            for (int y = y0; y < y1; ++y) {
+                if (horizontal) {
+                    uint8_t* row = dst.row(y);
+                    for (int x = 0, m = W - 1; x < m; ++x, --m)
+                        std::swap_ranges(row + 3 * static_cast<size_t>(x), row + 3 * static_cast<size_t>(x) + 3,
+                                         row + 3 * static_cast<size_t>(m));
+                } else {
+                    std::swap_ranges(dst.row(y), dst.row(y) + 3 * static_cast<size_t>(W), dst.row(H - 1 - y));
+                }
+            }
+        });
         return;
     }
-    const int W = src.width(), H = src.height();
     if (dst.width() != W || dst.height() != H) dst.resize(W, H);
     ParallelRows(H, [&](int y0, int y1) {
         for (int y = y0; y < y1; ++y) {

@@ -16,6 +16,7 @@ void QuarterTurnAnticlockwise(Image& img);
 Image QuarterTurned(const Image& img, bool clockwise);
 
 // dst := src mirrored left to right (horizontal) or top to bottom; dst is given src's size.
+// src and dst may be one image, mirrored in place.
 void Mirror(const Image& src, Image& dst, bool horizontal);
 
 // Rotation of src about its centre by any angle in degrees into dst (given src's size); the

@@ -104,6 +104,10 @@ int OptimizeBlendPercent(bool compareVariant) { return compareVariant ? 40 : 50;
 void OptimizePhoto(const Image& photo, Image& work, const BalanceTargets& targets, bool compareVariant,
                    const Confinement& where) {
     if (&photo == &work) {
+        if (where.IsWhole()) {
+            OptimizeInPlace(work, targets, compareVariant);
+            return;
+        }
         Image copy(photo);
         OptimizePhoto(copy, work, targets, compareVariant, where);
         return;

@@ -135,6 +135,12 @@ void EditPane::SetBusy(bool on, BusyKind kind) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         ++busyDepth_;
     } else if (busyDepth_ > 0) {
+        // The result is painted before the hourglass goes, so the user never sees an idle
+        // cursor over a picture that has not caught up yet.
+        if (busyDepth_ == 1 && redrawPending_) {
+            redrawPending_ = false;
+            view_->RedrawViewNow();
+        }
         QApplication::restoreOverrideCursor();
         --busyDepth_;
     }
@@ -144,7 +150,10 @@ void EditPane::SetBusy(bool on, BusyKind kind) {
 // ---------------------------------------------------------------------------------------------
 // Host
 
-void EditPane::RedrawView() { view_->RedrawView(); }
+void EditPane::RedrawView() {
+    if (busyDepth_ > 0) redrawPending_ = true;
+    view_->RedrawView();
+}
 
 void EditPane::LayoutView() {
     // Called after each commit; slot 0 holds a fresh fit when the photo did not fit.

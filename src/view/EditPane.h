@@ -112,6 +112,7 @@ private:
     PhotoView* view_ = nullptr;
     QMenu* zoomMenu_ = nullptr;
     int busyDepth_ = 0;
+    bool redrawPending_ = false;  // asked while busy: painted when the last busy scope ends
     bool keepingAlive_ = false;  // events are being processed from inside a tool
     bool hidden_ = false;        // hidden after having been shown
     bool stopRequested_ = false;

@@ -47,6 +47,29 @@ TEST(EditState, CommitCopiesBaselineIntoUndoWorkAndSource) {
     EXPECT_NE(st.SourceImage, st.WorkImage);
 }
 
+TEST(EditState, CommitTakesOverCopiesMadeBeforehandOnlyWhenTheyFit) {
+    const Image photo = Gradient(90, 40);
+    EditState made, taken;
+    made.MemoryImage = photo;
+    Commit(made, 50, 50);  // wider than the view: fitted
+    taken.MemoryImage = photo;
+    BaselineCopies ready = BaselineCopies::Of(photo);
+    const uint8_t* workBuffer = ready.work.data();
+    taken.Commit(50, 50, CommitMode::Normal, FitRule::KeepZoomWhenFits, &ready);
+    EXPECT_EQ(taken.WorkImage.data(), workBuffer);  // taken over, not copied
+    for (const Image* img : {&taken.UndoImage, &taken.WorkImage, &taken.SourceImage}) EXPECT_EQ(*img, photo);
+    EXPECT_EQ(taken.ZoomIndex, made.ZoomIndex);
+    EXPECT_EQ(taken.ZoomTable, made.ZoomTable);
+    // Copies of another size are not taken: the commit copies as ever.
+    EditState other;
+    other.MemoryImage = photo;
+    BaselineCopies wrong = BaselineCopies::Of(Gradient(90, 41));
+    other.Commit(50, 50, CommitMode::Normal, FitRule::KeepZoomWhenFits, &wrong);
+    EXPECT_EQ(other.WorkImage, photo);
+    EXPECT_EQ(other.SourceImage, photo);
+    EXPECT_EQ(wrong.work.height(), 41);  // left where it was
+}
+
 TEST(EditState, FitCases) {
     EditState st;
     // Wider than the view: w = 2 W gives 49.

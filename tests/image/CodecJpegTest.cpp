@@ -415,3 +415,17 @@ TEST(CodecJpeg, FloodOfWarningsBecomesAnError) {
                     "Too many warnings; the last one: Inconsistent progression sequence for component 0 "
                     "coefficient 8");
 }
+
+TEST(CodecJpeg, ACancelStopsTheDecodeWithItsOwnException) {
+    for (bool progressive : {false, true}) {
+        lum::JpegEncodeOptions o;
+        o.progressive = progressive;
+        const std::vector<uint8_t> bytes = lum::EncodeJpeg(codec_test::Gradient(300, 200), o);
+        std::atomic<bool> cancel{true};
+        lum::JpegDecodeOptions opts;
+        opts.cancel = &cancel;
+        EXPECT_THROW(lum::DecodeJpeg(bytes.data(), bytes.size(), nullptr, opts), lum::DecodeCancelled);
+        cancel = false;
+        EXPECT_EQ(lum::DecodeJpeg(bytes.data(), bytes.size(), nullptr, opts).width(), 300);
+    }
+}

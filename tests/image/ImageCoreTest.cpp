@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "image/Arith.h"
 #include "image/Color.h"
 #include "image/Image.h"
@@ -43,6 +46,61 @@ TEST(Image, AssignAndDrawAt00) {
 TEST(Image, RefusesHugeSizesBeforeAllocating) {
     EXPECT_THROW(Image(20000, 20000), ImageTooLarge);
     EXPECT_NO_THROW(Image::checkSize(15000, 15000));
+}
+
+// Big pictures: 4 MB and more of pixels.
+TEST(Image, BigCopiesAreExactWhateverTheirSize) {
+    for (auto [w, h] : {std::pair<int, int>{1500, 1000}, {2003, 1001}, {4001, 777}}) {
+        Image a(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int b = 0; b < 3 * w; ++b) a.row(y)[b] = static_cast<uint8_t>(y * 31 + b * 7);
+        const Image copied(a);
+        EXPECT_EQ(copied, a) << w << "x" << h;
+        Image assigned(10, 10);
+        assigned = a;
+        EXPECT_EQ(assigned, a) << w << "x" << h;
+    }
+}
+
+TEST(Image, TheBufferReserveHandsBackFreedBuffersClearedAndKeepsItsLimit) {
+    const int w = 1500, h = 1000;  // 4.5 MB
+    Image::SetBufferReserve(0);
+    const uint8_t* first;
+    {
+        Image a(w, h);
+        a.fill(255, 255, 255);
+        first = a.data();
+        Image::SetBufferReserve(16u << 20);
+    }
+    {
+        // The same buffer again, and still black as a new picture must be.
+        Image b(w, h);
+        EXPECT_EQ(b.data(), first);
+        EXPECT_EQ(b.pixel(w - 1, h - 1)[0], 0);
+        EXPECT_EQ(b.pixel(0, 0)[2], 0);
+        // A picture much smaller than a kept buffer does not take it.
+        Image c(2000, 2000);  // 12 MB
+        const uint8_t* big = c.data();
+        c = Image();  // kept
+        Image small(w, h);
+        EXPECT_NE(small.data(), big);
+        Image again(1990, 2000);
+        EXPECT_EQ(again.data(), big);
+    }
+    {
+        Image::SetBufferReserve(12u << 20);
+        // Three kept buffers of 6 MB do not fit under 12 MB: the oldest went back to the system.
+        std::vector<const uint8_t*> order;
+        {
+            std::vector<Image> three;
+            for (int i = 0; i < 3; ++i) three.emplace_back(w, h);
+            for (const Image& img : three) order.push_back(img.data());
+        }  // freed first to last
+        Image x(w, h), y(w, h), z(w, h);
+        const std::set<const uint8_t*> got{x.data(), y.data(), z.data()};
+        EXPECT_EQ(got.count(order[0]) + got.count(order[1]) + got.count(order[2]), 2u);
+    }
+    Image::SetBufferReserve(0);  // everything kept goes back
 }
 
 TEST(Arith, DivTruncatesAndRoundTiesToEven) {

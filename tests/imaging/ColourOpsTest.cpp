@@ -322,6 +322,26 @@ TEST(ColourReference, ColourPassIntoAnotherImage) {
     }
 }
 
+TEST(ColourReference, OneImageReadAndWrittenInBandsAndSelections) {
+    const Inside sparse = [](int x, int y) { return (3 * x + y) % 4 != 1; };
+    const Image img = RandomImage(61, 97, 77);
+    const Rect r{-5, 10, 40, 80};
+    const Mask mask = MaskOver(r, sparse);
+    const Inside allowed = [&](int x, int y) { return imagingtest::Confined(r, sparse, x, y); };
+    for (int threads : {1, 3}) {
+        SetThreadCount(threads);
+        for (int mode : {5, 7, 8, 9}) {
+            for (bool confined : {false, true}) {
+                Image same = img;
+                ColourPassInPlace(same, same, 4, mode, {}, confined ? Confinement(r, mask) : Confinement());
+                ASSERT_EQ(same, RefInPlace(img, 4, mode, confined ? allowed : Inside(), nullptr, BalanceTargets{}))
+                    << threads << " threads, mode " << mode << " confined " << confined;
+            }
+        }
+    }
+    SetThreadCount(0);
+}
+
 TEST(ColourThreads, SameResultForAnyThreadCount) {
     const Image img = RandomImage(331, 517, 42);
     Image results[3];

@@ -156,6 +156,24 @@ TEST(Mirror, TwiceIsIdentityAndBothAreAHalfTurn) {
     }
 }
 
+TEST(Mirror, InPlaceForOddAndEvenSizes) {
+    // The middle column or row of an odd size stays; pairs change places across the bands.
+    for (auto [w, h] : std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {1, 2}, {5, 4}, {4, 5}, {66, 131}}) {
+        const Image orig = RandomImage(w, h, static_cast<uint32_t>(3 * w + h));
+        for (bool horizontal : {true, false}) {
+            Image apart;
+            Mirror(orig, apart, horizontal);
+            for (int threads : {1, 4}) {
+                SetThreadCount(threads);
+                Image self = orig;
+                Mirror(self, self, horizontal);
+                EXPECT_TRUE(self == apart) << w << "x" << h << " horizontal " << horizontal << " " << threads;
+            }
+            SetThreadCount(0);
+        }
+    }
+}
+
 TEST(Mirror, SameResultWithOneOrManyThreads) {
     const Image orig = RandomImage(301, 199, 3);
     Image one, many;

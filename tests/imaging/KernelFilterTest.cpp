@@ -254,3 +254,33 @@ TEST(KernelFilterTest, SameResultWithOneOrManyThreads) {
         EXPECT_EQ(results[0], results[2]);
     }
 }
+
+TEST(KernelFilterTest, OneImageInBandsAndSelectionsMatchesThePlainFilter) {
+    // Tall enough for several bands of rows: each band overwrites rows that the band above
+    // still reads, and a selection's edges fall inside and across bands.
+    const Image img = Random(53, 301, 5);
+    const std::function<bool(int, int)> all = [](int, int) { return true; };
+    const std::function<bool(int, int)> stripes = [](int x, int y) { return (x + 2 * y) % 5 != 0; };
+    const std::vector<Rect> rects{{0, 0, 53, 301}, {-3, 37, 20, 200}, {7, -5, 60, 96}, {1, 150, 52, 151}, {0, 299, 53, 400}};
+    KernelRegister k;
+    SetKernel(k, 4);
+    for (int threads : {1, 2, 3, 7}) {
+        SetThreadCount(threads);
+        Image whole = img;
+        KernelFilter(whole, whole, k, false);
+        ASSERT_EQ(whole, ReferenceFilter(img, k, false)) << threads << " threads";
+        for (const Rect& rect : rects) {
+            for (const auto* inside : {&all, &stripes}) {
+                const Mask mask = imagingtest::MaskOver(rect, *inside);
+                for (bool grey : {false, true}) {
+                    Image same = img;
+                    KernelFilter(same, same, k, grey, Confinement(rect, mask));
+                    ASSERT_EQ(same, ReferenceFilter(img, k, grey, [&](int x, int y) {
+                                  return imagingtest::Confined(rect, *inside, x, y);
+                              })) << threads << " threads, rect top " << rect.Top << " grey " << grey;
+                }
+            }
+        }
+    }
+    SetThreadCount(0);
+}

@@ -254,6 +254,29 @@ TEST(Optimize, CompareTwinWithSelectionShiftsOnlySelectedPixels) {
               RefOptimize(img, false, [&](int x, int y) { return imagingtest::Confined(cut, disc, x, y); }));
 }
 
+TEST(Optimize, PhotoAndWorkAsOneImage) {
+    // Without a selection the one image is optimized in place, in bands; with one, through a
+    // copy. Either way the result is the two-image one.
+    const Image img = RandomImage(97, 211, 31);
+    const std::function<bool(int, int)> disc = [](int x, int y) {
+        return (x - 40) * (x - 40) + (y - 100) * (y - 100) < 900;
+    };
+    const Rect rect{5, 60, 80, 140};
+    const Mask mask = imagingtest::MaskOver(rect, disc);
+    for (int threads : {1, 3}) {
+        SetThreadCount(threads);
+        for (bool compare : {false, true}) {
+            Image same = img;
+            OptimizePhoto(same, same, BalanceTargets{}, compare);
+            EXPECT_EQ(same, RefOptimize(img, compare)) << threads << " threads";
+            same = img;
+            OptimizePhoto(same, same, BalanceTargets{}, compare, Confinement(rect, mask));
+            EXPECT_EQ(same, RefOptimize(img, compare, disc)) << threads << " threads, confined";
+        }
+    }
+    SetThreadCount(0);
+}
+
 TEST(Optimize, GoldenPattern) {
     // A fixed pattern whose result was taken from the transcription above; it catches a change
     // that would move both implementations together.

@@ -302,3 +302,53 @@ TEST(EditPane, HourglassFollowsTheOperationsAndTheGuardReports) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(p.prompts.messages, std::vector<std::string>{"JPEG error #42"});
 }
+
+namespace {
+// Paints of a widget, with whether the hourglass was up during each.
+struct PaintWatch : QObject {
+    std::vector<bool> busyDuringPaint;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) busyDuringPaint.push_back(QApplication::overrideCursor() != nullptr);
+        return false;
+    }
+};
+// Notes whether the hourglass was up when a message was shown.
+struct CursorPrompts : lum::RecordingPrompts {
+    std::vector<bool> busyAtMessage;
+    void Message(const std::string& text) override {
+        busyAtMessage.push_back(QApplication::overrideCursor() != nullptr);
+        lum::RecordingPrompts::Message(text);
+    }
+};
+}  // namespace
+
+TEST(EditPane, TheResultIsPaintedBeforeTheHourglassGoes) {
+    Pane p;
+    p.commit(Pattern(60, 40, 5));
+    p.pane.show();
+    foldertest::Pump();
+    PaintWatch watch;
+    p.view().PaintBox1()->installEventFilter(&watch);
+    ASSERT_TRUE(p.editor.Run(std::string("sharpen")));
+    // Painted inside the command, under the hourglass, with no turn of the event loop.
+    ASSERT_EQ(watch.busyDuringPaint, std::vector<bool>{true});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // A redraw asked outside any busy scope waits for the event loop, as before.
+    p.editor.Undo();
+    EXPECT_EQ(watch.busyDuringPaint.size(), 1u);
+    foldertest::Pump();
+    EXPECT_EQ(watch.busyDuringPaint.size(), 2u);
+}
+
+TEST(EditPane, ARefusalIsShownAfterTheHourglass) {
+    foldertest::AppFirst app;
+    CursorPrompts prompts;
+    Editor editor{EditorPolicy::MainWindow(), &prompts};
+    EditPane pane{editor};
+    editor.State().MemoryImage = Pattern(30, 20, 1);
+    editor.CommitMemoryImage();
+    const lum::ParsedOperation tooTall = lum::ParseOperationWord("resize:300x3000");
+    EXPECT_FALSE(editor.Run(*tooTall.op, tooTall.args));
+    EXPECT_EQ(prompts.busyAtMessage, std::vector<bool>{false});
+    EXPECT_EQ(pane.BusyDepth(), 0);
+}

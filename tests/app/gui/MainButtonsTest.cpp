@@ -256,3 +256,34 @@ TEST_F(MainButtons, ShowOriginalTogglesTheThumbnailWindow) {
     button("ShowOriginalPhotoSpeedButton")->click();
     EXPECT_FALSE(tool->isVisible());
 }
+
+TEST_F(MainButtons, TheProgressWindowIsOnScreenWithItsTextBeforeOptimizeWorks) {
+    commit(Pattern(90, 70, 3));
+    QWidget* progress = w->findChild<QWidget*>("ProcessingProgressToolWindow");
+    QWidget* text = w->findChild<QWidget*>("ProgressLabel");
+    ASSERT_NE(text, nullptr);
+    struct Paints : QObject {
+        int n = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++n;
+            return false;
+        }
+    } paints;
+    text->installEventFilter(&paints);
+    // The optimize reads the Options' targets while it works: look at the screen then.
+    bool visible = false, busy = false;
+    int paintedBefore = -1;
+    auto targets = w->editor().ReadOptions;
+    w->editor().ReadOptions = [&](lum::BalanceTargets& t) {
+        visible = progress->isVisible();
+        paintedBefore = paints.n;
+        busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        targets(t);
+    };
+    button("ProcessingOptimumActionSpeedButton")->click();
+    EXPECT_TRUE(visible);
+    EXPECT_GE(paintedBefore, 1);
+    EXPECT_TRUE(busy);
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}

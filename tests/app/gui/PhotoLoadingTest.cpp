@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -237,4 +238,39 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage, shown);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+}
+
+TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
+    const QString big = WriteJpeg(dir.filePath("big.jpg"), 3000, 2000);
+    const QString small = WriteJpeg(dir.filePath("small.jpg"), 640, 480);
+    w->OpenPhotoFile(small);
+    w->State().WorkImage.fill(1, 2, 3);  // tells the shown photo from a reload
+    const lum::Image marked = w->State().WorkImage;
+
+    // Runs while the big photo decodes, as the list's delayed keyboard opening would.
+    bool ran = false, hourglass = false, untouched = false;
+    bool newer = false;
+    QTimer::singleShot(0, w.get(), [&] {
+        ran = true;
+        hourglass = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        untouched = w->State().CurrentFileName == small.toStdString() && w->State().WorkImage == marked;
+        newer = w->SwitchToPhoto(small);
+    });
+    EXPECT_FALSE(w->SwitchToPhoto(big));  // superseded
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(hourglass);
+    EXPECT_TRUE(untouched);  // nothing of the big photo before it was decoded
+    EXPECT_TRUE(newer);
+    const lum::EditState& st = w->State();
+    EXPECT_EQ(st.CurrentFileName, small.toStdString());
+    EXPECT_EQ(st.WorkImage.width(), 640);
+    EXPECT_EQ(st.UndoImage, st.WorkImage);
+    EXPECT_NE(st.WorkImage, marked);  // reloaded
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + small);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(prompts.messages.empty());
+    // The big photo was dropped, not delivered late.
+    Pump(100);
+    EXPECT_EQ(st.CurrentFileName, small.toStdString());
+    EXPECT_EQ(st.WorkImage.width(), 640);
 }

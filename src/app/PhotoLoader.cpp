@@ -1,0 +1,150 @@
+#include "app/PhotoLoader.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMetaObject>
+#include <QTimer>
+
+#include "image/JpegPreview.h"
+
+namespace lum {
+
+PhotoLoader::PhotoLoader(Handlers handlers, QObject* parent)
+    : QObject(parent), handlers_(std::move(handlers)), worker_([this] { work(); }) {}
+
+PhotoLoader::~PhotoLoader() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stop_ = true;
+        next_.reset();
+        if (running_) running_->store(true);
+    }
+    wake_.notify_all();
+    worker_.join();
+}
+
+void PhotoLoader::Load(const QString& path, ZoomFor zoomFor, bool copies) {
+    auto job = std::make_unique<Job>();
+    job->ticket = ++ticket_;
+    job->path = path;
+    job->zoomFor = std::move(zoomFor);
+    job->copies = copies;
+    job->cancel = std::make_shared<std::atomic<bool>>(false);
+    pending_ = true;
+    pendingPath_ = path;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (running_) running_->store(true);  // the photo under way is no longer wanted
+        next_ = std::move(job);
+    }
+    wake_.notify_all();
+}
+
+void PhotoLoader::Cancel() {
+    ++ticket_;  // whatever is still on its way is dropped
+    pending_ = false;
+    pendingPath_.clear();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        next_.reset();
+        if (running_) running_->store(true);
+    }
+    if (onSettled_) onSettled_();
+}
+
+bool PhotoLoader::Finish(int timeoutMs) {
+    if (!pending_) return true;
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    onSettled_ = [&loop] { loop.quit(); };
+    limit.start(timeoutMs);
+    if (pending_) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    onSettled_ = nullptr;
+    return !pending_;
+}
+
+void PhotoLoader::deliver(uint64_t ticket, std::function<void()> f) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, ticket, f = std::move(f)] {
+            if (ticket == ticket_ && pending_) f();
+        },
+        Qt::QueuedConnection);
+}
+
+void PhotoLoader::work() {
+    for (;;) {
+        std::unique_ptr<Job> job;
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            wake_.wait(lock, [this] { return stop_ || next_; });
+            if (stop_) return;
+            job = std::move(next_);
+            running_ = job->cancel;
+        }
+        process(*job);
+        std::lock_guard<std::mutex> lock(mutex_);
+        running_.reset();
+    }
+}
+
+namespace {
+// Joins a helper thread on every way out, exceptions included.
+struct Joined {
+    std::thread t;
+    ~Joined() {
+        if (t.joinable()) t.join();
+    }
+};
+}  // namespace
+
+void PhotoLoader::process(const Job& job) {
+    const uint64_t ticket = job.ticket;
+    const std::atomic<bool>* cancel = job.cancel.get();
+    try {
+        auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString()));
+        if (cancel->load()) return;
+        Joined quick;
+        // The quick look on the other core while this one decodes the photo itself.
+        quick.t = std::thread([this, bytes, &job, ticket, cancel] {
+            auto preview = std::make_shared<Preview>();
+            JpegPreview p = DecodeJpegPreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
+            if (p.image.empty() || cancel->load()) return;
+            preview->path = job.path;
+            preview->image = std::move(p.image);
+            preview->width = p.width;
+            preview->height = p.height;
+            deliver(ticket, [this, preview] {
+                if (handlers_.preview) handlers_.preview(*preview);
+            });
+        });
+        auto photo = std::make_shared<Photo>();
+        photo->path = job.path;
+        JpegDecodeOptions opts;
+        opts.cancel = cancel;
+        photo->image = DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
+        if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
+        if (cancel->load()) return;
+        if (job.copies) photo->copies = BaselineCopies::Of(photo->image);
+        if (cancel->load()) return;
+        deliver(ticket, [this, photo] {
+            pending_ = false;
+            if (handlers_.loaded) handlers_.loaded(*photo);
+            if (onSettled_) onSettled_();
+        });
+    } catch (const DecodeCancelled&) {
+    } catch (...) {
+        if (cancel->load()) return;
+        std::exception_ptr error = std::current_exception();
+        const QString path = job.path;
+        deliver(ticket, [this, path, error] {
+            pending_ = false;
+            if (handlers_.failed) handlers_.failed(path, error);
+            if (onSettled_) onSettled_();
+        });
+    }
+}
+
+}  // namespace lum

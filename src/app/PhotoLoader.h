@@ -1,0 +1,91 @@
+// Photos decoded away from the window's thread, so the window stays live while a big photo
+// loads. The file is read, then a quick preview (when the photo will be shown well below its
+// size) and the full decode run side by side. One photo at a time: a new request cancels the one
+// under way, whose results are never delivered. Results reach the handlers on the thread that
+// owns the loader, through its event loop.
+#pragma once
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "editing/EditState.h"
+#include "image/Codec.h"
+#include "image/Image.h"
+
+namespace lum {
+
+class PhotoLoader : public QObject {
+public:
+    struct Preview {
+        QString path;
+        Image image;     // upright, a fraction of the photo's size
+        int width = 0;   // the photo's own size, upright
+        int height = 0;
+    };
+    struct Photo {
+        QString path;
+        Image image;
+        JpegMetadata metadata;
+        DecodeReport report;
+        BaselineCopies copies;  // of image, when asked for
+    };
+    struct Handlers {
+        std::function<void(Preview&)> preview;
+        std::function<void(Photo&)> loaded;
+        std::function<void(const QString& path, std::exception_ptr error)> failed;
+    };
+    // The zoom (percent) at which a photo of w x h pixels will first be shown; called on a
+    // worker thread, so it must only read what it captured.
+    using ZoomFor = std::function<int(int w, int h)>;
+
+    explicit PhotoLoader(Handlers handlers, QObject* parent = nullptr);
+    ~PhotoLoader() override;
+
+    // Starts loading path; a load under way is cancelled. With `copies` the photo comes with
+    // the three copies its commit needs, made on the worker too.
+    void Load(const QString& path, ZoomFor zoomFor, bool copies = false);
+    // Nothing asked so far is delivered any more.
+    void Cancel();
+    // A load was asked whose photo (or failure) has not been delivered yet.
+    bool Pending() const { return pending_; }
+    QString PendingPath() const { return pending_ ? pendingPath_ : QString(); }
+    // Waits for the pending load, running the event loop without user input, until its photo
+    // or failure was delivered or timeoutMs passed. True when nothing is pending afterwards.
+    bool Finish(int timeoutMs = 60000);
+
+private:
+    struct Job {
+        uint64_t ticket = 0;
+        QString path;
+        ZoomFor zoomFor;
+        bool copies = false;
+        std::shared_ptr<std::atomic<bool>> cancel;
+    };
+    void work();
+    void process(const Job& job);
+    // Runs f on the owner's thread unless the ticket was superseded meanwhile.
+    void deliver(uint64_t ticket, std::function<void()> f);
+
+    Handlers handlers_;
+    // Owner's thread only.
+    uint64_t ticket_ = 0;
+    bool pending_ = false;
+    QString pendingPath_;
+    std::function<void()> onSettled_;  // set while Finish waits
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::unique_ptr<Job> next_;                  // under mutex_
+    std::shared_ptr<std::atomic<bool>> running_;  // the cancel flag of the job under way, under mutex_
+    bool stop_ = false;                          // under mutex_
+    std::thread worker_;
+};
+
+}  // namespace lum
