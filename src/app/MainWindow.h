@@ -7,6 +7,7 @@
 // commands of the table) and MainWindowPhoto.cpp (loading photos, the buttons around them).
 #pragma once
 #include <QImage>
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <exception>
@@ -189,9 +190,10 @@ private:
     struct PendingDecode;
     // False when the save question was cancelled or its save wrote nothing.
     bool askSaveBeforeSwitch();
-    // Decoding alone, nothing shown or changed; a failure is reported. The photo is decoded on
-    // the loader's thread while the window keeps painting under the hourglass (user input waits
-    // till the end); a photo asked for meanwhile (a timer's) supersedes this one.
+    // Decoding alone, nothing changed; a failure is reported. The photo is decoded on the
+    // loader's thread while the window keeps painting under the hourglass, with a quick preview
+    // in the view once there is one; the photo list and the keys that step through the photos
+    // still work, and a photo asked for meanwhile supersedes this one.
     Decode decodePhoto(const QString& path, DecodedPhoto& photo);
     lum::PhotoLoader& loader();
     // The one place a photo that cannot be opened is reported ("JPEG error #N in FILE: ...").
@@ -232,6 +234,7 @@ private:
     PendingDecode* pendingDecode_ = nullptr;  // the decode being waited for
     bool showHidden_ = false;
     lum::FolderWatch* folderWatch_ = nullptr;
+    QList<QObject*> photoKeys_;  // the shortcuts that step through the photos
     QLabel* zoomLabel_ = nullptr;
 
     // Controls (object names are the design names).

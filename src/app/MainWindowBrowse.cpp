@@ -32,17 +32,20 @@ void TMemPhotoActionForm::buildBrowsing() {
         auto* s = new QShortcut(keys, scope);
         s->setContext(context);
         connect(s, &QShortcut::activated, this, [this, run] { guard(run); });
+        return s;
     };
     // Anywhere in the window.
-    shortcut(QKeySequence(Qt::Key_PageDown), this, Qt::WindowShortcut, [this] { OpenNeighbourPhoto(+1); });
-    shortcut(QKeySequence(Qt::Key_PageUp), this, Qt::WindowShortcut, [this] { OpenNeighbourPhoto(-1); });
+    // The keys that go through the photos also work while one loads.
+    photoKeys_ << shortcut(QKeySequence(Qt::Key_PageDown), this, Qt::WindowShortcut, [this] { OpenNeighbourPhoto(+1); });
+    photoKeys_ << shortcut(QKeySequence(Qt::Key_PageUp), this, Qt::WindowShortcut, [this] { OpenNeighbourPhoto(-1); });
     shortcut(QKeySequence(QKeySequence::Refresh), this, Qt::WindowShortcut, [this] { RefreshFolders(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this, Qt::WindowShortcut,
              [this] { SetShowHiddenEntries(!showHidden_); });
     // On the photo only: the list keeps Space and Backspace for itself.
-    shortcut(QKeySequence(Qt::Key_Space), pane_, Qt::WidgetWithChildrenShortcut, [this] { OpenNeighbourPhoto(+1); });
-    shortcut(QKeySequence(Qt::Key_Backspace), pane_, Qt::WidgetWithChildrenShortcut,
-             [this] { OpenNeighbourPhoto(-1); });
+    photoKeys_ << shortcut(QKeySequence(Qt::Key_Space), pane_, Qt::WidgetWithChildrenShortcut,
+                           [this] { OpenNeighbourPhoto(+1); });
+    photoKeys_ << shortcut(QKeySequence(Qt::Key_Backspace), pane_, Qt::WidgetWithChildrenShortcut,
+                           [this] { OpenNeighbourPhoto(-1); });
 }
 
 bool TMemPhotoActionForm::OpenNeighbourPhoto(int step) {

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <stdexcept>
 
+#include "app/LoadInputGate.h"
 #include "app/MainWindow.h"
 #include "app/PhotoLoader.h"
 #include "app/Saving.h"
@@ -59,6 +60,13 @@ QSize thumbnailSize(int w, int h) {
     return QSize(std::max(tw, 1), std::max(th, 1));
 }
 
+// The zoom a loaded photo of w x h is first shown at in a view of W x H: the commit's fit, or
+// slot 7 (100 %), where the load puts the zoom, when it fits as it is.
+int firstZoom(int asItIs, int w, int h, int W, int H) {
+    const int fit = lum::EditState::FitPercent(w, h, W, H);
+    return fit > 0 ? fit : asItIs;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -103,7 +111,11 @@ void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
 
 bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
     const QString file = QFileInfo(path).absoluteFilePath();
-    if (!QFileInfo(file).isFile() || !askSaveBeforeSwitch()) {
+    // Already on its way: nothing to start again.
+    if (pendingDecode_ && loader().PendingPath() == file) return false;
+    // While a photo loads, leaving the one on screen was agreed on already, and nothing has
+    // changed since: no new question.
+    if (!QFileInfo(file).isFile() || (!pendingDecode_ && !askSaveBeforeSwitch())) {
         ShowPhotoInList(false);
         return false;
     }
@@ -165,6 +177,12 @@ lum::PhotoLoader& TMemPhotoActionForm::loader() {
             pendingDecode_->done = true;
             pendingDecode_->loop.quit();
         };
+        h.preview = [this](lum::PhotoLoader::Preview& p) {
+            if (!pendingDecode_) return;
+            int W = 0, H = 0;
+            pane_->ViewOuterSize(W, H);
+            View()->ShowPreview(std::move(p.image), p.width, p.height, firstZoom(State().ZoomTable[7], p.width, p.height, W, H));
+        };
         h.failed = [this](const QString&, std::exception_ptr error) {
             if (!pendingDecode_) return;
             pendingDecode_->error = error;
@@ -186,13 +204,18 @@ TMemPhotoActionForm::Decode TMemPhotoActionForm::decodePhoto(const QString& path
     pendingDecode_ = &decode;
     {
         lum::Editor::BusyScope hourglass(*pane_, lum::BusyKind::Hourglass);
-        // Shown at its size until the preview is drawn by the view: no quick look to make.
-        loader().Load(path, [](int, int) { return 100; }, true);
-        decode.loop.exec(QEventLoop::ExcludeUserInputEvents);
+        lum::LoadInputGate gate(QList<QObject*>{LsFilelistView282} + photoKeys_);
+        View()->EndPreview();  // of a photo no longer wanted
+        int W = 0, H = 0;
+        pane_->ViewOuterSize(W, H);
+        const int asItIs = State().ZoomTable[7];  // the worker reads only what it was given
+        loader().Load(path, [asItIs, W, H](int w, int h) { return firstZoom(asItIs, w, h, W, H); }, true);
+        decode.loop.exec();
     }
     if (pendingDecode_ == &decode) pendingDecode_ = nullptr;
     if (decode.superseded) return Decode::Superseded;
     if (decode.done) return Decode::Done;
+    View()->EndPreview();
     try {
         std::rethrow_exception(decode.error);
     } catch (const std::exception& e) {
@@ -215,6 +238,8 @@ void TMemPhotoActionForm::showLoadNotice(const QString& path, const lum::DecodeR
 
 void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& photo) {
     lum::EditState& st = State();
+    // Laid out just below at the size the preview had.
+    View()->EndPreview();
     st.SelectionActive = 0;
     st.ZoomIndex = 7;
     View()->ScrollToTopLeft();

@@ -9,6 +9,15 @@
 
 namespace lum {
 
+namespace {
+PhotoLoader::FullDecode& fullDecode() {
+    static PhotoLoader::FullDecode decode;
+    return decode;
+}
+}  // namespace
+
+void PhotoLoader::SetFullDecodeForTests(FullDecode decode) { fullDecode() = std::move(decode); }
+
 PhotoLoader::PhotoLoader(Handlers handlers, QObject* parent)
     : QObject(parent), handlers_(std::move(handlers)), worker_([this] { work(); }) {}
 
@@ -124,7 +133,9 @@ void PhotoLoader::process(const Job& job) {
         photo->path = job.path;
         JpegDecodeOptions opts;
         opts.cancel = cancel;
-        photo->image = DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
+        const FullDecode& decode = fullDecode();
+        photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)
+                              : DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
         if (cancel->load()) return;
         if (job.copies) photo->copies = BaselineCopies::Of(photo->image);

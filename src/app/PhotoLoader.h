@@ -60,6 +60,11 @@ public:
     // or failure was delivered or timeoutMs passed. True when nothing is pending afterwards.
     bool Finish(int timeoutMs = 60000);
 
+    // The full decode of every loader from now on (DecodeJpeg when null): a test's way to make
+    // a photo fail after its preview was shown. Runs on the worker.
+    using FullDecode = std::function<Image(const uint8_t*, size_t, JpegMetadata*, const JpegDecodeOptions&, DecodeReport*)>;
+    static void SetFullDecodeForTests(FullDecode decode);
+
 private:
     struct Job {
         uint64_t ticket = 0;

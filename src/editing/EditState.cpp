@@ -77,18 +77,24 @@ Rect EditState::ClippedSelection() const {
                 std::min(SelectionRect.Bottom, WorkImage.height()) - 1};
 }
 
-bool EditState::FitZoom(int W, int H) {
-    const int w = WorkImage.width(), h = WorkImage.height();
-    if (!(w > W || h > H) || w <= 0 || h <= 0) return false;
+int EditState::FitPercent(int w, int h, int W, int H) {
+    if (!(w > W || h > H) || w <= 0 || h <= 0) return 0;
+    int z = 0;
     // Each case overwrites the previous one, in this order.
-    if (w >= W && h <= H) ZoomTable[0] = roundHalfEven(100.0 * W / w - 1);
-    if (w <= W && h >= H) ZoomTable[0] = roundHalfEven(100.0 * H / h - 1);
+    if (w >= W && h <= H) z = roundHalfEven(100.0 * W / w - 1);
+    if (w <= W && h >= H) z = roundHalfEven(100.0 * H / h - 1);
     if (w >= W && h >= H) {
         double rw = static_cast<double>(W) / w, rh = static_cast<double>(H) / h;
-        ZoomTable[0] = rw > rh ? roundHalfEven(100.0 * rh - 1) : roundHalfEven(100.0 * rw - 1);
+        z = rw > rh ? roundHalfEven(100.0 * rh - 1) : roundHalfEven(100.0 * rw - 1);
     }
     // A view too small to show anything would give zero or negative zoom.
-    if (ZoomTable[0] < 1) ZoomTable[0] = 1;
+    return std::max(z, 1);
+}
+
+bool EditState::FitZoom(int W, int H) {
+    const int z = FitPercent(WorkImage.width(), WorkImage.height(), W, H);
+    if (z == 0) return false;
+    ZoomTable[0] = z;
     ZoomIndex = 0;
     return true;
 }

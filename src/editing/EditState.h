@@ -88,6 +88,8 @@ public:
     bool StepZoom(int direction);
     // The fit of a commit; returns true when the image was larger than the view.
     bool FitZoom(int viewOuterWidth, int viewOuterHeight);
+    // The zoom that fit gives a w x h image, or 0 when the image is not larger than the view.
+    static int FitPercent(int w, int h, int viewOuterWidth, int viewOuterHeight);
 
     // --- tool state ---
     int32_t ToolMode = 0;

@@ -155,7 +155,12 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     SetMask(mask_);
     connect(header(), &QHeaderView::sectionClicked, this, &TLsFilelistView28::ColumnClick);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        ItemClick(itemFromIndex(index));
+        // Once the view's own mouse handling has ended: opening a photo waits for its decode
+        // while the window turns, and the list may be refilled meanwhile.
+        const QPersistentModelIndex clicked(index);
+        QTimer::singleShot(0, this, [this, clicked] {
+            if (clicked.isValid()) ItemClick(itemFromIndex(clicked));
+        });
     });
     keyboardOpen_ = new QTimer(this);
     keyboardOpen_->setSingleShot(true);

@@ -124,13 +124,48 @@ int PhotoView::ViewToImage(int v) const { return static_cast<int>(static_cast<in
 
 int PhotoView::ImageToView(int i) const { return static_cast<int>(static_cast<int64_t>(i) * Zoom() / 100); }
 
-void PhotoView::sizePaintBox(int deviceW, int deviceH) {
+QSize PhotoView::boxFor(int deviceW, int deviceH) const {
     const qreal dpr = DeviceRatio();
     // Whole widget pixels covering the device pixels; a part pixel left over is cleared.
     const auto logical = [dpr](int device) { return static_cast<int>(std::ceil(std::max(0, device) / dpr - 1e-9)); };
-    paintBox_->resize(logical(deviceW), logical(deviceH));
-    deviceSize_ = QSize(std::max(0, deviceW), std::max(0, deviceH));
+    return QSize(logical(deviceW), logical(deviceH));
+}
+
+void PhotoView::sizePaintBox(int deviceW, int deviceH) {
+    const QSize box = boxFor(deviceW, deviceH);
+    const QSize device(std::max(0, deviceW), std::max(0, deviceH));
+    if (ShowsPreview()) {
+        // For the working image once the preview ends.
+        underPreview_.box = box;
+        underPreview_.device = device;
+    } else {
+        paintBox_->resize(box);
+        deviceSize_ = device;
+    }
     emit ZoomShown(Zoom());
+}
+
+void PhotoView::ShowPreview(Image picture, int photoWidth, int photoHeight, int zoom) {
+    if (picture.empty()) return;
+    if (!ShowsPreview())
+        underPreview_ = Layout{deviceSize_, paintBox_->size(), horizontalScrollBar()->value(), verticalScrollBar()->value()};
+    preview_ = std::move(picture);
+    // As LayoutView will lay out the photo itself.
+    const int w = truncScale(photoWidth, zoom), h = truncScale(photoHeight, zoom);
+    previewSize_ = QSize(std::max(0, w), std::max(0, h));
+    paintBox_->resize(boxFor(w, h));
+    ScrollToTopLeft();
+    paintBox_->update();
+}
+
+void PhotoView::EndPreview() {
+    if (!ShowsPreview()) return;
+    preview_ = Image();
+    paintBox_->resize(underPreview_.box);
+    deviceSize_ = underPreview_.device;
+    horizontalScrollBar()->setValue(underPreview_.scrollX);
+    verticalScrollBar()->setValue(underPreview_.scrollY);
+    paintBox_->update();
 }
 
 void PhotoView::LayoutView() {
@@ -326,6 +361,12 @@ void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {
                                      static_cast<int>(std::ceil((exposed.bottom() + 1) * dpr)) - 1));
     const QColor background = palette().color(QPalette::Window);
 
+    if (ShowsPreview()) {
+        const QRect drawn(QPoint(0, 0), previewSize_);
+        p.drawImage(drawn, QImageView(preview_));
+        for (const QRect& r : QRegion(deviceExposed) - QRegion(drawn)) p.fillRect(r, background);
+        return;
+    }
     // The placeholders of a window without a photo are not shown.
     if (img.empty() || !st_.HasPicture) {
         p.fillRect(deviceExposed, background);

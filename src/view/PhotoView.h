@@ -110,6 +110,14 @@ public:
     const std::vector<ViewLine>& Ink() const { return ink_; }
     void ScrollToTopLeft();
 
+    // A quick look at a photo still loading, drawn instead of the working image at the size
+    // the photo will be shown at (photoWidth x photoHeight at zoom percent), from the top-left
+    // corner, without outlines. Nothing of the state changes: layouts asked for meanwhile are
+    // kept for the working image, which comes back as it was with EndPreview.
+    void ShowPreview(Image picture, int photoWidth, int photoHeight, int zoom);
+    void EndPreview();
+    bool ShowsPreview() const { return !preview_.empty(); }
+
     // Main window menu zoom: shows the photo at p percent without touching the images.
     // The percentage is held in slot 0 and selected, so layout, drawing and mouse mapping
     // all agree with what is shown. p <= 0 is ignored.
@@ -145,6 +153,8 @@ protected:
 private:
     // The paint box for a photo of deviceW x deviceH device pixels.
     void sizePaintBox(int deviceW, int deviceH);
+    // The paint box's size (widget pixels) covering deviceW x deviceH device pixels.
+    QSize boxFor(int deviceW, int deviceH) const;
     bool fits() const;
 
     EditState& st_;
@@ -153,6 +163,14 @@ private:
     QSize deviceSize_;   // the photo's size on screen, in device pixels
     int wheelRest_ = 0;  // eighths of a degree not yet turned into a step
     std::vector<ViewLine> ink_;
+    // While a preview is shown: the picture, its size on screen, and the working image's
+    // layout to come back to.
+    Image preview_;
+    QSize previewSize_;
+    struct Layout {
+        QSize device, box;
+        int scrollX = 0, scrollY = 0;
+    } underPreview_;
 };
 
 }  // namespace lum

@@ -133,14 +133,18 @@ inline void Send(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButt
     QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
+// The list reports a click once its mouse handling is over: the queued report runs here, as
+// it would before the next event of a real mouse.
 inline void Click(QWidget* w, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton) {
     Send(w, QEvent::MouseButtonPress, pos, button);
     Send(w, QEvent::MouseButtonRelease, pos, button);
+    QCoreApplication::processEvents();
 }
 // Press, release, press, double click, release.
 inline void DoubleClick(QWidget* w, const QPoint& pos) {
     Send(w, QEvent::MouseButtonPress, pos, Qt::LeftButton);
     Send(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton);
+    QCoreApplication::processEvents();
     Send(w, QEvent::MouseButtonPress, pos, Qt::LeftButton);
     Send(w, QEvent::MouseButtonDblClick, pos, Qt::LeftButton);
     Send(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton);

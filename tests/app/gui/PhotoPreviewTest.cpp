@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidgetItem>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "GuiTestSupport.h"
+#include "app/PhotoLoader.h"
+#include "view/FileListView.h"
+#include "view/PhotoView.h"
+
+using namespace guitest;
+
+namespace {
+
+// The full decode held back until the test lets it go, so what the window shows meanwhile
+// can be looked at; it then decodes, or fails as a file the decoder refuses.
+struct HeldDecode {
+    std::atomic<bool> hold{false}, release{false}, fail{false};
+
+    HeldDecode() {
+        lum::PhotoLoader::SetFullDecodeForTests([this](const uint8_t* data, size_t size, lum::JpegMetadata* meta,
+                                                       const lum::JpegDecodeOptions& opts, lum::DecodeReport* report) {
+            while (hold && !release) {
+                if (opts.cancel && opts.cancel->load()) throw lum::DecodeCancelled();
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+            if (fail) throw lum::CodecError("Not a JPEG file: starts with 0x00 0x00");
+            return lum::DecodeJpeg(data, size, meta, opts, report);
+        });
+    }
+    ~HeldDecode() { lum::PhotoLoader::SetFullDecodeForTests(nullptr); }
+};
+
+QString WriteSolidJpeg(const QString& path, int w, int h, QRgb colour) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(colour);
+    img.save(path, "JPG", 90);
+    return path;
+}
+
+bool Near(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) < 12 && std::abs(qGreen(a) - qGreen(b)) < 12 && std::abs(qBlue(a) - qBlue(b)) < 12;
+}
+
+class PhotoPreview : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w->resize(1000, 720);
+        w->show();
+        Pump();
+        shown = WriteSolidJpeg(dir.filePath("blue.jpg"), 320, 240, qRgb(20, 40, 210));
+        big = WriteSolidJpeg(dir.filePath("red.jpg"), 3200, 2400, qRgb(220, 30, 30));
+        ASSERT_TRUE(w->SwitchToPhoto(shown));
+        w->State().WorkImage.fill(1, 2, 3);  // tells the photo on screen from a reload
+        w->editor().Redraw();
+        Pump();
+    }
+
+    // Everything a load may change only once its photo is decoded.
+    struct Snapshot {
+        lum::Image work, memory, undo;
+        std::string file;
+        int zoomIndex = 0, zoom = 0;
+        QString memo, caption;
+        QSize box;
+        QImage painted;
+    };
+    Snapshot snapshot() const {
+        const lum::EditState& st = w->State();
+        return {st.WorkImage, st.MemoryImage, st.UndoImage, st.CurrentFileName, st.ZoomIndex, st.Zoom(),
+                w->findChild<QPlainTextEdit*>("PhotoFileNameMemo")->toPlainText(), w->windowTitle(),
+                w->View()->PaintBox1()->size(), w->View()->PaintBox1()->grab().toImage()};
+    }
+    // The paint box size the big photo will be shown at: the commit's fit.
+    QSize bigOnScreen() const {
+        const int z = lum::EditState::FitPercent(3200, 2400, w->View()->OuterWidth(), w->View()->OuterHeight());
+        return QSize(3200 * z / 100, 2400 * z / 100);
+    }
+    // Runs `look` once the preview is on screen (while the load waits), then lets the decode go.
+    void whenPreviewShown(const std::function<void()>& look) {
+        QTimer::singleShot(0, w.get(), [this, look] {
+            seenPreview = PumpUntil([this] { return w->View()->ShowsPreview(); });
+            if (seenPreview) look();
+            held.release = true;
+        });
+    }
+
+    QTemporaryDir dir;
+    lum::RecordingPrompts prompts;
+    std::unique_ptr<TMemPhotoActionForm> w;
+    HeldDecode held;
+    QString shown, big;
+    bool seenPreview = false;
+};
+
+}  // namespace
+
+TEST_F(PhotoPreview, IsPaintedAtTheFitWhileTheStateWaitsThenTheExactPhotoTakesItsPlace) {
+    const Snapshot before = snapshot();
+    held.hold = true;
+    Snapshot during;
+    QImage previewPainted;
+    whenPreviewShown([&] { during = snapshot(); });
+    ASSERT_TRUE(w->SwitchToPhoto(big));
+    ASSERT_TRUE(seenPreview);
+
+    // Nothing of the state moved while the preview was shown ...
+    EXPECT_EQ(during.work, before.work);
+    EXPECT_EQ(during.memory, before.memory);
+    EXPECT_EQ(during.undo, before.undo);
+    EXPECT_EQ(during.file, before.file);
+    EXPECT_EQ(during.zoomIndex, before.zoomIndex);
+    EXPECT_EQ(during.memo, before.memo);
+    EXPECT_EQ(during.caption, before.caption);
+    // ... but the view painted the new photo, at the size it is then shown at.
+    EXPECT_EQ(during.box, bigOnScreen());
+    ASSERT_FALSE(during.painted.isNull());
+    EXPECT_TRUE(Near(during.painted.pixel(during.box.width() / 2, during.box.height() / 2), qRgb(220, 30, 30)));
+
+    // The exact photo: no jump in size, the state follows it, the preview is gone.
+    const Snapshot after = snapshot();
+    EXPECT_FALSE(w->View()->ShowsPreview());
+    EXPECT_EQ(after.box, during.box);
+    EXPECT_EQ(after.file, big.toStdString());
+    EXPECT_EQ(w->State().WorkImage.width(), 3200);
+    EXPECT_EQ(after.zoomIndex, 0);
+    EXPECT_EQ(after.zoom * 3200 / 100, during.box.width());
+    EXPECT_TRUE(Near(after.painted.pixel(after.box.width() / 2, after.box.height() / 2), qRgb(220, 30, 30)));
+}
+
+TEST_F(PhotoPreview, AFailedDecodeAfterThePreviewLeavesViewAndStateAsTheyWere) {
+    // Scrolled and zoomed somewhere, so the layout has something to come back to.
+    w->View()->ZoomToPercent(400);
+    w->View()->horizontalScrollBar()->setValue(200);
+    Pump();
+    const int scroll = w->View()->horizontalScrollBar()->value();
+    const Snapshot before = snapshot();
+    held.hold = true;
+    held.fail = true;
+    whenPreviewShown([] {});
+    EXPECT_FALSE(w->SwitchToPhoto(big));
+    ASSERT_TRUE(seenPreview);
+    Pump();
+
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].find("red.jpg"), std::string::npos) << prompts.messages[0];
+    EXPECT_FALSE(w->View()->ShowsPreview());
+    const Snapshot after = snapshot();
+    EXPECT_EQ(after.work, before.work);
+    EXPECT_EQ(after.memory, before.memory);
+    EXPECT_EQ(after.undo, before.undo);
+    EXPECT_EQ(after.zoomIndex, before.zoomIndex);
+    EXPECT_EQ(after.zoom, before.zoom);
+    EXPECT_EQ(after.memo, before.memo);
+    EXPECT_EQ(after.caption, before.caption);
+    EXPECT_EQ(after.box, before.box);
+    EXPECT_TRUE(after.painted == before.painted);
+    EXPECT_EQ(w->View()->horizontalScrollBar()->value(), scroll);
+    EXPECT_EQ(w->ShownPhoto(), shown);
+}
+
+TEST_F(PhotoPreview, AClickOnAnotherPhotoCancelsTheLoadOthersAreDroppedNoSecondQuestion) {
+    const QString other = WriteSolidJpeg(dir.filePath("white.jpg"), 640, 480, qRgb(250, 250, 250));
+    auto* list = w->findChild<TLsFilelistView28*>("LsFilelistView282");
+    list->Refresh();  // the folder is on show already, without this photo
+    Pump(50);
+    const auto click = [list](const QString& path) {
+        QTreeWidgetItem* item = list->ItemOfPath(path);
+        ASSERT_NE(item, nullptr) << path.toStdString();
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
+    };
+    // Edited: leaving it asks once, answered "No".
+    w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
+    ASSERT_TRUE(w->State().Optimized);
+    const lum::Image edited = w->State().WorkImage;
+    prompts.answers = {false, false};
+
+    held.hold = true;  // the big photo would never finish by itself
+    bool redirected = false, optimizeDropped = false;
+    // Polled from inside the load's wait.
+    QTimer poll;
+    poll.start(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (redirected || !w->View()->ShowsPreview()) return;
+        held.hold = false;  // the next photo decodes freely; the big one is only ever cancelled
+        // A button meant for the photo on screen does nothing while another loads.
+        QTest::mouseClick(w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton"), Qt::LeftButton);
+        optimizeDropped = w->State().WorkImage == edited;
+        click(other);
+        redirected = true;
+    });
+    click(big);
+    ASSERT_TRUE(PumpUntil([&] { return w->State().CurrentFileName == other.toStdString(); }, 10000));
+    EXPECT_TRUE(redirected);
+    EXPECT_TRUE(optimizeDropped);
+    EXPECT_EQ(prompts.questions.size(), 1u);  // for the edited photo, not again for the second click
+    EXPECT_EQ(w->State().WorkImage.width(), 640);
+    EXPECT_FALSE(w->State().Optimized);
+    EXPECT_FALSE(w->View()->ShowsPreview());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // The cancelled photo never arrives.
+    held.release = true;
+    Pump(300);
+    EXPECT_EQ(w->State().CurrentFileName, other.toStdString());
+    EXPECT_EQ(w->State().WorkImage.width(), 640);
+    EXPECT_EQ(w->ShownPhoto(), other);
+    EXPECT_TRUE(prompts.messages.empty());
+}
