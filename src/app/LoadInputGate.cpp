@@ -50,6 +50,9 @@ bool LoadInputGate::Admits(QObject* receiver, const QEvent* e) const {
         default:
             return true;
     }
+    // Real input reaches a top-level window first, which hands it on to the widget under the
+    // mouse or with the focus; that delivery comes through here again and is judged then.
+    if (receiver->isWindowType()) return true;
     // A question asked meanwhile (a photo that failed) must be answerable.
     if (QWidget* modal = QApplication::activeModalWidget()) {
         auto* r = qobject_cast<QWidget*>(receiver);
