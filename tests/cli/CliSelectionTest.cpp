@@ -3,11 +3,13 @@
 // photos the program has not been tested on before.
 #include <gtest/gtest.h>
 
+#include "../image/ImageTestSupport.h"
 #include "CliTestUtil.h"
 #include "ConfinedReference.h"
 #include "image/Codec.h"
 
 using namespace clitest;
+using imagetest::FirstDifference;
 using lum::Image;
 
 namespace {
@@ -17,17 +19,6 @@ Image Crop(const Image& src, int x0, int y0, int w, int h) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) std::copy(src.pixel(x0 + x, y0 + y), src.pixel(x0 + x, y0 + y) + 3, out.pixel(x, y));
     return out;
-}
-
-std::string FirstDifference(const Image& a, const Image& b) {
-    if (a.width() != b.width() || a.height() != b.height()) return "sizes differ";
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int c = 0; c < 3; ++c)
-                if (a.pixel(x, y)[c] != b.pixel(x, y)[c])
-                    return "pixel " + std::to_string(x) + "," + std::to_string(y) + " byte " + std::to_string(c) + ": " +
-                           std::to_string(a.pixel(x, y)[c]) + " vs " + std::to_string(b.pixel(x, y)[c]);
-    return "none";
 }
 
 class CliSelection : public ::testing::Test {

@@ -10,6 +10,7 @@
 #include "editing/Editor.h"
 #include "editing/Operation.h"
 #include "editing/Prompts.h"
+#include "../image/ImageTestSupport.h"
 #include "image/Image.h"
 
 namespace edittest {
@@ -61,14 +62,7 @@ struct Window {
     }
 };
 
-inline lum::Image RandomImage(int w, int h, uint32_t seed) {
-    lum::Image img(w, h);
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixel(x, y, byte(rng), byte(rng), byte(rng));
-    return img;
-}
+using imagetest::RandomImage;
 
 inline lum::Image Uniform(int w, int h, int r, int g, int b) {
     lum::Image img(w, h);

@@ -12,18 +12,13 @@
 #include <vector>
 
 #include "image/Codec.h"
+#include "../image/ImageTestSupport.h"
 #include "image/Image.h"
 
 namespace composetest {
 
-inline lum::Image RandomImage(int w, int h, uint32_t seed) {
-    lum::Image img(w, h);
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixel(x, y, byte(rng), byte(rng), byte(rng));
-    return img;
-}
+using imagetest::FirstDifference;
+using imagetest::RandomImage;
 
 // Random pixels from a few colours, so that masks and equal-colour tests have something to hit.
 inline lum::Image FewColourImage(int w, int h, uint32_t seed, const std::vector<uint32_t>& rgb) {
@@ -38,19 +33,6 @@ inline lum::Image FewColourImage(int w, int h, uint32_t seed, const std::vector<
             img.setPixel(x, y, ch(c & 0xFF), ch((c >> 8) & 0xFF), ch((c >> 16) & 0xFF));
         }
     return img;
-}
-
-inline std::string FirstDifference(const lum::Image& a, const lum::Image& b) {
-    if (a.width() != b.width() || a.height() != b.height())
-        return "sizes " + std::to_string(a.width()) + "x" + std::to_string(a.height()) + " and " +
-               std::to_string(b.width()) + "x" + std::to_string(b.height());
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int ch = 0; ch < 3; ++ch)
-                if (a.pixel(x, y)[ch] != b.pixel(x, y)[ch])
-                    return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") channel " + std::to_string(ch) +
-                           ": " + std::to_string(a.pixel(x, y)[ch]) + " vs " + std::to_string(b.pixel(x, y)[ch]);
-    return "none";
 }
 
 // A sample photo of tests/data/photos, or an empty image when it cannot be read.

@@ -6,23 +6,17 @@
 #include <stdexcept>
 #include <vector>
 
+#include "../image/ImageTestSupport.h"
 #include "ConfinementTestSupport.h"
 #include "image/Parallel.h"
 #include "imaging/Filters.h"
 #include "imaging/GaussBlur.h"
 
 using namespace lum;
+using imagetest::RandomImage;
 
 namespace {
 
-Image Random(int w, int h, uint32_t seed) {
-    Image img(w, h);
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixel(x, y, byte(rng), byte(rng), byte(rng));
-    return img;
-}
 
 // Smooth content with a few hard edges: more sums land near whole numbers than with noise.
 Image Photo(int w, int h, uint32_t seed) {
@@ -139,7 +133,7 @@ TEST(GaussBlurTest, BlurLineMatchesPlainLine) {
         GaussKernel k;
         MakeGaussianKernel(k, radius, 255, 1);
         for (int n : {0, 1, 2, 5, 22, 23, 64, 300}) {
-            Image line = Random(n + 1, 1, rng());
+            Image line = RandomImage(n + 1, 1, rng());
             std::vector<uint8_t> want(line.row(0), line.row(0) + 3 * (n + 1));
             BlurLineRef(want.data(), n, k);
             ForEachLevel([&](int level) {
@@ -158,7 +152,7 @@ TEST(GaussBlurTest, MatchesPlainBlurOnRandomImages) {
     for (double radius : {1.0, 4.0, 8.0, 24.0, 2.5, 0.3, 60.0}) {
         for (auto [w, h] : sizes) {
             for (bool smooth : {false, true}) {
-                const Image img = smooth ? Photo(w, h, rng()) : Random(w, h, rng());
+                const Image img = smooth ? Photo(w, h, rng()) : RandomImage(w, h, rng());
                 Image want = img;
                 GaussianBlurRef(want, radius);
                 ForEachLevel([&](int level) {
@@ -251,7 +245,7 @@ TEST(GaussBlurTest, OneRowOrColumnIsTheWeightSumTimesThePixel) {
 }
 
 TEST(GaussBlurTest, RejectsRadiiWithoutAKernel) {
-    Image img = Random(5, 5, 1);
+    Image img = RandomImage(5, 5, 1);
     const Image before = img;
     for (double bad : {0.0, -1.0, std::nan(""), double(INFINITY)}) EXPECT_THROW(GaussianBlur(img, bad), std::invalid_argument);
     EXPECT_EQ(img, before);

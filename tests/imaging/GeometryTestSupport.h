@@ -5,18 +5,13 @@
 #include <random>
 #include <string>
 
+#include "../image/ImageTestSupport.h"
 #include "image/Image.h"
 
 namespace geomtest {
 
-inline lum::Image RandomImage(int w, int h, uint32_t seed) {
-    lum::Image img(w, h);
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixel(x, y, byte(rng), byte(rng), byte(rng));
-    return img;
-}
+using imagetest::FirstDifference;
+using imagetest::RandomImage;
 
 // The neighbourhood code table and the pixels each code averages, as (column, row) offsets.
 inline int QuarterCode(int qy, int qx) {
@@ -50,20 +45,6 @@ inline int BlockValue(const lum::Image& img, int d, int c, int code, int ch) {
     for (int i = 0; i < block.count; ++i) sum += img.pixel(d + block.at[i].dc, c + block.at[i].dr)[ch];
     int value = sum / block.count;
     return value < 0 ? 0 : (value > 255 ? 255 : value);
-}
-
-// Position of the first differing pixel, for readable failures.
-inline std::string FirstDifference(const lum::Image& a, const lum::Image& b) {
-    if (a.width() != b.width() || a.height() != b.height())
-        return "sizes " + std::to_string(a.width()) + "x" + std::to_string(a.height()) + " and " +
-               std::to_string(b.width()) + "x" + std::to_string(b.height());
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int ch = 0; ch < 3; ++ch)
-                if (a.pixel(x, y)[ch] != b.pixel(x, y)[ch])
-                    return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") channel " + std::to_string(ch) +
-                           ": " + std::to_string(a.pixel(x, y)[ch]) + " vs " + std::to_string(b.pixel(x, y)[ch]);
-    return "none";
 }
 
 }  // namespace geomtest

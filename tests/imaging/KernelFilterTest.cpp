@@ -5,24 +5,18 @@
 #include <random>
 #include <vector>
 
+#include "../image/ImageTestSupport.h"
 #include "ConfinementTestSupport.h"
 #include "image/Parallel.h"
 #include "imaging/Filters.h"
 
 using namespace lum;
+using imagetest::RandomImage;
 
 namespace {
 
 using Weights = std::array<std::array<int32_t, 3>, 3>;
 
-Image Random(int w, int h, uint32_t seed) {
-    Image img(w, h);
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixel(x, y, byte(rng), byte(rng), byte(rng));
-    return img;
-}
 
 // The filter under test on a copy of img.
 Image Filter(const Image& img, const KernelRegister& k, bool grey, const Confinement& where = {}) {
@@ -120,7 +114,7 @@ TEST(KernelFilterTest, MatchesPlainFilterOnRandomImages) {
     for (auto [w, h] : sizes) {
         for (const Weights* kern : {&kSoftA, &kSoftB, &kSharpA, &kSharpB, &kPlus}) {
             for (bool grey : {false, true}) {
-                const Image img = Random(w, h, rng());
+                const Image img = RandomImage(w, h, rng());
                 const KernelRegister k =
                     Register(*kern, (*kern == kPlus) ? 2 : ((*kern == kSoftA || *kern == kSoftB) ? 32 : 16));
                 ASSERT_EQ(Filter(img, k, grey), ReferenceFilter(img, k, grey)) << w << "x" << h << " grey " << grey;
@@ -138,7 +132,7 @@ TEST(KernelFilterTest, AnyRegisterContentsMatchThePlainFilter) {
     std::uniform_int_distribution<int> small(-9, 30), large(-3000, 3000);
     for (int divisor : {1, 3, 7, -5, 16, 32, 2, 1000}) {
         for (bool big : {false, true}) {
-            const Image img = Random(37, 23, rng());
+            const Image img = RandomImage(37, 23, rng());
             KernelRegister k;
             for (auto& row : k.weights)
                 for (auto& v : row) v = big ? large(rng) : small(rng);
@@ -151,7 +145,7 @@ TEST(KernelFilterTest, AnyRegisterContentsMatchThePlainFilter) {
 }
 
 TEST(KernelFilterTest, ZeroDivisorCountsAsOne) {
-    const Image img = Random(9, 8, 3);
+    const Image img = RandomImage(9, 8, 3);
     EXPECT_EQ(Filter(img, Register({{{0, 0, 0}, {0, 1, 0}, {0, 0, 0}}}, 0), false), img);  // identity kernel
 }
 
@@ -204,7 +198,7 @@ TEST(KernelFilterTest, BorderNeighboursOutsideReadTheCentrePixel) {
 }
 
 TEST(KernelFilterTest, RectangleAndMaskConfineTheOutput) {
-    const Image img = Random(40, 30, 99);
+    const Image img = RandomImage(40, 30, 99);
     const std::function<bool(int, int)> ellipse = [](int x, int y) {
         return (x - 20) * (x - 20) + 2 * (y - 14) * (y - 14) < 150;
     };
@@ -240,7 +234,7 @@ TEST(KernelFilterTest, MaskedPixelsReadNeighboursOutsideTheMask) {
 }
 
 TEST(KernelFilterTest, SameResultWithOneOrManyThreads) {
-    const Image img = Random(301, 257, 21);
+    const Image img = RandomImage(301, 257, 21);
     KernelRegister k;
     SetKernel(k, 4);
     for (bool grey : {false, true}) {
@@ -258,7 +252,7 @@ TEST(KernelFilterTest, SameResultWithOneOrManyThreads) {
 TEST(KernelFilterTest, OneImageInBandsAndSelectionsMatchesThePlainFilter) {
     // Tall enough for several bands of rows: each band overwrites rows that the band above
     // still reads, and a selection's edges fall inside and across bands.
-    const Image img = Random(53, 301, 5);
+    const Image img = RandomImage(53, 301, 5);
     const std::function<bool(int, int)> all = [](int, int) { return true; };
     const std::function<bool(int, int)> stripes = [](int x, int y) { return (x + 2 * y) % 5 != 0; };
     const std::vector<Rect> rects{{0, 0, 53, 301}, {-3, 37, 20, 200}, {7, -5, 60, 96}, {1, 150, 52, 151}, {0, 299, 53, 400}};

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../image/ImageTestSupport.h"
 #include "image/Codec.h"
 #include "image/Color.h"
 #include "image/Image.h"
@@ -189,14 +190,7 @@ inline FillResult FloodFill(Image& work, int x0, int y0, int t, Colour F, int64_
 }
 
 // Test pictures.
-inline Image RandomImage(int w, int h, uint32_t seed) {
-    Image img(w, h);
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixel(x, y, byte(rng), byte(rng), byte(rng));
-    return img;
-}
+using imagetest::RandomImage;
 
 inline Image Photo(const std::string& name) {
     const std::vector<uint8_t> bytes = ReadFileBytes(std::string(LUMORA_TEST_DATA) + "/photos/" + name);

@@ -6,9 +6,11 @@
 #include <cstring>
 #include <random>
 
+#include "../image/ImageTestSupport.h"
 #include "imaging/Selection.h"
 
 using namespace lum;
+using imagetest::FirstDifference;
 
 namespace {
 
@@ -28,16 +30,6 @@ void SetColour(Image& img, int x, int y, Colour c) {
 bool IsColour(const Image& img, int x, int y, Colour c) {
     const uint8_t* p = img.pixel(x, y);
     return p[2] == ColourR(c) && p[1] == ColourG(c) && p[0] == ColourB(c);
-}
-
-std::string FirstDifference(const Image& a, const Image& b) {
-    if (a.width() != b.width() || a.height() != b.height()) return "sizes differ";
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int c = 0; c < 3; ++c)
-                if (a.pixel(x, y)[c] != b.pixel(x, y)[c])
-                    return "pixel " + std::to_string(x) + "," + std::to_string(y);
-    return "none";
 }
 
 // The selected test written out for each kind, in image pixels: inside the rectangle, and for an

@@ -2,6 +2,7 @@
 #pragma once
 #include <QImage>
 
+#include "../image/ImageTestSupport.h"
 #include "FolderTestSupport.h"
 #include "editing/Editor.h"
 #include "view/EditPane.h"
@@ -14,14 +15,7 @@ inline QRgb pixelOf(const lum::Image& img, int x, int y) {
     return qRgb(p[2], p[1], p[0]);
 }
 
-inline lum::Image Pattern(int w, int h, int seed) {
-    lum::Image img(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            img.setPixel(x, y, static_cast<uint8_t>((x * 37 + seed) & 0xFF), static_cast<uint8_t>((y * 53 + seed) & 0xFF),
-                         static_cast<uint8_t>((x * 11 + y * 7 + seed * 3) & 0xFF));
-    return img;
-}
+using imagetest::Pattern;
 
 // A window's editor with its pane, the view of the design size.
 struct Pane : foldertest::AppFirst {

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "../../image/ImageTestSupport.h"
 #include "app/MainWindow.h"
 #include "editing/Prompts.h"
 #include "image/Image.h"
@@ -59,15 +60,7 @@ inline QString WriteJpeg(const QString& path, int w, int h) {
     return path;
 }
 
-// Distinct pixels, made without any codec.
-inline lum::Image Pattern(int w, int h, int seed = 0) {
-    lum::Image img(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            img.setPixel(x, y, static_cast<uint8_t>((x * 37 + seed) & 0xFF), static_cast<uint8_t>((y * 53 + seed) & 0xFF),
-                         static_cast<uint8_t>((x * 11 + y * 7 + seed * 3) & 0xFF));
-    return img;
-}
+using imagetest::Pattern;
 
 inline QAction* Action(QWidget& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
 
