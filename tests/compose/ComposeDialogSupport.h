@@ -9,25 +9,15 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include "../view/FolderTestSupport.h"
 #include "widgets/ImageConvert.h"
 #include "image/Image.h"
 
 namespace composeui {
 
-inline QApplication& App() {
-    if (auto* a = qobject_cast<QApplication*>(QCoreApplication::instance())) return *a;
-    static int argc = 1;
-    static char arg0[] = "test_compose";
-    static char* argv[] = {arg0, nullptr};
-    QStandardPaths::setTestModeEnabled(true);
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-// First member of a fixture whose other members are widgets.
-struct AppFirst {
-    AppFirst() { App(); }
-};
+// The chooser tests of this program share the folder tests' application object.
+using foldertest::App;
+using foldertest::AppFirst;
 
 // The first pixel where the two pictures differ, "none" when they are the same.
 inline std::string QImageDifference(const QImage& a, const QImage& b) {

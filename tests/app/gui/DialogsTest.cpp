@@ -25,19 +25,6 @@ T* Child(QWidget& w, const char* name) {
     return w.findChild<T*>(QString::fromLatin1(name));
 }
 
-// Runs `act` on the dialog as soon as its modal loop has shown it.
-void WhenShown(QDialog& d, std::function<void()> act) {
-    auto* t = new QTimer(&d);
-    t->setInterval(5);
-    QObject::connect(t, &QTimer::timeout, &d, [t, &d, act] {
-        if (!d.isVisible()) return;
-        t->stop();
-        t->deleteLater();
-        act();
-    });
-    t->start();
-}
-
 void Click(QWidget& d, const char* name) {
     auto* b = Child<QAbstractButton>(d, name);
     ASSERT_NE(b, nullptr) << name;
@@ -102,7 +89,7 @@ TEST_F(BlurDialog, RadiusStaysInItsRange) {
 }
 
 TEST_F(BlurDialog, OkKeepsTheRadiusForNextTimeCancelRejects) {
-    WhenShown(d, [&] {
+    OnceShown(d, [&] {
         d.UpDown1()->setValue(12);
         Click(d, "BitBtn1");
     });
@@ -110,13 +97,13 @@ TEST_F(BlurDialog, OkKeepsTheRadiusForNextTimeCancelRejects) {
     EXPECT_EQ(d.Radius(), 12);
     // Shown again, the last radius is offered.
     int offered = 0;
-    WhenShown(d, [&] {
+    OnceShown(d, [&] {
         offered = d.Radius();
         Click(d, "BitBtn2");
     });
     EXPECT_EQ(d.exec(), QDialog::Rejected);
     EXPECT_EQ(offered, 12);
-    WhenShown(d, [&] {
+    OnceShown(d, [&] {
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(&d, &esc);
     });
@@ -292,7 +279,7 @@ protected:
 
 TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
     int offeredW = 0, offeredH = 0;
-    WhenShown(sizeDialog, [&] {
+    OnceShown(sizeDialog, [&] {
         offeredW = sizeDialog.NewWidth();
         offeredH = sizeDialog.NewHeight();
         Click(sizeDialog, "BitBtn2");
@@ -303,7 +290,7 @@ TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
     EXPECT_EQ(w->State().MemoryImage.width(), 64);
     EXPECT_EQ(w->State().WorkImage.height(), 48);
 
-    WhenShown(sizeDialog, [&] {
+    OnceShown(sizeDialog, [&] {
         Click(sizeDialog, "Button3");  // 640, the ratio gives 480
         Click(sizeDialog, "BitBtn1");
     });
@@ -317,7 +304,7 @@ TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
 
 TEST_F(DialogCommands, NewSizeTooSmallIsRefused) {
     const lum::Image before = w->State().WorkImage;
-    WhenShown(sizeDialog, [&] {
+    OnceShown(sizeDialog, [&] {
         sizeDialog.CheckBox1()->setChecked(false);
         sizeDialog.SetNewSize(5, 100);  // the lowest width the up-down allows
         Click(sizeDialog, "BitBtn1");
@@ -333,12 +320,12 @@ TEST_F(DialogCommands, BlurCancelKeepsTheImageButRefreshesTheSource) {
     lum::EditState& st = w->State();
     st.WorkImage = Pattern(64, 48, 9);  // an edit since the last commit
     const lum::Image edited = st.WorkImage;
-    WhenShown(blurDialog, [&] { Click(blurDialog, "BitBtn2"); });
+    OnceShown(blurDialog, [&] { Click(blurDialog, "BitBtn2"); });
     w->RunCommand("FlouGaussien");
     EXPECT_TRUE(st.WorkImage == edited);
     EXPECT_TRUE(st.SourceImage == edited);
 
-    WhenShown(blurDialog, [&] {
+    OnceShown(blurDialog, [&] {
         blurDialog.SetRadius(3);
         Click(blurDialog, "BitBtn1");
     });
