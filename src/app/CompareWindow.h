@@ -133,7 +133,6 @@ private:
     void buildToolbars();
     void buildMenus();
     void chooseSelectionTool(int mode);
-    TRealMemoryPanel* makePanel(const QString& designName, QWidget* parent);
     QToolButton* makeButton(const QString& designName, const QString& caption, const QString& hint, QWidget* parent);
     QToolButton* makeCommandButton(const char* control, QWidget* parent, bool captioned);
     // A pane-layout button: its picture (or the style's fallback) and its handler.

@@ -169,7 +169,6 @@ private:
     void buildMenus();
     void buildToolWindows();
     void buildShortcuts();
-    TRealMemoryPanel* makePanel(const QString& designName, QWidget* parent);
     QToolButton* makeButton(const QString& designName, const QString& hint, QWidget* parent,
                             const QString& shortcutText = QString());
     // A button or menu item for the table's operation behind `control`; its hint or caption too.
