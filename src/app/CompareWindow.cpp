@@ -123,7 +123,7 @@ void TViewBigEditPhotoForm::FormCreate() {
     st.Kernel = lum::InitialKernelRegister();
     // The recorder starts with the default list each time the window opens.
     editor_.Macro().InstallDefaults();
-    editor_.Macro().SetMenu(this);
+    editor_.Macro().SetMenu(&menus_);
     lum::RegisterDesignToolCursors();
 }
 
@@ -226,14 +226,6 @@ int TViewBigEditPhotoForm::execModal(const std::function<int()>& run) {
     }
     FormActivate();
     return result;
-}
-
-void TViewBigEditPhotoForm::SetCloseEnabled(bool on) {
-    if (menus_.closeMacro) menus_.closeMacro->setEnabled(on);
-}
-
-void TViewBigEditPhotoForm::SetExecuteEnabled(bool on) {
-    if (menus_.executeMacro) menus_.executeMacro->setEnabled(on);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -42,7 +42,7 @@ class SelectionToolbar;
 class WindowPrompts;
 }  // namespace lum
 
-class TViewBigEditPhotoForm : public QMainWindow, private lum::MacroMenu {
+class TViewBigEditPhotoForm : public QMainWindow {
     Q_OBJECT
 public:
     // prompts answers the window's questions (not owned; Qt's boxes when null); dialogs are the
@@ -109,9 +109,6 @@ public:
     void BtparamjpgClick();
     void Memoriser();
     void Undo();
-    void InitmacroClick();
-    void FermerClick();
-    void Aide1Click();
 
 protected:
     bool event(QEvent* e) override;
@@ -122,10 +119,6 @@ signals:
     void Closed();
 
 private:
-    // MacroMenu
-    void SetCloseEnabled(bool on) override;
-    void SetExecuteEnabled(bool on) override;
-
     void buildUi();
     QWidget* buildTopStrip(QWidget* parent);
     QWidget* buildOriginalPane(QWidget* parent);
