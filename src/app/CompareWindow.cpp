@@ -156,14 +156,22 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     // 9, 10. Half the window each, and the view redrawn.
     DivideWindowinto2EvenSpeedButtonClick();
     editor_.Redraw();
-    keepAsUnchanged();
+    keepOptimizedAsUnchanged();
 }
 
 void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
 
-void TViewBigEditPhotoForm::keepAsUnchanged() { unchanged_ = State().WorkImage; }
+void TViewBigEditPhotoForm::keepAsUnchanged() {
+    unchangedCopy_ = State().WorkImage;
+    unchanged_ = &unchangedCopy_;
+}
 
-bool TViewBigEditPhotoForm::Changed() const { return !(State().WorkImage == unchanged_); }
+void TViewBigEditPhotoForm::keepOptimizedAsUnchanged() {
+    unchangedCopy_ = lum::Image();
+    unchanged_ = &optimizedPhoto_;
+}
+
+bool TViewBigEditPhotoForm::Changed() const { return !(State().WorkImage == *unchanged_); }
 
 void TViewBigEditPhotoForm::ShowModal() {
     QEventLoop loop;

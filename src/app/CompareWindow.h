@@ -137,6 +137,7 @@ private:
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
     void keepAsUnchanged();
+    void keepOptimizedAsUnchanged();
     bool menuSave(int delayMs);
     lum::PhotoSaving& saving();
 
@@ -146,7 +147,10 @@ private:
     std::unique_ptr<lum::PictureChooserLink> chooserLink_;
     std::unique_ptr<lum::PhotoSaving> saving_;
     lum::Image originalPhoto_, optimizedPhoto_;
-    lum::Image unchanged_;  // the working image as last filled, zoomed or saved
+    // The working image as last filled, zoomed or saved: the optimized photo itself after a
+    // fill (the working image is its copy then), else unchangedCopy_.
+    const lum::Image* unchanged_ = &unchangedCopy_;
+    lum::Image unchangedCopy_;
     bool closing_ = false;
     bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
 
