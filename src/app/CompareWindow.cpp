@@ -123,7 +123,7 @@ void TViewBigEditPhotoForm::FormCreate() {
     st.Kernel = lum::InitialKernelRegister();
     // The recorder starts with the default list each time the window opens.
     editor_.Macro().InstallDefaults();
-    editor_.Macro().SetMenu(this);
+    editor_.Macro().SetMenu(&menus_);
     lum::RegisterDesignToolCursors();
 }
 
@@ -156,14 +156,22 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     // 9, 10. Half the window each, and the view redrawn.
     DivideWindowinto2EvenSpeedButtonClick();
     editor_.Redraw();
-    keepAsUnchanged();
+    keepOptimizedAsUnchanged();
 }
 
 void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
 
-void TViewBigEditPhotoForm::keepAsUnchanged() { unchanged_ = State().WorkImage; }
+void TViewBigEditPhotoForm::keepAsUnchanged() {
+    unchangedCopy_ = State().WorkImage;
+    unchanged_ = &unchangedCopy_;
+}
 
-bool TViewBigEditPhotoForm::Changed() const { return !(State().WorkImage == unchanged_); }
+void TViewBigEditPhotoForm::keepOptimizedAsUnchanged() {
+    unchangedCopy_ = lum::Image();
+    unchanged_ = &optimizedPhoto_;
+}
+
+bool TViewBigEditPhotoForm::Changed() const { return !(State().WorkImage == *unchanged_); }
 
 void TViewBigEditPhotoForm::ShowModal() {
     QEventLoop loop;
@@ -226,14 +234,6 @@ int TViewBigEditPhotoForm::execModal(const std::function<int()>& run) {
     }
     FormActivate();
     return result;
-}
-
-void TViewBigEditPhotoForm::SetCloseEnabled(bool on) {
-    if (menus_.closeMacro) menus_.closeMacro->setEnabled(on);
-}
-
-void TViewBigEditPhotoForm::SetExecuteEnabled(bool on) {
-    if (menus_.executeMacro) menus_.executeMacro->setEnabled(on);
 }
 
 // ---------------------------------------------------------------------------------------------

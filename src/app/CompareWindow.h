@@ -42,7 +42,7 @@ class SelectionToolbar;
 class WindowPrompts;
 }  // namespace lum
 
-class TViewBigEditPhotoForm : public QMainWindow, private lum::MacroMenu {
+class TViewBigEditPhotoForm : public QMainWindow {
     Q_OBJECT
 public:
     // prompts answers the window's questions (not owned; Qt's boxes when null); dialogs are the
@@ -109,9 +109,6 @@ public:
     void BtparamjpgClick();
     void Memoriser();
     void Undo();
-    void InitmacroClick();
-    void FermerClick();
-    void Aide1Click();
 
 protected:
     bool event(QEvent* e) override;
@@ -122,10 +119,6 @@ signals:
     void Closed();
 
 private:
-    // MacroMenu
-    void SetCloseEnabled(bool on) override;
-    void SetExecuteEnabled(bool on) override;
-
     void buildUi();
     QWidget* buildTopStrip(QWidget* parent);
     QWidget* buildOriginalPane(QWidget* parent);
@@ -133,7 +126,6 @@ private:
     void buildToolbars();
     void buildMenus();
     void chooseSelectionTool(int mode);
-    TRealMemoryPanel* makePanel(const QString& designName, QWidget* parent);
     QToolButton* makeButton(const QString& designName, const QString& caption, const QString& hint, QWidget* parent);
     QToolButton* makeCommandButton(const char* control, QWidget* parent, bool captioned);
     // A pane-layout button: its picture (or the style's fallback) and its handler.
@@ -145,6 +137,7 @@ private:
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
     void keepAsUnchanged();
+    void keepOptimizedAsUnchanged();
     bool menuSave(int delayMs);
     lum::PhotoSaving& saving();
 
@@ -154,7 +147,10 @@ private:
     std::unique_ptr<lum::PictureChooserLink> chooserLink_;
     std::unique_ptr<lum::PhotoSaving> saving_;
     lum::Image originalPhoto_, optimizedPhoto_;
-    lum::Image unchanged_;  // the working image as last filled, zoomed or saved
+    // The working image as last filled, zoomed or saved: the optimized photo itself after a
+    // fill (the working image is its copy then), else unchangedCopy_.
+    const lum::Image* unchanged_ = &unchangedCopy_;
+    lum::Image unchangedCopy_;
     bool closing_ = false;
     bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
 

@@ -20,13 +20,6 @@
 #include "widgets/PanelSkins.h"
 #include "widgets/RealMemoryPanel.h"
 
-TRealMemoryPanel* TViewBigEditPhotoForm::makePanel(const QString& designName, QWidget* parent) {
-    auto* panel = new TRealMemoryPanel(parent);
-    panel->setObjectName(designName);
-    ApplyDesignSkin(panel, designName);
-    return panel;
-}
-
 QToolButton* TViewBigEditPhotoForm::makeButton(const QString& designName, const QString& caption,
                                                const QString& hint, QWidget* parent) {
     auto* b = new QToolButton(parent);
@@ -98,7 +91,7 @@ void TViewBigEditPhotoForm::buildUi() {
 }
 
 QWidget* TViewBigEditPhotoForm::buildTopStrip(QWidget* parent) {
-    RealMemoryPanel_Top = makePanel(QStringLiteral("RealMemoryPanel_Top"), parent);
+    RealMemoryPanel_Top = MakeDesignPanel(QStringLiteral("RealMemoryPanel_Top"), parent);
     RealMemoryPanel_Top->setFixedHeight(70);
     auto* row = new QHBoxLayout(RealMemoryPanel_Top);
     row->setContentsMargins(8, 4, 8, 4);
@@ -117,11 +110,11 @@ QWidget* TViewBigEditPhotoForm::buildTopStrip(QWidget* parent) {
 }
 
 QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
-    OrginalPartRealMemoryPanel = makePanel(QStringLiteral("OrginalPartRealMemoryPanel"), parent);
+    OrginalPartRealMemoryPanel = MakeDesignPanel(QStringLiteral("OrginalPartRealMemoryPanel"), parent);
     auto* box = new QVBoxLayout(OrginalPartRealMemoryPanel);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
-    TRealMemoryPanel* title = makePanel(QStringLiteral("OrginalTitleRealMemoryPanel"), OrginalPartRealMemoryPanel);
+    TRealMemoryPanel* title = MakeDesignPanel(QStringLiteral("OrginalTitleRealMemoryPanel"), OrginalPartRealMemoryPanel);
     QHBoxLayout* row = titleRow(title, QStringLiteral("Label1"), QStringLiteral("Orginal Photo"));
     row->addStretch(1);
     row->addWidget(paneButton("SpeedButton4", "Show the Original Photo in full screen", QStyle::SP_TitleBarMaxButton,
@@ -144,11 +137,11 @@ QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
 }
 
 QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
-    RealMemoryPanel1 = makePanel(QStringLiteral("RealMemoryPanel1"), parent);
+    RealMemoryPanel1 = MakeDesignPanel(QStringLiteral("RealMemoryPanel1"), parent);
     auto* box = new QVBoxLayout(RealMemoryPanel1);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
-    TRealMemoryPanel* title = makePanel(QStringLiteral("RealMemoryPanel4"), RealMemoryPanel1);
+    TRealMemoryPanel* title = MakeDesignPanel(QStringLiteral("RealMemoryPanel4"), RealMemoryPanel1);
     QHBoxLayout* row = titleRow(title, QStringLiteral("Label2"), QStringLiteral("Optimized Photo"));
     row->addSpacing(8);
 
@@ -197,7 +190,7 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
                               &TViewBigEditPhotoForm::DivideWindowinto2EvenSpeedButtonClick));
     box->addWidget(title);
 
-    RealMemoryPanel2 = makePanel(QStringLiteral("RealMemoryPanel2"), RealMemoryPanel1);
+    RealMemoryPanel2 = MakeDesignPanel(QStringLiteral("RealMemoryPanel2"), RealMemoryPanel1);
     auto* inner = new QVBoxLayout(RealMemoryPanel2);
     inner->setContentsMargins(0, 0, 0, 0);
     pane_ = new lum::EditPane(editor_, RealMemoryPanel2);

@@ -30,7 +30,8 @@ bool TViewBigEditPhotoForm::RunCommand(const char* control) {
 }
 
 void TViewBigEditPhotoForm::buildMenus() {
-    const auto own = lum::OwnHandlers<TViewBigEditPhotoForm>(
+    const lum::Guard guarded = [this](const std::function<void()>& f) { guard(f); };
+    auto own = lum::OwnHandlers<TViewBigEditPhotoForm>(
         this,
         {
             {"Btenregistrer", &TViewBigEditPhotoForm::BtenregistrerClick},
@@ -39,16 +40,12 @@ void TViewBigEditPhotoForm::buildMenus() {
             {"Annuler1", &TViewBigEditPhotoForm::Undo},
             {"Reinitialiser1", &TViewBigEditPhotoForm::ResetImageSpeedButtonClick},
             {"Memoriser", &TViewBigEditPhotoForm::Memoriser},
-            {"Initmacro", &TViewBigEditPhotoForm::InitmacroClick},
-            {"Fermer", &TViewBigEditPhotoForm::FermerClick},
-            {"Aide1", &TViewBigEditPhotoForm::Aide1Click},
             {"SelectionToolbarItem", &TViewBigEditPhotoForm::SpeedButton1Click},
             {"PaintToolbarItem", &TViewBigEditPhotoForm::SpeedButton3Click},
         },
-        [this](const std::function<void()>& f) { guard(f); });
+        guarded);
+    lum::AddCommonHandlers(own, editor_, guarded);
     menus_ = lum::BuildDesignMenus(this, lum::kCompareWindow, [this](const char* control) { RunCommand(control); }, own);
-    menus_.executeMacro->setEnabled(editor_.Macro().ExecuteEnabled);
-    menus_.closeMacro->setEnabled(editor_.Macro().CloseEnabled);
 
     // The desktop's keys, working whether the bar is shown or not.
     const std::pair<const char*, QKeySequence> keys[] = {
@@ -165,6 +162,3 @@ void TViewBigEditPhotoForm::BtparamjpgClick() {
 
 void TViewBigEditPhotoForm::Memoriser() { editor_.Memorize(); }
 void TViewBigEditPhotoForm::Undo() { editor_.Undo(); }
-void TViewBigEditPhotoForm::InitmacroClick() { editor_.Macro().Start(); }
-void TViewBigEditPhotoForm::FermerClick() { editor_.Macro().Close(); }
-void TViewBigEditPhotoForm::Aide1Click() { prompts().Message("not available --> see Pressel.rtf"); }

@@ -50,6 +50,20 @@ const std::vector<Menu>& Menus() {
 
 }  // namespace
 
+void AddCommonHandlers(std::map<std::string, std::function<void()>>& own, Editor& editor, const Guard& guard) {
+    own["Initmacro"] = [&editor, guard] { guard([&editor] { editor.Macro().Start(); }); };
+    own["Fermer"] = [&editor, guard] { guard([&editor] { editor.Macro().Close(); }); };
+    own["Aide1"] = [&editor, guard] { guard([&editor] { editor.prompts().Message("not available --> see Pressel.rtf"); }); };
+}
+
+void DesignMenus::SetCloseEnabled(bool on) {
+    if (closeMacro) closeMacro->setEnabled(on);
+}
+
+void DesignMenus::SetExecuteEnabled(bool on) {
+    if (executeMacro) executeMacro->setEnabled(on);
+}
+
 bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, const Guard& guard) {
     const CommandRef ref = FindCommand(control, windowBit);
     if (!ref.op) return false;

@@ -10,6 +10,8 @@
 #include <map>
 #include <string>
 
+#include "editing/Macro.h"
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -19,12 +21,16 @@ namespace lum {
 
 class MenuBarReveal;
 
-struct DesignMenus {
+// Also the macro recorder's menu: it drives "&Close" and "&Execute".
+struct DesignMenus : MacroMenu {
     QMenuBar* bar = nullptr;  // MainMenu1
     MenuBarReveal* reveal = nullptr;
     QMenu* colorMenu = nullptr;  // ColorChangePopupMenu
     QAction* closeMacro = nullptr;
     QAction* executeMacro = nullptr;
+
+    void SetCloseEnabled(bool on) override;
+    void SetExecuteEnabled(bool on) override;
 };
 
 class Editor;
@@ -44,6 +50,9 @@ std::map<std::string, std::function<void()>> OwnHandlers(W* window, std::initial
         own[name] = [window, handler = handler, guard] { guard([window, handler] { (window->*handler)(); }); };
     return own;
 }
+
+// Adds to own the items both windows answer alike: the macro's Start and Close, and Help.
+void AddCommonHandlers(std::map<std::string, std::function<void()>>& own, Editor& editor, const Guard& guard);
 
 // Builds the menus of window (kMainWindow or kCompareWindow). runCommand runs the table's
 // operation behind a control; own maps item names to the window's handlers (already guarded).

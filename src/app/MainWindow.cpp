@@ -148,7 +148,7 @@ void TMemPhotoActionForm::FormCreate() {
     st.NewImagePending = false;
     // 3. The default macro; the recorder drives "&Close" and "&Execute".
     editor_.Macro().InstallDefaults();
-    editor_.Macro().SetMenu(this);
+    editor_.Macro().SetMenu(&menus_);
     // 4. Tool cursors by index.
     lum::RegisterDesignToolCursors();
     // 5. The sharpening kernel is the current one; 6. tool state.
@@ -270,7 +270,7 @@ void TMemPhotoActionForm::dropEvent(QDropEvent* e) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Guard, modal visits, progress, macro menu
+// Guard, modal visits, progress
 
 void TMemPhotoActionForm::guard(const std::function<void()>& f) { pane_->Guard(f); }
 
@@ -302,12 +302,4 @@ void TMemPhotoActionForm::showProgress(bool on) {
     w->raise();
     // On screen with its picture and text before the work starts, not as an empty frame.
     lum::PaintShownWindow(w);
-}
-
-void TMemPhotoActionForm::SetCloseEnabled(bool on) {
-    if (menus_.closeMacro) menus_.closeMacro->setEnabled(on);
-}
-
-void TMemPhotoActionForm::SetExecuteEnabled(bool on) {
-    if (menus_.executeMacro) menus_.executeMacro->setEnabled(on);
 }

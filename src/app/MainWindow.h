@@ -46,7 +46,7 @@ class SelectionToolbar;
 class WindowPrompts;
 }  // namespace lum
 
-class TMemPhotoActionForm : public QMainWindow, private lum::MacroMenu {
+class TMemPhotoActionForm : public QMainWindow {
     Q_OBJECT
 public:
     // prompts answers every question of the window (not owned; Qt's boxes when null). The
@@ -136,9 +136,6 @@ public:
     void Supprimer1Click();
     void BtparamjpgClick();
     void Memoriser();
-    void InitmacroClick();
-    void FermerClick();
-    void Aide1Click();
 
     QMenu* ZoomScalePopupMenu() const;
     QMenu* ColorChangePopupMenu() const;
@@ -157,10 +154,6 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
-    // MacroMenu
-    void SetCloseEnabled(bool on) override;
-    void SetExecuteEnabled(bool on) override;
-
     void buildUi();
     QWidget* buildTopBand(QWidget* parent);
     QWidget* buildPhotoArea(QWidget* parent);
@@ -169,7 +162,6 @@ private:
     void buildMenus();
     void buildToolWindows();
     void buildShortcuts();
-    TRealMemoryPanel* makePanel(const QString& designName, QWidget* parent);
     QToolButton* makeButton(const QString& designName, const QString& hint, QWidget* parent,
                             const QString& shortcutText = QString());
     // A button or menu item for the table's operation behind `control`; its hint or caption too.

@@ -43,13 +43,6 @@ QWidget* shadowedText(const QString& text, const QFont& font, const QSize& size,
 }
 }  // namespace
 
-TRealMemoryPanel* TMemPhotoActionForm::makePanel(const QString& designName, QWidget* parent) {
-    auto* panel = new TRealMemoryPanel(parent);
-    panel->setObjectName(designName);
-    ApplyDesignSkin(panel, designName);
-    return panel;
-}
-
 QToolButton* TMemPhotoActionForm::makeButton(const QString& designName, const QString& hint, QWidget* parent,
                                              const QString& shortcutText) {
     auto* b = new QToolButton(parent);
@@ -87,7 +80,7 @@ void TMemPhotoActionForm::buildUi() {
     middle->setChildrenCollapsible(false);
     middle->setHandleWidth(4);
 
-    TRealMemoryPanel* left = makePanel(QStringLiteral("SelectingFileRealMemoryPanel"), middle);
+    TRealMemoryPanel* left = MakeDesignPanel(QStringLiteral("SelectingFileRealMemoryPanel"), middle);
     auto* leftBox = new QVBoxLayout(left);
     leftBox->setContentsMargins(10, 10, 10, 10);
     leftBox->setSpacing(0);
@@ -109,7 +102,7 @@ void TMemPhotoActionForm::buildUi() {
     leftBox->addWidget(leftSplit, 1);
 
     // The memo panel of the design, kept hidden.
-    TRealMemoryPanel* memo = makePanel(QStringLiteral("MemoRealMemoryPanel"), left);
+    TRealMemoryPanel* memo = MakeDesignPanel(QStringLiteral("MemoRealMemoryPanel"), left);
     memoPanel_ = memo;
     memo->setFixedHeight(82);
     auto* memoBox = new QVBoxLayout(memo);
@@ -162,7 +155,7 @@ QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
     auto* topRow = new QHBoxLayout(top);
     topRow->setContentsMargins(0, 0, 0, 0);
     topRow->setSpacing(0);
-    TRealMemoryPanel* logoPanel = makePanel(QStringLiteral("LogoRealMemoryPanel"), top);
+    TRealMemoryPanel* logoPanel = MakeDesignPanel(QStringLiteral("LogoRealMemoryPanel"), top);
     auto* logoRow = new QHBoxLayout(logoPanel);
     logoRow->setContentsMargins(8, 4, 8, 4);
     logoRow->setSpacing(12);
@@ -182,7 +175,7 @@ QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
                                     QPoint(0, 2), QStringLiteral("TitleShadowLabel,TitleLabel"), logoPanel));
     logoRow->addStretch(1);
     topRow->addWidget(logoPanel, 1);
-    TRealMemoryPanel* picturePanel = makePanel(QStringLiteral("PictureRealMemoryPanel"), top);
+    TRealMemoryPanel* picturePanel = MakeDesignPanel(QStringLiteral("PictureRealMemoryPanel"), top);
     picturePanel->setFixedWidth(513);
     auto* pictureBox = new QHBoxLayout(picturePanel);
     pictureBox->setContentsMargins(8, 8, 8, 8);
@@ -197,12 +190,12 @@ QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
 }
 
 QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
-    TRealMemoryPanel* photoArea = makePanel(QStringLiteral("PhotoAreaRealMemoryPanel"), parent);
+    TRealMemoryPanel* photoArea = MakeDesignPanel(QStringLiteral("PhotoAreaRealMemoryPanel"), parent);
     auto* photoBox = new QVBoxLayout(photoArea);
     photoBox->setContentsMargins(10, 10, 10, 10);
     photoBox->setSpacing(0);
 
-    TRealMemoryPanel* topButtons = makePanel(QStringLiteral("TopButtonsRealMemoryPanel"), photoArea);
+    TRealMemoryPanel* topButtons = MakeDesignPanel(QStringLiteral("TopButtonsRealMemoryPanel"), photoArea);
     topButtons->setFixedHeight(46);
     auto* topButtonRow = new QHBoxLayout(topButtons);
     topButtonRow->setContentsMargins(4, 2, 4, 2);
@@ -239,7 +232,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
         zoomLabel_->setText(State().HasPicture ? QStringLiteral("%1 %").arg(percent) : QString());
     });
 
-    TRealMemoryPanel* bottomButtons = makePanel(QStringLiteral("BottomButtonsRealMemoryPanel"), photoArea);
+    TRealMemoryPanel* bottomButtons = MakeDesignPanel(QStringLiteral("BottomButtonsRealMemoryPanel"), photoArea);
     bottomButtons->setFixedHeight(47);
     auto* bottomButtonRow = new QHBoxLayout(bottomButtons);
     bottomButtonRow->setContentsMargins(4, 2, 0, 0);
@@ -251,7 +244,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
                                       QStringLiteral("Compare the Optimized Photo and the Orginal Photo"), bottomButtons);
     for (QToolButton* b : {optimize, undo, compare}) bottomButtonRow->addWidget(b);
     bottomButtonRow->addStretch(1);
-    TRealMemoryPanel* savePanel = makePanel(QStringLiteral("SaveRealMemoryPanel"), bottomButtons);
+    TRealMemoryPanel* savePanel = MakeDesignPanel(QStringLiteral("SaveRealMemoryPanel"), bottomButtons);
     savePanel->setFixedSize(47, 47);
     auto* saveBox = new QHBoxLayout(savePanel);
     saveBox->setContentsMargins(2, 2, 3, 3);
@@ -276,7 +269,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
 
 QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     // Version button, home-page panel on the right.
-    TRealMemoryPanel* bottom = makePanel(QStringLiteral("BottomRealMemoryPanel"), parent);
+    TRealMemoryPanel* bottom = MakeDesignPanel(QStringLiteral("BottomRealMemoryPanel"), parent);
     bottom->setFixedHeight(44);
     auto* bottomRow = new QHBoxLayout(bottom);
     bottomRow->setContentsMargins(4, 1, 0, 0);
@@ -284,7 +277,7 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     QToolButton* version = makeButton(QStringLiteral("SpeedButton3"), QStringLiteral("Version information"), bottom);
     bottomRow->addWidget(version);
     bottomRow->addStretch(1);
-    TRealMemoryPanel* homePanel = makePanel(QStringLiteral("HomeRealMemoryPanel"), bottom);
+    TRealMemoryPanel* homePanel = MakeDesignPanel(QStringLiteral("HomeRealMemoryPanel"), bottom);
     homePanel->setFixedSize(184, 44);
     auto* homeBox = new QHBoxLayout(homePanel);
     homeBox->setContentsMargins(12, 8, 12, 8);
@@ -334,7 +327,7 @@ void TMemPhotoActionForm::buildToolWindows() {
     ViewOrginalPhotoToolWindow->setAttribute(Qt::WA_ShowWithoutActivating);
     auto* thumbBox = new QVBoxLayout(ViewOrginalPhotoToolWindow);
     thumbBox->setContentsMargins(0, 0, 0, 0);
-    TRealMemoryPanel* thumbPanel = makePanel(QStringLiteral("OrginalPhotoRealMemoryPanel"), ViewOrginalPhotoToolWindow);
+    TRealMemoryPanel* thumbPanel = MakeDesignPanel(QStringLiteral("OrginalPhotoRealMemoryPanel"), ViewOrginalPhotoToolWindow);
     auto* thumbPanelBox = new QVBoxLayout(thumbPanel);
     thumbPanelBox->setContentsMargins(10, 10, 10, 10);
     ShowOrginalImage = new QLabel(thumbPanel);
@@ -356,7 +349,7 @@ void TMemPhotoActionForm::buildToolWindows() {
     auto* progressBox = new QVBoxLayout(ProcessingProgressToolWindow);
     progressBox->setContentsMargins(0, 0, 0, 0);
     TRealMemoryPanel* progressPanel =
-        makePanel(QStringLiteral("ProgressRealMemoryPanel"), ProcessingProgressToolWindow);
+        MakeDesignPanel(QStringLiteral("ProgressRealMemoryPanel"), ProcessingProgressToolWindow);
     auto* progressRow = new QHBoxLayout(progressPanel);
     progressRow->setContentsMargins(12, 8, 12, 8);
     progressRow->setSpacing(12);

@@ -25,7 +25,8 @@ bool TMemPhotoActionForm::RunCommand(const char* control) {
 }
 
 void TMemPhotoActionForm::buildMenus() {
-    const auto own = lum::OwnHandlers<TMemPhotoActionForm>(
+    const lum::Guard guarded = [this](const std::function<void()>& f) { guard(f); };
+    auto own = lum::OwnHandlers<TMemPhotoActionForm>(
         this,
         {
             {"Btenregistrer", &TMemPhotoActionForm::BtenregistrerClick},
@@ -33,11 +34,9 @@ void TMemPhotoActionForm::buildMenus() {
             {"Btparamjpg", &TMemPhotoActionForm::BtparamjpgClick},
             {"Annuler1", &TMemPhotoActionForm::UndoSpeedButtonClick},
             {"Memoriser", &TMemPhotoActionForm::Memoriser},
-            {"Initmacro", &TMemPhotoActionForm::InitmacroClick},
-            {"Fermer", &TMemPhotoActionForm::FermerClick},
-            {"Aide1", &TMemPhotoActionForm::Aide1Click},
         },
-        [this](const std::function<void()>& f) { guard(f); });
+        guarded);
+    lum::AddCommonHandlers(own, editor_, guarded);
     menus_ = lum::BuildDesignMenus(this, lum::kMainWindow, [this](const char* control) { RunCommand(control); }, own);
     // Undo, with the key the window's own shortcut already answers.
     QAction* undo = menus_.bar->findChild<QAction*>(QStringLiteral("Annuler1"));
@@ -84,6 +83,3 @@ void TMemPhotoActionForm::BtparamjpgClick() {
 void TMemPhotoActionForm::Memoriser() {
     if (State().HasPicture) editor_.Memorize();
 }
-void TMemPhotoActionForm::InitmacroClick() { editor_.Macro().Start(); }
-void TMemPhotoActionForm::FermerClick() { editor_.Macro().Close(); }
-void TMemPhotoActionForm::Aide1Click() { prompts().Message("not available --> see Pressel.rtf"); }

@@ -72,3 +72,10 @@ void ApplyDesignSkin(TRealMemoryPanel* panel, const QString& designName) {
     if (panel->objectName().isEmpty()) panel->setObjectName(designName);
     panel->update();
 }
+
+TRealMemoryPanel* MakeDesignPanel(const QString& designName, QWidget* parent) {
+    auto* panel = new TRealMemoryPanel(parent);
+    panel->setObjectName(designName);
+    ApplyDesignSkin(panel, designName);
+    return panel;
+}

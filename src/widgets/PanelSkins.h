@@ -20,3 +20,5 @@ QStringList DesignSkinNames();
 
 // Sets the panel's five look properties from its design and repaints it.
 void ApplyDesignSkin(TRealMemoryPanel* panel, const QString& designName);
+// A new panel named and dressed after its design.
+TRealMemoryPanel* MakeDesignPanel(const QString& designName, QWidget* parent);
