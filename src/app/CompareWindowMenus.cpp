@@ -47,19 +47,12 @@ void TViewBigEditPhotoForm::buildMenus() {
     lum::AddCommonHandlers(own, editor_, guarded);
     menus_ = lum::BuildDesignMenus(this, lum::kCompareWindow, [this](const char* control) { RunCommand(control); }, own);
 
-    // The desktop's keys, working whether the bar is shown or not.
-    const std::pair<const char*, QKeySequence> keys[] = {
-        {"Btenregistrer", QKeySequence::Save},
-        {"Annuler1", QKeySequence::Undo},
-        {"Copier1", QKeySequence::Copy},
-        {"Mlangerlexistant1", QKeySequence::Paste},
-        {"Commenouvelleimage1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
-    };
-    for (const auto& [name, key] : keys)
-        if (QAction* a = menus_.bar->findChild<QAction*>(QString::fromLatin1(name))) {
-            a->setShortcut(key);
-            addAction(a);
-        }
+    lum::GiveStandardKeys(this, menus_.bar,
+                          {{"Btenregistrer", QKeySequence::Save},
+                           {"Annuler1", QKeySequence::Undo},
+                           {"Copier1", QKeySequence::Copy},
+                           {"Mlangerlexistant1", QKeySequence::Paste},
+                           {"Commenouvelleimage1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}});
 
     // Beyond the design: the two floating toolbars and the zoom, from the keyboard too.
     QMenu* view = lum::AddHiddenMenu(menus_.bar, "Affichage1", QStringLiteral("&View"),

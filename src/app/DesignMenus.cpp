@@ -74,6 +74,15 @@ bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, c
     return done;
 }
 
+void GiveStandardKeys(QMainWindow* window, QMenuBar* bar,
+                      std::initializer_list<std::pair<const char*, QKeySequence>> keys) {
+    for (const auto& [name, key] : keys)
+        if (QAction* a = bar->findChild<QAction*>(QString::fromLatin1(name))) {
+            a->setShortcut(key);
+            window->addAction(a);
+        }
+}
+
 QMenu* AddHiddenMenu(QMenuBar* bar, const char* name, const QString& caption, QAction* before) {
     auto* m = new QMenu(caption, bar);
     m->setObjectName(QString::fromLatin1(name));

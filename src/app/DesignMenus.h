@@ -4,6 +4,7 @@
 // that is a control of the operation table runs its operation, the window's own items run the
 // window's handlers, and the others do nothing until a command is given to them.
 #pragma once
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -59,6 +60,11 @@ void AddCommonHandlers(std::map<std::string, std::function<void()>>& own, Editor
 DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
                              const std::function<void(const char* control)>& runCommand,
                              const std::map<std::string, std::function<void()>>& own);
+
+// The desktop's standard keys on the named items of bar, answered by window whether the bar is
+// shown or not.
+void GiveStandardKeys(QMainWindow* window, QMenuBar* bar,
+                      std::initializer_list<std::pair<const char*, QKeySequence>> keys);
 
 // A top-level menu hidden like the design's, inserted before `before` (at the end when null).
 QMenu* AddHiddenMenu(QMenuBar* bar, const char* name, const QString& caption, QAction* before = nullptr);

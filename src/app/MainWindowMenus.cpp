@@ -38,6 +38,11 @@ void TMemPhotoActionForm::buildMenus() {
         guarded);
     lum::AddCommonHandlers(own, editor_, guarded);
     menus_ = lum::BuildDesignMenus(this, lum::kMainWindow, [this](const char* control) { RunCommand(control); }, own);
+    // Save and Undo keys are the bottom buttons' shortcuts; the clipboard's are the menu items'.
+    lum::GiveStandardKeys(this, menus_.bar,
+                          {{"Copier1", QKeySequence::Copy},
+                           {"Mlangerlexistant1", QKeySequence::Paste},
+                           {"Commenouvelleimage1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}});
     // Undo, with the key the window's own shortcut already answers.
     QAction* undo = menus_.bar->findChild<QAction*>(QStringLiteral("Annuler1"));
     undo->setText(undo->text() + QLatin1Char('\t') + QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText));

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -547,4 +548,12 @@ TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
     EXPECT_TRUE(w.findChild<QAction*>("Annuler1")->text().startsWith(QStringLiteral("&Undo\t")));
     w.findChild<QAction*>("Annuler1")->trigger();
     EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 1));
+
+    // The clipboard's keys with the bar hidden, shown beside their items.
+    EXPECT_EQ(w.findChild<QAction*>("Copier1")->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(w.findChild<QAction*>("Mlangerlexistant1")->shortcut(), QKeySequence(QKeySequence::Paste));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), QSize(80, 60));
 }
