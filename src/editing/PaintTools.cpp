@@ -4,13 +4,11 @@
 
 #include "editing/Editor.h"
 #include "image/Draw.h"
+#include "imaging/Selection.h"
 
 namespace lum {
 
 namespace {
-
-// The view's mapping (EditState's Selection kinds and imaging's clash, so not from there).
-int ToImage(int v, int zoom) { return static_cast<int>(int64_t{v} * 100 / std::max(1, zoom)); }
 
 // What every paint tool shares: its ToolMode and cursor, and the switch-off when ToolMode
 // has moved on.
@@ -21,6 +19,22 @@ public:
 
 protected:
     bool Active(const Editor& editor) const { return editor.State().ToolMode == mode_; }
+    // A press that starts a drag: false when the tool is switched off. The drag flag tells the
+    // window a stroke is under way.
+    bool StartDrag(Editor& editor) {
+        if (!Active(editor)) return false;
+        editor.State().DragActive = true;
+        dragging_ = true;
+        return true;
+    }
+    // The release: false when no drag of ours was under way.
+    bool EndDrag(Editor& editor) {
+        if (!dragging_) return false;
+        dragging_ = false;
+        editor.State().DragActive = false;
+        return true;
+    }
+    bool dragging_ = false;
     // Left and middle paint with the first colour, right with the second.
     static Colour PenColour(const Editor& editor, MouseButton b) {
         return b == MouseButton::Right ? editor.State().PaintColour2 : editor.State().PaintColour1;
@@ -61,11 +75,9 @@ class LineTool : public PaintTool {
 public:
     LineTool() : PaintTool(kToolLine, kCursorCrayon) {}
     void Press(Editor& editor, const ToolEvent& e) override {
-        if (!Active(editor)) return;
+        if (!StartDrag(editor)) return;
         EditState& st = editor.State();
         st.BeginPixelOp();
-        st.DragActive = true;
-        dragging_ = true;
         from_ = to_ = e.view;
         zoom_ = e.zoom;
         width_ = ViewPenWidth(st.PaintThickness, zoom_);
@@ -78,15 +90,13 @@ public:
         editor.Host().RedrawViewRect(UnionRect(old, LineBounds(from_, to_, width_)));
     }
     void Release(Editor& editor, const ToolEvent& e) override {
-        if (!dragging_) return;
-        dragging_ = false;
-        EditState& st = editor.State();
-        st.DragActive = false;
+        if (!EndDrag(editor)) return;
+        const EditState& st = editor.State();
         editor.Host().RedrawViewRect(LineBounds(from_, to_, width_));
         const Colour c = PenColour(editor, e.button);
         editor.Host().DrawOnView(ViewLine{from_, to_, width_, false, c});
-        DrawWorkLine(editor, ImagePoint{ToImage(from_.x, zoom_), ToImage(from_.y, zoom_)},
-                     ImagePoint{ToImage(to_.x, zoom_), ToImage(to_.y, zoom_)}, st.PaintThickness, c);
+        DrawWorkLine(editor, ImagePoint{ViewToImage(from_.x, zoom_), ViewToImage(from_.y, zoom_)},
+                     ImagePoint{ViewToImage(to_.x, zoom_), ViewToImage(to_.y, zoom_)}, st.PaintThickness, c);
         editor.MarkUnsaved();
     }
     std::vector<ViewLine> ViewLines() const override {
@@ -95,7 +105,6 @@ public:
     }
 
 private:
-    bool dragging_ = false;
     ImagePoint from_, to_;  // view pixels
     int zoom_ = 100, width_ = 1;
 };
@@ -105,11 +114,9 @@ class PenTool : public PaintTool {
 public:
     PenTool() : PaintTool(kToolPen, kCursorCrayon) {}
     void Press(Editor& editor, const ToolEvent& e) override {
-        if (!Active(editor)) return;
+        if (!StartDrag(editor)) return;
         EditState& st = editor.State();
         st.BeginPixelOp();
-        st.DragActive = true;
-        dragging_ = true;
         colour_ = PenColour(editor, e.button);
         thickness_ = st.PaintThickness;
         width_ = ViewPenWidth(thickness_, e.zoom);
@@ -124,14 +131,9 @@ public:
         view_ = e.view;
         image_ = e.image;
     }
-    void Release(Editor& editor, const ToolEvent&) override {
-        if (!dragging_) return;
-        dragging_ = false;
-        editor.State().DragActive = false;
-    }
+    void Release(Editor& editor, const ToolEvent&) override { EndDrag(editor); }
 
 private:
-    bool dragging_ = false;
     Colour colour_ = 0;
     int thickness_ = 1, width_ = 1;
     ImagePoint view_, image_;
@@ -166,10 +168,8 @@ class BrushTool : public PaintTool {
 public:
     explicit BrushTool(BrushKind kind) : PaintTool(kToolBrush, PaintToolCursor(kToolBrush, kind)), kind_(kind) {}
     void Press(Editor& editor, const ToolEvent& e) override {
-        if (!Active(editor)) return;
+        if (!StartDrag(editor)) return;
         EditState& st = editor.State();
-        st.DragActive = true;
-        dragging_ = true;
         stroke_ = BrushStroke{};
         stroke_.Kind = kind_;
         stroke_.Radius = BrushRadius(st.PaintDiameter);
@@ -189,15 +189,10 @@ public:
         stroke_.Random = &st.Noise;
         editor.Host().RedrawImageRect(ApplyDab(st.WorkImage, stroke_, e.image.x, e.image.y));
     }
-    void Release(Editor& editor, const ToolEvent&) override {
-        if (!dragging_) return;
-        dragging_ = false;
-        editor.State().DragActive = false;
-    }
+    void Release(Editor& editor, const ToolEvent&) override { EndDrag(editor); }
 
 private:
     BrushKind kind_;
-    bool dragging_ = false;
     BrushStroke stroke_;
 };
 
@@ -273,6 +268,6 @@ Rect DrawWorkLine(Editor& editor, ImagePoint a, ImagePoint b, int thickness, Col
     return Rect{origin.x, origin.y, origin.x + mask.width(), origin.y + mask.height()};
 }
 
-int ViewPenWidth(int thickness, int zoom) { return std::max(1, static_cast<int>(int64_t{thickness} * zoom / 100)); }
+int ViewPenWidth(int thickness, int zoom) { return std::max(1, ImageToView(thickness, zoom)); }
 
 }  // namespace lum

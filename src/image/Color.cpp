@@ -41,6 +41,13 @@ Rgb HsvToRgb(int h, int s, int v) {
     }
 }
 
+Rect UnionRect(const Rect& a, const Rect& b) {
+    if (a.empty()) return b.empty() ? Rect{} : b;
+    if (b.empty()) return a;
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
 FitResult FitRect(int boxW, int boxH, int imgW, int imgH, int marginX, int marginY, bool enlarge) {
     FitResult res;
     if (boxW < 1 || boxH < 1 || imgW < 1 || imgH < 1) return res;

@@ -36,6 +36,8 @@ struct Rect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
     int width() const { return Right - Left; }
     int height() const { return Bottom - Top; }
+    // Right and bottom are exclusive: nothing inside when either side is not positive.
+    bool empty() const { return Right <= Left || Bottom <= Top; }
     bool operator==(const Rect& o) const {
         return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom;
     }
@@ -47,6 +49,9 @@ struct FitResult {
 };
 // Aspect-preserving placement of an imgW x imgH picture into a boxW x boxH box.
 FitResult FitRect(int boxW, int boxH, int imgW, int imgH, int marginX, int marginY, bool enlarge);
+
+// Smallest rectangle holding both (an empty one holds nothing).
+Rect UnionRect(const Rect& a, const Rect& b);
 
 // Integer distance by twelve Newton steps (not always the exact square root).
 int IntDistance(int ax, int ay, int bx, int by);

@@ -44,8 +44,6 @@ Rect Intersect(const Rect& a, const Rect& b) {
     return r;
 }
 
-bool Empty(const Rect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
-
 // Columns x with |2x + 1 - c2| <= d, as [lo, hi] inclusive.
 void ColumnsWithin(i64 c2, i64 d, i64& lo, i64& hi) {
     lo = CeilDiv(c2 - 1 - d, 2);
@@ -63,14 +61,14 @@ void EmitRun(const SpanFn& fn, int y, i64 lo, i64 hi, const Rect& area) {
 
 Shape Shape::Rectangle(const Rect& r) {
     Shape s;
-    if (Empty(r)) return s;
+    if (r.empty()) return s;
     s.kind_ = Kind::Box;
     s.bounds_ = r;
     return s;
 }
 
 Shape Shape::Ellipse(const Rect& box) {
-    if (Empty(box)) return Shape();
+    if (box.empty()) return Shape();
     return PenEllipse(box, 1);
 }
 
@@ -106,7 +104,7 @@ Shape Shape::Oval(Point c0, Point c1, int pen, int64_t cornerW, int64_t cornerH,
     s.bounds_.Right = static_cast<int>(CeilDiv(s.cx2_ + s.hx_ - 1, 2));
     s.bounds_.Top = static_cast<int>(FloorDiv(s.cy2_ - s.hy_ - 1, 2) + 1);
     s.bounds_.Bottom = static_cast<int>(CeilDiv(s.cy2_ + s.hy_ - 1, 2));
-    if (Empty(s.bounds_)) return Shape();
+    if (s.bounds_.empty()) return Shape();
     return s;
 }
 
@@ -271,7 +269,7 @@ void Shape::polygonSpans(const Rect& area, const SpanFn& fn) const {
 void Shape::forEachSpan(const Rect& clip, const SpanFn& fn) const {
     if (kind_ == Kind::Empty) return;
     const Rect area = Intersect(bounds_, clip);
-    if (Empty(area)) return;
+    if (area.empty()) return;
     switch (kind_) {
         case Kind::Box:
             for (int y = area.Top; y < area.Bottom; ++y) fn(y, area.Left, area.Right);

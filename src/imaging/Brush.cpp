@@ -201,13 +201,4 @@ Rect BrushPath(Image& work, Image& source, BrushStroke& stroke, const std::vecto
     return all;
 }
 
-Rect UnionRect(const Rect& a, const Rect& b) {
-    const bool aEmpty = a.Right <= a.Left || a.Bottom <= a.Top;
-    const bool bEmpty = b.Right <= b.Left || b.Bottom <= b.Top;
-    if (aEmpty) return bEmpty ? Rect{} : b;
-    if (bEmpty) return a;
-    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-            std::max(a.Bottom, b.Bottom)};
-}
-
 }  // namespace lum

@@ -82,7 +82,4 @@ struct BrushPoint {
 // the dabs' rectangles (empty for an empty path, which changes nothing).
 Rect BrushPath(Image& work, Image& source, BrushStroke& stroke, const std::vector<BrushPoint>& path);
 
-// Smallest rectangle holding both (an empty one holds nothing).
-Rect UnionRect(const Rect& a, const Rect& b);
-
 }  // namespace lum

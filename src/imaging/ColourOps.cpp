@@ -36,7 +36,7 @@ void ColourPass(const Image& src, Image& dst, int mode, const BalanceTargets& ta
     if (!BalanceAmounts(src, CentralRegion(W, H), TargetFor(targets, mode), dR, dG, dB)) return;
     const ToneSteps steps = MakeToneSteps(dR, dG, dB);
     const Rect r = where.Clip(W, H);
-    if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+    if (r.empty()) return;
     ParallelRows(r.Bottom - r.Top, [&](int b, int e) {
         for (int y = r.Top + b; y < r.Top + e; ++y) {
             const uint8_t* s = src.row(y);
@@ -96,7 +96,7 @@ void ColourPassInPlace(const Image& src, Image& dst, int kind, int mode, const B
     }
 
     const Rect r = where.Clip(W, H);
-    if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+    if (r.empty()) return;
     const int x0 = r.Left, x1 = r.Right;
     // On one image each row is read from a copy: the row loops take separate source and
     // destination rows.

@@ -36,7 +36,7 @@ public:
         return Rect{std::max(rect_.Left, 0), std::max(rect_.Top, 0), std::min(rect_.Right, W),
                     std::min(rect_.Bottom, H)};
     }
-    static bool Empty(const Rect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+    static bool Empty(const Rect& r) { return r.empty(); }
     // Whether pixel (x, y), already known to lie in the image, may change.
     bool Contains(int x, int y) const {
         return IsWhole() || mask_->inside(x - rect_.Left, y - rect_.Top);

@@ -176,7 +176,7 @@ void KernelFilter(const Image& src, Image& dst, const KernelRegister& kernel, bo
     if (W <= 0 || H <= 0 || dst.width() != W || dst.height() != H) return;
     Pass pass;
     pass.r = where.Clip(W, H);
-    if (pass.r.Right <= pass.r.Left || pass.r.Bottom <= pass.r.Top) return;
+    if (pass.r.empty()) return;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) pass.k.w[i][j] = kernel.weights[i][j];
     pass.divisor = kernel.divisor == 0 ? 1 : kernel.divisor;

@@ -8,8 +8,6 @@ namespace lum {
 
 namespace {
 
-bool EmptyRect(const Rect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
-
 // Refuses (ImageTooLarge) a rectangle whose mask could not be held, before any size overflows.
 void CheckMaskSize(const Rect& r) {
     Image::checkSize(static_cast<int64_t>(r.Right) - r.Left, static_cast<int64_t>(r.Bottom) - r.Top);
@@ -17,7 +15,7 @@ void CheckMaskSize(const Rect& r) {
 
 Rect Clip(const Rect& r, int width, int height) {
     Rect c{std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, width), std::min(r.Bottom, height)};
-    if (EmptyRect(c)) return Rect{};
+    if (c.empty()) return Rect{};
     return c;
 }
 
@@ -44,7 +42,7 @@ Mask BuildSelectionMask(SelectionKind kind, const Rect& rect, const std::vector<
 
 Selection MakeSelection(SelectionKind kind, const Rect& rect, std::vector<Point> points) {
     Selection sel;
-    if (kind == SelectionKind::None || EmptyRect(rect)) return sel;
+    if (kind == SelectionKind::None || rect.empty()) return sel;
     CheckMaskSize(rect);
     sel.kind = kind;
     sel.rect = rect;
@@ -54,7 +52,7 @@ Selection MakeSelection(SelectionKind kind, const Rect& rect, std::vector<Point>
 }
 
 Selection MakeBoxSelection(SelectionKind kind, const Rect& rect) {
-    if (EmptyRect(rect)) return Selection();
+    if (rect.empty()) return Selection();
     CheckMaskSize(rect);
     return MakeSelection(kind, rect, {Point{0, 0}, Point{rect.width(), rect.height()}});
 }
