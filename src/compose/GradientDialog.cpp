@@ -98,13 +98,6 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     hint->setMaximumWidth(lum::kGradientPreviewSize);
     Image1->setToolTip(hint->text());
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setAutoDefault(false);
-
     auto* left = new QVBoxLayout;
     left->addWidget(sizeGroup);
     left->addWidget(colourGroup);
@@ -119,14 +112,13 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     top->addLayout(left);
     top->addSpacing(8);
     top->addLayout(right);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* root = new QVBoxLayout(this);
     root->setSizeConstraint(QLayout::SetFixedSize);
     root->addLayout(top);
-    root->addLayout(buttons);
+    const OkCancel row = AddOkCancelRow(this, root);
+    BitBtn1 = row.ok;
+    BitBtn2 = row.cancel;
+    BitBtn2->setAutoDefault(false);
 
     connect(RadioGroup2, &TRadioGroup::clicked, this, [this] { RadioGroup2Click(); });
     connect(Panel1, &TColourPanel::clicked, this, [this] { Panel1Click(); });
@@ -137,8 +129,6 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     connect(RadioGroup1, &TRadioGroup::clicked, this, [this] { RadioGroup1Click(); });
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
     connect(Image1, &TPaintBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
     RenderPreview();
 }

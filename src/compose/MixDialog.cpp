@@ -50,13 +50,6 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     PaintBox1->hide();
     Label10 = NewLabel(QStringLiteral("Label10"), QStringLiteral("..."), this);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setAutoDefault(false);
-
     auto* percentRow = new QHBoxLayout;
     auto* percentLabel = NewLabel(QStringLiteral("Label1"), QStringLiteral("Percentage of image to mix"), this);
     percentLabel->setBuddy(UpdownMix);
@@ -91,14 +84,13 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     columns->addLayout(middle);
     columns->addLayout(right);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* root = new QVBoxLayout(this);
     root->setSizeConstraint(QLayout::SetFixedSize);
     root->addLayout(columns);
-    root->addLayout(buttons);
+    const OkCancel row = AddOkCancelRow(this, root);
+    BitBtn1 = row.ok;
+    BitBtn2 = row.cancel;
+    BitBtn2->setAutoDefault(false);
 
     connect(RadioStyle, &TRadioGroup::clicked, this, [this] { RadioStyleClick(); });
     connect(RadioDimension, &TRadioGroup::clicked, this, [this] { RadioDimensionClick(); });
@@ -111,8 +103,6 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     connect(PaintBox1, &TPaintBox::mouseReleased, this, [this](int x, int y, Qt::MouseButton b) {
         if (b == Qt::LeftButton) PaintBox1MouseUp(x, y);
     });
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
     // The groups as the default style and resizing show them.
     RadioStyleClick();

@@ -68,7 +68,7 @@ void TRadioGroup::SetItemIndex(int index) {
     items_[index]->setChecked(true);
 }
 
-void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
+OkCancel AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
     auto* buttons = new QHBoxLayout();
     auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
     ok->setObjectName(QStringLiteral("BitBtn1"));
@@ -81,4 +81,5 @@ void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
     layout->addLayout(buttons);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return {ok, cancel};
 }

@@ -10,12 +10,17 @@
 
 class QBoxLayout;
 class QDialog;
+class QPushButton;
 class QRadioButton;
 class QLineEdit;
 
 // The OK (BitBtn1, default) and Cancel (BitBtn2) buttons of a dialog, right-aligned in a row
-// added to layout; they accept and reject the dialog.
-void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout);
+// added to layout; they accept and reject the dialog. Returns the two buttons.
+struct OkCancel {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancel AddOkCancelRow(QDialog* dialog, QBoxLayout* layout);
 
 // An edit box with its up-down control. objectName() is the up-down's design name; the inner
 // line edit carries the edit's design name (SetEditName). clicked() fires only for arrow
