@@ -50,11 +50,11 @@ Image GradientOfSize(const OpArgs& a) {
 
 void NewImage(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
-    st.ZoomIndex = 7;
+    st.ZoomIndex = kHundredPercentSlot;
     st.MemoryImage = GradientOfSize(a);
     e.CommitMemoryImage();
-    st.NewImagePending = true;
-    st.CurrentMetadata = JpegMetadata();  // the old photo's camera data and thumbnail are not this picture's
+    // The old photo's name, camera data and thumbnail are not this picture's.
+    st.TookNewPicture();
 }
 
 void LightenWithGradient(Editor& e, const OpArgs& a) {
@@ -77,8 +77,7 @@ void MixFile(Editor& e, const OpArgs& a) {
 
 // The first steps of the paste commands: no tool, no selection, then the clipboard's picture.
 Image ClipboardPicture(Editor& e, const char* noImage) {
-    e.ResetTool();
-    e.ClearSelection();
+    e.DropSelectionAndTool();
     Image picture;
     if (!e.Host().ClipboardImage(picture) || picture.empty()) throw Refusal(noImage);
     return picture;
@@ -102,10 +101,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                                    "the photo; centre in its pixels")
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
                     .On("Btnouveau", "&New...", kBothWindows)
-                    .BeforeAsking([](Editor& e) {
-                        e.State().CurrentFileName = "New_file";
-                        e.State().NewImagePending = true;
-                    })
+                    .BeforeAsking([](Editor& e) { e.State().StartNewPicture(); })
                     .Asks()
                     .MakesPicture());
     t.push_back(GradientKeys(Operation("lighten-gradient", LightenWithGradient)
@@ -169,9 +165,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               st.FloatActive = false;
                               e.CommitMemoryImage();
                               // A file of its own to come: a save never proposes the old photo's name.
-                              st.CurrentFileName = "New_file";
-                              st.NewImagePending = true;
-                              st.CurrentMetadata = JpegMetadata();
+                              st.TookNewPicture();
                           })
                     .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)
                     .DesktopOnly()
@@ -186,12 +180,9 @@ void AddComposeOperations(std::vector<Operation>& t) {
     t.push_back(Operation("text-stamp",
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })
                     .Param(ParamDef::Colour("background", "#FFFFFF"))
-                    .On("Bttexte", "Stemp", kCompareWindow)
-                    .BeforeAsking([](Editor& e) {
-                        e.ClearSelection();
-                        e.ResetTool();
-                        e.State().SelectionActive = kNoSelection;
-                    })
+                    .On("Bttexte", "&Text", kCompareWindow)
+                    .Face("Stemp", "Text stamp")
+                    .BeforeAsking([](Editor& e) { e.DropSelectionAndTool(); })
                     .Asks()
                     .NotBusy()
                     .DesktopOnly());

@@ -64,6 +64,33 @@ bool EditState::StepZoom(int direction) {
     return true;
 }
 
+void EditState::ResetZoom() {
+    ZoomTable = kZoomPercents;
+    ZoomIndex = kHundredPercentSlot;
+}
+
+void EditState::PhotoJustLoaded() {
+    PhotoLoaded = true;
+    Saved = true;
+    Optimized = false;
+}
+
+void EditState::ForgetPhoto() {
+    PhotoLoaded = false;
+    Saved = true;
+    Optimized = false;
+}
+
+void EditState::StartNewPicture() {
+    CurrentFileName = kNewFileName;
+    NewImagePending = true;
+}
+
+void EditState::TookNewPicture() {
+    StartNewPicture();
+    CurrentMetadata = JpegMetadata();
+}
+
 Confinement EditState::Confine() const {
     if (SelectionActive <= kNoSelection || SelectionMask.width() != SelectionRect.width() ||
         SelectionMask.height() != SelectionRect.height() || SelectionMask.empty())
@@ -138,9 +165,9 @@ void EditState::CommitWithoutCopies(int W, int H, CommitMode mode, FitRule rule)
 
 void EditState::CommitZoom(int W, int H, CommitMode mode, FitRule rule) {
     if (mode == CommitMode::Compare100) {
-        ZoomIndex = 7;
+        ZoomIndex = kHundredPercentSlot;
     } else if (!FitZoom(W, H) && rule == FitRule::HundredPercentWhenFits) {
-        ZoomIndex = 7;
+        ZoomIndex = kHundredPercentSlot;
     }
     HasPicture = true;
 }

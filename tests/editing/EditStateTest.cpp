@@ -293,3 +293,31 @@ TEST(EditorState, BackgroundIsWhiteInTheMainWindowAndTheSecondPaintColourInTheCo
     EXPECT_EQ(main.BackgroundColour(), MakeColour(255, 255, 255));
     EXPECT_EQ(cmp.BackgroundColour(), MakeColour(1, 2, 3));
 }
+
+TEST(EditState, NamedChangesOfThePhotoAndThePicture) {
+    EditState st;
+    st.ZoomTable[3] = 1;
+    st.ZoomIndex = 2;
+    st.ResetZoom();
+    EXPECT_EQ(st.ZoomTable, EditState::kZoomPercents);
+    EXPECT_EQ(st.Zoom(), 100);
+
+    st.Saved = false;
+    st.Optimized = true;
+    st.PhotoJustLoaded();
+    EXPECT_TRUE(st.PhotoLoaded && st.Saved && !st.Optimized);
+    st.Saved = false;
+    st.ForgetPhoto();
+    EXPECT_TRUE(!st.PhotoLoaded && st.Saved && !st.Optimized);
+
+    st.CurrentFileName = "/photos/a.jpg";
+    st.CurrentMetadata.segments.push_back({});
+    st.StartNewPicture();  // before the picture is made: the photo's metadata is still there
+    EXPECT_EQ(st.CurrentFileName, EditState::kNewFileName);
+    EXPECT_TRUE(st.NewImagePending);
+    EXPECT_FALSE(st.CurrentMetadata.empty());
+    st.NewImagePending = false;
+    st.TookNewPicture();
+    EXPECT_TRUE(st.NewImagePending);
+    EXPECT_TRUE(st.CurrentMetadata.empty());
+}
