@@ -29,20 +29,6 @@ Operation& GradientKeys(Operation& op) {
         .Param(ParamDef::Pair("centre", -2 * kMaxSide, 2 * kMaxSide).Keyed().Optional("the middle"));
 }
 
-// The mix options; the words and defaults of the mix dialog.
-Operation& MixKeys(Operation& op) {
-    return op.Param(ParamDef::Choice("style", "copy|masked|smoothed|tiles", "copy").Keyed())
-        .Param(ParamDef::Int("percent", 5, 100, "50").Keyed())
-        .Param(ParamDef::Choice("resize", "zoom|fit|fit-within", "fit-within").Keyed())
-        .Param(ParamDef::Int("zoom", 10, 200, "100").Keyed())
-        .Param(ParamDef::Choice("mirror", "none|horizontal|vertical", "none").Keyed())
-        .Param(ParamDef::Colour("mask", "#000000").Keyed())
-        .Param(ParamDef::Int("tolerance", 0, 32, "1").Keyed())
-        .Param(ParamDef::Choice("blur", "rectangle|ellipse", "rectangle").Keyed())
-        .Param(ParamDef::Int("margin", 4, 64, "16").Keyed())
-        .Param(ParamDef::Pair("offset", -64, 64, "0x0").Keyed());
-}
-
 Image GradientOfSize(const OpArgs& a) {
     const ImagePoint size = a.Pair("size");
     return GradientImage(size.x, size.y, GradientFromArgs(a, size.x, size.y));
@@ -110,7 +96,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                                             "saturation come from the gradient"))
                     .On("GradientLumiere", "&Lighten gradient", kBothWindows)
                     .Asks());
-    t.push_back(MixKeys(Operation("mix", MixFile)
+    t.push_back(AddMixParams(Operation("mix", MixFile)
                             .Usage("mix:FILE", "mix the picture FILE (JPEG or BMP) into the photo:\n"
                                                "copy at percent (5..100), masked leaves out pixels\n"
                                                "within tolerance (0..32) of the mask colour,\n"
@@ -152,7 +138,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                           [](Editor& e, const OpArgs&) {
                               e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
                               OpArgs presets;
-                              presets.Set("style", std::string(MixStyleWord(MixStyle::MaskedCopy)));
+                              presets.Set(kMixStyle.key, MixWord(kMixStyle, static_cast<int>(MixStyle::MaskedCopy)));
                               RunMix(e, presets);
                           })
                     .On("Mlangerlexistant1", "&Paste into current Image...", kBothWindows)
