@@ -100,8 +100,8 @@ Confinement EditState::Confine() const {
 
 Rect EditState::ClippedSelection() const {
     return Rect{std::max(SelectionRect.Left, 0), std::max(SelectionRect.Top, 0),
-                std::min(SelectionRect.Right, WorkImage.width()) - 1,
-                std::min(SelectionRect.Bottom, WorkImage.height()) - 1};
+                std::min(SelectionRect.Right, WorkImage.width() - 1),
+                std::min(SelectionRect.Bottom, WorkImage.height() - 1)};
 }
 
 int EditState::FitPercent(int w, int h, int W, int H) {

@@ -78,8 +78,8 @@ public:
     void DropSelection();
     // Where confined operations may change pixels: the selection, or the whole image.
     Confinement Confine() const;
-    // The selection rectangle clipped to the working image, inclusive bounds (empty when the
-    // rectangle lies outside).
+    // The selection rectangle read with inclusive bounds (its right and bottom too) and
+    // clipped to the working image: the balances' sample. Empty when it lies outside.
     Rect ClippedSelection() const;
 
     // --- zoom: slot 0 holds the fit, 1..12 the fixed percentages ---

@@ -170,12 +170,17 @@ TEST(EditState, SelectionNeedsAMaskWithSomethingInside) {
     EXPECT_TRUE(st.Confine().IsWhole());
 }
 
-TEST(EditState, ClippedSelectionHasInclusiveBoundsInsideTheImage) {
+TEST(EditState, ClippedSelectionReadsRightAndBottomAsInclusiveInsideTheImage) {
     EditState st;
     st.MemoryImage.resize(100, 50);
     Commit(st, 1000, 1000);
     st.SelectionRect = {-10, 5, 300, 21};
-    EXPECT_EQ(st.ClippedSelection(), (Rect{0, 5, 99, 20}));
+    EXPECT_EQ(st.ClippedSelection(), (Rect{0, 5, 99, 21}));
+    // Right and bottom count as inclusive bounds: inside the image they stay as they are.
+    st.SelectionRect = {10, 10, 60, 40};
+    EXPECT_EQ(st.ClippedSelection(), (Rect{10, 10, 60, 40}));
+    st.SelectionRect = {10, 10, 100, 50};
+    EXPECT_EQ(st.ClippedSelection(), (Rect{10, 10, 99, 49}));
     st.SelectionRect = {150, 60, 200, 90};  // wholly outside: empty
     const Rect r = st.ClippedSelection();
     EXPECT_TRUE(r.Left > r.Right || r.Top > r.Bottom);
