@@ -155,6 +155,8 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     SetMask(mask_);
     connect(header(), &QHeaderView::sectionClicked, this, &TLsFilelistView28::ColumnClick);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        // Ctrl and Shift with a click only add to the selection or take from it.
+        if (QGuiApplication::keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) return;
         // Once the view's own mouse handling has ended: opening a photo waits for its decode
         // while the window turns, and the list may be refilled meanwhile.
         const QPersistentModelIndex clicked(index);
