@@ -92,7 +92,7 @@ void BatchDialog::buildSettingsPage() {
 
     auto* where = new QGroupBox(tr("Write the optimized photos"), page);
     auto* g = new QGridLayout(where);
-    toNewFolder_ = new QRadioButton(tr("Into a new folder “%1” beside the photos").arg(QLatin1String(kNewFolderName)), where);
+    toNewFolder_ = new QRadioButton(tr("Into the folder “%1” beside the photos").arg(QLatin1String(kNewFolderName)), where);
     toNewFolder_->setObjectName(QStringLiteral("BatchToNewFolder"));
     toOtherFolder_ = new QRadioButton(tr("Into another folder:"), where);
     toOtherFolder_->setObjectName(QStringLiteral("BatchToOtherFolder"));
@@ -105,13 +105,21 @@ void BatchDialog::buildSettingsPage() {
                                "Damaged photos are left as they are."),
                             "BatchReplaceWarning", where);
     replaceWarning_->setStyleSheet(QStringLiteral("color: #a01010;"));
+    // Its room is kept while it is hidden, so it shows whole when the choice is made.
+    QSizePolicy keep = replaceWarning_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    replaceWarning_->setSizePolicy(keep);
     overwrite_ = new QCheckBox(tr("Replace photos of the same name already in that folder"), where);
     overwrite_->setObjectName(QStringLiteral("BatchOverwrite"));
     g->addWidget(toNewFolder_, 0, 0, 1, 3);
     g->addWidget(toOtherFolder_, 1, 0);
     g->addWidget(folderEdit_, 1, 1);
     g->addWidget(browse_, 1, 2);
-    g->addWidget(overwrite_, 2, 0, 1, 3);
+    // Under the two folder choices it belongs to.
+    auto* overwriteRow = new QHBoxLayout;
+    overwriteRow->addSpacing(24);
+    overwriteRow->addWidget(overwrite_);
+    g->addLayout(overwriteRow, 2, 0, 1, 3);
     g->addWidget(replace_, 3, 0, 1, 3);
     g->addWidget(replaceWarning_, 4, 0, 1, 3);
     g->setColumnStretch(1, 1);
@@ -289,6 +297,7 @@ void BatchDialog::Cancel() {
     run_->Stop();
     cancel_->setEnabled(false);
     current_->setText(tr("Stopping once the photos being written are finished..."));
+    timeLeft_->clear();
 }
 
 void BatchDialog::reject() {
@@ -316,6 +325,7 @@ void BatchDialog::photoFinished(const cli::BatchPhotoReport& r) {
 }
 
 void BatchDialog::updateTimeLeft() {
+    if (run_->StopAsked()) return;
     if (done_ <= 0 || total_ <= done_) {
         timeLeft_->setText(total_ <= done_ ? tr("Finishing...") : tr("Working out the time left..."));
         return;
@@ -356,7 +366,7 @@ void BatchDialog::showSummary(const cli::BatchTotals& t, const QString& failure)
         if (inPlace_) lines << tr("%1 optimized in place.").arg(Photos(written));
         else lines << tr("%1 written to %2.").arg(Photos(written), Native(outputFolder_));
         if (t.stopped && t.notDone() > 0)
-            lines << tr("Cancelled: %1 not done, left as they were.").arg(Photos(t.notDone()));
+            lines << tr("Cancelled: %1 not done.").arg(Photos(t.notDone()));
         if (t.skipped > 0) lines << tr("%1 skipped, listed below.").arg(Photos(t.skipped));
     }
     summary_->setText(lines.join(QLatin1Char('\n')));

@@ -1,5 +1,5 @@
-// "Optimize Selected Photos": where the optimized photos go (a new folder "optimized" beside
-// them, another folder, or over the originals), the JPEG quality and progressive display, then
+// "Optimize Selected Photos": where the optimized photos go (a folder "optimized" beside them,
+// made when needed, another folder, or over the originals), the JPEG quality and progressive display, then
 // the run with its progress, time left and Cancel, and a summary of what was written and what
 // was skipped and why. The dialog is not modal: the window stays in use while the photos are done.
 #pragma once
