@@ -120,6 +120,11 @@ TEST_F(BatchOptimize, SelectedPhotosIntoTheNewFolderAsTheCommandLineWritesThem) 
     QAction* item = Action(*w, "OptimizeSelectedPhotos");
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(list->PopupMenu()->actions().contains(item));
+    // The File menu has it too, and the menu can be opened.
+    QMenu* file = w->MainMenu1()->findChild<QMenu*>(QStringLiteral("Fichier1"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->actions().contains(item));
+    EXPECT_TRUE(file->menuAction()->isEnabled());
     item->trigger();
     ASSERT_NE(dialog(), nullptr);
     EXPECT_TRUE(dialog()->isVisible());
