@@ -42,8 +42,6 @@ void TMemPhotoActionForm::buildBatch() {
         QAction* separator = at > 0 ? fileItems[at - 1] : nullptr;
         file->insertAction(separator, selected);
         file->insertSeparator(selected);
-        // The menu now holds a command of the main window's own.
-        file->menuAction()->setEnabled(true);
     }
 
     // All the photos of a folder, from the tree's pop-up menu.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include "../../cli/CliTestUtil.h"
 #include "GuiTestSupport.h"
 #include "app/BatchDialog.h"
+#include "widgets/MenuBarReveal.h"
 #include "view/DirTree.h"
 #include "view/FileListView.h"
 
@@ -120,11 +122,13 @@ TEST_F(BatchOptimize, SelectedPhotosIntoTheNewFolderAsTheCommandLineWritesThem) 
     QAction* item = Action(*w, "OptimizeSelectedPhotos");
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(list->PopupMenu()->actions().contains(item));
-    // The File menu has it too, and the menu can be opened.
+    // The File menu has it too, there once the menu bar is shown.
     QMenu* file = w->MainMenu1()->findChild<QMenu*>(QStringLiteral("Fichier1"));
     ASSERT_NE(file, nullptr);
     EXPECT_TRUE(file->actions().contains(item));
-    EXPECT_TRUE(file->menuAction()->isEnabled());
+    w->menuReveal()->SetRevealed(true);
+    EXPECT_TRUE(file->menuAction()->isEnabled() && file->menuAction()->isVisible());
+    w->menuReveal()->SetRevealed(false);
     item->trigger();
     ASSERT_NE(dialog(), nullptr);
     EXPECT_TRUE(dialog()->isVisible());
