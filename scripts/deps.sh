@@ -1,9 +1,14 @@
 #!/bin/sh
-# Installs the Debian packages Lumora needs that are not there yet.
+# Installs the Debian packages Lumora needs that are not there yet; `scripts/deps.sh package`
+# adds the tools that build and check the Debian package.
 set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins \
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n man-db \
 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools"
+if [ "${1:-}" = package ]; then
+  PKGS="$PKGS dpkg-dev fakeroot file lintian appstream desktop-file-utils"
+fi
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
