@@ -20,6 +20,9 @@ QProcessEnvironment Env(std::initializer_list<std::pair<const char*, const char*
     return env;
 }
 
+// A caption of Lumora's own: the Gaussian blur dialog's title.
+QString BlurCaption() { return QCoreApplication::translate("TEForm8", "Gaussian Blur"); }
+
 QString CancelCaption() {
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     return box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
@@ -52,9 +55,12 @@ TEST(Translation, FrenchDesktopGetsFrenchCaptionsAndUnknownLanguagesEnglish) {
     {
         UiTranslation french;
         EXPECT_EQ(french.Load(DesktopLanguages(Env({{"LANG", "fr_FR.UTF-8"}})), kBuildTree), QStringLiteral("fr"));
+        EXPECT_EQ(BlurCaption(), QStringLiteral("Flou gaussien"));
         EXPECT_EQ(CancelCaption(), QStringLiteral("Annuler"));  // Qt's own buttons follow
     }
-    EXPECT_EQ(CancelCaption(), QStringLiteral("Cancel"));  // gone with the translation
+    // Gone with the translation.
+    EXPECT_EQ(BlurCaption(), QStringLiteral("Gaussian Blur"));
+    EXPECT_EQ(CancelCaption(), QStringLiteral("Cancel"));
     const struct {
         QProcessEnvironment env;
         const char* language;
@@ -69,6 +75,7 @@ TEST(Translation, FrenchDesktopGetsFrenchCaptionsAndUnknownLanguagesEnglish) {
         UiTranslation t;
         EXPECT_EQ(t.Load(DesktopLanguages(c.env), kBuildTree), QString::fromLatin1(c.language))
             << c.env.toStringList().join(' ').toStdString();
+        EXPECT_EQ(BlurCaption(), *c.language ? QStringLiteral("Flou gaussien") : QStringLiteral("Gaussian Blur"));
         EXPECT_EQ(CancelCaption(), *c.language ? QStringLiteral("Annuler") : QStringLiteral("Cancel"));
     }
     UiTranslation nowhere;
@@ -82,4 +89,50 @@ TEST(Translation, FoldersAreBesideTheProgramAndInItsShareFolder) {
     ASSERT_EQ(folders.size(), 2);
     EXPECT_EQ(folders[0], bin + QStringLiteral("/translations"));
     EXPECT_EQ(folders[1], QDir::cleanPath(bin + QStringLiteral("/../share/lumora/translations")));
+}
+
+namespace {
+
+// The placeholders a translation must keep ("%1", "%2" ...), sorted.
+QStringList Placeholders(const QString& text) {
+    QStringList found;
+    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("%\\d+")).globalMatch(text);
+    while (it.hasNext()) found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+// A menu key: a '&' before a letter ("&&" is a plain ampersand).
+bool HasMenuKey(QString text) { return text.remove(QStringLiteral("&&")).contains(QLatin1Char('&')); }
+
+}  // namespace
+
+// Every text of a kept translation is translated, with its placeholders and its menu key.
+TEST(Translation, KeptTranslationsAreCompleteAndKeepPlaceholdersAndMenuKeys) {
+    for (const QString& path : QStringLiteral(LUMORA_TS_FILES).split(QLatin1Char(';'))) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        QXmlStreamReader xml(&file);
+        int messages = 0;
+        QString context, source;
+        while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+            if (!xml.isStartElement()) continue;
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString type = xml.attributes().value(QLatin1String("type")).toString();
+                const QString translation = xml.readElementText();
+                const std::string where = (path + QStringLiteral(": ") + context + QStringLiteral(": ") + source).toStdString();
+                ++messages;
+                EXPECT_TRUE(type.isEmpty()) << where << " is " << type.toStdString();
+                EXPECT_FALSE(translation.isEmpty()) << where;
+                EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where;
+                EXPECT_EQ(HasMenuKey(translation), HasMenuKey(source)) << where;
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+        EXPECT_GT(messages, 0) << path.toStdString();
+    }
 }
