@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs the Debian packages Lumora needs that are not there yet; `scripts/deps.sh package`
+# Installs the Debian packages Lumora needs that are not there yet (libexif-dev only for the
+# tests, whose EXIF checks use it as a second reader and writer); `scripts/deps.sh package`
 # adds the tools that build and check the Debian package.
 set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
