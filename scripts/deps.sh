@@ -3,7 +3,8 @@
 set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins \
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools"
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools \
+clang libclang-rt-14-dev"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
