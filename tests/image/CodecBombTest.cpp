@@ -38,32 +38,10 @@ size_t ScanStart(const std::vector<uint8_t>& j) {
 // A picture encoded a row at a time, never held whole: row(y, bgr) fills one row.
 std::vector<uint8_t> EncodeRows(int w, int h, int quality, bool optimize,
                                 const std::function<void(int, uint8_t*)>& row) {
-    jpeg_compress_struct c{};
-    jpeg_error_mgr err{};
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* buf = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &buf, &size);
-    c.image_width = JDIMENSION(w);
-    c.image_height = JDIMENSION(h);
-    c.input_components = 3;
-    c.in_color_space = JCS_EXT_BGR;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, quality, TRUE);
-    c.optimize_coding = optimize ? TRUE : FALSE;
-    jpeg_start_compress(&c, TRUE);
-    std::vector<uint8_t> line(size_t(w) * 3);
-    JSAMPROW p = line.data();
-    while (c.next_scanline < c.image_height) {
-        row(int(c.next_scanline), line.data());
-        jpeg_write_scanlines(&c, &p, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    std::vector<uint8_t> out(buf, buf + size);
-    std::free(buf);
-    return out;
+    return codec_test::EncodeRows(w, h, 3, JCS_EXT_BGR, [&](jpeg_compress_struct& c) {
+        jpeg_set_quality(&c, quality, TRUE);
+        c.optimize_coding = optimize ? TRUE : FALSE;
+    }, row);
 }
 
 #if defined(__SANITIZE_ADDRESS__)
