@@ -5,19 +5,20 @@
 #   bmp   any bytes through the BMP reader and writer
 #   exif  EXIF blocks through the orientation reset, the thumbnail turn and a save
 #   cli   command lines through the apply and optimize parsers and the operation table
-# Seeds: the test photos and damaged files, fuzz/seeds/<target>, and what earlier runs found.
+# Every fuzz/NAME_fuzz.cpp is a target. Seeds: fuzz/seeds/NAME when it exists, and the test
+# photos and damaged files for the JPEG, BMP and EXIF targets.
 # A crash input is kept in fuzz/out/artifacts_<target>/; once it is fixed, copy it into
 # tests/data/broken (JPEG and BMP files, replayed by the broken-file test) or
 # fuzz/seeds/<target>.
 #   FUZZ_SECONDS   run time of each fuzzer (default 60)
-#   FUZZ_TARGETS   which ones (default "jpeg bmp exif cli")
+#   FUZZ_TARGETS   which ones (default: all)
 #   FUZZ_JOBS      parallel fuzzing processes per target (default 1)
 #   FUZZ_SMOKE=1   a throwaway corpus, nothing kept in fuzz/out (the test command's run)
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${FUZZ_SECONDS:-60}
-targets=${FUZZ_TARGETS:-"jpeg bmp exif cli"}
+targets=${FUZZ_TARGETS:-$(for f in fuzz/*_fuzz.cpp; do basename "$f" _fuzz.cpp; done)}
 jobs=${FUZZ_JOBS:-1}
 build=$root/build-fuzz
 
@@ -42,9 +43,10 @@ for t in $targets; do
   corpus="$out/corpus_$t"
   mkdir -p "$corpus" "$out/artifacts_$t"
   case $t in
-    cli) seeds="$root/fuzz/seeds/cli" ;;
-    *) seeds="$root/tests/data/broken $root/tests/data/photos $root/tests/data/codec $root/tests/data/camera" ;;
+    jpeg | bmp | exif) seeds="$root/tests/data/broken $root/tests/data/photos $root/tests/data/codec $root/tests/data/camera" ;;
+    *) seeds="" ;;
   esac
+  [ -d "$root/fuzz/seeds/$t" ] && seeds="$seeds $root/fuzz/seeds/$t"
   echo "== running ${t}_fuzz for ${seconds}s"
   # Large declared pictures are legitimately decoded, so allow a generous memory ceiling;
   # one thread keeps the results independent of the machine.
