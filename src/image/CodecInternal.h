@@ -17,6 +17,10 @@ std::string TooLittlePictureData(jpeg_decompress_struct* cinfo);
 // Allocates the decoded picture, turning size refusals and memory exhaustion into CodecError.
 Image AllocatePicture(int64_t width, int64_t height);
 
+// The resolution of the EXIF segment of meta (per inch or per centimetre), unknown when there
+// is none or the block cannot be walked safely.
+PixelDensity ExifDensity(const JpegMetadata& meta);
+
 // Reads the orientation from the EXIF segment of meta, turns img upright and resets every
 // orientation value to 1 where it stands (the pixel size and the thumbnail follow the turn).
 // Leaves both untouched when the EXIF block cannot be walked safely.

@@ -1,6 +1,7 @@
 // EXIF orientation: read and reset in place, the thumbnail turned along (at load, or made again
 // when the picture was turned before saving), and the eight mirror/turn transforms.
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -278,6 +279,16 @@ void resetXmpOrientation(std::vector<uint8_t>& seg) {
     }
 }
 
+// A RATIONAL entry's first value.
+bool rationalOf(const uint8_t* block, const TiffLayout& t, const TiffEntry* e, double& out) {
+    if (!e || e->type != 5 || e->count == 0 || e->bytes < 8) return false;
+    const uint32_t num = detail::Get32(block + e->value, t.bigEndian);
+    const uint32_t den = detail::Get32(block + e->value + 4, t.bigEndian);
+    if (den == 0) return false;
+    out = static_cast<double>(num) / den;
+    return true;
+}
+
 }  // namespace
 
 int ExifOrientation(const JpegMetadata& meta) {
@@ -334,6 +345,27 @@ Image OrientImage(const Image& img, int orientation) {
 }
 
 namespace detail {
+
+PixelDensity ExifDensity(const JpegMetadata& meta) {
+    PixelDensity d;
+    const JpegSegment* seg = findExif(meta);
+    if (!seg) return d;
+    const TiffLayout t = walk(seg->data);
+    if (!t.ok) return d;
+    const uint8_t* block = seg->data.data() + kHead;
+    double x = 0, y = 0;
+    if (!rationalOf(block, t, t.find(TiffDir::Main, tag::kXResolution), x) ||
+        !rationalOf(block, t, t.find(TiffDir::Main, tag::kYResolution), y))
+        return d;
+    uint32_t unit = 2;  // inches, when the unit is not given
+    if (const TiffEntry* u = t.find(TiffDir::Main, tag::kResolutionUnit)) ReadNumber(block, t, *u, unit);
+    const long xr = std::lround(x), yr = std::lround(y);
+    if ((unit != 2 && unit != 3) || xr < 1 || yr < 1 || xr > 0xFFFF || yr > 0xFFFF) return d;
+    d.unit = unit == 2 ? PixelDensity::PerInch : PixelDensity::PerCm;
+    d.x = static_cast<uint16_t>(xr);
+    d.y = static_cast<uint16_t>(yr);
+    return d;
+}
 
 void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta) {
     JpegSegment* seg = findExif(meta);

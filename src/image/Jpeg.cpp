@@ -451,6 +451,12 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
         out.density.x = c->X_density;
         out.density.y = c->Y_density;
     }
+    // Without a print size in the JFIF header, the EXIF resolution gives it, so the header
+    // written says the same as the EXIF block, and a write without the block keeps it.
+    if (out.density.unit == PixelDensity::NoUnit) {
+        const PixelDensity exif = detail::ExifDensity(out);
+        if (exif.known()) out.density = exif;
+    }
 
     report(s->err, multiScan, damage);
     Image result = std::move(s->img);

@@ -160,6 +160,13 @@ TEST_F(CliSafety, EveryWriteKeepsThePrintSize) {
     EXPECT_EQ(BmpPerMetre(ReadBytes(dir / "dpi.bmp")), std::make_pair(11811u, 5906u));
     ASSERT_EQ(Lumora("apply dpi.bmp dpi2.jpg", In()).status, 0);
     EXPECT_EQ(JfifDensity(ReadBytes(dir / "dpi2.jpg")), (Density{1, 300, 150}));
+    // No JFIF header, 300 dpi in the EXIF block: the header written says so too, and a BMP file,
+    // and a write without the block.
+    const std::string deep = Quote(Photo("hubble_deep_field.jpg").string());
+    ASSERT_EQ(Lumora("apply " + deep + " deep.jpg --strip", In()).status, 0);
+    EXPECT_EQ(JfifDensity(ReadBytes(dir / "deep.jpg")), (Density{1, 300, 300}));
+    ASSERT_EQ(Lumora("apply " + deep + " deep.bmp", In()).status, 0);
+    EXPECT_EQ(BmpPerMetre(ReadBytes(dir / "deep.bmp")), std::make_pair(11811u, 11811u));
     // Only the shape of the pixels, no unit: kept as it is.
     std::vector<uint8_t> aspect = cm;
     SetJfifDensity(aspect, {0, 2, 1});
