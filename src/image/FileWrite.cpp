@@ -24,6 +24,8 @@ namespace {
 
 // As many links as the system follows before it gives up (ELOOP).
 constexpr int kMaxLinks = 40;
+// What a new file gets, less the umask.
+constexpr mode_t kNewFileMode = 0666;
 
 struct Fd {
     int fd = -1;
@@ -97,24 +99,16 @@ private:
         throw CodecError("Cannot write " + where + ": " + std::strerror(err));
     }
 
-    // The old file's owner and mode, or what a new file gets.
-    void setMode(int fd) const {
-        mode_t mode;
+    // The temporary file was made as any new file is (0666 less the umask, which is never
+    // read: changing it for a moment would race with other threads' files); a replaced file's
+    // owner and mode are kept.
+    void fill(int fd) const {
         if (existed_) {
-            mode = old_.st_mode & 07777;
             if (::fchown(fd, old_.st_uid, old_.st_gid) != 0) {
                 // Only the owner or root may hand a file over; the write still goes ahead.
             }
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
+            if (::fchmod(fd, old_.st_mode & 07777) != 0) throw errno;
         }
-        if (::fchmod(fd, mode) != 0) throw errno;
-    }
-
-    void fill(int fd) const {
-        setMode(fd);
         const uint8_t* p = bytes_.data();
         size_t left = bytes_.size();
         while (left > 0) {
@@ -133,7 +127,7 @@ private:
     // way then starts afresh.
     bool writeUnnamed() {
         Fd f;
-        f.fd = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        f.fd = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
         if (f.fd < 0) {
             if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return false;
             fail(errno);
@@ -183,12 +177,13 @@ private:
     }
 
     void writeNamed() {
-        std::string temp = freshName(folder_);
-        temp.resize(temp.size() - 6);
-        temp += "XXXXXX";
+        std::string temp;
         Fd f;
-        f.fd = ::mkstemp(temp.data());
-        if (f.fd < 0) fail(errno);
+        for (int attempt = 0; f.fd < 0; ++attempt) {
+            temp = freshName(folder_);
+            f.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+            if (f.fd < 0 && (errno != EEXIST || attempt == 100)) fail(errno);
+        }
         try {
             fill(f.fd);
             const int fd = f.fd;

@@ -184,3 +184,26 @@ TEST(CodecWrite, IdentityTellsTheSameFileByAnyPathAndSeesItReplaced) {
     const LoadedPicture pic = LoadPicture(codec_test::DataPath("photos/rocket.jpg"));
     EXPECT_TRUE(pic.source.sameVersion(IdentityOf(codec_test::DataPath("photos/rocket.jpg"))));
 }
+
+TEST(CodecWrite, WritersInParallelGiveNewFilesTheUsualModeAndLeaveTheUmask) {
+    // The batch writes photos from several threads at once; a writer that set the umask aside
+    // for a moment let another thread's file, or the process, keep the wrong one.
+    Folder dir;
+    const mode_t mask = umask(022);
+    std::vector<std::thread> writers;
+    for (int t = 0; t < 8; ++t)
+        writers.emplace_back([&, t] {
+            for (int i = 0; i < 200; ++i) WriteFileAtomic(dir / (std::to_string(t) + "-" + std::to_string(i)), Bytes("x"));
+        });
+    for (std::thread& w : writers) w.join();
+    const mode_t after = umask(mask);
+    EXPECT_EQ(after, 022u);
+    int wrong = 0;
+    for (const std::string& name : dir.names()) {
+        struct stat st {};
+        ASSERT_EQ(stat((dir / name).c_str(), &st), 0);
+        wrong += (st.st_mode & 07777) != 0644;
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(dir.names().size(), 1600u);
+}
