@@ -125,6 +125,9 @@ Image OrientImage(const Image& img, int orientation);
 Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density = nullptr);
 std::vector<uint8_t> EncodeBmp(const Image& img, const PixelDensity* density = nullptr);
 
+// For a pipe, device or socket: the one line saying what it is, not a regular photo file (the
+// refusal ReadFileBytes throws), found without opening it; "" for anything else.
+std::string SpecialFileRefusal(const std::string& path);
 // Whole regular files only: a pipe, device or socket is refused at once, never waited on.
 // identity (optional) receives the file read, as it was when opened.
 std::vector<uint8_t> ReadFileBytes(const std::string& path, FileIdentity* identity = nullptr);

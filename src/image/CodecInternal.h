@@ -7,6 +7,7 @@
 #include "image/Codec.h"
 
 struct jpeg_decompress_struct;
+struct stat;
 
 namespace lum::detail {
 
@@ -43,6 +44,9 @@ Image ShrinkToThumbnail(const Image& src, int width, int height);
 // system refuses unnamed files.
 enum class TempFile { Unnamed, Named };
 void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes, TempFile how);
+
+// What a file that is neither a regular file nor a folder is, in plain words ("a named pipe").
+std::string SpecialFileKind(const struct stat& st);
 
 // ReadFileBytes with a size ceiling of its own; identity (optional) receives the file read.
 std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, FileIdentity* identity = nullptr);

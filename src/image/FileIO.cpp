@@ -37,18 +37,21 @@ std::string tooLarge(const std::string& path, uint64_t limit) {
     return "File too large: \"" + path + "\" (the limit is " + amount + ")";
 }
 
-// What a file that is not a regular file is, in plain words.
-std::string kindOf(const struct stat& st) {
+std::string notRegular(const std::string& path, const struct stat& st) {
+    return "\"" + path + "\" is " + detail::SpecialFileKind(st) + ", not a regular photo file";
+}
+
+}  // namespace
+
+namespace detail {
+
+std::string SpecialFileKind(const struct stat& st) {
     if (S_ISFIFO(st.st_mode)) return "a named pipe";
     if (S_ISCHR(st.st_mode)) return "a character device";
     if (S_ISBLK(st.st_mode)) return "a block device";
     if (S_ISSOCK(st.st_mode)) return "a socket";
     return "a special file";
 }
-
-}  // namespace
-
-namespace detail {
 
 Image AllocatePicture(int64_t width, int64_t height) {
     try {
@@ -81,7 +84,7 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, Fi
     struct stat st {};
     if (::fstat(f.fd, &st) != 0) fileError("Cannot read", path, errno);
     if (S_ISDIR(st.st_mode)) fileError("Cannot read", path, EISDIR);
-    if (!S_ISREG(st.st_mode)) throw CodecError("\"" + path + "\" is " + kindOf(st) + ", not a regular photo file");
+    if (!S_ISREG(st.st_mode)) throw CodecError(notRegular(path, st));
     if (static_cast<uint64_t>(st.st_size) > limit) throw CodecError(tooLarge(path, limit));
     if (identity) *identity = IdentityOf(st);
     const int flags = ::fcntl(f.fd, F_GETFL);
@@ -110,6 +113,12 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, Fi
 }
 
 }  // namespace detail
+
+std::string SpecialFileRefusal(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) return std::string();
+    return notRegular(path, st);
+}
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path, FileIdentity* identity) {
     return detail::ReadRegularFile(path, kMaxFileBytes, identity);

@@ -83,7 +83,9 @@ public:
         if (::stat(target_.c_str(), &st) == 0) {
             if (S_ISDIR(st.st_mode)) fail(EISDIR);
             // Renaming over a device or a pipe would replace the node itself.
-            if (!S_ISREG(st.st_mode)) throw CodecError("Cannot write \"" + path_ + "\": not a regular file");
+            if (!S_ISREG(st.st_mode))
+                throw CodecError("Cannot write \"" + path_ + "\": it is " + detail::SpecialFileKind(st) +
+                                 ", not a regular file");
             existed_ = true;
             old_ = st;
         }

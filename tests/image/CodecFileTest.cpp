@@ -176,7 +176,7 @@ TEST(CodecFile, FailedWriteLeavesTheFolderAsItWas) {
     // A pipe (or a device) in the way is not replaced by a file.
     ASSERT_EQ(mkfifo(dir.file("pipe.jpg").c_str(), 0600), 0);
     EXPECT_EQ(WriteError(dir.file("pipe.jpg"), Bytes("data")),
-              "Cannot write \"" + dir.file("pipe.jpg") + "\": not a regular file");
+              "Cannot write \"" + dir.file("pipe.jpg") + "\": it is a named pipe, not a regular file");
     struct stat st {};
     ASSERT_EQ(lstat(dir.file("pipe.jpg").c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
