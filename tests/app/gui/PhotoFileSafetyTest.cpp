@@ -1,6 +1,6 @@
 // The main window and the files under it: a photo another program changed since it was opened
 // is never replaced by a plain Yes; bombs, pipes and devices are refused with one message and
-// nothing changes; a damage notice says what it means; a failed save leaves the caption alone.
+// nothing changes; a failed save leaves the caption alone.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -185,25 +185,6 @@ TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     EXPECT_EQ(w->State().WorkImage, shown);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + photo);
     EXPECT_EQ(w->ShownPhoto(), photo);
-}
-
-TEST_F(PhotoFileSafety, TheDamageNoticeSaysWhatItMeansThenTheDecodersWords) {
-    QImage noisy(320, 240, QImage::Format_RGB32);
-    for (int y = 0; y < 240; ++y)
-        for (int x = 0; x < 320; ++x) noisy.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x ^ y) % 256));
-    const QString cut = dir.filePath("cut.jpg");
-    ASSERT_TRUE(noisy.save(cut, "JPG", 90));
-    {
-        QFile f(cut);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.resize(f.size() / 2));
-    }
-    w->OpenPhotoFile(cut);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0], QDir::toNativeSeparators(cut).toStdString() +
-                                       " is damaged: the lower part of the picture is missing (the file ends early). "
-                                       "Saving it keeps the picture as shown.\n\nThe decoder said: Premature end of "
-                                       "JPEG file; Corrupt JPEG data: premature end of data segment");
 }
 
 TEST_F(PhotoFileSafety, AFailedSaveLeavesTheCaptionOnTheShownPhoto) {
