@@ -134,14 +134,17 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
         }
         dropIfStopped();
         const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
-        // Replacing a damaged original would leave only a clean-looking copy of what could be
-        // decoded; another folder gets the copy, with the warning.
-        if (b.inPlace && !notice.mayReplaceOriginal()) return skip(BatchSkip::Damaged, notice.text + " (left as it was)", notice.text);
+        // Replacing a damaged original, in place or as the output of its own folder, would leave
+        // only a clean-looking copy of what could be decoded; another file gets the copy, with
+        // the warning.
+        if (!notice.mayReplaceOriginal() && (b.inPlace || pic.source.sameFile(IdentityOf(job.target))))
+            return skip(BatchSkip::Damaged, RefusalToReplace(notice), notice.text);
         if (!notice.text.empty()) warnings.push_back(notice.text);
         OptimizeLean(pic.image, b.out.targets);
         dropIfStopped();
-        std::vector<uint8_t> bytes =
-            EncodeFor(job.target, pic.image, b.out, pic.format == FileFormat::Jpeg ? &pic.metadata : nullptr);
+        std::vector<std::string> written;
+        std::vector<uint8_t> bytes = EncodeFor(job.target, pic.image, b.out, &pic.metadata, &written);
+        for (const std::string& w : written) warnings.push_back(job.target + ": " + w);
         pic.image = Image();
         if (mustNotExist && fs::exists(job.target, ec))
             return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
