@@ -156,7 +156,7 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     connect(header(), &QHeaderView::sectionClicked, this, &TLsFilelistView28::ColumnClick);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         // Ctrl and Shift with a click only add to the selection or take from it.
-        if (QGuiApplication::keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) return;
+        if (clickModifiers_ & (Qt::ControlModifier | Qt::ShiftModifier)) return;
         // Once the view's own mouse handling has ended: opening a photo waits for its decode
         // while the window turns, and the list may be refilled meanwhile.
         const QPersistentModelIndex clicked(index);
@@ -539,6 +539,12 @@ void TLsFilelistView28::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeWidgetItem* item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : nullptr;
     QTreeWidget::mouseDoubleClickEvent(event);
     if (item) ItemDblClick(item);
+}
+
+void TLsFilelistView28::mouseReleaseEvent(QMouseEvent* event) {
+    // The keys held with the click itself, not those held when its signal is handled.
+    clickModifiers_ = event->modifiers();
+    QTreeWidget::mouseReleaseEvent(event);
 }
 
 void TLsFilelistView28::contextMenuEvent(QContextMenuEvent* event) {

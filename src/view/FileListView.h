@@ -150,6 +150,7 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -190,5 +191,6 @@ private:
     QAction* pasteAction_ = nullptr;
     int columnsKind_ = -1;  // 0 folder columns, 1 drive columns
     int keyboardOpenDelay_ = -1;
+    Qt::KeyboardModifiers clickModifiers_;  // of the last mouse release
     QTimer* keyboardOpen_ = nullptr;
 };
