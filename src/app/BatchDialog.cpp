@@ -105,6 +105,8 @@ void BatchDialog::buildSettingsPage() {
                                "Damaged photos are left as they are."),
                             "BatchReplaceWarning", where);
     replaceWarning_->setStyleSheet(QStringLiteral("color: #a01010;"));
+    // Two lines at the dialog's width; a wrapped label asks for one while it is hidden.
+    replaceWarning_->setMinimumHeight(2 * replaceWarning_->fontMetrics().lineSpacing() + 4);
     // Its room is kept while it is hidden, so it shows whole when the choice is made.
     QSizePolicy keep = replaceWarning_->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
@@ -198,6 +200,7 @@ void BatchDialog::buildSummaryPage() {
     page->setObjectName(QStringLiteral("BatchSummaryPage"));
     auto* v = new QVBoxLayout(page);
     summary_ = Label(QString(), "BatchSummaryText", page);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     report_ = new QPlainTextEdit(page);
     report_->setObjectName(QStringLiteral("BatchReport"));
     report_->setReadOnly(true);
@@ -224,6 +227,7 @@ void BatchDialog::Prepare(const Request& request) {
                                             : tr("Optimize %1 photos from %2.").arg(request.photoCount).arg(from));
     toNewFolder_->setToolTip(Native(QDir(request.folder).filePath(QLatin1String(kNewFolderName))));
     toNewFolder_->setChecked(true);
+    overwrite_->setChecked(false);  // never replace files unless asked for this batch
     quality_->setValue(request.quality);
     progressive_->setChecked(request.progressive);
     pages_->setCurrentIndex(0);
