@@ -374,7 +374,7 @@ void BM_FloodFill(benchmark::State& state) {
     form.paintToolbar()->show();
     QPoint at;
     auto reset = [&] {
-        form.FillCompareWindow(photo, photo);
+        form.FillCompareWindowReading(photo, photo);
         if (form.State().ToolMode != lum::kToolFill) form.paintToolbar()->Button(QStringLiteral("Btpeinture"))->click();
         QTest::qWait(20);
     };

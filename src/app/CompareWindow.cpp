@@ -13,6 +13,7 @@
 
 #include "app/Saving.h"
 #include "image/Arith.h"
+#include "image/MemoryRoom.h"
 #include "image/Stretch.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
@@ -55,16 +56,38 @@ TViewBigEditPhotoForm::~TViewBigEditPhotoForm() = default;
 void TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
                                  const std::string& fileInfo, const lum::Image& optimized,
                                  const lum::Image& original) {
+    // The window's own copies of the optimized photo; the photos themselves are read from the
+    // main window.
+    lum::RequireRoom(kFullSizeCopies * uint64_t(optimized.byteSize()), "open the compare window");
     TViewBigEditPhotoForm form(dialogs, prompts, parent);
     form.SetFileInfoText(fileInfo);
-    form.FillCompareWindow(optimized, original);
+    form.FillCompareWindowReading(optimized, original);
     form.ShowModal();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Creation, filling, activation, closing
 
-void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const lum::Image& original) {
+void TViewBigEditPhotoForm::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original) {
+    fill(optimized, original);
+    // Photos handed over before are not needed any more (unless they are the ones read now).
+    for (lum::Image& own : ownPhotos_)
+        if (&own != &optimized && &own != &original) own = lum::Image();
+}
+
+void TViewBigEditPhotoForm::FillCompareWindow(lum::Image optimized, lum::Image original) {
+    // The photos shown now may be the ones about to be replaced: the fill reads the new ones.
+    lum::Image photos[2] = {std::move(optimized), std::move(original)};
+    fill(photos[0], photos[1]);
+    ownPhotos_[0] = std::move(photos[0]);
+    ownPhotos_[1] = std::move(photos[1]);
+    optimizedPhoto_ = &ownPhotos_[0];
+    originalPhoto_ = &ownPhotos_[1];
+    showOriginal(lum::QImageView(*originalPhoto_));
+    keepOptimizedAsUnchanged();
+}
+
+void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& original) {
     lum::EditState& st = State();
     // 1. The memo: one line for the text before each "#".
     PhotoFileNameMemo->clear();
@@ -80,11 +103,12 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     // 4, 5, 6. The photos, then the commit at 100 %.
     st.MemoryImage = optimized;
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
-    originalPhoto_ = original;
-    optimizedPhoto_ = st.MemoryImage;
+    originalPhoto_ = &original;
+    optimizedPhoto_ = &optimized;
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
+    dropSourceCopy();
     // 7. The original at 100 %.
-    showOriginal(lum::QImageView(originalPhoto_));  // shared: unchanged until the next fill
+    showOriginal(lum::QImageView(original));  // shared: unchanged until the next fill
     // 8. The main window's caption.
     if (QWidget* owner = parentWidget())
         owner->window()->setWindowTitle(QStringLiteral("Tarnel Lumora - ") + QString::fromStdString(st.CurrentFileName));
@@ -92,6 +116,12 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     ShowBothPanes();
     editor().Redraw();
     keepOptimizedAsUnchanged();
+}
+
+void TViewBigEditPhotoForm::dropSourceCopy() {
+    // Every pixel operation and tool copies the working image into it before reading it: a
+    // copy kept from the fill would only hold memory.
+    State().SourceImage = lum::Image();
 }
 
 void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
@@ -103,7 +133,7 @@ void TViewBigEditPhotoForm::keepAsUnchanged() {
 
 void TViewBigEditPhotoForm::keepOptimizedAsUnchanged() {
     unchangedCopy_ = lum::Image();
-    unchanged_ = &optimizedPhoto_;
+    unchanged_ = optimizedPhoto_;
 }
 
 bool TViewBigEditPhotoForm::Changed() const { return !(State().WorkImage == *unchanged_); }
@@ -184,33 +214,34 @@ void TViewBigEditPhotoForm::ShowOptimizedFullScreen() {
 // Zoom
 
 int TViewBigEditPhotoForm::FitWidthPercent() const {
-    return lum::PhotoView::FitWidthPercent(RealMemoryPanel2->width(), optimizedPhoto_.width());
+    return lum::PhotoView::FitWidthPercent(RealMemoryPanel2->width(), optimizedPhoto_->width());
 }
 
 int TViewBigEditPhotoForm::FitHeightPercent() const {
-    return lum::PhotoView::FitHeightPercent(RealMemoryPanel2->height(), optimizedPhoto_.height());
+    return lum::PhotoView::FitHeightPercent(RealMemoryPanel2->height(), optimizedPhoto_->height());
 }
 
 int TViewBigEditPhotoForm::FitWindowPercent() const {
     return lum::PhotoView::FitWindowPercent(RealMemoryPanel2->width(), RealMemoryPanel2->height(),
-                                            optimizedPhoto_.width(), optimizedPhoto_.height());
+                                            optimizedPhoto_->width(), optimizedPhoto_->height());
 }
 
 void TViewBigEditPhotoForm::ZoomToPercent(double p) {
-    if (p <= 0.00001 || originalPhoto_.empty() || optimizedPhoto_.empty()) return;
+    if (p <= 0.00001 || originalPhoto_->empty() || optimizedPhoto_->empty()) return;
     const double f = p / 100.0;
     // Both panes at the original photo's scaled size (at least one pixel).
-    const int w = std::max(1, lum::roundHalfEven(originalPhoto_.width() * f));
-    const int h = std::max(1, lum::roundHalfEven(originalPhoto_.height() * f));
+    const int w = std::max(1, lum::roundHalfEven(originalPhoto_->width() * f));
+    const int h = std::max(1, lum::roundHalfEven(originalPhoto_->height() * f));
     lum::Image t(w, h);
-    lum::StretchDraw(t, lum::Rect{0, 0, w, h}, originalPhoto_);
+    lum::StretchDraw(t, lum::Rect{0, 0, w, h}, *originalPhoto_);
     showOriginal(lum::ToQImage(t));  // t goes on to be the optimized side
-    lum::StretchDraw(t, lum::Rect{0, 0, w, h}, optimizedPhoto_);
+    lum::StretchDraw(t, lum::Rect{0, 0, w, h}, *optimizedPhoto_);
     lum::EditState& st = State();
     editor().ClearSelection();
     st.DropSelection();
     st.MemoryImage = std::move(t);
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
+    dropSourceCopy();
     editor().Redraw();
     keepAsUnchanged();
 }

@@ -1,7 +1,7 @@
 // The compare-and-edit window: the photo as loaded on the left, the optimized photo on the
 // right in a photo-editing pane of its own, with its own editor (image state, recorder, kernel
 // register, zoom), menus, selection and paint toolbars; made of the window shell. Opened
-// modally from the main window, filled with copies of its images; nothing flows back.
+// modally from the main window, filled from its images; nothing flows back.
 //
 // The class is split by job: CompareWindow.cpp (creation, filling, zoom, closing),
 // CompareWindowLayout.cpp (panels and buttons) and CompareWindowMenus.cpp (menus and the
@@ -31,6 +31,9 @@ public:
     TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts* prompts = nullptr, QWidget* parent = nullptr);
     ~TViewBigEditPhotoForm() override;
 
+    // The full-size copies of the optimized photo a fill makes (its baseline, undo and working
+    // images), and one for the source copy of the first pixel operation.
+    static constexpr int kFullSizeCopies = 4;
     // Creates the window, fills it from the main window's images and shows it modally until it
     // is closed (OpenCompareWindow of the main window).
     static void Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const std::string& fileInfo,
@@ -40,11 +43,18 @@ public:
 
     // --- filling ---
     void SetFileInfoText(const std::string& text) { State().FileInfoText = text; }
-    void FillCompareWindow(const lum::Image& optimized, const lum::Image& original);
+    // The window keeps the photos it is given (copies, or the images handed over).
+    void FillCompareWindow(lum::Image optimized, lum::Image original);
+    // The photos are read where they are, not copied: they must stay unchanged until the window
+    // is filled again or goes (the main window's, which its modal run keeps as they are).
+    void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original);
+    void FillCompareWindowReading(lum::Image&&, lum::Image&&) = delete;
+    void FillCompareWindowReading(const lum::Image&, lum::Image&&) = delete;
+    void FillCompareWindowReading(lum::Image&&, const lum::Image&) = delete;
     // Shows the window maximized and modal; returns once it is closed.
     void ShowModal();
-    const lum::Image& OriginalPhoto() const { return originalPhoto_; }
-    const lum::Image& OptimizedPhoto() const { return optimizedPhoto_; }
+    const lum::Image& OriginalPhoto() const { return *originalPhoto_; }
+    const lum::Image& OptimizedPhoto() const { return *optimizedPhoto_; }
     // The image was changed since the window was filled, zoomed or saved.
     bool Changed() const;
 
@@ -93,10 +103,16 @@ private:
     void settleLayout();
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
+    void dropSourceCopy();
     void keepAsUnchanged();
     void keepOptimizedAsUnchanged();
 
-    lum::Image originalPhoto_, optimizedPhoto_;
+    void fill(const lum::Image& optimized, const lum::Image& original);
+
+    // The photos of the last fill: the caller's, or ownPhotos_ when they were handed over.
+    const lum::Image* originalPhoto_ = &ownPhotos_[1];
+    const lum::Image* optimizedPhoto_ = &ownPhotos_[0];
+    lum::Image ownPhotos_[2];
     // The working image as last filled, zoomed or saved: the optimized photo itself after a
     // fill (the working image is its copy then), else unchangedCopy_.
     const lum::Image* unchanged_ = &unchangedCopy_;
