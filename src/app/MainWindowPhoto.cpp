@@ -12,8 +12,10 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 #include <stdexcept>
 
+#include "app/App.h"
 #include "app/LoadInputGate.h"
 #include "app/MainWindow.h"
 #include "app/PhotoLoader.h"
@@ -29,6 +31,9 @@
 #include "widgets/ImageConvert.h"
 
 namespace {
+
+// The freed buffers kept for small photos: a few of their copies.
+constexpr size_t kLeastBufferReserve = size_t(64) << 20;
 
 // The long time format of the locale without the time zone.
 QString longTimeFormat(const QLocale& locale) {
@@ -263,6 +268,11 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     st.TookSource(QFileInfo(path).absoluteFilePath().toStdString(), photo.source);
     buildThumbnail(st.MemoryImage);
     editor().CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
+    // The buffers given back are kept for the next photo only as far as one copy of this one
+    // (at least a little room for small photos): the rest of the photo closed goes back to the
+    // system.
+    lum::Image::SetBufferReserve(std::min(lum::Program::kBufferReserveBytes,
+                                          std::max(st.WorkImage.byteSize(), kLeastBufferReserve)));
     shownPhoto_ = QFileInfo(path).absoluteFilePath();
     showFileInCaption(QString::fromStdString(st.CurrentFileName));
     editor().Redraw();

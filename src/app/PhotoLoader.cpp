@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "image/JpegPreview.h"
+#include "image/MemoryRoom.h"
 
 namespace lum {
 
@@ -140,7 +141,11 @@ void PhotoLoader::process(const Job& job) {
                               : DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
         if (cancel->load()) return;
-        if (job.copies) photo->copies = BaselineCopies::Of(photo->image);
+        if (job.copies) {
+            // The photo on screen stays until this one is shown: its copies come on top.
+            RequireRoom(3 * uint64_t(photo->image.byteSize()), "open this photo");
+            photo->copies = BaselineCopies::Of(photo->image);
+        }
         if (cancel->load()) return;
         deliver(ticket, [this, photo] {
             pending_ = false;

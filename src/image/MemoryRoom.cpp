@@ -1,6 +1,7 @@
 #include "image/MemoryRoom.h"
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -8,6 +9,8 @@
 namespace lum {
 
 namespace {
+
+std::atomic<uint64_t> g_roomForTests{kUnknownRoom};
 
 std::string ReadSmallFile(const std::string& path) {
     std::ifstream in(path);
@@ -95,7 +98,18 @@ std::string GroupPath(const std::string& procSelfCgroup, bool version2) {
     return std::string();
 }
 
+void RequireRoom(uint64_t bytes, const std::string& step) {
+    const uint64_t room = MemoryRoom();
+    if (room == kUnknownRoom || bytes <= room) return;
+    const auto mb = [](uint64_t b) { return std::to_string((b + (1u << 20) - 1) >> 20); };
+    throw NotEnoughMemory("There is not enough memory to " + step + ": it needs about " + mb(bytes) +
+                          " MB and " + mb(room) + " MB are free. Close other programs or windows and try again.");
+}
+
+void SetMemoryRoomForTests(uint64_t bytes) { g_roomForTests = bytes; }
+
 uint64_t MemoryRoom() {
+    if (g_roomForTests.load() != kUnknownRoom) return g_roomForTests.load();
     uint64_t room = AvailableFromMeminfo(ReadSmallFile("/proc/meminfo"));
     const std::string groups = ReadSmallFile("/proc/self/cgroup");
     const std::string v2 = GroupPath(groups, true);

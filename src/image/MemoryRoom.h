@@ -4,6 +4,7 @@
 // stops a program that goes beyond, it never sees an allocation fail.
 #pragma once
 #include <cstdint>
+#include <new>
 #include <string>
 
 namespace lum {
@@ -13,6 +14,23 @@ constexpr uint64_t kUnknownRoom = UINT64_MAX;
 // The system's available memory within every limit of the program's control groups (version 2,
 // or version 1's memory controller); kUnknownRoom when nothing can be read.
 uint64_t MemoryRoom();
+// Tests stand in for a machine short of memory: the room MemoryRoom() gives from now on
+// (kUnknownRoom: what the system says again).
+void SetMemoryRoomForTests(uint64_t bytes);
+
+// A step refused because the memory it needs is not there; what() is the user's message.
+class NotEnoughMemory : public std::bad_alloc {
+public:
+    explicit NotEnoughMemory(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+// Throws NotEnoughMemory (saying what `step` is, e.g. "open the compare window") when `bytes`
+// more do not fit in MemoryRoom().
+void RequireRoom(uint64_t bytes, const std::string& step);
 
 // The pieces, from the text of the files they read. kUnknownRoom where the text says nothing.
 uint64_t AvailableFromMeminfo(const std::string& meminfo);  // MemAvailable

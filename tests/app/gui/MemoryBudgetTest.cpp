@@ -1,0 +1,132 @@
+// The windows' memory: the compare window reads the main window's photos instead of copying
+// them, and a step that would not fit in the memory left is refused with a plain message,
+// leaving the window as it was.
+#include <gtest/gtest.h>
+
+#include <QToolButton>
+#include <new>
+
+#include "GuiTestSupport.h"
+#include "app/CompareWindow.h"
+#include "app/Dialogs.h"
+#include "image/MemoryRoom.h"
+#include "image/Stretch.h"
+#include "view/EditPane.h"
+#include "view/PhotoView.h"
+
+using namespace guitest;
+
+namespace {
+
+// The machine has this much memory left for the life of the object.
+struct ShortOfMemory {
+    explicit ShortOfMemory(uint64_t bytes) { lum::SetMemoryRoomForTests(bytes); }
+    ~ShortOfMemory() { lum::SetMemoryRoomForTests(lum::kUnknownRoom); }
+};
+
+bool Mentions(const std::vector<std::string>& messages, const char* words) {
+    for (const std::string& m : messages)
+        if (m.find(words) != std::string::npos) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(MemoryBudget, TheCompareWindowReadsThePhotosItIsGivenAndKeepsThoseHandedOver) {
+    App();
+    lum::RecordingPrompts prompts;
+    lum::Dialogs dialogs;
+    TViewBigEditPhotoForm f(dialogs, &prompts);
+    f.resize(1000, 700);
+    f.show();
+    const lum::Image optimized = Pattern(300, 200, 2), original = Pattern(300, 200, 1);
+    f.FillCompareWindowReading(optimized, original);
+    EXPECT_EQ(&f.OriginalPhoto(), &original);
+    EXPECT_EQ(&f.OptimizedPhoto(), &optimized);
+    EXPECT_TRUE(f.State().WorkImage == optimized);
+    EXPECT_FALSE(f.Changed());
+    // The zoom resamples both sides from them.
+    f.ZoomToPercent(50);
+    lum::Image half(150, 100);
+    lum::StretchDraw(half, lum::Rect{0, 0, 150, 100}, optimized);
+    EXPECT_TRUE(f.State().WorkImage == half);
+    // No source copy is kept until an operation needs one: then it is the picture before it.
+    EXPECT_TRUE(f.State().SourceImage.empty());
+    f.findChild<QToolButton*>("Btdur")->click();
+    EXPECT_TRUE(f.State().SourceImage == half);
+    EXPECT_FALSE(f.State().WorkImage == half);
+
+    // Photos given are kept by the window, also when they replace the ones shown; copies of
+    // the window's own photos too.
+    f.FillCompareWindow(Pattern(40, 30, 3), Pattern(40, 30, 4));
+    f.FillCompareWindow(f.OptimizedPhoto(), f.OriginalPhoto());
+    EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 4));
+    EXPECT_TRUE(f.OptimizedPhoto() == Pattern(40, 30, 3));
+    EXPECT_FALSE(f.Changed());
+    // Read from where they are now, the window's own: they stay.
+    f.FillCompareWindowReading(f.OptimizedPhoto(), f.OriginalPhoto());
+    EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 4));
+    f.ZoomToPercent(200);
+    EXPECT_EQ(f.State().WorkImage.width(), 80);
+    f.FillCompareWindow(Pattern(40, 30, 5), Pattern(40, 30, 6));
+    EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 6));
+    EXPECT_TRUE(f.State().WorkImage == Pattern(40, 30, 5));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
+    App();
+    QTemporaryDir dir;
+    const QString first = WriteJpeg(dir.filePath("first.jpg"), 320, 240);
+    const QString second = WriteJpeg(dir.filePath("second.jpg"), 320, 240);
+    lum::RecordingPrompts prompts;
+    lum::Dialogs dialogs;
+    TMemPhotoActionForm w(&prompts);
+    w.SetDialogs(&dialogs);
+    w.SetCompareWindowOpener([&](QWidget* parent, const std::string& info, const lum::Image& o, const lum::Image& m) {
+        TViewBigEditPhotoForm::Open(parent, dialogs, &prompts, info, o, m);
+    });
+    w.show();
+    w.OpenPhotoFile(first);
+    ASSERT_TRUE(PumpUntil([&] { return w.ShownPhoto() == first; }));
+    const lum::Image before = w.State().WorkImage;
+    const uint64_t copy = before.byteSize();
+    {
+        // Room for one more copy of the photo, where an operation needs two.
+        ShortOfMemory little(copy + copy / 2);
+        w.Optimize();
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_NE(prompts.messages[0].find("There is not enough memory to do this"), std::string::npos) << prompts.messages[0];
+        EXPECT_TRUE(w.State().WorkImage == before);
+        EXPECT_FALSE(w.State().Optimized);
+        EXPECT_TRUE(w.State().Saved);
+
+        // The compare window does not open.
+        emit w.View()->PaintBox1()->DblClick();
+        ASSERT_EQ(prompts.messages.size(), 2u);
+        EXPECT_NE(prompts.messages[1].find("to open the compare window"), std::string::npos) << prompts.messages[1];
+        for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<TViewBigEditPhotoForm*>(top), nullptr);
+
+        // The next photo is not opened; the one shown stays.
+        w.OpenPhotoFile(second);
+        ASSERT_TRUE(PumpUntil([&] { return prompts.messages.size() == 3; }));
+        EXPECT_TRUE(Mentions(prompts.messages, "second.jpg: There is not enough memory to open this photo"));
+        Pump(50);
+        EXPECT_EQ(w.ShownPhoto(), first);
+        EXPECT_TRUE(w.State().WorkImage == before);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    // A failed allocation met anyway is told in plain words too.
+    w.SetCompareWindowOpener([](QWidget*, const std::string&, const lum::Image&, const lum::Image&) { throw std::bad_alloc(); });
+    emit w.View()->PaintBox1()->DblClick();
+    ASSERT_EQ(prompts.messages.size(), 4u);
+    EXPECT_EQ(prompts.messages[3], "There is not enough memory for this. Close other programs or windows and try again.");
+
+    // With the memory back, every step goes.
+    w.OpenPhotoFile(second);
+    EXPECT_TRUE(PumpUntil([&] { return w.ShownPhoto() == second; }));
+    w.Optimize();
+    EXPECT_TRUE(w.State().Optimized);
+    EXPECT_EQ(prompts.messages.size(), 4u);
+    w.State().Saved = true;
+}
