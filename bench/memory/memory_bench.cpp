@@ -159,7 +159,8 @@ int main(int argc, char** argv) {
         win.findChild<QToolButton*>(QStringLiteral("ComparePhotosSpeedButton"))->click();
     });
     run("after the compare window closed", 0, [] {});
-    win.State().Saved = true;
+    // The optimized photo is left unsaved: "No" to the question before the next one.
+    prompts.threeWayAnswers = {lum::Prompts::Answer::No};
     run("the next photo", mainLimit, [&] { open(second); });
 
     std::printf("\nprogram without a photo: %.0f MB\n", programMb);

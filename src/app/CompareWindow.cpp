@@ -106,7 +106,6 @@ void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& 
     originalPhoto_ = &original;
     optimizedPhoto_ = &optimized;
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
-    dropSourceCopy();
     // 7. The original at 100 %.
     showOriginal(lum::QImageView(original));  // shared: unchanged until the next fill
     // 8. The main window's caption.
@@ -116,12 +115,6 @@ void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& 
     ShowBothPanes();
     editor().Redraw();
     keepOptimizedAsUnchanged();
-}
-
-void TViewBigEditPhotoForm::dropSourceCopy() {
-    // Every pixel operation and tool copies the working image into it before reading it: a
-    // copy kept from the fill would only hold memory.
-    State().SourceImage = lum::Image();
 }
 
 void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
@@ -241,7 +234,6 @@ void TViewBigEditPhotoForm::ZoomToPercent(double p) {
     st.DropSelection();
     st.MemoryImage = std::move(t);
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
-    dropSourceCopy();
     editor().Redraw();
     keepAsUnchanged();
 }

@@ -32,7 +32,7 @@ public:
     ~TViewBigEditPhotoForm() override;
 
     // The full-size copies of the optimized photo a fill makes (its baseline, undo and working
-    // images), and one for the source copy of the first pixel operation.
+    // images), and the source copy of the first pixel operation.
     static constexpr int kFullSizeCopies = 4;
     // Creates the window, fills it from the main window's images and shows it modally until it
     // is closed (OpenCompareWindow of the main window).
@@ -103,7 +103,6 @@ private:
     void settleLayout();
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
-    void dropSourceCopy();
     void keepAsUnchanged();
     void keepOptimizedAsUnchanged();
 

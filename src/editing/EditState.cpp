@@ -175,7 +175,10 @@ void EditState::Commit(int W, int H, CommitMode mode, FitRule rule, BaselineCopi
     if (mode != CommitMode::NoCopies) UndoImage = MemoryImage;
     WorkImage = UndoImage;
     CommitZoom(W, H, mode, rule);
-    if (mode != CommitMode::NoCopies) SourceImage = WorkImage;
+    // The compare window's operations and tools copy it when they need it; its photos are big
+    // enough already.
+    if (mode == CommitMode::Normal) SourceImage = WorkImage;
+    else if (mode == CommitMode::Compare100) SourceImage = Image();
 }
 
 void EditState::CommitWithoutCopies(int W, int H, CommitMode mode, FitRule rule) {

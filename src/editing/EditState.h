@@ -145,7 +145,8 @@ public:
 
     // --- the state's part of the operations (the editor adds the view) ---
     // MemoryImage becomes the baseline: UndoImage, WorkImage and SourceImage restart from it
-    // (NoCopies keeps UndoImage and SourceImage), then the zoom follows mode and rule.
+    // (NoCopies keeps UndoImage and SourceImage; Compare100 leaves SourceImage empty until an
+    // operation makes it), then the zoom follows mode and rule.
     // With `ready` (sized for MemoryImage, mode Normal) its copies are taken over instead.
     void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule,
                 BaselineCopies* ready = nullptr);

@@ -125,6 +125,7 @@ TEST(EditState, CompareModes) {
     Commit(cmp, 100, 100, CommitMode::Compare100, FitRule::HundredPercentWhenFits);
     EXPECT_EQ(cmp.ZoomIndex, 7);  // never fitted, whatever the size
     EXPECT_EQ(cmp.UndoImage.width(), 1000);
+    EXPECT_TRUE(cmp.SourceImage.empty());  // made by the operation that needs it
     cmp.MemoryImage.resize(10, 10);
     cmp.WorkImage.fill(5, 5, 5);
     const Image source = cmp.SourceImage;
