@@ -94,10 +94,10 @@ std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExte
     return EncodeJpeg(st_.WorkImage, opts);
 }
 
-void PhotoSaving::failedWrite(const std::string& shown) {
-    // The error box, like any question, made the window forget its file; nothing was written,
-    // so the picture still stands for the photo it showed before, and the caption and the next
-    // save dialog name that one.
+void PhotoSaving::nothingWritten(const std::string& shown) {
+    // The error box or the cancelled question, like any question, made the window forget its
+    // file; nothing was written, so the picture still stands for the photo it showed before, and
+    // the caption and the next save dialog name that one.
     st_.CurrentFileName = shown;
 }
 
@@ -164,14 +164,17 @@ bool PhotoSaving::SaveWithDialog() {
     try {
         // A file another program changed since it was opened is never replaced by a plain Yes.
         const Overwrite how = askIfChangedOnDisk(path);
-        if (how == Overwrite::Cancel) return false;
+        if (how == Overwrite::Cancel) {
+            nothingWritten(shown);
+            return false;
+        }
         if (how != Overwrite::Ordinary || !fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
             write(path, false);
             wrote = true;
         }
     } catch (const std::exception& e) {
         prompts_.Error(e.what());
-        failedWrite(shown);
+        nothingWritten(shown);
         return false;
     }
 
@@ -203,11 +206,14 @@ bool PhotoSaving::SaveFromMenu() {
     processPending();
     st_.SaveFolder = FolderPart(path);
     try {
-        if (askIfChangedOnDisk(path) == Overwrite::Cancel) return false;
+        if (askIfChangedOnDisk(path) == Overwrite::Cancel) {
+            nothingWritten(shown);
+            return false;
+        }
         write(path, true);
     } catch (const std::exception& e) {
         prompts_.Error(e.what());
-        failedWrite(shown);
+        nothingWritten(shown);
         return false;
     }
     if (menuSaveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(menuSaveDelayMs_));

@@ -68,7 +68,7 @@ private:
     void presetFromSaveFolder();
     void processPending();
     void afterWrite(const std::string& path, bool keepIndex);
-    void failedWrite(const std::string& shown);
+    void nothingWritten(const std::string& shown);
 
     Editor& editor_;
     EditState& st_;

@@ -97,6 +97,25 @@ TEST_F(CliSafety, DamagedPhotoIsNeverWrittenOverItselfByAnyPath) {
     }
     EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"half.jpg", "hard.jpg", "link.jpg", "sub"}));
 
+    // Corrupt data in a photo of full length (a marker in the middle of its picture data).
+    std::vector<uint8_t> corrupt = ReadBytes(Photo("rocket.jpg"));
+    const size_t scan = Marker(corrupt, 0xDA);
+    ASSERT_NE(scan, std::string::npos);
+    corrupt[scan + 5000] = 0xFF, corrupt[scan + 5001] = 0xC4;
+    WriteBytes(dir / "corrupt.jpg", corrupt);
+    for (const std::string& words : {"apply corrupt.jpg corrupt.jpg grey", "optimize --in-place corrupt.jpg"}) {
+        SCOPED_TRACE(words);
+        const Result r = Lumora(words, In());
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(Lines(r.err), 1) << r.err;
+        EXPECT_NE(r.err.find("corrupt.jpg is damaged: the lower part of the picture is missing (its data breaks "
+                             "off). The decoder said: Corrupt JPEG data"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_EQ(ReadBytes(dir / "corrupt.jpg"), corrupt);
+    }
+    fs::remove(dir / "corrupt.jpg");
+
     // Another file gets what could be decoded, with the warning; a sound photo may be replaced.
     Result copy = Lumora("apply half.jpg copy.jpg", In());
     EXPECT_EQ(copy.status, 0) << copy.err;

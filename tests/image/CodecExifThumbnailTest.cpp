@@ -202,6 +202,55 @@ TEST(ExifThumbnail, NewThumbnailGrowsAtTheEndOfTheBlockOrIsDropped) {
     EXPECT_TRUE(std::equal(padded.end() - 16, padded.end(), smaller.end() - 16));
 }
 
+TEST(ExifThumbnail, ThumbnailLastInAFullBlockTakesALowerQualityThenASmallerSize) {
+    // The block is one segment of at most 65533 bytes: a thumbnail at its end may grow only up to
+    // there. Made again for the turned picture at full size, it takes best bytes at the first
+    // quality tried and low at the last.
+    const Bytes thumb = TinyThumbnail();
+    const Image portrait = Noisy(30, 45);
+    auto bytesAt = [&](int quality) {
+        JpegEncodeOptions o;
+        o.quality = quality;
+        o.compact = true;
+        return EncodeJpeg(detail::ShrinkToThumbnail(portrait, 32, 48), o).size();
+    };
+    const size_t best = bytesAt(90), low = bytesAt(45);
+    ASSERT_LT(low + 8, best);
+    constexpr size_t kSegment = 65533;
+    ASSERT_LT(thumb.size() + 8, low);
+    // A block whose thumbnail starts room bytes before the end of the segment (the block's values
+    // take even numbers of bytes, so room is odd).
+    auto withRoom = [&](size_t room) {
+        const size_t filler = 1000;
+        const size_t start = Find(LibexifBlock(thumb, 1, filler), thumb);
+        const Bytes seg = LibexifBlock(thumb, 1, filler + kSegment - start - room);
+        EXPECT_EQ(kSegment - Find(seg, thumb), room);
+        return seg;
+    };
+    struct Case {
+        size_t room;
+        bool fullSize;
+    };
+    for (const Case c : {Case{(best + 100) | 1, true}, Case{((low + best) / 2) | 1, true}, Case{(low - 8) | 1, false}}) {
+        SCOPED_TRACE("room " + std::to_string(c.room));
+        const Bytes seg = withRoom(c.room);
+        std::vector<std::string> warnings;
+        const Bytes saved = SavedExif(portrait, WithExif(seg), &warnings);
+        ASSERT_LE(saved.size(), kSegment);
+        EXPECT_TRUE(warnings.empty());
+        EXPECT_EQ(Find(saved, Bytes(900, 'd')), Find(seg, Bytes(900, 'd')));  // the rest kept
+        const Bytes made = ExifRead(saved).thumbnail();
+        ASSERT_FALSE(made.empty());
+        EXPECT_LE(made.size(), c.room);
+        const Image t = DecodeThumbnail(made);
+        EXPECT_EQ(t.width() == 32 && t.height() == 48, c.fullSize) << t.width() << " x " << t.height();
+        EXPECT_NEAR(double(t.height()) / t.width(), 1.5, 0.1);
+        if (c.fullSize) {
+            EXPECT_EQ(made.size() == best, c.room >= best);
+        }
+    }
+}
+
 TEST(ExifThumbnail, ThumbnailThatFitsAtNoSizeIsDroppedWithOneWarning) {
     // A landscape "thumbnail" of 40 bytes (a frame header and little else), with something after
     // it: no JPEG fits in its room.

@@ -85,6 +85,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
         EXPECT_EQ(BytesOf(photo), theirs);
         EXPECT_FALSE(w->State().Saved);
         EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + photo);
+        EXPECT_EQ(prompts.savePresets.back(), photo.toStdString());  // still the shown photo
     }
 
     // Save as a copy: beside it under a free name, which the picture now stands for.
