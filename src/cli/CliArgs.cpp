@@ -137,7 +137,7 @@ BatchArgs ParseBatch(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    return std::string("usage: lumora [PHOTO]                    start the desktop program\n"
+    return std::string("usage: lumora [PHOTO... | FOLDER]        start the desktop program\n"
            "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
            "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
            "       lumora --help | --version\n"

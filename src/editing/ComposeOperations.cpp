@@ -166,7 +166,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
     t.push_back(Operation("text-stamp",
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })
                     .Param(ParamDef::Colour("background", "#FFFFFF"))
-                    .On("Bttexte", "&Text", kCompareWindow)
+                    .On("Bttexte", "&Text", kBothWindows)
                     .Face("Stemp", "Text stamp")
                     .BeforeAsking([](Editor& e) { e.DropSelectionAndTool(); })
                     .Asks()

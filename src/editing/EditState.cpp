@@ -73,12 +73,14 @@ void EditState::PhotoJustLoaded() {
     PhotoLoaded = true;
     Saved = true;
     Optimized = false;
+    OnlyOptimized = false;
 }
 
 void EditState::ForgetPhoto() {
     PhotoLoaded = false;
     Saved = true;
     Optimized = false;
+    OnlyOptimized = false;
 }
 
 void EditState::StartNewPicture() {

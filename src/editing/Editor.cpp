@@ -92,6 +92,7 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
         std::unique_ptr<BusyScope> busy;
         if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
         if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
+        const bool onlyOptimized = op.marksOptimized && policy_.tracksOptimized && (st_.Saved || st_.OnlyOptimized);
         try {
             op.run(*this, args);
             // Asked while still busy, so the hourglass stays until the result is on screen.
@@ -105,7 +106,10 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
             if (!op.keepsImage) MarkUnsaved();
             throw;
         }
-        if (!refused && !op.keepsImage) MarkUnsaved();
+        if (!refused && !op.keepsImage) {
+            MarkUnsaved();
+            st_.OnlyOptimized = onlyOptimized;
+        }
     }
     // Messages come after the hourglass: a question under it would look frozen.
     if (refused) {

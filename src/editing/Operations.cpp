@@ -143,7 +143,9 @@ std::vector<Operation> BuildTable() {
                     .Usage("optimize", "the one-click optimize")
                     .Records({{15, nullptr}, {1, BlendOfThisWindow}})
                     .On("ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!", kMainWindow)
+                    .On("OptimizeItem", "&Optimize the Photo", kMainWindow)
                     .On("AutoColorBalanceSpeedButton", "Auto color balance of the optimized photo", kCompareWindow)
+                    .Face("Auto", "Auto color balance of the optimized photo")
                     .On("SpeedButton8", "t", kCompareWindow)
                     .Pixel()
                     .InPlace()
@@ -235,19 +237,25 @@ std::vector<Operation> BuildTable() {
                     .Usage("rotate-cw", "quarter turn clockwise")
                     .On("SpeedButton1", "Rotate to Right (90 Degree)", kMainWindow)
                     .On("Btrot90", "90", kCompareWindow)
+                    .On("RotateRightItem", "Rotate &Right", kBothWindows)
                     .Progress());
     t.push_back(Operation("rotate-ccw", [](Editor& e, const OpArgs&) { QuarterTurnCommitted(e, false); })
                     .Usage("rotate-ccw", "quarter turn anticlockwise")
                     .On("Btrot90", "Rotate to Left (270 degree)", kMainWindow)
+                    .On("RotateLeftItem", "Rotate &Left", kBothWindows)
                     .Progress());
     t.push_back(Operation("mirror-h", [](Editor& e, const OpArgs&) { Mirrored(e, true); })
                     .Usage("mirror-h", "mirror left to right")
                     .On("BtmiroirH", "Horizontal Mirror", kCompareWindow)
+                    .Face("Mirror H", "Horizontal Mirror")
+                    .On("MirrorHorizontallyItem", "Mirror &Horizontally", kBothWindows)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("mirror-v", [](Editor& e, const OpArgs&) { Mirrored(e, false); })
                     .Usage("mirror-v", "mirror top to bottom")
-                    .On("NBtmiroirV", "Vertical morror", kCompareWindow)
+                    .On("NBtmiroirV", "Vertical Mirror", kCompareWindow)
+                    .Face("Mirror V", "Vertical Mirror")
+                    .On("MirrorVerticallyItem", "Mirror &Vertically", kBothWindows)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("rotate",
@@ -261,6 +269,8 @@ std::vector<Operation> BuildTable() {
                     .Usage("rotate:A", "rotate by A degrees (0..360), shrunk to fit")
                     .Param(ParamDef::Int("angle", 0, 360))
                     .On("RotateBitmapSpeedButton", "Rotate", kCompareWindow)
+                    .Face("Rotate", "Rotate by an angle")
+                    .On("RotateByAngleItem", "Rotate by &Angle...", kBothWindows)
                     .Pixel()
                     .Asks([](const EditState&, OpArgs& a) { a.Set("angle", 30); }));
     t.push_back(Operation("resize",
@@ -272,7 +282,7 @@ std::vector<Operation> BuildTable() {
                           })
                     .Usage("resize:WxH", "resample to W x H pixels")
                     .Param(ParamDef::Pair("size", 0, 1000000))
-                    .On("Redimensionner1", "&New size", kBothWindows)
+                    .On("Redimensionner1", "&New Size...", kBothWindows)
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.MemoryImage.width(), st.MemoryImage.height()});
                     }));

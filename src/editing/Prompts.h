@@ -34,6 +34,10 @@ public:
     virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text) {
         return AskYesNo(caption, text) ? Answer::Yes : Answer::No;
     }
+    // Before unsaved changes would be lost: Save (Yes), Don't Save (No), or Cancel.
+    virtual Answer AskSaveChanges(const std::string& caption, const std::string& text) {
+        return AskYesNoCancel(caption, text);
+    }
     // An error box for a failed operation.
     virtual void Error(const std::string& text) { Message(text); }
     // The save dialog: returns false when cancelled. `path` holds the proposed name on entry.
@@ -110,6 +114,9 @@ public:
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
         return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskYesNoCancel(caption, text)); }));
     }
+    Answer AskSaveChanges(const std::string& caption, const std::string& text) override {
+        return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskSaveChanges(caption, text)); }));
+    }
     void Error(const std::string& text) override {
         run([&] { inner_->Error(text); return 0; });
     }
@@ -159,6 +166,8 @@ public:
     std::vector<Answer> threeWayAnswers;
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     std::vector<std::string> savePresets;  // the name each save dialog opened with
+    std::vector<std::string> openPaths;    // consumed front to back; empty string = cancel
+    std::vector<std::string> openFolders;  // the folder each open dialog started in
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
     std::vector<std::function<bool(OpArgs&)>> parameterAnswers;
     std::vector<const Operation*> parametersAsked;
@@ -194,6 +203,13 @@ public:
         if (p.empty()) return false;
         path = p;
         return true;
+    }
+    bool AskOpenFile(const std::string&, const std::string& folder, const std::string&, std::string& path) override {
+        openFolders.push_back(folder);
+        if (openPaths.empty()) return false;
+        path = openPaths.front();
+        openPaths.erase(openPaths.begin());
+        return !path.empty();
     }
     bool AskParameters(const Operation& op, OpArgs& args) override {
         parametersAsked.push_back(&op);
