@@ -78,7 +78,7 @@ public:
     int KeepAliveIntervalMs() const override { return keepAliveMs_; }
     void SetKeepAliveIntervalMs(int ms) { keepAliveMs_ = ms; }
     void ZoomStepped(ImagePoint view, int oldZoom) override;
-    void ToolLabels(const std::string& label1, const std::string& label2) override;
+    void ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) override;
 
 signals:
     // Hourglass on or off around an operation; the window adds its progress window.
@@ -93,6 +93,9 @@ signals:
     void ToolLabelsChanged(const QString& label1, const QString& label2);
     // The zoom tool changed the zoom slot.
     void ZoomWasStepped();
+    // The view was redrawn or a mouse action on it ended: the picture or its unsaved state may
+    // have changed.
+    void PictureMayHaveChanged();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

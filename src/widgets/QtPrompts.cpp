@@ -1,5 +1,6 @@
 #include "widgets/QtPrompts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -91,6 +92,19 @@ Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std:
     const auto b = QMessageBox::question(parentWidget(), qs(caption), qs(text),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+Prompts::Answer QtPrompts::AskSaveChanges(const std::string& caption, const std::string& text) {
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Question, qs(caption), qs(text), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parentWidget());
+    box.setObjectName(QStringLiteral("SaveChangesQuestion"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("lum", "Do&n't Save"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    // Escape and the box's close button give Cancel.
+    const int b = box.exec();
+    return b == QMessageBox::Save ? Answer::Yes : b == QMessageBox::Discard ? Answer::No : Answer::Cancel;
 }
 
 void QtPrompts::Error(const std::string& text) {
