@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -52,13 +53,37 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
 
 TViewBigEditPhotoForm::~TViewBigEditPhotoForm() = default;
 
-void TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
-                                 const std::string& fileInfo, const lum::Image& optimized,
-                                 const lum::Image& original) {
+QString TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
+                                    const std::string& fileInfo, const lum::Image& optimized,
+                                    const lum::Image& original, const QString& name) {
     TViewBigEditPhotoForm form(dialogs, prompts, parent);
     form.SetFileInfoText(fileInfo);
+    form.SetPictureName(name);
     form.FillCompareWindow(optimized, original);
     form.ShowModal();
+    return form.FileToOpen();
+}
+
+void TViewBigEditPhotoForm::SetPictureName(const QString& name) {
+    pictureName_ = name;
+    RefreshCaption();
+}
+
+QString TViewBigEditPhotoForm::captionName() const {
+    return pictureName_.isEmpty() ? QString() : tr("Comparing %1").arg(pictureName_);
+}
+
+QString TViewBigEditPhotoForm::openDialogFolder() const {
+    // The folder of the photo compared: the first line of its file information.
+    const QString path = QString::fromStdString(State().FileInfoText).section(QLatin1Char('#'), 0, 0);
+    if (!path.isEmpty() && QFileInfo(path).isAbsolute()) return QFileInfo(path).absolutePath();
+    return WindowShell::openDialogFolder();
+}
+
+void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {
+    fileToOpen_ = path;
+    // The closing question may keep the window open: then nothing is opened.
+    if (!close()) fileToOpen_.clear();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -85,10 +110,8 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
     // 7. The original at 100 %.
     showOriginal(lum::QImageView(originalPhoto_));  // shared: unchanged until the next fill
-    // 8. The main window's caption.
-    if (QWidget* owner = parentWidget())
-        owner->window()->setWindowTitle(QStringLiteral("Tarnel Lumora - ") + QString::fromStdString(st.CurrentFileName));
-    // 9, 10. Half the window each, and the view redrawn.
+    // Half the window each, and the view redrawn. The main window's caption keeps naming its
+    // own picture.
     ShowBothPanes();
     editor().Redraw();
     keepOptimizedAsUnchanged();
@@ -99,19 +122,28 @@ void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapIma
 void TViewBigEditPhotoForm::keepAsUnchanged() {
     unchangedCopy_ = State().WorkImage;
     unchanged_ = &unchangedCopy_;
+    State().Saved = true;
+    RefreshCaption();
 }
 
 void TViewBigEditPhotoForm::keepOptimizedAsUnchanged() {
     unchangedCopy_ = lum::Image();
     unchanged_ = &optimizedPhoto_;
+    State().Saved = true;
+    RefreshCaption();
 }
 
-bool TViewBigEditPhotoForm::Changed() const { return !(State().WorkImage == *unchanged_); }
+bool TViewBigEditPhotoForm::Changed() const {
+    // Before its first filling the window holds placeholders only: nothing to lose.
+    return State().HasPicture && !(State().WorkImage == *unchanged_);
+}
 
 void TViewBigEditPhotoForm::ShowModal() {
     QEventLoop loop;
     connect(this, &TViewBigEditPhotoForm::Closed, &loop, &QEventLoop::quit);
     showMaximized();
+    // The keys start on the photo, not on the first of the buttons.
+    View()->setFocus(Qt::OtherFocusReason);
     // The window may have been closed while it was being shown.
     if (isVisible()) loop.exec();
 }
@@ -129,6 +161,7 @@ void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    rememberToolbars();
     e->accept();
     emit Closed();
 }
@@ -215,4 +248,3 @@ void TViewBigEditPhotoForm::ZoomToPercent(double p) {
     keepAsUnchanged();
 }
 
-void TViewBigEditPhotoForm::UpdateZoomLabel() { PaintToolbar->UpdateZoomLabel(State().ZoomIndex); }

@@ -8,6 +8,8 @@
 // window's own commands).
 #pragma once
 #include <QImage>
+#include <QList>
+#include <QString>
 #include <string>
 
 #include "app/WindowShell.h"
@@ -32,14 +34,20 @@ public:
     ~TViewBigEditPhotoForm() override;
 
     // Creates the window, fills it from the main window's images and shows it modally until it
-    // is closed (OpenCompareWindow of the main window).
-    static void Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const std::string& fileInfo,
-                     const lum::Image& optimized, const lum::Image& original);
+    // is closed (OpenCompareWindow of the main window). name is the picture's name in the main
+    // window's caption. Returns the photo chosen with File > Open here (empty: none), for the
+    // main window to open.
+    static QString Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const std::string& fileInfo,
+                        const lum::Image& optimized, const lum::Image& original, const QString& name = QString());
 
     lum::PaintToolbar* paintToolbar() const { return PaintToolbar; }
 
     // --- filling ---
     void SetFileInfoText(const std::string& text) { State().FileInfoText = text; }
+    // The name of the picture compared, for the caption.
+    void SetPictureName(const QString& name);
+    // The photo chosen with File > Open, once the window has closed for it.
+    QString FileToOpen() const { return fileToOpen_; }
     void FillCompareWindow(const lum::Image& optimized, const lum::Image& original);
     // Shows the window maximized and modal; returns once it is closed.
     void ShowModal();
@@ -58,7 +66,6 @@ public:
     int FitWidthPercent() const;
     int FitHeightPercent() const;
     int FitWindowPercent() const;
-    void UpdateZoomLabel();
 
     // --- the window's own commands ---
     // The baseline back on screen, without a selection or tool; the undo copy is kept.
@@ -68,6 +75,9 @@ public:
     void PopUpColourMenu();
     void ToggleSelectionToolbar();
     void TogglePaintToolbar();
+    // The buttons the design keeps hidden, shown or hidden again (remembered between runs).
+    void ShowAllButtons(bool on);
+    bool ShowsAllButtons() const { return allButtons_; }
     // The menu save without its pause.
     void SaveWithoutPause() { SaveFromMenu(0); }
 
@@ -76,6 +86,11 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     // A save wrote the working image: it is the unchanged picture from now on.
     void pictureWritten() override;
+    QString captionName() const override;
+    bool captionUnsaved() const override { return !State().Saved; }
+    // File > Open: the window closes (with its question), then the main window opens the photo.
+    void openChosenPhoto(const QString& path) override;
+    QString openDialogFolder() const override;
 
 signals:
     void Closed();
@@ -95,6 +110,9 @@ private:
     void showOriginal(const QImage& shown);
     void keepAsUnchanged();
     void keepOptimizedAsUnchanged();
+    // The toolbars as they were when the window was closed last.
+    void restoreToolbars();
+    void rememberToolbars();
 
     lum::Image originalPhoto_, optimizedPhoto_;
     // The working image as last filled, zoomed or saved: the optimized photo itself after a
@@ -102,6 +120,10 @@ private:
     const lum::Image* unchanged_ = &unchangedCopy_;
     lum::Image unchangedCopy_;
     bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
+    QString pictureName_;
+    QString fileToOpen_;
+    bool allButtons_ = false;
+    QList<QToolButton*> hiddenButtons_;  // the buttons the design keeps hidden
 
     // Controls (object names are the design names).
     TRealMemoryPanel* RealMemoryPanel_Top = nullptr;

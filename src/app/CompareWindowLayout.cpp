@@ -126,21 +126,23 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
     const auto hidden = [&](QToolButton* b) {
         b->hide();
         row->addWidget(b);
+        hiddenButtons_ << b;
         return b;
     };
-    hidden(makeCommandButton("AutoColorBalanceSpeedButton", title, false));
+    // Captioned: the design gives them no picture.
+    hidden(makeCommandButton("AutoColorBalanceSpeedButton", title, true));
     hidden(makeCommandButton("SpeedButton8", title, true));
     hidden(makeCommandButton("Btrot90", title, true));
-    hidden(makeCommandButton("BtmiroirH", title, false));
-    hidden(makeCommandButton("NBtmiroirV", title, false));
-    hidden(makeCommandButton("RotateBitmapSpeedButton", title, false));
+    hidden(makeCommandButton("BtmiroirH", title, true));
+    hidden(makeCommandButton("NBtmiroirV", title, true));
+    hidden(makeCommandButton("RotateBitmapSpeedButton", title, true));
     const auto own = [&](const char* name, const char* caption, const char* hint, std::function<void()> command) {
         QToolButton* b = hidden(makeButton(QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(hint), title));
         onClick(b, std::move(command));
         return b;
     };
-    own("SpeedButton2", "", "Save the optimized photo", [this] { SaveWithoutPause(); });
-    own("ResetImageSpeedButton", "", "Reset the optimized photo", [this] { ResetImage(); });
+    own("SpeedButton2", "Save", "Save the optimized photo", [this] { SaveWithoutPause(); });
+    own("ResetImageSpeedButton", "Reset", "Reset the optimized photo", [this] { ResetImage(); });
     own("SpeedButton6", "U", "Undo", [this] { UndoAndRecord(); });
     // The text stamp, as Mixing "&Text" runs it.
     hidden(makeCommandButton("Bttexte", title, true));

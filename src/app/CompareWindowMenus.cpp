@@ -4,10 +4,13 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/CompareWindow.h"
 #include "app/DesignMenus.h"
+#include "app/WindowSettings.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
@@ -25,29 +28,40 @@ void TViewBigEditPhotoForm::buildMenus() {
     lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}, {"Annuler1", QKeySequence::Undo}});
 
     // Beyond the design: the two floating toolbars and the zoom, from the keyboard too.
-    QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", QStringLiteral("&View"),
-                                     menus.bar->findChild<QAction*>(QStringLiteral("Redimensionner1")));
+    QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", tr("&View"),
+                                     menus.bar->findChild<QMenu*>(QStringLiteral("HelpMenu"))->menuAction());
     const auto viewItem = [&](const char* name, const QString& caption) {
         QAction* a = view->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    QAction* selectionItem = viewItem("SelectionToolbarItem", QStringLiteral("&Selection Toolbar"));
-    QAction* paintItem = viewItem("PaintToolbarItem", QStringLiteral("&Paint Toolbar"));
+    QAction* selectionItem = viewItem("SelectionToolbarItem", tr("&Selection Toolbar"));
+    QAction* paintItem = viewItem("PaintToolbarItem", tr("&Paint Toolbar"));
     connect(selectionItem, &QAction::triggered, this, [this] { Guard([this] { ToggleSelectionToolbar(); }); });
     connect(paintItem, &QAction::triggered, this, [this] { Guard([this] { TogglePaintToolbar(); }); });
     for (QAction* a : {selectionItem, paintItem}) a->setCheckable(true);
     connect(selectionToolbar(), &QToolBar::visibilityChanged, selectionItem, &QAction::setChecked);
     connect(PaintToolbar, &QToolBar::visibilityChanged, paintItem, &QAction::setChecked);
+    QAction* allButtons = viewItem("ShowAllButtonsItem", tr("Show &All Buttons"));
+    allButtons->setCheckable(true);
+    connect(allButtons, &QAction::toggled, this, [this](bool on) { Guard([this, on] { ShowAllButtons(on); }); });
     view->addSeparator();
-    QAction* zoomIn = viewItem("ZoomInItem", QStringLiteral("Zoom &In"));
-    QAction* zoomOut = viewItem("ZoomOutItem", QStringLiteral("Zoom &Out"));
+    QAction* zoomIn = viewItem("ZoomInItem", tr("Zoom &In"));
+    QAction* zoomOut = viewItem("ZoomOutItem", tr("Zoom &Out"));
     zoomIn->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     addAction(zoomIn);
     addAction(zoomOut);
     view->addSeparator();
-    view->addMenu(ZoomScalePopupMenu())->setText(QStringLiteral("&Zoom both photos"));
+    view->addMenu(ZoomScalePopupMenu())->setText(tr("&Zoom Both Photos"));
+
+    // Escape closes the window, with its question when there are changes.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("CloseShortcut"));
+    connect(escape, &QShortcut::activated, this, [this] { close(); });
+    // The buttons and toolbars shown when the window was closed last.
+    allButtons->setChecked(lum::WindowSettings::Flag(lum::WindowSettings::kCompareAllButtons));
+    restoreToolbars();
 
     // The zoom menu resamples both panes; the keys step the view only, keeping the edits.
     QMenu* zoom = ZoomScalePopupMenu();
@@ -94,5 +108,23 @@ void TViewBigEditPhotoForm::PopUpColourMenu() { ColorChangePopupMenu()->popup(QC
 void TViewBigEditPhotoForm::ToggleSelectionToolbar() { selectionToolbar()->setVisible(!selectionToolbar()->isVisible()); }
 
 void TViewBigEditPhotoForm::TogglePaintToolbar() { PaintToolbar->setVisible(!PaintToolbar->isVisible()); }
+
+void TViewBigEditPhotoForm::ShowAllButtons(bool on) {
+    allButtons_ = on;
+    for (QToolButton* b : hiddenButtons_) b->setVisible(on);
+    if (QAction* item = findChild<QAction*>(QStringLiteral("ShowAllButtonsItem"))) item->setChecked(on);
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareAllButtons, on);
+}
+
+void TViewBigEditPhotoForm::restoreToolbars() {
+    selectionToolbar()->setVisible(lum::WindowSettings::Flag(lum::WindowSettings::kCompareSelectionToolbar));
+    PaintToolbar->setVisible(lum::WindowSettings::Flag(lum::WindowSettings::kComparePaintToolbar));
+}
+
+void TViewBigEditPhotoForm::rememberToolbars() {
+    // isVisibleTo: the window itself may already be on its way out.
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareSelectionToolbar, selectionToolbar()->isVisibleTo(this));
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kComparePaintToolbar, PaintToolbar->isVisibleTo(this));
+}
 
 void TViewBigEditPhotoForm::pictureWritten() { keepAsUnchanged(); }

@@ -9,12 +9,14 @@
 
 #include "app/FolderMemory.h"
 #include "app/MainWindow.h"
+#include "app/OpenablePhotos.h"
 #include "editing/Operation.h"
 #include "view/DirTree.h"
 #include "view/EditPane.h"
 #include "view/FileListView.h"
 #include "view/FolderLink.h"
 #include "view/PhotoView.h"
+#include "widgets/FocusRingButton.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/RealMemoryPanel.h"
@@ -116,7 +118,7 @@ void TMemPhotoActionForm::buildUi() {
     // The folder views, linked through their signals.
     LsDirTree211->SetPrompts(&prompts());
     LsFilelistView282->SetPrompts(&prompts());
-    LsFilelistView282->SetMask(QStringLiteral("*.jpg"));
+    LsFilelistView282->SetMask(lum::OpenablePhotoMask());
     lum::LinkFolderViews(LsDirTree211, LsFilelistView282);
     connect(LsFilelistView282, &TLsFilelistView28::Click, this,
             [this] { Guard([this] { OpenPickedListEntry(); }); });
@@ -189,9 +191,8 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
                    nativeText(QKeySequence(Qt::CTRL | Qt::Key_Plus)) + QStringLiteral(", ") +
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_Minus)) + QStringLiteral(", ") +
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_0)));
-    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(),
-                                   QStringLiteral("Online help: read the Lumora user manual on the Tarnel web site"),
-                                   topButtons, nativeText(QKeySequence(QKeySequence::HelpContents)));
+    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(), tr("Help: how to use Lumora"), topButtons,
+                                   nativeText(QKeySequence(QKeySequence::HelpContents)));
     for (QToolButton* b : {showOriginal, rotLeft, rotRight, zoom}) topButtonRow->addWidget(b);
     // The percentage the photo is shown at, beside the zoom button.
     zoomLabel_ = new QLabel(topButtons);
@@ -214,11 +215,13 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     auto* bottomButtonRow = new QHBoxLayout(bottomButtons);
     bottomButtonRow->setContentsMargins(4, 2, 0, 0);
     bottomButtonRow->setSpacing(2);
-    QToolButton* optimize = makeCommandButton("ProcessingOptimumActionSpeedButton", bottomButtons);
+    QToolButton* optimize = makeCommandButton("ProcessingOptimumActionSpeedButton", bottomButtons, false,
+                                              nativeText(QKeySequence(Qt::CTRL | Qt::Key_E)));
     QToolButton* undo = makeButton(QStringLiteral("UndoSpeedButton"), QString(), QStringLiteral("Undo / Reload the photo"),
                                    bottomButtons, nativeText(QKeySequence(QKeySequence::Undo)));
     QToolButton* compare = makeButton(QStringLiteral("ComparePhotosSpeedButton"), QString(),
-                                      QStringLiteral("Compare the Optimized Photo and the Orginal Photo"), bottomButtons);
+                                      QStringLiteral("Compare the Optimized Photo and the Orginal Photo"), bottomButtons,
+                                      nativeText(QKeySequence(Qt::CTRL | Qt::Key_D)));
     for (QToolButton* b : {optimize, undo, compare}) bottomButtonRow->addWidget(b);
     bottomButtonRow->addStretch(1);
     TRealMemoryPanel* savePanel = MakeDesignPanel(QStringLiteral("SaveRealMemoryPanel"), bottomButtons);
@@ -234,7 +237,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
 
     onClick(showOriginal, [this] { ToggleThumbnailWindow(); });
     onClick(zoom, [this] { PopUpZoomMenu(); });
-    onClick(help, [this] { OpenOnlineManual(); });
+    onClick(help, [this] { ShowHelp(); });
     onClick(undo, [this] { Undo(); });
     onClick(compare, [this] { OpenCompareWindow(); });
     onClick(save, [this] { SaveWithDialog(); });
@@ -255,12 +258,11 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     homePanel->setFixedSize(184, 44);
     auto* homeBox = new QHBoxLayout(homePanel);
     homeBox->setContentsMargins(12, 8, 12, 8);
-    auto* home = new QToolButton(homePanel);
+    auto* home = new lum::FocusRingButton(homePanel);
     home->setObjectName(QStringLiteral("TarnelhomeSpeedButton"));
     home->setText(QStringLiteral("Tarnel Home"));
     home->setToolTip(QStringLiteral("Go to Tarnel Lumora for more information"));
     home->setAutoRaise(true);
-    home->setFocusPolicy(Qt::NoFocus);
     home->setCursor(Qt::PointingHandCursor);
     const QIcon homeIcon = LumoraIcon(QStringLiteral("TarnelhomeSpeedButton"));
     if (!homeIcon.isNull()) {

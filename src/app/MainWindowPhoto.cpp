@@ -2,7 +2,6 @@
 // buttons around it that are not operations (undo, save, compare, the thumbnail window).
 #include <QDateTime>
 #include <QDir>
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
@@ -10,14 +9,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QUrl>
 #include <stdexcept>
+#include <utility>
 
 #include "app/LoadInputGate.h"
 #include "app/MainWindow.h"
 #include "app/PhotoLoader.h"
 #include "app/Saving.h"
-#include "app/WelcomeForm.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
 #include "image/PhotoNotice.h"
@@ -72,15 +70,6 @@ int firstZoom(int asItIs, int w, int h, int W, int H) {
 // ---------------------------------------------------------------------------------------------
 // Picking and loading
 
-bool TMemPhotoActionForm::askSaveBeforeSwitch() {
-    const lum::EditState& st = State();
-    if (!st.HasPicture || (!st.Optimized && st.Saved)) return true;
-    // No leaves the photo marked unsaved until the load marks the next one saved: should the
-    // next photo fail to open, the edited one stays on screen and closing still asks about it.
-    return AskSaveBeforeLeaving("Save or Replace?", "Do you want to replace the orginal Photo file?",
-                                [this] { return SaveWithDialog(); });
-}
-
 void TMemPhotoActionForm::OpenPickedListEntry() {
     const QString picked = LsFilelistView282->GetSelectedItem();
     if (!picked.isEmpty() && QFileInfo(picked).isFile()) {
@@ -106,7 +95,7 @@ bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
     if (pendingDecode_ && loader().PendingPath() == file) return false;
     // While a photo loads, leaving the one on screen was agreed on already, and nothing has
     // changed since: no new question.
-    if (!QFileInfo(file).isFile() || (!pendingDecode_ && !askSaveBeforeSwitch())) {
+    if (!QFileInfo(file).isFile() || (!pendingDecode_ && !askBeforeLeavingPhoto(QFileInfo(file).fileName()))) {
         ShowPhotoInList(false);
         return false;
     }
@@ -241,8 +230,9 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     buildThumbnail(st.MemoryImage);
     editor().CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
     shownPhoto_ = QFileInfo(path).absoluteFilePath();
-    showFileInCaption(QString::fromStdString(st.CurrentFileName));
+    logoShown_ = false;
     editor().Redraw();
+    RefreshCaption();
 }
 
 void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int height) {
@@ -279,10 +269,15 @@ void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
 
 void TMemPhotoActionForm::OpenCompareWindow() {
     if (!compareOpener_ || !State().HasPicture) return;
+    openAfterCompare_.clear();
     ExecModal([&] {
         compareOpener_(this, State().FileInfoText, State().WorkImage, State().MemoryImage);
         return 0;
     });
+    keepFolderInView();
+    // File > Open there: the photo chosen opens here, as a click in the list would.
+    const QString next = std::exchange(openAfterCompare_, QString());
+    if (!next.isEmpty()) OpenPhotoFile(next);
 }
 
 void TMemPhotoActionForm::ToggleThumbnailWindow() {
@@ -301,11 +296,3 @@ void TMemPhotoActionForm::ToggleThumbnailWindow() {
     w->raise();
 }
 
-void TMemPhotoActionForm::OpenOnlineManual() { QDesktopServices::openUrl(QUrl(ManualPageUrl())); }
-
-void TMemPhotoActionForm::OpenHomePage() { QDesktopServices::openUrl(QUrl(HomePageUrl())); }
-
-void TMemPhotoActionForm::ShowVersionWindow() {
-    TWelcomeForm welcome(this);
-    ExecModal([&] { return welcome.exec(); });
-}

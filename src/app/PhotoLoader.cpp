@@ -115,9 +115,11 @@ void PhotoLoader::process(const Job& job) {
     try {
         auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString()));
         if (cancel->load()) return;
+        // A bitmap is read whole as the command line reads it: no quick look, no metadata.
+        const bool bitmap = SniffFormat(bytes->data(), bytes->size()) == FileFormat::Bmp;
         Joined quick;
         // The quick look on the other core while this one decodes the photo itself.
-        quick.t = std::thread([this, bytes, &job, ticket, cancel] {
+        if (!bitmap) quick.t = std::thread([this, bytes, &job, ticket, cancel] {
             auto preview = std::make_shared<Preview>();
             JpegPreview p = DecodeJpegPreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
             if (p.image.empty() || cancel->load()) return;
@@ -134,8 +136,9 @@ void PhotoLoader::process(const Job& job) {
         JpegDecodeOptions opts;
         opts.cancel = cancel;
         const FullDecode& decode = fullDecode();
-        photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)
-                              : DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
+        if (bitmap) photo->image = DecodeBmp(bytes->data(), bytes->size());
+        else photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)
+                                   : DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
         if (cancel->load()) return;
         if (job.copies) photo->copies = BaselineCopies::Of(photo->image);

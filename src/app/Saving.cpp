@@ -61,7 +61,9 @@ PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& option
 
 void PhotoSaving::presetFromSaveFolder() {
     if (st_.SaveFolder.empty()) return;
-    dialogFileName_ = joinFolder(st_.SaveFolder, FileNamePart(st_.CurrentFileName));
+    std::string name = FileNamePart(st_.CurrentFileName);
+    if (name.empty() && shownFileName_) name = shownFileName_();
+    dialogFileName_ = joinFolder(st_.SaveFolder, name);
 }
 
 void PhotoSaving::processPending() {
@@ -101,7 +103,8 @@ bool PhotoSaving::SaveWithDialog() {
     try {
         if (!fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
             Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
-            WriteFileAtomic(path, Encode(path, false));
+            // A photo opened from a bitmap stays a bitmap when it is saved over.
+            WriteFileAtomic(path, Encode(path, true));
             wrote = true;
         }
     } catch (const std::exception& e) {

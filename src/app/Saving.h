@@ -2,6 +2,7 @@
 // BMP for ".bmp" names) and Delete to the desktop trash. Every write goes through a temporary
 // file renamed over the target, so a failed write leaves the old file as it was.
 #pragma once
+#include <functional>
 #include <string>
 
 #include "editing/Editor.h"
@@ -32,8 +33,8 @@ public:
     // Saves the working image of editor's window (and closes its macro recording).
     PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser = nullptr);
 
-    // "Save / Save as the Photo": save dialog, replace question, always JPEG. Returns true
-    // when a file was written; Saved becomes true only then.
+    // "Save / Save as the Photo": save dialog, replace question, BMP for ".bmp" names, JPEG
+    // otherwise. Returns true when a file was written; Saved becomes true only then.
     bool SaveWithDialog();
     // Menu save: silent when the chooser's selected file is the current file, JPEG or BMP by
     // extension, overwrites without a question. Returns true when a file was written.
@@ -47,6 +48,9 @@ public:
     // Pause after the menu save; 400 ms in the main window, 0 for the compare window's button.
     void SetMenuSaveDelayMs(int ms) { menuSaveDelayMs_ = ms; }
     void SetChooser(PictureChooserLink* chooser) { chooser_ = chooser; }
+    // The name of the file the picture on screen came from, proposed by the save dialog when
+    // the current file name was forgotten (the window was activated again).
+    void SetShownFileName(std::function<std::string()> name) { shownFileName_ = std::move(name); }
 
     // The name the save dialog last held (it keeps it between runs, as file dialogs do).
     const std::string& DialogFileName() const { return dialogFileName_; }
@@ -67,6 +71,7 @@ private:
     PictureChooserLink* chooser_ = nullptr;
     std::string filter_;
     std::string dialogFileName_;
+    std::function<std::string()> shownFileName_;
     int menuSaveDelayMs_ = 400;
 };
 

@@ -21,7 +21,7 @@ const char* const kDescription =
 
 TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
     setObjectName("TWelcomeForm");
-    setWindowTitle("WelcomeForm");
+    setWindowTitle(tr("About Lumora"));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 

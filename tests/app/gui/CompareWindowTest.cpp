@@ -108,7 +108,7 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     // A splitter dragged earlier does not survive a filling.
     child<QSplitter>("Splitter1")->setSizes({100, 800});
     Fill(optimized, original, "/photos/a.jpg#Width : 300 &  Height : 200#Create Date : x#");
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarnel Lumora"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Lumora"));  // no picture name given
     EXPECT_EQ(f->windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(),
               QStringLiteral("/photos/a.jpg\nWidth : 300 &  Height : 200\nCreate Date : x"));
@@ -147,7 +147,48 @@ TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     EXPECT_FALSE(f->MainMenu1()->isVisible());
     EXPECT_FALSE(f->selectionToolbar()->isVisible());
     EXPECT_FALSE(f->paintToolbar()->isVisible());
-    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("Zoom 1"));
+    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("100 %"));
+}
+
+TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
+    const char* const hidden[] = {"AutoColorBalanceSpeedButton", "SpeedButton2", "ResetImageSpeedButton", "SpeedButton6",
+                                  "SpeedButton8", "RotateBitmapSpeedButton", "Btrot90", "NBtmiroirV", "BtmiroirH",
+                                  "Bttexte", "ColorChangeSpeedButton", "SpeedButton1", "SpeedButton3"};
+    Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    const auto shows = [&](TViewBigEditPhotoForm& w, bool on) {
+        for (const char* name : hidden) {
+            auto* b = w.findChild<QToolButton*>(QString::fromLatin1(name));
+            EXPECT_EQ(b->isVisible(), on) << name;
+            // Shown, each says what it is: a picture or a caption, and a hint.
+            EXPECT_TRUE(!b->text().isEmpty() || !b->icon().isNull()) << name;
+            EXPECT_FALSE(b->toolTip().isEmpty()) << name;
+        }
+        EXPECT_EQ(Action(w, "ShowAllButtonsItem")->isChecked(), on);
+    };
+    Action(*f, "ShowAllButtonsItem")->trigger();
+    shows(*f, true);
+    Action(*f, "PaintToolbarItem")->trigger();
+    ASSERT_TRUE(f->paintToolbar()->isVisible());
+    ASSERT_TRUE(f->close());
+    {
+        TViewBigEditPhotoForm next(dialogs, &prompts);
+        next.show();
+        shows(next, true);
+        EXPECT_TRUE(next.paintToolbar()->isVisible());
+        EXPECT_FALSE(next.selectionToolbar()->isVisible());
+        Action(next, "ShowAllButtonsItem")->trigger();
+        Action(next, "PaintToolbarItem")->trigger();
+        Action(next, "SelectionToolbarItem")->trigger();
+        shows(next, false);
+        ASSERT_TRUE(next.close());
+    }
+    TViewBigEditPhotoForm third(dialogs, &prompts);
+    third.show();
+    shows(third, false);
+    EXPECT_FALSE(third.paintToolbar()->isVisible());
+    EXPECT_TRUE(third.selectionToolbar()->isVisible());
+    third.selectionToolbar()->hide();
+    ASSERT_TRUE(third.close());
 }
 
 TEST_F(CompareWindow, FullScreenAndSplitButtons) {
@@ -219,15 +260,15 @@ TEST_F(CompareWindow, ZoomToolStepsTheViewAndItsLabel) {
     QLabel* label = child<QLabel>("Label3");
     f->Pane()->ZoomStep(-1, 100, 75);
     EXPECT_EQ(f->State().ZoomIndex, 6);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 3"));
+    EXPECT_EQ(label->text(), QStringLiteral("75 %"));
     EXPECT_EQ(box()->size(), QSize(150, 112));
     f->Pane()->ZoomStep(-1, 10, 10);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 3"));  // slot 5: unchanged
+    EXPECT_EQ(label->text(), QStringLiteral("66 %"));
     for (int i = 0; i < 6; ++i) f->Pane()->ZoomStep(-1, 10, 10);
     EXPECT_EQ(f->State().ZoomIndex, 1);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1/2"));
+    EXPECT_EQ(label->text(), QStringLiteral("10 %"));
     f->Pane()->ZoomStep(+1, 10, 10);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1"));
+    EXPECT_EQ(label->text(), QStringLiteral("25 %"));
     // Up to 800 %. The clicked photo point goes to the middle of the visible area, as near
     // as the scroll bars reach.
     for (int i = 0; i < 20; ++i) f->Pane()->ZoomStep(+1, 10, 10);
@@ -331,8 +372,8 @@ TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
     Drag(QPoint(10, 10), QPoint(60, 40));
     EXPECT_EQ(f->State().SelectionActive, 2);
     EXPECT_EQ(f->State().SelectionRect, (lum::Rect{10, 10, 60, 40}));
-    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("10,10"));
-    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("50,30"));
+    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("Position 10, 10"));
+    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("Size 50 x 30"));
     EXPECT_TRUE(bar->Btselectrect()->isChecked());
 
     // Grab inside and drag: with "Duplicate" checked and "Erase" not, the place keeps its pixels.
@@ -340,6 +381,9 @@ TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
     EXPECT_EQ(box()->cursor().shape(), Qt::PointingHandCursor);
     Drag(QPoint(20, 20), QPoint(120, 20));
     EXPECT_EQ(f->State().SelectionRect, (lum::Rect{110, 10, 160, 40}));
+    // The labels followed the piece.
+    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("Position 110, 10"));
+    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("Size 50 x 30"));
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(110, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_TRUE(f->Changed());
@@ -507,7 +551,8 @@ protected:
         TMemPhotoActionForm& w = program->MainWindow();
         EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
         EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));
-        EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarnel Lumora - "));
+        // The main window still names its own picture.
+        EXPECT_EQ(w.windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), false));
     }
 
     lum::RecordingPrompts prompts;

@@ -6,7 +6,9 @@
 #include <QColor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QString>
 #include <QDialog>
@@ -32,6 +34,9 @@ inline QApplication& App() {
         TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
         return a;
     }();
+    // Each test starts with the compare window's toolbars and buttons as the design has them,
+    // whatever a test before it left remembered.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Lumora", "Lumora").remove(QStringLiteral("CompareWindow"));
     return *app;
 }
 
@@ -63,6 +68,11 @@ inline QString WriteJpeg(const QString& path, int w, int h) {
 using imagetest::Pattern;
 
 inline QAction* Action(QWidget& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+
+// The caption of a window showing the file at path ("x.jpg — Lumora", a star while unsaved).
+inline QString CaptionOf(const QString& path, bool unsaved = false) {
+    return lum::WindowShell::Caption(QFileInfo(path).fileName(), unsaved);
+}
 
 // Runs `act` on a dialog as soon as its modal loop has shown it (once).
 inline void OnceShown(QDialog& d, std::function<void()> act) {

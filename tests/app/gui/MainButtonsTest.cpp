@@ -44,9 +44,10 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
         {"Btrot90", "Rotate to Left (270 degree) (Ctrl+L)"},
         {"SpeedButton1", "Rotate to Right (90 Degree) (Ctrl+R)"},
         {"ZoomPhotosSpeedButton", "Zoom photo to the size for your viewing (Ctrl++, Ctrl+-, Ctrl+0)"},
-        {"ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!"},
+        {"ProcessingOptimumActionSpeedButton", "Optimize The Photo Now! (Ctrl+E)"},
         {"UndoSpeedButton", "Undo / Reload the photo (Ctrl+Z)"},
-        {"ComparePhotosSpeedButton", "Compare the Optimized Photo and the Orginal Photo"},
+        {"ComparePhotosSpeedButton", "Compare the Optimized Photo and the Orginal Photo (Ctrl+D)"},
+        {"SpeedButton2", "Help: how to use Lumora (F1)"},
         {"SaveAndReplacePhotoSpeedButton", "Save / Save as the Photo (Ctrl+S)"},
         {"SpeedButton3", "Version information"},
         {"TarnelhomeSpeedButton", "Go to Tarnel Lumora for more information"},
@@ -195,9 +196,10 @@ TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "boom");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    Action(*w, "Aide1")->trigger();
+    // The online manual cannot be opened where no browser is set up: said so, with its address.
+    Action(*w, "OnlineManualItem")->trigger();
     ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1], "not available --> see Pressel.rtf");
+    EXPECT_NE(prompts.messages[1].find(TMemPhotoActionForm::ManualPageUrl().toStdString()), std::string::npos);
 }
 
 TEST_F(MainButtons, TheCompareWindowGetsBothSides) {
@@ -231,7 +233,7 @@ TEST_F(MainButtons, ActivationClearsTheCurrentFileName) {
     EXPECT_TRUE(w->State().CurrentFileName.empty());
     // Returning from a question is an activation too.
     w->State().CurrentFileName = "/photos/a.jpg";
-    Action(*w, "Aide1")->trigger();
+    Action(*w, "OnlineManualItem")->trigger();  // says that no browser could open it
     EXPECT_TRUE(w->State().CurrentFileName.empty());
 }
 

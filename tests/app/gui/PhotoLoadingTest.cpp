@@ -57,7 +57,7 @@ TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
     EXPECT_FALSE(st.Optimized);
     EXPECT_EQ(st.CurrentFileName, path.toStdString());
     EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + path);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(path));
 
     const QStringList lines = memoLines();
     ASSERT_EQ(lines.size(), 3);
@@ -133,7 +133,7 @@ TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
     prompts.answers = {false};
     drop(b);
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0], "Save or Replace?: Do you want to replace the orginal Photo file?");
+    EXPECT_EQ(prompts.questions[0], "Unsaved Changes: Save the optimized photo a.jpg before opening b.jpg?");
     EXPECT_EQ(w->State().MemoryImage.width(), 60);
     EXPECT_TRUE(w->State().Saved);
     EXPECT_FALSE(w->State().Optimized);
@@ -219,7 +219,7 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     EXPECT_EQ(prompts.messages[0].rfind(cut.toStdString() + " is damaged: ", 0), 0u) << prompts.messages[0];
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage.width(), 320);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
     const lum::Image shown = w->State().WorkImage;
 
     // Garbage under a photo's name: the decoder's number, the file and its words; nothing changes.
@@ -237,7 +237,7 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     EXPECT_GT(m.size(), in + junk.size() + 6) << "the library's words follow: " << m;
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage, shown);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
 }
 
 TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
@@ -266,7 +266,7 @@ TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
     EXPECT_EQ(st.WorkImage.width(), 640);
     EXPECT_EQ(st.UndoImage, st.WorkImage);
     EXPECT_NE(st.WorkImage, marked);  // reloaded
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + small);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(small));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(prompts.messages.empty());
     // The big photo was dropped, not delivered late.
