@@ -44,7 +44,8 @@ Program::Program(Prompts* prompts) {
     main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const std::string& fileInfo, const Image& optimized,
                                                   const Image& original) {
         const QString next =
-            TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, fileInfo, optimized, original, main_->PictureName());
+            TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, fileInfo, optimized, original, main_->PictureName(),
+                                        main_->OpenDialogFolder());
         if (!next.isEmpty()) main_->OpenAfterCompare(next);
     });
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -55,17 +54,18 @@ TViewBigEditPhotoForm::~TViewBigEditPhotoForm() = default;
 
 QString TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
                                     const std::string& fileInfo, const lum::Image& optimized,
-                                    const lum::Image& original, const QString& name) {
+                                    const lum::Image& original, const QString& name, const QString& folder) {
     TViewBigEditPhotoForm form(dialogs, prompts, parent);
     form.SetFileInfoText(fileInfo);
-    form.SetPictureName(name);
+    form.SetPicture(name, folder);
     form.FillCompareWindow(optimized, original);
     form.ShowModal();
     return form.FileToOpen();
 }
 
-void TViewBigEditPhotoForm::SetPictureName(const QString& name) {
+void TViewBigEditPhotoForm::SetPicture(const QString& name, const QString& folder) {
     pictureName_ = name;
+    pictureFolder_ = folder;
     RefreshCaption();
 }
 
@@ -74,10 +74,8 @@ QString TViewBigEditPhotoForm::captionName() const {
 }
 
 QString TViewBigEditPhotoForm::openDialogFolder() const {
-    // The folder of the photo compared: the first line of its file information.
-    const QString path = QString::fromStdString(State().FileInfoText).section(QLatin1Char('#'), 0, 0);
-    if (!path.isEmpty() && QFileInfo(path).isAbsolute()) return QFileInfo(path).absolutePath();
-    return WindowShell::openDialogFolder();
+    // Where the main window's dialog would start: the compared photo's folder.
+    return pictureFolder_.isEmpty() ? WindowShell::openDialogFolder() : pictureFolder_;
 }
 
 void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {

@@ -35,17 +35,18 @@ public:
 
     // Creates the window, fills it from the main window's images and shows it modally until it
     // is closed (OpenCompareWindow of the main window). name is the picture's name in the main
-    // window's caption. Returns the photo chosen with File > Open here (empty: none), for the
+    // window's caption, folder where its open dialog starts. Returns the photo chosen with File > Open here (empty: none), for the
     // main window to open.
     static QString Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const std::string& fileInfo,
-                        const lum::Image& optimized, const lum::Image& original, const QString& name = QString());
+                        const lum::Image& optimized, const lum::Image& original, const QString& name = QString(),
+                        const QString& folder = QString());
 
     lum::PaintToolbar* paintToolbar() const { return PaintToolbar; }
 
     // --- filling ---
     void SetFileInfoText(const std::string& text) { State().FileInfoText = text; }
-    // The name of the picture compared, for the caption.
-    void SetPictureName(const QString& name);
+    // The name of the picture compared, for the caption, and the folder File > Open starts in.
+    void SetPicture(const QString& name, const QString& folder);
     // The photo chosen with File > Open, once the window has closed for it.
     QString FileToOpen() const { return fileToOpen_; }
     void FillCompareWindow(const lum::Image& optimized, const lum::Image& original);
@@ -120,7 +121,7 @@ private:
     const lum::Image* unchanged_ = &unchangedCopy_;
     lum::Image unchangedCopy_;
     bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
-    QString pictureName_;
+    QString pictureName_, pictureFolder_;
     QString fileToOpen_;
     bool allButtons_ = false;
     QList<QToolButton*> hiddenButtons_;  // the buttons the design keeps hidden

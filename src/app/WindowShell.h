@@ -108,6 +108,8 @@ public:
     // File > Open: the open dialog for a photo, starting in the shown photo's folder; the
     // window opens the photo chosen.
     void OpenWithDialog();
+    // The folder that dialog starts in.
+    QString OpenDialogFolder() const { return openDialogFolder(); }
     void ShowOptions();
     // Back to the baseline (nothing before the first picture).
     void Undo();

@@ -51,7 +51,7 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     // The clipboard's standard keys, answered whether the bar is shown or not.
     GiveStandardKeys(this, menus_.bar,
                      {{"Ouvrir1", QKeySequence::Open},
-                      {"Enregistrersous1", QKeySequence::SaveAs},
+                      {"Enregistrersous1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                       {"Quitter1", QKeySequence(Qt::CTRL | Qt::Key_Q)},
                       {"Copier1", QKeySequence::Copy},
                       {"Mlangerlexistant1", QKeySequence::Paste},

@@ -179,8 +179,11 @@ TEST_F(Menus, EveryItemShownAndEnabledDoesSomething) {
 
 TEST_F(Menus, MnemonicsAreUniqueInEachMenu) {
     for (lum::WindowShell* w : std::initializer_list<lum::WindowShell*>{&main(), compare.get()}) {
+        // The bar, its menus and their submenus (the folder views' own menus are theirs).
         QList<QWidget*> menus{w->MainMenu1()};
-        for (QMenu* m : w->findChildren<QMenu*>()) menus << m;
+        for (int i = 0; i < menus.size(); ++i)
+            for (QAction* a : menus[i]->actions())
+                if (a->menu()) menus << a->menu();
         for (QWidget* menu : menus) {
             std::set<QChar> letters;
             for (QAction* a : menu->actions()) {
