@@ -2,6 +2,7 @@
 # Installs the Debian packages Lumora needs that are not there yet.
 set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
+libheif-dev libpng-dev libwebp-dev libtiff-dev liblcms2-dev liblcms2-utils \
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins \
 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools"
 missing=""

@@ -12,6 +12,8 @@
 
 #include "image/Codec.h"
 #include "image/CodecInternal.h"
+#include "image/FormatSupport.h"
+#include "image/Formats.h"
 
 namespace lum {
 
@@ -59,7 +61,7 @@ FileFormat SniffFormat(const uint8_t* data, size_t size) {
     if (!data) return FileFormat::Unknown;
     if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF) return FileFormat::Jpeg;
     if (size >= 2 && data[0] == 'B' && data[1] == 'M') return FileFormat::Bmp;
-    return FileFormat::Unknown;
+    return detail::SniffOtherFormat(data, size);
 }
 
 namespace detail {
@@ -183,17 +185,7 @@ void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes)
 
 LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const JpegDecodeOptions& opts) {
     LoadedPicture pic;
-    pic.format = SniffFormat(data, size);
-    switch (pic.format) {
-    case FileFormat::Jpeg:
-        pic.image = DecodeJpeg(data, size, &pic.metadata, opts, &pic.report);
-        break;
-    case FileFormat::Bmp:
-        pic.image = DecodeBmp(data, size);
-        break;
-    default:
-        throw CodecError("Unknown picture format");
-    }
+    pic.image = DecodePicture(data, size, &pic.format, &pic.metadata, opts, &pic.report);
     return pic;
 }
 

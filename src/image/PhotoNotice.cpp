@@ -6,10 +6,13 @@ namespace lum {
 
 PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report) {
     PhotoNotice n;
-    if (!report.damaged()) return n;
-    n.state = PhotoState::Damaged;
-    n.text = name + " is damaged: ";
-    for (size_t i = 0; i < report.warnings.size(); ++i) n.text += (i ? "; " : "") + report.warnings[i];
+    if (report.damaged()) {
+        n.state = PhotoState::Damaged;
+        n.text = name + " is damaged: ";
+        for (size_t i = 0; i < report.warnings.size(); ++i) n.text += (i ? "; " : "") + report.warnings[i];
+    }
+    // Worth a word, but the photo itself is sound.
+    for (const std::string& note : report.notes) n.text += (n.text.empty() ? name + ": " : std::string("; ")) + note;
     return n;
 }
 
