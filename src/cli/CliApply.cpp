@@ -2,6 +2,7 @@
 
 #include "cli/CliInternal.h"
 #include "editing/Editor.h"
+#include "image/FormatNames.h"
 #include "image/PhotoNotice.h"
 
 namespace lum::cli {
@@ -35,6 +36,9 @@ std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, 
 
 int RunApply(const std::vector<std::string>& args) {
     const ApplyArgs a = ParseApply(args);  // every usage error before any file is touched
+    // Only JPEG and BMP are written: JPEG data under a PNG or HEIC name would not be what it says.
+    if (HasReadOnlyExtension(a.output))
+        throw UsageError(a.output + ": Lumora writes JPEG or BMP only; name the output .jpg or .bmp");
 
     LoadedPicture pic;
     try {
@@ -60,7 +64,7 @@ int RunApply(const std::vector<std::string>& args) {
     st.CurrentFileName = a.input;
     // The photo's metadata goes with the editing state, so a new picture made by an operation
     // does not leave with the camera data and thumbnail of the photo it replaced.
-    if (pic.format == FileFormat::Jpeg) st.CurrentMetadata = std::move(pic.metadata);
+    st.CurrentMetadata = std::move(pic.metadata);
 
     StopRequest stop;
     for (const ParsedOperation& op : a.ops) {
