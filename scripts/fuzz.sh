@@ -5,17 +5,18 @@
 #   bmp   any bytes through the BMP reader and writer
 #   exif  EXIF blocks through the orientation reset, the thumbnail turn and a save
 #   cli   command lines through the apply and optimize parsers
+#   heif, png, webp, tiff   any bytes through that reader, its colour profile, the JPEG writer
 # Seeds: the test photos and damaged files, fuzz/seeds/<target>, and what earlier runs found.
 # A crash input is kept in fuzz/out/artifacts_<target>/; copy it into tests/data/fuzz/<target>/
 # (replayed by the tests) once it is fixed.
 #   FUZZ_SECONDS   run time of each fuzzer (default 60)
-#   FUZZ_TARGETS   which ones (default "jpeg bmp exif cli")
+#   FUZZ_TARGETS   which ones (default "jpeg bmp exif cli heif png webp tiff")
 #   FUZZ_JOBS      parallel fuzzing processes per target (default 1)
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${FUZZ_SECONDS:-60}
-targets=${FUZZ_TARGETS:-"jpeg bmp exif cli"}
+targets=${FUZZ_TARGETS:-"jpeg bmp exif cli heif png webp tiff"}
 jobs=${FUZZ_JOBS:-1}
 out=$root/fuzz/out
 mkdir -p "$out"
@@ -23,6 +24,9 @@ mkdir -p "$out"
 CXX=${CXX_FUZZ:-clang++}
 flags="-std=c++17 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc"
 image_sources=$(ls src/image/*.cpp)
+# The picture loader reaches every reader and the colour conversion.
+image_libs="-ljpeg -lpthread $(pkg-config --libs libheif libpng libwebp libwebpdemux libtiff-4 lcms2)"
+image_flags=$(pkg-config --cflags libheif libpng libwebp libtiff-4 lcms2)
 # The parser moves with the command line; take it where it is.
 cli_sources=$(ls src/cli/CliArgs.cpp src/app/cli/CliArgs.cpp 2>/dev/null | head -n 1)
 
@@ -30,10 +34,10 @@ for t in $targets; do
   echo "== building ${t}_fuzz"
   case $t in
     cli) sources=$cli_sources; libs="" ;;
-    *) sources=$image_sources; libs="-ljpeg -lpthread" ;;
+    *) sources=$image_sources; libs=$image_libs ;;
   esac
   # shellcheck disable=SC2086
-  $CXX $flags "fuzz/${t}_fuzz.cpp" $sources $libs -o "$out/${t}_fuzz"
+  $CXX $flags $image_flags "fuzz/${t}_fuzz.cpp" $sources $libs -o "$out/${t}_fuzz"
 done
 
 status=0
@@ -42,6 +46,7 @@ for t in $targets; do
   mkdir -p "$corpus" "$out/artifacts_$t"
   case $t in
     cli) seeds="$root/fuzz/seeds/cli" ;;
+    heif | png | webp | tiff) seeds="$root/fuzz/seeds/$t" ;;
     *) seeds="$root/tests/data/broken $root/tests/data/photos $root/tests/data/codec $root/tests/data/camera" ;;
   esac
   [ -d "$root/tests/data/fuzz/$t" ] && seeds="$seeds $root/tests/data/fuzz/$t"
