@@ -186,6 +186,24 @@ void RemoveProfileFromMetadata(JpegMetadata& meta) {
     s.erase(std::remove_if(s.begin(), s.end(), isIccChunk), s.end());
 }
 
+std::vector<uint8_t> MakeRgbProfile(const double xy[8], double gamma) {
+    cmsContext ctx = quietContext();
+    const cmsCIExyY white = {xy[6], xy[7], 1.0};
+    const cmsCIExyYTRIPLE primaries = {{xy[0], xy[1], 1.0}, {xy[2], xy[3], 1.0}, {xy[4], xy[5], 1.0}};
+    // The sRGB curve: a straight start, then the 2.4 power.
+    const double srgb[5] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+    cmsToneCurve* curve = gamma > 0 ? cmsBuildGamma(ctx, gamma) : cmsBuildParametricToneCurve(ctx, 4, srgb);
+    if (!curve) return {};
+    cmsToneCurve* curves[3] = {curve, curve, curve};
+    Profile made(cmsCreateRGBProfileTHR(ctx, &white, &primaries, curves));
+    cmsFreeToneCurve(curve);
+    cmsUInt32Number bytes = 0;
+    if (!made || !cmsSaveProfileToMem(made.get(), nullptr, &bytes)) return {};
+    std::vector<uint8_t> out(bytes);
+    if (!cmsSaveProfileToMem(made.get(), out.data(), &bytes)) return {};
+    return out;
+}
+
 void ApplyEmbeddedProfile(Image& img, JpegMetadata& meta, DecodeReport* report, bool dropBroken) {
     std::vector<uint8_t> icc;
     const bool whole = ProfileOfMetadata(meta, icc);

@@ -29,6 +29,11 @@ bool ProfileOfMetadata(const JpegMetadata& meta, std::vector<uint8_t>& icc);
 void AddProfileToMetadata(JpegMetadata& meta, const std::vector<uint8_t>& icc);
 void RemoveProfileFromMetadata(JpegMetadata& meta);
 
+// An RGB profile of the given chromaticities (red, green, blue and white x, y) and tone curve
+// (gamma 0: the sRGB curve), for files that describe their colour space by numbers rather than
+// by a profile. Empty when LittleCMS cannot make it.
+std::vector<uint8_t> MakeRgbProfile(const double xy[8], double gamma);
+
 // The profile of a decoded picture applied: converted pictures lose the profile segments (the
 // picture is sRGB now); a broken profile is ignored with a note in report. dropBroken: the
 // segments of a broken profile go too (a file of another format made them up from its own).

@@ -64,8 +64,36 @@ Handle primaryOf(heif_context* ctx) {
     return Handle(h);
 }
 
+// Wide-gamut colour given by numbers instead of a profile (as some phones and encoders write
+// it): BT.2020 and P3 primaries, with the curves of ordinary pictures. Every other description
+// is sRGB or near enough, or an HDR curve a photo program cannot show as such.
+std::vector<uint8_t> profileOfNumbers(const heif_image_handle* h) {
+    heif_color_profile_nclx* nclx = nullptr;
+    if (heif_image_handle_get_nclx_color_profile(h, &nclx).code != heif_error_Ok || !nclx) return {};
+    std::unique_ptr<heif_color_profile_nclx, void (*)(heif_color_profile_nclx*)> hold(nclx, heif_nclx_color_profile_free);
+    const int primaries = nclx->color_primaries;
+    if (primaries != heif_color_primaries_ITU_R_BT_2020_2_and_2100_0 && primaries != heif_color_primaries_SMPTE_RP_431_2 &&
+        primaries != heif_color_primaries_SMPTE_EG_432_1)
+        return {};
+    double gamma = 0;  // the sRGB curve, also for BT.709's, as displays show it
+    switch (nclx->transfer_characteristics) {
+    case heif_transfer_characteristic_ITU_R_BT_470_6_System_M: gamma = 2.2; break;
+    case heif_transfer_characteristic_ITU_R_BT_470_6_System_B_G: gamma = 2.8; break;
+    case heif_transfer_characteristic_linear: gamma = 1.0; break;
+    case heif_transfer_characteristic_ITU_R_BT_2100_0_PQ:
+    case heif_transfer_characteristic_ITU_R_BT_2100_0_HLG:
+    case heif_transfer_characteristic_SMPTE_ST_428_1: return {};
+    default: break;
+    }
+    const double xy[8] = {nclx->color_primary_red_x,   nclx->color_primary_red_y,  nclx->color_primary_green_x,
+                          nclx->color_primary_green_y, nclx->color_primary_blue_x, nclx->color_primary_blue_y,
+                          nclx->color_primary_white_x, nclx->color_primary_white_y};
+    return MakeRgbProfile(xy, gamma);
+}
+
 std::vector<uint8_t> profileOf(const heif_image_handle* h) {
     const heif_color_profile_type type = heif_image_handle_get_color_profile_type(h);
+    if (type == heif_color_profile_type_nclx) return profileOfNumbers(h);
     if (type != heif_color_profile_type_prof && type != heif_color_profile_type_rICC) return {};
     std::vector<uint8_t> icc(heif_image_handle_get_raw_color_profile_size(h));
     if (icc.empty() || heif_image_handle_get_raw_color_profile(h, icc.data()).code != heif_error_Ok) return {};

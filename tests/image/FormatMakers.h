@@ -89,6 +89,7 @@ inline Bytes ExifBlock(const std::string& make, int orientation) {
 
 struct Extras {
     Bytes icc, exif, xmp;
+    int primaries = 0;  // HEIC: colour primaries written as numbers (nclx), sRGB curve
 };
 
 inline Bytes MakePng(const Samples& s, bool interlaced = false, const Extras& extras = {}) {
@@ -254,6 +255,14 @@ inline Bytes MakeHeic(const Samples& s, int quality = 80, const Extras& extras =
     if (!extras.icc.empty()) heif_image_set_raw_color_profile(img, "prof", extras.icc.data(), extras.icc.size());
     heif_encoding_options* options = heif_encoding_options_alloc();
     options->image_orientation = static_cast<heif_orientation>(orientation);
+    heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
+    if (extras.primaries) {
+        heif_nclx_color_profile_set_color_primaries(nclx, static_cast<uint16_t>(extras.primaries));
+        heif_nclx_color_profile_set_transfer_characteristics(nclx, heif_transfer_characteristic_IEC_61966_2_1);
+        options->output_nclx_profile = nclx;
+        options->macOS_compatibility_workaround_no_nclx_profile = 0;
+        heif_image_set_nclx_color_profile(img, nclx);
+    }
     heif_image_handle* handle = nullptr;
     if (heif_context_encode_image(ctx, img, enc, options, &handle).code) throw std::runtime_error("HEIC encode failed");
     if (thumbnailBox > 0) heif_context_encode_thumbnail(ctx, img, handle, enc, options, thumbnailBox, nullptr);
@@ -269,6 +278,7 @@ inline Bytes MakeHeic(const Samples& s, int quality = 80, const Extras& extras =
     };
     heif_context_write(ctx, &writer, &out);
     heif_encoding_options_free(options);
+    heif_nclx_color_profile_free(nclx);
     heif_image_handle_release(handle);
     heif_image_release(img);
     heif_encoder_release(enc);
