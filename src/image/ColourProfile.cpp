@@ -81,7 +81,8 @@ std::shared_ptr<Conversion> makeConversion(const std::vector<uint8_t>& icc) {
     Profile source(cmsOpenProfileFromMemTHR(ctx, icc.data(), static_cast<cmsUInt32Number>(icc.size())));
     Profile srgb(cmsCreate_sRGBProfileTHR(ctx));
     if (!source || !srgb) return conv;
-    const cmsColorSpaceSignature space = cmsGetColorSpace(source.get());
+    // As a number: a damaged header may hold a signature the enumeration does not know.
+    const uint32_t space = cmsGetColorSpace(source.get());
     const cmsUInt32Number flags = cmsFLAGS_NOCACHE;  // shared by the threads of one conversion
     if (space == cmsSigRgbData) {
         conv->rgb = cmsCreateTransformTHR(ctx, source.get(), TYPE_BGR_8, srgb.get(), TYPE_BGR_8,

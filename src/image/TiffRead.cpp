@@ -192,27 +192,29 @@ void readDirect(TIFF* tif, const Direct& d, BandedPicture& pic, int w, int h, co
     } else {
         TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &th);
     }
-    th = std::clamp<uint32_t>(th, 1, static_cast<uint32_t>(h));
-    if (tw == 0) throw CodecError("TIFF error: tile width of 0");
-    const tmsize_t chunk = tiled ? TIFFTileSize(tif) : TIFFStripSize(tif);
-    if (chunk <= 0) throw CodecError("TIFF error: invalid strip or tile size");
-    std::vector<uint8_t> buf(static_cast<size_t>(chunk));
-    const size_t rowBytes = static_cast<size_t>(tw) * d.samples * d.bytes;
+    if (tw == 0 || th == 0) throw CodecError("TIFF error: strips or tiles of no size");
+    // Only the rows inside the picture are decoded, however tall the tiles say they are.
+    const uint32_t rowsUsed = std::min<uint32_t>(th, static_cast<uint32_t>(h));
+    const uint64_t rowBytes = uint64_t(tw) * d.samples * d.bytes;
+    if (rowBytes * rowsUsed > static_cast<uint64_t>(kMaxSingleAlloc))
+        throw CodecError("TIFF error: strips or tiles too large (" + std::to_string(tw) + " x " + std::to_string(th) +
+                         " pixels)");
+    std::vector<uint8_t> buf(static_cast<size_t>(rowBytes * rowsUsed));
     for (uint32_t y0 = 0; y0 < static_cast<uint32_t>(h); y0 += th) {
         detail::CheckCancel(opts);
         const int rows = static_cast<int>(std::min<uint32_t>(th, static_cast<uint32_t>(h) - y0));
+        const auto need = static_cast<tmsize_t>(rowBytes * static_cast<uint64_t>(rows));
         for (uint32_t x0 = 0; x0 < static_cast<uint32_t>(w); x0 += tw) {
-            const tmsize_t got = tiled ? TIFFReadEncodedTile(tif, TIFFComputeTile(tif, x0, y0, 0, 0), buf.data(), chunk)
-                                       : TIFFReadEncodedStrip(tif, TIFFComputeStrip(tif, y0, 0), buf.data(), chunk);
-            const size_t need = rowBytes * static_cast<size_t>(tiled ? th : static_cast<uint32_t>(rows));
-            if (got < 0 || static_cast<size_t>(got) < std::min(need, buf.size())) {
+            const tmsize_t got = tiled ? TIFFReadEncodedTile(tif, TIFFComputeTile(tif, x0, y0, 0, 0), buf.data(), need)
+                                       : TIFFReadEncodedStrip(tif, TIFFComputeStrip(tif, y0, 0), buf.data(), need);
+            if (got < need) {
                 pic.Bad();
                 continue;
             }
             pic.Good();
             const int pixels = static_cast<int>(std::min<uint32_t>(tw, static_cast<uint32_t>(w) - x0));
             for (int r = 0; r < rows; ++r)
-                convertRow(d, buf.data() + rowBytes * static_cast<size_t>(r), pixels, pic.Row(static_cast<int>(y0) + r) + 3 * size_t(x0));
+                convertRow(d, buf.data() + rowBytes * static_cast<uint64_t>(r), pixels, pic.Row(static_cast<int>(y0) + r) + 3 * size_t(x0));
         }
     }
 }

@@ -3,9 +3,11 @@
 // keeps its size) or fails with a CodecError that says something; nothing else may happen.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <string>
 
+#include "CodecTestSupport.h"
 #include "FormatMakers.h"
 #include "image/Formats.h"
 #include "image/PhotoNotice.h"
@@ -124,4 +126,20 @@ TEST(FormatHostile, CutFlippedAndOversizedFilesOpenDamagedOrFailCleanly) {
     // Within the limit but far beyond the data: nothing decodes, and it says so.
     for (const Bytes& f : {PngSized(MakePng(rgba), 15000, 15000), TiffSized(MakeTiff(rgba), 15000, 15000)})
         EXPECT_EQ(Outcome(f).rfind("size", 0), std::string::npos);
+}
+
+// What the fuzzers found, kept once mended: each file through its reader and the profile.
+TEST(FormatHostile, FuzzFindingsFailCleanly) {
+    int files = 0;
+    for (const char* format : {"heif", "png", "webp", "tiff"}) {
+        const std::filesystem::path dir = codec_test::DataPath(std::string("fuzz/") + format);
+        if (!std::filesystem::is_directory(dir)) continue;
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            SCOPED_TRACE(entry.path().string());
+            ++files;
+            const std::vector<uint8_t> f = ReadFileBytes(entry.path().string());
+            Outcome(f);
+        }
+    }
+    EXPECT_GE(files, 2);
 }
