@@ -40,6 +40,7 @@
 #include "editing/PaintTools.h"
 #include "editing/Prompts.h"
 #include "image/Codec.h"
+#include "image/Formats.h"
 #include "image/Stretch.h"
 #include "view/EditPane.h"
 #include "view/FileListView.h"
