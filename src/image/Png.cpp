@@ -167,9 +167,14 @@ void onInfo(png_structp png, png_infop info) {
     int compression = 0;
     png_bytep profile = nullptr;
     png_uint_32 profileSize = 0;
-    if (png_get_iCCP(png, info, &name, &compression, &profile, &profileSize) && profile)
-        AddProfileToMetadata(s->meta, std::vector<uint8_t>(profile, profile + profileSize));
-    collectMetadata(s, info);
+    try {
+        if (png_get_iCCP(png, info, &name, &compression, &profile, &profileSize) && profile)
+            AddProfileToMetadata(s->meta, std::vector<uint8_t>(profile, profile + profileSize));
+        collectMetadata(s, info);
+    } catch (const std::bad_alloc&) {
+        s->refusal = "Not enough memory to read this PNG file";
+    }
+    if (!s->refusal.empty()) png_error(png, "refused");
 
     png_set_expand(png);  // palette to colour, small grey to 8 bits, transparency to alpha
     png_set_scale_16(png);
@@ -221,7 +226,10 @@ void onRow(png_structp png, png_bytep row, png_uint_32 y, int pass) {
 void onEnd(png_structp png, png_infop info) {
     PngState* s = stateOf(png);
     s->complete = true;
-    collectMetadata(s, info);  // chunks after the picture data
+    try {
+        collectMetadata(s, info);  // chunks after the picture data
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 // Hands the file to the reader a slice at a time; a library failure ends it early.
