@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs the Debian packages Lumora needs that are not there yet.
+# Installs the Debian packages Lumora needs that are not there yet (libexif-dev only for the
+# tests, whose EXIF checks use it as a second reader and writer).
 set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
 libheif-dev libpng-dev libwebp-dev libtiff-dev liblcms2-dev liblcms2-utils \
