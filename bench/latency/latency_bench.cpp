@@ -77,13 +77,38 @@ struct PhotoFile {
     double decodeMs = 0;  // bare decode of the file, best of three
 };
 
+// A sample photo stretched to w x h.
+lum::Image Stretched(const char* sample, int w, int h) {
+    const lum::Image small = lum::LoadPicture(std::string(LUMORA_SAMPLE_PHOTOS) + "/" + sample).image;
+    lum::Image big(w, h);
+    lum::StretchDraw(big, lum::Rect{0, 0, w, h}, small);
+    return big;
+}
+
+// bytes written as dir/name (removed on every way out), with the best of a few bare decodes.
+PhotoFile Written(const QString& dir, const QString& name, const std::vector<uint8_t>& bytes, int w, int h) {
+    PhotoFile f;
+    f.path = QDir(dir).filePath(name);
+    Leftovers& l = ToRemove();
+    if (l.count < 8) Remember(l.files[l.count++], f.path);
+    lum::WriteFileAtomic(f.path.toStdString(), bytes);
+    f.width = w;
+    f.height = h;
+    f.decodeMs = 1e9;
+    for (int i = 0; i < 3; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        const std::vector<uint8_t> file = lum::ReadFileBytes(f.path.toStdString());
+        const lum::Image img = lum::DecodePicture(file.data(), file.size());
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+        f.decodeMs = std::min(f.decodeMs, ms);
+    }
+    return f;
+}
+
 // A sample photo stretched to w x h with a little grain, so it codes like a photo, written with
 // our own encoder at quality 92.
 PhotoFile MakePhoto(const QString& dir, const char* sample, int w, int h, uint32_t seed) {
-    const std::string src = std::string(LUMORA_SAMPLE_PHOTOS) + "/" + sample;
-    const lum::Image small = lum::LoadPicture(src).image;
-    lum::Image big(w, h);
-    lum::StretchDraw(big, lum::Rect{0, 0, w, h}, small);
+    lum::Image big = Stretched(sample, w, h);
     for (int y = 0; y < h; ++y) {
         uint8_t* row = big.row(y);
         for (int b = 0; b < 3 * w; ++b) {
@@ -94,31 +119,14 @@ PhotoFile MakePhoto(const QString& dir, const char* sample, int w, int h, uint32
     }
     lum::JpegEncodeOptions o;
     o.quality = 92;
-    const std::vector<uint8_t> bytes = lum::EncodeJpeg(big, o);
-    PhotoFile f;
-    f.path = QDir(dir).filePath(QStringLiteral("%1_%2x%3.jpg").arg(QString::fromLatin1(sample).section('.', 0, 0)).arg(w).arg(h));
-    Leftovers& l = ToRemove();
-    if (l.count < 8) Remember(l.files[l.count++], f.path);
-    lum::WriteFileAtomic(f.path.toStdString(), bytes);
-    f.width = w;
-    f.height = h;
-    f.decodeMs = 1e9;
-    for (int i = 0; i < 3; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        const std::vector<uint8_t> file = lum::ReadFileBytes(f.path.toStdString());
-        const lum::Image img = lum::DecodeJpeg(file.data(), file.size());
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-        f.decodeMs = std::min(f.decodeMs, ms);
-    }
-    return f;
+    const QString name = QStringLiteral("%1_%2x%3.jpg").arg(QString::fromLatin1(sample).section('.', 0, 0)).arg(w).arg(h);
+    return Written(dir, name, lum::EncodeJpeg(big, o), w, h);
 }
 
 // A phone's photo: a sample photo stretched to w x h, as HEIC with the thumbnail phones store
 // beside the picture (encoded with x265's fast preset, so the run does not wait minutes for it).
 PhotoFile MakeHeicPhoto(const QString& dir, const char* sample, int w, int h) {
-    const lum::Image small = lum::LoadPicture(std::string(LUMORA_SAMPLE_PHOTOS) + "/" + sample).image;
-    lum::Image big(w, h);
-    lum::StretchDraw(big, lum::Rect{0, 0, w, h}, small);
+    const lum::Image big = Stretched(sample, w, h);
     formats_test::Samples s{w, h, 3, 8, {}};
     s.v.reserve(static_cast<size_t>(w) * h * 3);
     for (int y = 0; y < h; ++y)
@@ -127,22 +135,7 @@ PhotoFile MakeHeicPhoto(const QString& dir, const char* sample, int w, int h) {
             s.v.insert(s.v.end(), {p[2], p[1], p[0]});
         }
     const std::vector<uint8_t> bytes = formats_test::MakeHeic(s, 80, {}, 1, 320, "ultrafast");
-    PhotoFile f;
-    f.path = QDir(dir).filePath(QStringLiteral("phone_%1x%2.heic").arg(w).arg(h));
-    Leftovers& l = ToRemove();
-    if (l.count < 8) Remember(l.files[l.count++], f.path);
-    lum::WriteFileAtomic(f.path.toStdString(), bytes);
-    f.width = w;
-    f.height = h;
-    f.decodeMs = 1e9;
-    for (int i = 0; i < 2; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        const std::vector<uint8_t> file = lum::ReadFileBytes(f.path.toStdString());
-        const lum::Image img = lum::DecodePicture(file.data(), file.size());
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-        f.decodeMs = std::min(f.decodeMs, ms);
-    }
-    return f;
+    return Written(dir, QStringLiteral("phone_%1x%2.heic").arg(w).arg(h), bytes, w, h);
 }
 
 // The program's windows with a folder of photos in the main window's list, made once for the
