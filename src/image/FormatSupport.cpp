@@ -34,8 +34,15 @@ void FillMissingRows(Image& img, int y) {
     for (y = std::max(y, 0); y < img.height(); ++y) std::memset(img.row(y), kMissingGrey, bytes);
 }
 
-void NoteDamage(DecodeReport* report, const std::string& words) {
+void StartReport(DecodeReport* report) {
     if (!report) return;
+    report->warnings.clear();
+    report->kind = DamageKind::None;
+}
+
+void NoteDamage(DecodeReport* report, const std::string& words, DamageKind kind) {
+    if (!report) return;
+    if (report->kind == DamageKind::None) report->kind = kind;
     const std::string w = words.empty() ? std::string("damaged data") : words;
     if (std::find(report->warnings.begin(), report->warnings.end(), w) == report->warnings.end())
         report->warnings.push_back(w);

@@ -35,8 +35,10 @@ inline uint8_t PremultipliedOverWhite(unsigned colour, unsigned alpha) {
 // Rows y..height-1 mid-grey.
 void FillMissingRows(Image& img, int y);
 
-// Notes the damage once (the same words are kept once).
-void NoteDamage(DecodeReport* report, const std::string& words);
+// A fresh report: no damage yet (its notes are DecodePicture's).
+void StartReport(DecodeReport* report);
+// Notes the damage once (the same words are kept once); the report's kind is the first met.
+void NoteDamage(DecodeReport* report, const std::string& words, DamageKind kind);
 
 // An EXIF block as JPEG carries it: "Exif\0\0" and the TIFF structure (data may start with
 // either). Blocks too big for one segment are left out.

@@ -147,7 +147,7 @@ Image decodeHandle(heif_image_handle* handle, DecodeReport* report) {
     for (int i = 0, n = heif_image_get_decoding_warnings(pic.get(), 0, nullptr, 0); i < n && i < 8; ++i) {
         heif_error warning{};
         if (heif_image_get_decoding_warnings(pic.get(), i, &warning, 1) == 1)
-            detail::NoteDamage(report, warning.message ? warning.message : "damaged picture data");
+            detail::NoteDamage(report, warning.message ? warning.message : "damaged picture data", DamageKind::Corrupt);
     }
     Image img = detail::AllocatePicture(w, h);
     const bool premultiplied = alpha && heif_image_is_premultiplied_alpha(pic.get());
@@ -171,7 +171,7 @@ Image decodeHandle(heif_image_handle* handle, DecodeReport* report) {
 
 Image DecodeHeif(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
                  DecodeReport* report) {
-    if (report) report->warnings.clear();
+    detail::StartReport(report);
     if (!data) size = 0;
     Context ctx = openContext(data, size);
     Handle handle = primaryOf(ctx.get());

@@ -51,8 +51,8 @@ Image DecodePicture(const uint8_t* data, size_t size, FileFormat* format, JpegMe
     case FileFormat::Jpeg: img = DecodeJpeg(data, size, &m, opts, report); break;
     case FileFormat::Bmp:
         m.segments.clear();
-        if (report) report->warnings.clear();
-        img = DecodeBmp(data, size);
+        detail::StartReport(report);
+        img = DecodeBmp(data, size, &m.density);
         break;
     case FileFormat::Heif: img = DecodeHeif(data, size, &m, opts, report); break;
     case FileFormat::Png: img = DecodePng(data, size, &m, opts, report); break;

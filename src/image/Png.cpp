@@ -248,7 +248,7 @@ void feed(PngState* s) {
 
 Image DecodePng(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
                 DecodeReport* report) {
-    if (report) report->warnings.clear();
+    detail::StartReport(report);
     auto owner = std::make_unique<PngState>();
     PngState* const s = owner.get();
     s->opts = &opts;
@@ -266,12 +266,16 @@ Image DecodePng(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpeg
     if (s->passes > 1) finishInterlaced(s);
     if (!s->allRows) {
         // Rows that never came (of the last pass) hold nothing decoded.
-        detail::NoteDamage(report, s->error.empty() ? kEndOfData : s->error);
+        // Interlaced: the earlier passes still show, coarser, where the last one is missing.
+        const DamageKind kind = s->passes > 1       ? DamageKind::EndsEarlyCoarse
+                                : s->error.empty() ? DamageKind::EndsEarly
+                                                   : DamageKind::BreaksOff;
+        detail::NoteDamage(report, s->error.empty() ? kEndOfData : s->error, kind);
         if (s->passes == 1) detail::FillMissingRows(s->img, s->rowsDone);
     } else if (!s->error.empty()) {
-        detail::NoteDamage(report, s->error);  // after the picture, but the file is not sound
+        detail::NoteDamage(report, s->error, DamageKind::Corrupt);  // after the picture, but the file is not sound
     }
-    if (s->crcDamage) detail::NoteDamage(report, s->crcWords);
+    if (s->crcDamage) detail::NoteDamage(report, s->crcWords, DamageKind::Corrupt);
 
     Image result = std::move(s->img);
     JpegMetadata local;

@@ -164,12 +164,12 @@ public:
     }
     void Bad() {
         if (firstError_.empty()) firstError_ = file_.error.empty() ? "unreadable picture data" : file_.error;
-        detail::NoteDamage(report_, file_.error.empty() ? "unreadable picture data" : file_.error);
+        detail::NoteDamage(report_, file_.error.empty() ? "unreadable picture data" : file_.error, DamageKind::Corrupt);
         file_.error.clear();
     }
     Image Take() {
         if (img_.empty()) {
-            if (report_) report_->warnings.clear();
+            detail::StartReport(report_);
             throw CodecError("TIFF error: " + firstError_);
         }
         return std::move(img_);
@@ -285,7 +285,7 @@ void collectMetadata(TIFF* tif, const uint8_t* data, size_t size, int orientatio
 
 Image DecodeTiff(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
                  DecodeReport* report) {
-    if (report) report->warnings.clear();
+    detail::StartReport(report);
     MemFile file;
     file.data = data;
     file.size = data ? size : 0;

@@ -96,7 +96,7 @@ Image firstFrame(const uint8_t* data, size_t size, int width, int height) {
 
 Image DecodeWebp(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
                  DecodeReport* report) {
-    if (report) report->warnings.clear();
+    detail::StartReport(report);
     if (!data) size = 0;
     WebPBitstreamFeatures features;
     const VP8StatusCode head = WebPGetFeatures(data, size, &features);
@@ -143,7 +143,8 @@ Image DecodeWebp(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
             // Rows above lastRow are complete even when the data failed or ran out below them.
             if (!WebPIDecGetRGB(dec.get(), &lastRow, &ow, &oh, nullptr)) lastRow = 0;
             if (lastRow <= 0) throw CodecError("WebP error: " + statusWords(status));
-            detail::NoteDamage(report, statusWords(status));
+            detail::NoteDamage(report, statusWords(status),
+                               status == VP8_STATUS_SUSPENDED ? DamageKind::EndsEarly : DamageKind::BreaksOff);
         } else {
             lastRow = h;
         }

@@ -81,6 +81,15 @@ TEST(CliFormats, InPlaceWritesAJpegBesideAndKeepsTheOriginal) {
     r = Lumora("optimize --in-place --overwrite " + Q(dir / "b.png"));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(DecodeFile(dir / "b.jpg").width(), 20);
+    // A damaged original is not replaced either way, so its JPEG beside it is written, with the notice.
+    const Bytes whole = MakePng(Pattern(64, 64, 3, 8, 3));
+    const Bytes cut(whole.begin(), whole.begin() + static_cast<long>(whole.size() * 2 / 3));
+    WriteBytes(dir / "cut.png", cut);
+    r = Lumora("optimize --in-place " + Q(dir / "cut.png"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("cut.png is damaged: the lower part"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadBytes(dir / "cut.png"), cut);
+    EXPECT_EQ(DecodeFile(dir / "cut.jpg").width(), 64);
     // apply never writes JPEG data under another format's name.
     r = Lumora("apply " + Q(dir / "a.png") + " " + Q(dir / "out.PNG"));
     EXPECT_EQ(r.status, 2);

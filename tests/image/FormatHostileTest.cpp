@@ -63,12 +63,13 @@ Bytes WebpLosslessAtMost(Bytes f) {  // 16384 x 16384, the most a lossless heade
 }
 
 // "size W x H" of what opened, or the message; fails the test on anything but a CodecError.
-std::string Outcome(const Bytes& f, bool* damaged = nullptr) {
+std::string Outcome(const Bytes& f, DamageKind* kind = nullptr) {
     try {
         DecodeReport report;
         const Image img = DecodePicture(f.data(), f.size(), nullptr, nullptr, {}, &report);
         EXPECT_FALSE(img.empty());
-        if (damaged) *damaged = report.damaged();
+        if (kind) *kind = report.kind;
+        EXPECT_EQ(report.damaged(), report.kind != DamageKind::None) << "damage always says what it means";
         if (report.damaged()) {
             EXPECT_NE(NoticeForLoad("x", report).text.find("x is damaged: "), std::string::npos);
         }
@@ -108,14 +109,20 @@ TEST(FormatHostile, CutFlippedAndOversizedFilesOpenDamagedOrFailCleanly) {
     Bytes spoilt = MakeTiff(rgba, tiled);
     std::fill(spoilt.begin() + 16, spoilt.begin() + 80, 0xFF);
     const auto cut = [](const Bytes& f) { return Bytes(f.begin(), f.begin() + f.size() * 8 / 10); };
-    const std::pair<Bytes, std::string> partial[] = {{cut(MakePng(rgba)), "size 64 x 48"},
-                                                     {cut(MakePng(deep, true)), "size 40 x 24"},
-                                                     {cut(MakeWebp(rgba, false)), "size 64 x 48"},
-                                                     {spoilt, "size 64 x 48"}};
-    for (const auto& [f, size] : partial) {
-        bool damaged = false;
-        EXPECT_EQ(Outcome(f, &damaged), size);
-        EXPECT_TRUE(damaged);
+    struct Partial {
+        Bytes file;
+        std::string size;
+        DamageKind kind;
+    };
+    const Partial partial[] = {{cut(MakePng(rgba)), "size 64 x 48", DamageKind::EndsEarly},
+                               // The earlier passes of an interlaced file show, coarser.
+                               {cut(MakePng(deep, true)), "size 40 x 24", DamageKind::EndsEarlyCoarse},
+                               {cut(MakeWebp(rgba, false)), "size 64 x 48", DamageKind::EndsEarly},
+                               {spoilt, "size 64 x 48", DamageKind::Corrupt}};
+    for (const Partial& p : partial) {
+        DamageKind kind = DamageKind::None;
+        EXPECT_EQ(Outcome(p.file, &kind), p.size);
+        EXPECT_EQ(kind, p.kind) << p.size;
     }
     const std::string tooLarge = "Image too large: 60000 x 60000 pixels (the limit is 250 megapixels)";
     EXPECT_EQ(Outcome(PngSized(MakePng(rgba), 60000, 60000)), tooLarge);
