@@ -179,7 +179,7 @@ Image DecodeHeif(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
 
     JpegMetadata local;
     JpegMetadata& out = meta ? *meta : local;
-    out.segments.clear();
+    out = JpegMetadata();
     collectMetadata(handle.get(), out);
     detail::CheckCancel(opts);
     Image img = decodeHandle(handle.get(), report);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "image/CodecInternal.h"
 #include "image/ColourProfile.h"
 #include "image/FormatSupport.h"
 #include "image/Formats.h"
@@ -60,6 +61,9 @@ Image DecodePicture(const uint8_t* data, size_t size, FileFormat* format, JpegMe
     case FileFormat::Tiff: img = DecodeTiff(data, size, &m, opts, report); break;
     default: throw CodecError("Unknown picture format");
     }
+    // The print size of a format without a JFIF header: its EXIF resolution, as a JPEG file
+    // without one gets it.
+    if (f != FileFormat::Jpeg && f != FileFormat::Bmp && !m.density.known()) m.density = detail::ExifDensity(m);
     // A JPEG's own segments are written back as they came; a profile another format carried
     // and we could not use goes no further.
     ApplyEmbeddedProfile(img, m, report, f != FileFormat::Jpeg);

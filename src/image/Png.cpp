@@ -8,6 +8,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csetjmp>
 #include <cstring>
 #include <memory>
@@ -103,8 +104,26 @@ bool hasExif(const JpegMetadata& meta) {
     return false;
 }
 
-// EXIF and XMP of one info structure (before or after the picture data).
+// The pixel size of pHYs: per metre becomes per inch, the print sizes JPEG and BMP headers give.
+void collectDensity(PngState* s, png_infop info) {
+    png_uint_32 x = 0, y = 0;
+    int unit = PNG_RESOLUTION_UNKNOWN;
+    if (s->meta.density.known() || !png_get_pHYs(s->png, info, &x, &y, &unit)) return;
+    PixelDensity d;
+    if (unit == PNG_RESOLUTION_METER) {
+        d.unit = PixelDensity::PerInch;
+        x = static_cast<png_uint_32>(std::lround(x * 0.0254));
+        y = static_cast<png_uint_32>(std::lround(y * 0.0254));
+    }
+    if (x == 0 || y == 0 || x > 65535 || y > 65535) return;  // no size a JPEG header can hold
+    d.x = static_cast<uint16_t>(x);
+    d.y = static_cast<uint16_t>(y);
+    s->meta.density = d;
+}
+
+// EXIF, XMP and the pixel size of one info structure (before or after the picture data).
 void collectMetadata(PngState* s, png_infop info) {
+    collectDensity(s, info);
     png_uint_32 exifSize = 0;
     png_bytep exif = nullptr;
     if (png_get_eXIf_1(s->png, info, &exifSize, &exif) && exif && !hasExif(s->meta))

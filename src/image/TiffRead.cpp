@@ -308,7 +308,7 @@ Image DecodeTiff(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
 
     JpegMetadata local;
     JpegMetadata& out = meta ? *meta : local;
-    out.segments.clear();
+    out = JpegMetadata();
     const bool turn = opts.applyExifOrientation && orientation >= 2 && orientation <= 8;
     collectMetadata(tif.get(), data, file.size, turn ? 1 : orientation, out);
 

@@ -106,7 +106,7 @@ Image DecodeWebp(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
 
     JpegMetadata local;
     JpegMetadata& out = meta ? *meta : local;
-    out.segments.clear();
+    out = JpegMetadata();
     collectMetadata(data, size, out);
 
     Image img;

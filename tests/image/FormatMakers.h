@@ -90,6 +90,7 @@ inline Bytes ExifBlock(const std::string& make, int orientation) {
 struct Extras {
     Bytes icc, exif, xmp;
     int primaries = 0;  // HEIC: colour primaries written as numbers (nclx), sRGB curve
+    unsigned pixelsPerMetre = 0;  // PNG: a pHYs chunk
 };
 
 inline Bytes MakePng(const Samples& s, bool interlaced = false, const Extras& extras = {}) {
@@ -106,6 +107,8 @@ inline Bytes MakePng(const Samples& s, bool interlaced = false, const Extras& ex
                  interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     if (!extras.icc.empty()) png_set_iCCP(png, info, "test", 0, extras.icc.data(), static_cast<png_uint_32>(extras.icc.size()));
+    if (extras.pixelsPerMetre)
+        png_set_pHYs(png, info, extras.pixelsPerMetre, extras.pixelsPerMetre, PNG_RESOLUTION_METER);
     if (!extras.exif.empty()) png_set_eXIf_1(png, info, static_cast<png_uint_32>(extras.exif.size()), const_cast<png_bytep>(extras.exif.data()));
     png_text text{};
     std::string xmp(extras.xmp.begin(), extras.xmp.end());
