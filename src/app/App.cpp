@@ -83,7 +83,7 @@ int RunGui(int argc, char** argv) {
     TMemPhotoActionForm& main = program.MainWindow();
     prompts.SetParent(&main);
 
-    // `lumora PHOTO.jpg` starts with that photo (after "--" a name may start with a dash).
+    // `lumora PHOTO` starts with that photo (after "--" a name may start with a dash).
     bool names = false;
     for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);

@@ -23,6 +23,7 @@
 #include "view/PhotoView.h"
 #include "widgets/BusyFeedback.h"
 #include "widgets/Icons.h"
+#include "widgets/PhotoFiles.h"
 
 namespace {
 
@@ -32,17 +33,12 @@ QString& startupLogoPathStore() {
     return path;
 }
 
-bool isJpegName(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
-}
-
 QString droppedPhoto(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
     for (const QUrl& url : mime->urls()) {
         if (!url.isLocalFile()) continue;
         const QString path = url.toLocalFile();
-        if (isJpegName(path) && QFileInfo(path).isFile()) return path;
+        if (lum::IsPhotoFileName(path) && QFileInfo(path).isFile()) return path;
     }
     return {};
 }

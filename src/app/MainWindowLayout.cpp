@@ -17,6 +17,7 @@
 #include "view/PhotoView.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
+#include "widgets/PhotoFiles.h"
 #include "widgets/RealMemoryPanel.h"
 
 namespace {
@@ -116,7 +117,7 @@ void TMemPhotoActionForm::buildUi() {
     // The folder views, linked through their signals.
     LsDirTree211->SetPrompts(&prompts());
     LsFilelistView282->SetPrompts(&prompts());
-    LsFilelistView282->SetMask(QStringLiteral("*.jpg"));
+    LsFilelistView282->SetMask(lum::PhotoListMask());
     lum::LinkFolderViews(LsDirTree211, LsFilelistView282);
     connect(LsFilelistView282, &TLsFilelistView28::Click, this,
             [this] { Guard([this] { OpenPickedListEntry(); }); });

@@ -5,7 +5,7 @@
 #include <QMetaObject>
 #include <QTimer>
 
-#include "image/JpegPreview.h"
+#include "image/Formats.h"
 
 namespace lum {
 
@@ -120,7 +120,7 @@ void PhotoLoader::process(const Job& job) {
         // The quick look on the other core while this one decodes the photo itself.
         quick.t = std::thread([this, bytes, &job, ticket, cancel] {
             auto preview = std::make_shared<Preview>();
-            JpegPreview p = DecodeJpegPreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
+            JpegPreview p = DecodePicturePreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
             if (p.image.empty() || cancel->load()) return;
             preview->path = job.path;
             preview->image = std::move(p.image);
@@ -137,7 +137,7 @@ void PhotoLoader::process(const Job& job) {
         opts.cancel = cancel;
         const FullDecode& decode = fullDecode();
         photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)
-                              : DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
+                              : DecodePicture(bytes->data(), bytes->size(), nullptr, &photo->metadata, opts, &photo->report);
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
         if (cancel->load()) return;
         if (job.copies) photo->copies = BaselineCopies::Of(photo->image);

@@ -9,6 +9,7 @@
 
 #include "app/OptionsDialog.h"
 #include "image/Codec.h"
+#include "image/FormatNames.h"
 #include "files/FileOps.h"
 
 namespace lum {
@@ -72,9 +73,11 @@ std::string FileNamePart(const std::string& path) {
 PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser)
     : editor_(editor), st_(editor.State()), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
 
+std::string WritableName(const std::string& path) { return HasReadOnlyExtension(path) ? JpegNameFor(path) : path; }
+
 void PhotoSaving::presetFromSaveFolder() {
     if (st_.SaveFolder.empty()) return;
-    dialogFileName_ = joinFolder(st_.SaveFolder, FileNamePart(st_.CurrentFileName));
+    dialogFileName_ = joinFolder(st_.SaveFolder, FileNamePart(WritableName(st_.CurrentFileName)));
 }
 
 void PhotoSaving::processPending() {
@@ -154,6 +157,7 @@ bool PhotoSaving::SaveWithDialog() {
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
     // program still offers to save.
     if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+    path = WritableName(path);
     dialogFileName_ = path;
 
     st_.NewImagePending = false;
@@ -189,8 +193,10 @@ bool PhotoSaving::SaveFromMenu() {
     if (chooser_) {
         const std::string selected = chooser_->SelectedPath();
         if (!selected.empty()) {
-            dialogFileName_ = selected;
-            silent = !st_.NewImagePending && selected == st_.CurrentFileName;
+            dialogFileName_ = WritableName(selected);
+            // A photo of a format Lumora only reads is never saved over: the dialog proposes
+            // its name as a JPEG.
+            silent = !st_.NewImagePending && selected == st_.CurrentFileName && !HasReadOnlyExtension(selected);
         }
     }
     if (!silent) presetFromSaveFolder();
@@ -199,6 +205,7 @@ bool PhotoSaving::SaveFromMenu() {
     if (!silent) {
         const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
         if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+        path = WritableName(path);
         dialogFileName_ = path;
     }
 

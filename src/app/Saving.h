@@ -32,11 +32,13 @@ public:
     // Saves the working image of editor's window (and closes its macro recording).
     PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser = nullptr);
 
-    // "Save / Save as the Photo": save dialog, replace question, always JPEG. Returns true
-    // when a file was written; Saved becomes true only then.
+    // "Save / Save as the Photo": save dialog (proposing the photo's name as a JPEG beside it),
+    // replace question, always JPEG. Returns true when a file was written; Saved becomes true
+    // only then. Every name goes through WritableName.
     bool SaveWithDialog();
-    // Menu save: silent when the chooser's selected file is the current file, JPEG or BMP by
-    // extension, overwrites without a question. Returns true when a file was written.
+    // Menu save: silent when the chooser's selected file is the current file (and a JPEG or
+    // BMP), JPEG or BMP by extension, overwrites without a question. Returns true when a file
+    // was written.
     bool SaveFromMenu();
     // Delete: moves the current file to the trash, after a confirmation, when it is the
     // chooser's selected file; refused otherwise. Returns true when the file was moved.
@@ -79,6 +81,11 @@ private:
     std::string dialogFileName_;
     int menuSaveDelayMs_ = 400;
 };
+
+// The name a save writes to: Lumora writes JPEG (or BMP), so a name of a format it only reads
+// (HEIC, PNG, WebP, TIFF) becomes NAME.jpg, and such an original is never replaced by a file of
+// another kind under its own name.
+std::string WritableName(const std::string& path);
 
 // Folder and file-name parts of a path (platform separators).
 std::string FolderPart(const std::string& path);

@@ -166,7 +166,7 @@ TEST_F(PhotoLoading, ACancelledSaveBeforeAFailedSwitchKeepsThePhotoUnsaved) {
     EXPECT_TRUE(QFileInfo(good).exists());
 }
 
-TEST_F(PhotoLoading, OnlyJpegFilesAreAcceptedAsDrops) {
+TEST_F(PhotoLoading, OnlyPhotoFilesAreAcceptedAsDrops) {
     const QString text = dir.filePath("notes.txt");
     QFile f(text);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -227,11 +227,11 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
     const lum::Image shown = w->State().WorkImage;
 
-    // Garbage under a photo's name: the decoder's number, the file and its words; nothing changes.
+    // A JPEG the decoder rejects: its number, the file and its words; nothing changes.
     const QString junk = dir.filePath("junk.jpg");
     QFile g(junk);
     ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-    g.write(QByteArray("GIF89a and then some words that are no picture at all"));
+    g.write(QByteArray("\xFF\xD8\xFF\xC0 and then some words that are no picture at all"));
     g.close();
     w->OpenPhotoFile(junk);
     ASSERT_EQ(prompts.messages.size(), 2u);
@@ -243,6 +243,15 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage, shown);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+
+    // Something that is no picture of any format read, under a photo's name: the file, then why.
+    g.open(QIODevice::WriteOnly);
+    g.write(QByteArray("GIF89a and then some words that are no picture at all"));
+    g.close();
+    w->OpenPhotoFile(junk);
+    ASSERT_EQ(prompts.messages.size(), 3u);
+    EXPECT_EQ(prompts.messages[2], junk.toStdString() + ": Unknown picture format");
+    EXPECT_EQ(w->ShownPhoto(), cut);
 }
 
 TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
