@@ -16,7 +16,6 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include "app/OpenablePhotos.h"
 #include "app/PhotoLoader.h"
 #include "app/Saving.h"
 #include "image/Tables.h"
@@ -24,6 +23,7 @@
 #include "view/PhotoView.h"
 #include "widgets/BusyFeedback.h"
 #include "widgets/Icons.h"
+#include "widgets/PhotoFiles.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ QString droppedPhoto(const QMimeData* mime) {
     for (const QUrl& url : mime->urls()) {
         if (!url.isLocalFile()) continue;
         const QString path = url.toLocalFile();
-        if (lum::IsOpenablePhotoName(path) && QFileInfo(path).isFile()) return path;
+        if (lum::IsPhotoFileName(path) && QFileInfo(path).isFile()) return path;
     }
     return {};
 }

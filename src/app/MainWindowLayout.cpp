@@ -9,7 +9,6 @@
 
 #include "app/FolderMemory.h"
 #include "app/MainWindow.h"
-#include "app/OpenablePhotos.h"
 #include "editing/Operation.h"
 #include "view/DirTree.h"
 #include "view/EditPane.h"
@@ -19,6 +18,7 @@
 #include "widgets/FocusRingButton.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
+#include "widgets/PhotoFiles.h"
 #include "widgets/RealMemoryPanel.h"
 
 namespace {
@@ -118,7 +118,7 @@ void TMemPhotoActionForm::buildUi() {
     // The folder views, linked through their signals.
     LsDirTree211->SetPrompts(&prompts());
     LsFilelistView282->SetPrompts(&prompts());
-    LsFilelistView282->SetMask(lum::OpenablePhotoMask());
+    LsFilelistView282->SetMask(lum::PhotoListMask());
     lum::LinkFolderViews(LsDirTree211, LsFilelistView282);
     connect(LsFilelistView282, &TLsFilelistView28::Click, this,
             [this] { Guard([this] { OpenPickedListEntry(); }); });

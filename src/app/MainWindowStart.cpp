@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "app/MainWindow.h"
-#include "app/OpenablePhotos.h"
+#include "widgets/PhotoFiles.h"
 #include "image/Tables.h"
 #include "view/DirTree.h"
 #include "view/PhotoView.h"
@@ -16,7 +16,7 @@ namespace {
 
 bool holdsPhotos(const QString& folder) {
     QDir dir(folder);
-    dir.setNameFilters(lum::OpenablePhotoPatterns());
+    dir.setNameFilters(lum::PhotoNameFilters());
     dir.setFilter(QDir::Files | QDir::Readable);
     return !dir.entryList().isEmpty();
 }

@@ -5,7 +5,7 @@
 #include <QMetaObject>
 #include <QTimer>
 
-#include "image/JpegPreview.h"
+#include "image/Formats.h"
 
 namespace lum {
 
@@ -113,7 +113,8 @@ void PhotoLoader::process(const Job& job) {
     const uint64_t ticket = job.ticket;
     const std::atomic<bool>* cancel = job.cancel.get();
     try {
-        auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString()));
+        FileIdentity source;
+        auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString(), &source));
         if (cancel->load()) return;
         // A bitmap is read whole as the command line reads it: no quick look, no metadata.
         const bool bitmap = SniffFormat(bytes->data(), bytes->size()) == FileFormat::Bmp;
@@ -121,7 +122,7 @@ void PhotoLoader::process(const Job& job) {
         // The quick look on the other core while this one decodes the photo itself.
         if (!bitmap) quick.t = std::thread([this, bytes, &job, ticket, cancel] {
             auto preview = std::make_shared<Preview>();
-            JpegPreview p = DecodeJpegPreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
+            JpegPreview p = DecodePicturePreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
             if (p.image.empty() || cancel->load()) return;
             preview->path = job.path;
             preview->image = std::move(p.image);
@@ -133,12 +134,12 @@ void PhotoLoader::process(const Job& job) {
         });
         auto photo = std::make_shared<Photo>();
         photo->path = job.path;
+        photo->source = source;
         JpegDecodeOptions opts;
         opts.cancel = cancel;
         const FullDecode& decode = fullDecode();
-        if (bitmap) photo->image = DecodeBmp(bytes->data(), bytes->size());
-        else photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)
-                                   : DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
+        photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)
+                              : DecodePicture(bytes->data(), bytes->size(), nullptr, &photo->metadata, opts, &photo->report);
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
         if (cancel->load()) return;
         if (job.copies) photo->copies = BaselineCopies::Of(photo->image);

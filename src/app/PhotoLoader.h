@@ -1,6 +1,6 @@
 // Photos decoded away from the window's thread, so the window stays live while a big photo
-// loads. The file is read, then a quick preview (when the photo will be shown well below its
-// size) and the full decode run side by side. One photo at a time: a new request cancels the one
+// loads. The file is read, then a quick preview (a JPEG shown well below its size, a HEIC's own
+// thumbnail) and the full decode of any format read run side by side. One photo at a time: a new request cancels the one
 // under way, whose results are never delivered. Results reach the handlers on the thread that
 // owns the loader, through its event loop.
 #pragma once
@@ -34,6 +34,7 @@ public:
         Image image;
         JpegMetadata metadata;
         DecodeReport report;
+        FileIdentity source;    // the file read, as it was when read
         BaselineCopies copies;  // of image, when asked for
     };
     struct Handlers {
@@ -60,7 +61,7 @@ public:
     // or failure was delivered or timeoutMs passed. True when nothing is pending afterwards.
     bool Finish(int timeoutMs = 60000);
 
-    // The full decode of every loader from now on (DecodeJpeg when null): a test's way to make
+    // The full decode of every loader from now on (DecodePicture when null): a test's way to make
     // a photo fail after its preview was shown. Runs on the worker.
     using FullDecode = std::function<Image(const uint8_t*, size_t, JpegMetadata*, const JpegDecodeOptions&, DecodeReport*)>;
     static void SetFullDecodeForTests(FullDecode decode);

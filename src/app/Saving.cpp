@@ -4,10 +4,12 @@
 #include <QFileInfo>
 #include <QThread>
 #include <exception>
+#include <map>
 #include <sys/stat.h>
 
 #include "app/OptionsDialog.h"
 #include "image/Codec.h"
+#include "image/FormatNames.h"
 #include "files/FileOps.h"
 
 namespace lum {
@@ -31,6 +33,18 @@ constexpr char kSeparator = '\\';
 constexpr const char* kSeparators = "/";
 constexpr char kSeparator = '/';
 #endif
+
+// The files this program wrote, as each was just after the write: a save over one of them never
+// takes the program's own write (from the other window) for another program's.
+std::map<std::string, FileIdentity>& ownWrites() {
+    static std::map<std::string, FileIdentity> written;
+    return written;
+}
+
+bool writtenByUs(const std::string& path) {
+    const auto it = ownWrites().find(path);
+    return it != ownWrites().end() && it->second.sameVersion(IdentityOf(path));
+}
 
 bool fileExists(const std::string& path) {
     struct stat sb;
@@ -59,10 +73,12 @@ std::string FileNamePart(const std::string& path) {
 PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser)
     : editor_(editor), st_(editor.State()), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
 
+std::string WritableName(const std::string& path) { return HasReadOnlyExtension(path) ? JpegNameFor(path) : path; }
+
 void PhotoSaving::presetFromSaveFolder() {
     if (st_.SaveFolder.empty()) return;
-    std::string name = FileNamePart(st_.CurrentFileName);
-    if (name.empty() && shownFileName_) name = shownFileName_();
+    std::string name = FileNamePart(WritableName(st_.CurrentFileName));
+    if (name.empty() && shownFileName_) name = FileNamePart(WritableName(shownFileName_()));
     dialogFileName_ = joinFolder(st_.SaveFolder, name);
 }
 
@@ -71,13 +87,23 @@ void PhotoSaving::processPending() {
     for (int i = 0; i < 32; ++i) QCoreApplication::processEvents();
 }
 
-std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExtension) const {
-    if (bmpByExtension && HasBmpExtension(path)) return EncodeBmp(st_.WorkImage);
+std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExtension,
+                                         std::vector<std::string>* warnings) const {
+    // The print size goes into BMP files too.
+    if (bmpByExtension && HasBmpExtension(path)) return EncodeBmp(st_.WorkImage, &st_.CurrentMetadata.density);
     JpegEncodeOptions opts;
     opts.quality = options_.JpegQuality();
     opts.progressive = options_.Progressive();
     opts.metadata = st_.CurrentMetadata.empty() ? nullptr : &st_.CurrentMetadata;
+    opts.warnings = warnings;
     return EncodeJpeg(st_.WorkImage, opts);
+}
+
+void PhotoSaving::nothingWritten(const std::string& shown) {
+    // The error box or the cancelled question, like any question, made the window forget its
+    // file; nothing was written, so the picture still stands for the photo it showed before, and
+    // the caption and the next save dialog name that one.
+    st_.CurrentFileName = shown;
 }
 
 void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
@@ -86,13 +112,54 @@ void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
     editor_.Macro().Close();
 }
 
+PhotoSaving::Overwrite PhotoSaving::askIfChangedOnDisk(std::string& path) {
+    if (!st_.ChangedOnDisk(path) || writtenByUs(path)) return Overwrite::Ordinary;
+    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+    const std::string caption =
+        QCoreApplication::translate("PhotoSaving", "Photo Changed by Another Program").toStdString();
+    const std::string text = QCoreApplication::translate("PhotoSaving",
+                                                         "%1 was changed by another program since it was opened.\n\n"
+                                                         "Save this picture as a copy beside it, replace it, or cancel?")
+                                 .arg(name)
+                                 .toStdString();
+    const std::vector<std::string> buttons = {
+        QCoreApplication::translate("PhotoSaving", "Save as a Copy").toStdString(),
+        QCoreApplication::translate("PhotoSaving", "Replace").toStdString(),
+        QCoreApplication::translate("PhotoSaving", "Cancel").toStdString()};
+    switch (prompts_.AskChoice(caption, text, buttons, 2, 2)) {
+        case 0: {
+            const QString file = QString::fromStdString(path);
+            path = files::UniqueTarget(QFileInfo(file).absolutePath(), QFileInfo(file).fileName()).toStdString();
+            return Overwrite::Copy;
+        }
+        case 1: return Overwrite::Replace;
+        default: return Overwrite::Cancel;
+    }
+}
+
+void PhotoSaving::write(const std::string& path, bool bmpByExtension) {
+    std::vector<std::string> warnings;
+    {
+        Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
+        WriteFileAtomic(path, Encode(path, bmpByExtension, &warnings));
+    }
+    // The picture now stands for what was just written: saving it again asks nothing.
+    st_.TookSource(path, IdentityOf(path));
+    ownWrites()[path] = st_.SourceFile;
+    // Written all the same, but not all of the photo's metadata went with it.
+    for (const std::string& w : warnings)
+        prompts_.Message(QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ": " + w);
+}
+
 bool PhotoSaving::SaveWithDialog() {
+    const std::string shown = st_.CurrentFileName;
     presetFromSaveFolder();
     std::string path = dialogFileName_;
     const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
     // program still offers to save.
     if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+    path = WritableName(path);
     dialogFileName_ = path;
 
     st_.NewImagePending = false;
@@ -101,14 +168,20 @@ bool PhotoSaving::SaveWithDialog() {
 
     bool wrote = false;
     try {
-        if (!fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
-            Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
+        // A file another program changed since it was opened is never replaced by a plain Yes.
+        const Overwrite how = askIfChangedOnDisk(path);
+        if (how == Overwrite::Cancel) {
+            nothingWritten(shown);
+            return false;
+        }
+        if (how != Overwrite::Ordinary || !fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
             // A photo opened from a bitmap stays a bitmap when it is saved over.
-            WriteFileAtomic(path, Encode(path, true));
+            write(path, true);
             wrote = true;
         }
     } catch (const std::exception& e) {
         prompts_.Error(e.what());
+        nothingWritten(shown);
         return false;
     }
 
@@ -118,12 +191,15 @@ bool PhotoSaving::SaveWithDialog() {
 }
 
 bool PhotoSaving::SaveFromMenu() {
+    const std::string shown = st_.CurrentFileName;
     bool silent = false;
     if (chooser_) {
         const std::string selected = chooser_->SelectedPath();
         if (!selected.empty()) {
-            dialogFileName_ = selected;
-            silent = !st_.NewImagePending && selected == st_.CurrentFileName;
+            dialogFileName_ = WritableName(selected);
+            // A photo of a format Lumora only reads is never saved over: the dialog proposes
+            // its name as a JPEG.
+            silent = !st_.NewImagePending && selected == st_.CurrentFileName && !HasReadOnlyExtension(selected);
         }
     }
     if (!silent) presetFromSaveFolder();
@@ -132,6 +208,7 @@ bool PhotoSaving::SaveFromMenu() {
     if (!silent) {
         const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
         if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+        path = WritableName(path);
         dialogFileName_ = path;
     }
 
@@ -139,10 +216,14 @@ bool PhotoSaving::SaveFromMenu() {
     processPending();
     st_.SaveFolder = FolderPart(path);
     try {
-        Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
-        WriteFileAtomic(path, Encode(path, true));
+        if (askIfChangedOnDisk(path) == Overwrite::Cancel) {
+            nothingWritten(shown);
+            return false;
+        }
+        write(path, true);
     } catch (const std::exception& e) {
         prompts_.Error(e.what());
+        nothingWritten(shown);
         return false;
     }
     if (menuSaveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(menuSaveDelayMs_));

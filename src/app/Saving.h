@@ -33,11 +33,13 @@ public:
     // Saves the working image of editor's window (and closes its macro recording).
     PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser = nullptr);
 
-    // "Save / Save as the Photo": save dialog, replace question, BMP for ".bmp" names, JPEG
-    // otherwise. Returns true when a file was written; Saved becomes true only then.
+    // "Save / Save as the Photo": save dialog (proposing the photo's name as a JPEG beside it),
+    // replace question, BMP for ".bmp" names, JPEG otherwise. Returns true when a file was
+    // written; Saved becomes true only then. Every name goes through WritableName.
     bool SaveWithDialog();
-    // Menu save: silent when the chooser's selected file is the current file, JPEG or BMP by
-    // extension, overwrites without a question. Returns true when a file was written.
+    // Menu save: silent when the chooser's selected file is the current file (and a JPEG or
+    // BMP), JPEG or BMP by extension, overwrites without a question. Returns true when a file
+    // was written.
     bool SaveFromMenu();
     // Delete: moves the current file to the trash, after a confirmation, when it is the
     // chooser's selected file; refused otherwise. Returns true when the file was moved.
@@ -56,13 +58,23 @@ public:
     const std::string& DialogFileName() const { return dialogFileName_; }
 
     // Encodes WorkImage for path: BMP when bmpByExtension and the name ends in .bmp, JPEG with
-    // the Options' quality and progressive mode (and the photo's metadata) otherwise.
-    std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension) const;
+    // the Options' quality and progressive mode (and the photo's metadata) otherwise; both keep
+    // the print size. warnings receives what of the metadata could not be written.
+    std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension,
+                                std::vector<std::string>* warnings = nullptr) const;
 
 private:
+    enum class Overwrite { Ordinary, Replace, Copy, Cancel };
+    // Before a write to path: when another program changed that file since the picture was
+    // read from it (or last written to it), asks whether to save a copy beside it (path then
+    // names the copy), replace it or cancel (the default).
+    Overwrite askIfChangedOnDisk(std::string& path);
+    // Encodes and writes the picture to path, which it then stands for.
+    void write(const std::string& path, bool bmpByExtension);
     void presetFromSaveFolder();
     void processPending();
     void afterWrite(const std::string& path, bool keepIndex);
+    void nothingWritten(const std::string& shown);
 
     Editor& editor_;
     EditState& st_;
@@ -74,6 +86,11 @@ private:
     std::function<std::string()> shownFileName_;
     int menuSaveDelayMs_ = 400;
 };
+
+// The name a save writes to: Lumora writes JPEG (or BMP), so a name of a format it only reads
+// (HEIC, PNG, WebP, TIFF) becomes NAME.jpg, and such an original is never replaced by a file of
+// another kind under its own name.
+std::string WritableName(const std::string& path);
 
 // Folder and file-name parts of a path (platform separators).
 std::string FolderPart(const std::string& path);

@@ -13,7 +13,7 @@
 #include "app/ChooserLink.h"
 #include "app/Dialogs.h"
 #include "app/HelpWindow.h"
-#include "app/OpenablePhotos.h"
+#include "widgets/PhotoFiles.h"
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
 #include "app/WelcomeForm.h"
@@ -280,7 +280,7 @@ QString WindowShell::openDialogFolder() const {
 void WindowShell::OpenWithDialog() {
     std::string path;
     const std::string folder = openDialogFolder().toStdString();
-    if (!prompts().AskOpenFile(tr("Open Photo").toStdString(), folder, OpenablePhotoFilter().toStdString(), path)) return;
+    if (!prompts().AskOpenFile(tr("Open Photo").toStdString(), folder, PhotoOpenFilter().toStdString(), path)) return;
     openChosenPhoto(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
 }
 

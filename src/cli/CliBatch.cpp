@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/CliInternal.h"
+#include "image/FormatNames.h"
 #include "image/PhotoNotice.h"
 #include "image/Parallel.h"
 #include "imaging/ColourOps.h"
@@ -19,22 +20,17 @@ namespace lum::cli {
 
 namespace {
 
-std::string Lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-bool IsPhotoName(const fs::path& p) {
-    const std::string ext = Lower(p.extension().string());
-    return ext == ".jpg" || ext == ".jpeg";
-}
-
 struct Job {
     std::string photo;   // as listed
     std::string target;  // where the result goes
     std::string refusal; // set when the photo must not be processed
+    // In place, a photo of a format we do not write: its JPEG goes beside it, the photo stays.
+    bool beside = false;
 };
+
+bool WrittenAsJpegBeside(FileFormat f) {
+    return f == FileFormat::Heif || f == FileFormat::Png || f == FileFormat::WebP || f == FileFormat::Tiff;
+}
 
 // Largest number of photos in memory at once by default.
 constexpr int kDefaultMaxJobs = 4;
@@ -60,7 +56,7 @@ std::vector<std::string> CollectPhotos(const std::vector<std::string>& paths) {
         for (; it != end; it.increment(ec)) {
             if (ec) throw Failure(p + ": " + ec.message());
             std::error_code fec;
-            if (IsPhotoName(it->path()) && it->is_regular_file(fec)) inFolder.push_back(it->path().string());
+            if (HasPhotoExtension(it->path().string()) && it->is_regular_file(fec)) inFolder.push_back(it->path().string());
         }
         if (ec) throw Failure(p + ": " + ec.message());
         std::sort(inFolder.begin(), inFolder.end());
@@ -84,17 +80,26 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
 
         Job job;
         job.photo = photo;
+        // Results are JPEG: a photo of another format gets a new name rather than a JPEG under
+        // its own.
+        const FileFormat format = SniffFileFormat(photo);
+        const bool renamed = WrittenAsJpegBeside(format);
         if (b.inPlace) {
             // Replace the file itself, not a symbolic link pointing at it.
-            job.target = key;
+            job.target = renamed ? JpegNameFor(photo) : key;
+            job.beside = renamed;
         } else {
-            job.target = (fs::path(b.outDir) / fs::path(photo).filename()).string();
+            const std::string name = fs::path(photo).filename().string();
+            job.target = (fs::path(b.outDir) / (renamed ? JpegNameFor(name) : name)).string();
         }
         std::error_code tec;
         fs::path tcanon = fs::weakly_canonical(fs::absolute(job.target, tec), tec);
         const std::string tkey = tec ? job.target : tcanon.string();
         auto prev = seenTarget.find(tkey);
-        if (prev != seenTarget.end())
+        if (job.beside && tkey == key)
+            job.refusal = std::string("holds a ") + FormatName(format) +
+                          " picture; not replaced by a JPEG file (write it elsewhere with -o DIR)";
+        else if (prev != seenTarget.end())
             job.refusal = "same output file as " + prev->second + " (not written)";
         else
             seenTarget[tkey] = photo;
@@ -105,13 +110,13 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
 
 const char* const kInterrupted = "interrupted, not written";
 
-// One photo from file to file; returns the error text, empty on success. warning receives
+// One photo from file to file; returns the error text, empty on success. warnings receives
 // what the user must know about a photo that was written all the same.
-std::string ProcessPhoto(const BatchArgs& b, const Job& job, std::string& warning) {
+std::string ProcessPhoto(const BatchArgs& b, const Job& job, std::vector<std::string>& warnings) {
     try {
         if (!job.refusal.empty()) return job.refusal;
         std::error_code ec;
-        const bool mustNotExist = !b.inPlace && !b.overwrite;
+        const bool mustNotExist = (!b.inPlace || job.beside) && !b.overwrite;
         if (mustNotExist && fs::exists(job.target, ec))
             return job.target + " already exists (use --overwrite to replace it)";
         LoadedPicture pic;
@@ -121,13 +126,20 @@ std::string ProcessPhoto(const BatchArgs& b, const Job& job, std::string& warnin
             return NoticeForFailure(job.photo, e).text;
         }
         const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
-        // Replacing a damaged original would leave only a clean-looking copy of what could be
-        // decoded; another folder gets the copy, with the warning.
-        if (b.inPlace && !notice.mayReplaceOriginal()) return notice.text + " (left as it was)";
-        warning = notice.text;
+        // Replacing a damaged original, in place or as the output of its own folder, would leave
+        // only a clean-looking copy of what could be decoded; another file (a NAME.jpg beside it
+        // too) gets the copy, with the warning.
+        if (!notice.mayReplaceOriginal() &&
+            ((b.inPlace && !job.beside) || pic.source.sameFile(IdentityOf(job.target))))
+            return RefusalToReplace(notice);
+        if (!notice.text.empty()) warnings.push_back(notice.text);
         OptimizeLean(pic.image, b.out.targets);
-        std::vector<uint8_t> bytes =
-            EncodeFor(job.target, pic.image, b.out, pic.format == FileFormat::Jpeg ? &pic.metadata : nullptr);
+        // Planned from the first bytes; the photo may have been replaced since.
+        if (b.inPlace && !job.beside && WrittenAsJpegBeside(pic.format))
+            return std::string("holds a ") + FormatName(pic.format) + " picture; not replaced by a JPEG file";
+        std::vector<std::string> written;
+        std::vector<uint8_t> bytes = EncodeFor(job.target, pic.image, b.out, &pic.metadata, &written);
+        for (const std::string& w : written) warnings.push_back(job.target + ": " + w);
         pic.image = Image();
         if (mustNotExist && fs::exists(job.target, ec))
             return job.target + " already exists (use --overwrite to replace it)";
@@ -173,13 +185,14 @@ int RunBatch(const std::vector<std::string>& args) {
             const int i = next++;
             if (i >= n) break;
             const Job& job = jobs[static_cast<size_t>(i)];
-            std::string warning;
-            const std::string error = ProcessPhoto(b, job, warning);
+            std::vector<std::string> warnings;
+            const std::string error = ProcessPhoto(b, job, warnings);
             if (error == kInterrupted) break;  // counted with the photos not done
             std::lock_guard<std::mutex> lock(printLock);
             if (error.empty()) {
-                std::fprintf(stderr, "[%d/%d] %s -> %s\n", i + 1, n, job.photo.c_str(), job.target.c_str());
-                if (!warning.empty()) std::fprintf(stderr, "[%d/%d] warning: %s\n", i + 1, n, warning.c_str());
+                std::fprintf(stderr, "[%d/%d] %s -> %s%s\n", i + 1, n, job.photo.c_str(), job.target.c_str(),
+                             job.beside ? " (the original is kept: results are written as JPEG)" : "");
+                for (const std::string& w : warnings) std::fprintf(stderr, "[%d/%d] warning: %s\n", i + 1, n, w.c_str());
             } else {
                 ++failed;
                 std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i + 1, n, job.photo.c_str(), error.c_str());

@@ -21,6 +21,7 @@
 
 #include "editing/Prompts.h"
 #include "widgets/ImageConvert.h"
+#include "widgets/PhotoFiles.h"
 #include "widgets/QtPrompts.h"
 #include "image/Codec.h"
 
@@ -161,7 +162,7 @@ void TEform3::FillFiles() {
     QSignalBlocker block(FileListBox1);
     FileListBox1->clear();
     // Normal and read-only files; hidden ones stay out.
-    const QFileInfoList files = QDir(folder_).entryInfoList({QStringLiteral("*.bmp"), QStringLiteral("*.jpg")},
+    const QFileInfoList files = QDir(folder_).entryInfoList(lum::PhotoNameFilters() << QStringLiteral("*.bmp"),
                                                             QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& f : files) {
         auto* it = new QListWidgetItem(f.fileName(), FileListBox1);

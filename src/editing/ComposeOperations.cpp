@@ -97,7 +97,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .On("GradientLumiere", "&Lighten gradient", kBothWindows)
                     .Asks());
     t.push_back(AddMixParams(Operation("mix", MixFile)
-                            .Usage("mix:FILE", "mix the picture FILE (JPEG or BMP) into the photo:\n"
+                            .Usage("mix:FILE", "mix the picture FILE (any format read) into the photo:\n"
                                                "copy at percent (5..100), masked leaves out pixels\n"
                                                "within tolerance (0..32) of the mask colour,\n"
                                                "smoothed fades its edges over margin (4..64),\n"

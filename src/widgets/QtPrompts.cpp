@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -105,6 +106,25 @@ Prompts::Answer QtPrompts::AskSaveChanges(const std::string& caption, const std:
     // Escape and the box's close button give Cancel.
     const int b = box.exec();
     return b == QMessageBox::Save ? Answer::Yes : b == QMessageBox::Discard ? Answer::No : Answer::Cancel;
+}
+
+int QtPrompts::AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                         int preset, int cancel) {
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Question, qs(caption), qs(text), QMessageBox::NoButton, parentWidget());
+    std::vector<QPushButton*> made;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        // The role only places the button as the desktop does; the answer is which was clicked.
+        const auto role = static_cast<int>(i) == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        made.push_back(box.addButton(qs(buttons[i]), role));
+        made.back()->setObjectName(QStringLiteral("choice%1").arg(i));
+    }
+    if (preset >= 0 && preset < static_cast<int>(made.size())) box.setDefaultButton(made[static_cast<size_t>(preset)]);
+    if (cancel >= 0 && cancel < static_cast<int>(made.size())) box.setEscapeButton(made[static_cast<size_t>(cancel)]);
+    box.exec();
+    for (size_t i = 0; i < made.size(); ++i)
+        if (box.clickedButton() == made[i]) return static_cast<int>(i);
+    return cancel;  // closed without a button
 }
 
 void QtPrompts::Error(const std::string& text) {

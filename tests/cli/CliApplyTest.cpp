@@ -81,7 +81,9 @@ TEST_F(CliApply, NoOperationJpegToJpeg) {
     double diff = 0;
     for (int y = 0; y < in.height(); ++y)
         for (int x = 0; x < 3 * in.width(); ++x) diff += std::abs(in.row(y)[x] - out.row(y)[x]);
-    EXPECT_LT(diff / (3.0 * in.width() * in.height()), 2.5);  // a quality-90 re-encode
+    // A quality-90 re-encode of the photo as converted from its Adobe RGB profile (sRGB's more
+    // saturated colours cost a little more than the stored ones did).
+    EXPECT_LT(diff / (3.0 * in.width() * in.height()), 3.0);
     EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"o.jpg"}));  // no temporary file left behind
 }
 

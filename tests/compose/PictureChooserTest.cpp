@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "../image/FormatMakers.h"
 #include "../view/FolderTestSupport.h"
 #include "compose/PictureChooser.h"
 
@@ -91,6 +92,29 @@ TEST_F(PictureChooserTest, SelectingLoadsIntoTheTargetWithPreview) {
     EXPECT_EQ(form.Image1->size(), QSize(38, 152));
     EXPECT_EQ(loaded, (std::vector<QString>{P("b_small.jpg"), P("a_wide.bmp"), P("c_tall.JPG")}));
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(PictureChooserTest, ListsAndLoadsPhotosOfEveryFormatRead) {
+    namespace ft = formats_test;
+    const ft::Samples rgba = ft::Pattern(60, 40, 4, 8), rgb = ft::Pattern(60, 40, 3, 8);
+    const auto bytes = [](const ft::Bytes& b) { return QByteArray(reinterpret_cast<const char*>(b.data()), int(b.size())); };
+    const ft::Bytes heic = ft::MakeHeic(rgb, 70);
+    WriteBytes(P("f_phone.HEIC"), bytes(heic));
+    WriteBytes(P("g_alpha.png"), bytes(ft::MakePng(rgba)));
+    WriteBytes(P("h_web.webp"), bytes(ft::MakeWebp(rgba, true)));
+    WriteBytes(P("i_scan.tiff"), bytes(ft::MakeTiff(rgba)));
+    form.Refresh();
+    QStringList names;
+    for (int i = 0; i < form.FileListBox1->count(); ++i) names << form.FileListBox1->item(i)->text();
+    EXPECT_EQ(names, (QStringList{"a_wide.bmp", "b_small.jpg", "c_tall.JPG", "d_corrupt.jpg", "e_empty.bmp",
+                                  "f_phone.HEIC", "g_alpha.png", "h_web.webp", "i_scan.tiff"}));
+    for (const char* name : {"g_alpha.png", "h_web.webp", "i_scan.tiff"}) {
+        Pick(name);
+        EXPECT_TRUE(memory.samePixels(ft::Expected(rgba))) << name;
+        EXPECT_EQ(form.Label1->text(), "Size 60 x 40");
+    }
+    Pick("f_phone.HEIC");
+    EXPECT_TRUE(memory.samePixels(ft::HeifOwnDecode(heic)));
 }
 
 TEST_F(PictureChooserTest, InvalidPicturesClearThePreviewSilently) {

@@ -166,7 +166,7 @@ TEST_F(PhotoLoading, ACancelledSaveBeforeAFailedSwitchKeepsThePhotoUnsaved) {
     EXPECT_TRUE(QFileInfo(good).exists());
 }
 
-TEST_F(PhotoLoading, OnlyJpegFilesAreAcceptedAsDrops) {
+TEST_F(PhotoLoading, OnlyPhotoFilesAreAcceptedAsDrops) {
     const QString text = dir.filePath("notes.txt");
     QFile f(text);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -217,16 +217,21 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     w->OpenPhotoFile(cut);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].rfind(cut.toStdString() + " is damaged: ", 0), 0u) << prompts.messages[0];
+    // What it means in plain words, what a save does, then the decoder's own words.
+    EXPECT_EQ(prompts.messages[0], QDir::toNativeSeparators(cut).toStdString() +
+                                       " is damaged: the lower part of the picture is missing (the file ends early). "
+                                       "Saving it keeps the picture as shown.\n\nThe decoder said: Premature end of "
+                                       "JPEG file; Corrupt JPEG data: premature end of data segment");
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage.width(), 320);
     EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
     const lum::Image shown = w->State().WorkImage;
 
-    // Garbage under a photo's name: the decoder's number, the file and its words; nothing changes.
+    // A JPEG the decoder rejects: its number, the file and its words; nothing changes.
     const QString junk = dir.filePath("junk.jpg");
     QFile g(junk);
     ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-    g.write(QByteArray("GIF89a and then some words that are no picture at all"));
+    g.write(QByteArray("\xFF\xD8\xFF\xC0 and then some words that are no picture at all"));
     g.close();
     w->OpenPhotoFile(junk);
     ASSERT_EQ(prompts.messages.size(), 2u);
@@ -238,6 +243,15 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage, shown);
     EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
+
+    // Something that is no picture of any format read, under a photo's name: the file, then why.
+    g.open(QIODevice::WriteOnly);
+    g.write(QByteArray("GIF89a and then some words that are no picture at all"));
+    g.close();
+    w->OpenPhotoFile(junk);
+    ASSERT_EQ(prompts.messages.size(), 3u);
+    EXPECT_EQ(prompts.messages[2], junk.toStdString() + ": Unknown picture format");
+    EXPECT_EQ(w->ShownPhoto(), cut);
 }
 
 TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {

@@ -430,6 +430,38 @@ TEST_F(DeleteFlow, AFileThatIsGoneIsReported) {
     EXPECT_EQ(prompts.errors.size(), 1u);
 }
 
+TEST_F(SavingFlow, APhotoOfAFormatOnlyReadIsSavedAsAJpegBesideIt) {
+    const std::vector<uint8_t> heic = {0, 0, 0, 24, 'f', 't', 'y', 'p', 'h', 'e', 'i', 'c'};
+    const std::string photo = file("IMG_0001.HEIC"), jpeg = file("IMG_0001.jpg");
+    writeBytes(QString::fromStdString(photo), heic);
+    st.CurrentFileName = photo;
+    st.SaveFolder = dir.path().toStdString();  // as a load leaves it
+
+    // The dialog proposes the JPEG beside it; a name of the original's kind typed back in
+    // becomes the JPEG's name too.
+    for (const std::string& typed : {jpeg, photo, file("other.png")}) {
+        prompts.savePaths = {typed};
+        prompts.answers = {true};  // replace the JPEG written just before
+        EXPECT_TRUE(saving.SaveWithDialog()) << typed;
+        EXPECT_EQ(prompts.dialogs.back().proposed, jpeg) << typed;
+        st.CurrentFileName = photo;
+    }
+    EXPECT_EQ(bytesOf(QString::fromStdString(jpeg)), jpegOf(90, false));
+    EXPECT_EQ(bytesOf(dir.filePath("other.jpg")), jpegOf(90, false));
+
+    // The menu save is not silent for it: the dialog comes, proposing the JPEG.
+    chooser.selected = photo;
+    prompts.savePaths = {""};
+    EXPECT_FALSE(saving.SaveFromMenu());
+    EXPECT_EQ(prompts.dialogs.back().proposed, jpeg);
+    prompts.savePaths = {photo};
+    EXPECT_TRUE(saving.SaveFromMenu());
+    EXPECT_EQ(st.CurrentFileName, jpeg);
+    EXPECT_EQ(bytesOf(QString::fromStdString(photo)), heic);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"IMG_0001.HEIC", "IMG_0001.jpg", "other.jpg"}));
+}
+
 // ---- through the main window
 
 namespace {
