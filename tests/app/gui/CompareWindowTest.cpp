@@ -302,7 +302,7 @@ TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
     int offered = 0;
     WhenShown<TInputRotateAngleForm>([&](TInputRotateAngleForm& d) {
         offered = d.AngleSpinEdit()->value();
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate Angle"));
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate by Angle"));
         d.findChild<QAbstractButton*>("CancelButton")->click();
     });
     button("RotateBitmapSpeedButton")->click();
