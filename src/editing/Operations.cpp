@@ -101,7 +101,8 @@ void BrushStrokeAlong(Editor& e, const OpArgs& a) {
 void FillFrom(Editor& e, const OpArgs& a) {
     e.ClearSelection();
     const FillOutcome out = FillWorkImage(e, a.Int("x"), a.Int("y"), a.ColourOf("colour"), a.Int("threshold"));
-    if (out.Status == FillStatus::TooClose) throw Refusal(FillTooCloseLine());
+    if (out.Status == FillStatus::TooClose || out.Status == FillStatus::AlreadyFilled)
+        throw Refusal(FillRefusalLine(out.Status));
 }
 
 // `NAME` or `NAME:#RRGGBB`: the colour only when given.

@@ -20,6 +20,10 @@ QString appTitle() {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// A text of the toolkit-free layers, in the user's language when a translation has it; texts
+// made here come translated already and pass unchanged.
+QString shown(const std::string& s) { return QCoreApplication::translate("lum", s.c_str()); }
+
 // A long operation may have left the hourglass on; a question must show the normal pointer.
 class NormalCursor {
 public:
@@ -39,12 +43,12 @@ private:
 bool runFileDialog(QWidget* parent, bool save, const std::string& title, const std::string& folder,
                    const std::string& filter, std::string& path) {
     NormalCursor normal;
-    QFileDialog dlg(parent, qs(title));
+    QFileDialog dlg(parent, shown(title));
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The save flows ask their own question before replacing a file.
     if (save) dlg.setOption(QFileDialog::DontConfirmOverwrite);
-    const QString qtFilter = QtPrompts::QtFilter(filter);
+    const QString qtFilter = QtPrompts::QtFilter(shown(filter).toStdString());
     if (!qtFilter.isEmpty()) dlg.setNameFilters(qtFilter.split(QStringLiteral(";;")));
     const QString suffix = QtPrompts::DefaultSuffix(filter);
     if (save && !suffix.isEmpty()) dlg.setDefaultSuffix(suffix);
@@ -76,26 +80,26 @@ QWidget* QtPrompts::parentWidget() const {
 
 void QtPrompts::Message(const std::string& text) {
     NormalCursor normal;
-    QMessageBox::information(parentWidget(), appTitle(), qs(text));
+    QMessageBox::information(parentWidget(), appTitle(), shown(text));
 }
 
 bool QtPrompts::AskYesNo(const std::string& caption, const std::string& text) {
     NormalCursor normal;
-    return QMessageBox::question(parentWidget(), qs(caption), qs(text), QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parentWidget(), shown(caption), shown(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std::string& text) {
     NormalCursor normal;
     // Escape and the box's close button give Cancel.
-    const auto b = QMessageBox::question(parentWidget(), qs(caption), qs(text),
+    const auto b = QMessageBox::question(parentWidget(), shown(caption), shown(text),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
 void QtPrompts::Error(const std::string& text) {
     NormalCursor normal;
-    QMessageBox::critical(parentWidget(), appTitle(), qs(text));
+    QMessageBox::critical(parentWidget(), appTitle(), shown(text));
 }
 
 bool QtPrompts::AskSaveFile(const std::string& title, const std::string& folder, const std::string& filter,
@@ -112,7 +116,7 @@ bool QtPrompts::AskText(const std::string& caption, const std::string& label, st
     NormalCursor normal;
     bool ok = false;
     const QString answer =
-        QInputDialog::getText(parentWidget(), qs(caption), qs(label), QLineEdit::Normal, qs(text), &ok);
+        QInputDialog::getText(parentWidget(), shown(caption), shown(label), QLineEdit::Normal, qs(text), &ok);
     if (!ok) return false;
     text = answer.toStdString();
     return true;
@@ -120,7 +124,7 @@ bool QtPrompts::AskText(const std::string& caption, const std::string& label, st
 
 bool QtPrompts::AskFolder(const std::string& title, std::string& path) {
     NormalCursor normal;
-    const QString dir = QFileDialog::getExistingDirectory(parentWidget(), qs(title), qs(path));
+    const QString dir = QFileDialog::getExistingDirectory(parentWidget(), shown(title), qs(path));
     if (dir.isEmpty()) return false;
     path = dir.toStdString();
     return true;
@@ -128,7 +132,7 @@ bool QtPrompts::AskFolder(const std::string& title, std::string& path) {
 
 void QtPrompts::ShowText(const std::string& caption, const std::string& text) {
     NormalCursor normal;
-    QMessageBox box(QMessageBox::Information, qs(caption), qs(text), QMessageBox::Ok, parentWidget());
+    QMessageBox box(QMessageBox::Information, shown(caption), shown(text), QMessageBox::Ok, parentWidget());
     box.exec();
 }
 
