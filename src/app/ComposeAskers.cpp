@@ -2,7 +2,9 @@
 // gradient parameters (new image, gradient mix, lighten gradient), the images mix, the picture
 // chooser and the text stamp. The dialogs are shared by both windows; each question comes with
 // the window that asks it, whose state they read and whose prompts ask colours and fonts.
+#include <QCoreApplication>
 #include <QDialog>
+#include <QFileInfo>
 
 #include "app/Dialogs.h"
 #include "compose/GradientDialog.h"
@@ -80,6 +82,16 @@ void PresetMix(TEform4& m, const OpArgs& args) {
     m.SetOptions(values);  // style and resizing as they are now: no handler runs again
 }
 
+// What the mix dialog calls its source: the picture file's name, or what the command took.
+QString MixSourceName(const OpArgs& args) {
+    const std::string source = args.Has("source") ? args.Text("source") : std::string();
+    if (source == kMixFromClipboard) return QCoreApplication::translate("ComposeAskers", "Clipboard image");
+    if (source == kMixFromGradient) return QCoreApplication::translate("ComposeAskers", "Gradient");
+    if (source == kMixFromText) return QCoreApplication::translate("ComposeAskers", "Text stamp");
+    if (source.empty()) return QCoreApplication::translate("ComposeAskers", "Picture");
+    return QFileInfo(QString::fromStdString(source)).fileName();
+}
+
 // Puts something back when the question is over, also when it ends by an exception.
 template <class F>
 struct Restore {
@@ -114,12 +126,12 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         const ImagePoint work = WorkSize(c, args);
         static const Image none;
         const Image& source = c.state ? c.state->MixSource : none;
-        m.Prepare(source, work.x, work.y);
+        m.Prepare(source, MixSourceName(args), work.x, work.y);
         if (exec(m) != QDialog::Accepted) return false;
         PutMixArgs(args, m.Options());
         return true;
     };
-    askers["mix-image"] = [](const Dialogs& d, OpArgs&, const Dialogs::Exec& exec, const Context& c) {
+    askers["mix-image"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         // The chooser loads every picture picked into the mix source of the window that opened
         // it and tells that window's prompts when a drive is not ready.
         TEform3& chooser = d.PictureChooser();
@@ -131,7 +143,11 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         });
         if (c.state) chooser.SetTargetImage(&c.state->MixSource);
         if (c.prompts) chooser.SetPrompts(c.prompts);
-        return exec(chooser) == QDialog::Accepted;
+        // It opens on the folder of the photo on screen.
+        if (c.state) chooser.StartIn(QString::fromStdString(c.state->CurrentFolder));
+        if (exec(chooser) != QDialog::Accepted || chooser.ChosenPicture().isEmpty()) return false;
+        args.Set("source", chooser.ChosenPicture().toStdString());
+        return true;
     };
     askers["text-stamp"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         TEform7& t = d.TextImage();

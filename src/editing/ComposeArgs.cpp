@@ -81,6 +81,7 @@ void PutMixArgs(OpArgs& a, const MixOptions& o) {
     a.Set("zoom", o.zoom);
     a.Set("mirror", std::string(kMirrors[static_cast<int>(o.mirror)]));
     a.Set("mask", o.maskColour);
+    a.Set("source", std::string(kMixFromText));
     a.Set("tolerance", o.tolerance);
     a.Set("blur", std::string(kBlurs[static_cast<int>(o.blur)]));
     a.Set("margin", o.margin);
@@ -96,6 +97,7 @@ OpArgs GradientMixPresets() {
     a.Set("percent", o.percent);
     a.Set("style", std::string(MixStyleWord(o.style)));
     a.Set("resize", std::string(MixResizeWord(o.resize)));
+    a.Set("source", std::string(kMixFromGradient));
     return a;
 }
 

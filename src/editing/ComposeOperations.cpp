@@ -17,8 +17,7 @@ namespace {
 
 constexpr int kMaxSide = 8192;
 constexpr int kMaxShift = 1000000;
-const char* const kNoImageInClipboard = "No image in clipboard";
-const char* const kNoImageInTheClipboard = "No image in the Clipboard";
+const char* const kNoImageInClipboard = QT_TRANSLATE_NOOP("lum", "There is no picture on the clipboard.");
 
 // The gradient's keys after its size (when it has one).
 Operation& GradientKeys(Operation& op) {
@@ -139,15 +138,17 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .NotBusy()
                     .DesktopOnly());
     // The picture is loaded into MixSource by the chooser while the user browses.
-    t.push_back(Operation("mix-image", [](Editor& e, const OpArgs&) { RunMix(e, OpArgs()); })
+    t.push_back(Operation("mix-image", [](Editor& e, const OpArgs& a) { RunMix(e, a); })
                     .On("Btmiximage", "&Image", kBothWindows)
                     .Asks()
                     .NotBusy()
                     .DesktopOnly());
     t.push_back(Operation("mix-clipboard",
                           [](Editor& e, const OpArgs&) {
-                              e.State().MixSource = ClipboardPicture(e, kNoImageInTheClipboard);
-                              RunMix(e, OpArgs());
+                              e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
+                              OpArgs presets;
+                              presets.Set("source", std::string(kMixFromClipboard));
+                              RunMix(e, presets);
                           })
                     .On("PPimage", "&Clipboard Image", kBothWindows)
                     .NotBusy()
@@ -156,6 +157,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                           [](Editor& e, const OpArgs&) {
                               e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
                               OpArgs presets;
+                              presets.Set("source", std::string(kMixFromClipboard));
                               presets.Set("style", std::string(MixStyleWord(MixStyle::MaskedCopy)));
                               RunMix(e, presets);
                           })

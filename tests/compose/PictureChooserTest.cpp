@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "../view/FolderTestSupport.h"
 #include "compose/PictureChooser.h"
@@ -159,7 +160,7 @@ TEST_F(PictureChooserTest, DriveNotReady) {
     Pick("b_small.jpg");
     form.DriveComboBox1->setCurrentIndex(1);
     form.DriveComboBox1Change(1);
-    EXPECT_EQ(prompts.Last(), "CD-ROM or floppy not ready");
+    EXPECT_EQ(prompts.Last(), "The drive is not ready (no disc or medium in it).");
     EXPECT_EQ(form.DriveComboBox1->currentIndex(), 0);
     EXPECT_EQ(form.Directory(), root + "/");
     EXPECT_EQ(form.FileName(), P("b_small.jpg"));
@@ -173,8 +174,9 @@ TEST_F(PictureChooserTest, DriveNotReady) {
     prompts.messages.clear();
     const lum::Image before = memory;
     EXPECT_FALSE(form.LoadSelectedInto(memory));
-    EXPECT_EQ(prompts.Last(), "CD-ROM or floppy not ready");
+    EXPECT_EQ(prompts.Last(), "The folder " + gone.path().toStdString() + " is not there any more.");
     EXPECT_TRUE(memory.samePixels(before));
+    EXPECT_FALSE(form.BitBtn1->isEnabled());
 }
 
 TEST_F(PictureChooserTest, RefreshKeepsTheSelection) {

@@ -391,9 +391,9 @@ TEST(Clipboard, PastesWithoutAPictureSayWhyAfterDroppingToolAndSelection) {
     const struct {
         const char* control;
         const char* message;
-    } cases[] = {{"Commenouvelleimage1", "No image in clipboard"},
-                 {"Mlangerlexistant1", "No image in clipboard"},
-                 {"PPimage", "No image in the Clipboard"}};
+    } cases[] = {{"Commenouvelleimage1", "There is no picture on the clipboard."},
+                 {"Mlangerlexistant1", "There is no picture on the clipboard."},
+                 {"PPimage", "There is no picture on the clipboard."}};
     for (const auto& c : cases) {
         ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));
         w.st().ToolMode = 4;

@@ -147,7 +147,7 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
     f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
     f.close();
     TEform3& chooser = dialogs.PictureChooser();
-    ASSERT_TRUE(chooser.SetDirectory(folder.path()));
+    st().CurrentFolder = folder.path().toStdString();  // the compare window's photo is there
     chooser.SetTargetImage(&main->State().MixSource);
     const lum::Image mainMemory = main->State().MixSource;
 
