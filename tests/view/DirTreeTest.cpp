@@ -147,12 +147,11 @@ TEST_F(DirTreeTest, RemovableDriveNotReady) {
     QTreeWidgetItem* card = tree.topLevelItem(0)->child(1);
     tree.SelectNode(card);
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0],
-              "There is no disk in Drive /nonexistent/lumora-card\nor Drive /nonexistent/lumora-card: is not ready");
+    EXPECT_EQ(prompts.messages[0], "There is no disc in the drive /nonexistent/lumora-card,\nor the drive is not ready.");
     EXPECT_TRUE(changes.isEmpty());
     EXPECT_TRUE(tree.SelectedPath().isEmpty());
     tree.SelectNode(tree.topLevelItem(0)->child(2));
-    EXPECT_EQ(prompts.Last(), "Not a valid Drive ID");
+    EXPECT_EQ(prompts.Last(), "This is not a valid drive.");
     EXPECT_TRUE(changes.isEmpty());
 
     // A mounted removable volume is used like any other.
@@ -164,17 +163,23 @@ TEST_F(DirTreeTest, NewFolderNameChecks) {
     for (QChar c : QStringLiteral("\\*?/=\"<>|:,;+^")) {
         prompts.messages.clear();
         EXPECT_FALSE(tree.CreateFolderIn(P("Music"), QStringLiteral("bad") + c + "name")) << QString(c).toStdString();
-        EXPECT_EQ(prompts.Last(), "Folder Name contains invalid characters");
+        EXPECT_EQ(prompts.Last(), TLsDirTree21::InvalidNameText().toStdString());
     }
+    EXPECT_EQ(TLsDirTree21::InvalidNameText(),
+              "A folder name cannot contain any of these characters: \\ * ? / = \" < > | : , ; + ^");
     EXPECT_EQ(Snapshot(root), before);
 
     EXPECT_FALSE(tree.CreateFolderIn("Drives", "x"));
-    EXPECT_EQ(prompts.Last(), "Can't add drives");
+    EXPECT_EQ(prompts.Last(), "Folders cannot be added among the drives: choose a drive or a folder.");
     tree.setCurrentItem(tree.topLevelItem(0));
     tree.AddNode();
-    EXPECT_EQ(prompts.Last(), "Can't add drives");
+    EXPECT_EQ(prompts.Last(), "Folders cannot be added among the drives: choose a drive or a folder.");
     EXPECT_FALSE(tree.CreateFolderIn(P("Music"), ""));
-    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+    EXPECT_EQ(prompts.Last(), "A name cannot be empty.");
+    EXPECT_FALSE(tree.CreateFolderIn(P("Music"), "  "));
+    EXPECT_EQ(prompts.Last(), "A name cannot be empty.");
+    EXPECT_FALSE(tree.CreateFolderIn(P("Music"), ".."));
+    EXPECT_EQ(prompts.Last(), ".. cannot be used as a name.");
     EXPECT_EQ(Snapshot(root), before);
 
     // The command proposes "New Folder" and creates what the user typed.
@@ -188,7 +193,7 @@ TEST_F(DirTreeTest, NewFolderNameChecks) {
     EXPECT_TRUE(tree.currentItem()->isExpanded());
     // Taken now.
     EXPECT_FALSE(tree.CreateFolderIn(P("Music"), "New Folder"));
-    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+    EXPECT_EQ(prompts.Last(), "A folder named New Folder already exists.");
 }
 
 TEST_F(DirTreeTest, RenameFolderAsksAndChecks) {
@@ -196,24 +201,25 @@ TEST_F(DirTreeTest, RenameFolderAsksAndChecks) {
     const QStringList before = Snapshot(root);
 
     EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "20:23"));
-    EXPECT_EQ(prompts.Last(), "Folder Name contains invalid characters");
+    EXPECT_EQ(prompts.Last(), TLsDirTree21::InvalidNameText().toStdString());
     EXPECT_TRUE(prompts.questions.empty());
 
     // No: nothing happens.
     EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "Year 2023"));
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0],
-              "Rename Folder|Do you want to rename the selected folder\n\nFrom  : 2023\nTo     : Year 2023");
+    EXPECT_EQ(prompts.questions[0], "Rename Folder|Do you want to rename the folder 2023 to Year 2023?");
     EXPECT_EQ(Snapshot(root), before);
 
-    // A name that is taken fails plainly.
-    prompts.answers.push_back(true);
+    // A name that is taken is said before anything is asked.
     EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "2024"));
-    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+    EXPECT_EQ(prompts.Last(), "A folder named 2024 already exists.");
+    EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), ""));
+    EXPECT_EQ(prompts.Last(), "A name cannot be empty.");
+    EXPECT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(Snapshot(root), before);
 
     EXPECT_FALSE(tree.RenameFolder(root + "/", "x"));
-    EXPECT_EQ(prompts.Last(), "Can't rename drives");
+    EXPECT_EQ(prompts.Last(), "Drives cannot be renamed here.");
 
     // Yes: renamed, and the selection below it follows.
     changes.clear();
@@ -247,7 +253,7 @@ TEST_F(DirTreeTest, DeleteFolderToTheTrash) {
     // A folder removed behind our back.
     QDir(P("Photos/2024")).removeRecursively();
     tree.DelNode();
-    EXPECT_EQ(prompts.Last(), P("Photos/2024").toStdString() + " not found");
+    EXPECT_EQ(prompts.Last(), P("Photos/2024").toStdString() + " is not there any more.");
     EXPECT_EQ(prompts.questions.size(), 1u);
 
     ASSERT_TRUE(tree.OpenPath(P("Photos/2023/Summer")));
@@ -263,7 +269,7 @@ TEST_F(DirTreeTest, DeleteFolderToTheTrash) {
 
     tree.setCurrentItem(tree.topLevelItem(0)->child(0));
     tree.DelNode();
-    EXPECT_EQ(prompts.Last(), "Can't delete drives");
+    EXPECT_EQ(prompts.Last(), "Drives cannot be deleted here.");
     EXPECT_TRUE(QFileInfo(root).isDir());
 }
 
@@ -274,7 +280,7 @@ TEST_F(DirTreeTest, CopyAndPasteFolders) {
     // Into itself: refused, nothing written.
     const QStringList before = Snapshot(root);
     tree.PasteNode();
-    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_EQ(prompts.Last(), "Could not copy 2023 into 2023: a folder cannot go inside itself.");
     EXPECT_EQ(Snapshot(root), before);
 
     ASSERT_TRUE(tree.OpenPath(P("Music")));
@@ -300,9 +306,9 @@ TEST_F(DirTreeTest, ReportsAndNetworkDrives) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     const QString size = QString::fromStdString(prompts.shown[0]);
     EXPECT_TRUE(size.startsWith("Tree Size|=== TREE SIZE ===\n\n" + P("Photos"))) << prompts.shown[0];
-    EXPECT_TRUE(size.contains("Files : 1"));
-    EXPECT_TRUE(size.contains("Folders : 3"));
-    EXPECT_TRUE(size.contains("Size : 1 KB (100 bytes)"));
+    EXPECT_TRUE(size.contains("Files: 1"));
+    EXPECT_TRUE(size.contains("Folders: 3"));
+    EXPECT_TRUE(size.contains("Size: 1 KB (100 bytes)"));
 
     tree.ShowFolderContents();
     ASSERT_EQ(prompts.shown.size(), 2u);
@@ -320,15 +326,15 @@ TEST_F(DirTreeTest, PopupMenuCaptions) {
     for (QAction* a : tree.PopupMenu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, (QStringList{"&New Folder", "&Rename Folder", "&Delete Folder", "-", "Cu&t", "&Copy", "&Paste", "-",
                                      "Tree &Size", "&Folder Contents", "-", "&Map Network Drive",
-                                     "Di&sConnect Network Drive"}));
+                                     "Di&sconnect Network Drive"}));
     captions.clear();
     for (QAction* a : list.PopupMenu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, (QStringList{"&Open", "&View", "Se&nd To", "-", "Cu&t", "&Copy", "&Paste", "-", "&Rename",
-                                     "&Delete", "&Properties", "&New Folder ..."}));
+                                     "&Delete", "&Properties", "&New Folder..."}));
     captions.clear();
     for (QAction* a : list.SendToMenu()->actions()) captions << a->text();
-    EXPECT_EQ(captions, (QStringList{"Any Folder ...", "Clipboard as Contents", "Clipboard as FileName",
-                                     "DeskTop as ShortCut"}));
+    EXPECT_EQ(captions, (QStringList{"Any Folder...", "Clipboard as Contents", "Clipboard as File Name",
+                                     "Desktop as Link"}));
 }
 
 }  // namespace
