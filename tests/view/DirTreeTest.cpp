@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <memory>
+
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 
 #include "FolderTestSupport.h"
 #include "view/DirTree.h"
@@ -338,3 +344,109 @@ TEST_F(DirTreeTest, PopupMenuCaptions) {
 }
 
 }  // namespace
+
+namespace {
+
+// A drop of `files` on the tree at `at` (viewport pixels), with the keys held.
+bool DropOn(TLsDirTree21& tree, const QPoint& at, const QStringList& files, Qt::KeyboardModifiers keys) {
+    std::unique_ptr<QMimeData> mime(lum::files::MakeFilesMimeData(files, false));
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(tree.viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(tree.viewport(), &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(tree.viewport(), &drop);
+    return drop.isAccepted();
+}
+
+}  // namespace
+
+TEST_F(DirTreeTest, FilesDroppedOnAFolderMoveOrWithCtrlCopy) {
+    WriteSized(P("Photos/2023/b.jpg"), 200);
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023")));
+    list.SetMask("*.jpg");
+    tree.show();
+    Pump();
+    QTreeWidgetItem* music = tree.NodeOf(P("Music"));
+    ASSERT_NE(music, nullptr);
+    tree.scrollToItem(music);
+    const QPoint onMusic = tree.visualItemRect(music).center();
+    EXPECT_EQ(tree.DropNodeAt(onMusic), music);
+    EXPECT_EQ(tree.DropNodeAt(tree.visualItemRect(tree.topLevelItem(0)).center()), nullptr) << "never among the drives";
+    EXPECT_EQ(TLsDirTree21::DropActionFor(Qt::NoModifier), Qt::MoveAction);
+    EXPECT_EQ(TLsDirTree21::DropActionFor(Qt::ControlModifier), Qt::CopyAction);
+
+    // A plain drop moves; the list that showed the file no longer does.
+    ASSERT_NE(list.ItemOfPath(P("Photos/2023/a.jpg")), nullptr);
+    EXPECT_TRUE(DropOn(tree, onMusic, {P("Photos/2023/a.jpg")}, Qt::NoModifier));
+    EXPECT_EQ(QFileInfo(P("Music/a.jpg")).size(), 100);
+    EXPECT_FALSE(QFile::exists(P("Photos/2023/a.jpg")));
+    EXPECT_EQ(list.ItemOfPath(P("Photos/2023/a.jpg")), nullptr);
+    // Ctrl copies.
+    EXPECT_TRUE(DropOn(tree, onMusic, {P("Photos/2023/b.jpg")}, Qt::ControlModifier));
+    EXPECT_EQ(QFileInfo(P("Music/b.jpg")).size(), 200);
+    EXPECT_TRUE(QFile::exists(P("Photos/2023/b.jpg")));
+    EXPECT_TRUE(prompts.messages.empty());
+
+    // The messages of a paste: already there, and what failed with its reason.
+    EXPECT_TRUE(DropOn(tree, onMusic, {P("Music/a.jpg")}, Qt::NoModifier));
+    EXPECT_EQ(prompts.Last(), "a.jpg is already in this folder: nothing was moved.");
+    tree.DropFiles({P("Photos/gone.jpg")}, P("Music"), true);
+    EXPECT_EQ(prompts.Last(), "Could not move gone.jpg into Music: " + lum::files::SystemReason(ENOENT).toStdString() + ".");
+    tree.DropFiles({P("Photos")}, P("Photos/2024"), true);
+    EXPECT_EQ(prompts.Last(), "Could not move Photos into 2024: a folder cannot go inside itself.");
+    EXPECT_TRUE(QFileInfo(P("Photos/2024")).isDir());
+    // A drop is no cut: the clipboard keeps what it had.
+    lum::files::PutFilesOnClipboard({P("Music/b.jpg")}, true);
+    EXPECT_TRUE(DropOn(tree, onMusic, {P("Photos/2023/b.jpg")}, Qt::NoModifier));
+    EXPECT_EQ(lum::files::FilesOnClipboard(nullptr), QStringList{P("Music/b.jpg")});
+    EXPECT_EQ(QFileInfo(P("Music/b (2).jpg")).size(), 200);
+    // Not files: refused.
+    QMimeData text;
+    text.setText(QStringLiteral("words"));
+    QDragMoveEvent words(onMusic, Qt::CopyAction | Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &words);
+    EXPECT_FALSE(words.isAccepted());
+}
+
+TEST_F(DirTreeTest, TheListsEmptySpaceOffersOnlyWhatNeedsNoItem) {
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023")));
+    list.resize(400, 300);
+    list.show();
+    Pump();
+    auto names = [](QMenu* m) {
+        QStringList out;
+        for (QAction* a : m->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        return out;
+    };
+    QMenu* blank = list.MenuAt(QPoint(10, list.viewport()->height() - 5));
+    EXPECT_EQ(blank, list.BlankMenu());
+    EXPECT_EQ(names(blank), (QStringList{"ItemFolder", "ItemOpPaste", "-", "ItemRefresh"}));
+    QStringList captions;
+    for (QAction* a : blank->actions()) captions << a->text();
+    EXPECT_EQ(captions, (QStringList{"&New Folder...", "&Paste", "", "Re&fresh"}));
+    QApplication::clipboard()->clear();
+    list.MenuAt(QPoint(10, list.viewport()->height() - 5));
+    EXPECT_FALSE(blank->actions()[1]->isEnabled()) << "nothing to paste";
+    EXPECT_TRUE(blank->actions()[0]->isEnabled());
+    lum::files::PutFilesOnClipboard({P("Music")}, false);
+    list.MenuAt(QPoint(10, list.viewport()->height() - 5));
+    EXPECT_TRUE(blank->actions()[1]->isEnabled());
+
+    // On an item: the item's menu, about that item.
+    QTreeWidgetItem* a = list.ItemOfPath(P("Photos/2023/a.jpg"));
+    ASSERT_NE(a, nullptr);
+    list.clearSelection();
+    EXPECT_EQ(list.MenuAt(list.visualItemRect(a).center()), list.PopupMenu());
+    EXPECT_EQ(list.SelectedPaths(), QStringList{P("Photos/2023/a.jpg")});
+
+    // Refresh reads the folder again; among the drives nothing can be added.
+    WriteSized(P("Photos/2023/new.jpg"), 5);
+    list.BlankMenu()->actions()[3]->trigger();
+    EXPECT_NE(list.ItemOfPath(P("Photos/2023/new.jpg")), nullptr);
+    list.setDirectory("Drives");
+    list.MenuAt(QPoint(10, list.viewport()->height() - 5));
+    EXPECT_FALSE(blank->actions()[0]->isEnabled());
+    EXPECT_FALSE(blank->actions()[1]->isEnabled());
+}
