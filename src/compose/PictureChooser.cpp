@@ -66,6 +66,8 @@ TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Wide enough for the usual photo names beside a deep folder list.
+    FileListBox1->setMinimumWidth(190);
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::StyledPanel);
@@ -103,7 +105,7 @@ TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     auto* all = new QVBoxLayout(this);
     all->addLayout(top, 1);
     all->addLayout(buttons);
-    resize(560, 320);
+    resize(680, 340);
 
     connect(DriveComboBox1, QOverload<int>::of(&QComboBox::activated), this, &TEform3::DriveComboBox1Change);
     connect(DirectoryListBox1, &QListWidget::itemActivated, this, &TEform3::DirectoryListBox1Change);

@@ -309,6 +309,7 @@ void TLsFilelistView28::Refresh() {
     QSet<QString> selected;
     for (QTreeWidgetItem* it : selectedItems()) selected.insert(PathOfItem(it));
     const QString current = currentItem() ? PathOfItem(currentItem()) : QString();
+    const int currentRow = currentItem() ? indexOfTopLevelItem(currentItem()) : -1;
     if (!drivesView_ && !QFileInfo(directory_).isDir()) {
         // The folder went away: show the nearest one that still exists.
         QString up = WithoutSlash(directory_);
@@ -328,7 +329,15 @@ void TLsFilelistView28::Refresh() {
         if (selected.contains(p)) found.push_back(it);
         if (p == current) cur = it;
     }
-    if (found.isEmpty()) return;
+    if (found.isEmpty()) {
+        // What was selected went away (moved, deleted, renamed elsewhere): the entry that took
+        // its row is selected, not the way up.
+        const int row = std::min(currentRow, topLevelItemCount() - 1);
+        QTreeWidgetItem* next = row >= 0 ? topLevelItem(row) : nullptr;
+        if (next && IsParentItem(next) && row + 1 < topLevelItemCount()) next = topLevelItem(row + 1);
+        if (next && !IsParentItem(next)) setCurrentItem(next);
+        return;
+    }
     clearSelection();
     if (cur) setCurrentItem(cur, 0, QItemSelectionModel::NoUpdate);
     for (QTreeWidgetItem* it : found) it->setSelected(true);

@@ -69,7 +69,11 @@ void TUpDownSpin::SetLimits(int min, int max) {
     ShowLimits();
 }
 
-QString TUpDownSpin::LimitsText() const { return tr("%1\u2013%2").arg(minimum()).arg(maximum()); }
+QString TUpDownSpin::LimitsText() const {
+    // A dash between negative numbers would read as minus signs.
+    if (minimum() < 0) return tr("%1 to %2").arg(minimum()).arg(maximum());
+    return tr("%1\u2013%2").arg(minimum()).arg(maximum());
+}
 
 void TUpDownSpin::SetHint(const QString& hint) {
     hint_ = hint;

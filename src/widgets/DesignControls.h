@@ -43,7 +43,7 @@ public:
     void SetPosition(int v) { setValue(v); }
     // setRange with the limits shown again.
     void SetLimits(int min, int max);
-    // What the box shows of its limits ("1-24").
+    // What the box shows of its limits ("1-24", "-64 to 64").
     QString LimitsText() const;
     // The hint the box had before its limits were added to it.
     void SetHint(const QString& hint);

@@ -377,12 +377,16 @@ TEST_F(DirTreeTest, FilesDroppedOnAFolderMoveOrWithCtrlCopy) {
     EXPECT_EQ(TLsDirTree21::DropActionFor(Qt::NoModifier), Qt::MoveAction);
     EXPECT_EQ(TLsDirTree21::DropActionFor(Qt::ControlModifier), Qt::CopyAction);
 
-    // A plain drop moves; the list that showed the file no longer does.
+    // A plain drop moves; the list that showed the file no longer does, and selects the next one.
     ASSERT_NE(list.ItemOfPath(P("Photos/2023/a.jpg")), nullptr);
+    list.setCurrentItem(list.ItemOfPath(P("Photos/2023/a.jpg")));
     EXPECT_TRUE(DropOn(tree, onMusic, {P("Photos/2023/a.jpg")}, Qt::NoModifier));
     EXPECT_EQ(QFileInfo(P("Music/a.jpg")).size(), 100);
     EXPECT_FALSE(QFile::exists(P("Photos/2023/a.jpg")));
     EXPECT_EQ(list.ItemOfPath(P("Photos/2023/a.jpg")), nullptr);
+    ASSERT_NE(list.currentItem(), nullptr);
+    EXPECT_EQ(list.currentItem()->text(0), "b.jpg");
+    EXPECT_EQ(list.SelectedPaths(), QStringList{P("Photos/2023/b.jpg")});
     // Ctrl copies.
     EXPECT_TRUE(DropOn(tree, onMusic, {P("Photos/2023/b.jpg")}, Qt::ControlModifier));
     EXPECT_EQ(QFileInfo(P("Music/b.jpg")).size(), 200);

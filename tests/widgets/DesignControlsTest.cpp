@@ -120,6 +120,9 @@ TEST(UpDownSpin, TheBoxShowsItsLimits) {
     r.SetLimits(2, 96);
     EXPECT_EQ(shown->text(), QString::fromUtf8("2\u201396"));
     EXPECT_EQ(r.toolTip(), QStringLiteral("Radius (from 2 to 96)"));
+    r.SetLimits(-64, 64);
+    EXPECT_EQ(shown->text(), QStringLiteral("-64 to 64"));
+    r.SetLimits(2, 96);
     // The box is wide enough for its largest value and its limits, which never hide the value.
     r.resize(r.sizeHint());
     EXPECT_GE(r.sizeHint().width(), QSpinBox().sizeHint().width() + shown->sizeHint().width());
