@@ -108,16 +108,19 @@ Restore<F> OnExit(F f) {
 void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
     askers["new"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         // The size is the dialog's own, as it was last left.
-        return AskGradient(d.GradientParameters(), QStringLiteral("New image"), nullptr, args, exec, c);
+        return AskGradient(d.GradientParameters(), QCoreApplication::translate("ComposeAskers", "New image"), nullptr,
+                           args, exec, c);
     };
     askers["lighten-gradient"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         const ImagePoint size = WorkSize(c, args);
-        return AskGradient(d.GradientParameters(), QStringLiteral("Lighten gradient parameters"), &size, args, exec,
-                           c);
+        return AskGradient(d.GradientParameters(),
+                           QCoreApplication::translate("ComposeAskers", "Lighten gradient parameters"), &size, args,
+                           exec, c);
     };
     askers["mix-gradient"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         const ImagePoint size = WorkSize(c, args);
-        const QString caption = QStringLiteral("Gradient to mix into %1 x %2").arg(size.x).arg(size.y);
+        const QString caption =
+            QCoreApplication::translate("ComposeAskers", "Gradient to mix into %1 x %2").arg(size.x).arg(size.y);
         return AskGradient(d.GradientParameters(), caption, &size, args, exec, c);
     };
     askers["mix"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
