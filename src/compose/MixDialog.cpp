@@ -111,10 +111,11 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
 }
 
 void TEform4::BuildGroups() {
-    UpdownMix = new TUpDownSpin(QStringLiteral("UpdownMix"), QStringLiteral("Edit1"), 5, 100, 50, 5, this);
+    UpdownMix = new TUpDownSpin(QStringLiteral("UpdownMix"), QStringLiteral("Edit1"), lum::kMixPercent.lo, lum::kMixPercent.hi,
+                                lum::kMixPercent.fallback, 5, this);
     RadioStyle = new TRadioGroup(QStringLiteral("RadioStyle"), tr("Style"),
                                  {tr("Copy"), tr("Masked copy"), tr("Smoothed edges"), tr("Tiles")}, 1, this);
-    RadioStyle->SetItemIndex(0);
+    RadioStyle->SetItemIndex(lum::kMixStyle.fallback);
 
     GroupBox1 = new QGroupBox(tr("Placing in the photo"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -123,22 +124,26 @@ void TEform4::BuildGroups() {
                                      {tr("Zoom"), tr("Fit to the photo"), tr("Width or height")}, 1, GroupBox1);
     RadioDimension->Item(1)->setToolTip(tr("Stretched over the whole photo"));
     RadioDimension->Item(2)->setToolTip(tr("As large as the photo allows, keeping its proportions"));
-    RadioDimension->SetItemIndex(2);
-    UpDownZoom = new TUpDownSpin(QStringLiteral("UpDownZoom"), QStringLiteral("Edit2"), 10, 200, 100, 2, RadioDimension);
+    RadioDimension->SetItemIndex(lum::kMixResize.fallback);
+    UpDownZoom = new TUpDownSpin(QStringLiteral("UpDownZoom"), QStringLiteral("Edit2"), lum::kMixZoom.lo, lum::kMixZoom.hi,
+                                 lum::kMixZoom.fallback, 2, RadioDimension);
     UpDownZoom->setSuffix(tr(" %"));
     // The zoom sits beside its item.
     if (auto* items = qobject_cast<QGridLayout*>(RadioDimension->layout())) items->addWidget(UpDownZoom, 0, 1);
     RadioMiroir = new TRadioGroup(QStringLiteral("RadioMiroir"), tr("Mirror"),
                                   {tr("No mirror"), tr("Horizontal"), tr("Vertical")}, 1, GroupBox1);
-    RadioMiroir->SetItemIndex(0);
+    RadioMiroir->SetItemIndex(lum::kMixMirror.fallback);
     g1->addWidget(RadioDimension);
     g1->addWidget(RadioMiroir);
 
     GroupBox2 = new QGroupBox(tr("Offset"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* g2 = new QGridLayout(GroupBox2);
-    UpDownOffsetx = new TUpDownSpin(QStringLiteral("UpDownOffsetx"), QStringLiteral("Edit3"), -64, 64, 0, 1, GroupBox2);
-    UpDownOffsety = new TUpDownSpin(QStringLiteral("UpDownOffsety"), QStringLiteral("Edit4"), -64, 64, 0, 1, GroupBox2);
+    const lum::MixNumber& offset = lum::kMixOffset;
+    UpDownOffsetx = new TUpDownSpin(QStringLiteral("UpDownOffsetx"), QStringLiteral("Edit3"), offset.lo, offset.hi,
+                                    offset.fallback, 1, GroupBox2);
+    UpDownOffsety = new TUpDownSpin(QStringLiteral("UpDownOffsety"), QStringLiteral("Edit4"), offset.lo, offset.hi,
+                                    offset.fallback, 1, GroupBox2);
     g2->addWidget(NewLabel(QStringLiteral("Label2"), tr("Horizontal"), GroupBox2), 0, 0);
     g2->addWidget(UpDownOffsetx, 0, 1);
     g2->addWidget(NewLabel(QStringLiteral("Label3"), tr("Vertical"), GroupBox2), 1, 0);
@@ -147,14 +152,15 @@ void TEform4::BuildGroups() {
     GroupBox3 = new QGroupBox(tr("Mask"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     auto* g3 = new QGridLayout(GroupBox3);
-    PanColmask = new TColourPanel(QStringLiteral("PanColmask"), QString(), lum::MakeColour(0, 0, 0), GroupBox3);
+    PanColmask = new TColourPanel(QStringLiteral("PanColmask"), QString(), lum::kMixMask.fallback, GroupBox3);
     PanColmask->setToolTip(tr("The mask colour: pixels of the picture in this colour are left out"));
     PanColmask->setCursor(Qt::ArrowCursor);
     PanColmask->setMinimumWidth(64);
     Label4 = NewLabel(QStringLiteral("Label4"), tr("R = %1").arg(0), GroupBox3);
     Label8 = NewLabel(QStringLiteral("Label8"), tr("G = %1").arg(0), GroupBox3);
     Label9 = NewLabel(QStringLiteral("Label9"), tr("B = %1").arg(0), GroupBox3);
-    UpDownTolere = new TUpDownSpin(QStringLiteral("UpDownTolere"), QStringLiteral("Edit5"), 0, 32, 1, 1, GroupBox3);
+    UpDownTolere = new TUpDownSpin(QStringLiteral("UpDownTolere"), QStringLiteral("Edit5"), lum::kMixTolerance.lo,
+                                   lum::kMixTolerance.hi, lum::kMixTolerance.fallback, 1, GroupBox3);
     auto* tolerance = NewLabel(QStringLiteral("Label7"), tr("Tolerance"), GroupBox3);
     tolerance->setBuddy(UpDownTolere);
     g3->addWidget(PanColmask, 0, 0, 2, 1);
@@ -171,9 +177,10 @@ void TEform4::BuildGroups() {
     auto* g4 = new QGridLayout(GroupBox4);
     Radioflou = new TRadioGroup(QStringLiteral("Radioflou"), QString(),
                                 {tr("Rectangle"), tr("Ellipse")}, 2, GroupBox4);
-    Radioflou->SetItemIndex(0);
+    Radioflou->SetItemIndex(lum::kMixBlur.fallback);
     Radioflou->setFlat(true);
-    UpDownMarge = new TUpDownSpin(QStringLiteral("UpDownMarge"), QStringLiteral("Edit6"), 4, 64, 16, 2, GroupBox4);
+    UpDownMarge = new TUpDownSpin(QStringLiteral("UpDownMarge"), QStringLiteral("Edit6"), lum::kMixMargin.lo, lum::kMixMargin.hi,
+                                  lum::kMixMargin.fallback, 2, GroupBox4);
     auto* margin = NewLabel(QStringLiteral("Label11"), tr("Margin"), GroupBox4);
     margin->setBuddy(UpDownMarge);
     g4->addWidget(Radioflou, 0, 0, 1, 2);

@@ -171,6 +171,11 @@ void Editor::ResetTool() {
     host_->ToolWasReset();
 }
 
+void Editor::DropSelectionAndTool() {
+    ClearSelection();
+    ResetTool();
+}
+
 void Editor::retire(std::unique_ptr<Tool>& slot) {
     if (slot) retired_.push_back(std::move(slot));
 }

@@ -131,6 +131,8 @@ public:
     void Undo();
     void ClearSelection();
     void ResetTool();
+    // Both: no selection, no tool, nothing floating (geometry, pastes, a new photo).
+    void DropSelectionAndTool();
     void BeginPixelOp() { st_.BeginPixelOp(); }
     // The image the running pixel operation reads: SourceImage, or the working image itself
     // when this editor made no source copy for it (a lean editor running an in-place operation).

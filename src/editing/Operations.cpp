@@ -54,14 +54,8 @@ void Kernel(Editor& e, int kind, bool grey) {
     KernelFilter(e.PixelSource(), st.WorkImage, st.Kernel, grey, st.Confine());
 }
 
-// Geometry starts without a selection or tool.
-void DropSelection(Editor& e) {
-    e.ClearSelection();
-    e.ResetTool();
-}
-
 void QuarterTurnCommitted(Editor& e, bool clockwise) {
-    DropSelection(e);
+    e.DropSelectionAndTool();
     EditState& st = e.State();
     // Straight into MemoryImage; the commit copies it on.
     st.MemoryImage = QuarterTurned(st.WorkImage, clockwise);
@@ -69,7 +63,7 @@ void QuarterTurnCommitted(Editor& e, bool clockwise) {
 }
 
 void Mirrored(Editor& e, bool horizontal) {
-    DropSelection(e);
+    e.DropSelectionAndTool();
     Mirror(e.PixelSource(), e.State().WorkImage, horizontal);
 }
 
@@ -259,7 +253,7 @@ std::vector<Operation> BuildTable() {
                     .InPlace());
     t.push_back(Operation("rotate",
                           [](Editor& e, const OpArgs& a) {
-                              DropSelection(e);
+                              e.DropSelectionAndTool();
                               EditState& st = e.State();
                               const auto background =
                                   RotateByAngle(st.SourceImage, st.WorkImage, a.Int("angle"), false, st.Angles);

@@ -137,7 +137,7 @@ TEST_F(Switching, EveryKindOfEditIsAskedAboutEvenAfterUndo) {
         clickInList(a);
         prompts.questions.clear();
         ASSERT_TRUE(w->RunCommand(edit)) << edit;
-        w->UndoSpeedButtonClick();
+        w->Undo();
         prompts.answers = {false};
         clickInList(b);
         EXPECT_EQ(prompts.questions, std::vector<std::string>{kSwitchQuestion}) << edit;
