@@ -52,6 +52,12 @@ bool runFileDialog(QWidget* parent, bool save, const std::string& title, const s
     if (!qtFilter.isEmpty()) dlg.setNameFilters(qtFilter.split(QStringLiteral(";;")));
     const QString suffix = QtPrompts::DefaultSuffix(filter);
     if (save && !suffix.isEmpty()) dlg.setDefaultSuffix(suffix);
+    // A name typed without an extension takes the one of the kind chosen ("Bitmaps": .bmp).
+    if (save)
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& chosen) {
+            const QString s = QtPrompts::DefaultSuffix(chosen.toStdString());
+            if (!s.isEmpty()) dlg.setDefaultSuffix(s);
+        });
     if (!folder.empty()) dlg.setDirectory(qs(folder));
     if (!path.empty()) {
         const QFileInfo fi(qs(path));

@@ -16,12 +16,14 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QToolBar>
 #include <QTranslator>
 #include <QTreeWidget>
 
 #include "GuiTestSupport.h"
 #include "app/BlurDialog.h"
+#include "app/CompareWindow.h"
 #include "app/Dialogs.h"
 #include "app/NewSizeDialog.h"
 #include "app/OptionsDialog.h"
@@ -69,7 +71,7 @@ struct Marking {
 const QRegularExpression& Forbidden() {
     static const QRegularExpression re(
         QStringLiteral("\\b(orginal|axions?|standars|keep with|clic|lignten|morror|shpae|stemp|blackr|in valid|neaw|"
-                       "have be|before leave|copie|dans|l'image|vous|m[ée]mori[sz]\\w*|surround\\w*|police|fichier|"
+                       "have be|before leave|copie|dans|l'image|vous|mémori[sz]\\w*|memori[sz]er|surround\\w*|police|fichier|"
                        "effacer|fermer|annuler|enregistrer|couleur|taille|dupliquer|ex[ée]cuter|redimensionner|"
                        "barbouiller|peinture|crayon|ligne|color|colors|center|centered|gray)\\b"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
@@ -283,6 +285,43 @@ TEST(VisibleTexts, TheEditingCoresMessagesAreInPlainEnglish) {
                             "The photo have be optimized", "before leave Lumora", "Color balance", "Gray Scale",
                             "Mémorizer last working folder", "surrounduré"})
         EXPECT_TRUE(Forbidden().match(QString::fromUtf8(bad)).hasMatch()) << bad;
-    for (const char* good : {"Colour balance", "Keep width / height ratio", "Click in", "Grey scale", "Policy"})
+    for (const char* good : {"Colour balance", "Keep width / height ratio", "Click in", "Grey scale", "Policy", "&Memorize"})
         EXPECT_FALSE(Forbidden().match(QString::fromUtf8(good)).hasMatch()) << good;
+}
+
+TEST(VisibleTexts, BothWindowsAndWhatTheyAsk) {
+    App();
+    Marking marking;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    lum::RecordingPrompts prompts;
+    lum::Dialogs dialogs;
+    auto main = std::make_unique<TMemPhotoActionForm>(&prompts);
+    main->SetDialogs(&dialogs);
+    main->show();
+    Pump();
+    TViewBigEditPhotoForm compare(dialogs, &prompts);
+    compare.FillCompareWindow(Pattern(60, 40, 2), Pattern(60, 40, 1));
+    std::vector<Text> texts;
+    for (QWidget* w : std::initializer_list<QWidget*>{main.get(), &compare}) {
+        const std::vector<Text> some = VisibleTexts(w);
+        texts.insert(texts.end(), some.begin(), some.end());
+    }
+
+    // What the windows ask and say: a photo edited then left, a delete refused, the help, a
+    // zoom that drops edits.
+    main->OpenPhotoFile(WriteJpeg(dir.filePath(QStringLiteral("photo.jpg")), 64, 48));
+    Pump();
+    main->findChild<QToolButton*>(QStringLiteral("ProcessingOptimumActionSpeedButton"))->click();
+    main->OpenPhotoFile(WriteJpeg(dir.filePath(QStringLiteral("next.jpg")), 64, 48));  // asked, dismissed
+    Action(*main, "Supprimer1")->trigger();
+    Action(*main, "Aide1")->trigger();
+    main->OpenPhotoFile(dir.filePath(QStringLiteral("none.jpg")));
+    compare.findChild<QToolButton*>(QStringLiteral("BtmiroirH"))->click();
+    Action(compare, "ZoomTo_50_Menuitem")->trigger();
+    main->close();  // asked, dismissed
+    EXPECT_GE(prompts.questions.size() + prompts.messages.size(), 5u);
+    for (const auto* list : {&prompts.messages, &prompts.questions})
+        for (const std::string& s : *list) texts.push_back({QStringLiteral("prompt"), QString::fromStdString(s)});
+    ExpectPlainEnglishThroughTr(texts);
 }
