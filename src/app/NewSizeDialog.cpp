@@ -182,34 +182,23 @@ void TEform6::ApplyRatio(int from) {
         return;
     }
     const QScopedValueRollback<bool> quiet(applying_, true);
-    if (from == 1) {
-        const long long h = static_cast<long long>(imageH_) * upDown1_->value() / imageW_;
-        if (h >= upDown2_->minimum() && h <= upDown2_->maximum()) {
-            upDown2_->setValue(static_cast<int>(h));
-            ShowRatioNote(QString());
-        } else {
-            ShowRatioNote(tr("With the photo's ratio, a width of %1 pixels needs a height of %2 pixels, but the "
-                             "height must be from %3 to %4 pixels. Choose another width, or untick \"Keep width / "
-                             "height ratio\".")
-                              .arg(upDown1_->value())
-                              .arg(h)
-                              .arg(upDown2_->minimum())
-                              .arg(upDown2_->maximum()));
-        }
-    } else if (from == 2) {
-        const long long w = static_cast<long long>(imageW_) * upDown2_->value() / imageH_;
-        if (w >= upDown1_->minimum() && w <= upDown1_->maximum()) {
-            upDown1_->setValue(static_cast<int>(w));
-            ShowRatioNote(QString());
-        } else {
-            ShowRatioNote(tr("With the photo's ratio, a height of %1 pixels needs a width of %2 pixels, but the "
-                             "width must be from %3 to %4 pixels. Choose another height, or untick \"Keep width / "
-                             "height ratio\".")
-                              .arg(upDown2_->value())
-                              .arg(w)
-                              .arg(upDown1_->minimum())
-                              .arg(upDown1_->maximum()));
-        }
+    if (from == 1)
+        Follow(upDown1_, upDown2_, imageW_, imageH_,
+               tr("With the photo's ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be "
+                  "from %3 to %4 pixels. Choose another width, or untick \"Keep width / height ratio\"."));
+    else if (from == 2)
+        Follow(upDown2_, upDown1_, imageH_, imageW_,
+               tr("With the photo's ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be "
+                  "from %3 to %4 pixels. Choose another height, or untick \"Keep width / height ratio\"."));
+}
+
+void TEform6::Follow(TUpDownSpin* set, TUpDownSpin* other, int setSide, int otherSide, const QString& note) {
+    const long long v = static_cast<long long>(otherSide) * set->value() / setSide;
+    if (v >= other->minimum() && v <= other->maximum()) {
+        other->setValue(static_cast<int>(v));
+        ShowRatioNote(QString());
+    } else {
+        ShowRatioNote(note.arg(set->value()).arg(v).arg(other->minimum()).arg(other->maximum()));
     }
 }
 

@@ -49,6 +49,9 @@ public:
 private:
     void SetBoth(int w, int h);
     void ShowRatioNote(const QString& note);
+    // `other` takes the size the ratio gives for `set`, or `note` says why it cannot (%1 the
+    // size set, %2 the size it needs, %3 and %4 the limits of `other`).
+    void Follow(TUpDownSpin* set, TUpDownSpin* other, int setSide, int otherSide, const QString& note);
 
     TUpDownSpin* upDown1_ = nullptr;
     TUpDownSpin* upDown2_ = nullptr;
