@@ -154,7 +154,7 @@ PhotoSaving& WindowShell::saving() {
 
 bool WindowShell::hasPictureToSave() {
     if (State().HasPicture) return true;
-    prompts().Message(kNoPhotoToSave);
+    prompts().Message(tr(kNoPhotoToSave).toStdString());
     return false;
 }
 

@@ -53,7 +53,7 @@ public:
         bool selections;  // the selection toolbar's shapes select (else they only set the mode)
     };
     static constexpr int kMenuSavePauseMs = 400;
-    static constexpr const char* kNoPhotoToSave = "There is no photo to save.";
+    static constexpr const char* kNoPhotoToSave = QT_TRANSLATE_NOOP("lum::WindowShell", "There is no photo to save.");
 
     Editor& editor() { return editor_; }
     EditState& State() { return editor_.State(); }

@@ -308,8 +308,9 @@ TEST(VisibleTexts, BothWindowsAndWhatTheyAsk) {
         texts.insert(texts.end(), some.begin(), some.end());
     }
 
-    // What the windows ask and say: a photo edited then left, a delete refused, the help, a
-    // zoom that drops edits.
+    // What the windows ask and say: nothing to save, a photo edited then left, a delete refused,
+    // the help, a zoom that drops edits.
+    main->SaveWithDialog();
     main->OpenPhotoFile(WriteJpeg(dir.filePath(QStringLiteral("photo.jpg")), 64, 48));
     Pump();
     main->findChild<QToolButton*>(QStringLiteral("ProcessingOptimumActionSpeedButton"))->click();
