@@ -105,4 +105,14 @@ int RunApply(const std::vector<std::string>& args);
 int RunBatch(const std::vector<std::string>& args);
 std::string UsageText();
 
+// Pieces of --help that the manual page shows too.
+struct OptionHelp {
+    const char* words;  // as typed: "-j, --jobs N"
+    const char* help;   // '\n' starts another line
+};
+extern const char* const kApplyHelp;     // what apply does
+extern const char* const kOptimizeHelp;  // what optimize does
+const std::vector<OptionHelp>& OptimizeOptions();
+const std::vector<OptionHelp>& SharedOptions();  // of both commands
+
 }  // namespace lum::cli
