@@ -92,7 +92,7 @@ void TLsDirTree21::BuildMenu() {
     add(tr("&Folder Contents"), "ShowFolderContents", &TLsDirTree21::ShowFolderContents);
     menu_->addSeparator();
     add(tr("&Map Network Drive"), "ConnectNetResource", &TLsDirTree21::ConnectNetResource);
-    add(tr("Di&sconnect Network Drive"), "DisConnectNetResource", &TLsDirTree21::DisConnectNetResource);
+    add(tr("Disconnect Net&work Drive"), "DisConnectNetResource", &TLsDirTree21::DisConnectNetResource);
 }
 
 // ---- building and reading nodes

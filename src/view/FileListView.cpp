@@ -191,7 +191,7 @@ void TLsFilelistView28::BuildMenu() {
     };
     add(menu_, tr("&Open"), "ItemOpen", &TLsFilelistView28::ItemOpen);
     add(menu_, tr("&View"), "ItemView", &TLsFilelistView28::ItemView);
-    sendMenu_ = menu_->addMenu(tr("Se&nd To"));
+    sendMenu_ = menu_->addMenu(tr("&Send To"));
     sendMenu_->setObjectName(QStringLiteral("SubMenuSend"));
     add(sendMenu_, tr("Any Folder..."), "SendToAnyFolder", &TLsFilelistView28::SendToAnyFolder);
     add(sendMenu_, tr("Clipboard as Contents"), "SendToClipboardAsContents", &TLsFilelistView28::SendToClipboardAsContents);
@@ -204,7 +204,7 @@ void TLsFilelistView28::BuildMenu() {
     menu_->addSeparator();
     add(menu_, tr("&Rename"), "ItemRename", &TLsFilelistView28::ItemRename);
     add(menu_, tr("&Delete"), "ItemDelete", &TLsFilelistView28::ItemDelete);
-    add(menu_, tr("&Properties"), "ItemProperty", &TLsFilelistView28::ItemProperty);
+    add(menu_, tr("Propert&ies"), "ItemProperty", &TLsFilelistView28::ItemProperty);
     folderAction_ = add(menu_, tr("&New Folder..."), "ItemFolder", &TLsFilelistView28::ItemFolder);
 
     // Below the items only what needs no item: the same New Folder and Paste, and Refresh.

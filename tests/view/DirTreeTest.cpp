@@ -332,11 +332,11 @@ TEST_F(DirTreeTest, PopupMenuCaptions) {
     for (QAction* a : tree.PopupMenu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, (QStringList{"&New Folder", "&Rename Folder", "&Delete Folder", "-", "Cu&t", "&Copy", "&Paste", "-",
                                      "Tree &Size", "&Folder Contents", "-", "&Map Network Drive",
-                                     "Di&sconnect Network Drive"}));
+                                     "Disconnect Net&work Drive"}));
     captions.clear();
     for (QAction* a : list.PopupMenu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(captions, (QStringList{"&Open", "&View", "Se&nd To", "-", "Cu&t", "&Copy", "&Paste", "-", "&Rename",
-                                     "&Delete", "&Properties", "&New Folder..."}));
+    EXPECT_EQ(captions, (QStringList{"&Open", "&View", "&Send To", "-", "Cu&t", "&Copy", "&Paste", "-", "&Rename",
+                                     "&Delete", "Propert&ies", "&New Folder..."}));
     captions.clear();
     for (QAction* a : list.SendToMenu()->actions()) captions << a->text();
     EXPECT_EQ(captions, (QStringList{"Any Folder...", "Clipboard as Contents", "Clipboard as File Name",

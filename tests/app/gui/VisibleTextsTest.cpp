@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -171,7 +172,38 @@ struct ListeningPrompts : lum::RecordingPrompts {
     }
 };
 
+// The key letters of each menu under `top`, which must not repeat in one menu: a repeated
+// letter only moves between its items and runs none of them.
+void ExpectUniqueMnemonics(QWidget* top) {
+    const QList<QMenu*> menus = top->findChildren<QMenu*>();
+    ASSERT_FALSE(menus.empty());
+    for (QMenu* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (QAction* a : menu->actions()) {
+            const QString text = a->text();
+            for (int i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
+                 i = text.indexOf(QLatin1Char('&'), i + 2)) {
+                if (text[i + 1] == QLatin1Char('&')) continue;
+                const QChar key = text[i + 1].toLower();
+                EXPECT_FALSE(taken.contains(key)) << Where(menu).toStdString() << ": \"" << text.toStdString()
+                                                 << "\" and \"" << taken.value(key).toStdString() << "\" share "
+                                                 << QString(key).toStdString();
+                taken.insert(key, text);
+                break;
+            }
+        }
+    }
+}
+
 }  // namespace
+
+TEST(VisibleTexts, TheFolderViewsMenusGiveEachItemItsOwnKey) {
+    App();
+    TLsDirTree21 tree;
+    TLsFilelistView28 list;
+    ExpectUniqueMnemonics(&tree);
+    ExpectUniqueMnemonics(&list);
+}
 
 TEST(VisibleTexts, EveryDialogInPlainEnglishThroughTr) {
     App();
