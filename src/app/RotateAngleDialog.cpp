@@ -38,6 +38,7 @@ TInputRotateAngleForm::TInputRotateAngleForm(QWidget* parent) : QDialog(parent) 
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     root->addLayout(buttons);
+    root->addStrut(TitleFitWidth(*this));
     connect(ok, &QPushButton::clicked, this, &TInputRotateAngleForm::OKSpeedButtonClick);
     connect(cancel, &QPushButton::clicked, this, &TInputRotateAngleForm::CancelButtonClick);
 }

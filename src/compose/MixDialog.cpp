@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "widgets/ImageConvert.h"
@@ -332,7 +333,11 @@ void TEform4::UpdateSizeLine() {
         const lum::MixSize s = lum::MixPlacedSize(o, workW_, workH_, sourceW_, sourceH_);
         placed = tr("placed as %1 x %2 in the photo (%3 x %4)").arg(s.w).arg(s.h).arg(workW_).arg(workH_);
     }
-    Label10->setText(source + QLatin1Char('\n') + placed);
+    // A size wraps as a whole ("512 x 342"), never between its numbers.
+    static const QRegularExpression size(QStringLiteral("(\\d) x (\\d)"));
+    QString line = source + QLatin1Char('\n') + placed;
+    line.replace(size, QStringLiteral("\\1\u00A0x\u00A0\\2"));
+    Label10->setText(line);
 }
 
 bool TEform4::ShowPixel(int x, int y, lum::Colour* colour) {

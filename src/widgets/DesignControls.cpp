@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QGridLayout>
@@ -185,6 +187,15 @@ void TUpDownSpin::stepBy(int steps) {
     emit clicked();
 }
 
+int TitleFitWidth(const QWidget& dialog) {
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    QString title = dialog.windowTitle();
+    const QString program = QGuiApplication::applicationDisplayName();
+    if (!program.isEmpty()) title += QStringLiteral(" \u2014 ") + program;
+    return QFontMetrics(bold).horizontalAdvance(title) + 120;
+}
+
 bool FieldsCorrected(QWidget* dialog) {
     bool any = false;
     for (TUpDownSpin* box : dialog->findChildren<TUpDownSpin*>()) any = box->TakeCorrection() || any;
@@ -241,6 +252,8 @@ OkCancel AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
+    // A small dialog is made wide enough to show its whole title.
+    if (layout->direction() == QBoxLayout::TopToBottom) layout->addStrut(TitleFitWidth(*dialog));
     // A corrected value is seen before OK takes it.
     QObject::connect(ok, &QPushButton::clicked, dialog, [dialog] {
         if (!FieldsCorrected(dialog)) dialog->accept();

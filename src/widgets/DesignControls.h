@@ -79,6 +79,10 @@ private:
 // the OK of the dialog then leaves it open this once.
 bool FieldsCorrected(QWidget* dialog);
 
+// The width a dialog needs so that the window manager does not cut its title (the title with
+// the program's name it adds, in a bold face, and room for the frame's buttons).
+int TitleFitWidth(const QWidget& dialog);
+
 // A group box of radio buttons with one selected item.
 class TRadioGroup : public QGroupBox {
     Q_OBJECT

@@ -1,14 +1,19 @@
 #include "widgets/QtPrompts.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
+
+#include "widgets/DesignControls.h"
 
 namespace lum {
 
@@ -120,11 +125,16 @@ bool QtPrompts::AskOpenFile(const std::string& title, const std::string& folder,
 
 bool QtPrompts::AskText(const std::string& caption, const std::string& label, std::string& text) {
     NormalCursor normal;
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(parentWidget(), shown(caption), shown(label), QLineEdit::Normal, qs(text), &ok);
-    if (!ok) return false;
-    text = answer.toStdString();
+    QInputDialog dialog(parentWidget());
+    dialog.setWindowTitle(shown(caption));
+    dialog.setLabelText(shown(label));
+    dialog.setTextValue(qs(text));
+    // Room for the whole title and a long file name.
+    const int width = std::max(360, TitleFitWidth(dialog));
+    dialog.setMinimumWidth(width);
+    if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMinimumWidth(width - 40);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    text = dialog.textValue().toStdString();
     return true;
 }
 

@@ -27,7 +27,7 @@ protected:
             s += g->isHidden() ? '.' : '1';
         return s;
     }
-    std::string SizeLine() const { return form.Label10->text().toStdString(); }
+    std::string SizeLine() const { return form.Label10->text().replace(QChar(0xA0), QLatin1Char(' ')).toStdString(); }
     // The size line: the source with its size, then where it goes.
     static std::string Line(const std::string& source, const std::string& placed) {
         return source + "\n" + placed;

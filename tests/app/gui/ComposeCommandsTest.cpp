@@ -105,7 +105,7 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
         caption = gradient.windowTitle();
         gradient.BitBtn1->click();
         OnceShown(mix, [&] {
-            sizeLine = mix.Label10->text();
+            sizeLine = mix.Label10->text().replace(QChar(0xA0), QLatin1Char(' '));
             presetPercent = mix.UpdownMix->value();
             offsetShown = mix.GroupBox2->isVisible();
             mix.SetResize(lum::MixResize::Zoom);
@@ -198,7 +198,7 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
     OnceShown(chooser, [&] {
         chooser.BitBtn1->click();
         OnceShown(mix, [&] {
-            sizeLine = mix.Label10->text();
+            sizeLine = mix.Label10->text().replace(QChar(0xA0), QLatin1Char(' '));
             paintBoxShown = mix.PaintBox1->isVisible();
             mix.SetStyle(lum::MixStyle::Copy);
             mix.SetResize(lum::MixResize::WidthOrHeight);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -15,6 +17,7 @@
 #include "app/BlurDialog.h"
 #include "app/Dialogs.h"
 #include "app/NewSizeDialog.h"
+#include "app/RotateAngleDialog.h"
 #include "imaging/Filters.h"
 #include "widgets/DesignControls.h"
 
@@ -68,6 +71,25 @@ TEST_F(BlurDialog, DesignControls) {
     EXPECT_EQ(Child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(Child<QPushButton>(d, "BitBtn1")->isDefault());
     EXPECT_EQ(d.Radius(), 8);
+}
+
+TEST(SmallDialogs, AreWideEnoughForTheirWholeTitle) {
+    App();
+    // The title as the window manager shows it: with the program's name, in a bold face.
+    const auto titleWidth = [](const QWidget& w) {
+        QFont bold = w.font();
+        bold.setBold(true);
+        return QFontMetrics(bold).horizontalAdvance(w.windowTitle() + QStringLiteral(" \u2014 ") +
+                                                    QGuiApplication::applicationDisplayName());
+    };
+    lum::Dialogs dialogs;
+    TInputRotateAngleForm rotate;
+    for (QDialog* d : std::initializer_list<QDialog*>{&dialogs.Blur(), &rotate}) {
+        d->show();
+        Pump();
+        EXPECT_GE(d->width(), titleWidth(*d) + 100) << d->objectName().toStdString();
+        d->hide();
+    }
 }
 
 TEST_F(BlurDialog, RadiusStaysInItsRange) {
