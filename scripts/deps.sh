@@ -6,7 +6,8 @@ set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins \
 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n man-db appstream desktop-file-utils \
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools"
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools \
+clang libclang-rt-14-dev"
 if [ "${1:-}" = package ]; then
   PKGS="$PKGS dpkg-dev fakeroot file lintian"
 fi

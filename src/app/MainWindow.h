@@ -119,6 +119,7 @@ private:
         lum::Image image;
         lum::JpegMetadata metadata;
         lum::DecodeReport report;  // damage met on the way
+        lum::FileIdentity source;  // the file read, as it was then
         lum::BaselineCopies copies;  // of image, made beside the decode for its commit
     };
     enum class Decode { Done, Failed, Superseded };

@@ -34,6 +34,13 @@ public:
     virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text) {
         return AskYesNo(caption, text) ? Answer::Yes : Answer::No;
     }
+    // A question with buttons of its own, in order: the index of the one chosen, or `cancel`
+    // when the question is dismissed (Escape, closing the box); `preset` is the default button.
+    virtual int AskChoice(const std::string& caption, const std::string& text,
+                          const std::vector<std::string>& buttons, int preset, int cancel) {
+        (void)caption, (void)text, (void)buttons, (void)preset;
+        return cancel;
+    }
     // An error box for a failed operation.
     virtual void Error(const std::string& text) { Message(text); }
     // The save dialog: returns false when cancelled. `path` holds the proposed name on entry.
@@ -110,6 +117,10 @@ public:
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
         return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskYesNoCancel(caption, text)); }));
     }
+    int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                  int preset, int cancel) override {
+        return run([&] { return inner_->AskChoice(caption, text, buttons, preset, cancel); });
+    }
     void Error(const std::string& text) override {
         run([&] { inner_->Error(text); return 0; });
     }
@@ -157,6 +168,9 @@ public:
     // Answers to the questions that may be dismissed, consumed front to back; without one the
     // next of `answers` gives Yes or No, and with neither the question is dismissed (Cancel).
     std::vector<Answer> threeWayAnswers;
+    // Answers to AskChoice (button indexes), consumed front to back; dismissed when empty.
+    std::vector<int> choiceAnswers;
+    std::vector<std::vector<std::string>> choiceButtons;  // the buttons each was asked with
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     std::vector<std::string> savePresets;  // the name each save dialog opened with
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
@@ -184,6 +198,16 @@ public:
         questions.push_back(caption + ": " + text);
         const Answer a = threeWayAnswers.front();
         threeWayAnswers.erase(threeWayAnswers.begin());
+        return a;
+    }
+    int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                  int preset, int cancel) override {
+        (void)preset;
+        questions.push_back(caption + ": " + text);
+        choiceButtons.push_back(buttons);
+        if (choiceAnswers.empty()) return cancel;
+        const int a = choiceAnswers.front();
+        choiceAnswers.erase(choiceAnswers.begin());
         return a;
     }
     bool AskSaveFile(const std::string&, const std::string&, const std::string&, std::string& path) override {

@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -106,6 +107,25 @@ Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std:
     const auto b = QMessageBox::question(parentWidget(), shown(caption), shown(text),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+int QtPrompts::AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                         int preset, int cancel) {
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Question, qs(caption), qs(text), QMessageBox::NoButton, parentWidget());
+    std::vector<QPushButton*> made;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        // The role only places the button as the desktop does; the answer is which was clicked.
+        const auto role = static_cast<int>(i) == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        made.push_back(box.addButton(qs(buttons[i]), role));
+        made.back()->setObjectName(QStringLiteral("choice%1").arg(i));
+    }
+    if (preset >= 0 && preset < static_cast<int>(made.size())) box.setDefaultButton(made[static_cast<size_t>(preset)]);
+    if (cancel >= 0 && cancel < static_cast<int>(made.size())) box.setEscapeButton(made[static_cast<size_t>(cancel)]);
+    box.exec();
+    for (size_t i = 0; i < made.size(); ++i)
+        if (box.clickedButton() == made[i]) return static_cast<int>(i);
+    return cancel;  // closed without a button
 }
 
 void QtPrompts::Error(const std::string& text) {
