@@ -70,6 +70,8 @@ bool runFileDialog(QWidget* parent, bool save, const std::string& title, const s
         if (!fi.path().isEmpty() && fi.path() != QStringLiteral(".")) dlg.setDirectory(fi.path());
         dlg.selectFile(fi.fileName());
     }
+    // The small default size cuts the sizes and dates of the file list.
+    dlg.resize(dlg.sizeHint().expandedTo(QSize(780, 480)));
     if (dlg.exec() != QDialog::Accepted) return false;
     const QStringList files = dlg.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty()) return false;
