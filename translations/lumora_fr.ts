@@ -613,7 +613,7 @@ Exemple</translation>
         <translation>Conn&amp;ecter un lecteur réseau</translation>
     </message>
     <message>
-        <source>Di&amp;sconnect Network Drive</source>
+        <source>Disconnect Net&amp;work Drive</source>
         <translation>Déconnecter un &amp;lecteur réseau</translation>
     </message>
     <message>
@@ -914,7 +914,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>&amp;Afficher</translation>
     </message>
     <message>
-        <source>Se&amp;nd To</source>
+        <source>&amp;Send To</source>
         <translation>&amp;Envoyer vers</translation>
     </message>
     <message>
@@ -954,7 +954,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <source>&amp;Properties</source>
+        <source>Propert&amp;ies</source>
         <translation>&amp;Propriétés</translation>
     </message>
     <message>

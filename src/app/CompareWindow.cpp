@@ -22,8 +22,9 @@
 #include "widgets/RealMemoryPanel.h"
 
 namespace {
-const char* const kCloseCaption = "Save or not?";
-const char* const kCloseText = "The optimized photo was changed. Do you want to save it before closing this window?";
+const char* const kCloseCaption = QT_TRANSLATE_NOOP("TViewBigEditPhotoForm", "Save or not?");
+const char* const kCloseText =
+    QT_TRANSLATE_NOOP("TViewBigEditPhotoForm", "The optimized photo was changed. Save it before closing this window?");
 const lum::WindowShell::Kind kCompareShell{lum::EditorPolicy::CompareWindow(), lum::kSaveFilterCompare,
                                            {"Compare_", 24, 0}, true};
 }  // namespace
@@ -87,7 +88,7 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     showOriginal(lum::QImageView(originalPhoto_));  // shared: unchanged until the next fill
     // 8. The main window's caption.
     if (QWidget* owner = parentWidget())
-        owner->window()->setWindowTitle(QStringLiteral("Tarnel Lumora - ") + QString::fromStdString(st.CurrentFileName));
+        owner->window()->setWindowTitle(tr("Tarnel Lumora - %1").arg(QString::fromStdString(st.CurrentFileName)));
     // 9, 10. Half the window each, and the view redrawn.
     ShowBothPanes();
     editor().Redraw();
@@ -125,7 +126,7 @@ void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
         return;
     }
     // Losing the edits silently is never right: No discards them, Escape keeps the window.
-    if (Changed() && !AskSaveBeforeLeaving(kCloseCaption, kCloseText, [this] { return SaveFromMenu(); })) {
+    if (Changed() && !AskSaveBeforeLeaving(tr(kCloseCaption), tr(kCloseText), [this] { return SaveFromMenu(); })) {
         e->ignore();
         return;
     }

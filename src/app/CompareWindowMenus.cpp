@@ -14,8 +14,9 @@
 #include "view/SelectionToolbar.h"
 
 namespace {
-const char* const kZoomCaption = "Zoom";
-const char* const kZoomText = "Zooming starts again from the optimized photo: the changes made here will be lost. Zoom anyway?";
+const char* const kZoomCaption = QT_TRANSLATE_NOOP("TViewBigEditPhotoForm", "Zoom");
+const char* const kZoomText = QT_TRANSLATE_NOOP(
+    "TViewBigEditPhotoForm", "Zooming starts again from the optimized photo: the changes made here will be lost. Zoom anyway?");
 }  // namespace
 
 void TViewBigEditPhotoForm::buildMenus() {
@@ -25,29 +26,29 @@ void TViewBigEditPhotoForm::buildMenus() {
     lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}, {"Annuler1", QKeySequence::Undo}});
 
     // Beyond the design: the two floating toolbars and the zoom, from the keyboard too.
-    QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", QStringLiteral("&View"),
+    QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", tr("&View"),
                                      menus.bar->findChild<QAction*>(QStringLiteral("Redimensionner1")));
     const auto viewItem = [&](const char* name, const QString& caption) {
         QAction* a = view->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    QAction* selectionItem = viewItem("SelectionToolbarItem", QStringLiteral("&Selection Toolbar"));
-    QAction* paintItem = viewItem("PaintToolbarItem", QStringLiteral("&Paint Toolbar"));
+    QAction* selectionItem = viewItem("SelectionToolbarItem", tr("&Selection Toolbar"));
+    QAction* paintItem = viewItem("PaintToolbarItem", tr("&Paint Toolbar"));
     connect(selectionItem, &QAction::triggered, this, [this] { Guard([this] { ToggleSelectionToolbar(); }); });
     connect(paintItem, &QAction::triggered, this, [this] { Guard([this] { TogglePaintToolbar(); }); });
     for (QAction* a : {selectionItem, paintItem}) a->setCheckable(true);
     connect(selectionToolbar(), &QToolBar::visibilityChanged, selectionItem, &QAction::setChecked);
     connect(PaintToolbar, &QToolBar::visibilityChanged, paintItem, &QAction::setChecked);
     view->addSeparator();
-    QAction* zoomIn = viewItem("ZoomInItem", QStringLiteral("Zoom &In"));
-    QAction* zoomOut = viewItem("ZoomOutItem", QStringLiteral("Zoom &Out"));
+    QAction* zoomIn = viewItem("ZoomInItem", tr("Zoom &In"));
+    QAction* zoomOut = viewItem("ZoomOutItem", tr("Zoom &Out"));
     zoomIn->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     addAction(zoomIn);
     addAction(zoomOut);
     view->addSeparator();
-    view->addMenu(ZoomScalePopupMenu())->setText(QStringLiteral("&Zoom both photos"));
+    view->addMenu(ZoomScalePopupMenu())->setText(tr("&Zoom Both Photos"));
 
     // The zoom menu resamples both panes; the keys step the view only, keeping the edits.
     QMenu* zoom = ZoomScalePopupMenu();
@@ -64,7 +65,7 @@ void TViewBigEditPhotoForm::buildMenus() {
             case lum::EditPane::ZoomItem::Percent: break;
         }
         if (percent <= 0) return;
-        if (Changed() && !prompts().AskYesNo(kZoomCaption, kZoomText)) return;
+        if (Changed() && !prompts().AskYesNo(tr(kZoomCaption).toStdString(), tr(kZoomText).toStdString())) return;
         ZoomToPercent(percent);
     });
     const auto step = [this](int direction) {

@@ -1,6 +1,7 @@
 #include "app/DesignMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,21 +29,23 @@ struct Menu {
 
 // Items without a caption here are controls of the operation table, captioned by their rows.
 const std::vector<Menu>& Menus() {
+#define TR(text) QT_TRANSLATE_NOOP("DesignMenus", text)
     static const std::vector<Menu> menus = {
-        {"Fichier1", "&File",
-         {{"Ouvrir1", "&Open..."}, {"Btnouveau"}, {"Btenregistrer", "&Save"}, {"Enregistrersous1", "Save &As..."},
-          kSeparator, {"Supprimer1", "&Delete"}, kSeparator, {"Btparamjpg", "&Options"}, kSeparator,
-          {"Quitter1", "E&xit"}}},
-        {"Edition1", "&Edit",
-         {{"Annuler1", "&Undo"}, {"Reinitialiser1", "&Reset Image"}, kSeparator, {"Copier1"}, {"Commenouvelleimage1"},
-          {"Mlangerlexistant1"}, kSeparator, {"Memoriser", "&Memorize"}, {"Effacer1"}}},
-        {"Melanger1", "Mi&xing ",
-         {{"Imageoriginale1", "&Original Image %"}, kSeparator, {"Btmixdegrad"}, {"Btmiximage"}, {"PPimage"},
+        {"Fichier1", TR("&File"),
+         {{"Ouvrir1", TR("&Open...")}, {"Btnouveau"}, {"Btenregistrer", TR("&Save")},
+          {"Enregistrersous1", TR("Save &As...")}, kSeparator, {"Supprimer1", TR("&Delete")}, kSeparator,
+          {"Btparamjpg", TR("&Options...")}, kSeparator, {"Quitter1", TR("E&xit")}}},
+        {"Edition1", TR("&Edit"),
+         {{"Annuler1", TR("&Undo")}, {"Reinitialiser1", TR("&Reset Image")}, kSeparator, {"Copier1"},
+          {"Commenouvelleimage1"}, {"Mlangerlexistant1"}, kSeparator, {"Memoriser", TR("&Memorize")}, {"Effacer1"}}},
+        {"Melanger1", TR("Mi&xing"),
+         {{"Imageoriginale1", TR("&Original Image %")}, kSeparator, {"Btmixdegrad"}, {"Btmiximage"}, {"PPimage"},
           {"Bttexte"}, kSeparator, {"GradientLumiere"}, {"NivGris"}}},
-        {"Optimisation1", "&Optimization",
+        {"Optimisation1", TR("&Optimization"),
          {{"LissageAuto"}, {"FlouGaussien"}, kSeparator, {"Equilibrer1"}, {"Equilibrer2"}}},
-        {"Macro1", "&Macro", {{"Initmacro", "&Start"}, {"Fermer", "&Close"}, kSeparator, {"Executer"}}},
+        {"Macro1", TR("&Macro"), {{"Initmacro", TR("&Start")}, {"Fermer", TR("&Close")}, kSeparator, {"Executer"}}},
     };
+#undef TR
     return menus;
 }
 
@@ -51,6 +54,8 @@ const char* const kShiftItems[] = {"RedChangetoGreen101", "RedChangetoBlue101", 
                                    "GreenChangetoBlue101", "BluechangetoRed101", "BluechangetoGreen101"};
 
 }  // namespace
+
+QString OperationText(const char* caption) { return QCoreApplication::translate("Operations", caption); }
 
 void DesignMenus::SetCloseEnabled(bool on) {
     if (closeMacro) closeMacro->setEnabled(on);
@@ -100,8 +105,12 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
     window->setMenuBar(d.bar);
 
     const auto item = [&](QWidget* menu, const char* name, const char* caption = nullptr) {
-        if (!caption) caption = CommandCaption(name, windowBit);
-        auto* a = new QAction(QString::fromUtf8(caption ? caption : name), menu);
+        // A caption written here is this file's; the others are their rows' in the table.
+        const char* fromTable = caption ? nullptr : CommandCaption(name, windowBit);
+        const QString text = caption ? QCoreApplication::translate("DesignMenus", caption)
+                             : fromTable ? OperationText(fromTable)
+                                         : QString::fromLatin1(name);
+        auto* a = new QAction(text, menu);
         a->setObjectName(QString::fromLatin1(name));
         menu->addAction(a);
         const std::string key = name;
@@ -113,7 +122,7 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
         return a;
     };
     for (const Menu& m : Menus()) {
-        QMenu* menu = AddHiddenMenu(d.bar, m.name, QString::fromUtf8(m.caption));
+        QMenu* menu = AddHiddenMenu(d.bar, m.name, QCoreApplication::translate("DesignMenus", m.caption));
         for (const Item& it : m.items) {
             if (!it.name) menu->addSeparator();
             else item(menu, it.name, it.caption);
@@ -127,7 +136,7 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
 
     // Two entries of the bar act by themselves, without items.
     item(d.bar, "Redimensionner1")->setVisible(false);
-    item(d.bar, "Aide1", "&Help")->setVisible(false);
+    item(d.bar, "Aide1", QT_TRANSLATE_NOOP("DesignMenus", "&Help"))->setVisible(false);
 
     // With every entry hidden the bar shows nothing; it takes no room either. Alt or F10
     // shows it with all its entries, and hides it again.

@@ -140,7 +140,7 @@ bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
 
 void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
     if (State().HasPicture && !State().Saved &&
-        !AskSaveBeforeLeaving("Save or not?", "The photo have be optimized. Do you want to save it before leave Lumora?",
+        !AskSaveBeforeLeaving(tr("Save or not?"), tr("The photo has been optimized. Save it before leaving Lumora?"),
                               [this] { return SaveWithDialog(); })) {
         // Dismissed, or nothing was written (cancelled, refused or failed): the photo stays
         // open and unsaved, so the next close asks again.

@@ -78,7 +78,7 @@ bool TMemPhotoActionForm::askSaveBeforeSwitch() {
     if (!st.HasPicture || (!st.Optimized && st.Saved)) return true;
     // No leaves the photo marked unsaved until the load marks the next one saved: should the
     // next photo fail to open, the edited one stays on screen and closing still asks about it.
-    return AskSaveBeforeLeaving("Save or Replace?", "Do you want to replace the orginal Photo file?",
+    return AskSaveBeforeLeaving(tr("Save or Replace?"), tr("Do you want to replace the original photo file?"),
                                 [this] { return SaveWithDialog(); });
 }
 
@@ -105,7 +105,7 @@ void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
         return;
     }
     if (!QFileInfo(path).isFile()) {
-        prompts().Error("File not found: " + path.toStdString());
+        prompts().Error(tr("%1 was not found.").arg(path).toStdString());
         return;
     }
     SwitchToPhoto(QFileInfo(path).absoluteFilePath());
@@ -223,7 +223,7 @@ TMemPhotoActionForm::Decode TMemPhotoActionForm::decodePhoto(const QString& path
     } catch (const std::exception& e) {
         showLoadFailure(path, e);
     } catch (...) {
-        showLoadFailure(path, std::runtime_error("Unexpected error"));
+        showLoadFailure(path, std::runtime_error(tr("Unexpected error").toStdString()));
     }
     return Decode::Failed;
 }
@@ -273,8 +273,8 @@ void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int heigh
     const QDateTime stamp = QFileInfo(path).lastModified().toLocalTime();
     const QString date =
         locale.toString(stamp.date(), QLocale::ShortFormat) + QLatin1Char(' ') + stamp.time().toString(longTimeFormat(locale));
-    const QString sizeLine = QStringLiteral("Width : %1 &  Height : %2").arg(width).arg(height);
-    const QString dateLine = QStringLiteral("Create Date : ") + date;
+    const QString sizeLine = tr("Width: %1  Height: %2").arg(width).arg(height);
+    const QString dateLine = tr("Modified: %1").arg(date);
     PhotoFileNameMemo->clear();
     PhotoFileNameMemo->appendPlainText(path);
     PhotoFileNameMemo->appendPlainText(sizeLine);

@@ -15,16 +15,20 @@
 namespace lum {
 
 // In the file dialog's own notation; the first pattern gives the default extension.
-const char* const kSaveFilterMain = "JPG(*.jpg)";
-const char* const kSaveFilterCompare = "JPG(*.jpg);Bitmaps(*.bmp) (*.jpg *.bmp)";
-const char* const kDeleteRefusedText =
-    "Delete refused: neaw image loaded.\n\rVous have to reopen the image file and then delete it.";
+const char* const kSaveFilterMain = QT_TRANSLATE_NOOP("PhotoSaving", "JPEG photos (*.jpg *.jpeg)");
+const char* const kSaveFilterCompare =
+    QT_TRANSLATE_NOOP("PhotoSaving", "JPEG photos (*.jpg *.jpeg);;Bitmaps (*.bmp)");
+const char* const kDeleteRefusedText = QT_TRANSLATE_NOOP(
+    "PhotoSaving", "Delete refused: a new picture is loaded.\nOpen the photo file again, then delete it.");
 
 namespace {
 
-const char* const kReplaceCaption = "Save or Replace?";
-const char* const kReplaceText = "Do you want to replace the orginal Photo file?";
-const char* const kTrashCaption = "Confirm File Delete";
+// This file's texts in the user's language.
+std::string Tr(const char* text) { return QCoreApplication::translate("PhotoSaving", text).toStdString(); }
+
+const char* const kReplaceCaption = QT_TRANSLATE_NOOP("PhotoSaving", "Save or Replace?");
+const char* const kReplaceText = QT_TRANSLATE_NOOP("PhotoSaving", "Do you want to replace the original photo file?");
+const char* const kTrashCaption = QT_TRANSLATE_NOOP("PhotoSaving", "Move to Trash");
 
 #ifdef _WIN32
 constexpr const char* kSeparators = "/\\";
@@ -156,7 +160,7 @@ bool PhotoSaving::SaveWithDialog() {
     const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
     // program still offers to save.
-    if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+    if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return false;
     path = WritableName(path);
     dialogFileName_ = path;
 
@@ -172,7 +176,7 @@ bool PhotoSaving::SaveWithDialog() {
             nothingWritten(shown);
             return false;
         }
-        if (how != Overwrite::Ordinary || !fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
+        if (how != Overwrite::Ordinary || !fileExists(path) || prompts_.AskYesNo(Tr(kReplaceCaption), Tr(kReplaceText))) {
             write(path, false);
             wrote = true;
         }
@@ -204,7 +208,7 @@ bool PhotoSaving::SaveFromMenu() {
     std::string path = dialogFileName_;
     if (!silent) {
         const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
-        if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+        if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return false;
         path = WritableName(path);
         dialogFileName_ = path;
     }
@@ -233,7 +237,7 @@ bool PhotoSaving::MoveCurrentFileToTrash() {
     const int index = chooser_ ? chooser_->SelectedIndex() : -1;
     // Without a picked file there is nothing to delete: refused like a mismatch.
     if (selected != st_.CurrentFileName || st_.CurrentFileName.empty()) {
-        prompts_.Message(kDeleteRefusedText);
+        prompts_.Message(Tr(kDeleteRefusedText));
         return false;
     }
     // Any question re-activates the window, which forgets the current file name.
@@ -241,12 +245,16 @@ bool PhotoSaving::MoveCurrentFileToTrash() {
     const QString qpath = QString::fromStdString(path);
 
     // The desktop's trash asks nothing itself; this stands for the confirmation it would ask.
+    const QString name = QFileInfo(qpath).fileName();
     const std::string question =
-        "Do you want to move \"" + QFileInfo(qpath).fileName().toStdString() + "\" to the Trash?";
+        QCoreApplication::translate("PhotoSaving", "Do you want to move %1 to the Trash?").arg(name).toStdString();
     bool moved = false;
-    if (prompts_.AskYesNo(kTrashCaption, question)) {
-        moved = lum::files::MoveToTrash(qpath);
-        if (!moved) prompts_.Error("The photo file could not be moved to the trash:\n" + path);
+    if (prompts_.AskYesNo(Tr(kTrashCaption), question)) {
+        QString why;
+        moved = lum::files::MoveToTrash(qpath, nullptr, &why);
+        if (!moved)
+            prompts_.Error(
+                QCoreApplication::translate("PhotoSaving", "Could not move %1 to the Trash: %2.").arg(name, why).toStdString());
     }
     if (chooser_) chooser_->RefreshFileList(index - 1 >= 0 ? index - 1 : -1);
     return moved;

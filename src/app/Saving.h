@@ -23,8 +23,8 @@ public:
 };
 
 // Save dialog filters, in the file dialog's own notation.
-extern const char* const kSaveFilterMain;     // "JPG(*.jpg)"
-extern const char* const kSaveFilterCompare;  // JPG and BMP
+extern const char* const kSaveFilterMain;     // "JPEG photos (*.jpg *.jpeg)"
+extern const char* const kSaveFilterCompare;  // JPEG photos, then bitmaps
 extern const char* const kDeleteRefusedText;
 
 class PhotoSaving {

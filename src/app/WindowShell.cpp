@@ -31,7 +31,7 @@ WindowShell::WindowShell(const Kind& kind, Prompts* prompts, Dialogs* dialogs, Q
       dialogs_(dialogs) {
     EnsureLumoraResources();
     prompts_->SetEditState(&editor_.State());
-    setWindowTitle(QStringLiteral("Tarnel Lumora"));
+    setWindowTitle(tr("Tarnel Lumora"));
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13);
     setFont(f);
@@ -154,7 +154,7 @@ PhotoSaving& WindowShell::saving() {
 
 bool WindowShell::hasPictureToSave() {
     if (State().HasPicture) return true;
-    prompts().Message(kNoPhotoToSave);
+    prompts().Message(tr(kNoPhotoToSave).toStdString());
     return false;
 }
 
@@ -172,8 +172,8 @@ bool WindowShell::SaveFromMenu(int pauseMs) {
     return true;
 }
 
-bool WindowShell::AskSaveBeforeLeaving(const char* caption, const char* text, const std::function<bool()>& save) {
-    switch (prompts().AskYesNoCancel(caption, text)) {
+bool WindowShell::AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save) {
+    switch (prompts().AskYesNoCancel(caption.toStdString(), text.toStdString())) {
         case Prompts::Answer::Yes: {
             // A save that wrote nothing (cancelled, replace refused, failed) keeps the picture.
             bool written = false;
@@ -192,6 +192,6 @@ bool WindowShell::DeleteCurrentFile() {
     return true;
 }
 
-void WindowShell::showFileInCaption(const QString& file) { setWindowTitle(QStringLiteral("Lumora - ") + file); }
+void WindowShell::showFileInCaption(const QString& file) { setWindowTitle(tr("Lumora - %1").arg(file)); }
 
 }  // namespace lum

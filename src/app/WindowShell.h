@@ -53,7 +53,7 @@ public:
         bool selections;  // the selection toolbar's shapes select (else they only set the mode)
     };
     static constexpr int kMenuSavePauseMs = 400;
-    static constexpr const char* kNoPhotoToSave = "There is no photo to save.";
+    static constexpr const char* kNoPhotoToSave = QT_TRANSLATE_NOOP("lum::WindowShell", "There is no photo to save.");
 
     Editor& editor() { return editor_; }
     EditState& State() { return editor_.State(); }
@@ -94,7 +94,7 @@ public:
     bool SaveFromMenu(int pauseMs = kMenuSavePauseMs);
     // caption and text asked with Yes, No and Cancel before the picture is left; Yes runs save
     // (inside the guard). True when the window may go on: No, or Yes and save wrote the file.
-    bool AskSaveBeforeLeaving(const char* caption, const char* text, const std::function<bool()>& save);
+    bool AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save);
     // Moves the current file to the trash after a confirmation, when it is the picture
     // chooser's selected file; refused otherwise. True when it was moved.
     bool DeleteCurrentFile();

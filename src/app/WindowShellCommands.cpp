@@ -39,7 +39,7 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     add("Memoriser", [this] { Memorize(); });
     add("Initmacro", [this] { editor_.Macro().Start(); });
     add("Fermer", [this] { editor_.Macro().Close(); });
-    add("Aide1", [this] { prompts().Message("not available --> see Pressel.rtf"); });
+    add("Aide1", [this] { prompts().Message(tr("Help is not available here yet: see the online user manual.").toStdString()); });
     for (const auto& [name, command] : own) add(name, command);
     menus_ = BuildDesignMenus(this, kind_.policy.window, [this](const char* control) { RunCommand(control); }, handlers);
     // The clipboard's standard keys, answered whether the bar is shown or not.
@@ -74,9 +74,9 @@ QToolButton* WindowShell::makeButton(const QString& designName, const QString& c
 
 QToolButton* WindowShell::makeCommandButton(const char* control, QWidget* parent, bool captioned, const QString& keys) {
     const Command& command = *FindCommand(control, kind_.policy.window).command;
-    const QString caption = QString::fromUtf8(command.caption);
-    const QString hint = command.hint ? QString::fromUtf8(command.hint) : caption;
-    const QString face = command.face ? QString::fromUtf8(command.face) : caption;
+    const QString caption = lum::OperationText(command.caption);
+    const QString hint = command.hint ? lum::OperationText(command.hint) : caption;
+    const QString face = command.face ? lum::OperationText(command.face) : caption;
     QToolButton* b = makeButton(QString::fromLatin1(control), captioned ? face : QString(), hint, parent, keys);
     connect(b, &QToolButton::clicked, this, [this, control] { RunCommand(control); });
     return b;

@@ -17,8 +17,7 @@ namespace {
 
 constexpr int kMaxSide = 8192;
 constexpr int kMaxShift = 1000000;
-const char* const kNoImageInClipboard = "No image in clipboard";
-const char* const kNoImageInTheClipboard = "No image in the Clipboard";
+const char* const kNoImageInClipboard = QT_TRANSLATE_NOOP("lum", "There is no picture on the clipboard.");
 
 // The gradient's keys after its size (when it has one).
 Operation& GradientKeys(Operation& op) {
@@ -86,7 +85,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                  .Usage("new:WxH", "a new gradient image of W x H (1..8192 each) replaces\n"
                                                    "the photo; centre in its pixels")
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
-                    .On("Btnouveau", "&New...", kBothWindows)
+                    .On("Btnouveau", QT_TRANSLATE_NOOP("Operations", "&New Image..."), kBothWindows)
                     .BeforeAsking([](Editor& e) { e.State().StartNewPicture(); })
                     .Asks()
                     .MakesPicture());
@@ -94,7 +93,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                  .Usage("lighten-gradient[:...]", "relight with a gradient at the image's size: each\n"
                                                             "pixel keeps its hue; value and part of the\n"
                                                             "saturation come from the gradient"))
-                    .On("GradientLumiere", "&Lighten gradient", kBothWindows)
+                    .On("GradientLumiere", QT_TRANSLATE_NOOP("Operations", "&Lighten Gradient..."), kBothWindows)
                     .Asks());
     t.push_back(AddMixParams(Operation("mix", MixFile)
                             .Usage("mix:FILE", "mix the picture FILE (any format read) into the photo:\n"
@@ -114,34 +113,37 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                            RunMix(e, GradientMixPresets());
                                        })
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
-                    .On("Btmixdegrad", "&Gradient", kBothWindows)
+                    .On("Btmixdegrad", QT_TRANSLATE_NOOP("Operations", "&Gradient..."), kBothWindows)
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.WorkImage.width(), st.WorkImage.height()});
                     })
                     .NotBusy()
                     .DesktopOnly());
     // The picture is loaded into MixSource by the chooser while the user browses.
-    t.push_back(Operation("mix-image", [](Editor& e, const OpArgs&) { RunMix(e, OpArgs()); })
-                    .On("Btmiximage", "&Image", kBothWindows)
+    t.push_back(Operation("mix-image", [](Editor& e, const OpArgs& a) { RunMix(e, a); })
+                    .On("Btmiximage", QT_TRANSLATE_NOOP("Operations", "&Image..."), kBothWindows)
                     .Asks()
                     .NotBusy()
                     .DesktopOnly());
     t.push_back(Operation("mix-clipboard",
                           [](Editor& e, const OpArgs&) {
-                              e.State().MixSource = ClipboardPicture(e, kNoImageInTheClipboard);
-                              RunMix(e, OpArgs());
+                              e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
+                              OpArgs presets;
+                              presets.Set("source", std::string(kMixFromClipboard));
+                              RunMix(e, presets);
                           })
-                    .On("PPimage", "&Clipboard Image", kBothWindows)
+                    .On("PPimage", QT_TRANSLATE_NOOP("Operations", "&Clipboard Image..."), kBothWindows)
                     .NotBusy()
                     .DesktopOnly());
     t.push_back(Operation("paste-into",
                           [](Editor& e, const OpArgs&) {
                               e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
                               OpArgs presets;
+                              presets.Set("source", std::string(kMixFromClipboard));
                               presets.Set(kMixStyle.key, MixWord(kMixStyle, static_cast<int>(MixStyle::MaskedCopy)));
                               RunMix(e, presets);
                           })
-                    .On("Mlangerlexistant1", "&Paste into current Image...", kBothWindows)
+                    .On("Mlangerlexistant1", QT_TRANSLATE_NOOP("Operations", "&Paste into the Current Image..."), kBothWindows)
                     .NotBusy()
                     .DesktopOnly());
     t.push_back(Operation("paste-new",
@@ -153,11 +155,11 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               // A file of its own to come: a save never proposes the old photo's name.
                               st.TookNewPicture();
                           })
-                    .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)
+                    .On("Commenouvelleimage1", QT_TRANSLATE_NOOP("Operations", "Paste as &New Image"), kBothWindows)
                     .DesktopOnly()
                     .MakesPicture());
     t.push_back(Operation("copy", [](Editor& e, const OpArgs&) { e.Host().PutOnClipboard(CopiedPicture(e)); })
-                    .On("Copier1", "&Copy", kBothWindows)
+                    .On("Copier1", QT_TRANSLATE_NOOP("Operations", "&Copy"), kBothWindows)
                     .NotBusy()
                     .DesktopOnly()
                     .KeepsImage());
@@ -166,8 +168,8 @@ void AddComposeOperations(std::vector<Operation>& t) {
     t.push_back(Operation("text-stamp",
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })
                     .Param(ParamDef::Colour("background", "#FFFFFF"))
-                    .On("Bttexte", "&Text", kCompareWindow)
-                    .Face("Stemp", "Text stamp")
+                    .On("Bttexte", QT_TRANSLATE_NOOP("Operations", "&Text Stamp..."), kCompareWindow)
+                    .Face(QT_TRANSLATE_NOOP("Operations", "Stamp"), QT_TRANSLATE_NOOP("Operations", "Text stamp"))
                     .BeforeAsking([](Editor& e) { e.DropSelectionAndTool(); })
                     .Asks()
                     .NotBusy()

@@ -2,6 +2,7 @@
 
 #include "editing/Operation.h"
 #include "editing/Prompts.h"
+#include "image/Translatable.h"
 
 namespace lum {
 
@@ -47,7 +48,7 @@ void MacroRecorder::Start() {
 void MacroRecorder::Record(int code, int p1, int p2, int p3) {
     if (MacroState > 2) return;
     if (MacroCount >= kMaxActions) {
-        if (prompts_) prompts_->Message("Macro : 64 axions maximum.");
+        if (prompts_) prompts_->Message(QT_TRANSLATE_NOOP("lum", "A macro holds at most 64 actions."));
         return;
     }
     MacroState = 2;

@@ -5,6 +5,7 @@
 
 #include "editing/Compose.h"
 #include "editing/Editor.h"
+#include "imaging/Refusal.h"
 
 namespace lum {
 
@@ -17,6 +18,8 @@ int ToView(int i, int zoom) { return static_cast<int>(static_cast<int64_t>(i) * 
 }  // namespace
 
 bool RunMix(Editor& editor, OpArgs args) {
+    // The dialog never opens on an empty picture.
+    if (editor.State().MixSource.empty()) throw Refusal(kNoPictureToMix);
     const Operation* mix = FindOperation("mix");
     if (!mix || !editor.prompts().AskParameters(*mix, args)) return false;
     MixIntoWork(editor, MixFromArgs(args));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "image/Translatable.h"
 #include "editing/OpArgs.h"
 
 namespace lum {
@@ -18,7 +19,8 @@ enum WindowBits : unsigned { kMainWindow = 1u, kCompareWindow = 2u, kBothWindows
 constexpr int kNoMacro = -1;
 
 // A control that runs the operation: a menu item or a button, by its design name.
-// Its row is the only place its captions are written.
+// Its row is the only place its captions are written, in English, marked for translation under
+// the context "Operations"; the windows show them translated.
 struct Command {
     const char* control;  // objectName
     const char* caption;  // menu caption, or the button's hint

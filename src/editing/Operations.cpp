@@ -95,7 +95,8 @@ void BrushStrokeAlong(Editor& e, const OpArgs& a) {
 void FillFrom(Editor& e, const OpArgs& a) {
     e.ClearSelection();
     const FillOutcome out = FillWorkImage(e, a.Int("x"), a.Int("y"), a.ColourOf("colour"), a.Int("threshold"));
-    if (out.Status == FillStatus::TooClose) throw Refusal(FillTooCloseLine());
+    if (out.Status == FillStatus::TooClose || out.Status == FillStatus::AlreadyFilled)
+        throw Refusal(FillRefusalLine(out.Status));
 }
 
 // `NAME` or `NAME:#RRGGBB`: the colour only when given.
@@ -142,9 +143,9 @@ std::vector<Operation> BuildTable() {
     t.push_back(Operation("optimize", [](Editor& e, const OpArgs&) { Optimize(e, e.Policy().compareOptimize); })
                     .Usage("optimize", "the one-click optimize")
                     .Records({{15, nullptr}, {1, BlendOfThisWindow}})
-                    .On("ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!", kMainWindow)
-                    .On("AutoColorBalanceSpeedButton", "Auto color balance of the optimized photo", kCompareWindow)
-                    .On("SpeedButton8", "t", kCompareWindow)
+                    .On("ProcessingOptimumActionSpeedButton", QT_TRANSLATE_NOOP("Operations", "Optimize The Photo Now!"), kMainWindow)
+                    .On("AutoColorBalanceSpeedButton", QT_TRANSLATE_NOOP("Operations", "Automatic colour balance of the optimized photo"), kCompareWindow)
+                    .On("SpeedButton8", QT_TRANSLATE_NOOP("Operations", "Optimize"), kCompareWindow)
                     .Pixel()
                     .InPlace()
                     .Progress()
@@ -157,13 +158,13 @@ std::vector<Operation> BuildTable() {
     t.push_back(Operation("flesh-balance", [](Editor& e, const OpArgs&) { ColourEngine(e, 0, kModeFlesh); })
                     .Usage("flesh-balance", "colour balance towards the flesh targets")
                     .Recorded(15, kBothWindows)
-                    .On("Equilibrer1", "&Flesh color Balance", kBothWindows)
+                    .On("Equilibrer1", QT_TRANSLATE_NOOP("Operations", "&Flesh Colour Balance"), kBothWindows)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("landscape-balance", [](Editor& e, const OpArgs&) { ColourEngine(e, 0, kModeLandscape); })
                     .Usage("landscape-balance", "colour balance towards the landscape targets")
                     .Recorded(16, kBothWindows)
-                    .On("Equilibrer2", "&Landscape balance", kBothWindows)
+                    .On("Equilibrer2", QT_TRANSLATE_NOOP("Operations", "&Landscape Colour Balance"), kBothWindows)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("shift", [](Editor& e, const OpArgs& a) { ColourEngine(e, a.Int("kind"), kModeShift); })
@@ -172,12 +173,12 @@ std::vector<Operation> BuildTable() {
                                       "4 green to blue, 5 blue to red, 6 blue to green")
                     .Param(ParamDef::Int("kind", 1, 6))
                     .Recorded(12, kBothWindows, "kind")
-                    .On("RedChangetoGreen101", "Red Change to Green 10%", kBothWindows, "1")
-                    .On("RedChangetoBlue101", "Red Change to Blue 10%", kBothWindows, "2")
-                    .On("Greenchangeto1", "Green change to Red 10%", kBothWindows, "3")
-                    .On("GreenChangetoBlue101", "Green Change to Blue 10%", kBothWindows, "4")
-                    .On("BluechangetoRed101", "Blue change to Red 10%", kBothWindows, "5")
-                    .On("BluechangetoGreen101", "Blue change to Green 10%", kBothWindows, "6")
+                    .On("RedChangetoGreen101", QT_TRANSLATE_NOOP("Operations", "Red to Green by 10%"), kBothWindows, "1")
+                    .On("RedChangetoBlue101", QT_TRANSLATE_NOOP("Operations", "Red to Blue by 10%"), kBothWindows, "2")
+                    .On("Greenchangeto1", QT_TRANSLATE_NOOP("Operations", "Green to Red by 10%"), kBothWindows, "3")
+                    .On("GreenChangetoBlue101", QT_TRANSLATE_NOOP("Operations", "Green to Blue by 10%"), kBothWindows, "4")
+                    .On("BluechangetoRed101", QT_TRANSLATE_NOOP("Operations", "Blue to Red by 10%"), kBothWindows, "5")
+                    .On("BluechangetoGreen101", QT_TRANSLATE_NOOP("Operations", "Blue to Green by 10%"), kBothWindows, "6")
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("lighten",
@@ -187,31 +188,31 @@ std::vector<Operation> BuildTable() {
                           })
                     .Usage("lighten", "lighten by a quarter")
                     .Recorded(4, kCompareWindow)
-                    .On("Btbrume", "Lighten", kCompareWindow)
+                    .On("Btbrume", QT_TRANSLATE_NOOP("Operations", "Lighten"), kCompareWindow)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("grey", [](Editor& e, const OpArgs&) { Kernel(e, 0, true); })
                     .Usage("grey", "grey scale (through the kernel last used)")
                     .Recorded(2, kBothWindows)
-                    .On("NivGris", "Gray &Scale", kBothWindows)
+                    .On("NivGris", QT_TRANSLATE_NOOP("Operations", "Grey &Scale"), kBothWindows)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("sharpen", [](Editor& e, const OpArgs&) { Kernel(e, 4, false); })
                     .Usage("sharpen", "sharpen")
                     .Recorded(6, kCompareWindow)
-                    .On("Btdur", "Sharpen", kCompareWindow)
+                    .On("Btdur", QT_TRANSLATE_NOOP("Operations", "Sharpen"), kCompareWindow)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("sharpen-plus", [](Editor& e, const OpArgs&) { Kernel(e, 5, false); })
                     .Usage("sharpen-plus", "sharpen more")
                     .Recorded(5, kCompareWindow)
-                    .On("Btplusdur", "Sharpen +", kCompareWindow)
+                    .On("Btplusdur", QT_TRANSLATE_NOOP("Operations", "Sharpen +"), kCompareWindow)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("soften", [](Editor& e, const OpArgs&) { Kernel(e, 2, false); })
                     .Usage("soften", "soften")
                     .Recorded(7, 0)
-                    .On("Btdoux", "Soften", kCompareWindow)
+                    .On("Btdoux", QT_TRANSLATE_NOOP("Operations", "Soften"), kCompareWindow)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("auto-smooth",
@@ -221,33 +222,33 @@ std::vector<Operation> BuildTable() {
                           })
                     .Usage("auto-smooth", "blur, blend and sharpen passes")
                     .Recorded(14, kBothWindows)
-                    .On("LissageAuto", "&Auto Smooth", kBothWindows)
+                    .On("LissageAuto", QT_TRANSLATE_NOOP("Operations", "&Auto Smooth"), kBothWindows)
                     .Pixel());
     t.push_back(Operation("blur", [](Editor& e, const OpArgs& a) { GaussianBlur(e.State().WorkImage, a.Int("radius")); })
                     .Usage("blur:R", "Gaussian blur of the whole image, radius R = 1..24")
                     .Param(ParamDef::Int("radius", 1, 24))
                     .Recorded(13, kBothWindows)
-                    .On("FlouGaussien", "&Gaussian Blur", kBothWindows)
+                    .On("FlouGaussien", QT_TRANSLATE_NOOP("Operations", "&Gaussian Blur..."), kBothWindows)
                     .Pixel()
                     .InPlace()
                     .Asks([](const EditState&, OpArgs& a) { a.Set("radius", 8); }));
     t.push_back(Operation("rotate-cw", [](Editor& e, const OpArgs&) { QuarterTurnCommitted(e, true); })
                     .Usage("rotate-cw", "quarter turn clockwise")
-                    .On("SpeedButton1", "Rotate to Right (90 Degree)", kMainWindow)
-                    .On("Btrot90", "90", kCompareWindow)
+                    .On("SpeedButton1", QT_TRANSLATE_NOOP("Operations", "Rotate to the Right (90 degrees)"), kMainWindow)
+                    .On("Btrot90", QT_TRANSLATE_NOOP("Operations", "90"), kCompareWindow)
                     .Progress());
     t.push_back(Operation("rotate-ccw", [](Editor& e, const OpArgs&) { QuarterTurnCommitted(e, false); })
                     .Usage("rotate-ccw", "quarter turn anticlockwise")
-                    .On("Btrot90", "Rotate to Left (270 degree)", kMainWindow)
+                    .On("Btrot90", QT_TRANSLATE_NOOP("Operations", "Rotate to the Left (270 degrees)"), kMainWindow)
                     .Progress());
     t.push_back(Operation("mirror-h", [](Editor& e, const OpArgs&) { Mirrored(e, true); })
                     .Usage("mirror-h", "mirror left to right")
-                    .On("BtmiroirH", "Horizontal Mirror", kCompareWindow)
+                    .On("BtmiroirH", QT_TRANSLATE_NOOP("Operations", "Horizontal Mirror"), kCompareWindow)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("mirror-v", [](Editor& e, const OpArgs&) { Mirrored(e, false); })
                     .Usage("mirror-v", "mirror top to bottom")
-                    .On("NBtmiroirV", "Vertical morror", kCompareWindow)
+                    .On("NBtmiroirV", QT_TRANSLATE_NOOP("Operations", "Vertical Mirror"), kCompareWindow)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("rotate",
@@ -260,7 +261,7 @@ std::vector<Operation> BuildTable() {
                           })
                     .Usage("rotate:A", "rotate by A degrees (0..360), shrunk to fit")
                     .Param(ParamDef::Int("angle", 0, 360))
-                    .On("RotateBitmapSpeedButton", "Rotate", kCompareWindow)
+                    .On("RotateBitmapSpeedButton", QT_TRANSLATE_NOOP("Operations", "Rotate by Angle..."), kCompareWindow)
                     .Pixel()
                     .Asks([](const EditState&, OpArgs& a) { a.Set("angle", 30); }));
     t.push_back(Operation("resize",
@@ -272,7 +273,7 @@ std::vector<Operation> BuildTable() {
                           })
                     .Usage("resize:WxH", "resample to W x H pixels")
                     .Param(ParamDef::Pair("size", 0, 1000000))
-                    .On("Redimensionner1", "&New size", kBothWindows)
+                    .On("Redimensionner1", QT_TRANSLATE_NOOP("Operations", "&New Size..."), kBothWindows)
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.MemoryImage.width(), st.MemoryImage.height()});
                     }));
@@ -317,11 +318,11 @@ std::vector<Operation> BuildTable() {
                     .Usage("erase[:#RRGGBB]", "fill the selection (the whole image without one) with the colour,\n"
                                               "default white")
                     .Parser(OptionalColour)
-                    .On("Effacer1", "&Erase", kBothWindows)
+                    .On("Effacer1", QT_TRANSLATE_NOOP("Operations", "&Erase"), kBothWindows)
                     .Pixel());
     t.push_back(Operation("macro", [](Editor& e, const OpArgs&) { e.ExecuteMacro(); })
                     .Usage("macro", "the recorded macro; as a window starts: flesh balance, then auto smooth")
-                    .On("Executer", "&Execute", kBothWindows)
+                    .On("Executer", QT_TRANSLATE_NOOP("Operations", "&Execute"), kBothWindows)
                     .NotBusy()
                     .KeepsImage());  // the operations it replays mark the photo themselves
     AddComposeOperations(t);

@@ -155,7 +155,8 @@ public:
         // The middle button counts as the left one.
         const FillOutcome out =
             FillWorkImage(editor, e.image.x, e.image.y, PenColour(editor, e.button), st.PaintThickness);
-        if (out.Status == FillStatus::TooClose) editor.prompts().Message(kFillTooCloseMessage);
+        if (out.Status != FillStatus::Filled && out.Status != FillStatus::Ignored)
+            editor.prompts().Message(FillRefusalMessage(out.Status));
         if (out.FilledPixels > 0) editor.MarkUnsaved();
         editor.Redraw();
     }
@@ -253,12 +254,17 @@ FillOutcome FillWorkImage(Editor& editor, int x, int y, Colour colour, int thres
     return FloodFill(work, x, y, threshold, colour, progress);
 }
 
-std::string FillTooCloseLine() {
-    std::string line = kFillTooCloseMessage;
-    const size_t at = line.find("\n\r");
-    if (at != std::string::npos) line.replace(at, 2, " ");
+std::string FillRefusalMessage(FillStatus status) {
+    return status == FillStatus::AlreadyFilled ? kFillAlreadyMessage : kFillTooCloseMessage;
+}
+
+std::string FillRefusalLine(FillStatus status) {
+    std::string line = FillRefusalMessage(status);
+    for (size_t at = line.find('\n'); at != std::string::npos; at = line.find('\n', at)) line.replace(at, 1, " ");
     return line;
 }
+
+std::string FillTooCloseLine() { return FillRefusalLine(FillStatus::TooClose); }
 
 Rect DrawWorkLine(Editor& editor, ImagePoint a, ImagePoint b, int thickness, Colour colour) {
     ImagePoint origin;

@@ -345,6 +345,47 @@ TEST(ImageMix, ThePictureChosenIsMixedAndTheMirrorStaysOnIt) {
     EXPECT_TRUE(w.st().MixSource == picture);
 }
 
+TEST(ImageMix, NoDialogOnAnEmptyPictureAndEachSourceIsNamedToIt) {
+    const Image photo = RandomImage(40, 30, 15);
+    Win w(photo);
+    // The chooser closed without a picture loaded: nothing to mix, said instead of a dialog.
+    w.Answer(Accept);
+    EXPECT_FALSE(w.Command("Btmiximage"));
+    EXPECT_EQ(w.prompts.messages, std::vector<std::string>{"There is no picture to mix."});
+    ASSERT_EQ(w.prompts.parametersAsked.size(), 1u);
+    EXPECT_EQ(w.prompts.parametersAsked[0]->name, "mix-image");
+    EXPECT_TRUE(w.st().WorkImage == photo);
+
+    // What the mix dialog is told its source is: the chosen file, the clipboard, the gradient.
+    const Image picture = RandomImage(8, 6, 16);
+    OpArgs seen;
+    Editor& e = w.editor;
+    w.Answer([&e, &picture](OpArgs& a) {
+        e.State().MixSource = picture;
+        a.Set("source", std::string("/photos/mark.bmp"));
+        return true;
+    });
+    w.Answer(Cancel, &seen);
+    w.Command("Btmiximage");
+    EXPECT_EQ(seen.Text("source"), "/photos/mark.bmp");
+    w.host.clip = picture;
+    w.host.holds = true;
+    for (const char* control : {"PPimage", "Mlangerlexistant1"}) {
+        w.Answer(Cancel, &seen);
+        w.Command(control);
+        EXPECT_EQ(seen.Text("source"), kMixFromClipboard) << control;
+    }
+    w.Answer([](OpArgs& a) {
+        a.Set("size", ImagePoint{10, 10});
+        return true;
+    });
+    w.Answer(Cancel, &seen);
+    w.Command("Btmixdegrad");
+    EXPECT_EQ(seen.Text("source"), kMixFromGradient);
+    EXPECT_EQ(w.prompts.messages.size(), 1u);
+    EXPECT_TRUE(w.st().WorkImage == photo) << "every mix was cancelled";
+}
+
 TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     const Image photo = RandomImage(100, 80, 7);
     const Image picture = RandomImage(30, 20, 8);
@@ -428,9 +469,9 @@ TEST(Clipboard, PastesWithoutAPictureSayWhyAfterDroppingToolAndSelection) {
     const struct {
         const char* control;
         const char* message;
-    } cases[] = {{"Commenouvelleimage1", "No image in clipboard"},
-                 {"Mlangerlexistant1", "No image in clipboard"},
-                 {"PPimage", "No image in the Clipboard"}};
+    } cases[] = {{"Commenouvelleimage1", "There is no picture on the clipboard."},
+                 {"Mlangerlexistant1", "There is no picture on the clipboard."},
+                 {"PPimage", "There is no picture on the clipboard."}};
     for (const auto& c : cases) {
         ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));
         w.st().ToolMode = 4;

@@ -314,8 +314,8 @@ TEST(GeometryOperations, ResizeRefusalsShowTheirMessageAndChangeNothing) {
         const Image memory = w.st().MemoryImage, source = w.st().SourceImage;
         EXPECT_FALSE(w.Apply(word));
         ASSERT_EQ(w.prompts.messages.size(), 1u);
-        EXPECT_EQ(w.prompts.messages[0], std::string(word) == "resize:5x100" ? "Invalid new size ( < 8)"
-                                                                             : "In valid new size (height > 2048 lines)");
+        EXPECT_EQ(w.prompts.messages[0], std::string(word) == "resize:5x100" ? "Invalid new size: the width and the height must be at least 8 pixels."
+                                                                             : "Invalid new size: the height can be at most 2048 pixels.");
         EXPECT_EQ(w.st().WorkImage, work);
         EXPECT_EQ(w.st().MemoryImage, memory);
         EXPECT_EQ(w.st().SourceImage, source);

@@ -11,7 +11,7 @@ using namespace guitest;
 namespace {
 
 const char* const kCloseQuestion =
-    "Save or not?: The photo have be optimized. Do you want to save it before leave Lumora?";
+    "Save or not?: The photo has been optimized. Save it before leaving Lumora?";
 
 class Closing : public ::testing::Test {
 protected:

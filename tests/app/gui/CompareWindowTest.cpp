@@ -141,9 +141,8 @@ TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     EXPECT_EQ(button("Btdur")->text(), QStringLiteral("Sharpen"));
     EXPECT_EQ(button("SpeedButton4")->toolTip(), QStringLiteral("Show the Original Photo in full screen"));
     EXPECT_EQ(button("SpeedButton5")->toolTip(), QStringLiteral("Show the Optimized Photo in full screen"));
-    EXPECT_EQ(button("SpeedButton9")->toolTip(), QStringLiteral("Recover the comparing window size"));
-    EXPECT_EQ(button("SetZoomScaleSpeedButton")->toolTip(),
-              QStringLiteral("Zoom the Original Photo and Optimized Photo for viewing"));
+    EXPECT_EQ(button("SpeedButton9")->toolTip(), QStringLiteral("Show both photos side by side again"));
+    EXPECT_EQ(button("SetZoomScaleSpeedButton")->toolTip(), QStringLiteral("Zoom both photos"));
     EXPECT_FALSE(f->MainMenu1()->isVisible());
     EXPECT_FALSE(f->selectionToolbar()->isVisible());
     EXPECT_FALSE(f->paintToolbar()->isVisible());
@@ -302,7 +301,7 @@ TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
     int offered = 0;
     WhenShown<TInputRotateAngleForm>([&](TInputRotateAngleForm& d) {
         offered = d.AngleSpinEdit()->value();
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate Angle"));
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate by Angle"));
         d.findChild<QAbstractButton*>("CancelButton")->click();
     });
     button("RotateBitmapSpeedButton")->click();

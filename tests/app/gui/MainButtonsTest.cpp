@@ -40,16 +40,16 @@ QRgb rgbAt(const lum::Image& img, int x, int y) {
 
 TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
     const std::pair<const char*, const char*> hints[] = {
-        {"ShowOriginalPhotoSpeedButton", "Show the thumbnail of original photo in a fly window"},
-        {"Btrot90", "Rotate to Left (270 degree) (Ctrl+L)"},
-        {"SpeedButton1", "Rotate to Right (90 Degree) (Ctrl+R)"},
-        {"ZoomPhotosSpeedButton", "Zoom photo to the size for your viewing (Ctrl++, Ctrl+-, Ctrl+0)"},
+        {"ShowOriginalPhotoSpeedButton", "Show the original photo in a small floating window"},
+        {"Btrot90", "Rotate to the Left (270 degrees) (Ctrl+L)"},
+        {"SpeedButton1", "Rotate to the Right (90 degrees) (Ctrl+R)"},
+        {"ZoomPhotosSpeedButton", "Zoom the photo to the size you like to see it at (Ctrl++, Ctrl+-, Ctrl+0)"},
         {"ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!"},
         {"UndoSpeedButton", "Undo / Reload the photo (Ctrl+Z)"},
-        {"ComparePhotosSpeedButton", "Compare the Optimized Photo and the Orginal Photo"},
-        {"SaveAndReplacePhotoSpeedButton", "Save / Save as the Photo (Ctrl+S)"},
+        {"ComparePhotosSpeedButton", "Compare the Optimized Photo with the Original Photo"},
+        {"SaveAndReplacePhotoSpeedButton", "Save / Save As the Photo (Ctrl+S)"},
         {"SpeedButton3", "Version information"},
-        {"TarnelhomeSpeedButton", "Go to Tarnel Lumora for more information"},
+        {"TarnelhomeSpeedButton", "Visit the Tarnel Lumora home page for more information"},
     };
     for (const auto& [name, hint] : hints) {
         QToolButton* b = button(name);
@@ -68,9 +68,9 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
     }
     EXPECT_EQ(visible, 11);
     EXPECT_EQ(w->findChild<QWidget*>("LsDirTree211")->toolTip(),
-              QStringLiteral("Please select one folder that contain the photos you want to optimize"));
+              QStringLiteral("Select the folder that holds the photos you want to optimize."));
     EXPECT_EQ(w->findChild<QWidget*>("LsFilelistView282")->toolTip(),
-              QStringLiteral("Please select one photo for optimizing."));
+              QStringLiteral("Select a photo to optimize."));
     // Hidden in the design.
     EXPECT_FALSE(w->findChild<QWidget*>("SelectionToolbar")->isVisible());
     EXPECT_FALSE(w->findChild<QWidget*>("PhotoFileNameMemo")->isVisible());
@@ -197,7 +197,7 @@ TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     Action(*w, "Aide1")->trigger();
     ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1], "not available --> see Pressel.rtf");
+    EXPECT_EQ(prompts.messages[1], "Help is not available here yet: see the online user manual.");
 }
 
 TEST_F(MainButtons, TheCompareWindowGetsBothSides) {
@@ -252,7 +252,7 @@ TEST_F(MainButtons, ShowOriginalTogglesTheThumbnailWindow) {
     QWidget* tool = w->findChild<QWidget*>("ViewOrginalPhotoToolWindow");
     button("ShowOriginalPhotoSpeedButton")->click();
     EXPECT_TRUE(tool->isVisible());
-    EXPECT_EQ(tool->windowTitle(), QStringLiteral("Orignal Photo"));
+    EXPECT_EQ(tool->windowTitle(), QStringLiteral("Original Photo"));
     button("ShowOriginalPhotoSpeedButton")->click();
     EXPECT_FALSE(tool->isVisible());
 }

@@ -62,8 +62,8 @@ TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
     const QStringList lines = memoLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], path);
-    EXPECT_EQ(lines[1], QStringLiteral("Width : 640 &  Height : 480"));
-    ASSERT_TRUE(lines[2].startsWith(QStringLiteral("Create Date : ")));
+    EXPECT_EQ(lines[1], QStringLiteral("Width: 640  Height: 480"));
+    ASSERT_TRUE(lines[2].startsWith(QStringLiteral("Modified: ")));
     // Short date of the file's modification time first.
     const QDateTime stamp = QFileInfo(path).lastModified();
     EXPECT_TRUE(lines[2].contains(QLocale().toString(stamp.date(), QLocale::ShortFormat)));
@@ -133,7 +133,7 @@ TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
     prompts.answers = {false};
     drop(b);
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0], "Save or Replace?: Do you want to replace the orginal Photo file?");
+    EXPECT_EQ(prompts.questions[0], "Save or Replace?: Do you want to replace the original photo file?");
     EXPECT_EQ(w->State().MemoryImage.width(), 60);
     EXPECT_TRUE(w->State().Saved);
     EXPECT_FALSE(w->State().Optimized);

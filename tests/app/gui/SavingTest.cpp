@@ -26,7 +26,7 @@ using namespace guitest;
 
 namespace {
 
-const char* const kReplaceQuestion = "Save or Replace?: Do you want to replace the orginal Photo file?";
+const char* const kReplaceQuestion = "Save or Replace?: Do you want to replace the original photo file?";
 
 // Answers like RecordingPrompts and remembers what each save dialog was shown.
 class ScriptedPrompts : public lum::RecordingPrompts {
@@ -168,8 +168,13 @@ TEST_F(SavingFlow, DialogGetsTheJpegFilterAndTheProposedName) {
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogs[0].folder, st.CurrentFolder);
     EXPECT_EQ(prompts.dialogs[0].proposed, "");
-    EXPECT_EQ(lum::QtPrompts::QtFilter(prompts.dialogs[0].filter), QStringLiteral("JPG(*.jpg)"));
+    EXPECT_EQ(lum::QtPrompts::QtFilter(prompts.dialogs[0].filter), QStringLiteral("JPEG photos (*.jpg *.jpeg)"));
     EXPECT_EQ(lum::QtPrompts::DefaultSuffix(prompts.dialogs[0].filter), QStringLiteral("jpg"));
+    // The compare window's: JPEG photos first, then bitmaps, each with its extension.
+    const std::string both = lum::kSaveFilterCompare;
+    EXPECT_EQ(lum::QtPrompts::QtFilter(both), QStringLiteral("JPEG photos (*.jpg *.jpeg);;Bitmaps (*.bmp)"));
+    EXPECT_EQ(lum::QtPrompts::DefaultSuffix(both), QStringLiteral("jpg"));
+    EXPECT_EQ(lum::QtPrompts::DefaultSuffix("Bitmaps (*.bmp)"), QStringLiteral("bmp"));
 
     st.SaveFolder = dir.filePath("out").toStdString();
     st.CurrentFileName = "/elsewhere/photo.jpg";
@@ -401,7 +406,7 @@ TEST_F(DeleteFlow, FirstEntryLeavesNoSelection) {
 TEST_F(DeleteFlow, RefusedUnlessTheChoosersFileIsTheCurrentOne) {
     const std::string refused = lum::kDeleteRefusedText;
     EXPECT_EQ(refused,
-              "Delete refused: neaw image loaded.\n\rVous have to reopen the image file and then delete it.");
+              "Delete refused: a new picture is loaded.\nOpen the photo file again, then delete it.");
 
     // Another file picked in the chooser.
     chooser.selected = dir.filePath("other.jpg").toStdString();

@@ -100,24 +100,24 @@ TEST(Startup, TheMenuBarShowsNothing) {
     const QList<QAction*> entries = bar->actions();
     ASSERT_EQ(entries.size(), 7);
     for (QAction* a : entries) EXPECT_FALSE(a->isVisible()) << a->text().toStdString();
-    const QStringList captions{"&File", "&Edit", "Mi&xing ", "&Optimization", "&Macro", "&New size", "&Help"};
+    const QStringList captions{"&File", "&Edit", "Mi&xing", "&Optimization", "&Macro", "&New Size...", "&Help"};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(entries[i]->text(), captions[i]);
     EXPECT_FALSE(entries[0]->isEnabled());
 
     // Items keep their captions.
     const std::pair<const char*, const char*> items[] = {
-        {"Btnouveau", "&New..."},          {"Btenregistrer", "&Save"},
-        {"Supprimer1", "&Delete"},         {"Btparamjpg", "&Options"},
+        {"Btnouveau", "&New Image..."},    {"Btenregistrer", "&Save"},
+        {"Supprimer1", "&Delete"},         {"Btparamjpg", "&Options..."},
         {"Copier1", "&Copy"},              {"Commenouvelleimage1", "Paste as &New Image"},
-        {"Mlangerlexistant1", "&Paste into current Image..."},
+        {"Mlangerlexistant1", "&Paste into the Current Image..."},
         {"Memoriser", "&Memorize"},        {"Effacer1", "&Erase"},
-        {"Btmixdegrad", "&Gradient"},      {"Btmiximage", "&Image"},
-        {"PPimage", "&Clipboard Image"},   {"GradientLumiere", "&Lighten gradient"},
-        {"NivGris", "Gray &Scale"},        {"LissageAuto", "&Auto Smooth"},
-        {"FlouGaussien", "&Gaussian Blur"}, {"Equilibrer1", "&Flesh color Balance"},
-        {"Equilibrer2", "&Landscape balance"}, {"Initmacro", "&Start"},
+        {"Btmixdegrad", "&Gradient..."},   {"Btmiximage", "&Image..."},
+        {"PPimage", "&Clipboard Image..."}, {"GradientLumiere", "&Lighten Gradient..."},
+        {"NivGris", "Grey &Scale"},        {"LissageAuto", "&Auto Smooth"},
+        {"FlouGaussien", "&Gaussian Blur..."}, {"Equilibrer1", "&Flesh Colour Balance"},
+        {"Equilibrer2", "&Landscape Colour Balance"}, {"Initmacro", "&Start"},
         {"Fermer", "&Close"},              {"Executer", "&Execute"},
-        {"Redimensionner1", "&New size"},  {"Aide1", "&Help"},
+        {"Redimensionner1", "&New Size..."}, {"Aide1", "&Help"},
     };
     for (const auto& [name, caption] : items) {
         QAction* a = Action(w, name);
@@ -139,8 +139,8 @@ TEST(Startup, ColourMenuHasTheSixShifts) {
         if (a->isSeparator()) ++separators;
         else captions << a->text();
     }
-    EXPECT_EQ(captions, QStringList({"Red Change to Green 10%", "Red Change to Blue 10%", "Green change to Red 10%",
-                                     "Green Change to Blue 10%", "Blue change to Red 10%", "Blue change to Green 10%"}));
+    EXPECT_EQ(captions, QStringList({"Red to Green by 10%", "Red to Blue by 10%", "Green to Red by 10%",
+                                     "Green to Blue by 10%", "Blue to Red by 10%", "Blue to Green by 10%"}));
     EXPECT_EQ(separators, 2);
 }
 

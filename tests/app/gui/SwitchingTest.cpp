@@ -24,7 +24,7 @@ using namespace guitest;
 
 namespace {
 
-const char* const kSwitchQuestion = "Save or Replace?: Do you want to replace the orginal Photo file?";
+const char* const kSwitchQuestion = "Save or Replace?: Do you want to replace the original photo file?";
 
 void WriteBroken(const QString& path) {
     QFile f(path);

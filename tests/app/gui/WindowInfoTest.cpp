@@ -73,5 +73,5 @@ TEST_F(WindowInfo, TheVersionWindowShowsTheVersion) {
                     .match(version->text())
                     .hasMatch())
         << version->text().toStdString();
-    EXPECT_EQ(welcome.windowTitle(), QStringLiteral("WelcomeForm"));
+    EXPECT_EQ(welcome.windowTitle(), QStringLiteral("About Tarnel Lumora"));
 }
