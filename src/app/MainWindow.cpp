@@ -162,7 +162,7 @@ void TMemPhotoActionForm::FormCreate() {
     // 8. Tone table.
     (void)lum::ToneTable();
     // 9. The images.
-    for (lum::Image* img : {&st.MemoryImage, &st.UndoImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
+    for (lum::Image* img : {&st.MemoryImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
                             &st.SelectionImage})
         img->resize(8, 8);
     st.SelectionActive = 0;

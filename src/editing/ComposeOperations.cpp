@@ -51,15 +51,14 @@ Image GradientOfSize(const OpArgs& a) {
 void NewImage(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
     st.ZoomIndex = 7;
-    st.MemoryImage = GradientOfSize(a);
-    e.CommitMemoryImage();
+    e.CommitPicture(GradientOfSize(a));
     st.NewImagePending = true;
     st.CurrentMetadata = JpegMetadata();  // the old photo's camera data and thumbnail are not this picture's
 }
 
 void LightenWithGradient(Editor& e, const OpArgs& a) {
+    e.BeginPixelOp();
     EditState& st = e.State();
-    st.SourceImage = st.WorkImage;
     const GradientParams params = GradientFromArgs(a, st.WorkImage.width(), st.WorkImage.height());
     Image layer;  // scratch: the baseline stays as it is
     LightenGradient(st.WorkImage, params, layer);
@@ -101,6 +100,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                  .Usage("new:WxH", "a new gradient image of W x H (1..8192 each) replaces\n"
                                                    "the photo; centre in its pixels")
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
+                    .Undoable("New Image")
                     .On("Btnouveau", "&New...", kBothWindows)
                     .BeforeAsking([](Editor& e) {
                         e.State().CurrentFileName = "New_file";
@@ -112,6 +112,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                  .Usage("lighten-gradient[:...]", "relight with a gradient at the image's size: each\n"
                                                             "pixel keeps its hue; value and part of the\n"
                                                             "saturation come from the gradient"))
+                    .Undoable("Lighten Gradient")
                     .On("GradientLumiere", "&Lighten gradient", kBothWindows)
                     .Asks());
     t.push_back(MixKeys(Operation("mix", MixFile)
@@ -124,7 +125,8 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                                "fit-within keeps its proportions; move shifts it\n"
                                                "as one drag does (tiles are not placed)")
                             .Param(ParamDef::Text("file")))
-                    .Param(ParamDef::Pair("move", -kMaxShift, kMaxShift, "0x0").Keyed()));
+                    .Param(ParamDef::Pair("move", -kMaxShift, kMaxShift, "0x0").Keyed())
+                    .Undoable("Mix"));
     // The commands of the windows that fill the mix source and then mix.
     t.push_back(GradientKeys(Operation("mix-gradient",
                                        [](Editor& e, const OpArgs& a) {
@@ -132,6 +134,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                            RunMix(e, GradientMixPresets());
                                        })
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
+                    .Undoable("Mix Gradient")
                     .On("Btmixdegrad", "&Gradient", kBothWindows)
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.WorkImage.width(), st.WorkImage.height()});
@@ -140,6 +143,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .DesktopOnly());
     // The picture is loaded into MixSource by the chooser while the user browses.
     t.push_back(Operation("mix-image", [](Editor& e, const OpArgs&) { RunMix(e, OpArgs()); })
+                    .Undoable("Mix Image")
                     .On("Btmiximage", "&Image", kBothWindows)
                     .Asks()
                     .NotBusy()
@@ -149,6 +153,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               e.State().MixSource = ClipboardPicture(e, kNoImageInTheClipboard);
                               RunMix(e, OpArgs());
                           })
+                    .Undoable("Mix Clipboard Image")
                     .On("PPimage", "&Clipboard Image", kBothWindows)
                     .NotBusy()
                     .DesktopOnly());
@@ -159,20 +164,22 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               presets.Set("style", std::string(MixStyleWord(MixStyle::MaskedCopy)));
                               RunMix(e, presets);
                           })
+                    .Undoable("Paste into Image")
                     .On("Mlangerlexistant1", "&Paste into current Image...", kBothWindows)
                     .NotBusy()
                     .DesktopOnly());
     t.push_back(Operation("paste-new",
                           [](Editor& e, const OpArgs&) {
                               EditState& st = e.State();
-                              st.MemoryImage = ClipboardPicture(e, kNoImageInClipboard);
+                              Image picture = ClipboardPicture(e, kNoImageInClipboard);
                               st.FloatActive = false;
-                              e.CommitMemoryImage();
+                              e.CommitPicture(std::move(picture));
                               // A file of its own to come: a save never proposes the old photo's name.
                               st.CurrentFileName = "New_file";
                               st.NewImagePending = true;
                               st.CurrentMetadata = JpegMetadata();
                           })
+                    .Undoable("Paste as New Image")
                     .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)
                     .DesktopOnly()
                     .MakesPicture());
@@ -186,6 +193,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
     t.push_back(Operation("text-stamp",
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })
                     .Param(ParamDef::Colour("background", "#FFFFFF"))
+                    .Undoable("Text Stamp")
                     .On("Bttexte", "Stemp", kCompareWindow)
                     .BeforeAsking([](Editor& e) {
                         e.ClearSelection();

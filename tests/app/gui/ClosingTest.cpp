@@ -56,13 +56,19 @@ TEST_F(Closing, AfterOptimizeNoEndsWithoutWriting) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"photo.jpg"}));
 }
 
-TEST_F(Closing, UndoDoesNotMakeTheOptimizedPhotoSaved) {
+TEST_F(Closing, OnlyWhatIsStillChangedAfterUndoIsAskedAbout) {
     loadAndOptimize();
+    ASSERT_TRUE(w->RunCommand("NivGris"));
+    w->findChild<QToolButton*>("UndoSpeedButton")->click();
+    prompts.answers = {};
+    EXPECT_FALSE(w->close());  // the optimized photo is still unsaved: asked, and Cancel
+    EXPECT_EQ(prompts.questions.size(), 1u);
+    // Back to the photo as loaded: the window closes without a question.
     w->findChild<QToolButton*>("UndoSpeedButton")->click();
     EXPECT_EQ(w->State().WorkImage, w->State().MemoryImage);
-    prompts.answers = {false};
+    prompts.questions.clear();
     EXPECT_TRUE(w->close());
-    EXPECT_EQ(prompts.questions.size(), 1u);
+    EXPECT_TRUE(prompts.questions.empty());
 }
 
 TEST_F(Closing, CancellingTheSaveKeepsTheWindowOpen) {

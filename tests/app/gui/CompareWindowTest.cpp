@@ -116,7 +116,7 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     EXPECT_EQ(box()->size(), QSize(300, 200));
     EXPECT_EQ(child<QLabel>("OrginalBitmapImage")->size(), QSize(300, 200));
     EXPECT_TRUE(f->State().WorkImage == optimized);
-    EXPECT_TRUE(f->State().UndoImage == optimized);
+    EXPECT_TRUE(f->State().MemoryImage == optimized);
     EXPECT_TRUE(f->OriginalPhoto() == original);
     EXPECT_EQ(originalPaneWidth(), f->width() / 2);
     EXPECT_FALSE(f->Changed());
@@ -547,7 +547,7 @@ TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
     EXPECT_TRUE(w.State().WorkImage == white);
     EXPECT_TRUE(w.findChild<QAction*>("Annuler1")->text().startsWith(QStringLiteral("&Undo\t")));
     w.findChild<QAction*>("Annuler1")->trigger();
-    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 1));
+    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));  // the erase taken back
 
     // The clipboard's keys with the bar hidden, shown beside their items.
     EXPECT_EQ(w.findChild<QAction*>("Copier1")->shortcut(), QKeySequence(QKeySequence::Copy));

@@ -91,7 +91,7 @@ TEST_F(ComposeCommands, NewImageFromThePresetSizeWithAColourAskedThroughThePromp
     p.colour1 = lum::MakeColour(10, 20, 30);
     p.centre = lum::GradientCentre{320, 240};
     EXPECT_TRUE(st().WorkImage == lum::GradientImage(640, 480, p));
-    EXPECT_TRUE(st().UndoImage == st().WorkImage);
+    EXPECT_TRUE(st().MemoryImage == st().WorkImage);
     EXPECT_TRUE(st().NewImagePending);
     EXPECT_TRUE(prompts.messages.empty());
 }

@@ -78,30 +78,38 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
     EXPECT_FALSE(w->findChild<QWidget*>("ProcessingProgressToolWindow")->isVisible());
 }
 
-TEST_F(MainButtons, UndoGoesBackToTheLastCommit) {
+TEST_F(MainButtons, UndoStepsBackOneStep) {
     const lum::Image a = Pattern(20, 10, 1);
     commit(a);
-    w->State().WorkImage = Pattern(20, 10, 2);
-    w->State().Saved = false;
-    w->State().Optimized = true;
+    button("ProcessingOptimumActionSpeedButton")->click();
+    const lum::Image optimized = w->State().WorkImage;
+    ASSERT_TRUE(w->RunCommand("NivGris"));
     button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, a);
-    button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, a);
-    // Undo leaves the flags alone.
+    EXPECT_EQ(w->State().WorkImage, optimized);
     EXPECT_FALSE(w->State().Saved);
     EXPECT_TRUE(w->State().Optimized);
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, a);
+    // Back to the photo as loaded: nothing left to save.
+    EXPECT_TRUE(w->State().Saved);
+    EXPECT_FALSE(w->State().Optimized);
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, a);
 }
 
 TEST_F(MainButtons, MemorizeMakesTheWorkingImageTheBaseline) {
     commit(Pattern(20, 10, 1));
-    const lum::Image b = Pattern(20, 10, 2);
-    w->State().WorkImage = b;
+    button("ProcessingOptimumActionSpeedButton")->click();
+    const lum::Image b = w->State().WorkImage;
     Action(*w, "Memoriser")->trigger();
-    EXPECT_EQ(w->State().UndoImage, b);
     EXPECT_EQ(w->State().MemoryImage, b);
-    w->State().WorkImage = Pattern(20, 10, 3);
+    ASSERT_TRUE(w->RunCommand("NivGris"));
     button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, b);
+    EXPECT_EQ(w->State().MemoryImage, b);
+    // Memorize is a step too.
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().MemoryImage, Pattern(20, 10, 1));
     EXPECT_EQ(w->State().WorkImage, b);
 }
 
@@ -119,7 +127,7 @@ TEST_F(MainButtons, RotateButtonsTurnAsTheirHintsSay) {
     EXPECT_EQ(rgbAt(left, 1, 2), rgbAt(a, 0, 1));
     EXPECT_EQ(w->State().SelectionActive, 0);
     EXPECT_EQ(w->State().ToolMode, 0);
-    EXPECT_EQ(w->State().UndoImage, left);  // a geometry operation commits
+    EXPECT_EQ(w->State().MemoryImage, left);  // a geometry operation commits
 
     commit(a);
     button("SpeedButton1")->click();  // "Rotate to Right": clockwise

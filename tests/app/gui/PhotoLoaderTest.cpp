@@ -93,10 +93,10 @@ TEST_F(PhotoLoaderTest, TheCopiesForTheCommitComeAlongWhenAskedFor) {
     PhotoLoader loader(h);
     loader.Load(path, At(100));
     ASSERT_TRUE(loader.Finish());
-    EXPECT_TRUE(copies.undo.empty());
+    EXPECT_TRUE(copies.work.empty());
     loader.Load(path, At(100), true);
     ASSERT_TRUE(loader.Finish());
-    for (const lum::Image* c : {&copies.undo, &copies.work, &copies.source}) EXPECT_EQ(*c, got.photo);
+    for (const lum::Image* c : {&copies.work, &copies.source}) EXPECT_EQ(*c, got.photo);
 }
 
 TEST_F(PhotoLoaderTest, NoPreviewForAPhotoShownNearItsSize) {

@@ -69,7 +69,7 @@ TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
     EXPECT_TRUE(lines[2].contains(QLocale().toString(stamp.date(), QLocale::ShortFormat)));
     EXPECT_EQ(w->FileInfoText(), lines[0] + "#" + lines[1] + "#" + lines[2] + "#");
     // The photo became the baseline.
-    EXPECT_EQ(st.UndoImage, st.MemoryImage);
+    EXPECT_EQ(st.WorkImage, st.MemoryImage);
     EXPECT_EQ(st.SourceImage, st.MemoryImage);
     EXPECT_EQ(w->OriginalThumbnail().size(), QSize(267, 200));
 }
@@ -115,7 +115,6 @@ TEST_F(PhotoLoading, ADecodeErrorChangesNothingShown) {
     EXPECT_EQ(prompts.messages[0].rfind("JPEG error #", 0), 0u) << prompts.messages[0];
     EXPECT_EQ(w->State().WorkImage, before);
     EXPECT_EQ(w->State().MemoryImage, before);
-    EXPECT_EQ(w->State().UndoImage, before);
     EXPECT_EQ(memoLines(), memoBefore);
     EXPECT_EQ(w->windowTitle(), captionBefore);
     EXPECT_EQ(w->State().ZoomIndex, zoomBefore);
@@ -264,7 +263,7 @@ TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
     const lum::EditState& st = w->State();
     EXPECT_EQ(st.CurrentFileName, small.toStdString());
     EXPECT_EQ(st.WorkImage.width(), 640);
-    EXPECT_EQ(st.UndoImage, st.WorkImage);
+    EXPECT_EQ(st.MemoryImage, st.WorkImage);
     EXPECT_NE(st.WorkImage, marked);  // reloaded
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + small);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

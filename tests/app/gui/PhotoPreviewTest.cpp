@@ -68,7 +68,7 @@ protected:
 
     // Everything a load may change only once its photo is decoded.
     struct Snapshot {
-        lum::Image work, memory, undo;
+        lum::Image work, memory, source;
         std::string file;
         int zoomIndex = 0, zoom = 0;
         QString memo, caption;
@@ -77,7 +77,7 @@ protected:
     };
     Snapshot snapshot() const {
         const lum::EditState& st = w->State();
-        return {st.WorkImage, st.MemoryImage, st.UndoImage, st.CurrentFileName, st.ZoomIndex, st.Zoom(),
+        return {st.WorkImage, st.MemoryImage, st.SourceImage, st.CurrentFileName, st.ZoomIndex, st.Zoom(),
                 w->findChild<QPlainTextEdit*>("PhotoFileNameMemo")->toPlainText(), w->windowTitle(),
                 w->View()->PaintBox1()->size(), w->View()->PaintBox1()->grab().toImage()};
     }
@@ -117,7 +117,7 @@ TEST_F(PhotoPreview, IsPaintedAtTheFitWhileTheStateWaitsThenTheExactPhotoTakesIt
     // Nothing of the state moved while the preview was shown ...
     EXPECT_EQ(during.work, before.work);
     EXPECT_EQ(during.memory, before.memory);
-    EXPECT_EQ(during.undo, before.undo);
+    EXPECT_EQ(during.source, before.source);
     EXPECT_EQ(during.file, before.file);
     EXPECT_EQ(during.zoomIndex, before.zoomIndex);
     EXPECT_EQ(during.memo, before.memo);
@@ -158,7 +158,7 @@ TEST_F(PhotoPreview, AFailedDecodeAfterThePreviewLeavesViewAndStateAsTheyWere) {
     const Snapshot after = snapshot();
     EXPECT_EQ(after.work, before.work);
     EXPECT_EQ(after.memory, before.memory);
-    EXPECT_EQ(after.undo, before.undo);
+    EXPECT_EQ(after.source, before.source);
     EXPECT_EQ(after.zoomIndex, before.zoomIndex);
     EXPECT_EQ(after.zoom, before.zoom);
     EXPECT_EQ(after.memo, before.memo);

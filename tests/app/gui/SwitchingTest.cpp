@@ -129,7 +129,7 @@ TEST_F(Switching, EscapeOnTheQuestionCancelsTheSwitch) {
     EXPECT_EQ(w->ShownPhoto(), b);
 }
 
-TEST_F(Switching, EveryKindOfEditIsAskedAboutEvenAfterUndo) {
+TEST_F(Switching, EveryKindOfEditIsAskedAboutUntilItIsUndone) {
     // The commands without a dialog of their own (the editor's tests cover every operation).
     const char* const edits[] = {"Btrot90",     "SpeedButton1", "NivGris",           "LissageAuto",
                                  "Equilibrer1", "Equilibrer2",  "RedChangetoGreen101", "ProcessingOptimumActionSpeedButton"};
@@ -137,11 +137,19 @@ TEST_F(Switching, EveryKindOfEditIsAskedAboutEvenAfterUndo) {
         clickInList(a);
         prompts.questions.clear();
         ASSERT_TRUE(w->RunCommand(edit)) << edit;
-        w->UndoSpeedButtonClick();
+        ASSERT_TRUE(w->RunCommand("Equilibrer2")) << edit;
+        w->UndoSpeedButtonClick();  // the edit itself is still there
         prompts.answers = {false};
         clickInList(b);
         EXPECT_EQ(prompts.questions, std::vector<std::string>{kSwitchQuestion}) << edit;
         EXPECT_EQ(w->ShownPhoto(), b) << edit;  // answered No
+        // Undone, the photo is as loaded again: nothing to ask.
+        prompts.questions.clear();
+        ASSERT_TRUE(w->RunCommand(edit)) << edit;
+        w->UndoSpeedButtonClick();
+        clickInList(a);
+        EXPECT_TRUE(prompts.questions.empty()) << edit;
+        EXPECT_EQ(w->ShownPhoto(), a) << edit;
     }
     // A photo only looked at asks nothing.
     prompts.questions.clear();
