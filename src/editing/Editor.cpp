@@ -205,6 +205,24 @@ void Editor::ResetImage() {
     Redraw();
 }
 
+void Editor::ReplaceWorkImage(Image picture, const std::string& label) {
+    if (policy_.lean) {
+        st_.WorkImage = std::move(picture);
+        return;
+    }
+    const bool resized = picture.width() != st_.WorkImage.width() || picture.height() != st_.WorkImage.height();
+    BeginStep(label);
+    history_.WorkWillBeReplaced(st_);
+    st_.WorkImage = std::move(picture);
+    st_.SourceImage = st_.WorkImage;
+    MarkUnsaved();
+    EndStep();
+    StepShown shown;
+    shown.changed = Rect{0, 0, st_.WorkImage.width(), st_.WorkImage.height()};
+    shown.resized = resized;
+    showStep(shown);
+}
+
 void Editor::BeginPixelOp() {
     SourceWillRefresh();
     st_.BeginPixelOp();

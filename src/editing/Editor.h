@@ -136,6 +136,9 @@ public:
     void CommitPicture(Image picture, CommitMode mode = CommitMode::Normal);
     void Memorize();    // the working image becomes the baseline, as one step
     void ResetImage();  // the working image goes back to the baseline, as one step
+    // picture becomes the working image (of any size), as one step called label; the baseline
+    // stays. The edits another window made to this one's picture.
+    void ReplaceWorkImage(Image picture, const std::string& label);
     void ClearSelection();
     void ResetTool();
     // SourceImage := WorkImage (the history learns that it holds the image as it was).

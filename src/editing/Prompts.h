@@ -34,6 +34,13 @@ public:
     virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text) {
         return AskYesNo(caption, text) ? Answer::Yes : Answer::No;
     }
+    // A question answered by one of its buttons (their captions, in order): returns the index of
+    // the button chosen. Enter gives defaultButton; Escape and closing the box give escapeButton.
+    virtual int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                          int defaultButton, int escapeButton) {
+        (void)caption, (void)text, (void)buttons, (void)defaultButton;
+        return escapeButton;
+    }
     // An error box for a failed operation.
     virtual void Error(const std::string& text) { Message(text); }
     // The save dialog: returns false when cancelled. `path` holds the proposed name on entry.
@@ -110,6 +117,10 @@ public:
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
         return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskYesNoCancel(caption, text)); }));
     }
+    int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                  int defaultButton, int escapeButton) override {
+        return run([&] { return inner_->AskChoice(caption, text, buttons, defaultButton, escapeButton); });
+    }
     void Error(const std::string& text) override {
         run([&] { inner_->Error(text); return 0; });
     }
@@ -157,6 +168,11 @@ public:
     // Answers to the questions that may be dismissed, consumed front to back; without one the
     // next of `answers` gives Yes or No, and with neither the question is dismissed (Cancel).
     std::vector<Answer> threeWayAnswers;
+    // Answers to the questions with buttons of their own (indices), consumed front to back;
+    // without one the question is dismissed. The buttons and the default of each one asked.
+    std::vector<int> choiceAnswers;
+    std::vector<std::vector<std::string>> choicesOffered;
+    std::vector<int> choiceDefaults;
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     std::vector<std::string> savePresets;  // the name each save dialog opened with
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
@@ -184,6 +200,16 @@ public:
         questions.push_back(caption + ": " + text);
         const Answer a = threeWayAnswers.front();
         threeWayAnswers.erase(threeWayAnswers.begin());
+        return a;
+    }
+    int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                  int defaultButton, int escapeButton) override {
+        questions.push_back(caption + ": " + text);
+        choicesOffered.push_back(buttons);
+        choiceDefaults.push_back(defaultButton);
+        if (choiceAnswers.empty()) return escapeButton;
+        const int a = choiceAnswers.front();
+        choiceAnswers.erase(choiceAnswers.begin());
         return a;
     }
     bool AskSaveFile(const std::string&, const std::string&, const std::string&, std::string& path) override {

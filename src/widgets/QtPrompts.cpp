@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 
 namespace lum {
 
@@ -91,6 +93,26 @@ Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std:
     const auto b = QMessageBox::question(parentWidget(), qs(caption), qs(text),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+int QtPrompts::AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                         int defaultButton, int escapeButton) {
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Question, qs(caption), qs(text), QMessageBox::NoButton, parentWidget());
+    std::vector<QPushButton*> added;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        QPushButton* b = box.addButton(qs(buttons[i]), static_cast<int>(i) == escapeButton ? QMessageBox::RejectRole
+                                                                                          : QMessageBox::AcceptRole);
+        b->setObjectName(QStringLiteral("ChoiceButton%1").arg(i));
+        added.push_back(b);
+    }
+    if (defaultButton >= 0 && defaultButton < static_cast<int>(added.size()))
+        box.setDefaultButton(added[static_cast<size_t>(defaultButton)]);
+    if (escapeButton >= 0 && escapeButton < static_cast<int>(added.size()))
+        box.setEscapeButton(added[static_cast<size_t>(escapeButton)]);
+    box.exec();
+    const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
+    return chosen == added.end() ? escapeButton : static_cast<int>(chosen - added.begin());
 }
 
 void QtPrompts::Error(const std::string& text) {

@@ -21,6 +21,8 @@ public:
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override;
+    int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
+                  int defaultButton, int escapeButton) override;
     void Error(const std::string& text) override;
     bool AskSaveFile(const std::string& title, const std::string& folder, const std::string& filter,
                      std::string& path) override;

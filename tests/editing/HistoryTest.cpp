@@ -306,3 +306,21 @@ TEST(History, AMixPlacedThenDraggedIsOneStepPerDragAndUndoPlacesItForGood) {
     ASSERT_TRUE(s.editor.Undo());
     EXPECT_EQ(s.st().WorkImage, photo);
 }
+
+TEST(History, APictureFromAnotherWindowIsOneStepThatKeepsTheBaseline) {
+    Session s(RandomImage(30, 20, 16), EditorPolicy::MainWindow());
+    const Image photo = s.st().WorkImage;
+    ASSERT_TRUE(s.Apply("optimize"));
+    const Image optimized = s.st().WorkImage;
+    s.host = historytest::Host{};
+    s.editor.ReplaceWorkImage(RandomImage(20, 30, 17), "Compare Window Edits");
+    EXPECT_EQ(s.st().WorkImage, RandomImage(20, 30, 17));
+    EXPECT_EQ(s.st().MemoryImage, photo);
+    EXPECT_FALSE(s.st().Saved);
+    EXPECT_EQ(s.host.layouts, 1);  // another size: laid out again
+    EXPECT_EQ(s.history().UndoLabel(), "Compare Window Edits");
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().WorkImage, optimized);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_TRUE(s.st().Saved);
+}
