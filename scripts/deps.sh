@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs the Debian packages Lumora needs that are not there yet.
+# Installs the Debian packages Lumora needs that are not there yet (libexif-dev only for the
+# tests, whose EXIF checks use it as a second reader and writer).
 set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libexif-dev \
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins \

@@ -44,7 +44,7 @@ void BM_Optimize(benchmark::State& state) {
     b.Load(static_cast<int>(state.range(0)));
     Runs runs;
     for (auto _ : state) {
-        b.window->UndoSpeedButtonClick();
+        b.window->Undo();
         QTest::qWait(20);
         const std::vector<uint8_t> before = b.Samples();
         if (!Measure(state, runs, "Optimize", {{"shown", [&] { return b.Samples() != before; }}},
@@ -59,7 +59,7 @@ void BM_Undo(benchmark::State& state) {
     const std::vector<uint8_t> loaded = b.Samples();
     Runs runs;
     for (auto _ : state) {
-        b.window->ProcessingOptimumActionSpeedButtonClick();
+        b.window->Optimize();
         QTest::qWait(20);
         if (!Measure(state, runs, "Undo", {{"shown", [&] { return b.Samples() == loaded; }}},
                      [&] { b.Click("UndoSpeedButton"); }))

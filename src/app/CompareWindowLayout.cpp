@@ -14,37 +14,10 @@
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 #include "view/PaintToolbar.h"
-#include "view/SelectionToolbar.h"
 #include "widgets/PictureLabel.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/RealMemoryPanel.h"
-
-QToolButton* TViewBigEditPhotoForm::makeButton(const QString& designName, const QString& caption,
-                                               const QString& hint, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(designName);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    const QIcon icon = LumoraIcon(QStringLiteral("Compare_") + designName);
-    if (!icon.isNull()) {
-        b->setIcon(icon);
-        b->setIconSize(QSize(24, 24));
-    }
-    if (!caption.isEmpty()) b->setText(caption);
-    if (icon.isNull()) b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    else b->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
-    b->setToolTip(hint);
-    return b;
-}
-
-QToolButton* TViewBigEditPhotoForm::makeCommandButton(const char* control, QWidget* parent, bool captioned) {
-    const lum::CommandRef ref = lum::FindCommand(control, lum::kCompareWindow);
-    const QString text = QString::fromUtf8(ref.command->caption);
-    QToolButton* b = makeButton(QString::fromLatin1(control), captioned ? text : QString(), text, parent);
-    connect(b, &QToolButton::clicked, this, [this, control] { RunCommand(control); });
-    return b;
-}
 
 namespace {
 // The strip over a pane: a skinned panel with the pane's title on the left.
@@ -61,11 +34,11 @@ QHBoxLayout* titleRow(TRealMemoryPanel* strip, const QString& labelName, const Q
 }  // namespace
 
 QToolButton* TViewBigEditPhotoForm::paneButton(const char* name, const char* hint, int fallbackIcon, QWidget* parent,
-                                               void (TViewBigEditPhotoForm::*handler)()) {
+                                               std::function<void()> command) {
     QToolButton* b = makeButton(QString::fromLatin1(name), QString(), QString::fromUtf8(hint), parent);
     if (b->icon().isNull()) b->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(fallbackIcon)));
     b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    connect(b, &QToolButton::clicked, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
+    onClick(b, std::move(command));
     return b;
 }
 
@@ -118,9 +91,9 @@ QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
     QHBoxLayout* row = titleRow(title, QStringLiteral("Label1"), QStringLiteral("Orginal Photo"));
     row->addStretch(1);
     row->addWidget(paneButton("SpeedButton4", "Show the Original Photo in full screen", QStyle::SP_TitleBarMaxButton,
-                              title, &TViewBigEditPhotoForm::SpeedButton4Click));
+                              title, [this] { ShowOriginalFullScreen(); }));
     row->addWidget(paneButton("SpeedButton9", "Recover the comparing window size", QStyle::SP_TitleBarNormalButton,
-                              title, &TViewBigEditPhotoForm::SpeedButton9Click));
+                              title, [this] { ShowBothPanes(); }));
     box->addWidget(title);
 
     ScrollBox2 = new QScrollArea(OrginalPartRealMemoryPanel);
@@ -161,55 +134,44 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
     hidden(makeCommandButton("BtmiroirH", title, false));
     hidden(makeCommandButton("NBtmiroirV", title, false));
     hidden(makeCommandButton("RotateBitmapSpeedButton", title, false));
-    using Handler = void (TViewBigEditPhotoForm::*)();
-    const auto own = [&](const char* name, const char* caption, const char* hint, Handler handler) {
+    const auto own = [&](const char* name, const char* caption, const char* hint, std::function<void()> command) {
         QToolButton* b = hidden(makeButton(QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(hint), title));
-        if (handler) connect(b, &QToolButton::clicked, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
+        onClick(b, std::move(command));
         return b;
     };
-    own("SpeedButton2", "", "Save the optimized photo", &TViewBigEditPhotoForm::SpeedButton2Click);
-    own("ResetImageSpeedButton", "", "Reset the optimized photo", &TViewBigEditPhotoForm::ResetImageSpeedButtonClick);
-    own("SpeedButton6", "U", "Undo", &TViewBigEditPhotoForm::SpeedButton6Click);
+    own("SpeedButton2", "", "Save the optimized photo", [this] { SaveWithoutPause(); });
+    own("ResetImageSpeedButton", "", "Reset the optimized photo", [this] { ResetImage(); });
+    own("SpeedButton6", "U", "Undo", [this] { UndoAndRecord(); });
     // The text stamp, as Mixing "&Text" runs it.
-    QToolButton* stamp = own("Bttexte", "Stemp", "Text stamp", nullptr);
-    connect(stamp, &QToolButton::clicked, this, [this] { RunCommand("Bttexte"); });
-    ColorChangeSpeedButton = own("ColorChangeSpeedButton", "C", "Colour channel shifts",
-                                 &TViewBigEditPhotoForm::ColorChangeSpeedButtonClick);
-    own("SpeedButton1", "S", "Selection Toolbar", &TViewBigEditPhotoForm::SpeedButton1Click);
-    own("SpeedButton3", "P", "Paint Toolbar", &TViewBigEditPhotoForm::SpeedButton3Click);
+    hidden(makeCommandButton("Bttexte", title, true));
+    ColorChangeSpeedButton = own("ColorChangeSpeedButton", "C", "Colour channel shifts", [this] { PopUpColourMenu(); });
+    own("SpeedButton1", "S", "Selection Toolbar", [this] { ToggleSelectionToolbar(); });
+    own("SpeedButton3", "P", "Paint Toolbar", [this] { TogglePaintToolbar(); });
 
     // Pane layout and zoom.
     row->addWidget(paneButton("SpeedButton5", "Show the Optimized Photo in full screen", QStyle::SP_TitleBarMaxButton,
-                              title, &TViewBigEditPhotoForm::SpeedButton5Click));
+                              title, [this] { ShowOptimizedFullScreen(); }));
     SetZoomScaleSpeedButton =
         paneButton("SetZoomScaleSpeedButton", "Zoom the Original Photo and Optimized Photo for viewing",
-                   QStyle::SP_FileDialogContentsView, title, &TViewBigEditPhotoForm::SetZoomScaleSpeedButtonClick);
+                   QStyle::SP_FileDialogContentsView, title, [this] { PopUpZoomMenu(); });
     row->addWidget(SetZoomScaleSpeedButton);
     row->addWidget(paneButton("DivideWindowinto2EvenSpeedButton", "Recover the comparing window size",
-                              QStyle::SP_TitleBarNormalButton, title,
-                              &TViewBigEditPhotoForm::DivideWindowinto2EvenSpeedButtonClick));
+                              QStyle::SP_TitleBarNormalButton, title, [this] { ShowBothPanes(); }));
     box->addWidget(title);
 
     RealMemoryPanel2 = MakeDesignPanel(QStringLiteral("RealMemoryPanel2"), RealMemoryPanel1);
     auto* inner = new QVBoxLayout(RealMemoryPanel2);
     inner->setContentsMargins(0, 0, 0, 0);
-    pane_ = new lum::EditPane(editor_, RealMemoryPanel2);
-    inner->addWidget(pane_);
+    inner->addWidget(makePane(RealMemoryPanel2));
     box->addWidget(RealMemoryPanel2, 1);
     return RealMemoryPanel1;
 }
 
-void TViewBigEditPhotoForm::buildToolbars() {
-    SelectionToolbar = new lum::SelectionToolbar(this);
-    addToolBar(Qt::TopToolBarArea, SelectionToolbar);
-    SelectionToolbar->hide();
-    connect(SelectionToolbar, &lum::SelectionToolbar::ToolChosen, this,
-            [this](int mode) { guard([this, mode] { chooseSelectionTool(mode); }); });
-
-    PaintToolbar = new lum::PaintToolbar(*pane_, this);
+void TViewBigEditPhotoForm::buildPaintToolbar() {
+    PaintToolbar = new lum::PaintToolbar(*Pane(), this);
     // The colour dialog of the colour panels is one of the window's modal visits.
     PaintToolbar->SetColourAsker([this](QColor& c) {
-        return execModal([this, &c] { return lum::AskColourWithDialog(c, this) ? 1 : 0; }) != 0;
+        return ExecModal([this, &c] { return lum::AskColourWithDialog(c, this) ? 1 : 0; }) != 0;
     });
     addToolBar(Qt::LeftToolBarArea, PaintToolbar);
     PaintToolbar->hide();

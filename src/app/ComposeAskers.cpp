@@ -66,18 +66,10 @@ bool AskGradient(TEform5& d, const QString& caption, const ImagePoint* size, OpA
 // resizing through their change handlers first, then the values.
 void PresetMix(TEform4& m, const OpArgs& args) {
     const MixOptions o = MixFromArgs(args, m.Options());
-    if (args.Has("style")) m.SetStyle(o.style);
-    if (args.Has("resize")) m.SetResize(o.resize);
-    MixOptions values = m.Options();
-    if (args.Has("percent")) values.percent = o.percent;
-    if (args.Has("zoom")) values.zoom = o.zoom;
-    if (args.Has("mirror")) values.mirror = o.mirror;
-    if (args.Has("offset")) values.offsetX = o.offsetX, values.offsetY = o.offsetY;
-    if (args.Has("mask")) values.maskColour = o.maskColour;
-    if (args.Has("tolerance")) values.tolerance = o.tolerance;
-    if (args.Has("blur")) values.blur = o.blur;
-    if (args.Has("margin")) values.margin = o.margin;
-    m.SetOptions(values);  // style and resizing as they are now: no handler runs again
+    if (args.Has(kMixStyle.key)) m.SetStyle(o.style);
+    if (args.Has(kMixResize.key)) m.SetResize(o.resize);
+    // Style and resizing as they are now: no handler runs again.
+    m.SetOptions(MixFromArgs(args, m.Options()));
 }
 
 // Puts something back when the question is over, also when it ends by an exception.

@@ -16,7 +16,7 @@ namespace {
 // One entry of a menu: a separator when name is null.
 struct Item {
     const char* name;
-    const char* caption;
+    const char* caption = nullptr;  // null: the caption of its row in the operation table
 };
 constexpr Item kSeparator{nullptr, nullptr};
 
@@ -26,35 +26,31 @@ struct Menu {
     std::vector<Item> items;
 };
 
+// Items without a caption here are controls of the operation table, captioned by their rows.
 const std::vector<Menu>& Menus() {
     static const std::vector<Menu> menus = {
         {"Fichier1", "&File",
-         {{"Ouvrir1", "&Open..."}, {"Btnouveau", "&New..."}, {"Btenregistrer", "&Save"},
-          {"Enregistrersous1", "Save &As..."}, kSeparator, {"Supprimer1", "&Delete"}, kSeparator,
-          {"Btparamjpg", "&Options"}, kSeparator, {"Quitter1", "E&xit"}}},
+         {{"Ouvrir1", "&Open..."}, {"Btnouveau"}, {"Btenregistrer", "&Save"}, {"Enregistrersous1", "Save &As..."},
+          kSeparator, {"Supprimer1", "&Delete"}, kSeparator, {"Btparamjpg", "&Options"}, kSeparator,
+          {"Quitter1", "E&xit"}}},
         {"Edition1", "&Edit",
-         {{"Annuler1", "&Undo"}, {"Reinitialiser1", "&Reset Image"}, kSeparator, {"Copier1", "&Copy"},
-          {"Commenouvelleimage1", "Paste as &New Image"}, {"Mlangerlexistant1", "&Paste into current Image..."},
-          kSeparator, {"Memoriser", "&Memorize"}, {"Effacer1", "&Erase"}}},
+         {{"Annuler1", "&Undo"}, {"Reinitialiser1", "&Reset Image"}, kSeparator, {"Copier1"}, {"Commenouvelleimage1"},
+          {"Mlangerlexistant1"}, kSeparator, {"Memoriser", "&Memorize"}, {"Effacer1"}}},
         {"Melanger1", "Mi&xing ",
-         {{"Imageoriginale1", "&Original Image %"}, kSeparator, {"Btmixdegrad", "&Gradient"},
-          {"Btmiximage", "&Image"}, {"PPimage", "&Clipboard Image"}, {"Bttexte", "&Text"}, kSeparator,
-          {"GradientLumiere", "&Lighten gradient"}, {"NivGris", "Gray &Scale"}}},
+         {{"Imageoriginale1", "&Original Image %"}, kSeparator, {"Btmixdegrad"}, {"Btmiximage"}, {"PPimage"},
+          {"Bttexte"}, kSeparator, {"GradientLumiere"}, {"NivGris"}}},
         {"Optimisation1", "&Optimization",
-         {{"LissageAuto", "&Auto Smooth"}, {"FlouGaussien", "&Gaussian Blur"}, kSeparator,
-          {"Equilibrer1", "&Flesh color Balance"}, {"Equilibrer2", "&Landscape balance"}}},
-        {"Macro1", "&Macro", {{"Initmacro", "&Start"}, {"Fermer", "&Close"}, kSeparator, {"Executer", "&Execute"}}},
+         {{"LissageAuto"}, {"FlouGaussien"}, kSeparator, {"Equilibrer1"}, {"Equilibrer2"}}},
+        {"Macro1", "&Macro", {{"Initmacro", "&Start"}, {"Fermer", "&Close"}, kSeparator, {"Executer"}}},
     };
     return menus;
 }
 
-}  // namespace
+// The colour-shift pop-up menu, in pairs.
+const char* const kShiftItems[] = {"RedChangetoGreen101", "RedChangetoBlue101",  "Greenchangeto1",
+                                   "GreenChangetoBlue101", "BluechangetoRed101", "BluechangetoGreen101"};
 
-void AddCommonHandlers(std::map<std::string, std::function<void()>>& own, Editor& editor, const Guard& guard) {
-    own["Initmacro"] = [&editor, guard] { guard([&editor] { editor.Macro().Start(); }); };
-    own["Fermer"] = [&editor, guard] { guard([&editor] { editor.Macro().Close(); }); };
-    own["Aide1"] = [&editor, guard] { guard([&editor] { editor.prompts().Message("not available --> see Pressel.rtf"); }); };
-}
+}  // namespace
 
 void DesignMenus::SetCloseEnabled(bool on) {
     if (closeMacro) closeMacro->setEnabled(on);
@@ -103,8 +99,9 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
     d.bar->setNativeMenuBar(false);
     window->setMenuBar(d.bar);
 
-    const auto item = [&](QWidget* menu, const char* name, const char* caption) {
-        auto* a = new QAction(QString::fromUtf8(caption), menu);
+    const auto item = [&](QWidget* menu, const char* name, const char* caption = nullptr) {
+        if (!caption) caption = CommandCaption(name, windowBit);
+        auto* a = new QAction(QString::fromUtf8(caption ? caption : name), menu);
         a->setObjectName(QString::fromLatin1(name));
         menu->addAction(a);
         const std::string key = name;
@@ -129,7 +126,7 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
     d.closeMacro->setEnabled(false);
 
     // Two entries of the bar act by themselves, without items.
-    item(d.bar, "Redimensionner1", "&New size")->setVisible(false);
+    item(d.bar, "Redimensionner1")->setVisible(false);
     item(d.bar, "Aide1", "&Help")->setVisible(false);
 
     // With every entry hidden the bar shows nothing; it takes no room either. Alt or F10
@@ -139,15 +136,9 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
 
     d.colorMenu = new QMenu(window);
     d.colorMenu->setObjectName(QStringLiteral("ColorChangePopupMenu"));
-    const Item shifts[] = {{"RedChangetoGreen101", "Red Change to Green 10%"},
-                           {"RedChangetoBlue101", "Red Change to Blue 10%"},
-                           {"Greenchangeto1", "Green change to Red 10%"},
-                           {"GreenChangetoBlue101", "Green Change to Blue 10%"},
-                           {"BluechangetoRed101", "Blue change to Red 10%"},
-                           {"BluechangetoGreen101", "Blue change to Green 10%"}};
     for (int i = 0; i < 6; ++i) {
         if (i > 0 && i % 2 == 0) d.colorMenu->addSeparator();
-        item(d.colorMenu, shifts[i].name, shifts[i].caption);
+        item(d.colorMenu, kShiftItems[i]);
     }
     return d;
 }

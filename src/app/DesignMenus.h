@@ -1,8 +1,9 @@
 // The menus both editing windows carry: the menu bar of the design (File, Edit, Mixing,
 // Optimization, Macro, New size, Help), every entry hidden so the bar shows nothing until Alt
 // or F10 reveals it, and the colour-shift pop-up menu. Items keep their design names; an item
-// that is a control of the operation table runs its operation, the window's own items run the
-// window's handlers, and the others do nothing until a command is given to them.
+// that is a control of the operation table runs its operation and takes its caption from the
+// table's row, the window's own items run the window's handlers, and the others do nothing
+// until a command is given to them.
 #pragma once
 #include <QKeySequence>
 #include <QString>
@@ -41,19 +42,6 @@ using Guard = std::function<void(const std::function<void()>&)>;
 // Runs the table's operation behind one of a window's controls inside guard. False when it did
 // not run (cancelled, refused, failed, no such control).
 bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, const Guard& guard);
-
-// A window's own menu handlers by item name, each run inside guard.
-template <class W>
-std::map<std::string, std::function<void()>> OwnHandlers(W* window, std::initializer_list<std::pair<const char*, void (W::*)()>> list,
-                                                         const Guard& guard) {
-    std::map<std::string, std::function<void()>> own;
-    for (const auto& [name, handler] : list)
-        own[name] = [window, handler = handler, guard] { guard([window, handler] { (window->*handler)(); }); };
-    return own;
-}
-
-// Adds to own the items both windows answer alike: the macro's Start and Close, and Help.
-void AddCommonHandlers(std::map<std::string, std::function<void()>>& own, Editor& editor, const Guard& guard);
 
 // Builds the menus of window (kMainWindow or kCompareWindow). runCommand runs the table's
 // operation behind a control; own maps item names to the window's handlers (already guarded).

@@ -31,7 +31,7 @@ void TMemPhotoActionForm::buildBrowsing() {
                                  const std::function<void()>& run) {
         auto* s = new QShortcut(keys, scope);
         s->setContext(context);
-        connect(s, &QShortcut::activated, this, [this, run] { guard(run); });
+        connect(s, &QShortcut::activated, this, [this, run] { Guard(run); });
         return s;
     };
     // Anywhere in the window.
@@ -42,9 +42,9 @@ void TMemPhotoActionForm::buildBrowsing() {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this, Qt::WindowShortcut,
              [this] { SetShowHiddenEntries(!showHidden_); });
     // On the photo only: the list keeps Space and Backspace for itself.
-    photoKeys_ << shortcut(QKeySequence(Qt::Key_Space), pane_, Qt::WidgetWithChildrenShortcut,
+    photoKeys_ << shortcut(QKeySequence(Qt::Key_Space), Pane(), Qt::WidgetWithChildrenShortcut,
                            [this] { OpenNeighbourPhoto(+1); });
-    photoKeys_ << shortcut(QKeySequence(Qt::Key_Backspace), pane_, Qt::WidgetWithChildrenShortcut,
+    photoKeys_ << shortcut(QKeySequence(Qt::Key_Backspace), Pane(), Qt::WidgetWithChildrenShortcut,
                            [this] { OpenNeighbourPhoto(-1); });
 }
 

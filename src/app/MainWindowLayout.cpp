@@ -15,7 +15,6 @@
 #include "view/FileListView.h"
 #include "view/FolderLink.h"
 #include "view/PhotoView.h"
-#include "view/SelectionToolbar.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/RealMemoryPanel.h"
@@ -42,29 +41,6 @@ QWidget* shadowedText(const QString& text, const QFont& font, const QSize& size,
     return box;
 }
 }  // namespace
-
-QToolButton* TMemPhotoActionForm::makeButton(const QString& designName, const QString& hint, QWidget* parent,
-                                             const QString& shortcutText) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(designName);
-    b->setFixedSize(42, 42);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    const QIcon icon = LumoraIcon(designName);
-    if (!icon.isNull()) {
-        b->setIcon(icon);
-        b->setIconSize(QSize(36, 36));
-    }
-    b->setToolTip(shortcutText.isEmpty() ? hint : hint + QStringLiteral(" (") + shortcutText + QStringLiteral(")"));
-    return b;
-}
-
-QToolButton* TMemPhotoActionForm::makeCommandButton(const char* control, QWidget* parent, const QString& shortcutText) {
-    const lum::CommandRef ref = lum::FindCommand(control, lum::kMainWindow);
-    QToolButton* b = makeButton(QString::fromLatin1(control), QString::fromUtf8(ref.command->caption), parent, shortcutText);
-    connect(b, &QToolButton::clicked, this, [this, control] { RunCommand(control); });
-    return b;
-}
 
 void TMemPhotoActionForm::buildUi() {
     auto* central = new QWidget(this);
@@ -133,7 +109,9 @@ void TMemPhotoActionForm::buildUi() {
     outer->addWidget(middle, 1);
     outer->addWidget(buildBottomBand(central));
     setCentralWidget(central);
-    buildSelectionToolbar();
+    // The design's selection toolbar, hidden. The photo view here draws no selection: a shape
+    // button only sets the tool mode and the cursor.
+    makeSelectionToolbar();
 
     // The folder views, linked through their signals.
     LsDirTree211->SetPrompts(&prompts());
@@ -141,7 +119,7 @@ void TMemPhotoActionForm::buildUi() {
     LsFilelistView282->SetMask(QStringLiteral("*.jpg"));
     lum::LinkFolderViews(LsDirTree211, LsFilelistView282);
     connect(LsFilelistView282, &TLsFilelistView28::Click, this,
-            [this] { guard([this] { LsFilelistView282Click(); }); });
+            [this] { Guard([this] { OpenPickedListEntry(); }); });
     connect(LsDirTree211, &TLsDirTree21::OnDirChange, this, [](const QString& path) { FolderMemory::Remember(path); });
     LsDirTree211->Rebuild();
     buildBrowsing();
@@ -200,18 +178,18 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     auto* topButtonRow = new QHBoxLayout(topButtons);
     topButtonRow->setContentsMargins(4, 2, 4, 2);
     topButtonRow->setSpacing(2);
-    QToolButton* showOriginal = makeButton(QStringLiteral("ShowOriginalPhotoSpeedButton"),
+    QToolButton* showOriginal = makeButton(QStringLiteral("ShowOriginalPhotoSpeedButton"), QString(),
                                            QStringLiteral("Show the thumbnail of original photo in a fly window"),
                                            topButtons);
-    QToolButton* rotLeft = makeCommandButton("Btrot90", topButtons, nativeText(QKeySequence(Qt::CTRL | Qt::Key_L)));
-    QToolButton* rotRight = makeCommandButton("SpeedButton1", topButtons, nativeText(QKeySequence(Qt::CTRL | Qt::Key_R)));
+    QToolButton* rotLeft = makeCommandButton("Btrot90", topButtons, false, nativeText(QKeySequence(Qt::CTRL | Qt::Key_L)));
+    QToolButton* rotRight = makeCommandButton("SpeedButton1", topButtons, false, nativeText(QKeySequence(Qt::CTRL | Qt::Key_R)));
     QToolButton* zoom =
-        makeButton(QStringLiteral("ZoomPhotosSpeedButton"), QStringLiteral("Zoom photo to the size for your viewing"),
+        makeButton(QStringLiteral("ZoomPhotosSpeedButton"), QString(), QStringLiteral("Zoom photo to the size for your viewing"),
                    topButtons,
                    nativeText(QKeySequence(Qt::CTRL | Qt::Key_Plus)) + QStringLiteral(", ") +
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_Minus)) + QStringLiteral(", ") +
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_0)));
-    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"),
+    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(),
                                    QStringLiteral("Online help: read the Lumora user manual on the Tarnel web site"),
                                    topButtons, nativeText(QKeySequence(QKeySequence::HelpContents)));
     for (QToolButton* b : {showOriginal, rotLeft, rotRight, zoom}) topButtonRow->addWidget(b);
@@ -226,9 +204,8 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     topButtonRow->addStretch(1);
     photoBox->addWidget(topButtons);
 
-    pane_ = new lum::EditPane(editor_, photoArea);
-    photoBox->addWidget(pane_, 1);
-    connect(pane_->View(), &lum::PhotoView::ZoomShown, this, [this](int percent) {
+    photoBox->addWidget(makePane(photoArea), 1);
+    connect(View(), &lum::PhotoView::ZoomShown, this, [this](int percent) {
         zoomLabel_->setText(State().HasPicture ? QStringLiteral("%1 %").arg(percent) : QString());
     });
 
@@ -238,9 +215,9 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     bottomButtonRow->setContentsMargins(4, 2, 0, 0);
     bottomButtonRow->setSpacing(2);
     QToolButton* optimize = makeCommandButton("ProcessingOptimumActionSpeedButton", bottomButtons);
-    QToolButton* undo = makeButton(QStringLiteral("UndoSpeedButton"), QStringLiteral("Undo / Reload the photo"),
+    QToolButton* undo = makeButton(QStringLiteral("UndoSpeedButton"), QString(), QStringLiteral("Undo / Reload the photo"),
                                    bottomButtons, nativeText(QKeySequence(QKeySequence::Undo)));
-    QToolButton* compare = makeButton(QStringLiteral("ComparePhotosSpeedButton"),
+    QToolButton* compare = makeButton(QStringLiteral("ComparePhotosSpeedButton"), QString(),
                                       QStringLiteral("Compare the Optimized Photo and the Orginal Photo"), bottomButtons);
     for (QToolButton* b : {optimize, undo, compare}) bottomButtonRow->addWidget(b);
     bottomButtonRow->addStretch(1);
@@ -248,22 +225,19 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     savePanel->setFixedSize(47, 47);
     auto* saveBox = new QHBoxLayout(savePanel);
     saveBox->setContentsMargins(2, 2, 3, 3);
-    QToolButton* save = makeButton(QStringLiteral("SaveAndReplacePhotoSpeedButton"),
+    QToolButton* save = makeButton(QStringLiteral("SaveAndReplacePhotoSpeedButton"), QString(),
                                    QStringLiteral("Save / Save as the Photo"), savePanel,
                                    nativeText(QKeySequence(QKeySequence::Save)));
     saveBox->addWidget(save);
     bottomButtonRow->addWidget(savePanel);
     photoBox->addWidget(bottomButtons);
 
-    const auto wire = [this](QToolButton* b, void (TMemPhotoActionForm::*handler)()) {
-        connect(b, &QToolButton::clicked, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
-    };
-    wire(showOriginal, &TMemPhotoActionForm::ShowOriginalPhotoSpeedButtonClick);
-    wire(zoom, &TMemPhotoActionForm::ZoomPhotosSpeedButtonClick);
-    wire(help, &TMemPhotoActionForm::SpeedButton2Click);
-    wire(undo, &TMemPhotoActionForm::UndoSpeedButtonClick);
-    wire(compare, &TMemPhotoActionForm::ComparePhotosSpeedButtonClick);
-    connect(save, &QToolButton::clicked, this, [this] { guard([this] { SaveAndReplacePhotoSpeedButtonClick(); }); });
+    onClick(showOriginal, [this] { ToggleThumbnailWindow(); });
+    onClick(zoom, [this] { PopUpZoomMenu(); });
+    onClick(help, [this] { OpenOnlineManual(); });
+    onClick(undo, [this] { Undo(); });
+    onClick(compare, [this] { OpenCompareWindow(); });
+    onClick(save, [this] { SaveWithDialog(); });
     return photoArea;
 }
 
@@ -274,7 +248,7 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     auto* bottomRow = new QHBoxLayout(bottom);
     bottomRow->setContentsMargins(4, 1, 0, 0);
     bottomRow->setSpacing(0);
-    QToolButton* version = makeButton(QStringLiteral("SpeedButton3"), QStringLiteral("Version information"), bottom);
+    QToolButton* version = makeButton(QStringLiteral("SpeedButton3"), QString(), QStringLiteral("Version information"), bottom);
     bottomRow->addWidget(version);
     bottomRow->addStretch(1);
     TRealMemoryPanel* homePanel = MakeDesignPanel(QStringLiteral("HomeRealMemoryPanel"), bottom);
@@ -300,23 +274,9 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     home->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     homeBox->addWidget(home);
     bottomRow->addWidget(homePanel);
-    connect(version, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton3Click(); }); });
-    connect(home, &QToolButton::clicked, this, [this] { guard([this] { TarnelhomeSpeedButtonClick(); }); });
+    onClick(version, [this] { ShowVersionWindow(); });
+    onClick(home, [this] { OpenHomePage(); });
     return bottom;
-}
-
-void TMemPhotoActionForm::buildSelectionToolbar() {
-    // The design's selection toolbar, hidden. The photo view here draws no selection: a shape
-    // button only sets the tool mode and the cursor.
-    SelectionToolbar = new lum::SelectionToolbar(this);
-    addToolBar(Qt::TopToolBarArea, SelectionToolbar);
-    SelectionToolbar->hide();
-    connect(SelectionToolbar, &lum::SelectionToolbar::ToolChosen, this, [this](int mode) {
-        editor_.ResetTool();
-        State().ToolMode = mode;
-        SelectionToolbar->ShowTool(mode);
-        View()->PaintBox1()->setCursor(mode ? Qt::CrossCursor : Qt::ArrowCursor);
-    });
 }
 
 void TMemPhotoActionForm::buildToolWindows() {

@@ -75,22 +75,13 @@ int firstZoom(int asItIs, int w, int h, int W, int H) {
 bool TMemPhotoActionForm::askSaveBeforeSwitch() {
     const lum::EditState& st = State();
     if (!st.HasPicture || (!st.Optimized && st.Saved)) return true;
-    switch (prompts().AskYesNoCancel("Save or Replace?", "Do you want to replace the orginal Photo file?")) {
-        case lum::Prompts::Answer::Yes:
-            // A save that wrote nothing (cancelled, replace refused, failed) keeps the photo
-            // and its edits on screen.
-            return SaveAndReplacePhotoSpeedButtonClick();
-        case lum::Prompts::Answer::No:
-            // Marked saved by the load itself: should the next photo fail to open, the
-            // edited one stays on screen and closing still asks about it.
-            return true;
-        case lum::Prompts::Answer::Cancel:
-            break;
-    }
-    return false;
+    // No leaves the photo marked unsaved until the load marks the next one saved: should the
+    // next photo fail to open, the edited one stays on screen and closing still asks about it.
+    return AskSaveBeforeLeaving("Save or Replace?", "Do you want to replace the orginal Photo file?",
+                                [this] { return SaveWithDialog(); });
 }
 
-void TMemPhotoActionForm::LsFilelistView282Click() {
+void TMemPhotoActionForm::OpenPickedListEntry() {
     const QString picked = LsFilelistView282->GetSelectedItem();
     if (!picked.isEmpty() && QFileInfo(picked).isFile()) {
         // Asked only when a photo is really replacing the shown one: a click on a folder or
@@ -129,9 +120,8 @@ bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
             return false;
         case Decode::Superseded: return false;  // the photo asked for since has taken over
     }
-    editor_.ClearSelection();
-    editor_.ResetTool();
-    editor_.Macro().Close();
+    editor().DropSelectionAndTool();
+    editor().Macro().Close();
     lum::EditState& st = State();
     // The folder of the photo itself: the tree may have recorded a folder clicked in the list
     // since it last listed this one.
@@ -180,8 +170,8 @@ lum::PhotoLoader& TMemPhotoActionForm::loader() {
         h.preview = [this](lum::PhotoLoader::Preview& p) {
             if (!pendingDecode_) return;
             int W = 0, H = 0;
-            pane_->ViewOuterSize(W, H);
-            View()->ShowPreview(std::move(p.image), p.width, p.height, firstZoom(State().ZoomTable[7], p.width, p.height, W, H));
+            Pane()->ViewOuterSize(W, H);
+            View()->ShowPreview(std::move(p.image), p.width, p.height, firstZoom(State().ZoomTable[lum::kHundredPercentSlot], p.width, p.height, W, H));
         };
         h.failed = [this](const QString&, std::exception_ptr error) {
             if (!pendingDecode_) return;
@@ -203,12 +193,12 @@ TMemPhotoActionForm::Decode TMemPhotoActionForm::decodePhoto(const QString& path
     }
     pendingDecode_ = &decode;
     {
-        lum::Editor::BusyScope hourglass(*pane_, lum::BusyKind::Hourglass);
+        lum::Editor::BusyScope hourglass(*Pane(), lum::BusyKind::Hourglass);
         lum::LoadInputGate gate(QList<QObject*>{LsFilelistView282} + photoKeys_);
         View()->EndPreview();  // of a photo no longer wanted
         int W = 0, H = 0;
-        pane_->ViewOuterSize(W, H);
-        const int asItIs = State().ZoomTable[7];  // the worker reads only what it was given
+        Pane()->ViewOuterSize(W, H);
+        const int asItIs = State().ZoomTable[lum::kHundredPercentSlot];  // the worker reads only what it was given
         loader().Load(path, [asItIs, W, H](int w, int h) { return firstZoom(asItIs, w, h, W, H); }, true);
         decode.loop.exec();
     }
@@ -240,40 +230,19 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     lum::EditState& st = State();
     // Laid out just below at the size the preview had.
     View()->EndPreview();
-    st.SelectionActive = 0;
-    st.ZoomIndex = 7;
+    st.SelectionActive = lum::kNoSelection;
+    st.ZoomIndex = lum::kHundredPercentSlot;
     View()->ScrollToTopLeft();
-    st.PhotoLoaded = true;
-    st.Saved = true;
-    st.Optimized = false;
+    st.PhotoJustLoaded();
     showFileInfo(path, photo.image.width(), photo.image.height());
 
     st.MemoryImage = std::move(photo.image);
     st.CurrentMetadata = std::move(photo.metadata);
     buildThumbnail(st.MemoryImage);
-    editor_.CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
+    editor().CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
     shownPhoto_ = QFileInfo(path).absoluteFilePath();
-    setWindowTitle(QStringLiteral("Lumora - ") + QString::fromStdString(st.CurrentFileName));
-    editor_.Redraw();
-}
-
-void TMemPhotoActionForm::showPictureWithoutFile() {
-    // A new or pasted picture belongs to no file until it is saved: no name in the caption,
-    // none highlighted in the list.
-    shownPhoto_.clear();
-    setWindowTitle(QStringLiteral("Lumora - "));
-    ShowPhotoInList(false);
-}
-
-void TMemPhotoActionForm::photoWritten() {
-    // The picture on screen is now the file it was written to.
-    const QString file = QString::fromStdString(State().CurrentFileName);
-    if (!file.isEmpty()) {
-        shownPhoto_ = QFileInfo(file).absoluteFilePath();
-        setWindowTitle(QStringLiteral("Lumora - ") + file);
-    }
-    if (LsFilelistView282) LsFilelistView282->Refresh();
-    ShowPhotoInList(false);
+    showFileInCaption(QString::fromStdString(st.CurrentFileName));
+    editor().Redraw();
 }
 
 void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int height) {
@@ -308,26 +277,15 @@ void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
 // ---------------------------------------------------------------------------------------------
 // Buttons
 
-void TMemPhotoActionForm::UndoSpeedButtonClick() {
-    if (State().HasPicture) editor_.Undo();
-}
-
 void TMemPhotoActionForm::OpenCompareWindow() {
     if (!compareOpener_ || !State().HasPicture) return;
-    execModal([&] {
+    ExecModal([&] {
         compareOpener_(this, State().FileInfoText, State().WorkImage, State().MemoryImage);
         return 0;
     });
 }
 
-bool TMemPhotoActionForm::SaveAndReplacePhotoSpeedButtonClick() {
-    if (!hasPictureToSave()) return false;
-    const bool written = saving().SaveAndReplacePhotoSpeedButtonClick();
-    if (written) photoWritten();
-    return written;
-}
-
-void TMemPhotoActionForm::ShowOriginalPhotoSpeedButtonClick() {
+void TMemPhotoActionForm::ToggleThumbnailWindow() {
     QWidget* w = ViewOrginalPhotoToolWindow;
     if (w->isVisible()) {
         w->hide();
@@ -343,19 +301,11 @@ void TMemPhotoActionForm::ShowOriginalPhotoSpeedButtonClick() {
     w->raise();
 }
 
-bool TMemPhotoActionForm::hasPictureToSave() {
-    if (State().HasPicture) return true;
-    prompts().Message(kNoPhotoToSave);
-    return false;
-}
+void TMemPhotoActionForm::OpenOnlineManual() { QDesktopServices::openUrl(QUrl(ManualPageUrl())); }
 
-void TMemPhotoActionForm::ZoomPhotosSpeedButtonClick() { pane_->ZoomMenu()->popup(QCursor::pos()); }
+void TMemPhotoActionForm::OpenHomePage() { QDesktopServices::openUrl(QUrl(HomePageUrl())); }
 
-void TMemPhotoActionForm::SpeedButton2Click() { QDesktopServices::openUrl(QUrl(ManualPageUrl())); }
-
-void TMemPhotoActionForm::TarnelhomeSpeedButtonClick() { QDesktopServices::openUrl(QUrl(HomePageUrl())); }
-
-void TMemPhotoActionForm::SpeedButton3Click() {
+void TMemPhotoActionForm::ShowVersionWindow() {
     TWelcomeForm welcome(this);
-    execModal([&] { return welcome.exec(); });
+    ExecModal([&] { return welcome.exec(); });
 }

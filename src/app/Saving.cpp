@@ -84,7 +84,7 @@ void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
     editor_.Macro().Close();
 }
 
-bool PhotoSaving::SaveAndReplacePhotoSpeedButtonClick() {
+bool PhotoSaving::SaveWithDialog() {
     presetFromSaveFolder();
     std::string path = dialogFileName_;
     const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
@@ -114,7 +114,7 @@ bool PhotoSaving::SaveAndReplacePhotoSpeedButtonClick() {
     return wrote;
 }
 
-bool PhotoSaving::BtenregistrerClick() {
+bool PhotoSaving::SaveFromMenu() {
     bool silent = false;
     if (chooser_) {
         const std::string selected = chooser_->SelectedPath();
@@ -147,7 +147,7 @@ bool PhotoSaving::BtenregistrerClick() {
     return true;
 }
 
-bool PhotoSaving::Supprimer1Click() {
+bool PhotoSaving::MoveCurrentFileToTrash() {
     const std::string selected = chooser_ ? chooser_->SelectedPath() : std::string();
     const int index = chooser_ ? chooser_->SelectedIndex() : -1;
     // Without a picked file there is nothing to delete: refused like a mismatch.

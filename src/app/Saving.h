@@ -34,13 +34,13 @@ public:
 
     // "Save / Save as the Photo": save dialog, replace question, always JPEG. Returns true
     // when a file was written; Saved becomes true only then.
-    bool SaveAndReplacePhotoSpeedButtonClick();
+    bool SaveWithDialog();
     // Menu save: silent when the chooser's selected file is the current file, JPEG or BMP by
     // extension, overwrites without a question. Returns true when a file was written.
-    bool BtenregistrerClick();
+    bool SaveFromMenu();
     // Delete: moves the current file to the trash, after a confirmation, when it is the
     // chooser's selected file; refused otherwise. Returns true when the file was moved.
-    bool Supprimer1Click();
+    bool MoveCurrentFileToTrash();
 
     // Save dialog filter (the compare window offers BMP as well).
     void SetFilter(const std::string& filter) { filter_ = filter; }

@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <stdexcept>
 
 #include "app/Dialogs.h"
+#include "editing/Operation.h"
 
 namespace lum {
 
@@ -46,7 +48,8 @@ void WindowPrompts::SetInner(Prompts* inner) { ForwardingPrompts::SetInner(inner
 
 bool WindowPrompts::AskParameters(const Operation& op, OpArgs& args) {
     Dialogs& dialogs = dialogs_();
-    if (!dialogs.HasDialogFor(op)) return ForwardingPrompts::AskParameters(op, args);
+    // Running on the defaults without asking would look like an answer the user never gave.
+    if (!dialogs.HasDialogFor(op)) throw std::logic_error("No dialog asks the parameters of '" + op.name + "'.");
     const Dialogs::Exec exec = [this](QDialog& d) {
         return around_([this, &d] {
             const OverWindow over(d, window_);

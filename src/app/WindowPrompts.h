@@ -1,7 +1,7 @@
 // The prompts of one window: every question goes on to the program's prompts (Qt's boxes when
 // there are none) inside the window's own wrapper, which counts it as a modal visit; the
-// parameter questions of operations with a dialog of their own open that dialog. The main
-// window and the compare window each hold one.
+// parameter question of an operation opens its dialog (one without a dialog is a fault: it
+// throws). The main window and the compare window each hold one.
 #pragma once
 #include <functional>
 

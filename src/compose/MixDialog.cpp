@@ -110,12 +110,13 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
 }
 
 void TEform4::BuildGroups() {
-    UpdownMix = new TUpDownSpin(QStringLiteral("UpdownMix"), QStringLiteral("Edit1"), 5, 100, 50, 5, this);
+    UpdownMix = new TUpDownSpin(QStringLiteral("UpdownMix"), QStringLiteral("Edit1"), lum::kMixPercent.lo, lum::kMixPercent.hi,
+                                lum::kMixPercent.fallback, 5, this);
     RadioStyle = new TRadioGroup(QStringLiteral("RadioStyle"), QStringLiteral("Style"),
                                  {QStringLiteral("Copy"), QStringLiteral("Masked Copy"), QStringLiteral("Smoothed edges"),
                                   QStringLiteral("Tiles")},
                                  1, this);
-    RadioStyle->SetItemIndex(0);
+    RadioStyle->SetItemIndex(lum::kMixStyle.fallback);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Copie dans l'image destination"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -123,23 +124,27 @@ void TEform4::BuildGroups() {
     RadioDimension = new TRadioGroup(QStringLiteral("RadioDimension"), QStringLiteral("Resizing"),
                                      {QStringLiteral("Zoom "), QStringLiteral("Fit to image"), QStringLiteral("Width or Height")},
                                      1, GroupBox1);
-    RadioDimension->SetItemIndex(2);
-    UpDownZoom = new TUpDownSpin(QStringLiteral("UpDownZoom"), QStringLiteral("Edit2"), 10, 200, 100, 2, RadioDimension);
+    RadioDimension->SetItemIndex(lum::kMixResize.fallback);
+    UpDownZoom = new TUpDownSpin(QStringLiteral("UpDownZoom"), QStringLiteral("Edit2"), lum::kMixZoom.lo, lum::kMixZoom.hi,
+                                 lum::kMixZoom.fallback, 2, RadioDimension);
     UpDownZoom->setSuffix(QStringLiteral(" %"));
     // The zoom sits beside its item.
     if (auto* items = qobject_cast<QGridLayout*>(RadioDimension->layout())) items->addWidget(UpDownZoom, 0, 1);
     RadioMiroir = new TRadioGroup(QStringLiteral("RadioMiroir"), QStringLiteral("Mirror"),
                                   {QStringLiteral("No mirror"), QStringLiteral("Horizontal"), QStringLiteral("Vertical")}, 1,
                                   GroupBox1);
-    RadioMiroir->SetItemIndex(0);
+    RadioMiroir->SetItemIndex(lum::kMixMirror.fallback);
     g1->addWidget(RadioDimension);
     g1->addWidget(RadioMiroir);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Offset"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* g2 = new QGridLayout(GroupBox2);
-    UpDownOffsetx = new TUpDownSpin(QStringLiteral("UpDownOffsetx"), QStringLiteral("Edit3"), -64, 64, 0, 1, GroupBox2);
-    UpDownOffsety = new TUpDownSpin(QStringLiteral("UpDownOffsety"), QStringLiteral("Edit4"), -64, 64, 0, 1, GroupBox2);
+    const lum::MixNumber& offset = lum::kMixOffset;
+    UpDownOffsetx = new TUpDownSpin(QStringLiteral("UpDownOffsetx"), QStringLiteral("Edit3"), offset.lo, offset.hi,
+                                    offset.fallback, 1, GroupBox2);
+    UpDownOffsety = new TUpDownSpin(QStringLiteral("UpDownOffsety"), QStringLiteral("Edit4"), offset.lo, offset.hi,
+                                    offset.fallback, 1, GroupBox2);
     g2->addWidget(NewLabel(QStringLiteral("Label2"), QStringLiteral("Horizontal"), GroupBox2), 0, 0);
     g2->addWidget(UpDownOffsetx, 0, 1);
     g2->addWidget(NewLabel(QStringLiteral("Label3"), QStringLiteral("Vertical"), GroupBox2), 1, 0);
@@ -148,13 +153,14 @@ void TEform4::BuildGroups() {
     GroupBox3 = new QGroupBox(QStringLiteral("Mask"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     auto* g3 = new QGridLayout(GroupBox3);
-    PanColmask = new TColourPanel(QStringLiteral("PanColmask"), QStringLiteral("Color "), lum::MakeColour(0, 0, 0), GroupBox3);
+    PanColmask = new TColourPanel(QStringLiteral("PanColmask"), QStringLiteral("Color "), lum::kMixMask.fallback, GroupBox3);
     PanColmask->setCursor(Qt::ArrowCursor);
     PanColmask->setMinimumWidth(64);
     Label4 = NewLabel(QStringLiteral("Label4"), QStringLiteral("R = 0"), GroupBox3);
     Label8 = NewLabel(QStringLiteral("Label8"), QStringLiteral("G = 0"), GroupBox3);
     Label9 = NewLabel(QStringLiteral("Label9"), QStringLiteral("B = 0"), GroupBox3);
-    UpDownTolere = new TUpDownSpin(QStringLiteral("UpDownTolere"), QStringLiteral("Edit5"), 0, 32, 1, 1, GroupBox3);
+    UpDownTolere = new TUpDownSpin(QStringLiteral("UpDownTolere"), QStringLiteral("Edit5"), lum::kMixTolerance.lo,
+                                   lum::kMixTolerance.hi, lum::kMixTolerance.fallback, 1, GroupBox3);
     auto* tolerance = NewLabel(QStringLiteral("Label7"), QStringLiteral("Tolerance"), GroupBox3);
     tolerance->setBuddy(UpDownTolere);
     g3->addWidget(PanColmask, 0, 0, 2, 1);
@@ -171,9 +177,10 @@ void TEform4::BuildGroups() {
     auto* g4 = new QGridLayout(GroupBox4);
     Radioflou = new TRadioGroup(QStringLiteral("Radioflou"), QString(),
                                 {QStringLiteral("Rectangle"), QStringLiteral("Ellipse")}, 2, GroupBox4);
-    Radioflou->SetItemIndex(0);
+    Radioflou->SetItemIndex(lum::kMixBlur.fallback);
     Radioflou->setFlat(true);
-    UpDownMarge = new TUpDownSpin(QStringLiteral("UpDownMarge"), QStringLiteral("Edit6"), 4, 64, 16, 2, GroupBox4);
+    UpDownMarge = new TUpDownSpin(QStringLiteral("UpDownMarge"), QStringLiteral("Edit6"), lum::kMixMargin.lo, lum::kMixMargin.hi,
+                                  lum::kMixMargin.fallback, 2, GroupBox4);
     auto* margin = NewLabel(QStringLiteral("Label11"), QStringLiteral("Margin"), GroupBox4);
     margin->setBuddy(UpDownMarge);
     g4->addWidget(Radioflou, 0, 0, 1, 2);

@@ -2,6 +2,7 @@
 // words the command line uses), the mix that follows every command filling the mix source, and
 // the placement of a floating mix that the user drags until a right press.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "editing/OpArgs.h"
@@ -26,9 +27,12 @@ void PutGradientArgs(OpArgs& args, const GradientParams& params);
 // base with the mix keys present in args put over it.
 MixOptions MixFromArgs(const OpArgs& args, MixOptions base = MixOptions());
 void PutMixArgs(OpArgs& args, const MixOptions& options);
-// The words of the choices, as the command line writes them.
-const char* MixStyleWord(MixStyle s);
-const char* MixResizeWord(MixResize r);
+// The word of a choice's index, as the command line writes it, and back (ArgsError for a word
+// that is none of them).
+std::string MixWord(const MixChoice& choice, int index);
+int MixWordIndex(const MixChoice& choice, const std::string& word);
+// The mix's settings as op's keyed parameters, with their ranges and defaults.
+Operation& AddMixParams(Operation& op);
 
 // --- the mix ---
 

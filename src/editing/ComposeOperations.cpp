@@ -29,20 +29,6 @@ Operation& GradientKeys(Operation& op) {
         .Param(ParamDef::Pair("centre", -2 * kMaxSide, 2 * kMaxSide).Keyed().Optional("the middle"));
 }
 
-// The mix options; the words and defaults of the mix dialog.
-Operation& MixKeys(Operation& op) {
-    return op.Param(ParamDef::Choice("style", "copy|masked|smoothed|tiles", "copy").Keyed())
-        .Param(ParamDef::Int("percent", 5, 100, "50").Keyed())
-        .Param(ParamDef::Choice("resize", "zoom|fit|fit-within", "fit-within").Keyed())
-        .Param(ParamDef::Int("zoom", 10, 200, "100").Keyed())
-        .Param(ParamDef::Choice("mirror", "none|horizontal|vertical", "none").Keyed())
-        .Param(ParamDef::Colour("mask", "#000000").Keyed())
-        .Param(ParamDef::Int("tolerance", 0, 32, "1").Keyed())
-        .Param(ParamDef::Choice("blur", "rectangle|ellipse", "rectangle").Keyed())
-        .Param(ParamDef::Int("margin", 4, 64, "16").Keyed())
-        .Param(ParamDef::Pair("offset", -64, 64, "0x0").Keyed());
-}
-
 Image GradientOfSize(const OpArgs& a) {
     const ImagePoint size = a.Pair("size");
     return GradientImage(size.x, size.y, GradientFromArgs(a, size.x, size.y));
@@ -50,10 +36,10 @@ Image GradientOfSize(const OpArgs& a) {
 
 void NewImage(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
-    st.ZoomIndex = 7;
+    st.ZoomIndex = kHundredPercentSlot;
     e.CommitPicture(GradientOfSize(a));
-    st.NewImagePending = true;
-    st.CurrentMetadata = JpegMetadata();  // the old photo's camera data and thumbnail are not this picture's
+    // The old photo's name, camera data and thumbnail are not this picture's.
+    st.TookNewPicture();
 }
 
 void LightenWithGradient(Editor& e, const OpArgs& a) {
@@ -76,8 +62,7 @@ void MixFile(Editor& e, const OpArgs& a) {
 
 // The first steps of the paste commands: no tool, no selection, then the clipboard's picture.
 Image ClipboardPicture(Editor& e, const char* noImage) {
-    e.ResetTool();
-    e.ClearSelection();
+    e.DropSelectionAndTool();
     Image picture;
     if (!e.Host().ClipboardImage(picture) || picture.empty()) throw Refusal(noImage);
     return picture;
@@ -102,10 +87,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
                     .Undoable("New Image")
                     .On("Btnouveau", "&New...", kBothWindows)
-                    .BeforeAsking([](Editor& e) {
-                        e.State().CurrentFileName = "New_file";
-                        e.State().NewImagePending = true;
-                    })
+                    .BeforeAsking([](Editor& e) { e.State().StartNewPicture(); })
                     .Asks()
                     .MakesPicture());
     t.push_back(GradientKeys(Operation("lighten-gradient", LightenWithGradient)
@@ -115,7 +97,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .Undoable("Lighten Gradient")
                     .On("GradientLumiere", "&Lighten gradient", kBothWindows)
                     .Asks());
-    t.push_back(MixKeys(Operation("mix", MixFile)
+    t.push_back(AddMixParams(Operation("mix", MixFile)
                             .Usage("mix:FILE", "mix the picture FILE (JPEG or BMP) into the photo:\n"
                                                "copy at percent (5..100), masked leaves out pixels\n"
                                                "within tolerance (0..32) of the mask colour,\n"
@@ -161,7 +143,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                           [](Editor& e, const OpArgs&) {
                               e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
                               OpArgs presets;
-                              presets.Set("style", std::string(MixStyleWord(MixStyle::MaskedCopy)));
+                              presets.Set(kMixStyle.key, MixWord(kMixStyle, static_cast<int>(MixStyle::MaskedCopy)));
                               RunMix(e, presets);
                           })
                     .Undoable("Paste into Image")
@@ -175,9 +157,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               st.FloatActive = false;
                               e.CommitPicture(std::move(picture));
                               // A file of its own to come: a save never proposes the old photo's name.
-                              st.CurrentFileName = "New_file";
-                              st.NewImagePending = true;
-                              st.CurrentMetadata = JpegMetadata();
+                              st.TookNewPicture();
                           })
                     .Undoable("Paste as New Image")
                     .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)
@@ -194,12 +174,9 @@ void AddComposeOperations(std::vector<Operation>& t) {
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })
                     .Param(ParamDef::Colour("background", "#FFFFFF"))
                     .Undoable("Text Stamp")
-                    .On("Bttexte", "Stemp", kCompareWindow)
-                    .BeforeAsking([](Editor& e) {
-                        e.ClearSelection();
-                        e.ResetTool();
-                        e.State().SelectionActive = kNoSelection;
-                    })
+                    .On("Bttexte", "&Text", kCompareWindow)
+                    .Face("Stemp", "Text stamp")
+                    .BeforeAsking([](Editor& e) { e.DropSelectionAndTool(); })
                     .Asks()
                     .NotBusy()
                     .DesktopOnly());

@@ -64,6 +64,33 @@ bool EditState::StepZoom(int direction) {
     return true;
 }
 
+void EditState::ResetZoom() {
+    ZoomTable = kZoomPercents;
+    ZoomIndex = kHundredPercentSlot;
+}
+
+void EditState::PhotoJustLoaded() {
+    PhotoLoaded = true;
+    Saved = true;
+    Optimized = false;
+}
+
+void EditState::ForgetPhoto() {
+    PhotoLoaded = false;
+    Saved = true;
+    Optimized = false;
+}
+
+void EditState::StartNewPicture() {
+    CurrentFileName = kNewFileName;
+    NewImagePending = true;
+}
+
+void EditState::TookNewPicture() {
+    StartNewPicture();
+    CurrentMetadata = JpegMetadata();
+}
+
 Confinement EditState::Confine() const {
     if (SelectionActive <= kNoSelection || SelectionMask.width() != SelectionRect.width() ||
         SelectionMask.height() != SelectionRect.height() || SelectionMask.empty())
@@ -73,8 +100,8 @@ Confinement EditState::Confine() const {
 
 Rect EditState::ClippedSelection() const {
     return Rect{std::max(SelectionRect.Left, 0), std::max(SelectionRect.Top, 0),
-                std::min(SelectionRect.Right, WorkImage.width()) - 1,
-                std::min(SelectionRect.Bottom, WorkImage.height()) - 1};
+                std::min(SelectionRect.Right, WorkImage.width() - 1),
+                std::min(SelectionRect.Bottom, WorkImage.height() - 1)};
 }
 
 int EditState::FitPercent(int w, int h, int W, int H) {
@@ -135,9 +162,9 @@ void EditState::CommitWithoutCopies(int W, int H, CommitMode mode, FitRule rule)
 
 void EditState::CommitZoom(int W, int H, CommitMode mode, FitRule rule) {
     if (mode == CommitMode::Compare100) {
-        ZoomIndex = 7;
+        ZoomIndex = kHundredPercentSlot;
     } else if (!FitZoom(W, H) && rule == FitRule::HundredPercentWhenFits) {
-        ZoomIndex = 7;
+        ZoomIndex = kHundredPercentSlot;
     }
     HasPicture = true;
 }

@@ -42,6 +42,9 @@ struct BaselineCopies {
     bool SizedFor(const Image& img) const;
 };
 
+// The slot of the zoom table that holds 100 %.
+constexpr int32_t kHundredPercentSlot = 7;
+
 // Kinds of selection (the value of SelectionActive), as imaging's SelectionKind numbers them.
 constexpr int32_t kNoSelection = 0, kFreeShape = 1, kRectangleSelection = 2, kEllipseSelection = 3;
 
@@ -74,13 +77,16 @@ public:
     void DropSelection();
     // Where confined operations may change pixels: the selection, or the whole image.
     Confinement Confine() const;
-    // The selection rectangle clipped to the working image, inclusive bounds (empty when the
-    // rectangle lies outside).
+    // The selection rectangle read with inclusive bounds (its right and bottom too) and
+    // clipped to the working image: the balances' sample. Empty when it lies outside.
     Rect ClippedSelection() const;
 
     // --- zoom: slot 0 holds the fit, 1..12 the fixed percentages ---
-    std::array<int32_t, 13> ZoomTable{100, 10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400, 800};
-    int32_t ZoomIndex = 7;
+    static constexpr std::array<int32_t, 13> kZoomPercents{100, 10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400, 800};
+    std::array<int32_t, 13> ZoomTable = kZoomPercents;
+    int32_t ZoomIndex = kHundredPercentSlot;
+    // The fixed percentages back in the table and the zoom at 100 %.
+    void ResetZoom();
     int32_t Zoom() const { return ZoomTable[static_cast<size_t>(ZoomIndex)]; }
     // The zoom tool: one slot up (direction > 0) or down within slots 1..12, never to the fit
     // slot 0. Returns whether the slot changed.
@@ -116,6 +122,16 @@ public:
     bool HasPicture = false;
     std::string FileInfoText;
     JpegMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
+    // The name a picture made in a window carries until it is saved.
+    static constexpr const char* kNewFileName = "New_file";
+    // A photo of the user's was just loaded: nothing to save yet.
+    void PhotoJustLoaded();
+    // No photo of the user's is shown (start-up, the logo): nothing to switch away from or save.
+    void ForgetPhoto();
+    // A picture is being made (New, before its dialog): it belongs to no file until saved.
+    void StartNewPicture();
+    // A made or pasted picture is in place: no file, and none of the old photo's metadata.
+    void TookNewPicture();
 
     // --- the state's part of the operations (the editor adds the view) ---
     // MemoryImage becomes the baseline: WorkImage and SourceImage restart from it (NoCopies

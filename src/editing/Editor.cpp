@@ -326,6 +326,11 @@ void Editor::ResetTool() {
     host_->ToolWasReset();
 }
 
+void Editor::DropSelectionAndTool() {
+    ClearSelection();
+    ResetTool();
+}
+
 void Editor::retire(std::unique_ptr<Tool>& slot) {
     if (!slot) return;
     retired_.push_back(std::move(slot));

@@ -141,6 +141,8 @@ public:
     void ReplaceWorkImage(Image picture, const std::string& label);
     void ClearSelection();
     void ResetTool();
+    // Both: no selection, no tool, nothing floating (geometry, pastes, a new photo).
+    void DropSelectionAndTool();
     // SourceImage := WorkImage (the history learns that it holds the image as it was).
     void BeginPixelOp();
     // A pixel function is about to make SourceImage a copy of the working image itself.

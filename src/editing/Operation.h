@@ -18,11 +18,16 @@ enum WindowBits : unsigned { kMainWindow = 1u, kCompareWindow = 2u, kBothWindows
 constexpr int kNoMacro = -1;
 
 // A control that runs the operation: a menu item or a button, by its design name.
+// Its row is the only place its captions are written.
 struct Command {
     const char* control;  // objectName
     const char* caption;  // menu caption, or the button's hint
     unsigned windows;     // the windows that have it
     const char* args;     // argument text it runs with ("" for none), e.g. the shift kind
+    // A button that is also a menu item: the caption on its face and its hint (null: the
+    // caption for both).
+    const char* face = nullptr;
+    const char* hint = nullptr;
 };
 
 // A macro action a run records: its code and where p1 comes from (nullptr: 0).
@@ -89,6 +94,12 @@ struct Operation {
     }
     Operation& On(const char* control, const char* caption, unsigned windows, const char* args = "") {
         commands.push_back(Command{control, caption, windows, args});
+        return *this;
+    }
+    // The button face and hint of the control added last, where they differ from its caption.
+    Operation& Face(const char* face, const char* hint) {
+        commands.back().face = face;
+        commands.back().hint = hint;
         return *this;
     }
     Operation& Pixel() {
@@ -158,6 +169,9 @@ struct CommandRef {
     const Command* command = nullptr;
 };
 CommandRef FindCommand(const std::string& control, unsigned window);
+// The caption of a control: its row in window, else its row in the other window (an item both
+// menus carry that runs in one window only); null when the table has no such control.
+const char* CommandCaption(const std::string& control, unsigned window);
 
 // An operation word of the command line, read: NAME or NAME:ARGS. Throws ArgsError.
 struct ParsedOperation {

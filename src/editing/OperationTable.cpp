@@ -24,6 +24,12 @@ CommandRef FindCommand(const std::string& control, unsigned window) {
     return CommandRef{};
 }
 
+const char* CommandCaption(const std::string& control, unsigned window) {
+    if (const Command* c = FindCommand(control, window).command) return c->caption;
+    if (const Command* c = FindCommand(control, kBothWindows & ~window).command) return c->caption;
+    return nullptr;
+}
+
 ParsedOperation ParseOperationWord(const std::string& word) {
     const size_t colon = word.find(':');
     const std::string name = word.substr(0, colon);

@@ -54,19 +54,13 @@ void Kernel(Editor& e, int kind, bool grey) {
     KernelFilter(e.PixelSource(), st.WorkImage, st.Kernel, grey, st.Confine());
 }
 
-// Geometry starts without a selection or tool.
-void DropSelection(Editor& e) {
-    e.ClearSelection();
-    e.ResetTool();
-}
-
 void QuarterTurnCommitted(Editor& e, bool clockwise) {
-    DropSelection(e);
+    e.DropSelectionAndTool();
     e.CommitPicture(QuarterTurned(e.State().WorkImage, clockwise));
 }
 
 void Mirrored(Editor& e, bool horizontal) {
-    DropSelection(e);
+    e.DropSelectionAndTool();
     Mirror(e.PixelSource(), e.State().WorkImage, horizontal);
 }
 
@@ -272,7 +266,7 @@ std::vector<Operation> BuildTable() {
                     .InPlace());
     t.push_back(Operation("rotate",
                           [](Editor& e, const OpArgs& a) {
-                              DropSelection(e);
+                              e.DropSelectionAndTool();
                               EditState& st = e.State();
                               const auto background =
                                   RotateByAngle(st.SourceImage, st.WorkImage, a.Int("angle"), false, st.Angles);

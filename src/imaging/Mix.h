@@ -14,18 +14,46 @@ enum class MixResize { Zoom = 0, FitToImage = 1, WidthOrHeight = 2 };
 enum class MixMirror { None = 0, Horizontal = 1, Vertical = 2 };
 enum class BlurShape { Rectangle = 0, Ellipse = 1 };
 
+// The mix's settings in one place: the key of each (on the command line and in the dialog's
+// answers), the words of a choice in the order of its enum or the range of a number, and its
+// default. MixOptions starts from these defaults; the command line, the mix dialog and the
+// presets of the commands that mix read the same constants.
+struct MixChoice {
+    const char* key;
+    const char* words;  // separated by '|'
+    int fallback;       // index of the default word
+};
+struct MixNumber {
+    const char* key;
+    int lo, hi, fallback;
+};
+struct MixColour {
+    const char* key;
+    Colour fallback;
+};
+inline constexpr MixChoice kMixStyle{"style", "copy|masked|smoothed|tiles", 0};
+inline constexpr MixNumber kMixPercent{"percent", 5, 100, 50};
+inline constexpr MixChoice kMixResize{"resize", "zoom|fit|fit-within", 2};
+inline constexpr MixNumber kMixZoom{"zoom", 10, 200, 100};
+inline constexpr MixChoice kMixMirror{"mirror", "none|horizontal|vertical", 0};
+inline constexpr MixColour kMixMask{"mask", 0};
+inline constexpr MixNumber kMixTolerance{"tolerance", 0, 32, 1};
+inline constexpr MixChoice kMixBlur{"blur", "rectangle|ellipse", 0};
+inline constexpr MixNumber kMixMargin{"margin", 4, 64, 16};
+inline constexpr MixNumber kMixOffset{"offset", -64, 64, 0};  // each of its two parts
+
 // The mix dialog's choices, with its defaults.
 struct MixOptions {
-    MixStyle style = MixStyle::Copy;
-    int percent = 50;  // 5..100; not used by "Smoothed edges"
-    MixResize resize = MixResize::WidthOrHeight;
-    int zoom = 100;  // 10..200, "Zoom " only
-    MixMirror mirror = MixMirror::None;
-    int offsetX = 0, offsetY = 0;  // -64..64, "Tiles" only
-    Colour maskColour = 0;         // "Masked Copy": layer pixels near it are not mixed
-    int tolerance = 1;             // 0..32
-    BlurShape blur = BlurShape::Rectangle;
-    int margin = 16;  // 4..64, "Smoothed edges"
+    MixStyle style = static_cast<MixStyle>(kMixStyle.fallback);
+    int percent = kMixPercent.fallback;  // not used by "Smoothed edges"
+    MixResize resize = static_cast<MixResize>(kMixResize.fallback);
+    int zoom = kMixZoom.fallback;  // "Zoom " only
+    MixMirror mirror = static_cast<MixMirror>(kMixMirror.fallback);
+    int offsetX = kMixOffset.fallback, offsetY = kMixOffset.fallback;  // "Tiles" only
+    Colour maskColour = kMixMask.fallback;  // "Masked Copy": layer pixels near it are not mixed
+    int tolerance = kMixTolerance.fallback;
+    BlurShape blur = static_cast<BlurShape>(kMixBlur.fallback);
+    int margin = kMixMargin.fallback;  // "Smoothed edges"
 };
 
 // Where the source lands, in image pixels.

@@ -39,25 +39,35 @@ EditPane::EditPane(Editor& editor, QWidget* parent) : QWidget(parent), editor_(e
     });
     connect(paint, &TPaintBox::DblClick, this, &EditPane::DoubleClicked);
 
-    zoomMenu_ = PhotoView::CreateZoomScalePopupMenu(this);
+    // ZoomScalePopupMenu: its items once, each with what it does.
     struct Item {
         const char* name;
+        const char* caption;
         ZoomItem item;
         int percent;
     };
     static const Item items[] = {
-        {"ZoomTo_10_Menuitem", ZoomItem::Percent, 10},   {"ZoomTo_25_Menuitem", ZoomItem::Percent, 25},
-        {"ZoomTo_33_Menuitem", ZoomItem::Percent, 33},   {"ZoomTo_50_Menuitem", ZoomItem::Percent, 50},
-        {"ZoomTo_66_Menuitem", ZoomItem::Percent, 66},   {"ZoomTo_75_Menuitem", ZoomItem::Percent, 75},
-        {"ZoomTo_100_Menuitem", ZoomItem::Percent, 100}, {"ZoomTo_125_Menuitem", ZoomItem::Percent, 125},
-        {"ZoomTo_150_Menuitem", ZoomItem::Percent, 150}, {"ZoomTo_200_Menuitem", ZoomItem::Percent, 200},
-        {"ZoomTo_FitWidth_Menuitem", ZoomItem::FitWidth, 0},
-        {"ZoomTo_FitHeight_Menuitem", ZoomItem::FitHeight, 0},
-        {"ZoomTo_FitWindow_Menuitem", ZoomItem::FitWindow, 0},
+        {"ZoomTo_10_Menuitem", "Zoom to 10%", ZoomItem::Percent, 10},
+        {"ZoomTo_25_Menuitem", "Zoom to 25%", ZoomItem::Percent, 25},
+        {"ZoomTo_33_Menuitem", "Zoom to 33%", ZoomItem::Percent, 33},
+        {"ZoomTo_50_Menuitem", "Zoom to 50%", ZoomItem::Percent, 50},
+        {"ZoomTo_66_Menuitem", "Zoom to 66%", ZoomItem::Percent, 66},
+        {"ZoomTo_75_Menuitem", "Zoom to 75%", ZoomItem::Percent, 75},
+        {"ZoomTo_100_Menuitem", "Zoom to 100%", ZoomItem::Percent, 100},
+        {"ZoomTo_125_Menuitem", "Zoom to 125%", ZoomItem::Percent, 125},
+        {"ZoomTo_150_Menuitem", "Zoom to 150%", ZoomItem::Percent, 150},
+        {"ZoomTo_200_Menuitem", "Zoom to 200%", ZoomItem::Percent, 200},
+        {"ZoomTo_FitWidth_Menuitem", "Zoom to Fit Width", ZoomItem::FitWidth, 0},
+        {"ZoomTo_FitHeight_Menuitem", "Zoom to Fit Height", ZoomItem::FitHeight, 0},
+        {"ZoomTo_FitWindow_Menuitem", "Fit Window", ZoomItem::FitWindow, 0},
     };
-    for (const Item& it : items)
-        if (QAction* a = zoomMenu_->findChild<QAction*>(QString::fromLatin1(it.name)))
-            connect(a, &QAction::triggered, this, [this, it] { Guard([this, it] { menuZoom(it.item, it.percent); }); });
+    zoomMenu_ = new QMenu(this);
+    zoomMenu_->setObjectName(QStringLiteral("ZoomScalePopupMenu"));
+    for (const Item& it : items) {
+        QAction* a = zoomMenu_->addAction(QString::fromUtf8(it.caption));
+        a->setObjectName(QString::fromLatin1(it.name));
+        connect(a, &QAction::triggered, this, [this, it] { Guard([this, it] { menuZoom(it.item, it.percent); }); });
+    }
 
     editor_.SetHost(this);
 }

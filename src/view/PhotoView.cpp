@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QMap>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -239,7 +238,7 @@ bool PhotoView::Refit() {
             return false;
         case ZoomFit::Auto:
             // Grown big enough to hold the whole photo: shown as it is, not enlarged.
-            if (!st_.FitZoom(OuterWidth(), OuterHeight())) st_.ZoomIndex = 7;
+            if (!st_.FitZoom(OuterWidth(), OuterHeight())) st_.ZoomIndex = kHundredPercentSlot;
             LayoutView();
             break;
         default: {
@@ -320,30 +319,6 @@ int PhotoView::FitWidthPercent() const { return FitWidthPercent(OuterWidth(), st
 int PhotoView::FitHeightPercent() const { return FitHeightPercent(OuterHeight(), st_.MemoryImage.height()); }
 int PhotoView::FitWindowPercent() const {
     return FitWindowPercent(OuterWidth(), OuterHeight(), st_.MemoryImage.width(), st_.MemoryImage.height());
-}
-
-QMenu* PhotoView::CreateZoomScalePopupMenu(QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    menu->setObjectName("ZoomScalePopupMenu");
-    struct Item {
-        const char* name;
-        const char* caption;
-    };
-    static const Item items[] = {
-        {"ZoomTo_10_Menuitem", "Zoom to 10%"},   {"ZoomTo_25_Menuitem", "Zoom to 25%"},
-        {"ZoomTo_33_Menuitem", "Zoom to 33%"},   {"ZoomTo_50_Menuitem", "Zoom to 50%"},
-        {"ZoomTo_66_Menuitem", "Zoom to 66%"},   {"ZoomTo_75_Menuitem", "Zoom to 75%"},
-        {"ZoomTo_100_Menuitem", "Zoom to 100%"}, {"ZoomTo_125_Menuitem", "Zoom to 125%"},
-        {"ZoomTo_150_Menuitem", "Zoom to 150%"}, {"ZoomTo_200_Menuitem", "Zoom to 200%"},
-        {"ZoomTo_FitWidth_Menuitem", "Zoom to Fit Width"},
-        {"ZoomTo_FitHeight_Menuitem", "Zoom to Fit Height"},
-        {"ZoomTo_FitWindow_Menuitem", "Fit Window"},
-    };
-    for (const Item& it : items) {
-        QAction* a = menu->addAction(QString::fromUtf8(it.caption));
-        a->setObjectName(QString::fromLatin1(it.name));
-    }
-    return menu;
 }
 
 void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {

@@ -1,6 +1,6 @@
 // The photo view of an editing window: a paint box in a scroll box (centred while it is smaller),
 // showing the window's WorkImage at the current zoom, the view <-> image mapping, the one
-// redraw entry point and the zoom pop-up menu. The edit pane around it connects it to the
+// redraw entry point and the zoom. The edit pane around it connects it to the
 // window's editor.
 //
 // View coordinates are device pixels of the paint box: at 100 % one photo pixel is one pixel of
@@ -15,7 +15,6 @@
 #include "editing/EditState.h"
 #include "editing/Tool.h"
 
-class QMenu;
 class QPainter;
 class QWheelEvent;
 
@@ -131,10 +130,6 @@ public:
     int FitWidthPercent() const;
     int FitHeightPercent() const;
     int FitWindowPercent() const;
-
-    // ZoomScalePopupMenu with its thirteen items (objectNames ZoomTo_10_Menuitem ...); the
-    // owner connects the items to its handlers.
-    static QMenu* CreateZoomScalePopupMenu(QWidget* parent);
 
     // Draws over the photo (outlines) with a black dotted pen and no brush already set.
     std::function<void(QPainter&)> Overlay;

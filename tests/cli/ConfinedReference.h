@@ -91,8 +91,9 @@ inline void ColourInPlace(Image& work, Sel& sel, int kind, int mode, const Targe
         if (sel.kind != 0) {
             l = std::max(sel.L, 0);
             t = std::max(sel.T, 0);
-            r = std::min(sel.R, W) - 1;
-            b = std::min(sel.B, H) - 1;
+            // The selection's rectangle with inclusive bounds, its right and bottom too.
+            r = std::min(sel.R, W - 1);
+            b = std::min(sel.B, H - 1);
             sel = Sel();
         }
         int mean[3];

@@ -135,6 +135,43 @@ TEST(ComposeArgs, MixKeysOverTheDialogsLastChoices) {
     EXPECT_EQ(round.blur, BlurShape::Ellipse);
 }
 
+TEST(ComposeArgs, TheCommandLinesMixDefaultsAndLimitsAreTheDialogs) {
+    // Left out, every key is the dialog's default.
+    const MixOptions d = MixFromArgs(ParseOperationWord("mix:p.jpg").args);
+    const MixOptions dialog;
+    EXPECT_EQ(d.style, dialog.style);
+    EXPECT_EQ(d.percent, 50);
+    EXPECT_EQ(d.resize, MixResize::WidthOrHeight);
+    EXPECT_EQ(d.zoom, 100);
+    EXPECT_EQ(d.mirror, dialog.mirror);
+    EXPECT_EQ(d.maskColour, dialog.maskColour);
+    EXPECT_EQ(d.tolerance, 1);
+    EXPECT_EQ(d.blur, dialog.blur);
+    EXPECT_EQ(d.margin, 16);
+    EXPECT_EQ(d.offsetX, 0);
+    EXPECT_EQ(d.offsetY, 0);
+    // The dialog's ranges, both ends in and one past each out.
+    const std::pair<const char*, std::pair<int, int>> ranges[] = {
+        {"percent", {5, 100}}, {"zoom", {10, 200}}, {"tolerance", {0, 32}}, {"margin", {4, 64}}};
+    for (const auto& [key, range] : ranges) {
+        const std::string word = std::string("mix:p.jpg,") + key + "=";
+        EXPECT_NO_THROW(ParseOperationWord(word + std::to_string(range.first))) << key;
+        EXPECT_NO_THROW(ParseOperationWord(word + std::to_string(range.second))) << key;
+        EXPECT_THROW(ParseOperationWord(word + std::to_string(range.first - 1)), ArgsError) << key;
+        EXPECT_THROW(ParseOperationWord(word + std::to_string(range.second + 1)), ArgsError) << key;
+    }
+    EXPECT_THROW(ParseOperationWord("mix:p.jpg,offset=65x0"), ArgsError);
+    // Each word stands for its item of the dialog, in the dialog's order.
+    const std::vector<std::pair<std::string, MixStyle>> styles = {
+        {"copy", MixStyle::Copy}, {"masked", MixStyle::MaskedCopy}, {"smoothed", MixStyle::SmoothedEdges},
+        {"tiles", MixStyle::Tiles}};
+    for (const auto& [word, style] : styles)
+        EXPECT_EQ(MixFromArgs(ParseOperationWord("mix:p.jpg,style=" + word).args).style, style) << word;
+    EXPECT_EQ(MixFromArgs(ParseOperationWord("mix:p.jpg,resize=fit").args).resize, MixResize::FitToImage);
+    EXPECT_EQ(MixFromArgs(ParseOperationWord("mix:p.jpg,mirror=vertical").args).mirror, MixMirror::Vertical);
+    EXPECT_EQ(MixFromArgs(ParseOperationWord("mix:p.jpg,blur=ellipse").args).blur, BlurShape::Ellipse);
+}
+
 TEST(ComposeArgs, CommandLineWordsAndTheirMistakes) {
     EXPECT_NO_THROW(ParseOperationWord("new:640x480,style=centred-small,colour1=#ff0000,centre=0x-20"));
     EXPECT_NO_THROW(ParseOperationWord("lighten-gradient"));

@@ -168,12 +168,17 @@ TEST(EditState, SelectionNeedsAMaskWithSomethingInside) {
     EXPECT_TRUE(st.Confine().IsWhole());
 }
 
-TEST(EditState, ClippedSelectionHasInclusiveBoundsInsideTheImage) {
+TEST(EditState, ClippedSelectionReadsRightAndBottomAsInclusiveInsideTheImage) {
     EditState st;
     st.MemoryImage.resize(100, 50);
     Commit(st, 1000, 1000);
     st.SelectionRect = {-10, 5, 300, 21};
-    EXPECT_EQ(st.ClippedSelection(), (Rect{0, 5, 99, 20}));
+    EXPECT_EQ(st.ClippedSelection(), (Rect{0, 5, 99, 21}));
+    // Right and bottom count as inclusive bounds: inside the image they stay as they are.
+    st.SelectionRect = {10, 10, 60, 40};
+    EXPECT_EQ(st.ClippedSelection(), (Rect{10, 10, 60, 40}));
+    st.SelectionRect = {10, 10, 100, 50};
+    EXPECT_EQ(st.ClippedSelection(), (Rect{10, 10, 99, 49}));
     st.SelectionRect = {150, 60, 200, 90};  // wholly outside: empty
     const Rect r = st.ClippedSelection();
     EXPECT_TRUE(r.Left > r.Right || r.Top > r.Bottom);
@@ -308,4 +313,32 @@ TEST(EditorState, BackgroundIsWhiteInTheMainWindowAndTheSecondPaintColourInTheCo
     main.State().PaintColour2 = cmp.State().PaintColour2 = MakeColour(1, 2, 3);
     EXPECT_EQ(main.BackgroundColour(), MakeColour(255, 255, 255));
     EXPECT_EQ(cmp.BackgroundColour(), MakeColour(1, 2, 3));
+}
+
+TEST(EditState, NamedChangesOfThePhotoAndThePicture) {
+    EditState st;
+    st.ZoomTable[3] = 1;
+    st.ZoomIndex = 2;
+    st.ResetZoom();
+    EXPECT_EQ(st.ZoomTable, EditState::kZoomPercents);
+    EXPECT_EQ(st.Zoom(), 100);
+
+    st.Saved = false;
+    st.Optimized = true;
+    st.PhotoJustLoaded();
+    EXPECT_TRUE(st.PhotoLoaded && st.Saved && !st.Optimized);
+    st.Saved = false;
+    st.ForgetPhoto();
+    EXPECT_TRUE(!st.PhotoLoaded && st.Saved && !st.Optimized);
+
+    st.CurrentFileName = "/photos/a.jpg";
+    st.CurrentMetadata.segments.push_back({});
+    st.StartNewPicture();  // before the picture is made: the photo's metadata is still there
+    EXPECT_EQ(st.CurrentFileName, EditState::kNewFileName);
+    EXPECT_TRUE(st.NewImagePending);
+    EXPECT_FALSE(st.CurrentMetadata.empty());
+    st.NewImagePending = false;
+    st.TookNewPicture();
+    EXPECT_TRUE(st.NewImagePending);
+    EXPECT_TRUE(st.CurrentMetadata.empty());
 }

@@ -63,6 +63,34 @@ TEST(ColourOperations, BalanceMeasuresTheSelectionThenCorrectsEverythingWithoutI
     EXPECT_EQ(At(w.st().WorkImage, 0, 0), (Px{100 + 100 * 90 / 256, 100 + 60 * 86 / 256, 100 + 45 * 94 / 256}));
 }
 
+TEST(ColourOperations, BalanceSampleTakesTheSelectionsRightColumnAndBottomRow) {
+    // Grey but for a white column and row on the selection's right and bottom bounds: they are
+    // part of the sample, so the mean moves off the grey.
+    Image img = Uniform(80, 60, 100, 100, 100);
+    for (int y = 0; y < 60; ++y) img.setPixel(60, y, 255, 255, 255);
+    for (int x = 0; x < 80; ++x) img.setPixel(x, 50, 255, 255, 255);
+    const Rect selected{10, 10, 60, 50};
+    for (const char* balance : {"flesh-balance", "landscape-balance"}) {
+        Window w(img, EditorPolicy::CompareWindow());
+        ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, selected, {}, FullMask(selected)));
+        ASSERT_TRUE(w.Apply(balance));
+        const int mode = std::string(balance) == "flesh-balance" ? kModeFlesh : kModeLandscape;
+        const auto measuredOver = [&](const Rect& sample) {
+            Image out = img;
+            ColourPassInPlace(img, out, 0, mode, BalanceTargets{}, Confinement(), sample);
+            return out;
+        };
+        EXPECT_EQ(w.st().WorkImage, measuredOver(Rect{10, 10, 60, 50})) << balance;
+        EXPECT_NE(w.st().WorkImage, measuredOver(Rect{10, 10, 59, 49})) << balance;
+        // Over the edges: the last column and row of the image are the last ones measured.
+        Window edge(img, EditorPolicy::CompareWindow());
+        const Rect over{70, 40, 95, 75};
+        ASSERT_TRUE(edge.st().SetSelection(kRectangleSelection, over, {}, FullMask(over)));
+        ASSERT_TRUE(edge.Apply(balance));
+        EXPECT_EQ(edge.st().WorkImage, measuredOver(Rect{70, 40, 79, 59})) << balance;
+    }
+}
+
 TEST(ColourOperations, SelectionOutsideThePhotoLeavesItUnchangedAndStillRecords) {
     const Image img = RandomImage(24, 16, 9);
     Window w(img, EditorPolicy::CompareWindow());

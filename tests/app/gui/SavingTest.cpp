@@ -138,7 +138,7 @@ TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
     const std::string out = file("new.jpg");
     prompts.savePaths = {out};
 
-    EXPECT_TRUE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_TRUE(saving.SaveWithDialog());
     EXPECT_EQ(bytesOf(QString::fromStdString(out)), jpegOf(90, false));
     EXPECT_TRUE(prompts.questions.empty());
     EXPECT_TRUE(st.Saved);
@@ -155,7 +155,7 @@ TEST_F(SavingFlow, QualityAndProgressiveAreReadWhenSaving) {
     options.UpDownJPG()->setValue(35);
     options.RadioGroup1()->SetItemIndex(1);
     prompts.savePaths = {file("a.jpg")};
-    ASSERT_TRUE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    ASSERT_TRUE(saving.SaveWithDialog());
     const std::vector<uint8_t> written = bytesOf(dir.filePath("a.jpg"));
     EXPECT_EQ(written, jpegOf(35, true));
     EXPECT_TRUE(hasMarker(written, 0xC2));  // progressive frame
@@ -164,7 +164,7 @@ TEST_F(SavingFlow, QualityAndProgressiveAreReadWhenSaving) {
 TEST_F(SavingFlow, DialogGetsTheJpegFilterAndTheProposedName) {
     // First save: no save folder yet, the dialog starts in the current folder with no name.
     prompts.savePaths = {""};
-    saving.SaveAndReplacePhotoSpeedButtonClick();
+    saving.SaveWithDialog();
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogs[0].folder, st.CurrentFolder);
     EXPECT_EQ(prompts.dialogs[0].proposed, "");
@@ -173,13 +173,13 @@ TEST_F(SavingFlow, DialogGetsTheJpegFilterAndTheProposedName) {
 
     st.SaveFolder = dir.filePath("out").toStdString();
     st.CurrentFileName = "/elsewhere/photo.jpg";
-    saving.SaveAndReplacePhotoSpeedButtonClick();
+    saving.SaveWithDialog();
     EXPECT_EQ(prompts.dialogs[1].proposed, st.SaveFolder + "/photo.jpg");
     EXPECT_EQ(prompts.dialogs[1].folder, st.SaveFolder);
 
     // After the window forgot the current file, only the folder is proposed.
     st.CurrentFileName.clear();
-    saving.SaveAndReplacePhotoSpeedButtonClick();
+    saving.SaveWithDialog();
     EXPECT_EQ(prompts.dialogs[2].proposed, st.SaveFolder + "/");
 }
 
@@ -189,7 +189,7 @@ TEST_F(SavingFlow, CancelWritesNothingAndKeepsThePhotoUnsaved) {
     st.SaveFolder = "/kept";
     st.CurrentFileName = "/kept/photo.jpg";
     prompts.savePaths = {""};
-    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_FALSE(saving.SaveWithDialog());
     EXPECT_FALSE(st.Saved);
     EXPECT_TRUE(st.NewImagePending);
     EXPECT_EQ(st.SaveFolder, "/kept");
@@ -207,7 +207,7 @@ TEST_F(SavingFlow, ExistingFileIsReplacedOnlyOnYes) {
     // No: the file stays, the name is taken over, the photo stays unsaved.
     prompts.savePaths = {existing.toStdString()};
     prompts.answers = {false};
-    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_FALSE(saving.SaveWithDialog());
     ASSERT_EQ(prompts.questions, std::vector<std::string>({kReplaceQuestion}));
     EXPECT_EQ(bytesOf(existing), original);
     EXPECT_FALSE(st.Saved);
@@ -217,7 +217,7 @@ TEST_F(SavingFlow, ExistingFileIsReplacedOnlyOnYes) {
     // Yes: replaced.
     prompts.savePaths = {existing.toStdString()};
     prompts.answers = {true};
-    EXPECT_TRUE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_TRUE(saving.SaveWithDialog());
     EXPECT_EQ(prompts.questions.size(), 2u);
     EXPECT_EQ(bytesOf(existing), jpegOf(90, false));
     EXPECT_TRUE(st.Saved);
@@ -232,7 +232,7 @@ TEST_F(SavingFlow, AFailingEncoderLeavesTheOriginalAndIsReported) {
     st.Saved = false;
     prompts.savePaths = {existing.toStdString()};
     prompts.answers = {true};
-    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_FALSE(saving.SaveWithDialog());
     EXPECT_EQ(prompts.errors.size(), 1u);
     EXPECT_EQ(bytesOf(existing), original);
     EXPECT_FALSE(st.Saved);
@@ -251,8 +251,8 @@ TEST_F(SavingFlow, AnUnwritableFolderLeavesTheOriginalAndIsReported) {
 
     prompts.savePaths = {existing.toStdString(), (sub + "/other.jpg").toStdString()};
     prompts.answers = {true};
-    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
-    EXPECT_FALSE(saving.SaveAndReplacePhotoSpeedButtonClick());
+    EXPECT_FALSE(saving.SaveWithDialog());
+    EXPECT_FALSE(saving.SaveWithDialog());
     QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(prompts.errors.size(), 2u);
     EXPECT_EQ(bytesOf(existing), original);
@@ -266,7 +266,7 @@ TEST_F(SavingFlow, MenuSaveChoosesBmpByExtensionOnly) {
     st.Saved = false;
     for (const char* name : {"a.bmp", "b.BMP", "c.jpeg", "d", "e.bmp.jpg"}) {
         prompts.savePaths = {file(name)};
-        ASSERT_TRUE(saving.BtenregistrerClick()) << name;
+        ASSERT_TRUE(saving.SaveFromMenu()) << name;
         const std::vector<uint8_t> bytes = bytesOf(QString::fromStdString(file(name)));
         const bool bmp = lum::HasBmpExtension(name);
         EXPECT_EQ(lum::SniffFormat(bytes.data(), bytes.size()), bmp ? lum::FileFormat::Bmp : lum::FileFormat::Jpeg)
@@ -284,7 +284,7 @@ TEST_F(SavingFlow, MenuSaveOverwritesWithoutAsking) {
     const QString existing = dir.filePath("photo.jpg");
     writeBytes(existing, {1, 2, 3});
     prompts.savePaths = {existing.toStdString()};
-    EXPECT_TRUE(saving.BtenregistrerClick());
+    EXPECT_TRUE(saving.SaveFromMenu());
     EXPECT_TRUE(prompts.questions.empty());
     EXPECT_EQ(bytesOf(existing), jpegOf(90, false));
 }
@@ -296,7 +296,7 @@ TEST_F(SavingFlow, MenuSaveFailureKeepsTheFileAndTheName) {
     st.WorkImage = lum::Image();
     st.CurrentFileName = "/before.jpg";
     prompts.savePaths = {existing.toStdString()};
-    EXPECT_FALSE(saving.BtenregistrerClick());
+    EXPECT_FALSE(saving.SaveFromMenu());
     EXPECT_EQ(prompts.errors.size(), 1u);
     EXPECT_EQ(bytesOf(existing), original);
     EXPECT_EQ(st.CurrentFileName, "/before.jpg");
@@ -311,7 +311,7 @@ TEST_F(SavingFlow, MenuSaveIsSilentForTheChoosersCurrentFile) {
     chooser.index = 4;
     st.CurrentFileName = photo;
     st.SaveFolder = "/somewhere/else";
-    EXPECT_TRUE(saving.BtenregistrerClick());
+    EXPECT_TRUE(saving.SaveFromMenu());
     EXPECT_TRUE(prompts.dialogs.empty());
     EXPECT_EQ(bytesOf(QString::fromStdString(photo)), jpegOf(90, false));
     EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
@@ -326,7 +326,7 @@ TEST_F(SavingFlow, MenuSaveAsksWhenTheChoiceIsNotTheCurrentPhoto) {
     st.CurrentFileName = photo;
     st.NewImagePending = true;
     prompts.savePaths = {""};
-    EXPECT_FALSE(saving.BtenregistrerClick());
+    EXPECT_FALSE(saving.SaveFromMenu());
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogs[0].proposed, photo);
     EXPECT_TRUE(st.NewImagePending);
@@ -334,12 +334,12 @@ TEST_F(SavingFlow, MenuSaveAsksWhenTheChoiceIsNotTheCurrentPhoto) {
     // The names differ only in case: still not the same file.
     st.NewImagePending = false;
     st.CurrentFileName = file("PHOTO.jpg");
-    EXPECT_FALSE(saving.BtenregistrerClick());
+    EXPECT_FALSE(saving.SaveFromMenu());
     EXPECT_EQ(prompts.dialogs.size(), 2u);
 
     // With a save folder the proposal is the folder and the current file's name.
     st.SaveFolder = "/out";
-    EXPECT_FALSE(saving.BtenregistrerClick());
+    EXPECT_FALSE(saving.SaveFromMenu());
     EXPECT_EQ(prompts.dialogs[2].proposed, "/out/PHOTO.jpg");
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
@@ -373,13 +373,13 @@ TEST_F(DeleteFlow, MovesTheCurrentFileToTheTrashAfterConfirmation) {
     const lum::Image before = st.WorkImage;
 
     prompts.answers = {false};
-    EXPECT_FALSE(saving.Supprimer1Click());
+    EXPECT_FALSE(saving.MoveCurrentFileToTrash());
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_NE(prompts.questions[0].find("photo.jpg"), std::string::npos);
     EXPECT_TRUE(QFileInfo::exists(photo));
 
     prompts.answers = {true};
-    EXPECT_TRUE(saving.Supprimer1Click());
+    EXPECT_TRUE(saving.MoveCurrentFileToTrash());
     EXPECT_FALSE(QFileInfo::exists(photo));
     EXPECT_TRUE(QFileInfo::exists(trashFiles + "/photo.jpg"));
     EXPECT_EQ(bytesOf(trashFiles + "/photo.jpg"), std::vector<uint8_t>({1, 2, 3}));
@@ -394,7 +394,7 @@ TEST_F(DeleteFlow, FirstEntryLeavesNoSelection) {
     chooser.index = 0;
     st.CurrentFileName = photo.toStdString();
     prompts.answers = {true};
-    EXPECT_TRUE(saving.Supprimer1Click());
+    EXPECT_TRUE(saving.MoveCurrentFileToTrash());
     EXPECT_EQ(chooser.refreshes, std::vector<int>({-1}));
 }
 
@@ -406,14 +406,14 @@ TEST_F(DeleteFlow, RefusedUnlessTheChoosersFileIsTheCurrentOne) {
     // Another file picked in the chooser.
     chooser.selected = dir.filePath("other.jpg").toStdString();
     st.CurrentFileName = photo.toStdString();
-    EXPECT_FALSE(saving.Supprimer1Click());
+    EXPECT_FALSE(saving.MoveCurrentFileToTrash());
     // The window forgot the current file (it was re-activated).
     chooser.selected = photo.toStdString();
     st.CurrentFileName.clear();
-    EXPECT_FALSE(saving.Supprimer1Click());
+    EXPECT_FALSE(saving.MoveCurrentFileToTrash());
     // Nothing picked and nothing loaded: nothing to delete.
     chooser.selected.clear();
-    EXPECT_FALSE(saving.Supprimer1Click());
+    EXPECT_FALSE(saving.MoveCurrentFileToTrash());
 
     EXPECT_EQ(prompts.messages, std::vector<std::string>(3, refused));
     EXPECT_TRUE(prompts.questions.empty());
@@ -426,7 +426,7 @@ TEST_F(DeleteFlow, AFileThatIsGoneIsReported) {
     chooser.selected = dir.filePath("gone.jpg").toStdString();
     st.CurrentFileName = chooser.selected;
     prompts.answers = {true};
-    EXPECT_FALSE(saving.Supprimer1Click());
+    EXPECT_FALSE(saving.MoveCurrentFileToTrash());
     EXPECT_EQ(prompts.errors.size(), 1u);
 }
 

@@ -138,7 +138,7 @@ TEST_F(Switching, EveryKindOfEditIsAskedAboutUntilItIsUndone) {
         prompts.questions.clear();
         ASSERT_TRUE(w->RunCommand(edit)) << edit;
         ASSERT_TRUE(w->RunCommand("Equilibrer2")) << edit;
-        w->UndoSpeedButtonClick();  // the edit itself is still there
+        w->Undo();  // the edit itself is still there
         prompts.answers = {false};
         clickInList(b);
         EXPECT_EQ(prompts.questions, std::vector<std::string>{kSwitchQuestion}) << edit;
@@ -146,7 +146,7 @@ TEST_F(Switching, EveryKindOfEditIsAskedAboutUntilItIsUndone) {
         // Undone, the photo is as loaded again: nothing to ask.
         prompts.questions.clear();
         ASSERT_TRUE(w->RunCommand(edit)) << edit;
-        w->UndoSpeedButtonClick();
+        w->Undo();
         clickInList(a);
         EXPECT_TRUE(prompts.questions.empty()) << edit;
         EXPECT_EQ(w->ShownPhoto(), a) << edit;

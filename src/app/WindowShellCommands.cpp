@@ -1,0 +1,107 @@
+// The window shell's menus, skinned buttons and the commands both windows have.
+#include <QAbstractButton>
+#include <QCursor>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
+#include <QToolButton>
+#include <map>
+#include <string>
+
+#include "app/Dialogs.h"
+#include "app/OptionsDialog.h"
+#include "app/WindowShell.h"
+#include "editing/Operation.h"
+#include "view/EditPane.h"
+#include "widgets/Icons.h"
+
+namespace lum {
+
+QMenu* WindowShell::ZoomScalePopupMenu() const { return pane_->ZoomMenu(); }
+
+bool WindowShell::RunCommand(const char* control) {
+    const bool ran =
+        RunWindowCommand(editor_, kind_.policy.window, control, [this](const std::function<void()>& f) { Guard(f); });
+    const CommandRef ref = FindCommand(control, kind_.policy.window);
+    if (ran && ref.op->makesPicture) pictureReplaced();
+    return ran;
+}
+
+void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::function<void()>>> own) {
+    std::map<std::string, std::function<void()>> handlers;
+    const auto add = [&](const char* name, std::function<void()> command) {
+        handlers[name] = [this, command = std::move(command)] { Guard(command); };
+    };
+    add("Btenregistrer", [this] { SaveFromMenu(); });
+    add("Supprimer1", [this] { DeleteCurrentFile(); });
+    add("Btparamjpg", [this] { ShowOptions(); });
+    add("Annuler1", [this] { Undo(); });
+    add("Memoriser", [this] { Memorize(); });
+    add("Initmacro", [this] { editor_.Macro().Start(); });
+    add("Fermer", [this] { editor_.Macro().Close(); });
+    add("Aide1", [this] { prompts().Message("not available --> see Pressel.rtf"); });
+    for (const auto& [name, command] : own) add(name, command);
+    menus_ = BuildDesignMenus(this, kind_.policy.window, [this](const char* control) { RunCommand(control); }, handlers);
+    // The clipboard's standard keys, answered whether the bar is shown or not.
+    GiveStandardKeys(this, menus_.bar,
+                     {{"Copier1", QKeySequence::Copy},
+                      {"Mlangerlexistant1", QKeySequence::Paste},
+                      {"Commenouvelleimage1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}});
+}
+
+// ---------------------------------------------------------------------------------------------
+// Skinned buttons
+
+QToolButton* WindowShell::makeButton(const QString& designName, const QString& caption, const QString& hint,
+                                     QWidget* parent, const QString& keys) {
+    const ButtonLook& look = kind_.buttons;
+    auto* b = new QToolButton(parent);
+    b->setObjectName(designName);
+    if (look.buttonSide > 0) b->setFixedSize(look.buttonSide, look.buttonSide);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    const QIcon icon = LumoraIcon(QString::fromLatin1(look.iconPrefix) + designName);
+    if (!icon.isNull()) {
+        b->setIcon(icon);
+        b->setIconSize(QSize(look.iconSide, look.iconSide));
+    }
+    if (!caption.isEmpty()) b->setText(caption);
+    if (icon.isNull()) b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    else b->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    b->setToolTip(keys.isEmpty() ? hint : hint + QStringLiteral(" (") + keys + QStringLiteral(")"));
+    return b;
+}
+
+QToolButton* WindowShell::makeCommandButton(const char* control, QWidget* parent, bool captioned, const QString& keys) {
+    const Command& command = *FindCommand(control, kind_.policy.window).command;
+    const QString caption = QString::fromUtf8(command.caption);
+    const QString hint = command.hint ? QString::fromUtf8(command.hint) : caption;
+    const QString face = command.face ? QString::fromUtf8(command.face) : caption;
+    QToolButton* b = makeButton(QString::fromLatin1(control), captioned ? face : QString(), hint, parent, keys);
+    connect(b, &QToolButton::clicked, this, [this, control] { RunCommand(control); });
+    return b;
+}
+
+void WindowShell::onClick(QAbstractButton* button, std::function<void()> command) {
+    connect(button, &QAbstractButton::clicked, this, [this, command = std::move(command)] { Guard(command); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands both windows have
+
+void WindowShell::ShowOptions() {
+    TEform2& dialog = dialogs().Options();
+    ExecModal([&dialog] { return dialog.exec(); });
+}
+
+void WindowShell::Undo() {
+    if (State().HasPicture) editor_.Undo();
+}
+
+void WindowShell::Memorize() {
+    if (State().HasPicture) editor_.Memorize();
+}
+
+void WindowShell::PopUpZoomMenu() { pane_->ZoomMenu()->popup(QCursor::pos()); }
+
+}  // namespace lum
