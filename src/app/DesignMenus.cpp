@@ -34,7 +34,7 @@ const std::vector<Menu>& Menus() {
           kSeparator, {"Supprimer1", "&Delete"}, kSeparator, {"Btparamjpg", "&Options"}, kSeparator,
           {"Quitter1", "E&xit"}}},
         {"Edition1", "&Edit",
-         {{"Annuler1", "&Undo"}, {"Reinitialiser1", "&Reset Image"}, kSeparator, {"Copier1"}, {"Commenouvelleimage1"},
+         {{"Annuler1", "&Undo"}, {"RedoItem", "&Redo"}, {"Reinitialiser1", "&Reset Image"}, kSeparator, {"Copier1"}, {"Commenouvelleimage1"},
           {"Mlangerlexistant1"}, kSeparator, {"Memoriser", "&Memorize"}, {"Effacer1"}}},
         {"Melanger1", "Mi&xing ",
          {{"Imageoriginale1", "&Original Image %"}, kSeparator, {"Btmixdegrad"}, {"Btmiximage"}, {"PPimage"},

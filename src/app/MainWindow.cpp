@@ -82,8 +82,6 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
     startUp();
 }
 
-TMemPhotoActionForm::~TMemPhotoActionForm() = default;
-
 QString TMemPhotoActionForm::StartupLogoPath() { return startupLogoPathStore(); }
 void TMemPhotoActionForm::SetStartupLogoPath(const QString& path) { startupLogoPathStore() = path; }
 
@@ -122,9 +120,6 @@ void TMemPhotoActionForm::showEvent(QShowEvent* e) {
         if (logoPending_) {
             logoPending_ = false;
             Guard([this] { LoadPhoto(StartupLogoPath()); });
-            // The logo is no photo of the user's: nothing to switch away from or save.
-            ViewOrginalPhotoToolWindow->hide();
-            State().ForgetPhoto();
         }
         if (!pendingOpen_.isEmpty()) {
             const QString p = pendingOpen_;
@@ -143,6 +138,8 @@ bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
+    // A photo still loading is dropped; the questions are about the one on screen.
+    CancelLoad();
     if (State().HasPicture && !State().Saved &&
         !AskSaveBeforeLeaving("Save or not?", "The photo have be optimized. Do you want to save it before leave Lumora?",
                               [this] { return SaveWithDialog(); })) {

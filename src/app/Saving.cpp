@@ -42,6 +42,15 @@ std::string joinFolder(const std::string& folder, const std::string& name) {
     return folder + kSeparator + name;
 }
 
+// Two names of one file (links, "..", a second slash).
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    const QString ca = QFileInfo(QString::fromStdString(a)).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(QString::fromStdString(b)).canonicalFilePath();
+}
+
+QString tr(const char* text) { return QCoreApplication::translate("PhotoSaving", text); }
+
 }  // namespace
 
 std::string FolderPart(const std::string& path) {
@@ -59,9 +68,31 @@ std::string FileNamePart(const std::string& path) {
 PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser)
     : editor_(editor), st_(editor.State()), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
 
-void PhotoSaving::presetFromSaveFolder() {
-    if (st_.SaveFolder.empty()) return;
-    dialogFileName_ = joinFolder(st_.SaveFolder, FileNamePart(st_.CurrentFileName));
+void PhotoSaving::presetFromPhoto() {
+    // The photo's own name and folder; for a made or pasted picture only the folder.
+    if (!st_.PhotoFile.empty()) {
+        dialogFileName_ = st_.PhotoFile;
+        return;
+    }
+    const std::string& folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
+    if (!folder.empty()) dialogFileName_ = joinFolder(folder, std::string());
+}
+
+bool PhotoSaving::MayReplace(const std::string& path) {
+    if (!fileExists(path)) return true;
+    if (st_.PhotoDamaged && sameFile(path, st_.PhotoFile)) {
+        // Only part of the original could be decoded: replacing it loses the rest for good.
+        const std::string text =
+            tr("The original photo \"%1\" is damaged: only part of it could be decoded.\n\n"
+               "Replacing it keeps only what could be decoded, and the rest of the original is lost for good. "
+               "Do you want to replace it anyway?")
+                .arg(QString::fromStdString(FileNamePart(path)))
+                .toStdString();
+        enum { kYes, kNo };
+        return prompts_.AskChoice(kReplaceCaption, text, {tr("&Yes").toStdString(), tr("&No").toStdString()}, kNo,
+                                  kNo) == kYes;
+    }
+    return prompts_.AskYesNo(kReplaceCaption, kReplaceText);
 }
 
 void PhotoSaving::processPending() {
@@ -84,8 +115,15 @@ void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
     editor_.Macro().Close();
 }
 
+void PhotoSaving::written(const std::string& path) {
+    // The file holds the picture now, as it is on screen.
+    st_.PhotoFile = path;
+    st_.PhotoDamaged = false;
+    editor_.MarkSaved();
+}
+
 bool PhotoSaving::SaveWithDialog() {
-    presetFromSaveFolder();
+    presetFromPhoto();
     std::string path = dialogFileName_;
     const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
@@ -99,7 +137,7 @@ bool PhotoSaving::SaveWithDialog() {
 
     bool wrote = false;
     try {
-        if (!fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
+        if (MayReplace(path)) {
             Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
             WriteFileAtomic(path, Encode(path, false));
             wrote = true;
@@ -110,20 +148,22 @@ bool PhotoSaving::SaveWithDialog() {
     }
 
     afterWrite(path, true);
-    if (wrote) st_.Saved = true;
+    if (wrote) written(path);
     return wrote;
 }
 
 bool PhotoSaving::SaveFromMenu() {
+    // Silent over the picture chooser's file when that is the current file; otherwise the
+    // dialog proposes the photo's own name, never the chooser's (a picture mixed in).
     bool silent = false;
     if (chooser_) {
         const std::string selected = chooser_->SelectedPath();
-        if (!selected.empty()) {
+        if (!selected.empty() && !st_.NewImagePending && selected == st_.CurrentFileName) {
             dialogFileName_ = selected;
-            silent = !st_.NewImagePending && selected == st_.CurrentFileName;
+            silent = true;
         }
     }
-    if (!silent) presetFromSaveFolder();
+    if (!silent) presetFromPhoto();
 
     std::string path = dialogFileName_;
     if (!silent) {
@@ -136,6 +176,8 @@ bool PhotoSaving::SaveFromMenu() {
     processPending();
     st_.SaveFolder = FolderPart(path);
     try {
+        // Escape or No writes nothing.
+        if (!MayReplace(path)) return false;
         Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
         WriteFileAtomic(path, Encode(path, true));
     } catch (const std::exception& e) {
@@ -144,6 +186,7 @@ bool PhotoSaving::SaveFromMenu() {
     }
     if (menuSaveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(menuSaveDelayMs_));
     afterWrite(path, true);
+    written(path);
     return true;
 }
 

@@ -33,11 +33,16 @@ public:
     PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser = nullptr);
 
     // "Save / Save as the Photo": save dialog, replace question, always JPEG. Returns true
-    // when a file was written; Saved becomes true only then.
+    // when a file was written; the picture is saved only then.
     bool SaveWithDialog();
     // Menu save: silent when the chooser's selected file is the current file, JPEG or BMP by
-    // extension, overwrites without a question. Returns true when a file was written.
+    // extension, the replace question for an existing file. Returns true when a file was
+    // written.
     bool SaveFromMenu();
+    // Both saves' one question before writing: true for a new file, and for an existing one
+    // when the user agrees to replace it. Replacing the damaged photo's own file says that
+    // only what could be decoded is kept, and proposes No.
+    bool MayReplace(const std::string& path);
     // Delete: moves the current file to the trash, after a confirmation, when it is the
     // chooser's selected file; refused otherwise. Returns true when the file was moved.
     bool MoveCurrentFileToTrash();
@@ -56,9 +61,11 @@ public:
     std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension) const;
 
 private:
-    void presetFromSaveFolder();
+    // The dialog's proposal: the photo's own name and folder, or only the folder.
+    void presetFromPhoto();
     void processPending();
     void afterWrite(const std::string& path, bool keepIndex);
+    void written(const std::string& path);
 
     Editor& editor_;
     EditState& st_;

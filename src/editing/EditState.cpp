@@ -76,6 +76,8 @@ void EditState::PhotoJustLoaded() {
 }
 
 void EditState::ForgetPhoto() {
+    PhotoFile.clear();
+    PhotoDamaged = false;
     PhotoLoaded = false;
     Saved = true;
     Optimized = false;
@@ -89,6 +91,8 @@ void EditState::StartNewPicture() {
 void EditState::TookNewPicture() {
     StartNewPicture();
     CurrentMetadata = JpegMetadata();
+    PhotoFile.clear();
+    PhotoDamaged = false;
 }
 
 Confinement EditState::Confine() const {

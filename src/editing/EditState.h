@@ -122,6 +122,11 @@ public:
     bool HasPicture = false;
     std::string FileInfoText;
     JpegMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
+    // The file the picture on screen was opened from or last written to, whatever activation
+    // did to CurrentFileName; empty for a made or pasted picture. What the saves propose.
+    std::string PhotoFile;
+    // PhotoFile was opened with damage: only part of it could be decoded.
+    bool PhotoDamaged = false;
     // The name a picture made in a window carries until it is saved.
     static constexpr const char* kNewFileName = "New_file";
     // A photo of the user's was just loaded: nothing to save yet.

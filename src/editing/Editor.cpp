@@ -196,10 +196,8 @@ void Editor::Memorize() {
 void Editor::ResetImage() {
     if (policy_.lean) return;
     BeginStep(kResetImageLabel);
-    ClearSelection();
-    ResetTool();
+    DropSelectionAndTool();
     st_.DropSelection();
-    st_.FloatActive = false;
     CommitMemoryImage(CommitMode::NoCopies);
     EndStep();
     Redraw();
@@ -294,8 +292,7 @@ void Editor::showStep(const StepShown& shown) {
     // The lifted piece's place was just exchanged, or the picture has another size: the
     // selection no longer fits what is shown.
     if (st_.SelectionActive > kNoSelection && (shown.dropsSelection || st_.ToolMode == kToolMovingSelection)) {
-        ClearSelection();
-        ResetTool();
+        DropSelectionAndTool();
         st_.DropSelection();
     }
     if (shown.resized) {

@@ -16,6 +16,8 @@ namespace lum {
 PictureFacts PictureFacts::Of(const EditState& st) {
     PictureFacts f;
     f.CurrentFileName = st.CurrentFileName;
+    f.PhotoFile = st.PhotoFile;
+    f.PhotoDamaged = st.PhotoDamaged;
     f.NewImagePending = st.NewImagePending;
     f.Optimized = st.Optimized;
     f.Metadata = st.CurrentMetadata;
@@ -24,14 +26,16 @@ PictureFacts PictureFacts::Of(const EditState& st) {
 
 void PictureFacts::SwapWith(EditState& st) {
     std::swap(CurrentFileName, st.CurrentFileName);
+    std::swap(PhotoFile, st.PhotoFile);
+    std::swap(PhotoDamaged, st.PhotoDamaged);
     std::swap(NewImagePending, st.NewImagePending);
     std::swap(Optimized, st.Optimized);
     std::swap(Metadata, st.CurrentMetadata);
 }
 
 bool PictureFacts::operator==(const PictureFacts& o) const {
-    return CurrentFileName == o.CurrentFileName && NewImagePending == o.NewImagePending && Optimized == o.Optimized &&
-           SameInFile(o);
+    return CurrentFileName == o.CurrentFileName && PhotoFile == o.PhotoFile && PhotoDamaged == o.PhotoDamaged &&
+           NewImagePending == o.NewImagePending && Optimized == o.Optimized && SameInFile(o);
 }
 
 bool PictureFacts::SameInFile(const PictureFacts& o) const {
@@ -44,7 +48,7 @@ bool PictureFacts::SameInFile(const PictureFacts& o) const {
 }
 
 size_t PictureFacts::Bytes() const {
-    size_t n = CurrentFileName.size();
+    size_t n = CurrentFileName.size() + PhotoFile.size();
     for (const JpegSegment& s : Metadata.segments) n += s.data.size();
     return n;
 }

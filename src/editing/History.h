@@ -21,7 +21,8 @@ class EditState;
 // What a step may change besides the pixels: which file the picture belongs to and what is
 // known of it.
 struct PictureFacts {
-    std::string CurrentFileName;
+    std::string CurrentFileName, PhotoFile;
+    bool PhotoDamaged = false;
     bool NewImagePending = false;
     bool Optimized = false;
     JpegMetadata Metadata;

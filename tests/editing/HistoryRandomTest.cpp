@@ -18,7 +18,8 @@ class RandomSession {
 public:
     RandomSession(uint32_t seed, const EditorPolicy& policy)
         : rng_(seed), s_(edittest::RandomImage(36, 28, seed), policy) {
-        s_.st().CurrentFileName = "/photos/a.jpg";
+        s_.st().CurrentFileName = s_.st().PhotoFile = "/photos/a.jpg";
+        s_.st().PhotoDamaged = true;
         s_.st().CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0}});
         s_.editor.SetHistoryLimits(HistoryLimits{size_t(1) << 30, 100000});
         shots_.push_back(Snapshot::Of(s_.st()));

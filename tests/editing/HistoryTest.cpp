@@ -261,16 +261,21 @@ TEST(History, AMovedSelectionGoesWithItsStepADrawnOneStays) {
 TEST(History, NewAndPasteTakeTheirPictureAndItsFactsBackTogether) {
     Session s(RandomImage(30, 20, 12), EditorPolicy::MainWindow());
     EditState& st = s.st();
-    st.CurrentFileName = "/photos/a.jpg";
+    st.CurrentFileName = st.PhotoFile = "/photos/a.jpg";
+    st.PhotoDamaged = true;
     st.CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0}});
     ASSERT_TRUE(s.Apply("optimize"));
     ASSERT_TRUE(s.Apply("new:50x40"));
     EXPECT_TRUE(st.NewImagePending);
     EXPECT_TRUE(st.CurrentMetadata.empty());
+    EXPECT_TRUE(st.PhotoFile.empty());
+    EXPECT_FALSE(st.PhotoDamaged);
     ASSERT_TRUE(s.editor.Undo());
-    // The photo again, with the camera data a save writes back.
+    // The photo again, with the camera data a save writes back and what is known of its file.
     EXPECT_EQ(st.WorkImage.width(), 30);
     EXPECT_EQ(st.CurrentFileName, "/photos/a.jpg");
+    EXPECT_EQ(st.PhotoFile, "/photos/a.jpg");
+    EXPECT_TRUE(st.PhotoDamaged);
     EXPECT_FALSE(st.NewImagePending);
     EXPECT_EQ(st.CurrentMetadata.segments.size(), 1u);
     EXPECT_TRUE(st.Optimized);

@@ -96,20 +96,20 @@ struct Session {
 // What a step may change, to compare the state with.
 struct Snapshot {
     lum::Image work, memory;
-    std::string file;
-    bool pending = false, optimized = false;
+    std::string file, photoFile;
+    bool pending = false, optimized = false, damaged = false;
     size_t metadataSegments = 0;
 
     static Snapshot Of(const lum::EditState& st) {
-        return Snapshot{st.WorkImage, st.MemoryImage, st.CurrentFileName, st.NewImagePending, st.Optimized,
-                        st.CurrentMetadata.segments.size()};
+        return Snapshot{st.WorkImage,       st.MemoryImage, st.CurrentFileName, st.PhotoFile,
+                        st.NewImagePending, st.Optimized,   st.PhotoDamaged,    st.CurrentMetadata.segments.size()};
     }
     // Empty when alike, else what differs.
     std::string Difference(const Snapshot& o) const {
         std::string d;
         if (!(work == o.work)) d += " working image";
         if (!(memory == o.memory)) d += " baseline";
-        if (file != o.file || pending != o.pending) d += " file";
+        if (file != o.file || photoFile != o.photoFile || pending != o.pending || damaged != o.damaged) d += " file";
         if (optimized != o.optimized) d += " optimized";
         if (metadataSegments != o.metadataSegments) d += " metadata";
         return d;

@@ -23,6 +23,7 @@ protected:
     }
     void loadAndOptimize() {
         w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+        ASSERT_TRUE(LoadSettled(*w));
         w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
         ASSERT_FALSE(w->State().Saved);
         ASSERT_TRUE(w->State().Optimized);
@@ -43,6 +44,7 @@ TEST_F(Closing, RightAfterStartNothingIsAsked) {
 
 TEST_F(Closing, AfterALoadWithoutOptimizeNothingIsAsked) {
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(prompts.questions.empty());
 }
@@ -120,6 +122,7 @@ TEST_F(Closing, EscapeOnTheQuestionKeepsTheWindowOpen) {
 
 TEST_F(Closing, EditsOtherThanOptimizeAreAskedAbout) {
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+    ASSERT_TRUE(LoadSettled(*w));
     w->findChild<QToolButton*>("Btrot90")->click();
     EXPECT_FALSE(w->State().Optimized);
     prompts.answers = {false};

@@ -151,7 +151,10 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
 
     // The compare window still gets the photo as loaded for its original side.
     lum::Image original;
-    w->SetCompareWindowOpener([&](QWidget*, const std::string&, const lum::Image&, const lum::Image& o) { original = o; });
+    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p) -> std::optional<lum::Image> {
+        original = *p.original;
+        return std::nullopt;
+    });
     w->OpenCompareWindow();
     EXPECT_TRUE(original == photo);
 }

@@ -194,7 +194,7 @@ TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
 
 TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     w->SetCompareWindowOpener(
-        [](QWidget*, const std::string&, const lum::Image&, const lum::Image&) { throw std::runtime_error("boom"); });
+        [](QWidget*, const lum::ComparedPhoto&) -> std::optional<lum::Image> { throw std::runtime_error("boom"); });
     // Without a photo there is nothing to compare.
     button("ComparePhotosSpeedButton")->click();
     EXPECT_TRUE(prompts.messages.empty());
@@ -208,22 +208,27 @@ TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(prompts.messages[1], "not available --> see Pressel.rtf");
 }
 
-TEST_F(MainButtons, TheCompareWindowGetsBothSides) {
+TEST_F(MainButtons, TheCompareWindowGetsBothSidesAndThePhotosFile) {
     commit(Pattern(12, 8, 1));
     w->State().WorkImage = Pattern(12, 8, 2);
     w->State().FileInfoText = "x#y#z#";
-    std::string info;
+    w->State().PhotoFile = "/photos/a.jpg";
+    w->State().PhotoDamaged = true;
+    lum::ComparedPhoto seen;
     lum::Image optimized, original;
-    w->SetCompareWindowOpener(
-        [&](QWidget*, const std::string& i, const lum::Image& o, const lum::Image& m) {
-            info = i;
-            optimized = o;
-            original = m;
-        });
+    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p) -> std::optional<lum::Image> {
+        seen = p;
+        optimized = *p.optimized;
+        original = *p.original;
+        return std::nullopt;
+    });
     button("ComparePhotosSpeedButton")->click();
-    EXPECT_EQ(info, "x#y#z#");
+    EXPECT_EQ(seen.fileInfo, "x#y#z#");
+    EXPECT_EQ(seen.photoFile, "/photos/a.jpg");
+    EXPECT_TRUE(seen.damaged);
     EXPECT_EQ(optimized, Pattern(12, 8, 2));
     EXPECT_EQ(original, Pattern(12, 8, 1));
+    EXPECT_EQ(w->State().WorkImage, Pattern(12, 8, 2));  // nothing kept: nothing changed
     // Coming back from it counts as an activation.
     w->State().CurrentFileName = "/photos/a.jpg";
     emit w->View()->PaintBox1()->DblClick();
