@@ -1,16 +1,14 @@
 // libFuzzer target: the command-line parsers. The input is a command line, one word per line
-// (or per NUL), after a first line whose first byte picks apply (even) or optimize (odd). Only usage errors may come out, and what
-// is accepted must lie in the documented ranges.
+// (or per NUL), after a first line whose first byte picks apply (even) or optimize (odd). Only
+// usage errors may come out, and what is accepted must lie in the ranges the operation table
+// documents.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#if __has_include("cli/CliInternal.h")
 #include "cli/CliInternal.h"
-#else
-#include "app/cli/CliInternal.h"
-#endif
+#include "editing/Operation.h"
 
 namespace {
 
@@ -24,14 +22,34 @@ void checkOutput(const lum::cli::OutputSettings& out) {
         check(t.R >= 128 && t.R <= 255 && t.G >= 128 && t.G <= 255 && t.B >= 128 && t.B <= 255);
 }
 
-void checkOp(const lum::cli::Op& op) {
-    using lum::cli::OpKind;
-    switch (op.kind) {
-    case OpKind::Shift: check(op.a >= 1 && op.a <= 6); break;
-    case OpKind::Blur: check(op.a >= 1 && op.a <= 24); break;
-    case OpKind::Rotate: check(op.a >= 0 && op.a <= 360); break;
-    case OpKind::Resize: check(op.a >= 0 && op.b >= 0 && op.a <= 1000000 && op.b <= 1000000); break;
-    default: break;
+// Every value the parameter list of the operation's row describes lies in its range.
+void checkOp(const lum::ParsedOperation& parsed) {
+    check(parsed.op != nullptr);
+    if (parsed.op->parse) return;  // its own syntax, its own checks
+    auto inRange = [](const lum::ParamDef& d, int v) { return v >= d.lo && v <= d.hi; };
+    for (const lum::ParamDef& d : parsed.op->params) {
+        if (!parsed.args.Has(d.key)) {
+            check(d.fallback == nullptr && d.leftOut != nullptr);  // defaults are filled in
+            continue;
+        }
+        switch (d.type) {
+        case lum::ParamType::Int: check(inRange(d, parsed.args.Int(d.key))); break;
+        case lum::ParamType::Pair: {
+            const lum::ImagePoint p = parsed.args.Pair(d.key);
+            check(inRange(d, p.x) && inRange(d, p.y));
+            break;
+        }
+        case lum::ParamType::Path:
+            for (const lum::ImagePoint& p : parsed.args.Path(d.key)) check(inRange(d, p.x) && inRange(d, p.y));
+            break;
+        case lum::ParamType::Choice: {
+            const std::string word = "|" + parsed.args.Text(d.key) + "|";
+            check(("|" + std::string(d.choices) + "|").find(word) != std::string::npos);
+            break;
+        }
+        case lum::ParamType::Text: check(!parsed.args.Text(d.key).empty()); break;
+        case lum::ParamType::Colour: parsed.args.ColourOf(d.key); break;
+        }
     }
 }
 
@@ -57,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } else {
             const lum::cli::ApplyArgs a = lum::cli::ParseApply(words);
             checkOutput(a.out);
-            for (const lum::cli::Op& op : a.ops) checkOp(op);
+            for (const lum::ParsedOperation& op : a.ops) checkOp(op);
         }
     } catch (const lum::cli::UsageError&) {
     }

@@ -1,7 +1,6 @@
-// Writes the small corpus of damaged and hostile files kept in tests/data/broken.
-// Build and run from the project folder:
-//   clang++ -std=c++17 -O1 -Isrc fuzz/make_broken_corpus.cpp src/image/{Jpeg,Exif,Bmp,FileIO,Image,Parallel}.cpp \
-//     -ljpeg -lexif -lpthread -o /tmp/make_broken_corpus && /tmp/make_broken_corpus tests/data/broken
+// Writes the small corpus of damaged and hostile files kept in tests/data/broken. Built with the
+// fuzzers (scripts/fuzz.sh); run from the project folder:
+//   build-fuzz/fuzz/make_broken_corpus tests/data/broken
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -103,6 +102,18 @@ int main(int argc, char** argv) {
     setFrameSize(wideProg, 0xC2, 65000, 3800);
     wideProg[findMarker(wideProg, 0xC2) + 11] = 0x11;  // 4:4:4: too many coefficients to keep
     save("huge_progressive.jpg", wideProg);
+
+    // Bombs under the pixel limit: a few hundred bytes declaring 250 megapixels, and a header
+    // with no picture data at all.
+    Bytes bomb = good;
+    setFrameSize(bomb, 0xC0, 15800, 15800);
+    save("bomb_sequential.jpg", bomb);
+    Bytes bombProg = prog;
+    setFrameSize(bombProg, 0xC2, 15800, 15800);
+    save("bomb_progressive.jpg", bombProg);
+    Bytes noData(good.begin(), good.begin() + sos + 2 + (size_t(good[sos + 2]) << 8 | good[sos + 3]));
+    noData.push_back(0xFF), noData.push_back(0xD9);
+    save("bomb_no_picture_data.jpg", noData);
 
     // The last scan repeated: a stream of progression warnings.
     size_t last = 0;

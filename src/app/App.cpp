@@ -14,6 +14,7 @@
 #include "app/FolderMemory.h"
 #include "app/MainWindow.h"
 #include "app/OptionsDialog.h"
+#include "app/Translations.h"
 #include "compose/PictureChooser.h"
 #include "image/Image.h"
 #include "widgets/Icons.h"
@@ -69,7 +70,10 @@ int RunGui(int argc, char** argv) {
     QApplication app(argc, argv);  // takes its own options out of argv
     startup.reset();
     QApplication::setApplicationName(QStringLiteral("lumora"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("lumora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lumora.Lumora"));
+    // Before any window exists, so every caption is made in the desktop's language.
+    UiTranslation translation;
+    translation.Load(DesktopLanguages(QProcessEnvironment::systemEnvironment()), TranslationFolders());
     EnsureLumoraResources();
     QApplication::setWindowIcon(LumoraIcon(QStringLiteral("lumora")));
 

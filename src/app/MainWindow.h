@@ -141,6 +141,7 @@ private:
         lum::Image image;
         lum::JpegMetadata metadata;
         lum::DecodeReport report;  // damage met on the way
+        lum::FileIdentity source;  // the file read, as it was then
         lum::BaselineCopies copies;  // of image, made beside the decode for its commit
     };
     // False when the save question was cancelled or its save wrote nothing.

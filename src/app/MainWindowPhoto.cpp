@@ -1,5 +1,6 @@
 // The main window's photo: picking and loading it, its file information and thumbnail, and the
 // buttons around it that are not operations (undo, save, compare, the thumbnail window).
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDesktopServices>
@@ -82,7 +83,12 @@ bool TMemPhotoActionForm::askSaveBeforeSwitch() {
 
 void TMemPhotoActionForm::OpenPickedListEntry() {
     const QString picked = LsFilelistView282->GetSelectedItem();
-    if (!picked.isEmpty() && QFileInfo(picked).isFile()) {
+    const std::string special = picked.isEmpty() ? std::string() : lum::SpecialFileRefusal(picked.toStdString());
+    if (!special.empty()) {
+        // A pipe or a device: said so, and nothing else changes.
+        prompts().Error(special);
+        ShowPhotoInList(true);
+    } else if (!picked.isEmpty() && QFileInfo(picked).isFile()) {
         // Asked only when a photo is really replacing the shown one: a click on a folder or
         // the parent entry keeps the photo (and its unsaved state) on screen.
         SwitchToPhoto(picked);
@@ -92,6 +98,11 @@ void TMemPhotoActionForm::OpenPickedListEntry() {
 }
 
 void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
+    const std::string special = lum::SpecialFileRefusal(path.toStdString());
+    if (!special.empty()) {
+        prompts().Error(special);
+        return;
+    }
     if (!QFileInfo(path).isFile()) {
         prompts().Error("File not found: " + path.toStdString());
         return;
@@ -131,6 +142,7 @@ lum::PhotoLoader& TMemPhotoActionForm::loader() {
             photo.image = std::move(p.image);
             photo.metadata = std::move(p.metadata);
             photo.report = p.report;
+            photo.source = p.source;
             photo.copies = std::move(p.copies);
             Guard([&] { loadDone(std::move(photo)); });
         };
@@ -232,8 +244,18 @@ void TMemPhotoActionForm::showLoadFailure(const QString& path, const std::except
 
 void TMemPhotoActionForm::showLoadNotice(const QString& path, const lum::DecodeReport& report) {
     const lum::PhotoNotice notice = lum::NoticeForLoad(QDir::toNativeSeparators(path).toStdString(), report);
-    // Shown over the photo: what could be decoded is on screen, the rest is grey.
-    if (!notice.text.empty()) prompts().Message(notice.text);
+    if (notice.state != lum::PhotoState::Damaged) {
+        if (!notice.text.empty()) prompts().Message(notice.text);
+        return;
+    }
+    // Shown over the photo: what the damage means in plain words, that a save keeps what is
+    // on screen (the rest is grey), then the decoder's own words.
+    const QString meaning = QCoreApplication::translate("PhotoNotice", lum::DamageMeaning(notice.damage).c_str());
+    const QString text = QCoreApplication::translate("PhotoNotice",
+                                                     "%1 is damaged: %2. Saving it keeps the picture as shown.\n\n"
+                                                     "The decoder said: %3")
+                             .arg(QDir::toNativeSeparators(path), meaning, QString::fromStdString(notice.decoderWords));
+    prompts().Message(text.toStdString());
 }
 
 void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& photo) {
@@ -250,6 +272,7 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
 
     st.MemoryImage = std::move(photo.image);
     st.CurrentMetadata = std::move(photo.metadata);
+    st.TookSource(QFileInfo(path).absoluteFilePath().toStdString(), photo.source);
     buildThumbnail(st.MemoryImage);
     editor().CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
     shownPhoto_ = QFileInfo(path).absoluteFilePath();

@@ -96,7 +96,8 @@ void PhotoLoader::process(const Job& job) {
     const uint64_t ticket = job.ticket;
     const std::atomic<bool>* cancel = job.cancel.get();
     try {
-        auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString()));
+        FileIdentity source;
+        auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString(), &source));
         if (cancel->load()) return;
         Joined quick;
         // The quick look on the other core while this one decodes the photo itself.
@@ -114,6 +115,7 @@ void PhotoLoader::process(const Job& job) {
         });
         auto photo = std::make_shared<Photo>();
         photo->path = job.path;
+        photo->source = source;
         JpegDecodeOptions opts;
         opts.cancel = cancel;
         const FullDecode& decode = fullDecode();

@@ -34,6 +34,7 @@ public:
         Image image;
         JpegMetadata metadata;
         DecodeReport report;
+        FileIdentity source;    // the file read, as it was when read
         BaselineCopies copies;  // of image, when asked for
     };
     struct Handlers {

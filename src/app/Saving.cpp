@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QThread>
 #include <exception>
+#include <map>
 #include <sys/stat.h>
 
 #include "app/OptionsDialog.h"
@@ -31,6 +32,18 @@ constexpr char kSeparator = '\\';
 constexpr const char* kSeparators = "/";
 constexpr char kSeparator = '/';
 #endif
+
+// The files this program wrote, as each was just after the write: a save over one of them never
+// takes the program's own write (from the other window) for another program's.
+std::map<std::string, FileIdentity>& ownWrites() {
+    static std::map<std::string, FileIdentity> written;
+    return written;
+}
+
+bool writtenByUs(const std::string& path) {
+    const auto it = ownWrites().find(path);
+    return it != ownWrites().end() && it->second.sameVersion(IdentityOf(path));
+}
 
 bool fileExists(const std::string& path) {
     struct stat sb;
@@ -100,13 +113,23 @@ void PhotoSaving::processPending() {
     for (int i = 0; i < 32; ++i) QCoreApplication::processEvents();
 }
 
-std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExtension) const {
-    if (bmpByExtension && HasBmpExtension(path)) return EncodeBmp(st_.WorkImage);
+std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExtension,
+                                         std::vector<std::string>* warnings) const {
+    // The print size goes into BMP files too.
+    if (bmpByExtension && HasBmpExtension(path)) return EncodeBmp(st_.WorkImage, &st_.CurrentMetadata.density);
     JpegEncodeOptions opts;
     opts.quality = options_.JpegQuality();
     opts.progressive = options_.Progressive();
     opts.metadata = st_.CurrentMetadata.empty() ? nullptr : &st_.CurrentMetadata;
+    opts.warnings = warnings;
     return EncodeJpeg(st_.WorkImage, opts);
+}
+
+void PhotoSaving::nothingWritten(const std::string& shown) {
+    // The error box or the cancelled question, like any question, made the window forget its
+    // file; nothing was written, so the picture still stands for the photo it showed before, and
+    // the caption and the next save dialog name that one.
+    st_.CurrentFileName = shown;
 }
 
 void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
@@ -122,7 +145,47 @@ void PhotoSaving::written(const std::string& path) {
     editor_.MarkSaved();
 }
 
+PhotoSaving::Overwrite PhotoSaving::askIfChangedOnDisk(std::string& path) {
+    if (!st_.ChangedOnDisk(path) || writtenByUs(path)) return Overwrite::Ordinary;
+    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+    const std::string caption =
+        QCoreApplication::translate("PhotoSaving", "Photo Changed by Another Program").toStdString();
+    const std::string text = QCoreApplication::translate("PhotoSaving",
+                                                         "%1 was changed by another program since it was opened.\n\n"
+                                                         "Save this picture as a copy beside it, replace it, or cancel?")
+                                 .arg(name)
+                                 .toStdString();
+    const std::vector<std::string> buttons = {
+        QCoreApplication::translate("PhotoSaving", "Save as a Copy").toStdString(),
+        QCoreApplication::translate("PhotoSaving", "Replace").toStdString(),
+        QCoreApplication::translate("PhotoSaving", "Cancel").toStdString()};
+    switch (prompts_.AskChoice(caption, text, buttons, 2, 2)) {
+        case 0: {
+            const QString file = QString::fromStdString(path);
+            path = files::UniqueTarget(QFileInfo(file).absolutePath(), QFileInfo(file).fileName()).toStdString();
+            return Overwrite::Copy;
+        }
+        case 1: return Overwrite::Replace;
+        default: return Overwrite::Cancel;
+    }
+}
+
+void PhotoSaving::write(const std::string& path, bool bmpByExtension) {
+    std::vector<std::string> warnings;
+    {
+        Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
+        WriteFileAtomic(path, Encode(path, bmpByExtension, &warnings));
+    }
+    // The picture now stands for what was just written: saving it again asks nothing.
+    st_.TookSource(path, IdentityOf(path));
+    ownWrites()[path] = st_.SourceFile;
+    // Written all the same, but not all of the photo's metadata went with it.
+    for (const std::string& w : warnings)
+        prompts_.Message(QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ": " + w);
+}
+
 bool PhotoSaving::SaveWithDialog() {
+    const std::string shown = st_.CurrentFileName;
     presetFromPhoto();
     std::string path = dialogFileName_;
     const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
@@ -137,13 +200,19 @@ bool PhotoSaving::SaveWithDialog() {
 
     bool wrote = false;
     try {
-        if (MayReplace(path)) {
-            Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
-            WriteFileAtomic(path, Encode(path, false));
+        // A file another program changed since it was opened is never replaced by a plain Yes.
+        const Overwrite how = askIfChangedOnDisk(path);
+        if (how == Overwrite::Cancel) {
+            nothingWritten(shown);
+            return false;
+        }
+        if (how != Overwrite::Ordinary || MayReplace(path)) {
+            write(path, false);
             wrote = true;
         }
     } catch (const std::exception& e) {
         prompts_.Error(e.what());
+        nothingWritten(shown);
         return false;
     }
 
@@ -153,6 +222,7 @@ bool PhotoSaving::SaveWithDialog() {
 }
 
 bool PhotoSaving::SaveFromMenu() {
+    const std::string shown = st_.CurrentFileName;
     // Silent over the picture chooser's file when that is the current file; otherwise the
     // dialog proposes the photo's own name, never the chooser's (a picture mixed in).
     bool silent = false;
@@ -176,12 +246,16 @@ bool PhotoSaving::SaveFromMenu() {
     processPending();
     st_.SaveFolder = FolderPart(path);
     try {
-        // Escape or No writes nothing.
-        if (!MayReplace(path)) return false;
-        Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
-        WriteFileAtomic(path, Encode(path, true));
+        // Another program's change, then the replace question: Escape or No writes nothing.
+        const Overwrite how = askIfChangedOnDisk(path);
+        if (how == Overwrite::Cancel || (how == Overwrite::Ordinary && !MayReplace(path))) {
+            nothingWritten(shown);
+            return false;
+        }
+        write(path, true);
     } catch (const std::exception& e) {
         prompts_.Error(e.what());
+        nothingWritten(shown);
         return false;
     }
     if (menuSaveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(menuSaveDelayMs_));

@@ -57,14 +57,24 @@ public:
     const std::string& DialogFileName() const { return dialogFileName_; }
 
     // Encodes WorkImage for path: BMP when bmpByExtension and the name ends in .bmp, JPEG with
-    // the Options' quality and progressive mode (and the photo's metadata) otherwise.
-    std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension) const;
+    // the Options' quality and progressive mode (and the photo's metadata) otherwise; both keep
+    // the print size. warnings receives what of the metadata could not be written.
+    std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension,
+                                std::vector<std::string>* warnings = nullptr) const;
 
 private:
+    enum class Overwrite { Ordinary, Replace, Copy, Cancel };
+    // Before a write to path: when another program changed that file since the picture was
+    // read from it (or last written to it), asks whether to save a copy beside it (path then
+    // names the copy), replace it or cancel (the default).
+    Overwrite askIfChangedOnDisk(std::string& path);
+    // Encodes and writes the picture to path, which it then stands for.
+    void write(const std::string& path, bool bmpByExtension);
     // The dialog's proposal: the photo's own name and folder, or only the folder.
     void presetFromPhoto();
     void processPending();
     void afterWrite(const std::string& path, bool keepIndex);
+    void nothingWritten(const std::string& shown);
     void written(const std::string& path);
 
     Editor& editor_;

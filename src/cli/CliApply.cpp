@@ -24,12 +24,16 @@ std::string About(const std::string& path, const std::string& message) {
 }  // namespace
 
 std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, const OutputSettings& out,
-                               const JpegMetadata* meta) {
-    if (HasBmpExtension(outputPath)) return EncodeBmp(img);
+                               const JpegMetadata* meta, std::vector<std::string>* warnings) {
+    // The print size is no private detail: it stays when the metadata is stripped.
+    const PixelDensity density = meta ? meta->density : PixelDensity();
+    if (HasBmpExtension(outputPath)) return EncodeBmp(img, &density);
     JpegEncodeOptions o;
     o.quality = out.quality;
     o.progressive = out.progressive;
     o.metadata = (out.strip || meta == nullptr || meta->empty()) ? nullptr : meta;
+    o.density = density;
+    o.warnings = warnings;
     return EncodeJpeg(img, o);
 }
 
@@ -42,8 +46,12 @@ int RunApply(const std::vector<std::string>& args) {
     } catch (const std::exception& e) {
         throw Failure(NoticeForFailure(a.input, e).text);
     }
-    // A damaged photo is still worked on and written (to another name), but never silently.
+    // A damaged photo is still worked on and written to another file, but never silently, and
+    // never over itself by any path: that would leave only a clean-looking copy of what could be
+    // decoded.
     const PhotoNotice notice = NoticeForLoad(a.input, pic.report);
+    if (!notice.mayReplaceOriginal() && pic.source.sameFile(IdentityOf(a.output)))
+        throw Failure(RefusalToReplace(notice));
     if (!notice.text.empty()) std::fprintf(stderr, "lumora: warning: %s\n", notice.text.c_str());
 
     // As a newly created main window holds it, with the photo committed as the baseline, but
@@ -60,7 +68,7 @@ int RunApply(const std::vector<std::string>& args) {
     st.CurrentFileName = a.input;
     // The photo's metadata goes with the editing state, so a new picture made by an operation
     // does not leave with the camera data and thumbnail of the photo it replaced.
-    if (pic.format == FileFormat::Jpeg) st.CurrentMetadata = std::move(pic.metadata);
+    st.CurrentMetadata = std::move(pic.metadata);
 
     StopRequest stop;
     for (const ParsedOperation& op : a.ops) {
@@ -79,13 +87,14 @@ int RunApply(const std::vector<std::string>& args) {
 
     // The lean editor holds nothing but the working image when the encoder takes its share.
     if (StopRequest::Requested()) throw Failure("interrupted; " + a.output + " not written");
+    std::vector<std::string> warnings;
     try {
-        std::vector<uint8_t> bytes =
-            EncodeFor(a.output, st.WorkImage, a.out, &st.CurrentMetadata);
+        std::vector<uint8_t> bytes = EncodeFor(a.output, st.WorkImage, a.out, &st.CurrentMetadata, &warnings);
         WriteFileAtomic(a.output, bytes);
     } catch (const std::exception& e) {
         throw Failure(About(a.output, e.what()));
     }
+    for (const std::string& w : warnings) std::fprintf(stderr, "lumora: warning: %s\n", About(a.output, w).c_str());
     return kExitOk;
 }
 

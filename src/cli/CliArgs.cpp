@@ -136,35 +136,61 @@ BatchArgs ParseBatch(const std::vector<std::string>& args) {
     return b;
 }
 
+const char* const kApplyHelp =
+    "apply reads INPUT (JPEG or BMP, told apart by content), runs the operations in order\n"
+    "and writes OUTPUT: a 24-bit BMP when its name ends in .bmp, else a JPEG.";
+const char* const kOptimizeHelp =
+    "optimize runs the one-click optimize on every photo; a folder stands for its\n"
+    "*.jpg and *.jpeg files (not recursive). Photos are processed in parallel.";
+
+const std::vector<OptionHelp>& OptimizeOptions() {
+    static const std::vector<OptionHelp> options = {
+        {"-o DIR", "write the results into DIR under the same names"},
+        {"--overwrite", "with -o: replace files that already exist in DIR"},
+        {"--in-place", "replace each photo with its result"},
+        {"-j, --jobs N", "photos at a time (default: from the number of cores)"},
+    };
+    return options;
+}
+
+const std::vector<OptionHelp>& SharedOptions() {
+    static const std::vector<OptionHelp> options = {
+        {"--quality N", "JPEG quality 10..100 (default 90)"},
+        {"--progressive", "write progressive JPEG"},
+        {"--strip", "drop the photo's metadata (EXIF, ICC, XMP, comments)"},
+        {"--flesh R,G,B", "flesh balance targets, each 128..255 (default 200,160,145)"},
+        {"--landscape R,G,B", "landscape balance targets (default 190,180,170)"},
+        {"--seed N", "draws of the noise brush from seed N, so they repeat\n"
+                     "(default: from the clock); also before the command"},
+    };
+    return options;
+}
+
+namespace {
+
+std::string OptionLines(const std::vector<OptionHelp>& options) {
+    constexpr size_t kColumn = 22;
+    std::string out;
+    for (const OptionHelp& o : options) {
+        std::string line = std::string("  ") + o.words;
+        line += std::string(line.size() < kColumn ? kColumn - line.size() : 1, ' ');
+        for (const char* h = o.help; *h != '\0'; ++h) line += *h == '\n' ? "\n" + std::string(kColumn, ' ') : std::string(1, *h);
+        out += line + "\n";
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string UsageText() {
     return std::string("usage: lumora [PHOTO]                    start the desktop program\n"
-           "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
-           "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
-           "       lumora --help | --version\n"
-           "\n"
-           "apply reads INPUT (JPEG or BMP, told apart by content), runs the operations in order\n"
-           "and writes OUTPUT: a 24-bit BMP when its name ends in .bmp, else a JPEG.\n"
-           "\n") +
-           "operations:\n" +
-           OperationsHelp() +
-           "\n"
-           "optimize runs the one-click optimize on every photo; a folder stands for its\n"
-           "*.jpg and *.jpeg files (not recursive). Photos are processed in parallel.\n"
-           "  -o DIR              write the results into DIR under the same names\n"
-           "  --overwrite         with -o: replace files that already exist in DIR\n"
-           "  --in-place          replace each photo with its result\n"
-           "  -j, --jobs N        photos at a time (default: from the number of cores)\n"
-           "\n"
-           "options of both commands:\n"
-           "  --quality N         JPEG quality 10..100 (default 90)\n"
-           "  --progressive       write progressive JPEG\n"
-           "  --strip             drop the photo's metadata (EXIF, ICC, XMP, comments)\n"
-           "  --flesh R,G,B       flesh balance targets, each 128..255 (default 200,160,145)\n"
-           "  --landscape R,G,B   landscape balance targets (default 190,180,170)\n"
-           "  --seed N            draws of the noise brush from seed N, so they repeat\n"
-           "                      (default: from the clock); also before the command\n"
-           "\n"
-           "exit status: 0 done, 1 failed (or a photo of the batch failed), 2 usage error\n";
+                       "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
+                       "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
+                       "       lumora --help | --version\n"
+                       "\n") +
+           kApplyHelp + "\n\noperations:\n" + OperationsHelp() + "\n" + kOptimizeHelp + "\n" +
+           OptionLines(OptimizeOptions()) + "\noptions of both commands:\n" + OptionLines(SharedOptions()) +
+           "\nexit status: 0 done, 1 failed (or a photo of the batch failed), 2 usage error\n";
 }
 
 }  // namespace lum::cli

@@ -105,9 +105,9 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
 
 const char* const kInterrupted = "interrupted, not written";
 
-// One photo from file to file; returns the error text, empty on success. warning receives
+// One photo from file to file; returns the error text, empty on success. warnings receives
 // what the user must know about a photo that was written all the same.
-std::string ProcessPhoto(const BatchArgs& b, const Job& job, std::string& warning) {
+std::string ProcessPhoto(const BatchArgs& b, const Job& job, std::vector<std::string>& warnings) {
     try {
         if (!job.refusal.empty()) return job.refusal;
         std::error_code ec;
@@ -121,13 +121,16 @@ std::string ProcessPhoto(const BatchArgs& b, const Job& job, std::string& warnin
             return NoticeForFailure(job.photo, e).text;
         }
         const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
-        // Replacing a damaged original would leave only a clean-looking copy of what could be
-        // decoded; another folder gets the copy, with the warning.
-        if (b.inPlace && !notice.mayReplaceOriginal()) return notice.text + " (left as it was)";
-        warning = notice.text;
+        // Replacing a damaged original, in place or as the output of its own folder, would leave
+        // only a clean-looking copy of what could be decoded; another file gets the copy, with
+        // the warning.
+        if (!notice.mayReplaceOriginal() && (b.inPlace || pic.source.sameFile(IdentityOf(job.target))))
+            return RefusalToReplace(notice);
+        if (!notice.text.empty()) warnings.push_back(notice.text);
         OptimizeLean(pic.image, b.out.targets);
-        std::vector<uint8_t> bytes =
-            EncodeFor(job.target, pic.image, b.out, pic.format == FileFormat::Jpeg ? &pic.metadata : nullptr);
+        std::vector<std::string> written;
+        std::vector<uint8_t> bytes = EncodeFor(job.target, pic.image, b.out, &pic.metadata, &written);
+        for (const std::string& w : written) warnings.push_back(job.target + ": " + w);
         pic.image = Image();
         if (mustNotExist && fs::exists(job.target, ec))
             return job.target + " already exists (use --overwrite to replace it)";
@@ -173,13 +176,13 @@ int RunBatch(const std::vector<std::string>& args) {
             const int i = next++;
             if (i >= n) break;
             const Job& job = jobs[static_cast<size_t>(i)];
-            std::string warning;
-            const std::string error = ProcessPhoto(b, job, warning);
+            std::vector<std::string> warnings;
+            const std::string error = ProcessPhoto(b, job, warnings);
             if (error == kInterrupted) break;  // counted with the photos not done
             std::lock_guard<std::mutex> lock(printLock);
             if (error.empty()) {
                 std::fprintf(stderr, "[%d/%d] %s -> %s\n", i + 1, n, job.photo.c_str(), job.target.c_str());
-                if (!warning.empty()) std::fprintf(stderr, "[%d/%d] warning: %s\n", i + 1, n, warning.c_str());
+                for (const std::string& w : warnings) std::fprintf(stderr, "[%d/%d] warning: %s\n", i + 1, n, w.c_str());
             } else {
                 ++failed;
                 std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i + 1, n, job.photo.c_str(), error.c_str());

@@ -73,9 +73,10 @@ public:
     int messages = 0;
 };
 
-// Encodes img as BMP when the output name ends in .bmp (any case), else as JPEG.
+// Encodes img as BMP when the output name ends in .bmp (any case), else as JPEG; the density of
+// meta is kept either way. warnings receives what of the metadata could not be written.
 std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, const OutputSettings& out,
-                               const JpegMetadata* meta);
+                               const JpegMetadata* meta, std::vector<std::string>* warnings = nullptr);
 
 // The one-click optimize with the fewest images alive at once; same pixels as OptimizePhoto
 // on a main window's state. work holds the photo and receives the result.
@@ -104,5 +105,15 @@ private:
 int RunApply(const std::vector<std::string>& args);
 int RunBatch(const std::vector<std::string>& args);
 std::string UsageText();
+
+// Pieces of --help that the manual page shows too.
+struct OptionHelp {
+    const char* words;  // as typed: "-j, --jobs N"
+    const char* help;   // '\n' starts another line
+};
+extern const char* const kApplyHelp;     // what apply does
+extern const char* const kOptimizeHelp;  // what optimize does
+const std::vector<OptionHelp>& OptimizeOptions();
+const std::vector<OptionHelp>& SharedOptions();  // of both commands
 
 }  // namespace lum::cli

@@ -1,6 +1,7 @@
 #include "editing/EditState.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "image/Arith.h"
 #include "image/Parallel.h"
@@ -78,6 +79,7 @@ void EditState::PhotoJustLoaded() {
 void EditState::ForgetPhoto() {
     PhotoFile.clear();
     PhotoDamaged = false;
+    TookSource(std::string(), FileIdentity());
     PhotoLoaded = false;
     Saved = true;
     Optimized = false;
@@ -93,6 +95,27 @@ void EditState::TookNewPicture() {
     CurrentMetadata = JpegMetadata();
     PhotoFile.clear();
     PhotoDamaged = false;
+    TookSource(std::string(), FileIdentity());
+}
+
+void EditState::TookSource(const std::string& path, const FileIdentity& file) {
+    SourcePath = path;
+    SourceFile = file;
+}
+
+bool EditState::ChangedOnDisk(const std::string& path) const {
+    if (SourcePath.empty() || !SourceFile.exists || path.empty()) return false;
+    const FileIdentity now = IdentityOf(path);
+    if (!now.exists) return false;  // nothing there to lose
+    auto real = [](const std::string& p) {
+        char* r = ::realpath(p.c_str(), nullptr);
+        const std::string out = r ? r : p;
+        std::free(r);
+        return out;
+    };
+    // The source by its own name, through a link, or the same file under another name.
+    const bool source = path == SourcePath || now.sameFile(SourceFile) || real(path) == real(SourcePath);
+    return source && !now.sameVersion(SourceFile);
 }
 
 Confinement EditState::Confine() const {

@@ -137,6 +137,15 @@ public:
     void StartNewPicture();
     // A made or pasted picture is in place: no file, and none of the old photo's metadata.
     void TookNewPicture();
+    // The file the picture was read from or last written to, as it was then: a save over it
+    // first checks that no other program has changed or replaced it since.
+    std::string SourcePath;
+    FileIdentity SourceFile;
+    // The picture now stands for the file at path as it is (just written, or read as source).
+    void TookSource(const std::string& path, const FileIdentity& file);
+    // Writing to path would overwrite the source file (by its name or another), and another
+    // program has changed or replaced it since.
+    bool ChangedOnDisk(const std::string& path) const;
 
     // --- the state's part of the operations (the editor adds the view) ---
     // MemoryImage becomes the baseline: WorkImage and SourceImage restart from it (NoCopies

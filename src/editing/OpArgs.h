@@ -106,6 +106,9 @@ int ParseWholeNumber(const std::string& text, int lo, int hi, const std::string&
 // Parameters not given take their defaults; a missing one without default is an error.
 OpArgs ParseArgs(const Operation& op, const std::string& text, bool hasArgs, const std::string& word);
 
+// How the help shows a value of the type to fill in: "N", "AxB", "#RRGGBB" ...
+const char* TypeHint(ParamType type);
+
 // Every parameter at its default (those without one are left out).
 OpArgs DefaultArgs(const Operation& op);
 

@@ -49,6 +49,8 @@ std::string Padded(const std::string& s, size_t width) {
     return s.size() + 1 < width ? s + std::string(width - s.size(), ' ') : s + "\n" + std::string(width, ' ');
 }
 
+}  // namespace
+
 const char* TypeHint(ParamType type) {
     switch (type) {
         case ParamType::Int: return "N";
@@ -60,8 +62,6 @@ const char* TypeHint(ParamType type) {
     }
     return "";
 }
-
-}  // namespace
 
 std::string OperationsHelp() {
     constexpr size_t kColumn = 22;

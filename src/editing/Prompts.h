@@ -34,12 +34,12 @@ public:
     virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text) {
         return AskYesNo(caption, text) ? Answer::Yes : Answer::No;
     }
-    // A question answered by one of its buttons (their captions, in order): returns the index of
-    // the button chosen. Enter gives defaultButton; Escape and closing the box give escapeButton.
-    virtual int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
-                          int defaultButton, int escapeButton) {
-        (void)caption, (void)text, (void)buttons, (void)defaultButton;
-        return escapeButton;
+    // A question with buttons of its own, in order: the index of the one chosen, or `cancel`
+    // when the question is dismissed (Escape, closing the box); `preset` is the default button.
+    virtual int AskChoice(const std::string& caption, const std::string& text,
+                          const std::vector<std::string>& buttons, int preset, int cancel) {
+        (void)caption, (void)text, (void)buttons, (void)preset;
+        return cancel;
     }
     // An error box for a failed operation.
     virtual void Error(const std::string& text) { Message(text); }
@@ -118,8 +118,8 @@ public:
         return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskYesNoCancel(caption, text)); }));
     }
     int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
-                  int defaultButton, int escapeButton) override {
-        return run([&] { return inner_->AskChoice(caption, text, buttons, defaultButton, escapeButton); });
+                  int preset, int cancel) override {
+        return run([&] { return inner_->AskChoice(caption, text, buttons, preset, cancel); });
     }
     void Error(const std::string& text) override {
         run([&] { inner_->Error(text); return 0; });
@@ -168,11 +168,10 @@ public:
     // Answers to the questions that may be dismissed, consumed front to back; without one the
     // next of `answers` gives Yes or No, and with neither the question is dismissed (Cancel).
     std::vector<Answer> threeWayAnswers;
-    // Answers to the questions with buttons of their own (indices), consumed front to back;
-    // without one the question is dismissed. The buttons and the default of each one asked.
+    // Answers to AskChoice (button indexes), consumed front to back; dismissed when empty.
     std::vector<int> choiceAnswers;
-    std::vector<std::vector<std::string>> choicesOffered;
-    std::vector<int> choiceDefaults;
+    std::vector<std::vector<std::string>> choiceButtons;  // the buttons each was asked with
+    std::vector<int> choiceDefaults;                      // and its default button
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     std::vector<std::string> savePresets;  // the name each save dialog opened with
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
@@ -203,11 +202,11 @@ public:
         return a;
     }
     int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
-                  int defaultButton, int escapeButton) override {
+                  int preset, int cancel) override {
         questions.push_back(caption + ": " + text);
-        choicesOffered.push_back(buttons);
-        choiceDefaults.push_back(defaultButton);
-        if (choiceAnswers.empty()) return escapeButton;
+        choiceButtons.push_back(buttons);
+        choiceDefaults.push_back(preset);
+        if (choiceAnswers.empty()) return cancel;
         const int a = choiceAnswers.front();
         choiceAnswers.erase(choiceAnswers.begin());
         return a;

@@ -1,6 +1,7 @@
 // Windows bitmaps: uncompressed 1/4/8-bit palette, 16/24/32-bit files in, 24-bit files out.
 // Every header field and offset is checked against the bytes actually present before use.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -28,6 +29,37 @@ int32_t rds32(const uint8_t* p) { return static_cast<int32_t>(rd32(p)); }
 
 [[noreturn]] void invalid(const std::string& why) { throw CodecError("Invalid BMP file: " + why); }
 
+constexpr double kMetresPerInch = 0.0254;
+constexpr uint32_t kDefaultPixelsPerMetre = 2835;  // 72 dpi
+
+// Pixels per metre as JFIF keeps them: per inch when that comes back exactly (72 dpi is stored
+// as 2835), else per centimetre.
+PixelDensity densityOf(uint32_t xPerMetre, uint32_t yPerMetre) {
+    PixelDensity d;
+    if (xPerMetre == 0 || yPerMetre == 0) return d;
+    auto inchOf = [](uint32_t ppm) { return std::lround(ppm * kMetresPerInch); };
+    auto metreOf = [](long dpi) { return std::lround(dpi / kMetresPerInch); };
+    const long xi = inchOf(xPerMetre), yi = inchOf(yPerMetre);
+    if (xi > 0 && yi > 0 && xi <= 0xFFFF && yi <= 0xFFFF && metreOf(xi) == xPerMetre && metreOf(yi) == yPerMetre) {
+        d.unit = PixelDensity::PerInch;
+        d.x = static_cast<uint16_t>(xi), d.y = static_cast<uint16_t>(yi);
+        return d;
+    }
+    const long xc = std::lround(xPerMetre / 100.0), yc = std::lround(yPerMetre / 100.0);
+    if (xc > 0 && yc > 0 && xc <= 0xFFFF && yc <= 0xFFFF) {
+        d.unit = PixelDensity::PerCm;
+        d.x = static_cast<uint16_t>(xc), d.y = static_cast<uint16_t>(yc);
+    }
+    return d;
+}
+
+uint32_t perMetre(const PixelDensity* d, uint16_t value) {
+    if (!d || !d->known()) return kDefaultPixelsPerMetre;
+    if (d->unit == PixelDensity::PerInch) return static_cast<uint32_t>(std::lround(value / kMetresPerInch));
+    if (d->unit == PixelDensity::PerCm) return uint32_t(value) * 100;
+    return kDefaultPixelsPerMetre;  // only the pixels' shape: nothing a BMP can say
+}
+
 // One colour channel of a 16- or 32-bit pixel.
 struct Channel {
     uint32_t mask = 0;
@@ -51,7 +83,7 @@ struct Channel {
 
 }  // namespace
 
-Image DecodeBmp(const uint8_t* data, size_t size) {
+Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density) {
     if (!data || size < kFileHeader + 4) invalid("the file is too short");
     if (data[0] != 'B' || data[1] != 'M') invalid("the signature is missing");
     const uint32_t offBits = rd32(data + 10);
@@ -77,6 +109,7 @@ Image DecodeBmp(const uint8_t* data, size_t size) {
         bpp = rd16(h + 14);
         compression = rd32(h + 16);
         colorsUsed = rd32(h + 32);
+        if (density) *density = densityOf(rd32(h + 24), rd32(h + 28));
         topDown = rawHeight < 0;
         height = topDown ? -static_cast<int64_t>(rawHeight) : rawHeight;
     }
@@ -178,7 +211,7 @@ Image DecodeBmp(const uint8_t* data, size_t size) {
     return img;
 }
 
-std::vector<uint8_t> EncodeBmp(const Image& img) {
+std::vector<uint8_t> EncodeBmp(const Image& img, const PixelDensity* density) {
     if (img.empty()) throw CodecError("Cannot save an empty picture as BMP");
     const int w = img.width(), h = img.height();
     const size_t stride = Image::strideFor(w);
@@ -203,8 +236,8 @@ std::vector<uint8_t> EncodeBmp(const Image& img) {
     put16(info + 14, 24);
     put32(info + 16, kRgb);
     put32(info + 20, static_cast<uint32_t>(imageBytes));
-    put32(info + 24, 2835);  // 72 dpi
-    put32(info + 28, 2835);
+    put32(info + 24, perMetre(density, density ? density->x : 0));
+    put32(info + 28, perMetre(density, density ? density->y : 0));
     // Rows bottom-up; the padding stays zero from the vector's initialisation.
     uint8_t* dst = p + kFileHeader + kInfoHeader;
     const size_t rowBytes = static_cast<size_t>(w) * 3;

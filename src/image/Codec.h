@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "image/FileIdentity.h"
 #include "image/Image.h"
 
 namespace lum {
@@ -36,9 +37,19 @@ struct JpegSegment {
     int marker = 0;  // JPEG_APP0 + n or JPEG_COM
     std::vector<uint8_t> data;
 };
+// The print size of a picture: pixels per inch or per centimetre, or with no unit only the shape
+// of its pixels (JFIF and BMP headers). Kept from the file read into every file written.
+struct PixelDensity {
+    enum Unit : uint8_t { NoUnit = 0, PerInch = 1, PerCm = 2 };
+    Unit unit = NoUnit;
+    uint16_t x = 0, y = 0;  // 0: not known
+    bool known() const { return x > 0 && y > 0; }
+    bool operator==(const PixelDensity& o) const { return unit == o.unit && x == o.x && y == o.y; }
+};
 struct JpegMetadata {
     std::vector<JpegSegment> segments;
-    bool empty() const { return segments.empty(); }
+    PixelDensity density{};
+    bool empty() const { return segments.empty() && !density.known(); }
 };
 
 enum class FileFormat { Unknown, Jpeg, Bmp };
@@ -60,31 +71,44 @@ struct JpegDecodeOptions {
 
 // What the decoder noticed in a picture it could still decode. A damaged photo still opens:
 // whatever its data did not describe is mid-grey.
+enum class DamageKind {
+    None,
+    EndsEarly,        // the file ends before the picture: its lower part is grey
+    BreaksOff,        // the picture data stops at a marker: its lower part is grey
+    EndsEarlyCoarse,  // a picture of several scans ends early: parts blurred or grey
+    Corrupt,          // the data is wrong somewhere: parts of the picture may be wrong
+};
 struct DecodeReport {
     // The library's own words for each kind of damage met, once each, in the order met.
     std::vector<std::string> warnings;
+    DamageKind kind = DamageKind::None;  // what the damage means for the picture
     bool damaged() const { return !warnings.empty(); }
 };
 
 // Decode at full size with the best-quality settings; grey and CMYK/YCCK become 24-bit.
-// meta (optional) receives the metadata segments, with the EXIF orientation already reset
-// to 1 when the orientation was applied. report (optional) receives the damage met; decoding
-// stops where the data ends, and a file far too short for the picture it declares is not
-// decoded at all.
+// meta (optional) receives the metadata segments and the JFIF density, with the EXIF
+// orientation already reset to 1 when the orientation was applied. report (optional) receives the damage met; decoding
+// stops where the data ends. A file whose data cannot hold any real picture of the size it
+// declares is refused (CodecError) before the picture is allocated.
 Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta = nullptr,
                  const JpegDecodeOptions& opts = {}, DecodeReport* report = nullptr);
 
 struct JpegEncodeOptions {
     int quality = 90;  // clamped to 10..100
     bool progressive = false;
-    // Written back after the JFIF header; the pixel size recorded in the EXIF block is set to
-    // the picture's, in place, every other byte kept. An EXIF thumbnail of the other orientation
-    // than the picture (it was turned after loading) is made again from the picture, or dropped
-    // when it cannot be.
+    // Written back after the JFIF header, which takes its density; the pixel size recorded in
+    // the EXIF block is set to the picture's, in place, every other byte kept. An EXIF thumbnail
+    // of the other orientation than the picture (it was turned after loading) is made again from
+    // the picture, smaller when it no longer fits, or dropped when nothing fits.
     const JpegMetadata* metadata = nullptr;
     // Smallest file for the quality: optimised Huffman tables and no JFIF header, as a
     // thumbnail inside an EXIF block is written.
     bool compact = false;
+    // The JFIF density when known, over that of metadata (a write without the metadata keeps
+    // the print size all the same).
+    PixelDensity density{};
+    // Receives a line for each thing of the metadata that could not be written.
+    std::vector<std::string>* warnings = nullptr;
 };
 std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts = {});
 
@@ -96,14 +120,21 @@ int ExifOrientation(const JpegMetadata& meta);
 Image OrientImage(const Image& img, int orientation);
 
 // Uncompressed BMP files: 1/4/8-bit palette, 16, 24 and 32 bits (bottom-up and top-down);
-// RLE files are refused. Files are written as 24-bit bottom-up.
-Image DecodeBmp(const uint8_t* data, size_t size);
-std::vector<uint8_t> EncodeBmp(const Image& img);
+// RLE files are refused. Files are written as 24-bit bottom-up. density (optional) receives the
+// header's resolution, or gives the one written (72 dpi when it has no unit).
+Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density = nullptr);
+std::vector<uint8_t> EncodeBmp(const Image& img, const PixelDensity* density = nullptr);
 
+// For a pipe, device or socket: the one line saying what it is, not a regular photo file (the
+// refusal ReadFileBytes throws), found without opening it; "" for anything else.
+std::string SpecialFileRefusal(const std::string& path);
 // Whole regular files only: a pipe, device or socket is refused at once, never waited on.
-std::vector<uint8_t> ReadFileBytes(const std::string& path);
-// Temporary file in the target folder, flushed, then renamed over the target. An existing
-// target that is not a regular file (a device, a pipe) is refused.
+// identity (optional) receives the file read, as it was when opened.
+std::vector<uint8_t> ReadFileBytes(const std::string& path, FileIdentity* identity = nullptr);
+// The whole new content flushed to disk before it takes the target's name, through an unnamed
+// temporary file in the target folder where the file system has them (a killed program leaves
+// nothing behind). A symbolic link is written through, also to a file that does not exist yet;
+// an existing target that is not a regular file (a device, a pipe) is refused.
 void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes);
 
 struct LoadedPicture {
@@ -111,6 +142,7 @@ struct LoadedPicture {
     FileFormat format = FileFormat::Unknown;
     JpegMetadata metadata;
     DecodeReport report;  // a damaged JPEG still loads; see PhotoNotice
+    FileIdentity source;  // the file read, as it was when read (LoadPicture only)
 };
 // JPEG or BMP by content; throws CodecError (JpegError for JPEG failures).
 LoadedPicture LoadPicture(const std::string& path, const JpegDecodeOptions& opts = {});

@@ -6,10 +6,21 @@
 
 #include "image/Codec.h"
 
+struct jpeg_decompress_struct;
+struct stat;
+
 namespace lum::detail {
+
+// After the header of a JPEG: why its compressed data cannot hold any real picture of the size
+// it declares (no picture data at all, or far too little of it), or "" when it may.
+std::string TooLittlePictureData(jpeg_decompress_struct* cinfo);
 
 // Allocates the decoded picture, turning size refusals and memory exhaustion into CodecError.
 Image AllocatePicture(int64_t width, int64_t height);
+
+// The resolution of the EXIF segment of meta (per inch or per centimetre), unknown when there
+// is none or the block cannot be walked safely.
+PixelDensity ExifDensity(const JpegMetadata& meta);
 
 // Reads the orientation from the EXIF segment of meta, turns img upright and resets every
 // orientation value to 1 where it stands (the pixel size and the thumbnail follow the turn).
@@ -21,13 +32,23 @@ void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta);
 // made again from the picture, or dropped when it cannot be. When anything changed, fills out
 // with the new segment and returns the one it replaces; a block that cannot be walked safely
 // is never changed.
-const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture, std::vector<uint8_t>& out);
+// warnings (optional) receives a line when the thumbnail had to be left out.
+const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture, std::vector<uint8_t>& out,
+                                  std::vector<std::string>* warnings = nullptr);
 
 // src averaged into width x height: each output pixel is the rounded mean of the source pixels
 // under it (at least one, so that it also enlarges).
 Image ShrinkToThumbnail(const Image& src, int width, int height);
 
-// ReadFileBytes with a size ceiling of its own.
-std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit);
+// How WriteFileAtomic makes its temporary file: Unnamed falls back to Named where the file
+// system refuses unnamed files.
+enum class TempFile { Unnamed, Named };
+void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes, TempFile how);
+
+// What a file that is neither a regular file nor a folder is, in plain words ("a named pipe").
+std::string SpecialFileKind(const struct stat& st);
+
+// ReadFileBytes with a size ceiling of its own; identity (optional) receives the file read.
+std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, FileIdentity* identity = nullptr);
 
 }  // namespace lum::detail

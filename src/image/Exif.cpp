@@ -1,6 +1,7 @@
 // EXIF orientation: read and reset in place, the thumbnail turned along (at load, or made again
 // when the picture was turned before saving), and the eight mirror/turn transforms.
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -27,6 +28,15 @@ constexpr size_t kMaxSegmentPayload = 65533;
 constexpr char kXmpHeader[] = "http://ns.adobe.com/xap/1.0/";  // with its NUL: 29 bytes
 // A thumbnail is a few kilobytes; anything bigger is not worth decoding to turn it.
 constexpr int64_t kMaxThumbnailPixels = 1 << 20;
+// A thumbnail made smaller to fit: its quality, and the size below which it is not worth keeping.
+constexpr int kSmallerQuality = 60;
+constexpr int kSmallestThumbnailSide = 8;
+const char* const kThumbnailTooBig =
+    "The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's metadata and "
+    "was left out";
+const char* const kThumbnailNotMade =
+    "The EXIF thumbnail (the small preview inside the photo) could not be made again for the turned photo "
+    "and was left out";
 
 bool isExifSegment(const JpegSegment& seg) {
     return seg.marker == kApp1 && seg.data.size() > kHead && std::memcmp(seg.data.data(), kExifHeader, kHead) == 0;
@@ -107,34 +117,54 @@ bool jpegThumbnail(const std::vector<uint8_t>& seg, const TiffLayout& t, Thumbna
 }
 
 // Writes pic as the thumbnail, compact, in the room of the old one, or at the end of the block
-// when the old one was the last thing there; drops the thumbnail when no quality fits.
-// swapSizes: the new thumbnail is the old one's size with the sides swapped.
-void putThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const ThumbnailSpot& spot, const Image& pic,
-                  bool swapSizes) {
+// when the old one was the last thing there. What does not fit is made at lower qualities, then
+// at smaller sizes; false, and the thumbnail dropped, when not even the smallest fits.
+bool putThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const ThumbnailSpot& spot, const Image& pic) {
     const uint32_t s = spot.start, n = spot.bytes;
-    const size_t blockSize = seg.size() - kHead;
-    const bool last = static_cast<size_t>(s) + n == blockSize;
+    const bool last = kHead + static_cast<size_t>(s) + n == seg.size();
     const uint16_t type = spot.length->type;
     const size_t longest = type == 1 ? 0xFF : type == 3 ? 0xFFFF : kMaxSegmentPayload;
-    for (int quality : {90, 75, 60, 45}) {
+    const size_t toEnd = kMaxSegmentPayload > kHead + s ? kMaxSegmentPayload - kHead - s : 0;
+    const size_t room = std::min(longest, std::max<size_t>(n, last ? toEnd : 0));
+
+    std::vector<uint8_t> j;
+    Image smaller;
+    int w = pic.width(), h = pic.height();
+    auto fitsAt = [&](const Image& made, int quality) {
         JpegEncodeOptions enc;
         enc.quality = quality;
         enc.compact = true;
-        const std::vector<uint8_t> j = EncodeJpeg(pic, enc);
-        const bool fits =
-            j.size() <= longest && (j.size() <= n || (last && kHead + s + j.size() <= kMaxSegmentPayload));
-        if (!fits) continue;
-        if (last) seg.resize(std::max(seg.size(), kHead + s + j.size()));
-        uint8_t* block = seg.data() + kHead;
-        std::memcpy(block + s, j.data(), j.size());
-        if (j.size() < n) std::memset(block + s + j.size(), 0, n - j.size());
-        if (last) seg.resize(kHead + s + j.size());
-        block = seg.data() + kHead;
-        detail::WriteNumber(block, t, *spot.length, static_cast<uint32_t>(j.size()));
-        if (swapSizes) swapValues(block, t, TiffDir::Thumbnail, tag::kImageWidth, tag::kImageLength);
-        return;
+        j = EncodeJpeg(made, enc);
+        return j.size() <= room;
+    };
+    for (;;) {
+        bool fits = false;
+        if (smaller.empty()) {
+            for (int quality : {90, 75, 60, 45})
+                if ((fits = fitsAt(pic, quality))) break;
+        } else {
+            fits = fitsAt(smaller, kSmallerQuality);
+        }
+        if (fits) break;
+        if (std::min(w, h) <= kSmallestThumbnailSide) {
+            dropThumbnail(seg, t);
+            return false;
+        }
+        // Three quarters of the sides each time, the shape kept.
+        const int nw = std::max(1, w * 3 / 4), nh = std::max(1, h * 3 / 4);
+        w = nw, h = nh;
+        smaller = detail::ShrinkToThumbnail(pic, w, h);
     }
-    dropThumbnail(seg, t);
+    if (last) seg.resize(std::max(seg.size(), kHead + s + j.size()));
+    uint8_t* block = seg.data() + kHead;
+    std::memcpy(block + s, j.data(), j.size());
+    if (j.size() < n) std::memset(block + s + j.size(), 0, n - j.size());
+    if (last) seg.resize(kHead + s + j.size());
+    block = seg.data() + kHead;
+    detail::WriteNumber(block, t, *spot.length, static_cast<uint32_t>(j.size()));
+    setValue(block, t, TiffDir::Thumbnail, tag::kImageWidth, static_cast<uint32_t>(w));
+    setValue(block, t, TiffDir::Thumbnail, tag::kImageLength, static_cast<uint32_t>(h));
+    return true;
 }
 
 // Turns the JPEG thumbnail with the photo; drops it when it cannot be turned or no longer fits.
@@ -160,7 +190,7 @@ void turnThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, int orientati
         dropThumbnail(seg, t);
         return;
     }
-    putThumbnail(seg, t, spot, turned, orientation >= 5);
+    putThumbnail(seg, t, spot, turned);
 }
 
 // Width and height from the frame header of a JPEG stream, nothing decoded.
@@ -199,9 +229,14 @@ bool crosswise(int64_t w1, int64_t h1, int64_t w2, int64_t h2) {
 
 // A thumbnail left sideways by a turn of the picture after loading is made again from the
 // picture, at its old size with the sides swapped. A thumbnail whose size cannot be read is left
-// as it is: nothing says it is wrong.
-void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image& picture) {
+// as it is: nothing says it is wrong. What had to be left out is told in warnings.
+void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image& picture,
+                    std::vector<std::string>* warnings) {
     if (!thumbnailLinked(seg, t)) return;
+    auto drop = [&](const char* why) {
+        dropThumbnail(seg, t);
+        if (warnings) warnings->push_back(why);
+    };
     const int pw = picture.width(), ph = picture.height();
     ThumbnailSpot spot;
     if (!jpegThumbnail(seg, t, spot)) {
@@ -211,25 +246,19 @@ void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image&
         uint32_t tw = 0, th = 0;
         if (t.find(TiffDir::Thumbnail, tag::kStripOffsets) && w && h && detail::ReadNumber(block, t, *w, tw) &&
             detail::ReadNumber(block, t, *h, th) && crosswise(tw, th, pw, ph))
-            dropThumbnail(seg, t);
+            drop(kThumbnailNotMade);
         return;
     }
     int tw = 0, th = 0;
     if (!jpegFrameSize(seg.data() + kHead + spot.start, spot.bytes, tw, th) || !crosswise(tw, th, pw, ph)) return;
-    if (static_cast<int64_t>(tw) * th > kMaxThumbnailPixels) {
-        dropThumbnail(seg, t);
-        return;
-    }
+    if (static_cast<int64_t>(tw) * th > kMaxThumbnailPixels) return drop(kThumbnailNotMade);
     Image made;
     try {
         made = detail::ShrinkToThumbnail(picture, th, tw);
     } catch (const CodecError&) {
     }
-    if (made.empty()) {
-        dropThumbnail(seg, t);
-        return;
-    }
-    putThumbnail(seg, t, spot, made, true);
+    if (made.empty()) return drop(kThumbnailNotMade);
+    if (!putThumbnail(seg, t, spot, made) && warnings) warnings->push_back(kThumbnailTooBig);
 }
 
 // An XMP packet's tiff:Orientation, as attribute or element, set to 1 in place.
@@ -248,6 +277,16 @@ void resetXmpOrientation(std::vector<uint8_t>& seg) {
         if (v + 1 < text.size() && text[v] >= '2' && text[v] <= '8' && !(text[v + 1] >= '0' && text[v + 1] <= '9'))
             seg[v] = '1';
     }
+}
+
+// A RATIONAL entry's first value.
+bool rationalOf(const uint8_t* block, const TiffLayout& t, const TiffEntry* e, double& out) {
+    if (!e || e->type != 5 || e->count == 0 || e->bytes < 8) return false;
+    const uint32_t num = detail::Get32(block + e->value, t.bigEndian);
+    const uint32_t den = detail::Get32(block + e->value + 4, t.bigEndian);
+    if (den == 0) return false;
+    out = static_cast<double>(num) / den;
+    return true;
 }
 
 }  // namespace
@@ -307,6 +346,27 @@ Image OrientImage(const Image& img, int orientation) {
 
 namespace detail {
 
+PixelDensity ExifDensity(const JpegMetadata& meta) {
+    PixelDensity d;
+    const JpegSegment* seg = findExif(meta);
+    if (!seg) return d;
+    const TiffLayout t = walk(seg->data);
+    if (!t.ok) return d;
+    const uint8_t* block = seg->data.data() + kHead;
+    double x = 0, y = 0;
+    if (!rationalOf(block, t, t.find(TiffDir::Main, tag::kXResolution), x) ||
+        !rationalOf(block, t, t.find(TiffDir::Main, tag::kYResolution), y))
+        return d;
+    uint32_t unit = 2;  // inches, when the unit is not given
+    if (const TiffEntry* u = t.find(TiffDir::Main, tag::kResolutionUnit)) ReadNumber(block, t, *u, unit);
+    const long xr = std::lround(x), yr = std::lround(y);
+    if ((unit != 2 && unit != 3) || xr < 1 || yr < 1 || xr > 0xFFFF || yr > 0xFFFF) return d;
+    d.unit = unit == 2 ? PixelDensity::PerInch : PixelDensity::PerCm;
+    d.x = static_cast<uint16_t>(xr);
+    d.y = static_cast<uint16_t>(yr);
+    return d;
+}
+
 void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta) {
     JpegSegment* seg = findExif(meta);
     if (!seg) return;
@@ -335,13 +395,15 @@ void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta) {
         }
 
     img = OrientImage(img, orientation);
+    if (orientation >= 5) std::swap(meta.density.x, meta.density.y);
     seg->data = std::move(exif);
     size_t next = 0;
     for (JpegSegment& s : meta.segments)
         if (isXmpSegment(s)) s.data = std::move(xmp[next++]);
 }
 
-const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture, std::vector<uint8_t>& out) {
+const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture, std::vector<uint8_t>& out,
+                                  std::vector<std::string>* warnings) {
     const JpegSegment* seg = findExif(meta);
     const int width = picture.width(), height = picture.height();
     if (!seg || width <= 0 || height <= 0) return nullptr;
@@ -353,7 +415,7 @@ const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture
     setValue(block, t, TiffDir::Main, tag::kImageLength, static_cast<uint32_t>(height));
     setValue(block, t, TiffDir::Exif, tag::kPixelX, static_cast<uint32_t>(width));
     setValue(block, t, TiffDir::Exif, tag::kPixelY, static_cast<uint32_t>(height));
-    matchThumbnail(out, t, picture);
+    matchThumbnail(out, t, picture, warnings);
     return out == seg->data ? nullptr : seg;
 }
 

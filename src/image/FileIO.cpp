@@ -1,4 +1,4 @@
-// Whole-file reading and atomic writing, format sniffing and the picture loader.
+// Whole-file reading, format sniffing and the picture loader.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,9 +37,21 @@ std::string tooLarge(const std::string& path, uint64_t limit) {
     return "File too large: \"" + path + "\" (the limit is " + amount + ")";
 }
 
+std::string notRegular(const std::string& path, const struct stat& st) {
+    return "\"" + path + "\" is " + detail::SpecialFileKind(st) + ", not a regular photo file";
+}
+
 }  // namespace
 
 namespace detail {
+
+std::string SpecialFileKind(const struct stat& st) {
+    if (S_ISFIFO(st.st_mode)) return "a named pipe";
+    if (S_ISCHR(st.st_mode)) return "a character device";
+    if (S_ISBLK(st.st_mode)) return "a block device";
+    if (S_ISSOCK(st.st_mode)) return "a socket";
+    return "a special file";
+}
 
 Image AllocatePicture(int64_t width, int64_t height) {
     try {
@@ -64,7 +76,7 @@ FileFormat SniffFormat(const uint8_t* data, size_t size) {
 
 namespace detail {
 
-std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit) {
+std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, FileIdentity* identity) {
     Fd f;
     // Without O_NONBLOCK, opening a pipe with no writer waits forever.
     f.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
@@ -72,8 +84,9 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit) {
     struct stat st {};
     if (::fstat(f.fd, &st) != 0) fileError("Cannot read", path, errno);
     if (S_ISDIR(st.st_mode)) fileError("Cannot read", path, EISDIR);
-    if (!S_ISREG(st.st_mode)) throw CodecError("Cannot read \"" + path + "\": not a regular file");
+    if (!S_ISREG(st.st_mode)) throw CodecError(notRegular(path, st));
     if (static_cast<uint64_t>(st.st_size) > limit) throw CodecError(tooLarge(path, limit));
+    if (identity) *identity = IdentityOf(st);
     const int flags = ::fcntl(f.fd, F_GETFL);
     if (flags >= 0) ::fcntl(f.fd, F_SETFL, flags & ~O_NONBLOCK);  // a slow network file may need the wait
 
@@ -101,84 +114,14 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit) {
 
 }  // namespace detail
 
-std::vector<uint8_t> ReadFileBytes(const std::string& path) { return detail::ReadRegularFile(path, kMaxFileBytes); }
-
-void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes) {
-    if (path.empty()) throw CodecError("Cannot write a file without a name");
-    // Writing through a symbolic link replaces the file it points at, not the link.
-    std::string target = path;
+std::string SpecialFileRefusal(const std::string& path) {
     struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            target = real;
-            std::free(real);
-        }
-    }
-    bool existed = false;
-    if (::stat(target.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) fileError("Cannot write", path, EISDIR);
-        // Renaming over a device or a pipe would replace the node itself.
-        if (!S_ISREG(st.st_mode)) throw CodecError("Cannot write \"" + path + "\": not a regular file");
-        existed = true;
-    }
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) return std::string();
+    return notRegular(path, st);
+}
 
-    const size_t slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = dir + (dir == "/" ? "." : "/.") + name + ".XXXXXX";
-
-    Fd f;
-    f.fd = ::mkstemp(temp.data());
-    if (f.fd < 0) fileError("Cannot write", path, errno);
-    auto failWith = [&](int err) {
-        ::close(f.fd);
-        f.fd = -1;
-        ::unlink(temp.c_str());
-        fileError("Cannot write", path, err);
-    };
-
-    // mkstemp makes the file private; give it the old file's mode, or what a new file would get.
-    mode_t mode;
-    if (existed) {
-        mode = st.st_mode & 07777;
-        if (::fchown(f.fd, st.st_uid, st.st_gid) != 0) {
-            // Only the owner or root may hand a file over; the rename still goes ahead.
-        }
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(f.fd, mode) != 0) failWith(errno);
-
-    const uint8_t* p = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t n = ::write(f.fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            failWith(errno);
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    if (::fsync(f.fd) != 0) failWith(errno);
-    const int fd = f.fd;
-    f.fd = -1;
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        fileError("Cannot write", path, err);
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        fileError("Cannot write", path, err);
-    }
-    // Make the rename itself durable; a failure here no longer endangers any data.
-    Fd d;
-    d.fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (d.fd >= 0) ::fsync(d.fd);
+std::vector<uint8_t> ReadFileBytes(const std::string& path, FileIdentity* identity) {
+    return detail::ReadRegularFile(path, kMaxFileBytes, identity);
 }
 
 LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const JpegDecodeOptions& opts) {
@@ -189,7 +132,7 @@ LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const Jpeg
         pic.image = DecodeJpeg(data, size, &pic.metadata, opts, &pic.report);
         break;
     case FileFormat::Bmp:
-        pic.image = DecodeBmp(data, size);
+        pic.image = DecodeBmp(data, size, &pic.metadata.density);
         break;
     default:
         throw CodecError("Unknown picture format");
@@ -198,8 +141,11 @@ LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const Jpeg
 }
 
 LoadedPicture LoadPicture(const std::string& path, const JpegDecodeOptions& opts) {
-    std::vector<uint8_t> bytes = ReadFileBytes(path);
-    return LoadPictureFromMemory(bytes.data(), bytes.size(), opts);
+    FileIdentity source;
+    std::vector<uint8_t> bytes = ReadFileBytes(path, &source);
+    LoadedPicture pic = LoadPictureFromMemory(bytes.data(), bytes.size(), opts);
+    pic.source = source;
+    return pic;
 }
 
 bool HasBmpExtension(const std::string& path) {

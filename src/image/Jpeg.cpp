@@ -68,8 +68,10 @@ struct ErrorMgr {
     char text[JMSG_LENGTH_MAX];
     Noticed kept[kKeptWarnings];
     int keptCount;
-    // The picture data ran out; output rows from lastDataRow on hold nothing decoded.
+    // The picture data ran out (at the end of the file, or at a marker); output rows from
+    // lastDataRow on hold nothing decoded.
     bool dataEnded;
+    bool endedWithFile;
     JDIMENSION lastDataRow;
     const std::atomic<bool>* cancel;
 };
@@ -131,6 +133,7 @@ void onEmitMessage(j_common_ptr c, int level) {
     auto* d = reinterpret_cast<j_decompress_ptr>(c);
     if (!endsData(d, c->err->msg_code)) return;
     e->dataEnded = true;
+    e->endedWithFile = c->err->msg_code == JWRN_JPEG_EOF;
     // The row of blocks being decoded and the next one still come out (the smooth chroma
     // upsampling reads one ahead); everything below is left to a plain grey fill.
     const long long rowHeight = static_cast<long long>(d->max_v_samp_factor) * DCTSIZE;
@@ -159,6 +162,7 @@ void initErrorMgr(ErrorMgr& e, j_common_ptr c) {
     e.text[0] = '\0';
     e.keptCount = 0;
     e.dataEnded = false;
+    e.endedWithFile = false;
     e.lastDataRow = 0;
     e.cancel = nullptr;
 }
@@ -252,19 +256,30 @@ long long coefficientBytes(j_decompress_ptr c) {
 
 std::string megabytes(long long bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB"; }
 
+// No Huffman-coded picture takes less than a byte per 256 pixels (a flat grey one, two bits per
+// block); a real photo cut short keeps far more than this share of what it needs.
+constexpr long long kMostPixelsPerByte = 2000;
+
 // Rows from y down that the decoder never filled: the mid-grey it would have made of them.
 void fillMissing(Image& img, int y) {
     const size_t bytes = static_cast<size_t>(img.width()) * 3;
     for (; y < img.height(); ++y) std::memset(img.row(y), kMissingGrey, bytes);
 }
 
-void report(const ErrorMgr& e, DecodeReport* out) {
+void report(const ErrorMgr& e, bool multiScan, DecodeReport* out) {
     if (!out) return;
     out->warnings.clear();
+    out->kind = DamageKind::None;
     bool damaged = false;
     for (int i = 0; i < e.keptCount; ++i) damaged |= !e.kept[i].weak;
     if (!damaged) return;
     for (int i = 0; i < e.keptCount; ++i) out->warnings.emplace_back(e.kept[i].text);
+    if (!e.dataEnded)
+        out->kind = DamageKind::Corrupt;
+    else if (multiScan)  // every scan before the end still shows
+        out->kind = e.endedWithFile ? DamageKind::EndsEarlyCoarse : DamageKind::Corrupt;
+    else
+        out->kind = e.endedWithFile ? DamageKind::EndsEarly : DamageKind::BreaksOff;
 }
 
 // An ICC profile of a grey or CMYK file does not describe the BGR picture we return.
@@ -292,6 +307,26 @@ void readTrailer(DecodeState* s) {
 }
 
 }  // namespace
+
+namespace detail {
+
+std::string TooLittlePictureData(jpeg_decompress_struct* c) {
+    const long long width = c->image_width, height = c->image_height;
+    const long long have = static_cast<long long>(c->src->bytes_in_buffer);
+    const uint8_t* p = c->src->next_input_byte;
+    const std::string pixels = std::to_string(width) + " x " + std::to_string(height) + " pixels";
+    // The scan ends where it starts: a marker other than a restart marker, or the end of the file.
+    if (have < 2 || (p[0] == 0xFF && p[1] != 0 && (p[1] < JPEG_RST0 || p[1] > JPEG_RST0 + 7)))
+        return "The file holds no picture data for its " + pixels;
+    // Arithmetic coding has no floor; a file of several scans shows nothing without its first.
+    const bool tooFew = (!c->arith_code && have * kMostPixelsPerByte < width * height) ||
+                        (jpeg_has_multiple_scans(c) && have < leastFirstScanBytes(c));
+    if (!tooFew) return std::string();
+    return "The file is far too short to hold its " + pixels + " (" + std::to_string(have) +
+           " bytes of picture data)";
+}
+
+}  // namespace detail
 
 Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
                  DecodeReport* damage) {
@@ -333,19 +368,18 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
         long long pixels = std::max(1LL, width * height);
         s->err.scanLimit = std::clamp(kScanPixelBudget / pixels, kMinScanLimit, kMaxScans);
     }
-    // A file that cannot hold even the first scan of the picture it declares is damaged, or
-    // built to make us fill hundreds of megapixels from nothing: say so before any big allocation.
+    // Data that cannot hold any real picture of the declared size is refused before the
+    // picture is allocated: a few hundred bytes must not fill hundreds of megabytes with grey.
+    const std::string refusal = detail::TooLittlePictureData(c);
+    if (!refusal.empty()) throw CodecError(refusal);
+    // Less than even a flat picture needs: the file was cut short, and only its top decodes.
     const long long have = static_cast<long long>(c->src->bytes_in_buffer);
-    const bool tooShort = have < leastFirstScanBytes(c);
-    if (tooShort) {
+    if (have < leastFirstScanBytes(c)) {
         const std::string what = "The file is far too short for its " + std::to_string(width) + " x " +
                                  std::to_string(height) + " pixels (" + std::to_string(have) +
                                  " bytes of picture data)";
         keep(s->err, -1, what.c_str());
     }
-    // All scans of a multi-scan file are read before the first row comes out; when the data
-    // cannot even hold the first one, nothing is worth that work and memory.
-    const bool decode = !(tooShort && multiScan);
 
     bool cmyk = false;
     switch (c->jpeg_color_space) {
@@ -370,54 +404,61 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     c->scale_num = c->scale_denom = 1;
     c->quantize_colors = FALSE;
 
-    if (!decode) {
-        s->img = detail::AllocatePicture(width, height);
-        fillMissing(s->img, 0);
+    jpeg_start_decompress(c);
+
+    const int w = static_cast<int>(c->output_width), h = static_cast<int>(c->output_height);
+    s->img = detail::AllocatePicture(w, h);
+    if (!cmyk) {
+        // Rows go straight into the picture.
+        s->rows.resize(static_cast<size_t>(h));
+        for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = s->img.row(y);
     } else {
-        jpeg_start_decompress(c);
-
-        const int w = static_cast<int>(c->output_width), h = static_cast<int>(c->output_height);
-        s->img = detail::AllocatePicture(w, h);
-        if (!cmyk) {
-            // Rows go straight into the picture.
-            s->rows.resize(static_cast<size_t>(h));
-            for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = s->img.row(y);
-        } else {
-            const size_t rowBytes = static_cast<size_t>(w) * 4;
-            s->cmyk.resize(rowBytes * kCmykBand);
-            s->cmykRows.resize(kCmykBand);
-            for (int i = 0; i < kCmykBand; ++i)
-                s->cmykRows[static_cast<size_t>(i)] = s->cmyk.data() + rowBytes * i;
-        }
-        const bool inverted = c->saw_Adobe_marker;
-
-        while (c->output_scanline < c->output_height) {
-            // Once a single-scan file runs out of data, every further row would be decoded
-            // from nothing; a multi-scan file has all its data in hand by now.
-            if (!multiScan && s->err.dataEnded && c->output_scanline >= s->err.lastDataRow) break;
-            const JDIMENSION y = c->output_scanline;
-            JDIMENSION got;
-            if (!cmyk) {
-                got = jpeg_read_scanlines(c, &s->rows[y], c->output_height - y);
-            } else {
-                got = jpeg_read_scanlines(c, s->cmykRows.data(),
-                                          std::min<JDIMENSION>(kCmykBand, c->output_height - y));
-                for (JDIMENSION i = 0; i < got; ++i)
-                    cmykToBgr(s->cmykRows[i], s->img.row(static_cast<int>(y + i)), w, inverted);
-            }
-            if (got == 0) break;  // the memory source never suspends; do not spin if it did
-        }
-        fillMissing(s->img, static_cast<int>(c->output_scanline));
+        const size_t rowBytes = static_cast<size_t>(w) * 4;
+        s->cmyk.resize(rowBytes * kCmykBand);
+        s->cmykRows.resize(kCmykBand);
+        for (int i = 0; i < kCmykBand; ++i)
+            s->cmykRows[static_cast<size_t>(i)] = s->cmyk.data() + rowBytes * i;
     }
+    const bool inverted = c->saw_Adobe_marker;
+
+    while (c->output_scanline < c->output_height) {
+        // Once a single-scan file runs out of data, every further row would be decoded
+        // from nothing; a multi-scan file has all its data in hand by now.
+        if (!multiScan && s->err.dataEnded && c->output_scanline >= s->err.lastDataRow) break;
+        const JDIMENSION y = c->output_scanline;
+        JDIMENSION got;
+        if (!cmyk) {
+            got = jpeg_read_scanlines(c, &s->rows[y], c->output_height - y);
+        } else {
+            got = jpeg_read_scanlines(c, s->cmykRows.data(),
+                                      std::min<JDIMENSION>(kCmykBand, c->output_height - y));
+            for (JDIMENSION i = 0; i < got; ++i)
+                cmykToBgr(s->cmykRows[i], s->img.row(static_cast<int>(y + i)), w, inverted);
+        }
+        if (got == 0) break;  // the memory source never suspends; do not spin if it did
+    }
+    fillMissing(s->img, static_cast<int>(c->output_scanline));
     keepSegments(s);  // before the trailer: finishing frees what the library saved
     // Multi-scan files were read to the end before their first row came out.
-    if (decode && !multiScan && c->output_scanline == c->output_height) readTrailer(s);
+    if (!multiScan && c->output_scanline == c->output_height) readTrailer(s);
 
     JpegMetadata local;
     JpegMetadata& out = meta ? *meta : local;
     out.segments = std::move(s->segments);
+    out.density = PixelDensity();
+    if (c->saw_JFIF_marker && c->density_unit <= PixelDensity::PerCm) {
+        out.density.unit = static_cast<PixelDensity::Unit>(c->density_unit);
+        out.density.x = c->X_density;
+        out.density.y = c->Y_density;
+    }
+    // Without a print size in the JFIF header, the EXIF resolution gives it, so the header
+    // written says the same as the EXIF block, and a write without the block keeps it.
+    if (out.density.unit == PixelDensity::NoUnit) {
+        const PixelDensity exif = detail::ExifDensity(out);
+        if (exif.known()) out.density = exif;
+    }
 
-    report(s->err, damage);
+    report(s->err, multiScan, damage);
     Image result = std::move(s->img);
     owner.reset();
     if (opts.applyExifOrientation) detail::ApplyExifOrientationInPlace(result, out);
@@ -457,7 +498,9 @@ std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts)
     const int h = img.height();
     s->rows.resize(static_cast<size_t>(std::max(h, 0)));
     for (int y = 0; y < h; ++y) s->rows[static_cast<size_t>(y)] = const_cast<uint8_t*>(img.row(y));
-    if (opts.metadata) s->exifOf = detail::ExifForPicture(*opts.metadata, img, s->exif);
+    if (opts.metadata) s->exifOf = detail::ExifForPicture(*opts.metadata, img, s->exif, opts.warnings);
+    const PixelDensity density =
+        opts.density.known() ? opts.density : opts.metadata ? opts.metadata->density : PixelDensity();
     if (setjmp(s->err.jump)) throwFailure(s->err);
 
     jpeg_create_compress(c);
@@ -472,6 +515,11 @@ std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts)
     if (opts.compact) {
         c->optimize_coding = TRUE;
         c->write_JFIF_header = FALSE;
+    }
+    if (density.known()) {
+        c->density_unit = density.unit;
+        c->X_density = density.x;
+        c->Y_density = density.y;
     }
 
     jpeg_start_compress(c, TRUE);

@@ -14,6 +14,7 @@ extern "C" {
 }
 
 #include "image/Codec.h"
+#include "image/CodecInternal.h"
 
 namespace lum {
 
@@ -86,6 +87,7 @@ bool Decode(PreviewState* s, const uint8_t* data, size_t size, const std::functi
     const int orientation = ExifOrientation(s->meta);
     const long long w = c->image_width, h = c->image_height;
     if (w <= 0 || h <= 0 || w * h > Image::kMaxPixels) return false;
+    if (!detail::TooLittlePictureData(c).empty()) return false;  // the full decode says why
     const bool swap = orientation >= 5 && orientation <= 8;
     out.width = static_cast<int>(swap ? h : w);
     out.height = static_cast<int>(swap ? w : h);

@@ -4,12 +4,25 @@
 
 namespace lum {
 
+std::string DamageMeaning(DamageKind kind) {
+    switch (kind) {
+    case DamageKind::EndsEarly: return "the lower part of the picture is missing (the file ends early)";
+    case DamageKind::BreaksOff: return "the lower part of the picture is missing (its data breaks off)";
+    case DamageKind::EndsEarlyCoarse:
+        return "parts of the picture are blurred or missing (the file ends early)";
+    case DamageKind::Corrupt: return "parts of the picture may be wrong (its data is corrupt)";
+    case DamageKind::None: break;
+    }
+    return "parts of the picture may be wrong or missing";
+}
+
 PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report) {
     PhotoNotice n;
     if (!report.damaged()) return n;
     n.state = PhotoState::Damaged;
-    n.text = name + " is damaged: ";
-    for (size_t i = 0; i < report.warnings.size(); ++i) n.text += (i ? "; " : "") + report.warnings[i];
+    n.damage = report.kind;
+    for (size_t i = 0; i < report.warnings.size(); ++i) n.decoderWords += (i ? "; " : "") + report.warnings[i];
+    n.text = name + " is damaged: " + DamageMeaning(report.kind) + ". The decoder said: " + n.decoderWords;
     return n;
 }
 
@@ -24,6 +37,10 @@ PhotoNotice NoticeForFailure(const std::string& name, const std::exception& erro
     const std::string what = dynamic_cast<const std::bad_alloc*>(&error) ? "Not enough memory" : error.what();
     n.text = !name.empty() && what.find(name) != std::string::npos ? what : name + ": " + what;
     return n;
+}
+
+std::string RefusalToReplace(const PhotoNotice& notice) {
+    return notice.text + " (left as it was)";
 }
 
 }  // namespace lum

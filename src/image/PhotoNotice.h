@@ -16,6 +16,10 @@ enum class PhotoState {
 struct PhotoNotice {
     PhotoState state = PhotoState::Sound;
     std::string text;  // one line that names the file; empty for a sound photo
+    // A damaged photo: what the damage means and the decoder's own words, for a caller that
+    // words the notice itself.
+    DamageKind damage = DamageKind::None;
+    std::string decoderWords;
 
     // The photo is there to show, edit and write to another file (with the notice).
     bool opened() const { return state != PhotoState::Unreadable; }
@@ -24,11 +28,17 @@ struct PhotoNotice {
     bool mayReplaceOriginal() const { return state == PhotoState::Sound; }
 };
 
+// What a kind of damage means for the picture, in plain words: "the lower part of the picture
+// is missing (the file ends early)".
+std::string DamageMeaning(DamageKind kind);
+
 // name is the file as the caller shows it: the path given on the command line, the window's path.
-// A damaged photo: "<name> is damaged: <the decoder's words>; <...>".
+// A damaged photo: "<name> is damaged: <what it means>. The decoder said: <its words>; <...>".
 PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report);
 // A failed read: "JPEG error #<code> in <name>: <the library's words>" for decoder failures,
 // "<name>: <message>" for the rest (the message alone when it names the file already).
 PhotoNotice NoticeForFailure(const std::string& name, const std::exception& error);
+// Why a damaged photo is not written over itself: its notice, "(left as it was)".
+std::string RefusalToReplace(const PhotoNotice& notice);
 
 }  // namespace lum

@@ -14,7 +14,8 @@ namespace tiff_tag {
 constexpr uint16_t kImageWidth = 0x0100, kImageLength = 0x0101, kStripOffsets = 0x0111,
                    kOrientation = 0x0112, kThumbnailStart = 0x0201, kThumbnailLength = 0x0202,
                    kExifDir = 0x8769, kGpsDir = 0x8825, kInteropDir = 0xA005, kMakerNote = 0x927C,
-                   kPixelX = 0xA002, kPixelY = 0xA003;
+                   kPixelX = 0xA002, kPixelY = 0xA003, kXResolution = 0x011A, kYResolution = 0x011B,
+                   kResolutionUnit = 0x0128;
 }
 
 struct TiffEntry {

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
-#include <algorithm>
 
 namespace lum {
 
@@ -96,23 +95,22 @@ Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std:
 }
 
 int QtPrompts::AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
-                         int defaultButton, int escapeButton) {
+                         int preset, int cancel) {
     NormalCursor normal;
     QMessageBox box(QMessageBox::Question, qs(caption), qs(text), QMessageBox::NoButton, parentWidget());
-    std::vector<QPushButton*> added;
+    std::vector<QPushButton*> made;
     for (size_t i = 0; i < buttons.size(); ++i) {
-        QPushButton* b = box.addButton(qs(buttons[i]), static_cast<int>(i) == escapeButton ? QMessageBox::RejectRole
-                                                                                          : QMessageBox::AcceptRole);
-        b->setObjectName(QStringLiteral("ChoiceButton%1").arg(i));
-        added.push_back(b);
+        // The role only places the button as the desktop does; the answer is which was clicked.
+        const auto role = static_cast<int>(i) == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        made.push_back(box.addButton(qs(buttons[i]), role));
+        made.back()->setObjectName(QStringLiteral("choice%1").arg(i));
     }
-    if (defaultButton >= 0 && defaultButton < static_cast<int>(added.size()))
-        box.setDefaultButton(added[static_cast<size_t>(defaultButton)]);
-    if (escapeButton >= 0 && escapeButton < static_cast<int>(added.size()))
-        box.setEscapeButton(added[static_cast<size_t>(escapeButton)]);
+    if (preset >= 0 && preset < static_cast<int>(made.size())) box.setDefaultButton(made[static_cast<size_t>(preset)]);
+    if (cancel >= 0 && cancel < static_cast<int>(made.size())) box.setEscapeButton(made[static_cast<size_t>(cancel)]);
     box.exec();
-    const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
-    return chosen == added.end() ? escapeButton : static_cast<int>(chosen - added.begin());
+    for (size_t i = 0; i < made.size(); ++i)
+        if (box.clickedButton() == made[i]) return static_cast<int>(i);
+    return cancel;  // closed without a button
 }
 
 void QtPrompts::Error(const std::string& text) {

@@ -22,7 +22,7 @@ public:
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override;
     int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
-                  int defaultButton, int escapeButton) override;
+                  int preset, int cancel) override;
     void Error(const std::string& text) override;
     bool AskSaveFile(const std::string& title, const std::string& folder, const std::string& filter,
                      std::string& path) override;

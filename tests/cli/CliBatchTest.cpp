@@ -205,7 +205,11 @@ TEST_F(CliBatch, InterruptFinishesTheFileBeingWrittenAndStops) {
 
     const fs::path err = dir / "err", status = dir / "status";
     const std::string cmd = "LUMORA_THREADS=1 " + Quote(LUMORA_BINARY) + " optimize -j 1 --in-place " + Q(many) +
-                            " 2>" + Q(err) + " & pid=$!; sleep 0.4; kill -TERM $pid; wait $pid; echo $? >" + Q(status);
+                            " 2>" + Q(err) +
+                            // The signal goes once the first photo is done, so the handler is surely in
+                            // place however slowly the program starts (a sanitizer build, a busy machine).
+                            " & pid=$!; i=0; while [ $i -lt 600 ] && ! grep -q -- ' -> ' " + Q(err) +
+                            "; do sleep 0.05; i=$((i+1)); done; kill -TERM $pid; wait $pid; echo $? >" + Q(status);
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     const std::string errText = ReadText(err);
     int changed = 0;

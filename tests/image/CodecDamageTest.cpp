@@ -70,6 +70,7 @@ TEST(CodecDamage, TruncatedPhotoSaysSoAndKeepsWhatWasThere) {
     ASSERT_EQ(d.report.warnings.size(), 2u);
     EXPECT_EQ(d.report.warnings[0], "Premature end of JPEG file");
     EXPECT_EQ(d.report.warnings[1], "Corrupt JPEG data: premature end of data segment");
+    EXPECT_EQ(d.report.kind, DamageKind::EndsEarly);
     ASSERT_EQ(d.img.width(), 640);
     ASSERT_EQ(d.img.height(), 427);
     // The decoded rows are the photo's own; decoding stopped where the data ended and the rest
@@ -77,6 +78,15 @@ TEST(CodecDamage, TruncatedPhotoSaysSoAndKeepsWhatWasThere) {
     for (int y = 0; y < 100; ++y) ASSERT_EQ(std::memcmp(d.img.row(y), full.row(y), 640 * 3), 0) << y;
     for (int y = 300; y < 427; ++y) ASSERT_TRUE(RowIsGrey(d.img, y)) << y;
     EXPECT_FALSE(RowIsGrey(d.img, 150));
+
+    // Progressive, cut in a later scan: the whole picture shows, coarser than it should.
+    std::vector<uint8_t> prog = EncodeJpeg(full, {90, true, nullptr});
+    prog.resize(prog.size() * 2 / 3);
+    Decoded p = Decode(prog);
+    ASSERT_TRUE(p.report.damaged());
+    EXPECT_EQ(p.report.kind, DamageKind::EndsEarlyCoarse);
+    EXPECT_FALSE(RowIsGrey(p.img, 426));
+    EXPECT_GT(Psnr(p.img, full), 20.0);
 }
 
 TEST(CodecDamage, EndMarkerMissingAloneIsNoDamage) {
@@ -99,6 +109,7 @@ TEST(CodecDamage, DataLeftUnusedBeforeTheEndIsDamage) {
     Decoded d = Decode(j);
     ASSERT_EQ(d.report.warnings.size(), 1u);
     EXPECT_EQ(d.report.warnings[0], "Corrupt JPEG data: 64 extraneous bytes before marker 0xd9");
+    EXPECT_EQ(d.report.kind, DamageKind::Corrupt);
 
     // Junk that looks like another scan after a complete single-scan picture: the picture
     // is whole, the file is not.
@@ -121,6 +132,7 @@ TEST(CodecDamage, CorruptDataIsReportedOnceInTheLibrarysWords) {
     Decoded d = Decode(j);
     ASSERT_FALSE(d.report.warnings.empty());
     EXPECT_EQ(d.report.warnings[0], "Corrupt JPEG data: premature end of data segment");
+    EXPECT_EQ(d.report.kind, DamageKind::BreaksOff);
     EXPECT_TRUE(RowIsGrey(d.img, 426));
 
     // Each kind of damage met hundreds of times (here over a hundred warnings) is listed once.
@@ -135,6 +147,7 @@ TEST(CodecDamage, CorruptDataIsReportedOnceInTheLibrarysWords) {
     ASSERT_FALSE(w.empty());
     EXPECT_LE(w.size(), 3u);
     EXPECT_EQ(w[0].rfind("Inconsistent progression sequence", 0), 0u) << w[0];
+    EXPECT_EQ(repeated.report.kind, DamageKind::Corrupt);
     for (size_t a = 0; a < w.size(); ++a)
         for (size_t b = a + 1; b < w.size(); ++b) EXPECT_NE(w[a], w[b]);
 }
@@ -156,25 +169,37 @@ TEST(CodecDamage, DecodingGoesOnAfterARestartMarker) {
     ASSERT_FALSE(d.report.warnings.empty());
     EXPECT_EQ(d.report.warnings[0], "Corrupt JPEG data: premature end of data segment");
     EXPECT_FALSE(RowIsGrey(d.img, h - 1));  // the last interval still decoded
+    EXPECT_EQ(d.report.kind, DamageKind::Corrupt);
 }
 
-TEST(CodecDamage, FileFarTooShortForItsSizeIsDamagedNotDecodedFromNothing) {
-    // A few hundred bytes claiming 4000 x 3000 pixels, sequential and progressive.
+TEST(CodecDamage, FileFarTooShortForItsSizeIsRefusedOrDamaged) {
+    // A few hundred bytes claiming 4000 x 3000 pixels, sequential and progressive: no real picture
+    // of that size fits in them, so none is made.
     for (bool progressive : {false, true}) {
         SCOPED_TRACE(progressive ? "progressive" : "sequential");
         std::vector<uint8_t> j = EncodeJpeg(Gradient(32, 32), {75, progressive, nullptr});
         SetFrameSize(j, progressive ? 0xC2 : 0xC0, 4000, 3000);
-        Decoded d = Decode(j);
-        ASSERT_FALSE(d.report.warnings.empty());
-        EXPECT_EQ(d.report.warnings[0].rfind("The file is far too short for its 4000 x 3000 pixels (", 0), 0u)
-            << d.report.warnings[0];
-        ASSERT_EQ(d.img.width(), 4000);
-        ASSERT_EQ(d.img.height(), 3000);
-        EXPECT_TRUE(RowIsGrey(d.img, 2999));
-        if (!progressive) {
-            EXPECT_FALSE(RowIsGrey(d.img, 0));  // the sliver it did hold
+        try {
+            Decode(j);
+            ADD_FAILURE() << "decoded";
+        } catch (const CodecError& e) {
+            const std::string what = e.what();
+            EXPECT_EQ(what.rfind("The file is far too short to hold its 4000 x 3000 pixels (", 0), 0u) << what;
+            EXPECT_EQ(what.substr(what.size() - 23), " bytes of picture data)") << what;
         }
     }
+    // The photo cut to a fiftieth of its picture data: short of what even a flat picture needs,
+    // but a real top part; it opens, damaged, with that top part.
+    std::vector<uint8_t> cut = Photo();
+    const Image full = DecodeJpeg(cut.data(), cut.size());
+    const size_t scan = ScanStart(cut);
+    cut.resize(scan + (cut.size() - scan) / 50);
+    Decoded d = Decode(cut);
+    ASSERT_EQ(d.report.warnings.size(), 3u);
+    EXPECT_EQ(d.report.warnings[0].rfind("The file is far too short for its 640 x 427 pixels (", 0), 0u);
+    EXPECT_EQ(d.report.kind, DamageKind::EndsEarly);
+    for (int y = 0; y < 8; ++y) EXPECT_EQ(std::memcmp(d.img.row(y), full.row(y), 640 * 3), 0) << y;
+    EXPECT_TRUE(RowIsGrey(d.img, 426));
     // A flat picture codes in very few bytes, yet never fewer than its blocks need: no false alarm.
     std::vector<uint8_t> flat = EncodeRaw(std::vector<uint8_t>(size_t(256) * 256, 128), 256, 256, 1, JCS_GRAYSCALE);
     EXPECT_FALSE(Decode(flat).report.damaged());
@@ -208,8 +233,24 @@ TEST(CodecDamage, NoticesNameTheFileAndSayWhatHappened) {
     damage.warnings = {"Premature end of JPEG file", "Corrupt JPEG data: premature end of data segment"};
     PhotoNotice damaged = NoticeForLoad("/photos/b.jpg", damage);
     EXPECT_EQ(damaged.state, PhotoState::Damaged);
-    EXPECT_EQ(damaged.text,
-              "/photos/b.jpg is damaged: Premature end of JPEG file; Corrupt JPEG data: premature end of data segment");
+    damage.kind = DamageKind::EndsEarly;
+    PhotoNotice cut = NoticeForLoad("/photos/b.jpg", damage);
+    EXPECT_EQ(cut.text, "/photos/b.jpg is damaged: the lower part of the picture is missing (the file ends early). "
+                        "The decoder said: Premature end of JPEG file; Corrupt JPEG data: premature end of data segment");
+    EXPECT_EQ(cut.damage, DamageKind::EndsEarly);
+    EXPECT_EQ(cut.decoderWords, "Premature end of JPEG file; Corrupt JPEG data: premature end of data segment");
+    EXPECT_EQ(RefusalToReplace(cut), cut.text + " (left as it was)");
+    // Each kind in plain words.
+    const std::pair<DamageKind, std::string> meanings[] = {
+        {DamageKind::BreaksOff, "the lower part of the picture is missing (its data breaks off)"},
+        {DamageKind::EndsEarlyCoarse, "parts of the picture are blurred or missing (the file ends early)"},
+        {DamageKind::Corrupt, "parts of the picture may be wrong (its data is corrupt)"},
+        {DamageKind::None, "parts of the picture may be wrong or missing"}};
+    for (const auto& [kind, words] : meanings) {
+        damage.kind = kind;
+        EXPECT_EQ(NoticeForLoad("b.jpg", damage).text, "b.jpg is damaged: " + words + ". The decoder said: " +
+                                                            cut.decoderWords);
+    }
     EXPECT_TRUE(damaged.opened());
     EXPECT_FALSE(damaged.mayReplaceOriginal());
 

@@ -13,15 +13,16 @@ using namespace codec_test;
 
 namespace {
 
-Bytes Saved(const Image& img, const JpegMetadata& meta) {
+Bytes Saved(const Image& img, const JpegMetadata& meta, std::vector<std::string>* warnings = nullptr) {
     JpegEncodeOptions o;
     o.metadata = &meta;
+    o.warnings = warnings;
     return EncodeJpeg(img, o);
 }
 
 // The EXIF block a photo is written with, as read back.
-Bytes SavedExif(const Image& img, const JpegMetadata& meta) {
-    const Bytes j = Saved(img, meta);
+Bytes SavedExif(const Image& img, const JpegMetadata& meta, std::vector<std::string>* warnings = nullptr) {
+    const Bytes j = Saved(img, meta, warnings);
     LoadedPicture back = LoadPictureFromMemory(j.data(), j.size());
     return ExifOf(back.metadata);
 }
@@ -180,18 +181,101 @@ TEST(ExifThumbnail, NewThumbnailGrowsAtTheEndOfTheBlockOrIsDropped) {
     EXPECT_EQ(t.width(), 32);
     EXPECT_EQ(t.height(), 48);
 
-    // With something after it, a thumbnail that needs more room is dropped: unlinked, blanked.
+    // With something after it, a thumbnail that needs more room is made smaller, in its shape,
+    // until it fits the old room; nothing is said.
     Bytes padded = last;
     padded.insert(padded.end(), 16, 0xAB);
-    const Bytes dropped = SavedExif(portrait, WithExif(padded));
+    std::vector<std::string> warnings;
+    const Bytes smaller = SavedExif(portrait, WithExif(padded), &warnings);
+    EXPECT_TRUE(warnings.empty());
+    ASSERT_EQ(smaller.size(), padded.size());
+    const Bytes fitted = ExifRead(smaller).thumbnail();
+    ASSERT_FALSE(fitted.empty());
+    EXPECT_LE(fitted.size(), thumb.size());
+    EXPECT_EQ(Find(smaller, fitted), Find(padded, thumb));
+    const Image f = DecodeThumbnail(fitted);
+    EXPECT_LT(f.width(), 32);
+    EXPECT_NEAR(double(f.height()) / f.width(), 1.5, 0.1);
+    Image shown(f.width(), f.height());
+    StretchDraw(shown, Rect{0, 0, f.width(), f.height()}, portrait);
+    EXPECT_LT(Compare(f, shown).mean, 60.0);  // noise, averaged: it shows this picture, not grey
+    EXPECT_TRUE(std::equal(padded.end() - 16, padded.end(), smaller.end() - 16));
+}
+
+TEST(ExifThumbnail, ThumbnailLastInAFullBlockTakesALowerQualityThenASmallerSize) {
+    // The block is one segment of at most 65533 bytes: a thumbnail at its end may grow only up to
+    // there. Made again for the turned picture at full size, it takes best bytes at the first
+    // quality tried and low at the last.
+    const Bytes thumb = TinyThumbnail();
+    const Image portrait = Noisy(30, 45);
+    auto bytesAt = [&](int quality) {
+        JpegEncodeOptions o;
+        o.quality = quality;
+        o.compact = true;
+        return EncodeJpeg(detail::ShrinkToThumbnail(portrait, 32, 48), o).size();
+    };
+    const size_t best = bytesAt(90), low = bytesAt(45);
+    ASSERT_LT(low + 8, best);
+    constexpr size_t kSegment = 65533;
+    ASSERT_LT(thumb.size() + 8, low);
+    // A block whose thumbnail starts room bytes before the end of the segment (the block's values
+    // take even numbers of bytes, so room is odd).
+    auto withRoom = [&](size_t room) {
+        const size_t filler = 1000;
+        const size_t start = Find(LibexifBlock(thumb, 1, filler), thumb);
+        const Bytes seg = LibexifBlock(thumb, 1, filler + kSegment - start - room);
+        EXPECT_EQ(kSegment - Find(seg, thumb), room);
+        return seg;
+    };
+    struct Case {
+        size_t room;
+        bool fullSize;
+    };
+    for (const Case c : {Case{(best + 100) | 1, true}, Case{((low + best) / 2) | 1, true}, Case{(low - 8) | 1, false}}) {
+        SCOPED_TRACE("room " + std::to_string(c.room));
+        const Bytes seg = withRoom(c.room);
+        std::vector<std::string> warnings;
+        const Bytes saved = SavedExif(portrait, WithExif(seg), &warnings);
+        ASSERT_LE(saved.size(), kSegment);
+        EXPECT_TRUE(warnings.empty());
+        EXPECT_EQ(Find(saved, Bytes(900, 'd')), Find(seg, Bytes(900, 'd')));  // the rest kept
+        const Bytes made = ExifRead(saved).thumbnail();
+        ASSERT_FALSE(made.empty());
+        EXPECT_LE(made.size(), c.room);
+        const Image t = DecodeThumbnail(made);
+        EXPECT_EQ(t.width() == 32 && t.height() == 48, c.fullSize) << t.width() << " x " << t.height();
+        EXPECT_NEAR(double(t.height()) / t.width(), 1.5, 0.1);
+        if (c.fullSize) {
+            EXPECT_EQ(made.size() == best, c.room >= best);
+        }
+    }
+}
+
+TEST(ExifThumbnail, ThumbnailThatFitsAtNoSizeIsDroppedWithOneWarning) {
+    // A landscape "thumbnail" of 40 bytes (a frame header and little else), with something after
+    // it: no JPEG fits in its room.
+    Bytes stub = {0xFF, 0xD8, 0xFF, 0xC0, 0, 11, 8, 0, 32, 0, 48, 1, 1, 0x11, 0};
+    stub.resize(40, 0);
+    Bytes padded = LibexifBlock(stub, 1);
+    padded.insert(padded.end(), 16, 0xAB);
+    std::vector<std::string> warnings;
+    const Bytes dropped = SavedExif(Noisy(30, 45), WithExif(padded), &warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's "
+                           "metadata and was left out");
+    // Unlinked and blanked, everything after it kept.
     ASSERT_EQ(dropped.size(), padded.size());
     EXPECT_TRUE(ExifRead(dropped).thumbnail().empty());
-    const size_t at = Find(padded, thumb);
-    for (size_t i = at; i < at + thumb.size(); ++i) ASSERT_EQ(dropped[i], 0) << i;
+    const size_t at = Find(padded, stub);
+    for (size_t i = at; i < at + stub.size(); ++i) ASSERT_EQ(dropped[i], 0) << i;
     EXPECT_TRUE(std::equal(padded.end() - 16, padded.end(), dropped.end() - 16));
     // The link to the thumbnail directory (big-endian) is all that changed before it.
     EXPECT_LE(Changed(Bytes(padded.begin(), padded.begin() + long(at)), Bytes(dropped.begin(), dropped.begin() + long(at))),
               4);
+    // Not turned, nothing to remake: nothing to say.
+    warnings.clear();
+    EXPECT_EQ(SavedExif(Noisy(45, 30), WithExif(padded), &warnings), padded);
+    EXPECT_TRUE(warnings.empty());
 }
 
 TEST(ExifThumbnail, ImplausiblyLargeThumbnailIsDroppedRatherThanMade) {
@@ -227,8 +311,11 @@ TEST(ExifThumbnail, SidewaysStripThumbnailIsDropped) {
 
     // Still landscape: left alone.
     EXPECT_EQ(SavedExif(Gradient(30, 20), WithExif(seg)), seg);
-    // Turned: the thumbnail directory is unlinked.
-    const Bytes after = SavedExif(Gradient(20, 30), WithExif(seg));
+    // Turned: the thumbnail directory is unlinked, and the user told.
+    std::vector<std::string> warnings;
+    const Bytes after = SavedExif(Gradient(20, 30), WithExif(seg), &warnings);
+    EXPECT_EQ(warnings, std::vector<std::string>{"The EXIF thumbnail (the small preview inside the photo) could not "
+                                                 "be made again for the turned photo and was left out"});
     ASSERT_EQ(after.size(), seg.size());
     Bytes expected = seg;
     std::memset(expected.data() + 6 + 22, 0, 4);

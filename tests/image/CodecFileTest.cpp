@@ -95,12 +95,13 @@ TEST(CodecFile, OnlyRegularFilesAreRead) {
     // test finishing at all is the proof (ctest's time limit guards it).
     const std::string fifo = dir.file("photo.jpg");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    const std::pair<std::string, std::string> special[] = {{fifo, "a named pipe"}, {"/dev/zero", "a character device"}};
+    for (const auto& [path, kind] : special) {
         try {
             ReadFileBytes(path);
             ADD_FAILURE() << path << " read";
         } catch (const CodecError& e) {
-            EXPECT_EQ(std::string(e.what()), "Cannot read \"" + path + "\": not a regular file");
+            EXPECT_EQ(std::string(e.what()), "\"" + path + "\" is " + kind + ", not a regular photo file");
         }
         EXPECT_THROW(LoadPicture(path), CodecError);
     }
@@ -175,7 +176,7 @@ TEST(CodecFile, FailedWriteLeavesTheFolderAsItWas) {
     // A pipe (or a device) in the way is not replaced by a file.
     ASSERT_EQ(mkfifo(dir.file("pipe.jpg").c_str(), 0600), 0);
     EXPECT_EQ(WriteError(dir.file("pipe.jpg"), Bytes("data")),
-              "Cannot write \"" + dir.file("pipe.jpg") + "\": not a regular file");
+              "Cannot write \"" + dir.file("pipe.jpg") + "\": it is a named pipe, not a regular file");
     struct stat st {};
     ASSERT_EQ(lstat(dir.file("pipe.jpg").c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
@@ -231,7 +232,8 @@ TEST(CodecFile, LoadPictureReadsJpegAndBmpWhateverTheName) {
     LoadedPicture bmp = LoadPicture(dir.file("really-a-bmp.jpg"));
     EXPECT_EQ(bmp.format, FileFormat::Bmp);
     EXPECT_EQ(bmp.image, img);
-    EXPECT_TRUE(bmp.metadata.empty());
+    EXPECT_TRUE(bmp.metadata.segments.empty());
+    EXPECT_EQ(bmp.metadata.density, (PixelDensity{PixelDensity::PerInch, 72, 72}));  // as written
 
     LoadedPicture photo = LoadPicture(DataPath("photos/rocket.jpg"));
     EXPECT_EQ(photo.format, FileFormat::Jpeg);

@@ -97,10 +97,10 @@ inline size_t FindMarker(const std::vector<uint8_t>& j, int m) {
     return std::string::npos;
 }
 
-// Encodes raw samples with libjpeg in any input colour space; configure runs after the defaults.
-template <class Configure>
-std::vector<uint8_t> EncodeRaw(const std::vector<uint8_t>& samples, int w, int h, int components,
-                               J_COLOR_SPACE space, Configure configure) {
+// Encodes with libjpeg a row at a time, in any input colour space, never holding the picture
+// whole: row(y, samples) fills row y. configure runs after the defaults (quality 100).
+template <class Configure, class Row>
+std::vector<uint8_t> EncodeRows(int w, int h, int components, J_COLOR_SPACE space, Configure configure, Row row) {
     jpeg_compress_struct c{};
     jpeg_error_mgr err{};
     c.err = jpeg_std_error(&err);
@@ -116,15 +116,27 @@ std::vector<uint8_t> EncodeRaw(const std::vector<uint8_t>& samples, int w, int h
     jpeg_set_quality(&c, 100, TRUE);
     configure(c);
     jpeg_start_compress(&c, TRUE);
+    std::vector<uint8_t> line(size_t(w) * components);
     while (c.next_scanline < c.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(samples.data() + size_t(c.next_scanline) * w * components);
-        jpeg_write_scanlines(&c, &row, 1);
+        row(int(c.next_scanline), line.data());
+        JSAMPROW p = line.data();
+        jpeg_write_scanlines(&c, &p, 1);
     }
     jpeg_finish_compress(&c);
     jpeg_destroy_compress(&c);
     std::vector<uint8_t> out(buf, buf + size);
     std::free(buf);
     return out;
+}
+
+// Encodes raw samples with libjpeg in any input colour space; configure runs after the defaults.
+template <class Configure>
+std::vector<uint8_t> EncodeRaw(const std::vector<uint8_t>& samples, int w, int h, int components,
+                               J_COLOR_SPACE space, Configure configure) {
+    const size_t rowBytes = size_t(w) * components;
+    return EncodeRows(w, h, components, space, configure, [&](int y, uint8_t* out) {
+        std::copy(samples.begin() + long(rowBytes * y), samples.begin() + long(rowBytes * (y + 1)), out);
+    });
 }
 inline std::vector<uint8_t> EncodeRaw(const std::vector<uint8_t>& samples, int w, int h, int components,
                                       J_COLOR_SPACE space) {

@@ -109,8 +109,8 @@ struct Block {
 };
 
 // A block as libexif writes it: big-endian, the orientation in the main directory, the JPEG
-// thumbnail last.
-inline Bytes LibexifBlock(const Bytes& thumb, int orientation) {
+// thumbnail last; with `description` bytes of image description before it when not 0.
+inline Bytes LibexifBlock(const Bytes& thumb, int orientation, size_t description = 0) {
     ExifData* ed = exif_data_new();
     exif_data_set_byte_order(ed, EXIF_BYTE_ORDER_MOTOROLA);
     ExifEntry* e = exif_entry_new();
@@ -118,6 +118,17 @@ inline Bytes LibexifBlock(const Bytes& thumb, int orientation) {
     exif_entry_initialize(e, EXIF_TAG_ORIENTATION);
     exif_set_short(e->data, EXIF_BYTE_ORDER_MOTOROLA, ExifShort(orientation));
     exif_entry_unref(e);
+    if (description > 0) {
+        e = exif_entry_new();
+        e->tag = EXIF_TAG_IMAGE_DESCRIPTION;
+        e->format = EXIF_FORMAT_ASCII;
+        e->components = description;
+        e->size = unsigned(description);
+        e->data = static_cast<unsigned char*>(calloc(description, 1));
+        std::memset(e->data, 'd', description - 1);
+        exif_content_add_entry(ed->ifd[EXIF_IFD_0], e);
+        exif_entry_unref(e);
+    }
     ed->data = static_cast<unsigned char*>(malloc(thumb.size()));
     std::memcpy(ed->data, thumb.data(), thumb.size());
     ed->size = unsigned(thumb.size());

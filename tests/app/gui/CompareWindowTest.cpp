@@ -449,7 +449,7 @@ TEST_F(CompareWindow, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
     EXPECT_FALSE(f->close());
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_NE(prompts.questions[0].find("beach.jpg"), std::string::npos) << prompts.questions[0];
-    ASSERT_EQ(prompts.choicesOffered[0].size(), 4u);
+    ASSERT_EQ(prompts.choiceButtons[0].size(), 4u);
     EXPECT_EQ(prompts.choiceDefaults[0], kKeep);
     EXPECT_FALSE(f->KeepsEdits());
     // Save, then a cancelled save dialog: still open.

@@ -224,6 +224,11 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     ASSERT_TRUE(LoadSettled(*w));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].rfind(cut.toStdString() + " is damaged: ", 0), 0u) << prompts.messages[0];
+    // What it means in plain words, what a save does, then the decoder's own words.
+    EXPECT_EQ(prompts.messages[0], QDir::toNativeSeparators(cut).toStdString() +
+                                       " is damaged: the lower part of the picture is missing (the file ends early). "
+                                       "Saving it keeps the picture as shown.\n\nThe decoder said: Premature end of "
+                                       "JPEG file; Corrupt JPEG data: premature end of data segment");
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage.width(), 320);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);

@@ -317,7 +317,7 @@ TEST_F(SavingFlow, ReplacingTheDamagedOriginalSaysSoAndProposesNo) {
     for (int flow = 0; flow < 2; ++flow) {
         prompts.savePaths = {damaged.toStdString()};
         EXPECT_FALSE(flow ? saving.SaveFromMenu() : saving.SaveWithDialog());
-        ASSERT_EQ(prompts.choicesOffered.size(), size_t(flow + 1));
+        ASSERT_EQ(prompts.choiceButtons.size(), size_t(flow + 1));
         EXPECT_EQ(prompts.choiceDefaults.back(), 1);  // No
         EXPECT_EQ(bytesOf(damaged), std::vector<uint8_t>({1, 2, 3}));
     }
@@ -328,7 +328,7 @@ TEST_F(SavingFlow, ReplacingTheDamagedOriginalSaysSoAndProposesNo) {
     prompts.answers = {true};
     EXPECT_TRUE(saving.SaveWithDialog());
     EXPECT_EQ(prompts.questions.back(), kReplaceQuestion);
-    EXPECT_EQ(prompts.choicesOffered.size(), 2u);
+    EXPECT_EQ(prompts.choiceButtons.size(), 2u);
     // Yes over the damaged original: written, and no longer damaged.
     st.PhotoFile = damaged.toStdString();
     st.PhotoDamaged = true;
