@@ -41,9 +41,8 @@ Program::Program(Prompts* prompts) {
     TEform2& options = dialogs_->Options();
     options.SetMemorizeLastFolder(FolderMemory::Enabled());
     // The compare-and-edit window, created anew at each opening.
-    main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const std::string& fileInfo, const Image& optimized,
-                                                  const Image& original) {
-        TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, fileInfo, optimized, original);
+    main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const ComparedPhoto& photo) {
+        return TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, photo);
     });
 
     TMemPhotoActionForm* main = main_.get();

@@ -1,13 +1,15 @@
 // The compare-and-edit window: the photo as loaded on the left, the optimized photo on the
 // right in a photo-editing pane of its own, with its own editor (image state, recorder, kernel
-// register, zoom), menus, selection and paint toolbars; made of the window shell. Opened
-// modally from the main window, filled with copies of its images; nothing flows back.
+// register, zoom, history), menus, selection and paint toolbars; made of the window shell.
+// Opened modally from the main window, filled with copies of its images; its edits go back
+// only when the user keeps them there on closing.
 //
 // The class is split by job: CompareWindow.cpp (creation, filling, zoom, closing),
 // CompareWindowLayout.cpp (panels and buttons) and CompareWindowMenus.cpp (menus and the
 // window's own commands).
 #pragma once
 #include <QImage>
+#include <optional>
 #include <string>
 
 #include "app/WindowShell.h"
@@ -32,37 +34,35 @@ public:
     ~TViewBigEditPhotoForm() override;
 
     // Creates the window, fills it from the main window's images and shows it modally until it
-    // is closed (OpenCompareWindow of the main window).
-    static void Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const std::string& fileInfo,
-                     const lum::Image& optimized, const lum::Image& original);
+    // is closed (OpenCompareWindow of the main window). Returns the edited photo when the user
+    // keeps the edits in the main window.
+    static std::optional<lum::Image> Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
+                                          const lum::ComparedPhoto& photo);
 
     lum::PaintToolbar* paintToolbar() const { return PaintToolbar; }
 
     // --- filling ---
     void SetFileInfoText(const std::string& text) { State().FileInfoText = text; }
+    // The file the photo shown belongs to, which the saves propose (empty: none yet).
+    void SetPhotoFile(const std::string& file, bool damaged);
     void FillCompareWindow(const lum::Image& optimized, const lum::Image& original);
     // Shows the window maximized and modal; returns once it is closed.
     void ShowModal();
     const lum::Image& OriginalPhoto() const { return originalPhoto_; }
-    const lum::Image& OptimizedPhoto() const { return optimizedPhoto_; }
-    // The image was changed since the window was filled, zoomed or saved.
-    bool Changed() const;
+    // The image was changed since the window was filled or saved, and not undone back to that.
+    bool Changed() const { return !State().Saved; }
+    // Closed with the answer to keep the edits in the main window.
+    bool KeepsEdits() const { return keepEdits_; }
 
     // --- pane layout ---
     void ShowBothPanes();
     void ShowOriginalFullScreen();
     void ShowOptimizedFullScreen();
 
-    // --- zoom: the menu resamples both panes from the photos handed in ---
-    void ZoomToPercent(double percent);
-    int FitWidthPercent() const;
-    int FitHeightPercent() const;
-    int FitWindowPercent() const;
+    // --- zoom: a view scale; the original pane follows the optimized one ---
     void UpdateZoomLabel();
 
     // --- the window's own commands ---
-    // The baseline back on screen, without a selection or tool; the undo copy is kept.
-    void ResetImage();
     // Undo, recorded as macro action 0.
     void UndoAndRecord();
     void PopUpColourMenu();
@@ -74,8 +74,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    // A save wrote the working image: it is the unchanged picture from now on.
-    void pictureWritten() override;
 
 signals:
     void Closed();
@@ -93,15 +91,12 @@ private:
     void settleLayout();
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
-    void keepAsUnchanged();
-    void keepOptimizedAsUnchanged();
+    // Closing with changes: save them, keep them in the main window, discard them or stay.
+    bool mayCloseWithChanges();
 
-    lum::Image originalPhoto_, optimizedPhoto_;
-    // The working image as last filled, zoomed or saved: the optimized photo itself after a
-    // fill (the working image is its copy then), else unchangedCopy_.
-    const lum::Image* unchanged_ = &unchangedCopy_;
-    lum::Image unchangedCopy_;
+    lum::Image originalPhoto_;
     bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
+    bool keepEdits_ = false;
 
     // Controls (object names are the design names).
     TRealMemoryPanel* RealMemoryPanel_Top = nullptr;

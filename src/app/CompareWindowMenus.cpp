@@ -1,5 +1,5 @@
-// The compare window's menus beyond the shell's (the View menu, the zoom that resamples both
-// panes, the keys of its items) and the window's own commands.
+// The compare window's menus beyond the shell's (the View menu, the zoom of both panes, the
+// keys of its items) and the window's own commands.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -13,17 +13,11 @@
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
 
-namespace {
-const char* const kZoomCaption = QT_TRANSLATE_NOOP("TViewBigEditPhotoForm", "Zoom");
-const char* const kZoomText = QT_TRANSLATE_NOOP(
-    "TViewBigEditPhotoForm", "Zooming starts again from the optimized photo: the changes made here will be lost. Zoom anyway?");
-}  // namespace
-
 void TViewBigEditPhotoForm::buildMenus() {
-    WindowShell::buildMenus({{"Reinitialiser1", [this] { ResetImage(); }}});
+    WindowShell::buildMenus({});
     lum::DesignMenus& menus = this->menus();
 
-    lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}, {"Annuler1", QKeySequence::Undo}});
+    lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}});
 
     // Beyond the design: the two floating toolbars and the zoom, from the keyboard too.
     QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", tr("&View"),
@@ -50,7 +44,8 @@ void TViewBigEditPhotoForm::buildMenus() {
     view->addSeparator();
     view->addMenu(ZoomScalePopupMenu())->setText(tr("&Zoom Both Photos"));
 
-    // The zoom menu resamples both panes; the keys step the view only, keeping the edits.
+    // The zoom menu brings both panes back first; every zoom is the view's scale, which the
+    // original pane follows, and the photo keeps its pixels.
     QMenu* zoom = ZoomScalePopupMenu();
     if (QAction* a = zoom->findChild<QAction*>(QStringLiteral("ZoomTo_FitWindow_Menuitem"))) {
         a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -59,14 +54,11 @@ void TViewBigEditPhotoForm::buildMenus() {
     Pane()->SetMenuZoom([this](lum::EditPane::ZoomItem which, int percent) {
         ShowBothPanes();
         switch (which) {
-            case lum::EditPane::ZoomItem::FitWidth: percent = FitWidthPercent(); break;
-            case lum::EditPane::ZoomItem::FitHeight: percent = FitHeightPercent(); break;
-            case lum::EditPane::ZoomItem::FitWindow: percent = FitWindowPercent(); break;
-            case lum::EditPane::ZoomItem::Percent: break;
+            case lum::EditPane::ZoomItem::FitWidth: return Pane()->ZoomToFitWidth();
+            case lum::EditPane::ZoomItem::FitHeight: return Pane()->ZoomToFitHeight();
+            case lum::EditPane::ZoomItem::FitWindow: return Pane()->ZoomToFitWindow();
+            case lum::EditPane::ZoomItem::Percent: return Pane()->ZoomToPercent(percent);
         }
-        if (percent <= 0) return;
-        if (Changed() && !prompts().AskYesNo(tr(kZoomCaption).toStdString(), tr(kZoomText).toStdString())) return;
-        ZoomToPercent(percent);
     });
     const auto step = [this](int direction) {
         lum::PhotoView* v = View();
@@ -80,11 +72,6 @@ void TViewBigEditPhotoForm::buildMenus() {
 // ---------------------------------------------------------------------------------------------
 // The window's own commands
 
-void TViewBigEditPhotoForm::ResetImage() {
-    editor().DropSelectionAndTool();
-    editor().CommitMemoryImage(lum::CommitMode::NoCopies);
-}
-
 void TViewBigEditPhotoForm::UndoAndRecord() {
     editor().Undo();
     editor().Macro().Record(0);
@@ -95,5 +82,3 @@ void TViewBigEditPhotoForm::PopUpColourMenu() { ColorChangePopupMenu()->popup(QC
 void TViewBigEditPhotoForm::ToggleSelectionToolbar() { selectionToolbar()->setVisible(!selectionToolbar()->isVisible()); }
 
 void TViewBigEditPhotoForm::TogglePaintToolbar() { PaintToolbar->setVisible(!PaintToolbar->isVisible()); }
-
-void TViewBigEditPhotoForm::pictureWritten() { keepAsUnchanged(); }

@@ -36,7 +36,7 @@ const std::vector<Menu>& Menus() {
           {"Enregistrersous1", TR("Save &As...")}, kSeparator, {"Supprimer1", TR("&Delete")}, kSeparator,
           {"Btparamjpg", TR("&Options...")}, kSeparator, {"Quitter1", TR("E&xit")}}},
         {"Edition1", TR("&Edit"),
-         {{"Annuler1", TR("&Undo")}, {"Reinitialiser1", TR("&Reset Image")}, kSeparator, {"Copier1"},
+         {{"Annuler1", TR("&Undo")}, {"RedoItem", TR("&Redo")}, {"Reinitialiser1", TR("&Reset Image")}, kSeparator, {"Copier1"},
           {"Commenouvelleimage1"}, {"Mlangerlexistant1"}, kSeparator, {"Memoriser", TR("&Memorize")}, {"Effacer1"}}},
         {"Melanger1", TR("Mi&xing"),
          {{"Imageoriginale1", TR("&Original Image %")}, kSeparator, {"Btmixdegrad"}, {"Btmiximage"}, {"PPimage"},

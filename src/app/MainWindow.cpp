@@ -78,8 +78,6 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
     startUp();
 }
 
-TMemPhotoActionForm::~TMemPhotoActionForm() = default;
-
 QString TMemPhotoActionForm::StartupLogoPath() { return startupLogoPathStore(); }
 void TMemPhotoActionForm::SetStartupLogoPath(const QString& path) { startupLogoPathStore() = path; }
 
@@ -118,9 +116,6 @@ void TMemPhotoActionForm::showEvent(QShowEvent* e) {
         if (logoPending_) {
             logoPending_ = false;
             Guard([this] { LoadPhoto(StartupLogoPath()); });
-            // The logo is no photo of the user's: nothing to switch away from or save.
-            ViewOrginalPhotoToolWindow->hide();
-            State().ForgetPhoto();
         }
         if (!pendingOpen_.isEmpty()) {
             const QString p = pendingOpen_;
@@ -139,6 +134,8 @@ bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
+    // A photo still loading is dropped; the questions are about the one on screen.
+    CancelLoad();
     if (State().HasPicture && !State().Saved &&
         !AskSaveBeforeLeaving(tr("Save or not?"), tr("The photo has been optimized. Save it before leaving Lumora?"),
                               [this] { return SaveWithDialog(); })) {

@@ -60,6 +60,15 @@ std::string joinFolder(const std::string& folder, const std::string& name) {
     return folder + kSeparator + name;
 }
 
+// Two names of one file (links, "..", a second slash).
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    const QString ca = QFileInfo(QString::fromStdString(a)).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(QString::fromStdString(b)).canonicalFilePath();
+}
+
+QString tr(const char* text) { return QCoreApplication::translate("PhotoSaving", text); }
+
 }  // namespace
 
 std::string FolderPart(const std::string& path) {
@@ -79,9 +88,31 @@ PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& option
 
 std::string WritableName(const std::string& path) { return HasReadOnlyExtension(path) ? JpegNameFor(path) : path; }
 
-void PhotoSaving::presetFromSaveFolder() {
-    if (st_.SaveFolder.empty()) return;
-    dialogFileName_ = joinFolder(st_.SaveFolder, FileNamePart(WritableName(st_.CurrentFileName)));
+void PhotoSaving::presetFromPhoto() {
+    // The photo's own name and folder; for a made or pasted picture only the folder.
+    if (!st_.PhotoFile.empty()) {
+        dialogFileName_ = WritableName(st_.PhotoFile);
+        return;
+    }
+    const std::string& folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
+    if (!folder.empty()) dialogFileName_ = joinFolder(folder, std::string());
+}
+
+bool PhotoSaving::MayReplace(const std::string& path) {
+    if (!fileExists(path)) return true;
+    if (st_.PhotoDamaged && sameFile(path, st_.PhotoFile)) {
+        // Only part of the original could be decoded: replacing it loses the rest for good.
+        const std::string text =
+            QCoreApplication::translate("PhotoSaving", "The original photo \"%1\" is damaged: only part of it could be decoded.\n\n"
+               "Replacing it keeps only what could be decoded, and the rest of the original is lost for good. "
+               "Do you want to replace it anyway?")
+                .arg(QString::fromStdString(FileNamePart(path)))
+                .toStdString();
+        enum { kYes, kNo };
+        return prompts_.AskChoice(Tr(kReplaceCaption), text, {Tr("&Yes"), Tr("&No")}, kNo,
+                                  kNo) == kYes;
+    }
+    return prompts_.AskYesNo(Tr(kReplaceCaption), Tr(kReplaceText));
 }
 
 void PhotoSaving::processPending() {
@@ -112,6 +143,13 @@ void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
     st_.CurrentFileName = path;
     if (chooser_) chooser_->RefreshFileList(keepIndex ? chooser_->SelectedIndex() : -1);
     editor_.Macro().Close();
+}
+
+void PhotoSaving::written(const std::string& path) {
+    // The file holds the picture now, as it is on screen.
+    st_.PhotoFile = path;
+    st_.PhotoDamaged = false;
+    editor_.MarkSaved();
 }
 
 PhotoSaving::Overwrite PhotoSaving::askIfChangedOnDisk(std::string& path) {
@@ -155,7 +193,7 @@ void PhotoSaving::write(const std::string& path, bool bmpByExtension) {
 
 bool PhotoSaving::SaveWithDialog() {
     const std::string shown = st_.CurrentFileName;
-    presetFromSaveFolder();
+    presetFromPhoto();
     std::string path = dialogFileName_;
     const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
@@ -176,7 +214,7 @@ bool PhotoSaving::SaveWithDialog() {
             nothingWritten(shown);
             return false;
         }
-        if (how != Overwrite::Ordinary || !fileExists(path) || prompts_.AskYesNo(Tr(kReplaceCaption), Tr(kReplaceText))) {
+        if (how != Overwrite::Ordinary || MayReplace(path)) {
             write(path, false);
             wrote = true;
         }
@@ -187,23 +225,26 @@ bool PhotoSaving::SaveWithDialog() {
     }
 
     afterWrite(path, true);
-    if (wrote) st_.Saved = true;
+    if (wrote) written(path);
     return wrote;
 }
 
 bool PhotoSaving::SaveFromMenu() {
     const std::string shown = st_.CurrentFileName;
+    // Silent over the picture chooser's file when that is the current file; otherwise the
+    // dialog proposes the photo's own name, never the chooser's (a picture mixed in).
     bool silent = false;
     if (chooser_) {
         const std::string selected = chooser_->SelectedPath();
-        if (!selected.empty()) {
-            dialogFileName_ = WritableName(selected);
-            // A photo of a format Lumora only reads is never saved over: the dialog proposes
-            // its name as a JPEG.
-            silent = !st_.NewImagePending && selected == st_.CurrentFileName && !HasReadOnlyExtension(selected);
+        if (!selected.empty() && !st_.NewImagePending && selected == st_.CurrentFileName &&
+            !HasReadOnlyExtension(selected)) {
+            // A photo of a format Lumora only reads is never saved over: the dialog proposes its
+            // name as a JPEG.
+            dialogFileName_ = selected;
+            silent = true;
         }
     }
-    if (!silent) presetFromSaveFolder();
+    if (!silent) presetFromPhoto();
 
     std::string path = dialogFileName_;
     if (!silent) {
@@ -217,7 +258,9 @@ bool PhotoSaving::SaveFromMenu() {
     processPending();
     st_.SaveFolder = FolderPart(path);
     try {
-        if (askIfChangedOnDisk(path) == Overwrite::Cancel) {
+        // Another program's change, then the replace question: Escape or No writes nothing.
+        const Overwrite how = askIfChangedOnDisk(path);
+        if (how == Overwrite::Cancel || (how == Overwrite::Ordinary && !MayReplace(path))) {
             nothingWritten(shown);
             return false;
         }
@@ -229,6 +272,7 @@ bool PhotoSaving::SaveFromMenu() {
     }
     if (menuSaveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(menuSaveDelayMs_));
     afterWrite(path, true);
+    written(path);
     return true;
 }
 

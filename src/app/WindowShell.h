@@ -27,6 +27,16 @@ namespace lum {
 
 class Dialogs;
 class EditPane;
+
+// What the compare window is filled with: the main window's file information, its WorkImage
+// (the optimized side) and MemoryImage (the photo as loaded), and the photo's own file.
+struct ComparedPhoto {
+    std::string fileInfo;
+    const Image* optimized = nullptr;
+    const Image* original = nullptr;
+    std::string photoFile;  // empty for a made or pasted picture
+    bool damaged = false;   // the file could be decoded only in part
+};
 class MenuBarReveal;
 class PhotoSaving;
 class PhotoView;
@@ -89,8 +99,8 @@ public:
     // a file was written; only then is the picture saved.
     bool SaveWithDialog();
     // The menu save: silent over the picture chooser's selected file when that is the current
-    // file, else through the save dialog; JPEG or BMP by the name; overwrites without a
-    // question, then pauses pauseMs. True when a file was written.
+    // file, else through the save dialog; JPEG or BMP by the name; asks before replacing a
+    // file, then pauses pauseMs. True when a file was written.
     bool SaveFromMenu(int pauseMs = kMenuSavePauseMs);
     // caption and text asked with Yes, No and Cancel before the picture is left; Yes runs save
     // (inside the guard). True when the window may go on: No, or Yes and save wrote the file.
@@ -101,8 +111,11 @@ public:
 
     // --- commands both windows have ---
     void ShowOptions();
-    // Back to the baseline (nothing before the first picture).
+    // One step back and one forward in the history (nothing before the first picture).
     void Undo();
+    void Redo();
+    // The working image back to the baseline, as one step.
+    void ResetImage();
     // The working image becomes the baseline (nothing before the first picture).
     void Memorize();
     void PopUpZoomMenu();
@@ -148,12 +161,17 @@ protected:
     virtual void pictureWritten() {}
     virtual void pictureReplaced() {}
     virtual void fileMovedToTrash() {}
+    // A step was taken back or done again: what the window shows of the picture's file
+    // follows.
+    virtual void historyStepped() {}
 
     DesignMenus& menus() { return menus_; }
     PhotoSaving& saving();
 
 private:
     bool hasPictureToSave();
+    // Edit > Undo and Edit > Redo say what they would take back or do again.
+    void showHistory();
 
     Kind kind_;
     std::unique_ptr<WindowPrompts> prompts_;

@@ -65,7 +65,7 @@ OpArgs TextStampMixPresets(Colour background);
 class MixPlacementTool : public Tool {
 public:
     MixPlacementTool(const MixOptions& options, const MixPlacement& placement)
-        : options_(options), placement_(placement) {}
+        : options_(options), placement_(placement), composed_(placement) {}
     void Press(Editor& editor, const ToolEvent& e) override;
     void Move(Editor& editor, const ToolEvent& e) override;
     void Release(Editor& editor, const ToolEvent& e) override;
@@ -75,12 +75,14 @@ public:
     const MixPlacement& Placement() const { return placement_; }
     const MixOptions& Options() const { return options_; }
     bool Dragging() const { return dragging_; }
-    // Shifts the placement by (dx, dy) and recomposes, as one drag does.
+    // Shifts the placement by (dx, dy) and recomposes, as one drag does: one step.
     void MoveBy(Editor& editor, int dx, int dy);
+    void Retired(Editor& editor) override;
 
 private:
     MixOptions options_;
     MixPlacement placement_;
+    MixPlacement composed_;  // where the working image shows it (a drag moves placement_ first)
     bool dragging_ = false;
     ImagePoint last_;
 };

@@ -63,6 +63,25 @@ void MacroRecorder::Close() {
     if (MacroCount > 0) setExecute(true);
 }
 
+void MacroRecorder::TakeBack(int from, const std::vector<MacroAction>& actions) {
+    const int n = static_cast<int>(actions.size());
+    if (MacroState > 2 || n == 0 || from < 0 || MacroCount != from + n) return;
+    for (int i = 0; i < n; ++i)
+        if (!(MacroActions[static_cast<size_t>(from + i)] == actions[static_cast<size_t>(i)])) return;
+    for (int i = from; i < MacroCount; ++i) MacroActions[static_cast<size_t>(i)] = MacroAction{};
+    MacroCount = from;
+    if (MacroCount == 0) {
+        // As just started: nothing to close yet.
+        MacroState = 1;
+        setClose(false);
+    }
+}
+
+void MacroRecorder::PutBack(int from, const std::vector<MacroAction>& actions) {
+    if (MacroState > 2 || MacroCount != from) return;
+    for (const MacroAction& a : actions) Record(a.code, a.p1, a.p2, a.p3);
+}
+
 std::vector<MacroAction> MacroRecorder::ToReplay() const {
     if (MacroCount == 0 || MacroState != 3) return {};
     return std::vector<MacroAction>(MacroActions.begin(), MacroActions.begin() + MacroCount);

@@ -171,6 +171,7 @@ public:
     // Answers to AskChoice (button indexes), consumed front to back; dismissed when empty.
     std::vector<int> choiceAnswers;
     std::vector<std::vector<std::string>> choiceButtons;  // the buttons each was asked with
+    std::vector<int> choiceDefaults;                      // and its default button
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     std::vector<std::string> savePresets;  // the name each save dialog opened with
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
@@ -202,9 +203,9 @@ public:
     }
     int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
                   int preset, int cancel) override {
-        (void)preset;
         questions.push_back(caption + ": " + text);
         choiceButtons.push_back(buttons);
+        choiceDefaults.push_back(preset);
         if (choiceAnswers.empty()) return cancel;
         const int a = choiceAnswers.front();
         choiceAnswers.erase(choiceAnswers.begin());

@@ -212,7 +212,6 @@ TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     p.centre = GradientCentre{20, 12};
     const Image expected = GradientImage(40, 25, p);
     EXPECT_TRUE(w.st().WorkImage == expected);
-    EXPECT_TRUE(w.st().UndoImage == expected);
     EXPECT_TRUE(w.st().MemoryImage == expected);
     EXPECT_EQ(w.st().ZoomIndex, 7);
     EXPECT_TRUE(w.st().NewImagePending);
@@ -302,7 +301,6 @@ TEST(GradientMix, TheGradientBecomesTheSourceThenTheMixDialogOpensWithItsPresets
     EXPECT_TRUE(w.st().WorkImage == Mixed(photo, GradientImage(60, 40, proposal), GradientMixOptions(MixOptions())));
     EXPECT_TRUE(w.st().SourceImage == photo);
     EXPECT_TRUE(w.st().MemoryImage == photo);  // the baseline is not the mix source
-    EXPECT_TRUE(w.st().UndoImage == photo);
     EXPECT_TRUE(w.st().FloatActive);
     ASSERT_NE(w.Placing(), nullptr);
     EXPECT_EQ(w.Placing()->Placement(), (MixPlacement{0, 0, 60, 40}));
@@ -497,7 +495,7 @@ TEST(Clipboard, CopyThenPasteAsNewImageInTheOtherWindow) {
     ASSERT_TRUE(compare.Command("Commenouvelleimage1"));
     EXPECT_TRUE(compare.st().CurrentMetadata.empty());
     EXPECT_TRUE(compare.st().WorkImage == main.st().WorkImage);
-    EXPECT_TRUE(compare.st().UndoImage == main.st().WorkImage);
+    EXPECT_TRUE(compare.st().MemoryImage == main.st().WorkImage);
     EXPECT_TRUE(compare.st().NewImagePending);
     EXPECT_FALSE(compare.st().FloatActive);
 }

@@ -426,10 +426,16 @@ TEST(PaintTools, PaintingMarksThePhotoUnsavedLookingDoesNot) {
     for (int32_t mode : {kToolLine, kToolPen, kToolFill, kToolBrush}) {
         PaintWindow w(photo);
         ASSERT_TRUE(w.st().Saved);
-        ChoosePaintTool(w.editor, mode, BrushKind::Daub);
+        ChoosePaintTool(w.editor, mode, BrushKind::Spray);
         stroke(w);
         EXPECT_FALSE(w.st().Saved) << mode;
     }
+    // A stroke that changed no pixel (a daub over one colour) leaves nothing to save.
+    PaintWindow daub(photo);
+    ChoosePaintTool(daub.editor, kToolBrush, BrushKind::Daub);
+    stroke(daub);
+    EXPECT_TRUE(daub.st().Saved);
+    EXPECT_EQ(daub.editor.history().Count(), 0);
     // The pipette and the zoom tool only look; a refused or outside fill changes nothing.
     for (int32_t mode : {kToolPipette, kToolZoom}) {
         PaintWindow w(photo);

@@ -91,7 +91,7 @@ TEST_F(ComposeCommands, NewImageFromThePresetSizeWithAColourAskedThroughThePromp
     p.colour1 = lum::MakeColour(10, 20, 30);
     p.centre = lum::GradientCentre{320, 240};
     EXPECT_TRUE(st().WorkImage == lum::GradientImage(640, 480, p));
-    EXPECT_TRUE(st().UndoImage == st().WorkImage);
+    EXPECT_TRUE(st().MemoryImage == st().WorkImage);
     EXPECT_TRUE(st().NewImagePending);
     EXPECT_TRUE(prompts.messages.empty());
 }
@@ -151,7 +151,10 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
 
     // The compare window still gets the photo as loaded for its original side.
     lum::Image original;
-    w->SetCompareWindowOpener([&](QWidget*, const std::string&, const lum::Image&, const lum::Image& o) { original = o; });
+    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p) -> std::optional<lum::Image> {
+        original = *p.original;
+        return std::nullopt;
+    });
     w->OpenCompareWindow();
     EXPECT_TRUE(original == photo);
 }

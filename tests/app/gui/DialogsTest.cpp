@@ -392,7 +392,7 @@ TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
     EXPECT_EQ(w->State().MemoryImage.width(), 640);
     EXPECT_EQ(w->State().MemoryImage.height(), 480);
     EXPECT_EQ(w->State().WorkImage.width(), 640);
-    EXPECT_EQ(w->State().UndoImage.height(), 480);
+    EXPECT_EQ(w->State().MemoryImage.height(), 480);
     EXPECT_TRUE(prompts.messages.empty());
 }
 

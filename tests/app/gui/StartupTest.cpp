@@ -69,7 +69,7 @@ TEST(Startup, FormCreateLeavesTheDesignState) {
     EXPECT_EQ(st.ToolMode, 0);
     EXPECT_EQ(st.Kernel.counter2, 0);
     EXPECT_EQ(st.Kernel.counter4, 0);
-    for (const lum::Image* img : {&st.MemoryImage, &st.UndoImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
+    for (const lum::Image* img : {&st.MemoryImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
                                   &st.SelectionImage}) {
         EXPECT_EQ(img->width(), 8);
         EXPECT_EQ(img->height(), 8);
