@@ -257,6 +257,7 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     g.write(QByteArray("GIF89a and then some words that are no picture at all"));
     g.close();
     w->OpenPhotoFile(junk);
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(prompts.messages[2], junk.toStdString() + ": Unknown picture format");
     EXPECT_EQ(w->ShownPhoto(), cut);

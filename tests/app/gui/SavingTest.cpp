@@ -493,7 +493,7 @@ TEST_F(SavingFlow, APhotoOfAFormatOnlyReadIsSavedAsAJpegBesideIt) {
     const std::vector<uint8_t> heic = {0, 0, 0, 24, 'f', 't', 'y', 'p', 'h', 'e', 'i', 'c'};
     const std::string photo = file("IMG_0001.HEIC"), jpeg = file("IMG_0001.jpg");
     writeBytes(QString::fromStdString(photo), heic);
-    st.CurrentFileName = photo;
+    st.CurrentFileName = st.PhotoFile = photo;
     st.SaveFolder = dir.path().toStdString();  // as a load leaves it
 
     // The dialog proposes the JPEG beside it; a name of the original's kind typed back in
@@ -503,7 +503,7 @@ TEST_F(SavingFlow, APhotoOfAFormatOnlyReadIsSavedAsAJpegBesideIt) {
         prompts.answers = {true};  // replace the JPEG written just before
         EXPECT_TRUE(saving.SaveWithDialog()) << typed;
         EXPECT_EQ(prompts.dialogs.back().proposed, jpeg) << typed;
-        st.CurrentFileName = photo;
+        st.CurrentFileName = st.PhotoFile = photo;
     }
     EXPECT_EQ(bytesOf(QString::fromStdString(jpeg)), jpegOf(90, false));
     EXPECT_EQ(bytesOf(dir.filePath("other.jpg")), jpegOf(90, false));
