@@ -38,6 +38,78 @@
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Su&amp;pprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>Op&amp;tions...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Image</source>
+        <translation>Réin&amp;itialiser l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Memorize</source>
+        <translation>&amp;Mémoriser</translation>
+    </message>
+    <message>
+        <source>Mi&amp;xing</source>
+        <translation>Mé&amp;langer</translation>
+    </message>
+    <message>
+        <source>&amp;Original Image %</source>
+        <translation>Image d&apos;&amp;origine&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&amp;Optimization</source>
+        <translation>&amp;Optimisation</translation>
+    </message>
+    <message>
+        <source>&amp;Macro</source>
+        <translation>&amp;Macro</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>OkCancel</name>
@@ -48,6 +120,141 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <source>Compare Window Edits</source>
+        <translation>Modifications de la fenêtre de comparaison</translation>
+    </message>
+    <message>
+        <source>New Image</source>
+        <translation>Nouvelle image</translation>
+    </message>
+    <message>
+        <source>Lighten Gradient</source>
+        <translation>Dégradé de lumière</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>Mix Gradient</source>
+        <translation>Mélange d&apos;un dégradé</translation>
+    </message>
+    <message>
+        <source>Mix Image</source>
+        <translation>Mélange d&apos;une image</translation>
+    </message>
+    <message>
+        <source>Mix Clipboard Image</source>
+        <translation>Mélange de l&apos;image du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Paste into Image</source>
+        <translation>Collage dans l&apos;image</translation>
+    </message>
+    <message>
+        <source>Paste as New Image</source>
+        <translation>Collage comme nouvelle image</translation>
+    </message>
+    <message>
+        <source>Text Stamp</source>
+        <translation>Tampon de texte</translation>
+    </message>
+    <message>
+        <source>Reset Image</source>
+        <translation>Réinitialisation de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation>Optimisation</translation>
+    </message>
+    <message>
+        <source>Flesh Color Balance</source>
+        <translation>Équilibre des couleurs chair</translation>
+    </message>
+    <message>
+        <source>Landscape Balance</source>
+        <translation>Équilibre des couleurs paysage</translation>
+    </message>
+    <message>
+        <source>Color Shift</source>
+        <translation>Décalage des couleurs</translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <translation>Éclaircissement</translation>
+    </message>
+    <message>
+        <source>Gray Scale</source>
+        <translation>Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Sharpen</source>
+        <translation>Netteté</translation>
+    </message>
+    <message>
+        <source>Sharpen More</source>
+        <translation>Netteté renforcée</translation>
+    </message>
+    <message>
+        <source>Soften</source>
+        <translation>Adoucissement</translation>
+    </message>
+    <message>
+        <source>Auto Smooth</source>
+        <translation>Lissage automatique</translation>
+    </message>
+    <message>
+        <source>Gaussian Blur</source>
+        <translation>Flou gaussien</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Rotation à droite</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Rotation à gauche</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Miroir vertical</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>New Size</source>
+        <translation>Nouvelle taille</translation>
+    </message>
+    <message>
+        <source>Brush Stroke</source>
+        <translation>Coup de pinceau</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplissage</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacement</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Pen Stroke</source>
+        <translation>Trait de crayon</translation>
     </message>
 </context>
 <context>
@@ -282,6 +489,14 @@ Enregistrer cette image en copie à côté, remplacer le fichier, ou annuler&#xa
     <message>
         <source>Could not move %1 to the Trash: %2.</source>
         <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The original photo &quot;%1&quot; is damaged: only part of it could be decoded.
+
+Replacing it keeps only what could be decoded, and the rest of the original is lost for good. Do you want to replace it anyway?</source>
+        <translation>La photo d&apos;origine « %1 » est endommagée&#xa0;: seule une partie a pu être décodée.
+
+La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;original est perdu définitivement. Voulez-vous la remplacer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1401,14 +1616,6 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
 <context>
     <name>TViewBigEditPhotoForm</name>
     <message>
-        <source>Save or not?</source>
-        <translation>Enregistrer ou non&#xa0;?</translation>
-    </message>
-    <message>
-        <source>The optimized photo was changed. Save it before closing this window?</source>
-        <translation>La photo optimisée a été modifiée. L&apos;enregistrer avant de fermer cette fenêtre&#xa0;?</translation>
-    </message>
-    <message>
         <source>Tarnel Lumora - %1</source>
         <translation>Tarnel Lumora - %1</translation>
     </message>
@@ -1481,14 +1688,6 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Zoomer les deux photos</translation>
     </message>
     <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Zooming starts again from the optimized photo: the changes made here will be lost. Zoom anyway?</source>
-        <translation>Le zoom repart de la photo optimisée&#xa0;: les modifications faites ici seront perdues. Zoomer quand même&#xa0;?</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
@@ -1511,6 +1710,38 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>&amp;Zoom Both Photos</source>
         <translation>&amp;Zoomer les deux photos</translation>
+    </message>
+    <message>
+        <source>The picture was changed in this window.</source>
+        <translation>L&apos;image a été modifiée dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>The optimized photo &quot;%1&quot; was changed in this window.</source>
+        <translation>La photo optimisée « %1 » a été modifiée dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Save the changes to a file, keep them in the main window (where they can be saved or undone later), or discard them?</source>
+        <translation>Enregistrer les modifications dans un fichier, les garder dans la fenêtre principale (où vous pourrez les enregistrer ou les annuler plus tard), ou les abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Save to a File...</source>
+        <translation>&amp;Enregistrer dans un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in the Main Window</source>
+        <translation>&amp;Garder dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>&amp;Discard the Changes</source>
+        <translation>A&amp;bandonner les modifications</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close the Compare Window</source>
+        <translation>Fermer la fenêtre de comparaison</translation>
     </message>
 </context>
 <context>
@@ -1813,6 +2044,22 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     <message>
         <source>Help is not available here yet: see the online user manual.</source>
         <translation>L&apos;aide n&apos;est pas encore disponible ici&#xa0;: consultez le manuel d&apos;utilisation en ligne.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 </TS>
