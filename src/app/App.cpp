@@ -42,12 +42,11 @@ Program::Program(Prompts* prompts) {
     TEform2& options = dialogs_->Options();
     options.SetMemorizeLastFolder(FolderMemory::Enabled());
     // The compare-and-edit window, created anew at each opening.
-    main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const std::string& fileInfo, const Image& optimized,
-                                                  const Image& original) {
-        const QString next =
-            TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, fileInfo, optimized, original, main_->PictureName(),
-                                        main_->OpenDialogFolder());
+    main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const ComparedPhoto& photo) {
+        QString next;
+        std::optional<Image> kept = TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, photo, &next);
         if (!next.isEmpty()) main_->OpenAfterCompare(next);
+        return kept;
     });
 
     TMemPhotoActionForm* main = main_.get();

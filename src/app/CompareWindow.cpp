@@ -12,8 +12,6 @@
 #include <QTimer>
 
 #include "app/Saving.h"
-#include "image/Arith.h"
-#include "image/Stretch.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
@@ -22,8 +20,6 @@
 #include "widgets/RealMemoryPanel.h"
 
 namespace {
-const char* const kCloseCaption = "Save or not?";
-const char* const kCloseText = "The optimized photo was changed. Do you want to save it before closing this window?";
 const lum::WindowShell::Kind kCompareShell{lum::EditorPolicy::CompareWindow(), lum::kSaveFilterCompare,
                                            {"Compare_", 24, 0}, true};
 }  // namespace
@@ -38,6 +34,9 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
     buildPaintToolbar();
     buildMenus();
 
+    // Both panes always at the same scale: the original follows every zoom of the view.
+    connect(View(), &lum::PhotoView::ZoomShown, this,
+            [this](int percent) { OrginalBitmapImage->SetScale(percent, View()->DeviceRatio()); });
     // A fill that was stopped by a close request has ended: close now.
     connect(Pane(), &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind) {
         if (!on && closeAfterWork_ && !Pane()->InsideWork()) {
@@ -52,15 +51,24 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
 
 TViewBigEditPhotoForm::~TViewBigEditPhotoForm() = default;
 
-QString TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
-                                    const std::string& fileInfo, const lum::Image& optimized,
-                                    const lum::Image& original, const QString& name, const QString& folder) {
+std::optional<lum::Image> TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
+                                                       const lum::ComparedPhoto& photo, QString* fileToOpen) {
     TViewBigEditPhotoForm form(dialogs, prompts, parent);
-    form.SetFileInfoText(fileInfo);
-    form.SetPicture(name, folder);
-    form.FillCompareWindow(optimized, original);
+    form.SetFileInfoText(photo.fileInfo);
+    form.SetPhotoFile(photo.photoFile, photo.damaged);
+    form.SetPicture(photo.name, photo.folder);
+    form.FillCompareWindow(*photo.optimized, *photo.original);
     form.ShowModal();
-    return form.FileToOpen();
+    if (fileToOpen) *fileToOpen = form.FileToOpen();
+    if (!form.KeepsEdits()) return std::nullopt;
+    return std::move(form.State().WorkImage);
+}
+
+void TViewBigEditPhotoForm::SetPhotoFile(const std::string& file, bool damaged) {
+    lum::EditState& st = State();
+    st.PhotoFile = file;
+    st.PhotoDamaged = damaged;
+    if (!file.empty()) st.SaveFolder = lum::FolderPart(file);
 }
 
 void TViewBigEditPhotoForm::SetPicture(const QString& name, const QString& folder) {
@@ -100,41 +108,22 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     st.DropSelection();
     st.ZoomIndex = lum::kHundredPercentSlot;
     View()->ScrollToTopLeft();
-    // 4, 5, 6. The photos, then the commit at 100 %.
+    // 4, 5, 6. The photos, then the commit at 100 %: the photo handed in is the saved state,
+    // where the history starts.
     st.MemoryImage = optimized;
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
     originalPhoto_ = original;
-    optimizedPhoto_ = st.MemoryImage;
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
+    editor().MarkSaved();
     // 7. The original at 100 %.
     showOriginal(lum::QImageView(originalPhoto_));  // shared: unchanged until the next fill
     // Half the window each, and the view redrawn. The main window's caption keeps naming its
     // own picture.
     ShowBothPanes();
     editor().Redraw();
-    keepOptimizedAsUnchanged();
 }
 
 void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
-
-void TViewBigEditPhotoForm::keepAsUnchanged() {
-    unchangedCopy_ = State().WorkImage;
-    unchanged_ = &unchangedCopy_;
-    State().Saved = true;
-    RefreshCaption();
-}
-
-void TViewBigEditPhotoForm::keepOptimizedAsUnchanged() {
-    unchangedCopy_ = lum::Image();
-    unchanged_ = &optimizedPhoto_;
-    State().Saved = true;
-    RefreshCaption();
-}
-
-bool TViewBigEditPhotoForm::Changed() const {
-    // Before its first filling the window holds placeholders only: nothing to lose.
-    return State().HasPicture && !(State().WorkImage == *unchanged_);
-}
 
 void TViewBigEditPhotoForm::ShowModal() {
     QEventLoop loop;
@@ -154,14 +143,40 @@ void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    // Losing the edits silently is never right: No discards them, Escape keeps the window.
-    if (Changed() && !AskSaveBeforeLeaving(kCloseCaption, kCloseText, [this] { return SaveFromMenu(); })) {
+    if (Changed() && !mayCloseWithChanges()) {
         e->ignore();
         return;
     }
     rememberToolbars();
     e->accept();
     emit Closed();
+}
+
+bool TViewBigEditPhotoForm::mayCloseWithChanges() {
+    // Losing the edits silently is never right: each answer says what becomes of them, and
+    // Escape keeps the window open.
+    const QString name = QString::fromStdString(lum::FileNamePart(State().PhotoFile));
+    const QString what = name.isEmpty() ? tr("The picture was changed in this window.")
+                                        : tr("The optimized photo \"%1\" was changed in this window.").arg(name);
+    const QString text = what + QStringLiteral("\n\n") +
+                         tr("Save the changes to a file, keep them in the main window (where they can be saved or "
+                            "undone later), or discard them?");
+    enum { kSave, kKeep, kDiscard, kCancel };
+    const std::vector<std::string> buttons = {tr("&Save to a File...").toStdString(),
+                                              tr("&Keep in the Main Window").toStdString(),
+                                              tr("&Discard the Changes").toStdString(), tr("Cancel").toStdString()};
+    switch (prompts().AskChoice(tr("Close the Compare Window").toStdString(), text.toStdString(), buttons, kKeep,
+                                kCancel)) {
+        case kSave: {
+            // A save that wrote nothing (cancelled, replace refused, failed) keeps the window.
+            bool written = false;
+            Guard([&] { written = SaveFromMenu(); });
+            return written;
+        }
+        case kKeep: keepEdits_ = true; return true;
+        case kDiscard: return true;
+        default: return false;
+    }
 }
 
 void TViewBigEditPhotoForm::resizeEvent(QResizeEvent* e) {
@@ -213,36 +228,4 @@ void TViewBigEditPhotoForm::ShowOptimizedFullScreen() {
 
 // ---------------------------------------------------------------------------------------------
 // Zoom
-
-int TViewBigEditPhotoForm::FitWidthPercent() const {
-    return lum::PhotoView::FitWidthPercent(RealMemoryPanel2->width(), optimizedPhoto_.width());
-}
-
-int TViewBigEditPhotoForm::FitHeightPercent() const {
-    return lum::PhotoView::FitHeightPercent(RealMemoryPanel2->height(), optimizedPhoto_.height());
-}
-
-int TViewBigEditPhotoForm::FitWindowPercent() const {
-    return lum::PhotoView::FitWindowPercent(RealMemoryPanel2->width(), RealMemoryPanel2->height(),
-                                            optimizedPhoto_.width(), optimizedPhoto_.height());
-}
-
-void TViewBigEditPhotoForm::ZoomToPercent(double p) {
-    if (p <= 0.00001 || originalPhoto_.empty() || optimizedPhoto_.empty()) return;
-    const double f = p / 100.0;
-    // Both panes at the original photo's scaled size (at least one pixel).
-    const int w = std::max(1, lum::roundHalfEven(originalPhoto_.width() * f));
-    const int h = std::max(1, lum::roundHalfEven(originalPhoto_.height() * f));
-    lum::Image t(w, h);
-    lum::StretchDraw(t, lum::Rect{0, 0, w, h}, originalPhoto_);
-    showOriginal(lum::ToQImage(t));  // t goes on to be the optimized side
-    lum::StretchDraw(t, lum::Rect{0, 0, w, h}, optimizedPhoto_);
-    lum::EditState& st = State();
-    editor().ClearSelection();
-    st.DropSelection();
-    st.MemoryImage = std::move(t);
-    editor().CommitMemoryImage(lum::CommitMode::Compare100);
-    editor().Redraw();
-    keepAsUnchanged();
-}
 

@@ -1,7 +1,8 @@
 // The compare-and-edit window: the photo as loaded on the left, the optimized photo on the
 // right in a photo-editing pane of its own, with its own editor (image state, recorder, kernel
-// register, zoom), menus, selection and paint toolbars; made of the window shell. Opened
-// modally from the main window, filled with copies of its images; nothing flows back.
+// register, zoom, history), menus, selection and paint toolbars; made of the window shell.
+// Opened modally from the main window, filled with copies of its images; its edits go back
+// only when the user keeps them there on closing.
 //
 // The class is split by job: CompareWindow.cpp (creation, filling, zoom, closing),
 // CompareWindowLayout.cpp (panels and buttons) and CompareWindowMenus.cpp (menus and the
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "app/WindowShell.h"
@@ -34,12 +36,11 @@ public:
     ~TViewBigEditPhotoForm() override;
 
     // Creates the window, fills it from the main window's images and shows it modally until it
-    // is closed (OpenCompareWindow of the main window). name is the picture's name in the main
-    // window's caption, folder where its open dialog starts. Returns the photo chosen with File > Open here (empty: none), for the
-    // main window to open.
-    static QString Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const std::string& fileInfo,
-                        const lum::Image& optimized, const lum::Image& original, const QString& name = QString(),
-                        const QString& folder = QString());
+    // is closed (OpenCompareWindow of the main window). Returns the edited photo when the user
+    // keeps the edits in the main window; fileToOpen receives the photo chosen with File > Open
+    // here (empty: none), for the main window to open.
+    static std::optional<lum::Image> Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
+                                          const lum::ComparedPhoto& photo, QString* fileToOpen = nullptr);
 
     lum::PaintToolbar* paintToolbar() const { return PaintToolbar; }
 
@@ -49,28 +50,23 @@ public:
     void SetPicture(const QString& name, const QString& folder);
     // The photo chosen with File > Open, once the window has closed for it.
     QString FileToOpen() const { return fileToOpen_; }
+    // The file the photo shown belongs to, which the saves propose (empty: none yet).
+    void SetPhotoFile(const std::string& file, bool damaged);
     void FillCompareWindow(const lum::Image& optimized, const lum::Image& original);
     // Shows the window maximized and modal; returns once it is closed.
     void ShowModal();
     const lum::Image& OriginalPhoto() const { return originalPhoto_; }
-    const lum::Image& OptimizedPhoto() const { return optimizedPhoto_; }
-    // The image was changed since the window was filled, zoomed or saved.
-    bool Changed() const;
+    // The image was changed since the window was filled or saved, and not undone back to that.
+    bool Changed() const { return !State().Saved; }
+    // Closed with the answer to keep the edits in the main window.
+    bool KeepsEdits() const { return keepEdits_; }
 
     // --- pane layout ---
     void ShowBothPanes();
     void ShowOriginalFullScreen();
     void ShowOptimizedFullScreen();
 
-    // --- zoom: the menu resamples both panes from the photos handed in ---
-    void ZoomToPercent(double percent);
-    int FitWidthPercent() const;
-    int FitHeightPercent() const;
-    int FitWindowPercent() const;
-
     // --- the window's own commands ---
-    // The baseline back on screen, without a selection or tool; the undo copy is kept.
-    void ResetImage();
     // Undo, recorded as macro action 0.
     void UndoAndRecord();
     void PopUpColourMenu();
@@ -85,8 +81,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    // A save wrote the working image: it is the unchanged picture from now on.
-    void pictureWritten() override;
     QString captionName() const override;
     bool captionUnsaved() const override { return !State().Saved; }
     // File > Open: the window closes (with its question), then the main window opens the photo.
@@ -109,22 +103,19 @@ private:
     void settleLayout();
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
-    void keepAsUnchanged();
-    void keepOptimizedAsUnchanged();
     // The toolbars as they were when the window was closed last.
     void restoreToolbars();
     void rememberToolbars();
+    // Closing with changes: save them, keep them in the main window, discard them or stay.
+    bool mayCloseWithChanges();
 
-    lum::Image originalPhoto_, optimizedPhoto_;
-    // The working image as last filled, zoomed or saved: the optimized photo itself after a
-    // fill (the working image is its copy then), else unchangedCopy_.
-    const lum::Image* unchanged_ = &unchangedCopy_;
-    lum::Image unchangedCopy_;
+    lum::Image originalPhoto_;
     bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
     QString pictureName_, pictureFolder_;
     QString fileToOpen_;
     bool allButtons_ = false;
     QList<QToolButton*> hiddenButtons_;  // the buttons the design keeps hidden
+    bool keepEdits_ = false;
 
     // Controls (object names are the design names).
     TRealMemoryPanel* RealMemoryPanel_Top = nullptr;

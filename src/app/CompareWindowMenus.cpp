@@ -1,5 +1,5 @@
-// The compare window's menus beyond the shell's (the View menu, the zoom that resamples both
-// panes, the keys of its items) and the window's own commands.
+// The compare window's menus beyond the shell's (the View menu, the zoom of both panes, the
+// keys of its items) and the window's own commands.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -16,16 +16,11 @@
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
 
-namespace {
-const char* const kZoomCaption = "Zoom";
-const char* const kZoomText = "Zooming starts again from the optimized photo: the changes made here will be lost. Zoom anyway?";
-}  // namespace
-
 void TViewBigEditPhotoForm::buildMenus() {
-    WindowShell::buildMenus({{"Reinitialiser1", [this] { ResetImage(); }}});
+    WindowShell::buildMenus({});
     lum::DesignMenus& menus = this->menus();
 
-    lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}, {"Annuler1", QKeySequence::Undo}});
+    lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}});
 
     // Beyond the design: the two floating toolbars and the zoom, from the keyboard too.
     QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", tr("&View"),
@@ -63,7 +58,8 @@ void TViewBigEditPhotoForm::buildMenus() {
     allButtons->setChecked(lum::WindowSettings::Flag(lum::WindowSettings::kCompareAllButtons));
     restoreToolbars();
 
-    // The zoom menu resamples both panes; the keys step the view only, keeping the edits.
+    // The zoom menu brings both panes back first; every zoom is the view's scale, which the
+    // original pane follows, and the photo keeps its pixels.
     QMenu* zoom = ZoomScalePopupMenu();
     if (QAction* a = zoom->findChild<QAction*>(QStringLiteral("ZoomTo_FitWindow_Menuitem"))) {
         a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -72,14 +68,11 @@ void TViewBigEditPhotoForm::buildMenus() {
     Pane()->SetMenuZoom([this](lum::EditPane::ZoomItem which, int percent) {
         ShowBothPanes();
         switch (which) {
-            case lum::EditPane::ZoomItem::FitWidth: percent = FitWidthPercent(); break;
-            case lum::EditPane::ZoomItem::FitHeight: percent = FitHeightPercent(); break;
-            case lum::EditPane::ZoomItem::FitWindow: percent = FitWindowPercent(); break;
-            case lum::EditPane::ZoomItem::Percent: break;
+            case lum::EditPane::ZoomItem::FitWidth: return Pane()->ZoomToFitWidth();
+            case lum::EditPane::ZoomItem::FitHeight: return Pane()->ZoomToFitHeight();
+            case lum::EditPane::ZoomItem::FitWindow: return Pane()->ZoomToFitWindow();
+            case lum::EditPane::ZoomItem::Percent: return Pane()->ZoomToPercent(percent);
         }
-        if (percent <= 0) return;
-        if (Changed() && !prompts().AskYesNo(kZoomCaption, kZoomText)) return;
-        ZoomToPercent(percent);
     });
     const auto step = [this](int direction) {
         lum::PhotoView* v = View();
@@ -92,11 +85,6 @@ void TViewBigEditPhotoForm::buildMenus() {
 
 // ---------------------------------------------------------------------------------------------
 // The window's own commands
-
-void TViewBigEditPhotoForm::ResetImage() {
-    editor().DropSelectionAndTool();
-    editor().CommitMemoryImage(lum::CommitMode::NoCopies);
-}
 
 void TViewBigEditPhotoForm::UndoAndRecord() {
     editor().Undo();
@@ -126,5 +114,3 @@ void TViewBigEditPhotoForm::rememberToolbars() {
     lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareSelectionToolbar, selectionToolbar()->isVisibleTo(this));
     lum::WindowSettings::SetFlag(lum::WindowSettings::kComparePaintToolbar, PaintToolbar->isVisibleTo(this));
 }
-
-void TViewBigEditPhotoForm::pictureWritten() { keepAsUnchanged(); }

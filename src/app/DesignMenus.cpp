@@ -32,29 +32,31 @@ struct Menu {
 
 // Items without a caption here are controls of the operation table, captioned by their rows.
 const std::vector<Menu>& Menus() {
+    // Spelled out in full so that the translation tools find every caption.
     static const std::vector<Menu> menus = {
-        {"Fichier1", QT_TRANSLATE_NOOP("lum", "&File"),
-         {{"Ouvrir1", QT_TRANSLATE_NOOP("lum", "&Open...")},
+        {"Fichier1", QT_TRANSLATE_NOOP("DesignMenus", "&File"),
+         {{"Ouvrir1", QT_TRANSLATE_NOOP("DesignMenus", "&Open...")},
           {"Btnouveau"},
-          {"Btenregistrer", QT_TRANSLATE_NOOP("lum", "&Save")},
-          {"Enregistrersous1", QT_TRANSLATE_NOOP("lum", "Save &As...")},
+          {"Btenregistrer", QT_TRANSLATE_NOOP("DesignMenus", "&Save")},
+          {"Enregistrersous1", QT_TRANSLATE_NOOP("DesignMenus", "Save &As...")},
           kSeparator,
-          {"Supprimer1", QT_TRANSLATE_NOOP("lum", "&Delete")},
+          {"Supprimer1", QT_TRANSLATE_NOOP("DesignMenus", "&Delete")},
           kSeparator,
-          {"Btparamjpg", QT_TRANSLATE_NOOP("lum", "O&ptions...")},
+          {"Btparamjpg", QT_TRANSLATE_NOOP("DesignMenus", "O&ptions...")},
           kSeparator,
-          {"Quitter1", QT_TRANSLATE_NOOP("lum", "E&xit")}}},
-        {"Edition1", QT_TRANSLATE_NOOP("lum", "&Edit"),
-         {{"Annuler1", QT_TRANSLATE_NOOP("lum", "&Undo")},
-          {"Reinitialiser1", QT_TRANSLATE_NOOP("lum", "&Reset Image")},
+          {"Quitter1", QT_TRANSLATE_NOOP("DesignMenus", "E&xit")}}},
+        {"Edition1", QT_TRANSLATE_NOOP("DesignMenus", "&Edit"),
+         {{"Annuler1", QT_TRANSLATE_NOOP("DesignMenus", "&Undo")},
+          {"RedoItem", QT_TRANSLATE_NOOP("DesignMenus", "&Redo")},
+          {"Reinitialiser1", QT_TRANSLATE_NOOP("DesignMenus", "&Reset Image")},
           kSeparator,
           {"Copier1"},
           {"Commenouvelleimage1"},
           {"Mlangerlexistant1"},
           kSeparator,
-          {"Memoriser", QT_TRANSLATE_NOOP("lum", "&Memorize")},
+          {"Memoriser", QT_TRANSLATE_NOOP("DesignMenus", "&Memorize")},
           {"Effacer1"}}},
-        {"ImageMenu", QT_TRANSLATE_NOOP("lum", "&Image"),
+        {"ImageMenu", QT_TRANSLATE_NOOP("DesignMenus", "&Image"),
          {{"RotateLeftItem"},
           {"RotateRightItem"},
           {"RotateByAngleItem"},
@@ -65,8 +67,8 @@ const std::vector<Menu>& Menus() {
           {kColourShift},
           kSeparator,
           {"Redimensionner1"}}},
-        {"Melanger1", QT_TRANSLATE_NOOP("lum", "Mi&xing"),
-         {{"Imageoriginale1", QT_TRANSLATE_NOOP("lum", "&Original Image %")},
+        {"Melanger1", QT_TRANSLATE_NOOP("DesignMenus", "Mi&xing"),
+         {{"Imageoriginale1", QT_TRANSLATE_NOOP("DesignMenus", "&Original Image %")},
           kSeparator,
           {"Btmixdegrad"},
           {"Btmiximage"},
@@ -75,25 +77,25 @@ const std::vector<Menu>& Menus() {
           kSeparator,
           {"GradientLumiere"},
           {"NivGris"}}},
-        {"Optimisation1", QT_TRANSLATE_NOOP("lum", "&Optimization"),
+        {"Optimisation1", QT_TRANSLATE_NOOP("DesignMenus", "&Optimization"),
          {{"OptimizeItem", nullptr, kMainWindow},
-          {"CompareItem", QT_TRANSLATE_NOOP("lum", "Co&mpare with the Original"), kMainWindow},
+          {"CompareItem", QT_TRANSLATE_NOOP("DesignMenus", "Co&mpare with the Original"), kMainWindow},
           {nullptr, nullptr, kMainWindow},
           {"LissageAuto"},
           {"FlouGaussien"},
           kSeparator,
           {"Equilibrer1"},
           {"Equilibrer2"}}},
-        {"Macro1", QT_TRANSLATE_NOOP("lum", "&Macro"),
-         {{"Initmacro", QT_TRANSLATE_NOOP("lum", "&Start")},
-          {"Fermer", QT_TRANSLATE_NOOP("lum", "&Close")},
+        {"Macro1", QT_TRANSLATE_NOOP("DesignMenus", "&Macro"),
+         {{"Initmacro", QT_TRANSLATE_NOOP("DesignMenus", "&Start")},
+          {"Fermer", QT_TRANSLATE_NOOP("DesignMenus", "&Close")},
           kSeparator,
           {"Executer"}}},
-        {"HelpMenu", QT_TRANSLATE_NOOP("lum", "&Help"),
-         {{"Aide1", QT_TRANSLATE_NOOP("lum", "Lumora &Help")},
-          {"OnlineManualItem", QT_TRANSLATE_NOOP("lum", "Online &Manual")},
+        {"HelpMenu", QT_TRANSLATE_NOOP("DesignMenus", "&Help"),
+         {{"Aide1", QT_TRANSLATE_NOOP("DesignMenus", "Lumora &Help")},
+          {"OnlineManualItem", QT_TRANSLATE_NOOP("DesignMenus", "Online &Manual")},
           kSeparator,
-          {"AboutItem", QT_TRANSLATE_NOOP("lum", "&About Lumora")}}},
+          {"AboutItem", QT_TRANSLATE_NOOP("DesignMenus", "&About Lumora")}}},
     };
     return menus;
 }
@@ -104,7 +106,9 @@ const char* const kShiftItems[] = {"RedChangetoGreen101", "RedChangetoBlue101", 
 
 }  // namespace
 
-QString MenuText(const char* caption) { return QCoreApplication::translate("lum", caption); }
+QString MenuText(const char* caption) { return QCoreApplication::translate("DesignMenus", caption); }
+
+QString OperationText(const char* caption) { return QCoreApplication::translate("Operations", caption); }
 
 void DesignMenus::SetCloseEnabled(bool on) {
     if (closeMacro) closeMacro->setEnabled(on);
@@ -158,8 +162,10 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
     window->setMenuBar(d.bar);
 
     const auto item = [&](QWidget* menu, const char* name, const char* caption = nullptr) {
-        if (!caption) caption = CommandCaption(name, windowBit);
-        auto* a = new QAction(caption ? MenuText(caption) : QString::fromLatin1(name), menu);
+        // A caption written here is this file's; the others are their rows' in the table.
+        const char* fromTable = caption ? nullptr : CommandCaption(name, windowBit);
+        const QString text = caption ? MenuText(caption) : fromTable ? OperationText(fromTable) : QString::fromLatin1(name);
+        auto* a = new QAction(text, menu);
         a->setObjectName(QString::fromLatin1(name));
         menu->addAction(a);
         const std::string key = name;
@@ -174,7 +180,7 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
         return a;
     };
 
-    d.colorMenu = new QMenu(MenuText(QT_TRANSLATE_NOOP("lum", "Colour &Shift")), window);
+    d.colorMenu = new QMenu(MenuText(QT_TRANSLATE_NOOP("DesignMenus", "Colour &Shift")), window);
     d.colorMenu->setObjectName(QStringLiteral("ColorChangePopupMenu"));
     for (int i = 0; i < 6; ++i) {
         if (i > 0 && i % 2 == 0) d.colorMenu->addSeparator();

@@ -57,6 +57,9 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
 void GiveStandardKeys(QMainWindow* window, QMenuBar* bar,
                       std::initializer_list<std::pair<const char*, QKeySequence>> keys);
 
+// A caption, face or hint of the operation table in the user's language.
+QString OperationText(const char* caption);
+
 // A top-level menu hidden like the design's, inserted before `before` (at the end when null).
 QMenu* AddHiddenMenu(QMenuBar* bar, const char* name, const QString& caption, QAction* before = nullptr);
 

@@ -78,8 +78,6 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
     startUp();
 }
 
-TMemPhotoActionForm::~TMemPhotoActionForm() = default;
-
 QString TMemPhotoActionForm::StartupLogoPath() { return startupLogoPathStore(); }
 void TMemPhotoActionForm::SetStartupLogoPath(const QString& path) { startupLogoPathStore() = path; }
 
@@ -95,6 +93,8 @@ bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
+    // A photo still loading is dropped; the questions are about the one on screen.
+    CancelLoad();
     if (!askBeforeLeavingPhoto(QString())) {
         // Dismissed, or nothing was written (cancelled, refused or failed): the photo stays
         // open and unsaved, so the next close asks again.

@@ -15,8 +15,10 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/LoadInputGate.h"
 #include "app/WindowShell.h"
 #include "image/Codec.h"
 
@@ -56,17 +58,28 @@ public:
     void StartWith(const StartRequest& request);
 
     // --- loading ---
+    // A photo is decoded on the loader's thread while the window keeps painting under the
+    // hourglass, with a quick preview in the view once there is one. The photo list and the
+    // keys that step through the photos still work meanwhile (a photo asked for supersedes the
+    // one under way); other input is dropped. The decode reports back through the loader's
+    // signals; nothing waits for it.
+    //
     // The photo list's click: a photo replaces the shown one, a folder is opened in the tree.
     void OpenPickedListEntry();
-    // Decodes the photo and shows it; a photo that does not decode changes nothing (the error
-    // box names it). True when it is shown.
+    // Starts decoding the photo to show it as it is (the start-up logo); a photo that does
+    // not decode changes nothing (the error box names it). True when the decode started.
     bool LoadPhoto(const QString& path);
     // Opens a photo file as a click on it in the photo list does (drops, command line).
     void OpenPhotoFile(const QString& path);
-    // Replaces the shown photo: the save question, the decode, then the images, the file
-    // information, the caption, the document strings and the folder views follow it. A
-    // cancelled question or a failed decode leaves all of that as it was. True when shown.
+    // Starts replacing the shown photo: the save question, then the decode; once it is decoded
+    // the images, the file information, the caption, the document strings and the folder views
+    // follow it. A cancelled question or a failed decode leaves all of that as it was. True
+    // when the decode started.
     bool SwitchToPhoto(const QString& path);
+    // A decode was started and has not ended yet.
+    bool LoadPending() const { return pending_ != nullptr; }
+    // The decode under way is dropped: the photo on screen stays.
+    void CancelLoad();
     // The file of the photo on screen (empty before the first one).
     QString ShownPhoto() const { return shownPhoto_; }
     // What the caption names: the shown photo's file name, "Untitled" for a new or pasted
@@ -86,13 +99,16 @@ public:
     const QImage& OriginalThumbnail() const { return thumbnail_; }
 
     // The compare-and-edit window, shown modally with the file information, WorkImage (the
-    // optimized side) and MemoryImage (the photo as loaded).
-    using CompareOpener = std::function<void(QWidget* parent, const std::string& fileInfo,
-                                             const lum::Image& optimized, const lum::Image& original)>;
+    // optimized side), MemoryImage (the photo as loaded) and the photo's file. It returns the
+    // edited photo when the user keeps the edits here: that becomes the working image, as one
+    // step, unsaved.
+    using CompareOpener = std::function<std::optional<lum::Image>(QWidget* parent, const lum::ComparedPhoto& photo)>;
     void SetCompareWindowOpener(CompareOpener opener) { compareOpener_ = std::move(opener); }
     void OpenCompareWindow();
     // A photo chosen with File > Open in the compare window: opened once that window is closed.
     void OpenAfterCompare(const QString& path) { openAfterCompare_ = path; }
+    // What Undo and Redo call the edits kept from the compare window.
+    static constexpr const char* kCompareEditsLabel = QT_TRANSLATE_NOOP("Operation", "Compare Window Edits");
 
     // --- the window's own commands ---
     void Optimize() { RunCommand("ProcessingOptimumActionSpeedButton"); }
@@ -100,6 +116,10 @@ public:
     void TurnRight() { RunCommand("SpeedButton1"); }
     // The thumbnail of the photo as loaded, in its floating window: shown or hidden.
     void ToggleThumbnailWindow();
+
+signals:
+    // A decode ended: its photo is shown (true), or it failed or was superseded or cancelled.
+    void LoadEnded(bool shown);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -117,6 +137,8 @@ protected:
     void openChosenPhoto(const QString& path) override { OpenPhotoFile(path); }
     QString openDialogFolder() const override;
     QString shownFileName() const override;
+    // Undone or redone: the caption and the list follow the file the picture belongs to.
+    void historyStepped() override;
 
 private:
     // The state as the window starts, beyond the shell's: folders, flags, the start-up logo.
@@ -139,17 +161,26 @@ private:
         lum::FileIdentity source;  // the file read, as it was then
         lum::BaselineCopies copies;  // of image, made beside the decode for its commit
     };
-    enum class Decode { Done, Failed, Superseded };
-    struct PendingDecode;
     // The question before unsaved changes are left behind, naming the picture, what is unsaved
     // and the photo about to be opened (none: the program is closing). True when the window
     // may go on: nothing unsaved, Don't Save, or Save and a file was written.
     bool askBeforeLeavingPhoto(const QString& next);
-    // Decoding alone, nothing changed; a failure is reported. The photo is decoded on the
-    // loader's thread while the window keeps painting under the hourglass, with a quick preview
-    // in the view once there is one; the photo list and the keys that step through the photos
-    // still work, and a photo asked for meanwhile supersedes this one.
-    Decode decodePhoto(const QString& path, DecodedPhoto& photo);
+    // What a decode is for: a photo of the user's replacing the shown one, or the logo.
+    enum class LoadPurpose { Switch, Logo };
+    // The decode under way, with the hourglass and the input gate it keeps on.
+    struct PendingLoad {
+        QString path;
+        LoadPurpose purpose = LoadPurpose::Switch;
+        std::unique_ptr<lum::Editor::BusyScope> hourglass;
+        std::unique_ptr<lum::LoadInputGate> gate;
+    };
+    // Starts decoding (superseding a decode under way); nothing changes until it is done.
+    void startLoad(const QString& path, LoadPurpose purpose);
+    // The loader's reports.
+    void loadDone(DecodedPhoto&& photo);
+    void loadFailed(const QString& path, std::exception_ptr error);
+    // Hourglass and input gate off; the pending decode forgotten.
+    void endLoad();
     lum::PhotoLoader& loader();
     // The one place a photo that cannot be opened is reported ("JPEG error #N in FILE: ...").
     void showLoadFailure(const QString& path, const std::exception& error);
@@ -176,7 +207,7 @@ private:
     QImage thumbnail_;
     QString shownPhoto_;
     std::unique_ptr<lum::PhotoLoader> loader_;
-    PendingDecode* pendingDecode_ = nullptr;  // the decode being waited for
+    std::unique_ptr<PendingLoad> pending_;  // the decode under way
     bool showHidden_ = false;
     lum::FolderWatch* folderWatch_ = nullptr;
     QList<QObject*> photoKeys_;  // the shortcuts that step through the photos

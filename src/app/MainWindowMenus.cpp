@@ -12,13 +12,10 @@
 #include "view/FileListView.h"
 
 void TMemPhotoActionForm::buildMenus() {
+    // The Save key is the bottom button's shortcut; Undo and Redo are the Edit items'.
     WindowShell::buildMenus({{"CompareItem", [this] { OpenCompareWindow(); }}});
     lum::GiveStandardKeys(this, MainMenu1(),
                           {{"OptimizeItem", QKeySequence(Qt::CTRL | Qt::Key_E)}, {"CompareItem", QKeySequence(Qt::CTRL | Qt::Key_D)}});
-    // Save and Undo keys are the bottom buttons' shortcuts; Undo shows the key the window's own
-    // shortcut answers.
-    QAction* undo = MainMenu1()->findChild<QAction*>(QStringLiteral("Annuler1"));
-    undo->setText(undo->text() + QLatin1Char('\t') + QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText));
 }
 
 void TMemPhotoActionForm::buildShortcuts() {
@@ -27,7 +24,6 @@ void TMemPhotoActionForm::buildShortcuts() {
         s->setContext(Qt::WindowShortcut);
         connect(s, &QShortcut::activated, this, [this, run] { Guard(run); });
     };
-    shortcut(QKeySequence(QKeySequence::Undo), [this] { Undo(); });
     shortcut(QKeySequence(QKeySequence::Save), [this] { SaveWithDialog(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { Pane()->ZoomInStep(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { Pane()->ZoomInStep(); });
@@ -53,6 +49,15 @@ void TMemPhotoActionForm::pictureReplaced() {
     // none highlighted in the list.
     shownPhoto_.clear();
     logoShown_ = false;
+    RefreshCaption();
+    ShowPhotoInList(false);
+}
+
+void TMemPhotoActionForm::historyStepped() {
+    const QString file = QString::fromStdString(State().PhotoFile);
+    const QString shown = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    if (shown == shownPhoto_) return;
+    shownPhoto_ = shown;
     RefreshCaption();
     ShowPhotoInList(false);
 }

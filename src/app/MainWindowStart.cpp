@@ -90,13 +90,8 @@ void TMemPhotoActionForm::showEvent(QShowEvent* e) {
 void TMemPhotoActionForm::startRequested() {
     if (logoPending_) {
         logoPending_ = false;
+        // Decoded on the loader's thread; what the logo is not is settled when it arrives.
         Guard([this] { LoadPhoto(StartupLogoPath()); });
-        // The logo is no photo of the user's: nothing to switch away from, save or name.
-        ViewOrginalPhotoToolWindow->hide();
-        State().ForgetPhoto();
-        shownPhoto_.clear();
-        logoShown_ = State().HasPicture;
-        RefreshCaption();
     }
     const QString folder = std::exchange(pendingFolder_, QString());
     if (!folder.isEmpty()) {
@@ -153,5 +148,5 @@ bool TMemPhotoActionForm::askBeforeLeavingPhoto(const QString& next) {
     }
     // Don't Save leaves the photo marked unsaved until the load marks the next one saved: should
     // the next photo fail to open, the edited one stays on screen and closing still asks.
-    return AskSaveBeforeLeaving(tr("Unsaved Changes").toStdString(), text.toStdString(), [this] { return SaveWithDialog(); });
+    return AskSaveBeforeLeaving(tr("Unsaved Changes"), text, [this] { return SaveWithDialog(); });
 }

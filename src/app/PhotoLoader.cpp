@@ -1,9 +1,6 @@
 #include "app/PhotoLoader.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QMetaObject>
-#include <QTimer>
 
 #include "image/Formats.h"
 
@@ -58,20 +55,6 @@ void PhotoLoader::Cancel() {
         next_.reset();
         if (running_) running_->store(true);
     }
-    if (onSettled_) onSettled_();
-}
-
-bool PhotoLoader::Finish(int timeoutMs) {
-    if (!pending_) return true;
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    onSettled_ = [&loop] { loop.quit(); };
-    limit.start(timeoutMs);
-    if (pending_) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    onSettled_ = nullptr;
-    return !pending_;
 }
 
 void PhotoLoader::deliver(uint64_t ticket, std::function<void()> f) {
@@ -147,7 +130,6 @@ void PhotoLoader::process(const Job& job) {
         deliver(ticket, [this, photo] {
             pending_ = false;
             if (handlers_.loaded) handlers_.loaded(*photo);
-            if (onSettled_) onSettled_();
         });
     } catch (const DecodeCancelled&) {
     } catch (...) {
@@ -157,7 +139,6 @@ void PhotoLoader::process(const Job& job) {
         deliver(ticket, [this, path, error] {
             pending_ = false;
             if (handlers_.failed) handlers_.failed(path, error);
-            if (onSettled_) onSettled_();
         });
     }
 }

@@ -57,9 +57,6 @@ public:
     // A load was asked whose photo (or failure) has not been delivered yet.
     bool Pending() const { return pending_; }
     QString PendingPath() const { return pending_ ? pendingPath_ : QString(); }
-    // Waits for the pending load, running the event loop without user input, until its photo
-    // or failure was delivered or timeoutMs passed. True when nothing is pending afterwards.
-    bool Finish(int timeoutMs = 60000);
 
     // The full decode of every loader from now on (DecodePicture when null): a test's way to make
     // a photo fail after its preview was shown. Runs on the worker.
@@ -84,7 +81,6 @@ private:
     uint64_t ticket_ = 0;
     bool pending_ = false;
     QString pendingPath_;
-    std::function<void()> onSettled_;  // set while Finish waits
 
     std::mutex mutex_;
     std::condition_variable wake_;

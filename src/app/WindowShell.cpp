@@ -39,7 +39,7 @@ WindowShell::WindowShell(const Kind& kind, Prompts* prompts, Dialogs* dialogs, Q
       dialogs_(dialogs) {
     EnsureLumoraResources();
     prompts_->SetEditState(&editor_.State());
-    setWindowTitle(QStringLiteral("Tarnel Lumora"));
+    setWindowTitle(tr("Tarnel Lumora"));
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13);
     setFont(f);
@@ -185,7 +185,7 @@ PhotoSaving& WindowShell::saving() {
 
 bool WindowShell::hasPictureToSave() {
     if (State().HasPicture) return true;
-    prompts().Message(kNoPhotoToSave);
+    prompts().Message(tr(kNoPhotoToSave).toStdString());
     return false;
 }
 
@@ -203,8 +203,8 @@ bool WindowShell::SaveFromMenu(int pauseMs) {
     return true;
 }
 
-bool WindowShell::AskSaveBeforeLeaving(const std::string& caption, const std::string& text, const std::function<bool()>& save) {
-    switch (prompts().AskSaveChanges(caption, text)) {
+bool WindowShell::AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save) {
+    switch (prompts().AskSaveChanges(caption.toStdString(), text.toStdString())) {
         case Prompts::Answer::Yes: {
             // A save that wrote nothing (cancelled, replace refused, failed) keeps the picture.
             bool written = false;

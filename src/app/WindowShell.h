@@ -31,6 +31,18 @@ namespace lum {
 class Dialogs;
 class EditPane;
 class HelpWindow;
+
+// What the compare window is filled with: the main window's file information, its WorkImage
+// (the optimized side) and MemoryImage (the photo as loaded), and the photo's own file.
+struct ComparedPhoto {
+    std::string fileInfo;
+    const Image* optimized = nullptr;
+    const Image* original = nullptr;
+    std::string photoFile;  // empty for a made or pasted picture
+    bool damaged = false;   // the file could be decoded only in part
+    QString name;           // the picture's name in the main window's caption
+    QString folder;         // where File > Open starts
+};
 class MenuBarReveal;
 class PhotoSaving;
 class PhotoView;
@@ -57,7 +69,7 @@ public:
         bool selections;  // the selection toolbar's shapes select (else they only set the mode)
     };
     static constexpr int kMenuSavePauseMs = 400;
-    static constexpr const char* kNoPhotoToSave = "There is no photo to save.";
+    static constexpr const char* kNoPhotoToSave = QT_TRANSLATE_NOOP("lum::WindowShell", "There is no photo to save.");
 
     Editor& editor() { return editor_; }
     EditState& State() { return editor_.State(); }
@@ -93,13 +105,13 @@ public:
     // JPEG otherwise. True when a file was written; only then is the picture saved.
     bool SaveWithDialog();
     // The menu save: silent over the picture chooser's selected file when that is the current
-    // file, else through the save dialog; JPEG or BMP by the name; overwrites without a
-    // question, then pauses pauseMs. True when a file was written.
+    // file, else through the save dialog; JPEG or BMP by the name; asks before replacing a
+    // file, then pauses pauseMs. True when a file was written.
     bool SaveFromMenu(int pauseMs = kMenuSavePauseMs);
     // caption and text asked with Save, Don't Save and Cancel before the picture is left; Save
     // runs save (inside the guard). True when the window may go on: Don't Save, or Save and
     // save wrote the file.
-    bool AskSaveBeforeLeaving(const std::string& caption, const std::string& text, const std::function<bool()>& save);
+    bool AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save);
     // Moves the current file to the trash after a confirmation, when it is the picture
     // chooser's selected file; refused otherwise. True when it was moved.
     bool DeleteCurrentFile();
@@ -111,8 +123,11 @@ public:
     // The folder that dialog starts in.
     QString OpenDialogFolder() const { return openDialogFolder(); }
     void ShowOptions();
-    // Back to the baseline (nothing before the first picture).
+    // One step back and one forward in the history (nothing before the first picture).
     void Undo();
+    void Redo();
+    // The working image back to the baseline, as one step.
+    void ResetImage();
     // The working image becomes the baseline (nothing before the first picture).
     void Memorize();
     void PopUpZoomMenu();
@@ -189,6 +204,9 @@ protected:
     virtual void pictureWritten() {}
     virtual void pictureReplaced() {}
     virtual void fileMovedToTrash() {}
+    // A step was taken back or done again: what the window shows of the picture's file
+    // follows.
+    virtual void historyStepped() {}
 
     DesignMenus& menus() { return menus_; }
     PhotoSaving& saving();
@@ -196,6 +214,8 @@ protected:
 private:
     bool hasPictureToSave();
     void showRecording(bool recording, int count);
+    // Edit > Undo and Edit > Redo say what they would take back or do again.
+    void showHistory();
 
     Kind kind_;
     std::unique_ptr<WindowPrompts> prompts_;

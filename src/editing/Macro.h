@@ -36,6 +36,10 @@ public:
     void Start();                                   // InitmacroClick
     void Record(int code, int p1 = 0, int p2 = 0, int p3 = 0);
     void Close();                                   // FermerClick
+    // A step taken back while recording: its actions, recorded from action `from` on, leave
+    // the list when they are still its last ones. PutBack records them again at `from`.
+    void TakeBack(int from, const std::vector<MacroAction>& actions);
+    void PutBack(int from, const std::vector<MacroAction>& actions);
     // What ExecuterClick replays, in order: nothing unless the list is closed and holds any.
     // A copy, so a replayed operation never sees the list change under it.
     std::vector<MacroAction> ToReplay() const;

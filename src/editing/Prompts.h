@@ -178,6 +178,7 @@ public:
     // Answers to AskChoice (button indexes), consumed front to back; dismissed when empty.
     std::vector<int> choiceAnswers;
     std::vector<std::vector<std::string>> choiceButtons;  // the buttons each was asked with
+    std::vector<int> choiceDefaults;                      // and its default button
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     std::vector<std::string> savePresets;  // the name each save dialog opened with
     std::vector<std::string> openPaths;    // consumed front to back; empty string = cancel
@@ -211,9 +212,9 @@ public:
     }
     int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
                   int preset, int cancel) override {
-        (void)preset;
         questions.push_back(caption + ": " + text);
         choiceButtons.push_back(buttons);
+        choiceDefaults.push_back(preset);
         if (choiceAnswers.empty()) return cancel;
         const int a = choiceAnswers.front();
         choiceAnswers.erase(choiceAnswers.begin());

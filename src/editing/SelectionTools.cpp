@@ -13,6 +13,11 @@ Point ClampToView(const ToolEvent& e) {
     return Point{std::clamp(e.view.x, 0, std::max(0, e.viewSize.x)), std::clamp(e.view.y, 0, std::max(0, e.viewSize.y))};
 }
 
+// What Undo and Redo call a grab and its drag.
+const char* const kLiftLabel = "Lift Selection";
+const char* const kMoveLabel = "Move Selection";
+const char* const kDuplicateLabel = "Duplicate Selection";
+
 int SelectionCursor(const Editor& editor) {
     const int32_t mode = editor.State().ToolMode;
     return mode >= kToolFreeShape && mode <= kToolEllipse ? kCrossCursor : kArrowCursor;
@@ -22,7 +27,7 @@ int SelectionCursor(const Editor& editor) {
 
 bool TakeSelection(Editor& editor, Selection sel) {
     EditState& st = editor.State();
-    st.SourceImage = st.WorkImage;
+    editor.BeginPixelOp();
     if (!st.SetSelection(std::move(sel))) {
         st.DropSelection();
         return false;
@@ -140,7 +145,7 @@ void SelectionHandlerTool::Press(Editor& editor, const ToolEvent& e) {
     EditState& st = editor.State();
     if (e.button == MouseButton::Right) {
         // The one way to end a selection from the view.
-        moving_ = false;
+        if (moving_) endMove(editor);
         st.FloatActive = false;
         st.DragActive = false;
         editor.ResetTool();
@@ -151,14 +156,20 @@ void SelectionHandlerTool::Press(Editor& editor, const ToolEvent& e) {
     if (e.button != MouseButton::Left || !InsideSelection(st, e.image)) return;
     const GrabOptions opt = options_ ? options_() : GrabOptions();
     const Colour background = editor.BackgroundColour();
-    if (st.ToolMode != kToolMovingSelection) {
+    const bool first = st.ToolMode != kToolMovingSelection;
+    // A grab and the drag after it, to the release, are one step.
+    editor.BeginStep(first ? kLiftLabel : opt.duplicate ? kDuplicateLabel : kMoveLabel, kStepDropsSelection);
+    editor.BeginPixelOp();
+    changed_ = Rect{};
+    if (first) {
         st.ToolMode = kToolMovingSelection;
-        st.SourceImage = st.WorkImage;
         FirstGrab(st.WorkImage, st.MoveBuffer, st.Confine(), opt.erase, background);
+        if (opt.erase) changed_ = st.SelectionRect;
         editor.MarkUnsaved();
         editor.Redraw();
     } else {
         LaterGrab(st.WorkImage, st.MoveBuffer, st.SelectionRect, opt.duplicate);
+        if (!opt.duplicate) changed_ = st.SelectionRect;
     }
     moving_ = true;
     st.DragActive = true;
@@ -173,7 +184,8 @@ void SelectionHandlerTool::Move(Editor& editor, const ToolEvent& e) {
     const Point total{ViewToImage(e.view.x - grab_.x, e.zoom), ViewToImage(e.view.y - grab_.y, e.zoom)};
     const int dx = total.x - applied_.x, dy = total.y - applied_.y;
     if (dx == 0 && dy == 0) return;
-    MovePiece(st.WorkImage, st.MoveBuffer, st.SelectionImage, st.SelectionRect, dx, dy, editor.BackgroundColour());
+    changed_ = UnionRect(changed_, MovePiece(st.WorkImage, st.MoveBuffer, st.SelectionImage, st.SelectionRect, dx, dy,
+                                             editor.BackgroundColour()));
     editor.MarkUnsaved();
     applied_ = total;
     // The labels follow the piece.
@@ -184,9 +196,18 @@ void SelectionHandlerTool::Move(Editor& editor, const ToolEvent& e) {
 
 void SelectionHandlerTool::Release(Editor& editor, const ToolEvent&) {
     if (!moving_) return;
+    endMove(editor);
+    editor.Redraw();
+}
+
+void SelectionHandlerTool::Retired(Editor& editor) {
+    if (moving_) endMove(editor);
+}
+
+void SelectionHandlerTool::endMove(Editor& editor) {
     moving_ = false;
     editor.State().DragActive = false;
-    editor.Redraw();
+    editor.EndStep(changed_);
 }
 
 int SelectionHandlerTool::Cursor(const Editor& editor, ImagePoint p) const {

@@ -67,12 +67,15 @@ public:
     void Press(Editor& editor, const ToolEvent& e) override;
     void Move(Editor& editor, const ToolEvent& e) override;
     void Release(Editor& editor, const ToolEvent& e) override;
+    void Retired(Editor& editor) override;
     int Cursor(const Editor& editor, ImagePoint p) const override;
     bool Moving() const { return moving_; }
 
 private:
+    void endMove(Editor& editor);
     std::function<GrabOptions()> options_;
     bool moving_ = false;
+    Rect changed_;        // what the grab and the drag changed so far
     Point grab_;          // the view point of the grab
     Point applied_;       // the image offset already applied since the grab
 };

@@ -79,6 +79,7 @@ public:
     void SetKeepAliveIntervalMs(int ms) { keepAliveMs_ = ms; }
     void ZoomStepped(ImagePoint view, int oldZoom) override;
     void ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) override;
+    void HistoryChanged() override { emit HistoryWasChanged(); }
 
 signals:
     // Hourglass on or off around an operation; the window adds its progress window.
@@ -96,6 +97,8 @@ signals:
     // The view was redrawn or a mouse action on it ended: the picture or its unsaved state may
     // have changed.
     void PictureMayHaveChanged();
+    // What Undo and Redo offer changed (a step was made, taken back or done again).
+    void HistoryWasChanged();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

@@ -166,7 +166,7 @@ TEST_F(CliApply, ResizeRefusalWritesNothing) {
     WriteBytes(dir / "existing.jpg", {'k', 'e', 'e', 'p'});
     Result r = Lumora(Apply(rocket, dir / "existing.jpg", "grey resize:5x300"));
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("lumora: Invalid new size ( < 8)"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("lumora: Invalid new size: the width and the height must be at least 8 pixels."), std::string::npos) << r.err;
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_EQ(ReadText(dir / "existing.jpg"), "keep");
     EXPECT_EQ(Lumora(Apply(rocket, dir / "none.jpg", "resize:300x7")).status, 1);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -101,10 +102,10 @@ TEST(PaintToolbar, ControlsCarryTheirDesignNamesHintsAndDefaults) {
 
     const std::pair<const char*, const char*> buttons[] = {
         {"Btpipette", "Pipette"},     {"Btligne", "Line tool"}, {"Btcrayon", "Pen tool"},
-        {"Btpeinture", "Fill tool"},  {"Btspray", "Spray"},     {"Btechange", "Selective color eraser"},
+        {"Btpeinture", "Fill tool"},  {"Btspray", "Spray"},     {"Btechange", "Selective colour eraser"},
         {"Btbarbouiller", "Daub"},    {"Btdubruit", "Noise"},   {"Btassombrir", "Darken"},
-        {"Bteclaircir", "Lignten"},   {"Btdurcir", "Sharpen"},  {"Btflou", "Soften"},
-        {"Btzoom", ""},
+        {"Bteclaircir", "Lighten"},   {"Btdurcir", "Sharpen"},  {"Btflou", "Soften"},
+        {"Btzoom", "Zoom (left click: in, right click: out)"},
     };
     EXPECT_EQ(groups[0]->findChildren<QToolButton*>().size(), 13);
     for (const auto& [name, hint] : buttons) {
@@ -124,16 +125,26 @@ TEST(PaintToolbar, ControlsCarryTheirDesignNamesHintsAndDefaults) {
     EXPECT_EQ(d->maximum(), 96);
     EXPECT_EQ(d->value(), 32);
     EXPECT_EQ(d->Edit()->objectName(), QStringLiteral("Edit4"));
-    EXPECT_EQ(d->toolTip(), QStringLiteral("Tools diameter "));
+    EXPECT_EQ(d->toolTip(), QStringLiteral("Tool diameter (from 2 to 96)"));
     EXPECT_EQ(e->minimum(), 1);
     EXPECT_EQ(e->maximum(), 36);
     EXPECT_EQ(e->value(), 2);
     EXPECT_EQ(e->Edit()->objectName(), QStringLiteral("Edit5"));
-    EXPECT_EQ(e->toolTip(), QStringLiteral("Thickness or Fill  threshold"));
+    EXPECT_EQ(e->toolTip(), QStringLiteral("Thickness or fill threshold (from 1 to 36)"));
     d->setValue(50);
     e->setValue(20);
     EXPECT_EQ(t.st().PaintDiameter, 50);
     EXPECT_EQ(t.st().PaintThickness, 20);
+    // Typed beyond the limits: the limit shows and is what the tools use, never another value.
+    d->selectAll();
+    QTest::keyClicks(d, QStringLiteral("200"));
+    EXPECT_EQ(d->text(), QStringLiteral("96"));
+    EXPECT_EQ(t.st().PaintDiameter, 96);
+    e->selectAll();
+    QTest::keyClicks(e, QStringLiteral("0"));
+    QTest::keyClick(e, Qt::Key_Return);
+    EXPECT_EQ(e->text(), QStringLiteral("1"));
+    EXPECT_EQ(t.st().PaintThickness, 1);
 
     EXPECT_EQ(t.child<QLabel>("Label3")->text(), QStringLiteral("100 %"));
     // The readout starts with the first colour.

@@ -47,12 +47,13 @@ protected:
 TEST_F(CaptionAndQuestions, TheCaptionNamesTheShownFileWithAStarWhileUnsaved) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora"));
     w->OpenPhotoFile(a);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("a.jpg \u2014 Lumora"));
     w->Optimize();
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("a.jpg* \u2014 Lumora"));
 
     // The compare window, a dialog and an activation forget the current file name, not the caption.
-    w->SetCompareWindowOpener([](QWidget*, const std::string&, const lum::Image&, const lum::Image&) {});
+    w->SetCompareWindowOpener([](QWidget*, const lum::ComparedPhoto&) { return std::optional<lum::Image>(); });
     w->OpenCompareWindow();
     OnceShown(dialogs.Options(), [&] { dialogs.Options().accept(); });
     w->ShowOptions();
@@ -69,6 +70,7 @@ TEST_F(CaptionAndQuestions, TheCaptionNamesTheShownFileWithAStarWhileUnsaved) {
     EXPECT_TRUE(w->SaveWithDialog());
     EXPECT_EQ(w->windowTitle(), CaptionOf(saved));
     w->OpenPhotoFile(b);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_TRUE(prompts.questions.empty()) << lastQuestion();
     EXPECT_EQ(w->windowTitle(), CaptionOf(b));
 
@@ -80,15 +82,18 @@ TEST_F(CaptionAndQuestions, TheCaptionNamesTheShownFileWithAStarWhileUnsaved) {
 
 TEST_F(CaptionAndQuestions, TheQuestionBeforeLeavingSaysWhichFileAndWhatIsUnsaved) {
     w->OpenPhotoFile(a);
+    ASSERT_TRUE(LoadSettled(*w));
     w->Optimize();
     prompts.threeWayAnswers = {Answer::Cancel};
     w->OpenPhotoFile(b);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(lastQuestion(), "Unsaved Changes: Save the optimized photo a.jpg before opening b.jpg?");
     EXPECT_EQ(w->ShownPhoto(), a);
     // Edited after the optimize: changes.
     w->TurnLeft();
     prompts.threeWayAnswers = {Answer::Cancel, Answer::Cancel};
     w->OpenPhotoFile(b);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(lastQuestion(), "Unsaved Changes: Save the changes to a.jpg before opening b.jpg?");
     EXPECT_FALSE(w->close());
     EXPECT_EQ(lastQuestion(), "Unsaved Changes: Save the changes to a.jpg before closing Lumora?");
@@ -107,6 +112,7 @@ TEST_F(CaptionAndQuestions, TheQuestionBeforeLeavingSaysWhichFileAndWhatIsUnsave
     Action(*w, "Commenouvelleimage1")->trigger();
     prompts.threeWayAnswers = {Answer::No};
     w->OpenPhotoFile(b);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(lastQuestion(), "Unsaved Changes: Save the new picture before opening b.jpg?");
     EXPECT_EQ(w->ShownPhoto(), b);
 }
@@ -116,6 +122,7 @@ TEST_F(CaptionAndQuestions, ABitmapOpensInTheListAndIsSavedBackAsABitmap) {
     const lum::Image picture = Pattern(50, 30, 7);
     lum::WriteFileAtomic(bmp.toStdString(), lum::EncodeBmp(picture));
     w->OpenPhotoFile(bmp);
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_EQ(w->ShownPhoto(), bmp);
     EXPECT_TRUE(w->State().WorkImage == picture);
     EXPECT_EQ(w->windowTitle(), CaptionOf(bmp));

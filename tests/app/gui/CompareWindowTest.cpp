@@ -116,7 +116,7 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     EXPECT_EQ(box()->size(), QSize(300, 200));
     EXPECT_EQ(child<QLabel>("OrginalBitmapImage")->size(), QSize(300, 200));
     EXPECT_TRUE(f->State().WorkImage == optimized);
-    EXPECT_TRUE(f->State().UndoImage == optimized);
+    EXPECT_TRUE(f->State().MemoryImage == optimized);
     EXPECT_TRUE(f->OriginalPhoto() == original);
     EXPECT_EQ(originalPaneWidth(), f->width() / 2);
     EXPECT_FALSE(f->Changed());
@@ -141,9 +141,8 @@ TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     EXPECT_EQ(button("Btdur")->text(), QStringLiteral("Sharpen"));
     EXPECT_EQ(button("SpeedButton4")->toolTip(), QStringLiteral("Show the Original Photo in full screen"));
     EXPECT_EQ(button("SpeedButton5")->toolTip(), QStringLiteral("Show the Optimized Photo in full screen"));
-    EXPECT_EQ(button("SpeedButton9")->toolTip(), QStringLiteral("Recover the comparing window size"));
-    EXPECT_EQ(button("SetZoomScaleSpeedButton")->toolTip(),
-              QStringLiteral("Zoom the Original Photo and Optimized Photo for viewing"));
+    EXPECT_EQ(button("SpeedButton9")->toolTip(), QStringLiteral("Show both photos side by side again"));
+    EXPECT_EQ(button("SetZoomScaleSpeedButton")->toolTip(), QStringLiteral("Zoom both photos"));
     EXPECT_FALSE(f->MainMenu1()->isVisible());
     EXPECT_FALSE(f->selectionToolbar()->isVisible());
     EXPECT_FALSE(f->paintToolbar()->isVisible());
@@ -213,45 +212,49 @@ TEST_F(CompareWindow, FullScreenAndSplitButtons) {
     EXPECT_EQ(left->width(), f->width() / 2);
 }
 
-TEST_F(CompareWindow, MenuZoomBringsBothPanesBackAndResamplesBoth) {
+TEST_F(CompareWindow, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize) {
     const lum::Image original = Pattern(300, 200, 1), optimized = Pattern(300, 200, 2);
     Fill(optimized, original);
+    button("Btdur")->click();
+    const lum::Image sharpened = f->State().WorkImage;
+    ASSERT_TRUE(f->Changed());
     button("SpeedButton5")->click();
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
-    Pump();
+    QLabel* left = child<QLabel>("OrginalBitmapImage");
+    const auto zoom = [this](const char* item) {
+        f->ZoomScalePopupMenu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        Pump();
+    };
+    zoom("ZoomTo_50_Menuitem");
+    // Both panes back, at the same scale; the pixels and the edits stay, nothing is asked.
     EXPECT_TRUE(child<QWidget>("RealMemoryPanel_Top")->isVisible());
     EXPECT_TRUE(child<QWidget>("OrginalPartRealMemoryPanel")->isVisible());
     EXPECT_EQ(originalPaneWidth(), f->width() / 2);
-    EXPECT_EQ(child<QLabel>("OrginalBitmapImage")->size(), QSize(150, 100));
-    EXPECT_EQ(f->State().WorkImage.width(), 150);
-    EXPECT_EQ(f->State().ZoomIndex, 7);
     EXPECT_EQ(box()->size(), QSize(150, 100));
-    // Every pixel from the photo handed in, by the pixel-centre rule.
-    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 7), optimized.pixel(21, 15), 3), 0);
-    // The photos handed in stay as they were; the next zoom starts from them.
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_200_Menuitem")->trigger();
-    EXPECT_EQ(f->State().WorkImage.width(), 600);
-    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(43, 9), optimized.pixel(21, 4), 3), 0);
+    EXPECT_EQ(left->size(), QSize(150, 100));
+    for (const char* item : {"ZoomTo_200_Menuitem", "ZoomTo_FitWidth_Menuitem", "ZoomTo_FitWindow_Menuitem"}) {
+        zoom(item);
+        EXPECT_EQ(left->size(), box()->size()) << item;
+        EXPECT_EQ(f->State().WorkImage, sharpened) << item;
+        EXPECT_TRUE(f->OriginalPhoto() == original) << item;
+    }
+    zoom("ZoomTo_200_Menuitem");
+    EXPECT_EQ(left->size(), QSize(600, 400));
+    // The zoom keys step both panes too.
+    QTest::keyClick(box(), Qt::Key_Minus, Qt::ControlModifier);
+    Pump();
+    EXPECT_EQ(left->size(), box()->size());
+    EXPECT_NE(left->size(), QSize(600, 400));
     EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(f->Changed());
 
-    // The fit width of the panel around the view.
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_FitWidth_Menuitem")->trigger();
-    const int p = lum::PhotoView::FitWidthPercent(child<QWidget>("RealMemoryPanel2")->width(), 300);
-    EXPECT_EQ(f->State().WorkImage.width(), lum::roundHalfEven(300 * p / 100.0));
-}
-
-TEST_F(CompareWindow, MenuZoomAsksBeforeDroppingChanges) {
-    Fill(Pattern(60, 40, 2), Pattern(60, 40, 1));
-    button("Btdur")->click();
-    ASSERT_TRUE(f->Changed());
-    const lum::Image sharpened = f->State().WorkImage;
-    prompts.answers = {false};
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
-    ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_TRUE(f->State().WorkImage == sharpened);
-    prompts.answers = {true};
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
-    EXPECT_EQ(f->State().WorkImage.width(), 30);
+    // Saved at the working image's own size.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zoomed.bmp");
+    prompts.savePaths = {path.toStdString()};
+    QTest::keyClick(box(), Qt::Key_S, Qt::ControlModifier);
+    const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_TRUE(lum::DecodeBmp(bytes.data(), bytes.size()) == sharpened);
     EXPECT_FALSE(f->Changed());
 }
 
@@ -343,7 +346,7 @@ TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
     int offered = 0;
     WhenShown<TInputRotateAngleForm>([&](TInputRotateAngleForm& d) {
         offered = d.AngleSpinEdit()->value();
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate Angle"));
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate by Angle"));
         d.findChild<QAbstractButton*>("CancelButton")->click();
     });
     button("RotateBitmapSpeedButton")->click();
@@ -461,35 +464,72 @@ TEST_F(CompareWindow, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
 }
 
 TEST_F(CompareWindow, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
+    enum { kSave, kKeep, kDiscard, kCancel };
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    f->SetPhotoFile("/photos/beach.jpg", false);
+    EXPECT_TRUE(f->close());
+    EXPECT_TRUE(prompts.questions.empty());
+
+    // Undone back to the photo handed in: nothing to ask either; redone: asked again.
+    f->show();
+    QApplication::setActiveWindow(f.get());
+    button("Btdoux")->click();
+    QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(f->Changed());
+    QTest::keyClick(box(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(f->Changed());
+    QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(f->Changed());
+    QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(f->close());
     EXPECT_TRUE(prompts.questions.empty());
 
     f->show();
     button("Btdoux")->click();
-    // Escape or closing the question: the window stays.
-    prompts.threeWayAnswers = {Answer::Cancel};
+    // Escape or closing the question: the window stays. The question names the photo and
+    // offers to keep the edits in the main window by default.
     EXPECT_FALSE(f->close());
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0].rfind("Save or not?: ", 0), 0u);
-    // Yes, then a cancelled save dialog: still open.
-    prompts.threeWayAnswers = {Answer::Yes};
+    EXPECT_NE(prompts.questions[0].find("beach.jpg"), std::string::npos) << prompts.questions[0];
+    ASSERT_EQ(prompts.choiceButtons[0].size(), 4u);
+    EXPECT_EQ(prompts.choiceDefaults[0], kKeep);
+    EXPECT_FALSE(f->KeepsEdits());
+    // Save, then a cancelled save dialog: still open.
+    prompts.choiceAnswers = {kSave};
     prompts.savePaths = {""};
     EXPECT_FALSE(f->close());
-    // Yes and a name: written, then closed.
+    // Save over an existing file, replacing refused: still open, the file untouched.
     QTemporaryDir dir;
+    const QString existing = dir.filePath("there.bmp");
+    lum::WriteFileAtomic(existing.toStdString(), {1, 2, 3});
+    prompts.choiceAnswers = {kSave};
+    prompts.savePaths = {existing.toStdString()};
+    prompts.answers = {false};
+    EXPECT_FALSE(f->close());
+    EXPECT_EQ(lum::ReadFileBytes(existing.toStdString()), std::vector<uint8_t>({1, 2, 3}));
+    // Save and a name: written, then closed; nothing goes back to the main window.
     const QString path = dir.filePath("soft.bmp");
-    prompts.threeWayAnswers = {Answer::Yes};
+    prompts.choiceAnswers = {kSave};
     prompts.savePaths = {path.toStdString()};
     EXPECT_TRUE(f->close());
     const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
     EXPECT_TRUE(lum::DecodeBmp(bytes.data(), bytes.size()) == f->State().WorkImage);
+    EXPECT_FALSE(f->KeepsEdits());
 
-    // No: closed without writing.
+    // Discard: closed without writing or keeping.
     f->show();
     button("Btdur")->click();
-    prompts.threeWayAnswers = {Answer::No};
+    prompts.choiceAnswers = {kDiscard};
     EXPECT_TRUE(f->close());
+    EXPECT_FALSE(f->KeepsEdits());
+    // Keep: closed, the edits go back.
+    f->show();
+    button("Btdur")->click();
+    prompts.choiceAnswers = {kKeep};
+    EXPECT_TRUE(f->close());
+    EXPECT_TRUE(f->KeepsEdits());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"soft.bmp", "there.bmp"}));
 }
 
 TEST_F(CompareWindow, SavesWriteThisWindowsImageAndCountAsUnchanged) {
@@ -543,7 +583,7 @@ protected:
             EXPECT_TRUE(c.OriginalPhoto() == Pattern(80, 60, 1));
             EXPECT_EQ(c.findChild<QPlainTextEdit*>("PhotoFileNameMemo")->blockCount(), 3);
             c.findChild<QToolButton*>("Btdur")->click();
-            prompts.threeWayAnswers = {Answer::No};
+            prompts.choiceAnswers = {2};  // discard the changes
             c.close();
         });
         open();
@@ -574,6 +614,33 @@ TEST_F(OpeningCompare, ByTheButtonTheDoubleClickAndTheThumbnail) {
     });
 }
 
+TEST_F(OpeningCompare, EditsKeptOnClosingBecomeOneUnsavedStepOfTheMainWindow) {
+    TMemPhotoActionForm& w = program->MainWindow();
+    w.editor().MarkSaved();
+    lum::Image edited;
+    WhenShown<TViewBigEditPhotoForm>([&](TViewBigEditPhotoForm& c) {
+        c.findChild<QToolButton*>("Btdur")->click();
+        c.findChild<QToolButton*>("Btbrume")->click();
+        edited = c.State().WorkImage;
+        prompts.choiceAnswers = {1};  // keep them in the main window
+        c.close();
+    });
+    w.OpenCompareWindow();
+    ASSERT_FALSE(edited.empty());
+    EXPECT_TRUE(w.State().WorkImage == edited);
+    EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));  // the baseline stays
+    EXPECT_FALSE(w.State().Saved);
+    QAction* undo = w.findChild<QAction*>("Annuler1");
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Compare Window Edits"));
+    // Both filters are one step here, taken back and done again whole.
+    undo->trigger();
+    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
+    EXPECT_TRUE(w.State().Saved);
+    w.findChild<QAction*>("RedoItem")->trigger();
+    EXPECT_TRUE(w.State().WorkImage == edited);
+    EXPECT_FALSE(w.State().Saved);
+}
+
 TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
     TMemPhotoActionForm& w = program->MainWindow();
     QMenuBar* bar = w.MainMenu1();
@@ -590,9 +657,10 @@ TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
     lum::Image white(80, 60);
     white.fill(255, 255, 255);
     EXPECT_TRUE(w.State().WorkImage == white);
-    EXPECT_TRUE(w.findChild<QAction*>("Annuler1")->text().startsWith(QStringLiteral("&Undo\t")));
+    EXPECT_TRUE(w.findChild<QAction*>("Annuler1")->text().startsWith(QStringLiteral("&Undo ")));
+    EXPECT_EQ(w.findChild<QAction*>("Annuler1")->shortcut(), QKeySequence(QKeySequence::Undo));
     w.findChild<QAction*>("Annuler1")->trigger();
-    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 1));
+    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));  // the erase taken back
 
     // The clipboard's keys with the bar hidden, shown beside their items.
     EXPECT_EQ(w.findChild<QAction*>("Copier1")->shortcut(), QKeySequence(QKeySequence::Copy));

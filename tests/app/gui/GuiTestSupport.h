@@ -56,6 +56,12 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
     return done();
 }
 
+// The window's photo loads on a thread of its own: the event loop turns until it is shown (or
+// failed). True when no load is pending any more.
+inline bool LoadSettled(TMemPhotoActionForm& w, int ms = 20000) {
+    return PumpUntil([&w] { return !w.LoadPending(); }, ms);
+}
+
 // A photo with a different colour in every corner, so turns and mirrors can be told apart.
 inline QString WriteJpeg(const QString& path, int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);

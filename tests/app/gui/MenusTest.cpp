@@ -255,7 +255,10 @@ TEST_F(Menus, TheImageMenuRunsTheRowsOfTheButtonsWithTheirRecords) {
 TEST_F(Menus, OptimizeAndCompareFromTheKeyboard) {
     Prepare(main());
     int opened = 0;
-    main().SetCompareWindowOpener([&](QWidget*, const std::string&, const lum::Image&, const lum::Image&) { ++opened; });
+    main().SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto&) {
+        ++opened;
+        return std::optional<lum::Image>();
+    });
     QWidget* focus = main().View();
     QApplication::setActiveWindow(&main());
     QTest::keyClick(focus, Qt::Key_E, Qt::ControlModifier);
@@ -288,10 +291,12 @@ TEST_F(Menus, FileOpenSaveAsAndExitInBothWindows) {
     // Open: the dialog starts in the shown photo's folder; the photo opens as a click would.
     prompts.openPaths = {a.toStdString(), c.toStdString()};
     Action(w, "Ouvrir1")->trigger();
+    ASSERT_TRUE(LoadSettled(w));
     EXPECT_EQ(w.ShownPhoto(), a);
     w.RunCommand("Btrot90");
     prompts.threeWayAnswers = {Answer::No};
     Action(w, "Ouvrir1")->trigger();
+    ASSERT_TRUE(LoadSettled(w));
     EXPECT_EQ(prompts.openFolders.back(), dir.path().toStdString());
     EXPECT_EQ(prompts.questions.back(), "Unsaved Changes: Save the changes to a.jpg before opening c.jpg?");
     EXPECT_EQ(w.ShownPhoto(), c);
@@ -320,10 +325,11 @@ TEST_F(Menus, FileOpenSaveAsAndExitInBothWindows) {
         EXPECT_EQ(cw->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Comparing c-turned.bmp"), false));
         cw->RunCommand("Btdur");
         prompts.openPaths = {b.toStdString()};
-        prompts.threeWayAnswers = {Answer::No};
+        prompts.choiceAnswers = {2};  // discard the changes made here
         Action(*cw, "Ouvrir1")->trigger();
     });
     Action(w, "CompareItem")->trigger();
+    ASSERT_TRUE(LoadSettled(w));
     EXPECT_TRUE(shown);
     EXPECT_EQ(w.ShownPhoto(), b);
     EXPECT_EQ(prompts.openFolders.back(), dir.path().toStdString());

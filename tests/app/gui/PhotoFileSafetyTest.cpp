@@ -52,6 +52,7 @@ protected:
     QString openEdited(const char* name) {
         const QString photo = WriteJpeg(dir.filePath(QString::fromLatin1(name)), 48, 32);
         w->OpenPhotoFile(photo);
+        EXPECT_TRUE(LoadSettled(*w));
         w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
         return photo;
     }
@@ -142,6 +143,7 @@ TEST_F(PhotoFileSafety, TheMenuSaveOverTheOpenedFileAsksToo) {
 TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     const QString photo = WriteJpeg(dir.filePath("shown.jpg"), 40, 30);
     w->OpenPhotoFile(photo);
+    ASSERT_TRUE(LoadSettled(*w));
     const lum::Image shown = w->State().WorkImage;
     // A photo's data under a header claiming 15000 x 15000 pixels.
     std::vector<uint8_t> bomb = BytesOf(photo);
@@ -161,6 +163,8 @@ TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
 
     w->OpenPhotoFile(bombPath);
+
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].rfind(QDir::toNativeSeparators(bombPath).toStdString() +
                                             ": The file is far too short to hold its 15000 x 15000 pixels (",

@@ -59,12 +59,14 @@ TEST(PhotoFormats, ListedOpenedShownAsDecodedAndSavedBesideAsJpeg) {
     for (const QString& p : {heic, png, webp, tiff}) {
         SCOPED_TRACE(p.toStdString());
         w.OpenPhotoFile(p);
+        ASSERT_TRUE(LoadSettled(w));
         EXPECT_TRUE(w.State().WorkImage == Decoded(p));
         EXPECT_EQ(w.State().CurrentFileName, p.toStdString());
         EXPECT_TRUE(prompts.messages.empty());
     }
     // The phone's photo came upright and in sRGB.
     w.OpenPhotoFile(heic);
+    ASSERT_TRUE(LoadSettled(w));
     EXPECT_EQ(w.State().WorkImage.width(), 60);
     std::vector<uint8_t> icc;
     ASSERT_TRUE(lum::ProfileOfMetadata(w.State().CurrentMetadata, icc));
@@ -112,7 +114,7 @@ TEST(PhotoFormats, AHeicsThumbnailIsThePreviewWhileItDecodes) {
     };
     lum::PhotoLoader loader(h);
     loader.Load(heic, [](int, int) { return 100; });  // a thumbnail is quicker at any zoom
-    ASSERT_TRUE(loader.Finish());
+    ASSERT_TRUE(PumpUntil([&loader] { return !loader.Pending(); }, 60000));
     EXPECT_EQ(events, (std::vector<std::string>{"preview", "loaded"}));
     EXPECT_EQ(preview.width(), 160);
     EXPECT_TRUE(photo == Decoded(heic));

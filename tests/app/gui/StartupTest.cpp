@@ -71,7 +71,7 @@ TEST(Startup, FormCreateLeavesTheDesignState) {
     EXPECT_EQ(st.ToolMode, 0);
     EXPECT_EQ(st.Kernel.counter2, 0);
     EXPECT_EQ(st.Kernel.counter4, 0);
-    for (const lum::Image* img : {&st.MemoryImage, &st.UndoImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
+    for (const lum::Image* img : {&st.MemoryImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
                                   &st.SelectionImage}) {
         EXPECT_EQ(img->width(), 8);
         EXPECT_EQ(img->height(), 8);
@@ -108,16 +108,16 @@ TEST(Startup, TheMenuBarShowsNothing) {
 
     // Items keep their captions.
     const std::pair<const char*, const char*> items[] = {
-        {"Btnouveau", "&New..."},          {"Btenregistrer", "&Save"},
+        {"Btnouveau", "&New Image..."},    {"Btenregistrer", "&Save"},
         {"Supprimer1", "&Delete"},         {"Btparamjpg", "O&ptions..."},
         {"Copier1", "&Copy"},              {"Commenouvelleimage1", "Paste as &New Image"},
-        {"Mlangerlexistant1", "&Paste into current Image..."},
+        {"Mlangerlexistant1", "&Paste into the Current Image..."},
         {"Memoriser", "&Memorize"},        {"Effacer1", "&Erase"},
-        {"Btmixdegrad", "&Gradient"},      {"Btmiximage", "&Image"},
-        {"PPimage", "&Clipboard Image"},   {"GradientLumiere", "&Lighten gradient"},
-        {"NivGris", "Gray &Scale"},        {"LissageAuto", "&Auto Smooth"},
-        {"FlouGaussien", "&Gaussian Blur"}, {"Equilibrer1", "&Flesh color Balance"},
-        {"Equilibrer2", "&Landscape balance"}, {"Initmacro", "&Start"},
+        {"Btmixdegrad", "&Gradient..."},   {"Btmiximage", "&Image..."},
+        {"PPimage", "&Clipboard Image..."}, {"GradientLumiere", "&Lighten Gradient..."},
+        {"NivGris", "Grey &Scale"},        {"LissageAuto", "&Auto Smooth"},
+        {"FlouGaussien", "&Gaussian Blur..."}, {"Equilibrer1", "&Flesh Colour Balance"},
+        {"Equilibrer2", "&Landscape Colour Balance"}, {"Initmacro", "&Start"},
         {"Fermer", "&Close"},              {"Executer", "&Execute"},
         {"Redimensionner1", "&New Size..."}, {"Aide1", "Lumora &Help"},
     };
@@ -141,8 +141,8 @@ TEST(Startup, ColourMenuHasTheSixShifts) {
         if (a->isSeparator()) ++separators;
         else captions << a->text();
     }
-    EXPECT_EQ(captions, QStringList({"Red Change to Green 10%", "Red Change to Blue 10%", "Green change to Red 10%",
-                                     "Green Change to Blue 10%", "Blue change to Red 10%", "Blue change to Green 10%"}));
+    EXPECT_EQ(captions, QStringList({"Red to Green by 10%", "Red to Blue by 10%", "Green to Red by 10%",
+                                     "Green to Blue by 10%", "Blue to Red by 10%", "Blue to Green by 10%"}));
     EXPECT_EQ(separators, 2);
 }
 

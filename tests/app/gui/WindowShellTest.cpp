@@ -72,11 +72,11 @@ TEST_F(WindowShell, TheTableCaptionsEveryItemAndButtonOfBothWindows) {
         EXPECT_EQ(buttons, bit == lum::kMainWindow ? 3 : 11) << bit;
     }
     // One row, the two captions of one control: the menu item and the button beside the pane.
-    EXPECT_EQ(Action(compare, "Bttexte")->text(), QStringLiteral("&Text"));
+    EXPECT_EQ(Action(compare, "Bttexte")->text(), QStringLiteral("&Text Stamp..."));
     auto* stamp = compare.findChild<QToolButton*>(QStringLiteral("Bttexte"));
-    EXPECT_EQ(stamp->text(), QStringLiteral("Stemp"));
+    EXPECT_EQ(stamp->text(), QStringLiteral("Stamp"));
     EXPECT_EQ(stamp->toolTip(), QStringLiteral("Text stamp"));
-    EXPECT_EQ(Action(main, "Bttexte")->text(), QStringLiteral("&Text"));
+    EXPECT_EQ(Action(main, "Bttexte")->text(), QStringLiteral("&Text Stamp..."));
 }
 
 TEST_F(WindowShell, WithoutAPictureNothingIsSavedUndoneOrMemorized) {
