@@ -48,7 +48,7 @@ const std::vector<Menu>& Menus() {
         {"Edition1", QT_TRANSLATE_NOOP("DesignMenus", "&Edit"),
          {{"Annuler1", QT_TRANSLATE_NOOP("DesignMenus", "&Undo")},
           {"RedoItem", QT_TRANSLATE_NOOP("DesignMenus", "&Redo")},
-          {"Reinitialiser1", QT_TRANSLATE_NOOP("DesignMenus", "&Reset Image")},
+          {"Reinitialiser1", QT_TRANSLATE_NOOP("DesignMenus", "Re&set Image")},
           kSeparator,
           {"Copier1"},
           {"Commenouvelleimage1"},

@@ -227,7 +227,7 @@ bool WindowShell::DeleteCurrentFile() {
 // Caption, help and the web
 
 QString WindowShell::Caption(const QString& name, bool unsaved) {
-    const QString program = QStringLiteral("Lumora");
+    const QString program = tr("Lumora");
     if (name.isEmpty()) return program;
     return name + (unsaved ? QStringLiteral("*") : QString()) + QStringLiteral(" \u2014 ") + program;
 }

@@ -12,6 +12,8 @@ namespace lum {
 
 namespace {
 const char* const kMemorizeLabel = "Memorize";
+// The step label of the optimize rows of the operation table.
+const char* const kOptimizeLabel = "Optimize";
 const char* const kResetImageLabel = QT_TRANSLATE_NOOP("Operation", "Reset Image");
 }  // namespace
 
@@ -290,6 +292,9 @@ bool Editor::takeStep(bool forward) {
     else history_.Undo(st_, macro_, shown);
     showStep(shown);
     st_.Saved = history_.AtSaved();
+    // Back at (or forward to) a state only optimized since the save: the question before
+    // leaving says so again.
+    st_.OnlyOptimized = !st_.Saved && policy_.tracksOptimized && history_.OnlyLabelSinceSaved(kOptimizeLabel);
     host_->HistoryChanged();
     return true;
 }

@@ -139,8 +139,9 @@ protected:
         } else {
             w.State().MemoryImage = Pattern(60, 40, 1);
             w.editor().CommitMemoryImage();
-            w.View()->ZoomToPercent(37);
         }
+        // Away from every zoom item's own scale, so each of them changes it.
+        w.View()->ZoomToPercent(37);
         w.State().WorkImage = Pattern(60, 40, 4);
         w.editor().Macro().InstallDefaults();
         QGuiApplication::clipboard()->setImage(lum::ToQImage(Pattern(30, 20, 3)));
@@ -274,7 +275,8 @@ TEST_F(Menus, OptimizeAndCompareFromTheKeyboard) {
     Prepare(*compare);
     compare->show();
     QApplication::setActiveWindow(compare.get());
-    prompts.threeWayAnswers = {Answer::Cancel, Answer::No};
+    compare->RunCommand("Btdur");
+    prompts.choiceAnswers = {3, 2};  // cancel, then discard the changes
     QTest::keyClick(compare->View(), Qt::Key_Escape);
     EXPECT_TRUE(compare->isVisible());
     QTest::keyClick(compare->View(), Qt::Key_Escape);
