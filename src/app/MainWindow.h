@@ -136,7 +136,6 @@ protected:
     bool captionUnsaved() const override;
     void openChosenPhoto(const QString& path) override { OpenPhotoFile(path); }
     QString openDialogFolder() const override;
-    QString shownFileName() const override;
     // Undone or redone: the caption and the list follow the file the picture belongs to.
     void historyStepped() override;
 

@@ -126,10 +126,6 @@ QString TMemPhotoActionForm::openDialogFolder() const {
     return WindowShell::openDialogFolder();
 }
 
-QString TMemPhotoActionForm::shownFileName() const {
-    return shownPhoto_.isEmpty() ? QString() : QFileInfo(shownPhoto_).fileName();
-}
-
 bool TMemPhotoActionForm::askBeforeLeavingPhoto(const QString& next) {
     const lum::EditState& st = State();
     if (!st.HasPicture || st.Saved) return true;

@@ -55,9 +55,6 @@ public:
     // Pause after the menu save; 400 ms in the main window, 0 for the compare window's button.
     void SetMenuSaveDelayMs(int ms) { menuSaveDelayMs_ = ms; }
     void SetChooser(PictureChooserLink* chooser) { chooser_ = chooser; }
-    // The name of the file the picture on screen came from, proposed by the save dialog when
-    // the current file name was forgotten (the window was activated again).
-    void SetShownFileName(std::function<std::string()> name) { shownFileName_ = std::move(name); }
 
     // The name the save dialog last held (it keeps it between runs, as file dialogs do).
     const std::string& DialogFileName() const { return dialogFileName_; }
@@ -90,7 +87,6 @@ private:
     PictureChooserLink* chooser_ = nullptr;
     std::string filter_;
     std::string dialogFileName_;
-    std::function<std::string()> shownFileName_;
     int menuSaveDelayMs_ = 400;
 };
 

@@ -178,7 +178,6 @@ PhotoSaving& WindowShell::saving() {
     if (!saving_) {
         saving_ = std::make_unique<PhotoSaving>(editor_, prompts(), dialogs().Options(), chooserLink_.get());
         saving_->SetFilter(kind_.saveFilter);
-        saving_->SetShownFileName([this] { return shownFileName().toStdString(); });
     }
     return *saving_;
 }

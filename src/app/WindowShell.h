@@ -191,8 +191,6 @@ protected:
     // The photo chosen with File > Open, and the folder the dialog starts in.
     virtual void openChosenPhoto(const QString& path) { (void)path; }
     virtual QString openDialogFolder() const;
-    // The file name of the picture on screen, which the save dialog proposes ("": none).
-    virtual QString shownFileName() const { return QString(); }
 
     // Every activation of the window, but the first and those that end a visit to a window of
     // ours, forgets the current file name (a delete asks for the file to be picked again).
