@@ -30,6 +30,10 @@ inline QApplication& App() {
     static QApplication* app = [] {
         // Keep the user's settings and folders out of the tests.
         QStandardPaths::setTestModeEnabled(true);
+        // ctest runs each test in its own process, in parallel: a settings folder per process
+        // keeps them from racing on one file.
+        static QTemporaryDir settingsDir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         auto* a = new QApplication(argc, argv);
         TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
         return a;
