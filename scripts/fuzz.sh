@@ -5,10 +5,13 @@
 #   bmp   any bytes through the BMP reader and writer
 #   exif  EXIF blocks through the orientation reset, the thumbnail turn and a save
 #   cli   command lines through the apply and optimize parsers and the operation table
-# Every fuzz/NAME_fuzz.cpp is a target. Seeds: fuzz/seeds/NAME when it exists, and the test
-# photos and damaged files for the JPEG, BMP and EXIF targets.
+#   heif, png, webp, tiff   any bytes through that reader, its colour profile, the JPEG writer
+# Every fuzz/NAME_fuzz.cpp is a target. Seeds: fuzz/seeds/NAME when it exists, what earlier runs
+# found in tests/data/fuzz/NAME, and the test photos and damaged files for the JPEG, BMP and
+# EXIF targets.
 # A crash input is kept in fuzz/out/artifacts_<target>/; once it is fixed, copy it into
-# tests/data/broken (JPEG and BMP files, replayed by the broken-file test) or
+# tests/data/broken (JPEG and BMP files, replayed by the broken-file test),
+# tests/data/fuzz/<target> (the other formats, replayed by the hostile-file test) or
 # fuzz/seeds/<target>.
 #   FUZZ_SECONDS   run time of each fuzzer (default 60)
 #   FUZZ_TARGETS   which ones (default: all)
@@ -47,6 +50,7 @@ for t in $targets; do
     *) seeds="" ;;
   esac
   [ -d "$root/fuzz/seeds/$t" ] && seeds="$seeds $root/fuzz/seeds/$t"
+  [ -d "$root/tests/data/fuzz/$t" ] && seeds="$seeds $root/tests/data/fuzz/$t"
   echo "== running ${t}_fuzz for ${seconds}s"
   # Large declared pictures are legitimately decoded, so allow a generous memory ceiling;
   # one thread keeps the results independent of the machine.

@@ -19,6 +19,97 @@
         <source>Picture</source>
         <translation>Image</translation>
     </message>
+    <message>
+        <source>New image</source>
+        <translation>Nouvelle image</translation>
+    </message>
+    <message>
+        <source>Lighten gradient parameters</source>
+        <translation>Paramètres du dégradé de lumière</translation>
+    </message>
+    <message>
+        <source>Gradient to mix into %1 x %2</source>
+        <translation>Dégradé à mélanger dans l&apos;image %1 x %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignMenus</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Su&amp;pprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>Op&amp;tions...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Image</source>
+        <translation>Réin&amp;itialiser l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Memorize</source>
+        <translation>&amp;Mémoriser</translation>
+    </message>
+    <message>
+        <source>Mi&amp;xing</source>
+        <translation>Mé&amp;langer</translation>
+    </message>
+    <message>
+        <source>&amp;Original Image %</source>
+        <translation>Image d&apos;&amp;origine&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&amp;Optimization</source>
+        <translation>&amp;Optimisation</translation>
+    </message>
+    <message>
+        <source>&amp;Macro</source>
+        <translation>&amp;Macro</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>OkCancel</name>
@@ -32,10 +123,380 @@
     </message>
 </context>
 <context>
+    <name>Operation</name>
+    <message>
+        <source>Compare Window Edits</source>
+        <translation>Modifications de la fenêtre de comparaison</translation>
+    </message>
+    <message>
+        <source>New Image</source>
+        <translation>Nouvelle image</translation>
+    </message>
+    <message>
+        <source>Lighten Gradient</source>
+        <translation>Dégradé de lumière</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>Mix Gradient</source>
+        <translation>Mélange d&apos;un dégradé</translation>
+    </message>
+    <message>
+        <source>Mix Image</source>
+        <translation>Mélange d&apos;une image</translation>
+    </message>
+    <message>
+        <source>Mix Clipboard Image</source>
+        <translation>Mélange de l&apos;image du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Paste into Image</source>
+        <translation>Collage dans l&apos;image</translation>
+    </message>
+    <message>
+        <source>Paste as New Image</source>
+        <translation>Collage comme nouvelle image</translation>
+    </message>
+    <message>
+        <source>Text Stamp</source>
+        <translation>Tampon de texte</translation>
+    </message>
+    <message>
+        <source>Reset Image</source>
+        <translation>Réinitialisation de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation>Optimisation</translation>
+    </message>
+    <message>
+        <source>Flesh Color Balance</source>
+        <translation>Équilibre des couleurs chair</translation>
+    </message>
+    <message>
+        <source>Landscape Balance</source>
+        <translation>Équilibre des couleurs paysage</translation>
+    </message>
+    <message>
+        <source>Color Shift</source>
+        <translation>Décalage des couleurs</translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <translation>Éclaircissement</translation>
+    </message>
+    <message>
+        <source>Gray Scale</source>
+        <translation>Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Sharpen</source>
+        <translation>Netteté</translation>
+    </message>
+    <message>
+        <source>Sharpen More</source>
+        <translation>Netteté renforcée</translation>
+    </message>
+    <message>
+        <source>Soften</source>
+        <translation>Adoucissement</translation>
+    </message>
+    <message>
+        <source>Auto Smooth</source>
+        <translation>Lissage automatique</translation>
+    </message>
+    <message>
+        <source>Gaussian Blur</source>
+        <translation>Flou gaussien</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Rotation à droite</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Rotation à gauche</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Miroir vertical</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>New Size</source>
+        <translation>Nouvelle taille</translation>
+    </message>
+    <message>
+        <source>Brush Stroke</source>
+        <translation>Coup de pinceau</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplissage</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacement</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Pen Stroke</source>
+        <translation>Trait de crayon</translation>
+    </message>
+</context>
+<context>
+    <name>Operations</name>
+    <message>
+        <source>&amp;New Image...</source>
+        <translation>&amp;Nouvelle image...</translation>
+    </message>
+    <message>
+        <source>&amp;Lighten Gradient...</source>
+        <translation>Dégradé de &amp;lumière...</translation>
+    </message>
+    <message>
+        <source>&amp;Gradient...</source>
+        <translation>&amp;Dégradé...</translation>
+    </message>
+    <message>
+        <source>&amp;Image...</source>
+        <translation>&amp;Image...</translation>
+    </message>
+    <message>
+        <source>&amp;Clipboard Image...</source>
+        <translation>Image du &amp;presse-papiers...</translation>
+    </message>
+    <message>
+        <source>&amp;Paste into the Current Image...</source>
+        <translation>C&amp;oller dans l&apos;image actuelle...</translation>
+    </message>
+    <message>
+        <source>Paste as &amp;New Image</source>
+        <translation>Coller comme &amp;nouvelle image</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Text Stamp...</source>
+        <translation>&amp;Tampon de texte...</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Tampon</translation>
+    </message>
+    <message>
+        <source>Text stamp</source>
+        <translation>Tampon de texte</translation>
+    </message>
+    <message>
+        <source>Optimize The Photo Now!</source>
+        <translation>Optimiser la photo maintenant&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Automatic colour balance of the optimized photo</source>
+        <translation>Équilibre automatique des couleurs de la photo optimisée</translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation>Optimiser</translation>
+    </message>
+    <message>
+        <source>&amp;Flesh Colour Balance</source>
+        <translation>Équilibre des couleurs &amp;chair</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape Colour Balance</source>
+        <translation>Équilibre des couleurs &amp;paysage</translation>
+    </message>
+    <message>
+        <source>Red to Green by 10%</source>
+        <translation>Rouge vers vert de 10&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Red to Blue by 10%</source>
+        <translation>Rouge vers bleu de 10&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Green to Red by 10%</source>
+        <translation>Vert vers rouge de 10&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Green to Blue by 10%</source>
+        <translation>Vert vers bleu de 10&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Blue to Red by 10%</source>
+        <translation>Bleu vers rouge de 10&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Blue to Green by 10%</source>
+        <translation>Bleu vers vert de 10&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <translation>Éclaircir</translation>
+    </message>
+    <message>
+        <source>Grey &amp;Scale</source>
+        <translation>&amp;Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Sharpen</source>
+        <translation>Netteté</translation>
+    </message>
+    <message>
+        <source>Sharpen +</source>
+        <translation>Netteté +</translation>
+    </message>
+    <message>
+        <source>Soften</source>
+        <translation>Adoucir</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Smooth</source>
+        <translation>&amp;Lissage automatique</translation>
+    </message>
+    <message>
+        <source>&amp;Gaussian Blur...</source>
+        <translation>Flou &amp;gaussien...</translation>
+    </message>
+    <message>
+        <source>Rotate to the Right (90 degrees)</source>
+        <translation>Rotation à droite (90 degrés)</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation>90</translation>
+    </message>
+    <message>
+        <source>Rotate to the Left (270 degrees)</source>
+        <translation>Rotation à gauche (270 degrés)</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Miroir vertical</translation>
+    </message>
+    <message>
+        <source>Rotate by Angle...</source>
+        <translation>Rotation d&apos;un angle...</translation>
+    </message>
+    <message>
+        <source>&amp;New Size...</source>
+        <translation>&amp;Nouvelle taille...</translation>
+    </message>
+    <message>
+        <source>&amp;Erase</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Execute</source>
+        <translation>&amp;Exécuter</translation>
+    </message>
+</context>
+<context>
     <name>PhotoFiles</name>
     <message>
         <source>Photos</source>
         <translation>Photos</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoNotice</name>
+    <message>
+        <source>%1 is damaged: %2. Saving it keeps the picture as shown.
+
+The decoder said: %3</source>
+        <translation>%1 est endommagé&#xa0;: %2. L&apos;enregistrer conserve l&apos;image telle qu&apos;elle est affichée.
+
+Le décodeur a indiqué&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSaving</name>
+    <message>
+        <source>JPEG photos (*.jpg *.jpeg)</source>
+        <translation>Photos JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>JPEG photos (*.jpg *.jpeg);;Bitmaps (*.bmp)</source>
+        <translation>Photos JPEG (*.jpg *.jpeg);;Images BMP (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Delete refused: a new picture is loaded.
+Open the photo file again, then delete it.</source>
+        <translation>Suppression refusée&#xa0;: une nouvelle image est chargée.
+Rouvrez le fichier de la photo, puis supprimez-le.</translation>
+    </message>
+    <message>
+        <source>Save or Replace?</source>
+        <translation>Enregistrer ou remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Do you want to replace the original photo file?</source>
+        <translation>Voulez-vous remplacer le fichier de la photo d&apos;origine&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mettre à la corbeille</translation>
+    </message>
+    <message>
+        <source>Photo Changed by Another Program</source>
+        <translation>Photo modifiée par un autre programme</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened.
+
+Save this picture as a copy beside it, replace it, or cancel?</source>
+        <translation>%1 a été modifié par un autre programme depuis son ouverture.
+
+Enregistrer cette image en copie à côté, remplacer le fichier, ou annuler&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save as a Copy</source>
+        <translation>Enregistrer une copie</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Do you want to move %1 to the Trash?</source>
+        <translation>Voulez-vous mettre %1 à la corbeille&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to the Trash: %2.</source>
+        <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The original photo &quot;%1&quot; is damaged: only part of it could be decoded.
+
+Replacing it keeps only what could be decoded, and the rest of the original is lost for good. Do you want to replace it anyway?</source>
+        <translation>La photo d&apos;origine « %1 » est endommagée&#xa0;: seule une partie a pu être décodée.
+
+La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;original est perdu définitivement. Voulez-vous la remplacer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -613,7 +1074,7 @@ Exemple</translation>
         <translation>Conn&amp;ecter un lecteur réseau</translation>
     </message>
     <message>
-        <source>Di&amp;sconnect Network Drive</source>
+        <source>Disconnect Net&amp;work Drive</source>
         <translation>Déconnecter un &amp;lecteur réseau</translation>
     </message>
     <message>
@@ -914,7 +1375,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>&amp;Afficher</translation>
     </message>
     <message>
-        <source>Se&amp;nd To</source>
+        <source>&amp;Send To</source>
         <translation>&amp;Envoyer vers</translation>
     </message>
     <message>
@@ -954,7 +1415,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <source>&amp;Properties</source>
+        <source>Propert&amp;ies</source>
         <translation>&amp;Propriétés</translation>
     </message>
     <message>
@@ -1015,6 +1476,125 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
+    <name>TMemPhotoActionForm</name>
+    <message>
+        <source>Save or not?</source>
+        <translation>Enregistrer ou non&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The photo has been optimized. Save it before leaving Lumora?</source>
+        <translation>La photo a été optimisée. L&apos;enregistrer avant de quitter Lumora&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Select the folder that holds the photos you want to optimize.</source>
+        <translation>Choisissez le dossier qui contient les photos à optimiser.</translation>
+    </message>
+    <message>
+        <source>Select a photo to optimize.</source>
+        <translation>Choisissez une photo à optimiser.</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Traitement</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>Welcome to Lumora!</source>
+        <translation>Bienvenue dans Lumora&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Visit the Tarnel Lumora web site for news and more information</source>
+        <translation>Consultez le site web de Tarnel Lumora pour les nouveautés et plus d&apos;informations</translation>
+    </message>
+    <message>
+        <source>Tarnel Lumora</source>
+        <translation>Tarnel Lumora</translation>
+    </message>
+    <message>
+        <source>Show the original photo in a small floating window</source>
+        <translation>Afficher la photo d&apos;origine dans une petite fenêtre flottante</translation>
+    </message>
+    <message>
+        <source>Zoom the photo to the size you like to see it at</source>
+        <translation>Zoomer la photo à la taille qui vous convient</translation>
+    </message>
+    <message>
+        <source>Online help: read the Lumora user manual on the Tarnel web site</source>
+        <translation>Aide en ligne&#xa0;: lisez le manuel d&apos;utilisation de Lumora sur le site web de Tarnel</translation>
+    </message>
+    <message>
+        <source>The size the photo is shown at</source>
+        <translation>La taille d&apos;affichage de la photo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Undo / Reload the photo</source>
+        <translation>Annuler / Recharger la photo</translation>
+    </message>
+    <message>
+        <source>Compare the Optimized Photo with the Original Photo</source>
+        <translation>Comparer la photo optimisée avec la photo d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Save / Save As the Photo</source>
+        <translation>Enregistrer la photo / Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informations de version</translation>
+    </message>
+    <message>
+        <source>Tarnel Home</source>
+        <translation>Accueil Tarnel</translation>
+    </message>
+    <message>
+        <source>Visit the Tarnel Lumora home page for more information</source>
+        <translation>Consultez la page d&apos;accueil de Tarnel Lumora pour plus d&apos;informations</translation>
+    </message>
+    <message>
+        <source>Original Photo</source>
+        <translation>Photo d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Processing Progress</source>
+        <translation>Progression du traitement</translation>
+    </message>
+    <message>
+        <source>Optimizing...</source>
+        <translation>Optimisation...</translation>
+    </message>
+    <message>
+        <source>Save or Replace?</source>
+        <translation>Enregistrer ou remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Do you want to replace the original photo file?</source>
+        <translation>Voulez-vous remplacer le fichier de la photo d&apos;origine&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
+    <message>
+        <source>Width: %1  Height: %2</source>
+        <translation>Largeur&#xa0;: %1  Hauteur&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Modified: %1</source>
+        <translation>Modifié&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>TUpDownSpin</name>
     <message>
         <source>%1–%2</source>
@@ -1027,6 +1607,172 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>%1 (from %2 to %3)</source>
         <translation>%1 (de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>TViewBigEditPhotoForm</name>
+    <message>
+        <source>Tarnel Lumora - %1</source>
+        <translation>Tarnel Lumora - %1</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>Original Photo</source>
+        <translation>Photo d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Show the Original Photo in full screen</source>
+        <translation>Afficher la photo d&apos;origine en plein écran</translation>
+    </message>
+    <message>
+        <source>Show both photos side by side again</source>
+        <translation>Afficher à nouveau les deux photos côte à côte</translation>
+    </message>
+    <message>
+        <source>Optimized Photo</source>
+        <translation>Photo optimisée</translation>
+    </message>
+    <message>
+        <source>Save the optimized photo</source>
+        <translation>Enregistrer la photo optimisée</translation>
+    </message>
+    <message>
+        <source>Reset the optimized photo</source>
+        <translation>Réinitialiser la photo optimisée</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Colour channel shifts</source>
+        <translation>Décalages des canaux de couleur</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Selection Toolbar</source>
+        <translation>Barre d&apos;outils de sélection</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Paint Toolbar</source>
+        <translation>Barre d&apos;outils de dessin</translation>
+    </message>
+    <message>
+        <source>Show the Optimized Photo in full screen</source>
+        <translation>Afficher la photo optimisée en plein écran</translation>
+    </message>
+    <message>
+        <source>Zoom both photos</source>
+        <translation>Zoomer les deux photos</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Selection Toolbar</source>
+        <translation>Barre d&apos;outils de &amp;sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Paint Toolbar</source>
+        <translation>Barre d&apos;outils de &amp;dessin</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom Both Photos</source>
+        <translation>&amp;Zoomer les deux photos</translation>
+    </message>
+    <message>
+        <source>The picture was changed in this window.</source>
+        <translation>L&apos;image a été modifiée dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>The optimized photo &quot;%1&quot; was changed in this window.</source>
+        <translation>La photo optimisée « %1 » a été modifiée dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Save the changes to a file, keep them in the main window (where they can be saved or undone later), or discard them?</source>
+        <translation>Enregistrer les modifications dans un fichier, les garder dans la fenêtre principale (où vous pourrez les enregistrer ou les annuler plus tard), ou les abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Save to a File...</source>
+        <translation>&amp;Enregistrer dans un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in the Main Window</source>
+        <translation>&amp;Garder dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>&amp;Discard the Changes</source>
+        <translation>A&amp;bandonner les modifications</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close the Compare Window</source>
+        <translation>Fermer la fenêtre de comparaison</translation>
+    </message>
+</context>
+<context>
+    <name>TWelcomeForm</name>
+    <message>
+        <source>Lumora improves your digital photos with one click.
+
+Choose a folder, click a photo and press &quot;Optimize The Photo Now!&quot;: Lumora brings the colours towards natural flesh tones, smooths fine noise while keeping the edges, and blends the result with your photo as it was.
+
+Compare the optimized photo with the original side by side, sharpen, soften or lighten it, turn it, zoom, and save it as a JPEG file with the quality you choose.</source>
+        <translation>Lumora améliore vos photos numériques en un clic.
+
+Choisissez un dossier, cliquez sur une photo et appuyez sur « Optimiser la photo maintenant&#xa0;! »&#xa0;: Lumora rapproche les couleurs de tons chair naturels, lisse le bruit fin tout en préservant les contours, et mélange le résultat avec votre photo telle qu&apos;elle était.
+
+Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus nette, adoucissez-la ou éclaircissez-la, faites-la pivoter, zoomez, et enregistrez-la en fichier JPEG avec la qualité de votre choix.</translation>
+    </message>
+    <message>
+        <source>About Tarnel Lumora</source>
+        <translation>À propos de Tarnel Lumora</translation>
+    </message>
+    <message>
+        <source>Thank you very much!</source>
+        <translation>Merci beaucoup&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Tarnel Lumora version %1</source>
+        <translation>Tarnel Lumora version %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1806,65 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     <message>
         <source>Invalid new size: the width and the height must be at least 8 pixels.</source>
         <translation>Nouvelle taille incorrecte&#xa0;: la largeur et la hauteur doivent faire au moins 8 pixels.</translation>
+    </message>
+</context>
+<context>
+    <name>lum::EditPane</name>
+    <message>
+        <source>Zoom to 10%</source>
+        <translation>Zoom à 10&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 25%</source>
+        <translation>Zoom à 25&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 33%</source>
+        <translation>Zoom à 33&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 50%</source>
+        <translation>Zoom à 50&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 66%</source>
+        <translation>Zoom à 66&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 75%</source>
+        <translation>Zoom à 75&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 100%</source>
+        <translation>Zoom à 100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 125%</source>
+        <translation>Zoom à 125&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 150%</source>
+        <translation>Zoom à 150&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to 200%</source>
+        <translation>Zoom à 200&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit Width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit Height</source>
+        <translation>Ajuster à la hauteur</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit Window</source>
+        <translation>Ajuster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
     </message>
 </context>
 <context>
@@ -1181,6 +1986,80 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     <message>
         <source>Zoom 3</source>
         <translation>Zoom 3</translation>
+    </message>
+</context>
+<context>
+    <name>lum::SelectionToolbar</name>
+    <message>
+        <source>Selection Toolbar</source>
+        <translation>Barre d&apos;outils de sélection</translation>
+    </message>
+    <message>
+        <source>Ellipse selection</source>
+        <translation>Sélection elliptique</translation>
+    </message>
+    <message>
+        <source>Rectangle selection</source>
+        <translation>Sélection rectangulaire</translation>
+    </message>
+    <message>
+        <source>No selection tool</source>
+        <translation>Aucun outil de sélection</translation>
+    </message>
+    <message>
+        <source>Free-shape selection</source>
+        <translation>Sélection à main levée</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Moving the selection leaves the second paint colour behind</source>
+        <translation>Déplacer la sélection laisse la seconde couleur de dessin à sa place</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Moving the selection leaves a copy behind</source>
+        <translation>Déplacer la sélection laisse une copie à sa place</translation>
+    </message>
+</context>
+<context>
+    <name>lum::WindowShell</name>
+    <message>
+        <source>Tarnel Lumora</source>
+        <translation>Tarnel Lumora</translation>
+    </message>
+    <message>
+        <source>Lumora - %1</source>
+        <translation>Lumora - %1</translation>
+    </message>
+    <message>
+        <source>There is no photo to save.</source>
+        <translation>Il n&apos;y a pas de photo à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Help is not available here yet: see the online user manual.</source>
+        <translation>L&apos;aide n&apos;est pas encore disponible ici&#xa0;: consultez le manuel d&apos;utilisation en ligne.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 </TS>

@@ -7,248 +7,14 @@
 //
 //   lumora_latency_bench                                   every command at both sizes
 //   lumora_latency_bench --benchmark_filter=ListClick/24   loading a 24-megapixel photo
-#include <benchmark/benchmark.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QMenu>
-#include <QPushButton>
-#include <QStackedWidget>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeWidgetItem>
-#include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
-#include <csignal>
-#include <cstring>
-#include <cstdio>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "LatencyProbe.h"
-#include "app/App.h"
-#include "app/BatchDialog.h"
-#include "app/CompareWindow.h"
-#include "app/MainWindow.h"
-#include "editing/PaintTools.h"
-#include "editing/Prompts.h"
-#include "image/Codec.h"
-#include "image/Stretch.h"
-#include "view/EditPane.h"
-#include "view/FileListView.h"
-#include "view/PaintToolbar.h"
-#include "view/PhotoView.h"
+//
+// The history's commands (undo and redo of a stroke and of a filter, the memory the history
+// holds) are in history_bench.cpp, the batch optimize in batch_bench.cpp.
+#include "LatencyBench.h"
 
 namespace {
 
-// What an interrupt has to remove, kept where a signal handler can read it without allocating.
-struct Leftovers {
-    char dir[4096] = {};
-    char files[8][4096] = {};
-    int count = 0;
-};
-Leftovers& ToRemove() {
-    static Leftovers l;
-    return l;
-}
-void Remember(char (&into)[4096], const QString& path) {
-    const QByteArray b = QFile::encodeName(path);
-    std::snprintf(into, sizeof into, "%s", b.constData());
-}
-extern "C" void RemovePhotosAndExit(int sig) {
-    Leftovers& l = ToRemove();
-    for (int i = 0; i < l.count; ++i) unlink(l.files[i]);
-    // A photo cut off while being written leaves its temporary file: then the whole folder.
-    if (l.dir[0] && rmdir(l.dir) != 0) execl("/bin/rm", "rm", "-rf", "--", l.dir, static_cast<char*>(nullptr));
-    _exit(128 + sig);
-}
-
-struct PhotoFile {
-    QString path;
-    int width = 0, height = 0;
-    double decodeMs = 0;  // bare decode of the file, best of three
-};
-
-// A sample photo stretched to w x h with a little grain, so it codes like a photo, written with
-// our own encoder at quality 92.
-PhotoFile MakePhoto(const QString& dir, const char* sample, int w, int h, uint32_t seed) {
-    const std::string src = std::string(LUMORA_SAMPLE_PHOTOS) + "/" + sample;
-    const lum::Image small = lum::LoadPicture(src).image;
-    lum::Image big(w, h);
-    lum::StretchDraw(big, lum::Rect{0, 0, w, h}, small);
-    for (int y = 0; y < h; ++y) {
-        uint8_t* row = big.row(y);
-        for (int b = 0; b < 3 * w; ++b) {
-            seed = seed * 1664525u + 1013904223u;
-            const int v = row[b] + static_cast<int>((seed >> 27) & 7) - 4;
-            row[b] = static_cast<uint8_t>(std::clamp(v, 0, 255));
-        }
-    }
-    lum::JpegEncodeOptions o;
-    o.quality = 92;
-    const std::vector<uint8_t> bytes = lum::EncodeJpeg(big, o);
-    PhotoFile f;
-    f.path = QDir(dir).filePath(QStringLiteral("%1_%2x%3.jpg").arg(QString::fromLatin1(sample).section('.', 0, 0)).arg(w).arg(h));
-    Leftovers& l = ToRemove();
-    if (l.count < 8) Remember(l.files[l.count++], f.path);
-    lum::WriteFileAtomic(f.path.toStdString(), bytes);
-    f.width = w;
-    f.height = h;
-    f.decodeMs = 1e9;
-    for (int i = 0; i < 3; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        const std::vector<uint8_t> file = lum::ReadFileBytes(f.path.toStdString());
-        const lum::Image img = lum::DecodeJpeg(file.data(), file.size());
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-        f.decodeMs = std::min(f.decodeMs, ms);
-    }
-    return f;
-}
-
-// The program's windows with a folder of photos in the main window's list, made once for the
-// whole run.
-struct Bench {
-    QTemporaryDir dir;
-    lum::RecordingPrompts prompts;  // every question answered No
-    std::unique_ptr<lum::Program> program;
-    TMemPhotoActionForm* window = nullptr;
-    std::map<int, std::vector<PhotoFile>> photos;  // by megapixels: two different photos
-    latency::Probe probe;
-    int next = 0;
-
-    Bench() {
-        TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/LumoraLogo.jpg"));
-        Remember(ToRemove().dir, dir.path());
-        photos[12] = {MakePhoto(dir.path(), "hubble_deep_field.jpg", 4000, 3000, 1),
-                      MakePhoto(dir.path(), "rocket.jpg", 4000, 3000, 2)};
-        photos[24] = {MakePhoto(dir.path(), "hubble_deep_field.jpg", 6000, 4000, 3),
-                      MakePhoto(dir.path(), "rocket.jpg", 6000, 4000, 4)};
-        program = std::make_unique<lum::Program>(&prompts);
-        window = &program->MainWindow();
-        window->resize(1024, 740);
-        window->show();
-        QTest::qWait(50);
-        List()->setDirectory(dir.path() + QLatin1Char('/'));
-        probe.Watch(QStringLiteral("PaintBox1"));
-        QTest::qWait(50);
-    }
-
-    TLsFilelistView28* List() const { return window->findChild<TLsFilelistView28*>(QStringLiteral("LsFilelistView282")); }
-    lum::EditState& St() const { return window->State(); }
-    QToolButton* Button(const char* name) const { return window->findChild<QToolButton*>(QString::fromLatin1(name)); }
-
-    // Sample pixels of the working image, to tell a changed picture from the one before.
-    std::vector<uint8_t> Samples() const {
-        const lum::Image& img = St().WorkImage;
-        std::vector<uint8_t> s;
-        if (img.empty()) return s;
-        for (int i = 0; i < 64; ++i) {
-            const uint8_t* p = img.pixel((i * 7919) % img.width(), (i * 104729) % img.height());
-            s.insert(s.end(), p, p + 3);
-        }
-        return s;
-    }
-    bool PaintBoxFits() const {
-        const lum::PhotoView* v = window->View();
-        const QSize want(static_cast<int>(static_cast<int64_t>(St().WorkImage.width()) * v->Zoom() / 100),
-                         static_cast<int>(static_cast<int64_t>(St().WorkImage.height()) * v->Zoom() / 100));
-        return v->PaintBox1()->size() == want;
-    }
-    bool Shows(const PhotoFile& f) const {
-        return St().CurrentFileName == f.path.toStdString() && St().WorkImage.width() == f.width &&
-               St().WorkImage.height() == f.height && PaintBoxFits();
-    }
-
-    // Clicks the photo in the list, as a user does.
-    void ClickInList(const PhotoFile& f) {
-        TLsFilelistView28* list = List();
-        QTreeWidgetItem* item = list->ItemOfPath(f.path);
-        if (!item) throw std::runtime_error("photo not in the list: " + f.path.toStdString());
-        list->scrollToItem(item);
-        const QRect r = list->visualItemRect(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
-    }
-
-    // Loads a photo of the given size (untimed set-up) and waits until it is shown.
-    // which: 0 the deep field, 1 the rocket, -1 the other one than last time.
-    const PhotoFile& Load(int mp, int which = -1) {
-        const PhotoFile& f = photos[mp][static_cast<size_t>(which >= 0 ? which : next++ % 2)];
-        St().Saved = true;
-        St().Optimized = false;
-        probe.Reset();
-        probe.Expect("shown", [&] { return Shows(f); });
-        if (!probe.Run([&] { ClickInList(f); })) throw std::runtime_error("photo did not load");
-        return f;
-    }
-
-    void Click(const char* button) { Button(button)->click(); }
-};
-
-// Made on first use, destroyed by main before the application, so its folder goes too.
-std::unique_ptr<Bench>& TheBench() {
-    static std::unique_ptr<Bench> bench;
-    return bench;
-}
-Bench& B() {
-    if (!TheBench()) TheBench() = std::make_unique<Bench>();
-    return *TheBench();
-}
-
-// One run of a command: `trigger` is its event; the first result listed is the benchmark's
-// time, the others are counters named after them (the mean over the runs, in ms). The longest
-// stall of any run is the counter stall_ms. False when the run failed.
-using Result = std::pair<std::string, std::function<bool()>>;
-
-// The worst run of each command at each size ("ListClick/24"): per result and the stall, for
-// the targets' check at the end.
-struct Worst {
-    std::map<std::string, double> shownMs;
-    double stallMs = 0;
-    double decodeMs = 0;  // of the photo clicked, for the load's target
-};
-std::map<std::string, Worst>& Worsts() {
-    static std::map<std::string, Worst> w;
-    return w;
-}
-struct Runs {
-    double worstStall = 0;
-    std::map<std::string, double> sums;
-    int count = 0;
-};
-bool Measure(benchmark::State& state, Runs& runs, const char* what, const std::vector<Result>& results,
-             const std::function<void()>& trigger) {
-    latency::Probe& probe = B().probe;
-    probe.Reset();
-    for (const Result& r : results) probe.Expect(r.first, r.second);
-    if (!probe.Run(trigger)) {
-        state.SkipWithError("timed out before the result was shown");
-        return false;
-    }
-    ++runs.count;
-    for (size_t i = 0; i < results.size(); ++i) {
-        const double ms = probe.ShownMs(results[i].first);
-        if (i == 0) state.SetIterationTime(ms / 1000.0);
-        else state.counters[results[i].first + "_ms"] = (runs.sums[results[i].first] += ms) / runs.count;
-    }
-    runs.worstStall = std::max(runs.worstStall, probe.LongestStallMs());
-    Worst& worst = Worsts()[std::string(what) + "/" + std::to_string(state.range(0))];
-    for (const Result& r : results) worst.shownMs[r.first] = std::max(worst.shownMs[r.first], probe.ShownMs(r.first));
-    worst.stallMs = std::max(worst.stallMs, probe.LongestStallMs());
-    state.counters["stall_ms"] = runs.worstStall;
-    if (qEnvironmentVariableIsSet("LUMORA_LATENCY_VERBOSE"))
-        std::fprintf(stderr, "  %s/%d: %s %.1f ms, stall %.1f ms\n", what, static_cast<int>(state.range(0)),
-                     results[0].first.c_str(), probe.ShownMs(results[0].first), probe.LongestStallMs());
-    return true;
-}
+using namespace latency;
 
 // --- the commands ---
 
@@ -270,6 +36,28 @@ void BM_ListClick(benchmark::State& state) {
         state.counters["decode_ms"] = f.decodeMs;
         double& decode = Worsts()["ListClick/" + std::to_string(mp)].decodeMs;
         decode = std::max(decode, f.decodeMs);
+    }
+}
+
+// A phone's 12-megapixel HEIC clicked after a JPEG: its first paint (the preview made from its
+// thumbnail) and the exact photo.
+void BM_HeicClick(benchmark::State& state) {
+    Bench& b = B();
+    if (b.heic.path.isEmpty()) {
+        b.heic = MakeHeicPhoto(b.dir.path(), "rocket.jpg", 4000, 3000);
+        b.List()->Refresh();
+        QTest::qWait(50);
+    }
+    Runs runs;
+    for (auto _ : state) {
+        b.Load(12, 0);  // untimed: the manual time is the click's
+        b.St().Saved = true;
+        b.St().Optimized = false;
+        auto exact = [&] { return b.Shows(b.heic); };
+        auto first = [&] { return b.window->View()->ShowsPreview() || b.Shows(b.heic); };
+        if (!Measure(state, runs, "HeicClick", {{"first", first}, {"exact", exact}}, [&] { b.ClickInList(b.heic); }))
+            break;
+        state.counters["decode_ms"] = b.heic.decodeMs;
     }
 }
 
@@ -413,62 +201,40 @@ void BM_FloodFill(benchmark::State& state) {
     }
 }
 
-// The batch optimize of four photos of the size, started from its dialog in the main window,
-// until its summary is shown. The batch runs on threads of its own: the window's event loop
-// keeps turning meanwhile (stall_ms).
-void BM_Batch(benchmark::State& state) {
-    Bench& b = B();
-    const int mp = static_cast<int>(state.range(0));
-    b.Load(mp, 0);
-    const QString folder = b.dir.filePath(QStringLiteral("batch%1").arg(mp));
-    QDir().mkpath(folder);
-    for (int i = 0; i < 4; ++i)
-        QFile::copy(b.photos[mp][static_cast<size_t>(i % 2)].path, folder + QStringLiteral("/p%1.jpg").arg(i));
-    // The summary is shown when its page is painted.
-    b.probe.Watch(QStringLiteral("BatchSummaryPage"));
-    Runs runs;
-    for (auto _ : state) {
-        QDir(folder + QStringLiteral("/optimized")).removeRecursively();
-        b.window->OptimizeFolderPhotos(folder);
-        lum::BatchDialog* d = b.window->BatchOptimizeDialog();
-        auto* pages = d->findChild<QStackedWidget*>();
-        auto* start = d->findChild<QPushButton*>(QStringLiteral("BatchStart"));
-        QTest::qWait(50);
-        const bool ok = Measure(state, runs, "Batch", {{"done", [&] { return pages->currentIndex() == 2; }}},
-                                [&] { start->click(); });
-        d->hide();
-        if (!ok) break;
-    }
-    QDir(folder).removeRecursively();
-}
-
 #define LATENCY(fn) BENCHMARK(fn)->Arg(12)->Arg(24)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6)
 LATENCY(BM_ListClick);
+BENCHMARK(BM_HeicClick)->Arg(12)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6);
 LATENCY(BM_Optimize);
 LATENCY(BM_Undo);
 LATENCY(BM_QuarterTurn);
 LATENCY(BM_Zoom);
 LATENCY(BM_OpenCompare);
 LATENCY(BM_FloodFill);
-BENCHMARK(BM_Batch)->Arg(12)->Arg(24)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// The targets on a 24-megapixel photo, each against the worst of its runs; printed for the
-// commands that ran. False when one was missed.
+// The targets on a 24-megapixel photo (and the phone's HEIC), each against the worst of its runs;
+// printed for the commands that ran. False when one was missed.
 bool CheckTargets() {
     struct Target {
         const char* command;
-        const char* result;  // a result's name, or "stall"
+        const char* result;  // a result's name, "stall", or a figure's name (unit "MB")
         const char* what;
-        double limitMs;
+        double limit;
         bool plusDecode;  // the limit is added to the photo's bare decode time
+        const char* unit = "ms";
     };
     const Target targets[] = {
         {"ListClick/24", "first", "list click: first paint of the photo", 300, false},
         {"ListClick/24", "exact", "list click: the exact photo (decode + 150 ms)", 150, true},
         {"ListClick/24", "stall", "list click: longest event-loop stall", 100, false},
+        {"HeicClick/12", "first", "HEIC (12 MP) list click: first paint", 300, false},
         {"Optimize/24", "shown", "Optimize shown", 500, false},
         {"QuarterTurn/24", "shown", "quarter turn shown", 500, false},
         {"OpenCompare/24", "shown", "compare window open and painted", 600, false},
+        {"StrokeUndo/24", "shown", "Undo of a pen stroke shown", 200, false},
+        {"StrokeRedo/24", "shown", "Redo of a pen stroke shown", 200, false},
+        {"FilterUndo/24", "shown", "Undo of a filter shown", 200, false},
+        {"FilterRedo/24", "shown", "Redo of a filter shown", 200, false},
+        {"HistoryMemory/24", "held", "history after 20 strokes and 5 filters", 432, false, "MB"},
         {"Batch/24", "stall", "batch of four photos: longest event-loop stall", 50, false},
     };
     int met = 0, checked = 0;
@@ -476,12 +242,15 @@ bool CheckTargets() {
     for (const Target& t : targets) {
         const auto w = Worsts().find(t.command);
         if (w == Worsts().end()) continue;
-        const double ms = std::string(t.result) == "stall" ? w->second.stallMs : w->second.shownMs.at(t.result);
-        const double limit = t.limitMs + (t.plusDecode ? w->second.decodeMs : 0);
-        const bool ok = ms >= 0 && ms <= limit;
+        const bool figure = std::string(t.unit) != "ms";
+        const double value = figure ? w->second.figures.at(t.result)
+                             : std::string(t.result) == "stall" ? w->second.stallMs
+                                                                : w->second.shownMs.at(t.result);
+        const double limit = t.limit + (t.plusDecode ? w->second.decodeMs : 0);
+        const bool ok = value >= 0 && value <= limit;
         ++checked;
         met += ok;
-        std::printf("  %-48s %7.1f ms  target %6.1f ms  %s\n", t.what, ms, limit, ok ? "pass" : "FAIL");
+        std::printf("  %-48s %7.1f %s  target %6.1f %s  %s\n", t.what, value, t.unit, limit, t.unit, ok ? "pass" : "FAIL");
     }
     std::printf("%d of %d targets met\n", met, checked);
     return met == checked;

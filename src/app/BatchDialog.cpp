@@ -347,6 +347,9 @@ QString BatchDialog::reasonText(const cli::BatchPhotoReport& r) const {
             return tr("%1: another photo of the batch has the same name, so it was not written.").arg(name);
         case cli::BatchSkip::Damaged:
             return tr("%1; the original was left as it was.").arg(Q(r.detail));
+        case cli::BatchSkip::OtherFormat:
+            return tr("%1 is not a JPEG photo and was left as it was; write it to another folder to get its JPEG copy.")
+                .arg(name);
         case cli::BatchSkip::Failed: return tr("%1 was not written: %2").arg(name, Q(r.reason));
         case cli::BatchSkip::Unreadable:
         case cli::BatchSkip::None: break;

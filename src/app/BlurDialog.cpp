@@ -12,7 +12,7 @@
 
 TEForm8::TEForm8(QWidget* parent) : QDialog(parent) {
     setObjectName("TEForm8");
-    setWindowTitle("Gaussian Blur");
+    setWindowTitle(tr("Gaussian Blur"));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -26,7 +26,7 @@ TEForm8::TEForm8(QWidget* parent) : QDialog(parent) {
     root->addWidget(bevel);
 
     auto* row = new QHBoxLayout();
-    auto* label = new QLabel("Radius used for gaussian blur", this);
+    auto* label = new QLabel(tr("Radius of the Gaussian blur"), this);
     label->setObjectName("Label1");
     upDown1_ = new TUpDownSpin("UpDown1", "Edit1", 1, 24, 8, 1, this);
     label->setBuddy(upDown1_);

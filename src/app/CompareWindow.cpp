@@ -12,9 +12,7 @@
 #include <QTimer>
 
 #include "app/Saving.h"
-#include "image/Arith.h"
 #include "image/MemoryRoom.h"
-#include "image/Stretch.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
@@ -23,8 +21,6 @@
 #include "widgets/RealMemoryPanel.h"
 
 namespace {
-const char* const kCloseCaption = "Save or not?";
-const char* const kCloseText = "The optimized photo was changed. Do you want to save it before closing this window?";
 const lum::WindowShell::Kind kCompareShell{lum::EditorPolicy::CompareWindow(), lum::kSaveFilterCompare,
                                            {"Compare_", 24, 0}, true};
 }  // namespace
@@ -39,6 +35,9 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
     buildPaintToolbar();
     buildMenus();
 
+    // Both panes always at the same scale: the original follows every zoom of the view.
+    connect(View(), &lum::PhotoView::ZoomShown, this,
+            [this](int percent) { OrginalBitmapImage->SetScale(percent, View()->DeviceRatio()); });
     // A fill that was stopped by a close request has ended: close now.
     connect(Pane(), &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind) {
         if (!on && closeAfterWork_ && !Pane()->InsideWork()) {
@@ -53,16 +52,47 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
 
 TViewBigEditPhotoForm::~TViewBigEditPhotoForm() = default;
 
-void TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
-                                 const std::string& fileInfo, const lum::Image& optimized,
-                                 const lum::Image& original) {
-    // The window's own copies of the optimized photo; the photos themselves are read from the
-    // main window.
-    lum::RequireRoom(kFullSizeCopies * uint64_t(optimized.byteSize()), "open the compare window");
+std::optional<lum::Image> TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
+                                                       const lum::ComparedPhoto& photo, QString* fileToOpen) {
+    // The window's own copies of the optimized photo; the original is read from the main window.
+    lum::RequireRoom(kFullSizeCopies * uint64_t(photo.optimized->byteSize()), "open the compare window");
     TViewBigEditPhotoForm form(dialogs, prompts, parent);
-    form.SetFileInfoText(fileInfo);
-    form.FillCompareWindowReading(optimized, original);
+    form.SetFileInfoText(photo.fileInfo);
+    form.SetPhotoFile(photo.photoFile, photo.damaged);
+    form.SetPicture(photo.name, photo.folder);
+    form.FillCompareWindowReading(*photo.optimized, *photo.original);
     form.ShowModal();
+    if (fileToOpen) *fileToOpen = form.FileToOpen();
+    if (!form.KeepsEdits()) return std::nullopt;
+    return std::move(form.State().WorkImage);
+}
+
+void TViewBigEditPhotoForm::SetPhotoFile(const std::string& file, bool damaged) {
+    lum::EditState& st = State();
+    st.PhotoFile = file;
+    st.PhotoDamaged = damaged;
+    if (!file.empty()) st.SaveFolder = lum::FolderPart(file);
+}
+
+void TViewBigEditPhotoForm::SetPicture(const QString& name, const QString& folder) {
+    pictureName_ = name;
+    pictureFolder_ = folder;
+    RefreshCaption();
+}
+
+QString TViewBigEditPhotoForm::captionName() const {
+    return pictureName_.isEmpty() ? QString() : tr("Comparing %1").arg(pictureName_);
+}
+
+QString TViewBigEditPhotoForm::openDialogFolder() const {
+    // Where the main window's dialog would start: the compared photo's folder.
+    return pictureFolder_.isEmpty() ? WindowShell::openDialogFolder() : pictureFolder_;
+}
+
+void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {
+    fileToOpen_ = path;
+    // The closing question may keep the window open: then nothing is opened.
+    if (!close()) fileToOpen_.clear();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -70,21 +100,16 @@ void TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Pr
 
 void TViewBigEditPhotoForm::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original) {
     fill(optimized, original);
-    // Photos handed over before are not needed any more (unless they are the ones read now).
-    for (lum::Image& own : ownPhotos_)
-        if (&own != &optimized && &own != &original) own = lum::Image();
+    // An original handed over before is not needed any more (unless it is the one read now).
+    if (&original != &ownOriginal_) ownOriginal_ = lum::Image();
 }
 
-void TViewBigEditPhotoForm::FillCompareWindow(lum::Image optimized, lum::Image original) {
-    // The photos shown now may be the ones about to be replaced: the fill reads the new ones.
-    lum::Image photos[2] = {std::move(optimized), std::move(original)};
-    fill(photos[0], photos[1]);
-    ownPhotos_[0] = std::move(photos[0]);
-    ownPhotos_[1] = std::move(photos[1]);
-    optimizedPhoto_ = &ownPhotos_[0];
-    originalPhoto_ = &ownPhotos_[1];
-    showOriginal(lum::QImageView(*originalPhoto_));
-    keepOptimizedAsUnchanged();
+void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, lum::Image original) {
+    // The original shown now may be the one about to be replaced: the fill reads the new one.
+    fill(optimized, original);
+    ownOriginal_ = std::move(original);
+    originalPhoto_ = &ownOriginal_;
+    showOriginal(lum::QImageView(ownOriginal_));
 }
 
 void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& original) {
@@ -100,41 +125,29 @@ void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& 
     st.DropSelection();
     st.ZoomIndex = lum::kHundredPercentSlot;
     View()->ScrollToTopLeft();
-    // 4, 5, 6. The photos, then the commit at 100 %.
+    // 4, 5, 6. The photos, then the commit at 100 %: the photo handed in is the saved state,
+    // where the history starts.
     st.MemoryImage = optimized;
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
     originalPhoto_ = &original;
-    optimizedPhoto_ = &optimized;
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
+    editor().MarkSaved();
     // 7. The original at 100 %.
     showOriginal(lum::QImageView(original));  // shared: unchanged until the next fill
-    // 8. The main window's caption.
-    if (QWidget* owner = parentWidget())
-        owner->window()->setWindowTitle(QStringLiteral("Tarnel Lumora - ") + QString::fromStdString(st.CurrentFileName));
-    // 9, 10. Half the window each, and the view redrawn.
+    // Half the window each, and the view redrawn. The main window's caption keeps naming its
+    // own picture.
     ShowBothPanes();
     editor().Redraw();
-    keepOptimizedAsUnchanged();
 }
 
 void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
-
-void TViewBigEditPhotoForm::keepAsUnchanged() {
-    unchangedCopy_ = State().WorkImage;
-    unchanged_ = &unchangedCopy_;
-}
-
-void TViewBigEditPhotoForm::keepOptimizedAsUnchanged() {
-    unchangedCopy_ = lum::Image();
-    unchanged_ = optimizedPhoto_;
-}
-
-bool TViewBigEditPhotoForm::Changed() const { return !(State().WorkImage == *unchanged_); }
 
 void TViewBigEditPhotoForm::ShowModal() {
     QEventLoop loop;
     connect(this, &TViewBigEditPhotoForm::Closed, &loop, &QEventLoop::quit);
     showMaximized();
+    // The keys start on the photo, not on the first of the buttons.
+    View()->setFocus(Qt::OtherFocusReason);
     // The window may have been closed while it was being shown.
     if (isVisible()) loop.exec();
 }
@@ -147,13 +160,40 @@ void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    // Losing the edits silently is never right: No discards them, Escape keeps the window.
-    if (Changed() && !AskSaveBeforeLeaving(kCloseCaption, kCloseText, [this] { return SaveFromMenu(); })) {
+    if (Changed() && !mayCloseWithChanges()) {
         e->ignore();
         return;
     }
+    rememberToolbars();
     e->accept();
     emit Closed();
+}
+
+bool TViewBigEditPhotoForm::mayCloseWithChanges() {
+    // Losing the edits silently is never right: each answer says what becomes of them, and
+    // Escape keeps the window open.
+    const QString name = QString::fromStdString(lum::FileNamePart(State().PhotoFile));
+    const QString what = name.isEmpty() ? tr("The picture was changed in this window.")
+                                        : tr("The optimized photo \"%1\" was changed in this window.").arg(name);
+    const QString text = what + QStringLiteral("\n\n") +
+                         tr("Save the changes to a file, keep them in the main window (where they can be saved or "
+                            "undone later), or discard them?");
+    enum { kSave, kKeep, kDiscard, kCancel };
+    const std::vector<std::string> buttons = {tr("&Save to a File...").toStdString(),
+                                              tr("&Keep in the Main Window").toStdString(),
+                                              tr("&Discard the Changes").toStdString(), tr("Cancel").toStdString()};
+    switch (prompts().AskChoice(tr("Close the Compare Window").toStdString(), text.toStdString(), buttons, kKeep,
+                                kCancel)) {
+        case kSave: {
+            // A save that wrote nothing (cancelled, replace refused, failed) keeps the window.
+            bool written = false;
+            Guard([&] { written = SaveFromMenu(); });
+            return written;
+        }
+        case kKeep: keepEdits_ = true; return true;
+        case kDiscard: return true;
+        default: return false;
+    }
 }
 
 void TViewBigEditPhotoForm::resizeEvent(QResizeEvent* e) {
@@ -206,36 +246,3 @@ void TViewBigEditPhotoForm::ShowOptimizedFullScreen() {
 // ---------------------------------------------------------------------------------------------
 // Zoom
 
-int TViewBigEditPhotoForm::FitWidthPercent() const {
-    return lum::PhotoView::FitWidthPercent(RealMemoryPanel2->width(), optimizedPhoto_->width());
-}
-
-int TViewBigEditPhotoForm::FitHeightPercent() const {
-    return lum::PhotoView::FitHeightPercent(RealMemoryPanel2->height(), optimizedPhoto_->height());
-}
-
-int TViewBigEditPhotoForm::FitWindowPercent() const {
-    return lum::PhotoView::FitWindowPercent(RealMemoryPanel2->width(), RealMemoryPanel2->height(),
-                                            optimizedPhoto_->width(), optimizedPhoto_->height());
-}
-
-void TViewBigEditPhotoForm::ZoomToPercent(double p) {
-    if (p <= 0.00001 || originalPhoto_->empty() || optimizedPhoto_->empty()) return;
-    const double f = p / 100.0;
-    // Both panes at the original photo's scaled size (at least one pixel).
-    const int w = std::max(1, lum::roundHalfEven(originalPhoto_->width() * f));
-    const int h = std::max(1, lum::roundHalfEven(originalPhoto_->height() * f));
-    lum::Image t(w, h);
-    lum::StretchDraw(t, lum::Rect{0, 0, w, h}, *originalPhoto_);
-    showOriginal(lum::ToQImage(t));  // t goes on to be the optimized side
-    lum::StretchDraw(t, lum::Rect{0, 0, w, h}, *optimizedPhoto_);
-    lum::EditState& st = State();
-    editor().ClearSelection();
-    st.DropSelection();
-    st.MemoryImage = std::move(t);
-    editor().CommitMemoryImage(lum::CommitMode::Compare100);
-    editor().Redraw();
-    keepAsUnchanged();
-}
-
-void TViewBigEditPhotoForm::UpdateZoomLabel() { PaintToolbar->UpdateZoomLabel(State().ZoomIndex); }

@@ -35,7 +35,7 @@ QHBoxLayout* titleRow(TRealMemoryPanel* strip, const QString& labelName, const Q
 
 QToolButton* TViewBigEditPhotoForm::paneButton(const char* name, const char* hint, int fallbackIcon, QWidget* parent,
                                                std::function<void()> command) {
-    QToolButton* b = makeButton(QString::fromLatin1(name), QString(), QString::fromUtf8(hint), parent);
+    QToolButton* b = makeButton(QString::fromLatin1(name), QString(), tr(hint), parent);
     if (b->icon().isNull()) b->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(fallbackIcon)));
     b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     onClick(b, std::move(command));
@@ -69,7 +69,7 @@ QWidget* TViewBigEditPhotoForm::buildTopStrip(QWidget* parent) {
     auto* row = new QHBoxLayout(RealMemoryPanel_Top);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(8);
-    auto* info = new QLabel(QStringLiteral("File Info."), RealMemoryPanel_Top);
+    auto* info = new QLabel(tr("File information"), RealMemoryPanel_Top);
     info->setObjectName(QStringLiteral("Label4"));
     info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row->addWidget(info);
@@ -88,11 +88,11 @@ QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     TRealMemoryPanel* title = MakeDesignPanel(QStringLiteral("OrginalTitleRealMemoryPanel"), OrginalPartRealMemoryPanel);
-    QHBoxLayout* row = titleRow(title, QStringLiteral("Label1"), QStringLiteral("Orginal Photo"));
+    QHBoxLayout* row = titleRow(title, QStringLiteral("Label1"), tr("Original Photo"));
     row->addStretch(1);
-    row->addWidget(paneButton("SpeedButton4", "Show the Original Photo in full screen", QStyle::SP_TitleBarMaxButton,
+    row->addWidget(paneButton("SpeedButton4", QT_TR_NOOP("Show the Original Photo in full screen"), QStyle::SP_TitleBarMaxButton,
                               title, [this] { ShowOriginalFullScreen(); }));
-    row->addWidget(paneButton("SpeedButton9", "Recover the comparing window size", QStyle::SP_TitleBarNormalButton,
+    row->addWidget(paneButton("SpeedButton9", QT_TR_NOOP("Show both photos side by side again"), QStyle::SP_TitleBarNormalButton,
                               title, [this] { ShowBothPanes(); }));
     box->addWidget(title);
 
@@ -115,7 +115,7 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     TRealMemoryPanel* title = MakeDesignPanel(QStringLiteral("RealMemoryPanel4"), RealMemoryPanel1);
-    QHBoxLayout* row = titleRow(title, QStringLiteral("Label2"), QStringLiteral("Optimized Photo"));
+    QHBoxLayout* row = titleRow(title, QStringLiteral("Label2"), tr("Optimized Photo"));
     row->addSpacing(8);
 
     // The four filter buttons.
@@ -126,36 +126,38 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
     const auto hidden = [&](QToolButton* b) {
         b->hide();
         row->addWidget(b);
+        hiddenButtons_ << b;
         return b;
     };
-    hidden(makeCommandButton("AutoColorBalanceSpeedButton", title, false));
+    // Captioned: the design gives them no picture.
+    hidden(makeCommandButton("AutoColorBalanceSpeedButton", title, true));
     hidden(makeCommandButton("SpeedButton8", title, true));
     hidden(makeCommandButton("Btrot90", title, true));
-    hidden(makeCommandButton("BtmiroirH", title, false));
-    hidden(makeCommandButton("NBtmiroirV", title, false));
-    hidden(makeCommandButton("RotateBitmapSpeedButton", title, false));
+    hidden(makeCommandButton("BtmiroirH", title, true));
+    hidden(makeCommandButton("NBtmiroirV", title, true));
+    hidden(makeCommandButton("RotateBitmapSpeedButton", title, true));
     const auto own = [&](const char* name, const char* caption, const char* hint, std::function<void()> command) {
-        QToolButton* b = hidden(makeButton(QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(hint), title));
+        QToolButton* b = hidden(makeButton(QString::fromLatin1(name), tr(caption), tr(hint), title));
         onClick(b, std::move(command));
         return b;
     };
-    own("SpeedButton2", "", "Save the optimized photo", [this] { SaveWithoutPause(); });
-    own("ResetImageSpeedButton", "", "Reset the optimized photo", [this] { ResetImage(); });
-    own("SpeedButton6", "U", "Undo", [this] { UndoAndRecord(); });
-    // The text stamp, as Mixing "&Text" runs it.
+    own("SpeedButton2", QT_TR_NOOP("Save"), QT_TR_NOOP("Save the optimized photo"), [this] { SaveWithoutPause(); });
+    own("ResetImageSpeedButton", QT_TR_NOOP("Reset"), QT_TR_NOOP("Reset the optimized photo"), [this] { ResetImage(); });
+    own("SpeedButton6", QT_TR_NOOP("U"), QT_TR_NOOP("Undo"), [this] { UndoAndRecord(); });
+    // The text stamp, as Mixing "&Text Stamp..." runs it.
     hidden(makeCommandButton("Bttexte", title, true));
-    ColorChangeSpeedButton = own("ColorChangeSpeedButton", "C", "Colour channel shifts", [this] { PopUpColourMenu(); });
-    own("SpeedButton1", "S", "Selection Toolbar", [this] { ToggleSelectionToolbar(); });
-    own("SpeedButton3", "P", "Paint Toolbar", [this] { TogglePaintToolbar(); });
+    ColorChangeSpeedButton = own("ColorChangeSpeedButton", QT_TR_NOOP("C"), QT_TR_NOOP("Colour channel shifts"), [this] { PopUpColourMenu(); });
+    own("SpeedButton1", QT_TR_NOOP("S"), QT_TR_NOOP("Selection Toolbar"), [this] { ToggleSelectionToolbar(); });
+    own("SpeedButton3", QT_TR_NOOP("P"), QT_TR_NOOP("Paint Toolbar"), [this] { TogglePaintToolbar(); });
 
     // Pane layout and zoom.
-    row->addWidget(paneButton("SpeedButton5", "Show the Optimized Photo in full screen", QStyle::SP_TitleBarMaxButton,
+    row->addWidget(paneButton("SpeedButton5", QT_TR_NOOP("Show the Optimized Photo in full screen"), QStyle::SP_TitleBarMaxButton,
                               title, [this] { ShowOptimizedFullScreen(); }));
     SetZoomScaleSpeedButton =
-        paneButton("SetZoomScaleSpeedButton", "Zoom the Original Photo and Optimized Photo for viewing",
+        paneButton("SetZoomScaleSpeedButton", QT_TR_NOOP("Zoom both photos"),
                    QStyle::SP_FileDialogContentsView, title, [this] { PopUpZoomMenu(); });
     row->addWidget(SetZoomScaleSpeedButton);
-    row->addWidget(paneButton("DivideWindowinto2EvenSpeedButton", "Recover the comparing window size",
+    row->addWidget(paneButton("DivideWindowinto2EvenSpeedButton", QT_TR_NOOP("Show both photos side by side again"),
                               QStyle::SP_TitleBarNormalButton, title, [this] { ShowBothPanes(); }));
     box->addWidget(title);
 

@@ -1,55 +1,65 @@
-// The compare window's menus beyond the shell's (the View menu, the zoom that resamples both
-// panes, the keys of its items) and the window's own commands.
+// The compare window's menus beyond the shell's (the View menu, the zoom of both panes, the
+// keys of its items) and the window's own commands.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/CompareWindow.h"
 #include "app/DesignMenus.h"
+#include "app/WindowSettings.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
 
-namespace {
-const char* const kZoomCaption = "Zoom";
-const char* const kZoomText = "Zooming starts again from the optimized photo: the changes made here will be lost. Zoom anyway?";
-}  // namespace
-
 void TViewBigEditPhotoForm::buildMenus() {
-    WindowShell::buildMenus({{"Reinitialiser1", [this] { ResetImage(); }}});
+    WindowShell::buildMenus({});
     lum::DesignMenus& menus = this->menus();
 
-    lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}, {"Annuler1", QKeySequence::Undo}});
+    lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}});
 
     // Beyond the design: the two floating toolbars and the zoom, from the keyboard too.
-    QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", QStringLiteral("&View"),
-                                     menus.bar->findChild<QAction*>(QStringLiteral("Redimensionner1")));
+    QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", tr("&View"),
+                                     menus.bar->findChild<QMenu*>(QStringLiteral("HelpMenu"))->menuAction());
     const auto viewItem = [&](const char* name, const QString& caption) {
         QAction* a = view->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    QAction* selectionItem = viewItem("SelectionToolbarItem", QStringLiteral("&Selection Toolbar"));
-    QAction* paintItem = viewItem("PaintToolbarItem", QStringLiteral("&Paint Toolbar"));
+    QAction* selectionItem = viewItem("SelectionToolbarItem", tr("&Selection Toolbar"));
+    QAction* paintItem = viewItem("PaintToolbarItem", tr("&Paint Toolbar"));
     connect(selectionItem, &QAction::triggered, this, [this] { Guard([this] { ToggleSelectionToolbar(); }); });
     connect(paintItem, &QAction::triggered, this, [this] { Guard([this] { TogglePaintToolbar(); }); });
     for (QAction* a : {selectionItem, paintItem}) a->setCheckable(true);
     connect(selectionToolbar(), &QToolBar::visibilityChanged, selectionItem, &QAction::setChecked);
     connect(PaintToolbar, &QToolBar::visibilityChanged, paintItem, &QAction::setChecked);
+    QAction* allButtons = viewItem("ShowAllButtonsItem", tr("Show &All Buttons"));
+    allButtons->setCheckable(true);
+    connect(allButtons, &QAction::toggled, this, [this](bool on) { Guard([this, on] { ShowAllButtons(on); }); });
     view->addSeparator();
-    QAction* zoomIn = viewItem("ZoomInItem", QStringLiteral("Zoom &In"));
-    QAction* zoomOut = viewItem("ZoomOutItem", QStringLiteral("Zoom &Out"));
+    QAction* zoomIn = viewItem("ZoomInItem", tr("Zoom &In"));
+    QAction* zoomOut = viewItem("ZoomOutItem", tr("Zoom &Out"));
     zoomIn->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     addAction(zoomIn);
     addAction(zoomOut);
     view->addSeparator();
-    view->addMenu(ZoomScalePopupMenu())->setText(QStringLiteral("&Zoom both photos"));
+    view->addMenu(ZoomScalePopupMenu())->setText(tr("&Zoom Both Photos"));
 
-    // The zoom menu resamples both panes; the keys step the view only, keeping the edits.
+    // Escape closes the window, with its question when there are changes.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("CloseShortcut"));
+    connect(escape, &QShortcut::activated, this, [this] { close(); });
+    // The buttons and toolbars shown when the window was closed last.
+    allButtons->setChecked(lum::WindowSettings::Flag(lum::WindowSettings::kCompareAllButtons));
+    restoreToolbars();
+
+    // The zoom menu brings both panes back first; every zoom is the view's scale, which the
+    // original pane follows, and the photo keeps its pixels.
     QMenu* zoom = ZoomScalePopupMenu();
     if (QAction* a = zoom->findChild<QAction*>(QStringLiteral("ZoomTo_FitWindow_Menuitem"))) {
         a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -58,14 +68,11 @@ void TViewBigEditPhotoForm::buildMenus() {
     Pane()->SetMenuZoom([this](lum::EditPane::ZoomItem which, int percent) {
         ShowBothPanes();
         switch (which) {
-            case lum::EditPane::ZoomItem::FitWidth: percent = FitWidthPercent(); break;
-            case lum::EditPane::ZoomItem::FitHeight: percent = FitHeightPercent(); break;
-            case lum::EditPane::ZoomItem::FitWindow: percent = FitWindowPercent(); break;
-            case lum::EditPane::ZoomItem::Percent: break;
+            case lum::EditPane::ZoomItem::FitWidth: return Pane()->ZoomToFitWidth();
+            case lum::EditPane::ZoomItem::FitHeight: return Pane()->ZoomToFitHeight();
+            case lum::EditPane::ZoomItem::FitWindow: return Pane()->ZoomToFitWindow();
+            case lum::EditPane::ZoomItem::Percent: return Pane()->ZoomToPercent(percent);
         }
-        if (percent <= 0) return;
-        if (Changed() && !prompts().AskYesNo(kZoomCaption, kZoomText)) return;
-        ZoomToPercent(percent);
     });
     const auto step = [this](int direction) {
         lum::PhotoView* v = View();
@@ -79,11 +86,6 @@ void TViewBigEditPhotoForm::buildMenus() {
 // ---------------------------------------------------------------------------------------------
 // The window's own commands
 
-void TViewBigEditPhotoForm::ResetImage() {
-    editor().DropSelectionAndTool();
-    editor().CommitMemoryImage(lum::CommitMode::NoCopies);
-}
-
 void TViewBigEditPhotoForm::UndoAndRecord() {
     editor().Undo();
     editor().Macro().Record(0);
@@ -95,4 +97,20 @@ void TViewBigEditPhotoForm::ToggleSelectionToolbar() { selectionToolbar()->setVi
 
 void TViewBigEditPhotoForm::TogglePaintToolbar() { PaintToolbar->setVisible(!PaintToolbar->isVisible()); }
 
-void TViewBigEditPhotoForm::pictureWritten() { keepAsUnchanged(); }
+void TViewBigEditPhotoForm::ShowAllButtons(bool on) {
+    allButtons_ = on;
+    for (QToolButton* b : hiddenButtons_) b->setVisible(on);
+    if (QAction* item = findChild<QAction*>(QStringLiteral("ShowAllButtonsItem"))) item->setChecked(on);
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareAllButtons, on);
+}
+
+void TViewBigEditPhotoForm::restoreToolbars() {
+    selectionToolbar()->setVisible(lum::WindowSettings::Flag(lum::WindowSettings::kCompareSelectionToolbar));
+    PaintToolbar->setVisible(lum::WindowSettings::Flag(lum::WindowSettings::kComparePaintToolbar));
+}
+
+void TViewBigEditPhotoForm::rememberToolbars() {
+    // isVisibleTo: the window itself may already be on its way out.
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareSelectionToolbar, selectionToolbar()->isVisibleTo(this));
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kComparePaintToolbar, PaintToolbar->isVisibleTo(this));
+}

@@ -2,7 +2,9 @@
 // gradient parameters (new image, gradient mix, lighten gradient), the images mix, the picture
 // chooser and the text stamp. The dialogs are shared by both windows; each question comes with
 // the window that asks it, whose state they read and whose prompts ask colours and fonts.
+#include <QCoreApplication>
 #include <QDialog>
+#include <QFileInfo>
 
 #include "app/Dialogs.h"
 #include "compose/GradientDialog.h"
@@ -72,6 +74,16 @@ void PresetMix(TEform4& m, const OpArgs& args) {
     m.SetOptions(MixFromArgs(args, m.Options()));
 }
 
+// What the mix dialog calls its source: the picture file's name, or what the command took.
+QString MixSourceName(const OpArgs& args) {
+    const std::string source = args.Has("source") ? args.Text("source") : std::string();
+    if (source == kMixFromClipboard) return QCoreApplication::translate("ComposeAskers", "Clipboard image");
+    if (source == kMixFromGradient) return QCoreApplication::translate("ComposeAskers", "Gradient");
+    if (source == kMixFromText) return QCoreApplication::translate("ComposeAskers", "Text stamp");
+    if (source.empty()) return QCoreApplication::translate("ComposeAskers", "Picture");
+    return QFileInfo(QString::fromStdString(source)).fileName();
+}
+
 // Puts something back when the question is over, also when it ends by an exception.
 template <class F>
 struct Restore {
@@ -88,16 +100,19 @@ Restore<F> OnExit(F f) {
 void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
     askers["new"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         // The size is the dialog's own, as it was last left.
-        return AskGradient(d.GradientParameters(), QStringLiteral("New image"), nullptr, args, exec, c);
+        return AskGradient(d.GradientParameters(), QCoreApplication::translate("ComposeAskers", "New image"), nullptr,
+                           args, exec, c);
     };
     askers["lighten-gradient"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         const ImagePoint size = WorkSize(c, args);
-        return AskGradient(d.GradientParameters(), QStringLiteral("Lighten gradient parameters"), &size, args, exec,
-                           c);
+        return AskGradient(d.GradientParameters(),
+                           QCoreApplication::translate("ComposeAskers", "Lighten gradient parameters"), &size, args,
+                           exec, c);
     };
     askers["mix-gradient"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         const ImagePoint size = WorkSize(c, args);
-        const QString caption = QStringLiteral("Gradient to mix into %1 x %2").arg(size.x).arg(size.y);
+        const QString caption =
+            QCoreApplication::translate("ComposeAskers", "Gradient to mix into %1 x %2").arg(size.x).arg(size.y);
         return AskGradient(d.GradientParameters(), caption, &size, args, exec, c);
     };
     askers["mix"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
@@ -106,12 +121,12 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         const ImagePoint work = WorkSize(c, args);
         static const Image none;
         const Image& source = c.state ? c.state->MixSource : none;
-        m.Prepare(source, work.x, work.y);
+        m.Prepare(source, MixSourceName(args), work.x, work.y);
         if (exec(m) != QDialog::Accepted) return false;
         PutMixArgs(args, m.Options());
         return true;
     };
-    askers["mix-image"] = [](const Dialogs& d, OpArgs&, const Dialogs::Exec& exec, const Context& c) {
+    askers["mix-image"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         // The chooser loads every picture picked into the mix source of the window that opened
         // it and tells that window's prompts when a drive is not ready.
         TEform3& chooser = d.PictureChooser();
@@ -123,7 +138,11 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         });
         if (c.state) chooser.SetTargetImage(&c.state->MixSource);
         if (c.prompts) chooser.SetPrompts(c.prompts);
-        return exec(chooser) == QDialog::Accepted;
+        // It opens on the folder of the photo on screen.
+        if (c.state) chooser.StartIn(QString::fromStdString(c.state->CurrentFolder));
+        if (exec(chooser) != QDialog::Accepted || chooser.ChosenPicture().isEmpty()) return false;
+        args.Set("source", chooser.ChosenPicture().toStdString());
+        return true;
     };
     askers["text-stamp"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         TEform7& t = d.TextImage();

@@ -23,6 +23,7 @@
 #include "view/PhotoView.h"
 #include "widgets/BusyFeedback.h"
 #include "widgets/Icons.h"
+#include "widgets/PhotoFiles.h"
 
 namespace {
 
@@ -32,17 +33,12 @@ QString& startupLogoPathStore() {
     return path;
 }
 
-bool isJpegName(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
-}
-
 QString droppedPhoto(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
     for (const QUrl& url : mime->urls()) {
         if (!url.isLocalFile()) continue;
         const QString path = url.toLocalFile();
-        if (isJpegName(path) && QFileInfo(path).isFile()) return path;
+        if (lum::IsPhotoFileName(path) && QFileInfo(path).isFile()) return path;
     }
     return {};
 }
@@ -83,57 +79,11 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
     startUp();
 }
 
-TMemPhotoActionForm::~TMemPhotoActionForm() = default;
-
 QString TMemPhotoActionForm::StartupLogoPath() { return startupLogoPathStore(); }
 void TMemPhotoActionForm::SetStartupLogoPath(const QString& path) { startupLogoPathStore() = path; }
 
-QString TMemPhotoActionForm::HomePageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/"); }
-QString TMemPhotoActionForm::ManualPageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/manual/"); }
-
 // ---------------------------------------------------------------------------------------------
-// Creation, activation, closing
-
-void TMemPhotoActionForm::startUp() {
-    lum::EditState& st = State();
-    st.SaveFolder.clear();
-    st.NewImagePending = false;
-    (void)lum::ToneTable();
-    st.CurrentFolder = QDir::currentPath().toStdString();
-    // The start-up logo is shown once the window has its size, so the fit sees the real photo
-    // area (see showEvent).
-    logoPending_ = QFileInfo(StartupLogoPath()).isFile();
-    st.ForgetPhoto();
-}
-
-void TMemPhotoActionForm::OpenAfterStart(const QString& path) {
-    pendingOpen_ = path;
-    if (started_) {
-        const QString p = pendingOpen_;
-        pendingOpen_.clear();
-        Guard([this, p] { OpenPhotoFile(p); });
-    }
-}
-
-void TMemPhotoActionForm::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    if (started_) return;
-    started_ = true;
-    QTimer::singleShot(0, this, [this] {
-        if (logoPending_) {
-            logoPending_ = false;
-            Guard([this] { LoadPhoto(StartupLogoPath()); });
-            // The logo is no photo of the user's: nothing to switch away from or save.
-            ViewOrginalPhotoToolWindow->hide();
-            State().ForgetPhoto();
-        }
-        if (!pendingOpen_.isEmpty()) {
-            const QString p = pendingOpen_;
-            pendingOpen_.clear();
-            Guard([this, p] { OpenPhotoFile(p); });
-        }
-    });
-}
+// Activation, closing
 
 bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == ShowOrginalImage && e->type() == QEvent::MouseButtonRelease) {
@@ -144,9 +94,9 @@ bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
-    if (State().HasPicture && !State().Saved &&
-        !AskSaveBeforeLeaving("Save or not?", "The photo have be optimized. Do you want to save it before leave Lumora?",
-                              [this] { return SaveWithDialog(); })) {
+    // A photo still loading is dropped; the questions are about the one on screen.
+    CancelLoad();
+    if (!askBeforeLeavingPhoto(QString())) {
         // Dismissed, or nothing was written (cancelled, refused or failed): the photo stays
         // open and unsaved, so the next close asks again.
         e->ignore();

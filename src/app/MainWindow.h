@@ -6,7 +6,8 @@
 // The class is split by job: MainWindow.cpp (creation, start-up, closing, dropping),
 // MainWindowLayout.cpp (panels and buttons), MainWindowMenus.cpp (shortcuts and the window's
 // own commands), MainWindowPhoto.cpp (loading photos, the buttons around them) and
-// MainWindowBrowse.cpp (going through the photos of a folder).
+// MainWindowBrowse.cpp (going through the photos of a folder), MainWindowStart.cpp (what the
+// command line asks to open, the questions before a photo is left).
 #pragma once
 #include <QImage>
 #include <QList>
@@ -15,8 +16,10 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/LoadInputGate.h"
 #include "app/WindowShell.h"
 #include "image/Codec.h"
 
@@ -44,21 +47,46 @@ public:
     static void SetStartupLogoPath(const QString& path);
     // A photo to open once the window is up (the command line).
     void OpenAfterStart(const QString& path);
+    // What the command line asks for: a photo to open (its folder shows the others), or a
+    // folder to show, and the paths that do not exist (said once the window is up).
+    struct StartRequest {
+        QString photo, folder;
+        QStringList missing;
+    };
+    // The program's arguments (without its name) read against the folder it was started
+    // from: relative paths are taken from there, several photos open the first, and without
+    // any the start folder is shown when it holds photos.
+    static StartRequest ReadStartArguments(const QStringList& args, const QString& startFolder);
+    void StartWith(const StartRequest& request);
 
     // --- loading ---
+    // A photo is decoded on the loader's thread while the window keeps painting under the
+    // hourglass, with a quick preview in the view once there is one. The photo list and the
+    // keys that step through the photos still work meanwhile (a photo asked for supersedes the
+    // one under way); other input is dropped. The decode reports back through the loader's
+    // signals; nothing waits for it.
+    //
     // The photo list's click: a photo replaces the shown one, a folder is opened in the tree.
     void OpenPickedListEntry();
-    // Decodes the photo and shows it; a photo that does not decode changes nothing (the error
-    // box names it). True when it is shown.
+    // Starts decoding the photo to show it as it is (the start-up logo); a photo that does
+    // not decode changes nothing (the error box names it). True when the decode started.
     bool LoadPhoto(const QString& path);
     // Opens a photo file as a click on it in the photo list does (drops, command line).
     void OpenPhotoFile(const QString& path);
-    // Replaces the shown photo: the save question, the decode, then the images, the file
-    // information, the caption, the document strings and the folder views follow it. A
-    // cancelled question or a failed decode leaves all of that as it was. True when shown.
+    // Starts replacing the shown photo: the save question, then the decode; once it is decoded
+    // the images, the file information, the caption, the document strings and the folder views
+    // follow it. A cancelled question or a failed decode leaves all of that as it was. True
+    // when the decode started.
     bool SwitchToPhoto(const QString& path);
+    // A decode was started and has not ended yet.
+    bool LoadPending() const { return pending_ != nullptr; }
+    // The decode under way is dropped: the photo on screen stays.
+    void CancelLoad();
     // The file of the photo on screen (empty before the first one).
     QString ShownPhoto() const { return shownPhoto_; }
+    // What the caption names: the shown photo's file name, "Untitled" for a new or pasted
+    // picture, nothing before the first picture.
+    QString PictureName() const;
     // The next (step 1) or previous (-1) photo of the list, from the list's current entry.
     bool OpenNeighbourPhoto(int step);
     // Highlights the shown photo in the list (nothing when the list shows another folder);
@@ -73,11 +101,16 @@ public:
     const QImage& OriginalThumbnail() const { return thumbnail_; }
 
     // The compare-and-edit window, shown modally with the file information, WorkImage (the
-    // optimized side) and MemoryImage (the photo as loaded).
-    using CompareOpener = std::function<void(QWidget* parent, const std::string& fileInfo,
-                                             const lum::Image& optimized, const lum::Image& original)>;
+    // optimized side), MemoryImage (the photo as loaded) and the photo's file. It returns the
+    // edited photo when the user keeps the edits here: that becomes the working image, as one
+    // step, unsaved.
+    using CompareOpener = std::function<std::optional<lum::Image>(QWidget* parent, const lum::ComparedPhoto& photo)>;
     void SetCompareWindowOpener(CompareOpener opener) { compareOpener_ = std::move(opener); }
     void OpenCompareWindow();
+    // A photo chosen with File > Open in the compare window: opened once that window is closed.
+    void OpenAfterCompare(const QString& path) { openAfterCompare_ = path; }
+    // What Undo and Redo call the edits kept from the compare window.
+    static constexpr const char* kCompareEditsLabel = QT_TRANSLATE_NOOP("Operation", "Compare Window Edits");
 
     // --- the batch optimize (MainWindowBatch.cpp) ---
     // The photo files selected in the photo list.
@@ -94,13 +127,10 @@ public:
     void TurnRight() { RunCommand("SpeedButton1"); }
     // The thumbnail of the photo as loaded, in its floating window: shown or hidden.
     void ToggleThumbnailWindow();
-    void OpenOnlineManual();
-    void OpenHomePage();
-    void ShowVersionWindow();
 
-    // The web pages behind "Tarnel Home" and the online help button.
-    static QString HomePageUrl();
-    static QString ManualPageUrl();
+signals:
+    // A decode ended: its photo is shown (true), or it failed or was superseded or cancelled.
+    void LoadEnded(bool shown);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -113,10 +143,18 @@ protected:
     // After New or Paste as New Image: no file named or highlighted until a save.
     void pictureReplaced() override;
     void fileMovedToTrash() override;
+    QString captionName() const override { return PictureName(); }
+    bool captionUnsaved() const override;
+    void openChosenPhoto(const QString& path) override { OpenPhotoFile(path); }
+    QString openDialogFolder() const override;
+    // Undone or redone: the caption and the list follow the file the picture belongs to.
+    void historyStepped() override;
 
 private:
     // The state as the window starts, beyond the shell's: folders, flags, the start-up logo.
     void startUp();
+    // The start-up logo, then what the command line asked for, once the window is up.
+    void startRequested();
     void buildUi();
     QWidget* buildTopBand(QWidget* parent);
     QWidget* buildPhotoArea(QWidget* parent);
@@ -137,15 +175,26 @@ private:
         lum::FileIdentity source;  // the file read, as it was then
         lum::BaselineCopies copies;  // of image, made beside the decode for its commit
     };
-    enum class Decode { Done, Failed, Superseded };
-    struct PendingDecode;
-    // False when the save question was cancelled or its save wrote nothing.
-    bool askSaveBeforeSwitch();
-    // Decoding alone, nothing changed; a failure is reported. The photo is decoded on the
-    // loader's thread while the window keeps painting under the hourglass, with a quick preview
-    // in the view once there is one; the photo list and the keys that step through the photos
-    // still work, and a photo asked for meanwhile supersedes this one.
-    Decode decodePhoto(const QString& path, DecodedPhoto& photo);
+    // The question before unsaved changes are left behind, naming the picture, what is unsaved
+    // and the photo about to be opened (none: the program is closing). True when the window
+    // may go on: nothing unsaved, Don't Save, or Save and a file was written.
+    bool askBeforeLeavingPhoto(const QString& next);
+    // What a decode is for: a photo of the user's replacing the shown one, or the logo.
+    enum class LoadPurpose { Switch, Logo };
+    // The decode under way, with the hourglass and the input gate it keeps on.
+    struct PendingLoad {
+        QString path;
+        LoadPurpose purpose = LoadPurpose::Switch;
+        std::unique_ptr<lum::Editor::BusyScope> hourglass;
+        std::unique_ptr<lum::LoadInputGate> gate;
+    };
+    // Starts decoding (superseding a decode under way); nothing changes until it is done.
+    void startLoad(const QString& path, LoadPurpose purpose);
+    // The loader's reports.
+    void loadDone(DecodedPhoto&& photo);
+    void loadFailed(const QString& path, std::exception_ptr error);
+    // Hourglass and input gate off; the pending decode forgotten.
+    void endLoad();
     lum::PhotoLoader& loader();
     // The one place a photo that cannot be opened is reported ("JPEG error #N in FILE: ...").
     void showLoadFailure(const QString& path, const std::exception& error);
@@ -155,18 +204,24 @@ private:
     void showDecodedPhoto(const QString& path, DecodedPhoto&& photo);
     // The tree and the list go to the shown photo's folder and highlight it.
     void followPhotoFolder();
+    // The tree's current folder scrolled into view.
+    void keepFolderInView();
     void buildBrowsing();
     void showFileInfo(const QString& path, int width, int height);
     void buildThumbnail(const lum::Image& photo);
 
     CompareOpener compareOpener_;
     QString pendingOpen_;
+    QString pendingFolder_;
+    QStringList pendingMissing_;
+    QString openAfterCompare_;
+    bool logoShown_ = false;  // the start-up logo is on screen, no picture of the user's
     bool logoPending_ = false;
     bool started_ = false;
     QImage thumbnail_;
     QString shownPhoto_;
     std::unique_ptr<lum::PhotoLoader> loader_;
-    PendingDecode* pendingDecode_ = nullptr;  // the decode being waited for
+    std::unique_ptr<PendingLoad> pending_;  // the decode under way
     bool showHidden_ = false;
     lum::FolderWatch* folderWatch_ = nullptr;
     QList<QObject*> photoKeys_;  // the shortcuts that step through the photos

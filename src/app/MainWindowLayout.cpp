@@ -15,8 +15,10 @@
 #include "view/FileListView.h"
 #include "view/FolderLink.h"
 #include "view/PhotoView.h"
+#include "widgets/FocusRingButton.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
+#include "widgets/PhotoFiles.h"
 #include "widgets/RealMemoryPanel.h"
 
 namespace {
@@ -66,10 +68,10 @@ void TMemPhotoActionForm::buildUi() {
     leftSplit->setHandleWidth(4);
     LsDirTree211 = new TLsDirTree21(leftSplit);
     LsDirTree211->setObjectName(QStringLiteral("LsDirTree211"));
-    LsDirTree211->setToolTip(QStringLiteral("Please select one folder that contain the photos you want to optimize"));
+    LsDirTree211->setToolTip(tr("Select the folder that holds the photos you want to optimize."));
     LsFilelistView282 = new TLsFilelistView28(leftSplit);
     LsFilelistView282->setObjectName(QStringLiteral("LsFilelistView282"));
-    LsFilelistView282->setToolTip(QStringLiteral("Please select one photo for optimizing."));
+    LsFilelistView282->setToolTip(tr("Select a photo to optimize."));
     leftSplit->addWidget(LsDirTree211);
     leftSplit->addWidget(LsFilelistView282);
     leftSplit->setStretchFactor(0, 0);
@@ -85,9 +87,9 @@ void TMemPhotoActionForm::buildUi() {
     memoBox->setContentsMargins(4, 2, 4, 2);
     memoBox->setSpacing(1);
     auto* labels = new QHBoxLayout;
-    auto* processingLabel = new QLabel(QStringLiteral("Processing"), memo);
+    auto* processingLabel = new QLabel(tr("Processing"), memo);
     processingLabel->setObjectName(QStringLiteral("Label1"));
-    auto* infoLabel = new QLabel(QStringLiteral("File Info."), memo);
+    auto* infoLabel = new QLabel(tr("File information"), memo);
     infoLabel->setObjectName(QStringLiteral("Label2"));
     labels->addWidget(processingLabel);
     labels->addStretch(1);
@@ -96,7 +98,7 @@ void TMemPhotoActionForm::buildUi() {
     PhotoFileNameMemo = new QPlainTextEdit(memo);
     PhotoFileNameMemo->setObjectName(QStringLiteral("PhotoFileNameMemo"));
     PhotoFileNameMemo->setReadOnly(true);
-    PhotoFileNameMemo->setPlainText(QStringLiteral("Welcome to Lumora!"));
+    PhotoFileNameMemo->setPlainText(tr("Welcome to Lumora!"));
     memoBox->addWidget(PhotoFileNameMemo, 1);
     leftBox->addWidget(memo);
     memo->hide();
@@ -116,7 +118,7 @@ void TMemPhotoActionForm::buildUi() {
     // The folder views, linked through their signals.
     LsDirTree211->SetPrompts(&prompts());
     LsFilelistView282->SetPrompts(&prompts());
-    LsFilelistView282->SetMask(QStringLiteral("*.jpg"));
+    LsFilelistView282->SetMask(lum::PhotoListMask());
     lum::LinkFolderViews(LsDirTree211, LsFilelistView282);
     connect(LsFilelistView282, &TLsFilelistView28::Click, this,
             [this] { Guard([this] { OpenPickedListEntry(); }); });
@@ -139,7 +141,7 @@ QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
     logoRow->setSpacing(12);
     auto* logo = new QLabel(logoPanel);
     logo->setObjectName(QStringLiteral("LogoImage"));
-    logo->setToolTip(QStringLiteral("Visit the Tarnel Lumora web site for news and more information"));
+    logo->setToolTip(tr("Visit the Tarnel Lumora web site for news and more information"));
     const QPixmap logoPicture = LumoraPicture(QStringLiteral("logo"), QSize(76, 76));
     if (!logoPicture.isNull()) logo->setPixmap(logoPicture);
     logo->setFixedSize(78, 78);
@@ -149,7 +151,7 @@ QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
     titleFont.setPixelSize(32);
     titleFont.setBold(true);
     titleFont.setItalic(true);
-    logoRow->addWidget(shadowedText(QStringLiteral("Tarnel Lumora"), titleFont, QSize(300, 50), QPoint(3, 5),
+    logoRow->addWidget(shadowedText(tr("Tarnel Lumora"), titleFont, QSize(300, 50), QPoint(3, 5),
                                     QPoint(0, 2), QStringLiteral("TitleShadowLabel,TitleLabel"), logoPanel));
     logoRow->addStretch(1);
     topRow->addWidget(logoPanel, 1);
@@ -179,24 +181,23 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     topButtonRow->setContentsMargins(4, 2, 4, 2);
     topButtonRow->setSpacing(2);
     QToolButton* showOriginal = makeButton(QStringLiteral("ShowOriginalPhotoSpeedButton"), QString(),
-                                           QStringLiteral("Show the thumbnail of original photo in a fly window"),
+                                           tr("Show the original photo in a small floating window"),
                                            topButtons);
     QToolButton* rotLeft = makeCommandButton("Btrot90", topButtons, false, nativeText(QKeySequence(Qt::CTRL | Qt::Key_L)));
     QToolButton* rotRight = makeCommandButton("SpeedButton1", topButtons, false, nativeText(QKeySequence(Qt::CTRL | Qt::Key_R)));
     QToolButton* zoom =
-        makeButton(QStringLiteral("ZoomPhotosSpeedButton"), QString(), QStringLiteral("Zoom photo to the size for your viewing"),
+        makeButton(QStringLiteral("ZoomPhotosSpeedButton"), QString(), tr("Zoom the photo to the size you like to see it at"),
                    topButtons,
                    nativeText(QKeySequence(Qt::CTRL | Qt::Key_Plus)) + QStringLiteral(", ") +
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_Minus)) + QStringLiteral(", ") +
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_0)));
-    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(),
-                                   QStringLiteral("Online help: read the Lumora user manual on the Tarnel web site"),
-                                   topButtons, nativeText(QKeySequence(QKeySequence::HelpContents)));
+    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(), tr("Help: how to use Lumora"), topButtons,
+                                   nativeText(QKeySequence(QKeySequence::HelpContents)));
     for (QToolButton* b : {showOriginal, rotLeft, rotRight, zoom}) topButtonRow->addWidget(b);
     // The percentage the photo is shown at, beside the zoom button.
     zoomLabel_ = new QLabel(topButtons);
     zoomLabel_->setObjectName(QStringLiteral("ZoomPercentLabel"));
-    zoomLabel_->setToolTip(QStringLiteral("Zoom photo to the size for your viewing"));
+    zoomLabel_->setToolTip(tr("The size the photo is shown at"));
     zoomLabel_->setMinimumWidth(48);
     zoomLabel_->setAlignment(Qt::AlignCenter);
     topButtonRow->addWidget(zoomLabel_);
@@ -206,7 +207,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
 
     photoBox->addWidget(makePane(photoArea), 1);
     connect(View(), &lum::PhotoView::ZoomShown, this, [this](int percent) {
-        zoomLabel_->setText(State().HasPicture ? QStringLiteral("%1 %").arg(percent) : QString());
+        zoomLabel_->setText(State().HasPicture ? tr("%1 %").arg(percent) : QString());
     });
 
     TRealMemoryPanel* bottomButtons = MakeDesignPanel(QStringLiteral("BottomButtonsRealMemoryPanel"), photoArea);
@@ -214,11 +215,13 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     auto* bottomButtonRow = new QHBoxLayout(bottomButtons);
     bottomButtonRow->setContentsMargins(4, 2, 0, 0);
     bottomButtonRow->setSpacing(2);
-    QToolButton* optimize = makeCommandButton("ProcessingOptimumActionSpeedButton", bottomButtons);
-    QToolButton* undo = makeButton(QStringLiteral("UndoSpeedButton"), QString(), QStringLiteral("Undo / Reload the photo"),
+    QToolButton* optimize = makeCommandButton("ProcessingOptimumActionSpeedButton", bottomButtons, false,
+                                              nativeText(QKeySequence(Qt::CTRL | Qt::Key_E)));
+    QToolButton* undo = makeButton(QStringLiteral("UndoSpeedButton"), QString(), tr("Undo / Reload the photo"),
                                    bottomButtons, nativeText(QKeySequence(QKeySequence::Undo)));
     QToolButton* compare = makeButton(QStringLiteral("ComparePhotosSpeedButton"), QString(),
-                                      QStringLiteral("Compare the Optimized Photo and the Orginal Photo"), bottomButtons);
+                                      tr("Compare the Optimized Photo with the Original Photo"), bottomButtons,
+                                      nativeText(QKeySequence(Qt::CTRL | Qt::Key_D)));
     for (QToolButton* b : {optimize, undo, compare}) bottomButtonRow->addWidget(b);
     bottomButtonRow->addStretch(1);
     TRealMemoryPanel* savePanel = MakeDesignPanel(QStringLiteral("SaveRealMemoryPanel"), bottomButtons);
@@ -226,7 +229,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     auto* saveBox = new QHBoxLayout(savePanel);
     saveBox->setContentsMargins(2, 2, 3, 3);
     QToolButton* save = makeButton(QStringLiteral("SaveAndReplacePhotoSpeedButton"), QString(),
-                                   QStringLiteral("Save / Save as the Photo"), savePanel,
+                                   tr("Save / Save As the Photo"), savePanel,
                                    nativeText(QKeySequence(QKeySequence::Save)));
     saveBox->addWidget(save);
     bottomButtonRow->addWidget(savePanel);
@@ -234,7 +237,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
 
     onClick(showOriginal, [this] { ToggleThumbnailWindow(); });
     onClick(zoom, [this] { PopUpZoomMenu(); });
-    onClick(help, [this] { OpenOnlineManual(); });
+    onClick(help, [this] { ShowHelp(); });
     onClick(undo, [this] { Undo(); });
     onClick(compare, [this] { OpenCompareWindow(); });
     onClick(save, [this] { SaveWithDialog(); });
@@ -248,19 +251,18 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     auto* bottomRow = new QHBoxLayout(bottom);
     bottomRow->setContentsMargins(4, 1, 0, 0);
     bottomRow->setSpacing(0);
-    QToolButton* version = makeButton(QStringLiteral("SpeedButton3"), QString(), QStringLiteral("Version information"), bottom);
+    QToolButton* version = makeButton(QStringLiteral("SpeedButton3"), QString(), tr("Version information"), bottom);
     bottomRow->addWidget(version);
     bottomRow->addStretch(1);
     TRealMemoryPanel* homePanel = MakeDesignPanel(QStringLiteral("HomeRealMemoryPanel"), bottom);
     homePanel->setFixedSize(184, 44);
     auto* homeBox = new QHBoxLayout(homePanel);
     homeBox->setContentsMargins(12, 8, 12, 8);
-    auto* home = new QToolButton(homePanel);
+    auto* home = new lum::FocusRingButton(homePanel);
     home->setObjectName(QStringLiteral("TarnelhomeSpeedButton"));
-    home->setText(QStringLiteral("Tarnel Home"));
-    home->setToolTip(QStringLiteral("Go to Tarnel Lumora for more information"));
+    home->setText(tr("Tarnel Home"));
+    home->setToolTip(tr("Visit the Tarnel Lumora home page for more information"));
     home->setAutoRaise(true);
-    home->setFocusPolicy(Qt::NoFocus);
     home->setCursor(Qt::PointingHandCursor);
     const QIcon homeIcon = LumoraIcon(QStringLiteral("TarnelhomeSpeedButton"));
     if (!homeIcon.isNull()) {
@@ -283,7 +285,7 @@ void TMemPhotoActionForm::buildToolWindows() {
     // The thumbnail of the photo as loaded, in a small floating window.
     ViewOrginalPhotoToolWindow = new QWidget(this, Qt::Tool);
     ViewOrginalPhotoToolWindow->setObjectName(QStringLiteral("ViewOrginalPhotoToolWindow"));
-    ViewOrginalPhotoToolWindow->setWindowTitle(QStringLiteral("Orignal Photo"));
+    ViewOrginalPhotoToolWindow->setWindowTitle(tr("Original Photo"));
     ViewOrginalPhotoToolWindow->setAttribute(Qt::WA_ShowWithoutActivating);
     auto* thumbBox = new QVBoxLayout(ViewOrginalPhotoToolWindow);
     thumbBox->setContentsMargins(0, 0, 0, 0);
@@ -292,7 +294,7 @@ void TMemPhotoActionForm::buildToolWindows() {
     thumbPanelBox->setContentsMargins(10, 10, 10, 10);
     ShowOrginalImage = new QLabel(thumbPanel);
     ShowOrginalImage->setObjectName(QStringLiteral("ShowOrginalImage"));
-    ShowOrginalImage->setToolTip(QStringLiteral("Original Photo"));
+    ShowOrginalImage->setToolTip(tr("Original Photo"));
     ShowOrginalImage->setAlignment(Qt::AlignCenter);
     ShowOrginalImage->setCursor(Qt::PointingHandCursor);
     ShowOrginalImage->installEventFilter(this);
@@ -304,7 +306,7 @@ void TMemPhotoActionForm::buildToolWindows() {
     // Shown while a long operation runs.
     ProcessingProgressToolWindow = new QWidget(this, Qt::Tool);
     ProcessingProgressToolWindow->setObjectName(QStringLiteral("ProcessingProgressToolWindow"));
-    ProcessingProgressToolWindow->setWindowTitle(QStringLiteral("Processing Progress"));
+    ProcessingProgressToolWindow->setWindowTitle(tr("Processing Progress"));
     ProcessingProgressToolWindow->setAttribute(Qt::WA_ShowWithoutActivating);
     auto* progressBox = new QVBoxLayout(ProcessingProgressToolWindow);
     progressBox->setContentsMargins(0, 0, 0, 0);
@@ -322,7 +324,7 @@ void TMemPhotoActionForm::buildToolWindows() {
     QFont progressFont(QStringLiteral("Arial"));
     progressFont.setPixelSize(18);
     progressFont.setBold(true);
-    progressRow->addWidget(shadowedText(QStringLiteral("Photo Optimuming...."), progressFont, QSize(190, 30),
+    progressRow->addWidget(shadowedText(tr("Optimizing..."), progressFont, QSize(190, 30),
                                         QPoint(2, 4), QPoint(0, 2),
                                         QStringLiteral("ProgressShadowLabel,ProgressLabel"), progressPanel));
     progressBox->addWidget(progressPanel);

@@ -1,20 +1,21 @@
-// The main window's menus and shortcuts beyond the shell's: the keys of its buttons.
+// The main window's menus and shortcuts beyond the shell's: its two main actions from the
+// menus, the keys of its buttons.
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "app/DesignMenus.h"
 #include "app/MainWindow.h"
 #include "view/EditPane.h"
 #include "view/FileListView.h"
 
 void TMemPhotoActionForm::buildMenus() {
-    WindowShell::buildMenus({});
-    // Save and Undo keys are the bottom buttons' shortcuts; Undo shows the key the window's own
-    // shortcut answers.
-    QAction* undo = MainMenu1()->findChild<QAction*>(QStringLiteral("Annuler1"));
-    undo->setText(undo->text() + QLatin1Char('\t') + QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText));
+    // The Save key is the bottom button's shortcut; Undo and Redo are the Edit items'.
+    WindowShell::buildMenus({{"CompareItem", [this] { OpenCompareWindow(); }}});
+    lum::GiveStandardKeys(this, MainMenu1(),
+                          {{"OptimizeItem", QKeySequence(Qt::CTRL | Qt::Key_E)}, {"CompareItem", QKeySequence(Qt::CTRL | Qt::Key_D)}});
 }
 
 void TMemPhotoActionForm::buildShortcuts() {
@@ -23,15 +24,11 @@ void TMemPhotoActionForm::buildShortcuts() {
         s->setContext(Qt::WindowShortcut);
         connect(s, &QShortcut::activated, this, [this, run] { Guard(run); });
     };
-    shortcut(QKeySequence(QKeySequence::Undo), [this] { Undo(); });
     shortcut(QKeySequence(QKeySequence::Save), [this] { SaveWithDialog(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { Pane()->ZoomInStep(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { Pane()->ZoomInStep(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { Pane()->ZoomOutStep(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { Pane()->ZoomToFitWindow(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { TurnLeft(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { TurnRight(); });
-    shortcut(QKeySequence(QKeySequence::HelpContents), [this] { OpenOnlineManual(); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -40,19 +37,28 @@ void TMemPhotoActionForm::buildShortcuts() {
 void TMemPhotoActionForm::pictureWritten() {
     // The picture on screen is now the file it was written to.
     const QString file = QString::fromStdString(State().CurrentFileName);
-    if (!file.isEmpty()) {
-        shownPhoto_ = QFileInfo(file).absoluteFilePath();
-        showFileInCaption(file);
-    }
+    if (!file.isEmpty()) shownPhoto_ = QFileInfo(file).absoluteFilePath();
+    RefreshCaption();
     if (LsFilelistView282) LsFilelistView282->Refresh();
     ShowPhotoInList(false);
+    keepFolderInView();
 }
 
 void TMemPhotoActionForm::pictureReplaced() {
     // A new or pasted picture belongs to no file until it is saved: no name in the caption,
     // none highlighted in the list.
     shownPhoto_.clear();
-    showFileInCaption(QString());
+    logoShown_ = false;
+    RefreshCaption();
+    ShowPhotoInList(false);
+}
+
+void TMemPhotoActionForm::historyStepped() {
+    const QString file = QString::fromStdString(State().PhotoFile);
+    const QString shown = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    if (shown == shownPhoto_) return;
+    shownPhoto_ = shown;
+    RefreshCaption();
     ShowPhotoInList(false);
 }
 

@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -14,13 +13,13 @@
 #include <QUrl>
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "app/App.h"
 #include "app/LoadInputGate.h"
 #include "app/MainWindow.h"
 #include "app/PhotoLoader.h"
 #include "app/Saving.h"
-#include "app/WelcomeForm.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
 #include "image/PhotoNotice.h"
@@ -78,15 +77,6 @@ int firstZoom(int asItIs, int w, int h, int W, int H) {
 // ---------------------------------------------------------------------------------------------
 // Picking and loading
 
-bool TMemPhotoActionForm::askSaveBeforeSwitch() {
-    const lum::EditState& st = State();
-    if (!st.HasPicture || (!st.Optimized && st.Saved)) return true;
-    // No leaves the photo marked unsaved until the load marks the next one saved: should the
-    // next photo fail to open, the edited one stays on screen and closing still asks about it.
-    return AskSaveBeforeLeaving("Save or Replace?", "Do you want to replace the orginal Photo file?",
-                                [this] { return SaveWithDialog(); });
-}
-
 void TMemPhotoActionForm::OpenPickedListEntry() {
     const QString picked = LsFilelistView282->GetSelectedItem();
     const std::string special = picked.isEmpty() ? std::string() : lum::SpecialFileRefusal(picked.toStdString());
@@ -110,7 +100,7 @@ void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
         return;
     }
     if (!QFileInfo(path).isFile()) {
-        prompts().Error("File not found: " + path.toStdString());
+        prompts().Error(tr("%1 was not found.").arg(path).toStdString());
         return;
     }
     SwitchToPhoto(QFileInfo(path).absoluteFilePath());
@@ -119,118 +109,132 @@ void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
 bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
     const QString file = QFileInfo(path).absoluteFilePath();
     // Already on its way: nothing to start again.
-    if (pendingDecode_ && loader().PendingPath() == file) return false;
+    if (pending_ && loader().PendingPath() == file) return false;
     // While a photo loads, leaving the one on screen was agreed on already, and nothing has
     // changed since: no new question.
-    if (!QFileInfo(file).isFile() || (!pendingDecode_ && !askSaveBeforeSwitch())) {
+    if (!QFileInfo(file).isFile() || (!pending_ && !askBeforeLeavingPhoto(QFileInfo(file).fileName()))) {
         ShowPhotoInList(false);
         return false;
     }
-    DecodedPhoto photo;
-    switch (decodePhoto(file, photo)) {
-        case Decode::Done: break;
-        case Decode::Failed:
-            // Nothing changed: the list goes back to the photo on screen, the keyboard stays
-            // on the one that failed so the next key moves past it.
-            ShowPhotoInList(true);
-            return false;
-        case Decode::Superseded: return false;  // the photo asked for since has taken over
-    }
-    editor().DropSelectionAndTool();
-    editor().Macro().Close();
-    lum::EditState& st = State();
-    // The folder of the photo itself: the tree may have recorded a folder clicked in the list
-    // since it last listed this one.
-    const QString folder = QFileInfo(file).absolutePath();
-    st.CurrentFolder = folder.toStdString();
-    st.SaveFolder = st.CurrentFolder;
-    st.CurrentFileName = file.toStdString();
-    const lum::DecodeReport report = photo.report;
-    showDecodedPhoto(file, std::move(photo));
-    followPhotoFolder();
-    showLoadNotice(file, report);
+    startLoad(file, LoadPurpose::Switch);
     return true;
 }
 
 bool TMemPhotoActionForm::LoadPhoto(const QString& path) {
     if (!QFileInfo(path).isFile()) return false;
-    DecodedPhoto photo;
-    if (decodePhoto(path, photo) != Decode::Done) return false;
-    const lum::DecodeReport report = photo.report;
-    showDecodedPhoto(path, std::move(photo));
-    showLoadNotice(path, report);
+    startLoad(QFileInfo(path).absoluteFilePath(), LoadPurpose::Logo);
     return true;
 }
 
-struct TMemPhotoActionForm::PendingDecode {
-    DecodedPhoto* photo = nullptr;
-    QEventLoop loop;
-    bool done = false;
-    bool superseded = false;
-    std::exception_ptr error;
-};
+// A load still under way when the window goes: its hourglass and gate go first, while the
+// pane they act on is still there.
+TMemPhotoActionForm::~TMemPhotoActionForm() { endLoad(); }
 
 lum::PhotoLoader& TMemPhotoActionForm::loader() {
     if (!loader_) {
         lum::PhotoLoader::Handlers h;
         h.loaded = [this](lum::PhotoLoader::Photo& p) {
-            if (!pendingDecode_) return;
-            DecodedPhoto& photo = *pendingDecode_->photo;
+            DecodedPhoto photo;
             photo.image = std::move(p.image);
             photo.metadata = std::move(p.metadata);
             photo.report = p.report;
             photo.source = p.source;
             photo.copies = std::move(p.copies);
-            pendingDecode_->done = true;
-            pendingDecode_->loop.quit();
+            Guard([&] { loadDone(std::move(photo)); });
         };
         h.preview = [this](lum::PhotoLoader::Preview& p) {
-            if (!pendingDecode_) return;
+            if (!pending_) return;
             int W = 0, H = 0;
             Pane()->ViewOuterSize(W, H);
-            View()->ShowPreview(std::move(p.image), p.width, p.height, firstZoom(State().ZoomTable[lum::kHundredPercentSlot], p.width, p.height, W, H));
+            View()->ShowPreview(std::move(p.image), p.width, p.height,
+                                firstZoom(State().ZoomTable[lum::kHundredPercentSlot], p.width, p.height, W, H));
         };
-        h.failed = [this](const QString&, std::exception_ptr error) {
-            if (!pendingDecode_) return;
-            pendingDecode_->error = error;
-            pendingDecode_->loop.quit();
+        h.failed = [this](const QString& path, std::exception_ptr error) {
+            Guard([&] { loadFailed(path, error); });
         };
         loader_ = std::make_unique<lum::PhotoLoader>(std::move(h));
     }
     return *loader_;
 }
 
-TMemPhotoActionForm::Decode TMemPhotoActionForm::decodePhoto(const QString& path, DecodedPhoto& photo) {
-    PendingDecode decode;
-    decode.photo = &photo;
-    if (pendingDecode_) {
-        // The loader drops the older photo; its wait ends once this one is decoded.
-        pendingDecode_->superseded = true;
-        pendingDecode_->loop.quit();
+void TMemPhotoActionForm::startLoad(const QString& path, LoadPurpose purpose) {
+    if (!pending_) {
+        // The loader drops a photo superseded by a newer one; hourglass and gate stay for it.
+        pending_ = std::make_unique<PendingLoad>();
+        pending_->hourglass = std::make_unique<lum::Editor::BusyScope>(*Pane(), lum::BusyKind::Hourglass);
+        pending_->gate = std::make_unique<lum::LoadInputGate>(QList<QObject*>{LsFilelistView282} + photoKeys_);
     }
-    pendingDecode_ = &decode;
-    {
-        lum::Editor::BusyScope hourglass(*Pane(), lum::BusyKind::Hourglass);
-        lum::LoadInputGate gate(QList<QObject*>{LsFilelistView282} + photoKeys_);
-        View()->EndPreview();  // of a photo no longer wanted
-        int W = 0, H = 0;
-        Pane()->ViewOuterSize(W, H);
-        const int asItIs = State().ZoomTable[lum::kHundredPercentSlot];  // the worker reads only what it was given
-        loader().Load(path, [asItIs, W, H](int w, int h) { return firstZoom(asItIs, w, h, W, H); }, true);
-        decode.loop.exec();
-    }
-    if (pendingDecode_ == &decode) pendingDecode_ = nullptr;
-    if (decode.superseded) return Decode::Superseded;
-    if (decode.done) return Decode::Done;
+    pending_->path = path;
+    pending_->purpose = purpose;
+    View()->EndPreview();  // of a photo no longer wanted
+    int W = 0, H = 0;
+    Pane()->ViewOuterSize(W, H);
+    const int asItIs = State().ZoomTable[lum::kHundredPercentSlot];  // the worker reads only what it was given
+    loader().Load(path, [asItIs, W, H](int w, int h) { return firstZoom(asItIs, w, h, W, H); }, true);
+}
+
+void TMemPhotoActionForm::endLoad() {
+    // The gate goes before the hourglass, so the cursor comes back to a window taking input.
+    if (pending_) pending_->gate.reset();
+    pending_.reset();
+}
+
+void TMemPhotoActionForm::CancelLoad() {
+    if (!pending_) return;
+    loader().Cancel();
     View()->EndPreview();
+    endLoad();
+    ShowPhotoInList(false);
+    emit LoadEnded(false);
+}
+
+void TMemPhotoActionForm::loadDone(DecodedPhoto&& photo) {
+    if (!pending_) return;
+    const QString file = pending_->path;
+    const LoadPurpose purpose = pending_->purpose;
+    endLoad();
+    const lum::DecodeReport report = photo.report;
+    if (purpose == LoadPurpose::Logo) {
+        showDecodedPhoto(file, std::move(photo));
+        // The logo is no photo of the user's: nothing to switch away from or save.
+        ViewOrginalPhotoToolWindow->hide();
+        State().ForgetPhoto();
+        shownPhoto_.clear();
+        logoShown_ = State().HasPicture;
+        RefreshCaption();
+    } else {
+        editor().DropSelectionAndTool();
+        editor().Macro().Close();
+        lum::EditState& st = State();
+        // The folder of the photo itself: the tree may have recorded a folder clicked in the
+        // list since it last listed this one.
+        st.CurrentFolder = QFileInfo(file).absolutePath().toStdString();
+        st.SaveFolder = st.CurrentFolder;
+        st.CurrentFileName = file.toStdString();
+        showDecodedPhoto(file, std::move(photo));
+        followPhotoFolder();
+    }
+    emit LoadEnded(true);
+    showLoadNotice(file, report);
+}
+
+void TMemPhotoActionForm::loadFailed(const QString& path, std::exception_ptr error) {
+    if (!pending_) return;
+    const LoadPurpose purpose = pending_->purpose;
+    endLoad();
+    View()->EndPreview();
+    // Nothing changed: the list goes back to the photo on screen, the keyboard stays on the
+    // one that failed so the next key moves past it.
+    if (purpose == LoadPurpose::Switch) ShowPhotoInList(true);
+    emit LoadEnded(false);
     try {
-        std::rethrow_exception(decode.error);
+        if (error) std::rethrow_exception(error);
+        throw std::runtime_error("Unexpected error");
     } catch (const std::exception& e) {
         showLoadFailure(path, e);
     } catch (...) {
-        showLoadFailure(path, std::runtime_error("Unexpected error"));
+        showLoadFailure(path, std::runtime_error(tr("Unexpected error").toStdString()));
     }
-    return Decode::Failed;
 }
 
 void TMemPhotoActionForm::showLoadFailure(const QString& path, const std::exception& error) {
@@ -261,6 +265,8 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     st.ZoomIndex = lum::kHundredPercentSlot;
     View()->ScrollToTopLeft();
     st.PhotoJustLoaded();
+    st.PhotoFile = QFileInfo(path).absoluteFilePath().toStdString();
+    st.PhotoDamaged = photo.report.damaged();
     showFileInfo(path, photo.image.width(), photo.image.height());
 
     st.MemoryImage = std::move(photo.image);
@@ -274,8 +280,9 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     lum::Image::SetBufferReserve(std::min(lum::Program::kBufferReserveBytes,
                                           std::max(st.WorkImage.byteSize(), kLeastBufferReserve)));
     shownPhoto_ = QFileInfo(path).absoluteFilePath();
-    showFileInCaption(QString::fromStdString(st.CurrentFileName));
+    logoShown_ = false;
     editor().Redraw();
+    RefreshCaption();
 }
 
 void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int height) {
@@ -283,8 +290,8 @@ void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int heigh
     const QDateTime stamp = QFileInfo(path).lastModified().toLocalTime();
     const QString date =
         locale.toString(stamp.date(), QLocale::ShortFormat) + QLatin1Char(' ') + stamp.time().toString(longTimeFormat(locale));
-    const QString sizeLine = QStringLiteral("Width : %1 &  Height : %2").arg(width).arg(height);
-    const QString dateLine = QStringLiteral("Create Date : ") + date;
+    const QString sizeLine = tr("Width: %1  Height: %2").arg(width).arg(height);
+    const QString dateLine = tr("Modified: %1").arg(date);
     PhotoFileNameMemo->clear();
     PhotoFileNameMemo->appendPlainText(path);
     PhotoFileNameMemo->appendPlainText(sizeLine);
@@ -312,10 +319,20 @@ void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
 
 void TMemPhotoActionForm::OpenCompareWindow() {
     if (!compareOpener_ || !State().HasPicture) return;
+    openAfterCompare_.clear();
+    const lum::EditState& st = State();
+    const lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage,   &st.MemoryImage,     st.PhotoFile,
+                                   st.PhotoDamaged, PictureName(), OpenDialogFolder()};
+    std::optional<lum::Image> kept;
     ExecModal([&] {
-        compareOpener_(this, State().FileInfoText, State().WorkImage, State().MemoryImage);
+        kept = compareOpener_(this, photo);
         return 0;
     });
+    if (kept) editor().ReplaceWorkImage(std::move(*kept), kCompareEditsLabel);
+    keepFolderInView();
+    // File > Open there: the photo chosen opens here, as a click in the list would.
+    const QString next = std::exchange(openAfterCompare_, QString());
+    if (!next.isEmpty()) OpenPhotoFile(next);
 }
 
 void TMemPhotoActionForm::ToggleThumbnailWindow() {
@@ -334,11 +351,3 @@ void TMemPhotoActionForm::ToggleThumbnailWindow() {
     w->raise();
 }
 
-void TMemPhotoActionForm::OpenOnlineManual() { QDesktopServices::openUrl(QUrl(ManualPageUrl())); }
-
-void TMemPhotoActionForm::OpenHomePage() { QDesktopServices::openUrl(QUrl(HomePageUrl())); }
-
-void TMemPhotoActionForm::ShowVersionWindow() {
-    TWelcomeForm welcome(this);
-    ExecModal([&] { return welcome.exec(); });
-}

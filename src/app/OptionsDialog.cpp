@@ -19,21 +19,21 @@ constexpr int kDefaultTargets[6] = {200, 160, 145, 190, 180, 170};
 
 TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     setObjectName("TEform2");
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     setModal(true);
 
     auto* root = new QVBoxLayout(this);
 
     // JPEG save parameters.
-    auto* jpegGroup = new QGroupBox("JPEG save Parameters", this);
+    auto* jpegGroup = new QGroupBox(tr("Saving JPEG photos"), this);
     jpegGroup->setObjectName("GroupBox1");
     auto* jpegLayout = new QGridLayout(jpegGroup);
-    auto* label = new QLabel("Compression factor", jpegGroup);
+    auto* label = new QLabel(tr("Quality"), jpegGroup);
     label->setObjectName("Label1");
-    auto* note = new QLabel("(100 =  no compression)", jpegGroup);
+    auto* note = new QLabel(tr("(100 = best quality, least compression)"), jpegGroup);
     note->setObjectName("Label2");
     upDownJpg_ = new TUpDownSpin("UpDownJPG", "EditJPG", 10, 100, kDefaultQuality, 1, jpegGroup);
-    radioGroup1_ = new TRadioGroup("RadioGroup1", "Progressive display", {"No", "Yes"}, 2, jpegGroup);
+    radioGroup1_ = new TRadioGroup("RadioGroup1", tr("Progressive display"), {tr("No"), tr("Yes")}, 2, jpegGroup);
     radioGroup1_->SetItemIndex(0);
     jpegLayout->addWidget(label, 0, 0);
     jpegLayout->addWidget(upDownJpg_, 0, 1);
@@ -42,13 +42,13 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     root->addWidget(jpegGroup);
 
     // Files and folders.
-    auto* filesGroup = new QGroupBox("Files and Folders", this);
+    auto* filesGroup = new QGroupBox(tr("Files and folders"), this);
     filesGroup->setObjectName("GroupBox2");
     auto* filesLayout = new QVBoxLayout(filesGroup);
-    checkBox1_ = new QCheckBox("Next file Auto Opening", filesGroup);
+    checkBox1_ = new QCheckBox(tr("Open the next file automatically"), filesGroup);
     checkBox1_->setObjectName("CheckBox1");
     checkBox1_->setChecked(true);
-    checkBox2_ = new QCheckBox(QString::fromUtf8("Mémorizer last working folder"), filesGroup);
+    checkBox2_ = new QCheckBox(tr("Remember the last working folder"), filesGroup);
     checkBox2_->setObjectName("CheckBox2");
     checkBox2_->setChecked(false);
     filesLayout->addWidget(checkBox1_);
@@ -57,14 +57,14 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     connect(checkBox2_, &QCheckBox::toggled, this, &TEform2::memorizeLastFolderToggled);
 
     // Colour balance: the radio items line up with the two rows of targets.
-    auto* balanceGroup = new QGroupBox("Color balance", this);
+    auto* balanceGroup = new QGroupBox(tr("Colour balance"), this);
     balanceGroup->setObjectName("GroupBox3");
     auto* balanceLayout = new QGridLayout(balanceGroup);
-    radioGroup2_ = new TRadioGroup("RadioGroup2", "Balance Button", {"Flesh color", "Landscape color"}, 1,
+    radioGroup2_ = new TRadioGroup("RadioGroup2", tr("Balance button"), {tr("Flesh colour"), tr("Landscape colour")}, 1,
                                    balanceGroup);
     radioGroup2_->SetItemIndex(0);
     balanceLayout->addWidget(radioGroup2_, 0, 0, 3, 1);
-    const char* headings[3] = {"Red", "Green", "Blue"};
+    const QString headings[3] = {tr("Red"), tr("Green"), tr("Blue")};
     for (int c = 0; c < 3; ++c) {
         auto* h = new QLabel(headings[c], balanceGroup);
         h->setObjectName(QString("Label%1").arg(3 + c));
@@ -81,10 +81,10 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
 
     // Buttons: reset on the left, OK on the right; there is no cancel.
     auto* buttons = new QHBoxLayout();
-    auto* reset = new QPushButton("Reset standard Parameters", this);
+    auto* reset = new QPushButton(tr("Reset to standard settings"), this);
     reset->setObjectName("Button1");
     reset->setAutoDefault(false);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("BitBtn1");
     ok->setDefault(true);
     buttons->addWidget(reset);
@@ -92,7 +92,9 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(ok);
     root->addLayout(buttons);
     connect(reset, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (!FieldsCorrected(this)) accept();
+    });
 }
 
 void TEform2::showEvent(QShowEvent* event) {

@@ -1,11 +1,8 @@
 #include "app/PhotoLoader.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QMetaObject>
-#include <QTimer>
 
-#include "image/JpegPreview.h"
+#include "image/Formats.h"
 #include "image/MemoryRoom.h"
 
 namespace lum {
@@ -59,20 +56,6 @@ void PhotoLoader::Cancel() {
         next_.reset();
         if (running_) running_->store(true);
     }
-    if (onSettled_) onSettled_();
-}
-
-bool PhotoLoader::Finish(int timeoutMs) {
-    if (!pending_) return true;
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    onSettled_ = [&loop] { loop.quit(); };
-    limit.start(timeoutMs);
-    if (pending_) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    onSettled_ = nullptr;
-    return !pending_;
 }
 
 void PhotoLoader::deliver(uint64_t ticket, std::function<void()> f) {
@@ -117,11 +100,13 @@ void PhotoLoader::process(const Job& job) {
         FileIdentity source;
         auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString(), &source));
         if (cancel->load()) return;
+        // A bitmap is read whole as the command line reads it: no quick look, no metadata.
+        const bool bitmap = SniffFormat(bytes->data(), bytes->size()) == FileFormat::Bmp;
         Joined quick;
         // The quick look on the other core while this one decodes the photo itself.
-        quick.t = std::thread([this, bytes, &job, ticket, cancel] {
+        if (!bitmap) quick.t = std::thread([this, bytes, &job, ticket, cancel] {
             auto preview = std::make_shared<Preview>();
-            JpegPreview p = DecodeJpegPreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
+            JpegPreview p = DecodePicturePreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
             if (p.image.empty() || cancel->load()) return;
             preview->path = job.path;
             preview->image = std::move(p.image);
@@ -138,19 +123,18 @@ void PhotoLoader::process(const Job& job) {
         opts.cancel = cancel;
         const FullDecode& decode = fullDecode();
         photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)
-                              : DecodeJpeg(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report);
+                              : DecodePicture(bytes->data(), bytes->size(), nullptr, &photo->metadata, opts, &photo->report);
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
         if (cancel->load()) return;
         if (job.copies) {
             // The photo on screen stays until this one is shown: its copies come on top.
-            RequireRoom(3 * uint64_t(photo->image.byteSize()), "open this photo");
+            RequireRoom(2 * uint64_t(photo->image.byteSize()), "open this photo");
             photo->copies = BaselineCopies::Of(photo->image);
         }
         if (cancel->load()) return;
         deliver(ticket, [this, photo] {
             pending_ = false;
             if (handlers_.loaded) handlers_.loaded(*photo);
-            if (onSettled_) onSettled_();
         });
     } catch (const DecodeCancelled&) {
     } catch (...) {
@@ -160,7 +144,6 @@ void PhotoLoader::process(const Job& job) {
         deliver(ticket, [this, path, error] {
             pending_ = false;
             if (handlers_.failed) handlers_.failed(path, error);
-            if (onSettled_) onSettled_();
         });
     }
 }

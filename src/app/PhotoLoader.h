@@ -1,6 +1,6 @@
 // Photos decoded away from the window's thread, so the window stays live while a big photo
-// loads. The file is read, then a quick preview (when the photo will be shown well below its
-// size) and the full decode run side by side. One photo at a time: a new request cancels the one
+// loads. The file is read, then a quick preview (a JPEG shown well below its size, a HEIC's own
+// thumbnail) and the full decode of any format read run side by side. One photo at a time: a new request cancels the one
 // under way, whose results are never delivered. Results reach the handlers on the thread that
 // owns the loader, through its event loop.
 #pragma once
@@ -57,11 +57,8 @@ public:
     // A load was asked whose photo (or failure) has not been delivered yet.
     bool Pending() const { return pending_; }
     QString PendingPath() const { return pending_ ? pendingPath_ : QString(); }
-    // Waits for the pending load, running the event loop without user input, until its photo
-    // or failure was delivered or timeoutMs passed. True when nothing is pending afterwards.
-    bool Finish(int timeoutMs = 60000);
 
-    // The full decode of every loader from now on (DecodeJpeg when null): a test's way to make
+    // The full decode of every loader from now on (DecodePicture when null): a test's way to make
     // a photo fail after its preview was shown. Runs on the worker.
     using FullDecode = std::function<Image(const uint8_t*, size_t, JpegMetadata*, const JpegDecodeOptions&, DecodeReport*)>;
     static void SetFullDecodeForTests(FullDecode decode);
@@ -84,7 +81,6 @@ private:
     uint64_t ticket_ = 0;
     bool pending_ = false;
     QString pendingPath_;
-    std::function<void()> onSettled_;  // set while Finish waits
 
     std::mutex mutex_;
     std::condition_variable wake_;

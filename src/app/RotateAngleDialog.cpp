@@ -6,23 +6,22 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "widgets/DesignControls.h"
+
 TInputRotateAngleForm::TInputRotateAngleForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("InputRotateAngleForm"));
-    setWindowTitle(QStringLiteral("Rotate Angle"));
+    setWindowTitle(tr("Rotate by Angle"));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* root = new QVBoxLayout(this);
     root->setSizeConstraint(QLayout::SetFixedSize);
     auto* row = new QHBoxLayout();
-    auto* label1 = new QLabel(QStringLiteral("Rotate Angle"), this);
+    auto* label1 = new QLabel(tr("Angle"), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    angle_ = new QSpinBox(this);
-    angle_->setObjectName(QStringLiteral("AngleSpinEdit"));
-    angle_->setRange(1, 359);
-    angle_->setValue(30);
+    angle_ = new TUpDownSpin(QStringLiteral("AngleSpinEdit"), QString(), 1, 359, 30, 1, this);
     label1->setBuddy(angle_);
-    auto* label2 = new QLabel(QStringLiteral("(from 1 to 359)"), this);
+    auto* label2 = new QLabel(tr("degrees, from 1 to 359"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     row->addWidget(label1);
     row->addWidget(angle_);
@@ -30,15 +29,16 @@ TInputRotateAngleForm::TInputRotateAngleForm(QWidget* parent) : QDialog(parent) 
     root->addLayout(row);
 
     auto* buttons = new QHBoxLayout();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKSpeedButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     root->addLayout(buttons);
+    root->addStrut(TitleFitWidth(*this));
     connect(ok, &QPushButton::clicked, this, &TInputRotateAngleForm::OKSpeedButtonClick);
     connect(cancel, &QPushButton::clicked, this, &TInputRotateAngleForm::CancelButtonClick);
 }
@@ -46,8 +46,8 @@ TInputRotateAngleForm::TInputRotateAngleForm(QWidget* parent) : QDialog(parent) 
 int TInputRotateAngleForm::Angle() const { return angle_->value(); }
 
 void TInputRotateAngleForm::OKSpeedButtonClick() {
-    // A value typed but not yet taken by the box counts.
-    angle_->interpretText();
+    // A value typed but not yet taken by the box counts; a corrected one is seen first.
+    if (FieldsCorrected(this)) return;
     accepted_ = true;
     accept();
 }

@@ -9,21 +9,26 @@
 
 #include "app/OptionsDialog.h"
 #include "image/Codec.h"
+#include "image/FormatNames.h"
 #include "files/FileOps.h"
 
 namespace lum {
 
 // In the file dialog's own notation; the first pattern gives the default extension.
-const char* const kSaveFilterMain = "JPG(*.jpg)";
-const char* const kSaveFilterCompare = "JPG(*.jpg);Bitmaps(*.bmp) (*.jpg *.bmp)";
-const char* const kDeleteRefusedText =
-    "Delete refused: neaw image loaded.\n\rVous have to reopen the image file and then delete it.";
+const char* const kSaveFilterMain = QT_TRANSLATE_NOOP("PhotoSaving", "JPEG photos (*.jpg *.jpeg)");
+const char* const kSaveFilterCompare =
+    QT_TRANSLATE_NOOP("PhotoSaving", "JPEG photos (*.jpg *.jpeg);;Bitmaps (*.bmp)");
+const char* const kDeleteRefusedText = QT_TRANSLATE_NOOP(
+    "PhotoSaving", "Delete refused: a new picture is loaded.\nOpen the photo file again, then delete it.");
 
 namespace {
 
-const char* const kReplaceCaption = "Save or Replace?";
-const char* const kReplaceText = "Do you want to replace the orginal Photo file?";
-const char* const kTrashCaption = "Confirm File Delete";
+// This file's texts in the user's language.
+std::string Tr(const char* text) { return QCoreApplication::translate("PhotoSaving", text).toStdString(); }
+
+const char* const kReplaceCaption = QT_TRANSLATE_NOOP("PhotoSaving", "Save or Replace?");
+const char* const kReplaceText = QT_TRANSLATE_NOOP("PhotoSaving", "Do you want to replace the original photo file?");
+const char* const kTrashCaption = QT_TRANSLATE_NOOP("PhotoSaving", "Move to Trash");
 
 #ifdef _WIN32
 constexpr const char* kSeparators = "/\\";
@@ -55,6 +60,15 @@ std::string joinFolder(const std::string& folder, const std::string& name) {
     return folder + kSeparator + name;
 }
 
+// Two names of one file (links, "..", a second slash).
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    const QString ca = QFileInfo(QString::fromStdString(a)).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(QString::fromStdString(b)).canonicalFilePath();
+}
+
+QString tr(const char* text) { return QCoreApplication::translate("PhotoSaving", text); }
+
 }  // namespace
 
 std::string FolderPart(const std::string& path) {
@@ -72,9 +86,33 @@ std::string FileNamePart(const std::string& path) {
 PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser)
     : editor_(editor), st_(editor.State()), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
 
-void PhotoSaving::presetFromSaveFolder() {
-    if (st_.SaveFolder.empty()) return;
-    dialogFileName_ = joinFolder(st_.SaveFolder, FileNamePart(st_.CurrentFileName));
+std::string WritableName(const std::string& path) { return HasReadOnlyExtension(path) ? JpegNameFor(path) : path; }
+
+void PhotoSaving::presetFromPhoto() {
+    // The photo's own name and folder; for a made or pasted picture only the folder.
+    if (!st_.PhotoFile.empty()) {
+        dialogFileName_ = WritableName(st_.PhotoFile);
+        return;
+    }
+    const std::string& folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
+    if (!folder.empty()) dialogFileName_ = joinFolder(folder, std::string());
+}
+
+bool PhotoSaving::MayReplace(const std::string& path) {
+    if (!fileExists(path)) return true;
+    if (st_.PhotoDamaged && sameFile(path, st_.PhotoFile)) {
+        // Only part of the original could be decoded: replacing it loses the rest for good.
+        const std::string text =
+            QCoreApplication::translate("PhotoSaving", "The original photo \"%1\" is damaged: only part of it could be decoded.\n\n"
+               "Replacing it keeps only what could be decoded, and the rest of the original is lost for good. "
+               "Do you want to replace it anyway?")
+                .arg(QString::fromStdString(FileNamePart(path)))
+                .toStdString();
+        enum { kYes, kNo };
+        return prompts_.AskChoice(Tr(kReplaceCaption), text, {Tr("&Yes"), Tr("&No")}, kNo,
+                                  kNo) == kYes;
+    }
+    return prompts_.AskYesNo(Tr(kReplaceCaption), Tr(kReplaceText));
 }
 
 void PhotoSaving::processPending() {
@@ -105,6 +143,13 @@ void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
     st_.CurrentFileName = path;
     if (chooser_) chooser_->RefreshFileList(keepIndex ? chooser_->SelectedIndex() : -1);
     editor_.Macro().Close();
+}
+
+void PhotoSaving::written(const std::string& path) {
+    // The file holds the picture now, as it is on screen.
+    st_.PhotoFile = path;
+    st_.PhotoDamaged = false;
+    editor_.MarkSaved();
 }
 
 PhotoSaving::Overwrite PhotoSaving::askIfChangedOnDisk(std::string& path) {
@@ -148,12 +193,13 @@ void PhotoSaving::write(const std::string& path, bool bmpByExtension) {
 
 bool PhotoSaving::SaveWithDialog() {
     const std::string shown = st_.CurrentFileName;
-    presetFromSaveFolder();
+    presetFromPhoto();
     std::string path = dialogFileName_;
     const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
     // program still offers to save.
-    if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+    if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return false;
+    path = WritableName(path);
     dialogFileName_ = path;
 
     st_.NewImagePending = false;
@@ -168,8 +214,9 @@ bool PhotoSaving::SaveWithDialog() {
             nothingWritten(shown);
             return false;
         }
-        if (how != Overwrite::Ordinary || !fileExists(path) || prompts_.AskYesNo(kReplaceCaption, kReplaceText)) {
-            write(path, false);
+        if (how != Overwrite::Ordinary || MayReplace(path)) {
+            // A photo opened from a bitmap stays a bitmap when it is saved over.
+            write(path, true);
             wrote = true;
         }
     } catch (const std::exception& e) {
@@ -179,26 +226,32 @@ bool PhotoSaving::SaveWithDialog() {
     }
 
     afterWrite(path, true);
-    if (wrote) st_.Saved = true;
+    if (wrote) written(path);
     return wrote;
 }
 
 bool PhotoSaving::SaveFromMenu() {
     const std::string shown = st_.CurrentFileName;
+    // Silent over the picture chooser's file when that is the current file; otherwise the
+    // dialog proposes the photo's own name, never the chooser's (a picture mixed in).
     bool silent = false;
     if (chooser_) {
         const std::string selected = chooser_->SelectedPath();
-        if (!selected.empty()) {
+        if (!selected.empty() && !st_.NewImagePending && selected == st_.CurrentFileName &&
+            !HasReadOnlyExtension(selected)) {
+            // A photo of a format Lumora only reads is never saved over: the dialog proposes its
+            // name as a JPEG.
             dialogFileName_ = selected;
-            silent = !st_.NewImagePending && selected == st_.CurrentFileName;
+            silent = true;
         }
     }
-    if (!silent) presetFromSaveFolder();
+    if (!silent) presetFromPhoto();
 
     std::string path = dialogFileName_;
     if (!silent) {
         const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
-        if (!prompts_.AskSaveFile(std::string(), folder, filter_, path)) return false;
+        if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return false;
+        path = WritableName(path);
         dialogFileName_ = path;
     }
 
@@ -206,7 +259,9 @@ bool PhotoSaving::SaveFromMenu() {
     processPending();
     st_.SaveFolder = FolderPart(path);
     try {
-        if (askIfChangedOnDisk(path) == Overwrite::Cancel) {
+        // Another program's change, then the replace question: Escape or No writes nothing.
+        const Overwrite how = askIfChangedOnDisk(path);
+        if (how == Overwrite::Cancel || (how == Overwrite::Ordinary && !MayReplace(path))) {
             nothingWritten(shown);
             return false;
         }
@@ -218,6 +273,7 @@ bool PhotoSaving::SaveFromMenu() {
     }
     if (menuSaveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(menuSaveDelayMs_));
     afterWrite(path, true);
+    written(path);
     return true;
 }
 
@@ -226,7 +282,7 @@ bool PhotoSaving::MoveCurrentFileToTrash() {
     const int index = chooser_ ? chooser_->SelectedIndex() : -1;
     // Without a picked file there is nothing to delete: refused like a mismatch.
     if (selected != st_.CurrentFileName || st_.CurrentFileName.empty()) {
-        prompts_.Message(kDeleteRefusedText);
+        prompts_.Message(Tr(kDeleteRefusedText));
         return false;
     }
     // Any question re-activates the window, which forgets the current file name.
@@ -234,12 +290,16 @@ bool PhotoSaving::MoveCurrentFileToTrash() {
     const QString qpath = QString::fromStdString(path);
 
     // The desktop's trash asks nothing itself; this stands for the confirmation it would ask.
+    const QString name = QFileInfo(qpath).fileName();
     const std::string question =
-        "Do you want to move \"" + QFileInfo(qpath).fileName().toStdString() + "\" to the Trash?";
+        QCoreApplication::translate("PhotoSaving", "Do you want to move %1 to the Trash?").arg(name).toStdString();
     bool moved = false;
-    if (prompts_.AskYesNo(kTrashCaption, question)) {
-        moved = lum::files::MoveToTrash(qpath);
-        if (!moved) prompts_.Error("The photo file could not be moved to the trash:\n" + path);
+    if (prompts_.AskYesNo(Tr(kTrashCaption), question)) {
+        QString why;
+        moved = lum::files::MoveToTrash(qpath, nullptr, &why);
+        if (!moved)
+            prompts_.Error(
+                QCoreApplication::translate("PhotoSaving", "Could not move %1 to the Trash: %2.").arg(name, why).toStdString());
     }
     if (chooser_) chooser_->RefreshFileList(index - 1 >= 0 ? index - 1 : -1);
     return moved;

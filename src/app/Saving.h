@@ -2,6 +2,7 @@
 // BMP for ".bmp" names) and Delete to the desktop trash. Every write goes through a temporary
 // file renamed over the target, so a failed write leaves the old file as it was.
 #pragma once
+#include <functional>
 #include <string>
 
 #include "editing/Editor.h"
@@ -23,8 +24,8 @@ public:
 };
 
 // Save dialog filters, in the file dialog's own notation.
-extern const char* const kSaveFilterMain;     // "JPG(*.jpg)"
-extern const char* const kSaveFilterCompare;  // JPG and BMP
+extern const char* const kSaveFilterMain;     // "JPEG photos (*.jpg *.jpeg)"
+extern const char* const kSaveFilterCompare;  // JPEG photos, then bitmaps
 extern const char* const kDeleteRefusedText;
 
 class PhotoSaving {
@@ -32,12 +33,19 @@ public:
     // Saves the working image of editor's window (and closes its macro recording).
     PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser = nullptr);
 
-    // "Save / Save as the Photo": save dialog, replace question, always JPEG. Returns true
-    // when a file was written; Saved becomes true only then.
+    // "Save / Save as the Photo": save dialog (proposing the photo's name, as a JPEG beside it
+    // for a format only read), replace question, BMP for ".bmp" names, JPEG otherwise. Returns
+    // true when a file was written; the picture is saved only then. Every name goes through
+    // WritableName.
     bool SaveWithDialog();
-    // Menu save: silent when the chooser's selected file is the current file, JPEG or BMP by
-    // extension, overwrites without a question. Returns true when a file was written.
+    // Menu save: silent when the chooser's selected file is the current file (and a JPEG or
+    // BMP), JPEG or BMP by extension, the replace question for an existing file. Returns true
+    // when a file was written.
     bool SaveFromMenu();
+    // Both saves' one question before writing: true for a new file, and for an existing one
+    // when the user agrees to replace it. Replacing the damaged photo's own file says that
+    // only what could be decoded is kept, and proposes No.
+    bool MayReplace(const std::string& path);
     // Delete: moves the current file to the trash, after a confirmation, when it is the
     // chooser's selected file; refused otherwise. Returns true when the file was moved.
     bool MoveCurrentFileToTrash();
@@ -65,10 +73,12 @@ private:
     Overwrite askIfChangedOnDisk(std::string& path);
     // Encodes and writes the picture to path, which it then stands for.
     void write(const std::string& path, bool bmpByExtension);
-    void presetFromSaveFolder();
+    // The dialog's proposal: the photo's own name and folder, or only the folder.
+    void presetFromPhoto();
     void processPending();
     void afterWrite(const std::string& path, bool keepIndex);
     void nothingWritten(const std::string& shown);
+    void written(const std::string& path);
 
     Editor& editor_;
     EditState& st_;
@@ -79,6 +89,11 @@ private:
     std::string dialogFileName_;
     int menuSaveDelayMs_ = 400;
 };
+
+// The name a save writes to: Lumora writes JPEG (or BMP), so a name of a format it only reads
+// (HEIC, PNG, WebP, TIFF) becomes NAME.jpg, and such an original is never replaced by a file of
+// another kind under its own name.
+std::string WritableName(const std::string& path);
 
 // Folder and file-name parts of a path (platform separators).
 std::string FolderPart(const std::string& path);

@@ -10,18 +10,19 @@
 #include "widgets/Icons.h"
 
 namespace {
-const char* const kDescription =
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "TWelcomeForm",
     "Lumora improves your digital photos with one click.\n\n"
     "Choose a folder, click a photo and press \"Optimize The Photo Now!\": Lumora brings the "
     "colours towards natural flesh tones, smooths fine noise while keeping the edges, and "
     "blends the result with your photo as it was.\n\n"
     "Compare the optimized photo with the original side by side, sharpen, soften or lighten "
-    "it, turn it, zoom, and save it as a JPEG file with the quality you choose.";
+    "it, turn it, zoom, and save it as a JPEG file with the quality you choose.");
 }
 
 TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
     setObjectName("TWelcomeForm");
-    setWindowTitle("WelcomeForm");
+    setWindowTitle(tr("About Tarnel Lumora"));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -40,12 +41,12 @@ TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
     QFont big = font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
-    auto* shadow = new QLabel("Thank you very much!", thanksHolder);
+    auto* shadow = new QLabel(tr("Thank you very much!"), thanksHolder);
     shadow->setObjectName("Label2");
     shadow->setFont(big);
     shadow->setStyleSheet("color: rgb(160,160,160);");
     shadow->setContentsMargins(2, 2, 0, 0);
-    auto* thanks = new QLabel("Thank you very much!", thanksHolder);
+    auto* thanks = new QLabel(tr("Thank you very much!"), thanksHolder);
     thanks->setObjectName("Label1");
     thanks->setFont(big);
     thanks->setStyleSheet("color: rgb(128,0,0);");
@@ -54,7 +55,7 @@ TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
     stack->addWidget(thanks, 0, 0);
     right->addWidget(thanksHolder);
 
-    auto* version = new QLabel(QStringLiteral("Tarnel Lumora version %1").arg(QStringLiteral(LUMORA_VERSION)), this);
+    auto* version = new QLabel(tr("Tarnel Lumora version %1").arg(QStringLiteral(LUMORA_VERSION)), this);
     version->setObjectName("VersionLabel");
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     right->addWidget(version);
@@ -62,11 +63,11 @@ TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
     auto* memo = new QPlainTextEdit(this);
     memo->setObjectName("Memo1");
     memo->setReadOnly(true);
-    memo->setPlainText(QString::fromUtf8(kDescription));
+    memo->setPlainText(tr(kDescription));
     memo->setMinimumSize(320, 160);
     right->addWidget(memo, 1);
 
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("Button1");
     close->setDefault(true);
     auto* buttons = new QHBoxLayout();

@@ -16,6 +16,7 @@ enum class BatchSkip {
     Damaged,     // damaged, and the original was not to be replaced by what could be decoded
     Exists,      // its output file is there already and was not to be replaced
     SameTarget,  // another photo of the batch writes the same output file
+    OtherFormat, // in place, a photo of a format not written: not replaced by a JPEG file
     Failed,      // anything else: the write failed, memory ran out
 };
 
@@ -25,6 +26,7 @@ struct BatchPhotoReport {
     int total = 0;
     std::string photo;   // as listed
     std::string target;  // where the result goes
+    bool beside = false; // in place, a photo of another format: its JPEG went beside it
     BatchSkip skip = BatchSkip::None;
     std::string reason;                 // for a skip: the command line's words
     std::string detail;                 // the same without the command line's advice
@@ -56,7 +58,8 @@ struct BatchTotals {
 // core. Throws Failure when the batch cannot start (the output folder cannot be made, no photos).
 BatchTotals RunOptimizeBatch(const BatchArgs& b, BatchObserver& observer);
 
-// The files a folder gives to the batch: its photos by name (any case), not recursive, sorted.
+// The files a folder gives to the batch: its photos of every format read, by name (any case),
+// not recursive, sorted.
 bool IsBatchPhotoName(const std::string& path);
 
 }  // namespace lum::cli

@@ -2,6 +2,7 @@
 
 #include "cli/CliInternal.h"
 #include "editing/Editor.h"
+#include "image/FormatNames.h"
 #include "image/PhotoNotice.h"
 
 namespace lum::cli {
@@ -39,6 +40,9 @@ std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, 
 
 int RunApply(const std::vector<std::string>& args) {
     const ApplyArgs a = ParseApply(args);  // every usage error before any file is touched
+    // Only JPEG and BMP are written: JPEG data under a PNG or HEIC name would not be what it says.
+    if (HasReadOnlyExtension(a.output))
+        throw UsageError(a.output + ": Lumora writes JPEG or BMP only; name the output .jpg or .bmp");
 
     LoadedPicture pic;
     try {

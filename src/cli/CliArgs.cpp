@@ -137,17 +137,21 @@ BatchArgs ParseBatch(const std::vector<std::string>& args) {
 }
 
 const char* const kApplyHelp =
-    "apply reads INPUT (JPEG or BMP, told apart by content), runs the operations in order\n"
-    "and writes OUTPUT: a 24-bit BMP when its name ends in .bmp, else a JPEG.";
+    "apply reads INPUT (JPEG, HEIC/HEIF, PNG, WebP, TIFF or BMP, told apart by content),\n"
+    "runs the operations in order and writes OUTPUT: a 24-bit BMP when its name ends in\n"
+    ".bmp, else a JPEG. A colour profile other than sRGB is converted to sRGB on reading.";
 const char* const kOptimizeHelp =
     "optimize runs the one-click optimize on every photo; a folder stands for its\n"
-    "*.jpg and *.jpeg files (not recursive). Photos are processed in parallel.";
+    "JPEG, HEIC/HEIF, PNG, WebP and TIFF files (not recursive). Photos are processed in\n"
+    "parallel. Results are JPEG: a photo of another format gives NAME.jpg.";
 
 const std::vector<OptionHelp>& OptimizeOptions() {
     static const std::vector<OptionHelp> options = {
         {"-o DIR", "write the results into DIR under the same names"},
-        {"--overwrite", "with -o: replace files that already exist in DIR"},
-        {"--in-place", "replace each photo with its result"},
+        {"--overwrite", "replace files that already exist (in DIR, or a NAME.jpg\n"
+                        "beside a photo of another format)"},
+        {"--in-place", "replace each JPEG photo with its result; a photo of another\n"
+                       "format is kept and its result written beside it as NAME.jpg"},
         {"-j, --jobs N", "photos at a time (default: from the number of cores)"},
     };
     return options;
@@ -183,7 +187,7 @@ std::string OptionLines(const std::vector<OptionHelp>& options) {
 }  // namespace
 
 std::string UsageText() {
-    return std::string("usage: lumora [PHOTO]                    start the desktop program\n"
+    return std::string("usage: lumora [PHOTO... | FOLDER]        start the desktop program\n"
                        "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
                        "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
                        "       lumora --help | --version\n"

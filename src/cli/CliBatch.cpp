@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "cli/BatchEngine.h"
+#include "image/FormatNames.h"
 #include "image/PhotoNotice.h"
 #include "image/Parallel.h"
 #include "imaging/ColourOps.h"
@@ -20,22 +21,18 @@ namespace lum::cli {
 
 namespace {
 
-std::string Lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-bool IsPhotoName(const fs::path& p) {
-    const std::string ext = Lower(p.extension().string());
-    return ext == ".jpg" || ext == ".jpeg";
-}
-
 struct Job {
     std::string photo;   // as listed
     std::string target;  // where the result goes
     std::string refusal; // set when the photo must not be processed
+    BatchSkip refusalKind = BatchSkip::SameTarget;
+    // In place, a photo of a format we do not write: its JPEG goes beside it, the photo stays.
+    bool beside = false;
 };
+
+bool WrittenAsJpegBeside(FileFormat f) {
+    return f == FileFormat::Heif || f == FileFormat::Png || f == FileFormat::WebP || f == FileFormat::Tiff;
+}
 
 // Largest number of photos in memory at once by default.
 constexpr int kDefaultMaxJobs = 4;
@@ -61,7 +58,7 @@ std::vector<std::string> CollectPhotos(const std::vector<std::string>& paths) {
         for (; it != end; it.increment(ec)) {
             if (ec) throw Failure(p + ": " + ec.message());
             std::error_code fec;
-            if (IsPhotoName(it->path()) && it->is_regular_file(fec)) inFolder.push_back(it->path().string());
+            if (HasPhotoExtension(it->path().string()) && it->is_regular_file(fec)) inFolder.push_back(it->path().string());
         }
         if (ec) throw Failure(p + ": " + ec.message());
         std::sort(inFolder.begin(), inFolder.end());
@@ -85,17 +82,27 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
 
         Job job;
         job.photo = photo;
+        // Results are JPEG: a photo of another format gets a new name rather than a JPEG under
+        // its own.
+        const FileFormat format = SniffFileFormat(photo);
+        const bool renamed = WrittenAsJpegBeside(format);
         if (b.inPlace) {
             // Replace the file itself, not a symbolic link pointing at it.
-            job.target = key;
+            job.target = renamed ? JpegNameFor(photo) : key;
+            job.beside = renamed;
         } else {
-            job.target = (fs::path(b.outDir) / fs::path(photo).filename()).string();
+            const std::string name = fs::path(photo).filename().string();
+            job.target = (fs::path(b.outDir) / (renamed ? JpegNameFor(name) : name)).string();
         }
         std::error_code tec;
         fs::path tcanon = fs::weakly_canonical(fs::absolute(job.target, tec), tec);
         const std::string tkey = tec ? job.target : tcanon.string();
         auto prev = seenTarget.find(tkey);
-        if (prev != seenTarget.end())
+        if (job.beside && tkey == key) {
+            job.refusal = std::string("holds a ") + FormatName(format) +
+                          " picture; not replaced by a JPEG file (write it elsewhere with -o DIR)";
+            job.refusalKind = BatchSkip::OtherFormat;
+        } else if (prev != seenTarget.end())
             job.refusal = "same output file as " + prev->second + " (not written)";
         else
             seenTarget[tkey] = photo;
@@ -121,9 +128,9 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
         if (stop()) throw Dropped();
     };
     try {
-        if (!job.refusal.empty()) return skip(BatchSkip::SameTarget, job.refusal);
+        if (!job.refusal.empty()) return skip(job.refusalKind, job.refusal);
         std::error_code ec;
-        const bool mustNotExist = !b.inPlace && !b.overwrite;
+        const bool mustNotExist = (!b.inPlace || job.beside) && !b.overwrite;
         if (mustNotExist && fs::exists(job.target, ec))
             return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
         LoadedPicture pic;
@@ -135,12 +142,17 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
         dropIfStopped();
         const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
         // Replacing a damaged original, in place or as the output of its own folder, would leave
-        // only a clean-looking copy of what could be decoded; another file gets the copy, with
-        // the warning.
-        if (!notice.mayReplaceOriginal() && (b.inPlace || pic.source.sameFile(IdentityOf(job.target))))
+        // only a clean-looking copy of what could be decoded; another file (a NAME.jpg beside it
+        // too) gets the copy, with the warning.
+        if (!notice.mayReplaceOriginal() &&
+            ((b.inPlace && !job.beside) || pic.source.sameFile(IdentityOf(job.target))))
             return skip(BatchSkip::Damaged, RefusalToReplace(notice), notice.text);
         if (!notice.text.empty()) warnings.push_back(notice.text);
         OptimizeLean(pic.image, b.out.targets);
+        // Planned from the first bytes; the photo may have been replaced since.
+        if (b.inPlace && !job.beside && WrittenAsJpegBeside(pic.format))
+            return skip(BatchSkip::OtherFormat,
+                        std::string("holds a ") + FormatName(pic.format) + " picture; not replaced by a JPEG file");
         dropIfStopped();
         std::vector<std::string> written;
         std::vector<uint8_t> bytes = EncodeFor(job.target, pic.image, b.out, &pic.metadata, &written);
@@ -162,7 +174,7 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
 
 }  // namespace
 
-bool IsBatchPhotoName(const std::string& path) { return IsPhotoName(fs::path(path)); }
+bool IsBatchPhotoName(const std::string& path) { return HasPhotoExtension(path); }
 
 BatchTotals RunOptimizeBatch(const BatchArgs& b, BatchObserver& observer) {
     if (!b.inPlace) {
@@ -213,6 +225,7 @@ BatchTotals RunOptimizeBatch(const BatchArgs& b, BatchObserver& observer) {
             r.total = n;
             r.photo = job.photo;
             r.target = job.target;
+            r.beside = job.beside;
             try {
                 ProcessPhoto(b, job, stopRequested, r);
             } catch (const Dropped&) {
@@ -240,7 +253,8 @@ public:
     void PhotoFinished(const BatchPhotoReport& r) override {
         const int i = r.index + 1, n = r.total;
         if (r.written()) {
-            std::fprintf(stderr, "[%d/%d] %s -> %s\n", i, n, r.photo.c_str(), r.target.c_str());
+            std::fprintf(stderr, "[%d/%d] %s -> %s%s\n", i, n, r.photo.c_str(), r.target.c_str(),
+                         r.beside ? " (the original is kept: results are written as JPEG)" : "");
             for (const std::string& w : r.warnings) std::fprintf(stderr, "[%d/%d] warning: %s\n", i, n, w.c_str());
         } else {
             std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i, n, r.photo.c_str(), r.reason.c_str());

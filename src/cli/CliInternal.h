@@ -82,7 +82,7 @@ std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, 
 // on a main window's state. work holds the photo and receives the result.
 void OptimizeLean(Image& work, const BalanceTargets& targets);
 
-// Photos named by paths: a folder gives its *.jpg and *.jpeg files (any case, not recursive,
+// Photos named by paths: a folder gives its photo files (PhotoFilePatterns, any case, not recursive,
 // sorted by name); anything else is taken as it is.
 std::vector<std::string> CollectPhotos(const std::vector<std::string>& paths);
 

@@ -19,7 +19,7 @@ constexpr int kPresets[3][2] = {{640, 480}, {400, 600}, {800, 600}};
 
 TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TEform5"));
-    setWindowTitle(QStringLiteral("Gradient parameters"));
+    setWindowTitle(tr("Gradient parameters"));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -28,10 +28,10 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     sizeGroup->setObjectName(QStringLiteral("GroupBoxSize"));
     auto* sizeRow = new QHBoxLayout(sizeGroup);
     auto* sizeGrid = new QGridLayout;
-    auto* widthLabel = new QLabel(QStringLiteral("Width"), sizeGroup);
+    auto* widthLabel = new QLabel(tr("Width"), sizeGroup);
     widthLabel->setObjectName(QStringLiteral("Label1"));
     UpDown1 = new TUpDownSpin(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), kMinSide, kMaxSide, 400, 5, sizeGroup);
-    auto* heightLabel = new QLabel(QStringLiteral("Height"), sizeGroup);
+    auto* heightLabel = new QLabel(tr("Height"), sizeGroup);
     heightLabel->setObjectName(QStringLiteral("Label2"));
     UpDown2 = new TUpDownSpin(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), kMinSide, kMaxSide, 300, 5, sizeGroup);
     widthLabel->setBuddy(UpDown1);
@@ -41,10 +41,11 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     sizeGrid->addWidget(heightLabel, 1, 0);
     sizeGrid->addWidget(UpDown2, 1, 1);
     sizeGrid->setRowStretch(2, 1);
-    RadioGroup2 = new TRadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Standars Dimensions "),
-                                  {QStringLiteral("640x480"), QStringLiteral("400x600"), QStringLiteral("800x600")}, 1,
-                                  sizeGroup);
-    RadioGroup2->SetItemIndex(0);
+    QStringList presets;
+    for (const auto& p : kPresets) presets << tr("%1 x %2").arg(p[0]).arg(p[1]);
+    // Shows which standard size the width and height make, none when they make none.
+    RadioGroup2 = new TRadioGroup(QStringLiteral("RadioGroup2"), tr("Standard sizes"), presets, 1, sizeGroup);
+    ShowStandardSize();
     sizeRow->addLayout(sizeGrid);
     sizeRow->addWidget(RadioGroup2);
 
@@ -52,16 +53,16 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     auto* colourGroup = new QGroupBox(this);
     colourGroup->setObjectName(QStringLiteral("GroupBoxColours"));
     auto* colourGrid = new QGridLayout(colourGroup);
-    Panel2 = new TColourPanel(QStringLiteral("Panel2"), QStringLiteral("Color 1 ........"),
-                              lum::MakeColour(255, 255, 255), colourGroup);
-    Panel3 = new TColourPanel(QStringLiteral("Panel3"), QStringLiteral("Color 2 ........"),
-                              lum::MakeColour(192, 192, 192), colourGroup);
-    Panel1 = new TColourPanel(QStringLiteral("Panel1"), QStringLiteral("Background....."),
-                              lum::MakeColour(128, 128, 128), colourGroup);
+    Panel2 = new TColourPanel(QStringLiteral("Panel2"), tr("Colour 1"), lum::MakeColour(255, 255, 255), colourGroup);
+    Panel3 = new TColourPanel(QStringLiteral("Panel3"), tr("Colour 2"), lum::MakeColour(192, 192, 192), colourGroup);
+    Panel1 = new TColourPanel(QStringLiteral("Panel1"), tr("Background"), lum::MakeColour(128, 128, 128), colourGroup);
+    for (TColourPanel* p : {Panel2, Panel3, Panel1}) p->setToolTip(tr("Click to choose the colour"));
     Button1 = new QPushButton(QStringLiteral("{"), colourGroup);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2 = new QPushButton(QStringLiteral("="), colourGroup);
     Button2->setObjectName(QStringLiteral("Button2"));
+    Button1->setToolTip(tr("Swap colour 1 and colour 2"));
+    Button2->setToolTip(tr("Background in colour 2"));
     for (QPushButton* b : {Button1, Button2}) {
         b->setAutoDefault(false);
         b->setFixedWidth(28);
@@ -73,12 +74,11 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     colourGrid->addWidget(Button1, 0, 1, 2, 1);
     colourGrid->addWidget(Button2, 2, 1);
 
-    RadioGroup1 = new TRadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Gradient Style"),
-                                  {QStringLiteral("No gradient"), QStringLiteral("Vertical"), QStringLiteral("Horizontal"),
-                                   QStringLiteral("Centered small"), QStringLiteral("Centered big")},
+    RadioGroup1 = new TRadioGroup(QStringLiteral("RadioGroup1"), tr("Gradient style"),
+                                  {tr("No gradient"), tr("Vertical"), tr("Horizontal"), tr("Centred small"), tr("Centred large")},
                                   1, this);
     RadioGroup1->SetItemIndex(1);
-    CheckBox1 = new QCheckBox(QStringLiteral("constant gradient"), this);
+    CheckBox1 = new QCheckBox(tr("Constant gradient"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
 
     // The preview, the size it is always drawn at, in a sunken frame.
@@ -92,7 +92,7 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     Image1->setFixedSize(lum::kGradientPreviewSize, lum::kGradientPreviewSize);
     Image1->setCursor(Qt::CrossCursor);
     frameLayout->addWidget(Image1);
-    auto* hint = new QLabel(QStringLiteral("Clic in the picture to place the gradient center"), this);
+    auto* hint = new QLabel(tr("Click in the picture to place the centre of the gradient"), this);
     hint->setObjectName(QStringLiteral("Label3"));
     hint->setWordWrap(true);
     hint->setMaximumWidth(lum::kGradientPreviewSize);
@@ -121,6 +121,8 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     BitBtn2->setAutoDefault(false);
 
     connect(RadioGroup2, &TRadioGroup::clicked, this, [this] { RadioGroup2Click(); });
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
+    connect(UpDown2, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
     connect(Panel1, &TColourPanel::clicked, this, [this] { Panel1Click(); });
     connect(Panel2, &TColourPanel::clicked, this, [this] { Panel2Click(); });
     connect(Panel3, &TColourPanel::clicked, this, [this] { Panel3Click(); });
@@ -176,6 +178,13 @@ void TEform5::RadioGroup2Click() {
     if (i < 0 || i > 2) return;
     UpDown1->setValue(kPresets[i][0]);
     UpDown2->setValue(kPresets[i][1]);
+}
+
+void TEform5::ShowStandardSize() {
+    int chosen = -1;
+    for (int i = 0; i < 3; ++i)
+        if (UpDown1->value() == kPresets[i][0] && UpDown2->value() == kPresets[i][1]) chosen = i;
+    RadioGroup2->SetItemIndex(chosen);
 }
 
 void TEform5::AskPanelColour(TColourPanel* panel) {

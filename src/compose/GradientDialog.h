@@ -48,6 +48,8 @@ public:
 
     // Handlers of the design.
     void RadioGroup2Click();  // size presets
+    // RadioGroup2 follows the width and height: the preset they make, or none.
+    void ShowStandardSize();
     void Panel1Click();       // background
     void Panel2Click();       // colour 1
     void Panel3Click();       // colour 2

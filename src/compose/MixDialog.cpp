@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "widgets/ImageConvert.h"
@@ -32,7 +34,7 @@ void KeepPlace(QWidget* w) {
 
 TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TEform4"));
-    setWindowTitle(QStringLiteral("Images Mix"));
+    setWindowTitle(tr("Image mix"));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -48,10 +50,10 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     PaintBox1->setMouseTracking(true);
     PaintBox1->setCursor(LumoraCursor(QStringLiteral("PIPETTE")));
     PaintBox1->hide();
-    Label10 = NewLabel(QStringLiteral("Label10"), QStringLiteral("..."), this);
+    Label10 = NewLabel(QStringLiteral("Label10"), QString(), this);
 
     auto* percentRow = new QHBoxLayout;
-    auto* percentLabel = NewLabel(QStringLiteral("Label1"), QStringLiteral("Percentage of image to mix"), this);
+    auto* percentLabel = NewLabel(QStringLiteral("Label1"), tr("Percentage of the picture to mix in"), this);
     percentLabel->setBuddy(UpdownMix);
     percentRow->addWidget(percentLabel);
     percentRow->addWidget(UpdownMix);
@@ -112,32 +114,30 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
 void TEform4::BuildGroups() {
     UpdownMix = new TUpDownSpin(QStringLiteral("UpdownMix"), QStringLiteral("Edit1"), lum::kMixPercent.lo, lum::kMixPercent.hi,
                                 lum::kMixPercent.fallback, 5, this);
-    RadioStyle = new TRadioGroup(QStringLiteral("RadioStyle"), QStringLiteral("Style"),
-                                 {QStringLiteral("Copy"), QStringLiteral("Masked Copy"), QStringLiteral("Smoothed edges"),
-                                  QStringLiteral("Tiles")},
-                                 1, this);
+    RadioStyle = new TRadioGroup(QStringLiteral("RadioStyle"), tr("Style"),
+                                 {tr("Copy"), tr("Masked copy"), tr("Smoothed edges"), tr("Tiles")}, 1, this);
     RadioStyle->SetItemIndex(lum::kMixStyle.fallback);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Copie dans l'image destination"), this);
+    GroupBox1 = new QGroupBox(tr("Placing in the photo"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto* g1 = new QVBoxLayout(GroupBox1);
-    RadioDimension = new TRadioGroup(QStringLiteral("RadioDimension"), QStringLiteral("Resizing"),
-                                     {QStringLiteral("Zoom "), QStringLiteral("Fit to image"), QStringLiteral("Width or Height")},
-                                     1, GroupBox1);
+    RadioDimension = new TRadioGroup(QStringLiteral("RadioDimension"), tr("Resizing"),
+                                     {tr("Zoom"), tr("Fit to the photo"), tr("Width or height")}, 1, GroupBox1);
+    RadioDimension->Item(1)->setToolTip(tr("Stretched over the whole photo"));
+    RadioDimension->Item(2)->setToolTip(tr("As large as the photo allows, keeping its proportions"));
     RadioDimension->SetItemIndex(lum::kMixResize.fallback);
     UpDownZoom = new TUpDownSpin(QStringLiteral("UpDownZoom"), QStringLiteral("Edit2"), lum::kMixZoom.lo, lum::kMixZoom.hi,
                                  lum::kMixZoom.fallback, 2, RadioDimension);
-    UpDownZoom->setSuffix(QStringLiteral(" %"));
+    UpDownZoom->setSuffix(tr(" %"));
     // The zoom sits beside its item.
     if (auto* items = qobject_cast<QGridLayout*>(RadioDimension->layout())) items->addWidget(UpDownZoom, 0, 1);
-    RadioMiroir = new TRadioGroup(QStringLiteral("RadioMiroir"), QStringLiteral("Mirror"),
-                                  {QStringLiteral("No mirror"), QStringLiteral("Horizontal"), QStringLiteral("Vertical")}, 1,
-                                  GroupBox1);
+    RadioMiroir = new TRadioGroup(QStringLiteral("RadioMiroir"), tr("Mirror"),
+                                  {tr("No mirror"), tr("Horizontal"), tr("Vertical")}, 1, GroupBox1);
     RadioMiroir->SetItemIndex(lum::kMixMirror.fallback);
     g1->addWidget(RadioDimension);
     g1->addWidget(RadioMiroir);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Offset"), this);
+    GroupBox2 = new QGroupBox(tr("Offset"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* g2 = new QGridLayout(GroupBox2);
     const lum::MixNumber& offset = lum::kMixOffset;
@@ -145,43 +145,44 @@ void TEform4::BuildGroups() {
                                     offset.fallback, 1, GroupBox2);
     UpDownOffsety = new TUpDownSpin(QStringLiteral("UpDownOffsety"), QStringLiteral("Edit4"), offset.lo, offset.hi,
                                     offset.fallback, 1, GroupBox2);
-    g2->addWidget(NewLabel(QStringLiteral("Label2"), QStringLiteral("Horizontal"), GroupBox2), 0, 0);
+    g2->addWidget(NewLabel(QStringLiteral("Label2"), tr("Horizontal"), GroupBox2), 0, 0);
     g2->addWidget(UpDownOffsetx, 0, 1);
-    g2->addWidget(NewLabel(QStringLiteral("Label3"), QStringLiteral("Vertical"), GroupBox2), 1, 0);
+    g2->addWidget(NewLabel(QStringLiteral("Label3"), tr("Vertical"), GroupBox2), 1, 0);
     g2->addWidget(UpDownOffsety, 1, 1);
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Mask"), this);
+    GroupBox3 = new QGroupBox(tr("Mask"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     auto* g3 = new QGridLayout(GroupBox3);
-    PanColmask = new TColourPanel(QStringLiteral("PanColmask"), QStringLiteral("Color "), lum::kMixMask.fallback, GroupBox3);
+    PanColmask = new TColourPanel(QStringLiteral("PanColmask"), QString(), lum::kMixMask.fallback, GroupBox3);
+    PanColmask->setToolTip(tr("The mask colour: pixels of the picture in this colour are left out"));
     PanColmask->setCursor(Qt::ArrowCursor);
     PanColmask->setMinimumWidth(64);
-    Label4 = NewLabel(QStringLiteral("Label4"), QStringLiteral("R = 0"), GroupBox3);
-    Label8 = NewLabel(QStringLiteral("Label8"), QStringLiteral("G = 0"), GroupBox3);
-    Label9 = NewLabel(QStringLiteral("Label9"), QStringLiteral("B = 0"), GroupBox3);
+    Label4 = NewLabel(QStringLiteral("Label4"), tr("R = %1").arg(0), GroupBox3);
+    Label8 = NewLabel(QStringLiteral("Label8"), tr("G = %1").arg(0), GroupBox3);
+    Label9 = NewLabel(QStringLiteral("Label9"), tr("B = %1").arg(0), GroupBox3);
     UpDownTolere = new TUpDownSpin(QStringLiteral("UpDownTolere"), QStringLiteral("Edit5"), lum::kMixTolerance.lo,
                                    lum::kMixTolerance.hi, lum::kMixTolerance.fallback, 1, GroupBox3);
-    auto* tolerance = NewLabel(QStringLiteral("Label7"), QStringLiteral("Tolerance"), GroupBox3);
+    auto* tolerance = NewLabel(QStringLiteral("Label7"), tr("Tolerance"), GroupBox3);
     tolerance->setBuddy(UpDownTolere);
     g3->addWidget(PanColmask, 0, 0, 2, 1);
-    g3->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral("Clic in"), GroupBox3), 0, 1);
-    g3->addWidget(NewLabel(QStringLiteral("Label6"), QStringLiteral("image"), GroupBox3), 1, 1);
+    g3->addWidget(NewLabel(QStringLiteral("Label5"), tr("Click in"), GroupBox3), 0, 1);
+    g3->addWidget(NewLabel(QStringLiteral("Label6"), tr("the picture"), GroupBox3), 1, 1);
     g3->addWidget(Label4, 0, 2);
     g3->addWidget(Label8, 1, 2);
     g3->addWidget(Label9, 2, 2);
     g3->addWidget(tolerance, 3, 0);
     g3->addWidget(UpDownTolere, 3, 1, 1, 2);
 
-    GroupBox4 = new QGroupBox(QStringLiteral("Blur"), this);
+    GroupBox4 = new QGroupBox(tr("Blur"), this);
     GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
     auto* g4 = new QGridLayout(GroupBox4);
     Radioflou = new TRadioGroup(QStringLiteral("Radioflou"), QString(),
-                                {QStringLiteral("Rectangle"), QStringLiteral("Ellipse")}, 2, GroupBox4);
+                                {tr("Rectangle"), tr("Ellipse")}, 2, GroupBox4);
     Radioflou->SetItemIndex(lum::kMixBlur.fallback);
     Radioflou->setFlat(true);
     UpDownMarge = new TUpDownSpin(QStringLiteral("UpDownMarge"), QStringLiteral("Edit6"), lum::kMixMargin.lo, lum::kMixMargin.hi,
                                   lum::kMixMargin.fallback, 2, GroupBox4);
-    auto* margin = NewLabel(QStringLiteral("Label11"), QStringLiteral("Margin"), GroupBox4);
+    auto* margin = NewLabel(QStringLiteral("Label11"), tr("Margin"), GroupBox4);
     margin->setBuddy(UpDownMarge);
     g4->addWidget(Radioflou, 0, 0, 1, 2);
     g4->addWidget(margin, 1, 0);
@@ -193,10 +194,11 @@ void TEform4::BuildGroups() {
         KeepPlace(w);
 }
 
-void TEform4::Prepare(const lum::Image& source, int workWidth, int workHeight) {
+void TEform4::Prepare(const lum::Image& source, const QString& sourceName, int workWidth, int workHeight) {
     SetSource(source);
+    SetSourceName(sourceName);
     SetWorkSize(workWidth, workHeight);
-    ShowSelectionLine();
+    UpdateSizeLine();
 }
 
 void TEform4::SetSource(const lum::Image& source) {
@@ -224,9 +226,6 @@ void TEform4::SetWorkSize(int width, int height) {
     workH_ = height;
 }
 
-void TEform4::ShowSelectionLine() {
-    Label10->setText(QString::fromStdString(lum::MixSelectionLine(workW_, workH_, sourceW_, sourceH_)));
-}
 
 lum::MixOptions TEform4::Options() const {
     lum::MixOptions o;
@@ -279,6 +278,7 @@ void TEform4::SetTolerance(int tolerance) { UpDownTolere->setValue(tolerance); }
 void TEform4::SetMaskColour(lum::Colour colour) { PanColmask->SetColour(colour); }
 
 void TEform4::RadioStyleClick() {
+    UpdateSizeLine();
     maskPicking_ = false;
     GroupBox4->hide();
     switch (RadioStyle->ItemIndex()) {
@@ -319,15 +319,33 @@ void TEform4::UpDownZoomClick() {
 }
 
 void TEform4::UpdateSizeLine() {
-    Label10->setText(QString::fromStdString(lum::MixSizeLine(Options(), workW_, workH_, sourceW_, sourceH_)));
+    // Nothing to mix yet: nothing to say.
+    if (sourceW_ <= 0 || sourceH_ <= 0) {
+        Label10->clear();
+        return;
+    }
+    const lum::MixOptions o = Options();
+    const QString source = tr("%1 (%2 x %3)").arg(sourceName_).arg(sourceW_).arg(sourceH_);
+    QString placed;
+    if (o.style == lum::MixStyle::Tiles) {
+        placed = tr("tiled over the photo (%1 x %2)").arg(workW_).arg(workH_);
+    } else {
+        const lum::MixSize s = lum::MixPlacedSize(o, workW_, workH_, sourceW_, sourceH_);
+        placed = tr("placed as %1 x %2 in the photo (%3 x %4)").arg(s.w).arg(s.h).arg(workW_).arg(workH_);
+    }
+    // A size wraps as a whole ("512 x 342"), never between its numbers.
+    static const QRegularExpression size(QStringLiteral("(\\d) x (\\d)"));
+    QString line = source + QLatin1Char('\n') + placed;
+    line.replace(size, QStringLiteral("\\1\u00A0x\u00A0\\2"));
+    Label10->setText(line);
 }
 
 bool TEform4::ShowPixel(int x, int y, lum::Colour* colour) {
     if (preview_.empty() || x < 0 || y < 0 || x >= preview_.width() || y >= preview_.height()) return false;
     const uint8_t* p = preview_.pixel(x, y);
-    Label4->setText(QStringLiteral("R = %1").arg(p[2]));
-    Label8->setText(QStringLiteral("G = %1").arg(p[1]));
-    Label9->setText(QStringLiteral("B = %1").arg(p[0]));
+    Label4->setText(tr("R = %1").arg(p[2]));
+    Label8->setText(tr("G = %1").arg(p[1]));
+    Label9->setText(tr("B = %1").arg(p[0]));
     if (colour) *colour = lum::MakeColour(p[2], p[1], p[0]);
     return true;
 }

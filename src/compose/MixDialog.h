@@ -26,12 +26,13 @@ public:
 
     // Before showing the dialog for a mix: the source is fitted into the preview (the paint box
     // placed and sized, the source stretched into it; hidden for an empty source), the working
-    // image's size kept for the size line, and Label10 := "Selection (w x h) into (W x H)".
-    void Prepare(const lum::Image& source, int workWidth, int workHeight);
+    // image's size kept, and Label10 names the source (a file name, "Clipboard image", ...) with
+    // its size and the size it will have in the photo.
+    void Prepare(const lum::Image& source, const QString& sourceName, int workWidth, int workHeight);
     // The parts of Prepare on their own. Only the preview and the sizes are kept, not the source.
     void SetSource(const lum::Image& source);
+    void SetSourceName(const QString& name) { sourceName_ = name; }
     void SetWorkSize(int width, int height);
-    void ShowSelectionLine();
 
     // The choices, read when the mix runs.
     lum::MixOptions Options() const;
@@ -91,6 +92,7 @@ private:
 
     bool maskPicking_ = false;
     lum::Image preview_;
+    QString sourceName_;
     int sourceW_ = 0, sourceH_ = 0;
     int workW_ = 0, workH_ = 0;
 };

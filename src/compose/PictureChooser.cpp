@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -21,18 +22,42 @@
 
 #include "editing/Prompts.h"
 #include "widgets/ImageConvert.h"
+#include "widgets/PhotoFiles.h"
 #include "widgets/QtPrompts.h"
 #include "image/Codec.h"
 
 using namespace lum::files;
 
 namespace {
-const char* kNotReady = "CD-ROM or floppy not ready";
-}
+
+// Enter on a folder opens it instead of pressing OK.
+class FolderEnter : public QObject {
+public:
+    explicit FolderEnter(TEform3* chooser) : QObject(chooser), chooser_(chooser) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                chooser_->DirectoryListBox1Change(chooser_->DirectoryListBox1->currentItem());
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TEform3* chooser_;
+};
+
+}  // namespace
+
+QString TEform3::NotReadyText() { return tr("The drive is not ready (no disc or medium in it)."); }
 
 TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Eform3"));
-    setWindowTitle(QStringLiteral("Select a picture"));
+    setWindowTitle(tr("Select a picture"));
     setModal(true);
 
     DriveComboBox1 = new QComboBox(this);
@@ -42,6 +67,8 @@ TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Wide enough for the usual photo names beside a deep folder list.
+    FileListBox1->setMinimumWidth(190);
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::StyledPanel);
@@ -54,10 +81,11 @@ TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     Image1->hide();
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn1->setEnabled(false);  // until a picture is chosen
+    BitBtn2 = new QPushButton(tr("Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
 
     auto* left = new QVBoxLayout;
@@ -78,12 +106,15 @@ TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     auto* all = new QVBoxLayout(this);
     all->addLayout(top, 1);
     all->addLayout(buttons);
-    resize(560, 320);
+    resize(680, 340);
 
     connect(DriveComboBox1, QOverload<int>::of(&QComboBox::activated), this, &TEform3::DriveComboBox1Change);
     connect(DirectoryListBox1, &QListWidget::itemActivated, this, &TEform3::DirectoryListBox1Change);
     connect(FileListBox1, &QListWidget::currentRowChanged, this, [this](int) { FileListBox1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    DirectoryListBox1->installEventFilter(new FolderEnter(this));
+    DirectoryListBox1->setToolTip(tr("Double-click a folder, or press Enter, to open it"));
+    FileListBox1->setToolTip(tr("BMP and JPEG pictures of the folder"));
     connect(BitBtn2, &QPushButton::clicked, this, &TEform3::BitBtn2Click);
 
     SetDrives(MountedDrives());
@@ -117,7 +148,7 @@ bool TEform3::SetDirectory(const QString& folder) {
     const QString f = WithSlash(QDir::cleanPath(fi.absoluteFilePath()));
     const int di = DriveIndexOf(drives_, f);
     if (!DriveReady(f) || (di >= 0 && !DriveReady(drives_[di]))) {
-        prompts().Message(kNotReady);
+        prompts().Message(NotReadyText().toStdString());
         return false;
     }
     folder_ = f;
@@ -161,21 +192,25 @@ void TEform3::FillFiles() {
     QSignalBlocker block(FileListBox1);
     FileListBox1->clear();
     // Normal and read-only files; hidden ones stay out.
-    const QFileInfoList files = QDir(folder_).entryInfoList({QStringLiteral("*.bmp"), QStringLiteral("*.jpg")},
+    const QFileInfoList files = QDir(folder_).entryInfoList(lum::PhotoNameFilters() << QStringLiteral("*.bmp"),
                                                             QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& f : files) {
         auto* it = new QListWidgetItem(f.fileName(), FileListBox1);
         it->setData(Qt::UserRole, f.absoluteFilePath());
     }
     if (FileListBox1->count() > 0) FileListBox1->setCurrentRow(0);
+    // Nothing loaded from this folder yet.
+    ShowChosen(QString());
 }
 
 void TEform3::Refresh() {
     const QString keep = FileName();
+    const QString chosen = chosen_;
     if (folder_.isEmpty() || !QFileInfo(folder_).isDir()) return;
     FillFolders();
     FillFiles();
-    if (!keep.isEmpty()) SelectFile(keep);
+    // The picture loaded stays chosen while its file is there.
+    if (!keep.isEmpty() && SelectFile(keep) && SamePath(keep, chosen)) ShowChosen(keep);
 }
 
 QString TEform3::FileName() const {
@@ -216,13 +251,27 @@ QSize TEform3::PreviewSize(int width, int height) {
 void TEform3::ClearPreview() {
     Image1->clear();
     Image1->hide();
+    Label1->clear();
+}
+
+void TEform3::ShowChosen(const QString& path) {
+    chosen_ = path;
+    BitBtn1->setEnabled(!chosen_.isEmpty());
 }
 
 bool TEform3::LoadSelectedInto(lum::Image& into) {
     const QString path = FileName();
-    if (FileListBox1->count() == 0 || path.isEmpty()) return false;
+    ShowChosen(QString());
+    if (FileListBox1->count() == 0 || path.isEmpty()) {
+        ClearPreview();
+        return false;
+    }
+    if (!QFileInfo(folder_).isDir()) {
+        prompts().Message(tr("The folder %1 is not there any more.").arg(WithoutSlash(folder_)).toStdString());
+        return false;
+    }
     if (!FolderDriveReady()) {
-        prompts().Message(kNotReady);
+        prompts().Message(NotReadyText().toStdString());
         return false;
     }
     Image1->hide();
@@ -245,9 +294,10 @@ bool TEform3::LoadSelectedInto(lum::Image& into) {
     Image1->setPixmap(QPixmap::fromImage(view.scaled(ps, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     Image1->setGeometry((Panel1->width() - ps.width()) / 2, (Panel1->height() - ps.height()) / 2, ps.width(),
                         ps.height());
-    Label1->setText(QStringLiteral("Size %1 x %2").arg(img.width()).arg(img.height()));
+    Label1->setText(tr("Size %1 x %2").arg(img.width()).arg(img.height()));
     into = std::move(pic.image);
     Image1->show();
+    ShowChosen(path);
     emit PictureLoaded(path);
     return true;
 }
@@ -276,7 +326,7 @@ bool TEform3::ChangeFolder(const QString& folder) {
 void TEform3::DriveComboBox1Change(int index) {
     if (index < 0 || index >= drives_.size()) return;
     if (!DriveReady(drives_[index])) {
-        prompts().Message(kNotReady);
+        prompts().Message(NotReadyText().toStdString());
         QSignalBlocker block(DriveComboBox1);
         DriveComboBox1->setCurrentIndex(driveIndex_);
         return;
@@ -287,6 +337,14 @@ void TEform3::DriveComboBox1Change(int index) {
 void TEform3::DirectoryListBox1Change(QListWidgetItem* item) {
     if (!item) return;
     ChangeFolder(item->data(Qt::UserRole).toString());
+}
+
+void TEform3::StartIn(const QString& folder) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) return;
+    const QString f = WithSlash(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    // Once per shown folder: coming back for the same photo finds the chooser where it was left.
+    if (SamePath(f, startedIn_)) return;
+    if (SetDirectory(f)) startedIn_ = f;
 }
 
 void TEform3::FormActivate() {

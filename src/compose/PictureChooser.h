@@ -41,6 +41,13 @@ public:
     QString Directory() const { return folder_; }
     // Reads the folder again, keeping the selected file when it is still there.
     void Refresh();
+    // Shows the folder of the photo on screen, when it is another folder than the one it last
+    // started in (the user's browsing is kept for the same photo folder).
+    void StartIn(const QString& folder);
+    // The picture loaded from the selected file; "" when none is (OK is disabled then).
+    QString ChosenPicture() const { return chosen_; }
+    // "The drive is not ready ...".
+    static QString NotReadyText();
     // Selects `path` in the file list without loading it.
     bool SelectFile(const QString& path);
 
@@ -87,6 +94,7 @@ private:
     void FillFiles();
     void ClearPreview();
     void SelectRowQuietly(int row);
+    void ShowChosen(const QString& path);
 
     QList<lum::files::Drive> drives_;
     QString folder_;
@@ -95,5 +103,7 @@ private:
     int rememberedIndex_ = -1;
     QString rememberedPath_;
     QString rememberedFolder_;
+    QString chosen_;
+    QString startedIn_;
     int driveIndex_ = -1;
 };

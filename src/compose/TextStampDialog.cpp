@@ -40,7 +40,7 @@ QToolButton* NewToolButton(const QString& name, const QString& text, QWidget* pa
 
 TEform7::TEform7(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TEform7"));
-    setWindowTitle(QStringLiteral("text Image Creation"));
+    setWindowTitle(tr("Text stamp"));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -91,11 +91,13 @@ QWidget* TEform7::BuildControls() {
     Fontname->addItems(InstalledFaces());
     Fontname->setCurrentIndex(-1);
     Fontname->setEditText(kFirstFace);
-    auto* police = NewLabel(QStringLiteral("Label1"), QStringLiteral("Police"), box);
+    auto* police = NewLabel(QStringLiteral("Label1"), tr("Font"), box);
     police->setBuddy(Fontname);
-    SpeedButton1 = NewToolButton(QStringLiteral("SpeedButton1"), QStringLiteral("Font..."), box);
-    SpeedButton2 = NewToolButton(QStringLiteral("SpeedButton2"), QStringLiteral("B"), box);
-    SpeedButton3 = NewToolButton(QStringLiteral("SpeedButton3"), QStringLiteral("I"), box);
+    SpeedButton1 = NewToolButton(QStringLiteral("SpeedButton1"), tr("Font..."), box);
+    SpeedButton2 = NewToolButton(QStringLiteral("SpeedButton2"), tr("B", "bold"), box);
+    SpeedButton2->setToolTip(tr("Bold"));
+    SpeedButton3 = NewToolButton(QStringLiteral("SpeedButton3"), tr("I", "italic"), box);
+    SpeedButton3->setToolTip(tr("Italic"));
     QFont bold = SpeedButton2->font();
     bold.setBold(true);
     SpeedButton2->setFont(bold);
@@ -105,7 +107,7 @@ QWidget* TEform7::BuildControls() {
     SpeedButton2->setCheckable(true);
     SpeedButton3->setCheckable(true);
     UpDown1 = new TUpDownSpin(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 8, 100, 24, 2, box);
-    auto* size = NewLabel(QStringLiteral("Label2"), QStringLiteral("Size"), box);
+    auto* size = NewLabel(QStringLiteral("Label2"), tr("Size"), box);
     size->setBuddy(UpDown1);
     auto* fontRow = new QHBoxLayout;
     fontRow->addWidget(police);
@@ -126,9 +128,9 @@ QWidget* TEform7::BuildControls() {
     QTextOption centred = Memo1->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
     Memo1->document()->setDefaultTextOption(centred);
-    Memo1->setPlainText(QStringLiteral("Title\nExample"));
+    Memo1->setPlainText(tr("Title\nExample"));
     Memo1->setFixedSize(180, 4 * Memo1->fontMetrics().height());
-    auto* text = NewLabel(QStringLiteral("Label3"), QStringLiteral("Text"), box);
+    auto* text = NewLabel(QStringLiteral("Label3"), tr("Text"), box);
     text->setBuddy(Memo1);
     auto* textColumn = new QVBoxLayout;
     textColumn->addWidget(text);
@@ -136,10 +138,12 @@ QWidget* TEform7::BuildControls() {
     textColumn->addStretch(1);
 
     ColorGrid1 = new TColourGrid(QStringLiteral("ColorGrid1"), box);
-    RadioGroup1 = new TRadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Shadow"),
-                                  {QStringLiteral("No shadow"), QStringLiteral("Standard"), QStringLiteral("Gradient")}, 1, box);
+    ColorGrid1->setToolTip(tr("Left click: the colour of the letters; right click: the colour of the outline"));
+    RadioGroup1 = new TRadioGroup(QStringLiteral("RadioGroup1"), tr("Shadow"),
+                                  {tr("No shadow"), tr("Standard"), tr("Gradient")}, 1, box);
     RadioGroup1->SetItemIndex(2);
     PaintBox2 = new TPaintBox(QStringLiteral("PaintBox2"), box);
+    PaintBox2->setToolTip(tr("Click to choose the grey of the shadow"));
     PaintBox2->setFixedSize(kRampWidth, 16);
     PaintBox2->setCursor(Qt::PointingHandCursor);
     auto* colourColumn = new QVBoxLayout;
@@ -147,29 +151,30 @@ QWidget* TEform7::BuildControls() {
     colourColumn->addWidget(PaintBox2);
     colourColumn->addStretch(1);
 
-    RadioGroup2 = new TRadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Background"),
-                                  {QStringLiteral("White"), QStringLiteral("Silver"), QStringLiteral("Blackr")}, 1, box);
+    RadioGroup2 = new TRadioGroup(QStringLiteral("RadioGroup2"), tr("Background"),
+                                  {tr("White"), tr("Silver"), tr("Black")}, 1, box);
     RadioGroup2->SetItemIndex(0);
 
-    CheckBox1 = new QCheckBox(QString::fromUtf8("surrounduré"), box);
+    CheckBox1 = new QCheckBox(tr("Outline"), box);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
     UpDown3 = new TUpDownSpin(QStringLiteral("UpDown3"), QStringLiteral("Edit3"), -24, 24, 4, 1, box);
     UpDown2 = new TUpDownSpin(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), -24, 24, -4, 1, box);
     auto* offsets = new QGridLayout;
     offsets->addWidget(CheckBox1, 0, 0, 1, 2);
-    offsets->addWidget(NewLabel(QStringLiteral("Label4"), QStringLiteral("x"), box), 1, 0);
+    offsets->addWidget(NewLabel(QStringLiteral("Label4"), tr("x"), box), 1, 0);
     offsets->addWidget(UpDown3, 1, 1);
-    offsets->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral("y"), box), 2, 0);
+    offsets->addWidget(NewLabel(QStringLiteral("Label5"), tr("y"), box), 2, 0);
     offsets->addWidget(UpDown2, 2, 1);
     offsets->setRowStretch(3, 1);
 
-    Button1 = new QPushButton(QStringLiteral("Show"), box);
+    Button1 = new QPushButton(tr("Show"), box);
+    Button1->setToolTip(tr("Draw the preview again"));
     Button1->setObjectName(QStringLiteral("Button1"));
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), box);
+    BitBtn1 = new QPushButton(tr("OK"), box);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), box);
+    BitBtn2 = new QPushButton(tr("Cancel"), box);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     for (QPushButton* b : {Button1, BitBtn2}) b->setAutoDefault(false);
     auto* buttonColumn = new QVBoxLayout;
@@ -283,6 +288,7 @@ void TEform7::PaintBox2MouseDown(int x) {
 void TEform7::ControlChange() { RenderPreview(); }
 
 void TEform7::BitBtn1Click() {
+    if (FieldsCorrected(this)) return;
     RenderPreview();
     mixSource_ = lum::TextStampSource(lum::FromQImage(preview_), layout_.textRect, BackgroundColour());
     accept();

@@ -9,6 +9,7 @@
 #include "editing/Operation.h"
 #include "editing/Tool.h"
 #include "imaging/Gradient.h"
+#include "image/Translatable.h"
 #include "imaging/Mix.h"
 
 namespace lum {
@@ -36,9 +37,17 @@ Operation& AddMixParams(Operation& op);
 
 // --- the mix ---
 
+// What the commands put under "source" in the presets of RunMix, for the dialog to name the
+// mix source; a chosen picture puts its path there.
+inline constexpr const char* kMixFromClipboard = "clipboard";
+inline constexpr const char* kMixFromGradient = "gradient";
+inline constexpr const char* kMixFromText = "text";
+// Said instead of mixing when there is no picture to mix.
+inline constexpr const char* kNoPictureToMix = QT_TRANSLATE_NOOP("lum", "There is no picture to mix.");
+
 // Asks the mix options (the "mix" operation's parameters, started from `presets`, the rest as
 // the dialog was last left), then mixes MixSource into the working image. False when
-// cancelled: nothing changed then.
+// cancelled: nothing changed then. Refused (kNoPictureToMix) without a mix source.
 bool RunMix(Editor& editor, OpArgs presets);
 // The mix after the dialog: SourceImage := WorkImage, the source mirrored for good, placed and
 // composed; every style but "Tiles" then floats, to be dragged until a right press. Returns
@@ -56,7 +65,7 @@ OpArgs TextStampMixPresets(Colour background);
 class MixPlacementTool : public Tool {
 public:
     MixPlacementTool(const MixOptions& options, const MixPlacement& placement)
-        : options_(options), placement_(placement) {}
+        : options_(options), placement_(placement), composed_(placement) {}
     void Press(Editor& editor, const ToolEvent& e) override;
     void Move(Editor& editor, const ToolEvent& e) override;
     void Release(Editor& editor, const ToolEvent& e) override;
@@ -66,12 +75,14 @@ public:
     const MixPlacement& Placement() const { return placement_; }
     const MixOptions& Options() const { return options_; }
     bool Dragging() const { return dragging_; }
-    // Shifts the placement by (dx, dy) and recomposes, as one drag does.
+    // Shifts the placement by (dx, dy) and recomposes, as one drag does: one step.
     void MoveBy(Editor& editor, int dx, int dy);
+    void Retired(Editor& editor) override;
 
 private:
     MixOptions options_;
     MixPlacement placement_;
+    MixPlacement composed_;  // where the working image shows it (a drag moves placement_ first)
     bool dragging_ = false;
     ImagePoint last_;
 };

@@ -144,6 +144,7 @@ OpArgs GradientMixPresets() {
     a.Set(kMixPercent.key, o.percent);
     PutChoice(a, kMixStyle, o.style);
     PutChoice(a, kMixResize, o.resize);
+    a.Set("source", std::string(kMixFromGradient));
     return a;
 }
 
@@ -155,6 +156,7 @@ OpArgs TextStampMixPresets(Colour background) {
     a.Set(kMixPercent.key, o.percent);
     a.Set(kMixTolerance.key, o.tolerance);
     a.Set(kMixMask.key, o.maskColour);
+    a.Set("source", std::string(kMixFromText));
     return a;
 }
 

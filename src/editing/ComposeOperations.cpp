@@ -17,8 +17,7 @@ namespace {
 
 constexpr int kMaxSide = 8192;
 constexpr int kMaxShift = 1000000;
-const char* const kNoImageInClipboard = "No image in clipboard";
-const char* const kNoImageInTheClipboard = "No image in the Clipboard";
+const char* const kNoImageInClipboard = QT_TRANSLATE_NOOP("lum", "There is no picture on the clipboard.");
 
 // The gradient's keys after its size (when it has one).
 Operation& GradientKeys(Operation& op) {
@@ -37,15 +36,14 @@ Image GradientOfSize(const OpArgs& a) {
 void NewImage(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
     st.ZoomIndex = kHundredPercentSlot;
-    st.MemoryImage = GradientOfSize(a);
-    e.CommitMemoryImage();
+    e.CommitPicture(GradientOfSize(a));
     // The old photo's name, camera data and thumbnail are not this picture's.
     st.TookNewPicture();
 }
 
 void LightenWithGradient(Editor& e, const OpArgs& a) {
+    e.BeginPixelOp();
     EditState& st = e.State();
-    st.SourceImage = st.WorkImage;
     const GradientParams params = GradientFromArgs(a, st.WorkImage.width(), st.WorkImage.height());
     Image layer;  // scratch: the baseline stays as it is
     LightenGradient(st.WorkImage, params, layer);
@@ -86,7 +84,8 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                  .Usage("new:WxH", "a new gradient image of W x H (1..8192 each) replaces\n"
                                                    "the photo; centre in its pixels")
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
-                    .On("Btnouveau", "&New...", kBothWindows)
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "New Image"))
+                    .On("Btnouveau", QT_TRANSLATE_NOOP("Operations", "&New Image..."), kBothWindows)
                     .BeforeAsking([](Editor& e) { e.State().StartNewPicture(); })
                     .Asks()
                     .MakesPicture());
@@ -94,10 +93,11 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                  .Usage("lighten-gradient[:...]", "relight with a gradient at the image's size: each\n"
                                                             "pixel keeps its hue; value and part of the\n"
                                                             "saturation come from the gradient"))
-                    .On("GradientLumiere", "&Lighten gradient", kBothWindows)
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Lighten Gradient"))
+                    .On("GradientLumiere", QT_TRANSLATE_NOOP("Operations", "&Lighten Gradient..."), kBothWindows)
                     .Asks());
     t.push_back(AddMixParams(Operation("mix", MixFile)
-                            .Usage("mix:FILE", "mix the picture FILE (JPEG or BMP) into the photo:\n"
+                            .Usage("mix:FILE", "mix the picture FILE (any format read) into the photo:\n"
                                                "copy at percent (5..100), masked leaves out pixels\n"
                                                "within tolerance (0..32) of the mask colour,\n"
                                                "smoothed fades its edges over margin (4..64),\n"
@@ -106,7 +106,8 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                                "fit-within keeps its proportions; move shifts it\n"
                                                "as one drag does (tiles are not placed)")
                             .Param(ParamDef::Text("file")))
-                    .Param(ParamDef::Pair("move", -kMaxShift, kMaxShift, "0x0").Keyed()));
+                    .Param(ParamDef::Pair("move", -kMaxShift, kMaxShift, "0x0").Keyed())
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Mix")));
     // The commands of the windows that fill the mix source and then mix.
     t.push_back(GradientKeys(Operation("mix-gradient",
                                        [](Editor& e, const OpArgs& a) {
@@ -114,50 +115,58 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                            RunMix(e, GradientMixPresets());
                                        })
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
-                    .On("Btmixdegrad", "&Gradient", kBothWindows)
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Mix Gradient"))
+                    .On("Btmixdegrad", QT_TRANSLATE_NOOP("Operations", "&Gradient..."), kBothWindows)
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.WorkImage.width(), st.WorkImage.height()});
                     })
                     .NotBusy()
                     .DesktopOnly());
     // The picture is loaded into MixSource by the chooser while the user browses.
-    t.push_back(Operation("mix-image", [](Editor& e, const OpArgs&) { RunMix(e, OpArgs()); })
-                    .On("Btmiximage", "&Image", kBothWindows)
+    t.push_back(Operation("mix-image", [](Editor& e, const OpArgs& a) { RunMix(e, a); })
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Mix Image"))
+                    .On("Btmiximage", QT_TRANSLATE_NOOP("Operations", "&Image..."), kBothWindows)
                     .Asks()
                     .NotBusy()
                     .DesktopOnly());
     t.push_back(Operation("mix-clipboard",
                           [](Editor& e, const OpArgs&) {
-                              e.State().MixSource = ClipboardPicture(e, kNoImageInTheClipboard);
-                              RunMix(e, OpArgs());
+                              e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
+                              OpArgs presets;
+                              presets.Set("source", std::string(kMixFromClipboard));
+                              RunMix(e, presets);
                           })
-                    .On("PPimage", "&Clipboard Image", kBothWindows)
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Mix Clipboard Image"))
+                    .On("PPimage", QT_TRANSLATE_NOOP("Operations", "&Clipboard Image..."), kBothWindows)
                     .NotBusy()
                     .DesktopOnly());
     t.push_back(Operation("paste-into",
                           [](Editor& e, const OpArgs&) {
                               e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
                               OpArgs presets;
+                              presets.Set("source", std::string(kMixFromClipboard));
                               presets.Set(kMixStyle.key, MixWord(kMixStyle, static_cast<int>(MixStyle::MaskedCopy)));
                               RunMix(e, presets);
                           })
-                    .On("Mlangerlexistant1", "&Paste into current Image...", kBothWindows)
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Paste into Image"))
+                    .On("Mlangerlexistant1", QT_TRANSLATE_NOOP("Operations", "&Paste into the Current Image..."), kBothWindows)
                     .NotBusy()
                     .DesktopOnly());
     t.push_back(Operation("paste-new",
                           [](Editor& e, const OpArgs&) {
                               EditState& st = e.State();
-                              st.MemoryImage = ClipboardPicture(e, kNoImageInClipboard);
+                              Image picture = ClipboardPicture(e, kNoImageInClipboard);
                               st.FloatActive = false;
-                              e.CommitMemoryImage();
+                              e.CommitPicture(std::move(picture));
                               // A file of its own to come: a save never proposes the old photo's name.
                               st.TookNewPicture();
                           })
-                    .On("Commenouvelleimage1", "Paste as &New Image", kBothWindows)
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Paste as New Image"))
+                    .On("Commenouvelleimage1", QT_TRANSLATE_NOOP("Operations", "Paste as &New Image"), kBothWindows)
                     .DesktopOnly()
                     .MakesPicture());
     t.push_back(Operation("copy", [](Editor& e, const OpArgs&) { e.Host().PutOnClipboard(CopiedPicture(e)); })
-                    .On("Copier1", "&Copy", kBothWindows)
+                    .On("Copier1", QT_TRANSLATE_NOOP("Operations", "&Copy"), kBothWindows)
                     .NotBusy()
                     .DesktopOnly()
                     .KeepsImage());
@@ -166,8 +175,9 @@ void AddComposeOperations(std::vector<Operation>& t) {
     t.push_back(Operation("text-stamp",
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })
                     .Param(ParamDef::Colour("background", "#FFFFFF"))
-                    .On("Bttexte", "&Text", kCompareWindow)
-                    .Face("Stemp", "Text stamp")
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Text Stamp"))
+                    .On("Bttexte", QT_TRANSLATE_NOOP("Operations", "&Text Stamp..."), kBothWindows)
+                    .Face(QT_TRANSLATE_NOOP("Operations", "Stamp"), QT_TRANSLATE_NOOP("Operations", "Text stamp"))
                     .BeforeAsking([](Editor& e) { e.DropSelectionAndTool(); })
                     .Asks()
                     .NotBusy()

@@ -9,7 +9,7 @@
 namespace lum {
 
 EditState::EditState() : Angles(BuildAngleTables()), Kernel(InitialKernelRegister()) {
-    for (Image* img : {&MemoryImage, &UndoImage, &WorkImage, &SourceImage, &MoveBuffer, &SelectionImage})
+    for (Image* img : {&MemoryImage, &WorkImage, &SourceImage, &MoveBuffer, &SelectionImage})
         img->resize(8, 8);
 }
 
@@ -74,13 +74,17 @@ void EditState::PhotoJustLoaded() {
     PhotoLoaded = true;
     Saved = true;
     Optimized = false;
+    OnlyOptimized = false;
 }
 
 void EditState::ForgetPhoto() {
+    PhotoFile.clear();
+    PhotoDamaged = false;
     TookSource(std::string(), FileIdentity());
     PhotoLoaded = false;
     Saved = true;
     Optimized = false;
+    OnlyOptimized = false;
 }
 
 void EditState::StartNewPicture() {
@@ -91,6 +95,8 @@ void EditState::StartNewPicture() {
 void EditState::TookNewPicture() {
     StartNewPicture();
     CurrentMetadata = JpegMetadata();
+    PhotoFile.clear();
+    PhotoDamaged = false;
     TookSource(std::string(), FileIdentity());
 }
 
@@ -151,29 +157,27 @@ bool EditState::FitZoom(int W, int H) {
 
 BaselineCopies BaselineCopies::Of(const Image& img) {
     BaselineCopies c;
-    Image* const targets[3] = {&c.undo, &c.work, &c.source};
-    ParallelRows(3, [&](int i0, int i1) {
+    Image* const targets[2] = {&c.work, &c.source};
+    ParallelRows(2, [&](int i0, int i1) {
         for (int i = i0; i < i1; ++i) *targets[i] = img;
     }, 1);
     return c;
 }
 
 bool BaselineCopies::SizedFor(const Image& img) const {
-    for (const Image* c : {&undo, &work, &source})
+    for (const Image* c : {&work, &source})
         if (c->width() != img.width() || c->height() != img.height()) return false;
     return true;
 }
 
 void EditState::Commit(int W, int H, CommitMode mode, FitRule rule, BaselineCopies* ready) {
     if (ready && mode == CommitMode::Normal && ready->SizedFor(MemoryImage)) {
-        UndoImage = std::move(ready->undo);
         WorkImage = std::move(ready->work);
         CommitZoom(W, H, mode, rule);
         SourceImage = std::move(ready->source);
         return;
     }
-    if (mode != CommitMode::NoCopies) UndoImage = MemoryImage;
-    WorkImage = UndoImage;
+    WorkImage = MemoryImage;
     CommitZoom(W, H, mode, rule);
     // The compare window's operations and tools copy it when they need it; its photos are big
     // enough already.
@@ -184,7 +188,6 @@ void EditState::Commit(int W, int H, CommitMode mode, FitRule rule, BaselineCopi
 void EditState::CommitWithoutCopies(int W, int H, CommitMode mode, FitRule rule) {
     if (mode != CommitMode::NoCopies) WorkImage = std::move(MemoryImage);
     MemoryImage = Image();
-    UndoImage = Image();
     SourceImage = Image();
     CommitZoom(W, H, mode, rule);
 }
@@ -196,6 +199,10 @@ void EditState::CommitZoom(int W, int H, CommitMode mode, FitRule rule) {
         ZoomIndex = kHundredPercentSlot;
     }
     HasPicture = true;
+}
+
+void EditState::FitNewSize(int W, int H, FitRule rule) {
+    if (!FitZoom(W, H) && rule == FitRule::HundredPercentWhenFits) ZoomIndex = 7;
 }
 
 void EditState::ResetTool() {

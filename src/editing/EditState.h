@@ -33,10 +33,10 @@ enum class FitRule {
     HundredPercentWhenFits  // compare window
 };
 
-// Three copies of a picture about to become MemoryImage, made beforehand (on another thread),
+// Two copies of a picture about to become MemoryImage, made beforehand (on another thread),
 // so that its commit takes them over instead of copying it on the window's thread.
 struct BaselineCopies {
-    Image undo, work, source;
+    Image work, source;
     static BaselineCopies Of(const Image& img);  // makes them, in parallel
     // They can stand for copies of img: all three of its size (their pixels are the maker's word).
     bool SizedFor(const Image& img) const;
@@ -52,9 +52,8 @@ class EditState {
 public:
     EditState();
 
-    // --- images ---
-    Image MemoryImage;     // the baseline: Undo returns to it
-    Image UndoImage;       // copy of MemoryImage made at each commit
+    // --- images (the steps before are the editor's history) ---
+    Image MemoryImage;     // the baseline: the photo as loaded or last memorized; Reset returns to it
     Image WorkImage;       // what is shown, edited and saved
     Image SourceImage;     // the working image as it was before the last pixel operation
     Image MoveBuffer;      // the working image at the last grab of the selection
@@ -118,11 +117,19 @@ public:
     std::string CurrentFileName, SaveFolder, CurrentFolder;
     bool NewImagePending = false;
     bool PhotoLoaded = false, Saved = true, Optimized = false;
+    // Every change since the picture was loaded or saved is an optimize (what the questions
+    // before leaving it call it).
+    bool OnlyOptimized = false;
     // False while the images are the placeholders of a new window (nothing to show or save);
     // the first commit makes it true.
     bool HasPicture = false;
     std::string FileInfoText;
     JpegMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
+    // The file the picture on screen was opened from or last written to, whatever activation
+    // did to CurrentFileName; empty for a made or pasted picture. What the saves propose.
+    std::string PhotoFile;
+    // PhotoFile was opened with damage: only part of it could be decoded.
+    bool PhotoDamaged = false;
     // The name a picture made in a window carries until it is saved.
     static constexpr const char* kNewFileName = "New_file";
     // A photo of the user's was just loaded: nothing to save yet.
@@ -144,16 +151,17 @@ public:
     bool ChangedOnDisk(const std::string& path) const;
 
     // --- the state's part of the operations (the editor adds the view) ---
-    // MemoryImage becomes the baseline: UndoImage, WorkImage and SourceImage restart from it
-    // (NoCopies keeps UndoImage and SourceImage; Compare100 leaves SourceImage empty until an
-    // operation makes it), then the zoom follows mode and rule.
-    // With `ready` (sized for MemoryImage, mode Normal) its copies are taken over instead.
+    // MemoryImage becomes the baseline: WorkImage and SourceImage restart from it (NoCopies
+    // keeps SourceImage; Compare100 leaves SourceImage empty until an operation makes it), then
+    // the zoom follows mode and rule. With `ready` (sized for MemoryImage, mode Normal) its
+    // copies are taken over instead.
     void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule,
                 BaselineCopies* ready = nullptr);
     // The commit of a lean editor: MemoryImage moves into WorkImage (NoCopies keeps WorkImage),
-    // and MemoryImage, UndoImage and SourceImage are left empty; the zoom as Commit sets it.
+    // and MemoryImage and SourceImage are left empty; the zoom as Commit sets it.
     void CommitWithoutCopies(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
-    void Undo() { WorkImage = UndoImage; }
+    // The working image changed size outside a commit (a step taken back): the fit of a commit.
+    void FitNewSize(int viewOuterWidth, int viewOuterHeight, FitRule rule);
     // SourceImage := WorkImage, the first step of every pixel operation.
     void BeginPixelOp() { SourceImage = WorkImage; }
     // Tool mode 0, no selection, no drag or floating piece.

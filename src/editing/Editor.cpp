@@ -1,11 +1,21 @@
 #include "editing/Editor.h"
 
+#include "image/Translatable.h"
+
 #include <climits>
 #include <stdexcept>
 
+#include "editing/SelectionTools.h"
 #include "imaging/Refusal.h"
 
 namespace lum {
+
+namespace {
+const char* const kMemorizeLabel = "Memorize";
+// The step label of the optimize rows of the operation table.
+const char* const kOptimizeLabel = "Optimize";
+const char* const kResetImageLabel = QT_TRANSLATE_NOOP("Operation", "Reset Image");
+}  // namespace
 
 EditorPolicy EditorPolicy::MainWindow() { return EditorPolicy{}; }
 
@@ -80,10 +90,31 @@ private:
 }  // namespace
 
 bool Editor::run(const Operation& op, OpArgs args, bool ask) {
+    if (policy_.lean || op.label.empty()) return runOp(op, std::move(args), ask);
+    BeginStep(op.label);
+    bool done = false;
+    try {
+        done = runOp(op, std::move(args), ask);
+    } catch (...) {
+        // What a failure half way changed can still be taken back.
+        EndStep();
+        throw;
+    }
+    if (done) {
+        EndStep();
+    } else {
+        // Cancelled or refused before touching the image.
+        history_.Cancel(st_, macro_);
+        stepClosed(true);
+    }
+    return done;
+}
+
+bool Editor::runOp(const Operation& op, OpArgs args, bool ask) {
     const bool copySource = op.pixel && !(policy_.lean && op.inPlace);
     const SourceScope source(readsWork_, op.pixel && !copySource, st_, policy_.lean);
     // The source copy comes before the dialog, also when it is then cancelled.
-    if (copySource) st_.BeginPixelOp();
+    if (copySource) BeginPixelOp();
     if (ask && op.beforeAsking) op.beforeAsking(*this);
     if (ask && op.asks && !prompts_->AskParameters(op, args)) return false;
     std::string refusal;
@@ -92,6 +123,7 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
         std::unique_ptr<BusyScope> busy;
         if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
         if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
+        const bool onlyOptimized = op.marksOptimized && policy_.tracksOptimized && (st_.Saved || st_.OnlyOptimized);
         try {
             op.run(*this, args);
             // Asked while still busy, so the hourglass stays until the result is on screen.
@@ -105,7 +137,10 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
             if (!op.keepsImage) MarkUnsaved();
             throw;
         }
-        if (!refused && !op.keepsImage) MarkUnsaved();
+        if (!refused && !op.keepsImage) {
+            MarkUnsaved();
+            st_.OnlyOptimized = onlyOptimized;
+        }
     }
     // Messages come after the hourglass: a question under it would look frozen.
     if (refused) {
@@ -137,22 +172,150 @@ void Editor::ExecuteMacro() {
 void Editor::CommitMemoryImage(CommitMode mode, BaselineCopies* ready) {
     int w = INT_MAX, h = INT_MAX;
     host_->ViewOuterSize(w, h);
-    if (policy_.lean) st_.CommitWithoutCopies(w, h, mode, policy_.fit);
-    else st_.Commit(w, h, mode, policy_.fit, ready);
+    const bool anotherPicture = !policy_.lean && !history_.Recording();
+    if (policy_.lean) {
+        st_.CommitWithoutCopies(w, h, mode, policy_.fit);
+    } else {
+        if (anotherPicture) history_.Clear();
+        else history_.WorkWillBeReplaced(st_);
+        st_.Commit(w, h, mode, policy_.fit, ready);
+    }
     host_->LayoutView();
+    if (anotherPicture) host_->HistoryChanged();
+}
+
+void Editor::CommitPicture(Image picture, CommitMode mode) {
+    if (!policy_.lean) history_.BaselineWillChange(st_);
+    st_.MemoryImage = std::move(picture);
+    CommitMemoryImage(mode);
 }
 
 void Editor::Memorize() {
     // A lean editor has no baseline to refresh: the image goes round without a copy.
-    if (policy_.lean) st_.MemoryImage = std::move(st_.WorkImage);
-    else st_.MemoryImage = st_.WorkImage;
-    CommitMemoryImage();
+    if (policy_.lean) {
+        CommitPicture(std::move(st_.WorkImage));
+        return;
+    }
+    BeginStep(kMemorizeLabel);
+    CommitPicture(st_.WorkImage);
+    EndStep();
 }
 
-void Editor::Undo() {
-    if (policy_.lean) return;  // nothing kept to return to
-    st_.Undo();
+void Editor::ResetImage() {
+    if (policy_.lean) return;
+    BeginStep(kResetImageLabel);
+    DropSelectionAndTool();
+    st_.DropSelection();
+    CommitMemoryImage(CommitMode::NoCopies);
+    EndStep();
     Redraw();
+}
+
+void Editor::ReplaceWorkImage(Image picture, const std::string& label) {
+    if (policy_.lean) {
+        st_.WorkImage = std::move(picture);
+        return;
+    }
+    const bool resized = picture.width() != st_.WorkImage.width() || picture.height() != st_.WorkImage.height();
+    BeginStep(label);
+    history_.WorkWillBeReplaced(st_);
+    st_.WorkImage = std::move(picture);
+    st_.SourceImage = st_.WorkImage;
+    MarkUnsaved();
+    EndStep();
+    StepShown shown;
+    shown.changed = Rect{0, 0, st_.WorkImage.width(), st_.WorkImage.height()};
+    shown.resized = resized;
+    showStep(shown);
+}
+
+void Editor::BeginPixelOp() {
+    SourceWillRefresh();
+    st_.BeginPixelOp();
+}
+
+void Editor::SourceWillRefresh() {
+    if (!policy_.lean) history_.SourceWillRefresh(st_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The history
+
+void Editor::BeginStep(const std::string& label, unsigned flags) {
+    if (policy_.lean) return;
+    if (!history_.Recording() && (flags & kStepKeepsFloating) == 0) endFloatingMix();
+    history_.Begin(st_, macro_, label, flags);
+}
+
+void Editor::EndStep(const Rect& changed) {
+    if (policy_.lean || !history_.Recording()) return;
+    stepClosed(history_.End(st_, macro_, changed));
+}
+
+void Editor::AbandonStep(const Rect& changed) {
+    if (policy_.lean || !history_.Recording()) return;
+    const StepShown shown = history_.Abandon(st_, macro_, changed);
+    if (history_.Recording()) return;
+    if (!shown.changed.empty() || shown.resized) showStep(shown);
+    stepClosed(false);
+}
+
+void Editor::stepClosed(bool recorded) {
+    if (history_.Recording()) return;
+    st_.Saved = history_.AtSaved();
+    if (recorded) host_->HistoryChanged();
+}
+
+void Editor::MarkSaved() {
+    st_.Saved = true;
+    if (policy_.lean) return;
+    history_.MarkSaved();
+    host_->HistoryChanged();
+}
+
+void Editor::endFloatingMix() {
+    if (!st_.FloatActive && !floating_) return;
+    st_.FloatActive = false;
+    SetFloatingTool(nullptr);
+    host_->PointerChanged();
+}
+
+bool Editor::Undo() { return takeStep(false); }
+
+bool Editor::Redo() { return takeStep(true); }
+
+bool Editor::takeStep(bool forward) {
+    if (policy_.lean || st_.DragActive || !(forward ? history_.CanRedo() : history_.CanUndo())) return false;
+    endFloatingMix();
+    StepShown shown;
+    if (forward) history_.Redo(st_, macro_, shown);
+    else history_.Undo(st_, macro_, shown);
+    showStep(shown);
+    st_.Saved = history_.AtSaved();
+    // Back at (or forward to) a state only optimized since the save: the question before
+    // leaving says so again.
+    st_.OnlyOptimized = !st_.Saved && policy_.tracksOptimized && history_.OnlyLabelSinceSaved(kOptimizeLabel);
+    host_->HistoryChanged();
+    return true;
+}
+
+void Editor::showStep(const StepShown& shown) {
+    // The lifted piece's place was just exchanged, or the picture has another size: the
+    // selection no longer fits what is shown.
+    if (st_.SelectionActive > kNoSelection && (shown.dropsSelection || st_.ToolMode == kToolMovingSelection)) {
+        DropSelectionAndTool();
+        st_.DropSelection();
+    }
+    if (shown.resized) {
+        int w = INT_MAX, h = INT_MAX;
+        host_->ViewOuterSize(w, h);
+        st_.FitNewSize(w, h, policy_.fit);
+        host_->LayoutView();
+    } else if (shown.changed.width() == st_.WorkImage.width() && shown.changed.height() == st_.WorkImage.height()) {
+        host_->RedrawView();
+    } else if (!shown.changed.empty()) {
+        host_->RedrawImageRect(shown.changed);
+    }
 }
 
 void Editor::ClearSelection() {
@@ -177,7 +340,9 @@ void Editor::DropSelectionAndTool() {
 }
 
 void Editor::retire(std::unique_ptr<Tool>& slot) {
-    if (slot) retired_.push_back(std::move(slot));
+    if (!slot) return;
+    retired_.push_back(std::move(slot));
+    retired_.back()->Retired(*this);
 }
 
 void Editor::SetTool(std::unique_ptr<Tool> tool) {

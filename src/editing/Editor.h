@@ -5,10 +5,12 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editing/EditState.h"
+#include "editing/History.h"
 #include "editing/Macro.h"
 #include "editing/Operation.h"
 #include "editing/Prompts.h"
@@ -23,9 +25,9 @@ struct EditorPolicy {
     bool compareOptimize = false;               // optimize with kernel 1 4 1 and a 40 % blend
     bool paintBackground = false;               // background = second paint colour, else white
     bool tracksOptimized = true;                // optimize marks the photo optimized
-    // Only the working image is kept: a commit moves MemoryImage into it and keeps no baseline
-    // or undo copy, Undo does nothing, and SourceImage lives only while an operation that
-    // reads it runs. For the command line, where nothing is undone or shown.
+    // Only the working image is kept: a commit moves MemoryImage into it and keeps no baseline,
+    // there is no history (Undo does nothing), and SourceImage lives only while an operation
+    // that reads it runs. For the command line, where nothing is undone or shown.
     bool lean = false;
 
     static EditorPolicy MainWindow();
@@ -87,8 +89,12 @@ public:
     // The zoom tool changed the slot: lay the view out for it, bring the view point that was
     // clicked at oldZoom to the middle, redraw.
     virtual void ZoomStepped(ImagePoint view, int oldZoom) { (void)view, (void)oldZoom; }
-    // The two coordinate labels of the tools.
-    virtual void ToolLabels(const std::string& label1, const std::string& label2) { (void)label1, (void)label2; }
+    // The selection tools' two labels, in image pixels: where the shape (or the mouse) is, and
+    // the shape's size (none before a shape is drawn).
+    virtual void ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) { (void)position, (void)size; }
+    // A step was recorded, taken back or done again, or the history was cleared: what Undo and
+    // Redo offer has changed.
+    virtual void HistoryChanged() {}
 };
 
 class Editor {
@@ -126,25 +132,60 @@ public:
 
     // --- the state's operations with the view ---
     // `ready`: copies of MemoryImage made beforehand, taken over by the commit (see EditState).
+    // A commit outside a step puts another picture in place: the history starts afresh.
     void CommitMemoryImage(CommitMode mode = CommitMode::Normal, BaselineCopies* ready = nullptr);
-    void Memorize();  // the working image becomes the baseline
-    void Undo();
+    // picture becomes the baseline and is committed (a step keeps the old baseline).
+    void CommitPicture(Image picture, CommitMode mode = CommitMode::Normal);
+    void Memorize();    // the working image becomes the baseline, as one step
+    void ResetImage();  // the working image goes back to the baseline, as one step
+    // picture becomes the working image (of any size), as one step called label; the baseline
+    // stays. The edits another window made to this one's picture.
+    void ReplaceWorkImage(Image picture, const std::string& label);
     void ClearSelection();
     void ResetTool();
     // Both: no selection, no tool, nothing floating (geometry, pastes, a new photo).
     void DropSelectionAndTool();
-    void BeginPixelOp() { st_.BeginPixelOp(); }
+    // SourceImage := WorkImage (the history learns that it holds the image as it was).
+    void BeginPixelOp();
+    // A pixel function is about to make SourceImage a copy of the working image itself.
+    void SourceWillRefresh();
+
+    // --- the history of steps ---
+    const History& history() const { return history_; }
+    void SetHistoryLimits(const HistoryLimits& limits) { history_.SetLimits(limits); }
+    // One step back (forward). False when there is none, or while a step is being made (a
+    // stroke being drawn, a fill running). A floating mix is placed for good first; the
+    // selection goes with a step that moved it or changed the image's size.
+    bool Undo();
+    bool Redo();
+    // A step around a tool's action (a stroke from press to release, a fill, a drag of the
+    // selected piece or of the floating mix); steps begun inside it join it. Any step but a
+    // drag of the floating mix places the mix for good first.
+    void BeginStep(const std::string& label, unsigned flags = kStepPlain);
+    // changed: a rectangle holding every pixel of the working image the step changed (empty:
+    // none).
+    void EndStep(const Rect& changed = kAnyPixel);
+    // Puts back what the open step changed and records nothing (a fill stopped half way).
+    void AbandonStep(const Rect& changed = kAnyPixel);
+    // A step that changes only r keeps r's pixels before changing them.
+    void KeepBefore(const Rect& r) { history_.KeepBefore(st_, r); }
+    // A file now holds the working image: the unsaved mark goes, and comes back with any step
+    // away from here.
+    void MarkSaved();
     // The image the running pixel operation reads: SourceImage, or the working image itself
     // when this editor made no source copy for it (a lean editor running an in-place operation).
     const Image& PixelSource() const { return readsWork_ ? st_.WorkImage : st_.SourceImage; }
     // The working image changed: switching photos or closing asks to save it. Every operation
     // of the table that changes it does this; a tool that changes it outside an operation
     // calls it too. Undo does not make a photo saved.
-    void MarkUnsaved() { st_.Saved = false; }
+    void MarkUnsaved() {
+        st_.Saved = false;
+        st_.OnlyOptimized = false;
+    }
     void Redraw() { host_->RedrawView(); }
     // The zoom tool at a view point: one slot of the zoom table up (direction > 0) or down.
     void ZoomStep(int direction, ImagePoint view);
-    void ShowToolLabels(const std::string& label1, const std::string& label2) { host_->ToolLabels(label1, label2); }
+    void ShowToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) { host_->ToolLabels(position, size); }
     BalanceTargets CurrentTargets();
     Confinement Confine() const { return st_.Confine(); }
     // The colour of erased and uncovered areas.
@@ -189,7 +230,14 @@ private:
     // The defaults with the operation's proposal for its dialog.
     OpArgs Proposal(const Operation& op) const;
     bool run(const Operation& op, OpArgs args, bool ask);
+    bool runOp(const Operation& op, OpArgs args, bool ask);
     void record(const Operation& op, const OpArgs& args);
+    // The history's step closed: the unsaved mark follows it.
+    void stepClosed(bool recorded);
+    void showStep(const StepShown& shown);
+    bool takeStep(bool forward);
+    // A floating mix stays where it is composed.
+    void endFloatingMix();
 
     EditorPolicy policy_;
     EditState st_;
@@ -201,6 +249,7 @@ private:
     void retire(std::unique_ptr<Tool>& slot);
 
     bool readsWork_ = false;
+    History history_;
     std::unique_ptr<Tool> tool_, floating_, selectionTool_;
     std::vector<std::unique_ptr<Tool>> retired_;
 };

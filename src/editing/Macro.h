@@ -16,12 +16,15 @@ struct MacroAction {
     }
 };
 
-// Menu item states that the recorder drives ("&Close", "&Execute").
+// Menu item states that the recorder drives ("&Close", "&Execute"), and what the window shows
+// while it records.
 class MacroMenu {
 public:
     virtual ~MacroMenu() = default;
     virtual void SetCloseEnabled(bool on) = 0;
     virtual void SetExecuteEnabled(bool on) = 0;
+    // Started and not closed yet, with count actions recorded so far.
+    virtual void ShowRecording(bool recording, int count) { (void)recording, (void)count; }
 };
 
 class MacroRecorder {
@@ -33,12 +36,18 @@ public:
     void Start();                                   // InitmacroClick
     void Record(int code, int p1 = 0, int p2 = 0, int p3 = 0);
     void Close();                                   // FermerClick
+    // A step taken back while recording: its actions, recorded from action `from` on, leave
+    // the list when they are still its last ones. PutBack records them again at `from`.
+    void TakeBack(int from, const std::vector<MacroAction>& actions);
+    void PutBack(int from, const std::vector<MacroAction>& actions);
     // What ExecuterClick replays, in order: nothing unless the list is closed and holds any.
     // A copy, so a replayed operation never sees the list change under it.
     std::vector<MacroAction> ToReplay() const;
 
     void SetPrompts(Prompts* p) { prompts_ = p; }
     void SetMenu(MacroMenu* m);
+    // Started and not closed yet.
+    bool Recording() const { return MacroState < 3; }
 
     int32_t MacroState = 3;
     int32_t MacroCount = 0;
@@ -49,6 +58,7 @@ public:
 private:
     void setClose(bool on);
     void setExecute(bool on);
+    void showRecording();
     Prompts* prompts_ = nullptr;
     MacroMenu* menu_ = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "editing/Compose.h"
 #include "editing/Editor.h"
+#include "imaging/Refusal.h"
 
 namespace lum {
 
@@ -14,9 +15,17 @@ namespace {
 int ToImage(int v, int zoom) { return static_cast<int>(static_cast<int64_t>(v) * 100 / (zoom > 0 ? zoom : 1)); }
 int ToView(int i, int zoom) { return static_cast<int>(static_cast<int64_t>(i) * zoom / 100); }
 
+// Every pixel a composition at p may change, with the column and row past it that smoothed
+// edges blend (one more each way, to be sure).
+Rect ComposedArea(const MixPlacement& p) { return Rect{p.Left - 1, p.Top - 1, p.Left + p.Width + 2, p.Top + p.Height + 2}; }
+
+const char* const kMoveMixLabel = "Move Mix";
+
 }  // namespace
 
 bool RunMix(Editor& editor, OpArgs args) {
+    // The dialog never opens on an empty picture.
+    if (editor.State().MixSource.empty()) throw Refusal(kNoPictureToMix);
     const Operation* mix = FindOperation("mix");
     if (!mix || !editor.prompts().AskParameters(*mix, args)) return false;
     MixIntoWork(editor, MixFromArgs(args));
@@ -28,6 +37,7 @@ MixPlacement MixIntoWork(Editor& editor, const MixOptions& options) {
     MixPlacement placement;
     {
         Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
+        editor.SourceWillRefresh();
         placement = RunMixPixels(st.WorkImage, st.SourceImage, st.MixSource, options);
     }
     editor.MarkUnsaved();
@@ -84,13 +94,30 @@ void MixPlacementTool::Release(Editor& editor, const ToolEvent&) {
 void MixPlacementTool::MoveBy(Editor& editor, int dx, int dy) {
     EditState& st = editor.State();
     st.DragActive = false;
+    // One step per drag: the mix taken away from where it was and composed where it is now.
+    MixPlacement moved = placement_;
+    moved.Left += dx;
+    moved.Top += dy;
+    const Rect changed = UnionRect(ComposedArea(composed_), ComposedArea(moved));
+    editor.BeginStep(kMoveMixLabel, kStepKeepsFloating);
+    editor.KeepBefore(changed);
     {
         Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
         placement_ = MoveMix(st.WorkImage, st.SourceImage, st.MixSource, placement_, dx, dy, options_);
     }
+    composed_ = placement_;
     editor.MarkUnsaved();
+    editor.EndStep(changed);
     st.FloatActive = true;
     editor.Redraw();
+}
+
+void MixPlacementTool::Retired(Editor& editor) {
+    // Placed for good in the middle of a drag: the mix stays where it was last composed.
+    if (!dragging_) return;
+    dragging_ = false;
+    placement_ = composed_;
+    editor.State().DragActive = false;
 }
 
 std::vector<Outline> MixPlacementTool::Feedback() const {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "image/Translatable.h"
 #include "editing/OpArgs.h"
 
 namespace lum {
@@ -18,7 +19,8 @@ enum WindowBits : unsigned { kMainWindow = 1u, kCompareWindow = 2u, kBothWindows
 constexpr int kNoMacro = -1;
 
 // A control that runs the operation: a menu item or a button, by its design name.
-// Its row is the only place its captions are written.
+// Its row is the only place its captions are written, in English, marked for translation under
+// the context "Operations"; the windows show them translated.
 struct Command {
     const char* control;  // objectName
     const char* caption;  // menu caption, or the button's hint
@@ -67,6 +69,9 @@ struct Operation {
     ParseFn parse = nullptr;      // its own command-line syntax, instead of the parameter list
     BeforeFn beforeAsking = nullptr;  // what its controls do before their dialog opens
     bool commandLine = true;          // false: only the windows' controls run it
+    // What Undo and Redo call its step ("Sharpen": "Undo Sharpen"). A row with a label is one
+    // step of the window's history (operations it runs join it); one without is none.
+    std::string label;
 
     // Building a row.
     Operation(std::string name, RunFn run) : name(std::move(name)), run(run) {}
@@ -140,6 +145,10 @@ struct Operation {
     }
     Operation& BeforeAsking(BeforeFn f) {
         beforeAsking = f;
+        return *this;
+    }
+    Operation& Undoable(std::string stepLabel) {
+        label = std::move(stepLabel);
         return *this;
     }
     // Needs a window (a dialog in the middle of its run, the clipboard): not on the command line.

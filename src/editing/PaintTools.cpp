@@ -1,5 +1,7 @@
 #include "editing/PaintTools.h"
 
+#include "image/Translatable.h"
+
 #include <algorithm>
 
 #include "editing/Editor.h"
@@ -10,21 +12,44 @@ namespace lum {
 
 namespace {
 
+// What Undo and Redo call the tools' steps.
+const char* const kLineLabel = "Line";
+const char* const kPenLabel = QT_TRANSLATE_NOOP("Operation", "Pen Stroke");
+const char* const kFillLabel = "Fill";
+
+const char* BrushLabel(BrushKind kind) {
+    switch (kind) {
+        case BrushKind::Soften: return "Soften Brush";
+        case BrushKind::Sharpen: return "Sharpen Brush";
+        case BrushKind::Lighten: return "Lighten Brush";
+        case BrushKind::Darken: return "Darken Brush";
+        case BrushKind::Daub: return "Daub";
+        case BrushKind::Noise: return "Noise";
+        case BrushKind::Spray: return "Spray";
+        case BrushKind::ColourEraser: return "Color Eraser";
+    }
+    return "Brush Stroke";
+}
+
 // What every paint tool shares: its ToolMode and cursor, and the switch-off when ToolMode
 // has moved on.
 class PaintTool : public Tool {
 public:
     PaintTool(int32_t mode, int cursor) : mode_(mode), cursor_(cursor) {}
     int Cursor(const Editor& editor, ImagePoint) const override { return Active(editor) ? cursor_ : kCursorArrow; }
+    // Replaced in the middle of a stroke: what it drew so far is its step.
+    void Retired(Editor& editor) override { EndDrag(editor); }
 
 protected:
     bool Active(const Editor& editor) const { return editor.State().ToolMode == mode_; }
     // A press that starts a drag: false when the tool is switched off. The drag flag tells the
-    // window a stroke is under way.
-    bool StartDrag(Editor& editor) {
+    // window a stroke is under way; the stroke, press to release, is one step of the history.
+    bool StartDrag(Editor& editor, const char* label) {
         if (!Active(editor)) return false;
         editor.State().DragActive = true;
         dragging_ = true;
+        changed_ = Rect{};
+        editor.BeginStep(label);
         return true;
     }
     // The release: false when no drag of ours was under way.
@@ -32,8 +57,11 @@ protected:
         if (!dragging_) return false;
         dragging_ = false;
         editor.State().DragActive = false;
+        editor.EndStep(changed_);
         return true;
     }
+    // The stroke changed r of the working image.
+    void Changed(const Rect& r) { changed_ = UnionRect(changed_, r); }
     bool dragging_ = false;
     // Left and middle paint with the first colour, right with the second.
     static Colour PenColour(const Editor& editor, MouseButton b) {
@@ -43,6 +71,7 @@ protected:
 private:
     int32_t mode_;
     int cursor_;
+    Rect changed_;  // what the stroke changed so far
 };
 
 class PipetteTool : public PaintTool {
@@ -75,9 +104,9 @@ class LineTool : public PaintTool {
 public:
     LineTool() : PaintTool(kToolLine, kCursorCrayon) {}
     void Press(Editor& editor, const ToolEvent& e) override {
-        if (!StartDrag(editor)) return;
+        if (!StartDrag(editor, kLineLabel)) return;
         EditState& st = editor.State();
-        st.BeginPixelOp();
+        editor.BeginPixelOp();
         from_ = to_ = e.view;
         zoom_ = e.zoom;
         width_ = ViewPenWidth(st.PaintThickness, zoom_);
@@ -90,14 +119,15 @@ public:
         editor.Host().RedrawViewRect(UnionRect(old, LineBounds(from_, to_, width_)));
     }
     void Release(Editor& editor, const ToolEvent& e) override {
-        if (!EndDrag(editor)) return;
+        if (!dragging_) return;
         const EditState& st = editor.State();
         editor.Host().RedrawViewRect(LineBounds(from_, to_, width_));
         const Colour c = PenColour(editor, e.button);
         editor.Host().DrawOnView(ViewLine{from_, to_, width_, false, c});
-        DrawWorkLine(editor, ImagePoint{ViewToImage(from_.x, zoom_), ViewToImage(from_.y, zoom_)},
-                     ImagePoint{ViewToImage(to_.x, zoom_), ViewToImage(to_.y, zoom_)}, st.PaintThickness, c);
+        Changed(DrawWorkLine(editor, ImagePoint{ViewToImage(from_.x, zoom_), ViewToImage(from_.y, zoom_)},
+                             ImagePoint{ViewToImage(to_.x, zoom_), ViewToImage(to_.y, zoom_)}, st.PaintThickness, c));
         editor.MarkUnsaved();
+        EndDrag(editor);
     }
     std::vector<ViewLine> ViewLines() const override {
         if (!dragging_) return {};
@@ -114,9 +144,9 @@ class PenTool : public PaintTool {
 public:
     PenTool() : PaintTool(kToolPen, kCursorCrayon) {}
     void Press(Editor& editor, const ToolEvent& e) override {
-        if (!StartDrag(editor)) return;
+        if (!StartDrag(editor, kPenLabel)) return;
         EditState& st = editor.State();
-        st.BeginPixelOp();
+        editor.BeginPixelOp();
         colour_ = PenColour(editor, e.button);
         thickness_ = st.PaintThickness;
         width_ = ViewPenWidth(thickness_, e.zoom);
@@ -126,7 +156,7 @@ public:
     void Move(Editor& editor, const ToolEvent& e) override {
         if (!dragging_) return;
         editor.Host().DrawOnView(ViewLine{view_, e.view, width_, false, colour_});
-        DrawWorkLine(editor, image_, e.image, thickness_, colour_);
+        Changed(DrawWorkLine(editor, image_, e.image, thickness_, colour_));
         editor.MarkUnsaved();
         view_ = e.view;
         image_ = e.image;
@@ -151,12 +181,20 @@ public:
             ~Running() { flag = false; }
         } running(running_);
         EditState& st = editor.State();
-        st.BeginPixelOp();
+        editor.BeginStep(kFillLabel);
+        editor.BeginPixelOp();
         // The middle button counts as the left one.
         const FillOutcome out =
             FillWorkImage(editor, e.image.x, e.image.y, PenColour(editor, e.button), st.PaintThickness);
-        if (out.Status == FillStatus::TooClose) editor.prompts().Message(kFillTooCloseMessage);
-        if (out.FilledPixels > 0) editor.MarkUnsaved();
+        if (out.Stopped) {
+            // Stopped half way (the window is closing): never leave the picture half filled.
+            editor.AbandonStep(out.Changed);
+        } else {
+            if (out.FilledPixels > 0) editor.MarkUnsaved();
+            editor.EndStep(out.Changed);
+            if (out.Status != FillStatus::Filled && out.Status != FillStatus::Ignored)
+                editor.prompts().Message(FillRefusalMessage(out.Status));
+        }
         editor.Redraw();
     }
 
@@ -168,7 +206,7 @@ class BrushTool : public PaintTool {
 public:
     explicit BrushTool(BrushKind kind) : PaintTool(kToolBrush, PaintToolCursor(kToolBrush, kind)), kind_(kind) {}
     void Press(Editor& editor, const ToolEvent& e) override {
-        if (!StartDrag(editor)) return;
+        if (!StartDrag(editor, BrushLabel(kind_))) return;
         EditState& st = editor.State();
         stroke_ = BrushStroke{};
         stroke_.Kind = kind_;
@@ -178,7 +216,10 @@ public:
         stroke_.BrushColor1 = left ? st.PaintColour1 : st.PaintColour2;
         stroke_.BrushColor2 = left ? st.PaintColour2 : st.PaintColour1;
         stroke_.Random = &st.Noise;
-        editor.Host().RedrawImageRect(BrushPress(st.WorkImage, st.SourceImage, stroke_, e.image.x, e.image.y));
+        editor.SourceWillRefresh();
+        const Rect dab = BrushPress(st.WorkImage, st.SourceImage, stroke_, e.image.x, e.image.y);
+        Changed(dab);
+        editor.Host().RedrawImageRect(dab);
         editor.MarkUnsaved();
     }
     void Move(Editor& editor, const ToolEvent& e) override {
@@ -187,7 +228,9 @@ public:
         // The press's copy is what the daub reads; nothing else may have replaced it since.
         stroke_.SourceImage = &st.SourceImage;
         stroke_.Random = &st.Noise;
-        editor.Host().RedrawImageRect(ApplyDab(st.WorkImage, stroke_, e.image.x, e.image.y));
+        const Rect dab = ApplyDab(st.WorkImage, stroke_, e.image.x, e.image.y);
+        Changed(dab);
+        editor.Host().RedrawImageRect(dab);
     }
     void Release(Editor& editor, const ToolEvent&) override { EndDrag(editor); }
 
@@ -253,12 +296,17 @@ FillOutcome FillWorkImage(Editor& editor, int x, int y, Colour colour, int thres
     return FloodFill(work, x, y, threshold, colour, progress);
 }
 
-std::string FillTooCloseLine() {
-    std::string line = kFillTooCloseMessage;
-    const size_t at = line.find("\n\r");
-    if (at != std::string::npos) line.replace(at, 2, " ");
+std::string FillRefusalMessage(FillStatus status) {
+    return status == FillStatus::AlreadyFilled ? kFillAlreadyMessage : kFillTooCloseMessage;
+}
+
+std::string FillRefusalLine(FillStatus status) {
+    std::string line = FillRefusalMessage(status);
+    for (size_t at = line.find('\n'); at != std::string::npos; at = line.find('\n', at)) line.replace(at, 1, " ");
     return line;
 }
+
+std::string FillTooCloseLine() { return FillRefusalLine(FillStatus::TooClose); }
 
 Rect DrawWorkLine(Editor& editor, ImagePoint a, ImagePoint b, int thickness, Colour colour) {
     ImagePoint origin;

@@ -54,7 +54,10 @@ std::unique_ptr<Tool> MakePaintTool(int32_t mode, BrushKind kind = BrushKind::So
 // A flood fill of the working image with the hourglass on, asking the host to stay live while it
 // runs. Shows nothing; the caller reports a refusal and redraws.
 FillOutcome FillWorkImage(Editor& editor, int x, int y, Colour colour, int threshold);
-// The too-close message on one line (the command line's refusal).
+// Why a fill was refused (too close, or already the fill colour), and the same on one line
+// (the command line's refusal).
+std::string FillRefusalMessage(FillStatus status);
+std::string FillRefusalLine(FillStatus status);
 std::string FillTooCloseLine();
 
 // A solid line with round ends, thickness pixels wide, from a to b on the working image in

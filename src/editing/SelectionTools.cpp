@@ -13,6 +13,11 @@ Point ClampToView(const ToolEvent& e) {
     return Point{std::clamp(e.view.x, 0, std::max(0, e.viewSize.x)), std::clamp(e.view.y, 0, std::max(0, e.viewSize.y))};
 }
 
+// What Undo and Redo call a grab and its drag.
+const char* const kLiftLabel = "Lift Selection";
+const char* const kMoveLabel = "Move Selection";
+const char* const kDuplicateLabel = "Duplicate Selection";
+
 int SelectionCursor(const Editor& editor) {
     const int32_t mode = editor.State().ToolMode;
     return mode >= kToolFreeShape && mode <= kToolEllipse ? kCrossCursor : kArrowCursor;
@@ -20,11 +25,9 @@ int SelectionCursor(const Editor& editor) {
 
 }  // namespace
 
-std::string CoordinateLabel(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
-
 bool TakeSelection(Editor& editor, Selection sel) {
     EditState& st = editor.State();
-    st.SourceImage = st.WorkImage;
+    editor.BeginPixelOp();
     if (!st.SetSelection(std::move(sel))) {
         st.DropSelection();
         return false;
@@ -62,14 +65,14 @@ void BoxSelectionTool::Move(Editor& editor, const ToolEvent& e) {
     const int z = e.zoom;
     if (!dragging_) {
         // The rectangle tool shows where the mouse is, in image pixels.
-        if (kind_ == SelectionKind::Rectangle) editor.ShowToolLabels(CoordinateLabel(e.image.x, e.image.y), label2_);
+        if (kind_ == SelectionKind::Rectangle) editor.ShowToolLabels(e.image, size_);
         return;
     }
     corner_ = DragCorner(press_, ClampToView(e));
     if (kind_ == SelectionKind::Rectangle) {
         const int l = ViewToImage(press_.x, z), t = ViewToImage(press_.y, z);
-        label2_ = CoordinateLabel(ViewToImage(corner_.x, z) - l, ViewToImage(corner_.y, z) - t);
-        editor.ShowToolLabels(CoordinateLabel(l, t), label2_);
+        size_ = ImagePoint{ViewToImage(corner_.x, z) - l, ViewToImage(corner_.y, z) - t};
+        editor.ShowToolLabels(ImagePoint{l, t}, size_);
     }
     editor.Redraw();
 }
@@ -80,8 +83,8 @@ void BoxSelectionTool::Release(Editor& editor, const ToolEvent& e) {
     editor.State().DragActive = false;
     const int z = e.zoom;
     const Rect r{ViewToImage(press_.x, z), ViewToImage(press_.y, z), ViewToImage(corner_.x, z), ViewToImage(corner_.y, z)};
-    label2_ = CoordinateLabel(r.width(), r.height());
-    editor.ShowToolLabels(CoordinateLabel(r.Left, r.Top), label2_);
+    size_ = ImagePoint{r.width(), r.height()};
+    editor.ShowToolLabels(ImagePoint{r.Left, r.Top}, size_);
     // A new shape is grabbed afresh, whatever an earlier one left in the tool mode.
     editor.State().ToolMode = static_cast<int32_t>(kind_);
     TakeSelection(editor, MakeBoxSelection(kind_, r));
@@ -142,7 +145,7 @@ void SelectionHandlerTool::Press(Editor& editor, const ToolEvent& e) {
     EditState& st = editor.State();
     if (e.button == MouseButton::Right) {
         // The one way to end a selection from the view.
-        moving_ = false;
+        if (moving_) endMove(editor);
         st.FloatActive = false;
         st.DragActive = false;
         editor.ResetTool();
@@ -153,14 +156,20 @@ void SelectionHandlerTool::Press(Editor& editor, const ToolEvent& e) {
     if (e.button != MouseButton::Left || !InsideSelection(st, e.image)) return;
     const GrabOptions opt = options_ ? options_() : GrabOptions();
     const Colour background = editor.BackgroundColour();
-    if (st.ToolMode != kToolMovingSelection) {
+    const bool first = st.ToolMode != kToolMovingSelection;
+    // A grab and the drag after it, to the release, are one step.
+    editor.BeginStep(first ? kLiftLabel : opt.duplicate ? kDuplicateLabel : kMoveLabel, kStepDropsSelection);
+    editor.BeginPixelOp();
+    changed_ = Rect{};
+    if (first) {
         st.ToolMode = kToolMovingSelection;
-        st.SourceImage = st.WorkImage;
         FirstGrab(st.WorkImage, st.MoveBuffer, st.Confine(), opt.erase, background);
+        if (opt.erase) changed_ = st.SelectionRect;
         editor.MarkUnsaved();
         editor.Redraw();
     } else {
         LaterGrab(st.WorkImage, st.MoveBuffer, st.SelectionRect, opt.duplicate);
+        if (!opt.duplicate) changed_ = st.SelectionRect;
     }
     moving_ = true;
     st.DragActive = true;
@@ -175,17 +184,30 @@ void SelectionHandlerTool::Move(Editor& editor, const ToolEvent& e) {
     const Point total{ViewToImage(e.view.x - grab_.x, e.zoom), ViewToImage(e.view.y - grab_.y, e.zoom)};
     const int dx = total.x - applied_.x, dy = total.y - applied_.y;
     if (dx == 0 && dy == 0) return;
-    MovePiece(st.WorkImage, st.MoveBuffer, st.SelectionImage, st.SelectionRect, dx, dy, editor.BackgroundColour());
+    changed_ = UnionRect(changed_, MovePiece(st.WorkImage, st.MoveBuffer, st.SelectionImage, st.SelectionRect, dx, dy,
+                                             editor.BackgroundColour()));
     editor.MarkUnsaved();
     applied_ = total;
+    // The labels follow the piece.
+    const Rect& r = st.SelectionRect;
+    editor.ShowToolLabels(ImagePoint{r.Left, r.Top}, ImagePoint{r.width(), r.height()});
     editor.Redraw();
 }
 
 void SelectionHandlerTool::Release(Editor& editor, const ToolEvent&) {
     if (!moving_) return;
+    endMove(editor);
+    editor.Redraw();
+}
+
+void SelectionHandlerTool::Retired(Editor& editor) {
+    if (moving_) endMove(editor);
+}
+
+void SelectionHandlerTool::endMove(Editor& editor) {
     moving_ = false;
     editor.State().DragActive = false;
-    editor.Redraw();
+    editor.EndStep(changed_);
 }
 
 int SelectionHandlerTool::Cursor(const Editor& editor, ImagePoint p) const {

@@ -5,6 +5,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editing/EditState.h"
@@ -15,9 +16,6 @@ namespace lum {
 
 // ToolMode values of the selection.
 constexpr int32_t kToolFreeShape = 1, kToolRectangle = 2, kToolEllipse = 3, kToolMovingSelection = 5;
-
-// "x,y": how the coordinate labels write a point or a size.
-std::string CoordinateLabel(int x, int y);
 
 // A rectangle (tool mode 2) or an ellipse (3), dragged from its press point; either button.
 class BoxSelectionTool : public Tool {
@@ -34,7 +32,7 @@ private:
     SelectionKind kind_;
     bool dragging_ = false;
     Point press_, corner_;
-    std::string label2_;
+    std::optional<ImagePoint> size_;  // of the shape last drawn
 };
 
 // A free shape (tool mode 1): the mouse path, closed on release.
@@ -69,12 +67,15 @@ public:
     void Press(Editor& editor, const ToolEvent& e) override;
     void Move(Editor& editor, const ToolEvent& e) override;
     void Release(Editor& editor, const ToolEvent& e) override;
+    void Retired(Editor& editor) override;
     int Cursor(const Editor& editor, ImagePoint p) const override;
     bool Moving() const { return moving_; }
 
 private:
+    void endMove(Editor& editor);
     std::function<GrabOptions()> options_;
     bool moving_ = false;
+    Rect changed_;        // what the grab and the drag changed so far
     Point grab_;          // the view point of the grab
     Point applied_;       // the image offset already applied since the grab
 };

@@ -56,6 +56,8 @@ public:
     virtual void Press(Editor& editor, const ToolEvent& e) { (void)editor, (void)e; }
     virtual void Move(Editor& editor, const ToolEvent& e) { (void)editor, (void)e; }
     virtual void Release(Editor& editor, const ToolEvent& e) { (void)editor, (void)e; }
+    // Replaced or switched off (it gets no more events): a drag under way ends here.
+    virtual void Retired(Editor& editor) { (void)editor; }
     // Shapes of the tool in progress (a rubber band), drawn after the selection outline.
     virtual std::vector<Outline> Feedback() const { return {}; }
     // The view follows the mouse past its visible edge while the tool is dragged.

@@ -1,13 +1,16 @@
 #include "files/FileOps.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
@@ -65,19 +68,64 @@ bool EntryExists(const QString& path) {
     return fi.exists() || fi.isSymLink();
 }
 
-bool CopyLink(const QString& from, const QString& to) {
+QString Translated(const char* text) { return QCoreApplication::translate("lum::files", text); }
+
+bool Fail(QString* why, const QString& reason) {
+    if (why) *why = reason;
+    return false;
+}
+
+bool FailWith(QString* why, int error) { return Fail(why, SystemReason(error)); }
+
+bool CopyLink(const QString& from, const QString& to, QString* why) {
     QByteArray target(4096, '\0');
     const QByteArray src = QFile::encodeName(from);
     ssize_t n = ::readlink(src.constData(), target.data(), target.size() - 1);
-    if (n < 0) return false;
+    if (n < 0) return FailWith(why, errno);
     target.truncate(static_cast<int>(n));
-    return ::symlink(target.constData(), QFile::encodeName(to).constData()) == 0;
+    if (::symlink(target.constData(), QFile::encodeName(to).constData()) != 0) return FailWith(why, errno);
+    return true;
 }
 
-bool RemoveEntry(const QString& path) {
+// One file, block by block; a target that exists already is never touched.
+bool CopyFile(const QString& from, const QString& to, QString* why) {
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) return Fail(why, in.errorString());
+    QFile out(to);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return Fail(why, out.errorString());
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(block.data(), block.size());
+        if (n < 0) {
+            const QString reason = in.errorString();
+            out.remove();
+            return Fail(why, reason);
+        }
+        if (n == 0) break;
+        if (out.write(block.constData(), n) != n) {
+            const QString reason = out.errorString();
+            out.remove();
+            return Fail(why, reason);
+        }
+    }
+    if (!out.flush()) {
+        const QString reason = out.errorString();
+        out.remove();
+        return Fail(why, reason);
+    }
+    out.close();
+    QFile::setPermissions(to, QFile::permissions(from));
+    return true;
+}
+
+bool RemoveEntry(const QString& path, QString* why) {
     QFileInfo fi(path);
-    if (fi.isDir() && !fi.isSymLink()) return QDir(path).removeRecursively();
-    return QFile::remove(path);
+    if (fi.isDir() && !fi.isSymLink()) {
+        if (QDir(path).removeRecursively()) return true;
+        return Fail(why, Translated("some of its contents could not be removed"));
+    }
+    if (::unlink(QFile::encodeName(path).constData()) != 0) return FailWith(why, errno);
+    return true;
 }
 
 bool IsInside(const QString& path, const QString& folder) {
@@ -100,9 +148,9 @@ QList<Drive> MountedDrives() {
         out.push_back(Drive{caption, p, fs, removable});
     };
     QStorageInfo root = QStorageInfo::root();
-    add(QStringLiteral("File System (/)"), "/", QString::fromLatin1(root.fileSystemType()), false);
+    add(Translated("File System (/)"), "/", QString::fromLatin1(root.fileSystemType()), false);
     const QString home = QDir::homePath();
-    if (home != "/") add(QStringLiteral("Home (%1)").arg(home), home, QString(), false);
+    if (home != "/") add(Translated("Home (%1)").arg(home), home, QString(), false);
 
     QList<Drive> others;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
@@ -149,13 +197,14 @@ bool DriveReady(const Drive& drive) {
 
 bool CheckDrive(const Drive& drive, Prompts& prompts) {
     if (drive.path.isEmpty() || !QDir::isAbsolutePath(drive.path)) {
-        prompts.Message("Not a valid Drive ID");
+        prompts.Message(S(drive.path.isEmpty() ? Translated("This is not a valid drive.")
+                                               : Translated("%1 is not a valid drive.").arg(drive.path)));
         return false;
     }
     if (DriveReady(drive)) return true;
     QApplication::beep();
     const QString id = WithoutSlash(drive.path);
-    prompts.Message(S(QStringLiteral("There is no disk in Drive %1\nor Drive %1: is not ready").arg(id)));
+    prompts.Message(S(Translated("There is no disc in the drive %1,\nor the drive is not ready.").arg(id)));
     return false;
 }
 
@@ -164,7 +213,7 @@ bool CheckDrive(const Drive& drive, Prompts& prompts) {
 QString SizeKbText(qint64 bytes) {
     qint64 kb = 0;
     if (bytes > 0) kb = (bytes < 1024 ? 1024 : bytes) / 1024;
-    return QString::number(kb) + QStringLiteral(" KB");
+    return Translated("%1 KB").arg(kb);
 }
 
 namespace {
@@ -197,7 +246,7 @@ const TypeInfo& TypeOf(const QString& fileName, bool isDir) {
         QIcon fallback = icons.icon(QFileIconProvider::File);
         info.icon = QIcon::fromTheme(mt.iconName(), QIcon::fromTheme(mt.genericIconName(), fallback));
     }
-    if (info.name.isEmpty()) info.name = isDir ? QStringLiteral("Folder") : QStringLiteral("File");
+    if (info.name.isEmpty()) info.name = isDir ? Translated("Folder") : Translated("File");
     return *cache.insert(key, info);
 }
 }  // namespace
@@ -265,20 +314,27 @@ QString UniqueTarget(const QString& folder, const QString& fileName) {
 
 // ---- copying and moving
 
-bool CopyEntry(const QString& from, const QString& to) {
-    if (EntryExists(to)) return false;
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+bool CopyEntry(const QString& from, const QString& to, QString* why) {
+    if (EntryExists(to)) return FailWith(why, EEXIST);
     QFileInfo fi(from);
-    if (fi.isSymLink()) return CopyLink(from, to);
-    if (!fi.exists()) return false;
-    if (!fi.isDir()) return QFile::copy(from, to);
-    if (!QDir().mkdir(to)) return false;
+    if (fi.isSymLink()) return CopyLink(from, to, why);
+    if (!fi.exists()) return FailWith(why, ENOENT);
+    // A pipe or a device would block the copy or never end it.
+    if (!fi.isDir() && !fi.isFile()) return Fail(why, Translated("it is not a regular file"));
+    if (!fi.isDir()) return CopyFile(from, to, why);
+    if (::mkdir(QFile::encodeName(to).constData(), 0700) != 0) return FailWith(why, errno);
+    // A folder that cannot be read completely is not copied at all.
+    bool ok = fi.isReadable() && fi.isExecutable();
+    if (!ok) Fail(why, SystemReason(EACCES));
     const QStringList names = QDir(from).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                    QDir::NoDotAndDotDot);
-    // A folder that cannot be read completely is not copied at all.
-    bool ok = fi.isReadable();
     for (const QString& n : names) {
         if (!ok) break;
-        ok = CopyEntry(QDir(from).filePath(n), QDir(to).filePath(n));
+        QString inner;
+        ok = CopyEntry(QDir(from).filePath(n), QDir(to).filePath(n), &inner);
+        if (!ok) Fail(why, QStringLiteral("%1: %2").arg(n, inner));
     }
     if (!ok) {
         QDir(to).removeRecursively();
@@ -288,13 +344,20 @@ bool CopyEntry(const QString& from, const QString& to) {
     return true;
 }
 
-bool MoveEntry(const QString& from, const QString& to) {
-    if (EntryExists(to) || !EntryExists(from)) return false;
+bool MoveEntry(const QString& from, const QString& to, QString* why) {
+    if (!EntryExists(from)) return FailWith(why, ENOENT);
+    if (EntryExists(to)) return FailWith(why, EEXIST);
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0) return true;
-    if (errno != EXDEV) return false;
+    if (errno != EXDEV) return FailWith(why, errno);
     // Another volume: copy first, remove the source only when the copy is complete.
-    if (!CopyEntry(from, to)) return false;
-    return RemoveEntry(from);
+    if (!CopyEntry(from, to, why)) return false;
+    return RemoveEntry(from, why);
+}
+
+bool MakeFolder(const QString& parent, const QString& name, QString* why) {
+    const QString target = QDir(parent).filePath(name);
+    if (::mkdir(QFile::encodeName(target).constData(), 0777) != 0) return FailWith(why, errno);
+    return true;
 }
 
 // ---- clipboard of files
@@ -345,37 +408,48 @@ void PutFilesOnClipboard(const QStringList& paths, bool cut) {
 
 QStringList FilesOnClipboard(bool* cut) { return FilesFromMimeData(QApplication::clipboard()->mimeData(), cut); }
 
-bool PasteInto(const QStringList& sources, const QString& folder, bool cut) {
-    if (sources.isEmpty() || !QFileInfo(folder).isDir()) return false;
-    bool ok = true;
+PasteOutcome PasteInto(const QStringList& sources, const QString& folder, bool cut) {
+    PasteOutcome out;
+    if (!QFileInfo(folder).isDir()) {
+        for (const QString& s : sources) out.failures.push_back({s, SystemReason(ENOENT)});
+        return out;
+    }
     for (const QString& raw : sources) {
         const QString src = WithoutSlash(QDir::cleanPath(raw));
         QFileInfo fi(src);
         if (!EntryExists(src)) {
-            ok = false;
+            out.failures.push_back({src, SystemReason(ENOENT)});
             continue;
         }
         if (fi.isDir() && !fi.isSymLink() && IsInside(folder, src)) {
-            ok = false;  // a folder into itself
+            out.failures.push_back({src, Translated("a folder cannot go inside itself")});
             continue;
         }
-        if (cut && SamePath(fi.absolutePath(), folder)) continue;  // already there
+        if (cut && SamePath(fi.absolutePath(), folder)) {
+            out.alreadyThere.push_back(src);
+            continue;
+        }
         const QString target = UniqueTarget(folder, fi.fileName());
-        if (!(cut ? MoveEntry(src, target) : CopyEntry(src, target))) ok = false;
+        QString why;
+        if (cut ? MoveEntry(src, target, &why) : CopyEntry(src, target, &why))
+            out.done.push_back(target);
+        else
+            out.failures.push_back({src, why});
     }
-    return ok;
+    return out;
 }
 
 // ---- trash
 
-bool MoveToTrash(const QString& path, QString* inTrash) {
+bool MoveToTrash(const QString& path, QString* inTrash, QString* why) {
+    if (!EntryExists(path)) return FailWith(why, ENOENT);
     // The trash lives in the data folder, which a fresh account may not have yet.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!data.isEmpty()) QDir().mkpath(data);
-    QString where;
-    const bool ok = QFile::moveToTrash(path, &where);
-    if (ok && inTrash) *inTrash = where;
-    return ok;
+    QFile f(path);
+    if (!f.moveToTrash()) return Fail(why, f.errorString());
+    if (inTrash) *inTrash = f.fileName();
+    return true;
 }
 
 // ---- desktop links
@@ -385,9 +459,16 @@ QString DesktopFolder() {
     return d.isEmpty() ? QDir::home().filePath(QStringLiteral("Desktop")) : d;
 }
 
-QString WriteDesktopLink(const QString& target, const QString& desktopDir) {
+QString WriteDesktopLink(const QString& target, const QString& desktopDir, QString* why) {
     QFileInfo fi(target);
-    if (!EntryExists(target) || desktopDir.isEmpty() || !QDir().mkpath(desktopDir)) return QString();
+    if (!EntryExists(target)) {
+        FailWith(why, ENOENT);
+        return QString();
+    }
+    if (desktopDir.isEmpty() || !QDir().mkpath(desktopDir)) {
+        Fail(why, Translated("the desktop folder could not be made"));
+        return QString();
+    }
     const QString link = UniqueTarget(desktopDir, fi.fileName() + QStringLiteral(".desktop"));
     auto escape = [](QString v) {
         v.replace('\\', QStringLiteral("\\\\")).replace('\n', QStringLiteral("\\n")).replace('\r', QStringLiteral("\\r"));
@@ -403,7 +484,10 @@ QString WriteDesktopLink(const QString& target, const QString& desktopDir) {
     text += "URL=" + QUrl::fromLocalFile(fi.absoluteFilePath()).toEncoded() + '\n';
     text += "Icon=" + escape(icon).toUtf8() + '\n';
     QSaveFile f(link);
-    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) return QString();
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
+        Fail(why, f.errorString());
+        return QString();
+    }
     // File managers only trust launchers that are marked executable.
     QFile::setPermissions(link, QFile::permissions(link) | QFile::ExeOwner | QFile::ExeUser);
     return link;
@@ -440,23 +524,23 @@ QString PropertiesText(const QString& path) {
     QLocale loc;
     const bool dir = fi.isDir();
     QStringList lines;
-    lines << QStringLiteral("Name : %1").arg(fi.fileName().isEmpty() ? path : fi.fileName());
-    lines << QStringLiteral("Type : %1").arg(TypeName(fi.fileName(), dir));
-    lines << QStringLiteral("Location : %1").arg(fi.absolutePath());
-    if (fi.isSymLink()) lines << QStringLiteral("Link to : %1").arg(fi.symLinkTarget());
+    lines << Translated("Name: %1").arg(fi.fileName().isEmpty() ? path : fi.fileName());
+    lines << Translated("Type: %1").arg(TypeName(fi.fileName(), dir));
+    lines << Translated("Location: %1").arg(fi.absolutePath());
+    if (fi.isSymLink()) lines << Translated("Link to: %1").arg(fi.symLinkTarget());
     if (dir) {
         TreeSize t = MeasureTree(path);
-        lines << QStringLiteral("Size : %1 (%2 bytes)").arg(SizeKbText(t.bytes), loc.toString(t.bytes));
-        lines << QStringLiteral("Contains : %1 files, %2 folders%3")
+        lines << Translated("Size: %1 (%2 bytes)").arg(SizeKbText(t.bytes), loc.toString(t.bytes));
+        lines << Translated("Contains: %1 files, %2 folders%3")
                      .arg(t.files)
                      .arg(t.folders)
-                     .arg(t.complete ? QString() : QStringLiteral(" (some folders could not be read)"));
+                     .arg(t.complete ? QString() : Translated(" (some folders could not be read)"));
     } else {
-        lines << QStringLiteral("Size : %1 (%2 bytes)").arg(SizeKbText(fi.size()), loc.toString(fi.size()));
+        lines << Translated("Size: %1 (%2 bytes)").arg(SizeKbText(fi.size()), loc.toString(fi.size()));
     }
-    lines << QStringLiteral("Modified : %1").arg(loc.toString(fi.lastModified(), QLocale::LongFormat));
-    if (fi.birthTime().isValid()) lines << QStringLiteral("Created : %1").arg(loc.toString(fi.birthTime(), QLocale::LongFormat));
-    lines << QStringLiteral("Accessed : %1").arg(loc.toString(fi.lastRead(), QLocale::LongFormat));
+    lines << Translated("Modified: %1").arg(loc.toString(fi.lastModified(), QLocale::LongFormat));
+    if (fi.birthTime().isValid()) lines << Translated("Created: %1").arg(loc.toString(fi.birthTime(), QLocale::LongFormat));
+    lines << Translated("Accessed: %1").arg(loc.toString(fi.lastRead(), QLocale::LongFormat));
     const QFile::Permissions p = fi.permissions();
     QString mode;
     mode += p & QFile::ReadOwner ? 'r' : '-';
@@ -468,10 +552,10 @@ QString PropertiesText(const QString& path) {
     mode += p & QFile::ReadOther ? 'r' : '-';
     mode += p & QFile::WriteOther ? 'w' : '-';
     mode += p & QFile::ExeOther ? 'x' : '-';
-    lines << QStringLiteral("Permissions : %1").arg(mode);
-    lines << QStringLiteral("Owner : %1 / %2").arg(fi.owner(), fi.group());
+    lines << Translated("Permissions: %1").arg(mode);
+    lines << Translated("Owner: %1 / %2").arg(fi.owner(), fi.group());
     const QString attr = AttrText(fi);
-    lines << QStringLiteral("Attributes : %1").arg(attr.isEmpty() ? QStringLiteral("-") : attr);
+    lines << Translated("Attributes: %1").arg(attr.isEmpty() ? QStringLiteral("-") : attr);
     return lines.join('\n');
 }
 
@@ -480,8 +564,9 @@ QString PropertiesText(const QString& path) {
 bool DesktopOpen(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 QString OpenFailureText(const QString& path) {
-    if (!EntryExists(path)) return QStringLiteral("The specified file was not found.");
-    return QStringLiteral("There is no application associated with the given filename extension.");
+    const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
+    if (!EntryExists(path)) return Translated("Could not open %1: it is not there any more.").arg(name);
+    return Translated("Could not open %1: no program is set to open files of this type.").arg(name);
 }
 
 }  // namespace lum::files

@@ -67,10 +67,22 @@ bool SamePath(const QString& a, const QString& b);
 // A name in `folder` that does not exist yet: "name", "name (2)", "name (3)" ...
 QString UniqueTarget(const QString& folder, const QString& fileName);
 
-// Copies a file or a whole folder (symbolic links copied as links). Never overwrites.
-bool CopyEntry(const QString& from, const QString& to);
+// The system's own words for an error number ("Permission denied").
+QString SystemReason(int error);
+
+// Copies a file or a whole folder (symbolic links copied as links). Never overwrites. On a
+// failure `why` receives the reason in the system's words, nothing of the copy is left.
+bool CopyEntry(const QString& from, const QString& to, QString* why = nullptr);
 // Moves by renaming, or by copying and then removing the source when volumes differ.
-bool MoveEntry(const QString& from, const QString& to);
+bool MoveEntry(const QString& from, const QString& to, QString* why = nullptr);
+// Makes the folder `name` in `parent`; `why` as above.
+bool MakeFolder(const QString& parent, const QString& name, QString* why = nullptr);
+
+// A file or folder a command could not handle, and why in plain words.
+struct FileFailure {
+    QString path;
+    QString reason;
+};
 
 // Clipboard of files as the desktop's file managers exchange them.
 void PutFilesOnClipboard(const QStringList& paths, bool cut);
@@ -78,15 +90,24 @@ QStringList FilesOnClipboard(bool* cut);
 QMimeData* MakeFilesMimeData(const QStringList& paths, bool cut);
 QStringList FilesFromMimeData(const QMimeData* mime, bool* cut);
 
+// What a paste did: the new paths, the cut entries that were in the folder already (left as
+// they are: nothing to move), and what failed.
+struct PasteOutcome {
+    QStringList done;
+    QStringList alreadyThere;
+    QList<FileFailure> failures;
+    bool ok() const { return failures.isEmpty(); }
+};
 // Pastes `sources` into `folder` (copy, or move when cut). Refuses to paste a folder into
-// itself; existing names get a new unique name. Returns false when anything failed.
-bool PasteInto(const QStringList& sources, const QString& folder, bool cut);
+// itself; existing names get a new unique name.
+PasteOutcome PasteInto(const QStringList& sources, const QString& folder, bool cut);
 
-// Sends a file or folder to the desktop's trash; `inTrash` receives where it went.
-bool MoveToTrash(const QString& path, QString* inTrash = nullptr);
+// Sends a file or folder to the desktop's trash; `inTrash` receives where it went, `why` the
+// reason it could not.
+bool MoveToTrash(const QString& path, QString* inTrash = nullptr, QString* why = nullptr);
 
 // Writes a desktop link file for `target` into `desktopDir`; returns the link path or "".
-QString WriteDesktopLink(const QString& target, const QString& desktopDir);
+QString WriteDesktopLink(const QString& target, const QString& desktopDir, QString* why = nullptr);
 QString DesktopFolder();
 
 struct TreeSize {
@@ -103,7 +124,7 @@ QString PropertiesText(const QString& path);
 // Opening through the desktop; replaceable so tests never launch programs.
 using Opener = std::function<bool(const QUrl&)>;
 bool DesktopOpen(const QUrl& url);
-// The platform's reason for a failed open.
+// Which file could not be opened and why, in plain words.
 QString OpenFailureText(const QString& path);
 
 }  // namespace lum::files

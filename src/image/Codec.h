@@ -1,4 +1,5 @@
-// Reading and writing photo files: JPEG through libjpeg's version 6 API, 24-bit BMP.
+// Reading and writing photo files: JPEG through libjpeg's version 6 API, 24-bit BMP. The other
+// formats read (HEIF, PNG, WebP, TIFF) are declared in image/Formats.h.
 #pragma once
 #include <atomic>
 #include <cstddef>
@@ -52,7 +53,7 @@ struct JpegMetadata {
     bool empty() const { return segments.empty() && !density.known(); }
 };
 
-enum class FileFormat { Unknown, Jpeg, Bmp };
+enum class FileFormat { Unknown, Jpeg, Bmp, Heif, Png, WebP, Tiff };
 // Told apart by content, never by name.
 FileFormat SniffFormat(const uint8_t* data, size_t size);
 
@@ -83,6 +84,8 @@ struct DecodeReport {
     std::vector<std::string> warnings;
     DamageKind kind = DamageKind::None;  // what the damage means for the picture
     bool damaged() const { return !warnings.empty(); }
+    // Said once but not damage: a colour profile that could not be used and was ignored.
+    std::vector<std::string> notes;
 };
 
 // Decode at full size with the best-quality settings; grey and CMYK/YCCK become 24-bit.
@@ -144,7 +147,8 @@ struct LoadedPicture {
     DecodeReport report;  // a damaged JPEG still loads; see PhotoNotice
     FileIdentity source;  // the file read, as it was when read (LoadPicture only)
 };
-// JPEG or BMP by content; throws CodecError (JpegError for JPEG failures).
+// Any format we read, by content, with its colour profile applied (DecodePicture); throws
+// CodecError (JpegError for JPEG failures).
 LoadedPicture LoadPicture(const std::string& path, const JpegDecodeOptions& opts = {});
 LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const JpegDecodeOptions& opts = {});
 

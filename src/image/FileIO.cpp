@@ -12,6 +12,8 @@
 
 #include "image/Codec.h"
 #include "image/CodecInternal.h"
+#include "image/FormatSupport.h"
+#include "image/Formats.h"
 
 namespace lum {
 
@@ -71,7 +73,7 @@ FileFormat SniffFormat(const uint8_t* data, size_t size) {
     if (!data) return FileFormat::Unknown;
     if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF) return FileFormat::Jpeg;
     if (size >= 2 && data[0] == 'B' && data[1] == 'M') return FileFormat::Bmp;
-    return FileFormat::Unknown;
+    return detail::SniffOtherFormat(data, size);
 }
 
 namespace detail {
@@ -126,17 +128,7 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path, FileIdentity* identi
 
 LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const JpegDecodeOptions& opts) {
     LoadedPicture pic;
-    pic.format = SniffFormat(data, size);
-    switch (pic.format) {
-    case FileFormat::Jpeg:
-        pic.image = DecodeJpeg(data, size, &pic.metadata, opts, &pic.report);
-        break;
-    case FileFormat::Bmp:
-        pic.image = DecodeBmp(data, size, &pic.metadata.density);
-        break;
-    default:
-        throw CodecError("Unknown picture format");
-    }
+    pic.image = DecodePicture(data, size, &pic.format, &pic.metadata, opts, &pic.report);
     return pic;
 }
 

@@ -21,6 +21,7 @@ extern "C" {
 
 #include "image/Codec.h"
 #include "image/CodecInternal.h"
+#include "image/FormatSupport.h"
 
 namespace lum {
 
@@ -350,14 +351,7 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     jpeg_read_header(c, TRUE);
 
     const long long width = c->image_width, height = c->image_height;
-    try {
-        Image::checkSize(width, height);
-        if (opts.maxPixels > 0 && width * height > opts.maxPixels)
-            throw ImageTooLarge("Image too large: " + std::to_string(width) + " x " + std::to_string(height) +
-                                " pixels");
-    } catch (const ImageTooLarge& e) {
-        throw CodecError(e.what());
-    }
+    detail::CheckDeclaredSize(width, height, opts);
     const bool multiScan = jpeg_has_multiple_scans(c);
     if (multiScan) {
         long long need = coefficientBytes(c);

@@ -73,6 +73,7 @@ bool Decode(PreviewState* s, const uint8_t* data, size_t size, const std::functi
     jpeg_create_decompress(c);
     jpeg_mem_src(c, data, static_cast<unsigned long>(size));
     jpeg_save_markers(c, JPEG_APP0 + 1, 0xFFFF);  // EXIF, for the orientation
+    jpeg_save_markers(c, JPEG_APP0 + 2, 0xFFFF);  // the colour profile
     c->mem->max_memory_to_use = kMaxMemory;
     s->progress.progress_monitor = onProgress;
     c->progress = &s->progress;
@@ -85,6 +86,9 @@ bool Decode(PreviewState* s, const uint8_t* data, size_t size, const std::functi
         s->meta.segments.push_back(std::move(seg));
     }
     const int orientation = ExifOrientation(s->meta);
+    // As the full decode: the profile of a grey file does not describe the colour picture made of it.
+    for (const JpegSegment& seg : s->meta.segments)
+        if (seg.marker == JPEG_APP0 + 2 && c->jpeg_color_space != JCS_GRAYSCALE) out.profile.segments.push_back(seg);
     const long long w = c->image_width, h = c->image_height;
     if (w <= 0 || h <= 0 || w * h > Image::kMaxPixels) return false;
     if (!detail::TooLittlePictureData(c).empty()) return false;  // the full decode says why

@@ -20,11 +20,14 @@ std::string DamageMeaning(DamageKind kind) {
 
 PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report) {
     PhotoNotice n;
-    if (!report.damaged()) return n;
-    n.state = PhotoState::Damaged;
-    n.damage = report.kind;
-    for (size_t i = 0; i < report.warnings.size(); ++i) n.decoderWords += (i ? "; " : "") + report.warnings[i];
-    n.text = name + " is damaged: " + DamageMeaning(report.kind) + ". The decoder said: " + n.decoderWords;
+    if (report.damaged()) {
+        n.state = PhotoState::Damaged;
+        n.damage = report.kind;
+        for (size_t i = 0; i < report.warnings.size(); ++i) n.decoderWords += (i ? "; " : "") + report.warnings[i];
+        n.text = name + " is damaged: " + DamageMeaning(report.kind) + ". The decoder said: " + n.decoderWords;
+    }
+    // Worth a word, but the photo itself is sound.
+    for (const std::string& note : report.notes) n.text += (n.text.empty() ? name + ": " : std::string("; ")) + note;
     return n;
 }
 

@@ -34,6 +34,7 @@ std::string DamageMeaning(DamageKind kind);
 
 // name is the file as the caller shows it: the path given on the command line, the window's path.
 // A damaged photo: "<name> is damaged: <what it means>. The decoder said: <its words>; <...>".
+// A note of a sound photo (a colour profile ignored): "<name>: <note>"; the state stays Sound.
 PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report);
 // A failed read: "JPEG error #<code> in <name>: <the library's words>" for decoder failures,
 // "<name>: <message>" for the rest (the message alone when it names the file already).

@@ -140,6 +140,10 @@ FillOutcome FloodFill(Image& work, int x0, int y0, int threshold, Colour fill, c
 
     const uint8_t* seed = work.pixel(x0, y0);
     const ColourWindow win = MakeColourWindow(MakeColour(seed[2], seed[1], seed[0]), threshold);
+    if (MakeColour(seed[2], seed[1], seed[0]) == fill) {
+        out.Status = FillStatus::AlreadyFilled;
+        return out;
+    }
     if (win.contains(fill)) {
         out.Status = FillStatus::TooClose;
         return out;

@@ -5,17 +5,22 @@
 
 #include "image/Color.h"
 #include "image/Image.h"
+#include "image/Translatable.h"
 
 namespace lum {
 
-// Shown when the fill colour lies inside the match window (line feed, then carriage return).
+// Shown when the fill colour lies inside the match window: the fill could never end.
 inline constexpr const char* kFillTooCloseMessage =
-    "Selected pixel color too close from fill color\n\rDecrease thickness value";
+    QT_TRANSLATE_NOOP("lum", "The colour you clicked is too close to the fill colour.\n"
+                             "Lower the fill threshold (T) and try again.");
+// Shown when the clicked pixel already has the fill colour: there is nothing to fill.
+inline constexpr const char* kFillAlreadyMessage = QT_TRANSLATE_NOOP("lum", "This area already has the fill colour.");
 
 enum class FillStatus {
     Ignored,   // the seed lies outside the image; nothing changed
     TooClose,  // refused: the fill colour matches its own window; nothing changed
     Filled,
+    AlreadyFilled,  // refused: the clicked pixel has the fill colour already; nothing changed
 };
 
 struct FillOutcome {

@@ -5,6 +5,7 @@
 #include "image/Color.h"
 #include "image/Image.h"
 #include "image/Tables.h"
+#include "image/Translatable.h"
 
 namespace lum {
 
@@ -27,8 +28,10 @@ void Mirror(const Image& src, Image& dst, bool horizontal);
 std::optional<Colour> RotateByAngle(const Image& src, Image& dst, int angle, bool keepScale, const AngleTables& angles);
 
 // Messages of ResizeImage's refusals.
-inline constexpr const char* kResizeTooTallMessage = "In valid new size (height > 2048 lines)";
-inline constexpr const char* kResizeTooSmallMessage = "Invalid new size ( < 8)";
+inline constexpr const char* kResizeTooTallMessage =
+    QT_TRANSLATE_NOOP("lum", "Invalid new size: the height can be at most 2048 pixels.");
+inline constexpr const char* kResizeTooSmallMessage =
+    QT_TRANSLATE_NOOP("lum", "Invalid new size: the width and the height must be at least 8 pixels.");
 
 // src resampled to newWidth x newHeight. Refuses (Refusal with the message) a height above 2048
 // or a side below 8, and silently (an empty message) an empty src, which has nothing to sample.

@@ -152,22 +152,12 @@ MixSize MixPlacedSize(const MixOptions& opt, int workW, int workH, int srcW, int
                     static_cast<int>(static_cast<int64_t>(srcH) * opt.zoom / 100)};
         case MixResize::FitToImage: return {workW, workH};
         case MixResize::WidthOrHeight: {
+            // The fitted size itself: what the mix places.
             const Rect r = FitRect(workW, workH, srcW, srcH, 0, 0, false).rect;
-            return {r.width() + 1, r.height() + 1};
+            return {r.width(), r.height()};
         }
     }
     return {};
-}
-
-std::string MixSizeLine(const MixOptions& opt, int workW, int workH, int srcW, int srcH) {
-    const MixSize s = MixPlacedSize(opt, workW, workH, srcW, srcH);
-    return "(" + std::to_string(s.w) + "x" + std::to_string(s.h) + " into (" + std::to_string(workW) + "x" +
-           std::to_string(workH) + ")";
-}
-
-std::string MixSelectionLine(int workW, int workH, int srcW, int srcH) {
-    return "Selection (" + std::to_string(srcW) + "x" + std::to_string(srcH) + ") into (" + std::to_string(workW) +
-           "x" + std::to_string(workH) + ")";
 }
 
 MixOptions GradientMixOptions(MixOptions current) {

@@ -74,15 +74,12 @@ int MixMaskThreshold(int tolerance);
 //   "Fit to image": the whole image; "Width or Height": FitRect without margins or enlarging.
 MixPlacement ComputeMixPlacement(const MixOptions& options, int workW, int workH, int srcW, int srcH);
 
-// The size the dialog's size line shows for a resizing mode.
+// The size the dialog's size line shows for a resizing mode: the zoomed source, the photo, or
+// the source fitted into the photo.
 struct MixSize {
     int w = 0, h = 0;
 };
 MixSize MixPlacedSize(const MixOptions& options, int workW, int workH, int srcW, int srcH);
-// "(" w "x" h " into (" W "x" H ")": the size line after a resizing or zoom change.
-std::string MixSizeLine(const MixOptions& options, int workW, int workH, int srcW, int srcH);
-// "Selection (" srcW "x" srcH ") into (" W "x" H ")": the size line when the dialog opens.
-std::string MixSelectionLine(int workW, int workH, int srcW, int srcH);
 
 // The presets the gradient mix runs with: Copy, 50 %, "Fit to image"; the rest as it was.
 MixOptions GradientMixOptions(MixOptions current);

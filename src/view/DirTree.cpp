@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -19,6 +21,7 @@
 #include <QStorageInfo>
 
 #include "editing/Prompts.h"
+#include "view/FolderCommands.h"
 #include "widgets/QtPrompts.h"
 
 using namespace lum::files;
@@ -51,7 +54,10 @@ TLsDirTree21::TLsDirTree21(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
-    setToolTip(QStringLiteral("Please select one folder that contain the photos you want to optimize"));
+    setToolTip(tr("Select the folder that holds the photos you want to optimize."));
+    // Files dropped on a folder move there (Ctrl copies), as a cut and paste would.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     // The selection stays visible while the photo list has the focus.
     QPalette pal = palette();
     pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
@@ -68,25 +74,25 @@ lum::Prompts& TLsDirTree21::prompts() const { return prompts_ ? *prompts_ : lum:
 
 void TLsDirTree21::BuildMenu() {
     menu_ = new QMenu(this);
-    auto add = [this](const char* caption, const char* name, void (TLsDirTree21::*slot)()) {
-        QAction* a = menu_->addAction(QString::fromUtf8(caption));
+    auto add = [this](const QString& caption, const char* name, void (TLsDirTree21::*slot)()) {
+        QAction* a = menu_->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add("&New Folder", "AddNode", &TLsDirTree21::AddNode);
-    add("&Rename Folder", "EditNode", &TLsDirTree21::EditNode);
-    add("&Delete Folder", "DelNode", &TLsDirTree21::DelNode);
+    add(tr("&New Folder"), "AddNode", &TLsDirTree21::AddNode);
+    add(tr("&Rename Folder"), "EditNode", &TLsDirTree21::EditNode);
+    add(tr("&Delete Folder"), "DelNode", &TLsDirTree21::DelNode);
     menu_->addSeparator();
-    add("Cu&t", "CutNode", &TLsDirTree21::CutNode);
-    add("&Copy", "CopyNode", &TLsDirTree21::CopyNode);
-    pasteAction_ = add("&Paste", "PasteNode", &TLsDirTree21::PasteNode);
+    add(tr("Cu&t"), "CutNode", &TLsDirTree21::CutNode);
+    add(tr("&Copy"), "CopyNode", &TLsDirTree21::CopyNode);
+    pasteAction_ = add(tr("&Paste"), "PasteNode", &TLsDirTree21::PasteNode);
     menu_->addSeparator();
-    add("Tree &Size", "GetTreeSize", &TLsDirTree21::GetTreeSize);
-    add("&Folder Contents", "ShowFolderContents", &TLsDirTree21::ShowFolderContents);
+    add(tr("Tree &Size"), "GetTreeSize", &TLsDirTree21::GetTreeSize);
+    add(tr("&Folder Contents"), "ShowFolderContents", &TLsDirTree21::ShowFolderContents);
     menu_->addSeparator();
-    add("&Map Network Drive", "ConnectNetResource", &TLsDirTree21::ConnectNetResource);
-    add("Di&sConnect Network Drive", "DisConnectNetResource", &TLsDirTree21::DisConnectNetResource);
+    add(tr("&Map Network Drive"), "ConnectNetResource", &TLsDirTree21::ConnectNetResource);
+    add(tr("Disconnect Net&work Drive"), "DisConnectNetResource", &TLsDirTree21::DisConnectNetResource);
 }
 
 // ---- building and reading nodes
@@ -95,7 +101,7 @@ void TLsDirTree21::Rebuild() {
     static QFileIconProvider icons;
     clear();
     contextNode_ = nullptr;
-    root_ = new QTreeWidgetItem(this, QStringList{QString::fromLatin1(kDrives)});
+    root_ = new QTreeWidgetItem(this, QStringList{tr("Drives")});
     root_->setIcon(0, icons.icon(QFileIconProvider::Computer));
     root_->setData(0, PathRole, QString::fromLatin1(kDrives));
     root_->setData(0, KindRole, int(RootNode));
@@ -277,7 +283,7 @@ void TLsDirTree21::SelectNode(QTreeWidgetItem* node) {
     if (drive && drive->removable && !CheckDrive(*drive)) return;
     if (!QFileInfo(path).isDir()) {
         QApplication::beep();
-        prompts().Message(S(WithoutSlash(path) + QStringLiteral(" not found")));
+        prompts().Message(S(NotFoundText(path)));
         if (node->parent() && node->parent() != root_) LoadChildren(node->parent(), true);
         return;
     }
@@ -366,33 +372,43 @@ QTreeWidgetItem* TLsDirTree21::CommandNode() const {
 
 // ---- popup-menu commands
 
+QString TLsDirTree21::NotFoundText(const QString& path) {
+    return tr("%1 is not there any more.").arg(WithoutSlash(path));
+}
+
+QString TLsDirTree21::NoDrivesHereText() { return tr("Folders cannot be added among the drives: choose a drive or a folder."); }
+
+QString TLsDirTree21::InvalidNameText() {
+    return tr("A folder name cannot contain any of these characters: %1").arg(QStringLiteral("\\ * ? / = \" < > | : , ; + ^"));
+}
+
 void TLsDirTree21::AddNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() == RootNode) {
-        prompts().Message("Can't add drives");
+        prompts().Message(S(NoDrivesHereText()));
         return;
     }
     const QString parentPath = PathOf(node);
-    std::string name = S(QFileInfo(UniqueTarget(parentPath, QStringLiteral("New Folder"))).fileName());
-    if (!prompts().AskText("New Folder", "Folder name :", name)) return;
+    std::string name = S(QFileInfo(UniqueTarget(parentPath, tr("New Folder"))).fileName());
+    if (!prompts().AskText(S(tr("New Folder")), S(tr("Folder name:")), name)) return;
     CreateFolderIn(parentPath, QString::fromStdString(name));
 }
 
-bool TLsDirTree21::CreateFolderIn(const QString& parentPath, const QString& name) {
-    if (parentPath.isEmpty() || parentPath == QLatin1String(kDrives)) {
-        prompts().Message("Can't add drives");
+bool TLsDirTree21::CreateFolderIn(const QString& parentPath, const QString& typed) {
+    auto say = [this](const QString& text) {
+        prompts().Message(S(text));
         return false;
-    }
-    if (HasInvalidFolderChars(name)) {
-        prompts().Message("Folder Name contains invalid characters");
-        return false;
-    }
+    };
+    if (parentPath.isEmpty() || parentPath == QLatin1String(kDrives)) return say(NoDrivesHereText());
+    const QString name = typed.trimmed();
+    if (name.isEmpty()) return say(tr("A name cannot be empty."));
+    if (HasInvalidFolderChars(name)) return say(InvalidNameText());
+    if (!IsUsableFileName(name)) return say(tr("%1 cannot be used as a name.").arg(name));
     const QString target = QDir(parentPath).filePath(name);
-    if (!IsUsableFileName(name) || QFileInfo::exists(target) || QFileInfo(target).isSymLink() ||
-        !QDir(parentPath).mkdir(name)) {
-        prompts().Message("Error - Invalid Directory Name");
-        return false;
-    }
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        return say(tr("A folder named %1 already exists.").arg(name));
+    QString why;
+    if (!MakeFolder(parentPath, name, &why)) return say(tr("Could not make the folder %1: %2.").arg(name, why));
     if (QTreeWidgetItem* node = NodeOf(parentPath)) {
         LoadChildren(node, true);
         node->setExpanded(true);
@@ -404,43 +420,45 @@ bool TLsDirTree21::CreateFolderIn(const QString& parentPath, const QString& name
 void TLsDirTree21::EditNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
-        prompts().Message("Can't rename drives");
+        prompts().Message(S(NoDriveRenameText()));
         return;
     }
     const QString path = PathOf(node);
     std::string name = S(node->data(0, NameRole).toString());
-    if (!prompts().AskText("Rename Folder", "New name :", name)) return;
+    if (!prompts().AskText(S(tr("Rename Folder")), S(tr("New name:")), name)) return;
     RenameFolder(path, QString::fromStdString(name));
 }
 
-bool TLsDirTree21::RenameFolder(const QString& path, const QString& newName) {
+QString TLsDirTree21::NoDriveRenameText() { return tr("Drives cannot be renamed here."); }
+
+bool TLsDirTree21::RenameFolder(const QString& path, const QString& typed) {
+    auto say = [this](const QString& text) {
+        prompts().Message(S(text));
+        return false;
+    };
     QTreeWidgetItem* node = NodeOf(path);
     bool isDrive = path == QLatin1String(kDrives) || SamePath(path, "/");
     for (const Drive& d : drives_) isDrive = isDrive || SamePath(d.path, path);
-    if (isDrive || (node && node->data(0, KindRole).toInt() != FolderNode)) {
-        prompts().Message("Can't rename drives");
-        return false;
-    }
+    if (isDrive || (node && node->data(0, KindRole).toInt() != FolderNode)) return say(NoDriveRenameText());
     QFileInfo fi(WithoutSlash(path));
     if (!fi.isDir()) {
         QApplication::beep();
-        prompts().Message(S(WithoutSlash(path) + QStringLiteral(" not found")));
-        return false;
+        return say(NotFoundText(path));
     }
-    if (HasInvalidFolderChars(newName)) {
-        prompts().Message("Folder Name contains invalid characters");
-        return false;
-    }
+    const QString newName = typed.trimmed();
+    if (newName.isEmpty()) return say(tr("A name cannot be empty."));
+    if (HasInvalidFolderChars(newName)) return say(InvalidNameText());
+    if (!IsUsableFileName(newName)) return say(tr("%1 cannot be used as a name.").arg(newName));
     const QString oldName = fi.fileName();
     if (newName == oldName) return false;
-    const QString question = QStringLiteral("Do you want to rename the selected folder\n\nFrom  : %1\nTo     : %2")
-                                 .arg(oldName, newName);
-    if (!prompts().AskYesNo("Rename Folder", S(question))) return false;
     const QString target = fi.absolutePath() + '/' + newName;
-    if (!IsUsableFileName(newName) || !MoveEntry(fi.absoluteFilePath(), target)) {
-        prompts().Message("Error - Invalid Directory Name");
-        return false;
-    }
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        return say((QFileInfo(target).isDir() ? tr("A folder named %1 already exists.") : tr("A file named %1 already exists."))
+                       .arg(newName));
+    const QString question = tr("Do you want to rename the folder %1 to %2?").arg(oldName, newName);
+    if (!prompts().AskYesNo(S(tr("Rename Folder")), S(question))) return false;
+    QString why;
+    if (!MoveEntry(fi.absoluteFilePath(), target, &why)) return say(tr("Could not rename %1: %2.").arg(oldName, why));
     AfterRename(WithSlash(fi.absoluteFilePath()), WithSlash(target));
     return true;
 }
@@ -455,7 +473,7 @@ void TLsDirTree21::AfterRename(const QString& from, const QString& to) {
 void TLsDirTree21::DelNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
-        prompts().Message("Can't delete drives");
+        prompts().Message(S(tr("Drives cannot be deleted here.")));
         return;
     }
     const QString path = PathOf(node);
@@ -463,14 +481,15 @@ void TLsDirTree21::DelNode() {
     const QString parent = ParentFolder(path);
     if (!QFileInfo::exists(p)) {
         QApplication::beep();
-        prompts().Message(S(p + QStringLiteral(" not found")));
+        prompts().Message(S(NotFoundText(p)));
         RefreshPath(parent);
         return;
     }
-    const QString question = QStringLiteral("Do you want to move the folder\n%1\nand all its contents to the Trash?").arg(p);
-    if (!prompts().AskYesNo("Delete Folder", S(question))) return;
-    if (!MoveToTrash(p)) {
-        prompts().Message("File operation failed");
+    const QString question = tr("Do you want to move the folder\n%1\nand all its contents to the Trash?").arg(p);
+    if (!prompts().AskYesNo(S(tr("Delete Folder")), S(question))) return;
+    QString why;
+    if (!MoveToTrash(p, nullptr, &why)) {
+        prompts().Message(S(tr("Could not move %1 to the Trash: %2.").arg(lum::ShownName(p), why)));
         return;
     }
     RefreshPath(parent);
@@ -478,10 +497,12 @@ void TLsDirTree21::DelNode() {
     else emit FoldersChanged({parent});
 }
 
+QString TLsDirTree21::NoFolderChosenText() { return tr("No folder is chosen."); }
+
 void TLsDirTree21::CutNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
-        prompts().Message("No file(s) selected");
+        prompts().Message(S(NoFolderChosenText()));
         return;
     }
     PutFilesOnClipboard({WithoutSlash(PathOf(node))}, true);
@@ -490,7 +511,7 @@ void TLsDirTree21::CutNode() {
 void TLsDirTree21::CopyNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
-        prompts().Message("No file(s) selected");
+        prompts().Message(S(NoFolderChosenText()));
         return;
     }
     PutFilesOnClipboard({WithoutSlash(PathOf(node))}, false);
@@ -499,40 +520,87 @@ void TLsDirTree21::CopyNode() {
 void TLsDirTree21::PasteNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() == RootNode) {
-        prompts().Message("Can't add drives");
+        prompts().Message(S(NoDrivesHereText()));
         return;
     }
-    const QString target = PathOf(node);
     bool cut = false;
     const QStringList files = FilesOnClipboard(&cut);
     if (files.isEmpty()) {
-        prompts().Message("No file(s) selected");
+        prompts().Message(S(tr("There is nothing to paste: cut or copy files first.")));
         return;
     }
-    const bool ok = PasteInto(files, target, cut);
-    if (!ok) prompts().Message("File operation failed");
-    if (ok && cut) QApplication::clipboard()->clear();
-    RefreshPath(target);
-    QStringList touched{target};
-    if (cut) {
-        for (const QString& f : files) {
-            const QString parent = ParentFolder(f);
-            RefreshPath(parent);
-            touched << parent;
-        }
-    }
+    BringFiles(files, PathOf(node), cut, lum::PasteWay::Clipboard);
+}
+
+void TLsDirTree21::BringFiles(const QStringList& files, const QString& target, bool move, lum::PasteWay way) {
+    const QStringList touched = lum::PasteFiles(files, target, move, way, prompts());
+    for (const QString& f : touched) RefreshPath(WithSlash(f));
     if (selectedPath_ != QLatin1String(kDrives) && !QFileInfo(selectedPath_).isDir()) OpenPath(target);
-    else emit FoldersChanged(touched);
+    else if (!touched.isEmpty()) emit FoldersChanged(touched);
+}
+
+QTreeWidgetItem* TLsDirTree21::DropNodeAt(const QPoint& pos) const {
+    QTreeWidgetItem* node = itemAt(pos);
+    return node && node->data(0, KindRole).toInt() != RootNode ? node : nullptr;
+}
+
+void TLsDirTree21::ShowDropNode(QTreeWidgetItem* node) {
+    if (dropNode_ == node) return;
+    if (dropNode_) dropNode_->setBackground(0, QBrush());
+    dropNode_ = node;
+    if (dropNode_) dropNode_->setBackground(0, palette().brush(QPalette::Highlight).color().lighter(160));
+}
+
+Qt::DropAction TLsDirTree21::DropActionFor(Qt::KeyboardModifiers modifiers) {
+    return modifiers & Qt::ControlModifier ? Qt::CopyAction : Qt::MoveAction;
+}
+
+void TLsDirTree21::dragEnterEvent(QDragEnterEvent* event) {
+    if (FilesFromMimeData(event->mimeData(), nullptr).isEmpty()) return event->ignore();
+    event->acceptProposedAction();
+}
+
+void TLsDirTree21::dragMoveEvent(QDragMoveEvent* event) {
+    QTreeWidgetItem* node = DropNodeAt(event->position().toPoint());
+    ShowDropNode(node);
+    if (!node || FilesFromMimeData(event->mimeData(), nullptr).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(DropActionFor(event->modifiers()));
+    event->accept();
+}
+
+void TLsDirTree21::dragLeaveEvent(QDragLeaveEvent* event) {
+    ShowDropNode(nullptr);
+    event->accept();
+}
+
+void TLsDirTree21::dropEvent(QDropEvent* event) {
+    ShowDropNode(nullptr);
+    QTreeWidgetItem* node = DropNodeAt(event->position().toPoint());
+    const QStringList files = FilesFromMimeData(event->mimeData(), nullptr);
+    if (!node || files.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    const Qt::DropAction action = DropActionFor(event->modifiers());
+    event->setDropAction(action);
+    event->accept();
+    DropFiles(files, PathOf(node), action == Qt::MoveAction);
+}
+
+void TLsDirTree21::DropFiles(const QStringList& files, const QString& target, bool move) {
+    BringFiles(files, target, move, lum::PasteWay::Drop);
 }
 
 void TLsDirTree21::ConnectNetResource() {
-    prompts().Message(
-        "Network drives are connected through the desktop's file manager on this system (for example its "
-        "\"Connect to Server\" or \"Other Locations\" page). Once mounted, they appear under \"Drives\".");
+    prompts().Message(S(tr("Network drives are connected through the desktop's file manager on this system (for "
+                           "example its \"Connect to Server\" or \"Other Locations\" page). Once mounted, they "
+                           "appear under \"Drives\".")));
 }
 
 void TLsDirTree21::DisConnectNetResource() {
-    prompts().Message(
-        "Network drives are disconnected through the desktop's file manager on this system (the eject or "
-        "unmount button beside the network place).");
+    prompts().Message(S(tr("Network drives are disconnected through the desktop's file manager on this system "
+                           "(the eject or unmount button beside the network place).")));
 }

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include "files/FileOps.h"
+#include "view/FolderCommands.h"
 
 class QMenu;
 class QAction;
@@ -76,6 +77,20 @@ public:
     // The checks and the work behind AddNode and EditNode, with a given name.
     bool CreateFolderIn(const QString& parentPath, const QString& name);
     bool RenameFolder(const QString& path, const QString& newName);
+    // What a drop of files on the folder `target` does: moves them there (copies with `move`
+    // false), with the messages of a paste.
+    void DropFiles(const QStringList& files, const QString& target, bool move);
+    // The drop action for the keys held: Ctrl copies, otherwise the files move.
+    static Qt::DropAction DropActionFor(Qt::KeyboardModifiers modifiers);
+    // The node a drop at `pos` (viewport pixels) goes to: a drive or folder, never the root.
+    QTreeWidgetItem* DropNodeAt(const QPoint& pos) const;
+
+    // Messages shared with the window and the tests.
+    static QString NotFoundText(const QString& path);
+    static QString NoDrivesHereText();
+    static QString NoDriveRenameText();
+    static QString NoFolderChosenText();
+    static QString InvalidNameText();
 
     // Selects a node as a mouse press on it does.
     void SelectNode(QTreeWidgetItem* node);
@@ -92,6 +107,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     enum Kind { RootNode = 0, DriveNode = 1, FolderNode = 2 };
@@ -103,6 +122,9 @@ private:
     const lum::files::Drive* DriveOfNode(const QTreeWidgetItem* node) const;
     QTreeWidgetItem* CommandNode() const;
     void AfterRename(const QString& from, const QString& to);
+    void BringFiles(const QStringList& files, const QString& target, bool move, lum::PasteWay way);
+    // The node a drag is over, marked until the drag leaves or drops.
+    void ShowDropNode(QTreeWidgetItem* node);
 
     QList<lum::files::Drive> drives_;
     QTreeWidgetItem* root_ = nullptr;
@@ -111,6 +133,7 @@ private:
     QMenu* menu_ = nullptr;
     QAction* pasteAction_ = nullptr;
     QTreeWidgetItem* contextNode_ = nullptr;
+    QTreeWidgetItem* dropNode_ = nullptr;
     bool fixedDrives_ = false;
     bool showHidden_ = false;
 };

@@ -49,24 +49,24 @@ EditPane::EditPane(Editor& editor, QWidget* parent) : QWidget(parent), editor_(e
         int percent;
     };
     static const Item items[] = {
-        {"ZoomTo_10_Menuitem", "Zoom to 10%", ZoomItem::Percent, 10},
-        {"ZoomTo_25_Menuitem", "Zoom to 25%", ZoomItem::Percent, 25},
-        {"ZoomTo_33_Menuitem", "Zoom to 33%", ZoomItem::Percent, 33},
-        {"ZoomTo_50_Menuitem", "Zoom to 50%", ZoomItem::Percent, 50},
-        {"ZoomTo_66_Menuitem", "Zoom to 66%", ZoomItem::Percent, 66},
-        {"ZoomTo_75_Menuitem", "Zoom to 75%", ZoomItem::Percent, 75},
-        {"ZoomTo_100_Menuitem", "Zoom to 100%", ZoomItem::Percent, 100},
-        {"ZoomTo_125_Menuitem", "Zoom to 125%", ZoomItem::Percent, 125},
-        {"ZoomTo_150_Menuitem", "Zoom to 150%", ZoomItem::Percent, 150},
-        {"ZoomTo_200_Menuitem", "Zoom to 200%", ZoomItem::Percent, 200},
-        {"ZoomTo_FitWidth_Menuitem", "Zoom to Fit Width", ZoomItem::FitWidth, 0},
-        {"ZoomTo_FitHeight_Menuitem", "Zoom to Fit Height", ZoomItem::FitHeight, 0},
-        {"ZoomTo_FitWindow_Menuitem", "Fit Window", ZoomItem::FitWindow, 0},
+        {"ZoomTo_10_Menuitem", QT_TR_NOOP("Zoom to 10%"), ZoomItem::Percent, 10},
+        {"ZoomTo_25_Menuitem", QT_TR_NOOP("Zoom to 25%"), ZoomItem::Percent, 25},
+        {"ZoomTo_33_Menuitem", QT_TR_NOOP("Zoom to 33%"), ZoomItem::Percent, 33},
+        {"ZoomTo_50_Menuitem", QT_TR_NOOP("Zoom to 50%"), ZoomItem::Percent, 50},
+        {"ZoomTo_66_Menuitem", QT_TR_NOOP("Zoom to 66%"), ZoomItem::Percent, 66},
+        {"ZoomTo_75_Menuitem", QT_TR_NOOP("Zoom to 75%"), ZoomItem::Percent, 75},
+        {"ZoomTo_100_Menuitem", QT_TR_NOOP("Zoom to 100%"), ZoomItem::Percent, 100},
+        {"ZoomTo_125_Menuitem", QT_TR_NOOP("Zoom to 125%"), ZoomItem::Percent, 125},
+        {"ZoomTo_150_Menuitem", QT_TR_NOOP("Zoom to 150%"), ZoomItem::Percent, 150},
+        {"ZoomTo_200_Menuitem", QT_TR_NOOP("Zoom to 200%"), ZoomItem::Percent, 200},
+        {"ZoomTo_FitWidth_Menuitem", QT_TR_NOOP("Zoom to Fit Width"), ZoomItem::FitWidth, 0},
+        {"ZoomTo_FitHeight_Menuitem", QT_TR_NOOP("Zoom to Fit Height"), ZoomItem::FitHeight, 0},
+        {"ZoomTo_FitWindow_Menuitem", QT_TR_NOOP("Zoom to Fit Window"), ZoomItem::FitWindow, 0},
     };
     zoomMenu_ = new QMenu(this);
     zoomMenu_->setObjectName(QStringLiteral("ZoomScalePopupMenu"));
     for (const Item& it : items) {
-        QAction* a = zoomMenu_->addAction(QString::fromUtf8(it.caption));
+        QAction* a = zoomMenu_->addAction(tr(it.caption));
         a->setObjectName(QString::fromLatin1(it.name));
         connect(a, &QAction::triggered, this, [this, it] { Guard([this, it] { menuZoom(it.item, it.percent); }); });
     }
@@ -111,8 +111,9 @@ void EditPane::ZoomStepped(ImagePoint view, int oldZoom) {
     emit ZoomWasStepped();
 }
 
-void EditPane::ToolLabels(const std::string& label1, const std::string& label2) {
-    emit ToolLabelsChanged(QString::fromStdString(label1), QString::fromStdString(label2));
+void EditPane::ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) {
+    emit ToolLabelsChanged(tr("Position %1, %2").arg(position.x).arg(position.y),
+                           size ? tr("Size %1 x %2").arg(size->x).arg(size->y) : QString());
 }
 
 void EditPane::ZoomToPercent(double percent) { view_->ZoomToPercent(percent); }
@@ -139,7 +140,7 @@ void EditPane::Guard(const std::function<void()>& command) {
     } catch (const std::exception& e) {
         error = e.what();
     } catch (...) {
-        error = "Unexpected error";
+        error = tr("Unexpected error").toStdString();
     }
     while (busyDepth_ > depth) SetBusy(false, BusyKind::Hourglass);
     editor_.prompts().Error(error);
@@ -169,6 +170,7 @@ void EditPane::SetBusy(bool on, BusyKind kind) {
 void EditPane::RedrawView() {
     if (busyDepth_ > 0) redrawPending_ = true;
     view_->RedrawView();
+    emit PictureMayHaveChanged();
 }
 
 void EditPane::LayoutView() {
@@ -179,6 +181,7 @@ void EditPane::LayoutView() {
     view_->CommitLaidOut(st.ZoomIndex == 0 && (st.WorkImage.width() > w || st.WorkImage.height() > h));
     view_->LayoutView();
     view_->RedrawView();
+    emit PictureMayHaveChanged();
 }
 
 void EditPane::ViewOuterSize(int& w, int& h) const {
@@ -373,6 +376,7 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
     editor_.DropRetiredTools();
     const Tool* now = editor_.PointerTool();
     view_->PaintBox1()->setCursor(ToolCursor(now ? now->Cursor(editor_, e.image) : 0));
+    if (step == MouseStep::Release) emit PictureMayHaveChanged();
 }
 
 void EditPane::drawOutlines(QPainter& p) const {

@@ -1,5 +1,5 @@
 // The photo list's pop-up menu commands: open, view, send to, cut, copy, paste, rename,
-// delete, properties and a new folder.
+// delete, properties and a new folder. Every failure says which file and why.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -12,6 +12,7 @@
 
 #include "editing/Prompts.h"
 #include "view/FileListView.h"
+#include "view/FolderCommands.h"
 
 using namespace lum::files;
 
@@ -19,6 +20,12 @@ namespace {
 std::string S(const QString& s) { return s.toStdString(); }
 // Files larger than this are refused as clipboard contents.
 const qint64 kMaxClipboardBytes = 256LL * 1024 * 1024;
+
+// Everything after the last dot of a name that does not start with it ("jpg"), or "".
+QString Extension(const QString& name) {
+    const int dot = name.lastIndexOf('.');
+    return dot > 0 ? name.mid(dot + 1) : QString();
+}
 }  // namespace
 
 void TLsFilelistView28::AfterChange(const QStringList& touchedFolders) {
@@ -26,12 +33,23 @@ void TLsFilelistView28::AfterChange(const QStringList& touchedFolders) {
     emit FoldersChanged(touchedFolders);
 }
 
-void TLsFilelistView28::ItemOpen() {
+QString TLsFilelistView28::NothingSelectedText() { return tr("Nothing is selected."); }
+
+QString TLsFilelistView28::NoFileSelectedText() { return tr("No file is selected."); }
+
+QString TLsFilelistView28::NoFolderHereText() {
+    return tr("Files cannot be put among the drives: open a folder first.");
+}
+
+QStringList TLsFilelistView28::SelectionOrSay() {
     const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
+    if (paths.isEmpty()) prompts().Message(S(NothingSelectedText()));
+    return paths;
+}
+
+void TLsFilelistView28::ItemOpen() {
+    const QStringList paths = SelectionOrSay();
+    if (paths.isEmpty()) return;
     if (paths.size() == 1 && QFileInfo(paths.front()).isDir()) {
         QTreeWidgetItem* it = ItemOfPath(paths.front());
         OpenFolder(paths.front(), it ? KindOfItem(it) : QStringLiteral("dir"));
@@ -48,45 +66,39 @@ void TLsFilelistView28::ItemOpen() {
 }
 
 void TLsFilelistView28::ItemView() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
     // Files in their viewer, folders in the desktop's file manager.
-    for (const QString& p : paths) {
+    for (const QString& p : SelectionOrSay()) {
         const QUrl url = QUrl::fromLocalFile(p);
         if (!QFileInfo::exists(p) || !(opener_ ? opener_(url) : DesktopOpen(url))) prompts().Message(S(OpenFailureText(p)));
     }
 }
 
 void TLsFilelistView28::SendToAnyFolder() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
+    const QStringList paths = SelectionOrSay();
+    if (paths.isEmpty()) return;
     std::string folder = S(drivesView_ ? QDir::homePath() : directory_);
-    if (!prompts().AskFolder("Send To", folder)) return;
+    if (!prompts().AskFolder(S(tr("Send to a folder")), folder)) return;
     const QString target = QString::fromStdString(folder);
-    if (!QFileInfo(target).isDir() || !PasteInto(paths, target, false)) prompts().Message("File operation failed");
-    AfterChange({target});
+    AfterChange(lum::PasteFiles(paths, target, false, lum::PasteWay::Drop, prompts()));
 }
 
 void TLsFilelistView28::SendToClipboardAsContents() {
     const QString path = SingleSelection();
     if (path.isEmpty() || QFileInfo(path).isDir()) {
-        prompts().Message("No file selected");
+        prompts().Message(S(NoFileSelectedText()));
         return;
     }
     QFile f(path);
-    if (f.size() > kMaxClipboardBytes || !f.open(QIODevice::ReadOnly)) {
-        prompts().Message("File operation failed");
+    if (f.size() > kMaxClipboardBytes) {
+        prompts().Message(S(tr("%1 is too large to put on the clipboard (more than %2 MB).")
+                                .arg(lum::ShownName(path))
+                                .arg(kMaxClipboardBytes >> 20)));
         return;
     }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        prompts().Message("File operation failed");
+    QByteArray bytes;
+    if (f.open(QIODevice::ReadOnly)) bytes = f.readAll();
+    if (!f.isOpen() || f.error() != QFileDevice::NoError) {
+        prompts().Message(S(tr("Could not read %1: %2.").arg(lum::ShownName(path), f.errorString())));
         return;
     }
     QMimeDatabase db;
@@ -103,97 +115,100 @@ void TLsFilelistView28::SendToClipboardAsContents() {
 }
 
 void TLsFilelistView28::SendToClipboardAsFileName() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    QApplication::clipboard()->setText(paths.join('\n'));
+    const QStringList paths = SelectionOrSay();
+    if (!paths.isEmpty()) QApplication::clipboard()->setText(paths.join('\n'));
 }
 
 void TLsFilelistView28::SendToDesktopAsShortCut() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
+    const QStringList paths = SelectionOrSay();
     const QString desktop = desktopFolder_.isEmpty() ? DesktopFolder() : desktopFolder_;
-    bool ok = true;
-    for (const QString& p : paths) ok = !WriteDesktopLink(p, desktop).isEmpty() && ok;
-    if (!ok) prompts().Message("File operation failed");
+    QList<FileFailure> failed;
+    for (const QString& p : paths) {
+        QString why;
+        if (WriteDesktopLink(p, desktop, &why).isEmpty()) failed.push_back({p, why});
+    }
+    if (!failed.isEmpty())
+        prompts().Message(S(lum::FailureText(failed, tr("Could not put a link to %1 on the desktop: %2."),
+                                             tr("Some links could not be put on the desktop:"))));
 }
 
 void TLsFilelistView28::ItemOpCut() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    PutFilesOnClipboard(paths, true);
+    const QStringList paths = SelectionOrSay();
+    if (!paths.isEmpty()) PutFilesOnClipboard(paths, true);
 }
 
 void TLsFilelistView28::ItemOpCopy() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    PutFilesOnClipboard(paths, false);
+    const QStringList paths = SelectionOrSay();
+    if (!paths.isEmpty()) PutFilesOnClipboard(paths, false);
 }
 
 void TLsFilelistView28::ItemOpPaste() {
     if (drivesView_ || directory_.isEmpty()) {
-        prompts().Message("Can't add drives");
+        prompts().Message(S(NoFolderHereText()));
         return;
     }
     bool cut = false;
     const QStringList files = FilesOnClipboard(&cut);
     if (files.isEmpty()) {
-        prompts().Message("No file(s) selected");
+        prompts().Message(S(tr("There is nothing to paste: cut or copy files first.")));
         return;
     }
-    const bool ok = PasteInto(files, directory_, cut);
-    if (!ok) prompts().Message("File operation failed");
-    if (ok && cut) QApplication::clipboard()->clear();
-    QStringList touched{directory_};
-    if (cut)
-        for (const QString& f : files) touched.push_back(QFileInfo(f).absolutePath());
-    AfterChange(touched);
+    AfterChange(lum::PasteFiles(files, directory_, cut, lum::PasteWay::Clipboard, prompts()));
 }
 
 void TLsFilelistView28::ItemRename() {
     const QString path = SingleSelection();
     if (path.isEmpty()) {
-        prompts().Message("No file selected");
+        prompts().Message(S(NoFileSelectedText()));
         return;
     }
     QFileInfo fi(path);
     if (IsReadOnly(fi)) {
-        prompts().Message("It's ReadOnly");
+        prompts().Message(S(tr("%1 is read-only: it cannot be renamed.").arg(fi.fileName())));
         return;
     }
     std::string name = S(fi.fileName());
-    if (!prompts().AskText("Rename", "New name :", name)) return;
+    if (!prompts().AskText(S(tr("Rename")), S(tr("New name:")), name)) return;
     RenameEntry(path, QString::fromStdString(name));
 }
 
-bool TLsFilelistView28::RenameEntry(const QString& path, const QString& newName) {
+bool TLsFilelistView28::Listed(const QString& name, bool isDir) const {
+    if (name.startsWith('.') && !ShowHidden()) return false;
+    return isDir ? showFolders_ : MatchesMask(name);
+}
+
+bool TLsFilelistView28::RenameEntry(const QString& path, const QString& typed) {
     QFileInfo fi(path);
-    if (!fi.exists() && !fi.isSymLink()) {
-        prompts().Message("File operation failed");
+    auto say = [this](const QString& text) {
+        prompts().Message(S(text));
         return false;
-    }
-    if (IsReadOnly(fi)) {
-        prompts().Message("It's ReadOnly");
-        return false;
-    }
+    };
+    if (!fi.exists() && !fi.isSymLink()) return say(tr("%1 is no longer there.").arg(fi.fileName()));
+    if (IsReadOnly(fi)) return say(tr("%1 is read-only: it cannot be renamed.").arg(fi.fileName()));
+    QString newName = typed.trimmed();
+    if (newName.isEmpty()) return say(tr("A name cannot be empty."));
+    if (newName.contains('/')) return say(tr("A name cannot contain a slash (/)."));
+    if (newName == QLatin1String(".") || newName == QLatin1String("..") || newName.contains(QChar(0)))
+        return say(tr("%1 cannot be used as a name.").arg(newName));
+    const bool dir = fi.isDir();
+    // A photo keeps what makes it a photo: a name typed without an extension gets the old one.
+    const QString oldExtension = dir ? QString() : Extension(fi.fileName());
+    if (!oldExtension.isEmpty() && Extension(newName).isEmpty()) newName += '.' + oldExtension;
     if (newName == fi.fileName()) return false;
     const QString from = fi.absoluteFilePath();
     const QString target = fi.absolutePath() + '/' + newName;
-    if (!IsUsableFileName(newName) || !MoveEntry(from, target)) {
-        prompts().Message("File operation failed");
-        return false;
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        return say((QFileInfo(target).isDir() ? tr("A folder named %1 already exists.") : tr("A file named %1 already exists."))
+                       .arg(newName));
+    if (Listed(fi.fileName(), dir) && !Listed(newName, dir)) {
+        const QString why = newName.startsWith('.') ? tr("names starting with a dot are hidden")
+                                                    : tr("the list shows only %1").arg(mask_);
+        const QString question =
+            tr("%1 would no longer be listed here (%2). Rename it anyway?").arg(newName, why);
+        if (!prompts().AskYesNo(S(tr("Rename")), S(question))) return false;
     }
+    QString reason;
+    if (!MoveEntry(from, target, &reason)) return say(tr("Could not rename %1: %2.").arg(fi.fileName(), reason));
     if (SamePath(selectedItem_, from)) selectedItem_ = target;
     AfterChange({fi.absolutePath()});
     if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
@@ -201,64 +216,100 @@ bool TLsFilelistView28::RenameEntry(const QString& path, const QString& newName)
     return true;
 }
 
+QString TLsFilelistView28::NeighbourAfter(const QStringList& leaving) const {
+    // The first entry after the last one leaving, else the last one before them.
+    int last = -1, first = -1;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        if (!leaving.contains(PathOfItem(topLevelItem(i)))) continue;
+        if (first < 0) first = i;
+        last = i;
+    }
+    if (last < 0) return QString();
+    for (int i = last + 1; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* it = topLevelItem(i);
+        if (!IsParentItem(it) && !leaving.contains(PathOfItem(it))) return PathOfItem(it);
+    }
+    for (int i = first - 1; i >= 0; --i) {
+        QTreeWidgetItem* it = topLevelItem(i);
+        if (!IsParentItem(it) && !leaving.contains(PathOfItem(it))) return PathOfItem(it);
+    }
+    return QString();
+}
+
 void TLsFilelistView28::ItemDelete() {
-    const QStringList paths = SelectedPaths();
-    if (paths.isEmpty()) {
-        prompts().Message("No file(s) selected");
-        return;
-    }
-    const QString question =
-        paths.size() == 1
-            ? QStringLiteral("Do you want to move \"%1\" to the Trash?").arg(QFileInfo(paths.front()).fileName())
-            : QStringLiteral("Do you want to move these %1 items to the Trash?").arg(paths.size());
-    if (!prompts().AskYesNo("Confirm File Delete", S(question))) return;
+    const QStringList paths = SelectionOrSay();
+    if (paths.isEmpty()) return;
+    const QString question = paths.size() == 1
+                                 ? tr("Do you want to move %1 to the Trash?").arg(lum::ShownName(paths.front()))
+                                 : tr("Do you want to move these %1 items to the Trash?").arg(paths.size());
+    if (!prompts().AskYesNo(S(tr("Move to Trash")), S(question))) return;
+    const QString next = NeighbourAfter(paths);
     QStringList removed;
-    bool ok = true;
+    QList<FileFailure> failed;
     for (const QString& p : paths) {
-        if (MoveToTrash(p))
-            removed.push_back(p);
-        else
-            ok = false;
+        QString why;
+        if (MoveToTrash(p, nullptr, &why)) removed.push_back(p);
+        else failed.push_back({p, why});
     }
-    if (!ok) prompts().Message("File operation failed");
+    if (!failed.isEmpty())
+        prompts().Message(S(lum::FailureText(failed, tr("Could not move %1 to the Trash: %2."),
+                                             tr("Some items could not be moved to the Trash:"))));
     AfterChange({directory_});
+    // The next photo takes the place of those that went, not the way up; what could not go
+    // stays selected.
+    bool allGone = true;
+    for (const QString& p : paths) allGone = allGone && !ItemOfPath(p);
+    if (allGone && !next.isEmpty())
+        if (QTreeWidgetItem* it = ItemOfPath(next)) setCurrentItem(it);
     if (!removed.isEmpty()) emit EntriesRemoved(removed);
 }
 
 void TLsFilelistView28::ItemProperty() {
     const QString path = SingleSelection();
     if (path.isEmpty()) {
-        prompts().Message("No file selected");
+        prompts().Message(S(NoFileSelectedText()));
         return;
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // a folder's size takes a walk through it
     const QString text = PropertiesText(path);
     QGuiApplication::restoreOverrideCursor();
     if (text.isEmpty()) {
-        prompts().Message("The specified file was not found.");
+        prompts().Message(S(tr("%1 is no longer there.").arg(lum::ShownName(path))));
         return;
     }
-    prompts().ShowText("Properties", S(text));
+    prompts().ShowText(S(tr("Properties")), S(text));
 }
 
 void TLsFilelistView28::ItemFolder() {
     if (drivesView_ || directory_.isEmpty()) {
-        prompts().Message("Can't add drives");
+        prompts().Message(S(NoFolderHereText()));
         return;
     }
-    std::string name = S(QFileInfo(UniqueTarget(directory_, QStringLiteral("New Folder"))).fileName());
-    if (!prompts().AskText("New Folder", "Folder name :", name)) return;
-    const QString n = QString::fromStdString(name);
+    std::string name = S(QFileInfo(UniqueTarget(directory_, tr("New Folder"))).fileName());
+    if (!prompts().AskText(S(tr("New Folder")), S(tr("Folder name:")), name)) return;
+    const QString n = QString::fromStdString(name).trimmed();
+    if (n.isEmpty()) {
+        prompts().Message(S(tr("A name cannot be empty.")));
+        return;
+    }
     if (HasInvalidFolderChars(n)) {
-        prompts().Message("Folder Name contains invalid characters");
+        prompts().Message(S(InvalidFolderNameText()));
         return;
     }
     const QString target = QDir(directory_).filePath(n);
-    if (!IsUsableFileName(n) || QFileInfo::exists(target) || QFileInfo(target).isSymLink() ||
-        !QDir(directory_).mkdir(n)) {
-        prompts().Message("File operation failed");
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+        prompts().Message(S(tr("A folder named %1 already exists.").arg(n)));
+        return;
+    }
+    QString why;
+    if (!IsUsableFileName(n) || !MakeFolder(directory_, n, &why)) {
+        prompts().Message(S(tr("Could not make the folder %1: %2.").arg(n, why.isEmpty() ? tr("not a usable name") : why)));
         return;
     }
     AfterChange({directory_});
     if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
+}
+
+QString TLsFilelistView28::InvalidFolderNameText() {
+    return tr("A folder name cannot contain any of these characters: %1").arg(QStringLiteral("\\ * ? / = \" < > | : , ; + ^"));
 }

@@ -1,11 +1,13 @@
 #include "view/FileListView.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -147,7 +149,9 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     setSortingEnabled(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setToolTip(QStringLiteral("Please select one photo for optimizing."));
+    setToolTip(tr("Select a photo to optimize."));
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
     header()->setStretchLastSection(false);
@@ -180,29 +184,38 @@ lum::Prompts& TLsFilelistView28::prompts() const { return prompts_ ? *prompts_ :
 
 void TLsFilelistView28::BuildMenu() {
     menu_ = new QMenu(this);
-    auto add = [this](QMenu* m, const char* caption, const char* name, void (TLsFilelistView28::*slot)()) {
-        QAction* a = m->addAction(QString::fromUtf8(caption));
+    menu_->setObjectName(QStringLiteral("ItemMenu"));
+    auto add = [this](QMenu* m, const QString& caption, const char* name, void (TLsFilelistView28::*slot)()) {
+        QAction* a = m->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(menu_, "&Open", "ItemOpen", &TLsFilelistView28::ItemOpen);
-    add(menu_, "&View", "ItemView", &TLsFilelistView28::ItemView);
-    sendMenu_ = menu_->addMenu(QStringLiteral("Se&nd To"));
+    add(menu_, tr("&Open"), "ItemOpen", &TLsFilelistView28::ItemOpen);
+    add(menu_, tr("&View"), "ItemView", &TLsFilelistView28::ItemView);
+    sendMenu_ = menu_->addMenu(tr("&Send To"));
     sendMenu_->setObjectName(QStringLiteral("SubMenuSend"));
-    add(sendMenu_, "Any Folder ...", "SendToAnyFolder", &TLsFilelistView28::SendToAnyFolder);
-    add(sendMenu_, "Clipboard as Contents", "SendToClipboardAsContents", &TLsFilelistView28::SendToClipboardAsContents);
-    add(sendMenu_, "Clipboard as FileName", "SendToClipboardAsFileName", &TLsFilelistView28::SendToClipboardAsFileName);
-    add(sendMenu_, "DeskTop as ShortCut", "SendToDesktopAsShortCut", &TLsFilelistView28::SendToDesktopAsShortCut);
+    add(sendMenu_, tr("Any Folder..."), "SendToAnyFolder", &TLsFilelistView28::SendToAnyFolder);
+    add(sendMenu_, tr("Clipboard as Contents"), "SendToClipboardAsContents", &TLsFilelistView28::SendToClipboardAsContents);
+    add(sendMenu_, tr("Clipboard as File Name"), "SendToClipboardAsFileName", &TLsFilelistView28::SendToClipboardAsFileName);
+    add(sendMenu_, tr("Desktop as Link"), "SendToDesktopAsShortCut", &TLsFilelistView28::SendToDesktopAsShortCut);
     menu_->addSeparator();
-    add(menu_, "Cu&t", "ItemOpCut", &TLsFilelistView28::ItemOpCut);
-    add(menu_, "&Copy", "ItemOpCopy", &TLsFilelistView28::ItemOpCopy);
-    pasteAction_ = add(menu_, "&Paste", "ItemOpPaste", &TLsFilelistView28::ItemOpPaste);
+    add(menu_, tr("Cu&t"), "ItemOpCut", &TLsFilelistView28::ItemOpCut);
+    add(menu_, tr("&Copy"), "ItemOpCopy", &TLsFilelistView28::ItemOpCopy);
+    pasteAction_ = add(menu_, tr("&Paste"), "ItemOpPaste", &TLsFilelistView28::ItemOpPaste);
     menu_->addSeparator();
-    add(menu_, "&Rename", "ItemRename", &TLsFilelistView28::ItemRename);
-    add(menu_, "&Delete", "ItemDelete", &TLsFilelistView28::ItemDelete);
-    add(menu_, "&Properties", "ItemProperty", &TLsFilelistView28::ItemProperty);
-    add(menu_, "&New Folder ...", "ItemFolder", &TLsFilelistView28::ItemFolder);
+    add(menu_, tr("&Rename"), "ItemRename", &TLsFilelistView28::ItemRename);
+    add(menu_, tr("&Delete"), "ItemDelete", &TLsFilelistView28::ItemDelete);
+    add(menu_, tr("Propert&ies"), "ItemProperty", &TLsFilelistView28::ItemProperty);
+    folderAction_ = add(menu_, tr("&New Folder..."), "ItemFolder", &TLsFilelistView28::ItemFolder);
+
+    // Below the items only what needs no item: the same New Folder and Paste, and Refresh.
+    blankMenu_ = new QMenu(this);
+    blankMenu_->setObjectName(QStringLiteral("BlankMenu"));
+    blankMenu_->addAction(folderAction_);
+    blankMenu_->addAction(pasteAction_);
+    blankMenu_->addSeparator();
+    add(blankMenu_, tr("Re&fresh"), "ItemRefresh", &TLsFilelistView28::Refresh);
 }
 
 void TLsFilelistView28::SetColumns(bool drives) {
@@ -210,13 +223,11 @@ void TLsFilelistView28::SetColumns(bool drives) {
     if (columnsKind_ == kind) return;
     columnsKind_ = kind;
     if (drives) {
-        setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Type"), QStringLiteral("Disk Size"),
-                         QStringLiteral("Free Space"), QStringLiteral("Attributes")});
+        setHeaderLabels({tr("Name"), tr("Type"), tr("Disk Size"), tr("Free Space"), tr("Attributes")});
         const int w[] = {165, 95, 85, 85, 60};
         for (int i = 0; i < 5; ++i) setColumnWidth(i, w[i]);
     } else {
-        setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Type"),
-                         QStringLiteral("Modified"), QStringLiteral("Attr")});
+        setHeaderLabels({tr("Name"), tr("Size"), tr("Type"), tr("Modified"), tr("Attr")});
         const int w[] = {165, 75, 95, 125, 40};
         for (int i = 0; i < 5; ++i) setColumnWidth(i, w[i]);
         headerItem()->setTextAlignment(ColSize, Qt::AlignRight | Qt::AlignVCenter);
@@ -283,7 +294,7 @@ void TLsFilelistView28::setDirectory(const QString& dir) {
     if (dir.isEmpty()) return;
     QFileInfo fi(dir);
     if (!fi.isDir()) {
-        prompts().Message(S(WithoutSlash(dir) + QStringLiteral(" not found")));
+        prompts().Message(S(NotFoundText(dir)));
         return;
     }
     const QString nd = WithSlash(QDir::cleanPath(fi.absoluteFilePath()));
@@ -300,6 +311,7 @@ void TLsFilelistView28::Refresh() {
     QSet<QString> selected;
     for (QTreeWidgetItem* it : selectedItems()) selected.insert(PathOfItem(it));
     const QString current = currentItem() ? PathOfItem(currentItem()) : QString();
+    const int currentRow = currentItem() ? indexOfTopLevelItem(currentItem()) : -1;
     if (!drivesView_ && !QFileInfo(directory_).isDir()) {
         // The folder went away: show the nearest one that still exists.
         QString up = WithoutSlash(directory_);
@@ -319,7 +331,15 @@ void TLsFilelistView28::Refresh() {
         if (selected.contains(p)) found.push_back(it);
         if (p == current) cur = it;
     }
-    if (found.isEmpty()) return;
+    if (found.isEmpty()) {
+        // What was selected went away (moved, deleted, renamed elsewhere): the entry that took
+        // its row is selected, not the way up.
+        const int row = std::min(currentRow, topLevelItemCount() - 1);
+        QTreeWidgetItem* next = row >= 0 ? topLevelItem(row) : nullptr;
+        if (next && IsParentItem(next) && row + 1 < topLevelItemCount()) next = topLevelItem(row + 1);
+        if (next && !IsParentItem(next)) setCurrentItem(next);
+        return;
+    }
     clearSelection();
     if (cur) setCurrentItem(cur, 0, QItemSelectionModel::NoUpdate);
     for (QTreeWidgetItem* it : found) it->setSelected(true);
@@ -342,7 +362,7 @@ void TLsFilelistView28::Fill() {
         setUpdatesEnabled(true);
     }
     // Told once the list is painted and the cursor is back.
-    if (!readable) prompts().Message(S(WithoutSlash(directory_) + QStringLiteral("\nAccess is denied.")));
+    if (!readable) prompts().Message(S(tr("The folder %1 cannot be read: %2.").arg(WithoutSlash(directory_), SystemReason(EACCES))));
 }
 
 QString TLsFilelistView28::ParentOf(const QString& dir) const {
@@ -393,7 +413,7 @@ void TLsFilelistView28::FillDrives() {
     for (const Drive& d : drives) {
         const bool ready = DriveReady(d);
         QStorageInfo si(d.path);
-        QString type = d.removable ? QStringLiteral("Removable Disk") : QStringLiteral("Local Disk");
+        QString type = d.removable ? tr("Removable Disk") : tr("Local Disk");
         if (!d.fileSystem.isEmpty()) type += QStringLiteral(" (%1)").arg(d.fileSystem);
         auto* item = new FileItem(QStringList{
             d.caption, type, ready ? SizeKbText(si.bytesTotal()) : QStringLiteral(" "),
@@ -547,9 +567,37 @@ void TLsFilelistView28::mouseReleaseEvent(QMouseEvent* event) {
     QTreeWidget::mouseReleaseEvent(event);
 }
 
+QMenu* TLsFilelistView28::MenuAt(const QPoint& pos) {
+    const bool inFolder = !drivesView_ && !directory_.isEmpty();
+    pasteAction_->setEnabled(inFolder && !FilesOnClipboard(nullptr).isEmpty());
+    folderAction_->setEnabled(inFolder);
+    QTreeWidgetItem* item = itemAt(pos);
+    if (!item) return blankMenu_;
+    // The item clicked is what the commands act on, as a left click would make it.
+    if (!item->isSelected()) setCurrentItem(item);
+    return menu_;
+}
+
 void TLsFilelistView28::contextMenuEvent(QContextMenuEvent* event) {
-    pasteAction_->setEnabled(!drivesView_ && !FilesOnClipboard(nullptr).isEmpty());
-    menu_->exec(event->globalPos());
+    // The mouse's comes in viewport pixels; from the keyboard, the current item's menu.
+    QPoint at = event->pos();
+    if (event->reason() != QContextMenuEvent::Mouse && currentItem()) at = visualItemRect(currentItem()).center();
+    MenuAt(at)->exec(event->globalPos());
+}
+
+void TLsFilelistView28::startDrag(Qt::DropActions) {
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty()) return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(MakeFilesMimeData(paths, false));
+    if (QTreeWidgetItem* it = currentItem()) drag->setPixmap(it->icon(0).pixmap(32, 32));
+    // Whoever takes the drop moves or copies the files; the list is refilled by the folder
+    // change that follows.
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+QString TLsFilelistView28::NotFoundText(const QString& path) {
+    return tr("%1 is not there any more.").arg(WithoutSlash(path));
 }
 
 bool TLsFilelistView28::OpenFolder(const QString& path, const QString& kind) {
@@ -563,7 +611,7 @@ bool TLsFilelistView28::OpenFolder(const QString& path, const QString& kind) {
     const int di = DriveIndexOf(drives, path);
     if (di >= 0 && drives[di].removable && !CheckDrive(drives[di], prompts())) return false;
     if (!QFileInfo(path).isDir()) {
-        prompts().Message(S(WithoutSlash(path) + QStringLiteral(" not found")));
+        prompts().Message(S(NotFoundText(path)));
         return false;
     }
     setDirectory(path);
@@ -573,7 +621,7 @@ bool TLsFilelistView28::OpenFolder(const QString& path, const QString& kind) {
 
 bool TLsFilelistView28::OpenFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        prompts().Message("The specified file was not found.");
+        prompts().Message(S(OpenFailureText(path)));
         return false;
     }
     const QUrl url = QUrl::fromLocalFile(path);

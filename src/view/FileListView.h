@@ -110,8 +110,13 @@ public:
     void ItemClick(QTreeWidgetItem* item);
     void ItemDblClick(QTreeWidgetItem* item);
 
+    // The menu of the items, and the one of the empty space below them (New Folder, Paste,
+    // Refresh).
     QMenu* PopupMenu() const { return menu_; }
     QMenu* SendToMenu() const { return sendMenu_; }
+    QMenu* BlankMenu() const { return blankMenu_; }
+    // The menu a right click at `pos` (viewport pixels) opens, with what applies there enabled.
+    QMenu* MenuAt(const QPoint& pos);
 
     // Popup-menu commands, acting on the selected items.
     void ItemOpen();
@@ -128,8 +133,15 @@ public:
     void ItemProperty();
     void ItemFolder();
 
-    // The checks and the work behind ItemRename, with a given name.
+    // The checks and the work behind ItemRename, with a given name: a file keeps its extension
+    // when the name has none; a name the list would no longer show is asked about.
     bool RenameEntry(const QString& path, const QString& newName);
+    // Messages shared with the window.
+    static QString NothingSelectedText();
+    static QString NoFileSelectedText();
+    static QString NoFolderHereText();
+    static QString InvalidFolderNameText();
+    static QString NotFoundText(const QString& path);
     // Where "DeskTop as ShortCut" writes (the desktop folder by default).
     void SetDesktopFolder(const QString& dir) { desktopFolder_ = dir; }
 
@@ -153,6 +165,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Files dragged out of the list are offered to move (or copy, with Ctrl); the list itself
+    // keeps its items until the folder is read again.
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     void BuildMenu();
@@ -169,6 +184,12 @@ private:
     bool OpenFile(const QString& path);
     bool MatchesMask(const QString& name) const;
     QString ParentOf(const QString& dir) const;
+    // The selected paths, or a message that nothing is selected.
+    QStringList SelectionOrSay();
+    // Whether the list shows an entry of that name.
+    bool Listed(const QString& name, bool isDir) const;
+    // The entry to select once `leaving` are gone: the next one, else the one before.
+    QString NeighbourAfter(const QStringList& leaving) const;
 
     QString directory_;
     QString mask_ = QStringLiteral("*.*");
@@ -188,7 +209,9 @@ private:
     QString desktopFolder_;
     QMenu* menu_ = nullptr;
     QMenu* sendMenu_ = nullptr;
+    QMenu* blankMenu_ = nullptr;
     QAction* pasteAction_ = nullptr;
+    QAction* folderAction_ = nullptr;
     int columnsKind_ = -1;  // 0 folder columns, 1 drive columns
     int keyboardOpenDelay_ = -1;
     Qt::KeyboardModifiers clickModifiers_;  // of the last mouse release

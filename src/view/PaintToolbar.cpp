@@ -11,6 +11,7 @@
 
 #include "editing/PaintTools.h"
 #include "view/EditPane.h"
+#include "view/PhotoView.h"
 #include "widgets/DesignControls.h"
 #include "widgets/Icons.h"
 #include "widgets/ImageConvert.h"
@@ -28,19 +29,20 @@ struct ToolButtonDef {
 
 // In the order of the group; the brushes from the spray down to the soften.
 const ToolButtonDef kToolButtons[] = {
-    {"Btpipette", "Pipette", kToolPipette, BrushKind::Soften},
-    {"Btligne", "Line tool", kToolLine, BrushKind::Soften},
-    {"Btcrayon", "Pen tool", kToolPen, BrushKind::Soften},
-    {"Btpeinture", "Fill tool", kToolFill, BrushKind::Soften},
-    {"Btspray", "Spray", kToolBrush, BrushKind::Spray},
-    {"Btechange", "Selective color eraser", kToolBrush, BrushKind::ColourEraser},
-    {"Btbarbouiller", "Daub", kToolBrush, BrushKind::Daub},
-    {"Btdubruit", "Noise", kToolBrush, BrushKind::Noise},
-    {"Btassombrir", "Darken", kToolBrush, BrushKind::Darken},
-    {"Bteclaircir", "Lignten", kToolBrush, BrushKind::Lighten},
-    {"Btdurcir", "Sharpen", kToolBrush, BrushKind::Sharpen},
-    {"Btflou", "Soften", kToolBrush, BrushKind::Soften},
-    {"Btzoom", "", kToolZoom, BrushKind::Soften},
+    {"Btpipette", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Pipette"), kToolPipette, BrushKind::Soften},
+    {"Btligne", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Line tool"), kToolLine, BrushKind::Soften},
+    {"Btcrayon", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Pen tool"), kToolPen, BrushKind::Soften},
+    {"Btpeinture", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Fill tool"), kToolFill, BrushKind::Soften},
+    {"Btspray", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Spray"), kToolBrush, BrushKind::Spray},
+    {"Btechange", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Selective colour eraser"), kToolBrush, BrushKind::ColourEraser},
+    {"Btbarbouiller", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Daub"), kToolBrush, BrushKind::Daub},
+    {"Btdubruit", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Noise"), kToolBrush, BrushKind::Noise},
+    {"Btassombrir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Darken"), kToolBrush, BrushKind::Darken},
+    {"Bteclaircir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Lighten"), kToolBrush, BrushKind::Lighten},
+    {"Btdurcir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Sharpen"), kToolBrush, BrushKind::Sharpen},
+    {"Btflou", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Soften"), kToolBrush, BrushKind::Soften},
+    {"Btzoom", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Zoom (left click: in, right click: out)"), kToolZoom,
+     BrushKind::Soften},
 };
 
 const ToolButtonDef* DefOf(const QToolButton* b) {
@@ -79,7 +81,7 @@ void PaintSwatch(QFrame* swatch, Colour c) {
 }  // namespace
 
 PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
-    : QToolBar(QStringLiteral("Paint Toolbar"), parent), pane_(pane) {
+    : QToolBar(tr("Paint Toolbar"), parent), pane_(pane) {
     setObjectName(QStringLiteral("PaintToolbar"));
     setAllowedAreas(Qt::LeftToolBarArea | Qt::RightToolBarArea);
     setOrientation(Qt::Vertical);
@@ -92,7 +94,7 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     outer->setContentsMargins(4, 4, 4, 4);
     outer->setSpacing(4);
 
-    tools_ = new QGroupBox(QStringLiteral("Tools"), body);
+    tools_ = new QGroupBox(tr("Tools"), body);
     tools_->setObjectName(QStringLiteral("ToolsGroupBox"));
     auto* grid = new QGridLayout(tools_);
     grid->setContentsMargins(4, 4, 4, 4);
@@ -107,7 +109,7 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
         b->setFixedSize(30, 30);
         b->setIconSize(QSize(24, 24));
         b->setIcon(LumoraIcon(b->objectName()));
-        if (*d.hint) b->setToolTip(QString::fromLatin1(d.hint));
+        b->setToolTip(tr(d.hint));
         connect(b, &QToolButton::clicked, this, [this, b] { pane_.Guard([this, b] { ToolButtonClick(b); }); });
         grid->addWidget(b, i / 3, i % 3);
         buttons_.push_back(b);
@@ -123,11 +125,14 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
         p->setFixedSize(30, 22);
         colours->addWidget(p);
     }
+    panel5_->setToolTip(tr("First paint colour (left button); click to choose it"));
+    panel6_->setToolTip(tr("Second paint colour (right button); click to choose it"));
     connect(panel5_, &TColourPanel::clicked, this, [this] { panelClick(true); });
     connect(panel6_, &TColourPanel::clicked, this, [this] { panelClick(false); });
     shape1_ = new TSwatch(body);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->setFixedSize(22, 22);
+    shape1_->setToolTip(tr("The colour under the pipette"));
     PaintSwatch(shape1_, st.PaintColour1);
     colours->addWidget(shape1_);
     colours->addStretch(1);
@@ -143,12 +148,12 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
 
     auto* sizes = new QGridLayout();
     upDownD_ = new TUpDownSpin(QStringLiteral("UpDownD"), QStringLiteral("Edit4"), 2, 96, st.PaintDiameter, 1, body);
-    upDownD_->setToolTip(QStringLiteral("Tools diameter "));
+    upDownD_->SetHint(tr("Tool diameter"));
     upDownE_ = new TUpDownSpin(QStringLiteral("UpDownE"), QStringLiteral("Edit5"), 1, 36, st.PaintThickness, 1, body);
-    upDownE_->setToolTip(QStringLiteral("Thickness or Fill  threshold"));
-    sizes->addWidget(NamedLabel("LabelD", QStringLiteral("D"), body), 0, 0);
+    upDownE_->SetHint(tr("Thickness or fill threshold"));
+    sizes->addWidget(NamedLabel("LabelD", tr("D", "diameter"), body), 0, 0);
     sizes->addWidget(upDownD_, 0, 1);
-    sizes->addWidget(NamedLabel("LabelE", QStringLiteral("T"), body), 1, 0);
+    sizes->addWidget(NamedLabel("LabelE", tr("T", "thickness"), body), 1, 0);
     sizes->addWidget(upDownE_, 1, 1);
     outer->addLayout(sizes);
     connect(upDownD_, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -156,7 +161,8 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     connect(upDownE_, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { pane_.editor().State().PaintThickness = v; });
 
-    label3_ = NamedLabel("Label3", QStringLiteral("Zoom 1"), body);
+    label3_ = NamedLabel("Label3", QString(), body);
+    ShowZoom(pane_.View()->Zoom());
     outer->addWidget(label3_);
     outer->addStretch(1);
 
@@ -164,7 +170,7 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
 
     connect(&pane_, &EditPane::ColourReadout, this, &PaintToolbar::ShowColorReadout);
     connect(&pane_, &EditPane::SwatchColour, this, &PaintToolbar::ShowSwatch);
-    connect(&pane_, &EditPane::ZoomWasStepped, this, [this] { UpdateZoomLabel(pane_.editor().State().ZoomIndex); });
+    connect(pane_.View(), &PhotoView::ZoomShown, this, &PaintToolbar::ShowZoom);
     connect(&pane_, &EditPane::ToolReset, this, &PaintToolbar::ReleaseTools);
     connect(&pane_, &EditPane::PaintColoursWereChanged, this, &PaintToolbar::SyncFromState);
 }
@@ -198,24 +204,14 @@ void PaintToolbar::ReleaseTools() {
 }
 
 void PaintToolbar::ShowColorReadout(Colour c) {
-    labelR_->setText(QStringLiteral("R %1").arg(ColourR(c)));
-    labelG_->setText(QStringLiteral("G %1").arg(ColourG(c)));
-    labelB_->setText(QStringLiteral("B %1").arg(ColourB(c)));
+    labelR_->setText(tr("R %1").arg(ColourR(c)));
+    labelG_->setText(tr("G %1").arg(ColourG(c)));
+    labelB_->setText(tr("B %1").arg(ColourB(c)));
 }
 
 void PaintToolbar::ShowSwatch(Colour c) { PaintSwatch(shape1_, c); }
 
-QString PaintToolbar::ZoomLabelCaption(int zoomIndex, const QString& current) {
-    switch (zoomIndex) {
-        case 1: return QStringLiteral("Zoom 1/2");
-        case 2: return QStringLiteral("Zoom 1");
-        case 4: return QStringLiteral("Zoom 2");
-        case 6: return QStringLiteral("Zoom 3");
-        default: return current;
-    }
-}
-
-void PaintToolbar::UpdateZoomLabel(int zoomIndex) { label3_->setText(ZoomLabelCaption(zoomIndex, label3_->text())); }
+void PaintToolbar::ShowZoom(int percent) { label3_->setText(tr("%1 %").arg(percent)); }
 
 void PaintToolbar::SyncFromState() {
     const EditState& st = pane_.editor().State();

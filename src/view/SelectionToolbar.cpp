@@ -9,7 +9,7 @@
 
 namespace lum {
 
-SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(QStringLiteral("Selection Toolbar"), parent) {
+SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(tr("Selection Toolbar"), parent) {
     setObjectName(QStringLiteral("SelectionToolbar"));
     setProperty("ToolbarGroup", QStringLiteral("Selection"));
     auto* group = new QButtonGroup(this);
@@ -17,7 +17,7 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(QStringLiteral("S
     const auto shapeButton = [&](const char* name, const char* hint, int mode) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(QString::fromUtf8(hint));
+        b->setToolTip(tr(hint));
         b->setCheckable(true);
         b->setFocusPolicy(Qt::NoFocus);
         const QIcon icon = LumoraIcon(b->objectName());
@@ -26,19 +26,21 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(QStringLiteral("S
         addWidget(b);
         return b;
     };
-    cercle_ = shapeButton("Btselectcercle", "Ellipse selection", 3);
-    rect_ = shapeButton("Btselectrect", "Rectangle selection", 2);
-    none_ = shapeButton("BtNotool", "Reset selection buttons", 0);
-    poly_ = shapeButton("Btselectpoly", "Free shpae selection", 1);
+    cercle_ = shapeButton("Btselectcercle", QT_TR_NOOP("Ellipse selection"), 3);
+    rect_ = shapeButton("Btselectrect", QT_TR_NOOP("Rectangle selection"), 2);
+    none_ = shapeButton("BtNotool", QT_TR_NOOP("No selection tool"), 0);
+    poly_ = shapeButton("Btselectpoly", QT_TR_NOOP("Free-shape selection"), 1);
     none_->setChecked(true);
     connect(group, &QButtonGroup::idClicked, this, &SelectionToolbar::ToolChosen);
 
     addSeparator();
-    erase_ = new QCheckBox(QStringLiteral("Erase"), this);
+    erase_ = new QCheckBox(tr("Erase"), this);
+    erase_->setToolTip(tr("Moving the selection leaves the second paint colour behind"));
     erase_->setObjectName(QStringLiteral("ChkEffacer"));
     erase_->setChecked(false);
     addWidget(erase_);
-    duplicate_ = new QCheckBox(QStringLiteral("Duplicate"), this);
+    duplicate_ = new QCheckBox(tr("Duplicate"), this);
+    duplicate_->setToolTip(tr("Moving the selection leaves a copy behind"));
     duplicate_->setObjectName(QStringLiteral("Chkdupliquer"));
     duplicate_->setChecked(true);
     addWidget(duplicate_);
@@ -47,7 +49,8 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(QStringLiteral("S
     const auto label = [&](const char* name) {
         auto* l = new QLabel(this);
         l->setObjectName(QString::fromLatin1(name));
-        l->setMinimumWidth(64);
+        // Room for "Position 10000, 10000" without the toolbar jumping as the numbers grow.
+        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Position 00000, 00000")) + 8);
         l->setContentsMargins(4, 0, 4, 0);
         addWidget(l);
         return l;

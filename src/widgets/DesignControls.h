@@ -12,6 +12,7 @@ class QBoxLayout;
 class QDialog;
 class QPushButton;
 class QRadioButton;
+class QLabel;
 class QLineEdit;
 
 // The OK (BitBtn1, default) and Cancel (BitBtn2) buttons of a dialog, right-aligned in a row
@@ -25,6 +26,12 @@ OkCancel AddOkCancelRow(QDialog* dialog, QBoxLayout* layout);
 // An edit box with its up-down control. objectName() is the up-down's design name; the inner
 // line edit carries the edit's design name (SetEditName). clicked() fires only for arrow
 // clicks / arrow keys, not for typed text or setValue().
+// A typed value is never replaced silently: the box shows its limits (a grey "min-max" at its
+// right end, and the tooltip), a value typed above the maximum shows the maximum at once, and
+// one below the minimum shows the minimum when the typing ends (Enter, leaving the box). When
+// that correction is made by Enter or by going straight to a dialog button, the box keeps the
+// dialog open once so that the corrected value is seen before it counts (TakeCorrection).
+// The hint is the tooltip; the limits are added to it.
 class TUpDownSpin : public QSpinBox {
     Q_OBJECT
 public:
@@ -34,11 +41,47 @@ public:
     void SetEditName(const QString& name);
     int Position() const { return value(); }
     void SetPosition(int v) { setValue(v); }
+    // setRange with the limits shown again.
+    void SetLimits(int min, int max);
+    // What the box shows of its limits ("1-24", "-64 to 64").
+    QString LimitsText() const;
+    // The hint the box had before its limits were added to it.
+    void SetHint(const QString& hint);
+    // Takes what is typed; true (once) when a typed value was replaced by a limit that the user
+    // has not seen yet (now, or on the way to a button). The box then has the focus.
+    bool TakeCorrection();
     void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void clicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ShowLimits();
+    void PlaceLimits();
+    QString hint_;
+    QLabel* limits_ = nullptr;
+    mutable bool corrected_ = false;  // fixup replaced typed text by a limit
+    bool correctionToSee_ = false;
 };
+
+// True when one of the dialog's boxes corrected a typed value that the user has not seen yet:
+// the OK of the dialog then leaves it open this once.
+bool FieldsCorrected(QWidget* dialog);
+
+// The width a dialog needs so that the window manager does not cut its title (the title with
+// the program's name it adds, in a bold face, and room for the frame's buttons).
+int TitleFitWidth(const QWidget& dialog);
 
 // A group box of radio buttons with one selected item.
 class TRadioGroup : public QGroupBox {

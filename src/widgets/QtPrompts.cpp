@@ -1,15 +1,21 @@
 #include "widgets/QtPrompts.h"
 
+#include <QAbstractButton>
+#include <algorithm>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
+
+#include "widgets/DesignControls.h"
 
 namespace lum {
 
@@ -20,6 +26,10 @@ QString appTitle() {
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// A text of the toolkit-free layers, in the user's language when a translation has it; texts
+// made here come translated already and pass unchanged.
+QString shown(const std::string& s) { return QCoreApplication::translate("lum", s.c_str()); }
 
 // A long operation may have left the hourglass on; a question must show the normal pointer.
 class NormalCursor {
@@ -40,21 +50,29 @@ private:
 bool runFileDialog(QWidget* parent, bool save, const std::string& title, const std::string& folder,
                    const std::string& filter, std::string& path) {
     NormalCursor normal;
-    QFileDialog dlg(parent, qs(title));
+    QFileDialog dlg(parent, shown(title));
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The save flows ask their own question before replacing a file.
     if (save) dlg.setOption(QFileDialog::DontConfirmOverwrite);
-    const QString qtFilter = QtPrompts::QtFilter(filter);
+    const QString qtFilter = QtPrompts::QtFilter(shown(filter).toStdString());
     if (!qtFilter.isEmpty()) dlg.setNameFilters(qtFilter.split(QStringLiteral(";;")));
     const QString suffix = QtPrompts::DefaultSuffix(filter);
     if (save && !suffix.isEmpty()) dlg.setDefaultSuffix(suffix);
+    // A name typed without an extension takes the one of the kind chosen ("Bitmaps": .bmp).
+    if (save)
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& chosen) {
+            const QString s = QtPrompts::DefaultSuffix(chosen.toStdString());
+            if (!s.isEmpty()) dlg.setDefaultSuffix(s);
+        });
     if (!folder.empty()) dlg.setDirectory(qs(folder));
     if (!path.empty()) {
         const QFileInfo fi(qs(path));
         if (!fi.path().isEmpty() && fi.path() != QStringLiteral(".")) dlg.setDirectory(fi.path());
         dlg.selectFile(fi.fileName());
     }
+    // The small default size cuts the sizes and dates of the file list.
+    dlg.resize(dlg.sizeHint().expandedTo(QSize(780, 480)));
     if (dlg.exec() != QDialog::Accepted) return false;
     const QStringList files = dlg.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty()) return false;
@@ -77,21 +95,34 @@ QWidget* QtPrompts::parentWidget() const {
 
 void QtPrompts::Message(const std::string& text) {
     NormalCursor normal;
-    QMessageBox::information(parentWidget(), appTitle(), qs(text));
+    QMessageBox::information(parentWidget(), appTitle(), shown(text));
 }
 
 bool QtPrompts::AskYesNo(const std::string& caption, const std::string& text) {
     NormalCursor normal;
-    return QMessageBox::question(parentWidget(), qs(caption), qs(text), QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parentWidget(), shown(caption), shown(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std::string& text) {
     NormalCursor normal;
     // Escape and the box's close button give Cancel.
-    const auto b = QMessageBox::question(parentWidget(), qs(caption), qs(text),
+    const auto b = QMessageBox::question(parentWidget(), shown(caption), shown(text),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+Prompts::Answer QtPrompts::AskSaveChanges(const std::string& caption, const std::string& text) {
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Question, qs(caption), qs(text), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parentWidget());
+    box.setObjectName(QStringLiteral("SaveChangesQuestion"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("lum", "Do&n't Save"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    // Escape and the box's close button give Cancel.
+    const int b = box.exec();
+    return b == QMessageBox::Save ? Answer::Yes : b == QMessageBox::Discard ? Answer::No : Answer::Cancel;
 }
 
 int QtPrompts::AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
@@ -115,7 +146,7 @@ int QtPrompts::AskChoice(const std::string& caption, const std::string& text, co
 
 void QtPrompts::Error(const std::string& text) {
     NormalCursor normal;
-    QMessageBox::critical(parentWidget(), appTitle(), qs(text));
+    QMessageBox::critical(parentWidget(), appTitle(), shown(text));
 }
 
 bool QtPrompts::AskSaveFile(const std::string& title, const std::string& folder, const std::string& filter,
@@ -130,17 +161,22 @@ bool QtPrompts::AskOpenFile(const std::string& title, const std::string& folder,
 
 bool QtPrompts::AskText(const std::string& caption, const std::string& label, std::string& text) {
     NormalCursor normal;
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(parentWidget(), qs(caption), qs(label), QLineEdit::Normal, qs(text), &ok);
-    if (!ok) return false;
-    text = answer.toStdString();
+    QInputDialog dialog(parentWidget());
+    dialog.setWindowTitle(shown(caption));
+    dialog.setLabelText(shown(label));
+    dialog.setTextValue(qs(text));
+    // Room for the whole title and a long file name.
+    const int width = std::max(360, TitleFitWidth(dialog));
+    dialog.setMinimumWidth(width);
+    if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMinimumWidth(width - 40);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    text = dialog.textValue().toStdString();
     return true;
 }
 
 bool QtPrompts::AskFolder(const std::string& title, std::string& path) {
     NormalCursor normal;
-    const QString dir = QFileDialog::getExistingDirectory(parentWidget(), qs(title), qs(path));
+    const QString dir = QFileDialog::getExistingDirectory(parentWidget(), shown(title), qs(path));
     if (dir.isEmpty()) return false;
     path = dir.toStdString();
     return true;
@@ -148,7 +184,7 @@ bool QtPrompts::AskFolder(const std::string& title, std::string& path) {
 
 void QtPrompts::ShowText(const std::string& caption, const std::string& text) {
     NormalCursor normal;
-    QMessageBox box(QMessageBox::Information, qs(caption), qs(text), QMessageBox::Ok, parentWidget());
+    QMessageBox box(QMessageBox::Information, shown(caption), shown(text), QMessageBox::Ok, parentWidget());
     box.exec();
 }
 

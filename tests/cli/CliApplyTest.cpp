@@ -81,7 +81,9 @@ TEST_F(CliApply, NoOperationJpegToJpeg) {
     double diff = 0;
     for (int y = 0; y < in.height(); ++y)
         for (int x = 0; x < 3 * in.width(); ++x) diff += std::abs(in.row(y)[x] - out.row(y)[x]);
-    EXPECT_LT(diff / (3.0 * in.width() * in.height()), 2.5);  // a quality-90 re-encode
+    // A quality-90 re-encode of the photo as converted from its Adobe RGB profile (sRGB's more
+    // saturated colours cost a little more than the stored ones did).
+    EXPECT_LT(diff / (3.0 * in.width() * in.height()), 3.0);
     EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"o.jpg"}));  // no temporary file left behind
 }
 
@@ -164,7 +166,7 @@ TEST_F(CliApply, ResizeRefusalWritesNothing) {
     WriteBytes(dir / "existing.jpg", {'k', 'e', 'e', 'p'});
     Result r = Lumora(Apply(rocket, dir / "existing.jpg", "grey resize:5x300"));
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("lumora: Invalid new size ( < 8)"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("lumora: Invalid new size: the width and the height must be at least 8 pixels."), std::string::npos) << r.err;
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_EQ(ReadText(dir / "existing.jpg"), "keep");
     EXPECT_EQ(Lumora(Apply(rocket, dir / "none.jpg", "resize:300x7")).status, 1);

@@ -209,11 +209,13 @@ TEST_F(CliPaint, TheFillsEdgeCases) {
     const fs::path out = dir / "refused.bmp";
     Result r = Lumora("apply " + Quote(flat.string()) + " " + Quote(out.string()) + " fill:5,5,colour=#6C5C64");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "lumora: Selected pixel color too close from fill color Decrease thickness value\n");
+    EXPECT_EQ(r.err,
+              "lumora: The colour you clicked is too close to the fill colour. Lower the fill threshold (T) and try again.\n");
     EXPECT_FALSE(fs::exists(out));
     // A pixel that already has the fill colour is always refused, at any threshold.
     r = Lumora("apply " + Quote(flat.string()) + " " + Quote(out.string()) + " fill:5,5,colour=#646464,threshold=1");
     EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "lumora: This area already has the fill colour.\n");
     EXPECT_FALSE(fs::exists(out));
 
     // The window of (250, 5, 0) at 8 is (242, 0, 0) .. (255, 13, 8); a one-pixel diagonal is

@@ -120,16 +120,17 @@ TEST(CliParse, BatchNeedsExactlyOneDestination) {
     EXPECT_THROW(ParseBatch({"--in-place", "a.jpg", "-j", "0"}), UsageError);
 }
 
-TEST(CliParse, FolderStandsForItsJpegFilesSorted) {
+TEST(CliParse, FolderStandsForItsPhotoFilesSorted) {
     TempDir d;
-    for (const char* name : {"b.JPG", "a.jpeg", "c.Jpeg", "notes.txt", "d.png", "e.jpg.txt", "jpg"})
+    for (const char* name : {"b.JPG", "a.jpeg", "c.Jpeg", "notes.txt", "d.png", "e.jpg.txt", "jpg", "f.HEIC", "g.bmp"})
         clitest::WriteBytes(d / name, {1, 2, 3});
     std::filesystem::create_directory(d / "sub.jpg");  // a folder with a photo's name is no photo
     std::filesystem::create_directory(d / "inner");
     clitest::WriteBytes(d / "inner" / "z.jpg", {1});
     std::vector<std::string> got = CollectPhotos({d.path().string(), "missing.jpg"});
     const std::string base = d.path().string() + "/";
-    EXPECT_EQ(got, (std::vector<std::string>{base + "a.jpeg", base + "b.JPG", base + "c.Jpeg", "missing.jpg"}));
+    EXPECT_EQ(got, (std::vector<std::string>{base + "a.jpeg", base + "b.JPG", base + "c.Jpeg", base + "d.png",
+                                             base + "f.HEIC", "missing.jpg"}));
     EXPECT_TRUE(CollectPhotos({(d / "inner").string() + "/"}).size() == 1);
     EXPECT_EQ(CollectPhotos({(d / "notes.txt").string()}).size(), 1u);  // named files are taken as they are
 }

@@ -50,5 +50,5 @@ TEST(CliReplay, ResizeRefusalGoesThroughThePrompts) {
     EXPECT_EQ(l.editor.State().WorkImage.width(), 40);
     EXPECT_TRUE(l.Run("resize:20x15"));
     EXPECT_EQ(l.editor.State().WorkImage.width(), 20);
-    EXPECT_EQ(l.editor.State().UndoImage.width(), 20);  // a resize is the new baseline
+    EXPECT_EQ(l.editor.State().MemoryImage.width(), 20);  // a resize is the new baseline
 }

@@ -46,26 +46,26 @@ TEST_F(GradientDialogTest, DefaultsAndRanges) {
     }
     EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.UpDown1->Edit());
     EXPECT_EQ(form.findChild<QLineEdit*>("Edit2"), form.UpDown2->Edit());
-    EXPECT_EQ(form.RadioGroup2->title(), "Standars Dimensions ");
-    EXPECT_EQ(form.RadioGroup2->ItemIndex(), 0);
+    EXPECT_EQ(form.RadioGroup2->title(), "Standard sizes");
+    EXPECT_EQ(form.RadioGroup2->ItemIndex(), -1) << "400 x 300 is none of them";
     ASSERT_EQ(form.RadioGroup2->Count(), 3);
-    EXPECT_EQ(form.RadioGroup2->Item(1)->text(), "400x600");
-    EXPECT_EQ(form.Panel2->Caption(), "Color 1 ........");
-    EXPECT_EQ(form.Panel3->Caption(), "Color 2 ........");
-    EXPECT_EQ(form.Panel1->Caption(), "Background.....");
+    EXPECT_EQ(form.RadioGroup2->Item(1)->text(), "400 x 600");
+    EXPECT_EQ(form.Panel2->Caption(), "Colour 1");
+    EXPECT_EQ(form.Panel3->Caption(), "Colour 2");
+    EXPECT_EQ(form.Panel1->Caption(), "Background");
     EXPECT_EQ(form.Colour1(), lum::MakeColour(255, 255, 255));
     EXPECT_EQ(form.Colour2(), lum::MakeColour(192, 192, 192));
     EXPECT_EQ(form.Background(), lum::MakeColour(128, 128, 128));
     EXPECT_EQ(form.Button1->text(), "{");
     EXPECT_EQ(form.Button2->text(), "=");
-    EXPECT_EQ(form.RadioGroup1->title(), "Gradient Style");
+    EXPECT_EQ(form.RadioGroup1->title(), "Gradient style");
     ASSERT_EQ(form.RadioGroup1->Count(), 5);
-    EXPECT_EQ(form.RadioGroup1->Item(3)->text(), "Centered small");
+    EXPECT_EQ(form.RadioGroup1->Item(3)->text(), "Centred small");
     EXPECT_EQ(form.Style(), lum::GradientStyle::Vertical);
-    EXPECT_EQ(form.CheckBox1->text(), "constant gradient");
+    EXPECT_EQ(form.CheckBox1->text(), "Constant gradient");
     EXPECT_FALSE(form.CheckBox1->isChecked());
     EXPECT_EQ(form.Image1->size(), QSize(256, 256));
-    EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), "Clic in the picture to place the gradient center");
+    EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), "Click in the picture to place the centre of the gradient");
     EXPECT_EQ(form.Centre(), (lum::GradientCentre{128, 128}));
     EXPECT_EQ(form.findChild<QPushButton*>("BitBtn1")->text(), "OK");
     ExpectPreviewMatchesState();
@@ -96,6 +96,31 @@ TEST_F(GradientDialogTest, PresetsSetTheSize) {
     QTest::mouseClick(form.RadioGroup2->Item(0), Qt::LeftButton);
     EXPECT_EQ(form.OutputWidth(), 640);
     EXPECT_EQ(form.OutputHeight(), 480);
+}
+
+TEST_F(GradientDialogTest, StandardSizesShowTheSizeOfTheFields) {
+    struct Case {
+        const char* width;
+        const char* height;
+        int shown;
+    };
+    // Typed, as a user does: the list follows both fields, nothing chosen when they make no preset.
+    const Case cases[] = {{"800", "600", 2}, {"400", "600", 1}, {"401", "600", -1}, {"640", "480", 0},
+                          {"640", "481", -1}, {"1200", "1200", -1}, {"400", "300", -1}};
+    for (const Case& c : cases) {
+        form.UpDown1->selectAll();
+        QTest::keyClicks(form.UpDown1, QString::fromLatin1(c.width));
+        form.UpDown2->selectAll();
+        QTest::keyClicks(form.UpDown2, QString::fromLatin1(c.height));
+        EXPECT_EQ(form.RadioGroup2->ItemIndex(), c.shown) << c.width << " x " << c.height;
+    }
+    // Set by a command and by the arrows alike.
+    form.SetOutputSize(800, 600);
+    EXPECT_EQ(form.RadioGroup2->ItemIndex(), 2);
+    form.UpDown2->stepBy(1);
+    EXPECT_EQ(form.RadioGroup2->ItemIndex(), -1);
+    form.UpDown2->stepBy(-1);
+    EXPECT_EQ(form.RadioGroup2->ItemIndex(), 2);
 }
 
 TEST_F(GradientDialogTest, ColourPanelsAskAndRedrawEitherWay) {

@@ -27,7 +27,11 @@ protected:
             s += g->isHidden() ? '.' : '1';
         return s;
     }
-    std::string SizeLine() const { return form.Label10->text().toStdString(); }
+    std::string SizeLine() const { return form.Label10->text().replace(QChar(0xA0), QLatin1Char(' ')).toStdString(); }
+    // The size line: the source with its size, then where it goes.
+    static std::string Line(const std::string& source, const std::string& placed) {
+        return source + "\n" + placed;
+    }
     std::string Rgb() const {
         return (form.Label4->text() + " " + form.Label8->text() + " " + form.Label9->text()).toStdString();
     }
@@ -37,7 +41,7 @@ protected:
 };
 
 TEST_F(MixDialogTest, DefaultsAndRanges) {
-    EXPECT_EQ(form.windowTitle(), "Images Mix");
+    EXPECT_EQ(form.windowTitle(), "Image mix");
     EXPECT_TRUE(form.isModal());
     struct Spin {
         TUpDownSpin* s;
@@ -54,26 +58,26 @@ TEST_F(MixDialogTest, DefaultsAndRanges) {
     }
     EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.UpdownMix->Edit());
     EXPECT_EQ(form.findChild<QLineEdit*>("Edit2"), form.UpDownZoom->Edit());
-    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Percentage of image to mix");
+    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Percentage of the picture to mix in");
     EXPECT_EQ(form.RadioStyle->title(), "Style");
     EXPECT_EQ(form.RadioStyle->Item(2)->text(), "Smoothed edges");
     EXPECT_EQ(form.RadioStyle->ItemIndex(), 0);
     EXPECT_EQ(form.RadioDimension->title(), "Resizing");
-    EXPECT_EQ(form.RadioDimension->Item(0)->text(), "Zoom ");
+    EXPECT_EQ(form.RadioDimension->Item(0)->text(), "Zoom");
     EXPECT_EQ(form.RadioDimension->ItemIndex(), 2);
     EXPECT_EQ(form.RadioMiroir->title(), "Mirror");
     EXPECT_EQ(form.RadioMiroir->ItemIndex(), 0);
-    EXPECT_EQ(form.GroupBox1->title(), "Copie dans l'image destination");
+    EXPECT_EQ(form.GroupBox1->title(), "Placing in the photo");
     EXPECT_EQ(form.GroupBox2->title(), "Offset");
     EXPECT_EQ(form.GroupBox3->title(), "Mask");
     EXPECT_EQ(form.GroupBox4->title(), "Blur");
-    EXPECT_EQ(form.PanColmask->Caption(), "Color ");
+    EXPECT_EQ(form.PanColmask->Caption(), "");
     EXPECT_EQ(form.MaskColour(), lum::MakeColour(0, 0, 0));
     EXPECT_EQ(Rgb(), "R = 0 G = 0 B = 0");
     EXPECT_EQ(form.Radioflou->Item(1)->text(), "Ellipse");
     EXPECT_EQ(form.Radioflou->ItemIndex(), 0);
     EXPECT_EQ(form.Panel1->size(), QSize(185, 161));
-    EXPECT_EQ(SizeLine(), "...");
+    EXPECT_EQ(SizeLine(), "");
     EXPECT_EQ(form.BitBtn2->text(), "Cancel");
     // Copy: only the resizing group; the zoom only in zoom mode.
     EXPECT_EQ(Groups(), "1...");
@@ -115,13 +119,13 @@ TEST_F(MixDialogTest, StyleChangeShowsItsGroups) {
 }
 
 TEST_F(MixDialogTest, PresetsRunTheHandlerOnlyForADifferentItem) {
-    form.Prepare(Quarters(200, 100), 640, 480);
-    EXPECT_EQ(SizeLine(), "Selection (200x100) into (640x480)");
-    // The item already chosen: nothing runs, so the line keeps its opening text.
+    // The source is named, and the size it gets shows from the start ("Width or height").
+    form.Prepare(Quarters(200, 100), "beach.jpg", 640, 480);
+    EXPECT_EQ(SizeLine(), Line("beach.jpg (200 x 100)", "placed as 200 x 100 in the photo (640 x 480)"));
     form.SetResize(lum::MixResize::WidthOrHeight);
-    EXPECT_EQ(SizeLine(), "Selection (200x100) into (640x480)");
+    EXPECT_EQ(SizeLine(), Line("beach.jpg (200 x 100)", "placed as 200 x 100 in the photo (640 x 480)"));
     form.SetResize(lum::MixResize::Zoom);
-    EXPECT_EQ(SizeLine(), "(200x100 into (640x480)");
+    EXPECT_EQ(SizeLine(), Line("beach.jpg (200 x 100)", "placed as 200 x 100 in the photo (640 x 480)"));
     EXPECT_FALSE(form.UpDownZoom->isHidden());
 
     form.SetStyle(lum::MixStyle::SmoothedEdges);
@@ -140,7 +144,7 @@ TEST_F(MixDialogTest, PresetsRunTheHandlerOnlyForADifferentItem) {
     EXPECT_EQ(form.Options().percent, 50);
     EXPECT_EQ(form.Options().resize, lum::MixResize::FitToImage);
     EXPECT_EQ(Groups(), "1...");
-    EXPECT_EQ(SizeLine(), "(640x480 into (640x480)");
+    EXPECT_EQ(SizeLine(), Line("beach.jpg (200 x 100)", "placed as 640 x 480 in the photo (640 x 480)"));
     EXPECT_TRUE(form.UpDownZoom->isHidden());
     form.SetOptions(lum::TextStampMixOptions(form.Options(), lum::MakeColour(255, 255, 255)));
     const lum::MixOptions o = form.Options();
@@ -153,24 +157,30 @@ TEST_F(MixDialogTest, PresetsRunTheHandlerOnlyForADifferentItem) {
 }
 
 TEST_F(MixDialogTest, SizeLineFollowsResizingAndZoom) {
-    form.Prepare(Quarters(200, 100), 640, 480);
+    form.Prepare(Quarters(200, 100), "Clipboard image", 640, 480);
+    auto placed = [&](const char* where) { return Line("Clipboard image (200 x 100)", where); };
     ClickResize(1);
-    EXPECT_EQ(SizeLine(), "(640x480 into (640x480)");
-    ClickResize(2);  // not enlarged, plus one each way
-    EXPECT_EQ(SizeLine(), "(201x101 into (640x480)");
+    EXPECT_EQ(SizeLine(), placed("placed as 640 x 480 in the photo (640 x 480)"));
+    ClickResize(2);  // not enlarged
+    EXPECT_EQ(SizeLine(), placed("placed as 200 x 100 in the photo (640 x 480)"));
     form.UpDownZoom->setValue(150);  // not in zoom mode: the line stays
-    EXPECT_EQ(SizeLine(), "(201x101 into (640x480)");
+    EXPECT_EQ(SizeLine(), placed("placed as 200 x 100 in the photo (640 x 480)"));
     ClickResize(0);
-    EXPECT_EQ(SizeLine(), "(300x150 into (640x480)");
+    EXPECT_EQ(SizeLine(), placed("placed as 300 x 150 in the photo (640 x 480)"));
     form.UpDownZoom->stepBy(-1);  // an arrow click
-    EXPECT_EQ(SizeLine(), "(296x148 into (640x480)");
+    EXPECT_EQ(SizeLine(), placed("placed as 296 x 148 in the photo (640 x 480)"));
     form.UpDownZoom->setValue(33);  // typed
-    EXPECT_EQ(SizeLine(), "(66x33 into (640x480)");
+    EXPECT_EQ(SizeLine(), placed("placed as 66 x 33 in the photo (640 x 480)"));
+    // Tiles keep the source's size all over the photo.
+    ClickStyle(3);
+    EXPECT_EQ(SizeLine(), placed("tiled over the photo (640 x 480)"));
+    ClickStyle(0);
+    EXPECT_EQ(SizeLine(), placed("placed as 66 x 33 in the photo (640 x 480)"));
 
-    // A source larger than the image shrinks into it.
-    form.Prepare(Quarters(1000, 500), 640, 480);
+    // A source larger than the image shrinks into it, keeping its proportions.
+    form.Prepare(Quarters(1000, 500), "Gradient", 640, 480);
     ClickResize(2);
-    EXPECT_EQ(SizeLine(), "(641x321 into (640x480)");
+    EXPECT_EQ(SizeLine(), Line("Gradient (1000 x 500)", "placed as 640 x 320 in the photo (640 x 480)"));
 }
 
 TEST_F(MixDialogTest, PreviewFitsTheSourceIntoThePanel) {
@@ -194,13 +204,10 @@ TEST_F(MixDialogTest, PreviewFitsTheSourceIntoThePanel) {
 
     form.SetSource(lum::Image());
     EXPECT_TRUE(form.PaintBox1->isHidden());
-    form.SetWorkSize(640, 480);
-    form.ShowSelectionLine();
-    EXPECT_EQ(SizeLine(), "Selection (0x0) into (640x480)");
 }
 
 TEST_F(MixDialogTest, MaskPickingInThePreview) {
-    form.Prepare(Quarters(100, 100), 640, 480);  // shown 1:1, top-left quarter red-ish
+    form.Prepare(Quarters(100, 100), "quarters.bmp", 640, 480);  // shown 1:1, top-left quarter red-ish
     ASSERT_EQ(form.PaintBox1->size(), QSize(101, 101));
     // Not in "Masked Copy": the mouse picks nothing.
     QTest::mouseClick(form.PaintBox1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));

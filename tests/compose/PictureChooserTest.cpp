@@ -3,7 +3,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 
+#include "../image/FormatMakers.h"
 #include "../view/FolderTestSupport.h"
 #include "compose/PictureChooser.h"
 
@@ -93,6 +96,29 @@ TEST_F(PictureChooserTest, SelectingLoadsIntoTheTargetWithPreview) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
+TEST_F(PictureChooserTest, ListsAndLoadsPhotosOfEveryFormatRead) {
+    namespace ft = formats_test;
+    const ft::Samples rgba = ft::Pattern(60, 40, 4, 8), rgb = ft::Pattern(60, 40, 3, 8);
+    const auto bytes = [](const ft::Bytes& b) { return QByteArray(reinterpret_cast<const char*>(b.data()), int(b.size())); };
+    const ft::Bytes heic = ft::MakeHeic(rgb, 70);
+    WriteBytes(P("f_phone.HEIC"), bytes(heic));
+    WriteBytes(P("g_alpha.png"), bytes(ft::MakePng(rgba)));
+    WriteBytes(P("h_web.webp"), bytes(ft::MakeWebp(rgba, true)));
+    WriteBytes(P("i_scan.tiff"), bytes(ft::MakeTiff(rgba)));
+    form.Refresh();
+    QStringList names;
+    for (int i = 0; i < form.FileListBox1->count(); ++i) names << form.FileListBox1->item(i)->text();
+    EXPECT_EQ(names, (QStringList{"a_wide.bmp", "b_small.jpg", "c_tall.JPG", "d_corrupt.jpg", "e_empty.bmp",
+                                  "f_phone.HEIC", "g_alpha.png", "h_web.webp", "i_scan.tiff"}));
+    for (const char* name : {"g_alpha.png", "h_web.webp", "i_scan.tiff"}) {
+        Pick(name);
+        EXPECT_TRUE(memory.samePixels(ft::Expected(rgba))) << name;
+        EXPECT_EQ(form.Label1->text(), "Size 60 x 40");
+    }
+    Pick("f_phone.HEIC");
+    EXPECT_TRUE(memory.samePixels(ft::HeifOwnDecode(heic)));
+}
+
 TEST_F(PictureChooserTest, InvalidPicturesClearThePreviewSilently) {
     Pick("b_small.jpg");
     const lum::Image before = memory;
@@ -159,7 +185,7 @@ TEST_F(PictureChooserTest, DriveNotReady) {
     Pick("b_small.jpg");
     form.DriveComboBox1->setCurrentIndex(1);
     form.DriveComboBox1Change(1);
-    EXPECT_EQ(prompts.Last(), "CD-ROM or floppy not ready");
+    EXPECT_EQ(prompts.Last(), "The drive is not ready (no disc or medium in it).");
     EXPECT_EQ(form.DriveComboBox1->currentIndex(), 0);
     EXPECT_EQ(form.Directory(), root + "/");
     EXPECT_EQ(form.FileName(), P("b_small.jpg"));
@@ -173,8 +199,9 @@ TEST_F(PictureChooserTest, DriveNotReady) {
     prompts.messages.clear();
     const lum::Image before = memory;
     EXPECT_FALSE(form.LoadSelectedInto(memory));
-    EXPECT_EQ(prompts.Last(), "CD-ROM or floppy not ready");
+    EXPECT_EQ(prompts.Last(), "The folder " + gone.path().toStdString() + " is not there any more.");
     EXPECT_TRUE(memory.samePixels(before));
+    EXPECT_FALSE(form.BitBtn1->isEnabled());
 }
 
 TEST_F(PictureChooserTest, RefreshKeepsTheSelection) {
@@ -185,6 +212,79 @@ TEST_F(PictureChooserTest, RefreshKeepsTheSelection) {
     EXPECT_EQ(form.FileName(), P("c_tall.JPG"));
     EXPECT_TRUE(form.SelectFile(P("a_wide.bmp")));
     EXPECT_EQ(memory.width(), 150);  // selecting by name does not load
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PictureChooserTest, OkOnlyWithAPictureChosen) {
+    // A folder shown but nothing loaded from it yet.
+    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    Pick("b_small.jpg");
+    EXPECT_TRUE(form.BitBtn1->isEnabled());
+    EXPECT_EQ(form.ChosenPicture(), P("b_small.jpg"));
+    Pick("d_corrupt.jpg");
+    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    EXPECT_TRUE(form.ChosenPicture().isEmpty());
+    EXPECT_TRUE(form.Label1->text().isEmpty()) << "no size for what is no picture";
+    Pick("e_empty.bmp");
+    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    Pick("a_wide.bmp");
+    EXPECT_TRUE(form.BitBtn1->isEnabled());
+    // Read again, the picture stays chosen; a folder without pictures has none.
+    form.Refresh();
+    EXPECT_TRUE(form.BitBtn1->isEnabled());
+    QDir(root).mkdir("empty");
+    ASSERT_TRUE(form.SetDirectory(P("empty")));
+    form.FileListBox1Click();
+    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    EXPECT_TRUE(form.FileName().isEmpty());
+}
+
+TEST_F(PictureChooserTest, EnterOnAFolderOpensItAndPressesNothing) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    Pick("b_small.jpg");
+    ASSERT_TRUE(form.BitBtn1->isEnabled());
+    int sub = -1;
+    for (int i = 0; i < form.DirectoryListBox1->count(); ++i)
+        if (form.DirectoryListBox1->item(i)->text().trimmed() == "sub") sub = i;
+    ASSERT_GE(sub, 0);
+    form.DirectoryListBox1->setFocus();
+    form.DirectoryListBox1->setCurrentRow(sub);
+    QTest::keyClick(form.DirectoryListBox1, Qt::Key_Return);
+    EXPECT_TRUE(form.isVisible()) << "OK was not pressed";
+    EXPECT_EQ(form.Directory(), P("sub") + "/");
+    EXPECT_EQ(form.FileName(), P("sub/inner.bmp"));
+    EXPECT_EQ(memory.width(), 20);
+    // Back up with Enter on the folder above.
+    form.DirectoryListBox1->setFocus();
+    form.DirectoryListBox1->setCurrentRow(form.DirectoryListBox1->count() - 2);
+    QTest::keyClick(form.DirectoryListBox1, Qt::Key_Enter);
+    EXPECT_EQ(form.Directory(), root + "/");
+    EXPECT_TRUE(form.isVisible());
+    form.reject();
+}
+
+TEST_F(PictureChooserTest, StartsInThePhotosFolderOncePerFolder) {
+    form.StartIn(P("sub"));
+    EXPECT_EQ(form.Directory(), P("sub") + "/");
+    // The user goes elsewhere for the same photo: it opens where it was left.
+    ASSERT_TRUE(form.SetDirectory(root));
+    form.StartIn(P("sub"));
+    EXPECT_EQ(form.Directory(), root + "/");
+    // A photo of another folder: there.
+    QDir(root).mkdir("other");
+    form.StartIn(P("other"));
+    EXPECT_EQ(form.Directory(), P("other") + "/");
+    form.StartIn(P("sub"));
+    EXPECT_EQ(form.Directory(), P("sub") + "/");
+    // Nothing to start in: it stays.
+    form.StartIn(QString());
+    form.StartIn(P("missing"));
+    EXPECT_EQ(form.Directory(), P("sub") + "/");
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 }  // namespace

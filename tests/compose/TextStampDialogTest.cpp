@@ -37,9 +37,9 @@ protected:
 };
 
 TEST_F(TextStampDialogTest, DefaultsAndRanges) {
-    EXPECT_EQ(form.windowTitle(), "text Image Creation");
+    EXPECT_EQ(form.windowTitle(), "Text stamp");
     EXPECT_TRUE(form.isModal());
-    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Police");
+    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Font");
     EXPECT_EQ(form.Fontname->currentText(), "Arial");
     EXPECT_EQ(form.Fontname->currentIndex(), -1);
     const bool hasArial = QFontDatabase::families().contains("Arial");
@@ -57,9 +57,9 @@ TEST_F(TextStampDialogTest, DefaultsAndRanges) {
     EXPECT_EQ(form.RadioGroup1->title(), "Shadow");
     EXPECT_EQ(form.RadioGroup1->ItemIndex(), 2);
     EXPECT_EQ(form.RadioGroup2->title(), "Background");
-    EXPECT_EQ(form.RadioGroup2->Item(2)->text(), "Blackr");
+    EXPECT_EQ(form.RadioGroup2->Item(2)->text(), "Black");
     EXPECT_EQ(form.RadioGroup2->ItemIndex(), 0);
-    EXPECT_EQ(form.CheckBox1->text(), QString::fromUtf8("surrounduré"));
+    EXPECT_EQ(form.CheckBox1->text(), QStringLiteral("Outline"));
     EXPECT_TRUE(form.CheckBox1->isChecked());
     for (TUpDownSpin* s : {form.UpDown2, form.UpDown3}) {
         EXPECT_EQ(s->minimum(), -24);

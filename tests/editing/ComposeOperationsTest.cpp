@@ -212,7 +212,6 @@ TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     p.centre = GradientCentre{20, 12};
     const Image expected = GradientImage(40, 25, p);
     EXPECT_TRUE(w.st().WorkImage == expected);
-    EXPECT_TRUE(w.st().UndoImage == expected);
     EXPECT_TRUE(w.st().MemoryImage == expected);
     EXPECT_EQ(w.st().ZoomIndex, 7);
     EXPECT_TRUE(w.st().NewImagePending);
@@ -302,7 +301,6 @@ TEST(GradientMix, TheGradientBecomesTheSourceThenTheMixDialogOpensWithItsPresets
     EXPECT_TRUE(w.st().WorkImage == Mixed(photo, GradientImage(60, 40, proposal), GradientMixOptions(MixOptions())));
     EXPECT_TRUE(w.st().SourceImage == photo);
     EXPECT_TRUE(w.st().MemoryImage == photo);  // the baseline is not the mix source
-    EXPECT_TRUE(w.st().UndoImage == photo);
     EXPECT_TRUE(w.st().FloatActive);
     ASSERT_NE(w.Placing(), nullptr);
     EXPECT_EQ(w.Placing()->Placement(), (MixPlacement{0, 0, 60, 40}));
@@ -343,6 +341,47 @@ TEST(ImageMix, ThePictureChosenIsMixedAndTheMirrorStaysOnIt) {
     });
     ASSERT_TRUE(w.Command("Btmiximage"));
     EXPECT_TRUE(w.st().MixSource == picture);
+}
+
+TEST(ImageMix, NoDialogOnAnEmptyPictureAndEachSourceIsNamedToIt) {
+    const Image photo = RandomImage(40, 30, 15);
+    Win w(photo);
+    // The chooser closed without a picture loaded: nothing to mix, said instead of a dialog.
+    w.Answer(Accept);
+    EXPECT_FALSE(w.Command("Btmiximage"));
+    EXPECT_EQ(w.prompts.messages, std::vector<std::string>{"There is no picture to mix."});
+    ASSERT_EQ(w.prompts.parametersAsked.size(), 1u);
+    EXPECT_EQ(w.prompts.parametersAsked[0]->name, "mix-image");
+    EXPECT_TRUE(w.st().WorkImage == photo);
+
+    // What the mix dialog is told its source is: the chosen file, the clipboard, the gradient.
+    const Image picture = RandomImage(8, 6, 16);
+    OpArgs seen;
+    Editor& e = w.editor;
+    w.Answer([&e, &picture](OpArgs& a) {
+        e.State().MixSource = picture;
+        a.Set("source", std::string("/photos/mark.bmp"));
+        return true;
+    });
+    w.Answer(Cancel, &seen);
+    w.Command("Btmiximage");
+    EXPECT_EQ(seen.Text("source"), "/photos/mark.bmp");
+    w.host.clip = picture;
+    w.host.holds = true;
+    for (const char* control : {"PPimage", "Mlangerlexistant1"}) {
+        w.Answer(Cancel, &seen);
+        w.Command(control);
+        EXPECT_EQ(seen.Text("source"), kMixFromClipboard) << control;
+    }
+    w.Answer([](OpArgs& a) {
+        a.Set("size", ImagePoint{10, 10});
+        return true;
+    });
+    w.Answer(Cancel, &seen);
+    w.Command("Btmixdegrad");
+    EXPECT_EQ(seen.Text("source"), kMixFromGradient);
+    EXPECT_EQ(w.prompts.messages.size(), 1u);
+    EXPECT_TRUE(w.st().WorkImage == photo) << "every mix was cancelled";
 }
 
 TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
@@ -428,9 +467,9 @@ TEST(Clipboard, PastesWithoutAPictureSayWhyAfterDroppingToolAndSelection) {
     const struct {
         const char* control;
         const char* message;
-    } cases[] = {{"Commenouvelleimage1", "No image in clipboard"},
-                 {"Mlangerlexistant1", "No image in clipboard"},
-                 {"PPimage", "No image in the Clipboard"}};
+    } cases[] = {{"Commenouvelleimage1", "There is no picture on the clipboard."},
+                 {"Mlangerlexistant1", "There is no picture on the clipboard."},
+                 {"PPimage", "There is no picture on the clipboard."}};
     for (const auto& c : cases) {
         ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));
         w.st().ToolMode = 4;
@@ -456,7 +495,7 @@ TEST(Clipboard, CopyThenPasteAsNewImageInTheOtherWindow) {
     ASSERT_TRUE(compare.Command("Commenouvelleimage1"));
     EXPECT_TRUE(compare.st().CurrentMetadata.empty());
     EXPECT_TRUE(compare.st().WorkImage == main.st().WorkImage);
-    EXPECT_TRUE(compare.st().UndoImage == main.st().WorkImage);
+    EXPECT_TRUE(compare.st().MemoryImage == main.st().WorkImage);
     EXPECT_TRUE(compare.st().NewImagePending);
     EXPECT_FALSE(compare.st().FloatActive);
 }
@@ -514,8 +553,8 @@ TEST(Clipboard, PasteIntoStartsAsAMaskedCopyAndTheMixingCommandAsLastLeft) {
 
 // --- text stamp ---
 
-TEST(TextStamp, OnlyInTheCompareWindowAndMixedAsAMaskedCopyOfTheStamp) {
-    EXPECT_EQ(FindCommand("Bttexte", kMainWindow).op, nullptr);
+TEST(TextStamp, InBothWindowsAndMixedAsAMaskedCopyOfTheStamp) {
+    EXPECT_EQ(FindCommand("Bttexte", kMainWindow).op, FindCommand("Bttexte", kCompareWindow).op);
     const Image photo = RandomImage(80, 60, 17);
     Win w(photo, EditorPolicy::CompareWindow());
     ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));

@@ -34,16 +34,15 @@ TEST(EditState, StartsWithEightByEightImagesAndTheStartUpRegisters) {
     EXPECT_EQ(ToneTable()[255], 128);
 }
 
-TEST(EditState, CommitCopiesBaselineIntoUndoWorkAndSource) {
+TEST(EditState, CommitCopiesBaselineIntoWorkAndSource) {
     EditState st;
     st.MemoryImage = Gradient(37, 21);
     Commit(st, 1000, 1000);
-    EXPECT_EQ(st.UndoImage, st.MemoryImage);
     EXPECT_EQ(st.WorkImage, st.MemoryImage);
     EXPECT_EQ(st.SourceImage, st.MemoryImage);
     // The copies are separate images, not shared storage.
     st.WorkImage.fill(1, 2, 3);
-    EXPECT_NE(st.UndoImage, st.WorkImage);
+    EXPECT_NE(st.MemoryImage, st.WorkImage);
     EXPECT_NE(st.SourceImage, st.WorkImage);
 }
 
@@ -57,7 +56,7 @@ TEST(EditState, CommitTakesOverCopiesMadeBeforehandOnlyWhenTheyFit) {
     const uint8_t* workBuffer = ready.work.data();
     taken.Commit(50, 50, CommitMode::Normal, FitRule::KeepZoomWhenFits, &ready);
     EXPECT_EQ(taken.WorkImage.data(), workBuffer);  // taken over, not copied
-    for (const Image* img : {&taken.UndoImage, &taken.WorkImage, &taken.SourceImage}) EXPECT_EQ(*img, photo);
+    for (const Image* img : {&taken.MemoryImage, &taken.WorkImage, &taken.SourceImage}) EXPECT_EQ(*img, photo);
     EXPECT_EQ(taken.ZoomIndex, made.ZoomIndex);
     EXPECT_EQ(taken.ZoomTable, made.ZoomTable);
     // Copies of another size are not taken: the commit copies as ever.
@@ -124,19 +123,18 @@ TEST(EditState, CompareModes) {
     cmp.MemoryImage.resize(1000, 1000);
     Commit(cmp, 100, 100, CommitMode::Compare100, FitRule::HundredPercentWhenFits);
     EXPECT_EQ(cmp.ZoomIndex, 7);  // never fitted, whatever the size
-    EXPECT_EQ(cmp.UndoImage.width(), 1000);
+    EXPECT_EQ(cmp.WorkImage.width(), 1000);
     EXPECT_TRUE(cmp.SourceImage.empty());  // made by the operation that needs it
-    cmp.MemoryImage.resize(10, 10);
     cmp.WorkImage.fill(5, 5, 5);
     const Image source = cmp.SourceImage;
+    // The working image back to the baseline, the source copy left as it was.
     Commit(cmp, 100, 100, CommitMode::NoCopies, FitRule::HundredPercentWhenFits);
-    EXPECT_EQ(cmp.UndoImage.width(), 1000);  // the baseline is not refreshed
-    EXPECT_EQ(cmp.WorkImage.width(), 1000);
+    EXPECT_EQ(cmp.WorkImage, cmp.MemoryImage);
     EXPECT_EQ(cmp.SourceImage, source);
     EXPECT_EQ(cmp.ZoomIndex, 0);
     // A small baseline fits the view: the 100 % slot.
     cmp.ZoomIndex = 2;
-    cmp.UndoImage.resize(10, 10);
+    cmp.MemoryImage.resize(10, 10);
     Commit(cmp, 500, 440, CommitMode::NoCopies, FitRule::HundredPercentWhenFits);
     EXPECT_EQ(cmp.ZoomIndex, 7);
     EXPECT_EQ(cmp.WorkImage.width(), 10);
@@ -207,23 +205,32 @@ TEST(EditorState, CommitAsksTheViewForItsSizeAndLaysItOut) {
     EXPECT_EQ(host.layouts, 1);
 }
 
-TEST(EditorState, UndoRestoresSizeAndLeavesFlagsSelectionAndZoom) {
+TEST(EditorState, UndoStepsBackOneStepAtATimeKeepingADrawnSelectionAndTheZoom) {
     edittest::Window w(Gradient(20, 10));
     EditState& st = w.st();
-    st.Saved = false;
-    st.Optimized = true;
-    st.SelectionActive = 1;
+    const Image loaded = st.WorkImage;
+    ASSERT_TRUE(w.Apply("optimize"));
+    const Image optimized = st.WorkImage;
+    ASSERT_TRUE(w.Apply("grey"));
+    ASSERT_TRUE(st.SetSelection(kRectangleSelection, Rect{2, 2, 6, 6}, {}, edittest::FullMask(Rect{2, 2, 6, 6})));
     st.ZoomIndex = 4;
-    st.WorkImage.resize(5, 500);  // something replaced the working image
-    w.editor.Undo();
-    EXPECT_EQ(st.WorkImage, st.MemoryImage);
-    EXPECT_FALSE(st.Saved);
+    w.host = edittest::CountingHost{};
+    EXPECT_TRUE(w.editor.Undo());
+    EXPECT_EQ(st.WorkImage, optimized);
     EXPECT_TRUE(st.Optimized);
-    EXPECT_EQ(st.SelectionActive, 1);
+    EXPECT_FALSE(st.Saved);
+    EXPECT_EQ(st.SelectionActive, kRectangleSelection);  // only drawn: it stays
     EXPECT_EQ(st.ZoomIndex, 4);
     EXPECT_EQ(w.host.redraws, 1);
-    w.editor.Undo();  // twice is once
-    EXPECT_EQ(st.WorkImage, st.MemoryImage);
+    EXPECT_TRUE(w.editor.Undo());
+    EXPECT_EQ(st.WorkImage, loaded);
+    EXPECT_FALSE(st.Optimized);  // the photo as loaded: nothing to ask about
+    EXPECT_TRUE(st.Saved);
+    EXPECT_FALSE(w.editor.Undo());  // nothing further back
+    EXPECT_EQ(st.WorkImage, loaded);
+    EXPECT_TRUE(w.editor.Redo());
+    EXPECT_EQ(st.WorkImage, optimized);
+    EXPECT_FALSE(st.Saved);
 }
 
 TEST(EditorState, MemorizeMakesWorkingImageTheBaseline) {
@@ -234,11 +241,20 @@ TEST(EditorState, MemorizeMakesWorkingImageTheBaseline) {
     const Image optimized = st.WorkImage;
     w.editor.Memorize();
     EXPECT_EQ(st.MemoryImage, optimized);
-    EXPECT_EQ(st.UndoImage, optimized);
-    ASSERT_TRUE(w.Apply("grey"));
-    w.editor.Undo();
     EXPECT_EQ(st.WorkImage, optimized);
-    EXPECT_NE(st.WorkImage, loaded);
+    ASSERT_TRUE(w.Apply("grey"));
+    w.editor.ResetImage();
+    EXPECT_EQ(st.WorkImage, optimized);
+    // Memorize is a step of its own: undone, the baseline is the photo as loaded again.
+    EXPECT_EQ(w.editor.history().UndoLabel(), "Reset Image");
+    ASSERT_TRUE(w.editor.Undo());
+    ASSERT_TRUE(w.editor.Undo());
+    EXPECT_EQ(w.editor.history().UndoLabel(), "Memorize");
+    ASSERT_TRUE(w.editor.Undo());
+    EXPECT_EQ(st.MemoryImage, loaded);
+    EXPECT_EQ(st.WorkImage, optimized);
+    w.editor.ResetImage();
+    EXPECT_EQ(st.WorkImage, loaded);
 }
 
 TEST(EditorState, ClearSelectionAndResetTool) {

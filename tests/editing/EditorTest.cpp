@@ -75,7 +75,7 @@ TEST(EditorRun, OptimizeMarksTheMainWindowsPhotoOnly) {
 }
 
 // Every row that changes the working image marks it unsaved, so no edit is dropped without a
-// question; Undo leaves the mark as it is.
+// question; undone, the photo is as loaded again and the marks go.
 TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
     // A host with a picture on the clipboard, for the paste rows.
     struct Host : edittest::CountingHost {
@@ -117,7 +117,9 @@ TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
         EXPECT_EQ(st.Saved, op.keepsImage) << op.name;
         EXPECT_EQ(st.Optimized, op.marksOptimized) << op.name;
         editor.Undo();
-        EXPECT_EQ(st.Saved, op.keepsImage) << op.name << " after Undo";
+        EXPECT_TRUE(st.Saved) << op.name << " after Undo";
+        EXPECT_FALSE(st.Optimized) << op.name << " after Undo";
+        EXPECT_TRUE(st.WorkImage == photo) << op.name << " after Undo";
     }
     // The recorded macro marks through the operations it replays.
     Window m(photo);
@@ -178,7 +180,7 @@ TEST(EditorRun, TheDialogIsAskedWithItsProposalAndCanBeCancelled) {
     });
     EXPECT_TRUE(w.editor.Run(w.op("resize")));
     EXPECT_EQ(w.st().MemoryImage.width(), 640);
-    EXPECT_EQ(w.st().UndoImage.height(), 480);
+    EXPECT_EQ(w.st().WorkImage.height(), 480);
     // Parameters given outright ask nothing.
     const size_t asked = w.prompts.parametersAsked.size();
     ASSERT_TRUE(w.Apply("blur:2"));

@@ -41,7 +41,7 @@ Outcome RunOn(Window& w, const Operation& op) {
 }
 
 bool HoldsOnlyTheWorkingImage(const EditState& st) {
-    return st.MemoryImage.empty() && st.UndoImage.empty() && st.SourceImage.empty();
+    return st.MemoryImage.empty() && st.SourceImage.empty();
 }
 
 // A selection over the middle of the photo, an ellipse inside its rectangle.
@@ -92,7 +92,7 @@ TEST(LeanEditor, CommitMovesThePhotoAndUndoMemorizeKeepIt) {
     const Image sharpened = lean.st().WorkImage;
     EXPECT_NE(sharpened, photo);
     // Nothing was kept to go back to: Undo leaves the working image as it is.
-    lean.editor.Undo();
+    EXPECT_FALSE(lean.editor.Undo());
     EXPECT_EQ(lean.st().WorkImage, sharpened);
     lean.editor.Memorize();
     EXPECT_EQ(lean.st().WorkImage, sharpened);
@@ -124,6 +124,6 @@ TEST(LeanEditor, WindowsStillKeepTheImageBeforeEveryInPlaceOperation) {
         const Image before = window.st().WorkImage;
         window.editor.Run(op, ArgsFor(op));
         EXPECT_EQ(window.st().SourceImage, before) << op.name;
-        EXPECT_EQ(window.st().UndoImage, photo) << op.name;
+        EXPECT_EQ(window.st().MemoryImage, photo) << op.name;
     }
 }

@@ -70,7 +70,7 @@ TEST(Macro, EveryAttemptBeyondTheLimitShowsTheMessage) {
     EXPECT_TRUE(p.messages.empty());
     m.Record(16);
     m.Record(16);
-    EXPECT_EQ(p.messages, (std::vector<std::string>(2, "Macro : 64 axions maximum.")));
+    EXPECT_EQ(p.messages, (std::vector<std::string>(2, "A macro holds at most 64 actions.")));
     EXPECT_EQ(m.MacroState, 2);
     EXPECT_EQ(m.MacroActions[63], (MacroAction{12, 4, 0, 0}));
     m.Close();
@@ -151,7 +151,7 @@ TEST(MacroReplay, SixtyFiveOperationsChangeTheImageButSixtyFourAreReplayed) {
     const Image before = w.st().WorkImage;
     ASSERT_TRUE(w.Apply("shift:2"));
     EXPECT_NE(w.st().WorkImage, before);
-    EXPECT_EQ(w.prompts.messages, (std::vector<std::string>{"Macro : 64 axions maximum."}));
+    EXPECT_EQ(w.prompts.messages, (std::vector<std::string>{"A macro holds at most 64 actions."}));
     w.editor.Macro().Close();
     EXPECT_EQ(w.editor.Macro().ToReplay().size(), 64u);
 }

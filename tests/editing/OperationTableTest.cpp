@@ -50,8 +50,8 @@ TEST(OperationTable, ControlsOfEachWindow) {
     ASSERT_NE(shift.op, nullptr);
     EXPECT_EQ(shift.op->name, "shift");
     EXPECT_STREQ(shift.command->args, "6");
-    EXPECT_STREQ(shift.command->caption, "Blue change to Green 10%");
-    EXPECT_STREQ(FindCommand("NivGris", kMainWindow).command->caption, "Gray &Scale");
+    EXPECT_STREQ(shift.command->caption, "Blue to Green by 10%");
+    EXPECT_STREQ(FindCommand("NivGris", kMainWindow).command->caption, "Grey &Scale");
 }
 
 TEST(OperationWords, NamesParametersAndTheirRanges) {

@@ -325,8 +325,8 @@ TEST(PaintTools, FillRefusesAColourInsideItsWindowAndIgnoresOutsidePresses) {
     ChoosePaintTool(w.editor, kToolFill);
     const Image before = w.st().WorkImage;
     w.press(5, 5, MouseButton::Left);
-    EXPECT_EQ(w.prompts.messages,
-              std::vector<std::string>{"Selected pixel color too close from fill color\n\rDecrease thickness value"});
+    EXPECT_EQ(w.prompts.messages, std::vector<std::string>{"The colour you clicked is too close to the fill colour.\n"
+                                                           "Lower the fill threshold (T) and try again."});
     EXPECT_EQ(w.st().WorkImage, before);
     EXPECT_EQ(w.tool().Cursor(w.editor, {}), kCursorFill);
 
@@ -338,7 +338,15 @@ TEST(PaintTools, FillRefusesAColourInsideItsWindowAndIgnoresOutsidePresses) {
     w.press(5, 5, MouseButton::Left);
     EXPECT_EQ(PixelOf(w.st().WorkImage, 29, 19), MakeColour(109, 100, 100));
     EXPECT_EQ(w.prompts.messages.size(), 1u);
-    EXPECT_EQ(FillTooCloseLine(), "Selected pixel color too close from fill color Decrease thickness value");
+    EXPECT_EQ(FillTooCloseLine(), "The colour you clicked is too close to the fill colour. Lower the fill threshold (T) and try again.");
+    // Clicked again on what is now the fill colour: the area has it already, whatever the threshold.
+    for (int t : {1, 36}) {
+        w.st().PaintThickness = t;
+        w.press(7, 7, MouseButton::Left);
+        EXPECT_EQ(w.prompts.messages.back(), "This area already has the fill colour.") << t;
+    }
+    EXPECT_EQ(w.prompts.messages.size(), 3u);
+    EXPECT_EQ(PixelOf(w.st().WorkImage, 0, 0), MakeColour(109, 100, 100));
 }
 
 TEST(PaintTools, LongFillKeepsTheWindowAliveAndStopsWhenItCloses) {
@@ -418,10 +426,16 @@ TEST(PaintTools, PaintingMarksThePhotoUnsavedLookingDoesNot) {
     for (int32_t mode : {kToolLine, kToolPen, kToolFill, kToolBrush}) {
         PaintWindow w(photo);
         ASSERT_TRUE(w.st().Saved);
-        ChoosePaintTool(w.editor, mode, BrushKind::Daub);
+        ChoosePaintTool(w.editor, mode, BrushKind::Spray);
         stroke(w);
         EXPECT_FALSE(w.st().Saved) << mode;
     }
+    // A stroke that changed no pixel (a daub over one colour) leaves nothing to save.
+    PaintWindow daub(photo);
+    ChoosePaintTool(daub.editor, kToolBrush, BrushKind::Daub);
+    stroke(daub);
+    EXPECT_TRUE(daub.st().Saved);
+    EXPECT_EQ(daub.editor.history().Count(), 0);
     // The pipette and the zoom tool only look; a refused or outside fill changes nothing.
     for (int32_t mode : {kToolPipette, kToolZoom}) {
         PaintWindow w(photo);

@@ -2,6 +2,10 @@
 // scratch folder: names, copies that never overwrite, moves, pastes and the files clipboard.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -88,26 +92,76 @@ TEST_F(FileOpsTest, PastesMoveOrCopyButNeverAFolderIntoItself) {
     Write("src/deep/two.jpg", "2");
     Write("dest/one.jpg", "old");
 
-    ASSERT_TRUE(PasteInto({P("src/one.jpg")}, P("dest"), false));
+    PasteOutcome out = PasteInto({P("src/one.jpg")}, P("dest"), false);
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(out.done, QStringList{P("dest/one (2).jpg")});
     EXPECT_EQ(Read("dest/one.jpg"), "old");
     EXPECT_EQ(Read("dest/one (2).jpg"), "1");
     EXPECT_EQ(Read("src/one.jpg"), "1");
 
-    // A folder into itself or below itself is refused and nothing is made.
-    EXPECT_FALSE(PasteInto({P("src")}, P("src/deep"), false));
-    EXPECT_FALSE(PasteInto({P("src/")}, P("src"), true));
+    // A folder into itself or below itself is refused, said why, and nothing is made.
+    out = PasteInto({P("src")}, P("src/deep"), false);
+    ASSERT_EQ(out.failures.size(), 1);
+    EXPECT_EQ(out.failures[0].path, P("src"));
+    EXPECT_EQ(out.failures[0].reason, "a folder cannot go inside itself");
+    EXPECT_FALSE(PasteInto({P("src/")}, P("src"), true).ok());
     EXPECT_FALSE(QFileInfo::exists(P("src/deep/src")));
-    // Cut into the folder it is in already: nothing to do.
-    EXPECT_TRUE(PasteInto({P("src/one.jpg")}, P("src"), true));
+    // Cut into the folder it is in already: nothing to do, and said so.
+    out = PasteInto({P("src/one.jpg")}, P("src"), true);
+    EXPECT_TRUE(out.ok());
+    EXPECT_TRUE(out.done.isEmpty());
+    EXPECT_EQ(out.alreadyThere, QStringList{P("src/one.jpg")});
     EXPECT_EQ(Read("src/one.jpg"), "1");
 
-    ASSERT_TRUE(PasteInto({P("src/deep")}, P("dest"), true));
+    ASSERT_TRUE(PasteInto({P("src/deep")}, P("dest"), true).ok());
     EXPECT_FALSE(QFileInfo::exists(P("src/deep")));
     EXPECT_EQ(Read("dest/deep/two.jpg"), "2");
-    // A source that is gone fails the paste, the others still go.
-    EXPECT_FALSE(PasteInto({P("src/none.jpg"), P("src/one.jpg")}, P("dest"), true));
+    // A source that is gone fails the paste with the system's reason, the others still go.
+    out = PasteInto({P("src/none.jpg"), P("src/one.jpg")}, P("dest"), true);
+    ASSERT_EQ(out.failures.size(), 1);
+    EXPECT_EQ(out.failures[0].path, P("src/none.jpg"));
+    EXPECT_EQ(out.failures[0].reason, SystemReason(ENOENT));
+    EXPECT_EQ(out.done, QStringList{P("dest/one (3).jpg")});
     EXPECT_EQ(Read("dest/one (3).jpg"), "1");
     EXPECT_FALSE(MoveEntry(P("dest/one (3).jpg"), P("dest/one.jpg")));  // never over a file
+    // Into a folder that is not there: every source fails.
+    out = PasteInto({P("dest/one.jpg")}, P("nowhere"), false);
+    ASSERT_EQ(out.failures.size(), 1);
+    EXPECT_EQ(out.failures[0].reason, SystemReason(ENOENT));
+}
+
+TEST_F(FileOpsTest, FailuresSayWhyInTheSystemsWords) {
+    Write("a/photo.jpg", "one");
+    Write("b/photo.jpg", "two");
+    QString why;
+    EXPECT_FALSE(CopyEntry(P("a/photo.jpg"), P("b/photo.jpg"), &why));
+    EXPECT_EQ(why, SystemReason(EEXIST));
+    EXPECT_FALSE(CopyEntry(P("a/none.jpg"), P("b/none.jpg"), &why));
+    EXPECT_EQ(why, SystemReason(ENOENT));
+    EXPECT_FALSE(MoveEntry(P("a/none.jpg"), P("b/x.jpg"), &why));
+    EXPECT_EQ(why, SystemReason(ENOENT));
+    EXPECT_FALSE(MoveEntry(P("a/photo.jpg"), P("b/photo.jpg"), &why));
+    EXPECT_EQ(why, SystemReason(EEXIST));
+    EXPECT_FALSE(MoveEntry(P("a/photo.jpg"), P("missing/photo.jpg"), &why));
+    EXPECT_EQ(why, SystemReason(ENOENT));
+    EXPECT_FALSE(MakeFolder(P("a"), "photo.jpg", &why));
+    EXPECT_EQ(why, SystemReason(EEXIST));
+    EXPECT_TRUE(MakeFolder(P("a"), "new", &why));
+    EXPECT_TRUE(QFileInfo(P("a/new")).isDir());
+    EXPECT_FALSE(MoveToTrash(P("a/none.jpg"), nullptr, &why));
+    EXPECT_EQ(why, SystemReason(ENOENT));
+    // A pipe would block a copy for ever: refused at once.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(P("a/pipe.jpg")).constData(), 0600), 0);
+    EXPECT_FALSE(CopyEntry(P("a/pipe.jpg"), P("b/pipe.jpg"), &why));
+    EXPECT_EQ(why, "it is not a regular file");
+    EXPECT_FALSE(QFileInfo::exists(P("b/pipe.jpg")));
+    // A whole folder with something it cannot copy inside leaves nothing, and names it.
+    EXPECT_FALSE(CopyEntry(P("a"), P("c"), &why));
+    EXPECT_EQ(why, "pipe.jpg: it is not a regular file");
+    EXPECT_FALSE(QFileInfo::exists(P("c")));
+    // The words are the system's, in plain language.
+    EXPECT_FALSE(SystemReason(EACCES).isEmpty());
+    EXPECT_NE(SystemReason(EACCES), SystemReason(ENOSPC));
 }
 
 TEST(FilesClipboard, CopiedAndCutFilesReadBackAsTheDesktopWritesThem) {

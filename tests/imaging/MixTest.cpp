@@ -240,14 +240,23 @@ TEST(Mix, Placements) {
     EXPECT_EQ(ComputeMixPlacement(o, 640, 480, 200, 100), (MixPlacement{220, 190, 200, 100}));
     EXPECT_EQ(ComputeMixPlacement(o, 640, 480, 1280, 480), (MixPlacement{0, 120, 640, 240}));
 
-    EXPECT_EQ(MixSelectionLine(640, 480, 200, 100), "Selection (200x100) into (640x480)");
+    // The size the dialog announces is the size the placement gets (the zoom without its
+    // one-pixel trim).
+    auto placed = [&](int srcW, int srcH) {
+        const MixSize s = MixPlacedSize(o, 640, 480, srcW, srcH);
+        return std::to_string(s.w) + "x" + std::to_string(s.h);
+    };
     o.resize = MixResize::Zoom;
     o.zoom = 50;
-    EXPECT_EQ(MixSizeLine(o, 640, 480, 200, 100), "(100x50 into (640x480)");
+    EXPECT_EQ(placed(200, 100), "100x50");
     o.resize = MixResize::FitToImage;
-    EXPECT_EQ(MixSizeLine(o, 640, 480, 200, 100), "(640x480 into (640x480)");
+    EXPECT_EQ(placed(200, 100), "640x480");
     o.resize = MixResize::WidthOrHeight;
-    EXPECT_EQ(MixSizeLine(o, 640, 480, 1280, 480), "(641x241 into (640x480)");
+    for (const auto& [w, h] : {std::pair{1280, 480}, std::pair{200, 100}, std::pair{1000, 500}}) {
+        const MixPlacement p = ComputeMixPlacement(o, 640, 480, w, h);
+        EXPECT_EQ(placed(w, h), std::to_string(p.Width) + "x" + std::to_string(p.Height)) << w << "x" << h;
+    }
+    EXPECT_EQ(placed(1280, 480), "640x240");
 }
 
 TEST(Mix, GradientMixPresets) {

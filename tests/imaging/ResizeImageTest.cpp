@@ -91,12 +91,12 @@ TEST(ResizeImage, RefusalsCarryTheirMessage) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {5, 100, "Invalid new size ( < 8)"},
-        {7, 8, "Invalid new size ( < 8)"},
-        {8, 7, "Invalid new size ( < 8)"},
-        {-20, 100, "Invalid new size ( < 8)"},
-        {100, 2049, "In valid new size (height > 2048 lines)"},
-        {5, 2049, "In valid new size (height > 2048 lines)"},  // the height limit is checked first
+        {5, 100, "Invalid new size: the width and the height must be at least 8 pixels."},
+        {7, 8, "Invalid new size: the width and the height must be at least 8 pixels."},
+        {8, 7, "Invalid new size: the width and the height must be at least 8 pixels."},
+        {-20, 100, "Invalid new size: the width and the height must be at least 8 pixels."},
+        {100, 2049, "Invalid new size: the height can be at most 2048 pixels."},
+        {5, 2049, "Invalid new size: the height can be at most 2048 pixels."},  // the height limit is checked first
     };
     const Image img = RandomImage(12, 9, 13);
     for (const Case& c : cases) {

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <memory>
+
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 
 #include "FolderTestSupport.h"
 #include "view/DirTree.h"
@@ -147,12 +153,11 @@ TEST_F(DirTreeTest, RemovableDriveNotReady) {
     QTreeWidgetItem* card = tree.topLevelItem(0)->child(1);
     tree.SelectNode(card);
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0],
-              "There is no disk in Drive /nonexistent/lumora-card\nor Drive /nonexistent/lumora-card: is not ready");
+    EXPECT_EQ(prompts.messages[0], "There is no disc in the drive /nonexistent/lumora-card,\nor the drive is not ready.");
     EXPECT_TRUE(changes.isEmpty());
     EXPECT_TRUE(tree.SelectedPath().isEmpty());
     tree.SelectNode(tree.topLevelItem(0)->child(2));
-    EXPECT_EQ(prompts.Last(), "Not a valid Drive ID");
+    EXPECT_EQ(prompts.Last(), "This is not a valid drive.");
     EXPECT_TRUE(changes.isEmpty());
 
     // A mounted removable volume is used like any other.
@@ -164,17 +169,23 @@ TEST_F(DirTreeTest, NewFolderNameChecks) {
     for (QChar c : QStringLiteral("\\*?/=\"<>|:,;+^")) {
         prompts.messages.clear();
         EXPECT_FALSE(tree.CreateFolderIn(P("Music"), QStringLiteral("bad") + c + "name")) << QString(c).toStdString();
-        EXPECT_EQ(prompts.Last(), "Folder Name contains invalid characters");
+        EXPECT_EQ(prompts.Last(), TLsDirTree21::InvalidNameText().toStdString());
     }
+    EXPECT_EQ(TLsDirTree21::InvalidNameText(),
+              "A folder name cannot contain any of these characters: \\ * ? / = \" < > | : , ; + ^");
     EXPECT_EQ(Snapshot(root), before);
 
     EXPECT_FALSE(tree.CreateFolderIn("Drives", "x"));
-    EXPECT_EQ(prompts.Last(), "Can't add drives");
+    EXPECT_EQ(prompts.Last(), "Folders cannot be added among the drives: choose a drive or a folder.");
     tree.setCurrentItem(tree.topLevelItem(0));
     tree.AddNode();
-    EXPECT_EQ(prompts.Last(), "Can't add drives");
+    EXPECT_EQ(prompts.Last(), "Folders cannot be added among the drives: choose a drive or a folder.");
     EXPECT_FALSE(tree.CreateFolderIn(P("Music"), ""));
-    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+    EXPECT_EQ(prompts.Last(), "A name cannot be empty.");
+    EXPECT_FALSE(tree.CreateFolderIn(P("Music"), "  "));
+    EXPECT_EQ(prompts.Last(), "A name cannot be empty.");
+    EXPECT_FALSE(tree.CreateFolderIn(P("Music"), ".."));
+    EXPECT_EQ(prompts.Last(), ".. cannot be used as a name.");
     EXPECT_EQ(Snapshot(root), before);
 
     // The command proposes "New Folder" and creates what the user typed.
@@ -188,7 +199,7 @@ TEST_F(DirTreeTest, NewFolderNameChecks) {
     EXPECT_TRUE(tree.currentItem()->isExpanded());
     // Taken now.
     EXPECT_FALSE(tree.CreateFolderIn(P("Music"), "New Folder"));
-    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+    EXPECT_EQ(prompts.Last(), "A folder named New Folder already exists.");
 }
 
 TEST_F(DirTreeTest, RenameFolderAsksAndChecks) {
@@ -196,24 +207,25 @@ TEST_F(DirTreeTest, RenameFolderAsksAndChecks) {
     const QStringList before = Snapshot(root);
 
     EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "20:23"));
-    EXPECT_EQ(prompts.Last(), "Folder Name contains invalid characters");
+    EXPECT_EQ(prompts.Last(), TLsDirTree21::InvalidNameText().toStdString());
     EXPECT_TRUE(prompts.questions.empty());
 
     // No: nothing happens.
     EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "Year 2023"));
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0],
-              "Rename Folder|Do you want to rename the selected folder\n\nFrom  : 2023\nTo     : Year 2023");
+    EXPECT_EQ(prompts.questions[0], "Rename Folder|Do you want to rename the folder 2023 to Year 2023?");
     EXPECT_EQ(Snapshot(root), before);
 
-    // A name that is taken fails plainly.
-    prompts.answers.push_back(true);
+    // A name that is taken is said before anything is asked.
     EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "2024"));
-    EXPECT_EQ(prompts.Last(), "Error - Invalid Directory Name");
+    EXPECT_EQ(prompts.Last(), "A folder named 2024 already exists.");
+    EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), ""));
+    EXPECT_EQ(prompts.Last(), "A name cannot be empty.");
+    EXPECT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(Snapshot(root), before);
 
     EXPECT_FALSE(tree.RenameFolder(root + "/", "x"));
-    EXPECT_EQ(prompts.Last(), "Can't rename drives");
+    EXPECT_EQ(prompts.Last(), "Drives cannot be renamed here.");
 
     // Yes: renamed, and the selection below it follows.
     changes.clear();
@@ -247,7 +259,7 @@ TEST_F(DirTreeTest, DeleteFolderToTheTrash) {
     // A folder removed behind our back.
     QDir(P("Photos/2024")).removeRecursively();
     tree.DelNode();
-    EXPECT_EQ(prompts.Last(), P("Photos/2024").toStdString() + " not found");
+    EXPECT_EQ(prompts.Last(), P("Photos/2024").toStdString() + " is not there any more.");
     EXPECT_EQ(prompts.questions.size(), 1u);
 
     ASSERT_TRUE(tree.OpenPath(P("Photos/2023/Summer")));
@@ -263,7 +275,7 @@ TEST_F(DirTreeTest, DeleteFolderToTheTrash) {
 
     tree.setCurrentItem(tree.topLevelItem(0)->child(0));
     tree.DelNode();
-    EXPECT_EQ(prompts.Last(), "Can't delete drives");
+    EXPECT_EQ(prompts.Last(), "Drives cannot be deleted here.");
     EXPECT_TRUE(QFileInfo(root).isDir());
 }
 
@@ -274,7 +286,7 @@ TEST_F(DirTreeTest, CopyAndPasteFolders) {
     // Into itself: refused, nothing written.
     const QStringList before = Snapshot(root);
     tree.PasteNode();
-    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_EQ(prompts.Last(), "Could not copy 2023 into 2023: a folder cannot go inside itself.");
     EXPECT_EQ(Snapshot(root), before);
 
     ASSERT_TRUE(tree.OpenPath(P("Music")));
@@ -300,9 +312,9 @@ TEST_F(DirTreeTest, ReportsAndNetworkDrives) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     const QString size = QString::fromStdString(prompts.shown[0]);
     EXPECT_TRUE(size.startsWith("Tree Size|=== TREE SIZE ===\n\n" + P("Photos"))) << prompts.shown[0];
-    EXPECT_TRUE(size.contains("Files : 1"));
-    EXPECT_TRUE(size.contains("Folders : 3"));
-    EXPECT_TRUE(size.contains("Size : 1 KB (100 bytes)"));
+    EXPECT_TRUE(size.contains("Files: 1"));
+    EXPECT_TRUE(size.contains("Folders: 3"));
+    EXPECT_TRUE(size.contains("Size: 1 KB (100 bytes)"));
 
     tree.ShowFolderContents();
     ASSERT_EQ(prompts.shown.size(), 2u);
@@ -320,15 +332,125 @@ TEST_F(DirTreeTest, PopupMenuCaptions) {
     for (QAction* a : tree.PopupMenu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, (QStringList{"&New Folder", "&Rename Folder", "&Delete Folder", "-", "Cu&t", "&Copy", "&Paste", "-",
                                      "Tree &Size", "&Folder Contents", "-", "&Map Network Drive",
-                                     "Di&sConnect Network Drive"}));
+                                     "Disconnect Net&work Drive"}));
     captions.clear();
     for (QAction* a : list.PopupMenu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(captions, (QStringList{"&Open", "&View", "Se&nd To", "-", "Cu&t", "&Copy", "&Paste", "-", "&Rename",
-                                     "&Delete", "&Properties", "&New Folder ..."}));
+    EXPECT_EQ(captions, (QStringList{"&Open", "&View", "&Send To", "-", "Cu&t", "&Copy", "&Paste", "-", "&Rename",
+                                     "&Delete", "Propert&ies", "&New Folder..."}));
     captions.clear();
     for (QAction* a : list.SendToMenu()->actions()) captions << a->text();
-    EXPECT_EQ(captions, (QStringList{"Any Folder ...", "Clipboard as Contents", "Clipboard as FileName",
-                                     "DeskTop as ShortCut"}));
+    EXPECT_EQ(captions, (QStringList{"Any Folder...", "Clipboard as Contents", "Clipboard as File Name",
+                                     "Desktop as Link"}));
 }
 
 }  // namespace
+
+namespace {
+
+// A drop of `files` on the tree at `at` (viewport pixels), with the keys held.
+bool DropOn(TLsDirTree21& tree, const QPoint& at, const QStringList& files, Qt::KeyboardModifiers keys) {
+    std::unique_ptr<QMimeData> mime(lum::files::MakeFilesMimeData(files, false));
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(tree.viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(tree.viewport(), &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(tree.viewport(), &drop);
+    return drop.isAccepted();
+}
+
+}  // namespace
+
+TEST_F(DirTreeTest, FilesDroppedOnAFolderMoveOrWithCtrlCopy) {
+    WriteSized(P("Photos/2023/b.jpg"), 200);
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023")));
+    list.SetMask("*.jpg");
+    tree.show();
+    Pump();
+    QTreeWidgetItem* music = tree.NodeOf(P("Music"));
+    ASSERT_NE(music, nullptr);
+    tree.scrollToItem(music);
+    const QPoint onMusic = tree.visualItemRect(music).center();
+    EXPECT_EQ(tree.DropNodeAt(onMusic), music);
+    EXPECT_EQ(tree.DropNodeAt(tree.visualItemRect(tree.topLevelItem(0)).center()), nullptr) << "never among the drives";
+    EXPECT_EQ(TLsDirTree21::DropActionFor(Qt::NoModifier), Qt::MoveAction);
+    EXPECT_EQ(TLsDirTree21::DropActionFor(Qt::ControlModifier), Qt::CopyAction);
+
+    // A plain drop moves; the list that showed the file no longer does, and selects the next one.
+    ASSERT_NE(list.ItemOfPath(P("Photos/2023/a.jpg")), nullptr);
+    list.setCurrentItem(list.ItemOfPath(P("Photos/2023/a.jpg")));
+    EXPECT_TRUE(DropOn(tree, onMusic, {P("Photos/2023/a.jpg")}, Qt::NoModifier));
+    EXPECT_EQ(QFileInfo(P("Music/a.jpg")).size(), 100);
+    EXPECT_FALSE(QFile::exists(P("Photos/2023/a.jpg")));
+    EXPECT_EQ(list.ItemOfPath(P("Photos/2023/a.jpg")), nullptr);
+    ASSERT_NE(list.currentItem(), nullptr);
+    EXPECT_EQ(list.currentItem()->text(0), "b.jpg");
+    EXPECT_EQ(list.SelectedPaths(), QStringList{P("Photos/2023/b.jpg")});
+    // Ctrl copies.
+    EXPECT_TRUE(DropOn(tree, onMusic, {P("Photos/2023/b.jpg")}, Qt::ControlModifier));
+    EXPECT_EQ(QFileInfo(P("Music/b.jpg")).size(), 200);
+    EXPECT_TRUE(QFile::exists(P("Photos/2023/b.jpg")));
+    EXPECT_TRUE(prompts.messages.empty());
+
+    // The messages of a paste: already there, and what failed with its reason.
+    EXPECT_TRUE(DropOn(tree, onMusic, {P("Music/a.jpg")}, Qt::NoModifier));
+    EXPECT_EQ(prompts.Last(), "a.jpg is already in this folder: nothing was moved.");
+    tree.DropFiles({P("Photos/gone.jpg")}, P("Music"), true);
+    EXPECT_EQ(prompts.Last(), "Could not move gone.jpg into Music: " + lum::files::SystemReason(ENOENT).toStdString() + ".");
+    tree.DropFiles({P("Photos")}, P("Photos/2024"), true);
+    EXPECT_EQ(prompts.Last(), "Could not move Photos into 2024: a folder cannot go inside itself.");
+    EXPECT_TRUE(QFileInfo(P("Photos/2024")).isDir());
+    // A drop is no cut: the clipboard keeps what it had.
+    lum::files::PutFilesOnClipboard({P("Music/b.jpg")}, true);
+    EXPECT_TRUE(DropOn(tree, onMusic, {P("Photos/2023/b.jpg")}, Qt::NoModifier));
+    EXPECT_EQ(lum::files::FilesOnClipboard(nullptr), QStringList{P("Music/b.jpg")});
+    EXPECT_EQ(QFileInfo(P("Music/b (2).jpg")).size(), 200);
+    // Not files: refused.
+    QMimeData text;
+    text.setText(QStringLiteral("words"));
+    QDragMoveEvent words(onMusic, Qt::CopyAction | Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &words);
+    EXPECT_FALSE(words.isAccepted());
+}
+
+TEST_F(DirTreeTest, TheListsEmptySpaceOffersOnlyWhatNeedsNoItem) {
+    ASSERT_TRUE(tree.OpenPath(P("Photos/2023")));
+    list.resize(400, 300);
+    list.show();
+    Pump();
+    auto names = [](QMenu* m) {
+        QStringList out;
+        for (QAction* a : m->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        return out;
+    };
+    QMenu* blank = list.MenuAt(QPoint(10, list.viewport()->height() - 5));
+    EXPECT_EQ(blank, list.BlankMenu());
+    EXPECT_EQ(names(blank), (QStringList{"ItemFolder", "ItemOpPaste", "-", "ItemRefresh"}));
+    QStringList captions;
+    for (QAction* a : blank->actions()) captions << a->text();
+    EXPECT_EQ(captions, (QStringList{"&New Folder...", "&Paste", "", "Re&fresh"}));
+    QApplication::clipboard()->clear();
+    list.MenuAt(QPoint(10, list.viewport()->height() - 5));
+    EXPECT_FALSE(blank->actions()[1]->isEnabled()) << "nothing to paste";
+    EXPECT_TRUE(blank->actions()[0]->isEnabled());
+    lum::files::PutFilesOnClipboard({P("Music")}, false);
+    list.MenuAt(QPoint(10, list.viewport()->height() - 5));
+    EXPECT_TRUE(blank->actions()[1]->isEnabled());
+
+    // On an item: the item's menu, about that item.
+    QTreeWidgetItem* a = list.ItemOfPath(P("Photos/2023/a.jpg"));
+    ASSERT_NE(a, nullptr);
+    list.clearSelection();
+    EXPECT_EQ(list.MenuAt(list.visualItemRect(a).center()), list.PopupMenu());
+    EXPECT_EQ(list.SelectedPaths(), QStringList{P("Photos/2023/a.jpg")});
+
+    // Refresh reads the folder again; among the drives nothing can be added.
+    WriteSized(P("Photos/2023/new.jpg"), 5);
+    list.BlankMenu()->actions()[3]->trigger();
+    EXPECT_NE(list.ItemOfPath(P("Photos/2023/new.jpg")), nullptr);
+    list.setDirectory("Drives");
+    list.MenuAt(QPoint(10, list.viewport()->height() - 5));
+    EXPECT_FALSE(blank->actions()[0]->isEnabled());
+    EXPECT_FALSE(blank->actions()[1]->isEnabled());
+}

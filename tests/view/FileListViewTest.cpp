@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -285,11 +287,11 @@ TEST_F(FileListTest, DoubleClickWithoutOpeningAndFailedOpen) {
     list.SetDblClickToOpen(true);
     openResult = false;
     list.ItemDblClick(Item("a.jpg"));
-    EXPECT_EQ(prompts.Last(), "There is no application associated with the given filename extension.");
+    EXPECT_EQ(prompts.Last(), "Could not open a.jpg: no program is set to open files of this type.");
     QTreeWidgetItem* gone = Item("a.jpg");
     QFile::remove(P("a.jpg"));
     list.ItemDblClick(gone);
-    EXPECT_EQ(prompts.Last(), "The specified file was not found.");
+    EXPECT_EQ(prompts.Last(), "Could not open a.jpg: it is not there any more.");
 }
 
 TEST_F(FileListTest, LinkedTreeFollowsTheList) {
@@ -326,8 +328,7 @@ TEST_F(FileListTest, DrivesViewAndDriveNotReady) {
     ASSERT_NE(stick, nullptr);
     EXPECT_EQ(TLsFilelistView28::KindOfItem(stick), "drv");
     list.ItemDblClick(stick);
-    EXPECT_EQ(prompts.Last(),
-              "There is no disk in Drive /nonexistent/lumora-stick\nor Drive /nonexistent/lumora-stick: is not ready");
+    EXPECT_EQ(prompts.Last(), "There is no disc in the drive /nonexistent/lumora-stick,\nor the drive is not ready.");
     EXPECT_EQ(list.Directory(), "Drives");
     list.ItemDblClick(Item("Scratch"));
     EXPECT_EQ(list.Directory(), root + "/");
@@ -350,21 +351,29 @@ TEST_F(FileListTest, RenameChecksAndMessages) {
     list.clearSelection();
     list.setCurrentItem(nullptr);
     list.ItemRename();
-    EXPECT_EQ(prompts.Last(), "No file selected");
+    EXPECT_EQ(prompts.Last(), "No file is selected.");
 
-    // Taken names, bad names and read-only files change nothing.
-    EXPECT_FALSE(list.RenameEntry(P("a.jpg"), "b.jpg"));
-    EXPECT_EQ(prompts.Last(), "File operation failed");
-    EXPECT_FALSE(list.RenameEntry(P("a.jpg"), "x/y.jpg"));
-    EXPECT_EQ(prompts.Last(), "File operation failed");
-    EXPECT_FALSE(list.RenameEntry(P("a.jpg"), ""));
-    EXPECT_FALSE(list.RenameEntry(P("a.jpg"), ".."));
+    // Taken names, bad names and read-only files change nothing, and say why.
+    const std::pair<const char*, const char*> refused[] = {
+        {"b.jpg", "A file named b.jpg already exists."},
+        {"b", "A file named b.jpg already exists."},  // the extension comes back first
+        {"x/y.jpg", "A name cannot contain a slash (/)."},
+        {"", "A name cannot be empty."},
+        {"   ", "A name cannot be empty."},
+        {"..", ".. cannot be used as a name."},
+    };
+    for (const auto& [name, why] : refused) {
+        EXPECT_FALSE(list.RenameEntry(P("a.jpg"), name)) << name;
+        EXPECT_EQ(prompts.Last(), why) << name;
+    }
     EXPECT_FALSE(list.RenameEntry(P("ro.jpg"), "rw.jpg"));
-    EXPECT_EQ(prompts.Last(), "It's ReadOnly");
+    EXPECT_EQ(prompts.Last(), "ro.jpg is read-only: it cannot be renamed.");
+    EXPECT_FALSE(list.RenameEntry(P("gone.jpg"), "here.jpg"));
+    EXPECT_EQ(prompts.Last(), "gone.jpg is no longer there.");
     list.setCurrentItem(Item("ro.jpg"));
     prompts.texts.push_back("never.jpg");
     list.ItemRename();
-    EXPECT_EQ(prompts.Last(), "It's ReadOnly");
+    EXPECT_EQ(prompts.Last(), "ro.jpg is read-only: it cannot be renamed.");
     EXPECT_EQ(prompts.texts.size(), 1u);  // not even asked
     prompts.texts.clear();
     EXPECT_EQ(Snapshot(root), before);
@@ -381,6 +390,26 @@ TEST_F(FileListTest, RenameChecksAndMessages) {
     EXPECT_NE(Item("renamed.jpg"), nullptr);
     EXPECT_EQ(Item("a.jpg"), nullptr);
     EXPECT_EQ(renamed, (QStringList{P("a.jpg"), P("renamed.jpg")}));
+
+    // A name typed without an extension keeps the photo's.
+    EXPECT_TRUE(list.RenameEntry(P("renamed.jpg"), "holiday"));
+    EXPECT_EQ(QFileInfo(P("holiday.jpg")).size(), 10);
+    EXPECT_NE(Item("holiday.jpg"), nullptr);
+
+    // Another extension the list does not show is asked about: No keeps the name.
+    list.SetMask("*.jpg");
+    EXPECT_FALSE(list.RenameEntry(P("holiday.jpg"), "holiday.png"));
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0],
+              "Rename|holiday.png would no longer be listed here (the list shows only *.jpg). Rename it anyway?");
+    EXPECT_TRUE(QFile::exists(P("holiday.jpg")));
+    prompts.answers.push_back(true);
+    EXPECT_TRUE(list.RenameEntry(P("holiday.jpg"), "holiday.png"));
+    EXPECT_TRUE(QFile::exists(P("holiday.png")));
+    EXPECT_EQ(Item("holiday.png"), nullptr);
+    // One the list shows is not.
+    EXPECT_TRUE(list.RenameEntry(P("b.jpg"), "b2.JPG"));
+    EXPECT_EQ(prompts.questions.size(), 2u);
     QFile::setPermissions(P("ro.jpg"), QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -388,7 +417,7 @@ TEST_F(FileListTest, CommandsNeedASelection) {
     list.setDirectory(root);  // only the parent entry, which never counts
     list.selectAll();
     list.ItemDelete();
-    EXPECT_EQ(prompts.Last(), "No file(s) selected");
+    EXPECT_EQ(prompts.Last(), "Nothing is selected.");
     prompts.messages.clear();
     list.ItemOpCopy();
     list.ItemOpCut();
@@ -397,11 +426,11 @@ TEST_F(FileListTest, CommandsNeedASelection) {
     list.SendToAnyFolder();
     list.SendToClipboardAsFileName();
     list.SendToDesktopAsShortCut();
-    EXPECT_EQ(prompts.messages, std::vector<std::string>(7, "No file(s) selected"));
+    EXPECT_EQ(prompts.messages, std::vector<std::string>(7, "Nothing is selected."));
     prompts.messages.clear();
     list.ItemProperty();
     list.SendToClipboardAsContents();
-    EXPECT_EQ(prompts.messages, std::vector<std::string>(2, "No file selected"));
+    EXPECT_EQ(prompts.messages, std::vector<std::string>(2, "No file is selected."));
     EXPECT_TRUE(prompts.questions.empty());
 }
 
@@ -413,7 +442,7 @@ TEST_F(FileListTest, DeleteAsksAndMovesToTheTrash) {
     Item("a.jpg")->setSelected(true);
     list.ItemDelete();  // answered No
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0], "Confirm File Delete|Do you want to move \"a.jpg\" to the Trash?");
+    EXPECT_EQ(prompts.questions[0], "Move to Trash|Do you want to move a.jpg to the Trash?");
     EXPECT_TRUE(QFile::exists(P("a.jpg")));
 
     QStringList removed;
@@ -429,6 +458,36 @@ TEST_F(FileListTest, DeleteAsksAndMovesToTheTrash) {
     EmptyTestTrash();
     EXPECT_EQ(Item("a.jpg"), nullptr);
     EXPECT_TRUE(prompts.messages.empty());
+    // The next photo takes its place in the selection, not the way up.
+    ASSERT_NE(list.currentItem(), nullptr);
+    EXPECT_EQ(list.currentItem()->text(0), "b.jpg");
+    EXPECT_TRUE(list.currentItem()->isSelected());
+    EXPECT_EQ(list.SelectedPaths(), QStringList{P("b.jpg")});
+}
+
+TEST_F(FileListTest, AfterADeleteTheNeighbourIsSelected) {
+    for (const char* n : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) WriteSized(P(n), 10);
+    QDir(root).mkdir("Sub");
+    list.setDirectory(root);
+    auto deleteItems = [&](const QStringList& names) {
+        list.clearSelection();
+        for (const QString& n : names) Item(n)->setSelected(true);
+        list.setCurrentItem(Item(names.front()), 0, QItemSelectionModel::NoUpdate);
+        prompts.answers.push_back(true);
+        list.ItemDelete();
+        return list.currentItem() ? list.currentItem()->text(0) : QString();
+    };
+    EXPECT_EQ(deleteItems({"b.jpg"}), "c.jpg");      // the one after it
+    EXPECT_EQ(deleteItems({"d.jpg"}), "c.jpg");      // the last: the one before it
+    EXPECT_EQ(deleteItems({"a.jpg", "c.jpg"}), "Sub");  // several: before them, never the way up
+    EXPECT_EQ(list.SelectedPaths(), QStringList{P("Sub")});
+    EmptyTestTrash();
+    // A file gone before its delete: the message says which and why; the neighbour is selected.
+    WriteSized(P("e.jpg"), 10);
+    list.Refresh();
+    QFile::remove(P("e.jpg"));
+    EXPECT_EQ(deleteItems({"e.jpg"}), "Sub");
+    EXPECT_EQ(prompts.Last(), "Could not move e.jpg to the Trash: " + lum::files::SystemReason(ENOENT).toStdString() + ".");
 }
 
 TEST_F(FileListTest, CopyCutAndPasteThroughTheClipboard) {
@@ -464,15 +523,52 @@ TEST_F(FileListTest, CopyCutAndPasteThroughTheClipboard) {
     EXPECT_FALSE(QFile::exists(P("b.jpg")));
     EXPECT_EQ(QFileInfo(P("dest/b.jpg")).size(), 22);
     list.ItemOpPaste();
-    EXPECT_EQ(prompts.Last(), "No file(s) selected");
+    EXPECT_EQ(prompts.Last(), "There is nothing to paste: cut or copy files first.");
 
     // A folder cannot go into itself.
     lum::files::PutFilesOnClipboard({P("dest")}, false);
     const QStringList before = Snapshot(root);
     list.ItemOpPaste();
-    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_EQ(prompts.Last(), "Could not copy dest into dest: a folder cannot go inside itself.");
     EXPECT_EQ(Snapshot(root), before);
     EXPECT_TRUE(prompts.questions.empty());
+}
+
+TEST_F(FileListTest, CutAndPasteInTheSameFolderKeepsTheCut) {
+    QDir(root).mkdir("dest");
+    WriteSized(P("a.jpg"), 11);
+    WriteSized(P("b.jpg"), 22);
+    list.setDirectory(root);
+    list.clearSelection();
+    Item("a.jpg")->setSelected(true);
+    list.ItemOpCut();
+    const QStringList before = Snapshot(root);
+    list.ItemOpPaste();
+    EXPECT_EQ(prompts.Last(), "a.jpg is already in this folder: nothing was moved.");
+    EXPECT_EQ(Snapshot(root), before);
+    bool cut = false;
+    EXPECT_EQ(lum::files::FilesOnClipboard(&cut), QStringList{P("a.jpg")});
+    EXPECT_TRUE(cut);
+    // Two of them: one message for both.
+    lum::files::PutFilesOnClipboard({P("a.jpg"), P("b.jpg")}, true);
+    list.ItemOpPaste();
+    EXPECT_EQ(prompts.Last(), "These files are already in this folder: nothing was moved.");
+    EXPECT_EQ(Snapshot(root), before);
+
+    // The cut still moves them elsewhere; what could not be moved stays cut.
+    list.setDirectory(P("dest"));
+    WriteSized(P("c.jpg"), 33);
+    lum::files::PutFilesOnClipboard({P("a.jpg"), P("c.jpg")}, true);
+    QFile::remove(P("c.jpg"));
+    list.ItemOpPaste();
+    EXPECT_EQ(QFileInfo(P("dest/a.jpg")).size(), 11);
+    EXPECT_EQ(prompts.Last(), "Could not move c.jpg into dest: " + lum::files::SystemReason(ENOENT).toStdString() + ".");
+    EXPECT_EQ(lum::files::FilesOnClipboard(&cut), QStringList{P("c.jpg")});
+    EXPECT_TRUE(cut);
+    lum::files::PutFilesOnClipboard({P("b.jpg")}, true);
+    list.ItemOpPaste();
+    EXPECT_TRUE(lum::files::FilesOnClipboard(nullptr).isEmpty()) << "a complete cut empties the clipboard";
+    EXPECT_EQ(QFileInfo(P("dest/b.jpg")).size(), 22);
 }
 
 TEST_F(FileListTest, NewFolderAndSendTo) {
@@ -480,14 +576,14 @@ TEST_F(FileListTest, NewFolderAndSendTo) {
     list.setDirectory(root);
     prompts.texts.push_back("bad:name");
     list.ItemFolder();
-    EXPECT_EQ(prompts.Last(), "Folder Name contains invalid characters");
+    EXPECT_EQ(prompts.Last(), TLsFilelistView28::InvalidFolderNameText().toStdString());
     prompts.texts.push_back("Photos 2024");
     list.ItemFolder();
     EXPECT_TRUE(QFileInfo(P("Photos 2024")).isDir());
     EXPECT_NE(Item("Photos 2024"), nullptr);
     prompts.texts.push_back("Photos 2024");
     list.ItemFolder();
-    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_EQ(prompts.Last(), "A folder named Photos 2024 already exists.");
 
     list.clearSelection();
     Item("a.jpg")->setSelected(true);
@@ -514,7 +610,7 @@ TEST_F(FileListTest, NewFolderAndSendTo) {
     EXPECT_TRUE(QFile::exists(P("a.jpg")));
     prompts.folders.push_back(P("missing").toStdString());
     list.SendToAnyFolder();
-    EXPECT_EQ(prompts.Last(), "File operation failed");
+    EXPECT_EQ(prompts.Last(), "Could not copy a.jpg into missing: " + lum::files::SystemReason(ENOENT).toStdString() + ".");
 
     // The desktop link is a link file pointing at the photo.
     list.SetDesktopFolder(P("Desktop"));
@@ -535,9 +631,9 @@ TEST_F(FileListTest, PropertiesReport) {
     list.ItemProperty();
     ASSERT_EQ(prompts.shown.size(), 1u);
     const QString text = QString::fromStdString(prompts.shown[0]);
-    EXPECT_TRUE(text.startsWith("Properties|Name : a.jpg\n"));
-    EXPECT_TRUE(text.contains("Size : 1 KB (" + QLocale().toString(2047) + " bytes)"));
-    EXPECT_TRUE(text.contains("Location : " + root));
+    EXPECT_TRUE(text.startsWith("Properties|Name: a.jpg\n"));
+    EXPECT_TRUE(text.contains("Size: 1 KB (" + QLocale().toString(2047) + " bytes)"));
+    EXPECT_TRUE(text.contains("Location: " + root));
 }
 
 TEST_F(FileListTest, AwkwardFilesAndFolders) {
@@ -563,13 +659,14 @@ TEST_F(FileListTest, AwkwardFilesAndFolders) {
         list.clearSelection();
         Item("locked.jpg")->setSelected(true);
         list.setCurrentItem(Item("locked.jpg"));
+        const std::string denied = lum::files::SystemReason(EACCES).toStdString();
         list.SendToClipboardAsContents();
-        EXPECT_EQ(prompts.Last(), "File operation failed");
+        EXPECT_EQ(prompts.Last(), "Could not read locked.jpg: " + denied + ".");
         list.ItemOpCopy();
         QDir(root).mkdir("into");
         list.setDirectory(P("into"));
         list.ItemOpPaste();
-        EXPECT_EQ(prompts.Last(), "File operation failed");
+        EXPECT_EQ(prompts.Last(), "Could not copy locked.jpg into into: " + denied + ".");
         EXPECT_TRUE(QDir(P("into")).isEmpty());
         QDir(P("into")).removeRecursively();
         list.setDirectory(root);
@@ -577,7 +674,7 @@ TEST_F(FileListTest, AwkwardFilesAndFolders) {
         // A folder we may not read: a clear message and the way back up.
         prompts.messages.clear();
         list.setDirectory(P("closed"));
-        EXPECT_EQ(prompts.Last(), P("closed").toStdString() + "\nAccess is denied.");
+        EXPECT_EQ(prompts.Last(), "The folder " + P("closed").toStdString() + " cannot be read: " + denied + ".");
         EXPECT_EQ(Captions(), QStringList{" ^ Parent"});
     } else {
         // Permissions do not stop root from reading; the listing simply works.
@@ -591,7 +688,7 @@ TEST_F(FileListTest, AwkwardFilesAndFolders) {
 
     // A folder that vanished.
     list.setDirectory(P("gone"));
-    EXPECT_EQ(prompts.Last(), P("gone").toStdString() + " not found");
+    EXPECT_EQ(prompts.Last(), P("gone").toStdString() + " is not there any more.");
 }
 
 TEST_F(FileListTest, ThousandsOfPhotosInOneRead) {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -101,10 +102,10 @@ TEST(PaintToolbar, ControlsCarryTheirDesignNamesHintsAndDefaults) {
 
     const std::pair<const char*, const char*> buttons[] = {
         {"Btpipette", "Pipette"},     {"Btligne", "Line tool"}, {"Btcrayon", "Pen tool"},
-        {"Btpeinture", "Fill tool"},  {"Btspray", "Spray"},     {"Btechange", "Selective color eraser"},
+        {"Btpeinture", "Fill tool"},  {"Btspray", "Spray"},     {"Btechange", "Selective colour eraser"},
         {"Btbarbouiller", "Daub"},    {"Btdubruit", "Noise"},   {"Btassombrir", "Darken"},
-        {"Bteclaircir", "Lignten"},   {"Btdurcir", "Sharpen"},  {"Btflou", "Soften"},
-        {"Btzoom", ""},
+        {"Bteclaircir", "Lighten"},   {"Btdurcir", "Sharpen"},  {"Btflou", "Soften"},
+        {"Btzoom", "Zoom (left click: in, right click: out)"},
     };
     EXPECT_EQ(groups[0]->findChildren<QToolButton*>().size(), 13);
     for (const auto& [name, hint] : buttons) {
@@ -124,18 +125,28 @@ TEST(PaintToolbar, ControlsCarryTheirDesignNamesHintsAndDefaults) {
     EXPECT_EQ(d->maximum(), 96);
     EXPECT_EQ(d->value(), 32);
     EXPECT_EQ(d->Edit()->objectName(), QStringLiteral("Edit4"));
-    EXPECT_EQ(d->toolTip(), QStringLiteral("Tools diameter "));
+    EXPECT_EQ(d->toolTip(), QStringLiteral("Tool diameter (from 2 to 96)"));
     EXPECT_EQ(e->minimum(), 1);
     EXPECT_EQ(e->maximum(), 36);
     EXPECT_EQ(e->value(), 2);
     EXPECT_EQ(e->Edit()->objectName(), QStringLiteral("Edit5"));
-    EXPECT_EQ(e->toolTip(), QStringLiteral("Thickness or Fill  threshold"));
+    EXPECT_EQ(e->toolTip(), QStringLiteral("Thickness or fill threshold (from 1 to 36)"));
     d->setValue(50);
     e->setValue(20);
     EXPECT_EQ(t.st().PaintDiameter, 50);
     EXPECT_EQ(t.st().PaintThickness, 20);
+    // Typed beyond the limits: the limit shows and is what the tools use, never another value.
+    d->selectAll();
+    QTest::keyClicks(d, QStringLiteral("200"));
+    EXPECT_EQ(d->text(), QStringLiteral("96"));
+    EXPECT_EQ(t.st().PaintDiameter, 96);
+    e->selectAll();
+    QTest::keyClicks(e, QStringLiteral("0"));
+    QTest::keyClick(e, Qt::Key_Return);
+    EXPECT_EQ(e->text(), QStringLiteral("1"));
+    EXPECT_EQ(t.st().PaintThickness, 1);
 
-    EXPECT_EQ(t.child<QLabel>("Label3")->text(), QStringLiteral("Zoom 1"));
+    EXPECT_EQ(t.child<QLabel>("Label3")->text(), QStringLiteral("100 %"));
     // The readout starts with the first colour.
     EXPECT_EQ(t.child<QLabel>("LabelR")->text(), QStringLiteral("R 253"));
     EXPECT_EQ(t.child<QLabel>("LabelG")->text(), QStringLiteral("G 233"));
@@ -316,10 +327,11 @@ TEST(PaintToolbar, ZoomToolStepsScrollAndLabel) {
     EXPECT_LE(t.view().verticalScrollBar()->value(), 1350);
     EXPECT_GT(t.view().verticalScrollBar()->value() + seen.height(), 1350);
     auto* label = t.child<QLabel>("Label3");
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1"));
+    EXPECT_EQ(label->text(), QStringLiteral("150 %"));
 
-    const std::pair<int, const char*> steps[] = {{7, "Zoom 1"}, {6, "Zoom 3"}, {5, "Zoom 3"}, {4, "Zoom 2"},
-                                                 {3, "Zoom 2"}, {2, "Zoom 1"}, {1, "Zoom 1/2"}, {1, "Zoom 1/2"}};
+    // The label shows the percentage of every slot.
+    const std::pair<int, const char*> steps[] = {{7, "100 %"}, {6, "75 %"}, {5, "66 %"}, {4, "50 %"},
+                                                 {3, "33 %"},  {2, "25 %"}, {1, "10 %"}, {1, "10 %"}};
     for (const auto& [slot, caption] : steps) {
         t.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
         t.mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton);
@@ -335,7 +347,6 @@ TEST(PaintToolbar, ZoomToolStepsScrollAndLabel) {
     t.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::MiddleButton);
     EXPECT_EQ(t.st().ZoomIndex, 11);
     EXPECT_EQ(t.st().WorkImage.width(), 2000);
-    EXPECT_EQ(PaintToolbar::ZoomLabelCaption(9, QStringLiteral("x")), QStringLiteral("x"));
 }
 
 TEST(PaintToolbar, ALongFillKeepsTheWindowLiveAndDropsInputMeanwhile) {

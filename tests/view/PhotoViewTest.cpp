@@ -131,7 +131,7 @@ TEST(PhotoView, ZoomMenuHasItsThirteenItemsWiredToThePane) {
         {"ZoomTo_100_Menuitem", "Zoom to 100%"}, {"ZoomTo_125_Menuitem", "Zoom to 125%"},
         {"ZoomTo_150_Menuitem", "Zoom to 150%"}, {"ZoomTo_200_Menuitem", "Zoom to 200%"},
         {"ZoomTo_FitWidth_Menuitem", "Zoom to Fit Width"}, {"ZoomTo_FitHeight_Menuitem", "Zoom to Fit Height"},
-        {"ZoomTo_FitWindow_Menuitem", "Fit Window"},
+        {"ZoomTo_FitWindow_Menuitem", "Zoom to Fit Window"},
     };
     const QList<QAction*> actions = menu->actions();
     ASSERT_EQ(actions.size(), 13);

@@ -46,4 +46,23 @@ TEST(PictureLabel, PaintsThePictureAtItsOwnSizeTopLeftAndTheBackgroundElsewhere)
     EXPECT_EQ(Rgb(label.grab().toImage().pixel(0, 0) & 0xFFFFFF), Rgb(qRgb(1, 254, 3)));
 }
 
+TEST(PictureLabel, ScaledAsAPhotoViewScalesRepeatingOrDroppingPixels) {
+    widgettest::App();
+    lum::PictureLabel label;
+    label.SetPicture(Numbered(40, 30));
+    label.SetScale(200);
+    EXPECT_EQ(label.size(), QSize(80, 60));
+    const QImage twice = label.grab().toImage();
+    for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {79, 59}, {34, 22}, {35, 23}})
+        EXPECT_EQ(Rgb(twice.pixel(x, y) & 0xFFFFFF), Rgb(qRgb(x / 2, y / 2, (x / 2 + y / 2) & 255))) << x << "," << y;
+    // Half, on a screen of 1.5 device pixels per pixel: 20 x 15 device pixels.
+    label.SetScale(50, 1.5);
+    EXPECT_EQ(label.size(), QSize(14, 10));
+    label.SetScale(33);
+    EXPECT_EQ(label.size(), QSize(13, 9));  // truncated as the view truncates
+    // A new picture keeps the scale.
+    label.SetPicture(Numbered(100, 10));
+    EXPECT_EQ(label.size(), QSize(33, 3));
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 
@@ -73,4 +74,32 @@ TEST(QtPromptsQuestion, YesNoAndDismissed) {
         QApplication::sendEvent(&box, &escape);
     });
     EXPECT_FALSE(prompts.AskYesNo("Save or not?", "Save it?"));
+}
+
+TEST(QtPromptsQuestion, ButtonsOfItsOwnWithTheirDefaultAndEscape) {
+    widgettest::App();
+    lum::QtPrompts prompts;
+    const std::vector<std::string> buttons = {"Save to a File...", "Keep in the Main Window", "Discard", "Cancel"};
+    QStringList shown;
+    QString defaultText;
+    WhenAsked([&](QMessageBox& box) {
+        for (QAbstractButton* b : box.buttons())
+            if (b->isVisible()) shown << b->text();
+        defaultText = box.defaultButton() ? box.defaultButton()->text() : QString();
+        Shown(box, QStringLiteral("Discard"))->click();
+    });
+    EXPECT_EQ(prompts.AskChoice("Close", "Keep the changes?", buttons, 1, 3), 2);
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{"Cancel", "Discard", "Keep in the Main Window", "Save to a File..."}));
+    EXPECT_EQ(defaultText, QStringLiteral("Keep in the Main Window"));
+    // Escape and the close button give the escape button; Enter the default one.
+    for (const int key : {Qt::Key_Escape, Qt::Key_Return}) {
+        WhenAsked([key](QMessageBox& box) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(&box, &press);
+        });
+        EXPECT_EQ(prompts.AskChoice("Close", "Keep the changes?", buttons, 1, 3), key == Qt::Key_Escape ? 3 : 1);
+    }
+    WhenAsked([](QMessageBox& box) { box.close(); });
+    EXPECT_EQ(prompts.AskChoice("Replace?", "Replace it?", {"Yes", "No"}, 1, 1), 1);
 }

@@ -10,8 +10,8 @@ using namespace guitest;
 
 namespace {
 
-const char* const kCloseQuestion =
-    "Save or not?: The photo have be optimized. Do you want to save it before leave Lumora?";
+const char* const kCloseQuestion = "Unsaved Changes: Save the optimized photo photo.jpg before closing Lumora?";
+const char* const kCloseChangedQuestion = "Unsaved Changes: Save the changes to photo.jpg before closing Lumora?";
 
 class Closing : public ::testing::Test {
 protected:
@@ -23,6 +23,7 @@ protected:
     }
     void loadAndOptimize() {
         w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+        ASSERT_TRUE(LoadSettled(*w));
         w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
         ASSERT_FALSE(w->State().Saved);
         ASSERT_TRUE(w->State().Optimized);
@@ -43,6 +44,7 @@ TEST_F(Closing, RightAfterStartNothingIsAsked) {
 
 TEST_F(Closing, AfterALoadWithoutOptimizeNothingIsAsked) {
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(prompts.questions.empty());
 }
@@ -56,13 +58,19 @@ TEST_F(Closing, AfterOptimizeNoEndsWithoutWriting) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"photo.jpg"}));
 }
 
-TEST_F(Closing, UndoDoesNotMakeTheOptimizedPhotoSaved) {
+TEST_F(Closing, OnlyWhatIsStillChangedAfterUndoIsAskedAbout) {
     loadAndOptimize();
+    ASSERT_TRUE(w->RunCommand("NivGris"));
+    w->findChild<QToolButton*>("UndoSpeedButton")->click();
+    prompts.answers = {};
+    EXPECT_FALSE(w->close());  // the optimized photo is still unsaved: asked, and Cancel
+    EXPECT_EQ(prompts.questions.size(), 1u);
+    // Back to the photo as loaded: the window closes without a question.
     w->findChild<QToolButton*>("UndoSpeedButton")->click();
     EXPECT_EQ(w->State().WorkImage, w->State().MemoryImage);
-    prompts.answers = {false};
+    prompts.questions.clear();
     EXPECT_TRUE(w->close());
-    EXPECT_EQ(prompts.questions.size(), 1u);
+    EXPECT_TRUE(prompts.questions.empty());
 }
 
 TEST_F(Closing, CancellingTheSaveKeepsTheWindowOpen) {
@@ -114,9 +122,10 @@ TEST_F(Closing, EscapeOnTheQuestionKeepsTheWindowOpen) {
 
 TEST_F(Closing, EditsOtherThanOptimizeAreAskedAbout) {
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
+    ASSERT_TRUE(LoadSettled(*w));
     w->findChild<QToolButton*>("Btrot90")->click();
     EXPECT_FALSE(w->State().Optimized);
     prompts.answers = {false};
     EXPECT_TRUE(w->close());
-    EXPECT_EQ(prompts.questions, std::vector<std::string>{kCloseQuestion});
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{kCloseChangedQuestion});
 }

@@ -1,4 +1,4 @@
-// The compositing commands in the compare window: its text stamp ("Stemp" and Mixing "&Text"),
+// The compositing commands in the compare window: its text stamp ("Stamp" and Mixing "&Text Stamp..."),
 // mixes that float on its own photo, the picture chooser loading into its own images, and the
 // clipboard shared with the main window.
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
     const lum::Image photo = st().WorkImage;
     auto* button = compare->findChild<QToolButton*>(QStringLiteral("Bttexte"));
     ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->text(), QStringLiteral("Stemp"));
+    EXPECT_EQ(button->text(), QStringLiteral("Stamp"));
     EXPECT_TRUE(button->isHidden());
 
     lum::MixOptions asOpened;
@@ -104,7 +104,7 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
     for (int ch = 0; ch < 3; ++ch)
         EXPECT_EQ(st().WorkImage.pixel(pl.Left, pl.Top)[ch], photo.pixel(pl.Left, pl.Top)[ch]);
 
-    // Mixing "&Text" is the same command; a cancelled text dialog changes nothing.
+    // Mixing "&Text Stamp..." is the same command; a cancelled text dialog changes nothing.
     const lum::Image now = st().WorkImage;
     OnceShown(text, [&] { text.BitBtn2->click(); });
     Action(*compare, "Bttexte")->trigger();
@@ -147,7 +147,7 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
     f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
     f.close();
     TEform3& chooser = dialogs.PictureChooser();
-    ASSERT_TRUE(chooser.SetDirectory(folder.path()));
+    st().CurrentFolder = folder.path().toStdString();  // the compare window's photo is there
     chooser.SetTargetImage(&main->State().MixSource);
     const lum::Image mainMemory = main->State().MixSource;
 

@@ -79,7 +79,7 @@ TEST(ComparePaint, TheViewMenuAndThePButtonShowTheToolbarWhoseToolsPaint) {
         c.mouse(QEvent::MouseButtonRelease, {10, 10}, Qt::RightButton);
     }
     EXPECT_EQ(c.form.State().ZoomIndex, 4);
-    EXPECT_EQ(bar->findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("Zoom 2"));
+    EXPECT_EQ(bar->findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("50 %"));
 
     // A selection tool raises every paint button.
     c.form.selectionToolbar()->Btselectrect()->click();
@@ -88,7 +88,7 @@ TEST(ComparePaint, TheViewMenuAndThePButtonShowTheToolbarWhoseToolsPaint) {
     c.prompts.threeWayAnswers = {lum::Prompts::Answer::No};
 }
 
-TEST(ComparePaint, ClosingWhileAFillRunsStopsItThenCloses) {
+TEST(ComparePaint, ClosingWhileAFillRunsStopsAndTakesItBackThenCloses) {
     Compare c;
     lum::Image big(3000, 2000);
     big.fill(10, 20, 30);
@@ -102,11 +102,42 @@ TEST(ComparePaint, ClosingWhileAFillRunsStopsItThenCloses) {
     // Runs from inside the fill, as a click on the window's close button would.
     QTimer::singleShot(0, &c.form, [&] { c.form.close(); });
     c.mouse(QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton);
-    // The fill stopped early and the window is still there.
-    const uint8_t* last = c.form.State().WorkImage.pixel(2999, 1999);
-    EXPECT_EQ(last[2], 10);
+    // The fill stopped early, was taken back whole, and the window is still there.
+    EXPECT_TRUE(c.form.State().WorkImage == big);
     EXPECT_FALSE(closed);
     EXPECT_TRUE(guitest::PumpUntil([&] { return closed; }));
     EXPECT_FALSE(c.form.isVisible());
-    EXPECT_EQ(c.prompts.questions.size(), 1u);  // "Save or not?" once the fill had stopped
+    EXPECT_TRUE(c.prompts.questions.empty());  // nothing was changed: nothing to ask
+}
+
+TEST(ComparePaint, AFillStoppedByACloseIsTakenBackBeforeTheQuestionAndCancelKeepsTheRest) {
+    Compare c;
+    lum::Image big(3000, 2000);
+    big.fill(10, 20, 30);
+    for (int y = 1990; y < 2000; ++y)
+        for (int x = 2990; x < 3000; ++x) big.pixel(x, y)[0] = 250;  // something for the sharpen
+    c.fill(big);
+    // An earlier edit, so closing asks.
+    c.form.findChild<QToolButton*>(QStringLiteral("Btdur"))->click();
+    const lum::Image edited = c.form.State().WorkImage;
+    c.form.paintToolbar()->show();
+    c.form.paintToolbar()->Button(QStringLiteral("Btpeinture"))->click();
+    c.form.Pane()->SetKeepAliveIntervalMs(0);
+    bool closed = false;
+    QObject::connect(&c.form, &TViewBigEditPhotoForm::Closed, [&] { closed = true; });
+    c.prompts.choiceAnswers = {3};  // Cancel
+    QTimer::singleShot(0, &c.form, [&] { c.form.close(); });
+    c.mouse(QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton);
+    guitest::Pump(100);
+    // The question came once the fill was taken back whole; Cancel keeps the window and the
+    // earlier edit, never a half-filled picture.
+    ASSERT_EQ(c.prompts.questions.size(), 1u);
+    EXPECT_TRUE(c.form.State().WorkImage == edited);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(c.form.isVisible());
+    EXPECT_TRUE(c.form.Changed());
+    // The undo history holds the sharpen only.
+    ASSERT_TRUE(c.form.editor().Undo());
+    EXPECT_TRUE(c.form.State().WorkImage == big);
+    EXPECT_FALSE(c.form.editor().Undo());
 }

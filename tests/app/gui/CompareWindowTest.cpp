@@ -108,7 +108,7 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     // A splitter dragged earlier does not survive a filling.
     child<QSplitter>("Splitter1")->setSizes({100, 800});
     Fill(optimized, original, "/photos/a.jpg#Width : 300 &  Height : 200#Create Date : x#");
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarnel Lumora"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Lumora"));  // no picture name given
     EXPECT_EQ(f->windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(),
               QStringLiteral("/photos/a.jpg\nWidth : 300 &  Height : 200\nCreate Date : x"));
@@ -116,7 +116,7 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     EXPECT_EQ(box()->size(), QSize(300, 200));
     EXPECT_EQ(child<QLabel>("OrginalBitmapImage")->size(), QSize(300, 200));
     EXPECT_TRUE(f->State().WorkImage == optimized);
-    EXPECT_TRUE(f->State().UndoImage == optimized);
+    EXPECT_TRUE(f->State().MemoryImage == optimized);
     EXPECT_TRUE(f->OriginalPhoto() == original);
     EXPECT_EQ(originalPaneWidth(), f->width() / 2);
     EXPECT_FALSE(f->Changed());
@@ -141,13 +141,53 @@ TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     EXPECT_EQ(button("Btdur")->text(), QStringLiteral("Sharpen"));
     EXPECT_EQ(button("SpeedButton4")->toolTip(), QStringLiteral("Show the Original Photo in full screen"));
     EXPECT_EQ(button("SpeedButton5")->toolTip(), QStringLiteral("Show the Optimized Photo in full screen"));
-    EXPECT_EQ(button("SpeedButton9")->toolTip(), QStringLiteral("Recover the comparing window size"));
-    EXPECT_EQ(button("SetZoomScaleSpeedButton")->toolTip(),
-              QStringLiteral("Zoom the Original Photo and Optimized Photo for viewing"));
+    EXPECT_EQ(button("SpeedButton9")->toolTip(), QStringLiteral("Show both photos side by side again"));
+    EXPECT_EQ(button("SetZoomScaleSpeedButton")->toolTip(), QStringLiteral("Zoom both photos"));
     EXPECT_FALSE(f->MainMenu1()->isVisible());
     EXPECT_FALSE(f->selectionToolbar()->isVisible());
     EXPECT_FALSE(f->paintToolbar()->isVisible());
-    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("Zoom 1"));
+    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("100 %"));
+}
+
+TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
+    const char* const hidden[] = {"AutoColorBalanceSpeedButton", "SpeedButton2", "ResetImageSpeedButton", "SpeedButton6",
+                                  "SpeedButton8", "RotateBitmapSpeedButton", "Btrot90", "NBtmiroirV", "BtmiroirH",
+                                  "Bttexte", "ColorChangeSpeedButton", "SpeedButton1", "SpeedButton3"};
+    Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    const auto shows = [&](TViewBigEditPhotoForm& w, bool on) {
+        for (const char* name : hidden) {
+            auto* b = w.findChild<QToolButton*>(QString::fromLatin1(name));
+            EXPECT_EQ(b->isVisible(), on) << name;
+            // Shown, each says what it is: a picture or a caption, and a hint.
+            EXPECT_TRUE(!b->text().isEmpty() || !b->icon().isNull()) << name;
+            EXPECT_FALSE(b->toolTip().isEmpty()) << name;
+        }
+        EXPECT_EQ(Action(w, "ShowAllButtonsItem")->isChecked(), on);
+    };
+    Action(*f, "ShowAllButtonsItem")->trigger();
+    shows(*f, true);
+    Action(*f, "PaintToolbarItem")->trigger();
+    ASSERT_TRUE(f->paintToolbar()->isVisible());
+    ASSERT_TRUE(f->close());
+    {
+        TViewBigEditPhotoForm next(dialogs, &prompts);
+        next.show();
+        shows(next, true);
+        EXPECT_TRUE(next.paintToolbar()->isVisible());
+        EXPECT_FALSE(next.selectionToolbar()->isVisible());
+        Action(next, "ShowAllButtonsItem")->trigger();
+        Action(next, "PaintToolbarItem")->trigger();
+        Action(next, "SelectionToolbarItem")->trigger();
+        shows(next, false);
+        ASSERT_TRUE(next.close());
+    }
+    TViewBigEditPhotoForm third(dialogs, &prompts);
+    third.show();
+    shows(third, false);
+    EXPECT_FALSE(third.paintToolbar()->isVisible());
+    EXPECT_TRUE(third.selectionToolbar()->isVisible());
+    third.selectionToolbar()->hide();
+    ASSERT_TRUE(third.close());
 }
 
 TEST_F(CompareWindow, FullScreenAndSplitButtons) {
@@ -172,45 +212,49 @@ TEST_F(CompareWindow, FullScreenAndSplitButtons) {
     EXPECT_EQ(left->width(), f->width() / 2);
 }
 
-TEST_F(CompareWindow, MenuZoomBringsBothPanesBackAndResamplesBoth) {
+TEST_F(CompareWindow, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize) {
     const lum::Image original = Pattern(300, 200, 1), optimized = Pattern(300, 200, 2);
     Fill(optimized, original);
+    button("Btdur")->click();
+    const lum::Image sharpened = f->State().WorkImage;
+    ASSERT_TRUE(f->Changed());
     button("SpeedButton5")->click();
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
-    Pump();
+    QLabel* left = child<QLabel>("OrginalBitmapImage");
+    const auto zoom = [this](const char* item) {
+        f->ZoomScalePopupMenu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        Pump();
+    };
+    zoom("ZoomTo_50_Menuitem");
+    // Both panes back, at the same scale; the pixels and the edits stay, nothing is asked.
     EXPECT_TRUE(child<QWidget>("RealMemoryPanel_Top")->isVisible());
     EXPECT_TRUE(child<QWidget>("OrginalPartRealMemoryPanel")->isVisible());
     EXPECT_EQ(originalPaneWidth(), f->width() / 2);
-    EXPECT_EQ(child<QLabel>("OrginalBitmapImage")->size(), QSize(150, 100));
-    EXPECT_EQ(f->State().WorkImage.width(), 150);
-    EXPECT_EQ(f->State().ZoomIndex, 7);
     EXPECT_EQ(box()->size(), QSize(150, 100));
-    // Every pixel from the photo handed in, by the pixel-centre rule.
-    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 7), optimized.pixel(21, 15), 3), 0);
-    // The photos handed in stay as they were; the next zoom starts from them.
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_200_Menuitem")->trigger();
-    EXPECT_EQ(f->State().WorkImage.width(), 600);
-    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(43, 9), optimized.pixel(21, 4), 3), 0);
+    EXPECT_EQ(left->size(), QSize(150, 100));
+    for (const char* item : {"ZoomTo_200_Menuitem", "ZoomTo_FitWidth_Menuitem", "ZoomTo_FitWindow_Menuitem"}) {
+        zoom(item);
+        EXPECT_EQ(left->size(), box()->size()) << item;
+        EXPECT_EQ(f->State().WorkImage, sharpened) << item;
+        EXPECT_TRUE(f->OriginalPhoto() == original) << item;
+    }
+    zoom("ZoomTo_200_Menuitem");
+    EXPECT_EQ(left->size(), QSize(600, 400));
+    // The zoom keys step both panes too.
+    QTest::keyClick(box(), Qt::Key_Minus, Qt::ControlModifier);
+    Pump();
+    EXPECT_EQ(left->size(), box()->size());
+    EXPECT_NE(left->size(), QSize(600, 400));
     EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(f->Changed());
 
-    // The fit width of the panel around the view.
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_FitWidth_Menuitem")->trigger();
-    const int p = lum::PhotoView::FitWidthPercent(child<QWidget>("RealMemoryPanel2")->width(), 300);
-    EXPECT_EQ(f->State().WorkImage.width(), lum::roundHalfEven(300 * p / 100.0));
-}
-
-TEST_F(CompareWindow, MenuZoomAsksBeforeDroppingChanges) {
-    Fill(Pattern(60, 40, 2), Pattern(60, 40, 1));
-    button("Btdur")->click();
-    ASSERT_TRUE(f->Changed());
-    const lum::Image sharpened = f->State().WorkImage;
-    prompts.answers = {false};
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
-    ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_TRUE(f->State().WorkImage == sharpened);
-    prompts.answers = {true};
-    f->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
-    EXPECT_EQ(f->State().WorkImage.width(), 30);
+    // Saved at the working image's own size.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zoomed.bmp");
+    prompts.savePaths = {path.toStdString()};
+    QTest::keyClick(box(), Qt::Key_S, Qt::ControlModifier);
+    const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_TRUE(lum::DecodeBmp(bytes.data(), bytes.size()) == sharpened);
     EXPECT_FALSE(f->Changed());
 }
 
@@ -219,15 +263,15 @@ TEST_F(CompareWindow, ZoomToolStepsTheViewAndItsLabel) {
     QLabel* label = child<QLabel>("Label3");
     f->Pane()->ZoomStep(-1, 100, 75);
     EXPECT_EQ(f->State().ZoomIndex, 6);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 3"));
+    EXPECT_EQ(label->text(), QStringLiteral("75 %"));
     EXPECT_EQ(box()->size(), QSize(150, 112));
     f->Pane()->ZoomStep(-1, 10, 10);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 3"));  // slot 5: unchanged
+    EXPECT_EQ(label->text(), QStringLiteral("66 %"));
     for (int i = 0; i < 6; ++i) f->Pane()->ZoomStep(-1, 10, 10);
     EXPECT_EQ(f->State().ZoomIndex, 1);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1/2"));
+    EXPECT_EQ(label->text(), QStringLiteral("10 %"));
     f->Pane()->ZoomStep(+1, 10, 10);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1"));
+    EXPECT_EQ(label->text(), QStringLiteral("25 %"));
     // Up to 800 %. The clicked photo point goes to the middle of the visible area, as near
     // as the scroll bars reach.
     for (int i = 0; i < 20; ++i) f->Pane()->ZoomStep(+1, 10, 10);
@@ -302,7 +346,7 @@ TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
     int offered = 0;
     WhenShown<TInputRotateAngleForm>([&](TInputRotateAngleForm& d) {
         offered = d.AngleSpinEdit()->value();
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate Angle"));
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate by Angle"));
         d.findChild<QAbstractButton*>("CancelButton")->click();
     });
     button("RotateBitmapSpeedButton")->click();
@@ -331,8 +375,8 @@ TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
     Drag(QPoint(10, 10), QPoint(60, 40));
     EXPECT_EQ(f->State().SelectionActive, 2);
     EXPECT_EQ(f->State().SelectionRect, (lum::Rect{10, 10, 60, 40}));
-    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("10,10"));
-    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("50,30"));
+    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("Position 10, 10"));
+    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("Size 50 x 30"));
     EXPECT_TRUE(bar->Btselectrect()->isChecked());
 
     // Grab inside and drag: with "Duplicate" checked and "Erase" not, the place keeps its pixels.
@@ -340,6 +384,9 @@ TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
     EXPECT_EQ(box()->cursor().shape(), Qt::PointingHandCursor);
     Drag(QPoint(20, 20), QPoint(120, 20));
     EXPECT_EQ(f->State().SelectionRect, (lum::Rect{110, 10, 160, 40}));
+    // The labels followed the piece.
+    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("Position 110, 10"));
+    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("Size 50 x 30"));
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(110, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_TRUE(f->Changed());
@@ -417,35 +464,72 @@ TEST_F(CompareWindow, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
 }
 
 TEST_F(CompareWindow, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
+    enum { kSave, kKeep, kDiscard, kCancel };
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    f->SetPhotoFile("/photos/beach.jpg", false);
+    EXPECT_TRUE(f->close());
+    EXPECT_TRUE(prompts.questions.empty());
+
+    // Undone back to the photo handed in: nothing to ask either; redone: asked again.
+    f->show();
+    QApplication::setActiveWindow(f.get());
+    button("Btdoux")->click();
+    QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(f->Changed());
+    QTest::keyClick(box(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(f->Changed());
+    QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(f->Changed());
+    QTest::keyClick(box(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(f->close());
     EXPECT_TRUE(prompts.questions.empty());
 
     f->show();
     button("Btdoux")->click();
-    // Escape or closing the question: the window stays.
-    prompts.threeWayAnswers = {Answer::Cancel};
+    // Escape or closing the question: the window stays. The question names the photo and
+    // offers to keep the edits in the main window by default.
     EXPECT_FALSE(f->close());
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0].rfind("Save or not?: ", 0), 0u);
-    // Yes, then a cancelled save dialog: still open.
-    prompts.threeWayAnswers = {Answer::Yes};
+    EXPECT_NE(prompts.questions[0].find("beach.jpg"), std::string::npos) << prompts.questions[0];
+    ASSERT_EQ(prompts.choiceButtons[0].size(), 4u);
+    EXPECT_EQ(prompts.choiceDefaults[0], kKeep);
+    EXPECT_FALSE(f->KeepsEdits());
+    // Save, then a cancelled save dialog: still open.
+    prompts.choiceAnswers = {kSave};
     prompts.savePaths = {""};
     EXPECT_FALSE(f->close());
-    // Yes and a name: written, then closed.
+    // Save over an existing file, replacing refused: still open, the file untouched.
     QTemporaryDir dir;
+    const QString existing = dir.filePath("there.bmp");
+    lum::WriteFileAtomic(existing.toStdString(), {1, 2, 3});
+    prompts.choiceAnswers = {kSave};
+    prompts.savePaths = {existing.toStdString()};
+    prompts.answers = {false};
+    EXPECT_FALSE(f->close());
+    EXPECT_EQ(lum::ReadFileBytes(existing.toStdString()), std::vector<uint8_t>({1, 2, 3}));
+    // Save and a name: written, then closed; nothing goes back to the main window.
     const QString path = dir.filePath("soft.bmp");
-    prompts.threeWayAnswers = {Answer::Yes};
+    prompts.choiceAnswers = {kSave};
     prompts.savePaths = {path.toStdString()};
     EXPECT_TRUE(f->close());
     const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
     EXPECT_TRUE(lum::DecodeBmp(bytes.data(), bytes.size()) == f->State().WorkImage);
+    EXPECT_FALSE(f->KeepsEdits());
 
-    // No: closed without writing.
+    // Discard: closed without writing or keeping.
     f->show();
     button("Btdur")->click();
-    prompts.threeWayAnswers = {Answer::No};
+    prompts.choiceAnswers = {kDiscard};
     EXPECT_TRUE(f->close());
+    EXPECT_FALSE(f->KeepsEdits());
+    // Keep: closed, the edits go back.
+    f->show();
+    button("Btdur")->click();
+    prompts.choiceAnswers = {kKeep};
+    EXPECT_TRUE(f->close());
+    EXPECT_TRUE(f->KeepsEdits());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"soft.bmp", "there.bmp"}));
 }
 
 TEST_F(CompareWindow, SavesWriteThisWindowsImageAndCountAsUnchanged) {
@@ -499,7 +583,7 @@ protected:
             EXPECT_TRUE(c.OriginalPhoto() == Pattern(80, 60, 1));
             EXPECT_EQ(c.findChild<QPlainTextEdit*>("PhotoFileNameMemo")->blockCount(), 3);
             c.findChild<QToolButton*>("Btdur")->click();
-            prompts.threeWayAnswers = {Answer::No};
+            prompts.choiceAnswers = {2};  // discard the changes
             c.close();
         });
         open();
@@ -507,7 +591,8 @@ protected:
         TMemPhotoActionForm& w = program->MainWindow();
         EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
         EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));
-        EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarnel Lumora - "));
+        // The main window still names its own picture.
+        EXPECT_EQ(w.windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), false));
     }
 
     lum::RecordingPrompts prompts;
@@ -529,6 +614,33 @@ TEST_F(OpeningCompare, ByTheButtonTheDoubleClickAndTheThumbnail) {
     });
 }
 
+TEST_F(OpeningCompare, EditsKeptOnClosingBecomeOneUnsavedStepOfTheMainWindow) {
+    TMemPhotoActionForm& w = program->MainWindow();
+    w.editor().MarkSaved();
+    lum::Image edited;
+    WhenShown<TViewBigEditPhotoForm>([&](TViewBigEditPhotoForm& c) {
+        c.findChild<QToolButton*>("Btdur")->click();
+        c.findChild<QToolButton*>("Btbrume")->click();
+        edited = c.State().WorkImage;
+        prompts.choiceAnswers = {1};  // keep them in the main window
+        c.close();
+    });
+    w.OpenCompareWindow();
+    ASSERT_FALSE(edited.empty());
+    EXPECT_TRUE(w.State().WorkImage == edited);
+    EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));  // the baseline stays
+    EXPECT_FALSE(w.State().Saved);
+    QAction* undo = w.findChild<QAction*>("Annuler1");
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Compare Window Edits"));
+    // Both filters are one step here, taken back and done again whole.
+    undo->trigger();
+    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
+    EXPECT_TRUE(w.State().Saved);
+    w.findChild<QAction*>("RedoItem")->trigger();
+    EXPECT_TRUE(w.State().WorkImage == edited);
+    EXPECT_FALSE(w.State().Saved);
+}
+
 TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
     TMemPhotoActionForm& w = program->MainWindow();
     QMenuBar* bar = w.MainMenu1();
@@ -545,9 +657,10 @@ TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
     lum::Image white(80, 60);
     white.fill(255, 255, 255);
     EXPECT_TRUE(w.State().WorkImage == white);
-    EXPECT_TRUE(w.findChild<QAction*>("Annuler1")->text().startsWith(QStringLiteral("&Undo\t")));
+    EXPECT_TRUE(w.findChild<QAction*>("Annuler1")->text().startsWith(QStringLiteral("&Undo ")));
+    EXPECT_EQ(w.findChild<QAction*>("Annuler1")->shortcut(), QKeySequence(QKeySequence::Undo));
     w.findChild<QAction*>("Annuler1")->trigger();
-    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 1));
+    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));  // the erase taken back
 
     // The clipboard's keys with the bar hidden, shown beside their items.
     EXPECT_EQ(w.findChild<QAction*>("Copier1")->shortcut(), QKeySequence(QKeySequence::Copy));

@@ -91,7 +91,7 @@ TEST_F(ComposeCommands, NewImageFromThePresetSizeWithAColourAskedThroughThePromp
     p.colour1 = lum::MakeColour(10, 20, 30);
     p.centre = lum::GradientCentre{320, 240};
     EXPECT_TRUE(st().WorkImage == lum::GradientImage(640, 480, p));
-    EXPECT_TRUE(st().UndoImage == st().WorkImage);
+    EXPECT_TRUE(st().MemoryImage == st().WorkImage);
     EXPECT_TRUE(st().NewImagePending);
     EXPECT_TRUE(prompts.messages.empty());
 }
@@ -105,7 +105,7 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
         caption = gradient.windowTitle();
         gradient.BitBtn1->click();
         OnceShown(mix, [&] {
-            sizeLine = mix.Label10->text();
+            sizeLine = mix.Label10->text().replace(QChar(0xA0), QLatin1Char(' '));
             presetPercent = mix.UpdownMix->value();
             offsetShown = mix.GroupBox2->isVisible();
             mix.SetResize(lum::MixResize::Zoom);
@@ -115,7 +115,7 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
     });
     Action(*w, "Btmixdegrad")->trigger();
     EXPECT_EQ(caption, QStringLiteral("Gradient to mix into 200 x 120"));
-    EXPECT_EQ(sizeLine, QStringLiteral("Selection (200x120) into (200x120)"));
+    EXPECT_EQ(sizeLine, QStringLiteral("Gradient (200 x 120)\nplaced as 200 x 120 in the photo (200 x 120)"));
     EXPECT_EQ(presetPercent, 50);
     EXPECT_FALSE(offsetShown);
     ASSERT_TRUE(st().FloatActive);
@@ -151,7 +151,10 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
 
     // The compare window still gets the photo as loaded for its original side.
     lum::Image original;
-    w->SetCompareWindowOpener([&](QWidget*, const std::string&, const lum::Image&, const lum::Image& o) { original = o; });
+    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p) -> std::optional<lum::Image> {
+        original = *p.original;
+        return std::nullopt;
+    });
     w->OpenCompareWindow();
     EXPECT_TRUE(original == photo);
 }
@@ -186,7 +189,9 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
     f.close();
-    ASSERT_TRUE(chooser.SetDirectory(folder.path()));
+    // The photo on screen lives in that folder: the chooser opens there.
+    ASSERT_TRUE(chooser.SetDirectory(QDir::tempPath()));
+    st().CurrentFolder = folder.path().toStdString();
     lum::Image elsewhere;
     chooser.SetTargetImage(&elsewhere);
 
@@ -196,7 +201,7 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
     OnceShown(chooser, [&] {
         chooser.BitBtn1->click();
         OnceShown(mix, [&] {
-            sizeLine = mix.Label10->text();
+            sizeLine = mix.Label10->text().replace(QChar(0xA0), QLatin1Char(' '));
             paintBoxShown = mix.PaintBox1->isVisible();
             mix.SetStyle(lum::MixStyle::Copy);
             mix.SetResize(lum::MixResize::WidthOrHeight);
@@ -208,7 +213,8 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
     EXPECT_TRUE(st().MixSource == picture);
     EXPECT_TRUE(elsewhere.empty());                 // the chooser loaded into the window that opened it
     EXPECT_EQ(chooser.TargetImage(), &elsewhere);  // and is handed back
-    EXPECT_EQ(sizeLine, QStringLiteral("Selection (40x30) into (200x120)"));
+    EXPECT_EQ(sizeLine, QStringLiteral("mark.bmp (40 x 30)\nplaced as 40 x 30 in the photo (200 x 120)"));
+    EXPECT_EQ(chooser.Directory(), folder.path() + "/");
     EXPECT_TRUE(paintBoxShown);
     lum::Image expected = photo;
     lum::ComposeMix(expected, picture, lum::MixPlacement{80, 45, 40, 30}, mix.Options());
@@ -224,11 +230,11 @@ TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
     Action(*w, "Mlangerlexistant1")->trigger();
     Action(*w, "PPimage")->trigger();
     EXPECT_EQ(prompts.messages,
-              (std::vector<std::string>{"No image in clipboard", "No image in clipboard", "No image in the Clipboard"}));
+              (std::vector<std::string>{"There is no picture on the clipboard.", "There is no picture on the clipboard.", "There is no picture on the clipboard."}));
     // A text is no picture either.
     QGuiApplication::clipboard()->setText(QStringLiteral("words"));
     Action(*w, "PPimage")->trigger();
-    EXPECT_EQ(prompts.messages.back(), "No image in the Clipboard");
+    EXPECT_EQ(prompts.messages.back(), "There is no picture on the clipboard.");
 
     Action(*w, "Copier1")->trigger();
     EXPECT_TRUE(lum::FromQImage(QGuiApplication::clipboard()->image()) == s.WorkImage);
@@ -257,15 +263,23 @@ TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
     EXPECT_EQ(mix.Options().style, lum::MixStyle::MaskedCopy);
 }
 
-TEST_F(ComposeCommands, TheMainWindowsTextItemDoesNothingAndTheTextDialogAnswersTheStamp) {
+TEST_F(ComposeCommands, TheMainWindowsTextItemAsksTheTextDialogWhoseOkAnswersTheStamp) {
     const lum::Image photo = st().WorkImage;
     ASSERT_NE(Action(*w, "Bttexte"), nullptr);
+    // The main window's item asks the text dialog as the compare window's does; cancelled,
+    // nothing changes.
+    bool asked = false;
+    OnceShown(text, [&] {
+        asked = true;
+        text.reject();
+    });
     Action(*w, "Bttexte")->trigger();
     Pump(20);
+    EXPECT_TRUE(asked);
     EXPECT_TRUE(st().WorkImage == photo);
     EXPECT_FALSE(text.isVisible());
 
-    // The compare window's command asks the text dialog; its OK answers the stamp and background.
+    // The command asks the text dialog; its OK answers the stamp and background.
     const lum::Operation* stamp = lum::FindOperation("text-stamp");
     ASSERT_NE(stamp, nullptr);
     prompts.fontAnswers = {lum::FontChoice{"DejaVu Sans", 30, true, false}};

@@ -1,19 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include "GuiTestSupport.h"
 #include "app/BlurDialog.h"
 #include "app/Dialogs.h"
 #include "app/NewSizeDialog.h"
+#include "app/RotateAngleDialog.h"
+#include "imaging/Filters.h"
 #include "widgets/DesignControls.h"
 
 using namespace guitest;
@@ -49,7 +54,7 @@ TEST_F(BlurDialog, DesignControls) {
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Gaussian Blur"));
     EXPECT_EQ(d.layout()->sizeConstraint(), QLayout::SetFixedSize);
     ASSERT_NE(Child<QLabel>(d, "Label1"), nullptr);
-    EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), QStringLiteral("Radius used for gaussian blur"));
+    EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), QStringLiteral("Radius of the Gaussian blur"));
     auto* upDown = Child<TUpDownSpin>(d, "UpDown1");
     ASSERT_NE(upDown, nullptr);
     EXPECT_EQ(upDown->minimum(), 1);
@@ -66,6 +71,25 @@ TEST_F(BlurDialog, DesignControls) {
     EXPECT_EQ(Child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(Child<QPushButton>(d, "BitBtn1")->isDefault());
     EXPECT_EQ(d.Radius(), 8);
+}
+
+TEST(SmallDialogs, AreWideEnoughForTheirWholeTitle) {
+    App();
+    // The title as the window manager shows it: with the program's name, in a bold face.
+    const auto titleWidth = [](const QWidget& w) {
+        QFont bold = w.font();
+        bold.setBold(true);
+        return QFontMetrics(bold).horizontalAdvance(w.windowTitle() + QStringLiteral(" \u2014 ") +
+                                                    QGuiApplication::applicationDisplayName());
+    };
+    lum::Dialogs dialogs;
+    TInputRotateAngleForm rotate;
+    for (QDialog* d : std::initializer_list<QDialog*>{&dialogs.Blur(), &rotate}) {
+        d->show();
+        Pump();
+        EXPECT_GE(d->width(), titleWidth(*d) + 100) << d->objectName().toStdString();
+        d->hide();
+    }
 }
 
 TEST_F(BlurDialog, RadiusStaysInItsRange) {
@@ -119,7 +143,7 @@ protected:
 
 TEST_F(NewSizeDialog, DesignControls) {
     EXPECT_EQ(d.objectName(), QStringLiteral("TEform6"));
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("New dimensions"));
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("New size"));
     EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), QStringLiteral("Width"));
     EXPECT_EQ(Child<QLabel>(d, "Label3")->text(), QStringLiteral("Height"));
     struct Range {
@@ -127,7 +151,8 @@ TEST_F(NewSizeDialog, DesignControls) {
         const char* edit;
         int min, max;
     };
-    for (const Range& r : {Range{"UpDown1", "Edit1", 5, 2500}, Range{"UpDown2", "Edit2", 8, 2000}}) {
+    // The smallest width is the smallest the resize accepts.
+    for (const Range& r : {Range{"UpDown1", "Edit1", 8, 2500}, Range{"UpDown2", "Edit2", 8, 2000}}) {
         auto* u = Child<TUpDownSpin>(d, r.upDown);
         ASSERT_NE(u, nullptr) << r.upDown;
         EXPECT_EQ(u->minimum(), r.min) << r.upDown;
@@ -143,7 +168,7 @@ TEST_F(NewSizeDialog, DesignControls) {
     }
     auto* box = Child<QCheckBox>(d, "CheckBox1");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(), QStringLiteral("Keep with / height ratio"));
+    EXPECT_EQ(box->text(), QStringLiteral("Keep width / height ratio"));
     EXPECT_TRUE(box->isChecked());
     auto* group = Child<TRadioGroup>(d, "RadioGroup1");
     ASSERT_NE(group, nullptr);
@@ -196,7 +221,7 @@ TEST_F(NewSizeDialog, PresetsKeepTheRatioOfTheMemorizedImage) {
     EXPECT_EQ(d.NewHeight(), 600);
 }
 
-TEST_F(NewSizeDialog, ArrowsApplyTheRatioTypingDoesNot) {
+TEST_F(NewSizeDialog, ArrowsAndTypingApplyTheRatio) {
     d.SetImageSize(1600, 1200);
     d.SetNewSize(100, 100);
     d.UpDown1()->stepBy(1);  // width 105
@@ -206,24 +231,70 @@ TEST_F(NewSizeDialog, ArrowsApplyTheRatioTypingDoesNot) {
     EXPECT_EQ(d.NewHeight(), 73);
     EXPECT_EQ(d.NewWidth(), 97);  // 1600 x 73 div 1200
 
-    d.UpDown1()->Edit()->setText(QStringLiteral("640"));
-    d.UpDown1()->interpretText();
+    // Typed, key by key, as a user does.
+    d.UpDown1()->selectAll();
+    QTest::keyClicks(d.UpDown1(), QStringLiteral("640"));
     EXPECT_EQ(d.NewWidth(), 640);
-    EXPECT_EQ(d.NewHeight(), 73);
+    EXPECT_EQ(d.NewHeight(), 480);
+    d.UpDown2()->selectAll();
+    QTest::keyClicks(d.UpDown2(), QStringLiteral("900"));
+    EXPECT_EQ(d.NewWidth(), 1200);
+    // Above the largest width: the width shows its limit at once, the height follows it.
+    d.UpDown1()->selectAll();
+    QTest::keyClicks(d.UpDown1(), QStringLiteral("4000"));
+    EXPECT_EQ(d.UpDown1()->text(), QStringLiteral("2500"));
+    EXPECT_EQ(d.NewHeight(), 1875);
+    EXPECT_FALSE(d.RatioProblem());
     d.SetNewSize(800, 100);
     EXPECT_EQ(d.NewHeight(), 100) << "setting both sizes applies no ratio";
+
+    // Without the ratio, typing changes only its own side.
+    d.CheckBox1()->setChecked(false);
+    d.UpDown1()->selectAll();
+    QTest::keyClicks(d.UpDown1(), QStringLiteral("333"));
+    EXPECT_EQ(d.NewWidth(), 333);
+    EXPECT_EQ(d.NewHeight(), 100);
 }
 
-TEST_F(NewSizeDialog, RatioLeavesTheLimitsAndAMissingImageAlone) {
+TEST_F(NewSizeDialog, ARatioBeyondTheLimitsIsSaidAndNeverTaken) {
+    auto* ok = button("BitBtn1");
     // A very wide memorized image: the height would fall below its minimum.
     d.SetImageSize(2000, 10);
+    d.SetNewSize(1000, 8);
     button("Button3")->click();
     EXPECT_EQ(d.NewWidth(), 640);
-    EXPECT_EQ(d.NewHeight(), 8);
+    EXPECT_EQ(d.NewHeight(), 8) << "the height is not distorted to a limit";
+    EXPECT_TRUE(d.RatioProblem());
+    EXPECT_EQ(d.RatioNote(), QStringLiteral("With the photo's ratio, a width of 640 pixels needs a height of 3 pixels, "
+                                            "but the height must be from 8 to 2000 pixels. Choose another width, or "
+                                            "untick \"Keep width / height ratio\"."));
+    EXPECT_FALSE(ok->isEnabled());
+    d.accept();
+    EXPECT_NE(d.result(), QDialog::Accepted) << "a distorted size is never taken";
+    // A width the ratio can give clears it.
+    button("Button7")->click();  // 1024 still gives 5
+    EXPECT_TRUE(d.RatioProblem());
+    d.UpDown2()->setValue(10);  // the height asks for 2000
+    EXPECT_FALSE(d.RatioProblem());
+    EXPECT_EQ(d.NewWidth(), 2000);
+    EXPECT_TRUE(ok->isEnabled());
+
     // A panorama: from the height the width would pass its maximum.
     d.SetImageSize(3000, 100);
     button("Button8")->click();
-    EXPECT_EQ(d.NewWidth(), 2500);
+    EXPECT_EQ(d.NewHeight(), 400);
+    EXPECT_EQ(d.NewWidth(), 2000);
+    EXPECT_NE(d.RatioNote().indexOf(QStringLiteral("a height of 400 pixels needs a width of 12000 pixels")), -1)
+        << d.RatioNote().toStdString();
+    EXPECT_FALSE(ok->isEnabled());
+    // Unticking the ratio lets the user choose any size within the limits.
+    d.CheckBox1()->setChecked(false);
+    EXPECT_FALSE(d.RatioProblem());
+    EXPECT_TRUE(ok->isEnabled());
+    d.CheckBox1()->setChecked(true);  // ticked again: the ratio is applied from the width
+    EXPECT_EQ(d.NewHeight(), 66);
+    EXPECT_FALSE(d.RatioProblem());
+
     // No memorized image yet: nothing to divide by, nothing changes but the clicked side.
     d.SetImageSize(0, 0);
     d.SetNewSize(300, 200);
@@ -254,6 +325,29 @@ TEST_F(NewSizeDialog, OriginalSizeTakesTheMemorizedImageSize) {
     button("Button1")->click();
     EXPECT_EQ(d.NewWidth(), 1600);
     EXPECT_EQ(d.NewHeight(), 1200);
+    // Larger than the limits: the largest size of the same ratio, or, without the ratio, each
+    // side at its limit.
+    d.SetImageSize(3000, 2100);
+    button("Button1")->click();
+    EXPECT_EQ(d.NewWidth(), 2500);
+    EXPECT_EQ(d.NewHeight(), 1750);
+    EXPECT_FALSE(d.RatioProblem());
+    d.SetImageSize(1000, 4000);
+    button("Button1")->click();
+    EXPECT_EQ(d.NewWidth(), 500);
+    EXPECT_EQ(d.NewHeight(), 2000);
+    // A tiny photo: the smallest size of its ratio.
+    d.SetImageSize(4, 6);
+    button("Button1")->click();
+    EXPECT_EQ(d.NewWidth(), 8);
+    EXPECT_EQ(d.NewHeight(), 12);
+    // A ratio no size within the limits has.
+    d.SetImageSize(100000, 50);
+    button("Button1")->click();
+    EXPECT_TRUE(d.RatioProblem());
+    EXPECT_EQ(d.RatioNote(), QStringLiteral("A photo of 100000 x 50 pixels cannot keep its ratio within the sizes this "
+                                            "dialog allows (8 to 2500 pixels wide, 8 to 2000 pixels high)."));
+    d.CheckBox1()->setChecked(false);
     d.SetImageSize(3000, 2100);
     button("Button1")->click();
     EXPECT_EQ(d.NewWidth(), 2500);
@@ -298,22 +392,50 @@ TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
     EXPECT_EQ(w->State().MemoryImage.width(), 640);
     EXPECT_EQ(w->State().MemoryImage.height(), 480);
     EXPECT_EQ(w->State().WorkImage.width(), 640);
-    EXPECT_EQ(w->State().UndoImage.height(), 480);
+    EXPECT_EQ(w->State().MemoryImage.height(), 480);
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(DialogCommands, NewSizeTooSmallIsRefused) {
-    const lum::Image before = w->State().WorkImage;
+TEST_F(DialogCommands, ATypedWidthBelowTheLimitShowsTheLimitBeforeOk) {
+    QString shownAfterFirstOk;
+    bool stillOpen = false;
     OnceShown(sizeDialog, [&] {
         sizeDialog.CheckBox1()->setChecked(false);
-        sizeDialog.SetNewSize(5, 100);  // the lowest width the up-down allows
+        sizeDialog.UpDown1()->setFocus();
+        sizeDialog.UpDown1()->selectAll();
+        QTest::keyClicks(sizeDialog.UpDown1(), QStringLiteral("5"));
+        Click(sizeDialog, "BitBtn1");  // the first OK shows the smallest width instead
+        shownAfterFirstOk = sizeDialog.UpDown1()->text();
+        stillOpen = sizeDialog.isVisible();
         Click(sizeDialog, "BitBtn1");
     });
     w->RunCommand("Redimensionner1");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0], "Invalid new size ( < 8)");
-    EXPECT_TRUE(w->State().WorkImage == before);
-    EXPECT_EQ(w->State().MemoryImage.width(), 64);
+    EXPECT_EQ(shownAfterFirstOk, QStringLiteral("8"));
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(w->State().WorkImage.width(), 8);
+    EXPECT_EQ(w->State().WorkImage.height(), 48);
+}
+
+TEST_F(DialogCommands, ATypedRadiusOfZeroBlursWithTheSmallestRadius) {
+    lum::EditState& st = w->State();
+    const lum::Image photo = st.WorkImage;
+    QString afterFirstEnter;
+    OnceShown(blurDialog, [&] {
+        blurDialog.SetRadius(9);  // the radius last used
+        blurDialog.UpDown1()->setFocus();
+        blurDialog.UpDown1()->selectAll();
+        QTest::keyClicks(blurDialog.UpDown1(), QStringLiteral("0"));
+        QTest::keyClick(blurDialog.UpDown1(), Qt::Key_Return);  // shows 1, stays open
+        afterFirstEnter = blurDialog.UpDown1()->text();
+        QTest::keyClick(blurDialog.UpDown1(), Qt::Key_Return);
+    });
+    w->RunCommand("FlouGaussien");
+    EXPECT_EQ(afterFirstEnter, QStringLiteral("1"));
+    EXPECT_EQ(blurDialog.Radius(), 1);
+    lum::Image expected = photo;
+    lum::GaussianBlur(expected, 1);
+    EXPECT_TRUE(st.WorkImage == expected) << "blurred with 1, not with the last radius 9";
 }
 
 TEST_F(DialogCommands, BlurCancelKeepsTheImageButRefreshesTheSource) {

@@ -14,11 +14,15 @@ protected:
     void SetUp() override {
         App();
         ASSERT_TRUE(QStandardPaths::isTestModeEnabled());
+        // Settings of their own: the tests run in parallel processes and would race on one file.
+        ASSERT_TRUE(settingsDir_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
         FolderMemory::Forget();
     }
     void TearDown() override { FolderMemory::Forget(); }
     static QSettings Stored() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Lumora", "Lumora"); }
     AppFirst app_;
+    QTemporaryDir settingsDir_;
     QTemporaryDir tmp{ScratchBase() + "/memory-XXXXXX"};
 };
 

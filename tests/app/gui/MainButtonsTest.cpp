@@ -40,16 +40,17 @@ QRgb rgbAt(const lum::Image& img, int x, int y) {
 
 TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
     const std::pair<const char*, const char*> hints[] = {
-        {"ShowOriginalPhotoSpeedButton", "Show the thumbnail of original photo in a fly window"},
-        {"Btrot90", "Rotate to Left (270 degree) (Ctrl+L)"},
-        {"SpeedButton1", "Rotate to Right (90 Degree) (Ctrl+R)"},
-        {"ZoomPhotosSpeedButton", "Zoom photo to the size for your viewing (Ctrl++, Ctrl+-, Ctrl+0)"},
-        {"ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!"},
+        {"ShowOriginalPhotoSpeedButton", "Show the original photo in a small floating window"},
+        {"Btrot90", "Rotate to the Left (270 degrees) (Ctrl+L)"},
+        {"SpeedButton1", "Rotate to the Right (90 degrees) (Ctrl+R)"},
+        {"ZoomPhotosSpeedButton", "Zoom the photo to the size you like to see it at (Ctrl++, Ctrl+-, Ctrl+0)"},
+        {"ProcessingOptimumActionSpeedButton", "Optimize The Photo Now! (Ctrl+E)"},
         {"UndoSpeedButton", "Undo / Reload the photo (Ctrl+Z)"},
-        {"ComparePhotosSpeedButton", "Compare the Optimized Photo and the Orginal Photo"},
-        {"SaveAndReplacePhotoSpeedButton", "Save / Save as the Photo (Ctrl+S)"},
+        {"ComparePhotosSpeedButton", "Compare the Optimized Photo with the Original Photo (Ctrl+D)"},
+        {"SpeedButton2", "Help: how to use Lumora (F1)"},
+        {"SaveAndReplacePhotoSpeedButton", "Save / Save As the Photo (Ctrl+S)"},
         {"SpeedButton3", "Version information"},
-        {"TarnelhomeSpeedButton", "Go to Tarnel Lumora for more information"},
+        {"TarnelhomeSpeedButton", "Visit the Tarnel Lumora home page for more information"},
     };
     for (const auto& [name, hint] : hints) {
         QToolButton* b = button(name);
@@ -68,9 +69,9 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
     }
     EXPECT_EQ(visible, 11);
     EXPECT_EQ(w->findChild<QWidget*>("LsDirTree211")->toolTip(),
-              QStringLiteral("Please select one folder that contain the photos you want to optimize"));
+              QStringLiteral("Select the folder that holds the photos you want to optimize."));
     EXPECT_EQ(w->findChild<QWidget*>("LsFilelistView282")->toolTip(),
-              QStringLiteral("Please select one photo for optimizing."));
+              QStringLiteral("Select a photo to optimize."));
     // Hidden in the design.
     EXPECT_FALSE(w->findChild<QWidget*>("SelectionToolbar")->isVisible());
     EXPECT_FALSE(w->findChild<QWidget*>("PhotoFileNameMemo")->isVisible());
@@ -78,30 +79,38 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
     EXPECT_FALSE(w->findChild<QWidget*>("ProcessingProgressToolWindow")->isVisible());
 }
 
-TEST_F(MainButtons, UndoGoesBackToTheLastCommit) {
+TEST_F(MainButtons, UndoStepsBackOneStep) {
     const lum::Image a = Pattern(20, 10, 1);
     commit(a);
-    w->State().WorkImage = Pattern(20, 10, 2);
-    w->State().Saved = false;
-    w->State().Optimized = true;
+    button("ProcessingOptimumActionSpeedButton")->click();
+    const lum::Image optimized = w->State().WorkImage;
+    ASSERT_TRUE(w->RunCommand("NivGris"));
     button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, a);
-    button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, a);
-    // Undo leaves the flags alone.
+    EXPECT_EQ(w->State().WorkImage, optimized);
     EXPECT_FALSE(w->State().Saved);
     EXPECT_TRUE(w->State().Optimized);
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, a);
+    // Back to the photo as loaded: nothing left to save.
+    EXPECT_TRUE(w->State().Saved);
+    EXPECT_FALSE(w->State().Optimized);
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, a);
 }
 
 TEST_F(MainButtons, MemorizeMakesTheWorkingImageTheBaseline) {
     commit(Pattern(20, 10, 1));
-    const lum::Image b = Pattern(20, 10, 2);
-    w->State().WorkImage = b;
+    button("ProcessingOptimumActionSpeedButton")->click();
+    const lum::Image b = w->State().WorkImage;
     Action(*w, "Memoriser")->trigger();
-    EXPECT_EQ(w->State().UndoImage, b);
     EXPECT_EQ(w->State().MemoryImage, b);
-    w->State().WorkImage = Pattern(20, 10, 3);
+    ASSERT_TRUE(w->RunCommand("NivGris"));
     button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().WorkImage, b);
+    EXPECT_EQ(w->State().MemoryImage, b);
+    // Memorize is a step too.
+    button("UndoSpeedButton")->click();
+    EXPECT_EQ(w->State().MemoryImage, Pattern(20, 10, 1));
     EXPECT_EQ(w->State().WorkImage, b);
 }
 
@@ -119,7 +128,7 @@ TEST_F(MainButtons, RotateButtonsTurnAsTheirHintsSay) {
     EXPECT_EQ(rgbAt(left, 1, 2), rgbAt(a, 0, 1));
     EXPECT_EQ(w->State().SelectionActive, 0);
     EXPECT_EQ(w->State().ToolMode, 0);
-    EXPECT_EQ(w->State().UndoImage, left);  // a geometry operation commits
+    EXPECT_EQ(w->State().MemoryImage, left);  // a geometry operation commits
 
     commit(a);
     button("SpeedButton1")->click();  // "Rotate to Right": clockwise
@@ -186,7 +195,7 @@ TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
 
 TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     w->SetCompareWindowOpener(
-        [](QWidget*, const std::string&, const lum::Image&, const lum::Image&) { throw std::runtime_error("boom"); });
+        [](QWidget*, const lum::ComparedPhoto&) -> std::optional<lum::Image> { throw std::runtime_error("boom"); });
     // Without a photo there is nothing to compare.
     button("ComparePhotosSpeedButton")->click();
     EXPECT_TRUE(prompts.messages.empty());
@@ -195,27 +204,33 @@ TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "boom");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    Action(*w, "Aide1")->trigger();
+    // The online manual cannot be opened where no browser is set up: said so, with its address.
+    Action(*w, "OnlineManualItem")->trigger();
     ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1], "not available --> see Pressel.rtf");
+    EXPECT_NE(prompts.messages[1].find(TMemPhotoActionForm::ManualPageUrl().toStdString()), std::string::npos);
 }
 
-TEST_F(MainButtons, TheCompareWindowGetsBothSides) {
+TEST_F(MainButtons, TheCompareWindowGetsBothSidesAndThePhotosFile) {
     commit(Pattern(12, 8, 1));
     w->State().WorkImage = Pattern(12, 8, 2);
     w->State().FileInfoText = "x#y#z#";
-    std::string info;
+    w->State().PhotoFile = "/photos/a.jpg";
+    w->State().PhotoDamaged = true;
+    lum::ComparedPhoto seen;
     lum::Image optimized, original;
-    w->SetCompareWindowOpener(
-        [&](QWidget*, const std::string& i, const lum::Image& o, const lum::Image& m) {
-            info = i;
-            optimized = o;
-            original = m;
-        });
+    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p) -> std::optional<lum::Image> {
+        seen = p;
+        optimized = *p.optimized;
+        original = *p.original;
+        return std::nullopt;
+    });
     button("ComparePhotosSpeedButton")->click();
-    EXPECT_EQ(info, "x#y#z#");
+    EXPECT_EQ(seen.fileInfo, "x#y#z#");
+    EXPECT_EQ(seen.photoFile, "/photos/a.jpg");
+    EXPECT_TRUE(seen.damaged);
     EXPECT_EQ(optimized, Pattern(12, 8, 2));
     EXPECT_EQ(original, Pattern(12, 8, 1));
+    EXPECT_EQ(w->State().WorkImage, Pattern(12, 8, 2));  // nothing kept: nothing changed
     // Coming back from it counts as an activation.
     w->State().CurrentFileName = "/photos/a.jpg";
     emit w->View()->PaintBox1()->DblClick();
@@ -231,7 +246,7 @@ TEST_F(MainButtons, ActivationClearsTheCurrentFileName) {
     EXPECT_TRUE(w->State().CurrentFileName.empty());
     // Returning from a question is an activation too.
     w->State().CurrentFileName = "/photos/a.jpg";
-    Action(*w, "Aide1")->trigger();
+    Action(*w, "OnlineManualItem")->trigger();  // says that no browser could open it
     EXPECT_TRUE(w->State().CurrentFileName.empty());
 }
 
@@ -252,7 +267,7 @@ TEST_F(MainButtons, ShowOriginalTogglesTheThumbnailWindow) {
     QWidget* tool = w->findChild<QWidget*>("ViewOrginalPhotoToolWindow");
     button("ShowOriginalPhotoSpeedButton")->click();
     EXPECT_TRUE(tool->isVisible());
-    EXPECT_EQ(tool->windowTitle(), QStringLiteral("Orignal Photo"));
+    EXPECT_EQ(tool->windowTitle(), QStringLiteral("Original Photo"));
     button("ShowOriginalPhotoSpeedButton")->click();
     EXPECT_FALSE(tool->isVisible());
 }

@@ -10,7 +10,6 @@
 #include "app/CompareWindow.h"
 #include "app/Dialogs.h"
 #include "image/MemoryRoom.h"
-#include "image/Stretch.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 
@@ -32,7 +31,7 @@ bool Mentions(const std::vector<std::string>& messages, const char* words) {
 
 }  // namespace
 
-TEST(MemoryBudget, TheCompareWindowReadsThePhotosItIsGivenAndKeepsThoseHandedOver) {
+TEST(MemoryBudget, TheCompareWindowReadsTheOriginalItIsGivenAndKeepsOneHandedOver) {
     App();
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
@@ -42,36 +41,32 @@ TEST(MemoryBudget, TheCompareWindowReadsThePhotosItIsGivenAndKeepsThoseHandedOve
     const lum::Image optimized = Pattern(300, 200, 2), original = Pattern(300, 200, 1);
     f.FillCompareWindowReading(optimized, original);
     EXPECT_EQ(&f.OriginalPhoto(), &original);
-    EXPECT_EQ(&f.OptimizedPhoto(), &optimized);
     EXPECT_TRUE(f.State().WorkImage == optimized);
     EXPECT_FALSE(f.Changed());
-    // The zoom resamples both sides from them.
-    f.ZoomToPercent(50);
-    lum::Image half(150, 100);
-    lum::StretchDraw(half, lum::Rect{0, 0, 150, 100}, optimized);
-    EXPECT_TRUE(f.State().WorkImage == half);
     // No source copy is kept until an operation needs one: then it is the picture before it.
     EXPECT_TRUE(f.State().SourceImage.empty());
     f.findChild<QToolButton*>("Btdur")->click();
-    EXPECT_TRUE(f.State().SourceImage == half);
-    EXPECT_FALSE(f.State().WorkImage == half);
+    EXPECT_TRUE(f.State().SourceImage == optimized);
+    EXPECT_FALSE(f.State().WorkImage == optimized);
+    EXPECT_TRUE(f.Changed());
 
-    // Photos given are kept by the window, also when they replace the ones shown; copies of
-    // the window's own photos too.
+    // An original given is kept by the window, also when it replaces the one shown; a copy of
+    // the window's own original too.
     f.FillCompareWindow(Pattern(40, 30, 3), Pattern(40, 30, 4));
-    f.FillCompareWindow(f.OptimizedPhoto(), f.OriginalPhoto());
+    EXPECT_NE(&f.OriginalPhoto(), &original);
+    f.FillCompareWindow(f.State().WorkImage, f.OriginalPhoto());
     EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 4));
-    EXPECT_TRUE(f.OptimizedPhoto() == Pattern(40, 30, 3));
+    EXPECT_TRUE(f.State().WorkImage == Pattern(40, 30, 3));
     EXPECT_FALSE(f.Changed());
-    // Read from where they are now, the window's own: they stay.
-    f.FillCompareWindowReading(f.OptimizedPhoto(), f.OriginalPhoto());
+    // Read from where it is now, the window's own: it stays.
+    f.FillCompareWindowReading(f.State().MemoryImage, f.OriginalPhoto());
     EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 4));
-    f.ZoomToPercent(200);
-    EXPECT_EQ(f.State().WorkImage.width(), 80);
+    EXPECT_TRUE(f.State().WorkImage == Pattern(40, 30, 3));
     f.FillCompareWindow(Pattern(40, 30, 5), Pattern(40, 30, 6));
     EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 6));
     EXPECT_TRUE(f.State().WorkImage == Pattern(40, 30, 5));
     EXPECT_TRUE(prompts.messages.empty());
+    f.State().Saved = true;
 }
 
 TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
@@ -83,12 +78,13 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
     lum::Dialogs dialogs;
     TMemPhotoActionForm w(&prompts);
     w.SetDialogs(&dialogs);
-    w.SetCompareWindowOpener([&](QWidget* parent, const std::string& info, const lum::Image& o, const lum::Image& m) {
-        TViewBigEditPhotoForm::Open(parent, dialogs, &prompts, info, o, m);
+    w.SetCompareWindowOpener([&](QWidget* parent, const lum::ComparedPhoto& photo) {
+        return TViewBigEditPhotoForm::Open(parent, dialogs, &prompts, photo);
     });
     w.show();
     w.OpenPhotoFile(first);
-    ASSERT_TRUE(PumpUntil([&] { return w.ShownPhoto() == first; }));
+    ASSERT_TRUE(LoadSettled(w));
+    ASSERT_EQ(w.ShownPhoto(), first);
     const lum::Image before = w.State().WorkImage;
     const uint64_t copy = before.byteSize();
     {
@@ -117,14 +113,15 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
     // A failed allocation met anyway is told in plain words too.
-    w.SetCompareWindowOpener([](QWidget*, const std::string&, const lum::Image&, const lum::Image&) { throw std::bad_alloc(); });
+    w.SetCompareWindowOpener([](QWidget*, const lum::ComparedPhoto&) -> std::optional<lum::Image> { throw std::bad_alloc(); });
     emit w.View()->PaintBox1()->DblClick();
     ASSERT_EQ(prompts.messages.size(), 4u);
     EXPECT_EQ(prompts.messages[3], "There is not enough memory for this. Close other programs or windows and try again.");
 
     // With the memory back, every step goes.
     w.OpenPhotoFile(second);
-    EXPECT_TRUE(PumpUntil([&] { return w.ShownPhoto() == second; }));
+    ASSERT_TRUE(LoadSettled(w));
+    EXPECT_EQ(w.ShownPhoto(), second);
     w.Optimize();
     EXPECT_TRUE(w.State().Optimized);
     EXPECT_EQ(prompts.messages.size(), 4u);

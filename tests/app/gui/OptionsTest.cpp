@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTest>
 
 #include "GuiTestSupport.h"
 #include "app/OptionsDialog.h"
@@ -50,16 +51,16 @@ protected:
 
 TEST_F(Options, DesignCaptionsAndControls) {
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Options"));
-    EXPECT_TRUE(texts("group").contains("JPEG save Parameters"));
-    EXPECT_TRUE(texts("group").contains("Files and Folders"));
-    EXPECT_TRUE(texts("group").contains("Color balance"));
+    EXPECT_TRUE(texts("group").contains("Saving JPEG photos"));
+    EXPECT_TRUE(texts("group").contains("Files and folders"));
+    EXPECT_TRUE(texts("group").contains("Colour balance"));
     const QStringList labels = texts("label");
-    for (const char* l : {"Compression factor", "(100 =  no compression)", "Red", "Green", "Blue"})
+    for (const char* l : {"Quality", "(100 = best quality, least compression)", "Red", "Green", "Blue"})
         EXPECT_TRUE(labels.contains(QString::fromLatin1(l))) << l;
     // No cancel: changes apply as they are made.
     QStringList buttons = texts("button");
     buttons.sort();
-    EXPECT_EQ(buttons, QStringList({"OK", "Reset standard Parameters"}));
+    EXPECT_EQ(buttons, QStringList({"OK", "Reset to standard settings"}));
 
     ASSERT_NE(dlg.RadioGroup1(), nullptr);
     EXPECT_EQ(dlg.RadioGroup1()->objectName(), QStringLiteral("RadioGroup1"));
@@ -68,14 +69,14 @@ TEST_F(Options, DesignCaptionsAndControls) {
     EXPECT_EQ(dlg.RadioGroup1()->Item(0)->text(), QStringLiteral("No"));
     EXPECT_EQ(dlg.RadioGroup1()->Item(1)->text(), QStringLiteral("Yes"));
     EXPECT_EQ(dlg.RadioGroup2()->objectName(), QStringLiteral("RadioGroup2"));
-    EXPECT_EQ(dlg.RadioGroup2()->title(), QStringLiteral("Balance Button"));
+    EXPECT_EQ(dlg.RadioGroup2()->title(), QStringLiteral("Balance button"));
     ASSERT_EQ(dlg.RadioGroup2()->Count(), 2);
-    EXPECT_EQ(dlg.RadioGroup2()->Item(0)->text(), QStringLiteral("Flesh color"));
-    EXPECT_EQ(dlg.RadioGroup2()->Item(1)->text(), QStringLiteral("Landscape color"));
+    EXPECT_EQ(dlg.RadioGroup2()->Item(0)->text(), QStringLiteral("Flesh colour"));
+    EXPECT_EQ(dlg.RadioGroup2()->Item(1)->text(), QStringLiteral("Landscape colour"));
     EXPECT_EQ(dlg.CheckBox1()->objectName(), QStringLiteral("CheckBox1"));
-    EXPECT_EQ(dlg.CheckBox1()->text(), QStringLiteral("Next file Auto Opening"));
+    EXPECT_EQ(dlg.CheckBox1()->text(), QStringLiteral("Open the next file automatically"));
     EXPECT_EQ(dlg.CheckBox2()->objectName(), QStringLiteral("CheckBox2"));
-    EXPECT_EQ(dlg.CheckBox2()->text(), QString::fromUtf8("Mémorizer last working folder"));
+    EXPECT_EQ(dlg.CheckBox2()->text(), QStringLiteral("Remember the last working folder"));
 }
 
 TEST_F(Options, DefaultsAndRanges) {
@@ -154,4 +155,27 @@ TEST_F(Options, OkClosesAndKeepsTheChanges) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.JpegQuality(), 70);
+}
+
+TEST_F(Options, ATypedQualityIsNeverReplacedSilently) {
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    TUpDownSpin* q = dlg.UpDownJPG();
+    q->setFocus();
+    // 150: 100 at once, saved at 100 (not at 15).
+    q->selectAll();
+    QTest::keyClicks(q, QStringLiteral("150"));
+    EXPECT_EQ(q->text(), QStringLiteral("100"));
+    EXPECT_EQ(dlg.JpegQuality(), 100);
+    // 5: the first OK shows 10, the second closes; saved at 10 (not back at 90).
+    q->selectAll();
+    QTest::keyClicks(q, QStringLiteral("5"));
+    auto* ok = dlg.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    ASSERT_NE(ok, nullptr);
+    ok->click();
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(q->text(), QStringLiteral("10"));
+    ok->click();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.JpegQuality(), 10);
 }

@@ -52,6 +52,7 @@ protected:
     QString openEdited(const char* name) {
         const QString photo = WriteJpeg(dir.filePath(QString::fromLatin1(name)), 48, 32);
         w->OpenPhotoFile(photo);
+        EXPECT_TRUE(LoadSettled(*w));
         w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
         return photo;
     }
@@ -84,7 +85,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
         EXPECT_EQ(prompts.choiceButtons.back(), kChangedButtons);
         EXPECT_EQ(BytesOf(photo), theirs);
         EXPECT_FALSE(w->State().Saved);
-        EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + photo);
+        EXPECT_EQ(w->windowTitle(), CaptionOf(photo, true));
         EXPECT_EQ(prompts.savePresets.back(), photo.toStdString());  // still the shown photo
     }
 
@@ -97,7 +98,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
     EXPECT_EQ(BytesOf(photo), theirs);
     EXPECT_EQ(lum::LoadPicture(copy.toStdString()).image.width(), 48);
     EXPECT_TRUE(w->State().Saved);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + copy);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(copy));
 
     // The copy is ours: saving over it again asks only the ordinary question.
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
@@ -142,6 +143,7 @@ TEST_F(PhotoFileSafety, TheMenuSaveOverTheOpenedFileAsksToo) {
 TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     const QString photo = WriteJpeg(dir.filePath("shown.jpg"), 40, 30);
     w->OpenPhotoFile(photo);
+    ASSERT_TRUE(LoadSettled(*w));
     const lum::Image shown = w->State().WorkImage;
     // A photo's data under a header claiming 15000 x 15000 pixels.
     std::vector<uint8_t> bomb = BytesOf(photo);
@@ -161,6 +163,8 @@ TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
 
     w->OpenPhotoFile(bombPath);
+
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].rfind(QDir::toNativeSeparators(bombPath).toStdString() +
                                             ": The file is far too short to hold its 15000 x 15000 pixels (",
@@ -184,7 +188,7 @@ TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(prompts.messages[2], prompts.messages[1]);
     EXPECT_EQ(w->State().WorkImage, shown);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + photo);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(photo));
     EXPECT_EQ(w->ShownPhoto(), photo);
 }
 
@@ -198,7 +202,7 @@ TEST_F(PhotoFileSafety, AFailedSaveLeavesTheCaptionOnTheShownPhoto) {
     saveButton()->click();
     ASSERT_EQ(prompts.messages.size(), 1u);  // the error
     EXPECT_FALSE(w->State().Saved);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + photo);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(photo, true));
     EXPECT_EQ(w->State().CurrentFileName, photo.toStdString());
     // And the next save still proposes the shown photo.
     prompts.savePaths = {""};

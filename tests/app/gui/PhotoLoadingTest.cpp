@@ -36,7 +36,8 @@ protected:
         QDropEvent ev(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         // Straight to the window: without a drag in progress the application would not route it.
         static_cast<QObject*>(w.get())->event(&ev);
-        Pump(50);
+        Pump(50);  // the drop opens the photo once the event has returned
+        LoadSettled(*w);
     }
 
     QTemporaryDir dir;
@@ -49,6 +50,7 @@ protected:
 TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
     const QString path = WriteJpeg(dir.filePath("a.jpg"), 640, 480);
     w->OpenPhotoFile(path);
+    ASSERT_TRUE(LoadSettled(*w));
     const lum::EditState& st = w->State();
     EXPECT_EQ(st.MemoryImage.width(), 640);
     EXPECT_EQ(st.WorkImage.height(), 480);
@@ -57,19 +59,19 @@ TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
     EXPECT_FALSE(st.Optimized);
     EXPECT_EQ(st.CurrentFileName, path.toStdString());
     EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + path);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(path));
 
     const QStringList lines = memoLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], path);
-    EXPECT_EQ(lines[1], QStringLiteral("Width : 640 &  Height : 480"));
-    ASSERT_TRUE(lines[2].startsWith(QStringLiteral("Create Date : ")));
+    EXPECT_EQ(lines[1], QStringLiteral("Width: 640  Height: 480"));
+    ASSERT_TRUE(lines[2].startsWith(QStringLiteral("Modified: ")));
     // Short date of the file's modification time first.
     const QDateTime stamp = QFileInfo(path).lastModified();
     EXPECT_TRUE(lines[2].contains(QLocale().toString(stamp.date(), QLocale::ShortFormat)));
     EXPECT_EQ(w->FileInfoText(), lines[0] + "#" + lines[1] + "#" + lines[2] + "#");
     // The photo became the baseline.
-    EXPECT_EQ(st.UndoImage, st.MemoryImage);
+    EXPECT_EQ(st.WorkImage, st.MemoryImage);
     EXPECT_EQ(st.SourceImage, st.MemoryImage);
     EXPECT_EQ(w->OriginalThumbnail().size(), QSize(267, 200));
 }
@@ -88,6 +90,7 @@ TEST_F(PhotoLoading, ThumbnailSizes) {
     for (const auto& [photo, thumb] : cases) {
         const QString path = WriteJpeg(dir.filePath(QStringLiteral("t%1.jpg").arg(n++)), photo.width(), photo.height());
         w->OpenPhotoFile(path);
+        ASSERT_TRUE(LoadSettled(*w));
         EXPECT_EQ(w->OriginalThumbnail().size(), thumb) << photo.width() << "x" << photo.height();
         if (thumb != photo) {
             auto* tool = w->findChild<QWidget*>("ViewOrginalPhotoToolWindow");
@@ -99,6 +102,7 @@ TEST_F(PhotoLoading, ThumbnailSizes) {
 TEST_F(PhotoLoading, ADecodeErrorChangesNothingShown) {
     const QString good = WriteJpeg(dir.filePath("good.jpg"), 120, 80);
     w->OpenPhotoFile(good);
+    ASSERT_TRUE(LoadSettled(*w));
     const lum::Image before = w->State().WorkImage;
     const QStringList memoBefore = memoLines();
     const QString captionBefore = w->windowTitle();
@@ -115,7 +119,6 @@ TEST_F(PhotoLoading, ADecodeErrorChangesNothingShown) {
     EXPECT_EQ(prompts.messages[0].rfind("JPEG error #", 0), 0u) << prompts.messages[0];
     EXPECT_EQ(w->State().WorkImage, before);
     EXPECT_EQ(w->State().MemoryImage, before);
-    EXPECT_EQ(w->State().UndoImage, before);
     EXPECT_EQ(memoLines(), memoBefore);
     EXPECT_EQ(w->windowTitle(), captionBefore);
     EXPECT_EQ(w->State().ZoomIndex, zoomBefore);
@@ -125,6 +128,7 @@ TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
     const QString a = WriteJpeg(dir.filePath("a.jpg"), 90, 60);
     const QString b = WriteJpeg(dir.filePath("b.jpg"), 60, 90);
     w->OpenPhotoFile(a);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_TRUE(prompts.questions.empty());
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
     EXPECT_TRUE(w->State().Optimized);
@@ -133,7 +137,7 @@ TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
     prompts.answers = {false};
     drop(b);
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0], "Save or Replace?: Do you want to replace the orginal Photo file?");
+    EXPECT_EQ(prompts.questions[0], "Unsaved Changes: Save the optimized photo a.jpg before opening b.jpg?");
     EXPECT_EQ(w->State().MemoryImage.width(), 60);
     EXPECT_TRUE(w->State().Saved);
     EXPECT_FALSE(w->State().Optimized);
@@ -148,6 +152,7 @@ TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
 TEST_F(PhotoLoading, ACancelledSaveBeforeAFailedSwitchKeepsThePhotoUnsaved) {
     const QString good = WriteJpeg(dir.filePath("good.jpg"), 90, 60);
     w->OpenPhotoFile(good);
+    ASSERT_TRUE(LoadSettled(*w));
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
     const lum::Image optimized = w->State().WorkImage;
     ASSERT_FALSE(w->State().Saved);
@@ -166,7 +171,7 @@ TEST_F(PhotoLoading, ACancelledSaveBeforeAFailedSwitchKeepsThePhotoUnsaved) {
     EXPECT_TRUE(QFileInfo(good).exists());
 }
 
-TEST_F(PhotoLoading, OnlyJpegFilesAreAcceptedAsDrops) {
+TEST_F(PhotoLoading, OnlyPhotoFilesAreAcceptedAsDrops) {
     const QString text = dir.filePath("notes.txt");
     QFile f(text);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -195,6 +200,7 @@ TEST_F(PhotoLoading, LoadingResetsSelectionToolAndMacroRecording) {
     Action(*w, "Initmacro")->trigger();
     EXPECT_EQ(w->editor().Macro().MacroState, 1);
     w->OpenPhotoFile(a);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(st.SelectionActive, 0);
     EXPECT_EQ(st.ToolMode, 0);
     EXPECT_EQ(w->editor().Macro().MacroState, 3);
@@ -215,6 +221,7 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     ASSERT_TRUE(f.resize(keep));
     f.close();
     w->OpenPhotoFile(cut);
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].rfind(cut.toStdString() + " is damaged: ", 0), 0u) << prompts.messages[0];
     // What it means in plain words, what a save does, then the decoder's own words.
@@ -224,16 +231,17 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
                                        "JPEG file; Corrupt JPEG data: premature end of data segment");
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage.width(), 320);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
     const lum::Image shown = w->State().WorkImage;
 
-    // Garbage under a photo's name: the decoder's number, the file and its words; nothing changes.
+    // A JPEG the decoder rejects: its number, the file and its words; nothing changes.
     const QString junk = dir.filePath("junk.jpg");
     QFile g(junk);
     ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-    g.write(QByteArray("GIF89a and then some words that are no picture at all"));
+    g.write(QByteArray("\xFF\xD8\xFF\xC0 and then some words that are no picture at all"));
     g.close();
     w->OpenPhotoFile(junk);
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_EQ(prompts.messages.size(), 2u);
     const std::string& m = prompts.messages[1];
     EXPECT_EQ(m.rfind("JPEG error #", 0), 0u) << m;
@@ -242,13 +250,24 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     EXPECT_GT(m.size(), in + junk.size() + 6) << "the library's words follow: " << m;
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage, shown);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
+
+    // Something that is no picture of any format read, under a photo's name: the file, then why.
+    g.open(QIODevice::WriteOnly);
+    g.write(QByteArray("GIF89a and then some words that are no picture at all"));
+    g.close();
+    w->OpenPhotoFile(junk);
+    ASSERT_TRUE(LoadSettled(*w));
+    ASSERT_EQ(prompts.messages.size(), 3u);
+    EXPECT_EQ(prompts.messages[2], junk.toStdString() + ": Unknown picture format");
+    EXPECT_EQ(w->ShownPhoto(), cut);
 }
 
 TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
     const QString big = WriteJpeg(dir.filePath("big.jpg"), 3000, 2000);
     const QString small = WriteJpeg(dir.filePath("small.jpg"), 640, 480);
     w->OpenPhotoFile(small);
+    ASSERT_TRUE(LoadSettled(*w));
     w->State().WorkImage.fill(1, 2, 3);  // tells the shown photo from a reload
     const lum::Image marked = w->State().WorkImage;
 
@@ -261,7 +280,8 @@ TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
         untouched = w->State().CurrentFileName == small.toStdString() && w->State().WorkImage == marked;
         newer = w->SwitchToPhoto(small);
     });
-    EXPECT_FALSE(w->SwitchToPhoto(big));  // superseded
+    EXPECT_TRUE(w->SwitchToPhoto(big));  // started, then superseded
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_TRUE(ran);
     EXPECT_TRUE(hourglass);
     EXPECT_TRUE(untouched);  // nothing of the big photo before it was decoded
@@ -269,9 +289,9 @@ TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
     const lum::EditState& st = w->State();
     EXPECT_EQ(st.CurrentFileName, small.toStdString());
     EXPECT_EQ(st.WorkImage.width(), 640);
-    EXPECT_EQ(st.UndoImage, st.WorkImage);
+    EXPECT_EQ(st.MemoryImage, st.WorkImage);
     EXPECT_NE(st.WorkImage, marked);  // reloaded
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + small);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(small));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(prompts.messages.empty());
     // The big photo was dropped, not delivered late.

@@ -61,6 +61,7 @@ protected:
         shown = WriteSolidJpeg(dir.filePath("blue.jpg"), 320, 240, qRgb(20, 40, 210));
         big = WriteSolidJpeg(dir.filePath("red.jpg"), 3200, 2400, qRgb(220, 30, 30));
         ASSERT_TRUE(w->SwitchToPhoto(shown));
+        ASSERT_TRUE(LoadSettled(*w));
         w->State().WorkImage.fill(1, 2, 3);  // tells the photo on screen from a reload
         w->editor().Redraw();
         Pump();
@@ -68,7 +69,7 @@ protected:
 
     // Everything a load may change only once its photo is decoded.
     struct Snapshot {
-        lum::Image work, memory, undo;
+        lum::Image work, memory, source;
         std::string file;
         int zoomIndex = 0, zoom = 0;
         QString memo, caption;
@@ -77,7 +78,7 @@ protected:
     };
     Snapshot snapshot() const {
         const lum::EditState& st = w->State();
-        return {st.WorkImage, st.MemoryImage, st.UndoImage, st.CurrentFileName, st.ZoomIndex, st.Zoom(),
+        return {st.WorkImage, st.MemoryImage, st.SourceImage, st.CurrentFileName, st.ZoomIndex, st.Zoom(),
                 w->findChild<QPlainTextEdit*>("PhotoFileNameMemo")->toPlainText(), w->windowTitle(),
                 w->View()->PaintBox1()->size(), w->View()->PaintBox1()->grab().toImage()};
     }
@@ -112,12 +113,13 @@ TEST_F(PhotoPreview, IsPaintedAtTheFitWhileTheStateWaitsThenTheExactPhotoTakesIt
     QImage previewPainted;
     whenPreviewShown([&] { during = snapshot(); });
     ASSERT_TRUE(w->SwitchToPhoto(big));
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_TRUE(seenPreview);
 
     // Nothing of the state moved while the preview was shown ...
     EXPECT_EQ(during.work, before.work);
     EXPECT_EQ(during.memory, before.memory);
-    EXPECT_EQ(during.undo, before.undo);
+    EXPECT_EQ(during.source, before.source);
     EXPECT_EQ(during.file, before.file);
     EXPECT_EQ(during.zoomIndex, before.zoomIndex);
     EXPECT_EQ(during.memo, before.memo);
@@ -148,7 +150,8 @@ TEST_F(PhotoPreview, AFailedDecodeAfterThePreviewLeavesViewAndStateAsTheyWere) {
     held.hold = true;
     held.fail = true;
     whenPreviewShown([] {});
-    EXPECT_FALSE(w->SwitchToPhoto(big));
+    EXPECT_TRUE(w->SwitchToPhoto(big));  // started; its failure comes later
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_TRUE(seenPreview);
     Pump();
 
@@ -158,7 +161,7 @@ TEST_F(PhotoPreview, AFailedDecodeAfterThePreviewLeavesViewAndStateAsTheyWere) {
     const Snapshot after = snapshot();
     EXPECT_EQ(after.work, before.work);
     EXPECT_EQ(after.memory, before.memory);
-    EXPECT_EQ(after.undo, before.undo);
+    EXPECT_EQ(after.source, before.source);
     EXPECT_EQ(after.zoomIndex, before.zoomIndex);
     EXPECT_EQ(after.zoom, before.zoom);
     EXPECT_EQ(after.memo, before.memo);
@@ -219,4 +222,44 @@ TEST_F(PhotoPreview, AClickOnAnotherPhotoCancelsTheLoadOthersAreDroppedNoSecondQ
     EXPECT_EQ(w->State().WorkImage.width(), 640);
     EXPECT_EQ(w->ShownPhoto(), other);
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(PhotoPreview, ClosingOrDestroyingTheWindowDuringALoadDropsItCleanly) {
+    // Edited, so closing asks; the question is about the photo on screen.
+    w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
+    const lum::Image edited = w->State().WorkImage;
+    held.hold = true;
+    // Leaving the photo: No; closing: the question left with Escape, the window stays.
+    using Answer = lum::Prompts::Answer;
+    prompts.threeWayAnswers = {Answer::No, Answer::Cancel};
+    ASSERT_TRUE(w->SwitchToPhoto(big));
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(prompts.questions.size(), 2u);  // leaving the photo, then closing
+    EXPECT_FALSE(w->LoadPending());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    held.release = true;
+    Pump(300);
+    EXPECT_EQ(w->State().WorkImage, edited);  // the cancelled photo never arrives
+    EXPECT_EQ(w->ShownPhoto(), shown);
+
+    // Closed at once while a photo loads: the questions are about the photo on screen.
+    held.release = false;
+    prompts.threeWayAnswers = {Answer::No, Answer::No};
+    ASSERT_TRUE(w->SwitchToPhoto(big));
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(prompts.questions.size(), 4u);
+    held.release = true;
+    Pump(300);
+    EXPECT_EQ(w->ShownPhoto(), shown);
+
+    // The window destroyed with the decode still under way.
+    held.release = false;
+    w->show();
+    prompts.threeWayAnswers = {Answer::No};
+    ASSERT_TRUE(w->SwitchToPhoto(big));
+    ASSERT_TRUE(w->LoadPending());
+    w.reset();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    held.release = true;
+    Pump(300);
 }

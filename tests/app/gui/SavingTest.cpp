@@ -26,7 +26,7 @@ using namespace guitest;
 
 namespace {
 
-const char* const kReplaceQuestion = "Save or Replace?: Do you want to replace the orginal Photo file?";
+const char* const kReplaceQuestion = "Save or Replace?: Do you want to replace the original photo file?";
 
 // Answers like RecordingPrompts and remembers what each save dialog was shown.
 class ScriptedPrompts : public lum::RecordingPrompts {
@@ -167,20 +167,30 @@ TEST_F(SavingFlow, DialogGetsTheJpegFilterAndTheProposedName) {
     saving.SaveWithDialog();
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogs[0].folder, st.CurrentFolder);
-    EXPECT_EQ(prompts.dialogs[0].proposed, "");
-    EXPECT_EQ(lum::QtPrompts::QtFilter(prompts.dialogs[0].filter), QStringLiteral("JPG(*.jpg)"));
+    EXPECT_EQ(prompts.dialogs[0].proposed, st.CurrentFolder + "/");
+    EXPECT_EQ(lum::QtPrompts::QtFilter(prompts.dialogs[0].filter), QStringLiteral("JPEG photos (*.jpg *.jpeg)"));
     EXPECT_EQ(lum::QtPrompts::DefaultSuffix(prompts.dialogs[0].filter), QStringLiteral("jpg"));
+    // The compare window's: JPEG photos first, then bitmaps, each with its extension.
+    const std::string both = lum::kSaveFilterCompare;
+    EXPECT_EQ(lum::QtPrompts::QtFilter(both), QStringLiteral("JPEG photos (*.jpg *.jpeg);;Bitmaps (*.bmp)"));
+    EXPECT_EQ(lum::QtPrompts::DefaultSuffix(both), QStringLiteral("jpg"));
+    EXPECT_EQ(lum::QtPrompts::DefaultSuffix("Bitmaps (*.bmp)"), QStringLiteral("bmp"));
 
+    // The shown photo's own name and folder, wherever the last save went.
     st.SaveFolder = dir.filePath("out").toStdString();
-    st.CurrentFileName = "/elsewhere/photo.jpg";
+    st.CurrentFileName = st.PhotoFile = "/elsewhere/photo.jpg";
     saving.SaveWithDialog();
-    EXPECT_EQ(prompts.dialogs[1].proposed, st.SaveFolder + "/photo.jpg");
+    EXPECT_EQ(prompts.dialogs[1].proposed, "/elsewhere/photo.jpg");
     EXPECT_EQ(prompts.dialogs[1].folder, st.SaveFolder);
 
-    // After the window forgot the current file, only the folder is proposed.
-    st.CurrentFileName.clear();
+    // A made or pasted picture, or a name another picture left behind (a mix's): only the
+    // folder, so Enter never lands on another photo.
+    st.PhotoFile.clear();
     saving.SaveWithDialog();
     EXPECT_EQ(prompts.dialogs[2].proposed, st.SaveFolder + "/");
+    st.CurrentFileName.clear();
+    saving.SaveWithDialog();
+    EXPECT_EQ(prompts.dialogs[3].proposed, st.SaveFolder + "/");
 }
 
 TEST_F(SavingFlow, CancelWritesNothingAndKeepsThePhotoUnsaved) {
@@ -276,17 +286,62 @@ TEST_F(SavingFlow, MenuSaveChoosesBmpByExtensionOnly) {
         }
         EXPECT_EQ(st.CurrentFileName, file(name));
     }
-    EXPECT_FALSE(st.Saved);  // the menu save leaves it alone
-    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(st.Saved);  // what is on screen is in a file now
+    EXPECT_EQ(st.PhotoFile, file("e.bmp.jpg"));  // and the next save proposes that file
+    EXPECT_TRUE(prompts.questions.empty());  // new files: nothing to ask
 }
 
-TEST_F(SavingFlow, MenuSaveOverwritesWithoutAsking) {
+TEST_F(SavingFlow, MenuSaveAsksBeforeReplacingAndNoOrEscapeWritesNothing) {
     const QString existing = dir.filePath("photo.jpg");
     writeBytes(existing, {1, 2, 3});
+    st.Saved = false;
+    for (bool escape : {false, true}) {
+        prompts.savePaths = {existing.toStdString()};
+        prompts.answers = escape ? std::vector<bool>{} : std::vector<bool>{false};
+        EXPECT_FALSE(saving.SaveFromMenu());
+        EXPECT_EQ(bytesOf(existing), std::vector<uint8_t>({1, 2, 3}));
+        EXPECT_FALSE(st.Saved);
+    }
+    EXPECT_EQ(prompts.questions, std::vector<std::string>(2, kReplaceQuestion));
     prompts.savePaths = {existing.toStdString()};
+    prompts.answers = {true};
     EXPECT_TRUE(saving.SaveFromMenu());
-    EXPECT_TRUE(prompts.questions.empty());
     EXPECT_EQ(bytesOf(existing), jpegOf(90, false));
+    EXPECT_TRUE(st.Saved);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.jpg"}));
+}
+
+TEST_F(SavingFlow, ReplacingTheDamagedOriginalSaysSoAndProposesNo) {
+    const QString damaged = dir.filePath("cut.jpg");
+    const QString other = dir.filePath("other.jpg");
+    writeBytes(damaged, {1, 2, 3});
+    writeBytes(other, {4, 5, 6});
+    st.CurrentFileName = st.PhotoFile = damaged.toStdString();
+    st.PhotoDamaged = true;
+    // Both saves: the damage question with No as the default; Escape or No writes nothing.
+    for (int flow = 0; flow < 2; ++flow) {
+        prompts.savePaths = {damaged.toStdString()};
+        EXPECT_FALSE(flow ? saving.SaveFromMenu() : saving.SaveWithDialog());
+        ASSERT_EQ(prompts.choiceButtons.size(), size_t(flow + 1));
+        EXPECT_EQ(prompts.choiceDefaults.back(), 1);  // No
+        EXPECT_EQ(bytesOf(damaged), std::vector<uint8_t>({1, 2, 3}));
+    }
+    EXPECT_TRUE(prompts.questions.back().find("damaged") != std::string::npos) << prompts.questions.back();
+    EXPECT_TRUE(prompts.questions.back().find("cut.jpg") != std::string::npos) << prompts.questions.back();
+    // Another existing file: the ordinary question.
+    prompts.savePaths = {other.toStdString()};
+    prompts.answers = {true};
+    EXPECT_TRUE(saving.SaveWithDialog());
+    EXPECT_EQ(prompts.questions.back(), kReplaceQuestion);
+    EXPECT_EQ(prompts.choiceButtons.size(), 2u);
+    // Yes over the damaged original: written, and no longer damaged.
+    st.PhotoFile = damaged.toStdString();
+    st.PhotoDamaged = true;
+    prompts.savePaths = {damaged.toStdString()};
+    prompts.choiceAnswers = {0};
+    EXPECT_TRUE(saving.SaveWithDialog());
+    EXPECT_EQ(bytesOf(damaged), jpegOf(90, false));
+    EXPECT_FALSE(st.PhotoDamaged);
 }
 
 TEST_F(SavingFlow, MenuSaveFailureKeepsTheFileAndTheName) {
@@ -296,6 +351,7 @@ TEST_F(SavingFlow, MenuSaveFailureKeepsTheFileAndTheName) {
     st.WorkImage = lum::Image();
     st.CurrentFileName = "/before.jpg";
     prompts.savePaths = {existing.toStdString()};
+    prompts.answers = {true};
     EXPECT_FALSE(saving.SaveFromMenu());
     EXPECT_EQ(prompts.errors.size(), 1u);
     EXPECT_EQ(bytesOf(existing), original);
@@ -311,8 +367,10 @@ TEST_F(SavingFlow, MenuSaveIsSilentForTheChoosersCurrentFile) {
     chooser.index = 4;
     st.CurrentFileName = photo;
     st.SaveFolder = "/somewhere/else";
+    prompts.answers = {true};
     EXPECT_TRUE(saving.SaveFromMenu());
     EXPECT_TRUE(prompts.dialogs.empty());
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{kReplaceQuestion});  // replacing still asks
     EXPECT_EQ(bytesOf(QString::fromStdString(photo)), jpegOf(90, false));
     EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
     EXPECT_EQ(chooser.refreshes, std::vector<int>({4}));
@@ -322,13 +380,13 @@ TEST_F(SavingFlow, MenuSaveAsksWhenTheChoiceIsNotTheCurrentPhoto) {
     const std::string photo = file("photo.jpg");
     chooser.selected = photo;
 
-    // A new image is pending: the dialog proposes the chooser's file.
+    // A new image is pending: the dialog proposes its folder, never the chooser's file.
     st.CurrentFileName = photo;
     st.NewImagePending = true;
     prompts.savePaths = {""};
     EXPECT_FALSE(saving.SaveFromMenu());
     ASSERT_EQ(prompts.dialogs.size(), 1u);
-    EXPECT_EQ(prompts.dialogs[0].proposed, photo);
+    EXPECT_EQ(prompts.dialogs[0].proposed, st.CurrentFolder + "/");
     EXPECT_TRUE(st.NewImagePending);
 
     // The names differ only in case: still not the same file.
@@ -337,10 +395,11 @@ TEST_F(SavingFlow, MenuSaveAsksWhenTheChoiceIsNotTheCurrentPhoto) {
     EXPECT_FALSE(saving.SaveFromMenu());
     EXPECT_EQ(prompts.dialogs.size(), 2u);
 
-    // With a save folder the proposal is the folder and the current file's name.
+    // The shown photo's own file, whatever the save folder.
     st.SaveFolder = "/out";
+    st.PhotoFile = file("PHOTO.jpg");
     EXPECT_FALSE(saving.SaveFromMenu());
-    EXPECT_EQ(prompts.dialogs[2].proposed, "/out/PHOTO.jpg");
+    EXPECT_EQ(prompts.dialogs[2].proposed, file("PHOTO.jpg"));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
@@ -401,7 +460,7 @@ TEST_F(DeleteFlow, FirstEntryLeavesNoSelection) {
 TEST_F(DeleteFlow, RefusedUnlessTheChoosersFileIsTheCurrentOne) {
     const std::string refused = lum::kDeleteRefusedText;
     EXPECT_EQ(refused,
-              "Delete refused: neaw image loaded.\n\rVous have to reopen the image file and then delete it.");
+              "Delete refused: a new picture is loaded.\nOpen the photo file again, then delete it.");
 
     // Another file picked in the chooser.
     chooser.selected = dir.filePath("other.jpg").toStdString();
@@ -428,6 +487,38 @@ TEST_F(DeleteFlow, AFileThatIsGoneIsReported) {
     prompts.answers = {true};
     EXPECT_FALSE(saving.MoveCurrentFileToTrash());
     EXPECT_EQ(prompts.errors.size(), 1u);
+}
+
+TEST_F(SavingFlow, APhotoOfAFormatOnlyReadIsSavedAsAJpegBesideIt) {
+    const std::vector<uint8_t> heic = {0, 0, 0, 24, 'f', 't', 'y', 'p', 'h', 'e', 'i', 'c'};
+    const std::string photo = file("IMG_0001.HEIC"), jpeg = file("IMG_0001.jpg");
+    writeBytes(QString::fromStdString(photo), heic);
+    st.CurrentFileName = st.PhotoFile = photo;
+    st.SaveFolder = dir.path().toStdString();  // as a load leaves it
+
+    // The dialog proposes the JPEG beside it; a name of the original's kind typed back in
+    // becomes the JPEG's name too.
+    for (const std::string& typed : {jpeg, photo, file("other.png")}) {
+        prompts.savePaths = {typed};
+        prompts.answers = {true};  // replace the JPEG written just before
+        EXPECT_TRUE(saving.SaveWithDialog()) << typed;
+        EXPECT_EQ(prompts.dialogs.back().proposed, jpeg) << typed;
+        st.CurrentFileName = st.PhotoFile = photo;
+    }
+    EXPECT_EQ(bytesOf(QString::fromStdString(jpeg)), jpegOf(90, false));
+    EXPECT_EQ(bytesOf(dir.filePath("other.jpg")), jpegOf(90, false));
+
+    // The menu save is not silent for it: the dialog comes, proposing the JPEG.
+    chooser.selected = photo;
+    prompts.savePaths = {""};
+    EXPECT_FALSE(saving.SaveFromMenu());
+    EXPECT_EQ(prompts.dialogs.back().proposed, jpeg);
+    prompts.savePaths = {photo};
+    EXPECT_TRUE(saving.SaveFromMenu());
+    EXPECT_EQ(st.CurrentFileName, jpeg);
+    EXPECT_EQ(bytesOf(QString::fromStdString(photo)), heic);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"IMG_0001.HEIC", "IMG_0001.jpg", "other.jpg"}));
 }
 
 // ---- through the main window
@@ -472,6 +563,8 @@ TEST_F(WindowSaving, SavedJpegKeepsThePhotosMetadata) {
     ASSERT_TRUE(hasExif);
 
     w->OpenPhotoFile(photo);
+
+    ASSERT_TRUE(LoadSettled(*w));
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
     const QString out = dir.filePath("optimized.jpg");
     prompts.savePaths = {out.toStdString()};
@@ -492,6 +585,7 @@ TEST_F(WindowSaving, SavedJpegKeepsThePhotosMetadata) {
 
 TEST_F(WindowSaving, ButtonReadsTheOptionsDialogAndKeepsUnsavedOnCancel) {
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 48, 32));
+    ASSERT_TRUE(LoadSettled(*w));
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
     ASSERT_FALSE(w->State().Saved);
 
@@ -518,6 +612,8 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     ASSERT_TRUE(trashFiles.startsWith(dir.path())) << trashFiles.toStdString();
 
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 48, 32));
+
+    ASSERT_TRUE(LoadSettled(*w));
     ASSERT_TRUE(Eform3()->SetDirectory(dir.path()));
     {
         // Nothing picked in the chooser, or the menu save would silently rewrite the photo.
@@ -542,6 +638,7 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
 
     // The refusal re-activated the window; save again, then delete with the new file selected.
     prompts.savePaths = {out.toStdString()};
+    prompts.answers = {true};  // replacing it
     Action(*w, "Btenregistrer")->trigger();
     ASSERT_TRUE(Eform3()->SelectFile(out));
     prompts.answers = {true};

@@ -24,7 +24,9 @@ using namespace guitest;
 
 namespace {
 
-const char* const kSwitchQuestion = "Save or Replace?: Do you want to replace the orginal Photo file?";
+// Leaving a.jpg for b.jpg.
+const char* const kSwitchQuestion = "Unsaved Changes: Save the changes to a.jpg before opening b.jpg?";
+const char* const kSwitchOptimizedQuestion = "Unsaved Changes: Save the optimized photo a.jpg before opening b.jpg?";
 
 void WriteBroken(const QString& path) {
     QFile f(path);
@@ -58,6 +60,7 @@ protected:
         list->setCurrentItem(item);
         list->ItemClick(item);
         Pump();
+        LoadSettled(*w);
     }
     QString highlighted() const {
         const QList<QTreeWidgetItem*> sel = list->selectedItems();
@@ -88,7 +91,7 @@ TEST_F(Switching, YesWithACancelledSaveKeepsThePhotoAndItsEdits) {
     EXPECT_EQ(w->ShownPhoto(), a);
     EXPECT_EQ(w->State().WorkImage, turned);
     EXPECT_FALSE(w->State().Saved);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + a);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(a, true));
     EXPECT_EQ(highlighted(), a);
 
     // Yes, then No to replacing the file it names: nothing written, nothing switched.
@@ -129,7 +132,7 @@ TEST_F(Switching, EscapeOnTheQuestionCancelsTheSwitch) {
     EXPECT_EQ(w->ShownPhoto(), b);
 }
 
-TEST_F(Switching, EveryKindOfEditIsAskedAboutEvenAfterUndo) {
+TEST_F(Switching, EveryKindOfEditIsAskedAboutUntilItIsUndone) {
     // The commands without a dialog of their own (the editor's tests cover every operation).
     const char* const edits[] = {"Btrot90",     "SpeedButton1", "NivGris",           "LissageAuto",
                                  "Equilibrer1", "Equilibrer2",  "RedChangetoGreen101", "ProcessingOptimumActionSpeedButton"};
@@ -137,11 +140,20 @@ TEST_F(Switching, EveryKindOfEditIsAskedAboutEvenAfterUndo) {
         clickInList(a);
         prompts.questions.clear();
         ASSERT_TRUE(w->RunCommand(edit)) << edit;
-        w->Undo();
+        ASSERT_TRUE(w->RunCommand("Equilibrer2")) << edit;
+        w->Undo();  // the edit itself is still there
         prompts.answers = {false};
         clickInList(b);
-        EXPECT_EQ(prompts.questions, std::vector<std::string>{kSwitchQuestion}) << edit;
+        const bool optimize = std::string(edit) == "ProcessingOptimumActionSpeedButton";
+        EXPECT_EQ(prompts.questions, std::vector<std::string>{optimize ? kSwitchOptimizedQuestion : kSwitchQuestion}) << edit;
         EXPECT_EQ(w->ShownPhoto(), b) << edit;  // answered No
+        // Undone, the photo is as loaded again: nothing to ask.
+        prompts.questions.clear();
+        ASSERT_TRUE(w->RunCommand(edit)) << edit;
+        w->Undo();
+        clickInList(a);
+        EXPECT_TRUE(prompts.questions.empty()) << edit;
+        EXPECT_EQ(w->ShownPhoto(), a) << edit;
     }
     // A photo only looked at asks nothing.
     prompts.questions.clear();
@@ -169,7 +181,7 @@ TEST_F(Switching, APhotoThatDoesNotOpenChangesNothing) {
     EXPECT_EQ(w->State().WorkImage, turned);
     EXPECT_EQ(w->State().MemoryImage, memory);
     EXPECT_EQ(w->State().FileInfoText, info);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + a);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(a, true));
     EXPECT_NE(w->State().CurrentFileName, broken.toStdString());  // no save can land there
     EXPECT_FALSE(w->State().Saved);  // the turn is still on screen, unsaved
     EXPECT_EQ(highlighted(), a);
@@ -183,6 +195,7 @@ TEST_F(Switching, APhotoThatDoesNotOpenChangesNothing) {
     const QString treePath = tree->SelectedPath();
     prompts.answers = {false};
     w->OpenPhotoFile(far);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(prompts.messages.size(), 2u);
     EXPECT_EQ(tree->SelectedPath(), treePath);
     EXPECT_EQ(list->Directory(), QDir(dir.path()).absolutePath() + "/");
@@ -195,37 +208,37 @@ TEST_F(Switching, PageDownSpaceAndBackspaceWalkThroughThePhotos) {
     list->Refresh();
     clickInList(a);
     list->setFocus();
-    QTest::keyClick(list, Qt::Key_PageDown);
+    QTest::keyClick(list, Qt::Key_PageDown); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), b);
     EXPECT_EQ(highlighted(), b);
     // The broken one is reported; the next key goes past it.
-    QTest::keyClick(list, Qt::Key_PageDown);
+    QTest::keyClick(list, Qt::Key_PageDown); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), b);
     EXPECT_EQ(prompts.messages.size(), 1u);
-    QTest::keyClick(list, Qt::Key_PageDown);
+    QTest::keyClick(list, Qt::Key_PageDown); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), c);
     // The end of the list: nothing more.
-    QTest::keyClick(list, Qt::Key_PageDown);
+    QTest::keyClick(list, Qt::Key_PageDown); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), c);
 
     // On the photo: Backspace goes back, Space on; folders are passed by.
     lum::PhotoView* view = w->View();
     view->setFocus();
-    QTest::keyClick(view, Qt::Key_Backspace);
+    QTest::keyClick(view, Qt::Key_Backspace); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), c);  // back over the broken one, which fails again
-    QTest::keyClick(view, Qt::Key_Backspace);
+    QTest::keyClick(view, Qt::Key_Backspace); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), b);
-    QTest::keyClick(view, Qt::Key_Backspace);
+    QTest::keyClick(view, Qt::Key_Backspace); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), a);
-    QTest::keyClick(view, Qt::Key_PageUp);
+    QTest::keyClick(view, Qt::Key_PageUp); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), a);
-    QTest::keyClick(view, Qt::Key_Space);
+    QTest::keyClick(view, Qt::Key_Space); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), b);
 
     // With an edit, the usual question; Escape stays.
     button("SpeedButton1")->click();
     prompts.threeWayAnswers = {lum::Prompts::Answer::Cancel};
-    QTest::keyClick(view, Qt::Key_PageDown);
+    QTest::keyClick(view, Qt::Key_PageDown); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), b);
     EXPECT_EQ(highlighted(), b);
 }
@@ -233,11 +246,11 @@ TEST_F(Switching, PageDownSpaceAndBackspaceWalkThroughThePhotos) {
 TEST_F(Switching, EnterAndRestingArrowsOpenPhotosInTheList) {
     clickInList(a);
     list->setFocus();
-    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down); LoadSettled(*w);
     EXPECT_EQ(w->ShownPhoto(), a);  // not before the keys rest
     ASSERT_TRUE(PumpUntil([&] { return w->ShownPhoto() == b; }));
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Return);  // at once
+    QTest::keyClick(list, Qt::Key_Down); LoadSettled(*w);
+    QTest::keyClick(list, Qt::Key_Return); LoadSettled(*w);  // at once
     EXPECT_EQ(w->ShownPhoto(), c);
     Pump(500);
     EXPECT_EQ(w->ShownPhoto(), c);
@@ -248,6 +261,7 @@ TEST_F(Switching, APhotoOpenedByNameShowsItsFolderAndItself) {
     const QString far = WriteJpeg(other.filePath("far.jpg"), 20, 10);
     WriteJpeg(other.filePath("near.jpg"), 20, 10);
     w->OpenPhotoFile(far);
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(w->ShownPhoto(), far);
     EXPECT_EQ(tree->SelectedPath(), QDir(other.path()).absolutePath() + "/");
     EXPECT_EQ(list->Directory(), QDir(other.path()).absolutePath() + "/");
@@ -294,7 +308,7 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     QGuiApplication::clipboard()->setImage(lum::ToQImage(Pattern(30, 20, 4)));
     Action(*w, "Commenouvelleimage1")->trigger();
     EXPECT_EQ(w->State().WorkImage.width(), 30);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - "));
+    EXPECT_EQ(w->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), true));
     EXPECT_TRUE(w->ShownPhoto().isEmpty());
     EXPECT_TRUE(highlighted().isEmpty());
 
@@ -313,7 +327,7 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
     Pump();
     EXPECT_TRUE(QFileInfo(saved).isFile());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + saved);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(saved));
     EXPECT_EQ(highlighted(), saved);
     EXPECT_TRUE(untouched());
 
@@ -321,10 +335,10 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     clickInList(b);
     OnceShown(dialogs.GradientParameters(), [&] { dialogs.GradientParameters().reject(); });
     Action(*w, "Btnouveau")->trigger();
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + b);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(b));
     OnceShown(dialogs.GradientParameters(), [&] { dialogs.GradientParameters().BitBtn1->click(); });
     Action(*w, "Btnouveau")->trigger();
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - "));
+    EXPECT_EQ(w->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), true));
     EXPECT_TRUE(highlighted().isEmpty());
     prompts.savePresets.clear();
     QApplication::setActiveWindow(w.get());

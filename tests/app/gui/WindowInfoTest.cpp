@@ -38,6 +38,7 @@ protected:
 TEST_F(WindowInfo, TheZoomPercentageIsShownBesideTheZoomButton) {
     EXPECT_TRUE(zoomText().isEmpty());  // no photo yet
     w->OpenPhotoFile(WriteJpeg(dir.filePath("big.jpg"), 2400, 1600));
+    ASSERT_TRUE(LoadSettled(*w));
     const int fitted = w->View()->Zoom();
     ASSERT_LT(fitted, 100);
     EXPECT_EQ(zoomText(), QStringLiteral("%1 %").arg(fitted));
@@ -46,6 +47,7 @@ TEST_F(WindowInfo, TheZoomPercentageIsShownBesideTheZoomButton) {
     QTest::keyClick(w.get(), Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(zoomText(), QStringLiteral("100 %"));
     w->OpenPhotoFile(WriteJpeg(dir.filePath("small.jpg"), 40, 30));
+    ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(zoomText(), QStringLiteral("100 %"));
 }
 
@@ -73,5 +75,5 @@ TEST_F(WindowInfo, TheVersionWindowShowsTheVersion) {
                     .match(version->text())
                     .hasMatch())
         << version->text().toStdString();
-    EXPECT_EQ(welcome.windowTitle(), QStringLiteral("WelcomeForm"));
+    EXPECT_EQ(welcome.windowTitle(), QStringLiteral("About Tarnel Lumora"));
 }

@@ -1,0 +1,331 @@
+// The history of steps: what each kind of step keeps, its bounds, the saved mark, the recorded
+// macro, labels, and the steps that must not happen half way (a stroke being drawn, a fill
+// that was stopped).
+#include <gtest/gtest.h>
+
+#include "HistoryTestSupport.h"
+#include "image/Draw.h"
+
+using namespace lum;
+using edittest::RandomImage;
+using historytest::Session;
+
+namespace {
+
+size_t Copies(const Image& img, size_t n) { return n * img.byteSize(); }
+
+}  // namespace
+
+TEST(History, DifferingRectIsTheSmallestBoxOfTheDifferences) {
+    const Image a = RandomImage(300, 700, 1);  // tall enough for several row bands
+    Image b = a;
+    EXPECT_TRUE(DifferingRect(a, b, kAnyPixel).empty());
+    b.pixel(7, 650)[1] ^= 1;  // one byte, green
+    EXPECT_EQ(DifferingRect(a, b, kAnyPixel), (Rect{7, 650, 8, 651}));
+    b.pixel(299, 3)[2] ^= 0x80;  // the last column, the red byte
+    b.pixel(0, 300)[0] ^= 0x10;  // the first column, another band
+    EXPECT_EQ(DifferingRect(a, b, kAnyPixel), (Rect{0, 3, 300, 651}));
+    // Only inside the rectangle given, clipped to the images.
+    EXPECT_EQ(DifferingRect(a, b, Rect{5, 600, 400, 900}), (Rect{7, 650, 8, 651}));
+    EXPECT_TRUE(DifferingRect(a, b, Rect{8, 0, 299, 700}).empty());
+    EXPECT_TRUE(DifferingRect(a, b, Rect{}).empty());
+}
+
+TEST(History, AStrokeKeepsItsRectangleAFilterTheImageAQuarterTurnItsBaselineToo) {
+    Session s(RandomImage(200, 150, 2));
+    const Image photo = s.st().WorkImage;
+    ChoosePaintTool(s.editor, kToolPen);
+    s.st().PaintThickness = 3;
+    s.Stroke({{20, 30}, {40, 35}, {45, 60}});
+    ASSERT_EQ(s.history().Count(), 1);
+    const HistoryStep& stroke = s.history().StepAt(0);
+    EXPECT_EQ(stroke.label, "Pen Stroke");
+    EXPECT_FALSE(stroke.wholeWork);
+    EXPECT_EQ(stroke.rect, (Rect{19, 29, 47, 62}));  // exactly what the square pen covered
+    EXPECT_LT(stroke.Bytes(), photo.byteSize() / 20);
+
+    ASSERT_TRUE(s.Apply("sharpen"));
+    const HistoryStep& filter = s.history().StepAt(1);
+    EXPECT_TRUE(filter.wholeWork);
+    EXPECT_FALSE(filter.hasBaseline);
+    EXPECT_LE(filter.Bytes(), Copies(photo, 1) + 64);
+
+    // The turn keeps the image before it and the old baseline (not the same picture here).
+    ASSERT_TRUE(s.Apply("rotate-cw"));
+    const HistoryStep& turn = s.history().StepAt(2);
+    EXPECT_TRUE(turn.wholeWork && turn.hasBaseline);
+    EXPECT_EQ(turn.baseline, photo);
+    EXPECT_LE(turn.Bytes(), Copies(photo, 2) + 64);
+    // Turned again right away: the baseline was the working image, kept once.
+    ASSERT_TRUE(s.Apply("rotate-cw"));
+    const HistoryStep& again = s.history().StepAt(3);
+    EXPECT_TRUE(again.storedBaselineIsWork);
+    EXPECT_TRUE(again.baseline.empty());
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().MemoryImage, s.st().WorkImage);
+    EXPECT_EQ(s.st().WorkImage.width(), 150);
+    size_t sum = 0;
+    for (int i = 0; i < s.history().Count(); ++i) sum += s.history().StepAt(i).Bytes();
+    EXPECT_EQ(s.history().BytesHeld(), sum);
+}
+
+TEST(History, TwentyStrokesAndFiveFiltersHoldLessThanSixCopies) {
+    Session s(RandomImage(600, 400, 3));
+    const size_t copy = s.st().WorkImage.byteSize();
+    ChoosePaintTool(s.editor, kToolPen);
+    for (int i = 0; i < 20; ++i) {
+        if (i % 4 == 0) {
+            ASSERT_TRUE(s.Apply(i % 8 ? "soften" : "sharpen"));
+        }
+        ChoosePaintTool(s.editor, kToolPen);
+        s.Stroke({{10 + 25 * i, 20}, {30 + 25 * i, 200}, {60 + 20 * i, 380}});
+    }
+    ASSERT_EQ(s.history().Count(), 25);
+    EXPECT_LE(s.history().BytesHeld(), 6 * copy);
+    EXPECT_GT(s.history().BytesHeld(), 5 * copy);
+    for (int i = 0; i < 25; ++i) EXPECT_TRUE(s.editor.Undo()) << i;
+}
+
+TEST(History, TheOldestStepsGoBeyondFiftyStepsOrTheBytesAllowed) {
+    Session s(RandomImage(40, 30, 4));
+    const Image photo = s.st().WorkImage;
+    for (int i = 0; i < 55; ++i) ASSERT_TRUE(s.Apply(i % 2 ? "mirror-h" : "mirror-v"));
+    EXPECT_EQ(s.history().Count(), 50);
+    EXPECT_FALSE(s.st().Saved);
+    while (s.editor.Undo()) {
+    }
+    // Five steps are gone: the photo as it came is out of reach, and so is its saved state.
+    EXPECT_EQ(s.history().Position(), 0);
+    EXPECT_FALSE(s.st().WorkImage == photo);
+    EXPECT_FALSE(s.st().Saved);
+
+    // Three whole images fit the bytes: the fourth drops the first.
+    Session b(RandomImage(40, 30, 5));
+    const size_t copy = b.st().WorkImage.byteSize();
+    b.editor.SetHistoryLimits(HistoryLimits{3 * copy + 200, 50});
+    for (const char* word : {"grey", "mirror-h", "mirror-v", "sharpen"}) ASSERT_TRUE(b.Apply(word));
+    EXPECT_EQ(b.history().Count(), 3);
+    EXPECT_EQ(b.history().StepAt(0).label, "Horizontal Mirror");
+    // The newest step stays whatever its size, so the last action can always be undone.
+    b.editor.SetHistoryLimits(HistoryLimits{copy / 2, 50});
+    EXPECT_EQ(b.history().Count(), 1);
+    EXPECT_EQ(b.history().UndoLabel(), "Sharpen");
+}
+
+TEST(History, TheUnsavedMarkFollowsThePositionTheFileHolds) {
+    Session s(RandomImage(30, 20, 6));
+    ASSERT_TRUE(s.Apply("grey"));
+    ASSERT_TRUE(s.Apply("mirror-h"));
+    s.editor.MarkSaved();
+    EXPECT_TRUE(s.st().Saved);
+    s.editor.Memorize();  // the baseline only: the file still holds the working image
+    EXPECT_TRUE(s.st().Saved);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_TRUE(s.st().Saved);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_FALSE(s.st().Saved);
+    ASSERT_TRUE(s.editor.Redo());
+    EXPECT_TRUE(s.st().Saved);
+    ASSERT_TRUE(s.editor.Undo());
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_FALSE(s.st().Saved);
+    // Another way from here: the saved state can no longer be reached.
+    ASSERT_TRUE(s.Apply("sharpen"));
+    EXPECT_FALSE(s.history().CanRedo());
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_FALSE(s.st().Saved);
+    // Another picture is its own saved state.
+    s.st().MemoryImage = RandomImage(10, 10, 7);
+    s.editor.CommitMemoryImage();
+    EXPECT_EQ(s.history().Count(), 0);
+    EXPECT_FALSE(s.history().CanUndo());
+    EXPECT_TRUE(s.history().AtSaved());
+}
+
+TEST(History, TheRecordedMacroLosesAnUndoneStepAndGetsItBackOnRedo) {
+    Session s(RandomImage(30, 20, 8));
+    MacroRecorder& m = s.editor.Macro();
+    m.Start();
+    ASSERT_TRUE(s.Apply("grey"));
+    ASSERT_TRUE(s.Apply("optimize"));  // two actions
+    ASSERT_EQ(m.MacroCount, 3);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(m.MacroCount, 1);
+    EXPECT_EQ(m.MacroActions[1], MacroAction{});
+    ASSERT_TRUE(s.editor.Redo());
+    EXPECT_EQ(m.MacroCount, 3);
+    EXPECT_EQ(m.MacroActions[2].code, 1);
+    ASSERT_TRUE(s.editor.Undo());
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(m.MacroCount, 0);
+    EXPECT_FALSE(m.CloseEnabled);  // nothing recorded any more
+    ASSERT_TRUE(s.editor.Redo());
+    EXPECT_EQ(m.MacroCount, 1);
+    EXPECT_TRUE(m.CloseEnabled);
+    // A closed list stays as it is.
+    m.Close();
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(m.MacroCount, 1);
+    // Executing the macro is one step, whatever it replays.
+    ASSERT_TRUE(s.Apply("sharpen"));
+    const int before = s.history().Count();
+    ASSERT_TRUE(s.Apply("macro"));
+    EXPECT_EQ(s.history().Count(), before + 1);
+    EXPECT_EQ(s.history().UndoLabel(), "Macro");
+}
+
+TEST(History, UndoAndRedoOfferTheLabelsOfTheRows) {
+    Session s(RandomImage(30, 20, 9));
+    EXPECT_EQ(s.history().UndoLabel(), "");
+    ASSERT_TRUE(s.Command("Btdur"));
+    ASSERT_TRUE(s.Apply("blur:2"));
+    EXPECT_EQ(s.history().UndoLabel(), "Gaussian Blur");
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.history().UndoLabel(), "Sharpen");
+    EXPECT_EQ(s.history().RedoLabel(), "Gaussian Blur");
+    EXPECT_GE(s.host.historyChanges, 3);
+    // Every row that changes the picture is a step with a label; the others are none.
+    for (const Operation& op : Operations()) EXPECT_EQ(op.label.empty(), op.keepsImage && op.name != "macro") << op.name;
+}
+
+TEST(History, NoUndoWhileAStrokeIsDrawnAndAToolSwitchedOffMidStrokeEndsIt) {
+    Session s(RandomImage(60, 40, 10));
+    const Image photo = s.st().WorkImage;
+    ChoosePaintTool(s.editor, kToolPen);
+    s.Press(5, 5);
+    s.Move(30, 20);
+    EXPECT_FALSE(s.editor.Undo());
+    EXPECT_FALSE(s.history().CanUndo());
+    s.Release(30, 20);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().WorkImage, photo);
+    // Another tool chosen in the middle of a stroke: what was drawn so far is the step.
+    s.Press(5, 5);
+    s.Move(30, 20);
+    const Image drawn = s.st().WorkImage;
+    ChoosePaintTool(s.editor, kToolLine);
+    s.Move(50, 30);  // the old tool no longer draws
+    EXPECT_FALSE(s.history().Recording());
+    EXPECT_FALSE(s.st().DragActive);
+    EXPECT_EQ(s.st().WorkImage, drawn);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().WorkImage, photo);
+}
+
+TEST(History, AFillStoppedHalfWayIsTakenBack) {
+    Session s(edittest::Uniform(1200, 900, 90, 90, 90));
+    const Image photo = s.st().WorkImage;
+    ChoosePaintTool(s.editor, kToolFill);
+    s.editor.SetHistoryLimits(HistoryLimits{});
+    int ticks = 0;
+    s.host.keepAlive = [&ticks] { return ++ticks < 3; };
+    s.Press(10, 10);
+    s.Release(10, 10);
+    ASSERT_GE(ticks, 3);  // it did stop
+    EXPECT_EQ(s.st().WorkImage, photo);
+    EXPECT_EQ(s.history().Count(), 0);
+    EXPECT_TRUE(s.st().Saved);
+    // Not stopped: one step.
+    s.host.keepAlive = nullptr;
+    s.Press(10, 10);
+    EXPECT_FALSE(s.st().WorkImage == photo);
+    EXPECT_EQ(s.history().UndoLabel(), "Fill");
+}
+
+TEST(History, AMovedSelectionGoesWithItsStepADrawnOneStays) {
+    Session s(RandomImage(60, 40, 11));
+    const Image photo = s.st().WorkImage;
+    s.ChooseSelection(kToolRectangle);
+    s.Stroke({{10, 10}, {30, 25}});
+    ASSERT_EQ(s.st().SelectionActive, kRectangleSelection);
+    s.grab = GrabOptions{true, true};
+    s.Stroke({{20, 15}, {35, 20}});  // lifted, its place erased, moved
+    EXPECT_EQ(s.history().UndoLabel(), "Lift Selection");
+    s.Stroke({{35, 20}, {40, 28}});  // a copy left behind
+    EXPECT_EQ(s.history().UndoLabel(), "Duplicate Selection");
+    const HistoryStep& moved = s.history().StepAt(1);
+    EXPECT_FALSE(moved.wholeWork);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().SelectionActive, kNoSelection);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().WorkImage, photo);
+    // A selection only drawn stays through the undo of a filter confined to it.
+    s.ChooseSelection(kToolRectangle);
+    s.Stroke({{10, 10}, {30, 25}});
+    ASSERT_TRUE(s.Apply("sharpen"));
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().SelectionActive, kRectangleSelection);
+    EXPECT_EQ(s.st().WorkImage, photo);
+}
+
+TEST(History, NewAndPasteTakeTheirPictureAndItsFactsBackTogether) {
+    Session s(RandomImage(30, 20, 12), EditorPolicy::MainWindow());
+    EditState& st = s.st();
+    st.CurrentFileName = st.PhotoFile = "/photos/a.jpg";
+    st.PhotoDamaged = true;
+    st.CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0}});
+    ASSERT_TRUE(s.Apply("optimize"));
+    ASSERT_TRUE(s.Apply("new:50x40"));
+    EXPECT_TRUE(st.NewImagePending);
+    EXPECT_TRUE(st.CurrentMetadata.empty());
+    EXPECT_TRUE(st.PhotoFile.empty());
+    EXPECT_FALSE(st.PhotoDamaged);
+    ASSERT_TRUE(s.editor.Undo());
+    // The photo again, with the camera data a save writes back and what is known of its file.
+    EXPECT_EQ(st.WorkImage.width(), 30);
+    EXPECT_EQ(st.CurrentFileName, "/photos/a.jpg");
+    EXPECT_EQ(st.PhotoFile, "/photos/a.jpg");
+    EXPECT_TRUE(st.PhotoDamaged);
+    EXPECT_FALSE(st.NewImagePending);
+    EXPECT_EQ(st.CurrentMetadata.segments.size(), 1u);
+    EXPECT_TRUE(st.Optimized);
+    s.host.clip = RandomImage(12, 9, 13);
+    ASSERT_TRUE(s.Command("Commenouvelleimage1"));
+    EXPECT_EQ(st.MemoryImage, s.host.clip);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(st.MemoryImage.width(), 30);
+    EXPECT_EQ(st.CurrentMetadata.segments.size(), 1u);
+}
+
+TEST(History, AMixPlacedThenDraggedIsOneStepPerDragAndUndoPlacesItForGood) {
+    Session s(RandomImage(80, 60, 14));
+    const Image photo = s.st().WorkImage;
+    s.host.clip = RandomImage(20, 10, 15);
+    s.prompts.parameterAnswers.push_back([](OpArgs& a) {
+        a.Set("resize", std::string("zoom"));
+        return true;
+    });
+    ASSERT_TRUE(s.Command("PPimage"));
+    const Image placed = s.st().WorkImage;
+    ASSERT_TRUE(s.st().FloatActive);
+    s.Stroke({{40, 30}, {50, 35}});
+    s.Stroke({{50, 35}, {20, 15}});
+    EXPECT_EQ(s.history().Count(), 3);
+    EXPECT_EQ(s.history().UndoLabel(), "Move Mix");
+    EXPECT_FALSE(s.history().StepAt(1).wholeWork);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_FALSE(s.st().FloatActive);
+    EXPECT_EQ(s.editor.FloatingTool(), nullptr);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().WorkImage, placed);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().WorkImage, photo);
+}
+
+TEST(History, APictureFromAnotherWindowIsOneStepThatKeepsTheBaseline) {
+    Session s(RandomImage(30, 20, 16), EditorPolicy::MainWindow());
+    const Image photo = s.st().WorkImage;
+    ASSERT_TRUE(s.Apply("optimize"));
+    const Image optimized = s.st().WorkImage;
+    s.host = historytest::Host{};
+    s.editor.ReplaceWorkImage(RandomImage(20, 30, 17), "Compare Window Edits");
+    EXPECT_EQ(s.st().WorkImage, RandomImage(20, 30, 17));
+    EXPECT_EQ(s.st().MemoryImage, photo);
+    EXPECT_FALSE(s.st().Saved);
+    EXPECT_EQ(s.host.layouts, 1);  // another size: laid out again
+    EXPECT_EQ(s.history().UndoLabel(), "Compare Window Edits");
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().WorkImage, optimized);
+    ASSERT_TRUE(s.editor.Undo());
+    EXPECT_TRUE(s.st().Saved);
+}
