@@ -127,8 +127,8 @@ void PhotoLoader::process(const Job& job) {
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
         if (cancel->load()) return;
         if (job.copies) {
-            // The photo on screen stays until this one is shown: its copies come on top.
-            RequireRoom(2 * uint64_t(photo->image.byteSize()), "open this photo");
+            // The photo on screen stays until this one is shown: its copy comes on top.
+            RequireRoom(uint64_t(photo->image.byteSize()), "open this photo");
             photo->copies = BaselineCopies::Of(photo->image);
         }
         if (cancel->load()) return;

@@ -102,8 +102,11 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
         ASSERT_EQ(prompts.messages.size(), 2u);
         EXPECT_NE(prompts.messages[1].find("to open the compare window"), std::string::npos) << prompts.messages[1];
         for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<TViewBigEditPhotoForm*>(top), nullptr);
-
-        // The next photo is not opened; the one shown stays.
+    }
+    {
+        // The next photo needs a copy of its own beside the one on screen: it is not opened,
+        // the one shown stays.
+        ShortOfMemory little(copy / 2);
         w.OpenPhotoFile(second);
         ASSERT_TRUE(PumpUntil([&] { return prompts.messages.size() == 3; }));
         EXPECT_TRUE(Mentions(prompts.messages, "second.jpg: There is not enough memory to open this photo"));
