@@ -166,6 +166,9 @@ void TMemPhotoActionForm::startLoad(const QString& path, LoadPurpose purpose) {
     }
     pending_->path = path;
     pending_->purpose = purpose;
+    // The photo on screen stays until the next one is shown, but not its source copy: the next
+    // photo's decode takes its place.
+    editor().DropSourceCopy();
     View()->EndPreview();  // of a photo no longer wanted
     int W = 0, H = 0;
     Pane()->ViewOuterSize(W, H);
