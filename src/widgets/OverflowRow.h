@@ -9,6 +9,7 @@ class QToolButton;
 namespace lum {
 
 class OverflowRow : public QWidget {
+    Q_OBJECT
 public:
     explicit OverflowRow(QWidget* parent = nullptr);
     // The row takes the button (reparented); it keeps the button's name, hint and click.
