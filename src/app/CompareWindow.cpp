@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "app/Saving.h"
 #include "image/MemoryRoom.h"
@@ -38,6 +39,7 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
     // Both panes always at the same scale: the original follows every zoom of the view.
     connect(View(), &lum::PhotoView::ZoomShown, this,
             [this](int percent) { OrginalBitmapImage->SetScale(percent, View()->DeviceRatio()); });
+    linkPaneScrolling();
     // A fill that was stopped by a close request has ended: close now.
     connect(Pane(), &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind) {
         if (!on && closeAfterWork_ && !Pane()->InsideWork()) {
@@ -131,16 +133,57 @@ void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& 
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
     originalPhoto_ = &original;
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
+    // A photo bigger than its pane opens fitted, once the window has its size; a smaller one
+    // stays at 100 %.
+    View()->CommitLaidOut(true);
     editor().MarkSaved();
     // 7. The original at 100 %.
     showOriginal(lum::QImageView(original));  // shared: unchanged until the next fill
     // Half the window each, and the view redrawn. The main window's caption keeps naming its
     // own picture.
     ShowBothPanes();
+    View()->Refit();  // a window already shown gets no resize to fit it
     editor().Redraw();
 }
 
 void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
+
+void TViewBigEditPhotoForm::linkPaneScrolling() {
+    // The panes show the same place of the photo: a scroll of either moves the other. The guard
+    // keeps a pane whose range is shorter (a dragged splitter) from pulling the first one back.
+    auto link = [this](QScrollBar* from, QScrollBar* to) {
+        connect(from, &QScrollBar::valueChanged, this, [this, to](int v) {
+            if (scrollLinking_) return;
+            scrollLinking_ = true;
+            to->setValue(v);
+            scrollLinking_ = false;
+        });
+        // A zoom resizes the original's label after the view has scrolled: catch up then.
+        connect(to, &QScrollBar::rangeChanged, this, [this, from, to] {
+            if (scrollLinking_ || !from->isVisible()) return;
+            scrollLinking_ = true;
+            to->setValue(from->value());
+            scrollLinking_ = false;
+        });
+    };
+    link(View()->horizontalScrollBar(), ScrollBox2->horizontalScrollBar());
+    link(View()->verticalScrollBar(), ScrollBox2->verticalScrollBar());
+    link(ScrollBox2->horizontalScrollBar(), View()->horizontalScrollBar());
+    link(ScrollBox2->verticalScrollBar(), View()->verticalScrollBar());
+    // Ctrl+wheel over the original zooms both panes about the same point.
+    ScrollBox2->viewport()->installEventFilter(this);
+}
+
+bool TViewBigEditPhotoForm::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == ScrollBox2->viewport() && e->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(e);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            QCoreApplication::sendEvent(View()->viewport(), wheel);
+            return true;
+        }
+    }
+    return WindowShell::eventFilter(watched, e);
+}
 
 void TViewBigEditPhotoForm::ShowModal() {
     QEventLoop loop;

@@ -24,6 +24,7 @@ class TRealMemoryPanel;
 
 namespace lum {
 class PaintToolbar;
+class OverflowRow;
 class PictureLabel;
 }  // namespace lum
 
@@ -111,6 +112,8 @@ private:
     void settleLayout();
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
+    void linkPaneScrolling();
+    bool eventFilter(QObject* watched, QEvent* e) override;
     // The toolbars as they were when the window was closed last.
     void restoreToolbars();
     void rememberToolbars();
@@ -126,8 +129,9 @@ private:
     QString pictureName_, pictureFolder_;
     QString fileToOpen_;
     bool allButtons_ = false;
-    QList<QToolButton*> hiddenButtons_;  // the buttons the design keeps hidden
+    lum::OverflowRow* allButtonsRow_ = nullptr;  // the buttons the design keeps hidden
     bool keepEdits_ = false;
+    bool scrollLinking_ = false;
 
     // Controls (object names are the design names).
     TRealMemoryPanel* RealMemoryPanel_Top = nullptr;

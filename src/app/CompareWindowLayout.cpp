@@ -5,7 +5,6 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStyle>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -14,6 +13,7 @@
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 #include "view/PaintToolbar.h"
+#include "widgets/OverflowRow.h"
 #include "widgets/PictureLabel.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
@@ -99,7 +99,8 @@ QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
     ScrollBox2 = new QScrollArea(OrginalPartRealMemoryPanel);
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
     ScrollBox2->setWidgetResizable(false);
-    ScrollBox2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Placed as the optimized pane places its photo: centred while it is smaller than the pane.
+    ScrollBox2->setAlignment(Qt::AlignCenter);
     OrginalBitmapImage = new lum::PictureLabel;
     OrginalBitmapImage->setObjectName(QStringLiteral("OrginalBitmapImage"));
     OrginalBitmapImage->setScaledContents(false);
@@ -120,13 +121,16 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
 
     // The four filter buttons.
     for (const char* control : {"Btplusdur", "Btdoux", "Btbrume", "Btdur"}) row->addWidget(makeCommandButton(control, title, true));
-    row->addStretch(1);
 
-    // Buttons the design keeps hidden.
+    // Buttons the design keeps hidden, shown by View > Show All Buttons. Those that do not fit
+    // wait behind a >> button, so showing them never widens the window past the screen.
+    allButtonsRow_ = new lum::OverflowRow(title);
+    allButtonsRow_->setObjectName(QStringLiteral("AllButtonsRow"));
+    allButtonsRow_->hide();
+    row->addWidget(allButtonsRow_, 1);
+    row->addStretch(0);  // takes the room only while the row is hidden
     const auto hidden = [&](QToolButton* b) {
-        b->hide();
-        row->addWidget(b);
-        hiddenButtons_ << b;
+        allButtonsRow_->AddButton(b);
         return b;
     };
     // Captioned: the design gives them no picture.

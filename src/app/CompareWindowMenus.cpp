@@ -14,6 +14,7 @@
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
+#include "widgets/OverflowRow.h"
 #include "view/SelectionToolbar.h"
 
 void TViewBigEditPhotoForm::buildMenus() {
@@ -99,7 +100,7 @@ void TViewBigEditPhotoForm::TogglePaintToolbar() { PaintToolbar->setVisible(!Pai
 
 void TViewBigEditPhotoForm::ShowAllButtons(bool on) {
     allButtons_ = on;
-    for (QToolButton* b : hiddenButtons_) b->setVisible(on);
+    allButtonsRow_->setVisible(on);
     if (QAction* item = findChild<QAction*>(QStringLiteral("ShowAllButtonsItem"))) item->setChecked(on);
     lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareAllButtons, on);
 }

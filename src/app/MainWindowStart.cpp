@@ -10,6 +10,7 @@
 #include "widgets/PhotoFiles.h"
 #include "image/Tables.h"
 #include "view/DirTree.h"
+#include "view/FileListView.h"
 #include "view/PhotoView.h"
 
 namespace {
@@ -123,6 +124,9 @@ bool TMemPhotoActionForm::captionUnsaved() const { return State().HasPicture && 
 
 QString TMemPhotoActionForm::openDialogFolder() const {
     if (!shownPhoto_.isEmpty()) return QFileInfo(shownPhoto_).absolutePath();
+    // No photo yet: the folder the user is looking at in the list.
+    const QString listed = LsFilelistView282->Directory();
+    if (!listed.isEmpty() && QFileInfo(listed).isDir()) return QDir(listed).absolutePath();
     return WindowShell::openDialogFolder();
 }
 

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFontDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -72,7 +74,12 @@ bool runFileDialog(QWidget* parent, bool save, const std::string& title, const s
         dlg.selectFile(fi.fileName());
     }
     // The small default size cuts the sizes and dates of the file list.
-    dlg.resize(dlg.sizeHint().expandedTo(QSize(780, 480)));
+    dlg.resize(dlg.sizeHint().expandedTo(QSize(900, 520)));
+    // Size, kind and date take the room their texts need; the name keeps the rest.
+    if (auto* list = dlg.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        for (int column = 1; column < list->header()->count(); ++column)
+            list->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     if (dlg.exec() != QDialog::Accepted) return false;
     const QStringList files = dlg.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty()) return false;

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest/QTest>
 
 #include "GuiTestSupport.h"
@@ -36,6 +37,7 @@
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
 #include "widgets/MenuBarReveal.h"
+#include "widgets/PictureLabel.h"
 
 using namespace guitest;
 using Answer = lum::Prompts::Answer;
@@ -128,6 +130,43 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(), QStringLiteral("before"));
 }
 
+TEST_F(CompareWindow, BothPanesPlaceScrollAndZoomThePhotoAlike) {
+    // Bigger than its pane: opened fitted, both panes at one scale.
+    Fill(Pattern(1600, 1200, 2), Pattern(1600, 1200, 1));
+    auto* label = child<lum::PictureLabel>("OrginalBitmapImage");
+    auto* scroll = child<QScrollArea>("ScrollBox2");
+    lum::PhotoView* view = f->View();
+    EXPECT_LT(view->Zoom(), 100);
+    EXPECT_EQ(label->Scale(), view->Zoom());
+    EXPECT_EQ(label->size(), box()->size());
+    // Placed alike: centred in both, to within half the splitter's handle (the original pane
+    // is half the window, the optimized one the rest less the handle).
+    const int slack = child<QSplitter>("Splitter1")->handleWidth() / 2 + 1;
+    const auto placed = [&] {
+        return std::pair{label->mapTo(scroll->viewport(), QPoint()), box()->mapTo(view->viewport(), QPoint())};
+    };
+    auto [original, optimized] = placed();
+    EXPECT_LE((original - optimized).manhattanLength(), slack);
+    EXPECT_GT(optimized.y(), 0);
+    // Zoomed in, a scroll of either pane moves the other.
+    for (int i = 0; i < 4; ++i) Action(*f, "ZoomInItem")->trigger();
+    Pump();
+    EXPECT_EQ(label->Scale(), view->Zoom());
+    view->horizontalScrollBar()->setValue(300);
+    EXPECT_EQ(scroll->horizontalScrollBar()->value(), 300);
+    scroll->verticalScrollBar()->setValue(120);
+    EXPECT_EQ(view->verticalScrollBar()->value(), 120);
+    std::tie(original, optimized) = placed();
+    EXPECT_EQ(original, optimized);
+    // Ctrl+wheel over the original zooms both.
+    const int before = view->Zoom();
+    QWheelEvent wheel(QPointF(50, 50), scroll->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(scroll->viewport(), &wheel);
+    EXPECT_LT(view->Zoom(), before);
+    EXPECT_EQ(label->Scale(), view->Zoom());
+}
+
 TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
     for (const char* name : {"SpeedButton4", "SpeedButton9", "SpeedButton5", "SetZoomScaleSpeedButton",
@@ -154,10 +193,16 @@ TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
                                   "SpeedButton8", "RotateBitmapSpeedButton", "Btrot90", "NBtmiroirV", "BtmiroirH",
                                   "Bttexte", "ColorChangeSpeedButton", "SpeedButton1", "SpeedButton3"};
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    const int narrowest = f->findChild<QWidget*>("RealMemoryPanel4")->minimumSizeHint().width();
     const auto shows = [&](TViewBigEditPhotoForm& w, bool on) {
+        // What does not fit the bar waits behind its >> button; the window never grows for it.
+        Pump();
+        auto* more = w.findChild<QToolButton*>(QStringLiteral("MoreButtons"));
+        const bool behindMore = on && more && more->isVisible();
+        EXPECT_LE(w.findChild<QWidget*>("RealMemoryPanel4")->minimumSizeHint().width(), narrowest + 80);
         for (const char* name : hidden) {
             auto* b = w.findChild<QToolButton*>(QString::fromLatin1(name));
-            EXPECT_EQ(b->isVisible(), on) << name;
+            EXPECT_TRUE(on ? b->isVisible() || behindMore : !b->isVisible()) << name;
             // Shown, each says what it is: a picture or a caption, and a hint.
             EXPECT_TRUE(!b->text().isEmpty() || !b->icon().isNull()) << name;
             EXPECT_FALSE(b->toolTip().isEmpty()) << name;
@@ -166,6 +211,18 @@ TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
     };
     Action(*f, "ShowAllButtonsItem")->trigger();
     shows(*f, true);
+    // In a narrow window the quarter turn waits behind >>, and its item there turns the photo.
+    f->resize(700, 500);
+    Pump();
+    auto* more = f->findChild<QToolButton*>(QStringLiteral("MoreButtons"));
+    ASSERT_TRUE(more->isVisible() && !button("Btrot90")->isVisible());
+    emit more->menu()->aboutToShow();
+    QAction* turn = nullptr;
+    for (QAction* a : more->menu()->actions()) if (a->text() == button("Btrot90")->toolTip()) turn = a;
+    ASSERT_NE(turn, nullptr);
+    turn->trigger();
+    EXPECT_EQ(f->State().WorkImage.width(), 30);
+    prompts.choiceAnswers = {2};  // the turn is discarded on closing
     Action(*f, "PaintToolbarItem")->trigger();
     ASSERT_TRUE(f->paintToolbar()->isVisible());
     ASSERT_TRUE(f->close());

@@ -22,6 +22,7 @@
 #include "app/HelpWindow.h"
 #include "editing/Operation.h"
 #include "image/Codec.h"
+#include "view/DirTree.h"
 #include "view/FileListView.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
@@ -290,10 +291,14 @@ TEST_F(Menus, FileOpenSaveAsAndExitInBothWindows) {
     QTemporaryDir other;
     const QString c = WriteJpeg(other.filePath("c.jpg"), 30, 20);
     TMemPhotoActionForm& w = main();
-    // Open: the dialog starts in the shown photo's folder; the photo opens as a click would.
+    // Open: the dialog starts in the listed folder, later in the shown photo's folder; the photo
+    // opens as a click would.
+    w.findChild<TLsDirTree21*>("LsDirTree211")->OpenPath(dir.path());
+    Pump();
     prompts.openPaths = {a.toStdString(), c.toStdString()};
     Action(w, "Ouvrir1")->trigger();
     ASSERT_TRUE(LoadSettled(w));
+    EXPECT_EQ(prompts.openFolders.back(), dir.path().toStdString());
     EXPECT_EQ(w.ShownPhoto(), a);
     w.RunCommand("Btrot90");
     prompts.threeWayAnswers = {Answer::No};
