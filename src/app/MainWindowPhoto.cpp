@@ -323,6 +323,9 @@ void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
 void TMemPhotoActionForm::OpenCompareWindow() {
     if (!compareOpener_ || !State().HasPicture) return;
     openAfterCompare_.clear();
+    // The compare window's copies take the place of the source copy, which the next operation
+    // here makes again.
+    editor().DropSourceCopy();
     const lum::EditState& st = State();
     const lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage,   &st.MemoryImage,     st.PhotoFile,
                                    st.PhotoDamaged, PictureName(), OpenDialogFolder()};

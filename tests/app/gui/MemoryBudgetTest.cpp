@@ -3,6 +3,7 @@
 // leaving the window as it was.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QToolButton>
 #include <new>
 
@@ -128,5 +129,53 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
     w.Optimize();
     EXPECT_TRUE(w.State().Optimized);
     EXPECT_EQ(prompts.messages.size(), 4u);
+    w.State().Saved = true;
+}
+
+TEST(MemoryBudget, TheSourceCopyMakesWayForTheCompareWindowAndTheNextPhotoAndUndoStillWorks) {
+    App();
+    QTemporaryDir dir;
+    const QString first = WriteJpeg(dir.filePath("first.jpg"), 320, 240);
+    const QString broken = dir.filePath("broken.jpg");
+    {
+        QFile f(broken);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a photo at all");
+    }
+    lum::RecordingPrompts prompts;
+    lum::Dialogs dialogs;
+    TMemPhotoActionForm w(&prompts);
+    w.SetDialogs(&dialogs);
+    bool sourceWhileCompared = true;
+    w.SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& photo) {
+        sourceWhileCompared = !w.State().SourceImage.empty();
+        EXPECT_EQ(photo.optimized, &w.State().WorkImage);
+        return std::optional<lum::Image>();
+    });
+    w.show();
+    w.OpenPhotoFile(first);
+    ASSERT_TRUE(LoadSettled(w));
+    const lum::Image opened = w.State().WorkImage;
+    w.Optimize();
+    const lum::Image optimized = w.State().WorkImage;
+    ASSERT_FALSE(optimized == opened);
+    EXPECT_FALSE(w.State().SourceImage.empty());
+    emit w.View()->PaintBox1()->DblClick();
+    EXPECT_FALSE(sourceWhileCompared);
+
+    // A photo that cannot be opened leaves the one shown as it was, and its steps.
+    w.Optimize();
+    EXPECT_FALSE(w.State().SourceImage.empty());
+    const lum::Image twice = w.State().WorkImage;
+    prompts.threeWayAnswers = {lum::Prompts::Answer::No};
+    w.OpenPhotoFile(broken);
+    EXPECT_TRUE(w.State().SourceImage.empty());
+    ASSERT_TRUE(LoadSettled(w));
+    EXPECT_EQ(w.ShownPhoto(), first);
+    EXPECT_TRUE(w.State().WorkImage == twice);
+    w.Undo();
+    EXPECT_TRUE(w.State().WorkImage == optimized);
+    w.Undo();
+    EXPECT_TRUE(w.State().WorkImage == opened);
     w.State().Saved = true;
 }
