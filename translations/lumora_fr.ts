@@ -36,7 +36,7 @@
     <name>DesignMenus</name>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -59,10 +59,6 @@
         <translation>Su&amp;pprimer</translation>
     </message>
     <message>
-        <source>&amp;Options...</source>
-        <translation>Op&amp;tions...</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -77,10 +73,6 @@
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>&amp;Reset Image</source>
-        <translation>Réin&amp;itialiser l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Memorize</source>
@@ -109,6 +101,38 @@
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>Op&amp;tions...</translation>
+    </message>
+    <message>
+        <source>Re&amp;set Image</source>
+        <translation>Réinitialiser l&apos;&amp;image</translation>
+    </message>
+    <message>
+        <source>&amp;Image</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with the Original</source>
+        <translation>Co&amp;mparer avec l&apos;original</translation>
+    </message>
+    <message>
+        <source>Lumora &amp;Help</source>
+        <translation>&amp;Aide de Lumora</translation>
+    </message>
+    <message>
+        <source>Online &amp;Manual</source>
+        <translation>&amp;Manuel en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora</source>
+        <translation>À &amp;propos de Lumora</translation>
+    </message>
+    <message>
+        <source>Colour &amp;Shift</source>
+        <translation>Décalage des &amp;couleurs</translation>
     </message>
 </context>
 <context>
@@ -410,6 +434,50 @@
     <message>
         <source>&amp;Execute</source>
         <translation>&amp;Exécuter</translation>
+    </message>
+    <message>
+        <source>&amp;Optimize the Photo</source>
+        <translation>&amp;Optimiser la photo</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>Faire pivoter à &amp;droite</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Faire pivoter à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Mirror H</source>
+        <translation>Miroir H</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Horizontally</source>
+        <translation>Miroir &amp;horizontal</translation>
+    </message>
+    <message>
+        <source>Mirror V</source>
+        <translation>Miroir V</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Vertically</source>
+        <translation>Miroir &amp;vertical</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Rotate by an angle</source>
+        <translation>Faire pivoter d&apos;un angle</translation>
+    </message>
+    <message>
+        <source>Rotate by &amp;Angle...</source>
+        <translation>Faire pivoter d&apos;un &amp;angle...</translation>
     </message>
 </context>
 <context>
@@ -1478,14 +1546,6 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
 <context>
     <name>TMemPhotoActionForm</name>
     <message>
-        <source>Save or not?</source>
-        <translation>Enregistrer ou non&#xa0;?</translation>
-    </message>
-    <message>
-        <source>The photo has been optimized. Save it before leaving Lumora?</source>
-        <translation>La photo a été optimisée. L&apos;enregistrer avant de quitter Lumora&#xa0;?</translation>
-    </message>
-    <message>
         <source>Select the folder that holds the photos you want to optimize.</source>
         <translation>Choisissez le dossier qui contient les photos à optimiser.</translation>
     </message>
@@ -1520,10 +1580,6 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>Zoom the photo to the size you like to see it at</source>
         <translation>Zoomer la photo à la taille qui vous convient</translation>
-    </message>
-    <message>
-        <source>Online help: read the Lumora user manual on the Tarnel web site</source>
-        <translation>Aide en ligne&#xa0;: lisez le manuel d&apos;utilisation de Lumora sur le site web de Tarnel</translation>
     </message>
     <message>
         <source>The size the photo is shown at</source>
@@ -1570,14 +1626,6 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Optimisation...</translation>
     </message>
     <message>
-        <source>Save or Replace?</source>
-        <translation>Enregistrer ou remplacer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Do you want to replace the original photo file?</source>
-        <translation>Voulez-vous remplacer le fichier de la photo d&apos;origine&#xa0;?</translation>
-    </message>
-    <message>
         <source>%1 was not found.</source>
         <translation>%1 est introuvable.</translation>
     </message>
@@ -1592,6 +1640,46 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>Modified: %1</source>
         <translation>Modifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Help: how to use Lumora</source>
+        <translation>Aide&#xa0;: comment utiliser Lumora</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Save the new picture before closing Lumora?</source>
+        <translation>Enregistrer la nouvelle image avant de fermer Lumora&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the new picture before opening %1?</source>
+        <translation>Enregistrer la nouvelle image avant d&apos;ouvrir %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the optimized photo %1 before closing Lumora?</source>
+        <translation>Enregistrer la photo optimisée %1 avant de fermer Lumora&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the optimized photo %1 before opening %2?</source>
+        <translation>Enregistrer la photo optimisée %1 avant d&apos;ouvrir %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before closing Lumora?</source>
+        <translation>Enregistrer les modifications de %1 avant de fermer Lumora&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before opening %2?</source>
+        <translation>Enregistrer les modifications de %1 avant d&apos;ouvrir %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Modifications non enregistrées</translation>
     </message>
 </context>
 <context>
@@ -1615,10 +1703,6 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
 </context>
 <context>
     <name>TViewBigEditPhotoForm</name>
-    <message>
-        <source>Tarnel Lumora - %1</source>
-        <translation>Tarnel Lumora - %1</translation>
-    </message>
     <message>
         <source>File information</source>
         <translation>Informations sur le fichier</translation>
@@ -1743,6 +1827,22 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>Close the Compare Window</source>
         <translation>Fermer la fenêtre de comparaison</translation>
     </message>
+    <message>
+        <source>Comparing %1</source>
+        <translation>Comparaison de %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Buttons</source>
+        <translation>Afficher &amp;tous les boutons</translation>
+    </message>
 </context>
 <context>
     <name>TWelcomeForm</name>
@@ -1807,6 +1907,10 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <source>Invalid new size: the width and the height must be at least 8 pixels.</source>
         <translation>Nouvelle taille incorrecte&#xa0;: la largeur et la hauteur doivent faire au moins 8 pixels.</translation>
     </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>lum::EditPane</name>
@@ -1865,6 +1969,44 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     <message>
         <source>Unexpected error</source>
         <translation>Erreur inattendue</translation>
+    </message>
+    <message>
+        <source>Position %1, %2</source>
+        <translation>Position %1, %2</translation>
+    </message>
+    <message>
+        <source>Size %1 x %2</source>
+        <translation>Taille %1 x %2</translation>
+    </message>
+</context>
+<context>
+    <name>lum::HelpWindow</name>
+    <message>
+        <source>Lumora Help</source>
+        <translation>Aide de Lumora</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Online Manual</source>
+        <translation>&amp;Manuel en ligne</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>lum::OverflowRow</name>
+    <message>
+        <source>More buttons</source>
+        <translation>Plus de boutons</translation>
     </message>
 </context>
 <context>
@@ -1960,10 +2102,6 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <translation>É</translation>
     </message>
     <message>
-        <source>Zoom 1</source>
-        <translation>Zoom 1</translation>
-    </message>
-    <message>
         <source>R %1</source>
         <translation>R %1</translation>
     </message>
@@ -1976,16 +2114,8 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <translation>B %1</translation>
     </message>
     <message>
-        <source>Zoom 1/2</source>
-        <translation>Zoom 1/2</translation>
-    </message>
-    <message>
-        <source>Zoom 2</source>
-        <translation>Zoom 2</translation>
-    </message>
-    <message>
-        <source>Zoom 3</source>
-        <translation>Zoom 3</translation>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -2034,16 +2164,8 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <translation>Tarnel Lumora</translation>
     </message>
     <message>
-        <source>Lumora - %1</source>
-        <translation>Lumora - %1</translation>
-    </message>
-    <message>
         <source>There is no photo to save.</source>
         <translation>Il n&apos;y a pas de photo à enregistrer.</translation>
-    </message>
-    <message>
-        <source>Help is not available here yet: see the online user manual.</source>
-        <translation>L&apos;aide n&apos;est pas encore disponible ici&#xa0;: consultez le manuel d&apos;utilisation en ligne.</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -2060,6 +2182,24 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Recording macro: %1 of %2 actions</source>
+        <translation>Enregistrement de la macro&#xa0;: %1 actions sur %2</translation>
+    </message>
+    <message>
+        <source>Lumora</source>
+        <translation>Lumora</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened: no web browser is set up on this computer.
+Its address is %1</source>
+        <translation>La page web n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;est configuré sur cet ordinateur.
+Son adresse est %1</translation>
+    </message>
+    <message>
+        <source>Open Photo</source>
+        <translation>Ouvrir une photo</translation>
     </message>
 </context>
 </TS>

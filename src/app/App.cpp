@@ -1,7 +1,7 @@
 #include "app/App.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QDir>
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
@@ -26,7 +26,8 @@ Program::Program(Prompts* prompts) {
     // Photos are replaced all the time here (loads, commits, the compare window): big buffers
     // given back are reused instead of having the system clear fresh pages for every photo.
     Image::SetBufferReserve(kBufferReserveBytes);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tarnel Lumora"));
+    // Added by the desktop after the captions of the windows and dialogs: "Gaussian Blur — Lumora".
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Lumora"));
     main_ = std::make_unique<TMemPhotoActionForm>(prompts);
     dialogs_ = std::make_unique<Dialogs>(main_.get());
     main_->SetDialogs(dialogs_.get());
@@ -42,7 +43,10 @@ Program::Program(Prompts* prompts) {
     options.SetMemorizeLastFolder(FolderMemory::Enabled());
     // The compare-and-edit window, created anew at each opening.
     main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const ComparedPhoto& photo) {
-        return TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, photo);
+        QString next;
+        std::optional<Image> kept = TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, photo, &next);
+        if (!next.isEmpty()) main_->OpenAfterCompare(next);
+        return kept;
     });
 
     TMemPhotoActionForm* main = main_.get();
@@ -77,29 +81,19 @@ int RunGui(int argc, char** argv) {
     EnsureLumoraResources();
     QApplication::setWindowIcon(LumoraIcon(QStringLiteral("lumora")));
 
+    // `lumora PHOTO...` or `lumora FOLDER`, read before any window lists a folder (which may
+    // change the current folder).
+    QStringList args;
+    for (int i = 1; i < argc && argv[i] != nullptr; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const TMemPhotoActionForm::StartRequest request = TMemPhotoActionForm::ReadStartArguments(args, QDir::currentPath());
+    for (const QString& missing : request.missing)
+        std::fprintf(stderr, "lumora: %s: no such file or folder\n", missing.toLocal8Bit().constData());
+
     QtPrompts prompts;
     Program program(&prompts);
     TMemPhotoActionForm& main = program.MainWindow();
     prompts.SetParent(&main);
-
-    // `lumora PHOTO` starts with that photo (after "--" a name may start with a dash).
-    bool names = false;
-    for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (!names && arg == QLatin1String("--")) {
-            names = true;
-            continue;
-        }
-        // The noise brush's seed belongs to the command line; the window draws afresh.
-        if (!names && arg.startsWith(QLatin1String("--seed="))) continue;
-        if (!names && arg == QLatin1String("--seed")) {
-            ++i;
-            continue;
-        }
-        if (QFileInfo(arg).isFile()) main.OpenAfterStart(QFileInfo(arg).absoluteFilePath());
-        else std::fprintf(stderr, "lumora: %s: no such file\n", argv[i]);
-        break;
-    }
+    main.StartWith(request);
 
     main.showMaximized();
     return QApplication::exec();

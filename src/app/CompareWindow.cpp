@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "app/Saving.h"
 #include "view/EditPane.h"
@@ -37,6 +38,7 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
     // Both panes always at the same scale: the original follows every zoom of the view.
     connect(View(), &lum::PhotoView::ZoomShown, this,
             [this](int percent) { OrginalBitmapImage->SetScale(percent, View()->DeviceRatio()); });
+    linkPaneScrolling();
     // A fill that was stopped by a close request has ended: close now.
     connect(Pane(), &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind) {
         if (!on && closeAfterWork_ && !Pane()->InsideWork()) {
@@ -52,12 +54,14 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
 TViewBigEditPhotoForm::~TViewBigEditPhotoForm() = default;
 
 std::optional<lum::Image> TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
-                                                       const lum::ComparedPhoto& photo) {
+                                                       const lum::ComparedPhoto& photo, QString* fileToOpen) {
     TViewBigEditPhotoForm form(dialogs, prompts, parent);
     form.SetFileInfoText(photo.fileInfo);
     form.SetPhotoFile(photo.photoFile, photo.damaged);
+    form.SetPicture(photo.name, photo.folder);
     form.FillCompareWindow(*photo.optimized, *photo.original);
     form.ShowModal();
+    if (fileToOpen) *fileToOpen = form.FileToOpen();
     if (!form.KeepsEdits()) return std::nullopt;
     return std::move(form.State().WorkImage);
 }
@@ -67,6 +71,27 @@ void TViewBigEditPhotoForm::SetPhotoFile(const std::string& file, bool damaged) 
     st.PhotoFile = file;
     st.PhotoDamaged = damaged;
     if (!file.empty()) st.SaveFolder = lum::FolderPart(file);
+}
+
+void TViewBigEditPhotoForm::SetPicture(const QString& name, const QString& folder) {
+    pictureName_ = name;
+    pictureFolder_ = folder;
+    RefreshCaption();
+}
+
+QString TViewBigEditPhotoForm::captionName() const {
+    return pictureName_.isEmpty() ? QString() : tr("Comparing %1").arg(pictureName_);
+}
+
+QString TViewBigEditPhotoForm::openDialogFolder() const {
+    // Where the main window's dialog would start: the compared photo's folder.
+    return pictureFolder_.isEmpty() ? WindowShell::openDialogFolder() : pictureFolder_;
+}
+
+void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {
+    fileToOpen_ = path;
+    // The closing question may keep the window open: then nothing is opened.
+    if (!close()) fileToOpen_.clear();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -91,23 +116,64 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
     originalPhoto_ = original;
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
+    // A photo bigger than its pane opens fitted, once the window has its size; a smaller one
+    // stays at 100 %.
+    View()->CommitLaidOut(true);
     editor().MarkSaved();
     // 7. The original at 100 %.
     showOriginal(lum::QImageView(originalPhoto_));  // shared: unchanged until the next fill
-    // 8. The main window's caption.
-    if (QWidget* owner = parentWidget())
-        owner->window()->setWindowTitle(tr("Tarnel Lumora - %1").arg(QString::fromStdString(st.CurrentFileName)));
-    // 9, 10. Half the window each, and the view redrawn.
+    // Half the window each, and the view redrawn. The main window's caption keeps naming its
+    // own picture.
     ShowBothPanes();
+    View()->Refit();  // a window already shown gets no resize to fit it
     editor().Redraw();
 }
 
 void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
 
+void TViewBigEditPhotoForm::linkPaneScrolling() {
+    // The panes show the same place of the photo: a scroll of either moves the other. The guard
+    // keeps a pane whose range is shorter (a dragged splitter) from pulling the first one back.
+    auto link = [this](QScrollBar* from, QScrollBar* to) {
+        connect(from, &QScrollBar::valueChanged, this, [this, to](int v) {
+            if (scrollLinking_) return;
+            scrollLinking_ = true;
+            to->setValue(v);
+            scrollLinking_ = false;
+        });
+        // A zoom resizes the original's label after the view has scrolled: catch up then.
+        connect(to, &QScrollBar::rangeChanged, this, [this, from, to] {
+            if (scrollLinking_ || !from->isVisible()) return;
+            scrollLinking_ = true;
+            to->setValue(from->value());
+            scrollLinking_ = false;
+        });
+    };
+    link(View()->horizontalScrollBar(), ScrollBox2->horizontalScrollBar());
+    link(View()->verticalScrollBar(), ScrollBox2->verticalScrollBar());
+    link(ScrollBox2->horizontalScrollBar(), View()->horizontalScrollBar());
+    link(ScrollBox2->verticalScrollBar(), View()->verticalScrollBar());
+    // Ctrl+wheel over the original zooms both panes about the same point.
+    ScrollBox2->viewport()->installEventFilter(this);
+}
+
+bool TViewBigEditPhotoForm::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == ScrollBox2->viewport() && e->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(e);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            QCoreApplication::sendEvent(View()->viewport(), wheel);
+            return true;
+        }
+    }
+    return WindowShell::eventFilter(watched, e);
+}
+
 void TViewBigEditPhotoForm::ShowModal() {
     QEventLoop loop;
     connect(this, &TViewBigEditPhotoForm::Closed, &loop, &QEventLoop::quit);
     showMaximized();
+    // The keys start on the photo, not on the first of the buttons.
+    View()->setFocus(Qt::OtherFocusReason);
     // The window may have been closed while it was being shown.
     if (isVisible()) loop.exec();
 }
@@ -124,6 +190,7 @@ void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    rememberToolbars();
     e->accept();
     emit Closed();
 }
@@ -205,4 +272,3 @@ void TViewBigEditPhotoForm::ShowOptimizedFullScreen() {
 // ---------------------------------------------------------------------------------------------
 // Zoom
 
-void TViewBigEditPhotoForm::UpdateZoomLabel() { PaintToolbar->UpdateZoomLabel(State().ZoomIndex); }

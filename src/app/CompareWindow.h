@@ -9,6 +9,8 @@
 // window's own commands).
 #pragma once
 #include <QImage>
+#include <QList>
+#include <QString>
 #include <optional>
 #include <string>
 
@@ -22,6 +24,7 @@ class TRealMemoryPanel;
 
 namespace lum {
 class PaintToolbar;
+class OverflowRow;
 class PictureLabel;
 }  // namespace lum
 
@@ -35,14 +38,19 @@ public:
 
     // Creates the window, fills it from the main window's images and shows it modally until it
     // is closed (OpenCompareWindow of the main window). Returns the edited photo when the user
-    // keeps the edits in the main window.
+    // keeps the edits in the main window; fileToOpen receives the photo chosen with File > Open
+    // here (empty: none), for the main window to open.
     static std::optional<lum::Image> Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
-                                          const lum::ComparedPhoto& photo);
+                                          const lum::ComparedPhoto& photo, QString* fileToOpen = nullptr);
 
     lum::PaintToolbar* paintToolbar() const { return PaintToolbar; }
 
     // --- filling ---
     void SetFileInfoText(const std::string& text) { State().FileInfoText = text; }
+    // The name of the picture compared, for the caption, and the folder File > Open starts in.
+    void SetPicture(const QString& name, const QString& folder);
+    // The photo chosen with File > Open, once the window has closed for it.
+    QString FileToOpen() const { return fileToOpen_; }
     // The file the photo shown belongs to, which the saves propose (empty: none yet).
     void SetPhotoFile(const std::string& file, bool damaged);
     void FillCompareWindow(const lum::Image& optimized, const lum::Image& original);
@@ -59,21 +67,26 @@ public:
     void ShowOriginalFullScreen();
     void ShowOptimizedFullScreen();
 
-    // --- zoom: a view scale; the original pane follows the optimized one ---
-    void UpdateZoomLabel();
-
     // --- the window's own commands ---
     // Undo, recorded as macro action 0.
     void UndoAndRecord();
     void PopUpColourMenu();
     void ToggleSelectionToolbar();
     void TogglePaintToolbar();
+    // The buttons the design keeps hidden, shown or hidden again (remembered between runs).
+    void ShowAllButtons(bool on);
+    bool ShowsAllButtons() const { return allButtons_; }
     // The menu save without its pause.
     void SaveWithoutPause() { SaveFromMenu(0); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    QString captionName() const override;
+    bool captionUnsaved() const override { return !State().Saved; }
+    // File > Open: the window closes (with its question), then the main window opens the photo.
+    void openChosenPhoto(const QString& path) override;
+    QString openDialogFolder() const override;
 
 signals:
     void Closed();
@@ -91,12 +104,22 @@ private:
     void settleLayout();
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
+    void linkPaneScrolling();
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    // The toolbars as they were when the window was closed last.
+    void restoreToolbars();
+    void rememberToolbars();
     // Closing with changes: save them, keep them in the main window, discard them or stay.
     bool mayCloseWithChanges();
 
     lum::Image originalPhoto_;
     bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
+    QString pictureName_, pictureFolder_;
+    QString fileToOpen_;
+    bool allButtons_ = false;
+    lum::OverflowRow* allButtonsRow_ = nullptr;  // the buttons the design keeps hidden
     bool keepEdits_ = false;
+    bool scrollLinking_ = false;
 
     // Controls (object names are the design names).
     TRealMemoryPanel* RealMemoryPanel_Top = nullptr;

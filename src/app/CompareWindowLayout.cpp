@@ -5,7 +5,6 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStyle>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -14,6 +13,7 @@
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 #include "view/PaintToolbar.h"
+#include "widgets/OverflowRow.h"
 #include "widgets/PictureLabel.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
@@ -99,7 +99,8 @@ QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
     ScrollBox2 = new QScrollArea(OrginalPartRealMemoryPanel);
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
     ScrollBox2->setWidgetResizable(false);
-    ScrollBox2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Placed as the optimized pane places its photo: centred while it is smaller than the pane.
+    ScrollBox2->setAlignment(Qt::AlignCenter);
     OrginalBitmapImage = new lum::PictureLabel;
     OrginalBitmapImage->setObjectName(QStringLiteral("OrginalBitmapImage"));
     OrginalBitmapImage->setScaledContents(false);
@@ -120,27 +121,32 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
 
     // The four filter buttons.
     for (const char* control : {"Btplusdur", "Btdoux", "Btbrume", "Btdur"}) row->addWidget(makeCommandButton(control, title, true));
-    row->addStretch(1);
 
-    // Buttons the design keeps hidden.
+    // Buttons the design keeps hidden, shown by View > Show All Buttons. Those that do not fit
+    // wait behind a >> button, so showing them never widens the window past the screen.
+    allButtonsRow_ = new lum::OverflowRow(title);
+    allButtonsRow_->setObjectName(QStringLiteral("AllButtonsRow"));
+    allButtonsRow_->hide();
+    row->addWidget(allButtonsRow_, 1);
+    row->addStretch(0);  // takes the room only while the row is hidden
     const auto hidden = [&](QToolButton* b) {
-        b->hide();
-        row->addWidget(b);
+        allButtonsRow_->AddButton(b);
         return b;
     };
-    hidden(makeCommandButton("AutoColorBalanceSpeedButton", title, false));
+    // Captioned: the design gives them no picture.
+    hidden(makeCommandButton("AutoColorBalanceSpeedButton", title, true));
     hidden(makeCommandButton("SpeedButton8", title, true));
     hidden(makeCommandButton("Btrot90", title, true));
-    hidden(makeCommandButton("BtmiroirH", title, false));
-    hidden(makeCommandButton("NBtmiroirV", title, false));
-    hidden(makeCommandButton("RotateBitmapSpeedButton", title, false));
+    hidden(makeCommandButton("BtmiroirH", title, true));
+    hidden(makeCommandButton("NBtmiroirV", title, true));
+    hidden(makeCommandButton("RotateBitmapSpeedButton", title, true));
     const auto own = [&](const char* name, const char* caption, const char* hint, std::function<void()> command) {
         QToolButton* b = hidden(makeButton(QString::fromLatin1(name), tr(caption), tr(hint), title));
         onClick(b, std::move(command));
         return b;
     };
-    own("SpeedButton2", "", QT_TR_NOOP("Save the optimized photo"), [this] { SaveWithoutPause(); });
-    own("ResetImageSpeedButton", "", QT_TR_NOOP("Reset the optimized photo"), [this] { ResetImage(); });
+    own("SpeedButton2", QT_TR_NOOP("Save"), QT_TR_NOOP("Save the optimized photo"), [this] { SaveWithoutPause(); });
+    own("ResetImageSpeedButton", QT_TR_NOOP("Reset"), QT_TR_NOOP("Reset the optimized photo"), [this] { ResetImage(); });
     own("SpeedButton6", QT_TR_NOOP("U"), QT_TR_NOOP("Undo"), [this] { UndoAndRecord(); });
     // The text stamp, as Mixing "&Text Stamp..." runs it.
     hidden(makeCommandButton("Bttexte", title, true));

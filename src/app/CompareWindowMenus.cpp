@@ -4,13 +4,17 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/CompareWindow.h"
 #include "app/DesignMenus.h"
+#include "app/WindowSettings.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
+#include "widgets/OverflowRow.h"
 #include "view/SelectionToolbar.h"
 
 void TViewBigEditPhotoForm::buildMenus() {
@@ -21,7 +25,7 @@ void TViewBigEditPhotoForm::buildMenus() {
 
     // Beyond the design: the two floating toolbars and the zoom, from the keyboard too.
     QMenu* view = lum::AddHiddenMenu(menus.bar, "Affichage1", tr("&View"),
-                                     menus.bar->findChild<QAction*>(QStringLiteral("Redimensionner1")));
+                                     menus.bar->findChild<QMenu*>(QStringLiteral("HelpMenu"))->menuAction());
     const auto viewItem = [&](const char* name, const QString& caption) {
         QAction* a = view->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
@@ -34,6 +38,9 @@ void TViewBigEditPhotoForm::buildMenus() {
     for (QAction* a : {selectionItem, paintItem}) a->setCheckable(true);
     connect(selectionToolbar(), &QToolBar::visibilityChanged, selectionItem, &QAction::setChecked);
     connect(PaintToolbar, &QToolBar::visibilityChanged, paintItem, &QAction::setChecked);
+    QAction* allButtons = viewItem("ShowAllButtonsItem", tr("Show &All Buttons"));
+    allButtons->setCheckable(true);
+    connect(allButtons, &QAction::toggled, this, [this](bool on) { Guard([this, on] { ShowAllButtons(on); }); });
     view->addSeparator();
     QAction* zoomIn = viewItem("ZoomInItem", tr("Zoom &In"));
     QAction* zoomOut = viewItem("ZoomOutItem", tr("Zoom &Out"));
@@ -43,6 +50,14 @@ void TViewBigEditPhotoForm::buildMenus() {
     addAction(zoomOut);
     view->addSeparator();
     view->addMenu(ZoomScalePopupMenu())->setText(tr("&Zoom Both Photos"));
+
+    // Escape closes the window, with its question when there are changes.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("CloseShortcut"));
+    connect(escape, &QShortcut::activated, this, [this] { close(); });
+    // The buttons and toolbars shown when the window was closed last.
+    allButtons->setChecked(lum::WindowSettings::Flag(lum::WindowSettings::kCompareAllButtons));
+    restoreToolbars();
 
     // The zoom menu brings both panes back first; every zoom is the view's scale, which the
     // original pane follows, and the photo keeps its pixels.
@@ -82,3 +97,21 @@ void TViewBigEditPhotoForm::PopUpColourMenu() { ColorChangePopupMenu()->popup(QC
 void TViewBigEditPhotoForm::ToggleSelectionToolbar() { selectionToolbar()->setVisible(!selectionToolbar()->isVisible()); }
 
 void TViewBigEditPhotoForm::TogglePaintToolbar() { PaintToolbar->setVisible(!PaintToolbar->isVisible()); }
+
+void TViewBigEditPhotoForm::ShowAllButtons(bool on) {
+    allButtons_ = on;
+    allButtonsRow_->setVisible(on);
+    if (QAction* item = findChild<QAction*>(QStringLiteral("ShowAllButtonsItem"))) item->setChecked(on);
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareAllButtons, on);
+}
+
+void TViewBigEditPhotoForm::restoreToolbars() {
+    selectionToolbar()->setVisible(lum::WindowSettings::Flag(lum::WindowSettings::kCompareSelectionToolbar));
+    PaintToolbar->setVisible(lum::WindowSettings::Flag(lum::WindowSettings::kComparePaintToolbar));
+}
+
+void TViewBigEditPhotoForm::rememberToolbars() {
+    // isVisibleTo: the window itself may already be on its way out.
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareSelectionToolbar, selectionToolbar()->isVisibleTo(this));
+    lum::WindowSettings::SetFlag(lum::WindowSettings::kComparePaintToolbar, PaintToolbar->isVisibleTo(this));
+}

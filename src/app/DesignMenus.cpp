@@ -18,8 +18,11 @@ namespace {
 struct Item {
     const char* name;
     const char* caption = nullptr;  // null: the caption of its row in the operation table
+    unsigned windows = kBothWindows;
 };
 constexpr Item kSeparator{nullptr, nullptr};
+// The colour-shift pop-up menu, as a submenu.
+constexpr const char* kColourShift = "ColorChangePopupMenu";
 
 struct Menu {
     const char* name;
@@ -31,8 +34,7 @@ struct Menu {
 const std::vector<Menu>& Menus() {
     // Spelled out in full so that the translation tools find every caption.
     static const std::vector<Menu> menus = {
-        {"Fichier1",
-         QT_TRANSLATE_NOOP("DesignMenus", "&File"),
+        {"Fichier1", QT_TRANSLATE_NOOP("DesignMenus", "&File"),
          {{"Ouvrir1", QT_TRANSLATE_NOOP("DesignMenus", "&Open...")},
           {"Btnouveau"},
           {"Btenregistrer", QT_TRANSLATE_NOOP("DesignMenus", "&Save")},
@@ -40,14 +42,13 @@ const std::vector<Menu>& Menus() {
           kSeparator,
           {"Supprimer1", QT_TRANSLATE_NOOP("DesignMenus", "&Delete")},
           kSeparator,
-          {"Btparamjpg", QT_TRANSLATE_NOOP("DesignMenus", "&Options...")},
+          {"Btparamjpg", QT_TRANSLATE_NOOP("DesignMenus", "O&ptions...")},
           kSeparator,
           {"Quitter1", QT_TRANSLATE_NOOP("DesignMenus", "E&xit")}}},
-        {"Edition1",
-         QT_TRANSLATE_NOOP("DesignMenus", "&Edit"),
+        {"Edition1", QT_TRANSLATE_NOOP("DesignMenus", "&Edit"),
          {{"Annuler1", QT_TRANSLATE_NOOP("DesignMenus", "&Undo")},
           {"RedoItem", QT_TRANSLATE_NOOP("DesignMenus", "&Redo")},
-          {"Reinitialiser1", QT_TRANSLATE_NOOP("DesignMenus", "&Reset Image")},
+          {"Reinitialiser1", QT_TRANSLATE_NOOP("DesignMenus", "Re&set Image")},
           kSeparator,
           {"Copier1"},
           {"Commenouvelleimage1"},
@@ -55,8 +56,18 @@ const std::vector<Menu>& Menus() {
           kSeparator,
           {"Memoriser", QT_TRANSLATE_NOOP("DesignMenus", "&Memorize")},
           {"Effacer1"}}},
-        {"Melanger1",
-         QT_TRANSLATE_NOOP("DesignMenus", "Mi&xing"),
+        {"ImageMenu", QT_TRANSLATE_NOOP("DesignMenus", "&Image"),
+         {{"RotateLeftItem"},
+          {"RotateRightItem"},
+          {"RotateByAngleItem"},
+          kSeparator,
+          {"MirrorHorizontallyItem"},
+          {"MirrorVerticallyItem"},
+          kSeparator,
+          {kColourShift},
+          kSeparator,
+          {"Redimensionner1"}}},
+        {"Melanger1", QT_TRANSLATE_NOOP("DesignMenus", "Mi&xing"),
          {{"Imageoriginale1", QT_TRANSLATE_NOOP("DesignMenus", "&Original Image %")},
           kSeparator,
           {"Btmixdegrad"},
@@ -66,15 +77,25 @@ const std::vector<Menu>& Menus() {
           kSeparator,
           {"GradientLumiere"},
           {"NivGris"}}},
-        {"Optimisation1",
-         QT_TRANSLATE_NOOP("DesignMenus", "&Optimization"),
-         {{"LissageAuto"}, {"FlouGaussien"}, kSeparator, {"Equilibrer1"}, {"Equilibrer2"}}},
-        {"Macro1",
-         QT_TRANSLATE_NOOP("DesignMenus", "&Macro"),
+        {"Optimisation1", QT_TRANSLATE_NOOP("DesignMenus", "&Optimization"),
+         {{"OptimizeItem", nullptr, kMainWindow},
+          {"CompareItem", QT_TRANSLATE_NOOP("DesignMenus", "Co&mpare with the Original"), kMainWindow},
+          {nullptr, nullptr, kMainWindow},
+          {"LissageAuto"},
+          {"FlouGaussien"},
+          kSeparator,
+          {"Equilibrer1"},
+          {"Equilibrer2"}}},
+        {"Macro1", QT_TRANSLATE_NOOP("DesignMenus", "&Macro"),
          {{"Initmacro", QT_TRANSLATE_NOOP("DesignMenus", "&Start")},
           {"Fermer", QT_TRANSLATE_NOOP("DesignMenus", "&Close")},
           kSeparator,
           {"Executer"}}},
+        {"HelpMenu", QT_TRANSLATE_NOOP("DesignMenus", "&Help"),
+         {{"Aide1", QT_TRANSLATE_NOOP("DesignMenus", "Lumora &Help")},
+          {"OnlineManualItem", QT_TRANSLATE_NOOP("DesignMenus", "Online &Manual")},
+          kSeparator,
+          {"AboutItem", QT_TRANSLATE_NOOP("DesignMenus", "&About Lumora")}}},
     };
     return menus;
 }
@@ -85,6 +106,8 @@ const char* const kShiftItems[] = {"RedChangetoGreen101", "RedChangetoBlue101", 
 
 }  // namespace
 
+QString MenuText(const char* caption) { return QCoreApplication::translate("DesignMenus", caption); }
+
 QString OperationText(const char* caption) { return QCoreApplication::translate("Operations", caption); }
 
 void DesignMenus::SetCloseEnabled(bool on) {
@@ -93,6 +116,10 @@ void DesignMenus::SetCloseEnabled(bool on) {
 
 void DesignMenus::SetExecuteEnabled(bool on) {
     if (executeMacro) executeMacro->setEnabled(on);
+}
+
+void DesignMenus::ShowRecording(bool recording, int count) {
+    if (showRecording) showRecording(recording, count);
 }
 
 bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, const Guard& guard) {
@@ -137,9 +164,7 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
     const auto item = [&](QWidget* menu, const char* name, const char* caption = nullptr) {
         // A caption written here is this file's; the others are their rows' in the table.
         const char* fromTable = caption ? nullptr : CommandCaption(name, windowBit);
-        const QString text = caption ? QCoreApplication::translate("DesignMenus", caption)
-                             : fromTable ? OperationText(fromTable)
-                                         : QString::fromLatin1(name);
+        const QString text = caption ? MenuText(caption) : fromTable ? OperationText(fromTable) : QString::fromLatin1(name);
         auto* a = new QAction(text, menu);
         a->setObjectName(QString::fromLatin1(name));
         menu->addAction(a);
@@ -148,13 +173,26 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
             QObject::connect(a, &QAction::triggered, window, [runCommand, name] { runCommand(name); });
         } else if (auto it = own.find(key); it != own.end()) {
             QObject::connect(a, &QAction::triggered, window, it->second);
+        } else {
+            // Nothing behind it in this window: not offered.
+            a->setVisible(false);
         }
         return a;
     };
+
+    d.colorMenu = new QMenu(MenuText(QT_TRANSLATE_NOOP("DesignMenus", "Colour &Shift")), window);
+    d.colorMenu->setObjectName(QStringLiteral("ColorChangePopupMenu"));
+    for (int i = 0; i < 6; ++i) {
+        if (i > 0 && i % 2 == 0) d.colorMenu->addSeparator();
+        item(d.colorMenu, kShiftItems[i]);
+    }
+
     for (const Menu& m : Menus()) {
-        QMenu* menu = AddHiddenMenu(d.bar, m.name, QCoreApplication::translate("DesignMenus", m.caption));
+        QMenu* menu = AddHiddenMenu(d.bar, m.name, MenuText(m.caption));
         for (const Item& it : m.items) {
+            if ((it.windows & windowBit) == 0) continue;
             if (!it.name) menu->addSeparator();
+            else if (std::string(it.name) == kColourShift) menu->addMenu(d.colorMenu)->setObjectName(QStringLiteral("ColourShiftItem"));
             else item(menu, it.name, it.caption);
         }
     }
@@ -164,21 +202,10 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
     d.executeMacro = d.bar->findChild<QAction*>(QStringLiteral("Executer"));
     d.closeMacro->setEnabled(false);
 
-    // Two entries of the bar act by themselves, without items.
-    item(d.bar, "Redimensionner1")->setVisible(false);
-    item(d.bar, "Aide1", QT_TRANSLATE_NOOP("DesignMenus", "&Help"))->setVisible(false);
-
     // With every entry hidden the bar shows nothing; it takes no room either. Alt or F10
     // shows it with all its entries, and hides it again.
     d.bar->hide();
     d.reveal = new MenuBarReveal(window, d.bar);
-
-    d.colorMenu = new QMenu(window);
-    d.colorMenu->setObjectName(QStringLiteral("ColorChangePopupMenu"));
-    for (int i = 0; i < 6; ++i) {
-        if (i > 0 && i % 2 == 0) d.colorMenu->addSeparator();
-        item(d.colorMenu, kShiftItems[i]);
-    }
     return d;
 }
 

@@ -1,9 +1,9 @@
-// The menus both editing windows carry: the menu bar of the design (File, Edit, Mixing,
-// Optimization, Macro, New size, Help), every entry hidden so the bar shows nothing until Alt
-// or F10 reveals it, and the colour-shift pop-up menu. Items keep their design names; an item
-// that is a control of the operation table runs its operation and takes its caption from the
-// table's row, the window's own items run the window's handlers, and the others do nothing
-// until a command is given to them.
+// The menus both editing windows carry: the menu bar of the design (File, Edit, Image, Mixing,
+// Optimization, Macro, Help), every entry hidden so the bar shows nothing until Alt or F10
+// reveals it, and the colour-shift pop-up menu (also the Image menu's "Colour Shift"). Items
+// keep their design names; an item that is a control of the operation table runs its operation
+// and takes its caption from the table's row, the window's own items run the window's handlers,
+// and an item that has neither stays hidden, so every item shown does what it says.
 #pragma once
 #include <QKeySequence>
 #include <QString>
@@ -23,16 +23,19 @@ namespace lum {
 
 class MenuBarReveal;
 
-// Also the macro recorder's menu: it drives "&Close" and "&Execute".
+// Also the macro recorder's menu: it drives "&Close" and "&Execute" and tells the window while
+// it records.
 struct DesignMenus : MacroMenu {
     QMenuBar* bar = nullptr;  // MainMenu1
     MenuBarReveal* reveal = nullptr;
     QMenu* colorMenu = nullptr;  // ColorChangePopupMenu
     QAction* closeMacro = nullptr;
     QAction* executeMacro = nullptr;
+    std::function<void(bool recording, int count)> showRecording;
 
     void SetCloseEnabled(bool on) override;
     void SetExecuteEnabled(bool on) override;
+    void ShowRecording(bool recording, int count) override;
 };
 
 class Editor;
@@ -59,5 +62,8 @@ QString OperationText(const char* caption);
 
 // A top-level menu hidden like the design's, inserted before `before` (at the end when null).
 QMenu* AddHiddenMenu(QMenuBar* bar, const char* name, const QString& caption, QAction* before = nullptr);
+
+// The caption of a menu item, a button or a menu in the user's language.
+QString MenuText(const char* caption);
 
 }  // namespace lum

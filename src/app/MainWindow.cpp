@@ -81,49 +81,8 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
 QString TMemPhotoActionForm::StartupLogoPath() { return startupLogoPathStore(); }
 void TMemPhotoActionForm::SetStartupLogoPath(const QString& path) { startupLogoPathStore() = path; }
 
-QString TMemPhotoActionForm::HomePageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/"); }
-QString TMemPhotoActionForm::ManualPageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/manual/"); }
-
 // ---------------------------------------------------------------------------------------------
-// Creation, activation, closing
-
-void TMemPhotoActionForm::startUp() {
-    lum::EditState& st = State();
-    st.SaveFolder.clear();
-    st.NewImagePending = false;
-    (void)lum::ToneTable();
-    st.CurrentFolder = QDir::currentPath().toStdString();
-    // The start-up logo is shown once the window has its size, so the fit sees the real photo
-    // area (see showEvent).
-    logoPending_ = QFileInfo(StartupLogoPath()).isFile();
-    st.ForgetPhoto();
-}
-
-void TMemPhotoActionForm::OpenAfterStart(const QString& path) {
-    pendingOpen_ = path;
-    if (started_) {
-        const QString p = pendingOpen_;
-        pendingOpen_.clear();
-        Guard([this, p] { OpenPhotoFile(p); });
-    }
-}
-
-void TMemPhotoActionForm::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    if (started_) return;
-    started_ = true;
-    QTimer::singleShot(0, this, [this] {
-        if (logoPending_) {
-            logoPending_ = false;
-            Guard([this] { LoadPhoto(StartupLogoPath()); });
-        }
-        if (!pendingOpen_.isEmpty()) {
-            const QString p = pendingOpen_;
-            pendingOpen_.clear();
-            Guard([this, p] { OpenPhotoFile(p); });
-        }
-    });
-}
+// Activation, closing
 
 bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == ShowOrginalImage && e->type() == QEvent::MouseButtonRelease) {
@@ -136,9 +95,7 @@ bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
 void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
     // A photo still loading is dropped; the questions are about the one on screen.
     CancelLoad();
-    if (State().HasPicture && !State().Saved &&
-        !AskSaveBeforeLeaving(tr("Save or not?"), tr("The photo has been optimized. Save it before leaving Lumora?"),
-                              [this] { return SaveWithDialog(); })) {
+    if (!askBeforeLeavingPhoto(QString())) {
         // Dismissed, or nothing was written (cancelled, refused or failed): the photo stays
         // open and unsaved, so the next close asks again.
         e->ignore();

@@ -6,7 +6,8 @@
 // The class is split by job: MainWindow.cpp (creation, start-up, closing, dropping),
 // MainWindowLayout.cpp (panels and buttons), MainWindowMenus.cpp (shortcuts and the window's
 // own commands), MainWindowPhoto.cpp (loading photos, the buttons around them) and
-// MainWindowBrowse.cpp (going through the photos of a folder).
+// MainWindowBrowse.cpp (going through the photos of a folder), MainWindowStart.cpp (what the
+// command line asks to open, the questions before a photo is left).
 #pragma once
 #include <QImage>
 #include <QList>
@@ -44,6 +45,17 @@ public:
     static void SetStartupLogoPath(const QString& path);
     // A photo to open once the window is up (the command line).
     void OpenAfterStart(const QString& path);
+    // What the command line asks for: a photo to open (its folder shows the others), or a
+    // folder to show, and the paths that do not exist (said once the window is up).
+    struct StartRequest {
+        QString photo, folder;
+        QStringList missing;
+    };
+    // The program's arguments (without its name) read against the folder it was started
+    // from: relative paths are taken from there, several photos open the first, and without
+    // any the start folder is shown when it holds photos.
+    static StartRequest ReadStartArguments(const QStringList& args, const QString& startFolder);
+    void StartWith(const StartRequest& request);
 
     // --- loading ---
     // A photo is decoded on the loader's thread while the window keeps painting under the
@@ -70,6 +82,9 @@ public:
     void CancelLoad();
     // The file of the photo on screen (empty before the first one).
     QString ShownPhoto() const { return shownPhoto_; }
+    // What the caption names: the shown photo's file name, "Untitled" for a new or pasted
+    // picture, nothing before the first picture.
+    QString PictureName() const;
     // The next (step 1) or previous (-1) photo of the list, from the list's current entry.
     bool OpenNeighbourPhoto(int step);
     // Highlights the shown photo in the list (nothing when the list shows another folder);
@@ -90,6 +105,8 @@ public:
     using CompareOpener = std::function<std::optional<lum::Image>(QWidget* parent, const lum::ComparedPhoto& photo)>;
     void SetCompareWindowOpener(CompareOpener opener) { compareOpener_ = std::move(opener); }
     void OpenCompareWindow();
+    // A photo chosen with File > Open in the compare window: opened once that window is closed.
+    void OpenAfterCompare(const QString& path) { openAfterCompare_ = path; }
     // What Undo and Redo call the edits kept from the compare window.
     static constexpr const char* kCompareEditsLabel = QT_TRANSLATE_NOOP("Operation", "Compare Window Edits");
 
@@ -99,13 +116,6 @@ public:
     void TurnRight() { RunCommand("SpeedButton1"); }
     // The thumbnail of the photo as loaded, in its floating window: shown or hidden.
     void ToggleThumbnailWindow();
-    void OpenOnlineManual();
-    void OpenHomePage();
-    void ShowVersionWindow();
-
-    // The web pages behind "Tarnel Home" and the online help button.
-    static QString HomePageUrl();
-    static QString ManualPageUrl();
 
 signals:
     // A decode ended: its photo is shown (true), or it failed or was superseded or cancelled.
@@ -122,12 +132,18 @@ protected:
     // After New or Paste as New Image: no file named or highlighted until a save.
     void pictureReplaced() override;
     void fileMovedToTrash() override;
+    QString captionName() const override { return PictureName(); }
+    bool captionUnsaved() const override;
+    void openChosenPhoto(const QString& path) override { OpenPhotoFile(path); }
+    QString openDialogFolder() const override;
     // Undone or redone: the caption and the list follow the file the picture belongs to.
     void historyStepped() override;
 
 private:
     // The state as the window starts, beyond the shell's: folders, flags, the start-up logo.
     void startUp();
+    // The start-up logo, then what the command line asked for, once the window is up.
+    void startRequested();
     void buildUi();
     QWidget* buildTopBand(QWidget* parent);
     QWidget* buildPhotoArea(QWidget* parent);
@@ -144,8 +160,10 @@ private:
         lum::FileIdentity source;  // the file read, as it was then
         lum::BaselineCopies copies;  // of image, made beside the decode for its commit
     };
-    // False when the save question was cancelled or its save wrote nothing.
-    bool askSaveBeforeSwitch();
+    // The question before unsaved changes are left behind, naming the picture, what is unsaved
+    // and the photo about to be opened (none: the program is closing). True when the window
+    // may go on: nothing unsaved, Don't Save, or Save and a file was written.
+    bool askBeforeLeavingPhoto(const QString& next);
     // What a decode is for: a photo of the user's replacing the shown one, or the logo.
     enum class LoadPurpose { Switch, Logo };
     // The decode under way, with the hourglass and the input gate it keeps on.
@@ -171,12 +189,18 @@ private:
     void showDecodedPhoto(const QString& path, DecodedPhoto&& photo);
     // The tree and the list go to the shown photo's folder and highlight it.
     void followPhotoFolder();
+    // The tree's current folder scrolled into view.
+    void keepFolderInView();
     void buildBrowsing();
     void showFileInfo(const QString& path, int width, int height);
     void buildThumbnail(const lum::Image& photo);
 
     CompareOpener compareOpener_;
     QString pendingOpen_;
+    QString pendingFolder_;
+    QStringList pendingMissing_;
+    QString openAfterCompare_;
+    bool logoShown_ = false;  // the start-up logo is on screen, no picture of the user's
     bool logoPending_ = false;
     bool started_ = false;
     QImage thumbnail_;

@@ -89,6 +89,17 @@ void TMemPhotoActionForm::ShowPhotoInList(bool keepCurrent) {
 void TMemPhotoActionForm::RefreshFolders() {
     folderWatch_->RefreshAll();
     ShowPhotoInList(true);
+    keepFolderInView();
+}
+
+void TMemPhotoActionForm::keepFolderInView() {
+    QTreeWidgetItem* node = LsDirTree211->NodeOf(LsFilelistView282->Directory());
+    if (!node) node = LsDirTree211->currentItem();
+    if (!node) return;
+    // Half hidden at an edge counts as out of view: brought to the middle.
+    const QRect shown = LsDirTree211->visualItemRect(node);
+    if (!LsDirTree211->viewport()->rect().contains(shown))
+        LsDirTree211->scrollToItem(node, QAbstractItemView::PositionAtCenter);
 }
 
 void TMemPhotoActionForm::SetShowHiddenEntries(bool on) {

@@ -15,6 +15,7 @@
 #include "view/FileListView.h"
 #include "view/FolderLink.h"
 #include "view/PhotoView.h"
+#include "widgets/FocusRingButton.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/PhotoFiles.h"
@@ -190,9 +191,8 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
                    nativeText(QKeySequence(Qt::CTRL | Qt::Key_Plus)) + QStringLiteral(", ") +
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_Minus)) + QStringLiteral(", ") +
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_0)));
-    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(),
-                                   tr("Online help: read the Lumora user manual on the Tarnel web site"),
-                                   topButtons, nativeText(QKeySequence(QKeySequence::HelpContents)));
+    QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(), tr("Help: how to use Lumora"), topButtons,
+                                   nativeText(QKeySequence(QKeySequence::HelpContents)));
     for (QToolButton* b : {showOriginal, rotLeft, rotRight, zoom}) topButtonRow->addWidget(b);
     // The percentage the photo is shown at, beside the zoom button.
     zoomLabel_ = new QLabel(topButtons);
@@ -215,11 +215,13 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     auto* bottomButtonRow = new QHBoxLayout(bottomButtons);
     bottomButtonRow->setContentsMargins(4, 2, 0, 0);
     bottomButtonRow->setSpacing(2);
-    QToolButton* optimize = makeCommandButton("ProcessingOptimumActionSpeedButton", bottomButtons);
+    QToolButton* optimize = makeCommandButton("ProcessingOptimumActionSpeedButton", bottomButtons, false,
+                                              nativeText(QKeySequence(Qt::CTRL | Qt::Key_E)));
     QToolButton* undo = makeButton(QStringLiteral("UndoSpeedButton"), QString(), tr("Undo / Reload the photo"),
                                    bottomButtons, nativeText(QKeySequence(QKeySequence::Undo)));
     QToolButton* compare = makeButton(QStringLiteral("ComparePhotosSpeedButton"), QString(),
-                                      tr("Compare the Optimized Photo with the Original Photo"), bottomButtons);
+                                      tr("Compare the Optimized Photo with the Original Photo"), bottomButtons,
+                                      nativeText(QKeySequence(Qt::CTRL | Qt::Key_D)));
     for (QToolButton* b : {optimize, undo, compare}) bottomButtonRow->addWidget(b);
     bottomButtonRow->addStretch(1);
     TRealMemoryPanel* savePanel = MakeDesignPanel(QStringLiteral("SaveRealMemoryPanel"), bottomButtons);
@@ -235,7 +237,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
 
     onClick(showOriginal, [this] { ToggleThumbnailWindow(); });
     onClick(zoom, [this] { PopUpZoomMenu(); });
-    onClick(help, [this] { OpenOnlineManual(); });
+    onClick(help, [this] { ShowHelp(); });
     onClick(undo, [this] { Undo(); });
     onClick(compare, [this] { OpenCompareWindow(); });
     onClick(save, [this] { SaveWithDialog(); });
@@ -256,12 +258,11 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     homePanel->setFixedSize(184, 44);
     auto* homeBox = new QHBoxLayout(homePanel);
     homeBox->setContentsMargins(12, 8, 12, 8);
-    auto* home = new QToolButton(homePanel);
+    auto* home = new lum::FocusRingButton(homePanel);
     home->setObjectName(QStringLiteral("TarnelhomeSpeedButton"));
     home->setText(tr("Tarnel Home"));
     home->setToolTip(tr("Visit the Tarnel Lumora home page for more information"));
     home->setAutoRaise(true);
-    home->setFocusPolicy(Qt::NoFocus);
     home->setCursor(Qt::PointingHandCursor);
     const QIcon homeIcon = LumoraIcon(QStringLiteral("TarnelhomeSpeedButton"));
     if (!homeIcon.isNull()) {

@@ -1,17 +1,21 @@
-// The main window's menus and shortcuts beyond the shell's: the keys of its buttons.
+// The main window's menus and shortcuts beyond the shell's: its two main actions from the
+// menus, the keys of its buttons.
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "app/DesignMenus.h"
 #include "app/MainWindow.h"
 #include "view/EditPane.h"
 #include "view/FileListView.h"
 
 void TMemPhotoActionForm::buildMenus() {
     // The Save key is the bottom button's shortcut; Undo and Redo are the Edit items'.
-    WindowShell::buildMenus({});
+    WindowShell::buildMenus({{"CompareItem", [this] { OpenCompareWindow(); }}});
+    lum::GiveStandardKeys(this, MainMenu1(),
+                          {{"OptimizeItem", QKeySequence(Qt::CTRL | Qt::Key_E)}, {"CompareItem", QKeySequence(Qt::CTRL | Qt::Key_D)}});
 }
 
 void TMemPhotoActionForm::buildShortcuts() {
@@ -25,9 +29,6 @@ void TMemPhotoActionForm::buildShortcuts() {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { Pane()->ZoomInStep(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { Pane()->ZoomOutStep(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { Pane()->ZoomToFitWindow(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { TurnLeft(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { TurnRight(); });
-    shortcut(QKeySequence(QKeySequence::HelpContents), [this] { OpenOnlineManual(); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -36,19 +37,19 @@ void TMemPhotoActionForm::buildShortcuts() {
 void TMemPhotoActionForm::pictureWritten() {
     // The picture on screen is now the file it was written to.
     const QString file = QString::fromStdString(State().CurrentFileName);
-    if (!file.isEmpty()) {
-        shownPhoto_ = QFileInfo(file).absoluteFilePath();
-        showFileInCaption(file);
-    }
+    if (!file.isEmpty()) shownPhoto_ = QFileInfo(file).absoluteFilePath();
+    RefreshCaption();
     if (LsFilelistView282) LsFilelistView282->Refresh();
     ShowPhotoInList(false);
+    keepFolderInView();
 }
 
 void TMemPhotoActionForm::pictureReplaced() {
     // A new or pasted picture belongs to no file until it is saved: no name in the caption,
     // none highlighted in the list.
     shownPhoto_.clear();
-    showFileInCaption(QString());
+    logoShown_ = false;
+    RefreshCaption();
     ShowPhotoInList(false);
 }
 
@@ -57,7 +58,7 @@ void TMemPhotoActionForm::historyStepped() {
     const QString shown = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
     if (shown == shownPhoto_) return;
     shownPhoto_ = shown;
-    showFileInCaption(file);
+    RefreshCaption();
     ShowPhotoInList(false);
 }
 

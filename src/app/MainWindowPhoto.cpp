@@ -10,14 +10,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QUrl>
 #include <stdexcept>
+#include <utility>
 
 #include "app/LoadInputGate.h"
 #include "app/MainWindow.h"
 #include "app/PhotoLoader.h"
 #include "app/Saving.h"
-#include "app/WelcomeForm.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
 #include "image/PhotoNotice.h"
@@ -72,15 +71,6 @@ int firstZoom(int asItIs, int w, int h, int W, int H) {
 // ---------------------------------------------------------------------------------------------
 // Picking and loading
 
-bool TMemPhotoActionForm::askSaveBeforeSwitch() {
-    const lum::EditState& st = State();
-    if (!st.HasPicture || (!st.Optimized && st.Saved)) return true;
-    // No leaves the photo marked unsaved until the load marks the next one saved: should the
-    // next photo fail to open, the edited one stays on screen and closing still asks about it.
-    return AskSaveBeforeLeaving(tr("Save or Replace?"), tr("Do you want to replace the original photo file?"),
-                                [this] { return SaveWithDialog(); });
-}
-
 void TMemPhotoActionForm::OpenPickedListEntry() {
     const QString picked = LsFilelistView282->GetSelectedItem();
     const std::string special = picked.isEmpty() ? std::string() : lum::SpecialFileRefusal(picked.toStdString());
@@ -116,7 +106,7 @@ bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
     if (pending_ && loader().PendingPath() == file) return false;
     // While a photo loads, leaving the one on screen was agreed on already, and nothing has
     // changed since: no new question.
-    if (!QFileInfo(file).isFile() || (!pending_ && !askSaveBeforeSwitch())) {
+    if (!QFileInfo(file).isFile() || (!pending_ && !askBeforeLeavingPhoto(QFileInfo(file).fileName()))) {
         ShowPhotoInList(false);
         return false;
     }
@@ -203,6 +193,9 @@ void TMemPhotoActionForm::loadDone(DecodedPhoto&& photo) {
         // The logo is no photo of the user's: nothing to switch away from or save.
         ViewOrginalPhotoToolWindow->hide();
         State().ForgetPhoto();
+        shownPhoto_.clear();
+        logoShown_ = State().HasPicture;
+        RefreshCaption();
     } else {
         editor().DropSelectionAndTool();
         editor().Macro().Close();
@@ -276,8 +269,9 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     buildThumbnail(st.MemoryImage);
     editor().CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
     shownPhoto_ = QFileInfo(path).absoluteFilePath();
-    showFileInCaption(QString::fromStdString(st.CurrentFileName));
+    logoShown_ = false;
     editor().Redraw();
+    RefreshCaption();
 }
 
 void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int height) {
@@ -314,14 +308,20 @@ void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
 
 void TMemPhotoActionForm::OpenCompareWindow() {
     if (!compareOpener_ || !State().HasPicture) return;
+    openAfterCompare_.clear();
     const lum::EditState& st = State();
-    const lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage, &st.MemoryImage, st.PhotoFile, st.PhotoDamaged};
+    const lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage,   &st.MemoryImage,     st.PhotoFile,
+                                   st.PhotoDamaged, PictureName(), OpenDialogFolder()};
     std::optional<lum::Image> kept;
     ExecModal([&] {
         kept = compareOpener_(this, photo);
         return 0;
     });
     if (kept) editor().ReplaceWorkImage(std::move(*kept), kCompareEditsLabel);
+    keepFolderInView();
+    // File > Open there: the photo chosen opens here, as a click in the list would.
+    const QString next = std::exchange(openAfterCompare_, QString());
+    if (!next.isEmpty()) OpenPhotoFile(next);
 }
 
 void TMemPhotoActionForm::ToggleThumbnailWindow() {
@@ -340,11 +340,3 @@ void TMemPhotoActionForm::ToggleThumbnailWindow() {
     w->raise();
 }
 
-void TMemPhotoActionForm::OpenOnlineManual() { QDesktopServices::openUrl(QUrl(ManualPageUrl())); }
-
-void TMemPhotoActionForm::OpenHomePage() { QDesktopServices::openUrl(QUrl(HomePageUrl())); }
-
-void TMemPhotoActionForm::ShowVersionWindow() {
-    TWelcomeForm welcome(this);
-    ExecModal([&] { return welcome.exec(); });
-}

@@ -99,9 +99,11 @@ void PhotoLoader::process(const Job& job) {
         FileIdentity source;
         auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString(), &source));
         if (cancel->load()) return;
+        // A bitmap is read whole as the command line reads it: no quick look, no metadata.
+        const bool bitmap = SniffFormat(bytes->data(), bytes->size()) == FileFormat::Bmp;
         Joined quick;
         // The quick look on the other core while this one decodes the photo itself.
-        quick.t = std::thread([this, bytes, &job, ticket, cancel] {
+        if (!bitmap) quick.t = std::thread([this, bytes, &job, ticket, cancel] {
             auto preview = std::make_shared<Preview>();
             JpegPreview p = DecodePicturePreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
             if (p.image.empty() || cancel->load()) return;

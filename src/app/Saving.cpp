@@ -215,7 +215,8 @@ bool PhotoSaving::SaveWithDialog() {
             return false;
         }
         if (how != Overwrite::Ordinary || MayReplace(path)) {
-            write(path, false);
+            // A photo opened from a bitmap stays a bitmap when it is saved over.
+            write(path, true);
             wrote = true;
         }
     } catch (const std::exception& e) {

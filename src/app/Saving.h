@@ -2,6 +2,7 @@
 // BMP for ".bmp" names) and Delete to the desktop trash. Every write goes through a temporary
 // file renamed over the target, so a failed write leaves the old file as it was.
 #pragma once
+#include <functional>
 #include <string>
 
 #include "editing/Editor.h"
@@ -33,8 +34,9 @@ public:
     PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser = nullptr);
 
     // "Save / Save as the Photo": save dialog (proposing the photo's name, as a JPEG beside it
-    // for a format only read), replace question, always JPEG. Returns true when a file was
-    // written; the picture is saved only then. Every name goes through WritableName.
+    // for a format only read), replace question, BMP for ".bmp" names, JPEG otherwise. Returns
+    // true when a file was written; the picture is saved only then. Every name goes through
+    // WritableName.
     bool SaveWithDialog();
     // Menu save: silent when the chooser's selected file is the current file (and a JPEG or
     // BMP), JPEG or BMP by extension, the replace question for an existing file. Returns true

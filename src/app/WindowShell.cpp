@@ -2,13 +2,21 @@
 #include "app/WindowShell.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFont>
+#include <QLabel>
+#include <QStatusBar>
 
 #include "app/ChooserLink.h"
 #include "app/Dialogs.h"
+#include "app/HelpWindow.h"
+#include "widgets/PhotoFiles.h"
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
+#include "app/WelcomeForm.h"
 #include "app/WindowPrompts.h"
 #include "editing/SelectionTools.h"
 #include "view/EditPane.h"
@@ -95,11 +103,29 @@ void WindowShell::startEditing() {
     EditState& st = State();
     st.ResetZoom();
     st.Kernel = InitialKernelRegister();
+    // While the recorder records, the window says so in its status bar.
+    recordingLabel_ = new QLabel(this);
+    recordingLabel_->setObjectName(QStringLiteral("MacroRecordingLabel"));
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(recordingLabel_, 1);
+    statusBar()->hide();
+    menus_.showRecording = [this](bool recording, int count) { showRecording(recording, count); };
     // The recorder starts with the default list each time a window opens.
     editor_.Macro().InstallDefaults();
     editor_.Macro().SetMenu(&menus_);
     RegisterDesignToolCursors();
+    connect(pane_, &EditPane::PictureMayHaveChanged, this, &WindowShell::RefreshCaption);
+    RefreshCaption();
 }
+
+void WindowShell::showRecording(bool recording, int count) {
+    recordingLabel_->setText(recording ? tr("Recording macro: %1 of %2 actions").arg(count).arg(MacroRecorder::kMaxActions)
+                                       : QString());
+    statusBar()->setVisible(recording);
+}
+
+QString WindowShell::RecordingText() const { return recordingLabel_ ? recordingLabel_->text() : QString(); }
 
 // ---------------------------------------------------------------------------------------------
 // Activation, guard, modal visits
@@ -127,7 +153,11 @@ bool WindowShell::event(QEvent* e) {
 
 void WindowShell::forgetCurrentFile() { State().CurrentFileName.clear(); }
 
-void WindowShell::Guard(const std::function<void()>& command) { pane_->Guard(command); }
+void WindowShell::Guard(const std::function<void()>& command) {
+    pane_->Guard(command);
+    // An operation marks the picture unsaved only after its last redraw.
+    RefreshCaption();
+}
 
 int WindowShell::ExecModal(const std::function<int()>& run) {
     struct Visit {
@@ -173,7 +203,7 @@ bool WindowShell::SaveFromMenu(int pauseMs) {
 }
 
 bool WindowShell::AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save) {
-    switch (prompts().AskYesNoCancel(caption.toStdString(), text.toStdString())) {
+    switch (prompts().AskSaveChanges(caption.toStdString(), text.toStdString())) {
         case Prompts::Answer::Yes: {
             // A save that wrote nothing (cancelled, replace refused, failed) keeps the picture.
             bool written = false;
@@ -192,6 +222,65 @@ bool WindowShell::DeleteCurrentFile() {
     return true;
 }
 
-void WindowShell::showFileInCaption(const QString& file) { setWindowTitle(tr("Lumora - %1").arg(file)); }
+// ---------------------------------------------------------------------------------------------
+// Caption, help and the web
+
+QString WindowShell::Caption(const QString& name, bool unsaved) {
+    const QString program = tr("Lumora");
+    if (name.isEmpty()) return program;
+    return name + (unsaved ? QStringLiteral("*") : QString()) + QStringLiteral(" \u2014 ") + program;
+}
+
+void WindowShell::RefreshCaption() { setWindowTitle(Caption(captionName(), captionUnsaved())); }
+
+QString WindowShell::HomePageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/"); }
+QString WindowShell::ManualPageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/manual/"); }
+
+bool WindowShell::OpenWebPage(const QUrl& url) {
+    if (QDesktopServices::openUrl(url)) return true;
+    prompts().Message(tr("The web page could not be opened: no web browser is set up on this computer.\n"
+                         "Its address is %1")
+                          .arg(url.toString())
+                          .toStdString());
+    return false;
+}
+
+void WindowShell::OpenOnlineManual() { OpenWebPage(QUrl(ManualPageUrl())); }
+
+void WindowShell::OpenHomePage() { OpenWebPage(QUrl(HomePageUrl())); }
+
+void WindowShell::ShowHelp() {
+    if (!help_) {
+        help_ = new HelpWindow([this](const QUrl& url) { Guard([this, url] { OpenWebPage(url); }); },
+                               QUrl(ManualPageUrl()), this);
+        // Over the middle of the window it helps with.
+        help_->move(geometry().center() - QPoint(help_->width() / 2, help_->height() / 2));
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+HelpWindow* WindowShell::helpWindow() const { return help_.data(); }
+
+void WindowShell::ShowVersionWindow() {
+    TWelcomeForm welcome(this);
+    ExecModal([&] { return welcome.exec(); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+
+QString WindowShell::openDialogFolder() const {
+    const EditState& st = State();
+    return QString::fromStdString(st.SaveFolder.empty() ? st.CurrentFolder : st.SaveFolder);
+}
+
+void WindowShell::OpenWithDialog() {
+    std::string path;
+    const std::string folder = openDialogFolder().toStdString();
+    if (!prompts().AskOpenFile(tr("Open Photo").toStdString(), folder, PhotoOpenFilter().toStdString(), path)) return;
+    openChosenPhoto(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
+}
 
 }  // namespace lum

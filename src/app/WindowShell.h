@@ -7,7 +7,9 @@
 // caption; WindowShellCommands.cpp the menus, the buttons and the commands both windows have.
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -19,6 +21,7 @@
 #include "editing/Prompts.h"
 
 class QAbstractButton;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QToolButton;
@@ -27,6 +30,7 @@ namespace lum {
 
 class Dialogs;
 class EditPane;
+class HelpWindow;
 
 // What the compare window is filled with: the main window's file information, its WorkImage
 // (the optimized side) and MemoryImage (the photo as loaded), and the photo's own file.
@@ -36,6 +40,8 @@ struct ComparedPhoto {
     const Image* original = nullptr;
     std::string photoFile;  // empty for a made or pasted picture
     bool damaged = false;   // the file could be decoded only in part
+    QString name;           // the picture's name in the main window's caption
+    QString folder;         // where File > Open starts
 };
 class MenuBarReveal;
 class PhotoSaving;
@@ -95,21 +101,27 @@ public:
     bool RunCommand(const char* control);
 
     // --- saving and its questions; each save writes the working image ---
-    // The save dialog, then the replace question for an existing file; always JPEG. True when
-    // a file was written; only then is the picture saved.
+    // The save dialog, then the replace question for an existing file; BMP for ".bmp" names,
+    // JPEG otherwise. True when a file was written; only then is the picture saved.
     bool SaveWithDialog();
     // The menu save: silent over the picture chooser's selected file when that is the current
     // file, else through the save dialog; JPEG or BMP by the name; asks before replacing a
     // file, then pauses pauseMs. True when a file was written.
     bool SaveFromMenu(int pauseMs = kMenuSavePauseMs);
-    // caption and text asked with Yes, No and Cancel before the picture is left; Yes runs save
-    // (inside the guard). True when the window may go on: No, or Yes and save wrote the file.
+    // caption and text asked with Save, Don't Save and Cancel before the picture is left; Save
+    // runs save (inside the guard). True when the window may go on: Don't Save, or Save and
+    // save wrote the file.
     bool AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save);
     // Moves the current file to the trash after a confirmation, when it is the picture
     // chooser's selected file; refused otherwise. True when it was moved.
     bool DeleteCurrentFile();
 
     // --- commands both windows have ---
+    // File > Open: the open dialog for a photo, starting in the shown photo's folder; the
+    // window opens the photo chosen.
+    void OpenWithDialog();
+    // The folder that dialog starts in.
+    QString OpenDialogFolder() const { return openDialogFolder(); }
     void ShowOptions();
     // One step back and one forward in the history (nothing before the first picture).
     void Undo();
@@ -120,6 +132,30 @@ public:
     void Memorize();
     void PopUpZoomMenu();
     void ChooseSelectionTool(int mode);
+
+    // --- help and the web ---
+    // The help window of the manual shipped with the program ("Lumora Help").
+    void ShowHelp();
+    HelpWindow* helpWindow() const;
+    void OpenOnlineManual();
+    void OpenHomePage();
+    void ShowVersionWindow();
+    // Opens url in the desktop's web browser; when none can open it, says so and gives the
+    // address. True when it was opened.
+    bool OpenWebPage(const QUrl& url);
+    // The web pages behind "Tarnel Home" and the online manual.
+    static QString HomePageUrl();
+    static QString ManualPageUrl();
+
+    // --- caption ---
+    // "x.jpg — Lumora", with a star after the name while the picture has unsaved changes;
+    // "Lumora" alone without a name.
+    static QString Caption(const QString& name, bool unsaved);
+    // The caption again from captionName and captionUnsaved.
+    void RefreshCaption();
+    // The recorder's state as the window shows it ("Recording macro: 5 of 64 actions"), empty
+    // when it is not recording.
+    QString RecordingText() const;
 
 protected:
     // prompts answers every question of the window (not owned; Qt's boxes when null).
@@ -148,8 +184,13 @@ protected:
     // Clicks on button run command inside the guard.
     void onClick(QAbstractButton* button, std::function<void()> command);
 
-    // The caption of a window that shows a file ("Lumora - " and the file, which may be empty).
-    void showFileInCaption(const QString& file);
+    // What the caption names: the picture's file ("Untitled" for a picture of no file), or
+    // nothing; and whether the picture has unsaved changes.
+    virtual QString captionName() const { return QString(); }
+    virtual bool captionUnsaved() const { return false; }
+    // The photo chosen with File > Open, and the folder the dialog starts in.
+    virtual void openChosenPhoto(const QString& path) { (void)path; }
+    virtual QString openDialogFolder() const;
 
     // Every activation of the window, but the first and those that end a visit to a window of
     // ours, forgets the current file name (a delete asks for the file to be picked again).
@@ -170,6 +211,7 @@ protected:
 
 private:
     bool hasPictureToSave();
+    void showRecording(bool recording, int count);
     // Edit > Undo and Edit > Redo say what they would take back or do again.
     void showHistory();
 
@@ -182,6 +224,8 @@ private:
     std::unique_ptr<Dialogs> ownDialogs_;  // only when none were handed over
     EditPane* pane_ = nullptr;
     SelectionToolbar* selectionToolbar_ = nullptr;
+    QPointer<HelpWindow> help_;
+    QLabel* recordingLabel_ = nullptr;
     DesignMenus menus_;
     int modalDepth_ = 0;
     bool firstActivationSeen_ = false;

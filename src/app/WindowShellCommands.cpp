@@ -16,6 +16,7 @@
 #include "app/WindowShell.h"
 #include "editing/Operation.h"
 #include "view/EditPane.h"
+#include "widgets/FocusRingButton.h"
 #include "widgets/Icons.h"
 
 namespace lum {
@@ -35,7 +36,10 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     const auto add = [&](const char* name, std::function<void()> command) {
         handlers[name] = [this, command = std::move(command)] { Guard(command); };
     };
+    add("Ouvrir1", [this] { OpenWithDialog(); });
     add("Btenregistrer", [this] { SaveFromMenu(); });
+    add("Enregistrersous1", [this] { SaveWithDialog(); });
+    add("Quitter1", [this] { close(); });
     add("Supprimer1", [this] { DeleteCurrentFile(); });
     add("Btparamjpg", [this] { ShowOptions(); });
     add("Annuler1", [this] { Undo(); });
@@ -44,16 +48,24 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     add("Memoriser", [this] { Memorize(); });
     add("Initmacro", [this] { editor_.Macro().Start(); });
     add("Fermer", [this] { editor_.Macro().Close(); });
-    add("Aide1", [this] { prompts().Message(tr("Help is not available here yet: see the online user manual.").toStdString()); });
+    add("Aide1", [this] { ShowHelp(); });
+    add("OnlineManualItem", [this] { OpenOnlineManual(); });
+    add("AboutItem", [this] { ShowVersionWindow(); });
     for (const auto& [name, command] : own) add(name, command);
     menus_ = BuildDesignMenus(this, kind_.policy.window, [this](const char* control) { RunCommand(control); }, handlers);
     // The standard keys of the clipboard and the history, answered whether the bar is shown
     // or not.
     GiveStandardKeys(this, menus_.bar,
-                     {{"Annuler1", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                     {{"Ouvrir1", QKeySequence::Open},
+                      {"Enregistrersous1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                      {"Quitter1", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                      {"Annuler1", QKeySequence(Qt::CTRL | Qt::Key_Z)},
                       {"Copier1", QKeySequence::Copy},
                       {"Mlangerlexistant1", QKeySequence::Paste},
-                      {"Commenouvelleimage1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}});
+                      {"Commenouvelleimage1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+                      {"RotateLeftItem", QKeySequence(Qt::CTRL | Qt::Key_L)},
+                      {"RotateRightItem", QKeySequence(Qt::CTRL | Qt::Key_R)},
+                      {"Aide1", QKeySequence::HelpContents}});
     if (QAction* redo = menus_.bar->findChild<QAction*>(QStringLiteral("RedoItem"))) {
         redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
         addAction(redo);  // answered with the bar hidden too
@@ -82,11 +94,10 @@ void WindowShell::showHistory() {
 QToolButton* WindowShell::makeButton(const QString& designName, const QString& caption, const QString& hint,
                                      QWidget* parent, const QString& keys) {
     const ButtonLook& look = kind_.buttons;
-    auto* b = new QToolButton(parent);
+    auto* b = new FocusRingButton(parent);
     b->setObjectName(designName);
     if (look.buttonSide > 0) b->setFixedSize(look.buttonSide, look.buttonSide);
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
     const QIcon icon = LumoraIcon(QString::fromLatin1(look.iconPrefix) + designName);
     if (!icon.isNull()) {
         b->setIcon(icon);

@@ -187,7 +187,7 @@ std::string OptionLines(const std::vector<OptionHelp>& options) {
 }  // namespace
 
 std::string UsageText() {
-    return std::string("usage: lumora [PHOTO]                    start the desktop program\n"
+    return std::string("usage: lumora [PHOTO... | FOLDER]        start the desktop program\n"
                        "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
                        "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
                        "       lumora --help | --version\n"

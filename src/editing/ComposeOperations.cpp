@@ -176,7 +176,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })
                     .Param(ParamDef::Colour("background", "#FFFFFF"))
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Text Stamp"))
-                    .On("Bttexte", QT_TRANSLATE_NOOP("Operations", "&Text Stamp..."), kCompareWindow)
+                    .On("Bttexte", QT_TRANSLATE_NOOP("Operations", "&Text Stamp..."), kBothWindows)
                     .Face(QT_TRANSLATE_NOOP("Operations", "Stamp"), QT_TRANSLATE_NOOP("Operations", "Text stamp"))
                     .BeforeAsking([](Editor& e) { e.DropSelectionAndTool(); })
                     .Asks()

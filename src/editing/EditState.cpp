@@ -74,6 +74,7 @@ void EditState::PhotoJustLoaded() {
     PhotoLoaded = true;
     Saved = true;
     Optimized = false;
+    OnlyOptimized = false;
 }
 
 void EditState::ForgetPhoto() {
@@ -83,6 +84,7 @@ void EditState::ForgetPhoto() {
     PhotoLoaded = false;
     Saved = true;
     Optimized = false;
+    OnlyOptimized = false;
 }
 
 void EditState::StartNewPicture() {

@@ -117,6 +117,9 @@ public:
     std::string CurrentFileName, SaveFolder, CurrentFolder;
     bool NewImagePending = false;
     bool PhotoLoaded = false, Saved = true, Optimized = false;
+    // Every change since the picture was loaded or saved is an optimize (what the questions
+    // before leaving it call it).
+    bool OnlyOptimized = false;
     // False while the images are the placeholders of a new window (nothing to show or save);
     // the first commit makes it true.
     bool HasPicture = false;

@@ -12,6 +12,8 @@ namespace lum {
 
 namespace {
 const char* const kMemorizeLabel = "Memorize";
+// The step label of the optimize rows of the operation table.
+const char* const kOptimizeLabel = "Optimize";
 const char* const kResetImageLabel = QT_TRANSLATE_NOOP("Operation", "Reset Image");
 }  // namespace
 
@@ -121,6 +123,7 @@ bool Editor::runOp(const Operation& op, OpArgs args, bool ask) {
         std::unique_ptr<BusyScope> busy;
         if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
         if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
+        const bool onlyOptimized = op.marksOptimized && policy_.tracksOptimized && (st_.Saved || st_.OnlyOptimized);
         try {
             op.run(*this, args);
             // Asked while still busy, so the hourglass stays until the result is on screen.
@@ -134,7 +137,10 @@ bool Editor::runOp(const Operation& op, OpArgs args, bool ask) {
             if (!op.keepsImage) MarkUnsaved();
             throw;
         }
-        if (!refused && !op.keepsImage) MarkUnsaved();
+        if (!refused && !op.keepsImage) {
+            MarkUnsaved();
+            st_.OnlyOptimized = onlyOptimized;
+        }
     }
     // Messages come after the hourglass: a question under it would look frozen.
     if (refused) {
@@ -286,6 +292,9 @@ bool Editor::takeStep(bool forward) {
     else history_.Undo(st_, macro_, shown);
     showStep(shown);
     st_.Saved = history_.AtSaved();
+    // Back at (or forward to) a state only optimized since the save: the question before
+    // leaving says so again.
+    st_.OnlyOptimized = !st_.Saved && policy_.tracksOptimized && history_.OnlyLabelSinceSaved(kOptimizeLabel);
     host_->HistoryChanged();
     return true;
 }

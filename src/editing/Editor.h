@@ -5,6 +5,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,8 +89,9 @@ public:
     // The zoom tool changed the slot: lay the view out for it, bring the view point that was
     // clicked at oldZoom to the middle, redraw.
     virtual void ZoomStepped(ImagePoint view, int oldZoom) { (void)view, (void)oldZoom; }
-    // The two coordinate labels of the tools.
-    virtual void ToolLabels(const std::string& label1, const std::string& label2) { (void)label1, (void)label2; }
+    // The selection tools' two labels, in image pixels: where the shape (or the mouse) is, and
+    // the shape's size (none before a shape is drawn).
+    virtual void ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) { (void)position, (void)size; }
     // A step was recorded, taken back or done again, or the history was cleared: what Undo and
     // Redo offer has changed.
     virtual void HistoryChanged() {}
@@ -176,11 +178,14 @@ public:
     // The working image changed: switching photos or closing asks to save it. Every operation
     // of the table that changes it does this; a tool that changes it outside an operation
     // calls it too. Undo does not make a photo saved.
-    void MarkUnsaved() { st_.Saved = false; }
+    void MarkUnsaved() {
+        st_.Saved = false;
+        st_.OnlyOptimized = false;
+    }
     void Redraw() { host_->RedrawView(); }
     // The zoom tool at a view point: one slot of the zoom table up (direction > 0) or down.
     void ZoomStep(int direction, ImagePoint view);
-    void ShowToolLabels(const std::string& label1, const std::string& label2) { host_->ToolLabels(label1, label2); }
+    void ShowToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) { host_->ToolLabels(position, size); }
     BalanceTargets CurrentTargets();
     Confinement Confine() const { return st_.Confine(); }
     // The colour of erased and uncovered areas.

@@ -164,6 +164,18 @@ bool History::AtSaved() const {
     return true;
 }
 
+bool History::OnlyLabelSinceSaved(const std::string& label) const {
+    if (saved_ < 0 || saved_ >= position_) return false;
+    bool any = false;
+    for (int i = saved_; i < position_; ++i) {
+        const HistoryStep& step = steps_[static_cast<size_t>(i)];
+        if (!step.changesFile) continue;
+        if (step.label != label) return false;
+        any = true;
+    }
+    return any;
+}
+
 void History::Clear() {
     steps_.clear();
     position_ = 0;

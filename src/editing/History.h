@@ -107,6 +107,9 @@ public:
     void MarkSaved() { saved_ = position_; }
     // No step between the saved position and here changed what a file would hold.
     bool AtSaved() const;
+    // Ahead of the saved position, and every step since it that changed what a file would hold
+    // is labelled label (the picture was only optimized since it was saved).
+    bool OnlyLabelSinceSaved(const std::string& label) const;
     // Another picture: nothing to go back to, and it is the saved state.
     void Clear();
 

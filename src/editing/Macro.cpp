@@ -17,6 +17,7 @@ void MacroRecorder::InstallDefaults() {
     MacroActions[1] = {FindOperation("auto-smooth")->macroCode, 0, 0, 0};
     setClose(false);
     setExecute(true);
+    showRecording();
 }
 
 void MacroRecorder::SetMenu(MacroMenu* m) {
@@ -25,6 +26,11 @@ void MacroRecorder::SetMenu(MacroMenu* m) {
         menu_->SetCloseEnabled(CloseEnabled);
         menu_->SetExecuteEnabled(ExecuteEnabled);
     }
+    showRecording();
+}
+
+void MacroRecorder::showRecording() {
+    if (menu_) menu_->ShowRecording(Recording(), MacroCount);
 }
 
 void MacroRecorder::setClose(bool on) {
@@ -43,6 +49,7 @@ void MacroRecorder::Start() {
     MacroState = 1;
     setExecute(false);
     setClose(false);
+    showRecording();
 }
 
 void MacroRecorder::Record(int code, int p1, int p2, int p3) {
@@ -55,12 +62,14 @@ void MacroRecorder::Record(int code, int p1, int p2, int p3) {
     MacroActions[MacroCount] = {code, p1, p2, p3};
     ++MacroCount;
     setClose(true);
+    showRecording();
 }
 
 void MacroRecorder::Close() {
     MacroState = 3;
     setClose(false);
     if (MacroCount > 0) setExecute(true);
+    showRecording();
 }
 
 void MacroRecorder::TakeBack(int from, const std::vector<MacroAction>& actions) {

@@ -16,12 +16,15 @@ struct MacroAction {
     }
 };
 
-// Menu item states that the recorder drives ("&Close", "&Execute").
+// Menu item states that the recorder drives ("&Close", "&Execute"), and what the window shows
+// while it records.
 class MacroMenu {
 public:
     virtual ~MacroMenu() = default;
     virtual void SetCloseEnabled(bool on) = 0;
     virtual void SetExecuteEnabled(bool on) = 0;
+    // Started and not closed yet, with count actions recorded so far.
+    virtual void ShowRecording(bool recording, int count) { (void)recording, (void)count; }
 };
 
 class MacroRecorder {
@@ -43,6 +46,8 @@ public:
 
     void SetPrompts(Prompts* p) { prompts_ = p; }
     void SetMenu(MacroMenu* m);
+    // Started and not closed yet.
+    bool Recording() const { return MacroState < 3; }
 
     int32_t MacroState = 3;
     int32_t MacroCount = 0;
@@ -53,6 +58,7 @@ public:
 private:
     void setClose(bool on);
     void setExecute(bool on);
+    void showRecording();
     Prompts* prompts_ = nullptr;
     MacroMenu* menu_ = nullptr;
 };

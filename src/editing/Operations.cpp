@@ -143,7 +143,9 @@ std::vector<Operation> BuildTable() {
                     .Usage("optimize", "the one-click optimize")
                     .Records({{15, nullptr}, {1, BlendOfThisWindow}})
                     .On("ProcessingOptimumActionSpeedButton", QT_TRANSLATE_NOOP("Operations", "Optimize The Photo Now!"), kMainWindow)
+                    .On("OptimizeItem", QT_TRANSLATE_NOOP("Operations", "&Optimize the Photo"), kMainWindow)
                     .On("AutoColorBalanceSpeedButton", QT_TRANSLATE_NOOP("Operations", "Automatic colour balance of the optimized photo"), kCompareWindow)
+                    .Face(QT_TRANSLATE_NOOP("Operations", "Auto"), QT_TRANSLATE_NOOP("Operations", "Automatic colour balance of the optimized photo"))
                     .On("SpeedButton8", QT_TRANSLATE_NOOP("Operations", "Optimize"), kCompareWindow)
                     .Pixel()
                     .InPlace()
@@ -247,22 +249,28 @@ std::vector<Operation> BuildTable() {
                     .Usage("rotate-cw", "quarter turn clockwise")
                     .On("SpeedButton1", QT_TRANSLATE_NOOP("Operations", "Rotate to the Right (90 degrees)"), kMainWindow)
                     .On("Btrot90", QT_TRANSLATE_NOOP("Operations", "90"), kCompareWindow)
+                    .On("RotateRightItem", QT_TRANSLATE_NOOP("Operations", "Rotate &Right"), kBothWindows)
                     .Progress());
     t.push_back(Operation("rotate-ccw", [](Editor& e, const OpArgs&) { QuarterTurnCommitted(e, false); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Rotate Left"))
                     .Usage("rotate-ccw", "quarter turn anticlockwise")
                     .On("Btrot90", QT_TRANSLATE_NOOP("Operations", "Rotate to the Left (270 degrees)"), kMainWindow)
+                    .On("RotateLeftItem", QT_TRANSLATE_NOOP("Operations", "Rotate &Left"), kBothWindows)
                     .Progress());
     t.push_back(Operation("mirror-h", [](Editor& e, const OpArgs&) { Mirrored(e, true); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Horizontal Mirror"))
                     .Usage("mirror-h", "mirror left to right")
                     .On("BtmiroirH", QT_TRANSLATE_NOOP("Operations", "Horizontal Mirror"), kCompareWindow)
+                    .Face(QT_TRANSLATE_NOOP("Operations", "Mirror H"), QT_TRANSLATE_NOOP("Operations", "Horizontal Mirror"))
+                    .On("MirrorHorizontallyItem", QT_TRANSLATE_NOOP("Operations", "Mirror &Horizontally"), kBothWindows)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("mirror-v", [](Editor& e, const OpArgs&) { Mirrored(e, false); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Vertical Mirror"))
                     .Usage("mirror-v", "mirror top to bottom")
                     .On("NBtmiroirV", QT_TRANSLATE_NOOP("Operations", "Vertical Mirror"), kCompareWindow)
+                    .Face(QT_TRANSLATE_NOOP("Operations", "Mirror V"), QT_TRANSLATE_NOOP("Operations", "Vertical Mirror"))
+                    .On("MirrorVerticallyItem", QT_TRANSLATE_NOOP("Operations", "Mirror &Vertically"), kBothWindows)
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("rotate",
@@ -277,6 +285,8 @@ std::vector<Operation> BuildTable() {
                     .Usage("rotate:A", "rotate by A degrees (0..360), shrunk to fit")
                     .Param(ParamDef::Int("angle", 0, 360))
                     .On("RotateBitmapSpeedButton", QT_TRANSLATE_NOOP("Operations", "Rotate by Angle..."), kCompareWindow)
+                    .Face(QT_TRANSLATE_NOOP("Operations", "Rotate"), QT_TRANSLATE_NOOP("Operations", "Rotate by an angle"))
+                    .On("RotateByAngleItem", QT_TRANSLATE_NOOP("Operations", "Rotate by &Angle..."), kBothWindows)
                     .Pixel()
                     .Asks([](const EditState&, OpArgs& a) { a.Set("angle", 30); }));
     t.push_back(Operation("resize",

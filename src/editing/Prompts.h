@@ -34,6 +34,10 @@ public:
     virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text) {
         return AskYesNo(caption, text) ? Answer::Yes : Answer::No;
     }
+    // Before unsaved changes would be lost: Save (Yes), Don't Save (No), or Cancel.
+    virtual Answer AskSaveChanges(const std::string& caption, const std::string& text) {
+        return AskYesNoCancel(caption, text);
+    }
     // A question with buttons of its own, in order: the index of the one chosen, or `cancel`
     // when the question is dismissed (Escape, closing the box); `preset` is the default button.
     virtual int AskChoice(const std::string& caption, const std::string& text,
@@ -117,6 +121,9 @@ public:
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
         return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskYesNoCancel(caption, text)); }));
     }
+    Answer AskSaveChanges(const std::string& caption, const std::string& text) override {
+        return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskSaveChanges(caption, text)); }));
+    }
     int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,
                   int preset, int cancel) override {
         return run([&] { return inner_->AskChoice(caption, text, buttons, preset, cancel); });
@@ -174,6 +181,8 @@ public:
     std::vector<int> choiceDefaults;                      // and its default button
     std::vector<std::string> savePaths;  // consumed front to back; empty string = cancel
     std::vector<std::string> savePresets;  // the name each save dialog opened with
+    std::vector<std::string> openPaths;    // consumed front to back; empty string = cancel
+    std::vector<std::string> openFolders;  // the folder each open dialog started in
     // Answers to AskParameters, consumed front to back; without one the proposal is taken.
     std::vector<std::function<bool(OpArgs&)>> parameterAnswers;
     std::vector<const Operation*> parametersAsked;
@@ -219,6 +228,13 @@ public:
         if (p.empty()) return false;
         path = p;
         return true;
+    }
+    bool AskOpenFile(const std::string&, const std::string& folder, const std::string&, std::string& path) override {
+        openFolders.push_back(folder);
+        if (openPaths.empty()) return false;
+        path = openPaths.front();
+        openPaths.erase(openPaths.begin());
+        return !path.empty();
     }
     bool AskParameters(const Operation& op, OpArgs& args) override {
         parametersAsked.push_back(&op);

@@ -25,8 +25,6 @@ int SelectionCursor(const Editor& editor) {
 
 }  // namespace
 
-std::string CoordinateLabel(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
-
 bool TakeSelection(Editor& editor, Selection sel) {
     EditState& st = editor.State();
     editor.BeginPixelOp();
@@ -67,14 +65,14 @@ void BoxSelectionTool::Move(Editor& editor, const ToolEvent& e) {
     const int z = e.zoom;
     if (!dragging_) {
         // The rectangle tool shows where the mouse is, in image pixels.
-        if (kind_ == SelectionKind::Rectangle) editor.ShowToolLabels(CoordinateLabel(e.image.x, e.image.y), label2_);
+        if (kind_ == SelectionKind::Rectangle) editor.ShowToolLabels(e.image, size_);
         return;
     }
     corner_ = DragCorner(press_, ClampToView(e));
     if (kind_ == SelectionKind::Rectangle) {
         const int l = ViewToImage(press_.x, z), t = ViewToImage(press_.y, z);
-        label2_ = CoordinateLabel(ViewToImage(corner_.x, z) - l, ViewToImage(corner_.y, z) - t);
-        editor.ShowToolLabels(CoordinateLabel(l, t), label2_);
+        size_ = ImagePoint{ViewToImage(corner_.x, z) - l, ViewToImage(corner_.y, z) - t};
+        editor.ShowToolLabels(ImagePoint{l, t}, size_);
     }
     editor.Redraw();
 }
@@ -85,8 +83,8 @@ void BoxSelectionTool::Release(Editor& editor, const ToolEvent& e) {
     editor.State().DragActive = false;
     const int z = e.zoom;
     const Rect r{ViewToImage(press_.x, z), ViewToImage(press_.y, z), ViewToImage(corner_.x, z), ViewToImage(corner_.y, z)};
-    label2_ = CoordinateLabel(r.width(), r.height());
-    editor.ShowToolLabels(CoordinateLabel(r.Left, r.Top), label2_);
+    size_ = ImagePoint{r.width(), r.height()};
+    editor.ShowToolLabels(ImagePoint{r.Left, r.Top}, size_);
     // A new shape is grabbed afresh, whatever an earlier one left in the tool mode.
     editor.State().ToolMode = static_cast<int32_t>(kind_);
     TakeSelection(editor, MakeBoxSelection(kind_, r));
@@ -190,6 +188,9 @@ void SelectionHandlerTool::Move(Editor& editor, const ToolEvent& e) {
                                              editor.BackgroundColour()));
     editor.MarkUnsaved();
     applied_ = total;
+    // The labels follow the piece.
+    const Rect& r = st.SelectionRect;
+    editor.ShowToolLabels(ImagePoint{r.Left, r.Top}, ImagePoint{r.width(), r.height()});
     editor.Redraw();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editing/EditState.h"
@@ -15,9 +16,6 @@ namespace lum {
 
 // ToolMode values of the selection.
 constexpr int32_t kToolFreeShape = 1, kToolRectangle = 2, kToolEllipse = 3, kToolMovingSelection = 5;
-
-// "x,y": how the coordinate labels write a point or a size.
-std::string CoordinateLabel(int x, int y);
 
 // A rectangle (tool mode 2) or an ellipse (3), dragged from its press point; either button.
 class BoxSelectionTool : public Tool {
@@ -34,7 +32,7 @@ private:
     SelectionKind kind_;
     bool dragging_ = false;
     Point press_, corner_;
-    std::string label2_;
+    std::optional<ImagePoint> size_;  // of the shape last drawn
 };
 
 // A free shape (tool mode 1): the mouse path, closed on release.

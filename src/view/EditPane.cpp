@@ -109,8 +109,9 @@ void EditPane::ZoomStepped(ImagePoint view, int oldZoom) {
     emit ZoomWasStepped();
 }
 
-void EditPane::ToolLabels(const std::string& label1, const std::string& label2) {
-    emit ToolLabelsChanged(QString::fromStdString(label1), QString::fromStdString(label2));
+void EditPane::ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) {
+    emit ToolLabelsChanged(tr("Position %1, %2").arg(position.x).arg(position.y),
+                           size ? tr("Size %1 x %2").arg(size->x).arg(size->y) : QString());
 }
 
 void EditPane::ZoomToPercent(double percent) { view_->ZoomToPercent(percent); }
@@ -163,6 +164,7 @@ void EditPane::SetBusy(bool on, BusyKind kind) {
 void EditPane::RedrawView() {
     if (busyDepth_ > 0) redrawPending_ = true;
     view_->RedrawView();
+    emit PictureMayHaveChanged();
 }
 
 void EditPane::LayoutView() {
@@ -173,6 +175,7 @@ void EditPane::LayoutView() {
     view_->CommitLaidOut(st.ZoomIndex == 0 && (st.WorkImage.width() > w || st.WorkImage.height() > h));
     view_->LayoutView();
     view_->RedrawView();
+    emit PictureMayHaveChanged();
 }
 
 void EditPane::ViewOuterSize(int& w, int& h) const {
@@ -367,6 +370,7 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
     editor_.DropRetiredTools();
     const Tool* now = editor_.PointerTool();
     view_->PaintBox1()->setCursor(ToolCursor(now ? now->Cursor(editor_, e.image) : 0));
+    if (step == MouseStep::Release) emit PictureMayHaveChanged();
 }
 
 void EditPane::drawOutlines(QPainter& p) const {

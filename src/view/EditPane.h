@@ -78,7 +78,7 @@ public:
     int KeepAliveIntervalMs() const override { return keepAliveMs_; }
     void SetKeepAliveIntervalMs(int ms) { keepAliveMs_ = ms; }
     void ZoomStepped(ImagePoint view, int oldZoom) override;
-    void ToolLabels(const std::string& label1, const std::string& label2) override;
+    void ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) override;
     void HistoryChanged() override { emit HistoryWasChanged(); }
 
 signals:
@@ -94,6 +94,9 @@ signals:
     void ToolLabelsChanged(const QString& label1, const QString& label2);
     // The zoom tool changed the zoom slot.
     void ZoomWasStepped();
+    // The view was redrawn or a mouse action on it ended: the picture or its unsaved state may
+    // have changed.
+    void PictureMayHaveChanged();
     // What Undo and Redo offer changed (a step was made, taken back or done again).
     void HistoryWasChanged();
 

@@ -11,6 +11,7 @@
 
 #include "editing/PaintTools.h"
 #include "view/EditPane.h"
+#include "view/PhotoView.h"
 #include "widgets/DesignControls.h"
 #include "widgets/Icons.h"
 #include "widgets/ImageConvert.h"
@@ -160,7 +161,8 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     connect(upDownE_, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { pane_.editor().State().PaintThickness = v; });
 
-    label3_ = NamedLabel("Label3", tr("Zoom 1"), body);
+    label3_ = NamedLabel("Label3", QString(), body);
+    ShowZoom(pane_.View()->Zoom());
     outer->addWidget(label3_);
     outer->addStretch(1);
 
@@ -168,7 +170,7 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
 
     connect(&pane_, &EditPane::ColourReadout, this, &PaintToolbar::ShowColorReadout);
     connect(&pane_, &EditPane::SwatchColour, this, &PaintToolbar::ShowSwatch);
-    connect(&pane_, &EditPane::ZoomWasStepped, this, [this] { UpdateZoomLabel(pane_.editor().State().ZoomIndex); });
+    connect(pane_.View(), &PhotoView::ZoomShown, this, &PaintToolbar::ShowZoom);
     connect(&pane_, &EditPane::ToolReset, this, &PaintToolbar::ReleaseTools);
     connect(&pane_, &EditPane::PaintColoursWereChanged, this, &PaintToolbar::SyncFromState);
 }
@@ -209,17 +211,7 @@ void PaintToolbar::ShowColorReadout(Colour c) {
 
 void PaintToolbar::ShowSwatch(Colour c) { PaintSwatch(shape1_, c); }
 
-QString PaintToolbar::ZoomLabelCaption(int zoomIndex, const QString& current) {
-    switch (zoomIndex) {
-        case 1: return tr("Zoom 1/2");
-        case 2: return tr("Zoom 1");
-        case 4: return tr("Zoom 2");
-        case 6: return tr("Zoom 3");
-        default: return current;
-    }
-}
-
-void PaintToolbar::UpdateZoomLabel(int zoomIndex) { label3_->setText(ZoomLabelCaption(zoomIndex, label3_->text())); }
+void PaintToolbar::ShowZoom(int percent) { label3_->setText(tr("%1 %").arg(percent)); }
 
 void PaintToolbar::SyncFromState() {
     const EditState& st = pane_.editor().State();

@@ -38,13 +38,10 @@ public:
     // ShowColorReadout: "R 253", "G 233", "B 115".
     void ShowColorReadout(Colour c);
     void ShowSwatch(Colour c);
-    // Label3 after a zoom-tool step.
-    void UpdateZoomLabel(int zoomIndex);
+    // Label3: the percentage the photo is shown at ("150 %").
+    void ShowZoom(int percent);
     // Panel5 and Panel6 from the editor's paint colours, the controls from its state.
     void SyncFromState();
-
-    // The caption Label3 takes for a zoom slot; `current` where the slot has none.
-    static QString ZoomLabelCaption(int zoomIndex, const QString& current);
 
 private:
     void panelClick(bool first);

@@ -49,7 +49,8 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(tr("Selection Too
     const auto label = [&](const char* name) {
         auto* l = new QLabel(this);
         l->setObjectName(QString::fromLatin1(name));
-        l->setMinimumWidth(64);
+        // Room for "Position 10000, 10000" without the toolbar jumping as the numbers grow.
+        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Position 00000, 00000")) + 8);
         l->setContentsMargins(4, 0, 4, 0);
         addWidget(l);
         return l;

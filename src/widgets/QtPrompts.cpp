@@ -1,10 +1,13 @@
 #include "widgets/QtPrompts.h"
 
+#include <QAbstractButton>
 #include <algorithm>
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFontDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -71,7 +74,12 @@ bool runFileDialog(QWidget* parent, bool save, const std::string& title, const s
         dlg.selectFile(fi.fileName());
     }
     // The small default size cuts the sizes and dates of the file list.
-    dlg.resize(dlg.sizeHint().expandedTo(QSize(780, 480)));
+    dlg.resize(dlg.sizeHint().expandedTo(QSize(900, 520)));
+    // Size, kind and date take the room their texts need; the name keeps the rest.
+    if (auto* list = dlg.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        for (int column = 1; column < list->header()->count(); ++column)
+            list->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     if (dlg.exec() != QDialog::Accepted) return false;
     const QStringList files = dlg.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty()) return false;
@@ -109,6 +117,19 @@ Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std:
     const auto b = QMessageBox::question(parentWidget(), shown(caption), shown(text),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+Prompts::Answer QtPrompts::AskSaveChanges(const std::string& caption, const std::string& text) {
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Question, qs(caption), qs(text), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parentWidget());
+    box.setObjectName(QStringLiteral("SaveChangesQuestion"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("lum", "Do&n't Save"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    // Escape and the box's close button give Cancel.
+    const int b = box.exec();
+    return b == QMessageBox::Save ? Answer::Yes : b == QMessageBox::Discard ? Answer::No : Answer::Cancel;
 }
 
 int QtPrompts::AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,

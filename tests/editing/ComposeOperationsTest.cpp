@@ -553,8 +553,8 @@ TEST(Clipboard, PasteIntoStartsAsAMaskedCopyAndTheMixingCommandAsLastLeft) {
 
 // --- text stamp ---
 
-TEST(TextStamp, OnlyInTheCompareWindowAndMixedAsAMaskedCopyOfTheStamp) {
-    EXPECT_EQ(FindCommand("Bttexte", kMainWindow).op, nullptr);
+TEST(TextStamp, InBothWindowsAndMixedAsAMaskedCopyOfTheStamp) {
+    EXPECT_EQ(FindCommand("Bttexte", kMainWindow).op, FindCommand("Bttexte", kCompareWindow).op);
     const Image photo = RandomImage(80, 60, 17);
     Win w(photo, EditorPolicy::CompareWindow());
     ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));

@@ -19,9 +19,9 @@ namespace {
 struct LabelHost : edittest::CountingHost {
     std::string label1, label2;
     std::vector<std::pair<ImagePoint, int>> zoomSteps;
-    void ToolLabels(const std::string& a, const std::string& b) override {
-        label1 = a;
-        label2 = b;
+    void ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) override {
+        label1 = std::to_string(position.x) + "," + std::to_string(position.y);
+        label2 = size ? std::to_string(size->x) + "," + std::to_string(size->y) : std::string();
     }
     void ZoomStepped(ImagePoint view, int oldZoom) override { zoomSteps.push_back({view, oldZoom}); }
 };

@@ -10,8 +10,8 @@ using namespace guitest;
 
 namespace {
 
-const char* const kCloseQuestion =
-    "Save or not?: The photo has been optimized. Save it before leaving Lumora?";
+const char* const kCloseQuestion = "Unsaved Changes: Save the optimized photo photo.jpg before closing Lumora?";
+const char* const kCloseChangedQuestion = "Unsaved Changes: Save the changes to photo.jpg before closing Lumora?";
 
 class Closing : public ::testing::Test {
 protected:
@@ -127,5 +127,5 @@ TEST_F(Closing, EditsOtherThanOptimizeAreAskedAbout) {
     EXPECT_FALSE(w->State().Optimized);
     prompts.answers = {false};
     EXPECT_TRUE(w->close());
-    EXPECT_EQ(prompts.questions, std::vector<std::string>{kCloseQuestion});
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{kCloseChangedQuestion});
 }

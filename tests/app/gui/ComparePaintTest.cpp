@@ -79,7 +79,7 @@ TEST(ComparePaint, TheViewMenuAndThePButtonShowTheToolbarWhoseToolsPaint) {
         c.mouse(QEvent::MouseButtonRelease, {10, 10}, Qt::RightButton);
     }
     EXPECT_EQ(c.form.State().ZoomIndex, 4);
-    EXPECT_EQ(bar->findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("Zoom 2"));
+    EXPECT_EQ(bar->findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("50 %"));
 
     // A selection tool raises every paint button.
     c.form.selectionToolbar()->Btselectrect()->click();

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest/QTest>
 
 #include "GuiTestSupport.h"
@@ -36,6 +37,7 @@
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
 #include "widgets/MenuBarReveal.h"
+#include "widgets/PictureLabel.h"
 
 using namespace guitest;
 using Answer = lum::Prompts::Answer;
@@ -108,7 +110,7 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     // A splitter dragged earlier does not survive a filling.
     child<QSplitter>("Splitter1")->setSizes({100, 800});
     Fill(optimized, original, "/photos/a.jpg#Width : 300 &  Height : 200#Create Date : x#");
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarnel Lumora"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Lumora"));  // no picture name given
     EXPECT_EQ(f->windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(),
               QStringLiteral("/photos/a.jpg\nWidth : 300 &  Height : 200\nCreate Date : x"));
@@ -126,6 +128,43 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     EXPECT_TRUE(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText().isEmpty());
     Fill(optimized, original, "before#after");
     EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(), QStringLiteral("before"));
+}
+
+TEST_F(CompareWindow, BothPanesPlaceScrollAndZoomThePhotoAlike) {
+    // Bigger than its pane: opened fitted, both panes at one scale.
+    Fill(Pattern(1600, 1200, 2), Pattern(1600, 1200, 1));
+    auto* label = child<lum::PictureLabel>("OrginalBitmapImage");
+    auto* scroll = child<QScrollArea>("ScrollBox2");
+    lum::PhotoView* view = f->View();
+    EXPECT_LT(view->Zoom(), 100);
+    EXPECT_EQ(label->Scale(), view->Zoom());
+    EXPECT_EQ(label->size(), box()->size());
+    // Placed alike: centred in both, to within half the splitter's handle (the original pane
+    // is half the window, the optimized one the rest less the handle).
+    const int slack = child<QSplitter>("Splitter1")->handleWidth() / 2 + 1;
+    const auto placed = [&] {
+        return std::pair{label->mapTo(scroll->viewport(), QPoint()), box()->mapTo(view->viewport(), QPoint())};
+    };
+    auto [original, optimized] = placed();
+    EXPECT_LE((original - optimized).manhattanLength(), slack);
+    EXPECT_GT(optimized.y(), 0);
+    // Zoomed in, a scroll of either pane moves the other.
+    for (int i = 0; i < 4; ++i) Action(*f, "ZoomInItem")->trigger();
+    Pump();
+    EXPECT_EQ(label->Scale(), view->Zoom());
+    view->horizontalScrollBar()->setValue(300);
+    EXPECT_EQ(scroll->horizontalScrollBar()->value(), 300);
+    scroll->verticalScrollBar()->setValue(120);
+    EXPECT_EQ(view->verticalScrollBar()->value(), 120);
+    std::tie(original, optimized) = placed();
+    EXPECT_EQ(original, optimized);
+    // Ctrl+wheel over the original zooms both.
+    const int before = view->Zoom();
+    QWheelEvent wheel(QPointF(50, 50), scroll->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(scroll->viewport(), &wheel);
+    EXPECT_LT(view->Zoom(), before);
+    EXPECT_EQ(label->Scale(), view->Zoom());
 }
 
 TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
@@ -146,7 +185,66 @@ TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     EXPECT_FALSE(f->MainMenu1()->isVisible());
     EXPECT_FALSE(f->selectionToolbar()->isVisible());
     EXPECT_FALSE(f->paintToolbar()->isVisible());
-    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("Zoom 1"));
+    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("100 %"));
+}
+
+TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
+    const char* const hidden[] = {"AutoColorBalanceSpeedButton", "SpeedButton2", "ResetImageSpeedButton", "SpeedButton6",
+                                  "SpeedButton8", "RotateBitmapSpeedButton", "Btrot90", "NBtmiroirV", "BtmiroirH",
+                                  "Bttexte", "ColorChangeSpeedButton", "SpeedButton1", "SpeedButton3"};
+    Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
+    const int narrowest = f->findChild<QWidget*>("RealMemoryPanel4")->minimumSizeHint().width();
+    const auto shows = [&](TViewBigEditPhotoForm& w, bool on) {
+        // What does not fit the bar waits behind its >> button; the window never grows for it.
+        Pump();
+        auto* more = w.findChild<QToolButton*>(QStringLiteral("MoreButtons"));
+        const bool behindMore = on && more && more->isVisible();
+        EXPECT_LE(w.findChild<QWidget*>("RealMemoryPanel4")->minimumSizeHint().width(), narrowest + 80);
+        for (const char* name : hidden) {
+            auto* b = w.findChild<QToolButton*>(QString::fromLatin1(name));
+            EXPECT_TRUE(on ? b->isVisible() || behindMore : !b->isVisible()) << name;
+            // Shown, each says what it is: a picture or a caption, and a hint.
+            EXPECT_TRUE(!b->text().isEmpty() || !b->icon().isNull()) << name;
+            EXPECT_FALSE(b->toolTip().isEmpty()) << name;
+        }
+        EXPECT_EQ(Action(w, "ShowAllButtonsItem")->isChecked(), on);
+    };
+    Action(*f, "ShowAllButtonsItem")->trigger();
+    shows(*f, true);
+    // In a narrow window the quarter turn waits behind >>, and its item there turns the photo.
+    f->resize(700, 500);
+    Pump();
+    auto* more = f->findChild<QToolButton*>(QStringLiteral("MoreButtons"));
+    ASSERT_TRUE(more->isVisible() && !button("Btrot90")->isVisible());
+    emit more->menu()->aboutToShow();
+    QAction* turn = nullptr;
+    for (QAction* a : more->menu()->actions()) if (a->text() == button("Btrot90")->toolTip()) turn = a;
+    ASSERT_NE(turn, nullptr);
+    turn->trigger();
+    EXPECT_EQ(f->State().WorkImage.width(), 30);
+    prompts.choiceAnswers = {2};  // the turn is discarded on closing
+    Action(*f, "PaintToolbarItem")->trigger();
+    ASSERT_TRUE(f->paintToolbar()->isVisible());
+    ASSERT_TRUE(f->close());
+    {
+        TViewBigEditPhotoForm next(dialogs, &prompts);
+        next.show();
+        shows(next, true);
+        EXPECT_TRUE(next.paintToolbar()->isVisible());
+        EXPECT_FALSE(next.selectionToolbar()->isVisible());
+        Action(next, "ShowAllButtonsItem")->trigger();
+        Action(next, "PaintToolbarItem")->trigger();
+        Action(next, "SelectionToolbarItem")->trigger();
+        shows(next, false);
+        ASSERT_TRUE(next.close());
+    }
+    TViewBigEditPhotoForm third(dialogs, &prompts);
+    third.show();
+    shows(third, false);
+    EXPECT_FALSE(third.paintToolbar()->isVisible());
+    EXPECT_TRUE(third.selectionToolbar()->isVisible());
+    third.selectionToolbar()->hide();
+    ASSERT_TRUE(third.close());
 }
 
 TEST_F(CompareWindow, FullScreenAndSplitButtons) {
@@ -222,15 +320,15 @@ TEST_F(CompareWindow, ZoomToolStepsTheViewAndItsLabel) {
     QLabel* label = child<QLabel>("Label3");
     f->Pane()->ZoomStep(-1, 100, 75);
     EXPECT_EQ(f->State().ZoomIndex, 6);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 3"));
+    EXPECT_EQ(label->text(), QStringLiteral("75 %"));
     EXPECT_EQ(box()->size(), QSize(150, 112));
     f->Pane()->ZoomStep(-1, 10, 10);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 3"));  // slot 5: unchanged
+    EXPECT_EQ(label->text(), QStringLiteral("66 %"));
     for (int i = 0; i < 6; ++i) f->Pane()->ZoomStep(-1, 10, 10);
     EXPECT_EQ(f->State().ZoomIndex, 1);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1/2"));
+    EXPECT_EQ(label->text(), QStringLiteral("10 %"));
     f->Pane()->ZoomStep(+1, 10, 10);
-    EXPECT_EQ(label->text(), QStringLiteral("Zoom 1"));
+    EXPECT_EQ(label->text(), QStringLiteral("25 %"));
     // Up to 800 %. The clicked photo point goes to the middle of the visible area, as near
     // as the scroll bars reach.
     for (int i = 0; i < 20; ++i) f->Pane()->ZoomStep(+1, 10, 10);
@@ -334,8 +432,8 @@ TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
     Drag(QPoint(10, 10), QPoint(60, 40));
     EXPECT_EQ(f->State().SelectionActive, 2);
     EXPECT_EQ(f->State().SelectionRect, (lum::Rect{10, 10, 60, 40}));
-    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("10,10"));
-    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("50,30"));
+    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("Position 10, 10"));
+    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("Size 50 x 30"));
     EXPECT_TRUE(bar->Btselectrect()->isChecked());
 
     // Grab inside and drag: with "Duplicate" checked and "Erase" not, the place keeps its pixels.
@@ -343,6 +441,9 @@ TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
     EXPECT_EQ(box()->cursor().shape(), Qt::PointingHandCursor);
     Drag(QPoint(20, 20), QPoint(120, 20));
     EXPECT_EQ(f->State().SelectionRect, (lum::Rect{110, 10, 160, 40}));
+    // The labels followed the piece.
+    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("Position 110, 10"));
+    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("Size 50 x 30"));
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(110, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_TRUE(f->Changed());
@@ -547,7 +648,8 @@ protected:
         TMemPhotoActionForm& w = program->MainWindow();
         EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
         EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));
-        EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarnel Lumora - "));
+        // The main window still names its own picture.
+        EXPECT_EQ(w.windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), false));
     }
 
     lum::RecordingPrompts prompts;

@@ -263,15 +263,23 @@ TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
     EXPECT_EQ(mix.Options().style, lum::MixStyle::MaskedCopy);
 }
 
-TEST_F(ComposeCommands, TheMainWindowsTextItemDoesNothingAndTheTextDialogAnswersTheStamp) {
+TEST_F(ComposeCommands, TheMainWindowsTextItemAsksTheTextDialogWhoseOkAnswersTheStamp) {
     const lum::Image photo = st().WorkImage;
     ASSERT_NE(Action(*w, "Bttexte"), nullptr);
+    // The main window's item asks the text dialog as the compare window's does; cancelled,
+    // nothing changes.
+    bool asked = false;
+    OnceShown(text, [&] {
+        asked = true;
+        text.reject();
+    });
     Action(*w, "Bttexte")->trigger();
     Pump(20);
+    EXPECT_TRUE(asked);
     EXPECT_TRUE(st().WorkImage == photo);
     EXPECT_FALSE(text.isVisible());
 
-    // The compare window's command asks the text dialog; its OK answers the stamp and background.
+    // The command asks the text dialog; its OK answers the stamp and background.
     const lum::Operation* stamp = lum::FindOperation("text-stamp");
     ASSERT_NE(stamp, nullptr);
     prompts.fontAnswers = {lum::FontChoice{"DejaVu Sans", 30, true, false}};

@@ -6,7 +6,9 @@
 #include <QColor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QString>
 #include <QDialog>
@@ -28,10 +30,17 @@ inline QApplication& App() {
     static QApplication* app = [] {
         // Keep the user's settings and folders out of the tests.
         QStandardPaths::setTestModeEnabled(true);
+        // ctest runs each test in its own process, in parallel: a settings folder per process
+        // keeps them from racing on one file.
+        static QTemporaryDir settingsDir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         auto* a = new QApplication(argc, argv);
         TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
         return a;
     }();
+    // Each test starts with the compare window's toolbars and buttons as the design has them,
+    // whatever a test before it left remembered.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Lumora", "Lumora").remove(QStringLiteral("CompareWindow"));
     return *app;
 }
 
@@ -69,6 +78,11 @@ inline QString WriteJpeg(const QString& path, int w, int h) {
 using imagetest::Pattern;
 
 inline QAction* Action(QWidget& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+
+// The caption of a window showing the file at path ("x.jpg — Lumora", a star while unsaved).
+inline QString CaptionOf(const QString& path, bool unsaved = false) {
+    return lum::WindowShell::Caption(QFileInfo(path).fileName(), unsaved);
+}
 
 // Runs `act` on a dialog as soon as its modal loop has shown it (once).
 inline void OnceShown(QDialog& d, std::function<void()> act) {

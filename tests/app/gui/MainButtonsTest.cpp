@@ -44,9 +44,10 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
         {"Btrot90", "Rotate to the Left (270 degrees) (Ctrl+L)"},
         {"SpeedButton1", "Rotate to the Right (90 degrees) (Ctrl+R)"},
         {"ZoomPhotosSpeedButton", "Zoom the photo to the size you like to see it at (Ctrl++, Ctrl+-, Ctrl+0)"},
-        {"ProcessingOptimumActionSpeedButton", "Optimize The Photo Now!"},
+        {"ProcessingOptimumActionSpeedButton", "Optimize The Photo Now! (Ctrl+E)"},
         {"UndoSpeedButton", "Undo / Reload the photo (Ctrl+Z)"},
-        {"ComparePhotosSpeedButton", "Compare the Optimized Photo with the Original Photo"},
+        {"ComparePhotosSpeedButton", "Compare the Optimized Photo with the Original Photo (Ctrl+D)"},
+        {"SpeedButton2", "Help: how to use Lumora (F1)"},
         {"SaveAndReplacePhotoSpeedButton", "Save / Save As the Photo (Ctrl+S)"},
         {"SpeedButton3", "Version information"},
         {"TarnelhomeSpeedButton", "Visit the Tarnel Lumora home page for more information"},
@@ -203,9 +204,10 @@ TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "boom");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    Action(*w, "Aide1")->trigger();
+    // The online manual cannot be opened where no browser is set up: said so, with its address.
+    Action(*w, "OnlineManualItem")->trigger();
     ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1], "Help is not available here yet: see the online user manual.");
+    EXPECT_NE(prompts.messages[1].find(TMemPhotoActionForm::ManualPageUrl().toStdString()), std::string::npos);
 }
 
 TEST_F(MainButtons, TheCompareWindowGetsBothSidesAndThePhotosFile) {
@@ -244,7 +246,7 @@ TEST_F(MainButtons, ActivationClearsTheCurrentFileName) {
     EXPECT_TRUE(w->State().CurrentFileName.empty());
     // Returning from a question is an activation too.
     w->State().CurrentFileName = "/photos/a.jpg";
-    Action(*w, "Aide1")->trigger();
+    Action(*w, "OnlineManualItem")->trigger();  // says that no browser could open it
     EXPECT_TRUE(w->State().CurrentFileName.empty());
 }
 

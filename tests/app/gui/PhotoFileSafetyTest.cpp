@@ -85,7 +85,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
         EXPECT_EQ(prompts.choiceButtons.back(), kChangedButtons);
         EXPECT_EQ(BytesOf(photo), theirs);
         EXPECT_FALSE(w->State().Saved);
-        EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + photo);
+        EXPECT_EQ(w->windowTitle(), CaptionOf(photo, true));
         EXPECT_EQ(prompts.savePresets.back(), photo.toStdString());  // still the shown photo
     }
 
@@ -98,7 +98,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
     EXPECT_EQ(BytesOf(photo), theirs);
     EXPECT_EQ(lum::LoadPicture(copy.toStdString()).image.width(), 48);
     EXPECT_TRUE(w->State().Saved);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + copy);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(copy));
 
     // The copy is ours: saving over it again asks only the ordinary question.
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
@@ -188,7 +188,7 @@ TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(prompts.messages[2], prompts.messages[1]);
     EXPECT_EQ(w->State().WorkImage, shown);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + photo);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(photo));
     EXPECT_EQ(w->ShownPhoto(), photo);
 }
 
@@ -202,7 +202,7 @@ TEST_F(PhotoFileSafety, AFailedSaveLeavesTheCaptionOnTheShownPhoto) {
     saveButton()->click();
     ASSERT_EQ(prompts.messages.size(), 1u);  // the error
     EXPECT_FALSE(w->State().Saved);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + photo);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(photo, true));
     EXPECT_EQ(w->State().CurrentFileName, photo.toStdString());
     // And the next save still proposes the shown photo.
     prompts.savePaths = {""};

@@ -59,7 +59,7 @@ TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
     EXPECT_FALSE(st.Optimized);
     EXPECT_EQ(st.CurrentFileName, path.toStdString());
     EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + path);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(path));
 
     const QStringList lines = memoLines();
     ASSERT_EQ(lines.size(), 3);
@@ -137,7 +137,7 @@ TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
     prompts.answers = {false};
     drop(b);
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0], "Save or Replace?: Do you want to replace the original photo file?");
+    EXPECT_EQ(prompts.questions[0], "Unsaved Changes: Save the optimized photo a.jpg before opening b.jpg?");
     EXPECT_EQ(w->State().MemoryImage.width(), 60);
     EXPECT_TRUE(w->State().Saved);
     EXPECT_FALSE(w->State().Optimized);
@@ -231,7 +231,7 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
                                        "JPEG file; Corrupt JPEG data: premature end of data segment");
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage.width(), 320);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
     const lum::Image shown = w->State().WorkImage;
 
     // A JPEG the decoder rejects: its number, the file and its words; nothing changes.
@@ -250,7 +250,7 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     EXPECT_GT(m.size(), in + junk.size() + 6) << "the library's words follow: " << m;
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().WorkImage, shown);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + cut);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
 
     // Something that is no picture of any format read, under a photo's name: the file, then why.
     g.open(QIODevice::WriteOnly);
@@ -291,7 +291,7 @@ TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
     EXPECT_EQ(st.WorkImage.width(), 640);
     EXPECT_EQ(st.MemoryImage, st.WorkImage);
     EXPECT_NE(st.WorkImage, marked);  // reloaded
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + small);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(small));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(prompts.messages.empty());
     // The big photo was dropped, not delivered late.

@@ -17,6 +17,8 @@
 #include "compose/MixDialog.h"
 #include "compose/PictureChooser.h"
 #include "compose/TextStampDialog.h"
+#include "image/Codec.h"
+#include "view/FileListView.h"
 #include "view/PhotoView.h"
 
 using namespace guitest;
@@ -31,7 +33,7 @@ TEST(Startup, CreatesTheMainWindowThenTheDialogsInOrder) {
         EXPECT_EQ(program.CreationOrder(),
                   QStringList({"TMemPhotoActionForm", "TEform2", "TEform3", "TEform4", "TEform5", "TEform6", "TEForm8",
                                "TEform7"}));
-        EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tarnel Lumora"));
+        EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Lumora"));
         TMemPhotoActionForm& main = program.MainWindow();
         lum::Dialogs& dialogs = program.dialogs();
         EXPECT_EQ(&main.dialogs(), &dialogs);  // handed over, not made again
@@ -41,7 +43,7 @@ TEST(Startup, CreatesTheMainWindowThenTheDialogsInOrder) {
             EXPECT_EQ(d->parentWidget(), &main) << d->objectName().toStdString();
         EXPECT_EQ(dialogs.Options().objectName(), QStringLiteral("Eform2"));
         EXPECT_EQ(dialogs.Blur().objectName(), QStringLiteral("EForm8"));
-        EXPECT_EQ(main.windowTitle(), QStringLiteral("Tarnel Lumora"));
+        EXPECT_EQ(main.windowTitle(), QStringLiteral("Lumora"));
         // The balance operations read the shared Options dialog.
         EXPECT_EQ(main.editor().CurrentTargets().flesh, dialogs.Options().Targets().flesh);
         options = &dialogs.Options();
@@ -100,14 +102,14 @@ TEST(Startup, TheMenuBarShowsNothing) {
     const QList<QAction*> entries = bar->actions();
     ASSERT_EQ(entries.size(), 7);
     for (QAction* a : entries) EXPECT_FALSE(a->isVisible()) << a->text().toStdString();
-    const QStringList captions{"&File", "&Edit", "Mi&xing", "&Optimization", "&Macro", "&New Size...", "&Help"};
+    const QStringList captions{"&File", "&Edit", "&Image", "Mi&xing", "&Optimization", "&Macro", "&Help"};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(entries[i]->text(), captions[i]);
     EXPECT_FALSE(entries[0]->isEnabled());
 
     // Items keep their captions.
     const std::pair<const char*, const char*> items[] = {
         {"Btnouveau", "&New Image..."},    {"Btenregistrer", "&Save"},
-        {"Supprimer1", "&Delete"},         {"Btparamjpg", "&Options..."},
+        {"Supprimer1", "&Delete"},         {"Btparamjpg", "O&ptions..."},
         {"Copier1", "&Copy"},              {"Commenouvelleimage1", "Paste as &New Image"},
         {"Mlangerlexistant1", "&Paste into the Current Image..."},
         {"Memoriser", "&Memorize"},        {"Effacer1", "&Erase"},
@@ -117,7 +119,7 @@ TEST(Startup, TheMenuBarShowsNothing) {
         {"FlouGaussien", "&Gaussian Blur..."}, {"Equilibrer1", "&Flesh Colour Balance"},
         {"Equilibrer2", "&Landscape Colour Balance"}, {"Initmacro", "&Start"},
         {"Fermer", "&Close"},              {"Executer", "&Execute"},
-        {"Redimensionner1", "&New Size..."}, {"Aide1", "&Help"},
+        {"Redimensionner1", "&New Size..."}, {"Aide1", "Lumora &Help"},
     };
     for (const auto& [name, caption] : items) {
         QAction* a = Action(w, name);
@@ -155,7 +157,7 @@ TEST(Startup, TheLogoIsTheFirstPhotoWithAnEmptyName) {
     w.show();
     EXPECT_TRUE(PumpUntil([&] { return w.State().MemoryImage.width() == 120; }));
     TMemPhotoActionForm::SetStartupLogoPath(saved);
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Lumora - "));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Lumora"));  // the logo is no photo of the user's
     EXPECT_EQ(w.State().WorkImage.height(), 90);
     EXPECT_FALSE(w.State().PhotoLoaded);
     EXPECT_TRUE(w.State().Saved);
@@ -175,6 +177,57 @@ TEST(Startup, APhotoGivenAtStartIsOpenedAsIfPicked) {
     Pump(50);
     // The window's first activation must not lose the name of the photo just opened.
     EXPECT_EQ(w.State().CurrentFileName, photo.toStdString());
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Lumora - ") + photo);
+    EXPECT_EQ(w.windowTitle(), CaptionOf(photo));
     EXPECT_EQ(w.State().SaveFolder, dir.path().toStdString());
+}
+
+TEST(Startup, TheArgumentsAreReadFromTheFolderTheProgramStartedIn) {
+    App();
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("photos/empty"));
+    const QString x = WriteJpeg(dir.filePath("photos/x.jpg"), 20, 10);
+    const QString y = WriteJpeg(dir.filePath("y.jpg"), 20, 10);
+    const QString start = dir.filePath("photos/empty");
+    using Request = TMemPhotoActionForm::StartRequest;
+    const auto read = [&](const QStringList& args, const QString& from) { return TMemPhotoActionForm::ReadStartArguments(args, from); };
+
+    // Relative photos from where it started, whatever the current folder is now.
+    Request r = read({"../x.jpg"}, start);
+    EXPECT_EQ(r.photo, x);
+    EXPECT_TRUE(r.folder.isEmpty());
+    r = read({"photos/x.jpg", "y.jpg", "--seed", "5"}, dir.path());
+    EXPECT_EQ(r.photo, x);  // the first; its folder shows the rest
+    EXPECT_TRUE(r.missing.isEmpty());
+    // A folder, a path that is not there, and a name after "--" that starts with a dash.
+    r = read({"photos", "nothing.jpg", "--", "-odd.jpg"}, dir.path());
+    EXPECT_EQ(r.folder, dir.filePath("photos"));
+    EXPECT_EQ(r.missing, QStringList({"nothing.jpg", "-odd.jpg"}));
+    // Nothing given: the start folder when it holds photos, else what the window starts in.
+    EXPECT_EQ(read({}, dir.filePath("photos")).folder, dir.filePath("photos"));
+    EXPECT_TRUE(read({}, start).folder.isEmpty());
+    // An option names no photo or folder.
+    EXPECT_EQ(read({"--seed=3"}, dir.filePath("photos")).folder, dir.filePath("photos"));
+}
+
+TEST(Startup, TheWindowOpensTheFolderOrPhotoAskedForAndSaysWhatIsMissing) {
+    App();
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("photos"));
+    WriteJpeg(dir.filePath("photos/x.jpg"), 20, 10);
+    lum::RecordingPrompts prompts;
+    TMemPhotoActionForm w(&prompts);
+    w.StartWith(TMemPhotoActionForm::ReadStartArguments({"photos", "gone.jpg"}, dir.path()));
+    w.show();
+    auto* list = w.findChild<TLsFilelistView28*>("LsFilelistView282");
+    EXPECT_TRUE(PumpUntil([&] { return list->Directory() == dir.filePath("photos") + QLatin1Char('/'); }));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], "gone.jpg does not exist.");
+    EXPECT_FALSE(w.State().HasPicture);
+    // Once the window is up, a photo asked for opens at once, in its folder.
+    const QString bmp = dir.filePath("scan.bmp");
+    lum::WriteFileAtomic(bmp.toStdString(), lum::EncodeBmp(Pattern(30, 20, 2)));
+    w.StartWith(TMemPhotoActionForm::ReadStartArguments({"scan.bmp"}, dir.path()));
+    EXPECT_TRUE(PumpUntil([&] { return w.ShownPhoto() == bmp; }));
+    EXPECT_TRUE(w.State().WorkImage == Pattern(30, 20, 2));
+    EXPECT_EQ(list->Directory(), dir.path() + QLatin1Char('/'));
 }

@@ -24,7 +24,9 @@ using namespace guitest;
 
 namespace {
 
-const char* const kSwitchQuestion = "Save or Replace?: Do you want to replace the original photo file?";
+// Leaving a.jpg for b.jpg.
+const char* const kSwitchQuestion = "Unsaved Changes: Save the changes to a.jpg before opening b.jpg?";
+const char* const kSwitchOptimizedQuestion = "Unsaved Changes: Save the optimized photo a.jpg before opening b.jpg?";
 
 void WriteBroken(const QString& path) {
     QFile f(path);
@@ -89,7 +91,7 @@ TEST_F(Switching, YesWithACancelledSaveKeepsThePhotoAndItsEdits) {
     EXPECT_EQ(w->ShownPhoto(), a);
     EXPECT_EQ(w->State().WorkImage, turned);
     EXPECT_FALSE(w->State().Saved);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + a);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(a, true));
     EXPECT_EQ(highlighted(), a);
 
     // Yes, then No to replacing the file it names: nothing written, nothing switched.
@@ -142,7 +144,8 @@ TEST_F(Switching, EveryKindOfEditIsAskedAboutUntilItIsUndone) {
         w->Undo();  // the edit itself is still there
         prompts.answers = {false};
         clickInList(b);
-        EXPECT_EQ(prompts.questions, std::vector<std::string>{kSwitchQuestion}) << edit;
+        const bool optimize = std::string(edit) == "ProcessingOptimumActionSpeedButton";
+        EXPECT_EQ(prompts.questions, std::vector<std::string>{optimize ? kSwitchOptimizedQuestion : kSwitchQuestion}) << edit;
         EXPECT_EQ(w->ShownPhoto(), b) << edit;  // answered No
         // Undone, the photo is as loaded again: nothing to ask.
         prompts.questions.clear();
@@ -178,7 +181,7 @@ TEST_F(Switching, APhotoThatDoesNotOpenChangesNothing) {
     EXPECT_EQ(w->State().WorkImage, turned);
     EXPECT_EQ(w->State().MemoryImage, memory);
     EXPECT_EQ(w->State().FileInfoText, info);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + a);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(a, true));
     EXPECT_NE(w->State().CurrentFileName, broken.toStdString());  // no save can land there
     EXPECT_FALSE(w->State().Saved);  // the turn is still on screen, unsaved
     EXPECT_EQ(highlighted(), a);
@@ -305,7 +308,7 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     QGuiApplication::clipboard()->setImage(lum::ToQImage(Pattern(30, 20, 4)));
     Action(*w, "Commenouvelleimage1")->trigger();
     EXPECT_EQ(w->State().WorkImage.width(), 30);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - "));
+    EXPECT_EQ(w->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), true));
     EXPECT_TRUE(w->ShownPhoto().isEmpty());
     EXPECT_TRUE(highlighted().isEmpty());
 
@@ -324,7 +327,7 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
     Pump();
     EXPECT_TRUE(QFileInfo(saved).isFile());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + saved);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(saved));
     EXPECT_EQ(highlighted(), saved);
     EXPECT_TRUE(untouched());
 
@@ -332,10 +335,10 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     clickInList(b);
     OnceShown(dialogs.GradientParameters(), [&] { dialogs.GradientParameters().reject(); });
     Action(*w, "Btnouveau")->trigger();
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - ") + b);
+    EXPECT_EQ(w->windowTitle(), CaptionOf(b));
     OnceShown(dialogs.GradientParameters(), [&] { dialogs.GradientParameters().BitBtn1->click(); });
     Action(*w, "Btnouveau")->trigger();
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lumora - "));
+    EXPECT_EQ(w->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), true));
     EXPECT_TRUE(highlighted().isEmpty());
     prompts.savePresets.clear();
     QApplication::setActiveWindow(w.get());

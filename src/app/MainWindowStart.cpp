@@ -1,0 +1,152 @@
+// The main window's start: the state it starts in, the photo or folder the command line asks
+// for; and what the window says about its picture: its name in the caption and the question
+// before unsaved changes are left behind.
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+#include <utility>
+
+#include "app/MainWindow.h"
+#include "widgets/PhotoFiles.h"
+#include "image/Tables.h"
+#include "view/DirTree.h"
+#include "view/FileListView.h"
+#include "view/PhotoView.h"
+
+namespace {
+
+bool holdsPhotos(const QString& folder) {
+    QDir dir(folder);
+    dir.setNameFilters(lum::PhotoNameFilters());
+    dir.setFilter(QDir::Files | QDir::Readable);
+    return !dir.entryList().isEmpty();
+}
+
+}  // namespace
+
+void TMemPhotoActionForm::startUp() {
+    lum::EditState& st = State();
+    st.SaveFolder.clear();
+    st.NewImagePending = false;
+    (void)lum::ToneTable();
+    st.CurrentFolder = QDir::currentPath().toStdString();
+    // The start-up logo is shown once the window has its size, so the fit sees the real photo
+    // area (see showEvent).
+    logoPending_ = QFileInfo(StartupLogoPath()).isFile();
+    st.ForgetPhoto();
+}
+
+TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const QStringList& args,
+                                                                          const QString& startFolder) {
+    StartRequest r;
+    bool names = false;  // after "--" a name may start with a dash
+    bool any = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!names && arg == QLatin1String("--")) {
+            names = true;
+            continue;
+        }
+        // The noise brush's seed belongs to the command line; the window draws afresh.
+        if (!names && arg.startsWith(QLatin1String("--seed="))) continue;
+        if (!names && arg == QLatin1String("--seed")) {
+            ++i;
+            continue;
+        }
+        any = true;
+        // Relative to where the program was started, whatever folder the window lists later.
+        const QFileInfo fi(QDir(startFolder), arg);
+        if (!fi.exists()) r.missing << arg;
+        else if (fi.isDir() && r.folder.isEmpty()) r.folder = fi.absoluteFilePath();
+        else if (fi.isFile() && r.photo.isEmpty()) r.photo = fi.absoluteFilePath();
+    }
+    // A photo shows its own folder.
+    if (!r.photo.isEmpty()) r.folder.clear();
+    if (!any && holdsPhotos(startFolder)) r.folder = QDir(startFolder).absolutePath();
+    return r;
+}
+
+void TMemPhotoActionForm::StartWith(const StartRequest& request) {
+    pendingFolder_ = request.folder;
+    pendingMissing_ = request.missing;
+    if (!request.photo.isEmpty()) OpenAfterStart(request.photo);
+    if (started_) QTimer::singleShot(0, this, [this] { startRequested(); });
+}
+
+void TMemPhotoActionForm::OpenAfterStart(const QString& path) {
+    pendingOpen_ = path;
+    if (started_) {
+        const QString p = std::exchange(pendingOpen_, QString());
+        Guard([this, p] { OpenPhotoFile(p); });
+    }
+}
+
+void TMemPhotoActionForm::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (started_) return;
+    started_ = true;
+    QTimer::singleShot(0, this, [this] { startRequested(); });
+}
+
+void TMemPhotoActionForm::startRequested() {
+    if (logoPending_) {
+        logoPending_ = false;
+        // Decoded on the loader's thread; what the logo is not is settled when it arrives.
+        Guard([this] { LoadPhoto(StartupLogoPath()); });
+    }
+    const QString folder = std::exchange(pendingFolder_, QString());
+    if (!folder.isEmpty()) {
+        LsDirTree211->OpenPath(folder);
+        keepFolderInView();
+    }
+    const QStringList missing = std::exchange(pendingMissing_, QStringList());
+    if (!missing.isEmpty()) {
+        QStringList lines;
+        for (const QString& m : missing) lines << tr("%1 does not exist.").arg(QDir::toNativeSeparators(m));
+        prompts().Error(lines.join(QLatin1Char('\n')).toStdString());
+    }
+    if (!pendingOpen_.isEmpty()) {
+        const QString p = std::exchange(pendingOpen_, QString());
+        Guard([this, p] { OpenPhotoFile(p); });
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The picture's name, and the question before it is left
+
+QString TMemPhotoActionForm::PictureName() const {
+    if (!State().HasPicture || logoShown_) return QString();
+    if (shownPhoto_.isEmpty()) return tr("Untitled");
+    return QFileInfo(shownPhoto_).fileName();
+}
+
+bool TMemPhotoActionForm::captionUnsaved() const { return State().HasPicture && !State().Saved; }
+
+QString TMemPhotoActionForm::openDialogFolder() const {
+    if (!shownPhoto_.isEmpty()) return QFileInfo(shownPhoto_).absolutePath();
+    // No photo yet: the folder the user is looking at in the list.
+    const QString listed = LsFilelistView282->Directory();
+    if (!listed.isEmpty() && QFileInfo(listed).isDir()) return QDir(listed).absolutePath();
+    return WindowShell::openDialogFolder();
+}
+
+bool TMemPhotoActionForm::askBeforeLeavingPhoto(const QString& next) {
+    const lum::EditState& st = State();
+    if (!st.HasPicture || st.Saved) return true;
+    const QString name = PictureName();
+    const bool closing = next.isEmpty();
+    QString text;
+    if (shownPhoto_.isEmpty()) {
+        text = closing ? tr("Save the new picture before closing Lumora?")
+                       : tr("Save the new picture before opening %1?").arg(next);
+    } else if (st.OnlyOptimized) {
+        text = closing ? tr("Save the optimized photo %1 before closing Lumora?").arg(name)
+                       : tr("Save the optimized photo %1 before opening %2?").arg(name, next);
+    } else {
+        text = closing ? tr("Save the changes to %1 before closing Lumora?").arg(name)
+                       : tr("Save the changes to %1 before opening %2?").arg(name, next);
+    }
+    // Don't Save leaves the photo marked unsaved until the load marks the next one saved: should
+    // the next photo fail to open, the edited one stays on screen and closing still asks.
+    return AskSaveBeforeLeaving(tr("Unsaved Changes"), text, [this] { return SaveWithDialog(); });
+}

@@ -1,0 +1,19 @@
+#include "app/WindowSettings.h"
+
+#include <QSettings>
+
+namespace lum {
+
+namespace {
+QSettings Store() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Lumora", "Lumora"); }
+}  // namespace
+
+bool WindowSettings::Flag(const char* key) { return Store().value(QString::fromLatin1(key), false).toBool(); }
+
+void WindowSettings::SetFlag(const char* key, bool on) {
+    QSettings s = Store();
+    s.setValue(QString::fromLatin1(key), on);
+    s.sync();
+}
+
+}  // namespace lum

@@ -1,0 +1,17 @@
+// What the windows remember between runs of their own look: which toolbars and buttons the
+// compare window showed when it was closed last.
+#pragma once
+
+namespace lum {
+
+struct WindowSettings {
+    static constexpr const char* kCompareAllButtons = "CompareWindow/ShowAllButtons";
+    static constexpr const char* kComparePaintToolbar = "CompareWindow/PaintToolbar";
+    static constexpr const char* kCompareSelectionToolbar = "CompareWindow/SelectionToolbar";
+
+    // off when never stored
+    static bool Flag(const char* key);
+    static void SetFlag(const char* key, bool on);
+};
+
+}  // namespace lum
