@@ -168,11 +168,14 @@ void EditPane::RedrawView() {
 }
 
 void EditPane::LayoutView() {
-    // Called after each commit; slot 0 holds a fresh fit when the photo did not fit.
+    // Called after each commit; slot 0 holds a fresh fit when the photo did not fit. A photo
+    // shown at 100 % because it fits keeps following the pane too: a photo opened before the
+    // window took its final size is fitted once it has it.
     const EditState& st = editor_.State();
     int w = 0, h = 0;
     ViewOuterSize(w, h);
-    view_->CommitLaidOut(st.ZoomIndex == 0 && (st.WorkImage.width() > w || st.WorkImage.height() > h));
+    const bool bigger = st.WorkImage.width() > w || st.WorkImage.height() > h;
+    view_->CommitLaidOut((st.ZoomIndex == 0 && bigger) || (st.ZoomIndex == kHundredPercentSlot && !bigger));
     view_->LayoutView();
     view_->RedrawView();
     emit PictureMayHaveChanged();

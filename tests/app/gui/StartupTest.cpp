@@ -179,6 +179,21 @@ TEST(Startup, APhotoGivenAtStartIsOpenedAsIfPicked) {
     EXPECT_EQ(w.State().CurrentFileName, photo.toStdString());
     EXPECT_EQ(w.windowTitle(), CaptionOf(photo));
     EXPECT_EQ(w.State().SaveFolder, dir.path().toStdString());
+
+    // Opened while the window was big enough, then the window shrinks (a window manager
+    // placing it): the photo is fitted to the area it has now, and back at 100 % when it fits.
+    const QString big = WriteJpeg(dir.filePath("big.jpg"), 400, 300);
+    w.resize(1400, 900);
+    Pump();
+    w.OpenAfterStart(big);
+    ASSERT_TRUE(LoadSettled(w));
+    EXPECT_EQ(w.View()->Zoom(), 100);
+    w.resize(700, 500);
+    Pump();
+    EXPECT_LT(w.View()->Zoom(), 100);
+    w.resize(1400, 900);
+    Pump();
+    EXPECT_EQ(w.View()->Zoom(), 100);
 }
 
 TEST(Startup, TheArgumentsAreReadFromTheFolderTheProgramStartedIn) {
