@@ -56,9 +56,15 @@ TEST(PhotoFormats, ListedOpenedShownAsDecodedAndSavedBesideAsJpeg) {
     for (const QString& p : {heic, png, webp, tiff}) EXPECT_NE(list->ItemOfPath(p), nullptr) << p.toStdString();
     EXPECT_EQ(list->ItemOfPath(dir.filePath("notes.txt")), nullptr);
 
-    for (const QString& p : {heic, png, webp, tiff}) {
+    // Opened from the list and through File > Open.
+    for (const QString& p : {heic, png, webp, tiff, png, heic}) {
         SCOPED_TRACE(p.toStdString());
-        w.OpenPhotoFile(p);
+        if (prompts.openFolders.size() < 2) {
+            prompts.openPaths = {p.toStdString()};
+            Action(w, "Ouvrir1")->trigger();
+        } else {
+            w.OpenPhotoFile(p);
+        }
         ASSERT_TRUE(LoadSettled(w));
         EXPECT_TRUE(w.State().WorkImage == Decoded(p));
         EXPECT_EQ(w.State().CurrentFileName, p.toStdString());
