@@ -40,6 +40,7 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
     connect(View(), &lum::PhotoView::ZoomShown, this,
             [this](int percent) { OrginalBitmapImage->SetScale(percent, View()->DeviceRatio()); });
     linkPaneScrolling();
+    Splitter1->installEventFilter(this);
     // A fill that was stopped by a close request has ended: close now.
     connect(Pane(), &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind) {
         if (!on && closeAfterWork_ && !Pane()->InsideWork()) {
@@ -175,6 +176,7 @@ void TViewBigEditPhotoForm::linkPaneScrolling() {
 }
 
 bool TViewBigEditPhotoForm::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == Splitter1 && e->type() == QEvent::Resize) shareEvenly();
     if (watched == ScrollBox2->viewport() && e->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(e);
         if (wheel->modifiers() & Qt::ControlModifier) {
@@ -241,10 +243,15 @@ bool TViewBigEditPhotoForm::mayCloseWithChanges() {
 
 void TViewBigEditPhotoForm::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    // Until the user drags the splitter, the panes share the window evenly.
+    shareEvenly();
+}
+
+void TViewBigEditPhotoForm::shareEvenly() {
+    // Until the user drags the splitter, the panes share its width evenly, also when a toolbar
+    // beside them comes or goes.
     if (Splitter1 && OrginalPartRealMemoryPanel->isVisible() && RealMemoryPanel1->isVisible() &&
         !Splitter1->property("dragged").toBool())
-        setOriginalPaneWidth(width() / 2);
+        setOriginalPaneWidth(Splitter1->width() / 2);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -268,7 +275,7 @@ void TViewBigEditPhotoForm::ShowBothPanes() {
     OrginalPartRealMemoryPanel->setVisible(true);
     Splitter1->setProperty("dragged", false);
     settleLayout();
-    setOriginalPaneWidth(width() / 2);
+    setOriginalPaneWidth(Splitter1->width() / 2);
 }
 
 void TViewBigEditPhotoForm::ShowOriginalFullScreen() {

@@ -113,6 +113,7 @@ private:
     void setOriginalPaneWidth(int width);
     void showOriginal(const QImage& shown);
     void linkPaneScrolling();
+    void shareEvenly();
     bool eventFilter(QObject* watched, QEvent* e) override;
     // The toolbars as they were when the window was closed last.
     void restoreToolbars();

@@ -223,8 +223,13 @@ TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
     turn->trigger();
     EXPECT_EQ(f->State().WorkImage.width(), 30);
     prompts.choiceAnswers = {2};  // the turn is discarded on closing
+    f->resize(1200, 700);
+    Pump();
     Action(*f, "PaintToolbarItem")->trigger();
     ASSERT_TRUE(f->paintToolbar()->isVisible());
+    // The toolbar narrows the panes; they still share what is left evenly.
+    Pump();
+    EXPECT_EQ(originalPaneWidth(), child<QSplitter>("Splitter1")->width() / 2);
     ASSERT_TRUE(f->close());
     {
         TViewBigEditPhotoForm next(dialogs, &prompts);
