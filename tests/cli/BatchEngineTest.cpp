@@ -5,6 +5,7 @@
 #include <map>
 #include <thread>
 
+#include "../image/FormatMakers.h"
 #include "CliTestUtil.h"
 #include "cli/BatchEngine.h"
 #include "image/Parallel.h"
@@ -128,6 +129,24 @@ TEST_F(BatchEngine, ReportsEveryPhotoWithWhyItWasSkipped) {
     Recorder none;
     fs::create_directory(dir / "empty");
     EXPECT_THROW(lum::cli::RunOptimizeBatch(Args({dir / "empty"}), none), lum::cli::Failure);
+}
+
+TEST_F(BatchEngine, InPlaceAPhotoOfAnotherFormatGetsItsJpegBesideOrIsLeftAsItWas) {
+    const fs::path folder = dir / "formats";
+    fs::create_directory(folder);
+    const formats_test::Bytes png = formats_test::MakePng(formats_test::Pattern(20, 10, 3, 8));
+    WriteBytes(folder / "a.png", png);
+    WriteBytes(folder / "c.jpg", png);  // a PNG under a JPEG name
+    Recorder r;
+    lum::cli::BatchArgs ip = Args({folder});
+    ip.inPlace = true;
+    ip.outDir.clear();
+    const lum::cli::BatchTotals t = lum::cli::RunOptimizeBatch(ip, r);
+    EXPECT_EQ(t.written, 1);
+    EXPECT_TRUE(r.finished.at("a.png").written() && r.finished.at("a.png").beside);
+    EXPECT_EQ(r.finished.at("a.png").target, (folder / "a.jpg").string());
+    EXPECT_EQ(r.finished.at("c.jpg").skip, BatchSkip::OtherFormat);
+    for (const char* name : {"a.png", "c.jpg"}) EXPECT_EQ(ReadBytes(folder / name), png) << name;
 }
 
 TEST_F(BatchEngine, StopFinishesOrDropsThePhotosUnderWay) {
