@@ -63,6 +63,12 @@ protected:
         b.outDir = out.string();
         return b;
     }
+    lum::cli::BatchArgs InPlace(const fs::path& folder) const {
+        lum::cli::BatchArgs b = Args({folder});
+        b.inPlace = true;
+        b.outDir.clear();
+        return b;
+    }
 };
 
 }  // namespace
@@ -115,10 +121,7 @@ TEST_F(BatchEngine, ReportsEveryPhotoWithWhyItWasSkipped) {
     // In place: the damaged original is kept, as it was.
     const std::vector<uint8_t> damaged = ReadBytes(in / "damaged.jpg");
     Recorder inPlace;
-    lum::cli::BatchArgs ip = Args({in});
-    ip.inPlace = true;
-    ip.outDir.clear();
-    const lum::cli::BatchTotals t3 = lum::cli::RunOptimizeBatch(ip, inPlace);
+    const lum::cli::BatchTotals t3 = lum::cli::RunOptimizeBatch(InPlace(in), inPlace);
     EXPECT_EQ(t3.written, 2);
     EXPECT_EQ(inPlace.finished.at("damaged.jpg").skip, BatchSkip::Damaged);
     EXPECT_EQ(inPlace.finished.at("damaged.jpg").detail + " (left as it was)", inPlace.finished.at("damaged.jpg").reason);
@@ -138,10 +141,7 @@ TEST_F(BatchEngine, InPlaceAPhotoOfAnotherFormatGetsItsJpegBesideOrIsLeftAsItWas
     WriteBytes(folder / "a.png", png);
     WriteBytes(folder / "c.jpg", png);  // a PNG under a JPEG name
     Recorder r;
-    lum::cli::BatchArgs ip = Args({folder});
-    ip.inPlace = true;
-    ip.outDir.clear();
-    const lum::cli::BatchTotals t = lum::cli::RunOptimizeBatch(ip, r);
+    const lum::cli::BatchTotals t = lum::cli::RunOptimizeBatch(InPlace(folder), r);
     EXPECT_EQ(t.written, 1);
     EXPECT_TRUE(r.finished.at("a.png").written() && r.finished.at("a.png").beside);
     EXPECT_EQ(r.finished.at("a.png").target, (folder / "a.jpg").string());
