@@ -193,7 +193,6 @@ void TMemPhotoActionForm::loadDone(DecodedPhoto&& photo) {
         // The logo is no photo of the user's: nothing to switch away from or save.
         ViewOrginalPhotoToolWindow->hide();
         State().ForgetPhoto();
-        shownPhoto_.clear();
         logoShown_ = State().HasPicture;
         RefreshCaption();
     } else {
@@ -268,7 +267,6 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     st.TookSource(QFileInfo(path).absoluteFilePath().toStdString(), photo.source);
     buildThumbnail(st.MemoryImage);
     editor().CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
-    shownPhoto_ = QFileInfo(path).absoluteFilePath();
     logoShown_ = false;
     editor().Redraw();
     RefreshCaption();

@@ -114,16 +114,21 @@ void TMemPhotoActionForm::startRequested() {
 // ---------------------------------------------------------------------------------------------
 // The picture's name, and the question before it is left
 
+QString TMemPhotoActionForm::ShownPhoto() const {
+    const std::string& file = State().PhotoFile;
+    return file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).absoluteFilePath();
+}
+
 QString TMemPhotoActionForm::PictureName() const {
     if (!State().HasPicture || logoShown_) return QString();
-    if (shownPhoto_.isEmpty()) return tr("Untitled");
-    return QFileInfo(shownPhoto_).fileName();
+    if (ShownPhoto().isEmpty()) return tr("Untitled");
+    return QFileInfo(ShownPhoto()).fileName();
 }
 
 bool TMemPhotoActionForm::captionUnsaved() const { return State().HasPicture && !State().Saved; }
 
 QString TMemPhotoActionForm::openDialogFolder() const {
-    if (!shownPhoto_.isEmpty()) return QFileInfo(shownPhoto_).absolutePath();
+    if (!ShownPhoto().isEmpty()) return QFileInfo(ShownPhoto()).absolutePath();
     // No photo yet: the folder the user is looking at in the list.
     const QString listed = LsFilelistView282->Directory();
     if (!listed.isEmpty() && QFileInfo(listed).isDir()) return QDir(listed).absolutePath();
@@ -136,7 +141,7 @@ bool TMemPhotoActionForm::askBeforeLeavingPhoto(const QString& next) {
     const QString name = PictureName();
     const bool closing = next.isEmpty();
     QString text;
-    if (shownPhoto_.isEmpty()) {
+    if (ShownPhoto().isEmpty()) {
         text = closing ? tr("Save the new picture before closing Lumora?")
                        : tr("Save the new picture before opening %1?").arg(next);
     } else if (st.OnlyOptimized) {
