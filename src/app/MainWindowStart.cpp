@@ -40,7 +40,6 @@ TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const 
                                                                           const QString& startFolder) {
     StartRequest r;
     bool names = false;  // after "--" a name may start with a dash
-    bool any = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (!names && arg == QLatin1String("--")) {
@@ -53,7 +52,6 @@ TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const 
             ++i;
             continue;
         }
-        any = true;
         // Relative to where the program was started, whatever folder the window lists later.
         const QFileInfo fi(QDir(startFolder), arg);
         if (!fi.exists()) r.missing << arg;
@@ -62,7 +60,8 @@ TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const 
     }
     // A photo shows its own folder.
     if (!r.photo.isEmpty()) r.folder.clear();
-    if (!any && holdsPhotos(startFolder)) r.folder = QDir(startFolder).absolutePath();
+    // Nothing given, or nothing of it found: the folder it was started from, when it holds photos.
+    if (r.folder.isEmpty() && r.photo.isEmpty() && holdsPhotos(startFolder)) r.folder = QDir(startFolder).absolutePath();
     return r;
 }
 
