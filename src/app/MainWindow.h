@@ -83,7 +83,9 @@ public:
     // The decode under way is dropped: the photo on screen stays.
     void CancelLoad();
     // The file of the photo on screen (empty before the first one).
-    QString ShownPhoto() const { return shownPhoto_; }
+    // The file of the photo on screen (absolute; empty for a made or pasted picture): the
+    // photo's own record, which undo and redo carry with the picture.
+    QString ShownPhoto() const;
     // What the caption names: the shown photo's file name, "Untitled" for a new or pasted
     // picture, nothing before the first picture.
     QString PictureName() const;
@@ -219,7 +221,7 @@ private:
     bool logoPending_ = false;
     bool started_ = false;
     QImage thumbnail_;
-    QString shownPhoto_;
+    QString listedPhoto_;  // the photo the list last showed, to follow it only when it changes
     std::unique_ptr<lum::PhotoLoader> loader_;
     std::unique_ptr<PendingLoad> pending_;  // the decode under way
     bool showHidden_ = false;

@@ -23,7 +23,7 @@ void TMemPhotoActionForm::buildBrowsing() {
     folderWatch_ = new lum::FolderWatch(LsDirTree211, LsFilelistView282, this);
     // Back in the folder of the photo on screen, the list shows which one it is.
     connect(LsFilelistView282, &TLsFilelistView28::DirectoryChanged, this, [this](const QString& dir) {
-        if (!shownPhoto_.isEmpty() && lum::files::SamePath(dir, QFileInfo(shownPhoto_).absolutePath()))
+        if (!ShownPhoto().isEmpty() && lum::files::SamePath(dir, QFileInfo(ShownPhoto()).absolutePath()))
             ShowPhotoInList(false);
     });
 
@@ -53,7 +53,7 @@ bool TMemPhotoActionForm::OpenNeighbourPhoto(int step) {
     // A photo waiting for the keys to rest is only passed by.
     list->CancelKeyboardOpen();
     QTreeWidgetItem* from = list->currentItem();
-    if (!from && !shownPhoto_.isEmpty()) from = list->ItemOfPath(shownPhoto_);
+    if (!from && !ShownPhoto().isEmpty()) from = list->ItemOfPath(ShownPhoto());
     const int count = list->topLevelItemCount();
     int i = from ? list->indexOfTopLevelItem(from) : (step > 0 ? -1 : count);
     for (i += step; i >= 0 && i < count; i += step) {
@@ -67,14 +67,16 @@ bool TMemPhotoActionForm::OpenNeighbourPhoto(int step) {
 }
 
 void TMemPhotoActionForm::followPhotoFolder() {
-    const QString folder = QFileInfo(shownPhoto_).absolutePath();
+    const QString folder = QFileInfo(ShownPhoto()).absolutePath();
     if (!lum::files::SamePath(LsFilelistView282->Directory(), folder)) LsDirTree211->OpenPath(folder);
     ShowPhotoInList(false);
 }
 
 void TMemPhotoActionForm::ShowPhotoInList(bool keepCurrent) {
     TLsFilelistView28* list = LsFilelistView282;
-    QTreeWidgetItem* item = shownPhoto_.isEmpty() ? nullptr : list->ItemOfPath(shownPhoto_);
+    const QString shown = ShownPhoto();
+    listedPhoto_ = shown;
+    QTreeWidgetItem* item = shown.isEmpty() ? nullptr : list->ItemOfPath(shown);
     if (!item) {
         list->clearSelection();
         return;

@@ -36,8 +36,6 @@ void TMemPhotoActionForm::buildShortcuts() {
 
 void TMemPhotoActionForm::pictureWritten() {
     // The picture on screen is now the file it was written to.
-    const QString file = QString::fromStdString(State().CurrentFileName);
-    if (!file.isEmpty()) shownPhoto_ = QFileInfo(file).absoluteFilePath();
     RefreshCaption();
     if (LsFilelistView282) LsFilelistView282->Refresh();
     ShowPhotoInList(false);
@@ -47,17 +45,13 @@ void TMemPhotoActionForm::pictureWritten() {
 void TMemPhotoActionForm::pictureReplaced() {
     // A new or pasted picture belongs to no file until it is saved: no name in the caption,
     // none highlighted in the list.
-    shownPhoto_.clear();
     logoShown_ = false;
     RefreshCaption();
     ShowPhotoInList(false);
 }
 
 void TMemPhotoActionForm::historyStepped() {
-    const QString file = QString::fromStdString(State().PhotoFile);
-    const QString shown = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
-    if (shown == shownPhoto_) return;
-    shownPhoto_ = shown;
+    if (ShownPhoto() == listedPhoto_) return;
     RefreshCaption();
     ShowPhotoInList(false);
 }

@@ -1,5 +1,6 @@
 // The main window's photo: picking and loading it, its file information and thumbnail, and the
 // buttons around it that are not operations (undo, save, compare, the thumbnail window).
+#include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -162,7 +163,11 @@ void TMemPhotoActionForm::startLoad(const QString& path, LoadPurpose purpose) {
         // The loader drops a photo superseded by a newer one; hourglass and gate stay for it.
         pending_ = std::make_unique<PendingLoad>();
         pending_->hourglass = std::make_unique<lum::Editor::BusyScope>(*Pane(), lum::BusyKind::Hourglass);
-        pending_->gate = std::make_unique<lum::LoadInputGate>(QList<QObject*>{LsFilelistView282} + photoKeys_);
+        // Exit and Help stay reachable: closing cancels the load, the help window touches no photo.
+        QList<QObject*> admitted{LsFilelistView282};
+        for (const char* item : {"Quitter1", "Aide1"})
+            if (QAction* a = findChild<QAction*>(QString::fromLatin1(item))) admitted << a;
+        pending_->gate = std::make_unique<lum::LoadInputGate>(admitted + photoKeys_);
     }
     pending_->path = path;
     pending_->purpose = purpose;
@@ -202,7 +207,6 @@ void TMemPhotoActionForm::loadDone(DecodedPhoto&& photo) {
         // The logo is no photo of the user's: nothing to switch away from or save.
         ViewOrginalPhotoToolWindow->hide();
         State().ForgetPhoto();
-        shownPhoto_.clear();
         logoShown_ = State().HasPicture;
         RefreshCaption();
     } else {
@@ -282,7 +286,6 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     // system.
     lum::Image::SetBufferReserve(std::min(lum::Program::kBufferReserveBytes,
                                           std::max(st.WorkImage.byteSize(), kLeastBufferReserve)));
-    shownPhoto_ = QFileInfo(path).absoluteFilePath();
     logoShown_ = false;
     editor().Redraw();
     RefreshCaption();

@@ -40,7 +40,6 @@ TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const 
                                                                           const QString& startFolder) {
     StartRequest r;
     bool names = false;  // after "--" a name may start with a dash
-    bool any = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (!names && arg == QLatin1String("--")) {
@@ -53,7 +52,6 @@ TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const 
             ++i;
             continue;
         }
-        any = true;
         // Relative to where the program was started, whatever folder the window lists later.
         const QFileInfo fi(QDir(startFolder), arg);
         if (!fi.exists()) r.missing << arg;
@@ -62,7 +60,8 @@ TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const 
     }
     // A photo shows its own folder.
     if (!r.photo.isEmpty()) r.folder.clear();
-    if (!any && holdsPhotos(startFolder)) r.folder = QDir(startFolder).absolutePath();
+    // Nothing given, or nothing of it found: the folder it was started from, when it holds photos.
+    if (r.folder.isEmpty() && r.photo.isEmpty() && holdsPhotos(startFolder)) r.folder = QDir(startFolder).absolutePath();
     return r;
 }
 
@@ -114,16 +113,21 @@ void TMemPhotoActionForm::startRequested() {
 // ---------------------------------------------------------------------------------------------
 // The picture's name, and the question before it is left
 
+QString TMemPhotoActionForm::ShownPhoto() const {
+    const std::string& file = State().PhotoFile;
+    return file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).absoluteFilePath();
+}
+
 QString TMemPhotoActionForm::PictureName() const {
     if (!State().HasPicture || logoShown_) return QString();
-    if (shownPhoto_.isEmpty()) return tr("Untitled");
-    return QFileInfo(shownPhoto_).fileName();
+    if (ShownPhoto().isEmpty()) return tr("Untitled");
+    return QFileInfo(ShownPhoto()).fileName();
 }
 
 bool TMemPhotoActionForm::captionUnsaved() const { return State().HasPicture && !State().Saved; }
 
 QString TMemPhotoActionForm::openDialogFolder() const {
-    if (!shownPhoto_.isEmpty()) return QFileInfo(shownPhoto_).absolutePath();
+    if (!ShownPhoto().isEmpty()) return QFileInfo(ShownPhoto()).absolutePath();
     // No photo yet: the folder the user is looking at in the list.
     const QString listed = LsFilelistView282->Directory();
     if (!listed.isEmpty() && QFileInfo(listed).isDir()) return QDir(listed).absolutePath();
@@ -136,7 +140,7 @@ bool TMemPhotoActionForm::askBeforeLeavingPhoto(const QString& next) {
     const QString name = PictureName();
     const bool closing = next.isEmpty();
     QString text;
-    if (shownPhoto_.isEmpty()) {
+    if (ShownPhoto().isEmpty()) {
         text = closing ? tr("Save the new picture before closing Lumora?")
                        : tr("Save the new picture before opening %1?").arg(next);
     } else if (st.OnlyOptimized) {

@@ -242,11 +242,14 @@ TEST_F(PhotoPreview, ClosingOrDestroyingTheWindowDuringALoadDropsItCleanly) {
     EXPECT_EQ(w->State().WorkImage, edited);  // the cancelled photo never arrives
     EXPECT_EQ(w->ShownPhoto(), shown);
 
-    // Closed at once while a photo loads: the questions are about the photo on screen.
+    // Closed at once while a photo loads, by File > Exit's key: the questions are about the
+    // photo on screen.
     held.release = false;
     prompts.threeWayAnswers = {Answer::No, Answer::No};
     ASSERT_TRUE(w->SwitchToPhoto(big));
-    EXPECT_TRUE(w->close());
+    QApplication::setActiveWindow(w.get());
+    QTest::keyClick(w->View(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(prompts.questions.size(), 4u);
     held.release = true;
     Pump(300);

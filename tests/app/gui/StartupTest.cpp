@@ -220,8 +220,11 @@ TEST(Startup, TheArgumentsAreReadFromTheFolderTheProgramStartedIn) {
     // Nothing given: the start folder when it holds photos, else what the window starts in.
     EXPECT_EQ(read({}, dir.filePath("photos")).folder, dir.filePath("photos"));
     EXPECT_TRUE(read({}, start).folder.isEmpty());
-    // An option names no photo or folder.
+    // An option names no photo or folder; nor does a path that is not there.
     EXPECT_EQ(read({"--seed=3"}, dir.filePath("photos")).folder, dir.filePath("photos"));
+    r = read({"gone.jpg"}, dir.filePath("photos"));
+    EXPECT_EQ(r.folder, dir.filePath("photos"));
+    EXPECT_EQ(r.missing, QStringList({"gone.jpg"}));
 }
 
 TEST(Startup, TheWindowOpensTheFolderOrPhotoAskedForAndSaysWhatIsMissing) {
