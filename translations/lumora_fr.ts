@@ -1143,7 +1143,7 @@ Exemple</translation>
     </message>
     <message>
         <source>Disconnect Net&amp;work Drive</source>
-        <translation>Déconnecter un &amp;lecteur réseau</translation>
+        <translation>Dé&amp;connecter un lecteur réseau</translation>
     </message>
     <message>
         <source>Drives</source>
@@ -1681,6 +1681,26 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>Unsaved Changes</source>
         <translation>Modifications non enregistrées</translation>
     </message>
+    <message>
+        <source>Optimi&amp;ze Selected Photos...</source>
+        <translation>Optimiser les p&amp;hotos sélectionnées...</translation>
+    </message>
+    <message>
+        <source>Optimi&amp;ze All Photos in This Folder...</source>
+        <translation>Optimiser toutes les p&amp;hotos de ce dossier...</translation>
+    </message>
+    <message>
+        <source>Select one or more photos in the photo list first (Ctrl or Shift and a click add photos, Ctrl+A selects all).</source>
+        <translation>Sélectionnez d&apos;abord une ou plusieurs photos dans la liste (Ctrl ou Maj et un clic ajoutent des photos, Ctrl+A sélectionne tout).</translation>
+    </message>
+    <message>
+        <source>There are no photos in %1.</source>
+        <translation>Il n&apos;y a aucune photo dans %1.</translation>
+    </message>
+    <message>
+        <source>Photos are being optimized already. Another batch can start once this one is done.</source>
+        <translation>Des photos sont déjà en cours d&apos;optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
+    </message>
 </context>
 <context>
     <name>TUpDownSpin</name>
@@ -1910,6 +1930,220 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     <message>
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>A few seconds left</source>
+        <translation>Encore quelques secondes</translation>
+    </message>
+    <message>
+        <source>About %1 seconds left</source>
+        <translation>Encore environ %1 secondes</translation>
+    </message>
+    <message>
+        <source>About %1 minutes left</source>
+        <translation>Encore environ %1 minutes</translation>
+    </message>
+    <message>
+        <source>About %1 hours left</source>
+        <translation>Encore environ %1 heures</translation>
+    </message>
+</context>
+<context>
+    <name>lum::BatchDialog</name>
+    <message>
+        <source>Optimize Photos</source>
+        <translation>Optimiser des photos</translation>
+    </message>
+    <message>
+        <source>Write the optimized photos</source>
+        <translation>Écrire les photos optimisées</translation>
+    </message>
+    <message>
+        <source>Into the folder “%1” beside the photos</source>
+        <translation>Dans le dossier «&#xa0;%1&#xa0;» à côté des photos</translation>
+    </message>
+    <message>
+        <source>Into another folder:</source>
+        <translation>Dans un autre dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Over the original photos</source>
+        <translation>Par-dessus les photos d&apos;origine</translation>
+    </message>
+    <message>
+        <source>The original photos will be replaced and cannot be brought back. Damaged photos are left as they are.</source>
+        <translation>Les photos d&apos;origine seront remplacées et ne pourront pas être récupérées. Les photos endommagées restent telles quelles.</translation>
+    </message>
+    <message>
+        <source>Replace photos of the same name already in that folder</source>
+        <translation>Remplacer les photos du même nom déjà présentes dans ce dossier</translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Quality (10 to 100):</source>
+        <translation>&amp;Qualité (de 10 à 100)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Progressive display</source>
+        <translation>Affichage &amp;progressif</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Folder for the Optimized Photos</source>
+        <translation>Dossier des photos optimisées</translation>
+    </message>
+    <message>
+        <source>%v of %m photos</source>
+        <translation>%v photos sur %m</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>&amp;Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Optimize 1 photo from %1.</source>
+        <translation>Optimiser 1 photo de %1.</translation>
+    </message>
+    <message>
+        <source>Optimize %1 photos from %2.</source>
+        <translation>Optimiser %1 photos de %2.</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the optimized photos.</source>
+        <translation>Choisissez le dossier des photos optimisées.</translation>
+    </message>
+    <message>
+        <source>That is the photos&apos; own folder. To write over the originals, choose “Over the original photos”.</source>
+        <translation>C&apos;est le dossier même des photos. Pour écrire par-dessus les originaux, choisissez «&#xa0;Par-dessus les photos d&apos;origine&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The original photo</source>
+        <translation>La photo d&apos;origine</translation>
+    </message>
+    <message>
+        <source>The %1 original photos</source>
+        <translation>Les %1 photos d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Replace the Original Photos?</source>
+        <translation>Remplacer les photos d&apos;origine&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 will be replaced by the optimized version and cannot be brought back. Damaged photos are left as they are.
+
+Replace them?</source>
+        <translation>%1 sera remplacé par la version optimisée et ne pourra pas être récupéré. Les photos endommagées restent telles quelles.
+
+Les remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage...</translation>
+    </message>
+    <message>
+        <source>Working out the time left...</source>
+        <translation>Calcul du temps restant...</translation>
+    </message>
+    <message>
+        <source>Stopping once the photos being written are finished...</source>
+        <translation>Arrêt dès que les photos en cours d&apos;écriture sont terminées...</translation>
+    </message>
+    <message>
+        <source>Optimizing %1</source>
+        <translation>Optimisation de %1</translation>
+    </message>
+    <message>
+        <source>Finishing...</source>
+        <translation>Finalisation...</translation>
+    </message>
+    <message>
+        <source>%1: a file of that name is already in the output folder and was left as it was.</source>
+        <translation>%1&#xa0;: un fichier de ce nom se trouve déjà dans le dossier de sortie et a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1: another photo of the batch has the same name, so it was not written.</source>
+        <translation>%1&#xa0;: une autre photo du lot porte le même nom, elle n&apos;a donc pas été écrite.</translation>
+    </message>
+    <message>
+        <source>%1; the original was left as it was.</source>
+        <translation>%1&#xa0;; l&apos;original a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG photo and was left as it was; write it to another folder to get its JPEG copy.</source>
+        <translation>%1 n&apos;est pas une photo JPEG et a été laissée telle quelle&#xa0;; écrivez-la dans un autre dossier pour obtenir sa copie JPEG.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 n&apos;a pas été écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>1 photo</source>
+        <translation>1 photo</translation>
+    </message>
+    <message>
+        <source>%1 photos</source>
+        <translation>%1 photos</translation>
+    </message>
+    <message>
+        <source>The photos could not be optimized: %1</source>
+        <translation>Les photos n&apos;ont pas pu être optimisées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 optimized in place.</source>
+        <translation>%1 optimisée(s) sur place.</translation>
+    </message>
+    <message>
+        <source>%1 written to %2.</source>
+        <translation>%1 écrite(s) dans %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 not done.</source>
+        <translation>Annulé&#xa0;: %1 non traitée(s).</translation>
+    </message>
+    <message>
+        <source>%1 skipped, listed below.</source>
+        <translation>%1 ignorée(s), listée(s) ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Skipped:</source>
+        <translation>Ignorées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Written, with a warning:</source>
+        <translation>Écrites, avec un avertissement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation>&amp;Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be opened.</source>
+        <translation>Le dossier %1 n&apos;a pas pu être ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>lum::BatchRun</name>
+    <message>
+        <source>There is not enough memory to start the batch.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour démarrer le lot.</translation>
     </message>
 </context>
 <context>

@@ -14,8 +14,8 @@ class Prompts;
 // The windows of a run. prompts (not owned) answers the questions of every window.
 class Program {
 public:
-    // Freed photo buffers the desktop program keeps for reuse: the four images of a 24-megapixel
-    // photo and the new ones of the next, or the compare window's copies.
+    // Freed photo buffers the desktop program keeps for reuse at most; once a photo is shown,
+    // no more than one copy of it (the main window's memory budget counts them).
     static constexpr size_t kBufferReserveBytes = size_t(512) << 20;
 
     explicit Program(Prompts* prompts);

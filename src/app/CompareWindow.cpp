@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 
 #include "app/Saving.h"
+#include "image/MemoryRoom.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
@@ -56,11 +57,13 @@ TViewBigEditPhotoForm::~TViewBigEditPhotoForm() = default;
 
 std::optional<lum::Image> TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
                                                        const lum::ComparedPhoto& photo, QString* fileToOpen) {
+    // The window's own copies of the optimized photo; the original is read from the main window.
+    lum::RequireRoom(kFullSizeCopies * uint64_t(photo.optimized->byteSize()), "open the compare window");
     TViewBigEditPhotoForm form(dialogs, prompts, parent);
     form.SetFileInfoText(photo.fileInfo);
     form.SetPhotoFile(photo.photoFile, photo.damaged);
     form.SetPicture(photo.name, photo.folder);
-    form.FillCompareWindow(*photo.optimized, *photo.original);
+    form.FillCompareWindowReading(*photo.optimized, *photo.original);
     form.ShowModal();
     if (fileToOpen) *fileToOpen = form.FileToOpen();
     if (!form.KeepsEdits()) return std::nullopt;
@@ -98,7 +101,21 @@ void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {
 // ---------------------------------------------------------------------------------------------
 // Creation, filling, activation, closing
 
-void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const lum::Image& original) {
+void TViewBigEditPhotoForm::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original) {
+    fill(optimized, original);
+    // An original handed over before is not needed any more (unless it is the one read now).
+    if (&original != &ownOriginal_) ownOriginal_ = lum::Image();
+}
+
+void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, lum::Image original) {
+    // The original shown now may be the one about to be replaced: the fill reads the new one.
+    fill(optimized, original);
+    ownOriginal_ = std::move(original);
+    originalPhoto_ = &ownOriginal_;
+    showOriginal(lum::QImageView(ownOriginal_));
+}
+
+void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& original) {
     lum::EditState& st = State();
     // 1. The memo: one line for the text before each "#".
     PhotoFileNameMemo->clear();
@@ -115,14 +132,14 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, const
     // where the history starts.
     st.MemoryImage = optimized;
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
-    originalPhoto_ = original;
+    originalPhoto_ = &original;
     editor().CommitMemoryImage(lum::CommitMode::Compare100);
     // A photo bigger than its pane opens fitted, once the window has its size; a smaller one
     // stays at 100 %.
     View()->CommitLaidOut(true);
     editor().MarkSaved();
     // 7. The original at 100 %.
-    showOriginal(lum::QImageView(originalPhoto_));  // shared: unchanged until the next fill
+    showOriginal(lum::QImageView(original));  // shared: unchanged until the next fill
     // Half the window each, and the view redrawn. The main window's caption keeps naming its
     // own picture.
     ShowBothPanes();

@@ -1,8 +1,8 @@
 // The compare-and-edit window: the photo as loaded on the left, the optimized photo on the
 // right in a photo-editing pane of its own, with its own editor (image state, recorder, kernel
 // register, zoom, history), menus, selection and paint toolbars; made of the window shell.
-// Opened modally from the main window, filled with copies of its images; its edits go back
-// only when the user keeps them there on closing.
+// Opened modally from the main window, filled from its images (the original is read where it
+// is); its edits go back only when the user keeps them there on closing.
 //
 // The class is split by job: CompareWindow.cpp (creation, filling, zoom, closing),
 // CompareWindowLayout.cpp (panels and buttons) and CompareWindowMenus.cpp (menus and the
@@ -36,6 +36,9 @@ public:
     TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts* prompts = nullptr, QWidget* parent = nullptr);
     ~TViewBigEditPhotoForm() override;
 
+    // The full-size copies of the optimized photo a fill makes (its baseline and working images),
+    // and the source copy of the first pixel operation.
+    static constexpr int kFullSizeCopies = 3;
     // Creates the window, fills it from the main window's images and shows it modally until it
     // is closed (OpenCompareWindow of the main window). Returns the edited photo when the user
     // keeps the edits in the main window; fileToOpen receives the photo chosen with File > Open
@@ -53,10 +56,15 @@ public:
     QString FileToOpen() const { return fileToOpen_; }
     // The file the photo shown belongs to, which the saves propose (empty: none yet).
     void SetPhotoFile(const std::string& file, bool damaged);
-    void FillCompareWindow(const lum::Image& optimized, const lum::Image& original);
+    // The window keeps the original it is given (a copy, or the image handed over).
+    void FillCompareWindow(const lum::Image& optimized, lum::Image original);
+    // The original is read where it is, not copied: it must stay unchanged until the window is
+    // filled again or goes (the main window's, which its modal run keeps as it is).
+    void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original);
+    void FillCompareWindowReading(const lum::Image&, lum::Image&&) = delete;
     // Shows the window maximized and modal; returns once it is closed.
     void ShowModal();
-    const lum::Image& OriginalPhoto() const { return originalPhoto_; }
+    const lum::Image& OriginalPhoto() const { return *originalPhoto_; }
     // The image was changed since the window was filled or saved, and not undone back to that.
     bool Changed() const { return !State().Saved; }
     // Closed with the answer to keep the edits in the main window.
@@ -113,7 +121,11 @@ private:
     // Closing with changes: save them, keep them in the main window, discard them or stay.
     bool mayCloseWithChanges();
 
-    lum::Image originalPhoto_;
+    void fill(const lum::Image& optimized, const lum::Image& original);
+
+    // The original of the last fill: the caller's, or ownOriginal_ when it was handed over.
+    const lum::Image* originalPhoto_ = &ownOriginal_;
+    lum::Image ownOriginal_;
     bool closeAfterWork_ = false;  // closed while a fill ran: close once it has stopped
     QString pictureName_, pictureFolder_;
     QString fileToOpen_;

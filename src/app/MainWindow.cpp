@@ -61,6 +61,7 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
     buildMenus();
     buildToolWindows();
     buildShortcuts();
+    buildBatch();
 
     connect(Pane(), &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind kind) {
         if (kind == lum::BusyKind::Progress) showProgress(on);
@@ -103,6 +104,7 @@ void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
     }
     ViewOrginalPhotoToolWindow->hide();
     ProcessingProgressToolWindow->hide();
+    stopBatch();
     e->accept();
 }
 

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -28,6 +29,7 @@ class TLsDirTree21;
 class TLsFilelistView28;
 
 namespace lum {
+class BatchDialog;
 class FolderWatch;
 class PhotoLoader;
 }  // namespace lum
@@ -112,6 +114,15 @@ public:
     // What Undo and Redo call the edits kept from the compare window.
     static constexpr const char* kCompareEditsLabel = QT_TRANSLATE_NOOP("Operation", "Compare Window Edits");
 
+    // --- the batch optimize (MainWindowBatch.cpp) ---
+    // The photo files selected in the photo list.
+    QStringList SelectedPhotos() const;
+    // The batch dialog for the photos selected in the list, or for every photo of a folder.
+    void OptimizeSelectedPhotos();
+    void OptimizeFolderPhotos(const QString& folder);
+    // The batch dialog once it was opened (null before).
+    lum::BatchDialog* BatchOptimizeDialog() const { return batch_; }
+
     // --- the window's own commands ---
     void Optimize() { RunCommand("ProcessingOptimumActionSpeedButton"); }
     void TurnLeft() { RunCommand("Btrot90"); }
@@ -153,6 +164,10 @@ private:
     void buildMenus();
     void buildToolWindows();
     void buildShortcuts();
+    void buildBatch();
+    void openBatch(const QStringList& paths, const QString& folder, int photoCount);
+    // A batch still running stops when the window closes.
+    void stopBatch();
 
     void showProgress(bool on);
     struct DecodedPhoto {
@@ -213,6 +228,7 @@ private:
     lum::FolderWatch* folderWatch_ = nullptr;
     QList<QObject*> photoKeys_;  // the shortcuts that step through the photos
     QLabel* zoomLabel_ = nullptr;
+    lum::BatchDialog* batch_ = nullptr;
 
     // Controls (object names are the design names).
     TLsDirTree21* LsDirTree211 = nullptr;

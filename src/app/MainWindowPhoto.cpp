@@ -11,9 +11,12 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QUrl>
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
+#include "app/App.h"
 #include "app/LoadInputGate.h"
 #include "app/MainWindow.h"
 #include "app/PhotoLoader.h"
@@ -28,6 +31,9 @@
 #include "widgets/ImageConvert.h"
 
 namespace {
+
+// The freed buffers kept for small photos: a few of their copies.
+constexpr size_t kLeastBufferReserve = size_t(64) << 20;
 
 // The long time format of the locale without the time zone.
 QString longTimeFormat(const QLocale& locale) {
@@ -165,6 +171,9 @@ void TMemPhotoActionForm::startLoad(const QString& path, LoadPurpose purpose) {
     }
     pending_->path = path;
     pending_->purpose = purpose;
+    // The photo on screen stays until the next one is shown, but not its source copy: the next
+    // photo's decode takes its place.
+    editor().DropSourceCopy();
     View()->EndPreview();  // of a photo no longer wanted
     int W = 0, H = 0;
     Pane()->ViewOuterSize(W, H);
@@ -272,6 +281,11 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     st.TookSource(QFileInfo(path).absoluteFilePath().toStdString(), photo.source);
     buildThumbnail(st.MemoryImage);
     editor().CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
+    // The buffers given back are kept for the next photo only as far as one copy of this one
+    // (at least a little room for small photos): the rest of the photo closed goes back to the
+    // system.
+    lum::Image::SetBufferReserve(std::min(lum::Program::kBufferReserveBytes,
+                                          std::max(st.WorkImage.byteSize(), kLeastBufferReserve)));
     logoShown_ = false;
     editor().Redraw();
     RefreshCaption();
@@ -312,6 +326,9 @@ void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
 void TMemPhotoActionForm::OpenCompareWindow() {
     if (!compareOpener_ || !State().HasPicture) return;
     openAfterCompare_.clear();
+    // The compare window's copies take the place of the source copy, which the next operation
+    // here makes again.
+    editor().DropSourceCopy();
     const lum::EditState& st = State();
     const lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage,   &st.MemoryImage,     st.PhotoFile,
                                    st.PhotoDamaged, PictureName(), OpenDialogFolder()};

@@ -3,6 +3,7 @@
 #include <QMetaObject>
 
 #include "image/Formats.h"
+#include "image/MemoryRoom.h"
 
 namespace lum {
 
@@ -125,7 +126,11 @@ void PhotoLoader::process(const Job& job) {
                               : DecodePicture(bytes->data(), bytes->size(), nullptr, &photo->metadata, opts, &photo->report);
         if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
         if (cancel->load()) return;
-        if (job.copies) photo->copies = BaselineCopies::Of(photo->image);
+        if (job.copies) {
+            // The photo on screen stays until this one is shown: its copy comes on top.
+            RequireRoom(uint64_t(photo->image.byteSize()), "open this photo");
+            photo->copies = BaselineCopies::Of(photo->image);
+        }
         if (cancel->load()) return;
         deliver(ticket, [this, photo] {
             pending_ = false;

@@ -50,7 +50,7 @@ public:
     ~PhotoLoader() override;
 
     // Starts loading path; a load under way is cancelled. With `copies` the photo comes with
-    // the three copies its commit needs, made on the worker too.
+    // the copy its commit needs, made on the worker too.
     void Load(const QString& path, ZoomFor zoomFor, bool copies = false);
     // Nothing asked so far is delivered any more.
     void Cancel();

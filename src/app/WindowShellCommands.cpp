@@ -15,6 +15,7 @@
 #include "app/OptionsDialog.h"
 #include "app/WindowShell.h"
 #include "editing/Operation.h"
+#include "image/MemoryRoom.h"
 #include "view/EditPane.h"
 #include "widgets/FocusRingButton.h"
 #include "widgets/Icons.h"
@@ -24,9 +25,19 @@ namespace lum {
 QMenu* WindowShell::ZoomScalePopupMenu() const { return pane_->ZoomMenu(); }
 
 bool WindowShell::RunCommand(const char* control) {
+    const CommandRef ref = FindCommand(control, kind_.policy.window);
+    if (ref.op && ref.op->pixel) {
+        // A pixel operation keeps the picture as it was beside its result: where that does not
+        // fit, the user is told before the system would have to stop the program.
+        bool room = false;
+        Guard([&] {
+            RequireRoom(2 * uint64_t(editor_.State().WorkImage.byteSize()), "do this");
+            room = true;
+        });
+        if (!room) return false;
+    }
     const bool ran =
         RunWindowCommand(editor_, kind_.policy.window, control, [this](const std::function<void()>& f) { Guard(f); });
-    const CommandRef ref = FindCommand(control, kind_.policy.window);
     if (ran && ref.op->makesPicture) pictureReplaced();
     return ran;
 }

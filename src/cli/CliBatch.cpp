@@ -2,13 +2,14 @@
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <new>
 #include <system_error>
 #include <thread>
 
-#include "cli/CliInternal.h"
+#include "cli/BatchEngine.h"
 #include "image/FormatNames.h"
 #include "image/PhotoNotice.h"
 #include "image/Parallel.h"
@@ -24,6 +25,7 @@ struct Job {
     std::string photo;   // as listed
     std::string target;  // where the result goes
     std::string refusal; // set when the photo must not be processed
+    BatchSkip refusalKind = BatchSkip::SameTarget;
     // In place, a photo of a format we do not write: its JPEG goes beside it, the photo stays.
     bool beside = false;
 };
@@ -96,10 +98,11 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
         fs::path tcanon = fs::weakly_canonical(fs::absolute(job.target, tec), tec);
         const std::string tkey = tec ? job.target : tcanon.string();
         auto prev = seenTarget.find(tkey);
-        if (job.beside && tkey == key)
+        if (job.beside && tkey == key) {
             job.refusal = std::string("holds a ") + FormatName(format) +
                           " picture; not replaced by a JPEG file (write it elsewhere with -o DIR)";
-        else if (prev != seenTarget.end())
+            job.refusalKind = BatchSkip::OtherFormat;
+        } else if (prev != seenTarget.end())
             job.refusal = "same output file as " + prev->second + " (not written)";
         else
             seenTarget[tkey] = photo;
@@ -108,56 +111,72 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
     return jobs;
 }
 
-const char* const kInterrupted = "interrupted, not written";
+// A photo dropped because the batch was asked to stop.
+struct Dropped {};
 
-// One photo from file to file; returns the error text, empty on success. warnings receives
-// what the user must know about a photo that was written all the same.
-std::string ProcessPhoto(const BatchArgs& b, const Job& job, std::vector<std::string>& warnings) {
+// One photo from file to file. Its skip and reason stay empty on success; its warnings tell
+// what the user must know about a photo that was written all the same. Throws Dropped when
+// stop asks for it before the write begins.
+void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()>& stop, BatchPhotoReport& r) {
+    std::vector<std::string>& warnings = r.warnings;
+    const auto skip = [&r](BatchSkip why, std::string reason, std::string detail = std::string()) {
+        r.skip = why;
+        r.detail = detail.empty() ? reason : std::move(detail);
+        r.reason = std::move(reason);
+    };
+    const auto dropIfStopped = [&stop] {
+        if (stop()) throw Dropped();
+    };
     try {
-        if (!job.refusal.empty()) return job.refusal;
+        if (!job.refusal.empty()) return skip(job.refusalKind, job.refusal);
         std::error_code ec;
         const bool mustNotExist = (!b.inPlace || job.beside) && !b.overwrite;
         if (mustNotExist && fs::exists(job.target, ec))
-            return job.target + " already exists (use --overwrite to replace it)";
+            return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
         LoadedPicture pic;
         try {
             pic = LoadPicture(job.photo);
         } catch (const std::exception& e) {
-            return NoticeForFailure(job.photo, e).text;
+            return skip(BatchSkip::Unreadable, NoticeForFailure(job.photo, e).text);
         }
+        dropIfStopped();
         const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
         // Replacing a damaged original, in place or as the output of its own folder, would leave
         // only a clean-looking copy of what could be decoded; another file (a NAME.jpg beside it
         // too) gets the copy, with the warning.
         if (!notice.mayReplaceOriginal() &&
             ((b.inPlace && !job.beside) || pic.source.sameFile(IdentityOf(job.target))))
-            return RefusalToReplace(notice);
+            return skip(BatchSkip::Damaged, RefusalToReplace(notice), notice.text);
         if (!notice.text.empty()) warnings.push_back(notice.text);
         OptimizeLean(pic.image, b.out.targets);
         // Planned from the first bytes; the photo may have been replaced since.
         if (b.inPlace && !job.beside && WrittenAsJpegBeside(pic.format))
-            return std::string("holds a ") + FormatName(pic.format) + " picture; not replaced by a JPEG file";
+            return skip(BatchSkip::OtherFormat,
+                        std::string("holds a ") + FormatName(pic.format) + " picture; not replaced by a JPEG file");
+        dropIfStopped();
         std::vector<std::string> written;
         std::vector<uint8_t> bytes = EncodeFor(job.target, pic.image, b.out, &pic.metadata, &written);
         for (const std::string& w : written) warnings.push_back(job.target + ": " + w);
         pic.image = Image();
         if (mustNotExist && fs::exists(job.target, ec))
-            return job.target + " already exists (use --overwrite to replace it)";
-        if (StopRequest::Requested()) return kInterrupted;
+            return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
+        dropIfStopped();
         WriteFileAtomic(job.target, bytes);
-        return std::string();
+    } catch (const Dropped&) {
+        throw;
     } catch (const std::bad_alloc&) {
-        return "out of memory";
+        skip(BatchSkip::Failed, "out of memory");
     } catch (const std::exception& e) {
         std::string msg = e.what();
-        return msg.empty() ? "unknown error" : msg;
+        skip(BatchSkip::Failed, msg.empty() ? "unknown error" : msg);
     }
 }
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& args) {
-    const BatchArgs b = ParseBatch(args);
+bool IsBatchPhotoName(const std::string& path) { return HasPhotoExtension(path); }
+
+BatchTotals RunOptimizeBatch(const BatchArgs& b, BatchObserver& observer) {
     if (!b.inPlace) {
         std::error_code ec;
         fs::create_directories(b.outDir, ec);
@@ -174,42 +193,88 @@ int RunBatch(const std::vector<std::string>& args) {
     const int cores = std::max(1, ThreadCount());
     int workers = b.jobs > 0 ? b.jobs : std::min(cores, kDefaultMaxJobs);
     workers = std::max(1, std::min(workers, n));
-    SetThreadCount(std::max(1, cores / workers));
+    const int bandThreads = std::max(1, cores / workers);
 
-    StopRequest stop;
+    BatchTotals totals;
+    totals.total = n;
     std::atomic<int> next{0};
-    std::atomic<int> failed{0}, done{0};
-    std::mutex printLock;
+    std::atomic<bool> stopped{false};
+    std::mutex lock;  // one observer call at a time, and the totals
+    const std::function<bool()> stopRequested = [&] {
+        if (stopped.load()) return true;
+        std::lock_guard<std::mutex> g(lock);
+        if (observer.StopRequested()) stopped = true;
+        return stopped.load();
+    };
     auto work = [&] {
-        while (!StopRequest::Requested()) {
+        SetThreadCountOfThisThread(bandThreads);
+        {
+            std::lock_guard<std::mutex> g(lock);
+            observer.ThreadStarted();
+        }
+        while (!stopRequested()) {
             const int i = next++;
             if (i >= n) break;
             const Job& job = jobs[static_cast<size_t>(i)];
-            std::vector<std::string> warnings;
-            const std::string error = ProcessPhoto(b, job, warnings);
-            if (error == kInterrupted) break;  // counted with the photos not done
-            std::lock_guard<std::mutex> lock(printLock);
-            if (error.empty()) {
-                std::fprintf(stderr, "[%d/%d] %s -> %s%s\n", i + 1, n, job.photo.c_str(), job.target.c_str(),
-                             job.beside ? " (the original is kept: results are written as JPEG)" : "");
-                for (const std::string& w : warnings) std::fprintf(stderr, "[%d/%d] warning: %s\n", i + 1, n, w.c_str());
-            } else {
-                ++failed;
-                std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i + 1, n, job.photo.c_str(), error.c_str());
+            {
+                std::lock_guard<std::mutex> g(lock);
+                observer.PhotoStarted(i, n, job.photo);
             }
-            ++done;
+            BatchPhotoReport r;
+            r.index = i;
+            r.total = n;
+            r.photo = job.photo;
+            r.target = job.target;
+            r.beside = job.beside;
+            try {
+                ProcessPhoto(b, job, stopRequested, r);
+            } catch (const Dropped&) {
+                break;  // counted with the photos not done
+            }
+            std::lock_guard<std::mutex> g(lock);
+            ++(r.written() ? totals.written : totals.skipped);
+            observer.PhotoFinished(r);
         }
+        SetThreadCountOfThisThread(0);
     };
     std::vector<std::thread> pool;
     for (int t = 1; t < workers; ++t) pool.emplace_back(work);
     work();
     for (std::thread& t : pool) t.join();
-    SetThreadCount(0);
-    if (StopRequest::Requested()) {
-        std::fprintf(stderr, "lumora: interrupted; %d of %d photos not done\n", n - done.load(), n);
+    totals.stopped = stopped.load();
+    return totals;
+}
+
+namespace {
+
+// Prints a line per photo on stderr and stops at a signal.
+class PrintingObserver : public BatchObserver {
+public:
+    void PhotoFinished(const BatchPhotoReport& r) override {
+        const int i = r.index + 1, n = r.total;
+        if (r.written()) {
+            std::fprintf(stderr, "[%d/%d] %s -> %s%s\n", i, n, r.photo.c_str(), r.target.c_str(),
+                         r.beside ? " (the original is kept: results are written as JPEG)" : "");
+            for (const std::string& w : r.warnings) std::fprintf(stderr, "[%d/%d] warning: %s\n", i, n, w.c_str());
+        } else {
+            std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i, n, r.photo.c_str(), r.reason.c_str());
+        }
+    }
+    bool StopRequested() override { return StopRequest::Requested(); }
+};
+
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& args) {
+    const BatchArgs b = ParseBatch(args);
+    StopRequest stop;
+    PrintingObserver printer;
+    const BatchTotals t = RunOptimizeBatch(b, printer);
+    if (t.stopped) {
+        std::fprintf(stderr, "lumora: interrupted; %d of %d photos not done\n", t.notDone(), t.total);
         return kExitFailure;
     }
-    return failed > 0 ? kExitFailure : kExitOk;
+    return t.skipped > 0 ? kExitFailure : kExitOk;
 }
 
 }  // namespace lum::cli

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "image/Arith.h"
-#include "image/Parallel.h"
 
 namespace lum {
 
@@ -157,29 +156,26 @@ bool EditState::FitZoom(int W, int H) {
 
 BaselineCopies BaselineCopies::Of(const Image& img) {
     BaselineCopies c;
-    Image* const targets[2] = {&c.work, &c.source};
-    ParallelRows(2, [&](int i0, int i1) {
-        for (int i = i0; i < i1; ++i) *targets[i] = img;
-    }, 1);
+    c.work = img;
     return c;
 }
 
 bool BaselineCopies::SizedFor(const Image& img) const {
-    for (const Image* c : {&work, &source})
-        if (c->width() != img.width() || c->height() != img.height()) return false;
-    return true;
+    return work.width() == img.width() && work.height() == img.height();
 }
 
 void EditState::Commit(int W, int H, CommitMode mode, FitRule rule, BaselineCopies* ready) {
     if (ready && mode == CommitMode::Normal && ready->SizedFor(MemoryImage)) {
         WorkImage = std::move(ready->work);
         CommitZoom(W, H, mode, rule);
-        SourceImage = std::move(ready->source);
+        SourceImage = Image();
         return;
     }
     WorkImage = MemoryImage;
     CommitZoom(W, H, mode, rule);
-    if (mode != CommitMode::NoCopies) SourceImage = WorkImage;
+    // The operations and tools that read it copy it when they start: a big photo is not kept
+    // a third time meanwhile.
+    if (mode != CommitMode::NoCopies) SourceImage = Image();
 }
 
 void EditState::CommitWithoutCopies(int W, int H, CommitMode mode, FitRule rule) {

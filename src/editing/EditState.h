@@ -33,12 +33,12 @@ enum class FitRule {
     HundredPercentWhenFits  // compare window
 };
 
-// Two copies of a picture about to become MemoryImage, made beforehand (on another thread),
-// so that its commit takes them over instead of copying it on the window's thread.
+// The copy of a picture about to become MemoryImage that its commit makes, made beforehand (on
+// another thread), so that the commit takes it over instead of copying on the window's thread.
 struct BaselineCopies {
-    Image work, source;
-    static BaselineCopies Of(const Image& img);  // makes them, in parallel
-    // They can stand for copies of img: all three of its size (their pixels are the maker's word).
+    Image work;
+    static BaselineCopies Of(const Image& img);
+    // It can stand for a copy of img: of its size (its pixels are the maker's word).
     bool SizedFor(const Image& img) const;
 };
 
@@ -151,9 +151,9 @@ public:
     bool ChangedOnDisk(const std::string& path) const;
 
     // --- the state's part of the operations (the editor adds the view) ---
-    // MemoryImage becomes the baseline: WorkImage and SourceImage restart from it (NoCopies
-    // keeps SourceImage), then the zoom follows mode and rule. With `ready` (sized for
-    // MemoryImage, mode Normal) its copies are taken over instead.
+    // MemoryImage becomes the baseline: WorkImage restarts from it and SourceImage is left
+    // empty until an operation makes it (NoCopies keeps SourceImage), then the zoom follows
+    // mode and rule. With `ready` (sized for MemoryImage, mode Normal) its copy is taken over.
     void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule,
                 BaselineCopies* ready = nullptr);
     // The commit of a lean editor: MemoryImage moves into WorkImage (NoCopies keeps WorkImage),

@@ -234,6 +234,12 @@ void Editor::BeginPixelOp() {
     st_.BeginPixelOp();
 }
 
+bool Editor::DropSourceCopy() {
+    if (history_.Recording() || st_.DragActive || st_.FloatActive || floating_) return false;
+    st_.SourceImage = Image();
+    return true;
+}
+
 void Editor::SourceWillRefresh() {
     if (!policy_.lean) history_.SourceWillRefresh(st_);
 }

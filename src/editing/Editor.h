@@ -149,6 +149,9 @@ public:
     void BeginPixelOp();
     // A pixel function is about to make SourceImage a copy of the working image itself.
     void SourceWillRefresh();
+    // Between operations the source copy is read by nothing (the next one makes its own):
+    // dropped, unless a step, a drag or a floating mix still reads it. False when kept.
+    bool DropSourceCopy();
 
     // --- the history of steps ---
     const History& history() const { return history_; }

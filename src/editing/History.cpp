@@ -305,8 +305,11 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
         if (takeWhole) {
             step.hasWork = step.wholeWork = true;
             step.rect = Rect{0, 0, before->width(), before->height()};
+            // A step that leaves the baseline as it is finds it there again when it is taken
+            // back: no copy of the picture before it when it is the baseline.
+            if (!step.hasBaseline && *before == st.MemoryImage) step.workIsBaseline = true;
             // The source stays what it is, the image before the last pixel operation.
-            if (before == &st.SourceImage) step.work = *before;
+            else if (before == &st.SourceImage) step.work = *before;
             else step.work = std::move(*before);
         }
     } else if (o.havePatch && !o.patchRect.empty()) {
@@ -370,7 +373,12 @@ void History::exchange(EditState& st, HistoryStep& step, StepShown& shown) {
     const int w0 = work.width(), h0 = work.height();
     shown.label = step.label;
     if (step.hasWork) {
-        if (step.wholeWork) {
+        if (step.workIsBaseline) {
+            step.work = std::move(work);
+            work = st.MemoryImage;
+            step.workIsBaseline = false;
+            shown.changed = Rect{0, 0, work.width(), work.height()};
+        } else if (step.wholeWork) {
             std::swap(work, step.work);
             shown.changed = Rect{0, 0, work.width(), work.height()};
         } else {

@@ -60,6 +60,10 @@ struct HistoryStep {
     unsigned flags = kStepPlain;
     // The working image: the whole image (any size) or the pixels of rect.
     bool hasWork = false, wholeWork = false;
+    // The whole image kept is the baseline the state holds whenever the step is to be taken
+    // back or done again (work then stays empty): an Optimize of a photo just opened keeps no
+    // copy of its own.
+    bool workIsBaseline = false;
     Rect rect;
     Image work;
     // The baseline (MemoryImage), when the step committed a new one. A side whose baseline

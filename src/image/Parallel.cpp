@@ -10,9 +10,11 @@ namespace lum {
 
 namespace {
 std::atomic<int> g_threads{0};
-}
+thread_local int t_threads = 0;
+}  // namespace
 
 int ThreadCount() {
+    if (t_threads > 0) return t_threads;
     int n = g_threads.load();
     if (n > 0) return n;
     if (const char* env = std::getenv("LUMORA_THREADS")) {
@@ -24,6 +26,8 @@ int ThreadCount() {
 }
 
 void SetThreadCount(int n) { g_threads.store(n > 0 ? n : 0); }
+
+void SetThreadCountOfThisThread(int n) { t_threads = n > 0 ? n : 0; }
 
 void ParallelRows(int count, const std::function<void(int, int)>& body, int minRows) {
     if (count <= 0) return;

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "image/MemoryRoom.h"
+
 namespace lum {
 
 std::string DamageMeaning(DamageKind kind) {
@@ -37,7 +39,8 @@ PhotoNotice NoticeForFailure(const std::string& name, const std::exception& erro
         if (!jpeg->detail().empty()) n.text += ": " + jpeg->detail();
         return n;
     }
-    const std::string what = dynamic_cast<const std::bad_alloc*>(&error) ? "Not enough memory" : error.what();
+    const bool plainMemory = dynamic_cast<const std::bad_alloc*>(&error) && !dynamic_cast<const NotEnoughMemory*>(&error);
+    const std::string what = plainMemory ? "Not enough memory" : error.what();
     n.text = !name.empty() && what.find(name) != std::string::npos ? what : name + ": " + what;
     return n;
 }

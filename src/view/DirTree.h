@@ -58,6 +58,9 @@ public:
     bool CheckDrive(const lum::files::Drive& drive);
 
     QMenu* PopupMenu() const { return menu_; }
+    // The folder the pop-up menu's commands act on: the node under the mouse while the menu is
+    // up, else the selected one.
+    QString CommandFolder() const { return PathOf(CommandNode()); }
 
     // Popup-menu commands, acting on the selected node.
     void AddNode();

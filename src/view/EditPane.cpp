@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <new>
 
+#include "image/MemoryRoom.h"
 #include "view/PaintRaster.h"
 #include "view/PhotoView.h"
 #include "widgets/ImageConvert.h"
@@ -131,6 +133,10 @@ void EditPane::Guard(const std::function<void()>& command) {
     try {
         command();
         return;
+    } catch (const lum::NotEnoughMemory& e) {
+        error = e.what();
+    } catch (const std::bad_alloc&) {
+        error = "There is not enough memory for this. Close other programs or windows and try again.";
     } catch (const std::exception& e) {
         error = e.what();
     } catch (...) {

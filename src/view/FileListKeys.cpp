@@ -36,8 +36,11 @@ void TLsFilelistView28::keyPressEvent(QKeyEvent* event) {
     default: {
         const QTreeWidgetItem* before = currentItem();
         QTreeWidget::keyPressEvent(event);
-        // Moved by the keys (arrows, Home, End, typing a name): open once they rest.
-        if (keyboardOpenDelay_ >= 0 && currentItem() != before && currentItem()) keyboardOpen_->start(keyboardOpenDelay_);
+        // Moved by the keys (arrows, Home, End, typing a name): open once they rest. With Shift
+        // or Ctrl the keys select several entries and open none.
+        const bool selecting = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+        if (keyboardOpenDelay_ >= 0 && !selecting && currentItem() != before && currentItem())
+            keyboardOpen_->start(keyboardOpenDelay_);
     }
     }
 }

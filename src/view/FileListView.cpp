@@ -159,6 +159,8 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     SetMask(mask_);
     connect(header(), &QHeaderView::sectionClicked, this, &TLsFilelistView28::ColumnClick);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        // Ctrl and Shift with a click only add to the selection or take from it.
+        if (clickModifiers_ & (Qt::ControlModifier | Qt::ShiftModifier)) return;
         // Once the view's own mouse handling has ended: opening a photo waits for its decode
         // while the window turns, and the list may be refilled meanwhile.
         const QPersistentModelIndex clicked(index);
@@ -557,6 +559,12 @@ void TLsFilelistView28::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeWidgetItem* item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : nullptr;
     QTreeWidget::mouseDoubleClickEvent(event);
     if (item) ItemDblClick(item);
+}
+
+void TLsFilelistView28::mouseReleaseEvent(QMouseEvent* event) {
+    // The keys held with the click itself, not those held when its signal is handled.
+    clickModifiers_ = event->modifiers();
+    QTreeWidget::mouseReleaseEvent(event);
 }
 
 QMenu* TLsFilelistView28::MenuAt(const QPoint& pos) {

@@ -162,6 +162,7 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Files dragged out of the list are offered to move (or copy, with Ctrl); the list itself
@@ -213,5 +214,6 @@ private:
     QAction* folderAction_ = nullptr;
     int columnsKind_ = -1;  // 0 folder columns, 1 drive columns
     int keyboardOpenDelay_ = -1;
+    Qt::KeyboardModifiers clickModifiers_;  // of the last mouse release
     QTimer* keyboardOpen_ = nullptr;
 };

@@ -17,7 +17,6 @@ using files::WithoutSlash;
 FolderWatch::FolderWatch(TLsDirTree21* tree, TLsFilelistView28* list, QObject* parent)
     : QObject(parent), tree_(tree), list_(list), watcher_(new QFileSystemWatcher(this)), settle_(new QTimer(this)) {
     settle_->setSingleShot(true);
-    settle_->setInterval(250);
     connect(settle_, &QTimer::timeout, this, &FolderWatch::settle);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::changed);
     connect(list_, &TLsFilelistView28::DirectoryChanged, this, &FolderWatch::rewatch);
@@ -26,7 +25,7 @@ FolderWatch::FolderWatch(TLsDirTree21* tree, TLsFilelistView28* list, QObject* p
     rewatch();
 }
 
-void FolderWatch::SetSettleDelay(int ms) { settle_->setInterval(ms); }
+void FolderWatch::SetSettleDelay(int ms) { settleMs_ = ms; }
 
 QStringList FolderWatch::Watched() const { return watcher_->directories(); }
 
@@ -47,8 +46,10 @@ void FolderWatch::rewatch() {
 }
 
 void FolderWatch::changed(const QString& dir) {
+    if (pending_.isEmpty()) gathering_.start();
     pending_.insert(dir);
-    settle_->start();
+    // Changes that keep coming (a batch writing photo after photo) still show every so often.
+    settle_->start(gathering_.elapsed() >= kLongestGatherMs ? 0 : settleMs_);
 }
 
 void FolderWatch::settle() {

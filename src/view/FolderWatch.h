@@ -1,8 +1,10 @@
 // Keeps the folder tree and the photo list in step with the disk: folders and photos created,
 // renamed or removed by other programs show up without leaving the folder. It watches the
 // folder the list shows and every open folder of the tree; changes are gathered for a moment
-// (a camera copying a hundred photos refreshes once, not a hundred times).
+// (a camera copying a hundred photos refreshes once, not a hundred times), yet changes that go
+// on for long are shown at least once a second.
 #pragma once
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
@@ -36,6 +38,9 @@ private:
     QFileSystemWatcher* watcher_;
     QTimer* settle_;
     QSet<QString> pending_;
+    QElapsedTimer gathering_;  // since the first pending change
+    int settleMs_ = 250;
+    static constexpr int kLongestGatherMs = 1000;
 };
 
 }  // namespace lum

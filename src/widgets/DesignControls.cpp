@@ -1,5 +1,6 @@
 #include "widgets/DesignControls.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <QAbstractButton>
@@ -57,7 +58,9 @@ TUpDownSpin::TUpDownSpin(const QString& upDownName, const QString& editName, int
     grey.setColor(QPalette::WindowText, grey.color(QPalette::Disabled, QPalette::Text));
     limits_->setPalette(grey);
     QFont small = limits_->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
+    // A font given in pixels (the paint toolbar's) has no point size.
+    if (small.pointSizeF() > 0) small.setPointSizeF(small.pointSizeF() * 0.85);
+    else if (small.pixelSize() > 0) small.setPixelSize(std::max(1, qRound(small.pixelSize() * 0.85)));
     limits_->setFont(small);
     ShowLimits();
 }

@@ -34,16 +34,18 @@ TEST(EditState, StartsWithEightByEightImagesAndTheStartUpRegisters) {
     EXPECT_EQ(ToneTable()[255], 128);
 }
 
-TEST(EditState, CommitCopiesBaselineIntoWorkAndSource) {
+TEST(EditState, CommitCopiesBaselineIntoWorkAndLeavesTheSourceToTheNextOperation) {
     EditState st;
+    st.SourceImage = Gradient(5, 5);
     st.MemoryImage = Gradient(37, 21);
     Commit(st, 1000, 1000);
     EXPECT_EQ(st.WorkImage, st.MemoryImage);
-    EXPECT_EQ(st.SourceImage, st.MemoryImage);
-    // The copies are separate images, not shared storage.
+    EXPECT_TRUE(st.SourceImage.empty());
+    // The copy is a separate image, not shared storage.
     st.WorkImage.fill(1, 2, 3);
     EXPECT_NE(st.MemoryImage, st.WorkImage);
-    EXPECT_NE(st.SourceImage, st.WorkImage);
+    st.BeginPixelOp();
+    EXPECT_EQ(st.SourceImage, st.WorkImage);
 }
 
 TEST(EditState, CommitTakesOverCopiesMadeBeforehandOnlyWhenTheyFit) {
@@ -56,7 +58,8 @@ TEST(EditState, CommitTakesOverCopiesMadeBeforehandOnlyWhenTheyFit) {
     const uint8_t* workBuffer = ready.work.data();
     taken.Commit(50, 50, CommitMode::Normal, FitRule::KeepZoomWhenFits, &ready);
     EXPECT_EQ(taken.WorkImage.data(), workBuffer);  // taken over, not copied
-    for (const Image* img : {&taken.MemoryImage, &taken.WorkImage, &taken.SourceImage}) EXPECT_EQ(*img, photo);
+    for (const Image* img : {&taken.MemoryImage, &taken.WorkImage}) EXPECT_EQ(*img, photo);
+    EXPECT_TRUE(taken.SourceImage.empty());
     EXPECT_EQ(taken.ZoomIndex, made.ZoomIndex);
     EXPECT_EQ(taken.ZoomTable, made.ZoomTable);
     // Copies of another size are not taken: the commit copies as ever.
@@ -65,7 +68,7 @@ TEST(EditState, CommitTakesOverCopiesMadeBeforehandOnlyWhenTheyFit) {
     BaselineCopies wrong = BaselineCopies::Of(Gradient(90, 41));
     other.Commit(50, 50, CommitMode::Normal, FitRule::KeepZoomWhenFits, &wrong);
     EXPECT_EQ(other.WorkImage, photo);
-    EXPECT_EQ(other.SourceImage, photo);
+    EXPECT_TRUE(other.SourceImage.empty());
     EXPECT_EQ(wrong.work.height(), 41);  // left where it was
 }
 
@@ -124,6 +127,7 @@ TEST(EditState, CompareModes) {
     Commit(cmp, 100, 100, CommitMode::Compare100, FitRule::HundredPercentWhenFits);
     EXPECT_EQ(cmp.ZoomIndex, 7);  // never fitted, whatever the size
     EXPECT_EQ(cmp.WorkImage.width(), 1000);
+    EXPECT_TRUE(cmp.SourceImage.empty());  // made by the operation that needs it
     cmp.WorkImage.fill(5, 5, 5);
     const Image source = cmp.SourceImage;
     // The working image back to the baseline, the source copy left as it was.

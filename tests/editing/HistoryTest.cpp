@@ -71,6 +71,7 @@ TEST(History, AStrokeKeepsItsRectangleAFilterTheImageAQuarterTurnItsBaselineToo)
 
 TEST(History, TwentyStrokesAndFiveFiltersHoldLessThanSixCopies) {
     Session s(RandomImage(600, 400, 3));
+    s.st().WorkImage = RandomImage(600, 400, 30);  // not the baseline: every filter keeps a copy
     const size_t copy = s.st().WorkImage.byteSize();
     ChoosePaintTool(s.editor, kToolPen);
     for (int i = 0; i < 20; ++i) {
@@ -84,6 +85,48 @@ TEST(History, TwentyStrokesAndFiveFiltersHoldLessThanSixCopies) {
     EXPECT_LE(s.history().BytesHeld(), 6 * copy);
     EXPECT_GT(s.history().BytesHeld(), 5 * copy);
     for (int i = 0; i < 25; ++i) EXPECT_TRUE(s.editor.Undo()) << i;
+}
+
+TEST(History, AStepFromThePhotoAsOpenedFindsItInTheBaselineInsteadOfACopy) {
+    for (const bool memorizedFirst : {false, true}) {
+        Session s(RandomImage(120, 90, 6), EditorPolicy::MainWindow());
+        if (memorizedFirst) {
+            ASSERT_TRUE(s.Apply("grey"));
+            s.editor.Memorize();
+        }
+        const Image opened = s.st().WorkImage;
+        const int first = s.history().Count();
+        ASSERT_TRUE(s.Apply("sharpen"));
+        const Image sharpened = s.st().WorkImage;
+        const HistoryStep& filter = s.history().StepAt(first);
+        EXPECT_TRUE(filter.workIsBaseline && filter.work.empty());
+        EXPECT_LT(filter.Bytes(), 64u);
+        // The next ones keep what they change; a turn changes the baseline too.
+        ASSERT_TRUE(s.Apply("soften"));
+        EXPECT_FALSE(s.history().StepAt(first + 1).workIsBaseline);
+        ASSERT_TRUE(s.Apply("rotate-cw"));
+        const Image turned = s.st().WorkImage;
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(s.editor.Undo());
+            ASSERT_TRUE(s.editor.Undo());
+            EXPECT_EQ(s.st().WorkImage, sharpened);
+            EXPECT_EQ(s.st().MemoryImage, opened);
+            ASSERT_TRUE(s.editor.Undo());
+            EXPECT_EQ(s.st().WorkImage, opened) << memorizedFirst;
+            ASSERT_TRUE(s.editor.Redo());
+            EXPECT_EQ(s.st().WorkImage, sharpened);
+            ASSERT_TRUE(s.editor.Redo());
+            ASSERT_TRUE(s.editor.Redo());
+            EXPECT_EQ(s.st().WorkImage, turned);
+        }
+        // An edit not from the baseline keeps its copy.
+        s.st().WorkImage = RandomImage(90, 120, 7);
+        const Image edited = s.st().WorkImage;
+        ASSERT_TRUE(s.Apply("sharpen"));
+        EXPECT_FALSE(s.history().StepAt(s.history().Count() - 1).workIsBaseline);
+        ASSERT_TRUE(s.editor.Undo());
+        EXPECT_EQ(s.st().WorkImage, edited);
+    }
 }
 
 TEST(History, TheOldestStepsGoBeyondFiftyStepsOrTheBytesAllowed) {
@@ -101,6 +144,7 @@ TEST(History, TheOldestStepsGoBeyondFiftyStepsOrTheBytesAllowed) {
 
     // Three whole images fit the bytes: the fourth drops the first.
     Session b(RandomImage(40, 30, 5));
+    b.st().WorkImage = RandomImage(40, 30, 50);  // not the baseline: every step keeps a copy
     const size_t copy = b.st().WorkImage.byteSize();
     b.editor.SetHistoryLimits(HistoryLimits{3 * copy + 200, 50});
     for (const char* word : {"grey", "mirror-h", "mirror-v", "sharpen"}) ASSERT_TRUE(b.Apply(word));
@@ -310,6 +354,43 @@ TEST(History, AMixPlacedThenDraggedIsOneStepPerDragAndUndoPlacesItForGood) {
     EXPECT_EQ(s.st().WorkImage, placed);
     ASSERT_TRUE(s.editor.Undo());
     EXPECT_EQ(s.st().WorkImage, photo);
+}
+
+TEST(History, TheSourceCopyGoesBetweenOperationsButNotUnderAFloatingMix) {
+    Session s(RandomImage(80, 60, 17)), same(RandomImage(80, 60, 17));
+    const Image photo = s.st().WorkImage;
+    for (Session* t : {&s, &same}) {
+        ASSERT_TRUE(t->Apply("grey"));
+        ASSERT_TRUE(t->Apply("sharpen"));
+    }
+    EXPECT_FALSE(s.st().SourceImage.empty());
+    EXPECT_TRUE(s.editor.DropSourceCopy());
+    EXPECT_TRUE(s.st().SourceImage.empty());
+    // The operations after it and the history do as they would have done with it.
+    for (Session* t : {&s, &same}) ASSERT_TRUE(t->Apply("auto-smooth"));
+    EXPECT_EQ(s.st().WorkImage, same.st().WorkImage);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(s.editor.Undo());
+    EXPECT_EQ(s.st().WorkImage, photo);
+    ASSERT_TRUE(s.editor.Redo());
+    EXPECT_TRUE(s.editor.DropSourceCopy());
+    ASSERT_TRUE(s.editor.Redo());
+    ASSERT_TRUE(s.editor.Redo());
+    EXPECT_EQ(s.st().WorkImage, same.st().WorkImage);
+
+    // A floating mix reads it at every drag.
+    for (Session* t : {&s, &same}) {
+        t->host.clip = RandomImage(20, 10, 18);
+        t->prompts.parameterAnswers.push_back([](OpArgs& a) {
+            a.Set("resize", std::string("zoom"));
+            return true;
+        });
+        ASSERT_TRUE(t->Command("PPimage"));
+        ASSERT_TRUE(t->st().FloatActive);
+    }
+    EXPECT_FALSE(s.editor.DropSourceCopy());
+    EXPECT_FALSE(s.st().SourceImage.empty());
+    for (Session* t : {&s, &same}) t->Stroke({{40, 30}, {55, 40}});
+    EXPECT_EQ(s.st().WorkImage, same.st().WorkImage);
 }
 
 TEST(History, APictureFromAnotherWindowIsOneStepThatKeepsTheBaseline) {

@@ -185,6 +185,20 @@ TEST_F(FolderKeys, ChangesMadeOutsideShowUpByThemselves) {
     QDir(root).mkdir("Quick");
     watch.RefreshAll();
     EXPECT_NE(Item("Quick"), nullptr);
+
+    // Photos written one after the other, closer than the settle delay (a batch): the list
+    // still shows them while they keep coming, not only once they stop.
+    watch.SetSettleDelay(400);
+    QElapsedTimer clock;
+    clock.start();
+    bool shownMeanwhile = false;
+    for (int i = 0; i < 16 && !shownMeanwhile; ++i) {
+        WriteSized(P(QStringLiteral("batch%1.jpg").arg(i)), 10);
+        PumpUntil([] { return false; }, 150);
+        shownMeanwhile = Item("batch0.jpg") != nullptr;
+    }
+    EXPECT_TRUE(shownMeanwhile);
+    EXPECT_LT(clock.elapsed(), 16 * 150);
 }
 
 TEST_F(FolderKeys, ARefreshKeepsWhatIsOpenAndSelectedBelow) {

@@ -1,0 +1,402 @@
+#include "app/BatchDialog.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/BatchRun.h"
+#include "editing/Prompts.h"
+#include "files/FileOps.h"
+
+namespace lum {
+
+namespace {
+
+std::string S(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString NameOf(const std::string& path) { return QFileInfo(Q(path)).fileName(); }
+
+QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QLabel* Label(const QString& text, const char* name, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setWordWrap(true);
+    return l;
+}
+
+}  // namespace
+
+QString TimeLeftText(double seconds) {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("lum::BatchDialog", text); };
+    if (seconds < 10) return tr("A few seconds left");
+    if (seconds < 90) {
+        const int s = static_cast<int>(std::lround(seconds / 5.0)) * 5;
+        return tr("About %1 seconds left").arg(s);
+    }
+    const int m = static_cast<int>(std::lround(seconds / 60.0));
+    if (m < 90) return tr("About %1 minutes left").arg(m);
+    const double h = std::round(seconds / 360.0) / 10.0;
+    return tr("About %1 hours left").arg(h, 0, 'f', 1);
+}
+
+BatchDialog::BatchDialog(Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), run_(new BatchRun(this)) {
+    setObjectName(QStringLiteral("BatchOptimizeDialog"));
+    setWindowTitle(tr("Optimize Photos"));
+    setModal(false);
+    opener_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+
+    pages_ = new QStackedWidget(this);
+    auto* root = new QVBoxLayout(this);
+    root->addWidget(pages_);
+    buildSettingsPage();
+    buildProgressPage();
+    buildSummaryPage();
+    resize(560, 0);
+
+    connect(run_, &BatchRun::photoStarted, this, &BatchDialog::photoStarted);
+    connect(run_, &BatchRun::photoFinished, this, &BatchDialog::photoFinished);
+    connect(run_, &BatchRun::finished, this, [this](const cli::BatchTotals& t) { showSummary(t, QString()); });
+    connect(run_, &BatchRun::failed, this, [this](const QString& why) { showSummary(cli::BatchTotals(), why); });
+}
+
+BatchDialog::~BatchDialog() = default;
+
+void BatchDialog::buildSettingsPage() {
+    auto* page = new QWidget(pages_);
+    page->setObjectName(QStringLiteral("BatchSettingsPage"));
+    auto* v = new QVBoxLayout(page);
+    intro_ = Label(QString(), "BatchIntro", page);
+    v->addWidget(intro_);
+
+    auto* where = new QGroupBox(tr("Write the optimized photos"), page);
+    auto* g = new QGridLayout(where);
+    toNewFolder_ = new QRadioButton(tr("Into the folder “%1” beside the photos").arg(QLatin1String(kNewFolderName)), where);
+    toNewFolder_->setObjectName(QStringLiteral("BatchToNewFolder"));
+    toOtherFolder_ = new QRadioButton(tr("Into another folder:"), where);
+    toOtherFolder_->setObjectName(QStringLiteral("BatchToOtherFolder"));
+    folderEdit_ = new QLineEdit(where);
+    folderEdit_->setObjectName(QStringLiteral("BatchFolderEdit"));
+    browse_ = Button(tr("&Browse..."), "BatchBrowse", where);
+    replace_ = new QRadioButton(tr("Over the original photos"), where);
+    replace_->setObjectName(QStringLiteral("BatchReplaceOriginals"));
+    replaceWarning_ = Label(tr("The original photos will be replaced and cannot be brought back. "
+                               "Damaged photos are left as they are."),
+                            "BatchReplaceWarning", where);
+    replaceWarning_->setStyleSheet(QStringLiteral("color: #a01010;"));
+    // Two lines at the dialog's width; a wrapped label asks for one while it is hidden.
+    replaceWarning_->setMinimumHeight(2 * replaceWarning_->fontMetrics().lineSpacing() + 4);
+    // Its room is kept while it is hidden, so it shows whole when the choice is made.
+    QSizePolicy keep = replaceWarning_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    replaceWarning_->setSizePolicy(keep);
+    overwrite_ = new QCheckBox(tr("Replace photos of the same name already in that folder"), where);
+    overwrite_->setObjectName(QStringLiteral("BatchOverwrite"));
+    g->addWidget(toNewFolder_, 0, 0, 1, 3);
+    g->addWidget(toOtherFolder_, 1, 0);
+    g->addWidget(folderEdit_, 1, 1);
+    g->addWidget(browse_, 1, 2);
+    // Under the two folder choices it belongs to.
+    auto* overwriteRow = new QHBoxLayout;
+    overwriteRow->addSpacing(24);
+    overwriteRow->addWidget(overwrite_);
+    g->addLayout(overwriteRow, 2, 0, 1, 3);
+    g->addWidget(replace_, 3, 0, 1, 3);
+    g->addWidget(replaceWarning_, 4, 0, 1, 3);
+    g->setColumnStretch(1, 1);
+    v->addWidget(where);
+
+    auto* jpeg = new QGroupBox(tr("JPEG"), page);
+    auto* h = new QHBoxLayout(jpeg);
+    auto* qualityLabel = new QLabel(tr("&Quality (10 to 100):"), jpeg);
+    quality_ = new QSpinBox(jpeg);
+    quality_->setObjectName(QStringLiteral("BatchQuality"));
+    quality_->setRange(10, 100);
+    qualityLabel->setBuddy(quality_);
+    progressive_ = new QCheckBox(tr("&Progressive display"), jpeg);
+    progressive_->setObjectName(QStringLiteral("BatchProgressive"));
+    h->addWidget(qualityLabel);
+    h->addWidget(quality_);
+    h->addSpacing(24);
+    h->addWidget(progressive_);
+    h->addStretch(1);
+    v->addWidget(jpeg);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton* start = Button(tr("&Start"), "BatchStart", page);
+    start->setDefault(true);
+    QPushButton* close = Button(tr("Cancel"), "BatchClose", page);
+    buttons->addWidget(start);
+    buttons->addWidget(close);
+    v->addStretch(1);
+    v->addLayout(buttons);
+    pages_->addWidget(page);
+
+    const auto follow = [this] {
+        const bool other = toOtherFolder_->isChecked();
+        folderEdit_->setEnabled(other);
+        browse_->setEnabled(other);
+        overwrite_->setEnabled(!replace_->isChecked());
+        replaceWarning_->setVisible(replace_->isChecked());
+    };
+    for (QRadioButton* r : {toNewFolder_, toOtherFolder_, replace_}) connect(r, &QRadioButton::toggled, this, follow);
+    connect(folderEdit_, &QLineEdit::textEdited, this, [this] { toOtherFolder_->setChecked(true); });
+    connect(browse_, &QPushButton::clicked, this, [this] {
+        std::string path = S(folderEdit_->text().isEmpty() ? request_.folder : folderEdit_->text());
+        if (prompts_.AskFolder(S(tr("Folder for the Optimized Photos")), path)) folderEdit_->setText(Native(Q(path)));
+    });
+    connect(start, &QPushButton::clicked, this, &BatchDialog::Start);
+    connect(close, &QPushButton::clicked, this, &BatchDialog::reject);
+    toNewFolder_->setChecked(true);
+    follow();
+}
+
+void BatchDialog::buildProgressPage() {
+    auto* page = new QWidget(pages_);
+    page->setObjectName(QStringLiteral("BatchProgressPage"));
+    auto* v = new QVBoxLayout(page);
+    current_ = Label(QString(), "BatchCurrentPhoto", page);
+    progress_ = new QProgressBar(page);
+    progress_->setObjectName(QStringLiteral("BatchProgress"));
+    progress_->setFormat(tr("%v of %m photos"));
+    timeLeft_ = Label(QString(), "BatchTimeLeft", page);
+    cancel_ = Button(tr("Cancel"), "BatchCancel", page);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancel_);
+    v->addWidget(current_);
+    v->addWidget(progress_);
+    v->addWidget(timeLeft_);
+    v->addStretch(1);
+    v->addLayout(buttons);
+    pages_->addWidget(page);
+    connect(cancel_, &QPushButton::clicked, this, &BatchDialog::Cancel);
+}
+
+void BatchDialog::buildSummaryPage() {
+    auto* page = new QWidget(pages_);
+    page->setObjectName(QStringLiteral("BatchSummaryPage"));
+    auto* v = new QVBoxLayout(page);
+    summary_ = Label(QString(), "BatchSummaryText", page);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    report_ = new QPlainTextEdit(page);
+    report_->setObjectName(QStringLiteral("BatchReport"));
+    report_->setReadOnly(true);
+    openFolder_ = Button(tr("&Open Output Folder"), "BatchOpenFolder", page);
+    QPushButton* done = Button(tr("Close"), "BatchDone", page);
+    done->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(openFolder_);
+    buttons->addStretch(1);
+    buttons->addWidget(done);
+    v->addWidget(summary_);
+    v->addWidget(report_, 1);
+    v->addLayout(buttons);
+    pages_->addWidget(page);
+    connect(openFolder_, &QPushButton::clicked, this, &BatchDialog::OpenOutputFolder);
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void BatchDialog::Prepare(const Request& request) {
+    if (Running()) return;
+    request_ = request;
+    const QString from = Native(request.folder);
+    intro_->setText(request.photoCount == 1 ? tr("Optimize 1 photo from %1.").arg(from)
+                                            : tr("Optimize %1 photos from %2.").arg(request.photoCount).arg(from));
+    toNewFolder_->setToolTip(Native(QDir(request.folder).filePath(QLatin1String(kNewFolderName))));
+    toNewFolder_->setChecked(true);
+    overwrite_->setChecked(false);  // never replace files unless asked for this batch
+    quality_->setValue(request.quality);
+    progressive_->setChecked(request.progressive);
+    pages_->setCurrentIndex(0);
+}
+
+bool BatchDialog::Running() const { return run_->Running(); }
+
+bool BatchDialog::ReadSettings(cli::BatchArgs& args, QString& outputFolder) {
+    args = cli::BatchArgs();
+    for (const QString& p : request_.paths) args.paths.push_back(S(p));
+    args.out.quality = quality_->value();
+    args.out.progressive = progressive_->isChecked();
+    args.out.targets = request_.targets;
+    if (replace_->isChecked()) {
+        args.inPlace = true;
+        outputFolder = request_.folder;
+        return true;
+    }
+    args.overwrite = overwrite_->isChecked();
+    if (toNewFolder_->isChecked()) {
+        outputFolder = QDir(request_.folder).filePath(QLatin1String(kNewFolderName));
+    } else {
+        const QString typed = folderEdit_->text().trimmed();
+        if (typed.isEmpty()) {
+            prompts_.Message(S(tr("Choose the folder for the optimized photos.")));
+            return false;
+        }
+        // A name without a folder is taken beside the photos.
+        outputFolder = QDir::cleanPath(QDir(request_.folder).absoluteFilePath(QDir::fromNativeSeparators(typed)));
+        if (files::SamePath(outputFolder, request_.folder)) {
+            prompts_.Message(S(tr("That is the photos' own folder. To write over the originals, choose "
+                                  "“Over the original photos”.")));
+            return false;
+        }
+    }
+    args.outDir = S(outputFolder);
+    return true;
+}
+
+void BatchDialog::Start() {
+    if (Running()) return;
+    cli::BatchArgs args;
+    QString folder;
+    if (!ReadSettings(args, folder)) return;
+    if (args.inPlace) {
+        const QString photos = request_.photoCount == 1 ? tr("The original photo") : tr("The %1 original photos").arg(request_.photoCount);
+        if (!prompts_.AskYesNo(S(tr("Replace the Original Photos?")),
+                               S(tr("%1 will be replaced by the optimized version and cannot be brought back. "
+                                    "Damaged photos are left as they are.\n\nReplace them?")
+                                     .arg(photos))))
+            return;
+    }
+    outputFolder_ = folder;
+    inPlace_ = args.inPlace;
+    done_ = 0;
+    total_ = request_.photoCount;
+    skipped_.clear();
+    warned_.clear();
+    current_->setText(tr("Starting..."));
+    progress_->setRange(0, std::max(1, total_));
+    progress_->setValue(0);
+    timeLeft_->setText(tr("Working out the time left..."));
+    cancel_->setEnabled(true);
+    pages_->setCurrentIndex(1);
+    clock_.start();
+    run_->Start(args);
+}
+
+void BatchDialog::Cancel() {
+    if (!Running()) return;
+    run_->Stop();
+    cancel_->setEnabled(false);
+    current_->setText(tr("Stopping once the photos being written are finished..."));
+    timeLeft_->clear();
+}
+
+void BatchDialog::reject() {
+    // Closed while it runs: the batch stops, and the summary says how far it came.
+    if (Running()) {
+        Cancel();
+        return;
+    }
+    QDialog::reject();
+}
+
+void BatchDialog::photoStarted(int, int total, const QString& photo) {
+    if (run_->StopAsked()) return;
+    total_ = total;
+    progress_->setMaximum(total);
+    current_->setText(tr("Optimizing %1").arg(QFileInfo(photo).fileName()));
+}
+
+void BatchDialog::photoFinished(const cli::BatchPhotoReport& r) {
+    ++done_;
+    progress_->setValue(done_);
+    if (!r.written()) skipped_ << reasonText(r);
+    for (const std::string& w : r.warnings) warned_ << Q(w);
+    updateTimeLeft();
+}
+
+void BatchDialog::updateTimeLeft() {
+    if (run_->StopAsked()) return;
+    if (done_ <= 0 || total_ <= done_) {
+        timeLeft_->setText(total_ <= done_ ? tr("Finishing...") : tr("Working out the time left..."));
+        return;
+    }
+    const double perPhoto = clock_.elapsed() / 1000.0 / done_;
+    timeLeft_->setText(TimeLeftText(perPhoto * (total_ - done_)));
+}
+
+QString BatchDialog::reasonText(const cli::BatchPhotoReport& r) const {
+    const QString name = NameOf(r.photo);
+    switch (r.skip) {
+        case cli::BatchSkip::Exists:
+            return tr("%1: a file of that name is already in the output folder and was left as it was.").arg(name);
+        case cli::BatchSkip::SameTarget:
+            return tr("%1: another photo of the batch has the same name, so it was not written.").arg(name);
+        case cli::BatchSkip::Damaged:
+            return tr("%1; the original was left as it was.").arg(Q(r.detail));
+        case cli::BatchSkip::OtherFormat:
+            return tr("%1 is not a JPEG photo and was left as it was; write it to another folder to get its JPEG copy.")
+                .arg(name);
+        case cli::BatchSkip::Failed: return tr("%1 was not written: %2").arg(name, Q(r.reason));
+        case cli::BatchSkip::Unreadable:
+        case cli::BatchSkip::None: break;
+    }
+    return Q(r.reason);
+}
+
+namespace {
+QString Photos(int n) {
+    return n == 1 ? QCoreApplication::translate("lum::BatchDialog", "1 photo")
+                  : QCoreApplication::translate("lum::BatchDialog", "%1 photos").arg(n);
+}
+}  // namespace
+
+void BatchDialog::showSummary(const cli::BatchTotals& t, const QString& failure) {
+    QStringList lines;
+    if (!failure.isEmpty()) {
+        lines << tr("The photos could not be optimized: %1").arg(failure);
+    } else {
+        const int written = t.written;
+        if (inPlace_) lines << tr("%1 optimized in place.").arg(Photos(written));
+        else lines << tr("%1 written to %2.").arg(Photos(written), Native(outputFolder_));
+        if (t.stopped && t.notDone() > 0)
+            lines << tr("Cancelled: %1 not done.").arg(Photos(t.notDone()));
+        if (t.skipped > 0) lines << tr("%1 skipped, listed below.").arg(Photos(t.skipped));
+    }
+    summary_->setText(lines.join(QLatin1Char('\n')));
+    QStringList report;
+    if (!skipped_.isEmpty()) report << tr("Skipped:") << skipped_;
+    if (!warned_.isEmpty()) {
+        if (!report.isEmpty()) report << QString();
+        report << tr("Written, with a warning:") << warned_;
+    }
+    report_->setPlainText(report.join(QLatin1Char('\n')));
+    report_->setVisible(!report.isEmpty());
+    openFolder_->setText(inPlace_ ? tr("&Open Folder") : tr("&Open Output Folder"));
+    openFolder_->setEnabled(failure.isEmpty() && QFileInfo(outputFolder_).isDir());
+    pages_->setCurrentIndex(2);
+    emit batchFinished(t);
+}
+
+QString BatchDialog::SummaryText() const { return summary_->text(); }
+QString BatchDialog::ReportText() const { return report_->toPlainText(); }
+
+void BatchDialog::OpenOutputFolder() {
+    if (!opener_(QUrl::fromLocalFile(outputFolder_)))
+        prompts_.Message(S(tr("The folder %1 could not be opened.").arg(Native(outputFolder_))));
+}
+
+}  // namespace lum

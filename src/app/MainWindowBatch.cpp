@@ -1,0 +1,118 @@
+// The main window's batch optimize: several photos selected in the photo list, or every photo
+// of a folder of the tree, optimized by the command line's engine while the window stays in use.
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/BatchDialog.h"
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
+#include "app/OptionsDialog.h"
+#include "cli/BatchEngine.h"
+#include "files/FileOps.h"
+#include "view/DirTree.h"
+#include "view/FileListView.h"
+
+namespace {
+
+bool IsPhoto(const QFileInfo& f) { return f.isFile() && lum::cli::IsBatchPhotoName(f.fileName().toStdString()); }
+
+}  // namespace
+
+void TMemPhotoActionForm::buildBatch() {
+    // One command in the photo list's pop-up menu and in the File menu.
+    auto* selected = new QAction(tr("Optimi&ze Selected Photos..."), this);
+    selected->setObjectName(QStringLiteral("OptimizeSelectedPhotos"));
+    connect(selected, &QAction::triggered, this, [this] { Guard([this] { OptimizeSelectedPhotos(); }); });
+    QMenu* listMenu = LsFilelistView282->PopupMenu();
+    QAction* view = listMenu->findChild<QAction*>(QStringLiteral("ItemView"));
+    const QList<QAction*> items = listMenu->actions();
+    const int after = static_cast<int>(items.indexOf(view));
+    QAction* before = after >= 0 && after + 1 < items.size() ? items[after + 1] : nullptr;
+    listMenu->insertSeparator(before);
+    listMenu->insertAction(before, selected);
+    connect(listMenu, &QMenu::aboutToShow, this, [this, selected] { selected->setEnabled(!SelectedPhotos().isEmpty()); });
+
+    if (QMenu* file = MainMenu1()->findChild<QMenu*>(QStringLiteral("Fichier1"))) {
+        QAction* del = file->findChild<QAction*>(QStringLiteral("Supprimer1"));
+        const QList<QAction*> fileItems = file->actions();
+        const int at = static_cast<int>(fileItems.indexOf(del));
+        QAction* separator = at > 0 ? fileItems[at - 1] : nullptr;
+        file->insertAction(separator, selected);
+        file->insertSeparator(selected);
+    }
+
+    // All the photos of a folder, from the tree's pop-up menu.
+    auto* folder = new QAction(tr("Optimi&ze All Photos in This Folder..."), this);
+    folder->setObjectName(QStringLiteral("OptimizeFolderPhotos"));
+    QMenu* treeMenu = LsDirTree211->PopupMenu();
+    treeMenu->addSeparator();
+    treeMenu->addAction(folder);
+    connect(treeMenu, &QMenu::aboutToShow, this, [this, folder] {
+        folder->setEnabled(QFileInfo(LsDirTree211->CommandFolder()).isDir());
+    });
+    connect(folder, &QAction::triggered, this, [this] {
+        const QString path = LsDirTree211->CommandFolder();
+        Guard([this, path] { OptimizeFolderPhotos(path); });
+    });
+}
+
+QStringList TMemPhotoActionForm::SelectedPhotos() const {
+    QStringList photos;
+    for (const QString& p : LsFilelistView282->SelectedPaths())
+        if (IsPhoto(QFileInfo(p))) photos << QFileInfo(p).absoluteFilePath();
+    return photos;
+}
+
+void TMemPhotoActionForm::OptimizeSelectedPhotos() {
+    const QStringList photos = SelectedPhotos();
+    if (photos.isEmpty()) {
+        prompts().Message(tr("Select one or more photos in the photo list first (Ctrl or Shift and a click "
+                             "add photos, Ctrl+A selects all).")
+                              .toStdString());
+        return;
+    }
+    openBatch(photos, QFileInfo(photos.front()).absolutePath(), static_cast<int>(photos.size()));
+}
+
+void TMemPhotoActionForm::OptimizeFolderPhotos(const QString& folder) {
+    const QDir dir(folder);
+    int count = 0;
+    for (const QFileInfo& f : dir.entryInfoList(QDir::Files | QDir::Hidden))
+        if (IsPhoto(f)) ++count;
+    if (count == 0) {
+        prompts().Message(tr("There are no photos in %1.").arg(QDir::toNativeSeparators(dir.absolutePath())).toStdString());
+        return;
+    }
+    openBatch({dir.absolutePath()}, dir.absolutePath(), count);
+}
+
+void TMemPhotoActionForm::openBatch(const QStringList& paths, const QString& folder, int photoCount) {
+    if (!batch_) batch_ = new lum::BatchDialog(prompts(), this);
+    if (batch_->Running()) {
+        batch_->show();
+        batch_->raise();
+        prompts().Message(tr("Photos are being optimized already. Another batch can start once this one is done.").toStdString());
+        return;
+    }
+    const TEform2& options = dialogs().Options();
+    lum::BatchDialog::Request r;
+    r.paths = paths;
+    r.folder = folder;
+    r.photoCount = photoCount;
+    r.quality = options.JpegQuality();
+    r.progressive = options.Progressive();
+    r.targets = options.Targets();
+    batch_->Prepare(r);
+    batch_->show();
+    batch_->raise();
+    batch_->activateWindow();
+}
+
+void TMemPhotoActionForm::stopBatch() {
+    if (!batch_) return;
+    batch_->Cancel();
+    batch_->hide();
+}
