@@ -16,6 +16,8 @@ struct CompareSession {
         form.show();
         form.FillCompareWindow(b.St().WorkImage, b.St().MemoryImage);
         form.paintToolbar()->show();
+        // The strokes are drawn at 100 %, where a photo bigger than the pane opens fitted.
+        form.Pane()->ZoomToPercent(100);
         QTest::qWait(20);
     }
     const lum::Image& Work() const { return form.State().WorkImage; }

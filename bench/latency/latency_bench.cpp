@@ -222,10 +222,9 @@ bool CheckTargets() {
         bool plusDecode;  // the limit is added to the photo's bare decode time
         const char* unit = "ms";
     };
-    const Target targets[] = {
+    std::vector<Target> targets = {
         {"ListClick/24", "first", "list click: first paint of the photo", 300, false},
         {"ListClick/24", "exact", "list click: the exact photo (decode + 150 ms)", 150, true},
-        {"ListClick/24", "stall", "list click: longest event-loop stall", 100, false},
         {"HeicClick/12", "first", "HEIC (12 MP) list click: first paint", 300, false},
         {"Optimize/24", "shown", "Optimize shown", 500, false},
         {"QuarterTurn/24", "shown", "quarter turn shown", 500, false},
@@ -235,8 +234,23 @@ bool CheckTargets() {
         {"FilterUndo/24", "shown", "Undo of a filter shown", 200, false},
         {"FilterRedo/24", "shown", "Redo of a filter shown", 200, false},
         {"HistoryMemory/24", "held", "history after 20 strokes and 5 filters", 432, false, "MB"},
-        {"Batch/24", "stall", "batch of four photos: longest event-loop stall", 50, false},
     };
+    // No command stalls the event loop over 50 ms: the pixel work runs off the window's thread.
+    static const std::pair<const char*, const char*> stalls[] = {
+        {"ListClick/24", "list click"},       {"Optimize/24", "Optimize"},
+        {"Undo/24", "Undo"},                  {"QuarterTurn/24", "quarter turn"},
+        {"Zoom/24", "zoom"},                  {"OpenCompare/24", "compare window open"},
+        {"FloodFill/24", "flood fill"},       {"StrokeUndo/24", "Undo of a pen stroke"},
+        {"StrokeRedo/24", "Redo of a pen stroke"}, {"FilterUndo/24", "Undo of a filter"},
+        {"FilterRedo/24", "Redo of a filter"}, {"Batch/24", "batch of four photos"},
+    };
+    static std::vector<std::string> labels;  // the targets point into them
+    labels.clear();
+    labels.reserve(std::size(stalls));
+    for (const auto& [command, what] : stalls) {
+        labels.push_back(std::string(what) + ": longest event-loop stall");
+        targets.push_back({command, "stall", labels.back().c_str(), 50, false});
+    }
     int met = 0, checked = 0;
     std::printf("\nTargets, 24-megapixel photo, worst run:\n");
     for (const Target& t : targets) {

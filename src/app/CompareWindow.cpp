@@ -41,13 +41,17 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
             [this](int percent) { OrginalBitmapImage->SetScale(percent, View()->DeviceRatio()); });
     linkPaneScrolling();
     Splitter1->installEventFilter(this);
-    // A fill that was stopped by a close request has ended: close now.
-    connect(Pane(), &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind) {
-        if (!on && closeAfterWork_ && !Pane()->InsideWork()) {
+    // A fill that was stopped by a close request, or work that held it, has ended: close now.
+    const auto closeWhenDone = [this] {
+        if (closeAfterWork_ && !Pane()->InsideWork()) {
             closeAfterWork_ = false;
             QTimer::singleShot(0, this, [this] { close(); });
         }
+    };
+    connect(Pane(), &lum::EditPane::BusyChanged, this, [closeWhenDone](bool on, lum::BusyKind) {
+        if (!on) closeWhenDone();
     });
+    connect(Pane(), &lum::EditPane::Settled, this, closeWhenDone);
 
     resize(1024, 740);
     startEditing();
@@ -63,7 +67,7 @@ std::optional<lum::Image> TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dial
     form.SetFileInfoText(photo.fileInfo);
     form.SetPhotoFile(photo.photoFile, photo.damaged);
     form.SetPicture(photo.name, photo.folder);
-    form.FillCompareWindowReading(*photo.optimized, *photo.original);
+    form.FillCompareWindowReading(*photo.optimized, *photo.original, photo.offload);
     form.ShowModal();
     if (fileToOpen) *fileToOpen = form.FileToOpen();
     if (!form.KeepsEdits()) return std::nullopt;
@@ -101,8 +105,9 @@ void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {
 // ---------------------------------------------------------------------------------------------
 // Creation, filling, activation, closing
 
-void TViewBigEditPhotoForm::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original) {
-    fill(optimized, original);
+void TViewBigEditPhotoForm::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
+                                                     const std::function<void(const std::function<void()>&)>& offload) {
+    fill(optimized, original, offload);
     // An original handed over before is not needed any more (unless it is the one read now).
     if (&original != &ownOriginal_) ownOriginal_ = lum::Image();
 }
@@ -115,7 +120,8 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, lum::
     showOriginal(lum::QImageView(ownOriginal_));
 }
 
-void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& original) {
+void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& original,
+                                 const std::function<void(const std::function<void()>&)>& offload) {
     lum::EditState& st = State();
     // 1. The memo: one line for the text before each "#".
     PhotoFileNameMemo->clear();
@@ -130,10 +136,19 @@ void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& 
     View()->ScrollToTopLeft();
     // 4, 5, 6. The photos, then the commit at 100 %: the photo handed in is the saved state,
     // where the history starts.
-    st.MemoryImage = optimized;
+    // Both copies of the optimized photo are made before either takes its place.
+    lum::Image memory;
+    lum::BaselineCopies ready;
+    const auto copy = [&] {
+        memory = optimized;
+        ready = lum::BaselineCopies::Of(memory);
+    };
+    if (offload) offload(copy);
+    else copy();
+    st.MemoryImage = std::move(memory);
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
     originalPhoto_ = &original;
-    editor().CommitMemoryImage(lum::CommitMode::Compare100);
+    editor().CommitMemoryImage(lum::CommitMode::Compare100, &ready);
     // A photo bigger than its pane opens fitted, once the window has its size; a smaller one
     // stays at 100 %.
     View()->CommitLaidOut(true);
@@ -199,7 +214,8 @@ void TViewBigEditPhotoForm::ShowModal() {
 
 void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
     if (Pane()->InsideWork()) {
-        // A fill is letting events through: stop it, and close once it has returned.
+        // A fill is letting events through, or work runs: stop it, and close once it has
+        // returned.
         Pane()->StopWork();
         closeAfterWork_ = true;
         e->ignore();

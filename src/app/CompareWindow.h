@@ -60,7 +60,9 @@ public:
     void FillCompareWindow(const lum::Image& optimized, lum::Image original);
     // The original is read where it is, not copied: it must stay unchanged until the window is
     // filled again or goes (the main window's, which its modal run keeps as it is).
-    void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original);
+    // offload runs the copies of the photos (null: on this thread).
+    void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
+                                  const std::function<void(const std::function<void()>&)>& offload = nullptr);
     void FillCompareWindowReading(const lum::Image&, lum::Image&&) = delete;
     // Shows the window maximized and modal; returns once it is closed.
     void ShowModal();
@@ -121,7 +123,8 @@ private:
     // Closing with changes: save them, keep them in the main window, discard them or stay.
     bool mayCloseWithChanges();
 
-    void fill(const lum::Image& optimized, const lum::Image& original);
+    void fill(const lum::Image& optimized, const lum::Image& original,
+              const std::function<void(const std::function<void()>&)>& offload = nullptr);
 
     // The original of the last fill: the caller's, or ownOriginal_ when it was handed over.
     const lum::Image* originalPhoto_ = &ownOriginal_;

@@ -94,6 +94,11 @@ bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
+    // Work on the photo is under way: the window closes (with its questions) once it is done.
+    if (AfterWork([this] { close(); })) {
+        e->ignore();
+        return;
+    }
     // A photo still loading is dropped; the questions are about the one on screen.
     CancelLoad();
     if (!askBeforeLeavingPhoto(QString())) {

@@ -108,6 +108,7 @@ void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
 }
 
 bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
+    if (AfterWork([this, path] { Guard([&] { SwitchToPhoto(path); }); })) return false;
     const QString file = QFileInfo(path).absoluteFilePath();
     // Already on its way: nothing to start again.
     if (pending_ && loader().PendingPath() == file) return false;
@@ -123,6 +124,7 @@ bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
 
 bool TMemPhotoActionForm::LoadPhoto(const QString& path) {
     if (!QFileInfo(path).isFile()) return false;
+    if (AfterWork([this, path] { Guard([&] { LoadPhoto(path); }); })) return true;
     startLoad(QFileInfo(path).absoluteFilePath(), LoadPurpose::Logo);
     return true;
 }
@@ -330,8 +332,9 @@ void TMemPhotoActionForm::OpenCompareWindow() {
     // here makes again.
     editor().DropSourceCopy();
     const lum::EditState& st = State();
-    const lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage,   &st.MemoryImage,     st.PhotoFile,
-                                   st.PhotoDamaged, PictureName(), OpenDialogFolder()};
+    lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage,   &st.MemoryImage,     st.PhotoFile,
+                             st.PhotoDamaged, PictureName(), OpenDialogFolder(), {}};
+    photo.offload = [this](const std::function<void()>& work) { editor().Offload(work); };
     std::optional<lum::Image> kept;
     ExecModal([&] {
         kept = compareOpener_(this, photo);

@@ -151,7 +151,17 @@ bool WindowShell::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
-void WindowShell::forgetCurrentFile() { State().CurrentFileName.clear(); }
+void WindowShell::forgetCurrentFile() {
+    if (AfterWork([this] { forgetCurrentFile(); })) return;
+    State().CurrentFileName.clear();
+}
+
+bool WindowShell::AfterWork(const std::function<void()>& f) {
+    if (!pane_ || !pane_->InsideWork()) return false;
+    // Once the command that runs the work is over too: it may still let events through.
+    connect(pane_, &EditPane::Settled, this, f, Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    return true;
+}
 
 void WindowShell::Guard(const std::function<void()>& command) {
     pane_->Guard(command);

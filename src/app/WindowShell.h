@@ -42,6 +42,8 @@ struct ComparedPhoto {
     bool damaged = false;   // the file could be decoded only in part
     QString name;           // the picture's name in the main window's caption
     QString folder;         // where File > Open starts
+    // Runs the compare window's copies of the photos off the main window's thread (null: here).
+    std::function<void(const std::function<void()>&)> offload;
 };
 class MenuBarReveal;
 class PhotoSaving;
@@ -91,6 +93,9 @@ public:
     QMenu* ColorChangePopupMenu() const { return menus_.colorMenu; }
     SelectionToolbar* selectionToolbar() const { return selectionToolbar_; }
 
+    // While the pane's work runs on another thread the state is the work's: f runs once it and
+    // the command around it are over (true), or not at all here (false: run it now).
+    bool AfterWork(const std::function<void()>& f);
     // Runs a command; a failure is shown in the error box and ends the command there.
     void Guard(const std::function<void()>& command);
     // A modal window of ours (a dialog, a question, the compare window); its return counts as

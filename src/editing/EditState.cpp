@@ -165,7 +165,7 @@ bool BaselineCopies::SizedFor(const Image& img) const {
 }
 
 void EditState::Commit(int W, int H, CommitMode mode, FitRule rule, BaselineCopies* ready) {
-    if (ready && mode == CommitMode::Normal && ready->SizedFor(MemoryImage)) {
+    if (ready && mode != CommitMode::NoCopies && ready->SizedFor(MemoryImage)) {
         WorkImage = std::move(ready->work);
         CommitZoom(W, H, mode, rule);
         SourceImage = Image();

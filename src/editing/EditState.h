@@ -153,7 +153,7 @@ public:
     // --- the state's part of the operations (the editor adds the view) ---
     // MemoryImage becomes the baseline: WorkImage restarts from it and SourceImage is left
     // empty until an operation makes it (NoCopies keeps SourceImage), then the zoom follows
-    // mode and rule. With `ready` (sized for MemoryImage, mode Normal) its copy is taken over.
+    // mode and rule. With `ready` (sized for MemoryImage, any mode but NoCopies) its copy is taken over.
     void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule,
                 BaselineCopies* ready = nullptr);
     // The commit of a lean editor: MemoryImage moves into WorkImage (NoCopies keeps WorkImage),

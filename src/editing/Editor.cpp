@@ -101,7 +101,7 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
         throw;
     }
     if (done) {
-        EndStep();
+        endStepOffloaded();
     } else {
         // Cancelled or refused before touching the image.
         history_.Cancel(st_, macro_);
@@ -114,7 +114,7 @@ bool Editor::runOp(const Operation& op, OpArgs args, bool ask) {
     const bool copySource = op.pixel && !(policy_.lean && op.inPlace);
     const SourceScope source(readsWork_, op.pixel && !copySource, st_, policy_.lean);
     // The source copy comes before the dialog, also when it is then cancelled.
-    if (copySource) BeginPixelOp();
+    if (copySource) Offload([this] { BeginPixelOp(); });
     if (ask && op.beforeAsking) op.beforeAsking(*this);
     if (ask && op.asks && !prompts_->AskParameters(op, args)) return false;
     std::string refusal;
@@ -125,7 +125,9 @@ bool Editor::runOp(const Operation& op, OpArgs args, bool ask) {
         if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
         const bool onlyOptimized = op.marksOptimized && policy_.tracksOptimized && (st_.Saved || st_.OnlyOptimized);
         try {
-            op.run(*this, args);
+            // What needs no window runs off the window's thread.
+            if (op.commandLine && op.busy != BusyKind::None) Offload([&] { op.run(*this, args); });
+            else op.run(*this, args);
             // Asked while still busy, so the hourglass stays until the result is on screen.
             host_->RedrawView();
         } catch (const Refusal& r) {
@@ -218,9 +220,14 @@ void Editor::ReplaceWorkImage(Image picture, const std::string& label) {
     }
     const bool resized = picture.width() != st_.WorkImage.width() || picture.height() != st_.WorkImage.height();
     BeginStep(label);
-    history_.WorkWillBeReplaced(st_);
-    st_.WorkImage = std::move(picture);
-    st_.SourceImage = st_.WorkImage;
+    const size_t bytes = picture.byteSize();
+    Offload(
+        [&] {
+            history_.WorkWillBeReplaced(st_);
+            st_.WorkImage = std::move(picture);
+            st_.SourceImage = st_.WorkImage;
+        },
+        bytes);
     MarkUnsaved();
     EndStep();
     StepShown shown;
@@ -256,6 +263,13 @@ void Editor::BeginStep(const std::string& label, unsigned flags) {
 void Editor::EndStep(const Rect& changed) {
     if (policy_.lean || !history_.Recording()) return;
     stepClosed(history_.End(st_, macro_, changed));
+}
+
+void Editor::endStepOffloaded() {
+    if (policy_.lean || !history_.Recording()) return;
+    bool recorded = false;
+    Offload([&] { recorded = history_.End(st_, macro_); });
+    stepClosed(recorded);
 }
 
 void Editor::AbandonStep(const Rect& changed) {
@@ -294,8 +308,10 @@ bool Editor::takeStep(bool forward) {
     if (policy_.lean || st_.DragActive || !(forward ? history_.CanRedo() : history_.CanUndo())) return false;
     endFloatingMix();
     StepShown shown;
-    if (forward) history_.Redo(st_, macro_, shown);
-    else history_.Undo(st_, macro_, shown);
+    Offload([&] {
+        if (forward) history_.Redo(st_, macro_, shown);
+        else history_.Undo(st_, macro_, shown);
+    });
     showStep(shown);
     st_.Saved = history_.AtSaved();
     // Back at (or forward to) a state only optimized since the save: the question before

@@ -95,6 +95,15 @@ public:
     // A step was recorded, taken back or done again, or the history was cleared: what Undo and
     // Redo offer has changed.
     virtual void HistoryChanged() {}
+
+    // --- long pixel work ---
+    // Runs work, which touches only the editor's state and calls this host, and returns once
+    // it is done; exceptions of work come out of here. A window runs it on another thread,
+    // painting what it showed before and dropping input meanwhile, so its event loop never
+    // stalls on a big photo.
+    virtual void RunWork(const std::function<void()>& work) { work(); }
+    // Runs f on the thread the host lives on and returns once it has run (called by work).
+    virtual void OnHostThread(const std::function<void()>& f) { f(); }
 };
 
 class Editor {
@@ -152,6 +161,14 @@ public:
     // Between operations the source copy is read by nothing (the next one makes its own):
     // dropped, unless a step, a drag or a floating mix still reads it. False when kept.
     bool DropSourceCopy();
+
+    // Runs work (reading and writing the state only, asking nothing) through the host's RunWork
+    // when a picture of `bytes` (0: the working image's) is big enough to stall a window; the
+    // calls work makes to the host, the macro menu and ReadOptions meanwhile run on the host's
+    // thread. Inside another such work it simply runs.
+    void Offload(const std::function<void()>& work, size_t bytes = 0);
+    // Below this a picture's work is quicker than handing it over.
+    static constexpr size_t kOffloadBytes = size_t(8) << 20;
 
     // --- the history of steps ---
     const History& history() const { return history_; }
@@ -237,6 +254,8 @@ private:
     void record(const Operation& op, const OpArgs& args);
     // The history's step closed: the unsaved mark follows it.
     void stepClosed(bool recorded);
+    // EndStep, the step's comparisons offloaded.
+    void endStepOffloaded();
     void showStep(const StepShown& shown);
     bool takeStep(bool forward);
     // A floating mix stays where it is composed.
@@ -252,6 +271,7 @@ private:
     void retire(std::unique_ptr<Tool>& slot);
 
     bool readsWork_ = false;
+    bool offloading_ = false;
     History history_;
     std::unique_ptr<Tool> tool_, floating_, selectionTool_;
     std::vector<std::unique_ptr<Tool>> retired_;

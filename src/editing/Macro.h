@@ -46,6 +46,7 @@ public:
 
     void SetPrompts(Prompts* p) { prompts_ = p; }
     void SetMenu(MacroMenu* m);
+    MacroMenu* Menu() const { return menu_; }
     // Started and not closed yet.
     bool Recording() const { return MacroState < 3; }
 

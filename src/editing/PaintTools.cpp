@@ -182,7 +182,8 @@ public:
         } running(running_);
         EditState& st = editor.State();
         editor.BeginStep(kFillLabel);
-        editor.BeginPixelOp();
+        // The copies of a big photo are made off the window's thread.
+        editor.Offload([&] { editor.BeginPixelOp(); });
         // The middle button counts as the left one.
         const FillOutcome out =
             FillWorkImage(editor, e.image.x, e.image.y, PenColour(editor, e.button), st.PaintThickness);
@@ -191,7 +192,7 @@ public:
             editor.AbandonStep(out.Changed);
         } else {
             if (out.FilledPixels > 0) editor.MarkUnsaved();
-            editor.EndStep(out.Changed);
+            editor.Offload([&] { editor.EndStep(out.Changed); });
             if (out.Status != FillStatus::Filled && out.Status != FillStatus::Ignored)
                 editor.prompts().Message(FillRefusalMessage(out.Status));
         }

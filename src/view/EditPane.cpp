@@ -130,6 +130,13 @@ void EditPane::ZoomOutStep() { view_->ZoomStep(-1, view_->ViewportCentre()); }
 void EditPane::Guard(const std::function<void()>& command) {
     const int depth = busyDepth_;
     std::string error;
+    ++guardDepth_;
+    struct Settle {
+        EditPane& pane;
+        ~Settle() {
+            if (--pane.guardDepth_ == 0) emit pane.Settled();
+        }
+    } settle{*this};
     try {
         command();
         return;
@@ -252,57 +259,6 @@ Mask EditPane::LineMask(ImagePoint a, ImagePoint b, int width, ImagePoint& origi
     return WideLineMask(a, b, width, origin);
 }
 
-namespace {
-// Drops mouse presses and keys while a long piece of work lets events through, except on the
-// scroll bars under `keep` and in modal windows other than keep's own (a question the window
-// asks while closing).
-class InputBlocker : public QObject {
-public:
-    explicit InputBlocker(QWidget* keep) : keep_(keep), window_(keep->window()) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-            case QEvent::ShortcutOverride:
-            case QEvent::Shortcut:
-            case QEvent::ContextMenu: {
-                if (!watched->isWidgetType()) return false;
-                const QWidget* w = static_cast<QWidget*>(watched)->window();
-                if (w != window_ && w->isModal()) return false;
-                auto* bar = qobject_cast<QScrollBar*>(watched);
-                return !(bar && keep_ && keep_->isAncestorOf(bar));
-            }
-            default: return false;
-        }
-    }
-
-private:
-    QPointer<QWidget> keep_;
-    QPointer<QWidget> window_;
-};
-}  // namespace
-
-bool EditPane::KeepAlive() {
-    if (hidden_ || stopRequested_) return false;
-    if (keepingAlive_) return true;
-    keepingAlive_ = true;
-    QPointer<EditPane> self(this);
-    {
-        InputBlocker blocker(view_);
-        qApp->installEventFilter(&blocker);
-        QCoreApplication::processEvents();
-        qApp->removeEventFilter(&blocker);
-    }
-    if (!self) return false;
-    keepingAlive_ = false;
-    return !hidden_ && !stopRequested_;
-}
-
 void EditPane::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     hidden_ = false;
@@ -320,6 +276,15 @@ void EditPane::RefreshCursor() {
 
 void EditPane::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    // The state belongs to the work under way: the view follows once it is done.
+    if (channel_) {
+        resizedDuringWork_ = true;
+        return;
+    }
+    followResize();
+}
+
+void EditPane::followResize() {
     if (editor_.State().WorkImage.empty()) return;
     // The view takes its new size with the layout of this pane.
     view_->resize(size());

@@ -6,6 +6,7 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "editing/Editor.h"
 
@@ -46,6 +47,8 @@ public:
     void Guard(const std::function<void()>& command);
     // Hourglasses still on (nested operations count one each).
     int BusyDepth() const { return busyDepth_; }
+    // Commands (Guard) under way.
+    int CommandDepth() const { return guardDepth_; }
     // The view's cursor from the tool that would take the next press.
     void RefreshCursor();
 
@@ -71,8 +74,13 @@ public:
     // are dropped meanwhile (but on the view's scroll bars), so nothing replaces the image being
     // filled. False once the pane has been hidden or StopWork was called.
     bool KeepAlive() override;
-    // Events are being let through from inside a tool's work (a close must wait for it).
-    bool InsideWork() const { return keepingAlive_; }
+    // Events are being let through from inside a tool's work or while pixel work runs on
+    // another thread (a close must wait for it).
+    bool InsideWork() const { return keepingAlive_ || channel_ != nullptr; }
+    // Runs work on another thread; the view keeps showing what it showed, and input to every
+    // window but other modal ones is dropped until it is done.
+    void RunWork(const std::function<void()>& work) override;
+    void OnHostThread(const std::function<void()>& f) override;
     // The work under way stops at its next KeepAlive.
     void StopWork() { stopRequested_ = true; }
     int KeepAliveIntervalMs() const override { return keepAliveMs_; }
@@ -99,6 +107,9 @@ signals:
     void PictureMayHaveChanged();
     // What Undo and Redo offer changed (a step was made, taken back or done again).
     void HistoryWasChanged();
+    // No work runs and no command is under way any more (after work, or after a command that
+    // ran some): what waited for that (a close asked for meanwhile) can go on.
+    void Settled();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -112,6 +123,8 @@ private:
                int y);
     void drawOutlines(QPainter& p) const;
     void menuZoom(ZoomItem item, int percent);
+    // The view follows the pane's size.
+    void followResize();
     std::function<void(ZoomItem, int)> menuZoom_;
 
     Editor& editor_;
@@ -123,6 +136,10 @@ private:
     bool hidden_ = false;        // hidden after having been shown
     bool stopRequested_ = false;
     int keepAliveMs_ = 30;
+    struct WorkChannel;
+    std::shared_ptr<WorkChannel> channel_;  // while RunWork's work runs
+    bool resizedDuringWork_ = false;
+    int guardDepth_ = 0;
 };
 
 }  // namespace lum

@@ -321,7 +321,30 @@ int PhotoView::FitWindowPercent() const {
     return FitWindowPercent(OuterWidth(), OuterHeight(), st_.MemoryImage.width(), st_.MemoryImage.height());
 }
 
+void PhotoView::Freeze() {
+    if (frozen_) return;
+    const QRect visible = paintBox_->isVisible() ? paintBox_->visibleRegion().boundingRect() : QRect();
+    if (!visible.isEmpty()) {
+        frozenShot_ = paintBox_->grab(visible);
+        frozenAt_ = visible.topLeft();
+    }
+    frozen_ = true;
+}
+
+void PhotoView::Thaw() {
+    if (!frozen_) return;
+    frozen_ = false;
+    frozenShot_ = QPixmap();
+    paintBox_->update();
+}
+
 void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {
+    if (frozen_) {
+        const QRect shot(frozenAt_, frozenShot_.deviceIndependentSize().toSize());
+        if (!frozenShot_.isNull()) p.drawPixmap(frozenAt_, frozenShot_);
+        for (const QRect& r : QRegion(exposed) - QRegion(shot)) p.fillRect(r, palette().color(QPalette::Window));
+        return;
+    }
     const Image& img = st_.WorkImage;
     const int z = Zoom();
     const qreal dpr = DeviceRatio();

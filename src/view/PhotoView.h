@@ -7,6 +7,7 @@
 // the screen, also on a screen scaled to 150 %.
 #pragma once
 #include <QCursor>
+#include <QPixmap>
 #include <QScrollArea>
 #include <QWidget>
 #include <functional>
@@ -117,6 +118,12 @@ public:
     void EndPreview();
     bool ShowsPreview() const { return !preview_.empty(); }
 
+    // While work changes the state on another thread: the view paints what it shows now (the
+    // visible part of the paint box) and reads nothing of the state until Thaw.
+    void Freeze();
+    void Thaw();
+    bool Frozen() const { return frozen_; }
+
     // Main window menu zoom: shows the photo at p percent without touching the images.
     // The percentage is held in slot 0 and selected, so layout, drawing and mouse mapping
     // all agree with what is shown. p <= 0 is ignored.
@@ -162,6 +169,9 @@ private:
     // layout to come back to.
     Image preview_;
     QSize previewSize_;
+    bool frozen_ = false;
+    QPixmap frozenShot_;  // in the paint box's own pixels, at frozenAt_
+    QPoint frozenAt_;
     struct Layout {
         QSize device, box;
         int scrollX = 0, scrollY = 0;

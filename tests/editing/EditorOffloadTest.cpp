@@ -1,0 +1,109 @@
+// Long pixel work handed to the host: run on another thread it gives what the same editor gives
+// on one thread, every call it makes back to the window goes through OnHostThread, and
+// failures and refusals come back as they would.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+#include "EditorTestSupport.h"
+#include "imaging/Refusal.h"
+
+using namespace edittest;
+
+namespace {
+
+// Runs the work on a thread of its own, as a window does, and counts the calls that reach it
+// from that thread without OnHostThread.
+struct ThreadedHost : CountingHost {
+    std::thread::id home = std::this_thread::get_id();
+    std::recursive_mutex lock;
+    bool routed = false;
+    int works = 0;
+    mutable std::atomic<int> strays{0};
+
+    void RunWork(const std::function<void()>& work) override {
+        ++works;
+        std::exception_ptr failure;
+        std::thread t([&] {
+            try {
+                work();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        t.join();
+        if (failure) std::rethrow_exception(failure);
+    }
+    void OnHostThread(const std::function<void()>& f) override {
+        std::lock_guard<std::recursive_mutex> g(lock);
+        routed = true;
+        f();
+        routed = false;
+    }
+    void check() const {
+        if (std::this_thread::get_id() != home && !routed) ++strays;
+    }
+    void RedrawView() override { check(), CountingHost::RedrawView(); }
+    void LayoutView() override { check(), CountingHost::LayoutView(); }
+    void ViewOuterSize(int& w, int& h) const override { check(), CountingHost::ViewOuterSize(w, h); }
+    void SetBusy(bool on, lum::BusyKind kind) override { check(), CountingHost::SetBusy(on, kind); }
+    void HistoryChanged() override { check(); }
+};
+
+}  // namespace
+
+TEST(EditorOffload, BigPhotosWorkOffTheThreadWithTheSameResults) {
+    // Big enough to be handed over (9 MB), and a small one that is not.
+    for (const auto& [w, h] : {std::pair{2000, 1500}, std::pair{60, 40}}) {
+        const lum::Image photo = RandomImage(w, h, 7);
+        Window here(photo);
+        lum::RecordingPrompts prompts;
+        ThreadedHost host;
+        lum::Editor there(lum::EditorPolicy::MainWindow(), &prompts, &host);
+        there.State().MemoryImage = photo;
+        there.CommitMemoryImage();
+        const auto same = [&](const std::string& what) {
+            EXPECT_TRUE(there.State().WorkImage == here.st().WorkImage) << what << " " << w;
+            EXPECT_TRUE(there.State().MemoryImage == here.st().MemoryImage) << what << " " << w;
+            EXPECT_EQ(there.history().Position(), here.editor.history().Position()) << what;
+        };
+        for (const char* word : {"optimize", "rotate-cw", "blur:3", "resize:900x700", "grey"}) {
+            ASSERT_TRUE(here.Apply(word));
+            const lum::ParsedOperation p = lum::ParseOperationWord(word);
+            ASSERT_TRUE(there.Run(*p.op, p.args)) << word;
+            same(word);
+        }
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(here.editor.Undo() && there.Undo());
+        same("undo");
+        ASSERT_TRUE(here.editor.Redo() && there.Redo());
+        same("redo");
+        EXPECT_EQ(host.strays, 0);
+        if (w == 2000) EXPECT_GT(host.works, 10);
+        else EXPECT_EQ(host.works, 0);
+    }
+}
+
+TEST(EditorOffload, FailuresComeBackFromTheWorkAndTheEditorIsWhole) {
+    const lum::Image photo = RandomImage(2000, 1500, 3);
+    lum::RecordingPrompts prompts;
+    ThreadedHost host;
+    lum::Editor editor(lum::EditorPolicy::MainWindow(), &prompts, &host);
+    editor.State().MemoryImage = photo;
+    editor.CommitMemoryImage();
+    // A refusal from the work: said, nothing recorded.
+    const lum::Operation refusing =
+        lum::Operation("refusing", [](lum::Editor&, const lum::OpArgs&) { throw lum::Refusal("Not now"); }).Undoable("R");
+    EXPECT_FALSE(editor.Run(refusing, lum::OpArgs()));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    // A failure from the work comes out of Run; the host is the window's again after it.
+    const lum::Operation failing =
+        lum::Operation("failing", [](lum::Editor&, const lum::OpArgs&) { throw std::runtime_error("broken"); }).Undoable("F");
+    EXPECT_THROW(editor.Run(failing, lum::OpArgs()), std::runtime_error);
+    EXPECT_EQ(&editor.Host(), &host);
+    EXPECT_FALSE(editor.history().CanRedo());
+    EXPECT_TRUE(editor.Run(*lum::FindOperation("grey"), lum::OpArgs()));
+    EXPECT_EQ(host.strays, 0);
+}
