@@ -67,8 +67,6 @@ bool sameFile(const std::string& a, const std::string& b) {
     return !ca.isEmpty() && ca == QFileInfo(QString::fromStdString(b)).canonicalFilePath();
 }
 
-QString tr(const char* text) { return QCoreApplication::translate("PhotoSaving", text); }
-
 }  // namespace
 
 std::string FolderPart(const std::string& path) {

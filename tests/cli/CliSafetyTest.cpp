@@ -103,7 +103,7 @@ TEST_F(CliSafety, DamagedPhotoIsNeverWrittenOverItselfByAnyPath) {
     ASSERT_NE(scan, std::string::npos);
     corrupt[scan + 5000] = 0xFF, corrupt[scan + 5001] = 0xC4;
     WriteBytes(dir / "corrupt.jpg", corrupt);
-    for (const std::string& words : {"apply corrupt.jpg corrupt.jpg grey", "optimize --in-place corrupt.jpg"}) {
+    for (const char* words : {"apply corrupt.jpg corrupt.jpg grey", "optimize --in-place corrupt.jpg"}) {
         SCOPED_TRACE(words);
         const Result r = Lumora(words, In());
         EXPECT_EQ(r.status, 1);

@@ -95,6 +95,8 @@ TEST(FormatExif, APngsPixelSizeIsItsPrintSize) {
         JpegEncodeOptions enc;
         enc.metadata = &pic.metadata;
         const Bytes jpeg = EncodeJpeg(pic.image, enc);
-        if (c.want.known()) EXPECT_EQ(LoadPictureFromMemory(jpeg.data(), jpeg.size()).metadata.density, c.want);
+        if (c.want.known()) {
+            EXPECT_EQ(LoadPictureFromMemory(jpeg.data(), jpeg.size()).metadata.density, c.want);
+        }
     }
 }

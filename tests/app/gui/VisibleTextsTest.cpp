@@ -145,9 +145,10 @@ void ExpectPlainEnglishThroughTr(const std::vector<Text>& texts) {
         const QRegularExpressionMatch bad = Forbidden().match(Plain(t.text));
         EXPECT_FALSE(bad.hasMatch()) << t.where.toStdString() << ": \"" << Plain(t.text).toStdString() << "\" has \""
                                      << bad.captured().toStdString() << "\"";
-        if (t.fromUs && HasLetter(t.text))
+        if (t.fromUs && HasLetter(t.text)) {
             EXPECT_TRUE(t.text.contains(kOpen)) << t.where.toStdString() << ": \"" << t.text.toStdString()
                                                 << "\" does not go through tr()";
+        }
     }
 }
 
