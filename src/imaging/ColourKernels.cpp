@@ -9,7 +9,8 @@
 
 // The hot rows are compiled twice, for the baseline and for AVX2, and picked at load time.
 // Both clones run the same integer code, so the choice never changes a result.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
+    !defined(__SANITIZE_THREAD__)
 #define LUM_CLONES __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
 #else
 #define LUM_CLONES

@@ -75,7 +75,7 @@ inline void Finish(const int32_t* q, int count, int32_t divisor, bool grey, uint
 }
 
 // Row entry points built for several instruction sets; the loader picks the best one.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 #define LUM_ROW_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #else
 #define LUM_ROW_CLONES
