@@ -18,9 +18,10 @@
 namespace lum {
 
 namespace {
-// Drops mouse presses, keys and wheel turns while a long piece of work lets events through,
-// except on the scroll bars under `keep` (none: every scroll bar is held too) and in modal
-// windows other than window's own (a question the window asks while closing).
+// Drops mouse presses and keys while a long piece of work lets events through, except on the
+// scroll bars under `keep` and in modal windows other than window's own (a question the window
+// asks while closing). Without `keep` (work on another thread) moves and wheel turns over the
+// window go too, and so does every scroll bar.
 class InputBlocker : public QObject {
 public:
     InputBlocker(QWidget* keep, QWidget* window) : keep_(keep), window_(window) {}
@@ -36,7 +37,6 @@ protected:
             case QEvent::ShortcutOverride:
             case QEvent::Shortcut:
             case QEvent::ContextMenu:
-            case QEvent::Wheel:
             case QEvent::Drop: {
                 if (!watched->isWidgetType()) return false;
                 const QWidget* w = static_cast<QWidget*>(watched)->window();
@@ -45,7 +45,9 @@ protected:
                 return !(bar && keep_ && keep_->isAncestorOf(bar));
             }
             case QEvent::MouseMove:
-                // The tools read the state: held back while work owns it.
+            case QEvent::Wheel:
+                // The tools and the zoom read the state: held back while work on another thread
+                // owns it (a fill lets the view scroll meanwhile).
                 return keep_.isNull() && watched->isWidgetType() &&
                        static_cast<QWidget*>(watched)->window() == window_;
             default: return false;
