@@ -47,8 +47,6 @@ public:
     void Guard(const std::function<void()>& command);
     // Hourglasses still on (nested operations count one each).
     int BusyDepth() const { return busyDepth_; }
-    // Commands (Guard) under way.
-    int CommandDepth() const { return guardDepth_; }
     // The view's cursor from the tool that would take the next press.
     void RefreshCursor();
 
