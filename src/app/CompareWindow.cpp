@@ -106,7 +106,7 @@ void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {
 // Creation, filling, activation, closing
 
 void TViewBigEditPhotoForm::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
-                                                     const std::function<void(const std::function<void()>&)>& offload) {
+                                                     const lum::Offloader& offload) {
     fill(optimized, original, offload);
     // An original handed over before is not needed any more (unless it is the one read now).
     if (&original != &ownOriginal_) ownOriginal_ = lum::Image();
@@ -121,7 +121,7 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, lum::
 }
 
 void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& original,
-                                 const std::function<void(const std::function<void()>&)>& offload) {
+                                 const lum::Offloader& offload) {
     lum::EditState& st = State();
     // 1. The memo: one line for the text before each "#".
     PhotoFileNameMemo->clear();

@@ -62,7 +62,7 @@ public:
     // filled again or goes (the main window's, which its modal run keeps as it is).
     // offload runs the copies of the photos (null: on this thread).
     void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
-                                  const std::function<void(const std::function<void()>&)>& offload = nullptr);
+                                  const lum::Offloader& offload = nullptr);
     void FillCompareWindowReading(const lum::Image&, lum::Image&&) = delete;
     // Shows the window maximized and modal; returns once it is closed.
     void ShowModal();
@@ -124,7 +124,7 @@ private:
     bool mayCloseWithChanges();
 
     void fill(const lum::Image& optimized, const lum::Image& original,
-              const std::function<void(const std::function<void()>&)>& offload = nullptr);
+              const lum::Offloader& offload = nullptr);
 
     // The original of the last fill: the caller's, or ownOriginal_ when it was handed over.
     const lum::Image* originalPhoto_ = &ownOriginal_;

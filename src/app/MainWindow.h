@@ -82,7 +82,6 @@ public:
     bool LoadPending() const { return pending_ != nullptr; }
     // The decode under way is dropped: the photo on screen stays.
     void CancelLoad();
-    // The file of the photo on screen (empty before the first one).
     // The file of the photo on screen (absolute; empty for a made or pasted picture): the
     // photo's own record, which undo and redo carry with the picture.
     QString ShownPhoto() const;

@@ -32,6 +32,9 @@ class Dialogs;
 class EditPane;
 class HelpWindow;
 
+// Runs a piece of pixel work off the window's thread and returns once it is done.
+using Offloader = std::function<void(const std::function<void()>&)>;
+
 // What the compare window is filled with: the main window's file information, its WorkImage
 // (the optimized side) and MemoryImage (the photo as loaded), and the photo's own file.
 struct ComparedPhoto {
@@ -43,7 +46,7 @@ struct ComparedPhoto {
     QString name;           // the picture's name in the main window's caption
     QString folder;         // where File > Open starts
     // Runs the compare window's copies of the photos off the main window's thread (null: here).
-    std::function<void(const std::function<void()>&)> offload;
+    Offloader offload;
 };
 class MenuBarReveal;
 class PhotoSaving;

@@ -101,7 +101,7 @@ bool Editor::run(const Operation& op, OpArgs args, bool ask) {
         throw;
     }
     if (done) {
-        endStepOffloaded();
+        Offload([this] { EndStep(); });
     } else {
         // Cancelled or refused before touching the image.
         history_.Cancel(st_, macro_);
@@ -220,14 +220,10 @@ void Editor::ReplaceWorkImage(Image picture, const std::string& label) {
     }
     const bool resized = picture.width() != st_.WorkImage.width() || picture.height() != st_.WorkImage.height();
     BeginStep(label);
-    const size_t bytes = picture.byteSize();
-    Offload(
-        [&] {
-            history_.WorkWillBeReplaced(st_);
-            st_.WorkImage = std::move(picture);
-            st_.SourceImage = st_.WorkImage;
-        },
-        bytes);
+    history_.WorkWillBeReplaced(st_);
+    st_.WorkImage = std::move(picture);
+    // As after a commit: the next operation or tool that reads the source copies it then.
+    st_.SourceImage = Image();
     MarkUnsaved();
     EndStep();
     StepShown shown;
@@ -265,13 +261,6 @@ void Editor::EndStep(const Rect& changed) {
     stepClosed(history_.End(st_, macro_, changed));
 }
 
-void Editor::endStepOffloaded() {
-    if (policy_.lean || !history_.Recording()) return;
-    bool recorded = false;
-    Offload([&] { recorded = history_.End(st_, macro_); });
-    stepClosed(recorded);
-}
-
 void Editor::AbandonStep(const Rect& changed) {
     if (policy_.lean || !history_.Recording()) return;
     const StepShown shown = history_.Abandon(st_, macro_, changed);
@@ -305,7 +294,9 @@ bool Editor::Undo() { return takeStep(false); }
 bool Editor::Redo() { return takeStep(true); }
 
 bool Editor::takeStep(bool forward) {
-    if (policy_.lean || st_.DragActive || !(forward ? history_.CanRedo() : history_.CanUndo())) return false;
+    // Nothing while work on another thread owns the state.
+    if (policy_.lean || offloading_ || st_.DragActive || !(forward ? history_.CanRedo() : history_.CanUndo()))
+        return false;
     endFloatingMix();
     StepShown shown;
     Offload([&] {

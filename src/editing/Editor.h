@@ -163,10 +163,10 @@ public:
     bool DropSourceCopy();
 
     // Runs work (reading and writing the state only, asking nothing) through the host's RunWork
-    // when a picture of `bytes` (0: the working image's) is big enough to stall a window; the
-    // calls work makes to the host, the macro menu and ReadOptions meanwhile run on the host's
-    // thread. Inside another such work it simply runs.
-    void Offload(const std::function<void()>& work, size_t bytes = 0);
+    // when the working image is big enough to stall a window; the calls work makes to the
+    // host, the macro menu and ReadOptions meanwhile run on the host's thread. Inside another
+    // such work it simply runs.
+    void Offload(const std::function<void()>& work);
     // Below this a picture's work is quicker than handing it over.
     static constexpr size_t kOffloadBytes = size_t(8) << 20;
 
@@ -174,8 +174,8 @@ public:
     const History& history() const { return history_; }
     void SetHistoryLimits(const HistoryLimits& limits) { history_.SetLimits(limits); }
     // One step back (forward). False when there is none, or while a step is being made (a
-    // stroke being drawn, a fill running). A floating mix is placed for good first; the
-    // selection goes with a step that moved it or changed the image's size.
+    // stroke being drawn, a fill running, work on another thread). A floating mix is placed
+    // for good first; the selection goes with a step that moved it or changed the image's size.
     bool Undo();
     bool Redo();
     // A step around a tool's action (a stroke from press to release, a fill, a drag of the
@@ -254,8 +254,6 @@ private:
     void record(const Operation& op, const OpArgs& args);
     // The history's step closed: the unsaved mark follows it.
     void stepClosed(bool recorded);
-    // EndStep, the step's comparisons offloaded.
-    void endStepOffloaded();
     void showStep(const StepShown& shown);
     bool takeStep(bool forward);
     // A floating mix stays where it is composed.

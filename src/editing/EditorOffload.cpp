@@ -81,9 +81,8 @@ private:
 
 }  // namespace
 
-void Editor::Offload(const std::function<void()>& work, size_t bytes) {
-    if (bytes == 0) bytes = st_.WorkImage.byteSize();
-    if (offloading_ || host_ == &noHost_ || bytes < kOffloadBytes) {
+void Editor::Offload(const std::function<void()>& work) {
+    if (offloading_ || host_ == &noHost_ || st_.WorkImage.byteSize() < kOffloadBytes) {
         work();
         return;
     }

@@ -38,7 +38,12 @@ protected:
             case QEvent::Shortcut:
             case QEvent::ContextMenu:
             case QEvent::Drop: {
-                if (!watched->isWidgetType()) return false;
+                if (!watched->isWidgetType()) {
+                    // A menu item's key (Ctrl+Z) goes to the item itself: held back too, unless
+                    // another modal window is up.
+                    const QWidget* modal = QApplication::activeModalWidget();
+                    return event->type() == QEvent::Shortcut && !(modal && modal != window_);
+                }
                 const QWidget* w = static_cast<QWidget*>(watched)->window();
                 if (w != window_ && w->isModal()) return false;
                 auto* bar = qobject_cast<QScrollBar*>(watched);

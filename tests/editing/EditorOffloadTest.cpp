@@ -53,6 +53,17 @@ struct ThreadedHost : CountingHost {
     void HistoryChanged() override { check(); }
 };
 
+// An editor of a window whose host works on another thread, the photo committed.
+struct Threaded {
+    lum::RecordingPrompts prompts;
+    ThreadedHost host;
+    lum::Editor editor{lum::EditorPolicy::MainWindow(), &prompts, &host};
+    explicit Threaded(const lum::Image& photo) {
+        editor.State().MemoryImage = photo;
+        editor.CommitMemoryImage();
+    }
+};
+
 }  // namespace
 
 TEST(EditorOffload, BigPhotosWorkOffTheThreadWithTheSameResults) {
@@ -60,11 +71,8 @@ TEST(EditorOffload, BigPhotosWorkOffTheThreadWithTheSameResults) {
     for (const auto& [w, h] : {std::pair{2000, 1500}, std::pair{60, 40}}) {
         const lum::Image photo = RandomImage(w, h, 7);
         Window here(photo);
-        lum::RecordingPrompts prompts;
-        ThreadedHost host;
-        lum::Editor there(lum::EditorPolicy::MainWindow(), &prompts, &host);
-        there.State().MemoryImage = photo;
-        there.CommitMemoryImage();
+        Threaded t(photo);
+        lum::Editor& there = t.editor;
         const auto same = [&](const std::string& what) {
             EXPECT_TRUE(there.State().WorkImage == here.st().WorkImage) << what << " " << w;
             EXPECT_TRUE(there.State().MemoryImage == here.st().MemoryImage) << what << " " << w;
@@ -80,30 +88,26 @@ TEST(EditorOffload, BigPhotosWorkOffTheThreadWithTheSameResults) {
         same("undo");
         ASSERT_TRUE(here.editor.Redo() && there.Redo());
         same("redo");
-        EXPECT_EQ(host.strays, 0);
-        if (w == 2000) EXPECT_GT(host.works, 10);
-        else EXPECT_EQ(host.works, 0);
+        EXPECT_EQ(t.host.strays, 0);
+        if (w == 2000) EXPECT_GT(t.host.works, 10);
+        else EXPECT_EQ(t.host.works, 0);
     }
 }
 
 TEST(EditorOffload, FailuresComeBackFromTheWorkAndTheEditorIsWhole) {
-    const lum::Image photo = RandomImage(2000, 1500, 3);
-    lum::RecordingPrompts prompts;
-    ThreadedHost host;
-    lum::Editor editor(lum::EditorPolicy::MainWindow(), &prompts, &host);
-    editor.State().MemoryImage = photo;
-    editor.CommitMemoryImage();
+    Threaded t(RandomImage(2000, 1500, 3));
+    lum::Editor& editor = t.editor;
     // A refusal from the work: said, nothing recorded.
     const lum::Operation refusing =
         lum::Operation("refusing", [](lum::Editor&, const lum::OpArgs&) { throw lum::Refusal("Not now"); }).Undoable("R");
     EXPECT_FALSE(editor.Run(refusing, lum::OpArgs()));
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(t.prompts.messages.size(), 1u);
     // A failure from the work comes out of Run; the host is the window's again after it.
     const lum::Operation failing =
         lum::Operation("failing", [](lum::Editor&, const lum::OpArgs&) { throw std::runtime_error("broken"); }).Undoable("F");
     EXPECT_THROW(editor.Run(failing, lum::OpArgs()), std::runtime_error);
-    EXPECT_EQ(&editor.Host(), &host);
+    EXPECT_EQ(&editor.Host(), &t.host);
     EXPECT_FALSE(editor.history().CanRedo());
     EXPECT_TRUE(editor.Run(*lum::FindOperation("grey"), lum::OpArgs()));
-    EXPECT_EQ(host.strays, 0);
+    EXPECT_EQ(t.host.strays, 0);
 }
