@@ -36,7 +36,7 @@ std::vector<uint8_t> exifPayload(const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    lum::JpegMetadata meta;
+    lum::PictureMetadata meta;
     meta.segments.push_back({0xE1, exifPayload(data, size)});
     const std::vector<uint8_t> original = meta.segments[0].data;
     const int orientation = lum::ExifOrientation(meta);
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     lum::JpegEncodeOptions enc;
     enc.metadata = &meta;
     const std::vector<uint8_t> j = lum::EncodeJpeg(img, enc);
-    lum::JpegMetadata back;
+    lum::PictureMetadata back;
     lum::DecodeReport report;
     const lum::Image again = lum::DecodeJpeg(j.data(), j.size(), &back, {}, &report);
     if (report.damaged()) __builtin_trap();

@@ -13,9 +13,9 @@
 template <class Reader>
 int FuzzOneFormat(const uint8_t* data, size_t size, Reader read) {
     try {
-        lum::JpegDecodeOptions opts;
+        lum::DecodeOptions opts;
         opts.applyExifOrientation = size % 2 == 0;
-        lum::JpegMetadata meta;
+        lum::PictureMetadata meta;
         lum::DecodeReport report;
         lum::Image img = read(data, size, &meta, opts, &report);
         if (img.empty()) __builtin_trap();  // readers never return an empty picture
@@ -24,7 +24,7 @@ int FuzzOneFormat(const uint8_t* data, size_t size, Reader read) {
             lum::JpegEncodeOptions enc;
             enc.metadata = &meta;
             const std::vector<uint8_t> again = lum::EncodeJpeg(img, enc);
-            lum::JpegDecodeOptions asIs;
+            lum::DecodeOptions asIs;
             asIs.applyExifOrientation = false;
             const lum::Image back = lum::DecodeJpeg(again.data(), again.size(), nullptr, asIs);
             if (back.width() != img.width() || back.height() != img.height()) __builtin_trap();

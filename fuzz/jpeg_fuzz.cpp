@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
-        lum::JpegDecodeOptions opts;
+        lum::DecodeOptions opts;
         opts.applyExifOrientation = size % 2 == 0;  // both paths, chosen by the input
         // Big declared pictures take the same paths as small ones, only far slower under the
         // sanitizers; the ceiling keeps the run fast enough to explore (the limit is unit-tested).
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             enc.progressive = size % 3 == 0;
             enc.metadata = &pic.metadata;
             std::vector<uint8_t> again = lum::EncodeJpeg(pic.image, enc);
-            lum::JpegMetadata meta;
+            lum::PictureMetadata meta;
             lum::Image back = lum::DecodeJpeg(again.data(), again.size(), &meta, {false});
             if (back.width() != pic.image.width() || back.height() != pic.image.height()) __builtin_trap();
         }

@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     save("repeated_scans.jpg", repeated);
 
     auto withExif = [&](const Bytes& exif) {
-        JpegMetadata meta;
+        PictureMetadata meta;
         meta.segments.push_back({0xE1, exif});
         return EncodeJpeg(pattern(24, 16), {80, false, &meta});
     };

@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
 #ifdef LUMORA_GUI
-#include "app/App.h"
+#include "app/Program.h"
 #endif
 
 #include <cstdio>

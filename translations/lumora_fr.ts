@@ -33,7 +33,7 @@
     </message>
 </context>
 <context>
-    <name>DesignMenus</name>
+    <name>WindowMenus</name>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
@@ -568,7 +568,7 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     </message>
 </context>
 <context>
-    <name>TEForm8</name>
+    <name>BlurDialog</name>
     <message>
         <source>Gaussian Blur</source>
         <translation>Flou gaussien</translation>
@@ -579,7 +579,7 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     </message>
 </context>
 <context>
-    <name>TEform2</name>
+    <name>OptionsDialog</name>
     <message>
         <source>Options</source>
         <translation>Options</translation>
@@ -658,7 +658,7 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     </message>
 </context>
 <context>
-    <name>TEform3</name>
+    <name>PictureChooser</name>
     <message>
         <source>The drive is not ready (no disc or medium in it).</source>
         <translation>Le lecteur n&apos;est pas prêt (aucun disque ni support inséré).</translation>
@@ -693,7 +693,7 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     </message>
 </context>
 <context>
-    <name>TEform4</name>
+    <name>MixDialog</name>
     <message>
         <source>Image mix</source>
         <translation>Mélange d&apos;images</translation>
@@ -836,7 +836,7 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     </message>
 </context>
 <context>
-    <name>TEform5</name>
+    <name>GradientDialog</name>
     <message>
         <source>Gradient parameters</source>
         <translation>Paramètres du dégradé</translation>
@@ -915,7 +915,7 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     </message>
 </context>
 <context>
-    <name>TEform6</name>
+    <name>NewSizeDialog</name>
     <message>
         <source>New size</source>
         <translation>Nouvelle taille</translation>
@@ -962,7 +962,7 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     </message>
 </context>
 <context>
-    <name>TEform7</name>
+    <name>TextStampDialog</name>
     <message>
         <source>Text stamp</source>
         <translation>Tampon de texte</translation>
@@ -1077,7 +1077,7 @@ Exemple</translation>
     </message>
 </context>
 <context>
-    <name>TInputRotateAngleForm</name>
+    <name>RotateAngleDialog</name>
     <message>
         <source>Rotate by Angle</source>
         <translation>Rotation d&apos;un angle</translation>
@@ -1100,7 +1100,7 @@ Exemple</translation>
     </message>
 </context>
 <context>
-    <name>TLsDirTree21</name>
+    <name>FolderTree</name>
     <message>
         <source>Select the folder that holds the photos you want to optimize.</source>
         <translation>Choisissez le dossier qui contient les photos à optimiser.</translation>
@@ -1297,7 +1297,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
-    <name>TLsFilelistView28</name>
+    <name>PhotoList</name>
     <message>
         <source>Nothing is selected.</source>
         <translation>Rien n&apos;est sélectionné.</translation>
@@ -1544,7 +1544,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
-    <name>TMemPhotoActionForm</name>
+    <name>MainWindow</name>
     <message>
         <source>Select the folder that holds the photos you want to optimize.</source>
         <translation>Choisissez le dossier qui contient les photos à optimiser.</translation>
@@ -1703,7 +1703,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
-    <name>TUpDownSpin</name>
+    <name>SpinEdit</name>
     <message>
         <source>%1–%2</source>
         <translation>%1–%2</translation>
@@ -1722,7 +1722,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
-    <name>TViewBigEditPhotoForm</name>
+    <name>CompareWindow</name>
     <message>
         <source>File information</source>
         <translation>Informations sur le fichier</translation>
@@ -1865,7 +1865,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
-    <name>TWelcomeForm</name>
+    <name>AboutDialog</name>
     <message>
         <source>Lumora improves your digital photos with one click.
 

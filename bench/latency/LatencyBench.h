@@ -25,7 +25,7 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "app/App.h"
+#include "app/Program.h"
 #include "app/CompareWindow.h"
 #include "app/MainWindow.h"
 #include "editing/PaintTools.h"
@@ -34,7 +34,7 @@
 #include "image/Formats.h"
 #include "image/Stretch.h"
 #include "view/EditPane.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
 #include "../../tests/image/FormatMakers.h"
@@ -137,14 +137,14 @@ struct Bench {
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;  // every question answered No
     std::unique_ptr<lum::Program> program;
-    TMemPhotoActionForm* window = nullptr;
+    MainWindow* window = nullptr;
     std::map<int, std::vector<PhotoFile>> photos;  // by megapixels: two different photos
     PhotoFile heic;                                 // 12 megapixels, made when first asked for
     Probe probe;
     int next = 0;
 
     Bench() {
-        TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/LumoraLogo.jpg"));
+        MainWindow::SetStartupLogoPath(QStringLiteral("/nonexistent/LumoraLogo.jpg"));
         Remember(ToRemove().dir, dir.path());
         photos[12] = {MakePhoto(dir.path(), "hubble_deep_field.jpg", 4000, 3000, 1),
                       MakePhoto(dir.path(), "rocket.jpg", 4000, 3000, 2)};
@@ -160,7 +160,7 @@ struct Bench {
         QTest::qWait(50);
     }
 
-    TLsFilelistView28* List() const { return window->findChild<TLsFilelistView28*>(QStringLiteral("LsFilelistView282")); }
+    PhotoList* List() const { return window->findChild<PhotoList*>(QStringLiteral("LsFilelistView282")); }
     lum::EditState& St() const { return window->State(); }
     QToolButton* Button(const char* name) const { return window->findChild<QToolButton*>(QString::fromLatin1(name)); }
 
@@ -179,7 +179,7 @@ struct Bench {
         const lum::PhotoView* v = window->View();
         const QSize want(static_cast<int>(static_cast<int64_t>(St().WorkImage.width()) * v->Zoom() / 100),
                          static_cast<int>(static_cast<int64_t>(St().WorkImage.height()) * v->Zoom() / 100));
-        return v->PaintBox1()->size() == want;
+        return v->Canvas()->size() == want;
     }
     bool Shows(const PhotoFile& f) const {
         return St().CurrentFileName == f.path.toStdString() && St().WorkImage.width() == f.width &&
@@ -188,7 +188,7 @@ struct Bench {
 
     // Clicks the photo in the list, as a user does.
     void ClickInList(const PhotoFile& f) {
-        TLsFilelistView28* list = List();
+        PhotoList* list = List();
         QTreeWidgetItem* item = list->ItemOfPath(f.path);
         if (!item) throw std::runtime_error("photo not in the list: " + f.path.toStdString());
         list->scrollToItem(item);

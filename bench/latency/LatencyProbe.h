@@ -26,7 +26,7 @@ public:
     }
 
     // Paints of every widget with this object name are watched, in any window, also in windows
-    // opened later (the photo views: "PaintBox1").
+    // opened later (the photo views: "Canvas").
     void Watch(const QString& objectName) {
         names_ << objectName;
         if (!filtering_) qApp->installEventFilter(this);

@@ -10,7 +10,7 @@ using namespace latency;
 
 // A compare window filled with the photo the main window shows, as its button opens it.
 struct CompareSession {
-    TViewBigEditPhotoForm form;
+    CompareWindow form;
     explicit CompareSession(Bench& b) : form(b.program->dialogs(), &b.prompts) {
         form.resize(1024, 740);
         form.show();
@@ -24,7 +24,7 @@ struct CompareSession {
     // A pen stroke across the part of the photo on screen, as the mouse draws it.
     void Stroke(int i) {
         if (form.State().ToolMode != lum::kToolPen) form.paintToolbar()->Button(QStringLiteral("Btcrayon"))->click();
-        QWidget* box = form.View()->PaintBox1();
+        QWidget* box = form.View()->Canvas();
         const int y = 40 + 17 * (i % 25);
         QTest::mousePress(box, Qt::LeftButton, Qt::NoModifier, QPoint(30, y));
         for (int k = 1; k <= 8; ++k) QTest::mouseMove(box, QPoint(30 + 50 * k, y + 3 * k));

@@ -113,8 +113,8 @@ void BM_Zoom(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         QAction* item = b.window->Pane()->ZoomMenu()->findChild<QAction*>(QString::fromLatin1(items[i++ % 2]));
-        const QSize before = b.window->View()->PaintBox1()->size();
-        auto zoomed = [&] { return b.window->View()->PaintBox1()->size() != before && b.PaintBoxFits(); };
+        const QSize before = b.window->View()->Canvas()->size();
+        auto zoomed = [&] { return b.window->View()->Canvas()->size() != before && b.PaintBoxFits(); };
         if (!Measure(state, runs, "Zoom", {{"shown", zoomed}}, [&] { item->trigger(); })) break;
     }
 }
@@ -127,21 +127,21 @@ void BM_OpenCompare(benchmark::State& state) {
     Runs runs;
     auto compareWindow = [] {
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* form = qobject_cast<TViewBigEditPhotoForm*>(top); form && form->isVisible()) return form;
-        return static_cast<TViewBigEditPhotoForm*>(nullptr);
+            if (auto* form = qobject_cast<CompareWindow*>(top); form && form->isVisible()) return form;
+        return static_cast<CompareWindow*>(nullptr);
     };
     for (auto _ : state) {
         bool shown = false;
         auto painted = [&] {
-            TViewBigEditPhotoForm* form = compareWindow();
-            shown = shown || (form && b.probe.LastPainted() == form->View()->PaintBox1() &&
+            CompareWindow* form = compareWindow();
+            shown = shown || (form && b.probe.LastPainted() == form->View()->Canvas() &&
                               form->State().WorkImage.width() == w && form->State().WorkImage.height() == h);
             return shown;
         };
         // The window is modal: it is closed from a timer that runs in its own event loop.
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
-            if (TViewBigEditPhotoForm* form = compareWindow(); form && shown) form->close();
+            if (CompareWindow* form = compareWindow(); form && shown) form->close();
         });
         closer.start(5);
         if (!Measure(state, runs, "OpenCompare", {{"shown", painted}}, [&] { b.Click("ComparePhotosSpeedButton"); }))
@@ -156,7 +156,7 @@ void BM_FloodFill(benchmark::State& state) {
     Bench& b = B();
     b.Load(static_cast<int>(state.range(0)), 0);
     const lum::Image photo = b.St().WorkImage;
-    TViewBigEditPhotoForm form(b.program->dialogs(), &b.prompts);
+    CompareWindow form(b.program->dialogs(), &b.prompts);
     form.resize(1024, 740);
     form.show();
     form.paintToolbar()->show();
@@ -167,7 +167,7 @@ void BM_FloodFill(benchmark::State& state) {
         QTest::qWait(20);
     };
     auto press = [&] {
-        QWidget* box = form.View()->PaintBox1();
+        QWidget* box = form.View()->Canvas();
         QTest::mousePress(box, Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseRelease(box, Qt::LeftButton, Qt::NoModifier, at);
     };

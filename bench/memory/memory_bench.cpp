@@ -29,13 +29,13 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
+#include "app/Program.h"
 #include "app/CompareWindow.h"
 #include "app/MainWindow.h"
 #include "editing/Prompts.h"
 #include "image/Codec.h"
 #include "image/Stretch.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/PhotoView.h"
 
 namespace {
@@ -102,14 +102,14 @@ int main(int argc, char** argv) {
     MakePhoto(first, w, h, 1);
     QFile::copy(first, second);
 
-    TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/LumoraLogo.jpg"));
+    MainWindow::SetStartupLogoPath(QStringLiteral("/nonexistent/LumoraLogo.jpg"));
     Prompts prompts;
     auto program = std::make_unique<lum::Program>(&prompts);
-    TMemPhotoActionForm& win = program->MainWindow();
+    MainWindow& win = program->MainWindow();
     win.resize(1024, 740);
     win.show();
     QTest::qWait(100);
-    auto* list = win.findChild<TLsFilelistView28*>(QStringLiteral("LsFilelistView282"));
+    auto* list = win.findChild<PhotoList*>(QStringLiteral("LsFilelistView282"));
     list->setDirectory(dir.path() + QLatin1Char('/'));
     QTest::qWait(100);
     const double programMb = StatusMb("VmRSS");
@@ -147,7 +147,7 @@ int main(int argc, char** argv) {
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
             for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* form = qobject_cast<TViewBigEditPhotoForm*>(top); form && form->isVisible()) {
+                if (auto* form = qobject_cast<CompareWindow*>(top); form && form->isVisible()) {
                     if (!shown) {
                         shown = true;
                         return;  // painted once more before it goes

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 #include "widgets/Icons.h"
 
-TEForm8::TEForm8(QWidget* parent) : QDialog(parent) {
+BlurDialog::BlurDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("TEForm8");
     setWindowTitle(tr("Gaussian Blur"));
     setModal(true);
@@ -28,7 +28,7 @@ TEForm8::TEForm8(QWidget* parent) : QDialog(parent) {
     auto* row = new QHBoxLayout();
     auto* label = new QLabel(tr("Radius of the Gaussian blur"), this);
     label->setObjectName("Label1");
-    upDown1_ = new TUpDownSpin("UpDown1", "Edit1", 1, 24, 8, 1, this);
+    upDown1_ = new SpinEdit("UpDown1", "Edit1", 1, 24, 8, 1, this);
     label->setBuddy(upDown1_);
     row->addWidget(label);
     row->addWidget(upDown1_);
@@ -37,6 +37,6 @@ TEForm8::TEForm8(QWidget* parent) : QDialog(parent) {
     AddOkCancelRow(this, root);
 }
 
-int TEForm8::Radius() const { return upDown1_->value(); }
+int BlurDialog::Radius() const { return upDown1_->value(); }
 
-void TEForm8::SetRadius(int r) { upDown1_->setValue(r); }
+void BlurDialog::SetRadius(int r) { upDown1_->setValue(r); }

@@ -3,16 +3,16 @@
 #pragma once
 #include <QDialog>
 
-class TUpDownSpin;
+class SpinEdit;
 
-class TEForm8 : public QDialog {
+class BlurDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TEForm8(QWidget* parent = nullptr);
+    explicit BlurDialog(QWidget* parent = nullptr);
     int Radius() const;  // UpDown1 position, 1..24
     void SetRadius(int r);
-    TUpDownSpin* UpDown1() const { return upDown1_; }
+    SpinEdit* UpDown1() const { return upDown1_; }
 
 private:
-    TUpDownSpin* upDown1_ = nullptr;
+    SpinEdit* upDown1_ = nullptr;
 };

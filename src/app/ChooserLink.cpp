@@ -11,12 +11,12 @@ namespace lum {
 std::string ChooserFileList::SelectedPath() const { return dialogs_().PictureChooser().FileName().toStdString(); }
 
 int ChooserFileList::SelectedIndex() const {
-    const TEform3& c = dialogs_().PictureChooser();
+    const PictureChooser& c = dialogs_().PictureChooser();
     return c.FileListBox1 ? c.FileListBox1->currentRow() : -1;
 }
 
 void ChooserFileList::RefreshFileList(int selectIndex) {
-    TEform3& c = dialogs_().PictureChooser();
+    PictureChooser& c = dialogs_().PictureChooser();
     c.Refresh();
     QListWidget* list = c.FileListBox1;
     if (!list) return;

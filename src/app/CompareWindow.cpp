@@ -19,14 +19,14 @@
 #include "view/PhotoView.h"
 #include "widgets/ImageConvert.h"
 #include "widgets/PictureLabel.h"
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 namespace {
 const lum::WindowShell::Kind kCompareShell{lum::EditorPolicy::CompareWindow(), lum::kSaveFilterCompare,
                                            {"Compare_", 24, 0}, true};
 }  // namespace
 
-TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts* prompts, QWidget* parent)
+CompareWindow::CompareWindow(lum::Dialogs& dialogs, lum::Prompts* prompts, QWidget* parent)
     : WindowShell(kCompareShell, prompts, &dialogs, parent, Qt::Window) {
     setObjectName(QStringLiteral("ViewBigEditPhotoForm"));
     setWindowModality(Qt::ApplicationModal);
@@ -38,9 +38,9 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
 
     // Both panes always at the same scale: the original follows every zoom of the view.
     connect(View(), &lum::PhotoView::ZoomShown, this,
-            [this](int percent) { OrginalBitmapImage->SetScale(percent, View()->DeviceRatio()); });
+            [this](int percent) { originalPicture_->SetScale(percent, View()->DeviceRatio()); });
     linkPaneScrolling();
-    Splitter1->installEventFilter(this);
+    paneSplitter_->installEventFilter(this);
     // A fill that was stopped by a close request, or work that held it, has ended: close now.
     const auto closeWhenDone = [this] {
         if (closeAfterWork_ && !Pane()->InsideWork()) {
@@ -57,13 +57,13 @@ TViewBigEditPhotoForm::TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts
     startEditing();
 }
 
-TViewBigEditPhotoForm::~TViewBigEditPhotoForm() = default;
+CompareWindow::~CompareWindow() = default;
 
-std::optional<lum::Image> TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
+std::optional<lum::Image> CompareWindow::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
                                                        const lum::ComparedPhoto& photo, QString* fileToOpen) {
     // The window's own copies of the optimized photo; the original is read from the main window.
     lum::RequireRoom(kFullSizeCopies * uint64_t(photo.optimized->byteSize()), "open the compare window");
-    TViewBigEditPhotoForm form(dialogs, prompts, parent);
+    CompareWindow form(dialogs, prompts, parent);
     form.SetFileInfoText(photo.fileInfo);
     form.SetPhotoFile(photo.photoFile, photo.damaged);
     form.SetPicture(photo.name, photo.folder);
@@ -74,29 +74,29 @@ std::optional<lum::Image> TViewBigEditPhotoForm::Open(QWidget* parent, lum::Dial
     return std::move(form.State().WorkImage);
 }
 
-void TViewBigEditPhotoForm::SetPhotoFile(const std::string& file, bool damaged) {
+void CompareWindow::SetPhotoFile(const std::string& file, bool damaged) {
     lum::EditState& st = State();
     st.PhotoFile = file;
     st.PhotoDamaged = damaged;
     if (!file.empty()) st.SaveFolder = lum::FolderPart(file);
 }
 
-void TViewBigEditPhotoForm::SetPicture(const QString& name, const QString& folder) {
+void CompareWindow::SetPicture(const QString& name, const QString& folder) {
     pictureName_ = name;
     pictureFolder_ = folder;
     RefreshCaption();
 }
 
-QString TViewBigEditPhotoForm::captionName() const {
+QString CompareWindow::captionName() const {
     return pictureName_.isEmpty() ? QString() : tr("Comparing %1").arg(pictureName_);
 }
 
-QString TViewBigEditPhotoForm::openDialogFolder() const {
+QString CompareWindow::openDialogFolder() const {
     // Where the main window's dialog would start: the compared photo's folder.
     return pictureFolder_.isEmpty() ? WindowShell::openDialogFolder() : pictureFolder_;
 }
 
-void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {
+void CompareWindow::openChosenPhoto(const QString& path) {
     fileToOpen_ = path;
     // The closing question may keep the window open: then nothing is opened.
     if (!close()) fileToOpen_.clear();
@@ -105,14 +105,14 @@ void TViewBigEditPhotoForm::openChosenPhoto(const QString& path) {
 // ---------------------------------------------------------------------------------------------
 // Creation, filling, activation, closing
 
-void TViewBigEditPhotoForm::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
+void CompareWindow::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
                                                      const lum::Offloader& offload) {
     fill(optimized, original, offload);
     // An original handed over before is not needed any more (unless it is the one read now).
     if (&original != &ownOriginal_) ownOriginal_ = lum::Image();
 }
 
-void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, lum::Image original) {
+void CompareWindow::FillCompareWindow(const lum::Image& optimized, lum::Image original) {
     // The original shown now may be the one about to be replaced: the fill reads the new one.
     fill(optimized, original);
     ownOriginal_ = std::move(original);
@@ -120,7 +120,7 @@ void TViewBigEditPhotoForm::FillCompareWindow(const lum::Image& optimized, lum::
     showOriginal(lum::QImageView(ownOriginal_));
 }
 
-void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& original,
+void CompareWindow::fill(const lum::Image& optimized, const lum::Image& original,
                                  const lum::Offloader& offload) {
     lum::EditState& st = State();
     // 1. The memo: one line for the text before each "#".
@@ -162,9 +162,9 @@ void TViewBigEditPhotoForm::fill(const lum::Image& optimized, const lum::Image& 
     editor().Redraw();
 }
 
-void TViewBigEditPhotoForm::showOriginal(const QImage& shown) { OrginalBitmapImage->SetPicture(shown); }
+void CompareWindow::showOriginal(const QImage& shown) { originalPicture_->SetPicture(shown); }
 
-void TViewBigEditPhotoForm::linkPaneScrolling() {
+void CompareWindow::linkPaneScrolling() {
     // The panes show the same place of the photo: a scroll of either moves the other. The guard
     // keeps a pane whose range is shorter (a dragged splitter) from pulling the first one back.
     auto link = [this](QScrollBar* from, QScrollBar* to) {
@@ -182,17 +182,17 @@ void TViewBigEditPhotoForm::linkPaneScrolling() {
             scrollLinking_ = false;
         });
     };
-    link(View()->horizontalScrollBar(), ScrollBox2->horizontalScrollBar());
-    link(View()->verticalScrollBar(), ScrollBox2->verticalScrollBar());
-    link(ScrollBox2->horizontalScrollBar(), View()->horizontalScrollBar());
-    link(ScrollBox2->verticalScrollBar(), View()->verticalScrollBar());
+    link(View()->horizontalScrollBar(), originalScroll_->horizontalScrollBar());
+    link(View()->verticalScrollBar(), originalScroll_->verticalScrollBar());
+    link(originalScroll_->horizontalScrollBar(), View()->horizontalScrollBar());
+    link(originalScroll_->verticalScrollBar(), View()->verticalScrollBar());
     // Ctrl+wheel over the original zooms both panes about the same point.
-    ScrollBox2->viewport()->installEventFilter(this);
+    originalScroll_->viewport()->installEventFilter(this);
 }
 
-bool TViewBigEditPhotoForm::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == Splitter1 && e->type() == QEvent::Resize) shareEvenly();
-    if (watched == ScrollBox2->viewport() && e->type() == QEvent::Wheel) {
+bool CompareWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == paneSplitter_ && e->type() == QEvent::Resize) shareEvenly();
+    if (watched == originalScroll_->viewport() && e->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(e);
         if (wheel->modifiers() & Qt::ControlModifier) {
             QCoreApplication::sendEvent(View()->viewport(), wheel);
@@ -202,9 +202,9 @@ bool TViewBigEditPhotoForm::eventFilter(QObject* watched, QEvent* e) {
     return WindowShell::eventFilter(watched, e);
 }
 
-void TViewBigEditPhotoForm::ShowModal() {
+void CompareWindow::ShowModal() {
     QEventLoop loop;
-    connect(this, &TViewBigEditPhotoForm::Closed, &loop, &QEventLoop::quit);
+    connect(this, &CompareWindow::Closed, &loop, &QEventLoop::quit);
     showMaximized();
     // The keys start on the photo, not on the first of the buttons.
     View()->setFocus(Qt::OtherFocusReason);
@@ -212,7 +212,7 @@ void TViewBigEditPhotoForm::ShowModal() {
     if (isVisible()) loop.exec();
 }
 
-void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
+void CompareWindow::closeEvent(QCloseEvent* e) {
     if (Pane()->InsideWork()) {
         // A fill is letting events through, or work runs: stop it, and close once it has
         // returned.
@@ -230,7 +230,7 @@ void TViewBigEditPhotoForm::closeEvent(QCloseEvent* e) {
     emit Closed();
 }
 
-bool TViewBigEditPhotoForm::mayCloseWithChanges() {
+bool CompareWindow::mayCloseWithChanges() {
     // Losing the edits silently is never right: each answer says what becomes of them, and
     // Escape keeps the window open.
     const QString name = QString::fromStdString(lum::FileNamePart(State().PhotoFile));
@@ -257,55 +257,55 @@ bool TViewBigEditPhotoForm::mayCloseWithChanges() {
     }
 }
 
-void TViewBigEditPhotoForm::resizeEvent(QResizeEvent* e) {
+void CompareWindow::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     shareEvenly();
 }
 
-void TViewBigEditPhotoForm::shareEvenly() {
+void CompareWindow::shareEvenly() {
     // Until the user drags the splitter, the panes share its width evenly, also when a toolbar
     // beside them comes or goes.
-    if (Splitter1 && OrginalPartRealMemoryPanel->isVisible() && RealMemoryPanel1->isVisible() &&
-        !Splitter1->property("dragged").toBool())
-        setOriginalPaneWidth(Splitter1->width() / 2);
+    if (paneSplitter_ && originalPane_->isVisible() && optimizedPane_->isVisible() &&
+        !paneSplitter_->property("dragged").toBool())
+        setOriginalPaneWidth(paneSplitter_->width() / 2);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Pane layout
 
-void TViewBigEditPhotoForm::settleLayout() {
+void CompareWindow::settleLayout() {
     // Shown and hidden panels take their places now, so the sizes read next are the new ones.
     if (QLayout* l = centralWidget()->layout()) l->activate();
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
-void TViewBigEditPhotoForm::setOriginalPaneWidth(int w) {
-    const int total = Splitter1->width() - Splitter1->handleWidth();
+void CompareWindow::setOriginalPaneWidth(int w) {
+    const int total = paneSplitter_->width() - paneSplitter_->handleWidth();
     w = std::max(0, std::min(w, total));
-    Splitter1->setSizes({w, std::max(0, total - w)});
+    paneSplitter_->setSizes({w, std::max(0, total - w)});
 }
 
-void TViewBigEditPhotoForm::ShowBothPanes() {
-    RealMemoryPanel_Top->setVisible(true);
-    RealMemoryPanel1->setVisible(true);
-    OrginalPartRealMemoryPanel->setVisible(true);
-    Splitter1->setProperty("dragged", false);
+void CompareWindow::ShowBothPanes() {
+    topPanel_->setVisible(true);
+    optimizedPane_->setVisible(true);
+    originalPane_->setVisible(true);
+    paneSplitter_->setProperty("dragged", false);
     settleLayout();
-    setOriginalPaneWidth(Splitter1->width() / 2);
+    setOriginalPaneWidth(paneSplitter_->width() / 2);
 }
 
-void TViewBigEditPhotoForm::ShowOriginalFullScreen() {
-    RealMemoryPanel_Top->setVisible(false);
-    OrginalPartRealMemoryPanel->setVisible(true);
-    RealMemoryPanel1->setVisible(false);
+void CompareWindow::ShowOriginalFullScreen() {
+    topPanel_->setVisible(false);
+    originalPane_->setVisible(true);
+    optimizedPane_->setVisible(false);
     settleLayout();
-    Splitter1->setSizes({Splitter1->width(), 0});
+    paneSplitter_->setSizes({paneSplitter_->width(), 0});
 }
 
-void TViewBigEditPhotoForm::ShowOptimizedFullScreen() {
-    RealMemoryPanel_Top->setVisible(false);
-    RealMemoryPanel1->setVisible(true);
-    OrginalPartRealMemoryPanel->setVisible(false);
+void CompareWindow::ShowOptimizedFullScreen() {
+    topPanel_->setVisible(false);
+    optimizedPane_->setVisible(true);
+    originalPane_->setVisible(false);
     settleLayout();
 }
 

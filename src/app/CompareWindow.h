@@ -20,7 +20,7 @@ class QPlainTextEdit;
 class QScrollArea;
 class QSplitter;
 class QToolButton;
-class TRealMemoryPanel;
+class GradientPanel;
 
 namespace lum {
 class PaintToolbar;
@@ -28,13 +28,13 @@ class OverflowRow;
 class PictureLabel;
 }  // namespace lum
 
-class TViewBigEditPhotoForm : public lum::WindowShell {
+class CompareWindow : public lum::WindowShell {
     Q_OBJECT
 public:
     // prompts answers the window's questions (not owned; Qt's boxes when null); dialogs are the
     // program's (not owned).
-    TViewBigEditPhotoForm(lum::Dialogs& dialogs, lum::Prompts* prompts = nullptr, QWidget* parent = nullptr);
-    ~TViewBigEditPhotoForm() override;
+    CompareWindow(lum::Dialogs& dialogs, lum::Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~CompareWindow() override;
 
     // The full-size copies of the optimized photo a fill makes (its baseline and working images),
     // and the source copy of the first pixel operation.
@@ -138,14 +138,14 @@ private:
     bool scrollLinking_ = false;
 
     // Controls (object names are the design names).
-    TRealMemoryPanel* RealMemoryPanel_Top = nullptr;
+    GradientPanel* topPanel_ = nullptr;
     QPlainTextEdit* PhotoFileNameMemo = nullptr;
-    QSplitter* Splitter1 = nullptr;
-    TRealMemoryPanel* OrginalPartRealMemoryPanel = nullptr;
-    QScrollArea* ScrollBox2 = nullptr;
-    lum::PictureLabel* OrginalBitmapImage = nullptr;
-    TRealMemoryPanel* RealMemoryPanel1 = nullptr;
-    TRealMemoryPanel* RealMemoryPanel2 = nullptr;
+    QSplitter* paneSplitter_ = nullptr;
+    GradientPanel* originalPane_ = nullptr;
+    QScrollArea* originalScroll_ = nullptr;
+    lum::PictureLabel* originalPicture_ = nullptr;
+    GradientPanel* optimizedPane_ = nullptr;
+    GradientPanel* optimizedTitle_ = nullptr;
     lum::PaintToolbar* PaintToolbar = nullptr;
     QToolButton* SetZoomScaleSpeedButton = nullptr;
     QToolButton* ColorChangeSpeedButton = nullptr;

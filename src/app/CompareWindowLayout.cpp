@@ -17,11 +17,11 @@
 #include "widgets/PictureLabel.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 namespace {
 // The strip over a pane: a skinned panel with the pane's title on the left.
-QHBoxLayout* titleRow(TRealMemoryPanel* strip, const QString& labelName, const QString& title) {
+QHBoxLayout* titleRow(GradientPanel* strip, const QString& labelName, const QString& title) {
     strip->setFixedHeight(34);
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(6, 2, 6, 2);
@@ -33,7 +33,7 @@ QHBoxLayout* titleRow(TRealMemoryPanel* strip, const QString& labelName, const Q
 }
 }  // namespace
 
-QToolButton* TViewBigEditPhotoForm::paneButton(const char* name, const char* hint, int fallbackIcon, QWidget* parent,
+QToolButton* CompareWindow::paneButton(const char* name, const char* hint, int fallbackIcon, QWidget* parent,
                                                std::function<void()> command) {
     QToolButton* b = makeButton(QString::fromLatin1(name), QString(), tr(hint), parent);
     if (b->icon().isNull()) b->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(fallbackIcon)));
@@ -42,7 +42,7 @@ QToolButton* TViewBigEditPhotoForm::paneButton(const char* name, const char* hin
     return b;
 }
 
-void TViewBigEditPhotoForm::buildUi() {
+void CompareWindow::buildUi() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("ClientArea"));
     auto* outer = new QVBoxLayout(central);
@@ -50,44 +50,44 @@ void TViewBigEditPhotoForm::buildUi() {
     outer->setSpacing(0);
     outer->addWidget(buildTopStrip(central));
 
-    Splitter1 = new QSplitter(Qt::Horizontal, central);
-    Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    Splitter1->setHandleWidth(5);
-    Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(buildOriginalPane(Splitter1));
-    Splitter1->addWidget(buildOptimizedPane(Splitter1));
-    Splitter1->setStretchFactor(0, 0);
-    Splitter1->setStretchFactor(1, 1);
-    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { Splitter1->setProperty("dragged", true); });
-    outer->addWidget(Splitter1, 1);
+    paneSplitter_ = new QSplitter(Qt::Horizontal, central);
+    paneSplitter_->setObjectName(QStringLiteral("Splitter1"));
+    paneSplitter_->setHandleWidth(5);
+    paneSplitter_->setChildrenCollapsible(false);
+    paneSplitter_->addWidget(buildOriginalPane(paneSplitter_));
+    paneSplitter_->addWidget(buildOptimizedPane(paneSplitter_));
+    paneSplitter_->setStretchFactor(0, 0);
+    paneSplitter_->setStretchFactor(1, 1);
+    connect(paneSplitter_, &QSplitter::splitterMoved, this, [this] { paneSplitter_->setProperty("dragged", true); });
+    outer->addWidget(paneSplitter_, 1);
     setCentralWidget(central);
 }
 
-QWidget* TViewBigEditPhotoForm::buildTopStrip(QWidget* parent) {
-    RealMemoryPanel_Top = MakeDesignPanel(QStringLiteral("RealMemoryPanel_Top"), parent);
-    RealMemoryPanel_Top->setFixedHeight(70);
-    auto* row = new QHBoxLayout(RealMemoryPanel_Top);
+QWidget* CompareWindow::buildTopStrip(QWidget* parent) {
+    topPanel_ = MakeSkinnedPanel(QStringLiteral("RealMemoryPanel_Top"), parent);
+    topPanel_->setFixedHeight(70);
+    auto* row = new QHBoxLayout(topPanel_);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(8);
-    auto* info = new QLabel(tr("File information"), RealMemoryPanel_Top);
+    auto* info = new QLabel(tr("File information"), topPanel_);
     info->setObjectName(QStringLiteral("Label4"));
     info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row->addWidget(info);
-    PhotoFileNameMemo = new QPlainTextEdit(RealMemoryPanel_Top);
+    PhotoFileNameMemo = new QPlainTextEdit(topPanel_);
     PhotoFileNameMemo->setObjectName(QStringLiteral("PhotoFileNameMemo"));
     PhotoFileNameMemo->setReadOnly(true);
     PhotoFileNameMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PhotoFileNameMemo->setFocusPolicy(Qt::ClickFocus);
     row->addWidget(PhotoFileNameMemo, 1);
-    return RealMemoryPanel_Top;
+    return topPanel_;
 }
 
-QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
-    OrginalPartRealMemoryPanel = MakeDesignPanel(QStringLiteral("OrginalPartRealMemoryPanel"), parent);
-    auto* box = new QVBoxLayout(OrginalPartRealMemoryPanel);
+QWidget* CompareWindow::buildOriginalPane(QWidget* parent) {
+    originalPane_ = MakeSkinnedPanel(QStringLiteral("OrginalPartRealMemoryPanel"), parent);
+    auto* box = new QVBoxLayout(originalPane_);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
-    TRealMemoryPanel* title = MakeDesignPanel(QStringLiteral("OrginalTitleRealMemoryPanel"), OrginalPartRealMemoryPanel);
+    GradientPanel* title = MakeSkinnedPanel(QStringLiteral("OrginalTitleRealMemoryPanel"), originalPane_);
     QHBoxLayout* row = titleRow(title, QStringLiteral("Label1"), tr("Original Photo"));
     row->addStretch(1);
     row->addWidget(paneButton("SpeedButton4", QT_TR_NOOP("Show the Original Photo in full screen"), QStyle::SP_TitleBarMaxButton,
@@ -96,26 +96,26 @@ QWidget* TViewBigEditPhotoForm::buildOriginalPane(QWidget* parent) {
                               title, [this] { ShowBothPanes(); }));
     box->addWidget(title);
 
-    ScrollBox2 = new QScrollArea(OrginalPartRealMemoryPanel);
-    ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
-    ScrollBox2->setWidgetResizable(false);
+    originalScroll_ = new QScrollArea(originalPane_);
+    originalScroll_->setObjectName(QStringLiteral("ScrollBox2"));
+    originalScroll_->setWidgetResizable(false);
     // Placed as the optimized pane places its photo: centred while it is smaller than the pane.
-    ScrollBox2->setAlignment(Qt::AlignCenter);
-    OrginalBitmapImage = new lum::PictureLabel;
-    OrginalBitmapImage->setObjectName(QStringLiteral("OrginalBitmapImage"));
-    OrginalBitmapImage->setScaledContents(false);
-    OrginalBitmapImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ScrollBox2->setWidget(OrginalBitmapImage);
-    box->addWidget(ScrollBox2, 1);
-    return OrginalPartRealMemoryPanel;
+    originalScroll_->setAlignment(Qt::AlignCenter);
+    originalPicture_ = new lum::PictureLabel;
+    originalPicture_->setObjectName(QStringLiteral("OrginalBitmapImage"));
+    originalPicture_->setScaledContents(false);
+    originalPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    originalScroll_->setWidget(originalPicture_);
+    box->addWidget(originalScroll_, 1);
+    return originalPane_;
 }
 
-QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
-    RealMemoryPanel1 = MakeDesignPanel(QStringLiteral("RealMemoryPanel1"), parent);
-    auto* box = new QVBoxLayout(RealMemoryPanel1);
+QWidget* CompareWindow::buildOptimizedPane(QWidget* parent) {
+    optimizedPane_ = MakeSkinnedPanel(QStringLiteral("RealMemoryPanel1"), parent);
+    auto* box = new QVBoxLayout(optimizedPane_);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
-    TRealMemoryPanel* title = MakeDesignPanel(QStringLiteral("RealMemoryPanel4"), RealMemoryPanel1);
+    GradientPanel* title = MakeSkinnedPanel(QStringLiteral("RealMemoryPanel4"), optimizedPane_);
     QHBoxLayout* row = titleRow(title, QStringLiteral("Label2"), tr("Optimized Photo"));
     row->addSpacing(8);
 
@@ -165,15 +165,15 @@ QWidget* TViewBigEditPhotoForm::buildOptimizedPane(QWidget* parent) {
                               QStyle::SP_TitleBarNormalButton, title, [this] { ShowBothPanes(); }));
     box->addWidget(title);
 
-    RealMemoryPanel2 = MakeDesignPanel(QStringLiteral("RealMemoryPanel2"), RealMemoryPanel1);
-    auto* inner = new QVBoxLayout(RealMemoryPanel2);
+    optimizedTitle_ = MakeSkinnedPanel(QStringLiteral("RealMemoryPanel2"), optimizedPane_);
+    auto* inner = new QVBoxLayout(optimizedTitle_);
     inner->setContentsMargins(0, 0, 0, 0);
-    inner->addWidget(makePane(RealMemoryPanel2));
-    box->addWidget(RealMemoryPanel2, 1);
-    return RealMemoryPanel1;
+    inner->addWidget(makePane(optimizedTitle_));
+    box->addWidget(optimizedTitle_, 1);
+    return optimizedPane_;
 }
 
-void TViewBigEditPhotoForm::buildPaintToolbar() {
+void CompareWindow::buildPaintToolbar() {
     PaintToolbar = new lum::PaintToolbar(*Pane(), this);
     // The colour dialog of the colour panels is one of the window's modal visits.
     PaintToolbar->SetColourAsker([this](QColor& c) {

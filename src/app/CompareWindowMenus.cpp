@@ -9,7 +9,7 @@
 #include <QToolButton>
 
 #include "app/CompareWindow.h"
-#include "app/DesignMenus.h"
+#include "app/WindowMenus.h"
 #include "app/WindowSettings.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
@@ -17,9 +17,9 @@
 #include "widgets/OverflowRow.h"
 #include "view/SelectionToolbar.h"
 
-void TViewBigEditPhotoForm::buildMenus() {
+void CompareWindow::buildMenus() {
     WindowShell::buildMenus({});
-    lum::DesignMenus& menus = this->menus();
+    lum::WindowMenus& menus = this->menus();
 
     lum::GiveStandardKeys(this, menus.bar, {{"Btenregistrer", QKeySequence::Save}});
 
@@ -77,7 +77,7 @@ void TViewBigEditPhotoForm::buildMenus() {
     });
     const auto step = [this](int direction) {
         lum::PhotoView* v = View();
-        const QPoint middle = v->PaintBox1()->mapFrom(v->viewport(), v->viewport()->rect().center());
+        const QPoint middle = v->Canvas()->mapFrom(v->viewport(), v->viewport()->rect().center());
         Pane()->ZoomStep(direction, middle.x(), middle.y());
     };
     connect(zoomIn, &QAction::triggered, this, [this, step] { Guard([step] { step(+1); }); });
@@ -87,30 +87,30 @@ void TViewBigEditPhotoForm::buildMenus() {
 // ---------------------------------------------------------------------------------------------
 // The window's own commands
 
-void TViewBigEditPhotoForm::UndoAndRecord() {
+void CompareWindow::UndoAndRecord() {
     editor().Undo();
     editor().Macro().Record(0);
 }
 
-void TViewBigEditPhotoForm::PopUpColourMenu() { ColorChangePopupMenu()->popup(QCursor::pos()); }
+void CompareWindow::PopUpColourMenu() { ColorChangePopupMenu()->popup(QCursor::pos()); }
 
-void TViewBigEditPhotoForm::ToggleSelectionToolbar() { selectionToolbar()->setVisible(!selectionToolbar()->isVisible()); }
+void CompareWindow::ToggleSelectionToolbar() { selectionToolbar()->setVisible(!selectionToolbar()->isVisible()); }
 
-void TViewBigEditPhotoForm::TogglePaintToolbar() { PaintToolbar->setVisible(!PaintToolbar->isVisible()); }
+void CompareWindow::TogglePaintToolbar() { PaintToolbar->setVisible(!PaintToolbar->isVisible()); }
 
-void TViewBigEditPhotoForm::ShowAllButtons(bool on) {
+void CompareWindow::ShowAllButtons(bool on) {
     allButtons_ = on;
     allButtonsRow_->setVisible(on);
     if (QAction* item = findChild<QAction*>(QStringLiteral("ShowAllButtonsItem"))) item->setChecked(on);
     lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareAllButtons, on);
 }
 
-void TViewBigEditPhotoForm::restoreToolbars() {
+void CompareWindow::restoreToolbars() {
     selectionToolbar()->setVisible(lum::WindowSettings::Flag(lum::WindowSettings::kCompareSelectionToolbar));
     PaintToolbar->setVisible(lum::WindowSettings::Flag(lum::WindowSettings::kComparePaintToolbar));
 }
 
-void TViewBigEditPhotoForm::rememberToolbars() {
+void CompareWindow::rememberToolbars() {
     // isVisibleTo: the window itself may already be on its way out.
     lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareSelectionToolbar, selectionToolbar()->isVisibleTo(this));
     lum::WindowSettings::SetFlag(lum::WindowSettings::kComparePaintToolbar, PaintToolbar->isVisibleTo(this));

@@ -53,7 +53,7 @@ ImagePoint WorkSize(const Context& c, const OpArgs& args) {
 
 // The gradient dialog under a caption; `size`, when given, is preset. Answers the output size,
 // the style, the colours and the centre scaled to the output.
-bool AskGradient(TEform5& d, const QString& caption, const ImagePoint* size, OpArgs& args, const Dialogs::Exec& exec,
+bool AskGradient(GradientDialog& d, const QString& caption, const ImagePoint* size, OpArgs& args, const Dialogs::Exec& exec,
                  const Context& c) {
     d.SetCaption(caption);
     if (size) d.SetOutputSize(size->x, size->y);
@@ -66,7 +66,7 @@ bool AskGradient(TEform5& d, const QString& caption, const ImagePoint* size, OpA
 
 // The presets of a command go into the mix dialog as a user would set them: style and
 // resizing through their change handlers first, then the values.
-void PresetMix(TEform4& m, const OpArgs& args) {
+void PresetMix(MixDialog& m, const OpArgs& args) {
     const MixOptions o = MixFromArgs(args, m.Options());
     if (args.Has(kMixStyle.key)) m.SetStyle(o.style);
     if (args.Has(kMixResize.key)) m.SetResize(o.resize);
@@ -116,7 +116,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         return AskGradient(d.GradientParameters(), caption, &size, args, exec, c);
     };
     askers["mix"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
-        TEform4& m = d.ImagesMix();
+        MixDialog& m = d.ImagesMix();
         PresetMix(m, args);
         const ImagePoint work = WorkSize(c, args);
         static const Image none;
@@ -129,7 +129,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
     askers["mix-image"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         // The chooser loads every picture picked into the mix source of the window that opened
         // it and tells that window's prompts when a drive is not ready.
-        TEform3& chooser = d.PictureChooser();
+        PictureChooser& chooser = d.PictureChooser();
         Image* target = chooser.TargetImage();
         Prompts* prompts = chooser.GivenPrompts();
         const auto restore = OnExit([&] {
@@ -145,7 +145,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         return true;
     };
     askers["text-stamp"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
-        TEform7& t = d.TextImage();
+        TextStampDialog& t = d.TextImage();
         t.SetFontAsker(FontThrough(c.prompts));
         if (exec(t) != QDialog::Accepted) return false;
         // Its OK took the text rectangle of the preview: the stamp is the mix source.

@@ -25,13 +25,13 @@ T* Make(const char* objectName, QWidget* owner) {
 
 Dialogs::Dialogs(QWidget* owner)
     : owner_(owner),
-      options_(Make<TEform2>("Eform2", owner)),
-      chooser_(Make<TEform3>("Eform3", owner)),
-      mix_(Make<TEform4>("Eform4", owner)),
-      gradient_(Make<TEform5>("Eform5", owner)),
-      newSize_(Make<TEform6>("Eform6", owner)),
-      blur_(Make<TEForm8>("EForm8", owner)),
-      text_(Make<TEform7>("Eform7", owner)) {
+      options_(Make<OptionsDialog>("Eform2", owner)),
+      chooser_(Make<PictureChooser>("Eform3", owner)),
+      mix_(Make<MixDialog>("Eform4", owner)),
+      gradient_(Make<GradientDialog>("Eform5", owner)),
+      newSize_(Make<NewSizeDialog>("Eform6", owner)),
+      blur_(Make<BlurDialog>("EForm8", owner)),
+      text_(Make<TextStampDialog>("Eform7", owner)) {
     askers_["blur"] = [](const Dialogs& d, OpArgs& args, const Exec& exec, const AskContext&) {
         // The dialog keeps the radius last chosen.
         if (exec(d.Blur()) != QDialog::Accepted) return false;
@@ -41,7 +41,7 @@ Dialogs::Dialogs(QWidget* owner)
     askers_["rotate"] = [](const Dialogs& d, OpArgs& args, const Exec& exec, const AskContext&) {
         // Made for this question only, so it starts at 30 each time; over the window asking.
         QWidget* over = QApplication::activeWindow();
-        TInputRotateAngleForm form(over ? over : d.owner_.data());
+        RotateAngleDialog form(over ? over : d.owner_.data());
         exec(form);
         if (!form.Accepted()) return false;
         args.Set("angle", form.Angle());
@@ -69,13 +69,13 @@ Dialogs::~Dialogs() {
     delete options_;
 }
 
-TEform2& Dialogs::Options() const { return *options_; }
-TEform3& Dialogs::PictureChooser() const { return *chooser_; }
-TEform4& Dialogs::ImagesMix() const { return *mix_; }
-TEform5& Dialogs::GradientParameters() const { return *gradient_; }
-TEform6& Dialogs::NewSize() const { return *newSize_; }
-TEForm8& Dialogs::Blur() const { return *blur_; }
-TEform7& Dialogs::TextImage() const { return *text_; }
+OptionsDialog& Dialogs::Options() const { return *options_; }
+PictureChooser& Dialogs::PictureChooser() const { return *chooser_; }
+MixDialog& Dialogs::ImagesMix() const { return *mix_; }
+GradientDialog& Dialogs::GradientParameters() const { return *gradient_; }
+NewSizeDialog& Dialogs::NewSize() const { return *newSize_; }
+BlurDialog& Dialogs::Blur() const { return *blur_; }
+TextStampDialog& Dialogs::TextImage() const { return *text_; }
 
 QStringList Dialogs::CreationOrder() const {
     return {QStringLiteral("TEform2"), QStringLiteral("TEform3"), QStringLiteral("TEform4"), QStringLiteral("TEform5"),

@@ -10,13 +10,13 @@
 #include <string>
 
 class QWidget;
-class TEform2;
-class TEform3;
-class TEform4;
-class TEform5;
-class TEform6;
-class TEForm8;
-class TEform7;
+class OptionsDialog;
+class PictureChooser;
+class MixDialog;
+class GradientDialog;
+class NewSizeDialog;
+class BlurDialog;
+class TextStampDialog;
 
 namespace lum {
 
@@ -45,13 +45,13 @@ public:
     Dialogs(const Dialogs&) = delete;
     Dialogs& operator=(const Dialogs&) = delete;
 
-    TEform2& Options() const;
-    TEform3& PictureChooser() const;
-    TEform4& ImagesMix() const;
-    TEform5& GradientParameters() const;
-    TEform6& NewSize() const;
-    TEForm8& Blur() const;
-    TEform7& TextImage() const;
+    OptionsDialog& Options() const;
+    PictureChooser& PictureChooser() const;
+    MixDialog& ImagesMix() const;
+    GradientDialog& GradientParameters() const;
+    NewSizeDialog& NewSize() const;
+    BlurDialog& Blur() const;
+    TextStampDialog& TextImage() const;
     // Class names in the order they were created.
     QStringList CreationOrder() const;
 
@@ -64,13 +64,13 @@ private:
     std::map<std::string, Asker> askers_;
     QPointer<QWidget> owner_;
     // Guarded: the owner may have taken its children with it already.
-    QPointer<TEform2> options_;
-    QPointer<TEform3> chooser_;
-    QPointer<TEform4> mix_;
-    QPointer<TEform5> gradient_;
-    QPointer<TEform6> newSize_;
-    QPointer<TEForm8> blur_;
-    QPointer<TEform7> text_;
+    QPointer<OptionsDialog> options_;
+    QPointer<PictureChooser> chooser_;
+    QPointer<MixDialog> mix_;
+    QPointer<GradientDialog> gradient_;
+    QPointer<NewSizeDialog> newSize_;
+    QPointer<BlurDialog> blur_;
+    QPointer<TextStampDialog> text_;
 };
 
 // The dialogs of the compositing commands: the gradient, the mix, the picture chooser, the text.

@@ -51,7 +51,7 @@ namespace {
 const lum::WindowShell::Kind kMainShell{lum::EditorPolicy::MainWindow(), lum::kSaveFilterMain, {"", 36, 42}, false};
 }  // namespace
 
-TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
+MainWindow::MainWindow(lum::Prompts* prompts, QWidget* parent)
     : WindowShell(kMainShell, prompts, nullptr, parent) {
     setObjectName(QStringLiteral("MemPhotoActionForm"));
     setAcceptDrops(true);
@@ -79,21 +79,21 @@ TMemPhotoActionForm::TMemPhotoActionForm(lum::Prompts* prompts, QWidget* parent)
     startUp();
 }
 
-QString TMemPhotoActionForm::StartupLogoPath() { return startupLogoPathStore(); }
-void TMemPhotoActionForm::SetStartupLogoPath(const QString& path) { startupLogoPathStore() = path; }
+QString MainWindow::StartupLogoPath() { return startupLogoPathStore(); }
+void MainWindow::SetStartupLogoPath(const QString& path) { startupLogoPathStore() = path; }
 
 // ---------------------------------------------------------------------------------------------
 // Activation, closing
 
-bool TMemPhotoActionForm::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == ShowOrginalImage && e->type() == QEvent::MouseButtonRelease) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == originalThumbnail_ && e->type() == QEvent::MouseButtonRelease) {
         Guard([this] { OpenCompareWindow(); });
         return true;
     }
     return QMainWindow::eventFilter(watched, e);
 }
 
-void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
+void MainWindow::closeEvent(QCloseEvent* e) {
     // Work on the photo is under way: the window closes (with its questions) once it is done.
     if (AfterWork([this] { close(); })) {
         e->ignore();
@@ -107,17 +107,17 @@ void TMemPhotoActionForm::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    ViewOrginalPhotoToolWindow->hide();
-    ProcessingProgressToolWindow->hide();
+    originalPhotoWindow_->hide();
+    progressWindow_->hide();
     stopBatch();
     e->accept();
 }
 
-void TMemPhotoActionForm::dragEnterEvent(QDragEnterEvent* e) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
     if (!droppedPhoto(e->mimeData()).isEmpty()) e->acceptProposedAction();
 }
 
-void TMemPhotoActionForm::dropEvent(QDropEvent* e) {
+void MainWindow::dropEvent(QDropEvent* e) {
     const QString path = droppedPhoto(e->mimeData());
     if (path.isEmpty()) return;
     e->acceptProposedAction();
@@ -128,8 +128,8 @@ void TMemPhotoActionForm::dropEvent(QDropEvent* e) {
 // ---------------------------------------------------------------------------------------------
 // Progress
 
-void TMemPhotoActionForm::showProgress(bool on) {
-    QWidget* w = ProcessingProgressToolWindow;
+void MainWindow::showProgress(bool on) {
+    QWidget* w = progressWindow_;
     if (!w) return;
     if (!on) {
         w->hide();

@@ -25,8 +25,8 @@
 
 class QLabel;
 class QPlainTextEdit;
-class TLsDirTree21;
-class TLsFilelistView28;
+class FolderTree;
+class PhotoList;
 
 namespace lum {
 class BatchDialog;
@@ -34,13 +34,13 @@ class FolderWatch;
 class PhotoLoader;
 }  // namespace lum
 
-class TMemPhotoActionForm : public lum::WindowShell {
+class MainWindow : public lum::WindowShell {
     Q_OBJECT
 public:
     // prompts answers every question of the window (not owned; Qt's boxes when null). The
     // dialogs come from SetDialogs, or the window makes its own when it first needs one.
-    explicit TMemPhotoActionForm(lum::Prompts* prompts = nullptr, QWidget* parent = nullptr);
-    ~TMemPhotoActionForm() override;
+    explicit MainWindow(lum::Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Where the start-up logo is looked for (a JPEG shown as the first photo when it exists).
     static QString StartupLogoPath();
@@ -171,7 +171,7 @@ private:
     void showProgress(bool on);
     struct DecodedPhoto {
         lum::Image image;
-        lum::JpegMetadata metadata;
+        lum::PictureMetadata metadata;
         lum::DecodeReport report;  // damage met on the way
         lum::FileIdentity source;  // the file read, as it was then
         lum::BaselineCopies copies;  // of image, made beside the decode for its commit
@@ -230,11 +230,11 @@ private:
     lum::BatchDialog* batch_ = nullptr;
 
     // Controls (object names are the design names).
-    TLsDirTree21* LsDirTree211 = nullptr;
-    TLsFilelistView28* LsFilelistView282 = nullptr;
+    FolderTree* folderTree_ = nullptr;
+    PhotoList* photoList_ = nullptr;
     QPlainTextEdit* PhotoFileNameMemo = nullptr;
     QWidget* memoPanel_ = nullptr;
-    QWidget* ViewOrginalPhotoToolWindow = nullptr;
-    QLabel* ShowOrginalImage = nullptr;
-    QWidget* ProcessingProgressToolWindow = nullptr;
+    QWidget* originalPhotoWindow_ = nullptr;
+    QLabel* originalThumbnail_ = nullptr;
+    QWidget* progressWindow_ = nullptr;
 };

@@ -12,8 +12,8 @@
 #include "app/OptionsDialog.h"
 #include "cli/BatchEngine.h"
 #include "files/FileOps.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 
 namespace {
 
@@ -21,12 +21,12 @@ bool IsPhoto(const QFileInfo& f) { return f.isFile() && lum::cli::IsBatchPhotoNa
 
 }  // namespace
 
-void TMemPhotoActionForm::buildBatch() {
+void MainWindow::buildBatch() {
     // One command in the photo list's pop-up menu and in the File menu.
     auto* selected = new QAction(tr("Optimi&ze Selected Photos..."), this);
     selected->setObjectName(QStringLiteral("OptimizeSelectedPhotos"));
     connect(selected, &QAction::triggered, this, [this] { Guard([this] { OptimizeSelectedPhotos(); }); });
-    QMenu* listMenu = LsFilelistView282->PopupMenu();
+    QMenu* listMenu = photoList_->PopupMenu();
     QAction* view = listMenu->findChild<QAction*>(QStringLiteral("ItemView"));
     const QList<QAction*> items = listMenu->actions();
     const int after = static_cast<int>(items.indexOf(view));
@@ -35,7 +35,7 @@ void TMemPhotoActionForm::buildBatch() {
     listMenu->insertAction(before, selected);
     connect(listMenu, &QMenu::aboutToShow, this, [this, selected] { selected->setEnabled(!SelectedPhotos().isEmpty()); });
 
-    if (QMenu* file = MainMenu1()->findChild<QMenu*>(QStringLiteral("Fichier1"))) {
+    if (QMenu* file = MenuBar()->findChild<QMenu*>(QStringLiteral("Fichier1"))) {
         QAction* del = file->findChild<QAction*>(QStringLiteral("Supprimer1"));
         const QList<QAction*> fileItems = file->actions();
         const int at = static_cast<int>(fileItems.indexOf(del));
@@ -47,26 +47,26 @@ void TMemPhotoActionForm::buildBatch() {
     // All the photos of a folder, from the tree's pop-up menu.
     auto* folder = new QAction(tr("Optimi&ze All Photos in This Folder..."), this);
     folder->setObjectName(QStringLiteral("OptimizeFolderPhotos"));
-    QMenu* treeMenu = LsDirTree211->PopupMenu();
+    QMenu* treeMenu = folderTree_->PopupMenu();
     treeMenu->addSeparator();
     treeMenu->addAction(folder);
     connect(treeMenu, &QMenu::aboutToShow, this, [this, folder] {
-        folder->setEnabled(QFileInfo(LsDirTree211->CommandFolder()).isDir());
+        folder->setEnabled(QFileInfo(folderTree_->CommandFolder()).isDir());
     });
     connect(folder, &QAction::triggered, this, [this] {
-        const QString path = LsDirTree211->CommandFolder();
+        const QString path = folderTree_->CommandFolder();
         Guard([this, path] { OptimizeFolderPhotos(path); });
     });
 }
 
-QStringList TMemPhotoActionForm::SelectedPhotos() const {
+QStringList MainWindow::SelectedPhotos() const {
     QStringList photos;
-    for (const QString& p : LsFilelistView282->SelectedPaths())
+    for (const QString& p : photoList_->SelectedPaths())
         if (IsPhoto(QFileInfo(p))) photos << QFileInfo(p).absoluteFilePath();
     return photos;
 }
 
-void TMemPhotoActionForm::OptimizeSelectedPhotos() {
+void MainWindow::OptimizeSelectedPhotos() {
     const QStringList photos = SelectedPhotos();
     if (photos.isEmpty()) {
         prompts().Message(tr("Select one or more photos in the photo list first (Ctrl or Shift and a click "
@@ -77,7 +77,7 @@ void TMemPhotoActionForm::OptimizeSelectedPhotos() {
     openBatch(photos, QFileInfo(photos.front()).absolutePath(), static_cast<int>(photos.size()));
 }
 
-void TMemPhotoActionForm::OptimizeFolderPhotos(const QString& folder) {
+void MainWindow::OptimizeFolderPhotos(const QString& folder) {
     const QDir dir(folder);
     int count = 0;
     for (const QFileInfo& f : dir.entryInfoList(QDir::Files | QDir::Hidden))
@@ -89,7 +89,7 @@ void TMemPhotoActionForm::OptimizeFolderPhotos(const QString& folder) {
     openBatch({dir.absolutePath()}, dir.absolutePath(), count);
 }
 
-void TMemPhotoActionForm::openBatch(const QStringList& paths, const QString& folder, int photoCount) {
+void MainWindow::openBatch(const QStringList& paths, const QString& folder, int photoCount) {
     if (!batch_) batch_ = new lum::BatchDialog(prompts(), this);
     if (batch_->Running()) {
         batch_->show();
@@ -97,7 +97,7 @@ void TMemPhotoActionForm::openBatch(const QStringList& paths, const QString& fol
         prompts().Message(tr("Photos are being optimized already. Another batch can start once this one is done.").toStdString());
         return;
     }
-    const TEform2& options = dialogs().Options();
+    const OptionsDialog& options = dialogs().Options();
     lum::BatchDialog::Request r;
     r.paths = paths;
     r.folder = folder;
@@ -111,7 +111,7 @@ void TMemPhotoActionForm::openBatch(const QStringList& paths, const QString& fol
     batch_->activateWindow();
 }
 
-void TMemPhotoActionForm::stopBatch() {
+void MainWindow::stopBatch() {
     if (!batch_) return;
     batch_->Cancel();
     batch_->hide();

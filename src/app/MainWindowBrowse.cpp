@@ -5,9 +5,9 @@
 
 #include "app/MainWindow.h"
 #include "files/FileOps.h"
-#include "view/DirTree.h"
+#include "view/FolderTree.h"
 #include "view/EditPane.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/FolderWatch.h"
 #include "view/PhotoView.h"
 
@@ -16,13 +16,13 @@ namespace {
 constexpr int kKeyboardOpenDelayMs = 350;
 }  // namespace
 
-void TMemPhotoActionForm::buildBrowsing() {
-    LsFilelistView282->SetKeyboardOpenDelay(kKeyboardOpenDelayMs);
-    LsDirTree211->SetShowHidden(showHidden_);
-    LsFilelistView282->SetShowHidden(showHidden_);
-    folderWatch_ = new lum::FolderWatch(LsDirTree211, LsFilelistView282, this);
+void MainWindow::buildBrowsing() {
+    photoList_->SetKeyboardOpenDelay(kKeyboardOpenDelayMs);
+    folderTree_->SetShowHidden(showHidden_);
+    photoList_->SetShowHidden(showHidden_);
+    folderWatch_ = new lum::FolderWatch(folderTree_, photoList_, this);
     // Back in the folder of the photo on screen, the list shows which one it is.
-    connect(LsFilelistView282, &TLsFilelistView28::DirectoryChanged, this, [this](const QString& dir) {
+    connect(photoList_, &PhotoList::DirectoryChanged, this, [this](const QString& dir) {
         if (!ShownPhoto().isEmpty() && lum::files::SamePath(dir, QFileInfo(ShownPhoto()).absolutePath()))
             ShowPhotoInList(false);
     });
@@ -48,8 +48,8 @@ void TMemPhotoActionForm::buildBrowsing() {
                            [this] { OpenNeighbourPhoto(-1); });
 }
 
-bool TMemPhotoActionForm::OpenNeighbourPhoto(int step) {
-    TLsFilelistView28* list = LsFilelistView282;
+bool MainWindow::OpenNeighbourPhoto(int step) {
+    PhotoList* list = photoList_;
     // A photo waiting for the keys to rest is only passed by.
     list->CancelKeyboardOpen();
     QTreeWidgetItem* from = list->currentItem();
@@ -58,22 +58,22 @@ bool TMemPhotoActionForm::OpenNeighbourPhoto(int step) {
     int i = from ? list->indexOfTopLevelItem(from) : (step > 0 ? -1 : count);
     for (i += step; i >= 0 && i < count; i += step) {
         QTreeWidgetItem* item = list->topLevelItem(i);
-        if (TLsFilelistView28::KindOfItem(item) != QLatin1String("file")) continue;
+        if (PhotoList::KindOfItem(item) != QLatin1String("file")) continue;
         list->setCurrentItem(item);
         list->scrollToItem(item);
-        return SwitchToPhoto(TLsFilelistView28::PathOfItem(item));
+        return SwitchToPhoto(PhotoList::PathOfItem(item));
     }
     return false;  // no photo beyond this one
 }
 
-void TMemPhotoActionForm::followPhotoFolder() {
+void MainWindow::followPhotoFolder() {
     const QString folder = QFileInfo(ShownPhoto()).absolutePath();
-    if (!lum::files::SamePath(LsFilelistView282->Directory(), folder)) LsDirTree211->OpenPath(folder);
+    if (!lum::files::SamePath(photoList_->Directory(), folder)) folderTree_->OpenPath(folder);
     ShowPhotoInList(false);
 }
 
-void TMemPhotoActionForm::ShowPhotoInList(bool keepCurrent) {
-    TLsFilelistView28* list = LsFilelistView282;
+void MainWindow::ShowPhotoInList(bool keepCurrent) {
+    PhotoList* list = photoList_;
     const QString shown = ShownPhoto();
     listedPhoto_ = shown;
     QTreeWidgetItem* item = shown.isEmpty() ? nullptr : list->ItemOfPath(shown);
@@ -88,24 +88,24 @@ void TMemPhotoActionForm::ShowPhotoInList(bool keepCurrent) {
     list->scrollToItem(item);
 }
 
-void TMemPhotoActionForm::RefreshFolders() {
+void MainWindow::RefreshFolders() {
     folderWatch_->RefreshAll();
     ShowPhotoInList(true);
     keepFolderInView();
 }
 
-void TMemPhotoActionForm::keepFolderInView() {
-    QTreeWidgetItem* node = LsDirTree211->NodeOf(LsFilelistView282->Directory());
-    if (!node) node = LsDirTree211->currentItem();
+void MainWindow::keepFolderInView() {
+    QTreeWidgetItem* node = folderTree_->NodeOf(photoList_->Directory());
+    if (!node) node = folderTree_->currentItem();
     if (!node) return;
     // Half hidden at an edge counts as out of view: brought to the middle.
-    const QRect shown = LsDirTree211->visualItemRect(node);
-    if (!LsDirTree211->viewport()->rect().contains(shown))
-        LsDirTree211->scrollToItem(node, QAbstractItemView::PositionAtCenter);
+    const QRect shown = folderTree_->visualItemRect(node);
+    if (!folderTree_->viewport()->rect().contains(shown))
+        folderTree_->scrollToItem(node, QAbstractItemView::PositionAtCenter);
 }
 
-void TMemPhotoActionForm::SetShowHiddenEntries(bool on) {
+void MainWindow::SetShowHiddenEntries(bool on) {
     showHidden_ = on;
-    LsDirTree211->SetShowHidden(on);
-    LsFilelistView282->SetShowHidden(on);
+    folderTree_->SetShowHidden(on);
+    photoList_->SetShowHidden(on);
 }

@@ -10,16 +10,16 @@
 #include "app/FolderMemory.h"
 #include "app/MainWindow.h"
 #include "editing/Operation.h"
-#include "view/DirTree.h"
+#include "view/FolderTree.h"
 #include "view/EditPane.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/FolderLink.h"
 #include "view/PhotoView.h"
 #include "widgets/FocusRingButton.h"
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/PhotoFiles.h"
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 namespace {
 QString nativeText(const QKeySequence& k) { return k.toString(QKeySequence::NativeText); }
@@ -44,7 +44,7 @@ QWidget* shadowedText(const QString& text, const QFont& font, const QSize& size,
 }
 }  // namespace
 
-void TMemPhotoActionForm::buildUi() {
+void MainWindow::buildUi() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("ClientArea"));
     auto* outer = new QVBoxLayout(central);
@@ -58,7 +58,7 @@ void TMemPhotoActionForm::buildUi() {
     middle->setChildrenCollapsible(false);
     middle->setHandleWidth(4);
 
-    TRealMemoryPanel* left = MakeDesignPanel(QStringLiteral("SelectingFileRealMemoryPanel"), middle);
+    GradientPanel* left = MakeSkinnedPanel(QStringLiteral("SelectingFileRealMemoryPanel"), middle);
     auto* leftBox = new QVBoxLayout(left);
     leftBox->setContentsMargins(10, 10, 10, 10);
     leftBox->setSpacing(0);
@@ -66,21 +66,21 @@ void TMemPhotoActionForm::buildUi() {
     leftSplit->setObjectName(QStringLiteral("Splitter2"));
     leftSplit->setChildrenCollapsible(false);
     leftSplit->setHandleWidth(4);
-    LsDirTree211 = new TLsDirTree21(leftSplit);
-    LsDirTree211->setObjectName(QStringLiteral("LsDirTree211"));
-    LsDirTree211->setToolTip(tr("Select the folder that holds the photos you want to optimize."));
-    LsFilelistView282 = new TLsFilelistView28(leftSplit);
-    LsFilelistView282->setObjectName(QStringLiteral("LsFilelistView282"));
-    LsFilelistView282->setToolTip(tr("Select a photo to optimize."));
-    leftSplit->addWidget(LsDirTree211);
-    leftSplit->addWidget(LsFilelistView282);
+    folderTree_ = new FolderTree(leftSplit);
+    folderTree_->setObjectName(QStringLiteral("LsDirTree211"));
+    folderTree_->setToolTip(tr("Select the folder that holds the photos you want to optimize."));
+    photoList_ = new PhotoList(leftSplit);
+    photoList_->setObjectName(QStringLiteral("LsFilelistView282"));
+    photoList_->setToolTip(tr("Select a photo to optimize."));
+    leftSplit->addWidget(folderTree_);
+    leftSplit->addWidget(photoList_);
     leftSplit->setStretchFactor(0, 0);
     leftSplit->setStretchFactor(1, 1);
     leftSplit->setSizes({174, 400});
     leftBox->addWidget(leftSplit, 1);
 
     // The memo panel of the design, kept hidden.
-    TRealMemoryPanel* memo = MakeDesignPanel(QStringLiteral("MemoRealMemoryPanel"), left);
+    GradientPanel* memo = MakeSkinnedPanel(QStringLiteral("MemoRealMemoryPanel"), left);
     memoPanel_ = memo;
     memo->setFixedHeight(82);
     auto* memoBox = new QVBoxLayout(memo);
@@ -116,26 +116,26 @@ void TMemPhotoActionForm::buildUi() {
     makeSelectionToolbar();
 
     // The folder views, linked through their signals.
-    LsDirTree211->SetPrompts(&prompts());
-    LsFilelistView282->SetPrompts(&prompts());
-    LsFilelistView282->SetMask(lum::PhotoListMask());
-    lum::LinkFolderViews(LsDirTree211, LsFilelistView282);
-    connect(LsFilelistView282, &TLsFilelistView28::Click, this,
+    folderTree_->SetPrompts(&prompts());
+    photoList_->SetPrompts(&prompts());
+    photoList_->SetMask(lum::PhotoListMask());
+    lum::LinkFolderViews(folderTree_, photoList_);
+    connect(photoList_, &PhotoList::Click, this,
             [this] { Guard([this] { OpenPickedListEntry(); }); });
-    connect(LsDirTree211, &TLsDirTree21::OnDirChange, this, [](const QString& path) { FolderMemory::Remember(path); });
-    LsDirTree211->Rebuild();
+    connect(folderTree_, &FolderTree::OnDirChange, this, [](const QString& path) { FolderMemory::Remember(path); });
+    folderTree_->Rebuild();
     buildBrowsing();
-    LsDirTree211->OpenPath(FolderMemory::StartFolder());
+    folderTree_->OpenPath(FolderMemory::StartFolder());
 }
 
-QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
+QWidget* MainWindow::buildTopBand(QWidget* parent) {
     // Logo, then the picture panel on its right.
     auto* top = new QWidget(parent);
     top->setFixedHeight(87);
     auto* topRow = new QHBoxLayout(top);
     topRow->setContentsMargins(0, 0, 0, 0);
     topRow->setSpacing(0);
-    TRealMemoryPanel* logoPanel = MakeDesignPanel(QStringLiteral("LogoRealMemoryPanel"), top);
+    GradientPanel* logoPanel = MakeSkinnedPanel(QStringLiteral("LogoRealMemoryPanel"), top);
     auto* logoRow = new QHBoxLayout(logoPanel);
     logoRow->setContentsMargins(8, 4, 8, 4);
     logoRow->setSpacing(12);
@@ -155,7 +155,7 @@ QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
                                     QPoint(0, 2), QStringLiteral("TitleShadowLabel,TitleLabel"), logoPanel));
     logoRow->addStretch(1);
     topRow->addWidget(logoPanel, 1);
-    TRealMemoryPanel* picturePanel = MakeDesignPanel(QStringLiteral("PictureRealMemoryPanel"), top);
+    GradientPanel* picturePanel = MakeSkinnedPanel(QStringLiteral("PictureRealMemoryPanel"), top);
     picturePanel->setFixedWidth(513);
     auto* pictureBox = new QHBoxLayout(picturePanel);
     pictureBox->setContentsMargins(8, 8, 8, 8);
@@ -169,13 +169,13 @@ QWidget* TMemPhotoActionForm::buildTopBand(QWidget* parent) {
     return top;
 }
 
-QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
-    TRealMemoryPanel* photoArea = MakeDesignPanel(QStringLiteral("PhotoAreaRealMemoryPanel"), parent);
+QWidget* MainWindow::buildPhotoArea(QWidget* parent) {
+    GradientPanel* photoArea = MakeSkinnedPanel(QStringLiteral("PhotoAreaRealMemoryPanel"), parent);
     auto* photoBox = new QVBoxLayout(photoArea);
     photoBox->setContentsMargins(10, 10, 10, 10);
     photoBox->setSpacing(0);
 
-    TRealMemoryPanel* topButtons = MakeDesignPanel(QStringLiteral("TopButtonsRealMemoryPanel"), photoArea);
+    GradientPanel* topButtons = MakeSkinnedPanel(QStringLiteral("TopButtonsRealMemoryPanel"), photoArea);
     topButtons->setFixedHeight(46);
     auto* topButtonRow = new QHBoxLayout(topButtons);
     topButtonRow->setContentsMargins(4, 2, 4, 2);
@@ -210,7 +210,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
         zoomLabel_->setText(State().HasPicture ? tr("%1 %").arg(percent) : QString());
     });
 
-    TRealMemoryPanel* bottomButtons = MakeDesignPanel(QStringLiteral("BottomButtonsRealMemoryPanel"), photoArea);
+    GradientPanel* bottomButtons = MakeSkinnedPanel(QStringLiteral("BottomButtonsRealMemoryPanel"), photoArea);
     bottomButtons->setFixedHeight(47);
     auto* bottomButtonRow = new QHBoxLayout(bottomButtons);
     bottomButtonRow->setContentsMargins(4, 2, 0, 0);
@@ -224,7 +224,7 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
                                       nativeText(QKeySequence(Qt::CTRL | Qt::Key_D)));
     for (QToolButton* b : {optimize, undo, compare}) bottomButtonRow->addWidget(b);
     bottomButtonRow->addStretch(1);
-    TRealMemoryPanel* savePanel = MakeDesignPanel(QStringLiteral("SaveRealMemoryPanel"), bottomButtons);
+    GradientPanel* savePanel = MakeSkinnedPanel(QStringLiteral("SaveRealMemoryPanel"), bottomButtons);
     savePanel->setFixedSize(47, 47);
     auto* saveBox = new QHBoxLayout(savePanel);
     saveBox->setContentsMargins(2, 2, 3, 3);
@@ -244,9 +244,9 @@ QWidget* TMemPhotoActionForm::buildPhotoArea(QWidget* parent) {
     return photoArea;
 }
 
-QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
+QWidget* MainWindow::buildBottomBand(QWidget* parent) {
     // Version button, home-page panel on the right.
-    TRealMemoryPanel* bottom = MakeDesignPanel(QStringLiteral("BottomRealMemoryPanel"), parent);
+    GradientPanel* bottom = MakeSkinnedPanel(QStringLiteral("BottomRealMemoryPanel"), parent);
     bottom->setFixedHeight(44);
     auto* bottomRow = new QHBoxLayout(bottom);
     bottomRow->setContentsMargins(4, 1, 0, 0);
@@ -254,7 +254,7 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     QToolButton* version = makeButton(QStringLiteral("SpeedButton3"), QString(), tr("Version information"), bottom);
     bottomRow->addWidget(version);
     bottomRow->addStretch(1);
-    TRealMemoryPanel* homePanel = MakeDesignPanel(QStringLiteral("HomeRealMemoryPanel"), bottom);
+    GradientPanel* homePanel = MakeSkinnedPanel(QStringLiteral("HomeRealMemoryPanel"), bottom);
     homePanel->setFixedSize(184, 44);
     auto* homeBox = new QHBoxLayout(homePanel);
     homeBox->setContentsMargins(12, 8, 12, 8);
@@ -281,37 +281,37 @@ QWidget* TMemPhotoActionForm::buildBottomBand(QWidget* parent) {
     return bottom;
 }
 
-void TMemPhotoActionForm::buildToolWindows() {
+void MainWindow::buildToolWindows() {
     // The thumbnail of the photo as loaded, in a small floating window.
-    ViewOrginalPhotoToolWindow = new QWidget(this, Qt::Tool);
-    ViewOrginalPhotoToolWindow->setObjectName(QStringLiteral("ViewOrginalPhotoToolWindow"));
-    ViewOrginalPhotoToolWindow->setWindowTitle(tr("Original Photo"));
-    ViewOrginalPhotoToolWindow->setAttribute(Qt::WA_ShowWithoutActivating);
-    auto* thumbBox = new QVBoxLayout(ViewOrginalPhotoToolWindow);
+    originalPhotoWindow_ = new QWidget(this, Qt::Tool);
+    originalPhotoWindow_->setObjectName(QStringLiteral("ViewOrginalPhotoToolWindow"));
+    originalPhotoWindow_->setWindowTitle(tr("Original Photo"));
+    originalPhotoWindow_->setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* thumbBox = new QVBoxLayout(originalPhotoWindow_);
     thumbBox->setContentsMargins(0, 0, 0, 0);
-    TRealMemoryPanel* thumbPanel = MakeDesignPanel(QStringLiteral("OrginalPhotoRealMemoryPanel"), ViewOrginalPhotoToolWindow);
+    GradientPanel* thumbPanel = MakeSkinnedPanel(QStringLiteral("OrginalPhotoRealMemoryPanel"), originalPhotoWindow_);
     auto* thumbPanelBox = new QVBoxLayout(thumbPanel);
     thumbPanelBox->setContentsMargins(10, 10, 10, 10);
-    ShowOrginalImage = new QLabel(thumbPanel);
-    ShowOrginalImage->setObjectName(QStringLiteral("ShowOrginalImage"));
-    ShowOrginalImage->setToolTip(tr("Original Photo"));
-    ShowOrginalImage->setAlignment(Qt::AlignCenter);
-    ShowOrginalImage->setCursor(Qt::PointingHandCursor);
-    ShowOrginalImage->installEventFilter(this);
-    thumbPanelBox->addWidget(ShowOrginalImage);
+    originalThumbnail_ = new QLabel(thumbPanel);
+    originalThumbnail_->setObjectName(QStringLiteral("ShowOrginalImage"));
+    originalThumbnail_->setToolTip(tr("Original Photo"));
+    originalThumbnail_->setAlignment(Qt::AlignCenter);
+    originalThumbnail_->setCursor(Qt::PointingHandCursor);
+    originalThumbnail_->installEventFilter(this);
+    thumbPanelBox->addWidget(originalThumbnail_);
     thumbBox->addWidget(thumbPanel);
-    ViewOrginalPhotoToolWindow->resize(220, 220);
-    ViewOrginalPhotoToolWindow->hide();
+    originalPhotoWindow_->resize(220, 220);
+    originalPhotoWindow_->hide();
 
     // Shown while a long operation runs.
-    ProcessingProgressToolWindow = new QWidget(this, Qt::Tool);
-    ProcessingProgressToolWindow->setObjectName(QStringLiteral("ProcessingProgressToolWindow"));
-    ProcessingProgressToolWindow->setWindowTitle(tr("Processing Progress"));
-    ProcessingProgressToolWindow->setAttribute(Qt::WA_ShowWithoutActivating);
-    auto* progressBox = new QVBoxLayout(ProcessingProgressToolWindow);
+    progressWindow_ = new QWidget(this, Qt::Tool);
+    progressWindow_->setObjectName(QStringLiteral("ProcessingProgressToolWindow"));
+    progressWindow_->setWindowTitle(tr("Processing Progress"));
+    progressWindow_->setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* progressBox = new QVBoxLayout(progressWindow_);
     progressBox->setContentsMargins(0, 0, 0, 0);
-    TRealMemoryPanel* progressPanel =
-        MakeDesignPanel(QStringLiteral("ProgressRealMemoryPanel"), ProcessingProgressToolWindow);
+    GradientPanel* progressPanel =
+        MakeSkinnedPanel(QStringLiteral("ProgressRealMemoryPanel"), progressWindow_);
     auto* progressRow = new QHBoxLayout(progressPanel);
     progressRow->setContentsMargins(12, 8, 12, 8);
     progressRow->setSpacing(12);
@@ -328,6 +328,6 @@ void TMemPhotoActionForm::buildToolWindows() {
                                         QPoint(2, 4), QPoint(0, 2),
                                         QStringLiteral("ProgressShadowLabel,ProgressLabel"), progressPanel));
     progressBox->addWidget(progressPanel);
-    ProcessingProgressToolWindow->setFixedSize(290, 72);
-    ProcessingProgressToolWindow->hide();
+    progressWindow_->setFixedSize(290, 72);
+    progressWindow_->hide();
 }

@@ -6,19 +6,19 @@
 #include <QMenuBar>
 #include <QShortcut>
 
-#include "app/DesignMenus.h"
+#include "app/WindowMenus.h"
 #include "app/MainWindow.h"
 #include "view/EditPane.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 
-void TMemPhotoActionForm::buildMenus() {
+void MainWindow::buildMenus() {
     // The Save key is the bottom button's shortcut; Undo and Redo are the Edit items'.
     WindowShell::buildMenus({{"CompareItem", [this] { OpenCompareWindow(); }}});
-    lum::GiveStandardKeys(this, MainMenu1(),
+    lum::GiveStandardKeys(this, MenuBar(),
                           {{"OptimizeItem", QKeySequence(Qt::CTRL | Qt::Key_E)}, {"CompareItem", QKeySequence(Qt::CTRL | Qt::Key_D)}});
 }
 
-void TMemPhotoActionForm::buildShortcuts() {
+void MainWindow::buildShortcuts() {
     const auto shortcut = [this](const QKeySequence& keys, const std::function<void()>& run) {
         auto* s = new QShortcut(keys, this);
         s->setContext(Qt::WindowShortcut);
@@ -34,15 +34,15 @@ void TMemPhotoActionForm::buildShortcuts() {
 // ---------------------------------------------------------------------------------------------
 // What follows the shell's commands here
 
-void TMemPhotoActionForm::pictureWritten() {
+void MainWindow::pictureWritten() {
     // The picture on screen is now the file it was written to.
     RefreshCaption();
-    if (LsFilelistView282) LsFilelistView282->Refresh();
+    if (photoList_) photoList_->Refresh();
     ShowPhotoInList(false);
     keepFolderInView();
 }
 
-void TMemPhotoActionForm::pictureReplaced() {
+void MainWindow::pictureReplaced() {
     // A new or pasted picture belongs to no file until it is saved: no name in the caption,
     // none highlighted in the list.
     logoShown_ = false;
@@ -50,12 +50,12 @@ void TMemPhotoActionForm::pictureReplaced() {
     ShowPhotoInList(false);
 }
 
-void TMemPhotoActionForm::historyStepped() {
+void MainWindow::historyStepped() {
     if (ShownPhoto() == listedPhoto_) return;
     RefreshCaption();
     ShowPhotoInList(false);
 }
 
-void TMemPhotoActionForm::fileMovedToTrash() {
-    if (LsFilelistView282) LsFilelistView282->Refresh();
+void MainWindow::fileMovedToTrash() {
+    if (photoList_) photoList_->Refresh();
 }

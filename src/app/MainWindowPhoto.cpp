@@ -16,7 +16,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/App.h"
+#include "app/Program.h"
 #include "app/LoadInputGate.h"
 #include "app/MainWindow.h"
 #include "app/PhotoLoader.h"
@@ -24,9 +24,9 @@
 #include "image/Arith.h"
 #include "image/Codec.h"
 #include "image/PhotoNotice.h"
-#include "view/DirTree.h"
+#include "view/FolderTree.h"
 #include "view/EditPane.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/PhotoView.h"
 #include "widgets/ImageConvert.h"
 
@@ -78,8 +78,8 @@ int firstZoom(int asItIs, int w, int h, int W, int H) {
 // ---------------------------------------------------------------------------------------------
 // Picking and loading
 
-void TMemPhotoActionForm::OpenPickedListEntry() {
-    const QString picked = LsFilelistView282->GetSelectedItem();
+void MainWindow::OpenPickedListEntry() {
+    const QString picked = photoList_->GetSelectedItem();
     const std::string special = picked.isEmpty() ? std::string() : lum::SpecialFileRefusal(picked.toStdString());
     if (!special.empty()) {
         // A pipe or a device: said so, and nothing else changes.
@@ -90,11 +90,11 @@ void TMemPhotoActionForm::OpenPickedListEntry() {
         // the parent entry keeps the photo (and its unsaved state) on screen.
         SwitchToPhoto(picked);
     } else if (!picked.isEmpty()) {
-        LsDirTree211->SetSelectedPath(picked);
+        folderTree_->SetSelectedPath(picked);
     }
 }
 
-void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
+void MainWindow::OpenPhotoFile(const QString& path) {
     const std::string special = lum::SpecialFileRefusal(path.toStdString());
     if (!special.empty()) {
         prompts().Error(special);
@@ -107,7 +107,7 @@ void TMemPhotoActionForm::OpenPhotoFile(const QString& path) {
     SwitchToPhoto(QFileInfo(path).absoluteFilePath());
 }
 
-bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
+bool MainWindow::SwitchToPhoto(const QString& path) {
     if (AfterWork([this, path] { Guard([&] { SwitchToPhoto(path); }); })) return false;
     const QString file = QFileInfo(path).absoluteFilePath();
     // Already on its way: nothing to start again.
@@ -122,7 +122,7 @@ bool TMemPhotoActionForm::SwitchToPhoto(const QString& path) {
     return true;
 }
 
-bool TMemPhotoActionForm::LoadPhoto(const QString& path) {
+bool MainWindow::LoadPhoto(const QString& path) {
     if (!QFileInfo(path).isFile()) return false;
     if (AfterWork([this, path] { Guard([&] { LoadPhoto(path); }); })) return true;
     startLoad(QFileInfo(path).absoluteFilePath(), LoadPurpose::Logo);
@@ -131,9 +131,9 @@ bool TMemPhotoActionForm::LoadPhoto(const QString& path) {
 
 // A load still under way when the window goes: its hourglass and gate go first, while the
 // pane they act on is still there.
-TMemPhotoActionForm::~TMemPhotoActionForm() { endLoad(); }
+MainWindow::~MainWindow() { endLoad(); }
 
-lum::PhotoLoader& TMemPhotoActionForm::loader() {
+lum::PhotoLoader& MainWindow::loader() {
     if (!loader_) {
         lum::PhotoLoader::Handlers h;
         h.loaded = [this](lum::PhotoLoader::Photo& p) {
@@ -160,13 +160,13 @@ lum::PhotoLoader& TMemPhotoActionForm::loader() {
     return *loader_;
 }
 
-void TMemPhotoActionForm::startLoad(const QString& path, LoadPurpose purpose) {
+void MainWindow::startLoad(const QString& path, LoadPurpose purpose) {
     if (!pending_) {
         // The loader drops a photo superseded by a newer one; hourglass and gate stay for it.
         pending_ = std::make_unique<PendingLoad>();
         pending_->hourglass = std::make_unique<lum::Editor::BusyScope>(*Pane(), lum::BusyKind::Hourglass);
         // Exit and Help stay reachable: closing cancels the load, the help window touches no photo.
-        QList<QObject*> admitted{LsFilelistView282};
+        QList<QObject*> admitted{photoList_};
         for (const char* item : {"Quitter1", "Aide1"})
             if (QAction* a = findChild<QAction*>(QString::fromLatin1(item))) admitted << a;
         pending_->gate = std::make_unique<lum::LoadInputGate>(admitted + photoKeys_);
@@ -183,13 +183,13 @@ void TMemPhotoActionForm::startLoad(const QString& path, LoadPurpose purpose) {
     loader().Load(path, [asItIs, W, H](int w, int h) { return firstZoom(asItIs, w, h, W, H); }, true);
 }
 
-void TMemPhotoActionForm::endLoad() {
+void MainWindow::endLoad() {
     // The gate goes before the hourglass, so the cursor comes back to a window taking input.
     if (pending_) pending_->gate.reset();
     pending_.reset();
 }
 
-void TMemPhotoActionForm::CancelLoad() {
+void MainWindow::CancelLoad() {
     if (!pending_) return;
     loader().Cancel();
     View()->EndPreview();
@@ -198,7 +198,7 @@ void TMemPhotoActionForm::CancelLoad() {
     emit LoadEnded(false);
 }
 
-void TMemPhotoActionForm::loadDone(DecodedPhoto&& photo) {
+void MainWindow::loadDone(DecodedPhoto&& photo) {
     if (!pending_) return;
     const QString file = pending_->path;
     const LoadPurpose purpose = pending_->purpose;
@@ -207,7 +207,7 @@ void TMemPhotoActionForm::loadDone(DecodedPhoto&& photo) {
     if (purpose == LoadPurpose::Logo) {
         showDecodedPhoto(file, std::move(photo));
         // The logo is no photo of the user's: nothing to switch away from or save.
-        ViewOrginalPhotoToolWindow->hide();
+        originalPhotoWindow_->hide();
         State().ForgetPhoto();
         logoShown_ = State().HasPicture;
         RefreshCaption();
@@ -227,7 +227,7 @@ void TMemPhotoActionForm::loadDone(DecodedPhoto&& photo) {
     showLoadNotice(file, report);
 }
 
-void TMemPhotoActionForm::loadFailed(const QString& path, std::exception_ptr error) {
+void MainWindow::loadFailed(const QString& path, std::exception_ptr error) {
     if (!pending_) return;
     const LoadPurpose purpose = pending_->purpose;
     endLoad();
@@ -246,11 +246,11 @@ void TMemPhotoActionForm::loadFailed(const QString& path, std::exception_ptr err
     }
 }
 
-void TMemPhotoActionForm::showLoadFailure(const QString& path, const std::exception& error) {
+void MainWindow::showLoadFailure(const QString& path, const std::exception& error) {
     prompts().Error(lum::NoticeForFailure(QDir::toNativeSeparators(path).toStdString(), error).text);
 }
 
-void TMemPhotoActionForm::showLoadNotice(const QString& path, const lum::DecodeReport& report) {
+void MainWindow::showLoadNotice(const QString& path, const lum::DecodeReport& report) {
     const lum::PhotoNotice notice = lum::NoticeForLoad(QDir::toNativeSeparators(path).toStdString(), report);
     if (notice.state != lum::PhotoState::Damaged) {
         if (!notice.text.empty()) prompts().Message(notice.text);
@@ -266,7 +266,7 @@ void TMemPhotoActionForm::showLoadNotice(const QString& path, const lum::DecodeR
     prompts().Message(text.toStdString());
 }
 
-void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& photo) {
+void MainWindow::showDecodedPhoto(const QString& path, DecodedPhoto&& photo) {
     lum::EditState& st = State();
     // Laid out just below at the size the preview had.
     View()->EndPreview();
@@ -293,7 +293,7 @@ void TMemPhotoActionForm::showDecodedPhoto(const QString& path, DecodedPhoto&& p
     RefreshCaption();
 }
 
-void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int height) {
+void MainWindow::showFileInfo(const QString& path, int width, int height) {
     const QLocale locale;
     const QDateTime stamp = QFileInfo(path).lastModified().toLocalTime();
     const QString date =
@@ -308,7 +308,7 @@ void TMemPhotoActionForm::showFileInfo(const QString& path, int width, int heigh
         (path + QLatin1Char('#') + sizeLine + QLatin1Char('#') + dateLine + QLatin1Char('#')).toStdString();
 }
 
-void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
+void MainWindow::buildThumbnail(const lum::Image& photo) {
     const int w = photo.width(), h = photo.height();
     if (w <= 0 || h <= 0) return;
     const QSize size = thumbnailSize(w, h);
@@ -317,15 +317,15 @@ void TMemPhotoActionForm::buildThumbnail(const lum::Image& photo) {
         thumbnail_ = src.copy();  // the tool window keeps its size
     } else {
         thumbnail_ = src.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        ViewOrginalPhotoToolWindow->resize(size.width() + 20, size.height() + 20);
+        originalPhotoWindow_->resize(size.width() + 20, size.height() + 20);
     }
-    ShowOrginalImage->setPixmap(QPixmap::fromImage(thumbnail_));
+    originalThumbnail_->setPixmap(QPixmap::fromImage(thumbnail_));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Buttons
 
-void TMemPhotoActionForm::OpenCompareWindow() {
+void MainWindow::OpenCompareWindow() {
     if (!compareOpener_ || !State().HasPicture) return;
     openAfterCompare_.clear();
     // The compare window's copies take the place of the source copy, which the next operation
@@ -347,8 +347,8 @@ void TMemPhotoActionForm::OpenCompareWindow() {
     if (!next.isEmpty()) OpenPhotoFile(next);
 }
 
-void TMemPhotoActionForm::ToggleThumbnailWindow() {
-    QWidget* w = ViewOrginalPhotoToolWindow;
+void MainWindow::ToggleThumbnailWindow() {
+    QWidget* w = originalPhotoWindow_;
     if (w->isVisible()) {
         w->hide();
         return;

@@ -9,8 +9,8 @@
 #include "app/MainWindow.h"
 #include "widgets/PhotoFiles.h"
 #include "image/Tables.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 #include "view/PhotoView.h"
 
 namespace {
@@ -24,7 +24,7 @@ bool holdsPhotos(const QString& folder) {
 
 }  // namespace
 
-void TMemPhotoActionForm::startUp() {
+void MainWindow::startUp() {
     lum::EditState& st = State();
     st.SaveFolder.clear();
     st.NewImagePending = false;
@@ -36,7 +36,7 @@ void TMemPhotoActionForm::startUp() {
     st.ForgetPhoto();
 }
 
-TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const QStringList& args,
+MainWindow::StartRequest MainWindow::ReadStartArguments(const QStringList& args,
                                                                           const QString& startFolder) {
     StartRequest r;
     bool names = false;  // after "--" a name may start with a dash
@@ -65,14 +65,14 @@ TMemPhotoActionForm::StartRequest TMemPhotoActionForm::ReadStartArguments(const 
     return r;
 }
 
-void TMemPhotoActionForm::StartWith(const StartRequest& request) {
+void MainWindow::StartWith(const StartRequest& request) {
     pendingFolder_ = request.folder;
     pendingMissing_ = request.missing;
     if (!request.photo.isEmpty()) OpenAfterStart(request.photo);
     if (started_) QTimer::singleShot(0, this, [this] { startRequested(); });
 }
 
-void TMemPhotoActionForm::OpenAfterStart(const QString& path) {
+void MainWindow::OpenAfterStart(const QString& path) {
     pendingOpen_ = path;
     if (started_) {
         const QString p = std::exchange(pendingOpen_, QString());
@@ -80,14 +80,14 @@ void TMemPhotoActionForm::OpenAfterStart(const QString& path) {
     }
 }
 
-void TMemPhotoActionForm::showEvent(QShowEvent* e) {
+void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (started_) return;
     started_ = true;
     QTimer::singleShot(0, this, [this] { startRequested(); });
 }
 
-void TMemPhotoActionForm::startRequested() {
+void MainWindow::startRequested() {
     if (logoPending_) {
         logoPending_ = false;
         // Decoded on the loader's thread; what the logo is not is settled when it arrives.
@@ -95,7 +95,7 @@ void TMemPhotoActionForm::startRequested() {
     }
     const QString folder = std::exchange(pendingFolder_, QString());
     if (!folder.isEmpty()) {
-        LsDirTree211->OpenPath(folder);
+        folderTree_->OpenPath(folder);
         keepFolderInView();
     }
     const QStringList missing = std::exchange(pendingMissing_, QStringList());
@@ -113,28 +113,28 @@ void TMemPhotoActionForm::startRequested() {
 // ---------------------------------------------------------------------------------------------
 // The picture's name, and the question before it is left
 
-QString TMemPhotoActionForm::ShownPhoto() const {
+QString MainWindow::ShownPhoto() const {
     const std::string& file = State().PhotoFile;
     return file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).absoluteFilePath();
 }
 
-QString TMemPhotoActionForm::PictureName() const {
+QString MainWindow::PictureName() const {
     if (!State().HasPicture || logoShown_) return QString();
     if (ShownPhoto().isEmpty()) return tr("Untitled");
     return QFileInfo(ShownPhoto()).fileName();
 }
 
-bool TMemPhotoActionForm::captionUnsaved() const { return State().HasPicture && !State().Saved; }
+bool MainWindow::captionUnsaved() const { return State().HasPicture && !State().Saved; }
 
-QString TMemPhotoActionForm::openDialogFolder() const {
+QString MainWindow::openDialogFolder() const {
     if (!ShownPhoto().isEmpty()) return QFileInfo(ShownPhoto()).absolutePath();
     // No photo yet: the folder the user is looking at in the list.
-    const QString listed = LsFilelistView282->Directory();
+    const QString listed = photoList_->Directory();
     if (!listed.isEmpty() && QFileInfo(listed).isDir()) return QDir(listed).absolutePath();
     return WindowShell::openDialogFolder();
 }
 
-bool TMemPhotoActionForm::askBeforeLeavingPhoto(const QString& next) {
+bool MainWindow::askBeforeLeavingPhoto(const QString& next) {
     const lum::EditState& st = State();
     if (!st.HasPicture || st.Saved) return true;
     const QString name = PictureName();

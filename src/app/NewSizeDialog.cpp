@@ -11,7 +11,7 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 namespace {
 // The sizes the resize accepts: at least 8 pixels a side.
@@ -20,7 +20,7 @@ constexpr int kMaxWidth = 2500;
 constexpr int kMaxHeight = 2000;
 }  // namespace
 
-TEform6::TEform6(QWidget* parent) : QDialog(parent) {
+NewSizeDialog::NewSizeDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("TEform6");
     setWindowTitle(tr("New size"));
     setModal(true);
@@ -37,10 +37,10 @@ TEform6::TEform6(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout();
     auto* label1 = new QLabel(tr("Width"), this);
     label1->setObjectName("Label1");
-    upDown1_ = new TUpDownSpin("UpDown1", "Edit1", kMinSide, kMaxWidth, 100, 5, this);
+    upDown1_ = new SpinEdit("UpDown1", "Edit1", kMinSide, kMaxWidth, 100, 5, this);
     auto* label3 = new QLabel(tr("Height"), this);
     label3->setObjectName("Label3");
-    upDown2_ = new TUpDownSpin("UpDown2", "Edit2", kMinSide, kMaxHeight, 100, 5, this);
+    upDown2_ = new SpinEdit("UpDown2", "Edit2", kMinSide, kMaxHeight, 100, 5, this);
     label1->setBuddy(upDown1_);
     label3->setBuddy(upDown2_);
     grid->addWidget(label1, 0, 0);
@@ -59,13 +59,13 @@ TEform6::TEform6(QWidget* parent) : QDialog(parent) {
         b->setAutoDefault(false);
         b->setToolTip(tr("Width %1 pixels").arg(widths[i]));
         grid->addWidget(b, 0, 2 + i);
-        connect(b, &QPushButton::clicked, this, &TEform6::Button2Click);
+        connect(b, &QPushButton::clicked, this, &NewSizeDialog::Button2Click);
         auto* h = new QPushButton(QString::number(heights[i]), this);
         h->setObjectName(QString("Button%1").arg(heightButtons[i]));
         h->setAutoDefault(false);
         h->setToolTip(tr("Height %1 pixels").arg(heights[i]));
         grid->addWidget(h, 1, 2 + i);
-        connect(h, &QPushButton::clicked, this, &TEform6::Button8Click);
+        connect(h, &QPushButton::clicked, this, &NewSizeDialog::Button8Click);
     }
     root->addLayout(grid);
 
@@ -73,7 +73,7 @@ TEform6::TEform6(QWidget* parent) : QDialog(parent) {
     checkBox1_ = new QCheckBox(tr("Keep width / height ratio"), this);
     checkBox1_->setObjectName("CheckBox1");
     checkBox1_->setChecked(true);
-    radioGroup1_ = new TRadioGroup("RadioGroup1", tr("Step"), {QStringLiteral(" 1"), QStringLiteral(" 5"), QStringLiteral("10")},
+    radioGroup1_ = new RadioGroup("RadioGroup1", tr("Step"), {QStringLiteral(" 1"), QStringLiteral(" 5"), QStringLiteral("10")},
                                    3, this);
     radioGroup1_->SetItemIndex(1);
     auto* original = new QPushButton(tr("Original size"), this);
@@ -97,7 +97,7 @@ TEform6::TEform6(QWidget* parent) : QDialog(parent) {
     // Typed values and arrow clicks alike: the other side follows the photo's ratio.
     connect(upDown1_, &QSpinBox::valueChanged, this, [this] { UpDown1Click(); });
     connect(upDown2_, &QSpinBox::valueChanged, this, [this] { UpDown2Click(); });
-    connect(radioGroup1_, &TRadioGroup::clicked, this, [this] { RadioGroup1Click(); });
+    connect(radioGroup1_, &RadioGroup::clicked, this, [this] { RadioGroup1Click(); });
     connect(original, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(checkBox1_, &QCheckBox::toggled, this, [this](bool on) {
         if (on) ApplyRatio(1);
@@ -105,22 +105,22 @@ TEform6::TEform6(QWidget* parent) : QDialog(parent) {
     });
 }
 
-void TEform6::SetImageSize(int w, int h) {
+void NewSizeDialog::SetImageSize(int w, int h) {
     imageW_ = w;
     imageH_ = h;
 }
 
-int TEform6::NewWidth() const { return upDown1_->value(); }
+int NewSizeDialog::NewWidth() const { return upDown1_->value(); }
 
-int TEform6::NewHeight() const { return upDown2_->value(); }
+int NewSizeDialog::NewHeight() const { return upDown2_->value(); }
 
-void TEform6::SetBoth(int w, int h) {
+void NewSizeDialog::SetBoth(int w, int h) {
     const QScopedValueRollback<bool> quiet(applying_, true);
     upDown1_->setValue(w);
     upDown2_->setValue(h);
 }
 
-void TEform6::SetNewSize(int w, int h) {
+void NewSizeDialog::SetNewSize(int w, int h) {
     ShowRatioNote(QString());
     if (FitsLimits(w, h) || !KeepRatio() || w <= 0 || h <= 0) {
         SetBoth(w, h);
@@ -158,23 +158,23 @@ void TEform6::SetNewSize(int w, int h) {
                           .arg(kMaxHeight));
 }
 
-bool TEform6::FitsLimits(int w, int h) {
+bool NewSizeDialog::FitsLimits(int w, int h) {
     return w >= kMinSide && w <= kMaxWidth && h >= kMinSide && h <= kMaxHeight;
 }
 
-bool TEform6::KeepRatio() const { return checkBox1_->isChecked(); }
+bool NewSizeDialog::KeepRatio() const { return checkBox1_->isChecked(); }
 
-bool TEform6::RatioProblem() const { return !ratioNote_->text().isEmpty(); }
+bool NewSizeDialog::RatioProblem() const { return !ratioNote_->text().isEmpty(); }
 
-QString TEform6::RatioNote() const { return ratioNote_->text(); }
+QString NewSizeDialog::RatioNote() const { return ratioNote_->text(); }
 
-void TEform6::ShowRatioNote(const QString& note) {
+void NewSizeDialog::ShowRatioNote(const QString& note) {
     ratioNote_->setText(note);
     ratioNote_->setVisible(!note.isEmpty());
     ok_->setEnabled(note.isEmpty());
 }
 
-void TEform6::ApplyRatio(int from) {
+void NewSizeDialog::ApplyRatio(int from) {
     if (applying_) return;
     // Without a memorized image there is no ratio to keep.
     if (!checkBox1_->isChecked() || imageW_ <= 0 || imageH_ <= 0) {
@@ -192,7 +192,7 @@ void TEform6::ApplyRatio(int from) {
                   "from %3 to %4 pixels. Choose another height, or untick \"Keep width / height ratio\"."));
 }
 
-void TEform6::Follow(TUpDownSpin* set, TUpDownSpin* other, int setSide, int otherSide, const QString& note) {
+void NewSizeDialog::Follow(SpinEdit* set, SpinEdit* other, int setSide, int otherSide, const QString& note) {
     const long long v = static_cast<long long>(otherSide) * set->value() / setSide;
     if (v >= other->minimum() && v <= other->maximum()) {
         other->setValue(static_cast<int>(v));
@@ -202,13 +202,13 @@ void TEform6::Follow(TUpDownSpin* set, TUpDownSpin* other, int setSide, int othe
     }
 }
 
-void TEform6::accept() {
+void NewSizeDialog::accept() {
     // A size that breaks the ratio is never taken.
     if (RatioProblem()) return;
     QDialog::accept();
 }
 
-void TEform6::RadioGroup1Click() {
+void NewSizeDialog::RadioGroup1Click() {
     int step = 5;
     switch (radioGroup1_->ItemIndex()) {
         case 0: step = 1; break;
@@ -219,9 +219,9 @@ void TEform6::RadioGroup1Click() {
     upDown2_->setSingleStep(step);
 }
 
-void TEform6::Button1Click() { SetNewSize(imageW_, imageH_); }
+void NewSizeDialog::Button1Click() { SetNewSize(imageW_, imageH_); }
 
-void TEform6::Button2Click() {
+void NewSizeDialog::Button2Click() {
     auto* b = qobject_cast<QPushButton*>(sender());
     if (!b) return;
     bool ok = false;
@@ -234,7 +234,7 @@ void TEform6::Button2Click() {
     ApplyRatio(1);
 }
 
-void TEform6::Button8Click() {
+void NewSizeDialog::Button8Click() {
     auto* b = qobject_cast<QPushButton*>(sender());
     if (!b) return;
     bool ok = false;

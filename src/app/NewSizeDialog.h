@@ -7,13 +7,13 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class TRadioGroup;
-class TUpDownSpin;
+class RadioGroup;
+class SpinEdit;
 
-class TEform6 : public QDialog {
+class NewSizeDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TEform6(QWidget* parent = nullptr);
+    explicit NewSizeDialog(QWidget* parent = nullptr);
 
     // Size of the main window's MemoryImage: the ratio and "Original size" use it.
     void SetImageSize(int w, int h);
@@ -41,9 +41,9 @@ public:
     void Button2Click();  // width presets, reads the sender's caption
     void Button8Click();  // height presets
 
-    TUpDownSpin* UpDown1() const { return upDown1_; }
-    TUpDownSpin* UpDown2() const { return upDown2_; }
-    TRadioGroup* RadioGroup1() const { return radioGroup1_; }
+    SpinEdit* UpDown1() const { return upDown1_; }
+    SpinEdit* UpDown2() const { return upDown2_; }
+    RadioGroup* RadioGroup1() const { return radioGroup1_; }
     QCheckBox* CheckBox1() const { return checkBox1_; }
 
 private:
@@ -51,11 +51,11 @@ private:
     void ShowRatioNote(const QString& note);
     // `other` takes the size the ratio gives for `set`, or `note` says why it cannot (%1 the
     // size set, %2 the size it needs, %3 and %4 the limits of `other`).
-    void Follow(TUpDownSpin* set, TUpDownSpin* other, int setSide, int otherSide, const QString& note);
+    void Follow(SpinEdit* set, SpinEdit* other, int setSide, int otherSide, const QString& note);
 
-    TUpDownSpin* upDown1_ = nullptr;
-    TUpDownSpin* upDown2_ = nullptr;
-    TRadioGroup* radioGroup1_ = nullptr;
+    SpinEdit* upDown1_ = nullptr;
+    SpinEdit* upDown2_ = nullptr;
+    RadioGroup* radioGroup1_ = nullptr;
     QCheckBox* checkBox1_ = nullptr;
     QLabel* ratioNote_ = nullptr;
     QPushButton* ok_ = nullptr;

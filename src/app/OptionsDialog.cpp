@@ -10,14 +10,14 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 namespace {
 constexpr int kDefaultQuality = 90;
 constexpr int kDefaultTargets[6] = {200, 160, 145, 190, 180, 170};
 }  // namespace
 
-TEform2::TEform2(QWidget* parent) : QDialog(parent) {
+OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("TEform2");
     setWindowTitle(tr("Options"));
     setModal(true);
@@ -32,8 +32,8 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     label->setObjectName("Label1");
     auto* note = new QLabel(tr("(100 = best quality, least compression)"), jpegGroup);
     note->setObjectName("Label2");
-    upDownJpg_ = new TUpDownSpin("UpDownJPG", "EditJPG", 10, 100, kDefaultQuality, 1, jpegGroup);
-    radioGroup1_ = new TRadioGroup("RadioGroup1", tr("Progressive display"), {tr("No"), tr("Yes")}, 2, jpegGroup);
+    upDownJpg_ = new SpinEdit("UpDownJPG", "EditJPG", 10, 100, kDefaultQuality, 1, jpegGroup);
+    radioGroup1_ = new RadioGroup("RadioGroup1", tr("Progressive display"), {tr("No"), tr("Yes")}, 2, jpegGroup);
     radioGroup1_->SetItemIndex(0);
     jpegLayout->addWidget(label, 0, 0);
     jpegLayout->addWidget(upDownJpg_, 0, 1);
@@ -54,13 +54,13 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     filesLayout->addWidget(checkBox1_);
     filesLayout->addWidget(checkBox2_);
     root->addWidget(filesGroup);
-    connect(checkBox2_, &QCheckBox::toggled, this, &TEform2::memorizeLastFolderToggled);
+    connect(checkBox2_, &QCheckBox::toggled, this, &OptionsDialog::memorizeLastFolderToggled);
 
     // Colour balance: the radio items line up with the two rows of targets.
     auto* balanceGroup = new QGroupBox(tr("Colour balance"), this);
     balanceGroup->setObjectName("GroupBox3");
     auto* balanceLayout = new QGridLayout(balanceGroup);
-    radioGroup2_ = new TRadioGroup("RadioGroup2", tr("Balance button"), {tr("Flesh colour"), tr("Landscape colour")}, 1,
+    radioGroup2_ = new RadioGroup("RadioGroup2", tr("Balance button"), {tr("Flesh colour"), tr("Landscape colour")}, 1,
                                    balanceGroup);
     radioGroup2_->SetItemIndex(0);
     balanceLayout->addWidget(radioGroup2_, 0, 0, 3, 1);
@@ -73,7 +73,7 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     }
     for (int i = 0; i < 6; ++i) {
         const int n = 4 + i;
-        upDowns_[i] = new TUpDownSpin(QString("UpDown%1").arg(n), QString("Edit%1").arg(n), 128, 255,
+        upDowns_[i] = new SpinEdit(QString("UpDown%1").arg(n), QString("Edit%1").arg(n), 128, 255,
                                       kDefaultTargets[i], 1, balanceGroup);
         balanceLayout->addWidget(upDowns_[i], 1 + i / 3, 1 + i % 3);
     }
@@ -97,38 +97,38 @@ TEform2::TEform2(QWidget* parent) : QDialog(parent) {
     });
 }
 
-void TEform2::showEvent(QShowEvent* event) {
+void OptionsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Centred on the screen, not over the window that opened it.
     if (event->spontaneous()) return;
     if (QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-int TEform2::JpegQuality() const { return upDownJpg_->value(); }
+int OptionsDialog::JpegQuality() const { return upDownJpg_->value(); }
 
-bool TEform2::Progressive() const { return radioGroup1_->ItemIndex() != 0; }
+bool OptionsDialog::Progressive() const { return radioGroup1_->ItemIndex() != 0; }
 
-lum::BalanceTargets TEform2::Targets() const {
+lum::BalanceTargets OptionsDialog::Targets() const {
     lum::BalanceTargets t;
     t.flesh = lum::Rgb{upDowns_[0]->value(), upDowns_[1]->value(), upDowns_[2]->value()};
     t.landscape = lum::Rgb{upDowns_[3]->value(), upDowns_[4]->value(), upDowns_[5]->value()};
     return t;
 }
 
-bool TEform2::NextFileAutoOpening() const { return checkBox1_->isChecked(); }
+bool OptionsDialog::NextFileAutoOpening() const { return checkBox1_->isChecked(); }
 
-bool TEform2::MemorizeLastFolder() const { return checkBox2_->isChecked(); }
+bool OptionsDialog::MemorizeLastFolder() const { return checkBox2_->isChecked(); }
 
-void TEform2::SetMemorizeLastFolder(bool on) { checkBox2_->setChecked(on); }
+void OptionsDialog::SetMemorizeLastFolder(bool on) { checkBox2_->setChecked(on); }
 
-int TEform2::BalanceButton() const { return radioGroup2_->ItemIndex(); }
+int OptionsDialog::BalanceButton() const { return radioGroup2_->ItemIndex(); }
 
-TUpDownSpin* TEform2::UpDown(int n) const {
+SpinEdit* OptionsDialog::UpDown(int n) const {
     if (n < 4 || n > 9) return nullptr;
     return upDowns_[n - 4];
 }
 
-void TEform2::ResetStandardParameters() {
+void OptionsDialog::ResetStandardParameters() {
     upDownJpg_->setValue(kDefaultQuality);
     radioGroup1_->SetItemIndex(0);
     checkBox1_->setChecked(true);

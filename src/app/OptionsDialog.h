@@ -7,13 +7,13 @@
 
 class QCheckBox;
 class QPushButton;
-class TRadioGroup;
-class TUpDownSpin;
+class RadioGroup;
+class SpinEdit;
 
-class TEform2 : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TEform2(QWidget* parent = nullptr);
+    explicit OptionsDialog(QWidget* parent = nullptr);
 
     int JpegQuality() const;          // UpDownJPG, 10..100
     bool Progressive() const;         // RadioGroup1 index not 0
@@ -27,10 +27,10 @@ public:
     void ResetStandardParameters();
     void Button1Click() { ResetStandardParameters(); }
 
-    TUpDownSpin* UpDownJPG() const { return upDownJpg_; }
-    TUpDownSpin* UpDown(int n) const;  // 4..9
-    TRadioGroup* RadioGroup1() const { return radioGroup1_; }
-    TRadioGroup* RadioGroup2() const { return radioGroup2_; }
+    SpinEdit* UpDownJPG() const { return upDownJpg_; }
+    SpinEdit* UpDown(int n) const;  // 4..9
+    RadioGroup* RadioGroup1() const { return radioGroup1_; }
+    RadioGroup* RadioGroup2() const { return radioGroup2_; }
     QCheckBox* CheckBox1() const { return checkBox1_; }
     QCheckBox* CheckBox2() const { return checkBox2_; }
 
@@ -42,10 +42,10 @@ signals:
     void standardParametersReset();
 
 private:
-    TUpDownSpin* upDownJpg_ = nullptr;
-    TUpDownSpin* upDowns_[6] = {};
-    TRadioGroup* radioGroup1_ = nullptr;
-    TRadioGroup* radioGroup2_ = nullptr;
+    SpinEdit* upDownJpg_ = nullptr;
+    SpinEdit* upDowns_[6] = {};
+    RadioGroup* radioGroup1_ = nullptr;
+    RadioGroup* radioGroup2_ = nullptr;
     QCheckBox* checkBox1_ = nullptr;
     QCheckBox* checkBox2_ = nullptr;
 };

@@ -119,7 +119,7 @@ void PhotoLoader::process(const Job& job) {
         auto photo = std::make_shared<Photo>();
         photo->path = job.path;
         photo->source = source;
-        JpegDecodeOptions opts;
+        DecodeOptions opts;
         opts.cancel = cancel;
         const FullDecode& decode = fullDecode();
         photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)

@@ -32,7 +32,7 @@ public:
     struct Photo {
         QString path;
         Image image;
-        JpegMetadata metadata;
+        PictureMetadata metadata;
         DecodeReport report;
         FileIdentity source;    // the file read, as it was when read
         BaselineCopies copies;  // of image, when asked for
@@ -60,7 +60,7 @@ public:
 
     // The full decode of every loader from now on (DecodePicture when null): a test's way to make
     // a photo fail after its preview was shown. Runs on the worker.
-    using FullDecode = std::function<Image(const uint8_t*, size_t, JpegMetadata*, const JpegDecodeOptions&, DecodeReport*)>;
+    using FullDecode = std::function<Image(const uint8_t*, size_t, PictureMetadata*, const DecodeOptions&, DecodeReport*)>;
     static void SetFullDecodeForTests(FullDecode decode);
 
 private:

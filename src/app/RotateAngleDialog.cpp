@@ -6,9 +6,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
-TInputRotateAngleForm::TInputRotateAngleForm(QWidget* parent) : QDialog(parent) {
+RotateAngleDialog::RotateAngleDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("InputRotateAngleForm"));
     setWindowTitle(tr("Rotate by Angle"));
     setModal(true);
@@ -19,7 +19,7 @@ TInputRotateAngleForm::TInputRotateAngleForm(QWidget* parent) : QDialog(parent) 
     auto* row = new QHBoxLayout();
     auto* label1 = new QLabel(tr("Angle"), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    angle_ = new TUpDownSpin(QStringLiteral("AngleSpinEdit"), QString(), 1, 359, 30, 1, this);
+    angle_ = new SpinEdit(QStringLiteral("AngleSpinEdit"), QString(), 1, 359, 30, 1, this);
     label1->setBuddy(angle_);
     auto* label2 = new QLabel(tr("degrees, from 1 to 359"), this);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -39,13 +39,13 @@ TInputRotateAngleForm::TInputRotateAngleForm(QWidget* parent) : QDialog(parent) 
     buttons->addWidget(cancel);
     root->addLayout(buttons);
     root->addStrut(TitleFitWidth(*this));
-    connect(ok, &QPushButton::clicked, this, &TInputRotateAngleForm::OKSpeedButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &TInputRotateAngleForm::CancelButtonClick);
+    connect(ok, &QPushButton::clicked, this, &RotateAngleDialog::OKSpeedButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &RotateAngleDialog::CancelButtonClick);
 }
 
-int TInputRotateAngleForm::Angle() const { return angle_->value(); }
+int RotateAngleDialog::Angle() const { return angle_->value(); }
 
-void TInputRotateAngleForm::OKSpeedButtonClick() {
+void RotateAngleDialog::OKSpeedButtonClick() {
     // A value typed but not yet taken by the box counts; a corrected one is seen first.
     if (FieldsCorrected(this)) return;
     accepted_ = true;

@@ -5,10 +5,10 @@
 
 class QSpinBox;
 
-class TInputRotateAngleForm : public QDialog {
+class RotateAngleDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TInputRotateAngleForm(QWidget* parent = nullptr);
+    explicit RotateAngleDialog(QWidget* parent = nullptr);
 
     // OK was pressed (Cancel, Escape or closing the box leave it false).
     bool Accepted() const { return accepted_; }

@@ -81,7 +81,7 @@ std::string FileNamePart(const std::string& path) {
     return pos == std::string::npos ? path : path.substr(pos + 1);
 }
 
-PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser)
+PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const OptionsDialog& options, PictureChooserLink* chooser)
     : editor_(editor), st_(editor.State()), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
 
 std::string WritableName(const std::string& path) { return HasReadOnlyExtension(path) ? JpegNameFor(path) : path; }

@@ -8,7 +8,7 @@
 #include "editing/Editor.h"
 #include "editing/Prompts.h"
 
-class TEform2;
+class OptionsDialog;
 
 namespace lum {
 
@@ -31,7 +31,7 @@ extern const char* const kDeleteRefusedText;
 class PhotoSaving {
 public:
     // Saves the working image of editor's window (and closes its macro recording).
-    PhotoSaving(Editor& editor, Prompts& prompts, const TEform2& options, PictureChooserLink* chooser = nullptr);
+    PhotoSaving(Editor& editor, Prompts& prompts, const OptionsDialog& options, PictureChooserLink* chooser = nullptr);
 
     // "Save / Save as the Photo": save dialog (proposing the photo's name, as a JPEG beside it
     // for a format only read), replace question, BMP for ".bmp" names, JPEG otherwise. Returns
@@ -83,7 +83,7 @@ private:
     Editor& editor_;
     EditState& st_;
     Prompts& prompts_;
-    const TEform2& options_;
+    const OptionsDialog& options_;
     PictureChooserLink* chooser_ = nullptr;
     std::string filter_;
     std::string dialogFileName_;

@@ -16,7 +16,7 @@
 #include "widgets/PhotoFiles.h"
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
-#include "app/WelcomeForm.h"
+#include "app/AboutDialog.h"
 #include "app/WindowPrompts.h"
 #include "editing/SelectionTools.h"
 #include "view/EditPane.h"
@@ -96,7 +96,7 @@ void WindowShell::ChooseSelectionTool(int mode) {
     // Where the photo view draws no selection, a shape only sets the mode and the cursor.
     if (kind_.selections) editor_.SetTool(MakeSelectionTool(mode));
     selectionToolbar_->ShowTool(mode);
-    View()->PaintBox1()->setCursor(mode ? Qt::CrossCursor : Qt::ArrowCursor);
+    View()->Canvas()->setCursor(mode ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
 void WindowShell::startEditing() {
@@ -274,7 +274,7 @@ void WindowShell::ShowHelp() {
 HelpWindow* WindowShell::helpWindow() const { return help_.data(); }
 
 void WindowShell::ShowVersionWindow() {
-    TWelcomeForm welcome(this);
+    AboutDialog welcome(this);
     ExecModal([&] { return welcome.exec(); });
 }
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <utility>
 
-#include "app/DesignMenus.h"
+#include "app/WindowMenus.h"
 #include "editing/Editor.h"
 #include "editing/Prompts.h"
 
@@ -90,7 +90,7 @@ public:
     void SetDialogs(Dialogs* dialogs);
     Dialogs& dialogs();
 
-    QMenuBar* MainMenu1() const { return menus_.bar; }
+    QMenuBar* MenuBar() const { return menus_.bar; }
     MenuBarReveal* menuReveal() const { return menus_.reveal; }
     QMenu* ZoomScalePopupMenu() const;
     QMenu* ColorChangePopupMenu() const { return menus_.colorMenu; }
@@ -214,7 +214,7 @@ protected:
     // follows.
     virtual void historyStepped() {}
 
-    DesignMenus& menus() { return menus_; }
+    WindowMenus& menus() { return menus_; }
     PhotoSaving& saving();
 
 private:
@@ -234,7 +234,7 @@ private:
     SelectionToolbar* selectionToolbar_ = nullptr;
     QPointer<HelpWindow> help_;
     QLabel* recordingLabel_ = nullptr;
-    DesignMenus menus_;
+    WindowMenus menus_;
     int modalDepth_ = 0;
     bool firstActivationSeen_ = false;
     bool deactivatedByOwnWindow_ = false;

@@ -63,7 +63,7 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     add("OnlineManualItem", [this] { OpenOnlineManual(); });
     add("AboutItem", [this] { ShowVersionWindow(); });
     for (const auto& [name, command] : own) add(name, command);
-    menus_ = BuildDesignMenus(this, kind_.policy.window, [this](const char* control) { RunCommand(control); }, handlers);
+    menus_ = BuildWindowMenus(this, kind_.policy.window, [this](const char* control) { RunCommand(control); }, handlers);
     // The standard keys of the clipboard and the history, answered whether the bar is shown
     // or not.
     GiveStandardKeys(this, menus_.bar,
@@ -139,7 +139,7 @@ void WindowShell::onClick(QAbstractButton* button, std::function<void()> command
 // Commands both windows have
 
 void WindowShell::ShowOptions() {
-    TEform2& dialog = dialogs().Options();
+    OptionsDialog& dialog = dialogs().Options();
     ExecModal([&dialog] { return dialog.exec(); });
 }
 

@@ -25,7 +25,7 @@ std::string About(const std::string& path, const std::string& message) {
 }  // namespace
 
 std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, const OutputSettings& out,
-                               const JpegMetadata* meta, std::vector<std::string>* warnings) {
+                               const PictureMetadata* meta, std::vector<std::string>* warnings) {
     // The print size is no private detail: it stays when the metadata is stripped.
     const PixelDensity density = meta ? meta->density : PixelDensity();
     if (HasBmpExtension(outputPath)) return EncodeBmp(img, &density);

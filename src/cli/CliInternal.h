@@ -76,7 +76,7 @@ public:
 // Encodes img as BMP when the output name ends in .bmp (any case), else as JPEG; the density of
 // meta is kept either way. warnings receives what of the metadata could not be written.
 std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, const OutputSettings& out,
-                               const JpegMetadata* meta, std::vector<std::string>* warnings = nullptr);
+                               const PictureMetadata* meta, std::vector<std::string>* warnings = nullptr);
 
 // The one-click optimize with the fewest images alive at once; same pixels as OptimizePhoto
 // on a main window's state. work holds the photo and receives the result.

@@ -64,15 +64,15 @@ QColor ContrastingText(const QColor& c) {
 
 }  // namespace lum
 
-TColourPanel::TColourPanel(const QString& name, const QString& caption, lum::Colour colour, QWidget* parent)
-    : TRealMemoryPanel(parent) {
+ColourPanel::ColourPanel(const QString& name, const QString& caption, lum::Colour colour, QWidget* parent)
+    : GradientPanel(parent) {
     setObjectName(name);
     setCaption(caption);
     setCursor(Qt::PointingHandCursor);
     SetColour(colour);
 }
 
-void TColourPanel::SetColour(lum::Colour c) {
+void ColourPanel::SetColour(lum::Colour c) {
     colour_ = c;
     QPalette pal = palette();
     const QColor q = lum::ToQColor(c);
@@ -82,78 +82,78 @@ void TColourPanel::SetColour(lum::Colour c) {
     update();
 }
 
-QSize TColourPanel::sizeHint() const {
+QSize ColourPanel::sizeHint() const {
     const QFontMetrics fm(font());
     return QSize(fm.horizontalAdvance(Caption()) + 24, fm.height() + 12);
 }
 
-void TColourPanel::mouseReleaseEvent(QMouseEvent* event) {
+void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
-TPaintBox::TPaintBox(const QString& name, QWidget* parent) : QWidget(parent) {
+PictureBox::PictureBox(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPaintBox::SetPicture(const QImage& picture) {
+void PictureBox::SetPicture(const QImage& picture) {
     picture_ = picture;
     update();
 }
 
-void TPaintBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
 }
 
-void TPaintBox::mousePressEvent(QMouseEvent* event) {
+void PictureBox::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit mousePressed(at.x(), at.y(), event->button());
 }
 
-void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit mouseMoved(at.x(), at.y(), event->buttons());
 }
 
-void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit mouseReleased(at.x(), at.y(), event->button());
 }
 
-void TPaintBox::resizeEvent(QResizeEvent* event) {
+void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     emit resized();
 }
 
-TColourGrid::TColourGrid(const QString& name, QWidget* parent) : QWidget(parent) {
+ColourGrid::ColourGrid(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-lum::Colour TColourGrid::ForegroundColour() const { return lum::kColourGrid[foreground_]; }
+lum::Colour ColourGrid::ForegroundColour() const { return lum::kColourGrid[foreground_]; }
 
-lum::Colour TColourGrid::BackgroundColour() const { return lum::kColourGrid[background_]; }
+lum::Colour ColourGrid::BackgroundColour() const { return lum::kColourGrid[background_]; }
 
-void TColourGrid::SetForegroundIndex(int i) {
+void ColourGrid::SetForegroundIndex(int i) {
     if (i < 0 || i > 15) return;
     foreground_ = i;
     update();
 }
 
-void TColourGrid::SetBackgroundIndex(int i) {
+void ColourGrid::SetBackgroundIndex(int i) {
     if (i < 0 || i > 15) return;
     background_ = i;
     update();
 }
 
-int TColourGrid::CellAt(int x, int y) {
+int ColourGrid::CellAt(int x, int y) {
     if (x < 0 || y < 0 || x >= 8 * kCell || y >= 2 * kCell) return -1;
     return (y / kCell) * 8 + x / kCell;
 }
 
-void TColourGrid::paintEvent(QPaintEvent*) {
+void ColourGrid::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QFont f = font();
     f.setPixelSize(9);
@@ -176,7 +176,7 @@ void TColourGrid::paintEvent(QPaintEvent*) {
     }
 }
 
-void TColourGrid::mousePressEvent(QMouseEvent* event) {
+void ColourGrid::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const int i = CellAt(at.x(), at.y());
     if (i < 0) return;

@@ -10,7 +10,7 @@
 #include <QWidget>
 
 #include "image/Color.h"
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 namespace lum {
 
@@ -32,10 +32,10 @@ QColor ContrastingText(const QColor& c);
 }  // namespace lum
 
 // A plain panel in its colour, with its caption; a click asks for a new colour.
-class TColourPanel : public TRealMemoryPanel {
+class ColourPanel : public GradientPanel {
     Q_OBJECT
 public:
-    TColourPanel(const QString& name, const QString& caption, lum::Colour colour, QWidget* parent = nullptr);
+    ColourPanel(const QString& name, const QString& caption, lum::Colour colour, QWidget* parent = nullptr);
     lum::Colour Colour() const { return colour_; }
     void SetColour(lum::Colour c);
     QSize sizeHint() const override;
@@ -51,10 +51,10 @@ private:
 };
 
 // Shows a picture at its top-left corner, unscaled, over the window colour.
-class TPaintBox : public QWidget {
+class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    explicit TPaintBox(const QString& name, QWidget* parent = nullptr);
+    explicit PictureBox(const QString& name, QWidget* parent = nullptr);
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
 
@@ -77,12 +77,12 @@ private:
 
 // The 16 colours in 8 columns and 2 rows: a left click chooses the foreground, a right click the
 // background; their cells are marked "FG" and "BG" ("FB" when they are the same).
-class TColourGrid : public QWidget {
+class ColourGrid : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kCell = 20;
 
-    explicit TColourGrid(const QString& name, QWidget* parent = nullptr);
+    explicit ColourGrid(const QString& name, QWidget* parent = nullptr);
     int ForegroundIndex() const { return foreground_; }
     int BackgroundIndex() const { return background_; }
     lum::Colour ForegroundColour() const;

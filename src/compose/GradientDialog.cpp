@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 
 #include "widgets/ImageConvert.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 namespace {
 constexpr int kPresets[3][2] = {{640, 480}, {400, 600}, {800, 600}};
 }
 
-TEform5::TEform5(QWidget* parent) : QDialog(parent) {
+GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TEform5"));
     setWindowTitle(tr("Gradient parameters"));
     setModal(true);
@@ -30,10 +30,10 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     auto* sizeGrid = new QGridLayout;
     auto* widthLabel = new QLabel(tr("Width"), sizeGroup);
     widthLabel->setObjectName(QStringLiteral("Label1"));
-    UpDown1 = new TUpDownSpin(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), kMinSide, kMaxSide, 400, 5, sizeGroup);
+    UpDown1 = new SpinEdit(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), kMinSide, kMaxSide, 400, 5, sizeGroup);
     auto* heightLabel = new QLabel(tr("Height"), sizeGroup);
     heightLabel->setObjectName(QStringLiteral("Label2"));
-    UpDown2 = new TUpDownSpin(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), kMinSide, kMaxSide, 300, 5, sizeGroup);
+    UpDown2 = new SpinEdit(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), kMinSide, kMaxSide, 300, 5, sizeGroup);
     widthLabel->setBuddy(UpDown1);
     heightLabel->setBuddy(UpDown2);
     sizeGrid->addWidget(widthLabel, 0, 0);
@@ -44,7 +44,7 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     QStringList presets;
     for (const auto& p : kPresets) presets << tr("%1 x %2").arg(p[0]).arg(p[1]);
     // Shows which standard size the width and height make, none when they make none.
-    RadioGroup2 = new TRadioGroup(QStringLiteral("RadioGroup2"), tr("Standard sizes"), presets, 1, sizeGroup);
+    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), tr("Standard sizes"), presets, 1, sizeGroup);
     ShowStandardSize();
     sizeRow->addLayout(sizeGrid);
     sizeRow->addWidget(RadioGroup2);
@@ -53,10 +53,10 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     auto* colourGroup = new QGroupBox(this);
     colourGroup->setObjectName(QStringLiteral("GroupBoxColours"));
     auto* colourGrid = new QGridLayout(colourGroup);
-    Panel2 = new TColourPanel(QStringLiteral("Panel2"), tr("Colour 1"), lum::MakeColour(255, 255, 255), colourGroup);
-    Panel3 = new TColourPanel(QStringLiteral("Panel3"), tr("Colour 2"), lum::MakeColour(192, 192, 192), colourGroup);
-    Panel1 = new TColourPanel(QStringLiteral("Panel1"), tr("Background"), lum::MakeColour(128, 128, 128), colourGroup);
-    for (TColourPanel* p : {Panel2, Panel3, Panel1}) p->setToolTip(tr("Click to choose the colour"));
+    Panel2 = new ColourPanel(QStringLiteral("Panel2"), tr("Colour 1"), lum::MakeColour(255, 255, 255), colourGroup);
+    Panel3 = new ColourPanel(QStringLiteral("Panel3"), tr("Colour 2"), lum::MakeColour(192, 192, 192), colourGroup);
+    Panel1 = new ColourPanel(QStringLiteral("Panel1"), tr("Background"), lum::MakeColour(128, 128, 128), colourGroup);
+    for (ColourPanel* p : {Panel2, Panel3, Panel1}) p->setToolTip(tr("Click to choose the colour"));
     Button1 = new QPushButton(QStringLiteral("{"), colourGroup);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2 = new QPushButton(QStringLiteral("="), colourGroup);
@@ -74,7 +74,7 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     colourGrid->addWidget(Button1, 0, 1, 2, 1);
     colourGrid->addWidget(Button2, 2, 1);
 
-    RadioGroup1 = new TRadioGroup(QStringLiteral("RadioGroup1"), tr("Gradient style"),
+    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), tr("Gradient style"),
                                   {tr("No gradient"), tr("Vertical"), tr("Horizontal"), tr("Centred small"), tr("Centred large")},
                                   1, this);
     RadioGroup1->SetItemIndex(1);
@@ -88,7 +88,7 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     frame->setFrameShadow(QFrame::Sunken);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(2, 2, 2, 2);
-    Image1 = new TPaintBox(QStringLiteral("Image1"), frame);
+    Image1 = new PictureBox(QStringLiteral("Image1"), frame);
     Image1->setFixedSize(lum::kGradientPreviewSize, lum::kGradientPreviewSize);
     Image1->setCursor(Qt::CrossCursor);
     frameLayout->addWidget(Image1);
@@ -120,42 +120,42 @@ TEform5::TEform5(QWidget* parent) : QDialog(parent) {
     BitBtn2 = row.cancel;
     BitBtn2->setAutoDefault(false);
 
-    connect(RadioGroup2, &TRadioGroup::clicked, this, [this] { RadioGroup2Click(); });
+    connect(RadioGroup2, &RadioGroup::clicked, this, [this] { RadioGroup2Click(); });
     connect(UpDown1, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
     connect(UpDown2, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
-    connect(Panel1, &TColourPanel::clicked, this, [this] { Panel1Click(); });
-    connect(Panel2, &TColourPanel::clicked, this, [this] { Panel2Click(); });
-    connect(Panel3, &TColourPanel::clicked, this, [this] { Panel3Click(); });
+    connect(Panel1, &ColourPanel::clicked, this, [this] { Panel1Click(); });
+    connect(Panel2, &ColourPanel::clicked, this, [this] { Panel2Click(); });
+    connect(Panel3, &ColourPanel::clicked, this, [this] { Panel3Click(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(RadioGroup1, &TRadioGroup::clicked, this, [this] { RadioGroup1Click(); });
+    connect(RadioGroup1, &RadioGroup::clicked, this, [this] { RadioGroup1Click(); });
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-    connect(Image1, &TPaintBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
+    connect(Image1, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
 
     RenderPreview();
 }
 
-void TEform5::SetOutputSize(int width, int height) {
+void GradientDialog::SetOutputSize(int width, int height) {
     UpDown1->setValue(qBound(kMinSide, width, kMaxSide));
     UpDown2->setValue(qBound(kMinSide, height, kMaxSide));
 }
 
-int TEform5::OutputWidth() const { return UpDown1->value(); }
+int GradientDialog::OutputWidth() const { return UpDown1->value(); }
 
-int TEform5::OutputHeight() const { return UpDown2->value(); }
+int GradientDialog::OutputHeight() const { return UpDown2->value(); }
 
-lum::Colour TEform5::Colour1() const { return Panel2->Colour(); }
+lum::Colour GradientDialog::Colour1() const { return Panel2->Colour(); }
 
-lum::Colour TEform5::Colour2() const { return Panel3->Colour(); }
+lum::Colour GradientDialog::Colour2() const { return Panel3->Colour(); }
 
-lum::Colour TEform5::Background() const { return Panel1->Colour(); }
+lum::Colour GradientDialog::Background() const { return Panel1->Colour(); }
 
-lum::GradientStyle TEform5::Style() const {
+lum::GradientStyle GradientDialog::Style() const {
     const int i = RadioGroup1->ItemIndex();
     return i >= 0 && i <= 4 ? static_cast<lum::GradientStyle>(i) : lum::GradientStyle::None;
 }
 
-lum::GradientParams TEform5::PreviewParams() const {
+lum::GradientParams GradientDialog::PreviewParams() const {
     lum::GradientParams p;
     p.style = Style();
     p.colour1 = Colour1();
@@ -165,74 +165,74 @@ lum::GradientParams TEform5::PreviewParams() const {
     return p;
 }
 
-lum::GradientParams TEform5::Params() const {
+lum::GradientParams GradientDialog::Params() const {
     lum::GradientParams p = PreviewParams();
     p.centre = lum::ScaleGradientCentre(centre_, OutputWidth(), OutputHeight());
     return p;
 }
 
-lum::Image TEform5::RenderOutput() const { return lum::GradientImage(OutputWidth(), OutputHeight(), Params()); }
+lum::Image GradientDialog::RenderOutput() const { return lum::GradientImage(OutputWidth(), OutputHeight(), Params()); }
 
-void TEform5::RadioGroup2Click() {
+void GradientDialog::RadioGroup2Click() {
     const int i = RadioGroup2->ItemIndex();
     if (i < 0 || i > 2) return;
     UpDown1->setValue(kPresets[i][0]);
     UpDown2->setValue(kPresets[i][1]);
 }
 
-void TEform5::ShowStandardSize() {
+void GradientDialog::ShowStandardSize() {
     int chosen = -1;
     for (int i = 0; i < 3; ++i)
         if (UpDown1->value() == kPresets[i][0] && UpDown2->value() == kPresets[i][1]) chosen = i;
     RadioGroup2->SetItemIndex(chosen);
 }
 
-void TEform5::AskPanelColour(TColourPanel* panel) {
+void GradientDialog::AskPanelColour(ColourPanel* panel) {
     QColor c = lum::ToQColor(panel->Colour());
     const bool ok = askColour_ ? askColour_(c) : lum::AskColourWithDialog(c, this);
     if (ok && c.isValid()) panel->SetColour(lum::FromQColor(c));
     RenderPreview();
 }
 
-void TEform5::Panel1Click() { AskPanelColour(Panel1); }
+void GradientDialog::Panel1Click() { AskPanelColour(Panel1); }
 
-void TEform5::Panel2Click() { AskPanelColour(Panel2); }
+void GradientDialog::Panel2Click() { AskPanelColour(Panel2); }
 
-void TEform5::Panel3Click() { AskPanelColour(Panel3); }
+void GradientDialog::Panel3Click() { AskPanelColour(Panel3); }
 
-void TEform5::Button1Click() {
+void GradientDialog::Button1Click() {
     const lum::Colour c1 = Panel2->Colour();
     Panel2->SetColour(Panel3->Colour());
     Panel3->SetColour(c1);
     RenderPreview();
 }
 
-void TEform5::Button2Click() {
+void GradientDialog::Button2Click() {
     Panel1->SetColour(Panel3->Colour());
     RenderPreview();
 }
 
-void TEform5::RadioGroup1Click() { RenderPreview(); }
+void GradientDialog::RadioGroup1Click() { RenderPreview(); }
 
-void TEform5::CheckBox1Click() { RenderPreview(); }
+void GradientDialog::CheckBox1Click() { RenderPreview(); }
 
-void TEform5::Image1MouseDown(int x, int y) {
+void GradientDialog::Image1MouseDown(int x, int y) {
     centre_ = lum::SnapPreviewCentre(lum::GradientCentre{x, y});
     RenderPreview();
 }
 
-void TEform5::FormActivate() {
+void GradientDialog::FormActivate() {
     centre_ = lum::GradientCentre{128, 128};
     RenderPreview();
 }
 
-void TEform5::RenderPreview() {
+void GradientDialog::RenderPreview() {
     const lum::Image img = lum::GradientImage(lum::kGradientPreviewSize, lum::kGradientPreviewSize, PreviewParams());
     preview_ = lum::ToQImage(img);
     Image1->SetPicture(preview_);
 }
 
-void TEform5::showEvent(QShowEvent* event) {
+void GradientDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormActivate();
 }

@@ -10,16 +10,16 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class TRadioGroup;
-class TUpDownSpin;
+class RadioGroup;
+class SpinEdit;
 
-class TEform5 : public QDialog {
+class GradientDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kMinSide = 10;
     static constexpr int kMaxSide = 1200;
 
-    explicit TEform5(QWidget* parent = nullptr);
+    explicit GradientDialog(QWidget* parent = nullptr);
 
     // Asked when a colour panel is clicked; the toolkit's colour dialog until one is given.
     void SetColourAsker(lum::ColourAsker asker) { askColour_ = std::move(asker); }
@@ -62,17 +62,17 @@ public:
     void RenderPreview();
 
     // Controls, for the windows and tests.
-    TUpDownSpin* UpDown1 = nullptr;  // width, edit Edit1
-    TUpDownSpin* UpDown2 = nullptr;  // height, edit Edit2
-    TRadioGroup* RadioGroup2 = nullptr;
-    TColourPanel* Panel2 = nullptr;  // colour 1
-    TColourPanel* Panel3 = nullptr;  // colour 2
-    TColourPanel* Panel1 = nullptr;  // background
+    SpinEdit* UpDown1 = nullptr;  // width, edit Edit1
+    SpinEdit* UpDown2 = nullptr;  // height, edit Edit2
+    RadioGroup* RadioGroup2 = nullptr;
+    ColourPanel* Panel2 = nullptr;  // colour 1
+    ColourPanel* Panel3 = nullptr;  // colour 2
+    ColourPanel* Panel1 = nullptr;  // background
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
-    TRadioGroup* RadioGroup1 = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
     QCheckBox* CheckBox1 = nullptr;
-    TPaintBox* Image1 = nullptr;
+    PictureBox* Image1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
 
@@ -80,7 +80,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void AskPanelColour(TColourPanel* panel);
+    void AskPanelColour(ColourPanel* panel);
 
     lum::ColourAsker askColour_;
     lum::GradientCentre centre_;

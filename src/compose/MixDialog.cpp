@@ -12,7 +12,7 @@
 
 #include "widgets/ImageConvert.h"
 #include "image/Stretch.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 #include "widgets/Icons.h"
 
 namespace {
@@ -32,7 +32,7 @@ void KeepPlace(QWidget* w) {
 
 }  // namespace
 
-TEform4::TEform4(QWidget* parent) : QDialog(parent) {
+MixDialog::MixDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TEform4"));
     setWindowTitle(tr("Image mix"));
     setModal(true);
@@ -46,7 +46,7 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     Panel1->setFrameShape(QFrame::StyledPanel);
     Panel1->setFrameShadow(QFrame::Sunken);
     Panel1->setFixedSize(kPanelWidth, kPanelHeight);
-    PaintBox1 = new TPaintBox(QStringLiteral("PaintBox1"), Panel1);
+    PaintBox1 = new PictureBox(QStringLiteral("PaintBox1"), Panel1);
     PaintBox1->setMouseTracking(true);
     PaintBox1->setCursor(LumoraCursor(QStringLiteral("PIPETTE")));
     PaintBox1->hide();
@@ -94,15 +94,15 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     BitBtn2 = row.cancel;
     BitBtn2->setAutoDefault(false);
 
-    connect(RadioStyle, &TRadioGroup::clicked, this, [this] { RadioStyleClick(); });
-    connect(RadioDimension, &TRadioGroup::clicked, this, [this] { RadioDimensionClick(); });
+    connect(RadioStyle, &RadioGroup::clicked, this, [this] { RadioStyleClick(); });
+    connect(RadioDimension, &RadioGroup::clicked, this, [this] { RadioDimensionClick(); });
     // Typed values count as well as arrow clicks, so the size line never lags behind the edit.
     connect(UpDownZoom, &QSpinBox::valueChanged, this, [this] { UpDownZoomClick(); });
-    connect(PaintBox1, &TPaintBox::mousePressed, this, [this](int x, int y, Qt::MouseButton b) {
+    connect(PaintBox1, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton b) {
         if (b == Qt::LeftButton) PaintBox1MouseDown(x, y);
     });
-    connect(PaintBox1, &TPaintBox::mouseMoved, this, [this](int x, int y, Qt::MouseButtons) { PaintBox1MouseMove(x, y); });
-    connect(PaintBox1, &TPaintBox::mouseReleased, this, [this](int x, int y, Qt::MouseButton b) {
+    connect(PaintBox1, &PictureBox::mouseMoved, this, [this](int x, int y, Qt::MouseButtons) { PaintBox1MouseMove(x, y); });
+    connect(PaintBox1, &PictureBox::mouseReleased, this, [this](int x, int y, Qt::MouseButton b) {
         if (b == Qt::LeftButton) PaintBox1MouseUp(x, y);
     });
 
@@ -111,27 +111,27 @@ TEform4::TEform4(QWidget* parent) : QDialog(parent) {
     UpDownZoom->setVisible(false);
 }
 
-void TEform4::BuildGroups() {
-    UpdownMix = new TUpDownSpin(QStringLiteral("UpdownMix"), QStringLiteral("Edit1"), lum::kMixPercent.lo, lum::kMixPercent.hi,
+void MixDialog::BuildGroups() {
+    UpdownMix = new SpinEdit(QStringLiteral("UpdownMix"), QStringLiteral("Edit1"), lum::kMixPercent.lo, lum::kMixPercent.hi,
                                 lum::kMixPercent.fallback, 5, this);
-    RadioStyle = new TRadioGroup(QStringLiteral("RadioStyle"), tr("Style"),
+    RadioStyle = new RadioGroup(QStringLiteral("RadioStyle"), tr("Style"),
                                  {tr("Copy"), tr("Masked copy"), tr("Smoothed edges"), tr("Tiles")}, 1, this);
     RadioStyle->SetItemIndex(lum::kMixStyle.fallback);
 
     GroupBox1 = new QGroupBox(tr("Placing in the photo"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto* g1 = new QVBoxLayout(GroupBox1);
-    RadioDimension = new TRadioGroup(QStringLiteral("RadioDimension"), tr("Resizing"),
+    RadioDimension = new RadioGroup(QStringLiteral("RadioDimension"), tr("Resizing"),
                                      {tr("Zoom"), tr("Fit to the photo"), tr("Width or height")}, 1, GroupBox1);
     RadioDimension->Item(1)->setToolTip(tr("Stretched over the whole photo"));
     RadioDimension->Item(2)->setToolTip(tr("As large as the photo allows, keeping its proportions"));
     RadioDimension->SetItemIndex(lum::kMixResize.fallback);
-    UpDownZoom = new TUpDownSpin(QStringLiteral("UpDownZoom"), QStringLiteral("Edit2"), lum::kMixZoom.lo, lum::kMixZoom.hi,
+    UpDownZoom = new SpinEdit(QStringLiteral("UpDownZoom"), QStringLiteral("Edit2"), lum::kMixZoom.lo, lum::kMixZoom.hi,
                                  lum::kMixZoom.fallback, 2, RadioDimension);
     UpDownZoom->setSuffix(tr(" %"));
     // The zoom sits beside its item.
     if (auto* items = qobject_cast<QGridLayout*>(RadioDimension->layout())) items->addWidget(UpDownZoom, 0, 1);
-    RadioMiroir = new TRadioGroup(QStringLiteral("RadioMiroir"), tr("Mirror"),
+    RadioMiroir = new RadioGroup(QStringLiteral("RadioMiroir"), tr("Mirror"),
                                   {tr("No mirror"), tr("Horizontal"), tr("Vertical")}, 1, GroupBox1);
     RadioMiroir->SetItemIndex(lum::kMixMirror.fallback);
     g1->addWidget(RadioDimension);
@@ -141,9 +141,9 @@ void TEform4::BuildGroups() {
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* g2 = new QGridLayout(GroupBox2);
     const lum::MixNumber& offset = lum::kMixOffset;
-    UpDownOffsetx = new TUpDownSpin(QStringLiteral("UpDownOffsetx"), QStringLiteral("Edit3"), offset.lo, offset.hi,
+    UpDownOffsetx = new SpinEdit(QStringLiteral("UpDownOffsetx"), QStringLiteral("Edit3"), offset.lo, offset.hi,
                                     offset.fallback, 1, GroupBox2);
-    UpDownOffsety = new TUpDownSpin(QStringLiteral("UpDownOffsety"), QStringLiteral("Edit4"), offset.lo, offset.hi,
+    UpDownOffsety = new SpinEdit(QStringLiteral("UpDownOffsety"), QStringLiteral("Edit4"), offset.lo, offset.hi,
                                     offset.fallback, 1, GroupBox2);
     g2->addWidget(NewLabel(QStringLiteral("Label2"), tr("Horizontal"), GroupBox2), 0, 0);
     g2->addWidget(UpDownOffsetx, 0, 1);
@@ -153,14 +153,14 @@ void TEform4::BuildGroups() {
     GroupBox3 = new QGroupBox(tr("Mask"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     auto* g3 = new QGridLayout(GroupBox3);
-    PanColmask = new TColourPanel(QStringLiteral("PanColmask"), QString(), lum::kMixMask.fallback, GroupBox3);
+    PanColmask = new ColourPanel(QStringLiteral("PanColmask"), QString(), lum::kMixMask.fallback, GroupBox3);
     PanColmask->setToolTip(tr("The mask colour: pixels of the picture in this colour are left out"));
     PanColmask->setCursor(Qt::ArrowCursor);
     PanColmask->setMinimumWidth(64);
     Label4 = NewLabel(QStringLiteral("Label4"), tr("R = %1").arg(0), GroupBox3);
     Label8 = NewLabel(QStringLiteral("Label8"), tr("G = %1").arg(0), GroupBox3);
     Label9 = NewLabel(QStringLiteral("Label9"), tr("B = %1").arg(0), GroupBox3);
-    UpDownTolere = new TUpDownSpin(QStringLiteral("UpDownTolere"), QStringLiteral("Edit5"), lum::kMixTolerance.lo,
+    UpDownTolere = new SpinEdit(QStringLiteral("UpDownTolere"), QStringLiteral("Edit5"), lum::kMixTolerance.lo,
                                    lum::kMixTolerance.hi, lum::kMixTolerance.fallback, 1, GroupBox3);
     auto* tolerance = NewLabel(QStringLiteral("Label7"), tr("Tolerance"), GroupBox3);
     tolerance->setBuddy(UpDownTolere);
@@ -176,11 +176,11 @@ void TEform4::BuildGroups() {
     GroupBox4 = new QGroupBox(tr("Blur"), this);
     GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
     auto* g4 = new QGridLayout(GroupBox4);
-    Radioflou = new TRadioGroup(QStringLiteral("Radioflou"), QString(),
+    Radioflou = new RadioGroup(QStringLiteral("Radioflou"), QString(),
                                 {tr("Rectangle"), tr("Ellipse")}, 2, GroupBox4);
     Radioflou->SetItemIndex(lum::kMixBlur.fallback);
     Radioflou->setFlat(true);
-    UpDownMarge = new TUpDownSpin(QStringLiteral("UpDownMarge"), QStringLiteral("Edit6"), lum::kMixMargin.lo, lum::kMixMargin.hi,
+    UpDownMarge = new SpinEdit(QStringLiteral("UpDownMarge"), QStringLiteral("Edit6"), lum::kMixMargin.lo, lum::kMixMargin.hi,
                                   lum::kMixMargin.fallback, 2, GroupBox4);
     auto* margin = NewLabel(QStringLiteral("Label11"), tr("Margin"), GroupBox4);
     margin->setBuddy(UpDownMarge);
@@ -194,14 +194,14 @@ void TEform4::BuildGroups() {
         KeepPlace(w);
 }
 
-void TEform4::Prepare(const lum::Image& source, const QString& sourceName, int workWidth, int workHeight) {
+void MixDialog::Prepare(const lum::Image& source, const QString& sourceName, int workWidth, int workHeight) {
     SetSource(source);
     SetSourceName(sourceName);
     SetWorkSize(workWidth, workHeight);
     UpdateSizeLine();
 }
 
-void TEform4::SetSource(const lum::Image& source) {
+void MixDialog::SetSource(const lum::Image& source) {
     sourceW_ = source.width();
     sourceH_ = source.height();
     const lum::Rect r = lum::FitRect(kPanelWidth, kPanelHeight, sourceW_, sourceH_, kPreviewMargin, kPreviewMargin, false).rect;
@@ -221,13 +221,13 @@ void TEform4::SetSource(const lum::Image& source) {
     PaintBox1->show();
 }
 
-void TEform4::SetWorkSize(int width, int height) {
+void MixDialog::SetWorkSize(int width, int height) {
     workW_ = width;
     workH_ = height;
 }
 
 
-lum::MixOptions TEform4::Options() const {
+lum::MixOptions MixDialog::Options() const {
     lum::MixOptions o;
     o.style = static_cast<lum::MixStyle>(qBound(0, RadioStyle->ItemIndex(), 3));
     o.percent = UpdownMix->value();
@@ -243,7 +243,7 @@ lum::MixOptions TEform4::Options() const {
     return o;
 }
 
-void TEform4::SetOptions(const lum::MixOptions& o) {
+void MixDialog::SetOptions(const lum::MixOptions& o) {
     SetStyle(o.style);
     SetResize(o.resize);
     SetPercent(o.percent);
@@ -257,27 +257,27 @@ void TEform4::SetOptions(const lum::MixOptions& o) {
     UpDownMarge->setValue(o.margin);
 }
 
-void TEform4::SetStyle(lum::MixStyle style) {
+void MixDialog::SetStyle(lum::MixStyle style) {
     const int i = static_cast<int>(style);
     if (RadioStyle->ItemIndex() == i) return;
     RadioStyle->SetItemIndex(i);
     RadioStyleClick();
 }
 
-void TEform4::SetResize(lum::MixResize resize) {
+void MixDialog::SetResize(lum::MixResize resize) {
     const int i = static_cast<int>(resize);
     if (RadioDimension->ItemIndex() == i) return;
     RadioDimension->SetItemIndex(i);
     RadioDimensionClick();
 }
 
-void TEform4::SetPercent(int percent) { UpdownMix->setValue(percent); }
+void MixDialog::SetPercent(int percent) { UpdownMix->setValue(percent); }
 
-void TEform4::SetTolerance(int tolerance) { UpDownTolere->setValue(tolerance); }
+void MixDialog::SetTolerance(int tolerance) { UpDownTolere->setValue(tolerance); }
 
-void TEform4::SetMaskColour(lum::Colour colour) { PanColmask->SetColour(colour); }
+void MixDialog::SetMaskColour(lum::Colour colour) { PanColmask->SetColour(colour); }
 
-void TEform4::RadioStyleClick() {
+void MixDialog::RadioStyleClick() {
     UpdateSizeLine();
     maskPicking_ = false;
     GroupBox4->hide();
@@ -309,16 +309,16 @@ void TEform4::RadioStyleClick() {
     }
 }
 
-void TEform4::RadioDimensionClick() {
+void MixDialog::RadioDimensionClick() {
     UpDownZoom->setVisible(RadioDimension->ItemIndex() == static_cast<int>(lum::MixResize::Zoom));
     UpdateSizeLine();
 }
 
-void TEform4::UpDownZoomClick() {
+void MixDialog::UpDownZoomClick() {
     if (RadioDimension->ItemIndex() == static_cast<int>(lum::MixResize::Zoom)) UpdateSizeLine();
 }
 
-void TEform4::UpdateSizeLine() {
+void MixDialog::UpdateSizeLine() {
     // Nothing to mix yet: nothing to say.
     if (sourceW_ <= 0 || sourceH_ <= 0) {
         Label10->clear();
@@ -340,7 +340,7 @@ void TEform4::UpdateSizeLine() {
     Label10->setText(line);
 }
 
-bool TEform4::ShowPixel(int x, int y, lum::Colour* colour) {
+bool MixDialog::ShowPixel(int x, int y, lum::Colour* colour) {
     if (preview_.empty() || x < 0 || y < 0 || x >= preview_.width() || y >= preview_.height()) return false;
     const uint8_t* p = preview_.pixel(x, y);
     Label4->setText(tr("R = %1").arg(p[2]));
@@ -350,15 +350,15 @@ bool TEform4::ShowPixel(int x, int y, lum::Colour* colour) {
     return true;
 }
 
-void TEform4::PaintBox1MouseDown(int x, int y) {
+void MixDialog::PaintBox1MouseDown(int x, int y) {
     if (maskPicking_) ShowPixel(x, y, nullptr);
 }
 
-void TEform4::PaintBox1MouseMove(int x, int y) {
+void MixDialog::PaintBox1MouseMove(int x, int y) {
     if (maskPicking_) ShowPixel(x, y, nullptr);
 }
 
-void TEform4::PaintBox1MouseUp(int x, int y) {
+void MixDialog::PaintBox1MouseUp(int x, int y) {
     lum::Colour c = 0;
     if (maskPicking_ && ShowPixel(x, y, &c)) PanColmask->SetColour(c);
 }

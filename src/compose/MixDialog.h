@@ -11,10 +11,10 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TRadioGroup;
-class TUpDownSpin;
+class RadioGroup;
+class SpinEdit;
 
-class TEform4 : public QDialog {
+class MixDialog : public QDialog {
     Q_OBJECT
 public:
     // The preview panel and the margin the source is fitted with.
@@ -22,7 +22,7 @@ public:
     static constexpr int kPanelHeight = 161;
     static constexpr int kPreviewMargin = 8;
 
-    explicit TEform4(QWidget* parent = nullptr);
+    explicit MixDialog(QWidget* parent = nullptr);
 
     // Before showing the dialog for a mix: the source is fitted into the preview (the paint box
     // placed and sized, the source stretched into it; hidden for an empty source), the working
@@ -60,26 +60,26 @@ public:
     void PaintBox1MouseUp(int x, int y);
 
     // Controls, for the windows and tests.
-    TUpDownSpin* UpdownMix = nullptr;  // edit Edit1
-    TRadioGroup* RadioStyle = nullptr;
+    SpinEdit* UpdownMix = nullptr;  // edit Edit1
+    RadioGroup* RadioStyle = nullptr;
     QGroupBox* GroupBox1 = nullptr;  // resizing, mirror and zoom
-    TRadioGroup* RadioDimension = nullptr;
-    TUpDownSpin* UpDownZoom = nullptr;  // edit Edit2
-    TRadioGroup* RadioMiroir = nullptr;
+    RadioGroup* RadioDimension = nullptr;
+    SpinEdit* UpDownZoom = nullptr;  // edit Edit2
+    RadioGroup* RadioMiroir = nullptr;
     QGroupBox* GroupBox2 = nullptr;  // offset
-    TUpDownSpin* UpDownOffsetx = nullptr;
-    TUpDownSpin* UpDownOffsety = nullptr;
+    SpinEdit* UpDownOffsetx = nullptr;
+    SpinEdit* UpDownOffsety = nullptr;
     QGroupBox* GroupBox3 = nullptr;  // mask
-    TColourPanel* PanColmask = nullptr;
+    ColourPanel* PanColmask = nullptr;
     QLabel* Label4 = nullptr;  // "R = "
     QLabel* Label8 = nullptr;  // "G = "
     QLabel* Label9 = nullptr;  // "B = "
-    TUpDownSpin* UpDownTolere = nullptr;
+    SpinEdit* UpDownTolere = nullptr;
     QGroupBox* GroupBox4 = nullptr;  // blur
-    TRadioGroup* Radioflou = nullptr;
-    TUpDownSpin* UpDownMarge = nullptr;
+    RadioGroup* Radioflou = nullptr;
+    SpinEdit* UpDownMarge = nullptr;
     QFrame* Panel1 = nullptr;
-    TPaintBox* PaintBox1 = nullptr;
+    PictureBox* PaintBox1 = nullptr;
     QLabel* Label10 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;

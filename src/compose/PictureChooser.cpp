@@ -33,7 +33,7 @@ namespace {
 // Enter on a folder opens it instead of pressing OK.
 class FolderEnter : public QObject {
 public:
-    explicit FolderEnter(TEform3* chooser) : QObject(chooser), chooser_(chooser) {}
+    explicit FolderEnter(PictureChooser* chooser) : QObject(chooser), chooser_(chooser) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -48,14 +48,14 @@ protected:
     }
 
 private:
-    TEform3* chooser_;
+    PictureChooser* chooser_;
 };
 
 }  // namespace
 
-QString TEform3::NotReadyText() { return tr("The drive is not ready (no disc or medium in it)."); }
+QString PictureChooser::NotReadyText() { return tr("The drive is not ready (no disc or medium in it)."); }
 
-TEform3::TEform3(QWidget* parent) : QDialog(parent) {
+PictureChooser::PictureChooser(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Eform3"));
     setWindowTitle(tr("Select a picture"));
     setModal(true);
@@ -108,14 +108,14 @@ TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     all->addLayout(buttons);
     resize(680, 340);
 
-    connect(DriveComboBox1, QOverload<int>::of(&QComboBox::activated), this, &TEform3::DriveComboBox1Change);
-    connect(DirectoryListBox1, &QListWidget::itemActivated, this, &TEform3::DirectoryListBox1Change);
+    connect(DriveComboBox1, QOverload<int>::of(&QComboBox::activated), this, &PictureChooser::DriveComboBox1Change);
+    connect(DirectoryListBox1, &QListWidget::itemActivated, this, &PictureChooser::DirectoryListBox1Change);
     connect(FileListBox1, &QListWidget::currentRowChanged, this, [this](int) { FileListBox1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     DirectoryListBox1->installEventFilter(new FolderEnter(this));
     DirectoryListBox1->setToolTip(tr("Double-click a folder, or press Enter, to open it"));
     FileListBox1->setToolTip(tr("BMP and JPEG pictures of the folder"));
-    connect(BitBtn2, &QPushButton::clicked, this, &TEform3::BitBtn2Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &PictureChooser::BitBtn2Click);
 
     SetDrives(MountedDrives());
     QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -123,9 +123,9 @@ TEform3::TEform3(QWidget* parent) : QDialog(parent) {
     SetDirectory(start);
 }
 
-lum::Prompts& TEform3::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
+lum::Prompts& PictureChooser::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
 
-void TEform3::SetDrives(const QList<Drive>& drives) {
+void PictureChooser::SetDrives(const QList<Drive>& drives) {
     drives_ = drives;
     QSignalBlocker block(DriveComboBox1);
     DriveComboBox1->clear();
@@ -137,12 +137,12 @@ void TEform3::SetDrives(const QList<Drive>& drives) {
 
 // ---- folder and files
 
-bool TEform3::FolderDriveReady() {
+bool PictureChooser::FolderDriveReady() {
     if (!DriveReady(folder_)) return false;
     return driveIndex_ < 0 || driveIndex_ >= drives_.size() || DriveReady(drives_[driveIndex_]);
 }
 
-bool TEform3::SetDirectory(const QString& folder) {
+bool PictureChooser::SetDirectory(const QString& folder) {
     QFileInfo fi(folder);
     if (folder.isEmpty() || !fi.isDir()) return false;
     const QString f = WithSlash(QDir::cleanPath(fi.absoluteFilePath()));
@@ -162,7 +162,7 @@ bool TEform3::SetDirectory(const QString& folder) {
     return true;
 }
 
-void TEform3::FillFolders() {
+void PictureChooser::FillFolders() {
     QSignalBlocker block(DirectoryListBox1);
     DirectoryListBox1->clear();
     static QFileIconProvider icons;
@@ -188,7 +188,7 @@ void TEform3::FillFolders() {
     DirectoryListBox1->setCurrentRow(currentRow);
 }
 
-void TEform3::FillFiles() {
+void PictureChooser::FillFiles() {
     QSignalBlocker block(FileListBox1);
     FileListBox1->clear();
     // Normal and read-only files; hidden ones stay out.
@@ -203,7 +203,7 @@ void TEform3::FillFiles() {
     ShowChosen(QString());
 }
 
-void TEform3::Refresh() {
+void PictureChooser::Refresh() {
     const QString keep = FileName();
     const QString chosen = chosen_;
     if (folder_.isEmpty() || !QFileInfo(folder_).isDir()) return;
@@ -213,13 +213,13 @@ void TEform3::Refresh() {
     if (!keep.isEmpty() && SelectFile(keep) && SamePath(keep, chosen)) ShowChosen(keep);
 }
 
-QString TEform3::FileName() const {
+QString PictureChooser::FileName() const {
     QListWidgetItem* it = FileListBox1->currentItem();
     if (!it || FileListBox1->currentRow() < 0) return QString();
     return it->data(Qt::UserRole).toString();
 }
 
-void TEform3::SelectRowQuietly(int row) {
+void PictureChooser::SelectRowQuietly(int row) {
     QSignalBlocker block(FileListBox1);
     if (row < 0 || row >= FileListBox1->count()) {
         FileListBox1->setCurrentRow(-1);
@@ -229,7 +229,7 @@ void TEform3::SelectRowQuietly(int row) {
     }
 }
 
-bool TEform3::SelectFile(const QString& path) {
+bool PictureChooser::SelectFile(const QString& path) {
     for (int i = 0; i < FileListBox1->count(); ++i) {
         if (SamePath(FileListBox1->item(i)->data(Qt::UserRole).toString(), path)) {
             SelectRowQuietly(i);
@@ -241,25 +241,25 @@ bool TEform3::SelectFile(const QString& path) {
 
 // ---- loading
 
-QSize TEform3::PreviewSize(int width, int height) {
+QSize PictureChooser::PreviewSize(int width, int height) {
     if (width <= kPreviewBox && height <= kPreviewBox) return QSize(width, height);
     if (width >= height)
         return QSize(kPreviewBox, static_cast<int>(static_cast<double>(height) * kPreviewBox / width));
     return QSize(static_cast<int>(static_cast<double>(width) * kPreviewBox / height), kPreviewBox);
 }
 
-void TEform3::ClearPreview() {
+void PictureChooser::ClearPreview() {
     Image1->clear();
     Image1->hide();
     Label1->clear();
 }
 
-void TEform3::ShowChosen(const QString& path) {
+void PictureChooser::ShowChosen(const QString& path) {
     chosen_ = path;
     BitBtn1->setEnabled(!chosen_.isEmpty());
 }
 
-bool TEform3::LoadSelectedInto(lum::Image& into) {
+bool PictureChooser::LoadSelectedInto(lum::Image& into) {
     const QString path = FileName();
     ShowChosen(QString());
     if (FileListBox1->count() == 0 || path.isEmpty()) {
@@ -304,7 +304,7 @@ bool TEform3::LoadSelectedInto(lum::Image& into) {
 
 // ---- handlers
 
-void TEform3::FileListBox1Click() {
+void PictureChooser::FileListBox1Click() {
     if (target_) {
         LoadSelectedInto(*target_);
     } else {
@@ -313,7 +313,7 @@ void TEform3::FileListBox1Click() {
     }
 }
 
-bool TEform3::ChangeFolder(const QString& folder) {
+bool PictureChooser::ChangeFolder(const QString& folder) {
     if (!SetDirectory(folder)) return false;
     if (FileListBox1->count() > 0) {
         SelectRowQuietly(0);
@@ -323,7 +323,7 @@ bool TEform3::ChangeFolder(const QString& folder) {
     return true;
 }
 
-void TEform3::DriveComboBox1Change(int index) {
+void PictureChooser::DriveComboBox1Change(int index) {
     if (index < 0 || index >= drives_.size()) return;
     if (!DriveReady(drives_[index])) {
         prompts().Message(NotReadyText().toStdString());
@@ -334,12 +334,12 @@ void TEform3::DriveComboBox1Change(int index) {
     ChangeFolder(drives_[index].path);
 }
 
-void TEform3::DirectoryListBox1Change(QListWidgetItem* item) {
+void PictureChooser::DirectoryListBox1Change(QListWidgetItem* item) {
     if (!item) return;
     ChangeFolder(item->data(Qt::UserRole).toString());
 }
 
-void TEform3::StartIn(const QString& folder) {
+void PictureChooser::StartIn(const QString& folder) {
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) return;
     const QString f = WithSlash(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
     // Once per shown folder: coming back for the same photo finds the chooser where it was left.
@@ -347,7 +347,7 @@ void TEform3::StartIn(const QString& folder) {
     if (SetDirectory(f)) startedIn_ = f;
 }
 
-void TEform3::FormActivate() {
+void PictureChooser::FormActivate() {
     rememberedIndex_ = FileListBox1->currentRow();
     rememberedPath_ = FileName();
     rememberedFolder_ = folder_;
@@ -359,20 +359,20 @@ void TEform3::FormActivate() {
     FileListBox1->setFocus();
 }
 
-void TEform3::RestoreRemembered() {
+void PictureChooser::RestoreRemembered() {
     if (!rememberedFolder_.isEmpty() && !SamePath(rememberedFolder_, folder_)) SetDirectory(rememberedFolder_);
     if (!rememberedPath_.isEmpty() && SelectFile(rememberedPath_)) return;
     SelectRowQuietly(rememberedIndex_);
 }
 
-void TEform3::BitBtn2Click() { reject(); }
+void PictureChooser::BitBtn2Click() { reject(); }
 
-void TEform3::reject() {
+void PictureChooser::reject() {
     RestoreRemembered();
     QDialog::reject();
 }
 
-void TEform3::showEvent(QShowEvent* event) {
+void PictureChooser::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormActivate();
 }

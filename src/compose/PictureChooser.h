@@ -19,12 +19,12 @@ namespace lum {
 class Prompts;
 }
 
-class TEform3 : public QDialog {
+class PictureChooser : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kPreviewBox = 152;
 
-    explicit TEform3(QWidget* parent = nullptr);
+    explicit PictureChooser(QWidget* parent = nullptr);
 
     // The image every selected picture is loaded into (the mix source of a window).
     void SetTargetImage(lum::Image* image) { target_ = image; }

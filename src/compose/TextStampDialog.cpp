@@ -16,7 +16,7 @@
 
 #include "widgets/ImageConvert.h"
 #include "compose/QtTextCanvas.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 namespace {
 
@@ -38,14 +38,14 @@ QToolButton* NewToolButton(const QString& name, const QString& text, QWidget* pa
 
 }  // namespace
 
-TEform7::TEform7(QWidget* parent) : QDialog(parent) {
+TextStampDialog::TextStampDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TEform7"));
     setWindowTitle(tr("Text stamp"));
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     QWidget* controls = BuildControls();
-    PaintBox1 = new TPaintBox(QStringLiteral("PaintBox1"), this);
+    PaintBox1 = new PictureBox(QStringLiteral("PaintBox1"), this);
     PaintBox1->setMinimumSize(560, 180);
     PaintBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
@@ -56,15 +56,15 @@ TEform7::TEform7(QWidget* parent) : QDialog(parent) {
     connect(Fontname, &QComboBox::currentIndexChanged, this, [this] { FontnameChange(); });
     connect(Fontname, &QComboBox::editTextChanged, this, [this] { FontnameChange(); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(ColorGrid1, &TColourGrid::changed, this, [this] { ColorGrid1Change(); });
-    connect(RadioGroup2, &TRadioGroup::clicked, this, [this] { RadioGroup2Click(); });
-    connect(PaintBox2, &TPaintBox::mousePressed, this, [this](int x, int, Qt::MouseButton) { PaintBox2MouseDown(x); });
-    connect(PaintBox2, &TPaintBox::resized, this, [this] { PaintRamp(); });
-    connect(PaintBox1, &TPaintBox::resized, this, [this] { RenderPreview(); });
-    for (TUpDownSpin* s : {UpDown1, UpDown2, UpDown3})
+    connect(ColorGrid1, &ColourGrid::changed, this, [this] { ColorGrid1Change(); });
+    connect(RadioGroup2, &RadioGroup::clicked, this, [this] { RadioGroup2Click(); });
+    connect(PaintBox2, &PictureBox::mousePressed, this, [this](int x, int, Qt::MouseButton) { PaintBox2MouseDown(x); });
+    connect(PaintBox2, &PictureBox::resized, this, [this] { PaintRamp(); });
+    connect(PaintBox1, &PictureBox::resized, this, [this] { RenderPreview(); });
+    for (SpinEdit* s : {UpDown1, UpDown2, UpDown3})
         connect(s, &QSpinBox::valueChanged, this, [this] { ControlChange(); });
     for (QToolButton* b : {SpeedButton2, SpeedButton3}) connect(b, &QToolButton::toggled, this, [this] { ControlChange(); });
-    connect(RadioGroup1, &TRadioGroup::clicked, this, [this] { ControlChange(); });
+    connect(RadioGroup1, &RadioGroup::clicked, this, [this] { ControlChange(); });
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { ControlChange(); });
     connect(Button1, &QPushButton::clicked, this, [this] { ControlChange(); });
     // The preview follows the text as it is typed, so OK never stamps an older text.
@@ -78,7 +78,7 @@ TEform7::TEform7(QWidget* parent) : QDialog(parent) {
     RenderPreview();
 }
 
-QWidget* TEform7::BuildControls() {
+QWidget* TextStampDialog::BuildControls() {
     auto* box = new QWidget(this);
     box->setObjectName(QStringLiteral("PanelControls"));
 
@@ -106,7 +106,7 @@ QWidget* TEform7::BuildControls() {
     SpeedButton3->setFont(italic);
     SpeedButton2->setCheckable(true);
     SpeedButton3->setCheckable(true);
-    UpDown1 = new TUpDownSpin(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 8, 100, 24, 2, box);
+    UpDown1 = new SpinEdit(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 8, 100, 24, 2, box);
     auto* size = NewLabel(QStringLiteral("Label2"), tr("Size"), box);
     size->setBuddy(UpDown1);
     auto* fontRow = new QHBoxLayout;
@@ -137,12 +137,12 @@ QWidget* TEform7::BuildControls() {
     textColumn->addWidget(Memo1);
     textColumn->addStretch(1);
 
-    ColorGrid1 = new TColourGrid(QStringLiteral("ColorGrid1"), box);
+    ColorGrid1 = new ColourGrid(QStringLiteral("ColorGrid1"), box);
     ColorGrid1->setToolTip(tr("Left click: the colour of the letters; right click: the colour of the outline"));
-    RadioGroup1 = new TRadioGroup(QStringLiteral("RadioGroup1"), tr("Shadow"),
+    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), tr("Shadow"),
                                   {tr("No shadow"), tr("Standard"), tr("Gradient")}, 1, box);
     RadioGroup1->SetItemIndex(2);
-    PaintBox2 = new TPaintBox(QStringLiteral("PaintBox2"), box);
+    PaintBox2 = new PictureBox(QStringLiteral("PaintBox2"), box);
     PaintBox2->setToolTip(tr("Click to choose the grey of the shadow"));
     PaintBox2->setFixedSize(kRampWidth, 16);
     PaintBox2->setCursor(Qt::PointingHandCursor);
@@ -151,15 +151,15 @@ QWidget* TEform7::BuildControls() {
     colourColumn->addWidget(PaintBox2);
     colourColumn->addStretch(1);
 
-    RadioGroup2 = new TRadioGroup(QStringLiteral("RadioGroup2"), tr("Background"),
+    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), tr("Background"),
                                   {tr("White"), tr("Silver"), tr("Black")}, 1, box);
     RadioGroup2->SetItemIndex(0);
 
     CheckBox1 = new QCheckBox(tr("Outline"), box);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
-    UpDown3 = new TUpDownSpin(QStringLiteral("UpDown3"), QStringLiteral("Edit3"), -24, 24, 4, 1, box);
-    UpDown2 = new TUpDownSpin(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), -24, 24, -4, 1, box);
+    UpDown3 = new SpinEdit(QStringLiteral("UpDown3"), QStringLiteral("Edit3"), -24, 24, 4, 1, box);
+    UpDown2 = new SpinEdit(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), -24, 24, -4, 1, box);
     auto* offsets = new QGridLayout;
     offsets->addWidget(CheckBox1, 0, 0, 1, 2);
     offsets->addWidget(NewLabel(QStringLiteral("Label4"), tr("x"), box), 1, 0);
@@ -203,7 +203,7 @@ QWidget* TEform7::BuildControls() {
     return box;
 }
 
-QStringList TEform7::InstalledFaces() {
+QStringList TextStampDialog::InstalledFaces() {
     QStringList faces = QFontDatabase::families();
     faces.removeDuplicates();
     std::sort(faces.begin(), faces.end(),
@@ -211,18 +211,18 @@ QStringList TEform7::InstalledFaces() {
     return faces;
 }
 
-QString TEform7::Face() const {
+QString TextStampDialog::Face() const {
     const QString chosen = Fontname->currentText();
     for (int i = 0; i < Fontname->count(); ++i)
         if (Fontname->itemText(i).compare(chosen, Qt::CaseInsensitive) == 0) return Fontname->itemText(i);
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
-QFont TEform7::PreviewFont() const {
+QFont TextStampDialog::PreviewFont() const {
     return lum::StampFont(Face(), UpDown1->value(), SpeedButton2->isChecked(), SpeedButton3->isChecked());
 }
 
-QStringList TEform7::Lines() const {
+QStringList TextStampDialog::Lines() const {
     const QString text = Memo1->toPlainText();
     if (text.isEmpty()) return {};
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -230,7 +230,7 @@ QStringList TEform7::Lines() const {
     return lines;
 }
 
-lum::Colour TEform7::BackgroundColour() const {
+lum::Colour TextStampDialog::BackgroundColour() const {
     switch (RadioGroup2->ItemIndex()) {
         case 1: return lum::FromQColor(palette().color(QPalette::Button));
         case 2: return lum::MakeColour(0, 0, 0);
@@ -238,7 +238,7 @@ lum::Colour TEform7::BackgroundColour() const {
     }
 }
 
-lum::TextStampOptions TEform7::Options() const {
+lum::TextStampOptions TextStampDialog::Options() const {
     lum::TextStampOptions o;
     o.lines.clear();
     for (const QString& l : Lines()) o.lines.push_back(l.toStdString());
@@ -253,13 +253,13 @@ lum::TextStampOptions TEform7::Options() const {
     return o;
 }
 
-lum::MixOptions TEform7::MixOptionsFor(const lum::MixOptions& current) const {
+lum::MixOptions TextStampDialog::MixOptionsFor(const lum::MixOptions& current) const {
     return lum::TextStampMixOptions(current, BackgroundColour());
 }
 
-void TEform7::FontnameChange() { RenderPreview(); }
+void TextStampDialog::FontnameChange() { RenderPreview(); }
 
-void TEform7::SpeedButton1Click() {
+void TextStampDialog::SpeedButton1Click() {
     QFont f(Face());
     f.setPointSize(UpDown1->value());
     f.setBold(SpeedButton2->isChecked());
@@ -276,25 +276,25 @@ void TEform7::SpeedButton1Click() {
     RenderPreview();
 }
 
-void TEform7::ColorGrid1Change() { RenderPreview(); }
+void TextStampDialog::ColorGrid1Change() { RenderPreview(); }
 
-void TEform7::RadioGroup2Click() { RenderPreview(); }
+void TextStampDialog::RadioGroup2Click() { RenderPreview(); }
 
-void TEform7::PaintBox2MouseDown(int x) {
+void TextStampDialog::PaintBox2MouseDown(int x) {
     shadowColour_ = lum::ShadowRampColour(x);
     RenderPreview();
 }
 
-void TEform7::ControlChange() { RenderPreview(); }
+void TextStampDialog::ControlChange() { RenderPreview(); }
 
-void TEform7::BitBtn1Click() {
+void TextStampDialog::BitBtn1Click() {
     if (FieldsCorrected(this)) return;
     RenderPreview();
     mixSource_ = lum::TextStampSource(lum::FromQImage(preview_), layout_.textRect, BackgroundColour());
     accept();
 }
 
-void TEform7::RenderPreview() {
+void TextStampDialog::RenderPreview() {
     const int w = qMax(1, PaintBox1->width()), h = qMax(1, PaintBox1->height());
     QImage img(w, h, QImage::Format_RGB32);
     {
@@ -305,7 +305,7 @@ void TEform7::RenderPreview() {
     PaintBox1->SetPicture(preview_);
 }
 
-void TEform7::PaintRamp() {
+void TextStampDialog::PaintRamp() {
     QImage ramp(kRampWidth, qMax(1, PaintBox2->height()), QImage::Format_RGB32);
     for (int x = 0; x < kRampWidth; ++x) {
         const lum::Colour g = lum::ShadowRampColour(x);

@@ -16,15 +16,15 @@ class QComboBox;
 class QPushButton;
 class QTextEdit;
 class QToolButton;
-class TRadioGroup;
-class TUpDownSpin;
+class RadioGroup;
+class SpinEdit;
 
-class TEform7 : public QDialog {
+class TextStampDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kRampWidth = 64;
 
-    explicit TEform7(QWidget* parent = nullptr);
+    explicit TextStampDialog(QWidget* parent = nullptr);
 
     // Asked by the font button with the preview font; the toolkit's font dialog until one is given.
     void SetFontAsker(lum::FontAsker asker) { askFont_ = std::move(asker); }
@@ -60,20 +60,20 @@ public:
 
     // Controls, for the windows and tests.
     QComboBox* Fontname = nullptr;
-    TUpDownSpin* UpDown1 = nullptr;  // size, edit Edit1
-    TColourGrid* ColorGrid1 = nullptr;
+    SpinEdit* UpDown1 = nullptr;  // size, edit Edit1
+    ColourGrid* ColorGrid1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;  // bold
     QToolButton* SpeedButton3 = nullptr;  // italic
     QTextEdit* Memo1 = nullptr;
-    TRadioGroup* RadioGroup1 = nullptr;  // shadow
-    TRadioGroup* RadioGroup2 = nullptr;  // background
+    RadioGroup* RadioGroup1 = nullptr;  // shadow
+    RadioGroup* RadioGroup2 = nullptr;  // background
     QCheckBox* CheckBox1 = nullptr;      // outline
-    TUpDownSpin* UpDown3 = nullptr;      // x offset, edit Edit3
-    TUpDownSpin* UpDown2 = nullptr;      // y offset, edit Edit2
-    TPaintBox* PaintBox2 = nullptr;      // shadow ramp
+    SpinEdit* UpDown3 = nullptr;      // x offset, edit Edit3
+    SpinEdit* UpDown2 = nullptr;      // y offset, edit Edit2
+    PictureBox* PaintBox2 = nullptr;      // shadow ramp
     QPushButton* Button1 = nullptr;      // "Show"
-    TPaintBox* PaintBox1 = nullptr;      // preview
+    PictureBox* PaintBox1 = nullptr;      // preview
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
 

@@ -93,7 +93,7 @@ void EditState::StartNewPicture() {
 
 void EditState::TookNewPicture() {
     StartNewPicture();
-    CurrentMetadata = JpegMetadata();
+    CurrentMetadata = PictureMetadata();
     PhotoFile.clear();
     PhotoDamaged = false;
     TookSource(std::string(), FileIdentity());

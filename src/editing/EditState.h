@@ -124,7 +124,7 @@ public:
     // the first commit makes it true.
     bool HasPicture = false;
     std::string FileInfoText;
-    JpegMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
+    PictureMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
     // The file the picture on screen was opened from or last written to, whatever activation
     // did to CurrentFileName; empty for a made or pasted picture. What the saves propose.
     std::string PhotoFile;

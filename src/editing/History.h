@@ -25,7 +25,7 @@ struct PictureFacts {
     bool PhotoDamaged = false;
     bool NewImagePending = false;
     bool Optimized = false;
-    JpegMetadata Metadata;
+    PictureMetadata Metadata;
 
     static PictureFacts Of(const EditState& st);
     // Exchanges these facts with the state's.

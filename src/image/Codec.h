@@ -47,7 +47,7 @@ struct PixelDensity {
     bool known() const { return x > 0 && y > 0; }
     bool operator==(const PixelDensity& o) const { return unit == o.unit && x == o.x && y == o.y; }
 };
-struct JpegMetadata {
+struct PictureMetadata {
     std::vector<JpegSegment> segments;
     PixelDensity density{};
     bool empty() const { return segments.empty() && !density.known(); }
@@ -57,13 +57,13 @@ enum class FileFormat { Unknown, Jpeg, Bmp, Heif, Png, WebP, Tiff };
 // Told apart by content, never by name.
 FileFormat SniffFormat(const uint8_t* data, size_t size);
 
-// A decode stopped from another thread through JpegDecodeOptions::cancel.
+// A decode stopped from another thread through DecodeOptions::cancel.
 class DecodeCancelled : public CodecError {
 public:
     DecodeCancelled() : CodecError("Decoding cancelled") {}
 };
 
-struct JpegDecodeOptions {
+struct DecodeOptions {
     bool applyExifOrientation = true;  // turn the picture upright as viewers show it
     int64_t maxPixels = 0;             // a lower ceiling than Image::kMaxPixels, 0 = none
     // Set from any thread: the decode stops within a few rows, throwing DecodeCancelled.
@@ -93,8 +93,8 @@ struct DecodeReport {
 // orientation already reset to 1 when the orientation was applied. report (optional) receives the damage met; decoding
 // stops where the data ends. A file whose data cannot hold any real picture of the size it
 // declares is refused (CodecError) before the picture is allocated.
-Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta = nullptr,
-                 const JpegDecodeOptions& opts = {}, DecodeReport* report = nullptr);
+Image DecodeJpeg(const uint8_t* data, size_t size, PictureMetadata* meta = nullptr,
+                 const DecodeOptions& opts = {}, DecodeReport* report = nullptr);
 
 struct JpegEncodeOptions {
     int quality = 90;  // clamped to 10..100
@@ -103,7 +103,7 @@ struct JpegEncodeOptions {
     // the EXIF block is set to the picture's, in place, every other byte kept. An EXIF thumbnail
     // of the other orientation than the picture (it was turned after loading) is made again from
     // the picture, smaller when it no longer fits, or dropped when nothing fits.
-    const JpegMetadata* metadata = nullptr;
+    const PictureMetadata* metadata = nullptr;
     // Smallest file for the quality: optimised Huffman tables and no JFIF header, as a
     // thumbnail inside an EXIF block is written.
     bool compact = false;
@@ -117,7 +117,7 @@ std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts 
 
 // The EXIF Orientation tag (1..8) of the EXIF APP1 segment, or 0 when there is none or the block
 // cannot be walked safely (pointer loops, offsets outside the block).
-int ExifOrientation(const JpegMetadata& meta);
+int ExifOrientation(const PictureMetadata& meta);
 // The picture as it should be shown for an EXIF orientation: 2..8 mirror and/or turn it,
 // 5..8 swap width and height; any other value returns a plain copy.
 Image OrientImage(const Image& img, int orientation);
@@ -143,14 +143,14 @@ void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes)
 struct LoadedPicture {
     Image image;
     FileFormat format = FileFormat::Unknown;
-    JpegMetadata metadata;
+    PictureMetadata metadata;
     DecodeReport report;  // a damaged JPEG still loads; see PhotoNotice
     FileIdentity source;  // the file read, as it was when read (LoadPicture only)
 };
 // Any format we read, by content, with its colour profile applied (DecodePicture); throws
 // CodecError (JpegError for JPEG failures).
-LoadedPicture LoadPicture(const std::string& path, const JpegDecodeOptions& opts = {});
-LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const JpegDecodeOptions& opts = {});
+LoadedPicture LoadPicture(const std::string& path, const DecodeOptions& opts = {});
+LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const DecodeOptions& opts = {});
 
 // True when the upper-cased extension of path is ".BMP".
 bool HasBmpExtension(const std::string& path);

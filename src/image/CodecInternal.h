@@ -20,12 +20,12 @@ Image AllocatePicture(int64_t width, int64_t height);
 
 // The resolution of the EXIF segment of meta (per inch or per centimetre), unknown when there
 // is none or the block cannot be walked safely.
-PixelDensity ExifDensity(const JpegMetadata& meta);
+PixelDensity ExifDensity(const PictureMetadata& meta);
 
 // Reads the orientation from the EXIF segment of meta, turns img upright and resets every
 // orientation value to 1 where it stands (the pixel size and the thumbnail follow the turn).
 // Leaves both untouched when the EXIF block cannot be walked safely.
-void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta);
+void ApplyExifOrientationInPlace(Image& img, PictureMetadata& meta);
 
 // The EXIF segment of meta as it should go out with picture: the pixel size recorded where it
 // stands, and a thumbnail that a turn of the picture left sideways (landscape against portrait)
@@ -33,7 +33,7 @@ void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta);
 // with the new segment and returns the one it replaces; a block that cannot be walked safely
 // is never changed.
 // warnings (optional) receives a line when the thumbnail had to be left out.
-const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture, std::vector<uint8_t>& out,
+const JpegSegment* ExifForPicture(const PictureMetadata& meta, const Image& picture, std::vector<uint8_t>& out,
                                   std::vector<std::string>* warnings = nullptr);
 
 // src averaged into width x height: each output pixel is the rounded mean of the source pixels

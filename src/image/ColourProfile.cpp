@@ -147,7 +147,7 @@ ProfileOutcome ConvertToSrgb(Image& img, const std::vector<uint8_t>& icc) {
     return ProfileOutcome::Converted;
 }
 
-bool ProfileOfMetadata(const JpegMetadata& meta, std::vector<uint8_t>& icc) {
+bool ProfileOfMetadata(const PictureMetadata& meta, std::vector<uint8_t>& icc) {
     icc.clear();
     std::vector<const JpegSegment*> chunks;
     for (const JpegSegment& seg : meta.segments)
@@ -166,7 +166,7 @@ bool ProfileOfMetadata(const JpegMetadata& meta, std::vector<uint8_t>& icc) {
     return true;
 }
 
-void AddProfileToMetadata(JpegMetadata& meta, const std::vector<uint8_t>& icc) {
+void AddProfileToMetadata(PictureMetadata& meta, const std::vector<uint8_t>& icc) {
     const size_t count = (icc.size() + kMaxChunk - 1) / kMaxChunk;
     if (icc.empty() || count > 255) return;  // no JPEG file can carry it
     for (size_t i = 0; i < count; ++i) {
@@ -182,7 +182,7 @@ void AddProfileToMetadata(JpegMetadata& meta, const std::vector<uint8_t>& icc) {
     }
 }
 
-void RemoveProfileFromMetadata(JpegMetadata& meta) {
+void RemoveProfileFromMetadata(PictureMetadata& meta) {
     auto& s = meta.segments;
     s.erase(std::remove_if(s.begin(), s.end(), isIccChunk), s.end());
 }
@@ -205,7 +205,7 @@ std::vector<uint8_t> MakeRgbProfile(const double xy[8], double gamma) {
     return out;
 }
 
-void ApplyEmbeddedProfile(Image& img, JpegMetadata& meta, DecodeReport* report, bool dropBroken) {
+void ApplyEmbeddedProfile(Image& img, PictureMetadata& meta, DecodeReport* report, bool dropBroken) {
     std::vector<uint8_t> icc;
     const bool whole = ProfileOfMetadata(meta, icc);
     const ProfileOutcome outcome = whole ? ConvertToSrgb(img, icc) : ProfileOutcome::Broken;

@@ -24,10 +24,10 @@ ProfileOutcome ConvertToSrgb(Image& img, const std::vector<uint8_t>& icc);
 
 // The ICC profile carried by the APP2 chunks of meta, joined in order; false when the chunks
 // do not make one whole profile (missing, repeated or inconsistently numbered). Empty when none.
-bool ProfileOfMetadata(const JpegMetadata& meta, std::vector<uint8_t>& icc);
+bool ProfileOfMetadata(const PictureMetadata& meta, std::vector<uint8_t>& icc);
 // The profile cut into APP2 chunks as JPEG files carry it, appended to meta.
-void AddProfileToMetadata(JpegMetadata& meta, const std::vector<uint8_t>& icc);
-void RemoveProfileFromMetadata(JpegMetadata& meta);
+void AddProfileToMetadata(PictureMetadata& meta, const std::vector<uint8_t>& icc);
+void RemoveProfileFromMetadata(PictureMetadata& meta);
 
 // An RGB profile of the given chromaticities (red, green, blue and white x, y) and tone curve
 // (gamma 0: the sRGB curve), for files that describe their colour space by numbers rather than
@@ -37,6 +37,6 @@ std::vector<uint8_t> MakeRgbProfile(const double xy[8], double gamma);
 // The profile of a decoded picture applied: converted pictures lose the profile segments (the
 // picture is sRGB now); a broken profile is ignored with a note in report. dropBroken: the
 // segments of a broken profile go too (a file of another format made them up from its own).
-void ApplyEmbeddedProfile(Image& img, JpegMetadata& meta, DecodeReport* report, bool dropBroken);
+void ApplyEmbeddedProfile(Image& img, PictureMetadata& meta, DecodeReport* report, bool dropBroken);
 
 }  // namespace lum

@@ -179,7 +179,7 @@ void turnThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, int orientati
     Image turned;
     try {
         DecodeReport damage;
-        JpegDecodeOptions asStored;
+        DecodeOptions asStored;
         asStored.applyExifOrientation = false;
         asStored.maxPixels = kMaxThumbnailPixels;
         Image thumb = DecodeJpeg(seg.data() + kHead + spot.start, spot.bytes, nullptr, asStored, &damage);
@@ -291,7 +291,7 @@ bool rationalOf(const uint8_t* block, const TiffLayout& t, const TiffEntry* e, d
 
 }  // namespace
 
-int ExifOrientation(const JpegMetadata& meta) {
+int ExifOrientation(const PictureMetadata& meta) {
     const JpegSegment* seg = findExif(meta);
     if (!seg) return 0;
     const TiffLayout t = walk(seg->data);
@@ -346,7 +346,7 @@ Image OrientImage(const Image& img, int orientation) {
 
 namespace detail {
 
-PixelDensity ExifDensity(const JpegMetadata& meta) {
+PixelDensity ExifDensity(const PictureMetadata& meta) {
     PixelDensity d;
     const JpegSegment* seg = findExif(meta);
     if (!seg) return d;
@@ -367,7 +367,7 @@ PixelDensity ExifDensity(const JpegMetadata& meta) {
     return d;
 }
 
-void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta) {
+void ApplyExifOrientationInPlace(Image& img, PictureMetadata& meta) {
     JpegSegment* seg = findExif(meta);
     if (!seg) return;
     const TiffLayout t = walk(seg->data);
@@ -402,7 +402,7 @@ void ApplyExifOrientationInPlace(Image& img, JpegMetadata& meta) {
         if (isXmpSegment(s)) s.data = std::move(xmp[next++]);
 }
 
-const JpegSegment* ExifForPicture(const JpegMetadata& meta, const Image& picture, std::vector<uint8_t>& out,
+const JpegSegment* ExifForPicture(const PictureMetadata& meta, const Image& picture, std::vector<uint8_t>& out,
                                   std::vector<std::string>* warnings) {
     const JpegSegment* seg = findExif(meta);
     const int width = picture.width(), height = picture.height();

@@ -126,13 +126,13 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path, FileIdentity* identi
     return detail::ReadRegularFile(path, kMaxFileBytes, identity);
 }
 
-LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const JpegDecodeOptions& opts) {
+LoadedPicture LoadPictureFromMemory(const uint8_t* data, size_t size, const DecodeOptions& opts) {
     LoadedPicture pic;
     pic.image = DecodePicture(data, size, &pic.format, &pic.metadata, opts, &pic.report);
     return pic;
 }
 
-LoadedPicture LoadPicture(const std::string& path, const JpegDecodeOptions& opts) {
+LoadedPicture LoadPicture(const std::string& path, const DecodeOptions& opts) {
     FileIdentity source;
     std::vector<uint8_t> bytes = ReadFileBytes(path, &source);
     LoadedPicture pic = LoadPictureFromMemory(bytes.data(), bytes.size(), opts);

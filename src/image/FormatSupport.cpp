@@ -14,7 +14,7 @@ constexpr uint8_t kExifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
 constexpr char kXmpHeader[] = "http://ns.adobe.com/xap/1.0/";  // written with its NUL
 }  // namespace
 
-void CheckDeclaredSize(int64_t width, int64_t height, const JpegDecodeOptions& opts) {
+void CheckDeclaredSize(int64_t width, int64_t height, const DecodeOptions& opts) {
     try {
         Image::checkSize(width, height);
         if (opts.maxPixels > 0 && width * height > opts.maxPixels)
@@ -25,7 +25,7 @@ void CheckDeclaredSize(int64_t width, int64_t height, const JpegDecodeOptions& o
     }
 }
 
-void CheckCancel(const JpegDecodeOptions& opts) {
+void CheckCancel(const DecodeOptions& opts) {
     if (opts.cancel && opts.cancel->load(std::memory_order_relaxed)) throw DecodeCancelled();
 }
 
@@ -48,7 +48,7 @@ void NoteDamage(DecodeReport* report, const std::string& words, DamageKind kind)
         report->warnings.push_back(w);
 }
 
-void AddExifSegment(JpegMetadata& meta, const uint8_t* data, size_t size) {
+void AddExifSegment(PictureMetadata& meta, const uint8_t* data, size_t size) {
     if (!data) return;
     if (size >= sizeof kExifHeader && std::memcmp(data, kExifHeader, sizeof kExifHeader) == 0) {
         data += sizeof kExifHeader;
@@ -64,7 +64,7 @@ void AddExifSegment(JpegMetadata& meta, const uint8_t* data, size_t size) {
     meta.segments.push_back(std::move(seg));
 }
 
-void AddXmpSegment(JpegMetadata& meta, const uint8_t* data, size_t size) {
+void AddXmpSegment(PictureMetadata& meta, const uint8_t* data, size_t size) {
     if (!data || size == 0 || size + sizeof kXmpHeader > kMaxSegmentPayload) return;
     JpegSegment seg;
     seg.marker = kApp1;
@@ -73,11 +73,11 @@ void AddXmpSegment(JpegMetadata& meta, const uint8_t* data, size_t size) {
     meta.segments.push_back(std::move(seg));
 }
 
-void OrientByExif(Image& img, JpegMetadata& meta, const JpegDecodeOptions& opts) {
+void OrientByExif(Image& img, PictureMetadata& meta, const DecodeOptions& opts) {
     if (opts.applyExifOrientation) ApplyExifOrientationInPlace(img, meta);
 }
 
-void ResetExifOrientation(JpegMetadata& meta) {
+void ResetExifOrientation(PictureMetadata& meta) {
     // The JPEG path resets the metadata while it turns the picture; here it turns a stand-in
     // of one pixel, which any orientation leaves as it is.
     Image standIn(1, 1);

@@ -16,9 +16,9 @@ namespace lum::detail {
 constexpr uint8_t kMissingGrey = 128;
 
 // Refuses a declared size beyond Image::kMaxPixels or opts.maxPixels, before any allocation.
-void CheckDeclaredSize(int64_t width, int64_t height, const JpegDecodeOptions& opts);
+void CheckDeclaredSize(int64_t width, int64_t height, const DecodeOptions& opts);
 // Throws DecodeCancelled once opts.cancel is set.
-void CheckCancel(const JpegDecodeOptions& opts);
+void CheckCancel(const DecodeOptions& opts);
 
 // 16-bit sample to 8 bits, rounded to nearest.
 inline uint8_t Round16(unsigned v) { return static_cast<uint8_t>((v * 255u + 32767u) / 65535u); }
@@ -42,20 +42,20 @@ void NoteDamage(DecodeReport* report, const std::string& words, DamageKind kind)
 
 // An EXIF block as JPEG carries it: "Exif\0\0" and the TIFF structure (data may start with
 // either). Blocks too big for one segment are left out.
-void AddExifSegment(JpegMetadata& meta, const uint8_t* data, size_t size);
+void AddExifSegment(PictureMetadata& meta, const uint8_t* data, size_t size);
 // An XMP packet in the APP1 segment JPEG gives it; too big for one segment: left out.
-void AddXmpSegment(JpegMetadata& meta, const uint8_t* data, size_t size);
+void AddXmpSegment(PictureMetadata& meta, const uint8_t* data, size_t size);
 
 // The EXIF of a whole TIFF file (its first directory's descriptive tags, the EXIF and GPS
 // directories, maker notes left out) as the block a JPEG file carries, Orientation recorded as
 // orientation; nothing when the file has none of them or is not a classic TIFF.
-void AddExifFromTiffFile(JpegMetadata& meta, const uint8_t* file, size_t size, int orientation);
+void AddExifFromTiffFile(PictureMetadata& meta, const uint8_t* file, size_t size, int orientation);
 
 // The picture turned upright by its EXIF orientation (when opts ask for it), the EXIF block and
 // the XMP packet reset to 1 and the EXIF thumbnail turned along, as for JPEG photos.
-void OrientByExif(Image& img, JpegMetadata& meta, const JpegDecodeOptions& opts);
+void OrientByExif(Image& img, PictureMetadata& meta, const DecodeOptions& opts);
 // The metadata reset as OrientByExif would, for a picture already turned by other means.
-void ResetExifOrientation(JpegMetadata& meta);
+void ResetExifOrientation(PictureMetadata& meta);
 
 // HEIF, PNG, WebP or TIFF by its first bytes; Unknown for anything else.
 FileFormat SniffOtherFormat(const uint8_t* data, size_t size);

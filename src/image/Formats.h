@@ -22,20 +22,20 @@
 
 namespace lum {
 
-Image DecodeHeif(const uint8_t* data, size_t size, JpegMetadata* meta = nullptr, const JpegDecodeOptions& opts = {},
+Image DecodeHeif(const uint8_t* data, size_t size, PictureMetadata* meta = nullptr, const DecodeOptions& opts = {},
                  DecodeReport* report = nullptr);
-Image DecodePng(const uint8_t* data, size_t size, JpegMetadata* meta = nullptr, const JpegDecodeOptions& opts = {},
+Image DecodePng(const uint8_t* data, size_t size, PictureMetadata* meta = nullptr, const DecodeOptions& opts = {},
                 DecodeReport* report = nullptr);
-Image DecodeWebp(const uint8_t* data, size_t size, JpegMetadata* meta = nullptr, const JpegDecodeOptions& opts = {},
+Image DecodeWebp(const uint8_t* data, size_t size, PictureMetadata* meta = nullptr, const DecodeOptions& opts = {},
                  DecodeReport* report = nullptr);
-Image DecodeTiff(const uint8_t* data, size_t size, JpegMetadata* meta = nullptr, const JpegDecodeOptions& opts = {},
+Image DecodeTiff(const uint8_t* data, size_t size, PictureMetadata* meta = nullptr, const DecodeOptions& opts = {},
                  DecodeReport* report = nullptr);
 
 // JPEG, BMP, HEIF, PNG, WebP or TIFF by content, then an embedded colour profile other than
 // sRGB converted to sRGB (its segments dropped from meta; a broken one ignored with a note in
 // report). format (optional) receives what the file was. Throws CodecError.
-Image DecodePicture(const uint8_t* data, size_t size, FileFormat* format = nullptr, JpegMetadata* meta = nullptr,
-                    const JpegDecodeOptions& opts = {}, DecodeReport* report = nullptr);
+Image DecodePicture(const uint8_t* data, size_t size, FileFormat* format = nullptr, PictureMetadata* meta = nullptr,
+                    const DecodeOptions& opts = {}, DecodeReport* report = nullptr);
 
 // A quick look while the full decode runs, for any format that has one: JPEG's scaled decode,
 // HEIF's embedded thumbnail (scale is then the photo's width over the thumbnail's, rounded).

@@ -100,7 +100,7 @@ std::vector<uint8_t> profileOf(const heif_image_handle* h) {
     return icc;
 }
 
-void collectMetadata(const heif_image_handle* h, JpegMetadata& meta) {
+void collectMetadata(const heif_image_handle* h, PictureMetadata& meta) {
     AddProfileToMetadata(meta, profileOf(h));
     const int count = heif_image_handle_get_number_of_metadata_blocks(h, nullptr);
     if (count <= 0) return;
@@ -169,7 +169,7 @@ Image decodeHandle(heif_image_handle* handle, DecodeReport* report) {
 
 }  // namespace
 
-Image DecodeHeif(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
+Image DecodeHeif(const uint8_t* data, size_t size, PictureMetadata* meta, const DecodeOptions& opts,
                  DecodeReport* report) {
     detail::StartReport(report);
     if (!data) size = 0;
@@ -177,9 +177,9 @@ Image DecodeHeif(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     Handle handle = primaryOf(ctx.get());
     detail::CheckDeclaredSize(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get()), opts);
 
-    JpegMetadata local;
-    JpegMetadata& out = meta ? *meta : local;
-    out = JpegMetadata();
+    PictureMetadata local;
+    PictureMetadata& out = meta ? *meta : local;
+    out = PictureMetadata();
     collectMetadata(handle.get(), out);
     detail::CheckCancel(opts);
     Image img = decodeHandle(handle.get(), report);
@@ -213,7 +213,7 @@ JpegPreview HeifThumbnail(const uint8_t* data, size_t size, const std::atomic<bo
         DecodeReport damage;
         Image img = decodeHandle(thumb.get(), &damage);
         if (damage.damaged()) return out;
-        JpegMetadata profile;
+        PictureMetadata profile;
         std::vector<uint8_t> icc = profileOf(thumb.get());
         AddProfileToMetadata(profile, icc.empty() ? profileOf(primary.get()) : icc);
         ApplyEmbeddedProfile(img, profile, nullptr, true);

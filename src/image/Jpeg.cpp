@@ -329,7 +329,7 @@ std::string TooLittlePictureData(jpeg_decompress_struct* c) {
 
 }  // namespace detail
 
-Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
+Image DecodeJpeg(const uint8_t* data, size_t size, PictureMetadata* meta, const DecodeOptions& opts,
                  DecodeReport* damage) {
     auto owner = std::make_unique<DecodeState>();
     DecodeState* const s = owner.get();
@@ -436,8 +436,8 @@ Image DecodeJpeg(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     // Multi-scan files were read to the end before their first row came out.
     if (!multiScan && c->output_scanline == c->output_height) readTrailer(s);
 
-    JpegMetadata local;
-    JpegMetadata& out = meta ? *meta : local;
+    PictureMetadata local;
+    PictureMetadata& out = meta ? *meta : local;
     out.segments = std::move(s->segments);
     out.density = PixelDensity();
     if (c->saw_JFIF_marker && c->density_unit <= PixelDensity::PerCm) {

@@ -37,7 +37,7 @@ struct PreviewState {
     std::jmp_buf jump;
     const std::atomic<bool>* cancel = nullptr;
     int warnings = 0;
-    JpegMetadata meta;  // here, not on the stack: no destructor may be skipped by a jump
+    PictureMetadata meta;  // here, not on the stack: no destructor may be skipped by a jump
     Image img;
     std::vector<JSAMPROW> rows;
     ~PreviewState() { jpeg_destroy_decompress(&cinfo); }

@@ -16,7 +16,7 @@ struct JpegPreview {
     int width = 0;        // the full photo's size, upright (0 when the header could not be read)
     int height = 0;
     int scale = 1;        // each side of image is about 1/scale of the photo's
-    JpegMetadata profile; // the file's ICC profile chunks, for DecodePicturePreview to apply
+    PictureMetadata profile; // the file's ICC profile chunks, for DecodePicturePreview to apply
 };
 
 // The divisor of each side (1, 2, 4 or 8) for a photo first shown at `percent` of its size:

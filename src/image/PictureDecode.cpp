@@ -40,10 +40,10 @@ FileFormat SniffOtherFormat(const uint8_t* d, size_t n) {
 
 }  // namespace detail
 
-Image DecodePicture(const uint8_t* data, size_t size, FileFormat* format, JpegMetadata* meta,
-                    const JpegDecodeOptions& opts, DecodeReport* report) {
-    JpegMetadata local;
-    JpegMetadata& m = meta ? *meta : local;
+Image DecodePicture(const uint8_t* data, size_t size, FileFormat* format, PictureMetadata* meta,
+                    const DecodeOptions& opts, DecodeReport* report) {
+    PictureMetadata local;
+    PictureMetadata& m = meta ? *meta : local;
     if (report) report->notes.clear();
     const FileFormat f = SniffFormat(data, size);
     if (format) *format = f;

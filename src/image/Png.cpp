@@ -32,7 +32,7 @@ constexpr size_t kSlice = 256 << 10;
 struct PngState {
     png_structp png = nullptr;
     png_infop info = nullptr;
-    const JpegDecodeOptions* opts = nullptr;
+    const DecodeOptions* opts = nullptr;
     const uint8_t* data = nullptr;
     size_t size = 0;
     std::string error;    // the library's words for the failure
@@ -46,7 +46,7 @@ struct PngState {
     bool complete = false;  // the end of the file was reached
     std::vector<uint8_t> rows;  // interlaced: the whole picture as decoded so far
     Image img;
-    JpegMetadata meta;
+    PictureMetadata meta;
     ~PngState() { png_destroy_read_struct(&png, &info, nullptr); }
 };
 
@@ -68,7 +68,7 @@ void onWarning(png_structp png, png_const_charp text) {
 }
 
 // ImageMagick keeps EXIF in a text chunk: "\nexif\n    <length>\n<hex digits>".
-void exifFromRawProfile(JpegMetadata& meta, const char* text, size_t length) {
+void exifFromRawProfile(PictureMetadata& meta, const char* text, size_t length) {
     const std::string t(text, length);
     size_t at = t.find('\n', 1);
     if (t.empty() || t[0] != '\n' || at == std::string::npos) return;
@@ -98,7 +98,7 @@ void exifFromRawProfile(JpegMetadata& meta, const char* text, size_t length) {
     if (raw.size() == bytes) detail::AddExifSegment(meta, raw.data(), raw.size());
 }
 
-bool hasExif(const JpegMetadata& meta) {
+bool hasExif(const PictureMetadata& meta) {
     for (const JpegSegment& seg : meta.segments)
         if (seg.marker == 0xE1 && seg.data.size() > 6 && std::memcmp(seg.data.data(), "Exif\0\0", 6) == 0) return true;
     return false;
@@ -265,7 +265,7 @@ void feed(PngState* s) {
 
 }  // namespace
 
-Image DecodePng(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
+Image DecodePng(const uint8_t* data, size_t size, PictureMetadata* meta, const DecodeOptions& opts,
                 DecodeReport* report) {
     detail::StartReport(report);
     auto owner = std::make_unique<PngState>();
@@ -297,8 +297,8 @@ Image DecodePng(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpeg
     if (s->crcDamage) detail::NoteDamage(report, s->crcWords, DamageKind::Corrupt);
 
     Image result = std::move(s->img);
-    JpegMetadata local;
-    JpegMetadata& out = meta ? *meta : local;
+    PictureMetadata local;
+    PictureMetadata& out = meta ? *meta : local;
     out = std::move(s->meta);
     owner.reset();
     detail::OrientByExif(result, out, opts);

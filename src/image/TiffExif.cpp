@@ -109,7 +109,7 @@ struct Writer {
 
 }  // namespace
 
-void AddExifFromTiffFile(JpegMetadata& meta, const uint8_t* file, size_t size, int orientation) {
+void AddExifFromTiffFile(PictureMetadata& meta, const uint8_t* file, size_t size, int orientation) {
     if (!file || size < 8) return;
     const bool big = file[0] == 'M' && file[1] == 'M';
     if (!big && !(file[0] == 'I' && file[1] == 'I')) return;

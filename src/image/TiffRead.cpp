@@ -183,7 +183,7 @@ private:
     std::string firstError_;
 };
 
-void readDirect(TIFF* tif, const Direct& d, BandedPicture& pic, int w, int h, const JpegDecodeOptions& opts) {
+void readDirect(TIFF* tif, const Direct& d, BandedPicture& pic, int w, int h, const DecodeOptions& opts) {
     const bool tiled = TIFFIsTiled(tif);
     uint32_t tw = static_cast<uint32_t>(w), th = 0;
     if (tiled) {
@@ -219,7 +219,7 @@ void readDirect(TIFF* tif, const Direct& d, BandedPicture& pic, int w, int h, co
     }
 }
 
-void readRgba(TIFF* tif, MemFile& file, BandedPicture& pic, int w, int h, const JpegDecodeOptions& opts) {
+void readRgba(TIFF* tif, MemFile& file, BandedPicture& pic, int w, int h, const DecodeOptions& opts) {
     char message[1024] = {};
     if (!TIFFRGBAImageOK(tif, message)) throw CodecError(std::string("TIFF error: ") + message);
     TIFFRGBAImage rgba{};
@@ -269,7 +269,7 @@ void readRgba(TIFF* tif, MemFile& file, BandedPicture& pic, int w, int h, const 
     }
 }
 
-void collectMetadata(TIFF* tif, const uint8_t* data, size_t size, int orientation, JpegMetadata& meta) {
+void collectMetadata(TIFF* tif, const uint8_t* data, size_t size, int orientation, PictureMetadata& meta) {
     uint32_t count = 0;
     void* bytes = nullptr;
     if (TIFFGetField(tif, TIFFTAG_ICCPROFILE, &count, &bytes) && bytes && count > 0) {
@@ -283,7 +283,7 @@ void collectMetadata(TIFF* tif, const uint8_t* data, size_t size, int orientatio
 
 }  // namespace
 
-Image DecodeTiff(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
+Image DecodeTiff(const uint8_t* data, size_t size, PictureMetadata* meta, const DecodeOptions& opts,
                  DecodeReport* report) {
     detail::StartReport(report);
     MemFile file;
@@ -306,9 +306,9 @@ Image DecodeTiff(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     uint16_t orientation = ORIENTATION_TOPLEFT;
     TIFFGetFieldDefaulted(tif.get(), TIFFTAG_ORIENTATION, &orientation);
 
-    JpegMetadata local;
-    JpegMetadata& out = meta ? *meta : local;
-    out = JpegMetadata();
+    PictureMetadata local;
+    PictureMetadata& out = meta ? *meta : local;
+    out = PictureMetadata();
     const bool turn = opts.applyExifOrientation && orientation >= 2 && orientation <= 8;
     collectMetadata(tif.get(), data, file.size, turn ? 1 : orientation, out);
 

@@ -56,7 +56,7 @@ void bgraOverWhite(const uint8_t* src, int srcStride, Image& img, int rows) {
     }
 }
 
-void collectMetadata(const uint8_t* data, size_t size, JpegMetadata& meta) {
+void collectMetadata(const uint8_t* data, size_t size, PictureMetadata& meta) {
     WebPData whole{data, size};
     WebPDemuxState state;
     std::unique_ptr<WebPDemuxer, DemuxDeleter> demux(WebPDemuxPartial(&whole, &state));
@@ -94,7 +94,7 @@ Image firstFrame(const uint8_t* data, size_t size, int width, int height) {
 
 }  // namespace
 
-Image DecodeWebp(const uint8_t* data, size_t size, JpegMetadata* meta, const JpegDecodeOptions& opts,
+Image DecodeWebp(const uint8_t* data, size_t size, PictureMetadata* meta, const DecodeOptions& opts,
                  DecodeReport* report) {
     detail::StartReport(report);
     if (!data) size = 0;
@@ -104,9 +104,9 @@ Image DecodeWebp(const uint8_t* data, size_t size, JpegMetadata* meta, const Jpe
     const int w = features.width, h = features.height;
     detail::CheckDeclaredSize(w, h, opts);
 
-    JpegMetadata local;
-    JpegMetadata& out = meta ? *meta : local;
-    out = JpegMetadata();
+    PictureMetadata local;
+    PictureMetadata& out = meta ? *meta : local;
+    out = PictureMetadata();
     collectMetadata(data, size, out);
 
     Image img;

@@ -29,17 +29,17 @@ EditPane::EditPane(Editor& editor, QWidget* parent) : QWidget(parent), editor_(e
     box->addWidget(view_);
     view_->Overlay = [this](QPainter& p) { drawOutlines(p); };
 
-    TPaintBox* paint = view_->PaintBox1();
-    connect(paint, &TPaintBox::MouseDown, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+    PhotoCanvas* paint = view_->Canvas();
+    connect(paint, &PhotoCanvas::MouseDown, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
         route(MouseStep::Press, b, b, m, x, y);
     });
-    connect(paint, &TPaintBox::MouseMove, this, [this](Qt::MouseButtons bs, Qt::KeyboardModifiers m, int x, int y) {
+    connect(paint, &PhotoCanvas::MouseMove, this, [this](Qt::MouseButtons bs, Qt::KeyboardModifiers m, int x, int y) {
         route(MouseStep::Move, Qt::NoButton, bs, m, x, y);
     });
-    connect(paint, &TPaintBox::MouseUp, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+    connect(paint, &PhotoCanvas::MouseUp, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
         route(MouseStep::Release, b, Qt::NoButton, m, x, y);
     });
-    connect(paint, &TPaintBox::DblClick, this, &EditPane::DoubleClicked);
+    connect(paint, &PhotoCanvas::DblClick, this, &EditPane::DoubleClicked);
 
     // ZoomScalePopupMenu: its items once, each with what it does.
     struct Item {
@@ -200,12 +200,12 @@ void EditPane::ViewOuterSize(int& w, int& h) const {
 }
 
 void EditPane::SelectionCleared() {
-    view_->PaintBox1()->setCursor(Qt::ArrowCursor);
+    view_->Canvas()->setCursor(Qt::ArrowCursor);
     emit SelectionWasCleared();
 }
 
 void EditPane::ToolWasReset() {
-    view_->PaintBox1()->setCursor(Qt::ArrowCursor);
+    view_->Canvas()->setCursor(Qt::ArrowCursor);
     emit ToolReset();
 }
 
@@ -222,7 +222,7 @@ bool EditPane::ClipboardImage(Image& out) const {
 void EditPane::PutOnClipboard(const Image& img) { QGuiApplication::clipboard()->setImage(ToQImage(img)); }
 
 void EditPane::PointerChanged() {
-    TPaintBox* box = view_->PaintBox1();
+    PhotoCanvas* box = view_->Canvas();
     const QPoint at = box->mapFromGlobal(QCursor::pos());
     const Tool* tool = editor_.PointerTool();
     const ImagePoint p{view_->ViewToImage(at.x()), view_->ViewToImage(at.y())};
@@ -239,7 +239,7 @@ void EditPane::DrawOnView(const ViewLine& line) { view_->DrawInk(line); }
 
 bool EditPane::ViewColour(ImagePoint v, Colour& c) const {
     // What the screen shows there: the picture as stretched, with whatever is drawn over it.
-    TPaintBox* box = view_->PaintBox1();
+    PhotoCanvas* box = view_->Canvas();
     const QRect logical = view_->LogicalRect(QRect(v.x, v.y, 1, 1));
     if (!box->rect().contains(logical.topLeft())) return false;
     const QImage shot = box->grab(logical).toImage();
@@ -271,7 +271,7 @@ void EditPane::hideEvent(QHideEvent* e) {
 
 void EditPane::RefreshCursor() {
     const Tool* now = editor_.PointerTool();
-    view_->PaintBox1()->setCursor(ToolCursor(now ? now->Cursor(editor_, ImagePoint{}) : 0));
+    view_->Canvas()->setCursor(ToolCursor(now ? now->Cursor(editor_, ImagePoint{}) : 0));
 }
 
 void EditPane::resizeEvent(QResizeEvent* e) {
@@ -326,7 +326,7 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
     e.view = ImagePoint{x, y};
     e.image = ImagePoint{view_->ViewToImage(x), view_->ViewToImage(y)};
     e.zoom = view_->Zoom();
-    e.viewSize = ImagePoint{view_->PaintBox1()->width(), view_->PaintBox1()->height()};
+    e.viewSize = ImagePoint{view_->Canvas()->width(), view_->Canvas()->height()};
     e.button = ToButton(button);
     e.leftDown = (buttons & Qt::LeftButton) != 0;
     e.rightDown = (buttons & Qt::RightButton) != 0;
@@ -343,7 +343,7 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
     // a redraw itself when its feedback or the image changed.
     editor_.DropRetiredTools();
     const Tool* now = editor_.PointerTool();
-    view_->PaintBox1()->setCursor(ToolCursor(now ? now->Cursor(editor_, e.image) : 0));
+    view_->Canvas()->setCursor(ToolCursor(now ? now->Cursor(editor_, e.image) : 0));
     if (step == MouseStep::Release) emit PictureMayHaveChanged();
 }
 

@@ -1,4 +1,4 @@
-// The photo-editing pane of a window: the photo view (ScrollBox1 with PaintBox1) bound to the
+// The photo-editing pane of a window: the photo view (ScrollBox1 with Canvas) bound to the
 // window's editor. It is the editor's host (redraw, layout, view size, hourglass), routes the
 // mouse on the photo to the editor's tool in image coordinates, draws the selection outline
 // and the tool's feedback, owns the zoom pop-up menu and guards commands against errors. The

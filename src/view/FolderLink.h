@@ -1,13 +1,13 @@
 // The folder tree and the photo list kept in step through their signals; neither knows the other.
 #pragma once
 
-class TLsDirTree21;
-class TLsFilelistView28;
+class FolderTree;
+class PhotoList;
 
 namespace lum {
 
 // The list shows what the tree selects and takes the tree's drives; a folder opened in the list
 // opens in the tree; file commands of either refresh the other.
-void LinkFolderViews(TLsDirTree21* tree, TLsFilelistView28* list);
+void LinkFolderViews(FolderTree* tree, PhotoList* list);
 
 }  // namespace lum

@@ -6,20 +6,20 @@
 #include <QTreeWidgetItem>
 
 #include "files/FileOps.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 
 namespace lum {
 
 using files::SamePath;
 using files::WithoutSlash;
 
-FolderWatch::FolderWatch(TLsDirTree21* tree, TLsFilelistView28* list, QObject* parent)
+FolderWatch::FolderWatch(FolderTree* tree, PhotoList* list, QObject* parent)
     : QObject(parent), tree_(tree), list_(list), watcher_(new QFileSystemWatcher(this)), settle_(new QTimer(this)) {
     settle_->setSingleShot(true);
     connect(settle_, &QTimer::timeout, this, &FolderWatch::settle);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::changed);
-    connect(list_, &TLsFilelistView28::DirectoryChanged, this, &FolderWatch::rewatch);
+    connect(list_, &PhotoList::DirectoryChanged, this, &FolderWatch::rewatch);
     connect(tree_, &QTreeWidget::itemExpanded, this, &FolderWatch::rewatch);
     connect(tree_, &QTreeWidget::itemCollapsed, this, &FolderWatch::rewatch);
     rewatch();
@@ -33,7 +33,7 @@ void FolderWatch::rewatch() {
     QSet<QString> wanted;
     for (const QString& p : tree_->ExpandedPaths()) wanted.insert(WithoutSlash(p));
     const QString shown = list_->Directory();
-    if (!shown.isEmpty() && shown != QLatin1String(TLsFilelistView28::kDrives)) wanted.insert(WithoutSlash(shown));
+    if (!shown.isEmpty() && shown != QLatin1String(PhotoList::kDrives)) wanted.insert(WithoutSlash(shown));
     QStringList gone, added;
     const QStringList now = watcher_->directories();
     for (const QString& p : now)

@@ -11,15 +11,15 @@
 
 class QFileSystemWatcher;
 class QTimer;
-class TLsDirTree21;
-class TLsFilelistView28;
+class FolderTree;
+class PhotoList;
 
 namespace lum {
 
 class FolderWatch : public QObject {
     Q_OBJECT
 public:
-    FolderWatch(TLsDirTree21* tree, TLsFilelistView28* list, QObject* parent = nullptr);
+    FolderWatch(FolderTree* tree, PhotoList* list, QObject* parent = nullptr);
 
     // Re-reads the tree's folders and the list at once (F5).
     void RefreshAll();
@@ -33,8 +33,8 @@ private:
     void changed(const QString& dir);
     void settle();
 
-    TLsDirTree21* tree_;
-    TLsFilelistView28* list_;
+    FolderTree* tree_;
+    PhotoList* list_;
     QFileSystemWatcher* watcher_;
     QTimer* settle_;
     QSet<QString> pending_;

@@ -12,7 +12,7 @@
 #include "editing/PaintTools.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 #include "widgets/Icons.h"
 #include "widgets/ImageConvert.h"
 
@@ -58,7 +58,7 @@ QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
 }
 
 // Shape1: a framed square in the colour of its palette's window role.
-class TSwatch : public QFrame {
+class Swatch : public QFrame {
 public:
     using QFrame::QFrame;
 
@@ -119,17 +119,17 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
 
     EditState& st = pane_.editor().State();
     auto* colours = new QHBoxLayout();
-    panel5_ = new TColourPanel(QStringLiteral("Panel5"), QString(), st.PaintColour1, body);
-    panel6_ = new TColourPanel(QStringLiteral("Panel6"), QString(), st.PaintColour2, body);
-    for (TColourPanel* p : {panel5_, panel6_}) {
+    panel5_ = new ColourPanel(QStringLiteral("Panel5"), QString(), st.PaintColour1, body);
+    panel6_ = new ColourPanel(QStringLiteral("Panel6"), QString(), st.PaintColour2, body);
+    for (ColourPanel* p : {panel5_, panel6_}) {
         p->setFixedSize(30, 22);
         colours->addWidget(p);
     }
     panel5_->setToolTip(tr("First paint colour (left button); click to choose it"));
     panel6_->setToolTip(tr("Second paint colour (right button); click to choose it"));
-    connect(panel5_, &TColourPanel::clicked, this, [this] { panelClick(true); });
-    connect(panel6_, &TColourPanel::clicked, this, [this] { panelClick(false); });
-    shape1_ = new TSwatch(body);
+    connect(panel5_, &ColourPanel::clicked, this, [this] { panelClick(true); });
+    connect(panel6_, &ColourPanel::clicked, this, [this] { panelClick(false); });
+    shape1_ = new Swatch(body);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->setFixedSize(22, 22);
     shape1_->setToolTip(tr("The colour under the pipette"));
@@ -147,9 +147,9 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     outer->addLayout(readout);
 
     auto* sizes = new QGridLayout();
-    upDownD_ = new TUpDownSpin(QStringLiteral("UpDownD"), QStringLiteral("Edit4"), 2, 96, st.PaintDiameter, 1, body);
+    upDownD_ = new SpinEdit(QStringLiteral("UpDownD"), QStringLiteral("Edit4"), 2, 96, st.PaintDiameter, 1, body);
     upDownD_->SetHint(tr("Tool diameter"));
-    upDownE_ = new TUpDownSpin(QStringLiteral("UpDownE"), QStringLiteral("Edit5"), 1, 36, st.PaintThickness, 1, body);
+    upDownE_ = new SpinEdit(QStringLiteral("UpDownE"), QStringLiteral("Edit5"), 1, 36, st.PaintThickness, 1, body);
     upDownE_->SetHint(tr("Thickness or fill threshold"));
     sizes->addWidget(NamedLabel("LabelD", tr("D", "diameter"), body), 0, 0);
     sizes->addWidget(upDownD_, 0, 1);

@@ -12,7 +12,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QToolButton;
-class TUpDownSpin;
+class SpinEdit;
 
 namespace lum {
 
@@ -50,10 +50,10 @@ private:
     ColourAsker askColour_;
     QGroupBox* tools_ = nullptr;
     std::vector<QToolButton*> buttons_;
-    TColourPanel* panel5_ = nullptr;
-    TColourPanel* panel6_ = nullptr;
-    TUpDownSpin* upDownD_ = nullptr;
-    TUpDownSpin* upDownE_ = nullptr;
+    ColourPanel* panel5_ = nullptr;
+    ColourPanel* panel6_ = nullptr;
+    SpinEdit* upDownD_ = nullptr;
+    SpinEdit* upDownE_ = nullptr;
     QFrame* shape1_ = nullptr;
     QLabel* labelR_ = nullptr;
     QLabel* labelG_ = nullptr;

@@ -52,7 +52,7 @@ QCursor ToolCursor(int index) {
 
 // ---------------------------------------------------------------------------------------------
 
-TPaintBox::TPaintBox(PhotoView* view, QWidget* parent) : QWidget(parent), view_(view) {
+PhotoCanvas::PhotoCanvas(PhotoView* view, QWidget* parent) : QWidget(parent), view_(view) {
     setObjectName("PaintBox1");
     // The photo covers the whole box: nothing is erased before a repaint.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -60,34 +60,34 @@ TPaintBox::TPaintBox(PhotoView* view, QWidget* parent) : QWidget(parent), view_(
     setMouseTracking(true);
 }
 
-void TPaintBox::paintEvent(QPaintEvent* e) {
+void PhotoCanvas::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    view_->PaintBox1Paint(p, e->rect());
+    view_->paintPhoto(p, e->rect());
 }
 
-QPoint TPaintBox::ViewPoint(const QPointF& logical) const {
+QPoint PhotoCanvas::ViewPoint(const QPointF& logical) const {
     const qreal dpr = view_->DeviceRatio();
     return QPoint(static_cast<int>(std::floor(logical.x() * dpr)), static_cast<int>(std::floor(logical.y() * dpr)));
 }
 
-void TPaintBox::mousePressEvent(QMouseEvent* e) {
+void PhotoCanvas::mousePressEvent(QMouseEvent* e) {
     // The keys of the photo (next and previous photo) work once it was clicked.
     view_->setFocus(Qt::MouseFocusReason);
     const QPoint pos = ViewPoint(e->position());
     emit MouseDown(e->button(), e->modifiers(), pos.x(), pos.y());
 }
 
-void TPaintBox::mouseMoveEvent(QMouseEvent* e) {
+void PhotoCanvas::mouseMoveEvent(QMouseEvent* e) {
     const QPoint pos = ViewPoint(e->position());
     emit MouseMove(e->buttons(), e->modifiers(), pos.x(), pos.y());
 }
 
-void TPaintBox::mouseReleaseEvent(QMouseEvent* e) {
+void PhotoCanvas::mouseReleaseEvent(QMouseEvent* e) {
     const QPoint pos = ViewPoint(e->position());
     emit MouseUp(e->button(), e->modifiers(), pos.x(), pos.y());
 }
 
-void TPaintBox::mouseDoubleClickEvent(QMouseEvent* e) {
+void PhotoCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) emit DblClick();
 }
 
@@ -99,7 +99,7 @@ PhotoView::PhotoView(EditState& st, QWidget* parent) : QScrollArea(parent), st_(
     // A photo smaller than the view sits in its middle.
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
-    paintBox_ = new TPaintBox(this);
+    paintBox_ = new PhotoCanvas(this);
     paintBox_->resize(st_.WorkImage.width(), st_.WorkImage.height());
     setWidget(paintBox_);
 }
@@ -338,7 +338,7 @@ void PhotoView::Thaw() {
     paintBox_->update();
 }
 
-void PhotoView::PaintBox1Paint(QPainter& p, const QRect& exposed) {
+void PhotoView::paintPhoto(QPainter& p, const QRect& exposed) {
     if (frozen_) {
         const QRect shot(frozenAt_, frozenShot_.deviceIndependentSize().toSize());
         if (!frozenShot_.isNull()) p.drawPixmap(frozenAt_, frozenShot_);

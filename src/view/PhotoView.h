@@ -30,11 +30,11 @@ void RegisterDesignToolCursors();
 
 class PhotoView;
 
-// PaintBox1: the drawing surface. Sized by the view, never moved inside the scroll box.
-class TPaintBox : public QWidget {
+// Canvas: the drawing surface. Sized by the view, never moved inside the scroll box.
+class PhotoCanvas : public QWidget {
     Q_OBJECT
 public:
-    explicit TPaintBox(PhotoView* view, QWidget* parent = nullptr);
+    explicit PhotoCanvas(PhotoView* view, QWidget* parent = nullptr);
     // A position of a mouse event in view coordinates.
     QPoint ViewPoint(const QPointF& logical) const;
 
@@ -56,14 +56,14 @@ private:
     PhotoView* view_;
 };
 
-// ScrollBox1 with its PaintBox1.
+// ScrollBox1 with its Canvas.
 class PhotoView : public QScrollArea {
     Q_OBJECT
 public:
     explicit PhotoView(EditState& st, QWidget* parent = nullptr);
     ~PhotoView() override;
 
-    TPaintBox* PaintBox1() const { return paintBox_; }
+    PhotoCanvas* Canvas() const { return paintBox_; }
     EditState& State() const { return st_; }
 
     // Device pixels per pixel of the widgets (1.5 on a screen scaled to 150 %).
@@ -142,7 +142,7 @@ public:
     std::function<void(QPainter&)> Overlay;
 
     // Paints the photo into the paint box; called by its paint event.
-    void PaintBox1Paint(QPainter& p, const QRect& exposed);
+    void paintPhoto(QPainter& p, const QRect& exposed);
 
 signals:
     // The percentage shown, after every layout and zoom.
@@ -160,7 +160,7 @@ private:
     bool fits() const;
 
     EditState& st_;
-    TPaintBox* paintBox_ = nullptr;
+    PhotoCanvas* paintBox_ = nullptr;
     ZoomFit fit_ = ZoomFit::None;
     QSize deviceSize_;   // the photo's size on screen, in device pixels
     int wheelRest_ = 0;  // eighths of a degree not yet turned into a step

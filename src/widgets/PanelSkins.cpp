@@ -9,13 +9,13 @@ QColor Maroon() { return QColor(128, 0, 0); }
 
 namespace {
 
-constexpr auto look = &RealMemoryPanelLook::Of;
+constexpr auto look = &GradientPanelLook::Of;
 
-const QHash<QString, RealMemoryPanelLook>& skins() {
-    static const QHash<QString, RealMemoryPanelLook> table = [] {
+const QHash<QString, GradientPanelLook>& skins() {
+    static const QHash<QString, GradientPanelLook> table = [] {
         const QColor white(Qt::white), black(Qt::black), blue(Qt::blue);
         const QColor sky = SkyBlue(), maroon = Maroon();
-        QHash<QString, RealMemoryPanelLook> t;
+        QHash<QString, GradientPanelLook> t;
         // The whole-panel ramps (201, 202, 211) still need a band of at least 2: with 0 or 1
         // the panel falls back to the plain look before its style is looked at.
         // Main window. Top band: the logo fades from white into sky blue, the picture panel
@@ -52,7 +52,7 @@ const QHash<QString, RealMemoryPanelLook>& skins() {
 
 }  // namespace
 
-RealMemoryPanelLook DesignSkin(const QString& designName) {
+GradientPanelLook DesignSkin(const QString& designName) {
     auto it = skins().constFind(designName);
     if (it != skins().constEnd()) return *it;
     return look(211, 2, Qt::white, SkyBlue(), Qt::white);
@@ -66,15 +66,15 @@ QStringList DesignSkinNames() {
 
 }  // namespace lum
 
-void ApplyDesignSkin(TRealMemoryPanel* panel, const QString& designName) {
+void ApplyDesignSkin(GradientPanel* panel, const QString& designName) {
     if (!panel) return;
     panel->setLook(lum::DesignSkin(designName));
     if (panel->objectName().isEmpty()) panel->setObjectName(designName);
     panel->update();
 }
 
-TRealMemoryPanel* MakeDesignPanel(const QString& designName, QWidget* parent) {
-    auto* panel = new TRealMemoryPanel(parent);
+GradientPanel* MakeSkinnedPanel(const QString& designName, QWidget* parent) {
+    auto* panel = new GradientPanel(parent);
     panel->setObjectName(designName);
     ApplyDesignSkin(panel, designName);
     return panel;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 namespace lum {
 
@@ -12,13 +12,13 @@ QColor SkyBlue();   // 166, 202, 240
 QColor Maroon();    // 128, 0, 0
 
 // The look of a named panel; unknown names get the look of a plain button row.
-RealMemoryPanelLook DesignSkin(const QString& designName);
+GradientPanelLook DesignSkin(const QString& designName);
 // Names that have a look of their own.
 QStringList DesignSkinNames();
 
 }  // namespace lum
 
 // Sets the panel's five look properties from its design and repaints it.
-void ApplyDesignSkin(TRealMemoryPanel* panel, const QString& designName);
+void ApplyDesignSkin(GradientPanel* panel, const QString& designName);
 // A new panel named and dressed after its design.
-TRealMemoryPanel* MakeDesignPanel(const QString& designName, QWidget* parent);
+GradientPanel* MakeSkinnedPanel(const QString& designName, QWidget* parent);

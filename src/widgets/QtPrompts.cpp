@@ -17,7 +17,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 namespace lum {
 

@@ -32,7 +32,7 @@ std::vector<FormatPhoto> FormatPhotos() {
             {"scan.tif", tiff, TiffOwnDecode(tiff)}};
 }
 
-Image DecodeFile(const fs::path& p, lum::JpegMetadata* meta = nullptr) {
+Image DecodeFile(const fs::path& p, lum::PictureMetadata* meta = nullptr) {
     const Bytes b = ReadBytes(p);
     return lum::DecodePicture(b.data(), b.size(), nullptr, meta);
 }
@@ -110,7 +110,7 @@ TEST(CliFormats, MetadataGoesIntoTheJpegAndProfilesAreConverted) {
         const Result r = Lumora("apply " + Q(dir / name) + " " + Q(dir / (std::string(name) + ".jpg")));
         ASSERT_EQ(r.status, 0) << r.err;
         const Bytes out = ReadBytes(dir / (std::string(name) + ".jpg"));
-        lum::JpegMetadata meta;
+        lum::PictureMetadata meta;
         const Image img = lum::DecodeJpeg(out.data(), out.size(), &meta, {false});
         EXPECT_EQ(img.width(), 24);  // upright as stored: no turn left for a viewer
         EXPECT_EQ(lum::ExifOrientation(meta), 1);

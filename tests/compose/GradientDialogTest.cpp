@@ -7,7 +7,7 @@
 
 #include "ComposeDialogSupport.h"
 #include "compose/GradientDialog.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 using namespace composeui;
 
@@ -31,7 +31,7 @@ protected:
     }
 
     AppFirst app_;
-    TEform5 form;
+    GradientDialog form;
 };
 
 TEST_F(GradientDialogTest, DefaultsAndRanges) {
@@ -39,7 +39,7 @@ TEST_F(GradientDialogTest, DefaultsAndRanges) {
     EXPECT_TRUE(form.isModal());
     EXPECT_EQ(form.UpDown1->value(), 400);
     EXPECT_EQ(form.UpDown2->value(), 300);
-    for (TUpDownSpin* s : {form.UpDown1, form.UpDown2}) {
+    for (SpinEdit* s : {form.UpDown1, form.UpDown2}) {
         EXPECT_EQ(s->minimum(), 10);
         EXPECT_EQ(s->maximum(), 1200);
         EXPECT_EQ(s->singleStep(), 5);

@@ -10,7 +10,7 @@
 #include "compose/MixDialog.h"
 #include "image/Stretch.h"
 #include "imaging/TextStamp.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 using namespace composeui;
 
@@ -37,14 +37,14 @@ protected:
     }
 
     AppFirst app_;
-    TEform4 form;
+    MixDialog form;
 };
 
 TEST_F(MixDialogTest, DefaultsAndRanges) {
     EXPECT_EQ(form.windowTitle(), "Image mix");
     EXPECT_TRUE(form.isModal());
     struct Spin {
-        TUpDownSpin* s;
+        SpinEdit* s;
         int min, max, step, value;
     };
     const Spin spins[] = {{form.UpdownMix, 5, 100, 5, 50},     {form.UpDownZoom, 10, 200, 2, 100},

@@ -48,17 +48,17 @@ protected:
     QString root;
     ScriptedPrompts prompts;
     lum::Image memory;
-    TEform3 form;
+    PictureChooser form;
 };
 
 TEST_F(PictureChooserTest, PreviewSizes) {
-    EXPECT_EQ(TEform3::PreviewSize(400, 300), QSize(152, 114));
-    EXPECT_EQ(TEform3::PreviewSize(300, 400), QSize(114, 152));
-    EXPECT_EQ(TEform3::PreviewSize(100, 80), QSize(100, 80));
-    EXPECT_EQ(TEform3::PreviewSize(152, 152), QSize(152, 152));
-    EXPECT_EQ(TEform3::PreviewSize(153, 10), QSize(152, 9));
+    EXPECT_EQ(PictureChooser::PreviewSize(400, 300), QSize(152, 114));
+    EXPECT_EQ(PictureChooser::PreviewSize(300, 400), QSize(114, 152));
+    EXPECT_EQ(PictureChooser::PreviewSize(100, 80), QSize(100, 80));
+    EXPECT_EQ(PictureChooser::PreviewSize(152, 152), QSize(152, 152));
+    EXPECT_EQ(PictureChooser::PreviewSize(153, 10), QSize(152, 9));
     // Truncated, not rounded.
-    EXPECT_EQ(TEform3::PreviewSize(1000, 999), QSize(152, 151));
+    EXPECT_EQ(PictureChooser::PreviewSize(1000, 999), QSize(152, 151));
 }
 
 TEST_F(PictureChooserTest, ListsBmpAndJpegFilesOnly) {
@@ -73,7 +73,7 @@ TEST_F(PictureChooserTest, ListsBmpAndJpegFilesOnly) {
 
 TEST_F(PictureChooserTest, SelectingLoadsIntoTheTargetWithPreview) {
     std::vector<QString> loaded;
-    QObject::connect(&form, &TEform3::PictureLoaded, [&](const QString& p) { loaded.push_back(p); });
+    QObject::connect(&form, &PictureChooser::PictureLoaded, [&](const QString& p) { loaded.push_back(p); });
     Pick("b_small.jpg");
     ASSERT_EQ(memory.width(), 100);
     EXPECT_EQ(memory.height(), 80);

@@ -13,7 +13,7 @@
 #include "ComposeDialogSupport.h"
 #include "compose/QtTextCanvas.h"
 #include "compose/TextStampDialog.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 using namespace composeui;
 
@@ -30,10 +30,10 @@ protected:
                 if ((img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
         return n;
     }
-    QPoint Cell(int i) const { return QPoint((i % 8) * TColourGrid::kCell + 5, (i / 8) * TColourGrid::kCell + 5); }
+    QPoint Cell(int i) const { return QPoint((i % 8) * ColourGrid::kCell + 5, (i / 8) * ColourGrid::kCell + 5); }
 
     AppFirst app_;
-    TEform7 form;
+    TextStampDialog form;
 };
 
 TEST_F(TextStampDialogTest, DefaultsAndRanges) {
@@ -61,7 +61,7 @@ TEST_F(TextStampDialogTest, DefaultsAndRanges) {
     EXPECT_EQ(form.RadioGroup2->ItemIndex(), 0);
     EXPECT_EQ(form.CheckBox1->text(), QStringLiteral("Outline"));
     EXPECT_TRUE(form.CheckBox1->isChecked());
-    for (TUpDownSpin* s : {form.UpDown2, form.UpDown3}) {
+    for (SpinEdit* s : {form.UpDown2, form.UpDown3}) {
         EXPECT_EQ(s->minimum(), -24);
         EXPECT_EQ(s->maximum(), 24);
     }
@@ -119,10 +119,10 @@ TEST_F(TextStampDialogTest, ColourGridClicks) {
     EXPECT_GT(Count(form.TextRect(), qRgb(0, 0, 255)), 0);
 
     // Past the last cell nothing changes.
-    QTest::mouseClick(form.ColorGrid1, Qt::LeftButton, Qt::NoModifier, QPoint(8 * TColourGrid::kCell + 0, 5));
+    QTest::mouseClick(form.ColorGrid1, Qt::LeftButton, Qt::NoModifier, QPoint(8 * ColourGrid::kCell + 0, 5));
     EXPECT_EQ(form.ColorGrid1->ForegroundIndex(), 9);
-    EXPECT_EQ(TColourGrid::CellAt(8 * TColourGrid::kCell - 1, 2 * TColourGrid::kCell - 1), 15);
-    EXPECT_EQ(TColourGrid::CellAt(0, 2 * TColourGrid::kCell), -1);
+    EXPECT_EQ(ColourGrid::CellAt(8 * ColourGrid::kCell - 1, 2 * ColourGrid::kCell - 1), 15);
+    EXPECT_EQ(ColourGrid::CellAt(0, 2 * ColourGrid::kCell), -1);
 }
 
 TEST_F(TextStampDialogTest, EnterIsSwallowed) {
@@ -134,7 +134,7 @@ TEST_F(TextStampDialogTest, EnterIsSwallowed) {
     QTest::keyClick(form.Memo1, Qt::Key_Enter);
     QTest::keyClick(form.Memo1, Qt::Key_A);
     EXPECT_EQ(form.Memo1->toPlainText(), "Title\nExamplea");
-    for (TUpDownSpin* s : {form.UpDown1, form.UpDown2, form.UpDown3}) {
+    for (SpinEdit* s : {form.UpDown1, form.UpDown2, form.UpDown3}) {
         QTest::keyClick(s->Edit(), Qt::Key_Return);
         QTest::keyClick(s->Edit(), Qt::Key_Enter);
     }

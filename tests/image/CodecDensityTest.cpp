@@ -34,7 +34,7 @@ Bytes ResolutionBlock(ExifRational x, ExifRational y, int unit, int orientation 
 
 // A JPEG of img written with the given density and EXIF block, read back.
 LoadedPicture RoundTrip(const Image& img, PixelDensity density, const Bytes& exif = {}) {
-    JpegMetadata meta;
+    PictureMetadata meta;
     if (!exif.empty()) meta.segments.push_back({kApp1, exif});
     JpegEncodeOptions o;
     o.metadata = &meta;

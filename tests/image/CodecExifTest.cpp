@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Encodes a photo with the segments and decodes it upright again.
-LoadedPicture RoundTrip(const Image& img, const JpegMetadata& meta) {
+LoadedPicture RoundTrip(const Image& img, const PictureMetadata& meta) {
     JpegEncodeOptions o;
     o.metadata = &meta;
     Bytes j = EncodeJpeg(img, o);
@@ -154,7 +154,7 @@ TEST(CodecExif, HostileLinksAndOffsetsLeaveTheBlockAlone) {
     };
     for (const Edit& edit : edits) {
         SCOPED_TRACE(edit.what);
-        JpegMetadata meta;
+        PictureMetadata meta;
         meta.segments.push_back({kApp1, good});
         Block b{meta.segments[0].data};
         edit.apply(b, size);
@@ -173,7 +173,7 @@ TEST(CodecExif, ThumbnailThatCannotBeTurnedIsDropped) {
     const size_t at = Find(seg, thumb);
     ASSERT_NE(at, std::string::npos);
     std::fill(seg.begin() + long(at) + 2, seg.begin() + long(at + thumb.size()), 0);  // no longer a picture
-    JpegMetadata meta;
+    PictureMetadata meta;
     meta.segments.push_back({kApp1, seg});
     LoadedPicture up = RoundTrip(stored.image, meta);
     EXPECT_EQ(up.image.width(), 80);  // the photo itself still turned
@@ -193,7 +193,7 @@ TEST(CodecExif, ThumbnailAtTheEndOfTheBlockMayGrow) {
     const Bytes seg = LibexifBlock(thumb, 8);
     ASSERT_EQ(Find(seg, thumb) + thumb.size(), seg.size());
 
-    JpegMetadata meta;
+    PictureMetadata meta;
     meta.segments.push_back({kApp1, seg});
     LoadedPicture up = RoundTrip(Gradient(30, 20), meta);
     EXPECT_EQ(up.image.width(), 20);
@@ -212,7 +212,7 @@ TEST(CodecExif, XmpOrientationIsResetWithTheExifOne) {
     const std::string xmp = std::string("http://ns.adobe.com/xap/1.0/") + '\0' +
                             "<x:xmpmeta><rdf:Description tiff:Orientation=\"6\" tiff:Make=\"X\"/>"
                             "<tiff:Orientation>6</tiff:Orientation><tiff:Orientation>16</tiff:Orientation></x:xmpmeta>";
-    JpegMetadata meta = stored.metadata;
+    PictureMetadata meta = stored.metadata;
     meta.segments.push_back({kApp1, Bytes(xmp.begin(), xmp.end())});
     LoadedPicture up = RoundTrip(stored.image, meta);
     const Bytes& back = up.metadata.segments.back().data;

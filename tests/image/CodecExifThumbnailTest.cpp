@@ -13,7 +13,7 @@ using namespace codec_test;
 
 namespace {
 
-Bytes Saved(const Image& img, const JpegMetadata& meta, std::vector<std::string>* warnings = nullptr) {
+Bytes Saved(const Image& img, const PictureMetadata& meta, std::vector<std::string>* warnings = nullptr) {
     JpegEncodeOptions o;
     o.metadata = &meta;
     o.warnings = warnings;
@@ -21,14 +21,14 @@ Bytes Saved(const Image& img, const JpegMetadata& meta, std::vector<std::string>
 }
 
 // The EXIF block a photo is written with, as read back.
-Bytes SavedExif(const Image& img, const JpegMetadata& meta, std::vector<std::string>* warnings = nullptr) {
+Bytes SavedExif(const Image& img, const PictureMetadata& meta, std::vector<std::string>* warnings = nullptr) {
     const Bytes j = Saved(img, meta, warnings);
     LoadedPicture back = LoadPictureFromMemory(j.data(), j.size());
     return ExifOf(back.metadata);
 }
 
-JpegMetadata WithExif(const Bytes& seg) {
-    JpegMetadata meta;
+PictureMetadata WithExif(const Bytes& seg) {
+    PictureMetadata meta;
     meta.segments.push_back({kApp1, seg});
     return meta;
 }
@@ -121,7 +121,7 @@ TEST(ExifThumbnail, TurnedCameraPhotoGetsAThumbnailOfItsOwnShape) {
         EXPECT_EQ(PreviewOf(after).noteAt, PreviewOf(before).noteAt);
 
         // Written again as it now is, nothing changes.
-        JpegMetadata now = WithExif(after);
+        PictureMetadata now = WithExif(after);
         EXPECT_EQ(SavedExif(turned, now), after);
     }
 }

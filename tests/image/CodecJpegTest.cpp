@@ -258,7 +258,7 @@ TEST(CodecJpeg, IccProfileOfCmykFileIsDropped) {
     std::vector<uint8_t> seg = {0xFF, 0xE2, 0, uint8_t(icc.size() + 2)};
     seg.insert(seg.end(), icc.begin(), icc.end());
     j.insert(j.begin() + 2, seg.begin(), seg.end());
-    JpegMetadata meta;
+    PictureMetadata meta;
     DecodeJpeg(j.data(), j.size(), &meta);
     EXPECT_TRUE(meta.empty());
 
@@ -428,7 +428,7 @@ TEST(CodecJpeg, ACancelStopsTheDecodeWithItsOwnException) {
         o.progressive = progressive;
         const std::vector<uint8_t> bytes = lum::EncodeJpeg(codec_test::Gradient(300, 200), o);
         std::atomic<bool> cancel{true};
-        lum::JpegDecodeOptions opts;
+        lum::DecodeOptions opts;
         opts.cancel = &cancel;
         EXPECT_THROW(lum::DecodeJpeg(bytes.data(), bytes.size(), nullptr, opts), lum::DecodeCancelled);
         cancel = false;

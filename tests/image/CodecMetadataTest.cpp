@@ -83,7 +83,7 @@ struct ExifView {
     }
 };
 
-const JpegSegment* FindSegment(const JpegMetadata& m, int marker) {
+const JpegSegment* FindSegment(const PictureMetadata& m, int marker) {
     for (const JpegSegment& s : m.segments)
         if (s.marker == marker) return &s;
     return nullptr;
@@ -142,7 +142,7 @@ void ExpectUpright(const Image& img, int orientation, int tolerance) {
 }  // namespace
 
 TEST(CodecMetadata, SegmentsSurviveSaveAndLoadInOrder) {
-    JpegMetadata meta;
+    PictureMetadata meta;
     meta.segments.push_back({kApp1, MakeExif(1, EXIF_BYTE_ORDER_INTEL)});
     meta.segments.push_back({kApp1, Bytes(std::string("http://ns.adobe.com/xap/1.0/") + '\0' + "<x:xmpmeta/>")});
     std::vector<uint8_t> icc = Bytes(std::string("ICC_PROFILE") + '\0' + "\x01\x01" + "profile bytes");
@@ -155,7 +155,7 @@ TEST(CodecMetadata, SegmentsSurviveSaveAndLoadInOrder) {
     meta.segments.push_back({0xE5, std::vector<uint8_t>(70000, 7)});
 
     std::vector<uint8_t> j = EncodeJpeg(Gradient(32, 24), {90, false, &meta});
-    JpegMetadata back;
+    PictureMetadata back;
     Image img = DecodeJpeg(j.data(), j.size(), &back);
     EXPECT_EQ(img.width(), 32);
     ASSERT_EQ(back.segments.size(), 4u);
@@ -180,7 +180,7 @@ TEST(CodecMetadata, PhotoExifIsReadAndKept) {
     JpegEncodeOptions o;
     o.metadata = &pic.metadata;
     std::vector<uint8_t> j = EncodeJpeg(pic.image, o);
-    JpegMetadata back;
+    PictureMetadata back;
     DecodeJpeg(j.data(), j.size(), &back);
     ASSERT_NE(FindSegment(back, kApp1), nullptr);
     EXPECT_EQ(FindSegment(back, kApp1)->data, exif->data);
@@ -222,19 +222,19 @@ TEST(CodecMetadata, ExifOrientationIsAppliedAndResetToOne) {
     for (int o : {3, 6, 8, 2, 5, 7, 4}) {
         for (ExifByteOrder order : {EXIF_BYTE_ORDER_INTEL, EXIF_BYTE_ORDER_MOTOROLA}) {
             SCOPED_TRACE("orientation " + std::to_string(o) + (order == EXIF_BYTE_ORDER_INTEL ? " II" : " MM"));
-            JpegMetadata meta;
+            PictureMetadata meta;
             meta.segments.push_back({kCom, Bytes("before")});
             meta.segments.push_back({kApp1, MakeExif(o, order, 40, 20)});
             std::vector<uint8_t> j = EncodeJpeg(q, {100, false, &meta});
 
-            JpegMetadata stored;
-            JpegDecodeOptions keep;
+            PictureMetadata stored;
+            DecodeOptions keep;
             keep.applyExifOrientation = false;
             Image asStored = DecodeJpeg(j.data(), j.size(), &stored, keep);
             EXPECT_EQ(asStored.width(), 40);
             EXPECT_EQ(ExifOrientation(stored), o);
 
-            JpegMetadata upright;
+            PictureMetadata upright;
             Image img = DecodeJpeg(j.data(), j.size(), &upright);
             ExpectUpright(img, o, 40);
             EXPECT_EQ(img, OrientImage(asStored, o));
@@ -258,10 +258,10 @@ TEST(CodecMetadata, ExifOrientationIsAppliedAndResetToOne) {
 }
 
 TEST(CodecMetadata, ShortPixelDimensionsAreSwappedToo) {
-    JpegMetadata meta;
+    PictureMetadata meta;
     meta.segments.push_back({kApp1, MakeExif(6, EXIF_BYTE_ORDER_INTEL, 40, 20, EXIF_FORMAT_SHORT)});
     std::vector<uint8_t> j = EncodeJpeg(Quadrants(), {95, false, &meta});
-    JpegMetadata back;
+    PictureMetadata back;
     Image img = DecodeJpeg(j.data(), j.size(), &back);
     EXPECT_EQ(img.width(), 20);
     ExifView v(back.segments.at(0).data);
@@ -271,10 +271,10 @@ TEST(CodecMetadata, ShortPixelDimensionsAreSwappedToo) {
 
 TEST(CodecMetadata, NoOrOrdinaryOrientationChangesNothing) {
     for (int o : {0, 1}) {
-        JpegMetadata meta;
+        PictureMetadata meta;
         meta.segments.push_back({kApp1, MakeExif(o, EXIF_BYTE_ORDER_INTEL)});
         std::vector<uint8_t> j = EncodeJpeg(Quadrants(), {95, false, &meta});
-        JpegMetadata back;
+        PictureMetadata back;
         Image img = DecodeJpeg(j.data(), j.size(), &back);
         EXPECT_EQ(img.width(), 40);
         EXPECT_EQ(back.segments.at(0).data, meta.segments[0].data);  // not even rewritten
@@ -291,10 +291,10 @@ TEST(CodecMetadata, BrokenExifIsKeptAsIsAndNothingTurns) {
         std::vector<uint8_t>(good.begin(), good.begin() + 20),                 // cut short
     };
     for (const auto& exif : broken) {
-        JpegMetadata meta;
+        PictureMetadata meta;
         meta.segments.push_back({kApp1, exif});
         std::vector<uint8_t> j = EncodeJpeg(Quadrants(), {95, false, &meta});
-        JpegMetadata back;
+        PictureMetadata back;
         Image img = DecodeJpeg(j.data(), j.size(), &back);
         EXPECT_EQ(img.width(), 40);
         ASSERT_EQ(back.segments.size(), 1u);
@@ -309,10 +309,10 @@ TEST(CodecMetadata, ExifWithLyingCountsIsReadAsFarAsItGoes) {
     count[6 + 8] = 0xFF, count[6 + 9] = 0xFF;
     for (size_t i = 6 + 10; i + 12 <= offset.size(); i += 12) offset[i + 8] = offset[i + 9] = 0xFF;
     for (const auto& exif : {count, offset}) {
-        JpegMetadata meta;
+        PictureMetadata meta;
         meta.segments.push_back({kApp1, exif});
         std::vector<uint8_t> j = EncodeJpeg(Quadrants(), {95, false, &meta});
-        JpegMetadata back;
+        PictureMetadata back;
         Image img = DecodeJpeg(j.data(), j.size(), &back);
         ASSERT_EQ(back.segments.size(), 1u);
         // Turned and marked upright, or left alone with the block untouched.
@@ -324,13 +324,13 @@ TEST(CodecMetadata, ExifWithLyingCountsIsReadAsFarAsItGoes) {
 }
 
 TEST(CodecMetadata, OnlyTheFirstExifSegmentCounts) {
-    JpegMetadata meta;
+    PictureMetadata meta;
     meta.segments.push_back({kApp1, Bytes(std::string("http://ns.adobe.com/xap/1.0/") + '\0' + "<x/>")});
     meta.segments.push_back({kApp1, MakeExif(8, EXIF_BYTE_ORDER_INTEL)});
     meta.segments.push_back({kApp1, MakeExif(3, EXIF_BYTE_ORDER_INTEL)});
     EXPECT_EQ(ExifOrientation(meta), 8);
     std::vector<uint8_t> j = EncodeJpeg(Quadrants(), {95, false, &meta});
-    JpegMetadata back;
+    PictureMetadata back;
     Image img = DecodeJpeg(j.data(), j.size(), &back);
     EXPECT_EQ(img.width(), 20);
     ExpectUpright(img, 8, 40);

@@ -19,7 +19,7 @@ namespace codec_test {
 constexpr int kApp1 = 0xE1;
 using Bytes = std::vector<uint8_t>;
 
-inline Bytes& ExifOf(lum::JpegMetadata& m) {
+inline Bytes& ExifOf(lum::PictureMetadata& m) {
     for (lum::JpegSegment& s : m.segments)
         if (s.marker == kApp1 && s.data.size() > 6 && std::memcmp(s.data.data(), "Exif\0\0", 6) == 0) return s.data;
     ADD_FAILURE() << "no EXIF segment";
@@ -28,7 +28,7 @@ inline Bytes& ExifOf(lum::JpegMetadata& m) {
 }
 
 inline lum::LoadedPicture LoadCamera(const std::string& name, bool upright) {
-    lum::JpegDecodeOptions o;
+    lum::DecodeOptions o;
     o.applyExifOrientation = upright;
     return lum::LoadPicture(DataPath("camera/" + name), o);
 }
@@ -82,7 +82,7 @@ inline size_t Find(const Bytes& hay, const Bytes& needle) {
 }
 
 inline lum::Image DecodeThumbnail(const Bytes& j) {
-    lum::JpegDecodeOptions o;
+    lum::DecodeOptions o;
     o.applyExifOrientation = false;
     return lum::DecodeJpeg(j.data(), j.size(), nullptr, o);
 }

@@ -74,7 +74,7 @@ bool Transicc(const Bytes& icc, const uint8_t in[3], int out[3]) {
 }
 
 Bytes JpegWithProfile(const Image& img, const Bytes& icc) {
-    JpegMetadata meta;
+    PictureMetadata meta;
     AddProfileToMetadata(meta, icc);
     JpegEncodeOptions o;
     o.quality = 100;
@@ -82,7 +82,7 @@ Bytes JpegWithProfile(const Image& img, const Bytes& icc) {
     return EncodeJpeg(img, o);
 }
 
-bool HasProfile(const JpegMetadata& meta) {
+bool HasProfile(const PictureMetadata& meta) {
     std::vector<uint8_t> icc;
     return ProfileOfMetadata(meta, icc) && !icc.empty();
 }
@@ -113,7 +113,7 @@ TEST(FormatColour, DisplayP3RedBecomesWhatLittleCmsAndTransiccSay) {
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        JpegMetadata meta;
+        PictureMetadata meta;
         const Image img = DecodePicture(c.file.data(), c.file.size(), nullptr, &meta);
         for (auto [x, y] : {std::pair{2, 3}, {12, 3}, {12, 12}}) {
             const uint8_t* px = img.pixel(x, y);
@@ -153,7 +153,7 @@ TEST(FormatColour, LossyFormatsConvertWhatTheLibraryDecodes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        JpegMetadata meta;
+        PictureMetadata meta;
         const Image got = DecodePicture(c.file.data(), c.file.size(), nullptr, &meta);
         EXPECT_FALSE(HasProfile(meta)) << "what is written from it is sRGB";
         const Reference toSrgb(c.icc);
@@ -190,7 +190,7 @@ TEST(FormatColour, SrgbOrNoProfileDecodesAsBeforeAndBrokenIsIgnoredOnce) {
                                                  {MakeWebp(s, true, extras), plain},
                                                  {jpeg, jpegAsBefore}};
         for (const auto& [file, want] : cases) {
-            JpegMetadata meta;
+            PictureMetadata meta;
             DecodeReport report;
             const Image got = DecodePicture(file.data(), file.size(), nullptr, &meta, {}, &report);
             EXPECT_TRUE(got == want);

@@ -14,7 +14,7 @@ using namespace formats_test;
 
 namespace {
 
-Image Decode(const Bytes& file, JpegMetadata* meta = nullptr, DecodeReport* report = nullptr,
+Image Decode(const Bytes& file, PictureMetadata* meta = nullptr, DecodeReport* report = nullptr,
              FileFormat* format = nullptr) {
     return DecodePicture(file.data(), file.size(), format, meta, {}, report);
 }
@@ -24,7 +24,7 @@ void ExpectSame(const Image& got, const Image& want) {
     EXPECT_EQ(d.max, 0) << "mean difference " << d.mean;
 }
 
-bool Carries(const JpegMetadata& meta, const std::string& text) {
+bool Carries(const PictureMetadata& meta, const std::string& text) {
     for (const JpegSegment& s : meta.segments)
         if (std::string(s.data.begin(), s.data.end()).find(text) != std::string::npos) return true;
     return false;
@@ -105,7 +105,7 @@ TEST(FormatRead, HeicAsLibheifDecodesItWithItsTransformations) {
             SCOPED_TRACE(std::to_string(channels) + " channels, orientation " + std::to_string(orientation));
             const Samples s = Pattern(64, 40, channels, 8, 5);
             const Bytes file = MakeHeic(s, 70, {}, orientation);
-            JpegMetadata meta;
+            PictureMetadata meta;
             FileFormat f = FileFormat::Unknown;
             const Image got = Decode(file, &meta, nullptr, &f);
             EXPECT_EQ(f, FileFormat::Heif);
@@ -138,7 +138,7 @@ TEST(FormatRead, OrientationAndMetadataOfEachFormat) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        JpegMetadata meta;
+        PictureMetadata meta;
         const Image got = Decode(c.file, &meta);
         ASSERT_EQ(got.width(), 16);
         ExpectSame(got, c.upright);
@@ -149,7 +149,7 @@ TEST(FormatRead, OrientationAndMetadataOfEachFormat) {
         JpegEncodeOptions enc;
         enc.metadata = &meta;
         const std::vector<uint8_t> jpeg = EncodeJpeg(got, enc);
-        JpegMetadata again;
+        PictureMetadata again;
         const Image back = DecodeJpeg(jpeg.data(), jpeg.size(), &again);
         EXPECT_EQ(back.width(), 16);
         EXPECT_TRUE(Carries(again, "lumora-xmp-mark"));

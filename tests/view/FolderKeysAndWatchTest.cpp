@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "FolderTestSupport.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 #include "view/FolderLink.h"
 #include "view/FolderWatch.h"
 
@@ -37,7 +37,7 @@ protected:
         });
         tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "ext4", false}});
         lum::LinkFolderViews(&tree, &list);
-        QObject::connect(&list, &TLsFilelistView28::Click, [this] { clicked << list.GetSelectedItem(); });
+        QObject::connect(&list, &PhotoList::Click, [this] { clicked << list.GetSelectedItem(); });
         list.resize(500, 300);
         tree.resize(300, 300);
     }
@@ -69,8 +69,8 @@ protected:
     QTemporaryDir tmp{ScratchBase() + "/keys-XXXXXX"};
     QString root;
     ScriptedPrompts prompts;
-    TLsDirTree21 tree;
-    TLsFilelistView28 list;
+    FolderTree tree;
+    PhotoList list;
     QStringList clicked, opened;
 };
 

@@ -22,7 +22,7 @@
 #include "view/PaintRaster.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 #include "widgets/Icons.h"
 #include "widgets/ImageConvert.h"
 
@@ -68,7 +68,7 @@ struct Bar : foldertest::AppFirst {
     }
     lum::EditState& st() { return editor.State(); }
     lum::PhotoView& view() { return *pane.View(); }
-    QWidget* box() { return view().PaintBox1(); }
+    QWidget* box() { return view().Canvas(); }
     void commit(const lum::Image& img) {
         st().MemoryImage = img;
         editor.CommitMemoryImage(lum::CommitMode::Compare100);
@@ -118,8 +118,8 @@ TEST(PaintToolbar, ControlsCarryTheirDesignNamesHintsAndDefaults) {
         EXPECT_FALSE(b->icon().isNull()) << name;
     }
 
-    auto* d = t.child<TUpDownSpin>("UpDownD");
-    auto* e = t.child<TUpDownSpin>("UpDownE");
+    auto* d = t.child<SpinEdit>("UpDownD");
+    auto* e = t.child<SpinEdit>("UpDownE");
     ASSERT_TRUE(d && e);
     EXPECT_EQ(d->minimum(), 2);
     EXPECT_EQ(d->maximum(), 96);
@@ -151,8 +151,8 @@ TEST(PaintToolbar, ControlsCarryTheirDesignNamesHintsAndDefaults) {
     EXPECT_EQ(t.child<QLabel>("LabelR")->text(), QStringLiteral("R 253"));
     EXPECT_EQ(t.child<QLabel>("LabelG")->text(), QStringLiteral("G 233"));
     EXPECT_EQ(t.child<QLabel>("LabelB")->text(), QStringLiteral("B 115"));
-    EXPECT_EQ(t.child<TColourPanel>("Panel5")->Colour(), lum::MakeColour(253, 233, 115));
-    EXPECT_EQ(t.child<TColourPanel>("Panel6")->Colour(), lum::MakeColour(128, 128, 128));
+    EXPECT_EQ(t.child<ColourPanel>("Panel5")->Colour(), lum::MakeColour(253, 233, 115));
+    EXPECT_EQ(t.child<ColourPanel>("Panel6")->Colour(), lum::MakeColour(128, 128, 128));
     EXPECT_NE(t.child<QFrame>("Shape1"), nullptr);
 }
 
@@ -186,7 +186,7 @@ TEST(PaintToolbar, OneButtonDownAtATimeWithItsToolAndCursor) {
 
     // The fill sets the threshold to 8.
     t.click("Btpeinture");
-    EXPECT_EQ(t.child<TUpDownSpin>("UpDownE")->value(), 8);
+    EXPECT_EQ(t.child<SpinEdit>("UpDownE")->value(), 8);
     // A reset of the tool raises every button.
     t.editor.ResetTool();
     EXPECT_EQ(t.bar.DownButton(), nullptr);
@@ -200,7 +200,7 @@ TEST(PaintToolbar, ColourPanelsAskThroughTheAsker) {
         c = QColor(1, 2, 3);
         return true;
     });
-    auto* p5 = t.child<TColourPanel>("Panel5");
+    auto* p5 = t.child<ColourPanel>("Panel5");
     foldertest::Click(p5, QPoint(3, 3));
     EXPECT_EQ(offered, QColor(253, 233, 115));
     EXPECT_EQ(p5->Colour(), lum::MakeColour(1, 2, 3));
@@ -210,7 +210,7 @@ TEST(PaintToolbar, ColourPanelsAskThroughTheAsker) {
         c = QColor(9, 9, 9);
         return false;
     });
-    auto* p6 = t.child<TColourPanel>("Panel6");
+    auto* p6 = t.child<ColourPanel>("Panel6");
     foldertest::Click(p6, QPoint(3, 3));
     EXPECT_EQ(p6->Colour(), lum::MakeColour(128, 128, 128));
     EXPECT_EQ(t.st().PaintColour2, lum::MakeColour(128, 128, 128));
@@ -228,7 +228,7 @@ TEST(PaintToolbar, PipetteReadsWhatTheScreenShows) {
     t.mouse(QEvent::MouseButtonPress, {7, 5}, Qt::LeftButton);
     t.mouse(QEvent::MouseButtonRelease, {7, 5}, Qt::LeftButton);
     EXPECT_EQ(lum::ToQColor(t.st().PaintColour1).rgb(), screen.pixel(7, 5));
-    EXPECT_EQ(t.child<TColourPanel>("Panel5")->Colour(), t.st().PaintColour1);
+    EXPECT_EQ(t.child<ColourPanel>("Panel5")->Colour(), t.st().PaintColour1);
     EXPECT_EQ(t.child<QLabel>("LabelR")->text(), QStringLiteral("R %1").arg(qRed(screen.pixel(7, 5))));
     // The middle button takes the second colour.
     t.mouse(QEvent::MouseButtonPress, {20, 9}, Qt::MiddleButton);
@@ -257,7 +257,7 @@ TEST(PaintToolbar, LineDragsAnInvertingRubberLineThenDrawsAsTheViewShowsIt) {
     t.pane.show();
     foldertest::Pump();
     t.click("Btligne");
-    t.child<TUpDownSpin>("UpDownE")->setValue(3);
+    t.child<SpinEdit>("UpDownE")->setValue(3);
     t.mouse(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
     foldertest::Send(t.box(), QEvent::MouseMove, {90, 50}, Qt::LeftButton);
     foldertest::Pump();
@@ -291,7 +291,7 @@ TEST(PaintToolbar, PenStrokesOnTheViewMatchThePictureAt100) {
     t.pane.show();
     foldertest::Pump();
     t.click("Btcrayon");
-    t.child<TUpDownSpin>("UpDownE")->setValue(5);
+    t.child<SpinEdit>("UpDownE")->setValue(5);
     t.mouse(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
     foldertest::Send(t.box(), QEvent::MouseMove, {40, 60}, Qt::RightButton);
     foldertest::Send(t.box(), QEvent::MouseMove, {100, 20}, Qt::RightButton);

@@ -30,7 +30,7 @@ TEST(PhotoView, AWidePhotoIsFittedOnCommit) {
     p.editor.CommitMemoryImage();
     EXPECT_EQ(p.st().ZoomIndex, 0);
     EXPECT_EQ(p.st().ZoomTable[0], 49);
-    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(490, 196));
+    EXPECT_EQ(p.view().Canvas()->size(), QSize(490, 196));
 }
 
 TEST(PhotoView, AFittingPhotoKeepsTheZoom) {
@@ -39,7 +39,7 @@ TEST(PhotoView, AFittingPhotoKeepsTheZoom) {
     p.st().MemoryImage.resize(500, 440);  // exactly the box
     p.editor.CommitMemoryImage();
     EXPECT_EQ(p.st().ZoomIndex, 9);
-    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(1000, 880));
+    EXPECT_EQ(p.view().Canvas()->size(), QSize(1000, 880));
 }
 
 TEST(PhotoView, MappingAndLayoutTruncate) {
@@ -49,8 +49,8 @@ TEST(PhotoView, MappingAndLayoutTruncate) {
     EXPECT_EQ(p.view().ImageToView(30), 9);
     p.st().WorkImage.resize(333, 10);
     p.view().LayoutView();
-    EXPECT_EQ(p.view().PaintBox1()->width(), 109);
-    EXPECT_EQ(p.view().PaintBox1()->height(), 3);
+    EXPECT_EQ(p.view().Canvas()->width(), 109);
+    EXPECT_EQ(p.view().Canvas()->height(), 3);
     // A zero slot never divides by zero.
     p.st().ZoomTable[0] = 0;
     p.st().ZoomIndex = 0;
@@ -67,7 +67,7 @@ TEST(PhotoView, MenuZoomIsHeldInSlotZero) {
     EXPECT_EQ(p.st().ZoomTable[0], 125);
     EXPECT_EQ(p.view().Zoom(), 125);
     // Round(301 x 1.25) = 376, Round(99 x 1.25) = 124 (123.75)
-    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(376, 124));
+    EXPECT_EQ(p.view().Canvas()->size(), QSize(376, 124));
     EXPECT_EQ(p.view().ViewToImage(125), 100);
     // Nothing for a zero or negative percentage.
     p.pane.ZoomToPercent(0);
@@ -105,14 +105,14 @@ TEST(PhotoView, DrawsPlainAt100AndRepeatsPixelsWhenZoomed) {
     p.commit(Pattern(7, 5, 3));
     p.pane.show();
     foldertest::Pump();
-    QImage shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage shot = p.view().Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(7, 5));
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x) EXPECT_EQ(shot.pixel(x, y), pixelOf(p.st().WorkImage, x, y)) << x << "," << y;
 
     p.st().ZoomIndex = 9;  // 200 %
     p.view().LayoutView();
-    shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shot = p.view().Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(14, 10));
     // Each photo pixel becomes a 2 x 2 block of the same colour: no filtering.
     for (int y = 0; y < 10; ++y)
@@ -197,7 +197,7 @@ TEST(EditPane, MouseOnThePhotoReachesTheToolInImageCoordinates) {
     RecordingTool* t = tool.get();
     p.editor.SetTool(std::move(tool));
     lum::RegisterToolCursor(77, QCursor(Qt::CrossCursor));
-    QWidget* box = p.view().PaintBox1();
+    QWidget* box = p.view().Canvas();
     Mouse(box, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     Mouse(box, QEvent::MouseMove, {60, 41}, Qt::NoButton, Qt::LeftButton);
     Mouse(box, QEvent::MouseButtonRelease, {60, 41}, Qt::LeftButton, Qt::NoButton);
@@ -240,7 +240,7 @@ TEST(EditPane, SelectionOutlineIsDrawnAtTheViewScale) {
     ASSERT_TRUE(p.st().SetSelection(lum::kRectangleSelection, r, {}, lum::Mask(20, 10, 1)));
     p.pane.show();
     foldertest::Pump();
-    const QImage shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = p.view().Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     int dark = 0;
     for (int x = 20; x < 60; ++x) dark += qGray(shot.pixel(x, 20)) < 40 ? 1 : 0;
     EXPECT_GT(dark, 10);
@@ -269,7 +269,7 @@ TEST(EditPane, RubberBandsInvertWhatTheyCrossInViewPixels) {
     p.editor.SetTool(std::make_unique<RubberTool>());
     p.pane.show();
     foldertest::Pump();
-    const QImage shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = p.view().Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     int inverted = 0, other = 0;
     for (int x = 5; x < 44; ++x) {
         const QRgb c = shot.pixel(x, 5);
@@ -328,7 +328,7 @@ TEST(EditPane, TheResultIsPaintedBeforeTheHourglassGoes) {
     p.pane.show();
     foldertest::Pump();
     PaintWatch watch;
-    p.view().PaintBox1()->installEventFilter(&watch);
+    p.view().Canvas()->installEventFilter(&watch);
     ASSERT_TRUE(p.editor.Run(std::string("sharpen")));
     // Painted inside the command, under the hourglass, with no turn of the event loop.
     ASSERT_EQ(watch.busyDuringPaint, std::vector<bool>{true});

@@ -27,7 +27,7 @@ void Wheel(QWidget* target, QPoint at, int delta, Qt::KeyboardModifiers mods) {
 
 // The photo point under a viewport position.
 QPointF PhotoPointAt(lum::PhotoView& v, QPoint inViewport) {
-    const QPoint inBox = v.PaintBox1()->mapFrom(v.viewport(), inViewport);
+    const QPoint inBox = v.Canvas()->mapFrom(v.viewport(), inViewport);
     return QPointF(inBox) * v.DeviceRatio() * 100.0 / v.Zoom();
 }
 
@@ -39,7 +39,7 @@ TEST(PhotoViewPlace, ASmallPhotoSitsInTheMiddle) {
     p.pane.show();
     p.commit(Pattern(40, 30, 1));
     foldertest::Pump();
-    const QRect box = p.view().PaintBox1()->geometry();
+    const QRect box = p.view().Canvas()->geometry();
     const QSize port = p.view().viewport()->size();
     EXPECT_EQ(box.size(), QSize(40, 30));
     EXPECT_NEAR(box.center().x(), port.width() / 2, 1);
@@ -75,7 +75,7 @@ TEST(PhotoViewFit, TheAutomaticFitFollowsTheViewsSize) {
     p.pane.resize(250, 220);
     EXPECT_EQ(p.st().ZoomIndex, 0);
     EXPECT_EQ(p.view().Zoom(), 24);
-    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(240, 96));
+    EXPECT_EQ(p.view().Canvas()->size(), QSize(240, 96));
     // Big enough for the whole photo: shown as it is, never enlarged.
     p.pane.resize(1200, 600);
     EXPECT_EQ(p.view().Zoom(), 100);
@@ -124,7 +124,7 @@ TEST(PhotoViewZoom, CtrlWheelStepsThroughTheTableTheWheelAloneScrolls) {
     Wheel(port, at, 120, Qt::ControlModifier);
     EXPECT_EQ(p.st().ZoomIndex, 8);  // 150 %: a slot of the table, not a percentage in slot 0
     EXPECT_EQ(p.view().Zoom(), 150);
-    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(900, 600));
+    EXPECT_EQ(p.view().Canvas()->size(), QSize(900, 600));
     // The photo point under the mouse stays under it.
     const QPointF still = PhotoPointAt(p.view(), at);
     EXPECT_NEAR(still.x(), under.x(), 1.0);
@@ -183,19 +183,19 @@ TEST(PhotoViewHighDensity, AtHundredPercentOnePhotoPixelIsOneDevicePixel) {
     foldertest::Pump();
     ASSERT_EQ(p.view().Zoom(), 100);
     EXPECT_DOUBLE_EQ(p.view().DeviceRatio(), 1.5);
-    EXPECT_EQ(p.view().PaintBox1()->size(), QSize(40, 27));  // 60 x 40 screen pixels, rounded up
-    const QImage shot = p.view().PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(p.view().Canvas()->size(), QSize(40, 27));  // 60 x 40 screen pixels, rounded up
+    const QImage shot = p.view().Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_GE(shot.width(), 60);
     ASSERT_GE(shot.height(), 40);
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 60; ++x)
             ASSERT_EQ(shot.pixel(x, y), pixelOf(p.st().WorkImage, x, y)) << x << "," << y;
     // The mouse: 10 widget pixels are 15 screen pixels, so 15 photo pixels at 100 %.
-    const QPoint viewPoint = p.view().PaintBox1()->ViewPoint(QPointF(10, 10));
+    const QPoint viewPoint = p.view().Canvas()->ViewPoint(QPointF(10, 10));
     EXPECT_EQ(viewPoint, QPoint(15, 15));
     EXPECT_EQ(p.view().ViewToImage(viewPoint.x()), 15);
     // A fit fills the screen pixels of the view: 450 / 900 x 100 - 1 = 49.
     p.commit(Pattern(900, 100, 7));
     EXPECT_EQ(p.view().Zoom(), 49);
-    EXPECT_EQ(p.view().PaintBox1()->width(), 294);  // 441 screen pixels
+    EXPECT_EQ(p.view().Canvas()->width(), 294);  // 441 screen pixels
 }

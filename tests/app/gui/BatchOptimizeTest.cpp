@@ -19,8 +19,8 @@
 #include "GuiTestSupport.h"
 #include "app/BatchDialog.h"
 #include "widgets/MenuBarReveal.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 
 using namespace guitest;
 namespace ct = clitest;
@@ -41,12 +41,12 @@ protected:
         cut.resize(cut.size() * 2 / 3);
         ct::WriteBytes(path("damaged.jpg"), cut);
         ct::WriteBytes(path("unreadable.jpg"), {'n', 'o', 't', ' ', 'a', ' ', 'p', 'h', 'o', 't', 'o'});
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->show();
         QApplication::setActiveWindow(w.get());
         Pump();
-        list = w->findChild<TLsFilelistView28*>("LsFilelistView282");
-        tree = w->findChild<TLsDirTree21*>("LsDirTree211");
+        list = w->findChild<PhotoList*>("LsFilelistView282");
+        tree = w->findChild<FolderTree*>("LsDirTree211");
         ASSERT_TRUE(tree->OpenPath(in));
     }
     void TearDown() override { w->State().Saved = true; }
@@ -81,9 +81,9 @@ protected:
     QTemporaryDir dir;
     QString in;
     lum::RecordingPrompts prompts;
-    std::unique_ptr<TMemPhotoActionForm> w;
-    TLsFilelistView28* list = nullptr;
-    TLsDirTree21* tree = nullptr;
+    std::unique_ptr<MainWindow> w;
+    PhotoList* list = nullptr;
+    FolderTree* tree = nullptr;
 };
 
 }  // namespace
@@ -123,7 +123,7 @@ TEST_F(BatchOptimize, SelectedPhotosIntoTheNewFolderAsTheCommandLineWritesThem) 
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(list->PopupMenu()->actions().contains(item));
     // The File menu has it too, there once the menu bar is shown.
-    QMenu* file = w->MainMenu1()->findChild<QMenu*>(QStringLiteral("Fichier1"));
+    QMenu* file = w->MenuBar()->findChild<QMenu*>(QStringLiteral("Fichier1"));
     ASSERT_NE(file, nullptr);
     EXPECT_TRUE(file->actions().contains(item));
     w->menuReveal()->SetRevealed(true);

@@ -11,7 +11,7 @@
 #include "app/Dialogs.h"
 #include "app/OptionsDialog.h"
 #include "image/Codec.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "widgets/ImageConvert.h"
 
 using namespace guitest;
@@ -25,7 +25,7 @@ protected:
         App();
         a = WriteJpeg(dir.filePath("a.jpg"), 64, 48);
         b = WriteJpeg(dir.filePath("b.jpg"), 48, 64);
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->SetDialogs(&dialogs);
         w->show();
         Pump();
@@ -39,7 +39,7 @@ protected:
     QString a, b;
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    std::unique_ptr<TMemPhotoActionForm> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace

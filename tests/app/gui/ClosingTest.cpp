@@ -17,7 +17,7 @@ class Closing : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->show();
         Pump();
     }
@@ -32,7 +32,7 @@ protected:
 
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;
-    std::unique_ptr<TMemPhotoActionForm> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace

@@ -22,7 +22,7 @@
 #include "imaging/TextStamp.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 #include "widgets/ImageConvert.h"
 
 using namespace guitest;
@@ -36,11 +36,11 @@ struct AppFirst {
 class CompareCompose : public ::testing::Test {
 protected:
     void SetUp() override {
-        main = std::make_unique<TMemPhotoActionForm>(&mainPrompts);
+        main = std::make_unique<MainWindow>(&mainPrompts);
         main->SetDialogs(&dialogs);
         main->State().MemoryImage = Pattern(160, 100, 1);
         main->editor().CommitMemoryImage();
-        compare = std::make_unique<TViewBigEditPhotoForm>(dialogs, &prompts);
+        compare = std::make_unique<CompareWindow>(dialogs, &prompts);
         compare->resize(1000, 700);
         compare->FillCompareWindow(Pattern(240, 160, 2), Pattern(240, 160, 3));
         QGuiApplication::clipboard()->clear();
@@ -50,10 +50,10 @@ protected:
     AppFirst app;
     lum::RecordingPrompts mainPrompts, prompts;
     lum::Dialogs dialogs;
-    TEform4& mix = dialogs.ImagesMix();
-    TEform7& text = dialogs.TextImage();
-    std::unique_ptr<TMemPhotoActionForm> main;
-    std::unique_ptr<TViewBigEditPhotoForm> compare;
+    MixDialog& mix = dialogs.ImagesMix();
+    TextStampDialog& text = dialogs.TextImage();
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<CompareWindow> compare;
 };
 
 }  // namespace
@@ -146,7 +146,7 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
     f.close();
-    TEform3& chooser = dialogs.PictureChooser();
+    PictureChooser& chooser = dialogs.PictureChooser();
     st().CurrentFolder = folder.path().toStdString();  // the compare window's photo is there
     chooser.SetTargetImage(&main->State().MixSource);
     const lum::Image mainMemory = main->State().MixSource;
@@ -164,7 +164,7 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
 }
 
 TEST_F(CompareCompose, AGradientMixFloatsOnTheComparePhotoOnly) {
-    TEform5& gradient = dialogs.GradientParameters();
+    GradientDialog& gradient = dialogs.GradientParameters();
     QString caption;
     OnceShown(gradient, [&] {
         caption = gradient.windowTitle();
@@ -177,7 +177,7 @@ TEST_F(CompareCompose, AGradientMixFloatsOnTheComparePhotoOnly) {
     ASSERT_TRUE(st().FloatActive);
     EXPECT_TRUE(main->State().WorkImage == mainPhoto);
     // A right press on the compare window's photo ends the placement.
-    lum::TPaintBox* box = compare->View()->PaintBox1();
+    lum::PhotoCanvas* box = compare->View()->Canvas();
     emit box->MouseDown(Qt::RightButton, Qt::NoModifier, 3, 3);
     emit box->MouseUp(Qt::RightButton, Qt::NoModifier, 3, 3);
     EXPECT_FALSE(st().FloatActive);

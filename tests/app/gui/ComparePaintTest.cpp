@@ -27,13 +27,13 @@ struct AppFirst {
 struct Compare : AppFirst {
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TViewBigEditPhotoForm form{dialogs, &prompts};
+    CompareWindow form{dialogs, &prompts};
     void fill(const lum::Image& photo) {
         form.FillCompareWindow(photo, photo);
         form.show();
         guitest::Pump();
     }
-    QWidget* box() { return form.View()->PaintBox1(); }
+    QWidget* box() { return form.View()->Canvas(); }
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton b) {
         QMouseEvent e(type, QPointF(at), box()->mapToGlobal(QPointF(at)), b,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(b), Qt::NoModifier);
@@ -97,7 +97,7 @@ TEST(ComparePaint, ClosingWhileAFillRunsStopsAndTakesItBackThenCloses) {
     c.form.paintToolbar()->Button(QStringLiteral("Btpeinture"))->click();
     c.form.Pane()->SetKeepAliveIntervalMs(0);  // events at every check of the clock
     bool closed = false;
-    QObject::connect(&c.form, &TViewBigEditPhotoForm::Closed, [&] { closed = true; });
+    QObject::connect(&c.form, &CompareWindow::Closed, [&] { closed = true; });
     c.prompts.threeWayAnswers = {lum::Prompts::Answer::No};
     // Runs from inside the fill, as a click on the window's close button would.
     QTimer::singleShot(0, &c.form, [&] { c.form.close(); });
@@ -124,7 +124,7 @@ TEST(ComparePaint, AFillStoppedByACloseIsTakenBackBeforeTheQuestionAndCancelKeep
     c.form.paintToolbar()->Button(QStringLiteral("Btpeinture"))->click();
     c.form.Pane()->SetKeepAliveIntervalMs(0);
     bool closed = false;
-    QObject::connect(&c.form, &TViewBigEditPhotoForm::Closed, [&] { closed = true; });
+    QObject::connect(&c.form, &CompareWindow::Closed, [&] { closed = true; });
     c.prompts.choiceAnswers = {3};  // Cancel
     QTimer::singleShot(0, &c.form, [&] { c.form.close(); });
     c.mouse(QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton);

@@ -24,7 +24,7 @@
 #include <QtTest/QTest>
 
 #include "GuiTestSupport.h"
-#include "app/App.h"
+#include "app/Program.h"
 #include "app/CompareWindow.h"
 #include "app/Dialogs.h"
 #include "app/RotateAngleDialog.h"
@@ -71,7 +71,7 @@ class CompareWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        f = std::make_unique<TViewBigEditPhotoForm>(dialogs, &prompts);
+        f = std::make_unique<CompareWindow>(dialogs, &prompts);
         f->resize(1000, 700);
         f->show();
         Pump();
@@ -86,7 +86,7 @@ protected:
     T* child(const char* name) const {
         return f->findChild<T*>(QString::fromLatin1(name));
     }
-    QWidget* box() const { return f->View()->PaintBox1(); }
+    QWidget* box() const { return f->View()->Canvas(); }
     void Drag(QPoint from, QPoint to, Qt::MouseButton b = Qt::LeftButton) {
         Mouse(box(), QEvent::MouseButtonPress, from, b, b);
         Mouse(box(), QEvent::MouseMove, (from + to) / 2, Qt::NoButton, b);
@@ -100,7 +100,7 @@ protected:
     } app;
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    std::unique_ptr<TViewBigEditPhotoForm> f;
+    std::unique_ptr<CompareWindow> f;
 };
 
 }  // namespace
@@ -182,7 +182,7 @@ TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     EXPECT_EQ(button("SpeedButton5")->toolTip(), QStringLiteral("Show the Optimized Photo in full screen"));
     EXPECT_EQ(button("SpeedButton9")->toolTip(), QStringLiteral("Show both photos side by side again"));
     EXPECT_EQ(button("SetZoomScaleSpeedButton")->toolTip(), QStringLiteral("Zoom both photos"));
-    EXPECT_FALSE(f->MainMenu1()->isVisible());
+    EXPECT_FALSE(f->MenuBar()->isVisible());
     EXPECT_FALSE(f->selectionToolbar()->isVisible());
     EXPECT_FALSE(f->paintToolbar()->isVisible());
     EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("100 %"));
@@ -194,7 +194,7 @@ TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
                                   "Bttexte", "ColorChangeSpeedButton", "SpeedButton1", "SpeedButton3"};
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
     const int narrowest = f->findChild<QWidget*>("RealMemoryPanel4")->minimumSizeHint().width();
-    const auto shows = [&](TViewBigEditPhotoForm& w, bool on) {
+    const auto shows = [&](CompareWindow& w, bool on) {
         // What does not fit the bar waits behind its >> button; the window never grows for it.
         Pump();
         auto* more = w.findChild<QToolButton*>(QStringLiteral("MoreButtons"));
@@ -232,7 +232,7 @@ TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
     EXPECT_EQ(originalPaneWidth(), child<QSplitter>("Splitter1")->width() / 2);
     ASSERT_TRUE(f->close());
     {
-        TViewBigEditPhotoForm next(dialogs, &prompts);
+        CompareWindow next(dialogs, &prompts);
         next.show();
         shows(next, true);
         EXPECT_TRUE(next.paintToolbar()->isVisible());
@@ -243,7 +243,7 @@ TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
         shows(next, false);
         ASSERT_TRUE(next.close());
     }
-    TViewBigEditPhotoForm third(dialogs, &prompts);
+    CompareWindow third(dialogs, &prompts);
     third.show();
     shows(third, false);
     EXPECT_FALSE(third.paintToolbar()->isVisible());
@@ -406,7 +406,7 @@ TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
     Fill(Pattern(60, 40, 3), Pattern(60, 40, 4));
     const lum::Image photo = f->State().WorkImage;
     int offered = 0;
-    WhenShown<TInputRotateAngleForm>([&](TInputRotateAngleForm& d) {
+    WhenShown<RotateAngleDialog>([&](RotateAngleDialog& d) {
         offered = d.AngleSpinEdit()->value();
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Rotate by Angle"));
         d.findChild<QAbstractButton*>("CancelButton")->click();
@@ -415,7 +415,7 @@ TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
     EXPECT_EQ(offered, 30);
     EXPECT_TRUE(f->State().WorkImage == photo);
 
-    WhenShown<TInputRotateAngleForm>([&](TInputRotateAngleForm& d) {
+    WhenShown<RotateAngleDialog>([&](RotateAngleDialog& d) {
         d.AngleSpinEdit()->setValue(90);
         d.findChild<QAbstractButton*>("OKSpeedButton")->click();
     });
@@ -480,7 +480,7 @@ TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
 
 TEST_F(CompareWindow, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
-    QMenuBar* bar = f->MainMenu1();
+    QMenuBar* bar = f->MenuBar();
     QWidget* focus = box();
     QTest::keyClick(focus, Qt::Key_F10);
     EXPECT_TRUE(bar->isVisible());
@@ -627,7 +627,7 @@ protected:
     void SetUp() override {
         App();
         program = std::make_unique<lum::Program>(&prompts);
-        TMemPhotoActionForm& w = program->MainWindow();
+        MainWindow& w = program->MainWindow();
         w.resize(1000, 700);
         w.show();
         w.State().MemoryImage = Pattern(80, 60, 1);
@@ -639,7 +639,7 @@ protected:
     // Opens the window by `open`, changes its image inside it, and closes it answering No.
     void OpenChangeAndClose(const std::function<void()>& open) {
         bool seen = false;
-        WhenShown<TViewBigEditPhotoForm>([&](TViewBigEditPhotoForm& c) {
+        WhenShown<CompareWindow>([&](CompareWindow& c) {
             seen = true;
             EXPECT_TRUE(c.State().WorkImage == Pattern(80, 60, 2));
             EXPECT_TRUE(c.OriginalPhoto() == Pattern(80, 60, 1));
@@ -650,7 +650,7 @@ protected:
         });
         open();
         EXPECT_TRUE(seen);
-        TMemPhotoActionForm& w = program->MainWindow();
+        MainWindow& w = program->MainWindow();
         EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
         EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));
         // The main window still names its own picture.
@@ -664,10 +664,10 @@ protected:
 }  // namespace
 
 TEST_F(OpeningCompare, ByTheButtonTheDoubleClickAndTheThumbnail) {
-    TMemPhotoActionForm& w = program->MainWindow();
+    MainWindow& w = program->MainWindow();
     OpenChangeAndClose([&] { w.findChild<QToolButton*>("ComparePhotosSpeedButton")->click(); });
     OpenChangeAndClose([&] {
-        QWidget* paint = w.View()->PaintBox1();
+        QWidget* paint = w.View()->Canvas();
         Mouse(paint, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
     });
     OpenChangeAndClose([&] {
@@ -677,10 +677,10 @@ TEST_F(OpeningCompare, ByTheButtonTheDoubleClickAndTheThumbnail) {
 }
 
 TEST_F(OpeningCompare, EditsKeptOnClosingBecomeOneUnsavedStepOfTheMainWindow) {
-    TMemPhotoActionForm& w = program->MainWindow();
+    MainWindow& w = program->MainWindow();
     w.editor().MarkSaved();
     lum::Image edited;
-    WhenShown<TViewBigEditPhotoForm>([&](TViewBigEditPhotoForm& c) {
+    WhenShown<CompareWindow>([&](CompareWindow& c) {
         c.findChild<QToolButton*>("Btdur")->click();
         c.findChild<QToolButton*>("Btbrume")->click();
         edited = c.State().WorkImage;
@@ -704,9 +704,9 @@ TEST_F(OpeningCompare, EditsKeptOnClosingBecomeOneUnsavedStepOfTheMainWindow) {
 }
 
 TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
-    TMemPhotoActionForm& w = program->MainWindow();
-    QMenuBar* bar = w.MainMenu1();
-    QWidget* focus = w.View()->PaintBox1();
+    MainWindow& w = program->MainWindow();
+    QMenuBar* bar = w.MenuBar();
+    QWidget* focus = w.View()->Canvas();
     QTest::keyClick(focus, Qt::Key_F10);
     EXPECT_TRUE(bar->isVisible());
     EXPECT_TRUE(w.findChild<QMenu*>("Fichier1")->menuAction()->isEnabled());

@@ -24,7 +24,7 @@
 #include "imaging/LightenGradient.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 #include "widgets/ImageConvert.h"
 
 using namespace guitest;
@@ -43,7 +43,7 @@ bool SameColour(const lum::Image& img, int x, int y, int r, int g, int b) {
 class ComposeCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->SetDialogs(&dialogs);
         w->resize(900, 700);
         w->State().MemoryImage = Pattern(200, 120, 3);
@@ -53,7 +53,7 @@ protected:
     lum::EditState& st() { return w->State(); }
     // Sends a mouse event to the photo view's paint box, in view pixels.
     void Mouse(const char* what, Qt::MouseButton b, int x, int y) {
-        lum::TPaintBox* box = w->View()->PaintBox1();
+        lum::PhotoCanvas* box = w->View()->Canvas();
         const std::string step = what;
         if (step == "press") emit box->MouseDown(b, Qt::NoModifier, x, y);
         else if (step == "move") emit box->MouseMove(b, Qt::NoModifier, x, y);
@@ -63,11 +63,11 @@ protected:
     AppFirst app;
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TEform5& gradient = dialogs.GradientParameters();
-    TEform4& mix = dialogs.ImagesMix();
-    TEform3& chooser = dialogs.PictureChooser();
-    TEform7& text = dialogs.TextImage();
-    std::unique_ptr<TMemPhotoActionForm> w;
+    GradientDialog& gradient = dialogs.GradientParameters();
+    MixDialog& mix = dialogs.ImagesMix();
+    PictureChooser& chooser = dialogs.PictureChooser();
+    TextStampDialog& text = dialogs.TextImage();
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace
@@ -138,11 +138,11 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
     lum::ComposeMix(moved, source, lum::MixPlacement{60, 35, 99, 59}, o);
     EXPECT_TRUE(st().WorkImage == moved);
     EXPECT_TRUE(st().FloatActive);
-    EXPECT_EQ(w->View()->PaintBox1()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(w->View()->Canvas()->cursor().shape(), Qt::PointingHandCursor);
     Mouse("press", Qt::RightButton, 5, 5);
     Mouse("release", Qt::RightButton, 5, 5);
     EXPECT_FALSE(st().FloatActive);
-    EXPECT_EQ(w->View()->PaintBox1()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(w->View()->Canvas()->cursor().shape(), Qt::ArrowCursor);
     // Presses no longer move the mix.
     Mouse("press", Qt::LeftButton, 80, 50);
     Mouse("move", Qt::LeftButton, 90, 55);
@@ -241,7 +241,7 @@ TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
 
     // Another window pastes what this one copied.
     lum::RecordingPrompts otherPrompts;
-    TMemPhotoActionForm other(&otherPrompts);
+    MainWindow other(&otherPrompts);
     other.SetDialogs(&dialogs);
     other.State().MemoryImage = Pattern(30, 30, 1);
     other.editor().CommitMemoryImage();

@@ -19,7 +19,7 @@
 #include "app/NewSizeDialog.h"
 #include "app/RotateAngleDialog.h"
 #include "imaging/Filters.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 using namespace guitest;
 
@@ -46,7 +46,7 @@ struct AppFirst {
 class BlurDialog : public ::testing::Test {
 protected:
     AppFirst app;
-    TEForm8 d;
+    BlurDialog d;
 };
 
 TEST_F(BlurDialog, DesignControls) {
@@ -55,7 +55,7 @@ TEST_F(BlurDialog, DesignControls) {
     EXPECT_EQ(d.layout()->sizeConstraint(), QLayout::SetFixedSize);
     ASSERT_NE(Child<QLabel>(d, "Label1"), nullptr);
     EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), QStringLiteral("Radius of the Gaussian blur"));
-    auto* upDown = Child<TUpDownSpin>(d, "UpDown1");
+    auto* upDown = Child<SpinEdit>(d, "UpDown1");
     ASSERT_NE(upDown, nullptr);
     EXPECT_EQ(upDown->minimum(), 1);
     EXPECT_EQ(upDown->maximum(), 24);
@@ -83,7 +83,7 @@ TEST(SmallDialogs, AreWideEnoughForTheirWholeTitle) {
                                                     QGuiApplication::applicationDisplayName());
     };
     lum::Dialogs dialogs;
-    TInputRotateAngleForm rotate;
+    RotateAngleDialog rotate;
     for (QDialog* d : std::initializer_list<QDialog*>{&dialogs.Blur(), &rotate}) {
         d->show();
         Pump();
@@ -138,7 +138,7 @@ class NewSizeDialog : public ::testing::Test {
 protected:
     QPushButton* button(const char* name) { return Child<QPushButton>(d, name); }
     AppFirst app;
-    TEform6 d;
+    NewSizeDialog d;
 };
 
 TEST_F(NewSizeDialog, DesignControls) {
@@ -153,7 +153,7 @@ TEST_F(NewSizeDialog, DesignControls) {
     };
     // The smallest width is the smallest the resize accepts.
     for (const Range& r : {Range{"UpDown1", "Edit1", 8, 2500}, Range{"UpDown2", "Edit2", 8, 2000}}) {
-        auto* u = Child<TUpDownSpin>(d, r.upDown);
+        auto* u = Child<SpinEdit>(d, r.upDown);
         ASSERT_NE(u, nullptr) << r.upDown;
         EXPECT_EQ(u->minimum(), r.min) << r.upDown;
         EXPECT_EQ(u->maximum(), r.max) << r.upDown;
@@ -170,7 +170,7 @@ TEST_F(NewSizeDialog, DesignControls) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QStringLiteral("Keep width / height ratio"));
     EXPECT_TRUE(box->isChecked());
-    auto* group = Child<TRadioGroup>(d, "RadioGroup1");
+    auto* group = Child<RadioGroup>(d, "RadioGroup1");
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->title(), QStringLiteral("Step"));
     ASSERT_EQ(group->Count(), 3);
@@ -358,7 +358,7 @@ TEST_F(NewSizeDialog, OriginalSizeTakesTheMemorizedImageSize) {
 class DialogCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->SetDialogs(&dialogs);
         w->State().MemoryImage = Pattern(64, 48, 5);
         w->editor().CommitMemoryImage();
@@ -366,9 +366,9 @@ protected:
     AppFirst app;
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TEform6& sizeDialog = dialogs.NewSize();
-    TEForm8& blurDialog = dialogs.Blur();
-    std::unique_ptr<TMemPhotoActionForm> w;
+    NewSizeDialog& sizeDialog = dialogs.NewSize();
+    BlurDialog& blurDialog = dialogs.Blur();
+    std::unique_ptr<MainWindow> w;
 };
 
 TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {

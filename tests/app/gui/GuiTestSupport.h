@@ -35,7 +35,7 @@ inline QApplication& App() {
         static QTemporaryDir settingsDir;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         auto* a = new QApplication(argc, argv);
-        TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
+        MainWindow::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
         return a;
     }();
     // Each test starts with the compare window's toolbars and buttons as the design has them,
@@ -62,7 +62,7 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
 
 // The window's photo loads on a thread of its own: the event loop turns until it is shown (or
 // failed). True when no load is pending any more.
-inline bool LoadSettled(TMemPhotoActionForm& w, int ms = 20000) {
+inline bool LoadSettled(MainWindow& w, int ms = 20000) {
     return PumpUntil([&w] { return !w.LoadPending(); }, ms);
 }
 

@@ -44,7 +44,7 @@ QString ManualText() {
 TEST(KeyboardAndHelp, TabReachesEveryButtonAndTheFocusIsPlainToSee) {
     App();
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.show();
     QApplication::setActiveWindow(&w);
     Pump();
@@ -83,8 +83,8 @@ TEST(KeyboardAndHelp, TheHelpWindowShowsTheManualFromF1TheButtonAndTheMenu) {
     App();
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TMemPhotoActionForm w(&prompts);
-    TViewBigEditPhotoForm compare(dialogs, &prompts);
+    MainWindow w(&prompts);
+    CompareWindow compare(dialogs, &prompts);
     compare.setWindowModality(Qt::NonModal);
     w.show();
     compare.show();
@@ -127,7 +127,7 @@ TEST(KeyboardAndHelp, TheHelpWindowShowsTheManualFromF1TheButtonAndTheMenu) {
     }
     EXPECT_GE(count, 12);
     for (lum::WindowShell* s : std::initializer_list<lum::WindowShell*>{&w, &compare})
-        for (QMenu* menu : s->MainMenu1()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QMenu* menu : s->MenuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
             for (QAction* a : menu->actions()) {
                 if (a->isSeparator() || !a->isVisible()) continue;
                 const QString caption = a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
@@ -138,13 +138,13 @@ TEST(KeyboardAndHelp, TheHelpWindowShowsTheManualFromF1TheButtonAndTheMenu) {
 TEST(KeyboardAndHelp, AWebPageThatCannotBeOpenedIsSaidWithItsAddress) {
     App();
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.show();
     // Without a browser (the offscreen desktop has none).
     w.findChild<QToolButton*>("TarnelhomeSpeedButton")->click();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_NE(prompts.messages[0].find("could not be opened"), std::string::npos);
-    EXPECT_NE(prompts.messages[0].find(TMemPhotoActionForm::HomePageUrl().toStdString()), std::string::npos);
+    EXPECT_NE(prompts.messages[0].find(MainWindow::HomePageUrl().toStdString()), std::string::npos);
     // With one, the page opens and nothing is said; the help's own links stay in the help.
     UrlCatcher browser;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
@@ -153,7 +153,7 @@ TEST(KeyboardAndHelp, AWebPageThatCannotBeOpenedIsSaidWithItsAddress) {
     emit w.helpWindow()->Browser()->anchorClicked(QUrl(QStringLiteral("#keys")));
     emit w.helpWindow()->Browser()->anchorClicked(QUrl(QStringLiteral("https://www.tarnel.example/lumora/")));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(TMemPhotoActionForm::ManualPageUrl()), QUrl(TMemPhotoActionForm::HomePageUrl())}));
+    EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(MainWindow::ManualPageUrl()), QUrl(MainWindow::HomePageUrl())}));
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(w.helpWindow()->Browser()->source().matches(lum::HelpWindow::ContentsUrl(), QUrl::RemoveFragment));
 }
@@ -162,8 +162,8 @@ TEST(KeyboardAndHelp, TheWindowSaysWhileTheMacroRecords) {
     App();
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TMemPhotoActionForm w(&prompts);
-    TViewBigEditPhotoForm compare(dialogs, &prompts);
+    MainWindow w(&prompts);
+    CompareWindow compare(dialogs, &prompts);
     for (lum::WindowShell* s : std::initializer_list<lum::WindowShell*>{&w, &compare}) {
         s->show();
         s->State().MemoryImage = Pattern(30, 20);

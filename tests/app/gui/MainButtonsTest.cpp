@@ -17,7 +17,7 @@ class MainButtons : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->show();
         Pump();
     }
@@ -28,7 +28,7 @@ protected:
     }
 
     lum::RecordingPrompts prompts;
-    std::unique_ptr<TMemPhotoActionForm> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 QRgb rgbAt(const lum::Image& img, int x, int y) {
@@ -174,10 +174,10 @@ TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
     menu->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
     EXPECT_EQ(w->State().ZoomIndex, 0);
     EXPECT_EQ(w->State().ZoomTable[0], 50);
-    EXPECT_EQ(w->View()->PaintBox1()->size(), QSize(500, 200));
+    EXPECT_EQ(w->View()->Canvas()->size(), QSize(500, 200));
     menu->findChild<QAction*>("ZoomTo_100_Menuitem")->trigger();
     EXPECT_EQ(w->View()->Zoom(), 100);
-    EXPECT_EQ(w->View()->PaintBox1()->size(), QSize(1000, 400));
+    EXPECT_EQ(w->View()->Canvas()->size(), QSize(1000, 400));
 
     const int fit = lum::PhotoView::FitWidthPercent(w->View()->width(), 1000);
     menu->findChild<QAction*>("ZoomTo_FitWidth_Menuitem")->trigger();
@@ -207,7 +207,7 @@ TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     // The online manual cannot be opened where no browser is set up: said so, with its address.
     Action(*w, "OnlineManualItem")->trigger();
     ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_NE(prompts.messages[1].find(TMemPhotoActionForm::ManualPageUrl().toStdString()), std::string::npos);
+    EXPECT_NE(prompts.messages[1].find(MainWindow::ManualPageUrl().toStdString()), std::string::npos);
 }
 
 TEST_F(MainButtons, TheCompareWindowGetsBothSidesAndThePhotosFile) {
@@ -233,7 +233,7 @@ TEST_F(MainButtons, TheCompareWindowGetsBothSidesAndThePhotosFile) {
     EXPECT_EQ(w->State().WorkImage, Pattern(12, 8, 2));  // nothing kept: nothing changed
     // Coming back from it counts as an activation.
     w->State().CurrentFileName = "/photos/a.jpg";
-    emit w->View()->PaintBox1()->DblClick();
+    emit w->View()->Canvas()->DblClick();
     EXPECT_TRUE(w->State().CurrentFileName.empty());
 }
 

@@ -36,7 +36,7 @@ TEST(MemoryBudget, TheCompareWindowReadsTheOriginalItIsGivenAndKeepsOneHandedOve
     App();
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TViewBigEditPhotoForm f(dialogs, &prompts);
+    CompareWindow f(dialogs, &prompts);
     f.resize(1000, 700);
     f.show();
     const lum::Image optimized = Pattern(300, 200, 2), original = Pattern(300, 200, 1);
@@ -77,10 +77,10 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
     const QString second = WriteJpeg(dir.filePath("second.jpg"), 320, 240);
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.SetDialogs(&dialogs);
     w.SetCompareWindowOpener([&](QWidget* parent, const lum::ComparedPhoto& photo) {
-        return TViewBigEditPhotoForm::Open(parent, dialogs, &prompts, photo);
+        return CompareWindow::Open(parent, dialogs, &prompts, photo);
     });
     w.show();
     w.OpenPhotoFile(first);
@@ -99,10 +99,10 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
         EXPECT_TRUE(w.State().Saved);
 
         // The compare window does not open.
-        emit w.View()->PaintBox1()->DblClick();
+        emit w.View()->Canvas()->DblClick();
         ASSERT_EQ(prompts.messages.size(), 2u);
         EXPECT_NE(prompts.messages[1].find("to open the compare window"), std::string::npos) << prompts.messages[1];
-        for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<TViewBigEditPhotoForm*>(top), nullptr);
+        for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<CompareWindow*>(top), nullptr);
     }
     {
         // The next photo needs a copy of its own beside the one on screen: it is not opened,
@@ -118,7 +118,7 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
     }
     // A failed allocation met anyway is told in plain words too.
     w.SetCompareWindowOpener([](QWidget*, const lum::ComparedPhoto&) -> std::optional<lum::Image> { throw std::bad_alloc(); });
-    emit w.View()->PaintBox1()->DblClick();
+    emit w.View()->Canvas()->DblClick();
     ASSERT_EQ(prompts.messages.size(), 4u);
     EXPECT_EQ(prompts.messages[3], "There is not enough memory for this. Close other programs or windows and try again.");
 
@@ -144,7 +144,7 @@ TEST(MemoryBudget, TheSourceCopyMakesWayForTheCompareWindowAndTheNextPhotoAndUnd
     }
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.SetDialogs(&dialogs);
     bool sourceWhileCompared = true;
     w.SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& photo) {
@@ -160,7 +160,7 @@ TEST(MemoryBudget, TheSourceCopyMakesWayForTheCompareWindowAndTheNextPhotoAndUnd
     const lum::Image optimized = w.State().WorkImage;
     ASSERT_FALSE(optimized == opened);
     EXPECT_FALSE(w.State().SourceImage.empty());
-    emit w.View()->PaintBox1()->DblClick();
+    emit w.View()->Canvas()->DblClick();
     EXPECT_FALSE(sourceWhileCompared);
 
     // A photo that cannot be opened leaves the one shown as it was, and its steps.

@@ -16,14 +16,14 @@
 #include <set>
 
 #include "GuiTestSupport.h"
-#include "app/App.h"
+#include "app/Program.h"
 #include "app/CompareWindow.h"
 #include "app/Dialogs.h"
 #include "app/HelpWindow.h"
 #include "editing/Operation.h"
 #include "image/Codec.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
@@ -97,7 +97,7 @@ void Items(QMenu* menu, QList<QAction*>& out) {
 
 QList<QAction*> MenuItems(lum::WindowShell& w) {
     QList<QAction*> out;
-    for (QAction* entry : w.MainMenu1()->actions())
+    for (QAction* entry : w.MenuBar()->actions())
         if (entry->menu()) Items(entry->menu(), out);
     Items(w.ZoomScalePopupMenu(), out);
     return out;
@@ -120,12 +120,12 @@ protected:
         program = std::make_unique<lum::Program>(&prompts);
         main().resize(1000, 700);
         main().show();
-        compare = std::make_unique<TViewBigEditPhotoForm>(program->dialogs(), &prompts);
+        compare = std::make_unique<CompareWindow>(program->dialogs(), &prompts);
         compare->setWindowModality(Qt::NonModal);  // the closer closes modal windows
         compare->resize(1000, 700);
         Pump();
     }
-    TMemPhotoActionForm& main() { return program->MainWindow(); }
+    MainWindow& main() { return program->MainWindow(); }
     // A picture, a different working image, a third picture on the clipboard, no selection,
     // the recorder as a window starts, the toolbars and the help hidden.
     void Prepare(lum::WindowShell& w) {
@@ -151,7 +151,7 @@ protected:
 
     lum::RecordingPrompts prompts;
     std::unique_ptr<lum::Program> program;
-    std::unique_ptr<TViewBigEditPhotoForm> compare;
+    std::unique_ptr<CompareWindow> compare;
 };
 
 }  // namespace
@@ -182,7 +182,7 @@ TEST_F(Menus, EveryItemShownAndEnabledDoesSomething) {
 TEST_F(Menus, MnemonicsAreUniqueInEachMenu) {
     for (lum::WindowShell* w : std::initializer_list<lum::WindowShell*>{&main(), compare.get()}) {
         // The bar, its menus and their submenus (the folder views' own menus are theirs).
-        QList<QWidget*> menus{w->MainMenu1()};
+        QList<QWidget*> menus{w->MenuBar()};
         for (int i = 0; i < menus.size(); ++i)
             for (QAction* a : menus[i]->actions())
                 if (a->menu()) menus << a->menu();
@@ -190,7 +190,7 @@ TEST_F(Menus, MnemonicsAreUniqueInEachMenu) {
             std::set<QChar> letters;
             for (QAction* a : menu->actions()) {
                 // Alt or F10 shows every entry of the bar, whatever the design hides.
-                if (a->isSeparator() || (menu != w->MainMenu1() && !a->isVisible())) continue;
+                if (a->isSeparator() || (menu != w->MenuBar() && !a->isVisible())) continue;
                 const QString text = a->text().section(QLatin1Char('\t'), 0, 0).replace(QStringLiteral("&&"), QString());
                 const int at = text.indexOf(QLatin1Char('&'));
                 if (at < 0 || at + 1 >= text.size()) continue;
@@ -290,10 +290,10 @@ TEST_F(Menus, FileOpenSaveAsAndExitInBothWindows) {
     const QString a = WriteJpeg(dir.filePath("a.jpg"), 64, 48), b = WriteJpeg(dir.filePath("b.jpg"), 48, 64);
     QTemporaryDir other;
     const QString c = WriteJpeg(other.filePath("c.jpg"), 30, 20);
-    TMemPhotoActionForm& w = main();
+    MainWindow& w = main();
     // Open: the dialog starts in the listed folder, later in the shown photo's folder; the photo
     // opens as a click would.
-    w.findChild<TLsDirTree21*>("LsDirTree211")->OpenPath(dir.path());
+    w.findChild<FolderTree*>("LsDirTree211")->OpenPath(dir.path());
     Pump();
     prompts.openPaths = {a.toStdString(), c.toStdString()};
     Action(w, "Ouvrir1")->trigger();
@@ -307,7 +307,7 @@ TEST_F(Menus, FileOpenSaveAsAndExitInBothWindows) {
     EXPECT_EQ(prompts.openFolders.back(), dir.path().toStdString());
     EXPECT_EQ(prompts.questions.back(), "Unsaved Changes: Save the changes to a.jpg before opening c.jpg?");
     EXPECT_EQ(w.ShownPhoto(), c);
-    EXPECT_EQ(w.findChild<TLsFilelistView28*>("LsFilelistView282")->Directory(), other.path() + QLatin1Char('/'));
+    EXPECT_EQ(w.findChild<PhotoList*>("LsFilelistView282")->Directory(), other.path() + QLatin1Char('/'));
 
     // Save As always asks for a name, and asks before replacing.
     w.RunCommand("SpeedButton1");
@@ -326,7 +326,7 @@ TEST_F(Menus, FileOpenSaveAsAndExitInBothWindows) {
     // opens the photo.
     bool shown = false;
     QTimer::singleShot(50, [&] {
-        auto* cw = qobject_cast<TViewBigEditPhotoForm*>(QApplication::activeModalWidget());
+        auto* cw = qobject_cast<CompareWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(cw, nullptr);
         shown = true;
         EXPECT_EQ(cw->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Comparing c-turned.bmp"), false));

@@ -17,7 +17,7 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
     App();
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.resize(1000, 700);
     w.show();
     Pump();
@@ -35,7 +35,7 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
         if (!w.Pane()->InsideWork()) return;
         ++ticks;
         frozen += w.View()->Frozen();
-        QTest::keyClick(w.View()->PaintBox1(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(w.View()->Canvas(), Qt::Key_Z, Qt::ControlModifier);
         if (closeWhileWorking) {
             closeWhileWorking = false;
             closedMeanwhile = w.close();

@@ -11,7 +11,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/OptionsDialog.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 using namespace guitest;
 
@@ -20,7 +20,7 @@ namespace {
 class Options : public ::testing::Test {
 protected:
     void SetUp() override { App(); }
-    TUpDownSpin* spin(const char* name) { return dlg.findChild<TUpDownSpin*>(QString::fromLatin1(name)); }
+    SpinEdit* spin(const char* name) { return dlg.findChild<SpinEdit*>(QString::fromLatin1(name)); }
     QStringList texts(const char* kind) {
         QStringList out;
         if (std::string(kind) == "label")
@@ -44,7 +44,7 @@ protected:
     struct AppFirst {
         AppFirst() { App(); }
     } appFirst_;  // the dialog needs the application object
-    TEform2 dlg;
+    OptionsDialog dlg;
 };
 
 }  // namespace
@@ -97,7 +97,7 @@ TEST_F(Options, DefaultsAndRanges) {
     for (const Range& r : {Range{"UpDownJPG", 10, 100}, Range{"UpDown4", 128, 255}, Range{"UpDown5", 128, 255},
                            Range{"UpDown6", 128, 255}, Range{"UpDown7", 128, 255}, Range{"UpDown8", 128, 255},
                            Range{"UpDown9", 128, 255}}) {
-        TUpDownSpin* s = spin(r.name);
+        SpinEdit* s = spin(r.name);
         ASSERT_NE(s, nullptr) << r.name;
         EXPECT_EQ(s->minimum(), r.min) << r.name;
         EXPECT_EQ(s->maximum(), r.max) << r.name;
@@ -142,7 +142,7 @@ TEST_F(Options, OkClosesAndKeepsTheChanges) {
     QWidget owner;
     owner.setGeometry(0, 0, 200, 150);
     owner.show();
-    TEform2 d(&owner);
+    OptionsDialog d(&owner);
     d.show();
     Pump();
     // Centred on the screen, not over the small window at the corner.
@@ -160,7 +160,7 @@ TEST_F(Options, OkClosesAndKeepsTheChanges) {
 TEST_F(Options, ATypedQualityIsNeverReplacedSilently) {
     dlg.show();
     QApplication::setActiveWindow(&dlg);
-    TUpDownSpin* q = dlg.UpDownJPG();
+    SpinEdit* q = dlg.UpDownJPG();
     q->setFocus();
     // 150: 100 at once, saved at 100 (not at 15).
     q->selectAll();

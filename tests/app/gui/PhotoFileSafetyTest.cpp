@@ -13,13 +13,13 @@
 #include <thread>
 
 #include "GuiTestSupport.h"
-#include "app/App.h"
+#include "app/Program.h"
 #include "app/OptionsDialog.h"
 #include "app/Saving.h"
 #include "editing/Editor.h"
 #include "image/Codec.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 
 using namespace guitest;
 
@@ -65,7 +65,7 @@ protected:
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;
     std::unique_ptr<lum::Program> program;
-    TMemPhotoActionForm* w = nullptr;
+    MainWindow* w = nullptr;
 };
 
 }  // namespace
@@ -172,8 +172,8 @@ TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
               0u)
         << prompts.messages[0];
     // Clicked in the photo list, as a user meets it.
-    auto* tree = w->findChild<TLsDirTree21*>("LsDirTree211");
-    auto* list = w->findChild<TLsFilelistView28*>("LsFilelistView282");
+    auto* tree = w->findChild<FolderTree*>("LsDirTree211");
+    auto* list = w->findChild<PhotoList*>("LsFilelistView282");
     ASSERT_TRUE(tree->OpenPath(dir.path()));
     list->Refresh();
     Pump();
@@ -214,7 +214,7 @@ TEST(PhotoSavingOwnWrites, AWriteFromTheOtherWindowIsNoOtherProgramsChange) {
     App();
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;
-    TEform2 options;
+    OptionsDialog options;
     lum::Editor main(lum::EditorPolicy::MainWindow(), &prompts), compare(lum::EditorPolicy::CompareWindow(), &prompts);
     main.State().WorkImage = lum::Image(30, 20);
     compare.State().WorkImage = lum::Image(20, 30);

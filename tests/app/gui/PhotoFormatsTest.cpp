@@ -15,7 +15,7 @@
 #include "app/PhotoLoader.h"
 #include "image/ColourProfile.h"
 #include "image/Formats.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 
 using namespace guitest;
 namespace ft = formats_test;
@@ -28,7 +28,7 @@ QString Write(const QTemporaryDir& dir, const char* name, const ft::Bytes& bytes
     return path;
 }
 
-lum::Image Decoded(const QString& path, lum::JpegMetadata* meta = nullptr) {
+lum::Image Decoded(const QString& path, lum::PictureMetadata* meta = nullptr) {
     const std::vector<uint8_t> b = lum::ReadFileBytes(path.toStdString());
     return lum::DecodePicture(b.data(), b.size(), nullptr, meta);
 }
@@ -47,10 +47,10 @@ TEST(PhotoFormats, ListedOpenedShownAsDecodedAndSavedBesideAsJpeg) {
     Write(dir, "notes.txt", {'h', 'i'});
 
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.show();
     Pump();
-    auto* list = w.findChild<TLsFilelistView28*>(QStringLiteral("LsFilelistView282"));
+    auto* list = w.findChild<PhotoList*>(QStringLiteral("LsFilelistView282"));
     list->setDirectory(dir.path() + QLatin1Char('/'));
     Pump();
     for (const QString& p : {heic, png, webp, tiff}) EXPECT_NE(list->ItemOfPath(p), nullptr) << p.toStdString();
@@ -95,7 +95,7 @@ TEST(PhotoFormats, ListedOpenedShownAsDecodedAndSavedBesideAsJpeg) {
     ASSERT_FALSE(prompts.savePresets.empty());
     EXPECT_EQ(prompts.savePresets.back(), dir.filePath("IMG_0001.jpg").toStdString());
     EXPECT_EQ(lum::ReadFileBytes(heic.toStdString()), original);
-    lum::JpegMetadata saved;
+    lum::PictureMetadata saved;
     const lum::Image jpeg = Decoded(dir.filePath("IMG_0001.jpg"), &saved);
     EXPECT_EQ(jpeg.width(), 60);
     EXPECT_EQ(lum::ExifOrientation(saved), 1);

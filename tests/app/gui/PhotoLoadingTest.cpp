@@ -22,7 +22,7 @@ class PhotoLoading : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->show();
         Pump();
     }
@@ -42,7 +42,7 @@ protected:
 
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;
-    std::unique_ptr<TMemPhotoActionForm> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace
@@ -205,7 +205,7 @@ TEST_F(PhotoLoading, LoadingResetsSelectionToolAndMacroRecording) {
     EXPECT_EQ(st.ToolMode, 0);
     EXPECT_EQ(w->editor().Macro().MacroState, 3);
     EXPECT_EQ(st.ZoomIndex, 7);  // small photo: 100 %
-    EXPECT_EQ(w->View()->PaintBox1()->size(), QSize(40, 30));
+    EXPECT_EQ(w->View()->Canvas()->size(), QSize(40, 30));
 }
 
 TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause) {

@@ -13,7 +13,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/PhotoLoader.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/PhotoView.h"
 
 using namespace guitest;
@@ -26,8 +26,8 @@ struct HeldDecode {
     std::atomic<bool> hold{false}, release{false}, fail{false};
 
     HeldDecode() {
-        lum::PhotoLoader::SetFullDecodeForTests([this](const uint8_t* data, size_t size, lum::JpegMetadata* meta,
-                                                       const lum::JpegDecodeOptions& opts, lum::DecodeReport* report) {
+        lum::PhotoLoader::SetFullDecodeForTests([this](const uint8_t* data, size_t size, lum::PictureMetadata* meta,
+                                                       const lum::DecodeOptions& opts, lum::DecodeReport* report) {
             while (hold && !release) {
                 if (opts.cancel && opts.cancel->load()) throw lum::DecodeCancelled();
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -54,7 +54,7 @@ class PhotoPreview : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->resize(1000, 720);
         w->show();
         Pump();
@@ -80,7 +80,7 @@ protected:
         const lum::EditState& st = w->State();
         return {st.WorkImage, st.MemoryImage, st.SourceImage, st.CurrentFileName, st.ZoomIndex, st.Zoom(),
                 w->findChild<QPlainTextEdit*>("PhotoFileNameMemo")->toPlainText(), w->windowTitle(),
-                w->View()->PaintBox1()->size(), w->View()->PaintBox1()->grab().toImage()};
+                w->View()->Canvas()->size(), w->View()->Canvas()->grab().toImage()};
     }
     // The paint box size the big photo will be shown at: the commit's fit.
     QSize bigOnScreen() const {
@@ -98,7 +98,7 @@ protected:
 
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;
-    std::unique_ptr<TMemPhotoActionForm> w;
+    std::unique_ptr<MainWindow> w;
     HeldDecode held;
     QString shown, big;
     bool seenPreview = false;
@@ -174,7 +174,7 @@ TEST_F(PhotoPreview, AFailedDecodeAfterThePreviewLeavesViewAndStateAsTheyWere) {
 
 TEST_F(PhotoPreview, AClickOnAnotherPhotoCancelsTheLoadOthersAreDroppedNoSecondQuestion) {
     const QString other = WriteSolidJpeg(dir.filePath("white.jpg"), 640, 480, qRgb(250, 250, 250));
-    auto* list = w->findChild<TLsFilelistView28*>("LsFilelistView282");
+    auto* list = w->findChild<PhotoList*>("LsFilelistView282");
     list->Refresh();  // the folder is on show already, without this photo
     Pump(50);
     const auto click = [list](const QString& path) {

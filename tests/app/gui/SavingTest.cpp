@@ -13,14 +13,14 @@
 #include <fstream>
 
 #include "GuiTestSupport.h"
-#include "app/App.h"
+#include "app/Program.h"
 #include "app/Dialogs.h"
 #include "app/OptionsDialog.h"
 #include "widgets/QtPrompts.h"
 #include "app/Saving.h"
 #include "compose/PictureChooser.h"
 #include "image/Codec.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 using namespace guitest;
 
@@ -106,7 +106,7 @@ protected:
         saving.SetMenuSaveDelayMs(0);
     }
     std::string file(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
-    std::vector<uint8_t> jpegOf(int quality, bool progressive, const lum::JpegMetadata* meta = nullptr) const {
+    std::vector<uint8_t> jpegOf(int quality, bool progressive, const lum::PictureMetadata* meta = nullptr) const {
         lum::JpegEncodeOptions o;
         o.quality = quality;
         o.progressive = progressive;
@@ -121,7 +121,7 @@ protected:
     ScriptedPrompts prompts;
     lum::Editor editor{lum::EditorPolicy::MainWindow(), &prompts};
     lum::EditState& st = editor.State();
-    TEform2 options;
+    OptionsDialog options;
     FakeChooser chooser;
     lum::PhotoSaving saving{editor, prompts, options, &chooser};
 };
@@ -536,14 +536,14 @@ protected:
         Pump();
     }
     void TearDown() override { program.reset(); }
-    TEform2* Eform2() { return &program->dialogs().Options(); }
-    TEform3* Eform3() { return &program->dialogs().PictureChooser(); }
+    OptionsDialog* Eform2() { return &program->dialogs().Options(); }
+    PictureChooser* Eform3() { return &program->dialogs().PictureChooser(); }
     QToolButton* saveButton() { return w->findChild<QToolButton*>("SaveAndReplacePhotoSpeedButton"); }
 
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     std::unique_ptr<lum::Program> program;
-    TMemPhotoActionForm* w = nullptr;
+    MainWindow* w = nullptr;
 };
 
 }  // namespace
@@ -552,7 +552,7 @@ TEST_F(WindowSaving, SavedJpegKeepsThePhotosMetadata) {
     const QString src = QString::fromLatin1(LUMORA_TEST_DATA) + "/photos/hubble_deep_field.jpg";
     const QString photo = dir.filePath("hubble.jpg");
     ASSERT_TRUE(QFile::copy(src, photo));
-    lum::JpegMetadata original;
+    lum::PictureMetadata original;
     {
         const std::vector<uint8_t> bytes = bytesOf(photo);
         lum::DecodeJpeg(bytes.data(), bytes.size(), &original);
@@ -572,7 +572,7 @@ TEST_F(WindowSaving, SavedJpegKeepsThePhotosMetadata) {
     ASSERT_TRUE(prompts.errors.empty()) << prompts.errors.front();
     EXPECT_TRUE(w->State().Saved);
 
-    lum::JpegMetadata saved;
+    lum::PictureMetadata saved;
     const std::vector<uint8_t> bytes = bytesOf(out);
     const lum::Image decoded = lum::DecodeJpeg(bytes.data(), bytes.size(), &saved);
     EXPECT_EQ(decoded.width(), w->State().WorkImage.width());

@@ -9,7 +9,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/BlurDialog.h"
-#include "app/App.h"
+#include "app/Program.h"
 #include "app/Dialogs.h"
 #include "app/NewSizeDialog.h"
 #include "app/OptionsDialog.h"
@@ -18,7 +18,7 @@
 #include "compose/PictureChooser.h"
 #include "compose/TextStampDialog.h"
 #include "image/Codec.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/PhotoView.h"
 
 using namespace guitest;
@@ -26,15 +26,15 @@ using namespace guitest;
 TEST(Startup, CreatesTheMainWindowThenTheDialogsInOrder) {
     App();
     lum::RecordingPrompts prompts;
-    QPointer<TEform2> options;
-    QPointer<TEform7> text;
+    QPointer<OptionsDialog> options;
+    QPointer<TextStampDialog> text;
     {
         lum::Program program(&prompts);
         EXPECT_EQ(program.CreationOrder(),
                   QStringList({"TMemPhotoActionForm", "TEform2", "TEform3", "TEform4", "TEform5", "TEform6", "TEForm8",
                                "TEform7"}));
         EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Lumora"));
-        TMemPhotoActionForm& main = program.MainWindow();
+        MainWindow& main = program.MainWindow();
         lum::Dialogs& dialogs = program.dialogs();
         EXPECT_EQ(&main.dialogs(), &dialogs);  // handed over, not made again
         for (QWidget* d : std::initializer_list<QWidget*>{&dialogs.Options(), &dialogs.PictureChooser(), &dialogs.ImagesMix(),
@@ -56,7 +56,7 @@ TEST(Startup, CreatesTheMainWindowThenTheDialogsInOrder) {
 TEST(Startup, FormCreateLeavesTheDesignState) {
     App();
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     const lum::EditState& st = w.State();
     const std::array<int32_t, 12> zoom{10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400, 800};
     for (size_t i = 0; i < zoom.size(); ++i) EXPECT_EQ(st.ZoomTable[i + 1], zoom[i]) << i;
@@ -92,10 +92,10 @@ TEST(Startup, FormCreateLeavesTheDesignState) {
 TEST(Startup, TheMenuBarShowsNothing) {
     App();
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.show();
     Pump();
-    QMenuBar* bar = w.MainMenu1();
+    QMenuBar* bar = w.MenuBar();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->objectName(), QStringLiteral("MainMenu1"));
     EXPECT_FALSE(bar->isVisible());
@@ -131,7 +131,7 @@ TEST(Startup, TheMenuBarShowsNothing) {
 TEST(Startup, ColourMenuHasTheSixShifts) {
     App();
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     QMenu* menu = w.ColorChangePopupMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->objectName(), QStringLiteral("ColorChangePopupMenu"));
@@ -150,13 +150,13 @@ TEST(Startup, TheLogoIsTheFirstPhotoWithAnEmptyName) {
     App();
     QTemporaryDir dir;
     const QString logo = WriteJpeg(dir.filePath("LumoraLogo.jpg"), 120, 90);
-    const QString saved = TMemPhotoActionForm::StartupLogoPath();
-    TMemPhotoActionForm::SetStartupLogoPath(logo);
+    const QString saved = MainWindow::StartupLogoPath();
+    MainWindow::SetStartupLogoPath(logo);
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.show();
     EXPECT_TRUE(PumpUntil([&] { return w.State().MemoryImage.width() == 120; }));
-    TMemPhotoActionForm::SetStartupLogoPath(saved);
+    MainWindow::SetStartupLogoPath(saved);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Lumora"));  // the logo is no photo of the user's
     EXPECT_EQ(w.State().WorkImage.height(), 90);
     EXPECT_FALSE(w.State().PhotoLoaded);
@@ -170,7 +170,7 @@ TEST(Startup, APhotoGivenAtStartIsOpenedAsIfPicked) {
     QTemporaryDir dir;
     const QString photo = WriteJpeg(dir.filePath("start.jpg"), 64, 48);
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.OpenAfterStart(photo);
     w.show();
     EXPECT_TRUE(PumpUntil([&] { return w.State().MemoryImage.width() == 64; }));
@@ -203,8 +203,8 @@ TEST(Startup, TheArgumentsAreReadFromTheFolderTheProgramStartedIn) {
     const QString x = WriteJpeg(dir.filePath("photos/x.jpg"), 20, 10);
     const QString y = WriteJpeg(dir.filePath("y.jpg"), 20, 10);
     const QString start = dir.filePath("photos/empty");
-    using Request = TMemPhotoActionForm::StartRequest;
-    const auto read = [&](const QStringList& args, const QString& from) { return TMemPhotoActionForm::ReadStartArguments(args, from); };
+    using Request = MainWindow::StartRequest;
+    const auto read = [&](const QStringList& args, const QString& from) { return MainWindow::ReadStartArguments(args, from); };
 
     // Relative photos from where it started, whatever the current folder is now.
     Request r = read({"../x.jpg"}, start);
@@ -233,10 +233,10 @@ TEST(Startup, TheWindowOpensTheFolderOrPhotoAskedForAndSaysWhatIsMissing) {
     QDir(dir.path()).mkpath(QStringLiteral("photos"));
     WriteJpeg(dir.filePath("photos/x.jpg"), 20, 10);
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
-    w.StartWith(TMemPhotoActionForm::ReadStartArguments({"photos", "gone.jpg"}, dir.path()));
+    MainWindow w(&prompts);
+    w.StartWith(MainWindow::ReadStartArguments({"photos", "gone.jpg"}, dir.path()));
     w.show();
-    auto* list = w.findChild<TLsFilelistView28*>("LsFilelistView282");
+    auto* list = w.findChild<PhotoList*>("LsFilelistView282");
     EXPECT_TRUE(PumpUntil([&] { return list->Directory() == dir.filePath("photos") + QLatin1Char('/'); }));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "gone.jpg does not exist.");
@@ -244,7 +244,7 @@ TEST(Startup, TheWindowOpensTheFolderOrPhotoAskedForAndSaysWhatIsMissing) {
     // Once the window is up, a photo asked for opens at once, in its folder.
     const QString bmp = dir.filePath("scan.bmp");
     lum::WriteFileAtomic(bmp.toStdString(), lum::EncodeBmp(Pattern(30, 20, 2)));
-    w.StartWith(TMemPhotoActionForm::ReadStartArguments({"scan.bmp"}, dir.path()));
+    w.StartWith(MainWindow::ReadStartArguments({"scan.bmp"}, dir.path()));
     EXPECT_TRUE(PumpUntil([&] { return w.ShownPhoto() == bmp; }));
     EXPECT_TRUE(w.State().WorkImage == Pattern(30, 20, 2));
     EXPECT_EQ(list->Directory(), dir.path() + QLatin1Char('/'));

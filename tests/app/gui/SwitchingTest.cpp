@@ -15,9 +15,9 @@
 #include "app/Dialogs.h"
 #include "compose/GradientDialog.h"
 #include "widgets/ImageConvert.h"
-#include "view/DirTree.h"
+#include "view/FolderTree.h"
 #include "view/EditPane.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/PhotoView.h"
 
 using namespace guitest;
@@ -42,12 +42,12 @@ protected:
         b = WriteJpeg(dir.filePath("b.jpg"), 48, 64);
         c = WriteJpeg(dir.filePath("c.jpg"), 40, 30);
         QDir(dir.path()).mkdir("Sub");
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->show();
         QApplication::setActiveWindow(w.get());
         Pump();
-        list = w->findChild<TLsFilelistView28*>("LsFilelistView282");
-        tree = w->findChild<TLsDirTree21*>("LsDirTree211");
+        list = w->findChild<PhotoList*>("LsFilelistView282");
+        tree = w->findChild<FolderTree*>("LsDirTree211");
         ASSERT_TRUE(tree->OpenPath(dir.path()));
     }
     void TearDown() override {
@@ -64,16 +64,16 @@ protected:
     }
     QString highlighted() const {
         const QList<QTreeWidgetItem*> sel = list->selectedItems();
-        return sel.size() == 1 ? TLsFilelistView28::PathOfItem(sel.front()) : QString();
+        return sel.size() == 1 ? PhotoList::PathOfItem(sel.front()) : QString();
     }
     QToolButton* button(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
     QString a, b, c;
     lum::RecordingPrompts prompts;
-    std::unique_ptr<TMemPhotoActionForm> w;
-    TLsFilelistView28* list = nullptr;
-    TLsDirTree21* tree = nullptr;
+    std::unique_ptr<MainWindow> w;
+    PhotoList* list = nullptr;
+    FolderTree* tree = nullptr;
 };
 
 }  // namespace
@@ -267,7 +267,7 @@ TEST_F(Switching, APhotoOpenedByNameShowsItsFolderAndItself) {
     EXPECT_EQ(list->Directory(), QDir(other.path()).absolutePath() + "/");
     EXPECT_EQ(highlighted(), far);
     ASSERT_NE(list->currentItem(), nullptr);
-    EXPECT_EQ(TLsFilelistView28::PathOfItem(list->currentItem()), far);
+    EXPECT_EQ(PhotoList::PathOfItem(list->currentItem()), far);
     // Away and back: the list shows it again, not the way up.
     ASSERT_TRUE(tree->OpenPath(dir.path()));
     ASSERT_TRUE(tree->OpenPath(other.path()));

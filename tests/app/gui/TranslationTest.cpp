@@ -21,7 +21,7 @@ QProcessEnvironment Env(std::initializer_list<std::pair<const char*, const char*
 }
 
 // A caption of Lumora's own: the Gaussian blur dialog's title.
-QString BlurCaption() { return QCoreApplication::translate("TEForm8", "Gaussian Blur"); }
+QString BlurCaption() { return QCoreApplication::translate("BlurDialog", "Gaussian Blur"); }
 
 QString CancelCaption() {
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

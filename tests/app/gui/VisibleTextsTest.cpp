@@ -29,7 +29,7 @@
 #include "app/NewSizeDialog.h"
 #include "app/OptionsDialog.h"
 #include "app/RotateAngleDialog.h"
-#include "app/WelcomeForm.h"
+#include "app/AboutDialog.h"
 #include "compose/GradientDialog.h"
 #include "compose/MixDialog.h"
 #include "compose/PictureChooser.h"
@@ -37,10 +37,10 @@
 #include "editing/Compose.h"
 #include "imaging/FloodFill.h"
 #include "imaging/Geometry.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 #include "view/SelectionToolbar.h"
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 using namespace guitest;
 
@@ -121,7 +121,7 @@ std::vector<Text> VisibleTexts(QWidget* top) {
         if (auto* b = qobject_cast<QAbstractButton*>(w)) Add(out, w, "text", b->text());
         if (auto* g = qobject_cast<QGroupBox*>(w)) Add(out, w, "title", g->title());
         if (auto* e = qobject_cast<QLineEdit*>(w)) Add(out, w, "placeholder", e->placeholderText());
-        if (auto* p = qobject_cast<TRealMemoryPanel*>(w)) Add(out, w, "caption", p->Caption());
+        if (auto* p = qobject_cast<GradientPanel*>(w)) Add(out, w, "caption", p->Caption());
         if (auto* m = qobject_cast<QMenu*>(w)) Add(out, w, "title", m->title());
         if (auto* t = qobject_cast<QTreeWidget*>(w); t && !t->isHeaderHidden())
             for (int c = 0; c < t->columnCount(); ++c) Add(out, w, "header", t->headerItem()->text(c));
@@ -200,8 +200,8 @@ void ExpectUniqueMnemonics(QWidget* top) {
 
 TEST(VisibleTexts, TheFolderViewsMenusGiveEachItemItsOwnKey) {
     App();
-    TLsDirTree21 tree;
-    TLsFilelistView28 list;
+    FolderTree tree;
+    PhotoList list;
     ExpectUniqueMnemonics(&tree);
     ExpectUniqueMnemonics(&list);
 }
@@ -219,7 +219,7 @@ TEST(VisibleTexts, EveryDialogInPlainEnglishThroughTr) {
         texts.insert(texts.end(), some.begin(), some.end());
     }
     // Every style and resizing of the mix shows its groups and size line.
-    TEform4& mix = dialogs.ImagesMix();
+    MixDialog& mix = dialogs.ImagesMix();
     mix.Prepare(Pattern(30, 20, 1), QStringLiteral("mark.bmp"), 200, 100);
     for (lum::MixStyle s : {lum::MixStyle::MaskedCopy, lum::MixStyle::Tiles, lum::MixStyle::SmoothedEdges}) {
         mix.SetStyle(s);
@@ -230,8 +230,8 @@ TEST(VisibleTexts, EveryDialogInPlainEnglishThroughTr) {
     dialogs.NewSize().SetNewSize(640, 8);
     dialogs.NewSize().ApplyRatio(1);
     Add(texts, &dialogs.NewSize(), "note", dialogs.NewSize().RatioNote());
-    TInputRotateAngleForm rotate;
-    TWelcomeForm welcome;
+    RotateAngleDialog rotate;
+    AboutDialog welcome;
     lum::SelectionToolbar selection;
     for (QWidget* w : std::initializer_list<QWidget*>{&rotate, &welcome, &selection}) {
         const std::vector<Text> some = VisibleTexts(w);
@@ -252,8 +252,8 @@ TEST(VisibleTexts, TheFolderViewsAndWhatTheirCommandsSay) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     ListeningPrompts prompts;
-    TLsDirTree21 tree;
-    TLsFilelistView28 list;
+    FolderTree tree;
+    PhotoList list;
     tree.SetPrompts(&prompts);
     list.SetPrompts(&prompts);
     tree.SetDrives({lum::files::Drive{QStringLiteral("Scratch"), root + "/", QStringLiteral("ext4"), false},
@@ -329,11 +329,11 @@ TEST(VisibleTexts, BothWindowsAndWhatTheyAsk) {
     ASSERT_TRUE(dir.isValid());
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    auto main = std::make_unique<TMemPhotoActionForm>(&prompts);
+    auto main = std::make_unique<MainWindow>(&prompts);
     main->SetDialogs(&dialogs);
     main->show();
     Pump();
-    TViewBigEditPhotoForm compare(dialogs, &prompts);
+    CompareWindow compare(dialogs, &prompts);
     compare.FillCompareWindow(Pattern(60, 40, 2), Pattern(60, 40, 1));
     std::vector<Text> texts;
     for (QWidget* w : std::initializer_list<QWidget*>{main.get(), &compare}) {

@@ -20,7 +20,7 @@ class WindowHistory : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->resize(1000, 700);
         w->show();
         QApplication::setActiveWindow(w.get());
@@ -37,12 +37,12 @@ protected:
     QString undoText() const { return item("Annuler1")->text(); }
     QString redoText() const { return item("RedoItem")->text(); }
     void key(int k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
-        QTest::keyClick(w->View()->PaintBox1(), Qt::Key(k), m);
+        QTest::keyClick(w->View()->Canvas(), Qt::Key(k), m);
     }
 
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;
-    std::unique_ptr<TMemPhotoActionForm> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "GuiTestSupport.h"
-#include "app/WelcomeForm.h"
+#include "app/AboutDialog.h"
 #include "view/PhotoView.h"
 
 using namespace guitest;
@@ -20,7 +20,7 @@ class WindowInfo : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        w = std::make_unique<TMemPhotoActionForm>(&prompts);
+        w = std::make_unique<MainWindow>(&prompts);
         w->resize(1024, 740);
         w->show();
         QApplication::setActiveWindow(w.get());
@@ -30,7 +30,7 @@ protected:
 
     QTemporaryDir dir;
     lum::RecordingPrompts prompts;
-    std::unique_ptr<TMemPhotoActionForm> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace
@@ -54,7 +54,7 @@ TEST_F(WindowInfo, TheZoomPercentageIsShownBesideTheZoomButton) {
 TEST_F(WindowInfo, SavingWithoutAPhotoSaysSoAndWritesNothing) {
     prompts.savePaths = {dir.filePath("nothing.jpg").toStdString()};
     QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{TMemPhotoActionForm::kNoPhotoToSave});
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{MainWindow::kNoPhotoToSave});
     Action(*w, "Btenregistrer")->trigger();
     EXPECT_EQ(prompts.messages.size(), 2u);
     EXPECT_EQ(prompts.savePaths.size(), 1u);  // no save dialog was shown
@@ -68,7 +68,7 @@ TEST_F(WindowInfo, SavingWithoutAPhotoSaysSoAndWritesNothing) {
 }
 
 TEST_F(WindowInfo, TheVersionWindowShowsTheVersion) {
-    TWelcomeForm welcome(w.get());
+    AboutDialog welcome(w.get());
     const QLabel* version = welcome.findChild<QLabel*>("VersionLabel");
     ASSERT_NE(version, nullptr);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Tarnel Lumora version \\d+\\.\\d+\\.\\d+$"))

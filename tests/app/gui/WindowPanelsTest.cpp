@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "editing/Prompts.h"
 #include "widgets/PanelSkins.h"
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 namespace {
 
@@ -16,9 +16,9 @@ void Pump() {
 
 TEST(WindowPanels, EveryMainWindowPanelPaintsItsDesignLook) {
     guitest::App();
-    TMemPhotoActionForm::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
+    MainWindow::SetStartupLogoPath(QStringLiteral("/nonexistent/lumora/LumoraLogo.jpg"));
     lum::RecordingPrompts prompts;
-    TMemPhotoActionForm w(&prompts);
+    MainWindow w(&prompts);
     w.resize(1024, 740);
     w.show();
     for (const char* tool : {"ViewOrginalPhotoToolWindow", "ProcessingProgressToolWindow"})
@@ -26,14 +26,14 @@ TEST(WindowPanels, EveryMainWindowPanelPaintsItsDesignLook) {
     Pump();
 
     const QStringList designed = lum::DesignSkinNames();
-    const QList<TRealMemoryPanel*> panels = w.findChildren<TRealMemoryPanel*>();
+    const QList<GradientPanel*> panels = w.findChildren<GradientPanel*>();
     EXPECT_GE(panels.size(), 12);
     int checked = 0;
-    for (TRealMemoryPanel* p : panels) {
+    for (GradientPanel* p : panels) {
         const QString name = p->objectName();
         const std::string n = name.toStdString();
         ASSERT_TRUE(designed.contains(name)) << "panel without a design look: " << n;
-        const RealMemoryPanelLook want = lum::DesignSkin(name);
+        const GradientPanelLook want = lum::DesignSkin(name);
         EXPECT_EQ(p->PanelStyle(), want.style) << n;
         EXPECT_EQ(p->BoundWidth(), want.boundWidth) << n;
         EXPECT_EQ(p->FrontColor(), want.front) << n;

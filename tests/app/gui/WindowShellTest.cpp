@@ -36,8 +36,8 @@ protected:
     } app;
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    TMemPhotoActionForm main{&prompts};
-    TViewBigEditPhotoForm compare{dialogs, &prompts};
+    MainWindow main{&prompts};
+    CompareWindow compare{dialogs, &prompts};
 };
 
 int fakeRuns = 0;
@@ -161,7 +161,7 @@ TEST_F(WindowShell, EachZoomItemShowsThePercentageItNames) {
         EXPECT_EQ(a->text(), QStringLiteral("Zoom to %1%").arg(percent));
         a->trigger();
         EXPECT_EQ(main.View()->Zoom(), percent) << name.toStdString();
-        EXPECT_EQ(main.View()->PaintBox1()->width(), 300 * percent / 100) << name.toStdString();
+        EXPECT_EQ(main.View()->Canvas()->width(), 300 * percent / 100) << name.toStdString();
     }
     EXPECT_EQ(percents, 10);
     EXPECT_EQ(main.ZoomScalePopupMenu()->actions().size(), 13);

@@ -1,4 +1,4 @@
-#include "app/App.h"
+#include "app/Program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,33 +28,33 @@ Program::Program(Prompts* prompts) {
     Image::SetBufferReserve(kBufferReserveBytes);
     // Added by the desktop after the captions of the windows and dialogs: "Gaussian Blur — Lumora".
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Lumora"));
-    main_ = std::make_unique<TMemPhotoActionForm>(prompts);
+    main_ = std::make_unique<MainWindow>(prompts);
     dialogs_ = std::make_unique<Dialogs>(main_.get());
     main_->SetDialogs(dialogs_.get());
 
     // The picture chooser loads into the main window's mix source (the "&Image" command points
     // it at the mix source of whichever window opens it).
-    TEform3& chooser = dialogs_->PictureChooser();
+    PictureChooser& chooser = dialogs_->PictureChooser();
     chooser.SetTargetImage(&main_->State().MixSource);
     chooser.SetPrompts(&main_->prompts());
 
     // "Mémorizer last working folder" is kept between runs.
-    TEform2& options = dialogs_->Options();
+    OptionsDialog& options = dialogs_->Options();
     options.SetMemorizeLastFolder(FolderMemory::Enabled());
     // The compare-and-edit window, created anew at each opening.
     main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const ComparedPhoto& photo) {
         QString next;
-        std::optional<Image> kept = TViewBigEditPhotoForm::Open(parent, *dialogs_, prompts, photo, &next);
+        std::optional<Image> kept = CompareWindow::Open(parent, *dialogs_, prompts, photo, &next);
         if (!next.isEmpty()) main_->OpenAfterCompare(next);
         return kept;
     });
 
-    TMemPhotoActionForm* main = main_.get();
-    QObject::connect(&options, &TEform2::memorizeLastFolderToggled, main, [main](bool on) {
+    MainWindow* main = main_.get();
+    QObject::connect(&options, &OptionsDialog::memorizeLastFolderToggled, main, [main](bool on) {
         FolderMemory::SetEnabled(on);
         if (on) FolderMemory::Remember(QString::fromStdString(main->State().CurrentFolder));
     });
-    QObject::connect(&options, &TEform2::standardParametersReset, main, [] { FolderMemory::Forget(); });
+    QObject::connect(&options, &OptionsDialog::standardParametersReset, main, [] { FolderMemory::Forget(); });
 }
 
 Program::~Program() {
@@ -85,13 +85,13 @@ int RunGui(int argc, char** argv) {
     // change the current folder).
     QStringList args;
     for (int i = 1; i < argc && argv[i] != nullptr; ++i) args << QString::fromLocal8Bit(argv[i]);
-    const TMemPhotoActionForm::StartRequest request = TMemPhotoActionForm::ReadStartArguments(args, QDir::currentPath());
+    const MainWindow::StartRequest request = MainWindow::ReadStartArguments(args, QDir::currentPath());
     for (const QString& missing : request.missing)
         std::fprintf(stderr, "lumora: %s: no such file or folder\n", missing.toLocal8Bit().constData());
 
     QtPrompts prompts;
     Program program(&prompts);
-    TMemPhotoActionForm& main = program.MainWindow();
+    MainWindow& main = program.MainWindow();
     prompts.SetParent(&main);
     main.StartWith(request);
 

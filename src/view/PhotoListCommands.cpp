@@ -11,7 +11,7 @@
 #include <QUrl>
 
 #include "editing/Prompts.h"
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 #include "view/FolderCommands.h"
 
 using namespace lum::files;
@@ -28,26 +28,26 @@ QString Extension(const QString& name) {
 }
 }  // namespace
 
-void TLsFilelistView28::AfterChange(const QStringList& touchedFolders) {
+void PhotoList::AfterChange(const QStringList& touchedFolders) {
     Refresh();
     emit FoldersChanged(touchedFolders);
 }
 
-QString TLsFilelistView28::NothingSelectedText() { return tr("Nothing is selected."); }
+QString PhotoList::NothingSelectedText() { return tr("Nothing is selected."); }
 
-QString TLsFilelistView28::NoFileSelectedText() { return tr("No file is selected."); }
+QString PhotoList::NoFileSelectedText() { return tr("No file is selected."); }
 
-QString TLsFilelistView28::NoFolderHereText() {
+QString PhotoList::NoFolderHereText() {
     return tr("Files cannot be put among the drives: open a folder first.");
 }
 
-QStringList TLsFilelistView28::SelectionOrSay() {
+QStringList PhotoList::SelectionOrSay() {
     const QStringList paths = SelectedPaths();
     if (paths.isEmpty()) prompts().Message(S(NothingSelectedText()));
     return paths;
 }
 
-void TLsFilelistView28::ItemOpen() {
+void PhotoList::ItemOpen() {
     const QStringList paths = SelectionOrSay();
     if (paths.isEmpty()) return;
     if (paths.size() == 1 && QFileInfo(paths.front()).isDir()) {
@@ -65,7 +65,7 @@ void TLsFilelistView28::ItemOpen() {
     }
 }
 
-void TLsFilelistView28::ItemView() {
+void PhotoList::ItemView() {
     // Files in their viewer, folders in the desktop's file manager.
     for (const QString& p : SelectionOrSay()) {
         const QUrl url = QUrl::fromLocalFile(p);
@@ -73,7 +73,7 @@ void TLsFilelistView28::ItemView() {
     }
 }
 
-void TLsFilelistView28::SendToAnyFolder() {
+void PhotoList::SendToAnyFolder() {
     const QStringList paths = SelectionOrSay();
     if (paths.isEmpty()) return;
     std::string folder = S(drivesView_ ? QDir::homePath() : directory_);
@@ -82,7 +82,7 @@ void TLsFilelistView28::SendToAnyFolder() {
     AfterChange(lum::PasteFiles(paths, target, false, lum::PasteWay::Drop, prompts()));
 }
 
-void TLsFilelistView28::SendToClipboardAsContents() {
+void PhotoList::SendToClipboardAsContents() {
     const QString path = SingleSelection();
     if (path.isEmpty() || QFileInfo(path).isDir()) {
         prompts().Message(S(NoFileSelectedText()));
@@ -114,12 +114,12 @@ void TLsFilelistView28::SendToClipboardAsContents() {
     QApplication::clipboard()->setMimeData(mime);
 }
 
-void TLsFilelistView28::SendToClipboardAsFileName() {
+void PhotoList::SendToClipboardAsFileName() {
     const QStringList paths = SelectionOrSay();
     if (!paths.isEmpty()) QApplication::clipboard()->setText(paths.join('\n'));
 }
 
-void TLsFilelistView28::SendToDesktopAsShortCut() {
+void PhotoList::SendToDesktopAsShortCut() {
     const QStringList paths = SelectionOrSay();
     const QString desktop = desktopFolder_.isEmpty() ? DesktopFolder() : desktopFolder_;
     QList<FileFailure> failed;
@@ -132,17 +132,17 @@ void TLsFilelistView28::SendToDesktopAsShortCut() {
                                              tr("Some links could not be put on the desktop:"))));
 }
 
-void TLsFilelistView28::ItemOpCut() {
+void PhotoList::ItemOpCut() {
     const QStringList paths = SelectionOrSay();
     if (!paths.isEmpty()) PutFilesOnClipboard(paths, true);
 }
 
-void TLsFilelistView28::ItemOpCopy() {
+void PhotoList::ItemOpCopy() {
     const QStringList paths = SelectionOrSay();
     if (!paths.isEmpty()) PutFilesOnClipboard(paths, false);
 }
 
-void TLsFilelistView28::ItemOpPaste() {
+void PhotoList::ItemOpPaste() {
     if (drivesView_ || directory_.isEmpty()) {
         prompts().Message(S(NoFolderHereText()));
         return;
@@ -156,7 +156,7 @@ void TLsFilelistView28::ItemOpPaste() {
     AfterChange(lum::PasteFiles(files, directory_, cut, lum::PasteWay::Clipboard, prompts()));
 }
 
-void TLsFilelistView28::ItemRename() {
+void PhotoList::ItemRename() {
     const QString path = SingleSelection();
     if (path.isEmpty()) {
         prompts().Message(S(NoFileSelectedText()));
@@ -172,12 +172,12 @@ void TLsFilelistView28::ItemRename() {
     RenameEntry(path, QString::fromStdString(name));
 }
 
-bool TLsFilelistView28::Listed(const QString& name, bool isDir) const {
+bool PhotoList::Listed(const QString& name, bool isDir) const {
     if (name.startsWith('.') && !ShowHidden()) return false;
     return isDir ? showFolders_ : MatchesMask(name);
 }
 
-bool TLsFilelistView28::RenameEntry(const QString& path, const QString& typed) {
+bool PhotoList::RenameEntry(const QString& path, const QString& typed) {
     QFileInfo fi(path);
     auto say = [this](const QString& text) {
         prompts().Message(S(text));
@@ -216,7 +216,7 @@ bool TLsFilelistView28::RenameEntry(const QString& path, const QString& typed) {
     return true;
 }
 
-QString TLsFilelistView28::NeighbourAfter(const QStringList& leaving) const {
+QString PhotoList::NeighbourAfter(const QStringList& leaving) const {
     // The first entry after the last one leaving, else the last one before them.
     int last = -1, first = -1;
     for (int i = 0; i < topLevelItemCount(); ++i) {
@@ -236,7 +236,7 @@ QString TLsFilelistView28::NeighbourAfter(const QStringList& leaving) const {
     return QString();
 }
 
-void TLsFilelistView28::ItemDelete() {
+void PhotoList::ItemDelete() {
     const QStringList paths = SelectionOrSay();
     if (paths.isEmpty()) return;
     const QString question = paths.size() == 1
@@ -264,7 +264,7 @@ void TLsFilelistView28::ItemDelete() {
     if (!removed.isEmpty()) emit EntriesRemoved(removed);
 }
 
-void TLsFilelistView28::ItemProperty() {
+void PhotoList::ItemProperty() {
     const QString path = SingleSelection();
     if (path.isEmpty()) {
         prompts().Message(S(NoFileSelectedText()));
@@ -280,7 +280,7 @@ void TLsFilelistView28::ItemProperty() {
     prompts().ShowText(S(tr("Properties")), S(text));
 }
 
-void TLsFilelistView28::ItemFolder() {
+void PhotoList::ItemFolder() {
     if (drivesView_ || directory_.isEmpty()) {
         prompts().Message(S(NoFolderHereText()));
         return;
@@ -310,6 +310,6 @@ void TLsFilelistView28::ItemFolder() {
     if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
 }
 
-QString TLsFilelistView28::InvalidFolderNameText() {
+QString PhotoList::InvalidFolderNameText() {
     return tr("A folder name cannot contain any of these characters: %1").arg(QStringLiteral("\\ * ? / = \" < > | : , ; + ^"));
 }

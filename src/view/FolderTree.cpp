@@ -1,4 +1,4 @@
-#include "view/DirTree.h"
+#include "view/FolderTree.h"
 
 #include <algorithm>
 
@@ -49,7 +49,7 @@ bool NameLess(const QString& a, const QString& b) {
 
 }  // namespace
 
-TLsDirTree21::TLsDirTree21(QWidget* parent) : QTreeWidget(parent) {
+FolderTree::FolderTree(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -70,34 +70,34 @@ TLsDirTree21::TLsDirTree21(QWidget* parent) : QTreeWidget(parent) {
     Rebuild();
 }
 
-lum::Prompts& TLsDirTree21::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
+lum::Prompts& FolderTree::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
 
-void TLsDirTree21::BuildMenu() {
+void FolderTree::BuildMenu() {
     menu_ = new QMenu(this);
-    auto add = [this](const QString& caption, const char* name, void (TLsDirTree21::*slot)()) {
+    auto add = [this](const QString& caption, const char* name, void (FolderTree::*slot)()) {
         QAction* a = menu_->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(tr("&New Folder"), "AddNode", &TLsDirTree21::AddNode);
-    add(tr("&Rename Folder"), "EditNode", &TLsDirTree21::EditNode);
-    add(tr("&Delete Folder"), "DelNode", &TLsDirTree21::DelNode);
+    add(tr("&New Folder"), "AddNode", &FolderTree::AddNode);
+    add(tr("&Rename Folder"), "EditNode", &FolderTree::EditNode);
+    add(tr("&Delete Folder"), "DelNode", &FolderTree::DelNode);
     menu_->addSeparator();
-    add(tr("Cu&t"), "CutNode", &TLsDirTree21::CutNode);
-    add(tr("&Copy"), "CopyNode", &TLsDirTree21::CopyNode);
-    pasteAction_ = add(tr("&Paste"), "PasteNode", &TLsDirTree21::PasteNode);
+    add(tr("Cu&t"), "CutNode", &FolderTree::CutNode);
+    add(tr("&Copy"), "CopyNode", &FolderTree::CopyNode);
+    pasteAction_ = add(tr("&Paste"), "PasteNode", &FolderTree::PasteNode);
     menu_->addSeparator();
-    add(tr("Tree &Size"), "GetTreeSize", &TLsDirTree21::GetTreeSize);
-    add(tr("&Folder Contents"), "ShowFolderContents", &TLsDirTree21::ShowFolderContents);
+    add(tr("Tree &Size"), "GetTreeSize", &FolderTree::GetTreeSize);
+    add(tr("&Folder Contents"), "ShowFolderContents", &FolderTree::ShowFolderContents);
     menu_->addSeparator();
-    add(tr("&Map Network Drive"), "ConnectNetResource", &TLsDirTree21::ConnectNetResource);
-    add(tr("Disconnect Net&work Drive"), "DisConnectNetResource", &TLsDirTree21::DisConnectNetResource);
+    add(tr("&Map Network Drive"), "ConnectNetResource", &FolderTree::ConnectNetResource);
+    add(tr("Disconnect Net&work Drive"), "DisConnectNetResource", &FolderTree::DisConnectNetResource);
 }
 
 // ---- building and reading nodes
 
-void TLsDirTree21::Rebuild() {
+void FolderTree::Rebuild() {
     static QFileIconProvider icons;
     clear();
     contextNode_ = nullptr;
@@ -117,13 +117,13 @@ void TLsDirTree21::Rebuild() {
     root_->setExpanded(true);
 }
 
-void TLsDirTree21::SetShowHidden(bool on) {
+void FolderTree::SetShowHidden(bool on) {
     if (on == showHidden_) return;
     showHidden_ = on;
     RefreshLoaded();
 }
 
-void TLsDirTree21::RefreshLoaded() {
+void FolderTree::RefreshLoaded() {
     if (!root_) return;
     // Parents before children, so a folder that went away takes its nodes with it.
     QList<QTreeWidgetItem*> queue{root_};
@@ -135,7 +135,7 @@ void TLsDirTree21::RefreshLoaded() {
     }
 }
 
-QStringList TLsDirTree21::ExpandedPaths() const {
+QStringList FolderTree::ExpandedPaths() const {
     QStringList out;
     if (!root_) return out;
     QList<QTreeWidgetItem*> queue{root_};
@@ -148,17 +148,17 @@ QStringList TLsDirTree21::ExpandedPaths() const {
     return out;
 }
 
-void TLsDirTree21::SetDrives(const QList<Drive>& drives) {
+void FolderTree::SetDrives(const QList<Drive>& drives) {
     drives_ = drives;
     fixedDrives_ = true;
     Rebuild();
 }
 
-QString TLsDirTree21::PathOf(const QTreeWidgetItem* node) const {
+QString FolderTree::PathOf(const QTreeWidgetItem* node) const {
     return node ? node->data(0, PathRole).toString() : QString();
 }
 
-QTreeWidgetItem* TLsDirTree21::AddFolderNode(QTreeWidgetItem* parent, const QString& name, const QString& path) {
+QTreeWidgetItem* FolderTree::AddFolderNode(QTreeWidgetItem* parent, const QString& name, const QString& path) {
     auto* n = new QTreeWidgetItem(QStringList{name});
     n->setIcon(0, FolderIcon());
     n->setData(0, PathRole, WithSlash(path));
@@ -172,7 +172,7 @@ QTreeWidgetItem* TLsDirTree21::AddFolderNode(QTreeWidgetItem* parent, const QStr
     return n;
 }
 
-void TLsDirTree21::LoadChildren(QTreeWidgetItem* node, bool force) {
+void FolderTree::LoadChildren(QTreeWidgetItem* node, bool force) {
     if (!node || node->data(0, KindRole).toInt() == RootNode) return;
     if (node->data(0, LoadedRole).toBool() && !force) return;
     const QString path = PathOf(node);
@@ -204,7 +204,7 @@ void TLsDirTree21::LoadChildren(QTreeWidgetItem* node, bool force) {
                                                  : QTreeWidgetItem::ShowIndicator);
 }
 
-QTreeWidgetItem* TLsDirTree21::ChildNamed(QTreeWidgetItem* node, const QString& name) const {
+QTreeWidgetItem* FolderTree::ChildNamed(QTreeWidgetItem* node, const QString& name) const {
     QTreeWidgetItem* loose = nullptr;
     for (int i = 0; i < node->childCount(); ++i) {
         QTreeWidgetItem* c = node->child(i);
@@ -215,7 +215,7 @@ QTreeWidgetItem* TLsDirTree21::ChildNamed(QTreeWidgetItem* node, const QString& 
     return loose;
 }
 
-QTreeWidgetItem* TLsDirTree21::NodeOf(const QString& path) const {
+QTreeWidgetItem* FolderTree::NodeOf(const QString& path) const {
     if (!root_) return nullptr;
     if (path == QLatin1String(kDrives)) return root_;
     const QString p = WithSlash(QDir::cleanPath(path));
@@ -237,7 +237,7 @@ QTreeWidgetItem* TLsDirTree21::NodeOf(const QString& path) const {
     return node;
 }
 
-const Drive* TLsDirTree21::DriveOfNode(const QTreeWidgetItem* node) const {
+const Drive* FolderTree::DriveOfNode(const QTreeWidgetItem* node) const {
     if (!node || node->data(0, KindRole).toInt() == RootNode) return nullptr;
     while (node->parent() && node->parent() != root_) node = node->parent();
     const QString p = PathOf(node);
@@ -246,26 +246,26 @@ const Drive* TLsDirTree21::DriveOfNode(const QTreeWidgetItem* node) const {
     return nullptr;
 }
 
-void TLsDirTree21::RefreshPath(const QString& path) {
+void FolderTree::RefreshPath(const QString& path) {
     QTreeWidgetItem* node = NodeOf(path);
     if (node && node->data(0, LoadedRole).toBool()) LoadChildren(node, true);
 }
 
-void TLsDirTree21::RefreshPaths(const QStringList& paths) {
+void FolderTree::RefreshPaths(const QStringList& paths) {
     for (const QString& p : paths) RefreshPath(p);
 }
 
-bool TLsDirTree21::CheckDrive(const Drive& drive) { return lum::files::CheckDrive(drive, prompts()); }
+bool FolderTree::CheckDrive(const Drive& drive) { return lum::files::CheckDrive(drive, prompts()); }
 
 // ---- selecting
 
-void TLsDirTree21::SetSelectedPath(const QString& path) {
+void FolderTree::SetSelectedPath(const QString& path) {
     QString p = path;
     if (p != QLatin1String(kDrives) && QFileInfo(p).isDir()) p = WithSlash(QDir::cleanPath(p));
     if (!SamePath(p, selectedPath_)) selectedPath_ = p;
 }
 
-void TLsDirTree21::SelectNode(QTreeWidgetItem* node) {
+void FolderTree::SelectNode(QTreeWidgetItem* node) {
     if (!node) return;
     if (node->data(0, KindRole).toInt() == RootNode) {
         if (!fixedDrives_) {
@@ -293,7 +293,7 @@ void TLsDirTree21::SelectNode(QTreeWidgetItem* node) {
     emit OnDirChange(path);
 }
 
-bool TLsDirTree21::OpenPath(const QString& path) {
+bool FolderTree::OpenPath(const QString& path) {
     if (path == QLatin1String(kDrives)) {
         SelectNode(root_);
         return true;
@@ -329,7 +329,7 @@ bool TLsDirTree21::OpenPath(const QString& path) {
     return true;
 }
 
-void TLsDirTree21::mousePressEvent(QMouseEvent* event) {
+void FolderTree::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         // The popup works on the node under the mouse; the selection stays where it is.
         event->accept();
@@ -342,7 +342,7 @@ void TLsDirTree21::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && onLabel) SelectNode(item);
 }
 
-void TLsDirTree21::keyPressEvent(QKeyEvent* event) {
+void FolderTree::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: SelectNode(currentItem()); return;
@@ -352,7 +352,7 @@ void TLsDirTree21::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void TLsDirTree21::contextMenuEvent(QContextMenuEvent* event) {
+void FolderTree::contextMenuEvent(QContextMenuEvent* event) {
     QTreeWidgetItem* node = event->reason() == QContextMenuEvent::Mouse ? itemAt(event->pos()) : nullptr;
     contextNode_ = node ? node : currentItem();
     const int kind = contextNode_ ? contextNode_->data(0, KindRole).toInt() : int(RootNode);
@@ -365,24 +365,24 @@ void TLsDirTree21::contextMenuEvent(QContextMenuEvent* event) {
     contextNode_ = nullptr;
 }
 
-QTreeWidgetItem* TLsDirTree21::CommandNode() const {
+QTreeWidgetItem* FolderTree::CommandNode() const {
     if (contextNode_) return contextNode_;
     return currentItem() ? currentItem() : root_;
 }
 
 // ---- popup-menu commands
 
-QString TLsDirTree21::NotFoundText(const QString& path) {
+QString FolderTree::NotFoundText(const QString& path) {
     return tr("%1 is not there any more.").arg(WithoutSlash(path));
 }
 
-QString TLsDirTree21::NoDrivesHereText() { return tr("Folders cannot be added among the drives: choose a drive or a folder."); }
+QString FolderTree::NoDrivesHereText() { return tr("Folders cannot be added among the drives: choose a drive or a folder."); }
 
-QString TLsDirTree21::InvalidNameText() {
+QString FolderTree::InvalidNameText() {
     return tr("A folder name cannot contain any of these characters: %1").arg(QStringLiteral("\\ * ? / = \" < > | : , ; + ^"));
 }
 
-void TLsDirTree21::AddNode() {
+void FolderTree::AddNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() == RootNode) {
         prompts().Message(S(NoDrivesHereText()));
@@ -394,7 +394,7 @@ void TLsDirTree21::AddNode() {
     CreateFolderIn(parentPath, QString::fromStdString(name));
 }
 
-bool TLsDirTree21::CreateFolderIn(const QString& parentPath, const QString& typed) {
+bool FolderTree::CreateFolderIn(const QString& parentPath, const QString& typed) {
     auto say = [this](const QString& text) {
         prompts().Message(S(text));
         return false;
@@ -417,7 +417,7 @@ bool TLsDirTree21::CreateFolderIn(const QString& parentPath, const QString& type
     return true;
 }
 
-void TLsDirTree21::EditNode() {
+void FolderTree::EditNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
         prompts().Message(S(NoDriveRenameText()));
@@ -429,9 +429,9 @@ void TLsDirTree21::EditNode() {
     RenameFolder(path, QString::fromStdString(name));
 }
 
-QString TLsDirTree21::NoDriveRenameText() { return tr("Drives cannot be renamed here."); }
+QString FolderTree::NoDriveRenameText() { return tr("Drives cannot be renamed here."); }
 
-bool TLsDirTree21::RenameFolder(const QString& path, const QString& typed) {
+bool FolderTree::RenameFolder(const QString& path, const QString& typed) {
     auto say = [this](const QString& text) {
         prompts().Message(S(text));
         return false;
@@ -463,14 +463,14 @@ bool TLsDirTree21::RenameFolder(const QString& path, const QString& typed) {
     return true;
 }
 
-void TLsDirTree21::AfterRename(const QString& from, const QString& to) {
+void FolderTree::AfterRename(const QString& from, const QString& to) {
     const QString parent = ParentFolder(from);
     RefreshPath(parent);
     if (selectedPath_.startsWith(from)) OpenPath(to + selectedPath_.mid(from.size()));
     else emit FolderRenamed(from, to);
 }
 
-void TLsDirTree21::DelNode() {
+void FolderTree::DelNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
         prompts().Message(S(tr("Drives cannot be deleted here.")));
@@ -497,9 +497,9 @@ void TLsDirTree21::DelNode() {
     else emit FoldersChanged({parent});
 }
 
-QString TLsDirTree21::NoFolderChosenText() { return tr("No folder is chosen."); }
+QString FolderTree::NoFolderChosenText() { return tr("No folder is chosen."); }
 
-void TLsDirTree21::CutNode() {
+void FolderTree::CutNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
         prompts().Message(S(NoFolderChosenText()));
@@ -508,7 +508,7 @@ void TLsDirTree21::CutNode() {
     PutFilesOnClipboard({WithoutSlash(PathOf(node))}, true);
 }
 
-void TLsDirTree21::CopyNode() {
+void FolderTree::CopyNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
         prompts().Message(S(NoFolderChosenText()));
@@ -517,7 +517,7 @@ void TLsDirTree21::CopyNode() {
     PutFilesOnClipboard({WithoutSlash(PathOf(node))}, false);
 }
 
-void TLsDirTree21::PasteNode() {
+void FolderTree::PasteNode() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() == RootNode) {
         prompts().Message(S(NoDrivesHereText()));
@@ -532,35 +532,35 @@ void TLsDirTree21::PasteNode() {
     BringFiles(files, PathOf(node), cut, lum::PasteWay::Clipboard);
 }
 
-void TLsDirTree21::BringFiles(const QStringList& files, const QString& target, bool move, lum::PasteWay way) {
+void FolderTree::BringFiles(const QStringList& files, const QString& target, bool move, lum::PasteWay way) {
     const QStringList touched = lum::PasteFiles(files, target, move, way, prompts());
     for (const QString& f : touched) RefreshPath(WithSlash(f));
     if (selectedPath_ != QLatin1String(kDrives) && !QFileInfo(selectedPath_).isDir()) OpenPath(target);
     else if (!touched.isEmpty()) emit FoldersChanged(touched);
 }
 
-QTreeWidgetItem* TLsDirTree21::DropNodeAt(const QPoint& pos) const {
+QTreeWidgetItem* FolderTree::DropNodeAt(const QPoint& pos) const {
     QTreeWidgetItem* node = itemAt(pos);
     return node && node->data(0, KindRole).toInt() != RootNode ? node : nullptr;
 }
 
-void TLsDirTree21::ShowDropNode(QTreeWidgetItem* node) {
+void FolderTree::ShowDropNode(QTreeWidgetItem* node) {
     if (dropNode_ == node) return;
     if (dropNode_) dropNode_->setBackground(0, QBrush());
     dropNode_ = node;
     if (dropNode_) dropNode_->setBackground(0, palette().brush(QPalette::Highlight).color().lighter(160));
 }
 
-Qt::DropAction TLsDirTree21::DropActionFor(Qt::KeyboardModifiers modifiers) {
+Qt::DropAction FolderTree::DropActionFor(Qt::KeyboardModifiers modifiers) {
     return modifiers & Qt::ControlModifier ? Qt::CopyAction : Qt::MoveAction;
 }
 
-void TLsDirTree21::dragEnterEvent(QDragEnterEvent* event) {
+void FolderTree::dragEnterEvent(QDragEnterEvent* event) {
     if (FilesFromMimeData(event->mimeData(), nullptr).isEmpty()) return event->ignore();
     event->acceptProposedAction();
 }
 
-void TLsDirTree21::dragMoveEvent(QDragMoveEvent* event) {
+void FolderTree::dragMoveEvent(QDragMoveEvent* event) {
     QTreeWidgetItem* node = DropNodeAt(event->position().toPoint());
     ShowDropNode(node);
     if (!node || FilesFromMimeData(event->mimeData(), nullptr).isEmpty()) {
@@ -571,12 +571,12 @@ void TLsDirTree21::dragMoveEvent(QDragMoveEvent* event) {
     event->accept();
 }
 
-void TLsDirTree21::dragLeaveEvent(QDragLeaveEvent* event) {
+void FolderTree::dragLeaveEvent(QDragLeaveEvent* event) {
     ShowDropNode(nullptr);
     event->accept();
 }
 
-void TLsDirTree21::dropEvent(QDropEvent* event) {
+void FolderTree::dropEvent(QDropEvent* event) {
     ShowDropNode(nullptr);
     QTreeWidgetItem* node = DropNodeAt(event->position().toPoint());
     const QStringList files = FilesFromMimeData(event->mimeData(), nullptr);
@@ -590,17 +590,17 @@ void TLsDirTree21::dropEvent(QDropEvent* event) {
     DropFiles(files, PathOf(node), action == Qt::MoveAction);
 }
 
-void TLsDirTree21::DropFiles(const QStringList& files, const QString& target, bool move) {
+void FolderTree::DropFiles(const QStringList& files, const QString& target, bool move) {
     BringFiles(files, target, move, lum::PasteWay::Drop);
 }
 
-void TLsDirTree21::ConnectNetResource() {
+void FolderTree::ConnectNetResource() {
     prompts().Message(S(tr("Network drives are connected through the desktop's file manager on this system (for "
                            "example its \"Connect to Server\" or \"Other Locations\" page). Once mounted, they "
                            "appear under \"Drives\".")));
 }
 
-void TLsDirTree21::DisConnectNetResource() {
+void FolderTree::DisConnectNetResource() {
     prompts().Message(S(tr("Network drives are disconnected through the desktop's file manager on this system "
                            "(the eject or unmount button beside the network place).")));
 }

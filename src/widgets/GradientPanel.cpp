@@ -1,4 +1,4 @@
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -189,16 +189,16 @@ void threeColourBand(Canvas& c, const Geometry& g, const Channels& back, const C
 
 }  // namespace
 
-TRealMemoryPanel::TRealMemoryPanel(QWidget* parent) : QWidget(parent) {
+GradientPanel::GradientPanel(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);
 }
 
-void TRealMemoryPanel::Repaint() {
+void GradientPanel::Repaint() {
     update();
     repaint();
 }
 
-bool TRealMemoryPanel::PaintGradient(QPainter& p, int W, int H, const RealMemoryPanelLook& look) {
+bool GradientPanel::PaintGradient(QPainter& p, int W, int H, const GradientPanelLook& look) {
     const int B = look.boundWidth;
     const int style = look.style;
     if (W <= 2 || H <= 2) return false;
@@ -288,7 +288,7 @@ bool TRealMemoryPanel::PaintGradient(QPainter& p, int W, int H, const RealMemory
     return true;
 }
 
-void TRealMemoryPanel::paintPlain(QPainter& p) {
+void GradientPanel::paintPlain(QPainter& p) {
     const QRect r = rect();
     const QPalette& pal = palette();
     p.fillRect(r, pal.color(QPalette::Button));
@@ -306,7 +306,7 @@ void TRealMemoryPanel::paintPlain(QPainter& p) {
     }
 }
 
-void TRealMemoryPanel::paintEvent(QPaintEvent*) {
+void GradientPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!PaintGradient(p, width(), height(), look_)) paintPlain(p);
 }

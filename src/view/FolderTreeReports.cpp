@@ -9,7 +9,7 @@
 #include <QStorageInfo>
 
 #include "editing/Prompts.h"
-#include "view/DirTree.h"
+#include "view/FolderTree.h"
 
 using namespace lum::files;
 
@@ -17,7 +17,7 @@ namespace {
 std::string S(const QString& s) { return s.toStdString(); }
 }  // namespace
 
-void TLsDirTree21::GetTreeSize() {
+void FolderTree::GetTreeSize() {
     QTreeWidgetItem* node = CommandNode();
     QLocale loc;
     QString text = tr("=== TREE SIZE ===") + QStringLiteral("\n\n");
@@ -47,7 +47,7 @@ void TLsDirTree21::GetTreeSize() {
     prompts().ShowText(S(tr("Tree Size")), S(text));
 }
 
-void TLsDirTree21::ShowFolderContents() {
+void FolderTree::ShowFolderContents() {
     QTreeWidgetItem* node = CommandNode();
     QString text;
     if (!node || node->data(0, KindRole).toInt() == RootNode) {

@@ -1,4 +1,4 @@
-#include "app/DesignMenus.h"
+#include "app/WindowMenus.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -34,29 +34,29 @@ struct Menu {
 const std::vector<Menu>& Menus() {
     // Spelled out in full so that the translation tools find every caption.
     static const std::vector<Menu> menus = {
-        {"Fichier1", QT_TRANSLATE_NOOP("DesignMenus", "&File"),
-         {{"Ouvrir1", QT_TRANSLATE_NOOP("DesignMenus", "&Open...")},
+        {"Fichier1", QT_TRANSLATE_NOOP("WindowMenus", "&File"),
+         {{"Ouvrir1", QT_TRANSLATE_NOOP("WindowMenus", "&Open...")},
           {"Btnouveau"},
-          {"Btenregistrer", QT_TRANSLATE_NOOP("DesignMenus", "&Save")},
-          {"Enregistrersous1", QT_TRANSLATE_NOOP("DesignMenus", "Save &As...")},
+          {"Btenregistrer", QT_TRANSLATE_NOOP("WindowMenus", "&Save")},
+          {"Enregistrersous1", QT_TRANSLATE_NOOP("WindowMenus", "Save &As...")},
           kSeparator,
-          {"Supprimer1", QT_TRANSLATE_NOOP("DesignMenus", "&Delete")},
+          {"Supprimer1", QT_TRANSLATE_NOOP("WindowMenus", "&Delete")},
           kSeparator,
-          {"Btparamjpg", QT_TRANSLATE_NOOP("DesignMenus", "O&ptions...")},
+          {"Btparamjpg", QT_TRANSLATE_NOOP("WindowMenus", "O&ptions...")},
           kSeparator,
-          {"Quitter1", QT_TRANSLATE_NOOP("DesignMenus", "E&xit")}}},
-        {"Edition1", QT_TRANSLATE_NOOP("DesignMenus", "&Edit"),
-         {{"Annuler1", QT_TRANSLATE_NOOP("DesignMenus", "&Undo")},
-          {"RedoItem", QT_TRANSLATE_NOOP("DesignMenus", "&Redo")},
-          {"Reinitialiser1", QT_TRANSLATE_NOOP("DesignMenus", "Re&set Image")},
+          {"Quitter1", QT_TRANSLATE_NOOP("WindowMenus", "E&xit")}}},
+        {"Edition1", QT_TRANSLATE_NOOP("WindowMenus", "&Edit"),
+         {{"Annuler1", QT_TRANSLATE_NOOP("WindowMenus", "&Undo")},
+          {"RedoItem", QT_TRANSLATE_NOOP("WindowMenus", "&Redo")},
+          {"Reinitialiser1", QT_TRANSLATE_NOOP("WindowMenus", "Re&set Image")},
           kSeparator,
           {"Copier1"},
           {"Commenouvelleimage1"},
           {"Mlangerlexistant1"},
           kSeparator,
-          {"Memoriser", QT_TRANSLATE_NOOP("DesignMenus", "&Memorize")},
+          {"Memoriser", QT_TRANSLATE_NOOP("WindowMenus", "&Memorize")},
           {"Effacer1"}}},
-        {"ImageMenu", QT_TRANSLATE_NOOP("DesignMenus", "&Image"),
+        {"ImageMenu", QT_TRANSLATE_NOOP("WindowMenus", "&Image"),
          {{"RotateLeftItem"},
           {"RotateRightItem"},
           {"RotateByAngleItem"},
@@ -67,8 +67,8 @@ const std::vector<Menu>& Menus() {
           {kColourShift},
           kSeparator,
           {"Redimensionner1"}}},
-        {"Melanger1", QT_TRANSLATE_NOOP("DesignMenus", "Mi&xing"),
-         {{"Imageoriginale1", QT_TRANSLATE_NOOP("DesignMenus", "&Original Image %")},
+        {"Melanger1", QT_TRANSLATE_NOOP("WindowMenus", "Mi&xing"),
+         {{"Imageoriginale1", QT_TRANSLATE_NOOP("WindowMenus", "&Original Image %")},
           kSeparator,
           {"Btmixdegrad"},
           {"Btmiximage"},
@@ -77,25 +77,25 @@ const std::vector<Menu>& Menus() {
           kSeparator,
           {"GradientLumiere"},
           {"NivGris"}}},
-        {"Optimisation1", QT_TRANSLATE_NOOP("DesignMenus", "&Optimization"),
+        {"Optimisation1", QT_TRANSLATE_NOOP("WindowMenus", "&Optimization"),
          {{"OptimizeItem", nullptr, kMainWindow},
-          {"CompareItem", QT_TRANSLATE_NOOP("DesignMenus", "Co&mpare with the Original"), kMainWindow},
+          {"CompareItem", QT_TRANSLATE_NOOP("WindowMenus", "Co&mpare with the Original"), kMainWindow},
           {nullptr, nullptr, kMainWindow},
           {"LissageAuto"},
           {"FlouGaussien"},
           kSeparator,
           {"Equilibrer1"},
           {"Equilibrer2"}}},
-        {"Macro1", QT_TRANSLATE_NOOP("DesignMenus", "&Macro"),
-         {{"Initmacro", QT_TRANSLATE_NOOP("DesignMenus", "&Start")},
-          {"Fermer", QT_TRANSLATE_NOOP("DesignMenus", "&Close")},
+        {"Macro1", QT_TRANSLATE_NOOP("WindowMenus", "&Macro"),
+         {{"Initmacro", QT_TRANSLATE_NOOP("WindowMenus", "&Start")},
+          {"Fermer", QT_TRANSLATE_NOOP("WindowMenus", "&Close")},
           kSeparator,
           {"Executer"}}},
-        {"HelpMenu", QT_TRANSLATE_NOOP("DesignMenus", "&Help"),
-         {{"Aide1", QT_TRANSLATE_NOOP("DesignMenus", "Lumora &Help")},
-          {"OnlineManualItem", QT_TRANSLATE_NOOP("DesignMenus", "Online &Manual")},
+        {"HelpMenu", QT_TRANSLATE_NOOP("WindowMenus", "&Help"),
+         {{"Aide1", QT_TRANSLATE_NOOP("WindowMenus", "Lumora &Help")},
+          {"OnlineManualItem", QT_TRANSLATE_NOOP("WindowMenus", "Online &Manual")},
           kSeparator,
-          {"AboutItem", QT_TRANSLATE_NOOP("DesignMenus", "&About Lumora")}}},
+          {"AboutItem", QT_TRANSLATE_NOOP("WindowMenus", "&About Lumora")}}},
     };
     return menus;
 }
@@ -106,19 +106,19 @@ const char* const kShiftItems[] = {"RedChangetoGreen101", "RedChangetoBlue101", 
 
 }  // namespace
 
-QString MenuText(const char* caption) { return QCoreApplication::translate("DesignMenus", caption); }
+QString MenuText(const char* caption) { return QCoreApplication::translate("WindowMenus", caption); }
 
 QString OperationText(const char* caption) { return QCoreApplication::translate("Operations", caption); }
 
-void DesignMenus::SetCloseEnabled(bool on) {
+void WindowMenus::SetCloseEnabled(bool on) {
     if (closeMacro) closeMacro->setEnabled(on);
 }
 
-void DesignMenus::SetExecuteEnabled(bool on) {
+void WindowMenus::SetExecuteEnabled(bool on) {
     if (executeMacro) executeMacro->setEnabled(on);
 }
 
-void DesignMenus::ShowRecording(bool recording, int count) {
+void WindowMenus::ShowRecording(bool recording, int count) {
     if (showRecording) showRecording(recording, count);
 }
 
@@ -152,10 +152,10 @@ QMenu* AddHiddenMenu(QMenuBar* bar, const char* name, const QString& caption, QA
     return m;
 }
 
-DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
+WindowMenus BuildWindowMenus(QMainWindow* window, unsigned windowBit,
                              const std::function<void(const char* control)>& runCommand,
                              const std::map<std::string, std::function<void()>>& own) {
-    DesignMenus d;
+    WindowMenus d;
     d.bar = new QMenuBar(window);
     d.bar->setObjectName(QStringLiteral("MainMenu1"));
     d.bar->setNativeMenuBar(false);
@@ -180,7 +180,7 @@ DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
         return a;
     };
 
-    d.colorMenu = new QMenu(MenuText(QT_TRANSLATE_NOOP("DesignMenus", "Colour &Shift")), window);
+    d.colorMenu = new QMenu(MenuText(QT_TRANSLATE_NOOP("WindowMenus", "Colour &Shift")), window);
     d.colorMenu->setObjectName(QStringLiteral("ColorChangePopupMenu"));
     for (int i = 0; i < 6; ++i) {
         if (i > 0 && i % 2 == 0) d.colorMenu->addSeparator();

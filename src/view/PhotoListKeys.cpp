@@ -2,24 +2,24 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 
-void TLsFilelistView28::SetKeyboardOpenDelay(int delayMs) {
+void PhotoList::SetKeyboardOpenDelay(int delayMs) {
     keyboardOpenDelay_ = delayMs;
     if (delayMs < 0) keyboardOpen_->stop();
 }
 
-bool TLsFilelistView28::KeyboardOpenPending() const { return keyboardOpen_->isActive(); }
+bool PhotoList::KeyboardOpenPending() const { return keyboardOpen_->isActive(); }
 
-void TLsFilelistView28::CancelKeyboardOpen() { keyboardOpen_->stop(); }
+void PhotoList::CancelKeyboardOpen() { keyboardOpen_->stop(); }
 
-void TLsFilelistView28::FlushKeyboardOpen() {
+void PhotoList::FlushKeyboardOpen() {
     keyboardOpen_->stop();
     QTreeWidgetItem* item = currentItem();
     if (item && item->isSelected() && KindOfItem(item) == QLatin1String("file")) ItemClick(item);
 }
 
-void TLsFilelistView28::keyPressEvent(QKeyEvent* event) {
+void PhotoList::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_F2: ItemRename(); return;
     case Qt::Key_Delete: ItemDelete(); return;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <memory>
 
-class TMemPhotoActionForm;
+class MainWindow;
 
 namespace lum {
 
@@ -23,13 +23,13 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    TMemPhotoActionForm& MainWindow() const { return *main_; }
+    MainWindow& MainWindow() const { return *main_; }
     Dialogs& dialogs() const { return *dialogs_; }
     // Class names of the windows in the order they were created.
     QStringList CreationOrder() const;
 
 private:
-    std::unique_ptr<TMemPhotoActionForm> main_;
+    std::unique_ptr<MainWindow> main_;
     std::unique_ptr<Dialogs> dialogs_;
 };
 

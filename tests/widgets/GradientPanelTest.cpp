@@ -7,7 +7,7 @@
 
 #include "WidgetTestSupport.h"
 #include "widgets/PanelSkins.h"
-#include "widgets/RealMemoryPanel.h"
+#include "widgets/GradientPanel.h"
 
 using widgettest::Rgb;
 
@@ -20,7 +20,7 @@ const QColor kBlue(0, 0, 255);
 // What the area looked like before the panel painted: shows what was left alone.
 const QRgb kUntouched = 0x01FE03;
 
-constexpr auto Look = &RealMemoryPanelLook::Of;
+constexpr auto Look = &GradientPanelLook::Of;
 
 struct Painted {
     QImage img;
@@ -28,12 +28,12 @@ struct Painted {
     QRgb at(int x, int y) const { return img.pixel(x, y) & 0xFFFFFF; }
 };
 
-Painted Paint(const RealMemoryPanelLook& look, int w, int h) {
+Painted Paint(const GradientPanelLook& look, int w, int h) {
     Painted r;
     r.img = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
     r.img.fill(QColor(1, 254, 3));
     QPainter p(&r.img);
-    r.styled = TRealMemoryPanel::PaintGradient(p, w, h, look);
+    r.styled = GradientPanel::PaintGradient(p, w, h, look);
     return r;
 }
 
@@ -66,7 +66,7 @@ TEST_F(PanelPaint, NarrowBandOrTinyPanelKeepsThePlainLook) {
 }
 
 TEST_F(PanelPaint, PlainPanelShowsItsCaptionAndBevel) {
-    TRealMemoryPanel panel;
+    GradientPanel panel;
     panel.setCaption(QStringLiteral("WWWWWWWW"));
     panel.resize(120, 40);
     panel.setLook(Look(0, 1, kMaroon, kMaroon, kMaroon));
@@ -89,7 +89,7 @@ TEST_F(PanelPaint, PlainPanelShowsItsCaptionAndBevel) {
 }
 
 TEST_F(PanelPaint, StyledPanelDrawsNoCaption) {
-    TRealMemoryPanel panel;
+    GradientPanel panel;
     panel.setCaption(QStringLiteral("WWWWWWWW"));
     panel.resize(120, 40);
     panel.setLook(Look(0, 2, kWhite, kWhite, kSky));
@@ -297,7 +297,7 @@ TEST_F(PanelPaint, EveryStyleSurvivesTinyAndOddSizes) {
     for (int style : styles)
         for (int b : {2, 3, 10})
             for (auto [w, h] : sizes) {
-                TRealMemoryPanel panel;
+                GradientPanel panel;
                 panel.setLook(Look(style, b, kMaroon, kWhite, kSky));
                 panel.resize(w, h);
                 QImage img(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
@@ -312,7 +312,7 @@ TEST_F(PanelPaint, EveryStyleSurvivesTinyAndOddSizes) {
 
 TEST(PanelWidget, PropertiesByNameAndTheLookAtNextPaint) {
     widgettest::App();
-    TRealMemoryPanel panel;
+    GradientPanel panel;
     // A new panel paints plainly until its design sets a band.
     EXPECT_EQ(panel.BoundWidth(), 0);
     EXPECT_EQ(panel.PanelStyle(), 0);
@@ -342,7 +342,7 @@ TEST(PanelWidget, DesignSkinsUseTheDesignValues) {
     QStringList names = lum::DesignSkinNames();
     names << QStringLiteral("SomePanelWithoutADesign");
     for (const QString& name : names) {
-        const RealMemoryPanelLook l = lum::DesignSkin(name);
+        const GradientPanelLook l = lum::DesignSkin(name);
         const std::string n = name.toStdString();
         EXPECT_TRUE(QList<int>({0, 101, 201, 202, 211}).contains(l.style)) << n;
         EXPECT_TRUE(QList<int>({0, 2, 10, 20}).contains(l.boundWidth)) << n;
@@ -352,7 +352,7 @@ TEST(PanelWidget, DesignSkinsUseTheDesignValues) {
             EXPECT_GE(l.boundWidth, 2) << n;
         }
     }
-    TRealMemoryPanel panel;
+    GradientPanel panel;
     ApplyDesignSkin(&panel, QStringLiteral("PictureRealMemoryPanel"));
     EXPECT_EQ(panel.objectName(), QStringLiteral("PictureRealMemoryPanel"));
     EXPECT_EQ(panel.PanelStyle(), lum::DesignSkin(QStringLiteral("PictureRealMemoryPanel")).style);

@@ -1,4 +1,4 @@
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 #include <algorithm>
 #include <limits>
@@ -39,7 +39,7 @@ bool TypedNumber(const QSpinBox& box, QString text, qlonglong& value, bool& empt
 
 }  // namespace
 
-TUpDownSpin::TUpDownSpin(const QString& upDownName, const QString& editName, int min, int max,
+SpinEdit::SpinEdit(const QString& upDownName, const QString& editName, int min, int max,
                          int position, int increment, QWidget* parent)
     : QSpinBox(parent) {
     setObjectName(upDownName);
@@ -65,27 +65,27 @@ TUpDownSpin::TUpDownSpin(const QString& upDownName, const QString& editName, int
     ShowLimits();
 }
 
-QLineEdit* TUpDownSpin::Edit() const { return lineEdit(); }
+QLineEdit* SpinEdit::Edit() const { return lineEdit(); }
 
-void TUpDownSpin::SetEditName(const QString& name) { lineEdit()->setObjectName(name); }
+void SpinEdit::SetEditName(const QString& name) { lineEdit()->setObjectName(name); }
 
-void TUpDownSpin::SetLimits(int min, int max) {
+void SpinEdit::SetLimits(int min, int max) {
     setRange(min, max);
     ShowLimits();
 }
 
-QString TUpDownSpin::LimitsText() const {
+QString SpinEdit::LimitsText() const {
     // A dash between negative numbers would read as minus signs.
     if (minimum() < 0) return tr("%1 to %2").arg(minimum()).arg(maximum());
     return tr("%1\u2013%2").arg(minimum()).arg(maximum());
 }
 
-void TUpDownSpin::SetHint(const QString& hint) {
+void SpinEdit::SetHint(const QString& hint) {
     hint_ = hint;
     ShowLimits();
 }
 
-void TUpDownSpin::ShowLimits() {
+void SpinEdit::ShowLimits() {
     limits_->setText(LimitsText());
     setToolTip(hint_.isEmpty() ? tr("From %1 to %2").arg(minimum()).arg(maximum())
                                : tr("%1 (from %2 to %3)").arg(hint_).arg(minimum()).arg(maximum()));
@@ -93,29 +93,29 @@ void TUpDownSpin::ShowLimits() {
     updateGeometry();
 }
 
-void TUpDownSpin::PlaceLimits() {
+void SpinEdit::PlaceLimits() {
     QLineEdit* edit = lineEdit();
     const int w = limits_->sizeHint().width();
     limits_->setGeometry(edit->width() - w - 2, 0, w, edit->height());
     edit->setTextMargins(0, 0, w + 4, 0);
 }
 
-QSize TUpDownSpin::sizeHint() const {
+QSize SpinEdit::sizeHint() const {
     const QSize s = QSpinBox::sizeHint();
     return {s.width() + limits_->sizeHint().width() + 4, s.height()};
 }
 
-QSize TUpDownSpin::minimumSizeHint() const {
+QSize SpinEdit::minimumSizeHint() const {
     const QSize s = QSpinBox::minimumSizeHint();
     return {s.width() + limits_->sizeHint().width() + 4, s.height()};
 }
 
-void TUpDownSpin::resizeEvent(QResizeEvent* event) {
+void SpinEdit::resizeEvent(QResizeEvent* event) {
     QSpinBox::resizeEvent(event);
     PlaceLimits();
 }
 
-QValidator::State TUpDownSpin::validate(QString& input, int& pos) const {
+QValidator::State SpinEdit::validate(QString& input, int& pos) const {
     qlonglong v = 0;
     bool empty = false;
     if (!TypedNumber(*this, input, v, empty)) return QValidator::Invalid;
@@ -132,7 +132,7 @@ QValidator::State TUpDownSpin::validate(QString& input, int& pos) const {
     return QValidator::Acceptable;
 }
 
-void TUpDownSpin::fixup(QString& input) const {
+void SpinEdit::fixup(QString& input) const {
     qlonglong v = 0;
     bool empty = false;
     if (!TypedNumber(*this, input, v, empty) || empty) {
@@ -145,7 +145,7 @@ void TUpDownSpin::fixup(QString& input) const {
     corrected_ = true;
 }
 
-bool TUpDownSpin::TakeCorrection() {
+bool SpinEdit::TakeCorrection() {
     corrected_ = false;
     interpretText();
     const bool toSee = corrected_ || correctionToSee_;
@@ -158,7 +158,7 @@ bool TUpDownSpin::TakeCorrection() {
     return toSee && isVisible();
 }
 
-void TUpDownSpin::keyPressEvent(QKeyEvent* event) {
+void SpinEdit::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     corrected_ = false;
     QSpinBox::keyPressEvent(event);
@@ -167,12 +167,12 @@ void TUpDownSpin::keyPressEvent(QKeyEvent* event) {
     corrected_ = false;
 }
 
-void TUpDownSpin::focusInEvent(QFocusEvent* event) {
+void SpinEdit::focusInEvent(QFocusEvent* event) {
     correctionToSee_ = false;
     QSpinBox::focusInEvent(event);
 }
 
-void TUpDownSpin::focusOutEvent(QFocusEvent* event) {
+void SpinEdit::focusOutEvent(QFocusEvent* event) {
     corrected_ = false;
     QSpinBox::focusOutEvent(event);
     // Straight to a button (OK): the button must not take the corrected value unseen.
@@ -180,12 +180,12 @@ void TUpDownSpin::focusOutEvent(QFocusEvent* event) {
     corrected_ = false;
 }
 
-void TUpDownSpin::hideEvent(QHideEvent* event) {
+void SpinEdit::hideEvent(QHideEvent* event) {
     correctionToSee_ = false;
     QSpinBox::hideEvent(event);
 }
 
-void TUpDownSpin::stepBy(int steps) {
+void SpinEdit::stepBy(int steps) {
     QSpinBox::stepBy(steps);
     emit clicked();
 }
@@ -201,11 +201,11 @@ int TitleFitWidth(const QWidget& dialog) {
 
 bool FieldsCorrected(QWidget* dialog) {
     bool any = false;
-    for (TUpDownSpin* box : dialog->findChildren<TUpDownSpin*>()) any = box->TakeCorrection() || any;
+    for (SpinEdit* box : dialog->findChildren<SpinEdit*>()) any = box->TakeCorrection() || any;
     return any;
 }
 
-TRadioGroup::TRadioGroup(const QString& name, const QString& title, const QStringList& items,
+RadioGroup::RadioGroup(const QString& name, const QString& title, const QStringList& items,
                          int columns, QWidget* parent)
     : QGroupBox(title, parent) {
     setObjectName(name);
@@ -222,16 +222,16 @@ TRadioGroup::TRadioGroup(const QString& name, const QString& title, const QStrin
         grid->addWidget(b, i % rows, i / rows);
         items_.push_back(b);
     }
-    connect(group, &QButtonGroup::idClicked, this, &TRadioGroup::clicked);
+    connect(group, &QButtonGroup::idClicked, this, &RadioGroup::clicked);
 }
 
-int TRadioGroup::ItemIndex() const {
+int RadioGroup::ItemIndex() const {
     for (int i = 0; i < items_.size(); ++i)
         if (items_[i]->isChecked()) return i;
     return -1;
 }
 
-void TRadioGroup::SetItemIndex(int index) {
+void RadioGroup::SetItemIndex(int index) {
     if (index < 0 || index >= items_.size()) {
         for (auto* b : items_) {
             auto* g = b->group();

@@ -18,7 +18,7 @@ namespace lum {
 class Prompts;
 }
 
-class TLsFilelistView28 : public QTreeWidget {
+class PhotoList : public QTreeWidget {
     Q_OBJECT
     Q_PROPERTY(QString Directory READ Directory WRITE setDirectory)
     Q_PROPERTY(QString Mask READ Mask WRITE SetMask)
@@ -39,7 +39,7 @@ public:
         ParentRole                    // true for the " ^ Parent" entry
     };
 
-    explicit TLsFilelistView28(QWidget* parent = nullptr);
+    explicit PhotoList(QWidget* parent = nullptr);
 
     // "Drives" or a folder path ending in "/". Setting a new value refills the list.
     QString Directory() const { return directory_; }

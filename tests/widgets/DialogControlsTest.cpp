@@ -9,17 +9,17 @@
 #include <QRadioButton>
 
 #include "WidgetTestSupport.h"
-#include "widgets/DesignControls.h"
+#include "widgets/DialogControls.h"
 
 TEST(UpDownSpin, OnlyArrowStepsCountAsClicks) {
     widgettest::App();
-    TUpDownSpin spin(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 5, 2500, 100, 5);
+    SpinEdit spin(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 5, 2500, 100, 5);
     EXPECT_EQ(spin.objectName(), QStringLiteral("UpDown1"));
     ASSERT_NE(spin.Edit(), nullptr);
     EXPECT_EQ(spin.Edit()->objectName(), QStringLiteral("Edit1"));
     EXPECT_EQ(spin.Edit()->text(), QStringLiteral("100"));
     int clicks = 0;
-    QObject::connect(&spin, &TUpDownSpin::clicked, [&] { ++clicks; });
+    QObject::connect(&spin, &SpinEdit::clicked, [&] { ++clicks; });
     spin.SetPosition(300);
     spin.Edit()->setText(QStringLiteral("640"));
     spin.interpretText();
@@ -30,7 +30,7 @@ TEST(UpDownSpin, OnlyArrowStepsCountAsClicks) {
     EXPECT_EQ(clicks, 1);
     // The click comes after the position has moved, and also at the end of the range.
     int seen = 0;
-    QObject::connect(&spin, &TUpDownSpin::clicked, [&] { seen = spin.Position(); });
+    QObject::connect(&spin, &SpinEdit::clicked, [&] { seen = spin.Position(); });
     spin.SetPosition(2500);
     spin.stepBy(1);
     EXPECT_EQ(seen, 2500);
@@ -41,13 +41,13 @@ TEST(UpDownSpin, OnlyArrowStepsCountAsClicks) {
 
 TEST(RadioGroup, ItemsIndexAndUserClicks) {
     widgettest::App();
-    TRadioGroup group(QStringLiteral("RadioGroup1"), QStringLiteral("Step"), {" 1", " 5", "10"}, 3);
+    RadioGroup group(QStringLiteral("RadioGroup1"), QStringLiteral("Step"), {" 1", " 5", "10"}, 3);
     EXPECT_EQ(group.title(), QStringLiteral("Step"));
     ASSERT_EQ(group.Count(), 3);
     EXPECT_EQ(group.ItemIndex(), -1);
     EXPECT_EQ(group.Item(3), nullptr);
     QList<int> clicked;
-    QObject::connect(&group, &TRadioGroup::clicked, [&](int i) { clicked << i; });
+    QObject::connect(&group, &RadioGroup::clicked, [&](int i) { clicked << i; });
     group.SetItemIndex(1);
     EXPECT_EQ(group.ItemIndex(), 1);
     EXPECT_TRUE(clicked.isEmpty());
@@ -68,8 +68,8 @@ TEST(RadioGroup, ItemsIndexAndUserClicks) {
 
 TEST(UpDownSpin, TypedValuesBeyondTheLimitsShowTheLimit) {
     widgettest::App();
-    TUpDownSpin q(QStringLiteral("UpDownJPG"), QStringLiteral("EditJPG"), 10, 100, 90, 1);
-    auto typed = [&](TUpDownSpin& s, const char* keys) {
+    SpinEdit q(QStringLiteral("UpDownJPG"), QStringLiteral("EditJPG"), 10, 100, 90, 1);
+    auto typed = [&](SpinEdit& s, const char* keys) {
         s.selectAll();
         QTest::keyClicks(&s, QString::fromLatin1(keys));
         return s.text();
@@ -94,13 +94,13 @@ TEST(UpDownSpin, TypedValuesBeyondTheLimitsShowTheLimit) {
     EXPECT_EQ(q.text(), QStringLiteral("55"));
 
     // Both ways of a range below zero, and a suffix.
-    TUpDownSpin offset(QStringLiteral("UpDownOffsetx"), QString(), -64, 64, 0, 1);
+    SpinEdit offset(QStringLiteral("UpDownOffsetx"), QString(), -64, 64, 0, 1);
     EXPECT_EQ(typed(offset, "-100"), QStringLiteral("-64"));
     EXPECT_EQ(typed(offset, "100"), QStringLiteral("64"));
     EXPECT_EQ(typed(offset, "-"), QStringLiteral("-"));
     offset.interpretText();
     EXPECT_EQ(offset.value(), 64);
-    TUpDownSpin zoom(QStringLiteral("UpDownZoom"), QString(), 10, 200, 100, 2);
+    SpinEdit zoom(QStringLiteral("UpDownZoom"), QString(), 10, 200, 100, 2);
     zoom.setSuffix(QStringLiteral(" %"));
     zoom.selectAll();
     QTest::keyClicks(&zoom, QStringLiteral("300"));
@@ -110,7 +110,7 @@ TEST(UpDownSpin, TypedValuesBeyondTheLimitsShowTheLimit) {
 
 TEST(UpDownSpin, TheBoxShowsItsLimits) {
     widgettest::App();
-    TUpDownSpin r(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 1, 24, 8, 1);
+    SpinEdit r(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 1, 24, 8, 1);
     auto* shown = r.findChild<QLabel*>(QStringLiteral("UpDown1Limits"));
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->text(), QString::fromUtf8("1\u201324"));
@@ -142,8 +142,8 @@ struct BoxesDialog {
         first->setFocus();
     }
     QDialog dialog;
-    TUpDownSpin* first = new TUpDownSpin(QStringLiteral("UpDownJPG"), QString(), 10, 100, 90, 1, &dialog);
-    TUpDownSpin* second = new TUpDownSpin(QStringLiteral("UpDown4"), QString(), 128, 255, 200, 1, &dialog);
+    SpinEdit* first = new SpinEdit(QStringLiteral("UpDownJPG"), QString(), 10, 100, 90, 1, &dialog);
+    SpinEdit* second = new SpinEdit(QStringLiteral("UpDown4"), QString(), 128, 255, 200, 1, &dialog);
     OkCancel buttons{};
 };
 

@@ -25,8 +25,8 @@ class MenuBarReveal;
 
 // Also the macro recorder's menu: it drives "&Close" and "&Execute" and tells the window while
 // it records.
-struct DesignMenus : MacroMenu {
-    QMenuBar* bar = nullptr;  // MainMenu1
+struct WindowMenus : MacroMenu {
+    QMenuBar* bar = nullptr;  // MenuBar
     MenuBarReveal* reveal = nullptr;
     QMenu* colorMenu = nullptr;  // ColorChangePopupMenu
     QAction* closeMacro = nullptr;
@@ -48,7 +48,7 @@ bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, c
 
 // Builds the menus of window (kMainWindow or kCompareWindow). runCommand runs the table's
 // operation behind a control; own maps item names to the window's handlers (already guarded).
-DesignMenus BuildDesignMenus(QMainWindow* window, unsigned windowBit,
+WindowMenus BuildWindowMenus(QMainWindow* window, unsigned windowBit,
                              const std::function<void(const char* control)>& runCommand,
                              const std::map<std::string, std::function<void()>>& own);
 

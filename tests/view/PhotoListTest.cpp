@@ -8,8 +8,8 @@
 #include <QMimeData>
 
 #include "FolderTestSupport.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 #include "view/FolderLink.h"
 
 using namespace foldertest;
@@ -50,7 +50,7 @@ protected:
     QTemporaryDir tmp{ScratchBase() + "/list-XXXXXX"};
     QString root;
     ScriptedPrompts prompts;
-    TLsFilelistView28 list;
+    PhotoList list;
     QStringList opened;
     bool openResult = true;
 };
@@ -68,17 +68,17 @@ TEST_F(FileListTest, ListsParentFoldersThenMatchingFiles) {
     EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "Sub", ".hidden.jpg", "a.jpg", "B.JPG"}));
     // The parent entry leads to the folder above; the first entry is selected.
     QTreeWidgetItem* parent = list.topLevelItem(0);
-    EXPECT_TRUE(TLsFilelistView28::IsParentItem(parent));
-    EXPECT_EQ(TLsFilelistView28::PathOfItem(parent), QFileInfo(root).absolutePath());
+    EXPECT_TRUE(PhotoList::IsParentItem(parent));
+    EXPECT_EQ(PhotoList::PathOfItem(parent), QFileInfo(root).absolutePath());
     EXPECT_EQ(parent->text(1), " ");
     EXPECT_EQ(parent->text(2), " ");
     EXPECT_TRUE(parent->isSelected());
-    EXPECT_EQ(TLsFilelistView28::KindOfItem(Item("Sub")), "dir");
-    EXPECT_EQ(TLsFilelistView28::KindOfItem(Item("a.jpg")), "file");
-    EXPECT_EQ(TLsFilelistView28::PathOfItem(Item("a.jpg")), P("a.jpg"));
+    EXPECT_EQ(PhotoList::KindOfItem(Item("Sub")), "dir");
+    EXPECT_EQ(PhotoList::KindOfItem(Item("a.jpg")), "file");
+    EXPECT_EQ(PhotoList::PathOfItem(Item("a.jpg")), P("a.jpg"));
 
     // Hidden entries only when that class is asked for.
-    list.SetFileType(TLsFilelistView28::ftReadOnly | TLsFilelistView28::ftSystem | TLsFilelistView28::ftArchive);
+    list.SetFileType(PhotoList::ftReadOnly | PhotoList::ftSystem | PhotoList::ftArchive);
     list.Refresh();
     EXPECT_EQ(Item(".hidden.jpg"), nullptr);
     list.SetShowFolders(false);
@@ -91,8 +91,8 @@ TEST_F(FileListTest, MaskOfSeveralPatternsAndEmptyMask) {
     WriteSized(P("b.bmp"), 1);
     WriteSized(P("c.png"), 1);
     WriteSized(P("README"), 1);
-    EXPECT_EQ(TLsFilelistView28::ParseMask(" *.bmp; *.jpg "), (QStringList{"*.bmp", "*.jpg"}));
-    EXPECT_EQ(TLsFilelistView28::ParseMask("   "), (QStringList{"*.*"}));
+    EXPECT_EQ(PhotoList::ParseMask(" *.bmp; *.jpg "), (QStringList{"*.bmp", "*.jpg"}));
+    EXPECT_EQ(PhotoList::ParseMask("   "), (QStringList{"*.*"}));
     list.SetShowFolders(false);
     list.SetMask("*.bmp; *.jpg");
     list.setDirectory(root);
@@ -164,21 +164,21 @@ TEST_F(FileListTest, SortingColumnsReverseAndParentOnTop) {
     list.setDirectory(root);
     // By name, upper-cased, folders first.
     EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "alpha", "Beta", "apple.jpg", "Mid.jpg", "zed.jpg"}));
-    EXPECT_EQ(list.SortColumn(), TLsFilelistView28::ColName);
+    EXPECT_EQ(list.SortColumn(), PhotoList::ColName);
     EXPECT_FALSE(list.SortReverse());
 
     // The same column again reverses everything, folders-first included, but not the way up.
-    list.ColumnClick(TLsFilelistView28::ColName);
+    list.ColumnClick(PhotoList::ColName);
     EXPECT_TRUE(list.SortReverse());
     EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "zed.jpg", "Mid.jpg", "apple.jpg", "Beta", "alpha"}));
 
     // Another column starts reversed; a second click turns it round.
-    list.ColumnClick(TLsFilelistView28::ColSize);
-    EXPECT_EQ(list.SortColumn(), TLsFilelistView28::ColSize);
+    list.ColumnClick(PhotoList::ColSize);
+    EXPECT_EQ(list.SortColumn(), PhotoList::ColSize);
     EXPECT_TRUE(list.SortReverse());
     EXPECT_EQ(Captions().mid(1, 3), (QStringList{"zed.jpg", "apple.jpg", "Mid.jpg"}));
     EXPECT_EQ(Captions().front(), " ^ Parent");
-    list.ColumnClick(TLsFilelistView28::ColSize);
+    list.ColumnClick(PhotoList::ColSize);
     EXPECT_FALSE(list.SortReverse());
     EXPECT_EQ(Captions().front(), " ^ Parent");
     EXPECT_EQ(Captions().mid(3), (QStringList{"Mid.jpg", "apple.jpg", "zed.jpg"}));
@@ -192,8 +192,8 @@ TEST_F(FileListTest, SortingColumnsReverseAndParentOnTop) {
         f.setFileTime(base.addDays(a.second), QFileDevice::FileModificationTime);
     }
     list.Refresh();
-    list.ColumnClick(TLsFilelistView28::ColModified);
-    list.ColumnClick(TLsFilelistView28::ColModified);
+    list.ColumnClick(PhotoList::ColModified);
+    list.ColumnClick(PhotoList::ColModified);
     EXPECT_FALSE(list.SortReverse());
     EXPECT_EQ(Captions().mid(3), (QStringList{"zed.jpg", "apple.jpg", "Mid.jpg"}));
 
@@ -203,7 +203,7 @@ TEST_F(FileListTest, SortingColumnsReverseAndParentOnTop) {
     WriteSized(P("other/b.jpg"), 1);
     WriteSized(P("other/a.jpg"), 1);
     list.setDirectory(P("other"));
-    EXPECT_EQ(list.SortColumn(), TLsFilelistView28::ColName);
+    EXPECT_EQ(list.SortColumn(), PhotoList::ColName);
     EXPECT_TRUE(list.SortReverse());
     EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "b.jpg", "a.jpg"}));
     // And ascending for the next one, "Name" being the sort column now.
@@ -219,9 +219,9 @@ TEST_F(FileListTest, HeaderClickSortsLikeColumnClick) {
     list.setDirectory(root);
     Show();
     QHeaderView* h = list.header();
-    const QPoint at(h->sectionViewportPosition(TLsFilelistView28::ColSize) + 5, h->height() / 2);
+    const QPoint at(h->sectionViewportPosition(PhotoList::ColSize) + 5, h->height() / 2);
     Click(h->viewport(), at);
-    EXPECT_EQ(list.SortColumn(), TLsFilelistView28::ColSize);
+    EXPECT_EQ(list.SortColumn(), PhotoList::ColSize);
     EXPECT_TRUE(list.SortReverse());
     EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "a.jpg", "b.jpg"}));
 }
@@ -233,8 +233,8 @@ TEST_F(FileListTest, ClickAndDoubleClickSignals) {
     list.setDirectory(root);
     Show();
     int clicks = 0, dbl = 0;
-    QObject::connect(&list, &TLsFilelistView28::Click, [&] { ++clicks; });
-    QObject::connect(&list, &TLsFilelistView28::DblClick, [&] { ++dbl; });
+    QObject::connect(&list, &PhotoList::Click, [&] { ++clicks; });
+    QObject::connect(&list, &PhotoList::DblClick, [&] { ++dbl; });
 
     // A click sets the selected item and is reported once.
     Click(list.viewport(), Centre(Item("a.jpg")));
@@ -296,12 +296,12 @@ TEST_F(FileListTest, DoubleClickWithoutOpeningAndFailedOpen) {
 
 TEST_F(FileListTest, LinkedTreeFollowsTheList) {
     QDir(root).mkdir("Sub");
-    TLsDirTree21 tree;
+    FolderTree tree;
     tree.SetPrompts(&prompts);
     tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "", false}});
     lum::LinkFolderViews(&tree, &list);
     QStringList changes;
-    QObject::connect(&tree, &TLsDirTree21::OnDirChange, [&](const QString& p) { changes << p; });
+    QObject::connect(&tree, &FolderTree::OnDirChange, [&](const QString& p) { changes << p; });
     ASSERT_TRUE(tree.OpenPath(root));
     EXPECT_EQ(list.Directory(), root + "/");
     list.ItemDblClick(Item("Sub"));
@@ -313,7 +313,7 @@ TEST_F(FileListTest, LinkedTreeFollowsTheList) {
 }
 
 TEST_F(FileListTest, DrivesViewAndDriveNotReady) {
-    TLsDirTree21 tree;
+    FolderTree tree;
     tree.SetPrompts(&prompts);
     tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "ext4", false},
                     lum::files::Drive{"Stick", "/nonexistent/lumora-stick/", "vfat", true}});
@@ -326,7 +326,7 @@ TEST_F(FileListTest, DrivesViewAndDriveNotReady) {
     ASSERT_EQ(list.topLevelItemCount(), 2);
     QTreeWidgetItem* stick = Item("Stick");
     ASSERT_NE(stick, nullptr);
-    EXPECT_EQ(TLsFilelistView28::KindOfItem(stick), "drv");
+    EXPECT_EQ(PhotoList::KindOfItem(stick), "drv");
     list.ItemDblClick(stick);
     EXPECT_EQ(prompts.Last(), "There is no disc in the drive /nonexistent/lumora-stick,\nor the drive is not ready.");
     EXPECT_EQ(list.Directory(), "Drives");
@@ -343,7 +343,7 @@ TEST_F(FileListTest, RenameChecksAndMessages) {
     QFile::setPermissions(P("ro.jpg"), QFile::ReadOwner);
     list.setDirectory(root);
     QStringList renamed;
-    QObject::connect(&list, &TLsFilelistView28::EntryRenamed,
+    QObject::connect(&list, &PhotoList::EntryRenamed,
                      [&](const QString& f, const QString& t) { renamed << f << t; });
     const QStringList before = Snapshot(root);
 
@@ -446,7 +446,7 @@ TEST_F(FileListTest, DeleteAsksAndMovesToTheTrash) {
     EXPECT_TRUE(QFile::exists(P("a.jpg")));
 
     QStringList removed;
-    QObject::connect(&list, &TLsFilelistView28::EntriesRemoved, [&](const QStringList& r) { removed = r; });
+    QObject::connect(&list, &PhotoList::EntriesRemoved, [&](const QStringList& r) { removed = r; });
     prompts.answers.push_back(true);
     list.clearSelection();
     Item("a.jpg")->setSelected(true);
@@ -576,7 +576,7 @@ TEST_F(FileListTest, NewFolderAndSendTo) {
     list.setDirectory(root);
     prompts.texts.push_back("bad:name");
     list.ItemFolder();
-    EXPECT_EQ(prompts.Last(), TLsFilelistView28::InvalidFolderNameText().toStdString());
+    EXPECT_EQ(prompts.Last(), PhotoList::InvalidFolderNameText().toStdString());
     prompts.texts.push_back("Photos 2024");
     list.ItemFolder();
     EXPECT_TRUE(QFileInfo(P("Photos 2024")).isDir());
@@ -706,7 +706,7 @@ TEST_F(FileListTest, ThousandsOfPhotosInOneRead) {
     list.Refresh();
     const qint64 again = t.elapsed();
     t.restart();
-    list.ColumnClick(TLsFilelistView28::ColSize);
+    list.ColumnClick(PhotoList::ColSize);
     const qint64 sort = t.elapsed();
     EXPECT_EQ(list.topLevelItem(0)->text(0), " ^ Parent");
     GTEST_LOG_(INFO) << "5000 photos: listed in " << fill << " ms, again in " << again << " ms, sorted by size in " << sort << " ms";

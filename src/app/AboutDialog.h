@@ -2,8 +2,8 @@
 #pragma once
 #include <QDialog>
 
-class TWelcomeForm : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TWelcomeForm(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };

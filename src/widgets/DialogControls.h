@@ -32,10 +32,10 @@ OkCancel AddOkCancelRow(QDialog* dialog, QBoxLayout* layout);
 // that correction is made by Enter or by going straight to a dialog button, the box keeps the
 // dialog open once so that the corrected value is seen before it counts (TakeCorrection).
 // The hint is the tooltip; the limits are added to it.
-class TUpDownSpin : public QSpinBox {
+class SpinEdit : public QSpinBox {
     Q_OBJECT
 public:
-    TUpDownSpin(const QString& upDownName, const QString& editName, int min, int max,
+    SpinEdit(const QString& upDownName, const QString& editName, int min, int max,
                 int position, int increment = 1, QWidget* parent = nullptr);
     QLineEdit* Edit() const;
     void SetEditName(const QString& name);
@@ -84,10 +84,10 @@ bool FieldsCorrected(QWidget* dialog);
 int TitleFitWidth(const QWidget& dialog);
 
 // A group box of radio buttons with one selected item.
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(const QString& name, const QString& title, const QStringList& items,
+    RadioGroup(const QString& name, const QString& title, const QStringList& items,
                 int columns = 1, QWidget* parent = nullptr);
     int ItemIndex() const;
     void SetItemIndex(int index);  // -1 clears

@@ -1,4 +1,4 @@
-#include "view/FileListView.h"
+#include "view/PhotoList.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -58,11 +58,11 @@ public:
         if (column == 0) {
             switch (role) {
             case Qt::DecorationRole: return icon;
-            case TLsFilelistView28::PathRole: return path;
-            case TLsFilelistView28::KindRole: return KindName(kind);
-            case TLsFilelistView28::TimeRole: return time;
-            case TLsFilelistView28::BytesRole: return bytes;
-            case TLsFilelistView28::ParentRole: return parentEntry;
+            case PhotoList::PathRole: return path;
+            case PhotoList::KindRole: return KindName(kind);
+            case PhotoList::TimeRole: return time;
+            case PhotoList::BytesRole: return bytes;
+            case PhotoList::ParentRole: return parentEntry;
             default: break;
             }
         }
@@ -109,7 +109,7 @@ FileItem* MakeItem(const QFileInfo& fi, bool parentEntry, const QString& parentP
     const QString name = fi.fileName();
     QString caption = name;
     if (parentEntry) {
-        caption = QString::fromLatin1(TLsFilelistView28::kParentCaption);
+        caption = QString::fromLatin1(PhotoList::kParentCaption);
     } else if (hideExt && !dir) {
         const int dot = name.lastIndexOf('.');
         if (dot > 0) caption = name.left(dot);
@@ -118,7 +118,7 @@ FileItem* MakeItem(const QFileInfo& fi, bool parentEntry, const QString& parentP
     auto* item = new FileItem(QStringList{caption, dir ? QStringLiteral(" ") : SizeKbText(fi.size()),
                                           parentEntry ? QStringLiteral(" ") : TypeName(name, dir), dates.Of(modified),
                                           parentEntry ? QStringLiteral("D") : AttrText(fi)});
-    item->setTextAlignment(TLsFilelistView28::ColSize, Qt::AlignRight | Qt::AlignVCenter);
+    item->setTextAlignment(PhotoList::ColSize, Qt::AlignRight | Qt::AlignVCenter);
     item->icon = TypeIcon(name, dir);
     item->path = parentEntry ? parentPath : fi.absoluteFilePath();
     item->kind = dir ? FileItem::Dir : FileItem::File;
@@ -141,7 +141,7 @@ struct BusyCursor {
 
 }  // namespace
 
-TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
+PhotoList::PhotoList(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setItemsExpandable(false);
@@ -157,7 +157,7 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     header()->setStretchLastSection(false);
     SetColumns(false);
     SetMask(mask_);
-    connect(header(), &QHeaderView::sectionClicked, this, &TLsFilelistView28::ColumnClick);
+    connect(header(), &QHeaderView::sectionClicked, this, &PhotoList::ColumnClick);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         // Ctrl and Shift with a click only add to the selection or take from it.
         if (clickModifiers_ & (Qt::ControlModifier | Qt::ShiftModifier)) return;
@@ -170,44 +170,44 @@ TLsFilelistView28::TLsFilelistView28(QWidget* parent) : QTreeWidget(parent) {
     });
     keyboardOpen_ = new QTimer(this);
     keyboardOpen_->setSingleShot(true);
-    connect(keyboardOpen_, &QTimer::timeout, this, &TLsFilelistView28::FlushKeyboardOpen);
+    connect(keyboardOpen_, &QTimer::timeout, this, &PhotoList::FlushKeyboardOpen);
     BuildMenu();
 }
 
-void TLsFilelistView28::SetShowHidden(bool on) {
+void PhotoList::SetShowHidden(bool on) {
     if (on == ShowHidden()) return;
     fileType_ = on ? (fileType_ | ftHidden) : (fileType_ & ~ftHidden);
     if (!directory_.isEmpty() && !drivesView_) Refresh();
 }
 
-lum::Prompts& TLsFilelistView28::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
+lum::Prompts& PhotoList::prompts() const { return prompts_ ? *prompts_ : lum::QtPrompts::Fallback(); }
 
-void TLsFilelistView28::BuildMenu() {
+void PhotoList::BuildMenu() {
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("ItemMenu"));
-    auto add = [this](QMenu* m, const QString& caption, const char* name, void (TLsFilelistView28::*slot)()) {
+    auto add = [this](QMenu* m, const QString& caption, const char* name, void (PhotoList::*slot)()) {
         QAction* a = m->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(menu_, tr("&Open"), "ItemOpen", &TLsFilelistView28::ItemOpen);
-    add(menu_, tr("&View"), "ItemView", &TLsFilelistView28::ItemView);
+    add(menu_, tr("&Open"), "ItemOpen", &PhotoList::ItemOpen);
+    add(menu_, tr("&View"), "ItemView", &PhotoList::ItemView);
     sendMenu_ = menu_->addMenu(tr("&Send To"));
     sendMenu_->setObjectName(QStringLiteral("SubMenuSend"));
-    add(sendMenu_, tr("Any Folder..."), "SendToAnyFolder", &TLsFilelistView28::SendToAnyFolder);
-    add(sendMenu_, tr("Clipboard as Contents"), "SendToClipboardAsContents", &TLsFilelistView28::SendToClipboardAsContents);
-    add(sendMenu_, tr("Clipboard as File Name"), "SendToClipboardAsFileName", &TLsFilelistView28::SendToClipboardAsFileName);
-    add(sendMenu_, tr("Desktop as Link"), "SendToDesktopAsShortCut", &TLsFilelistView28::SendToDesktopAsShortCut);
+    add(sendMenu_, tr("Any Folder..."), "SendToAnyFolder", &PhotoList::SendToAnyFolder);
+    add(sendMenu_, tr("Clipboard as Contents"), "SendToClipboardAsContents", &PhotoList::SendToClipboardAsContents);
+    add(sendMenu_, tr("Clipboard as File Name"), "SendToClipboardAsFileName", &PhotoList::SendToClipboardAsFileName);
+    add(sendMenu_, tr("Desktop as Link"), "SendToDesktopAsShortCut", &PhotoList::SendToDesktopAsShortCut);
     menu_->addSeparator();
-    add(menu_, tr("Cu&t"), "ItemOpCut", &TLsFilelistView28::ItemOpCut);
-    add(menu_, tr("&Copy"), "ItemOpCopy", &TLsFilelistView28::ItemOpCopy);
-    pasteAction_ = add(menu_, tr("&Paste"), "ItemOpPaste", &TLsFilelistView28::ItemOpPaste);
+    add(menu_, tr("Cu&t"), "ItemOpCut", &PhotoList::ItemOpCut);
+    add(menu_, tr("&Copy"), "ItemOpCopy", &PhotoList::ItemOpCopy);
+    pasteAction_ = add(menu_, tr("&Paste"), "ItemOpPaste", &PhotoList::ItemOpPaste);
     menu_->addSeparator();
-    add(menu_, tr("&Rename"), "ItemRename", &TLsFilelistView28::ItemRename);
-    add(menu_, tr("&Delete"), "ItemDelete", &TLsFilelistView28::ItemDelete);
-    add(menu_, tr("Propert&ies"), "ItemProperty", &TLsFilelistView28::ItemProperty);
-    folderAction_ = add(menu_, tr("&New Folder..."), "ItemFolder", &TLsFilelistView28::ItemFolder);
+    add(menu_, tr("&Rename"), "ItemRename", &PhotoList::ItemRename);
+    add(menu_, tr("&Delete"), "ItemDelete", &PhotoList::ItemDelete);
+    add(menu_, tr("Propert&ies"), "ItemProperty", &PhotoList::ItemProperty);
+    folderAction_ = add(menu_, tr("&New Folder..."), "ItemFolder", &PhotoList::ItemFolder);
 
     // Below the items only what needs no item: the same New Folder and Paste, and Refresh.
     blankMenu_ = new QMenu(this);
@@ -215,10 +215,10 @@ void TLsFilelistView28::BuildMenu() {
     blankMenu_->addAction(folderAction_);
     blankMenu_->addAction(pasteAction_);
     blankMenu_->addSeparator();
-    add(blankMenu_, tr("Re&fresh"), "ItemRefresh", &TLsFilelistView28::Refresh);
+    add(blankMenu_, tr("Re&fresh"), "ItemRefresh", &PhotoList::Refresh);
 }
 
-void TLsFilelistView28::SetColumns(bool drives) {
+void PhotoList::SetColumns(bool drives) {
     const int kind = drives ? 1 : 0;
     if (columnsKind_ == kind) return;
     columnsKind_ = kind;
@@ -236,7 +236,7 @@ void TLsFilelistView28::SetColumns(bool drives) {
 
 // ---- properties
 
-void TLsFilelistView28::SetMask(const QString& mask) {
+void PhotoList::SetMask(const QString& mask) {
     mask_ = mask;
     patterns_.clear();
     matchAll_ = false;
@@ -251,7 +251,7 @@ void TLsFilelistView28::SetMask(const QString& mask) {
     if (!directory_.isEmpty() && !drivesView_) Refresh();
 }
 
-QStringList TLsFilelistView28::ParseMask(const QString& mask) {
+QStringList PhotoList::ParseMask(const QString& mask) {
     QStringList out;
     for (const QString& part : mask.split(';')) {
         const QString p = part.trimmed();
@@ -261,28 +261,28 @@ QStringList TLsFilelistView28::ParseMask(const QString& mask) {
     return out;
 }
 
-bool TLsFilelistView28::MatchesMask(const QString& name) const {
+bool PhotoList::MatchesMask(const QString& name) const {
     if (matchAll_) return true;
     for (const QRegularExpression& re : patterns_)
         if (re.match(name).hasMatch()) return true;
     return false;
 }
 
-QList<Drive> TLsFilelistView28::Drives() const { return drivesSource_ ? drivesSource_() : MountedDrives(); }
+QList<Drive> PhotoList::Drives() const { return drivesSource_ ? drivesSource_() : MountedDrives(); }
 
-void TLsFilelistView28::RefreshIfShowing(const QStringList& folders) {
+void PhotoList::RefreshIfShowing(const QStringList& folders) {
     for (const QString& f : folders)
         if (SamePath(directory_, f)) return Refresh();
 }
 
-void TLsFilelistView28::FolderRenamed(const QString& from, const QString& to) {
+void PhotoList::FolderRenamed(const QString& from, const QString& to) {
     if (directory_.startsWith(from)) setDirectory(to + directory_.mid(from.size()));
     else if (SamePath(directory_, QFileInfo(WithoutSlash(from)).absolutePath())) Refresh();
 }
 
 // ---- filling
 
-void TLsFilelistView28::setDirectory(const QString& dir) {
+void PhotoList::setDirectory(const QString& dir) {
     if (dir.compare(QLatin1String(kDrives), Qt::CaseInsensitive) == 0) {
         if (drivesView_) return;
         drivesView_ = true;
@@ -306,7 +306,7 @@ void TLsFilelistView28::setDirectory(const QString& dir) {
     emit DirectoryChanged(nd);
 }
 
-void TLsFilelistView28::Refresh() {
+void PhotoList::Refresh() {
     if (directory_.isEmpty()) return;
     QSet<QString> selected;
     for (QTreeWidgetItem* it : selectedItems()) selected.insert(PathOfItem(it));
@@ -345,7 +345,7 @@ void TLsFilelistView28::Refresh() {
     for (QTreeWidgetItem* it : found) it->setSelected(true);
 }
 
-void TLsFilelistView28::Fill() {
+void PhotoList::Fill() {
     bool readable = true;
     {
         BusyCursor busy;
@@ -365,12 +365,12 @@ void TLsFilelistView28::Fill() {
     if (!readable) prompts().Message(S(tr("The folder %1 cannot be read: %2.").arg(WithoutSlash(directory_), SystemReason(EACCES))));
 }
 
-QString TLsFilelistView28::ParentOf(const QString& dir) const {
+QString PhotoList::ParentOf(const QString& dir) const {
     if (SamePath(dir, "/")) return QString::fromLatin1(kDrives);
     return QFileInfo(WithoutSlash(dir)).absolutePath();
 }
 
-bool TLsFilelistView28::FillFolder() {
+bool PhotoList::FillFolder() {
     const QFileInfo dirInfo(directory_);
     const bool readable = dirInfo.isReadable() && dirInfo.isExecutable();
     const QString parentPath = ParentOf(directory_);
@@ -407,7 +407,7 @@ bool TLsFilelistView28::FillFolder() {
     return readable;
 }
 
-void TLsFilelistView28::FillDrives() {
+void PhotoList::FillDrives() {
     const QList<Drive> drives = Drives();
     QList<QTreeWidgetItem*> items;
     for (const Drive& d : drives) {
@@ -432,13 +432,13 @@ void TLsFilelistView28::FillDrives() {
     addTopLevelItems(items);
 }
 
-void TLsFilelistView28::SelectFirstIfNone() {
+void PhotoList::SelectFirstIfNone() {
     if (topLevelItemCount() > 0 && selectedItems().isEmpty()) setCurrentItem(topLevelItem(0));
 }
 
 // ---- sorting
 
-void TLsFilelistView28::ColumnClick(int column) {
+void PhotoList::ColumnClick(int column) {
     if (column < 0 || column >= columnCount()) return;
     if (column == sortColumn_) {
         sortReverse_ = !sortReverse_;
@@ -449,7 +449,7 @@ void TLsFilelistView28::ColumnClick(int column) {
     SortItems();
 }
 
-int TLsFilelistView28::Compare(const QTreeWidgetItem* ia, const QTreeWidgetItem* ib) const {
+int PhotoList::Compare(const QTreeWidgetItem* ia, const QTreeWidgetItem* ib) const {
     const FileItem* a = AsFile(ia);
     const FileItem* b = AsFile(ib);
     if (!a || !b) return 0;
@@ -468,7 +468,7 @@ int TLsFilelistView28::Compare(const QTreeWidgetItem* ia, const QTreeWidgetItem*
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-void TLsFilelistView28::SortItems() {
+void PhotoList::SortItems() {
     QSet<QString> selected;
     for (QTreeWidgetItem* it : selectedItems()) selected.insert(PathOfItem(it));
     const QString current = currentItem() ? PathOfItem(currentItem()) : QString();
@@ -491,20 +491,20 @@ void TLsFilelistView28::SortItems() {
 
 // ---- items
 
-QString TLsFilelistView28::PathOfItem(const QTreeWidgetItem* item) {
+QString PhotoList::PathOfItem(const QTreeWidgetItem* item) {
     if (const FileItem* f = AsFile(item)) return f->path;
     return item ? item->data(0, PathRole).toString() : QString();
 }
-QString TLsFilelistView28::KindOfItem(const QTreeWidgetItem* item) {
+QString PhotoList::KindOfItem(const QTreeWidgetItem* item) {
     if (const FileItem* f = AsFile(item)) return FileItem::KindName(f->kind);
     return item ? item->data(0, KindRole).toString() : QString();
 }
-bool TLsFilelistView28::IsParentItem(const QTreeWidgetItem* item) {
+bool PhotoList::IsParentItem(const QTreeWidgetItem* item) {
     if (const FileItem* f = AsFile(item)) return f->parentEntry;
     return item && item->data(0, ParentRole).toBool();
 }
 
-QTreeWidgetItem* TLsFilelistView28::ItemOfPath(const QString& path) const {
+QTreeWidgetItem* PhotoList::ItemOfPath(const QString& path) const {
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem* it = topLevelItem(i);
         if (!IsParentItem(it) && SamePath(PathOfItem(it), path)) return it;
@@ -512,7 +512,7 @@ QTreeWidgetItem* TLsFilelistView28::ItemOfPath(const QString& path) const {
     return nullptr;
 }
 
-QStringList TLsFilelistView28::SelectedPaths() const {
+QStringList PhotoList::SelectedPaths() const {
     QStringList out;
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem* it = topLevelItem(i);
@@ -521,7 +521,7 @@ QStringList TLsFilelistView28::SelectedPaths() const {
     return out;
 }
 
-QString TLsFilelistView28::SingleSelection() const {
+QString PhotoList::SingleSelection() const {
     QTreeWidgetItem* cur = currentItem();
     if (cur && cur->isSelected() && !IsParentItem(cur)) return PathOfItem(cur);
     const QStringList all = SelectedPaths();
@@ -530,14 +530,14 @@ QString TLsFilelistView28::SingleSelection() const {
 
 // ---- clicks
 
-void TLsFilelistView28::ItemClick(QTreeWidgetItem* item) {
+void PhotoList::ItemClick(QTreeWidgetItem* item) {
     if (!item) return;
     keyboardOpen_->stop();
     selectedItem_ = PathOfItem(item);
     emit Click();
 }
 
-void TLsFilelistView28::ItemDblClick(QTreeWidgetItem* item) {
+void PhotoList::ItemDblClick(QTreeWidgetItem* item) {
     if (!item) return;
     // The item goes away when a folder is opened.
     const QString path = PathOfItem(item);
@@ -555,19 +555,19 @@ void TLsFilelistView28::ItemDblClick(QTreeWidgetItem* item) {
         OpenFolder(path, kind);
 }
 
-void TLsFilelistView28::mouseDoubleClickEvent(QMouseEvent* event) {
+void PhotoList::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeWidgetItem* item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : nullptr;
     QTreeWidget::mouseDoubleClickEvent(event);
     if (item) ItemDblClick(item);
 }
 
-void TLsFilelistView28::mouseReleaseEvent(QMouseEvent* event) {
+void PhotoList::mouseReleaseEvent(QMouseEvent* event) {
     // The keys held with the click itself, not those held when its signal is handled.
     clickModifiers_ = event->modifiers();
     QTreeWidget::mouseReleaseEvent(event);
 }
 
-QMenu* TLsFilelistView28::MenuAt(const QPoint& pos) {
+QMenu* PhotoList::MenuAt(const QPoint& pos) {
     const bool inFolder = !drivesView_ && !directory_.isEmpty();
     pasteAction_->setEnabled(inFolder && !FilesOnClipboard(nullptr).isEmpty());
     folderAction_->setEnabled(inFolder);
@@ -578,14 +578,14 @@ QMenu* TLsFilelistView28::MenuAt(const QPoint& pos) {
     return menu_;
 }
 
-void TLsFilelistView28::contextMenuEvent(QContextMenuEvent* event) {
+void PhotoList::contextMenuEvent(QContextMenuEvent* event) {
     // The mouse's comes in viewport pixels; from the keyboard, the current item's menu.
     QPoint at = event->pos();
     if (event->reason() != QContextMenuEvent::Mouse && currentItem()) at = visualItemRect(currentItem()).center();
     MenuAt(at)->exec(event->globalPos());
 }
 
-void TLsFilelistView28::startDrag(Qt::DropActions) {
+void PhotoList::startDrag(Qt::DropActions) {
     const QStringList paths = SelectedPaths();
     if (paths.isEmpty()) return;
     auto* drag = new QDrag(this);
@@ -596,11 +596,11 @@ void TLsFilelistView28::startDrag(Qt::DropActions) {
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
 }
 
-QString TLsFilelistView28::NotFoundText(const QString& path) {
+QString PhotoList::NotFoundText(const QString& path) {
     return tr("%1 is not there any more.").arg(WithoutSlash(path));
 }
 
-bool TLsFilelistView28::OpenFolder(const QString& path, const QString& kind) {
+bool PhotoList::OpenFolder(const QString& path, const QString& kind) {
     Q_UNUSED(kind);
     if (path == QLatin1String(kDrives)) {
         setDirectory(path);
@@ -619,7 +619,7 @@ bool TLsFilelistView28::OpenFolder(const QString& path, const QString& kind) {
     return true;
 }
 
-bool TLsFilelistView28::OpenFile(const QString& path) {
+bool PhotoList::OpenFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         prompts().Message(S(OpenFailureText(path)));
         return false;

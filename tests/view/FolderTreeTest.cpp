@@ -10,8 +10,8 @@
 #include <QMimeData>
 
 #include "FolderTestSupport.h"
-#include "view/DirTree.h"
-#include "view/FileListView.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
 #include "view/FolderLink.h"
 
 using namespace foldertest;
@@ -33,7 +33,7 @@ protected:
         list.SetPrompts(&prompts);
         tree.SetDrives({Drive{"Scratch", root + "/", "ext4", false}});
         lum::LinkFolderViews(&tree, &list);
-        QObject::connect(&tree, &TLsDirTree21::OnDirChange, [this](const QString& p) { changes << p; });
+        QObject::connect(&tree, &FolderTree::OnDirChange, [this](const QString& p) { changes << p; });
         tree.resize(300, 500);
     }
     QString P(const QString& name) const { return root + "/" + name; }
@@ -47,8 +47,8 @@ protected:
     QTemporaryDir tmp{ScratchBase() + "/tree-XXXXXX"};
     QString root;
     ScriptedPrompts prompts;
-    TLsDirTree21 tree;
-    TLsFilelistView28 list;
+    FolderTree tree;
+    PhotoList list;
     QStringList changes;
 };
 
@@ -169,9 +169,9 @@ TEST_F(DirTreeTest, NewFolderNameChecks) {
     for (QChar c : QStringLiteral("\\*?/=\"<>|:,;+^")) {
         prompts.messages.clear();
         EXPECT_FALSE(tree.CreateFolderIn(P("Music"), QStringLiteral("bad") + c + "name")) << QString(c).toStdString();
-        EXPECT_EQ(prompts.Last(), TLsDirTree21::InvalidNameText().toStdString());
+        EXPECT_EQ(prompts.Last(), FolderTree::InvalidNameText().toStdString());
     }
-    EXPECT_EQ(TLsDirTree21::InvalidNameText(),
+    EXPECT_EQ(FolderTree::InvalidNameText(),
               "A folder name cannot contain any of these characters: \\ * ? / = \" < > | : , ; + ^");
     EXPECT_EQ(Snapshot(root), before);
 
@@ -207,7 +207,7 @@ TEST_F(DirTreeTest, RenameFolderAsksAndChecks) {
     const QStringList before = Snapshot(root);
 
     EXPECT_FALSE(tree.RenameFolder(P("Photos/2023"), "20:23"));
-    EXPECT_EQ(prompts.Last(), TLsDirTree21::InvalidNameText().toStdString());
+    EXPECT_EQ(prompts.Last(), FolderTree::InvalidNameText().toStdString());
     EXPECT_TRUE(prompts.questions.empty());
 
     // No: nothing happens.
@@ -348,7 +348,7 @@ TEST_F(DirTreeTest, PopupMenuCaptions) {
 namespace {
 
 // A drop of `files` on the tree at `at` (viewport pixels), with the keys held.
-bool DropOn(TLsDirTree21& tree, const QPoint& at, const QStringList& files, Qt::KeyboardModifiers keys) {
+bool DropOn(FolderTree& tree, const QPoint& at, const QStringList& files, Qt::KeyboardModifiers keys) {
     std::unique_ptr<QMimeData> mime(lum::files::MakeFilesMimeData(files, false));
     QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, keys);
     QApplication::sendEvent(tree.viewport(), &enter);
@@ -374,8 +374,8 @@ TEST_F(DirTreeTest, FilesDroppedOnAFolderMoveOrWithCtrlCopy) {
     const QPoint onMusic = tree.visualItemRect(music).center();
     EXPECT_EQ(tree.DropNodeAt(onMusic), music);
     EXPECT_EQ(tree.DropNodeAt(tree.visualItemRect(tree.topLevelItem(0)).center()), nullptr) << "never among the drives";
-    EXPECT_EQ(TLsDirTree21::DropActionFor(Qt::NoModifier), Qt::MoveAction);
-    EXPECT_EQ(TLsDirTree21::DropActionFor(Qt::ControlModifier), Qt::CopyAction);
+    EXPECT_EQ(FolderTree::DropActionFor(Qt::NoModifier), Qt::MoveAction);
+    EXPECT_EQ(FolderTree::DropActionFor(Qt::ControlModifier), Qt::CopyAction);
 
     // A plain drop moves; the list that showed the file no longer does, and selects the next one.
     ASSERT_NE(list.ItemOfPath(P("Photos/2023/a.jpg")), nullptr);

@@ -1,4 +1,4 @@
-#include "app/WelcomeForm.h"
+#include "app/AboutDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
     "it, turn it, zoom, and save it as a JPEG file with the quality you choose.");
 }
 
-TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("TWelcomeForm");
     setWindowTitle(tr("About Tarnel Lumora"));
     setModal(true);

@@ -14,12 +14,12 @@ namespace lum {
 class Prompts;
 }
 
-class TLsDirTree21 : public QTreeWidget {
+class FolderTree : public QTreeWidget {
     Q_OBJECT
 public:
     static constexpr const char* kDrives = "Drives";
 
-    explicit TLsDirTree21(QWidget* parent = nullptr);
+    explicit FolderTree(QWidget* parent = nullptr);
 
     // The path of the selected node: a folder path ending in "/", or "Drives" for the root.
     QString SelectedPath() const { return selectedPath_; }

@@ -20,7 +20,7 @@
 
 class QPainter;
 
-struct RealMemoryPanelLook {
+struct GradientPanelLook {
     QColor front{Qt::white};
     QColor middle{Qt::white};
     QColor back{Qt::white};
@@ -28,8 +28,8 @@ struct RealMemoryPanelLook {
     int style = 0;
 
     // In the order the designs list them.
-    static RealMemoryPanelLook Of(int style, int bound, QColor back, QColor middle, QColor front) {
-        RealMemoryPanelLook l;
+    static GradientPanelLook Of(int style, int bound, QColor back, QColor middle, QColor front) {
+        GradientPanelLook l;
         l.style = style;
         l.boundWidth = bound;
         l.back = back;
@@ -39,7 +39,7 @@ struct RealMemoryPanelLook {
     }
 };
 
-class TRealMemoryPanel : public QWidget {
+class GradientPanel : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor RM_FrontColor READ FrontColor WRITE setFrontColor)
     Q_PROPERTY(QColor RM_MiddleColor READ MiddleColor WRITE setMiddleColor)
@@ -49,7 +49,7 @@ class TRealMemoryPanel : public QWidget {
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
 
 public:
-    explicit TRealMemoryPanel(QWidget* parent = nullptr);
+    explicit GradientPanel(QWidget* parent = nullptr);
 
     QColor FrontColor() const { return look_.front; }
     QColor MiddleColor() const { return look_.middle; }
@@ -62,8 +62,8 @@ public:
     void setBoundWidth(int b) { look_.boundWidth = b; }
     void setPanelStyle(int s) { look_.style = s; }
     // All five at once (still no repaint).
-    void setLook(const RealMemoryPanelLook& look) { look_ = look; }
-    const RealMemoryPanelLook& Look() const { return look_; }
+    void setLook(const GradientPanelLook& look) { look_ = look; }
+    const GradientPanelLook& Look() const { return look_; }
 
     // Caption of the plain panel look (shown only when the gradient look is not painted).
     QString Caption() const { return caption_; }
@@ -74,13 +74,13 @@ public:
 
     // The painting itself, usable without a widget (tests, previews). Paints a W x H area.
     // Returns false when the plain panel look applies (nothing was painted).
-    static bool PaintGradient(QPainter& p, int w, int h, const RealMemoryPanelLook& look);
+    static bool PaintGradient(QPainter& p, int w, int h, const GradientPanelLook& look);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void paintPlain(QPainter& p);
-    RealMemoryPanelLook look_;
+    GradientPanelLook look_;
     QString caption_;
 };
