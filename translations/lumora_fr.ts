@@ -2,6 +2,191 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Lumora improves your digital photos with one click.
+
+Choose a folder, click a photo and press &quot;Optimize The Photo Now!&quot;: Lumora brings the colours towards natural flesh tones, smooths fine noise while keeping the edges, and blends the result with your photo as it was.
+
+Compare the optimized photo with the original side by side, sharpen, soften or lighten it, turn it, zoom, and save it as a JPEG file with the quality you choose.</source>
+        <translation>Lumora améliore vos photos numériques en un clic.
+
+Choisissez un dossier, cliquez sur une photo et appuyez sur « Optimiser la photo maintenant&#xa0;! »&#xa0;: Lumora rapproche les couleurs de tons chair naturels, lisse le bruit fin tout en préservant les contours, et mélange le résultat avec votre photo telle qu&apos;elle était.
+
+Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus nette, adoucissez-la ou éclaircissez-la, faites-la pivoter, zoomez, et enregistrez-la en fichier JPEG avec la qualité de votre choix.</translation>
+    </message>
+    <message>
+        <source>About Tarnel Lumora</source>
+        <translation>À propos de Tarnel Lumora</translation>
+    </message>
+    <message>
+        <source>Thank you very much!</source>
+        <translation>Merci beaucoup&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Tarnel Lumora version %1</source>
+        <translation>Tarnel Lumora version %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>BlurDialog</name>
+    <message>
+        <source>Gaussian Blur</source>
+        <translation>Flou gaussien</translation>
+    </message>
+    <message>
+        <source>Radius of the Gaussian blur</source>
+        <translation>Rayon du flou gaussien</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>File information</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>Original Photo</source>
+        <translation>Photo d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Show the Original Photo in full screen</source>
+        <translation>Afficher la photo d&apos;origine en plein écran</translation>
+    </message>
+    <message>
+        <source>Show both photos side by side again</source>
+        <translation>Afficher à nouveau les deux photos côte à côte</translation>
+    </message>
+    <message>
+        <source>Optimized Photo</source>
+        <translation>Photo optimisée</translation>
+    </message>
+    <message>
+        <source>Save the optimized photo</source>
+        <translation>Enregistrer la photo optimisée</translation>
+    </message>
+    <message>
+        <source>Reset the optimized photo</source>
+        <translation>Réinitialiser la photo optimisée</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Colour channel shifts</source>
+        <translation>Décalages des canaux de couleur</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Selection Toolbar</source>
+        <translation>Barre d&apos;outils de sélection</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Paint Toolbar</source>
+        <translation>Barre d&apos;outils de dessin</translation>
+    </message>
+    <message>
+        <source>Show the Optimized Photo in full screen</source>
+        <translation>Afficher la photo optimisée en plein écran</translation>
+    </message>
+    <message>
+        <source>Zoom both photos</source>
+        <translation>Zoomer les deux photos</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Selection Toolbar</source>
+        <translation>Barre d&apos;outils de &amp;sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Paint Toolbar</source>
+        <translation>Barre d&apos;outils de &amp;dessin</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom Both Photos</source>
+        <translation>&amp;Zoomer les deux photos</translation>
+    </message>
+    <message>
+        <source>The picture was changed in this window.</source>
+        <translation>L&apos;image a été modifiée dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>The optimized photo &quot;%1&quot; was changed in this window.</source>
+        <translation>La photo optimisée « %1 » a été modifiée dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Save the changes to a file, keep them in the main window (where they can be saved or undone later), or discard them?</source>
+        <translation>Enregistrer les modifications dans un fichier, les garder dans la fenêtre principale (où vous pourrez les enregistrer ou les annuler plus tard), ou les abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Save to a File...</source>
+        <translation>&amp;Enregistrer dans un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in the Main Window</source>
+        <translation>&amp;Garder dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>&amp;Discard the Changes</source>
+        <translation>A&amp;bandonner les modifications</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close the Compare Window</source>
+        <translation>Fermer la fenêtre de comparaison</translation>
+    </message>
+    <message>
+        <source>Comparing %1</source>
+        <translation>Comparaison de %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Buttons</source>
+        <translation>Afficher &amp;tous les boutons</translation>
+    </message>
+</context>
+<context>
     <name>ComposeAskers</name>
     <message>
         <source>Clipboard image</source>
@@ -33,106 +218,628 @@
     </message>
 </context>
 <context>
-    <name>WindowMenus</name>
+    <name>FolderTree</name>
     <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <source>Select the folder that holds the photos you want to optimize.</source>
+        <translation>Choisissez le dossier qui contient les photos à optimiser.</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Nouveau dossier</translation>
     </message>
     <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Ouvrir...</translation>
+        <source>&amp;Rename Folder</source>
+        <translation>&amp;Renommer le dossier</translation>
     </message>
     <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
+        <source>&amp;Delete Folder</source>
+        <translation>&amp;Supprimer le dossier</translation>
     </message>
     <message>
-        <source>Save &amp;As...</source>
-        <translation>Enregistrer &amp;sous...</translation>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation>Su&amp;pprimer</translation>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
+        <source>Tree &amp;Size</source>
+        <translation>&amp;Taille de l&apos;arborescence</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
+        <source>&amp;Folder Contents</source>
+        <translation>Contenu du &amp;dossier</translation>
     </message>
     <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
+        <source>&amp;Map Network Drive</source>
+        <translation>Conn&amp;ecter un lecteur réseau</translation>
     </message>
     <message>
-        <source>&amp;Memorize</source>
-        <translation>&amp;Mémoriser</translation>
+        <source>Disconnect Net&amp;work Drive</source>
+        <translation>Dé&amp;connecter un lecteur réseau</translation>
     </message>
     <message>
-        <source>Mi&amp;xing</source>
-        <translation>Mé&amp;langer</translation>
+        <source>Drives</source>
+        <translation>Lecteurs</translation>
     </message>
     <message>
-        <source>&amp;Original Image %</source>
-        <translation>Image d&apos;&amp;origine&#xa0;%</translation>
+        <source>%1 is not there any more.</source>
+        <translation>%1 n&apos;existe plus.</translation>
     </message>
     <message>
-        <source>&amp;Optimization</source>
-        <translation>&amp;Optimisation</translation>
+        <source>Folders cannot be added among the drives: choose a drive or a folder.</source>
+        <translation>On ne peut pas ajouter de dossier parmi les lecteurs&#xa0;: choisissez un lecteur ou un dossier.</translation>
     </message>
     <message>
-        <source>&amp;Macro</source>
-        <translation>&amp;Macro</translation>
+        <source>A folder name cannot contain any of these characters: %1</source>
+        <translation>Un nom de dossier ne peut contenir aucun de ces caractères&#xa0;: %1</translation>
     </message>
     <message>
-        <source>&amp;Start</source>
-        <translation>&amp;Démarrer</translation>
+        <source>New Folder</source>
+        <translation>Nouveau dossier</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <source>Folder name:</source>
+        <translation>Nom du dossier&#xa0;:</translation>
     </message>
     <message>
-        <source>O&amp;ptions...</source>
-        <translation>Op&amp;tions...</translation>
+        <source>A name cannot be empty.</source>
+        <translation>Un nom ne peut pas être vide.</translation>
     </message>
     <message>
-        <source>Re&amp;set Image</source>
-        <translation>Réinitialiser l&apos;&amp;image</translation>
+        <source>%1 cannot be used as a name.</source>
+        <translation>%1 ne peut pas servir de nom.</translation>
     </message>
     <message>
-        <source>&amp;Image</source>
-        <translation>&amp;Image</translation>
+        <source>A folder named %1 already exists.</source>
+        <translation>Un dossier nommé %1 existe déjà.</translation>
     </message>
     <message>
-        <source>Co&amp;mpare with the Original</source>
-        <translation>Co&amp;mparer avec l&apos;original</translation>
+        <source>Could not make the folder %1: %2.</source>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>Lumora &amp;Help</source>
-        <translation>&amp;Aide de Lumora</translation>
+        <source>Rename Folder</source>
+        <translation>Renommer le dossier</translation>
     </message>
     <message>
-        <source>Online &amp;Manual</source>
-        <translation>&amp;Manuel en ligne</translation>
+        <source>New name:</source>
+        <translation>Nouveau nom&#xa0;:</translation>
     </message>
     <message>
-        <source>&amp;About Lumora</source>
-        <translation>À &amp;propos de Lumora</translation>
+        <source>Drives cannot be renamed here.</source>
+        <translation>Les lecteurs ne peuvent pas être renommés ici.</translation>
     </message>
     <message>
-        <source>Colour &amp;Shift</source>
-        <translation>Décalage des &amp;couleurs</translation>
+        <source>A file named %1 already exists.</source>
+        <translation>Un fichier nommé %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>Do you want to rename the folder %1 to %2?</source>
+        <translation>Voulez-vous renommer le dossier %1 en %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Could not rename %1: %2.</source>
+        <translation>Impossible de renommer %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Drives cannot be deleted here.</source>
+        <translation>Les lecteurs ne peuvent pas être supprimés ici.</translation>
+    </message>
+    <message>
+        <source>Do you want to move the folder
+%1
+and all its contents to the Trash?</source>
+        <translation>Voulez-vous mettre le dossier
+%1
+et tout son contenu à la corbeille&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Delete Folder</source>
+        <translation>Supprimer le dossier</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to the Trash: %2.</source>
+        <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>No folder is chosen.</source>
+        <translation>Aucun dossier n&apos;est choisi.</translation>
+    </message>
+    <message>
+        <source>There is nothing to paste: cut or copy files first.</source>
+        <translation>Il n&apos;y a rien à coller&#xa0;: coupez ou copiez d&apos;abord des fichiers.</translation>
+    </message>
+    <message>
+        <source>Network drives are connected through the desktop&apos;s file manager on this system (for example its &quot;Connect to Server&quot; or &quot;Other Locations&quot; page). Once mounted, they appear under &quot;Drives&quot;.</source>
+        <translation>Sur ce système, les lecteurs réseau se connectent avec le gestionnaire de fichiers du bureau (par exemple sa page « Se connecter à un serveur » ou « Autres emplacements »). Une fois montés, ils apparaissent sous « Lecteurs ».</translation>
+    </message>
+    <message>
+        <source>Network drives are disconnected through the desktop&apos;s file manager on this system (the eject or unmount button beside the network place).</source>
+        <translation>Sur ce système, les lecteurs réseau se déconnectent avec le gestionnaire de fichiers du bureau (le bouton d&apos;éjection ou de démontage à côté de l&apos;emplacement réseau).</translation>
+    </message>
+    <message>
+        <source>=== TREE SIZE ===</source>
+        <translation>=== TAILLE DE L&apos;ARBORESCENCE ===</translation>
+    </message>
+    <message>
+        <source>%1: %2 used of %3</source>
+        <translation>%1&#xa0;: %2 utilisés sur %3</translation>
+    </message>
+    <message>
+        <source>%1: not ready</source>
+        <translation>%1&#xa0;: pas prêt</translation>
+    </message>
+    <message>
+        <source>%1
+
+Size: %2 (%3 bytes)
+Files: %4
+Folders: %5</source>
+        <translation>%1
+
+Taille&#xa0;: %2 (%3 octets)
+Fichiers&#xa0;: %4
+Dossiers&#xa0;: %5</translation>
+    </message>
+    <message>
+        <source>Some folders could not be read; the size counts only what could.</source>
+        <translation>Certains dossiers n&apos;ont pas pu être lus&#xa0;; la taille ne compte que ce qui a pu l&apos;être.</translation>
+    </message>
+    <message>
+        <source>Tree Size</source>
+        <translation>Taille de l&apos;arborescence</translation>
+    </message>
+    <message>
+        <source>Folder Contents</source>
+        <translation>Contenu du dossier</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read: %2.</source>
+        <translation>Le dossier %1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>%1
+Folders: %2, files: %3, %4</source>
+        <translation>%1
+Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>GradientDialog</name>
+    <message>
+        <source>Gradient parameters</source>
+        <translation>Paramètres du dégradé</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>Standard sizes</source>
+        <translation>Tailles standard</translation>
+    </message>
+    <message>
+        <source>Colour 1</source>
+        <translation>Couleur 1</translation>
+    </message>
+    <message>
+        <source>Colour 2</source>
+        <translation>Couleur 2</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Click to choose the colour</source>
+        <translation>Cliquez pour choisir la couleur</translation>
+    </message>
+    <message>
+        <source>Swap colour 1 and colour 2</source>
+        <translation>Échanger la couleur 1 et la couleur 2</translation>
+    </message>
+    <message>
+        <source>Background in colour 2</source>
+        <translation>Fond de la couleur 2</translation>
+    </message>
+    <message>
+        <source>Gradient style</source>
+        <translation>Style de dégradé</translation>
+    </message>
+    <message>
+        <source>No gradient</source>
+        <translation>Sans dégradé</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Centred small</source>
+        <translation>Centré petit</translation>
+    </message>
+    <message>
+        <source>Centred large</source>
+        <translation>Centré grand</translation>
+    </message>
+    <message>
+        <source>Constant gradient</source>
+        <translation>Dégradé constant</translation>
+    </message>
+    <message>
+        <source>Click in the picture to place the centre of the gradient</source>
+        <translation>Cliquez dans l&apos;image pour placer le centre du dégradé</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Select the folder that holds the photos you want to optimize.</source>
+        <translation>Choisissez le dossier qui contient les photos à optimiser.</translation>
+    </message>
+    <message>
+        <source>Select a photo to optimize.</source>
+        <translation>Choisissez une photo à optimiser.</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Traitement</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Informations sur le fichier</translation>
+    </message>
+    <message>
+        <source>Welcome to Lumora!</source>
+        <translation>Bienvenue dans Lumora&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Visit the Tarnel Lumora web site for news and more information</source>
+        <translation>Consultez le site web de Tarnel Lumora pour les nouveautés et plus d&apos;informations</translation>
+    </message>
+    <message>
+        <source>Tarnel Lumora</source>
+        <translation>Tarnel Lumora</translation>
+    </message>
+    <message>
+        <source>Show the original photo in a small floating window</source>
+        <translation>Afficher la photo d&apos;origine dans une petite fenêtre flottante</translation>
+    </message>
+    <message>
+        <source>Zoom the photo to the size you like to see it at</source>
+        <translation>Zoomer la photo à la taille qui vous convient</translation>
+    </message>
+    <message>
+        <source>The size the photo is shown at</source>
+        <translation>La taille d&apos;affichage de la photo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Undo / Reload the photo</source>
+        <translation>Annuler / Recharger la photo</translation>
+    </message>
+    <message>
+        <source>Compare the Optimized Photo with the Original Photo</source>
+        <translation>Comparer la photo optimisée avec la photo d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Save / Save As the Photo</source>
+        <translation>Enregistrer la photo / Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informations de version</translation>
+    </message>
+    <message>
+        <source>Tarnel Home</source>
+        <translation>Accueil Tarnel</translation>
+    </message>
+    <message>
+        <source>Visit the Tarnel Lumora home page for more information</source>
+        <translation>Consultez la page d&apos;accueil de Tarnel Lumora pour plus d&apos;informations</translation>
+    </message>
+    <message>
+        <source>Original Photo</source>
+        <translation>Photo d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Processing Progress</source>
+        <translation>Progression du traitement</translation>
+    </message>
+    <message>
+        <source>Optimizing...</source>
+        <translation>Optimisation...</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
+    <message>
+        <source>Width: %1  Height: %2</source>
+        <translation>Largeur&#xa0;: %1  Hauteur&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Modified: %1</source>
+        <translation>Modifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Help: how to use Lumora</source>
+        <translation>Aide&#xa0;: comment utiliser Lumora</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Save the new picture before closing Lumora?</source>
+        <translation>Enregistrer la nouvelle image avant de fermer Lumora&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the new picture before opening %1?</source>
+        <translation>Enregistrer la nouvelle image avant d&apos;ouvrir %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the optimized photo %1 before closing Lumora?</source>
+        <translation>Enregistrer la photo optimisée %1 avant de fermer Lumora&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the optimized photo %1 before opening %2?</source>
+        <translation>Enregistrer la photo optimisée %1 avant d&apos;ouvrir %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before closing Lumora?</source>
+        <translation>Enregistrer les modifications de %1 avant de fermer Lumora&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before opening %2?</source>
+        <translation>Enregistrer les modifications de %1 avant d&apos;ouvrir %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>Optimi&amp;ze Selected Photos...</source>
+        <translation>Optimiser les p&amp;hotos sélectionnées...</translation>
+    </message>
+    <message>
+        <source>Optimi&amp;ze All Photos in This Folder...</source>
+        <translation>Optimiser toutes les p&amp;hotos de ce dossier...</translation>
+    </message>
+    <message>
+        <source>Select one or more photos in the photo list first (Ctrl or Shift and a click add photos, Ctrl+A selects all).</source>
+        <translation>Sélectionnez d&apos;abord une ou plusieurs photos dans la liste (Ctrl ou Maj et un clic ajoutent des photos, Ctrl+A sélectionne tout).</translation>
+    </message>
+    <message>
+        <source>There are no photos in %1.</source>
+        <translation>Il n&apos;y a aucune photo dans %1.</translation>
+    </message>
+    <message>
+        <source>Photos are being optimized already. Another batch can start once this one is done.</source>
+        <translation>Des photos sont déjà en cours d&apos;optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>MixDialog</name>
+    <message>
+        <source>Image mix</source>
+        <translation>Mélange d&apos;images</translation>
+    </message>
+    <message>
+        <source>Percentage of the picture to mix in</source>
+        <translation>Pourcentage de l&apos;image à mélanger</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copie</translation>
+    </message>
+    <message>
+        <source>Masked copy</source>
+        <translation>Copie masquée</translation>
+    </message>
+    <message>
+        <source>Smoothed edges</source>
+        <translation>Bords adoucis</translation>
+    </message>
+    <message>
+        <source>Tiles</source>
+        <translation>Mosaïque</translation>
+    </message>
+    <message>
+        <source>Placing in the photo</source>
+        <translation>Placement dans la photo</translation>
+    </message>
+    <message>
+        <source>Resizing</source>
+        <translation>Redimensionnement</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Fit to the photo</source>
+        <translation>Ajuster à la photo</translation>
+    </message>
+    <message>
+        <source>Width or height</source>
+        <translation>Largeur ou hauteur</translation>
+    </message>
+    <message>
+        <source>Stretched over the whole photo</source>
+        <translation>Étirée sur toute la photo</translation>
+    </message>
+    <message>
+        <source>As large as the photo allows, keeping its proportions</source>
+        <translation>Aussi grande que la photo le permet, en gardant ses proportions</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>No mirror</source>
+        <translation>Sans miroir</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Masque</translation>
+    </message>
+    <message>
+        <source>The mask colour: pixels of the picture in this colour are left out</source>
+        <translation>La couleur du masque&#xa0;: les pixels de l&apos;image de cette couleur sont ignorés</translation>
+    </message>
+    <message>
+        <source>R = %1</source>
+        <translation>R = %1</translation>
+    </message>
+    <message>
+        <source>G = %1</source>
+        <translation>V = %1</translation>
+    </message>
+    <message>
+        <source>B = %1</source>
+        <translation>B = %1</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolérance</translation>
+    </message>
+    <message>
+        <source>Click in</source>
+        <translation>Cliquez dans</translation>
+    </message>
+    <message>
+        <source>the picture</source>
+        <translation>l&apos;image</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Flou</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3)</source>
+        <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>tiled over the photo (%1 x %2)</source>
+        <translation>en mosaïque sur la photo (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>placed as %1 x %2 in the photo (%3 x %4)</source>
+        <translation>placée en %1 x %2 dans la photo (%3 x %4)</translation>
+    </message>
+</context>
+<context>
+    <name>NewSizeDialog</name>
+    <message>
+        <source>New size</source>
+        <translation>Nouvelle taille</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Width %1 pixels</source>
+        <translation>Largeur %1 pixels</translation>
+    </message>
+    <message>
+        <source>Height %1 pixels</source>
+        <translation>Hauteur %1 pixels</translation>
+    </message>
+    <message>
+        <source>Keep width / height ratio</source>
+        <translation>Garder le rapport largeur / hauteur</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Taille d&apos;origine</translation>
+    </message>
+    <message>
+        <source>A photo of %1 x %2 pixels cannot keep its ratio within the sizes this dialog allows (%3 to %4 pixels wide, %3 to %5 pixels high).</source>
+        <translation>Une photo de %1 x %2 pixels ne peut pas garder ses proportions dans les tailles que permet cette fenêtre (de %3 à %4 pixels de large, de %3 à %5 pixels de haut).</translation>
+    </message>
+    <message>
+        <source>With the photo&apos;s ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be from %3 to %4 pixels. Choose another width, or untick &quot;Keep width / height ratio&quot;.</source>
+        <translation>Avec les proportions de la photo, une largeur de %1 pixels demande une hauteur de %2 pixels, mais la hauteur doit aller de %3 à %4 pixels. Choisissez une autre largeur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
+    </message>
+    <message>
+        <source>With the photo&apos;s ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be from %3 to %4 pixels. Choose another height, or untick &quot;Keep width / height ratio&quot;.</source>
+        <translation>Avec les proportions de la photo, une hauteur de %1 pixels demande une largeur de %2 pixels, mais la largeur doit aller de %3 à %4 pixels. Choisissez une autre hauteur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
     </message>
 </context>
 <context>
@@ -481,104 +1188,6 @@
     </message>
 </context>
 <context>
-    <name>PhotoFiles</name>
-    <message>
-        <source>Photos</source>
-        <translation>Photos</translation>
-    </message>
-</context>
-<context>
-    <name>PhotoNotice</name>
-    <message>
-        <source>%1 is damaged: %2. Saving it keeps the picture as shown.
-
-The decoder said: %3</source>
-        <translation>%1 est endommagé&#xa0;: %2. L&apos;enregistrer conserve l&apos;image telle qu&apos;elle est affichée.
-
-Le décodeur a indiqué&#xa0;: %3</translation>
-    </message>
-</context>
-<context>
-    <name>PhotoSaving</name>
-    <message>
-        <source>JPEG photos (*.jpg *.jpeg)</source>
-        <translation>Photos JPEG (*.jpg *.jpeg)</translation>
-    </message>
-    <message>
-        <source>JPEG photos (*.jpg *.jpeg);;Bitmaps (*.bmp)</source>
-        <translation>Photos JPEG (*.jpg *.jpeg);;Images BMP (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Delete refused: a new picture is loaded.
-Open the photo file again, then delete it.</source>
-        <translation>Suppression refusée&#xa0;: une nouvelle image est chargée.
-Rouvrez le fichier de la photo, puis supprimez-le.</translation>
-    </message>
-    <message>
-        <source>Save or Replace?</source>
-        <translation>Enregistrer ou remplacer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Do you want to replace the original photo file?</source>
-        <translation>Voulez-vous remplacer le fichier de la photo d&apos;origine&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Move to Trash</source>
-        <translation>Mettre à la corbeille</translation>
-    </message>
-    <message>
-        <source>Photo Changed by Another Program</source>
-        <translation>Photo modifiée par un autre programme</translation>
-    </message>
-    <message>
-        <source>%1 was changed by another program since it was opened.
-
-Save this picture as a copy beside it, replace it, or cancel?</source>
-        <translation>%1 a été modifié par un autre programme depuis son ouverture.
-
-Enregistrer cette image en copie à côté, remplacer le fichier, ou annuler&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Save as a Copy</source>
-        <translation>Enregistrer une copie</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Do you want to move %1 to the Trash?</source>
-        <translation>Voulez-vous mettre %1 à la corbeille&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Could not move %1 to the Trash: %2.</source>
-        <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The original photo &quot;%1&quot; is damaged: only part of it could be decoded.
-
-Replacing it keeps only what could be decoded, and the rest of the original is lost for good. Do you want to replace it anyway?</source>
-        <translation>La photo d&apos;origine « %1 » est endommagée&#xa0;: seule une partie a pu être décodée.
-
-La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;original est perdu définitivement. Voulez-vous la remplacer quand même&#xa0;?</translation>
-    </message>
-</context>
-<context>
-    <name>BlurDialog</name>
-    <message>
-        <source>Gaussian Blur</source>
-        <translation>Flou gaussien</translation>
-    </message>
-    <message>
-        <source>Radius of the Gaussian blur</source>
-        <translation>Rayon du flou gaussien</translation>
-    </message>
-</context>
-<context>
     <name>OptionsDialog</name>
     <message>
         <source>Options</source>
@@ -658,642 +1267,10 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     </message>
 </context>
 <context>
-    <name>PictureChooser</name>
+    <name>PhotoFiles</name>
     <message>
-        <source>The drive is not ready (no disc or medium in it).</source>
-        <translation>Le lecteur n&apos;est pas prêt (aucun disque ni support inséré).</translation>
-    </message>
-    <message>
-        <source>Select a picture</source>
-        <translation>Choisir une image</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Double-click a folder, or press Enter, to open it</source>
-        <translation>Double-cliquez sur un dossier, ou appuyez sur Entrée, pour l&apos;ouvrir</translation>
-    </message>
-    <message>
-        <source>BMP and JPEG pictures of the folder</source>
-        <translation>Images BMP et JPEG du dossier</translation>
-    </message>
-    <message>
-        <source>The folder %1 is not there any more.</source>
-        <translation>Le dossier %1 n&apos;existe plus.</translation>
-    </message>
-    <message>
-        <source>Size %1 x %2</source>
-        <translation>Taille %1 x %2</translation>
-    </message>
-</context>
-<context>
-    <name>MixDialog</name>
-    <message>
-        <source>Image mix</source>
-        <translation>Mélange d&apos;images</translation>
-    </message>
-    <message>
-        <source>Percentage of the picture to mix in</source>
-        <translation>Pourcentage de l&apos;image à mélanger</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Style</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copie</translation>
-    </message>
-    <message>
-        <source>Masked copy</source>
-        <translation>Copie masquée</translation>
-    </message>
-    <message>
-        <source>Smoothed edges</source>
-        <translation>Bords adoucis</translation>
-    </message>
-    <message>
-        <source>Tiles</source>
-        <translation>Mosaïque</translation>
-    </message>
-    <message>
-        <source>Placing in the photo</source>
-        <translation>Placement dans la photo</translation>
-    </message>
-    <message>
-        <source>Resizing</source>
-        <translation>Redimensionnement</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Fit to the photo</source>
-        <translation>Ajuster à la photo</translation>
-    </message>
-    <message>
-        <source>Width or height</source>
-        <translation>Largeur ou hauteur</translation>
-    </message>
-    <message>
-        <source>Stretched over the whole photo</source>
-        <translation>Étirée sur toute la photo</translation>
-    </message>
-    <message>
-        <source>As large as the photo allows, keeping its proportions</source>
-        <translation>Aussi grande que la photo le permet, en gardant ses proportions</translation>
-    </message>
-    <message>
-        <source> %</source>
-        <translation> %</translation>
-    </message>
-    <message>
-        <source>Mirror</source>
-        <translation>Miroir</translation>
-    </message>
-    <message>
-        <source>No mirror</source>
-        <translation>Sans miroir</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Offset</source>
-        <translation>Décalage</translation>
-    </message>
-    <message>
-        <source>Mask</source>
-        <translation>Masque</translation>
-    </message>
-    <message>
-        <source>The mask colour: pixels of the picture in this colour are left out</source>
-        <translation>La couleur du masque&#xa0;: les pixels de l&apos;image de cette couleur sont ignorés</translation>
-    </message>
-    <message>
-        <source>R = %1</source>
-        <translation>R = %1</translation>
-    </message>
-    <message>
-        <source>G = %1</source>
-        <translation>V = %1</translation>
-    </message>
-    <message>
-        <source>B = %1</source>
-        <translation>B = %1</translation>
-    </message>
-    <message>
-        <source>Tolerance</source>
-        <translation>Tolérance</translation>
-    </message>
-    <message>
-        <source>Click in</source>
-        <translation>Cliquez dans</translation>
-    </message>
-    <message>
-        <source>the picture</source>
-        <translation>l&apos;image</translation>
-    </message>
-    <message>
-        <source>Blur</source>
-        <translation>Flou</translation>
-    </message>
-    <message>
-        <source>Rectangle</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>Ellipse</source>
-        <translation>Ellipse</translation>
-    </message>
-    <message>
-        <source>Margin</source>
-        <translation>Marge</translation>
-    </message>
-    <message>
-        <source>%1 (%2 x %3)</source>
-        <translation>%1 (%2 x %3)</translation>
-    </message>
-    <message>
-        <source>tiled over the photo (%1 x %2)</source>
-        <translation>en mosaïque sur la photo (%1 x %2)</translation>
-    </message>
-    <message>
-        <source>placed as %1 x %2 in the photo (%3 x %4)</source>
-        <translation>placée en %1 x %2 dans la photo (%3 x %4)</translation>
-    </message>
-</context>
-<context>
-    <name>GradientDialog</name>
-    <message>
-        <source>Gradient parameters</source>
-        <translation>Paramètres du dégradé</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Largeur</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Hauteur</translation>
-    </message>
-    <message>
-        <source>%1 x %2</source>
-        <translation>%1 x %2</translation>
-    </message>
-    <message>
-        <source>Standard sizes</source>
-        <translation>Tailles standard</translation>
-    </message>
-    <message>
-        <source>Colour 1</source>
-        <translation>Couleur 1</translation>
-    </message>
-    <message>
-        <source>Colour 2</source>
-        <translation>Couleur 2</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Fond</translation>
-    </message>
-    <message>
-        <source>Click to choose the colour</source>
-        <translation>Cliquez pour choisir la couleur</translation>
-    </message>
-    <message>
-        <source>Swap colour 1 and colour 2</source>
-        <translation>Échanger la couleur 1 et la couleur 2</translation>
-    </message>
-    <message>
-        <source>Background in colour 2</source>
-        <translation>Fond de la couleur 2</translation>
-    </message>
-    <message>
-        <source>Gradient style</source>
-        <translation>Style de dégradé</translation>
-    </message>
-    <message>
-        <source>No gradient</source>
-        <translation>Sans dégradé</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Centred small</source>
-        <translation>Centré petit</translation>
-    </message>
-    <message>
-        <source>Centred large</source>
-        <translation>Centré grand</translation>
-    </message>
-    <message>
-        <source>Constant gradient</source>
-        <translation>Dégradé constant</translation>
-    </message>
-    <message>
-        <source>Click in the picture to place the centre of the gradient</source>
-        <translation>Cliquez dans l&apos;image pour placer le centre du dégradé</translation>
-    </message>
-</context>
-<context>
-    <name>NewSizeDialog</name>
-    <message>
-        <source>New size</source>
-        <translation>Nouvelle taille</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Largeur</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Hauteur</translation>
-    </message>
-    <message>
-        <source>Width %1 pixels</source>
-        <translation>Largeur %1 pixels</translation>
-    </message>
-    <message>
-        <source>Height %1 pixels</source>
-        <translation>Hauteur %1 pixels</translation>
-    </message>
-    <message>
-        <source>Keep width / height ratio</source>
-        <translation>Garder le rapport largeur / hauteur</translation>
-    </message>
-    <message>
-        <source>Step</source>
-        <translation>Pas</translation>
-    </message>
-    <message>
-        <source>Original size</source>
-        <translation>Taille d&apos;origine</translation>
-    </message>
-    <message>
-        <source>A photo of %1 x %2 pixels cannot keep its ratio within the sizes this dialog allows (%3 to %4 pixels wide, %3 to %5 pixels high).</source>
-        <translation>Une photo de %1 x %2 pixels ne peut pas garder ses proportions dans les tailles que permet cette fenêtre (de %3 à %4 pixels de large, de %3 à %5 pixels de haut).</translation>
-    </message>
-    <message>
-        <source>With the photo&apos;s ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be from %3 to %4 pixels. Choose another width, or untick &quot;Keep width / height ratio&quot;.</source>
-        <translation>Avec les proportions de la photo, une largeur de %1 pixels demande une hauteur de %2 pixels, mais la hauteur doit aller de %3 à %4 pixels. Choisissez une autre largeur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
-    </message>
-    <message>
-        <source>With the photo&apos;s ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be from %3 to %4 pixels. Choose another height, or untick &quot;Keep width / height ratio&quot;.</source>
-        <translation>Avec les proportions de la photo, une hauteur de %1 pixels demande une largeur de %2 pixels, mais la largeur doit aller de %3 à %4 pixels. Choisissez une autre hauteur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
-    </message>
-</context>
-<context>
-    <name>TextStampDialog</name>
-    <message>
-        <source>Text stamp</source>
-        <translation>Tampon de texte</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Police</translation>
-    </message>
-    <message>
-        <source>Font...</source>
-        <translation>Police…</translation>
-    </message>
-    <message>
-        <source>B</source>
-        <comment>bold</comment>
-        <translation>G</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Gras</translation>
-    </message>
-    <message>
-        <source>I</source>
-        <comment>italic</comment>
-        <translation>I</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>Italique</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Title
-Example</source>
-        <translation>Titre
-Exemple</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>Left click: the colour of the letters; right click: the colour of the outline</source>
-        <translation>Clic gauche&#xa0;: la couleur des lettres&#xa0;; clic droit&#xa0;: la couleur du contour</translation>
-    </message>
-    <message>
-        <source>Shadow</source>
-        <translation>Ombre</translation>
-    </message>
-    <message>
-        <source>No shadow</source>
-        <translation>Sans ombre</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Gradient</source>
-        <translation>Dégradé</translation>
-    </message>
-    <message>
-        <source>Click to choose the grey of the shadow</source>
-        <translation>Cliquez pour choisir le gris de l&apos;ombre</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Fond</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Blanc</translation>
-    </message>
-    <message>
-        <source>Silver</source>
-        <translation>Argent</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Noir</translation>
-    </message>
-    <message>
-        <source>Outline</source>
-        <translation>Contour</translation>
-    </message>
-    <message>
-        <source>x</source>
-        <translation>x</translation>
-    </message>
-    <message>
-        <source>y</source>
-        <translation>y</translation>
-    </message>
-    <message>
-        <source>Show</source>
-        <translation>Afficher</translation>
-    </message>
-    <message>
-        <source>Draw the preview again</source>
-        <translation>Redessiner l&apos;aperçu</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>RotateAngleDialog</name>
-    <message>
-        <source>Rotate by Angle</source>
-        <translation>Rotation d&apos;un angle</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Angle</translation>
-    </message>
-    <message>
-        <source>degrees, from 1 to 359</source>
-        <translation>degrés, de 1 à 359</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>FolderTree</name>
-    <message>
-        <source>Select the folder that holds the photos you want to optimize.</source>
-        <translation>Choisissez le dossier qui contient les photos à optimiser.</translation>
-    </message>
-    <message>
-        <source>&amp;New Folder</source>
-        <translation>&amp;Nouveau dossier</translation>
-    </message>
-    <message>
-        <source>&amp;Rename Folder</source>
-        <translation>&amp;Renommer le dossier</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Folder</source>
-        <translation>&amp;Supprimer le dossier</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Co&amp;uper</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;oller</translation>
-    </message>
-    <message>
-        <source>Tree &amp;Size</source>
-        <translation>&amp;Taille de l&apos;arborescence</translation>
-    </message>
-    <message>
-        <source>&amp;Folder Contents</source>
-        <translation>Contenu du &amp;dossier</translation>
-    </message>
-    <message>
-        <source>&amp;Map Network Drive</source>
-        <translation>Conn&amp;ecter un lecteur réseau</translation>
-    </message>
-    <message>
-        <source>Disconnect Net&amp;work Drive</source>
-        <translation>Dé&amp;connecter un lecteur réseau</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Lecteurs</translation>
-    </message>
-    <message>
-        <source>%1 is not there any more.</source>
-        <translation>%1 n&apos;existe plus.</translation>
-    </message>
-    <message>
-        <source>Folders cannot be added among the drives: choose a drive or a folder.</source>
-        <translation>On ne peut pas ajouter de dossier parmi les lecteurs&#xa0;: choisissez un lecteur ou un dossier.</translation>
-    </message>
-    <message>
-        <source>A folder name cannot contain any of these characters: %1</source>
-        <translation>Un nom de dossier ne peut contenir aucun de ces caractères&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>New Folder</source>
-        <translation>Nouveau dossier</translation>
-    </message>
-    <message>
-        <source>Folder name:</source>
-        <translation>Nom du dossier&#xa0;:</translation>
-    </message>
-    <message>
-        <source>A name cannot be empty.</source>
-        <translation>Un nom ne peut pas être vide.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be used as a name.</source>
-        <translation>%1 ne peut pas servir de nom.</translation>
-    </message>
-    <message>
-        <source>A folder named %1 already exists.</source>
-        <translation>Un dossier nommé %1 existe déjà.</translation>
-    </message>
-    <message>
-        <source>Could not make the folder %1: %2.</source>
-        <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Rename Folder</source>
-        <translation>Renommer le dossier</translation>
-    </message>
-    <message>
-        <source>New name:</source>
-        <translation>Nouveau nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Drives cannot be renamed here.</source>
-        <translation>Les lecteurs ne peuvent pas être renommés ici.</translation>
-    </message>
-    <message>
-        <source>A file named %1 already exists.</source>
-        <translation>Un fichier nommé %1 existe déjà.</translation>
-    </message>
-    <message>
-        <source>Do you want to rename the folder %1 to %2?</source>
-        <translation>Voulez-vous renommer le dossier %1 en %2&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Could not rename %1: %2.</source>
-        <translation>Impossible de renommer %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Drives cannot be deleted here.</source>
-        <translation>Les lecteurs ne peuvent pas être supprimés ici.</translation>
-    </message>
-    <message>
-        <source>Do you want to move the folder
-%1
-and all its contents to the Trash?</source>
-        <translation>Voulez-vous mettre le dossier
-%1
-et tout son contenu à la corbeille&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Delete Folder</source>
-        <translation>Supprimer le dossier</translation>
-    </message>
-    <message>
-        <source>Could not move %1 to the Trash: %2.</source>
-        <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>No folder is chosen.</source>
-        <translation>Aucun dossier n&apos;est choisi.</translation>
-    </message>
-    <message>
-        <source>There is nothing to paste: cut or copy files first.</source>
-        <translation>Il n&apos;y a rien à coller&#xa0;: coupez ou copiez d&apos;abord des fichiers.</translation>
-    </message>
-    <message>
-        <source>Network drives are connected through the desktop&apos;s file manager on this system (for example its &quot;Connect to Server&quot; or &quot;Other Locations&quot; page). Once mounted, they appear under &quot;Drives&quot;.</source>
-        <translation>Sur ce système, les lecteurs réseau se connectent avec le gestionnaire de fichiers du bureau (par exemple sa page « Se connecter à un serveur » ou « Autres emplacements »). Une fois montés, ils apparaissent sous « Lecteurs ».</translation>
-    </message>
-    <message>
-        <source>Network drives are disconnected through the desktop&apos;s file manager on this system (the eject or unmount button beside the network place).</source>
-        <translation>Sur ce système, les lecteurs réseau se déconnectent avec le gestionnaire de fichiers du bureau (le bouton d&apos;éjection ou de démontage à côté de l&apos;emplacement réseau).</translation>
-    </message>
-    <message>
-        <source>=== TREE SIZE ===</source>
-        <translation>=== TAILLE DE L&apos;ARBORESCENCE ===</translation>
-    </message>
-    <message>
-        <source>%1: %2 used of %3</source>
-        <translation>%1&#xa0;: %2 utilisés sur %3</translation>
-    </message>
-    <message>
-        <source>%1: not ready</source>
-        <translation>%1&#xa0;: pas prêt</translation>
-    </message>
-    <message>
-        <source>%1
-
-Size: %2 (%3 bytes)
-Files: %4
-Folders: %5</source>
-        <translation>%1
-
-Taille&#xa0;: %2 (%3 octets)
-Fichiers&#xa0;: %4
-Dossiers&#xa0;: %5</translation>
-    </message>
-    <message>
-        <source>Some folders could not be read; the size counts only what could.</source>
-        <translation>Certains dossiers n&apos;ont pas pu être lus&#xa0;; la taille ne compte que ce qui a pu l&apos;être.</translation>
-    </message>
-    <message>
-        <source>Tree Size</source>
-        <translation>Taille de l&apos;arborescence</translation>
-    </message>
-    <message>
-        <source>Folder Contents</source>
-        <translation>Contenu du dossier</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be read: %2.</source>
-        <translation>Le dossier %1 ne peut pas être lu&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>... and %1 more</source>
-        <translation>… et %1 de plus</translation>
-    </message>
-    <message>
-        <source>%1
-Folders: %2, files: %3, %4</source>
-        <translation>%1
-Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
+        <source>Photos</source>
+        <translation>Photos</translation>
     </message>
 </context>
 <context>
@@ -1544,162 +1521,141 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>PhotoNotice</name>
     <message>
-        <source>Select the folder that holds the photos you want to optimize.</source>
-        <translation>Choisissez le dossier qui contient les photos à optimiser.</translation>
+        <source>%1 is damaged: %2. Saving it keeps the picture as shown.
+
+The decoder said: %3</source>
+        <translation>%1 est endommagé&#xa0;: %2. L&apos;enregistrer conserve l&apos;image telle qu&apos;elle est affichée.
+
+Le décodeur a indiqué&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoSaving</name>
+    <message>
+        <source>JPEG photos (*.jpg *.jpeg)</source>
+        <translation>Photos JPEG (*.jpg *.jpeg)</translation>
     </message>
     <message>
-        <source>Select a photo to optimize.</source>
-        <translation>Choisissez une photo à optimiser.</translation>
+        <source>JPEG photos (*.jpg *.jpeg);;Bitmaps (*.bmp)</source>
+        <translation>Photos JPEG (*.jpg *.jpeg);;Images BMP (*.bmp)</translation>
     </message>
     <message>
-        <source>Processing</source>
-        <translation>Traitement</translation>
+        <source>Delete refused: a new picture is loaded.
+Open the photo file again, then delete it.</source>
+        <translation>Suppression refusée&#xa0;: une nouvelle image est chargée.
+Rouvrez le fichier de la photo, puis supprimez-le.</translation>
     </message>
     <message>
-        <source>File information</source>
-        <translation>Informations sur le fichier</translation>
+        <source>Save or Replace?</source>
+        <translation>Enregistrer ou remplacer&#xa0;?</translation>
     </message>
     <message>
-        <source>Welcome to Lumora!</source>
-        <translation>Bienvenue dans Lumora&#xa0;!</translation>
+        <source>Do you want to replace the original photo file?</source>
+        <translation>Voulez-vous remplacer le fichier de la photo d&apos;origine&#xa0;?</translation>
     </message>
     <message>
-        <source>Visit the Tarnel Lumora web site for news and more information</source>
-        <translation>Consultez le site web de Tarnel Lumora pour les nouveautés et plus d&apos;informations</translation>
+        <source>Move to Trash</source>
+        <translation>Mettre à la corbeille</translation>
     </message>
     <message>
-        <source>Tarnel Lumora</source>
-        <translation>Tarnel Lumora</translation>
+        <source>Photo Changed by Another Program</source>
+        <translation>Photo modifiée par un autre programme</translation>
     </message>
     <message>
-        <source>Show the original photo in a small floating window</source>
-        <translation>Afficher la photo d&apos;origine dans une petite fenêtre flottante</translation>
+        <source>%1 was changed by another program since it was opened.
+
+Save this picture as a copy beside it, replace it, or cancel?</source>
+        <translation>%1 a été modifié par un autre programme depuis son ouverture.
+
+Enregistrer cette image en copie à côté, remplacer le fichier, ou annuler&#xa0;?</translation>
     </message>
     <message>
-        <source>Zoom the photo to the size you like to see it at</source>
-        <translation>Zoomer la photo à la taille qui vous convient</translation>
+        <source>Save as a Copy</source>
+        <translation>Enregistrer une copie</translation>
     </message>
     <message>
-        <source>The size the photo is shown at</source>
-        <translation>La taille d&apos;affichage de la photo</translation>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <translation>%1&#xa0;%</translation>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
     <message>
-        <source>Undo / Reload the photo</source>
-        <translation>Annuler / Recharger la photo</translation>
+        <source>Do you want to move %1 to the Trash?</source>
+        <translation>Voulez-vous mettre %1 à la corbeille&#xa0;?</translation>
     </message>
     <message>
-        <source>Compare the Optimized Photo with the Original Photo</source>
-        <translation>Comparer la photo optimisée avec la photo d&apos;origine</translation>
+        <source>Could not move %1 to the Trash: %2.</source>
+        <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>Save / Save As the Photo</source>
-        <translation>Enregistrer la photo / Enregistrer sous</translation>
+        <source>The original photo &quot;%1&quot; is damaged: only part of it could be decoded.
+
+Replacing it keeps only what could be decoded, and the rest of the original is lost for good. Do you want to replace it anyway?</source>
+        <translation>La photo d&apos;origine « %1 » est endommagée&#xa0;: seule une partie a pu être décodée.
+
+La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;original est perdu définitivement. Voulez-vous la remplacer quand même&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>PictureChooser</name>
+    <message>
+        <source>The drive is not ready (no disc or medium in it).</source>
+        <translation>Le lecteur n&apos;est pas prêt (aucun disque ni support inséré).</translation>
     </message>
     <message>
-        <source>Version information</source>
-        <translation>Informations de version</translation>
+        <source>Select a picture</source>
+        <translation>Choisir une image</translation>
     </message>
     <message>
-        <source>Tarnel Home</source>
-        <translation>Accueil Tarnel</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Visit the Tarnel Lumora home page for more information</source>
-        <translation>Consultez la page d&apos;accueil de Tarnel Lumora pour plus d&apos;informations</translation>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
     <message>
-        <source>Original Photo</source>
-        <translation>Photo d&apos;origine</translation>
+        <source>Double-click a folder, or press Enter, to open it</source>
+        <translation>Double-cliquez sur un dossier, ou appuyez sur Entrée, pour l&apos;ouvrir</translation>
     </message>
     <message>
-        <source>Processing Progress</source>
-        <translation>Progression du traitement</translation>
+        <source>BMP and JPEG pictures of the folder</source>
+        <translation>Images BMP et JPEG du dossier</translation>
     </message>
     <message>
-        <source>Optimizing...</source>
-        <translation>Optimisation...</translation>
+        <source>The folder %1 is not there any more.</source>
+        <translation>Le dossier %1 n&apos;existe plus.</translation>
     </message>
     <message>
-        <source>%1 was not found.</source>
-        <translation>%1 est introuvable.</translation>
+        <source>Size %1 x %2</source>
+        <translation>Taille %1 x %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotateAngleDialog</name>
+    <message>
+        <source>Rotate by Angle</source>
+        <translation>Rotation d&apos;un angle</translation>
     </message>
     <message>
-        <source>Unexpected error</source>
-        <translation>Erreur inattendue</translation>
+        <source>Angle</source>
+        <translation>Angle</translation>
     </message>
     <message>
-        <source>Width: %1  Height: %2</source>
-        <translation>Largeur&#xa0;: %1  Hauteur&#xa0;: %2</translation>
+        <source>degrees, from 1 to 359</source>
+        <translation>degrés, de 1 à 359</translation>
     </message>
     <message>
-        <source>Modified: %1</source>
-        <translation>Modifié&#xa0;: %1</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Help: how to use Lumora</source>
-        <translation>Aide&#xa0;: comment utiliser Lumora</translation>
-    </message>
-    <message>
-        <source>%1 does not exist.</source>
-        <translation>%1 n&apos;existe pas.</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
-    <message>
-        <source>Save the new picture before closing Lumora?</source>
-        <translation>Enregistrer la nouvelle image avant de fermer Lumora&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Save the new picture before opening %1?</source>
-        <translation>Enregistrer la nouvelle image avant d&apos;ouvrir %1&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Save the optimized photo %1 before closing Lumora?</source>
-        <translation>Enregistrer la photo optimisée %1 avant de fermer Lumora&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Save the optimized photo %1 before opening %2?</source>
-        <translation>Enregistrer la photo optimisée %1 avant d&apos;ouvrir %2&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Save the changes to %1 before closing Lumora?</source>
-        <translation>Enregistrer les modifications de %1 avant de fermer Lumora&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Save the changes to %1 before opening %2?</source>
-        <translation>Enregistrer les modifications de %1 avant d&apos;ouvrir %2&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Unsaved Changes</source>
-        <translation>Modifications non enregistrées</translation>
-    </message>
-    <message>
-        <source>Optimi&amp;ze Selected Photos...</source>
-        <translation>Optimiser les p&amp;hotos sélectionnées...</translation>
-    </message>
-    <message>
-        <source>Optimi&amp;ze All Photos in This Folder...</source>
-        <translation>Optimiser toutes les p&amp;hotos de ce dossier...</translation>
-    </message>
-    <message>
-        <source>Select one or more photos in the photo list first (Ctrl or Shift and a click add photos, Ctrl+A selects all).</source>
-        <translation>Sélectionnez d&apos;abord une ou plusieurs photos dans la liste (Ctrl ou Maj et un clic ajoutent des photos, Ctrl+A sélectionne tout).</translation>
-    </message>
-    <message>
-        <source>There are no photos in %1.</source>
-        <translation>Il n&apos;y a aucune photo dans %1.</translation>
-    </message>
-    <message>
-        <source>Photos are being optimized already. Another batch can start once this one is done.</source>
-        <translation>Des photos sont déjà en cours d&apos;optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1722,177 +1678,221 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
-    <name>CompareWindow</name>
+    <name>TextStampDialog</name>
     <message>
-        <source>File information</source>
-        <translation>Informations sur le fichier</translation>
+        <source>Text stamp</source>
+        <translation>Tampon de texte</translation>
     </message>
     <message>
-        <source>Original Photo</source>
-        <translation>Photo d&apos;origine</translation>
+        <source>Font</source>
+        <translation>Police</translation>
     </message>
     <message>
-        <source>Show the Original Photo in full screen</source>
-        <translation>Afficher la photo d&apos;origine en plein écran</translation>
+        <source>Font...</source>
+        <translation>Police…</translation>
     </message>
     <message>
-        <source>Show both photos side by side again</source>
-        <translation>Afficher à nouveau les deux photos côte à côte</translation>
+        <source>B</source>
+        <comment>bold</comment>
+        <translation>G</translation>
     </message>
     <message>
-        <source>Optimized Photo</source>
-        <translation>Photo optimisée</translation>
+        <source>Bold</source>
+        <translation>Gras</translation>
     </message>
     <message>
-        <source>Save the optimized photo</source>
-        <translation>Enregistrer la photo optimisée</translation>
+        <source>I</source>
+        <comment>italic</comment>
+        <translation>I</translation>
     </message>
     <message>
-        <source>Reset the optimized photo</source>
-        <translation>Réinitialiser la photo optimisée</translation>
+        <source>Italic</source>
+        <translation>Italique</translation>
     </message>
     <message>
-        <source>U</source>
-        <translation>A</translation>
+        <source>Size</source>
+        <translation>Taille</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
+        <source>Title
+Example</source>
+        <translation>Titre
+Exemple</translation>
     </message>
     <message>
-        <source>C</source>
-        <translation>C</translation>
+        <source>Text</source>
+        <translation>Texte</translation>
     </message>
     <message>
-        <source>Colour channel shifts</source>
-        <translation>Décalages des canaux de couleur</translation>
+        <source>Left click: the colour of the letters; right click: the colour of the outline</source>
+        <translation>Clic gauche&#xa0;: la couleur des lettres&#xa0;; clic droit&#xa0;: la couleur du contour</translation>
     </message>
     <message>
-        <source>S</source>
-        <translation>S</translation>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
     </message>
     <message>
-        <source>Selection Toolbar</source>
-        <translation>Barre d&apos;outils de sélection</translation>
+        <source>No shadow</source>
+        <translation>Sans ombre</translation>
     </message>
     <message>
-        <source>P</source>
-        <translation>D</translation>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
     <message>
-        <source>Paint Toolbar</source>
-        <translation>Barre d&apos;outils de dessin</translation>
+        <source>Gradient</source>
+        <translation>Dégradé</translation>
     </message>
     <message>
-        <source>Show the Optimized Photo in full screen</source>
-        <translation>Afficher la photo optimisée en plein écran</translation>
+        <source>Click to choose the grey of the shadow</source>
+        <translation>Cliquez pour choisir le gris de l&apos;ombre</translation>
     </message>
     <message>
-        <source>Zoom both photos</source>
-        <translation>Zoomer les deux photos</translation>
+        <source>Background</source>
+        <translation>Fond</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <source>White</source>
+        <translation>Blanc</translation>
     </message>
     <message>
-        <source>&amp;Selection Toolbar</source>
-        <translation>Barre d&apos;outils de &amp;sélection</translation>
+        <source>Silver</source>
+        <translation>Argent</translation>
     </message>
     <message>
-        <source>&amp;Paint Toolbar</source>
-        <translation>Barre d&apos;outils de &amp;dessin</translation>
+        <source>Black</source>
+        <translation>Noir</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>Zoom &amp;avant</translation>
+        <source>Outline</source>
+        <translation>Contour</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Zoom a&amp;rrière</translation>
+        <source>x</source>
+        <translation>x</translation>
     </message>
     <message>
-        <source>&amp;Zoom Both Photos</source>
-        <translation>&amp;Zoomer les deux photos</translation>
+        <source>y</source>
+        <translation>y</translation>
     </message>
     <message>
-        <source>The picture was changed in this window.</source>
-        <translation>L&apos;image a été modifiée dans cette fenêtre.</translation>
+        <source>Show</source>
+        <translation>Afficher</translation>
     </message>
     <message>
-        <source>The optimized photo &quot;%1&quot; was changed in this window.</source>
-        <translation>La photo optimisée « %1 » a été modifiée dans cette fenêtre.</translation>
+        <source>Draw the preview again</source>
+        <translation>Redessiner l&apos;aperçu</translation>
     </message>
     <message>
-        <source>Save the changes to a file, keep them in the main window (where they can be saved or undone later), or discard them?</source>
-        <translation>Enregistrer les modifications dans un fichier, les garder dans la fenêtre principale (où vous pourrez les enregistrer ou les annuler plus tard), ou les abandonner&#xa0;?</translation>
-    </message>
-    <message>
-        <source>&amp;Save to a File...</source>
-        <translation>&amp;Enregistrer dans un fichier...</translation>
-    </message>
-    <message>
-        <source>&amp;Keep in the Main Window</source>
-        <translation>&amp;Garder dans la fenêtre principale</translation>
-    </message>
-    <message>
-        <source>&amp;Discard the Changes</source>
-        <translation>A&amp;bandonner les modifications</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <source>Close the Compare Window</source>
-        <translation>Fermer la fenêtre de comparaison</translation>
-    </message>
-    <message>
-        <source>Comparing %1</source>
-        <translation>Comparaison de %1</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>Show &amp;All Buttons</source>
-        <translation>Afficher &amp;tous les boutons</translation>
-    </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>WindowMenus</name>
     <message>
-        <source>Lumora improves your digital photos with one click.
-
-Choose a folder, click a photo and press &quot;Optimize The Photo Now!&quot;: Lumora brings the colours towards natural flesh tones, smooths fine noise while keeping the edges, and blends the result with your photo as it was.
-
-Compare the optimized photo with the original side by side, sharpen, soften or lighten it, turn it, zoom, and save it as a JPEG file with the quality you choose.</source>
-        <translation>Lumora améliore vos photos numériques en un clic.
-
-Choisissez un dossier, cliquez sur une photo et appuyez sur « Optimiser la photo maintenant&#xa0;! »&#xa0;: Lumora rapproche les couleurs de tons chair naturels, lisse le bruit fin tout en préservant les contours, et mélange le résultat avec votre photo telle qu&apos;elle était.
-
-Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus nette, adoucissez-la ou éclaircissez-la, faites-la pivoter, zoomez, et enregistrez-la en fichier JPEG avec la qualité de votre choix.</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
-        <source>About Tarnel Lumora</source>
-        <translation>À propos de Tarnel Lumora</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>Thank you very much!</source>
-        <translation>Merci beaucoup&#xa0;!</translation>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
-        <source>Tarnel Lumora version %1</source>
-        <translation>Tarnel Lumora version %1</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Su&amp;pprimer</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Memorize</source>
+        <translation>&amp;Mémoriser</translation>
+    </message>
+    <message>
+        <source>Mi&amp;xing</source>
+        <translation>Mé&amp;langer</translation>
+    </message>
+    <message>
+        <source>&amp;Original Image %</source>
+        <translation>Image d&apos;&amp;origine&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&amp;Optimization</source>
+        <translation>&amp;Optimisation</translation>
+    </message>
+    <message>
+        <source>&amp;Macro</source>
+        <translation>&amp;Macro</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>Op&amp;tions...</translation>
+    </message>
+    <message>
+        <source>Re&amp;set Image</source>
+        <translation>Réinitialiser l&apos;&amp;image</translation>
+    </message>
+    <message>
+        <source>&amp;Image</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with the Original</source>
+        <translation>Co&amp;mparer avec l&apos;original</translation>
+    </message>
+    <message>
+        <source>Lumora &amp;Help</source>
+        <translation>&amp;Aide de Lumora</translation>
+    </message>
+    <message>
+        <source>Online &amp;Manual</source>
+        <translation>&amp;Manuel en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora</source>
+        <translation>À &amp;propos de Lumora</translation>
+    </message>
+    <message>
+        <source>Colour &amp;Shift</source>
+        <translation>Décalage des &amp;couleurs</translation>
     </message>
 </context>
 <context>

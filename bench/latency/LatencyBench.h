@@ -151,7 +151,7 @@ struct Bench {
         photos[24] = {MakePhoto(dir.path(), "hubble_deep_field.jpg", 6000, 4000, 3),
                       MakePhoto(dir.path(), "rocket.jpg", 6000, 4000, 4)};
         program = std::make_unique<lum::Program>(&prompts);
-        window = &program->MainWindow();
+        window = &program->Window();
         window->resize(1024, 740);
         window->show();
         QTest::qWait(50);

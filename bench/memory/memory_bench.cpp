@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     MainWindow::SetStartupLogoPath(QStringLiteral("/nonexistent/LumoraLogo.jpg"));
     Prompts prompts;
     auto program = std::make_unique<lum::Program>(&prompts);
-    MainWindow& win = program->MainWindow();
+    MainWindow& win = program->Window();
     win.resize(1024, 740);
     win.show();
     QTest::qWait(100);

@@ -11,7 +11,7 @@
 
 namespace {
 const char* const kDescription = QT_TRANSLATE_NOOP(
-    "TWelcomeForm",
+    "AboutDialog",
     "Lumora improves your digital photos with one click.\n\n"
     "Choose a folder, click a photo and press \"Optimize The Photo Now!\": Lumora brings the "
     "colours towards natural flesh tones, smooths fine noise while keeping the edges, and "

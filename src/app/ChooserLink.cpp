@@ -8,15 +8,15 @@
 
 namespace lum {
 
-std::string ChooserFileList::SelectedPath() const { return dialogs_().PictureChooser().FileName().toStdString(); }
+std::string ChooserFileList::SelectedPath() const { return dialogs_().Chooser().FileName().toStdString(); }
 
 int ChooserFileList::SelectedIndex() const {
-    const PictureChooser& c = dialogs_().PictureChooser();
+    const PictureChooser& c = dialogs_().Chooser();
     return c.FileListBox1 ? c.FileListBox1->currentRow() : -1;
 }
 
 void ChooserFileList::RefreshFileList(int selectIndex) {
-    PictureChooser& c = dialogs_().PictureChooser();
+    PictureChooser& c = dialogs_().Chooser();
     c.Refresh();
     QListWidget* list = c.FileListBox1;
     if (!list) return;

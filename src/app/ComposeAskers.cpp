@@ -100,12 +100,12 @@ Restore<F> OnExit(F f) {
 void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
     askers["new"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         // The size is the dialog's own, as it was last left.
-        return AskGradient(d.GradientParameters(), QCoreApplication::translate("ComposeAskers", "New image"), nullptr,
+        return AskGradient(d.Gradient(), QCoreApplication::translate("ComposeAskers", "New image"), nullptr,
                            args, exec, c);
     };
     askers["lighten-gradient"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         const ImagePoint size = WorkSize(c, args);
-        return AskGradient(d.GradientParameters(),
+        return AskGradient(d.Gradient(),
                            QCoreApplication::translate("ComposeAskers", "Lighten gradient parameters"), &size, args,
                            exec, c);
     };
@@ -113,10 +113,10 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         const ImagePoint size = WorkSize(c, args);
         const QString caption =
             QCoreApplication::translate("ComposeAskers", "Gradient to mix into %1 x %2").arg(size.x).arg(size.y);
-        return AskGradient(d.GradientParameters(), caption, &size, args, exec, c);
+        return AskGradient(d.Gradient(), caption, &size, args, exec, c);
     };
     askers["mix"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
-        MixDialog& m = d.ImagesMix();
+        MixDialog& m = d.Mix();
         PresetMix(m, args);
         const ImagePoint work = WorkSize(c, args);
         static const Image none;
@@ -129,7 +129,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
     askers["mix-image"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         // The chooser loads every picture picked into the mix source of the window that opened
         // it and tells that window's prompts when a drive is not ready.
-        PictureChooser& chooser = d.PictureChooser();
+        PictureChooser& chooser = d.Chooser();
         Image* target = chooser.TargetImage();
         Prompts* prompts = chooser.GivenPrompts();
         const auto restore = OnExit([&] {
@@ -145,7 +145,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         return true;
     };
     askers["text-stamp"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
-        TextStampDialog& t = d.TextImage();
+        TextStampDialog& t = d.TextStamp();
         t.SetFontAsker(FontThrough(c.prompts));
         if (exec(t) != QDialog::Accepted) return false;
         // Its OK took the text rectangle of the preview: the stamp is the mix source.

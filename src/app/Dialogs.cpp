@@ -70,12 +70,12 @@ Dialogs::~Dialogs() {
 }
 
 OptionsDialog& Dialogs::Options() const { return *options_; }
-PictureChooser& Dialogs::PictureChooser() const { return *chooser_; }
-MixDialog& Dialogs::ImagesMix() const { return *mix_; }
-GradientDialog& Dialogs::GradientParameters() const { return *gradient_; }
+PictureChooser& Dialogs::Chooser() const { return *chooser_; }
+MixDialog& Dialogs::Mix() const { return *mix_; }
+GradientDialog& Dialogs::Gradient() const { return *gradient_; }
 NewSizeDialog& Dialogs::NewSize() const { return *newSize_; }
 BlurDialog& Dialogs::Blur() const { return *blur_; }
-TextStampDialog& Dialogs::TextImage() const { return *text_; }
+TextStampDialog& Dialogs::TextStamp() const { return *text_; }
 
 QStringList Dialogs::CreationOrder() const {
     return {QStringLiteral("TEform2"), QStringLiteral("TEform3"), QStringLiteral("TEform4"), QStringLiteral("TEform5"),

@@ -46,12 +46,12 @@ public:
     Dialogs& operator=(const Dialogs&) = delete;
 
     OptionsDialog& Options() const;
-    PictureChooser& PictureChooser() const;
-    MixDialog& ImagesMix() const;
-    GradientDialog& GradientParameters() const;
+    PictureChooser& Chooser() const;
+    MixDialog& Mix() const;
+    GradientDialog& Gradient() const;
     NewSizeDialog& NewSize() const;
     BlurDialog& Blur() const;
-    TextStampDialog& TextImage() const;
+    TextStampDialog& TextStamp() const;
     // Class names in the order they were created.
     QStringList CreationOrder() const;
 

@@ -34,7 +34,7 @@ Program::Program(Prompts* prompts) {
 
     // The picture chooser loads into the main window's mix source (the "&Image" command points
     // it at the mix source of whichever window opens it).
-    PictureChooser& chooser = dialogs_->PictureChooser();
+    PictureChooser& chooser = dialogs_->Chooser();
     chooser.SetTargetImage(&main_->State().MixSource);
     chooser.SetPrompts(&main_->prompts());
 
@@ -91,7 +91,7 @@ int RunGui(int argc, char** argv) {
 
     QtPrompts prompts;
     Program program(&prompts);
-    MainWindow& main = program.MainWindow();
+    MainWindow& main = program.Window();
     prompts.SetParent(&main);
     main.StartWith(request);
 

@@ -23,7 +23,7 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    MainWindow& MainWindow() const { return *main_; }
+    MainWindow& Window() const { return *main_; }
     Dialogs& dialogs() const { return *dialogs_; }
     // Class names of the windows in the order they were created.
     QStringList CreationOrder() const;

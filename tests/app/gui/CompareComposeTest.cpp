@@ -50,8 +50,8 @@ protected:
     AppFirst app;
     lum::RecordingPrompts mainPrompts, prompts;
     lum::Dialogs dialogs;
-    MixDialog& mix = dialogs.ImagesMix();
-    TextStampDialog& text = dialogs.TextImage();
+    MixDialog& mix = dialogs.Mix();
+    TextStampDialog& text = dialogs.TextStamp();
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<CompareWindow> compare;
 };
@@ -146,7 +146,7 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
     f.close();
-    PictureChooser& chooser = dialogs.PictureChooser();
+    PictureChooser& chooser = dialogs.Chooser();
     st().CurrentFolder = folder.path().toStdString();  // the compare window's photo is there
     chooser.SetTargetImage(&main->State().MixSource);
     const lum::Image mainMemory = main->State().MixSource;
@@ -164,7 +164,7 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
 }
 
 TEST_F(CompareCompose, AGradientMixFloatsOnTheComparePhotoOnly) {
-    GradientDialog& gradient = dialogs.GradientParameters();
+    GradientDialog& gradient = dialogs.Gradient();
     QString caption;
     OnceShown(gradient, [&] {
         caption = gradient.windowTitle();

@@ -67,7 +67,7 @@ void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton b, Qt::Mous
     QApplication::sendEvent(w, &e);
 }
 
-class CompareWindow : public ::testing::Test {
+class CompareWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
@@ -105,7 +105,7 @@ protected:
 
 }  // namespace
 
-TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
+TEST_F(CompareWindowTest, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     const lum::Image original = Pattern(300, 200, 1), optimized = Pattern(300, 200, 2);
     // A splitter dragged earlier does not survive a filling.
     child<QSplitter>("Splitter1")->setSizes({100, 800});
@@ -130,7 +130,7 @@ TEST_F(CompareWindow, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindow) {
     EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(), QStringLiteral("before"));
 }
 
-TEST_F(CompareWindow, BothPanesPlaceScrollAndZoomThePhotoAlike) {
+TEST_F(CompareWindowTest, BothPanesPlaceScrollAndZoomThePhotoAlike) {
     // Bigger than its pane: opened fitted, both panes at one scale.
     Fill(Pattern(1600, 1200, 2), Pattern(1600, 1200, 1));
     auto* label = child<lum::PictureLabel>("OrginalBitmapImage");
@@ -167,7 +167,7 @@ TEST_F(CompareWindow, BothPanesPlaceScrollAndZoomThePhotoAlike) {
     EXPECT_EQ(label->Scale(), view->Zoom());
 }
 
-TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
+TEST_F(CompareWindowTest, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
     for (const char* name : {"SpeedButton4", "SpeedButton9", "SpeedButton5", "SetZoomScaleSpeedButton",
                              "DivideWindowinto2EvenSpeedButton", "Btplusdur", "Btdoux", "Btbrume", "Btdur"})
@@ -188,7 +188,7 @@ TEST_F(CompareWindow, TheDesignShowsOnlyThePanesFiltersLayoutAndZoomButtons) {
     EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("100 %"));
 }
 
-TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
+TEST_F(CompareWindowTest, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
     const char* const hidden[] = {"AutoColorBalanceSpeedButton", "SpeedButton2", "ResetImageSpeedButton", "SpeedButton6",
                                   "SpeedButton8", "RotateBitmapSpeedButton", "Btrot90", "NBtmiroirV", "BtmiroirH",
                                   "Bttexte", "ColorChangeSpeedButton", "SpeedButton1", "SpeedButton3"};
@@ -252,7 +252,7 @@ TEST_F(CompareWindow, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
     ASSERT_TRUE(third.close());
 }
 
-TEST_F(CompareWindow, FullScreenAndSplitButtons) {
+TEST_F(CompareWindowTest, FullScreenAndSplitButtons) {
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
     QWidget* top = child<QWidget>("RealMemoryPanel_Top");
     QWidget* right = child<QWidget>("RealMemoryPanel1");
@@ -274,7 +274,7 @@ TEST_F(CompareWindow, FullScreenAndSplitButtons) {
     EXPECT_EQ(left->width(), f->width() / 2);
 }
 
-TEST_F(CompareWindow, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize) {
+TEST_F(CompareWindowTest, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize) {
     const lum::Image original = Pattern(300, 200, 1), optimized = Pattern(300, 200, 2);
     Fill(optimized, original);
     button("Btdur")->click();
@@ -320,7 +320,7 @@ TEST_F(CompareWindow, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize) {
     EXPECT_FALSE(f->Changed());
 }
 
-TEST_F(CompareWindow, ZoomToolStepsTheViewAndItsLabel) {
+TEST_F(CompareWindowTest, ZoomToolStepsTheViewAndItsLabel) {
     Fill(Pattern(200, 150, 2), Pattern(200, 150, 1));
     QLabel* label = child<QLabel>("Label3");
     f->Pane()->ZoomStep(-1, 100, 75);
@@ -361,7 +361,7 @@ TEST_F(CompareWindow, ZoomToolStepsTheViewAndItsLabel) {
     EXPECT_EQ(f->State().WorkImage.width(), 200);  // the images stay
 }
 
-TEST_F(CompareWindow, FilterAndHiddenButtonsRunTheirOperationsOnThisWindowOnly) {
+TEST_F(CompareWindowTest, FilterAndHiddenButtonsRunTheirOperationsOnThisWindowOnly) {
     const lum::Image photo = Pattern(50, 40, 3);
     Fill(photo, Pattern(50, 40, 4));
     f->editor().Macro().Start();
@@ -402,7 +402,7 @@ TEST_F(CompareWindow, FilterAndHiddenButtonsRunTheirOperationsOnThisWindowOnly) 
     EXPECT_TRUE(prompts.messages.empty()) << prompts.messages[0];
 }
 
-TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
+TEST_F(CompareWindowTest, RotateByAnAngleAsksItsDialog) {
     Fill(Pattern(60, 40, 3), Pattern(60, 40, 4));
     const lum::Image photo = f->State().WorkImage;
     int offered = 0;
@@ -427,7 +427,7 @@ TEST_F(CompareWindow, RotateByAnAngleAsksItsDialog) {
     EXPECT_EQ(f->State().PaintColour2, lum::MakeColour(corner[2], corner[1], corner[0]));
 }
 
-TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
+TEST_F(CompareWindowTest, SelectionsDrawnWithTheMouseMoveAndCancel) {
     const lum::Image photo = Pattern(200, 150, 5);
     Fill(photo, Pattern(200, 150, 6));
     lum::SelectionToolbar* bar = f->selectionToolbar();
@@ -478,7 +478,7 @@ TEST_F(CompareWindow, SelectionsDrawnWithTheMouseMoveAndCancel) {
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(150, 20), before.pixel(150, 20), 3), 0);
 }
 
-TEST_F(CompareWindow, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
+TEST_F(CompareWindowTest, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
     QMenuBar* bar = f->MenuBar();
     QWidget* focus = box();
@@ -525,7 +525,7 @@ TEST_F(CompareWindow, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
     EXPECT_EQ(f->State().ZoomIndex, 8);
 }
 
-TEST_F(CompareWindow, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
+TEST_F(CompareWindowTest, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
     enum { kSave, kKeep, kDiscard, kCancel };
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
     f->SetPhotoFile("/photos/beach.jpg", false);
@@ -594,7 +594,7 @@ TEST_F(CompareWindow, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"soft.bmp", "there.bmp"}));
 }
 
-TEST_F(CompareWindow, SavesWriteThisWindowsImageAndCountAsUnchanged) {
+TEST_F(CompareWindowTest, SavesWriteThisWindowsImageAndCountAsUnchanged) {
     Fill(Pattern(40, 30, 1), Pattern(40, 30, 2));
     button("Btbrume")->click();
     QTemporaryDir dir;
@@ -627,7 +627,7 @@ protected:
     void SetUp() override {
         App();
         program = std::make_unique<lum::Program>(&prompts);
-        MainWindow& w = program->MainWindow();
+        MainWindow& w = program->Window();
         w.resize(1000, 700);
         w.show();
         w.State().MemoryImage = Pattern(80, 60, 1);
@@ -650,7 +650,7 @@ protected:
         });
         open();
         EXPECT_TRUE(seen);
-        MainWindow& w = program->MainWindow();
+        MainWindow& w = program->Window();
         EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
         EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));
         // The main window still names its own picture.
@@ -664,7 +664,7 @@ protected:
 }  // namespace
 
 TEST_F(OpeningCompare, ByTheButtonTheDoubleClickAndTheThumbnail) {
-    MainWindow& w = program->MainWindow();
+    MainWindow& w = program->Window();
     OpenChangeAndClose([&] { w.findChild<QToolButton*>("ComparePhotosSpeedButton")->click(); });
     OpenChangeAndClose([&] {
         QWidget* paint = w.View()->Canvas();
@@ -677,7 +677,7 @@ TEST_F(OpeningCompare, ByTheButtonTheDoubleClickAndTheThumbnail) {
 }
 
 TEST_F(OpeningCompare, EditsKeptOnClosingBecomeOneUnsavedStepOfTheMainWindow) {
-    MainWindow& w = program->MainWindow();
+    MainWindow& w = program->Window();
     w.editor().MarkSaved();
     lum::Image edited;
     WhenShown<CompareWindow>([&](CompareWindow& c) {
@@ -704,7 +704,7 @@ TEST_F(OpeningCompare, EditsKeptOnClosingBecomeOneUnsavedStepOfTheMainWindow) {
 }
 
 TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
-    MainWindow& w = program->MainWindow();
+    MainWindow& w = program->Window();
     QMenuBar* bar = w.MenuBar();
     QWidget* focus = w.View()->Canvas();
     QTest::keyClick(focus, Qt::Key_F10);

@@ -63,10 +63,10 @@ protected:
     AppFirst app;
     lum::RecordingPrompts prompts;
     lum::Dialogs dialogs;
-    GradientDialog& gradient = dialogs.GradientParameters();
-    MixDialog& mix = dialogs.ImagesMix();
-    PictureChooser& chooser = dialogs.PictureChooser();
-    TextStampDialog& text = dialogs.TextImage();
+    GradientDialog& gradient = dialogs.Gradient();
+    MixDialog& mix = dialogs.Mix();
+    PictureChooser& chooser = dialogs.Chooser();
+    TextStampDialog& text = dialogs.TextStamp();
     std::unique_ptr<MainWindow> w;
 };
 

@@ -43,13 +43,13 @@ struct AppFirst {
 
 }  // namespace
 
-class BlurDialog : public ::testing::Test {
+class BlurDialogTest : public ::testing::Test {
 protected:
     AppFirst app;
     BlurDialog d;
 };
 
-TEST_F(BlurDialog, DesignControls) {
+TEST_F(BlurDialogTest, DesignControls) {
     EXPECT_EQ(d.objectName(), QStringLiteral("TEForm8"));
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Gaussian Blur"));
     EXPECT_EQ(d.layout()->sizeConstraint(), QLayout::SetFixedSize);
@@ -92,7 +92,7 @@ TEST(SmallDialogs, AreWideEnoughForTheirWholeTitle) {
     }
 }
 
-TEST_F(BlurDialog, RadiusStaysInItsRange) {
+TEST_F(BlurDialogTest, RadiusStaysInItsRange) {
     auto* upDown = d.UpDown1();
     d.SetRadius(24);
     upDown->stepBy(1);
@@ -112,7 +112,7 @@ TEST_F(BlurDialog, RadiusStaysInItsRange) {
     EXPECT_EQ(d.Radius(), 24);
 }
 
-TEST_F(BlurDialog, OkKeepsTheRadiusForNextTimeCancelRejects) {
+TEST_F(BlurDialogTest, OkKeepsTheRadiusForNextTimeCancelRejects) {
     OnceShown(d, [&] {
         d.UpDown1()->setValue(12);
         Click(d, "BitBtn1");
@@ -134,14 +134,14 @@ TEST_F(BlurDialog, OkKeepsTheRadiusForNextTimeCancelRejects) {
     EXPECT_EQ(d.exec(), QDialog::Rejected);
 }
 
-class NewSizeDialog : public ::testing::Test {
+class NewSizeDialogTest : public ::testing::Test {
 protected:
     QPushButton* button(const char* name) { return Child<QPushButton>(d, name); }
     AppFirst app;
     NewSizeDialog d;
 };
 
-TEST_F(NewSizeDialog, DesignControls) {
+TEST_F(NewSizeDialogTest, DesignControls) {
     EXPECT_EQ(d.objectName(), QStringLiteral("TEform6"));
     EXPECT_EQ(d.windowTitle(), QStringLiteral("New size"));
     EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), QStringLiteral("Width"));
@@ -194,7 +194,7 @@ TEST_F(NewSizeDialog, DesignControls) {
     EXPECT_EQ(button("BitBtn2")->text(), QStringLiteral("Cancel"));
 }
 
-TEST_F(NewSizeDialog, PresetsKeepTheRatioOfTheMemorizedImage) {
+TEST_F(NewSizeDialogTest, PresetsKeepTheRatioOfTheMemorizedImage) {
     d.SetImageSize(1600, 1200);
     button("Button3")->click();  // width 640
     EXPECT_EQ(d.NewWidth(), 640);
@@ -221,7 +221,7 @@ TEST_F(NewSizeDialog, PresetsKeepTheRatioOfTheMemorizedImage) {
     EXPECT_EQ(d.NewHeight(), 600);
 }
 
-TEST_F(NewSizeDialog, ArrowsAndTypingApplyTheRatio) {
+TEST_F(NewSizeDialogTest, ArrowsAndTypingApplyTheRatio) {
     d.SetImageSize(1600, 1200);
     d.SetNewSize(100, 100);
     d.UpDown1()->stepBy(1);  // width 105
@@ -256,7 +256,7 @@ TEST_F(NewSizeDialog, ArrowsAndTypingApplyTheRatio) {
     EXPECT_EQ(d.NewHeight(), 100);
 }
 
-TEST_F(NewSizeDialog, ARatioBeyondTheLimitsIsSaidAndNeverTaken) {
+TEST_F(NewSizeDialogTest, ARatioBeyondTheLimitsIsSaidAndNeverTaken) {
     auto* ok = button("BitBtn1");
     // A very wide memorized image: the height would fall below its minimum.
     d.SetImageSize(2000, 10);
@@ -304,7 +304,7 @@ TEST_F(NewSizeDialog, ARatioBeyondTheLimitsIsSaidAndNeverTaken) {
     EXPECT_EQ(d.NewHeight(), 205);
 }
 
-TEST_F(NewSizeDialog, StepChoiceSetsBothIncrements) {
+TEST_F(NewSizeDialogTest, StepChoiceSetsBothIncrements) {
     const std::pair<int, int> steps[] = {{0, 1}, {2, 10}, {1, 5}};
     for (const auto& [item, step] : steps) {
         d.RadioGroup1()->Item(item)->click();
@@ -319,7 +319,7 @@ TEST_F(NewSizeDialog, StepChoiceSetsBothIncrements) {
     EXPECT_EQ(d.NewWidth(), 110);
 }
 
-TEST_F(NewSizeDialog, OriginalSizeTakesTheMemorizedImageSize) {
+TEST_F(NewSizeDialogTest, OriginalSizeTakesTheMemorizedImageSize) {
     d.SetImageSize(1600, 1200);
     d.SetNewSize(300, 300);
     button("Button1")->click();

@@ -125,7 +125,7 @@ protected:
         compare->resize(1000, 700);
         Pump();
     }
-    MainWindow& main() { return program->MainWindow(); }
+    MainWindow& main() { return program->Window(); }
     // A picture, a different working image, a third picture on the clipboard, no selection,
     // the recorder as a window starts, the toolbars and the help hidden.
     void Prepare(lum::WindowShell& w) {

@@ -42,7 +42,7 @@ protected:
         App();
         ASSERT_TRUE(dir.isValid());
         program = std::make_unique<lum::Program>(&prompts);
-        w = &program->MainWindow();
+        w = &program->Window();
         w->show();
         Pump();
     }

@@ -531,13 +531,13 @@ protected:
         App();
         ASSERT_TRUE(dir.isValid());
         program = std::make_unique<lum::Program>(&prompts);
-        w = &program->MainWindow();
+        w = &program->Window();
         w->show();
         Pump();
     }
     void TearDown() override { program.reset(); }
     OptionsDialog* Eform2() { return &program->dialogs().Options(); }
-    PictureChooser* Eform3() { return &program->dialogs().PictureChooser(); }
+    PictureChooser* Eform3() { return &program->dialogs().Chooser(); }
     QToolButton* saveButton() { return w->findChild<QToolButton*>("SaveAndReplacePhotoSpeedButton"); }
 
     QTemporaryDir dir;

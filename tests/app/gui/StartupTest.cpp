@@ -34,12 +34,12 @@ TEST(Startup, CreatesTheMainWindowThenTheDialogsInOrder) {
                   QStringList({"TMemPhotoActionForm", "TEform2", "TEform3", "TEform4", "TEform5", "TEform6", "TEForm8",
                                "TEform7"}));
         EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Lumora"));
-        MainWindow& main = program.MainWindow();
+        MainWindow& main = program.Window();
         lum::Dialogs& dialogs = program.dialogs();
         EXPECT_EQ(&main.dialogs(), &dialogs);  // handed over, not made again
-        for (QWidget* d : std::initializer_list<QWidget*>{&dialogs.Options(), &dialogs.PictureChooser(), &dialogs.ImagesMix(),
-                                                 &dialogs.GradientParameters(), &dialogs.NewSize(), &dialogs.Blur(),
-                                                 &dialogs.TextImage()})
+        for (QWidget* d : std::initializer_list<QWidget*>{&dialogs.Options(), &dialogs.Chooser(), &dialogs.Mix(),
+                                                 &dialogs.Gradient(), &dialogs.NewSize(), &dialogs.Blur(),
+                                                 &dialogs.TextStamp()})
             EXPECT_EQ(d->parentWidget(), &main) << d->objectName().toStdString();
         EXPECT_EQ(dialogs.Options().objectName(), QStringLiteral("Eform2"));
         EXPECT_EQ(dialogs.Blur().objectName(), QStringLiteral("EForm8"));
@@ -47,7 +47,7 @@ TEST(Startup, CreatesTheMainWindowThenTheDialogsInOrder) {
         // The balance operations read the shared Options dialog.
         EXPECT_EQ(main.editor().CurrentTargets().flesh, dialogs.Options().Targets().flesh);
         options = &dialogs.Options();
-        text = &dialogs.TextImage();
+        text = &dialogs.TextStamp();
     }
     EXPECT_TRUE(options.isNull());
     EXPECT_TRUE(text.isNull());

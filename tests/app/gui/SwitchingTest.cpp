@@ -333,10 +333,10 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
 
     // New: the same once the dialog is answered; cancelled, the photo keeps its name.
     clickInList(b);
-    OnceShown(dialogs.GradientParameters(), [&] { dialogs.GradientParameters().reject(); });
+    OnceShown(dialogs.Gradient(), [&] { dialogs.Gradient().reject(); });
     Action(*w, "Btnouveau")->trigger();
     EXPECT_EQ(w->windowTitle(), CaptionOf(b));
-    OnceShown(dialogs.GradientParameters(), [&] { dialogs.GradientParameters().BitBtn1->click(); });
+    OnceShown(dialogs.Gradient(), [&] { dialogs.Gradient().BitBtn1->click(); });
     Action(*w, "Btnouveau")->trigger();
     EXPECT_EQ(w->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), true));
     EXPECT_TRUE(highlighted().isEmpty());

@@ -211,15 +211,15 @@ TEST(VisibleTexts, EveryDialogInPlainEnglishThroughTr) {
     Marking marking;
     lum::Dialogs dialogs;
     std::vector<Text> texts;
-    const QList<QDialog*> all{&dialogs.Options(),  &dialogs.PictureChooser(), &dialogs.ImagesMix(),
-                              &dialogs.GradientParameters(), &dialogs.NewSize(), &dialogs.Blur(),
-                              &dialogs.TextImage()};
+    const QList<QDialog*> all{&dialogs.Options(),  &dialogs.Chooser(), &dialogs.Mix(),
+                              &dialogs.Gradient(), &dialogs.NewSize(), &dialogs.Blur(),
+                              &dialogs.TextStamp()};
     for (QDialog* d : all) {
         const std::vector<Text> some = VisibleTexts(d);
         texts.insert(texts.end(), some.begin(), some.end());
     }
     // Every style and resizing of the mix shows its groups and size line.
-    MixDialog& mix = dialogs.ImagesMix();
+    MixDialog& mix = dialogs.Mix();
     mix.Prepare(Pattern(30, 20, 1), QStringLiteral("mark.bmp"), 200, 100);
     for (lum::MixStyle s : {lum::MixStyle::MaskedCopy, lum::MixStyle::Tiles, lum::MixStyle::SmoothedEdges}) {
         mix.SetStyle(s);
