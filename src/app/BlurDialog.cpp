@@ -28,15 +28,15 @@ BlurDialog::BlurDialog(QWidget* parent) : QDialog(parent) {
     auto* row = new QHBoxLayout();
     auto* label = new QLabel(tr("Radius of the Gaussian blur"), this);
     label->setObjectName("Label1");
-    upDown1_ = new SpinEdit("UpDown1", "Edit1", 1, 24, 8, 1, this);
-    label->setBuddy(upDown1_);
+    radiusSpin_ = new SpinEdit("UpDown1", "Edit1", 1, 24, 8, 1, this);
+    label->setBuddy(radiusSpin_);
     row->addWidget(label);
-    row->addWidget(upDown1_);
+    row->addWidget(radiusSpin_);
     root->addLayout(row);
 
     AddOkCancelRow(this, root);
 }
 
-int BlurDialog::Radius() const { return upDown1_->value(); }
+int BlurDialog::Radius() const { return radiusSpin_->value(); }
 
-void BlurDialog::SetRadius(int r) { upDown1_->setValue(r); }
+void BlurDialog::SetRadius(int r) { radiusSpin_->setValue(r); }

@@ -9,10 +9,10 @@ class BlurDialog : public QDialog {
     Q_OBJECT
 public:
     explicit BlurDialog(QWidget* parent = nullptr);
-    int Radius() const;  // UpDown1 position, 1..24
+    int Radius() const;  // 1..24
     void SetRadius(int r);
-    SpinEdit* UpDown1() const { return upDown1_; }
+    SpinEdit* RadiusSpin() const { return radiusSpin_; }
 
 private:
-    SpinEdit* upDown1_ = nullptr;
+    SpinEdit* radiusSpin_ = nullptr;
 };

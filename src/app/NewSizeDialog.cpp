@@ -35,18 +35,18 @@ NewSizeDialog::NewSizeDialog(QWidget* parent) : QDialog(parent) {
     root->addWidget(bevel);
 
     auto* grid = new QGridLayout();
-    auto* label1 = new QLabel(tr("Width"), this);
-    label1->setObjectName("Label1");
-    upDown1_ = new SpinEdit("UpDown1", "Edit1", kMinSide, kMaxWidth, 100, 5, this);
-    auto* label3 = new QLabel(tr("Height"), this);
-    label3->setObjectName("Label3");
-    upDown2_ = new SpinEdit("UpDown2", "Edit2", kMinSide, kMaxHeight, 100, 5, this);
-    label1->setBuddy(upDown1_);
-    label3->setBuddy(upDown2_);
-    grid->addWidget(label1, 0, 0);
-    grid->addWidget(upDown1_, 0, 1);
-    grid->addWidget(label3, 1, 0);
-    grid->addWidget(upDown2_, 1, 1);
+    auto* widthLabel = new QLabel(tr("Width"), this);
+    widthLabel->setObjectName("Label1");
+    widthSpin_ = new SpinEdit("UpDown1", "Edit1", kMinSide, kMaxWidth, 100, 5, this);
+    auto* heightLabel = new QLabel(tr("Height"), this);
+    heightLabel->setObjectName("Label3");
+    heightSpin_ = new SpinEdit("UpDown2", "Edit2", kMinSide, kMaxHeight, 100, 5, this);
+    widthLabel->setBuddy(widthSpin_);
+    heightLabel->setBuddy(heightSpin_);
+    grid->addWidget(widthLabel, 0, 0);
+    grid->addWidget(widthSpin_, 0, 1);
+    grid->addWidget(heightLabel, 1, 0);
+    grid->addWidget(heightSpin_, 1, 1);
 
     // Width presets beside the width, height presets beside the height.
     const int widths[6] = {480, 640, 720, 800, 848, 1024};
@@ -59,28 +59,28 @@ NewSizeDialog::NewSizeDialog(QWidget* parent) : QDialog(parent) {
         b->setAutoDefault(false);
         b->setToolTip(tr("Width %1 pixels").arg(widths[i]));
         grid->addWidget(b, 0, 2 + i);
-        connect(b, &QPushButton::clicked, this, &NewSizeDialog::Button2Click);
+        connect(b, &QPushButton::clicked, this, &NewSizeDialog::UseWidthPreset);
         auto* h = new QPushButton(QString::number(heights[i]), this);
         h->setObjectName(QString("Button%1").arg(heightButtons[i]));
         h->setAutoDefault(false);
         h->setToolTip(tr("Height %1 pixels").arg(heights[i]));
         grid->addWidget(h, 1, 2 + i);
-        connect(h, &QPushButton::clicked, this, &NewSizeDialog::Button8Click);
+        connect(h, &QPushButton::clicked, this, &NewSizeDialog::UseHeightPreset);
     }
     root->addLayout(grid);
 
     auto* options = new QHBoxLayout();
-    checkBox1_ = new QCheckBox(tr("Keep width / height ratio"), this);
-    checkBox1_->setObjectName("CheckBox1");
-    checkBox1_->setChecked(true);
-    radioGroup1_ = new RadioGroup("RadioGroup1", tr("Step"), {QStringLiteral(" 1"), QStringLiteral(" 5"), QStringLiteral("10")},
+    keepRatioBox_ = new QCheckBox(tr("Keep width / height ratio"), this);
+    keepRatioBox_->setObjectName("CheckBox1");
+    keepRatioBox_->setChecked(true);
+    stepGroup_ = new RadioGroup("RadioGroup1", tr("Step"), {QStringLiteral(" 1"), QStringLiteral(" 5"), QStringLiteral("10")},
                                    3, this);
-    radioGroup1_->SetItemIndex(1);
+    stepGroup_->SetItemIndex(1);
     auto* original = new QPushButton(tr("Original size"), this);
     original->setObjectName("Button1");
     original->setAutoDefault(false);
-    options->addWidget(checkBox1_);
-    options->addWidget(radioGroup1_);
+    options->addWidget(keepRatioBox_);
+    options->addWidget(stepGroup_);
     options->addWidget(original);
     root->addLayout(options);
 
@@ -95,11 +95,11 @@ NewSizeDialog::NewSizeDialog(QWidget* parent) : QDialog(parent) {
     ok_ = AddOkCancelRow(this, root).ok;
 
     // Typed values and arrow clicks alike: the other side follows the photo's ratio.
-    connect(upDown1_, &QSpinBox::valueChanged, this, [this] { UpDown1Click(); });
-    connect(upDown2_, &QSpinBox::valueChanged, this, [this] { UpDown2Click(); });
-    connect(radioGroup1_, &RadioGroup::clicked, this, [this] { RadioGroup1Click(); });
-    connect(original, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(checkBox1_, &QCheckBox::toggled, this, [this](bool on) {
+    connect(widthSpin_, &QSpinBox::valueChanged, this, [this] { WidthChanged(); });
+    connect(heightSpin_, &QSpinBox::valueChanged, this, [this] { HeightChanged(); });
+    connect(stepGroup_, &RadioGroup::itemPicked, this, [this] { ApplyStep(); });
+    connect(original, &QPushButton::clicked, this, [this] { UseOriginalSize(); });
+    connect(keepRatioBox_, &QCheckBox::toggled, this, [this](bool on) {
         if (on) ApplyRatio(1);
         else ShowRatioNote(QString());
     });
@@ -110,14 +110,14 @@ void NewSizeDialog::SetImageSize(int w, int h) {
     imageH_ = h;
 }
 
-int NewSizeDialog::NewWidth() const { return upDown1_->value(); }
+int NewSizeDialog::NewWidth() const { return widthSpin_->value(); }
 
-int NewSizeDialog::NewHeight() const { return upDown2_->value(); }
+int NewSizeDialog::NewHeight() const { return heightSpin_->value(); }
 
 void NewSizeDialog::SetBoth(int w, int h) {
     const QScopedValueRollback<bool> quiet(applying_, true);
-    upDown1_->setValue(w);
-    upDown2_->setValue(h);
+    widthSpin_->setValue(w);
+    heightSpin_->setValue(h);
 }
 
 void NewSizeDialog::SetNewSize(int w, int h) {
@@ -162,7 +162,7 @@ bool NewSizeDialog::FitsLimits(int w, int h) {
     return w >= kMinSide && w <= kMaxWidth && h >= kMinSide && h <= kMaxHeight;
 }
 
-bool NewSizeDialog::KeepRatio() const { return checkBox1_->isChecked(); }
+bool NewSizeDialog::KeepRatio() const { return keepRatioBox_->isChecked(); }
 
 bool NewSizeDialog::RatioProblem() const { return !ratioNote_->text().isEmpty(); }
 
@@ -177,17 +177,17 @@ void NewSizeDialog::ShowRatioNote(const QString& note) {
 void NewSizeDialog::ApplyRatio(int from) {
     if (applying_) return;
     // Without a memorized image there is no ratio to keep.
-    if (!checkBox1_->isChecked() || imageW_ <= 0 || imageH_ <= 0) {
+    if (!keepRatioBox_->isChecked() || imageW_ <= 0 || imageH_ <= 0) {
         ShowRatioNote(QString());
         return;
     }
     const QScopedValueRollback<bool> quiet(applying_, true);
     if (from == 1)
-        Follow(upDown1_, upDown2_, imageW_, imageH_,
+        Follow(widthSpin_, heightSpin_, imageW_, imageH_,
                tr("With the photo's ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be "
                   "from %3 to %4 pixels. Choose another width, or untick \"Keep width / height ratio\"."));
     else if (from == 2)
-        Follow(upDown2_, upDown1_, imageH_, imageW_,
+        Follow(heightSpin_, widthSpin_, imageH_, imageW_,
                tr("With the photo's ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be "
                   "from %3 to %4 pixels. Choose another height, or untick \"Keep width / height ratio\"."));
 }
@@ -208,20 +208,20 @@ void NewSizeDialog::accept() {
     QDialog::accept();
 }
 
-void NewSizeDialog::RadioGroup1Click() {
+void NewSizeDialog::ApplyStep() {
     int step = 5;
-    switch (radioGroup1_->ItemIndex()) {
+    switch (stepGroup_->ItemIndex()) {
         case 0: step = 1; break;
         case 2: step = 10; break;
         default: step = 5; break;
     }
-    upDown1_->setSingleStep(step);
-    upDown2_->setSingleStep(step);
+    widthSpin_->setSingleStep(step);
+    heightSpin_->setSingleStep(step);
 }
 
-void NewSizeDialog::Button1Click() { SetNewSize(imageW_, imageH_); }
+void NewSizeDialog::UseOriginalSize() { SetNewSize(imageW_, imageH_); }
 
-void NewSizeDialog::Button2Click() {
+void NewSizeDialog::UseWidthPreset() {
     auto* b = qobject_cast<QPushButton*>(sender());
     if (!b) return;
     bool ok = false;
@@ -229,12 +229,12 @@ void NewSizeDialog::Button2Click() {
     if (!ok) return;
     {
         const QScopedValueRollback<bool> quiet(applying_, true);
-        upDown1_->setValue(v);
+        widthSpin_->setValue(v);
     }
     ApplyRatio(1);
 }
 
-void NewSizeDialog::Button8Click() {
+void NewSizeDialog::UseHeightPreset() {
     auto* b = qobject_cast<QPushButton*>(sender());
     if (!b) return;
     bool ok = false;
@@ -242,7 +242,7 @@ void NewSizeDialog::Button8Click() {
     if (!ok) return;
     {
         const QScopedValueRollback<bool> quiet(applying_, true);
-        upDown2_->setValue(v);
+        heightSpin_->setValue(v);
     }
     ApplyRatio(2);
 }

@@ -17,12 +17,12 @@ public:
 
     // Size of the main window's MemoryImage: the ratio and "Original size" use it.
     void SetImageSize(int w, int h);
-    int NewWidth() const;   // UpDown1 position
-    int NewHeight() const;  // UpDown2 position
+    int NewWidth() const;
+    int NewHeight() const;
     // Sets both positions, no ratio applied. A size beyond the limits becomes, with the ratio
     // kept, the largest size with its ratio within them.
     void SetNewSize(int w, int h);
-    bool KeepRatio() const;  // CheckBox1
+    bool KeepRatio() const;
     // The ratio cannot be kept within the limits: RatioNote says why, OK is disabled.
     bool RatioProblem() const;
     QString RatioNote() const;
@@ -33,18 +33,18 @@ public:
     // dialog says why it cannot.
     void ApplyRatio(int from);
 
-    // Handlers of the design.
-    void UpDown1Click() { ApplyRatio(1); }
-    void UpDown2Click() { ApplyRatio(2); }
-    void RadioGroup1Click();
-    void Button1Click();
-    void Button2Click();  // width presets, reads the sender's caption
-    void Button8Click();  // height presets
+    // What the controls do.
+    void WidthChanged() { ApplyRatio(1); }
+    void HeightChanged() { ApplyRatio(2); }
+    void ApplyStep();        // the arrows' step: 1, 5 or 10 pixels
+    void UseOriginalSize();  // the memorized image's size
+    void UseWidthPreset();   // a width preset button: reads the sender's caption
+    void UseHeightPreset();  // a height preset button
 
-    SpinEdit* UpDown1() const { return upDown1_; }
-    SpinEdit* UpDown2() const { return upDown2_; }
-    RadioGroup* RadioGroup1() const { return radioGroup1_; }
-    QCheckBox* CheckBox1() const { return checkBox1_; }
+    SpinEdit* WidthSpin() const { return widthSpin_; }
+    SpinEdit* HeightSpin() const { return heightSpin_; }
+    RadioGroup* StepGroup() const { return stepGroup_; }
+    QCheckBox* KeepRatioBox() const { return keepRatioBox_; }
 
 private:
     void SetBoth(int w, int h);
@@ -53,10 +53,10 @@ private:
     // size set, %2 the size it needs, %3 and %4 the limits of `other`).
     void Follow(SpinEdit* set, SpinEdit* other, int setSide, int otherSide, const QString& note);
 
-    SpinEdit* upDown1_ = nullptr;
-    SpinEdit* upDown2_ = nullptr;
-    RadioGroup* radioGroup1_ = nullptr;
-    QCheckBox* checkBox1_ = nullptr;
+    SpinEdit* widthSpin_ = nullptr;
+    SpinEdit* heightSpin_ = nullptr;
+    RadioGroup* stepGroup_ = nullptr;
+    QCheckBox* keepRatioBox_ = nullptr;
     QLabel* ratioNote_ = nullptr;
     QPushButton* ok_ = nullptr;
     bool applying_ = false;

@@ -32,38 +32,38 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     label->setObjectName("Label1");
     auto* note = new QLabel(tr("(100 = best quality, least compression)"), jpegGroup);
     note->setObjectName("Label2");
-    upDownJpg_ = new SpinEdit("UpDownJPG", "EditJPG", 10, 100, kDefaultQuality, 1, jpegGroup);
-    radioGroup1_ = new RadioGroup("RadioGroup1", tr("Progressive display"), {tr("No"), tr("Yes")}, 2, jpegGroup);
-    radioGroup1_->SetItemIndex(0);
+    qualitySpin_ = new SpinEdit("UpDownJPG", "EditJPG", 10, 100, kDefaultQuality, 1, jpegGroup);
+    progressiveGroup_ = new RadioGroup("RadioGroup1", tr("Progressive display"), {tr("No"), tr("Yes")}, 2, jpegGroup);
+    progressiveGroup_->SetItemIndex(0);
     jpegLayout->addWidget(label, 0, 0);
-    jpegLayout->addWidget(upDownJpg_, 0, 1);
+    jpegLayout->addWidget(qualitySpin_, 0, 1);
     jpegLayout->addWidget(note, 1, 0, 1, 2);
-    jpegLayout->addWidget(radioGroup1_, 0, 2, 2, 1);
+    jpegLayout->addWidget(progressiveGroup_, 0, 2, 2, 1);
     root->addWidget(jpegGroup);
 
     // Files and folders.
     auto* filesGroup = new QGroupBox(tr("Files and folders"), this);
     filesGroup->setObjectName("GroupBox2");
     auto* filesLayout = new QVBoxLayout(filesGroup);
-    checkBox1_ = new QCheckBox(tr("Open the next file automatically"), filesGroup);
-    checkBox1_->setObjectName("CheckBox1");
-    checkBox1_->setChecked(true);
-    checkBox2_ = new QCheckBox(tr("Remember the last working folder"), filesGroup);
-    checkBox2_->setObjectName("CheckBox2");
-    checkBox2_->setChecked(false);
-    filesLayout->addWidget(checkBox1_);
-    filesLayout->addWidget(checkBox2_);
+    autoOpenNextBox_ = new QCheckBox(tr("Open the next file automatically"), filesGroup);
+    autoOpenNextBox_->setObjectName("CheckBox1");
+    autoOpenNextBox_->setChecked(true);
+    rememberFolderBox_ = new QCheckBox(tr("Remember the last working folder"), filesGroup);
+    rememberFolderBox_->setObjectName("CheckBox2");
+    rememberFolderBox_->setChecked(false);
+    filesLayout->addWidget(autoOpenNextBox_);
+    filesLayout->addWidget(rememberFolderBox_);
     root->addWidget(filesGroup);
-    connect(checkBox2_, &QCheckBox::toggled, this, &OptionsDialog::memorizeLastFolderToggled);
+    connect(rememberFolderBox_, &QCheckBox::toggled, this, &OptionsDialog::memorizeLastFolderToggled);
 
     // Colour balance: the radio items line up with the two rows of targets.
     auto* balanceGroup = new QGroupBox(tr("Colour balance"), this);
     balanceGroup->setObjectName("GroupBox3");
     auto* balanceLayout = new QGridLayout(balanceGroup);
-    radioGroup2_ = new RadioGroup("RadioGroup2", tr("Balance button"), {tr("Flesh colour"), tr("Landscape colour")}, 1,
+    balanceButtonGroup_ = new RadioGroup("RadioGroup2", tr("Balance button"), {tr("Flesh colour"), tr("Landscape colour")}, 1,
                                    balanceGroup);
-    radioGroup2_->SetItemIndex(0);
-    balanceLayout->addWidget(radioGroup2_, 0, 0, 3, 1);
+    balanceButtonGroup_->SetItemIndex(0);
+    balanceLayout->addWidget(balanceButtonGroup_, 0, 0, 3, 1);
     const QString headings[3] = {tr("Red"), tr("Green"), tr("Blue")};
     for (int c = 0; c < 3; ++c) {
         auto* h = new QLabel(headings[c], balanceGroup);
@@ -73,9 +73,9 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     }
     for (int i = 0; i < 6; ++i) {
         const int n = 4 + i;
-        upDowns_[i] = new SpinEdit(QString("UpDown%1").arg(n), QString("Edit%1").arg(n), 128, 255,
+        targetSpins_[i] = new SpinEdit(QString("UpDown%1").arg(n), QString("Edit%1").arg(n), 128, 255,
                                       kDefaultTargets[i], 1, balanceGroup);
-        balanceLayout->addWidget(upDowns_[i], 1 + i / 3, 1 + i % 3);
+        balanceLayout->addWidget(targetSpins_[i], 1 + i / 3, 1 + i % 3);
     }
     root->addWidget(balanceGroup);
 
@@ -91,7 +91,7 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     buttons->addStretch(1);
     buttons->addWidget(ok);
     root->addLayout(buttons);
-    connect(reset, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(reset, &QPushButton::clicked, this, &OptionsDialog::ResetStandardParameters);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (!FieldsCorrected(this)) accept();
     });
@@ -104,35 +104,35 @@ void OptionsDialog::showEvent(QShowEvent* event) {
     if (QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-int OptionsDialog::JpegQuality() const { return upDownJpg_->value(); }
+int OptionsDialog::JpegQuality() const { return qualitySpin_->value(); }
 
-bool OptionsDialog::Progressive() const { return radioGroup1_->ItemIndex() != 0; }
+bool OptionsDialog::Progressive() const { return progressiveGroup_->ItemIndex() != 0; }
 
 lum::BalanceTargets OptionsDialog::Targets() const {
     lum::BalanceTargets t;
-    t.flesh = lum::Rgb{upDowns_[0]->value(), upDowns_[1]->value(), upDowns_[2]->value()};
-    t.landscape = lum::Rgb{upDowns_[3]->value(), upDowns_[4]->value(), upDowns_[5]->value()};
+    t.flesh = lum::Rgb{targetSpins_[0]->value(), targetSpins_[1]->value(), targetSpins_[2]->value()};
+    t.landscape = lum::Rgb{targetSpins_[3]->value(), targetSpins_[4]->value(), targetSpins_[5]->value()};
     return t;
 }
 
-bool OptionsDialog::NextFileAutoOpening() const { return checkBox1_->isChecked(); }
+bool OptionsDialog::NextFileAutoOpening() const { return autoOpenNextBox_->isChecked(); }
 
-bool OptionsDialog::MemorizeLastFolder() const { return checkBox2_->isChecked(); }
+bool OptionsDialog::MemorizeLastFolder() const { return rememberFolderBox_->isChecked(); }
 
-void OptionsDialog::SetMemorizeLastFolder(bool on) { checkBox2_->setChecked(on); }
+void OptionsDialog::SetMemorizeLastFolder(bool on) { rememberFolderBox_->setChecked(on); }
 
-int OptionsDialog::BalanceButton() const { return radioGroup2_->ItemIndex(); }
+int OptionsDialog::BalanceButton() const { return balanceButtonGroup_->ItemIndex(); }
 
-SpinEdit* OptionsDialog::UpDown(int n) const {
+SpinEdit* OptionsDialog::TargetSpin(int n) const {
     if (n < 4 || n > 9) return nullptr;
-    return upDowns_[n - 4];
+    return targetSpins_[n - 4];
 }
 
 void OptionsDialog::ResetStandardParameters() {
-    upDownJpg_->setValue(kDefaultQuality);
-    radioGroup1_->SetItemIndex(0);
-    checkBox1_->setChecked(true);
-    checkBox2_->setChecked(false);
-    for (int i = 0; i < 6; ++i) upDowns_[i]->setValue(kDefaultTargets[i]);
+    qualitySpin_->setValue(kDefaultQuality);
+    progressiveGroup_->SetItemIndex(0);
+    autoOpenNextBox_->setChecked(true);
+    rememberFolderBox_->setChecked(false);
+    for (int i = 0; i < 6; ++i) targetSpins_[i]->setValue(kDefaultTargets[i]);
     emit standardParametersReset();
 }

@@ -15,24 +15,24 @@ class OptionsDialog : public QDialog {
 public:
     explicit OptionsDialog(QWidget* parent = nullptr);
 
-    int JpegQuality() const;          // UpDownJPG, 10..100
-    bool Progressive() const;         // RadioGroup1 index not 0
-    lum::BalanceTargets Targets() const;  // UpDown4..6 flesh, UpDown7..9 landscape
-    bool NextFileAutoOpening() const;     // CheckBox1
-    bool MemorizeLastFolder() const;      // CheckBox2
+    int JpegQuality() const;              // 10..100
+    bool Progressive() const;             // "Yes" picked
+    lum::BalanceTargets Targets() const;  // the first row flesh, the second landscape
+    bool NextFileAutoOpening() const;
+    bool MemorizeLastFolder() const;
     void SetMemorizeLastFolder(bool on);
-    int BalanceButton() const;            // RadioGroup2 index
+    int BalanceButton() const;            // 0 flesh, 1 landscape
 
     // "Reset standard Parameters"; leaves "Balance Button" as it is.
     void ResetStandardParameters();
-    void Button1Click() { ResetStandardParameters(); }
 
-    SpinEdit* UpDownJPG() const { return upDownJpg_; }
-    SpinEdit* UpDown(int n) const;  // 4..9
-    RadioGroup* RadioGroup1() const { return radioGroup1_; }
-    RadioGroup* RadioGroup2() const { return radioGroup2_; }
-    QCheckBox* CheckBox1() const { return checkBox1_; }
-    QCheckBox* CheckBox2() const { return checkBox2_; }
+    SpinEdit* QualitySpin() const { return qualitySpin_; }
+    // The colour-balance targets by their object names' numbers: 4..6 flesh, 7..9 landscape.
+    SpinEdit* TargetSpin(int n) const;
+    RadioGroup* ProgressiveGroup() const { return progressiveGroup_; }
+    RadioGroup* BalanceButtonGroup() const { return balanceButtonGroup_; }
+    QCheckBox* AutoOpenNextBox() const { return autoOpenNextBox_; }
+    QCheckBox* RememberFolderBox() const { return rememberFolderBox_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -42,10 +42,10 @@ signals:
     void standardParametersReset();
 
 private:
-    SpinEdit* upDownJpg_ = nullptr;
-    SpinEdit* upDowns_[6] = {};
-    RadioGroup* radioGroup1_ = nullptr;
-    RadioGroup* radioGroup2_ = nullptr;
-    QCheckBox* checkBox1_ = nullptr;
-    QCheckBox* checkBox2_ = nullptr;
+    SpinEdit* qualitySpin_ = nullptr;
+    SpinEdit* targetSpins_[6] = {};
+    RadioGroup* progressiveGroup_ = nullptr;
+    RadioGroup* balanceButtonGroup_ = nullptr;
+    QCheckBox* autoOpenNextBox_ = nullptr;
+    QCheckBox* rememberFolderBox_ = nullptr;
 };

@@ -17,15 +17,15 @@ RotateAngleDialog::RotateAngleDialog(QWidget* parent) : QDialog(parent) {
     auto* root = new QVBoxLayout(this);
     root->setSizeConstraint(QLayout::SetFixedSize);
     auto* row = new QHBoxLayout();
-    auto* label1 = new QLabel(tr("Angle"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
+    auto* angleLabel = new QLabel(tr("Angle"), this);
+    angleLabel->setObjectName(QStringLiteral("Label1"));
     angle_ = new SpinEdit(QStringLiteral("AngleSpinEdit"), QString(), 1, 359, 30, 1, this);
-    label1->setBuddy(angle_);
-    auto* label2 = new QLabel(tr("degrees, from 1 to 359"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    row->addWidget(label1);
+    angleLabel->setBuddy(angle_);
+    auto* rangeLabel = new QLabel(tr("degrees, from 1 to 359"), this);
+    rangeLabel->setObjectName(QStringLiteral("Label2"));
+    row->addWidget(angleLabel);
     row->addWidget(angle_);
-    row->addWidget(label2);
+    row->addWidget(rangeLabel);
     root->addLayout(row);
 
     auto* buttons = new QHBoxLayout();
@@ -39,13 +39,13 @@ RotateAngleDialog::RotateAngleDialog(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(cancel);
     root->addLayout(buttons);
     root->addStrut(TitleFitWidth(*this));
-    connect(ok, &QPushButton::clicked, this, &RotateAngleDialog::OKSpeedButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &RotateAngleDialog::CancelButtonClick);
+    connect(ok, &QPushButton::clicked, this, &RotateAngleDialog::Confirm);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int RotateAngleDialog::Angle() const { return angle_->value(); }
 
-void RotateAngleDialog::OKSpeedButtonClick() {
+void RotateAngleDialog::Confirm() {
     // A value typed but not yet taken by the box counts; a corrected one is seen first.
     if (FieldsCorrected(this)) return;
     accepted_ = true;

@@ -15,8 +15,8 @@ public:
     int Angle() const;
     QSpinBox* AngleSpinEdit() const { return angle_; }
 
-    void OKSpeedButtonClick();
-    void CancelButtonClick() { reject(); }
+    // OK: a corrected value is seen first, else the angle is taken.
+    void Confirm();
 
 private:
     QSpinBox* angle_ = nullptr;

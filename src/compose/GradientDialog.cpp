@@ -120,7 +120,7 @@ GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     BitBtn2 = row.cancel;
     BitBtn2->setAutoDefault(false);
 
-    connect(RadioGroup2, &RadioGroup::clicked, this, [this] { RadioGroup2Click(); });
+    connect(RadioGroup2, &RadioGroup::itemPicked, this, [this] { RadioGroup2Click(); });
     connect(UpDown1, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
     connect(UpDown2, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
     connect(Panel1, &ColourPanel::clicked, this, [this] { Panel1Click(); });
@@ -128,7 +128,7 @@ GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     connect(Panel3, &ColourPanel::clicked, this, [this] { Panel3Click(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(RadioGroup1, &RadioGroup::clicked, this, [this] { RadioGroup1Click(); });
+    connect(RadioGroup1, &RadioGroup::itemPicked, this, [this] { RadioGroup1Click(); });
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
     connect(Image1, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
 

@@ -94,8 +94,8 @@ MixDialog::MixDialog(QWidget* parent) : QDialog(parent) {
     BitBtn2 = row.cancel;
     BitBtn2->setAutoDefault(false);
 
-    connect(RadioStyle, &RadioGroup::clicked, this, [this] { RadioStyleClick(); });
-    connect(RadioDimension, &RadioGroup::clicked, this, [this] { RadioDimensionClick(); });
+    connect(RadioStyle, &RadioGroup::itemPicked, this, [this] { RadioStyleClick(); });
+    connect(RadioDimension, &RadioGroup::itemPicked, this, [this] { RadioDimensionClick(); });
     // Typed values count as well as arrow clicks, so the size line never lags behind the edit.
     connect(UpDownZoom, &QSpinBox::valueChanged, this, [this] { UpDownZoomClick(); });
     connect(PaintBox1, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton b) {

@@ -57,14 +57,14 @@ TextStampDialog::TextStampDialog(QWidget* parent) : QDialog(parent) {
     connect(Fontname, &QComboBox::editTextChanged, this, [this] { FontnameChange(); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(ColorGrid1, &ColourGrid::changed, this, [this] { ColorGrid1Change(); });
-    connect(RadioGroup2, &RadioGroup::clicked, this, [this] { RadioGroup2Click(); });
+    connect(RadioGroup2, &RadioGroup::itemPicked, this, [this] { RadioGroup2Click(); });
     connect(PaintBox2, &PictureBox::mousePressed, this, [this](int x, int, Qt::MouseButton) { PaintBox2MouseDown(x); });
     connect(PaintBox2, &PictureBox::resized, this, [this] { PaintRamp(); });
     connect(PaintBox1, &PictureBox::resized, this, [this] { RenderPreview(); });
     for (SpinEdit* s : {UpDown1, UpDown2, UpDown3})
         connect(s, &QSpinBox::valueChanged, this, [this] { ControlChange(); });
     for (QToolButton* b : {SpeedButton2, SpeedButton3}) connect(b, &QToolButton::toggled, this, [this] { ControlChange(); });
-    connect(RadioGroup1, &RadioGroup::clicked, this, [this] { ControlChange(); });
+    connect(RadioGroup1, &RadioGroup::itemPicked, this, [this] { ControlChange(); });
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { ControlChange(); });
     connect(Button1, &QPushButton::clicked, this, [this] { ControlChange(); });
     // The preview follows the text as it is typed, so OK never stamps an older text.

@@ -187,7 +187,7 @@ void SpinEdit::hideEvent(QHideEvent* event) {
 
 void SpinEdit::stepBy(int steps) {
     QSpinBox::stepBy(steps);
-    emit clicked();
+    emit arrowStepped();
 }
 
 int TitleFitWidth(const QWidget& dialog) {
@@ -222,7 +222,7 @@ RadioGroup::RadioGroup(const QString& name, const QString& title, const QStringL
         grid->addWidget(b, i % rows, i / rows);
         items_.push_back(b);
     }
-    connect(group, &QButtonGroup::idClicked, this, &RadioGroup::clicked);
+    connect(group, &QButtonGroup::idClicked, this, &RadioGroup::itemPicked);
 }
 
 int RadioGroup::ItemIndex() const {

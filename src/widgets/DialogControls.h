@@ -23,8 +23,8 @@ struct OkCancel {
 };
 OkCancel AddOkCancelRow(QDialog* dialog, QBoxLayout* layout);
 
-// An edit box with its up-down control. objectName() is the up-down's design name; the inner
-// line edit carries the edit's design name (SetEditName). clicked() fires only for arrow
+// An edit box with its up-down arrows. objectName() is the up-down's design name; the inner
+// line edit carries the edit's design name (SetEditName). arrowStepped() fires only for arrow
 // clicks / arrow keys, not for typed text or setValue().
 // A typed value is never replaced silently: the box shows its limits (a grey "min-max" at its
 // right end, and the tooltip), a value typed above the maximum shows the maximum at once, and
@@ -57,7 +57,7 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    void clicked();
+    void arrowStepped();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -96,7 +96,7 @@ public:
 
 signals:
     // The user picked an item (not emitted by SetItemIndex).
-    void clicked(int index);
+    void itemPicked(int index);
 
 private:
     QVector<QRadioButton*> items_;

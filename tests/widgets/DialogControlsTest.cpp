@@ -19,7 +19,7 @@ TEST(UpDownSpin, OnlyArrowStepsCountAsClicks) {
     EXPECT_EQ(spin.Edit()->objectName(), QStringLiteral("Edit1"));
     EXPECT_EQ(spin.Edit()->text(), QStringLiteral("100"));
     int clicks = 0;
-    QObject::connect(&spin, &SpinEdit::clicked, [&] { ++clicks; });
+    QObject::connect(&spin, &SpinEdit::arrowStepped, [&] { ++clicks; });
     spin.SetPosition(300);
     spin.Edit()->setText(QStringLiteral("640"));
     spin.interpretText();
@@ -30,7 +30,7 @@ TEST(UpDownSpin, OnlyArrowStepsCountAsClicks) {
     EXPECT_EQ(clicks, 1);
     // The click comes after the position has moved, and also at the end of the range.
     int seen = 0;
-    QObject::connect(&spin, &SpinEdit::clicked, [&] { seen = spin.Position(); });
+    QObject::connect(&spin, &SpinEdit::arrowStepped, [&] { seen = spin.Position(); });
     spin.SetPosition(2500);
     spin.stepBy(1);
     EXPECT_EQ(seen, 2500);
@@ -47,7 +47,7 @@ TEST(RadioGroup, ItemsIndexAndUserClicks) {
     EXPECT_EQ(group.ItemIndex(), -1);
     EXPECT_EQ(group.Item(3), nullptr);
     QList<int> clicked;
-    QObject::connect(&group, &RadioGroup::clicked, [&](int i) { clicked << i; });
+    QObject::connect(&group, &RadioGroup::itemPicked, [&](int i) { clicked << i; });
     group.SetItemIndex(1);
     EXPECT_EQ(group.ItemIndex(), 1);
     EXPECT_TRUE(clicked.isEmpty());

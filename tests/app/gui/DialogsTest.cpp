@@ -93,7 +93,7 @@ TEST(SmallDialogs, AreWideEnoughForTheirWholeTitle) {
 }
 
 TEST_F(BlurDialogTest, RadiusStaysInItsRange) {
-    auto* upDown = d.UpDown1();
+    auto* upDown = d.RadiusSpin();
     d.SetRadius(24);
     upDown->stepBy(1);
     EXPECT_EQ(d.Radius(), 24) << "no wrap at the top";
@@ -103,7 +103,7 @@ TEST_F(BlurDialogTest, RadiusStaysInItsRange) {
     // Typed text the blur cannot use never becomes the radius.
     for (const char* typed : {"0", "-3", "abc", ""}) {
         d.SetRadius(5);
-        d.UpDown1()->Edit()->setText(QString::fromLatin1(typed));
+        d.RadiusSpin()->Edit()->setText(QString::fromLatin1(typed));
         upDown->interpretText();
         EXPECT_GE(d.Radius(), 1) << typed;
         EXPECT_LE(d.Radius(), 24) << typed;
@@ -114,7 +114,7 @@ TEST_F(BlurDialogTest, RadiusStaysInItsRange) {
 
 TEST_F(BlurDialogTest, OkKeepsTheRadiusForNextTimeCancelRejects) {
     OnceShown(d, [&] {
-        d.UpDown1()->setValue(12);
+        d.RadiusSpin()->setValue(12);
         Click(d, "BitBtn1");
     });
     EXPECT_EQ(d.exec(), QDialog::Accepted);
@@ -211,7 +211,7 @@ TEST_F(NewSizeDialogTest, PresetsKeepTheRatioOfTheMemorizedImage) {
     EXPECT_EQ(d.NewWidth(), 495);
 
     // Without the ratio only the clicked side changes.
-    d.CheckBox1()->setChecked(false);
+    d.KeepRatioBox()->setChecked(false);
     d.SetNewSize(300, 200);
     button("Button2")->click();
     EXPECT_EQ(d.NewWidth(), 480);
@@ -224,34 +224,34 @@ TEST_F(NewSizeDialogTest, PresetsKeepTheRatioOfTheMemorizedImage) {
 TEST_F(NewSizeDialogTest, ArrowsAndTypingApplyTheRatio) {
     d.SetImageSize(1600, 1200);
     d.SetNewSize(100, 100);
-    d.UpDown1()->stepBy(1);  // width 105
+    d.WidthSpin()->stepBy(1);  // width 105
     EXPECT_EQ(d.NewWidth(), 105);
     EXPECT_EQ(d.NewHeight(), 78);  // 1200 x 105 div 1600
-    d.UpDown2()->stepBy(-1);  // height 73
+    d.HeightSpin()->stepBy(-1);  // height 73
     EXPECT_EQ(d.NewHeight(), 73);
     EXPECT_EQ(d.NewWidth(), 97);  // 1600 x 73 div 1200
 
     // Typed, key by key, as a user does.
-    d.UpDown1()->selectAll();
-    QTest::keyClicks(d.UpDown1(), QStringLiteral("640"));
+    d.WidthSpin()->selectAll();
+    QTest::keyClicks(d.WidthSpin(), QStringLiteral("640"));
     EXPECT_EQ(d.NewWidth(), 640);
     EXPECT_EQ(d.NewHeight(), 480);
-    d.UpDown2()->selectAll();
-    QTest::keyClicks(d.UpDown2(), QStringLiteral("900"));
+    d.HeightSpin()->selectAll();
+    QTest::keyClicks(d.HeightSpin(), QStringLiteral("900"));
     EXPECT_EQ(d.NewWidth(), 1200);
     // Above the largest width: the width shows its limit at once, the height follows it.
-    d.UpDown1()->selectAll();
-    QTest::keyClicks(d.UpDown1(), QStringLiteral("4000"));
-    EXPECT_EQ(d.UpDown1()->text(), QStringLiteral("2500"));
+    d.WidthSpin()->selectAll();
+    QTest::keyClicks(d.WidthSpin(), QStringLiteral("4000"));
+    EXPECT_EQ(d.WidthSpin()->text(), QStringLiteral("2500"));
     EXPECT_EQ(d.NewHeight(), 1875);
     EXPECT_FALSE(d.RatioProblem());
     d.SetNewSize(800, 100);
     EXPECT_EQ(d.NewHeight(), 100) << "setting both sizes applies no ratio";
 
     // Without the ratio, typing changes only its own side.
-    d.CheckBox1()->setChecked(false);
-    d.UpDown1()->selectAll();
-    QTest::keyClicks(d.UpDown1(), QStringLiteral("333"));
+    d.KeepRatioBox()->setChecked(false);
+    d.WidthSpin()->selectAll();
+    QTest::keyClicks(d.WidthSpin(), QStringLiteral("333"));
     EXPECT_EQ(d.NewWidth(), 333);
     EXPECT_EQ(d.NewHeight(), 100);
 }
@@ -274,7 +274,7 @@ TEST_F(NewSizeDialogTest, ARatioBeyondTheLimitsIsSaidAndNeverTaken) {
     // A width the ratio can give clears it.
     button("Button7")->click();  // 1024 still gives 5
     EXPECT_TRUE(d.RatioProblem());
-    d.UpDown2()->setValue(10);  // the height asks for 2000
+    d.HeightSpin()->setValue(10);  // the height asks for 2000
     EXPECT_FALSE(d.RatioProblem());
     EXPECT_EQ(d.NewWidth(), 2000);
     EXPECT_TRUE(ok->isEnabled());
@@ -288,10 +288,10 @@ TEST_F(NewSizeDialogTest, ARatioBeyondTheLimitsIsSaidAndNeverTaken) {
         << d.RatioNote().toStdString();
     EXPECT_FALSE(ok->isEnabled());
     // Unticking the ratio lets the user choose any size within the limits.
-    d.CheckBox1()->setChecked(false);
+    d.KeepRatioBox()->setChecked(false);
     EXPECT_FALSE(d.RatioProblem());
     EXPECT_TRUE(ok->isEnabled());
-    d.CheckBox1()->setChecked(true);  // ticked again: the ratio is applied from the width
+    d.KeepRatioBox()->setChecked(true);  // ticked again: the ratio is applied from the width
     EXPECT_EQ(d.NewHeight(), 66);
     EXPECT_FALSE(d.RatioProblem());
 
@@ -299,7 +299,7 @@ TEST_F(NewSizeDialogTest, ARatioBeyondTheLimitsIsSaidAndNeverTaken) {
     d.SetImageSize(0, 0);
     d.SetNewSize(300, 200);
     button("Button4")->click();
-    d.UpDown2()->stepBy(1);
+    d.HeightSpin()->stepBy(1);
     EXPECT_EQ(d.NewWidth(), 720);
     EXPECT_EQ(d.NewHeight(), 205);
 }
@@ -307,15 +307,15 @@ TEST_F(NewSizeDialogTest, ARatioBeyondTheLimitsIsSaidAndNeverTaken) {
 TEST_F(NewSizeDialogTest, StepChoiceSetsBothIncrements) {
     const std::pair<int, int> steps[] = {{0, 1}, {2, 10}, {1, 5}};
     for (const auto& [item, step] : steps) {
-        d.RadioGroup1()->Item(item)->click();
-        EXPECT_EQ(d.RadioGroup1()->ItemIndex(), item);
-        EXPECT_EQ(d.UpDown1()->singleStep(), step) << item;
-        EXPECT_EQ(d.UpDown2()->singleStep(), step) << item;
+        d.StepGroup()->Item(item)->click();
+        EXPECT_EQ(d.StepGroup()->ItemIndex(), item);
+        EXPECT_EQ(d.WidthSpin()->singleStep(), step) << item;
+        EXPECT_EQ(d.HeightSpin()->singleStep(), step) << item;
     }
-    d.RadioGroup1()->Item(2)->click();
-    d.CheckBox1()->setChecked(false);
+    d.StepGroup()->Item(2)->click();
+    d.KeepRatioBox()->setChecked(false);
     d.SetNewSize(100, 100);
-    d.UpDown1()->stepBy(1);
+    d.WidthSpin()->stepBy(1);
     EXPECT_EQ(d.NewWidth(), 110);
 }
 
@@ -347,7 +347,7 @@ TEST_F(NewSizeDialogTest, OriginalSizeTakesTheMemorizedImageSize) {
     EXPECT_TRUE(d.RatioProblem());
     EXPECT_EQ(d.RatioNote(), QStringLiteral("A photo of 100000 x 50 pixels cannot keep its ratio within the sizes this "
                                             "dialog allows (8 to 2500 pixels wide, 8 to 2000 pixels high)."));
-    d.CheckBox1()->setChecked(false);
+    d.KeepRatioBox()->setChecked(false);
     d.SetImageSize(3000, 2100);
     button("Button1")->click();
     EXPECT_EQ(d.NewWidth(), 2500);
@@ -400,12 +400,12 @@ TEST_F(DialogCommands, ATypedWidthBelowTheLimitShowsTheLimitBeforeOk) {
     QString shownAfterFirstOk;
     bool stillOpen = false;
     OnceShown(sizeDialog, [&] {
-        sizeDialog.CheckBox1()->setChecked(false);
-        sizeDialog.UpDown1()->setFocus();
-        sizeDialog.UpDown1()->selectAll();
-        QTest::keyClicks(sizeDialog.UpDown1(), QStringLiteral("5"));
+        sizeDialog.KeepRatioBox()->setChecked(false);
+        sizeDialog.WidthSpin()->setFocus();
+        sizeDialog.WidthSpin()->selectAll();
+        QTest::keyClicks(sizeDialog.WidthSpin(), QStringLiteral("5"));
         Click(sizeDialog, "BitBtn1");  // the first OK shows the smallest width instead
-        shownAfterFirstOk = sizeDialog.UpDown1()->text();
+        shownAfterFirstOk = sizeDialog.WidthSpin()->text();
         stillOpen = sizeDialog.isVisible();
         Click(sizeDialog, "BitBtn1");
     });
@@ -423,12 +423,12 @@ TEST_F(DialogCommands, ATypedRadiusOfZeroBlursWithTheSmallestRadius) {
     QString afterFirstEnter;
     OnceShown(blurDialog, [&] {
         blurDialog.SetRadius(9);  // the radius last used
-        blurDialog.UpDown1()->setFocus();
-        blurDialog.UpDown1()->selectAll();
-        QTest::keyClicks(blurDialog.UpDown1(), QStringLiteral("0"));
-        QTest::keyClick(blurDialog.UpDown1(), Qt::Key_Return);  // shows 1, stays open
-        afterFirstEnter = blurDialog.UpDown1()->text();
-        QTest::keyClick(blurDialog.UpDown1(), Qt::Key_Return);
+        blurDialog.RadiusSpin()->setFocus();
+        blurDialog.RadiusSpin()->selectAll();
+        QTest::keyClicks(blurDialog.RadiusSpin(), QStringLiteral("0"));
+        QTest::keyClick(blurDialog.RadiusSpin(), Qt::Key_Return);  // shows 1, stays open
+        afterFirstEnter = blurDialog.RadiusSpin()->text();
+        QTest::keyClick(blurDialog.RadiusSpin(), Qt::Key_Return);
     });
     w->RunCommand("FlouGaussien");
     EXPECT_EQ(afterFirstEnter, QStringLiteral("1"));

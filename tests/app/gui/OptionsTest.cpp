@@ -33,12 +33,12 @@ protected:
     }
     // Moves every setting away from its default.
     void changeEverything() {
-        dlg.UpDownJPG()->setValue(55);
-        dlg.RadioGroup1()->SetItemIndex(1);
-        dlg.CheckBox1()->setChecked(false);
-        dlg.CheckBox2()->setChecked(true);
-        for (int n = 4; n <= 9; ++n) dlg.UpDown(n)->setValue(130 + n);
-        dlg.RadioGroup2()->SetItemIndex(1);
+        dlg.QualitySpin()->setValue(55);
+        dlg.ProgressiveGroup()->SetItemIndex(1);
+        dlg.AutoOpenNextBox()->setChecked(false);
+        dlg.RememberFolderBox()->setChecked(true);
+        for (int n = 4; n <= 9; ++n) dlg.TargetSpin(n)->setValue(130 + n);
+        dlg.BalanceButtonGroup()->SetItemIndex(1);
     }
 
     struct AppFirst {
@@ -62,27 +62,27 @@ TEST_F(Options, DesignCaptionsAndControls) {
     buttons.sort();
     EXPECT_EQ(buttons, QStringList({"OK", "Reset to standard settings"}));
 
-    ASSERT_NE(dlg.RadioGroup1(), nullptr);
-    EXPECT_EQ(dlg.RadioGroup1()->objectName(), QStringLiteral("RadioGroup1"));
-    EXPECT_EQ(dlg.RadioGroup1()->title(), QStringLiteral("Progressive display"));
-    ASSERT_EQ(dlg.RadioGroup1()->Count(), 2);
-    EXPECT_EQ(dlg.RadioGroup1()->Item(0)->text(), QStringLiteral("No"));
-    EXPECT_EQ(dlg.RadioGroup1()->Item(1)->text(), QStringLiteral("Yes"));
-    EXPECT_EQ(dlg.RadioGroup2()->objectName(), QStringLiteral("RadioGroup2"));
-    EXPECT_EQ(dlg.RadioGroup2()->title(), QStringLiteral("Balance button"));
-    ASSERT_EQ(dlg.RadioGroup2()->Count(), 2);
-    EXPECT_EQ(dlg.RadioGroup2()->Item(0)->text(), QStringLiteral("Flesh colour"));
-    EXPECT_EQ(dlg.RadioGroup2()->Item(1)->text(), QStringLiteral("Landscape colour"));
-    EXPECT_EQ(dlg.CheckBox1()->objectName(), QStringLiteral("CheckBox1"));
-    EXPECT_EQ(dlg.CheckBox1()->text(), QStringLiteral("Open the next file automatically"));
-    EXPECT_EQ(dlg.CheckBox2()->objectName(), QStringLiteral("CheckBox2"));
-    EXPECT_EQ(dlg.CheckBox2()->text(), QStringLiteral("Remember the last working folder"));
+    ASSERT_NE(dlg.ProgressiveGroup(), nullptr);
+    EXPECT_EQ(dlg.ProgressiveGroup()->objectName(), QStringLiteral("RadioGroup1"));
+    EXPECT_EQ(dlg.ProgressiveGroup()->title(), QStringLiteral("Progressive display"));
+    ASSERT_EQ(dlg.ProgressiveGroup()->Count(), 2);
+    EXPECT_EQ(dlg.ProgressiveGroup()->Item(0)->text(), QStringLiteral("No"));
+    EXPECT_EQ(dlg.ProgressiveGroup()->Item(1)->text(), QStringLiteral("Yes"));
+    EXPECT_EQ(dlg.BalanceButtonGroup()->objectName(), QStringLiteral("RadioGroup2"));
+    EXPECT_EQ(dlg.BalanceButtonGroup()->title(), QStringLiteral("Balance button"));
+    ASSERT_EQ(dlg.BalanceButtonGroup()->Count(), 2);
+    EXPECT_EQ(dlg.BalanceButtonGroup()->Item(0)->text(), QStringLiteral("Flesh colour"));
+    EXPECT_EQ(dlg.BalanceButtonGroup()->Item(1)->text(), QStringLiteral("Landscape colour"));
+    EXPECT_EQ(dlg.AutoOpenNextBox()->objectName(), QStringLiteral("CheckBox1"));
+    EXPECT_EQ(dlg.AutoOpenNextBox()->text(), QStringLiteral("Open the next file automatically"));
+    EXPECT_EQ(dlg.RememberFolderBox()->objectName(), QStringLiteral("CheckBox2"));
+    EXPECT_EQ(dlg.RememberFolderBox()->text(), QStringLiteral("Remember the last working folder"));
 }
 
 TEST_F(Options, DefaultsAndRanges) {
     EXPECT_EQ(dlg.JpegQuality(), 90);
     EXPECT_FALSE(dlg.Progressive());
-    EXPECT_EQ(dlg.RadioGroup1()->ItemIndex(), 0);
+    EXPECT_EQ(dlg.ProgressiveGroup()->ItemIndex(), 0);
     EXPECT_TRUE(dlg.NextFileAutoOpening());
     EXPECT_FALSE(dlg.MemorizeLastFolder());
     EXPECT_EQ(dlg.BalanceButton(), 0);
@@ -118,7 +118,7 @@ TEST_F(Options, DefaultsAndRanges) {
 }
 
 TEST_F(Options, TypedQualityCountsAtOnce) {
-    QLineEdit* edit = dlg.UpDownJPG()->Edit();
+    QLineEdit* edit = dlg.QualitySpin()->Edit();
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     edit->insert(QStringLiteral("42"));
@@ -149,7 +149,7 @@ TEST_F(Options, OkClosesAndKeepsTheChanges) {
     const QRect screen = d.screen()->availableGeometry();
     EXPECT_LE((d.frameGeometry().center() - screen.center()).manhattanLength(), 4);
 
-    d.UpDownJPG()->setValue(70);
+    d.QualitySpin()->setValue(70);
     d.findChild<QPushButton*>("BitBtn1")->click();
     Pump();
     EXPECT_FALSE(d.isVisible());
@@ -160,7 +160,7 @@ TEST_F(Options, OkClosesAndKeepsTheChanges) {
 TEST_F(Options, ATypedQualityIsNeverReplacedSilently) {
     dlg.show();
     QApplication::setActiveWindow(&dlg);
-    SpinEdit* q = dlg.UpDownJPG();
+    SpinEdit* q = dlg.QualitySpin();
     q->setFocus();
     // 150: 100 at once, saved at 100 (not at 15).
     q->selectAll();

@@ -152,8 +152,8 @@ TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
 }
 
 TEST_F(SavingFlow, QualityAndProgressiveAreReadWhenSaving) {
-    options.UpDownJPG()->setValue(35);
-    options.RadioGroup1()->SetItemIndex(1);
+    options.QualitySpin()->setValue(35);
+    options.ProgressiveGroup()->SetItemIndex(1);
     prompts.savePaths = {file("a.jpg")};
     ASSERT_TRUE(saving.SaveWithDialog());
     const std::vector<uint8_t> written = bytesOf(dir.filePath("a.jpg"));
@@ -593,8 +593,8 @@ TEST_F(WindowSaving, ButtonReadsTheOptionsDialogAndKeepsUnsavedOnCancel) {
     saveButton()->click();
     EXPECT_FALSE(w->State().Saved);
 
-    Eform2()->UpDownJPG()->setValue(20);
-    Eform2()->RadioGroup1()->SetItemIndex(1);
+    Eform2()->QualitySpin()->setValue(20);
+    Eform2()->ProgressiveGroup()->SetItemIndex(1);
     const QString out = dir.filePath("out.jpg");
     prompts.savePaths = {out.toStdString()};
     saveButton()->click();
