@@ -12,13 +12,13 @@ std::string ChooserFileList::SelectedPath() const { return dialogs_().Chooser().
 
 int ChooserFileList::SelectedIndex() const {
     const PictureChooser& c = dialogs_().Chooser();
-    return c.FileListBox1 ? c.FileListBox1->currentRow() : -1;
+    return c.FileList ? c.FileList->currentRow() : -1;
 }
 
 void ChooserFileList::RefreshFileList(int selectIndex) {
     PictureChooser& c = dialogs_().Chooser();
     c.Refresh();
-    QListWidget* list = c.FileListBox1;
+    QListWidget* list = c.FileList;
     if (!list) return;
     if (selectIndex < 0) {
         // Nothing was selected: the fresh list must not pick its first file by itself.

@@ -30,56 +30,56 @@ GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     auto* sizeGrid = new QGridLayout;
     auto* widthLabel = new QLabel(tr("Width"), sizeGroup);
     widthLabel->setObjectName(QStringLiteral("Label1"));
-    UpDown1 = new SpinEdit(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), kMinSide, kMaxSide, 400, 5, sizeGroup);
+    WidthSpin = new SpinEdit(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), kMinSide, kMaxSide, 400, 5, sizeGroup);
     auto* heightLabel = new QLabel(tr("Height"), sizeGroup);
     heightLabel->setObjectName(QStringLiteral("Label2"));
-    UpDown2 = new SpinEdit(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), kMinSide, kMaxSide, 300, 5, sizeGroup);
-    widthLabel->setBuddy(UpDown1);
-    heightLabel->setBuddy(UpDown2);
+    HeightSpin = new SpinEdit(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), kMinSide, kMaxSide, 300, 5, sizeGroup);
+    widthLabel->setBuddy(WidthSpin);
+    heightLabel->setBuddy(HeightSpin);
     sizeGrid->addWidget(widthLabel, 0, 0);
-    sizeGrid->addWidget(UpDown1, 0, 1);
+    sizeGrid->addWidget(WidthSpin, 0, 1);
     sizeGrid->addWidget(heightLabel, 1, 0);
-    sizeGrid->addWidget(UpDown2, 1, 1);
+    sizeGrid->addWidget(HeightSpin, 1, 1);
     sizeGrid->setRowStretch(2, 1);
     QStringList presets;
     for (const auto& p : kPresets) presets << tr("%1 x %2").arg(p[0]).arg(p[1]);
     // Shows which standard size the width and height make, none when they make none.
-    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), tr("Standard sizes"), presets, 1, sizeGroup);
+    SizePresets = new RadioGroup(QStringLiteral("RadioGroup2"), tr("Standard sizes"), presets, 1, sizeGroup);
     ShowStandardSize();
     sizeRow->addLayout(sizeGrid);
-    sizeRow->addWidget(RadioGroup2);
+    sizeRow->addWidget(SizePresets);
 
     // Colours: "{" joins colour 1 and colour 2, "=" copies colour 2 into the background.
     auto* colourGroup = new QGroupBox(this);
     colourGroup->setObjectName(QStringLiteral("GroupBoxColours"));
     auto* colourGrid = new QGridLayout(colourGroup);
-    Panel2 = new ColourPanel(QStringLiteral("Panel2"), tr("Colour 1"), lum::MakeColour(255, 255, 255), colourGroup);
-    Panel3 = new ColourPanel(QStringLiteral("Panel3"), tr("Colour 2"), lum::MakeColour(192, 192, 192), colourGroup);
-    Panel1 = new ColourPanel(QStringLiteral("Panel1"), tr("Background"), lum::MakeColour(128, 128, 128), colourGroup);
-    for (ColourPanel* p : {Panel2, Panel3, Panel1}) p->setToolTip(tr("Click to choose the colour"));
-    Button1 = new QPushButton(QStringLiteral("{"), colourGroup);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("="), colourGroup);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button1->setToolTip(tr("Swap colour 1 and colour 2"));
-    Button2->setToolTip(tr("Background in colour 2"));
-    for (QPushButton* b : {Button1, Button2}) {
+    Colour1Panel = new ColourPanel(QStringLiteral("Panel2"), tr("Colour 1"), lum::MakeColour(255, 255, 255), colourGroup);
+    Colour2Panel = new ColourPanel(QStringLiteral("Panel3"), tr("Colour 2"), lum::MakeColour(192, 192, 192), colourGroup);
+    BackgroundPanel = new ColourPanel(QStringLiteral("Panel1"), tr("Background"), lum::MakeColour(128, 128, 128), colourGroup);
+    for (ColourPanel* p : {Colour1Panel, Colour2Panel, BackgroundPanel}) p->setToolTip(tr("Click to choose the colour"));
+    SwapButton = new QPushButton(QStringLiteral("{"), colourGroup);
+    SwapButton->setObjectName(QStringLiteral("Button1"));
+    BackgroundButton = new QPushButton(QStringLiteral("="), colourGroup);
+    BackgroundButton->setObjectName(QStringLiteral("Button2"));
+    SwapButton->setToolTip(tr("Swap colour 1 and colour 2"));
+    BackgroundButton->setToolTip(tr("Background in colour 2"));
+    for (QPushButton* b : {SwapButton, BackgroundButton}) {
         b->setAutoDefault(false);
         b->setFixedWidth(28);
     }
-    Button1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    colourGrid->addWidget(Panel2, 0, 0);
-    colourGrid->addWidget(Panel3, 1, 0);
-    colourGrid->addWidget(Panel1, 2, 0);
-    colourGrid->addWidget(Button1, 0, 1, 2, 1);
-    colourGrid->addWidget(Button2, 2, 1);
+    SwapButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    colourGrid->addWidget(Colour1Panel, 0, 0);
+    colourGrid->addWidget(Colour2Panel, 1, 0);
+    colourGrid->addWidget(BackgroundPanel, 2, 0);
+    colourGrid->addWidget(SwapButton, 0, 1, 2, 1);
+    colourGrid->addWidget(BackgroundButton, 2, 1);
 
-    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), tr("Gradient style"),
+    StyleGroup = new RadioGroup(QStringLiteral("RadioGroup1"), tr("Gradient style"),
                                   {tr("No gradient"), tr("Vertical"), tr("Horizontal"), tr("Centred small"), tr("Centred large")},
                                   1, this);
-    RadioGroup1->SetItemIndex(1);
-    CheckBox1 = new QCheckBox(tr("Constant gradient"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    StyleGroup->SetItemIndex(1);
+    ConstantBox = new QCheckBox(tr("Constant gradient"), this);
+    ConstantBox->setObjectName(QStringLiteral("CheckBox1"));
 
     // The preview, the size it is always drawn at, in a sunken frame.
     auto* frame = new QFrame(this);
@@ -88,21 +88,21 @@ GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     frame->setFrameShadow(QFrame::Sunken);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(2, 2, 2, 2);
-    Image1 = new PictureBox(QStringLiteral("Image1"), frame);
-    Image1->setFixedSize(lum::kGradientPreviewSize, lum::kGradientPreviewSize);
-    Image1->setCursor(Qt::CrossCursor);
-    frameLayout->addWidget(Image1);
+    PreviewBox = new PictureBox(QStringLiteral("Image1"), frame);
+    PreviewBox->setFixedSize(lum::kGradientPreviewSize, lum::kGradientPreviewSize);
+    PreviewBox->setCursor(Qt::CrossCursor);
+    frameLayout->addWidget(PreviewBox);
     auto* hint = new QLabel(tr("Click in the picture to place the centre of the gradient"), this);
     hint->setObjectName(QStringLiteral("Label3"));
     hint->setWordWrap(true);
     hint->setMaximumWidth(lum::kGradientPreviewSize);
-    Image1->setToolTip(hint->text());
+    PreviewBox->setToolTip(hint->text());
 
     auto* left = new QVBoxLayout;
     left->addWidget(sizeGroup);
     left->addWidget(colourGroup);
-    left->addWidget(RadioGroup1);
-    left->addWidget(CheckBox1);
+    left->addWidget(StyleGroup);
+    left->addWidget(ConstantBox);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
     right->addWidget(frame);
@@ -116,42 +116,42 @@ GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     root->setSizeConstraint(QLayout::SetFixedSize);
     root->addLayout(top);
     const OkCancel row = AddOkCancelRow(this, root);
-    BitBtn1 = row.ok;
-    BitBtn2 = row.cancel;
-    BitBtn2->setAutoDefault(false);
+    OkButton = row.ok;
+    CancelButton = row.cancel;
+    CancelButton->setAutoDefault(false);
 
-    connect(RadioGroup2, &RadioGroup::itemPicked, this, [this] { RadioGroup2Click(); });
-    connect(UpDown1, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
-    connect(UpDown2, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
-    connect(Panel1, &ColourPanel::clicked, this, [this] { Panel1Click(); });
-    connect(Panel2, &ColourPanel::clicked, this, [this] { Panel2Click(); });
-    connect(Panel3, &ColourPanel::clicked, this, [this] { Panel3Click(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(RadioGroup1, &RadioGroup::itemPicked, this, [this] { RadioGroup1Click(); });
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-    connect(Image1, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) { Image1MouseDown(x, y); });
+    connect(SizePresets, &RadioGroup::itemPicked, this, [this] { ApplySizePreset(); });
+    connect(WidthSpin, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
+    connect(HeightSpin, &QSpinBox::valueChanged, this, [this] { ShowStandardSize(); });
+    connect(BackgroundPanel, &ColourPanel::clicked, this, [this] { ChooseBackground(); });
+    connect(Colour1Panel, &ColourPanel::clicked, this, [this] { ChooseColour1(); });
+    connect(Colour2Panel, &ColourPanel::clicked, this, [this] { ChooseColour2(); });
+    connect(SwapButton, &QPushButton::clicked, this, [this] { SwapColours(); });
+    connect(BackgroundButton, &QPushButton::clicked, this, [this] { BackgroundFromColour2(); });
+    connect(StyleGroup, &RadioGroup::itemPicked, this, [this] { StyleChosen(); });
+    connect(ConstantBox, &QCheckBox::clicked, this, [this] { ConstantToggled(); });
+    connect(PreviewBox, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) { PlaceCentre(x, y); });
 
     RenderPreview();
 }
 
 void GradientDialog::SetOutputSize(int width, int height) {
-    UpDown1->setValue(qBound(kMinSide, width, kMaxSide));
-    UpDown2->setValue(qBound(kMinSide, height, kMaxSide));
+    WidthSpin->setValue(qBound(kMinSide, width, kMaxSide));
+    HeightSpin->setValue(qBound(kMinSide, height, kMaxSide));
 }
 
-int GradientDialog::OutputWidth() const { return UpDown1->value(); }
+int GradientDialog::OutputWidth() const { return WidthSpin->value(); }
 
-int GradientDialog::OutputHeight() const { return UpDown2->value(); }
+int GradientDialog::OutputHeight() const { return HeightSpin->value(); }
 
-lum::Colour GradientDialog::Colour1() const { return Panel2->Colour(); }
+lum::Colour GradientDialog::Colour1() const { return Colour1Panel->Colour(); }
 
-lum::Colour GradientDialog::Colour2() const { return Panel3->Colour(); }
+lum::Colour GradientDialog::Colour2() const { return Colour2Panel->Colour(); }
 
-lum::Colour GradientDialog::Background() const { return Panel1->Colour(); }
+lum::Colour GradientDialog::Background() const { return BackgroundPanel->Colour(); }
 
 lum::GradientStyle GradientDialog::Style() const {
-    const int i = RadioGroup1->ItemIndex();
+    const int i = StyleGroup->ItemIndex();
     return i >= 0 && i <= 4 ? static_cast<lum::GradientStyle>(i) : lum::GradientStyle::None;
 }
 
@@ -173,18 +173,18 @@ lum::GradientParams GradientDialog::Params() const {
 
 lum::Image GradientDialog::RenderOutput() const { return lum::GradientImage(OutputWidth(), OutputHeight(), Params()); }
 
-void GradientDialog::RadioGroup2Click() {
-    const int i = RadioGroup2->ItemIndex();
+void GradientDialog::ApplySizePreset() {
+    const int i = SizePresets->ItemIndex();
     if (i < 0 || i > 2) return;
-    UpDown1->setValue(kPresets[i][0]);
-    UpDown2->setValue(kPresets[i][1]);
+    WidthSpin->setValue(kPresets[i][0]);
+    HeightSpin->setValue(kPresets[i][1]);
 }
 
 void GradientDialog::ShowStandardSize() {
     int chosen = -1;
     for (int i = 0; i < 3; ++i)
-        if (UpDown1->value() == kPresets[i][0] && UpDown2->value() == kPresets[i][1]) chosen = i;
-    RadioGroup2->SetItemIndex(chosen);
+        if (WidthSpin->value() == kPresets[i][0] && HeightSpin->value() == kPresets[i][1]) chosen = i;
+    SizePresets->SetItemIndex(chosen);
 }
 
 void GradientDialog::AskPanelColour(ColourPanel* panel) {
@@ -194,34 +194,34 @@ void GradientDialog::AskPanelColour(ColourPanel* panel) {
     RenderPreview();
 }
 
-void GradientDialog::Panel1Click() { AskPanelColour(Panel1); }
+void GradientDialog::ChooseBackground() { AskPanelColour(BackgroundPanel); }
 
-void GradientDialog::Panel2Click() { AskPanelColour(Panel2); }
+void GradientDialog::ChooseColour1() { AskPanelColour(Colour1Panel); }
 
-void GradientDialog::Panel3Click() { AskPanelColour(Panel3); }
+void GradientDialog::ChooseColour2() { AskPanelColour(Colour2Panel); }
 
-void GradientDialog::Button1Click() {
-    const lum::Colour c1 = Panel2->Colour();
-    Panel2->SetColour(Panel3->Colour());
-    Panel3->SetColour(c1);
+void GradientDialog::SwapColours() {
+    const lum::Colour c1 = Colour1Panel->Colour();
+    Colour1Panel->SetColour(Colour2Panel->Colour());
+    Colour2Panel->SetColour(c1);
     RenderPreview();
 }
 
-void GradientDialog::Button2Click() {
-    Panel1->SetColour(Panel3->Colour());
+void GradientDialog::BackgroundFromColour2() {
+    BackgroundPanel->SetColour(Colour2Panel->Colour());
     RenderPreview();
 }
 
-void GradientDialog::RadioGroup1Click() { RenderPreview(); }
+void GradientDialog::StyleChosen() { RenderPreview(); }
 
-void GradientDialog::CheckBox1Click() { RenderPreview(); }
+void GradientDialog::ConstantToggled() { RenderPreview(); }
 
-void GradientDialog::Image1MouseDown(int x, int y) {
+void GradientDialog::PlaceCentre(int x, int y) {
     centre_ = lum::SnapPreviewCentre(lum::GradientCentre{x, y});
     RenderPreview();
 }
 
-void GradientDialog::FormActivate() {
+void GradientDialog::ResetCentre() {
     centre_ = lum::GradientCentre{128, 128};
     RenderPreview();
 }
@@ -229,10 +229,10 @@ void GradientDialog::FormActivate() {
 void GradientDialog::RenderPreview() {
     const lum::Image img = lum::GradientImage(lum::kGradientPreviewSize, lum::kGradientPreviewSize, PreviewParams());
     preview_ = lum::ToQImage(img);
-    Image1->SetPicture(preview_);
+    PreviewBox->SetPicture(preview_);
 }
 
 void GradientDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) FormActivate();
+    if (!event->spontaneous()) ResetCentre();
 }

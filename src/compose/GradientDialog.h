@@ -28,8 +28,8 @@ public:
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
     // Presets width and height, each limited to 10..1200.
     void SetOutputSize(int width, int height);
-    int OutputWidth() const;   // UpDown1 position
-    int OutputHeight() const;  // UpDown2 position
+    int OutputWidth() const;
+    int OutputHeight() const;
 
     lum::Colour Colour1() const;
     lum::Colour Colour2() const;
@@ -46,35 +46,35 @@ public:
     // The preview as last drawn (256 x 256).
     const QImage& Preview() const { return preview_; }
 
-    // Handlers of the design.
-    void RadioGroup2Click();  // size presets
-    // RadioGroup2 follows the width and height: the preset they make, or none.
+    // What the controls do.
+    void ApplySizePreset();  // the picked standard size into width and height
+    // The standard sizes follow the width and height: the preset they make, or none.
     void ShowStandardSize();
-    void Panel1Click();       // background
-    void Panel2Click();       // colour 1
-    void Panel3Click();       // colour 2
-    void Button1Click();      // "{": swap colour 1 and colour 2
-    void Button2Click();      // "=": background := colour 2
-    void RadioGroup1Click();  // style
-    void CheckBox1Click();
-    void Image1MouseDown(int x, int y);
-    void FormActivate();  // centre back to (128, 128), preview redrawn
+    void ChooseBackground();       // a click on a colour panel asks for its colour
+    void ChooseColour1();
+    void ChooseColour2();
+    void SwapColours();            // "{"
+    void BackgroundFromColour2();  // "="
+    void StyleChosen();
+    void ConstantToggled();
+    void PlaceCentre(int x, int y);  // a click in the preview
+    void ResetCentre();  // centre back to (128, 128), preview redrawn
     void RenderPreview();
 
     // Controls, for the windows and tests.
-    SpinEdit* UpDown1 = nullptr;  // width, edit Edit1
-    SpinEdit* UpDown2 = nullptr;  // height, edit Edit2
-    RadioGroup* RadioGroup2 = nullptr;
-    ColourPanel* Panel2 = nullptr;  // colour 1
-    ColourPanel* Panel3 = nullptr;  // colour 2
-    ColourPanel* Panel1 = nullptr;  // background
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    RadioGroup* RadioGroup1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    PictureBox* Image1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    SpinEdit* WidthSpin = nullptr;   // edit Edit1
+    SpinEdit* HeightSpin = nullptr;  // edit Edit2
+    RadioGroup* SizePresets = nullptr;
+    ColourPanel* Colour1Panel = nullptr;
+    ColourPanel* Colour2Panel = nullptr;
+    ColourPanel* BackgroundPanel = nullptr;
+    QPushButton* SwapButton = nullptr;        // "{": swaps colour 1 and colour 2
+    QPushButton* BackgroundButton = nullptr;  // "=": colour 2 becomes the background
+    RadioGroup* StyleGroup = nullptr;
+    QCheckBox* ConstantBox = nullptr;
+    PictureBox* PreviewBox = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

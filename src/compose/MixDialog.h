@@ -26,7 +26,7 @@ public:
 
     // Before showing the dialog for a mix: the source is fitted into the preview (the paint box
     // placed and sized, the source stretched into it; hidden for an empty source), the working
-    // image's size kept, and Label10 names the source (a file name, "Clipboard image", ...) with
+    // image's size kept, and the size line names the source (a file name, "Clipboard image", ...) with
     // its size and the size it will have in the photo.
     void Prepare(const lum::Image& source, const QString& sourceName, int workWidth, int workHeight);
     // The parts of Prepare on their own. Only the preview and the sizes are kept, not the source.
@@ -45,44 +45,46 @@ public:
     void SetPercent(int percent);
     void SetTolerance(int tolerance);
     void SetMaskColour(lum::Colour colour);
-    lum::Colour MaskColour() const { return PanColmask->Colour(); }
+    lum::Colour MaskColour() const { return MaskColourPanel->Colour(); }
     // Clicks in the preview pick the mask colour (style "Masked Copy").
     bool MaskPicking() const { return maskPicking_; }
     int SourceWidth() const { return sourceW_; }
     int SourceHeight() const { return sourceH_; }
 
-    // Handlers of the design.
-    void RadioStyleClick();
-    void RadioDimensionClick();
-    void UpDownZoomClick();
-    void PaintBox1MouseDown(int x, int y);
-    void PaintBox1MouseMove(int x, int y);
-    void PaintBox1MouseUp(int x, int y);
+    // What the controls do: the style shows its groups, the resizing and the zoom update the
+    // size line, and the mouse in the preview reads the pixel under it (a release there makes
+    // it the mask colour).
+    void StyleChosen();
+    void ResizeChosen();
+    void ZoomChanged();
+    void PreviewPressed(int x, int y);
+    void PreviewMoved(int x, int y);
+    void PreviewReleased(int x, int y);
 
     // Controls, for the windows and tests.
-    SpinEdit* UpdownMix = nullptr;  // edit Edit1
-    RadioGroup* RadioStyle = nullptr;
-    QGroupBox* GroupBox1 = nullptr;  // resizing, mirror and zoom
-    RadioGroup* RadioDimension = nullptr;
-    SpinEdit* UpDownZoom = nullptr;  // edit Edit2
-    RadioGroup* RadioMiroir = nullptr;
-    QGroupBox* GroupBox2 = nullptr;  // offset
-    SpinEdit* UpDownOffsetx = nullptr;
-    SpinEdit* UpDownOffsety = nullptr;
-    QGroupBox* GroupBox3 = nullptr;  // mask
-    ColourPanel* PanColmask = nullptr;
-    QLabel* Label4 = nullptr;  // "R = "
-    QLabel* Label8 = nullptr;  // "G = "
-    QLabel* Label9 = nullptr;  // "B = "
-    SpinEdit* UpDownTolere = nullptr;
-    QGroupBox* GroupBox4 = nullptr;  // blur
-    RadioGroup* Radioflou = nullptr;
-    SpinEdit* UpDownMarge = nullptr;
-    QFrame* Panel1 = nullptr;
-    PictureBox* PaintBox1 = nullptr;
-    QLabel* Label10 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    SpinEdit* PercentSpin = nullptr;  // edit Edit1
+    RadioGroup* StyleGroup = nullptr;
+    QGroupBox* PlacingBox = nullptr;  // resizing, mirror and zoom
+    RadioGroup* ResizeGroup = nullptr;
+    SpinEdit* ZoomSpin = nullptr;  // edit Edit2
+    RadioGroup* MirrorGroup = nullptr;
+    QGroupBox* OffsetBox = nullptr;  // the tiles' offset
+    SpinEdit* OffsetXSpin = nullptr;
+    SpinEdit* OffsetYSpin = nullptr;
+    QGroupBox* MaskBox = nullptr;  // the mask colour and its tolerance
+    ColourPanel* MaskColourPanel = nullptr;
+    QLabel* RedLabel = nullptr;    // "R = "
+    QLabel* GreenLabel = nullptr;  // "G = "
+    QLabel* BlueLabel = nullptr;   // "B = "
+    SpinEdit* ToleranceSpin = nullptr;
+    QGroupBox* BlurBox = nullptr;  // the blur of smoothed edges
+    RadioGroup* BlurShapeGroup = nullptr;
+    SpinEdit* MarginSpin = nullptr;
+    QFrame* PreviewFrame = nullptr;   // the sunken frame the preview is fitted into
+    PictureBox* PreviewBox = nullptr;  // the mix source, stretched to fit
+    QLabel* SizeLine = nullptr;        // the source's size and the size it takes in the photo
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
 private:
     void BuildGroups();

@@ -40,7 +40,7 @@ protected:
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                chooser_->DirectoryListBox1Change(chooser_->DirectoryListBox1->currentItem());
+                chooser_->OpenFolderItem(chooser_->FolderList->currentItem());
                 return true;
             }
         }
@@ -60,62 +60,62 @@ PictureChooser::PictureChooser(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Select a picture"));
     setModal(true);
 
-    DriveComboBox1 = new QComboBox(this);
-    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DirectoryListBox1 = new QListWidget(this);
-    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    FileListBox1 = new QListWidget(this);
-    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
-    FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DriveBox = new QComboBox(this);
+    DriveBox->setObjectName(QStringLiteral("DriveComboBox1"));
+    FolderList = new QListWidget(this);
+    FolderList->setObjectName(QStringLiteral("DirectoryListBox1"));
+    FileList = new QListWidget(this);
+    FileList->setObjectName(QStringLiteral("FileListBox1"));
+    FileList->setSelectionMode(QAbstractItemView::SingleSelection);
     // Wide enough for the usual photo names beside a deep folder list.
-    FileListBox1->setMinimumWidth(190);
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::StyledPanel);
-    Panel1->setFrameShadow(QFrame::Sunken);
-    Panel1->setFixedSize(kPreviewBox + 8, kPreviewBox + 8);
-    Image1 = new QLabel(Panel1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setScaledContents(true);
-    Image1->setGeometry(4, 4, kPreviewBox, kPreviewBox);
-    Image1->hide();
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    BitBtn1 = new QPushButton(tr("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn1->setEnabled(false);  // until a picture is chosen
-    BitBtn2 = new QPushButton(tr("Cancel"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    FileList->setMinimumWidth(190);
+    PreviewFrame = new QFrame(this);
+    PreviewFrame->setObjectName(QStringLiteral("Panel1"));
+    PreviewFrame->setFrameShape(QFrame::StyledPanel);
+    PreviewFrame->setFrameShadow(QFrame::Sunken);
+    PreviewFrame->setFixedSize(kPreviewBox + 8, kPreviewBox + 8);
+    Preview = new QLabel(PreviewFrame);
+    Preview->setObjectName(QStringLiteral("Image1"));
+    Preview->setScaledContents(true);
+    Preview->setGeometry(4, 4, kPreviewBox, kPreviewBox);
+    Preview->hide();
+    SizeLabel = new QLabel(this);
+    SizeLabel->setObjectName(QStringLiteral("Label1"));
+    OkButton = new QPushButton(tr("OK"), this);
+    OkButton->setObjectName(QStringLiteral("BitBtn1"));
+    OkButton->setDefault(true);
+    OkButton->setEnabled(false);  // until a picture is chosen
+    CancelButton = new QPushButton(tr("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("BitBtn2"));
 
     auto* left = new QVBoxLayout;
-    left->addWidget(DriveComboBox1);
-    left->addWidget(DirectoryListBox1, 1);
+    left->addWidget(DriveBox);
+    left->addWidget(FolderList, 1);
     auto* right = new QVBoxLayout;
-    right->addWidget(Panel1);
-    right->addWidget(Label1);
+    right->addWidget(PreviewFrame);
+    right->addWidget(SizeLabel);
     right->addStretch(1);
     auto* top = new QHBoxLayout;
     top->addLayout(left, 1);
-    top->addWidget(FileListBox1, 1);
+    top->addWidget(FileList, 1);
     top->addLayout(right);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    buttons->addWidget(OkButton);
+    buttons->addWidget(CancelButton);
     auto* all = new QVBoxLayout(this);
     all->addLayout(top, 1);
     all->addLayout(buttons);
     resize(680, 340);
 
-    connect(DriveComboBox1, QOverload<int>::of(&QComboBox::activated), this, &PictureChooser::DriveComboBox1Change);
-    connect(DirectoryListBox1, &QListWidget::itemActivated, this, &PictureChooser::DirectoryListBox1Change);
-    connect(FileListBox1, &QListWidget::currentRowChanged, this, [this](int) { FileListBox1Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    DirectoryListBox1->installEventFilter(new FolderEnter(this));
-    DirectoryListBox1->setToolTip(tr("Double-click a folder, or press Enter, to open it"));
-    FileListBox1->setToolTip(tr("BMP and JPEG pictures of the folder"));
-    connect(BitBtn2, &QPushButton::clicked, this, &PictureChooser::BitBtn2Click);
+    connect(DriveBox, QOverload<int>::of(&QComboBox::activated), this, &PictureChooser::OpenDrive);
+    connect(FolderList, &QListWidget::itemActivated, this, &PictureChooser::OpenFolderItem);
+    connect(FileList, &QListWidget::currentRowChanged, this, [this](int) { LoadSelected(); });
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    FolderList->installEventFilter(new FolderEnter(this));
+    FolderList->setToolTip(tr("Double-click a folder, or press Enter, to open it"));
+    FileList->setToolTip(tr("BMP and JPEG pictures of the folder"));
+    connect(CancelButton, &QPushButton::clicked, this, &PictureChooser::Cancel);
 
     SetDrives(MountedDrives());
     QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -127,12 +127,12 @@ lum::Prompts& PictureChooser::prompts() const { return prompts_ ? *prompts_ : lu
 
 void PictureChooser::SetDrives(const QList<Drive>& drives) {
     drives_ = drives;
-    QSignalBlocker block(DriveComboBox1);
-    DriveComboBox1->clear();
+    QSignalBlocker block(DriveBox);
+    DriveBox->clear();
     static QFileIconProvider icons;
-    for (const Drive& d : drives_) DriveComboBox1->addItem(icons.icon(QFileIconProvider::Drive), d.caption, d.path);
+    for (const Drive& d : drives_) DriveBox->addItem(icons.icon(QFileIconProvider::Drive), d.caption, d.path);
     driveIndex_ = folder_.isEmpty() ? -1 : DriveIndexOf(drives_, folder_);
-    DriveComboBox1->setCurrentIndex(driveIndex_);
+    DriveBox->setCurrentIndex(driveIndex_);
 }
 
 // ---- folder and files
@@ -154,8 +154,8 @@ bool PictureChooser::SetDirectory(const QString& folder) {
     folder_ = f;
     driveIndex_ = di;
     {
-        QSignalBlocker block(DriveComboBox1);
-        DriveComboBox1->setCurrentIndex(di);
+        QSignalBlocker block(DriveBox);
+        DriveBox->setCurrentIndex(di);
     }
     FillFolders();
     FillFiles();
@@ -163,8 +163,8 @@ bool PictureChooser::SetDirectory(const QString& folder) {
 }
 
 void PictureChooser::FillFolders() {
-    QSignalBlocker block(DirectoryListBox1);
-    DirectoryListBox1->clear();
+    QSignalBlocker block(FolderList);
+    FolderList->clear();
     static QFileIconProvider icons;
     const QIcon folderIcon = icons.icon(QFileIconProvider::Folder);
     const QString rootPath = driveIndex_ >= 0 ? drives_[driveIndex_].path : QStringLiteral("/");
@@ -175,30 +175,30 @@ void PictureChooser::FillFolders() {
     int depth = 0;
     for (const QString& p : chain) {
         const QString name = p == rootPath ? WithoutSlash(rootPath) : QFileInfo(WithoutSlash(p)).fileName();
-        auto* it = new QListWidgetItem(folderIcon, QString(depth * 2, ' ') + name, DirectoryListBox1);
+        auto* it = new QListWidgetItem(folderIcon, QString(depth * 2, ' ') + name, FolderList);
         it->setData(Qt::UserRole, p);
         ++depth;
     }
-    const int currentRow = DirectoryListBox1->count() - 1;
+    const int currentRow = FolderList->count() - 1;
     QFileInfoList subs = QDir(folder_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& s : subs) {
-        auto* it = new QListWidgetItem(folderIcon, QString(depth * 2, ' ') + s.fileName(), DirectoryListBox1);
+        auto* it = new QListWidgetItem(folderIcon, QString(depth * 2, ' ') + s.fileName(), FolderList);
         it->setData(Qt::UserRole, WithSlash(s.absoluteFilePath()));
     }
-    DirectoryListBox1->setCurrentRow(currentRow);
+    FolderList->setCurrentRow(currentRow);
 }
 
 void PictureChooser::FillFiles() {
-    QSignalBlocker block(FileListBox1);
-    FileListBox1->clear();
+    QSignalBlocker block(FileList);
+    FileList->clear();
     // Normal and read-only files; hidden ones stay out.
     const QFileInfoList files = QDir(folder_).entryInfoList(lum::PhotoNameFilters() << QStringLiteral("*.bmp"),
                                                             QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& f : files) {
-        auto* it = new QListWidgetItem(f.fileName(), FileListBox1);
+        auto* it = new QListWidgetItem(f.fileName(), FileList);
         it->setData(Qt::UserRole, f.absoluteFilePath());
     }
-    if (FileListBox1->count() > 0) FileListBox1->setCurrentRow(0);
+    if (FileList->count() > 0) FileList->setCurrentRow(0);
     // Nothing loaded from this folder yet.
     ShowChosen(QString());
 }
@@ -214,24 +214,24 @@ void PictureChooser::Refresh() {
 }
 
 QString PictureChooser::FileName() const {
-    QListWidgetItem* it = FileListBox1->currentItem();
-    if (!it || FileListBox1->currentRow() < 0) return QString();
+    QListWidgetItem* it = FileList->currentItem();
+    if (!it || FileList->currentRow() < 0) return QString();
     return it->data(Qt::UserRole).toString();
 }
 
 void PictureChooser::SelectRowQuietly(int row) {
-    QSignalBlocker block(FileListBox1);
-    if (row < 0 || row >= FileListBox1->count()) {
-        FileListBox1->setCurrentRow(-1);
-        FileListBox1->clearSelection();
+    QSignalBlocker block(FileList);
+    if (row < 0 || row >= FileList->count()) {
+        FileList->setCurrentRow(-1);
+        FileList->clearSelection();
     } else {
-        FileListBox1->setCurrentRow(row);
+        FileList->setCurrentRow(row);
     }
 }
 
 bool PictureChooser::SelectFile(const QString& path) {
-    for (int i = 0; i < FileListBox1->count(); ++i) {
-        if (SamePath(FileListBox1->item(i)->data(Qt::UserRole).toString(), path)) {
+    for (int i = 0; i < FileList->count(); ++i) {
+        if (SamePath(FileList->item(i)->data(Qt::UserRole).toString(), path)) {
             SelectRowQuietly(i);
             return true;
         }
@@ -249,20 +249,20 @@ QSize PictureChooser::PreviewSize(int width, int height) {
 }
 
 void PictureChooser::ClearPreview() {
-    Image1->clear();
-    Image1->hide();
-    Label1->clear();
+    Preview->clear();
+    Preview->hide();
+    SizeLabel->clear();
 }
 
 void PictureChooser::ShowChosen(const QString& path) {
     chosen_ = path;
-    BitBtn1->setEnabled(!chosen_.isEmpty());
+    OkButton->setEnabled(!chosen_.isEmpty());
 }
 
 bool PictureChooser::LoadSelectedInto(lum::Image& into) {
     const QString path = FileName();
     ShowChosen(QString());
-    if (FileListBox1->count() == 0 || path.isEmpty()) {
+    if (FileList->count() == 0 || path.isEmpty()) {
         ClearPreview();
         return false;
     }
@@ -274,8 +274,8 @@ bool PictureChooser::LoadSelectedInto(lum::Image& into) {
         prompts().Message(NotReadyText().toStdString());
         return false;
     }
-    Image1->hide();
-    Image1->resize(kPreviewBox, kPreviewBox);
+    Preview->hide();
+    Preview->resize(kPreviewBox, kPreviewBox);
     lum::LoadedPicture pic;
     try {
         pic = lum::LoadPicture(QFile::encodeName(path).toStdString());
@@ -291,12 +291,12 @@ bool PictureChooser::LoadSelectedInto(lum::Image& into) {
     const lum::Image& img = pic.image;
     const QSize ps = PreviewSize(img.width(), img.height());
     const QImage view = lum::QImageView(img);
-    Image1->setPixmap(QPixmap::fromImage(view.scaled(ps, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    Image1->setGeometry((Panel1->width() - ps.width()) / 2, (Panel1->height() - ps.height()) / 2, ps.width(),
+    Preview->setPixmap(QPixmap::fromImage(view.scaled(ps, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    Preview->setGeometry((PreviewFrame->width() - ps.width()) / 2, (PreviewFrame->height() - ps.height()) / 2, ps.width(),
                         ps.height());
-    Label1->setText(tr("Size %1 x %2").arg(img.width()).arg(img.height()));
+    SizeLabel->setText(tr("Size %1 x %2").arg(img.width()).arg(img.height()));
     into = std::move(pic.image);
-    Image1->show();
+    Preview->show();
     ShowChosen(path);
     emit PictureLoaded(path);
     return true;
@@ -304,7 +304,7 @@ bool PictureChooser::LoadSelectedInto(lum::Image& into) {
 
 // ---- handlers
 
-void PictureChooser::FileListBox1Click() {
+void PictureChooser::LoadSelected() {
     if (target_) {
         LoadSelectedInto(*target_);
     } else {
@@ -315,26 +315,26 @@ void PictureChooser::FileListBox1Click() {
 
 bool PictureChooser::ChangeFolder(const QString& folder) {
     if (!SetDirectory(folder)) return false;
-    if (FileListBox1->count() > 0) {
+    if (FileList->count() > 0) {
         SelectRowQuietly(0);
-        FileListBox1Click();
+        LoadSelected();
     }
-    FileListBox1->setFocus();
+    FileList->setFocus();
     return true;
 }
 
-void PictureChooser::DriveComboBox1Change(int index) {
+void PictureChooser::OpenDrive(int index) {
     if (index < 0 || index >= drives_.size()) return;
     if (!DriveReady(drives_[index])) {
         prompts().Message(NotReadyText().toStdString());
-        QSignalBlocker block(DriveComboBox1);
-        DriveComboBox1->setCurrentIndex(driveIndex_);
+        QSignalBlocker block(DriveBox);
+        DriveBox->setCurrentIndex(driveIndex_);
         return;
     }
     ChangeFolder(drives_[index].path);
 }
 
-void PictureChooser::DirectoryListBox1Change(QListWidgetItem* item) {
+void PictureChooser::OpenFolderItem(QListWidgetItem* item) {
     if (!item) return;
     ChangeFolder(item->data(Qt::UserRole).toString());
 }
@@ -347,16 +347,16 @@ void PictureChooser::StartIn(const QString& folder) {
     if (SetDirectory(f)) startedIn_ = f;
 }
 
-void PictureChooser::FormActivate() {
-    rememberedIndex_ = FileListBox1->currentRow();
+void PictureChooser::PrepareShowing() {
+    rememberedIndex_ = FileList->currentRow();
     rememberedPath_ = FileName();
     rememberedFolder_ = folder_;
-    if (FileListBox1->count() > 1) {
+    if (FileList->count() > 1) {
         const int top = std::max(0, rememberedIndex_ - 1);
-        FileListBox1->scrollToItem(FileListBox1->item(top), QAbstractItemView::PositionAtTop);
+        FileList->scrollToItem(FileList->item(top), QAbstractItemView::PositionAtTop);
     }
-    FileListBox1Click();
-    FileListBox1->setFocus();
+    LoadSelected();
+    FileList->setFocus();
 }
 
 void PictureChooser::RestoreRemembered() {
@@ -365,7 +365,7 @@ void PictureChooser::RestoreRemembered() {
     SelectRowQuietly(rememberedIndex_);
 }
 
-void PictureChooser::BitBtn2Click() { reject(); }
+void PictureChooser::Cancel() { reject(); }
 
 void PictureChooser::reject() {
     RestoreRemembered();
@@ -374,5 +374,5 @@ void PictureChooser::reject() {
 
 void PictureChooser::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormActivate();
+    PrepareShowing();
 }

@@ -60,21 +60,22 @@ public:
     static QSize PreviewSize(int width, int height);
 
     // Controls, for the main window and tests.
-    QComboBox* DriveComboBox1 = nullptr;
-    QListWidget* DirectoryListBox1 = nullptr;
-    QListWidget* FileListBox1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    QComboBox* DriveBox = nullptr;
+    QListWidget* FolderList = nullptr;
+    QListWidget* FileList = nullptr;
+    QFrame* PreviewFrame = nullptr;
+    QLabel* Preview = nullptr;    // the chosen picture, fitted into the frame
+    QLabel* SizeLabel = nullptr;  // "Size w x h" of the chosen picture
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
-    // Event handlers.
-    void FormActivate();
-    void DriveComboBox1Change(int index);
-    void DirectoryListBox1Change(QListWidgetItem* item);
-    void FileListBox1Click();
-    void BitBtn2Click();
+    // What the controls do.
+    // On showing: remembers the folder and file that Cancel goes back to, and loads the file.
+    void PrepareShowing();
+    void OpenDrive(int index);                   // a drive picked in the drive box
+    void OpenFolderItem(QListWidgetItem* item);  // a folder double-clicked, or Enter on it
+    void LoadSelected();                         // the file selected in the list
+    void Cancel();
     // Escape and the window's close button work like Cancel.
     void reject() override;
 

@@ -45,32 +45,32 @@ TextStampDialog::TextStampDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     QWidget* controls = BuildControls();
-    PaintBox1 = new PictureBox(QStringLiteral("PaintBox1"), this);
-    PaintBox1->setMinimumSize(560, 180);
-    PaintBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    PreviewBox = new PictureBox(QStringLiteral("PaintBox1"), this);
+    PreviewBox->setMinimumSize(560, 180);
+    PreviewBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(controls);
-    root->addWidget(PaintBox1, 1);
+    root->addWidget(PreviewBox, 1);
 
-    connect(Fontname, &QComboBox::currentIndexChanged, this, [this] { FontnameChange(); });
-    connect(Fontname, &QComboBox::editTextChanged, this, [this] { FontnameChange(); });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(ColorGrid1, &ColourGrid::changed, this, [this] { ColorGrid1Change(); });
-    connect(RadioGroup2, &RadioGroup::itemPicked, this, [this] { RadioGroup2Click(); });
-    connect(PaintBox2, &PictureBox::mousePressed, this, [this](int x, int, Qt::MouseButton) { PaintBox2MouseDown(x); });
-    connect(PaintBox2, &PictureBox::resized, this, [this] { PaintRamp(); });
-    connect(PaintBox1, &PictureBox::resized, this, [this] { RenderPreview(); });
-    for (SpinEdit* s : {UpDown1, UpDown2, UpDown3})
-        connect(s, &QSpinBox::valueChanged, this, [this] { ControlChange(); });
-    for (QToolButton* b : {SpeedButton2, SpeedButton3}) connect(b, &QToolButton::toggled, this, [this] { ControlChange(); });
-    connect(RadioGroup1, &RadioGroup::itemPicked, this, [this] { ControlChange(); });
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { ControlChange(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { ControlChange(); });
+    connect(FaceBox, &QComboBox::currentIndexChanged, this, [this] { FaceChanged(); });
+    connect(FaceBox, &QComboBox::editTextChanged, this, [this] { FaceChanged(); });
+    connect(FontButton, &QToolButton::clicked, this, [this] { ChooseFont(); });
+    connect(LetterColours, &ColourGrid::changed, this, [this] { ColoursChanged(); });
+    connect(BackgroundGroup, &RadioGroup::itemPicked, this, [this] { BackgroundChosen(); });
+    connect(ShadowRamp, &PictureBox::mousePressed, this, [this](int x, int, Qt::MouseButton) { PickShadowGrey(x); });
+    connect(ShadowRamp, &PictureBox::resized, this, [this] { PaintRamp(); });
+    connect(PreviewBox, &PictureBox::resized, this, [this] { RenderPreview(); });
+    for (SpinEdit* s : {SizeSpin, OffsetYSpin, OffsetXSpin})
+        connect(s, &QSpinBox::valueChanged, this, [this] { SettingChanged(); });
+    for (QToolButton* b : {BoldButton, ItalicButton}) connect(b, &QToolButton::toggled, this, [this] { SettingChanged(); });
+    connect(ShadowGroup, &RadioGroup::itemPicked, this, [this] { SettingChanged(); });
+    connect(OutlineBox, &QCheckBox::toggled, this, [this] { SettingChanged(); });
+    connect(ShowButton, &QPushButton::clicked, this, [this] { SettingChanged(); });
     // The preview follows the text as it is typed, so OK never stamps an older text.
-    connect(Memo1, &QTextEdit::textChanged, this, [this] { ControlChange(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(TextBox, &QTextEdit::textChanged, this, [this] { SettingChanged(); });
+    connect(OkButton, &QPushButton::clicked, this, [this] { TakeStamp(); });
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     resize(sizeHint());
     layout()->activate();
@@ -83,111 +83,111 @@ QWidget* TextStampDialog::BuildControls() {
     box->setObjectName(QStringLiteral("PanelControls"));
 
     // Font row.
-    Fontname = new QComboBox(box);
-    Fontname->setObjectName(QStringLiteral("Fontname"));
-    Fontname->setEditable(true);
-    Fontname->setInsertPolicy(QComboBox::NoInsert);
-    Fontname->setMinimumWidth(220);
-    Fontname->addItems(InstalledFaces());
-    Fontname->setCurrentIndex(-1);
-    Fontname->setEditText(kFirstFace);
-    auto* police = NewLabel(QStringLiteral("Label1"), tr("Font"), box);
-    police->setBuddy(Fontname);
-    SpeedButton1 = NewToolButton(QStringLiteral("SpeedButton1"), tr("Font..."), box);
-    SpeedButton2 = NewToolButton(QStringLiteral("SpeedButton2"), tr("B", "bold"), box);
-    SpeedButton2->setToolTip(tr("Bold"));
-    SpeedButton3 = NewToolButton(QStringLiteral("SpeedButton3"), tr("I", "italic"), box);
-    SpeedButton3->setToolTip(tr("Italic"));
-    QFont bold = SpeedButton2->font();
+    FaceBox = new QComboBox(box);
+    FaceBox->setObjectName(QStringLiteral("Fontname"));
+    FaceBox->setEditable(true);
+    FaceBox->setInsertPolicy(QComboBox::NoInsert);
+    FaceBox->setMinimumWidth(220);
+    FaceBox->addItems(InstalledFaces());
+    FaceBox->setCurrentIndex(-1);
+    FaceBox->setEditText(kFirstFace);
+    auto* faceLabel = NewLabel(QStringLiteral("Label1"), tr("Font"), box);
+    faceLabel->setBuddy(FaceBox);
+    FontButton = NewToolButton(QStringLiteral("SpeedButton1"), tr("Font..."), box);
+    BoldButton = NewToolButton(QStringLiteral("SpeedButton2"), tr("B", "bold"), box);
+    BoldButton->setToolTip(tr("Bold"));
+    ItalicButton = NewToolButton(QStringLiteral("SpeedButton3"), tr("I", "italic"), box);
+    ItalicButton->setToolTip(tr("Italic"));
+    QFont bold = BoldButton->font();
     bold.setBold(true);
-    SpeedButton2->setFont(bold);
-    QFont italic = SpeedButton3->font();
+    BoldButton->setFont(bold);
+    QFont italic = ItalicButton->font();
     italic.setItalic(true);
-    SpeedButton3->setFont(italic);
-    SpeedButton2->setCheckable(true);
-    SpeedButton3->setCheckable(true);
-    UpDown1 = new SpinEdit(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 8, 100, 24, 2, box);
+    ItalicButton->setFont(italic);
+    BoldButton->setCheckable(true);
+    ItalicButton->setCheckable(true);
+    SizeSpin = new SpinEdit(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 8, 100, 24, 2, box);
     auto* size = NewLabel(QStringLiteral("Label2"), tr("Size"), box);
-    size->setBuddy(UpDown1);
+    size->setBuddy(SizeSpin);
     auto* fontRow = new QHBoxLayout;
-    fontRow->addWidget(police);
-    fontRow->addWidget(Fontname, 1);
-    fontRow->addWidget(SpeedButton1);
+    fontRow->addWidget(faceLabel);
+    fontRow->addWidget(FaceBox, 1);
+    fontRow->addWidget(FontButton);
     fontRow->addSpacing(6);
-    fontRow->addWidget(SpeedButton2);
-    fontRow->addWidget(SpeedButton3);
+    fontRow->addWidget(BoldButton);
+    fontRow->addWidget(ItalicButton);
     fontRow->addSpacing(12);
     fontRow->addWidget(size);
-    fontRow->addWidget(UpDown1);
+    fontRow->addWidget(SizeSpin);
 
     // Text, colours, shadow, background, outline and offsets.
-    Memo1 = new QTextEdit(box);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setAcceptRichText(false);
-    Memo1->setWordWrapMode(QTextOption::NoWrap);
-    QTextOption centred = Memo1->document()->defaultTextOption();
+    TextBox = new QTextEdit(box);
+    TextBox->setObjectName(QStringLiteral("Memo1"));
+    TextBox->setAcceptRichText(false);
+    TextBox->setWordWrapMode(QTextOption::NoWrap);
+    QTextOption centred = TextBox->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
-    Memo1->document()->setDefaultTextOption(centred);
-    Memo1->setPlainText(tr("Title\nExample"));
-    Memo1->setFixedSize(180, 4 * Memo1->fontMetrics().height());
+    TextBox->document()->setDefaultTextOption(centred);
+    TextBox->setPlainText(tr("Title\nExample"));
+    TextBox->setFixedSize(180, 4 * TextBox->fontMetrics().height());
     auto* text = NewLabel(QStringLiteral("Label3"), tr("Text"), box);
-    text->setBuddy(Memo1);
+    text->setBuddy(TextBox);
     auto* textColumn = new QVBoxLayout;
     textColumn->addWidget(text);
-    textColumn->addWidget(Memo1);
+    textColumn->addWidget(TextBox);
     textColumn->addStretch(1);
 
-    ColorGrid1 = new ColourGrid(QStringLiteral("ColorGrid1"), box);
-    ColorGrid1->setToolTip(tr("Left click: the colour of the letters; right click: the colour of the outline"));
-    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), tr("Shadow"),
+    LetterColours = new ColourGrid(QStringLiteral("ColorGrid1"), box);
+    LetterColours->setToolTip(tr("Left click: the colour of the letters; right click: the colour of the outline"));
+    ShadowGroup = new RadioGroup(QStringLiteral("RadioGroup1"), tr("Shadow"),
                                   {tr("No shadow"), tr("Standard"), tr("Gradient")}, 1, box);
-    RadioGroup1->SetItemIndex(2);
-    PaintBox2 = new PictureBox(QStringLiteral("PaintBox2"), box);
-    PaintBox2->setToolTip(tr("Click to choose the grey of the shadow"));
-    PaintBox2->setFixedSize(kRampWidth, 16);
-    PaintBox2->setCursor(Qt::PointingHandCursor);
+    ShadowGroup->SetItemIndex(2);
+    ShadowRamp = new PictureBox(QStringLiteral("PaintBox2"), box);
+    ShadowRamp->setToolTip(tr("Click to choose the grey of the shadow"));
+    ShadowRamp->setFixedSize(kRampWidth, 16);
+    ShadowRamp->setCursor(Qt::PointingHandCursor);
     auto* colourColumn = new QVBoxLayout;
-    colourColumn->addWidget(ColorGrid1);
-    colourColumn->addWidget(PaintBox2);
+    colourColumn->addWidget(LetterColours);
+    colourColumn->addWidget(ShadowRamp);
     colourColumn->addStretch(1);
 
-    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), tr("Background"),
+    BackgroundGroup = new RadioGroup(QStringLiteral("RadioGroup2"), tr("Background"),
                                   {tr("White"), tr("Silver"), tr("Black")}, 1, box);
-    RadioGroup2->SetItemIndex(0);
+    BackgroundGroup->SetItemIndex(0);
 
-    CheckBox1 = new QCheckBox(tr("Outline"), box);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setChecked(true);
-    UpDown3 = new SpinEdit(QStringLiteral("UpDown3"), QStringLiteral("Edit3"), -24, 24, 4, 1, box);
-    UpDown2 = new SpinEdit(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), -24, 24, -4, 1, box);
+    OutlineBox = new QCheckBox(tr("Outline"), box);
+    OutlineBox->setObjectName(QStringLiteral("CheckBox1"));
+    OutlineBox->setChecked(true);
+    OffsetXSpin = new SpinEdit(QStringLiteral("UpDown3"), QStringLiteral("Edit3"), -24, 24, 4, 1, box);
+    OffsetYSpin = new SpinEdit(QStringLiteral("UpDown2"), QStringLiteral("Edit2"), -24, 24, -4, 1, box);
     auto* offsets = new QGridLayout;
-    offsets->addWidget(CheckBox1, 0, 0, 1, 2);
+    offsets->addWidget(OutlineBox, 0, 0, 1, 2);
     offsets->addWidget(NewLabel(QStringLiteral("Label4"), tr("x"), box), 1, 0);
-    offsets->addWidget(UpDown3, 1, 1);
+    offsets->addWidget(OffsetXSpin, 1, 1);
     offsets->addWidget(NewLabel(QStringLiteral("Label5"), tr("y"), box), 2, 0);
-    offsets->addWidget(UpDown2, 2, 1);
+    offsets->addWidget(OffsetYSpin, 2, 1);
     offsets->setRowStretch(3, 1);
 
-    Button1 = new QPushButton(tr("Show"), box);
-    Button1->setToolTip(tr("Draw the preview again"));
-    Button1->setObjectName(QStringLiteral("Button1"));
-    BitBtn1 = new QPushButton(tr("OK"), box);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(tr("Cancel"), box);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    for (QPushButton* b : {Button1, BitBtn2}) b->setAutoDefault(false);
+    ShowButton = new QPushButton(tr("Show"), box);
+    ShowButton->setToolTip(tr("Draw the preview again"));
+    ShowButton->setObjectName(QStringLiteral("Button1"));
+    OkButton = new QPushButton(tr("OK"), box);
+    OkButton->setObjectName(QStringLiteral("BitBtn1"));
+    OkButton->setDefault(true);
+    CancelButton = new QPushButton(tr("Cancel"), box);
+    CancelButton->setObjectName(QStringLiteral("BitBtn2"));
+    for (QPushButton* b : {ShowButton, CancelButton}) b->setAutoDefault(false);
     auto* buttonColumn = new QVBoxLayout;
-    buttonColumn->addWidget(Button1);
+    buttonColumn->addWidget(ShowButton);
     buttonColumn->addStretch(1);
-    buttonColumn->addWidget(BitBtn1);
-    buttonColumn->addWidget(BitBtn2);
+    buttonColumn->addWidget(OkButton);
+    buttonColumn->addWidget(CancelButton);
 
     auto* row = new QHBoxLayout;
     row->addLayout(textColumn);
     row->addLayout(colourColumn);
-    row->addWidget(RadioGroup1, 0, Qt::AlignTop);
-    row->addWidget(RadioGroup2, 0, Qt::AlignTop);
+    row->addWidget(ShadowGroup, 0, Qt::AlignTop);
+    row->addWidget(BackgroundGroup, 0, Qt::AlignTop);
     row->addLayout(offsets);
     row->addStretch(1);
     row->addLayout(buttonColumn);
@@ -197,8 +197,8 @@ QWidget* TextStampDialog::BuildControls() {
     all->addLayout(fontRow);
     all->addLayout(row);
 
-    for (QWidget* w : {static_cast<QWidget*>(Memo1), static_cast<QWidget*>(UpDown1), static_cast<QWidget*>(UpDown2),
-                       static_cast<QWidget*>(UpDown3)})
+    for (QWidget* w : {static_cast<QWidget*>(TextBox), static_cast<QWidget*>(SizeSpin), static_cast<QWidget*>(OffsetYSpin),
+                       static_cast<QWidget*>(OffsetXSpin)})
         lum::SwallowEnter(w);
     return box;
 }
@@ -212,18 +212,18 @@ QStringList TextStampDialog::InstalledFaces() {
 }
 
 QString TextStampDialog::Face() const {
-    const QString chosen = Fontname->currentText();
-    for (int i = 0; i < Fontname->count(); ++i)
-        if (Fontname->itemText(i).compare(chosen, Qt::CaseInsensitive) == 0) return Fontname->itemText(i);
+    const QString chosen = FaceBox->currentText();
+    for (int i = 0; i < FaceBox->count(); ++i)
+        if (FaceBox->itemText(i).compare(chosen, Qt::CaseInsensitive) == 0) return FaceBox->itemText(i);
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
 QFont TextStampDialog::PreviewFont() const {
-    return lum::StampFont(Face(), UpDown1->value(), SpeedButton2->isChecked(), SpeedButton3->isChecked());
+    return lum::StampFont(Face(), SizeSpin->value(), BoldButton->isChecked(), ItalicButton->isChecked());
 }
 
 QStringList TextStampDialog::Lines() const {
-    const QString text = Memo1->toPlainText();
+    const QString text = TextBox->toPlainText();
     if (text.isEmpty()) return {};
     QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast();
@@ -231,7 +231,7 @@ QStringList TextStampDialog::Lines() const {
 }
 
 lum::Colour TextStampDialog::BackgroundColour() const {
-    switch (RadioGroup2->ItemIndex()) {
+    switch (BackgroundGroup->ItemIndex()) {
         case 1: return lum::FromQColor(palette().color(QPalette::Button));
         case 2: return lum::MakeColour(0, 0, 0);
         default: return lum::MakeColour(255, 255, 255);
@@ -242,12 +242,12 @@ lum::TextStampOptions TextStampDialog::Options() const {
     lum::TextStampOptions o;
     o.lines.clear();
     for (const QString& l : Lines()) o.lines.push_back(l.toStdString());
-    o.shadow = static_cast<lum::ShadowStyle>(qBound(0, RadioGroup1->ItemIndex(), 2));
-    o.outline = CheckBox1->isChecked();
-    o.offsetX = UpDown3->value();
-    o.offsetY = UpDown2->value();
-    o.textColour = ColorGrid1->ForegroundColour();
-    o.outlineColour = ColorGrid1->BackgroundColour();
+    o.shadow = static_cast<lum::ShadowStyle>(qBound(0, ShadowGroup->ItemIndex(), 2));
+    o.outline = OutlineBox->isChecked();
+    o.offsetX = OffsetXSpin->value();
+    o.offsetY = OffsetYSpin->value();
+    o.textColour = LetterColours->ForegroundColour();
+    o.outlineColour = LetterColours->BackgroundColour();
     o.shadowColour = shadowColour_;
     o.background = BackgroundColour();
     return o;
@@ -257,37 +257,37 @@ lum::MixOptions TextStampDialog::MixOptionsFor(const lum::MixOptions& current) c
     return lum::TextStampMixOptions(current, BackgroundColour());
 }
 
-void TextStampDialog::FontnameChange() { RenderPreview(); }
+void TextStampDialog::FaceChanged() { RenderPreview(); }
 
-void TextStampDialog::SpeedButton1Click() {
+void TextStampDialog::ChooseFont() {
     QFont f(Face());
-    f.setPointSize(UpDown1->value());
-    f.setBold(SpeedButton2->isChecked());
-    f.setItalic(SpeedButton3->isChecked());
+    f.setPointSize(SizeSpin->value());
+    f.setBold(BoldButton->isChecked());
+    f.setItalic(ItalicButton->isChecked());
     const bool ok = askFont_ ? askFont_(f) : lum::AskFontWithDialog(f, this);
     if (!ok) return;
     // The chosen font goes back into the controls the preview is drawn from.
-    const int i = Fontname->findText(f.family(), Qt::MatchFixedString);
-    if (i >= 0) Fontname->setCurrentIndex(i);
-    else Fontname->setEditText(f.family());
-    if (f.pointSize() > 0) UpDown1->setValue(f.pointSize());
-    SpeedButton2->setChecked(f.bold());
-    SpeedButton3->setChecked(f.italic());
+    const int i = FaceBox->findText(f.family(), Qt::MatchFixedString);
+    if (i >= 0) FaceBox->setCurrentIndex(i);
+    else FaceBox->setEditText(f.family());
+    if (f.pointSize() > 0) SizeSpin->setValue(f.pointSize());
+    BoldButton->setChecked(f.bold());
+    ItalicButton->setChecked(f.italic());
     RenderPreview();
 }
 
-void TextStampDialog::ColorGrid1Change() { RenderPreview(); }
+void TextStampDialog::ColoursChanged() { RenderPreview(); }
 
-void TextStampDialog::RadioGroup2Click() { RenderPreview(); }
+void TextStampDialog::BackgroundChosen() { RenderPreview(); }
 
-void TextStampDialog::PaintBox2MouseDown(int x) {
+void TextStampDialog::PickShadowGrey(int x) {
     shadowColour_ = lum::ShadowRampColour(x);
     RenderPreview();
 }
 
-void TextStampDialog::ControlChange() { RenderPreview(); }
+void TextStampDialog::SettingChanged() { RenderPreview(); }
 
-void TextStampDialog::BitBtn1Click() {
+void TextStampDialog::TakeStamp() {
     if (FieldsCorrected(this)) return;
     RenderPreview();
     mixSource_ = lum::TextStampSource(lum::FromQImage(preview_), layout_.textRect, BackgroundColour());
@@ -295,21 +295,21 @@ void TextStampDialog::BitBtn1Click() {
 }
 
 void TextStampDialog::RenderPreview() {
-    const int w = qMax(1, PaintBox1->width()), h = qMax(1, PaintBox1->height());
+    const int w = qMax(1, PreviewBox->width()), h = qMax(1, PreviewBox->height());
     QImage img(w, h, QImage::Format_RGB32);
     {
         lum::QtTextCanvas canvas(img, PreviewFont());
         layout_ = lum::PaintTextStamp(canvas, w, h, Options());
     }
     preview_ = img;
-    PaintBox1->SetPicture(preview_);
+    PreviewBox->SetPicture(preview_);
 }
 
 void TextStampDialog::PaintRamp() {
-    QImage ramp(kRampWidth, qMax(1, PaintBox2->height()), QImage::Format_RGB32);
+    QImage ramp(kRampWidth, qMax(1, ShadowRamp->height()), QImage::Format_RGB32);
     for (int x = 0; x < kRampWidth; ++x) {
         const lum::Colour g = lum::ShadowRampColour(x);
         for (int y = 0; y < ramp.height(); ++y) ramp.setPixel(x, y, lum::ToQColor(g).rgb());
     }
-    PaintBox2->SetPicture(ramp);
+    ShadowRamp->SetPicture(ramp);
 }

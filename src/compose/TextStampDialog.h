@@ -35,7 +35,7 @@ public:
     // the desktop's default face when no installed family has that name.
     QString Face() const;
     QFont PreviewFont() const;
-    // The memo's lines: none for an empty memo, no empty line after a final line break.
+    // The lines of the text box: none when it is empty, no empty line after a final line break.
     QStringList Lines() const;
     lum::TextStampOptions Options() const;
     lum::Colour BackgroundColour() const;  // white, the button face or black
@@ -48,34 +48,34 @@ public:
     const lum::Image& MixSource() const { return mixSource_; }
     lum::MixOptions MixOptionsFor(const lum::MixOptions& current) const;
 
-    // Handlers of the design.
-    void FontnameChange();
-    void SpeedButton1Click();  // font dialog
-    void ColorGrid1Change();
-    void RadioGroup2Click();  // background
-    void PaintBox2MouseDown(int x);
-    void ControlChange();  // size, bold, italic, shadow, outline, offsets, "Show", text
-    void BitBtn1Click();   // OK: takes the stamp, then accepts
+    // What the controls do: each change draws the preview again.
+    void FaceChanged();
+    void ChooseFont();  // the font dialog, its choice back into the controls
+    void ColoursChanged();
+    void BackgroundChosen();
+    void PickShadowGrey(int x);  // a click on the shadow ramp
+    void SettingChanged();  // size, bold, italic, shadow, outline, offsets, "Show", text
+    void TakeStamp();       // OK: takes the stamp, then accepts
     void RenderPreview();
 
     // Controls, for the windows and tests.
-    QComboBox* Fontname = nullptr;
-    SpinEdit* UpDown1 = nullptr;  // size, edit Edit1
-    ColourGrid* ColorGrid1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;  // bold
-    QToolButton* SpeedButton3 = nullptr;  // italic
-    QTextEdit* Memo1 = nullptr;
-    RadioGroup* RadioGroup1 = nullptr;  // shadow
-    RadioGroup* RadioGroup2 = nullptr;  // background
-    QCheckBox* CheckBox1 = nullptr;      // outline
-    SpinEdit* UpDown3 = nullptr;      // x offset, edit Edit3
-    SpinEdit* UpDown2 = nullptr;      // y offset, edit Edit2
-    PictureBox* PaintBox2 = nullptr;      // shadow ramp
-    QPushButton* Button1 = nullptr;      // "Show"
-    PictureBox* PaintBox1 = nullptr;      // preview
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    QComboBox* FaceBox = nullptr;
+    SpinEdit* SizeSpin = nullptr;  // edit Edit1
+    ColourGrid* LetterColours = nullptr;  // the letters' colour and the outline's
+    QToolButton* FontButton = nullptr;
+    QToolButton* BoldButton = nullptr;
+    QToolButton* ItalicButton = nullptr;
+    QTextEdit* TextBox = nullptr;
+    RadioGroup* ShadowGroup = nullptr;
+    RadioGroup* BackgroundGroup = nullptr;
+    QCheckBox* OutlineBox = nullptr;
+    SpinEdit* OffsetXSpin = nullptr;  // edit Edit3
+    SpinEdit* OffsetYSpin = nullptr;  // edit Edit2
+    PictureBox* ShadowRamp = nullptr;  // the greys of the shadow
+    QPushButton* ShowButton = nullptr;  // "Show"
+    PictureBox* PreviewBox = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
 private:
     QWidget* BuildControls();

@@ -19,7 +19,7 @@ protected:
     void ExpectPreviewMatchesState() {
         const QImage want = lum::ToQImage(lum::GradientImage(256, 256, form.PreviewParams()));
         EXPECT_EQ(QImageDifference(form.Preview(), want), "none");
-        EXPECT_EQ(QImageDifference(form.Image1->Picture(), want), "none");
+        EXPECT_EQ(QImageDifference(form.PreviewBox->Picture(), want), "none");
     }
     // An asker that records what it was offered and answers with `answer` (or declines).
     lum::ColourAsker Asker(std::vector<QColor>& offered, bool accept, QColor answer) {
@@ -37,34 +37,34 @@ protected:
 TEST_F(GradientDialogTest, DefaultsAndRanges) {
     EXPECT_EQ(form.objectName(), "TEform5");
     EXPECT_TRUE(form.isModal());
-    EXPECT_EQ(form.UpDown1->value(), 400);
-    EXPECT_EQ(form.UpDown2->value(), 300);
-    for (SpinEdit* s : {form.UpDown1, form.UpDown2}) {
+    EXPECT_EQ(form.WidthSpin->value(), 400);
+    EXPECT_EQ(form.HeightSpin->value(), 300);
+    for (SpinEdit* s : {form.WidthSpin, form.HeightSpin}) {
         EXPECT_EQ(s->minimum(), 10);
         EXPECT_EQ(s->maximum(), 1200);
         EXPECT_EQ(s->singleStep(), 5);
     }
-    EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.UpDown1->Edit());
-    EXPECT_EQ(form.findChild<QLineEdit*>("Edit2"), form.UpDown2->Edit());
-    EXPECT_EQ(form.RadioGroup2->title(), "Standard sizes");
-    EXPECT_EQ(form.RadioGroup2->ItemIndex(), -1) << "400 x 300 is none of them";
-    ASSERT_EQ(form.RadioGroup2->Count(), 3);
-    EXPECT_EQ(form.RadioGroup2->Item(1)->text(), "400 x 600");
-    EXPECT_EQ(form.Panel2->Caption(), "Colour 1");
-    EXPECT_EQ(form.Panel3->Caption(), "Colour 2");
-    EXPECT_EQ(form.Panel1->Caption(), "Background");
+    EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.WidthSpin->Edit());
+    EXPECT_EQ(form.findChild<QLineEdit*>("Edit2"), form.HeightSpin->Edit());
+    EXPECT_EQ(form.SizePresets->title(), "Standard sizes");
+    EXPECT_EQ(form.SizePresets->ItemIndex(), -1) << "400 x 300 is none of them";
+    ASSERT_EQ(form.SizePresets->Count(), 3);
+    EXPECT_EQ(form.SizePresets->Item(1)->text(), "400 x 600");
+    EXPECT_EQ(form.Colour1Panel->Caption(), "Colour 1");
+    EXPECT_EQ(form.Colour2Panel->Caption(), "Colour 2");
+    EXPECT_EQ(form.BackgroundPanel->Caption(), "Background");
     EXPECT_EQ(form.Colour1(), lum::MakeColour(255, 255, 255));
     EXPECT_EQ(form.Colour2(), lum::MakeColour(192, 192, 192));
     EXPECT_EQ(form.Background(), lum::MakeColour(128, 128, 128));
-    EXPECT_EQ(form.Button1->text(), "{");
-    EXPECT_EQ(form.Button2->text(), "=");
-    EXPECT_EQ(form.RadioGroup1->title(), "Gradient style");
-    ASSERT_EQ(form.RadioGroup1->Count(), 5);
-    EXPECT_EQ(form.RadioGroup1->Item(3)->text(), "Centred small");
+    EXPECT_EQ(form.SwapButton->text(), "{");
+    EXPECT_EQ(form.BackgroundButton->text(), "=");
+    EXPECT_EQ(form.StyleGroup->title(), "Gradient style");
+    ASSERT_EQ(form.StyleGroup->Count(), 5);
+    EXPECT_EQ(form.StyleGroup->Item(3)->text(), "Centred small");
     EXPECT_EQ(form.Style(), lum::GradientStyle::Vertical);
-    EXPECT_EQ(form.CheckBox1->text(), "Constant gradient");
-    EXPECT_FALSE(form.CheckBox1->isChecked());
-    EXPECT_EQ(form.Image1->size(), QSize(256, 256));
+    EXPECT_EQ(form.ConstantBox->text(), "Constant gradient");
+    EXPECT_FALSE(form.ConstantBox->isChecked());
+    EXPECT_EQ(form.PreviewBox->size(), QSize(256, 256));
     EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), "Click in the picture to place the centre of the gradient");
     EXPECT_EQ(form.Centre(), (lum::GradientCentre{128, 128}));
     EXPECT_EQ(form.findChild<QPushButton*>("BitBtn1")->text(), "OK");
@@ -83,17 +83,17 @@ TEST_F(GradientDialogTest, CallerPresetsSizeWithinRangeAndCaption) {
 }
 
 TEST_F(GradientDialogTest, PresetsSetTheSize) {
-    QTest::mouseClick(form.RadioGroup2->Item(1), Qt::LeftButton);
+    QTest::mouseClick(form.SizePresets->Item(1), Qt::LeftButton);
     EXPECT_EQ(form.OutputWidth(), 400);
     EXPECT_EQ(form.OutputHeight(), 600);
-    QTest::mouseClick(form.RadioGroup2->Item(2), Qt::LeftButton);
+    QTest::mouseClick(form.SizePresets->Item(2), Qt::LeftButton);
     EXPECT_EQ(form.OutputWidth(), 800);
     EXPECT_EQ(form.OutputHeight(), 600);
     // Clicking the chosen item again applies it again.
     form.SetOutputSize(20, 20);
-    QTest::mouseClick(form.RadioGroup2->Item(2), Qt::LeftButton);
+    QTest::mouseClick(form.SizePresets->Item(2), Qt::LeftButton);
     EXPECT_EQ(form.OutputWidth(), 800);
-    QTest::mouseClick(form.RadioGroup2->Item(0), Qt::LeftButton);
+    QTest::mouseClick(form.SizePresets->Item(0), Qt::LeftButton);
     EXPECT_EQ(form.OutputWidth(), 640);
     EXPECT_EQ(form.OutputHeight(), 480);
 }
@@ -108,43 +108,43 @@ TEST_F(GradientDialogTest, StandardSizesShowTheSizeOfTheFields) {
     const Case cases[] = {{"800", "600", 2}, {"400", "600", 1}, {"401", "600", -1}, {"640", "480", 0},
                           {"640", "481", -1}, {"1200", "1200", -1}, {"400", "300", -1}};
     for (const Case& c : cases) {
-        form.UpDown1->selectAll();
-        QTest::keyClicks(form.UpDown1, QString::fromLatin1(c.width));
-        form.UpDown2->selectAll();
-        QTest::keyClicks(form.UpDown2, QString::fromLatin1(c.height));
-        EXPECT_EQ(form.RadioGroup2->ItemIndex(), c.shown) << c.width << " x " << c.height;
+        form.WidthSpin->selectAll();
+        QTest::keyClicks(form.WidthSpin, QString::fromLatin1(c.width));
+        form.HeightSpin->selectAll();
+        QTest::keyClicks(form.HeightSpin, QString::fromLatin1(c.height));
+        EXPECT_EQ(form.SizePresets->ItemIndex(), c.shown) << c.width << " x " << c.height;
     }
     // Set by a command and by the arrows alike.
     form.SetOutputSize(800, 600);
-    EXPECT_EQ(form.RadioGroup2->ItemIndex(), 2);
-    form.UpDown2->stepBy(1);
-    EXPECT_EQ(form.RadioGroup2->ItemIndex(), -1);
-    form.UpDown2->stepBy(-1);
-    EXPECT_EQ(form.RadioGroup2->ItemIndex(), 2);
+    EXPECT_EQ(form.SizePresets->ItemIndex(), 2);
+    form.HeightSpin->stepBy(1);
+    EXPECT_EQ(form.SizePresets->ItemIndex(), -1);
+    form.HeightSpin->stepBy(-1);
+    EXPECT_EQ(form.SizePresets->ItemIndex(), 2);
 }
 
 TEST_F(GradientDialogTest, ColourPanelsAskAndRedrawEitherWay) {
     std::vector<QColor> offered;
     form.SetColourAsker(Asker(offered, true, QColor(255, 0, 0)));
-    QTest::mouseClick(form.Panel2, Qt::LeftButton);
+    QTest::mouseClick(form.Colour1Panel, Qt::LeftButton);
     ASSERT_EQ(offered.size(), 1u);
     EXPECT_EQ(offered[0], QColor(255, 255, 255));
     EXPECT_EQ(form.Colour1(), lum::MakeColour(255, 0, 0));
     ExpectPreviewMatchesState();
 
     form.SetColourAsker(Asker(offered, true, QColor(0, 0, 255)));
-    form.Panel1Click();
+    form.ChooseBackground();
     EXPECT_EQ(offered.back(), QColor(128, 128, 128));
     EXPECT_EQ(form.Background(), lum::MakeColour(0, 0, 255));
-    form.Panel3Click();
+    form.ChooseColour2();
     EXPECT_EQ(offered.back(), QColor(192, 192, 192));
     EXPECT_EQ(form.Colour2(), lum::MakeColour(0, 0, 255));
 
     // Declined: the colour stays, but the preview is still redrawn (here it catches up with a
     // style chosen without its handler).
     form.SetColourAsker(Asker(offered, false, QColor()));
-    form.RadioGroup1->SetItemIndex(4);
-    form.Panel2Click();
+    form.StyleGroup->SetItemIndex(4);
+    form.ChooseColour1();
     EXPECT_EQ(offered.back(), QColor(255, 0, 0));
     EXPECT_EQ(form.Colour1(), lum::MakeColour(255, 0, 0));
     EXPECT_EQ(form.Style(), lum::GradientStyle::CentredBig);
@@ -152,12 +152,12 @@ TEST_F(GradientDialogTest, ColourPanelsAskAndRedrawEitherWay) {
 }
 
 TEST_F(GradientDialogTest, SwapAndEquals) {
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(form.SwapButton, Qt::LeftButton);
     EXPECT_EQ(form.Colour1(), lum::MakeColour(192, 192, 192));
     EXPECT_EQ(form.Colour2(), lum::MakeColour(255, 255, 255));
     EXPECT_EQ(form.Background(), lum::MakeColour(128, 128, 128));
     ExpectPreviewMatchesState();
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.BackgroundButton, Qt::LeftButton);
     EXPECT_EQ(form.Background(), lum::MakeColour(255, 255, 255));
     EXPECT_EQ(form.Colour2(), lum::MakeColour(255, 255, 255));
     ExpectPreviewMatchesState();
@@ -176,7 +176,7 @@ TEST_F(GradientDialogTest, ClicksPlaceTheCentreWithEdgeSnap) {
         {{251, 120}, {256, 120}}, {{255, 255}, {256, 256}}, {{60, 200}, {60, 200}},
     };
     for (const Case& c : cases) {
-        QTest::mouseClick(form.Image1, Qt::LeftButton, Qt::NoModifier, c.click);
+        QTest::mouseClick(form.PreviewBox, Qt::LeftButton, Qt::NoModifier, c.click);
         EXPECT_EQ(form.Centre(), c.want) << c.click.x() << "," << c.click.y();
         ExpectPreviewMatchesState();
     }
@@ -186,21 +186,21 @@ TEST_F(GradientDialogTest, ClicksPlaceTheCentreWithEdgeSnap) {
 }
 
 TEST_F(GradientDialogTest, ShowingResetsTheCentreAndOkScalesIt) {
-    form.Image1MouseDown(64, 192);
+    form.PlaceCentre(64, 192);
     form.show();
     EXPECT_EQ(form.Centre(), (lum::GradientCentre{128, 128}));
     ExpectPreviewMatchesState();
-    form.Image1MouseDown(64, 192);
+    form.PlaceCentre(64, 192);
     form.hide();
     form.show();
     EXPECT_EQ(form.Centre(), (lum::GradientCentre{128, 128}));
 
-    form.Image1MouseDown(64, 192);
+    form.PlaceCentre(64, 192);
     form.SetOutputSize(400, 300);
     EXPECT_EQ(form.Params().centre, (lum::GradientCentre{100, 225}));
     EXPECT_EQ(form.PreviewParams().centre, (lum::GradientCentre{64, 192}));
     // Snapped to the far edge, the centre lands on the output's far edge.
-    form.Image1MouseDown(255, 255);
+    form.PlaceCentre(255, 255);
     form.SetOutputSize(333, 777);
     EXPECT_EQ(form.Params().centre, (lum::GradientCentre{333, 777}));
     const lum::Image out = form.RenderOutput();
@@ -211,19 +211,19 @@ TEST_F(GradientDialogTest, ShowingResetsTheCentreAndOkScalesIt) {
 }
 
 TEST_F(GradientDialogTest, StyleAndCheckBoxRefreshThePreview) {
-    QTest::mouseClick(form.RadioGroup1->Item(2), Qt::LeftButton);
+    QTest::mouseClick(form.StyleGroup->Item(2), Qt::LeftButton);
     EXPECT_EQ(form.Style(), lum::GradientStyle::Horizontal);
     ExpectPreviewMatchesState();
-    form.RadioGroup1->SetItemIndex(3);  // no handler
+    form.StyleGroup->SetItemIndex(3);  // no handler
     const lum::GradientParams before = form.Params();
-    QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
-    EXPECT_TRUE(form.CheckBox1->isChecked());
+    QTest::mouseClick(form.ConstantBox, Qt::LeftButton);
+    EXPECT_TRUE(form.ConstantBox->isChecked());
     ExpectPreviewMatchesState();
     const lum::GradientParams after = form.Params();
     EXPECT_EQ(after.style, before.style);
     EXPECT_EQ(after.centre, before.centre);
     // "No gradient": only the background.
-    QTest::mouseClick(form.RadioGroup1->Item(0), Qt::LeftButton);
+    QTest::mouseClick(form.StyleGroup->Item(0), Qt::LeftButton);
     EXPECT_EQ(form.Preview().pixel(128, 128), Rgb(128, 128, 128));
     EXPECT_EQ(form.Preview().pixel(0, 255), Rgb(128, 128, 128));
 }

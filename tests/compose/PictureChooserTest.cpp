@@ -37,11 +37,11 @@ protected:
     }
     QString P(const QString& name) const { return root + "/" + name; }
     int Row(const QString& name) const {
-        for (int i = 0; i < form.FileListBox1->count(); ++i)
-            if (form.FileListBox1->item(i)->text() == name) return i;
+        for (int i = 0; i < form.FileList->count(); ++i)
+            if (form.FileList->item(i)->text() == name) return i;
         return -1;
     }
-    void Pick(const QString& name) { form.FileListBox1->setCurrentRow(Row(name)); }
+    void Pick(const QString& name) { form.FileList->setCurrentRow(Row(name)); }
 
     AppFirst app_;
     QTemporaryDir tmp{ScratchBase() + "/chooser-XXXXXX"};
@@ -64,11 +64,11 @@ TEST_F(PictureChooserTest, PreviewSizes) {
 TEST_F(PictureChooserTest, ListsBmpAndJpegFilesOnly) {
     EXPECT_EQ(form.windowTitle(), "Select a picture");
     QStringList names;
-    for (int i = 0; i < form.FileListBox1->count(); ++i) names << form.FileListBox1->item(i)->text();
+    for (int i = 0; i < form.FileList->count(); ++i) names << form.FileList->item(i)->text();
     EXPECT_EQ(names, (QStringList{"a_wide.bmp", "b_small.jpg", "c_tall.JPG", "d_corrupt.jpg", "e_empty.bmp"}));
     EXPECT_EQ(form.FileName(), P("a_wide.bmp"));
     EXPECT_EQ(form.Directory(), root + "/");
-    EXPECT_EQ(form.DriveComboBox1->currentText(), "Scratch");
+    EXPECT_EQ(form.DriveBox->currentText(), "Scratch");
 }
 
 TEST_F(PictureChooserTest, SelectingLoadsIntoTheTargetWithPreview) {
@@ -77,21 +77,21 @@ TEST_F(PictureChooserTest, SelectingLoadsIntoTheTargetWithPreview) {
     Pick("b_small.jpg");
     ASSERT_EQ(memory.width(), 100);
     EXPECT_EQ(memory.height(), 80);
-    EXPECT_EQ(form.Image1->size(), QSize(100, 80));
-    EXPECT_EQ(form.Label1->text(), "Size 100 x 80");
+    EXPECT_EQ(form.Preview->size(), QSize(100, 80));
+    EXPECT_EQ(form.SizeLabel->text(), "Size 100 x 80");
 
     Pick("a_wide.bmp");
     EXPECT_EQ(memory.width(), 400);
     EXPECT_EQ(memory.height(), 300);
     EXPECT_TRUE(memory.samePixels(Pattern(400, 300)));
-    EXPECT_EQ(form.Image1->size(), QSize(152, 114));
-    EXPECT_EQ(form.Label1->text(), "Size 400 x 300");
+    EXPECT_EQ(form.Preview->size(), QSize(152, 114));
+    EXPECT_EQ(form.SizeLabel->text(), "Size 400 x 300");
     // Centred in the panel.
-    EXPECT_EQ(form.Image1->x(), (form.Panel1->width() - 152) / 2);
-    EXPECT_EQ(form.Image1->y(), (form.Panel1->height() - 114) / 2);
+    EXPECT_EQ(form.Preview->x(), (form.PreviewFrame->width() - 152) / 2);
+    EXPECT_EQ(form.Preview->y(), (form.PreviewFrame->height() - 114) / 2);
 
     Pick("c_tall.JPG");
-    EXPECT_EQ(form.Image1->size(), QSize(38, 152));
+    EXPECT_EQ(form.Preview->size(), QSize(38, 152));
     EXPECT_EQ(loaded, (std::vector<QString>{P("b_small.jpg"), P("a_wide.bmp"), P("c_tall.JPG")}));
     EXPECT_TRUE(prompts.messages.empty());
 }
@@ -107,13 +107,13 @@ TEST_F(PictureChooserTest, ListsAndLoadsPhotosOfEveryFormatRead) {
     WriteBytes(P("i_scan.tiff"), bytes(ft::MakeTiff(rgba)));
     form.Refresh();
     QStringList names;
-    for (int i = 0; i < form.FileListBox1->count(); ++i) names << form.FileListBox1->item(i)->text();
+    for (int i = 0; i < form.FileList->count(); ++i) names << form.FileList->item(i)->text();
     EXPECT_EQ(names, (QStringList{"a_wide.bmp", "b_small.jpg", "c_tall.JPG", "d_corrupt.jpg", "e_empty.bmp",
                                   "f_phone.HEIC", "g_alpha.png", "h_web.webp", "i_scan.tiff"}));
     for (const char* name : {"g_alpha.png", "h_web.webp", "i_scan.tiff"}) {
         Pick(name);
         EXPECT_TRUE(memory.samePixels(ft::Expected(rgba))) << name;
-        EXPECT_EQ(form.Label1->text(), "Size 60 x 40");
+        EXPECT_EQ(form.SizeLabel->text(), "Size 60 x 40");
     }
     Pick("f_phone.HEIC");
     EXPECT_TRUE(memory.samePixels(ft::HeifOwnDecode(heic)));
@@ -124,11 +124,11 @@ TEST_F(PictureChooserTest, InvalidPicturesClearThePreviewSilently) {
     const lum::Image before = memory;
     const QStringList files = Snapshot(root);
     Pick("d_corrupt.jpg");
-    EXPECT_TRUE(form.Image1->isHidden());
-    EXPECT_TRUE(form.Image1->pixmap().isNull());
+    EXPECT_TRUE(form.Preview->isHidden());
+    EXPECT_TRUE(form.Preview->pixmap().isNull());
     EXPECT_TRUE(memory.samePixels(before));
     Pick("e_empty.bmp");
-    EXPECT_TRUE(form.Image1->isHidden());
+    EXPECT_TRUE(form.Preview->isHidden());
     EXPECT_TRUE(memory.samePixels(before));
     lum::Image other;
     EXPECT_FALSE(form.LoadSelectedInto(other));
@@ -141,7 +141,7 @@ TEST_F(PictureChooserTest, InvalidPicturesClearThePreviewSilently) {
         Pick("a_wide.bmp");
         const lum::Image wide = memory;
         Pick("b_small.jpg");
-        EXPECT_TRUE(form.Image1->isHidden());
+        EXPECT_TRUE(form.Preview->isHidden());
         EXPECT_TRUE(memory.samePixels(wide));
         EXPECT_TRUE(prompts.messages.empty());
         QFile::setPermissions(P("b_small.jpg"), QFile::ReadOwner | QFile::WriteOwner);
@@ -150,15 +150,15 @@ TEST_F(PictureChooserTest, InvalidPicturesClearThePreviewSilently) {
 
 TEST_F(PictureChooserTest, CancelRestoresTheSelectionButKeepsTheLastPicture) {
     Pick("b_small.jpg");
-    form.FormActivate();  // what showing the dialog does
+    form.PrepareShowing();  // what showing the dialog does
     EXPECT_EQ(memory.width(), 100);
     Pick("a_wide.bmp");
     Pick("c_tall.JPG");
     // Another folder while browsing.
     ASSERT_TRUE(form.SetDirectory(P("sub")));
-    form.FileListBox1Click();
+    form.LoadSelected();
     EXPECT_EQ(memory.width(), 20);
-    form.BitBtn2Click();
+    form.Cancel();
     EXPECT_EQ(form.Directory(), root + "/");
     EXPECT_EQ(form.FileName(), P("b_small.jpg"));
     EXPECT_EQ(memory.width(), 20);  // the last picture loaded while browsing
@@ -167,26 +167,26 @@ TEST_F(PictureChooserTest, CancelRestoresTheSelectionButKeepsTheLastPicture) {
 
 TEST_F(PictureChooserTest, FolderChangeLoadsTheFirstFile) {
     QListWidgetItem* sub = nullptr;
-    for (int i = 0; i < form.DirectoryListBox1->count(); ++i)
-        if (form.DirectoryListBox1->item(i)->text().trimmed() == "sub") sub = form.DirectoryListBox1->item(i);
+    for (int i = 0; i < form.FolderList->count(); ++i)
+        if (form.FolderList->item(i)->text().trimmed() == "sub") sub = form.FolderList->item(i);
     ASSERT_NE(sub, nullptr);
-    form.DirectoryListBox1Change(sub);
+    form.OpenFolderItem(sub);
     EXPECT_EQ(form.Directory(), P("sub") + "/");
     EXPECT_EQ(form.FileName(), P("sub/inner.bmp"));
     EXPECT_EQ(memory.width(), 20);
-    EXPECT_EQ(form.Label1->text(), "Size 20 x 10");
+    EXPECT_EQ(form.SizeLabel->text(), "Size 20 x 10");
     // The folder list shows the way back up.
-    EXPECT_EQ(form.DirectoryListBox1->item(0)->data(Qt::UserRole).toString(), root + "/");
+    EXPECT_EQ(form.FolderList->item(0)->data(Qt::UserRole).toString(), root + "/");
 }
 
 TEST_F(PictureChooserTest, DriveNotReady) {
     form.SetDrives({Drive{"Scratch", root + "/", "ext4", false}, Drive{"Floppy", "/nonexistent/lumora-floppy/", "vfat", true}});
     ASSERT_TRUE(form.SetDirectory(root));
     Pick("b_small.jpg");
-    form.DriveComboBox1->setCurrentIndex(1);
-    form.DriveComboBox1Change(1);
+    form.DriveBox->setCurrentIndex(1);
+    form.OpenDrive(1);
     EXPECT_EQ(prompts.Last(), "The drive is not ready (no disc or medium in it).");
-    EXPECT_EQ(form.DriveComboBox1->currentIndex(), 0);
+    EXPECT_EQ(form.DriveBox->currentIndex(), 0);
     EXPECT_EQ(form.Directory(), root + "/");
     EXPECT_EQ(form.FileName(), P("b_small.jpg"));
     EXPECT_FALSE(form.SetDirectory("/nonexistent/lumora-floppy"));
@@ -201,14 +201,14 @@ TEST_F(PictureChooserTest, DriveNotReady) {
     EXPECT_FALSE(form.LoadSelectedInto(memory));
     EXPECT_EQ(prompts.Last(), "The folder " + gone.path().toStdString() + " is not there any more.");
     EXPECT_TRUE(memory.samePixels(before));
-    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    EXPECT_FALSE(form.OkButton->isEnabled());
 }
 
 TEST_F(PictureChooserTest, RefreshKeepsTheSelection) {
     Pick("c_tall.JPG");
     WriteBmp(P("0_new.bmp"), 4, 4);
     form.Refresh();
-    EXPECT_EQ(form.FileListBox1->item(0)->text(), "0_new.bmp");
+    EXPECT_EQ(form.FileList->item(0)->text(), "0_new.bmp");
     EXPECT_EQ(form.FileName(), P("c_tall.JPG"));
     EXPECT_TRUE(form.SelectFile(P("a_wide.bmp")));
     EXPECT_EQ(memory.width(), 150);  // selecting by name does not load
@@ -220,25 +220,25 @@ namespace {
 
 TEST_F(PictureChooserTest, OkOnlyWithAPictureChosen) {
     // A folder shown but nothing loaded from it yet.
-    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    EXPECT_FALSE(form.OkButton->isEnabled());
     Pick("b_small.jpg");
-    EXPECT_TRUE(form.BitBtn1->isEnabled());
+    EXPECT_TRUE(form.OkButton->isEnabled());
     EXPECT_EQ(form.ChosenPicture(), P("b_small.jpg"));
     Pick("d_corrupt.jpg");
-    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    EXPECT_FALSE(form.OkButton->isEnabled());
     EXPECT_TRUE(form.ChosenPicture().isEmpty());
-    EXPECT_TRUE(form.Label1->text().isEmpty()) << "no size for what is no picture";
+    EXPECT_TRUE(form.SizeLabel->text().isEmpty()) << "no size for what is no picture";
     Pick("e_empty.bmp");
-    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    EXPECT_FALSE(form.OkButton->isEnabled());
     Pick("a_wide.bmp");
-    EXPECT_TRUE(form.BitBtn1->isEnabled());
+    EXPECT_TRUE(form.OkButton->isEnabled());
     // Read again, the picture stays chosen; a folder without pictures has none.
     form.Refresh();
-    EXPECT_TRUE(form.BitBtn1->isEnabled());
+    EXPECT_TRUE(form.OkButton->isEnabled());
     QDir(root).mkdir("empty");
     ASSERT_TRUE(form.SetDirectory(P("empty")));
-    form.FileListBox1Click();
-    EXPECT_FALSE(form.BitBtn1->isEnabled());
+    form.LoadSelected();
+    EXPECT_FALSE(form.OkButton->isEnabled());
     EXPECT_TRUE(form.FileName().isEmpty());
 }
 
@@ -246,22 +246,22 @@ TEST_F(PictureChooserTest, EnterOnAFolderOpensItAndPressesNothing) {
     form.show();
     QApplication::setActiveWindow(&form);
     Pick("b_small.jpg");
-    ASSERT_TRUE(form.BitBtn1->isEnabled());
+    ASSERT_TRUE(form.OkButton->isEnabled());
     int sub = -1;
-    for (int i = 0; i < form.DirectoryListBox1->count(); ++i)
-        if (form.DirectoryListBox1->item(i)->text().trimmed() == "sub") sub = i;
+    for (int i = 0; i < form.FolderList->count(); ++i)
+        if (form.FolderList->item(i)->text().trimmed() == "sub") sub = i;
     ASSERT_GE(sub, 0);
-    form.DirectoryListBox1->setFocus();
-    form.DirectoryListBox1->setCurrentRow(sub);
-    QTest::keyClick(form.DirectoryListBox1, Qt::Key_Return);
+    form.FolderList->setFocus();
+    form.FolderList->setCurrentRow(sub);
+    QTest::keyClick(form.FolderList, Qt::Key_Return);
     EXPECT_TRUE(form.isVisible()) << "OK was not pressed";
     EXPECT_EQ(form.Directory(), P("sub") + "/");
     EXPECT_EQ(form.FileName(), P("sub/inner.bmp"));
     EXPECT_EQ(memory.width(), 20);
     // Back up with Enter on the folder above.
-    form.DirectoryListBox1->setFocus();
-    form.DirectoryListBox1->setCurrentRow(form.DirectoryListBox1->count() - 2);
-    QTest::keyClick(form.DirectoryListBox1, Qt::Key_Enter);
+    form.FolderList->setFocus();
+    form.FolderList->setCurrentRow(form.FolderList->count() - 2);
+    QTest::keyClick(form.FolderList, Qt::Key_Enter);
     EXPECT_EQ(form.Directory(), root + "/");
     EXPECT_TRUE(form.isVisible());
     form.reject();

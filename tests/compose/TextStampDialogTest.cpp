@@ -40,34 +40,34 @@ TEST_F(TextStampDialogTest, DefaultsAndRanges) {
     EXPECT_EQ(form.windowTitle(), "Text stamp");
     EXPECT_TRUE(form.isModal());
     EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Font");
-    EXPECT_EQ(form.Fontname->currentText(), "Arial");
-    EXPECT_EQ(form.Fontname->currentIndex(), -1);
+    EXPECT_EQ(form.FaceBox->currentText(), "Arial");
+    EXPECT_EQ(form.FaceBox->currentIndex(), -1);
     const bool hasArial = QFontDatabase::families().contains("Arial");
     EXPECT_EQ(form.Face(), hasArial ? QString("Arial") : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    EXPECT_EQ(form.UpDown1->value(), 24);
-    EXPECT_EQ(form.UpDown1->minimum(), 8);
-    EXPECT_EQ(form.UpDown1->singleStep(), 2);
-    EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.UpDown1->Edit());
-    EXPECT_EQ(form.ColorGrid1->ForegroundIndex(), 11);
-    EXPECT_EQ(form.ColorGrid1->BackgroundIndex(), 0);
-    EXPECT_FALSE(form.SpeedButton2->isChecked());
-    EXPECT_FALSE(form.SpeedButton3->isChecked());
-    EXPECT_EQ(form.Memo1->toPlainText(), "Title\nExample");
-    EXPECT_EQ(form.Memo1->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_EQ(form.RadioGroup1->title(), "Shadow");
-    EXPECT_EQ(form.RadioGroup1->ItemIndex(), 2);
-    EXPECT_EQ(form.RadioGroup2->title(), "Background");
-    EXPECT_EQ(form.RadioGroup2->Item(2)->text(), "Black");
-    EXPECT_EQ(form.RadioGroup2->ItemIndex(), 0);
-    EXPECT_EQ(form.CheckBox1->text(), QStringLiteral("Outline"));
-    EXPECT_TRUE(form.CheckBox1->isChecked());
-    for (SpinEdit* s : {form.UpDown2, form.UpDown3}) {
+    EXPECT_EQ(form.SizeSpin->value(), 24);
+    EXPECT_EQ(form.SizeSpin->minimum(), 8);
+    EXPECT_EQ(form.SizeSpin->singleStep(), 2);
+    EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.SizeSpin->Edit());
+    EXPECT_EQ(form.LetterColours->ForegroundIndex(), 11);
+    EXPECT_EQ(form.LetterColours->BackgroundIndex(), 0);
+    EXPECT_FALSE(form.BoldButton->isChecked());
+    EXPECT_FALSE(form.ItalicButton->isChecked());
+    EXPECT_EQ(form.TextBox->toPlainText(), "Title\nExample");
+    EXPECT_EQ(form.TextBox->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(form.ShadowGroup->title(), "Shadow");
+    EXPECT_EQ(form.ShadowGroup->ItemIndex(), 2);
+    EXPECT_EQ(form.BackgroundGroup->title(), "Background");
+    EXPECT_EQ(form.BackgroundGroup->Item(2)->text(), "Black");
+    EXPECT_EQ(form.BackgroundGroup->ItemIndex(), 0);
+    EXPECT_EQ(form.OutlineBox->text(), QStringLiteral("Outline"));
+    EXPECT_TRUE(form.OutlineBox->isChecked());
+    for (SpinEdit* s : {form.OffsetYSpin, form.OffsetXSpin}) {
         EXPECT_EQ(s->minimum(), -24);
         EXPECT_EQ(s->maximum(), 24);
     }
-    EXPECT_EQ(form.UpDown3->value(), 4);
-    EXPECT_EQ(form.UpDown2->value(), -4);
-    EXPECT_EQ(form.Button1->text(), "Show");
+    EXPECT_EQ(form.OffsetXSpin->value(), 4);
+    EXPECT_EQ(form.OffsetYSpin->value(), -4);
+    EXPECT_EQ(form.ShowButton->text(), "Show");
     EXPECT_EQ(form.ShadowColour(), lum::MakeColour(128, 128, 128));
 
     const lum::TextStampOptions o = form.Options(), d;
@@ -84,7 +84,7 @@ TEST_F(TextStampDialogTest, DefaultsAndRanges) {
 
 TEST_F(TextStampDialogTest, FontListHoldsEveryFamilySorted) {
     QStringList items;
-    for (int i = 0; i < form.Fontname->count(); ++i) items << form.Fontname->itemText(i);
+    for (int i = 0; i < form.FaceBox->count(); ++i) items << form.FaceBox->itemText(i);
     ASSERT_FALSE(items.isEmpty());
     for (int i = 1; i < items.size(); ++i)
         EXPECT_LT(QString::compare(items[i - 1], items[i], Qt::CaseInsensitive), 0) << items[i].toStdString();
@@ -94,33 +94,33 @@ TEST_F(TextStampDialogTest, FontListHoldsEveryFamilySorted) {
     for (const QString& f : families) EXPECT_TRUE(items.contains(f)) << f.toStdString();
 
     // Picking an item makes it the face.
-    form.Fontname->setCurrentIndex(items.size() - 1);
+    form.FaceBox->setCurrentIndex(items.size() - 1);
     EXPECT_EQ(form.Face(), items.last());
     EXPECT_EQ(form.PreviewFont().family(), items.last());
     // A name typed in another case still finds its family; an unknown one falls back.
-    form.Fontname->setEditText(items.first().toUpper());
+    form.FaceBox->setEditText(items.first().toUpper());
     EXPECT_EQ(form.Face(), items.first());
-    form.Fontname->setEditText("No Such Face 123");
+    form.FaceBox->setEditText("No Such Face 123");
     EXPECT_EQ(form.Face(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
 }
 
 TEST_F(TextStampDialogTest, ColourGridClicks) {
-    QTest::mouseClick(form.ColorGrid1, Qt::LeftButton, Qt::NoModifier, Cell(9));
-    EXPECT_EQ(form.ColorGrid1->ForegroundIndex(), 9);
+    QTest::mouseClick(form.LetterColours, Qt::LeftButton, Qt::NoModifier, Cell(9));
+    EXPECT_EQ(form.LetterColours->ForegroundIndex(), 9);
     EXPECT_EQ(form.Options().textColour, lum::MakeColour(255, 0, 0));
-    EXPECT_EQ(form.ColorGrid1->BackgroundIndex(), 0);
+    EXPECT_EQ(form.LetterColours->BackgroundIndex(), 0);
     EXPECT_GT(Count(form.TextRect(), qRgb(255, 0, 0)), 0);
     EXPECT_EQ(Count(form.TextRect(), qRgb(255, 255, 0)), 0);
 
-    QTest::mouseClick(form.ColorGrid1, Qt::RightButton, Qt::NoModifier, Cell(12));
-    EXPECT_EQ(form.ColorGrid1->BackgroundIndex(), 12);
-    EXPECT_EQ(form.ColorGrid1->ForegroundIndex(), 9);
+    QTest::mouseClick(form.LetterColours, Qt::RightButton, Qt::NoModifier, Cell(12));
+    EXPECT_EQ(form.LetterColours->BackgroundIndex(), 12);
+    EXPECT_EQ(form.LetterColours->ForegroundIndex(), 9);
     EXPECT_EQ(form.Options().outlineColour, lum::MakeColour(0, 0, 255));
     EXPECT_GT(Count(form.TextRect(), qRgb(0, 0, 255)), 0);
 
     // Past the last cell nothing changes.
-    QTest::mouseClick(form.ColorGrid1, Qt::LeftButton, Qt::NoModifier, QPoint(8 * ColourGrid::kCell + 0, 5));
-    EXPECT_EQ(form.ColorGrid1->ForegroundIndex(), 9);
+    QTest::mouseClick(form.LetterColours, Qt::LeftButton, Qt::NoModifier, QPoint(8 * ColourGrid::kCell + 0, 5));
+    EXPECT_EQ(form.LetterColours->ForegroundIndex(), 9);
     EXPECT_EQ(ColourGrid::CellAt(8 * ColourGrid::kCell - 1, 2 * ColourGrid::kCell - 1), 15);
     EXPECT_EQ(ColourGrid::CellAt(0, 2 * ColourGrid::kCell), -1);
 }
@@ -128,35 +128,35 @@ TEST_F(TextStampDialogTest, ColourGridClicks) {
 TEST_F(TextStampDialogTest, EnterIsSwallowed) {
     form.show();
     QSignalSpy accepted(&form, &QDialog::accepted);
-    form.Memo1->setFocus();
-    form.Memo1->moveCursor(QTextCursor::End);
-    QTest::keyClick(form.Memo1, Qt::Key_Return);
-    QTest::keyClick(form.Memo1, Qt::Key_Enter);
-    QTest::keyClick(form.Memo1, Qt::Key_A);
-    EXPECT_EQ(form.Memo1->toPlainText(), "Title\nExamplea");
-    for (SpinEdit* s : {form.UpDown1, form.UpDown2, form.UpDown3}) {
+    form.TextBox->setFocus();
+    form.TextBox->moveCursor(QTextCursor::End);
+    QTest::keyClick(form.TextBox, Qt::Key_Return);
+    QTest::keyClick(form.TextBox, Qt::Key_Enter);
+    QTest::keyClick(form.TextBox, Qt::Key_A);
+    EXPECT_EQ(form.TextBox->toPlainText(), "Title\nExamplea");
+    for (SpinEdit* s : {form.SizeSpin, form.OffsetYSpin, form.OffsetXSpin}) {
         QTest::keyClick(s->Edit(), Qt::Key_Return);
         QTest::keyClick(s->Edit(), Qt::Key_Enter);
     }
     EXPECT_EQ(accepted.count(), 0);
     EXPECT_TRUE(form.isVisible());
     // Elsewhere Enter still presses OK.
-    QTest::keyClick(form.Button1, Qt::Key_Return);
+    QTest::keyClick(form.ShowButton, Qt::Key_Return);
     EXPECT_EQ(accepted.count(), 1);
 }
 
 TEST_F(TextStampDialogTest, ShadowRampClick) {
-    const QImage& ramp = form.PaintBox2->Picture();
+    const QImage& ramp = form.ShadowRamp->Picture();
     ASSERT_EQ(ramp.width(), 64);
     EXPECT_EQ(ramp.pixel(0, 0) & 0xFFFFFF, qRgb(0, 0, 0) & 0xFFFFFF);
     EXPECT_EQ(ramp.pixel(63, ramp.height() - 1) & 0xFFFFFF, qRgb(252, 252, 252) & 0xFFFFFF);
-    QTest::mouseClick(form.PaintBox2, Qt::LeftButton, Qt::NoModifier, QPoint(10, 3));
+    QTest::mouseClick(form.ShadowRamp, Qt::LeftButton, Qt::NoModifier, QPoint(10, 3));
     EXPECT_EQ(form.ShadowColour(), lum::MakeColour(40, 40, 40));
-    form.PaintBox2MouseDown(64);  // wraps round
+    form.PickShadowGrey(64);  // wraps round
     EXPECT_EQ(form.ShadowColour(), lum::MakeColour(0, 0, 0));
     // The standard shadow shows in the chosen grey.
-    QTest::mouseClick(form.RadioGroup1->Item(1), Qt::LeftButton);
-    QTest::mouseClick(form.PaintBox2, Qt::LeftButton, Qt::NoModifier, QPoint(25, 3));
+    QTest::mouseClick(form.ShadowGroup->Item(1), Qt::LeftButton);
+    QTest::mouseClick(form.ShadowRamp, Qt::LeftButton, Qt::NoModifier, QPoint(25, 3));
     EXPECT_EQ(form.Options().shadowColour, lum::MakeColour(100, 100, 100));
     EXPECT_GT(Count(form.TextRect(), qRgb(100, 100, 100)), 0);
 }
@@ -174,23 +174,23 @@ TEST_F(TextStampDialogTest, PreviewDrawsTheLettersInsideTheTextRect) {
     EXPECT_EQ(form.Preview().pixel(0, 0) & 0xFFFFFF, qRgb(255, 255, 255) & 0xFFFFFF);
 
     // The background choice fills the preview.
-    QTest::mouseClick(form.RadioGroup2->Item(2), Qt::LeftButton);
+    QTest::mouseClick(form.BackgroundGroup->Item(2), Qt::LeftButton);
     EXPECT_EQ(form.BackgroundColour(), lum::MakeColour(0, 0, 0));
     EXPECT_EQ(form.Preview().pixel(0, 0) & 0xFFFFFF, 0u);
-    QTest::mouseClick(form.RadioGroup2->Item(1), Qt::LeftButton);
+    QTest::mouseClick(form.BackgroundGroup->Item(1), Qt::LeftButton);
     EXPECT_EQ(form.BackgroundColour(), lum::FromQColor(form.palette().color(QPalette::Button)));
 
     // Bigger letters take more room.
     const int before = form.TextRect().width();
-    form.UpDown1->setValue(40);
+    form.SizeSpin->setValue(40);
     EXPECT_GT(form.TextRect().width(), before);
     // Typing changes the stamp at once.
-    form.Memo1->setPlainText("W");
+    form.TextBox->setPlainText("W");
     EXPECT_LT(form.TextRect().width(), before);
 }
 
 TEST_F(TextStampDialogTest, OkTakesTheTextRectAsTheStamp) {
-    form.BitBtn1Click();
+    form.TakeStamp();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     const lum::Rect r = form.TextRect();
     const lum::Image& stamp = form.MixSource();
@@ -208,21 +208,21 @@ TEST_F(TextStampDialogTest, OkTakesTheTextRectAsTheStamp) {
     EXPECT_EQ(m.style, lum::MixStyle::MaskedCopy);
     EXPECT_EQ(m.maskColour, lum::MakeColour(255, 255, 255));
     EXPECT_EQ(m.tolerance, 4);
-    form.RadioGroup2->SetItemIndex(2);
+    form.BackgroundGroup->SetItemIndex(2);
     EXPECT_EQ(form.MixOptionsFor(lum::MixOptions{}).maskColour, lum::MakeColour(0, 0, 0));
 }
 
 TEST_F(TextStampDialogTest, FontDialogResultReachesTheControls) {
-    const QString other = form.Fontname->itemText(form.Fontname->count() / 2);
+    const QString other = form.FaceBox->itemText(form.FaceBox->count() / 2);
     QFont offered;
     form.SetFontAsker([&](QFont& f) {
         offered = f;
         return false;
     });
-    form.SpeedButton1Click();
+    form.ChooseFont();
     EXPECT_EQ(offered.family(), form.Face());
     EXPECT_EQ(offered.pointSize(), 24);
-    EXPECT_EQ(form.UpDown1->value(), 24);
+    EXPECT_EQ(form.SizeSpin->value(), 24);
 
     form.SetFontAsker([&](QFont& f) {
         f = QFont(other);
@@ -231,22 +231,22 @@ TEST_F(TextStampDialogTest, FontDialogResultReachesTheControls) {
         f.setItalic(true);
         return true;
     });
-    form.SpeedButton1Click();
-    EXPECT_EQ(form.Fontname->currentText(), other);
+    form.ChooseFont();
+    EXPECT_EQ(form.FaceBox->currentText(), other);
     EXPECT_EQ(form.Face(), other);
-    EXPECT_EQ(form.UpDown1->value(), 36);
-    EXPECT_TRUE(form.SpeedButton2->isChecked());
-    EXPECT_TRUE(form.SpeedButton3->isChecked());
+    EXPECT_EQ(form.SizeSpin->value(), 36);
+    EXPECT_TRUE(form.BoldButton->isChecked());
+    EXPECT_TRUE(form.ItalicButton->isChecked());
     EXPECT_TRUE(form.PreviewFont().bold());
     EXPECT_EQ(form.PreviewFont().pixelSize(), 48);
 }
 
 TEST_F(TextStampDialogTest, MemoLines) {
-    form.Memo1->setPlainText("one\ntwo\nthree");
+    form.TextBox->setPlainText("one\ntwo\nthree");
     EXPECT_EQ(form.Options().lines, (std::vector<std::string>{"one", "two", "three"}));
-    form.Memo1->setPlainText("one\n");
+    form.TextBox->setPlainText("one\n");
     EXPECT_EQ(form.Lines(), QStringList{"one"});
-    form.Memo1->setPlainText("");
+    form.TextBox->setPlainText("");
     EXPECT_TRUE(form.Lines().isEmpty());
     EXPECT_EQ(form.TextRect().width(), 8);  // nothing drawn, nothing grown
 }

@@ -71,11 +71,11 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
     QWidget* const owner = text.parentWidget();
     OnceShown(text, [&] {
         textOver = text.parentWidget();
-        text.BitBtn1->click();  // "Title" / "Example" in yellow on white, with shadow and outline
+        text.OkButton->click();  // "Title" / "Example" in yellow on white, with shadow and outline
         OnceShown(mix, [&] {
             asOpened = mix.Options();
-            maskShown = mix.GroupBox3->isVisible();
-            mix.BitBtn1->click();
+            maskShown = mix.MaskBox->isVisible();
+            mix.OkButton->click();
         });
     });
     button->click();
@@ -106,7 +106,7 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
 
     // Mixing "&Text Stamp..." is the same command; a cancelled text dialog changes nothing.
     const lum::Image now = st().WorkImage;
-    OnceShown(text, [&] { text.BitBtn2->click(); });
+    OnceShown(text, [&] { text.CancelButton->click(); });
     Action(*compare, "Bttexte")->trigger();
     EXPECT_TRUE(st().WorkImage == now);
     EXPECT_FALSE(st().FloatActive);  // the command ended the placement before asking
@@ -128,7 +128,7 @@ TEST_F(CompareCompose, CopyInOneWindowPasteInTheOther) {
         mix.SetStyle(lum::MixStyle::Copy);
         mix.SetResize(lum::MixResize::FitToImage);
         mix.SetPercent(50);
-        mix.BitBtn1->click();
+        mix.OkButton->click();
     });
     Action(*main, "PPimage")->trigger();
     lum::Image expected = photo;
@@ -152,8 +152,8 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
     const lum::Image mainMemory = main->State().MixSource;
 
     OnceShown(chooser, [&] {
-        chooser.BitBtn1->click();
-        OnceShown(mix, [&] { mix.BitBtn1->click(); });
+        chooser.OkButton->click();
+        OnceShown(mix, [&] { mix.OkButton->click(); });
     });
     Action(*compare, "Btmiximage")->trigger();
     EXPECT_TRUE(st().MixSource == picture);
@@ -168,8 +168,8 @@ TEST_F(CompareCompose, AGradientMixFloatsOnTheComparePhotoOnly) {
     QString caption;
     OnceShown(gradient, [&] {
         caption = gradient.windowTitle();
-        gradient.BitBtn1->click();
-        OnceShown(mix, [&] { mix.BitBtn1->click(); });
+        gradient.OkButton->click();
+        OnceShown(mix, [&] { mix.OkButton->click(); });
     });
     const lum::Image mainPhoto = main->State().WorkImage;
     Action(*compare, "Btmixdegrad")->trigger();

@@ -78,10 +78,10 @@ TEST_F(ComposeCommands, NewImageFromThePresetSizeWithAColourAskedThroughThePromp
     QString caption;
     OnceShown(gradient, [&] {
         caption = gradient.windowTitle();
-        gradient.RadioGroup2->SetItemIndex(0);
-        gradient.RadioGroup2Click();  // 640 x 480
-        gradient.Panel2Click();       // colour 1
-        gradient.BitBtn1->click();
+        gradient.SizePresets->SetItemIndex(0);
+        gradient.ApplySizePreset();  // 640 x 480
+        gradient.ChooseColour1();       // colour 1
+        gradient.OkButton->click();
     });
     Action(*w, "Btnouveau")->trigger();
     EXPECT_EQ(caption, QStringLiteral("New image"));
@@ -103,14 +103,14 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
     bool offsetShown = true;
     OnceShown(gradient, [&] {
         caption = gradient.windowTitle();
-        gradient.BitBtn1->click();
+        gradient.OkButton->click();
         OnceShown(mix, [&] {
-            sizeLine = mix.Label10->text().replace(QChar(0xA0), QLatin1Char(' '));
-            presetPercent = mix.UpdownMix->value();
-            offsetShown = mix.GroupBox2->isVisible();
+            sizeLine = mix.SizeLine->text().replace(QChar(0xA0), QLatin1Char(' '));
+            presetPercent = mix.PercentSpin->value();
+            offsetShown = mix.OffsetBox->isVisible();
             mix.SetResize(lum::MixResize::Zoom);
-            mix.UpDownZoom->setValue(50);
-            mix.BitBtn1->click();
+            mix.ZoomSpin->setValue(50);
+            mix.OkButton->click();
         });
     });
     Action(*w, "Btmixdegrad")->trigger();
@@ -168,7 +168,7 @@ TEST_F(ComposeCommands, LightenGradientAsksAtTheImageSize) {
         caption = gradient.windowTitle();
         width = gradient.OutputWidth();
         height = gradient.OutputHeight();
-        gradient.BitBtn1->click();
+        gradient.OkButton->click();
     });
     Action(*w, "GradientLumiere")->trigger();
     EXPECT_EQ(caption, QStringLiteral("Lighten gradient parameters"));
@@ -199,14 +199,14 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
     QString sizeLine;
     bool paintBoxShown = false;
     OnceShown(chooser, [&] {
-        chooser.BitBtn1->click();
+        chooser.OkButton->click();
         OnceShown(mix, [&] {
-            sizeLine = mix.Label10->text().replace(QChar(0xA0), QLatin1Char(' '));
-            paintBoxShown = mix.PaintBox1->isVisible();
+            sizeLine = mix.SizeLine->text().replace(QChar(0xA0), QLatin1Char(' '));
+            paintBoxShown = mix.PreviewBox->isVisible();
             mix.SetStyle(lum::MixStyle::Copy);
             mix.SetResize(lum::MixResize::WidthOrHeight);
             mix.SetPercent(100);
-            mix.BitBtn1->click();
+            mix.OkButton->click();
         });
     });
     Action(*w, "Btmiximage")->trigger();
@@ -253,9 +253,9 @@ TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
     // Paste into the current image opens the mix in "Masked Copy", picking the mask colour.
     bool maskShown = false, picking = false;
     OnceShown(mix, [&] {
-        maskShown = mix.GroupBox3->isVisible();
+        maskShown = mix.MaskBox->isVisible();
         picking = mix.MaskPicking();
-        mix.BitBtn2->click();
+        mix.CancelButton->click();
     });
     Action(other, "Mlangerlexistant1")->trigger();
     EXPECT_TRUE(maskShown);
@@ -286,17 +286,17 @@ TEST_F(ComposeCommands, TheMainWindowsTextItemAsksTheTextDialogWhoseOkAnswersThe
     lum::EditState state;
     lum::OpArgs args;
     OnceShown(text, [&] {
-        text.SpeedButton1Click();  // the font dialog, answered through the prompts
-        text.RadioGroup2->SetItemIndex(2);
-        text.RadioGroup2Click();  // "Blackr"
-        text.BitBtn1->click();
+        text.ChooseFont();  // the font dialog, answered through the prompts
+        text.BackgroundGroup->SetItemIndex(2);
+        text.BackgroundChosen();  // "Blackr"
+        text.OkButton->click();
     });
     const bool ok = dialogs.AskParameters(*stamp, args, [](QDialog& d) { return d.exec(); },
                                           lum::DialogAskContext{&state, &prompts});
     ASSERT_TRUE(ok);
     ASSERT_EQ(prompts.fontsAsked.size(), 1u);
-    EXPECT_TRUE(text.SpeedButton2->isChecked());  // bold came back from the font dialog
-    EXPECT_EQ(text.UpDown1->value(), 30);
+    EXPECT_TRUE(text.BoldButton->isChecked());  // bold came back from the font dialog
+    EXPECT_EQ(text.SizeSpin->value(), 30);
     EXPECT_TRUE(state.MixSource == text.MixSource());
     EXPECT_FALSE(state.MixSource.empty());
     EXPECT_EQ(args.ColourOf("background"), lum::MakeColour(0, 0, 0));

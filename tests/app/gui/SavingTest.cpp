@@ -536,8 +536,8 @@ protected:
         Pump();
     }
     void TearDown() override { program.reset(); }
-    OptionsDialog* Eform2() { return &program->dialogs().Options(); }
-    PictureChooser* Eform3() { return &program->dialogs().Chooser(); }
+    OptionsDialog* Options() { return &program->dialogs().Options(); }
+    PictureChooser* Chooser() { return &program->dialogs().Chooser(); }
     QToolButton* saveButton() { return w->findChild<QToolButton*>("SaveAndReplacePhotoSpeedButton"); }
 
     QTemporaryDir dir;
@@ -593,8 +593,8 @@ TEST_F(WindowSaving, ButtonReadsTheOptionsDialogAndKeepsUnsavedOnCancel) {
     saveButton()->click();
     EXPECT_FALSE(w->State().Saved);
 
-    Eform2()->QualitySpin()->setValue(20);
-    Eform2()->ProgressiveGroup()->SetItemIndex(1);
+    Options()->QualitySpin()->setValue(20);
+    Options()->ProgressiveGroup()->SetItemIndex(1);
     const QString out = dir.filePath("out.jpg");
     prompts.savePaths = {out.toStdString()};
     saveButton()->click();
@@ -614,21 +614,21 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 48, 32));
 
     ASSERT_TRUE(LoadSettled(*w));
-    ASSERT_TRUE(Eform3()->SetDirectory(dir.path()));
+    ASSERT_TRUE(Chooser()->SetDirectory(dir.path()));
     {
         // Nothing picked in the chooser, or the menu save would silently rewrite the photo.
-        const QSignalBlocker quiet(Eform3()->FileListBox1);
-        Eform3()->FileListBox1->setCurrentRow(-1);
+        const QSignalBlocker quiet(Chooser()->FileList);
+        Chooser()->FileList->setCurrentRow(-1);
     }
-    ASSERT_TRUE(Eform3()->FileName().isEmpty());
+    ASSERT_TRUE(Chooser()->FileName().isEmpty());
     const QString out = dir.filePath("copy.bmp");
     prompts.savePaths = {out.toStdString()};
     Action(*w, "Btenregistrer")->trigger();
     ASSERT_TRUE(QFileInfo(out).isFile());
     EXPECT_EQ(w->State().CurrentFileName, out.toStdString());
     // The chooser lists the new file and still has nothing selected.
-    EXPECT_EQ(Eform3()->FileListBox1->count(), 2);
-    EXPECT_TRUE(Eform3()->FileName().isEmpty());
+    EXPECT_EQ(Chooser()->FileList->count(), 2);
+    EXPECT_TRUE(Chooser()->FileName().isEmpty());
 
     // Not selected in the chooser: refused.
     Action(*w, "Supprimer1")->trigger();
@@ -640,7 +640,7 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     prompts.savePaths = {out.toStdString()};
     prompts.answers = {true};  // replacing it
     Action(*w, "Btenregistrer")->trigger();
-    ASSERT_TRUE(Eform3()->SelectFile(out));
+    ASSERT_TRUE(Chooser()->SelectFile(out));
     prompts.answers = {true};
     Action(*w, "Supprimer1")->trigger();
     EXPECT_FALSE(QFileInfo::exists(out));

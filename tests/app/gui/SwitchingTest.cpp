@@ -336,7 +336,7 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     OnceShown(dialogs.Gradient(), [&] { dialogs.Gradient().reject(); });
     Action(*w, "Btnouveau")->trigger();
     EXPECT_EQ(w->windowTitle(), CaptionOf(b));
-    OnceShown(dialogs.Gradient(), [&] { dialogs.Gradient().BitBtn1->click(); });
+    OnceShown(dialogs.Gradient(), [&] { dialogs.Gradient().OkButton->click(); });
     Action(*w, "Btnouveau")->trigger();
     EXPECT_EQ(w->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), true));
     EXPECT_TRUE(highlighted().isEmpty());

@@ -223,7 +223,7 @@ TEST(VisibleTexts, EveryDialogInPlainEnglishThroughTr) {
     mix.Prepare(Pattern(30, 20, 1), QStringLiteral("mark.bmp"), 200, 100);
     for (lum::MixStyle s : {lum::MixStyle::MaskedCopy, lum::MixStyle::Tiles, lum::MixStyle::SmoothedEdges}) {
         mix.SetStyle(s);
-        Add(texts, mix.Label10, "text", mix.Label10->text());
+        Add(texts, mix.SizeLine, "text", mix.SizeLine->text());
     }
     // The ratio's note of the new size.
     dialogs.NewSize().SetImageSize(2000, 10);
