@@ -120,9 +120,9 @@ void MainWindow::buildUi() {
     photoList_->SetPrompts(&prompts());
     photoList_->SetMask(lum::PhotoListMask());
     lum::LinkFolderViews(folderTree_, photoList_);
-    connect(photoList_, &PhotoList::Click, this,
+    connect(photoList_, &PhotoList::EntryActivated, this,
             [this] { Guard([this] { OpenPickedListEntry(); }); });
-    connect(folderTree_, &FolderTree::OnDirChange, this, [](const QString& path) { FolderMemory::Remember(path); });
+    connect(folderTree_, &FolderTree::FolderSelected, this, [](const QString& path) { FolderMemory::Remember(path); });
     folderTree_->Rebuild();
     buildBrowsing();
     folderTree_->OpenPath(FolderMemory::StartFolder());

@@ -79,7 +79,7 @@ int firstZoom(int asItIs, int w, int h, int W, int H) {
 // Picking and loading
 
 void MainWindow::OpenPickedListEntry() {
-    const QString picked = photoList_->GetSelectedItem();
+    const QString picked = photoList_->ActivatedPath();
     const std::string special = picked.isEmpty() ? std::string() : lum::SpecialFileRefusal(picked.toStdString());
     if (!special.empty()) {
         // A pipe or a device: said so, and nothing else changes.

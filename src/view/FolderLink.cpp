@@ -7,7 +7,7 @@ namespace lum {
 
 void LinkFolderViews(FolderTree* tree, PhotoList* list) {
     list->SetDrivesSource([tree] { return tree->Drives(); });
-    QObject::connect(tree, &FolderTree::OnDirChange, list, &PhotoList::setDirectory);
+    QObject::connect(tree, &FolderTree::FolderSelected, list, &PhotoList::setDirectory);
     QObject::connect(tree, &FolderTree::FoldersChanged, list, &PhotoList::RefreshIfShowing);
     QObject::connect(tree, &FolderTree::FolderRenamed, list, &PhotoList::FolderRenamed);
     QObject::connect(list, &PhotoList::FolderOpened, tree, [tree](const QString& dir) { tree->OpenPath(dir); });

@@ -80,19 +80,19 @@ void FolderTree::BuildMenu() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(tr("&New Folder"), "AddNode", &FolderTree::AddNode);
-    add(tr("&Rename Folder"), "EditNode", &FolderTree::EditNode);
-    add(tr("&Delete Folder"), "DelNode", &FolderTree::DelNode);
+    add(tr("&New Folder"), "AddNode", &FolderTree::NewFolder);
+    add(tr("&Rename Folder"), "EditNode", &FolderTree::AskFolderRename);
+    add(tr("&Delete Folder"), "DelNode", &FolderTree::DeleteFolder);
     menu_->addSeparator();
-    add(tr("Cu&t"), "CutNode", &FolderTree::CutNode);
-    add(tr("&Copy"), "CopyNode", &FolderTree::CopyNode);
-    pasteAction_ = add(tr("&Paste"), "PasteNode", &FolderTree::PasteNode);
+    add(tr("Cu&t"), "CutNode", &FolderTree::CutFolder);
+    add(tr("&Copy"), "CopyNode", &FolderTree::CopyFolder);
+    pasteAction_ = add(tr("&Paste"), "PasteNode", &FolderTree::PasteIntoFolder);
     menu_->addSeparator();
-    add(tr("Tree &Size"), "GetTreeSize", &FolderTree::GetTreeSize);
+    add(tr("Tree &Size"), "GetTreeSize", &FolderTree::ShowTreeSize);
     add(tr("&Folder Contents"), "ShowFolderContents", &FolderTree::ShowFolderContents);
     menu_->addSeparator();
-    add(tr("&Map Network Drive"), "ConnectNetResource", &FolderTree::ConnectNetResource);
-    add(tr("Disconnect Net&work Drive"), "DisConnectNetResource", &FolderTree::DisConnectNetResource);
+    add(tr("&Map Network Drive"), "ConnectNetResource", &FolderTree::MapNetworkDrive);
+    add(tr("Disconnect Net&work Drive"), "DisConnectNetResource", &FolderTree::DisconnectNetworkDrive);
 }
 
 // ---- building and reading nodes
@@ -275,7 +275,7 @@ void FolderTree::SelectNode(QTreeWidgetItem* node) {
         }
         setCurrentItem(node);
         selectedPath_ = QString::fromLatin1(kDrives);
-        emit OnDirChange(selectedPath_);
+        emit FolderSelected(selectedPath_);
         return;
     }
     const QString path = PathOf(node);
@@ -290,7 +290,7 @@ void FolderTree::SelectNode(QTreeWidgetItem* node) {
     setCurrentItem(node);
     LoadChildren(node, true);
     selectedPath_ = path;
-    emit OnDirChange(path);
+    emit FolderSelected(path);
 }
 
 bool FolderTree::OpenPath(const QString& path) {
@@ -325,7 +325,7 @@ bool FolderTree::OpenPath(const QString& path) {
     setCurrentItem(node);
     scrollToItem(node);
     selectedPath_ = PathOf(node);
-    emit OnDirChange(selectedPath_);
+    emit FolderSelected(selectedPath_);
     return true;
 }
 
@@ -346,8 +346,8 @@ void FolderTree::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: SelectNode(currentItem()); return;
-    case Qt::Key_F2: EditNode(); return;
-    case Qt::Key_Delete: DelNode(); return;
+    case Qt::Key_F2: AskFolderRename(); return;
+    case Qt::Key_Delete: DeleteFolder(); return;
     default: QTreeWidget::keyPressEvent(event);
     }
 }
@@ -382,7 +382,7 @@ QString FolderTree::InvalidNameText() {
     return tr("A folder name cannot contain any of these characters: %1").arg(QStringLiteral("\\ * ? / = \" < > | : , ; + ^"));
 }
 
-void FolderTree::AddNode() {
+void FolderTree::NewFolder() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() == RootNode) {
         prompts().Message(S(NoDrivesHereText()));
@@ -417,7 +417,7 @@ bool FolderTree::CreateFolderIn(const QString& parentPath, const QString& typed)
     return true;
 }
 
-void FolderTree::EditNode() {
+void FolderTree::AskFolderRename() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
         prompts().Message(S(NoDriveRenameText()));
@@ -470,7 +470,7 @@ void FolderTree::AfterRename(const QString& from, const QString& to) {
     else emit FolderRenamed(from, to);
 }
 
-void FolderTree::DelNode() {
+void FolderTree::DeleteFolder() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
         prompts().Message(S(tr("Drives cannot be deleted here.")));
@@ -499,7 +499,7 @@ void FolderTree::DelNode() {
 
 QString FolderTree::NoFolderChosenText() { return tr("No folder is chosen."); }
 
-void FolderTree::CutNode() {
+void FolderTree::CutFolder() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
         prompts().Message(S(NoFolderChosenText()));
@@ -508,7 +508,7 @@ void FolderTree::CutNode() {
     PutFilesOnClipboard({WithoutSlash(PathOf(node))}, true);
 }
 
-void FolderTree::CopyNode() {
+void FolderTree::CopyFolder() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() != FolderNode) {
         prompts().Message(S(NoFolderChosenText()));
@@ -517,7 +517,7 @@ void FolderTree::CopyNode() {
     PutFilesOnClipboard({WithoutSlash(PathOf(node))}, false);
 }
 
-void FolderTree::PasteNode() {
+void FolderTree::PasteIntoFolder() {
     QTreeWidgetItem* node = CommandNode();
     if (!node || node->data(0, KindRole).toInt() == RootNode) {
         prompts().Message(S(NoDrivesHereText()));
@@ -594,13 +594,13 @@ void FolderTree::DropFiles(const QStringList& files, const QString& target, bool
     BringFiles(files, target, move, lum::PasteWay::Drop);
 }
 
-void FolderTree::ConnectNetResource() {
+void FolderTree::MapNetworkDrive() {
     prompts().Message(S(tr("Network drives are connected through the desktop's file manager on this system (for "
                            "example its \"Connect to Server\" or \"Other Locations\" page). Once mounted, they "
                            "appear under \"Drives\".")));
 }
 
-void FolderTree::DisConnectNetResource() {
+void FolderTree::DisconnectNetworkDrive() {
     prompts().Message(S(tr("Network drives are disconnected through the desktop's file manager on this system "
                            "(the eject or unmount button beside the network place).")));
 }

@@ -26,7 +26,7 @@ public:
     // Only records the path (when it differs); the selection and the linked list stay as they are.
     void SetSelectedPath(const QString& path);
     // Walks down from the drives selecting and expanding each level, makes the path the
-    // selected path, raises OnDirChange and points the linked list at it. False when the
+    // selected path, raises FolderSelected and points the linked list at it. False when the
     // path does not exist (nothing changes then).
     bool OpenPath(const QString& path);
 
@@ -63,18 +63,18 @@ public:
     QString CommandFolder() const { return PathOf(CommandNode()); }
 
     // Popup-menu commands, acting on the selected node.
-    void AddNode();
-    void EditNode();
-    void DelNode();
-    void CutNode();
-    void CopyNode();
-    void PasteNode();
-    void GetTreeSize();
+    void NewFolder();
+    void AskFolderRename();
+    void DeleteFolder();
+    void CutFolder();
+    void CopyFolder();
+    void PasteIntoFolder();
+    void ShowTreeSize();
     void ShowFolderContents();
-    void ConnectNetResource();
-    void DisConnectNetResource();
+    void MapNetworkDrive();
+    void DisconnectNetworkDrive();
 
-    // The checks and the work behind AddNode and EditNode, with a given name.
+    // The checks and the work behind NewFolder and AskFolderRename, with a given name.
     bool CreateFolderIn(const QString& parentPath, const QString& name);
     bool RenameFolder(const QString& path, const QString& newName);
     // What a drop of files on the folder `target` does: moves them there (copies with `move`
@@ -97,7 +97,7 @@ public:
 
 signals:
     // A folder (or "Drives") was selected: the photo list shows it.
-    void OnDirChange(const QString& path);
+    void FolderSelected(const QString& path);
     // The contents of these folders changed by a command of the tree.
     void FoldersChanged(const QStringList& folders);
     // A folder that is not the selected one (nor holds it) was renamed.

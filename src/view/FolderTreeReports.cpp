@@ -17,7 +17,7 @@ namespace {
 std::string S(const QString& s) { return s.toStdString(); }
 }  // namespace
 
-void FolderTree::GetTreeSize() {
+void FolderTree::ShowTreeSize() {
     QTreeWidgetItem* node = CommandNode();
     QLocale loc;
     QString text = tr("=== TREE SIZE ===") + QStringLiteral("\n\n");

@@ -57,7 +57,8 @@ QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
     return l;
 }
 
-// Shape1: a framed square in the colour of its palette's window role.
+// The pipette's swatch (object name Shape1): a framed square in the colour of its palette's
+// window role.
 class Swatch : public QFrame {
 public:
     using QFrame::QFrame;
@@ -110,7 +111,7 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
         b->setIconSize(QSize(24, 24));
         b->setIcon(LumoraIcon(b->objectName()));
         b->setToolTip(tr(d.hint));
-        connect(b, &QToolButton::clicked, this, [this, b] { pane_.Guard([this, b] { ToolButtonClick(b); }); });
+        connect(b, &QToolButton::clicked, this, [this, b] { pane_.Guard([this, b] { ChooseTool(b); }); });
         grid->addWidget(b, i / 3, i % 3);
         buttons_.push_back(b);
         ++i;
@@ -119,22 +120,22 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
 
     EditState& st = pane_.editor().State();
     auto* colours = new QHBoxLayout();
-    panel5_ = new ColourPanel(QStringLiteral("Panel5"), QString(), st.PaintColour1, body);
-    panel6_ = new ColourPanel(QStringLiteral("Panel6"), QString(), st.PaintColour2, body);
-    for (ColourPanel* p : {panel5_, panel6_}) {
+    firstColour_ = new ColourPanel(QStringLiteral("Panel5"), QString(), st.PaintColour1, body);
+    secondColour_ = new ColourPanel(QStringLiteral("Panel6"), QString(), st.PaintColour2, body);
+    for (ColourPanel* p : {firstColour_, secondColour_}) {
         p->setFixedSize(30, 22);
         colours->addWidget(p);
     }
-    panel5_->setToolTip(tr("First paint colour (left button); click to choose it"));
-    panel6_->setToolTip(tr("Second paint colour (right button); click to choose it"));
-    connect(panel5_, &ColourPanel::clicked, this, [this] { panelClick(true); });
-    connect(panel6_, &ColourPanel::clicked, this, [this] { panelClick(false); });
-    shape1_ = new Swatch(body);
-    shape1_->setObjectName(QStringLiteral("Shape1"));
-    shape1_->setFixedSize(22, 22);
-    shape1_->setToolTip(tr("The colour under the pipette"));
-    PaintSwatch(shape1_, st.PaintColour1);
-    colours->addWidget(shape1_);
+    firstColour_->setToolTip(tr("First paint colour (left button); click to choose it"));
+    secondColour_->setToolTip(tr("Second paint colour (right button); click to choose it"));
+    connect(firstColour_, &ColourPanel::clicked, this, [this] { chooseColour(true); });
+    connect(secondColour_, &ColourPanel::clicked, this, [this] { chooseColour(false); });
+    swatch_ = new Swatch(body);
+    swatch_->setObjectName(QStringLiteral("Shape1"));
+    swatch_->setFixedSize(22, 22);
+    swatch_->setToolTip(tr("The colour under the pipette"));
+    PaintSwatch(swatch_, st.PaintColour1);
+    colours->addWidget(swatch_);
     colours->addStretch(1);
     outer->addLayout(colours);
 
@@ -147,23 +148,23 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     outer->addLayout(readout);
 
     auto* sizes = new QGridLayout();
-    upDownD_ = new SpinEdit(QStringLiteral("UpDownD"), QStringLiteral("Edit4"), 2, 96, st.PaintDiameter, 1, body);
-    upDownD_->SetHint(tr("Tool diameter"));
-    upDownE_ = new SpinEdit(QStringLiteral("UpDownE"), QStringLiteral("Edit5"), 1, 36, st.PaintThickness, 1, body);
-    upDownE_->SetHint(tr("Thickness or fill threshold"));
+    diameterSpin_ = new SpinEdit(QStringLiteral("UpDownD"), QStringLiteral("Edit4"), 2, 96, st.PaintDiameter, 1, body);
+    diameterSpin_->SetHint(tr("Tool diameter"));
+    thicknessSpin_ = new SpinEdit(QStringLiteral("UpDownE"), QStringLiteral("Edit5"), 1, 36, st.PaintThickness, 1, body);
+    thicknessSpin_->SetHint(tr("Thickness or fill threshold"));
     sizes->addWidget(NamedLabel("LabelD", tr("D", "diameter"), body), 0, 0);
-    sizes->addWidget(upDownD_, 0, 1);
+    sizes->addWidget(diameterSpin_, 0, 1);
     sizes->addWidget(NamedLabel("LabelE", tr("T", "thickness"), body), 1, 0);
-    sizes->addWidget(upDownE_, 1, 1);
+    sizes->addWidget(thicknessSpin_, 1, 1);
     outer->addLayout(sizes);
-    connect(upDownD_, qOverload<int>(&QSpinBox::valueChanged), this,
+    connect(diameterSpin_, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { pane_.editor().State().PaintDiameter = v; });
-    connect(upDownE_, qOverload<int>(&QSpinBox::valueChanged), this,
+    connect(thicknessSpin_, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { pane_.editor().State().PaintThickness = v; });
 
-    label3_ = NamedLabel("Label3", QString(), body);
+    zoomLabel_ = NamedLabel("Label3", QString(), body);
     ShowZoom(pane_.View()->Zoom());
-    outer->addWidget(label3_);
+    outer->addWidget(zoomLabel_);
     outer->addStretch(1);
 
     ShowColorReadout(st.PaintColour1);
@@ -175,9 +176,9 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     connect(&pane_, &EditPane::PaintColoursWereChanged, this, &PaintToolbar::SyncFromState);
 }
 
-QToolButton* PaintToolbar::Button(const QString& designName) const {
+QToolButton* PaintToolbar::Button(const QString& name) const {
     for (QToolButton* b : buttons_)
-        if (b->objectName() == designName) return b;
+        if (b->objectName() == name) return b;
     return nullptr;
 }
 
@@ -187,7 +188,7 @@ QToolButton* PaintToolbar::DownButton() const {
     return nullptr;
 }
 
-void PaintToolbar::ToolButtonClick(QToolButton* button) {
+void PaintToolbar::ChooseTool(QToolButton* button) {
     const ToolButtonDef* def = DefOf(button);
     if (!def) return;
     // One down at a time; the down button clicked again comes up, leaving none down.
@@ -209,19 +210,19 @@ void PaintToolbar::ShowColorReadout(Colour c) {
     labelB_->setText(tr("B %1").arg(ColourB(c)));
 }
 
-void PaintToolbar::ShowSwatch(Colour c) { PaintSwatch(shape1_, c); }
+void PaintToolbar::ShowSwatch(Colour c) { PaintSwatch(swatch_, c); }
 
-void PaintToolbar::ShowZoom(int percent) { label3_->setText(tr("%1 %").arg(percent)); }
+void PaintToolbar::ShowZoom(int percent) { zoomLabel_->setText(tr("%1 %").arg(percent)); }
 
 void PaintToolbar::SyncFromState() {
     const EditState& st = pane_.editor().State();
-    panel5_->SetColour(st.PaintColour1);
-    panel6_->SetColour(st.PaintColour2);
-    upDownD_->setValue(st.PaintDiameter);
-    upDownE_->setValue(st.PaintThickness);
+    firstColour_->SetColour(st.PaintColour1);
+    secondColour_->SetColour(st.PaintColour2);
+    diameterSpin_->setValue(st.PaintDiameter);
+    thicknessSpin_->setValue(st.PaintThickness);
 }
 
-void PaintToolbar::panelClick(bool first) {
+void PaintToolbar::chooseColour(bool first) {
     Editor& editor = pane_.editor();
     QColor c = ToQColor(first ? editor.State().PaintColour1 : editor.State().PaintColour2);
     if (!askColour_ || !askColour_(c)) return;

@@ -24,41 +24,43 @@ public:
     // Works on the pane's editor; follows the pane's readout, zoom steps and tool resets.
     explicit PaintToolbar(EditPane& pane, QWidget* parent = nullptr);
 
-    // Asks for a colour when Panel5 or Panel6 is clicked (the colour dialog until set).
+    // Asks for a colour when a paint colour is clicked (the colour dialog until set).
     void SetColourAsker(ColourAsker asker) { askColour_ = std::move(asker); }
 
-    QToolButton* Button(const QString& designName) const;
+    // A tool button by its object name ("Btpipette", ...).
+    QToolButton* Button(const QString& name) const;
     // The tool button that is down, or null.
     QToolButton* DownButton() const;
 
-    // The click of a tool button (all thirteen share it).
-    void ToolButtonClick(QToolButton* button);
+    // A tool button was clicked (all thirteen share this): its tool, or none when it came up.
+    void ChooseTool(QToolButton* button);
     // Every tool button raised (the tool was reset).
     void ReleaseTools();
-    // ShowColorReadout: "R 253", "G 233", "B 115".
+    // The colour under the pipette as "R 253", "G 233", "B 115".
     void ShowColorReadout(Colour c);
     void ShowSwatch(Colour c);
-    // Label3: the percentage the photo is shown at ("150 %").
+    // The percentage the photo is shown at ("150 %").
     void ShowZoom(int percent);
-    // Panel5 and Panel6 from the editor's paint colours, the controls from its state.
+    // The two paint colours and the sizes from the editor's state.
     void SyncFromState();
 
 private:
-    void panelClick(bool first);
+    // Asks for the first or the second paint colour.
+    void chooseColour(bool first);
 
     EditPane& pane_;
     ColourAsker askColour_;
     QGroupBox* tools_ = nullptr;
     std::vector<QToolButton*> buttons_;
-    ColourPanel* panel5_ = nullptr;
-    ColourPanel* panel6_ = nullptr;
-    SpinEdit* upDownD_ = nullptr;
-    SpinEdit* upDownE_ = nullptr;
-    QFrame* shape1_ = nullptr;
+    ColourPanel* firstColour_ = nullptr;
+    ColourPanel* secondColour_ = nullptr;
+    SpinEdit* diameterSpin_ = nullptr;
+    SpinEdit* thicknessSpin_ = nullptr;
+    QFrame* swatch_ = nullptr;
     QLabel* labelR_ = nullptr;
     QLabel* labelG_ = nullptr;
     QLabel* labelB_ = nullptr;
-    QLabel* label3_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
 };
 
 }  // namespace lum

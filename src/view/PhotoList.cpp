@@ -157,7 +157,7 @@ PhotoList::PhotoList(QWidget* parent) : QTreeWidget(parent) {
     header()->setStretchLastSection(false);
     SetColumns(false);
     SetMask(mask_);
-    connect(header(), &QHeaderView::sectionClicked, this, &PhotoList::ColumnClick);
+    connect(header(), &QHeaderView::sectionClicked, this, &PhotoList::SortByColumn);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         // Ctrl and Shift with a click only add to the selection or take from it.
         if (clickModifiers_ & (Qt::ControlModifier | Qt::ShiftModifier)) return;
@@ -165,7 +165,7 @@ PhotoList::PhotoList(QWidget* parent) : QTreeWidget(parent) {
         // while the window turns, and the list may be refilled meanwhile.
         const QPersistentModelIndex clicked(index);
         QTimer::singleShot(0, this, [this, clicked] {
-            if (clicked.isValid()) ItemClick(itemFromIndex(clicked));
+            if (clicked.isValid()) ActivateEntry(itemFromIndex(clicked));
         });
     });
     keyboardOpen_ = new QTimer(this);
@@ -191,23 +191,23 @@ void PhotoList::BuildMenu() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(menu_, tr("&Open"), "ItemOpen", &PhotoList::ItemOpen);
-    add(menu_, tr("&View"), "ItemView", &PhotoList::ItemView);
+    add(menu_, tr("&Open"), "ItemOpen", &PhotoList::OpenSelected);
+    add(menu_, tr("&View"), "ItemView", &PhotoList::ViewSelected);
     sendMenu_ = menu_->addMenu(tr("&Send To"));
     sendMenu_->setObjectName(QStringLiteral("SubMenuSend"));
     add(sendMenu_, tr("Any Folder..."), "SendToAnyFolder", &PhotoList::SendToAnyFolder);
     add(sendMenu_, tr("Clipboard as Contents"), "SendToClipboardAsContents", &PhotoList::SendToClipboardAsContents);
     add(sendMenu_, tr("Clipboard as File Name"), "SendToClipboardAsFileName", &PhotoList::SendToClipboardAsFileName);
-    add(sendMenu_, tr("Desktop as Link"), "SendToDesktopAsShortCut", &PhotoList::SendToDesktopAsShortCut);
+    add(sendMenu_, tr("Desktop as Link"), "SendToDesktopAsShortCut", &PhotoList::SendToDesktopAsLink);
     menu_->addSeparator();
-    add(menu_, tr("Cu&t"), "ItemOpCut", &PhotoList::ItemOpCut);
-    add(menu_, tr("&Copy"), "ItemOpCopy", &PhotoList::ItemOpCopy);
-    pasteAction_ = add(menu_, tr("&Paste"), "ItemOpPaste", &PhotoList::ItemOpPaste);
+    add(menu_, tr("Cu&t"), "ItemOpCut", &PhotoList::CutSelected);
+    add(menu_, tr("&Copy"), "ItemOpCopy", &PhotoList::CopySelected);
+    pasteAction_ = add(menu_, tr("&Paste"), "ItemOpPaste", &PhotoList::PasteHere);
     menu_->addSeparator();
-    add(menu_, tr("&Rename"), "ItemRename", &PhotoList::ItemRename);
-    add(menu_, tr("&Delete"), "ItemDelete", &PhotoList::ItemDelete);
-    add(menu_, tr("Propert&ies"), "ItemProperty", &PhotoList::ItemProperty);
-    folderAction_ = add(menu_, tr("&New Folder..."), "ItemFolder", &PhotoList::ItemFolder);
+    add(menu_, tr("&Rename"), "ItemRename", &PhotoList::RenameSelected);
+    add(menu_, tr("&Delete"), "ItemDelete", &PhotoList::DeleteSelected);
+    add(menu_, tr("Propert&ies"), "ItemProperty", &PhotoList::ShowProperties);
+    folderAction_ = add(menu_, tr("&New Folder..."), "ItemFolder", &PhotoList::NewFolder);
 
     // Below the items only what needs no item: the same New Folder and Paste, and Refresh.
     blankMenu_ = new QMenu(this);
@@ -357,7 +357,7 @@ void PhotoList::Fill() {
         else
             readable = FillFolder();
         sortReverse_ = true;
-        ColumnClick(ColName);
+        SortByColumn(ColName);
         SelectFirstIfNone();
         setUpdatesEnabled(true);
     }
@@ -438,7 +438,7 @@ void PhotoList::SelectFirstIfNone() {
 
 // ---- sorting
 
-void PhotoList::ColumnClick(int column) {
+void PhotoList::SortByColumn(int column) {
     if (column < 0 || column >= columnCount()) return;
     if (column == sortColumn_) {
         sortReverse_ = !sortReverse_;
@@ -530,25 +530,25 @@ QString PhotoList::SingleSelection() const {
 
 // ---- clicks
 
-void PhotoList::ItemClick(QTreeWidgetItem* item) {
+void PhotoList::ActivateEntry(QTreeWidgetItem* item) {
     if (!item) return;
     keyboardOpen_->stop();
-    selectedItem_ = PathOfItem(item);
-    emit Click();
+    activatedPath_ = PathOfItem(item);
+    emit EntryActivated();
 }
 
-void PhotoList::ItemDblClick(QTreeWidgetItem* item) {
+void PhotoList::DoubleClickEntry(QTreeWidgetItem* item) {
     if (!item) return;
     // The item goes away when a folder is opened.
     const QString path = PathOfItem(item);
     const QString kind = KindOfItem(item);
     const bool parentEntry = IsParentItem(item);
-    emit DblClick();
+    emit EntryDoubleClicked();
     if (parentEntry) {
         OpenFolder(path, QStringLiteral("dir"));
         return;
     }
-    if (!dblClickToOpen_) return;
+    if (!doubleClickOpens_) return;
     if (kind == QLatin1String("file"))
         OpenFile(path);
     else
@@ -558,7 +558,7 @@ void PhotoList::ItemDblClick(QTreeWidgetItem* item) {
 void PhotoList::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeWidgetItem* item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : nullptr;
     QTreeWidget::mouseDoubleClickEvent(event);
-    if (item) ItemDblClick(item);
+    if (item) DoubleClickEntry(item);
 }
 
 void PhotoList::mouseReleaseEvent(QMouseEvent* event) {

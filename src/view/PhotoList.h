@@ -56,16 +56,16 @@ public:
     void SetFileType(int flags) { fileType_ = flags; }
     bool ShowFolders() const { return showFolders_; }
     void SetShowFolders(bool on) { showFolders_ = on; }
-    bool DblClickToOpen() const { return dblClickToOpen_; }
-    void SetDblClickToOpen(bool on) { dblClickToOpen_ = on; }
+    bool DoubleClickOpens() const { return doubleClickOpens_; }
+    void SetDoubleClickOpens(bool on) { doubleClickOpens_ = on; }
     bool HideFileExt() const { return hideFileExt_; }
     void SetHideFileExt(bool on) { hideFileExt_ = on; }
     // Entries whose names start with a dot (the hidden class of FileType); refills the list.
     bool ShowHidden() const { return (fileType_ & ftHidden) != 0; }
     void SetShowHidden(bool on);
 
-    // Opening from the keyboard: Enter on a file raises Click as a mouse click does, and a file
-    // the arrow keys move to raises Click once the keys have rested for delayMs (holding a key
+    // Opening from the keyboard: Enter on a file raises EntryActivated as a mouse click does, and
+    // a file the arrow keys move to raises it once the keys have rested for delayMs (holding a key
     // opens nothing on the way). Negative: off, Enter opens files as a double click does.
     void SetKeyboardOpenDelay(int delayMs);
     int KeyboardOpenDelay() const { return keyboardOpenDelay_; }
@@ -85,8 +85,8 @@ public:
     // and refreshes when it shows the folder that holds it.
     void FolderRenamed(const QString& from, const QString& to);
 
-    // The full path of the item last clicked (a file, a folder, or the parent's path).
-    QString GetSelectedItem() const { return selectedItem_; }
+    // The full path of the item last activated (a file, a folder, or the parent's path).
+    QString ActivatedPath() const { return activatedPath_; }
     // Full paths of the selected items, the parent entry left out.
     QStringList SelectedPaths() const;
 
@@ -98,7 +98,7 @@ public:
     // Sorting state and the header click.
     int SortColumn() const { return sortColumn_; }
     bool SortReverse() const { return sortReverse_; }
-    void ColumnClick(int column);
+    void SortByColumn(int column);
 
     // Item helpers.
     QTreeWidgetItem* ItemOfPath(const QString& path) const;
@@ -106,9 +106,9 @@ public:
     static QString KindOfItem(const QTreeWidgetItem* item);
     static bool IsParentItem(const QTreeWidgetItem* item);
 
-    // What a click and a double click on an item do (the mouse handlers call these).
-    void ItemClick(QTreeWidgetItem* item);
-    void ItemDblClick(QTreeWidgetItem* item);
+    // What a click and a double click on an item do (the mouse and key handlers call these).
+    void ActivateEntry(QTreeWidgetItem* item);
+    void DoubleClickEntry(QTreeWidgetItem* item);
 
     // The menu of the items, and the one of the empty space below them (New Folder, Paste,
     // Refresh).
@@ -119,21 +119,21 @@ public:
     QMenu* MenuAt(const QPoint& pos);
 
     // Popup-menu commands, acting on the selected items.
-    void ItemOpen();
-    void ItemView();
+    void OpenSelected();
+    void ViewSelected();
     void SendToAnyFolder();
     void SendToClipboardAsContents();
     void SendToClipboardAsFileName();
-    void SendToDesktopAsShortCut();
-    void ItemOpCut();
-    void ItemOpCopy();
-    void ItemOpPaste();
-    void ItemRename();
-    void ItemDelete();
-    void ItemProperty();
-    void ItemFolder();
+    void SendToDesktopAsLink();
+    void CutSelected();
+    void CopySelected();
+    void PasteHere();
+    void RenameSelected();
+    void DeleteSelected();
+    void ShowProperties();
+    void NewFolder();
 
-    // The checks and the work behind ItemRename, with a given name: a file keeps its extension
+    // The checks and the work behind RenameSelected, with a given name: a file keeps its extension
     // when the name has none; a name the list would no longer show is asked about.
     bool RenameEntry(const QString& path, const QString& newName);
     // Messages shared with the window.
@@ -146,10 +146,12 @@ public:
     void SetDesktopFolder(const QString& dir) { desktopFolder_ = dir; }
 
 signals:
-    // A click on an item, after GetSelectedItem was set; nothing when no item is under it.
-    void Click();
-    // A double click on an item (after the click of its first press).
-    void DblClick();
+    // An item was clicked (or chosen from the keyboard), after ActivatedPath was set; nothing
+    // when no item is under the click.
+    void EntryActivated();
+    // An item was double-clicked (after the activation of its first press), or Enter pressed on
+    // a folder.
+    void EntryDoubleClicked();
     // The list now shows another folder.
     void DirectoryChanged(const QString& dir);
     // A folder was opened from the list (or the one shown went away): the tree follows.
@@ -178,7 +180,7 @@ private:
     void SortItems();
     void SelectFirstIfNone();
     QString SingleSelection() const;
-    void AfterChange(const QStringList& touchedFolders);
+    void RefreshAndTell(const QStringList& touchedFolders);
     int Compare(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
     bool OpenFolder(const QString& path, const QString& kind);
     bool OpenFile(const QString& path);
@@ -197,12 +199,12 @@ private:
     bool matchAll_ = true;
     int fileType_ = ftAll;
     bool showFolders_ = true;
-    bool dblClickToOpen_ = true;
+    bool doubleClickOpens_ = true;
     bool hideFileExt_ = false;
     bool drivesView_ = false;
     int sortColumn_ = ColName;
     bool sortReverse_ = false;
-    QString selectedItem_;
+    QString activatedPath_;
     std::function<QList<lum::files::Drive>()> drivesSource_;
     lum::Prompts* prompts_ = nullptr;
     lum::files::Opener opener_;

@@ -28,7 +28,7 @@ QString Extension(const QString& name) {
 }
 }  // namespace
 
-void PhotoList::AfterChange(const QStringList& touchedFolders) {
+void PhotoList::RefreshAndTell(const QStringList& touchedFolders) {
     Refresh();
     emit FoldersChanged(touchedFolders);
 }
@@ -47,7 +47,7 @@ QStringList PhotoList::SelectionOrSay() {
     return paths;
 }
 
-void PhotoList::ItemOpen() {
+void PhotoList::OpenSelected() {
     const QStringList paths = SelectionOrSay();
     if (paths.isEmpty()) return;
     if (paths.size() == 1 && QFileInfo(paths.front()).isDir()) {
@@ -65,7 +65,7 @@ void PhotoList::ItemOpen() {
     }
 }
 
-void PhotoList::ItemView() {
+void PhotoList::ViewSelected() {
     // Files in their viewer, folders in the desktop's file manager.
     for (const QString& p : SelectionOrSay()) {
         const QUrl url = QUrl::fromLocalFile(p);
@@ -79,7 +79,7 @@ void PhotoList::SendToAnyFolder() {
     std::string folder = S(drivesView_ ? QDir::homePath() : directory_);
     if (!prompts().AskFolder(S(tr("Send to a folder")), folder)) return;
     const QString target = QString::fromStdString(folder);
-    AfterChange(lum::PasteFiles(paths, target, false, lum::PasteWay::Drop, prompts()));
+    RefreshAndTell(lum::PasteFiles(paths, target, false, lum::PasteWay::Drop, prompts()));
 }
 
 void PhotoList::SendToClipboardAsContents() {
@@ -119,7 +119,7 @@ void PhotoList::SendToClipboardAsFileName() {
     if (!paths.isEmpty()) QApplication::clipboard()->setText(paths.join('\n'));
 }
 
-void PhotoList::SendToDesktopAsShortCut() {
+void PhotoList::SendToDesktopAsLink() {
     const QStringList paths = SelectionOrSay();
     const QString desktop = desktopFolder_.isEmpty() ? DesktopFolder() : desktopFolder_;
     QList<FileFailure> failed;
@@ -132,17 +132,17 @@ void PhotoList::SendToDesktopAsShortCut() {
                                              tr("Some links could not be put on the desktop:"))));
 }
 
-void PhotoList::ItemOpCut() {
+void PhotoList::CutSelected() {
     const QStringList paths = SelectionOrSay();
     if (!paths.isEmpty()) PutFilesOnClipboard(paths, true);
 }
 
-void PhotoList::ItemOpCopy() {
+void PhotoList::CopySelected() {
     const QStringList paths = SelectionOrSay();
     if (!paths.isEmpty()) PutFilesOnClipboard(paths, false);
 }
 
-void PhotoList::ItemOpPaste() {
+void PhotoList::PasteHere() {
     if (drivesView_ || directory_.isEmpty()) {
         prompts().Message(S(NoFolderHereText()));
         return;
@@ -153,10 +153,10 @@ void PhotoList::ItemOpPaste() {
         prompts().Message(S(tr("There is nothing to paste: cut or copy files first.")));
         return;
     }
-    AfterChange(lum::PasteFiles(files, directory_, cut, lum::PasteWay::Clipboard, prompts()));
+    RefreshAndTell(lum::PasteFiles(files, directory_, cut, lum::PasteWay::Clipboard, prompts()));
 }
 
-void PhotoList::ItemRename() {
+void PhotoList::RenameSelected() {
     const QString path = SingleSelection();
     if (path.isEmpty()) {
         prompts().Message(S(NoFileSelectedText()));
@@ -209,8 +209,8 @@ bool PhotoList::RenameEntry(const QString& path, const QString& typed) {
     }
     QString reason;
     if (!MoveEntry(from, target, &reason)) return say(tr("Could not rename %1: %2.").arg(fi.fileName(), reason));
-    if (SamePath(selectedItem_, from)) selectedItem_ = target;
-    AfterChange({fi.absolutePath()});
+    if (SamePath(activatedPath_, from)) activatedPath_ = target;
+    RefreshAndTell({fi.absolutePath()});
     if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
     emit EntryRenamed(from, target);
     return true;
@@ -236,7 +236,7 @@ QString PhotoList::NeighbourAfter(const QStringList& leaving) const {
     return QString();
 }
 
-void PhotoList::ItemDelete() {
+void PhotoList::DeleteSelected() {
     const QStringList paths = SelectionOrSay();
     if (paths.isEmpty()) return;
     const QString question = paths.size() == 1
@@ -254,7 +254,7 @@ void PhotoList::ItemDelete() {
     if (!failed.isEmpty())
         prompts().Message(S(lum::FailureText(failed, tr("Could not move %1 to the Trash: %2."),
                                              tr("Some items could not be moved to the Trash:"))));
-    AfterChange({directory_});
+    RefreshAndTell({directory_});
     // The next photo takes the place of those that went, not the way up; what could not go
     // stays selected.
     bool allGone = true;
@@ -264,7 +264,7 @@ void PhotoList::ItemDelete() {
     if (!removed.isEmpty()) emit EntriesRemoved(removed);
 }
 
-void PhotoList::ItemProperty() {
+void PhotoList::ShowProperties() {
     const QString path = SingleSelection();
     if (path.isEmpty()) {
         prompts().Message(S(NoFileSelectedText()));
@@ -280,7 +280,7 @@ void PhotoList::ItemProperty() {
     prompts().ShowText(S(tr("Properties")), S(text));
 }
 
-void PhotoList::ItemFolder() {
+void PhotoList::NewFolder() {
     if (drivesView_ || directory_.isEmpty()) {
         prompts().Message(S(NoFolderHereText()));
         return;
@@ -306,7 +306,7 @@ void PhotoList::ItemFolder() {
         prompts().Message(S(tr("Could not make the folder %1: %2.").arg(n, why.isEmpty() ? tr("not a usable name") : why)));
         return;
     }
-    AfterChange({directory_});
+    RefreshAndTell({directory_});
     if (QTreeWidgetItem* it = ItemOfPath(target)) setCurrentItem(it);
 }
 

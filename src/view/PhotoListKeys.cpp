@@ -16,18 +16,18 @@ void PhotoList::CancelKeyboardOpen() { keyboardOpen_->stop(); }
 void PhotoList::FlushKeyboardOpen() {
     keyboardOpen_->stop();
     QTreeWidgetItem* item = currentItem();
-    if (item && item->isSelected() && KindOfItem(item) == QLatin1String("file")) ItemClick(item);
+    if (item && item->isSelected() && KindOfItem(item) == QLatin1String("file")) ActivateEntry(item);
 }
 
 void PhotoList::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_F2: ItemRename(); return;
-    case Qt::Key_Delete: ItemDelete(); return;
+    case Qt::Key_F2: RenameSelected(); return;
+    case Qt::Key_Delete: DeleteSelected(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (QTreeWidgetItem* item = currentItem()) {
-            if (keyboardOpenDelay_ >= 0 && KindOfItem(item) == QLatin1String("file")) ItemClick(item);
-            else ItemDblClick(item);
+            if (keyboardOpenDelay_ >= 0 && KindOfItem(item) == QLatin1String("file")) ActivateEntry(item);
+            else DoubleClickEntry(item);
         }
         return;
     case Qt::Key_Backspace:

@@ -26,10 +26,10 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(tr("Selection Too
         addWidget(b);
         return b;
     };
-    cercle_ = shapeButton("Btselectcercle", QT_TR_NOOP("Ellipse selection"), 3);
-    rect_ = shapeButton("Btselectrect", QT_TR_NOOP("Rectangle selection"), 2);
+    ellipse_ = shapeButton("Btselectcercle", QT_TR_NOOP("Ellipse selection"), 3);
+    rectangle_ = shapeButton("Btselectrect", QT_TR_NOOP("Rectangle selection"), 2);
     none_ = shapeButton("BtNotool", QT_TR_NOOP("No selection tool"), 0);
-    poly_ = shapeButton("Btselectpoly", QT_TR_NOOP("Free-shape selection"), 1);
+    freeShape_ = shapeButton("Btselectpoly", QT_TR_NOOP("Free-shape selection"), 1);
     none_->setChecked(true);
     connect(group, &QButtonGroup::idClicked, this, &SelectionToolbar::ToolChosen);
 
@@ -55,8 +55,8 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(tr("Selection Too
         addWidget(l);
         return l;
     };
-    label1_ = label("Label1");
-    label2_ = label("Label2");
+    position_ = label("Label1");
+    size_ = label("Label2");
 }
 
 bool SelectionToolbar::EraseChecked() const { return erase_->isChecked(); }
@@ -64,16 +64,16 @@ bool SelectionToolbar::DuplicateChecked() const { return duplicate_->isChecked()
 
 void SelectionToolbar::ShowTool(int toolMode) {
     switch (toolMode) {
-        case 1: poly_->setChecked(true); break;
-        case 2: rect_->setChecked(true); break;
-        case 3: cercle_->setChecked(true); break;
+        case 1: freeShape_->setChecked(true); break;
+        case 2: rectangle_->setChecked(true); break;
+        case 3: ellipse_->setChecked(true); break;
         default: none_->setChecked(true); break;
     }
 }
 
-void SelectionToolbar::SetLabels(const QString& label1, const QString& label2) {
-    label1_->setText(label1);
-    label2_->setText(label2);
+void SelectionToolbar::SetLabels(const QString& position, const QString& size) {
+    position_->setText(position);
+    size_->setText(size);
 }
 
 }  // namespace lum

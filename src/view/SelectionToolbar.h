@@ -15,35 +15,36 @@ class SelectionToolbar : public QToolBar {
 public:
     explicit SelectionToolbar(QWidget* parent = nullptr);
 
-    QToolButton* Btselectcercle() const { return cercle_; }
-    QToolButton* Btselectrect() const { return rect_; }
-    QToolButton* BtNotool() const { return none_; }
-    QToolButton* Btselectpoly() const { return poly_; }
-    QCheckBox* ChkEffacer() const { return erase_; }
-    QCheckBox* Chkdupliquer() const { return duplicate_; }
-    QLabel* Label1() const { return label1_; }
-    QLabel* Label2() const { return label2_; }
+    QToolButton* EllipseButton() const { return ellipse_; }
+    QToolButton* RectangleButton() const { return rectangle_; }
+    QToolButton* NoToolButton() const { return none_; }
+    QToolButton* FreeShapeButton() const { return freeShape_; }
+    QCheckBox* EraseBox() const { return erase_; }
+    QCheckBox* DuplicateBox() const { return duplicate_; }
+    QLabel* PositionLabel() const { return position_; }
+    QLabel* SizeLabel() const { return size_; }
 
     bool EraseChecked() const;
     bool DuplicateChecked() const;
     // The button of a tool mode down (0 none, 1 free shape, 2 rectangle, 3 ellipse), the
     // others up; no signal.
     void ShowTool(int toolMode);
-    void SetLabels(const QString& label1, const QString& label2);
+    // What the shape being drawn is at: its position and its size (empty when none is drawn).
+    void SetLabels(const QString& position, const QString& size);
 
 signals:
-    // A button was clicked: 0 for BtNotool, else the tool mode of its shape.
+    // A button was clicked: 0 for "no tool", else the tool mode of its shape.
     void ToolChosen(int toolMode);
 
 private:
-    QToolButton* cercle_ = nullptr;
-    QToolButton* rect_ = nullptr;
+    QToolButton* ellipse_ = nullptr;
+    QToolButton* rectangle_ = nullptr;
     QToolButton* none_ = nullptr;
-    QToolButton* poly_ = nullptr;
+    QToolButton* freeShape_ = nullptr;
     QCheckBox* erase_ = nullptr;
     QCheckBox* duplicate_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
+    QLabel* position_ = nullptr;
+    QLabel* size_ = nullptr;
 };
 
 }  // namespace lum

@@ -37,7 +37,7 @@ protected:
         });
         tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "ext4", false}});
         lum::LinkFolderViews(&tree, &list);
-        QObject::connect(&list, &PhotoList::Click, [this] { clicked << list.GetSelectedItem(); });
+        QObject::connect(&list, &PhotoList::EntryActivated, [this] { clicked << list.ActivatedPath(); });
         list.resize(500, 300);
         tree.resize(300, 300);
     }
@@ -123,7 +123,7 @@ TEST_F(FolderKeys, ArrowsOpenOnlyWhereTheyRest) {
     list.FlushKeyboardOpen();
     EXPECT_EQ(clicked.size(), 1);
     Key(&list, Qt::Key_End);
-    list.ItemClick(Item("a.jpg"));
+    list.ActivateEntry(Item("a.jpg"));
     EXPECT_FALSE(list.KeyboardOpenPending());
     EXPECT_EQ(clicked, (QStringList{P("c.jpg"), P("a.jpg")}));
     // Off: the arrows only move.

@@ -33,7 +33,7 @@ protected:
         list.SetPrompts(&prompts);
         tree.SetDrives({Drive{"Scratch", root + "/", "ext4", false}});
         lum::LinkFolderViews(&tree, &list);
-        QObject::connect(&tree, &FolderTree::OnDirChange, [this](const QString& p) { changes << p; });
+        QObject::connect(&tree, &FolderTree::FolderSelected, [this](const QString& p) { changes << p; });
         tree.resize(300, 500);
     }
     QString P(const QString& name) const { return root + "/" + name; }
@@ -122,7 +122,7 @@ TEST_F(DirTreeTest, SetSelectedPathOnlyRecords) {
     EXPECT_EQ(tree.SelectedPath(), "Drives");
 }
 
-TEST_F(DirTreeTest, MousePressSelectsAndRaisesOnDirChange) {
+TEST_F(DirTreeTest, MousePressSelectsAndRaisesFolderSelected) {
     tree.show();
     Pump();
     QTreeWidgetItem* drive = tree.topLevelItem(0)->child(0);
@@ -178,7 +178,7 @@ TEST_F(DirTreeTest, NewFolderNameChecks) {
     EXPECT_FALSE(tree.CreateFolderIn("Drives", "x"));
     EXPECT_EQ(prompts.Last(), "Folders cannot be added among the drives: choose a drive or a folder.");
     tree.setCurrentItem(tree.topLevelItem(0));
-    tree.AddNode();
+    tree.NewFolder();
     EXPECT_EQ(prompts.Last(), "Folders cannot be added among the drives: choose a drive or a folder.");
     EXPECT_FALSE(tree.CreateFolderIn(P("Music"), ""));
     EXPECT_EQ(prompts.Last(), "A name cannot be empty.");
@@ -192,7 +192,7 @@ TEST_F(DirTreeTest, NewFolderNameChecks) {
     ASSERT_TRUE(tree.OpenPath(P("Music")));
     prompts.texts.push_back("New Folder");
     prompts.messages.clear();
-    tree.AddNode();
+    tree.NewFolder();
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(QFileInfo(P("Music/New Folder")).isDir());
     EXPECT_EQ(ChildNames(tree.currentItem()), QStringList{"New Folder"});
@@ -245,26 +245,26 @@ TEST_F(DirTreeTest, RenameFolderAsksAndChecks) {
     ASSERT_TRUE(tree.OpenPath(P("Music")));
     prompts.texts.push_back("Songs");
     prompts.answers.push_back(true);
-    tree.EditNode();
+    tree.AskFolderRename();
     EXPECT_TRUE(QFileInfo(P("Songs")).isDir());
     EXPECT_EQ(tree.SelectedPath(), P("Songs/"));
 }
 
 TEST_F(DirTreeTest, DeleteFolderToTheTrash) {
     ASSERT_TRUE(tree.OpenPath(P("Photos/2024")));
-    tree.DelNode();  // answered No
+    tree.DeleteFolder();  // answered No
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_TRUE(QFileInfo(P("Photos/2024")).isDir());
 
     // A folder removed behind our back.
     QDir(P("Photos/2024")).removeRecursively();
-    tree.DelNode();
+    tree.DeleteFolder();
     EXPECT_EQ(prompts.Last(), P("Photos/2024").toStdString() + " is not there any more.");
     EXPECT_EQ(prompts.questions.size(), 1u);
 
     ASSERT_TRUE(tree.OpenPath(P("Photos/2023/Summer")));
     prompts.answers.push_back(true);
-    tree.DelNode();
+    tree.DeleteFolder();
     EXPECT_FALSE(QFileInfo::exists(P("Photos/2023/Summer")));
     EXPECT_TRUE(InTestTrash("Summer"));
     EmptyTestTrash();
@@ -274,23 +274,23 @@ TEST_F(DirTreeTest, DeleteFolderToTheTrash) {
     EXPECT_EQ(list.Directory(), P("Photos/2023/"));
 
     tree.setCurrentItem(tree.topLevelItem(0)->child(0));
-    tree.DelNode();
+    tree.DeleteFolder();
     EXPECT_EQ(prompts.Last(), "Drives cannot be deleted here.");
     EXPECT_TRUE(QFileInfo(root).isDir());
 }
 
 TEST_F(DirTreeTest, CopyAndPasteFolders) {
     ASSERT_TRUE(tree.OpenPath(P("Photos/2023")));
-    tree.CopyNode();
+    tree.CopyFolder();
     EXPECT_EQ(lum::files::FilesOnClipboard(nullptr), QStringList{P("Photos/2023")});
     // Into itself: refused, nothing written.
     const QStringList before = Snapshot(root);
-    tree.PasteNode();
+    tree.PasteIntoFolder();
     EXPECT_EQ(prompts.Last(), "Could not copy 2023 into 2023: a folder cannot go inside itself.");
     EXPECT_EQ(Snapshot(root), before);
 
     ASSERT_TRUE(tree.OpenPath(P("Music")));
-    tree.PasteNode();
+    tree.PasteIntoFolder();
     EXPECT_EQ(QFileInfo(P("Music/2023/a.jpg")).size(), 100);
     EXPECT_TRUE(QFileInfo(P("Music/2023/Summer")).isDir());
     EXPECT_TRUE(QFileInfo(P("Photos/2023/a.jpg")).exists());
@@ -298,9 +298,9 @@ TEST_F(DirTreeTest, CopyAndPasteFolders) {
 
     // Cut: moved.
     ASSERT_TRUE(tree.OpenPath(P("Photos/2024")));
-    tree.CutNode();
+    tree.CutFolder();
     ASSERT_TRUE(tree.OpenPath(P("Music")));
-    tree.PasteNode();
+    tree.PasteIntoFolder();
     EXPECT_TRUE(QFileInfo(P("Music/2024")).isDir());
     EXPECT_FALSE(QFileInfo::exists(P("Photos/2024")));
     EXPECT_EQ(ChildNames(tree.NodeOf(P("Photos"))), QStringList{"2023"});
@@ -308,7 +308,7 @@ TEST_F(DirTreeTest, CopyAndPasteFolders) {
 
 TEST_F(DirTreeTest, ReportsAndNetworkDrives) {
     ASSERT_TRUE(tree.OpenPath(P("Photos")));
-    tree.GetTreeSize();
+    tree.ShowTreeSize();
     ASSERT_EQ(prompts.shown.size(), 1u);
     const QString size = QString::fromStdString(prompts.shown[0]);
     EXPECT_TRUE(size.startsWith("Tree Size|=== TREE SIZE ===\n\n" + P("Photos"))) << prompts.shown[0];
@@ -320,8 +320,8 @@ TEST_F(DirTreeTest, ReportsAndNetworkDrives) {
     ASSERT_EQ(prompts.shown.size(), 2u);
     EXPECT_TRUE(QString::fromStdString(prompts.shown[1]).contains("[2023]"));
 
-    tree.ConnectNetResource();
-    tree.DisConnectNetResource();
+    tree.MapNetworkDrive();
+    tree.DisconnectNetworkDrive();
     ASSERT_EQ(prompts.messages.size(), 2u);
     EXPECT_NE(prompts.messages[0].find("file manager"), std::string::npos);
     EXPECT_NE(prompts.messages[1].find("file manager"), std::string::npos);

@@ -168,17 +168,17 @@ TEST_F(FileListTest, SortingColumnsReverseAndParentOnTop) {
     EXPECT_FALSE(list.SortReverse());
 
     // The same column again reverses everything, folders-first included, but not the way up.
-    list.ColumnClick(PhotoList::ColName);
+    list.SortByColumn(PhotoList::ColName);
     EXPECT_TRUE(list.SortReverse());
     EXPECT_EQ(Captions(), (QStringList{" ^ Parent", "zed.jpg", "Mid.jpg", "apple.jpg", "Beta", "alpha"}));
 
     // Another column starts reversed; a second click turns it round.
-    list.ColumnClick(PhotoList::ColSize);
+    list.SortByColumn(PhotoList::ColSize);
     EXPECT_EQ(list.SortColumn(), PhotoList::ColSize);
     EXPECT_TRUE(list.SortReverse());
     EXPECT_EQ(Captions().mid(1, 3), (QStringList{"zed.jpg", "apple.jpg", "Mid.jpg"}));
     EXPECT_EQ(Captions().front(), " ^ Parent");
-    list.ColumnClick(PhotoList::ColSize);
+    list.SortByColumn(PhotoList::ColSize);
     EXPECT_FALSE(list.SortReverse());
     EXPECT_EQ(Captions().front(), " ^ Parent");
     EXPECT_EQ(Captions().mid(3), (QStringList{"Mid.jpg", "apple.jpg", "zed.jpg"}));
@@ -192,8 +192,8 @@ TEST_F(FileListTest, SortingColumnsReverseAndParentOnTop) {
         f.setFileTime(base.addDays(a.second), QFileDevice::FileModificationTime);
     }
     list.Refresh();
-    list.ColumnClick(PhotoList::ColModified);
-    list.ColumnClick(PhotoList::ColModified);
+    list.SortByColumn(PhotoList::ColModified);
+    list.SortByColumn(PhotoList::ColModified);
     EXPECT_FALSE(list.SortReverse());
     EXPECT_EQ(Captions().mid(3), (QStringList{"zed.jpg", "apple.jpg", "Mid.jpg"}));
 
@@ -213,7 +213,7 @@ TEST_F(FileListTest, SortingColumnsReverseAndParentOnTop) {
     EXPECT_EQ(Captions().at(1), "alpha");
 }
 
-TEST_F(FileListTest, HeaderClickSortsLikeColumnClick) {
+TEST_F(FileListTest, HeaderClickSortsLikeSortByColumn) {
     WriteSized(P("a.jpg"), 3000);
     WriteSized(P("b.jpg"), 10);
     list.setDirectory(root);
@@ -233,14 +233,14 @@ TEST_F(FileListTest, ClickAndDoubleClickSignals) {
     list.setDirectory(root);
     Show();
     int clicks = 0, dbl = 0;
-    QObject::connect(&list, &PhotoList::Click, [&] { ++clicks; });
-    QObject::connect(&list, &PhotoList::DblClick, [&] { ++dbl; });
+    QObject::connect(&list, &PhotoList::EntryActivated, [&] { ++clicks; });
+    QObject::connect(&list, &PhotoList::EntryDoubleClicked, [&] { ++dbl; });
 
     // A click sets the selected item and is reported once.
     Click(list.viewport(), Centre(Item("a.jpg")));
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(dbl, 0);
-    EXPECT_EQ(list.GetSelectedItem(), P("a.jpg"));
+    EXPECT_EQ(list.ActivatedPath(), P("a.jpg"));
     EXPECT_TRUE(opened.isEmpty());
 
     // A click below the last item reports nothing.
@@ -256,7 +256,7 @@ TEST_F(FileListTest, ClickAndDoubleClickSignals) {
 
     // A click on a folder only records it; a double click opens it.
     Click(list.viewport(), Centre(Item("Sub")));
-    EXPECT_EQ(list.GetSelectedItem(), P("Sub"));
+    EXPECT_EQ(list.ActivatedPath(), P("Sub"));
     EXPECT_EQ(list.Directory(), root + "/");
     DoubleClick(list.viewport(), Centre(Item("Sub")));
     EXPECT_EQ(list.Directory(), P("Sub") + "/");
@@ -264,7 +264,7 @@ TEST_F(FileListTest, ClickAndDoubleClickSignals) {
 
     // The parent entry goes back up.
     Click(list.viewport(), Centre(Item(" ^ Parent")));
-    EXPECT_EQ(list.GetSelectedItem(), root);
+    EXPECT_EQ(list.ActivatedPath(), root);
     DoubleClick(list.viewport(), Centre(Item(" ^ Parent")));
     EXPECT_EQ(list.Directory(), root + "/");
     EXPECT_TRUE(prompts.messages.empty());
@@ -274,23 +274,23 @@ TEST_F(FileListTest, DoubleClickWithoutOpeningAndFailedOpen) {
     WriteSized(P("a.jpg"), 10);
     QDir(root).mkdir("Sub");
     list.setDirectory(root);
-    list.SetDblClickToOpen(false);
-    list.ItemDblClick(Item("a.jpg"));
-    list.ItemDblClick(Item("Sub"));
+    list.SetDoubleClickOpens(false);
+    list.DoubleClickEntry(Item("a.jpg"));
+    list.DoubleClickEntry(Item("Sub"));
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_EQ(list.Directory(), root + "/");
     // The way up works whatever the setting.
-    list.ItemDblClick(Item(" ^ Parent"));
+    list.DoubleClickEntry(Item(" ^ Parent"));
     EXPECT_EQ(list.Directory(), QFileInfo(root).absolutePath() + "/");
 
     list.setDirectory(root);
-    list.SetDblClickToOpen(true);
+    list.SetDoubleClickOpens(true);
     openResult = false;
-    list.ItemDblClick(Item("a.jpg"));
+    list.DoubleClickEntry(Item("a.jpg"));
     EXPECT_EQ(prompts.Last(), "Could not open a.jpg: no program is set to open files of this type.");
     QTreeWidgetItem* gone = Item("a.jpg");
     QFile::remove(P("a.jpg"));
-    list.ItemDblClick(gone);
+    list.DoubleClickEntry(gone);
     EXPECT_EQ(prompts.Last(), "Could not open a.jpg: it is not there any more.");
 }
 
@@ -301,10 +301,10 @@ TEST_F(FileListTest, LinkedTreeFollowsTheList) {
     tree.SetDrives({lum::files::Drive{"Scratch", root + "/", "", false}});
     lum::LinkFolderViews(&tree, &list);
     QStringList changes;
-    QObject::connect(&tree, &FolderTree::OnDirChange, [&](const QString& p) { changes << p; });
+    QObject::connect(&tree, &FolderTree::FolderSelected, [&](const QString& p) { changes << p; });
     ASSERT_TRUE(tree.OpenPath(root));
     EXPECT_EQ(list.Directory(), root + "/");
-    list.ItemDblClick(Item("Sub"));
+    list.DoubleClickEntry(Item("Sub"));
     EXPECT_EQ(list.Directory(), P("Sub") + "/");
     EXPECT_EQ(tree.SelectedPath(), P("Sub") + "/");
     EXPECT_EQ(changes.back(), P("Sub") + "/");
@@ -327,10 +327,10 @@ TEST_F(FileListTest, DrivesViewAndDriveNotReady) {
     QTreeWidgetItem* stick = Item("Stick");
     ASSERT_NE(stick, nullptr);
     EXPECT_EQ(PhotoList::KindOfItem(stick), "drv");
-    list.ItemDblClick(stick);
+    list.DoubleClickEntry(stick);
     EXPECT_EQ(prompts.Last(), "There is no disc in the drive /nonexistent/lumora-stick,\nor the drive is not ready.");
     EXPECT_EQ(list.Directory(), "Drives");
-    list.ItemDblClick(Item("Scratch"));
+    list.DoubleClickEntry(Item("Scratch"));
     EXPECT_EQ(list.Directory(), root + "/");
     EXPECT_EQ(list.headerItem()->text(1), "Size");
     EXPECT_EQ(list.columnWidth(3), 125);
@@ -350,7 +350,7 @@ TEST_F(FileListTest, RenameChecksAndMessages) {
     // Nothing selected.
     list.clearSelection();
     list.setCurrentItem(nullptr);
-    list.ItemRename();
+    list.RenameSelected();
     EXPECT_EQ(prompts.Last(), "No file is selected.");
 
     // Taken names, bad names and read-only files change nothing, and say why.
@@ -372,7 +372,7 @@ TEST_F(FileListTest, RenameChecksAndMessages) {
     EXPECT_EQ(prompts.Last(), "gone.jpg is no longer there.");
     list.setCurrentItem(Item("ro.jpg"));
     prompts.texts.push_back("never.jpg");
-    list.ItemRename();
+    list.RenameSelected();
     EXPECT_EQ(prompts.Last(), "ro.jpg is read-only: it cannot be renamed.");
     EXPECT_EQ(prompts.texts.size(), 1u);  // not even asked
     prompts.texts.clear();
@@ -383,7 +383,7 @@ TEST_F(FileListTest, RenameChecksAndMessages) {
     const size_t messages = prompts.messages.size();
     list.setCurrentItem(Item("a.jpg"));
     prompts.texts.push_back("renamed.jpg");
-    list.ItemRename();
+    list.RenameSelected();
     EXPECT_EQ(prompts.messages.size(), messages);
     EXPECT_FALSE(QFile::exists(P("a.jpg")));
     EXPECT_EQ(QFileInfo(P("renamed.jpg")).size(), 10);
@@ -416,19 +416,19 @@ TEST_F(FileListTest, RenameChecksAndMessages) {
 TEST_F(FileListTest, CommandsNeedASelection) {
     list.setDirectory(root);  // only the parent entry, which never counts
     list.selectAll();
-    list.ItemDelete();
+    list.DeleteSelected();
     EXPECT_EQ(prompts.Last(), "Nothing is selected.");
     prompts.messages.clear();
-    list.ItemOpCopy();
-    list.ItemOpCut();
-    list.ItemOpen();
-    list.ItemView();
+    list.CopySelected();
+    list.CutSelected();
+    list.OpenSelected();
+    list.ViewSelected();
     list.SendToAnyFolder();
     list.SendToClipboardAsFileName();
-    list.SendToDesktopAsShortCut();
+    list.SendToDesktopAsLink();
     EXPECT_EQ(prompts.messages, std::vector<std::string>(7, "Nothing is selected."));
     prompts.messages.clear();
-    list.ItemProperty();
+    list.ShowProperties();
     list.SendToClipboardAsContents();
     EXPECT_EQ(prompts.messages, std::vector<std::string>(2, "No file is selected."));
     EXPECT_TRUE(prompts.questions.empty());
@@ -440,7 +440,7 @@ TEST_F(FileListTest, DeleteAsksAndMovesToTheTrash) {
     list.setDirectory(root);
     list.clearSelection();
     Item("a.jpg")->setSelected(true);
-    list.ItemDelete();  // answered No
+    list.DeleteSelected();  // answered No
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0], "Move to Trash|Do you want to move a.jpg to the Trash?");
     EXPECT_TRUE(QFile::exists(P("a.jpg")));
@@ -450,7 +450,7 @@ TEST_F(FileListTest, DeleteAsksAndMovesToTheTrash) {
     prompts.answers.push_back(true);
     list.clearSelection();
     Item("a.jpg")->setSelected(true);
-    list.ItemDelete();
+    list.DeleteSelected();
     EXPECT_FALSE(QFile::exists(P("a.jpg")));
     EXPECT_TRUE(QFile::exists(P("b.jpg")));
     EXPECT_EQ(removed, QStringList{P("a.jpg")});
@@ -474,7 +474,7 @@ TEST_F(FileListTest, AfterADeleteTheNeighbourIsSelected) {
         for (const QString& n : names) Item(n)->setSelected(true);
         list.setCurrentItem(Item(names.front()), 0, QItemSelectionModel::NoUpdate);
         prompts.answers.push_back(true);
-        list.ItemDelete();
+        list.DeleteSelected();
         return list.currentItem() ? list.currentItem()->text(0) : QString();
     };
     EXPECT_EQ(deleteItems({"b.jpg"}), "c.jpg");      // the one after it
@@ -497,7 +497,7 @@ TEST_F(FileListTest, CopyCutAndPasteThroughTheClipboard) {
     list.setDirectory(root);
     list.clearSelection();
     Item("a.jpg")->setSelected(true);
-    list.ItemOpCopy();
+    list.CopySelected();
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     ASSERT_NE(mime, nullptr);
     EXPECT_EQ(mime->urls(), QList<QUrl>{QUrl::fromLocalFile(P("a.jpg"))});
@@ -505,8 +505,8 @@ TEST_F(FileListTest, CopyCutAndPasteThroughTheClipboard) {
 
     // Pasting twice keeps both copies; the original stays.
     list.setDirectory(P("dest"));
-    list.ItemOpPaste();
-    list.ItemOpPaste();
+    list.PasteHere();
+    list.PasteHere();
     EXPECT_EQ(QFileInfo(P("dest/a.jpg")).size(), 11);
     EXPECT_EQ(QFileInfo(P("dest/a (2).jpg")).size(), 11);
     EXPECT_TRUE(QFile::exists(P("a.jpg")));
@@ -516,19 +516,19 @@ TEST_F(FileListTest, CopyCutAndPasteThroughTheClipboard) {
     list.setDirectory(root);
     list.clearSelection();
     Item("b.jpg")->setSelected(true);
-    list.ItemOpCut();
+    list.CutSelected();
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->data("x-special/gnome-copied-files").startsWith("cut\n"));
     list.setDirectory(P("dest"));
-    list.ItemOpPaste();
+    list.PasteHere();
     EXPECT_FALSE(QFile::exists(P("b.jpg")));
     EXPECT_EQ(QFileInfo(P("dest/b.jpg")).size(), 22);
-    list.ItemOpPaste();
+    list.PasteHere();
     EXPECT_EQ(prompts.Last(), "There is nothing to paste: cut or copy files first.");
 
     // A folder cannot go into itself.
     lum::files::PutFilesOnClipboard({P("dest")}, false);
     const QStringList before = Snapshot(root);
-    list.ItemOpPaste();
+    list.PasteHere();
     EXPECT_EQ(prompts.Last(), "Could not copy dest into dest: a folder cannot go inside itself.");
     EXPECT_EQ(Snapshot(root), before);
     EXPECT_TRUE(prompts.questions.empty());
@@ -541,9 +541,9 @@ TEST_F(FileListTest, CutAndPasteInTheSameFolderKeepsTheCut) {
     list.setDirectory(root);
     list.clearSelection();
     Item("a.jpg")->setSelected(true);
-    list.ItemOpCut();
+    list.CutSelected();
     const QStringList before = Snapshot(root);
-    list.ItemOpPaste();
+    list.PasteHere();
     EXPECT_EQ(prompts.Last(), "a.jpg is already in this folder: nothing was moved.");
     EXPECT_EQ(Snapshot(root), before);
     bool cut = false;
@@ -551,7 +551,7 @@ TEST_F(FileListTest, CutAndPasteInTheSameFolderKeepsTheCut) {
     EXPECT_TRUE(cut);
     // Two of them: one message for both.
     lum::files::PutFilesOnClipboard({P("a.jpg"), P("b.jpg")}, true);
-    list.ItemOpPaste();
+    list.PasteHere();
     EXPECT_EQ(prompts.Last(), "These files are already in this folder: nothing was moved.");
     EXPECT_EQ(Snapshot(root), before);
 
@@ -560,13 +560,13 @@ TEST_F(FileListTest, CutAndPasteInTheSameFolderKeepsTheCut) {
     WriteSized(P("c.jpg"), 33);
     lum::files::PutFilesOnClipboard({P("a.jpg"), P("c.jpg")}, true);
     QFile::remove(P("c.jpg"));
-    list.ItemOpPaste();
+    list.PasteHere();
     EXPECT_EQ(QFileInfo(P("dest/a.jpg")).size(), 11);
     EXPECT_EQ(prompts.Last(), "Could not move c.jpg into dest: " + lum::files::SystemReason(ENOENT).toStdString() + ".");
     EXPECT_EQ(lum::files::FilesOnClipboard(&cut), QStringList{P("c.jpg")});
     EXPECT_TRUE(cut);
     lum::files::PutFilesOnClipboard({P("b.jpg")}, true);
-    list.ItemOpPaste();
+    list.PasteHere();
     EXPECT_TRUE(lum::files::FilesOnClipboard(nullptr).isEmpty()) << "a complete cut empties the clipboard";
     EXPECT_EQ(QFileInfo(P("dest/b.jpg")).size(), 22);
 }
@@ -575,14 +575,14 @@ TEST_F(FileListTest, NewFolderAndSendTo) {
     WriteSized(P("a.jpg"), 12);
     list.setDirectory(root);
     prompts.texts.push_back("bad:name");
-    list.ItemFolder();
+    list.NewFolder();
     EXPECT_EQ(prompts.Last(), PhotoList::InvalidFolderNameText().toStdString());
     prompts.texts.push_back("Photos 2024");
-    list.ItemFolder();
+    list.NewFolder();
     EXPECT_TRUE(QFileInfo(P("Photos 2024")).isDir());
     EXPECT_NE(Item("Photos 2024"), nullptr);
     prompts.texts.push_back("Photos 2024");
-    list.ItemFolder();
+    list.NewFolder();
     EXPECT_EQ(prompts.Last(), "A folder named Photos 2024 already exists.");
 
     list.clearSelection();
@@ -614,7 +614,7 @@ TEST_F(FileListTest, NewFolderAndSendTo) {
 
     // The desktop link is a link file pointing at the photo.
     list.SetDesktopFolder(P("Desktop"));
-    list.SendToDesktopAsShortCut();
+    list.SendToDesktopAsLink();
     QFile link(P("Desktop/a.jpg.desktop"));
     ASSERT_TRUE(link.open(QIODevice::ReadOnly));
     const QByteArray text = link.readAll();
@@ -628,7 +628,7 @@ TEST_F(FileListTest, PropertiesReport) {
     WriteSized(P("a.jpg"), 2047);
     list.setDirectory(root);
     list.setCurrentItem(Item("a.jpg"));
-    list.ItemProperty();
+    list.ShowProperties();
     ASSERT_EQ(prompts.shown.size(), 1u);
     const QString text = QString::fromStdString(prompts.shown[0]);
     EXPECT_TRUE(text.startsWith("Properties|Name: a.jpg\n"));
@@ -651,8 +651,8 @@ TEST_F(FileListTest, AwkwardFilesAndFolders) {
     EXPECT_EQ(Item("empty.jpg")->text(1), "0 KB");
     EXPECT_EQ(Item("locked.jpg")->text(1), "1 KB");
     EXPECT_EQ(Item("locked.jpg")->text(4), "R");
-    list.ItemClick(Item("empty.jpg"));
-    EXPECT_EQ(list.GetSelectedItem(), P("empty.jpg"));
+    list.ActivateEntry(Item("empty.jpg"));
+    EXPECT_EQ(list.ActivatedPath(), P("empty.jpg"));
 
     // Copying an unreadable file fails plainly and leaves no half copy.
     if (!IsRoot()) {
@@ -662,10 +662,10 @@ TEST_F(FileListTest, AwkwardFilesAndFolders) {
         const std::string denied = lum::files::SystemReason(EACCES).toStdString();
         list.SendToClipboardAsContents();
         EXPECT_EQ(prompts.Last(), "Could not read locked.jpg: " + denied + ".");
-        list.ItemOpCopy();
+        list.CopySelected();
         QDir(root).mkdir("into");
         list.setDirectory(P("into"));
-        list.ItemOpPaste();
+        list.PasteHere();
         EXPECT_EQ(prompts.Last(), "Could not copy locked.jpg into into: " + denied + ".");
         EXPECT_TRUE(QDir(P("into")).isEmpty());
         QDir(P("into")).removeRecursively();
@@ -706,7 +706,7 @@ TEST_F(FileListTest, ThousandsOfPhotosInOneRead) {
     list.Refresh();
     const qint64 again = t.elapsed();
     t.restart();
-    list.ColumnClick(PhotoList::ColSize);
+    list.SortByColumn(PhotoList::ColSize);
     const qint64 sort = t.elapsed();
     EXPECT_EQ(list.topLevelItem(0)->text(0), " ^ Parent");
     GTEST_LOG_(INFO) << "5000 photos: listed in " << fill << " ms, again in " << again << " ms, sorted by size in " << sort << " ms";

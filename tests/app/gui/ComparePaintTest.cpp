@@ -82,7 +82,7 @@ TEST(ComparePaint, TheViewMenuAndThePButtonShowTheToolbarWhoseToolsPaint) {
     EXPECT_EQ(bar->findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("50 %"));
 
     // A selection tool raises every paint button.
-    c.form.selectionToolbar()->Btselectrect()->click();
+    c.form.selectionToolbar()->RectangleButton()->click();
     EXPECT_EQ(bar->DownButton(), nullptr);
     EXPECT_EQ(c.form.State().ToolMode, 2);
     c.prompts.threeWayAnswers = {lum::Prompts::Answer::No};

@@ -431,15 +431,15 @@ TEST_F(CompareWindowTest, SelectionsDrawnWithTheMouseMoveAndCancel) {
     const lum::Image photo = Pattern(200, 150, 5);
     Fill(photo, Pattern(200, 150, 6));
     lum::SelectionToolbar* bar = f->selectionToolbar();
-    bar->Btselectrect()->click();
+    bar->RectangleButton()->click();
     EXPECT_EQ(f->State().ToolMode, 2);
     EXPECT_EQ(box()->cursor().shape(), Qt::CrossCursor);
     Drag(QPoint(10, 10), QPoint(60, 40));
     EXPECT_EQ(f->State().SelectionActive, 2);
     EXPECT_EQ(f->State().SelectionRect, (lum::Rect{10, 10, 60, 40}));
-    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("Position 10, 10"));
-    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("Size 50 x 30"));
-    EXPECT_TRUE(bar->Btselectrect()->isChecked());
+    EXPECT_EQ(bar->PositionLabel()->text(), QStringLiteral("Position 10, 10"));
+    EXPECT_EQ(bar->SizeLabel()->text(), QStringLiteral("Size 50 x 30"));
+    EXPECT_TRUE(bar->RectangleButton()->isChecked());
 
     // Grab inside and drag: with "Duplicate" checked and "Erase" not, the place keeps its pixels.
     Mouse(box(), QEvent::MouseMove, QPoint(20, 20), Qt::NoButton, Qt::NoButton);
@@ -447,8 +447,8 @@ TEST_F(CompareWindowTest, SelectionsDrawnWithTheMouseMoveAndCancel) {
     Drag(QPoint(20, 20), QPoint(120, 20));
     EXPECT_EQ(f->State().SelectionRect, (lum::Rect{110, 10, 160, 40}));
     // The labels followed the piece.
-    EXPECT_EQ(bar->Label1()->text(), QStringLiteral("Position 110, 10"));
-    EXPECT_EQ(bar->Label2()->text(), QStringLiteral("Size 50 x 30"));
+    EXPECT_EQ(bar->PositionLabel()->text(), QStringLiteral("Position 110, 10"));
+    EXPECT_EQ(bar->SizeLabel()->text(), QStringLiteral("Size 50 x 30"));
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(110, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_TRUE(f->Changed());
@@ -457,12 +457,12 @@ TEST_F(CompareWindowTest, SelectionsDrawnWithTheMouseMoveAndCancel) {
     Drag(QPoint(190, 140), QPoint(190, 140), Qt::RightButton);
     EXPECT_EQ(f->State().SelectionActive, 0);
     EXPECT_EQ(f->State().ToolMode, 0);
-    EXPECT_TRUE(bar->BtNotool()->isChecked());
-    EXPECT_TRUE(bar->Label1()->text().isEmpty());
+    EXPECT_TRUE(bar->NoToolButton()->isChecked());
+    EXPECT_TRUE(bar->PositionLabel()->text().isEmpty());
 
     // "Erase" checked: the first grab leaves the second paint colour.
-    bar->ChkEffacer()->setChecked(true);
-    bar->Btselectcercle()->click();
+    bar->EraseBox()->setChecked(true);
+    bar->EllipseButton()->click();
     Drag(QPoint(10, 60), QPoint(50, 100));
     ASSERT_EQ(f->State().SelectionActive, 3);
     Drag(QPoint(30, 80), QPoint(30, 120));

@@ -180,7 +180,7 @@ TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     QTreeWidgetItem* item = list->ItemOfPath(fifo);
     ASSERT_NE(item, nullptr);
     list->setCurrentItem(item);
-    list->ItemClick(item);
+    list->ActivateEntry(item);
     Pump();
     ASSERT_EQ(prompts.messages.size(), 2u);
     EXPECT_EQ(prompts.messages[1], "\"" + fifo.toStdString() + "\" is a named pipe, not a regular photo file");

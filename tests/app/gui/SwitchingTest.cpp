@@ -58,7 +58,7 @@ protected:
         QTreeWidgetItem* item = list->ItemOfPath(path);
         ASSERT_NE(item, nullptr) << path.toStdString();
         list->setCurrentItem(item);
-        list->ItemClick(item);
+        list->ActivateEntry(item);
         Pump();
         LoadSettled(*w);
     }

@@ -263,10 +263,10 @@ TEST(VisibleTexts, TheFolderViewsAndWhatTheirCommandsSay) {
 
     // The commands' refusals, failures and questions.
     list.clearSelection();
-    list.ItemDelete();
-    list.ItemProperty();
+    list.DeleteSelected();
+    list.ShowProperties();
     QGuiApplication::clipboard()->clear();
-    list.ItemOpPaste();
+    list.PasteHere();
     list.RenameEntry(root + QStringLiteral("/a.jpg"), QStringLiteral("b"));
     list.RenameEntry(root + QStringLiteral("/a.jpg"), QStringLiteral("x/y"));
     list.RenameEntry(root + QStringLiteral("/a.jpg"), QString());
@@ -275,25 +275,25 @@ TEST(VisibleTexts, TheFolderViewsAndWhatTheirCommandsSay) {
     list.SetMask(QStringLiteral("*.jpg"));
     list.RenameEntry(root + QStringLiteral("/a.jpg"), QStringLiteral("a.png"));
     list.setCurrentItem(list.ItemOfPath(root + QStringLiteral("/a.jpg")));
-    list.ItemRename();
-    list.ItemFolder();
-    list.ItemProperty();
+    list.RenameSelected();
+    list.NewFolder();
+    list.ShowProperties();
     lum::files::PutFilesOnClipboard({root + QStringLiteral("/a.jpg")}, true);
-    list.ItemOpPaste();
+    list.PasteHere();
     lum::files::PutFilesOnClipboard({root + QStringLiteral("/missing.jpg")}, false);
-    list.ItemOpPaste();
+    list.PasteHere();
     tree.CreateFolderIn(root, QStringLiteral("a:b"));
     tree.CreateFolderIn(QStringLiteral("Drives"), QStringLiteral("x"));
     tree.RenameFolder(root + QStringLiteral("/Sub"), QStringLiteral("Sub2"));
     tree.RenameFolder(root + QStringLiteral("/"), QStringLiteral("x"));
     tree.SelectNode(tree.topLevelItem(0)->child(1));
-    tree.GetTreeSize();
+    tree.ShowTreeSize();
     tree.ShowFolderContents();
-    tree.ConnectNetResource();
+    tree.MapNetworkDrive();
     tree.DropFiles({root + QStringLiteral("/Sub")}, root + QStringLiteral("/Sub"), true);
     list.setDirectory(root + QStringLiteral("/gone"));
     list.setDirectory(QStringLiteral("Drives"));
-    list.ItemFolder();
+    list.NewFolder();
 
     std::vector<Text> texts = prompts.All();
     EXPECT_GE(prompts.messages.size(), 15u);
