@@ -176,7 +176,7 @@ void NewSizeDialog::ShowRatioNote(const QString& note) {
 
 void NewSizeDialog::ApplyRatio(int from) {
     if (applying_) return;
-    // Without a memorized image there is no ratio to keep.
+    // Without a photo size there is no ratio to keep.
     if (!keepRatioBox_->isChecked() || imageW_ <= 0 || imageH_ <= 0) {
         ShowRatioNote(QString());
         return;

@@ -1,5 +1,5 @@
 // The "New size" dialog of the resize command: width and height with presets, a step choice and
-// ratio keeping against the memorized image's size. A size the ratio cannot give within the
+// ratio keeping against the photo's size. A size the ratio cannot give within the
 // limits is said in the dialog, and OK waits for another size.
 #pragma once
 #include <QDialog>
@@ -15,7 +15,7 @@ class NewSizeDialog : public QDialog {
 public:
     explicit NewSizeDialog(QWidget* parent = nullptr);
 
-    // Size of the main window's MemoryImage: the ratio and "Original size" use it.
+    // Size of the photo to resize: the ratio and "Original size" use it.
     void SetImageSize(int w, int h);
     int NewWidth() const;
     int NewHeight() const;
@@ -37,7 +37,7 @@ public:
     void WidthChanged() { ApplyRatio(1); }
     void HeightChanged() { ApplyRatio(2); }
     void ApplyStep();        // the arrows' step: 1, 5 or 10 pixels
-    void UseOriginalSize();  // the memorized image's size
+    void UseOriginalSize();  // the photo's own size
     void UseWidthPreset();   // a width preset button: reads the sender's caption
     void UseHeightPreset();  // a height preset button
 

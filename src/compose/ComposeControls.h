@@ -23,7 +23,7 @@ bool AskColourWithDialog(QColor& colour, QWidget* parent);
 bool AskFontWithDialog(QFont& font, QWidget* parent);
 
 // Enter and Return typed into w (and, for a spin box, its edit) do nothing: they neither break
-// the line of a memo nor press the dialog's default button.
+// the line of a text box nor press the dialog's default button.
 void SwallowEnter(QWidget* w);
 
 // Black or white, whichever reads better on c.
