@@ -39,8 +39,6 @@ public:
                 int position, int increment = 1, QWidget* parent = nullptr);
     QLineEdit* Edit() const;
     void SetEditName(const QString& name);
-    int Position() const { return value(); }
-    void SetPosition(int v) { setValue(v); }
     // setRange with the limits shown again.
     void SetLimits(int min, int max);
     // What the box shows of its limits ("1-24", "-64 to 64").

@@ -20,22 +20,22 @@ TEST(UpDownSpin, OnlyArrowStepsCountAsClicks) {
     EXPECT_EQ(spin.Edit()->text(), QStringLiteral("100"));
     int clicks = 0;
     QObject::connect(&spin, &SpinEdit::arrowStepped, [&] { ++clicks; });
-    spin.SetPosition(300);
+    spin.setValue(300);
     spin.Edit()->setText(QStringLiteral("640"));
     spin.interpretText();
-    EXPECT_EQ(spin.Position(), 640);
+    EXPECT_EQ(spin.value(), 640);
     EXPECT_EQ(clicks, 0);
     spin.stepBy(1);
-    EXPECT_EQ(spin.Position(), 645);
+    EXPECT_EQ(spin.value(), 645);
     EXPECT_EQ(clicks, 1);
-    // The click comes after the position has moved, and also at the end of the range.
+    // The signal comes after the value has moved, and also at the end of the range.
     int seen = 0;
-    QObject::connect(&spin, &SpinEdit::arrowStepped, [&] { seen = spin.Position(); });
-    spin.SetPosition(2500);
+    QObject::connect(&spin, &SpinEdit::arrowStepped, [&] { seen = spin.value(); });
+    spin.setValue(2500);
     spin.stepBy(1);
     EXPECT_EQ(seen, 2500);
     EXPECT_EQ(clicks, 2);
-    spin.SetPosition(1234);
+    spin.setValue(1234);
     EXPECT_EQ(spin.text(), QStringLiteral("1234"));
 }
 
