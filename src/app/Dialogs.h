@@ -38,8 +38,8 @@ public:
     using AskContext = DialogAskContext;
     using Asker = std::function<bool(const Dialogs&, OpArgs&, const Exec&, const AskContext&)>;
 
-    // Creates Options, Select a picture, Images Mix, Gradient parameters, New dimensions,
-    // Gaussian Blur and text Image Creation, owned by owner (may be null).
+    // Creates Options, Select a picture, Image mix, Gradient parameters, New size, Gaussian Blur
+    // and Text stamp, owned by owner (may be null).
     explicit Dialogs(QWidget* owner = nullptr);
     ~Dialogs();
     Dialogs(const Dialogs&) = delete;

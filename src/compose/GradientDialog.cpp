@@ -49,7 +49,7 @@ GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     sizeRow->addLayout(sizeGrid);
     sizeRow->addWidget(SizePresets);
 
-    // Colours: "{" joins colour 1 and colour 2, "=" copies colour 2 into the background.
+    // Colours: "{", beside both, swaps colour 1 and colour 2; "=" copies colour 2 into the background.
     auto* colourGroup = new QGroupBox(this);
     colourGroup->setObjectName(QStringLiteral("GroupBoxColours"));
     auto* colourGrid = new QGridLayout(colourGroup);

@@ -211,7 +211,7 @@ void MixDialog::SetSource(const lum::Image& source) {
         PreviewBox->hide();
         return;
     }
-    // The paint box is one pixel wider and taller than the fitted rectangle, and the source
+    // The preview box is one pixel wider and taller than the fitted rectangle, and the source
     // fills all of it.
     const int w = r.width() + 1, h = r.height() + 1;
     preview_ = lum::Image(w, h);

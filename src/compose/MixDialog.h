@@ -1,4 +1,4 @@
-// The "Images Mix" dialog: percentage, style, resizing, mirror, tiles offset, mask colour picked
+// The "Image mix" dialog: percentage, style, resizing, mirror, tiles offset, mask colour picked
 // in the preview of the mix source, and the blur of smoothed edges.
 #pragma once
 #include <QDialog>

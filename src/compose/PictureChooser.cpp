@@ -302,7 +302,7 @@ bool PictureChooser::LoadSelectedInto(lum::Image& into) {
     return true;
 }
 
-// ---- handlers
+// ---- what the controls do
 
 void PictureChooser::LoadSelected() {
     if (target_) {

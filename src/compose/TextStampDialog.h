@@ -1,4 +1,4 @@
-// The "text Image Creation" dialog: one or two lines of text with font, colours, outline and
+// The "Text stamp" dialog: one or two lines of text with font, colours, outline and
 // shadow, rendered on a plain background; on OK the part holding the text becomes the stamp that
 // is mixed into the photo as a masked copy.
 #pragma once
