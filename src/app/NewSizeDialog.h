@@ -19,7 +19,7 @@ public:
     void SetImageSize(int w, int h);
     int NewWidth() const;
     int NewHeight() const;
-    // Sets both positions, no ratio applied. A size beyond the limits becomes, with the ratio
+    // Sets width and height, no ratio applied. A size beyond the limits becomes, with the ratio
     // kept, the largest size with its ratio within them.
     void SetNewSize(int w, int h);
     bool KeepRatio() const;

@@ -40,14 +40,14 @@ bool TypedNumber(const QSpinBox& box, QString text, qlonglong& value, bool& empt
 }  // namespace
 
 SpinEdit::SpinEdit(const QString& upDownName, const QString& editName, int min, int max,
-                         int position, int increment, QWidget* parent)
+                         int initial, int increment, QWidget* parent)
     : QSpinBox(parent) {
     setObjectName(upDownName);
     setRange(min, max);
     setSingleStep(increment);
     setWrapping(false);
     setGroupSeparatorShown(false);
-    setValue(position);
+    setValue(initial);
     if (!editName.isEmpty()) SetEditName(editName);
     limits_ = new QLabel(lineEdit());
     limits_->setObjectName(upDownName + QStringLiteral("Limits"));

@@ -36,7 +36,7 @@ class SpinEdit : public QSpinBox {
     Q_OBJECT
 public:
     SpinEdit(const QString& upDownName, const QString& editName, int min, int max,
-                int position, int increment = 1, QWidget* parent = nullptr);
+                int initial, int increment = 1, QWidget* parent = nullptr);
     QLineEdit* Edit() const;
     void SetEditName(const QString& name);
     // setRange with the limits shown again.
