@@ -2145,6 +2145,10 @@ Les remplacer&#xa0;?</translation>
         <source>There is not enough memory to start the batch.</source>
         <translation>Il n&apos;y a pas assez de mémoire pour démarrer le lot.</translation>
     </message>
+    <message>
+        <source>The batch could not start.</source>
+        <translation>Le lot n&apos;a pas pu démarrer.</translation>
+    </message>
 </context>
 <context>
     <name>lum::EditPane</name>

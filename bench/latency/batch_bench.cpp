@@ -1,5 +1,5 @@
 // The batch optimize of four photos of the size, started from its dialog in the main window,
-// until its summary is shown. The batch runs on threads of its own: the window's event loop
+// until its summary is shown. The batch runs as tasks of the shared pool: the window's event loop
 // keeps turning meanwhile (stall_ms).
 #include <QPushButton>
 #include <QStackedWidget>

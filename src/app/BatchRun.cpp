@@ -1,29 +1,18 @@
 #include "app/BatchRun.h"
 
 #include <exception>
-
-#ifdef __linux__
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
+#include <new>
 
 namespace lum {
 
 namespace {
 
-// What the batch's threads report reaches the window's thread through its event loop; a run
+// What the batch's tasks report reaches the window's thread through its event loop; a run
 // already gone drops it.
 class Forwarder : public cli::BatchObserver {
 public:
     Forwarder(BatchRun* run, std::atomic<bool>& stop) : run_(run), stop_(stop) {}
 
-    void ThreadStarted() override {
-#ifdef __linux__
-        // A nicer thread, and the row bands it starts inherit it: opening a photo in the window
-        // meanwhile gets the cores first.
-        (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
-#endif
-    }
     void PhotoStarted(int index, int total, const std::string& photo) override {
         const QString p = QString::fromStdString(photo);
         post([index, total, p](BatchRun* r) { emit r->photoStarted(index, total, p); });
@@ -44,41 +33,50 @@ private:
     std::atomic<bool>& stop_;
 };
 
+QString FailureText(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::bad_alloc&) {
+        return BatchRun::tr("There is not enough memory to start the batch.");
+    } catch (const std::exception& e) {
+        return QString::fromStdString(e.what());
+    } catch (...) {
+        return BatchRun::tr("The batch could not start.");
+    }
+}
+
 }  // namespace
 
 BatchRun::BatchRun(QObject* parent) : QObject(parent) {}
 
 BatchRun::~BatchRun() {
     stop_ = true;
-    join();
-}
-
-void BatchRun::join() {
-    if (thread_.joinable()) thread_.join();
+    // The batch's last word is posted to this object: it must be said before the object goes.
+    if (batch_) batch_->Wait();
 }
 
 void BatchRun::Start(const cli::BatchArgs& args) {
     if (running_) return;
-    join();  // the thread of the batch before, which has ended
+    if (batch_) batch_->Wait();  // the batch before, which has ended (its last word came)
+    batch_.reset();
     stop_ = false;
     running_ = true;
-    thread_ = std::thread([this, args] {
-        Forwarder forward(this, stop_);
-        cli::BatchTotals totals;
-        QString failure;
-        try {
-            totals = cli::RunOptimizeBatch(args, forward);
-        } catch (const std::bad_alloc&) {
-            failure = tr("There is not enough memory to start the batch.");
-        } catch (const std::exception& e) {
-            failure = QString::fromStdString(e.what());
-        }
-        forward.post([totals, failure](BatchRun* r) {
-            r->running_ = false;
-            if (failure.isEmpty()) emit r->finished(totals);
-            else emit r->failed(failure);
+    auto forward = std::make_unique<Forwarder>(this, stop_);
+    Forwarder* f = forward.get();
+    observer_ = std::move(forward);
+    try {
+        batch_ = cli::StartOptimizeBatch(args, *f, [f](const cli::BatchTotals& totals, std::exception_ptr failure) {
+            const QString message = failure ? FailureText(failure) : QString();
+            f->post([totals, message](BatchRun* r) {
+                r->running_ = false;
+                if (message.isEmpty()) emit r->finished(totals);
+                else emit r->failed(message);
+            });
         });
-    });
+    } catch (...) {
+        running_ = false;
+        emit failed(FailureText(std::current_exception()));
+    }
 }
 
 void BatchRun::Stop() { stop_ = true; }

@@ -1,12 +1,12 @@
 // The batch optimize of the main window, run away from the window's thread: the window keeps
-// turning (browsing, viewing other photos) while the photos are done on every core, and hears
-// of each photo through signals. The batch's threads run at a lower priority than the window's
-// own work.
+// turning (browsing, viewing other photos) while the photos are done as background tasks of the
+// shared pool, and hears of each photo through signals. The window's own work is taken before
+// the batch's photos.
 #pragma once
 #include <QObject>
 #include <QString>
 #include <atomic>
-#include <thread>
+#include <memory>
 
 #include "cli/BatchEngine.h"
 
@@ -35,11 +35,10 @@ signals:
     void failed(const QString& message);
 
 private:
-    void join();
-
-    std::thread thread_;
     std::atomic<bool> stop_{false};
     bool running_ = false;
+    std::unique_ptr<cli::BatchObserver> observer_;  // lives until the batch has ended
+    std::shared_ptr<cli::RunningBatch> batch_;
 };
 
 }  // namespace lum

@@ -1,9 +1,11 @@
 #include "app/PhotoLoader.h"
 
-#include <QMetaObject>
+#include <memory>
 
 #include "image/Formats.h"
 #include "image/MemoryRoom.h"
+#include "image/ThreadPool.h"
+#include "widgets/Job.h"
 
 namespace lum {
 
@@ -12,140 +14,105 @@ PhotoLoader::FullDecode& fullDecode() {
     static PhotoLoader::FullDecode decode;
     return decode;
 }
+
+// One load, on the pool. Touches nothing of the loader: what it makes goes to `photo`, and the
+// preview through the job to the loader's thread. Returns with photo empty when cancelled.
+void LoadPhoto(Job& job, const QString& path, const PhotoLoader::ZoomFor& zoomFor, bool copies,
+               const std::function<void(std::shared_ptr<PhotoLoader::Preview>)>& showPreview,
+               std::shared_ptr<PhotoLoader::Photo>& photo) {
+    const std::atomic<bool>* cancel = &job.CancelFlag();
+    // The quick look waits for the full decode no longer than that decode lasts: not started by
+    // then, it is dropped; started, it is awaited so its preview comes before the photo.
+    Task quick;
+    struct Settled {
+        Task& t;
+        ~Settled() {
+            if (!t.Revoke()) t.Wait();
+        }
+    } settled{quick};
+    try {
+        FileIdentity source;
+        auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(path.toStdString(), &source));
+        if (cancel->load()) return;
+        // A bitmap is read whole as the command line reads it: no quick look, no metadata.
+        const bool bitmap = SniffFormat(bytes->data(), bytes->size()) == FileFormat::Bmp;
+        if (!bitmap) {
+            quick = ThreadPool::Shared().Post(
+                [&job, bytes, path, zoomFor, cancel, showPreview] {
+                    JpegPreview p = DecodePicturePreview(bytes->data(), bytes->size(), zoomFor, cancel);
+                    if (p.image.empty() || cancel->load()) return;
+                    auto preview = std::make_shared<PhotoLoader::Preview>();
+                    preview->path = path;
+                    preview->image = std::move(p.image);
+                    preview->width = p.width;
+                    preview->height = p.height;
+                    job.Deliver([showPreview, preview] { showPreview(preview); });
+                },
+                ThreadPool::CurrentPriority());
+        }
+        auto made = std::make_shared<PhotoLoader::Photo>();
+        made->path = path;
+        made->source = source;
+        DecodeOptions opts;
+        opts.cancel = cancel;
+        const PhotoLoader::FullDecode& decode = fullDecode();
+        made->image = decode ? decode(bytes->data(), bytes->size(), &made->metadata, opts, &made->report)
+                             : DecodePicture(bytes->data(), bytes->size(), nullptr, &made->metadata, opts, &made->report);
+        if (cancel->load()) return;
+        if (copies) {
+            // The photo on screen stays until this one is shown: its copy comes on top.
+            RequireRoom(uint64_t(made->image.byteSize()), "open this photo");
+            made->copies = BaselineCopies::Of(made->image);
+        }
+        if (cancel->load()) return;
+        photo = std::move(made);
+    } catch (const DecodeCancelled&) {
+    } catch (...) {
+        if (!cancel->load()) throw;
+    }
+}
 }  // namespace
 
 void PhotoLoader::SetFullDecodeForTests(FullDecode decode) { fullDecode() = std::move(decode); }
 
-PhotoLoader::PhotoLoader(Handlers handlers, QObject* parent)
-    : QObject(parent), handlers_(std::move(handlers)), worker_([this] { work(); }) {}
+PhotoLoader::PhotoLoader(Handlers handlers, QObject* parent) : QObject(parent), handlers_(std::move(handlers)) {}
 
 PhotoLoader::~PhotoLoader() {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stop_ = true;
-        next_.reset();
-        if (running_) running_->store(true);
-    }
-    wake_.notify_all();
-    worker_.join();
+    // The jobs are children: each waits for its work as it goes, the cancelled work ends soon.
+    for (Job* job : findChildren<Job*>(QString(), Qt::FindDirectChildrenOnly)) job->Cancel();
 }
 
 void PhotoLoader::Load(const QString& path, ZoomFor zoomFor, bool copies) {
-    auto job = std::make_unique<Job>();
-    job->ticket = ++ticket_;
-    job->path = path;
-    job->zoomFor = std::move(zoomFor);
-    job->copies = copies;
-    job->cancel = std::make_shared<std::atomic<bool>>(false);
+    if (current_) current_->Cancel();  // the photo under way is no longer wanted
+    const uint64_t ticket = ++ticket_;
     pending_ = true;
     pendingPath_ = path;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (running_) running_->store(true);  // the photo under way is no longer wanted
-        next_ = std::move(job);
-    }
-    wake_.notify_all();
+    auto photo = std::make_shared<std::shared_ptr<Photo>>();
+    // Delivered on this thread, unless the ticket was superseded meanwhile.
+    auto showPreview = [this, ticket](std::shared_ptr<Preview> preview) {
+        if (ticket == ticket_ && pending_ && handlers_.preview) handlers_.preview(*preview);
+    };
+    Job* job = Job::Start(this, [path, zoomFor = std::move(zoomFor), copies, showPreview, photo](Job& j) {
+        LoadPhoto(j, path, zoomFor, copies, showPreview, *photo);
+    });
+    connect(job, &Job::finished, this, [this, ticket, path, photo](std::exception_ptr failure) {
+        if (ticket != ticket_ || !pending_) return;
+        if (failure) {
+            pending_ = false;
+            if (handlers_.failed) handlers_.failed(path, failure);
+        } else if (*photo) {
+            pending_ = false;
+            if (handlers_.loaded) handlers_.loaded(**photo);
+        }
+    });
+    current_ = job;
 }
 
 void PhotoLoader::Cancel() {
     ++ticket_;  // whatever is still on its way is dropped
     pending_ = false;
     pendingPath_.clear();
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        next_.reset();
-        if (running_) running_->store(true);
-    }
-}
-
-void PhotoLoader::deliver(uint64_t ticket, std::function<void()> f) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, ticket, f = std::move(f)] {
-            if (ticket == ticket_ && pending_) f();
-        },
-        Qt::QueuedConnection);
-}
-
-void PhotoLoader::work() {
-    for (;;) {
-        std::unique_ptr<Job> job;
-        {
-            std::unique_lock<std::mutex> lock(mutex_);
-            wake_.wait(lock, [this] { return stop_ || next_; });
-            if (stop_) return;
-            job = std::move(next_);
-            running_ = job->cancel;
-        }
-        process(*job);
-        std::lock_guard<std::mutex> lock(mutex_);
-        running_.reset();
-    }
-}
-
-namespace {
-// Joins a helper thread on every way out, exceptions included.
-struct Joined {
-    std::thread t;
-    ~Joined() {
-        if (t.joinable()) t.join();
-    }
-};
-}  // namespace
-
-void PhotoLoader::process(const Job& job) {
-    const uint64_t ticket = job.ticket;
-    const std::atomic<bool>* cancel = job.cancel.get();
-    try {
-        FileIdentity source;
-        auto bytes = std::make_shared<const std::vector<uint8_t>>(ReadFileBytes(job.path.toStdString(), &source));
-        if (cancel->load()) return;
-        // A bitmap is read whole as the command line reads it: no quick look, no metadata.
-        const bool bitmap = SniffFormat(bytes->data(), bytes->size()) == FileFormat::Bmp;
-        Joined quick;
-        // The quick look on the other core while this one decodes the photo itself.
-        if (!bitmap) quick.t = std::thread([this, bytes, &job, ticket, cancel] {
-            auto preview = std::make_shared<Preview>();
-            JpegPreview p = DecodePicturePreview(bytes->data(), bytes->size(), job.zoomFor, cancel);
-            if (p.image.empty() || cancel->load()) return;
-            preview->path = job.path;
-            preview->image = std::move(p.image);
-            preview->width = p.width;
-            preview->height = p.height;
-            deliver(ticket, [this, preview] {
-                if (handlers_.preview) handlers_.preview(*preview);
-            });
-        });
-        auto photo = std::make_shared<Photo>();
-        photo->path = job.path;
-        photo->source = source;
-        DecodeOptions opts;
-        opts.cancel = cancel;
-        const FullDecode& decode = fullDecode();
-        photo->image = decode ? decode(bytes->data(), bytes->size(), &photo->metadata, opts, &photo->report)
-                              : DecodePicture(bytes->data(), bytes->size(), nullptr, &photo->metadata, opts, &photo->report);
-        if (quick.t.joinable()) quick.t.join();  // its preview is queued before the photo
-        if (cancel->load()) return;
-        if (job.copies) {
-            // The photo on screen stays until this one is shown: its copy comes on top.
-            RequireRoom(uint64_t(photo->image.byteSize()), "open this photo");
-            photo->copies = BaselineCopies::Of(photo->image);
-        }
-        if (cancel->load()) return;
-        deliver(ticket, [this, photo] {
-            pending_ = false;
-            if (handlers_.loaded) handlers_.loaded(*photo);
-        });
-    } catch (const DecodeCancelled&) {
-    } catch (...) {
-        if (cancel->load()) return;
-        std::exception_ptr error = std::current_exception();
-        const QString path = job.path;
-        deliver(ticket, [this, path, error] {
-            pending_ = false;
-            if (handlers_.failed) handlers_.failed(path, error);
-        });
-    }
+    if (current_) current_->Cancel();
 }
 
 }  // namespace lum

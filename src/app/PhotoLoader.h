@@ -1,25 +1,23 @@
-// Photos decoded away from the window's thread, so the window stays live while a big photo
-// loads. The file is read, then a quick preview (a JPEG shown well below its size, a HEIC's own
-// thumbnail) and the full decode of any format read run side by side. One photo at a time: a new request cancels the one
-// under way, whose results are never delivered. Results reach the handlers on the thread that
-// owns the loader, through its event loop.
+// Photos decoded away from the window's thread, as jobs of the shared pool, so the window stays
+// live while a big photo loads. The file is read, then a quick preview (a JPEG shown well below
+// its size, a HEIC's own thumbnail) and the full decode of any format read run side by side. A
+// new request cancels the one under way, whose results are never delivered. Results reach the
+// handlers on the thread that owns the loader, through its event loop.
 #pragma once
 #include <QObject>
+#include <QPointer>
 #include <QString>
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <exception>
 #include <functional>
-#include <memory>
-#include <mutex>
-#include <thread>
 
 #include "editing/EditState.h"
 #include "image/Codec.h"
 #include "image/Image.h"
 
 namespace lum {
+
+class Job;
 
 class PhotoLoader : public QObject {
 public:
@@ -47,10 +45,11 @@ public:
     using ZoomFor = std::function<int(int w, int h)>;
 
     explicit PhotoLoader(Handlers handlers, QObject* parent = nullptr);
+    // Cancels the loads under way and waits for them to notice.
     ~PhotoLoader() override;
 
     // Starts loading path; a load under way is cancelled. With `copies` the photo comes with
-    // the copy its commit needs, made on the worker too.
+    // the copy its commit needs, made on the pool too.
     void Load(const QString& path, ZoomFor zoomFor, bool copies = false);
     // Nothing asked so far is delivered any more.
     void Cancel();
@@ -59,35 +58,16 @@ public:
     QString PendingPath() const { return pending_ ? pendingPath_ : QString(); }
 
     // The full decode of every loader from now on (DecodePicture when null): a test's way to make
-    // a photo fail after its preview was shown. Runs on the worker.
+    // a photo fail after its preview was shown. Runs on the pool.
     using FullDecode = std::function<Image(const uint8_t*, size_t, PictureMetadata*, const DecodeOptions&, DecodeReport*)>;
     static void SetFullDecodeForTests(FullDecode decode);
 
 private:
-    struct Job {
-        uint64_t ticket = 0;
-        QString path;
-        ZoomFor zoomFor;
-        bool copies = false;
-        std::shared_ptr<std::atomic<bool>> cancel;
-    };
-    void work();
-    void process(const Job& job);
-    // Runs f on the owner's thread unless the ticket was superseded meanwhile.
-    void deliver(uint64_t ticket, std::function<void()> f);
-
     Handlers handlers_;
-    // Owner's thread only.
     uint64_t ticket_ = 0;
     bool pending_ = false;
     QString pendingPath_;
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::unique_ptr<Job> next_;                  // under mutex_
-    std::shared_ptr<std::atomic<bool>> running_;  // the cancel flag of the job under way, under mutex_
-    bool stop_ = false;                          // under mutex_
-    std::thread worker_;
+    QPointer<Job> current_;  // the load under way; superseded ones end on their own
 };
 
 }  // namespace lum

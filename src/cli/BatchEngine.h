@@ -2,6 +2,9 @@
 // batch shows it with a progress bar. Both run the same photos through the same steps, so they
 // write the same files.
 #pragma once
+#include <exception>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,11 +37,11 @@ struct BatchPhotoReport {
     bool written() const { return skip == BatchSkip::None; }
 };
 
-// Follows a batch. Called from the batch's threads, one call at a time.
+// Follows a batch. Called from the pool's threads that run the batch, one call at a time.
 class BatchObserver {
 public:
     virtual ~BatchObserver() = default;
-    // Once per thread that works on photos, before its first photo.
+    // Once per thread that works on photos of this batch, before its first photo there.
     virtual void ThreadStarted() {}
     virtual void PhotoStarted(int index, int total, const std::string& photo) { (void)index, (void)total, (void)photo; }
     // Every photo that was finished: written or skipped. A photo dropped by a stop is not.
@@ -54,9 +57,26 @@ struct BatchTotals {
     int notDone() const { return total - written - skipped; }
 };
 
-// Runs the one-click optimize over b.paths with b's settings, the photos in parallel on every
-// core. Throws Failure when the batch cannot start (the output folder cannot be made, no photos).
+// Runs the one-click optimize over b.paths with b's settings and returns the totals. Throws
+// Failure when the batch cannot start (the output folder cannot be made, no photos). Waits for
+// the batch: not from a task of the shared pool.
 BatchTotals RunOptimizeBatch(const BatchArgs& b, BatchObserver& observer);
+
+// A batch started on the shared pool, for a caller that must not block (the window).
+class RunningBatch {
+public:
+    // The totals, or the exception that kept the batch from starting or ended it (Failure as
+    // RunOptimizeBatch throws it). Called once, on a thread of the pool.
+    using Ended = std::function<void(const BatchTotals& totals, std::exception_ptr failure)>;
+    virtual ~RunningBatch() = default;
+    // Blocks until the batch has ended and `ended` has returned.
+    virtual void Wait() = 0;
+};
+
+// Starts the batch and returns at once: the folders are read and each photo is optimized as a
+// background task of the shared pool, up to b.jobs photos at a time (a few by default), their
+// row bands on the workers left free. observer must outlive the call of ended.
+std::shared_ptr<RunningBatch> StartOptimizeBatch(const BatchArgs& b, BatchObserver& observer, RunningBatch::Ended ended);
 
 // The files a folder gives to the batch: its photos of every format read, by name (any case),
 // not recursive, sorted.

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "image/FormatNames.h"
 #include "image/PhotoNotice.h"
 #include "image/Parallel.h"
+#include "image/ThreadPool.h"
 #include "imaging/ColourOps.h"
 
 namespace fs = std::filesystem;
@@ -176,72 +178,180 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
 
 bool IsBatchPhotoName(const std::string& path) { return HasPhotoExtension(path); }
 
-BatchTotals RunOptimizeBatch(const BatchArgs& b, BatchObserver& observer) {
-    if (!b.inPlace) {
-        std::error_code ec;
-        fs::create_directories(b.outDir, ec);
-        if (!fs::is_directory(b.outDir)) {
-            throw Failure(b.outDir + ": " + (ec ? ec.message() : std::string("not a folder")));
+namespace {
+
+// The state of one batch, shared by its tasks on the pool.
+class Batch : public RunningBatch, public std::enable_shared_from_this<Batch> {
+public:
+    Batch(const BatchArgs& b, BatchObserver& observer, Ended ended)
+        : args_(b), observer_(observer), ended_(std::move(ended)) {}
+
+    void Start() {
+        auto self = shared_from_this();
+        ThreadPool::Shared().Post([self] { self->plan(); }, JobPriority::Background);
+    }
+
+    void Wait() override {
+        std::unique_lock<std::mutex> g(doneLock_);
+        doneCv_.wait(g, [this] { return done_; });
+    }
+
+private:
+    // The first task: reads the folders, then becomes the first of the photo tasks.
+    void plan() {
+        try {
+            if (!args_.inPlace) {
+                std::error_code ec;
+                fs::create_directories(args_.outDir, ec);
+                if (!fs::is_directory(args_.outDir))
+                    throw Failure(args_.outDir + ": " + (ec ? ec.message() : std::string("not a folder")));
+            }
+            jobs_ = PlanJobs(args_, CollectPhotos(args_.paths));
+            if (jobs_.empty()) throw Failure("no photos found");
+        } catch (...) {
+            failure_ = std::current_exception();
+        }
+        if (failure_) return end();
+        const int n = static_cast<int>(jobs_.size());
+        totals_.total = n;
+        // Photos at a time: each holds its photo in memory; their row bands share the pool.
+        const int cores = std::max(1, ThreadCount());
+        const int lanes = std::max(1, std::min(args_.jobs > 0 ? args_.jobs : std::min(cores, kDefaultMaxJobs), n));
+        lanes_ = lanes;
+        auto self = shared_from_this();
+        for (int i = 1; i < lanes; ++i) {
+            try {
+                ThreadPool::Shared().Post([self] { self->lane(); }, JobPriority::Background);
+            } catch (const std::bad_alloc&) {
+                laneEnded();  // one lane fewer
+            }
+        }
+        lane();
+    }
+
+    // One photo per task; the lane goes on with a task of its own for the next photo, so work of
+    // the window that came meanwhile is taken first.
+    void lane() {
+        for (;;) {
+            bool more = false;
+            try {
+                more = onePhoto();
+            } catch (...) {
+                std::lock_guard<std::mutex> g(lock_);
+                if (!failure_) failure_ = std::current_exception();
+                abandoned_ = true;
+            }
+            if (!more) return laneEnded();
+            try {
+                auto self = shared_from_this();
+                ThreadPool::Shared().Post([self] { self->lane(); }, JobPriority::Background);
+                return;
+            } catch (const std::bad_alloc&) {
+                // The next photo here then.
+            }
         }
     }
-    const std::vector<Job> jobs = PlanJobs(b, CollectPhotos(b.paths));
-    if (jobs.empty()) throw Failure("no photos found");
 
-    // Photos in parallel, and each operation's own row bands on the cores left over, so the
-    // total number of busy threads stays near the number of cores.
-    const int n = static_cast<int>(jobs.size());
-    const int cores = std::max(1, ThreadCount());
-    int workers = b.jobs > 0 ? b.jobs : std::min(cores, kDefaultMaxJobs);
-    workers = std::max(1, std::min(workers, n));
-    const int bandThreads = std::max(1, cores / workers);
+    bool stopRequested() {
+        if (stopped_.load() || abandoned_.load()) return true;
+        std::lock_guard<std::mutex> g(lock_);
+        if (observer_.StopRequested()) stopped_ = true;
+        return stopped_.load();
+    }
 
-    BatchTotals totals;
-    totals.total = n;
-    std::atomic<int> next{0};
-    std::atomic<bool> stopped{false};
-    std::mutex lock;  // one observer call at a time, and the totals
-    const std::function<bool()> stopRequested = [&] {
-        if (stopped.load()) return true;
-        std::lock_guard<std::mutex> g(lock);
-        if (observer.StopRequested()) stopped = true;
-        return stopped.load();
-    };
-    auto work = [&] {
-        SetThreadCountOfThisThread(bandThreads);
+    // Does the next photo; false when none is left or the batch was stopped.
+    bool onePhoto() {
+        const int n = static_cast<int>(jobs_.size());
+        if (stopRequested()) return false;
+        const int i = next_++;
+        if (i >= n) return false;
+        const Job& job = jobs_[static_cast<size_t>(i)];
         {
-            std::lock_guard<std::mutex> g(lock);
-            observer.ThreadStarted();
-        }
-        while (!stopRequested()) {
-            const int i = next++;
-            if (i >= n) break;
-            const Job& job = jobs[static_cast<size_t>(i)];
-            {
-                std::lock_guard<std::mutex> g(lock);
-                observer.PhotoStarted(i, n, job.photo);
+            std::lock_guard<std::mutex> g(lock_);
+            const std::thread::id me = std::this_thread::get_id();
+            if (std::find(threads_.begin(), threads_.end(), me) == threads_.end()) {
+                threads_.push_back(me);
+                observer_.ThreadStarted();
             }
-            BatchPhotoReport r;
-            r.index = i;
-            r.total = n;
-            r.photo = job.photo;
-            r.target = job.target;
-            r.beside = job.beside;
+            observer_.PhotoStarted(i, n, job.photo);
+        }
+        BatchPhotoReport r;
+        r.index = i;
+        r.total = n;
+        r.photo = job.photo;
+        r.target = job.target;
+        r.beside = job.beside;
+        try {
+            // Between the steps of the photo, the window's work waiting meanwhile goes first.
+            ProcessPhoto(
+                args_, job,
+                [this] {
+                    ThreadPool::Shared().LetInteractiveWorkFirst();
+                    return stopRequested();
+                },
+                r);
+        } catch (const Dropped&) {
+            return false;  // counted with the photos not done
+        }
+        std::lock_guard<std::mutex> g(lock_);
+        ++(r.written() ? totals_.written : totals_.skipped);
+        observer_.PhotoFinished(r);
+        return next_.load() < n;
+    }
+
+    void laneEnded() {
+        if (--lanes_ > 0) return;
+        totals_.stopped = stopped_.load();
+        end();
+    }
+
+    void end() {
+        if (ended_) {
             try {
-                ProcessPhoto(b, job, stopRequested, r);
-            } catch (const Dropped&) {
-                break;  // counted with the photos not done
+                ended_(totals_, failure_);
+            } catch (...) {
             }
-            std::lock_guard<std::mutex> g(lock);
-            ++(r.written() ? totals.written : totals.skipped);
-            observer.PhotoFinished(r);
         }
-        SetThreadCountOfThisThread(0);
-    };
-    std::vector<std::thread> pool;
-    for (int t = 1; t < workers; ++t) pool.emplace_back(work);
-    work();
-    for (std::thread& t : pool) t.join();
-    totals.stopped = stopped.load();
+        // Let go of the failure before the waiter wakes: it is then freed where it is read.
+        failure_ = nullptr;
+        std::lock_guard<std::mutex> g(doneLock_);
+        done_ = true;
+        doneCv_.notify_all();
+    }
+
+    const BatchArgs args_;
+    BatchObserver& observer_;
+    const Ended ended_;
+    std::vector<Job> jobs_;  // set by plan() before the other lanes start
+    std::atomic<int> next_{0};
+    std::atomic<int> lanes_{0};
+    std::atomic<bool> stopped_{false};    // the observer asked for it
+    std::atomic<bool> abandoned_{false};  // an observer call threw
+    std::mutex lock_;                     // one observer call at a time; the totals, failure_, threads_
+    BatchTotals totals_;
+    std::exception_ptr failure_;
+    std::vector<std::thread::id> threads_;
+    std::mutex doneLock_;
+    std::condition_variable doneCv_;
+    bool done_ = false;  // under doneLock_
+};
+
+}  // namespace
+
+std::shared_ptr<RunningBatch> StartOptimizeBatch(const BatchArgs& b, BatchObserver& observer, RunningBatch::Ended ended) {
+    auto batch = std::make_shared<Batch>(b, observer, std::move(ended));
+    batch->Start();
+    return batch;
+}
+
+BatchTotals RunOptimizeBatch(const BatchArgs& b, BatchObserver& observer) {
+    BatchTotals totals;
+    std::exception_ptr failure;
+    StartOptimizeBatch(b, observer, [&](const BatchTotals& t, std::exception_ptr f) {
+        totals = t;
+        failure = f;
+    })->Wait();
+    if (failure) std::rethrow_exception(failure);
     return totals;
 }
 

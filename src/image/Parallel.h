@@ -5,15 +5,14 @@
 
 namespace lum {
 
-// Number of worker threads to use (all cores by default; LUMORA_THREADS overrides).
+// Number of threads to use (all cores by default; LUMORA_THREADS overrides).
 int ThreadCount();
 void SetThreadCount(int n);  // 0 = back to the default
-// The number for the row bands started from the calling thread alone (0 = the program's): work
-// that runs beside other work, such as one photo of a batch, takes its share of the cores
-// without changing what the rest of the program uses.
-void SetThreadCountOfThisThread(int n);
 
 // Calls body(begin, end) on disjoint bands covering [0, count). Bands are at least minRows long.
+// The bands run on the shared pool and on the calling thread, which takes bands too and waits
+// only for those other threads took: safe from inside a pool task. An exception of a band (the
+// first one) is rethrown here once every band taken has ended; bands not yet taken are skipped.
 void ParallelRows(int count, const std::function<void(int, int)>& body, int minRows = 16);
 
 }  // namespace lum

@@ -176,3 +176,12 @@ TEST_F(BatchEngine, StopFinishesOrDropsThePhotosUnderWay) {
         }
     }
 }
+
+TEST_F(BatchEngine, AnObserverThatThrowsEndsTheBatchWithItsError) {
+    // On a pool thread, where an escaping exception would once have ended the program.
+    struct Throwing : Recorder {
+        void PhotoStarted(int, int, const std::string&) override { throw std::runtime_error("observer"); }
+    } r;
+    EXPECT_THROW(lum::cli::RunOptimizeBatch(Args({in}), r), std::runtime_error);
+    EXPECT_TRUE(Names(out).empty());
+}
