@@ -3,6 +3,8 @@
 #include "image/Translatable.h"
 
 #include <climits>
+#include <memory>
+#include <new>
 #include <stdexcept>
 
 #include "editing/SelectionTools.h"
@@ -51,13 +53,42 @@ OpArgs Editor::Proposal(const Operation& op) const {
     return args;
 }
 
-bool Editor::Run(const Operation& op, const std::string& controlArgs) {
-    const OpArgs args =
-        controlArgs.empty() ? Proposal(op) : ParseArgs(op, controlArgs, true, op.name + ":" + controlArgs);
-    return run(op, args, true);
+void Editor::Start(const Operation& op, const std::string& controlArgs, RunEnd end) {
+    OpArgs args;
+    try {
+        args = controlArgs.empty() ? Proposal(op) : ParseArgs(op, controlArgs, true, op.name + ":" + controlArgs);
+    } catch (...) {
+        return end(false, std::current_exception());
+    }
+    start(op, std::move(args), true, std::move(end));
 }
 
-bool Editor::Run(const Operation& op, const OpArgs& args) { return run(op, args, false); }
+void Editor::Start(const Operation& op, const OpArgs& args, RunEnd end) { start(op, args, false, std::move(end)); }
+
+bool Editor::finish(const std::function<void(RunEnd)>& start) {
+    struct Outcome {
+        bool ended = false, done = false;
+        std::exception_ptr failure;
+    };
+    // Shared with the end: should a job have been started after all, its end finds it alive.
+    const auto outcome = std::make_shared<Outcome>();
+    start([outcome](bool done, std::exception_ptr failure) {
+        outcome->ended = true;
+        outcome->done = done;
+        outcome->failure = failure;
+    });
+    if (!outcome->ended) throw std::logic_error("the operation runs as a job: its end comes later");
+    if (outcome->failure) std::rethrow_exception(outcome->failure);
+    return outcome->done;
+}
+
+bool Editor::Run(const Operation& op, const std::string& controlArgs) {
+    return finish([&](RunEnd end) { Start(op, controlArgs, std::move(end)); });
+}
+
+bool Editor::Run(const Operation& op, const OpArgs& args) {
+    return finish([&](RunEnd end) { Start(op, args, std::move(end)); });
+}
 
 bool Editor::Run(const std::string& name) {
     const Operation* op = FindOperation(name);
@@ -87,70 +118,120 @@ private:
     EditState& st_;
     bool lean_;
 };
+
+// Memory ran out (the system's answer, or a step refused for want of room).
+bool OutOfMemory(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::bad_alloc&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
 }  // namespace
 
-bool Editor::run(const Operation& op, OpArgs args, bool ask) {
-    if (policy_.lean || op.label.empty()) return runOp(op, std::move(args), ask);
+void Editor::start(const Operation& op, OpArgs args, bool ask, RunEnd end) {
+    if (policy_.lean || op.label.empty()) return runOp(op, std::move(args), ask, std::move(end));
     BeginStep(op.label);
-    bool done = false;
-    try {
-        done = runOp(op, std::move(args), ask);
-    } catch (...) {
-        // What a failure half way changed can still be taken back.
-        EndStep();
-        throw;
-    }
-    if (done) {
-        Offload([this] { EndStep(); });
-    } else {
-        // Cancelled or refused before touching the image.
-        history_.Cancel(st_, macro_);
-        stepClosed(true);
-    }
-    return done;
+    runOp(op, std::move(args), ask, [this, end = std::move(end)](bool done, std::exception_ptr failure) {
+        if (failure) {
+            // What a failure half way changed can still be taken back; memory running out
+            // leaves the picture as it was.
+            if (OutOfMemory(failure)) AbandonStep();
+            else EndStep();
+            return end(false, failure);
+        }
+        if (!done) {
+            // Cancelled or refused before touching the image.
+            history_.Cancel(st_, macro_);
+            stepClosed(true);
+            return end(false, nullptr);
+        }
+        Offload([this] { EndStep(); }, [end](std::exception_ptr f) { end(!f, f); });
+    });
 }
 
-bool Editor::runOp(const Operation& op, OpArgs args, bool ask) {
+void Editor::runOp(const Operation& op, OpArgs given, bool ask, RunEnd end) {
     const bool copySource = op.pixel && !(policy_.lean && op.inPlace);
-    const SourceScope source(readsWork_, op.pixel && !copySource, st_, policy_.lean);
+    auto source = std::make_shared<SourceScope>(readsWork_, op.pixel && !copySource, st_, policy_.lean);
+    auto args = std::make_shared<OpArgs>(std::move(given));
     // The source copy comes before the dialog, also when it is then cancelled.
-    if (copySource) Offload([this] { BeginPixelOp(); });
-    if (ask && op.beforeAsking) op.beforeAsking(*this);
-    if (ask && op.asks && !prompts_->AskParameters(op, args)) return false;
-    std::string refusal;
-    bool refused = false;
-    {
-        std::unique_ptr<BusyScope> busy;
-        if (op.busy != BusyKind::None) busy = std::make_unique<BusyScope>(*host_, op.busy);
-        if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
-        const bool onlyOptimized = op.marksOptimized && policy_.tracksOptimized && (st_.Saved || st_.OnlyOptimized);
+    auto asked = [this, &op, ask, args = std::move(args), source = std::move(source),
+                  end = std::move(end)](std::exception_ptr failure) mutable {
+        if (failure) return end(false, failure);
         try {
-            // What needs no window runs off the window's thread.
-            if (op.commandLine && op.busy != BusyKind::None) Offload([&] { op.run(*this, args); });
-            else op.run(*this, args);
-            // Asked while still busy, so the hourglass stays until the result is on screen.
-            host_->RedrawView();
-        } catch (const Refusal& r) {
-            // Refused before touching the image.
-            refused = true;
-            refusal = r.what();
+            if (ask && op.beforeAsking) op.beforeAsking(*this);
+            if (ask && op.asks && !prompts_->AskParameters(op, *args)) return end(false, nullptr);
         } catch (...) {
-            // A failure half way may have changed part of it.
-            if (!op.keepsImage) MarkUnsaved();
-            throw;
+            return end(false, std::current_exception());
         }
-        if (!refused && !op.keepsImage) {
+        runAsked(op, std::move(args), std::move(source), std::move(end));
+    };
+    if (copySource) return Offload([this] { BeginPixelOp(); }, std::move(asked));
+    asked(nullptr);
+}
+
+void Editor::runAsked(const Operation& op, std::shared_ptr<OpArgs> args, std::shared_ptr<void> source, RunEnd end) {
+    // Both live until the operation's end, also across its job.
+    std::shared_ptr<BusyScope> busy;
+    if (op.busy != BusyKind::None) busy = std::make_shared<BusyScope>(*host_, op.busy);
+    if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
+    const bool onlyOptimized = op.marksOptimized && policy_.tracksOptimized && (st_.Saved || st_.OnlyOptimized);
+
+    auto ended = [this, &op, args, source = std::move(source), busy = std::move(busy), onlyOptimized,
+                  end = std::move(end)](std::exception_ptr failure) mutable {
+        std::string refusal;
+        bool refused = false;
+        if (failure) {
+            try {
+                std::rethrow_exception(failure);
+            } catch (const Refusal& r) {
+                // Refused before touching the image.
+                refused = true;
+                refusal = r.what();
+            } catch (...) {
+            }
+        }
+        if (failure && !refused) {
+            // A failure half way may have changed part of it (memory running out changed nothing
+            // that stays: the step puts it back).
+            if (!op.keepsImage && !OutOfMemory(failure)) MarkUnsaved();
+        } else if (!refused && !op.keepsImage) {
             MarkUnsaved();
             st_.OnlyOptimized = onlyOptimized;
         }
+        source.reset();
+        // Messages come after the hourglass: a question under it would look frozen.
+        busy.reset();
+        if (failure && !refused) return end(false, failure);
+        if (refused) {
+            if (!refusal.empty()) prompts_->Message(refusal);
+            return end(false, nullptr);
+        }
+        record(op, *args);
+        end(true, nullptr);
+    };
+    if (op.sequence) {
+        // Its operations take their own steps and jobs, one after the other.
+        return op.sequence(*this, *args, [ended = std::move(ended)](bool, std::exception_ptr failure) mutable {
+            ended(failure);
+        });
     }
-    // Messages come after the hourglass: a question under it would look frozen.
-    if (refused) {
-        if (!refusal.empty()) prompts_->Message(refusal);
-        return false;
+    auto work = [this, &op, args] {
+        op.run(*this, *args);
+        // Asked while still busy, so the hourglass stays until the result is on screen.
+        host_->RedrawView();
+    };
+    // What needs no window runs off the window's thread.
+    if (op.commandLine && op.busy != BusyKind::None) return Offload(std::move(work), std::move(ended));
+    std::exception_ptr failure;
+    try {
+        work();
+    } catch (...) {
+        failure = std::current_exception();
     }
-    record(op, args);
-    return true;
+    ended(failure);
 }
 
 void Editor::record(const Operation& op, const OpArgs& args) {
@@ -161,14 +242,29 @@ void Editor::record(const Operation& op, const OpArgs& args) {
     }
 }
 
-void Editor::ExecuteMacro() {
-    for (const MacroAction& action : macro_.ToReplay()) {
+void Editor::ReplayMacro(RunEnd end) {
+    replay(std::make_shared<const std::vector<MacroAction>>(macro_.ToReplay()), 0, std::move(end));
+}
+
+void Editor::replay(std::shared_ptr<const std::vector<MacroAction>> actions, size_t next, RunEnd end) {
+    for (; next < actions->size(); ++next) {
+        const MacroAction& action = (*actions)[next];
         const Operation* op = FindReplay(action.code, policy_.window);
         if (!op) continue;
         OpArgs args = Proposal(*op);
         if (!op->macroArg.empty()) args.Set(op->macroArg, action.p1);
-        run(*op, args, true);
+        // The next one starts once this one has ended; a failure ends the replay.
+        return start(*op, std::move(args), true,
+                     [this, actions, next, end = std::move(end)](bool, std::exception_ptr failure) {
+                         if (failure) return end(false, failure);
+                         replay(actions, next + 1, end);
+                     });
     }
+    end(true, nullptr);
+}
+
+void Editor::ExecuteMacro() {
+    finish([this](RunEnd end) { ReplayMacro(std::move(end)); });
 }
 
 void Editor::CommitMemoryImage(CommitMode mode, BaselineCopies* ready) {
@@ -289,26 +385,35 @@ void Editor::endFloatingMix() {
     host_->PointerChanged();
 }
 
-bool Editor::Undo() { return takeStep(false); }
+bool Editor::Undo(std::function<void(std::exception_ptr)> then) { return takeStep(false, std::move(then)); }
 
-bool Editor::Redo() { return takeStep(true); }
+bool Editor::Redo(std::function<void(std::exception_ptr)> then) { return takeStep(true, std::move(then)); }
 
-bool Editor::takeStep(bool forward) {
-    // Nothing while work on another thread owns the state.
-    if (policy_.lean || offloading_ || st_.DragActive || !(forward ? history_.CanRedo() : history_.CanUndo()))
+bool Editor::takeStep(bool forward, std::function<void(std::exception_ptr)> then) {
+    // Nothing while a job owns the state.
+    if (policy_.lean || offloading_ || jobs_ > 0 || st_.DragActive ||
+        !(forward ? history_.CanRedo() : history_.CanUndo()))
         return false;
     endFloatingMix();
-    StepShown shown;
-    Offload([&] {
-        if (forward) history_.Redo(st_, macro_, shown);
-        else history_.Undo(st_, macro_, shown);
-    });
-    showStep(shown);
-    st_.Saved = history_.AtSaved();
-    // Back at (or forward to) a state only optimized since the save: the question before
-    // leaving says so again.
-    st_.OnlyOptimized = !st_.Saved && policy_.tracksOptimized && history_.OnlyLabelSinceSaved(kOptimizeLabel);
-    host_->HistoryChanged();
+    auto shown = std::make_shared<StepShown>();
+    Offload(
+        [this, forward, shown] {
+            if (forward) history_.Redo(st_, macro_, *shown);
+            else history_.Undo(st_, macro_, *shown);
+        },
+        [this, shown, then = std::move(then)](std::exception_ptr failure) {
+            if (!failure) {
+                showStep(*shown);
+                st_.Saved = history_.AtSaved();
+                // Back at (or forward to) a state only optimized since the save: the question
+                // before leaving says so again.
+                st_.OnlyOptimized =
+                    !st_.Saved && policy_.tracksOptimized && history_.OnlyLabelSinceSaved(kOptimizeLabel);
+                host_->HistoryChanged();
+            }
+            if (then) then(failure);
+            else if (failure) std::rethrow_exception(failure);
+        });
     return true;
 }
 

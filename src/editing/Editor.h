@@ -3,6 +3,7 @@
 // keeping the "unsaved" flags and asking for a redraw. The main window and the compare window
 // are two instances configured by a policy.
 #pragma once
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -81,8 +82,8 @@ public:
         (void)a, (void)b, (void)width, (void)origin;
         return Mask();
     }
-    // Called now and then during a long piece of work (a fill) so the window can repaint;
-    // false asks the work to stop (the window is closing).
+    // Asked now and then during a long piece of work (a fill), from whatever thread runs it:
+    // false asks the work to stop (the window is closing). Answers at once, nothing waits.
     virtual bool KeepAlive() { return true; }
     // How much work (in milliseconds) may pass between two of those calls.
     virtual int KeepAliveIntervalMs() const { return 30; }
@@ -97,11 +98,11 @@ public:
     virtual void HistoryChanged() {}
 
     // --- long pixel work ---
-    // Runs work, which touches only the editor's state and calls this host, and returns once
-    // it is done; exceptions of work come out of here. A window runs it on another thread,
-    // painting what it showed before and dropping input meanwhile, so its event loop never
-    // stalls on a big photo.
-    virtual void RunWork(const std::function<void()>& work) { work(); }
+    // Runs work as a job off the host's thread and returns at once; `then` runs on the host's
+    // thread once the work is over, with what it threw (null: nothing). Until then the state is
+    // the work's: the host paints what it showed and takes no command that touches the picture.
+    // Without a window both run here and now.
+    virtual void StartJob(std::function<void()> work, std::function<void(std::exception_ptr)> then);
     // Runs f on the thread the host lives on and returns once it has run (called by work).
     virtual void OnHostThread(const std::function<void()>& f) { f(); }
 };
@@ -129,14 +130,20 @@ public:
 
     // --- operations of the table ---
     // As its control runs it: the parameters asked when the operation asks for them, starting
-    // from its proposal, or as the control's argument text gives them. False when cancelled or
-    // refused; a refusal's message went through the prompts.
-    bool Run(const Operation& op, const std::string& controlArgs = std::string());
+    // from its proposal, or as the control's argument text gives them. end hears how it ended
+    // (see RunEnd); a refusal's message went through the prompts.
+    void Start(const Operation& op, const std::string& controlArgs, RunEnd end);
     // With the parameters given (the command line): nothing is asked.
+    void Start(const Operation& op, const OpArgs& args, RunEnd end);
+    // The same to their end, for callers without a window (the command line, tests): false when
+    // cancelled or refused, a failure thrown. Never while a host runs jobs later.
+    bool Run(const Operation& op, const std::string& controlArgs = std::string());
     bool Run(const Operation& op, const OpArgs& args);
     // By command-line name; std::invalid_argument when the table has none.
     bool Run(const std::string& name);
-    // ExecuterClick: replays the recorded list through the table, as this window replays it.
+    // ExecuterClick: replays the recorded list through the table, as this window replays it, one
+    // operation after the other; end once the last has ended (or one failed).
+    void ReplayMacro(RunEnd end);
     void ExecuteMacro();
 
     // --- the state's operations with the view ---
@@ -162,22 +169,25 @@ public:
     // dropped, unless a step, a drag or a floating mix still reads it. False when kept.
     bool DropSourceCopy();
 
-    // Runs work (reading and writing the state only, asking nothing) through the host's RunWork
-    // when the working image is big enough to stall a window; the calls work makes to the
-    // host, the macro menu and ReadOptions meanwhile run on the host's thread. Inside another
-    // such work it simply runs.
-    void Offload(const std::function<void()>& work);
+    // Runs work (reading and writing the state only, asking nothing) as a job of the host when the
+    // working image is big enough to stall a window, else here and now; `then` runs after it on
+    // this thread, with what work threw. While the job runs the calls work makes to the host, the
+    // macro menu and ReadOptions run on the host's thread. Inside a job both simply run.
+    void Offload(std::function<void()> work, std::function<void(std::exception_ptr)> then);
     // Below this a picture's work is quicker than handing it over.
     static constexpr size_t kOffloadBytes = size_t(8) << 20;
+    // A job owns the state: nothing may read or change it until the job has ended.
+    bool JobRunning() const { return jobs_ > 0; }
 
     // --- the history of steps ---
     const History& history() const { return history_; }
     void SetHistoryLimits(const HistoryLimits& limits) { history_.SetLimits(limits); }
     // One step back (forward). False when there is none, or while a step is being made (a
-    // stroke being drawn, a fill running, work on another thread). A floating mix is placed
-    // for good first; the selection goes with a step that moved it or changed the image's size.
-    bool Undo();
-    bool Redo();
+    // stroke being drawn, a fill running, a job). A floating mix is placed for good first; the
+    // selection goes with a step that moved it or changed the image's size. then (if any) runs
+    // once the step is on screen, with what failed; without it a failure is thrown.
+    bool Undo(std::function<void(std::exception_ptr)> then = nullptr);
+    bool Redo(std::function<void(std::exception_ptr)> then = nullptr);
     // A step around a tool's action (a stroke from press to release, a fill, a drag of the
     // selected piece or of the floating mix); steps begun inside it join it. Any step but a
     // drag of the floating mix places the mix for good first.
@@ -249,13 +259,18 @@ public:
 private:
     // The defaults with the operation's proposal for its dialog.
     OpArgs Proposal(const Operation& op) const;
-    bool run(const Operation& op, OpArgs args, bool ask);
-    bool runOp(const Operation& op, OpArgs args, bool ask);
+    void start(const Operation& op, OpArgs args, bool ask, RunEnd end);
+    void runOp(const Operation& op, OpArgs args, bool ask, RunEnd end);
+    // The rest of runOp once the parameters are known; source keeps the run's source scope.
+    void runAsked(const Operation& op, std::shared_ptr<OpArgs> args, std::shared_ptr<void> source, RunEnd end);
+    // Runs start to its end here and now (see Run).
+    static bool finish(const std::function<void(RunEnd)>& start);
+    void replay(std::shared_ptr<const std::vector<MacroAction>> actions, size_t next, RunEnd end);
     void record(const Operation& op, const OpArgs& args);
     // The history's step closed: the unsaved mark follows it.
     void stepClosed(bool recorded);
     void showStep(const StepShown& shown);
-    bool takeStep(bool forward);
+    bool takeStep(bool forward, std::function<void(std::exception_ptr)> then);
     // A floating mix stays where it is composed.
     void endFloatingMix();
 
@@ -269,7 +284,8 @@ private:
     void retire(std::unique_ptr<Tool>& slot);
 
     bool readsWork_ = false;
-    bool offloading_ = false;
+    bool offloading_ = false;  // set on the job's thread while it runs
+    int jobs_ = 0;             // jobs started and not ended (the host's thread only)
     History history_;
     std::unique_ptr<Tool> tool_, floating_, selectionTool_;
     std::vector<std::unique_ptr<Tool>> retired_;

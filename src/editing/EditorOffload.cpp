@@ -1,9 +1,10 @@
-// Long pixel work handed to the host's RunWork. The work runs on another thread: every call it
+// Long pixel work handed to the host as a job. The work runs on another thread: every call it
 // makes back into the window (the host, the macro menu, the Options) goes to the host's thread
 // and waits there, so the window's objects are only ever touched from their own thread.
 #include "editing/Editor.h"
 
 #include <memory>
+#include <utility>
 
 namespace lum {
 
@@ -42,16 +43,9 @@ public:
         on([&] { m = real_.LineMask(a, b, width, origin); });
         return m;
     }
-    bool KeepAlive() override {
-        bool alive = true;
-        on([&] { alive = real_.KeepAlive(); });
-        return alive;
-    }
-    int KeepAliveIntervalMs() const override {
-        int ms = 0;
-        on([&] { ms = real_.KeepAliveIntervalMs(); });
-        return ms;
-    }
+    // Both answer from any thread.
+    bool KeepAlive() override { return real_.KeepAlive(); }
+    int KeepAliveIntervalMs() const override { return real_.KeepAliveIntervalMs(); }
     void ZoomStepped(ImagePoint view, int oldZoom) override { on([&] { real_.ZoomStepped(view, oldZoom); }); }
     void ToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) override {
         on([&] { real_.ToolLabels(position, size); });
@@ -81,35 +75,62 @@ private:
 
 }  // namespace
 
-void Editor::Offload(const std::function<void()>& work) {
-    if (offloading_ || host_ == &noHost_ || st_.WorkImage.byteSize() < kOffloadBytes) {
+void EditorHost::StartJob(std::function<void()> work, std::function<void(std::exception_ptr)> then) {
+    std::exception_ptr failure;
+    try {
         work();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    then(failure);
+}
+
+void Editor::Offload(std::function<void()> work, std::function<void(std::exception_ptr)> then) {
+    if (offloading_ || host_ == &noHost_ || st_.WorkImage.byteSize() < kOffloadBytes) {
+        std::exception_ptr failure;
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        then(failure);
         return;
     }
-    EditorHost& real = *host_;
-    HostThreadHost host(real);
-    MacroMenu* const menu = macro_.Menu();
-    std::unique_ptr<HostThreadMenu> menuProxy;
-    if (menu) menuProxy = std::make_unique<HostThreadMenu>(*menu, real);
-    const std::function<void(BalanceTargets&)> readOptions = ReadOptions;
-    // Everything is put back as it was, also when the work fails.
-    struct Restore {
-        Editor& ed;
-        EditorHost& host;
-        MacroMenu* menu;
-        const std::function<void(BalanceTargets&)>& readOptions;
-        ~Restore() {
-            ed.host_ = &host;
-            ed.macro_.SetMenu(menu);
-            ed.ReadOptions = readOptions;
-            ed.offloading_ = false;
+    // For the life of the job the editor speaks to the window through these, which wait for the
+    // window's thread; they are put in place here and taken back when the job has ended.
+    struct Proxies {
+        Proxies(EditorHost& r, MacroMenu* m, std::function<void(BalanceTargets&)> options)
+            : real(r), menu(m), readOptions(std::move(options)), host(r) {
+            if (menu) menuProxy = std::make_unique<HostThreadMenu>(*menu, real);
         }
-    } restore{*this, real, menu, readOptions};
-    offloading_ = true;
-    host_ = &host;
-    if (menuProxy) macro_.SetMenu(menuProxy.get());
-    if (readOptions) ReadOptions = [&real, &readOptions](BalanceTargets& t) { real.OnHostThread([&] { readOptions(t); }); };
-    real.RunWork(work);
+        EditorHost& real;
+        MacroMenu* menu;
+        std::function<void(BalanceTargets&)> readOptions;
+        HostThreadHost host;
+        std::unique_ptr<HostThreadMenu> menuProxy;
+    };
+    auto proxies = std::make_shared<Proxies>(*host_, macro_.Menu(), ReadOptions);
+    host_ = &proxies->host;
+    if (proxies->menuProxy) macro_.SetMenu(proxies->menuProxy.get());
+    if (proxies->readOptions)
+        ReadOptions = [p = proxies.get()](BalanceTargets& t) { p->real.OnHostThread([&] { p->readOptions(t); }); };
+    ++jobs_;
+    proxies->real.StartJob(
+        [this, work = std::move(work)] {
+            struct Inside {
+                bool& flag;
+                explicit Inside(bool& f) : flag(f) { flag = true; }
+                ~Inside() { flag = false; }
+            } inside(offloading_);
+            work();
+        },
+        [this, proxies, then = std::move(then)](std::exception_ptr failure) {
+            --jobs_;
+            host_ = &proxies->real;
+            macro_.SetMenu(proxies->menu);
+            ReadOptions = proxies->readOptions;
+            then(failure);
+        });
 }
 
 }  // namespace lum

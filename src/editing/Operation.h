@@ -2,6 +2,8 @@
 // parameters, its macro code and the windows that replay it, the controls that run it and the
 // function that runs it on a window's editor. See Operations.cpp for the table itself.
 #pragma once
+#include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,17 +43,26 @@ struct MacroRecord {
 // What a window shows while the operation runs.
 enum class BusyKind { None, Hourglass, Progress };
 
+// How an operation ended: done, or not (cancelled, refused, or failed with `failure`). It hears
+// this at once for a small picture, and once its job is over for a big one.
+using RunEnd = std::function<void(bool done, std::exception_ptr failure)>;
+
 struct Operation {
     using RunFn = void (*)(Editor&, const OpArgs&);
     using PresetFn = void (*)(const EditState&, OpArgs&);
     using ParseFn = OpArgs (*)(const Operation&, const std::vector<std::string>& values, const std::string& word);
     using BeforeFn = void (*)(Editor&);
+    // Runs other operations of the table one after the other, each to its end, then calls end.
+    using SequenceFn = void (*)(Editor&, const OpArgs&, RunEnd end);
 
     std::string name;   // command-line name
     std::string usage;  // as --help shows it ("blur:R")
     std::string help;   // what --help says; '\n' starts another line
     std::vector<ParamDef> params;
     RunFn run = nullptr;
+    // Where set, what a window runs instead of run, so that each operation it runs can take a
+    // job of its own; run does the same to its end here and now.
+    SequenceFn sequence = nullptr;
 
     int macroCode = kNoMacro;          // the code replayed as this operation
     unsigned replayedBy = 0;           // windows that replay macroCode as this operation
@@ -141,6 +152,10 @@ struct Operation {
     }
     Operation& Parser(ParseFn p) {
         parse = p;
+        return *this;
+    }
+    Operation& Sequence(SequenceFn f) {
+        sequence = f;
         return *this;
     }
     Operation& BeforeAsking(BeforeFn f) {

@@ -348,6 +348,7 @@ std::vector<Operation> BuildTable() {
                     .On("Effacer1", QT_TRANSLATE_NOOP("Operations", "&Erase"), kBothWindows)
                     .Pixel());
     t.push_back(Operation("macro", [](Editor& e, const OpArgs&) { e.ExecuteMacro(); })
+                    .Sequence([](Editor& e, const OpArgs&, RunEnd end) { e.ReplayMacro(std::move(end)); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Macro"))
                     .Usage("macro", "the recorded macro; as a window starts: flesh balance, then auto smooth")
                     .On("Executer", QT_TRANSLATE_NOOP("Operations", "&Execute"), kBothWindows)

@@ -3,6 +3,7 @@
 #include "image/Translatable.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "editing/Editor.h"
 #include "image/Draw.h"
@@ -174,33 +175,42 @@ public:
     FillTool() : PaintTool(kToolFill, kCursorFill) {}
     void Press(Editor& editor, const ToolEvent& e) override {
         // A press that reaches the tool while its fill still runs is ignored.
-        if (!Active(editor) || running_) return;
-        struct Running {
-            bool& flag;
-            explicit Running(bool& f) : flag(f) { flag = true; }
-            ~Running() { flag = false; }
-        } running(running_);
-        EditState& st = editor.State();
+        if (!Active(editor) || *running_) return;
+        *running_ = true;
         editor.BeginStep(kFillLabel);
-        // The copies of a big photo are made off the window's thread.
-        editor.Offload([&] { editor.BeginPixelOp(); });
+        auto out = std::make_shared<FillOutcome>();
         // The middle button counts as the left one.
-        const FillOutcome out =
-            FillWorkImage(editor, e.image.x, e.image.y, PenColour(editor, e.button), st.PaintThickness);
-        if (out.Stopped) {
-            // Stopped half way (the window is closing): never leave the picture half filled.
-            editor.AbandonStep(out.Changed);
-        } else {
-            if (out.FilledPixels > 0) editor.MarkUnsaved();
-            editor.Offload([&] { editor.EndStep(out.Changed); });
-            if (out.Status != FillStatus::Filled && out.Status != FillStatus::Ignored)
-                editor.prompts().Message(FillRefusalMessage(out.Status));
-        }
-        editor.Redraw();
+        const Colour colour = PenColour(editor, e.button);
+        const ImagePoint at = e.image;
+        // Neither may read the tool: it may be replaced before the fill ends.
+        editor.Offload(
+            [&editor, out, at, colour] {
+                editor.BeginPixelOp();
+                *out = FillWorkImage(editor, at.x, at.y, colour, editor.State().PaintThickness);
+            },
+            [&editor, out, running = running_](std::exception_ptr failure) {
+                *running = false;
+                if (failure || out->Stopped) {
+                    // Failed, or stopped half way (the window is closing): never leave the picture
+                    // half filled.
+                    editor.AbandonStep(out->Changed);
+                    editor.Redraw();
+                    if (failure) std::rethrow_exception(failure);
+                    return;
+                }
+                if (out->FilledPixels > 0) editor.MarkUnsaved();
+                editor.Offload([&editor, out] { editor.EndStep(out->Changed); },
+                               [&editor, out](std::exception_ptr f) {
+                                   if (!f && out->Status != FillStatus::Filled && out->Status != FillStatus::Ignored)
+                                       editor.prompts().Message(FillRefusalMessage(out->Status));
+                                   editor.Redraw();
+                                   if (f) std::rethrow_exception(f);
+                               });
+            });
     }
 
 private:
-    bool running_ = false;
+    std::shared_ptr<bool> running_ = std::make_shared<bool>(false);
 };
 
 class BrushTool : public PaintTool {

@@ -1,4 +1,4 @@
-// Long pixel work handed to the host: run on another thread it gives what the same editor gives
+// Long pixel work handed to the host as a job: run on another thread it gives what the same editor gives
 // on one thread, every call it makes back to the window goes through OnHostThread, and
 // failures and refusals come back as they would.
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ struct ThreadedHost : CountingHost {
     int works = 0;
     mutable std::atomic<int> strays{0};
 
-    void RunWork(const std::function<void()>& work) override {
+    void StartJob(std::function<void()> work, std::function<void(std::exception_ptr)> then) override {
         ++works;
         std::exception_ptr failure;
         std::thread t([&] {
@@ -35,7 +35,7 @@ struct ThreadedHost : CountingHost {
             }
         });
         t.join();
-        if (failure) std::rethrow_exception(failure);
+        then(failure);
     }
     void OnHostThread(const std::function<void()>& f) override {
         std::lock_guard<std::recursive_mutex> g(lock);
