@@ -20,7 +20,8 @@
 
 namespace lum {
 
-EditPane::EditPane(Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+EditPane::EditPane(Editor& editor, QWidget* parent)
+    : QWidget(parent), editor_(editor), calls_(newHostCalls()) {
     setObjectName(QStringLiteral("EditPane"));
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
@@ -75,6 +76,7 @@ EditPane::EditPane(Editor& editor, QWidget* parent) : QWidget(parent), editor_(e
 }
 
 EditPane::~EditPane() {
+    AbandonJobs();
     editor_.SetHost(nullptr);
     while (busyDepth_ > 0) SetBusy(false, BusyKind::Hourglass);
 }
@@ -134,7 +136,7 @@ void EditPane::Guard(const std::function<void()>& command) {
     struct Settle {
         EditPane& pane;
         ~Settle() {
-            if (--pane.guardDepth_ == 0) emit pane.Settled();
+            if (--pane.guardDepth_ == 0 && pane.jobs_ == 0) emit pane.Settled();
         }
     } settle{*this};
     try {
@@ -200,12 +202,12 @@ void EditPane::ViewOuterSize(int& w, int& h) const {
 }
 
 void EditPane::SelectionCleared() {
-    view_->Canvas()->setCursor(Qt::ArrowCursor);
+    showCursor(Qt::ArrowCursor);
     emit SelectionWasCleared();
 }
 
 void EditPane::ToolWasReset() {
-    view_->Canvas()->setCursor(Qt::ArrowCursor);
+    showCursor(Qt::ArrowCursor);
     emit ToolReset();
 }
 
@@ -226,7 +228,7 @@ void EditPane::PointerChanged() {
     const QPoint at = box->mapFromGlobal(QCursor::pos());
     const Tool* tool = editor_.PointerTool();
     const ImagePoint p{view_->ViewToImage(at.x()), view_->ViewToImage(at.y())};
-    box->setCursor(ToolCursor(tool ? tool->Cursor(editor_, p) : 0));
+    showCursor(ToolCursor(tool ? tool->Cursor(editor_, p) : 0));
 }
 
 void EditPane::RedrawImageRect(const Rect& r) { view_->RedrawImageRect(r); }
@@ -269,15 +271,20 @@ void EditPane::hideEvent(QHideEvent* e) {
     hidden_ = true;
 }
 
+void EditPane::showCursor(const QCursor& cursor) {
+    // While a job runs the photo keeps the busy cursor; the tool's comes back after it.
+    if (jobs_ == 0) view_->Canvas()->setCursor(cursor);
+}
+
 void EditPane::RefreshCursor() {
     const Tool* now = editor_.PointerTool();
-    view_->Canvas()->setCursor(ToolCursor(now ? now->Cursor(editor_, ImagePoint{}) : 0));
+    showCursor(ToolCursor(now ? now->Cursor(editor_, ImagePoint{}) : 0));
 }
 
 void EditPane::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     // The state belongs to the work under way: the view follows once it is done.
-    if (channel_) {
+    if (jobs_ > 0) {
         resizedDuringWork_ = true;
         return;
     }
@@ -310,8 +317,9 @@ MouseButton ToButton(Qt::MouseButton b) {
 
 void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods,
                      int x, int y) {
-    // No tool runs inside another one that lets events through.
-    if (keepingAlive_) return;
+    // The state is a job's until it ends: the busy cursor says so, and the press waits for
+    // the user to come again.
+    if (jobs_ > 0 || inputHeld_) return;
     if (step == MouseStep::Press) stopRequested_ = false;
     // A drag stays with the tool that took its press, as long as the editor still holds it.
     Tool* tool = editor_.PointerTool();
@@ -343,7 +351,7 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
     // a redraw itself when its feedback or the image changed.
     editor_.DropRetiredTools();
     const Tool* now = editor_.PointerTool();
-    view_->Canvas()->setCursor(ToolCursor(now ? now->Cursor(editor_, e.image) : 0));
+    showCursor(ToolCursor(now ? now->Cursor(editor_, e.image) : 0));
     if (step == MouseStep::Release) emit PictureMayHaveChanged();
 }
 

@@ -5,11 +5,14 @@
 // main window and the compare window each hold one.
 #pragma once
 #include <QWidget>
+#include <atomic>
+#include <exception>
 #include <functional>
 #include <memory>
 
 #include "editing/Editor.h"
 
+class QCursor;
 class QMenu;
 class QPainter;
 
@@ -68,19 +71,22 @@ public:
     void ShowColourReadout(Colour c) override;
     void ShowSwatch(Colour c) override;
     Mask LineMask(ImagePoint a, ImagePoint b, int width, ImagePoint& origin) const override;
-    // Lets the window repaint and close during a fill; mouse and keys meant for the pane's window
-    // are dropped meanwhile (but on the view's scroll bars), so nothing replaces the image being
-    // filled. False once the pane has been hidden or StopWork was called.
-    bool KeepAlive() override;
-    // Events are being let through from inside a tool's work or while pixel work runs on
-    // another thread (a close must wait for it).
-    bool InsideWork() const { return keepingAlive_ || channel_ != nullptr; }
-    // Runs work on another thread; the view keeps showing what it showed, and input to every
-    // window but other modal ones is dropped until it is done.
-    void RunWork(const std::function<void()>& work) override;
+    // False once the pane has been hidden or StopWork was called: the work under way stops.
+    bool KeepAlive() override { return !hidden_ && !stopRequested_; }
+    // A job of the editor runs: the view shows what it showed, the commands that touch the
+    // picture wait (the window greys them), and a close waits for it.
+    bool InsideWork() const { return jobs_ > 0; }
+    // Runs work on the program's pool; the view keeps showing what it showed, with the busy
+    // cursor over it, and then runs once it is over (a failure goes to the error box).
+    void StartJob(std::function<void()> work, std::function<void(std::exception_ptr)> then) override;
     void OnHostThread(const std::function<void()>& f) override;
     // The work under way stops at its next KeepAlive.
     void StopWork() { stopRequested_ = true; }
+    // The photo takes no press from the mouse (another photo is loading).
+    void HoldInput(bool on) { inputHeld_ = on; }
+    // The window is going: the jobs under way stop where they can and are waited for, and
+    // nothing they ask of the window runs any more. Their ends are not delivered.
+    void AbandonJobs();
     int KeepAliveIntervalMs() const override { return keepAliveMs_; }
     void SetKeepAliveIntervalMs(int ms) { keepAliveMs_ = ms; }
     void ZoomStepped(ImagePoint view, int oldZoom) override;
@@ -105,6 +111,9 @@ signals:
     void PictureMayHaveChanged();
     // What Undo and Redo offer changed (a step was made, taken back or done again).
     void HistoryWasChanged();
+    // A job started (true) or the last one ended (false): the window greys what would touch
+    // the picture meanwhile.
+    void WorkChanged(bool running);
     // No work runs and no command is under way any more (after work, or after a command that
     // ran some): what waited for that (a close asked for meanwhile) can go on.
     void Settled();
@@ -120,6 +129,7 @@ private:
     void route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x,
                int y);
     void drawOutlines(QPainter& p) const;
+    void showCursor(const QCursor& cursor);
     void menuZoom(ZoomItem item, int percent);
     // The view follows the pane's size.
     void followResize();
@@ -130,13 +140,16 @@ private:
     QMenu* zoomMenu_ = nullptr;
     int busyDepth_ = 0;
     bool redrawPending_ = false;  // asked while busy: painted when the last busy scope ends
-    bool keepingAlive_ = false;  // events are being processed from inside a tool
-    bool hidden_ = false;        // hidden after having been shown
-    bool stopRequested_ = false;
+    std::atomic<bool> hidden_{false};  // hidden after having been shown
+    std::atomic<bool> stopRequested_{false};
     int keepAliveMs_ = 30;
-    struct WorkChannel;
-    std::shared_ptr<WorkChannel> channel_;  // while RunWork's work runs
+    int jobs_ = 0;  // started and not ended
+    bool inputHeld_ = false;
+    struct HostCalls;
+    static std::shared_ptr<HostCalls> newHostCalls();
+    std::shared_ptr<HostCalls> calls_;  // the calls the jobs' work makes to this thread
     bool resizedDuringWork_ = false;
+    void jobsEnded();
     int guardDepth_ = 0;
 };
 

@@ -87,6 +87,8 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     setAllowedAreas(Qt::LeftToolBarArea | Qt::RightToolBarArea);
     setOrientation(Qt::Vertical);
     askColour_ = [this](QColor& c) { return AskColourWithDialog(c, this); };
+    // Its tools and colours are the editor's: greyed while a job owns it.
+    connect(&pane, &EditPane::WorkChanged, this, [this](bool running) { setEnabled(!running); });
 
     auto* body = new QWidget(this);
     body->setObjectName(QStringLiteral("PaintToolbarBody"));

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 #include "editing/Tool.h"
@@ -212,8 +213,16 @@ void PhotoView::ScrollToTopLeft() {
     verticalScrollBar()->setValue(0);
 }
 
+bool PhotoView::zoomWhenThawed(std::function<void()> zoom) {
+    if (!frozen_) return false;
+    // The state is a job's: the last zoom asked meanwhile is shown once it is over.
+    zoomWhenThawed_ = std::move(zoom);
+    return true;
+}
+
 void PhotoView::ZoomToPercent(double p) {
     if (p <= 0.00001) return;
+    if (zoomWhenThawed([this, p] { ZoomToPercent(p); })) return;
     const double f = p / 100.0;
     st_.ZoomTable[0] = std::max(1, roundHalfEven(p));
     st_.ZoomIndex = 0;
@@ -257,6 +266,7 @@ bool PhotoView::Refit() {
 
 void PhotoView::ZoomToFit(ZoomFit fit) {
     if (fit == ZoomFit::None) return;
+    if (zoomWhenThawed([this, fit] { ZoomToFit(fit); })) return;
     fit_ = fit;
     Refit();
 }
@@ -264,6 +274,7 @@ void PhotoView::ZoomToFit(ZoomFit fit) {
 QPoint PhotoView::ViewportCentre() const { return viewport()->rect().center(); }
 
 void PhotoView::ZoomStep(int direction, const QPoint& anchor) {
+    if (zoomWhenThawed([this, direction, anchor] { ZoomStep(direction, anchor); })) return;
     const int z = Zoom();
     int slot = -1;
     if (direction > 0) {
@@ -336,6 +347,7 @@ void PhotoView::Thaw() {
     frozen_ = false;
     frozenShot_ = QPixmap();
     paintBox_->update();
+    if (std::function<void()> zoom = std::exchange(zoomWhenThawed_, nullptr)) zoom();
 }
 
 void PhotoView::paintPhoto(QPainter& p, const QRect& exposed) {

@@ -118,8 +118,9 @@ public:
     void EndPreview();
     bool ShowsPreview() const { return !preview_.empty(); }
 
-    // While work changes the state on another thread: the view paints what it shows now (the
-    // visible part of the paint box) and reads nothing of the state until Thaw.
+    // While a job changes the state on another thread: the view paints what it shows now (the
+    // visible part of the paint box) and reads nothing of the state until Thaw; a zoom asked
+    // meanwhile (the last one) is shown then.
     void Freeze();
     void Thaw();
     bool Frozen() const { return frozen_; }
@@ -170,6 +171,9 @@ private:
     Image preview_;
     QSize previewSize_;
     bool frozen_ = false;
+    std::function<void()> zoomWhenThawed_;
+    // True when the view is frozen: zoom then runs at the thaw.
+    bool zoomWhenThawed(std::function<void()> zoom);
     QPixmap frozenShot_;  // in the paint box's own pixels, at frozenAt_
     QPoint frozenAt_;
     struct Layout {

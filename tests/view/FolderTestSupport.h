@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
 #include <QStandardPaths>
@@ -41,6 +43,14 @@ struct AppFirst {
 
 inline void Pump() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// Until done (a job's end arrives through the event loop), at most 10 s.
+inline bool WaitFor(const std::function<bool()>& done) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
 }
 
 inline bool IsRoot() { return ::geteuid() == 0; }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -49,7 +51,7 @@ QRgb PixelOf(const lum::Image& img, int x, int y) {
 // A pane that lets events through at every check of the clock, counting.
 struct EagerPane : EditPane {
     using EditPane::EditPane;
-    int keepAlives = 0;
+    std::atomic<int> keepAlives{0};  // counted on the job's thread
     bool KeepAlive() override {
         ++keepAlives;
         return EditPane::KeepAlive();
@@ -349,7 +351,7 @@ TEST(PaintToolbar, ZoomToolStepsScrollAndLabel) {
     EXPECT_EQ(t.st().WorkImage.width(), 2000);
 }
 
-TEST(PaintToolbar, ALongFillKeepsTheWindowLiveAndDropsInputMeanwhile) {
+TEST(PaintToolbar, ALongFillKeepsTheWindowLiveAndTakesNoInputForThePhotoMeanwhile) {
     Bar t;
     lum::Image big(3000, 2000);
     big.fill(10, 20, 30);
@@ -359,29 +361,26 @@ TEST(PaintToolbar, ALongFillKeepsTheWindowLiveAndDropsInputMeanwhile) {
     t.click("Btpeinture");
     QToolButton* pipette = t.bar.Button(QStringLiteral("Btpipette"));
 
-    // Events queued before the press arrive while the fill runs: a timer, a click on a button
-    // and a press on the view.
-    bool timerRan = false, midFill = false, hourglass = false;
-    QTimer::singleShot(0, &t.pane, [&] {
-        timerRan = true;
-        midFill = PixelOf(t.st().WorkImage, 2999, 1999) == qRgb(10, 20, 30);
-        hourglass = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-    });
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QCoreApplication::postEvent(pipette, new QMouseEvent(type, QPointF(5, 5), pipette->mapToGlobal(QPointF(5, 5)),
-                                                             Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                                             Qt::NoModifier));
-        QCoreApplication::postEvent(t.box(), new QMouseEvent(type, QPointF(2900, 1900), t.box()->mapToGlobal(QPointF(2900, 1900)),
-                                                             Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                                             Qt::NoModifier));
-    }
+    // The press starts the fill as a job: meanwhile the event loop turns (a timer runs), the
+    // hourglass is up, the tools are greyed and a press on the view starts nothing.
     t.mouse(QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton);
+    ASSERT_TRUE(t.pane.InsideWork());
+    bool timerRan = false, hourglass = false, frozen = false;
+    QTimer::singleShot(0, &t.pane, [&] {
+        timerRan = t.pane.InsideWork();
+        frozen = t.view().Frozen();
+        hourglass = t.box()->cursor().shape() == Qt::WaitCursor;
+    });
+    EXPECT_FALSE(pipette->isEnabled());
+    t.mouse(QEvent::MouseButtonPress, {2900, 1900}, Qt::LeftButton);
+    t.mouse(QEvent::MouseButtonRelease, {2900, 1900}, Qt::LeftButton);
+    ASSERT_TRUE(foldertest::WaitFor([&] { return !t.pane.InsideWork(); }));
     EXPECT_GT(t.pane.keepAlives, 0);
     EXPECT_TRUE(timerRan);
-    EXPECT_TRUE(midFill);
+    EXPECT_TRUE(frozen);
     EXPECT_TRUE(hourglass);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(pipette->isChecked());  // the click was dropped
+    EXPECT_TRUE(pipette->isEnabled());
     EXPECT_EQ(t.st().ToolMode, lum::kToolFill);
     EXPECT_EQ(PixelOf(t.st().WorkImage, 2999, 1999), qRgb(253, 233, 115));
     EXPECT_TRUE(t.prompts.messages.empty());
