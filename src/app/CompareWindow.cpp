@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -11,6 +10,8 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QWheelEvent>
+#include <memory>
+#include <utility>
 
 #include "app/Saving.h"
 #include "image/MemoryRoom.h"
@@ -59,19 +60,47 @@ CompareWindow::CompareWindow(lum::Dialogs& dialogs, lum::Prompts* prompts, QWidg
 
 CompareWindow::~CompareWindow() = default;
 
-std::optional<lum::Image> CompareWindow::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
-                                                       const lum::ComparedPhoto& photo, QString* fileToOpen) {
+CompareWindow::Copies CompareWindow::Copies::Of(const lum::Image& optimized) {
+    Copies c;
+    c.memory = optimized;
+    c.ready = lum::BaselineCopies::Of(c.memory);
+    return c;
+}
+
+void CompareWindow::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const lum::ComparedPhoto& photo,
+                         WhenClosed closed) {
     // The window's own copies of the optimized photo; the original is read from the main window.
     lum::RequireRoom(kFullSizeCopies * uint64_t(photo.optimized->byteSize()), "open the compare window");
-    CompareWindow form(dialogs, prompts, parent);
-    form.SetFileInfoText(photo.fileInfo);
-    form.SetPhotoFile(photo.photoFile, photo.damaged);
-    form.SetPicture(photo.name, photo.folder);
-    form.FillCompareWindowReading(*photo.optimized, *photo.original, photo.offload);
-    form.ShowModal();
-    if (fileToOpen) *fileToOpen = form.FileToOpen();
-    if (!form.KeepsEdits()) return std::nullopt;
-    return std::move(form.State().WorkImage);
+    auto copies = std::make_shared<Copies>();
+    const lum::Image* optimized = photo.optimized;
+    auto show = [parent, &dialogs, prompts, photo, copies, closed = std::move(closed)](std::exception_ptr failure) {
+        if (failure) {
+            closed(std::nullopt, QString());
+            std::rethrow_exception(failure);
+        }
+        auto* form = new CompareWindow(dialogs, prompts, parent);
+        form->SetFileInfoText(photo.fileInfo);
+        form->SetPhotoFile(photo.photoFile, photo.damaged);
+        form->SetPicture(photo.name, photo.folder);
+        form->FillCompareWindowReading(std::move(*copies), *photo.original);
+        connect(form, &CompareWindow::Closed, form, [form, closed] {
+            std::optional<lum::Image> kept;
+            if (form->KeepsEdits()) kept = std::move(form->State().WorkImage);
+            const QString next = form->FileToOpen();
+            form->deleteLater();
+            closed(std::move(kept), next);
+        });
+        form->ShowModal();
+    };
+    auto copy = [copies, optimized] { *copies = Copies::Of(*optimized); };
+    if (photo.offload) return photo.offload(copy, show);
+    std::exception_ptr failure;
+    try {
+        copy();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    show(failure);
 }
 
 void CompareWindow::SetPhotoFile(const std::string& file, bool damaged) {
@@ -105,23 +134,25 @@ void CompareWindow::openChosenPhoto(const QString& path) {
 // ---------------------------------------------------------------------------------------------
 // Creation, filling, activation, closing
 
-void CompareWindow::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
-                                                     const lum::Offloader& offload) {
-    fill(optimized, original, offload);
+void CompareWindow::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original) {
+    FillCompareWindowReading(Copies::Of(optimized), original);
+}
+
+void CompareWindow::FillCompareWindowReading(Copies copies, const lum::Image& original) {
+    fill(std::move(copies), original);
     // An original handed over before is not needed any more (unless it is the one read now).
     if (&original != &ownOriginal_) ownOriginal_ = lum::Image();
 }
 
 void CompareWindow::FillCompareWindow(const lum::Image& optimized, lum::Image original) {
     // The original shown now may be the one about to be replaced: the fill reads the new one.
-    fill(optimized, original);
+    fill(Copies::Of(optimized), original);
     ownOriginal_ = std::move(original);
     originalPhoto_ = &ownOriginal_;
     showOriginal(lum::QImageView(ownOriginal_));
 }
 
-void CompareWindow::fill(const lum::Image& optimized, const lum::Image& original,
-                                 const lum::Offloader& offload) {
+void CompareWindow::fill(Copies copies, const lum::Image& original) {
     lum::EditState& st = State();
     // 1. The memo: one line for the text before each "#".
     PhotoFileNameMemo->clear();
@@ -135,20 +166,12 @@ void CompareWindow::fill(const lum::Image& optimized, const lum::Image& original
     st.ZoomIndex = lum::kHundredPercentSlot;
     View()->ScrollToTopLeft();
     // 4, 5, 6. The photos, then the commit at 100 %: the photo handed in is the saved state,
-    // where the history starts.
-    // Both copies of the optimized photo are made before either takes its place.
-    lum::Image memory;
-    lum::BaselineCopies ready;
-    const auto copy = [&] {
-        memory = optimized;
-        ready = lum::BaselineCopies::Of(memory);
-    };
-    if (offload) offload(copy);
-    else copy();
-    st.MemoryImage = std::move(memory);
+    // where the history starts. Both copies of the optimized photo were made before either
+    // takes its place.
+    st.MemoryImage = std::move(copies.memory);
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
     originalPhoto_ = &original;
-    editor().CommitMemoryImage(lum::CommitMode::Compare100, &ready);
+    editor().CommitMemoryImage(lum::CommitMode::Compare100, &copies.ready);
     // A photo bigger than its pane opens fitted, once the window has its size; a smaller one
     // stays at 100 %.
     View()->CommitLaidOut(true);
@@ -203,13 +226,9 @@ bool CompareWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void CompareWindow::ShowModal() {
-    QEventLoop loop;
-    connect(this, &CompareWindow::Closed, &loop, &QEventLoop::quit);
     showMaximized();
     // The keys start on the photo, not on the first of the buttons.
     View()->setFocus(Qt::OtherFocusReason);
-    // The window may have been closed while it was being shown.
-    if (isVisible()) loop.exec();
 }
 
 void CompareWindow::closeEvent(QCloseEvent* e) {
@@ -221,16 +240,25 @@ void CompareWindow::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    if (Changed() && !mayCloseWithChanges()) {
-        e->ignore();
-        return;
+    if (Changed() && !std::exchange(closeAgreed_, false)) {
+        // A save that goes on as a job closes the window once it has written the file.
+        const std::optional<bool> go = lum::AnswerNow([this](lum::Answered then) { mayCloseWithChanges(then); },
+                                                      [this](bool mayClose) {
+                                                          if (!mayClose) return;
+                                                          closeAgreed_ = true;
+                                                          close();
+                                                      });
+        if (!go.value_or(false)) {
+            e->ignore();
+            return;
+        }
     }
     rememberToolbars();
     e->accept();
     emit Closed();
 }
 
-bool CompareWindow::mayCloseWithChanges() {
+void CompareWindow::mayCloseWithChanges(lum::Answered then) {
     // Losing the edits silently is never right: each answer says what becomes of them, and
     // Escape keeps the window open.
     const QString name = QString::fromStdString(lum::FileNamePart(State().PhotoFile));
@@ -247,13 +275,17 @@ bool CompareWindow::mayCloseWithChanges() {
                                 kCancel)) {
         case kSave: {
             // A save that wrote nothing (cancelled, replace refused, failed) keeps the window.
-            bool written = false;
-            Guard([&] { written = SaveFromMenu(); });
-            return written;
+            bool asked = false;
+            Guard([&] {
+                SaveFromMenu(then);
+                asked = true;
+            });
+            if (!asked) then(false);
+            return;
         }
-        case kKeep: keepEdits_ = true; return true;
-        case kDiscard: return true;
-        default: return false;
+        case kKeep: keepEdits_ = true; return then(true);
+        case kDiscard: return then(true);
+        default: return then(false);
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -39,12 +40,22 @@ public:
     // The full-size copies of the optimized photo a fill makes (its baseline and working images),
     // and the source copy of the first pixel operation.
     static constexpr int kFullSizeCopies = 3;
-    // Creates the window, fills it from the main window's images and shows it modally until it
-    // is closed (OpenCompareWindow of the main window). Returns the edited photo when the user
-    // keeps the edits in the main window; fileToOpen receives the photo chosen with File > Open
-    // here (empty: none), for the main window to open.
-    static std::optional<lum::Image> Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts,
-                                          const lum::ComparedPhoto& photo, QString* fileToOpen = nullptr);
+    // The window's own two copies of the optimized photo (its baseline and its working image),
+    // made before either takes its place: on the main window's job for a big photo.
+    struct Copies {
+        lum::Image memory;
+        lum::BaselineCopies ready;
+        static Copies Of(const lum::Image& optimized);
+    };
+    // Once the window has closed: the edited photo when the user keeps the edits in the main
+    // window, and the photo chosen with File > Open here (empty: none), for the main window to open.
+    using WhenClosed = std::function<void(std::optional<lum::Image> kept, const QString& fileToOpen)>;
+    // Makes the copies, then creates the window, fills it from the main window's images and shows
+    // it modally (the main window stays as it is meanwhile); closed hears how it closed. A failure
+    // before the window is shown is thrown (or reaches the error box after the job) and closed
+    // hears nothing kept.
+    static void Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const lum::ComparedPhoto& photo,
+                     WhenClosed closed);
 
     lum::PaintToolbar* paintToolbar() const { return PaintToolbar; }
 
@@ -60,11 +71,10 @@ public:
     void FillCompareWindow(const lum::Image& optimized, lum::Image original);
     // The original is read where it is, not copied: it must stay unchanged until the window is
     // filled again or goes (the main window's, which its modal run keeps as it is).
-    // offload runs the copies of the photos (null: on this thread).
-    void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
-                                  const lum::Offloader& offload = nullptr);
+    void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original);
     void FillCompareWindowReading(const lum::Image&, lum::Image&&) = delete;
-    // Shows the window maximized and modal; returns once it is closed.
+    void FillCompareWindowReading(Copies copies, const lum::Image& original);
+    // Shows the window maximized and modal; Closed comes once it is closed.
     void ShowModal();
     const lum::Image& OriginalPhoto() const { return *originalPhoto_; }
     // The image was changed since the window was filled or saved, and not undone back to that.
@@ -86,8 +96,6 @@ public:
     // The buttons the design keeps hidden, shown or hidden again (remembered between runs).
     void ShowAllButtons(bool on);
     bool ShowsAllButtons() const { return allButtons_; }
-    // The menu save without its pause.
-    void SaveWithoutPause() { SaveFromMenu(0); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -120,11 +128,12 @@ private:
     // The toolbars as they were when the window was closed last.
     void restoreToolbars();
     void rememberToolbars();
-    // Closing with changes: save them, keep them in the main window, discard them or stay.
-    bool mayCloseWithChanges();
+    // Closing with changes: save them, keep them in the main window, discard them or stay; then
+    // hears whether the window may close (after the save's job, for a big photo).
+    void mayCloseWithChanges(lum::Answered then);
+    bool closeAgreed_ = false;  // the question before closing was answered: the next close goes
 
-    void fill(const lum::Image& optimized, const lum::Image& original,
-              const lum::Offloader& offload = nullptr);
+    void fill(Copies copies, const lum::Image& original);
 
     // The original of the last fill: the caller's, or ownOriginal_ when it was handed over.
     const lum::Image* originalPhoto_ = &ownOriginal_;

@@ -145,7 +145,7 @@ QWidget* CompareWindow::buildOptimizedPane(QWidget* parent) {
         onClick(b, std::move(command));
         return b;
     };
-    own("SpeedButton2", QT_TR_NOOP("Save"), QT_TR_NOOP("Save the optimized photo"), [this] { SaveWithoutPause(); });
+    own("SpeedButton2", QT_TR_NOOP("Save"), QT_TR_NOOP("Save the optimized photo"), [this] { SaveFromMenu([](bool) {}); });
     own("ResetImageSpeedButton", QT_TR_NOOP("Reset"), QT_TR_NOOP("Reset the optimized photo"), [this] { ResetImage(); });
     own("SpeedButton6", QT_TR_NOOP("U"), QT_TR_NOOP("Undo"), [this] { UndoAndRecord(); });
     // The text stamp, as Mixing "&Text Stamp..." runs it.

@@ -15,13 +15,14 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <optional>
+#include <utility>
 
 #include "app/PhotoLoader.h"
 #include "app/Saving.h"
 #include "image/Tables.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
-#include "widgets/BusyFeedback.h"
 #include "widgets/Icons.h"
 #include "widgets/PhotoFiles.h"
 
@@ -67,6 +68,10 @@ MainWindow::MainWindow(lum::Prompts* prompts, QWidget* parent)
         if (kind == lum::BusyKind::Progress) showProgress(on);
     });
     connect(Pane(), &lum::EditPane::DoubleClicked, this, [this] { Guard([this] { OpenCompareWindow(); }); });
+    connect(Pane(), &lum::EditPane::WorkChanged, this, [this](bool running) {
+        // The job has not started yet: the state is still the window's to read.
+        if (running) shownAtJobStart_ = shownPhotoFile();
+    });
 
     // Design size, centred on the screen; shown maximized by the start-up.
     resize(1024, 740);
@@ -101,11 +106,20 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     }
     // A photo still loading is dropped; the questions are about the one on screen.
     CancelLoad();
-    if (!askBeforeLeavingPhoto(QString())) {
-        // Dismissed, or nothing was written (cancelled, refused or failed): the photo stays
-        // open and unsaved, so the next close asks again.
-        e->ignore();
-        return;
+    if (!std::exchange(closeAgreed_, false)) {
+        // A save that goes on as a job closes the window once it has written the file.
+        const std::optional<bool> go = lum::AnswerNow([this](lum::Answered then) { askBeforeLeavingPhoto(QString(), then); },
+                                                      [this](bool written) {
+                                                          if (!written) return;
+                                                          closeAgreed_ = true;
+                                                          close();
+                                                      });
+        if (!go.value_or(false)) {
+            // Dismissed, or nothing was written (cancelled, refused or failed): the photo stays
+            // open and unsaved, so the next close asks again.
+            e->ignore();
+            return;
+        }
     }
     originalPhotoWindow_->hide();
     progressWindow_->hide();
@@ -139,6 +153,4 @@ void MainWindow::showProgress(bool on) {
     w->move(g.center() - QPoint(w->width() / 2, w->height() / 2));
     w->show();
     w->raise();
-    // On screen with its picture and text before the work starts, not as an empty frame.
-    lum::PaintShownWindow(w);
 }

@@ -19,7 +19,6 @@
 #include <optional>
 #include <string>
 
-#include "app/LoadInputGate.h"
 #include "app/WindowShell.h"
 #include "image/Codec.h"
 
@@ -102,10 +101,12 @@ public:
     const QImage& OriginalThumbnail() const { return thumbnail_; }
 
     // The compare-and-edit window, shown modally with the file information, WorkImage (the
-    // optimized side), MemoryImage (the photo as loaded) and the photo's file. It returns the
-    // edited photo when the user keeps the edits here: that becomes the working image, as one
-    // step, unsaved.
-    using CompareOpener = std::function<std::optional<lum::Image>(QWidget* parent, const lum::ComparedPhoto& photo)>;
+    // optimized side), MemoryImage (the photo as loaded) and the photo's file. Once it has closed
+    // it hands back the edited photo when the user keeps the edits here: that becomes the working
+    // image, as one step, unsaved.
+    using CompareClosed = std::function<void(std::optional<lum::Image> kept)>;
+    using CompareOpener =
+        std::function<void(QWidget* parent, const lum::ComparedPhoto& photo, CompareClosed closed)>;
     void SetCompareWindowOpener(CompareOpener opener) { compareOpener_ = std::move(opener); }
     void OpenCompareWindow();
     // A photo chosen with File > Open in the compare window: opened once that window is closed.
@@ -179,15 +180,15 @@ private:
     // The question before unsaved changes are left behind, naming the picture, what is unsaved
     // and the photo about to be opened (none: the program is closing). True when the window
     // may go on: nothing unsaved, Don't Save, or Save and a file was written.
-    bool askBeforeLeavingPhoto(const QString& next);
+    void askBeforeLeavingPhoto(const QString& next, lum::Answered then);
+    bool closeAgreed_ = false;  // the questions before closing were answered: the next close goes
     // What a decode is for: a photo of the user's replacing the shown one, or the logo.
     enum class LoadPurpose { Switch, Logo };
-    // The decode under way, with the hourglass and the input gate it keeps on.
+    // The decode under way, with the hourglass it keeps on.
     struct PendingLoad {
         QString path;
         LoadPurpose purpose = LoadPurpose::Switch;
         std::unique_ptr<lum::Editor::BusyScope> hourglass;
-        std::unique_ptr<lum::LoadInputGate> gate;
     };
     // Starts decoding (superseding a decode under way); nothing changes until it is done.
     void startLoad(const QString& path, LoadPurpose purpose);
@@ -221,6 +222,8 @@ private:
     bool started_ = false;
     QImage thumbnail_;
     QString listedPhoto_;  // the photo the list last showed, to follow it only when it changes
+    QString shownAtJobStart_;  // ShownPhoto() as a job started
+    QString shownPhotoFile() const;
     std::unique_ptr<lum::PhotoLoader> loader_;
     std::unique_ptr<PendingLoad> pending_;  // the decode under way
     bool showHidden_ = false;

@@ -17,7 +17,6 @@
 #include <utility>
 
 #include "app/Program.h"
-#include "app/LoadInputGate.h"
 #include "app/MainWindow.h"
 #include "app/PhotoLoader.h"
 #include "app/Saving.h"
@@ -112,14 +111,27 @@ bool MainWindow::SwitchToPhoto(const QString& path) {
     const QString file = QFileInfo(path).absoluteFilePath();
     // Already on its way: nothing to start again.
     if (pending_ && loader().PendingPath() == file) return false;
-    // While a photo loads, leaving the one on screen was agreed on already, and nothing has
-    // changed since: no new question.
-    if (!QFileInfo(file).isFile() || (!pending_ && !askBeforeLeavingPhoto(QFileInfo(file).fileName()))) {
+    if (!QFileInfo(file).isFile()) {
         ShowPhotoInList(false);
         return false;
     }
-    startLoad(file, LoadPurpose::Switch);
-    return true;
+    // While a photo loads, leaving the one on screen was agreed on already, and nothing has
+    // changed since: no new question.
+    if (pending_) {
+        startLoad(file, LoadPurpose::Switch);
+        return true;
+    }
+    // Once the question is answered (and a save asked for has written the file).
+    const auto go = [this, file](bool leave) {
+        if (!leave) return ShowPhotoInList(false);
+        startLoad(file, LoadPurpose::Switch);
+    };
+    const std::optional<bool> now =
+        lum::AnswerNow([this, file](lum::Answered then) { askBeforeLeavingPhoto(QFileInfo(file).fileName(), then); },
+                       [this, go](bool leave) { Guard([&] { go(leave); }); });
+    if (!now) return true;
+    go(*now);
+    return *now;
 }
 
 bool MainWindow::LoadPhoto(const QString& path) {
@@ -129,8 +141,8 @@ bool MainWindow::LoadPhoto(const QString& path) {
     return true;
 }
 
-// A load still under way when the window goes: its hourglass and gate go first, while the
-// pane they act on is still there.
+// A load still under way when the window goes: its hourglass goes first, while the pane it acts
+// on is still there.
 MainWindow::~MainWindow() { endLoad(); }
 
 lum::PhotoLoader& MainWindow::loader() {
@@ -162,14 +174,12 @@ lum::PhotoLoader& MainWindow::loader() {
 
 void MainWindow::startLoad(const QString& path, LoadPurpose purpose) {
     if (!pending_) {
-        // The loader drops a photo superseded by a newer one; hourglass and gate stay for it.
+        // The loader drops a photo superseded by a newer one; the hourglass stays for it. The
+        // photo list, the keys that step through the photos, Exit and Help stay live; what would
+        // touch the photo on screen is greyed until the next one is shown.
         pending_ = std::make_unique<PendingLoad>();
         pending_->hourglass = std::make_unique<lum::Editor::BusyScope>(*Pane(), lum::BusyKind::Hourglass);
-        // Exit and Help stay reachable: closing cancels the load, the help window touches no photo.
-        QList<QObject*> admitted{photoList_};
-        for (const char* item : {"Quitter1", "Aide1"})
-            if (QAction* a = findChild<QAction*>(QString::fromLatin1(item))) admitted << a;
-        pending_->gate = std::make_unique<lum::LoadInputGate>(admitted + photoKeys_);
+        HoldPictureCommands(true);
     }
     pending_->path = path;
     pending_->purpose = purpose;
@@ -184,8 +194,8 @@ void MainWindow::startLoad(const QString& path, LoadPurpose purpose) {
 }
 
 void MainWindow::endLoad() {
-    // The gate goes before the hourglass, so the cursor comes back to a window taking input.
-    if (pending_) pending_->gate.reset();
+    // The commands come back before the hourglass goes, so the cursor returns to a window taking input.
+    if (pending_) HoldPictureCommands(false);
     pending_.reset();
 }
 
@@ -326,7 +336,7 @@ void MainWindow::buildThumbnail(const lum::Image& photo) {
 // Buttons
 
 void MainWindow::OpenCompareWindow() {
-    if (!compareOpener_ || !State().HasPicture) return;
+    if (!compareOpener_ || !State().HasPicture || editor().JobRunning()) return;
     openAfterCompare_.clear();
     // The compare window's copies take the place of the source copy, which the next operation
     // here makes again.
@@ -334,17 +344,30 @@ void MainWindow::OpenCompareWindow() {
     const lum::EditState& st = State();
     lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage,   &st.MemoryImage,     st.PhotoFile,
                              st.PhotoDamaged, PictureName(), OpenDialogFolder(), {}};
-    photo.offload = [this](const std::function<void()>& work) { editor().Offload(work); };
-    std::optional<lum::Image> kept;
-    ExecModal([&] {
-        kept = compareOpener_(this, photo);
-        return 0;
+    photo.offload = [this](std::function<void()> work, std::function<void(std::exception_ptr)> then) {
+        editor().Offload(std::move(work), std::move(then));
+    };
+    // The window is a modal visit of ours until it closes.
+    BeginModalVisit();
+    bool opened = false;
+    struct EndVisit {
+        MainWindow& w;
+        const bool& opened;
+        ~EndVisit() {
+            if (!opened) w.EndModalVisit();
+        }
+    } endVisit{*this, opened};
+    compareOpener_(this, photo, [this](std::optional<lum::Image> kept) {
+        EndModalVisit();
+        Guard([&] {
+            if (kept) editor().ReplaceWorkImage(std::move(*kept), kCompareEditsLabel);
+            keepFolderInView();
+            // File > Open there: the photo chosen opens here, as a click in the list would.
+            const QString next = std::exchange(openAfterCompare_, QString());
+            if (!next.isEmpty()) OpenPhotoFile(next);
+        });
     });
-    if (kept) editor().ReplaceWorkImage(std::move(*kept), kCompareEditsLabel);
-    keepFolderInView();
-    // File > Open there: the photo chosen opens here, as a click in the list would.
-    const QString next = std::exchange(openAfterCompare_, QString());
-    if (!next.isEmpty()) OpenPhotoFile(next);
+    opened = true;
 }
 
 void MainWindow::ToggleThumbnailWindow() {

@@ -114,6 +114,12 @@ void MainWindow::startRequested() {
 // The picture's name, and the question before it is left
 
 QString MainWindow::ShownPhoto() const {
+    // While a job owns the state (an Undo may be swapping the file it belongs to), the window
+    // goes on with the photo it showed when the job started, as its view does.
+    return editor().JobRunning() ? shownAtJobStart_ : shownPhotoFile();
+}
+
+QString MainWindow::shownPhotoFile() const {
     const std::string& file = State().PhotoFile;
     return file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).absoluteFilePath();
 }
@@ -134,9 +140,9 @@ QString MainWindow::openDialogFolder() const {
     return WindowShell::openDialogFolder();
 }
 
-bool MainWindow::askBeforeLeavingPhoto(const QString& next) {
+void MainWindow::askBeforeLeavingPhoto(const QString& next, lum::Answered then) {
     const lum::EditState& st = State();
-    if (!st.HasPicture || st.Saved) return true;
+    if (!st.HasPicture || st.Saved) return then(true);
     const QString name = PictureName();
     const bool closing = next.isEmpty();
     QString text;
@@ -152,5 +158,6 @@ bool MainWindow::askBeforeLeavingPhoto(const QString& next) {
     }
     // Don't Save leaves the photo marked unsaved until the load marks the next one saved: should
     // the next photo fail to open, the edited one stays on screen and closing still asks.
-    return AskSaveBeforeLeaving(tr("Unsaved Changes"), text, [this] { return SaveWithDialog(); });
+    AskSaveBeforeLeaving(
+        tr("Unsaved Changes"), text, [this](lum::Answered done) { SaveWithDialog(std::move(done)); }, std::move(then));
 }

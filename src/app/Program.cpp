@@ -42,12 +42,14 @@ Program::Program(Prompts* prompts) {
     OptionsDialog& options = dialogs_->Options();
     options.SetMemorizeLastFolder(FolderMemory::Enabled());
     // The compare-and-edit window, created anew at each opening.
-    main_->SetCompareWindowOpener([this, prompts](QWidget* parent, const ComparedPhoto& photo) {
-        QString next;
-        std::optional<Image> kept = CompareWindow::Open(parent, *dialogs_, prompts, photo, &next);
-        if (!next.isEmpty()) main_->OpenAfterCompare(next);
-        return kept;
-    });
+    main_->SetCompareWindowOpener(
+        [this, prompts](QWidget* parent, const ComparedPhoto& photo, MainWindow::CompareClosed closed) {
+            CompareWindow::Open(parent, *dialogs_, prompts, photo,
+                                [this, closed](std::optional<Image> kept, const QString& next) {
+                                    if (!next.isEmpty()) main_->OpenAfterCompare(next);
+                                    closed(std::move(kept));
+                                });
+        });
 
     MainWindow* main = main_.get();
     QObject::connect(&options, &OptionsDialog::memorizeLastFolderToggled, main, [main](bool on) {

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QThread>
 #include <exception>
 #include <map>
+#include <memory>
 #include <sys/stat.h>
 
 #include "app/OptionsDialog.h"
@@ -113,18 +113,20 @@ bool PhotoSaving::MayReplace(const std::string& path) {
     return prompts_.AskYesNo(Tr(kReplaceCaption), Tr(kReplaceText));
 }
 
-void PhotoSaving::processPending() {
-    if (!QCoreApplication::instance()) return;
-    for (int i = 0; i < 32; ++i) QCoreApplication::processEvents();
-}
+PhotoSaving::JpegSettings PhotoSaving::Settings() const { return JpegSettings{options_.JpegQuality(), options_.Progressive()}; }
 
 std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExtension,
+                                         std::vector<std::string>* warnings) const {
+    return Encode(path, bmpByExtension, Settings(), warnings);
+}
+
+std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExtension, const JpegSettings& settings,
                                          std::vector<std::string>* warnings) const {
     // The print size goes into BMP files too.
     if (bmpByExtension && HasBmpExtension(path)) return EncodeBmp(st_.WorkImage, &st_.CurrentMetadata.density);
     JpegEncodeOptions opts;
-    opts.quality = options_.JpegQuality();
-    opts.progressive = options_.Progressive();
+    opts.quality = settings.quality;
+    opts.progressive = settings.progressive;
     opts.metadata = st_.CurrentMetadata.empty() ? nullptr : &st_.CurrentMetadata;
     opts.warnings = warnings;
     return EncodeJpeg(st_.WorkImage, opts);
@@ -175,60 +177,84 @@ PhotoSaving::Overwrite PhotoSaving::askIfChangedOnDisk(std::string& path) {
     }
 }
 
-void PhotoSaving::write(const std::string& path, bool bmpByExtension) {
-    std::vector<std::string> warnings;
-    {
-        Editor::BusyScope hourglass(editor_.Host(), BusyKind::Hourglass);
-        WriteFileAtomic(path, Encode(path, bmpByExtension, &warnings));
-    }
-    // The picture now stands for what was just written: saving it again asks nothing.
-    st_.TookSource(path, IdentityOf(path));
-    ownWrites()[path] = st_.SourceFile;
-    // Written all the same, but not all of the photo's metadata went with it.
-    for (const std::string& w : warnings)
-        prompts_.Message(QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ": " + w);
+void PhotoSaving::write(const std::string& path, bool bmpByExtension, std::function<void(std::exception_ptr)> then) {
+    auto warnings = std::make_shared<std::vector<std::string>>();
+    auto hourglass = std::make_shared<Editor::BusyScope>(editor_.Host(), BusyKind::Hourglass);
+    const JpegSettings settings = Settings();
+    // A big picture is encoded and written off the window's thread.
+    editor_.Offload(
+        [this, path, bmpByExtension, settings, warnings] {
+            WriteFileAtomic(path, Encode(path, bmpByExtension, settings, warnings.get()));
+        },
+        [this, path, warnings, hourglass, then = std::move(then)](std::exception_ptr failure) mutable {
+            hourglass.reset();
+            if (!failure) {
+                // The picture now stands for what was just written: saving it again asks nothing.
+                st_.TookSource(path, IdentityOf(path));
+                ownWrites()[path] = st_.SourceFile;
+                // Written all the same, but not all of the photo's metadata went with it.
+                for (const std::string& w : *warnings)
+                    prompts_.Message(QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ": " + w);
+            }
+            then(failure);
+        });
 }
 
-bool PhotoSaving::SaveWithDialog() {
+void PhotoSaving::writeAsked(std::string path, const std::string& shown, bool replaceAsked, Answered done) {
+    st_.NewImagePending = false;
+    st_.SaveFolder = FolderPart(path);
+    Overwrite how = Overwrite::Ordinary;
+    try {
+        // A file another program changed since it was opened is never replaced by a plain Yes.
+        how = askIfChangedOnDisk(path);
+    } catch (const std::exception& e) {
+        prompts_.Error(e.what());
+        nothingWritten(shown);
+        return done(false);
+    }
+    if (how == Overwrite::Cancel) {
+        nothingWritten(shown);
+        return done(false);
+    }
+    if (how == Overwrite::Ordinary && !MayReplace(path)) {
+        // The dialog's save keeps the name it was given; the menu's forgets it.
+        if (replaceAsked) afterWrite(path, true);
+        else nothingWritten(shown);
+        return done(false);
+    }
+    // A photo opened from a bitmap stays a bitmap when it is saved over.
+    write(path, true, [this, path, shown, done = std::move(done)](std::exception_ptr failure) {
+        if (failure) {
+            try {
+                std::rethrow_exception(failure);
+            } catch (const std::exception& e) {
+                prompts_.Error(e.what());
+            } catch (...) {
+                prompts_.Error(QCoreApplication::translate("PhotoSaving", "Unexpected error").toStdString());
+            }
+            nothingWritten(shown);
+            return done(false);
+        }
+        afterWrite(path, true);
+        written(path);
+        done(true);
+    });
+}
+
+void PhotoSaving::SaveWithDialog(Answered done) {
     const std::string shown = st_.CurrentFileName;
     presetFromPhoto();
     std::string path = dialogFileName_;
     const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
     // program still offers to save.
-    if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return false;
+    if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return done(false);
     path = WritableName(path);
     dialogFileName_ = path;
-
-    st_.NewImagePending = false;
-    processPending();
-    st_.SaveFolder = FolderPart(path);
-
-    bool wrote = false;
-    try {
-        // A file another program changed since it was opened is never replaced by a plain Yes.
-        const Overwrite how = askIfChangedOnDisk(path);
-        if (how == Overwrite::Cancel) {
-            nothingWritten(shown);
-            return false;
-        }
-        if (how != Overwrite::Ordinary || MayReplace(path)) {
-            // A photo opened from a bitmap stays a bitmap when it is saved over.
-            write(path, true);
-            wrote = true;
-        }
-    } catch (const std::exception& e) {
-        prompts_.Error(e.what());
-        nothingWritten(shown);
-        return false;
-    }
-
-    afterWrite(path, true);
-    if (wrote) written(path);
-    return wrote;
+    writeAsked(path, shown, true, std::move(done));
 }
 
-bool PhotoSaving::SaveFromMenu() {
+void PhotoSaving::SaveFromMenu(Answered done) {
     const std::string shown = st_.CurrentFileName;
     // Silent over the picture chooser's file when that is the current file; otherwise the
     // dialog proposes the photo's own name, never the chooser's (a picture mixed in).
@@ -248,31 +274,20 @@ bool PhotoSaving::SaveFromMenu() {
     std::string path = dialogFileName_;
     if (!silent) {
         const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
-        if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return false;
+        if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return done(false);
         path = WritableName(path);
         dialogFileName_ = path;
     }
+    // Another program's change, then the replace question: Escape or No writes nothing.
+    writeAsked(path, shown, false, std::move(done));
+}
 
-    st_.NewImagePending = false;
-    processPending();
-    st_.SaveFolder = FolderPart(path);
-    try {
-        // Another program's change, then the replace question: Escape or No writes nothing.
-        const Overwrite how = askIfChangedOnDisk(path);
-        if (how == Overwrite::Cancel || (how == Overwrite::Ordinary && !MayReplace(path))) {
-            nothingWritten(shown);
-            return false;
-        }
-        write(path, true);
-    } catch (const std::exception& e) {
-        prompts_.Error(e.what());
-        nothingWritten(shown);
-        return false;
-    }
-    if (menuSaveDelayMs_ > 0) QThread::msleep(static_cast<unsigned long>(menuSaveDelayMs_));
-    afterWrite(path, true);
-    written(path);
-    return true;
+bool PhotoSaving::SaveWithDialog() {
+    return AnswerNow([this](Answered done) { SaveWithDialog(std::move(done)); }).value_or(true);
+}
+
+bool PhotoSaving::SaveFromMenu() {
+    return AnswerNow([this](Answered done) { SaveFromMenu(std::move(done)); }).value_or(true);
 }
 
 bool PhotoSaving::MoveCurrentFileToTrash() {

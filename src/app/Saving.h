@@ -2,9 +2,11 @@
 // BMP for ".bmp" names) and Delete to the desktop trash. Every write goes through a temporary
 // file renamed over the target, so a failed write leaves the old file as it was.
 #pragma once
+#include <exception>
 #include <functional>
 #include <string>
 
+#include "app/LaterAnswer.h"
 #include "editing/Editor.h"
 #include "editing/Prompts.h"
 
@@ -34,13 +36,17 @@ public:
     PhotoSaving(Editor& editor, Prompts& prompts, const OptionsDialog& options, PictureChooserLink* chooser = nullptr);
 
     // "Save / Save as the Photo": save dialog (proposing the photo's name, as a JPEG beside it
-    // for a format only read), replace question, BMP for ".bmp" names, JPEG otherwise. Returns
-    // true when a file was written; the picture is saved only then. Every name goes through
+    // for a format only read), replace question, BMP for ".bmp" names, JPEG otherwise. done hears
+    // whether a file was written (at once for a small picture, once the encode and the write have
+    // run as a job for a big one); the picture is saved only then. Every name goes through
     // WritableName.
-    bool SaveWithDialog();
+    void SaveWithDialog(Answered done);
     // Menu save: silent when the chooser's selected file is the current file (and a JPEG or
-    // BMP), JPEG or BMP by extension, the replace question for an existing file. Returns true
-    // when a file was written.
+    // BMP), JPEG or BMP by extension, the replace question for an existing file.
+    void SaveFromMenu(Answered done);
+    // The same for callers that need the answer now: whether a file was written, or is being
+    // written by a job.
+    bool SaveWithDialog();
     bool SaveFromMenu();
     // Both saves' one question before writing: true for a new file, and for an existing one
     // when the user agrees to replace it. Replacing the damaged photo's own file says that
@@ -52,8 +58,6 @@ public:
 
     // Save dialog filter (the compare window offers BMP as well).
     void SetFilter(const std::string& filter) { filter_ = filter; }
-    // Pause after the menu save; 400 ms in the main window, 0 for the compare window's button.
-    void SetMenuSaveDelayMs(int ms) { menuSaveDelayMs_ = ms; }
     void SetChooser(PictureChooserLink* chooser) { chooser_ = chooser; }
 
     // The name the save dialog last held (it keeps it between runs, as file dialogs do).
@@ -64,6 +68,14 @@ public:
     // the print size. warnings receives what of the metadata could not be written.
     std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension,
                                 std::vector<std::string>* warnings = nullptr) const;
+    // The same with the Options read beforehand (on the window's thread), for a job.
+    struct JpegSettings {
+        int quality = 90;
+        bool progressive = false;
+    };
+    JpegSettings Settings() const;
+    std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension, const JpegSettings& settings,
+                                std::vector<std::string>* warnings) const;
 
 private:
     enum class Overwrite { Ordinary, Replace, Copy, Cancel };
@@ -71,11 +83,12 @@ private:
     // read from it (or last written to it), asks whether to save a copy beside it (path then
     // names the copy), replace it or cancel (the default).
     Overwrite askIfChangedOnDisk(std::string& path);
-    // Encodes and writes the picture to path, which it then stands for.
-    void write(const std::string& path, bool bmpByExtension);
+    // Encodes and writes the picture to path, which it then stands for; then hears what failed.
+    void write(const std::string& path, bool bmpByExtension, std::function<void(std::exception_ptr)> then);
+    // The question, the write and what follows it, once the name is known.
+    void writeAsked(std::string path, const std::string& shown, bool replaceAsked, Answered done);
     // The dialog's proposal: the photo's own name and folder, or only the folder.
     void presetFromPhoto();
-    void processPending();
     void afterWrite(const std::string& path, bool keepIndex);
     void nothingWritten(const std::string& shown);
     void written(const std::string& path);
@@ -87,7 +100,6 @@ private:
     PictureChooserLink* chooser_ = nullptr;
     std::string filter_;
     std::string dialogFileName_;
-    int menuSaveDelayMs_ = 400;
 };
 
 // The name a save writes to: Lumora writes JPEG (or BMP), so a name of a format it only reads

@@ -122,16 +122,6 @@ void WindowMenus::ShowRecording(bool recording, int count) {
     if (showRecording) showRecording(recording, count);
 }
 
-bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, const Guard& guard) {
-    const CommandRef ref = FindCommand(control, windowBit);
-    if (!ref.op) return false;
-    // Before the first photo there is nothing to work on, only a picture to make.
-    if (!editor.State().HasPicture && !ref.op->makesPicture) return false;
-    bool done = false;
-    guard([&] { done = editor.Run(*ref.op, ref.command->args); });
-    return done;
-}
-
 void GiveStandardKeys(QMainWindow* window, QMenuBar* bar,
                       std::initializer_list<std::pair<const char*, QKeySequence>> keys) {
     for (const auto& [name, key] : keys)
@@ -154,7 +144,8 @@ QMenu* AddHiddenMenu(QMenuBar* bar, const char* name, const QString& caption, QA
 
 WindowMenus BuildWindowMenus(QMainWindow* window, unsigned windowBit,
                              const std::function<void(const char* control)>& runCommand,
-                             const std::map<std::string, std::function<void()>>& own) {
+                             const std::map<std::string, std::function<void()>>& own,
+                             const std::set<std::string>& touching) {
     WindowMenus d;
     d.bar = new QMenuBar(window);
     d.bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -171,8 +162,10 @@ WindowMenus BuildWindowMenus(QMainWindow* window, unsigned windowBit,
         const std::string key = name;
         if (FindCommand(key, windowBit).op) {
             QObject::connect(a, &QAction::triggered, window, [runCommand, name] { runCommand(name); });
+            d.pictureItems << a;
         } else if (auto it = own.find(key); it != own.end()) {
             QObject::connect(a, &QAction::triggered, window, it->second);
+            if (touching.count(key)) d.pictureItems << a;
         } else {
             // Nothing behind it in this window: not offered.
             a->setVisible(false);

@@ -6,10 +6,12 @@
 // and an item that has neither stays hidden, so every item shown does what it says.
 #pragma once
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 
 #include "editing/Macro.h"
@@ -31,6 +33,9 @@ struct WindowMenus : MacroMenu {
     QMenu* colorMenu = nullptr;  // ColorChangePopupMenu
     QAction* closeMacro = nullptr;
     QAction* executeMacro = nullptr;
+    // The items that touch the picture (the table's, and the window's own named so): greyed
+    // while a job owns it.
+    QList<QAction*> pictureItems;
     std::function<void(bool recording, int count)> showRecording;
 
     void SetCloseEnabled(bool on) override;
@@ -38,19 +43,13 @@ struct WindowMenus : MacroMenu {
     void ShowRecording(bool recording, int count) override;
 };
 
-class Editor;
-
-using Guard = std::function<void(const std::function<void()>&)>;
-
-// Runs the table's operation behind one of a window's controls inside guard. False when it did
-// not run (cancelled, refused, failed, no such control).
-bool RunWindowCommand(Editor& editor, unsigned windowBit, const char* control, const Guard& guard);
-
 // Builds the menus of window (kMainWindow or kCompareWindow). runCommand runs the table's
-// operation behind a control; own maps item names to the window's handlers (already guarded).
+// operation behind a control; own maps item names to the window's handlers (already guarded),
+// of which those in touching are picture items too.
 WindowMenus BuildWindowMenus(QMainWindow* window, unsigned windowBit,
                              const std::function<void(const char* control)>& runCommand,
-                             const std::map<std::string, std::function<void()>>& own);
+                             const std::map<std::string, std::function<void()>>& own,
+                             const std::set<std::string>& touching);
 
 // The desktop's standard keys on the named items of bar, answered by window whether the bar is
 // shown or not.

@@ -47,6 +47,8 @@ WindowShell::WindowShell(const Kind& kind, Prompts* prompts, Dialogs* dialogs, Q
 }
 
 WindowShell::~WindowShell() {
+    // A job still under way stops first: it reads the editor and asks the pane.
+    if (pane_) pane_->AbandonJobs();
     editor_.Macro().SetMenu(nullptr);
     // The pane is the editor's host; it goes before the editor does.
     delete pane_;
@@ -70,12 +72,15 @@ Dialogs& WindowShell::dialogs() {
 EditPane* WindowShell::makePane(QWidget* parent) {
     pane_ = new EditPane(editor_, parent);
     connect(pane_, &EditPane::SelectionWasCleared, this, [this] { selectionToolbar_->ShowTool(0); });
+    connect(pane_, &EditPane::WorkChanged, this, &WindowShell::workChanged);
     return pane_;
 }
 
 void WindowShell::makeSelectionToolbar() {
     selectionToolbar_ = new SelectionToolbar(this);
     addToolBar(Qt::TopToolBarArea, selectionToolbar_);
+    // Its tools reset the editor's own.
+    TouchesPicture(selectionToolbar_);
     selectionToolbar_->hide();
     connect(selectionToolbar_, &SelectionToolbar::ToolChosen, this,
             [this](int mode) { Guard([this, mode] { ChooseSelectionTool(mode); }); });
@@ -172,13 +177,17 @@ void WindowShell::Guard(const std::function<void()>& command) {
 int WindowShell::ExecModal(const std::function<int()>& run) {
     struct Visit {
         WindowShell& w;
-        explicit Visit(WindowShell& shell) : w(shell) { ++w.modalDepth_; }
-        ~Visit() {
-            --w.modalDepth_;
-            w.forgetCurrentFile();
-        }
+        explicit Visit(WindowShell& shell) : w(shell) { w.BeginModalVisit(); }
+        ~Visit() { w.EndModalVisit(); }
     } visit(*this);
     return run();
+}
+
+void WindowShell::BeginModalVisit() { ++modalDepth_; }
+
+void WindowShell::EndModalVisit() {
+    --modalDepth_;
+    forgetCurrentFile();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -193,40 +202,65 @@ PhotoSaving& WindowShell::saving() {
 }
 
 bool WindowShell::hasPictureToSave() {
+    // A key that is no greyed menu item (Ctrl+S) waits for the job like the rest.
+    if (editor_.JobRunning()) return false;
     if (State().HasPicture) return true;
     prompts().Message(tr(kNoPhotoToSave).toStdString());
     return false;
 }
 
+void WindowShell::SaveWithDialog(Answered done) {
+    if (!hasPictureToSave()) return done(false);
+    saving().SaveWithDialog([this, done = std::move(done)](bool written) {
+        if (written) pictureWritten();
+        done(written);
+    });
+}
+
+void WindowShell::SaveFromMenu(Answered done) {
+    if (!hasPictureToSave()) return done(false);
+    saving().SaveFromMenu([this, done = std::move(done)](bool written) {
+        if (written) pictureWritten();
+        done(written);
+    });
+}
+
 bool WindowShell::SaveWithDialog() {
-    if (!hasPictureToSave() || !saving().SaveWithDialog()) return false;
-    pictureWritten();
-    return true;
+    return AnswerNow([this](Answered done) { SaveWithDialog(std::move(done)); }).value_or(true);
 }
 
-bool WindowShell::SaveFromMenu(int pauseMs) {
-    if (!hasPictureToSave()) return false;
-    saving().SetMenuSaveDelayMs(pauseMs);
-    if (!saving().SaveFromMenu()) return false;
-    pictureWritten();
-    return true;
+bool WindowShell::SaveFromMenu() {
+    return AnswerNow([this](Answered done) { SaveFromMenu(std::move(done)); }).value_or(true);
 }
 
-bool WindowShell::AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save) {
+void WindowShell::AskSaveBeforeLeaving(const QString& caption, const QString& text, std::function<void(Answered)> save,
+                                       Answered then) {
     switch (prompts().AskSaveChanges(caption.toStdString(), text.toStdString())) {
         case Prompts::Answer::Yes: {
             // A save that wrote nothing (cancelled, replace refused, failed) keeps the picture.
-            bool written = false;
-            Guard([&] { written = save(); });
-            return written;
+            bool asked = false;
+            Guard([&] {
+                save(then);
+                asked = true;
+            });
+            if (!asked) then(false);
+            return;
         }
-        case Prompts::Answer::No: return true;
+        case Prompts::Answer::No: return then(true);
         case Prompts::Answer::Cancel: break;
     }
-    return false;
+    then(false);
+}
+
+bool WindowShell::AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save) {
+    return AnswerNow([&](Answered then) {
+               AskSaveBeforeLeaving(caption, text, [&save](Answered done) { done(save()); }, std::move(then));
+           })
+        .value_or(false);
 }
 
 bool WindowShell::DeleteCurrentFile() {
+    if (editor_.JobRunning()) return false;
     if (!saving().MoveCurrentFileToTrash()) return false;
     fileMovedToTrash();
     return true;
@@ -241,7 +275,11 @@ QString WindowShell::Caption(const QString& name, bool unsaved) {
     return name + (unsaved ? QStringLiteral("*") : QString()) + QStringLiteral(" \u2014 ") + program;
 }
 
-void WindowShell::RefreshCaption() { setWindowTitle(Caption(captionName(), captionUnsaved())); }
+void WindowShell::RefreshCaption() {
+    // A job owns what the caption tells; it follows when the job ends.
+    if (editor_.JobRunning()) return;
+    setWindowTitle(Caption(captionName(), captionUnsaved()));
+}
 
 QString WindowShell::HomePageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/"); }
 QString WindowShell::ManualPageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/manual/"); }
@@ -287,6 +325,7 @@ QString WindowShell::openDialogFolder() const {
 }
 
 void WindowShell::OpenWithDialog() {
+    if (editor_.JobRunning()) return;
     std::string path;
     const std::string folder = openDialogFolder().toStdString();
     if (!prompts().AskOpenFile(tr("Open Photo").toStdString(), folder, PhotoOpenFilter().toStdString(), path)) return;

@@ -7,20 +7,25 @@
 // caption; WindowShellCommands.cpp the menus, the buttons and the commands both windows have.
 #pragma once
 #include <QMainWindow>
+#include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QUrl>
+#include <exception>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
 
+#include "app/LaterAnswer.h"
 #include "app/WindowMenus.h"
 #include "editing/Editor.h"
 #include "editing/Prompts.h"
 
 class QAbstractButton;
+class QAction;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -32,8 +37,8 @@ class Dialogs;
 class EditPane;
 class HelpWindow;
 
-// Runs a piece of pixel work off the window's thread and returns once it is done.
-using Offloader = std::function<void(const std::function<void()>&)>;
+// Runs a piece of pixel work (as a job, for a big photo) and then what follows, with what it threw.
+using Offloader = std::function<void(std::function<void()> work, std::function<void(std::exception_ptr)> then)>;
 
 // What the compare window is filled with: the main window's file information, its WorkImage
 // (the optimized side) and MemoryImage (the photo as loaded), and the photo's own file.
@@ -45,7 +50,7 @@ struct ComparedPhoto {
     bool damaged = false;   // the file could be decoded only in part
     QString name;           // the picture's name in the main window's caption
     QString folder;         // where File > Open starts
-    // Runs the compare window's copies of the photos off the main window's thread (null: here).
+    // Runs the compare window's copies of the photo as the main window's job (null: here).
     Offloader offload;
 };
 class MenuBarReveal;
@@ -73,10 +78,10 @@ public:
         ButtonLook buttons;
         bool selections;  // the selection toolbar's shapes select (else they only set the mode)
     };
-    static constexpr int kMenuSavePauseMs = 400;
     static constexpr const char* kNoPhotoToSave = QT_TRANSLATE_NOOP("lum::WindowShell", "There is no photo to save.");
 
     Editor& editor() { return editor_; }
+    const Editor& editor() const { return editor_; }
     EditState& State() { return editor_.State(); }
     const EditState& State() const { return editor_.State(); }
     EditPane* Pane() const { return pane_; }
@@ -101,24 +106,41 @@ public:
     bool AfterWork(const std::function<void()>& f);
     // Runs a command; a failure is shown in the error box and ends the command there.
     void Guard(const std::function<void()>& command);
-    // A modal window of ours (a dialog, a question, the compare window); its return counts as
-    // an activation of this window.
+    // A modal window of ours (a dialog, a question); its return counts as an activation of
+    // this window.
     int ExecModal(const std::function<int()>& run);
+    // The same for a modal window shown without waiting for it (the compare window): from its
+    // opening to its closing.
+    void BeginModalVisit();
+    void EndModalVisit();
     // Runs the table's operation behind one of the window's controls (a design name), inside
-    // the guard. False when it did not run (cancelled, refused, failed, no such control).
+    // the guard. False when it did not run (cancelled, refused, failed, no such control, a job
+    // under way); true when it ran, or goes on as a job (its failure then reaches the error box).
     bool RunCommand(const char* control);
+    // command (a menu item or a button) reads or changes the picture: it is greyed while a job
+    // owns the picture.
+    void TouchesPicture(QObject* command);
+    // Greys those commands, and the photo takes no press, for as long as on holds (a photo
+    // loading); nested holds count.
+    void HoldPictureCommands(bool on);
 
     // --- saving and its questions; each save writes the working image ---
     // The save dialog, then the replace question for an existing file; BMP for ".bmp" names,
-    // JPEG otherwise. True when a file was written; only then is the picture saved.
-    bool SaveWithDialog();
+    // JPEG otherwise. done hears whether a file was written (once the job has run, for a big
+    // picture); only then is the picture saved.
+    void SaveWithDialog(Answered done);
     // The menu save: silent over the picture chooser's selected file when that is the current
-    // file, else through the save dialog; JPEG or BMP by the name; asks before replacing a
-    // file, then pauses pauseMs. True when a file was written.
-    bool SaveFromMenu(int pauseMs = kMenuSavePauseMs);
+    // file, else through the save dialog; JPEG or BMP by the name; asks before replacing a file.
+    void SaveFromMenu(Answered done);
+    // The same, answering now: whether a file was written (or is being written by a job).
+    bool SaveWithDialog();
+    bool SaveFromMenu();
     // caption and text asked with Save, Don't Save and Cancel before the picture is left; Save
-    // runs save (inside the guard). True when the window may go on: Don't Save, or Save and
-    // save wrote the file.
+    // runs save (inside the guard). then hears whether the window may go on: Don't Save, or Save
+    // and save wrote the file.
+    void AskSaveBeforeLeaving(const QString& caption, const QString& text, std::function<void(Answered)> save,
+                              Answered then);
+    // The same with a save that answers at once.
     bool AskSaveBeforeLeaving(const QString& caption, const QString& text, const std::function<bool()>& save);
     // Moves the current file to the trash after a confirmation, when it is the picture
     // chooser's selected file; refused otherwise. True when it was moved.
@@ -177,7 +199,9 @@ protected:
     void makeSelectionToolbar();
     // The menus of the design built from the operation table, with the handlers both windows
     // share and the window's own ones by item name (each run inside the guard).
-    void buildMenus(std::initializer_list<std::pair<const char*, std::function<void()>>> own);
+    // ownTouching: the window's own items that touch the picture.
+    void buildMenus(std::initializer_list<std::pair<const char*, std::function<void()>>> own,
+                    std::initializer_list<const char*> ownTouching = {});
     // The editing state as the window starts: zoom table and slot, kernel register, the default
     // macro driving the menus' macro items, the tool cursors. After buildMenus.
     void startEditing();
@@ -219,6 +243,11 @@ protected:
 
 private:
     bool hasPictureToSave();
+    void takeStep(bool forward);
+    // A job started or the last one ended: the commands that touch the picture follow.
+    void workChanged(bool running);
+    int holds_ = 0;  // jobs and loads under way
+    void setCommandEnabled(QObject* command, bool on);
     void showRecording(bool recording, int count);
     // Edit > Undo and Edit > Redo say what they would take back or do again.
     void showHistory();
@@ -235,6 +264,8 @@ private:
     QPointer<HelpWindow> help_;
     QLabel* recordingLabel_ = nullptr;
     WindowMenus menus_;
+    QList<QPointer<QObject>> pictureCommands_;
+    QSet<QAction*> disabledByHistory_;  // Undo and Redo with nothing to take back or do again
     int modalDepth_ = 0;
     bool firstActivationSeen_ = false;
     bool deactivatedByOwnWindow_ = false;

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QToolButton>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 
 #include "app/Dialogs.h"
@@ -26,7 +28,11 @@ QMenu* WindowShell::ZoomScalePopupMenu() const { return pane_->ZoomMenu(); }
 
 bool WindowShell::RunCommand(const char* control) {
     const CommandRef ref = FindCommand(control, kind_.policy.window);
-    if (ref.op && ref.op->pixel) {
+    if (!ref.op) return false;
+    // Before the first photo there is nothing to work on, only a picture to make; while a job
+    // owns the picture its commands are greyed.
+    if ((!State().HasPicture && !ref.op->makesPicture) || editor_.JobRunning()) return false;
+    if (ref.op->pixel) {
         // A pixel operation keeps the picture as it was beside its result: where that does not
         // fit, the user is told before the system would have to stop the program.
         bool room = false;
@@ -36,20 +42,33 @@ bool WindowShell::RunCommand(const char* control) {
         });
         if (!room) return false;
     }
-    const bool ran =
-        RunWindowCommand(editor_, kind_.policy.window, control, [this](const std::function<void()>& f) { Guard(f); });
-    if (ran && ref.op->makesPicture) pictureReplaced();
-    return ran;
+    struct Outcome {
+        bool ended = false, done = false;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    const Operation* op = ref.op;
+    Guard([&] {
+        editor_.Start(*op, ref.command->args, [this, op, outcome](bool done, std::exception_ptr failure) {
+            outcome->ended = true;
+            outcome->done = done;
+            if (done && op->makesPicture) pictureReplaced();
+            // To the error box, here or at the end of the job.
+            if (failure) std::rethrow_exception(failure);
+        });
+    });
+    // A big picture's operation goes on as a job: started counts as run.
+    return outcome->ended ? outcome->done : true;
 }
 
-void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::function<void()>>> own) {
+void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::function<void()>>> own,
+                             std::initializer_list<const char*> ownTouching) {
     std::map<std::string, std::function<void()>> handlers;
     const auto add = [&](const char* name, std::function<void()> command) {
         handlers[name] = [this, command = std::move(command)] { Guard(command); };
     };
     add("Ouvrir1", [this] { OpenWithDialog(); });
-    add("Btenregistrer", [this] { SaveFromMenu(); });
-    add("Enregistrersous1", [this] { SaveWithDialog(); });
+    add("Btenregistrer", [this] { SaveFromMenu([](bool) {}); });
+    add("Enregistrersous1", [this] { SaveWithDialog([](bool) {}); });
     add("Quitter1", [this] { close(); });
     add("Supprimer1", [this] { DeleteCurrentFile(); });
     add("Btparamjpg", [this] { ShowOptions(); });
@@ -63,7 +82,13 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     add("OnlineManualItem", [this] { OpenOnlineManual(); });
     add("AboutItem", [this] { ShowVersionWindow(); });
     for (const auto& [name, command] : own) add(name, command);
-    menus_ = BuildWindowMenus(this, kind_.policy.window, [this](const char* control) { RunCommand(control); }, handlers);
+    // The shell's items that read or change the picture, or the macro the jobs record into.
+    std::set<std::string> touching{"Ouvrir1",       "Btenregistrer", "Enregistrersous1", "Supprimer1", "Annuler1",
+                                   "RedoItem",      "Reinitialiser1", "Memoriser",       "Initmacro",  "Fermer"};
+    touching.insert(ownTouching.begin(), ownTouching.end());
+    menus_ = BuildWindowMenus(this, kind_.policy.window, [this](const char* control) { RunCommand(control); }, handlers,
+                              touching);
+    for (QAction* a : menus_.pictureItems) TouchesPicture(a);
     // The standard keys of the clipboard and the history, answered whether the bar is shown
     // or not.
     GiveStandardKeys(this, menus_.bar,
@@ -92,7 +117,9 @@ void WindowShell::showHistory() {
     const auto show = [this](const char* item, bool can, const QString& text) {
         QAction* a = menus_.bar->findChild<QAction*>(QString::fromLatin1(item));
         if (!a) return;
-        a->setEnabled(can);
+        if (can) disabledByHistory_.remove(a);
+        else disabledByHistory_.insert(a);
+        a->setEnabled(can && holds_ == 0);
         a->setText(text);
     };
     show("Annuler1", h.CanUndo(), h.CanUndo() ? tr("&Undo %1").arg(label(h.UndoLabel())) : tr("&Undo"));
@@ -128,6 +155,7 @@ QToolButton* WindowShell::makeCommandButton(const char* control, QWidget* parent
     const QString face = command.face ? lum::OperationText(command.face) : caption;
     QToolButton* b = makeButton(QString::fromLatin1(control), captioned ? face : QString(), hint, parent, keys);
     connect(b, &QToolButton::clicked, this, [this, control] { RunCommand(control); });
+    TouchesPicture(b);
     return b;
 }
 
@@ -143,20 +171,52 @@ void WindowShell::ShowOptions() {
     ExecModal([&dialog] { return dialog.exec(); });
 }
 
-void WindowShell::Undo() {
-    if (State().HasPicture && editor_.Undo()) historyStepped();
+void WindowShell::Undo() { takeStep(false); }
+
+void WindowShell::Redo() { takeStep(true); }
+
+void WindowShell::takeStep(bool forward) {
+    if (!State().HasPicture || editor_.JobRunning()) return;
+    const auto stepped = [this](std::exception_ptr failure) {
+        if (failure) std::rethrow_exception(failure);
+        historyStepped();
+    };
+    if (forward) editor_.Redo(stepped);
+    else editor_.Undo(stepped);
 }
 
-void WindowShell::Redo() {
-    if (State().HasPicture && editor_.Redo()) historyStepped();
+void WindowShell::TouchesPicture(QObject* command) {
+    pictureCommands_ << command;
+    if (holds_ > 0) setCommandEnabled(command, false);
+}
+
+void WindowShell::HoldPictureCommands(bool on) {
+    holds_ += on ? 1 : -1;
+    if (holds_ > 1 || (holds_ == 1 && !on)) return;
+    pane_->HoldInput(holds_ > 0);
+    for (const QPointer<QObject>& c : pictureCommands_)
+        if (c) setCommandEnabled(c, holds_ == 0);
+}
+
+void WindowShell::setCommandEnabled(QObject* command, bool on) {
+    if (auto* a = qobject_cast<QAction*>(command)) a->setEnabled(on && !disabledByHistory_.contains(a));
+    else if (auto* w = qobject_cast<QWidget*>(command)) w->setEnabled(on);
+}
+
+void WindowShell::workChanged(bool running) {
+    HoldPictureCommands(running);
+    if (running) return;
+    // What the job changed: Undo and Redo, the caption.
+    showHistory();
+    RefreshCaption();
 }
 
 void WindowShell::ResetImage() {
-    if (State().HasPicture) editor_.ResetImage();
+    if (State().HasPicture && !editor_.JobRunning()) editor_.ResetImage();
 }
 
 void WindowShell::Memorize() {
-    if (State().HasPicture) editor_.Memorize();
+    if (State().HasPicture && !editor_.JobRunning()) editor_.Memorize();
 }
 
 void WindowShell::PopUpZoomMenu() { pane_->ZoomMenu()->popup(QCursor::pos()); }

@@ -53,7 +53,7 @@ TEST_F(CaptionAndQuestions, TheCaptionNamesTheShownFileWithAStarWhileUnsaved) {
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("a.jpg* \u2014 Lumora"));
 
     // The compare window, a dialog and an activation forget the current file name, not the caption.
-    w->SetCompareWindowOpener([](QWidget*, const lum::ComparedPhoto&) { return std::optional<lum::Image>(); });
+    w->SetCompareWindowOpener([](QWidget*, const lum::ComparedPhoto&, MainWindow::CompareClosed closed) { closed(std::nullopt); });
     w->OpenCompareWindow();
     OnceShown(dialogs.Options(), [&] { dialogs.Options().accept(); });
     w->ShowOptions();

@@ -102,10 +102,10 @@ TEST(ComparePaint, ClosingWhileAFillRunsStopsAndTakesItBackThenCloses) {
     // Runs from inside the fill, as a click on the window's close button would.
     QTimer::singleShot(0, &c.form, [&] { c.form.close(); });
     c.mouse(QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton);
-    // The fill stopped early, was taken back whole, and the window is still there.
-    EXPECT_TRUE(c.form.State().WorkImage == big);
+    // The window stays while the fill runs; the close stops it early, and it is taken back whole.
     EXPECT_FALSE(closed);
     EXPECT_TRUE(guitest::PumpUntil([&] { return closed; }));
+    EXPECT_TRUE(c.form.State().WorkImage == big);
     EXPECT_FALSE(c.form.isVisible());
     EXPECT_TRUE(c.prompts.questions.empty());  // nothing was changed: nothing to ask
 }
@@ -119,6 +119,7 @@ TEST(ComparePaint, AFillStoppedByACloseIsTakenBackBeforeTheQuestionAndCancelKeep
     c.fill(big);
     // An earlier edit, so closing asks.
     c.form.findChild<QToolButton*>(QStringLiteral("Btdur"))->click();
+    ASSERT_TRUE(guitest::WorkSettled(c.form));
     const lum::Image edited = c.form.State().WorkImage;
     c.form.paintToolbar()->show();
     c.form.paintToolbar()->Button(QStringLiteral("Btpeinture"))->click();
@@ -128,7 +129,7 @@ TEST(ComparePaint, AFillStoppedByACloseIsTakenBackBeforeTheQuestionAndCancelKeep
     c.prompts.choiceAnswers = {3};  // Cancel
     QTimer::singleShot(0, &c.form, [&] { c.form.close(); });
     c.mouse(QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton);
-    guitest::Pump(100);
+    ASSERT_TRUE(guitest::PumpUntil([&] { return !c.prompts.questions.empty(); }));
     // The question came once the fill was taken back whole; Cancel keeps the window and the
     // earlier edit, never a half-filled picture.
     ASSERT_EQ(c.prompts.questions.size(), 1u);
@@ -138,6 +139,7 @@ TEST(ComparePaint, AFillStoppedByACloseIsTakenBackBeforeTheQuestionAndCancelKeep
     EXPECT_TRUE(c.form.Changed());
     // The undo history holds the sharpen only.
     ASSERT_TRUE(c.form.editor().Undo());
+    ASSERT_TRUE(guitest::WorkSettled(c.form));
     EXPECT_TRUE(c.form.State().WorkImage == big);
     EXPECT_FALSE(c.form.editor().Undo());
 }

@@ -62,6 +62,16 @@ void WhenShown(std::function<void(T&)> act) {
     t->start();
 }
 
+// The compare window opened from the main window is up and has gone again.
+bool CompareCameAndWent() {
+    const auto up = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<CompareWindow*>(w) && w->isVisible()) return true;
+        return false;
+    };
+    return PumpUntil([&] { return !up(); });
+}
+
 void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton b, Qt::MouseButtons held) {
     QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), b, held, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
@@ -649,7 +659,8 @@ protected:
             c.close();
         });
         open();
-        EXPECT_TRUE(seen);
+        ASSERT_TRUE(PumpUntil([&] { return seen; }));
+        ASSERT_TRUE(CompareCameAndWent());
         MainWindow& w = program->Window();
         EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
         EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));
@@ -688,7 +699,8 @@ TEST_F(OpeningCompare, EditsKeptOnClosingBecomeOneUnsavedStepOfTheMainWindow) {
         c.close();
     });
     w.OpenCompareWindow();
-    ASSERT_FALSE(edited.empty());
+    ASSERT_TRUE(PumpUntil([&] { return !edited.empty(); }));
+    ASSERT_TRUE(CompareCameAndWent());
     EXPECT_TRUE(w.State().WorkImage == edited);
     EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));  // the baseline stays
     EXPECT_FALSE(w.State().Saved);

@@ -151,9 +151,9 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
 
     // The compare window still gets the photo as loaded for its original side.
     lum::Image original;
-    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p) -> std::optional<lum::Image> {
+    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p, MainWindow::CompareClosed closed) {
         original = *p.original;
-        return std::nullopt;
+        closed(std::nullopt);
     });
     w->OpenCompareWindow();
     EXPECT_TRUE(original == photo);

@@ -18,6 +18,7 @@
 
 #include "../../image/ImageTestSupport.h"
 #include "app/MainWindow.h"
+#include "view/EditPane.h"
 #include "editing/Prompts.h"
 #include "image/Image.h"
 
@@ -64,6 +65,11 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
 // failed). True when no load is pending any more.
 inline bool LoadSettled(MainWindow& w, int ms = 20000) {
     return PumpUntil([&w] { return !w.LoadPending(); }, ms);
+}
+
+// A big photo's command goes on as a job: the event loop turns until it has ended.
+inline bool WorkSettled(lum::WindowShell& w, int ms = 20000) {
+    return PumpUntil([&w] { return !w.editor().JobRunning(); }, ms);
 }
 
 // A photo with a different colour in every corner, so turns and mirrors can be told apart.

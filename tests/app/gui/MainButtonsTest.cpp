@@ -195,7 +195,7 @@ TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
 
 TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
     w->SetCompareWindowOpener(
-        [](QWidget*, const lum::ComparedPhoto&) -> std::optional<lum::Image> { throw std::runtime_error("boom"); });
+        [](QWidget*, const lum::ComparedPhoto&, MainWindow::CompareClosed) { throw std::runtime_error("boom"); });
     // Without a photo there is nothing to compare.
     button("ComparePhotosSpeedButton")->click();
     EXPECT_TRUE(prompts.messages.empty());
@@ -218,11 +218,11 @@ TEST_F(MainButtons, TheCompareWindowGetsBothSidesAndThePhotosFile) {
     w->State().PhotoDamaged = true;
     lum::ComparedPhoto seen;
     lum::Image optimized, original;
-    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p) -> std::optional<lum::Image> {
+    w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p, MainWindow::CompareClosed closed) {
         seen = p;
         optimized = *p.optimized;
         original = *p.original;
-        return std::nullopt;
+        closed(std::nullopt);
     });
     button("ComparePhotosSpeedButton")->click();
     EXPECT_EQ(seen.fileInfo, "x#y#z#");
@@ -272,8 +272,9 @@ TEST_F(MainButtons, ShowOriginalTogglesTheThumbnailWindow) {
     EXPECT_FALSE(tool->isVisible());
 }
 
-TEST_F(MainButtons, TheProgressWindowIsOnScreenWithItsTextBeforeOptimizeWorks) {
-    commit(Pattern(90, 70, 3));
+TEST_F(MainButtons, TheProgressWindowIsOnScreenWithItsTextWhileOptimizeWorks) {
+    // Big enough for its work to go on as a job.
+    commit(Pattern(2000, 1500, 3));
     QWidget* progress = w->findChild<QWidget*>("ProcessingProgressToolWindow");
     QWidget* text = w->findChild<QWidget*>("ProgressLabel");
     ASSERT_NE(text, nullptr);
@@ -287,17 +288,21 @@ TEST_F(MainButtons, TheProgressWindowIsOnScreenWithItsTextBeforeOptimizeWorks) {
     text->installEventFilter(&paints);
     // The optimize reads the Options' targets while it works: look at the screen then.
     bool visible = false, busy = false;
-    int paintedBefore = -1;
     auto targets = w->editor().ReadOptions;
     w->editor().ReadOptions = [&](lum::BalanceTargets& t) {
         visible = progress->isVisible();
-        paintedBefore = paints.n;
         busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         targets(t);
     };
     button("ProcessingOptimumActionSpeedButton")->click();
+    // The window's own loop paints it, text and all, while the work runs.
+    int paintedWhileWorking = 0;
+    ASSERT_TRUE(guitest::PumpUntil([&] {
+        if (w->Pane()->InsideWork()) paintedWhileWorking = paints.n;
+        return !w->Pane()->InsideWork();
+    }, 20000));
     EXPECT_TRUE(visible);
-    EXPECT_GE(paintedBefore, 1);
+    EXPECT_GE(paintedWhileWorking, 1);
     EXPECT_TRUE(busy);
     EXPECT_FALSE(progress->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

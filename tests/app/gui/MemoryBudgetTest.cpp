@@ -79,8 +79,9 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
     lum::Dialogs dialogs;
     MainWindow w(&prompts);
     w.SetDialogs(&dialogs);
-    w.SetCompareWindowOpener([&](QWidget* parent, const lum::ComparedPhoto& photo) {
-        return CompareWindow::Open(parent, dialogs, &prompts, photo);
+    w.SetCompareWindowOpener([&](QWidget* parent, const lum::ComparedPhoto& photo, MainWindow::CompareClosed closed) {
+        CompareWindow::Open(parent, dialogs, &prompts, photo,
+                            [closed](std::optional<lum::Image> kept, const QString&) { closed(std::move(kept)); });
     });
     w.show();
     w.OpenPhotoFile(first);
@@ -117,7 +118,7 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
     // A failed allocation met anyway is told in plain words too.
-    w.SetCompareWindowOpener([](QWidget*, const lum::ComparedPhoto&) -> std::optional<lum::Image> { throw std::bad_alloc(); });
+    w.SetCompareWindowOpener([](QWidget*, const lum::ComparedPhoto&, MainWindow::CompareClosed) { throw std::bad_alloc(); });
     emit w.View()->Canvas()->DblClick();
     ASSERT_EQ(prompts.messages.size(), 4u);
     EXPECT_EQ(prompts.messages[3], "There is not enough memory for this. Close other programs or windows and try again.");
@@ -147,10 +148,10 @@ TEST(MemoryBudget, TheSourceCopyMakesWayForTheCompareWindowAndTheNextPhotoAndUnd
     MainWindow w(&prompts);
     w.SetDialogs(&dialogs);
     bool sourceWhileCompared = true;
-    w.SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& photo) {
+    w.SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& photo, MainWindow::CompareClosed closed) {
         sourceWhileCompared = !w.State().SourceImage.empty();
         EXPECT_EQ(photo.optimized, &w.State().WorkImage);
-        return std::optional<lum::Image>();
+        closed(std::nullopt);
     });
     w.show();
     w.OpenPhotoFile(first);

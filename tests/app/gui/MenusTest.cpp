@@ -257,9 +257,9 @@ TEST_F(Menus, TheImageMenuRunsTheRowsOfTheButtonsWithTheirRecords) {
 TEST_F(Menus, OptimizeAndCompareFromTheKeyboard) {
     Prepare(main());
     int opened = 0;
-    main().SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto&) {
+    main().SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto&, MainWindow::CompareClosed closed) {
         ++opened;
-        return std::optional<lum::Image>();
+        closed(std::nullopt);
     });
     QWidget* focus = main().View();
     QApplication::setActiveWindow(&main());
@@ -336,6 +336,7 @@ TEST_F(Menus, FileOpenSaveAsAndExitInBothWindows) {
         Action(*cw, "Ouvrir1")->trigger();
     });
     Action(w, "CompareItem")->trigger();
+    ASSERT_TRUE(PumpUntil([&] { return shown; }));
     ASSERT_TRUE(LoadSettled(w));
     EXPECT_TRUE(shown);
     EXPECT_EQ(w.ShownPhoto(), b);

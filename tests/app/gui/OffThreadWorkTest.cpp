@@ -1,6 +1,6 @@
-// A big photo's pixel work runs off the window's thread: the event loop keeps turning while the
-// view shows what it showed, keys and closing wait for the work, and the result is in place
-// when the command returns.
+// A big photo's commands run as jobs: the event loop keeps turning while the view shows what it
+// showed, the commands that touch the photo are greyed, a close waits for the work, and the
+// result is in place once the job has ended.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -9,6 +9,7 @@
 
 #include "GuiTestSupport.h"
 #include "view/EditPane.h"
+#include "image/Parallel.h"
 #include "view/PhotoView.h"
 
 using namespace guitest;
@@ -25,9 +26,9 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
     ASSERT_TRUE(LoadSettled(w));
     const lum::Image loaded = w.State().WorkImage;
 
-    // What the event loop meets while a command's work runs: the view frozen, a Ctrl+Z dropped,
-    // a close put off.
-    int ticks = 0, frozen = 0;
+    // What the event loop meets while a command's job runs: the view frozen, the commands greyed
+    // (a Ctrl+Z does nothing), a close put off.
+    int ticks = 0, frozen = 0, greyed = 0;
     bool closeWhileWorking = false, closedMeanwhile = false;
     QTimer timer;
     timer.setInterval(1);
@@ -35,6 +36,7 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
         if (!w.Pane()->InsideWork()) return;
         ++ticks;
         frozen += w.View()->Frozen();
+        greyed += !Action(w, "OptimizeItem")->isEnabled() && !Action(w, "Annuler1")->isEnabled();
         QTest::keyClick(w.View()->Canvas(), Qt::Key_Z, Qt::ControlModifier);
         if (closeWhileWorking) {
             closeWhileWorking = false;
@@ -44,14 +46,20 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
     timer.start();
 
     ASSERT_TRUE(w.RunCommand("SpeedButton1"));  // a quarter turn to the right
+    EXPECT_TRUE(w.Pane()->InsideWork());
+    EXPECT_FALSE(w.RunCommand("Btrot90"));  // refused while the job owns the photo
+    ASSERT_TRUE(WorkSettled(w));
     EXPECT_GT(ticks, 0);
     EXPECT_EQ(frozen, ticks);
+    EXPECT_EQ(greyed, ticks);
     EXPECT_FALSE(w.View()->Frozen());
-    EXPECT_EQ(w.State().WorkImage.width(), 3000);  // turned, and not undone by the keys meanwhile
+    EXPECT_TRUE(Action(w, "OptimizeItem")->isEnabled());
+    EXPECT_EQ(w.State().WorkImage.width(), 3000);  // turned once, and not undone by the keys meanwhile
     EXPECT_EQ(w.State().WorkImage.height(), 4000);
 
     ticks = 0;
     w.Undo();
+    ASSERT_TRUE(WorkSettled(w));
     EXPECT_GT(ticks, 0);
     EXPECT_TRUE(w.State().WorkImage == loaded);
 
@@ -61,11 +69,40 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
     closeWhileWorking = true;
     prompts.answers = {false};
     ASSERT_TRUE(w.RunCommand("ProcessingOptimumActionSpeedButton"));
+    ASSERT_TRUE(PumpUntil([&] { return !w.isVisible(); }, 20000));
     EXPECT_GT(ticks, 0);
     EXPECT_FALSE(closedMeanwhile);
     EXPECT_TRUE(w.State().Optimized);
-    EXPECT_TRUE(prompts.questions.empty());
-    EXPECT_TRUE(w.isVisible());
-    ASSERT_TRUE(PumpUntil([&] { return !w.isVisible(); }));
     EXPECT_EQ(prompts.questions.size(), 1u);
+}
+
+// Memory running out in a row band on the pool: the plain memory message, and the photo as it
+// was (what the bands before had changed is put back), with nothing to undo.
+TEST(OffThreadWork, MemoryRunningOutInABandLeavesThePhotoAsItWas) {
+    App();
+    lum::RecordingPrompts prompts;
+    MainWindow w(&prompts);
+    w.show();
+    w.State().MemoryImage = Pattern(2000, 1500, 4);  // big enough for a job
+    w.editor().CommitMemoryImage();
+    const lum::Image before = w.State().WorkImage;
+    const lum::Operation starved = lum::Operation("starved", [](lum::Editor& e, const lum::OpArgs&) {
+                                       lum::Image& work = e.State().WorkImage;
+                                       lum::ParallelRows(work.height(), [&](int begin, int end) {
+                                           for (int y = begin; y < end; ++y) std::fill_n(work.row(y), work.stride(), 0);
+                                           if (end == work.height()) throw std::bad_alloc();
+                                       });
+                                   }).Undoable("Starved").Pixel();
+    w.Guard([&] {
+        w.editor().Start(starved, lum::OpArgs(), [](bool, std::exception_ptr failure) {
+            if (failure) std::rethrow_exception(failure);
+        });
+    });
+    EXPECT_TRUE(w.Pane()->InsideWork());
+    ASSERT_TRUE(WorkSettled(w));
+    EXPECT_EQ(prompts.messages,
+              std::vector<std::string>{"There is not enough memory for this. Close other programs or windows and try again."});
+    EXPECT_TRUE(w.State().WorkImage == before);
+    EXPECT_TRUE(w.State().Saved);
+    EXPECT_FALSE(w.editor().history().CanUndo());
 }

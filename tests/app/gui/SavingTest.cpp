@@ -103,7 +103,6 @@ protected:
         ASSERT_TRUE(dir.isValid());
         st.WorkImage = Pattern(40, 30);
         st.CurrentFolder = dir.path().toStdString();
-        saving.SetMenuSaveDelayMs(0);
     }
     std::string file(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
     std::vector<uint8_t> jpegOf(int quality, bool progressive, const lum::PictureMetadata* meta = nullptr) const {
