@@ -157,10 +157,17 @@ struct Bench {
         QTest::qWait(50);
         List()->setDirectory(dir.path() + QLatin1Char('/'));
         probe.Watch(QStringLiteral("PaintBox1"));
+        probe.StillBusy = [] { return !Idle(); };
         QTest::qWait(50);
     }
 
     PhotoList* List() const { return window->findChild<PhotoList*>(QStringLiteral("LsFilelistView282")); }
+    // No job owns a window's state: the results may be read.
+    static bool Idle() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* shell = qobject_cast<lum::WindowShell*>(top); shell && shell->editor().JobRunning()) return false;
+        return true;
+    }
     lum::EditState& St() const { return window->State(); }
     QToolButton* Button(const char* name) const { return window->findChild<QToolButton*>(QString::fromLatin1(name)); }
 
@@ -211,6 +218,12 @@ struct Bench {
     void Click(const char* button) { Button(button)->click(); }
 };
 
+// Untimed set-up: until every window's job has ended.
+inline void WaitForIdle() {
+    for (int i = 0; i < 2000 && !Bench::Idle(); ++i) QTest::qWait(10);
+    QTest::qWait(20);
+}
+
 // Made on first use, destroyed by main before the application, so its folder goes too.
 inline std::unique_ptr<Bench>& TheBench() {
     static std::unique_ptr<Bench> bench;
@@ -225,6 +238,8 @@ inline Bench& B() {
 // time, the others are counters named after them (the mean over the runs, in ms). The longest
 // stall of any run is the counter stall_ms. False when the run failed.
 using Result = std::pair<std::string, std::function<bool()>>;
+// A result named "file ..." is something on disk that no paint shows: it is looked for as the
+// loop turns.
 
 // The worst run of each command at each size ("ListClick/24"): per result and the stall, for
 // the targets' check at the end.
@@ -247,7 +262,9 @@ inline bool Measure(benchmark::State& state, Runs& runs, const char* what, const
              const std::function<void()>& trigger) {
     Probe& probe = B().probe;
     probe.Reset();
-    for (const Result& r : results) probe.Expect(r.first, r.second);
+    // A job's state is read once the job has ended.
+    for (const Result& r : results)
+        probe.Expect(r.first, [shown = r.second] { return Bench::Idle() && shown(); }, r.first.rfind("file", 0) != 0);
     if (!probe.Run(trigger)) {
         state.SkipWithError("timed out before the result was shown");
         return false;

@@ -33,8 +33,11 @@ public:
         filtering_ = true;
     }
 
-    // A result the command is to show, checked right after each paint of a watched widget.
-    void Expect(const std::string& name, std::function<bool()> shown) { milestones_.push_back({name, std::move(shown), -1}); }
+    // A result the command is to show, checked right after each paint of a watched widget (or,
+    // for a result nothing paints, such as a file written, as the loop turns).
+    void Expect(const std::string& name, std::function<bool()> shown, bool painted = true) {
+        milestones_.push_back({name, std::move(shown), -1, painted});
+    }
 
     // Starts the clock and the stall meter, then runs `trigger` from the event loop, as the
     // event that starts the command would run; returns when every result was shown and the
@@ -78,6 +81,8 @@ public:
         return -1.0;
     }
     double LongestStallMs() const { return maxGap_ / 1e6; }
+    // True while the windows still work on the command (a job not ended yet): a run ends after.
+    std::function<bool()> StillBusy;
     // The widget whose paint is being looked at (for the results' checks).
     const QObject* LastPainted() const { return lastPainted_; }
     void Reset() { milestones_.clear(); }
@@ -104,6 +109,7 @@ private:
         std::string name;
         std::function<bool()> shown;
         qint64 at;
+        bool painted;
     };
 
     void tick() {
@@ -114,9 +120,11 @@ private:
     }
     void checkDone() {
         if (!loop_ || !running_) return;
+        for (Milestone& m : milestones_)
+            if (m.at < 0 && !m.painted && m.shown()) m.at = clock_.nsecsElapsed();
         for (const Milestone& m : milestones_)
             if (m.at < 0) return;
-        if (QApplication::overrideCursor()) return;  // still busy
+        if (QApplication::overrideCursor() || (StillBusy && StillBusy())) return;  // still busy
         loop_->quit();
     }
 

@@ -33,7 +33,7 @@ struct CompareSession {
     }
     void Filter() {
         form.findChild<QToolButton*>(QStringLiteral("Btdur"))->click();
-        QTest::qWait(5);
+        WaitForIdle();
     }
     void Undo() { form.findChild<QAction*>(QStringLiteral("Annuler1"))->trigger(); }
     void Redo() { form.editor().Redo(); }
@@ -71,7 +71,7 @@ void UndoRedo(benchmark::State& state, const char* what, bool filter, bool redo)
         // Untimed: the step done (for an undo) or undone (for a redo) first.
         const std::vector<uint8_t>& want = redo ? with : without;
         if (Look(c.Work(), filter) == want) redo ? c.Undo() : c.Redo();
-        QTest::qWait(20);
+        WaitForIdle();
         if (!Measure(state, runs, what, {{"shown", [&] { return Look(c.Work(), filter) == want; }}},
                      [&] { redo ? c.Redo() : c.Undo(); }))
             break;

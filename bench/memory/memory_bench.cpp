@@ -139,10 +139,10 @@ int main(int argc, char** argv) {
     run("open the photo", mainLimit, [&] { open(first); });
     run("Optimize", mainLimit, [&] {
         win.findChild<QToolButton*>(QStringLiteral("ProcessingOptimumActionSpeedButton"))->click();
-        WaitFor([&] { return win.State().Optimized && !QApplication::overrideCursor(); });
+        WaitFor([&] { return !win.editor().JobRunning() && win.State().Optimized && !QApplication::overrideCursor(); });
     });
     run("open the compare window", compareLimit, [&] {
-        // The window is modal: it is looked at and closed from a timer inside its own loop.
+        // The window is modal: it is looked at and closed from a timer once it is up.
         bool shown = false;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -157,6 +157,12 @@ int main(int argc, char** argv) {
         });
         closer.start(200);
         win.findChild<QToolButton*>(QStringLiteral("ComparePhotosSpeedButton"))->click();
+        WaitFor([&] {
+            if (!shown) return false;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (qobject_cast<CompareWindow*>(top) && top->isVisible()) return false;
+            return true;
+        });
     });
     run("after the compare window closed", 0, [] {});
     // The optimized photo is left unsaved: "No" to the question before the next one.
