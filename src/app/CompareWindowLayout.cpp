@@ -145,12 +145,18 @@ QWidget* CompareWindow::buildOptimizedPane(QWidget* parent) {
         onClick(b, std::move(command));
         return b;
     };
-    own("SpeedButton2", QT_TR_NOOP("Save"), QT_TR_NOOP("Save the optimized photo"), [this] { SaveFromMenu([](bool) {}); });
-    own("ResetImageSpeedButton", QT_TR_NOOP("Reset"), QT_TR_NOOP("Reset the optimized photo"), [this] { ResetImage(); });
-    own("SpeedButton6", QT_TR_NOOP("U"), QT_TR_NOOP("Undo"), [this] { UndoAndRecord(); });
+    // Those that read or change the photo wait for a job, greyed.
+    const auto touching = [&](const char* name, const char* caption, const char* hint, std::function<void()> command) {
+        QToolButton* b = own(name, caption, hint, std::move(command));
+        TouchesPicture(b);
+        return b;
+    };
+    touching("SpeedButton2", QT_TR_NOOP("Save"), QT_TR_NOOP("Save the optimized photo"), [this] { SaveFromMenu([](bool) {}); });
+    touching("ResetImageSpeedButton", QT_TR_NOOP("Reset"), QT_TR_NOOP("Reset the optimized photo"), [this] { ResetImage(); });
+    touching("SpeedButton6", QT_TR_NOOP("U"), QT_TR_NOOP("Undo"), [this] { UndoAndRecord(); });
     // The text stamp, as Mixing "&Text Stamp..." runs it.
     hidden(makeCommandButton("Bttexte", title, true));
-    ColorChangeSpeedButton = own("ColorChangeSpeedButton", QT_TR_NOOP("C"), QT_TR_NOOP("Colour channel shifts"), [this] { PopUpColourMenu(); });
+    ColorChangeSpeedButton = touching("ColorChangeSpeedButton", QT_TR_NOOP("C"), QT_TR_NOOP("Colour channel shifts"), [this] { PopUpColourMenu(); });
     own("SpeedButton1", QT_TR_NOOP("S"), QT_TR_NOOP("Selection Toolbar"), [this] { ToggleSelectionToolbar(); });
     own("SpeedButton3", QT_TR_NOOP("P"), QT_TR_NOOP("Paint Toolbar"), [this] { TogglePaintToolbar(); });
 

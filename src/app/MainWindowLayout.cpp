@@ -241,6 +241,7 @@ QWidget* MainWindow::buildPhotoArea(QWidget* parent) {
     onClick(undo, [this] { Undo(); });
     onClick(compare, [this] { OpenCompareWindow(); });
     onClick(save, [this] { SaveWithDialog(); });
+    for (QToolButton* b : {undo, compare, save}) TouchesPicture(b);
     return photoArea;
 }
 

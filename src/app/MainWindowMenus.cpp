@@ -13,7 +13,7 @@
 
 void MainWindow::buildMenus() {
     // The Save key is the bottom button's shortcut; Undo and Redo are the Edit items'.
-    WindowShell::buildMenus({{"CompareItem", [this] { OpenCompareWindow(); }}});
+    WindowShell::buildMenus({{"CompareItem", [this] { OpenCompareWindow(); }}}, {"CompareItem"});
     lum::GiveStandardKeys(this, MenuBar(),
                           {{"OptimizeItem", QKeySequence(Qt::CTRL | Qt::Key_E)}, {"CompareItem", QKeySequence(Qt::CTRL | Qt::Key_D)}});
 }
