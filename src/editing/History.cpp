@@ -15,22 +15,23 @@ namespace lum {
 
 PictureFacts PictureFacts::Of(const EditState& st) {
     PictureFacts f;
-    f.CurrentFileName = st.CurrentFileName;
-    f.PhotoFile = st.PhotoFile;
-    f.PhotoDamaged = st.PhotoDamaged;
-    f.NewImagePending = st.NewImagePending;
-    f.Optimized = st.Optimized;
-    f.Metadata = st.CurrentMetadata;
+    f.CurrentFileName = st.file.CurrentFileName();
+    f.PhotoFile = st.file.PhotoFile();
+    f.PhotoDamaged = st.file.PhotoDamaged();
+    f.NewImagePending = st.file.NewPicturePending();
+    f.Optimized = st.file.Optimized();
+    f.Metadata = st.file.Metadata();
     return f;
 }
 
 void PictureFacts::SwapWith(EditState& st) {
-    std::swap(CurrentFileName, st.CurrentFileName);
-    std::swap(PhotoFile, st.PhotoFile);
-    std::swap(PhotoDamaged, st.PhotoDamaged);
-    std::swap(NewImagePending, st.NewImagePending);
-    std::swap(Optimized, st.Optimized);
-    std::swap(Metadata, st.CurrentMetadata);
+    PictureFile& file = st.file;
+    std::swap(CurrentFileName, file.currentFileName_);
+    std::swap(PhotoFile, file.photoFile_);
+    std::swap(PhotoDamaged, file.photoDamaged_);
+    std::swap(NewImagePending, file.newPicturePending_);
+    std::swap(Optimized, file.optimized_);
+    std::swap(Metadata, file.metadata_);
 }
 
 bool PictureFacts::operator==(const PictureFacts& o) const {
@@ -209,8 +210,8 @@ void History::Begin(const EditState& st, const MacroRecorder& macro, const std::
     open_ = Open{};
     open_.label = label;
     open_.flags = flags;
-    open_.workWidth = st.WorkImage.width();
-    open_.workHeight = st.WorkImage.height();
+    open_.workWidth = st.picture.Work().width();
+    open_.workHeight = st.picture.Work().height();
     open_.facts = PictureFacts::Of(st);
     open_.macroOpen = macro.MacroState <= 2;
     open_.macroFrom = macro.MacroCount;
@@ -226,15 +227,15 @@ void History::SourceWillRefresh(EditState& st) {
     }
     // A later one (a macro, a tool's own refresh): the first copy is the step's before.
     o.sourceIsBefore = false;
-    if (st.SourceImage.width() == o.workWidth && st.SourceImage.height() == o.workHeight) {
-        o.whole = std::move(st.SourceImage);
+    if (st.picture.SourceCopy().width() == o.workWidth && st.picture.SourceCopy().height() == o.workHeight) {
+        o.whole = std::move(st.picture.SourceCopy());
         o.haveWhole = true;
     }
 }
 
 void History::BaselineWillChange(EditState& st) {
     if (depth_ == 0 || open_.haveBaseline) return;
-    open_.baseline = std::move(st.MemoryImage);
+    open_.baseline = std::move(st.picture.Baseline());
     open_.haveBaseline = true;
 }
 
@@ -242,15 +243,16 @@ void History::WorkWillBeReplaced(EditState& st) {
     Open& o = open_;
     if (depth_ == 0 || o.haveWhole) return;
     if (o.havePatch) {
-        Image before = st.WorkImage;
+        Image before = st.picture.Work();
         SwapRect(before, o.patchRect, o.patch);
         o.whole = std::move(before);
         o.havePatch = false;
         o.patch = Image();
-    } else if (o.sourceIsBefore && st.SourceImage.width() == o.workWidth && st.SourceImage.height() == o.workHeight) {
-        o.whole = std::move(st.SourceImage);
+    } else if (o.sourceIsBefore && st.picture.SourceCopy().width() == o.workWidth &&
+               st.picture.SourceCopy().height() == o.workHeight) {
+        o.whole = std::move(st.picture.SourceCopy());
     } else {
-        o.whole = std::move(st.WorkImage);
+        o.whole = std::move(st.picture.Work());
     }
     o.sourceIsBefore = false;
     o.haveWhole = true;
@@ -259,9 +261,9 @@ void History::WorkWillBeReplaced(EditState& st) {
 void History::KeepBefore(const EditState& st, const Rect& r) {
     Open& o = open_;
     if (depth_ == 0 || o.sourceIsBefore || o.haveWhole || o.havePatch) return;
-    o.patchRect = ClipTo(r, st.WorkImage.width(), st.WorkImage.height());
+    o.patchRect = ClipTo(r, st.picture.Work().width(), st.picture.Work().height());
     if (o.patchRect.empty()) o.patchRect = Rect{};
-    o.patch = Crop(st.WorkImage, o.patchRect);
+    o.patch = Crop(st.picture.Work(), o.patchRect);
     o.havePatch = true;
 }
 
@@ -269,18 +271,19 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
     Open& o = open_;
     step.label = o.label;
     step.flags = o.flags;
-    Image& work = st.WorkImage;
+    Image& work = st.picture.Work();
 
     // The working image as it was, whole, when the step kept it so.
     Image* before = nullptr;
     if (o.haveWhole) before = &o.whole;
-    else if (o.sourceIsBefore && st.SourceImage.width() == o.workWidth && st.SourceImage.height() == o.workHeight)
-        before = &st.SourceImage;
+    else if (o.sourceIsBefore && st.picture.SourceCopy().width() == o.workWidth &&
+             st.picture.SourceCopy().height() == o.workHeight)
+        before = &st.picture.SourceCopy();
 
-    if (o.haveBaseline && !(o.baseline == st.MemoryImage)) {
+    if (o.haveBaseline && !(o.baseline == st.picture.Baseline())) {
         step.hasBaseline = true;
         step.storedBaselineIsWork = before && o.baseline == *before;
-        step.shownBaselineIsWork = st.MemoryImage == work;
+        step.shownBaselineIsWork = st.picture.Baseline() == work;
         if (!step.storedBaselineIsWork) step.baseline = std::move(o.baseline);
     }
 
@@ -307,9 +310,9 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
             step.rect = Rect{0, 0, before->width(), before->height()};
             // A step that leaves the baseline as it is finds it there again when it is taken
             // back: no copy of the picture before it when it is the baseline.
-            if (!step.hasBaseline && *before == st.MemoryImage) step.workIsBaseline = true;
+            if (!step.hasBaseline && *before == st.picture.Baseline()) step.workIsBaseline = true;
             // The source stays what it is, the image before the last pixel operation.
-            else if (before == &st.SourceImage) step.work = *before;
+            else if (before == &st.picture.SourceCopy()) step.work = *before;
             else step.work = std::move(*before);
         }
     } else if (o.havePatch && !o.patchRect.empty()) {
@@ -369,13 +372,13 @@ void History::Cancel(EditState& st, const MacroRecorder& macro) {
 // Undo and redo
 
 void History::exchange(EditState& st, HistoryStep& step, StepShown& shown) {
-    Image& work = st.WorkImage;
+    Image& work = st.picture.Work();
     const int w0 = work.width(), h0 = work.height();
     shown.label = step.label;
     if (step.hasWork) {
         if (step.workIsBaseline) {
             step.work = std::move(work);
-            work = st.MemoryImage;
+            work = st.picture.Baseline();
             step.workIsBaseline = false;
             shown.changed = Rect{0, 0, work.width(), work.height()};
         } else if (step.wholeWork) {
@@ -391,9 +394,9 @@ void History::exchange(EditState& st, HistoryStep& step, StepShown& shown) {
     if (step.hasBaseline) {
         // The side leaving the state keeps its baseline unless it is its working image.
         Image leaving;
-        if (!step.shownBaselineIsWork) leaving = std::move(st.MemoryImage);
-        if (step.storedBaselineIsWork) st.MemoryImage = work;
-        else st.MemoryImage = std::move(step.baseline);
+        if (!step.shownBaselineIsWork) leaving = std::move(st.picture.Baseline());
+        if (step.storedBaselineIsWork) st.picture.Baseline() = work;
+        else st.picture.Baseline() = std::move(step.baseline);
         step.baseline = std::move(leaving);
         std::swap(step.storedBaselineIsWork, step.shownBaselineIsWork);
         shown.baseline = true;

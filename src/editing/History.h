@@ -66,7 +66,7 @@ struct HistoryStep {
     bool workIsBaseline = false;
     Rect rect;
     Image work;
-    // The baseline (MemoryImage), when the step committed a new one. A side whose baseline
+    // The baseline, when the step committed a new one. A side whose baseline
     // equals its working image does not keep it.
     bool hasBaseline = false, storedBaselineIsWork = false, shownBaselineIsWork = false;
     Image baseline;
@@ -120,7 +120,7 @@ public:
     // --- recording: one step from Begin to End; steps begun inside it join it ---
     bool Recording() const { return depth_ > 0; }
     void Begin(const EditState& st, const MacroRecorder& macro, const std::string& label, unsigned flags);
-    // SourceImage is about to become a copy of the working image.
+    // The source copy is about to become a copy of the working image.
     void SourceWillRefresh(EditState& st);
     // The baseline is about to be replaced (kept for the step, once).
     void BaselineWillChange(EditState& st);
@@ -147,7 +147,7 @@ private:
     struct Open {
         std::string label;
         unsigned flags = kStepPlain;
-        bool sourceIsBefore = false;  // SourceImage holds the working image as it was
+        bool sourceIsBefore = false;  // the source copy holds the working image as it was
         bool haveWhole = false;       // `whole` holds it
         Image whole;
         bool havePatch = false;       // `patch` holds the pixels of patchRect as they were

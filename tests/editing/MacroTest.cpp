@@ -87,7 +87,7 @@ TEST(MacroReplay, ExecutingRightAfterStartUpBalancesThenSmooths) {
     w.editor.ExecuteMacro();
     ASSERT_TRUE(ref.Apply("flesh-balance"));
     ASSERT_TRUE(ref.Apply("auto-smooth"));
-    EXPECT_EQ(w.st().WorkImage, ref.st().WorkImage);
+    EXPECT_EQ(w.st().picture.Work(), ref.st().picture.Work());
     EXPECT_EQ(w.editor.Macro().MacroCount, 2);
 }
 
@@ -120,7 +120,7 @@ TEST(MacroReplay, EachWindowReplaysItsOwnCodes) {
         expected.push_back("landscape-balance");
         expected.push_back("flesh-balance");  // the optimize replays as the balance alone
         for (const std::string& word : expected) ASSERT_TRUE(ref.Apply(word)) << word;
-        EXPECT_EQ(replayed.st().WorkImage, ref.st().WorkImage) << (compare ? "compare" : "main");
+        EXPECT_EQ(replayed.st().picture.Work(), ref.st().picture.Work()) << (compare ? "compare" : "main");
         EXPECT_EQ(replayed.editor.Macro().MacroCount, 10);  // replaying recorded nothing
         // The blur asked its dialog again.
         ASSERT_EQ(replayed.prompts.parametersAsked.size(), 1u);
@@ -140,7 +140,7 @@ TEST(MacroReplay, ACancelledDialogSkipsOnlyItsStep) {
     replayed.prompts.parameterAnswers.push_back([](OpArgs&) { return false; });
     replayed.editor.ExecuteMacro();
     ASSERT_TRUE(ref.Apply("grey"));
-    EXPECT_EQ(replayed.st().WorkImage, ref.st().WorkImage);
+    EXPECT_EQ(replayed.st().picture.Work(), ref.st().picture.Work());
 }
 
 TEST(MacroReplay, SixtyFiveOperationsChangeTheImageButSixtyFourAreReplayed) {
@@ -148,9 +148,9 @@ TEST(MacroReplay, SixtyFiveOperationsChangeTheImageButSixtyFourAreReplayed) {
     Window w(photo);
     w.editor.Macro().Start();
     for (int i = 0; i < 64; ++i) ASSERT_TRUE(w.Apply("shift:1"));
-    const Image before = w.st().WorkImage;
+    const Image before = w.st().picture.Work();
     ASSERT_TRUE(w.Apply("shift:2"));
-    EXPECT_NE(w.st().WorkImage, before);
+    EXPECT_NE(w.st().picture.Work(), before);
     EXPECT_EQ(w.prompts.messages, (std::vector<std::string>{"A macro holds at most 64 actions."}));
     w.editor.Macro().Close();
     EXPECT_EQ(w.editor.Macro().ToReplay().size(), 64u);
