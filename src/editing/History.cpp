@@ -213,8 +213,8 @@ void History::Begin(const EditState& st, const MacroRecorder& macro, const std::
     open_.workWidth = st.picture.Work().width();
     open_.workHeight = st.picture.Work().height();
     open_.facts = PictureFacts::Of(st);
-    open_.macroOpen = macro.MacroState <= 2;
-    open_.macroFrom = macro.MacroCount;
+    open_.macroOpen = macro.Recording();
+    open_.macroFrom = macro.Count();
 }
 
 void History::SourceWillRefresh(EditState& st) {
@@ -331,9 +331,9 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
         step.hasFacts = true;
         step.facts = std::move(o.facts);
     }
-    if (o.macroOpen && macro.MacroState <= 2 && macro.MacroCount > o.macroFrom) {
+    if (o.macroOpen && macro.Recording() && macro.Count() > o.macroFrom) {
         step.macroFrom = o.macroFrom;
-        step.macro.assign(macro.MacroActions.begin() + o.macroFrom, macro.MacroActions.begin() + macro.MacroCount);
+        step.macro.assign(macro.Actions().begin() + o.macroFrom, macro.Actions().begin() + macro.Count());
     }
     o.whole = Image();
     o.patch = Image();

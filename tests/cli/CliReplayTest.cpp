@@ -40,7 +40,7 @@ TEST(CliReplay, RecordedBlurIsReplayedWithTheDialogsRadius) {
     Image blurred = photo;
     GaussianBlur(blurred, 8.0);
     EXPECT_NE(l.editor.State().picture.Work(), blurred);
-    EXPECT_EQ(l.editor.Macro().MacroCount, 9);  // replaying recorded nothing
+    EXPECT_EQ(l.editor.Macro().Count(), 9);  // replaying recorded nothing
 }
 
 TEST(CliReplay, ResizeRefusalGoesThroughThePrompts) {

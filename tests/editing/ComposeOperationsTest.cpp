@@ -216,7 +216,7 @@ TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     EXPECT_EQ(w.st().zoom.Slot(), 7);
     EXPECT_TRUE(w.st().file.NewPicturePending());
     EXPECT_TRUE(w.st().file.Metadata().empty());  // the old photo's camera data would be saved with it
-    EXPECT_EQ(w.editor.Macro().MacroCount, 0);
+    EXPECT_EQ(w.editor.Macro().Count(), 0);
 }
 
 TEST(NewImage, TheFileNameIsSetBeforeTheDialogEvenWhenCancelled) {

@@ -54,7 +54,7 @@ TEST(EditorRun, ARefusalShowsItsMessageAndRecordsNothing) {
     const Operation quiet = Refusing("");
     EXPECT_FALSE(w.editor.Run(quiet));
     EXPECT_EQ(w.prompts.messages, (std::vector<std::string>{"Not now"}));
-    EXPECT_EQ(w.editor.Macro().MacroCount, 0);
+    EXPECT_EQ(w.editor.Macro().Count(), 0);
     EXPECT_EQ(w.host.busyDepth, 0);
 }
 
@@ -220,7 +220,7 @@ TEST(EditorRun, ControlArgumentsPickTheVariant) {
     ASSERT_TRUE(w.editor.Run(*c.op, c.command->args));
     ASSERT_TRUE(ref.Apply("shift:4"));
     EXPECT_EQ(w.st().picture.Work(), ref.st().picture.Work());
-    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{12, 4, 0, 0}));
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{12, 4, 0, 0}));
 }
 
 TEST(EditorRun, ByNameAndUnknownNames) {

@@ -192,24 +192,24 @@ TEST(History, TheRecordedMacroLosesAnUndoneStepAndGetsItBackOnRedo) {
     m.Start();
     ASSERT_TRUE(s.Apply("grey"));
     ASSERT_TRUE(s.Apply("optimize"));  // two actions
-    ASSERT_EQ(m.MacroCount, 3);
+    ASSERT_EQ(m.Count(), 3);
     ASSERT_TRUE(s.editor.Undo());
-    EXPECT_EQ(m.MacroCount, 1);
-    EXPECT_EQ(m.MacroActions[1], MacroAction{});
+    EXPECT_EQ(m.Count(), 1);
+    EXPECT_EQ(m.Actions()[1], MacroAction{});
     ASSERT_TRUE(s.editor.Redo());
-    EXPECT_EQ(m.MacroCount, 3);
-    EXPECT_EQ(m.MacroActions[2].code, 1);
+    EXPECT_EQ(m.Count(), 3);
+    EXPECT_EQ(m.Actions()[2].code, 1);
     ASSERT_TRUE(s.editor.Undo());
     ASSERT_TRUE(s.editor.Undo());
-    EXPECT_EQ(m.MacroCount, 0);
-    EXPECT_FALSE(m.CloseEnabled);  // nothing recorded any more
+    EXPECT_EQ(m.Count(), 0);
+    EXPECT_FALSE(m.CloseEnabled());  // nothing recorded any more
     ASSERT_TRUE(s.editor.Redo());
-    EXPECT_EQ(m.MacroCount, 1);
-    EXPECT_TRUE(m.CloseEnabled);
+    EXPECT_EQ(m.Count(), 1);
+    EXPECT_TRUE(m.CloseEnabled());
     // A closed list stays as it is.
     m.Close();
     ASSERT_TRUE(s.editor.Undo());
-    EXPECT_EQ(m.MacroCount, 1);
+    EXPECT_EQ(m.Count(), 1);
     // Executing the macro is one step, whatever it replays.
     ASSERT_TRUE(s.Apply("sharpen"));
     const int before = s.history().Count();

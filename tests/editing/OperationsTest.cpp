@@ -43,8 +43,8 @@ TEST(ColourOperations, BalancesRecordTheirCodesAndReadTheTargetsAtUse) {
     ASSERT_TRUE(w.Apply("landscape-balance"));
     ASSERT_TRUE(w.Apply("shift:4"));
     const std::vector<MacroAction> expected = {{15, 0, 0, 0}, {16, 0, 0, 0}, {12, 4, 0, 0}};
-    EXPECT_EQ(w.editor.Macro().MacroCount, 3);
-    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(w.editor.Macro().MacroActions[i], expected[i]);
+    EXPECT_EQ(w.editor.Macro().Count(), 3);
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(w.editor.Macro().Actions()[i], expected[i]);
 }
 
 TEST(ColourOperations, BalanceMeasuresTheSelectionThenCorrectsEverythingWithoutIt) {
@@ -100,7 +100,7 @@ TEST(ColourOperations, SelectionOutsideThePhotoLeavesItUnchangedAndStillRecords)
     ASSERT_TRUE(w.Apply("flesh-balance"));
     EXPECT_EQ(w.st().picture.Work(), img);
     EXPECT_EQ(w.st().selection.Kind(), SelectionKind::None);
-    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{15, 0, 0, 0}));
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{15, 0, 0, 0}));
 }
 
 TEST(ColourOperations, ShiftsAndLightenStayInsideTheSelectionAndKeepIt) {
@@ -135,9 +135,9 @@ TEST(ColourOperations, OptimizeRecordsTheBalanceAndItsBlendStep) {
     EXPECT_EQ(At(w.st().picture.Work(), 20, 20), (Px{141, 133, 131}));
     EXPECT_EQ(At(cmp.st().picture.Work(), 20, 20), (Px{144, 134, 131}));
     EXPECT_EQ(forced.st().picture.Work(), cmp.st().picture.Work());
-    EXPECT_EQ(w.editor.Macro().MacroActions[1], (MacroAction{1, 50, 0, 0}));
-    EXPECT_EQ(cmp.editor.Macro().MacroActions[1], (MacroAction{1, 40, 0, 0}));
-    EXPECT_EQ(forced.editor.Macro().MacroActions[1], (MacroAction{1, 40, 0, 0}));
+    EXPECT_EQ(w.editor.Macro().Actions()[1], (MacroAction{1, 50, 0, 0}));
+    EXPECT_EQ(cmp.editor.Macro().Actions()[1], (MacroAction{1, 40, 0, 0}));
+    EXPECT_EQ(forced.editor.Macro().Actions()[1], (MacroAction{1, 40, 0, 0}));
     EXPECT_EQ(w.st().picture.SourceCopy(), grey);
     w.editor.Undo();
     EXPECT_EQ(w.st().picture.Work(), grey);
@@ -164,7 +164,7 @@ TEST(FilterOperations, GreyAfterStartUpFiltersWithTheSharpenVariantAndKeepsTheRe
     Image want = img;
     KernelFilter(img, want, b, true);
     EXPECT_EQ(w.st().picture.Work(), want);
-    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{2, 0, 0, 0}));
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{2, 0, 0, 0}));
     EXPECT_EQ(w.st().registers.Kernel().weights, kSharpB);
     EXPECT_EQ(w.st().registers.Kernel().counter4, 0);
 }
@@ -186,7 +186,7 @@ TEST(FilterOperations, EachCommandLoadsItsKernelAndRecordsItsCode) {
         }
         EXPECT_EQ(w.st().picture.Work(), want) << word;
         EXPECT_EQ(w.st().picture.SourceCopy(), img);
-        EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{code, 0, 0, 0}));
+        EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{code, 0, 0, 0}));
     }
     // Repeated sharpen alternates variants b, a, b.
     Window w(img);
@@ -194,7 +194,7 @@ TEST(FilterOperations, EachCommandLoadsItsKernelAndRecordsItsCode) {
     EXPECT_EQ(w.st().registers.Kernel().weights, kSharpB);
     ASSERT_TRUE(w.Apply("sharpen"));
     EXPECT_EQ(w.st().registers.Kernel().weights, kSharpA);
-    EXPECT_EQ(w.editor.Macro().MacroCount, 2);  // closed recorder (the default list) records nothing
+    EXPECT_EQ(w.editor.Macro().Count(), 2);  // closed recorder (the default list) records nothing
 }
 
 TEST(FilterOperations, KernelPassesStayInTheSelection) {
@@ -222,7 +222,7 @@ TEST(FilterOperations, BlurCoversTheWholeImageWhateverIsSelected) {
     Image want = img;
     GaussianBlur(want, 6);
     EXPECT_EQ(w.st().picture.Work(), want);
-    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{13, 0, 0, 0}));
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{13, 0, 0, 0}));
 }
 
 // --- geometry ---

@@ -378,19 +378,19 @@ TEST_F(CompareWindowTest, FilterAndHiddenButtonsRunTheirOperationsOnThisWindowOn
     for (const char* name : {"Btplusdur", "Btdoux", "Btbrume", "Btdur"}) button(name)->click();
     EXPECT_FALSE(f->State().picture.Work() == photo);
     const std::vector<lum::MacroAction> recorded = {{5, 0, 0, 0}, {7, 0, 0, 0}, {4, 0, 0, 0}, {6, 0, 0, 0}};
-    for (size_t i = 0; i < recorded.size(); ++i) EXPECT_EQ(f->editor().Macro().MacroActions[i], recorded[i]);
+    for (size_t i = 0; i < recorded.size(); ++i) EXPECT_EQ(f->editor().Macro().Actions()[i], recorded[i]);
 
     // The reset button goes back to the baseline.
     button("ResetImageSpeedButton")->click();
     EXPECT_TRUE(f->State().picture.Work() == photo);
     // The hidden auto colour balance: the compare variant, recording 15 and (1, 40).
     button("AutoColorBalanceSpeedButton")->click();
-    EXPECT_EQ(f->editor().Macro().MacroActions[4], (lum::MacroAction{15, 0, 0, 0}));
-    EXPECT_EQ(f->editor().Macro().MacroActions[5], (lum::MacroAction{1, 40, 0, 0}));
+    EXPECT_EQ(f->editor().Macro().Actions()[4], (lum::MacroAction{15, 0, 0, 0}));
+    EXPECT_EQ(f->editor().Macro().Actions()[5], (lum::MacroAction{1, 40, 0, 0}));
     // "U": back to the baseline, recorded as 0.
     button("SpeedButton6")->click();
     EXPECT_TRUE(f->State().picture.Work() == photo);
-    EXPECT_EQ(f->editor().Macro().MacroActions[6], (lum::MacroAction{0, 0, 0, 0}));
+    EXPECT_EQ(f->editor().Macro().Actions()[6], (lum::MacroAction{0, 0, 0, 0}));
     // Quarter turn and mirrors.
     button("Btrot90")->click();
     EXPECT_EQ(f->State().picture.Work().width(), 40);

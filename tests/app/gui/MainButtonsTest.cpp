@@ -152,7 +152,7 @@ TEST_F(MainButtons, MacroMenuStates) {
     EXPECT_FALSE(execute->isEnabled());
     // Start then Close at once: nothing to execute.
     close->trigger();
-    EXPECT_EQ(macro.MacroCount, 0);
+    EXPECT_EQ(macro.Count(), 0);
     EXPECT_FALSE(execute->isEnabled());
     const lum::Image before = w->State().picture.Work();
     execute->trigger();
@@ -164,7 +164,7 @@ TEST_F(MainButtons, MacroMenuStates) {
     close->trigger();
     EXPECT_FALSE(close->isEnabled());
     EXPECT_TRUE(execute->isEnabled());
-    EXPECT_EQ(macro.MacroState, 3);
+    EXPECT_EQ(macro.State(), lum::MacroState::Closed);
 }
 
 TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {

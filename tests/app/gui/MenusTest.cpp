@@ -55,7 +55,8 @@ struct ModalCloser {
 // asked or showed, its caption, the windows and controls on screen and the clipboard.
 struct Noticed {
     lum::Image work, memory;
-    int zoom = 0, macroState = 0;
+    int zoom = 0;
+    lum::MacroState macroState = lum::MacroState::Closed;
     lum::SelectionKind selection = lum::SelectionKind::None;
     lum::ToolMode tool = lum::ToolMode::None;
     size_t asked = 0;
@@ -77,7 +78,7 @@ Noticed Notice(lum::WindowShell& w, const lum::RecordingPrompts& p, const ModalC
     n.zoom = w.View()->Zoom();
     n.selection = st.selection.Kind();
     n.tool = st.tools.Mode();
-    n.macroState = w.editor().Macro().MacroState;
+    n.macroState = w.editor().Macro().State();
     n.asked = p.messages.size() + p.questions.size() + p.savePresets.size() + p.openFolders.size() + closer.seen.size();
     n.caption = w.windowTitle();
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -223,8 +224,8 @@ TEST_F(Menus, TheImageMenuRunsTheRowsOfTheButtonsWithTheirRecords) {
             Prepare(w);
             w.editor().Macro().Start();
             run();
-            std::vector<lum::MacroAction> actions(w.editor().Macro().MacroActions.begin(),
-                                                  w.editor().Macro().MacroActions.begin() + w.editor().Macro().MacroCount);
+            std::vector<lum::MacroAction> actions(w.editor().Macro().Actions().begin(),
+                                                  w.editor().Macro().Actions().begin() + w.editor().Macro().Count());
             return std::make_pair(w.State().picture.Work(), actions);
         };
         const auto byItem = recorded([&] { Action(w, p.item)->trigger(); });
@@ -242,7 +243,7 @@ TEST_F(Menus, TheImageMenuRunsTheRowsOfTheButtonsWithTheirRecords) {
     Prepare(main());
     main().editor().Macro().Start();
     Action(main(), "GreenChangetoBlue101")->trigger();
-    EXPECT_EQ(main().editor().Macro().MacroActions[0], (lum::MacroAction{12, 4, 0, 0}));
+    EXPECT_EQ(main().editor().Macro().Actions()[0], (lum::MacroAction{12, 4, 0, 0}));
     const lum::Image before = Pattern(60, 40, 4);
     Prepare(main());
     Action(main(), "RotateLeftItem")->trigger();  // the top right corner comes to the top left

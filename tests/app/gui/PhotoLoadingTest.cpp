@@ -198,12 +198,12 @@ TEST_F(PhotoLoading, LoadingResetsSelectionToolAndMacroRecording) {
     st.tools.SetMode(lum::ToolMode::MovingSelection);
     st.zoom.SetSlot(3);
     Action(*w, "Initmacro")->trigger();
-    EXPECT_EQ(w->editor().Macro().MacroState, 1);
+    EXPECT_EQ(w->editor().Macro().State(), lum::MacroState::Started);
     w->OpenPhotoFile(a);
     ASSERT_TRUE(LoadSettled(*w));
     EXPECT_EQ(st.selection.Kind(), lum::SelectionKind::None);
     EXPECT_EQ(st.tools.Mode(), lum::ToolMode::None);
-    EXPECT_EQ(w->editor().Macro().MacroState, 3);
+    EXPECT_EQ(w->editor().Macro().State(), lum::MacroState::Closed);
     EXPECT_EQ(st.zoom.Slot(), 7);  // small photo: 100 %
     EXPECT_EQ(w->View()->Canvas()->size(), QSize(40, 30));
 }

@@ -132,7 +132,7 @@ protected:
 TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
     editor.MarkUnsaved();
     st.file.SetNewPicturePending(true);
-    editor.Macro().MacroState = 1;  // recording
+    editor.Macro().Start();  // recording
     chooser.index = 2;
     const std::string out = file("new.jpg");
     prompts.savePaths = {out};
@@ -144,7 +144,7 @@ TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
     EXPECT_FALSE(st.file.NewPicturePending());
     EXPECT_EQ(st.file.CurrentFileName(), out);
     EXPECT_EQ(st.file.SaveFolder(), dir.path().toStdString());
-    EXPECT_EQ(editor.Macro().MacroState, 3);
+    EXPECT_EQ(editor.Macro().State(), lum::MacroState::Closed);
     EXPECT_EQ(chooser.refreshes, std::vector<int>({2}));
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"new.jpg"}));

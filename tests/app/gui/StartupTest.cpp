@@ -77,10 +77,10 @@ TEST(Startup, FormCreateLeavesTheDesignState) {
         EXPECT_EQ(img->height(), 8);
     }
     // Default macro: closed, flesh balance then auto smooth.
-    EXPECT_EQ(w.editor().Macro().MacroState, 3);
-    ASSERT_EQ(w.editor().Macro().MacroCount, 2);
-    EXPECT_EQ(w.editor().Macro().MacroActions[0].code, 15);
-    EXPECT_EQ(w.editor().Macro().MacroActions[1].code, 14);
+    EXPECT_EQ(w.editor().Macro().State(), lum::MacroState::Closed);
+    ASSERT_EQ(w.editor().Macro().Count(), 2);
+    EXPECT_EQ(w.editor().Macro().Actions()[0].code, 15);
+    EXPECT_EQ(w.editor().Macro().Actions()[1].code, 14);
     EXPECT_FALSE(Action(w, "Fermer")->isEnabled());
     EXPECT_TRUE(Action(w, "Executer")->isEnabled());
     auto* memo = w.findChild<QPlainTextEdit*>("PhotoFileNameMemo");
