@@ -54,8 +54,26 @@ size_t PictureFacts::Bytes() const {
     return n;
 }
 
+Rect HistoryStep::PatchRect() const {
+    const WorkPatch* patch = std::get_if<WorkPatch>(&work);
+    return patch ? patch->rect : Rect{};
+}
+
+const Image& HistoryStep::KeptWork() const {
+    static const Image kNone;
+    if (const WholeWork* whole = std::get_if<WholeWork>(&work)) return whole->image;
+    if (const WorkPatch* patch = std::get_if<WorkPatch>(&work)) return patch->pixels;
+    return kNone;
+}
+
+const Image& HistoryStep::KeptBaseline() const {
+    static const Image kNone;
+    const OwnBaseline* own = std::get_if<OwnBaseline>(&baseline);
+    return own ? own->image : kNone;
+}
+
 size_t HistoryStep::Bytes() const {
-    return work.byteSize() + baseline.byteSize() + (hasFacts ? facts.Bytes() : 0) + label.size() +
+    return KeptWork().byteSize() + KeptBaseline().byteSize() + (facts ? facts->Bytes() : 0) + label.size() +
            macro.size() * sizeof(MacroAction);
 }
 
@@ -281,10 +299,9 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
         before = &st.picture.SourceCopy();
 
     if (o.haveBaseline && !(o.baseline == st.picture.Baseline())) {
-        step.hasBaseline = true;
-        step.storedBaselineIsWork = before && o.baseline == *before;
+        if (before && o.baseline == *before) step.baseline = HistoryStep::BaselineIsWork{};
+        else step.baseline = HistoryStep::OwnBaseline{std::move(o.baseline)};
         step.shownBaselineIsWork = st.picture.Baseline() == work;
-        if (!step.storedBaselineIsWork) step.baseline = std::move(o.baseline);
     }
 
     bool takeWhole = false;
@@ -299,38 +316,27 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
                 if (2 * area >= static_cast<int64_t>(work.width()) * work.height()) {
                     takeWhole = true;
                 } else {
-                    step.hasWork = true;
-                    step.rect = box;
-                    step.work = Crop(*before, box);
+                    step.work = HistoryStep::WorkPatch{box, Crop(*before, box)};
                 }
             }
         }
         if (takeWhole) {
-            step.hasWork = step.wholeWork = true;
-            step.rect = Rect{0, 0, before->width(), before->height()};
             // A step that leaves the baseline as it is finds it there again when it is taken
             // back: no copy of the picture before it when it is the baseline.
-            if (!step.hasBaseline && *before == st.picture.Baseline()) step.workIsBaseline = true;
+            if (!step.HasBaseline() && *before == st.picture.Baseline()) step.work = HistoryStep::WorkIsBaseline{};
             // The source stays what it is, the image before the last pixel operation.
-            else if (before == &st.picture.SourceCopy()) step.work = *before;
-            else step.work = std::move(*before);
+            else if (before == &st.picture.SourceCopy()) step.work = HistoryStep::WholeWork{*before};
+            else step.work = HistoryStep::WholeWork{std::move(*before)};
         }
     } else if (o.havePatch && !o.patchRect.empty()) {
         const Rect box = DifferingRect(o.patch, Crop(work, o.patchRect),
                                        Rect{0, 0, o.patchRect.width(), o.patchRect.height()});
-        if (!box.empty()) {
-            step.hasWork = true;
-            step.rect = o.patchRect;
-            step.work = std::move(o.patch);
-        }
+        if (!box.empty()) step.work = HistoryStep::WorkPatch{o.patchRect, std::move(o.patch)};
     }
 
     PictureFacts now = PictureFacts::Of(st);
-    step.changesFile = step.hasWork || !now.SameInFile(o.facts);
-    if (!(now == o.facts)) {
-        step.hasFacts = true;
-        step.facts = std::move(o.facts);
-    }
+    step.changesFile = step.HasWork() || !now.SameInFile(o.facts);
+    if (!(now == o.facts)) step.facts = std::move(o.facts);
     if (o.macroOpen && macro.Recording() && macro.Count() > o.macroFrom) {
         step.macroFrom = o.macroFrom;
         step.macro.assign(macro.Actions().begin() + o.macroFrom, macro.Actions().begin() + macro.Count());
@@ -338,7 +344,7 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
     o.whole = Image();
     o.patch = Image();
     o.baseline = Image();
-    return step.hasWork || step.hasBaseline || step.hasFacts;
+    return step.HasWork() || step.HasBaseline() || step.facts.has_value();
 }
 
 bool History::End(EditState& st, const MacroRecorder& macro, const Rect& hint) {
@@ -375,33 +381,33 @@ void History::exchange(EditState& st, HistoryStep& step, StepShown& shown) {
     Image& work = st.picture.Work();
     const int w0 = work.width(), h0 = work.height();
     shown.label = step.label;
-    if (step.hasWork) {
-        if (step.workIsBaseline) {
-            step.work = std::move(work);
-            work = st.picture.Baseline();
-            step.workIsBaseline = false;
-            shown.changed = Rect{0, 0, work.width(), work.height()};
-        } else if (step.wholeWork) {
-            std::swap(work, step.work);
-            shown.changed = Rect{0, 0, work.width(), work.height()};
-        } else {
-            SwapRect(work, step.rect, step.work);
-            shown.changed = step.rect;
-        }
+    if (step.WorkIsTheBaseline()) {
+        // The side leaving the state keeps its picture: the baseline is the state's only.
+        step.work = HistoryStep::WholeWork{std::move(work)};
+        work = st.picture.Baseline();
+        shown.changed = Rect{0, 0, work.width(), work.height()};
+    } else if (auto* whole = std::get_if<HistoryStep::WholeWork>(&step.work)) {
+        std::swap(work, whole->image);
+        shown.changed = Rect{0, 0, work.width(), work.height()};
+    } else if (auto* patch = std::get_if<HistoryStep::WorkPatch>(&step.work)) {
+        SwapRect(work, patch->rect, patch->pixels);
+        shown.changed = patch->rect;
     }
     shown.resized = work.width() != w0 || work.height() != h0;
     shown.dropsSelection = shown.resized || (step.flags & kStepDropsSelection) != 0;
-    if (step.hasBaseline) {
+    if (step.HasBaseline()) {
         // The side leaving the state keeps its baseline unless it is its working image.
+        const bool storedIsWork = step.StoredBaselineIsWork();
         Image leaving;
         if (!step.shownBaselineIsWork) leaving = std::move(st.picture.Baseline());
-        if (step.storedBaselineIsWork) st.picture.Baseline() = work;
-        else st.picture.Baseline() = std::move(step.baseline);
-        step.baseline = std::move(leaving);
-        std::swap(step.storedBaselineIsWork, step.shownBaselineIsWork);
+        if (storedIsWork) st.picture.Baseline() = work;
+        else st.picture.Baseline() = std::move(std::get<HistoryStep::OwnBaseline>(step.baseline).image);
+        if (step.shownBaselineIsWork) step.baseline = HistoryStep::BaselineIsWork{};
+        else step.baseline = HistoryStep::OwnBaseline{std::move(leaving)};
+        step.shownBaselineIsWork = storedIsWork;
         shown.baseline = true;
     }
-    if (step.hasFacts) step.facts.SwapWith(st);
+    if (step.facts) step.facts->SwapWith(st);
 }
 
 bool History::Undo(EditState& st, MacroRecorder& macro, StepShown& shown) {

@@ -40,27 +40,27 @@ TEST(History, AStrokeKeepsItsRectangleAFilterTheImageAQuarterTurnItsBaselineToo)
     ASSERT_EQ(s.history().Count(), 1);
     const HistoryStep& stroke = s.history().StepAt(0);
     EXPECT_EQ(stroke.label, "Pen Stroke");
-    EXPECT_FALSE(stroke.wholeWork);
-    EXPECT_EQ(stroke.rect, (Rect{19, 29, 47, 62}));  // exactly what the square pen covered
+    EXPECT_FALSE(stroke.WholeWorkKept());
+    EXPECT_EQ(stroke.PatchRect(), (Rect{19, 29, 47, 62}));  // exactly what the square pen covered
     EXPECT_LT(stroke.Bytes(), photo.byteSize() / 20);
 
     ASSERT_TRUE(s.Apply("sharpen"));
     const HistoryStep& filter = s.history().StepAt(1);
-    EXPECT_TRUE(filter.wholeWork);
-    EXPECT_FALSE(filter.hasBaseline);
+    EXPECT_TRUE(filter.WholeWorkKept());
+    EXPECT_FALSE(filter.HasBaseline());
     EXPECT_LE(filter.Bytes(), Copies(photo, 1) + 64);
 
     // The turn keeps the image before it and the old baseline (not the same picture here).
     ASSERT_TRUE(s.Apply("rotate-cw"));
     const HistoryStep& turn = s.history().StepAt(2);
-    EXPECT_TRUE(turn.wholeWork && turn.hasBaseline);
-    EXPECT_EQ(turn.baseline, photo);
+    EXPECT_TRUE(turn.WholeWorkKept() && turn.HasBaseline());
+    EXPECT_EQ(turn.KeptBaseline(), photo);
     EXPECT_LE(turn.Bytes(), Copies(photo, 2) + 64);
     // Turned again right away: the baseline was the working image, kept once.
     ASSERT_TRUE(s.Apply("rotate-cw"));
     const HistoryStep& again = s.history().StepAt(3);
-    EXPECT_TRUE(again.storedBaselineIsWork);
-    EXPECT_TRUE(again.baseline.empty());
+    EXPECT_TRUE(again.StoredBaselineIsWork());
+    EXPECT_TRUE(again.KeptBaseline().empty());
     ASSERT_TRUE(s.editor.Undo());
     EXPECT_EQ(s.st().picture.Baseline(), s.st().picture.Work());
     EXPECT_EQ(s.st().picture.Work().width(), 150);
@@ -99,11 +99,11 @@ TEST(History, AStepFromThePhotoAsOpenedFindsItInTheBaselineInsteadOfACopy) {
         ASSERT_TRUE(s.Apply("sharpen"));
         const Image sharpened = s.st().picture.Work();
         const HistoryStep& filter = s.history().StepAt(first);
-        EXPECT_TRUE(filter.workIsBaseline && filter.work.empty());
+        EXPECT_TRUE(filter.WorkIsTheBaseline() && filter.KeptWork().empty());
         EXPECT_LT(filter.Bytes(), 64u);
         // The next ones keep what they change; a turn changes the baseline too.
         ASSERT_TRUE(s.Apply("soften"));
-        EXPECT_FALSE(s.history().StepAt(first + 1).workIsBaseline);
+        EXPECT_FALSE(s.history().StepAt(first + 1).WorkIsTheBaseline());
         ASSERT_TRUE(s.Apply("rotate-cw"));
         const Image turned = s.st().picture.Work();
         for (int round = 0; round < 2; ++round) {
@@ -123,7 +123,7 @@ TEST(History, AStepFromThePhotoAsOpenedFindsItInTheBaselineInsteadOfACopy) {
         s.st().picture.Work() = RandomImage(90, 120, 7);
         const Image edited = s.st().picture.Work();
         ASSERT_TRUE(s.Apply("sharpen"));
-        EXPECT_FALSE(s.history().StepAt(s.history().Count() - 1).workIsBaseline);
+        EXPECT_FALSE(s.history().StepAt(s.history().Count() - 1).WorkIsTheBaseline());
         ASSERT_TRUE(s.editor.Undo());
         EXPECT_EQ(s.st().picture.Work(), edited);
     }
@@ -288,7 +288,7 @@ TEST(History, AMovedSelectionGoesWithItsStepADrawnOneStays) {
     s.Stroke({{35, 20}, {40, 28}});  // a copy left behind
     EXPECT_EQ(s.history().UndoLabel(), "Duplicate Selection");
     const HistoryStep& moved = s.history().StepAt(1);
-    EXPECT_FALSE(moved.wholeWork);
+    EXPECT_FALSE(moved.WholeWorkKept());
     ASSERT_TRUE(s.editor.Undo());
     EXPECT_EQ(s.st().selection.Kind(), SelectionKind::None);
     ASSERT_TRUE(s.editor.Undo());
@@ -346,7 +346,7 @@ TEST(History, AMixPlacedThenDraggedIsOneStepPerDragAndUndoPlacesItForGood) {
     s.Stroke({{50, 35}, {20, 15}});
     EXPECT_EQ(s.history().Count(), 3);
     EXPECT_EQ(s.history().UndoLabel(), "Move Mix");
-    EXPECT_FALSE(s.history().StepAt(1).wholeWork);
+    EXPECT_FALSE(s.history().StepAt(1).WholeWorkKept());
     ASSERT_TRUE(s.editor.Undo());
     EXPECT_FALSE(s.st().tools.Floating());
     EXPECT_EQ(s.editor.FloatingTool(), nullptr);
