@@ -64,7 +64,7 @@ struct Loaded {
     Loaded() { reset(); }
     // Back to the photo as loaded, also after a geometry operation changed the baseline.
     void reset() {
-        editor.State().MemoryImage = Photo();
+        editor.State().picture.Baseline() = Photo();
         editor.CommitMemoryImage();
     }
 };
@@ -78,7 +78,7 @@ void RunOnState(benchmark::State& state, const std::string& word) {
         l.reset();
         state.ResumeTiming();
         l.editor.Run(*op.op, op.args);
-        benchmark::DoNotOptimize(l.editor.State().WorkImage.data());
+        benchmark::DoNotOptimize(l.editor.State().picture.Work().data());
     }
     state.SetItemsProcessed(state.iterations() * int64_t{kWidth} * kHeight);
 }
@@ -89,11 +89,11 @@ void RunLean(benchmark::State& state, const std::string& word) {
     const lum::ParsedOperation op = lum::ParseOperationWord(word);
     for (auto _ : state) {
         state.PauseTiming();
-        editor.State().MemoryImage = Photo();
+        editor.State().picture.Baseline() = Photo();
         editor.CommitMemoryImage();
         state.ResumeTiming();
         editor.Run(*op.op, op.args);
-        benchmark::DoNotOptimize(editor.State().WorkImage.data());
+        benchmark::DoNotOptimize(editor.State().picture.Work().data());
     }
 }
 

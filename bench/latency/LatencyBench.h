@@ -173,7 +173,7 @@ struct Bench {
 
     // Sample pixels of the working image, to tell a changed picture from the one before.
     std::vector<uint8_t> Samples() const {
-        const lum::Image& img = St().WorkImage;
+        const lum::Image& img = St().picture.Work();
         std::vector<uint8_t> s;
         if (img.empty()) return s;
         for (int i = 0; i < 64; ++i) {
@@ -184,13 +184,13 @@ struct Bench {
     }
     bool PaintBoxFits() const {
         const lum::PhotoView* v = window->View();
-        const QSize want(static_cast<int>(static_cast<int64_t>(St().WorkImage.width()) * v->Zoom() / 100),
-                         static_cast<int>(static_cast<int64_t>(St().WorkImage.height()) * v->Zoom() / 100));
+        const QSize want(static_cast<int>(static_cast<int64_t>(St().picture.Work().width()) * v->Zoom() / 100),
+                         static_cast<int>(static_cast<int64_t>(St().picture.Work().height()) * v->Zoom() / 100));
         return v->Canvas()->size() == want;
     }
     bool Shows(const PhotoFile& f) const {
-        return St().CurrentFileName == f.path.toStdString() && St().WorkImage.width() == f.width &&
-               St().WorkImage.height() == f.height && PaintBoxFits();
+        return St().file.CurrentFileName() == f.path.toStdString() && St().picture.Work().width() == f.width &&
+               St().picture.Work().height() == f.height && PaintBoxFits();
     }
 
     // Clicks the photo in the list, as a user does.
@@ -207,8 +207,8 @@ struct Bench {
     // which: 0 the deep field, 1 the rocket, -1 the other one than last time.
     const PhotoFile& Load(int mp, int which = -1) {
         const PhotoFile& f = photos[mp][static_cast<size_t>(which >= 0 ? which : next++ % 2)];
-        St().Saved = true;
-        St().Optimized = false;
+        window->editor().MarkSaved();
+        St().file.SetOptimized(false);
         probe.Reset();
         probe.Expect("shown", [&] { return Shows(f); });
         if (!probe.Run([&] { ClickInList(f); })) throw std::runtime_error("photo did not load");

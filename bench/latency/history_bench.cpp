@@ -14,16 +14,17 @@ struct CompareSession {
     explicit CompareSession(Bench& b) : form(b.program->dialogs(), &b.prompts) {
         form.resize(1024, 740);
         form.show();
-        form.FillCompareWindow(b.St().WorkImage, b.St().MemoryImage);
+        form.FillCompareWindow(b.St().picture.Work(), b.St().picture.Baseline());
         form.paintToolbar()->show();
         // The strokes are drawn at 100 %, where a photo bigger than the pane opens fitted.
         form.Pane()->ZoomToPercent(100);
         QTest::qWait(20);
     }
-    const lum::Image& Work() const { return form.State().WorkImage; }
+    const lum::Image& Work() const { return form.State().picture.Work(); }
     // A pen stroke across the part of the photo on screen, as the mouse draws it.
     void Stroke(int i) {
-        if (form.State().ToolMode != lum::kToolPen) form.paintToolbar()->Button(QStringLiteral("Btcrayon"))->click();
+        if (form.State().tools.Mode() != lum::ToolMode::Pen)
+            form.paintToolbar()->Button(QStringLiteral("Btcrayon"))->click();
         QWidget* box = form.View()->Canvas();
         const int y = 40 + 17 * (i % 25);
         QTest::mousePress(box, Qt::LeftButton, Qt::NoModifier, QPoint(30, y));

@@ -25,8 +25,8 @@ void BM_ListClick(benchmark::State& state) {
     Runs runs;
     for (auto _ : state) {
         const PhotoFile& f = b.photos[mp][static_cast<size_t>(b.next++ % 2)];
-        b.St().Saved = true;
-        b.St().Optimized = false;
+        b.window->editor().MarkSaved();
+        b.St().file.SetOptimized(false);
         // The first paint of the clicked photo (its preview, or the photo when it came first),
         // then the exact photo with its state.
         auto exact = [&] { return b.Shows(f); };
@@ -51,8 +51,8 @@ void BM_HeicClick(benchmark::State& state) {
     Runs runs;
     for (auto _ : state) {
         b.Load(12, 0);  // untimed: the manual time is the click's
-        b.St().Saved = true;
-        b.St().Optimized = false;
+        b.window->editor().MarkSaved();
+        b.St().file.SetOptimized(false);
         auto exact = [&] { return b.Shows(b.heic); };
         auto first = [&] { return b.window->View()->ShowsPreview() || b.Shows(b.heic); };
         if (!Measure(state, runs, "HeicClick", {{"first", first}, {"exact", exact}}, [&] { b.ClickInList(b.heic); }))
@@ -98,7 +98,8 @@ void BM_Save(benchmark::State& state) {
     for (auto _ : state) {
         const QString target = b.dir.filePath(QStringLiteral("saved_%1.jpg").arg(n++));
         b.prompts.savePaths = {target.toStdString()};
-        if (!Measure(state, runs, "Save", {{"file written", [&] { return QFileInfo(target).size() > 0 && b.St().Saved; }}},
+        if (!Measure(state, runs, "Save",
+                     {{"file written", [&] { return QFileInfo(target).size() > 0 && b.window->editor().Saved(); }}},
                      [&] { b.window->SaveWithDialog([](bool) {}); }))
             break;
         QFile::remove(target);
@@ -144,8 +145,10 @@ void BM_QuarterTurn(benchmark::State& state) {
     Runs runs;
     bool right = true;
     for (auto _ : state) {
-        const int w = b.St().WorkImage.width(), h = b.St().WorkImage.height();
-        auto turned = [&] { return b.St().WorkImage.width() == h && b.St().WorkImage.height() == w && b.PaintBoxFits(); };
+        const int w = b.St().picture.Work().width(), h = b.St().picture.Work().height();
+        auto turned = [&] {
+            return b.St().picture.Work().width() == h && b.St().picture.Work().height() == w && b.PaintBoxFits();
+        };
         // Right, then left: each run starts from the photo as loaded or turned once.
         const char* button = right ? "SpeedButton1" : "Btrot90";
         right = !right;
@@ -172,7 +175,7 @@ void BM_Zoom(benchmark::State& state) {
 void BM_OpenCompare(benchmark::State& state) {
     Bench& b = B();
     b.Load(static_cast<int>(state.range(0)));
-    const int w = b.St().WorkImage.width(), h = b.St().WorkImage.height();
+    const int w = b.St().picture.Work().width(), h = b.St().picture.Work().height();
     Runs runs;
     auto compareWindow = [] {
         for (QWidget* top : QApplication::topLevelWidgets())
@@ -184,7 +187,7 @@ void BM_OpenCompare(benchmark::State& state) {
         auto painted = [&] {
             CompareWindow* form = compareWindow();
             shown = shown || (form && b.probe.LastPainted() == form->View()->Canvas() &&
-                              form->State().WorkImage.width() == w && form->State().WorkImage.height() == h);
+                              form->State().picture.Work().width() == w && form->State().picture.Work().height() == h);
             return shown;
         };
         // The window is modal: it is closed from a timer once it has shown both photos.
@@ -206,7 +209,7 @@ void BM_OpenCompare(benchmark::State& state) {
 void BM_FloodFill(benchmark::State& state) {
     Bench& b = B();
     b.Load(static_cast<int>(state.range(0)), 0);
-    const lum::Image photo = b.St().WorkImage;
+    const lum::Image photo = b.St().picture.Work();
     CompareWindow form(b.program->dialogs(), &b.prompts);
     form.resize(1024, 740);
     form.show();
@@ -214,7 +217,8 @@ void BM_FloodFill(benchmark::State& state) {
     QPoint at;
     auto reset = [&] {
         form.FillCompareWindowReading(photo, photo);
-        if (form.State().ToolMode != lum::kToolFill) form.paintToolbar()->Button(QStringLiteral("Btpeinture"))->click();
+        if (form.State().tools.Mode() != lum::ToolMode::Fill)
+            form.paintToolbar()->Button(QStringLiteral("Btpeinture"))->click();
         QTest::qWait(20);
     };
     auto press = [&] {
@@ -233,7 +237,7 @@ void BM_FloodFill(benchmark::State& state) {
         press();
         WaitForIdle();
         int64_t n = 0;
-        const lum::Image& now = form.State().WorkImage;
+        const lum::Image& now = form.State().picture.Work();
         for (int y = 0; y < photo.height(); ++y)
             for (int x = 0; x < photo.width(); ++x) n += std::memcmp(photo.pixel(x, y), now.pixel(x, y), 3) != 0;
         if (n > changed) {
@@ -246,7 +250,8 @@ void BM_FloodFill(benchmark::State& state) {
     Runs runs;
     for (auto _ : state) {
         reset();
-        if (!Measure(state, runs, "FloodFill", {{"shown", [&] { return form.State().WorkImage == filled; }}}, press))
+        if (!Measure(state, runs, "FloodFill", {{"shown", [&] { return form.State().picture.Work() == filled; }}},
+                     press))
             break;
         state.counters["filled_pct"] = 100.0 * static_cast<double>(changed) / (static_cast<double>(photo.width()) * photo.height());
     }

@@ -139,7 +139,9 @@ int main(int argc, char** argv) {
     run("open the photo", mainLimit, [&] { open(first); });
     run("Optimize", mainLimit, [&] {
         win.findChild<QToolButton*>(QStringLiteral("ProcessingOptimumActionSpeedButton"))->click();
-        WaitFor([&] { return !win.editor().JobRunning() && win.State().Optimized && !QApplication::overrideCursor(); });
+        WaitFor([&] {
+            return !win.editor().JobRunning() && win.State().file.Optimized() && !QApplication::overrideCursor();
+        });
     });
     run("open the compare window", compareLimit, [&] {
         // The window is modal: it is looked at and closed from a timer once it is up.

@@ -85,7 +85,7 @@ void CompareWindow::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* p
         form->FillCompareWindowReading(std::move(*copies), *photo.original);
         connect(form, &CompareWindow::Closed, form, [form, closed] {
             std::optional<lum::Image> kept;
-            if (form->KeepsEdits()) kept = std::move(form->State().WorkImage);
+            if (form->KeepsEdits()) kept = std::move(form->State().picture.Work());
             const QString next = form->FileToOpen();
             form->deleteLater();
             closed(std::move(kept), next);
@@ -105,9 +105,8 @@ void CompareWindow::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* p
 
 void CompareWindow::SetPhotoFile(const std::string& file, bool damaged) {
     lum::EditState& st = State();
-    st.PhotoFile = file;
-    st.PhotoDamaged = damaged;
-    if (!file.empty()) st.SaveFolder = lum::FolderPart(file);
+    st.file.SetPhotoFile(file, damaged);
+    if (!file.empty()) st.file.SetSaveFolder(lum::FolderPart(file));
 }
 
 void CompareWindow::SetPicture(const QString& name, const QString& folder) {
@@ -156,19 +155,19 @@ void CompareWindow::fill(Copies copies, const lum::Image& original) {
     lum::EditState& st = State();
     // 1. The memo: one line for the text before each "#".
     PhotoFileNameMemo->clear();
-    const QString info = QString::fromStdString(st.FileInfoText);
+    const QString info = QString::fromStdString(st.file.InfoText());
     const QStringList parts = info.split(QLatin1Char('#'));
     for (int i = 0; i + 1 < parts.size(); ++i) PhotoFileNameMemo->appendPlainText(parts[i]);
     PhotoFileNameMemo->moveCursor(QTextCursor::Start);
     // 2, 3. No selection, 100 %, scrolled to the top-left corner.
     editor().ClearSelection();
-    st.DropSelection();
-    st.ZoomIndex = lum::kHundredPercentSlot;
+    st.selection.Drop();
+    st.zoom.SetSlot(lum::kHundredPercentSlot);
     View()->ScrollToTopLeft();
     // 4, 5, 6. The photos, then the commit at 100 %: the photo handed in is the saved state,
     // where the history starts. Both copies of the optimized photo were made before either
     // takes its place.
-    st.MemoryImage = std::move(copies.memory);
+    st.picture.Baseline() = std::move(copies.memory);
     showOriginal(QImage());  // the label may still show the pixels about to be replaced
     originalPhoto_ = &original;
     editor().CommitMemoryImage(lum::CommitMode::Compare100, &copies.ready);
@@ -261,7 +260,7 @@ void CompareWindow::closeEvent(QCloseEvent* e) {
 void CompareWindow::mayCloseWithChanges(lum::Answered then) {
     // Losing the edits silently is never right: each answer says what becomes of them, and
     // Escape keeps the window open.
-    const QString name = QString::fromStdString(lum::FileNamePart(State().PhotoFile));
+    const QString name = QString::fromStdString(lum::FileNamePart(State().file.PhotoFile()));
     const QString what = name.isEmpty() ? tr("The picture was changed in this window.")
                                         : tr("The optimized photo \"%1\" was changed in this window.").arg(name);
     const QString text = what + QStringLiteral("\n\n") +

@@ -60,7 +60,7 @@ public:
     lum::PaintToolbar* paintToolbar() const { return PaintToolbar; }
 
     // --- filling ---
-    void SetFileInfoText(const std::string& text) { State().FileInfoText = text; }
+    void SetFileInfoText(const std::string& text) { State().file.SetInfoText(text); }
     // The name of the picture compared, for the caption, and the folder File > Open starts in.
     void SetPicture(const QString& name, const QString& folder);
     // The photo chosen with File > Open, once the window has closed for it.
@@ -78,7 +78,7 @@ public:
     void ShowModal();
     const lum::Image& OriginalPhoto() const { return *originalPhoto_; }
     // The image was changed since the window was filled or saved, and not undone back to that.
-    bool Changed() const { return !State().Saved; }
+    bool Changed() const { return !editor().Saved(); }
     // Closed with the answer to keep the edits in the main window.
     bool KeepsEdits() const { return keepEdits_; }
 
@@ -101,7 +101,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     QString captionName() const override;
-    bool captionUnsaved() const override { return !State().Saved; }
+    bool captionUnsaved() const override { return !editor().Saved(); }
     // File > Open: the window closes (with its question), then the main window opens the photo.
     void openChosenPhoto(const QString& path) override;
     QString openDialogFolder() const override;

@@ -47,7 +47,7 @@ FontAsker FontThrough(Prompts* prompts) {
 }
 
 ImagePoint WorkSize(const Context& c, const OpArgs& args) {
-    if (c.state) return ImagePoint{c.state->WorkImage.width(), c.state->WorkImage.height()};
+    if (c.state) return ImagePoint{c.state->picture.Work().width(), c.state->picture.Work().height()};
     return args.Has("size") ? args.Pair("size") : ImagePoint{};
 }
 
@@ -120,7 +120,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         PresetMix(m, args);
         const ImagePoint work = WorkSize(c, args);
         static const Image none;
-        const Image& source = c.state ? c.state->MixSource : none;
+        const Image& source = c.state ? c.state->picture.MixSource() : none;
         m.Prepare(source, MixSourceName(args), work.x, work.y);
         if (exec(m) != QDialog::Accepted) return false;
         PutMixArgs(args, m.Options());
@@ -136,10 +136,10 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
             chooser.SetTargetImage(target);
             chooser.SetPrompts(prompts);
         });
-        if (c.state) chooser.SetTargetImage(&c.state->MixSource);
+        if (c.state) chooser.SetTargetImage(&c.state->picture.MixSource());
         if (c.prompts) chooser.SetPrompts(c.prompts);
         // It opens on the folder of the photo on screen.
-        if (c.state) chooser.StartIn(QString::fromStdString(c.state->CurrentFolder));
+        if (c.state) chooser.StartIn(QString::fromStdString(c.state->file.CurrentFolder()));
         if (exec(chooser) != QDialog::Accepted || chooser.ChosenPicture().isEmpty()) return false;
         args.Set("source", chooser.ChosenPicture().toStdString());
         return true;
@@ -149,7 +149,7 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
         t.SetFontAsker(FontThrough(c.prompts));
         if (exec(t) != QDialog::Accepted) return false;
         // Its OK took the text rectangle of the preview: the stamp is the mix source.
-        if (c.state) c.state->MixSource = t.MixSource();
+        if (c.state) c.state->picture.MixSource() = t.MixSource();
         args.Set("background", t.BackgroundColour());
         return true;
     };

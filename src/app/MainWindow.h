@@ -97,11 +97,11 @@ public:
     void SetShowHiddenEntries(bool on);
     bool ShowsHiddenEntries() const { return showHidden_; }
 
-    QString FileInfoText() const { return QString::fromStdString(State().FileInfoText); }
+    QString FileInfoText() const { return QString::fromStdString(State().file.InfoText()); }
     const QImage& OriginalThumbnail() const { return thumbnail_; }
 
-    // The compare-and-edit window, shown modally with the file information, WorkImage (the
-    // optimized side), MemoryImage (the photo as loaded) and the photo's file. Once it has closed
+    // The compare-and-edit window, shown modally with the file information, the working image
+    // (the optimized side), the baseline (the photo as loaded) and the photo's file. Once it has closed
     // it hands back the edited photo when the user keeps the edits here: that becomes the working
     // image, as one step, unsaved.
     using CompareClosed = std::function<void(std::optional<lum::Image> kept)>;

@@ -207,7 +207,7 @@ QWidget* MainWindow::buildPhotoArea(QWidget* parent) {
 
     photoBox->addWidget(makePane(photoArea), 1);
     connect(View(), &lum::PhotoView::ZoomShown, this, [this](int percent) {
-        zoomLabel_->setText(State().HasPicture ? tr("%1 %").arg(percent) : QString());
+        zoomLabel_->setText(State().picture.HasPicture() ? tr("%1 %").arg(percent) : QString());
     });
 
     GradientPanel* bottomButtons = MakeSkinnedPanel(QStringLiteral("BottomButtonsRealMemoryPanel"), photoArea);

@@ -68,7 +68,7 @@ QSize thumbnailSize(int w, int h) {
 // The zoom a loaded photo of w x h is first shown at in a view of W x H: the commit's fit, or
 // slot 7 (100 %), where the load puts the zoom, when it fits as it is.
 int firstZoom(int asItIs, int w, int h, int W, int H) {
-    const int fit = lum::EditState::FitPercent(w, h, W, H);
+    const int fit = lum::ZoomState::FitPercent(w, h, W, H);
     return fit > 0 ? fit : asItIs;
 }
 
@@ -162,7 +162,7 @@ lum::PhotoLoader& MainWindow::loader() {
             int W = 0, H = 0;
             Pane()->ViewOuterSize(W, H);
             View()->ShowPreview(std::move(p.image), p.width, p.height,
-                                firstZoom(State().ZoomTable[lum::kHundredPercentSlot], p.width, p.height, W, H));
+                                firstZoom(State().zoom.PercentAt(lum::kHundredPercentSlot), p.width, p.height, W, H));
         };
         h.failed = [this](const QString& path, std::exception_ptr error) {
             Guard([&] { loadFailed(path, error); });
@@ -189,7 +189,7 @@ void MainWindow::startLoad(const QString& path, LoadPurpose purpose) {
     View()->EndPreview();  // of a photo no longer wanted
     int W = 0, H = 0;
     Pane()->ViewOuterSize(W, H);
-    const int asItIs = State().ZoomTable[lum::kHundredPercentSlot];  // the worker reads only what it was given
+    const int asItIs = State().zoom.PercentAt(lum::kHundredPercentSlot);  // the worker reads only what it was given
     loader().Load(path, [asItIs, W, H](int w, int h) { return firstZoom(asItIs, w, h, W, H); }, true);
 }
 
@@ -218,8 +218,8 @@ void MainWindow::loadDone(DecodedPhoto&& photo) {
         showDecodedPhoto(file, std::move(photo));
         // The logo is no photo of the user's: nothing to switch away from or save.
         originalPhotoWindow_->hide();
-        State().ForgetPhoto();
-        logoShown_ = State().HasPicture;
+        State().file.ForgetPhoto();
+        logoShown_ = State().picture.HasPicture();
         RefreshCaption();
     } else {
         editor().DropSelectionAndTool();
@@ -227,9 +227,9 @@ void MainWindow::loadDone(DecodedPhoto&& photo) {
         lum::EditState& st = State();
         // The folder of the photo itself: the tree may have recorded a folder clicked in the
         // list since it last listed this one.
-        st.CurrentFolder = QFileInfo(file).absolutePath().toStdString();
-        st.SaveFolder = st.CurrentFolder;
-        st.CurrentFileName = file.toStdString();
+        st.file.SetCurrentFolder(QFileInfo(file).absolutePath().toStdString());
+        st.file.SetSaveFolder(st.file.CurrentFolder());
+        st.file.SetCurrentFileName(file.toStdString());
         showDecodedPhoto(file, std::move(photo));
         followPhotoFolder();
     }
@@ -280,24 +280,23 @@ void MainWindow::showDecodedPhoto(const QString& path, DecodedPhoto&& photo) {
     lum::EditState& st = State();
     // Laid out just below at the size the preview had.
     View()->EndPreview();
-    st.SelectionActive = lum::kNoSelection;
-    st.ZoomIndex = lum::kHundredPercentSlot;
+    st.selection.End();
+    st.zoom.SetSlot(lum::kHundredPercentSlot);
     View()->ScrollToTopLeft();
-    st.PhotoJustLoaded();
-    st.PhotoFile = QFileInfo(path).absoluteFilePath().toStdString();
-    st.PhotoDamaged = photo.report.damaged();
+    st.file.PhotoJustLoaded();
+    st.file.SetPhotoFile(QFileInfo(path).absoluteFilePath().toStdString(), photo.report.damaged());
     showFileInfo(path, photo.image.width(), photo.image.height());
 
-    st.MemoryImage = std::move(photo.image);
-    st.CurrentMetadata = std::move(photo.metadata);
-    st.TookSource(QFileInfo(path).absoluteFilePath().toStdString(), photo.source);
-    buildThumbnail(st.MemoryImage);
+    st.picture.Baseline() = std::move(photo.image);
+    st.file.SetMetadata(std::move(photo.metadata));
+    st.file.TookSource(QFileInfo(path).absoluteFilePath().toStdString(), photo.source);
+    buildThumbnail(st.picture.Baseline());
     editor().CommitMemoryImage(lum::CommitMode::Normal, &photo.copies);
     // The buffers given back are kept for the next photo only as far as one copy of this one
     // (at least a little room for small photos): the rest of the photo closed goes back to the
     // system.
     lum::Image::SetBufferReserve(std::min(lum::Program::kBufferReserveBytes,
-                                          std::max(st.WorkImage.byteSize(), kLeastBufferReserve)));
+                                          std::max(st.picture.Work().byteSize(), kLeastBufferReserve)));
     logoShown_ = false;
     editor().Redraw();
     RefreshCaption();
@@ -314,8 +313,8 @@ void MainWindow::showFileInfo(const QString& path, int width, int height) {
     PhotoFileNameMemo->appendPlainText(path);
     PhotoFileNameMemo->appendPlainText(sizeLine);
     PhotoFileNameMemo->appendPlainText(dateLine);
-    State().FileInfoText =
-        (path + QLatin1Char('#') + sizeLine + QLatin1Char('#') + dateLine + QLatin1Char('#')).toStdString();
+    State().file.SetInfoText(
+        (path + QLatin1Char('#') + sizeLine + QLatin1Char('#') + dateLine + QLatin1Char('#')).toStdString());
 }
 
 void MainWindow::buildThumbnail(const lum::Image& photo) {
@@ -336,14 +335,14 @@ void MainWindow::buildThumbnail(const lum::Image& photo) {
 // Buttons
 
 void MainWindow::OpenCompareWindow() {
-    if (!compareOpener_ || !State().HasPicture || editor().JobRunning()) return;
+    if (!compareOpener_ || !State().picture.HasPicture() || editor().JobRunning()) return;
     openAfterCompare_.clear();
     // The compare window's copies take the place of the source copy, which the next operation
     // here makes again.
     editor().DropSourceCopy();
     const lum::EditState& st = State();
-    lum::ComparedPhoto photo{st.FileInfoText, &st.WorkImage,   &st.MemoryImage,     st.PhotoFile,
-                             st.PhotoDamaged, PictureName(), OpenDialogFolder(), {}};
+    lum::ComparedPhoto photo{st.file.InfoText(), &st.picture.Work(),   &st.picture.Baseline(),     st.file.PhotoFile(),
+                             st.file.PhotoDamaged(), PictureName(), OpenDialogFolder(), {}};
     photo.offload = [this](std::function<void()> work, std::function<void(std::exception_ptr)> then) {
         editor().Offload(std::move(work), std::move(then));
     };

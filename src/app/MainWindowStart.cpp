@@ -26,14 +26,14 @@ bool holdsPhotos(const QString& folder) {
 
 void MainWindow::startUp() {
     lum::EditState& st = State();
-    st.SaveFolder.clear();
-    st.NewImagePending = false;
+    st.file.SetSaveFolder(std::string());
+    st.file.SetNewPicturePending(false);
     (void)lum::ToneTable();
-    st.CurrentFolder = QDir::currentPath().toStdString();
+    st.file.SetCurrentFolder(QDir::currentPath().toStdString());
     // The start-up logo is shown once the window has its size, so the fit sees the real photo
     // area (see showEvent).
     logoPending_ = QFileInfo(StartupLogoPath()).isFile();
-    st.ForgetPhoto();
+    st.file.ForgetPhoto();
 }
 
 MainWindow::StartRequest MainWindow::ReadStartArguments(const QStringList& args,
@@ -120,17 +120,17 @@ QString MainWindow::ShownPhoto() const {
 }
 
 QString MainWindow::shownPhotoFile() const {
-    const std::string& file = State().PhotoFile;
+    const std::string& file = State().file.PhotoFile();
     return file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).absoluteFilePath();
 }
 
 QString MainWindow::PictureName() const {
-    if (!State().HasPicture || logoShown_) return QString();
+    if (!State().picture.HasPicture() || logoShown_) return QString();
     if (ShownPhoto().isEmpty()) return tr("Untitled");
     return QFileInfo(ShownPhoto()).fileName();
 }
 
-bool MainWindow::captionUnsaved() const { return State().HasPicture && !State().Saved; }
+bool MainWindow::captionUnsaved() const { return State().picture.HasPicture() && !editor().Saved(); }
 
 QString MainWindow::openDialogFolder() const {
     if (!ShownPhoto().isEmpty()) return QFileInfo(ShownPhoto()).absolutePath();
@@ -142,14 +142,14 @@ QString MainWindow::openDialogFolder() const {
 
 void MainWindow::askBeforeLeavingPhoto(const QString& next, lum::Answered then) {
     const lum::EditState& st = State();
-    if (!st.HasPicture || st.Saved) return then(true);
+    if (!st.picture.HasPicture() || editor().Saved()) return then(true);
     const QString name = PictureName();
     const bool closing = next.isEmpty();
     QString text;
     if (ShownPhoto().isEmpty()) {
         text = closing ? tr("Save the new picture before closing Lumora?")
                        : tr("Save the new picture before opening %1?").arg(next);
-    } else if (st.OnlyOptimized) {
+    } else if (editor().OnlyOptimized()) {
         text = closing ? tr("Save the optimized photo %1 before closing Lumora?").arg(name)
                        : tr("Save the optimized photo %1 before opening %2?").arg(name, next);
     } else {

@@ -35,7 +35,7 @@ Program::Program(Prompts* prompts) {
     // The picture chooser loads into the main window's mix source (the "&Image" command points
     // it at the mix source of whichever window opens it).
     PictureChooser& chooser = dialogs_->Chooser();
-    chooser.SetTargetImage(&main_->State().MixSource);
+    chooser.SetTargetImage(&main_->State().picture.MixSource());
     chooser.SetPrompts(&main_->prompts());
 
     // "Mémorizer last working folder" is kept between runs.
@@ -54,7 +54,7 @@ Program::Program(Prompts* prompts) {
     MainWindow* main = main_.get();
     QObject::connect(&options, &OptionsDialog::memorizeLastFolderToggled, main, [main](bool on) {
         FolderMemory::SetEnabled(on);
-        if (on) FolderMemory::Remember(QString::fromStdString(main->State().CurrentFolder));
+        if (on) FolderMemory::Remember(QString::fromStdString(main->State().file.CurrentFolder()));
     });
     QObject::connect(&options, &OptionsDialog::standardParametersReset, main, [] { FolderMemory::Forget(); });
 }

@@ -88,17 +88,17 @@ std::string WritableName(const std::string& path) { return HasReadOnlyExtension(
 
 void PhotoSaving::presetFromPhoto() {
     // The photo's own name and folder; for a made or pasted picture only the folder.
-    if (!st_.PhotoFile.empty()) {
-        dialogFileName_ = WritableName(st_.PhotoFile);
+    if (!st_.file.PhotoFile().empty()) {
+        dialogFileName_ = WritableName(st_.file.PhotoFile());
         return;
     }
-    const std::string& folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
+    const std::string& folder = st_.file.SaveFolder().empty() ? st_.file.CurrentFolder() : st_.file.SaveFolder();
     if (!folder.empty()) dialogFileName_ = joinFolder(folder, std::string());
 }
 
 bool PhotoSaving::MayReplace(const std::string& path) {
     if (!fileExists(path)) return true;
-    if (st_.PhotoDamaged && sameFile(path, st_.PhotoFile)) {
+    if (st_.file.PhotoDamaged() && sameFile(path, st_.file.PhotoFile())) {
         // Only part of the original could be decoded: replacing it loses the rest for good.
         const std::string text =
             QCoreApplication::translate("PhotoSaving", "The original photo \"%1\" is damaged: only part of it could be decoded.\n\n"
@@ -123,37 +123,36 @@ std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExte
 std::vector<uint8_t> PhotoSaving::Encode(const std::string& path, bool bmpByExtension, const JpegSettings& settings,
                                          std::vector<std::string>* warnings) const {
     // The print size goes into BMP files too.
-    if (bmpByExtension && HasBmpExtension(path)) return EncodeBmp(st_.WorkImage, &st_.CurrentMetadata.density);
+    if (bmpByExtension && HasBmpExtension(path)) return EncodeBmp(st_.picture.Work(), &st_.file.Metadata().density);
     JpegEncodeOptions opts;
     opts.quality = settings.quality;
     opts.progressive = settings.progressive;
-    opts.metadata = st_.CurrentMetadata.empty() ? nullptr : &st_.CurrentMetadata;
+    opts.metadata = st_.file.Metadata().empty() ? nullptr : &st_.file.Metadata();
     opts.warnings = warnings;
-    return EncodeJpeg(st_.WorkImage, opts);
+    return EncodeJpeg(st_.picture.Work(), opts);
 }
 
 void PhotoSaving::nothingWritten(const std::string& shown) {
     // The error box or the cancelled question, like any question, made the window forget its
     // file; nothing was written, so the picture still stands for the photo it showed before, and
     // the caption and the next save dialog name that one.
-    st_.CurrentFileName = shown;
+    st_.file.SetCurrentFileName(shown);
 }
 
 void PhotoSaving::afterWrite(const std::string& path, bool keepIndex) {
-    st_.CurrentFileName = path;
+    st_.file.SetCurrentFileName(path);
     if (chooser_) chooser_->RefreshFileList(keepIndex ? chooser_->SelectedIndex() : -1);
     editor_.Macro().Close();
 }
 
 void PhotoSaving::written(const std::string& path) {
     // The file holds the picture now, as it is on screen.
-    st_.PhotoFile = path;
-    st_.PhotoDamaged = false;
+    st_.file.SetPhotoFile(path, false);
     editor_.MarkSaved();
 }
 
 PhotoSaving::Overwrite PhotoSaving::askIfChangedOnDisk(std::string& path) {
-    if (!st_.ChangedOnDisk(path) || writtenByUs(path)) return Overwrite::Ordinary;
+    if (!st_.file.ChangedOnDisk(path) || writtenByUs(path)) return Overwrite::Ordinary;
     const QString name = QFileInfo(QString::fromStdString(path)).fileName();
     const std::string caption =
         QCoreApplication::translate("PhotoSaving", "Photo Changed by Another Program").toStdString();
@@ -190,8 +189,8 @@ void PhotoSaving::write(const std::string& path, bool bmpByExtension, std::funct
             hourglass.reset();
             if (!failure) {
                 // The picture now stands for what was just written: saving it again asks nothing.
-                st_.TookSource(path, IdentityOf(path));
-                ownWrites()[path] = st_.SourceFile;
+                st_.file.TookSource(path, IdentityOf(path));
+                ownWrites()[path] = st_.file.SourceFile();
                 // Written all the same, but not all of the photo's metadata went with it.
                 for (const std::string& w : *warnings)
                     prompts_.Message(QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ": " + w);
@@ -201,8 +200,8 @@ void PhotoSaving::write(const std::string& path, bool bmpByExtension, std::funct
 }
 
 void PhotoSaving::writeAsked(std::string path, const std::string& shown, bool replaceAsked, Answered done) {
-    st_.NewImagePending = false;
-    st_.SaveFolder = FolderPart(path);
+    st_.file.SetNewPicturePending(false);
+    st_.file.SetSaveFolder(FolderPart(path));
     Overwrite how = Overwrite::Ordinary;
     try {
         // A file another program changed since it was opened is never replaced by a plain Yes.
@@ -242,10 +241,10 @@ void PhotoSaving::writeAsked(std::string path, const std::string& shown, bool re
 }
 
 void PhotoSaving::SaveWithDialog(Answered done) {
-    const std::string shown = st_.CurrentFileName;
+    const std::string shown = st_.file.CurrentFileName();
     presetFromPhoto();
     std::string path = dialogFileName_;
-    const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
+    const std::string folder = st_.file.SaveFolder().empty() ? st_.file.CurrentFolder() : st_.file.SaveFolder();
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
     // program still offers to save.
     if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return done(false);
@@ -255,13 +254,13 @@ void PhotoSaving::SaveWithDialog(Answered done) {
 }
 
 void PhotoSaving::SaveFromMenu(Answered done) {
-    const std::string shown = st_.CurrentFileName;
+    const std::string shown = st_.file.CurrentFileName();
     // Silent over the picture chooser's file when that is the current file; otherwise the
     // dialog proposes the photo's own name, never the chooser's (a picture mixed in).
     bool silent = false;
     if (chooser_) {
         const std::string selected = chooser_->SelectedPath();
-        if (!selected.empty() && !st_.NewImagePending && selected == st_.CurrentFileName &&
+        if (!selected.empty() && !st_.file.NewPicturePending() && selected == st_.file.CurrentFileName() &&
             !HasReadOnlyExtension(selected)) {
             // A photo of a format Lumora only reads is never saved over: the dialog proposes its
             // name as a JPEG.
@@ -273,7 +272,7 @@ void PhotoSaving::SaveFromMenu(Answered done) {
 
     std::string path = dialogFileName_;
     if (!silent) {
-        const std::string folder = st_.SaveFolder.empty() ? st_.CurrentFolder : st_.SaveFolder;
+        const std::string folder = st_.file.SaveFolder().empty() ? st_.file.CurrentFolder() : st_.file.SaveFolder();
         if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return done(false);
         path = WritableName(path);
         dialogFileName_ = path;
@@ -294,12 +293,12 @@ bool PhotoSaving::MoveCurrentFileToTrash() {
     const std::string selected = chooser_ ? chooser_->SelectedPath() : std::string();
     const int index = chooser_ ? chooser_->SelectedIndex() : -1;
     // Without a picked file there is nothing to delete: refused like a mismatch.
-    if (selected != st_.CurrentFileName || st_.CurrentFileName.empty()) {
+    if (selected != st_.file.CurrentFileName() || st_.file.CurrentFileName().empty()) {
         prompts_.Message(Tr(kDeleteRefusedText));
         return false;
     }
     // Any question re-activates the window, which forgets the current file name.
-    const std::string path = st_.CurrentFileName;
+    const std::string path = st_.file.CurrentFileName();
     const QString qpath = QString::fromStdString(path);
 
     // The desktop's trash asks nothing itself; this stands for the confirmation it would ask.

@@ -63,7 +63,7 @@ public:
     // The name the save dialog last held (it keeps it between runs, as file dialogs do).
     const std::string& DialogFileName() const { return dialogFileName_; }
 
-    // Encodes WorkImage for path: BMP when bmpByExtension and the name ends in .bmp, JPEG with
+    // Encodes the working image for path: BMP when bmpByExtension and the name ends in .bmp, JPEG with
     // the Options' quality and progressive mode (and the photo's metadata) otherwise; both keep
     // the print size. warnings receives what of the metadata could not be written.
     std::vector<uint8_t> Encode(const std::string& path, bool bmpByExtension,

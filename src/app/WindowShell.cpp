@@ -71,7 +71,7 @@ Dialogs& WindowShell::dialogs() {
 
 EditPane* WindowShell::makePane(QWidget* parent) {
     pane_ = new EditPane(editor_, parent);
-    connect(pane_, &EditPane::SelectionWasCleared, this, [this] { selectionToolbar_->ShowTool(0); });
+    connect(pane_, &EditPane::SelectionWasCleared, this, [this] { selectionToolbar_->ShowTool(ToolMode::None); });
     connect(pane_, &EditPane::WorkChanged, this, &WindowShell::workChanged);
     return pane_;
 }
@@ -83,31 +83,31 @@ void WindowShell::makeSelectionToolbar() {
     TouchesPicture(selectionToolbar_);
     selectionToolbar_->hide();
     connect(selectionToolbar_, &SelectionToolbar::ToolChosen, this,
-            [this](int mode) { Guard([this, mode] { ChooseSelectionTool(mode); }); });
+            [this](ToolMode mode) { Guard([this, mode] { ChooseSelectionTool(mode); }); });
     if (!kind_.selections) return;
     editor_.SetSelectionTool(std::make_unique<SelectionHandlerTool>([this] {
         return GrabOptions{selectionToolbar_->EraseChecked(), selectionToolbar_->DuplicateChecked()};
     }));
     connect(pane_, &EditPane::ToolReset, this, [this] {
-        selectionToolbar_->ShowTool(0);
+        selectionToolbar_->ShowTool(ToolMode::None);
         selectionToolbar_->SetLabels(QString(), QString());
     });
     connect(pane_, &EditPane::ToolLabelsChanged, selectionToolbar_, &SelectionToolbar::SetLabels);
 }
 
-void WindowShell::ChooseSelectionTool(int mode) {
+void WindowShell::ChooseSelectionTool(ToolMode mode) {
     editor_.ResetTool();
-    State().ToolMode = mode;
+    State().tools.SetMode(mode);
     // Where the photo view draws no selection, a shape only sets the mode and the cursor.
     if (kind_.selections) editor_.SetTool(MakeSelectionTool(mode));
     selectionToolbar_->ShowTool(mode);
-    View()->Canvas()->setCursor(mode ? Qt::CrossCursor : Qt::ArrowCursor);
+    View()->Canvas()->setCursor(mode != ToolMode::None ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
 void WindowShell::startEditing() {
     EditState& st = State();
-    st.ResetZoom();
-    st.Kernel = InitialKernelRegister();
+    st.zoom.Reset();
+    st.registers.ResetKernel();
     // While the recorder records, the window says so in its status bar.
     recordingLabel_ = new QLabel(this);
     recordingLabel_->setObjectName(QStringLiteral("MacroRecordingLabel"));
@@ -158,7 +158,7 @@ bool WindowShell::event(QEvent* e) {
 
 void WindowShell::forgetCurrentFile() {
     if (AfterWork([this] { forgetCurrentFile(); })) return;
-    State().CurrentFileName.clear();
+    State().file.SetCurrentFileName(std::string());
 }
 
 bool WindowShell::AfterWork(const std::function<void()>& f) {
@@ -204,7 +204,7 @@ PhotoSaving& WindowShell::saving() {
 bool WindowShell::hasPictureToSave() {
     // A key that is no greyed menu item (Ctrl+S) waits for the job like the rest.
     if (editor_.JobRunning()) return false;
-    if (State().HasPicture) return true;
+    if (State().picture.HasPicture()) return true;
     prompts().Message(tr(kNoPhotoToSave).toStdString());
     return false;
 }
@@ -321,7 +321,7 @@ void WindowShell::ShowVersionWindow() {
 
 QString WindowShell::openDialogFolder() const {
     const EditState& st = State();
-    return QString::fromStdString(st.SaveFolder.empty() ? st.CurrentFolder : st.SaveFolder);
+    return QString::fromStdString(st.file.SaveFolder().empty() ? st.file.CurrentFolder() : st.file.SaveFolder());
 }
 
 void WindowShell::OpenWithDialog() {

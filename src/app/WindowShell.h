@@ -40,8 +40,8 @@ class HelpWindow;
 // Runs a piece of pixel work (as a job, for a big photo) and then what follows, with what it threw.
 using Offloader = std::function<void(std::function<void()> work, std::function<void(std::exception_ptr)> then)>;
 
-// What the compare window is filled with: the main window's file information, its WorkImage
-// (the optimized side) and MemoryImage (the photo as loaded), and the photo's own file.
+// What the compare window is filled with: the main window's file information, its working image
+// (the optimized side) and baseline (the photo as loaded), and the photo's own file.
 struct ComparedPhoto {
     std::string fileInfo;
     const Image* optimized = nullptr;
@@ -161,7 +161,7 @@ public:
     // The working image becomes the baseline (nothing before the first picture).
     void Memorize();
     void PopUpZoomMenu();
-    void ChooseSelectionTool(int mode);
+    void ChooseSelectionTool(ToolMode mode);
 
     // --- help and the web ---
     // The help window of the manual shipped with the program ("Lumora Help").

@@ -31,13 +31,13 @@ bool WindowShell::RunCommand(const char* control) {
     if (!ref.op) return false;
     // Before the first photo there is nothing to work on, only a picture to make; while a job
     // owns the picture its commands are greyed.
-    if ((!State().HasPicture && !ref.op->makesPicture) || editor_.JobRunning()) return false;
+    if ((!State().picture.HasPicture() && !ref.op->makesPicture) || editor_.JobRunning()) return false;
     if (ref.op->pixel) {
         // A pixel operation keeps the picture as it was beside its result: where that does not
         // fit, the user is told before the system would have to stop the program.
         bool room = false;
         Guard([&] {
-            RequireRoom(2 * uint64_t(editor_.State().WorkImage.byteSize()), "do this");
+            RequireRoom(2 * uint64_t(editor_.State().picture.Work().byteSize()), "do this");
             room = true;
         });
         if (!room) return false;
@@ -176,7 +176,7 @@ void WindowShell::Undo() { takeStep(false); }
 void WindowShell::Redo() { takeStep(true); }
 
 void WindowShell::takeStep(bool forward) {
-    if (!State().HasPicture || editor_.JobRunning()) return;
+    if (!State().picture.HasPicture() || editor_.JobRunning()) return;
     const auto stepped = [this](std::exception_ptr failure) {
         if (failure) std::rethrow_exception(failure);
         historyStepped();
@@ -212,11 +212,11 @@ void WindowShell::workChanged(bool running) {
 }
 
 void WindowShell::ResetImage() {
-    if (State().HasPicture && !editor_.JobRunning()) editor_.ResetImage();
+    if (State().picture.HasPicture() && !editor_.JobRunning()) editor_.ResetImage();
 }
 
 void WindowShell::Memorize() {
-    if (State().HasPicture && !editor_.JobRunning()) editor_.Memorize();
+    if (State().picture.HasPicture() && !editor_.JobRunning()) editor_.Memorize();
 }
 
 void WindowShell::PopUpZoomMenu() { pane_->ZoomMenu()->popup(QCursor::pos()); }

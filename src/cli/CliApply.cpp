@@ -64,15 +64,15 @@ int RunApply(const std::vector<std::string>& args) {
     StderrPrompts prompts;
     Editor editor(EditorPolicy::CommandLine(), &prompts);
     EditState& st = editor.State();
-    st.Targets = a.out.targets;
-    if (a.out.seed) st.Noise = BrushRandom(*a.out.seed);
-    st.MemoryImage = std::move(pic.image);
+    st.registers.SetTargets(a.out.targets);
+    if (a.out.seed) st.tools.SetNoise(BrushRandom(*a.out.seed));
+    st.picture.Baseline() = std::move(pic.image);
     editor.CommitMemoryImage();
-    st.PhotoLoaded = true;
-    st.CurrentFileName = a.input;
+    st.file.SetLoaded(true);
+    st.file.SetCurrentFileName(a.input);
     // The photo's metadata goes with the editing state, so a new picture made by an operation
     // does not leave with the camera data and thumbnail of the photo it replaced.
-    st.CurrentMetadata = std::move(pic.metadata);
+    st.file.SetMetadata(std::move(pic.metadata));
 
     StopRequest stop;
     for (const ParsedOperation& op : a.ops) {
@@ -93,7 +93,7 @@ int RunApply(const std::vector<std::string>& args) {
     if (StopRequest::Requested()) throw Failure("interrupted; " + a.output + " not written");
     std::vector<std::string> warnings;
     try {
-        std::vector<uint8_t> bytes = EncodeFor(a.output, st.WorkImage, a.out, &st.CurrentMetadata, &warnings);
+        std::vector<uint8_t> bytes = EncodeFor(a.output, st.picture.Work(), a.out, &st.file.Metadata(), &warnings);
         WriteFileAtomic(a.output, bytes);
     } catch (const std::exception& e) {
         throw Failure(About(a.output, e.what()));

@@ -46,10 +46,10 @@ inline constexpr const char* kMixFromText = "text";
 inline constexpr const char* kNoPictureToMix = QT_TRANSLATE_NOOP("lum", "There is no picture to mix.");
 
 // Asks the mix options (the "mix" operation's parameters, started from `presets`, the rest as
-// the dialog was last left), then mixes MixSource into the working image. False when
+// the dialog was last left), then mixes the mix source into the working image. False when
 // cancelled: nothing changed then. Refused (kNoPictureToMix) without a mix source.
 bool RunMix(Editor& editor, OpArgs presets);
-// The mix after the dialog: SourceImage := WorkImage, the source mirrored for good, placed and
+// The mix after the dialog: the source copy := the working image, the mix source mirrored for good, placed and
 // composed; every style but "Tiles" then floats, to be dragged until a right press. Returns
 // the placement.
 MixPlacement MixIntoWork(Editor& editor, const MixOptions& options);

@@ -35,23 +35,23 @@ Image GradientOfSize(const OpArgs& a) {
 
 void NewImage(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
-    st.ZoomIndex = kHundredPercentSlot;
+    st.zoom.SetSlot(kHundredPercentSlot);
     e.CommitPicture(GradientOfSize(a));
     // The old photo's name, camera data and thumbnail are not this picture's.
-    st.TookNewPicture();
+    st.file.TookNewPicture();
 }
 
 void LightenWithGradient(Editor& e, const OpArgs& a) {
     e.BeginPixelOp();
     EditState& st = e.State();
-    const GradientParams params = GradientFromArgs(a, st.WorkImage.width(), st.WorkImage.height());
+    const GradientParams params = GradientFromArgs(a, st.picture.Work().width(), st.picture.Work().height());
     Image layer;  // scratch: the baseline stays as it is
-    LightenGradient(st.WorkImage, params, layer);
+    LightenGradient(st.picture.Work(), params, layer);
 }
 
 void MixFile(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
-    st.MixSource = LoadPicture(a.Text("file")).image;
+    st.picture.MixSource() = LoadPicture(a.Text("file")).image;
     const MixOptions options = MixFromArgs(a);
     MixIntoWork(e, options);
     const ImagePoint move = a.Pair("move");
@@ -70,11 +70,12 @@ Image ClipboardPicture(Editor& e, const char* noImage) {
 // What Copy puts on the clipboard: the working image, or the selected piece as it was lifted.
 Image CopiedPicture(const Editor& e) {
     const EditState& st = e.State();
-    if (st.SelectionActive < 1) return st.WorkImage;
-    const Rect& r = st.SelectionRect;
-    if (st.SelectionImage.width() == r.width() && st.SelectionImage.height() == r.height()) return st.SelectionImage;
+    if (!st.selection.Active()) return st.picture.Work();
+    const Rect& r = st.selection.Bounds();
+    if (st.selection.Piece().width() == r.width() && st.selection.Piece().height() == r.height())
+        return st.selection.Piece();
     // No piece was lifted for this selection: lift it now, outside the shape in the background.
-    return LiftSelectionImage(st.WorkImage, st.Confine(), e.BackgroundColour());
+    return LiftSelectionImage(st.picture.Work(), st.selection.Confine(), e.BackgroundColour());
 }
 
 }  // namespace
@@ -86,7 +87,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "New Image"))
                     .On("Btnouveau", QT_TRANSLATE_NOOP("Operations", "&New Image..."), kBothWindows)
-                    .BeforeAsking([](Editor& e) { e.State().StartNewPicture(); })
+                    .BeforeAsking([](Editor& e) { e.State().file.StartNewPicture(); })
                     .Asks()
                     .MakesPicture());
     t.push_back(GradientKeys(Operation("lighten-gradient", LightenWithGradient)
@@ -111,18 +112,18 @@ void AddComposeOperations(std::vector<Operation>& t) {
     // The commands of the windows that fill the mix source and then mix.
     t.push_back(GradientKeys(Operation("mix-gradient",
                                        [](Editor& e, const OpArgs& a) {
-                                           e.State().MixSource = GradientOfSize(a);
+                                           e.State().picture.MixSource() = GradientOfSize(a);
                                            RunMix(e, GradientMixPresets());
                                        })
                                  .Param(ParamDef::Pair("size", 1, kMaxSide)))
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Mix Gradient"))
                     .On("Btmixdegrad", QT_TRANSLATE_NOOP("Operations", "&Gradient..."), kBothWindows)
                     .Asks([](const EditState& st, OpArgs& a) {
-                        a.Set("size", ImagePoint{st.WorkImage.width(), st.WorkImage.height()});
+                        a.Set("size", ImagePoint{st.picture.Work().width(), st.picture.Work().height()});
                     })
                     .NotBusy()
                     .DesktopOnly());
-    // The picture is loaded into MixSource by the chooser while the user browses.
+    // The picture is loaded into the mix source by the chooser while the user browses.
     t.push_back(Operation("mix-image", [](Editor& e, const OpArgs& a) { RunMix(e, a); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Mix Image"))
                     .On("Btmiximage", QT_TRANSLATE_NOOP("Operations", "&Image..."), kBothWindows)
@@ -131,7 +132,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .DesktopOnly());
     t.push_back(Operation("mix-clipboard",
                           [](Editor& e, const OpArgs&) {
-                              e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
+                              e.State().picture.MixSource() = ClipboardPicture(e, kNoImageInClipboard);
                               OpArgs presets;
                               presets.Set("source", std::string(kMixFromClipboard));
                               RunMix(e, presets);
@@ -142,7 +143,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .DesktopOnly());
     t.push_back(Operation("paste-into",
                           [](Editor& e, const OpArgs&) {
-                              e.State().MixSource = ClipboardPicture(e, kNoImageInClipboard);
+                              e.State().picture.MixSource() = ClipboardPicture(e, kNoImageInClipboard);
                               OpArgs presets;
                               presets.Set("source", std::string(kMixFromClipboard));
                               presets.Set(kMixStyle.key, MixWord(kMixStyle, static_cast<int>(MixStyle::MaskedCopy)));
@@ -156,10 +157,10 @@ void AddComposeOperations(std::vector<Operation>& t) {
                           [](Editor& e, const OpArgs&) {
                               EditState& st = e.State();
                               Image picture = ClipboardPicture(e, kNoImageInClipboard);
-                              st.FloatActive = false;
+                              st.tools.SetFloating(false);
                               e.CommitPicture(std::move(picture));
                               // A file of its own to come: a save never proposes the old photo's name.
-                              st.TookNewPicture();
+                              st.file.TookNewPicture();
                           })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Paste as New Image"))
                     .On("Commenouvelleimage1", QT_TRANSLATE_NOOP("Operations", "Paste as &New Image"), kBothWindows)
@@ -170,7 +171,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                     .NotBusy()
                     .DesktopOnly()
                     .KeepsImage());
-    // The stamp (the dialog's text rectangle) is put into MixSource by the dialog's OK, which
+    // The stamp (the dialog's text rectangle) is put into the mix source by the dialog's OK, which
     // also answers the background the stamp was drawn on.
     t.push_back(Operation("text-stamp",
                           [](Editor& e, const OpArgs& a) { RunMix(e, TextStampMixPresets(a.ColourOf("background"))); })

@@ -1,23 +1,16 @@
-// The editing state of one window: the images, the selection, zoom and tool state, the
-// per-window registers, the document strings and flags. The main window and the compare window
-// each own one, through their editor.
+// The editing state of one window: its pictures, what is known of their file, the selection, the
+// view's zoom, the tools' settings and the registers. The main window and the compare window each
+// own one, through their editor. What the history knows (whether the picture is saved) the
+// editor answers from its history.
 #pragma once
 #include <array>
 #include <cstdint>
-#include <string>
-#include <vector>
 
 #include "editing/ImagePoint.h"
-#include "image/Codec.h"
-#include "image/Color.h"
+#include "editing/PictureFile.h"
+#include "editing/SelectionState.h"
+#include "editing/ToolSettings.h"
 #include "image/Image.h"
-#include "image/Mask.h"
-#include "image/Tables.h"
-#include "imaging/Brush.h"
-#include "imaging/ColourOps.h"
-#include "imaging/Confinement.h"
-#include "imaging/Filters.h"
-#include "imaging/Selection.h"
 
 namespace lum {
 
@@ -33,7 +26,7 @@ enum class FitRule {
     HundredPercentWhenFits  // compare window
 };
 
-// The copy of a picture about to become MemoryImage that its commit makes, made beforehand (on
+// The copy of a picture about to become the baseline that its commit makes, made beforehand (on
 // another thread), so that the commit takes it over instead of copying on the window's thread.
 struct BaselineCopies {
     Image work;
@@ -42,128 +35,98 @@ struct BaselineCopies {
     bool SizedFor(const Image& img) const;
 };
 
-// The slot of the zoom table that holds 100 %.
-constexpr int32_t kHundredPercentSlot = 7;
-
-// Kinds of selection (the value of SelectionActive), as imaging's SelectionKind numbers them.
-constexpr int32_t kNoSelection = 0, kFreeShape = 1, kRectangleSelection = 2, kEllipseSelection = 3;
-
-class EditState {
+// The pictures of a window. They are buffers that pixel code fills in place, hence the
+// references.
+class PictureImages {
 public:
-    EditState();
+    PictureImages();
 
-    // --- images (the steps before are the editor's history) ---
-    Image MemoryImage;     // the baseline: the photo as loaded or last memorized; Reset returns to it
-    Image WorkImage;       // what is shown, edited and saved
-    Image SourceImage;     // the working image as it was before the last pixel operation
-    Image MoveBuffer;      // the working image at the last grab of the selection
-    Image SelectionImage;  // the pixels of the selection
+    // What is shown, edited and saved.
+    Image& Work() { return work_; }
+    const Image& Work() const { return work_; }
+    // The photo as loaded or last memorized; Reset returns to it.
+    Image& Baseline() { return baseline_; }
+    const Image& Baseline() const { return baseline_; }
+    // The working image as it was before the last pixel operation.
+    Image& SourceCopy() { return source_; }
+    const Image& SourceCopy() const { return source_; }
     // The picture a mix lays over the working image (a chosen picture, a gradient, the
     // clipboard's, a text stamp). Kept apart from the baseline, which the compare window shows
     // as the original and the zoom fits and the new size start from.
-    Image MixSource;
+    Image& MixSource() { return mix_; }
+    const Image& MixSource() const { return mix_; }
 
-    // --- selection: its kind, bounding rectangle (right and bottom exclusive), points relative
-    // to Left/Top, and a mask of the rectangle's size, non-zero inside ---
-    int32_t SelectionActive = kNoSelection;
-    Rect SelectionRect{0, 0, 1, 1};
-    std::vector<ImagePoint> SelectionPoints;
-    Mask SelectionMask;
-    // Makes a new selection; a mask without any byte inside (or not of the rectangle's size)
-    // makes none. Returns whether a selection exists afterwards.
-    bool SetSelection(int32_t kind, const Rect& rect, std::vector<ImagePoint> points, Mask mask);
-    bool SetSelection(Selection sel);
-    // No selection; its rectangle back to (0, 0, 1, 1).
-    void DropSelection();
-    // Where confined operations may change pixels: the selection, or the whole image.
-    Confinement Confine() const;
-    // The selection rectangle read with inclusive bounds (its right and bottom too) and
-    // clipped to the working image: the balances' sample. Empty when it lies outside.
-    Rect ClippedSelection() const;
+    // False while the images are the placeholders of a new window (nothing to show or save);
+    // the first commit makes it true.
+    bool HasPicture() const { return hasPicture_; }
+    // The source copy := the working image, the first step of every pixel operation.
+    void CopyWorkToSource() { source_ = work_; }
 
-    // --- zoom: slot 0 holds the fit, 1..12 the fixed percentages ---
+    // The baseline becomes the picture: the working image restarts from it and the source copy
+    // is left empty until an operation makes it (NoCopies keeps it). With `ready` (sized for the
+    // baseline, any mode but NoCopies) its copy is taken over.
+    void Commit(CommitMode mode, BaselineCopies* ready);
+    // The commit of a lean editor: the baseline moves into the working image (NoCopies keeps the
+    // working image), and the baseline and source copy are left empty.
+    void CommitWithoutCopies(CommitMode mode);
+
+private:
+    Image baseline_, work_, source_, mix_;
+    bool hasPicture_ = false;
+};
+
+// The slot of the zoom table that holds 100 %.
+constexpr int32_t kHundredPercentSlot = 7;
+
+// The view's scale: a table whose slot 0 holds the fit (or any percentage the view holds), 1..12
+// the fixed percentages, and the slot in use. Read and changed on the window's thread only.
+class ZoomState {
+public:
     static constexpr std::array<int32_t, 13> kZoomPercents{100, 10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400, 800};
-    std::array<int32_t, 13> ZoomTable = kZoomPercents;
-    int32_t ZoomIndex = kHundredPercentSlot;
+
+    int32_t Zoom() const { return table_[static_cast<size_t>(slot_)]; }
+    int32_t Slot() const { return slot_; }
+    int32_t PercentAt(int slot) const { return table_[static_cast<size_t>(slot)]; }
+    const std::array<int32_t, 13>& Table() const { return table_; }
+    // Slot 0..12 (kept inside them).
+    void SetSlot(int32_t slot);
+    // Any percentage, held in slot 0.
+    void HoldPercent(int32_t percent);
     // The fixed percentages back in the table and the zoom at 100 %.
-    void ResetZoom();
-    int32_t Zoom() const { return ZoomTable[static_cast<size_t>(ZoomIndex)]; }
+    void Reset();
     // The zoom tool: one slot up (direction > 0) or down within slots 1..12, never to the fit
     // slot 0. Returns whether the slot changed.
     bool StepZoom(int direction);
-    // The fit of a commit; returns true when the image was larger than the view.
-    bool FitZoom(int viewOuterWidth, int viewOuterHeight);
+    // The fit of a commit for the working image; returns true when it was larger than the view.
+    bool FitZoom(const Image& work, int viewOuterWidth, int viewOuterHeight);
     // The zoom that fit gives a w x h image, or 0 when the image is not larger than the view.
     static int FitPercent(int w, int h, int viewOuterWidth, int viewOuterHeight);
 
-    // --- tool state ---
-    int32_t ToolMode = 0;
-    bool DragActive = false;
-    bool FloatActive = false;
+private:
+    std::array<int32_t, 13> table_ = kZoomPercents;
+    int32_t slot_ = kHundredPercentSlot;
+};
 
-    // --- per-window registers ---
-    AngleTables Angles;
-    KernelRegister Kernel;
-    BalanceTargets Targets;        // as last read from the Options
-    Colour PaintColour1 = MakeColour(0xFD, 0xE9, 0x73);
-    Colour PaintColour2 = MakeColour(0x80, 0x80, 0x80);
-    // The paint tools' diameter (2..96) and thickness, which is also the fill threshold (1..36).
-    int32_t PaintDiameter = 32;
-    int32_t PaintThickness = 2;
-    // The noise brush's draws, seeded once per window from the clock.
-    BrushRandom Noise{BrushRandom::ClockSeed()};
-
-    // --- document strings and flags ---
-    std::string CurrentFileName, SaveFolder, CurrentFolder;
-    bool NewImagePending = false;
-    bool PhotoLoaded = false, Saved = true, Optimized = false;
-    // Every change since the picture was loaded or saved is an optimize (what the questions
-    // before leaving it call it).
-    bool OnlyOptimized = false;
-    // False while the images are the placeholders of a new window (nothing to show or save);
-    // the first commit makes it true.
-    bool HasPicture = false;
-    std::string FileInfoText;
-    PictureMetadata CurrentMetadata;  // of the loaded photo, written back by the saves
-    // The file the picture on screen was opened from or last written to, whatever activation
-    // did to CurrentFileName; empty for a made or pasted picture. What the saves propose.
-    std::string PhotoFile;
-    // PhotoFile was opened with damage: only part of it could be decoded.
-    bool PhotoDamaged = false;
-    // The name a picture made in a window carries until it is saved.
-    static constexpr const char* kNewFileName = "New_file";
-    // A photo of the user's was just loaded: nothing to save yet.
-    void PhotoJustLoaded();
-    // No photo of the user's is shown (start-up, the logo): nothing to switch away from or save.
-    void ForgetPhoto();
-    // A picture is being made (New, before its dialog): it belongs to no file until saved.
-    void StartNewPicture();
-    // A made or pasted picture is in place: no file, and none of the old photo's metadata.
-    void TookNewPicture();
-    // The file the picture was read from or last written to, as it was then: a save over it
-    // first checks that no other program has changed or replaced it since.
-    std::string SourcePath;
-    FileIdentity SourceFile;
-    // The picture now stands for the file at path as it is (just written, or read as source).
-    void TookSource(const std::string& path, const FileIdentity& file);
-    // Writing to path would overwrite the source file (by its name or another), and another
-    // program has changed or replaced it since.
-    bool ChangedOnDisk(const std::string& path) const;
+class EditState {
+public:
+    PictureImages picture;
+    PictureFile file;
+    SelectionState selection;
+    ZoomState zoom;
+    ToolSettings tools;
+    WindowRegisters registers;
 
     // --- the state's part of the operations (the editor adds the view) ---
-    // MemoryImage becomes the baseline: WorkImage restarts from it and SourceImage is left
-    // empty until an operation makes it (NoCopies keeps SourceImage), then the zoom follows
-    // mode and rule. With `ready` (sized for MemoryImage, any mode but NoCopies) its copy is taken over.
+    // The baseline becomes the picture (see PictureImages::Commit), then the zoom follows mode
+    // and rule.
     void Commit(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule,
                 BaselineCopies* ready = nullptr);
-    // The commit of a lean editor: MemoryImage moves into WorkImage (NoCopies keeps WorkImage),
-    // and MemoryImage and SourceImage are left empty; the zoom as Commit sets it.
+    // The commit of a lean editor (see PictureImages::CommitWithoutCopies); the zoom as Commit
+    // sets it.
     void CommitWithoutCopies(int viewOuterWidth, int viewOuterHeight, CommitMode mode, FitRule rule);
     // The working image changed size outside a commit (a step taken back): the fit of a commit.
     void FitNewSize(int viewOuterWidth, int viewOuterHeight, FitRule rule);
-    // SourceImage := WorkImage, the first step of every pixel operation.
-    void BeginPixelOp() { SourceImage = WorkImage; }
-    // Tool mode 0, no selection, no drag or floating piece.
+    // No tool, no selection, no drag or floating piece.
     void ResetTool();
 
 private:

@@ -107,7 +107,7 @@ public:
     }
     ~SourceScope() {
         readsWork_ = before_;
-        if (lean_) st_.SourceImage = Image();
+        if (lean_) st_.picture.SourceCopy() = Image();
     }
     SourceScope(const SourceScope&) = delete;
     SourceScope& operator=(const SourceScope&) = delete;
@@ -176,10 +176,9 @@ void Editor::runAsked(const Operation& op, std::shared_ptr<OpArgs> args, std::sh
     // Both live until the operation's end, also across its job.
     std::shared_ptr<BusyScope> busy;
     if (op.busy != BusyKind::None) busy = std::make_shared<BusyScope>(*host_, op.busy);
-    if (op.marksOptimized && policy_.tracksOptimized) st_.Optimized = true;
-    const bool onlyOptimized = op.marksOptimized && policy_.tracksOptimized && (st_.Saved || st_.OnlyOptimized);
+    if (op.marksOptimized && policy_.tracksOptimized) st_.file.SetOptimized(true);
 
-    auto ended = [this, &op, args, source = std::move(source), busy = std::move(busy), onlyOptimized,
+    auto ended = [this, &op, args, source = std::move(source), busy = std::move(busy),
                   end = std::move(end)](std::exception_ptr failure) mutable {
         std::string refusal;
         bool refused = false;
@@ -199,7 +198,6 @@ void Editor::runAsked(const Operation& op, std::shared_ptr<OpArgs> args, std::sh
             if (!op.keepsImage && !OutOfMemory(failure)) MarkUnsaved();
         } else if (!refused && !op.keepsImage) {
             MarkUnsaved();
-            st_.OnlyOptimized = onlyOptimized;
         }
         source.reset();
         // Messages come after the hourglass: a question under it would look frozen.
@@ -274,8 +272,13 @@ void Editor::CommitMemoryImage(CommitMode mode, BaselineCopies* ready) {
     if (policy_.lean) {
         st_.CommitWithoutCopies(w, h, mode, policy_.fit);
     } else {
-        if (anotherPicture) history_.Clear();
-        else history_.WorkWillBeReplaced(st_);
+        if (anotherPicture) {
+            // Nothing to go back to, and nothing to save yet.
+            history_.Clear();
+            unsaved_ = false;
+        } else {
+            history_.WorkWillBeReplaced(st_);
+        }
         st_.Commit(w, h, mode, policy_.fit, ready);
     }
     host_->LayoutView();
@@ -284,18 +287,18 @@ void Editor::CommitMemoryImage(CommitMode mode, BaselineCopies* ready) {
 
 void Editor::CommitPicture(Image picture, CommitMode mode) {
     if (!policy_.lean) history_.BaselineWillChange(st_);
-    st_.MemoryImage = std::move(picture);
+    st_.picture.Baseline() = std::move(picture);
     CommitMemoryImage(mode);
 }
 
 void Editor::Memorize() {
     // A lean editor has no baseline to refresh: the image goes round without a copy.
     if (policy_.lean) {
-        CommitPicture(std::move(st_.WorkImage));
+        CommitPicture(std::move(st_.picture.Work()));
         return;
     }
     BeginStep(kMemorizeLabel);
-    CommitPicture(st_.WorkImage);
+    CommitPicture(st_.picture.Work());
     EndStep();
 }
 
@@ -303,7 +306,7 @@ void Editor::ResetImage() {
     if (policy_.lean) return;
     BeginStep(kResetImageLabel);
     DropSelectionAndTool();
-    st_.DropSelection();
+    st_.selection.Drop();
     CommitMemoryImage(CommitMode::NoCopies);
     EndStep();
     Redraw();
@@ -311,31 +314,32 @@ void Editor::ResetImage() {
 
 void Editor::ReplaceWorkImage(Image picture, const std::string& label) {
     if (policy_.lean) {
-        st_.WorkImage = std::move(picture);
+        st_.picture.Work() = std::move(picture);
         return;
     }
-    const bool resized = picture.width() != st_.WorkImage.width() || picture.height() != st_.WorkImage.height();
+    const bool resized =
+        picture.width() != st_.picture.Work().width() || picture.height() != st_.picture.Work().height();
     BeginStep(label);
     history_.WorkWillBeReplaced(st_);
-    st_.WorkImage = std::move(picture);
+    st_.picture.Work() = std::move(picture);
     // As after a commit: the next operation or tool that reads the source copies it then.
-    st_.SourceImage = Image();
+    st_.picture.SourceCopy() = Image();
     MarkUnsaved();
     EndStep();
     StepShown shown;
-    shown.changed = Rect{0, 0, st_.WorkImage.width(), st_.WorkImage.height()};
+    shown.changed = Rect{0, 0, st_.picture.Work().width(), st_.picture.Work().height()};
     shown.resized = resized;
     showStep(shown);
 }
 
 void Editor::BeginPixelOp() {
     SourceWillRefresh();
-    st_.BeginPixelOp();
+    st_.picture.CopyWorkToSource();
 }
 
 bool Editor::DropSourceCopy() {
-    if (history_.Recording() || st_.DragActive || st_.FloatActive || floating_) return false;
-    st_.SourceImage = Image();
+    if (history_.Recording() || st_.tools.Dragging() || st_.tools.Floating() || floating_) return false;
+    st_.picture.SourceCopy() = Image();
     return true;
 }
 
@@ -367,22 +371,28 @@ void Editor::AbandonStep(const Rect& changed) {
 
 void Editor::stepClosed(bool recorded) {
     if (history_.Recording()) return;
-    st_.Saved = history_.AtSaved();
+    // What the step changed is the history's to tell.
+    unsaved_ = false;
     if (recorded) host_->HistoryChanged();
 }
 
 void Editor::MarkSaved() {
-    st_.Saved = true;
+    unsaved_ = false;
     if (policy_.lean) return;
     history_.MarkSaved();
     host_->HistoryChanged();
 }
 
 void Editor::endFloatingMix() {
-    if (!st_.FloatActive && !floating_) return;
-    st_.FloatActive = false;
+    if (!st_.tools.Floating() && !floating_) return;
+    st_.tools.SetFloating(false);
     SetFloatingTool(nullptr);
     host_->PointerChanged();
+}
+
+bool Editor::OnlyOptimized() const {
+    // A change marked outside the history is no optimize.
+    return !unsaved_ && policy_.tracksOptimized && history_.OnlyLabelSinceSaved(kOptimizeLabel);
 }
 
 bool Editor::Undo(std::function<void(std::exception_ptr)> then) { return takeStep(false, std::move(then)); }
@@ -391,7 +401,7 @@ bool Editor::Redo(std::function<void(std::exception_ptr)> then) { return takeSte
 
 bool Editor::takeStep(bool forward, std::function<void(std::exception_ptr)> then) {
     // Nothing while a job owns the state.
-    if (policy_.lean || offloading_ || jobs_ > 0 || st_.DragActive ||
+    if (policy_.lean || offloading_ || jobs_ > 0 || st_.tools.Dragging() ||
         !(forward ? history_.CanRedo() : history_.CanUndo()))
         return false;
     endFloatingMix();
@@ -404,11 +414,7 @@ bool Editor::takeStep(bool forward, std::function<void(std::exception_ptr)> then
         [this, shown, then = std::move(then)](std::exception_ptr failure) {
             if (!failure) {
                 showStep(*shown);
-                st_.Saved = history_.AtSaved();
-                // Back at (or forward to) a state only optimized since the save: the question
-                // before leaving says so again.
-                st_.OnlyOptimized =
-                    !st_.Saved && policy_.tracksOptimized && history_.OnlyLabelSinceSaved(kOptimizeLabel);
+                unsaved_ = false;
                 host_->HistoryChanged();
             }
             if (then) then(failure);
@@ -420,16 +426,17 @@ bool Editor::takeStep(bool forward, std::function<void(std::exception_ptr)> then
 void Editor::showStep(const StepShown& shown) {
     // The lifted piece's place was just exchanged, or the picture has another size: the
     // selection no longer fits what is shown.
-    if (st_.SelectionActive > kNoSelection && (shown.dropsSelection || st_.ToolMode == kToolMovingSelection)) {
+    if (st_.selection.Active() && (shown.dropsSelection || st_.tools.Mode() == ToolMode::MovingSelection)) {
         DropSelectionAndTool();
-        st_.DropSelection();
+        st_.selection.Drop();
     }
     if (shown.resized) {
         int w = INT_MAX, h = INT_MAX;
         host_->ViewOuterSize(w, h);
         st_.FitNewSize(w, h, policy_.fit);
         host_->LayoutView();
-    } else if (shown.changed.width() == st_.WorkImage.width() && shown.changed.height() == st_.WorkImage.height()) {
+    } else if (shown.changed.width() == st_.picture.Work().width() &&
+               shown.changed.height() == st_.picture.Work().height()) {
         host_->RedrawView();
     } else if (!shown.changed.empty()) {
         host_->RedrawImageRect(shown.changed);
@@ -437,12 +444,12 @@ void Editor::showStep(const StepShown& shown) {
 }
 
 void Editor::ClearSelection() {
-    if (st_.SelectionActive > 0) {
-        st_.SelectionActive = kNoSelection;
+    if (st_.selection.Active()) {
+        st_.selection.End();
         Redraw();
     }
-    st_.FloatActive = false;
-    st_.DragActive = false;
+    st_.tools.SetFloating(false);
+    st_.tools.SetDragging(false);
     host_->SelectionCleared();
 }
 
@@ -479,8 +486,8 @@ void Editor::SetSelectionTool(std::unique_ptr<Tool> tool) {
 }
 
 Tool* Editor::PointerTool() const {
-    if (st_.FloatActive && floating_) return floating_.get();
-    if (st_.SelectionActive > 0 && selectionTool_) return selectionTool_.get();
+    if (st_.tools.Floating() && floating_) return floating_.get();
+    if (st_.selection.Active() && selectionTool_) return selectionTool_.get();
     return tool_.get();
 }
 
@@ -492,40 +499,44 @@ std::vector<const Tool*> Editor::DrawingTools() const {
 }
 
 void Editor::ZoomStep(int direction, ImagePoint view) {
-    const int old = st_.Zoom();
-    if (st_.StepZoom(direction)) host_->ZoomStepped(view, old);
+    const int old = st_.zoom.Zoom();
+    if (st_.zoom.StepZoom(direction)) host_->ZoomStepped(view, old);
 }
 
 BalanceTargets Editor::CurrentTargets() {
-    if (ReadOptions) ReadOptions(st_.Targets);
-    return st_.Targets;
+    if (ReadOptions) {
+        BalanceTargets targets = st_.registers.Targets();
+        ReadOptions(targets);
+        st_.registers.SetTargets(targets);
+    }
+    return st_.registers.Targets();
 }
 
 Colour Editor::BackgroundColour() const {
-    return policy_.paintBackground ? st_.PaintColour2 : MakeColour(255, 255, 255);
+    return policy_.paintBackground ? st_.tools.PaintColour2() : MakeColour(255, 255, 255);
 }
 
 void Editor::SetPaintColour1(Colour c) {
-    st_.PaintColour1 = c;
+    st_.tools.SetPaintColour1(c);
     host_->PaintColoursChanged();
 }
 
 void Editor::SetPaintColour2(Colour c) {
-    st_.PaintColour2 = c;
+    st_.tools.SetPaintColour2(c);
     host_->PaintColoursChanged();
 }
 
 std::vector<Outline> Editor::SelectionOutline() const {
-    if (st_.SelectionActive <= kNoSelection) return {};
+    if (!st_.selection.Active()) return {};
     Outline o;
-    o.origin = ImagePoint{st_.SelectionRect.Left, st_.SelectionRect.Top};
-    o.points = st_.SelectionPoints;
-    if (st_.SelectionActive == kFreeShape) {
+    o.origin = ImagePoint{st_.selection.Bounds().Left, st_.selection.Bounds().Top};
+    o.points = st_.selection.Points();
+    if (st_.selection.Kind() == SelectionKind::FreeShape) {
         o.kind = Outline::Polyline;
     } else {
-        o.kind = st_.SelectionActive == kEllipseSelection ? Outline::Ellipse : Outline::Rectangle;
+        o.kind = st_.selection.Kind() == SelectionKind::Ellipse ? Outline::Ellipse : Outline::Rectangle;
         if (o.points.size() < 2)
-            o.points = {ImagePoint{0, 0}, ImagePoint{st_.SelectionRect.width(), st_.SelectionRect.height()}};
+            o.points = {ImagePoint{0, 0}, ImagePoint{st_.selection.Bounds().width(), st_.selection.Bounds().height()}};
         o.points.resize(2);
     }
     return {o};

@@ -1,7 +1,7 @@
 // The editor of one window: it owns the window's editing state and macro recorder and runs
 // operations of the table for it, each inside one busy scope, recording its macro action,
-// keeping the "unsaved" flags and asking for a redraw. The main window and the compare window
-// are two instances configured by a policy.
+// answering from its history whether the picture is saved and asking for a redraw. The main
+// window and the compare window are two instances configured by a policy.
 #pragma once
 #include <exception>
 #include <functional>
@@ -26,8 +26,8 @@ struct EditorPolicy {
     bool compareOptimize = false;               // optimize with kernel 1 4 1 and a 40 % blend
     bool paintBackground = false;               // background = second paint colour, else white
     bool tracksOptimized = true;                // optimize marks the photo optimized
-    // Only the working image is kept: a commit moves MemoryImage into it and keeps no baseline,
-    // there is no history (Undo does nothing), and SourceImage lives only while an operation
+    // Only the working image is kept: a commit moves the baseline into it and keeps none, there
+    // is no history (Undo does nothing), and the source copy lives only while an operation
     // that reads it runs. For the command line, where nothing is undone or shown.
     bool lean = false;
 
@@ -147,7 +147,8 @@ public:
     void ExecuteMacro();
 
     // --- the state's operations with the view ---
-    // `ready`: copies of MemoryImage made beforehand, taken over by the commit (see EditState).
+    // The baseline becomes the picture. `ready`: copies of it made beforehand, taken over by the
+    // commit (see PictureImages::Commit).
     // A commit outside a step puts another picture in place: the history starts afresh.
     void CommitMemoryImage(CommitMode mode = CommitMode::Normal, BaselineCopies* ready = nullptr);
     // picture becomes the baseline and is committed (a step keeps the old baseline).
@@ -161,9 +162,9 @@ public:
     void ResetTool();
     // Both: no selection, no tool, nothing floating (geometry, pastes, a new photo).
     void DropSelectionAndTool();
-    // SourceImage := WorkImage (the history learns that it holds the image as it was).
+    // The source copy := the working image (the history learns that it holds the image as it was).
     void BeginPixelOp();
-    // A pixel function is about to make SourceImage a copy of the working image itself.
+    // A pixel function is about to make the source copy a copy of the working image itself.
     void SourceWillRefresh();
     // Between operations the source copy is read by nothing (the next one makes its own):
     // dropped, unless a step, a drag or a floating mix still reads it. False when kept.
@@ -202,22 +203,27 @@ public:
     // A file now holds the working image: the unsaved mark goes, and comes back with any step
     // away from here.
     void MarkSaved();
-    // The image the running pixel operation reads: SourceImage, or the working image itself
-    // when this editor made no source copy for it (a lean editor running an in-place operation).
-    const Image& PixelSource() const { return readsWork_ ? st_.WorkImage : st_.SourceImage; }
     // The working image changed: switching photos or closing asks to save it. Every operation
     // of the table that changes it does this; a tool that changes it outside an operation
-    // calls it too. Undo does not make a photo saved.
-    void MarkUnsaved() {
-        st_.Saved = false;
-        st_.OnlyOptimized = false;
-    }
+    // calls it too. The mark lasts until the step around the change closes (then the history
+    // says), a save, or another picture.
+    void MarkUnsaved() { unsaved_ = true; }
+    // What a file would hold is what the picture's file holds (or, for a new picture, what is
+    // not worth a question): the history stands at the saved position, or has only gone through
+    // steps that change nothing a file holds, and nothing was marked unsaved since.
+    bool Saved() const { return !unsaved_ && history_.AtSaved(); }
+    // Every step since the picture was loaded or saved that changed what a file would hold was
+    // an optimize (what the questions before leaving it call it), in a window that tracks it.
+    bool OnlyOptimized() const;
+    // The image the running pixel operation reads: the source copy, or the working image itself
+    // when this editor made no source copy for it (a lean editor running an in-place operation).
+    const Image& PixelSource() const { return readsWork_ ? st_.picture.Work() : st_.picture.SourceCopy(); }
     void Redraw() { host_->RedrawView(); }
     // The zoom tool at a view point: one slot of the zoom table up (direction > 0) or down.
     void ZoomStep(int direction, ImagePoint view);
     void ShowToolLabels(ImagePoint position, const std::optional<ImagePoint>& size) { host_->ToolLabels(position, size); }
     BalanceTargets CurrentTargets();
-    Confinement Confine() const { return st_.Confine(); }
+    Confinement Confine() const { return st_.selection.Confine(); }
     // The colour of erased and uncovered areas.
     Colour BackgroundColour() const;
     void SetPaintColour1(Colour c);
@@ -284,6 +290,7 @@ private:
     void retire(std::unique_ptr<Tool>& slot);
 
     bool readsWork_ = false;
+    bool unsaved_ = false;  // marked unsaved outside what the history knows
     bool offloading_ = false;  // set on the job's thread while it runs
     int jobs_ = 0;             // jobs started and not ended (the host's thread only)
     History history_;

@@ -86,7 +86,7 @@ void EditorHost::StartJob(std::function<void()> work, std::function<void(std::ex
 }
 
 void Editor::Offload(std::function<void()> work, std::function<void(std::exception_ptr)> then) {
-    if (offloading_ || host_ == &noHost_ || st_.WorkImage.byteSize() < kOffloadBytes) {
+    if (offloading_ || host_ == &noHost_ || st_.picture.Work().byteSize() < kOffloadBytes) {
         std::exception_ptr failure;
         try {
             work();

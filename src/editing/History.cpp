@@ -15,22 +15,23 @@ namespace lum {
 
 PictureFacts PictureFacts::Of(const EditState& st) {
     PictureFacts f;
-    f.CurrentFileName = st.CurrentFileName;
-    f.PhotoFile = st.PhotoFile;
-    f.PhotoDamaged = st.PhotoDamaged;
-    f.NewImagePending = st.NewImagePending;
-    f.Optimized = st.Optimized;
-    f.Metadata = st.CurrentMetadata;
+    f.CurrentFileName = st.file.CurrentFileName();
+    f.PhotoFile = st.file.PhotoFile();
+    f.PhotoDamaged = st.file.PhotoDamaged();
+    f.NewImagePending = st.file.NewPicturePending();
+    f.Optimized = st.file.Optimized();
+    f.Metadata = st.file.Metadata();
     return f;
 }
 
 void PictureFacts::SwapWith(EditState& st) {
-    std::swap(CurrentFileName, st.CurrentFileName);
-    std::swap(PhotoFile, st.PhotoFile);
-    std::swap(PhotoDamaged, st.PhotoDamaged);
-    std::swap(NewImagePending, st.NewImagePending);
-    std::swap(Optimized, st.Optimized);
-    std::swap(Metadata, st.CurrentMetadata);
+    PictureFile& file = st.file;
+    std::swap(CurrentFileName, file.currentFileName_);
+    std::swap(PhotoFile, file.photoFile_);
+    std::swap(PhotoDamaged, file.photoDamaged_);
+    std::swap(NewImagePending, file.newPicturePending_);
+    std::swap(Optimized, file.optimized_);
+    std::swap(Metadata, file.metadata_);
 }
 
 bool PictureFacts::operator==(const PictureFacts& o) const {
@@ -53,8 +54,26 @@ size_t PictureFacts::Bytes() const {
     return n;
 }
 
+Rect HistoryStep::PatchRect() const {
+    const WorkPatch* patch = std::get_if<WorkPatch>(&work);
+    return patch ? patch->rect : Rect{};
+}
+
+const Image& HistoryStep::KeptWork() const {
+    static const Image kNone;
+    if (const WholeWork* whole = std::get_if<WholeWork>(&work)) return whole->image;
+    if (const WorkPatch* patch = std::get_if<WorkPatch>(&work)) return patch->pixels;
+    return kNone;
+}
+
+const Image& HistoryStep::KeptBaseline() const {
+    static const Image kNone;
+    const OwnBaseline* own = std::get_if<OwnBaseline>(&baseline);
+    return own ? own->image : kNone;
+}
+
 size_t HistoryStep::Bytes() const {
-    return work.byteSize() + baseline.byteSize() + (hasFacts ? facts.Bytes() : 0) + label.size() +
+    return KeptWork().byteSize() + KeptBaseline().byteSize() + (facts ? facts->Bytes() : 0) + label.size() +
            macro.size() * sizeof(MacroAction);
 }
 
@@ -209,11 +228,11 @@ void History::Begin(const EditState& st, const MacroRecorder& macro, const std::
     open_ = Open{};
     open_.label = label;
     open_.flags = flags;
-    open_.workWidth = st.WorkImage.width();
-    open_.workHeight = st.WorkImage.height();
+    open_.workWidth = st.picture.Work().width();
+    open_.workHeight = st.picture.Work().height();
     open_.facts = PictureFacts::Of(st);
-    open_.macroOpen = macro.MacroState <= 2;
-    open_.macroFrom = macro.MacroCount;
+    open_.macroOpen = macro.Recording();
+    open_.macroFrom = macro.Count();
 }
 
 void History::SourceWillRefresh(EditState& st) {
@@ -226,15 +245,15 @@ void History::SourceWillRefresh(EditState& st) {
     }
     // A later one (a macro, a tool's own refresh): the first copy is the step's before.
     o.sourceIsBefore = false;
-    if (st.SourceImage.width() == o.workWidth && st.SourceImage.height() == o.workHeight) {
-        o.whole = std::move(st.SourceImage);
+    if (st.picture.SourceCopy().width() == o.workWidth && st.picture.SourceCopy().height() == o.workHeight) {
+        o.whole = std::move(st.picture.SourceCopy());
         o.haveWhole = true;
     }
 }
 
 void History::BaselineWillChange(EditState& st) {
     if (depth_ == 0 || open_.haveBaseline) return;
-    open_.baseline = std::move(st.MemoryImage);
+    open_.baseline = std::move(st.picture.Baseline());
     open_.haveBaseline = true;
 }
 
@@ -242,15 +261,16 @@ void History::WorkWillBeReplaced(EditState& st) {
     Open& o = open_;
     if (depth_ == 0 || o.haveWhole) return;
     if (o.havePatch) {
-        Image before = st.WorkImage;
+        Image before = st.picture.Work();
         SwapRect(before, o.patchRect, o.patch);
         o.whole = std::move(before);
         o.havePatch = false;
         o.patch = Image();
-    } else if (o.sourceIsBefore && st.SourceImage.width() == o.workWidth && st.SourceImage.height() == o.workHeight) {
-        o.whole = std::move(st.SourceImage);
+    } else if (o.sourceIsBefore && st.picture.SourceCopy().width() == o.workWidth &&
+               st.picture.SourceCopy().height() == o.workHeight) {
+        o.whole = std::move(st.picture.SourceCopy());
     } else {
-        o.whole = std::move(st.WorkImage);
+        o.whole = std::move(st.picture.Work());
     }
     o.sourceIsBefore = false;
     o.haveWhole = true;
@@ -259,9 +279,9 @@ void History::WorkWillBeReplaced(EditState& st) {
 void History::KeepBefore(const EditState& st, const Rect& r) {
     Open& o = open_;
     if (depth_ == 0 || o.sourceIsBefore || o.haveWhole || o.havePatch) return;
-    o.patchRect = ClipTo(r, st.WorkImage.width(), st.WorkImage.height());
+    o.patchRect = ClipTo(r, st.picture.Work().width(), st.picture.Work().height());
     if (o.patchRect.empty()) o.patchRect = Rect{};
-    o.patch = Crop(st.WorkImage, o.patchRect);
+    o.patch = Crop(st.picture.Work(), o.patchRect);
     o.havePatch = true;
 }
 
@@ -269,19 +289,19 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
     Open& o = open_;
     step.label = o.label;
     step.flags = o.flags;
-    Image& work = st.WorkImage;
+    Image& work = st.picture.Work();
 
     // The working image as it was, whole, when the step kept it so.
     Image* before = nullptr;
     if (o.haveWhole) before = &o.whole;
-    else if (o.sourceIsBefore && st.SourceImage.width() == o.workWidth && st.SourceImage.height() == o.workHeight)
-        before = &st.SourceImage;
+    else if (o.sourceIsBefore && st.picture.SourceCopy().width() == o.workWidth &&
+             st.picture.SourceCopy().height() == o.workHeight)
+        before = &st.picture.SourceCopy();
 
-    if (o.haveBaseline && !(o.baseline == st.MemoryImage)) {
-        step.hasBaseline = true;
-        step.storedBaselineIsWork = before && o.baseline == *before;
-        step.shownBaselineIsWork = st.MemoryImage == work;
-        if (!step.storedBaselineIsWork) step.baseline = std::move(o.baseline);
+    if (o.haveBaseline && !(o.baseline == st.picture.Baseline())) {
+        if (before && o.baseline == *before) step.baseline = HistoryStep::BaselineIsWork{};
+        else step.baseline = HistoryStep::OwnBaseline{std::move(o.baseline)};
+        step.shownBaselineIsWork = st.picture.Baseline() == work;
     }
 
     bool takeWhole = false;
@@ -296,46 +316,35 @@ bool History::build(EditState& st, const MacroRecorder& macro, const Rect& hint,
                 if (2 * area >= static_cast<int64_t>(work.width()) * work.height()) {
                     takeWhole = true;
                 } else {
-                    step.hasWork = true;
-                    step.rect = box;
-                    step.work = Crop(*before, box);
+                    step.work = HistoryStep::WorkPatch{box, Crop(*before, box)};
                 }
             }
         }
         if (takeWhole) {
-            step.hasWork = step.wholeWork = true;
-            step.rect = Rect{0, 0, before->width(), before->height()};
             // A step that leaves the baseline as it is finds it there again when it is taken
             // back: no copy of the picture before it when it is the baseline.
-            if (!step.hasBaseline && *before == st.MemoryImage) step.workIsBaseline = true;
+            if (!step.HasBaseline() && *before == st.picture.Baseline()) step.work = HistoryStep::WorkIsBaseline{};
             // The source stays what it is, the image before the last pixel operation.
-            else if (before == &st.SourceImage) step.work = *before;
-            else step.work = std::move(*before);
+            else if (before == &st.picture.SourceCopy()) step.work = HistoryStep::WholeWork{*before};
+            else step.work = HistoryStep::WholeWork{std::move(*before)};
         }
     } else if (o.havePatch && !o.patchRect.empty()) {
         const Rect box = DifferingRect(o.patch, Crop(work, o.patchRect),
                                        Rect{0, 0, o.patchRect.width(), o.patchRect.height()});
-        if (!box.empty()) {
-            step.hasWork = true;
-            step.rect = o.patchRect;
-            step.work = std::move(o.patch);
-        }
+        if (!box.empty()) step.work = HistoryStep::WorkPatch{o.patchRect, std::move(o.patch)};
     }
 
     PictureFacts now = PictureFacts::Of(st);
-    step.changesFile = step.hasWork || !now.SameInFile(o.facts);
-    if (!(now == o.facts)) {
-        step.hasFacts = true;
-        step.facts = std::move(o.facts);
-    }
-    if (o.macroOpen && macro.MacroState <= 2 && macro.MacroCount > o.macroFrom) {
+    step.changesFile = step.HasWork() || !now.SameInFile(o.facts);
+    if (!(now == o.facts)) step.facts = std::move(o.facts);
+    if (o.macroOpen && macro.Recording() && macro.Count() > o.macroFrom) {
         step.macroFrom = o.macroFrom;
-        step.macro.assign(macro.MacroActions.begin() + o.macroFrom, macro.MacroActions.begin() + macro.MacroCount);
+        step.macro.assign(macro.Actions().begin() + o.macroFrom, macro.Actions().begin() + macro.Count());
     }
     o.whole = Image();
     o.patch = Image();
     o.baseline = Image();
-    return step.hasWork || step.hasBaseline || step.hasFacts;
+    return step.HasWork() || step.HasBaseline() || step.facts.has_value();
 }
 
 bool History::End(EditState& st, const MacroRecorder& macro, const Rect& hint) {
@@ -369,36 +378,36 @@ void History::Cancel(EditState& st, const MacroRecorder& macro) {
 // Undo and redo
 
 void History::exchange(EditState& st, HistoryStep& step, StepShown& shown) {
-    Image& work = st.WorkImage;
+    Image& work = st.picture.Work();
     const int w0 = work.width(), h0 = work.height();
     shown.label = step.label;
-    if (step.hasWork) {
-        if (step.workIsBaseline) {
-            step.work = std::move(work);
-            work = st.MemoryImage;
-            step.workIsBaseline = false;
-            shown.changed = Rect{0, 0, work.width(), work.height()};
-        } else if (step.wholeWork) {
-            std::swap(work, step.work);
-            shown.changed = Rect{0, 0, work.width(), work.height()};
-        } else {
-            SwapRect(work, step.rect, step.work);
-            shown.changed = step.rect;
-        }
+    if (step.WorkIsTheBaseline()) {
+        // The side leaving the state keeps its picture: the baseline is the state's only.
+        step.work = HistoryStep::WholeWork{std::move(work)};
+        work = st.picture.Baseline();
+        shown.changed = Rect{0, 0, work.width(), work.height()};
+    } else if (auto* whole = std::get_if<HistoryStep::WholeWork>(&step.work)) {
+        std::swap(work, whole->image);
+        shown.changed = Rect{0, 0, work.width(), work.height()};
+    } else if (auto* patch = std::get_if<HistoryStep::WorkPatch>(&step.work)) {
+        SwapRect(work, patch->rect, patch->pixels);
+        shown.changed = patch->rect;
     }
     shown.resized = work.width() != w0 || work.height() != h0;
     shown.dropsSelection = shown.resized || (step.flags & kStepDropsSelection) != 0;
-    if (step.hasBaseline) {
+    if (step.HasBaseline()) {
         // The side leaving the state keeps its baseline unless it is its working image.
+        const bool storedIsWork = step.StoredBaselineIsWork();
         Image leaving;
-        if (!step.shownBaselineIsWork) leaving = std::move(st.MemoryImage);
-        if (step.storedBaselineIsWork) st.MemoryImage = work;
-        else st.MemoryImage = std::move(step.baseline);
-        step.baseline = std::move(leaving);
-        std::swap(step.storedBaselineIsWork, step.shownBaselineIsWork);
+        if (!step.shownBaselineIsWork) leaving = std::move(st.picture.Baseline());
+        if (storedIsWork) st.picture.Baseline() = work;
+        else st.picture.Baseline() = std::move(std::get<HistoryStep::OwnBaseline>(step.baseline).image);
+        if (step.shownBaselineIsWork) step.baseline = HistoryStep::BaselineIsWork{};
+        else step.baseline = HistoryStep::OwnBaseline{std::move(leaving)};
+        step.shownBaselineIsWork = storedIsWork;
         shown.baseline = true;
     }
-    if (step.hasFacts) step.facts.SwapWith(st);
+    if (step.facts) step.facts->SwapWith(st);
 }
 
 bool History::Undo(EditState& st, MacroRecorder& macro, StepShown& shown) {

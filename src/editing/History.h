@@ -6,7 +6,9 @@
 #pragma once
 #include <climits>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "editing/Macro.h"
@@ -56,28 +58,52 @@ enum StepFlags : unsigned {
 // One step: the version of what it changed that is not in the state (what was there before it
 // after it ran or was redone, what it made after it was undone).
 struct HistoryStep {
+    // What it keeps of the working image: nothing (it left the pixels alone), the whole image
+    // (any size), the pixels of a rectangle, or nothing of its own because the whole image is
+    // the baseline the state holds whenever the step is to be taken back or done again (an
+    // Optimize of a photo just opened keeps no copy).
+    struct NoWork {};
+    struct WholeWork {
+        Image image;
+    };
+    struct WorkPatch {
+        Rect rect;
+        Image pixels;
+    };
+    struct WorkIsBaseline {};
+    // What it keeps of the baseline, when it committed a new one: its own copy, or nothing of
+    // its own because on its side the baseline is its working image.
+    struct NoBaseline {};
+    struct OwnBaseline {
+        Image image;
+    };
+    struct BaselineIsWork {};
+
     std::string label;
     unsigned flags = kStepPlain;
-    // The working image: the whole image (any size) or the pixels of rect.
-    bool hasWork = false, wholeWork = false;
-    // The whole image kept is the baseline the state holds whenever the step is to be taken
-    // back or done again (work then stays empty): an Optimize of a photo just opened keeps no
-    // copy of its own.
-    bool workIsBaseline = false;
-    Rect rect;
-    Image work;
-    // The baseline (MemoryImage), when the step committed a new one. A side whose baseline
-    // equals its working image does not keep it.
-    bool hasBaseline = false, storedBaselineIsWork = false, shownBaselineIsWork = false;
-    Image baseline;
-    bool hasFacts = false;
-    PictureFacts facts;
+    std::variant<NoWork, WholeWork, WorkPatch, WorkIsBaseline> work;
+    std::variant<NoBaseline, OwnBaseline, BaselineIsWork> baseline;
+    // With a baseline: on the state's side the baseline is the working image (that side keeps
+    // none of its own when it leaves the state).
+    bool shownBaselineIsWork = false;
+    std::optional<PictureFacts> facts;
     // A file written before it and one written after it would differ (not so for a baseline).
     bool changesFile = false;
     // The macro actions it recorded, from action macroFrom on.
     int macroFrom = 0;
     std::vector<MacroAction> macro;
 
+    bool HasWork() const { return !std::holds_alternative<NoWork>(work); }
+    bool WholeWorkKept() const { return std::holds_alternative<WholeWork>(work); }
+    bool WorkIsTheBaseline() const { return std::holds_alternative<WorkIsBaseline>(work); }
+    // The rectangle of a patch (empty for any other kind).
+    Rect PatchRect() const;
+    // The pixels it keeps of the working image (empty when none of its own).
+    const Image& KeptWork() const;
+    bool HasBaseline() const { return !std::holds_alternative<NoBaseline>(baseline); }
+    bool StoredBaselineIsWork() const { return std::holds_alternative<BaselineIsWork>(baseline); }
+    // Its own copy of the baseline (empty when none).
+    const Image& KeptBaseline() const;
     size_t Bytes() const;
 };
 
@@ -120,7 +146,7 @@ public:
     // --- recording: one step from Begin to End; steps begun inside it join it ---
     bool Recording() const { return depth_ > 0; }
     void Begin(const EditState& st, const MacroRecorder& macro, const std::string& label, unsigned flags);
-    // SourceImage is about to become a copy of the working image.
+    // The source copy is about to become a copy of the working image.
     void SourceWillRefresh(EditState& st);
     // The baseline is about to be replaced (kept for the step, once).
     void BaselineWillChange(EditState& st);
@@ -147,7 +173,7 @@ private:
     struct Open {
         std::string label;
         unsigned flags = kStepPlain;
-        bool sourceIsBefore = false;  // SourceImage holds the working image as it was
+        bool sourceIsBefore = false;  // the source copy holds the working image as it was
         bool haveWhole = false;       // `whole` holds it
         Image whole;
         bool havePatch = false;       // `patch` holds the pixels of patchRect as they were

@@ -27,6 +27,10 @@ public:
     virtual void ShowRecording(bool recording, int count) { (void)recording, (void)count; }
 };
 
+// Where the recorder is: started with nothing recorded yet, started with actions recorded, or
+// closed (its list is what Execute replays).
+enum class MacroState { Started, Recorded, Closed };
+
 class MacroRecorder {
 public:
     static constexpr int kMaxActions = 64;
@@ -47,19 +51,25 @@ public:
     void SetPrompts(Prompts* p) { prompts_ = p; }
     void SetMenu(MacroMenu* m);
     MacroMenu* Menu() const { return menu_; }
+    MacroState State() const { return state_; }
     // Started and not closed yet.
-    bool Recording() const { return MacroState < 3; }
-
-    int32_t MacroState = 3;
-    int32_t MacroCount = 0;
-    std::array<MacroAction, kMaxActions> MacroActions{};
-    bool CloseEnabled = false;
-    bool ExecuteEnabled = true;
+    bool Recording() const { return state_ != MacroState::Closed; }
+    // The actions recorded: the first Count() of Actions(), the rest empty.
+    int Count() const { return count_; }
+    const std::array<MacroAction, kMaxActions>& Actions() const { return actions_; }
+    // What the menu items "Close" and "Execute" are set to.
+    bool CloseEnabled() const { return closeEnabled_; }
+    bool ExecuteEnabled() const { return executeEnabled_; }
 
 private:
     void setClose(bool on);
     void setExecute(bool on);
     void showRecording();
+    MacroState state_ = MacroState::Closed;
+    int count_ = 0;
+    std::array<MacroAction, kMaxActions> actions_{};
+    bool closeEnabled_ = false;
+    bool executeEnabled_ = true;
     Prompts* prompts_ = nullptr;
     MacroMenu* menu_ = nullptr;
 };

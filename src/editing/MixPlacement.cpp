@@ -25,7 +25,7 @@ const char* const kMoveMixLabel = "Move Mix";
 
 bool RunMix(Editor& editor, OpArgs args) {
     // The dialog never opens on an empty picture.
-    if (editor.State().MixSource.empty()) throw Refusal(kNoPictureToMix);
+    if (editor.State().picture.MixSource().empty()) throw Refusal(kNoPictureToMix);
     const Operation* mix = FindOperation("mix");
     if (!mix || !editor.prompts().AskParameters(*mix, args)) return false;
     MixIntoWork(editor, MixFromArgs(args));
@@ -38,16 +38,16 @@ MixPlacement MixIntoWork(Editor& editor, const MixOptions& options) {
     {
         Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
         editor.SourceWillRefresh();
-        placement = RunMixPixels(st.WorkImage, st.SourceImage, st.MixSource, options);
+        placement = RunMixPixels(st.picture.Work(), st.picture.SourceCopy(), st.picture.MixSource(), options);
     }
     editor.MarkUnsaved();
-    st.DragActive = false;
+    st.tools.SetDragging(false);
     // Tiles cover the whole image: there is nothing to place.
     if (options.style == MixStyle::Tiles) {
-        st.FloatActive = false;
+        st.tools.SetFloating(false);
         editor.SetFloatingTool(nullptr);
     } else {
-        st.FloatActive = true;
+        st.tools.SetFloating(true);
         editor.SetFloatingTool(std::make_unique<MixPlacementTool>(options, placement));
     }
     editor.Redraw();
@@ -61,8 +61,8 @@ void MixPlacementTool::Press(Editor& editor, const ToolEvent& e) {
         // The mix stays as it is composed.
         const bool wasDragging = dragging_;
         dragging_ = false;
-        st.FloatActive = false;
-        st.DragActive = false;
+        st.tools.SetFloating(false);
+        st.tools.SetDragging(false);
         editor.SetFloatingTool(nullptr);
         if (wasDragging) editor.Redraw();
         return;
@@ -72,7 +72,7 @@ void MixPlacementTool::Press(Editor& editor, const ToolEvent& e) {
     const int top = ToView(placement_.Top, e.zoom), bottom = ToView(placement_.Top + placement_.Height, e.zoom);
     if (!(left < e.view.x && e.view.x < right && top < e.view.y && e.view.y < bottom)) return;
     dragging_ = true;
-    st.DragActive = true;
+    st.tools.SetDragging(true);
     last_ = e.view;
     editor.Redraw();
 }
@@ -93,7 +93,7 @@ void MixPlacementTool::Release(Editor& editor, const ToolEvent&) {
 
 void MixPlacementTool::MoveBy(Editor& editor, int dx, int dy) {
     EditState& st = editor.State();
-    st.DragActive = false;
+    st.tools.SetDragging(false);
     // One step per drag: the mix taken away from where it was and composed where it is now.
     MixPlacement moved = placement_;
     moved.Left += dx;
@@ -103,12 +103,13 @@ void MixPlacementTool::MoveBy(Editor& editor, int dx, int dy) {
     editor.KeepBefore(changed);
     {
         Editor::BusyScope busy(editor.Host(), BusyKind::Hourglass);
-        placement_ = MoveMix(st.WorkImage, st.SourceImage, st.MixSource, placement_, dx, dy, options_);
+        placement_ =
+            MoveMix(st.picture.Work(), st.picture.SourceCopy(), st.picture.MixSource(), placement_, dx, dy, options_);
     }
     composed_ = placement_;
     editor.MarkUnsaved();
     editor.EndStep(changed);
-    st.FloatActive = true;
+    st.tools.SetFloating(true);
     editor.Redraw();
 }
 
@@ -117,7 +118,7 @@ void MixPlacementTool::Retired(Editor& editor) {
     if (!dragging_) return;
     dragging_ = false;
     placement_ = composed_;
-    editor.State().DragActive = false;
+    editor.State().tools.SetDragging(false);
 }
 
 std::vector<Outline> MixPlacementTool::Feedback() const {
@@ -132,7 +133,7 @@ std::vector<Outline> MixPlacementTool::Feedback() const {
 }
 
 int MixPlacementTool::Cursor(const Editor& editor, ImagePoint) const {
-    return editor.State().FloatActive ? kHandCursor : kArrowCursor;
+    return editor.State().tools.Floating() ? kHandCursor : kArrowCursor;
 }
 
 }  // namespace lum

@@ -69,12 +69,12 @@ struct Operation {
     std::string macroArg;              // parameter carried as p1, recorded and replayed
     std::vector<MacroRecord> records;  // what a run records instead of (macroCode, macroArg)
     std::vector<Command> commands;
-    bool pixel = false;    // SourceImage := WorkImage first (before any dialog)
+    bool pixel = false;    // the source copy := the working image first (before any dialog)
     bool inPlace = false;  // reads Editor::PixelSource(), and may read and write one image
     bool asks = false;     // its controls ask the parameters (Prompts::AskParameters)
     BusyKind busy = BusyKind::Hourglass;
     bool marksOptimized = false;  // the photo becomes optimized, where the window tracks it
-    bool keepsImage = false;      // leaves WorkImage as it was (else a run marks the photo unsaved)
+    bool keepsImage = false;      // leaves the working image as it was (else a run marks it unsaved)
     bool makesPicture = false;    // puts a new picture in place (runs without a photo loaded)
     PresetFn preset = nullptr;    // the proposal put to the dialog, over the defaults
     ParseFn parse = nullptr;      // its own command-line syntax, instead of the parameter list

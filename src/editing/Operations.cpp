@@ -25,7 +25,7 @@ namespace {
 
 void Optimize(Editor& e, bool compareVariant) {
     EditState& st = e.State();
-    OptimizePhoto(e.PixelSource(), st.WorkImage, e.CurrentTargets(), compareVariant, st.Confine());
+    OptimizePhoto(e.PixelSource(), st.picture.Work(), e.CurrentTargets(), compareVariant, st.selection.Confine());
 }
 
 int BlendOfThisWindow(const Editor& e, const OpArgs&) { return OptimizeBlendPercent(e.Policy().compareOptimize) % 100; }
@@ -36,32 +36,32 @@ int BlendOfCompareVariant(const Editor&, const OpArgs&) { return OptimizeBlendPe
 void ColourEngine(Editor& e, int kind, int mode) {
     EditState& st = e.State();
     std::optional<Rect> sample;
-    BalanceTargets targets = st.Targets;
+    BalanceTargets targets = st.registers.Targets();
     if (mode == kModeFlesh || mode == kModeLandscape) {
         targets = e.CurrentTargets();
-        if (st.SelectionActive > 0) {
-            sample = st.ClippedSelection();
+        if (st.selection.Active()) {
+            sample = st.selection.ClippedBounds(st.picture.Work().width(), st.picture.Work().height());
             e.ResetTool();
         }
     }
-    ColourPassInPlace(e.PixelSource(), st.WorkImage, kind, mode, targets, st.Confine(), sample);
+    ColourPassInPlace(e.PixelSource(), st.picture.Work(), kind, mode, targets, st.selection.Confine(), sample);
 }
 
 // The window's kernel register loaded with kind (0: as it is), then applied.
 void Kernel(Editor& e, int kind, bool grey) {
     EditState& st = e.State();
-    if (kind != 0) SetKernel(st.Kernel, kind);
-    KernelFilter(e.PixelSource(), st.WorkImage, st.Kernel, grey, st.Confine());
+    if (kind != 0) st.registers.LoadKernel(kind);
+    KernelFilter(e.PixelSource(), st.picture.Work(), st.registers.Kernel(), grey, st.selection.Confine());
 }
 
 void QuarterTurnCommitted(Editor& e, bool clockwise) {
     e.DropSelectionAndTool();
-    e.CommitPicture(QuarterTurned(e.State().WorkImage, clockwise));
+    e.CommitPicture(QuarterTurned(e.State().picture.Work(), clockwise));
 }
 
 void Mirrored(Editor& e, bool horizontal) {
     e.DropSelectionAndTool();
-    Mirror(e.PixelSource(), e.State().WorkImage, horizontal);
+    Mirror(e.PixelSource(), e.State().picture.Work(), horizontal);
 }
 
 // The brush kinds by their command-line names, in the order of BrushKind.
@@ -83,11 +83,11 @@ void BrushStrokeAlong(Editor& e, const OpArgs& a) {
     stroke.Radius = BrushRadius(a.Int("diameter"));
     stroke.BrushColor1 = a.ColourOf("colour1");
     stroke.BrushColor2 = a.ColourOf("colour2");
-    stroke.Random = &st.Noise;
+    stroke.Random = &st.tools.Noise();
     std::vector<BrushPoint> path;
     for (const ImagePoint& p : a.Path("path")) path.push_back(BrushPoint{p.x, p.y});
     e.SourceWillRefresh();
-    BrushPath(st.WorkImage, st.SourceImage, stroke, path);
+    BrushPath(st.picture.Work(), st.picture.SourceCopy(), stroke, path);
 }
 
 void FillFrom(Editor& e, const OpArgs& a) {
@@ -128,7 +128,7 @@ OpArgs SelectionWords(const Operation& op, const std::vector<std::string>& value
 
 void SelectFromArgs(Editor& e, const OpArgs& a) {
     e.ClearSelection();
-    e.State().DropSelection();
+    e.State().selection.Drop();
     const std::string& shape = a.Text("shape");
     if (shape == "none") return;
     const Rect r{a.Int("left"), a.Int("top"), a.Int("right"), a.Int("bottom")};
@@ -188,7 +188,7 @@ std::vector<Operation> BuildTable() {
                     .InPlace());
     t.push_back(Operation("lighten",
                           [](Editor& e, const OpArgs&) {
-                              e.State().FloatActive = false;
+                              e.State().tools.SetFloating(false);
                               ColourEngine(e, 0, kModeLighten);
                           })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Lighten"))
@@ -228,14 +228,16 @@ std::vector<Operation> BuildTable() {
     t.push_back(Operation("auto-smooth",
                           [](Editor& e, const OpArgs&) {
                               EditState& st = e.State();
-                              AutoSmooth(st.SourceImage, st.WorkImage, st.Kernel, st.Confine());
+                              AutoSmooth(st.picture.SourceCopy(), st.picture.Work(), st.registers.Kernel(),
+                                         st.selection.Confine());
                           })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Auto Smooth"))
                     .Usage("auto-smooth", "blur, blend and sharpen passes")
                     .Recorded(14, kBothWindows)
                     .On("LissageAuto", QT_TRANSLATE_NOOP("Operations", "&Auto Smooth"), kBothWindows)
                     .Pixel());
-    t.push_back(Operation("blur", [](Editor& e, const OpArgs& a) { GaussianBlur(e.State().WorkImage, a.Int("radius")); })
+    t.push_back(Operation("blur",
+                          [](Editor& e, const OpArgs& a) { GaussianBlur(e.State().picture.Work(), a.Int("radius")); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Gaussian Blur"))
                     .Usage("blur:R", "Gaussian blur of the whole image, radius R = 1..24")
                     .Param(ParamDef::Int("radius", 1, 24))
@@ -277,8 +279,8 @@ std::vector<Operation> BuildTable() {
                           [](Editor& e, const OpArgs& a) {
                               e.DropSelectionAndTool();
                               EditState& st = e.State();
-                              const auto background =
-                                  RotateByAngle(st.SourceImage, st.WorkImage, a.Int("angle"), false, st.Angles);
+                              const auto background = RotateByAngle(st.picture.SourceCopy(), st.picture.Work(),
+                                                                    a.Int("angle"), false, st.registers.Angles());
                               if (background) e.SetPaintColour2(*background);
                           })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Rotate"))
@@ -292,14 +294,14 @@ std::vector<Operation> BuildTable() {
     t.push_back(Operation("resize",
                           [](Editor& e, const OpArgs& a) {
                               const ImagePoint size = a.Pair("size");
-                              e.CommitPicture(ResizeImage(e.State().WorkImage, size.x, size.y));
+                              e.CommitPicture(ResizeImage(e.State().picture.Work(), size.x, size.y));
                           })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "New Size"))
                     .Usage("resize:WxH", "resample to W x H pixels")
                     .Param(ParamDef::Pair("size", 0, 1000000))
                     .On("Redimensionner1", QT_TRANSLATE_NOOP("Operations", "&New Size..."), kBothWindows)
                     .Asks([](const EditState& st, OpArgs& a) {
-                        a.Set("size", ImagePoint{st.MemoryImage.width(), st.MemoryImage.height()});
+                        a.Set("size", ImagePoint{st.picture.Baseline().width(), st.picture.Baseline().height()});
                     }));
     t.push_back(Operation("brush", BrushStrokeAlong)
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Brush Stroke"))
@@ -339,7 +341,7 @@ std::vector<Operation> BuildTable() {
                           [](Editor& e, const OpArgs& a) {
                               EditState& st = e.State();
                               const Colour c = a.Has("colour") ? a.ColourOf("colour") : e.BackgroundColour();
-                              EraseSelection(st.WorkImage, st.Confine(), c);
+                              EraseSelection(st.picture.Work(), st.selection.Confine(), c);
                           })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Erase"))
                     .Usage("erase[:#RRGGBB]", "fill the selection (the whole image without one) with the colour,\n"

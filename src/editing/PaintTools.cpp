@@ -32,22 +32,22 @@ const char* BrushLabel(BrushKind kind) {
     return "Brush Stroke";
 }
 
-// What every paint tool shares: its ToolMode and cursor, and the switch-off when ToolMode
+// What every paint tool shares: its tool mode and cursor, and the switch-off when the mode
 // has moved on.
 class PaintTool : public Tool {
 public:
-    PaintTool(int32_t mode, int cursor) : mode_(mode), cursor_(cursor) {}
+    PaintTool(ToolMode mode, int cursor) : mode_(mode), cursor_(cursor) {}
     int Cursor(const Editor& editor, ImagePoint) const override { return Active(editor) ? cursor_ : kCursorArrow; }
     // Replaced in the middle of a stroke: what it drew so far is its step.
     void Retired(Editor& editor) override { EndDrag(editor); }
 
 protected:
-    bool Active(const Editor& editor) const { return editor.State().ToolMode == mode_; }
+    bool Active(const Editor& editor) const { return editor.State().tools.Mode() == mode_; }
     // A press that starts a drag: false when the tool is switched off. The drag flag tells the
     // window a stroke is under way; the stroke, press to release, is one step of the history.
     bool StartDrag(Editor& editor, const char* label) {
         if (!Active(editor)) return false;
-        editor.State().DragActive = true;
+        editor.State().tools.SetDragging(true);
         dragging_ = true;
         changed_ = Rect{};
         editor.BeginStep(label);
@@ -57,7 +57,7 @@ protected:
     bool EndDrag(Editor& editor) {
         if (!dragging_) return false;
         dragging_ = false;
-        editor.State().DragActive = false;
+        editor.State().tools.SetDragging(false);
         editor.EndStep(changed_);
         return true;
     }
@@ -66,18 +66,18 @@ protected:
     bool dragging_ = false;
     // Left and middle paint with the first colour, right with the second.
     static Colour PenColour(const Editor& editor, MouseButton b) {
-        return b == MouseButton::Right ? editor.State().PaintColour2 : editor.State().PaintColour1;
+        return b == MouseButton::Right ? editor.State().tools.PaintColour2() : editor.State().tools.PaintColour1();
     }
 
 private:
-    int32_t mode_;
+    ToolMode mode_;
     int cursor_;
     Rect changed_;  // what the stroke changed so far
 };
 
 class PipetteTool : public PaintTool {
 public:
-    PipetteTool() : PaintTool(kToolPipette, kCursorPipette) {}
+    PipetteTool() : PaintTool(ToolMode::Pipette, kCursorPipette) {}
     void Press(Editor& editor, const ToolEvent& e) override {
         Colour c = 0;
         if (!Active(editor) || !editor.Host().ViewColour(e.view, c)) return;
@@ -103,14 +103,14 @@ Rect LineBounds(ImagePoint a, ImagePoint b, int width) {
 // A rubber line from the press while dragging, drawn on release.
 class LineTool : public PaintTool {
 public:
-    LineTool() : PaintTool(kToolLine, kCursorCrayon) {}
+    LineTool() : PaintTool(ToolMode::Line, kCursorCrayon) {}
     void Press(Editor& editor, const ToolEvent& e) override {
         if (!StartDrag(editor, kLineLabel)) return;
         EditState& st = editor.State();
         editor.BeginPixelOp();
         from_ = to_ = e.view;
         zoom_ = e.zoom;
-        width_ = ViewPenWidth(st.PaintThickness, zoom_);
+        width_ = ViewPenWidth(st.tools.Thickness(), zoom_);
         editor.Host().RedrawViewRect(LineBounds(from_, to_, width_));
     }
     void Move(Editor& editor, const ToolEvent& e) override {
@@ -126,7 +126,8 @@ public:
         const Colour c = PenColour(editor, e.button);
         editor.Host().DrawOnView(ViewLine{from_, to_, width_, false, c});
         Changed(DrawWorkLine(editor, ImagePoint{ViewToImage(from_.x, zoom_), ViewToImage(from_.y, zoom_)},
-                             ImagePoint{ViewToImage(to_.x, zoom_), ViewToImage(to_.y, zoom_)}, st.PaintThickness, c));
+                             ImagePoint{ViewToImage(to_.x, zoom_), ViewToImage(to_.y, zoom_)}, st.tools.Thickness(),
+                             c));
         editor.MarkUnsaved();
         EndDrag(editor);
     }
@@ -143,13 +144,13 @@ private:
 // Each move draws from the previous position, on the view and on the working image.
 class PenTool : public PaintTool {
 public:
-    PenTool() : PaintTool(kToolPen, kCursorCrayon) {}
+    PenTool() : PaintTool(ToolMode::Pen, kCursorCrayon) {}
     void Press(Editor& editor, const ToolEvent& e) override {
         if (!StartDrag(editor, kPenLabel)) return;
         EditState& st = editor.State();
         editor.BeginPixelOp();
         colour_ = PenColour(editor, e.button);
-        thickness_ = st.PaintThickness;
+        thickness_ = st.tools.Thickness();
         width_ = ViewPenWidth(thickness_, e.zoom);
         view_ = e.view;
         image_ = e.image;
@@ -172,7 +173,7 @@ private:
 
 class FillTool : public PaintTool {
 public:
-    FillTool() : PaintTool(kToolFill, kCursorFill) {}
+    FillTool() : PaintTool(ToolMode::Fill, kCursorFill) {}
     void Press(Editor& editor, const ToolEvent& e) override {
         // A press that reaches the tool while its fill still runs is ignored.
         if (!Active(editor) || *running_) return;
@@ -186,7 +187,7 @@ public:
         editor.Offload(
             [&editor, out, at, colour] {
                 editor.BeginPixelOp();
-                *out = FillWorkImage(editor, at.x, at.y, colour, editor.State().PaintThickness);
+                *out = FillWorkImage(editor, at.x, at.y, colour, editor.State().tools.Thickness());
             },
             [&editor, out, running = running_](std::exception_ptr failure) {
                 *running = false;
@@ -215,20 +216,21 @@ private:
 
 class BrushTool : public PaintTool {
 public:
-    explicit BrushTool(BrushKind kind) : PaintTool(kToolBrush, PaintToolCursor(kToolBrush, kind)), kind_(kind) {}
+    explicit BrushTool(BrushKind kind)
+        : PaintTool(ToolMode::Brush, PaintToolCursor(ToolMode::Brush, kind)), kind_(kind) {}
     void Press(Editor& editor, const ToolEvent& e) override {
         if (!StartDrag(editor, BrushLabel(kind_))) return;
         EditState& st = editor.State();
         stroke_ = BrushStroke{};
         stroke_.Kind = kind_;
-        stroke_.Radius = BrushRadius(st.PaintDiameter);
+        stroke_.Radius = BrushRadius(st.tools.Diameter());
         // The middle button counts as the right one.
         const bool left = e.button == MouseButton::Left;
-        stroke_.BrushColor1 = left ? st.PaintColour1 : st.PaintColour2;
-        stroke_.BrushColor2 = left ? st.PaintColour2 : st.PaintColour1;
-        stroke_.Random = &st.Noise;
+        stroke_.BrushColor1 = left ? st.tools.PaintColour1() : st.tools.PaintColour2();
+        stroke_.BrushColor2 = left ? st.tools.PaintColour2() : st.tools.PaintColour1();
+        stroke_.Random = &st.tools.Noise();
         editor.SourceWillRefresh();
-        const Rect dab = BrushPress(st.WorkImage, st.SourceImage, stroke_, e.image.x, e.image.y);
+        const Rect dab = BrushPress(st.picture.Work(), st.picture.SourceCopy(), stroke_, e.image.x, e.image.y);
         Changed(dab);
         editor.Host().RedrawImageRect(dab);
         editor.MarkUnsaved();
@@ -237,9 +239,9 @@ public:
         if (!dragging_) return;
         EditState& st = editor.State();
         // The press's copy is what the daub reads; nothing else may have replaced it since.
-        stroke_.SourceImage = &st.SourceImage;
-        stroke_.Random = &st.Noise;
-        const Rect dab = ApplyDab(st.WorkImage, stroke_, e.image.x, e.image.y);
+        stroke_.SourceImage = &st.picture.SourceCopy();
+        stroke_.Random = &st.tools.Noise();
+        const Rect dab = ApplyDab(st.picture.Work(), stroke_, e.image.x, e.image.y);
         Changed(dab);
         editor.Host().RedrawImageRect(dab);
     }
@@ -252,7 +254,7 @@ private:
 
 class ZoomTool : public PaintTool {
 public:
-    ZoomTool() : PaintTool(kToolZoom, kCursorZoom) {}
+    ZoomTool() : PaintTool(ToolMode::Zoom, kCursorZoom) {}
     void Press(Editor& editor, const ToolEvent& e) override {
         if (!Active(editor)) return;
         // The middle button counts as the right one: a step out.
@@ -262,41 +264,41 @@ public:
 
 }  // namespace
 
-int PaintToolCursor(int32_t mode, BrushKind kind) {
+int PaintToolCursor(ToolMode mode, BrushKind kind) {
     switch (mode) {
-        case kToolPipette: return kCursorPipette;
-        case kToolLine:
-        case kToolPen: return kCursorCrayon;
-        case kToolFill: return kCursorFill;
-        case kToolBrush: return kind == BrushKind::Spray ? kCursorSpray : kCursorEffects;
-        case kToolZoom: return kCursorZoom;
+        case ToolMode::Pipette: return kCursorPipette;
+        case ToolMode::Line:
+        case ToolMode::Pen: return kCursorCrayon;
+        case ToolMode::Fill: return kCursorFill;
+        case ToolMode::Brush: return kind == BrushKind::Spray ? kCursorSpray : kCursorEffects;
+        case ToolMode::Zoom: return kCursorZoom;
         default: return kCursorArrow;
     }
 }
 
-std::unique_ptr<Tool> MakePaintTool(int32_t mode, BrushKind kind) {
+std::unique_ptr<Tool> MakePaintTool(ToolMode mode, BrushKind kind) {
     switch (mode) {
-        case kToolPipette: return std::make_unique<PipetteTool>();
-        case kToolLine: return std::make_unique<LineTool>();
-        case kToolPen: return std::make_unique<PenTool>();
-        case kToolFill: return std::make_unique<FillTool>();
-        case kToolBrush: return std::make_unique<BrushTool>(kind);
-        case kToolZoom: return std::make_unique<ZoomTool>();
+        case ToolMode::Pipette: return std::make_unique<PipetteTool>();
+        case ToolMode::Line: return std::make_unique<LineTool>();
+        case ToolMode::Pen: return std::make_unique<PenTool>();
+        case ToolMode::Fill: return std::make_unique<FillTool>();
+        case ToolMode::Brush: return std::make_unique<BrushTool>(kind);
+        case ToolMode::Zoom: return std::make_unique<ZoomTool>();
         default: return nullptr;
     }
 }
 
-void ChoosePaintTool(Editor& editor, int32_t mode, BrushKind kind) {
+void ChoosePaintTool(Editor& editor, ToolMode mode, BrushKind kind) {
     editor.ClearSelection();
     std::unique_ptr<Tool> tool = MakePaintTool(mode, kind);
     EditState& st = editor.State();
-    st.ToolMode = tool ? mode : kToolNone;
-    if (mode == kToolFill) st.PaintThickness = kFillToolThreshold;
+    st.tools.SetMode(tool ? mode : ToolMode::None);
+    if (mode == ToolMode::Fill) st.tools.SetThickness(kFillToolThreshold);
     editor.SetTool(std::move(tool));
 }
 
 FillOutcome FillWorkImage(Editor& editor, int x, int y, Colour colour, int threshold) {
-    Image& work = editor.State().WorkImage;
+    Image& work = editor.State().picture.Work();
     // A seed outside the image changes nothing, without the hourglass.
     if (x < 0 || y < 0 || x >= work.width() || y >= work.height()) return FillOutcome{};
     EditorHost& host = editor.Host();
@@ -323,7 +325,7 @@ Rect DrawWorkLine(Editor& editor, ImagePoint a, ImagePoint b, int thickness, Col
     ImagePoint origin;
     const Mask mask = editor.Host().LineMask(a, b, std::max(1, thickness), origin);
     if (mask.empty()) return Rect{};
-    FillMask(editor.State().WorkImage, mask, origin.x, origin.y, colour);
+    FillMask(editor.State().picture.Work(), mask, origin.x, origin.y, colour);
     return Rect{origin.x, origin.y, origin.x + mask.width(), origin.y + mask.height()};
 }
 

@@ -8,23 +8,13 @@
 #include <string>
 
 #include "editing/Tool.h"
+#include "editing/ToolSettings.h"
 #include "imaging/Brush.h"
 #include "imaging/FloodFill.h"
 
 namespace lum {
 
 class Editor;
-
-// ToolMode of the paint tools (1, 2, 3 and 5 belong to the selection).
-enum PaintToolMode : int32_t {
-    kToolNone = 0,
-    kToolPipette = 4,
-    kToolLine = 6,
-    kToolPen = 7,
-    kToolFill = 8,
-    kToolBrush = 9,
-    kToolZoom = 12,
-};
 
 // Slots of the view's cursor table, in the order the windows register them.
 enum ToolCursorSlot : int {
@@ -42,14 +32,14 @@ enum ToolCursorSlot : int {
 inline constexpr int kFillToolThreshold = 8;
 
 // The cursor slot of a paint tool.
-int PaintToolCursor(int32_t mode, BrushKind kind);
+int PaintToolCursor(ToolMode mode, BrushKind kind);
 
-// A paint tool's button went down (mode > 0) or came up (mode 0): the selection is dropped,
-// ToolMode set and the tool installed, or none. Choosing the fill sets the thickness to 8.
-// A tool acts only while ToolMode is still its own: a right press that drops a selection sets
-// ToolMode to 0 and so switches it off until its button is clicked again.
-void ChoosePaintTool(Editor& editor, int32_t mode, BrushKind kind = BrushKind::Soften);
-std::unique_ptr<Tool> MakePaintTool(int32_t mode, BrushKind kind = BrushKind::Soften);
+// A paint tool's button went down (a paint mode) or came up (ToolMode::None): the selection is
+// dropped, the tool mode set and the tool installed, or none. Choosing the fill sets the
+// thickness to 8. A tool acts only while the mode is still its own: a right press that drops a
+// selection resets the mode and so switches it off until its button is clicked again.
+void ChoosePaintTool(Editor& editor, ToolMode mode, BrushKind kind = BrushKind::Soften);
+std::unique_ptr<Tool> MakePaintTool(ToolMode mode, BrushKind kind = BrushKind::Soften);
 
 // A flood fill of the working image with the hourglass on, asking the host to stay live while it
 // runs. Shows nothing; the caller reports a refusal and redraws.

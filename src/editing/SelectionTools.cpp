@@ -19,8 +19,7 @@ const char* const kMoveLabel = "Move Selection";
 const char* const kDuplicateLabel = "Duplicate Selection";
 
 int SelectionCursor(const Editor& editor) {
-    const int32_t mode = editor.State().ToolMode;
-    return mode >= kToolFreeShape && mode <= kToolEllipse ? kCrossCursor : kArrowCursor;
+    return DrawsSelection(editor.State().tools.Mode()) ? kCrossCursor : kArrowCursor;
 }
 
 }  // namespace
@@ -28,24 +27,19 @@ int SelectionCursor(const Editor& editor) {
 bool TakeSelection(Editor& editor, Selection sel) {
     EditState& st = editor.State();
     editor.BeginPixelOp();
-    if (!st.SetSelection(std::move(sel))) {
-        st.DropSelection();
+    if (!st.selection.Set(std::move(sel))) {
+        st.selection.Drop();
         return false;
     }
-    st.SelectionImage = LiftSelectionImage(st.WorkImage, st.Confine(), editor.BackgroundColour());
+    st.selection.Lift(st.picture.Work(), editor.BackgroundColour());
     return true;
 }
 
-bool InsideSelection(const EditState& st, ImagePoint p) {
-    return st.SelectionActive > kNoSelection &&
-           st.SelectionMask.inside(p.x - st.SelectionRect.Left, p.y - st.SelectionRect.Top);
-}
-
-std::unique_ptr<Tool> MakeSelectionTool(int32_t toolMode) {
+std::unique_ptr<Tool> MakeSelectionTool(ToolMode toolMode) {
     switch (toolMode) {
-        case kToolFreeShape: return std::make_unique<FreeSelectionTool>();
-        case kToolRectangle: return std::make_unique<BoxSelectionTool>(SelectionKind::Rectangle);
-        case kToolEllipse: return std::make_unique<BoxSelectionTool>(SelectionKind::Ellipse);
+        case ToolMode::FreeShape: return std::make_unique<FreeSelectionTool>();
+        case ToolMode::Rectangle: return std::make_unique<BoxSelectionTool>(SelectionKind::Rectangle);
+        case ToolMode::Ellipse: return std::make_unique<BoxSelectionTool>(SelectionKind::Ellipse);
         default: return nullptr;
     }
 }
@@ -55,7 +49,7 @@ std::unique_ptr<Tool> MakeSelectionTool(int32_t toolMode) {
 
 void BoxSelectionTool::Press(Editor& editor, const ToolEvent& e) {
     dragging_ = true;
-    editor.State().DragActive = true;
+    editor.State().tools.SetDragging(true);
     press_ = e.view;
     corner_ = Point{press_.x + 4, press_.y + 4};
     editor.Redraw();
@@ -80,13 +74,13 @@ void BoxSelectionTool::Move(Editor& editor, const ToolEvent& e) {
 void BoxSelectionTool::Release(Editor& editor, const ToolEvent& e) {
     if (!dragging_) return;
     dragging_ = false;
-    editor.State().DragActive = false;
+    editor.State().tools.SetDragging(false);
     const int z = e.zoom;
     const Rect r{ViewToImage(press_.x, z), ViewToImage(press_.y, z), ViewToImage(corner_.x, z), ViewToImage(corner_.y, z)};
     size_ = ImagePoint{r.width(), r.height()};
     editor.ShowToolLabels(ImagePoint{r.Left, r.Top}, size_);
     // A new shape is grabbed afresh, whatever an earlier one left in the tool mode.
-    editor.State().ToolMode = static_cast<int32_t>(kind_);
+    editor.State().tools.SetMode(kind_ == SelectionKind::Ellipse ? ToolMode::Ellipse : ToolMode::Rectangle);
     TakeSelection(editor, MakeBoxSelection(kind_, r));
     editor.Redraw();
 }
@@ -107,7 +101,7 @@ int BoxSelectionTool::Cursor(const Editor&, ImagePoint) const { return kCrossCur
 
 void FreeSelectionTool::Press(Editor& editor, const ToolEvent& e) {
     dragging_ = true;
-    editor.State().DragActive = true;
+    editor.State().tools.SetDragging(true);
     points_.press(e.view);
     editor.Redraw();
 }
@@ -119,9 +113,9 @@ void FreeSelectionTool::Move(Editor& editor, const ToolEvent& e) {
 void FreeSelectionTool::Release(Editor& editor, const ToolEvent& e) {
     if (!dragging_) return;
     dragging_ = false;
-    editor.State().DragActive = false;
+    editor.State().tools.SetDragging(false);
     points_.release();
-    editor.State().ToolMode = kToolFreeShape;
+    editor.State().tools.SetMode(ToolMode::FreeShape);
     TakeSelection(editor, FreeSelectionFromView(points_.points(), e.zoom));
     points_ = FreeShapePoints();
     editor.Redraw();
@@ -146,33 +140,33 @@ void SelectionHandlerTool::Press(Editor& editor, const ToolEvent& e) {
     if (e.button == MouseButton::Right) {
         // The one way to end a selection from the view.
         if (moving_) endMove(editor);
-        st.FloatActive = false;
-        st.DragActive = false;
+        st.tools.SetFloating(false);
+        st.tools.SetDragging(false);
         editor.ResetTool();
-        st.DropSelection();
+        st.selection.Drop();
         editor.Redraw();
         return;
     }
-    if (e.button != MouseButton::Left || !InsideSelection(st, e.image)) return;
+    if (e.button != MouseButton::Left || !st.selection.Contains(e.image)) return;
     const GrabOptions opt = options_ ? options_() : GrabOptions();
     const Colour background = editor.BackgroundColour();
-    const bool first = st.ToolMode != kToolMovingSelection;
+    const bool first = st.tools.Mode() != ToolMode::MovingSelection;
     // A grab and the drag after it, to the release, are one step.
     editor.BeginStep(first ? kLiftLabel : opt.duplicate ? kDuplicateLabel : kMoveLabel, kStepDropsSelection);
     editor.BeginPixelOp();
     changed_ = Rect{};
     if (first) {
-        st.ToolMode = kToolMovingSelection;
-        FirstGrab(st.WorkImage, st.MoveBuffer, st.Confine(), opt.erase, background);
-        if (opt.erase) changed_ = st.SelectionRect;
+        st.tools.SetMode(ToolMode::MovingSelection);
+        st.selection.FirstGrab(st.picture.Work(), opt.erase, background);
+        if (opt.erase) changed_ = st.selection.Bounds();
         editor.MarkUnsaved();
         editor.Redraw();
     } else {
-        LaterGrab(st.WorkImage, st.MoveBuffer, st.SelectionRect, opt.duplicate);
-        if (!opt.duplicate) changed_ = st.SelectionRect;
+        st.selection.LaterGrab(st.picture.Work(), opt.duplicate);
+        if (!opt.duplicate) changed_ = st.selection.Bounds();
     }
     moving_ = true;
-    st.DragActive = true;
+    st.tools.SetDragging(true);
     grab_ = e.view;
     applied_ = Point{};
 }
@@ -184,12 +178,12 @@ void SelectionHandlerTool::Move(Editor& editor, const ToolEvent& e) {
     const Point total{ViewToImage(e.view.x - grab_.x, e.zoom), ViewToImage(e.view.y - grab_.y, e.zoom)};
     const int dx = total.x - applied_.x, dy = total.y - applied_.y;
     if (dx == 0 && dy == 0) return;
-    changed_ = UnionRect(changed_, MovePiece(st.WorkImage, st.MoveBuffer, st.SelectionImage, st.SelectionRect, dx, dy,
+    changed_ = UnionRect(changed_, st.selection.MovePiece(st.picture.Work(), dx, dy,
                                              editor.BackgroundColour()));
     editor.MarkUnsaved();
     applied_ = total;
     // The labels follow the piece.
-    const Rect& r = st.SelectionRect;
+    const Rect& r = st.selection.Bounds();
     editor.ShowToolLabels(ImagePoint{r.Left, r.Top}, ImagePoint{r.width(), r.height()});
     editor.Redraw();
 }
@@ -206,12 +200,12 @@ void SelectionHandlerTool::Retired(Editor& editor) {
 
 void SelectionHandlerTool::endMove(Editor& editor) {
     moving_ = false;
-    editor.State().DragActive = false;
+    editor.State().tools.SetDragging(false);
     editor.EndStep(changed_);
 }
 
 int SelectionHandlerTool::Cursor(const Editor& editor, ImagePoint p) const {
-    if (moving_ || InsideSelection(editor.State(), p)) return kHandCursor;
+    if (moving_ || editor.State().selection.Contains(p)) return kHandCursor;
     return SelectionCursor(editor);
 }
 

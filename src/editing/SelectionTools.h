@@ -14,10 +14,7 @@
 
 namespace lum {
 
-// ToolMode values of the selection.
-constexpr int32_t kToolFreeShape = 1, kToolRectangle = 2, kToolEllipse = 3, kToolMovingSelection = 5;
-
-// A rectangle (tool mode 2) or an ellipse (3), dragged from its press point; either button.
+// A rectangle or an ellipse, dragged from its press point; either button.
 class BoxSelectionTool : public Tool {
 public:
     explicit BoxSelectionTool(SelectionKind kind) : kind_(kind) {}
@@ -35,7 +32,7 @@ private:
     std::optional<ImagePoint> size_;  // of the shape last drawn
 };
 
-// A free shape (tool mode 1): the mouse path, closed on release.
+// A free shape: the mouse path, closed on release.
 class FreeSelectionTool : public Tool {
 public:
     void Press(Editor& editor, const ToolEvent& e) override;
@@ -51,8 +48,8 @@ private:
     FreeShapePoints points_;
 };
 
-// The tool of a selection tool mode (1, 2, 3); null for any other mode.
-std::unique_ptr<Tool> MakeSelectionTool(int32_t toolMode);
+// The tool of a mode that draws a selection; null for any other mode.
+std::unique_ptr<Tool> MakeSelectionTool(ToolMode toolMode);
 
 // What the toolbar's check boxes say at a grab.
 struct GrabOptions {
@@ -83,7 +80,5 @@ private:
 // The new selection's bookkeeping after a tool or a command made it: the source copy, the
 // selection (none when its mask is empty) and the lifted piece. Returns whether one exists.
 bool TakeSelection(Editor& editor, Selection sel);
-// Whether image point p is inside the selection (false without one).
-bool InsideSelection(const EditState& st, ImagePoint p);
 
 }  // namespace lum

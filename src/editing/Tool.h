@@ -2,7 +2,7 @@
 // with mouse events already mapped to image coordinates by the view. The view draws what
 // Feedback returns over the photo and asks Cursor which cursor to show; a tool calls
 // Editor::Redraw when its feedback or the image changed, and Editor::MarkUnsaved when it
-// changed WorkImage.
+// changed the working image.
 #pragma once
 #include <vector>
 

@@ -189,8 +189,8 @@ void EditPane::LayoutView() {
     const EditState& st = editor_.State();
     int w = 0, h = 0;
     ViewOuterSize(w, h);
-    const bool bigger = st.WorkImage.width() > w || st.WorkImage.height() > h;
-    view_->CommitLaidOut((st.ZoomIndex == 0 && bigger) || (st.ZoomIndex == kHundredPercentSlot && !bigger));
+    const bool bigger = st.picture.Work().width() > w || st.picture.Work().height() > h;
+    view_->CommitLaidOut((st.zoom.Slot() == 0 && bigger) || (st.zoom.Slot() == kHundredPercentSlot && !bigger));
     view_->LayoutView();
     view_->RedrawView();
     emit PictureMayHaveChanged();
@@ -292,7 +292,7 @@ void EditPane::resizeEvent(QResizeEvent* e) {
 }
 
 void EditPane::followResize() {
-    if (editor_.State().WorkImage.empty()) return;
+    if (editor_.State().picture.Work().empty()) return;
     // The view takes its new size with the layout of this pane.
     view_->resize(size());
     if (!view_->Refit()) {

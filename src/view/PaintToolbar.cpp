@@ -23,25 +23,26 @@ namespace {
 struct ToolButtonDef {
     const char* name;
     const char* hint;
-    int32_t mode;
+    ToolMode mode;
     BrushKind kind;
 };
 
 // In the order of the group; the brushes from the spray down to the soften.
 const ToolButtonDef kToolButtons[] = {
-    {"Btpipette", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Pipette"), kToolPipette, BrushKind::Soften},
-    {"Btligne", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Line tool"), kToolLine, BrushKind::Soften},
-    {"Btcrayon", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Pen tool"), kToolPen, BrushKind::Soften},
-    {"Btpeinture", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Fill tool"), kToolFill, BrushKind::Soften},
-    {"Btspray", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Spray"), kToolBrush, BrushKind::Spray},
-    {"Btechange", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Selective colour eraser"), kToolBrush, BrushKind::ColourEraser},
-    {"Btbarbouiller", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Daub"), kToolBrush, BrushKind::Daub},
-    {"Btdubruit", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Noise"), kToolBrush, BrushKind::Noise},
-    {"Btassombrir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Darken"), kToolBrush, BrushKind::Darken},
-    {"Bteclaircir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Lighten"), kToolBrush, BrushKind::Lighten},
-    {"Btdurcir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Sharpen"), kToolBrush, BrushKind::Sharpen},
-    {"Btflou", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Soften"), kToolBrush, BrushKind::Soften},
-    {"Btzoom", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Zoom (left click: in, right click: out)"), kToolZoom,
+    {"Btpipette", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Pipette"), ToolMode::Pipette, BrushKind::Soften},
+    {"Btligne", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Line tool"), ToolMode::Line, BrushKind::Soften},
+    {"Btcrayon", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Pen tool"), ToolMode::Pen, BrushKind::Soften},
+    {"Btpeinture", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Fill tool"), ToolMode::Fill, BrushKind::Soften},
+    {"Btspray", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Spray"), ToolMode::Brush, BrushKind::Spray},
+    {"Btechange", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Selective colour eraser"), ToolMode::Brush,
+     BrushKind::ColourEraser},
+    {"Btbarbouiller", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Daub"), ToolMode::Brush, BrushKind::Daub},
+    {"Btdubruit", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Noise"), ToolMode::Brush, BrushKind::Noise},
+    {"Btassombrir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Darken"), ToolMode::Brush, BrushKind::Darken},
+    {"Bteclaircir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Lighten"), ToolMode::Brush, BrushKind::Lighten},
+    {"Btdurcir", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Sharpen"), ToolMode::Brush, BrushKind::Sharpen},
+    {"Btflou", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Soften"), ToolMode::Brush, BrushKind::Soften},
+    {"Btzoom", QT_TRANSLATE_NOOP("lum::PaintToolbar", "Zoom (left click: in, right click: out)"), ToolMode::Zoom,
      BrushKind::Soften},
 };
 
@@ -122,8 +123,8 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
 
     EditState& st = pane_.editor().State();
     auto* colours = new QHBoxLayout();
-    firstColour_ = new ColourPanel(QStringLiteral("Panel5"), QString(), st.PaintColour1, body);
-    secondColour_ = new ColourPanel(QStringLiteral("Panel6"), QString(), st.PaintColour2, body);
+    firstColour_ = new ColourPanel(QStringLiteral("Panel5"), QString(), st.tools.PaintColour1(), body);
+    secondColour_ = new ColourPanel(QStringLiteral("Panel6"), QString(), st.tools.PaintColour2(), body);
     for (ColourPanel* p : {firstColour_, secondColour_}) {
         p->setFixedSize(30, 22);
         colours->addWidget(p);
@@ -136,7 +137,7 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     swatch_->setObjectName(QStringLiteral("Shape1"));
     swatch_->setFixedSize(22, 22);
     swatch_->setToolTip(tr("The colour under the pipette"));
-    PaintSwatch(swatch_, st.PaintColour1);
+    PaintSwatch(swatch_, st.tools.PaintColour1());
     colours->addWidget(swatch_);
     colours->addStretch(1);
     outer->addLayout(colours);
@@ -150,9 +151,11 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     outer->addLayout(readout);
 
     auto* sizes = new QGridLayout();
-    diameterSpin_ = new SpinEdit(QStringLiteral("UpDownD"), QStringLiteral("Edit4"), 2, 96, st.PaintDiameter, 1, body);
+    diameterSpin_ =
+        new SpinEdit(QStringLiteral("UpDownD"), QStringLiteral("Edit4"), 2, 96, st.tools.Diameter(), 1, body);
     diameterSpin_->SetHint(tr("Tool diameter"));
-    thicknessSpin_ = new SpinEdit(QStringLiteral("UpDownE"), QStringLiteral("Edit5"), 1, 36, st.PaintThickness, 1, body);
+    thicknessSpin_ =
+        new SpinEdit(QStringLiteral("UpDownE"), QStringLiteral("Edit5"), 1, 36, st.tools.Thickness(), 1, body);
     thicknessSpin_->SetHint(tr("Thickness or fill threshold"));
     sizes->addWidget(NamedLabel("LabelD", tr("D", "diameter"), body), 0, 0);
     sizes->addWidget(diameterSpin_, 0, 1);
@@ -160,16 +163,16 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     sizes->addWidget(thicknessSpin_, 1, 1);
     outer->addLayout(sizes);
     connect(diameterSpin_, qOverload<int>(&QSpinBox::valueChanged), this,
-            [this](int v) { pane_.editor().State().PaintDiameter = v; });
+            [this](int v) { pane_.editor().State().tools.SetDiameter(v); });
     connect(thicknessSpin_, qOverload<int>(&QSpinBox::valueChanged), this,
-            [this](int v) { pane_.editor().State().PaintThickness = v; });
+            [this](int v) { pane_.editor().State().tools.SetThickness(v); });
 
     zoomLabel_ = NamedLabel("Label3", QString(), body);
     ShowZoom(pane_.View()->Zoom());
     outer->addWidget(zoomLabel_);
     outer->addStretch(1);
 
-    ShowColorReadout(st.PaintColour1);
+    ShowColorReadout(st.tools.PaintColour1());
 
     connect(&pane_, &EditPane::ColourReadout, this, &PaintToolbar::ShowColorReadout);
     connect(&pane_, &EditPane::SwatchColour, this, &PaintToolbar::ShowSwatch);
@@ -197,7 +200,7 @@ void PaintToolbar::ChooseTool(QToolButton* button) {
     if (button->isChecked())
         for (QToolButton* b : buttons_)
             if (b != button) b->setChecked(false);
-    ChoosePaintTool(pane_.editor(), button->isChecked() ? def->mode : kToolNone, def->kind);
+    ChoosePaintTool(pane_.editor(), button->isChecked() ? def->mode : ToolMode::None, def->kind);
     SyncFromState();
     pane_.RefreshCursor();
 }
@@ -218,15 +221,15 @@ void PaintToolbar::ShowZoom(int percent) { zoomLabel_->setText(tr("%1 %").arg(pe
 
 void PaintToolbar::SyncFromState() {
     const EditState& st = pane_.editor().State();
-    firstColour_->SetColour(st.PaintColour1);
-    secondColour_->SetColour(st.PaintColour2);
-    diameterSpin_->setValue(st.PaintDiameter);
-    thicknessSpin_->setValue(st.PaintThickness);
+    firstColour_->SetColour(st.tools.PaintColour1());
+    secondColour_->SetColour(st.tools.PaintColour2());
+    diameterSpin_->setValue(st.tools.Diameter());
+    thicknessSpin_->setValue(st.tools.Thickness());
 }
 
 void PaintToolbar::chooseColour(bool first) {
     Editor& editor = pane_.editor();
-    QColor c = ToQColor(first ? editor.State().PaintColour1 : editor.State().PaintColour2);
+    QColor c = ToQColor(first ? editor.State().tools.PaintColour1() : editor.State().tools.PaintColour2());
     if (!askColour_ || !askColour_(c)) return;
     if (first) editor.SetPaintColour1(FromQColor(c));
     else editor.SetPaintColour2(FromQColor(c));

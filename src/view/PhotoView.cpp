@@ -101,7 +101,7 @@ PhotoView::PhotoView(EditState& st, QWidget* parent) : QScrollArea(parent), st_(
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
     paintBox_ = new PhotoCanvas(this);
-    paintBox_->resize(st_.WorkImage.width(), st_.WorkImage.height());
+    paintBox_->resize(st_.picture.Work().width(), st_.picture.Work().height());
     setWidget(paintBox_);
 }
 
@@ -116,8 +116,7 @@ int PhotoView::OuterWidth() const { return static_cast<int>(std::lround(width() 
 int PhotoView::OuterHeight() const { return static_cast<int>(std::lround(height() * DeviceRatio())); }
 
 int PhotoView::Zoom() const {
-    const int idx = std::clamp(st_.ZoomIndex, 0, static_cast<int>(st_.ZoomTable.size()) - 1);
-    return std::max(1, st_.ZoomTable[static_cast<size_t>(idx)]);
+    return std::max(1, st_.zoom.Zoom());
 }
 
 int PhotoView::ViewToImage(int v) const { return static_cast<int>(static_cast<int64_t>(v) * 100 / Zoom()); }
@@ -171,7 +170,7 @@ void PhotoView::EndPreview() {
 void PhotoView::LayoutView() {
     ink_.clear();
     const int z = Zoom();
-    sizePaintBox(truncScale(st_.WorkImage.width(), z), truncScale(st_.WorkImage.height(), z));
+    sizePaintBox(truncScale(st_.picture.Work().width(), z), truncScale(st_.picture.Work().height(), z));
 }
 
 void PhotoView::RedrawView() {
@@ -224,15 +223,14 @@ void PhotoView::ZoomToPercent(double p) {
     if (p <= 0.00001) return;
     if (zoomWhenThawed([this, p] { ZoomToPercent(p); })) return;
     const double f = p / 100.0;
-    st_.ZoomTable[0] = std::max(1, roundHalfEven(p));
-    st_.ZoomIndex = 0;
+    st_.zoom.HoldPercent(std::max(1, roundHalfEven(p)));
     fit_ = ZoomFit::None;
-    sizePaintBox(roundHalfEven(st_.MemoryImage.width() * f), roundHalfEven(st_.MemoryImage.height() * f));
+    sizePaintBox(roundHalfEven(st_.picture.Baseline().width() * f), roundHalfEven(st_.picture.Baseline().height() * f));
     RedrawView();
 }
 
 bool PhotoView::fits() const {
-    return st_.WorkImage.width() <= OuterWidth() && st_.WorkImage.height() <= OuterHeight();
+    return st_.picture.Work().width() <= OuterWidth() && st_.picture.Work().height() <= OuterHeight();
 }
 
 void PhotoView::CommitLaidOut(bool fitted) {
@@ -240,14 +238,15 @@ void PhotoView::CommitLaidOut(bool fitted) {
 }
 
 bool PhotoView::Refit() {
-    if (st_.WorkImage.empty()) return false;
+    if (st_.picture.Work().empty()) return false;
     const int before = Zoom();
     switch (fit_) {
         case ZoomFit::None:
             return false;
         case ZoomFit::Auto:
             // Grown big enough to hold the whole photo: shown as it is, not enlarged.
-            if (!st_.FitZoom(OuterWidth(), OuterHeight())) st_.ZoomIndex = kHundredPercentSlot;
+            if (!st_.zoom.FitZoom(st_.picture.Work(), OuterWidth(), OuterHeight()))
+                st_.zoom.SetSlot(kHundredPercentSlot);
             LayoutView();
             break;
         default: {
@@ -279,16 +278,16 @@ void PhotoView::ZoomStep(int direction, const QPoint& anchor) {
     int slot = -1;
     if (direction > 0) {
         for (int i = 1; i <= 12 && slot < 0; ++i)
-            if (st_.ZoomTable[static_cast<size_t>(i)] > z) slot = i;
+            if (st_.zoom.PercentAt(i) > z) slot = i;
     } else {
         for (int i = 12; i >= 1 && slot < 0; --i)
-            if (st_.ZoomTable[static_cast<size_t>(i)] < z) slot = i;
+            if (st_.zoom.PercentAt(i) < z) slot = i;
     }
     if (slot < 0) return;
     // The photo point under the anchor, in photo pixels.
     const qreal dpr = DeviceRatio();
     const QPointF inBox = QPointF(paintBox_->mapFrom(viewport(), anchor)) * dpr * 100.0 / z;
-    st_.ZoomIndex = slot;
+    st_.zoom.SetSlot(slot);
     fit_ = ZoomFit::None;
     LayoutView();
     const QPointF after = inBox * Zoom() / 100.0 / dpr;
@@ -326,10 +325,11 @@ int PhotoView::FitWindowPercent(int boxWidth, int boxHeight, int imageWidth, int
     return a > b ? roundHalfEven(b) : roundHalfEven(a);
 }
 
-int PhotoView::FitWidthPercent() const { return FitWidthPercent(OuterWidth(), st_.MemoryImage.width()); }
-int PhotoView::FitHeightPercent() const { return FitHeightPercent(OuterHeight(), st_.MemoryImage.height()); }
+int PhotoView::FitWidthPercent() const { return FitWidthPercent(OuterWidth(), st_.picture.Baseline().width()); }
+int PhotoView::FitHeightPercent() const { return FitHeightPercent(OuterHeight(), st_.picture.Baseline().height()); }
 int PhotoView::FitWindowPercent() const {
-    return FitWindowPercent(OuterWidth(), OuterHeight(), st_.MemoryImage.width(), st_.MemoryImage.height());
+    return FitWindowPercent(OuterWidth(), OuterHeight(), st_.picture.Baseline().width(),
+                            st_.picture.Baseline().height());
 }
 
 void PhotoView::Freeze() {
@@ -357,7 +357,7 @@ void PhotoView::paintPhoto(QPainter& p, const QRect& exposed) {
         for (const QRect& r : QRegion(exposed) - QRegion(shot)) p.fillRect(r, palette().color(QPalette::Window));
         return;
     }
-    const Image& img = st_.WorkImage;
+    const Image& img = st_.picture.Work();
     const int z = Zoom();
     const qreal dpr = DeviceRatio();
     p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -378,7 +378,7 @@ void PhotoView::paintPhoto(QPainter& p, const QRect& exposed) {
         return;
     }
     // The placeholders of a window without a photo are not shown.
-    if (img.empty() || !st_.HasPicture) {
+    if (img.empty() || !st_.picture.HasPicture()) {
         p.fillRect(deviceExposed, background);
         return;
     }

@@ -1,5 +1,5 @@
 // The photo view of an editing window: a paint box in a scroll box (centred while it is smaller),
-// showing the window's WorkImage at the current zoom, the view <-> image mapping, the one
+// showing the window's working image at the current zoom, the view <-> image mapping, the one
 // redraw entry point and the zoom. The edit pane around it connects it to the
 // window's editor.
 //
@@ -87,14 +87,14 @@ public:
     void ZoomStep(int direction, const QPoint& anchor);
     QPoint ViewportCentre() const;
 
-    // The zoom percentage in use, ZoomTable[ZoomIndex]; never below 1.
+    // The zoom percentage in use (the state's ZoomState); never below 1.
     int Zoom() const;
     int ViewToImage(int v) const;
     int ImageToView(int i) const;
 
-    // Paint box size from the WorkImage size and the zoom (truncating).
+    // Paint box size from the working image's size and the zoom (truncating).
     void LayoutView();
-    // The one redraw entry point: every change of WorkImage ends here.
+    // The one redraw entry point: every change of the working image ends here.
     void RedrawView();
     // Redraws before returning (for code that draws while the mouse moves).
     void RedrawViewNow();
@@ -134,7 +134,7 @@ public:
     static int FitWidthPercent(int boxWidth, int imageWidth);
     static int FitHeightPercent(int boxHeight, int imageHeight);
     static int FitWindowPercent(int boxWidth, int boxHeight, int imageWidth, int imageHeight);
-    // The same for this scroll box and the window's MemoryImage.
+    // The same for this scroll box and the window's baseline.
     int FitWidthPercent() const;
     int FitHeightPercent() const;
     int FitWindowPercent() const;

@@ -14,7 +14,7 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(tr("Selection Too
     setProperty("ToolbarGroup", QStringLiteral("Selection"));
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
-    const auto shapeButton = [&](const char* name, const char* hint, int mode) {
+    const auto shapeButton = [&](const char* name, const char* hint, ToolMode mode) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(name));
         b->setToolTip(tr(hint));
@@ -22,16 +22,16 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(tr("Selection Too
         b->setFocusPolicy(Qt::NoFocus);
         const QIcon icon = LumoraIcon(b->objectName());
         if (!icon.isNull()) b->setIcon(icon);
-        group->addButton(b, mode);
+        group->addButton(b, static_cast<int>(mode));
         addWidget(b);
         return b;
     };
-    ellipse_ = shapeButton("Btselectcercle", QT_TR_NOOP("Ellipse selection"), 3);
-    rectangle_ = shapeButton("Btselectrect", QT_TR_NOOP("Rectangle selection"), 2);
-    none_ = shapeButton("BtNotool", QT_TR_NOOP("No selection tool"), 0);
-    freeShape_ = shapeButton("Btselectpoly", QT_TR_NOOP("Free-shape selection"), 1);
+    ellipse_ = shapeButton("Btselectcercle", QT_TR_NOOP("Ellipse selection"), ToolMode::Ellipse);
+    rectangle_ = shapeButton("Btselectrect", QT_TR_NOOP("Rectangle selection"), ToolMode::Rectangle);
+    none_ = shapeButton("BtNotool", QT_TR_NOOP("No selection tool"), ToolMode::None);
+    freeShape_ = shapeButton("Btselectpoly", QT_TR_NOOP("Free-shape selection"), ToolMode::FreeShape);
     none_->setChecked(true);
-    connect(group, &QButtonGroup::idClicked, this, &SelectionToolbar::ToolChosen);
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) { emit ToolChosen(static_cast<ToolMode>(id)); });
 
     addSeparator();
     erase_ = new QCheckBox(tr("Erase"), this);
@@ -62,11 +62,11 @@ SelectionToolbar::SelectionToolbar(QWidget* parent) : QToolBar(tr("Selection Too
 bool SelectionToolbar::EraseChecked() const { return erase_->isChecked(); }
 bool SelectionToolbar::DuplicateChecked() const { return duplicate_->isChecked(); }
 
-void SelectionToolbar::ShowTool(int toolMode) {
+void SelectionToolbar::ShowTool(ToolMode toolMode) {
     switch (toolMode) {
-        case 1: freeShape_->setChecked(true); break;
-        case 2: rectangle_->setChecked(true); break;
-        case 3: ellipse_->setChecked(true); break;
+        case ToolMode::FreeShape: freeShape_->setChecked(true); break;
+        case ToolMode::Rectangle: rectangle_->setChecked(true); break;
+        case ToolMode::Ellipse: ellipse_->setChecked(true); break;
         default: none_->setChecked(true); break;
     }
 }

@@ -4,6 +4,8 @@
 #pragma once
 #include <QToolBar>
 
+#include "editing/ToolSettings.h"
+
 class QCheckBox;
 class QLabel;
 class QToolButton;
@@ -26,15 +28,15 @@ public:
 
     bool EraseChecked() const;
     bool DuplicateChecked() const;
-    // The button of a tool mode down (0 none, 1 free shape, 2 rectangle, 3 ellipse), the
+    // The button of a mode that draws a selection down (of "no tool" for any other), the
     // others up; no signal.
-    void ShowTool(int toolMode);
+    void ShowTool(ToolMode toolMode);
     // What the shape being drawn is at: its position and its size (empty when none is drawn).
     void SetLabels(const QString& position, const QString& size);
 
 signals:
-    // A button was clicked: 0 for "no tool", else the tool mode of its shape.
-    void ToolChosen(int toolMode);
+    // A button was clicked: ToolMode::None for "no tool", else the tool mode of its shape.
+    void ToolChosen(ToolMode toolMode);
 
 private:
     QToolButton* ellipse_ = nullptr;

@@ -25,13 +25,13 @@ std::string Apply(const fs::path& in, const fs::path& out, const std::string& re
 // The result of running the operations on the editor of a newly created main window after a load.
 Image InProcess(const Image& photo, const std::vector<std::string>& words) {
     lum::Editor editor(lum::EditorPolicy::MainWindow());
-    editor.State().MemoryImage = photo;
+    editor.State().picture.Baseline() = photo;
     editor.CommitMemoryImage();
     for (const std::string& w : words) {
         const lum::ParsedOperation op = lum::ParseOperationWord(w);
         editor.Run(*op.op, op.args);
     }
-    return editor.State().WorkImage;
+    return editor.State().picture.Work();
 }
 
 Image Uniform(int w, int h, uint8_t v) {

@@ -176,20 +176,20 @@ TEST(CliLean, SamePixelsAsTheOptimizeAction) {
     lum::Image photo = lum::LoadPicture(Photo("astronaut.jpg").string()).image;
     lum::Editor editor(lum::EditorPolicy::MainWindow());
     lum::EditState& st = editor.State();
-    st.MemoryImage = photo;
+    st.picture.Baseline() = photo;
     editor.CommitMemoryImage();
     editor.Run(std::string("optimize"));
     lum::BalanceTargets t;
     lum::Image lean = photo;
     lum::cli::OptimizeLean(lean, t);
-    EXPECT_EQ(lean, st.WorkImage);
+    EXPECT_EQ(lean, st.picture.Work());
     t.flesh = {230, 150, 140};
-    st.Targets = t;
+    st.registers.SetTargets(t);
     editor.Undo();
     editor.Run(std::string("optimize"));
     lean = photo;
     lum::cli::OptimizeLean(lean, t);
-    EXPECT_EQ(lean, st.WorkImage);
+    EXPECT_EQ(lean, st.picture.Work());
 }
 
 TEST_F(CliBatch, InterruptFinishesTheFileBeingWrittenAndStops) {

@@ -15,7 +15,7 @@ struct Loaded {
     cli::StderrPrompts prompts;
     Editor editor{EditorPolicy::MainWindow(), &prompts};
     explicit Loaded(const Image& photo) {
-        editor.State().MemoryImage = photo;
+        editor.State().picture.Baseline() = photo;
         editor.CommitMemoryImage();
     }
     bool Run(const std::string& word) {
@@ -36,19 +36,19 @@ TEST(CliReplay, RecordedBlurIsReplayedWithTheDialogsRadius) {
 
     Loaded ref(photo);
     for (const char* word : {"grey", "shift:3", "blur:8", "landscape-balance"}) ASSERT_TRUE(ref.Run(word)) << word;
-    EXPECT_EQ(l.editor.State().WorkImage, ref.editor.State().WorkImage);
+    EXPECT_EQ(l.editor.State().picture.Work(), ref.editor.State().picture.Work());
     Image blurred = photo;
     GaussianBlur(blurred, 8.0);
-    EXPECT_NE(l.editor.State().WorkImage, blurred);
-    EXPECT_EQ(l.editor.Macro().MacroCount, 9);  // replaying recorded nothing
+    EXPECT_NE(l.editor.State().picture.Work(), blurred);
+    EXPECT_EQ(l.editor.Macro().Count(), 9);  // replaying recorded nothing
 }
 
 TEST(CliReplay, ResizeRefusalGoesThroughThePrompts) {
     Loaded l(Image(40, 30));
     EXPECT_FALSE(l.Run("resize:4x30"));
     EXPECT_EQ(l.prompts.messages, 1);
-    EXPECT_EQ(l.editor.State().WorkImage.width(), 40);
+    EXPECT_EQ(l.editor.State().picture.Work().width(), 40);
     EXPECT_TRUE(l.Run("resize:20x15"));
-    EXPECT_EQ(l.editor.State().WorkImage.width(), 20);
-    EXPECT_EQ(l.editor.State().MemoryImage.width(), 20);  // a resize is the new baseline
+    EXPECT_EQ(l.editor.State().picture.Work().width(), 20);
+    EXPECT_EQ(l.editor.State().picture.Baseline().width(), 20);  // a resize is the new baseline
 }

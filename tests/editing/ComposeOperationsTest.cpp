@@ -37,7 +37,7 @@ struct Win {
     Editor editor;
     explicit Win(const Image& photo, const EditorPolicy& policy = EditorPolicy::MainWindow())
         : editor(policy, &prompts, &host) {
-        editor.State().MemoryImage = photo;
+        editor.State().picture.Baseline() = photo;
         editor.CommitMemoryImage();
     }
     EditState& st() { return editor.State(); }
@@ -202,8 +202,8 @@ TEST(ComposeArgs, CommandLineWordsAndTheirMistakes) {
 
 TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     Win w(RandomImage(30, 20, 1));
-    w.st().ZoomIndex = 3;
-    w.st().CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0, 1}});
+    w.st().zoom.SetSlot(3);
+    edittest::AddMetadataSegment(w.st(), {0xE1, {'E', 'x', 'i', 'f', 0, 0, 1}});
     w.editor.Macro().Start();
     ASSERT_TRUE(w.Apply("new:40x25,style=horizontal,colour2=#000000"));
     GradientParams p;
@@ -211,22 +211,22 @@ TEST(NewImage, ReplacesThePhotoAtOneHundredPercentAndIsNotRecorded) {
     p.colour2 = 0;
     p.centre = GradientCentre{20, 12};
     const Image expected = GradientImage(40, 25, p);
-    EXPECT_TRUE(w.st().WorkImage == expected);
-    EXPECT_TRUE(w.st().MemoryImage == expected);
-    EXPECT_EQ(w.st().ZoomIndex, 7);
-    EXPECT_TRUE(w.st().NewImagePending);
-    EXPECT_TRUE(w.st().CurrentMetadata.empty());  // the old photo's camera data would be saved with it
-    EXPECT_EQ(w.editor.Macro().MacroCount, 0);
+    EXPECT_TRUE(w.st().picture.Work() == expected);
+    EXPECT_TRUE(w.st().picture.Baseline() == expected);
+    EXPECT_EQ(w.st().zoom.Slot(), 7);
+    EXPECT_TRUE(w.st().file.NewPicturePending());
+    EXPECT_TRUE(w.st().file.Metadata().empty());  // the old photo's camera data would be saved with it
+    EXPECT_EQ(w.editor.Macro().Count(), 0);
 }
 
 TEST(NewImage, TheFileNameIsSetBeforeTheDialogEvenWhenCancelled) {
     Win w(RandomImage(30, 20, 2));
-    const Image before = w.st().WorkImage;
+    const Image before = w.st().picture.Work();
     w.Answer(Cancel);
     EXPECT_FALSE(w.Command("Btnouveau"));
-    EXPECT_EQ(w.st().CurrentFileName, "New_file");
-    EXPECT_TRUE(w.st().NewImagePending);
-    EXPECT_TRUE(w.st().WorkImage == before);
+    EXPECT_EQ(w.st().file.CurrentFileName(), "New_file");
+    EXPECT_TRUE(w.st().file.NewPicturePending());
+    EXPECT_TRUE(w.st().picture.Work() == before);
     // The dialog's answer is the new image; in the compare window too.
     Win c(RandomImage(30, 20, 2), EditorPolicy::CompareWindow());
     c.Answer([](OpArgs& a) {
@@ -236,19 +236,19 @@ TEST(NewImage, TheFileNameIsSetBeforeTheDialogEvenWhenCancelled) {
         return true;
     });
     ASSERT_TRUE(c.Command("Btnouveau"));
-    EXPECT_TRUE(c.st().WorkImage == Uniform(12, 11, 9, 8, 7));
+    EXPECT_TRUE(c.st().picture.Work() == Uniform(12, 11, 9, 8, 7));
 }
 
 TEST(LightenGradient, WholeImageDespiteASelectionAndTheImageBeforeIsTheSource) {
     const Image photo = RandomImage(50, 30, 3);
     Win w(photo);
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{5, 5, 10, 10}, {}, Mask(5, 5, 255)));
-    w.st().SourceImage = Uniform(50, 30, 0, 0, 0);
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{5, 5, 10, 10}, {}, Mask(5, 5, 255)));
+    w.st().picture.SourceCopy() = Uniform(50, 30, 0, 0, 0);
     OpArgs seen;
     w.Answer(Cancel, &seen);
     EXPECT_FALSE(w.Command("GradientLumiere"));
-    EXPECT_TRUE(w.st().WorkImage == photo);
-    EXPECT_TRUE(w.st().SourceImage == Uniform(50, 30, 0, 0, 0));  // cancel changed nothing
+    EXPECT_TRUE(w.st().picture.Work() == photo);
+    EXPECT_TRUE(w.st().picture.SourceCopy() == Uniform(50, 30, 0, 0, 0));  // cancel changed nothing
 
     w.Answer([](OpArgs& a) {
         a.Set("style", std::string("vertical"));
@@ -260,9 +260,9 @@ TEST(LightenGradient, WholeImageDespiteASelectionAndTheImageBeforeIsTheSource) {
     GradientParams p;
     p.centre = GradientCentre{0, 0};
     LightenGradient(expected, p, layer);
-    EXPECT_TRUE(w.st().WorkImage == expected);
-    EXPECT_TRUE(w.st().MemoryImage == photo);  // the layer is scratch: the baseline stays
-    EXPECT_TRUE(w.st().SourceImage == photo);
+    EXPECT_TRUE(w.st().picture.Work() == expected);
+    EXPECT_TRUE(w.st().picture.Baseline() == photo);  // the layer is scratch: the baseline stays
+    EXPECT_TRUE(w.st().picture.SourceCopy() == photo);
     EXPECT_FALSE(expected == photo);
 }
 
@@ -284,24 +284,25 @@ TEST(GradientMix, TheGradientBecomesTheSourceThenTheMixDialogOpensWithItsPresets
     GradientParams p;
     p.style = GradientStyle::Horizontal;
     p.centre = GradientCentre{30, 20};
-    EXPECT_TRUE(w.st().MixSource == GradientImage(60, 40, p));  // kept although the mix was cancelled
-    EXPECT_TRUE(w.st().WorkImage == photo);
+    EXPECT_TRUE(w.st().picture.MixSource() == GradientImage(60, 40, p));  // kept although the mix was cancelled
+    EXPECT_TRUE(w.st().picture.Work() == photo);
     EXPECT_EQ(mixAsked.Text("style"), "copy");
     EXPECT_EQ(mixAsked.Int("percent"), 50);
     EXPECT_EQ(mixAsked.Text("resize"), "fit");
     EXPECT_FALSE(mixAsked.Has("tolerance"));  // the rest as the dialog was left
-    EXPECT_FALSE(w.st().FloatActive);
+    EXPECT_FALSE(w.st().tools.Floating());
 
     w.Answer(Accept);
     w.Answer(Accept);
     EXPECT_TRUE(w.Command("Btmixdegrad"));
     GradientParams proposal;  // the proposal: every default at the working image's size
     proposal.centre = GradientCentre{30, 20};
-    EXPECT_TRUE(w.st().MixSource == GradientImage(60, 40, proposal));
-    EXPECT_TRUE(w.st().WorkImage == Mixed(photo, GradientImage(60, 40, proposal), GradientMixOptions(MixOptions())));
-    EXPECT_TRUE(w.st().SourceImage == photo);
-    EXPECT_TRUE(w.st().MemoryImage == photo);  // the baseline is not the mix source
-    EXPECT_TRUE(w.st().FloatActive);
+    EXPECT_TRUE(w.st().picture.MixSource() == GradientImage(60, 40, proposal));
+    EXPECT_TRUE(w.st().picture.Work() ==
+                Mixed(photo, GradientImage(60, 40, proposal), GradientMixOptions(MixOptions())));
+    EXPECT_TRUE(w.st().picture.SourceCopy() == photo);
+    EXPECT_TRUE(w.st().picture.Baseline() == photo);  // the baseline is not the mix source
+    EXPECT_TRUE(w.st().tools.Floating());
     ASSERT_NE(w.Placing(), nullptr);
     EXPECT_EQ(w.Placing()->Placement(), (MixPlacement{0, 0, 60, 40}));
     EXPECT_EQ(w.host.busyDepth, 0);
@@ -313,7 +314,7 @@ TEST(ImageMix, ThePictureChosenIsMixedAndTheMirrorStaysOnIt) {
     Win w(photo);
     Editor& e = w.editor;
     w.Answer([&e, &picture](OpArgs&) {
-        e.State().MixSource = picture;  // the chooser loads what the user picks
+        e.State().picture.MixSource() = picture;  // the chooser loads what the user picks
         return true;
     });
     w.Answer([](OpArgs& a) {
@@ -325,10 +326,10 @@ TEST(ImageMix, ThePictureChosenIsMixedAndTheMirrorStaysOnIt) {
     MixOptions o;
     o.mirror = MixMirror::Horizontal;
     o.resize = MixResize::Zoom;
-    EXPECT_TRUE(w.st().WorkImage == Mixed(photo, picture, o));
+    EXPECT_TRUE(w.st().picture.Work() == Mixed(photo, picture, o));
     Image mirrored = picture;
     MirrorMixSource(mirrored, MixMirror::Horizontal);
-    EXPECT_TRUE(w.st().MixSource == mirrored);
+    EXPECT_TRUE(w.st().picture.MixSource() == mirrored);
     // 100 % of 20 x 10 into 64 x 48: (22, 19, 19, 9).
     EXPECT_EQ(w.Placing()->Placement(), (MixPlacement{22, 19, 19, 9}));
 
@@ -340,7 +341,7 @@ TEST(ImageMix, ThePictureChosenIsMixedAndTheMirrorStaysOnIt) {
         return true;
     });
     ASSERT_TRUE(w.Command("Btmiximage"));
-    EXPECT_TRUE(w.st().MixSource == picture);
+    EXPECT_TRUE(w.st().picture.MixSource() == picture);
 }
 
 TEST(ImageMix, NoDialogOnAnEmptyPictureAndEachSourceIsNamedToIt) {
@@ -352,14 +353,14 @@ TEST(ImageMix, NoDialogOnAnEmptyPictureAndEachSourceIsNamedToIt) {
     EXPECT_EQ(w.prompts.messages, std::vector<std::string>{"There is no picture to mix."});
     ASSERT_EQ(w.prompts.parametersAsked.size(), 1u);
     EXPECT_EQ(w.prompts.parametersAsked[0]->name, "mix-image");
-    EXPECT_TRUE(w.st().WorkImage == photo);
+    EXPECT_TRUE(w.st().picture.Work() == photo);
 
     // What the mix dialog is told its source is: the chosen file, the clipboard, the gradient.
     const Image picture = RandomImage(8, 6, 16);
     OpArgs seen;
     Editor& e = w.editor;
     w.Answer([&e, &picture](OpArgs& a) {
-        e.State().MixSource = picture;
+        e.State().picture.MixSource() = picture;
         a.Set("source", std::string("/photos/mark.bmp"));
         return true;
     });
@@ -381,14 +382,14 @@ TEST(ImageMix, NoDialogOnAnEmptyPictureAndEachSourceIsNamedToIt) {
     w.Command("Btmixdegrad");
     EXPECT_EQ(seen.Text("source"), kMixFromGradient);
     EXPECT_EQ(w.prompts.messages.size(), 1u);
-    EXPECT_TRUE(w.st().WorkImage == photo) << "every mix was cancelled";
+    EXPECT_TRUE(w.st().picture.Work() == photo) << "every mix was cancelled";
 }
 
 TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     const Image photo = RandomImage(100, 80, 7);
     const Image picture = RandomImage(30, 20, 8);
     Win w(photo);
-    w.st().MixSource = picture;
+    w.st().picture.MixSource() = picture;
     MixOptions o;
     o.resize = MixResize::Zoom;
     const MixPlacement start = MixIntoWork(w.editor, o);
@@ -398,8 +399,8 @@ TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     EXPECT_EQ(w.editor.PointerTool(), tool);
     EXPECT_EQ(tool->Cursor(w.editor, ImagePoint{}), kHandCursor);
     EXPECT_GE(w.host.pointerChanges, 1);
-    EXPECT_FALSE(w.st().Saved);  // mixed in: an edit to ask about
-    w.st().Saved = true;
+    EXPECT_FALSE(w.editor.Saved());  // mixed in: an edit to ask about
+    w.editor.MarkSaved();
 
     // At zoom 50 the placement is (17, 15)..(32, 24) on the view; its border is not inside.
     tool->Press(w.editor, Mouse(MouseButton::Left, 17, 20, 50));
@@ -410,7 +411,7 @@ TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     EXPECT_FALSE(tool->Dragging());
     tool->Press(w.editor, Mouse(MouseButton::Left, 18, 16, 50));
     ASSERT_TRUE(tool->Dragging());
-    EXPECT_TRUE(w.st().DragActive);
+    EXPECT_TRUE(w.st().tools.Dragging());
     ASSERT_EQ(tool->Feedback().size(), 1u);
     EXPECT_EQ(tool->Feedback()[0].pen, Outline::Inverting);
     // Each move shifts by ViewToImage of the mouse's way: 2 view pixels are 4 image pixels,
@@ -418,33 +419,33 @@ TEST(MixPlacement, DragInsideRecomposesFromTheImageBeforeAndARightPressEndsIt) {
     tool->Move(w.editor, Mouse(MouseButton::None, 20, 15, 50));
     tool->Move(w.editor, Mouse(MouseButton::None, 19, 15, 50));
     EXPECT_EQ(tool->Placement(), (MixPlacement{37, 28, 29, 19}));
-    EXPECT_TRUE(w.st().WorkImage == Mixed(photo, picture, o));  // nothing recomposed while dragging
+    EXPECT_TRUE(w.st().picture.Work() == Mixed(photo, picture, o));  // nothing recomposed while dragging
     tool->Release(w.editor, Mouse(MouseButton::Left, 19, 15, 50));
-    EXPECT_FALSE(w.st().Saved);  // placed again
+    EXPECT_FALSE(w.editor.Saved());  // placed again
     EXPECT_FALSE(tool->Dragging());
-    EXPECT_FALSE(w.st().DragActive);
-    EXPECT_TRUE(w.st().FloatActive);
+    EXPECT_FALSE(w.st().tools.Dragging());
+    EXPECT_TRUE(w.st().tools.Floating());
     Image expected = photo;
     ComposeMix(expected, picture, MixPlacement{37, 28, 29, 19}, o);
-    EXPECT_TRUE(w.st().WorkImage == expected);
-    EXPECT_TRUE(w.st().SourceImage == photo);
+    EXPECT_TRUE(w.st().picture.Work() == expected);
+    EXPECT_TRUE(w.st().picture.SourceCopy() == photo);
 
     tool->Press(w.editor, Mouse(MouseButton::Right, 0, 0));
-    EXPECT_FALSE(w.st().FloatActive);
+    EXPECT_FALSE(w.st().tools.Floating());
     EXPECT_EQ(w.editor.FloatingTool(), nullptr);
-    EXPECT_TRUE(w.st().WorkImage == expected);  // the mix stays
+    EXPECT_TRUE(w.st().picture.Work() == expected);  // the mix stays
     w.editor.DropRetiredTools();
 }
 
 TEST(MixPlacement, TilesDoNotFloatAndMovesOnTheCommandLineAreOneDrag) {
     const Image photo = RandomImage(90, 70, 9);
     Win w(photo);
-    w.st().MixSource = RandomImage(25, 15, 10);
+    w.st().picture.MixSource() = RandomImage(25, 15, 10);
     MixOptions tiles;
     tiles.style = MixStyle::Tiles;
     tiles.offsetX = 10;
     MixIntoWork(w.editor, tiles);
-    EXPECT_FALSE(w.st().FloatActive);
+    EXPECT_FALSE(w.st().tools.Floating());
     EXPECT_EQ(w.editor.FloatingTool(), nullptr);
 
     Win c(photo);
@@ -455,7 +456,7 @@ TEST(MixPlacement, TilesDoNotFloatAndMovesOnTheCommandLineAreOneDrag) {
     o.percent = 75;
     Image expected = photo;
     ComposeMix(expected, rocket, MixPlacement{-7, 4, 90, 70}, o);
-    EXPECT_TRUE(c.st().WorkImage == expected);
+    EXPECT_TRUE(c.st().picture.Work() == expected);
     EXPECT_EQ(c.Placing()->Placement(), (MixPlacement{-7, 4, 90, 70}));
 }
 
@@ -463,7 +464,7 @@ TEST(MixPlacement, TilesDoNotFloatAndMovesOnTheCommandLineAreOneDrag) {
 
 TEST(Clipboard, PastesWithoutAPictureSayWhyAfterDroppingToolAndSelection) {
     Win w(RandomImage(20, 20, 11));
-    const Image before = w.st().WorkImage;
+    const Image before = w.st().picture.Work();
     const struct {
         const char* control;
         const char* message;
@@ -471,17 +472,17 @@ TEST(Clipboard, PastesWithoutAPictureSayWhyAfterDroppingToolAndSelection) {
                  {"Mlangerlexistant1", "There is no picture on the clipboard."},
                  {"PPimage", "There is no picture on the clipboard."}};
     for (const auto& c : cases) {
-        ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));
-        w.st().ToolMode = 4;
+        ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));
+        w.st().tools.SetMode(ToolMode::Pipette);
         w.prompts.messages.clear();
         EXPECT_FALSE(w.Command(c.control));
         ASSERT_EQ(w.prompts.messages.size(), 1u) << c.control;
         EXPECT_EQ(w.prompts.messages[0], c.message);
-        EXPECT_EQ(w.st().SelectionActive, 0);
-        EXPECT_EQ(w.st().ToolMode, 0);
+        EXPECT_EQ(w.st().selection.Kind(), SelectionKind::None);
+        EXPECT_EQ(w.st().tools.Mode(), ToolMode::None);
         EXPECT_TRUE(w.prompts.parametersAsked.empty());
     }
-    EXPECT_TRUE(w.st().WorkImage == before);
+    EXPECT_TRUE(w.st().picture.Work() == before);
 }
 
 TEST(Clipboard, CopyThenPasteAsNewImageInTheOtherWindow) {
@@ -490,29 +491,29 @@ TEST(Clipboard, CopyThenPasteAsNewImageInTheOtherWindow) {
     ASSERT_TRUE(main.Command("Copier1"));
     compare.host.clip = main.host.clip;  // one clipboard for the process
     compare.host.holds = true;
-    compare.st().FloatActive = true;
-    compare.st().CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0, 1}});
+    compare.st().tools.SetFloating(true);
+    edittest::AddMetadataSegment(compare.st(), {0xE1, {'E', 'x', 'i', 'f', 0, 0, 1}});
     ASSERT_TRUE(compare.Command("Commenouvelleimage1"));
-    EXPECT_TRUE(compare.st().CurrentMetadata.empty());
-    EXPECT_TRUE(compare.st().WorkImage == main.st().WorkImage);
-    EXPECT_TRUE(compare.st().MemoryImage == main.st().WorkImage);
-    EXPECT_TRUE(compare.st().NewImagePending);
-    EXPECT_FALSE(compare.st().FloatActive);
+    EXPECT_TRUE(compare.st().file.Metadata().empty());
+    EXPECT_TRUE(compare.st().picture.Work() == main.st().picture.Work());
+    EXPECT_TRUE(compare.st().picture.Baseline() == main.st().picture.Work());
+    EXPECT_TRUE(compare.st().file.NewPicturePending());
+    EXPECT_FALSE(compare.st().tools.Floating());
 }
 
 TEST(Clipboard, CopyOfASelectionIsThePieceAsLifted) {
     Win w(RandomImage(20, 16, 14));
     Mask ellipse(6, 4, 0);
     ellipse.set(2, 1, 255);
-    ASSERT_TRUE(w.st().SetSelection(kEllipseSelection, Rect{3, 2, 9, 6}, {}, ellipse));
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Ellipse, Rect{3, 2, 9, 6}, {}, ellipse));
     // Without a lifted piece: the rectangle, outside the shape in the background colour.
     ASSERT_TRUE(w.Command("Copier1"));
     ASSERT_EQ(w.host.clip.width(), 6);
     ASSERT_EQ(w.host.clip.height(), 4);
     EXPECT_EQ(w.host.clip.pixel(0, 0)[0], 255);
-    for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(w.host.clip.pixel(2, 1)[ch], w.st().WorkImage.pixel(5, 3)[ch]);
+    for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(w.host.clip.pixel(2, 1)[ch], w.st().picture.Work().pixel(5, 3)[ch]);
     // The piece lifted when the selection was made wins over what lies there now.
-    w.st().SelectionImage = Uniform(6, 4, 1, 2, 3);
+    w.st().selection.Piece() = Uniform(6, 4, 1, 2, 3);
     ASSERT_TRUE(w.Command("Copier1"));
     EXPECT_TRUE(w.host.clip == Uniform(6, 4, 1, 2, 3));
 }
@@ -522,7 +523,7 @@ TEST(Clipboard, CopyAfterTheImageChangedUnderASelectionIsThePieceAsItWasSelected
     Win w(photo);
     ASSERT_TRUE(w.Apply("select:2,3,9,7"));
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 20; ++x) w.st().WorkImage.setPixel(x, y, 1, 2, 3);  // what a drag leaves there
+        for (int x = 0; x < 20; ++x) w.st().picture.Work().setPixel(x, y, 1, 2, 3);  // what a drag leaves there
     ASSERT_TRUE(w.Command("Copier1"));
     ASSERT_EQ(w.host.clip.width(), 7);
     ASSERT_EQ(w.host.clip.height(), 4);
@@ -541,14 +542,14 @@ TEST(Clipboard, PasteIntoStartsAsAMaskedCopyAndTheMixingCommandAsLastLeft) {
     EXPECT_TRUE(w.Command("Mlangerlexistant1"));
     EXPECT_EQ(asked.Text("style"), "masked");
     EXPECT_FALSE(asked.Has("percent"));
-    EXPECT_TRUE(w.st().WorkImage == photo);
-    EXPECT_TRUE(w.st().MixSource == w.host.clip);
+    EXPECT_TRUE(w.st().picture.Work() == photo);
+    EXPECT_TRUE(w.st().picture.MixSource() == w.host.clip);
 
     w.Answer(Accept, &asked);
     EXPECT_TRUE(w.Command("PPimage"));
     EXPECT_FALSE(asked.Has("style"));
-    EXPECT_TRUE(w.st().WorkImage == Mixed(photo, w.host.clip, MixOptions()));
-    EXPECT_TRUE(w.st().FloatActive);
+    EXPECT_TRUE(w.st().picture.Work() == Mixed(photo, w.host.clip, MixOptions()));
+    EXPECT_TRUE(w.st().tools.Floating());
 }
 
 // --- text stamp ---
@@ -557,30 +558,31 @@ TEST(TextStamp, InBothWindowsAndMixedAsAMaskedCopyOfTheStamp) {
     EXPECT_EQ(FindCommand("Bttexte", kMainWindow).op, FindCommand("Bttexte", kCompareWindow).op);
     const Image photo = RandomImage(80, 60, 17);
     Win w(photo, EditorPolicy::CompareWindow());
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{1, 1, 5, 5}, {}, Mask(4, 4, 255)));
     Editor& e = w.editor;
     Image stamp = Uniform(30, 12, 0, 0, 0);
     for (int x = 4; x < 26; ++x) stamp.setPixel(x, 6, 255, 255, 0);
-    int selectionWhenAsked = -1;
+    SelectionKind selectionWhenAsked = SelectionKind::FreeShape;
     w.Answer([&](OpArgs& a) {
-        selectionWhenAsked = e.State().SelectionActive;
-        e.State().MixSource = stamp;
+        selectionWhenAsked = e.State().selection.Kind();
+        e.State().picture.MixSource() = stamp;
         a.Set("background", MakeColour(0, 0, 0));
         return true;
     });
     OpArgs mixAsked;
     w.Answer(Accept, &mixAsked);
     ASSERT_TRUE(w.Command("Bttexte"));
-    EXPECT_EQ(selectionWhenAsked, 0);
+    EXPECT_EQ(selectionWhenAsked, SelectionKind::None);
     EXPECT_EQ(mixAsked.Text("style"), "masked");
     EXPECT_EQ(mixAsked.Text("resize"), "fit-within");
     EXPECT_EQ(mixAsked.Int("percent"), 100);
     EXPECT_EQ(mixAsked.Int("tolerance"), 4);
     EXPECT_EQ(mixAsked.ColourOf("mask"), MakeColour(0, 0, 0));
     const Image expected = Mixed(photo, stamp, TextStampMixOptions(MixOptions(), MakeColour(0, 0, 0)));
-    EXPECT_TRUE(w.st().WorkImage == expected);
+    EXPECT_TRUE(w.st().picture.Work() == expected);
     // Only the letters landed: a corner of the stamp's placement keeps the photo.
     const MixPlacement pl = w.Placing()->Placement();
-    for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(w.st().WorkImage.pixel(pl.Left + 1, pl.Top + 1)[ch], photo.pixel(pl.Left + 1, pl.Top + 1)[ch]);
-    EXPECT_FALSE(w.st().WorkImage == photo);
+    for (int ch = 0; ch < 3; ++ch)
+        EXPECT_EQ(w.st().picture.Work().pixel(pl.Left + 1, pl.Top + 1)[ch], photo.pixel(pl.Left + 1, pl.Top + 1)[ch]);
+    EXPECT_FALSE(w.st().picture.Work() == photo);
 }

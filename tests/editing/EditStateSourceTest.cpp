@@ -40,39 +40,39 @@ TEST(EditStateSource, ChangedOnDiskSeesAnotherProgramsChangesOnly) {
     Write(photo, "as opened");
     Write(other, "another photo");
     EditState st;
-    EXPECT_FALSE(st.ChangedOnDisk(photo));  // no file stands behind the picture yet
-    st.TookSource(photo, IdentityOf(photo));
-    EXPECT_FALSE(st.ChangedOnDisk(photo));
-    EXPECT_FALSE(st.ChangedOnDisk(other));  // another file: the ordinary question is enough
+    EXPECT_FALSE(st.file.ChangedOnDisk(photo));  // no file stands behind the picture yet
+    st.file.TookSource(photo, IdentityOf(photo));
+    EXPECT_FALSE(st.file.ChangedOnDisk(photo));
+    EXPECT_FALSE(st.file.ChangedOnDisk(other));  // another file: the ordinary question is enough
 
     // Written into in place: the same file, another version; through a link or a relative
     // path it is still the source.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     std::ofstream(photo, std::ios::app) << ", then edited";
-    EXPECT_TRUE(st.ChangedOnDisk(photo));
+    EXPECT_TRUE(st.file.ChangedOnDisk(photo));
     fs::create_symlink(photo, dir / "link.jpg");
-    EXPECT_TRUE(st.ChangedOnDisk(dir / "link.jpg"));
-    EXPECT_TRUE(st.ChangedOnDisk(dir.path.string() + "/./photo.jpg"));
-    EXPECT_FALSE(st.ChangedOnDisk(other));
+    EXPECT_TRUE(st.file.ChangedOnDisk(dir / "link.jpg"));
+    EXPECT_TRUE(st.file.ChangedOnDisk(dir.path.string() + "/./photo.jpg"));
+    EXPECT_FALSE(st.file.ChangedOnDisk(other));
 
     // What this picture wrote itself is its new source.
-    st.TookSource(photo, IdentityOf(photo));
-    EXPECT_FALSE(st.ChangedOnDisk(photo));
+    st.file.TookSource(photo, IdentityOf(photo));
+    EXPECT_FALSE(st.file.ChangedOnDisk(photo));
     // Replaced by a newer file (saved by another program as a new file renamed over it).
     Write(dir / "newer.jpg", "newer");
     fs::rename(dir / "newer.jpg", photo);
-    EXPECT_TRUE(st.ChangedOnDisk(photo));
+    EXPECT_TRUE(st.file.ChangedOnDisk(photo));
     // Gone: nothing left to lose.
     fs::remove(photo);
-    EXPECT_FALSE(st.ChangedOnDisk(photo));
+    EXPECT_FALSE(st.file.ChangedOnDisk(photo));
 
     // A new picture stands for no file; neither does the start-up logo.
     Write(photo, "again");
-    st.TookSource(photo, IdentityOf(photo));
+    st.file.TookSource(photo, IdentityOf(photo));
     Write(photo, "changed again, longer");
-    EXPECT_TRUE(st.ChangedOnDisk(photo));
-    st.TookNewPicture();
-    EXPECT_FALSE(st.ChangedOnDisk(photo));
-    st.TookSource(photo, FileIdentity());  // read from memory, or the file could not be seen
-    EXPECT_FALSE(st.ChangedOnDisk(photo));
+    EXPECT_TRUE(st.file.ChangedOnDisk(photo));
+    st.file.TookNewPicture();
+    EXPECT_FALSE(st.file.ChangedOnDisk(photo));
+    st.file.TookSource(photo, FileIdentity());  // read from memory, or the file could not be seen
+    EXPECT_FALSE(st.file.ChangedOnDisk(photo));
 }

@@ -59,7 +59,7 @@ struct Threaded {
     ThreadedHost host;
     lum::Editor editor{lum::EditorPolicy::MainWindow(), &prompts, &host};
     explicit Threaded(const lum::Image& photo) {
-        editor.State().MemoryImage = photo;
+        editor.State().picture.Baseline() = photo;
         editor.CommitMemoryImage();
     }
 };
@@ -74,8 +74,8 @@ TEST(EditorOffload, BigPhotosWorkOffTheThreadWithTheSameResults) {
         Threaded t(photo);
         lum::Editor& there = t.editor;
         const auto same = [&](const std::string& what) {
-            EXPECT_TRUE(there.State().WorkImage == here.st().WorkImage) << what << " " << w;
-            EXPECT_TRUE(there.State().MemoryImage == here.st().MemoryImage) << what << " " << w;
+            EXPECT_TRUE(there.State().picture.Work() == here.st().picture.Work()) << what << " " << w;
+            EXPECT_TRUE(there.State().picture.Baseline() == here.st().picture.Baseline()) << what << " " << w;
             EXPECT_EQ(there.history().Position(), here.editor.history().Position()) << what;
         };
         for (const char* word : {"optimize", "rotate-cw", "blur:3", "resize:900x700", "grey"}) {

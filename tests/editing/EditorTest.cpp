@@ -26,10 +26,10 @@ Operation Refusing(const char* message) {
 
 TEST(EditorRun, BusyScopeRedrawAndTheSourceCopy) {
     Window w(RandomImage(20, 10, 1));
-    w.st().WorkImage = RandomImage(20, 10, 2);  // an edit since the last commit
-    const Image edited = w.st().WorkImage;
+    w.st().picture.Work() = RandomImage(20, 10, 2);  // an edit since the last commit
+    const Image edited = w.st().picture.Work();
     ASSERT_TRUE(w.editor.Run(w.op("lighten")));
-    EXPECT_EQ(w.st().SourceImage, edited);
+    EXPECT_EQ(w.st().picture.SourceCopy(), edited);
     EXPECT_EQ(w.host.busy, (std::vector<bool>{true, false}));
     EXPECT_EQ(w.host.lastBusyKind, BusyKind::Hourglass);
     EXPECT_EQ(w.host.redraws, 1);
@@ -54,7 +54,7 @@ TEST(EditorRun, ARefusalShowsItsMessageAndRecordsNothing) {
     const Operation quiet = Refusing("");
     EXPECT_FALSE(w.editor.Run(quiet));
     EXPECT_EQ(w.prompts.messages, (std::vector<std::string>{"Not now"}));
-    EXPECT_EQ(w.editor.Macro().MacroCount, 0);
+    EXPECT_EQ(w.editor.Macro().Count(), 0);
     EXPECT_EQ(w.host.busyDepth, 0);
 }
 
@@ -62,16 +62,16 @@ TEST(EditorRun, OptimizeMarksTheMainWindowsPhotoOnly) {
     const Image photo = RandomImage(16, 12, 5);
     Window main(photo), cmp(photo, EditorPolicy::CompareWindow());
     ASSERT_TRUE(main.editor.Run(main.op("optimize")));
-    EXPECT_TRUE(main.st().Optimized);
-    EXPECT_FALSE(main.st().Saved);
+    EXPECT_TRUE(main.st().file.Optimized());
+    EXPECT_FALSE(main.editor.Saved());
     ASSERT_TRUE(cmp.editor.Run(cmp.op("optimize")));
-    EXPECT_FALSE(cmp.st().Optimized);
-    EXPECT_FALSE(cmp.st().Saved);  // its own image did change
+    EXPECT_FALSE(cmp.st().file.Optimized());
+    EXPECT_FALSE(cmp.editor.Saved());  // its own image did change
     // Other operations mark the photo unsaved, never optimized.
     Window other(photo);
     ASSERT_TRUE(other.Apply("grey"));
-    EXPECT_FALSE(other.st().Saved);
-    EXPECT_FALSE(other.st().Optimized);
+    EXPECT_FALSE(other.editor.Saved());
+    EXPECT_FALSE(other.st().file.Optimized());
 }
 
 // Every row that changes the working image marks it unsaved, so no edit is dropped without a
@@ -97,13 +97,13 @@ TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
         Host host;
         Editor editor(EditorPolicy::MainWindow(), &prompts, &host);
         EditState& st = editor.State();
-        st.MemoryImage = photo;
+        st.picture.Baseline() = photo;
         editor.CommitMemoryImage();
-        st.MixSource = RandomImage(8, 6, 22);  // what the chooser and the text dialog leave there
+        st.picture.MixSource() = RandomImage(8, 6, 22);  // what the chooser and the text dialog leave there
         // An empty macro: what a row that keeps the image does by itself.
         editor.Macro().Start();
         editor.Macro().Close();
-        ASSERT_TRUE(st.Saved);
+        ASSERT_TRUE(editor.Saved());
         bool ran = false;
         const auto word = words.find(op.name);
         if (word != words.end()) {
@@ -114,17 +114,17 @@ TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
             ran = editor.Run(op, op.commands.empty() ? std::string() : op.commands[0].args);
         }
         ASSERT_TRUE(ran) << op.name << (prompts.messages.empty() ? "" : ": " + prompts.messages[0]);
-        EXPECT_EQ(st.Saved, op.keepsImage) << op.name;
-        EXPECT_EQ(st.Optimized, op.marksOptimized) << op.name;
+        EXPECT_EQ(editor.Saved(), op.keepsImage) << op.name;
+        EXPECT_EQ(st.file.Optimized(), op.marksOptimized) << op.name;
         editor.Undo();
-        EXPECT_TRUE(st.Saved) << op.name << " after Undo";
-        EXPECT_FALSE(st.Optimized) << op.name << " after Undo";
-        EXPECT_TRUE(st.WorkImage == photo) << op.name << " after Undo";
+        EXPECT_TRUE(editor.Saved()) << op.name << " after Undo";
+        EXPECT_FALSE(st.file.Optimized()) << op.name << " after Undo";
+        EXPECT_TRUE(st.picture.Work() == photo) << op.name << " after Undo";
     }
     // The recorded macro marks through the operations it replays.
     Window m(photo);
     ASSERT_TRUE(m.editor.Run(std::string("macro")));
-    EXPECT_FALSE(m.st().Saved);
+    EXPECT_FALSE(m.editor.Saved());
 }
 
 TEST(EditorRun, RefusedOrCancelledRunsLeaveThePhotoSaved) {
@@ -133,25 +133,50 @@ TEST(EditorRun, RefusedOrCancelledRunsLeaveThePhotoSaved) {
     EXPECT_FALSE(w.editor.Run(refused));
     w.prompts.parameterAnswers.push_back([](OpArgs&) { return false; });
     EXPECT_FALSE(w.editor.Run(w.op("blur")));
-    EXPECT_TRUE(w.st().Saved);
+    EXPECT_TRUE(w.editor.Saved());
     // A failure half way may have changed part of the image.
     const Operation failing = Throwing();
     EXPECT_THROW(w.editor.Run(failing), std::runtime_error);
-    EXPECT_FALSE(w.st().Saved);
+    EXPECT_FALSE(w.editor.Saved());
+}
+
+TEST(EditorRun, SavedAndOnlyOptimizedAreTheHistorysAnswer) {
+    // o optimize, g grey, u Undo, r Redo, s saved, m a change marked outside any step.
+    const struct {
+        EditorPolicy policy;
+        const char* steps;
+        bool saved, onlyOptimized;
+    } cases[] = {{EditorPolicy::MainWindow(), "", true, false},       {EditorPolicy::MainWindow(), "oo", false, true},
+                 {EditorPolicy::MainWindow(), "og", false, false},    {EditorPolicy::MainWindow(), "ogu", false, true},
+                 {EditorPolicy::MainWindow(), "ogur", false, false},  {EditorPolicy::MainWindow(), "ou", true, false},
+                 {EditorPolicy::MainWindow(), "osgu", true, false},   {EditorPolicy::MainWindow(), "osu", false, false},
+                 {EditorPolicy::MainWindow(), "om", false, false},    {EditorPolicy::CompareWindow(), "o", false, false},
+                 {EditorPolicy::CommandLine(), "o", false, false},    {EditorPolicy::CommandLine(), "os", true, false}};
+    for (const auto& c : cases) {
+        Window w(RandomImage(12, 9, 14), c.policy);
+        for (const char* k = c.steps; *k; ++k) {
+            if (*k == 'o' || *k == 'g') ASSERT_TRUE(w.Apply(*k == 'o' ? "optimize" : "grey"));
+            if (*k == 'u' || *k == 'r') ASSERT_TRUE(*k == 'u' ? w.editor.Undo() : w.editor.Redo());
+            if (*k == 's') w.editor.MarkSaved();
+            if (*k == 'm') w.editor.MarkUnsaved();
+        }
+        EXPECT_EQ(w.editor.Saved(), c.saved) << c.steps;
+        EXPECT_EQ(w.editor.OnlyOptimized(), c.onlyOptimized) << c.steps;
+    }
 }
 
 TEST(EditorRun, TheFirstCommitMakesAPicture) {
     Editor fresh(EditorPolicy::MainWindow());
-    EXPECT_FALSE(fresh.State().HasPicture);
-    fresh.State().MemoryImage = RandomImage(6, 4, 14);
+    EXPECT_FALSE(fresh.State().picture.HasPicture());
+    fresh.State().picture.Baseline() = RandomImage(6, 4, 14);
     fresh.CommitMemoryImage();
-    EXPECT_TRUE(fresh.State().HasPicture);
+    EXPECT_TRUE(fresh.State().picture.HasPicture());
 }
 
 TEST(EditorRun, TheDialogIsAskedWithItsProposalAndCanBeCancelled) {
     Window w(RandomImage(64, 48, 6));
-    w.st().WorkImage = RandomImage(64, 48, 7);
-    const Image edited = w.st().WorkImage;
+    w.st().picture.Work() = RandomImage(64, 48, 7);
+    const Image edited = w.st().picture.Work();
     int offeredW = 0, offeredH = 0;
     w.prompts.parameterAnswers.push_back([&](OpArgs& a) {
         offeredW = a.Pair("size").x;
@@ -161,26 +186,26 @@ TEST(EditorRun, TheDialogIsAskedWithItsProposalAndCanBeCancelled) {
     EXPECT_FALSE(w.editor.Run(w.op("resize")));
     EXPECT_EQ(offeredW, 64);  // the baseline's size
     EXPECT_EQ(offeredH, 48);
-    EXPECT_EQ(w.st().WorkImage, edited);
+    EXPECT_EQ(w.st().picture.Work(), edited);
     EXPECT_TRUE(w.host.busy.empty());
 
     // The blur copies the source before its dialog, also when it is then cancelled.
-    w.st().SourceImage = Image();
+    w.st().picture.SourceCopy() = Image();
     w.prompts.parameterAnswers.push_back([](OpArgs& a) {
         EXPECT_EQ(a.Int("radius"), 8);
         return false;
     });
     EXPECT_FALSE(w.editor.Run(w.op("blur")));
-    EXPECT_EQ(w.st().SourceImage, edited);
-    EXPECT_EQ(w.st().WorkImage, edited);
+    EXPECT_EQ(w.st().picture.SourceCopy(), edited);
+    EXPECT_EQ(w.st().picture.Work(), edited);
 
     w.prompts.parameterAnswers.push_back([](OpArgs& a) {
         a.Set("size", ImagePoint{640, 480});
         return true;
     });
     EXPECT_TRUE(w.editor.Run(w.op("resize")));
-    EXPECT_EQ(w.st().MemoryImage.width(), 640);
-    EXPECT_EQ(w.st().WorkImage.height(), 480);
+    EXPECT_EQ(w.st().picture.Baseline().width(), 640);
+    EXPECT_EQ(w.st().picture.Work().height(), 480);
     // Parameters given outright ask nothing.
     const size_t asked = w.prompts.parametersAsked.size();
     ASSERT_TRUE(w.Apply("blur:2"));
@@ -194,8 +219,8 @@ TEST(EditorRun, ControlArgumentsPickTheVariant) {
     w.editor.Macro().Start();
     ASSERT_TRUE(w.editor.Run(*c.op, c.command->args));
     ASSERT_TRUE(ref.Apply("shift:4"));
-    EXPECT_EQ(w.st().WorkImage, ref.st().WorkImage);
-    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{12, 4, 0, 0}));
+    EXPECT_EQ(w.st().picture.Work(), ref.st().picture.Work());
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{12, 4, 0, 0}));
 }
 
 TEST(EditorRun, ByNameAndUnknownNames) {
@@ -243,12 +268,12 @@ TEST(EditorTool, PressesGoToTheFloatingMixThenTheSelectionThenTheTool) {
     w.editor.SetFloatingTool(std::make_unique<Named>(&log, 'f'));
     EXPECT_EQ(w.editor.DrawingTools().size(), 3u);
 
-    w.st().FloatActive = true;
-    w.st().SelectionActive = 2;
+    w.st().tools.SetFloating(true);
+    w.st().selection.Set(SelectionKind::Rectangle, Rect{0, 0, 1, 1}, {}, Mask(1, 1, 1));
     w.editor.PointerTool()->Press(w.editor, ToolEvent{});
-    w.st().FloatActive = false;
+    w.st().tools.SetFloating(false);
     w.editor.PointerTool()->Press(w.editor, ToolEvent{});
-    w.st().SelectionActive = 0;
+    w.st().selection.End();
     w.editor.PointerTool()->Press(w.editor, ToolEvent{});
     EXPECT_EQ(log, "ffsstt");
     EXPECT_EQ(w.editor.ActiveTool(), nullptr);

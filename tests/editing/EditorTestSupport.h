@@ -45,7 +45,7 @@ struct Window {
     lum::Editor editor;
     explicit Window(const lum::Image& photo, const lum::EditorPolicy& policy = lum::EditorPolicy::MainWindow())
         : editor(policy, &prompts, &host) {
-        editor.State().MemoryImage = photo;
+        editor.State().picture.Baseline() = photo;
         editor.CommitMemoryImage();
         host = CountingHost{};
     }
@@ -72,5 +72,12 @@ inline lum::Image Uniform(int w, int h, int r, int g, int b) {
 
 // A mask over rect, 255 everywhere.
 inline lum::Mask FullMask(const lum::Rect& rect) { return lum::Mask(rect.width(), rect.height(), 255); }
+
+// The photo's metadata with one segment more (camera data that a new picture must not carry).
+inline void AddMetadataSegment(lum::EditState& st, lum::JpegSegment segment) {
+    lum::PictureMetadata m = st.file.Metadata();
+    m.segments.push_back(std::move(segment));
+    st.file.SetMetadata(std::move(m));
+}
 
 }  // namespace edittest

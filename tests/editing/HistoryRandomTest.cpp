@@ -18,9 +18,9 @@ class RandomSession {
 public:
     RandomSession(uint32_t seed, const EditorPolicy& policy)
         : rng_(seed), s_(edittest::RandomImage(36, 28, seed), policy) {
-        s_.st().CurrentFileName = s_.st().PhotoFile = "/photos/a.jpg";
-        s_.st().PhotoDamaged = true;
-        s_.st().CurrentMetadata.segments.push_back({0xE1, {'E', 'x', 'i', 'f', 0, 0}});
+        s_.st().file.SetCurrentFileName("/photos/a.jpg");
+        s_.st().file.SetPhotoFile("/photos/a.jpg", true);
+        edittest::AddMetadataSegment(s_.st(), {0xE1, {'E', 'x', 'i', 'f', 0, 0}});
         s_.editor.SetHistoryLimits(HistoryLimits{size_t(1) << 30, 100000});
         shots_.push_back(Snapshot::Of(s_.st()));
     }
@@ -42,7 +42,7 @@ public:
     // After each part of an action: a step it recorded is snapshot (the undone steps after it
     // are gone), and a part that recorded none must have changed nothing.
     void Note(const std::string& what) {
-        ASSERT_FALSE(s_.st().DragActive) << what;
+        ASSERT_FALSE(s_.st().tools.Dragging()) << what;
         ASSERT_FALSE(s_.history().Recording()) << what;
         const int now = s_.history().Position();
         if (now == last_ + 1) {
@@ -69,11 +69,11 @@ public:
 private:
     int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
     ImagePoint Point() {
-        const Image& w = s_.st().WorkImage;
+        const Image& w = s_.st().picture.Work();
         return ImagePoint{Int(-3, w.width() + 2), Int(-3, w.height() + 2)};
     }
     ImagePoint Inside() {
-        const Image& w = s_.st().WorkImage;
+        const Image& w = s_.st().picture.Work();
         return ImagePoint{Int(0, w.width() - 1), Int(0, w.height() - 1)};
     }
     std::vector<ImagePoint> Path() {
@@ -109,17 +109,17 @@ private:
             case 5: s_.editor.ResetImage(); return "reset";
             case 6:
             case 7: {
-                static const int32_t kTools[] = {kToolPen, kToolLine, kToolBrush};
-                const int32_t tool = kTools[Int(0, 2)];
+                static const ToolMode kTools[] = {ToolMode::Pen, ToolMode::Line, ToolMode::Brush};
+                const ToolMode tool = kTools[Int(0, 2)];
                 ChoosePaintTool(s_.editor, tool, static_cast<BrushKind>(Int(0, 7)));
-                s_.st().PaintThickness = Int(1, 4);
-                s_.st().PaintDiameter = Int(2, 12);
+                s_.st().tools.SetThickness(Int(1, 4));
+                s_.st().tools.SetDiameter(Int(2, 12));
                 s_.Stroke(Path(), Int(0, 1) ? MouseButton::Left : MouseButton::Right);
                 return "stroke";
             }
             case 8: {
-                ChoosePaintTool(s_.editor, kToolFill);
-                s_.st().PaintThickness = Int(1, 36);
+                ChoosePaintTool(s_.editor, ToolMode::Fill);
+                s_.st().tools.SetThickness(Int(1, 36));
                 const ImagePoint p = Point();
                 s_.Press(p.x, p.y);
                 s_.Release(p.x, p.y);
@@ -139,16 +139,16 @@ private:
 
     // A selection drawn, then grabbed and dragged a few times (lifted, moved, duplicated).
     std::string Selection() {
-        s_.ChooseSelection(Int(0, 1) ? kToolRectangle : kToolEllipse);
+        s_.ChooseSelection(Int(0, 1) ? ToolMode::Rectangle : ToolMode::Ellipse);
         const ImagePoint a = Inside(), b = Inside();
         s_.Stroke({a, b});
         Note("selection drawn");
-        if (s_.st().SelectionActive <= 0) return "selection";
+        if (!s_.st().selection.Active()) return "selection";
         for (int n = Int(1, 3); n > 0; --n) {
             s_.grab = GrabOptions{Int(0, 1) == 1, Int(0, 1) == 1};
-            const Rect& r = s_.st().SelectionRect;
+            const Rect& r = s_.st().selection.Bounds();
             const ImagePoint at{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-            if (!InsideSelection(s_.st(), at)) break;
+            if (!s_.st().selection.Contains(at)) break;
             s_.Stroke({at, ImagePoint{at.x + Int(-8, 8), at.y + Int(-8, 8)}});
             Note("grab");
         }
@@ -162,7 +162,7 @@ private:
     // The floating mix dragged; a mix is placed first when none floats.
     std::string MixDrag() {
         auto* placing = dynamic_cast<MixPlacementTool*>(s_.editor.FloatingTool());
-        if (!placing || !s_.st().FloatActive) {
+        if (!placing || !s_.st().tools.Floating()) {
             s_.host.clip = edittest::RandomImage(Int(4, 20), Int(4, 20), static_cast<uint32_t>(Int(1, 1000)));
             s_.prompts.parameterAnswers.push_back([this](OpArgs& a) {
                 static const char* const kStyles[] = {"copy", "masked", "smoothed"};
@@ -174,7 +174,7 @@ private:
             Note("mix");
             placing = dynamic_cast<MixPlacementTool*>(s_.editor.FloatingTool());
         }
-        for (int n = Int(1, 3); n > 0 && placing && s_.st().FloatActive; --n) {
+        for (int n = Int(1, 3); n > 0 && placing && s_.st().tools.Floating(); --n) {
             const MixPlacement& p = placing->Placement();
             const ImagePoint at{p.Left + p.Width / 2, p.Top + p.Height / 2};
             s_.Stroke({at, ImagePoint{at.x + Int(-10, 10), at.y + Int(-10, 10)}});
@@ -208,7 +208,7 @@ void RunSession(uint32_t seed, const EditorPolicy& policy, int actions) {
     // All the way back, one step at a time, then forward again.
     while (s.editor.Undo()) r.Check("undo all");
     EXPECT_EQ(s.history().Position(), 0);
-    EXPECT_TRUE(s.st().Saved);  // the photo as it came
+    EXPECT_TRUE(s.editor.Saved());  // the photo as it came
     while (s.editor.Redo()) r.Check("redo all");
     EXPECT_EQ(s.history().Position(), s.history().Count());
 }

@@ -43,7 +43,7 @@ struct Session {
 
     explicit Session(const lum::Image& photo, const lum::EditorPolicy& policy = lum::EditorPolicy::CompareWindow())
         : editor(policy, &prompts, &host) {
-        editor.State().MemoryImage = photo;
+        editor.State().picture.Baseline() = photo;
         editor.CommitMemoryImage(lum::CommitMode::Compare100);
         editor.SetSelectionTool(std::make_unique<lum::SelectionHandlerTool>([this] { return grab; }));
     }
@@ -62,7 +62,7 @@ struct Session {
     lum::ToolEvent Event(int x, int y, lum::MouseButton b = lum::MouseButton::None) {
         lum::ToolEvent e;
         e.view = e.image = lum::ImagePoint{x, y};
-        e.viewSize = lum::ImagePoint{st().WorkImage.width(), st().WorkImage.height()};
+        e.viewSize = lum::ImagePoint{st().picture.Work().width(), st().picture.Work().height()};
         e.button = b;
         e.leftDown = b == lum::MouseButton::Left;
         e.rightDown = b == lum::MouseButton::Right;
@@ -86,9 +86,9 @@ struct Session {
         for (size_t i = 1; i < path.size(); ++i) Move(path[i].x, path[i].y);
         Release(path.back().x, path.back().y, b);
     }
-    void ChooseSelection(int mode) {
+    void ChooseSelection(lum::ToolMode mode) {
         editor.ResetTool();
-        st().ToolMode = mode;
+        st().tools.SetMode(mode);
         editor.SetTool(lum::MakeSelectionTool(mode));
     }
 };
@@ -101,8 +101,10 @@ struct Snapshot {
     size_t metadataSegments = 0;
 
     static Snapshot Of(const lum::EditState& st) {
-        return Snapshot{st.WorkImage,       st.MemoryImage, st.CurrentFileName, st.PhotoFile,
-                        st.NewImagePending, st.Optimized,   st.PhotoDamaged,    st.CurrentMetadata.segments.size()};
+        return Snapshot{st.picture.Work(),           st.picture.Baseline(),
+                        st.file.CurrentFileName(),   st.file.PhotoFile(),
+                        st.file.NewPicturePending(), st.file.Optimized(),
+                        st.file.PhotoDamaged(),      st.file.Metadata().segments.size()};
     }
     // Empty when alike, else what differs.
     std::string Difference(const Snapshot& o) const {

@@ -36,12 +36,12 @@ Outcome RunOn(Window& w, const Operation& op) {
     } catch (const std::exception& e) {
         o.error = e.what();
     }
-    o.work = w.st().WorkImage;
+    o.work = w.st().picture.Work();
     return o;
 }
 
 bool HoldsOnlyTheWorkingImage(const EditState& st) {
-    return st.MemoryImage.empty() && st.SourceImage.empty();
+    return st.picture.Baseline().empty() && st.picture.SourceCopy().empty();
 }
 
 // A selection over the middle of the photo, an ellipse inside its rectangle.
@@ -53,7 +53,7 @@ void SelectEllipse(EditState& st) {
             const int dx = 2 * x - 25, dy = 2 * y - 21;
             if (dx * dx * 21 * 21 + dy * dy * 25 * 25 < 21 * 21 * 25 * 25) mask.set(x, y, 255);
         }
-    ASSERT_TRUE(st.SetSelection(kEllipseSelection, rect, {}, mask));
+    ASSERT_TRUE(st.selection.Set(SelectionKind::Ellipse, rect, {}, mask));
 }
 
 }  // namespace
@@ -75,10 +75,10 @@ TEST(LeanEditor, EveryOperationGivesTheWindowsPixels) {
             EXPECT_EQ(a.done, b.done) << op.name << " selected " << selected;
             EXPECT_EQ(a.error, b.error) << op.name << " selected " << selected;
             EXPECT_EQ(a.work, b.work) << op.name << " selected " << selected;
-            EXPECT_EQ(window.st().Kernel.weights, lean.st().Kernel.weights) << op.name;
-            EXPECT_EQ(window.st().SelectionActive, lean.st().SelectionActive) << op.name;
+            EXPECT_EQ(window.st().registers.Kernel().weights, lean.st().registers.Kernel().weights) << op.name;
+            EXPECT_EQ(window.st().selection.Kind(), lean.st().selection.Kind()) << op.name;
             EXPECT_TRUE(HoldsOnlyTheWorkingImage(lean.st())) << op.name << " left a copy behind";
-            EXPECT_EQ(&lean.editor.PixelSource(), &lean.st().SourceImage) << op.name;
+            EXPECT_EQ(&lean.editor.PixelSource(), &lean.st().picture.SourceCopy()) << op.name;
         }
     }
 }
@@ -86,20 +86,20 @@ TEST(LeanEditor, EveryOperationGivesTheWindowsPixels) {
 TEST(LeanEditor, CommitMovesThePhotoAndUndoMemorizeKeepIt) {
     const Image photo = RandomImage(30, 20, 3);
     Window lean(photo, EditorPolicy::CommandLine());
-    EXPECT_EQ(lean.st().WorkImage, photo);
+    EXPECT_EQ(lean.st().picture.Work(), photo);
     EXPECT_TRUE(HoldsOnlyTheWorkingImage(lean.st()));
     ASSERT_TRUE(lean.Apply("sharpen"));
-    const Image sharpened = lean.st().WorkImage;
+    const Image sharpened = lean.st().picture.Work();
     EXPECT_NE(sharpened, photo);
     // Nothing was kept to go back to: Undo leaves the working image as it is.
     EXPECT_FALSE(lean.editor.Undo());
-    EXPECT_EQ(lean.st().WorkImage, sharpened);
+    EXPECT_EQ(lean.st().picture.Work(), sharpened);
     lean.editor.Memorize();
-    EXPECT_EQ(lean.st().WorkImage, sharpened);
+    EXPECT_EQ(lean.st().picture.Work(), sharpened);
     EXPECT_TRUE(HoldsOnlyTheWorkingImage(lean.st()));
     // A geometry operation commits its result the same way.
     ASSERT_TRUE(lean.Apply("rotate-cw"));
-    EXPECT_EQ(lean.st().WorkImage.width(), 20);
+    EXPECT_EQ(lean.st().picture.Work().width(), 20);
     EXPECT_TRUE(HoldsOnlyTheWorkingImage(lean.st()));
 }
 
@@ -108,9 +108,9 @@ TEST(LeanEditor, TheMacroRunsItsOperationsLeanAndRestoresTheSource) {
     Window window(photo), lean(photo, EditorPolicy::CommandLine());
     ASSERT_TRUE(window.Apply("macro"));
     ASSERT_TRUE(lean.Apply("macro"));
-    EXPECT_EQ(lean.st().WorkImage, window.st().WorkImage);
+    EXPECT_EQ(lean.st().picture.Work(), window.st().picture.Work());
     EXPECT_TRUE(HoldsOnlyTheWorkingImage(lean.st()));
-    EXPECT_EQ(&lean.editor.PixelSource(), &lean.st().SourceImage);
+    EXPECT_EQ(&lean.editor.PixelSource(), &lean.st().picture.SourceCopy());
 }
 
 TEST(LeanEditor, WindowsStillKeepTheImageBeforeEveryInPlaceOperation) {
@@ -121,9 +121,9 @@ TEST(LeanEditor, WindowsStillKeepTheImageBeforeEveryInPlaceOperation) {
         if (!op.inPlace) continue;
         Window window(photo);
         ASSERT_TRUE(window.Apply("soften"));
-        const Image before = window.st().WorkImage;
+        const Image before = window.st().picture.Work();
         window.editor.Run(op, ArgsFor(op));
-        EXPECT_EQ(window.st().SourceImage, before) << op.name;
-        EXPECT_EQ(window.st().MemoryImage, photo) << op.name;
+        EXPECT_EQ(window.st().picture.SourceCopy(), before) << op.name;
+        EXPECT_EQ(window.st().picture.Baseline(), photo) << op.name;
     }
 }

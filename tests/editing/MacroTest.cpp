@@ -29,19 +29,19 @@ TEST(Macro, MenuFollowsTheStates) {
     EXPECT_FALSE(menu.close);
     EXPECT_TRUE(menu.execute);
     m.Start();
-    EXPECT_EQ(m.MacroState, 1);
-    EXPECT_EQ(m.MacroCount, 0);
+    EXPECT_EQ(m.State(), MacroState::Started);
+    EXPECT_EQ(m.Count(), 0);
     EXPECT_FALSE(menu.close);
     EXPECT_FALSE(menu.execute);
-    for (const MacroAction& a : m.MacroActions) EXPECT_EQ(a, (MacroAction{}));
+    for (const MacroAction& a : m.Actions()) EXPECT_EQ(a, (MacroAction{}));
     EXPECT_TRUE(m.ToReplay().empty());
     m.Record(12, 3);
-    EXPECT_EQ(m.MacroState, 2);
+    EXPECT_EQ(m.State(), MacroState::Recorded);
     EXPECT_TRUE(menu.close);
     EXPECT_FALSE(menu.execute);
     EXPECT_TRUE(m.ToReplay().empty());  // still recording
     m.Close();
-    EXPECT_EQ(m.MacroState, 3);
+    EXPECT_EQ(m.State(), MacroState::Closed);
     EXPECT_FALSE(menu.close);
     EXPECT_TRUE(menu.execute);
     EXPECT_EQ(m.ToReplay(), (std::vector<MacroAction>{{12, 3, 0, 0}}));
@@ -51,13 +51,13 @@ TEST(Macro, DefaultListAndStartThenClose) {
     MacroRecorder m;
     EXPECT_EQ(m.ToReplay(), (std::vector<MacroAction>{{15, 0, 0, 0}, {14, 0, 0, 0}}));
     m.Record(2);  // closed: ignored
-    EXPECT_EQ(m.MacroCount, 2);
+    EXPECT_EQ(m.Count(), 2);
     m.Start();
     m.Close();
-    EXPECT_FALSE(m.ExecuteEnabled);
+    EXPECT_FALSE(m.ExecuteEnabled());
     EXPECT_TRUE(m.ToReplay().empty());
     m.InstallDefaults();
-    EXPECT_TRUE(m.ExecuteEnabled);
+    EXPECT_TRUE(m.ExecuteEnabled());
     EXPECT_EQ(m.ToReplay().size(), 2u);
 }
 
@@ -71,8 +71,8 @@ TEST(Macro, EveryAttemptBeyondTheLimitShowsTheMessage) {
     m.Record(16);
     m.Record(16);
     EXPECT_EQ(p.messages, (std::vector<std::string>(2, "A macro holds at most 64 actions.")));
-    EXPECT_EQ(m.MacroState, 2);
-    EXPECT_EQ(m.MacroActions[63], (MacroAction{12, 4, 0, 0}));
+    EXPECT_EQ(m.State(), MacroState::Recorded);
+    EXPECT_EQ(m.Actions()[63], (MacroAction{12, 4, 0, 0}));
     m.Close();
     const std::vector<MacroAction> list = m.ToReplay();
     ASSERT_EQ(list.size(), 64u);
@@ -87,8 +87,8 @@ TEST(MacroReplay, ExecutingRightAfterStartUpBalancesThenSmooths) {
     w.editor.ExecuteMacro();
     ASSERT_TRUE(ref.Apply("flesh-balance"));
     ASSERT_TRUE(ref.Apply("auto-smooth"));
-    EXPECT_EQ(w.st().WorkImage, ref.st().WorkImage);
-    EXPECT_EQ(w.editor.Macro().MacroCount, 2);
+    EXPECT_EQ(w.st().picture.Work(), ref.st().picture.Work());
+    EXPECT_EQ(w.editor.Macro().Count(), 2);
 }
 
 TEST(MacroReplay, EachWindowReplaysItsOwnCodes) {
@@ -104,8 +104,8 @@ TEST(MacroReplay, EachWindowReplaysItsOwnCodes) {
         EXPECT_EQ(Codes(w.editor.Macro().ToReplay()), std::vector<int>{}) << "still recording";
         w.editor.Macro().Close();
         EXPECT_EQ(Codes(w.editor.Macro().ToReplay()), (std::vector<int>{2, 12, 4, 13, 5, 6, 7, 16, 15, 1}));
-        EXPECT_EQ(w.editor.Macro().MacroActions[1].p1, 3);
-        EXPECT_EQ(w.editor.Macro().MacroActions[9].p1, compare ? 40 : 50);
+        EXPECT_EQ(w.editor.Macro().Actions()[1].p1, 3);
+        EXPECT_EQ(w.editor.Macro().Actions()[9].p1, compare ? 40 : 50);
 
         Window replayed(photo, policy), ref(photo, policy);
         replayed.editor.Macro() = w.editor.Macro();
@@ -120,8 +120,8 @@ TEST(MacroReplay, EachWindowReplaysItsOwnCodes) {
         expected.push_back("landscape-balance");
         expected.push_back("flesh-balance");  // the optimize replays as the balance alone
         for (const std::string& word : expected) ASSERT_TRUE(ref.Apply(word)) << word;
-        EXPECT_EQ(replayed.st().WorkImage, ref.st().WorkImage) << (compare ? "compare" : "main");
-        EXPECT_EQ(replayed.editor.Macro().MacroCount, 10);  // replaying recorded nothing
+        EXPECT_EQ(replayed.st().picture.Work(), ref.st().picture.Work()) << (compare ? "compare" : "main");
+        EXPECT_EQ(replayed.editor.Macro().Count(), 10);  // replaying recorded nothing
         // The blur asked its dialog again.
         ASSERT_EQ(replayed.prompts.parametersAsked.size(), 1u);
         EXPECT_EQ(replayed.prompts.parametersAsked[0]->name, "blur");
@@ -140,7 +140,7 @@ TEST(MacroReplay, ACancelledDialogSkipsOnlyItsStep) {
     replayed.prompts.parameterAnswers.push_back([](OpArgs&) { return false; });
     replayed.editor.ExecuteMacro();
     ASSERT_TRUE(ref.Apply("grey"));
-    EXPECT_EQ(replayed.st().WorkImage, ref.st().WorkImage);
+    EXPECT_EQ(replayed.st().picture.Work(), ref.st().picture.Work());
 }
 
 TEST(MacroReplay, SixtyFiveOperationsChangeTheImageButSixtyFourAreReplayed) {
@@ -148,9 +148,9 @@ TEST(MacroReplay, SixtyFiveOperationsChangeTheImageButSixtyFourAreReplayed) {
     Window w(photo);
     w.editor.Macro().Start();
     for (int i = 0; i < 64; ++i) ASSERT_TRUE(w.Apply("shift:1"));
-    const Image before = w.st().WorkImage;
+    const Image before = w.st().picture.Work();
     ASSERT_TRUE(w.Apply("shift:2"));
-    EXPECT_NE(w.st().WorkImage, before);
+    EXPECT_NE(w.st().picture.Work(), before);
     EXPECT_EQ(w.prompts.messages, (std::vector<std::string>{"A macro holds at most 64 actions."}));
     w.editor.Macro().Close();
     EXPECT_EQ(w.editor.Macro().ToReplay().size(), 64u);

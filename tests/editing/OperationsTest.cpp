@@ -34,17 +34,17 @@ TEST(ColourOperations, BalancesRecordTheirCodesAndReadTheTargetsAtUse) {
     Window w(Uniform(40, 30, 128, 128, 128));
     w.editor.Macro().Start();
     ASSERT_TRUE(w.Apply("flesh-balance"));
-    EXPECT_EQ(At(w.st().WorkImage, 20, 15), (Px{155, 139, 134}));
-    EXPECT_EQ(At(w.st().SourceImage, 3, 3), (Px{128, 128, 128}));  // the image before
+    EXPECT_EQ(At(w.st().picture.Work(), 20, 15), (Px{155, 139, 134}));
+    EXPECT_EQ(At(w.st().picture.SourceCopy(), 3, 3), (Px{128, 128, 128}));  // the image before
     w.editor.Undo();  // takes its action out of the recording too
     w.editor.ReadOptions = [](BalanceTargets& t) { t.flesh = Rgb{128, 128, 128}; };
     ASSERT_TRUE(w.Apply("flesh-balance"));
-    EXPECT_EQ(At(w.st().WorkImage, 5, 5), (Px{128, 128, 128}));
+    EXPECT_EQ(At(w.st().picture.Work(), 5, 5), (Px{128, 128, 128}));
     ASSERT_TRUE(w.Apply("landscape-balance"));
     ASSERT_TRUE(w.Apply("shift:4"));
     const std::vector<MacroAction> expected = {{15, 0, 0, 0}, {16, 0, 0, 0}, {12, 4, 0, 0}};
-    EXPECT_EQ(w.editor.Macro().MacroCount, 3);
-    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(w.editor.Macro().MacroActions[i], expected[i]);
+    EXPECT_EQ(w.editor.Macro().Count(), 3);
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(w.editor.Macro().Actions()[i], expected[i]);
 }
 
 TEST(ColourOperations, BalanceMeasuresTheSelectionThenCorrectsEverythingWithoutIt) {
@@ -55,12 +55,13 @@ TEST(ColourOperations, BalanceMeasuresTheSelectionThenCorrectsEverythingWithoutI
     Window w(img, EditorPolicy::CompareWindow());
     Mask none(9, 9, 0);
     none.set(0, 0, 1);  // the mask plays no part in a balance
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{2, 2, 11, 11}, {}, none));
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{2, 2, 11, 11}, {}, none));
     ASSERT_TRUE(w.Apply("flesh-balance"));
-    EXPECT_EQ(w.st().SelectionActive, 0);
+    EXPECT_EQ(w.st().selection.Kind(), SelectionKind::None);
     EXPECT_EQ(w.host.toolResets, 1);
-    EXPECT_EQ(At(w.st().WorkImage, 30, 15), (Px{200 + 100 * 114 / 256, 200 + 60 * 110 / 256, 200 + 45 * 118 / 256}));
-    EXPECT_EQ(At(w.st().WorkImage, 0, 0), (Px{100 + 100 * 90 / 256, 100 + 60 * 86 / 256, 100 + 45 * 94 / 256}));
+    EXPECT_EQ(At(w.st().picture.Work(), 30, 15),
+              (Px{200 + 100 * 114 / 256, 200 + 60 * 110 / 256, 200 + 45 * 118 / 256}));
+    EXPECT_EQ(At(w.st().picture.Work(), 0, 0), (Px{100 + 100 * 90 / 256, 100 + 60 * 86 / 256, 100 + 45 * 94 / 256}));
 }
 
 TEST(ColourOperations, BalanceSampleTakesTheSelectionsRightColumnAndBottomRow) {
@@ -72,7 +73,7 @@ TEST(ColourOperations, BalanceSampleTakesTheSelectionsRightColumnAndBottomRow) {
     const Rect selected{10, 10, 60, 50};
     for (const char* balance : {"flesh-balance", "landscape-balance"}) {
         Window w(img, EditorPolicy::CompareWindow());
-        ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, selected, {}, FullMask(selected)));
+        ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, selected, {}, FullMask(selected)));
         ASSERT_TRUE(w.Apply(balance));
         const int mode = std::string(balance) == "flesh-balance" ? kModeFlesh : kModeLandscape;
         const auto measuredOver = [&](const Rect& sample) {
@@ -80,14 +81,14 @@ TEST(ColourOperations, BalanceSampleTakesTheSelectionsRightColumnAndBottomRow) {
             ColourPassInPlace(img, out, 0, mode, BalanceTargets{}, Confinement(), sample);
             return out;
         };
-        EXPECT_EQ(w.st().WorkImage, measuredOver(Rect{10, 10, 60, 50})) << balance;
-        EXPECT_NE(w.st().WorkImage, measuredOver(Rect{10, 10, 59, 49})) << balance;
+        EXPECT_EQ(w.st().picture.Work(), measuredOver(Rect{10, 10, 60, 50})) << balance;
+        EXPECT_NE(w.st().picture.Work(), measuredOver(Rect{10, 10, 59, 49})) << balance;
         // Over the edges: the last column and row of the image are the last ones measured.
         Window edge(img, EditorPolicy::CompareWindow());
         const Rect over{70, 40, 95, 75};
-        ASSERT_TRUE(edge.st().SetSelection(kRectangleSelection, over, {}, FullMask(over)));
+        ASSERT_TRUE(edge.st().selection.Set(SelectionKind::Rectangle, over, {}, FullMask(over)));
         ASSERT_TRUE(edge.Apply(balance));
-        EXPECT_EQ(edge.st().WorkImage, measuredOver(Rect{70, 40, 79, 59})) << balance;
+        EXPECT_EQ(edge.st().picture.Work(), measuredOver(Rect{70, 40, 79, 59})) << balance;
     }
 }
 
@@ -95,11 +96,11 @@ TEST(ColourOperations, SelectionOutsideThePhotoLeavesItUnchangedAndStillRecords)
     const Image img = RandomImage(24, 16, 9);
     Window w(img, EditorPolicy::CompareWindow());
     w.editor.Macro().Start();
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{30, 0, 40, 10}, {}, FullMask(Rect{30, 0, 40, 10})));
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{30, 0, 40, 10}, {}, FullMask(Rect{30, 0, 40, 10})));
     ASSERT_TRUE(w.Apply("flesh-balance"));
-    EXPECT_EQ(w.st().WorkImage, img);
-    EXPECT_EQ(w.st().SelectionActive, 0);
-    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{15, 0, 0, 0}));
+    EXPECT_EQ(w.st().picture.Work(), img);
+    EXPECT_EQ(w.st().selection.Kind(), SelectionKind::None);
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{15, 0, 0, 0}));
 }
 
 TEST(ColourOperations, ShiftsAndLightenStayInsideTheSelectionAndKeepIt) {
@@ -111,16 +112,16 @@ TEST(ColourOperations, ShiftsAndLightenStayInsideTheSelectionAndKeepIt) {
             if ((x + 5 - 12) * (x + 5 - 12) + (y + 2 - 9) * (y + 2 - 9) <= 40) disc.set(x, y, 255);
     for (const char* word : {"shift:3", "lighten"}) {
         Window w(img, EditorPolicy::CompareWindow());
-        ASSERT_TRUE(w.st().SetSelection(kEllipseSelection, rect, {}, disc));
-        w.st().FloatActive = true;
+        ASSERT_TRUE(w.st().selection.Set(SelectionKind::Ellipse, rect, {}, disc));
+        w.st().tools.SetFloating(true);
         ASSERT_TRUE(w.Apply(word));
-        EXPECT_EQ(w.st().SelectionActive, kEllipseSelection) << word;
-        EXPECT_NE(At(w.st().WorkImage, 12, 9), At(img, 12, 9));
-        EXPECT_EQ(At(w.st().WorkImage, 5, 2), At(img, 5, 2));
-        EXPECT_EQ(At(w.st().WorkImage, 25, 9), At(img, 25, 9));
+        EXPECT_EQ(w.st().selection.Kind(), SelectionKind::Ellipse) << word;
+        EXPECT_NE(At(w.st().picture.Work(), 12, 9), At(img, 12, 9));
+        EXPECT_EQ(At(w.st().picture.Work(), 5, 2), At(img, 5, 2));
+        EXPECT_EQ(At(w.st().picture.Work(), 25, 9), At(img, 25, 9));
         // A floating mix is placed for good by any other step (its drags would compose it
         // again over the image before this one).
-        EXPECT_FALSE(w.st().FloatActive) << word;
+        EXPECT_FALSE(w.st().tools.Floating()) << word;
     }
 }
 
@@ -131,15 +132,15 @@ TEST(ColourOperations, OptimizeRecordsTheBalanceAndItsBlendStep) {
     ASSERT_TRUE(w.Apply("optimize"));
     ASSERT_TRUE(cmp.Apply("optimize"));
     ASSERT_TRUE(forced.Apply("optimize-compare"));
-    EXPECT_EQ(At(w.st().WorkImage, 20, 20), (Px{141, 133, 131}));
-    EXPECT_EQ(At(cmp.st().WorkImage, 20, 20), (Px{144, 134, 131}));
-    EXPECT_EQ(forced.st().WorkImage, cmp.st().WorkImage);
-    EXPECT_EQ(w.editor.Macro().MacroActions[1], (MacroAction{1, 50, 0, 0}));
-    EXPECT_EQ(cmp.editor.Macro().MacroActions[1], (MacroAction{1, 40, 0, 0}));
-    EXPECT_EQ(forced.editor.Macro().MacroActions[1], (MacroAction{1, 40, 0, 0}));
-    EXPECT_EQ(w.st().SourceImage, grey);
+    EXPECT_EQ(At(w.st().picture.Work(), 20, 20), (Px{141, 133, 131}));
+    EXPECT_EQ(At(cmp.st().picture.Work(), 20, 20), (Px{144, 134, 131}));
+    EXPECT_EQ(forced.st().picture.Work(), cmp.st().picture.Work());
+    EXPECT_EQ(w.editor.Macro().Actions()[1], (MacroAction{1, 50, 0, 0}));
+    EXPECT_EQ(cmp.editor.Macro().Actions()[1], (MacroAction{1, 40, 0, 0}));
+    EXPECT_EQ(forced.editor.Macro().Actions()[1], (MacroAction{1, 40, 0, 0}));
+    EXPECT_EQ(w.st().picture.SourceCopy(), grey);
     w.editor.Undo();
-    EXPECT_EQ(w.st().WorkImage, grey);
+    EXPECT_EQ(w.st().picture.Work(), grey);
 }
 
 TEST(ColourOperations, EmptyPhotosAreHarmless) {
@@ -147,7 +148,7 @@ TEST(ColourOperations, EmptyPhotosAreHarmless) {
     for (const char* word : {"optimize", "flesh-balance", "landscape-balance", "shift:1", "lighten", "grey",
                              "auto-smooth", "mirror-h", "rotate:30", "rotate-cw"})
         EXPECT_NO_THROW(w.Apply(word)) << word;
-    EXPECT_TRUE(w.st().WorkImage.empty());
+    EXPECT_TRUE(w.st().picture.Work().empty());
 }
 
 // --- filters ---
@@ -162,10 +163,10 @@ TEST(FilterOperations, GreyAfterStartUpFiltersWithTheSharpenVariantAndKeepsTheRe
     b.divisor = 16;
     Image want = img;
     KernelFilter(img, want, b, true);
-    EXPECT_EQ(w.st().WorkImage, want);
-    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{2, 0, 0, 0}));
-    EXPECT_EQ(w.st().Kernel.weights, kSharpB);
-    EXPECT_EQ(w.st().Kernel.counter4, 0);
+    EXPECT_EQ(w.st().picture.Work(), want);
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{2, 0, 0, 0}));
+    EXPECT_EQ(w.st().registers.Kernel().weights, kSharpB);
+    EXPECT_EQ(w.st().registers.Kernel().counter4, 0);
 }
 
 TEST(FilterOperations, EachCommandLoadsItsKernelAndRecordsItsCode) {
@@ -183,45 +184,45 @@ TEST(FilterOperations, EachCommandLoadsItsKernelAndRecordsItsCode) {
             SetKernel(k, code == 6 ? 4 : code == 5 ? 5 : 2);
             KernelFilter(img, want, k, false);
         }
-        EXPECT_EQ(w.st().WorkImage, want) << word;
-        EXPECT_EQ(w.st().SourceImage, img);
-        EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{code, 0, 0, 0}));
+        EXPECT_EQ(w.st().picture.Work(), want) << word;
+        EXPECT_EQ(w.st().picture.SourceCopy(), img);
+        EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{code, 0, 0, 0}));
     }
     // Repeated sharpen alternates variants b, a, b.
     Window w(img);
     ASSERT_TRUE(w.Apply("sharpen"));
-    EXPECT_EQ(w.st().Kernel.weights, kSharpB);
+    EXPECT_EQ(w.st().registers.Kernel().weights, kSharpB);
     ASSERT_TRUE(w.Apply("sharpen"));
-    EXPECT_EQ(w.st().Kernel.weights, kSharpA);
-    EXPECT_EQ(w.editor.Macro().MacroCount, 2);  // closed recorder (the default list) records nothing
+    EXPECT_EQ(w.st().registers.Kernel().weights, kSharpA);
+    EXPECT_EQ(w.editor.Macro().Count(), 2);  // closed recorder (the default list) records nothing
 }
 
 TEST(FilterOperations, KernelPassesStayInTheSelection) {
     const Image img = RandomImage(40, 30, 99);
     Window w(img, EditorPolicy::CompareWindow());
     const Rect rect{5, 3, 34, 26};
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, rect, {}, FullMask(rect)));
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, rect, {}, FullMask(rect)));
     ASSERT_TRUE(w.Apply("sharpen"));
     KernelRegister k = InitialKernelRegister();
     SetKernel(k, 4);
     Image want = img;
     const Mask full = FullMask(rect);
     KernelFilter(img, want, k, false, Confinement(rect, full));
-    EXPECT_EQ(w.st().WorkImage, want);
-    EXPECT_EQ(At(w.st().WorkImage, 0, 0), At(img, 0, 0));
+    EXPECT_EQ(w.st().picture.Work(), want);
+    EXPECT_EQ(At(w.st().picture.Work(), 0, 0), At(img, 0, 0));
 }
 
 TEST(FilterOperations, BlurCoversTheWholeImageWhateverIsSelected) {
     const Image img = RandomImage(50, 40, 2);
     Window w(img, EditorPolicy::CompareWindow());
     const Rect rect{10, 10, 20, 20};
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, rect, {}, FullMask(rect)));
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, rect, {}, FullMask(rect)));
     w.editor.Macro().Start();
     ASSERT_TRUE(w.Apply("blur:6"));
     Image want = img;
     GaussianBlur(want, 6);
-    EXPECT_EQ(w.st().WorkImage, want);
-    EXPECT_EQ(w.editor.Macro().MacroActions[0], (MacroAction{13, 0, 0, 0}));
+    EXPECT_EQ(w.st().picture.Work(), want);
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{13, 0, 0, 0}));
 }
 
 // --- geometry ---
@@ -229,30 +230,30 @@ TEST(FilterOperations, BlurCoversTheWholeImageWhateverIsSelected) {
 TEST(GeometryOperations, QuarterTurnsCommitAndDropTheSelection) {
     const Image orig = RandomImage(90, 41, 11);
     Window w(orig, EditorPolicy::CompareWindow());
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{0, 0, 5, 5}, {}, FullMask(Rect{0, 0, 5, 5})));
-    w.st().ToolMode = 2;
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{0, 0, 5, 5}, {}, FullMask(Rect{0, 0, 5, 5})));
+    w.st().tools.SetMode(ToolMode::Rectangle);
     ASSERT_TRUE(w.Apply("rotate-cw"));
-    EXPECT_EQ(w.st().SelectionActive, 0);
-    EXPECT_EQ(w.st().ToolMode, 0);
+    EXPECT_EQ(w.st().selection.Kind(), SelectionKind::None);
+    EXPECT_EQ(w.st().tools.Mode(), ToolMode::None);
     EXPECT_EQ(w.host.selectionCleared, 1);
     EXPECT_EQ(w.host.layouts, 1);
-    EXPECT_EQ(w.st().WorkImage, QuarterTurned(orig, true));
-    EXPECT_EQ(w.st().MemoryImage, w.st().WorkImage);
-    EXPECT_TRUE(w.st().SourceImage.empty());  // made by the next operation
+    EXPECT_EQ(w.st().picture.Work(), QuarterTurned(orig, true));
+    EXPECT_EQ(w.st().picture.Baseline(), w.st().picture.Work());
+    EXPECT_TRUE(w.st().picture.SourceCopy().empty());  // made by the next operation
     // One step: undone, the photo and its baseline are as they were; done again, turned.
     ASSERT_TRUE(w.editor.Undo());
-    EXPECT_EQ(w.st().WorkImage, orig);
-    EXPECT_EQ(w.st().MemoryImage, orig);
+    EXPECT_EQ(w.st().picture.Work(), orig);
+    EXPECT_EQ(w.st().picture.Baseline(), orig);
     ASSERT_TRUE(w.editor.Redo());
-    EXPECT_EQ(w.st().WorkImage, QuarterTurned(orig, true));
-    EXPECT_EQ(w.st().MemoryImage, w.st().WorkImage);
+    EXPECT_EQ(w.st().picture.Work(), QuarterTurned(orig, true));
+    EXPECT_EQ(w.st().picture.Baseline(), w.st().picture.Work());
     ASSERT_TRUE(w.Apply("rotate-ccw"));
-    EXPECT_EQ(w.st().WorkImage, orig);
+    EXPECT_EQ(w.st().picture.Work(), orig);
     // Anticlockwise is three clockwise turns.
     Window three(orig), one(orig);
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(three.Apply("rotate-cw"));
     ASSERT_TRUE(one.Apply("rotate-ccw"));
-    EXPECT_EQ(three.st().WorkImage, one.st().WorkImage);
+    EXPECT_EQ(three.st().picture.Work(), one.st().picture.Work());
 }
 
 TEST(GeometryOperations, MirrorsArePixelOperationsWithoutCommit) {
@@ -261,34 +262,34 @@ TEST(GeometryOperations, MirrorsArePixelOperationsWithoutCommit) {
     ASSERT_TRUE(w.Apply("mirror-h"));
     Image want;
     Mirror(orig, want, true);
-    EXPECT_EQ(w.st().WorkImage, want);
-    EXPECT_EQ(w.st().SourceImage, orig);
-    EXPECT_EQ(w.st().MemoryImage, orig);
+    EXPECT_EQ(w.st().picture.Work(), want);
+    EXPECT_EQ(w.st().picture.SourceCopy(), orig);
+    EXPECT_EQ(w.st().picture.Baseline(), orig);
     EXPECT_EQ(w.host.layouts, 0);
     ASSERT_TRUE(w.Apply("mirror-v"));
     Image both;
     Mirror(want, both, false);
-    EXPECT_EQ(w.st().WorkImage, both);
+    EXPECT_EQ(w.st().picture.Work(), both);
     w.editor.Undo();
-    EXPECT_EQ(w.st().WorkImage, want);  // one mirror at a time
+    EXPECT_EQ(w.st().picture.Work(), want);  // one mirror at a time
     w.editor.Undo();
-    EXPECT_EQ(w.st().WorkImage, orig);
+    EXPECT_EQ(w.st().picture.Work(), orig);
 }
 
 TEST(GeometryOperations, RotationByAngleGivesTheSecondPaintColour) {
     Window w(RandomImage(30, 20, 6), EditorPolicy::CompareWindow());
     Image edited = RandomImage(30, 20, 7);
     edited.setPixel(0, 0, 200, 100, 50);
-    w.st().WorkImage = edited;
+    w.st().picture.Work() = edited;
     ASSERT_TRUE(w.Apply("rotate:30"));
-    EXPECT_EQ(w.st().PaintColour2, MakeColour(200, 100, 50));
+    EXPECT_EQ(w.st().tools.PaintColour2(), MakeColour(200, 100, 50));
     EXPECT_EQ(w.editor.BackgroundColour(), MakeColour(200, 100, 50));
     EXPECT_EQ(w.host.colourChanges, 1);
-    EXPECT_EQ(w.st().SourceImage, edited);
+    EXPECT_EQ(w.st().picture.SourceCopy(), edited);
     EXPECT_EQ(w.host.layouts, 0);
     Image want;
-    RotateByAngle(edited, want, 30, false, w.st().Angles);
-    EXPECT_EQ(w.st().WorkImage, want);
+    RotateByAngle(edited, want, 30, false, w.st().registers.Angles());
+    EXPECT_EQ(w.st().picture.Work(), want);
     // The dialog proposes 30 degrees.
     w.prompts.parameterAnswers.push_back([](OpArgs& a) {
         EXPECT_EQ(a.Int("angle"), 30);
@@ -301,15 +302,15 @@ TEST(GeometryOperations, ResizeCommitsTheNewSizeAndFitsIt) {
     const Image img = RandomImage(40, 30, 10);
     Window w(img);
     const Image edited = RandomImage(40, 30, 11);
-    w.st().WorkImage = edited;  // edits before the resize are part of it
+    w.st().picture.Work() = edited;  // edits before the resize are part of it
     w.host.viewW = 10;
     w.host.viewH = 100;
     ASSERT_TRUE(w.Apply("resize:20x15"));
-    EXPECT_EQ(w.st().MemoryImage, ResizeImage(edited, 20, 15));
-    EXPECT_EQ(w.st().WorkImage, w.st().MemoryImage);
-    EXPECT_TRUE(w.st().SourceImage.empty());  // made by the next operation
-    EXPECT_EQ(w.st().ZoomIndex, 0);
-    EXPECT_EQ(w.st().ZoomTable[0], 49);  // round(100 x 10 / 20 - 1)
+    EXPECT_EQ(w.st().picture.Baseline(), ResizeImage(edited, 20, 15));
+    EXPECT_EQ(w.st().picture.Work(), w.st().picture.Baseline());
+    EXPECT_TRUE(w.st().picture.SourceCopy().empty());  // made by the next operation
+    EXPECT_EQ(w.st().zoom.Slot(), 0);
+    EXPECT_EQ(w.st().zoom.PercentAt(0), 49);  // round(100 x 10 / 20 - 1)
     EXPECT_EQ(w.host.layouts, 1);
     EXPECT_TRUE(w.prompts.messages.empty());
 }
@@ -318,15 +319,15 @@ TEST(GeometryOperations, ResizeRefusalsShowTheirMessageAndChangeNothing) {
     for (const char* word : {"resize:5x100", "resize:100x2049"}) {
         Window w(RandomImage(12, 9, 13));
         const Image work = RandomImage(12, 9, 14);
-        w.st().WorkImage = work;
-        const Image memory = w.st().MemoryImage, source = w.st().SourceImage;
+        w.st().picture.Work() = work;
+        const Image memory = w.st().picture.Baseline(), source = w.st().picture.SourceCopy();
         EXPECT_FALSE(w.Apply(word));
         ASSERT_EQ(w.prompts.messages.size(), 1u);
         EXPECT_EQ(w.prompts.messages[0], std::string(word) == "resize:5x100" ? "Invalid new size: the width and the height must be at least 8 pixels."
                                                                              : "Invalid new size: the height can be at most 2048 pixels.");
-        EXPECT_EQ(w.st().WorkImage, work);
-        EXPECT_EQ(w.st().MemoryImage, memory);
-        EXPECT_EQ(w.st().SourceImage, source);
+        EXPECT_EQ(w.st().picture.Work(), work);
+        EXPECT_EQ(w.st().picture.Baseline(), memory);
+        EXPECT_EQ(w.st().picture.SourceCopy(), source);
         EXPECT_EQ(w.host.layouts, 0);
     }
 }

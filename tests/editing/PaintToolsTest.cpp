@@ -58,7 +58,7 @@ struct PaintWindow {
     PaintHost host;
     Editor editor{EditorPolicy::CompareWindow(), &prompts, &host};
     explicit PaintWindow(const Image& photo) {
-        editor.State().MemoryImage = photo;
+        editor.State().picture.Baseline() = photo;
         editor.CommitMemoryImage(CommitMode::Compare100);
         host = PaintHost{};
     }
@@ -88,56 +88,63 @@ const Colour kFirst = MakeColour(250, 10, 20), kSecond = MakeColour(5, 200, 90);
 
 TEST(PaintTools, ChoosingAToolDropsTheSelectionAndSetsModeAndCursor) {
     PaintWindow w(edittest::Uniform(40, 30, 9, 9, 9));
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{2, 2, 6, 6}, {}, Mask(4, 4, 255)));
-    ChoosePaintTool(w.editor, kToolBrush, BrushKind::Spray);
-    EXPECT_EQ(w.st().SelectionActive, kNoSelection);
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{2, 2, 6, 6}, {}, Mask(4, 4, 255)));
+    ChoosePaintTool(w.editor, ToolMode::Brush, BrushKind::Spray);
+    EXPECT_EQ(w.st().selection.Kind(), SelectionKind::None);
     EXPECT_EQ(w.host.selectionCleared, 1);
-    EXPECT_EQ(w.st().ToolMode, kToolBrush);
+    EXPECT_EQ(w.st().tools.Mode(), ToolMode::Brush);
     ASSERT_NE(w.editor.ActiveTool(), nullptr);
     EXPECT_EQ(w.tool().Cursor(w.editor, {}), kCursorSpray);
 
     // The fill also sets the thickness to its threshold of 8.
-    w.st().PaintThickness = 3;
-    ChoosePaintTool(w.editor, kToolFill);
-    EXPECT_EQ(w.st().PaintThickness, 8);
+    w.st().tools.SetThickness(3);
+    ChoosePaintTool(w.editor, ToolMode::Fill);
+    EXPECT_EQ(w.st().tools.Thickness(), 8);
     EXPECT_EQ(w.tool().Cursor(w.editor, {}), kCursorFill);
 
     // The button raised: no tool, the arrow.
-    ChoosePaintTool(w.editor, kToolNone);
-    EXPECT_EQ(w.st().ToolMode, 0);
+    ChoosePaintTool(w.editor, ToolMode::None);
+    EXPECT_EQ(w.st().tools.Mode(), ToolMode::None);
     EXPECT_EQ(w.editor.ActiveTool(), nullptr);
 
     const struct {
-        int32_t mode;
+        ToolMode mode;
         BrushKind kind;
         int cursor;
-    } cursors[] = {{kToolPipette, BrushKind::Soften, kCursorPipette}, {kToolLine, BrushKind::Soften, kCursorCrayon},
-                   {kToolPen, BrushKind::Soften, kCursorCrayon},      {kToolFill, BrushKind::Soften, kCursorFill},
-                   {kToolBrush, BrushKind::Spray, kCursorSpray},      {kToolBrush, BrushKind::ColourEraser, kCursorEffects},
-                   {kToolBrush, BrushKind::Daub, kCursorEffects},     {kToolBrush, BrushKind::Noise, kCursorEffects},
-                   {kToolBrush, BrushKind::Darken, kCursorEffects},   {kToolBrush, BrushKind::Lighten, kCursorEffects},
-                   {kToolBrush, BrushKind::Sharpen, kCursorEffects},  {kToolBrush, BrushKind::Soften, kCursorEffects},
-                   {kToolZoom, BrushKind::Soften, kCursorZoom}};
+    } cursors[] = {{ToolMode::Pipette, BrushKind::Soften, kCursorPipette},
+                   {ToolMode::Line, BrushKind::Soften, kCursorCrayon},
+                   {ToolMode::Pen, BrushKind::Soften, kCursorCrayon},
+                   {ToolMode::Fill, BrushKind::Soften, kCursorFill},
+                   {ToolMode::Brush, BrushKind::Spray, kCursorSpray},
+                   {ToolMode::Brush, BrushKind::ColourEraser, kCursorEffects},
+                   {ToolMode::Brush, BrushKind::Daub, kCursorEffects},
+                   {ToolMode::Brush, BrushKind::Noise, kCursorEffects},
+                   {ToolMode::Brush, BrushKind::Darken, kCursorEffects},
+                   {ToolMode::Brush, BrushKind::Lighten, kCursorEffects},
+                   {ToolMode::Brush, BrushKind::Sharpen, kCursorEffects},
+                   {ToolMode::Brush, BrushKind::Soften, kCursorEffects},
+                   {ToolMode::Zoom, BrushKind::Soften, kCursorZoom}};
     for (const auto& c : cursors) {
         ChoosePaintTool(w.editor, c.mode, c.kind);
-        EXPECT_EQ(w.tool().Cursor(w.editor, {}), c.cursor) << c.mode << " " << static_cast<int>(c.kind);
+        EXPECT_EQ(w.tool().Cursor(w.editor, {}), c.cursor)
+            << static_cast<int>(c.mode) << " " << static_cast<int>(c.kind);
     }
 }
 
 TEST(PaintTools, ATurnedOffToolDoesNothingUntilChosenAgain) {
-    // A right press that drops a selection sets ToolMode to 0; the button still shows down.
+    // A right press that drops a selection resets the tool mode; the button still shows down.
     PaintWindow w(edittest::Uniform(40, 30, 100, 100, 100));
-    ChoosePaintTool(w.editor, kToolBrush, BrushKind::Spray);
-    w.st().ToolMode = 0;
-    const Image before = w.st().WorkImage;
+    ChoosePaintTool(w.editor, ToolMode::Brush, BrushKind::Spray);
+    w.st().tools.SetMode(ToolMode::None);
+    const Image before = w.st().picture.Work();
     w.press(20, 15, MouseButton::Left);
     w.move(21, 15);
     w.release(21, 15, MouseButton::Left);
-    EXPECT_EQ(w.st().WorkImage, before);
+    EXPECT_EQ(w.st().picture.Work(), before);
     EXPECT_EQ(w.tool().Cursor(w.editor, {}), kCursorArrow);
-    ChoosePaintTool(w.editor, kToolBrush, BrushKind::Spray);
+    ChoosePaintTool(w.editor, ToolMode::Brush, BrushKind::Spray);
     w.press(20, 15, MouseButton::Left);
-    EXPECT_NE(w.st().WorkImage, before);
+    EXPECT_NE(w.st().picture.Work(), before);
 }
 
 TEST(PaintTools, BrushStrokesMatchThePixelFunctionWithColoursByButton) {
@@ -145,16 +152,16 @@ TEST(PaintTools, BrushStrokesMatchThePixelFunctionWithColoursByButton) {
     for (int k = 0; k <= 7; ++k) {
         for (MouseButton b : {MouseButton::Left, MouseButton::Right, MouseButton::Middle}) {
             PaintWindow w(photo);
-            w.st().PaintColour1 = kFirst;
-            w.st().PaintColour2 = kSecond;
-            w.st().PaintDiameter = 13;
-            w.st().Noise = BrushRandom(77);
-            ChoosePaintTool(w.editor, kToolBrush, static_cast<BrushKind>(k));
+            w.st().tools.SetPaintColour1(kFirst);
+            w.st().tools.SetPaintColour2(kSecond);
+            w.st().tools.SetDiameter(13);
+            w.st().tools.SetNoise(BrushRandom(77));
+            ChoosePaintTool(w.editor, ToolMode::Brush, static_cast<BrushKind>(k));
             w.press(30, 20, b);
             w.move(33, 22);
             w.move(40, 45);
             w.release(40, 45, b);
-            EXPECT_FALSE(w.st().DragActive);
+            EXPECT_FALSE(w.st().tools.Dragging());
             w.move(10, 10);  // no dab without a drag
 
             // The middle button counts as the right one.
@@ -167,16 +174,16 @@ TEST(PaintTools, BrushStrokesMatchThePixelFunctionWithColoursByButton) {
             s.Random = &random;
             Image expected = photo, source;
             BrushPath(expected, source, s, {{30, 20}, {33, 22}, {40, 45}});
-            EXPECT_EQ(w.st().WorkImage, expected) << "kind " << k << " button " << static_cast<int>(b);
-            EXPECT_EQ(w.st().SourceImage, photo);  // the daub's picture of the press
+            EXPECT_EQ(w.st().picture.Work(), expected) << "kind " << k << " button " << static_cast<int>(b);
+            EXPECT_EQ(w.st().picture.SourceCopy(), photo);  // the daub's picture of the press
         }
     }
 }
 
 TEST(PaintTools, EachDabRepaintsOnlyItsSquare) {
     PaintWindow w(edittest::Uniform(100, 80, 60, 60, 60));
-    w.st().PaintDiameter = 32;
-    ChoosePaintTool(w.editor, kToolBrush, BrushKind::Lighten);
+    w.st().tools.SetDiameter(32);
+    ChoosePaintTool(w.editor, ToolMode::Brush, BrushKind::Lighten);
     w.host.redraws = 0;
     w.press(50, 40, MouseButton::Left);
     w.move(5, 70);
@@ -188,19 +195,19 @@ TEST(PaintTools, EachDabRepaintsOnlyItsSquare) {
 
 TEST(PaintTools, PenDrawsEachMoveOnTheViewAndTheImage) {
     PaintWindow w(edittest::Uniform(200, 100, 0, 0, 0));
-    w.st().PaintColour1 = kFirst;
-    w.st().PaintColour2 = kSecond;
-    w.st().PaintThickness = 3;
-    ChoosePaintTool(w.editor, kToolPen);
-    const Image before = w.st().WorkImage;
+    w.st().tools.SetPaintColour1(kFirst);
+    w.st().tools.SetPaintColour2(kSecond);
+    w.st().tools.SetThickness(3);
+    ChoosePaintTool(w.editor, ToolMode::Pen);
+    const Image before = w.st().picture.Work();
     // At 50 %: view (10, 10) is image (20, 20).
     w.press(10, 10, MouseButton::Middle, 50);
-    EXPECT_EQ(w.st().WorkImage, before);  // a press only places the pen
-    EXPECT_TRUE(w.st().DragActive);
+    EXPECT_EQ(w.st().picture.Work(), before);  // a press only places the pen
+    EXPECT_TRUE(w.st().tools.Dragging());
     w.move(40, 10, 50);
     w.move(40, 30, 50);
     w.release(40, 30, MouseButton::Middle, 50);
-    EXPECT_FALSE(w.st().DragActive);
+    EXPECT_FALSE(w.st().tools.Dragging());
 
     ASSERT_EQ(w.host.ink.size(), 2u);
     EXPECT_EQ(w.host.ink[0].from, (ImagePoint{10, 10}));
@@ -216,18 +223,18 @@ TEST(PaintTools, PenDrawsEachMoveOnTheViewAndTheImage) {
         const Mask m = w.host.LineMask(a, b, 3, o);
         FillMask(expected, m, o.x, o.y, kFirst);
     }
-    EXPECT_EQ(w.st().WorkImage, expected);
-    EXPECT_EQ(PixelOf(w.st().WorkImage, 50, 21), kFirst);
-    EXPECT_EQ(PixelOf(w.st().WorkImage, 50, 23), MakeColour(0, 0, 0));
+    EXPECT_EQ(w.st().picture.Work(), expected);
+    EXPECT_EQ(PixelOf(w.st().picture.Work(), 50, 21), kFirst);
+    EXPECT_EQ(PixelOf(w.st().picture.Work(), 50, 23), MakeColour(0, 0, 0));
 }
 
 TEST(PaintTools, LineShowsARubberLineAndDrawsOnRelease) {
     PaintWindow w(edittest::Uniform(200, 100, 0, 0, 0));
-    w.st().PaintColour1 = kFirst;
-    w.st().PaintColour2 = kSecond;
-    w.st().PaintThickness = 4;
-    ChoosePaintTool(w.editor, kToolLine);
-    const Image before = w.st().WorkImage;
+    w.st().tools.SetPaintColour1(kFirst);
+    w.st().tools.SetPaintColour2(kSecond);
+    w.st().tools.SetThickness(4);
+    ChoosePaintTool(w.editor, ToolMode::Line);
+    const Image before = w.st().picture.Work();
     w.press(20, 20, MouseButton::Right, 200);
     w.move(60, 20, 200);
     w.move(100, 40, 200);
@@ -238,7 +245,7 @@ TEST(PaintTools, LineShowsARubberLineAndDrawsOnRelease) {
     EXPECT_EQ(rubber[0].to, (ImagePoint{100, 40}));
     EXPECT_EQ(rubber[0].width, 8);
     EXPECT_TRUE(rubber[0].invert);
-    EXPECT_EQ(w.st().WorkImage, before);
+    EXPECT_EQ(w.st().picture.Work(), before);
     EXPECT_TRUE(w.host.ink.empty());
     EXPECT_GE(w.host.viewRects.size(), 3u);  // each move repaints the old and the new line
 
@@ -250,13 +257,13 @@ TEST(PaintTools, LineShowsARubberLineAndDrawsOnRelease) {
     ImagePoint o;
     const Mask m = w.host.LineMask({10, 10}, {50, 20}, 4, o);
     FillMask(expected, m, o.x, o.y, kSecond);
-    EXPECT_EQ(w.st().WorkImage, expected);
-    EXPECT_FALSE(w.st().DragActive);
+    EXPECT_EQ(w.st().picture.Work(), expected);
+    EXPECT_FALSE(w.st().tools.Dragging());
 
     // A release without a press draws nothing.
-    const Image after = w.st().WorkImage;
+    const Image after = w.st().picture.Work();
     w.release(5, 5, MouseButton::Left);
-    EXPECT_EQ(w.st().WorkImage, after);
+    EXPECT_EQ(w.st().picture.Work(), after);
 }
 
 TEST(PaintTools, ViewPenIsAtLeastOnePixel) {
@@ -272,25 +279,25 @@ TEST(PaintTools, PipetteTakesTheDisplayedColourByButton) {
         c = MakeColour(v.x, v.y, 7);
         return true;
     };
-    ChoosePaintTool(w.editor, kToolPipette);
-    const Colour second = w.st().PaintColour2;
+    ChoosePaintTool(w.editor, ToolMode::Pipette);
+    const Colour second = w.st().tools.PaintColour2();
     w.press(11, 12, MouseButton::Left);
-    EXPECT_EQ(w.st().PaintColour1, MakeColour(11, 12, 7));
-    EXPECT_EQ(w.st().PaintColour2, second);
+    EXPECT_EQ(w.st().tools.PaintColour1(), MakeColour(11, 12, 7));
+    EXPECT_EQ(w.st().tools.PaintColour2(), second);
     EXPECT_EQ(w.host.colourChanges, 1);
     w.press(13, 14, MouseButton::Middle);
-    EXPECT_EQ(w.st().PaintColour2, MakeColour(13, 14, 7));
+    EXPECT_EQ(w.st().tools.PaintColour2(), MakeColour(13, 14, 7));
     EXPECT_EQ(w.host.readouts, (std::vector<Colour>{MakeColour(11, 12, 7), MakeColour(13, 14, 7)}));
     EXPECT_TRUE(w.host.swatches.empty());
     // A move, button up or down, shows the colour under it without taking it.
     w.move(20, 21);
     EXPECT_EQ(w.host.swatches, std::vector<Colour>{MakeColour(20, 21, 7)});
     EXPECT_EQ(w.host.readouts.back(), MakeColour(20, 21, 7));
-    EXPECT_EQ(w.st().PaintColour1, MakeColour(11, 12, 7));
+    EXPECT_EQ(w.st().tools.PaintColour1(), MakeColour(11, 12, 7));
     // Nothing where the view shows nothing.
     w.host.viewColour = nullptr;
     w.press(1, 1, MouseButton::Left);
-    EXPECT_EQ(w.st().PaintColour1, MakeColour(11, 12, 7));
+    EXPECT_EQ(w.st().tools.PaintColour1(), MakeColour(11, 12, 7));
 }
 
 TEST(PaintTools, FillUsesTheColourOfItsButtonAndTheThickness) {
@@ -298,67 +305,67 @@ TEST(PaintTools, FillUsesTheColourOfItsButtonAndTheThickness) {
     for (int x = 0; x < 30; ++x) photo.setPixel(x, 10, 112, 100, 100);  // a wall 12 levels off
     for (MouseButton b : {MouseButton::Left, MouseButton::Middle, MouseButton::Right}) {
         PaintWindow w(photo);
-        w.st().PaintColour1 = kFirst;
-        w.st().PaintColour2 = kSecond;
-        ChoosePaintTool(w.editor, kToolFill);  // threshold 8: the wall stops it
+        w.st().tools.SetPaintColour1(kFirst);
+        w.st().tools.SetPaintColour2(kSecond);
+        ChoosePaintTool(w.editor, ToolMode::Fill);  // threshold 8: the wall stops it
         w.host.redraws = 0;
         w.press(3, 3, b);
         const Colour c = b == MouseButton::Right ? kSecond : kFirst;
-        EXPECT_EQ(PixelOf(w.st().WorkImage, 29, 9), c);
-        EXPECT_EQ(PixelOf(w.st().WorkImage, 0, 11), MakeColour(100, 100, 100));
-        EXPECT_EQ(w.st().SourceImage, photo);
+        EXPECT_EQ(PixelOf(w.st().picture.Work(), 29, 9), c);
+        EXPECT_EQ(PixelOf(w.st().picture.Work(), 0, 11), MakeColour(100, 100, 100));
+        EXPECT_EQ(w.st().picture.SourceCopy(), photo);
         EXPECT_EQ(w.host.redraws, 1);
         EXPECT_EQ(w.host.busy, (std::vector<bool>{true, false}));
 
         // Thickness 12 lets it through the wall.
-        w.st().WorkImage = photo;
-        w.st().PaintThickness = 12;
+        w.st().picture.Work() = photo;
+        w.st().tools.SetThickness(12);
         w.press(3, 3, b);
-        EXPECT_EQ(PixelOf(w.st().WorkImage, 0, 19), c);
-        EXPECT_EQ(PixelOf(w.st().WorkImage, 5, 10), c);
+        EXPECT_EQ(PixelOf(w.st().picture.Work(), 0, 19), c);
+        EXPECT_EQ(PixelOf(w.st().picture.Work(), 5, 10), c);
     }
 }
 
 TEST(PaintTools, FillRefusesAColourInsideItsWindowAndIgnoresOutsidePresses) {
     PaintWindow w(edittest::Uniform(30, 20, 100, 100, 100));
-    w.st().PaintColour1 = MakeColour(108, 92, 100);
-    ChoosePaintTool(w.editor, kToolFill);
-    const Image before = w.st().WorkImage;
+    w.st().tools.SetPaintColour1(MakeColour(108, 92, 100));
+    ChoosePaintTool(w.editor, ToolMode::Fill);
+    const Image before = w.st().picture.Work();
     w.press(5, 5, MouseButton::Left);
     EXPECT_EQ(w.prompts.messages, std::vector<std::string>{"The colour you clicked is too close to the fill colour.\n"
                                                            "Lower the fill threshold (T) and try again."});
-    EXPECT_EQ(w.st().WorkImage, before);
+    EXPECT_EQ(w.st().picture.Work(), before);
     EXPECT_EQ(w.tool().Cursor(w.editor, {}), kCursorFill);
 
-    w.st().PaintColour1 = MakeColour(109, 100, 100);
+    w.st().tools.SetPaintColour1(MakeColour(109, 100, 100));
     w.host.busy.clear();
     w.press(40, 5, MouseButton::Left);  // outside: nothing, not even the hourglass
-    EXPECT_EQ(w.st().WorkImage, before);
+    EXPECT_EQ(w.st().picture.Work(), before);
     EXPECT_TRUE(w.host.busy.empty());
     w.press(5, 5, MouseButton::Left);
-    EXPECT_EQ(PixelOf(w.st().WorkImage, 29, 19), MakeColour(109, 100, 100));
+    EXPECT_EQ(PixelOf(w.st().picture.Work(), 29, 19), MakeColour(109, 100, 100));
     EXPECT_EQ(w.prompts.messages.size(), 1u);
     EXPECT_EQ(FillTooCloseLine(), "The colour you clicked is too close to the fill colour. Lower the fill threshold (T) and try again.");
     // Clicked again on what is now the fill colour: the area has it already, whatever the threshold.
     for (int t : {1, 36}) {
-        w.st().PaintThickness = t;
+        w.st().tools.SetThickness(t);
         w.press(7, 7, MouseButton::Left);
         EXPECT_EQ(w.prompts.messages.back(), "This area already has the fill colour.") << t;
     }
     EXPECT_EQ(w.prompts.messages.size(), 3u);
-    EXPECT_EQ(PixelOf(w.st().WorkImage, 0, 0), MakeColour(109, 100, 100));
+    EXPECT_EQ(PixelOf(w.st().picture.Work(), 0, 0), MakeColour(109, 100, 100));
 }
 
 TEST(PaintTools, LongFillKeepsTheWindowAliveAndStopsWhenItCloses) {
     PaintWindow w(edittest::Uniform(1500, 1000, 40, 50, 60));
     w.host.interval = 0;  // a keep-alive at every check of the clock
-    ChoosePaintTool(w.editor, kToolFill);
+    ChoosePaintTool(w.editor, ToolMode::Fill);
     // A press that arrives while the fill runs (from the events it lets through) is ignored.
     bool nested = false;
     w.host.keepAlive = [&] {
         if (!nested) {
             nested = true;
-            w.st().PaintColour1 = MakeColour(0, 0, 255);
+            w.st().tools.SetPaintColour1(MakeColour(0, 0, 255));
             w.press(1499, 999, MouseButton::Left);
         }
         return true;
@@ -370,49 +377,49 @@ TEST(PaintTools, LongFillKeepsTheWindowAliveAndStopsWhenItCloses) {
     int other = 0;
     const Colour fill = MakeColour(0xFD, 0xE9, 0x73);
     for (int y = 0; y < 1000; y += 7)
-        for (int x = 0; x < 1500; x += 7) other += PixelOf(w.st().WorkImage, x, y) != fill;
+        for (int x = 0; x < 1500; x += 7) other += PixelOf(w.st().picture.Work(), x, y) != fill;
     EXPECT_EQ(other, 0);
-    EXPECT_EQ(PixelOf(w.st().WorkImage, 1499, 999), fill);
+    EXPECT_EQ(PixelOf(w.st().picture.Work(), 1499, 999), fill);
 
     // The window closing stops the fill where it is.
     PaintWindow closing(edittest::Uniform(1500, 1000, 40, 50, 60));
     closing.host.interval = 0;
     closing.host.keepAlive = [] { return false; };
-    ChoosePaintTool(closing.editor, kToolFill);
+    ChoosePaintTool(closing.editor, ToolMode::Fill);
     closing.press(0, 0, MouseButton::Left);
     EXPECT_EQ(closing.host.keepAlives, 1);
-    EXPECT_EQ(PixelOf(closing.st().WorkImage, 1499, 999), MakeColour(40, 50, 60));
+    EXPECT_EQ(PixelOf(closing.st().picture.Work(), 1499, 999), MakeColour(40, 50, 60));
     EXPECT_EQ(closing.host.busy, (std::vector<bool>{true, false}));
 }
 
 TEST(PaintTools, BrushAndFillRowsDropTheSelectionFirst) {
     edittest::Window w(edittest::Uniform(60, 40, 100, 100, 100));
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{2, 2, 6, 6}, {}, Mask(4, 4, 255)));
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{2, 2, 6, 6}, {}, Mask(4, 4, 255)));
     ASSERT_TRUE(w.Apply("fill:50,30,colour=#000000"));
-    EXPECT_EQ(w.st().SelectionActive, kNoSelection);
-    EXPECT_EQ(PixelOf(w.st().WorkImage, 1, 1), MakeColour(0, 0, 0));  // not confined
+    EXPECT_EQ(w.st().selection.Kind(), SelectionKind::None);
+    EXPECT_EQ(PixelOf(w.st().picture.Work(), 1, 1), MakeColour(0, 0, 0));  // not confined
 
-    ASSERT_TRUE(w.st().SetSelection(kRectangleSelection, Rect{2, 2, 6, 6}, {}, Mask(4, 4, 255)));
+    ASSERT_TRUE(w.st().selection.Set(SelectionKind::Rectangle, Rect{2, 2, 6, 6}, {}, Mask(4, 4, 255)));
     ASSERT_TRUE(w.Apply("brush:spray,30x20/31x20,diameter=2,colour1=#FFFFFF"));
-    EXPECT_EQ(w.st().SelectionActive, kNoSelection);
+    EXPECT_EQ(w.st().selection.Kind(), SelectionKind::None);
     // r = 1: the centre blends 1/128 of white: (127 x 0 + 255) div 128 = 1.
-    EXPECT_EQ(PixelOf(w.st().WorkImage, 30, 20), MakeColour(1, 1, 1));
-    EXPECT_EQ(PixelOf(w.st().WorkImage, 29, 19), MakeColour(0, 0, 0));  // the rim keeps its pixel
+    EXPECT_EQ(PixelOf(w.st().picture.Work(), 30, 20), MakeColour(1, 1, 1));
+    EXPECT_EQ(PixelOf(w.st().picture.Work(), 29, 19), MakeColour(0, 0, 0));  // the rim keeps its pixel
 
     // The refusal is the message on one line; nothing changes.
-    const Image before = w.st().WorkImage;
+    const Image before = w.st().picture.Work();
     EXPECT_FALSE(w.Apply("fill:5,5,colour=#050505,threshold=8"));
     EXPECT_EQ(w.prompts.messages.back(), FillTooCloseLine());
-    EXPECT_EQ(w.st().WorkImage, before);
+    EXPECT_EQ(w.st().picture.Work(), before);
 
     // The noise draws from the window's own source.
-    w.st().Noise = BrushRandom(3);
+    w.st().tools.SetNoise(BrushRandom(3));
     ASSERT_TRUE(w.Apply("brush:noise,10x10"));
-    const Image once = w.st().WorkImage;
-    w.st().WorkImage = before;
-    w.st().Noise = BrushRandom(3);
+    const Image once = w.st().picture.Work();
+    w.st().picture.Work() = before;
+    w.st().tools.SetNoise(BrushRandom(3));
     ASSERT_TRUE(w.Apply("brush:noise,10x10"));
-    EXPECT_EQ(w.st().WorkImage, once);
+    EXPECT_EQ(w.st().picture.Work(), once);
     EXPECT_NE(once, before);
 }
 
@@ -423,30 +430,30 @@ TEST(PaintTools, PaintingMarksThePhotoUnsavedLookingDoesNot) {
         w.move(12, 9);
         w.release(12, 9, MouseButton::Left);
     };
-    for (int32_t mode : {kToolLine, kToolPen, kToolFill, kToolBrush}) {
+    for (ToolMode mode : {ToolMode::Line, ToolMode::Pen, ToolMode::Fill, ToolMode::Brush}) {
         PaintWindow w(photo);
-        ASSERT_TRUE(w.st().Saved);
+        ASSERT_TRUE(w.editor.Saved());
         ChoosePaintTool(w.editor, mode, BrushKind::Spray);
         stroke(w);
-        EXPECT_FALSE(w.st().Saved) << mode;
+        EXPECT_FALSE(w.editor.Saved()) << static_cast<int>(mode);
     }
     // A stroke that changed no pixel (a daub over one colour) leaves nothing to save.
     PaintWindow daub(photo);
-    ChoosePaintTool(daub.editor, kToolBrush, BrushKind::Daub);
+    ChoosePaintTool(daub.editor, ToolMode::Brush, BrushKind::Daub);
     stroke(daub);
-    EXPECT_TRUE(daub.st().Saved);
+    EXPECT_TRUE(daub.editor.Saved());
     EXPECT_EQ(daub.editor.history().Count(), 0);
     // The pipette and the zoom tool only look; a refused or outside fill changes nothing.
-    for (int32_t mode : {kToolPipette, kToolZoom}) {
+    for (ToolMode mode : {ToolMode::Pipette, ToolMode::Zoom}) {
         PaintWindow w(photo);
         ChoosePaintTool(w.editor, mode);
         stroke(w);
-        EXPECT_TRUE(w.st().Saved) << mode;
+        EXPECT_TRUE(w.editor.Saved()) << static_cast<int>(mode);
     }
     PaintWindow w(photo);
-    w.st().PaintColour1 = MakeColour(104, 100, 100);
-    ChoosePaintTool(w.editor, kToolFill);
+    w.st().tools.SetPaintColour1(MakeColour(104, 100, 100));
+    ChoosePaintTool(w.editor, ToolMode::Fill);
     w.press(5, 5, MouseButton::Left);
     w.press(50, 5, MouseButton::Left);
-    EXPECT_TRUE(w.st().Saved);
+    EXPECT_TRUE(w.editor.Saved());
 }

@@ -72,7 +72,7 @@ struct Bar : foldertest::AppFirst {
     lum::PhotoView& view() { return *pane.View(); }
     QWidget* box() { return view().Canvas(); }
     void commit(const lum::Image& img) {
-        st().MemoryImage = img;
+        st().picture.Baseline() = img;
         editor.CommitMemoryImage(lum::CommitMode::Compare100);
     }
     void click(const char* name) {
@@ -135,18 +135,18 @@ TEST(PaintToolbar, ControlsCarryTheirDesignNamesHintsAndDefaults) {
     EXPECT_EQ(e->toolTip(), QStringLiteral("Thickness or fill threshold (from 1 to 36)"));
     d->setValue(50);
     e->setValue(20);
-    EXPECT_EQ(t.st().PaintDiameter, 50);
-    EXPECT_EQ(t.st().PaintThickness, 20);
+    EXPECT_EQ(t.st().tools.Diameter(), 50);
+    EXPECT_EQ(t.st().tools.Thickness(), 20);
     // Typed beyond the limits: the limit shows and is what the tools use, never another value.
     d->selectAll();
     QTest::keyClicks(d, QStringLiteral("200"));
     EXPECT_EQ(d->text(), QStringLiteral("96"));
-    EXPECT_EQ(t.st().PaintDiameter, 96);
+    EXPECT_EQ(t.st().tools.Diameter(), 96);
     e->selectAll();
     QTest::keyClicks(e, QStringLiteral("0"));
     QTest::keyClick(e, Qt::Key_Return);
     EXPECT_EQ(e->text(), QStringLiteral("1"));
-    EXPECT_EQ(t.st().PaintThickness, 1);
+    EXPECT_EQ(t.st().tools.Thickness(), 1);
 
     EXPECT_EQ(t.child<QLabel>("Label3")->text(), QStringLiteral("100 %"));
     // The readout starts with the first colour.
@@ -172,17 +172,17 @@ TEST(PaintToolbar, OneButtonDownAtATimeWithItsToolAndCursor) {
         EXPECT_EQ(t.bar.DownButton(), t.bar.Button(QString::fromLatin1(name)));
         EXPECT_TRUE(SameCursor(t.box()->cursor(), LumoraCursor(QString::fromLatin1(cursor)))) << name;
     }
-    EXPECT_EQ(t.st().ToolMode, lum::kToolZoom);
+    EXPECT_EQ(t.st().tools.Mode(), lum::ToolMode::Zoom);
 
     // Choosing a tool drops the selection.
-    ASSERT_TRUE(t.st().SetSelection(lum::kRectangleSelection, lum::Rect{1, 1, 5, 5}, {}, lum::Mask(4, 4, 255)));
+    ASSERT_TRUE(t.st().selection.Set(lum::SelectionKind::Rectangle, lum::Rect{1, 1, 5, 5}, {}, lum::Mask(4, 4, 255)));
     t.click("Btspray");
-    EXPECT_EQ(t.st().SelectionActive, lum::kNoSelection);
-    EXPECT_EQ(t.st().ToolMode, lum::kToolBrush);
+    EXPECT_EQ(t.st().selection.Kind(), lum::SelectionKind::None);
+    EXPECT_EQ(t.st().tools.Mode(), lum::ToolMode::Brush);
     // The down button clicked again comes up: none down, no tool, the arrow.
     t.click("Btspray");
     EXPECT_EQ(t.bar.DownButton(), nullptr);
-    EXPECT_EQ(t.st().ToolMode, 0);
+    EXPECT_EQ(t.st().tools.Mode(), lum::ToolMode::None);
     EXPECT_EQ(t.editor.ActiveTool(), nullptr);
     EXPECT_EQ(t.box()->cursor().shape(), Qt::ArrowCursor);
 
@@ -206,7 +206,7 @@ TEST(PaintToolbar, ColourPanelsAskThroughTheAsker) {
     foldertest::Click(p5, QPoint(3, 3));
     EXPECT_EQ(offered, QColor(253, 233, 115));
     EXPECT_EQ(p5->Colour(), lum::MakeColour(1, 2, 3));
-    EXPECT_EQ(t.st().PaintColour1, lum::MakeColour(1, 2, 3));
+    EXPECT_EQ(t.st().tools.PaintColour1(), lum::MakeColour(1, 2, 3));
     // Cancelled: nothing changes.
     t.bar.SetColourAsker([](QColor& c) {
         c = QColor(9, 9, 9);
@@ -215,7 +215,7 @@ TEST(PaintToolbar, ColourPanelsAskThroughTheAsker) {
     auto* p6 = t.child<ColourPanel>("Panel6");
     foldertest::Click(p6, QPoint(3, 3));
     EXPECT_EQ(p6->Colour(), lum::MakeColour(128, 128, 128));
-    EXPECT_EQ(t.st().PaintColour2, lum::MakeColour(128, 128, 128));
+    EXPECT_EQ(t.st().tools.PaintColour2(), lum::MakeColour(128, 128, 128));
 }
 
 TEST(PaintToolbar, PipetteReadsWhatTheScreenShows) {
@@ -229,13 +229,13 @@ TEST(PaintToolbar, PipetteReadsWhatTheScreenShows) {
     ASSERT_EQ(screen.size(), QSize(40, 30));
     t.mouse(QEvent::MouseButtonPress, {7, 5}, Qt::LeftButton);
     t.mouse(QEvent::MouseButtonRelease, {7, 5}, Qt::LeftButton);
-    EXPECT_EQ(lum::ToQColor(t.st().PaintColour1).rgb(), screen.pixel(7, 5));
-    EXPECT_EQ(t.child<ColourPanel>("Panel5")->Colour(), t.st().PaintColour1);
+    EXPECT_EQ(lum::ToQColor(t.st().tools.PaintColour1()).rgb(), screen.pixel(7, 5));
+    EXPECT_EQ(t.child<ColourPanel>("Panel5")->Colour(), t.st().tools.PaintColour1());
     EXPECT_EQ(t.child<QLabel>("LabelR")->text(), QStringLiteral("R %1").arg(qRed(screen.pixel(7, 5))));
     // The middle button takes the second colour.
     t.mouse(QEvent::MouseButtonPress, {20, 9}, Qt::MiddleButton);
     t.mouse(QEvent::MouseButtonRelease, {20, 9}, Qt::MiddleButton);
-    EXPECT_EQ(lum::ToQColor(t.st().PaintColour2).rgb(), screen.pixel(20, 9));
+    EXPECT_EQ(lum::ToQColor(t.st().tools.PaintColour2()).rgb(), screen.pixel(20, 9));
     // Moving shows the colour in the swatch.
     t.mouse(QEvent::MouseMove, {30, 20}, Qt::NoButton);
     EXPECT_EQ(t.child<QFrame>("Shape1")->palette().color(QPalette::Window).rgb(), screen.pixel(30, 20));
@@ -247,7 +247,7 @@ TEST(PaintToolbar, PipetteReadsWhatTheScreenShows) {
     const QImage third = t.shot();
     for (const QPoint at : {QPoint(0, 0), QPoint(5, 3), QPoint(13, 17), QPoint(25, 19)}) {
         t.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
-        EXPECT_EQ(lum::ToQColor(t.st().PaintColour1).rgb(), third.pixel(at)) << at.x() << "," << at.y();
+        EXPECT_EQ(lum::ToQColor(t.st().tools.PaintColour1()).rgb(), third.pixel(at)) << at.x() << "," << at.y();
     }
 }
 
@@ -266,14 +266,14 @@ TEST(PaintToolbar, LineDragsAnInvertingRubberLineThenDrawsAsTheViewShowsIt) {
     QImage s = t.shot();
     EXPECT_EQ(s.pixel(50, 30), qRgb(155, 155, 155));  // not-xor of black: the inverse
     EXPECT_EQ(s.pixel(50, 10), qRgb(100, 100, 100));
-    EXPECT_EQ(PixelOf(t.st().WorkImage, 50, 30), qRgb(100, 100, 100));  // nothing drawn yet
+    EXPECT_EQ(PixelOf(t.st().picture.Work(), 50, 30), qRgb(100, 100, 100));  // nothing drawn yet
     t.mouse(QEvent::MouseButtonRelease, {90, 50}, Qt::LeftButton);
     foldertest::Pump();
-    EXPECT_EQ(PixelOf(t.st().WorkImage, 50, 30), qRgb(253, 233, 115));
+    EXPECT_EQ(PixelOf(t.st().picture.Work(), 50, 30), qRgb(253, 233, 115));
     // At 100 % the view's line and the picture's are the same pixels.
     s = t.shot();
     for (int y = 0; y < 80; ++y)
-        for (int x = 0; x < 120; ++x) ASSERT_EQ(s.pixel(x, y), PixelOf(t.st().WorkImage, x, y)) << x << "," << y;
+        for (int x = 0; x < 120; ++x) ASSERT_EQ(s.pixel(x, y), PixelOf(t.st().picture.Work(), x, y)) << x << "," << y;
     // and the picture holds exactly the mask of the wide line.
     lum::ImagePoint origin;
     const lum::Mask m = lum::WideLineMask({10, 10}, {90, 50}, 3, origin);
@@ -282,7 +282,7 @@ TEST(PaintToolbar, LineDragsAnInvertingRubberLineThenDrawsAsTheViewShowsIt) {
         for (int x = 0; x < 120; ++x) {
             const bool in = m.inside(x - origin.x, y - origin.y);
             inked += in;
-            EXPECT_EQ(PixelOf(t.st().WorkImage, x, y), in ? qRgb(253, 233, 115) : qRgb(100, 100, 100));
+            EXPECT_EQ(PixelOf(t.st().picture.Work(), x, y), in ? qRgb(253, 233, 115) : qRgb(100, 100, 100));
         }
     EXPECT_GT(inked, 3 * 80);
 }
@@ -303,8 +303,8 @@ TEST(PaintToolbar, PenStrokesOnTheViewMatchThePictureAt100) {
     int second = 0;
     for (int y = 0; y < 80; ++y)
         for (int x = 0; x < 120; ++x) {
-            ASSERT_EQ(s.pixel(x, y), PixelOf(t.st().WorkImage, x, y)) << x << "," << y;
-            second += PixelOf(t.st().WorkImage, x, y) == qRgb(128, 128, 128);
+            ASSERT_EQ(s.pixel(x, y), PixelOf(t.st().picture.Work(), x, y)) << x << "," << y;
+            second += PixelOf(t.st().picture.Work(), x, y) == qRgb(128, 128, 128);
         }
     EXPECT_GT(second, 5 * 100);
 }
@@ -316,7 +316,7 @@ TEST(PaintToolbar, ZoomToolStepsScrollAndLabel) {
     foldertest::Pump();
     t.click("Btzoom");
     t.mouse(QEvent::MouseButtonPress, {1800, 900}, Qt::LeftButton);
-    EXPECT_EQ(t.st().ZoomIndex, 8);
+    EXPECT_EQ(t.st().zoom.Slot(), 8);
     EXPECT_EQ(t.box()->size(), QSize(3000, 1500));
     // The clicked point (1800, 900), at (2700, 1350) on the 150 % picture, sits in the middle
     // of the visible area, or as near as the scroll bars reach.
@@ -337,18 +337,18 @@ TEST(PaintToolbar, ZoomToolStepsScrollAndLabel) {
     for (const auto& [slot, caption] : steps) {
         t.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
         t.mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton);
-        EXPECT_EQ(t.st().ZoomIndex, slot);
+        EXPECT_EQ(t.st().zoom.Slot(), slot);
         EXPECT_EQ(label->text(), QString::fromLatin1(caption));
     }
     EXPECT_EQ(t.box()->size(), QSize(200, 100));
     EXPECT_EQ(t.view().horizontalScrollBar()->value(), 0);
     // The middle button steps out too; the images are not touched.
-    t.st().ZoomIndex = 12;
+    t.st().zoom.SetSlot(12);
     t.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
-    EXPECT_EQ(t.st().ZoomIndex, 12);
+    EXPECT_EQ(t.st().zoom.Slot(), 12);
     t.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::MiddleButton);
-    EXPECT_EQ(t.st().ZoomIndex, 11);
-    EXPECT_EQ(t.st().WorkImage.width(), 2000);
+    EXPECT_EQ(t.st().zoom.Slot(), 11);
+    EXPECT_EQ(t.st().picture.Work().width(), 2000);
 }
 
 TEST(PaintToolbar, ALongFillKeepsTheWindowLiveAndTakesNoInputForThePhotoMeanwhile) {
@@ -381,8 +381,8 @@ TEST(PaintToolbar, ALongFillKeepsTheWindowLiveAndTakesNoInputForThePhotoMeanwhil
     EXPECT_TRUE(hourglass);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(pipette->isEnabled());
-    EXPECT_EQ(t.st().ToolMode, lum::kToolFill);
-    EXPECT_EQ(PixelOf(t.st().WorkImage, 2999, 1999), qRgb(253, 233, 115));
+    EXPECT_EQ(t.st().tools.Mode(), lum::ToolMode::Fill);
+    EXPECT_EQ(PixelOf(t.st().picture.Work(), 2999, 1999), qRgb(253, 233, 115));
     EXPECT_TRUE(t.prompts.messages.empty());
 
     // A hidden pane (its window closed) stops the work.

@@ -26,45 +26,44 @@ using photoviewtest::pixelOf;
 
 TEST(PhotoView, AWidePhotoIsFittedOnCommit) {
     Pane p;
-    p.st().MemoryImage.resize(1000, 400);
+    p.st().picture.Baseline().resize(1000, 400);
     p.editor.CommitMemoryImage();
-    EXPECT_EQ(p.st().ZoomIndex, 0);
-    EXPECT_EQ(p.st().ZoomTable[0], 49);
+    EXPECT_EQ(p.st().zoom.Slot(), 0);
+    EXPECT_EQ(p.st().zoom.PercentAt(0), 49);
     EXPECT_EQ(p.view().Canvas()->size(), QSize(490, 196));
 }
 
 TEST(PhotoView, AFittingPhotoKeepsTheZoom) {
     Pane p;
-    p.st().ZoomIndex = 9;                  // 200 %
-    p.st().MemoryImage.resize(500, 440);  // exactly the box
+    p.st().zoom.SetSlot(9);                  // 200 %
+    p.st().picture.Baseline().resize(500, 440);  // exactly the box
     p.editor.CommitMemoryImage();
-    EXPECT_EQ(p.st().ZoomIndex, 9);
+    EXPECT_EQ(p.st().zoom.Slot(), 9);
     EXPECT_EQ(p.view().Canvas()->size(), QSize(1000, 880));
 }
 
 TEST(PhotoView, MappingAndLayoutTruncate) {
     Pane p;
-    p.st().ZoomIndex = 3;  // 33 %
+    p.st().zoom.SetSlot(3);  // 33 %
     EXPECT_EQ(p.view().ViewToImage(10), 30);
     EXPECT_EQ(p.view().ImageToView(30), 9);
-    p.st().WorkImage.resize(333, 10);
+    p.st().picture.Work().resize(333, 10);
     p.view().LayoutView();
     EXPECT_EQ(p.view().Canvas()->width(), 109);
     EXPECT_EQ(p.view().Canvas()->height(), 3);
     // A zero slot never divides by zero.
-    p.st().ZoomTable[0] = 0;
-    p.st().ZoomIndex = 0;
+    p.st().zoom.HoldPercent(0);
     EXPECT_EQ(p.view().Zoom(), 1);
     EXPECT_EQ(p.view().ViewToImage(5), 500);
 }
 
 TEST(PhotoView, MenuZoomIsHeldInSlotZero) {
     Pane p;
-    p.st().MemoryImage.resize(301, 99);
+    p.st().picture.Baseline().resize(301, 99);
     p.editor.CommitMemoryImage();
     p.pane.ZoomToPercent(125);
-    EXPECT_EQ(p.st().ZoomIndex, 0);
-    EXPECT_EQ(p.st().ZoomTable[0], 125);
+    EXPECT_EQ(p.st().zoom.Slot(), 0);
+    EXPECT_EQ(p.st().zoom.PercentAt(0), 125);
     EXPECT_EQ(p.view().Zoom(), 125);
     // Round(301 x 1.25) = 376, Round(99 x 1.25) = 124 (123.75)
     EXPECT_EQ(p.view().Canvas()->size(), QSize(376, 124));
@@ -72,10 +71,10 @@ TEST(PhotoView, MenuZoomIsHeldInSlotZero) {
     // Nothing for a zero or negative percentage.
     p.pane.ZoomToPercent(0);
     p.pane.ZoomToPercent(-3);
-    EXPECT_EQ(p.st().ZoomTable[0], 125);
+    EXPECT_EQ(p.st().zoom.PercentAt(0), 125);
     // The images are not touched.
-    EXPECT_EQ(p.st().WorkImage.width(), 301);
-    EXPECT_EQ(p.st().MemoryImage.width(), 301);
+    EXPECT_EQ(p.st().picture.Work().width(), 301);
+    EXPECT_EQ(p.st().picture.Baseline().width(), 301);
     // Steps walk the fixed percentages of the table.
     p.pane.ZoomInStep();
     EXPECT_EQ(p.view().Zoom(), 150);
@@ -108,16 +107,16 @@ TEST(PhotoView, DrawsPlainAt100AndRepeatsPixelsWhenZoomed) {
     QImage shot = p.view().Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(7, 5));
     for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) EXPECT_EQ(shot.pixel(x, y), pixelOf(p.st().WorkImage, x, y)) << x << "," << y;
+        for (int x = 0; x < 7; ++x) EXPECT_EQ(shot.pixel(x, y), pixelOf(p.st().picture.Work(), x, y)) << x << "," << y;
 
-    p.st().ZoomIndex = 9;  // 200 %
+    p.st().zoom.SetSlot(9);  // 200 %
     p.view().LayoutView();
     shot = p.view().Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(14, 10));
     // Each photo pixel becomes a 2 x 2 block of the same colour: no filtering.
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 14; ++x)
-            EXPECT_EQ(shot.pixel(x, y), pixelOf(p.st().WorkImage, x / 2, y / 2)) << x << "," << y;
+            EXPECT_EQ(shot.pixel(x, y), pixelOf(p.st().picture.Work(), x / 2, y / 2)) << x << "," << y;
 }
 
 TEST(PhotoView, ZoomMenuHasItsThirteenItemsWiredToThePane) {
@@ -237,7 +236,7 @@ TEST(EditPane, SelectionOutlineIsDrawnAtTheViewScale) {
     p.commit(white);
     p.pane.ZoomToPercent(200);
     const lum::Rect r{10, 10, 30, 20};
-    ASSERT_TRUE(p.st().SetSelection(lum::kRectangleSelection, r, {}, lum::Mask(20, 10, 1)));
+    ASSERT_TRUE(p.st().selection.Set(lum::SelectionKind::Rectangle, r, {}, lum::Mask(20, 10, 1)));
     p.pane.show();
     foldertest::Pump();
     const QImage shot = p.view().Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -345,7 +344,7 @@ TEST(EditPane, ARefusalIsShownAfterTheHourglass) {
     CursorPrompts prompts;
     Editor editor{EditorPolicy::MainWindow(), &prompts};
     EditPane pane{editor};
-    editor.State().MemoryImage = Pattern(30, 20, 1);
+    editor.State().picture.Baseline() = Pattern(30, 20, 1);
     editor.CommitMemoryImage();
     const lum::ParsedOperation tooTall = lum::ParseOperationWord("resize:300x3000");
     EXPECT_FALSE(editor.Run(*tooTall.op, tooTall.args));

@@ -29,7 +29,7 @@ struct Pane : foldertest::AppFirst {
     lum::PhotoView& view() { return *pane.View(); }
     lum::EditState& st() { return editor.State(); }
     void commit(const lum::Image& img) {
-        st().MemoryImage = img;
+        st().picture.Baseline() = img;
         editor.CommitMemoryImage();
     }
 };

@@ -46,8 +46,8 @@ TEST(PhotoViewPlace, ASmallPhotoSitsInTheMiddle) {
     EXPECT_NEAR(box.center().y(), port.height() / 2, 1);
     // What the viewport shows there is the photo; around it the background.
     const QImage shot = p.view().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shot.pixel(box.left() + 3, box.top() + 2), pixelOf(p.st().WorkImage, 3, 2));
-    EXPECT_NE(shot.pixel(2, 2), pixelOf(p.st().WorkImage, 0, 0));
+    EXPECT_EQ(shot.pixel(box.left() + 3, box.top() + 2), pixelOf(p.st().picture.Work(), 3, 2));
+    EXPECT_NE(shot.pixel(2, 2), pixelOf(p.st().picture.Work(), 0, 0));
     // The mouse maps from the box, wherever it sits.
     EXPECT_EQ(p.view().ViewToImage(5), 5);
 }
@@ -57,7 +57,7 @@ TEST(PhotoViewPlace, TheNewWindowShowsNoPlaceholder) {
     p.pane.resize(200, 150);
     p.pane.show();
     foldertest::Pump();
-    ASSERT_FALSE(p.st().HasPicture);
+    ASSERT_FALSE(p.st().picture.HasPicture());
     const QImage shot = p.view().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb background = shot.pixel(0, 0);
     for (int y = 0; y < shot.height(); y += 3)
@@ -68,12 +68,12 @@ TEST(PhotoViewFit, TheAutomaticFitFollowsTheViewsSize) {
     Pane p;
     p.pane.show();
     p.commit(Pattern(1000, 400, 2));
-    ASSERT_EQ(p.st().ZoomIndex, 0);
+    ASSERT_EQ(p.st().zoom.Slot(), 0);
     EXPECT_EQ(p.view().Fit(), ZoomFit::Auto);
     EXPECT_EQ(p.view().Zoom(), 49);
     // Smaller: fitted again (250 / 1000 x 100 - 1).
     p.pane.resize(250, 220);
-    EXPECT_EQ(p.st().ZoomIndex, 0);
+    EXPECT_EQ(p.st().zoom.Slot(), 0);
     EXPECT_EQ(p.view().Zoom(), 24);
     EXPECT_EQ(p.view().Canvas()->size(), QSize(240, 96));
     // Big enough for the whole photo: shown as it is, never enlarged.
@@ -112,7 +112,7 @@ TEST(PhotoViewZoom, CtrlWheelStepsThroughTheTableTheWheelAloneScrolls) {
     p.pane.resize(300, 200);
     p.pane.show();
     p.commit(Pattern(600, 400, 5));
-    p.st().ZoomIndex = 7;
+    p.st().zoom.SetSlot(7);
     p.view().LayoutView();
     foldertest::Pump();
     std::vector<int> shown;
@@ -122,7 +122,7 @@ TEST(PhotoViewZoom, CtrlWheelStepsThroughTheTableTheWheelAloneScrolls) {
     const QPointF under = PhotoPointAt(p.view(), at);
 
     Wheel(port, at, 120, Qt::ControlModifier);
-    EXPECT_EQ(p.st().ZoomIndex, 8);  // 150 %: a slot of the table, not a percentage in slot 0
+    EXPECT_EQ(p.st().zoom.Slot(), 8);  // 150 %: a slot of the table, not a percentage in slot 0
     EXPECT_EQ(p.view().Zoom(), 150);
     EXPECT_EQ(p.view().Canvas()->size(), QSize(900, 600));
     // The photo point under the mouse stays under it.
@@ -144,7 +144,7 @@ TEST(PhotoViewZoom, CtrlWheelStepsThroughTheTableTheWheelAloneScrolls) {
     EXPECT_EQ(p.view().Zoom(), 10);
 
     // Without Ctrl the wheel scrolls and leaves the zoom.
-    p.st().ZoomIndex = 7;
+    p.st().zoom.SetSlot(7);
     p.view().LayoutView();
     foldertest::Pump();
     const int before = p.view().verticalScrollBar()->value();
@@ -189,7 +189,7 @@ TEST(PhotoViewHighDensity, AtHundredPercentOnePhotoPixelIsOneDevicePixel) {
     ASSERT_GE(shot.height(), 40);
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 60; ++x)
-            ASSERT_EQ(shot.pixel(x, y), pixelOf(p.st().WorkImage, x, y)) << x << "," << y;
+            ASSERT_EQ(shot.pixel(x, y), pixelOf(p.st().picture.Work(), x, y)) << x << "," << y;
     // The mouse: 10 widget pixels are 15 screen pixels, so 15 photo pixels at 100 %.
     const QPoint viewPoint = p.view().Canvas()->ViewPoint(QPointF(10, 10));
     EXPECT_EQ(viewPoint, QPoint(15, 15));

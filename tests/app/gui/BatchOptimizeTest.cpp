@@ -49,7 +49,7 @@ protected:
         tree = w->findChild<FolderTree*>("LsDirTree211");
         ASSERT_TRUE(tree->OpenPath(in));
     }
-    void TearDown() override { w->State().Saved = true; }
+    void TearDown() override { w->editor().MarkSaved(); }
 
     std::string path(const char* name) const { return (in + "/" + name).toStdString(); }
     QString qpath(const char* name) const { return in + "/" + name; }

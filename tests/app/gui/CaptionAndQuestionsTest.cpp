@@ -57,7 +57,7 @@ TEST_F(CaptionAndQuestions, TheCaptionNamesTheShownFileWithAStarWhileUnsaved) {
     w->OpenCompareWindow();
     OnceShown(dialogs.Options(), [&] { dialogs.Options().accept(); });
     w->ShowOptions();
-    EXPECT_TRUE(w->State().CurrentFileName.empty());
+    EXPECT_TRUE(w->State().file.CurrentFileName().empty());
     EXPECT_EQ(w->windowTitle(), CaptionOf(a, true));
     // The save dialog still proposes the photo's own name.
     prompts.savePaths = {""};
@@ -124,7 +124,7 @@ TEST_F(CaptionAndQuestions, ABitmapOpensInTheListAndIsSavedBackAsABitmap) {
     w->OpenPhotoFile(bmp);
     ASSERT_TRUE(LoadSettled(*w));
     ASSERT_EQ(w->ShownPhoto(), bmp);
-    EXPECT_TRUE(w->State().WorkImage == picture);
+    EXPECT_TRUE(w->State().picture.Work() == picture);
     EXPECT_EQ(w->windowTitle(), CaptionOf(bmp));
     w->TurnRight();
     prompts.savePaths = {bmp.toStdString()};
@@ -132,6 +132,6 @@ TEST_F(CaptionAndQuestions, ABitmapOpensInTheListAndIsSavedBackAsABitmap) {
     ASSERT_TRUE(w->SaveWithDialog());
     const lum::LoadedPicture back = lum::LoadPicture(bmp.toStdString());
     EXPECT_EQ(back.format, lum::FileFormat::Bmp);
-    EXPECT_TRUE(back.image == w->State().WorkImage);
+    EXPECT_TRUE(back.image == w->State().picture.Work());
     EXPECT_EQ(back.image.width(), 30);
 }

@@ -25,8 +25,8 @@ protected:
         w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
         ASSERT_TRUE(LoadSettled(*w));
         w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
-        ASSERT_FALSE(w->State().Saved);
-        ASSERT_TRUE(w->State().Optimized);
+        ASSERT_FALSE(w->editor().Saved());
+        ASSERT_TRUE(w->State().file.Optimized());
         prompts.messages.clear();
     }
 
@@ -67,7 +67,7 @@ TEST_F(Closing, OnlyWhatIsStillChangedAfterUndoIsAskedAbout) {
     EXPECT_EQ(prompts.questions.size(), 1u);
     // Back to the photo as loaded: the window closes without a question.
     w->findChild<QToolButton*>("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, w->State().MemoryImage);
+    EXPECT_EQ(w->State().picture.Work(), w->State().picture.Baseline());
     prompts.questions.clear();
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(prompts.questions.empty());
@@ -79,7 +79,7 @@ TEST_F(Closing, CancellingTheSaveKeepsTheWindowOpen) {
     prompts.savePaths = {""};  // the save dialog is cancelled
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_FALSE(w->editor().Saved());
     ASSERT_EQ(prompts.questions.size(), 1u);
     // The next attempt asks again.
     prompts.answers = {false};
@@ -95,7 +95,7 @@ TEST_F(Closing, RefusingToReplaceKeepsTheWindowOpen) {
     prompts.savePaths = {existing.toStdString()};
     EXPECT_FALSE(w->close());
     EXPECT_EQ(QFileInfo(existing).lastModified(), stamp);
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_FALSE(w->editor().Saved());
 }
 
 TEST_F(Closing, SavingClosesTheWindow) {
@@ -113,7 +113,7 @@ TEST_F(Closing, EscapeOnTheQuestionKeepsTheWindowOpen) {
     prompts.threeWayAnswers = {lum::Prompts::Answer::Cancel};
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_FALSE(w->editor().Saved());
     EXPECT_TRUE(prompts.savePaths.empty());
     ASSERT_EQ(prompts.questions.size(), 1u);
     prompts.answers = {false};
@@ -124,7 +124,7 @@ TEST_F(Closing, EditsOtherThanOptimizeAreAskedAbout) {
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 64, 48));
     ASSERT_TRUE(LoadSettled(*w));
     w->findChild<QToolButton*>("Btrot90")->click();
-    EXPECT_FALSE(w->State().Optimized);
+    EXPECT_FALSE(w->State().file.Optimized());
     prompts.answers = {false};
     EXPECT_TRUE(w->close());
     EXPECT_EQ(prompts.questions, std::vector<std::string>{kCloseChangedQuestion});

@@ -38,7 +38,7 @@ protected:
     void SetUp() override {
         main = std::make_unique<MainWindow>(&mainPrompts);
         main->SetDialogs(&dialogs);
-        main->State().MemoryImage = Pattern(160, 100, 1);
+        main->State().picture.Baseline() = Pattern(160, 100, 1);
         main->editor().CommitMemoryImage();
         compare = std::make_unique<CompareWindow>(dialogs, &prompts);
         compare->resize(1000, 700);
@@ -59,7 +59,7 @@ protected:
 }  // namespace
 
 TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
-    const lum::Image photo = st().WorkImage;
+    const lum::Image photo = st().picture.Work();
     auto* button = compare->findChild<QToolButton*>(QStringLiteral("Bttexte"));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), QStringLiteral("Stamp"));
@@ -90,40 +90,40 @@ TEST_F(CompareCompose, TheStampLandsOnlyItsLettersFromTheButtonAndTheMenuItem) {
     EXPECT_TRUE(maskShown);
     const lum::Image stamp = text.MixSource();
     ASSERT_FALSE(stamp.empty());
-    EXPECT_TRUE(st().MixSource == stamp);
+    EXPECT_TRUE(st().picture.MixSource() == stamp);
     lum::Image expected = photo, before, source = stamp;
     lum::RunMixPixels(expected, before, source, asOpened);
-    EXPECT_TRUE(st().WorkImage == expected);
-    EXPECT_FALSE(st().WorkImage == photo);
-    EXPECT_TRUE(st().FloatActive);
+    EXPECT_TRUE(st().picture.Work() == expected);
+    EXPECT_FALSE(st().picture.Work() == photo);
+    EXPECT_TRUE(st().tools.Floating());
     // The white around the letters stayed out: the stamp's top-left corner is white.
     const lum::MixPlacement pl =
         lum::ComputeMixPlacement(asOpened, photo.width(), photo.height(), stamp.width(), stamp.height());
     const uint8_t* corner = stamp.pixel(0, 0);
     EXPECT_EQ(corner[0] + corner[1] + corner[2], 3 * 255);
     for (int ch = 0; ch < 3; ++ch)
-        EXPECT_EQ(st().WorkImage.pixel(pl.Left, pl.Top)[ch], photo.pixel(pl.Left, pl.Top)[ch]);
+        EXPECT_EQ(st().picture.Work().pixel(pl.Left, pl.Top)[ch], photo.pixel(pl.Left, pl.Top)[ch]);
 
     // Mixing "&Text Stamp..." is the same command; a cancelled text dialog changes nothing.
-    const lum::Image now = st().WorkImage;
+    const lum::Image now = st().picture.Work();
     OnceShown(text, [&] { text.CancelButton->click(); });
     Action(*compare, "Bttexte")->trigger();
-    EXPECT_TRUE(st().WorkImage == now);
-    EXPECT_FALSE(st().FloatActive);  // the command ended the placement before asking
+    EXPECT_TRUE(st().picture.Work() == now);
+    EXPECT_FALSE(st().tools.Floating());  // the command ended the placement before asking
     EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(CompareCompose, CopyInOneWindowPasteInTheOther) {
     Action(*main, "Copier1")->trigger();
-    const lum::Image copied = main->State().WorkImage;
+    const lum::Image copied = main->State().picture.Work();
     // Paste as a new image in the compare window.
     Action(*compare, "Commenouvelleimage1")->trigger();
-    EXPECT_TRUE(st().WorkImage == copied);
-    EXPECT_TRUE(st().NewImagePending);
+    EXPECT_TRUE(st().picture.Work() == copied);
+    EXPECT_TRUE(st().file.NewPicturePending());
     // And the compare window's own photo back into the main window through the mix.
     compare->FillCompareWindow(Pattern(240, 160, 2), Pattern(240, 160, 3));
     Action(*compare, "Copier1")->trigger();
-    const lum::Image photo = main->State().WorkImage;
+    const lum::Image photo = main->State().picture.Work();
     OnceShown(mix, [&] {
         mix.SetStyle(lum::MixStyle::Copy);
         mix.SetResize(lum::MixResize::FitToImage);
@@ -132,8 +132,8 @@ TEST_F(CompareCompose, CopyInOneWindowPasteInTheOther) {
     });
     Action(*main, "PPimage")->trigger();
     lum::Image expected = photo;
-    lum::ComposeMix(expected, st().WorkImage, lum::MixPlacement{0, 0, 160, 100}, mix.Options());
-    EXPECT_TRUE(main->State().WorkImage == expected);
+    lum::ComposeMix(expected, st().picture.Work(), lum::MixPlacement{0, 0, 160, 100}, mix.Options());
+    EXPECT_TRUE(main->State().picture.Work() == expected);
     EXPECT_TRUE(mainPrompts.messages.empty());
     EXPECT_TRUE(prompts.messages.empty());
 }
@@ -147,20 +147,20 @@ TEST_F(CompareCompose, TheChooserLoadsIntoTheWindowThatOpenedIt) {
     f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<qint64>(bmp.size()));
     f.close();
     PictureChooser& chooser = dialogs.Chooser();
-    st().CurrentFolder = folder.path().toStdString();  // the compare window's photo is there
-    chooser.SetTargetImage(&main->State().MixSource);
-    const lum::Image mainMemory = main->State().MixSource;
+    st().file.SetCurrentFolder(folder.path().toStdString());  // the compare window's photo is there
+    chooser.SetTargetImage(&main->State().picture.MixSource());
+    const lum::Image mainMemory = main->State().picture.MixSource();
 
     OnceShown(chooser, [&] {
         chooser.OkButton->click();
         OnceShown(mix, [&] { mix.OkButton->click(); });
     });
     Action(*compare, "Btmiximage")->trigger();
-    EXPECT_TRUE(st().MixSource == picture);
-    EXPECT_TRUE(main->State().MixSource == mainMemory);
-    EXPECT_EQ(chooser.TargetImage(), &main->State().MixSource);
-    EXPECT_TRUE(st().FloatActive);
-    EXPECT_FALSE(main->State().FloatActive);
+    EXPECT_TRUE(st().picture.MixSource() == picture);
+    EXPECT_TRUE(main->State().picture.MixSource() == mainMemory);
+    EXPECT_EQ(chooser.TargetImage(), &main->State().picture.MixSource());
+    EXPECT_TRUE(st().tools.Floating());
+    EXPECT_FALSE(main->State().tools.Floating());
 }
 
 TEST_F(CompareCompose, AGradientMixFloatsOnTheComparePhotoOnly) {
@@ -171,14 +171,14 @@ TEST_F(CompareCompose, AGradientMixFloatsOnTheComparePhotoOnly) {
         gradient.OkButton->click();
         OnceShown(mix, [&] { mix.OkButton->click(); });
     });
-    const lum::Image mainPhoto = main->State().WorkImage;
+    const lum::Image mainPhoto = main->State().picture.Work();
     Action(*compare, "Btmixdegrad")->trigger();
     EXPECT_EQ(caption, QStringLiteral("Gradient to mix into 240 x 160"));
-    ASSERT_TRUE(st().FloatActive);
-    EXPECT_TRUE(main->State().WorkImage == mainPhoto);
+    ASSERT_TRUE(st().tools.Floating());
+    EXPECT_TRUE(main->State().picture.Work() == mainPhoto);
     // A right press on the compare window's photo ends the placement.
     lum::PhotoCanvas* box = compare->View()->Canvas();
     emit box->MouseDown(Qt::RightButton, Qt::NoModifier, 3, 3);
     emit box->MouseUp(Qt::RightButton, Qt::NoModifier, 3, 3);
-    EXPECT_FALSE(st().FloatActive);
+    EXPECT_FALSE(st().tools.Floating());
 }

@@ -64,12 +64,12 @@ TEST(ComparePaint, TheViewMenuAndThePButtonShowTheToolbarWhoseToolsPaint) {
     EXPECT_EQ(c.form.findChildren<QLabel*>(QStringLiteral("Label3")).size(), 1);
 
     bar->Button(QStringLiteral("Btspray"))->click();
-    EXPECT_EQ(c.form.State().ToolMode, lum::kToolBrush);
+    EXPECT_EQ(c.form.State().tools.Mode(), lum::ToolMode::Brush);
     EXPECT_EQ(c.box()->cursor().pixmap().toImage(), LumoraCursor(QStringLiteral("SPRAY")).pixmap().toImage());
-    const lum::Image before = c.form.State().WorkImage;
+    const lum::Image before = c.form.State().picture.Work();
     c.mouse(QEvent::MouseButtonPress, {50, 50}, Qt::LeftButton);
     c.mouse(QEvent::MouseButtonRelease, {50, 50}, Qt::LeftButton);
-    EXPECT_NE(c.form.State().WorkImage, before);
+    EXPECT_NE(c.form.State().picture.Work(), before);
     EXPECT_TRUE(c.form.Changed());
 
     // The zoom tool steps the window's zoom and its label.
@@ -78,13 +78,13 @@ TEST(ComparePaint, TheViewMenuAndThePButtonShowTheToolbarWhoseToolsPaint) {
         c.mouse(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
         c.mouse(QEvent::MouseButtonRelease, {10, 10}, Qt::RightButton);
     }
-    EXPECT_EQ(c.form.State().ZoomIndex, 4);
+    EXPECT_EQ(c.form.State().zoom.Slot(), 4);
     EXPECT_EQ(bar->findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("50 %"));
 
     // A selection tool raises every paint button.
     c.form.selectionToolbar()->RectangleButton()->click();
     EXPECT_EQ(bar->DownButton(), nullptr);
-    EXPECT_EQ(c.form.State().ToolMode, 2);
+    EXPECT_EQ(c.form.State().tools.Mode(), lum::ToolMode::Rectangle);
     c.prompts.threeWayAnswers = {lum::Prompts::Answer::No};
 }
 
@@ -105,7 +105,7 @@ TEST(ComparePaint, ClosingWhileAFillRunsStopsAndTakesItBackThenCloses) {
     // The window stays while the fill runs; the close stops it early, and it is taken back whole.
     EXPECT_FALSE(closed);
     EXPECT_TRUE(guitest::PumpUntil([&] { return closed; }));
-    EXPECT_TRUE(c.form.State().WorkImage == big);
+    EXPECT_TRUE(c.form.State().picture.Work() == big);
     EXPECT_FALSE(c.form.isVisible());
     EXPECT_TRUE(c.prompts.questions.empty());  // nothing was changed: nothing to ask
 }
@@ -120,7 +120,7 @@ TEST(ComparePaint, AFillStoppedByACloseIsTakenBackBeforeTheQuestionAndCancelKeep
     // An earlier edit, so closing asks.
     c.form.findChild<QToolButton*>(QStringLiteral("Btdur"))->click();
     ASSERT_TRUE(guitest::WorkSettled(c.form));
-    const lum::Image edited = c.form.State().WorkImage;
+    const lum::Image edited = c.form.State().picture.Work();
     c.form.paintToolbar()->show();
     c.form.paintToolbar()->Button(QStringLiteral("Btpeinture"))->click();
     c.form.Pane()->SetKeepAliveIntervalMs(0);
@@ -133,13 +133,13 @@ TEST(ComparePaint, AFillStoppedByACloseIsTakenBackBeforeTheQuestionAndCancelKeep
     // The question came once the fill was taken back whole; Cancel keeps the window and the
     // earlier edit, never a half-filled picture.
     ASSERT_EQ(c.prompts.questions.size(), 1u);
-    EXPECT_TRUE(c.form.State().WorkImage == edited);
+    EXPECT_TRUE(c.form.State().picture.Work() == edited);
     EXPECT_FALSE(closed);
     EXPECT_TRUE(c.form.isVisible());
     EXPECT_TRUE(c.form.Changed());
     // The undo history holds the sharpen only.
     ASSERT_TRUE(c.form.editor().Undo());
     ASSERT_TRUE(guitest::WorkSettled(c.form));
-    EXPECT_TRUE(c.form.State().WorkImage == big);
+    EXPECT_TRUE(c.form.State().picture.Work() == big);
     EXPECT_FALSE(c.form.editor().Undo());
 }

@@ -124,11 +124,11 @@ TEST_F(CompareWindowTest, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindo
     EXPECT_EQ(f->windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(child<QPlainTextEdit>("PhotoFileNameMemo")->toPlainText(),
               QStringLiteral("/photos/a.jpg\nWidth : 300 &  Height : 200\nCreate Date : x"));
-    EXPECT_EQ(f->State().ZoomIndex, 7);
+    EXPECT_EQ(f->State().zoom.Slot(), 7);
     EXPECT_EQ(box()->size(), QSize(300, 200));
     EXPECT_EQ(child<QLabel>("OrginalBitmapImage")->size(), QSize(300, 200));
-    EXPECT_TRUE(f->State().WorkImage == optimized);
-    EXPECT_TRUE(f->State().MemoryImage == optimized);
+    EXPECT_TRUE(f->State().picture.Work() == optimized);
+    EXPECT_TRUE(f->State().picture.Baseline() == optimized);
     EXPECT_TRUE(f->OriginalPhoto() == original);
     EXPECT_EQ(originalPaneWidth(), f->width() / 2);
     EXPECT_FALSE(f->Changed());
@@ -231,7 +231,7 @@ TEST_F(CompareWindowTest, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
     for (QAction* a : more->menu()->actions()) if (a->text() == button("Btrot90")->toolTip()) turn = a;
     ASSERT_NE(turn, nullptr);
     turn->trigger();
-    EXPECT_EQ(f->State().WorkImage.width(), 30);
+    EXPECT_EQ(f->State().picture.Work().width(), 30);
     prompts.choiceAnswers = {2};  // the turn is discarded on closing
     f->resize(1200, 700);
     Pump();
@@ -288,7 +288,7 @@ TEST_F(CompareWindowTest, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize
     const lum::Image original = Pattern(300, 200, 1), optimized = Pattern(300, 200, 2);
     Fill(optimized, original);
     button("Btdur")->click();
-    const lum::Image sharpened = f->State().WorkImage;
+    const lum::Image sharpened = f->State().picture.Work();
     ASSERT_TRUE(f->Changed());
     button("SpeedButton5")->click();
     QLabel* left = child<QLabel>("OrginalBitmapImage");
@@ -306,7 +306,7 @@ TEST_F(CompareWindowTest, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize
     for (const char* item : {"ZoomTo_200_Menuitem", "ZoomTo_FitWidth_Menuitem", "ZoomTo_FitWindow_Menuitem"}) {
         zoom(item);
         EXPECT_EQ(left->size(), box()->size()) << item;
-        EXPECT_EQ(f->State().WorkImage, sharpened) << item;
+        EXPECT_EQ(f->State().picture.Work(), sharpened) << item;
         EXPECT_TRUE(f->OriginalPhoto() == original) << item;
     }
     zoom("ZoomTo_200_Menuitem");
@@ -334,20 +334,20 @@ TEST_F(CompareWindowTest, ZoomToolStepsTheViewAndItsLabel) {
     Fill(Pattern(200, 150, 2), Pattern(200, 150, 1));
     QLabel* label = child<QLabel>("Label3");
     f->Pane()->ZoomStep(-1, 100, 75);
-    EXPECT_EQ(f->State().ZoomIndex, 6);
+    EXPECT_EQ(f->State().zoom.Slot(), 6);
     EXPECT_EQ(label->text(), QStringLiteral("75 %"));
     EXPECT_EQ(box()->size(), QSize(150, 112));
     f->Pane()->ZoomStep(-1, 10, 10);
     EXPECT_EQ(label->text(), QStringLiteral("66 %"));
     for (int i = 0; i < 6; ++i) f->Pane()->ZoomStep(-1, 10, 10);
-    EXPECT_EQ(f->State().ZoomIndex, 1);
+    EXPECT_EQ(f->State().zoom.Slot(), 1);
     EXPECT_EQ(label->text(), QStringLiteral("10 %"));
     f->Pane()->ZoomStep(+1, 10, 10);
     EXPECT_EQ(label->text(), QStringLiteral("25 %"));
     // Up to 800 %. The clicked photo point goes to the middle of the visible area, as near
     // as the scroll bars reach.
     for (int i = 0; i < 20; ++i) f->Pane()->ZoomStep(+1, 10, 10);
-    EXPECT_EQ(f->State().ZoomIndex, 12);
+    EXPECT_EQ(f->State().zoom.Slot(), 12);
     EXPECT_EQ(box()->size(), QSize(1600, 1200));
     lum::PhotoView* v = f->View();
     const QSize seen = v->viewport()->size();
@@ -368,7 +368,7 @@ TEST_F(CompareWindowTest, ZoomToolStepsTheViewAndItsLabel) {
     f->Pane()->ZoomStep(-1, 40, 40);  // photo (5, 5): at 400 % the top-left corner
     EXPECT_EQ(v->horizontalScrollBar()->value(), 0);
     EXPECT_EQ(v->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(f->State().WorkImage.width(), 200);  // the images stay
+    EXPECT_EQ(f->State().picture.Work().width(), 200);  // the images stay
 }
 
 TEST_F(CompareWindowTest, FilterAndHiddenButtonsRunTheirOperationsOnThisWindowOnly) {
@@ -376,25 +376,25 @@ TEST_F(CompareWindowTest, FilterAndHiddenButtonsRunTheirOperationsOnThisWindowOn
     Fill(photo, Pattern(50, 40, 4));
     f->editor().Macro().Start();
     for (const char* name : {"Btplusdur", "Btdoux", "Btbrume", "Btdur"}) button(name)->click();
-    EXPECT_FALSE(f->State().WorkImage == photo);
+    EXPECT_FALSE(f->State().picture.Work() == photo);
     const std::vector<lum::MacroAction> recorded = {{5, 0, 0, 0}, {7, 0, 0, 0}, {4, 0, 0, 0}, {6, 0, 0, 0}};
-    for (size_t i = 0; i < recorded.size(); ++i) EXPECT_EQ(f->editor().Macro().MacroActions[i], recorded[i]);
+    for (size_t i = 0; i < recorded.size(); ++i) EXPECT_EQ(f->editor().Macro().Actions()[i], recorded[i]);
 
     // The reset button goes back to the baseline.
     button("ResetImageSpeedButton")->click();
-    EXPECT_TRUE(f->State().WorkImage == photo);
+    EXPECT_TRUE(f->State().picture.Work() == photo);
     // The hidden auto colour balance: the compare variant, recording 15 and (1, 40).
     button("AutoColorBalanceSpeedButton")->click();
-    EXPECT_EQ(f->editor().Macro().MacroActions[4], (lum::MacroAction{15, 0, 0, 0}));
-    EXPECT_EQ(f->editor().Macro().MacroActions[5], (lum::MacroAction{1, 40, 0, 0}));
+    EXPECT_EQ(f->editor().Macro().Actions()[4], (lum::MacroAction{15, 0, 0, 0}));
+    EXPECT_EQ(f->editor().Macro().Actions()[5], (lum::MacroAction{1, 40, 0, 0}));
     // "U": back to the baseline, recorded as 0.
     button("SpeedButton6")->click();
-    EXPECT_TRUE(f->State().WorkImage == photo);
-    EXPECT_EQ(f->editor().Macro().MacroActions[6], (lum::MacroAction{0, 0, 0, 0}));
+    EXPECT_TRUE(f->State().picture.Work() == photo);
+    EXPECT_EQ(f->editor().Macro().Actions()[6], (lum::MacroAction{0, 0, 0, 0}));
     // Quarter turn and mirrors.
     button("Btrot90")->click();
-    EXPECT_EQ(f->State().WorkImage.width(), 40);
-    EXPECT_EQ(f->State().MemoryImage.width(), 40);
+    EXPECT_EQ(f->State().picture.Work().width(), 40);
+    EXPECT_EQ(f->State().picture.Baseline().width(), 40);
     button("BtmiroirH")->click();
     button("NBtmiroirV")->click();
     EXPECT_TRUE(f->Changed());
@@ -406,15 +406,15 @@ TEST_F(CompareWindowTest, FilterAndHiddenButtonsRunTheirOperationsOnThisWindowOn
     button("SpeedButton3")->click();
     EXPECT_TRUE(f->paintToolbar()->isVisible());
     // The channel shifts of the "C" menu.
-    const lum::Image before = f->State().WorkImage;
+    const lum::Image before = f->State().picture.Work();
     f->ColorChangePopupMenu()->findChild<QAction*>("RedChangetoGreen101")->trigger();
-    EXPECT_FALSE(f->State().WorkImage == before);
+    EXPECT_FALSE(f->State().picture.Work() == before);
     EXPECT_TRUE(prompts.messages.empty()) << prompts.messages[0];
 }
 
 TEST_F(CompareWindowTest, RotateByAnAngleAsksItsDialog) {
     Fill(Pattern(60, 40, 3), Pattern(60, 40, 4));
-    const lum::Image photo = f->State().WorkImage;
+    const lum::Image photo = f->State().picture.Work();
     int offered = 0;
     WhenShown<RotateAngleDialog>([&](RotateAngleDialog& d) {
         offered = d.AngleSpinEdit()->value();
@@ -423,18 +423,18 @@ TEST_F(CompareWindowTest, RotateByAnAngleAsksItsDialog) {
     });
     button("RotateBitmapSpeedButton")->click();
     EXPECT_EQ(offered, 30);
-    EXPECT_TRUE(f->State().WorkImage == photo);
+    EXPECT_TRUE(f->State().picture.Work() == photo);
 
     WhenShown<RotateAngleDialog>([&](RotateAngleDialog& d) {
         d.AngleSpinEdit()->setValue(90);
         d.findChild<QAbstractButton*>("OKSpeedButton")->click();
     });
     button("RotateBitmapSpeedButton")->click();
-    EXPECT_FALSE(f->State().WorkImage == photo);
-    EXPECT_EQ(f->State().WorkImage.width(), 60);
+    EXPECT_FALSE(f->State().picture.Work() == photo);
+    EXPECT_EQ(f->State().picture.Work().width(), 60);
     // The background colour is the photo's corner, and the second paint colour takes it.
     const uint8_t* corner = photo.pixel(0, 0);
-    EXPECT_EQ(f->State().PaintColour2, lum::MakeColour(corner[2], corner[1], corner[0]));
+    EXPECT_EQ(f->State().tools.PaintColour2(), lum::MakeColour(corner[2], corner[1], corner[0]));
 }
 
 TEST_F(CompareWindowTest, SelectionsDrawnWithTheMouseMoveAndCancel) {
@@ -442,11 +442,11 @@ TEST_F(CompareWindowTest, SelectionsDrawnWithTheMouseMoveAndCancel) {
     Fill(photo, Pattern(200, 150, 6));
     lum::SelectionToolbar* bar = f->selectionToolbar();
     bar->RectangleButton()->click();
-    EXPECT_EQ(f->State().ToolMode, 2);
+    EXPECT_EQ(f->State().tools.Mode(), lum::ToolMode::Rectangle);
     EXPECT_EQ(box()->cursor().shape(), Qt::CrossCursor);
     Drag(QPoint(10, 10), QPoint(60, 40));
-    EXPECT_EQ(f->State().SelectionActive, 2);
-    EXPECT_EQ(f->State().SelectionRect, (lum::Rect{10, 10, 60, 40}));
+    EXPECT_EQ(f->State().selection.Kind(), lum::SelectionKind::Rectangle);
+    EXPECT_EQ(f->State().selection.Bounds(), (lum::Rect{10, 10, 60, 40}));
     EXPECT_EQ(bar->PositionLabel()->text(), QStringLiteral("Position 10, 10"));
     EXPECT_EQ(bar->SizeLabel()->text(), QStringLiteral("Size 50 x 30"));
     EXPECT_TRUE(bar->RectangleButton()->isChecked());
@@ -455,18 +455,18 @@ TEST_F(CompareWindowTest, SelectionsDrawnWithTheMouseMoveAndCancel) {
     Mouse(box(), QEvent::MouseMove, QPoint(20, 20), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(box()->cursor().shape(), Qt::PointingHandCursor);
     Drag(QPoint(20, 20), QPoint(120, 20));
-    EXPECT_EQ(f->State().SelectionRect, (lum::Rect{110, 10, 160, 40}));
+    EXPECT_EQ(f->State().selection.Bounds(), (lum::Rect{110, 10, 160, 40}));
     // The labels followed the piece.
     EXPECT_EQ(bar->PositionLabel()->text(), QStringLiteral("Position 110, 10"));
     EXPECT_EQ(bar->SizeLabel()->text(), QStringLiteral("Size 50 x 30"));
-    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(110, 10), photo.pixel(10, 10), 3), 0);
-    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(10, 10), photo.pixel(10, 10), 3), 0);
+    EXPECT_EQ(std::memcmp(f->State().picture.Work().pixel(110, 10), photo.pixel(10, 10), 3), 0);
+    EXPECT_EQ(std::memcmp(f->State().picture.Work().pixel(10, 10), photo.pixel(10, 10), 3), 0);
     EXPECT_TRUE(f->Changed());
 
     // A right press anywhere ends it; the toolbar goes back to no tool.
     Drag(QPoint(190, 140), QPoint(190, 140), Qt::RightButton);
-    EXPECT_EQ(f->State().SelectionActive, 0);
-    EXPECT_EQ(f->State().ToolMode, 0);
+    EXPECT_EQ(f->State().selection.Kind(), lum::SelectionKind::None);
+    EXPECT_EQ(f->State().tools.Mode(), lum::ToolMode::None);
     EXPECT_TRUE(bar->NoToolButton()->isChecked());
     EXPECT_TRUE(bar->PositionLabel()->text().isEmpty());
 
@@ -474,18 +474,18 @@ TEST_F(CompareWindowTest, SelectionsDrawnWithTheMouseMoveAndCancel) {
     bar->EraseBox()->setChecked(true);
     bar->EllipseButton()->click();
     Drag(QPoint(10, 60), QPoint(50, 100));
-    ASSERT_EQ(f->State().SelectionActive, 3);
+    ASSERT_EQ(f->State().selection.Kind(), lum::SelectionKind::Ellipse);
     Drag(QPoint(30, 80), QPoint(30, 120));
-    const uint8_t* erased = f->State().WorkImage.pixel(30, 80);
-    EXPECT_EQ(lum::MakeColour(erased[2], erased[1], erased[0]), f->State().PaintColour2);
+    const uint8_t* erased = f->State().picture.Work().pixel(30, 80);
+    EXPECT_EQ(lum::MakeColour(erased[2], erased[1], erased[0]), f->State().tools.PaintColour2());
     // Edit > Erase fills the shape where it now is.
     f->findChild<QAction*>("Effacer1")->trigger();
-    const uint8_t* filled = f->State().WorkImage.pixel(30, 120);
-    EXPECT_EQ(lum::MakeColour(filled[2], filled[1], filled[0]), f->State().PaintColour2);
+    const uint8_t* filled = f->State().picture.Work().pixel(30, 120);
+    EXPECT_EQ(lum::MakeColour(filled[2], filled[1], filled[0]), f->State().tools.PaintColour2());
     // Sharpen confines to the ellipse.
-    const lum::Image before = f->State().WorkImage;
+    const lum::Image before = f->State().picture.Work();
     button("Btdur")->click();
-    EXPECT_EQ(std::memcmp(f->State().WorkImage.pixel(150, 20), before.pixel(150, 20), 3), 0);
+    EXPECT_EQ(std::memcmp(f->State().picture.Work().pixel(150, 20), before.pixel(150, 20), 3), 0);
 }
 
 TEST_F(CompareWindowTest, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
@@ -523,16 +523,16 @@ TEST_F(CompareWindowTest, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
     EXPECT_FALSE(f->selectionToolbar()->isVisible());
 
     // Standard keys with the bar hidden: Undo after a filter.
-    const lum::Image photo = f->State().WorkImage;
+    const lum::Image photo = f->State().picture.Work();
     button("Btdur")->click();
     QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(f->State().WorkImage == photo);
+    EXPECT_TRUE(f->State().picture.Work() == photo);
     EXPECT_EQ(f->findChild<QAction*>("Annuler1")->shortcut(), QKeySequence(QKeySequence::Undo));
     EXPECT_EQ(f->findChild<QAction*>("Btenregistrer")->shortcut(), QKeySequence(QKeySequence::Save));
     EXPECT_EQ(f->findChild<QAction*>("Copier1")->shortcut(), QKeySequence(QKeySequence::Copy));
     // Zoom in steps the view only.
     QTest::keyClick(focus, Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(f->State().ZoomIndex, 8);
+    EXPECT_EQ(f->State().zoom.Slot(), 8);
 }
 
 TEST_F(CompareWindowTest, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
@@ -586,7 +586,7 @@ TEST_F(CompareWindowTest, ClosingAsksOnlyAfterAChangeAndNeverLosesItSilently) {
     prompts.savePaths = {path.toStdString()};
     EXPECT_TRUE(f->close());
     const std::vector<uint8_t> bytes = lum::ReadFileBytes(path.toStdString());
-    EXPECT_TRUE(lum::DecodeBmp(bytes.data(), bytes.size()) == f->State().WorkImage);
+    EXPECT_TRUE(lum::DecodeBmp(bytes.data(), bytes.size()) == f->State().picture.Work());
     EXPECT_FALSE(f->KeepsEdits());
 
     // Discard: closed without writing or keeping.
@@ -613,7 +613,7 @@ TEST_F(CompareWindowTest, SavesWriteThisWindowsImageAndCountAsUnchanged) {
     f->findChild<QAction*>("Btenregistrer")->trigger();
     EXPECT_TRUE(QFileInfo(path).isFile());
     EXPECT_FALSE(f->Changed());
-    EXPECT_EQ(f->State().CurrentFileName, path.toStdString());
+    EXPECT_EQ(f->State().file.CurrentFileName(), path.toStdString());
     // The hidden save button runs the same flow.
     button("Btdur")->click();
     prompts.savePaths = {dir.filePath("b.bmp").toStdString()};
@@ -640,10 +640,10 @@ protected:
         MainWindow& w = program->Window();
         w.resize(1000, 700);
         w.show();
-        w.State().MemoryImage = Pattern(80, 60, 1);
+        w.State().picture.Baseline() = Pattern(80, 60, 1);
         w.editor().CommitMemoryImage();
-        w.State().WorkImage = Pattern(80, 60, 2);
-        w.State().FileInfoText = "a#b#c#";
+        w.State().picture.Work() = Pattern(80, 60, 2);
+        w.State().file.SetInfoText("a#b#c#");
         Pump();
     }
     // Opens the window by `open`, changes its image inside it, and closes it answering No.
@@ -651,7 +651,7 @@ protected:
         bool seen = false;
         WhenShown<CompareWindow>([&](CompareWindow& c) {
             seen = true;
-            EXPECT_TRUE(c.State().WorkImage == Pattern(80, 60, 2));
+            EXPECT_TRUE(c.State().picture.Work() == Pattern(80, 60, 2));
             EXPECT_TRUE(c.OriginalPhoto() == Pattern(80, 60, 1));
             EXPECT_EQ(c.findChild<QPlainTextEdit*>("PhotoFileNameMemo")->blockCount(), 3);
             c.findChild<QToolButton*>("Btdur")->click();
@@ -662,8 +662,8 @@ protected:
         ASSERT_TRUE(PumpUntil([&] { return seen; }));
         ASSERT_TRUE(CompareCameAndWent());
         MainWindow& w = program->Window();
-        EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
-        EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));
+        EXPECT_TRUE(w.State().picture.Work() == Pattern(80, 60, 2));
+        EXPECT_TRUE(w.State().picture.Baseline() == Pattern(80, 60, 1));
         // The main window still names its own picture.
         EXPECT_EQ(w.windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), false));
     }
@@ -694,25 +694,25 @@ TEST_F(OpeningCompare, EditsKeptOnClosingBecomeOneUnsavedStepOfTheMainWindow) {
     WhenShown<CompareWindow>([&](CompareWindow& c) {
         c.findChild<QToolButton*>("Btdur")->click();
         c.findChild<QToolButton*>("Btbrume")->click();
-        edited = c.State().WorkImage;
+        edited = c.State().picture.Work();
         prompts.choiceAnswers = {1};  // keep them in the main window
         c.close();
     });
     w.OpenCompareWindow();
     ASSERT_TRUE(PumpUntil([&] { return !edited.empty(); }));
     ASSERT_TRUE(CompareCameAndWent());
-    EXPECT_TRUE(w.State().WorkImage == edited);
-    EXPECT_TRUE(w.State().MemoryImage == Pattern(80, 60, 1));  // the baseline stays
-    EXPECT_FALSE(w.State().Saved);
+    EXPECT_TRUE(w.State().picture.Work() == edited);
+    EXPECT_TRUE(w.State().picture.Baseline() == Pattern(80, 60, 1));  // the baseline stays
+    EXPECT_FALSE(w.editor().Saved());
     QAction* undo = w.findChild<QAction*>("Annuler1");
     EXPECT_EQ(undo->text(), QStringLiteral("&Undo Compare Window Edits"));
     // Both filters are one step here, taken back and done again whole.
     undo->trigger();
-    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));
-    EXPECT_TRUE(w.State().Saved);
+    EXPECT_TRUE(w.State().picture.Work() == Pattern(80, 60, 2));
+    EXPECT_TRUE(w.editor().Saved());
     w.findChild<QAction*>("RedoItem")->trigger();
-    EXPECT_TRUE(w.State().WorkImage == edited);
-    EXPECT_FALSE(w.State().Saved);
+    EXPECT_TRUE(w.State().picture.Work() == edited);
+    EXPECT_FALSE(w.editor().Saved());
 }
 
 TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
@@ -730,11 +730,11 @@ TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
     w.findChild<QAction*>("Effacer1")->trigger();
     lum::Image white(80, 60);
     white.fill(255, 255, 255);
-    EXPECT_TRUE(w.State().WorkImage == white);
+    EXPECT_TRUE(w.State().picture.Work() == white);
     EXPECT_TRUE(w.findChild<QAction*>("Annuler1")->text().startsWith(QStringLiteral("&Undo ")));
     EXPECT_EQ(w.findChild<QAction*>("Annuler1")->shortcut(), QKeySequence(QKeySequence::Undo));
     w.findChild<QAction*>("Annuler1")->trigger();
-    EXPECT_TRUE(w.State().WorkImage == Pattern(80, 60, 2));  // the erase taken back
+    EXPECT_TRUE(w.State().picture.Work() == Pattern(80, 60, 2));  // the erase taken back
 
     // The clipboard's keys with the bar hidden, shown beside their items.
     EXPECT_EQ(w.findChild<QAction*>("Copier1")->shortcut(), QKeySequence(QKeySequence::Copy));

@@ -46,7 +46,7 @@ protected:
         w = std::make_unique<MainWindow>(&prompts);
         w->SetDialogs(&dialogs);
         w->resize(900, 700);
-        w->State().MemoryImage = Pattern(200, 120, 3);
+        w->State().picture.Baseline() = Pattern(200, 120, 3);
         w->editor().CommitMemoryImage();
         QGuiApplication::clipboard()->clear();
     }
@@ -90,14 +90,14 @@ TEST_F(ComposeCommands, NewImageFromThePresetSizeWithAColourAskedThroughThePromp
     lum::GradientParams p;
     p.colour1 = lum::MakeColour(10, 20, 30);
     p.centre = lum::GradientCentre{320, 240};
-    EXPECT_TRUE(st().WorkImage == lum::GradientImage(640, 480, p));
-    EXPECT_TRUE(st().MemoryImage == st().WorkImage);
-    EXPECT_TRUE(st().NewImagePending);
+    EXPECT_TRUE(st().picture.Work() == lum::GradientImage(640, 480, p));
+    EXPECT_TRUE(st().picture.Baseline() == st().picture.Work());
+    EXPECT_TRUE(st().file.NewPicturePending());
     EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
-    const lum::Image photo = st().WorkImage;
+    const lum::Image photo = st().picture.Work();
     QString caption, sizeLine;
     int presetPercent = 0;
     bool offsetShown = true;
@@ -118,36 +118,36 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
     EXPECT_EQ(sizeLine, QStringLiteral("Gradient (200 x 120)\nplaced as 200 x 120 in the photo (200 x 120)"));
     EXPECT_EQ(presetPercent, 50);
     EXPECT_FALSE(offsetShown);
-    ASSERT_TRUE(st().FloatActive);
+    ASSERT_TRUE(st().tools.Floating());
     lum::MixOptions o = lum::GradientMixOptions(lum::MixOptions());
     o.resize = lum::MixResize::Zoom;
     o.zoom = 50;
     lum::Image expected = photo, before;
-    lum::Image source = st().MixSource;
+    lum::Image source = st().picture.MixSource();
     const lum::MixPlacement start = lum::RunMixPixels(expected, before, source, o);
     EXPECT_EQ(start, (lum::MixPlacement{50, 30, 99, 59}));
-    EXPECT_TRUE(st().WorkImage == expected);
+    EXPECT_TRUE(st().picture.Work() == expected);
 
     // Dragged by (10, 5) at 100 %, dropped, then ended with a right press.
     w->View()->ZoomToPercent(100);
     Mouse("press", Qt::LeftButton, 60, 40);
-    EXPECT_TRUE(st().DragActive);
+    EXPECT_TRUE(st().tools.Dragging());
     Mouse("move", Qt::LeftButton, 70, 45);
     Mouse("release", Qt::LeftButton, 70, 45);
     lum::Image moved = photo;
     lum::ComposeMix(moved, source, lum::MixPlacement{60, 35, 99, 59}, o);
-    EXPECT_TRUE(st().WorkImage == moved);
-    EXPECT_TRUE(st().FloatActive);
+    EXPECT_TRUE(st().picture.Work() == moved);
+    EXPECT_TRUE(st().tools.Floating());
     EXPECT_EQ(w->View()->Canvas()->cursor().shape(), Qt::PointingHandCursor);
     Mouse("press", Qt::RightButton, 5, 5);
     Mouse("release", Qt::RightButton, 5, 5);
-    EXPECT_FALSE(st().FloatActive);
+    EXPECT_FALSE(st().tools.Floating());
     EXPECT_EQ(w->View()->Canvas()->cursor().shape(), Qt::ArrowCursor);
     // Presses no longer move the mix.
     Mouse("press", Qt::LeftButton, 80, 50);
     Mouse("move", Qt::LeftButton, 90, 55);
     Mouse("release", Qt::LeftButton, 90, 55);
-    EXPECT_TRUE(st().WorkImage == moved);
+    EXPECT_TRUE(st().picture.Work() == moved);
 
     // The compare window still gets the photo as loaded for its original side.
     lum::Image original;
@@ -160,7 +160,7 @@ TEST_F(ComposeCommands, GradientMixFloatsUntilARightPressAndDragsRecompose) {
 }
 
 TEST_F(ComposeCommands, LightenGradientAsksAtTheImageSize) {
-    const lum::Image photo = st().WorkImage;
+    const lum::Image photo = st().picture.Work();
     gradient.SetOutputSize(640, 480);
     QString caption;
     int width = 0, height = 0;
@@ -178,7 +178,7 @@ TEST_F(ComposeCommands, LightenGradientAsksAtTheImageSize) {
     lum::GradientParams p;
     p.centre = lum::GradientCentre{100, 60};
     lum::LightenGradient(expected, p, layer);
-    EXPECT_TRUE(st().WorkImage == expected);
+    EXPECT_TRUE(st().picture.Work() == expected);
 }
 
 TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
@@ -191,11 +191,11 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
     f.close();
     // The photo on screen lives in that folder: the chooser opens there.
     ASSERT_TRUE(chooser.SetDirectory(QDir::tempPath()));
-    st().CurrentFolder = folder.path().toStdString();
+    st().file.SetCurrentFolder(folder.path().toStdString());
     lum::Image elsewhere;
     chooser.SetTargetImage(&elsewhere);
 
-    const lum::Image photo = st().WorkImage;
+    const lum::Image photo = st().picture.Work();
     QString sizeLine;
     bool paintBoxShown = false;
     OnceShown(chooser, [&] {
@@ -210,7 +210,7 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
         });
     });
     Action(*w, "Btmiximage")->trigger();
-    EXPECT_TRUE(st().MixSource == picture);
+    EXPECT_TRUE(st().picture.MixSource() == picture);
     EXPECT_TRUE(elsewhere.empty());                 // the chooser loaded into the window that opened it
     EXPECT_EQ(chooser.TargetImage(), &elsewhere);  // and is handed back
     EXPECT_EQ(sizeLine, QStringLiteral("mark.bmp (40 x 30)\nplaced as 40 x 30 in the photo (200 x 120)"));
@@ -218,8 +218,8 @@ TEST_F(ComposeCommands, ImageMixLoadsThePickedPictureIntoThisWindow) {
     EXPECT_TRUE(paintBoxShown);
     lum::Image expected = photo;
     lum::ComposeMix(expected, picture, lum::MixPlacement{80, 45, 40, 30}, mix.Options());
-    EXPECT_TRUE(st().WorkImage == expected);
-    EXPECT_TRUE(SameColour(st().WorkImage, 80, 45, picture.pixel(0, 0)[2], picture.pixel(0, 0)[1],
+    EXPECT_TRUE(st().picture.Work() == expected);
+    EXPECT_TRUE(SameColour(st().picture.Work(), 80, 45, picture.pixel(0, 0)[2], picture.pixel(0, 0)[1],
                            picture.pixel(0, 0)[0]));
 }
 
@@ -237,17 +237,17 @@ TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
     EXPECT_EQ(prompts.messages.back(), "There is no picture on the clipboard.");
 
     Action(*w, "Copier1")->trigger();
-    EXPECT_TRUE(lum::FromQImage(QGuiApplication::clipboard()->image()) == s.WorkImage);
+    EXPECT_TRUE(lum::FromQImage(QGuiApplication::clipboard()->image()) == s.picture.Work());
 
     // Another window pastes what this one copied.
     lum::RecordingPrompts otherPrompts;
     MainWindow other(&otherPrompts);
     other.SetDialogs(&dialogs);
-    other.State().MemoryImage = Pattern(30, 30, 1);
+    other.State().picture.Baseline() = Pattern(30, 30, 1);
     other.editor().CommitMemoryImage();
     Action(other, "Commenouvelleimage1")->trigger();
-    EXPECT_TRUE(other.State().WorkImage == s.WorkImage);
-    EXPECT_TRUE(other.State().NewImagePending);
+    EXPECT_TRUE(other.State().picture.Work() == s.picture.Work());
+    EXPECT_TRUE(other.State().file.NewPicturePending());
     EXPECT_TRUE(otherPrompts.messages.empty());
 
     // Paste into the current image opens the mix in "Masked Copy", picking the mask colour.
@@ -264,7 +264,7 @@ TEST_F(ComposeCommands, ClipboardCopyPasteAndTheirTwoMessages) {
 }
 
 TEST_F(ComposeCommands, TheMainWindowsTextItemAsksTheTextDialogWhoseOkAnswersTheStamp) {
-    const lum::Image photo = st().WorkImage;
+    const lum::Image photo = st().picture.Work();
     ASSERT_NE(Action(*w, "Bttexte"), nullptr);
     // The main window's item asks the text dialog as the compare window's does; cancelled,
     // nothing changes.
@@ -276,7 +276,7 @@ TEST_F(ComposeCommands, TheMainWindowsTextItemAsksTheTextDialogWhoseOkAnswersThe
     Action(*w, "Bttexte")->trigger();
     Pump(20);
     EXPECT_TRUE(asked);
-    EXPECT_TRUE(st().WorkImage == photo);
+    EXPECT_TRUE(st().picture.Work() == photo);
     EXPECT_FALSE(text.isVisible());
 
     // The command asks the text dialog; its OK answers the stamp and background.
@@ -297,7 +297,7 @@ TEST_F(ComposeCommands, TheMainWindowsTextItemAsksTheTextDialogWhoseOkAnswersThe
     ASSERT_EQ(prompts.fontsAsked.size(), 1u);
     EXPECT_TRUE(text.BoldButton->isChecked());  // bold came back from the font dialog
     EXPECT_EQ(text.SizeSpin->value(), 30);
-    EXPECT_TRUE(state.MixSource == text.MixSource());
-    EXPECT_FALSE(state.MixSource.empty());
+    EXPECT_TRUE(state.picture.MixSource() == text.MixSource());
+    EXPECT_FALSE(state.picture.MixSource().empty());
     EXPECT_EQ(args.ColourOf("background"), lum::MakeColour(0, 0, 0));
 }

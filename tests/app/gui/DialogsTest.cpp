@@ -360,7 +360,7 @@ protected:
     void SetUp() override {
         w = std::make_unique<MainWindow>(&prompts);
         w->SetDialogs(&dialogs);
-        w->State().MemoryImage = Pattern(64, 48, 5);
+        w->State().picture.Baseline() = Pattern(64, 48, 5);
         w->editor().CommitMemoryImage();
     }
     AppFirst app;
@@ -381,18 +381,18 @@ TEST_F(DialogCommands, NewSizeOkResizesCancelKeeps) {
     w->RunCommand("Redimensionner1");
     EXPECT_EQ(offeredW, 64);
     EXPECT_EQ(offeredH, 48);
-    EXPECT_EQ(w->State().MemoryImage.width(), 64);
-    EXPECT_EQ(w->State().WorkImage.height(), 48);
+    EXPECT_EQ(w->State().picture.Baseline().width(), 64);
+    EXPECT_EQ(w->State().picture.Work().height(), 48);
 
     OnceShown(sizeDialog, [&] {
         Click(sizeDialog, "Button3");  // 640, the ratio gives 480
         Click(sizeDialog, "BitBtn1");
     });
     w->RunCommand("Redimensionner1");
-    EXPECT_EQ(w->State().MemoryImage.width(), 640);
-    EXPECT_EQ(w->State().MemoryImage.height(), 480);
-    EXPECT_EQ(w->State().WorkImage.width(), 640);
-    EXPECT_EQ(w->State().MemoryImage.height(), 480);
+    EXPECT_EQ(w->State().picture.Baseline().width(), 640);
+    EXPECT_EQ(w->State().picture.Baseline().height(), 480);
+    EXPECT_EQ(w->State().picture.Work().width(), 640);
+    EXPECT_EQ(w->State().picture.Baseline().height(), 480);
     EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -413,13 +413,13 @@ TEST_F(DialogCommands, ATypedWidthBelowTheLimitShowsTheLimitBeforeOk) {
     EXPECT_EQ(shownAfterFirstOk, QStringLiteral("8"));
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(w->State().WorkImage.width(), 8);
-    EXPECT_EQ(w->State().WorkImage.height(), 48);
+    EXPECT_EQ(w->State().picture.Work().width(), 8);
+    EXPECT_EQ(w->State().picture.Work().height(), 48);
 }
 
 TEST_F(DialogCommands, ATypedRadiusOfZeroBlursWithTheSmallestRadius) {
     lum::EditState& st = w->State();
-    const lum::Image photo = st.WorkImage;
+    const lum::Image photo = st.picture.Work();
     QString afterFirstEnter;
     OnceShown(blurDialog, [&] {
         blurDialog.SetRadius(9);  // the radius last used
@@ -435,24 +435,24 @@ TEST_F(DialogCommands, ATypedRadiusOfZeroBlursWithTheSmallestRadius) {
     EXPECT_EQ(blurDialog.Radius(), 1);
     lum::Image expected = photo;
     lum::GaussianBlur(expected, 1);
-    EXPECT_TRUE(st.WorkImage == expected) << "blurred with 1, not with the last radius 9";
+    EXPECT_TRUE(st.picture.Work() == expected) << "blurred with 1, not with the last radius 9";
 }
 
 TEST_F(DialogCommands, BlurCancelKeepsTheImageButRefreshesTheSource) {
     lum::EditState& st = w->State();
-    st.WorkImage = Pattern(64, 48, 9);  // an edit since the last commit
-    const lum::Image edited = st.WorkImage;
+    st.picture.Work() = Pattern(64, 48, 9);  // an edit since the last commit
+    const lum::Image edited = st.picture.Work();
     OnceShown(blurDialog, [&] { Click(blurDialog, "BitBtn2"); });
     w->RunCommand("FlouGaussien");
-    EXPECT_TRUE(st.WorkImage == edited);
-    EXPECT_TRUE(st.SourceImage == edited);
+    EXPECT_TRUE(st.picture.Work() == edited);
+    EXPECT_TRUE(st.picture.SourceCopy() == edited);
 
     OnceShown(blurDialog, [&] {
         blurDialog.SetRadius(3);
         Click(blurDialog, "BitBtn1");
     });
     w->RunCommand("FlouGaussien");
-    EXPECT_FALSE(st.WorkImage == edited);
-    EXPECT_EQ(st.WorkImage.width(), 64);
+    EXPECT_FALSE(st.picture.Work() == edited);
+    EXPECT_EQ(st.picture.Work().width(), 64);
     EXPECT_EQ(blurDialog.Radius(), 3);
 }

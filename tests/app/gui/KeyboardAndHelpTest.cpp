@@ -166,7 +166,7 @@ TEST(KeyboardAndHelp, TheWindowSaysWhileTheMacroRecords) {
     CompareWindow compare(dialogs, &prompts);
     for (lum::WindowShell* s : std::initializer_list<lum::WindowShell*>{&w, &compare}) {
         s->show();
-        s->State().MemoryImage = Pattern(30, 20);
+        s->State().picture.Baseline() = Pattern(30, 20);
         s->editor().CommitMemoryImage();
         QStatusBar* bar = s->findChild<QStatusBar*>("StatusBar");
         ASSERT_NE(bar, nullptr);

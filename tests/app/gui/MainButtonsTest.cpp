@@ -23,7 +23,7 @@ protected:
     }
     QToolButton* button(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
     void commit(const lum::Image& img) {
-        w->State().MemoryImage = img;
+        w->State().picture.Baseline() = img;
         w->editor().CommitMemoryImage();
     }
 
@@ -83,56 +83,56 @@ TEST_F(MainButtons, UndoStepsBackOneStep) {
     const lum::Image a = Pattern(20, 10, 1);
     commit(a);
     button("ProcessingOptimumActionSpeedButton")->click();
-    const lum::Image optimized = w->State().WorkImage;
+    const lum::Image optimized = w->State().picture.Work();
     ASSERT_TRUE(w->RunCommand("NivGris"));
     button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, optimized);
-    EXPECT_FALSE(w->State().Saved);
-    EXPECT_TRUE(w->State().Optimized);
+    EXPECT_EQ(w->State().picture.Work(), optimized);
+    EXPECT_FALSE(w->editor().Saved());
+    EXPECT_TRUE(w->State().file.Optimized());
     button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, a);
+    EXPECT_EQ(w->State().picture.Work(), a);
     // Back to the photo as loaded: nothing left to save.
-    EXPECT_TRUE(w->State().Saved);
-    EXPECT_FALSE(w->State().Optimized);
+    EXPECT_TRUE(w->editor().Saved());
+    EXPECT_FALSE(w->State().file.Optimized());
     button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, a);
+    EXPECT_EQ(w->State().picture.Work(), a);
 }
 
 TEST_F(MainButtons, MemorizeMakesTheWorkingImageTheBaseline) {
     commit(Pattern(20, 10, 1));
     button("ProcessingOptimumActionSpeedButton")->click();
-    const lum::Image b = w->State().WorkImage;
+    const lum::Image b = w->State().picture.Work();
     Action(*w, "Memoriser")->trigger();
-    EXPECT_EQ(w->State().MemoryImage, b);
+    EXPECT_EQ(w->State().picture.Baseline(), b);
     ASSERT_TRUE(w->RunCommand("NivGris"));
     button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().WorkImage, b);
-    EXPECT_EQ(w->State().MemoryImage, b);
+    EXPECT_EQ(w->State().picture.Work(), b);
+    EXPECT_EQ(w->State().picture.Baseline(), b);
     // Memorize is a step too.
     button("UndoSpeedButton")->click();
-    EXPECT_EQ(w->State().MemoryImage, Pattern(20, 10, 1));
-    EXPECT_EQ(w->State().WorkImage, b);
+    EXPECT_EQ(w->State().picture.Baseline(), Pattern(20, 10, 1));
+    EXPECT_EQ(w->State().picture.Work(), b);
 }
 
 TEST_F(MainButtons, RotateButtonsTurnAsTheirHintsSay) {
     const lum::Image a = Pattern(3, 2, 5);
     commit(a);
-    w->State().SelectionActive = 1;
-    w->State().ToolMode = 2;
+    w->State().selection.Set(lum::SelectionKind::FreeShape, lum::Rect{0, 0, 1, 1}, {}, lum::Mask(1, 1, 1));
+    w->State().tools.SetMode(lum::ToolMode::Rectangle);
     button("Btrot90")->click();  // "Rotate to Left": anticlockwise
     ASSERT_TRUE(prompts.messages.empty()) << prompts.messages.front();
-    const lum::Image& left = w->State().WorkImage;
+    const lum::Image& left = w->State().picture.Work();
     ASSERT_EQ(left.width(), 2);
     ASSERT_EQ(left.height(), 3);
     EXPECT_EQ(rgbAt(left, 0, 0), rgbAt(a, 2, 0));  // the old top-right corner comes to the top left
     EXPECT_EQ(rgbAt(left, 1, 2), rgbAt(a, 0, 1));
-    EXPECT_EQ(w->State().SelectionActive, 0);
-    EXPECT_EQ(w->State().ToolMode, 0);
-    EXPECT_EQ(w->State().MemoryImage, left);  // a geometry operation commits
+    EXPECT_EQ(w->State().selection.Kind(), lum::SelectionKind::None);
+    EXPECT_EQ(w->State().tools.Mode(), lum::ToolMode::None);
+    EXPECT_EQ(w->State().picture.Baseline(), left);  // a geometry operation commits
 
     commit(a);
     button("SpeedButton1")->click();  // "Rotate to Right": clockwise
-    const lum::Image& right = w->State().WorkImage;
+    const lum::Image& right = w->State().picture.Work();
     ASSERT_EQ(right.width(), 2);
     EXPECT_EQ(rgbAt(right, 0, 0), rgbAt(a, 0, 1));  // the old bottom-left corner comes to the top left
     EXPECT_EQ(rgbAt(right, 1, 2), rgbAt(a, 2, 0));
@@ -152,11 +152,11 @@ TEST_F(MainButtons, MacroMenuStates) {
     EXPECT_FALSE(execute->isEnabled());
     // Start then Close at once: nothing to execute.
     close->trigger();
-    EXPECT_EQ(macro.MacroCount, 0);
+    EXPECT_EQ(macro.Count(), 0);
     EXPECT_FALSE(execute->isEnabled());
-    const lum::Image before = w->State().WorkImage;
+    const lum::Image before = w->State().picture.Work();
     execute->trigger();
-    EXPECT_EQ(w->State().WorkImage, before);
+    EXPECT_EQ(w->State().picture.Work(), before);
 
     start->trigger();
     macro.Record(2);
@@ -164,7 +164,7 @@ TEST_F(MainButtons, MacroMenuStates) {
     close->trigger();
     EXPECT_FALSE(close->isEnabled());
     EXPECT_TRUE(execute->isEnabled());
-    EXPECT_EQ(macro.MacroState, 3);
+    EXPECT_EQ(macro.State(), lum::MacroState::Closed);
 }
 
 TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
@@ -172,8 +172,8 @@ TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
     QMenu* menu = w->ZoomScalePopupMenu();
     ASSERT_NE(menu, nullptr);
     menu->findChild<QAction*>("ZoomTo_50_Menuitem")->trigger();
-    EXPECT_EQ(w->State().ZoomIndex, 0);
-    EXPECT_EQ(w->State().ZoomTable[0], 50);
+    EXPECT_EQ(w->State().zoom.Slot(), 0);
+    EXPECT_EQ(w->State().zoom.PercentAt(0), 50);
     EXPECT_EQ(w->View()->Canvas()->size(), QSize(500, 200));
     menu->findChild<QAction*>("ZoomTo_100_Menuitem")->trigger();
     EXPECT_EQ(w->View()->Zoom(), 100);
@@ -190,7 +190,7 @@ TEST_F(MainButtons, ZoomMenuOnTheMainWindow) {
     w->Pane()->ZoomOutStep();
     EXPECT_EQ(w->View()->Zoom(), 33);
     // The images stay as they are.
-    EXPECT_EQ(w->State().WorkImage.width(), 1000);
+    EXPECT_EQ(w->State().picture.Work().width(), 1000);
 }
 
 TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
@@ -212,10 +212,9 @@ TEST_F(MainButtons, AFailingCommandIsReportedAndTheWindowGoesOn) {
 
 TEST_F(MainButtons, TheCompareWindowGetsBothSidesAndThePhotosFile) {
     commit(Pattern(12, 8, 1));
-    w->State().WorkImage = Pattern(12, 8, 2);
-    w->State().FileInfoText = "x#y#z#";
-    w->State().PhotoFile = "/photos/a.jpg";
-    w->State().PhotoDamaged = true;
+    w->State().picture.Work() = Pattern(12, 8, 2);
+    w->State().file.SetInfoText("x#y#z#");
+    w->State().file.SetPhotoFile("/photos/a.jpg", true);
     lum::ComparedPhoto seen;
     lum::Image optimized, original;
     w->SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& p, MainWindow::CompareClosed closed) {
@@ -230,35 +229,35 @@ TEST_F(MainButtons, TheCompareWindowGetsBothSidesAndThePhotosFile) {
     EXPECT_TRUE(seen.damaged);
     EXPECT_EQ(optimized, Pattern(12, 8, 2));
     EXPECT_EQ(original, Pattern(12, 8, 1));
-    EXPECT_EQ(w->State().WorkImage, Pattern(12, 8, 2));  // nothing kept: nothing changed
+    EXPECT_EQ(w->State().picture.Work(), Pattern(12, 8, 2));  // nothing kept: nothing changed
     // Coming back from it counts as an activation.
-    w->State().CurrentFileName = "/photos/a.jpg";
+    w->State().file.SetCurrentFileName("/photos/a.jpg");
     emit w->View()->Canvas()->DblClick();
-    EXPECT_TRUE(w->State().CurrentFileName.empty());
+    EXPECT_TRUE(w->State().file.CurrentFileName().empty());
 }
 
 TEST_F(MainButtons, ActivationClearsTheCurrentFileName) {
     QEvent activate(QEvent::WindowActivate), deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(w.get(), &activate);  // the start-up activation, if not had yet
-    w->State().CurrentFileName = "/photos/a.jpg";
+    w->State().file.SetCurrentFileName("/photos/a.jpg");
     QApplication::sendEvent(w.get(), &deactivate);
     QApplication::sendEvent(w.get(), &activate);
-    EXPECT_TRUE(w->State().CurrentFileName.empty());
+    EXPECT_TRUE(w->State().file.CurrentFileName().empty());
     // Returning from a question is an activation too.
-    w->State().CurrentFileName = "/photos/a.jpg";
+    w->State().file.SetCurrentFileName("/photos/a.jpg");
     Action(*w, "OnlineManualItem")->trigger();  // says that no browser could open it
-    EXPECT_TRUE(w->State().CurrentFileName.empty());
+    EXPECT_TRUE(w->State().file.CurrentFileName().empty());
 }
 
 TEST_F(MainButtons, OptimizeMarksThePhotoUnsaved) {
     commit(Pattern(40, 30));
     button("ProcessingOptimumActionSpeedButton")->click();
-    EXPECT_TRUE(w->State().Optimized);
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_TRUE(w->State().file.Optimized());
+    EXPECT_FALSE(w->editor().Saved());
     EXPECT_FALSE(w->findChild<QWidget*>("ProcessingProgressToolWindow")->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
-    EXPECT_NE(w->State().WorkImage, Pattern(40, 30));
+    EXPECT_NE(w->State().picture.Work(), Pattern(40, 30));
     // Recorded as flesh balance then the blend.
     (void)0;
 }

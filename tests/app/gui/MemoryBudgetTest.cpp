@@ -42,32 +42,32 @@ TEST(MemoryBudget, TheCompareWindowReadsTheOriginalItIsGivenAndKeepsOneHandedOve
     const lum::Image optimized = Pattern(300, 200, 2), original = Pattern(300, 200, 1);
     f.FillCompareWindowReading(optimized, original);
     EXPECT_EQ(&f.OriginalPhoto(), &original);
-    EXPECT_TRUE(f.State().WorkImage == optimized);
+    EXPECT_TRUE(f.State().picture.Work() == optimized);
     EXPECT_FALSE(f.Changed());
     // No source copy is kept until an operation needs one: then it is the picture before it.
-    EXPECT_TRUE(f.State().SourceImage.empty());
+    EXPECT_TRUE(f.State().picture.SourceCopy().empty());
     f.findChild<QToolButton*>("Btdur")->click();
-    EXPECT_TRUE(f.State().SourceImage == optimized);
-    EXPECT_FALSE(f.State().WorkImage == optimized);
+    EXPECT_TRUE(f.State().picture.SourceCopy() == optimized);
+    EXPECT_FALSE(f.State().picture.Work() == optimized);
     EXPECT_TRUE(f.Changed());
 
     // An original given is kept by the window, also when it replaces the one shown; a copy of
     // the window's own original too.
     f.FillCompareWindow(Pattern(40, 30, 3), Pattern(40, 30, 4));
     EXPECT_NE(&f.OriginalPhoto(), &original);
-    f.FillCompareWindow(f.State().WorkImage, f.OriginalPhoto());
+    f.FillCompareWindow(f.State().picture.Work(), f.OriginalPhoto());
     EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 4));
-    EXPECT_TRUE(f.State().WorkImage == Pattern(40, 30, 3));
+    EXPECT_TRUE(f.State().picture.Work() == Pattern(40, 30, 3));
     EXPECT_FALSE(f.Changed());
     // Read from where it is now, the window's own: it stays.
-    f.FillCompareWindowReading(f.State().MemoryImage, f.OriginalPhoto());
+    f.FillCompareWindowReading(f.State().picture.Baseline(), f.OriginalPhoto());
     EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 4));
-    EXPECT_TRUE(f.State().WorkImage == Pattern(40, 30, 3));
+    EXPECT_TRUE(f.State().picture.Work() == Pattern(40, 30, 3));
     f.FillCompareWindow(Pattern(40, 30, 5), Pattern(40, 30, 6));
     EXPECT_TRUE(f.OriginalPhoto() == Pattern(40, 30, 6));
-    EXPECT_TRUE(f.State().WorkImage == Pattern(40, 30, 5));
+    EXPECT_TRUE(f.State().picture.Work() == Pattern(40, 30, 5));
     EXPECT_TRUE(prompts.messages.empty());
-    f.State().Saved = true;
+    f.editor().MarkSaved();
 }
 
 TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
@@ -87,7 +87,7 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
     w.OpenPhotoFile(first);
     ASSERT_TRUE(LoadSettled(w));
     ASSERT_EQ(w.ShownPhoto(), first);
-    const lum::Image before = w.State().WorkImage;
+    const lum::Image before = w.State().picture.Work();
     const uint64_t copy = before.byteSize();
     {
         // Room for one more copy of the photo, where an operation needs two.
@@ -95,9 +95,9 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
         w.Optimize();
         ASSERT_EQ(prompts.messages.size(), 1u);
         EXPECT_NE(prompts.messages[0].find("There is not enough memory to do this"), std::string::npos) << prompts.messages[0];
-        EXPECT_TRUE(w.State().WorkImage == before);
-        EXPECT_FALSE(w.State().Optimized);
-        EXPECT_TRUE(w.State().Saved);
+        EXPECT_TRUE(w.State().picture.Work() == before);
+        EXPECT_FALSE(w.State().file.Optimized());
+        EXPECT_TRUE(w.editor().Saved());
 
         // The compare window does not open.
         emit w.View()->Canvas()->DblClick();
@@ -114,7 +114,7 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
         EXPECT_TRUE(Mentions(prompts.messages, "second.jpg: There is not enough memory to open this photo"));
         Pump(50);
         EXPECT_EQ(w.ShownPhoto(), first);
-        EXPECT_TRUE(w.State().WorkImage == before);
+        EXPECT_TRUE(w.State().picture.Work() == before);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
     // A failed allocation met anyway is told in plain words too.
@@ -128,9 +128,9 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
     ASSERT_TRUE(LoadSettled(w));
     EXPECT_EQ(w.ShownPhoto(), second);
     w.Optimize();
-    EXPECT_TRUE(w.State().Optimized);
+    EXPECT_TRUE(w.State().file.Optimized());
     EXPECT_EQ(prompts.messages.size(), 4u);
-    w.State().Saved = true;
+    w.editor().MarkSaved();
 }
 
 TEST(MemoryBudget, TheSourceCopyMakesWayForTheCompareWindowAndTheNextPhotoAndUndoStillWorks) {
@@ -149,34 +149,34 @@ TEST(MemoryBudget, TheSourceCopyMakesWayForTheCompareWindowAndTheNextPhotoAndUnd
     w.SetDialogs(&dialogs);
     bool sourceWhileCompared = true;
     w.SetCompareWindowOpener([&](QWidget*, const lum::ComparedPhoto& photo, MainWindow::CompareClosed closed) {
-        sourceWhileCompared = !w.State().SourceImage.empty();
-        EXPECT_EQ(photo.optimized, &w.State().WorkImage);
+        sourceWhileCompared = !w.State().picture.SourceCopy().empty();
+        EXPECT_EQ(photo.optimized, &w.State().picture.Work());
         closed(std::nullopt);
     });
     w.show();
     w.OpenPhotoFile(first);
     ASSERT_TRUE(LoadSettled(w));
-    const lum::Image opened = w.State().WorkImage;
+    const lum::Image opened = w.State().picture.Work();
     w.Optimize();
-    const lum::Image optimized = w.State().WorkImage;
+    const lum::Image optimized = w.State().picture.Work();
     ASSERT_FALSE(optimized == opened);
-    EXPECT_FALSE(w.State().SourceImage.empty());
+    EXPECT_FALSE(w.State().picture.SourceCopy().empty());
     emit w.View()->Canvas()->DblClick();
     EXPECT_FALSE(sourceWhileCompared);
 
     // A photo that cannot be opened leaves the one shown as it was, and its steps.
     w.Optimize();
-    EXPECT_FALSE(w.State().SourceImage.empty());
-    const lum::Image twice = w.State().WorkImage;
+    EXPECT_FALSE(w.State().picture.SourceCopy().empty());
+    const lum::Image twice = w.State().picture.Work();
     prompts.threeWayAnswers = {lum::Prompts::Answer::No};
     w.OpenPhotoFile(broken);
-    EXPECT_TRUE(w.State().SourceImage.empty());
+    EXPECT_TRUE(w.State().picture.SourceCopy().empty());
     ASSERT_TRUE(LoadSettled(w));
     EXPECT_EQ(w.ShownPhoto(), first);
-    EXPECT_TRUE(w.State().WorkImage == twice);
+    EXPECT_TRUE(w.State().picture.Work() == twice);
     w.Undo();
-    EXPECT_TRUE(w.State().WorkImage == optimized);
+    EXPECT_TRUE(w.State().picture.Work() == optimized);
     w.Undo();
-    EXPECT_TRUE(w.State().WorkImage == opened);
-    w.State().Saved = true;
+    EXPECT_TRUE(w.State().picture.Work() == opened);
+    w.editor().MarkSaved();
 }

@@ -55,7 +55,10 @@ struct ModalCloser {
 // asked or showed, its caption, the windows and controls on screen and the clipboard.
 struct Noticed {
     lum::Image work, memory;
-    int zoom = 0, selection = 0, tool = 0, macroState = 0;
+    int zoom = 0;
+    lum::MacroState macroState = lum::MacroState::Closed;
+    lum::SelectionKind selection = lum::SelectionKind::None;
+    lum::ToolMode tool = lum::ToolMode::None;
     size_t asked = 0;
     QString caption;
     QStringList shown;
@@ -70,12 +73,12 @@ struct Noticed {
 Noticed Notice(lum::WindowShell& w, const lum::RecordingPrompts& p, const ModalCloser& closer) {
     Noticed n;
     const lum::EditState& st = w.State();
-    n.work = st.WorkImage;
-    n.memory = st.MemoryImage;
+    n.work = st.picture.Work();
+    n.memory = st.picture.Baseline();
     n.zoom = w.View()->Zoom();
-    n.selection = st.SelectionActive;
-    n.tool = st.ToolMode;
-    n.macroState = w.editor().Macro().MacroState;
+    n.selection = st.selection.Kind();
+    n.tool = st.tools.Mode();
+    n.macroState = w.editor().Macro().State();
     n.asked = p.messages.size() + p.questions.size() + p.savePresets.size() + p.openFolders.size() + closer.seen.size();
     n.caption = w.windowTitle();
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -138,12 +141,12 @@ protected:
             compare->selectionToolbar()->hide();
             compare->paintToolbar()->hide();
         } else {
-            w.State().MemoryImage = Pattern(60, 40, 1);
+            w.State().picture.Baseline() = Pattern(60, 40, 1);
             w.editor().CommitMemoryImage();
         }
         // Away from every zoom item's own scale, so each of them changes it.
         w.View()->ZoomToPercent(37);
-        w.State().WorkImage = Pattern(60, 40, 4);
+        w.State().picture.Work() = Pattern(60, 40, 4);
         w.editor().Macro().InstallDefaults();
         QGuiApplication::clipboard()->setImage(lum::ToQImage(Pattern(30, 20, 3)));
         Pump(5);
@@ -221,9 +224,9 @@ TEST_F(Menus, TheImageMenuRunsTheRowsOfTheButtonsWithTheirRecords) {
             Prepare(w);
             w.editor().Macro().Start();
             run();
-            std::vector<lum::MacroAction> actions(w.editor().Macro().MacroActions.begin(),
-                                                  w.editor().Macro().MacroActions.begin() + w.editor().Macro().MacroCount);
-            return std::make_pair(w.State().WorkImage, actions);
+            std::vector<lum::MacroAction> actions(w.editor().Macro().Actions().begin(),
+                                                  w.editor().Macro().Actions().begin() + w.editor().Macro().Count());
+            return std::make_pair(w.State().picture.Work(), actions);
         };
         const auto byItem = recorded([&] { Action(w, p.item)->trigger(); });
         const auto byControl = recorded([&] {
@@ -240,16 +243,17 @@ TEST_F(Menus, TheImageMenuRunsTheRowsOfTheButtonsWithTheirRecords) {
     Prepare(main());
     main().editor().Macro().Start();
     Action(main(), "GreenChangetoBlue101")->trigger();
-    EXPECT_EQ(main().editor().Macro().MacroActions[0], (lum::MacroAction{12, 4, 0, 0}));
+    EXPECT_EQ(main().editor().Macro().Actions()[0], (lum::MacroAction{12, 4, 0, 0}));
     const lum::Image before = Pattern(60, 40, 4);
     Prepare(main());
     Action(main(), "RotateLeftItem")->trigger();  // the top right corner comes to the top left
-    ASSERT_EQ(main().State().WorkImage.width(), 40);
-    EXPECT_EQ(std::memcmp(main().State().WorkImage.pixel(0, 0), before.pixel(59, 0), 3), 0);
-    EXPECT_EQ(std::memcmp(main().State().WorkImage.pixel(39, 59), before.pixel(0, 39), 3), 0);
+    ASSERT_EQ(main().State().picture.Work().width(), 40);
+    EXPECT_EQ(std::memcmp(main().State().picture.Work().pixel(0, 0), before.pixel(59, 0), 3), 0);
+    EXPECT_EQ(std::memcmp(main().State().picture.Work().pixel(39, 59), before.pixel(0, 39), 3), 0);
     Prepare(main());
     Action(main(), "MirrorVerticallyItem")->trigger();
-    for (int y : {0, 17, 39}) EXPECT_EQ(std::memcmp(main().State().WorkImage.pixel(5, y), before.pixel(5, 39 - y), 3), 0);
+    for (int y : {0, 17, 39})
+        EXPECT_EQ(std::memcmp(main().State().picture.Work().pixel(5, y), before.pixel(5, 39 - y), 3), 0);
     EXPECT_EQ(Action(main(), "RotateLeftItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
     EXPECT_EQ(Action(*compare, "RotateRightItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
 }
@@ -264,8 +268,8 @@ TEST_F(Menus, OptimizeAndCompareFromTheKeyboard) {
     QWidget* focus = main().View();
     QApplication::setActiveWindow(&main());
     QTest::keyClick(focus, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_TRUE(main().State().Optimized);
-    EXPECT_FALSE(main().State().Saved);
+    EXPECT_TRUE(main().State().file.Optimized());
+    EXPECT_FALSE(main().editor().Saved());
     QTest::keyClick(focus, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(opened, 1);
     // Shown in the menus with their keys.
@@ -315,11 +319,11 @@ TEST_F(Menus, FileOpenSaveAsAndExitInBothWindows) {
     prompts.answers = {false};
     Action(w, "Enregistrersous1")->trigger();
     EXPECT_EQ(prompts.questions.back().rfind("Save or Replace?", 0), 0u);
-    EXPECT_FALSE(w.State().Saved);
+    EXPECT_FALSE(w.editor().Saved());
     const QString copy = dir.filePath("c-turned.bmp");
     prompts.savePaths = {copy.toStdString()};
     Action(w, "Enregistrersous1")->trigger();
-    EXPECT_TRUE(w.State().Saved);
+    EXPECT_TRUE(w.editor().Saved());
     EXPECT_EQ(lum::LoadPicture(copy.toStdString()).format, lum::FileFormat::Bmp);  // saved by its name
 
     // In the compare window Open closes the window (with its question), then the main window

@@ -24,7 +24,7 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
     Pump();
     w.OpenPhotoFile(WriteJpeg(dir.filePath("big.jpg"), 4000, 3000));
     ASSERT_TRUE(LoadSettled(w));
-    const lum::Image loaded = w.State().WorkImage;
+    const lum::Image loaded = w.State().picture.Work();
 
     // What the event loop meets while a command's job runs: the view frozen, the commands greyed
     // (a Ctrl+Z does nothing), a close put off.
@@ -54,14 +54,14 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
     EXPECT_EQ(greyed, ticks);
     EXPECT_FALSE(w.View()->Frozen());
     EXPECT_TRUE(Action(w, "OptimizeItem")->isEnabled());
-    EXPECT_EQ(w.State().WorkImage.width(), 3000);  // turned once, and not undone by the keys meanwhile
-    EXPECT_EQ(w.State().WorkImage.height(), 4000);
+    EXPECT_EQ(w.State().picture.Work().width(), 3000);  // turned once, and not undone by the keys meanwhile
+    EXPECT_EQ(w.State().picture.Work().height(), 4000);
 
     ticks = 0;
     w.Undo();
     ASSERT_TRUE(WorkSettled(w));
     EXPECT_GT(ticks, 0);
-    EXPECT_TRUE(w.State().WorkImage == loaded);
+    EXPECT_TRUE(w.State().picture.Work() == loaded);
 
     // Closed while Optimize runs: the window stays until the work is done, then asks about the
     // optimized photo and goes.
@@ -72,7 +72,7 @@ TEST(OffThreadWork, TheWindowTurnsMeanwhileAndWhatWaitedComesAfter) {
     ASSERT_TRUE(PumpUntil([&] { return !w.isVisible(); }, 20000));
     EXPECT_GT(ticks, 0);
     EXPECT_FALSE(closedMeanwhile);
-    EXPECT_TRUE(w.State().Optimized);
+    EXPECT_TRUE(w.State().file.Optimized());
     EXPECT_EQ(prompts.questions.size(), 1u);
 }
 
@@ -83,11 +83,11 @@ TEST(OffThreadWork, MemoryRunningOutInABandLeavesThePhotoAsItWas) {
     lum::RecordingPrompts prompts;
     MainWindow w(&prompts);
     w.show();
-    w.State().MemoryImage = Pattern(2000, 1500, 4);  // big enough for a job
+    w.State().picture.Baseline() = Pattern(2000, 1500, 4);  // big enough for a job
     w.editor().CommitMemoryImage();
-    const lum::Image before = w.State().WorkImage;
+    const lum::Image before = w.State().picture.Work();
     const lum::Operation starved = lum::Operation("starved", [](lum::Editor& e, const lum::OpArgs&) {
-                                       lum::Image& work = e.State().WorkImage;
+                                       lum::Image& work = e.State().picture.Work();
                                        lum::ParallelRows(work.height(), [&](int begin, int end) {
                                            for (int y = begin; y < end; ++y) std::fill_n(work.row(y), work.stride(), 0);
                                            if (end == work.height()) throw std::bad_alloc();
@@ -102,7 +102,7 @@ TEST(OffThreadWork, MemoryRunningOutInABandLeavesThePhotoAsItWas) {
     ASSERT_TRUE(WorkSettled(w));
     EXPECT_EQ(prompts.messages,
               std::vector<std::string>{"There is not enough memory for this. Close other programs or windows and try again."});
-    EXPECT_TRUE(w.State().WorkImage == before);
-    EXPECT_TRUE(w.State().Saved);
+    EXPECT_TRUE(w.State().picture.Work() == before);
+    EXPECT_TRUE(w.editor().Saved());
     EXPECT_FALSE(w.editor().history().CanUndo());
 }

@@ -84,7 +84,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
         ASSERT_EQ(prompts.questions, std::vector<std::string>{changedQuestion("photo.jpg")});
         EXPECT_EQ(prompts.choiceButtons.back(), kChangedButtons);
         EXPECT_EQ(BytesOf(photo), theirs);
-        EXPECT_FALSE(w->State().Saved);
+        EXPECT_FALSE(w->editor().Saved());
         EXPECT_EQ(w->windowTitle(), CaptionOf(photo, true));
         EXPECT_EQ(prompts.savePresets.back(), photo.toStdString());  // still the shown photo
     }
@@ -97,7 +97,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
     ASSERT_TRUE(QFileInfo(copy).isFile());
     EXPECT_EQ(BytesOf(photo), theirs);
     EXPECT_EQ(lum::LoadPicture(copy.toStdString()).image.width(), 48);
-    EXPECT_TRUE(w->State().Saved);
+    EXPECT_TRUE(w->editor().Saved());
     EXPECT_EQ(w->windowTitle(), CaptionOf(copy));
 
     // The copy is ours: saving over it again asks only the ordinary question.
@@ -108,7 +108,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
     saveButton()->click();
     EXPECT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0].rfind("Save or Replace?", 0), 0u) << prompts.questions[0];
-    EXPECT_TRUE(w->State().Saved);
+    EXPECT_TRUE(w->editor().Saved());
 
     // Written into by another program (the same file, longer, later): Replace writes over it.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -124,7 +124,7 @@ TEST_F(PhotoFileSafety, AFileChangedSinceItWasOpenedIsReplacedOnlyWhenAskedFor) 
     saveButton()->click();
     EXPECT_EQ(prompts.questions, std::vector<std::string>{changedQuestion("photo (2).jpg")});
     EXPECT_EQ(lum::LoadPicture(copy.toStdString()).image.width(), 48);
-    EXPECT_TRUE(w->State().Saved);
+    EXPECT_TRUE(w->editor().Saved());
 }
 
 TEST_F(PhotoFileSafety, TheMenuSaveOverTheOpenedFileAsksToo) {
@@ -137,14 +137,14 @@ TEST_F(PhotoFileSafety, TheMenuSaveOverTheOpenedFileAsksToo) {
     ASSERT_FALSE(prompts.questions.empty());
     EXPECT_EQ(prompts.questions.back(), changedQuestion("menu.jpg"));
     EXPECT_EQ(BytesOf(photo), theirs);
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_FALSE(w->editor().Saved());
 }
 
 TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     const QString photo = WriteJpeg(dir.filePath("shown.jpg"), 40, 30);
     w->OpenPhotoFile(photo);
     ASSERT_TRUE(LoadSettled(*w));
-    const lum::Image shown = w->State().WorkImage;
+    const lum::Image shown = w->State().picture.Work();
     // A photo's data under a header claiming 15000 x 15000 pixels.
     std::vector<uint8_t> bomb = BytesOf(photo);
     for (size_t i = 2; i + 9 < bomb.size(); ++i)
@@ -187,7 +187,7 @@ TEST_F(PhotoFileSafety, BombsPipesAndDevicesAreRefusedAndNothingChanges) {
     w->OpenPhotoFile(fifo);
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(prompts.messages[2], prompts.messages[1]);
-    EXPECT_EQ(w->State().WorkImage, shown);
+    EXPECT_EQ(w->State().picture.Work(), shown);
     EXPECT_EQ(w->windowTitle(), CaptionOf(photo));
     EXPECT_EQ(w->ShownPhoto(), photo);
 }
@@ -201,9 +201,9 @@ TEST_F(PhotoFileSafety, AFailedSaveLeavesTheCaptionOnTheShownPhoto) {
     prompts.savePaths = {taken.toStdString()};
     saveButton()->click();
     ASSERT_EQ(prompts.messages.size(), 1u);  // the error
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_FALSE(w->editor().Saved());
     EXPECT_EQ(w->windowTitle(), CaptionOf(photo, true));
-    EXPECT_EQ(w->State().CurrentFileName, photo.toStdString());
+    EXPECT_EQ(w->State().file.CurrentFileName(), photo.toStdString());
     // And the next save still proposes the shown photo.
     prompts.savePaths = {""};
     saveButton()->click();
@@ -216,10 +216,10 @@ TEST(PhotoSavingOwnWrites, AWriteFromTheOtherWindowIsNoOtherProgramsChange) {
     lum::RecordingPrompts prompts;
     OptionsDialog options;
     lum::Editor main(lum::EditorPolicy::MainWindow(), &prompts), compare(lum::EditorPolicy::CompareWindow(), &prompts);
-    main.State().WorkImage = lum::Image(30, 20);
-    compare.State().WorkImage = lum::Image(20, 30);
+    main.State().picture.Work() = lum::Image(30, 20);
+    compare.State().picture.Work() = lum::Image(20, 30);
     const QString photo = WriteJpeg(dir.filePath("photo.jpg"), 40, 30);
-    main.State().TookSource(photo.toStdString(), lum::IdentityOf(photo.toStdString()));
+    main.State().file.TookSource(photo.toStdString(), lum::IdentityOf(photo.toStdString()));
     lum::PhotoSaving mainSaving(main, prompts, options), compareSaving(compare, prompts, options);
 
     // The compare window writes over the photo the main window opened.

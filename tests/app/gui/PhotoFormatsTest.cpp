@@ -66,16 +66,16 @@ TEST(PhotoFormats, ListedOpenedShownAsDecodedAndSavedBesideAsJpeg) {
             w.OpenPhotoFile(p);
         }
         ASSERT_TRUE(LoadSettled(w));
-        EXPECT_TRUE(w.State().WorkImage == Decoded(p));
-        EXPECT_EQ(w.State().CurrentFileName, p.toStdString());
+        EXPECT_TRUE(w.State().picture.Work() == Decoded(p));
+        EXPECT_EQ(w.State().file.CurrentFileName(), p.toStdString());
         EXPECT_TRUE(prompts.messages.empty());
     }
     // The phone's photo came upright and in sRGB.
     w.OpenPhotoFile(heic);
     ASSERT_TRUE(LoadSettled(w));
-    EXPECT_EQ(w.State().WorkImage.width(), 60);
+    EXPECT_EQ(w.State().picture.Work().width(), 60);
     std::vector<uint8_t> icc;
-    ASSERT_TRUE(lum::ProfileOfMetadata(w.State().CurrentMetadata, icc));
+    ASSERT_TRUE(lum::ProfileOfMetadata(w.State().file.Metadata(), icc));
     EXPECT_TRUE(icc.empty());
 
     // Dropped: a PNG is taken like a JPEG, a text file is not.
@@ -99,7 +99,7 @@ TEST(PhotoFormats, ListedOpenedShownAsDecodedAndSavedBesideAsJpeg) {
     const lum::Image jpeg = Decoded(dir.filePath("IMG_0001.jpg"), &saved);
     EXPECT_EQ(jpeg.width(), 60);
     EXPECT_EQ(lum::ExifOrientation(saved), 1);
-    EXPECT_EQ(w.State().CurrentFileName, dir.filePath("IMG_0001.jpg").toStdString());
+    EXPECT_EQ(w.State().file.CurrentFileName(), dir.filePath("IMG_0001.jpg").toStdString());
 }
 
 TEST(PhotoFormats, AHeicsThumbnailIsThePreviewWhileItDecodes) {

@@ -52,13 +52,13 @@ TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
     w->OpenPhotoFile(path);
     ASSERT_TRUE(LoadSettled(*w));
     const lum::EditState& st = w->State();
-    EXPECT_EQ(st.MemoryImage.width(), 640);
-    EXPECT_EQ(st.WorkImage.height(), 480);
-    EXPECT_TRUE(st.PhotoLoaded);
-    EXPECT_TRUE(st.Saved);
-    EXPECT_FALSE(st.Optimized);
-    EXPECT_EQ(st.CurrentFileName, path.toStdString());
-    EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
+    EXPECT_EQ(st.picture.Baseline().width(), 640);
+    EXPECT_EQ(st.picture.Work().height(), 480);
+    EXPECT_TRUE(st.file.Loaded());
+    EXPECT_TRUE(w->editor().Saved());
+    EXPECT_FALSE(st.file.Optimized());
+    EXPECT_EQ(st.file.CurrentFileName(), path.toStdString());
+    EXPECT_EQ(st.file.SaveFolder(), dir.path().toStdString());
     EXPECT_EQ(w->windowTitle(), CaptionOf(path));
 
     const QStringList lines = memoLines();
@@ -71,8 +71,8 @@ TEST_F(PhotoLoading, FillsMemoInfoAndCaption) {
     EXPECT_TRUE(lines[2].contains(QLocale().toString(stamp.date(), QLocale::ShortFormat)));
     EXPECT_EQ(w->FileInfoText(), lines[0] + "#" + lines[1] + "#" + lines[2] + "#");
     // The photo became the baseline.
-    EXPECT_EQ(st.WorkImage, st.MemoryImage);
-    EXPECT_TRUE(st.SourceImage.empty());  // made by the first operation
+    EXPECT_EQ(st.picture.Work(), st.picture.Baseline());
+    EXPECT_TRUE(st.picture.SourceCopy().empty());  // made by the first operation
     EXPECT_EQ(w->OriginalThumbnail().size(), QSize(267, 200));
 }
 
@@ -103,10 +103,10 @@ TEST_F(PhotoLoading, ADecodeErrorChangesNothingShown) {
     const QString good = WriteJpeg(dir.filePath("good.jpg"), 120, 80);
     w->OpenPhotoFile(good);
     ASSERT_TRUE(LoadSettled(*w));
-    const lum::Image before = w->State().WorkImage;
+    const lum::Image before = w->State().picture.Work();
     const QStringList memoBefore = memoLines();
     const QString captionBefore = w->windowTitle();
-    const int zoomBefore = w->State().ZoomIndex;
+    const int zoomBefore = w->State().zoom.Slot();
 
     const QString bad = dir.filePath("bad.jpg");
     QFile f(bad);
@@ -117,11 +117,11 @@ TEST_F(PhotoLoading, ADecodeErrorChangesNothingShown) {
 
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].rfind("JPEG error #", 0), 0u) << prompts.messages[0];
-    EXPECT_EQ(w->State().WorkImage, before);
-    EXPECT_EQ(w->State().MemoryImage, before);
+    EXPECT_EQ(w->State().picture.Work(), before);
+    EXPECT_EQ(w->State().picture.Baseline(), before);
     EXPECT_EQ(memoLines(), memoBefore);
     EXPECT_EQ(w->windowTitle(), captionBefore);
-    EXPECT_EQ(w->State().ZoomIndex, zoomBefore);
+    EXPECT_EQ(w->State().zoom.Slot(), zoomBefore);
 }
 
 TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
@@ -131,22 +131,22 @@ TEST_F(PhotoLoading, SwitchingAfterOptimizeAsksToReplace) {
     ASSERT_TRUE(LoadSettled(*w));
     EXPECT_TRUE(prompts.questions.empty());
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
-    EXPECT_TRUE(w->State().Optimized);
+    EXPECT_TRUE(w->State().file.Optimized());
     prompts.messages.clear();
 
     prompts.answers = {false};
     drop(b);
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0], "Unsaved Changes: Save the optimized photo a.jpg before opening b.jpg?");
-    EXPECT_EQ(w->State().MemoryImage.width(), 60);
-    EXPECT_TRUE(w->State().Saved);
-    EXPECT_FALSE(w->State().Optimized);
+    EXPECT_EQ(w->State().picture.Baseline().width(), 60);
+    EXPECT_TRUE(w->editor().Saved());
+    EXPECT_FALSE(w->State().file.Optimized());
     EXPECT_TRUE(prompts.messages.empty());
 
     // Not optimized: no question.
     drop(a);
     EXPECT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(w->State().MemoryImage.width(), 90);
+    EXPECT_EQ(w->State().picture.Baseline().width(), 90);
 }
 
 TEST_F(PhotoLoading, ACancelledSaveBeforeAFailedSwitchKeepsThePhotoUnsaved) {
@@ -154,8 +154,8 @@ TEST_F(PhotoLoading, ACancelledSaveBeforeAFailedSwitchKeepsThePhotoUnsaved) {
     w->OpenPhotoFile(good);
     ASSERT_TRUE(LoadSettled(*w));
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
-    const lum::Image optimized = w->State().WorkImage;
-    ASSERT_FALSE(w->State().Saved);
+    const lum::Image optimized = w->State().picture.Work();
+    ASSERT_FALSE(w->editor().Saved());
 
     const QString bad = dir.filePath("bad.jpg");
     QFile f(bad);
@@ -166,8 +166,8 @@ TEST_F(PhotoLoading, ACancelledSaveBeforeAFailedSwitchKeepsThePhotoUnsaved) {
     prompts.savePaths = {""};  // ... but the save dialog is cancelled
     drop(bad);
 
-    EXPECT_EQ(w->State().WorkImage, optimized);
-    EXPECT_FALSE(w->State().Saved);  // so closing still asks about the optimized photo
+    EXPECT_EQ(w->State().picture.Work(), optimized);
+    EXPECT_FALSE(w->editor().Saved());  // so closing still asks about the optimized photo
     EXPECT_TRUE(QFileInfo(good).exists());
 }
 
@@ -194,17 +194,17 @@ TEST_F(PhotoLoading, OnlyPhotoFilesAreAcceptedAsDrops) {
 TEST_F(PhotoLoading, LoadingResetsSelectionToolAndMacroRecording) {
     const QString a = WriteJpeg(dir.filePath("a.jpg"), 40, 30);
     lum::EditState& st = w->State();
-    st.SelectionActive = 1;
-    st.ToolMode = 5;
-    st.ZoomIndex = 3;
+    st.selection.Set(lum::SelectionKind::FreeShape, lum::Rect{0, 0, 1, 1}, {}, lum::Mask(1, 1, 1));
+    st.tools.SetMode(lum::ToolMode::MovingSelection);
+    st.zoom.SetSlot(3);
     Action(*w, "Initmacro")->trigger();
-    EXPECT_EQ(w->editor().Macro().MacroState, 1);
+    EXPECT_EQ(w->editor().Macro().State(), lum::MacroState::Started);
     w->OpenPhotoFile(a);
     ASSERT_TRUE(LoadSettled(*w));
-    EXPECT_EQ(st.SelectionActive, 0);
-    EXPECT_EQ(st.ToolMode, 0);
-    EXPECT_EQ(w->editor().Macro().MacroState, 3);
-    EXPECT_EQ(st.ZoomIndex, 7);  // small photo: 100 %
+    EXPECT_EQ(st.selection.Kind(), lum::SelectionKind::None);
+    EXPECT_EQ(st.tools.Mode(), lum::ToolMode::None);
+    EXPECT_EQ(w->editor().Macro().State(), lum::MacroState::Closed);
+    EXPECT_EQ(st.zoom.Slot(), 7);  // small photo: 100 %
     EXPECT_EQ(w->View()->Canvas()->size(), QSize(40, 30));
 }
 
@@ -230,9 +230,9 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
                                        "Saving it keeps the picture as shown.\n\nThe decoder said: Premature end of "
                                        "JPEG file; Corrupt JPEG data: premature end of data segment");
     EXPECT_EQ(w->ShownPhoto(), cut);
-    EXPECT_EQ(w->State().WorkImage.width(), 320);
+    EXPECT_EQ(w->State().picture.Work().width(), 320);
     EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
-    const lum::Image shown = w->State().WorkImage;
+    const lum::Image shown = w->State().picture.Work();
 
     // A JPEG the decoder rejects: its number, the file and its words; nothing changes.
     const QString junk = dir.filePath("junk.jpg");
@@ -249,7 +249,7 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     ASSERT_NE(in, std::string::npos) << m;
     EXPECT_GT(m.size(), in + junk.size() + 6) << "the library's words follow: " << m;
     EXPECT_EQ(w->ShownPhoto(), cut);
-    EXPECT_EQ(w->State().WorkImage, shown);
+    EXPECT_EQ(w->State().picture.Work(), shown);
     EXPECT_EQ(w->windowTitle(), CaptionOf(cut));
 
     // Something that is no picture of any format read, under a photo's name: the file, then why.
@@ -268,8 +268,8 @@ TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
     const QString small = WriteJpeg(dir.filePath("small.jpg"), 640, 480);
     w->OpenPhotoFile(small);
     ASSERT_TRUE(LoadSettled(*w));
-    w->State().WorkImage.fill(1, 2, 3);  // tells the shown photo from a reload
-    const lum::Image marked = w->State().WorkImage;
+    w->State().picture.Work().fill(1, 2, 3);  // tells the shown photo from a reload
+    const lum::Image marked = w->State().picture.Work();
 
     // Runs while the big photo decodes, as the list's delayed keyboard opening would.
     bool ran = false, hourglass = false, untouched = false;
@@ -277,7 +277,7 @@ TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
     QTimer::singleShot(0, w.get(), [&] {
         ran = true;
         hourglass = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        untouched = w->State().CurrentFileName == small.toStdString() && w->State().WorkImage == marked;
+        untouched = w->State().file.CurrentFileName() == small.toStdString() && w->State().picture.Work() == marked;
         newer = w->SwitchToPhoto(small);
     });
     EXPECT_TRUE(w->SwitchToPhoto(big));  // started, then superseded
@@ -287,15 +287,15 @@ TEST_F(PhotoLoading, TheWindowTurnsWhileAPhotoDecodesAndANewerPhotoTakesOver) {
     EXPECT_TRUE(untouched);  // nothing of the big photo before it was decoded
     EXPECT_TRUE(newer);
     const lum::EditState& st = w->State();
-    EXPECT_EQ(st.CurrentFileName, small.toStdString());
-    EXPECT_EQ(st.WorkImage.width(), 640);
-    EXPECT_EQ(st.MemoryImage, st.WorkImage);
-    EXPECT_NE(st.WorkImage, marked);  // reloaded
+    EXPECT_EQ(st.file.CurrentFileName(), small.toStdString());
+    EXPECT_EQ(st.picture.Work().width(), 640);
+    EXPECT_EQ(st.picture.Baseline(), st.picture.Work());
+    EXPECT_NE(st.picture.Work(), marked);  // reloaded
     EXPECT_EQ(w->windowTitle(), CaptionOf(small));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(prompts.messages.empty());
     // The big photo was dropped, not delivered late.
     Pump(100);
-    EXPECT_EQ(st.CurrentFileName, small.toStdString());
-    EXPECT_EQ(st.WorkImage.width(), 640);
+    EXPECT_EQ(st.file.CurrentFileName(), small.toStdString());
+    EXPECT_EQ(st.picture.Work().width(), 640);
 }

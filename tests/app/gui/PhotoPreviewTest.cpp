@@ -62,7 +62,7 @@ protected:
         big = WriteSolidJpeg(dir.filePath("red.jpg"), 3200, 2400, qRgb(220, 30, 30));
         ASSERT_TRUE(w->SwitchToPhoto(shown));
         ASSERT_TRUE(LoadSettled(*w));
-        w->State().WorkImage.fill(1, 2, 3);  // tells the photo on screen from a reload
+        w->State().picture.Work().fill(1, 2, 3);  // tells the photo on screen from a reload
         w->editor().Redraw();
         Pump();
     }
@@ -78,13 +78,13 @@ protected:
     };
     Snapshot snapshot() const {
         const lum::EditState& st = w->State();
-        return {st.WorkImage, st.MemoryImage, st.SourceImage, st.CurrentFileName, st.ZoomIndex, st.Zoom(),
-                w->findChild<QPlainTextEdit*>("PhotoFileNameMemo")->toPlainText(), w->windowTitle(),
-                w->View()->Canvas()->size(), w->View()->Canvas()->grab().toImage()};
+        return {st.picture.Work(), st.picture.Baseline(), st.picture.SourceCopy(), st.file.CurrentFileName(),
+                st.zoom.Slot(), st.zoom.Zoom(), w->findChild<QPlainTextEdit*>("PhotoFileNameMemo")->toPlainText(),
+                w->windowTitle(), w->View()->Canvas()->size(), w->View()->Canvas()->grab().toImage()};
     }
     // The paint box size the big photo will be shown at: the commit's fit.
     QSize bigOnScreen() const {
-        const int z = lum::EditState::FitPercent(3200, 2400, w->View()->OuterWidth(), w->View()->OuterHeight());
+        const int z = lum::ZoomState::FitPercent(3200, 2400, w->View()->OuterWidth(), w->View()->OuterHeight());
         return QSize(3200 * z / 100, 2400 * z / 100);
     }
     // Runs `look` once the preview is on screen (while the load waits), then lets the decode go.
@@ -134,7 +134,7 @@ TEST_F(PhotoPreview, IsPaintedAtTheFitWhileTheStateWaitsThenTheExactPhotoTakesIt
     EXPECT_FALSE(w->View()->ShowsPreview());
     EXPECT_EQ(after.box, during.box);
     EXPECT_EQ(after.file, big.toStdString());
-    EXPECT_EQ(w->State().WorkImage.width(), 3200);
+    EXPECT_EQ(w->State().picture.Work().width(), 3200);
     EXPECT_EQ(after.zoomIndex, 0);
     EXPECT_EQ(after.zoom * 3200 / 100, during.box.width());
     EXPECT_TRUE(Near(after.painted.pixel(after.box.width() / 2, after.box.height() / 2), qRgb(220, 30, 30)));
@@ -187,8 +187,8 @@ TEST_F(PhotoPreview, AClickOnAnotherPhotoCancelsTheLoadOthersAreDroppedNoSecondQ
     };
     // Edited: leaving it asks once, answered "No".
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
-    ASSERT_TRUE(w->State().Optimized);
-    const lum::Image edited = w->State().WorkImage;
+    ASSERT_TRUE(w->State().file.Optimized());
+    const lum::Image edited = w->State().picture.Work();
     prompts.answers = {false, false};
 
     held.hold = true;  // the big photo would never finish by itself
@@ -202,24 +202,24 @@ TEST_F(PhotoPreview, AClickOnAnotherPhotoCancelsTheLoadOthersAreDroppedNoSecondQ
         // A button meant for the photo on screen does nothing while another loads.
         auto* optimize = w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton");
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, optimize->mapTo(w.get(), optimize->rect().center()));
-        optimizeDropped = w->State().WorkImage == edited;
+        optimizeDropped = w->State().picture.Work() == edited;
         click(other);
         redirected = true;
     });
     click(big);
-    ASSERT_TRUE(PumpUntil([&] { return w->State().CurrentFileName == other.toStdString(); }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return w->State().file.CurrentFileName() == other.toStdString(); }, 10000));
     EXPECT_TRUE(redirected);
     EXPECT_TRUE(optimizeDropped);
     EXPECT_EQ(prompts.questions.size(), 1u);  // for the edited photo, not again for the second click
-    EXPECT_EQ(w->State().WorkImage.width(), 640);
-    EXPECT_FALSE(w->State().Optimized);
+    EXPECT_EQ(w->State().picture.Work().width(), 640);
+    EXPECT_FALSE(w->State().file.Optimized());
     EXPECT_FALSE(w->View()->ShowsPreview());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     // The cancelled photo never arrives.
     held.release = true;
     Pump(300);
-    EXPECT_EQ(w->State().CurrentFileName, other.toStdString());
-    EXPECT_EQ(w->State().WorkImage.width(), 640);
+    EXPECT_EQ(w->State().file.CurrentFileName(), other.toStdString());
+    EXPECT_EQ(w->State().picture.Work().width(), 640);
     EXPECT_EQ(w->ShownPhoto(), other);
     EXPECT_TRUE(prompts.messages.empty());
 }
@@ -227,7 +227,7 @@ TEST_F(PhotoPreview, AClickOnAnotherPhotoCancelsTheLoadOthersAreDroppedNoSecondQ
 TEST_F(PhotoPreview, ClosingOrDestroyingTheWindowDuringALoadDropsItCleanly) {
     // Edited, so closing asks; the question is about the photo on screen.
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
-    const lum::Image edited = w->State().WorkImage;
+    const lum::Image edited = w->State().picture.Work();
     held.hold = true;
     // Leaving the photo: No; closing: the question left with Escape, the window stays.
     using Answer = lum::Prompts::Answer;
@@ -239,7 +239,7 @@ TEST_F(PhotoPreview, ClosingOrDestroyingTheWindowDuringALoadDropsItCleanly) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     held.release = true;
     Pump(300);
-    EXPECT_EQ(w->State().WorkImage, edited);  // the cancelled photo never arrives
+    EXPECT_EQ(w->State().picture.Work(), edited);  // the cancelled photo never arrives
     EXPECT_EQ(w->ShownPhoto(), shown);
 
     // Closed at once while a photo loads, by File > Exit's key: the questions are about the

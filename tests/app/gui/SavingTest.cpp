@@ -101,8 +101,8 @@ protected:
     void SetUp() override {
         App();
         ASSERT_TRUE(dir.isValid());
-        st.WorkImage = Pattern(40, 30);
-        st.CurrentFolder = dir.path().toStdString();
+        st.picture.Work() = Pattern(40, 30);
+        st.file.SetCurrentFolder(dir.path().toStdString());
     }
     std::string file(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
     std::vector<uint8_t> jpegOf(int quality, bool progressive, const lum::PictureMetadata* meta = nullptr) const {
@@ -110,7 +110,7 @@ protected:
         o.quality = quality;
         o.progressive = progressive;
         o.metadata = meta;
-        return lum::EncodeJpeg(st.WorkImage, o);
+        return lum::EncodeJpeg(st.picture.Work(), o);
     }
 
     struct AppFirst {
@@ -130,9 +130,9 @@ protected:
 // ---- Save / Save as
 
 TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
-    st.Saved = false;
-    st.NewImagePending = true;
-    editor.Macro().MacroState = 1;  // recording
+    editor.MarkUnsaved();
+    st.file.SetNewPicturePending(true);
+    editor.Macro().Start();  // recording
     chooser.index = 2;
     const std::string out = file("new.jpg");
     prompts.savePaths = {out};
@@ -140,11 +140,11 @@ TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
     EXPECT_TRUE(saving.SaveWithDialog());
     EXPECT_EQ(bytesOf(QString::fromStdString(out)), jpegOf(90, false));
     EXPECT_TRUE(prompts.questions.empty());
-    EXPECT_TRUE(st.Saved);
-    EXPECT_FALSE(st.NewImagePending);
-    EXPECT_EQ(st.CurrentFileName, out);
-    EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
-    EXPECT_EQ(editor.Macro().MacroState, 3);
+    EXPECT_TRUE(editor.Saved());
+    EXPECT_FALSE(st.file.NewPicturePending());
+    EXPECT_EQ(st.file.CurrentFileName(), out);
+    EXPECT_EQ(st.file.SaveFolder(), dir.path().toStdString());
+    EXPECT_EQ(editor.Macro().State(), lum::MacroState::Closed);
     EXPECT_EQ(chooser.refreshes, std::vector<int>({2}));
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"new.jpg"}));
@@ -165,8 +165,8 @@ TEST_F(SavingFlow, DialogGetsTheJpegFilterAndTheProposedName) {
     prompts.savePaths = {""};
     saving.SaveWithDialog();
     ASSERT_EQ(prompts.dialogs.size(), 1u);
-    EXPECT_EQ(prompts.dialogs[0].folder, st.CurrentFolder);
-    EXPECT_EQ(prompts.dialogs[0].proposed, st.CurrentFolder + "/");
+    EXPECT_EQ(prompts.dialogs[0].folder, st.file.CurrentFolder());
+    EXPECT_EQ(prompts.dialogs[0].proposed, st.file.CurrentFolder() + "/");
     EXPECT_EQ(lum::QtPrompts::QtFilter(prompts.dialogs[0].filter), QStringLiteral("JPEG photos (*.jpg *.jpeg)"));
     EXPECT_EQ(lum::QtPrompts::DefaultSuffix(prompts.dialogs[0].filter), QStringLiteral("jpg"));
     // The compare window's: JPEG photos first, then bitmaps, each with its extension.
@@ -176,33 +176,34 @@ TEST_F(SavingFlow, DialogGetsTheJpegFilterAndTheProposedName) {
     EXPECT_EQ(lum::QtPrompts::DefaultSuffix("Bitmaps (*.bmp)"), QStringLiteral("bmp"));
 
     // The shown photo's own name and folder, wherever the last save went.
-    st.SaveFolder = dir.filePath("out").toStdString();
-    st.CurrentFileName = st.PhotoFile = "/elsewhere/photo.jpg";
+    st.file.SetSaveFolder(dir.filePath("out").toStdString());
+    st.file.SetCurrentFileName("/elsewhere/photo.jpg");
+    st.file.SetPhotoFile("/elsewhere/photo.jpg", false);
     saving.SaveWithDialog();
     EXPECT_EQ(prompts.dialogs[1].proposed, "/elsewhere/photo.jpg");
-    EXPECT_EQ(prompts.dialogs[1].folder, st.SaveFolder);
+    EXPECT_EQ(prompts.dialogs[1].folder, st.file.SaveFolder());
 
     // A made or pasted picture, or a name another picture left behind (a mix's): only the
     // folder, so Enter never lands on another photo.
-    st.PhotoFile.clear();
+    st.file.SetPhotoFile(std::string(), st.file.PhotoDamaged());
     saving.SaveWithDialog();
-    EXPECT_EQ(prompts.dialogs[2].proposed, st.SaveFolder + "/");
-    st.CurrentFileName.clear();
+    EXPECT_EQ(prompts.dialogs[2].proposed, st.file.SaveFolder() + "/");
+    st.file.SetCurrentFileName(std::string());
     saving.SaveWithDialog();
-    EXPECT_EQ(prompts.dialogs[3].proposed, st.SaveFolder + "/");
+    EXPECT_EQ(prompts.dialogs[3].proposed, st.file.SaveFolder() + "/");
 }
 
 TEST_F(SavingFlow, CancelWritesNothingAndKeepsThePhotoUnsaved) {
-    st.Saved = false;
-    st.NewImagePending = true;
-    st.SaveFolder = "/kept";
-    st.CurrentFileName = "/kept/photo.jpg";
+    editor.MarkUnsaved();
+    st.file.SetNewPicturePending(true);
+    st.file.SetSaveFolder("/kept");
+    st.file.SetCurrentFileName("/kept/photo.jpg");
     prompts.savePaths = {""};
     EXPECT_FALSE(saving.SaveWithDialog());
-    EXPECT_FALSE(st.Saved);
-    EXPECT_TRUE(st.NewImagePending);
-    EXPECT_EQ(st.SaveFolder, "/kept");
-    EXPECT_EQ(st.CurrentFileName, "/kept/photo.jpg");
+    EXPECT_FALSE(editor.Saved());
+    EXPECT_TRUE(st.file.NewPicturePending());
+    EXPECT_EQ(st.file.SaveFolder(), "/kept");
+    EXPECT_EQ(st.file.CurrentFileName(), "/kept/photo.jpg");
     EXPECT_TRUE(chooser.refreshes.empty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
@@ -211,7 +212,7 @@ TEST_F(SavingFlow, ExistingFileIsReplacedOnlyOnYes) {
     const QString existing = dir.filePath("photo.jpg");
     const std::vector<uint8_t> original = {0xFF, 0xD8, 0xFF, 0xD9, 1, 2, 3};
     writeBytes(existing, original);
-    st.Saved = false;
+    editor.MarkUnsaved();
 
     // No: the file stays, the name is taken over, the photo stays unsaved.
     prompts.savePaths = {existing.toStdString()};
@@ -219,9 +220,9 @@ TEST_F(SavingFlow, ExistingFileIsReplacedOnlyOnYes) {
     EXPECT_FALSE(saving.SaveWithDialog());
     ASSERT_EQ(prompts.questions, std::vector<std::string>({kReplaceQuestion}));
     EXPECT_EQ(bytesOf(existing), original);
-    EXPECT_FALSE(st.Saved);
-    EXPECT_EQ(st.CurrentFileName, existing.toStdString());
-    EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
+    EXPECT_FALSE(editor.Saved());
+    EXPECT_EQ(st.file.CurrentFileName(), existing.toStdString());
+    EXPECT_EQ(st.file.SaveFolder(), dir.path().toStdString());
 
     // Yes: replaced.
     prompts.savePaths = {existing.toStdString()};
@@ -229,7 +230,7 @@ TEST_F(SavingFlow, ExistingFileIsReplacedOnlyOnYes) {
     EXPECT_TRUE(saving.SaveWithDialog());
     EXPECT_EQ(prompts.questions.size(), 2u);
     EXPECT_EQ(bytesOf(existing), jpegOf(90, false));
-    EXPECT_TRUE(st.Saved);
+    EXPECT_TRUE(editor.Saved());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.jpg"}));
 }
 
@@ -237,14 +238,14 @@ TEST_F(SavingFlow, AFailingEncoderLeavesTheOriginalAndIsReported) {
     const QString existing = dir.filePath("photo.jpg");
     const std::vector<uint8_t> original = jpegOf(80, false);
     writeBytes(existing, original);
-    st.WorkImage = lum::Image();  // nothing the encoder can write
-    st.Saved = false;
+    st.picture.Work() = lum::Image();  // nothing the encoder can write
+    editor.MarkUnsaved();
     prompts.savePaths = {existing.toStdString()};
     prompts.answers = {true};
     EXPECT_FALSE(saving.SaveWithDialog());
     EXPECT_EQ(prompts.errors.size(), 1u);
     EXPECT_EQ(bytesOf(existing), original);
-    EXPECT_FALSE(st.Saved);
+    EXPECT_FALSE(editor.Saved());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.jpg"}));
 }
 
@@ -256,7 +257,7 @@ TEST_F(SavingFlow, AnUnwritableFolderLeavesTheOriginalAndIsReported) {
     const std::vector<uint8_t> original = jpegOf(80, false);
     writeBytes(existing, original);
     QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
-    st.Saved = false;
+    editor.MarkUnsaved();
 
     prompts.savePaths = {existing.toStdString(), (sub + "/other.jpg").toStdString()};
     prompts.answers = {true};
@@ -265,14 +266,14 @@ TEST_F(SavingFlow, AnUnwritableFolderLeavesTheOriginalAndIsReported) {
     QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(prompts.errors.size(), 2u);
     EXPECT_EQ(bytesOf(existing), original);
-    EXPECT_FALSE(st.Saved);
+    EXPECT_FALSE(editor.Saved());
     EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.jpg"}));
 }
 
 // ---- menu save
 
 TEST_F(SavingFlow, MenuSaveChoosesBmpByExtensionOnly) {
-    st.Saved = false;
+    editor.MarkUnsaved();
     for (const char* name : {"a.bmp", "b.BMP", "c.jpeg", "d", "e.bmp.jpg"}) {
         prompts.savePaths = {file(name)};
         ASSERT_TRUE(saving.SaveFromMenu()) << name;
@@ -281,32 +282,32 @@ TEST_F(SavingFlow, MenuSaveChoosesBmpByExtensionOnly) {
         EXPECT_EQ(lum::SniffFormat(bytes.data(), bytes.size()), bmp ? lum::FileFormat::Bmp : lum::FileFormat::Jpeg)
             << name;
         if (bmp) {
-            EXPECT_EQ(lum::DecodeBmp(bytes.data(), bytes.size()), st.WorkImage) << name;
+            EXPECT_EQ(lum::DecodeBmp(bytes.data(), bytes.size()), st.picture.Work()) << name;
         }
-        EXPECT_EQ(st.CurrentFileName, file(name));
+        EXPECT_EQ(st.file.CurrentFileName(), file(name));
     }
-    EXPECT_TRUE(st.Saved);  // what is on screen is in a file now
-    EXPECT_EQ(st.PhotoFile, file("e.bmp.jpg"));  // and the next save proposes that file
+    EXPECT_TRUE(editor.Saved());  // what is on screen is in a file now
+    EXPECT_EQ(st.file.PhotoFile(), file("e.bmp.jpg"));  // and the next save proposes that file
     EXPECT_TRUE(prompts.questions.empty());  // new files: nothing to ask
 }
 
 TEST_F(SavingFlow, MenuSaveAsksBeforeReplacingAndNoOrEscapeWritesNothing) {
     const QString existing = dir.filePath("photo.jpg");
     writeBytes(existing, {1, 2, 3});
-    st.Saved = false;
+    editor.MarkUnsaved();
     for (bool escape : {false, true}) {
         prompts.savePaths = {existing.toStdString()};
         prompts.answers = escape ? std::vector<bool>{} : std::vector<bool>{false};
         EXPECT_FALSE(saving.SaveFromMenu());
         EXPECT_EQ(bytesOf(existing), std::vector<uint8_t>({1, 2, 3}));
-        EXPECT_FALSE(st.Saved);
+        EXPECT_FALSE(editor.Saved());
     }
     EXPECT_EQ(prompts.questions, std::vector<std::string>(2, kReplaceQuestion));
     prompts.savePaths = {existing.toStdString()};
     prompts.answers = {true};
     EXPECT_TRUE(saving.SaveFromMenu());
     EXPECT_EQ(bytesOf(existing), jpegOf(90, false));
-    EXPECT_TRUE(st.Saved);
+    EXPECT_TRUE(editor.Saved());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.jpg"}));
 }
 
@@ -315,8 +316,8 @@ TEST_F(SavingFlow, ReplacingTheDamagedOriginalSaysSoAndProposesNo) {
     const QString other = dir.filePath("other.jpg");
     writeBytes(damaged, {1, 2, 3});
     writeBytes(other, {4, 5, 6});
-    st.CurrentFileName = st.PhotoFile = damaged.toStdString();
-    st.PhotoDamaged = true;
+    st.file.SetCurrentFileName(damaged.toStdString());
+    st.file.SetPhotoFile(damaged.toStdString(), true);
     // Both saves: the damage question with No as the default; Escape or No writes nothing.
     for (int flow = 0; flow < 2; ++flow) {
         prompts.savePaths = {damaged.toStdString()};
@@ -334,27 +335,26 @@ TEST_F(SavingFlow, ReplacingTheDamagedOriginalSaysSoAndProposesNo) {
     EXPECT_EQ(prompts.questions.back(), kReplaceQuestion);
     EXPECT_EQ(prompts.choiceButtons.size(), 2u);
     // Yes over the damaged original: written, and no longer damaged.
-    st.PhotoFile = damaged.toStdString();
-    st.PhotoDamaged = true;
+    st.file.SetPhotoFile(damaged.toStdString(), true);
     prompts.savePaths = {damaged.toStdString()};
     prompts.choiceAnswers = {0};
     EXPECT_TRUE(saving.SaveWithDialog());
     EXPECT_EQ(bytesOf(damaged), jpegOf(90, false));
-    EXPECT_FALSE(st.PhotoDamaged);
+    EXPECT_FALSE(st.file.PhotoDamaged());
 }
 
 TEST_F(SavingFlow, MenuSaveFailureKeepsTheFileAndTheName) {
     const QString existing = dir.filePath("photo.bmp");
-    const std::vector<uint8_t> original = lum::EncodeBmp(st.WorkImage);
+    const std::vector<uint8_t> original = lum::EncodeBmp(st.picture.Work());
     writeBytes(existing, original);
-    st.WorkImage = lum::Image();
-    st.CurrentFileName = "/before.jpg";
+    st.picture.Work() = lum::Image();
+    st.file.SetCurrentFileName("/before.jpg");
     prompts.savePaths = {existing.toStdString()};
     prompts.answers = {true};
     EXPECT_FALSE(saving.SaveFromMenu());
     EXPECT_EQ(prompts.errors.size(), 1u);
     EXPECT_EQ(bytesOf(existing), original);
-    EXPECT_EQ(st.CurrentFileName, "/before.jpg");
+    EXPECT_EQ(st.file.CurrentFileName(), "/before.jpg");
     EXPECT_TRUE(chooser.refreshes.empty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"photo.bmp"}));
 }
@@ -364,14 +364,14 @@ TEST_F(SavingFlow, MenuSaveIsSilentForTheChoosersCurrentFile) {
     writeBytes(QString::fromStdString(photo), {1, 2, 3});
     chooser.selected = photo;
     chooser.index = 4;
-    st.CurrentFileName = photo;
-    st.SaveFolder = "/somewhere/else";
+    st.file.SetCurrentFileName(photo);
+    st.file.SetSaveFolder("/somewhere/else");
     prompts.answers = {true};
     EXPECT_TRUE(saving.SaveFromMenu());
     EXPECT_TRUE(prompts.dialogs.empty());
     EXPECT_EQ(prompts.questions, std::vector<std::string>{kReplaceQuestion});  // replacing still asks
     EXPECT_EQ(bytesOf(QString::fromStdString(photo)), jpegOf(90, false));
-    EXPECT_EQ(st.SaveFolder, dir.path().toStdString());
+    EXPECT_EQ(st.file.SaveFolder(), dir.path().toStdString());
     EXPECT_EQ(chooser.refreshes, std::vector<int>({4}));
 }
 
@@ -380,23 +380,23 @@ TEST_F(SavingFlow, MenuSaveAsksWhenTheChoiceIsNotTheCurrentPhoto) {
     chooser.selected = photo;
 
     // A new image is pending: the dialog proposes its folder, never the chooser's file.
-    st.CurrentFileName = photo;
-    st.NewImagePending = true;
+    st.file.SetCurrentFileName(photo);
+    st.file.SetNewPicturePending(true);
     prompts.savePaths = {""};
     EXPECT_FALSE(saving.SaveFromMenu());
     ASSERT_EQ(prompts.dialogs.size(), 1u);
-    EXPECT_EQ(prompts.dialogs[0].proposed, st.CurrentFolder + "/");
-    EXPECT_TRUE(st.NewImagePending);
+    EXPECT_EQ(prompts.dialogs[0].proposed, st.file.CurrentFolder() + "/");
+    EXPECT_TRUE(st.file.NewPicturePending());
 
     // The names differ only in case: still not the same file.
-    st.NewImagePending = false;
-    st.CurrentFileName = file("PHOTO.jpg");
+    st.file.SetNewPicturePending(false);
+    st.file.SetCurrentFileName(file("PHOTO.jpg"));
     EXPECT_FALSE(saving.SaveFromMenu());
     EXPECT_EQ(prompts.dialogs.size(), 2u);
 
     // The shown photo's own file, whatever the save folder.
-    st.SaveFolder = "/out";
-    st.PhotoFile = file("PHOTO.jpg");
+    st.file.SetSaveFolder("/out");
+    st.file.SetPhotoFile(file("PHOTO.jpg"), st.file.PhotoDamaged());
     EXPECT_FALSE(saving.SaveFromMenu());
     EXPECT_EQ(prompts.dialogs[2].proposed, file("PHOTO.jpg"));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
@@ -427,8 +427,8 @@ protected:
 TEST_F(DeleteFlow, MovesTheCurrentFileToTheTrashAfterConfirmation) {
     chooser.selected = photo.toStdString();
     chooser.index = 3;
-    st.CurrentFileName = photo.toStdString();
-    const lum::Image before = st.WorkImage;
+    st.file.SetCurrentFileName(photo.toStdString());
+    const lum::Image before = st.picture.Work();
 
     prompts.answers = {false};
     EXPECT_FALSE(saving.MoveCurrentFileToTrash());
@@ -442,7 +442,7 @@ TEST_F(DeleteFlow, MovesTheCurrentFileToTheTrashAfterConfirmation) {
     EXPECT_TRUE(QFileInfo::exists(trashFiles + "/photo.jpg"));
     EXPECT_EQ(bytesOf(trashFiles + "/photo.jpg"), std::vector<uint8_t>({1, 2, 3}));
     EXPECT_EQ(chooser.refreshes, std::vector<int>({2, 2}));  // the entry before the deleted one
-    EXPECT_EQ(st.WorkImage, before);
+    EXPECT_EQ(st.picture.Work(), before);
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(prompts.errors.empty());
 }
@@ -450,7 +450,7 @@ TEST_F(DeleteFlow, MovesTheCurrentFileToTheTrashAfterConfirmation) {
 TEST_F(DeleteFlow, FirstEntryLeavesNoSelection) {
     chooser.selected = photo.toStdString();
     chooser.index = 0;
-    st.CurrentFileName = photo.toStdString();
+    st.file.SetCurrentFileName(photo.toStdString());
     prompts.answers = {true};
     EXPECT_TRUE(saving.MoveCurrentFileToTrash());
     EXPECT_EQ(chooser.refreshes, std::vector<int>({-1}));
@@ -463,11 +463,11 @@ TEST_F(DeleteFlow, RefusedUnlessTheChoosersFileIsTheCurrentOne) {
 
     // Another file picked in the chooser.
     chooser.selected = dir.filePath("other.jpg").toStdString();
-    st.CurrentFileName = photo.toStdString();
+    st.file.SetCurrentFileName(photo.toStdString());
     EXPECT_FALSE(saving.MoveCurrentFileToTrash());
     // The window forgot the current file (it was re-activated).
     chooser.selected = photo.toStdString();
-    st.CurrentFileName.clear();
+    st.file.SetCurrentFileName(std::string());
     EXPECT_FALSE(saving.MoveCurrentFileToTrash());
     // Nothing picked and nothing loaded: nothing to delete.
     chooser.selected.clear();
@@ -482,7 +482,7 @@ TEST_F(DeleteFlow, RefusedUnlessTheChoosersFileIsTheCurrentOne) {
 
 TEST_F(DeleteFlow, AFileThatIsGoneIsReported) {
     chooser.selected = dir.filePath("gone.jpg").toStdString();
-    st.CurrentFileName = chooser.selected;
+    st.file.SetCurrentFileName(chooser.selected);
     prompts.answers = {true};
     EXPECT_FALSE(saving.MoveCurrentFileToTrash());
     EXPECT_EQ(prompts.errors.size(), 1u);
@@ -492,8 +492,9 @@ TEST_F(SavingFlow, APhotoOfAFormatOnlyReadIsSavedAsAJpegBesideIt) {
     const std::vector<uint8_t> heic = {0, 0, 0, 24, 'f', 't', 'y', 'p', 'h', 'e', 'i', 'c'};
     const std::string photo = file("IMG_0001.HEIC"), jpeg = file("IMG_0001.jpg");
     writeBytes(QString::fromStdString(photo), heic);
-    st.CurrentFileName = st.PhotoFile = photo;
-    st.SaveFolder = dir.path().toStdString();  // as a load leaves it
+    st.file.SetCurrentFileName(photo);
+    st.file.SetPhotoFile(photo, false);
+    st.file.SetSaveFolder(dir.path().toStdString());  // as a load leaves it
 
     // The dialog proposes the JPEG beside it; a name of the original's kind typed back in
     // becomes the JPEG's name too.
@@ -502,7 +503,8 @@ TEST_F(SavingFlow, APhotoOfAFormatOnlyReadIsSavedAsAJpegBesideIt) {
         prompts.answers = {true};  // replace the JPEG written just before
         EXPECT_TRUE(saving.SaveWithDialog()) << typed;
         EXPECT_EQ(prompts.dialogs.back().proposed, jpeg) << typed;
-        st.CurrentFileName = st.PhotoFile = photo;
+        st.file.SetCurrentFileName(photo);
+        st.file.SetPhotoFile(photo, false);
     }
     EXPECT_EQ(bytesOf(QString::fromStdString(jpeg)), jpegOf(90, false));
     EXPECT_EQ(bytesOf(dir.filePath("other.jpg")), jpegOf(90, false));
@@ -514,7 +516,7 @@ TEST_F(SavingFlow, APhotoOfAFormatOnlyReadIsSavedAsAJpegBesideIt) {
     EXPECT_EQ(prompts.dialogs.back().proposed, jpeg);
     prompts.savePaths = {photo};
     EXPECT_TRUE(saving.SaveFromMenu());
-    EXPECT_EQ(st.CurrentFileName, jpeg);
+    EXPECT_EQ(st.file.CurrentFileName(), jpeg);
     EXPECT_EQ(bytesOf(QString::fromStdString(photo)), heic);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({"IMG_0001.HEIC", "IMG_0001.jpg", "other.jpg"}));
@@ -569,12 +571,12 @@ TEST_F(WindowSaving, SavedJpegKeepsThePhotosMetadata) {
     prompts.savePaths = {out.toStdString()};
     saveButton()->click();
     ASSERT_TRUE(prompts.errors.empty()) << prompts.errors.front();
-    EXPECT_TRUE(w->State().Saved);
+    EXPECT_TRUE(w->editor().Saved());
 
     lum::PictureMetadata saved;
     const std::vector<uint8_t> bytes = bytesOf(out);
     const lum::Image decoded = lum::DecodeJpeg(bytes.data(), bytes.size(), &saved);
-    EXPECT_EQ(decoded.width(), w->State().WorkImage.width());
+    EXPECT_EQ(decoded.width(), w->State().picture.Work().width());
     ASSERT_EQ(saved.segments.size(), original.segments.size());
     for (size_t i = 0; i < saved.segments.size(); ++i) {
         EXPECT_EQ(saved.segments[i].marker, original.segments[i].marker) << i;
@@ -586,23 +588,23 @@ TEST_F(WindowSaving, ButtonReadsTheOptionsDialogAndKeepsUnsavedOnCancel) {
     w->OpenPhotoFile(WriteJpeg(dir.filePath("photo.jpg"), 48, 32));
     ASSERT_TRUE(LoadSettled(*w));
     w->findChild<QToolButton*>("ProcessingOptimumActionSpeedButton")->click();
-    ASSERT_FALSE(w->State().Saved);
+    ASSERT_FALSE(w->editor().Saved());
 
     prompts.savePaths = {""};
     saveButton()->click();
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_FALSE(w->editor().Saved());
 
     Options()->QualitySpin()->setValue(20);
     Options()->ProgressiveGroup()->SetItemIndex(1);
     const QString out = dir.filePath("out.jpg");
     prompts.savePaths = {out.toStdString()};
     saveButton()->click();
-    EXPECT_TRUE(w->State().Saved);
+    EXPECT_TRUE(w->editor().Saved());
     lum::JpegEncodeOptions o;
     o.quality = 20;
     o.progressive = true;
-    o.metadata = &w->State().CurrentMetadata;
-    EXPECT_EQ(bytesOf(out), lum::EncodeJpeg(w->State().WorkImage, o));
+    o.metadata = &w->State().file.Metadata();
+    EXPECT_EQ(bytesOf(out), lum::EncodeJpeg(w->State().picture.Work(), o));
 }
 
 TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
@@ -624,7 +626,7 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     prompts.savePaths = {out.toStdString()};
     Action(*w, "Btenregistrer")->trigger();
     ASSERT_TRUE(QFileInfo(out).isFile());
-    EXPECT_EQ(w->State().CurrentFileName, out.toStdString());
+    EXPECT_EQ(w->State().file.CurrentFileName(), out.toStdString());
     // The chooser lists the new file and still has nothing selected.
     EXPECT_EQ(Chooser()->FileList->count(), 2);
     EXPECT_TRUE(Chooser()->FileName().isEmpty());

@@ -59,28 +59,28 @@ TEST(Startup, FormCreateLeavesTheDesignState) {
     MainWindow w(&prompts);
     const lum::EditState& st = w.State();
     const std::array<int32_t, 12> zoom{10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400, 800};
-    for (size_t i = 0; i < zoom.size(); ++i) EXPECT_EQ(st.ZoomTable[i + 1], zoom[i]) << i;
-    EXPECT_EQ(st.ZoomIndex, 7);
-    EXPECT_TRUE(st.SaveFolder.empty());
-    EXPECT_FALSE(st.NewImagePending);
-    EXPECT_EQ(st.CurrentFolder, QDir::currentPath().toStdString());
-    EXPECT_FALSE(st.PhotoLoaded);
-    EXPECT_TRUE(st.Saved);
-    EXPECT_FALSE(st.Optimized);
-    EXPECT_EQ(st.SelectionActive, 0);
-    EXPECT_EQ(st.ToolMode, 0);
-    EXPECT_EQ(st.Kernel.counter2, 0);
-    EXPECT_EQ(st.Kernel.counter4, 0);
-    for (const lum::Image* img : {&st.MemoryImage, &st.WorkImage, &st.SourceImage, &st.MoveBuffer,
-                                  &st.SelectionImage}) {
+    for (size_t i = 0; i < zoom.size(); ++i) EXPECT_EQ(st.zoom.PercentAt(i + 1), zoom[i]) << i;
+    EXPECT_EQ(st.zoom.Slot(), 7);
+    EXPECT_TRUE(st.file.SaveFolder().empty());
+    EXPECT_FALSE(st.file.NewPicturePending());
+    EXPECT_EQ(st.file.CurrentFolder(), QDir::currentPath().toStdString());
+    EXPECT_FALSE(st.file.Loaded());
+    EXPECT_TRUE(w.editor().Saved());
+    EXPECT_FALSE(st.file.Optimized());
+    EXPECT_EQ(st.selection.Kind(), lum::SelectionKind::None);
+    EXPECT_EQ(st.tools.Mode(), lum::ToolMode::None);
+    EXPECT_EQ(st.registers.Kernel().counter2, 0);
+    EXPECT_EQ(st.registers.Kernel().counter4, 0);
+    for (const lum::Image* img : {&st.picture.Baseline(), &st.picture.Work(), &st.picture.SourceCopy(),
+                                  &st.selection.MoveBuffer(), &st.selection.Piece()}) {
         EXPECT_EQ(img->width(), 8);
         EXPECT_EQ(img->height(), 8);
     }
     // Default macro: closed, flesh balance then auto smooth.
-    EXPECT_EQ(w.editor().Macro().MacroState, 3);
-    ASSERT_EQ(w.editor().Macro().MacroCount, 2);
-    EXPECT_EQ(w.editor().Macro().MacroActions[0].code, 15);
-    EXPECT_EQ(w.editor().Macro().MacroActions[1].code, 14);
+    EXPECT_EQ(w.editor().Macro().State(), lum::MacroState::Closed);
+    ASSERT_EQ(w.editor().Macro().Count(), 2);
+    EXPECT_EQ(w.editor().Macro().Actions()[0].code, 15);
+    EXPECT_EQ(w.editor().Macro().Actions()[1].code, 14);
     EXPECT_FALSE(Action(w, "Fermer")->isEnabled());
     EXPECT_TRUE(Action(w, "Executer")->isEnabled());
     auto* memo = w.findChild<QPlainTextEdit*>("PhotoFileNameMemo");
@@ -155,12 +155,12 @@ TEST(Startup, TheLogoIsTheFirstPhotoWithAnEmptyName) {
     lum::RecordingPrompts prompts;
     MainWindow w(&prompts);
     w.show();
-    EXPECT_TRUE(PumpUntil([&] { return w.State().MemoryImage.width() == 120; }));
+    EXPECT_TRUE(PumpUntil([&] { return w.State().picture.Baseline().width() == 120; }));
     MainWindow::SetStartupLogoPath(saved);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Lumora"));  // the logo is no photo of the user's
-    EXPECT_EQ(w.State().WorkImage.height(), 90);
-    EXPECT_FALSE(w.State().PhotoLoaded);
-    EXPECT_TRUE(w.State().Saved);
+    EXPECT_EQ(w.State().picture.Work().height(), 90);
+    EXPECT_FALSE(w.State().file.Loaded());
+    EXPECT_TRUE(w.editor().Saved());
     EXPECT_FALSE(w.findChild<QWidget*>("ViewOrginalPhotoToolWindow")->isVisible());
     EXPECT_TRUE(prompts.messages.empty());
 }
@@ -173,12 +173,12 @@ TEST(Startup, APhotoGivenAtStartIsOpenedAsIfPicked) {
     MainWindow w(&prompts);
     w.OpenAfterStart(photo);
     w.show();
-    EXPECT_TRUE(PumpUntil([&] { return w.State().MemoryImage.width() == 64; }));
+    EXPECT_TRUE(PumpUntil([&] { return w.State().picture.Baseline().width() == 64; }));
     Pump(50);
     // The window's first activation must not lose the name of the photo just opened.
-    EXPECT_EQ(w.State().CurrentFileName, photo.toStdString());
+    EXPECT_EQ(w.State().file.CurrentFileName(), photo.toStdString());
     EXPECT_EQ(w.windowTitle(), CaptionOf(photo));
-    EXPECT_EQ(w.State().SaveFolder, dir.path().toStdString());
+    EXPECT_EQ(w.State().file.SaveFolder(), dir.path().toStdString());
 
     // Opened while the window was big enough, then the window shrinks (a window manager
     // placing it): the photo is fitted to the area it has now, and back at 100 % when it fits.
@@ -240,12 +240,12 @@ TEST(Startup, TheWindowOpensTheFolderOrPhotoAskedForAndSaysWhatIsMissing) {
     EXPECT_TRUE(PumpUntil([&] { return list->Directory() == dir.filePath("photos") + QLatin1Char('/'); }));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "gone.jpg does not exist.");
-    EXPECT_FALSE(w.State().HasPicture);
+    EXPECT_FALSE(w.State().picture.HasPicture());
     // Once the window is up, a photo asked for opens at once, in its folder.
     const QString bmp = dir.filePath("scan.bmp");
     lum::WriteFileAtomic(bmp.toStdString(), lum::EncodeBmp(Pattern(30, 20, 2)));
     w.StartWith(MainWindow::ReadStartArguments({"scan.bmp"}, dir.path()));
     EXPECT_TRUE(PumpUntil([&] { return w.ShownPhoto() == bmp; }));
-    EXPECT_TRUE(w.State().WorkImage == Pattern(30, 20, 2));
+    EXPECT_TRUE(w.State().picture.Work() == Pattern(30, 20, 2));
     EXPECT_EQ(list->Directory(), dir.path() + QLatin1Char('/'));
 }

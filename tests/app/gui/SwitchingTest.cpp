@@ -52,7 +52,7 @@ protected:
     }
     void TearDown() override {
         // Nothing left to ask when the window goes.
-        w->State().Saved = true;
+        w->editor().MarkSaved();
     }
     void clickInList(const QString& path) {
         QTreeWidgetItem* item = list->ItemOfPath(path);
@@ -81,16 +81,16 @@ protected:
 TEST_F(Switching, YesWithACancelledSaveKeepsThePhotoAndItsEdits) {
     clickInList(a);
     button("SpeedButton1")->click();  // a quarter turn: 48 x 64 now
-    const lum::Image turned = w->State().WorkImage;
-    ASSERT_FALSE(w->State().Saved);
+    const lum::Image turned = w->State().picture.Work();
+    ASSERT_FALSE(w->editor().Saved());
 
     prompts.answers = {true};
     prompts.savePaths = {""};  // the save dialog is cancelled
     clickInList(b);
     ASSERT_EQ(prompts.questions, std::vector<std::string>{kSwitchQuestion});
     EXPECT_EQ(w->ShownPhoto(), a);
-    EXPECT_EQ(w->State().WorkImage, turned);
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_EQ(w->State().picture.Work(), turned);
+    EXPECT_FALSE(w->editor().Saved());
     EXPECT_EQ(w->windowTitle(), CaptionOf(a, true));
     EXPECT_EQ(highlighted(), a);
 
@@ -101,7 +101,7 @@ TEST_F(Switching, YesWithACancelledSaveKeepsThePhotoAndItsEdits) {
     clickInList(b);
     EXPECT_EQ(w->ShownPhoto(), a);
     EXPECT_EQ(QFileInfo(a).lastModified(), stamp);
-    EXPECT_EQ(w->State().WorkImage, turned);
+    EXPECT_EQ(w->State().picture.Work(), turned);
 
     // Yes and a real save: the switch goes on.
     const QString out = dir.filePath("turned.jpg");
@@ -110,19 +110,19 @@ TEST_F(Switching, YesWithACancelledSaveKeepsThePhotoAndItsEdits) {
     clickInList(b);
     EXPECT_TRUE(QFileInfo(out).isFile());
     EXPECT_EQ(w->ShownPhoto(), b);
-    EXPECT_TRUE(w->State().Saved);
+    EXPECT_TRUE(w->editor().Saved());
 }
 
 TEST_F(Switching, EscapeOnTheQuestionCancelsTheSwitch) {
     clickInList(a);
     button("ProcessingOptimumActionSpeedButton")->click();
-    const lum::Image optimized = w->State().WorkImage;
+    const lum::Image optimized = w->State().picture.Work();
     prompts.threeWayAnswers = {lum::Prompts::Answer::Cancel};
     clickInList(b);
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(w->ShownPhoto(), a);
-    EXPECT_EQ(w->State().WorkImage, optimized);
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_EQ(w->State().picture.Work(), optimized);
+    EXPECT_FALSE(w->editor().Saved());
     EXPECT_EQ(highlighted(), a);
     EXPECT_EQ(list->currentItem(), list->ItemOfPath(a));
     // No: the edits go, the other photo comes.
@@ -168,9 +168,9 @@ TEST_F(Switching, APhotoThatDoesNotOpenChangesNothing) {
     list->Refresh();
     clickInList(a);
     button("SpeedButton1")->click();
-    const lum::Image turned = w->State().WorkImage;
-    const lum::Image memory = w->State().MemoryImage;
-    const std::string info = w->State().FileInfoText;
+    const lum::Image turned = w->State().picture.Work();
+    const lum::Image memory = w->State().picture.Baseline();
+    const std::string info = w->State().file.InfoText();
 
     prompts.answers = {false};  // do not save the turn
     clickInList(broken);
@@ -178,12 +178,12 @@ TEST_F(Switching, APhotoThatDoesNotOpenChangesNothing) {
     EXPECT_EQ(prompts.messages[0].rfind("JPEG error #", 0), 0u) << prompts.messages[0];
     EXPECT_NE(prompts.messages[0].find("broken.jpg"), std::string::npos) << prompts.messages[0];
     EXPECT_EQ(w->ShownPhoto(), a);
-    EXPECT_EQ(w->State().WorkImage, turned);
-    EXPECT_EQ(w->State().MemoryImage, memory);
-    EXPECT_EQ(w->State().FileInfoText, info);
+    EXPECT_EQ(w->State().picture.Work(), turned);
+    EXPECT_EQ(w->State().picture.Baseline(), memory);
+    EXPECT_EQ(w->State().file.InfoText(), info);
     EXPECT_EQ(w->windowTitle(), CaptionOf(a, true));
-    EXPECT_NE(w->State().CurrentFileName, broken.toStdString());  // no save can land there
-    EXPECT_FALSE(w->State().Saved);  // the turn is still on screen, unsaved
+    EXPECT_NE(w->State().file.CurrentFileName(), broken.toStdString());  // no save can land there
+    EXPECT_FALSE(w->editor().Saved());  // the turn is still on screen, unsaved
     EXPECT_EQ(highlighted(), a);
     // The keyboard stays on the broken one, so the next key goes past it.
     EXPECT_EQ(list->currentItem(), list->ItemOfPath(broken));
@@ -307,7 +307,7 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     clickInList(a);
     QGuiApplication::clipboard()->setImage(lum::ToQImage(Pattern(30, 20, 4)));
     Action(*w, "Commenouvelleimage1")->trigger();
-    EXPECT_EQ(w->State().WorkImage.width(), 30);
+    EXPECT_EQ(w->State().picture.Work().width(), 30);
     EXPECT_EQ(w->windowTitle(), lum::WindowShell::Caption(QStringLiteral("Untitled"), true));
     EXPECT_TRUE(w->ShownPhoto().isEmpty());
     EXPECT_TRUE(highlighted().isEmpty());
@@ -319,7 +319,7 @@ TEST_F(Switching, ANewOrPastedPictureNamesNoFileAndItsSaveAsksForOne) {
     for (const std::string& preset : prompts.savePresets)
         EXPECT_EQ(preset.find("a.jpg"), std::string::npos) << preset;
     EXPECT_TRUE(untouched());
-    EXPECT_FALSE(w->State().Saved);
+    EXPECT_FALSE(w->editor().Saved());
 
     // Written under a name of its own, the picture is that file from then on.
     const QString saved = dir.filePath("pasted.jpg");

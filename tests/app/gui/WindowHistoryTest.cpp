@@ -27,7 +27,7 @@ protected:
         Pump();
         open(WriteJpeg(dir.filePath("a.jpg"), 64, 48));
     }
-    void TearDown() override { w->State().Saved = true; }
+    void TearDown() override { w->editor().MarkSaved(); }
     void open(const QString& path) {
         w->OpenPhotoFile(path);
         ASSERT_TRUE(LoadSettled(*w));
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(WindowHistory, EveryStepComesBackOneAtATimeAndTheItemsSayWhich) {
     lum::EditState& st = w->State();
-    const lum::Image loaded = st.WorkImage;
+    const lum::Image loaded = st.picture.Work();
     EXPECT_FALSE(item("Annuler1")->isEnabled());
     EXPECT_FALSE(item("RedoItem")->isEnabled());
 
@@ -57,7 +57,7 @@ TEST_F(WindowHistory, EveryStepComesBackOneAtATimeAndTheItemsSayWhich) {
     std::vector<lum::Image> made{loaded};
     for (const char* control : {"NivGris", "SpeedButton1", "ProcessingOptimumActionSpeedButton"}) {
         ASSERT_TRUE(w->RunCommand(control)) << control;
-        made.push_back(st.WorkImage);
+        made.push_back(st.picture.Work());
     }
     EXPECT_TRUE(undoText().startsWith(QStringLiteral("&Undo "))) << undoText().toStdString();
     EXPECT_NE(undoText(), QStringLiteral("&Undo "));
@@ -65,33 +65,33 @@ TEST_F(WindowHistory, EveryStepComesBackOneAtATimeAndTheItemsSayWhich) {
 
     // Ctrl+Z, the Undo button and the Edit item each take back one step.
     key(Qt::Key_Z);
-    EXPECT_EQ(st.WorkImage, made[2]);
+    EXPECT_EQ(st.picture.Work(), made[2]);
     EXPECT_EQ(redoText(), QStringLiteral("&Redo ") + sharpen.mid(6));
     button("UndoSpeedButton")->click();
-    EXPECT_EQ(st.WorkImage, made[1]);
-    EXPECT_EQ(st.WorkImage.width(), 64);  // the quarter turn taken back
+    EXPECT_EQ(st.picture.Work(), made[1]);
+    EXPECT_EQ(st.picture.Work().width(), 64);  // the quarter turn taken back
     item("Annuler1")->trigger();
-    EXPECT_EQ(st.WorkImage, loaded);
-    EXPECT_TRUE(st.Saved);  // back to the file as it is
+    EXPECT_EQ(st.picture.Work(), loaded);
+    EXPECT_TRUE(w->editor().Saved());  // back to the file as it is
     EXPECT_FALSE(item("Annuler1")->isEnabled());
 
     // Ctrl+Y, Ctrl+Shift+Z and the Edit item do them again.
     key(Qt::Key_Y);
-    EXPECT_EQ(st.WorkImage, made[1]);
-    EXPECT_FALSE(st.Saved);
+    EXPECT_EQ(st.picture.Work(), made[1]);
+    EXPECT_FALSE(w->editor().Saved());
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(st.WorkImage, made[2]);
+    EXPECT_EQ(st.picture.Work(), made[2]);
     item("RedoItem")->trigger();
-    EXPECT_EQ(st.WorkImage, made[3]);
+    EXPECT_EQ(st.picture.Work(), made[3]);
     EXPECT_FALSE(item("RedoItem")->isEnabled());
     EXPECT_EQ(undoText(), sharpen);
 
     // Zooming is no step and keeps the history.
     w->ZoomScalePopupMenu()->findChild<QAction*>("ZoomTo_200_Menuitem")->trigger();
-    EXPECT_EQ(st.WorkImage, made[3]);
+    EXPECT_EQ(st.picture.Work(), made[3]);
     EXPECT_EQ(undoText(), sharpen);
     key(Qt::Key_Z);
-    EXPECT_EQ(st.WorkImage, made[2]);
+    EXPECT_EQ(st.picture.Work(), made[2]);
 
     // A new step drops what could have been done again.
     ASSERT_TRUE(w->RunCommand("SpeedButton1"));
@@ -100,7 +100,7 @@ TEST_F(WindowHistory, EveryStepComesBackOneAtATimeAndTheItemsSayWhich) {
     // Another photo: the history goes with the one left.
     prompts.answers = {false};
     open(WriteJpeg(dir.filePath("b.jpg"), 30, 20));
-    EXPECT_EQ(st.WorkImage.width(), 30);
+    EXPECT_EQ(st.picture.Work().width(), 30);
     EXPECT_FALSE(item("Annuler1")->isEnabled());
     EXPECT_FALSE(item("RedoItem")->isEnabled());
     EXPECT_EQ(undoText(), QStringLiteral("&Undo"));
@@ -108,31 +108,31 @@ TEST_F(WindowHistory, EveryStepComesBackOneAtATimeAndTheItemsSayWhich) {
 
 TEST_F(WindowHistory, ResetImageAndMemorizeAreStepsUndoCanTakeBack) {
     lum::EditState& st = w->State();
-    const lum::Image loaded = st.WorkImage;
+    const lum::Image loaded = st.picture.Work();
     ASSERT_TRUE(w->RunCommand("NivGris"));
     ASSERT_TRUE(w->RunCommand("ProcessingOptimumActionSpeedButton"));
-    const lum::Image edited = st.WorkImage;
+    const lum::Image edited = st.picture.Work();
 
     // Back to the photo as loaded, in one step.
     item("Reinitialiser1")->trigger();
-    EXPECT_EQ(st.WorkImage, loaded);
+    EXPECT_EQ(st.picture.Work(), loaded);
     EXPECT_EQ(undoText(), QStringLiteral("&Undo Reset Image"));
     key(Qt::Key_Z);
-    EXPECT_EQ(st.WorkImage, edited);
+    EXPECT_EQ(st.picture.Work(), edited);
 
     // Memorized: the edited picture is the baseline Reset goes back to.
     item("Memoriser")->trigger();
-    EXPECT_EQ(st.MemoryImage, edited);
+    EXPECT_EQ(st.picture.Baseline(), edited);
     EXPECT_EQ(undoText(), QStringLiteral("&Undo Memorize"));
     ASSERT_TRUE(w->RunCommand("NivGris"));
     item("Reinitialiser1")->trigger();
-    EXPECT_EQ(st.WorkImage, edited);
+    EXPECT_EQ(st.picture.Work(), edited);
     // Undoing the reset and the memorize brings the first baseline back.
     key(Qt::Key_Z);
     key(Qt::Key_Z);
     key(Qt::Key_Z);
-    EXPECT_EQ(st.MemoryImage, loaded);
-    EXPECT_EQ(st.WorkImage, edited);
+    EXPECT_EQ(st.picture.Baseline(), loaded);
+    EXPECT_EQ(st.picture.Work(), edited);
     item("Reinitialiser1")->trigger();
-    EXPECT_EQ(st.WorkImage, loaded);
+    EXPECT_EQ(st.picture.Work(), loaded);
 }

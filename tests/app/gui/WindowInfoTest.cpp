@@ -62,7 +62,7 @@ TEST_F(WindowInfo, SavingWithoutAPhotoSaysSoAndWritesNothing) {
     // The commands that need a photo do nothing yet, so closing has nothing to ask.
     EXPECT_FALSE(w->RunCommand("ProcessingOptimumActionSpeedButton"));
     EXPECT_FALSE(w->RunCommand("SpeedButton1"));
-    EXPECT_TRUE(w->State().Saved);
+    EXPECT_TRUE(w->editor().Saved());
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(prompts.questions.empty());
 }

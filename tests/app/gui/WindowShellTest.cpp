@@ -27,7 +27,7 @@ protected:
         return {{&main, lum::kMainWindow}, {&compare, lum::kCompareWindow}};
     }
     static void Commit(lum::WindowShell& w, const lum::Image& img) {
-        w.State().MemoryImage = img;
+        w.State().picture.Baseline() = img;
         w.editor().CommitMemoryImage();
     }
 
@@ -86,11 +86,11 @@ TEST_F(WindowShell, WithoutAPictureNothingIsSavedUndoneOrMemorized) {
         EXPECT_FALSE(w->SaveWithDialog()) << bit;
         EXPECT_FALSE(w->SaveFromMenu()) << bit;
         EXPECT_EQ(prompts.messages, (std::vector<std::string>(2, lum::WindowShell::kNoPhotoToSave))) << bit;
-        w->State().WorkImage = Pattern(5, 4);
+        w->State().picture.Work() = Pattern(5, 4);
         w->Undo();
         w->Memorize();
-        EXPECT_EQ(w->State().WorkImage, Pattern(5, 4)) << bit;
-        EXPECT_EQ(w->State().MemoryImage.width(), 8) << bit;
+        EXPECT_EQ(w->State().picture.Work(), Pattern(5, 4)) << bit;
+        EXPECT_EQ(w->State().picture.Baseline().width(), 8) << bit;
     }
     EXPECT_EQ(prompts.savePaths.size(), 2u);  // no save dialog was shown
 }
@@ -145,7 +145,7 @@ TEST_F(WindowShell, EveryOperationThatAsksHasItsDialogAndOneWithoutIsRefused) {
         EXPECT_EQ(fakeRuns, 0) << bit;
         ASSERT_EQ(prompts.messages.size(), 1u) << bit;
         EXPECT_NE(prompts.messages[0].find("asks-without-dialog"), std::string::npos) << bit;
-        EXPECT_TRUE(w->State().Saved) << bit;
+        EXPECT_TRUE(w->editor().Saved()) << bit;
     }
 }
 
@@ -165,5 +165,5 @@ TEST_F(WindowShell, EachZoomItemShowsThePercentageItNames) {
     }
     EXPECT_EQ(percents, 10);
     EXPECT_EQ(main.ZoomScalePopupMenu()->actions().size(), 13);
-    EXPECT_EQ(main.State().WorkImage, Pattern(300, 200));
+    EXPECT_EQ(main.State().picture.Work(), Pattern(300, 200));
 }
