@@ -3,6 +3,7 @@
 // answering from its history whether the picture is saved and asking for a redraw. The main
 // window and the compare window are two instances configured by a policy.
 #pragma once
+#include <atomic>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -291,7 +292,7 @@ private:
 
     bool readsWork_ = false;
     bool unsaved_ = false;  // marked unsaved outside what the history knows
-    bool offloading_ = false;  // set on the job's thread while it runs
+    std::atomic<bool> offloading_{false};  // set on the job's thread while it runs
     int jobs_ = 0;             // jobs started and not ended (the host's thread only)
     History history_;
     std::unique_ptr<Tool> tool_, floating_, selectionTool_;

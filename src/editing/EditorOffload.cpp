@@ -118,8 +118,8 @@ void Editor::Offload(std::function<void()> work, std::function<void(std::excepti
     proxies->real.StartJob(
         [this, work = std::move(work)] {
             struct Inside {
-                bool& flag;
-                explicit Inside(bool& f) : flag(f) { flag = true; }
+                std::atomic<bool>& flag;
+                explicit Inside(std::atomic<bool>& f) : flag(f) { flag = true; }
                 ~Inside() { flag = false; }
             } inside(offloading_);
             work();

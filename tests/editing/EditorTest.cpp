@@ -155,8 +155,12 @@ TEST(EditorRun, SavedAndOnlyOptimizedAreTheHistorysAnswer) {
     for (const auto& c : cases) {
         Window w(RandomImage(12, 9, 14), c.policy);
         for (const char* k = c.steps; *k; ++k) {
-            if (*k == 'o' || *k == 'g') ASSERT_TRUE(w.Apply(*k == 'o' ? "optimize" : "grey"));
-            if (*k == 'u' || *k == 'r') ASSERT_TRUE(*k == 'u' ? w.editor.Undo() : w.editor.Redo());
+            if (*k == 'o' || *k == 'g') {
+                ASSERT_TRUE(w.Apply(*k == 'o' ? "optimize" : "grey"));
+            }
+            if (*k == 'u' || *k == 'r') {
+                ASSERT_TRUE(*k == 'u' ? w.editor.Undo() : w.editor.Redo());
+            }
             if (*k == 's') w.editor.MarkSaved();
             if (*k == 'm') w.editor.MarkUnsaved();
         }
