@@ -69,6 +69,8 @@ struct Walker {
         for (size_t i = 0; i < n; ++i) {
             const uint8_t* p = b + at + 2 + i * kEntry;
             TiffEntry e{kind, get16(p, be), get16(p + 2, be), Get32(p + 4, be), 0, 0};
+            e.at = at + 2 + i * kEntry;
+            e.dirAt = at;
             const size_t unit = typeSize(e.type);
             const uint64_t bytes = static_cast<uint64_t>(e.count) * unit;
             if (unit == 0) {

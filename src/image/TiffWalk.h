@@ -25,6 +25,8 @@ struct TiffEntry {
     uint32_t count;
     size_t value;  // where its value bytes start in the block
     size_t bytes;  // their length; 0 for a type we do not know
+    size_t at = 0;     // where the 12-byte entry itself stands
+    size_t dirAt = 0;  // where its directory starts (its entry count)
 };
 
 struct TiffLayout {
