@@ -136,6 +136,45 @@ BatchArgs ParseBatch(const std::vector<std::string>& args) {
     return b;
 }
 
+BatchArgs ParseExport(const std::vector<std::string>& args) {
+    BatchArgs b;
+    b.out.quality = 85;  // copies to share: smaller files, no visible loss
+    ExportSettings e;
+    ArgReader r{args};
+    bool optionsDone = false, haveOut = false, haveEdge = false;
+    for (; r.i < args.size(); ++r.i) {
+        const std::string& w = args[r.i];
+        if (!optionsDone && w == "--") {
+            optionsDone = true;
+        } else if (!optionsDone && LooksLikeOption(w)) {
+            if (r.matches(w, "--long-edge")) {
+                e.longEdge = ParseIntInRange(r.value(w, "--long-edge"), 16, 65535, "long edge");
+                haveEdge = true;
+            } else if (r.matches(w, "--quality")) {
+                b.out.quality = ParseIntInRange(r.value(w, "--quality"), 10, 100, "quality");
+            } else if (w == "--keep-details") {
+                e.keepDetails = true;
+            } else if (r.matches(w, "-o") || r.matches(w, "--output")) {
+                if (haveOut) throw UsageError("the output folder is given twice");
+                b.outDir = r.value(w, w[1] == 'o' ? "-o" : "--output");
+                if (b.outDir.empty()) throw UsageError("-o needs a folder");
+                haveOut = true;
+            } else if (r.matches(w, "-j") || r.matches(w, "--jobs")) {
+                b.jobs = ParseIntInRange(r.value(w, w[1] == 'j' ? "-j" : "--jobs"), 1, 64, "job count");
+            } else {
+                throw UsageError("unknown option '" + w + "' for export");
+            }
+        } else {
+            b.paths.push_back(w);
+        }
+    }
+    if (!haveEdge) throw UsageError("export needs --long-edge N");
+    if (!haveOut) throw UsageError("export needs -o DIR");
+    if (b.paths.empty()) throw UsageError("export needs at least one photo or folder");
+    b.exportCopies = e;
+    return b;
+}
+
 const char* const kApplyHelp =
     "apply reads INPUT (JPEG, HEIC/HEIF, PNG, WebP, TIFF or BMP, told apart by content),\n"
     "runs the operations in order and writes OUTPUT: a 24-bit BMP when its name ends in\n"
@@ -152,6 +191,24 @@ const std::vector<OptionHelp>& OptimizeOptions() {
                         "beside a photo of another format)"},
         {"--in-place", "replace each JPEG photo with its result; a photo of another\n"
                        "format is kept and its result written beside it as NAME.jpg"},
+        {"-j, --jobs N", "photos at a time (default: from the number of cores)"},
+    };
+    return options;
+}
+
+const char* const kExportHelp =
+    "export writes smaller JPEG copies to share: the long side of each photo brought down\n"
+    "to N pixels (never enlarged), colours in sRGB, the location (GPS), serial numbers,\n"
+    "owner and artist names, maker notes and XMP/IPTC places and creators left out.\n"
+    "Names are kept; an existing file is never replaced: \"NAME (2).jpg\" is written\n"
+    "instead. The originals are not touched.";
+
+const std::vector<OptionHelp>& ExportOptions() {
+    static const std::vector<OptionHelp> options = {
+        {"--long-edge N", "pixels of the long side of the copies, 16..65535"},
+        {"-o DIR", "write the copies into DIR (made when missing)"},
+        {"--quality N", "JPEG quality 10..100 (default 85)"},
+        {"--keep-details", "keep the location and personal details"},
         {"-j, --jobs N", "photos at a time (default: from the number of cores)"},
     };
     return options;
@@ -190,10 +247,12 @@ std::string UsageText() {
     return std::string("usage: lumora [PHOTO... | FOLDER]        start the desktop program\n"
                        "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
                        "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
+                       "       lumora export --long-edge N [--quality Q] [--keep-details] -o DIR PATH...\n"
                        "       lumora --help | --version\n"
                        "\n") +
            kApplyHelp + "\n\noperations:\n" + OperationsHelp() + "\n" + kOptimizeHelp + "\n" +
-           OptionLines(OptimizeOptions()) + "\noptions of both commands:\n" + OptionLines(SharedOptions()) +
+           OptionLines(OptimizeOptions()) + "\noptions of apply and optimize:\n" + OptionLines(SharedOptions()) +
+           "\n" + kExportHelp + "\n" + OptionLines(ExportOptions()) +
            "\nexit status: 0 done, 1 failed (or a photo of the batch failed), 2 usage error\n";
 }
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cerrno>
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
@@ -10,7 +11,12 @@
 #include <system_error>
 #include <thread>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "cli/BatchEngine.h"
+#include "image/Downscale.h"
+#include "image/PersonalDetails.h"
 #include "image/FormatNames.h"
 #include "image/PhotoNotice.h"
 #include "image/Parallel.h"
@@ -69,6 +75,21 @@ std::vector<std::string> CollectPhotos(const std::vector<std::string>& paths) {
     return photos;
 }
 
+std::string ReserveFreeName(const std::string& target) {
+    const fs::path path(target);
+    const std::string stem = path.stem().string(), ext = path.extension().string();
+    for (int n = 1; n < 100000; ++n) {
+        const fs::path name = n == 1 ? path : path.parent_path() / (stem + " (" + std::to_string(n) + ")" + ext);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            return name.string();
+        }
+        if (errno != EEXIST) throw Failure(name.string() + ": " + std::generic_category().message(errno));
+    }
+    throw Failure(target + ": no free name left");
+}
+
 namespace {
 
 std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& photos) {
@@ -92,6 +113,12 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
             // Replace the file itself, not a symbolic link pointing at it.
             job.target = renamed ? JpegNameFor(photo) : key;
             job.beside = renamed;
+        } else if (b.exportCopies) {
+            // Copies are JPEG whatever the photo was; a taken name gets a number when written.
+            const std::string name = fs::path(photo).filename().string();
+            job.target = (fs::path(b.outDir) / (format == FileFormat::Jpeg ? name : JpegNameFor(name))).string();
+            jobs.push_back(std::move(job));
+            continue;
         } else {
             const std::string name = fs::path(photo).filename().string();
             job.target = (fs::path(b.outDir) / (renamed ? JpegNameFor(name) : name)).string();
@@ -132,7 +159,8 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
     try {
         if (!job.refusal.empty()) return skip(job.refusalKind, job.refusal);
         std::error_code ec;
-        const bool mustNotExist = (!b.inPlace || job.beside) && !b.overwrite;
+        const bool exporting = b.exportCopies.has_value();
+        const bool mustNotExist = (!b.inPlace || job.beside) && !b.overwrite && !exporting;
         if (mustNotExist && fs::exists(job.target, ec))
             return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
         LoadedPicture pic;
@@ -150,6 +178,24 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
             ((b.inPlace && !job.beside) || pic.source.sameFile(IdentityOf(job.target))))
             return skip(BatchSkip::Damaged, RefusalToReplace(notice), notice.text);
         if (!notice.text.empty()) warnings.push_back(notice.text);
+        if (exporting) {
+            pic.image = DownscaleToLongEdge(pic.image, b.exportCopies->longEdge);
+            if (!b.exportCopies->keepDetails) RemovePersonalDetails(pic.metadata);
+            dropIfStopped();
+            std::vector<std::string> written;
+            const std::vector<uint8_t> bytes = EncodeFor(job.target, pic.image, b.out, &pic.metadata, &written);
+            pic.image = Image();
+            r.target = ReserveFreeName(job.target);
+            try {
+                WriteFileAtomic(r.target, bytes);
+            } catch (...) {
+                std::error_code rec;
+                fs::remove(r.target, rec);  // the empty file that held the name
+                throw;
+            }
+            for (const std::string& w : written) warnings.push_back(r.target + ": " + w);
+            return;
+        }
         OptimizeLean(pic.image, b.out.targets);
         // Planned from the first bytes; the photo may have been replaced since.
         if (b.inPlace && !job.beside && WrittenAsJpegBeside(pic.format))
@@ -375,8 +421,9 @@ public:
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& args) {
-    const BatchArgs b = ParseBatch(args);
+namespace {
+
+int RunBatchOf(const BatchArgs& b) {
     StopRequest stop;
     PrintingObserver printer;
     const BatchTotals t = RunOptimizeBatch(b, printer);
@@ -386,5 +433,10 @@ int RunBatch(const std::vector<std::string>& args) {
     }
     return t.skipped > 0 ? kExitFailure : kExitOk;
 }
+
+}  // namespace
+
+int RunBatch(const std::vector<std::string>& args) { return RunBatchOf(ParseBatch(args)); }
+int RunExport(const std::vector<std::string>& args) { return RunBatchOf(ParseExport(args)); }
 
 }  // namespace lum::cli

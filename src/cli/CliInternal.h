@@ -50,8 +50,17 @@ struct ApplyArgs {
 // args are the words after "apply".
 ApplyArgs ParseApply(const std::vector<std::string>& args);
 
+// What makes a batch one of smaller copies to share rather than of optimized photos.
+struct ExportSettings {
+    int longEdge = 0;          // pixels of the long side; 0: the original size
+    bool keepDetails = false;  // keep the location, serial numbers and names
+};
+
 struct BatchArgs {
     std::vector<std::string> paths;
+    // Set for copies to share: never replacing a file (a number is added to the name), each
+    // photo brought down to the long edge and stripped of its personal details unless kept.
+    std::optional<ExportSettings> exportCopies;
     std::string outDir;  // empty with --in-place
     bool inPlace = false;
     bool overwrite = false;
@@ -60,6 +69,13 @@ struct BatchArgs {
 };
 // args are the words after "optimize".
 BatchArgs ParseBatch(const std::vector<std::string>& args);
+
+// args are the words after "export".
+BatchArgs ParseExport(const std::vector<std::string>& args);
+
+// target when no file has that name, else "NAME (2).EXT", "NAME (3).EXT"... the first free one,
+// made as an empty file at once so that no other writer takes it.
+std::string ReserveFreeName(const std::string& target);
 
 // Parses one operation word ("blur:4", "resize:800x600"); UsageError naming it.
 ParsedOperation ParseOp(const std::string& word);
@@ -104,6 +120,7 @@ private:
 
 int RunApply(const std::vector<std::string>& args);
 int RunBatch(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
 std::string UsageText();
 
 // Pieces of --help that the manual page shows too.
@@ -114,6 +131,8 @@ struct OptionHelp {
 extern const char* const kApplyHelp;     // what apply does
 extern const char* const kOptimizeHelp;  // what optimize does
 const std::vector<OptionHelp>& OptimizeOptions();
+extern const char* const kExportHelp;  // what export does
+const std::vector<OptionHelp>& ExportOptions();
 const std::vector<OptionHelp>& SharedOptions();  // of both commands
 
 }  // namespace lum::cli

@@ -103,6 +103,8 @@ std::string ManPage(const std::string& version, const std::string& date) {
             "\\fBlumora apply\\fR \\fIINPUT\\fR \\fIOUTPUT\\fR [\\fIOP\\fR ...] [\\fIoptions\\fR]\n"
             "\\fBlumora optimize\\fR (\\fB\\-o\\fR \\fIDIR\\fR | \\fB\\-\\-in\\-place\\fR) [\\fIoptions\\fR] "
             "\\fIPATH\\fR...\n"
+            "\\fBlumora export\\fR \\fB\\-\\-long\\-edge\\fR \\fIN\\fR [\\fB\\-\\-quality\\fR \\fIQ\\fR] "
+            "[\\fB\\-\\-keep\\-details\\fR] \\fB\\-o\\fR \\fIDIR\\fR \\fIPATH\\fR...\n"
             "\\fBlumora \\-\\-help\\fR | \\fB\\-\\-version\\fR\n"
             ".fi\n";
     page += ".SH DESCRIPTION\n" +
@@ -138,13 +140,19 @@ std::string ManPage(const std::string& version, const std::string& date) {
             RoffEscape("One line per photo is printed on standard error. With --in-place a damaged photo is "
                        "left untouched and counted as failed, so a damaged original is never replaced.") +
             "\n.TP\n"
+            "\\fBexport\\fR \\fB\\-\\-long\\-edge\\fR \\fIN\\fR [\\fB\\-\\-quality\\fR \\fIQ\\fR] "
+            "[\\fB\\-\\-keep\\-details\\fR] \\fB\\-o\\fR \\fIDIR\\fR \\fIPATH\\fR...\n" +
+            RoffEscape(Joined(kExportHelp)) + " " +
+            RoffEscape("Exit status as for optimize.") +
+            "\n.TP\n"
             "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\n"
             "Print the commands, the operations and the options, then exit.\n"
             ".TP\n"
             "\\fB\\-\\-version\\fR\n"
             "Print the version, then exit.\n";
     page += ".SH OPTIONS\n.SS \"Options of optimize\"\n" + Options(OptimizeOptions()) +
-            ".SS \"Options of both commands\"\n" + Options(SharedOptions());
+            ".SS \"Options of apply and optimize\"\n" + Options(SharedOptions()) +
+            ".SS \"Options of export\"\n" + Options(ExportOptions());
     page += ".SH OPERATIONS\n" +
             RoffEscape("Each operation is one word of the apply command line. A parameter without a default "
                        "must be given.") +
@@ -190,6 +198,8 @@ std::string ManPage(const std::string& version, const std::string& date) {
                     "lumora apply scan.jpg small.jpg rotate-cw resize:800x600 --quality 85") +
             Example("Optimize every photo of a folder into another folder:",
                     "lumora optimize -o ~/Pictures/optimized ~/Pictures/2024") +
+            Example("Copies of a folder's photos to send, 1600 pixels long, without the location:",
+                    "lumora export --long-edge 1600 -o ~/Pictures/to-send ~/Pictures/2024") +
             Example("A channel shift and a sharpen inside an ellipse only:",
                     "lumora apply beach.jpg beach-sky.jpg select:ellipse,0,0,1200,500 shift:2 sharpen select:none") +
             Example("A logo on a white background mixed into every photo of a folder at 60 percent:",
