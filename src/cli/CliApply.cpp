@@ -32,6 +32,7 @@ std::vector<uint8_t> EncodeFor(const std::string& outputPath, const Image& img, 
     JpegEncodeOptions o;
     o.quality = out.quality;
     o.progressive = out.progressive;
+    o.fullChroma = out.fullChroma;
     o.metadata = (out.strip || meta == nullptr || meta->empty()) ? nullptr : meta;
     o.density = density;
     o.warnings = warnings;

@@ -138,7 +138,7 @@ BatchArgs ParseBatch(const std::vector<std::string>& args) {
 
 BatchArgs ParseExport(const std::vector<std::string>& args) {
     BatchArgs b;
-    b.out.quality = 85;  // copies to share: smaller files, no visible loss
+    b.out.fullChroma = true;  // a small copy has few pixels per colour edge to spare
     ExportSettings e;
     ArgReader r{args};
     bool optionsDone = false, haveOut = false, haveEdge = false;
@@ -207,7 +207,7 @@ const std::vector<OptionHelp>& ExportOptions() {
     static const std::vector<OptionHelp> options = {
         {"--long-edge N", "pixels of the long side of the copies, 16..65535"},
         {"-o DIR", "write the copies into DIR (made when missing)"},
-        {"--quality N", "JPEG quality 10..100 (default 85)"},
+        {"--quality N", "JPEG quality 10..100 (default 90)"},
         {"--keep-details", "keep the location and personal details"},
         {"-j, --jobs N", "photos at a time (default: from the number of cores)"},
     };

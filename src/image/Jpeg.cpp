@@ -505,6 +505,10 @@ std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts)
     c->in_color_space = JCS_EXT_BGR;
     jpeg_set_defaults(c);
     jpeg_set_quality(c, std::clamp(opts.quality, 10, 100), TRUE);
+    if (opts.fullChroma) {
+        c->comp_info[0].h_samp_factor = 1;  // jpeg_set_defaults made luma 2x2 over the colours
+        c->comp_info[0].v_samp_factor = 1;
+    }
     if (opts.progressive) jpeg_simple_progression(c);
     if (opts.compact) {
         c->optimize_coding = TRUE;
