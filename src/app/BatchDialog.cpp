@@ -1,6 +1,8 @@
 #include "app/BatchDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -73,6 +75,7 @@ BatchDialog::BatchDialog(Prompts& prompts, QWidget* parent)
     buildSettingsPage();
     buildProgressPage();
     buildSummaryPage();
+    buildExportPage();
     resize(560, 0);
 
     connect(run_, &BatchRun::photoStarted, this, &BatchDialog::photoStarted);
@@ -219,9 +222,94 @@ void BatchDialog::buildSummaryPage() {
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+const QList<int>& BatchDialog::ExportLongEdges() {
+    static const QList<int> edges = {640, 1024, 1600, 2048, 0};
+    return edges;
+}
+
+// Pages: 0 settings of the optimize, 1 progress, 2 summary, 3 settings of copies.
+void BatchDialog::buildExportPage() {
+    auto* page = new QWidget(pages_);
+    page->setObjectName(QStringLiteral("ExportSettingsPage"));
+    auto* v = new QVBoxLayout(page);
+    exportIntro_ = Label(QString(), "ExportIntro", page);
+    v->addWidget(exportIntro_);
+    auto* form = new QFormLayout;
+    longEdge_ = new QComboBox(page);
+    longEdge_->setObjectName(QStringLiteral("ExportLongEdge"));
+    for (int edge : ExportLongEdges())
+        longEdge_->addItem(edge > 0 ? tr("%1 pixels").arg(edge) : tr("Original size"), edge);
+    longEdge_->setCurrentIndex(static_cast<int>(ExportLongEdges().indexOf(1600)));
+    form->addRow(tr("&Long side:"), longEdge_);
+    exportQuality_ = new QSpinBox(page);
+    exportQuality_->setObjectName(QStringLiteral("ExportQuality"));
+    exportQuality_->setRange(10, 100);
+    form->addRow(tr("JPEG &quality (10 to 100):"), exportQuality_);
+    auto* folderRow = new QHBoxLayout;
+    exportFolder_ = new QLineEdit(page);
+    exportFolder_->setObjectName(QStringLiteral("ExportFolderEdit"));
+    QPushButton* browse = Button(tr("&Browse..."), "ExportBrowse", page);
+    folderRow->addWidget(exportFolder_, 1);
+    folderRow->addWidget(browse);
+    form->addRow(tr("&Folder:"), folderRow);
+    v->addLayout(form);
+    removeDetails_ = new QCheckBox(tr("&Remove the location and personal details"), page);
+    removeDetails_->setObjectName(QStringLiteral("ExportRemoveDetails"));
+    removeDetails_->setToolTip(tr("GPS position, camera and lens serial numbers, owner and artist names, maker notes, "
+                                  "places and creators in XMP and IPTC"));
+    v->addWidget(removeDetails_);
+    v->addWidget(Label(tr("Copies are JPEG files in sRGB under the photos' names; a file already in the folder is "
+                          "never replaced (a number is added). The photos themselves are not changed."),
+                       "ExportNote", page));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton* start = Button(tr("&Export"), "ExportStart", page);
+    start->setDefault(true);
+    QPushButton* close = Button(tr("Cancel"), "ExportClose", page);
+    buttons->addWidget(start);
+    buttons->addWidget(close);
+    v->addStretch(1);
+    v->addLayout(buttons);
+    pages_->addWidget(page);
+    connect(browse, &QPushButton::clicked, this, [this] {
+        std::string path = S(QDir::fromNativeSeparators(exportFolder_->text()));
+        if (prompts_.AskFolder(S(tr("Folder for the Copies")), path)) exportFolder_->setText(Native(Q(path)));
+    });
+    connect(start, &QPushButton::clicked, this, &BatchDialog::Start);
+    connect(close, &QPushButton::clicked, this, &BatchDialog::reject);
+}
+
+bool BatchDialog::readExportSettings(cli::BatchArgs& args, QString& outputFolder) {
+    const QString typed = exportFolder_->text().trimmed();
+    if (typed.isEmpty()) {
+        prompts_.Message(S(tr("Choose the folder for the copies.")));
+        return false;
+    }
+    outputFolder = QDir::cleanPath(QDir(request_.folder).absoluteFilePath(QDir::fromNativeSeparators(typed)));
+    args.outDir = S(outputFolder);
+    args.out.quality = exportQuality_->value();
+    args.out.fullChroma = true;
+    cli::ExportSettings e;
+    e.longEdge = longEdge_->currentData().toInt();
+    e.keepDetails = !removeDetails_->isChecked();
+    args.exportCopies = e;
+    return true;
+}
+
 void BatchDialog::Prepare(const Request& request) {
     if (Running()) return;
     request_ = request;
+    setWindowTitle(request.exportCopies ? tr("Export Copies") : tr("Optimize Photos"));
+    if (request.exportCopies) {
+        const QString from = Native(request.folder);
+        exportIntro_->setText(request.photoCount == 1 ? tr("Export a copy of 1 photo from %1.").arg(from)
+                                                      : tr("Export copies of %1 photos from %2.").arg(request.photoCount).arg(from));
+        exportQuality_->setValue(request.quality);
+        removeDetails_->setChecked(true);  // every time: sharing the location is never a default
+        exportFolder_->setText(Native(request.exportFolder));
+        pages_->setCurrentIndex(3);
+        return;
+    }
     const QString from = Native(request.folder);
     intro_->setText(request.photoCount == 1 ? tr("Optimize 1 photo from %1.").arg(from)
                                             : tr("Optimize %1 photos from %2.").arg(request.photoCount).arg(from));
@@ -238,6 +326,7 @@ bool BatchDialog::Running() const { return run_->Running(); }
 bool BatchDialog::ReadSettings(cli::BatchArgs& args, QString& outputFolder) {
     args = cli::BatchArgs();
     for (const QString& p : request_.paths) args.paths.push_back(S(p));
+    if (request_.exportCopies) return readExportSettings(args, outputFolder);
     args.out.quality = quality_->value();
     args.out.progressive = progressive_->isChecked();
     args.out.targets = request_.targets;
@@ -317,7 +406,7 @@ void BatchDialog::photoStarted(int, int total, const QString& photo) {
     if (run_->StopAsked()) return;
     total_ = total;
     progress_->setMaximum(total);
-    current_->setText(tr("Optimizing %1").arg(QFileInfo(photo).fileName()));
+    current_->setText((request_.exportCopies ? tr("Exporting %1") : tr("Optimizing %1")).arg(QFileInfo(photo).fileName()));
 }
 
 void BatchDialog::photoFinished(const cli::BatchPhotoReport& r) {
@@ -367,7 +456,8 @@ QString Photos(int n) {
 void BatchDialog::showSummary(const cli::BatchTotals& t, const QString& failure) {
     QStringList lines;
     if (!failure.isEmpty()) {
-        lines << tr("The photos could not be optimized: %1").arg(failure);
+        lines << (request_.exportCopies ? tr("The copies could not be made: %1") : tr("The photos could not be optimized: %1"))
+                     .arg(failure);
     } else {
         const int written = t.written;
         if (inPlace_) lines << tr("%1 optimized in place.").arg(Photos(written));

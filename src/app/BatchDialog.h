@@ -14,6 +14,7 @@
 #include "imaging/ColourOps.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -39,7 +40,13 @@ public:
         int quality = 90;
         bool progressive = false;
         BalanceTargets targets;
+        // Smaller copies to share rather than optimized photos: into exportFolder (made when
+        // needed), never over a file there.
+        bool exportCopies = false;
+        QString exportFolder;
     };
+    // The long edges offered for copies; 0 is the original size.
+    static const QList<int>& ExportLongEdges();
     static constexpr const char* kNewFolderName = "optimized";
 
     BatchDialog(Prompts& prompts, QWidget* parent = nullptr);
@@ -74,6 +81,8 @@ private:
     void buildSettingsPage();
     void buildProgressPage();
     void buildSummaryPage();
+    void buildExportPage();
+    bool readExportSettings(cli::BatchArgs& args, QString& outputFolder);
     void photoStarted(int index, int total, const QString& photo);
     void photoFinished(const cli::BatchPhotoReport& report);
     void showSummary(const cli::BatchTotals& totals, const QString& failure);
@@ -103,6 +112,12 @@ private:
     QCheckBox* overwrite_ = nullptr;
     QSpinBox* quality_ = nullptr;
     QCheckBox* progressive_ = nullptr;
+    // Settings of copies.
+    QLabel* exportIntro_ = nullptr;
+    QComboBox* longEdge_ = nullptr;
+    QSpinBox* exportQuality_ = nullptr;
+    QCheckBox* removeDetails_ = nullptr;
+    QLineEdit* exportFolder_ = nullptr;
     // Progress.
     QLabel* current_ = nullptr;
     QProgressBar* progress_ = nullptr;

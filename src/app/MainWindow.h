@@ -120,6 +120,11 @@ public:
     // The batch dialog for the photos selected in the list, or for every photo of a folder.
     void OptimizeSelectedPhotos();
     void OptimizeFolderPhotos(const QString& folder);
+    // Copies to share of the photos selected in the list, else of the shown photo's file.
+    void ExportCopies();
+    // The photos a command for "the shown photo or the selected ones" works on.
+    QStringList PhotosToShareOrPrint() const;
+    lum::BatchDialog* ExportDialog() const { return exportDialog_; }
     // The batch dialog once it was opened (null before).
     lum::BatchDialog* BatchOptimizeDialog() const { return batch_; }
 
@@ -231,6 +236,7 @@ private:
     QList<QObject*> photoKeys_;  // the shortcuts that step through the photos
     QLabel* zoomLabel_ = nullptr;
     lum::BatchDialog* batch_ = nullptr;
+    lum::BatchDialog* exportDialog_ = nullptr;
 
     // Controls (object names are the design names).
     FolderTree* folderTree_ = nullptr;

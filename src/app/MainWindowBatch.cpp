@@ -1,6 +1,8 @@
 // The main window's batch optimize: several photos selected in the photo list, or every photo
 // of a folder of the tree, optimized by the command line's engine while the window stays in use.
 #include <QAction>
+#include <QDate>
+#include <QStandardPaths>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -44,6 +46,18 @@ void MainWindow::buildBatch() {
         file->insertSeparator(selected);
     }
 
+    auto* exportCopies = new QAction(tr("&Export Copies..."), this);
+    exportCopies->setObjectName(QStringLiteral("ExportCopies"));
+    connect(exportCopies, &QAction::triggered, this, [this] { Guard([this] { ExportCopies(); }); });
+    listMenu->insertAction(before, exportCopies);
+    connect(listMenu, &QMenu::aboutToShow, this,
+            [this, exportCopies] { exportCopies->setEnabled(!SelectedPhotos().isEmpty()); });
+    if (QMenu* file = MenuBar()->findChild<QMenu*>(QStringLiteral("Fichier1"))) {
+        const QList<QAction*> fileItems = file->actions();
+        const int at = static_cast<int>(fileItems.indexOf(selected));
+        file->insertAction(at >= 0 && at + 1 < fileItems.size() ? fileItems[at + 1] : nullptr, exportCopies);
+    }
+
     // All the photos of a folder, from the tree's pop-up menu.
     auto* folder = new QAction(tr("Optimi&ze All Photos in This Folder..."), this);
     folder->setObjectName(QStringLiteral("OptimizeFolderPhotos"));
@@ -75,6 +89,41 @@ void MainWindow::OptimizeSelectedPhotos() {
         return;
     }
     openBatch(photos, QFileInfo(photos.front()).absolutePath(), static_cast<int>(photos.size()));
+}
+
+QStringList MainWindow::PhotosToShareOrPrint() const {
+    QStringList photos = SelectedPhotos();
+    const QString shown = ShownPhoto();
+    if (photos.isEmpty() && !shown.isEmpty() && QFileInfo(shown).isFile()) photos << shown;
+    return photos;
+}
+
+void MainWindow::ExportCopies() {
+    const QStringList photos = PhotosToShareOrPrint();
+    if (photos.isEmpty()) {
+        prompts().Message(tr("Open a photo, or select photos in the photo list, first.").toStdString());
+        return;
+    }
+    if (!exportDialog_) exportDialog_ = new lum::BatchDialog(prompts(), this);
+    if (exportDialog_->Running()) {
+        exportDialog_->show();
+        exportDialog_->raise();
+        prompts().Message(tr("Copies are being exported already. Another export can start once this one is done.").toStdString());
+        return;
+    }
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictures.isEmpty()) pictures = QDir::home().filePath(QStringLiteral("Pictures"));
+    lum::BatchDialog::Request r;
+    r.paths = photos;
+    r.folder = QFileInfo(photos.front()).absolutePath();
+    r.photoCount = static_cast<int>(photos.size());
+    r.quality = dialogs().Options().JpegQuality();
+    r.exportCopies = true;
+    r.exportFolder = QDir(pictures).filePath(QStringLiteral("Lumora Export/") + QDate::currentDate().toString(Qt::ISODate));
+    exportDialog_->Prepare(r);
+    exportDialog_->show();
+    exportDialog_->raise();
+    exportDialog_->activateWindow();
 }
 
 void MainWindow::OptimizeFolderPhotos(const QString& folder) {
@@ -112,7 +161,9 @@ void MainWindow::openBatch(const QStringList& paths, const QString& folder, int 
 }
 
 void MainWindow::stopBatch() {
-    if (!batch_) return;
-    batch_->Cancel();
-    batch_->hide();
+    for (lum::BatchDialog* d : {batch_, exportDialog_}) {
+        if (!d) continue;
+        d->Cancel();
+        d->hide();
+    }
 }
