@@ -251,7 +251,9 @@ void BatchDialog::buildExportPage() {
     QPushButton* browse = Button(tr("&Browse..."), "ExportBrowse", page);
     folderRow->addWidget(exportFolder_, 1);
     folderRow->addWidget(browse);
-    form->addRow(tr("&Folder:"), folderRow);
+    auto* folderLabel = new QLabel(tr("&Folder:"), page);
+    folderLabel->setBuddy(exportFolder_);
+    form->addRow(folderLabel, folderRow);
     v->addLayout(form);
     removeDetails_ = new QCheckBox(tr("&Remove the location and personal details"), page);
     removeDetails_->setObjectName(QStringLiteral("ExportRemoveDetails"));

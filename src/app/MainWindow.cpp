@@ -63,6 +63,7 @@ MainWindow::MainWindow(lum::Prompts* prompts, QWidget* parent)
     buildToolWindows();
     buildShortcuts();
     buildBatch();
+    buildPrint();
 
     connect(Pane(), &lum::EditPane::BusyChanged, this, [this](bool on, lum::BusyKind kind) {
         if (kind == lum::BusyKind::Progress) showProgress(on);

@@ -23,6 +23,7 @@
 #include "image/Codec.h"
 
 class QLabel;
+class QPrinter;
 class QPlainTextEdit;
 class FolderTree;
 class PhotoList;
@@ -125,6 +126,8 @@ public:
     // The photos a command for "the shown photo or the selected ones" works on.
     QStringList PhotosToShareOrPrint() const;
     lum::BatchDialog* ExportDialog() const { return exportDialog_; }
+    // File > Print...: the selected photos, else the picture on screen, in the print preview.
+    void PrintPhotos();
     // The batch dialog once it was opened (null before).
     lum::BatchDialog* BatchOptimizeDialog() const { return batch_; }
 
@@ -170,6 +173,9 @@ private:
     void buildToolWindows();
     void buildShortcuts();
     void buildBatch();
+    void buildPrint();
+    void startPrint(const QStringList& files, std::shared_ptr<lum::Image> shown);
+    void openPrintPreview(std::shared_ptr<QPrinter> printer, const QList<QImage>& photos);
     void openBatch(const QStringList& paths, const QString& folder, int photoCount);
     // A batch still running stops when the window closes.
     void stopBatch();
