@@ -8,7 +8,7 @@ libheif-dev libpng-dev libwebp-dev libtiff-dev liblcms2-dev liblcms2-utils \
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins \
 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n man-db appstream desktop-file-utils \
 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools \
-clang libclang-rt-14-dev fonts-liberation2"
+clang libclang-rt-14-dev fonts-liberation2 poppler-utils libimage-exiftool-perl"
 if [ "${1:-}" = package ]; then
   PKGS="$PKGS dpkg-dev fakeroot file lintian"
 fi

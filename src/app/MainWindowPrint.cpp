@@ -119,7 +119,8 @@ void MainWindow::openPrintPreview(std::shared_ptr<QPrinter> printer, const QList
     size->addItem(tr("Fit the page"), int(lum::PrintSettings::Size::FitPage));
     auto* perPage = new QComboBox(bar);
     perPage->setObjectName(QStringLiteral("PrintPerPage"));
-    for (int n : {1, 2, 4}) perPage->addItem(tr("%n photo(s) per page", nullptr, n), n);
+    perPage->addItem(tr("1 photo per page"), 1);
+    for (int n : {2, 4}) perPage->addItem(tr("%1 photos per page").arg(n), n);
     auto* fill = new QCheckBox(tr("&Fill and crop"), bar);
     fill->setObjectName(QStringLiteral("PrintFill"));
     fill->setToolTip(tr("Fill the whole place and cut off what goes beyond it, centred; otherwise the whole photo is printed"));
