@@ -651,6 +651,68 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>Photos are being optimized already. Another batch can start once this one is done.</source>
         <translation>Des photos sont déjà en cours d&apos;optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
     </message>
+    <message>
+        <source>&amp;Export Copies...</source>
+        <translation>&amp;Exporter des copies...</translation>
+    </message>
+    <message>
+        <source>Open a photo, or select photos in the photo list, first.</source>
+        <translation>Ouvrez d&apos;abord une photo, ou sélectionnez des photos dans la liste.</translation>
+    </message>
+    <message>
+        <source>Copies are being exported already. Another export can start once this one is done.</source>
+        <translation>Des copies sont déjà en cours d&apos;exportation. Une autre exportation pourra commencer une fois celle-ci terminée.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>These photos could not be read and are left out:
+%1</source>
+        <translation>Ces photos n&apos;ont pas pu être lues et sont laissées de côté&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Print Photos</source>
+        <translation>Imprimer les photos</translation>
+    </message>
+    <message>
+        <source>10 × 15 cm</source>
+        <translation>10 × 15 cm</translation>
+    </message>
+    <message>
+        <source>13 × 18 cm</source>
+        <translation>13 × 18 cm</translation>
+    </message>
+    <message>
+        <source>20 × 25 cm</source>
+        <translation>20 × 25 cm</translation>
+    </message>
+    <message>
+        <source>Fit the page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>1 photo per page</source>
+        <translation>1 photo par page</translation>
+    </message>
+    <message>
+        <source>%1 photos per page</source>
+        <translation>%1 photos par page</translation>
+    </message>
+    <message>
+        <source>&amp;Fill and crop</source>
+        <translation>&amp;Remplir et recadrer</translation>
+    </message>
+    <message>
+        <source>Fill the whole place and cut off what goes beyond it, centred; otherwise the whole photo is printed</source>
+        <translation>Remplir toute la place et couper ce qui dépasse, au centre&#xa0;; sinon la photo entière est imprimée</translation>
+    </message>
+    <message>
+        <source>Photo &amp;size:</source>
+        <translation>&amp;Taille des photos&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -1599,6 +1661,10 @@ Replacing it keeps only what could be decoded, and the rest of the original is l
 
 La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;original est perdu définitivement. Voulez-vous la remplacer quand même&#xa0;?</translation>
     </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
 </context>
 <context>
     <name>PictureChooser</name>
@@ -2137,6 +2203,70 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>The folder %1 could not be opened.</source>
         <translation>Le dossier %1 n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 pixels</translation>
+    </message>
+    <message>
+        <source>Original size</source>
+        <translation>Taille d&apos;origine</translation>
+    </message>
+    <message>
+        <source>&amp;Long side:</source>
+        <translation>Grand &amp;côté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>JPEG &amp;quality (10 to 100):</source>
+        <translation>&amp;Qualité JPEG (10 à 100)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove the location and personal details</source>
+        <translation>&amp;Retirer le lieu et les informations personnelles</translation>
+    </message>
+    <message>
+        <source>GPS position, camera and lens serial numbers, owner and artist names, maker notes, places and creators in XMP and IPTC</source>
+        <translation>Position GPS, numéros de série de l&apos;appareil et de l&apos;objectif, noms du propriétaire et de l&apos;auteur, notes du fabricant, lieux et créateurs en XMP et IPTC</translation>
+    </message>
+    <message>
+        <source>Copies are JPEG files in sRGB under the photos&apos; names; a file already in the folder is never replaced (a number is added). The photos themselves are not changed.</source>
+        <translation>Les copies sont des fichiers JPEG en sRGB portant le nom des photos&#xa0;; un fichier déjà présent dans le dossier n&apos;est jamais remplacé (un numéro est ajouté). Les photos elles-mêmes ne sont pas modifiées.</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message>
+        <source>Folder for the Copies</source>
+        <translation>Dossier des copies</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the copies.</source>
+        <translation>Choisissez le dossier des copies.</translation>
+    </message>
+    <message>
+        <source>Export Copies</source>
+        <translation>Exporter des copies</translation>
+    </message>
+    <message>
+        <source>Export a copy of 1 photo from %1.</source>
+        <translation>Exporter une copie d&apos;1 photo de %1.</translation>
+    </message>
+    <message>
+        <source>Export copies of %1 photos from %2.</source>
+        <translation>Exporter des copies de %1 photos de %2.</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Exportation de %1</translation>
+    </message>
+    <message>
+        <source>The copies could not be made: %1</source>
+        <translation>Les copies n&apos;ont pas pu être faites&#xa0;: %1</translation>
     </message>
 </context>
 <context>
