@@ -126,16 +126,40 @@ TEST(ExifThumbnail, TurnedCameraPhotoGetsAThumbnailOfItsOwnShape) {
     }
 }
 
-TEST(ExifThumbnail, ThumbnailOfTheSameOrientationIsLeftAlone) {
+TEST(ExifThumbnail, EditedPhotoGetsAThumbnailOfItsOwnPicture) {
     LoadedPicture up = LoadCamera("camera_o6.jpg", true);  // 80 x 120 with a 40 x 60 thumbnail
     const Bytes before = ExifOf(up.metadata);
-    // Upside down is no change of shape; nothing but the pixels tells it, so it stays.
-    EXPECT_EQ(SavedExif(OrientImage(up.image, 3), up.metadata), before);
-    // A square picture is neither landscape nor portrait.
-    const Bytes square = SavedExif(Gradient(90, 90), up.metadata);
-    EXPECT_EQ(ExifRead(square).thumbnail(), ExifRead(before).thumbnail());
-    EXPECT_EQ(Changed(square, before), 2);  // the low bytes of the two pixel sizes
-    // A square thumbnail suits any picture.
+    Image grey = up.image;
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) {
+            uint8_t* p = grey.row(y) + 3 * x;
+            p[0] = p[1] = p[2] = uint8_t((p[0] + p[1] + p[2]) / 3);
+        }
+    const struct {
+        const char* what;
+        Image picture;
+        int width, height;  // of the thumbnail made
+    } edits[] = {
+        {"upside down", OrientImage(up.image, 3), 40, 60},
+        {"mirrored", OrientImage(up.image, 2), 40, 60},
+        {"grey", grey, 40, 60},
+        {"square", Gradient(90, 90), 60, 60},
+        {"wide", Gradient(120, 40), 60, 20},
+    };
+    for (const auto& edit : edits) {
+        SCOPED_TRACE(edit.what);
+        const Bytes after = SavedExif(edit.picture, up.metadata);
+        const Image t = DecodeThumbnail(ExifRead(after).thumbnail());
+        ASSERT_EQ(t.width(), edit.width);
+        ASSERT_EQ(t.height(), edit.height);
+        Image expected(t.width(), t.height());
+        StretchDraw(expected, Rect{0, 0, t.width(), t.height()}, edit.picture);
+        EXPECT_LT(Compare(t, expected).mean, 20.0);
+        EXPECT_EQ(PreviewOf(after).bytes, PreviewOf(before).bytes);
+    }
+    // The picture as it was read keeps its thumbnail byte for byte.
+    EXPECT_EQ(SavedExif(up.image, up.metadata), before);
+    // Where nothing tells the picture changed, a square thumbnail suits any picture.
     const Bytes squareThumb = EncodeJpeg(Gradient(32, 32));
     const Bytes block = LibexifBlock(squareThumb, 1);
     EXPECT_EQ(SavedExif(Gradient(30, 50), WithExif(block)), block);
@@ -315,7 +339,7 @@ TEST(ExifThumbnail, SidewaysStripThumbnailIsDropped) {
     std::vector<std::string> warnings;
     const Bytes after = SavedExif(Gradient(20, 30), WithExif(seg), &warnings);
     EXPECT_EQ(warnings, std::vector<std::string>{"The EXIF thumbnail (the small preview inside the photo) could not "
-                                                 "be made again for the turned photo and was left out"});
+                                                 "be made again for the changed photo and was left out"});
     ASSERT_EQ(after.size(), seg.size());
     Bytes expected = seg;
     std::memset(expected.data() + 6 + 22, 0, 4);
