@@ -37,10 +37,10 @@ Rgb ParseTarget(const std::string& text, const std::string& option);
 struct OutputSettings {
     int quality = 90;
     bool progressive = false;
-    bool fullChroma = false;  // JpegEncodeOptions::fullChroma
     bool strip = false;
     BalanceTargets targets;
     std::optional<uint32_t> seed;  // --seed: the noise brush's draws repeat
+    bool fullChroma = false;       // JpegEncodeOptions::fullChroma
 };
 
 struct ApplyArgs {

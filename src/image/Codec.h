@@ -103,9 +103,6 @@ Image DecodeJpeg(const uint8_t* data, size_t size, PictureMetadata* meta = nullp
 struct JpegEncodeOptions {
     int quality = 90;  // clamped to 10..100
     bool progressive = false;
-    // Colours at every pixel rather than one per 2x2 block: sharper colour edges on small
-    // pictures, for a somewhat bigger file.
-    bool fullChroma = false;
     // Written back after the JFIF header, which takes its density; the pixel size recorded in
     // the EXIF block is set to the picture's, in place, every other byte kept. An EXIF thumbnail
     // of the other orientation than the picture (it was turned after loading) is made again from
@@ -119,6 +116,9 @@ struct JpegEncodeOptions {
     PixelDensity density{};
     // Receives a line for each thing of the metadata that could not be written.
     std::vector<std::string>* warnings = nullptr;
+    // Colours at every pixel rather than one per 2x2 block: sharper colour edges on small
+    // pictures, for a somewhat bigger file.
+    bool fullChroma = false;
 };
 std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts = {});
 
