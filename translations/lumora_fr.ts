@@ -652,8 +652,8 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Des photos sont déjà en cours d&apos;optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
     </message>
     <message>
-        <source>&amp;Export Copies...</source>
-        <translation>&amp;Exporter des copies...</translation>
+        <source>Export &amp;Copies...</source>
+        <translation>Exporter des &amp;copies...</translation>
     </message>
     <message>
         <source>Open a photo, or select photos in the photo list, first.</source>
@@ -664,8 +664,8 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Des copies sont déjà en cours d&apos;exportation. Une autre exportation pourra commencer une fois celle-ci terminée.</translation>
     </message>
     <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Imprimer...</translation>
+        <source>P&amp;rint...</source>
+        <translation>Imp&amp;rimer...</translation>
     </message>
     <message>
         <source>These photos could not be read and are left out:

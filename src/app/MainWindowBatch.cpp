@@ -46,7 +46,7 @@ void MainWindow::buildBatch() {
         file->insertSeparator(selected);
     }
 
-    auto* exportCopies = new QAction(tr("&Export Copies..."), this);
+    auto* exportCopies = new QAction(tr("Export &Copies..."), this);
     exportCopies->setObjectName(QStringLiteral("ExportCopies"));
     connect(exportCopies, &QAction::triggered, this, [this] { Guard([this] { ExportCopies(); }); });
     listMenu->insertAction(before, exportCopies);

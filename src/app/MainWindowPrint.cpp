@@ -29,7 +29,7 @@ constexpr int kMostPrintDpi = 300;
 }  // namespace
 
 void MainWindow::buildPrint() {
-    auto* print = new QAction(tr("&Print..."), this);
+    auto* print = new QAction(tr("P&rint..."), this);
     print->setObjectName(QStringLiteral("PrintPhotos"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print->setShortcutContext(Qt::WindowShortcut);
