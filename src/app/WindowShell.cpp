@@ -261,8 +261,9 @@ bool WindowShell::AskSaveBeforeLeaving(const QString& caption, const QString& te
 
 bool WindowShell::DeleteCurrentFile() {
     if (editor_.JobRunning()) return false;
-    if (!saving().MoveCurrentFileToTrash()) return false;
-    fileMovedToTrash();
+    std::string moved;
+    if (!saving().MoveCurrentFileToTrash(&moved)) return false;
+    fileMovedToTrash(QString::fromStdString(moved));
     return true;
 }
 

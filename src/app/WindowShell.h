@@ -233,7 +233,7 @@ protected:
     // the current file went to the trash.
     virtual void pictureWritten() {}
     virtual void pictureReplaced() {}
-    virtual void fileMovedToTrash() {}
+    virtual void fileMovedToTrash(const QString& path) { (void)path; }
     // A step was taken back or done again: what the window shows of the picture's file
     // follows.
     virtual void historyStepped() {}
