@@ -904,7 +904,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Optimisation</translation>
     </message>
     <message>
-        <source>Flesh Color Balance</source>
+        <source>Flesh Colour Balance</source>
         <translation>Équilibre des couleurs chair</translation>
     </message>
     <message>
@@ -912,7 +912,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Équilibre des couleurs paysage</translation>
     </message>
     <message>
-        <source>Color Shift</source>
+        <source>Colour Shift</source>
         <translation>Décalage des couleurs</translation>
     </message>
     <message>
@@ -920,7 +920,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Éclaircissement</translation>
     </message>
     <message>
-        <source>Gray Scale</source>
+        <source>Grey Scale</source>
         <translation>Niveaux de gris</translation>
     </message>
     <message>

@@ -24,6 +24,14 @@
 
 namespace lum {
 
+namespace {
+const char* const kResetNothingText = QT_TRANSLATE_NOOP(
+    "lum::WindowShell",
+    "Reset Image brings back the picture as it was when it was opened, or when it was last turned, "
+    "given a new size or memorized: those fix it as it is.\n\n"
+    "Nothing has changed since then. To go back further, use Undo.");
+}  // namespace
+
 QMenu* WindowShell::ZoomScalePopupMenu() const { return pane_->ZoomMenu(); }
 
 bool WindowShell::RunCommand(const char* control) {
@@ -212,7 +220,14 @@ void WindowShell::workChanged(bool running) {
 }
 
 void WindowShell::ResetImage() {
-    if (State().picture.HasPicture() && !editor_.JobRunning()) editor_.ResetImage();
+    if (!State().picture.HasPicture() || editor_.JobRunning()) return;
+    const EditState& st = State();
+    if (st.picture.Work() == st.picture.Baseline() && !st.selection.Active()) {
+        // A turn, a new size or Memorize fixes the picture as it is: Reset goes back no further.
+        prompts().Message(tr(kResetNothingText).toStdString());
+        return;
+    }
+    editor_.ResetImage();
 }
 
 void WindowShell::Memorize() {
