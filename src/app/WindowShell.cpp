@@ -283,6 +283,18 @@ void WindowShell::RefreshCaption() {
     // A job owns what the caption tells; it follows when the job ends.
     if (editor_.JobRunning()) return;
     setWindowTitle(Caption(captionName(), captionUnsaved()));
+    nameCanvas();
+}
+
+void WindowShell::nameCanvas() {
+    // The photo canvas tells a screen reader which photo it shows, and how big it is.
+    if (pane_ && pane_->View()) {
+        const Image& work = State().picture.Work();
+        const QString name = captionName();
+        pane_->View()->setAccessibleName(
+            !State().picture.HasPicture() ? tr("Photo canvas: no photo")
+            : tr("Photo canvas: %1, %2 x %3 pixels").arg(name.isEmpty() ? tr("Untitled") : name).arg(work.width()).arg(work.height()));
+    }
 }
 
 QString WindowShell::HomePageUrl() { return QStringLiteral(LUMORA_HOMEPAGE); }

@@ -132,6 +132,7 @@ void WindowShell::showHistory() {
     };
     show("Annuler1", h.CanUndo(), h.CanUndo() ? tr("&Undo %1").arg(label(h.UndoLabel())) : tr("&Undo"));
     show("RedoItem", h.CanRedo(), h.CanRedo() ? tr("&Redo %1").arg(label(h.RedoLabel())) : tr("&Redo"));
+    nameCanvas();  // a step may have changed its size
 }
 
 // ---------------------------------------------------------------------------------------------
