@@ -31,6 +31,18 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Copyright 2026 The Lumora developers.&lt;br&gt;Lumora is free software: you may share and change it under the terms of the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Copyright 2026 Les développeurs de Lumora.&lt;br&gt;Lumora est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;Licence publique générale GNU&lt;/a&gt;, version 3 ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>About Lumora</source>
+        <translation>À propos de Lumora</translation>
+    </message>
 </context>
 <context>
     <name>BlurDialog</name>
@@ -184,6 +196,14 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     <message>
         <source>Show &amp;All Buttons</source>
         <translation>Afficher &amp;tous les boutons</translation>
+    </message>
+    <message>
+        <source>Photo information</source>
+        <translation>Informations sur la photo</translation>
+    </message>
+    <message>
+        <source>Original photo</source>
+        <translation>Photo originale</translation>
     </message>
 </context>
 <context>
@@ -903,6 +923,10 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>With the photo&apos;s ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be from %3 to %4 pixels. Choose another height, or untick &quot;Keep width / height ratio&quot;.</source>
         <translation>Avec les proportions de la photo, une hauteur de %1 pixels demande une largeur de %2 pixels, mais la largeur doit aller de %3 à %4 pixels. Choisissez une autre hauteur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
     </message>
+    <message>
+        <source>This photo is %1 x %2 pixels; a new size can be at most %3 x %4 pixels. The largest size with the photo&apos;s proportions is proposed. OK without a change keeps the photo as it is.</source>
+        <translation>Cette photo mesure %1 x %2 pixels ; une nouvelle taille peut mesurer au plus %3 x %4 pixels. La plus grande taille aux proportions de la photo est proposée. OK sans modification laisse la photo telle quelle.</translation>
+    </message>
 </context>
 <context>
     <name>OkCancel</name>
@@ -966,24 +990,12 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Optimisation</translation>
     </message>
     <message>
-        <source>Flesh Color Balance</source>
-        <translation>Équilibre des couleurs chair</translation>
-    </message>
-    <message>
         <source>Landscape Balance</source>
         <translation>Équilibre des couleurs paysage</translation>
     </message>
     <message>
-        <source>Color Shift</source>
-        <translation>Décalage des couleurs</translation>
-    </message>
-    <message>
         <source>Lighten</source>
         <translation>Éclaircissement</translation>
-    </message>
-    <message>
-        <source>Gray Scale</source>
-        <translation>Niveaux de gris</translation>
     </message>
     <message>
         <source>Sharpen</source>
@@ -1048,6 +1060,18 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>Pen Stroke</source>
         <translation>Trait de crayon</translation>
+    </message>
+    <message>
+        <source>Flesh Colour Balance</source>
+        <translation>Équilibre des couleurs chair</translation>
+    </message>
+    <message>
+        <source>Colour Shift</source>
+        <translation>Décalage des couleurs</translation>
+    </message>
+    <message>
+        <source>Grey Scale</source>
+        <translation>Niveaux de gris</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1350,10 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1614,10 +1642,6 @@ Rouvrez le fichier de la photo, puis supprimez-le.</translation>
         <translation>Enregistrer ou remplacer&#xa0;?</translation>
     </message>
     <message>
-        <source>Do you want to replace the original photo file?</source>
-        <translation>Voulez-vous remplacer le fichier de la photo d&apos;origine&#xa0;?</translation>
-    </message>
-    <message>
         <source>Move to Trash</source>
         <translation>Mettre à la corbeille</translation>
     </message>
@@ -1664,6 +1688,30 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;o
     <message>
         <source>Unexpected error</source>
         <translation>Erreur inattendue</translation>
+    </message>
+    <message>
+        <source>A file named &quot;%1&quot; already exists in %2.
+
+Do you want to replace it? What it holds now is lost.</source>
+        <translation>Un fichier nommé « %1 » existe déjà dans %2.
+
+Voulez-vous le remplacer ? Son contenu actuel sera perdu.</translation>
+    </message>
+    <message>
+        <source>Lumora saves photos as JPEG files (or as bitmaps, ending in .bmp), so &quot;%1&quot; would not be what its name says.
+
+The name is changed to &quot;%2&quot;: check it and save again.</source>
+        <translation>Lumora enregistre les photos en fichiers JPEG (ou en bitmaps, finissant par .bmp) : « %1 » ne serait donc pas ce que son nom annonce.
+
+Le nom devient « %2 » : vérifiez-le et enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Save the changes over the photo &quot;%1&quot;?
+
+Replace writes them into that file, and the photo as it was is lost. Save As keeps it and asks for a new name.</source>
+        <translation>Enregistrer les modifications sur la photo « %1 » ?
+
+Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est perdue. Enregistrer sous la conserve et demande un nouveau nom.</translation>
     </message>
 </context>
 <context>
@@ -2568,6 +2616,26 @@ Son adresse est %1</translation>
     <message>
         <source>Open Photo</source>
         <translation>Ouvrir une photo</translation>
+    </message>
+    <message>
+        <source>Photo canvas: no photo</source>
+        <translation>Zone de la photo : aucune photo</translation>
+    </message>
+    <message>
+        <source>Photo canvas: %1, %2 x %3 pixels</source>
+        <translation>Zone de la photo : %1, %2 x %3 pixels</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Reset Image brings back the picture as it was when it was opened, or when it was last turned, given a new size or memorized: those fix it as it is.
+
+Nothing has changed since then. To go back further, use Undo.</source>
+        <translation>Réinitialiser l&apos;image rétablit l&apos;image telle qu&apos;elle était à son ouverture, ou lors de sa dernière rotation, de son dernier redimensionnement ou de sa dernière mémorisation : ces opérations la fixent telle quelle.
+
+Rien n&apos;a changé depuis. Pour revenir plus loin, utilisez Annuler.</translation>
     </message>
 </context>
 </TS>

@@ -76,6 +76,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
     auto* memo = new QPlainTextEdit(this);
     memo->setObjectName("Memo1");
+    memo->setAccessibleName(tr("About Lumora"));
     memo->setReadOnly(true);
     memo->setPlainText(tr(kDescription));
     memo->setMinimumSize(320, 160);

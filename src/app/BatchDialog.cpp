@@ -365,7 +365,7 @@ void BatchDialog::Start() {
     if (!ReadSettings(args, folder)) return;
     if (args.inPlace) {
         const QString photos = request_.photoCount == 1 ? tr("The original photo") : tr("The %1 original photos").arg(request_.photoCount);
-        if (!prompts_.AskYesNo(S(tr("Replace the Original Photos?")),
+        if (!prompts_.AskYesNoSafe(S(tr("Replace the Original Photos?")),
                                S(tr("%1 will be replaced by the optimized version and cannot be brought back. "
                                     "Damaged photos are left as they are.\n\nReplace them?")
                                      .arg(photos))))

@@ -1,6 +1,8 @@
 // The compare window's creation, filling, pane layout, zoom and closing.
 #include "app/CompareWindow.h"
 
+#include <QFileInfo>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
@@ -117,6 +119,12 @@ void CompareWindow::SetPicture(const QString& name, const QString& folder) {
 
 QString CompareWindow::captionName() const {
     return pictureName_.isEmpty() ? QString() : tr("Comparing %1").arg(pictureName_);
+}
+
+void CompareWindow::pictureWritten() {
+    const QFileInfo written(QString::fromStdString(State().file.PhotoFile()));
+    if (written.fileName().isEmpty()) return RefreshCaption();
+    SetPicture(written.fileName(), written.absolutePath());
 }
 
 QString CompareWindow::openDialogFolder() const {

@@ -101,6 +101,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     QString captionName() const override;
+    // Saved under a new name: the caption and the open dialog follow it.
+    void pictureWritten() override;
     bool captionUnsaved() const override { return !editor().Saved(); }
     // File > Open: the window closes (with its question), then the main window opens the photo.
     void openChosenPhoto(const QString& path) override;

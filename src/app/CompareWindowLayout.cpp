@@ -75,6 +75,7 @@ QWidget* CompareWindow::buildTopStrip(QWidget* parent) {
     row->addWidget(info);
     PhotoFileNameMemo = new QPlainTextEdit(topPanel_);
     PhotoFileNameMemo->setObjectName(QStringLiteral("PhotoFileNameMemo"));
+    PhotoFileNameMemo->setAccessibleName(tr("Photo information"));
     PhotoFileNameMemo->setReadOnly(true);
     PhotoFileNameMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PhotoFileNameMemo->setFocusPolicy(Qt::ClickFocus);
@@ -98,6 +99,7 @@ QWidget* CompareWindow::buildOriginalPane(QWidget* parent) {
 
     originalScroll_ = new QScrollArea(originalPane_);
     originalScroll_->setObjectName(QStringLiteral("ScrollBox2"));
+    originalScroll_->setAccessibleName(tr("Original photo"));
     originalScroll_->setWidgetResizable(false);
     // Placed as the optimized pane places its photo: centred while it is smaller than the pane.
     originalScroll_->setAlignment(Qt::AlignCenter);

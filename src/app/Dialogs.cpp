@@ -52,6 +52,8 @@ Dialogs::Dialogs(QWidget* owner)
         d.NewSize().SetImageSize(size.x, size.y);
         d.NewSize().SetNewSize(size.x, size.y);
         if (exec(d.NewSize()) != QDialog::Accepted) return false;
+        // OK on the proposal changes nothing: a photo over the limits is never shrunk unasked.
+        if (!d.NewSize().SizeChanged()) return false;
         args.Set("size", ImagePoint{d.NewSize().NewWidth(), d.NewSize().NewHeight()});
         return true;
     };

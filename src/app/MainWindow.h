@@ -152,7 +152,7 @@ protected:
     void pictureWritten() override;
     // After New or Paste as New Image: no file named or highlighted until a save.
     void pictureReplaced() override;
-    void fileMovedToTrash() override;
+    void fileMovedToTrash(const QString& path) override;
     QString captionName() const override { return PictureName(); }
     bool captionUnsaved() const override;
     void openChosenPhoto(const QString& path) override { OpenPhotoFile(path); }

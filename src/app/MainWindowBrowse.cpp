@@ -27,6 +27,19 @@ void MainWindow::buildBrowsing() {
             ShowPhotoInList(false);
     });
 
+    // The shown photo renamed in the list: the window goes by its new name.
+    connect(photoList_, &PhotoList::EntryRenamed, this, [this](const QString& from, const QString& to) {
+        if (ShownPhoto().isEmpty() || to.isEmpty() || !lum::files::SamePath(from, ShownPhoto())) return;
+        lum::PictureFile& file = State().file;
+        const std::string target = QFileInfo(to).absoluteFilePath().toStdString();
+        if (lum::files::SamePath(QString::fromStdString(file.CurrentFileName()), from)) file.SetCurrentFileName(target);
+        if (lum::files::SamePath(QString::fromStdString(file.SourcePath()), from))
+            file.TookSource(target, lum::IdentityOf(target));
+        file.SetPhotoFile(target, file.PhotoDamaged());
+        RefreshCaption();
+        ShowPhotoInList(false);
+    });
+
     const auto shortcut = [this](const QKeySequence& keys, QWidget* scope, Qt::ShortcutContext context,
                                  const std::function<void()>& run) {
         auto* s = new QShortcut(keys, scope);

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTreeWidgetItem>
 
 #include "app/WindowMenus.h"
 #include "app/MainWindow.h"
@@ -56,6 +57,22 @@ void MainWindow::historyStepped() {
     ShowPhotoInList(false);
 }
 
-void MainWindow::fileMovedToTrash() {
-    if (photoList_) photoList_->Refresh();
+void MainWindow::fileMovedToTrash(const QString& path) {
+    if (!photoList_) return;
+    // The photo that took its place in the list (or the one before it at the end) is shown next.
+    QTreeWidgetItem* item = photoList_->ItemOfPath(path);
+    const int at = item ? photoList_->indexOfTopLevelItem(item) : -1;
+    photoList_->Refresh();
+    RefreshCaption();
+    if (at < 0) return ShowPhotoInList(false);
+    const int count = photoList_->topLevelItemCount();
+    for (int i : {at, at - 1}) {
+        if (i < 0 || i >= count) continue;
+        QTreeWidgetItem* next = photoList_->topLevelItem(i);
+        if (PhotoList::KindOfItem(next) != QLatin1String("file")) continue;
+        photoList_->setCurrentItem(next);
+        SwitchToPhoto(PhotoList::PathOfItem(next));
+        return;
+    }
+    ShowPhotoInList(false);
 }

@@ -18,6 +18,7 @@
 
 #include "app/Program.h"
 #include "app/MainWindow.h"
+#include "files/FileOps.h"
 #include "app/PhotoLoader.h"
 #include "app/Saving.h"
 #include "image/Arith.h"
@@ -85,9 +86,12 @@ void MainWindow::OpenPickedListEntry() {
         prompts().Error(special);
         ShowPhotoInList(true);
     } else if (!picked.isEmpty() && QFileInfo(picked).isFile()) {
-        // Asked only when a photo is really replacing the shown one: a click on a folder or
-        // the parent entry keeps the photo (and its unsaved state) on screen.
-        SwitchToPhoto(picked);
+        // Asked only when a photo is really replacing the shown one: a click on a folder, the
+        // parent entry or the photo already shown keeps it (and its unsaved state) on screen.
+        if (!pending_ && !ShownPhoto().isEmpty() && lum::files::SamePath(picked, ShownPhoto()))
+            ShowPhotoInList(true);
+        else
+            SwitchToPhoto(picked);
     } else if (!picked.isEmpty()) {
         folderTree_->SetSelectedPath(picked);
     }

@@ -91,12 +91,24 @@ NewSizeDialog::NewSizeDialog(QWidget* parent) : QDialog(parent) {
     ratioNote_->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
     ratioNote_->hide();
     root->addWidget(ratioNote_);
+    // A photo larger than the dialog allows: the limit and what OK does, said plainly.
+    limitNote_ = new QLabel(this);
+    limitNote_->setObjectName("LimitNote");
+    limitNote_->setWordWrap(true);
+    limitNote_->hide();
+    root->addWidget(limitNote_);
 
     ok_ = AddOkCancelRow(this, root).ok;
 
     // Typed values and arrow clicks alike: the other side follows the photo's ratio.
-    connect(widthSpin_, &QSpinBox::valueChanged, this, [this] { WidthChanged(); });
-    connect(heightSpin_, &QSpinBox::valueChanged, this, [this] { HeightChanged(); });
+    connect(widthSpin_, &QSpinBox::valueChanged, this, [this] {
+        changed_ |= !applying_;
+        WidthChanged();
+    });
+    connect(heightSpin_, &QSpinBox::valueChanged, this, [this] {
+        changed_ |= !applying_;
+        HeightChanged();
+    });
     connect(stepGroup_, &RadioGroup::itemPicked, this, [this] { ApplyStep(); });
     connect(original, &QPushButton::clicked, this, [this] { UseOriginalSize(); });
     connect(keepRatioBox_, &QCheckBox::toggled, this, [this](bool on) {
@@ -108,6 +120,17 @@ NewSizeDialog::NewSizeDialog(QWidget* parent) : QDialog(parent) {
 void NewSizeDialog::SetImageSize(int w, int h) {
     imageW_ = w;
     imageH_ = h;
+    changed_ = false;
+    const bool over = w > kMaxWidth || h > kMaxHeight;
+    limitNote_->setText(over ? tr("This photo is %1 x %2 pixels; a new size can be at most %3 x %4 pixels. The "
+                                  "largest size with the photo's proportions is proposed. OK without a change "
+                                  "keeps the photo as it is.")
+                                   .arg(w)
+                                   .arg(h)
+                                   .arg(kMaxWidth)
+                                   .arg(kMaxHeight)
+                             : QString());
+    limitNote_->setVisible(over);
 }
 
 int NewSizeDialog::NewWidth() const { return widthSpin_->value(); }
@@ -219,7 +242,10 @@ void NewSizeDialog::ApplyStep() {
     heightSpin_->setSingleStep(step);
 }
 
-void NewSizeDialog::UseOriginalSize() { SetNewSize(imageW_, imageH_); }
+void NewSizeDialog::UseOriginalSize() {
+    SetNewSize(imageW_, imageH_);
+    changed_ = true;
+}
 
 void NewSizeDialog::UseWidthPreset() {
     auto* b = qobject_cast<QPushButton*>(sender());
@@ -231,6 +257,7 @@ void NewSizeDialog::UseWidthPreset() {
         const QScopedValueRollback<bool> quiet(applying_, true);
         widthSpin_->setValue(v);
     }
+    changed_ = true;
     ApplyRatio(1);
 }
 
@@ -244,5 +271,6 @@ void NewSizeDialog::UseHeightPreset() {
         const QScopedValueRollback<bool> quiet(applying_, true);
         heightSpin_->setValue(v);
     }
+    changed_ = true;
     ApplyRatio(2);
 }

@@ -15,8 +15,12 @@ class NewSizeDialog : public QDialog {
 public:
     explicit NewSizeDialog(QWidget* parent = nullptr);
 
-    // Size of the photo to resize: the ratio and "Original size" use it.
+    // Size of the photo to resize: the ratio and "Original size" use it. A photo beyond the
+    // limits is said so in the dialog. Starts the dialog unchanged.
     void SetImageSize(int w, int h);
+    // The user changed the size (typed, arrows, a preset, "Original size"): OK without that
+    // leaves the photo as it is, never the limited size offered.
+    bool SizeChanged() const { return changed_; }
     int NewWidth() const;
     int NewHeight() const;
     // Sets width and height, no ratio applied. A size beyond the limits becomes, with the ratio
@@ -58,6 +62,8 @@ private:
     RadioGroup* stepGroup_ = nullptr;
     QCheckBox* keepRatioBox_ = nullptr;
     QLabel* ratioNote_ = nullptr;
+    QLabel* limitNote_ = nullptr;
+    bool changed_ = false;
     QPushButton* ok_ = nullptr;
     bool applying_ = false;
     int imageW_ = 0, imageH_ = 0;

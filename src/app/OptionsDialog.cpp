@@ -79,7 +79,7 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     }
     root->addWidget(balanceGroup);
 
-    // Buttons: reset on the left, OK on the right; there is no cancel.
+    // Buttons: reset on the left, OK and Cancel on the right.
     auto* buttons = new QHBoxLayout();
     auto* reset = new QPushButton(tr("Reset to standard settings"), this);
     reset->setObjectName("Button1");
@@ -89,8 +89,13 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     buttons->addWidget(reset);
     buttons->addStretch(1);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName("CancelButton");
+    cancel->setAutoDefault(false);
     buttons->addWidget(ok);
+    buttons->addWidget(cancel);
     root->addLayout(buttons);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
     connect(reset, &QPushButton::clicked, this, &OptionsDialog::ResetStandardParameters);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (!FieldsCorrected(this)) accept();
@@ -101,7 +106,25 @@ void OptionsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Centred on the screen, not over the window that opened it.
     if (event->spontaneous()) return;
+    kept_.quality = qualitySpin_->value();
+    kept_.progressive = progressiveGroup_->ItemIndex();
+    kept_.balance = balanceButtonGroup_->ItemIndex();
+    kept_.autoOpen = autoOpenNextBox_->isChecked();
+    kept_.remember = rememberFolderBox_->isChecked();
+    for (int i = 0; i < 6; ++i) kept_.targets[i] = targetSpins_[i]->value();
     if (QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void OptionsDialog::reject() {
+    if (kept_.quality > 0) {  // shown at least once
+        qualitySpin_->setValue(kept_.quality);
+        progressiveGroup_->SetItemIndex(kept_.progressive);
+        balanceButtonGroup_->SetItemIndex(kept_.balance);
+        autoOpenNextBox_->setChecked(kept_.autoOpen);
+        rememberFolderBox_->setChecked(kept_.remember);
+        for (int i = 0; i < 6; ++i) targetSpins_[i]->setValue(kept_.targets[i]);
+    }
+    QDialog::reject();
 }
 
 int OptionsDialog::JpegQuality() const { return qualitySpin_->value(); }

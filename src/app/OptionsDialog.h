@@ -34,6 +34,9 @@ public:
     QCheckBox* AutoOpenNextBox() const { return autoOpenNextBox_; }
     QCheckBox* RememberFolderBox() const { return rememberFolderBox_; }
 
+    // Cancel and Escape put every setting back as the dialog found it.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -48,4 +51,10 @@ private:
     RadioGroup* balanceButtonGroup_ = nullptr;
     QCheckBox* autoOpenNextBox_ = nullptr;
     QCheckBox* rememberFolderBox_ = nullptr;
+    // The settings as the dialog was opened with them.
+    struct Kept {
+        int quality = 0, progressive = 0, balance = 0;
+        bool autoOpen = false, remember = false;
+        int targets[6] = {};
+    } kept_;
 };

@@ -19,6 +19,7 @@
 #include "image/Image.h"
 #include "widgets/Icons.h"
 #include "widgets/QtPrompts.h"
+#include "widgets/ScreenReaderNames.h"
 
 namespace lum {
 
@@ -28,6 +29,8 @@ Program::Program(Prompts* prompts) {
     Image::SetBufferReserve(kBufferReserveBytes);
     // Added by the desktop after the captions of the windows and dialogs: "Gaussian Blur — Lumora".
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Lumora"));
+    // Screen readers hear every control by the words beside it, in every window as it opens.
+    NameControlsOfEveryWindow();
     main_ = std::make_unique<MainWindow>(prompts);
     dialogs_ = std::make_unique<Dialogs>(main_.get());
     main_->SetDialogs(dialogs_.get());

@@ -27,7 +27,6 @@ namespace {
 std::string Tr(const char* text) { return QCoreApplication::translate("PhotoSaving", text).toStdString(); }
 
 const char* const kReplaceCaption = QT_TRANSLATE_NOOP("PhotoSaving", "Save or Replace?");
-const char* const kReplaceText = QT_TRANSLATE_NOOP("PhotoSaving", "Do you want to replace the original photo file?");
 const char* const kTrashCaption = QT_TRANSLATE_NOOP("PhotoSaving", "Move to Trash");
 
 #ifdef _WIN32
@@ -84,12 +83,31 @@ std::string FileNamePart(const std::string& path) {
 PhotoSaving::PhotoSaving(Editor& editor, Prompts& prompts, const OptionsDialog& options, PictureChooserLink* chooser)
     : editor_(editor), st_(editor.State()), prompts_(prompts), options_(options), chooser_(chooser), filter_(kSaveFilterMain) {}
 
-std::string WritableName(const std::string& path) { return HasReadOnlyExtension(path) ? JpegNameFor(path) : path; }
+std::string WritableName(const std::string& path) {
+    if (HasJpegExtension(path) || HasBmpExtension(path)) return path;
+    if (HasReadOnlyExtension(path)) return JpegNameFor(path);
+    // Without an extension the dialog adds its kind's; another one ("card.gif", "Holiday.2024")
+    // keeps what was typed and gets ours added.
+    const std::string name = FileNamePart(path);
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0) return path;
+    return path + ".jpg";
+}
+
+std::string ProposedSaveName(const std::string& photo, const std::function<bool(const std::string&)>& exists) {
+    const std::string jpeg = WritableName(photo);
+    if (jpeg == photo || !exists(jpeg)) return jpeg;
+    const std::string stem = jpeg.substr(0, jpeg.size() - 4);
+    for (int n = 2;; ++n) {
+        const std::string candidate = stem + " (" + std::to_string(n) + ").jpg";
+        if (!exists(candidate)) return candidate;
+    }
+}
 
 void PhotoSaving::presetFromPhoto() {
     // The photo's own name and folder; for a made or pasted picture only the folder.
     if (!st_.file.PhotoFile().empty()) {
-        dialogFileName_ = WritableName(st_.file.PhotoFile());
+        dialogFileName_ = ProposedSaveName(st_.file.PhotoFile(), fileExists);
         return;
     }
     const std::string& folder = st_.file.SaveFolder().empty() ? st_.file.CurrentFolder() : st_.file.SaveFolder();
@@ -110,7 +128,30 @@ bool PhotoSaving::MayReplace(const std::string& path) {
         return prompts_.AskChoice(Tr(kReplaceCaption), text, {Tr("&Yes"), Tr("&No")}, kNo,
                                   kNo) == kYes;
     }
-    return prompts_.AskYesNo(Tr(kReplaceCaption), Tr(kReplaceText));
+    const QFileInfo target(QString::fromStdString(path));
+    const std::string text = QCoreApplication::translate("PhotoSaving",
+                                                         "A file named \"%1\" already exists in %2.\n\n"
+                                                         "Do you want to replace it? What it holds now is lost.")
+                                 .arg(target.fileName(), target.absolutePath())
+                                 .toStdString();
+    return prompts_.AskYesNoSafe(Tr(kReplaceCaption), text);
+}
+
+bool PhotoSaving::askName(std::string& path) {
+    const std::string folder = st_.file.SaveFolder().empty() ? st_.file.CurrentFolder() : st_.file.SaveFolder();
+    for (;;) {
+        if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return false;
+        const std::string writable = WritableName(path);
+        if (writable == path) return true;
+        // Never a silent change: the name Lumora will write is said, then shown in the dialog.
+        prompts_.Message(QCoreApplication::translate("PhotoSaving",
+                                                     "Lumora saves photos as JPEG files (or as bitmaps, ending in "
+                                                     ".bmp), so \"%1\" would not be what its name says.\n\n"
+                                                     "The name is changed to \"%2\": check it and save again.")
+                             .arg(QString::fromStdString(FileNamePart(path)), QString::fromStdString(FileNamePart(writable)))
+                             .toStdString());
+        path = writable;
+    }
 }
 
 PhotoSaving::JpegSettings PhotoSaving::Settings() const { return JpegSettings{options_.JpegQuality(), options_.Progressive()}; }
@@ -199,7 +240,8 @@ void PhotoSaving::write(const std::string& path, bool bmpByExtension, std::funct
         });
 }
 
-void PhotoSaving::writeAsked(std::string path, const std::string& shown, bool replaceAsked, Answered done) {
+void PhotoSaving::writeAsked(std::string path, const std::string& shown, bool replaceAsked, bool replaceAgreed,
+                             Answered done) {
     st_.file.SetNewPicturePending(false);
     st_.file.SetSaveFolder(FolderPart(path));
     Overwrite how = Overwrite::Ordinary;
@@ -215,7 +257,7 @@ void PhotoSaving::writeAsked(std::string path, const std::string& shown, bool re
         nothingWritten(shown);
         return done(false);
     }
-    if (how == Overwrite::Ordinary && !MayReplace(path)) {
+    if (how == Overwrite::Ordinary && !replaceAgreed && !MayReplace(path)) {
         // The dialog's save keeps the name it was given; the menu's forgets it.
         if (replaceAsked) afterWrite(path, true);
         else nothingWritten(shown);
@@ -244,13 +286,11 @@ void PhotoSaving::SaveWithDialog(Answered done) {
     const std::string shown = st_.file.CurrentFileName();
     presetFromPhoto();
     std::string path = dialogFileName_;
-    const std::string folder = st_.file.SaveFolder().empty() ? st_.file.CurrentFolder() : st_.file.SaveFolder();
     // A cancelled dialog writes nothing and leaves the photo marked as it was, so closing the
     // program still offers to save.
-    if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return done(false);
-    path = WritableName(path);
+    if (!askName(path)) return done(false);
     dialogFileName_ = path;
-    writeAsked(path, shown, true, std::move(done));
+    writeAsked(path, shown, true, false, std::move(done));
 }
 
 void PhotoSaving::SaveFromMenu(Answered done) {
@@ -268,17 +308,41 @@ void PhotoSaving::SaveFromMenu(Answered done) {
             silent = true;
         }
     }
+    const std::string& photo = st_.file.PhotoFile();
+    if (!silent && !photo.empty() && !st_.file.NewPicturePending() && WritableName(photo) == photo && fileExists(photo)) {
+        // Changed by another program: its own question (copy, replace, cancel) is the one asked.
+        // A damaged original: the question that says what replacing it loses.
+        if ((st_.file.ChangedOnDisk(photo) && !writtenByUs(photo)) || st_.file.PhotoDamaged()) {
+            dialogFileName_ = photo;
+            return writeAsked(photo, shown, false, st_.file.ChangedOnDisk(photo), std::move(done));
+        }
+        // Save means the shown photo's own file: one question naming it, Cancel the default.
+        const std::string text =
+            QCoreApplication::translate("PhotoSaving",
+                                        "Save the changes over the photo \"%1\"?\n\n"
+                                        "Replace writes them into that file, and the photo as it was is lost. "
+                                        "Save As keeps it and asks for a new name.")
+                .arg(QString::fromStdString(FileNamePart(photo)))
+                .toStdString();
+        enum { kReplace, kSaveAs, kCancel };
+        switch (prompts_.AskChoice(Tr(kReplaceCaption), text,
+                                   {Tr("&Replace"), Tr("Save &As..."), Tr("Cancel")}, kCancel, kCancel)) {
+            case kReplace:
+                dialogFileName_ = photo;
+                return writeAsked(photo, shown, false, true, std::move(done));
+            case kSaveAs: return SaveWithDialog(std::move(done));
+            default: nothingWritten(shown); return done(false);
+        }
+    }
     if (!silent) presetFromPhoto();
 
     std::string path = dialogFileName_;
     if (!silent) {
-        const std::string folder = st_.file.SaveFolder().empty() ? st_.file.CurrentFolder() : st_.file.SaveFolder();
-        if (!prompts_.AskSaveFile(std::string(), folder, Tr(filter_.c_str()), path)) return done(false);
-        path = WritableName(path);
+        if (!askName(path)) return done(false);
         dialogFileName_ = path;
     }
     // Another program's change, then the replace question: Escape or No writes nothing.
-    writeAsked(path, shown, false, std::move(done));
+    writeAsked(path, shown, false, false, std::move(done));
 }
 
 bool PhotoSaving::SaveWithDialog() {
@@ -289,16 +353,17 @@ bool PhotoSaving::SaveFromMenu() {
     return AnswerNow([this](Answered done) { SaveFromMenu(std::move(done)); }).value_or(true);
 }
 
-bool PhotoSaving::MoveCurrentFileToTrash() {
+bool PhotoSaving::MoveCurrentFileToTrash(std::string* movedPath) {
     const std::string selected = chooser_ ? chooser_->SelectedPath() : std::string();
     const int index = chooser_ ? chooser_->SelectedIndex() : -1;
-    // Without a picked file there is nothing to delete: refused like a mismatch.
-    if (selected != st_.file.CurrentFileName() || st_.file.CurrentFileName().empty()) {
+    // The chooser's picked file when the window stands for it, else the file the shown photo
+    // was opened from or last written to; a made or pasted picture has none.
+    const bool chosen = !selected.empty() && selected == st_.file.CurrentFileName();
+    const std::string path = chosen ? selected : st_.file.NewPicturePending() ? std::string() : st_.file.PhotoFile();
+    if (path.empty()) {
         prompts_.Message(Tr(kDeleteRefusedText));
         return false;
     }
-    // Any question re-activates the window, which forgets the current file name.
-    const std::string path = st_.file.CurrentFileName();
     const QString qpath = QString::fromStdString(path);
 
     // The desktop's trash asks nothing itself; this stands for the confirmation it would ask.
@@ -313,7 +378,13 @@ bool PhotoSaving::MoveCurrentFileToTrash() {
             prompts_.Error(
                 QCoreApplication::translate("PhotoSaving", "Could not move %1 to the Trash: %2.").arg(name, why).toStdString());
     }
-    if (chooser_) chooser_->RefreshFileList(index - 1 >= 0 ? index - 1 : -1);
+    if (chooser_ && chosen) chooser_->RefreshFileList(index - 1 >= 0 ? index - 1 : -1);
+    if (moved) {
+        // The picture stays on screen, but belongs to no file any more.
+        if (st_.file.PhotoFile() == path) st_.file.SetPhotoFile(std::string(), false);
+        if (movedPath) *movedPath = path;
+        st_.file.SetCurrentFileName(std::string());
+    }
     return moved;
 }
 

@@ -42,7 +42,9 @@ public:
     // WritableName.
     void SaveWithDialog(Answered done);
     // Menu save: silent when the chooser's selected file is the current file (and a JPEG or
-    // BMP), JPEG or BMP by extension, the replace question for an existing file.
+    // BMP); over the shown photo's own JPEG or BMP file after a question naming it (Replace,
+    // Save As..., Cancel); otherwise the dialog. JPEG or BMP by extension, the replace question
+    // for an existing file.
     void SaveFromMenu(Answered done);
     // The same for callers that need the answer now: whether a file was written, or is being
     // written by a job.
@@ -52,9 +54,11 @@ public:
     // when the user agrees to replace it. Replacing the damaged photo's own file says that
     // only what could be decoded is kept, and proposes No.
     bool MayReplace(const std::string& path);
-    // Delete: moves the current file to the trash, after a confirmation, when it is the
-    // chooser's selected file; refused otherwise. Returns true when the file was moved.
-    bool MoveCurrentFileToTrash();
+    // Delete: moves the shown photo's file (or the chooser's selected file when it is the
+    // current one) to the trash after a confirmation naming it; refused for a picture that
+    // belongs to no file. Returns true when the file was moved.
+    // moved receives the path of the file moved.
+    bool MoveCurrentFileToTrash(std::string* moved = nullptr);
 
     // Save dialog filter (the compare window offers BMP as well).
     void SetFilter(const std::string& filter) { filter_ = filter; }
@@ -86,7 +90,11 @@ private:
     // Encodes and writes the picture to path, which it then stands for; then hears what failed.
     void write(const std::string& path, bool bmpByExtension, std::function<void(std::exception_ptr)> then);
     // The question, the write and what follows it, once the name is known.
-    void writeAsked(std::string path, const std::string& shown, bool replaceAsked, Answered done);
+    // replaceAgreed: the user already agreed to replace path by name.
+    void writeAsked(std::string path, const std::string& shown, bool replaceAsked, bool replaceAgreed, Answered done);
+    // The save dialog until it gives a name Lumora writes (a changed name is said and shown
+    // again); false when cancelled.
+    bool askName(std::string& path);
     // The dialog's proposal: the photo's own name and folder, or only the folder.
     void presetFromPhoto();
     void afterWrite(const std::string& path, bool keepIndex);
@@ -103,9 +111,13 @@ private:
 };
 
 // The name a save writes to: Lumora writes JPEG (or BMP), so a name of a format it only reads
-// (HEIC, PNG, WebP, TIFF) becomes NAME.jpg, and such an original is never replaced by a file of
-// another kind under its own name.
+// (HEIC, PNG, WebP, TIFF) becomes NAME.jpg, and any other extension than .jpg, .jpeg or .bmp gets
+// .jpg added: a file never holds another kind than its name says.
 std::string WritableName(const std::string& path);
+// The name the save dialog proposes for the photo at photo: its own name when Lumora writes
+// its kind, else NAME.jpg beside it, or "NAME (2).jpg", "NAME (3).jpg"... when exists() says
+// that name is taken, so another photo is never proposed.
+std::string ProposedSaveName(const std::string& photo, const std::function<bool(const std::string&)>& exists);
 
 // Folder and file-name parts of a path (platform separators).
 std::string FolderPart(const std::string& path);

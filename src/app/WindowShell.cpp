@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -261,8 +264,9 @@ bool WindowShell::AskSaveBeforeLeaving(const QString& caption, const QString& te
 
 bool WindowShell::DeleteCurrentFile() {
     if (editor_.JobRunning()) return false;
-    if (!saving().MoveCurrentFileToTrash()) return false;
-    fileMovedToTrash();
+    std::string moved;
+    if (!saving().MoveCurrentFileToTrash(&moved)) return false;
+    fileMovedToTrash(QString::fromStdString(moved));
     return true;
 }
 
@@ -279,21 +283,55 @@ void WindowShell::RefreshCaption() {
     // A job owns what the caption tells; it follows when the job ends.
     if (editor_.JobRunning()) return;
     setWindowTitle(Caption(captionName(), captionUnsaved()));
+    nameCanvas();
 }
 
-QString WindowShell::HomePageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/"); }
-QString WindowShell::ManualPageUrl() { return QStringLiteral("https://www.tarnel.example/lumora/manual/"); }
+void WindowShell::nameCanvas() {
+    // The photo canvas tells a screen reader which photo it shows, and how big it is.
+    if (pane_ && pane_->View()) {
+        const Image& work = State().picture.Work();
+        const QString name = captionName();
+        pane_->View()->setAccessibleName(
+            !State().picture.HasPicture() ? tr("Photo canvas: no photo")
+            : tr("Photo canvas: %1, %2 x %3 pixels").arg(name.isEmpty() ? tr("Untitled") : name).arg(work.width()).arg(work.height()));
+    }
+}
+
+QString WindowShell::HomePageUrl() { return QStringLiteral(LUMORA_HOMEPAGE); }
+// The project's page shows its manual (the README) below the files.
+QString WindowShell::ManualPageUrl() { return HomePageUrl() + QStringLiteral("#readme"); }
 
 bool WindowShell::OpenWebPage(const QUrl& url) {
+    const auto noBrowser = [this, url] {
+        prompts().Message(tr("The web page could not be opened: no web browser is set up on this computer.\n"
+                             "Its address is %1")
+                              .arg(url.toString())
+                              .toStdString());
+    };
+    // On a desktop, the opener says only later whether a browser took the page (Qt counts
+    // starting it as success): its answer is waited for without holding the window.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty() && QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        auto* run = new QProcess(this);
+        connect(run, &QProcess::finished, this, [run, noBrowser](int code, QProcess::ExitStatus status) {
+            if (status != QProcess::NormalExit || code != 0) noBrowser();
+            run->deleteLater();
+        });
+        connect(run, &QProcess::errorOccurred, this, [run, noBrowser](QProcess::ProcessError e) {
+            if (e != QProcess::FailedToStart) return;
+            noBrowser();
+            run->deleteLater();
+        });
+        run->start(opener, {url.toString()});
+        return true;
+    }
     if (QDesktopServices::openUrl(url)) return true;
-    prompts().Message(tr("The web page could not be opened: no web browser is set up on this computer.\n"
-                         "Its address is %1")
-                          .arg(url.toString())
-                          .toStdString());
+    noBrowser();
     return false;
 }
 
-void WindowShell::OpenOnlineManual() { OpenWebPage(QUrl(ManualPageUrl())); }
+// The manual ships with the program: it opens without a connection or a browser.
+void WindowShell::OpenOnlineManual() { ShowHelp(); }
 
 void WindowShell::OpenHomePage() { OpenWebPage(QUrl(HomePageUrl())); }
 

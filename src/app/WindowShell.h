@@ -219,6 +219,8 @@ protected:
     // What the caption names: the picture's file ("Untitled" for a picture of no file), or
     // nothing; and whether the picture has unsaved changes.
     virtual QString captionName() const { return QString(); }
+    // The canvas's accessible name: the photo's name and size.
+    void nameCanvas();
     virtual bool captionUnsaved() const { return false; }
     // The photo chosen with File > Open, and the folder the dialog starts in.
     virtual void openChosenPhoto(const QString& path) { (void)path; }
@@ -233,7 +235,7 @@ protected:
     // the current file went to the trash.
     virtual void pictureWritten() {}
     virtual void pictureReplaced() {}
-    virtual void fileMovedToTrash() {}
+    virtual void fileMovedToTrash(const QString& path) { (void)path; }
     // A step was taken back or done again: what the window shows of the picture's file
     // follows.
     virtual void historyStepped() {}

@@ -24,6 +24,14 @@
 
 namespace lum {
 
+namespace {
+const char* const kResetNothingText = QT_TRANSLATE_NOOP(
+    "lum::WindowShell",
+    "Reset Image brings back the picture as it was when it was opened, or when it was last turned, "
+    "given a new size or memorized: those fix it as it is.\n\n"
+    "Nothing has changed since then. To go back further, use Undo.");
+}  // namespace
+
 QMenu* WindowShell::ZoomScalePopupMenu() const { return pane_->ZoomMenu(); }
 
 bool WindowShell::RunCommand(const char* control) {
@@ -124,6 +132,7 @@ void WindowShell::showHistory() {
     };
     show("Annuler1", h.CanUndo(), h.CanUndo() ? tr("&Undo %1").arg(label(h.UndoLabel())) : tr("&Undo"));
     show("RedoItem", h.CanRedo(), h.CanRedo() ? tr("&Redo %1").arg(label(h.RedoLabel())) : tr("&Redo"));
+    nameCanvas();  // a step may have changed its size
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -212,7 +221,14 @@ void WindowShell::workChanged(bool running) {
 }
 
 void WindowShell::ResetImage() {
-    if (State().picture.HasPicture() && !editor_.JobRunning()) editor_.ResetImage();
+    if (!State().picture.HasPicture() || editor_.JobRunning()) return;
+    const EditState& st = State();
+    if (st.picture.Work() == st.picture.Baseline() && !st.selection.Active()) {
+        // A turn, a new size or Memorize fixes the picture as it is: Reset goes back no further.
+        prompts().Message(tr(kResetNothingText).toStdString());
+        return;
+    }
+    editor_.ResetImage();
 }
 
 void WindowShell::Memorize() {

@@ -158,7 +158,7 @@ std::vector<Operation> BuildTable() {
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("flesh-balance", [](Editor& e, const OpArgs&) { ColourEngine(e, 0, kModeFlesh); })
-                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Flesh Color Balance"))
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Flesh Colour Balance"))
                     .Usage("flesh-balance", "colour balance towards the flesh targets")
                     .Recorded(15, kBothWindows)
                     .On("Equilibrer1", QT_TRANSLATE_NOOP("Operations", "&Flesh Colour Balance"), kBothWindows)
@@ -172,7 +172,7 @@ std::vector<Operation> BuildTable() {
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("shift", [](Editor& e, const OpArgs& a) { ColourEngine(e, a.Int("kind"), kModeShift); })
-                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Color Shift"))
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Colour Shift"))
                     .Usage("shift:K", "channel shift of 10 %, K = 1..6:\n"
                                       "1 red to green, 2 red to blue, 3 green to red,\n"
                                       "4 green to blue, 5 blue to red, 6 blue to green")
@@ -198,7 +198,7 @@ std::vector<Operation> BuildTable() {
                     .Pixel()
                     .InPlace());
     t.push_back(Operation("grey", [](Editor& e, const OpArgs&) { Kernel(e, 0, true); })
-                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Gray Scale"))
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Grey Scale"))
                     .Usage("grey", "grey scale (through the kernel last used)")
                     .Recorded(2, kBothWindows)
                     .On("NivGris", QT_TRANSLATE_NOOP("Operations", "Grey &Scale"), kBothWindows)

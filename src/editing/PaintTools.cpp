@@ -27,7 +27,7 @@ const char* BrushLabel(BrushKind kind) {
         case BrushKind::Daub: return "Daub";
         case BrushKind::Noise: return "Noise";
         case BrushKind::Spray: return "Spray";
-        case BrushKind::ColourEraser: return "Color Eraser";
+        case BrushKind::ColourEraser: return "Colour Eraser";
     }
     return "Brush Stroke";
 }

@@ -29,6 +29,8 @@ public:
     virtual void Message(const std::string& text) = 0;
     // A modal Yes/No question with a caption; true for Yes.
     virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+    // The same where Yes cannot be taken back (replacing a file): No is the default answer.
+    virtual bool AskYesNoSafe(const std::string& caption, const std::string& text) { return AskYesNo(caption, text); }
     // A question that may also be dismissed (Escape, closing the box): Cancel then.
     enum class Answer { Yes, No, Cancel };
     virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text) {
@@ -117,6 +119,9 @@ public:
     }
     bool AskYesNo(const std::string& caption, const std::string& text) override {
         return run([&] { return inner_->AskYesNo(caption, text) ? 1 : 0; }) != 0;
+    }
+    bool AskYesNoSafe(const std::string& caption, const std::string& text) override {
+        return run([&] { return inner_->AskYesNoSafe(caption, text) ? 1 : 0; }) != 0;
     }
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override {
         return static_cast<Answer>(run([&] { return static_cast<int>(inner_->AskYesNoCancel(caption, text)); }));

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "image/Codec.h"
 #include "image/FormatNames.h"
 
 namespace lum {
@@ -10,6 +11,8 @@ namespace lum {
 QStringList PhotoNameFilters() {
     QStringList out;
     for (const std::string& p : PhotoFilePatterns()) out << QString::fromStdString(p);
+    // Bitmaps open and save in the windows too; only the batches leave them out.
+    out << QStringLiteral("*.bmp");
     return out;
 }
 
@@ -20,6 +23,9 @@ QString PhotoOpenFilter() {
            PhotoNameFilters().join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-bool IsPhotoFileName(const QString& path) { return HasPhotoExtension(QFile::encodeName(path).toStdString()); }
+bool IsPhotoFileName(const QString& path) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    return HasPhotoExtension(name) || HasBmpExtension(name);
+}
 
 }  // namespace lum

@@ -111,6 +111,12 @@ bool QtPrompts::AskYesNo(const std::string& caption, const std::string& text) {
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QtPrompts::AskYesNoSafe(const std::string& caption, const std::string& text) {
+    NormalCursor normal;
+    return QMessageBox::question(parentWidget(), shown(caption), shown(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 Prompts::Answer QtPrompts::AskYesNoCancel(const std::string& caption, const std::string& text) {
     NormalCursor normal;
     // Escape and the box's close button give Cancel.

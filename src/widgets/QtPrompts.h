@@ -20,6 +20,7 @@ public:
 
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
+    bool AskYesNoSafe(const std::string& caption, const std::string& text) override;
     Answer AskYesNoCancel(const std::string& caption, const std::string& text) override;
     Answer AskSaveChanges(const std::string& caption, const std::string& text) override;
     int AskChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons,

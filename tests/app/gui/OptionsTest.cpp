@@ -57,10 +57,17 @@ TEST_F(Options, DesignCaptionsAndControls) {
     const QStringList labels = texts("label");
     for (const char* l : {"Quality", "(100 = best quality, least compression)", "Red", "Green", "Blue"})
         EXPECT_TRUE(labels.contains(QString::fromLatin1(l))) << l;
-    // No cancel: changes apply as they are made.
     QStringList buttons = texts("button");
     buttons.sort();
-    EXPECT_EQ(buttons, QStringList({"OK", "Reset to standard settings"}));
+    EXPECT_EQ(buttons, QStringList({"Cancel", "OK", "Reset to standard settings"}));
+    // Cancel puts back what the dialog was opened with.
+    const int quality = dlg.JpegQuality();
+    dlg.show();
+    dlg.QualitySpin()->setValue(quality == 30 ? 40 : 30);
+    dlg.AutoOpenNextBox()->toggle();
+    dlg.findChild<QPushButton*>("CancelButton")->click();
+    EXPECT_EQ(dlg.JpegQuality(), quality);
+    EXPECT_TRUE(dlg.NextFileAutoOpening());
 
     ASSERT_NE(dlg.ProgressiveGroup(), nullptr);
     EXPECT_EQ(dlg.ProgressiveGroup()->objectName(), QStringLiteral("RadioGroup1"));

@@ -90,10 +90,12 @@ TEST(PhotoFormats, ListedOpenedShownAsDecodedAndSavedBesideAsJpeg) {
     // Saved: the dialog proposes IMG_0001.jpg beside the original; the HEIC stays as it was.
     const std::vector<uint8_t> original = lum::ReadFileBytes(heic.toStdString());
     w.findChild<QToolButton*>(QStringLiteral("ProcessingOptimumActionSpeedButton"))->click();
-    prompts.savePaths = {heic.toStdString()};  // the original's name typed back
+    // The original's name typed back: said to be changed, then confirmed as shown.
+    prompts.savePaths = {heic.toStdString(), dir.filePath("IMG_0001.jpg").toStdString()};
     w.findChild<QToolButton*>(QStringLiteral("SaveAndReplacePhotoSpeedButton"))->click();
     ASSERT_FALSE(prompts.savePresets.empty());
     EXPECT_EQ(prompts.savePresets.back(), dir.filePath("IMG_0001.jpg").toStdString());
+    EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(lum::ReadFileBytes(heic.toStdString()), original);
     lum::PictureMetadata saved;
     const lum::Image jpeg = Decoded(dir.filePath("IMG_0001.jpg"), &saved);

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <set>
 
 #include "GuiTestSupport.h"
 #include "app/Program.h"
@@ -26,7 +27,12 @@ using namespace guitest;
 
 namespace {
 
-const char* const kReplaceQuestion = "Save or Replace?: Do you want to replace the original photo file?";
+// The replace question names the file and its folder.
+std::string replaceQuestion(const QString& path) {
+    const QFileInfo f(path);
+    return "Save or Replace?: A file named \"" + f.fileName().toStdString() + "\" already exists in " +
+           f.absolutePath().toStdString() + ".\n\nDo you want to replace it? What it holds now is lost.";
+}
 
 // Answers like RecordingPrompts and remembers what each save dialog was shown.
 class ScriptedPrompts : public lum::RecordingPrompts {
@@ -129,6 +135,29 @@ protected:
 
 // ---- Save / Save as
 
+TEST(SaveNames, WhatIsProposedAndWhatIsWrittenNeverTakesAnotherPhoto) {
+    const std::set<std::string> taken = {"/p/pic.jpg", "/p/pic (2).jpg", "/p/scan.jpg"};
+    const auto exists = [&taken](const std::string& p) { return taken.count(p) > 0; };
+    const struct {
+        const char* photo;
+        const char* proposed;
+        const char* typedAs;  // the same name typed in the dialog
+    } cases[] = {
+        {"/p/pic.png", "/p/pic (3).jpg", "/p/pic.jpg"},   // pic.jpg and pic (2).jpg are other photos
+        {"/p/pic.jpg", "/p/pic.jpg", "/p/pic.jpg"},       // its own file: the replace question follows
+        {"/p/scan.TIFF", "/p/scan (2).jpg", "/p/scan.jpg"},
+        {"/p/new.heic", "/p/new.jpg", "/p/new.jpg"},
+        {"/p/old.BMP", "/p/old.BMP", "/p/old.BMP"},
+        {"/p/x.jpeg", "/p/x.jpeg", "/p/x.jpeg"},
+        {"/p/card.gif", "/p/card.gif.jpg", "/p/card.gif.jpg"},
+        {"/p.d/plain", "/p.d/plain", "/p.d/plain"},         // the dialog adds its own extension
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(lum::ProposedSaveName(c.photo, exists), c.proposed) << c.photo;
+        EXPECT_EQ(lum::WritableName(c.photo), c.typedAs) << c.photo;
+    }
+}
+
 TEST_F(SavingFlow, NewNameWritesBaselineQuality90AndMarksSaved) {
     editor.MarkUnsaved();
     st.file.SetNewPicturePending(true);
@@ -218,7 +247,7 @@ TEST_F(SavingFlow, ExistingFileIsReplacedOnlyOnYes) {
     prompts.savePaths = {existing.toStdString()};
     prompts.answers = {false};
     EXPECT_FALSE(saving.SaveWithDialog());
-    ASSERT_EQ(prompts.questions, std::vector<std::string>({kReplaceQuestion}));
+    ASSERT_EQ(prompts.questions, std::vector<std::string>({replaceQuestion(existing)}));
     EXPECT_EQ(bytesOf(existing), original);
     EXPECT_FALSE(editor.Saved());
     EXPECT_EQ(st.file.CurrentFileName(), existing.toStdString());
@@ -275,6 +304,8 @@ TEST_F(SavingFlow, AnUnwritableFolderLeavesTheOriginalAndIsReported) {
 TEST_F(SavingFlow, MenuSaveChoosesBmpByExtensionOnly) {
     editor.MarkUnsaved();
     for (const char* name : {"a.bmp", "b.BMP", "c.jpeg", "d", "e.bmp.jpg"}) {
+        // After the first, Save offers the file just written: Save As.
+        prompts.choiceAnswers = {1};
         prompts.savePaths = {file(name)};
         ASSERT_TRUE(saving.SaveFromMenu()) << name;
         const std::vector<uint8_t> bytes = bytesOf(QString::fromStdString(file(name)));
@@ -288,7 +319,8 @@ TEST_F(SavingFlow, MenuSaveChoosesBmpByExtensionOnly) {
     }
     EXPECT_TRUE(editor.Saved());  // what is on screen is in a file now
     EXPECT_EQ(st.file.PhotoFile(), file("e.bmp.jpg"));  // and the next save proposes that file
-    EXPECT_TRUE(prompts.questions.empty());  // new files: nothing to ask
+    EXPECT_EQ(prompts.choiceButtons.size(), 4u);  // new files: nothing else to ask
+    EXPECT_EQ(prompts.questions.size(), 4u);
 }
 
 TEST_F(SavingFlow, MenuSaveAsksBeforeReplacingAndNoOrEscapeWritesNothing) {
@@ -302,7 +334,7 @@ TEST_F(SavingFlow, MenuSaveAsksBeforeReplacingAndNoOrEscapeWritesNothing) {
         EXPECT_EQ(bytesOf(existing), std::vector<uint8_t>({1, 2, 3}));
         EXPECT_FALSE(editor.Saved());
     }
-    EXPECT_EQ(prompts.questions, std::vector<std::string>(2, kReplaceQuestion));
+    EXPECT_EQ(prompts.questions, std::vector<std::string>(2, replaceQuestion(existing)));
     prompts.savePaths = {existing.toStdString()};
     prompts.answers = {true};
     EXPECT_TRUE(saving.SaveFromMenu());
@@ -332,7 +364,7 @@ TEST_F(SavingFlow, ReplacingTheDamagedOriginalSaysSoAndProposesNo) {
     prompts.savePaths = {other.toStdString()};
     prompts.answers = {true};
     EXPECT_TRUE(saving.SaveWithDialog());
-    EXPECT_EQ(prompts.questions.back(), kReplaceQuestion);
+    EXPECT_EQ(prompts.questions.back(), replaceQuestion(other));
     EXPECT_EQ(prompts.choiceButtons.size(), 2u);
     // Yes over the damaged original: written, and no longer damaged.
     st.file.SetPhotoFile(damaged.toStdString(), true);
@@ -369,7 +401,7 @@ TEST_F(SavingFlow, MenuSaveIsSilentForTheChoosersCurrentFile) {
     prompts.answers = {true};
     EXPECT_TRUE(saving.SaveFromMenu());
     EXPECT_TRUE(prompts.dialogs.empty());
-    EXPECT_EQ(prompts.questions, std::vector<std::string>{kReplaceQuestion});  // replacing still asks
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{replaceQuestion(QString::fromStdString(photo))});  // replacing still asks
     EXPECT_EQ(bytesOf(QString::fromStdString(photo)), jpegOf(90, false));
     EXPECT_EQ(st.file.SaveFolder(), dir.path().toStdString());
     EXPECT_EQ(chooser.refreshes, std::vector<int>({4}));
@@ -496,25 +528,34 @@ TEST_F(SavingFlow, APhotoOfAFormatOnlyReadIsSavedAsAJpegBesideIt) {
     st.file.SetPhotoFile(photo, false);
     st.file.SetSaveFolder(dir.path().toStdString());  // as a load leaves it
 
-    // The dialog proposes the JPEG beside it; a name of the original's kind typed back in
-    // becomes the JPEG's name too.
-    for (const std::string& typed : {jpeg, photo, file("other.png")}) {
-        prompts.savePaths = {typed};
+    // The dialog proposes the JPEG beside it, or a free name once that one exists (never
+    // another photo); a name of a kind Lumora does not write is said to change, and the dialog
+    // comes back with the JPEG's name.
+    const std::string second = file("IMG_0001 (2).jpg");
+    const struct {
+        std::string typed, proposed, written;
+    } saves[] = {{jpeg, jpeg, jpeg}, {photo, second, jpeg}, {file("other.png"), second, file("other.jpg")}};
+    for (const auto& c : saves) {
+        const size_t notices = prompts.messages.size();
+        prompts.savePaths = {c.typed, c.written};
         prompts.answers = {true};  // replace the JPEG written just before
-        EXPECT_TRUE(saving.SaveWithDialog()) << typed;
-        EXPECT_EQ(prompts.dialogs.back().proposed, jpeg) << typed;
+        EXPECT_TRUE(saving.SaveWithDialog()) << c.typed;
+        EXPECT_EQ(prompts.dialogs.back().proposed, c.written) << c.typed;
+        EXPECT_EQ(prompts.dialogs[prompts.dialogs.size() - (c.typed == c.written ? 1 : 2)].proposed, c.proposed);
+        EXPECT_EQ(prompts.messages.size(), notices + (c.typed == c.written ? 0 : 1)) << c.typed;
         st.file.SetCurrentFileName(photo);
         st.file.SetPhotoFile(photo, false);
     }
     EXPECT_EQ(bytesOf(QString::fromStdString(jpeg)), jpegOf(90, false));
     EXPECT_EQ(bytesOf(dir.filePath("other.jpg")), jpegOf(90, false));
 
-    // The menu save is not silent for it: the dialog comes, proposing the JPEG.
+    // The menu save is not silent for it: the dialog comes, proposing a free JPEG name.
     chooser.selected = photo;
     prompts.savePaths = {""};
     EXPECT_FALSE(saving.SaveFromMenu());
-    EXPECT_EQ(prompts.dialogs.back().proposed, jpeg);
-    prompts.savePaths = {photo};
+    EXPECT_EQ(prompts.dialogs.back().proposed, second);
+    prompts.savePaths = {photo, jpeg};
+    prompts.answers = {true};
     EXPECT_TRUE(saving.SaveFromMenu());
     EXPECT_EQ(st.file.CurrentFileName(), jpeg);
     EXPECT_EQ(bytesOf(QString::fromStdString(photo)), heic);
@@ -623,6 +664,7 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     }
     ASSERT_TRUE(Chooser()->FileName().isEmpty());
     const QString out = dir.filePath("copy.bmp");
+    prompts.choiceAnswers = {1};  // Save As, not over photo.jpg
     prompts.savePaths = {out.toStdString()};
     Action(*w, "Btenregistrer")->trigger();
     ASSERT_TRUE(QFileInfo(out).isFile());
@@ -631,15 +673,14 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     EXPECT_EQ(Chooser()->FileList->count(), 2);
     EXPECT_TRUE(Chooser()->FileName().isEmpty());
 
-    // Not selected in the chooser: refused.
+    // Not selected in the chooser: the shown photo's file, after a question naming it.
     Action(*w, "Supprimer1")->trigger();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0], lum::kDeleteRefusedText);
+    EXPECT_NE(prompts.questions.back().find("copy.bmp"), std::string::npos);
+    EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(QFileInfo(out).isFile());
 
-    // The refusal re-activated the window; save again, then delete with the new file selected.
-    prompts.savePaths = {out.toStdString()};
-    prompts.answers = {true};  // replacing it
+    // Save again over it, then delete with the new file selected in the chooser.
+    prompts.choiceAnswers = {0};  // Replace
     Action(*w, "Btenregistrer")->trigger();
     ASSERT_TRUE(Chooser()->SelectFile(out));
     prompts.answers = {true};

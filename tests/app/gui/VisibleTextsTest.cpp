@@ -35,6 +35,7 @@
 #include "compose/PictureChooser.h"
 #include "compose/TextStampDialog.h"
 #include "editing/Compose.h"
+#include "editing/Operation.h"
 #include "imaging/FloodFill.h"
 #include "imaging/Geometry.h"
 #include "view/FolderTree.h"
@@ -311,6 +312,9 @@ TEST(VisibleTexts, TheEditingCoresMessagesAreInPlainEnglish) {
     for (const char* m : {lum::kFillTooCloseMessage, lum::kFillAlreadyMessage, lum::kResizeTooTallMessage,
                           lum::kResizeTooSmallMessage, lum::kNoPictureToMix})
         texts.push_back({QStringLiteral("core"), QString::fromUtf8(m), false});
+    // What Undo and Redo call the steps, spelled as the menus spell them.
+    for (const lum::Operation& op : lum::Operations())
+        texts.push_back({QString::fromStdString(op.name), QString::fromStdString(op.label), false});
     ExpectPlainEnglishThroughTr(texts);
     // The check itself: each listed word is found wherever it stands.
     for (const char* bad : {"Compare the Orginal Photo", "Macro : 64 axions maximum.", "Standars Dimensions ",
