@@ -212,7 +212,10 @@ bool CheckDrive(const Drive& drive, Prompts& prompts) {
 QString SizeKbText(qint64 bytes) {
     qint64 kb = 0;
     if (bytes > 0) kb = (bytes < 1024 ? 1024 : bytes) / 1024;
-    return QCoreApplication::translate("lum::files", "%1 KB").arg(QLocale().toString(kb));
+    // The locale's digits, without grouping: a column of sizes reads as plain numbers.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QCoreApplication::translate("lum::files", "%1 KB").arg(locale.toString(kb));
 }
 
 namespace {
