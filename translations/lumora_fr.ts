@@ -33,7 +33,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Copyright 2026 The Lumora developers.&lt;br&gt;Lumora is free software: you may share and change it under the terms of the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or (at your option) any later version. It comes with no warranty.</source>
-        <translation>Copyright 2026 Les développeurs de Lumora.&lt;br&gt;Lumora est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;Licence publique générale GNU&lt;/a&gt;, version 3 ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.</translation>
+        <translation>Copyright 2026 Les développeurs de Lumora.&lt;br&gt;Lumora est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier selon les termes de la &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;Licence publique générale GNU&lt;/a&gt;, version 3 ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Licence</source>
@@ -53,6 +53,22 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     <message>
         <source>Radius of the Gaussian blur</source>
         <translation>Rayon du flou gaussien</translation>
+    </message>
+</context>
+<context>
+    <name>ColourGrid</name>
+    <message>
+        <source>FB</source>
+        <extracomment>Colour grid marks: the foreground, the background, a colour that is both; two letters at most.</extracomment>
+        <translation>PA</translation>
+    </message>
+    <message>
+        <source>FG</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>BG</source>
+        <translation>AP</translation>
     </message>
 </context>
 <context>
@@ -670,6 +686,14 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>Photos are being optimized already. Another batch can start once this one is done.</source>
         <translation>Des photos sont déjà en cours d&apos;optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
+    </message>
+    <message>
+        <source>One click, brighter photos</source>
+        <translation>Un clic, des photos plus lumineuses</translation>
+    </message>
+    <message>
+        <source>pick a photo, optimize, compare, save</source>
+        <translation>choisir une photo, optimiser, comparer, enregistrer</translation>
     </message>
     <message>
         <source>Export &amp;Copies...</source>
@@ -1366,6 +1390,10 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
 <context>
     <name>PhotoList</name>
     <message>
+        <source> ^ Parent</source>
+        <translation> ^ Dossier parent</translation>
+    </message>
+    <message>
         <source>Nothing is selected.</source>
         <translation>Rien n&apos;est sélectionné.</translation>
     </message>
@@ -2061,6 +2089,374 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <source>About %1 hours left</source>
         <translation>Encore environ %1 heures</translation>
     </message>
+    <message>
+        <source>open the compare window</source>
+        <translation>ouvrir la fenêtre de comparaison</translation>
+    </message>
+    <message>
+        <source>open this photo</source>
+        <translation>ouvrir cette photo</translation>
+    </message>
+    <message>
+        <source>do this</source>
+        <translation>faire cela</translation>
+    </message>
+    <message>
+        <source>Invalid BMP file: %1</source>
+        <translation>Fichier BMP incorrect&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>un masque de couleur n&apos;est pas contigu</translation>
+    </message>
+    <message>
+        <source>the file is too short</source>
+        <translation>le fichier est trop court</translation>
+    </message>
+    <message>
+        <source>the signature is missing</source>
+        <translation>la signature manque</translation>
+    </message>
+    <message>
+        <source>unknown header size %1</source>
+        <translation>taille d&apos;en-tête inconnue %1</translation>
+    </message>
+    <message>
+        <source>the header is cut off</source>
+        <translation>l&apos;en-tête est tronqué</translation>
+    </message>
+    <message>
+        <source>the picture size is %1 x %2</source>
+        <translation>la taille de l&apos;image est %1 x %2</translation>
+    </message>
+    <message>
+        <source>the plane count is %1</source>
+        <translation>le nombre de plans est %1</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel</source>
+        <translation>%1 bits par pixel</translation>
+    </message>
+    <message>
+        <source>Compressed BMP files (RLE) are not supported</source>
+        <translation>Les fichiers BMP compressés (RLE) ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>Unsupported BMP compression (type %1)</source>
+        <translation>Compression BMP non prise en charge (type %1)</translation>
+    </message>
+    <message>
+        <source>colour masks with %1 bits per pixel</source>
+        <translation>masques de couleur avec %1 bits par pixel</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut off</source>
+        <translation>les masques de couleur sont tronqués</translation>
+    </message>
+    <message>
+        <source>the pixel data overlaps the header</source>
+        <translation>les données des pixels chevauchent l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>the pixel data is cut off (%1 bytes, %2 needed)</source>
+        <translation>les données des pixels sont tronquées (%1 octets, %2 nécessaires)</translation>
+    </message>
+    <message>
+        <source>Cannot save an empty picture as BMP</source>
+        <translation>Impossible d&apos;enregistrer une image vide en BMP</translation>
+    </message>
+    <message>
+        <source>Picture too large for a BMP file</source>
+        <translation>Image trop grande pour un fichier BMP</translation>
+    </message>
+    <message>
+        <source>Decoding cancelled</source>
+        <translation>Décodage annulé</translation>
+    </message>
+    <message>
+        <source>its colour profile is damaged or unusable and was ignored</source>
+        <translation>son profil de couleur est endommagé ou inutilisable et a été ignoré</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>File too large: &quot;%1&quot; (the limit is %2)</source>
+        <translation>Fichier trop volumineux&#xa0;: «&#xa0;%1&#xa0;» (la limite est de %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, not a regular photo file</source>
+        <translation>«&#xa0;%1&#xa0;» est %2, pas un fichier photo ordinaire</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un périphérique caractère</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un périphérique bloc</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un fichier spécial</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a %1 x %2 picture</source>
+        <translation>Mémoire insuffisante pour une image de %1 x %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write a file without a name</source>
+        <translation>Impossible d&apos;écrire un fichier sans nom</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is %2, not a regular file</source>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: c&apos;est %2, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot; (a link to &quot;%2&quot;): %3</source>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;» (un lien vers «&#xa0;%2&#xa0;»)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Image too large: %1 x %2 pixels</source>
+        <translation>Image trop grande&#xa0;: %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>its data is damaged</source>
+        <translation>ses données sont endommagées</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read a HEIF file</source>
+        <translation>Mémoire insuffisante pour lire un fichier HEIF</translation>
+    </message>
+    <message>
+        <source>the picture could not be decoded</source>
+        <translation>l&apos;image n&apos;a pas pu être décodée</translation>
+    </message>
+    <message>
+        <source>Invalid image size</source>
+        <translation>Taille d&apos;image incorrecte</translation>
+    </message>
+    <message>
+        <source>Image too large: %1 x %2 pixels (the limit is 250 megapixels)</source>
+        <translation>Image trop grande&#xa0;: %1 x %2 pixels (la limite est de 250 mégapixels)</translation>
+    </message>
+    <message>
+        <source>Image too large</source>
+        <translation>Image trop grande</translation>
+    </message>
+    <message>
+        <source>Too many scans in this progressive JPEG file (the limit is %1)</source>
+        <translation>Trop de passes dans ce fichier JPEG progressif (la limite est de %1)</translation>
+    </message>
+    <message>
+        <source>The file holds no picture data for its %1 x %2 pixels</source>
+        <translation>Le fichier ne contient aucune donnée d&apos;image pour ses %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>The file is far too short to hold its %1 x %2 pixels (%3 bytes of picture data)</source>
+        <translation>Le fichier est bien trop court pour contenir ses %1 x %2 pixels (%3 octets de données d&apos;image)</translation>
+    </message>
+    <message>
+        <source>Image too large: %1 x %2 pixels in a progressive JPEG needs %3 MB to decode (the limit is %4 MB)</source>
+        <translation>Image trop grande&#xa0;: %1 x %2 pixels dans un JPEG progressif demandent %3 Mo pour le décodage (la limite est de %4 Mo)</translation>
+    </message>
+    <message>
+        <source>Unsupported JPEG colour format (%1 components)</source>
+        <translation>Format de couleur JPEG non pris en charge (%1 composantes)</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to %1: it needs about %2 MB and %3 MB are free. Close other programs or windows and try again.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour %1&#xa0;: il faut environ %2 Mo et %3 Mo sont libres. Fermez d&apos;autres programmes ou fenêtres et réessayez.</translation>
+    </message>
+    <message>
+        <source>the lower part of the picture is missing (the file ends early)</source>
+        <translation>la partie basse de l&apos;image manque (le fichier se termine trop tôt)</translation>
+    </message>
+    <message>
+        <source>the lower part of the picture is missing (its data breaks off)</source>
+        <translation>la partie basse de l&apos;image manque (ses données s&apos;interrompent)</translation>
+    </message>
+    <message>
+        <source>parts of the picture are blurred or missing (the file ends early)</source>
+        <translation>des parties de l&apos;image sont floues ou manquent (le fichier se termine trop tôt)</translation>
+    </message>
+    <message>
+        <source>parts of the picture may be wrong (its data is corrupt)</source>
+        <translation>des parties de l&apos;image peuvent être fausses (ses données sont corrompues)</translation>
+    </message>
+    <message>
+        <source>parts of the picture may be wrong or missing</source>
+        <translation>des parties de l&apos;image peuvent être fausses ou manquer</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. The decoder said: %3</source>
+        <translation>%1 est endommagé&#xa0;: %2. Le décodeur a indiqué&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1 in %2</source>
+        <translation>Erreur JPEG n° %1 dans %2</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1 in %2: %3</source>
+        <translation>Erreur JPEG n° %1 dans %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 error in %2: %3</source>
+        <translation>Erreur %1 dans %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 (left as it was)</source>
+        <translation>%1 (laissé tel quel)</translation>
+    </message>
+    <message>
+        <source>Unknown picture format</source>
+        <translation>Format d&apos;image inconnu</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read this PNG file</source>
+        <translation>Mémoire insuffisante pour lire ce fichier PNG</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this PNG picture</source>
+        <translation>Mémoire insuffisante pour cette image PNG</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read a PNG file</source>
+        <translation>Mémoire insuffisante pour lire un fichier PNG</translation>
+    </message>
+    <message>
+        <source>this is not a file of its kind, or its header is damaged</source>
+        <translation>ce n&apos;est pas un fichier de ce type, ou son en-tête est endommagé</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>l&apos;image est trop grande (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>it would take more memory than a photo may</source>
+        <translation>elle demanderait plus de mémoire qu&apos;une photo ne le peut</translation>
+    </message>
+    <message>
+        <source>part of the picture data is missing (the file ends early or is damaged)</source>
+        <translation>une partie des données de l&apos;image manque (le fichier se termine trop tôt ou est endommagé)</translation>
+    </message>
+    <message>
+        <source>its table of contents (a directory) is damaged</source>
+        <translation>sa table des matières (un répertoire) est endommagée</translation>
+    </message>
+    <message>
+        <source>it is stored in a way this program cannot read</source>
+        <translation>elle est enregistrée d&apos;une façon que ce programme ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>%1 error: %2</source>
+        <translation>Erreur %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>unreadable picture data</source>
+        <translation>données d&apos;image illisibles</translation>
+    </message>
+    <message>
+        <source>strips or tiles of no size</source>
+        <translation>bandes ou tuiles sans taille</translation>
+    </message>
+    <message>
+        <source>strips or tiles too large (%1 x %2 pixels)</source>
+        <translation>bandes ou tuiles trop grandes (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read this TIFF file</source>
+        <translation>Mémoire insuffisante pour lire ce fichier TIFF</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read a TIFF file</source>
+        <translation>Mémoire insuffisante pour lire un fichier TIFF</translation>
+    </message>
+    <message>
+        <source>not a TIFF file</source>
+        <translation>pas un fichier TIFF</translation>
+    </message>
+    <message>
+        <source>the picture has no size</source>
+        <translation>l&apos;image n&apos;a pas de taille</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>paramètre incorrect</translation>
+    </message>
+    <message>
+        <source>the picture data is corrupt</source>
+        <translation>les données de l&apos;image sont corrompues</translation>
+    </message>
+    <message>
+        <source>a feature this reader does not support</source>
+        <translation>une fonction que ce lecteur ne prend pas en charge</translation>
+    </message>
+    <message>
+        <source>premature end of WebP file</source>
+        <translation>fin prématurée du fichier WebP</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>the library cannot decode animations</source>
+        <translation>la bibliothèque ne sait pas décoder les animations</translation>
+    </message>
+    <message>
+        <source>the first frame of the animation cannot be decoded</source>
+        <translation>la première image de l&apos;animation ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>library version mismatch</source>
+        <translation>version de bibliothèque incompatible</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this. Close other programs or windows and try again.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour cela. Fermez d&apos;autres programmes ou fenêtres et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>
@@ -2417,6 +2813,11 @@ Les remplacer&#xa0;?</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>index.html</source>
+        <extracomment>The manual&apos;s first page in this language: index.&lt;language&gt;.html, kept with the program.</extracomment>
+        <translation>index.fr.html</translation>
+    </message>
 </context>
 <context>
     <name>lum::OverflowRow</name>
@@ -2636,6 +3037,119 @@ Nothing has changed since then. To go back further, use Undo.</source>
         <translation>Réinitialiser l&apos;image rétablit l&apos;image telle qu&apos;elle était à son ouverture, ou lors de sa dernière rotation, de son dernier redimensionnement ou de sa dernière mémorisation : ces opérations la fixent telle quelle.
 
 Rien n&apos;a changé depuis. Pour revenir plus loin, utilisez Annuler.</translation>
+    </message>
+</context>
+<context>
+    <name>lum::files</name>
+    <message>
+        <source>some of its contents could not be removed</source>
+        <translation>une partie de son contenu n&apos;a pas pu être supprimée</translation>
+    </message>
+    <message>
+        <source>File System (/)</source>
+        <translation>Système de fichiers (/)</translation>
+    </message>
+    <message>
+        <source>Home (%1)</source>
+        <translation>Dossier personnel (%1)</translation>
+    </message>
+    <message>
+        <source>This is not a valid drive.</source>
+        <translation>Ce n&apos;est pas un lecteur valide.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid drive.</source>
+        <translation>%1 n&apos;est pas un lecteur valide.</translation>
+    </message>
+    <message>
+        <source>There is no disc in the drive %1,
+or the drive is not ready.</source>
+        <translation>Il n&apos;y a pas de disque dans le lecteur %1,
+ou le lecteur n&apos;est pas prêt.</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a folder cannot go inside itself</source>
+        <translation>un dossier ne peut pas aller dans lui-même</translation>
+    </message>
+    <message>
+        <source>the desktop folder could not be made</source>
+        <translation>le dossier du bureau n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nom&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Type&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Emplacement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Link to: %1</source>
+        <translation>Lien vers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1 (%2 bytes)</source>
+        <translation>Taille&#xa0;: %1 (%2 octets)</translation>
+    </message>
+    <message>
+        <source>Contains: %1 files, %2 folders%3</source>
+        <translation>Contient&#xa0;: %1 fichiers, %2 dossiers%3</translation>
+    </message>
+    <message>
+        <source> (some folders could not be read)</source>
+        <translation> (certains dossiers n&apos;ont pas pu être lus)</translation>
+    </message>
+    <message>
+        <source>Modified: %1</source>
+        <translation>Modifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Created: %1</source>
+        <translation>Créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Accessed: %1</source>
+        <translation>Dernier accès&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Permissions: %1</source>
+        <translation>Autorisations&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Owner: %1 / %2</source>
+        <translation>Propriétaire&#xa0;: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Attributes: %1</source>
+        <translation>Attributs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1: it is not there any more.</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: il n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Could not open %1: no program is set to open files of this type.</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: aucun programme n&apos;est défini pour ouvrir les fichiers de ce type.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "app/BatchRun.h"
+#include "widgets/QtPrompts.h"
 
 #include <exception>
 #include <new>
@@ -39,7 +40,7 @@ QString FailureText(std::exception_ptr failure) {
     } catch (const std::bad_alloc&) {
         return BatchRun::tr("There is not enough memory to start the batch.");
     } catch (const std::exception& e) {
-        return QString::fromStdString(e.what());
+        return lum::ErrorWords(e);
     } catch (...) {
         return BatchRun::tr("The batch could not start.");
     }

@@ -72,7 +72,7 @@ CompareWindow::Copies CompareWindow::Copies::Of(const lum::Image& optimized) {
 void CompareWindow::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* prompts, const lum::ComparedPhoto& photo,
                          WhenClosed closed) {
     // The window's own copies of the optimized photo; the original is read from the main window.
-    lum::RequireRoom(kFullSizeCopies * uint64_t(photo.optimized->byteSize()), "open the compare window");
+    lum::RequireRoom(kFullSizeCopies * uint64_t(photo.optimized->byteSize()), QT_TRANSLATE_NOOP("lum", "open the compare window"));
     auto copies = std::make_shared<Copies>();
     const lum::Image* optimized = photo.optimized;
     auto show = [parent, &dialogs, prompts, photo, copies, closed = std::move(closed)](std::exception_ptr failure) {

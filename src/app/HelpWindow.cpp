@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
@@ -11,7 +12,14 @@
 
 namespace lum {
 
-QUrl HelpWindow::ContentsUrl() { return QUrl(QStringLiteral("qrc:/manual/index.html")); }
+QUrl HelpWindow::ContentsUrl() {
+    EnsureLumoraResources();
+    //: The manual's first page in this language: index.<language>.html, kept with the program.
+    const QString page = tr("index.html");
+    const QString file = QStringLiteral(":/manual/") + page;
+    if (page.contains(QLatin1Char('/')) || !QFile::exists(file)) return QUrl(QStringLiteral("qrc:/manual/index.html"));
+    return QUrl(QStringLiteral("qrc") + file);
+}
 
 HelpWindow::HelpWindow(std::function<void(const QUrl&)> openWeb, const QUrl& onlineManual, QWidget* parent)
     : QWidget(parent, Qt::Window), openWeb_(std::move(openWeb)), onlineManual_(onlineManual) {

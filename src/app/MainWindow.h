@@ -166,6 +166,7 @@ private:
     // The start-up logo, then what the command line asked for, once the window is up.
     void startRequested();
     void buildUi();
+    QPixmap withBannerWords(QPixmap picture);
     QWidget* buildTopBand(QWidget* parent);
     QWidget* buildPhotoArea(QWidget* parent);
     QWidget* buildBottomBand(QWidget* parent);

@@ -2,6 +2,8 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QToolButton>
@@ -163,10 +165,34 @@ QWidget* MainWindow::buildTopBand(QWidget* parent) {
     banner->setObjectName(QStringLiteral("PictureImage"));
     banner->setAlignment(Qt::AlignCenter);
     const QPixmap bannerPicture = LumoraPicture(QStringLiteral("banner"), QSize(468, 65));
-    if (!bannerPicture.isNull()) banner->setPixmap(bannerPicture);
+    if (!bannerPicture.isNull()) banner->setPixmap(withBannerWords(bannerPicture));
     pictureBox->addWidget(banner);
     topRow->addWidget(picturePanel);
     return top;
+}
+
+// The banner's picture leaves its right part free for its two lines, written here in the
+// window's language; a longer translation is set smaller rather than cut.
+QPixmap MainWindow::withBannerWords(QPixmap picture) {
+    const QSizeF size = picture.deviceIndependentSize();
+    const double scale = size.width() / 490.0;  // the picture's own width
+    const QRectF room(246 * scale, 4 * scale, (490 - 246 - 8) * scale, 60 * scale);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const auto line = [&](const QString& text, double pixels, bool bold, const QColor& colour, double baseline) {
+        QFont font(QStringLiteral("Arial"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setBold(bold);
+        font.setPixelSize(qMax(7, qRound(pixels * scale)));
+        while (font.pixelSize() > 7 && QFontMetricsF(font).horizontalAdvance(text) > room.width())
+            font.setPixelSize(font.pixelSize() - 1);
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(QPointF(room.left(), baseline * scale), text);
+    };
+    line(tr("One click, brighter photos"), 14.5, true, QColor(0x80, 0, 0), 31);
+    line(tr("pick a photo, optimize, compare, save"), 11, false, QColor(0x1d, 0x35, 0x57), 52);
+    return picture;
 }
 
 QWidget* MainWindow::buildPhotoArea(QWidget* parent) {

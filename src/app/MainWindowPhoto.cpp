@@ -29,6 +29,7 @@
 #include "view/PhotoList.h"
 #include "view/PhotoView.h"
 #include "widgets/ImageConvert.h"
+#include "widgets/QtPrompts.h"
 
 namespace {
 
@@ -80,10 +81,10 @@ int firstZoom(int asItIs, int w, int h, int W, int H) {
 
 void MainWindow::OpenPickedListEntry() {
     const QString picked = photoList_->ActivatedPath();
-    const std::string special = picked.isEmpty() ? std::string() : lum::SpecialFileRefusal(picked.toStdString());
+    const lum::Words special = picked.isEmpty() ? lum::Words() : lum::SpecialFileRefusal(picked.toStdString());
     if (!special.empty()) {
         // A pipe or a device: said so, and nothing else changes.
-        prompts().Error(special);
+        prompts().Error(lum::Worded(special).toStdString());
         ShowPhotoInList(true);
     } else if (!picked.isEmpty() && QFileInfo(picked).isFile()) {
         // Asked only when a photo is really replacing the shown one: a click on a folder, the
@@ -98,9 +99,9 @@ void MainWindow::OpenPickedListEntry() {
 }
 
 void MainWindow::OpenPhotoFile(const QString& path) {
-    const std::string special = lum::SpecialFileRefusal(path.toStdString());
+    const lum::Words special = lum::SpecialFileRefusal(path.toStdString());
     if (!special.empty()) {
-        prompts().Error(special);
+        prompts().Error(lum::Worded(special).toStdString());
         return;
     }
     if (!QFileInfo(path).isFile()) {
@@ -261,22 +262,25 @@ void MainWindow::loadFailed(const QString& path, std::exception_ptr error) {
 }
 
 void MainWindow::showLoadFailure(const QString& path, const std::exception& error) {
-    prompts().Error(lum::NoticeForFailure(QDir::toNativeSeparators(path).toStdString(), error).text);
+    prompts().Error(lum::Worded(lum::NoticeForFailure(QDir::toNativeSeparators(path).toStdString(), error).words).toStdString());
 }
 
 void MainWindow::showLoadNotice(const QString& path, const lum::DecodeReport& report) {
     const lum::PhotoNotice notice = lum::NoticeForLoad(QDir::toNativeSeparators(path).toStdString(), report);
     if (notice.state != lum::PhotoState::Damaged) {
-        if (!notice.text.empty()) prompts().Message(notice.text);
+        if (!notice.text.empty()) prompts().Message(lum::Worded(notice.words).toStdString());
         return;
     }
     // Shown over the photo: what the damage means in plain words, that a save keeps what is
     // on screen (the rest is grey), then the decoder's own words.
-    const QString meaning = QCoreApplication::translate("PhotoNotice", lum::DamageMeaning(notice.damage).c_str());
+    const QString meaning = lum::Worded(lum::DamageMeaning(notice.damage));
+    // A reader's own phrases are worded in the window's language; a library's raw text stays.
+    QStringList said;
+    for (const std::string& warning : report.warnings) said << lum::Worded(lum::Words(warning));
     const QString text = QCoreApplication::translate("PhotoNotice",
                                                      "%1 is damaged: %2. Saving it keeps the picture as shown.\n\n"
                                                      "The decoder said: %3")
-                             .arg(QDir::toNativeSeparators(path), meaning, QString::fromStdString(notice.decoderWords));
+                             .arg(QDir::toNativeSeparators(path), meaning, said.join(QStringLiteral("; ")));
     prompts().Message(text.toStdString());
 }
 

@@ -61,7 +61,7 @@ void LoadPhoto(Job& job, const QString& path, const PhotoLoader::ZoomFor& zoomFo
         if (cancel->load()) return;
         if (copies) {
             // The photo on screen stays until this one is shown: its copy comes on top.
-            RequireRoom(uint64_t(made->image.byteSize()), "open this photo");
+            RequireRoom(uint64_t(made->image.byteSize()), QT_TRANSLATE_NOOP("lum", "open this photo"));
             made->copies = BaselineCopies::Of(made->image);
         }
         if (cancel->load()) return;

@@ -11,6 +11,7 @@
 #include "image/Codec.h"
 #include "image/FormatNames.h"
 #include "files/FileOps.h"
+#include "widgets/QtPrompts.h"
 
 namespace lum {
 
@@ -249,7 +250,7 @@ void PhotoSaving::writeAsked(std::string path, const std::string& shown, bool re
         // A file another program changed since it was opened is never replaced by a plain Yes.
         how = askIfChangedOnDisk(path);
     } catch (const std::exception& e) {
-        prompts_.Error(e.what());
+        prompts_.Error(lum::ErrorWords(e).toStdString());
         nothingWritten(shown);
         return done(false);
     }
@@ -269,7 +270,7 @@ void PhotoSaving::writeAsked(std::string path, const std::string& shown, bool re
             try {
                 std::rethrow_exception(failure);
             } catch (const std::exception& e) {
-                prompts_.Error(e.what());
+                prompts_.Error(lum::ErrorWords(e).toStdString());
             } catch (...) {
                 prompts_.Error(QCoreApplication::translate("PhotoSaving", "Unexpected error").toStdString());
             }

@@ -45,7 +45,7 @@ bool WindowShell::RunCommand(const char* control) {
         // fit, the user is told before the system would have to stop the program.
         bool room = false;
         Guard([&] {
-            RequireRoom(2 * uint64_t(editor_.State().picture.Work().byteSize()), "do this");
+            RequireRoom(2 * uint64_t(editor_.State().picture.Work().byteSize()), QT_TRANSLATE_NOOP("lum", "do this"));
             room = true;
         });
         if (!room) return false;

@@ -166,9 +166,10 @@ void ColourGrid::paintEvent(QPaintEvent*) {
         p.setPen(palette().color(QPalette::Dark));
         p.drawRect(cell);
         QString mark;
-        if (i == foreground_) mark += QStringLiteral("F");
-        if (i == background_) mark += QStringLiteral("B");
-        if (mark.size() == 1) mark += QStringLiteral("G");
+        //: Colour grid marks: the foreground, the background, a colour that is both; two letters at most.
+        if (i == foreground_ && i == background_) mark = tr("FB");
+        else if (i == foreground_) mark = tr("FG");
+        else if (i == background_) mark = tr("BG");
         if (!mark.isEmpty()) {
             p.setPen(lum::ContrastingText(c));
             p.drawText(cell, Qt::AlignCenter, mark);

@@ -68,7 +68,6 @@ bool EntryExists(const QString& path) {
     return fi.exists() || fi.isSymLink();
 }
 
-QString Translated(const char* text) { return QCoreApplication::translate("lum::files", text); }
 
 bool Fail(QString* why, const QString& reason) {
     if (why) *why = reason;
@@ -122,7 +121,7 @@ bool RemoveEntry(const QString& path, QString* why) {
     QFileInfo fi(path);
     if (fi.isDir() && !fi.isSymLink()) {
         if (QDir(path).removeRecursively()) return true;
-        return Fail(why, Translated("some of its contents could not be removed"));
+        return Fail(why, QCoreApplication::translate("lum::files", "some of its contents could not be removed"));
     }
     if (::unlink(QFile::encodeName(path).constData()) != 0) return FailWith(why, errno);
     return true;
@@ -148,9 +147,9 @@ QList<Drive> MountedDrives() {
         out.push_back(Drive{caption, p, fs, removable});
     };
     QStorageInfo root = QStorageInfo::root();
-    add(Translated("File System (/)"), "/", QString::fromLatin1(root.fileSystemType()), false);
+    add(QCoreApplication::translate("lum::files", "File System (/)"), "/", QString::fromLatin1(root.fileSystemType()), false);
     const QString home = QDir::homePath();
-    if (home != "/") add(Translated("Home (%1)").arg(home), home, QString(), false);
+    if (home != "/") add(QCoreApplication::translate("lum::files", "Home (%1)").arg(home), home, QString(), false);
 
     QList<Drive> others;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
@@ -197,14 +196,14 @@ bool DriveReady(const Drive& drive) {
 
 bool CheckDrive(const Drive& drive, Prompts& prompts) {
     if (drive.path.isEmpty() || !QDir::isAbsolutePath(drive.path)) {
-        prompts.Message(S(drive.path.isEmpty() ? Translated("This is not a valid drive.")
-                                               : Translated("%1 is not a valid drive.").arg(drive.path)));
+        prompts.Message(S(drive.path.isEmpty() ? QCoreApplication::translate("lum::files", "This is not a valid drive.")
+                                               : QCoreApplication::translate("lum::files", "%1 is not a valid drive.").arg(drive.path)));
         return false;
     }
     if (DriveReady(drive)) return true;
     QApplication::beep();
     const QString id = WithoutSlash(drive.path);
-    prompts.Message(S(Translated("There is no disc in the drive %1,\nor the drive is not ready.").arg(id)));
+    prompts.Message(S(QCoreApplication::translate("lum::files", "There is no disc in the drive %1,\nor the drive is not ready.").arg(id)));
     return false;
 }
 
@@ -213,7 +212,10 @@ bool CheckDrive(const Drive& drive, Prompts& prompts) {
 QString SizeKbText(qint64 bytes) {
     qint64 kb = 0;
     if (bytes > 0) kb = (bytes < 1024 ? 1024 : bytes) / 1024;
-    return Translated("%1 KB").arg(kb);
+    // The locale's digits, without grouping: a column of sizes reads as plain numbers.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QCoreApplication::translate("lum::files", "%1 KB").arg(locale.toString(kb));
 }
 
 namespace {
@@ -246,7 +248,7 @@ const TypeInfo& TypeOf(const QString& fileName, bool isDir) {
         QIcon fallback = icons.icon(QFileIconProvider::File);
         info.icon = QIcon::fromTheme(mt.iconName(), QIcon::fromTheme(mt.genericIconName(), fallback));
     }
-    if (info.name.isEmpty()) info.name = isDir ? Translated("Folder") : Translated("File");
+    if (info.name.isEmpty()) info.name = isDir ? QCoreApplication::translate("lum::files", "Folder") : QCoreApplication::translate("lum::files", "File");
     return *cache.insert(key, info);
 }
 }  // namespace
@@ -322,7 +324,7 @@ bool CopyEntry(const QString& from, const QString& to, QString* why) {
     if (fi.isSymLink()) return CopyLink(from, to, why);
     if (!fi.exists()) return FailWith(why, ENOENT);
     // A pipe or a device would block the copy or never end it.
-    if (!fi.isDir() && !fi.isFile()) return Fail(why, Translated("it is not a regular file"));
+    if (!fi.isDir() && !fi.isFile()) return Fail(why, QCoreApplication::translate("lum::files", "it is not a regular file"));
     if (!fi.isDir()) return CopyFile(from, to, why);
     if (::mkdir(QFile::encodeName(to).constData(), 0700) != 0) return FailWith(why, errno);
     // A folder that cannot be read completely is not copied at all.
@@ -422,7 +424,7 @@ PasteOutcome PasteInto(const QStringList& sources, const QString& folder, bool c
             continue;
         }
         if (fi.isDir() && !fi.isSymLink() && IsInside(folder, src)) {
-            out.failures.push_back({src, Translated("a folder cannot go inside itself")});
+            out.failures.push_back({src, QCoreApplication::translate("lum::files", "a folder cannot go inside itself")});
             continue;
         }
         if (cut && SamePath(fi.absolutePath(), folder)) {
@@ -466,7 +468,7 @@ QString WriteDesktopLink(const QString& target, const QString& desktopDir, QStri
         return QString();
     }
     if (desktopDir.isEmpty() || !QDir().mkpath(desktopDir)) {
-        Fail(why, Translated("the desktop folder could not be made"));
+        Fail(why, QCoreApplication::translate("lum::files", "the desktop folder could not be made"));
         return QString();
     }
     const QString link = UniqueTarget(desktopDir, fi.fileName() + QStringLiteral(".desktop"));
@@ -524,23 +526,23 @@ QString PropertiesText(const QString& path) {
     QLocale loc;
     const bool dir = fi.isDir();
     QStringList lines;
-    lines << Translated("Name: %1").arg(fi.fileName().isEmpty() ? path : fi.fileName());
-    lines << Translated("Type: %1").arg(TypeName(fi.fileName(), dir));
-    lines << Translated("Location: %1").arg(fi.absolutePath());
-    if (fi.isSymLink()) lines << Translated("Link to: %1").arg(fi.symLinkTarget());
+    lines << QCoreApplication::translate("lum::files", "Name: %1").arg(fi.fileName().isEmpty() ? path : fi.fileName());
+    lines << QCoreApplication::translate("lum::files", "Type: %1").arg(TypeName(fi.fileName(), dir));
+    lines << QCoreApplication::translate("lum::files", "Location: %1").arg(fi.absolutePath());
+    if (fi.isSymLink()) lines << QCoreApplication::translate("lum::files", "Link to: %1").arg(fi.symLinkTarget());
     if (dir) {
         TreeSize t = MeasureTree(path);
-        lines << Translated("Size: %1 (%2 bytes)").arg(SizeKbText(t.bytes), loc.toString(t.bytes));
-        lines << Translated("Contains: %1 files, %2 folders%3")
+        lines << QCoreApplication::translate("lum::files", "Size: %1 (%2 bytes)").arg(SizeKbText(t.bytes), loc.toString(t.bytes));
+        lines << QCoreApplication::translate("lum::files", "Contains: %1 files, %2 folders%3")
                      .arg(t.files)
                      .arg(t.folders)
-                     .arg(t.complete ? QString() : Translated(" (some folders could not be read)"));
+                     .arg(t.complete ? QString() : QCoreApplication::translate("lum::files", " (some folders could not be read)"));
     } else {
-        lines << Translated("Size: %1 (%2 bytes)").arg(SizeKbText(fi.size()), loc.toString(fi.size()));
+        lines << QCoreApplication::translate("lum::files", "Size: %1 (%2 bytes)").arg(SizeKbText(fi.size()), loc.toString(fi.size()));
     }
-    lines << Translated("Modified: %1").arg(loc.toString(fi.lastModified(), QLocale::LongFormat));
-    if (fi.birthTime().isValid()) lines << Translated("Created: %1").arg(loc.toString(fi.birthTime(), QLocale::LongFormat));
-    lines << Translated("Accessed: %1").arg(loc.toString(fi.lastRead(), QLocale::LongFormat));
+    lines << QCoreApplication::translate("lum::files", "Modified: %1").arg(loc.toString(fi.lastModified(), QLocale::LongFormat));
+    if (fi.birthTime().isValid()) lines << QCoreApplication::translate("lum::files", "Created: %1").arg(loc.toString(fi.birthTime(), QLocale::LongFormat));
+    lines << QCoreApplication::translate("lum::files", "Accessed: %1").arg(loc.toString(fi.lastRead(), QLocale::LongFormat));
     const QFile::Permissions p = fi.permissions();
     QString mode;
     mode += p & QFile::ReadOwner ? 'r' : '-';
@@ -552,10 +554,10 @@ QString PropertiesText(const QString& path) {
     mode += p & QFile::ReadOther ? 'r' : '-';
     mode += p & QFile::WriteOther ? 'w' : '-';
     mode += p & QFile::ExeOther ? 'x' : '-';
-    lines << Translated("Permissions: %1").arg(mode);
-    lines << Translated("Owner: %1 / %2").arg(fi.owner(), fi.group());
+    lines << QCoreApplication::translate("lum::files", "Permissions: %1").arg(mode);
+    lines << QCoreApplication::translate("lum::files", "Owner: %1 / %2").arg(fi.owner(), fi.group());
     const QString attr = AttrText(fi);
-    lines << Translated("Attributes: %1").arg(attr.isEmpty() ? QStringLiteral("-") : attr);
+    lines << QCoreApplication::translate("lum::files", "Attributes: %1").arg(attr.isEmpty() ? QStringLiteral("-") : attr);
     return lines.join('\n');
 }
 
@@ -565,8 +567,8 @@ bool DesktopOpen(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 QString OpenFailureText(const QString& path) {
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
-    if (!EntryExists(path)) return Translated("Could not open %1: it is not there any more.").arg(name);
-    return Translated("Could not open %1: no program is set to open files of this type.").arg(name);
+    if (!EntryExists(path)) return QCoreApplication::translate("lum::files", "Could not open %1: it is not there any more.").arg(name);
+    return QCoreApplication::translate("lum::files", "Could not open %1: no program is set to open files of this type.").arg(name);
 }
 
 }  // namespace lum::files

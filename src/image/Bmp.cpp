@@ -27,7 +27,7 @@ uint32_t rd32(const uint8_t* p) {
 }
 int32_t rds32(const uint8_t* p) { return static_cast<int32_t>(rd32(p)); }
 
-[[noreturn]] void invalid(const std::string& why) { throw CodecError("Invalid BMP file: " + why); }
+[[noreturn]] void invalid(Words why) { throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Invalid BMP file: %1"), {std::move(why)})); }
 
 constexpr double kMetresPerInch = 0.0254;
 constexpr uint32_t kDefaultPixelsPerMetre = 2835;  // 72 dpi
@@ -70,7 +70,7 @@ struct Channel {
         if (!m) return;
         while (!(m & 1u)) m >>= 1, ++shift;
         while (m & 1u) m >>= 1, ++bits;
-        if (m) invalid("a colour mask is not contiguous");
+        if (m) invalid(Words(QT_TRANSLATE_NOOP("lum", "a colour mask is not contiguous")));
     }
     uint8_t operator()(uint32_t v) const {
         if (!bits) return 0;
@@ -84,13 +84,13 @@ struct Channel {
 }  // namespace
 
 Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density) {
-    if (!data || size < kFileHeader + 4) invalid("the file is too short");
-    if (data[0] != 'B' || data[1] != 'M') invalid("the signature is missing");
+    if (!data || size < kFileHeader + 4) invalid(Words(QT_TRANSLATE_NOOP("lum", "the file is too short")));
+    if (data[0] != 'B' || data[1] != 'M') invalid(Words(QT_TRANSLATE_NOOP("lum", "the signature is missing")));
     const uint32_t offBits = rd32(data + 10);
     const uint32_t hdr = rd32(data + 14);
     if (hdr != kCoreHeader && (hdr < kInfoHeader || hdr > kV5Header))
-        invalid("unknown header size " + std::to_string(hdr));
-    if (kFileHeader + hdr > size) invalid("the header is cut off");
+        invalid(Words(QT_TRANSLATE_NOOP("lum", "unknown header size %1"), {std::to_string(hdr)}));
+    if (kFileHeader + hdr > size) invalid(Words(QT_TRANSLATE_NOOP("lum", "the header is cut off")));
 
     const uint8_t* h = data + kFileHeader;
     int64_t width, height;
@@ -113,23 +113,23 @@ Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density) {
         topDown = rawHeight < 0;
         height = topDown ? -static_cast<int64_t>(rawHeight) : rawHeight;
     }
-    if (width <= 0 || height <= 0) invalid("the picture size is " + std::to_string(width) + " x " +
-                                           std::to_string(topDown ? -height : height));
-    if (planes != 1) invalid("the plane count is " + std::to_string(planes));
+    if (width <= 0 || height <= 0) invalid(Words(QT_TRANSLATE_NOOP("lum", "the picture size is %1 x %2"),
+                                                 {std::to_string(width), std::to_string(topDown ? -height : height)}));
+    if (planes != 1) invalid(Words(QT_TRANSLATE_NOOP("lum", "the plane count is %1"), {std::to_string(planes)}));
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
-        invalid(std::to_string(bpp) + " bits per pixel");
+        invalid(Words(QT_TRANSLATE_NOOP("lum", "%1 bits per pixel"), {std::to_string(bpp)}));
     if (compression == kRle8 || compression == kRle4)
-        throw CodecError("Compressed BMP files (RLE) are not supported");
+        throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Compressed BMP files (RLE) are not supported")));
     const bool bitfields = compression == kBitfields || compression == kAlphaBitfields;
     // OS/2 2.x headers give these numbers other meanings (Huffman, RLE24).
     if ((compression != kRgb && !bitfields) || (bitfields && hdr == kOs2V2Header))
-        throw CodecError("Unsupported BMP compression (type " + std::to_string(compression) + ")");
-    if (bitfields && bpp != 16 && bpp != 32) invalid("colour masks with " + std::to_string(bpp) + " bits per pixel");
+        throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Unsupported BMP compression (type %1)"), {std::to_string(compression)}));
+    if (bitfields && bpp != 16 && bpp != 32) invalid(Words(QT_TRANSLATE_NOOP("lum", "colour masks with %1 bits per pixel"), {std::to_string(bpp)}));
 
     try {
         Image::checkSize(width, height);
     } catch (const ImageTooLarge& e) {
-        throw CodecError(e.what());
+        throw CodecError(e.words());
     }
 
     // Colour masks: inside the V2+ headers, or right after a plain info header.
@@ -139,7 +139,7 @@ Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density) {
         const uint8_t* m = h + kInfoHeader;
         if (hdr < kInfoHeader + 12) {
             headerEnd += compression == kAlphaBitfields ? 16 : 12;
-            if (headerEnd > size) invalid("the colour masks are cut off");
+            if (headerEnd > size) invalid(Words(QT_TRANSLATE_NOOP("lum", "the colour masks are cut off")));
         }
         masks[0] = rd32(m);
         masks[1] = rd32(m + 4);
@@ -149,7 +149,7 @@ Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density) {
     } else if (bpp == 32) {
         masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
     }
-    if (offBits < headerEnd) invalid("the pixel data overlaps the header");
+    if (offBits < headerEnd) invalid(Words(QT_TRANSLATE_NOOP("lum", "the pixel data overlaps the header")));
 
     // Palette: entries past the end of the file or into the pixel data stay black.
     uint8_t palette[256][3] = {};
@@ -167,8 +167,7 @@ Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density) {
     // The padding of the last row may be missing; its pixels may not.
     const uint64_t needed = uint64_t(offBits) + stride * static_cast<uint64_t>(height - 1) + rowBytes;
     if (needed > size)
-        invalid("the pixel data is cut off (" + std::to_string(size) + " bytes, " + std::to_string(needed) +
-                " needed)");
+        invalid(Words(QT_TRANSLATE_NOOP("lum", "the pixel data is cut off (%1 bytes, %2 needed)"), {std::to_string(size), std::to_string(needed)}));
 
     const int w = static_cast<int>(width), hgt = static_cast<int>(height);
     Image img = detail::AllocatePicture(w, hgt);
@@ -212,12 +211,12 @@ Image DecodeBmp(const uint8_t* data, size_t size, PixelDensity* density) {
 }
 
 std::vector<uint8_t> EncodeBmp(const Image& img, const PixelDensity* density) {
-    if (img.empty()) throw CodecError("Cannot save an empty picture as BMP");
+    if (img.empty()) throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Cannot save an empty picture as BMP")));
     const int w = img.width(), h = img.height();
     const size_t stride = Image::strideFor(w);
     const uint64_t imageBytes = static_cast<uint64_t>(stride) * static_cast<uint64_t>(h);
     const uint64_t fileBytes = kFileHeader + kInfoHeader + imageBytes;
-    if (fileBytes > 0xFFFFFFFFull) throw CodecError("Picture too large for a BMP file");
+    if (fileBytes > 0xFFFFFFFFull) throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Picture too large for a BMP file")));
 
     std::vector<uint8_t> out(static_cast<size_t>(fileBytes));
     uint8_t* p = out.data();

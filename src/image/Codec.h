@@ -11,13 +11,20 @@
 
 #include "image/FileIdentity.h"
 #include "image/Image.h"
+#include "image/Translatable.h"
 
 namespace lum {
 
-// Any failure to read or write a picture; what() is the text shown to the user.
+// Any failure to read or write a picture; words() is the message for the user, what() its English.
 class CodecError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CodecError(const std::string& english) : std::runtime_error(english), words_(english) {}
+    explicit CodecError(const char* english) : CodecError(std::string(english)) {}
+    explicit CodecError(Words words) : std::runtime_error(words.English()), words_(std::move(words)) {}
+    const Words& words() const { return words_; }
+
+private:
+    Words words_;
 };
 
 // A libjpeg failure: what() is "JPEG error #" and the library's message code, then the library's
@@ -64,7 +71,7 @@ FileFormat SniffFormat(const uint8_t* data, size_t size);
 // A decode stopped from another thread through DecodeOptions::cancel.
 class DecodeCancelled : public CodecError {
 public:
-    DecodeCancelled() : CodecError("Decoding cancelled") {}
+    DecodeCancelled() : CodecError(Words(QT_TRANSLATE_NOOP("lum", "Decoding cancelled"))) {}
 };
 
 struct DecodeOptions {
@@ -140,7 +147,7 @@ std::vector<uint8_t> EncodeBmp(const Image& img, const PixelDensity* density = n
 
 // For a pipe, device or socket: the one line saying what it is, not a regular photo file (the
 // refusal ReadFileBytes throws), found without opening it; "" for anything else.
-std::string SpecialFileRefusal(const std::string& path);
+Words SpecialFileRefusal(const std::string& path);
 // Whole regular files only: a pipe, device or socket is refused at once, never waited on.
 // identity (optional) receives the file read, as it was when opened.
 std::vector<uint8_t> ReadFileBytes(const std::string& path, FileIdentity* identity = nullptr);

@@ -13,7 +13,7 @@ namespace lum::detail {
 
 // After the header of a JPEG: why its compressed data cannot hold any real picture of the size
 // it declares (no picture data at all, or far too little of it), or "" when it may.
-std::string TooLittlePictureData(jpeg_decompress_struct* cinfo);
+Words TooLittlePictureData(jpeg_decompress_struct* cinfo);
 
 // Allocates the decoded picture, turning size refusals and memory exhaustion into CodecError.
 Image AllocatePicture(int64_t width, int64_t height);
@@ -38,7 +38,9 @@ const JpegSegment* ExifForPicture(const PictureMetadata& meta, const Image& pict
 
 // What a reader library said, in plain words for the user ("part of the picture data is
 // missing…"), never the library's function names or numbers.
-std::string PlainReaderWords(const std::string& said);
+Words PlainReaderWords(const std::string& said);
+// A reader library's failure: "<kind> error: <why>" ("TIFF error: its data is damaged").
+[[noreturn]] void ThrowReaderError(const char* kind, Words why);
 
 // src averaged into width x height: each output pixel is the rounded mean of the source pixels
 // under it (at least one, so that it also enlarges).
@@ -50,7 +52,7 @@ enum class TempFile { Unnamed, Named };
 void WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes, TempFile how);
 
 // What a file that is neither a regular file nor a folder is, in plain words ("a named pipe").
-std::string SpecialFileKind(const struct stat& st);
+Words SpecialFileKind(const struct stat& st);
 
 // ReadFileBytes with a size ceiling of its own; identity (optional) receives the file read.
 std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, FileIdentity* identity = nullptr);

@@ -212,7 +212,7 @@ void ApplyEmbeddedProfile(Image& img, PictureMetadata& meta, DecodeReport* repor
     if (outcome == ProfileOutcome::Converted || (outcome == ProfileOutcome::Broken && dropBroken))
         RemoveProfileFromMetadata(meta);
     if (outcome == ProfileOutcome::Broken && report)
-        report->notes.push_back("its colour profile is damaged or unusable and was ignored");
+        report->notes.push_back(QT_TRANSLATE_NOOP("lum", "its colour profile is damaged or unusable and was ignored"));
 }
 
 }  // namespace lum

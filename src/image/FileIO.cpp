@@ -29,30 +29,31 @@ struct Fd {
     }
 };
 
+// what: a marked text with the file at %1 and the system's reason at %2.
 [[noreturn]] void fileError(const char* what, const std::string& path, int err) {
-    throw CodecError(std::string(what) + " \"" + path + "\": " + std::strerror(err));
+    throw CodecError(Words(what, {path, std::string(std::strerror(err))}));
 }
 
-std::string tooLarge(const std::string& path, uint64_t limit) {
-    const std::string amount =
-        limit >= (1ULL << 30) ? std::to_string(limit >> 30) + " GB" : std::to_string(limit) + " bytes";
-    return "File too large: \"" + path + "\" (the limit is " + amount + ")";
+Words tooLarge(const std::string& path, uint64_t limit) {
+    const Words amount = limit >= (1ULL << 30) ? Words(QT_TRANSLATE_NOOP("lum", "%1 GB"), {std::to_string(limit >> 30)})
+                                               : Words(QT_TRANSLATE_NOOP("lum", "%1 bytes"), {std::to_string(limit)});
+    return Words(QT_TRANSLATE_NOOP("lum", "File too large: \"%1\" (the limit is %2)"), {path, amount});
 }
 
-std::string notRegular(const std::string& path, const struct stat& st) {
-    return "\"" + path + "\" is " + detail::SpecialFileKind(st) + ", not a regular photo file";
+Words notRegular(const std::string& path, const struct stat& st) {
+    return Words(QT_TRANSLATE_NOOP("lum", "\"%1\" is %2, not a regular photo file"), {path, detail::SpecialFileKind(st)});
 }
 
 }  // namespace
 
 namespace detail {
 
-std::string SpecialFileKind(const struct stat& st) {
-    if (S_ISFIFO(st.st_mode)) return "a named pipe";
-    if (S_ISCHR(st.st_mode)) return "a character device";
-    if (S_ISBLK(st.st_mode)) return "a block device";
-    if (S_ISSOCK(st.st_mode)) return "a socket";
-    return "a special file";
+Words SpecialFileKind(const struct stat& st) {
+    if (S_ISFIFO(st.st_mode)) return Words(QT_TRANSLATE_NOOP("lum", "a named pipe"));
+    if (S_ISCHR(st.st_mode)) return Words(QT_TRANSLATE_NOOP("lum", "a character device"));
+    if (S_ISBLK(st.st_mode)) return Words(QT_TRANSLATE_NOOP("lum", "a block device"));
+    if (S_ISSOCK(st.st_mode)) return Words(QT_TRANSLATE_NOOP("lum", "a socket"));
+    return Words(QT_TRANSLATE_NOOP("lum", "a special file"));
 }
 
 Image AllocatePicture(int64_t width, int64_t height) {
@@ -60,10 +61,10 @@ Image AllocatePicture(int64_t width, int64_t height) {
         Image::checkSize(width, height);
         return Image(static_cast<int>(width), static_cast<int>(height));
     } catch (const ImageTooLarge& e) {
-        throw CodecError(e.what());
+        throw CodecError(e.words());
     } catch (const std::bad_alloc&) {
-        throw CodecError("Not enough memory for a " + std::to_string(width) + " x " + std::to_string(height) +
-                         " picture");
+        throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Not enough memory for a %1 x %2 picture"),
+                               {std::to_string(width), std::to_string(height)}));
     }
 }
 
@@ -82,10 +83,10 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, Fi
     Fd f;
     // Without O_NONBLOCK, opening a pipe with no writer waits forever.
     f.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (f.fd < 0) fileError("Cannot open", path, errno);
+    if (f.fd < 0) fileError(QT_TRANSLATE_NOOP("lum", "Cannot open \"%1\": %2"), path, errno);
     struct stat st {};
-    if (::fstat(f.fd, &st) != 0) fileError("Cannot read", path, errno);
-    if (S_ISDIR(st.st_mode)) fileError("Cannot read", path, EISDIR);
+    if (::fstat(f.fd, &st) != 0) fileError(QT_TRANSLATE_NOOP("lum", "Cannot read \"%1\": %2"), path, errno);
+    if (S_ISDIR(st.st_mode)) fileError(QT_TRANSLATE_NOOP("lum", "Cannot read \"%1\": %2"), path, EISDIR);
     if (!S_ISREG(st.st_mode)) throw CodecError(notRegular(path, st));
     if (static_cast<uint64_t>(st.st_size) > limit) throw CodecError(tooLarge(path, limit));
     if (identity) *identity = IdentityOf(st);
@@ -104,7 +105,7 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, Fi
         ssize_t n = ::read(f.fd, bytes.data() + used, bytes.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;
-            fileError("Cannot read", path, errno);
+            fileError(QT_TRANSLATE_NOOP("lum", "Cannot read \"%1\": %2"), path, errno);
         }
         if (n == 0) break;
         used += static_cast<size_t>(n);
@@ -116,9 +117,9 @@ std::vector<uint8_t> ReadRegularFile(const std::string& path, uint64_t limit, Fi
 
 }  // namespace detail
 
-std::string SpecialFileRefusal(const std::string& path) {
+Words SpecialFileRefusal(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) return std::string();
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) return Words();
     return notRegular(path, st);
 }
 

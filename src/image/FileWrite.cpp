@@ -75,7 +75,7 @@ public:
     Writer(const std::string& path, const std::vector<uint8_t>& bytes) : path_(path), bytes_(bytes) {}
 
     void run(detail::TempFile how) {
-        if (path_.empty()) throw CodecError("Cannot write a file without a name");
+        if (path_.empty()) throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Cannot write a file without a name")));
         int err = 0;
         target_ = followLinks(path_, err);
         if (err) fail(err);
@@ -84,8 +84,8 @@ public:
             if (S_ISDIR(st.st_mode)) fail(EISDIR);
             // Renaming over a device or a pipe would replace the node itself.
             if (!S_ISREG(st.st_mode))
-                throw CodecError("Cannot write \"" + path_ + "\": it is " + detail::SpecialFileKind(st) +
-                                 ", not a regular file");
+                throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Cannot write \"%1\": it is %2, not a regular file"),
+                                       {path_, detail::SpecialFileKind(st)}));
             existed_ = true;
             old_ = st;
         }
@@ -96,9 +96,10 @@ public:
 
 private:
     [[noreturn]] void fail(int err) const {
-        std::string where = "\"" + path_ + "\"";
-        if (!target_.empty() && target_ != path_) where += " (a link to \"" + target_ + "\")";
-        throw CodecError("Cannot write " + where + ": " + std::strerror(err));
+        const std::string reason = std::strerror(err);
+        if (!target_.empty() && target_ != path_)
+            throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Cannot write \"%1\" (a link to \"%2\"): %3"), {path_, target_, reason}));
+        throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Cannot write \"%1\": %2"), {path_, reason}));
     }
 
     // The temporary file was made as any new file is (0666 less the umask, which is never

@@ -18,10 +18,9 @@ void CheckDeclaredSize(int64_t width, int64_t height, const DecodeOptions& opts)
     try {
         Image::checkSize(width, height);
         if (opts.maxPixels > 0 && width * height > opts.maxPixels)
-            throw ImageTooLarge("Image too large: " + std::to_string(width) + " x " + std::to_string(height) +
-                                " pixels");
+            throw ImageTooLarge(Words(QT_TRANSLATE_NOOP("lum", "Image too large: %1 x %2 pixels"), {std::to_string(width), std::to_string(height)}));
     } catch (const ImageTooLarge& e) {
-        throw CodecError(e.what());
+        throw CodecError(e.words());
     }
 }
 

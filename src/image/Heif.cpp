@@ -43,8 +43,8 @@ void initOnce() {
 }
 
 [[noreturn]] void fail(const heif_error& e) {
-    throw CodecError(std::string("HEIF error: ") +
-                     (e.message && *e.message ? detail::PlainReaderWords(e.message) : "its data is damaged"));
+    detail::ThrowReaderError("HEIF", e.message && *e.message ? detail::PlainReaderWords(e.message)
+                                                             : Words(QT_TRANSLATE_NOOP("lum", "its data is damaged")));
 }
 
 void check(const heif_error& e) {
@@ -54,7 +54,7 @@ void check(const heif_error& e) {
 Context openContext(const uint8_t* data, size_t size) {
     initOnce();
     Context ctx(heif_context_alloc());
-    if (!ctx) throw CodecError("Not enough memory to read a HEIF file");
+    if (!ctx) throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Not enough memory to read a HEIF file")));
     check(heif_context_read_from_memory_without_copy(ctx.get(), data, size, nullptr));
     return ctx;
 }
@@ -133,7 +133,7 @@ void collectMetadata(const heif_image_handle* h, PictureMetadata& meta) {
 // The decoded picture of a handle, alpha composited over white; warnings are damage.
 Image decodeHandle(heif_image_handle* handle, DecodeReport* report) {
     std::unique_ptr<heif_decoding_options, OptionsDeleter> options(heif_decoding_options_alloc());
-    if (!options) throw CodecError("Not enough memory to read a HEIF file");
+    if (!options) throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Not enough memory to read a HEIF file")));
     options->convert_hdr_to_8bit = 1;
     const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
     heif_image* decoded = nullptr;
@@ -144,7 +144,7 @@ Image decodeHandle(heif_image_handle* handle, DecodeReport* report) {
     const int h = heif_image_get_height(pic.get(), heif_channel_interleaved);
     int stride = 0;
     const uint8_t* plane = heif_image_get_plane_readonly(pic.get(), heif_channel_interleaved, &stride);
-    if (!plane || w <= 0 || h <= 0) throw CodecError("HEIF error: the picture could not be decoded");
+    if (!plane || w <= 0 || h <= 0) detail::ThrowReaderError("HEIF", Words(QT_TRANSLATE_NOOP("lum", "the picture could not be decoded")));
     for (int i = 0, n = heif_image_get_decoding_warnings(pic.get(), 0, nullptr, 0); i < n && i < 8; ++i) {
         heif_error warning{};
         if (heif_image_get_decoding_warnings(pic.get(), i, &warning, 1) == 1)

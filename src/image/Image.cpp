@@ -112,11 +112,11 @@ uint8_t* allocBytes(size_t n, size_t& capacity) {
 void Image::SetBufferReserve(size_t bytes) { reserve().setLimit(bytes); }
 
 void Image::checkSize(int64_t width, int64_t height) {
-    if (width < 0 || height < 0) throw ImageTooLarge("Invalid image size");
+    if (width < 0 || height < 0) throw ImageTooLarge(Words(QT_TRANSLATE_NOOP("lum", "Invalid image size")));
     if (width > 0 && height > 0 && width * height > kMaxPixels)
-        throw ImageTooLarge("Image too large: " + std::to_string(width) + " x " + std::to_string(height) +
-                            " pixels (the limit is 250 megapixels)");
-    if (width > (1 << 30) || height > (1 << 30)) throw ImageTooLarge("Image too large");
+        throw ImageTooLarge(Words(QT_TRANSLATE_NOOP("lum", "Image too large: %1 x %2 pixels (the limit is 250 megapixels)"),
+                                  {std::to_string(width), std::to_string(height)}));
+    if (width > (1 << 30) || height > (1 << 30)) throw ImageTooLarge(Words(QT_TRANSLATE_NOOP("lum", "Image too large")));
 }
 
 Image::Image(int width, int height) { allocate(width, height); }

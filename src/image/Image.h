@@ -6,12 +6,18 @@
 #include <stdexcept>
 #include <string>
 
+#include "image/Translatable.h"
+
 namespace lum {
 
 // Raised when an image would exceed what we are willing to allocate.
 class ImageTooLarge : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ImageTooLarge(Words words) : std::runtime_error(words.English()), words_(std::move(words)) {}
+    const Words& words() const { return words_; }
+
+private:
+    Words words_;
 };
 
 class Image {

@@ -171,8 +171,8 @@ void initErrorMgr(ErrorMgr& e, j_common_ptr c) {
 [[noreturn]] void throwFailure(const ErrorMgr& e) {
     switch (e.failure) {
     case Failure::TooManyScans:
-        throw CodecError("Too many scans in this progressive JPEG file (the limit is " +
-                         std::to_string(e.scanLimit) + ")");
+        throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Too many scans in this progressive JPEG file (the limit is %1)"),
+                               {std::to_string(e.scanLimit)}));
     case Failure::Cancelled:
         throw DecodeCancelled();
     case Failure::TooManyWarnings:
@@ -255,7 +255,7 @@ long long coefficientBytes(j_decompress_ptr c) {
     return total;
 }
 
-std::string megabytes(long long bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB"; }
+std::string megabytes(long long bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20); }
 
 // No Huffman-coded picture takes less than a byte per 256 pixels (a flat grey one, two bits per
 // block); a real photo cut short keeps far more than this share of what it needs.
@@ -311,20 +311,20 @@ void readTrailer(DecodeState* s) {
 
 namespace detail {
 
-std::string TooLittlePictureData(jpeg_decompress_struct* c) {
+Words TooLittlePictureData(jpeg_decompress_struct* c) {
     const long long width = c->image_width, height = c->image_height;
     const long long have = static_cast<long long>(c->src->bytes_in_buffer);
     const uint8_t* p = c->src->next_input_byte;
-    const std::string pixels = std::to_string(width) + " x " + std::to_string(height) + " pixels";
+    const std::string w = std::to_string(width), h = std::to_string(height);
     // The scan ends where it starts: a marker other than a restart marker, or the end of the file.
     if (have < 2 || (p[0] == 0xFF && p[1] != 0 && (p[1] < JPEG_RST0 || p[1] > JPEG_RST0 + 7)))
-        return "The file holds no picture data for its " + pixels;
+        return Words(QT_TRANSLATE_NOOP("lum", "The file holds no picture data for its %1 x %2 pixels"), {w, h});
     // Arithmetic coding has no floor; a file of several scans shows nothing without its first.
     const bool tooFew = (!c->arith_code && have * kMostPixelsPerByte < width * height) ||
                         (jpeg_has_multiple_scans(c) && have < leastFirstScanBytes(c));
-    if (!tooFew) return std::string();
-    return "The file is far too short to hold its " + pixels + " (" + std::to_string(have) +
-           " bytes of picture data)";
+    if (!tooFew) return Words();
+    return Words(QT_TRANSLATE_NOOP("lum", "The file is far too short to hold its %1 x %2 pixels (%3 bytes of picture data)"),
+                 {w, h, std::to_string(have)});
 }
 
 }  // namespace detail
@@ -356,15 +356,16 @@ Image DecodeJpeg(const uint8_t* data, size_t size, PictureMetadata* meta, const 
     if (multiScan) {
         long long need = coefficientBytes(c);
         if (need > kMaxCoefficientBytes)
-            throw CodecError("Image too large: " + std::to_string(width) + " x " + std::to_string(height) +
-                             " pixels in a progressive JPEG needs " + megabytes(need) +
-                             " to decode (the limit is " + megabytes(kMaxCoefficientBytes) + ")");
+            throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Image too large: %1 x %2 pixels in a progressive JPEG needs %3 MB to decode "
+                                                     "(the limit is %4 MB)"),
+                                   {std::to_string(width), std::to_string(height), megabytes(need),
+                                    megabytes(kMaxCoefficientBytes)}));
         long long pixels = std::max(1LL, width * height);
         s->err.scanLimit = std::clamp(kScanPixelBudget / pixels, kMinScanLimit, kMaxScans);
     }
     // Data that cannot hold any real picture of the declared size is refused before the
     // picture is allocated: a few hundred bytes must not fill hundreds of megabytes with grey.
-    const std::string refusal = detail::TooLittlePictureData(c);
+    const Words refusal = detail::TooLittlePictureData(c);
     if (!refusal.empty()) throw CodecError(refusal);
     // Less than even a flat picture needs: the file was cut short, and only its top decodes.
     const long long have = static_cast<long long>(c->src->bytes_in_buffer);
@@ -388,8 +389,7 @@ Image DecodeJpeg(const uint8_t* data, size_t size, PictureMetadata* meta, const 
         cmyk = true;
         break;
     default:
-        throw CodecError("Unsupported JPEG colour format (" + std::to_string(c->num_components) +
-                         " components)");
+        throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Unsupported JPEG colour format (%1 components)"), {std::to_string(c->num_components)}));
     }
     // Best quality: accurate integer DCT, smooth chroma upsampling, full size.
     c->dct_method = JDCT_ISLOW;

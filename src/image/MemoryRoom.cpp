@@ -98,12 +98,13 @@ std::string GroupPath(const std::string& procSelfCgroup, bool version2) {
     return std::string();
 }
 
-void RequireRoom(uint64_t bytes, const std::string& step) {
+void RequireRoom(uint64_t bytes, const Words& step) {
     const uint64_t room = MemoryRoom();
     if (room == kUnknownRoom || bytes <= room) return;
     const auto mb = [](uint64_t b) { return std::to_string((b + (1u << 20) - 1) >> 20); };
-    throw NotEnoughMemory("There is not enough memory to " + step + ": it needs about " + mb(bytes) +
-                          " MB and " + mb(room) + " MB are free. Close other programs or windows and try again.");
+    throw NotEnoughMemory(Words(QT_TRANSLATE_NOOP("lum", "There is not enough memory to %1: it needs about %2 MB and %3 MB "
+                                                       "are free. Close other programs or windows and try again."),
+                                {step, mb(bytes), mb(room)}));
 }
 
 void SetMemoryRoomForTests(uint64_t bytes) { g_roomForTests = bytes; }

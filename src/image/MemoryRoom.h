@@ -7,6 +7,8 @@
 #include <new>
 #include <string>
 
+#include "image/Translatable.h"
+
 namespace lum {
 
 constexpr uint64_t kUnknownRoom = UINT64_MAX;
@@ -18,19 +20,22 @@ uint64_t MemoryRoom();
 // (kUnknownRoom: what the system says again).
 void SetMemoryRoomForTests(uint64_t bytes);
 
-// A step refused because the memory it needs is not there; what() is the user's message.
+// A step refused because the memory it needs is not there; words() is the user's message, what()
+// its English.
 class NotEnoughMemory : public std::bad_alloc {
 public:
-    explicit NotEnoughMemory(std::string message) : message_(std::move(message)) {}
-    const char* what() const noexcept override { return message_.c_str(); }
+    explicit NotEnoughMemory(Words words) : words_(std::move(words)), english_(words_.English()) {}
+    const char* what() const noexcept override { return english_.c_str(); }
+    const Words& words() const { return words_; }
 
 private:
-    std::string message_;
+    Words words_;
+    std::string english_;
 };
 
-// Throws NotEnoughMemory (saying what `step` is, e.g. "open the compare window") when `bytes`
-// more do not fit in MemoryRoom().
-void RequireRoom(uint64_t bytes, const std::string& step);
+// Throws NotEnoughMemory (saying what `step` is, e.g. "open the compare window", a marked text)
+// when `bytes` more do not fit in MemoryRoom().
+void RequireRoom(uint64_t bytes, const Words& step);
 
 // The pieces, from the text of the files they read. kUnknownRoom where the text says nothing.
 uint64_t AvailableFromMeminfo(const std::string& meminfo);  // MemAvailable

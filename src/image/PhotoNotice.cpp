@@ -6,55 +6,80 @@
 
 namespace lum {
 
-std::string DamageMeaning(DamageKind kind) {
+Words DamageMeaning(DamageKind kind) {
     switch (kind) {
-    case DamageKind::EndsEarly: return "the lower part of the picture is missing (the file ends early)";
-    case DamageKind::BreaksOff: return "the lower part of the picture is missing (its data breaks off)";
+    case DamageKind::EndsEarly: return Words(QT_TRANSLATE_NOOP("lum", "the lower part of the picture is missing (the file ends early)"));
+    case DamageKind::BreaksOff: return Words(QT_TRANSLATE_NOOP("lum", "the lower part of the picture is missing (its data breaks off)"));
     case DamageKind::EndsEarlyCoarse:
-        return "parts of the picture are blurred or missing (the file ends early)";
-    case DamageKind::Corrupt: return "parts of the picture may be wrong (its data is corrupt)";
+        return Words(QT_TRANSLATE_NOOP("lum", "parts of the picture are blurred or missing (the file ends early)"));
+    case DamageKind::Corrupt: return Words(QT_TRANSLATE_NOOP("lum", "parts of the picture may be wrong (its data is corrupt)"));
     case DamageKind::None: break;
     }
-    return "parts of the picture may be wrong or missing";
+    return Words(QT_TRANSLATE_NOOP("lum", "parts of the picture may be wrong or missing"));
 }
+
+namespace {
+PhotoNotice Worded(PhotoNotice n, Words words) {
+    n.text = words.English();
+    n.words = std::move(words);
+    return n;
+}
+
+// What an error says, as a message: the reader's own words, or the English of any other.
+Words WordsOf(const std::exception& error) {
+    if (const auto* e = dynamic_cast<const CodecError*>(&error)) return e->words();
+    if (const auto* e = dynamic_cast<const ImageTooLarge*>(&error)) return e->words();
+    if (const auto* e = dynamic_cast<const NotEnoughMemory*>(&error)) return e->words();
+    if (dynamic_cast<const std::bad_alloc*>(&error)) return Words(QT_TRANSLATE_NOOP("lum", "Not enough memory"));
+    return Words(std::string(error.what()));
+}
+}  // namespace
 
 PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report) {
     PhotoNotice n;
+    Words words;
     if (report.damaged()) {
         n.state = PhotoState::Damaged;
         n.damage = report.kind;
         for (size_t i = 0; i < report.warnings.size(); ++i) n.decoderWords += (i ? "; " : "") + report.warnings[i];
-        n.text = name + " is damaged: " + DamageMeaning(report.kind) + ". The decoder said: " + n.decoderWords;
+        words = Words(QT_TRANSLATE_NOOP("lum", "%1 is damaged: %2. The decoder said: %3"), {name, DamageMeaning(report.kind), n.decoderWords});
     }
     // Worth a word, but the photo itself is sound.
-    for (const std::string& note : report.notes) n.text += (n.text.empty() ? name + ": " : std::string("; ")) + note;
-    return n;
+    for (const std::string& note : report.notes)
+        words = words.empty() ? Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {name, Words::Code(note)})
+                              : Words(QT_TRANSLATE_NOOP("lum", "%1; %2"), {words, Words::Code(note)});
+    return Worded(n, std::move(words));
 }
 
 PhotoNotice NoticeForFailure(const std::string& name, const std::exception& error) {
     PhotoNotice n;
     n.state = PhotoState::Unreadable;
     if (const auto* jpeg = dynamic_cast<const JpegError*>(&error)) {
-        n.text = "JPEG error #" + std::to_string(jpeg->code()) + " in " + name;
-        if (!jpeg->detail().empty()) n.text += ": " + jpeg->detail();
-        return n;
+        if (jpeg->detail().empty())
+            return Worded(n, Words(QT_TRANSLATE_NOOP("lum", "JPEG error #%1 in %2"), {std::to_string(jpeg->code()), name}));
+        return Worded(n, Words(QT_TRANSLATE_NOOP("lum", "JPEG error #%1 in %2: %3"), {std::to_string(jpeg->code()), name, jpeg->detail()}));
     }
-    const bool plainMemory = dynamic_cast<const std::bad_alloc*>(&error) && !dynamic_cast<const NotEnoughMemory*>(&error);
-    const std::string what = plainMemory ? "Not enough memory" : error.what();
+    const Words what = WordsOf(error);
     // "PNG error: <words>" reads as the JPEG one does: "PNG error in <name>: <words>".
+    if (!name.empty() && !what.plain && what.text == "%1 error: %2" && what.args.size() == 2)
+        return Worded(n, Words(QT_TRANSLATE_NOOP("lum", "%1 error in %2: %3"), {what.args[0], name, what.args[1]}));
+    const std::string english = what.English();
     for (const char* kind : {"PNG", "TIFF", "WebP", "HEIF"}) {
         const std::string head = std::string(kind) + " error: ";
-        if (!name.empty() && what.rfind(head, 0) == 0) {
-            n.text = std::string(kind) + " error in " + name + ": " + what.substr(head.size());
-            return n;
-        }
+        if (!name.empty() && english.rfind(head, 0) == 0)
+            return Worded(n, Words(QT_TRANSLATE_NOOP("lum", "%1 error in %2: %3"),
+                                   {std::string(kind), name, english.substr(head.size())}));
     }
-    n.text = !name.empty() && what.find(name) != std::string::npos ? what : name + ": " + what;
-    return n;
+    if (!name.empty() && what.English().find(name) != std::string::npos) return Worded(n, what);
+    return Worded(n, Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {name, what}));
 }
 
 std::string RefusalToReplace(const PhotoNotice& notice) {
-    return notice.text + " (left as it was)";
+    return RefusalToReplaceWords(notice).English();
+}
+
+Words RefusalToReplaceWords(const PhotoNotice& notice) {
+    return Words(QT_TRANSLATE_NOOP("lum", "%1 (left as it was)"), {notice.words});
 }
 
 }  // namespace lum

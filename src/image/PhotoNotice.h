@@ -4,6 +4,7 @@
 #include <string>
 
 #include "image/Codec.h"
+#include "image/Translatable.h"
 
 namespace lum {
 
@@ -16,6 +17,7 @@ enum class PhotoState {
 struct PhotoNotice {
     PhotoState state = PhotoState::Sound;
     std::string text;  // one line that names the file; empty for a sound photo
+    Words words;       // the same, for a reader that words it in its own language
     // A damaged photo: what the damage means and the decoder's own words, for a caller that
     // words the notice itself.
     DamageKind damage = DamageKind::None;
@@ -30,7 +32,7 @@ struct PhotoNotice {
 
 // What a kind of damage means for the picture, in plain words: "the lower part of the picture
 // is missing (the file ends early)".
-std::string DamageMeaning(DamageKind kind);
+Words DamageMeaning(DamageKind kind);
 
 // name is the file as the caller shows it: the path given on the command line, the window's path.
 // A damaged photo: "<name> is damaged: <what it means>. The decoder said: <its words>; <...>".
@@ -41,5 +43,6 @@ PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report);
 PhotoNotice NoticeForFailure(const std::string& name, const std::exception& error);
 // Why a damaged photo is not written over itself: its notice, "(left as it was)".
 std::string RefusalToReplace(const PhotoNotice& notice);
+Words RefusalToReplaceWords(const PhotoNotice& notice);
 
 }  // namespace lum

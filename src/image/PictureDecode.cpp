@@ -59,7 +59,7 @@ Image DecodePicture(const uint8_t* data, size_t size, FileFormat* format, Pictur
     case FileFormat::Png: img = DecodePng(data, size, &m, opts, report); break;
     case FileFormat::WebP: img = DecodeWebp(data, size, &m, opts, report); break;
     case FileFormat::Tiff: img = DecodeTiff(data, size, &m, opts, report); break;
-    default: throw CodecError("Unknown picture format");
+    default: throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Unknown picture format")));
     }
     // The print size of a format without a JFIF header: its EXIF resolution, as a JPEG file
     // without one gets it.

@@ -36,7 +36,7 @@ struct PngState {
     const uint8_t* data = nullptr;
     size_t size = 0;
     std::string error;    // the library's words for the failure
-    std::string refusal;  // ours: the size, the memory
+    Words refusal;  // ours: the size, the memory
     bool cancelled = false;
     bool crcDamage = false;
     std::string crcWords;
@@ -177,7 +177,7 @@ void onInfo(png_structp png, png_infop info) {
     try {
         detail::CheckDeclaredSize(w, h, *s->opts);
     } catch (const CodecError& e) {
-        s->refusal = e.what();
+        s->refusal = e.words();
     }
     if (!s->refusal.empty()) png_error(png, "refused");  // never jump out of a handler
     s->width = static_cast<int>(w);
@@ -191,7 +191,7 @@ void onInfo(png_structp png, png_infop info) {
             AddProfileToMetadata(s->meta, std::vector<uint8_t>(profile, profile + profileSize));
         collectMetadata(s, info);
     } catch (const std::bad_alloc&) {
-        s->refusal = "Not enough memory to read this PNG file";
+        s->refusal = Words(QT_TRANSLATE_NOOP("lum", "Not enough memory to read this PNG file"));
     }
     if (!s->refusal.empty()) png_error(png, "refused");
 
@@ -217,9 +217,9 @@ bool allocate(PngState* s) {
         }
         return true;
     } catch (const CodecError& e) {
-        s->refusal = e.what();
+        s->refusal = e.words();
     } catch (const std::bad_alloc&) {
-        s->refusal = "Not enough memory for this PNG picture";
+        s->refusal = Words(QT_TRANSLATE_NOOP("lum", "Not enough memory for this PNG picture"));
     }
     return false;
 }
@@ -272,16 +272,16 @@ Image DecodePng(const uint8_t* data, size_t size, PictureMetadata* meta, const D
     PngState* const s = owner.get();
     s->opts = &opts;
     s->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, s, onError, onWarning);
-    if (!s->png) throw CodecError("Not enough memory to read a PNG file");
+    if (!s->png) throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Not enough memory to read a PNG file")));
     s->info = png_create_info_struct(s->png);
-    if (!s->info) throw CodecError("Not enough memory to read a PNG file");
+    if (!s->info) throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Not enough memory to read a PNG file")));
 
     s->data = data;
     s->size = data ? size : 0;
     feed(s);
     if (s->cancelled) throw DecodeCancelled();
     if (!s->refusal.empty()) throw CodecError(s->refusal);
-    if (s->img.empty()) throw CodecError("PNG error: " + detail::PlainReaderWords(s->error.empty() ? kEndOfData : s->error));
+    if (s->img.empty()) detail::ThrowReaderError("PNG", detail::PlainReaderWords(s->error.empty() ? kEndOfData : s->error));
     if (s->passes > 1) finishInterlaced(s);
     if (!s->allRows) {
         // Rows that never came (of the last pass) hold nothing decoded.

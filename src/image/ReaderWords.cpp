@@ -7,28 +7,32 @@
 
 namespace lum::detail {
 
-std::string PlainReaderWords(const std::string& said) {
+Words PlainReaderWords(const std::string& said) {
     const auto has = [&](const char* words) { return said.find(words) != std::string::npos; };
     if (has("Not a TIFF") || has("Cannot read TIFF header") || has("Bad magic number") || has("Not a PNG") ||
         has("No 'ftyp'") || has("not a HEIF"))
-        return "this is not a file of its kind, or its header is damaged";
+        return Words(QT_TRANSLATE_NOOP("lum", "this is not a file of its kind, or its header is damaged"));
     if (has("memory") || has("Memory") || has("exceeds") || has("limit") || has("too large")) {
         // The size the file claims, where the library gave it.
         std::smatch size;
         if (std::regex_search(said, size, std::regex(R"((\d+) ?x ?(\d+))")))
-            return "the picture is too large (" + size[1].str() + " x " + size[2].str() + " pixels)";
-        return "it would take more memory than a photo may";
+            return Words(QT_TRANSLATE_NOOP("lum", "the picture is too large (%1 x %2 pixels)"), {size[1].str(), size[2].str()});
+        return Words(QT_TRANSLATE_NOOP("lum", "it would take more memory than a photo may"));
     }
     if (has("Read error") || has("Read Error") || has("Seek error") || has("past end") || has("EOF") ||
         has("Premature") || has("premature") || has("end of") || has("truncated") || has("Not enough data") ||
         has("too short"))
-        return "part of the picture data is missing (the file ends early or is damaged)";
+        return Words(QT_TRANSLATE_NOOP("lum", "part of the picture data is missing (the file ends early or is damaged)"));
     if (has("directory") || has("Directory") || has("IFD"))
-        return "its table of contents (a directory) is damaged";
+        return Words(QT_TRANSLATE_NOOP("lum", "its table of contents (a directory) is damaged"));
     if (has("not implemented") || has("not configured") || has("Sorry, can not handle") || has("Unsupported") ||
         has("unsupported"))
-        return "it is stored in a way this program cannot read";
-    return "its data is damaged";
+        return Words(QT_TRANSLATE_NOOP("lum", "it is stored in a way this program cannot read"));
+    return Words(QT_TRANSLATE_NOOP("lum", "its data is damaged"));
+}
+
+void ThrowReaderError(const char* kind, Words why) {
+    throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "%1 error: %2"), {std::string(kind), std::move(why)}));
 }
 
 }  // namespace lum::detail

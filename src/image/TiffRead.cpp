@@ -65,7 +65,7 @@ int onError(TIFF*, void* user, const char*, const char* fmt, va_list ap) {
     char text[512];
     std::vsnprintf(text, sizeof text, fmt, ap);
     auto* f = static_cast<MemFile*>(user);
-    f->error = detail::PlainReaderWords(text);
+    f->error = detail::PlainReaderWords(text).English();
     return 1;  // handled: nothing printed
 }
 int onWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
@@ -163,14 +163,15 @@ public:
         }
     }
     void Bad() {
-        if (firstError_.empty()) firstError_ = file_.error.empty() ? "unreadable picture data" : file_.error;
-        detail::NoteDamage(report_, file_.error.empty() ? "unreadable picture data" : file_.error, DamageKind::Corrupt);
+        const std::string said = file_.error.empty() ? std::string(QT_TRANSLATE_NOOP("lum", "unreadable picture data")) : file_.error;
+        if (firstError_.empty()) firstError_ = said;
+        detail::NoteDamage(report_, said, DamageKind::Corrupt);
         file_.error.clear();
     }
     Image Take() {
         if (img_.empty()) {
             detail::StartReport(report_);
-            throw CodecError("TIFF error: " + firstError_);
+            detail::ThrowReaderError("TIFF", firstError_);
         }
         return std::move(img_);
     }
@@ -192,13 +193,13 @@ void readDirect(TIFF* tif, const Direct& d, BandedPicture& pic, int w, int h, co
     } else {
         TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &th);
     }
-    if (tw == 0 || th == 0) throw CodecError("TIFF error: strips or tiles of no size");
+    if (tw == 0 || th == 0) detail::ThrowReaderError("TIFF", Words(QT_TRANSLATE_NOOP("lum", "strips or tiles of no size")));
     // Only the rows inside the picture are decoded, however tall the tiles say they are.
     const uint32_t rowsUsed = std::min<uint32_t>(th, static_cast<uint32_t>(h));
     const uint64_t rowBytes = uint64_t(tw) * d.samples * d.bytes;
     if (rowBytes * rowsUsed > static_cast<uint64_t>(kMaxSingleAlloc))
-        throw CodecError("TIFF error: strips or tiles too large (" + std::to_string(tw) + " x " + std::to_string(th) +
-                         " pixels)");
+        detail::ThrowReaderError("TIFF", Words(QT_TRANSLATE_NOOP("lum", "strips or tiles too large (%1 x %2 pixels)"),
+                                                {std::to_string(tw), std::to_string(th)}));
     std::vector<uint8_t> buf(static_cast<size_t>(rowBytes * rowsUsed));
     for (uint32_t y0 = 0; y0 < static_cast<uint32_t>(h); y0 += th) {
         detail::CheckCancel(opts);
@@ -221,9 +222,9 @@ void readDirect(TIFF* tif, const Direct& d, BandedPicture& pic, int w, int h, co
 
 void readRgba(TIFF* tif, MemFile& file, BandedPicture& pic, int w, int h, const DecodeOptions& opts) {
     char message[1024] = {};
-    if (!TIFFRGBAImageOK(tif, message)) throw CodecError("TIFF error: " + detail::PlainReaderWords(message));
+    if (!TIFFRGBAImageOK(tif, message)) detail::ThrowReaderError("TIFF", detail::PlainReaderWords(message));
     TIFFRGBAImage rgba{};
-    if (!TIFFRGBAImageBegin(&rgba, tif, 1, message)) throw CodecError("TIFF error: " + detail::PlainReaderWords(message));
+    if (!TIFFRGBAImageBegin(&rgba, tif, 1, message)) detail::ThrowReaderError("TIFF", detail::PlainReaderWords(message));
     struct End {
         TIFFRGBAImage* r;
         ~End() { TIFFRGBAImageEnd(r); }
@@ -242,7 +243,7 @@ void readRgba(TIFF* tif, MemFile& file, BandedPicture& pic, int w, int h, const 
     try {
         raster.resize(static_cast<size_t>(w) * band);
     } catch (const std::bad_alloc&) {
-        throw CodecError("Not enough memory to read this TIFF file");
+        throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Not enough memory to read this TIFF file")));
     }
     for (uint32_t y0 = 0; y0 < static_cast<uint32_t>(h); y0 += band) {
         detail::CheckCancel(opts);
@@ -250,7 +251,7 @@ void readRgba(TIFF* tif, MemFile& file, BandedPicture& pic, int w, int h, const 
         rgba.row_offset = static_cast<int>(y0);
         rgba.col_offset = 0;
         if (!TIFFRGBAImageGet(&rgba, raster.data(), static_cast<uint32_t>(w), rows)) {
-            if (file.error.empty()) file.error = "unreadable picture data";
+            if (file.error.empty()) file.error = QT_TRANSLATE_NOOP("lum", "unreadable picture data");
             pic.Bad();
             continue;
         }
@@ -290,18 +291,18 @@ Image DecodeTiff(const uint8_t* data, size_t size, PictureMetadata* meta, const 
     file.data = data;
     file.size = data ? size : 0;
     std::unique_ptr<TIFFOpenOptions, void (*)(TIFFOpenOptions*)> options(TIFFOpenOptionsAlloc(), TIFFOpenOptionsFree);
-    if (!options) throw CodecError("Not enough memory to read a TIFF file");
+    if (!options) throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Not enough memory to read a TIFF file")));
     TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kMaxSingleAlloc);
     TIFFOpenOptionsSetErrorHandlerExtR(options.get(), onError, &file);
     TIFFOpenOptionsSetWarningHandlerExtR(options.get(), onWarning, &file);
     std::unique_ptr<TIFF, TiffCloser> tif(TIFFClientOpenExt("TIFF", "rm", &file, readProc, writeProc, seekProc,
                                                             closeProc, sizeProc, mapProc, unmapProc, options.get()));
-    if (!tif) throw CodecError("TIFF error: " + (file.error.empty() ? std::string("not a TIFF file") : file.error));
+    if (!tif) detail::ThrowReaderError("TIFF", file.error.empty() ? Words(QT_TRANSLATE_NOOP("lum", "not a TIFF file")) : Words(file.error));
 
     uint32_t w = 0, h = 0;
     if (!TIFFGetField(tif.get(), TIFFTAG_IMAGEWIDTH, &w) || !TIFFGetField(tif.get(), TIFFTAG_IMAGELENGTH, &h) || w == 0 ||
         h == 0)
-        throw CodecError("TIFF error: the picture has no size");
+        detail::ThrowReaderError("TIFF", Words(QT_TRANSLATE_NOOP("lum", "the picture has no size")));
     detail::CheckDeclaredSize(w, h, opts);
     uint16_t orientation = ORIENTATION_TOPLEFT;
     TIFFGetFieldDefaulted(tif.get(), TIFFTAG_ORIENTATION, &orientation);

@@ -23,13 +23,13 @@ constexpr size_t kSlice = 256 << 10;
 
 std::string statusWords(VP8StatusCode status) {
     switch (status) {
-    case VP8_STATUS_OUT_OF_MEMORY: return "not enough memory";
-    case VP8_STATUS_INVALID_PARAM: return "invalid parameter";
-    case VP8_STATUS_BITSTREAM_ERROR: return "the picture data is corrupt";
-    case VP8_STATUS_UNSUPPORTED_FEATURE: return "a feature this reader does not support";
+    case VP8_STATUS_OUT_OF_MEMORY: return QT_TRANSLATE_NOOP("lum", "not enough memory");
+    case VP8_STATUS_INVALID_PARAM: return QT_TRANSLATE_NOOP("lum", "invalid parameter");
+    case VP8_STATUS_BITSTREAM_ERROR: return QT_TRANSLATE_NOOP("lum", "the picture data is corrupt");
+    case VP8_STATUS_UNSUPPORTED_FEATURE: return QT_TRANSLATE_NOOP("lum", "a feature this reader does not support");
     case VP8_STATUS_NOT_ENOUGH_DATA:
-    case VP8_STATUS_SUSPENDED: return "premature end of WebP file";
-    default: return "unknown error";
+    case VP8_STATUS_SUSPENDED: return QT_TRANSLATE_NOOP("lum", "premature end of WebP file");
+    default: return QT_TRANSLATE_NOOP("lum", "unknown error");
     }
 }
 
@@ -78,7 +78,7 @@ void collectMetadata(const uint8_t* data, size_t size, PictureMetadata& meta) {
 
 Image firstFrame(const uint8_t* data, size_t size, int width, int height) {
     WebPAnimDecoderOptions options;
-    if (!WebPAnimDecoderOptionsInit(&options)) throw CodecError("WebP error: the library cannot decode animations");
+    if (!WebPAnimDecoderOptionsInit(&options)) detail::ThrowReaderError("WebP", Words(QT_TRANSLATE_NOOP("lum", "the library cannot decode animations")));
     options.color_mode = MODE_BGRA;
     options.use_threads = 0;
     WebPData whole{data, size};
@@ -86,7 +86,7 @@ Image firstFrame(const uint8_t* data, size_t size, int width, int height) {
     uint8_t* frame = nullptr;
     int timestamp = 0;
     if (!dec || !WebPAnimDecoderGetNext(dec.get(), &frame, &timestamp) || !frame)
-        throw CodecError("WebP error: the first frame of the animation cannot be decoded");
+        detail::ThrowReaderError("WebP", Words(QT_TRANSLATE_NOOP("lum", "the first frame of the animation cannot be decoded")));
     Image img = detail::AllocatePicture(width, height);
     bgraOverWhite(frame, width * 4, img, height);
     return img;
@@ -100,7 +100,7 @@ Image DecodeWebp(const uint8_t* data, size_t size, PictureMetadata* meta, const 
     if (!data) size = 0;
     WebPBitstreamFeatures features;
     const VP8StatusCode head = WebPGetFeatures(data, size, &features);
-    if (head != VP8_STATUS_OK) throw CodecError("WebP error: " + statusWords(head));
+    if (head != VP8_STATUS_OK) detail::ThrowReaderError("WebP", Words(statusWords(head)));
     const int w = features.width, h = features.height;
     detail::CheckDeclaredSize(w, h, opts);
 
@@ -117,7 +117,7 @@ Image DecodeWebp(const uint8_t* data, size_t size, PictureMetadata* meta, const 
         const bool alpha = features.has_alpha != 0;
         std::vector<uint8_t> bgra;
         WebPDecoderConfig config;
-        if (!WebPInitDecoderConfig(&config)) throw CodecError("WebP error: library version mismatch");
+        if (!WebPInitDecoderConfig(&config)) detail::ThrowReaderError("WebP", Words(QT_TRANSLATE_NOOP("lum", "library version mismatch")));
         config.output.colorspace = alpha ? MODE_BGRA : MODE_BGR;
         config.output.is_external_memory = 1;
         if (alpha) {
@@ -131,7 +131,7 @@ Image DecodeWebp(const uint8_t* data, size_t size, PictureMetadata* meta, const 
             config.output.u.RGBA.size = img.byteSize();
         }
         std::unique_ptr<WebPIDecoder, IDecoderDeleter> dec(WebPINewDecoder(&config.output));
-        if (!dec) throw CodecError("WebP error: not enough memory");
+        if (!dec) detail::ThrowReaderError("WebP", Words(QT_TRANSLATE_NOOP("lum", "not enough memory")));
         VP8StatusCode status = VP8_STATUS_SUSPENDED;
         for (size_t at = 0; at < size && status == VP8_STATUS_SUSPENDED; at += kSlice) {
             detail::CheckCancel(opts);
@@ -142,7 +142,7 @@ Image DecodeWebp(const uint8_t* data, size_t size, PictureMetadata* meta, const 
             int ow = 0, oh = 0;
             // Rows above lastRow are complete even when the data failed or ran out below them.
             if (!WebPIDecGetRGB(dec.get(), &lastRow, &ow, &oh, nullptr)) lastRow = 0;
-            if (lastRow <= 0) throw CodecError("WebP error: " + statusWords(status));
+            if (lastRow <= 0) detail::ThrowReaderError("WebP", Words(statusWords(status)));
             detail::NoteDamage(report, statusWords(status),
                                status == VP8_STATUS_SUSPENDED ? DamageKind::EndsEarly : DamageKind::BreaksOff);
         } else {

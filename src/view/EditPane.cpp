@@ -17,6 +17,7 @@
 #include "view/PaintRaster.h"
 #include "view/PhotoView.h"
 #include "widgets/ImageConvert.h"
+#include "widgets/QtPrompts.h"
 
 namespace lum {
 
@@ -143,11 +144,11 @@ void EditPane::Guard(const std::function<void()>& command) {
         command();
         return;
     } catch (const lum::NotEnoughMemory& e) {
-        error = e.what();
+        error = lum::ErrorWords(e).toStdString();
     } catch (const std::bad_alloc&) {
-        error = "There is not enough memory for this. Close other programs or windows and try again.";
+        error = QT_TRANSLATE_NOOP("lum", "There is not enough memory for this. Close other programs or windows and try again.");
     } catch (const std::exception& e) {
-        error = e.what();
+        error = lum::ErrorWords(e).toStdString();
     } catch (...) {
         error = tr("Unexpected error").toStdString();
     }

@@ -109,7 +109,7 @@ FileItem* MakeItem(const QFileInfo& fi, bool parentEntry, const QString& parentP
     const QString name = fi.fileName();
     QString caption = name;
     if (parentEntry) {
-        caption = QString::fromLatin1(PhotoList::kParentCaption);
+        caption = PhotoList::tr(PhotoList::kParentCaption);
     } else if (hideExt && !dir) {
         const int dot = name.lastIndexOf('.');
         if (dot > 0) caption = name.left(dot);

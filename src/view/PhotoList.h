@@ -24,7 +24,7 @@ class PhotoList : public QTreeWidget {
     Q_PROPERTY(QString Mask READ Mask WRITE SetMask)
 public:
     static constexpr const char* kDrives = "Drives";
-    static constexpr const char* kParentCaption = " ^ Parent";
+    static constexpr const char* kParentCaption = QT_TRANSLATE_NOOP("PhotoList", " ^ Parent");
 
     // Columns of the folder view.
     enum Column { ColName = 0, ColSize = 1, ColType = 2, ColModified = 3, ColAttr = 4 };

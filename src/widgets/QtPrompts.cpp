@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "image/Codec.h"
+#include "image/MemoryRoom.h"
 #include "widgets/DialogControls.h"
 
 namespace lum {
@@ -32,6 +34,42 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 // A text of the toolkit-free layers, in the user's language when a translation has it; texts
 // made here come translated already and pass unchanged.
 QString shown(const std::string& s) { return QCoreApplication::translate("lum", s.c_str()); }
+
+}  // namespace
+
+QString Worded(const Words& words) {
+    // Plain words that happen to be a marked text (a reader's phrase kept as a string) are
+    // looked up all the same; a name or a number is not found and stays as it is.
+    const QString text = QCoreApplication::translate("lum", words.text.c_str());
+    if (words.args.empty()) return text;
+    QStringList values;
+    for (const Words& a : words.args) values << Worded(a);
+    // One pass, as FillPlaces does: a file name holding "%2" stays as it is.
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('%') && i + 1 < text.size() && text[i + 1] >= QLatin1Char('1') && text[i + 1] <= QLatin1Char('9')) {
+            const qsizetype n = text[i + 1].unicode() - '1';
+            if (n < values.size()) {
+                out += values[n];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+QString ErrorWords(const std::exception& error) {
+    if (const auto* e = dynamic_cast<const CodecError*>(&error)) return Worded(e->words());
+    if (const auto* e = dynamic_cast<const ImageTooLarge*>(&error)) return Worded(e->words());
+    if (const auto* e = dynamic_cast<const NotEnoughMemory*>(&error)) return Worded(e->words());
+    return shown(error.what());
+}
+
+namespace {
+
 
 // A long operation may have left the hourglass on; a question must show the normal pointer.
 class NormalCursor {

@@ -6,8 +6,14 @@
 #include <string>
 
 #include "editing/Prompts.h"
+#include "image/Translatable.h"
 
 namespace lum {
+
+// A message of the layers below in the window's language, each part worded in it.
+QString Worded(const Words& words);
+// What an error says, in the window's language: the reader's words where it has them.
+QString ErrorWords(const std::exception& error);
 
 // The one implementation with Qt's message boxes and file dialogs. Without a parent the boxes
 // belong to the active window.

@@ -9,6 +9,8 @@
 
 #include "GuiTestSupport.h"
 #include "app/Translations.h"
+#include "image/PhotoNotice.h"
+#include "widgets/QtPrompts.h"
 
 using namespace lum;
 
@@ -58,6 +60,11 @@ TEST(Translation, FrenchDesktopGetsFrenchCaptionsAndUnknownLanguagesEnglish) {
         EXPECT_EQ(BlurCaption(), QStringLiteral("Flou gaussien"));
         EXPECT_EQ(CancelCaption(), QStringLiteral("Annuler"));  // Qt's own buttons follow
     }
+    {
+        UiTranslation german;
+        EXPECT_EQ(german.Load(DesktopLanguages(Env({{"LANG", "de_DE.UTF-8"}})), kBuildTree), QStringLiteral("de"));
+        EXPECT_EQ(BlurCaption(), QStringLiteral("Gaußscher Weichzeichner"));
+    }
     // Gone with the translation.
     EXPECT_EQ(BlurCaption(), QStringLiteral("Gaussian Blur"));
     EXPECT_EQ(CancelCaption(), QStringLiteral("Cancel"));
@@ -68,7 +75,7 @@ TEST(Translation, FrenchDesktopGetsFrenchCaptionsAndUnknownLanguagesEnglish) {
         {Env({{"LANG", "xx_YY.UTF-8"}}), ""},
         {Env({{"LANG", "en_US.UTF-8"}}), ""},
         {Env({{"LANG", "fr_FR.UTF-8"}, {"LANGUAGE", "en:fr"}}), ""},  // English comes first
-        {Env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de:fr"}}), "fr"},  // no German: the next one
+        {Env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "it:fr"}}), "fr"},  // no Italian: the next one
         {Env({{"LC_ALL", "fr_CH.UTF-8"}}), "fr"},
     };
     for (const auto& c : cases) {
@@ -109,7 +116,7 @@ bool HasMenuKey(QString text) { return text.remove(QStringLiteral("&&")).contain
 
 // Every text of a kept translation is translated, with its placeholders and its menu key.
 TEST(Translation, KeptTranslationsAreCompleteAndKeepPlaceholdersAndMenuKeys) {
-    for (const QString& path : QStringLiteral(LUMORA_TS_FILES).split(QLatin1Char(';'))) {
+    for (const QString& path : QStringLiteral(LUMORA_TS_FILES).split(QLatin1Char('|'))) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
         QXmlStreamReader xml(&file);
@@ -134,5 +141,52 @@ TEST(Translation, KeptTranslationsAreCompleteAndKeepPlaceholdersAndMenuKeys) {
         }
         EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
         EXPECT_GT(messages, 0) << path.toStdString();
+    }
+}
+
+// A reader's message is worded whole in the window's language, whatever fills it.
+TEST(Translation, ReaderMessagesAreWordedWholeInTheWindowsLanguage) {
+    guitest::App();
+    DecodeReport cut;
+    cut.warnings = {"Premature end of JPEG file"};
+    cut.kind = DamageKind::EndsEarly;
+    const auto refusal = [](auto&& step) -> Words {
+        try {
+            step();
+        } catch (const ImageTooLarge& e) {
+            return e.words();
+        }
+        return Words();
+    };
+    const Words bomb = refusal([] { Image::checkSize(40000, 40000); });
+    const struct {
+        Words words;
+        const char* english;
+        const char* french;
+        const char* german;
+    } cases[] = {
+        {NoticeForLoad("x%2.jpg", cut).words,
+         "x%2.jpg is damaged: the lower part of the picture is missing (the file ends early). The decoder said: "
+         "Premature end of JPEG file",
+         "x%2.jpg est endommagé\u00a0: la partie basse de l'image manque (le fichier se termine trop tôt). Le décodeur "
+         "a indiqué\u00a0: Premature end of JPEG file",
+         "x%2.jpg ist beschädigt: der untere Teil des Bildes fehlt (die Datei endet zu früh). Der Decoder meldete: "
+         "Premature end of JPEG file"},
+        {NoticeForFailure("big.jpg", CodecError(bomb)).words,
+         "big.jpg: Image too large: 40000 x 40000 pixels (the limit is 250 megapixels)",
+         "big.jpg\u00a0: Image trop grande\u00a0: 40000 x 40000 pixels (la limite est de 250 mégapixels)",
+         "big.jpg: Bild zu groß: 40000 x 40000 Pixel (die Grenze liegt bei 250 Megapixeln)"},
+        {NoticeForFailure("t.tif", CodecError(Words("%1 error: %2", {std::string("TIFF"), Words("its data is damaged")}))).words,
+         "TIFF error in t.tif: its data is damaged", "Erreur TIFF dans t.tif\u00a0: ses données sont endommagées",
+         "TIFF-Fehler in t.tif: seine Daten sind beschädigt"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.words.English(), c.english);
+        EXPECT_EQ(Worded(c.words), QString::fromUtf8(c.english));
+        for (const auto& [language, text] : {std::pair{"fr_FR", c.french}, std::pair{"de_DE", c.german}}) {
+            UiTranslation t;
+            ASSERT_FALSE(t.Load({QString::fromLatin1(language)}, kBuildTree).isEmpty());
+            EXPECT_EQ(Worded(c.words), QString::fromUtf8(text)) << language;
+        }
     }
 }
