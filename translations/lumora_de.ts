@@ -41,7 +41,7 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
     </message>
     <message>
         <source>About Lumora</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Lumora</translation>
     </message>
 </context>
 <context>
@@ -215,11 +215,11 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
     </message>
     <message>
         <source>Photo information</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotoinformationen</translation>
     </message>
     <message>
         <source>Original photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalfoto</translation>
     </message>
 </context>
 <context>
@@ -697,64 +697,65 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Export &amp;Copies...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopien exportieren...</translation>
     </message>
     <message>
         <source>Open a photo, or select photos in the photo list, first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie zuerst ein Foto oder wählen Sie Fotos in der Fotoliste aus.</translation>
     </message>
     <message>
         <source>Copies are being exported already. Another export can start once this one is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden bereits Kopien exportiert. Ein weiterer Export kann beginnen, sobald dieser fertig ist.</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dr&amp;ucken...</translation>
     </message>
     <message>
         <source>These photos could not be read and are left out:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Fotos konnten nicht gelesen werden und werden ausgelassen:
+%1</translation>
     </message>
     <message>
         <source>Print Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos drucken</translation>
     </message>
     <message>
         <source>10 × 15 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>10 × 15 cm</translation>
     </message>
     <message>
         <source>13 × 18 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>13 × 18 cm</translation>
     </message>
     <message>
         <source>20 × 25 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>20 × 25 cm</translation>
     </message>
     <message>
         <source>Fit the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite ausfüllen</translation>
     </message>
     <message>
         <source>1 photo per page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Foto pro Seite</translation>
     </message>
     <message>
         <source>%1 photos per page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fotos pro Seite</translation>
     </message>
     <message>
         <source>&amp;Fill and crop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Füllen und zuschneiden</translation>
     </message>
     <message>
         <source>Fill the whole place and cut off what goes beyond it, centred; otherwise the whole photo is printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ganzen Platz füllen und abschneiden, was darüber hinausgeht, mittig; sonst wird das ganze Foto gedruckt</translation>
     </message>
     <message>
         <source>Photo &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto&amp;größe:</translation>
     </message>
 </context>
 <context>
@@ -948,7 +949,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>This photo is %1 x %2 pixels; a new size can be at most %3 x %4 pixels. The largest size with the photo&apos;s proportions is proposed. OK without a change keeps the photo as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Foto hat %1 x %2 Pixel; eine neue Größe darf höchstens %3 x %4 Pixel haben. Vorgeschlagen wird die größte Größe mit den Proportionen des Fotos. OK ohne Änderung lässt das Foto, wie es ist.</translation>
     </message>
 </context>
 <context>
@@ -1086,15 +1087,15 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Flesh Colour Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Hautfarben-Balance</translation>
     </message>
     <message>
         <source>Colour Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbverschiebung</translation>
     </message>
     <message>
         <source>Grey Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen</translation>
     </message>
 </context>
 <context>
@@ -1376,7 +1377,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1720,19 +1721,25 @@ Wenn Sie es ersetzen, bleibt nur das Dekodierte erhalten, der Rest des Originals
         <source>A file named &quot;%1&quot; already exists in %2.
 
 Do you want to replace it? What it holds now is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner %2 gibt es bereits eine Datei namens „%1“.
+
+Möchten Sie sie ersetzen? Ihr jetziger Inhalt geht verloren.</translation>
     </message>
     <message>
         <source>Lumora saves photos as JPEG files (or as bitmaps, ending in .bmp), so &quot;%1&quot; would not be what its name says.
 
 The name is changed to &quot;%2&quot;: check it and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora speichert Fotos als JPEG-Dateien (oder als Bitmaps mit der Endung .bmp), daher wäre „%1“ nicht, was sein Name sagt.
+
+Der Name wird in „%2“ geändert: Prüfen Sie ihn und speichern Sie erneut.</translation>
     </message>
     <message>
         <source>Save the changes over the photo &quot;%1&quot;?
 
 Replace writes them into that file, and the photo as it was is lost. Save As keeps it and asks for a new name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen in das Foto „%1“ speichern?
+
+Ersetzen schreibt sie in diese Datei, und das Foto, wie es war, geht verloren. Speichern unter behält es und fragt nach einem neuen Namen.</translation>
     </message>
 </context>
 <context>
@@ -2643,67 +2650,67 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>%1 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pixel</translation>
     </message>
     <message>
         <source>Original size</source>
-        <translation type="unfinished">Originalgröße</translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>&amp;Long side:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lange Seite:</translation>
     </message>
     <message>
         <source>JPEG &amp;quality (10 to 100):</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-&amp;Qualität (10 bis 100):</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner:</translation>
     </message>
     <message>
         <source>&amp;Remove the location and personal details</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort und persönliche &amp;Angaben entfernen</translation>
     </message>
     <message>
         <source>GPS position, camera and lens serial numbers, owner and artist names, maker notes, places and creators in XMP and IPTC</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Position, Seriennummern von Kamera und Objektiv, Namen von Besitzer und Urheber, Herstellerdaten, Orte und Urheber in XMP und IPTC</translation>
     </message>
     <message>
         <source>Copies are JPEG files in sRGB under the photos&apos; names; a file already in the folder is never replaced (a number is added). The photos themselves are not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopien sind JPEG-Dateien in sRGB unter den Namen der Fotos; eine Datei, die schon im Ordner liegt, wird nie ersetzt (eine Nummer wird angefügt). Die Fotos selbst werden nicht verändert.</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>Folder for the Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für die Kopien</translation>
     </message>
     <message>
         <source>Choose the folder for the copies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Ordner für die Kopien.</translation>
     </message>
     <message>
         <source>Export Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien exportieren</translation>
     </message>
     <message>
         <source>Export a copy of 1 photo from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kopie von 1 Foto aus %1 exportieren.</translation>
     </message>
     <message>
         <source>Export copies of %1 photos from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien von %1 Fotos aus %2 exportieren.</translation>
     </message>
     <message>
         <source>Exporting %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird exportiert</translation>
     </message>
     <message>
         <source>The copies could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopien konnten nicht erstellt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3013,21 +3020,23 @@ Ihre Adresse ist %1</translation>
     </message>
     <message>
         <source>Photo canvas: no photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotofläche: kein Foto</translation>
     </message>
     <message>
         <source>Photo canvas: %1, %2 x %3 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotofläche: %1, %2 x %3 Pixel</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished">Unbenannt</translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Reset Image brings back the picture as it was when it was opened, or when it was last turned, given a new size or memorized: those fix it as it is.
 
 Nothing has changed since then. To go back further, use Undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Bild zurücksetzen“ bringt das Bild zurück, wie es beim Öffnen war oder als es zuletzt gedreht, auf eine neue Größe gebracht oder gemerkt wurde: Diese Schritte legen es fest, wie es ist.
+
+Seitdem hat sich nichts geändert. Um weiter zurückzugehen, verwenden Sie Rückgängig.</translation>
     </message>
 </context>
 <context>
