@@ -27,6 +27,14 @@ PixelDensity ExifDensity(const PictureMetadata& meta);
 // Leaves both untouched when the EXIF block cannot be walked safely.
 void ApplyExifOrientationInPlace(Image& img, PictureMetadata& meta);
 
+// The metadata of a picture whose pixels were turned by turn (an EXIF orientation value, 1..8):
+// every orientation value reset to 1 where it stands, the pixel size and the density swapped and
+// the thumbnail turned along for the quarter turns, XMP's orientation reset. False, and the EXIF
+// block left as it came, when it cannot be walked safely.
+bool TurnMetadata(PictureMetadata& meta, int turn);
+// The pixel size recorded in the EXIF block, where it stands.
+void SetExifPixelSize(PictureMetadata& meta, int width, int height);
+
 // The EXIF segment of meta as it should go out with picture: the pixel size recorded where it
 // stands, and a thumbnail that a turn of the picture left sideways (landscape against portrait)
 // made again from the picture, or dropped when it cannot be. When anything changed, fills out
