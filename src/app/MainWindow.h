@@ -21,6 +21,7 @@
 
 #include "app/WindowShell.h"
 #include "image/Codec.h"
+#include "image/LosslessTurn.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -119,6 +120,8 @@ public:
     QStringList SelectedPhotos() const;
     // The batch dialog for the photos selected in the list, or for every photo of a folder.
     void OptimizeSelectedPhotos();
+    // The selected photos turned in place, JPEG ones without loss, as a batch.
+    void TurnSelectedPhotos(lum::PhotoTurn turn);
     void OptimizeFolderPhotos(const QString& folder);
     // The batch dialog once it was opened (null before).
     lum::BatchDialog* BatchOptimizeDialog() const { return batch_; }
@@ -165,6 +168,10 @@ private:
     void buildToolWindows();
     void buildShortcuts();
     void buildBatch();
+    // The photo list's turns, after optimize in its pop-up menu.
+    void buildTurns(QAction* optimize);
+    // After a batch: the list shows the files as they are, the photo on screen is read again.
+    void afterBatch();
     void openBatch(const QStringList& paths, const QString& folder, int photoCount);
     // A batch still running stops when the window closes.
     void stopBatch();

@@ -154,10 +154,8 @@ void TurnPhotoFile(const BatchArgs& b, const Job& job, const std::function<bool(
     bytes.clear();
     for (const std::string& w : turned.warnings) r.warnings.push_back(job.target + ": " + w);
     if (turned.trimmed()) r.warnings.push_back(job.target + ": " + TrimNote(turned));
-    if (turned.unchanged && b.inPlace) {
-        r.warnings.push_back(job.photo + ": already upright; left as it was");
-        return;
-    }
+    r.unchanged = turned.unchanged;
+    if (turned.unchanged && b.inPlace) return;
     if (mustNotExist && fs::exists(job.target, ec))
         return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
     if (stop()) throw Dropped();
@@ -413,7 +411,9 @@ public:
         const int i = r.index + 1, n = r.total;
         if (r.written()) {
             std::fprintf(stderr, "[%d/%d] %s -> %s%s\n", i, n, r.photo.c_str(), r.target.c_str(),
-                         r.beside ? " (the original is kept: results are written as JPEG)" : "");
+                         r.beside      ? " (the original is kept: results are written as JPEG)"
+                         : r.unchanged ? " (upright already: nothing to turn)"
+                                       : "");
             for (const std::string& w : r.warnings) std::fprintf(stderr, "[%d/%d] warning: %s\n", i, n, w.c_str());
         } else {
             std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i, n, r.photo.c_str(), r.reason.c_str());
