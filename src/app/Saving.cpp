@@ -231,14 +231,16 @@ void PhotoSaving::write(const std::string& path, bool bmpByExtension, std::funct
         [this, path, warnings, hourglass, lossless, then = std::move(then)](std::exception_ptr failure) mutable {
             hourglass.reset();
             if (!failure && noteSink_) {
+                // A save says how it was made when it could have turned the original; an ordinary
+                // one takes away what an earlier save said.
+                QString note;
                 if (lossless->outcome == LosslessSave::Outcome::Turned)
-                    noteSink_(QCoreApplication::translate("PhotoSaving", "Saved without loss of quality: the photo's "
-                                                                         "original JPEG data was turned, not compressed again.")
-                                  .toStdString());
+                    note = QCoreApplication::translate("PhotoSaving", "Saved without loss of quality: the photo's "
+                                                                      "original JPEG data was turned, not compressed again.");
                 else if (lossless->outcome == LosslessSave::Outcome::EdgeWouldGo)
-                    noteSink_(QCoreApplication::translate("PhotoSaving", "Saved by compressing the picture again: turning "
-                                                                         "the original JPEG data would have cut off its edge.")
-                                  .toStdString());
+                    note = QCoreApplication::translate("PhotoSaving", "Saved by compressing the picture again: turning "
+                                                                      "the original JPEG data would have cut off its edge.");
+                noteSink_(note.toStdString());
             }
             if (!failure) {
                 // The picture now stands for what was just written: saving it again asks nothing.

@@ -135,6 +135,7 @@ void WindowShell::showRecording(bool recording, int count) {
 
 void WindowShell::ShowNote(const QString& text) {
     // The bar shows while the note lasts, and stays for a recording.
+    if (text.isEmpty()) return statusBar()->clearMessage();
     statusBar()->show();
     statusBar()->showMessage(text, kNoteMs);
 }

@@ -105,6 +105,12 @@ ApplyArgs ParseApply(const std::vector<std::string>& args) {
 
 namespace {
 
+std::string TurnWordList() {
+    std::string list;
+    for (const TurnWord& t : TurnWords()) list += (list.empty() ? "" : ", ") + std::string(t.word);
+    return list;
+}
+
 BatchArgs ParseBatchWords(const std::vector<std::string>& args, const std::string& command) {
     const bool turning = command == "transform";
     BatchArgs b;
@@ -133,13 +139,13 @@ BatchArgs ParseBatchWords(const std::vector<std::string>& args, const std::strin
         } else if (turning && !b.turn) {
             for (const TurnWord& t : TurnWords())
                 if (w == t.word) b.turn = t.turn;
-            if (!b.turn) throw UsageError("unknown transform '" + w + "' (see lumora --help)");
+            if (!b.turn) throw UsageError("unknown transform '" + w + "': OP is one of " + TurnWordList());
         } else {
             b.paths.push_back(w);
         }
     }
     if (haveOut == b.inPlace) throw UsageError(command + " needs exactly one of -o DIR and --in-place");
-    if (turning && !b.turn) throw UsageError("transform needs one of rotate-cw, rotate-ccw, rotate-180, mirror-h, mirror-v, auto-orient");
+    if (turning && !b.turn) throw UsageError("transform needs an OP, one of " + TurnWordList());
     if (b.paths.empty()) throw UsageError(command + " needs at least one photo or folder");
     return b;
 }
