@@ -416,14 +416,14 @@ void BatchDialog::showSummary(const cli::BatchTotals& t, const QString& failure)
         if (!report.isEmpty()) report << QString();
         report << tr("Upright already, left as they were:") << unchanged_;
     }
+    report_->setPlainText(report.join(QLatin1Char('\n')));
+    report_->setVisible(!report.isEmpty());
     // A turn that went as asked needs no summary.
     if (turn_ && failure.isEmpty() && report.isEmpty() && !t.stopped) {
         hide();
         emit batchFinished(t);
         return;
     }
-    report_->setPlainText(report.join(QLatin1Char('\n')));
-    report_->setVisible(!report.isEmpty());
     openFolder_->setText(inPlace_ ? tr("&Open Folder") : tr("&Open Output Folder"));
     openFolder_->setEnabled(failure.isEmpty() && QFileInfo(outputFolder_).isDir());
     pages_->setCurrentIndex(2);

@@ -159,6 +159,8 @@ void MainWindow::buildTurns(QAction* optimize) {
         for (const QString& p : SelectedPhotos()) {
             const lum::FileFormat f = lum::SniffFileFormat(p.toStdString());
             if (lum::CanTurnFormat(f)) any = true;
+            else if (refusal.isEmpty() && f == lum::FileFormat::Unknown)
+                refusal = tr("%1 is not a photo Lumora can read.").arg(QFileInfo(p).fileName());
             else if (refusal.isEmpty())
                 refusal = tr("Lumora cannot write %1 photos, so it cannot turn them; only JPEG and BMP photos can be turned.")
                               .arg(QString::fromLatin1(lum::FormatName(f)));
