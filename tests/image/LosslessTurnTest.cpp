@@ -47,12 +47,10 @@ struct Scratch {
     }
 };
 
-bool HaveJpegtran() { return std::system("jpegtran -version >/dev/null 2>&1") == 0; }
-
 }  // namespace
 
 TEST(LosslessTurn, PixelsMatchJpegtranAndTurnsUndo) {
-    if (!HaveJpegtran()) GTEST_SKIP() << "jpegtran is not installed";
+    if (std::system("jpegtran -version >/dev/null 2>&1") != 0) GTEST_SKIP() << "jpegtran is not installed";
     struct Case {
         const char* what;
         Bytes photo;
@@ -61,14 +59,12 @@ TEST(LosslessTurn, PixelsMatchJpegtranAndTurnsUndo) {
         PhotoTurn undo;
     };
     std::vector<Case> cases;
-    const PhotoTurn all[] = {PhotoTurn::RotateCw, PhotoTurn::RotateCcw, PhotoTurn::Rotate180, PhotoTurn::MirrorH,
-                             PhotoTurn::MirrorV};
-    const PhotoTurn inverse[] = {PhotoTurn::RotateCcw, PhotoTurn::RotateCw, PhotoTurn::Rotate180, PhotoTurn::MirrorH,
-                                 PhotoTurn::MirrorV};
+    using T = PhotoTurn;  // each with its inverse
+    const std::pair<T, T> turns[] = {{T::RotateCw, T::RotateCcw}, {T::RotateCcw, T::RotateCw},
+                                     {T::Rotate180, T::Rotate180}, {T::MirrorH, T::MirrorH}, {T::MirrorV, T::MirrorV}};
     for (int sampling : {2, 1})
         for (auto [w, h] : {std::pair{64, 48}, std::pair{61, 45}})
-            for (int k = 0; k < 5; ++k)
-                cases.push_back({sampling == 2 ? "4:2:0" : "4:4:4", Jpeg(w, h, sampling), 1, all[k], inverse[k]});
+            for (auto [turn, undo] : turns) cases.push_back({sampling == 2 ? "4:2:0" : "4:4:4", Jpeg(w, h, sampling), 1, turn, undo});
     for (int o = 1; o <= 8; ++o)
         for (PhotoTurn t : {PhotoTurn::Upright, PhotoTurn::RotateCw}) {
             Bytes camera = ReadFileBytes(DataPath("camera/camera_o" + std::to_string(o) + ".jpg"));
