@@ -304,8 +304,7 @@ TEST_F(BatchOptimize, ListTurnsSelectedPhotosWithoutLoss) {
         // With Ctrl a click selects and opens nothing.
         list->clearSelection();
         for (const char* n : c.selected) click(n, Qt::ControlModifier);
-        QMenu* menu = list->PopupMenu();
-        emit menu->aboutToShow();
+        emit list->PopupMenu()->aboutToShow();
         QAction* action = w->findChild<QAction*>(QString::fromLatin1(c.command));
         QAction* mirror = w->findChild<QAction*>("MirrorPhotos");
         EXPECT_EQ(mirror->isEnabled(), !c.selected.empty() && std::string(c.selected.front()) != "unreadable.jpg");
@@ -322,8 +321,7 @@ TEST_F(BatchOptimize, ListTurnsSelectedPhotosWithoutLoss) {
         Pump(100);
         EXPECT_EQ(dialog()->isVisible(), c.summary) << dialog()->ReportText().toStdString();
         for (const auto& [name, bytes] : before) {
-            bool turned = false;
-            for (const char* t : c.turned) turned = turned || name == t;
+            const bool turned = std::find(c.turned.begin(), c.turned.end(), name) != c.turned.end();
             EXPECT_EQ(ct::ReadBytes(path(name.c_str())), turned ? lum::TurnJpegLossless(bytes, c.turn).bytes : bytes) << name;
         }
         dialog()->hide();
