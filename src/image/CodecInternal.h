@@ -15,6 +15,11 @@ namespace lum::detail {
 // it declares (no picture data at all, or far too little of it), or "" when it may.
 std::string TooLittlePictureData(jpeg_decompress_struct* cinfo);
 
+// A baseline JPEG's compressed data coded again with Huffman tables made for it, every
+// coefficient and marker segment kept: the smallest file for the same picture. Progressive and
+// arithmetic-coded files come back as they are. Throws CodecError.
+std::vector<uint8_t> WithOptimalTables(const std::vector<uint8_t>& jpeg);
+
 // Allocates the decoded picture, turning size refusals and memory exhaustion into CodecError.
 Image AllocatePicture(int64_t width, int64_t height);
 
