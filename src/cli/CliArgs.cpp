@@ -245,13 +245,27 @@ std::string TurnLines() {
 
 }  // namespace
 
+const std::vector<std::string>& SynopsisLines() {
+    static const std::vector<std::string> lines = {
+        "lumora [PHOTO... | FOLDER]",
+        "lumora apply INPUT OUTPUT [OP ...] [options]",
+        "lumora optimize (-o DIR | --in-place) [options] PATH...",
+        "lumora transform (-o DIR | --in-place) OP PATH...",
+        "lumora --help | --version",
+    };
+    return lines;
+}
+
 std::string UsageText() {
-    return std::string("usage: lumora [PHOTO... | FOLDER]        start the desktop program\n"
-                       "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
-                       "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
-                       "       lumora transform (-o DIR | --in-place) OP PATH...\n"
-                       "       lumora --help | --version\n"
-                       "\n") +
+    std::string usage;
+    for (const std::string& line : SynopsisLines()) {
+        usage += usage.empty() ? "usage: " : "       ";
+        usage += line;
+        // The first line alone says what it does: the others are the commands described below.
+        if (&line == &SynopsisLines().front()) usage += "        start the desktop program";
+        usage += "\n";
+    }
+    return usage + "\n" +
            kApplyHelp + "\n\noperations:\n" + OperationsHelp() + "\n" + kOptimizeHelp + "\n" +
            OptionLines(OptimizeOptions()) + "\noptions of apply and optimize:\n" + OptionLines(SharedOptions()) + "\n" +
            kTransformHelp + "\n" + TurnLines() + "options of transform:\n" + OptionLines(TransformOptions()) +
