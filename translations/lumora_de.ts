@@ -757,6 +757,50 @@ Ordner: %2, Dateien: %3, %4</translation>
         <source>Photo &amp;size:</source>
         <translation>Foto&amp;größe:</translation>
     </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Nach &amp;links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Ri&amp;ght</source>
+        <translation>Nach &amp;rechts drehen</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;180°</source>
+        <translation>Um &amp;180° drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>&amp;Spiegeln</translation>
+    </message>
+    <message>
+        <source>&amp;Flip</source>
+        <translation>&amp;Kippen</translation>
+    </message>
+    <message>
+        <source>Str&amp;aighten by Camera Orientation</source>
+        <translation>Nach &amp;Kameraausrichtung aufrichten</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo Lumora can read.</source>
+        <translation>%1 ist kein Foto, das Lumora lesen kann.</translation>
+    </message>
+    <message>
+        <source>Lumora cannot write %1 photos, so it cannot turn them; only JPEG and BMP photos can be turned.</source>
+        <translation>Lumora kann keine %1-Fotos schreiben und sie daher nicht drehen; nur JPEG- und BMP-Fotos lassen sich drehen.</translation>
+    </message>
+    <message>
+        <source>Select one or more photos in the photo list first.</source>
+        <translation>Wählen Sie zuerst ein oder mehrere Fotos in der Fotoliste aus.</translation>
+    </message>
+    <message>
+        <source>JPEG photos are turned without loss of quality</source>
+        <translation>JPEG-Fotos werden ohne Qualitätsverlust gedreht</translation>
+    </message>
+    <message>
+        <source>Photos are being processed already. Another batch can start once this one is done.</source>
+        <translation>Es werden bereits Fotos bearbeitet. Ein weiterer Stapel kann beginnen, sobald dieser fertig ist.</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -1741,6 +1785,14 @@ Replace writes them into that file, and the photo as it was is lost. Save As kee
 
 Ersetzen schreibt sie in diese Datei, und das Foto, wie es war, geht verloren. Speichern unter behält es und fragt nach einem neuen Namen.</translation>
     </message>
+    <message>
+        <source>Saved without loss of quality: the photo&apos;s original JPEG data was turned, not compressed again.</source>
+        <translation>Ohne Qualitätsverlust gespeichert: Die ursprünglichen JPEG-Daten des Fotos wurden gedreht, nicht neu komprimiert.</translation>
+    </message>
+    <message>
+        <source>Saved by compressing the picture again: turning the original JPEG data would have cut off its edge.</source>
+        <translation>Durch erneutes Komprimieren des Bildes gespeichert: Das Drehen der ursprünglichen JPEG-Daten hätte seinen Rand abgeschnitten.</translation>
+    </message>
 </context>
 <context>
     <name>PictureChooser</name>
@@ -2711,6 +2763,30 @@ Ersetzen?</translation>
     <message>
         <source>The copies could not be made: %1</source>
         <translation>Die Kopien konnten nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Turn Photos</source>
+        <translation>Fotos drehen</translation>
+    </message>
+    <message>
+        <source>Turning %1</source>
+        <translation>%1 wird gedreht</translation>
+    </message>
+    <message>
+        <source>%1: Lumora cannot write photos of this format, so it was left as it was.</source>
+        <translation>%1: Lumora kann Fotos dieses Formats nicht schreiben, daher blieb es, wie es war.</translation>
+    </message>
+    <message>
+        <source>The photos could not be turned: %1</source>
+        <translation>Die Fotos konnten nicht gedreht werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 turned without loss of quality.</source>
+        <translation>%1 ohne Qualitätsverlust gedreht.</translation>
+    </message>
+    <message>
+        <source>Upright already, left as they were:</source>
+        <translation>Bereits aufrecht, unverändert gelassen:</translation>
     </message>
 </context>
 <context>

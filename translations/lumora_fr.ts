@@ -757,6 +757,50 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>Photo &amp;size:</source>
         <translation>&amp;Taille des photos&#xa0;:</translation>
     </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Faire pivoter à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Ri&amp;ght</source>
+        <translation>Faire pivoter à &amp;droite</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;180°</source>
+        <translation>Faire pivoter de &amp;180°</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>&amp;Miroir</translation>
+    </message>
+    <message>
+        <source>&amp;Flip</source>
+        <translation>&amp;Retourner</translation>
+    </message>
+    <message>
+        <source>Str&amp;aighten by Camera Orientation</source>
+        <translation>Redresser selon l&apos;orient&amp;ation de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo Lumora can read.</source>
+        <translation>%1 n’est pas une photo que Lumora sait lire.</translation>
+    </message>
+    <message>
+        <source>Lumora cannot write %1 photos, so it cannot turn them; only JPEG and BMP photos can be turned.</source>
+        <translation>Lumora ne sait pas écrire les photos %1 et ne peut donc pas les faire pivoter ; seules les photos JPEG et BMP peuvent pivoter.</translation>
+    </message>
+    <message>
+        <source>Select one or more photos in the photo list first.</source>
+        <translation>Sélectionnez d&apos;abord une ou plusieurs photos dans la liste des photos.</translation>
+    </message>
+    <message>
+        <source>JPEG photos are turned without loss of quality</source>
+        <translation>Les photos JPEG pivotent sans perte de qualité</translation>
+    </message>
+    <message>
+        <source>Photos are being processed already. Another batch can start once this one is done.</source>
+        <translation>Des photos sont déjà en cours de traitement. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -1741,6 +1785,14 @@ Replace writes them into that file, and the photo as it was is lost. Save As kee
 
 Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est perdue. Enregistrer sous la conserve et demande un nouveau nom.</translation>
     </message>
+    <message>
+        <source>Saved without loss of quality: the photo&apos;s original JPEG data was turned, not compressed again.</source>
+        <translation>Enregistrée sans perte de qualité : les données JPEG d&apos;origine de la photo ont été pivotées, sans nouvelle compression.</translation>
+    </message>
+    <message>
+        <source>Saved by compressing the picture again: turning the original JPEG data would have cut off its edge.</source>
+        <translation>Enregistrée en compressant l&apos;image à nouveau : faire pivoter les données JPEG d&apos;origine en aurait coupé le bord.</translation>
+    </message>
 </context>
 <context>
     <name>PictureChooser</name>
@@ -2711,6 +2763,30 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>The copies could not be made: %1</source>
         <translation>Les copies n&apos;ont pas pu être faites&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Turn Photos</source>
+        <translation>Faire pivoter les photos</translation>
+    </message>
+    <message>
+        <source>Turning %1</source>
+        <translation>Rotation de %1</translation>
+    </message>
+    <message>
+        <source>%1: Lumora cannot write photos of this format, so it was left as it was.</source>
+        <translation>%1 : Lumora ne sait pas écrire les photos de ce format, elle a donc été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The photos could not be turned: %1</source>
+        <translation>Les photos n&apos;ont pas pu pivoter : %1</translation>
+    </message>
+    <message>
+        <source>%1 turned without loss of quality.</source>
+        <translation>%1 : rotation sans perte de qualité.</translation>
+    </message>
+    <message>
+        <source>Upright already, left as they were:</source>
+        <translation>Déjà droites, laissées telles quelles :</translation>
     </message>
 </context>
 <context>

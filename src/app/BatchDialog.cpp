@@ -301,6 +301,7 @@ bool BatchDialog::readExportSettings(cli::BatchArgs& args, QString& outputFolder
 void BatchDialog::Prepare(const Request& request) {
     if (Running()) return;
     request_ = request;
+    turn_.reset();
     setWindowTitle(request.exportCopies ? tr("Export Copies") : tr("Optimize Photos"));
     if (request.exportCopies) {
         const QString from = Native(request.folder);
@@ -372,11 +373,34 @@ void BatchDialog::Start() {
             return;
     }
     outputFolder_ = folder;
+    beginRun(args);
+}
+
+bool BatchDialog::StartTurn(const QStringList& photos, const QString& folder, PhotoTurn turn) {
+    if (Running()) return false;
+    request_ = Request();
+    request_.paths = photos;
+    request_.folder = folder;
+    request_.photoCount = static_cast<int>(photos.size());
+    turn_ = turn;
+    setWindowTitle(tr("Turn Photos"));
+    cli::BatchArgs args;
+    for (const QString& p : photos) args.paths.push_back(S(p));
+    args.inPlace = true;
+    args.turn = turn;
+    outputFolder_ = folder;
+    beginRun(args);
+    return true;
+}
+
+void BatchDialog::beginRun(const cli::BatchArgs& args) {
     inPlace_ = args.inPlace;
     done_ = 0;
     total_ = request_.photoCount;
     skipped_.clear();
     warned_.clear();
+    written_.clear();
+    unchanged_.clear();
     current_->setText(tr("Starting..."));
     progress_->setRange(0, std::max(1, total_));
     progress_->setValue(0);
@@ -408,13 +432,16 @@ void BatchDialog::photoStarted(int, int total, const QString& photo) {
     if (run_->StopAsked()) return;
     total_ = total;
     progress_->setMaximum(total);
-    current_->setText((request_.exportCopies ? tr("Exporting %1") : tr("Optimizing %1")).arg(QFileInfo(photo).fileName()));
+    current_->setText((turn_ ? tr("Turning %1") : request_.exportCopies ? tr("Exporting %1") : tr("Optimizing %1"))
+                          .arg(QFileInfo(photo).fileName()));
 }
 
 void BatchDialog::photoFinished(const cli::BatchPhotoReport& r) {
     ++done_;
     progress_->setValue(done_);
     if (!r.written()) skipped_ << reasonText(r);
+    else if (r.unchanged) unchanged_ << NameOf(r.photo);
+    else written_ << Q(r.target);
     for (const std::string& w : r.warnings) warned_ << Q(w);
     updateTimeLeft();
 }
@@ -439,6 +466,7 @@ QString BatchDialog::reasonText(const cli::BatchPhotoReport& r) const {
         case cli::BatchSkip::Damaged:
             return tr("%1; the original was left as it was.").arg(Q(r.detail));
         case cli::BatchSkip::OtherFormat:
+            if (turn_) return tr("%1: Lumora cannot write photos of this format, so it was left as it was.").arg(name);
             return tr("%1 is not a JPEG photo and was left as it was; write it to another folder to get its JPEG copy.")
                 .arg(name);
         case cli::BatchSkip::Failed: return tr("%1 was not written: %2").arg(name, Q(r.reason));
@@ -458,11 +486,14 @@ QString Photos(int n) {
 void BatchDialog::showSummary(const cli::BatchTotals& t, const QString& failure) {
     QStringList lines;
     if (!failure.isEmpty()) {
-        lines << (request_.exportCopies ? tr("The copies could not be made: %1") : tr("The photos could not be optimized: %1"))
+        lines << (turn_ ? tr("The photos could not be turned: %1")
+                        : request_.exportCopies ? tr("The copies could not be made: %1")
+                                                : tr("The photos could not be optimized: %1"))
                      .arg(failure);
     } else {
         const int written = t.written;
-        if (inPlace_) lines << tr("%1 optimized in place.").arg(Photos(written));
+        if (turn_) lines << tr("%1 turned without loss of quality.").arg(Photos(written - static_cast<int>(unchanged_.size())));
+        else if (inPlace_) lines << tr("%1 optimized in place.").arg(Photos(written));
         else lines << tr("%1 written to %2.").arg(Photos(written), Native(outputFolder_));
         if (t.stopped && t.notDone() > 0)
             lines << tr("Cancelled: %1 not done.").arg(Photos(t.notDone()));
@@ -475,11 +506,25 @@ void BatchDialog::showSummary(const cli::BatchTotals& t, const QString& failure)
         if (!report.isEmpty()) report << QString();
         report << tr("Written, with a warning:") << warned_;
     }
+    if (!unchanged_.isEmpty()) {
+        if (!report.isEmpty()) report << QString();
+        report << tr("Upright already, left as they were:") << unchanged_;
+    }
     report_->setPlainText(report.join(QLatin1Char('\n')));
     report_->setVisible(!report.isEmpty());
+    // A turn that went as asked needs no summary.
+    if (turn_ && failure.isEmpty() && report.isEmpty() && !t.stopped) {
+        hide();
+        emit batchFinished(t);
+        return;
+    }
     openFolder_->setText(inPlace_ ? tr("&Open Folder") : tr("&Open Output Folder"));
     openFolder_->setEnabled(failure.isEmpty() && QFileInfo(outputFolder_).isDir());
     pages_->setCurrentIndex(2);
+    if (turn_ && !isVisible()) {
+        show();
+        raise();
+    }
     emit batchFinished(t);
 }
 

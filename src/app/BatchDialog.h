@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 #include "cli/BatchEngine.h"
 #include "imaging/ColourOps.h"
@@ -54,6 +55,13 @@ public:
 
     // Shows the settings for a new batch; nothing while one runs.
     void Prepare(const Request& request);
+    // Turns the photos in place at once, without settings: the progress shows for several photos,
+    // the summary when something was skipped or cut. False while a batch runs.
+    bool StartTurn(const QStringList& photos, const QString& folder, PhotoTurn turn);
+    // The files the last batch wrote.
+    const QStringList& WrittenFiles() const { return written_; }
+    // Whether the last batch turned photos.
+    bool Turning() const { return turn_.has_value(); }
     bool Running() const;
     // How the output folder is opened (the desktop's file manager by default).
     void SetOpener(std::function<bool(const QUrl&)> opener) { opener_ = std::move(opener); }
@@ -88,6 +96,7 @@ private:
     void showSummary(const cli::BatchTotals& totals, const QString& failure);
     void updateTimeLeft();
     QString reasonText(const cli::BatchPhotoReport& report) const;
+    void beginRun(const cli::BatchArgs& args);
 
     Prompts& prompts_;
     std::function<bool(const QUrl&)> opener_;
@@ -98,7 +107,8 @@ private:
     int done_ = 0;
     int total_ = 0;
     QElapsedTimer clock_;
-    QStringList skipped_, warned_;
+    QStringList skipped_, warned_, written_, unchanged_;
+    std::optional<PhotoTurn> turn_;  // a batch of turns
 
     QStackedWidget* pages_ = nullptr;
     // Settings.

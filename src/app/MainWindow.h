@@ -21,6 +21,7 @@
 
 #include "app/WindowShell.h"
 #include "image/Codec.h"
+#include "image/LosslessTurn.h"
 
 class QLabel;
 class QPrinter;
@@ -120,6 +121,8 @@ public:
     QStringList SelectedPhotos() const;
     // The batch dialog for the photos selected in the list, or for every photo of a folder.
     void OptimizeSelectedPhotos();
+    // The selected photos turned in place, JPEG ones without loss, as a batch.
+    void TurnSelectedPhotos(lum::PhotoTurn turn);
     void OptimizeFolderPhotos(const QString& folder);
     // Copies to share of the photos selected in the list, else of the shown photo's file.
     void ExportCopies();
@@ -177,6 +180,10 @@ private:
     void buildPrint();
     void startPrint(const QStringList& files, std::shared_ptr<lum::Image> shown);
     void openPrintPreview(std::shared_ptr<QPrinter> printer, const QList<QImage>& photos);
+    // The photo list's turns, after optimize in its pop-up menu.
+    void buildTurns(QAction* optimize);
+    // After a batch: the list shows the files as they are, the photo on screen is read again.
+    void afterBatch();
     void openBatch(const QStringList& paths, const QString& folder, int photoCount);
     // A batch still running stops when the window closes.
     void stopBatch();

@@ -1,5 +1,6 @@
 // The main window's batch optimize: several photos selected in the photo list, or every photo
-// of a folder of the tree, optimized by the command line's engine while the window stays in use.
+// of a folder of the tree, optimized by the command line's engine while the window stays in use;
+// and the photo list's turns, run by the same engine.
 #include <QAction>
 #include <QDate>
 #include <QStandardPaths>
@@ -14,6 +15,8 @@
 #include "app/OptionsDialog.h"
 #include "cli/BatchEngine.h"
 #include "files/FileOps.h"
+#include "image/FormatNames.h"
+#include "image/LosslessTurn.h"
 #include "view/FolderTree.h"
 #include "view/PhotoList.h"
 
@@ -36,6 +39,7 @@ void MainWindow::buildBatch() {
     listMenu->insertSeparator(before);
     listMenu->insertAction(before, selected);
     connect(listMenu, &QMenu::aboutToShow, this, [this, selected] { selected->setEnabled(!SelectedPhotos().isEmpty()); });
+    buildTurns(selected);
 
     if (QMenu* file = MenuBar()->findChild<QMenu*>(QStringLiteral("Fichier1"))) {
         QAction* del = file->findChild<QAction*>(QStringLiteral("Supprimer1"));
@@ -158,6 +162,100 @@ void MainWindow::openBatch(const QStringList& paths, const QString& folder, int 
     batch_->show();
     batch_->raise();
     batch_->activateWindow();
+}
+
+void MainWindow::buildTurns(QAction* optimize) {
+    struct Item {
+        const char* name;
+        const char* text;
+        lum::PhotoTurn turn;
+        Qt::Key key;
+    };
+    const Item items[] = {
+        {"TurnPhotosLeft", QT_TR_NOOP("Rotate &Left"), lum::PhotoTurn::RotateCcw, Qt::Key_BracketLeft},
+        {"TurnPhotosRight", QT_TR_NOOP("Rotate Ri&ght"), lum::PhotoTurn::RotateCw, Qt::Key_BracketRight},
+        {"TurnPhotos180", QT_TR_NOOP("Rotate &180°"), lum::PhotoTurn::Rotate180, Qt::Key_unknown},
+        {"MirrorPhotos", QT_TR_NOOP("&Mirror"), lum::PhotoTurn::MirrorH, Qt::Key_unknown},
+        {"FlipPhotos", QT_TR_NOOP("&Flip"), lum::PhotoTurn::MirrorV, Qt::Key_unknown},
+        {"StraightenPhotos", QT_TR_NOOP("Str&aighten by Camera Orientation"), lum::PhotoTurn::Upright, Qt::Key_unknown},
+    };
+    QMenu* listMenu = photoList_->PopupMenu();
+    listMenu->setToolTipsVisible(true);
+    const QList<QAction*> all = listMenu->actions();
+    const int at = static_cast<int>(all.indexOf(optimize));
+    QAction* before = at >= 0 && at + 1 < all.size() ? all[at + 1] : nullptr;
+    QList<QAction*> turns;
+    for (const Item& item : items) {
+        auto* a = new QAction(tr(item.text), this);
+        a->setObjectName(QLatin1String(item.name));
+        if (item.key != Qt::Key_unknown) {
+            // Only while the list has the focus: Ctrl+L and Ctrl+R turn the photo in the editor.
+            a->setShortcut(QKeySequence(item.key));
+            a->setShortcutContext(Qt::WidgetShortcut);
+            photoList_->addAction(a);
+        }
+        const lum::PhotoTurn turn = item.turn;
+        connect(a, &QAction::triggered, this, [this, turn] { Guard([this, turn] { TurnSelectedPhotos(turn); }); });
+        listMenu->insertAction(before, a);
+        turns << a;
+    }
+    listMenu->insertSeparator(turns.front());
+    if (before) listMenu->insertSeparator(before);
+    connect(listMenu, &QMenu::aboutToShow, this, [this, turns] {
+        // Offered when a selected photo can be written again in its own format.
+        QString refusal;
+        bool any = false;
+        for (const QString& p : SelectedPhotos()) {
+            const lum::FileFormat f = lum::SniffFileFormat(p.toStdString());
+            if (lum::CanTurnFormat(f)) any = true;
+            else if (refusal.isEmpty() && f == lum::FileFormat::Unknown)
+                refusal = tr("%1 is not a photo Lumora can read.").arg(QFileInfo(p).fileName());
+            else if (refusal.isEmpty())
+                refusal = tr("Lumora cannot write %1 photos, so it cannot turn them; only JPEG and BMP photos can be turned.")
+                              .arg(QString::fromLatin1(lum::FormatName(f)));
+        }
+        if (SelectedPhotos().isEmpty()) refusal = tr("Select one or more photos in the photo list first.");
+        for (QAction* a : turns) {
+            a->setEnabled(any);
+            a->setToolTip(any ? tr("JPEG photos are turned without loss of quality") : refusal);
+        }
+    });
+}
+
+void MainWindow::TurnSelectedPhotos(lum::PhotoTurn turn) {
+    const QStringList photos = SelectedPhotos();
+    if (photos.isEmpty()) {
+        prompts().Message(tr("Select one or more photos in the photo list first (Ctrl or Shift and a click "
+                             "add photos, Ctrl+A selects all).")
+                              .toStdString());
+        return;
+    }
+    if (!batch_) batch_ = new lum::BatchDialog(prompts(), this);
+    if (batch_->Running()) {
+        batch_->show();
+        batch_->raise();
+        prompts().Message(tr("Photos are being processed already. Another batch can start once this one is done.").toStdString());
+        return;
+    }
+    connect(batch_, &lum::BatchDialog::batchFinished, this, &MainWindow::afterBatch, Qt::UniqueConnection);
+    batch_->StartTurn(photos, QFileInfo(photos.front()).absolutePath(), turn);
+    // One photo turns in a moment; several show their progress.
+    if (photos.size() > 1) {
+        batch_->show();
+        batch_->raise();
+    }
+}
+
+void MainWindow::afterBatch() {
+    if (!batch_ || !batch_->Turning()) return;
+    const QStringList written = batch_->WrittenFiles();
+    for (const QString& f : written) lum::files::ForgetDesktopThumbnails(f);
+    photoList_->Refresh();
+    const QString shown = QString::fromStdString(State().file.SourcePath());
+    bool turnedShown = false;
+    for (const QString& f : written) turnedShown = turnedShown || (!shown.isEmpty() && lum::files::SamePath(f, shown));
+    // The photo on screen is read again, unless it holds changes of the user's.
+    if (turnedShown && editor().Saved()) SwitchToPhoto(shown);
 }
 
 void MainWindow::stopBatch() {

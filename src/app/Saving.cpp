@@ -10,6 +10,7 @@
 #include "app/OptionsDialog.h"
 #include "image/Codec.h"
 #include "image/FormatNames.h"
+#include "image/LosslessTurn.h"
 #include "files/FileOps.h"
 #include "widgets/QtPrompts.h"
 
@@ -218,17 +219,71 @@ PhotoSaving::Overwrite PhotoSaving::askIfChangedOnDisk(std::string& path) {
     }
 }
 
+namespace {
+
+// A JPEG save of a photo only turned and mirrored since it was read or saved: its file's own
+// compressed data, turned.
+struct LosslessSave {
+    int transform = 0;  // 0: not such a save
+    std::string source;
+    FileIdentity version;
+    enum class Outcome { None, Turned, EdgeWouldGo } outcome = Outcome::None;
+};
+
+// The turned file, or nothing when the picture must be compressed again.
+std::vector<uint8_t> TurnedOriginal(LosslessSave& s) {
+    if (s.transform == 0) return {};
+    try {
+        FileIdentity read;
+        std::vector<uint8_t> bytes = ReadFileBytes(s.source, &read);
+        // Another program wrote it meanwhile: it no longer holds what was on screen.
+        if (!read.sameVersion(s.version) || SniffFormat(bytes.data(), bytes.size()) != FileFormat::Jpeg) return {};
+        TurnedPhoto t = TurnJpegLossless(bytes, s.transform);
+        if (t.trimmed()) {
+            // The file would lose an edge the picture on screen has.
+            s.outcome = LosslessSave::Outcome::EdgeWouldGo;
+            return {};
+        }
+        s.outcome = LosslessSave::Outcome::Turned;
+        return std::move(t.bytes);
+    } catch (const std::exception&) {
+        return {};  // damaged or unusual: compressed again as any picture
+    }
+}
+
+}  // namespace
+
 void PhotoSaving::write(const std::string& path, bool bmpByExtension, std::function<void(std::exception_ptr)> then) {
     auto warnings = std::make_shared<std::vector<std::string>>();
     auto hourglass = std::make_shared<Editor::BusyScope>(editor_.Host(), BusyKind::Hourglass);
     const JpegSettings settings = Settings();
+    auto lossless = std::make_shared<LosslessSave>();
+    if (!(bmpByExtension && HasBmpExtension(path)) && !st_.file.SourcePath().empty()) {
+        lossless->transform = editor_.TurnsSinceSaved();
+        lossless->source = st_.file.SourcePath();
+        lossless->version = st_.file.SourceFile();
+    }
     // A big picture is encoded and written off the window's thread.
     editor_.Offload(
-        [this, path, bmpByExtension, settings, warnings] {
-            WriteFileAtomic(path, Encode(path, bmpByExtension, settings, warnings.get()));
+        [this, path, bmpByExtension, settings, warnings, lossless] {
+            std::vector<uint8_t> bytes = TurnedOriginal(*lossless);
+            if (lossless->outcome != LosslessSave::Outcome::Turned) bytes = Encode(path, bmpByExtension, settings, warnings.get());
+            WriteFileAtomic(path, bytes);
         },
-        [this, path, warnings, hourglass, then = std::move(then)](std::exception_ptr failure) mutable {
+        [this, path, warnings, hourglass, lossless, then = std::move(then)](std::exception_ptr failure) mutable {
             hourglass.reset();
+            if (!failure && noteSink_) {
+                // A save says how it was made when it could have turned the original; an ordinary
+                // one takes away what an earlier save said.
+                QString note;
+                if (lossless->outcome == LosslessSave::Outcome::Turned)
+                    note = QCoreApplication::translate("PhotoSaving", "Saved without loss of quality: the photo's "
+                                                                      "original JPEG data was turned, not compressed again.");
+                else if (lossless->outcome == LosslessSave::Outcome::EdgeWouldGo)
+                    note = QCoreApplication::translate("PhotoSaving", "Saved by compressing the picture again: turning "
+                                                                      "the original JPEG data would have cut off its edge.");
+                noteSink_(note.toStdString());
+            }
             if (!failure) {
                 // The picture now stands for what was just written: saving it again asks nothing.
                 st_.file.TookSource(path, IdentityOf(path));

@@ -64,6 +64,9 @@ public:
     void SetFilter(const std::string& filter) { filter_ = filter; }
     void SetChooser(PictureChooserLink* chooser) { chooser_ = chooser; }
 
+    // Where the window shows a word on how a save was made (turned without loss, or not).
+    void SetNoteSink(std::function<void(const std::string&)> sink) { noteSink_ = std::move(sink); }
+
     // The name the save dialog last held (it keeps it between runs, as file dialogs do).
     const std::string& DialogFileName() const { return dialogFileName_; }
 
@@ -101,6 +104,7 @@ private:
     void nothingWritten(const std::string& shown);
     void written(const std::string& path);
 
+    std::function<void(const std::string&)> noteSink_;
     Editor& editor_;
     EditState& st_;
     Prompts& prompts_;

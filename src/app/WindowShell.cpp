@@ -118,6 +118,9 @@ void WindowShell::startEditing() {
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(recordingLabel_, 1);
     statusBar()->hide();
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty() && recordingLabel_->text().isEmpty()) statusBar()->hide();
+    });
     menus_.showRecording = [this](bool recording, int count) { showRecording(recording, count); };
     // The recorder starts with the default list each time a window opens.
     editor_.Macro().InstallDefaults();
@@ -130,8 +133,17 @@ void WindowShell::startEditing() {
 void WindowShell::showRecording(bool recording, int count) {
     recordingLabel_->setText(recording ? tr("Recording macro: %1 of %2 actions").arg(count).arg(MacroRecorder::kMaxActions)
                                        : QString());
-    statusBar()->setVisible(recording);
+    statusBar()->setVisible(recording || !statusBar()->currentMessage().isEmpty());
 }
+
+void WindowShell::ShowNote(const QString& text) {
+    // The bar shows while the note lasts, and stays for a recording.
+    if (text.isEmpty()) return statusBar()->clearMessage();
+    statusBar()->show();
+    statusBar()->showMessage(text, kNoteMs);
+}
+
+QString WindowShell::NoteText() const { return statusBar()->currentMessage(); }
 
 QString WindowShell::RecordingText() const { return recordingLabel_ ? recordingLabel_->text() : QString(); }
 
@@ -200,6 +212,7 @@ PhotoSaving& WindowShell::saving() {
     if (!saving_) {
         saving_ = std::make_unique<PhotoSaving>(editor_, prompts(), dialogs().Options(), chooserLink_.get());
         saving_->SetFilter(kind_.saveFilter);
+        saving_->SetNoteSink([this](const std::string& note) { ShowNote(QString::fromStdString(note)); });
     }
     return *saving_;
 }

@@ -186,6 +186,10 @@ public:
     // The recorder's state as the window shows it ("Recording macro: 5 of 64 actions"), empty
     // when it is not recording.
     QString RecordingText() const;
+    // A passing word in the status bar (how a save was made), for a few seconds.
+    void ShowNote(const QString& text);
+    QString NoteText() const;
+    static constexpr int kNoteMs = 8000;
 
 protected:
     // prompts answers every question of the window (not owned; Qt's boxes when null).

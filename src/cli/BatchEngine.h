@@ -30,6 +30,7 @@ struct BatchPhotoReport {
     std::string photo;   // as listed
     std::string target;  // where the result goes
     bool beside = false; // in place, a photo of another format: its JPEG went beside it
+    bool unchanged = false;  // nothing to do (straightened and upright already): not rewritten
     BatchSkip skip = BatchSkip::None;
     std::string reason;                 // for a skip: the command line's words
     std::string detail;                 // the same without the command line's advice

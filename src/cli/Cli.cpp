@@ -35,7 +35,8 @@ std::vector<std::string> CommandFirst(std::vector<std::string> args) {
 }
 
 bool IsCommand(const std::string& a) {
-    return a == "--help" || a == "-h" || a == "--version" || a == "apply" || a == "optimize" || a == "export";
+    return a == "--help" || a == "-h" || a == "--version" || a == "apply" || a == "optimize" || a == "export" ||
+           a == "transform";
 }
 
 // The toolkit's own options of a desktop start (`-style fusion`, `-platform xcb` ...), with
@@ -111,6 +112,7 @@ int RunCli(int argc, char** argv) {
         if (command == "apply") return cli::RunApply(args);
         if (command == "optimize") return cli::RunBatch(args);
         if (command == "export") return cli::RunExport(args);
+        if (command == "transform") return cli::RunTransform(args);
         const std::string option = UnknownDesktopOption(argc, argv);
         if (!option.empty()) throw cli::UsageError("unknown option '" + option + "'");
         throw cli::UsageError("unknown command '" + command + "'");

@@ -103,7 +103,16 @@ ApplyArgs ParseApply(const std::vector<std::string>& args) {
     return a;
 }
 
-BatchArgs ParseBatch(const std::vector<std::string>& args) {
+namespace {
+
+std::string TurnWordList() {
+    std::string list;
+    for (const TurnWord& t : TurnWords()) list += (list.empty() ? "" : ", ") + std::string(t.word);
+    return list;
+}
+
+BatchArgs ParseBatchWords(const std::vector<std::string>& args, const std::string& command) {
+    const bool turning = command == "transform";
     BatchArgs b;
     ArgReader r{args};
     bool optionsDone = false, haveOut = false;
@@ -112,7 +121,7 @@ BatchArgs ParseBatch(const std::vector<std::string>& args) {
         if (!optionsDone && w == "--") {
             optionsDone = true;
         } else if (!optionsDone && LooksLikeOption(w)) {
-            if (SharedOption(r, w, b.out)) continue;
+            if (!turning && SharedOption(r, w, b.out)) continue;
             if (r.matches(w, "-o") || r.matches(w, "--output")) {
                 if (haveOut) throw UsageError("the output folder is given twice");
                 b.outDir = r.value(w, w[1] == 'o' ? "-o" : "--output");
@@ -125,15 +134,38 @@ BatchArgs ParseBatch(const std::vector<std::string>& args) {
             } else if (r.matches(w, "-j") || r.matches(w, "--jobs")) {
                 b.jobs = ParseIntInRange(r.value(w, w[1] == 'j' ? "-j" : "--jobs"), 1, 64, "job count");
             } else {
-                throw UsageError("unknown option '" + w + "' for optimize");
+                throw UsageError("unknown option '" + w + "' for " + command);
             }
+        } else if (turning && !b.turn) {
+            for (const TurnWord& t : TurnWords())
+                if (w == t.word) b.turn = t.turn;
+            if (!b.turn) throw UsageError("unknown transform '" + w + "': OP is one of " + TurnWordList());
         } else {
             b.paths.push_back(w);
         }
     }
-    if (haveOut == b.inPlace) throw UsageError("optimize needs exactly one of -o DIR and --in-place");
-    if (b.paths.empty()) throw UsageError("optimize needs at least one photo or folder");
+    if (haveOut == b.inPlace) throw UsageError(command + " needs exactly one of -o DIR and --in-place");
+    if (turning && !b.turn) throw UsageError("transform needs an OP, one of " + TurnWordList());
+    if (b.paths.empty()) throw UsageError(command + " needs at least one photo or folder");
     return b;
+}
+
+}  // namespace
+
+BatchArgs ParseBatch(const std::vector<std::string>& args) { return ParseBatchWords(args, "optimize"); }
+
+BatchArgs ParseTransform(const std::vector<std::string>& args) { return ParseBatchWords(args, "transform"); }
+
+const std::vector<TurnWord>& TurnWords() {
+    static const std::vector<TurnWord> words = {
+        {"rotate-cw", PhotoTurn::RotateCw, "a quarter turn clockwise"},
+        {"rotate-ccw", PhotoTurn::RotateCcw, "a quarter turn anticlockwise"},
+        {"rotate-180", PhotoTurn::Rotate180, "a half turn"},
+        {"mirror-h", PhotoTurn::MirrorH, "mirrored left to right"},
+        {"mirror-v", PhotoTurn::MirrorV, "flipped top to bottom"},
+        {"auto-orient", PhotoTurn::Upright, "turned as the camera's orientation tag says"},
+    };
+    return words;
 }
 
 BatchArgs ParseExport(const std::vector<std::string>& args) {
@@ -183,6 +215,23 @@ const char* const kOptimizeHelp =
     "optimize runs the one-click optimize on every photo; a folder stands for its\n"
     "JPEG, HEIC/HEIF, PNG, WebP and TIFF files (not recursive). Photos are processed in\n"
     "parallel. Results are JPEG: a photo of another format gives NAME.jpg.";
+
+const char* const kTransformHelp =
+    "transform turns or mirrors every photo as it is shown (its EXIF orientation applied)\n"
+    "and sets the orientation to 1. JPEG photos are turned without loss, by rearranging\n"
+    "their compressed data; where their size is not a multiple of the block size, the\n"
+    "partial blocks at the edge (at most 15 pixels) are cut off and the line says so.\n"
+    "BMP photos are written again as BMP; other formats are refused.";
+
+const std::vector<OptionHelp>& TransformOptions() {
+    static const std::vector<OptionHelp> options = {
+        {"-o DIR", "write the results into DIR under the same names"},
+        {"--overwrite", "replace files that already exist in DIR"},
+        {"--in-place", "replace each photo with its result"},
+        {"-j, --jobs N", "photos at a time (default: from the number of cores)"},
+    };
+    return options;
+}
 
 const std::vector<OptionHelp>& OptimizeOptions() {
     static const std::vector<OptionHelp> options = {
@@ -241,6 +290,16 @@ std::string OptionLines(const std::vector<OptionHelp>& options) {
     return out;
 }
 
+std::string TurnLines() {
+    std::string out;
+    for (const TurnWord& t : TurnWords()) {
+        std::string line = std::string("  ") + t.word;
+        line += std::string(22 - line.size(), ' ');
+        out += line + t.help + "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 const std::vector<std::string>& SynopsisLines() {
@@ -249,6 +308,7 @@ const std::vector<std::string>& SynopsisLines() {
         "lumora apply INPUT OUTPUT [OP ...] [options]",
         "lumora optimize (-o DIR | --in-place) [options] PATH...",
         "lumora export --long-edge N [--quality Q] [--keep-details] -o DIR PATH...",
+        "lumora transform (-o DIR | --in-place) OP PATH...",
         "lumora --help | --version",
     };
     return lines;
@@ -266,7 +326,8 @@ std::string UsageText() {
     return usage + "\n" +
            kApplyHelp + "\n\noperations:\n" + OperationsHelp() + "\n" + kOptimizeHelp + "\n" +
            OptionLines(OptimizeOptions()) + "\noptions of apply and optimize:\n" + OptionLines(SharedOptions()) +
-           "\n" + kExportHelp + "\n" + OptionLines(ExportOptions()) +
+           "\n" + kExportHelp + "\n" + OptionLines(ExportOptions()) + "\n" + kTransformHelp + "\n" + TurnLines() +
+           "options of transform:\n" + OptionLines(TransformOptions()) +
            "\nexit status: 0 done, 1 failed (or a photo of the batch failed), 2 usage error\n";
 }
 

@@ -108,7 +108,7 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
         // Results are JPEG: a photo of another format gets a new name rather than a JPEG under
         // its own.
         const FileFormat format = SniffFileFormat(photo);
-        const bool renamed = WrittenAsJpegBeside(format);
+        const bool renamed = !b.turn && WrittenAsJpegBeside(format);
         if (b.inPlace) {
             // Replace the file itself, not a symbolic link pointing at it.
             job.target = renamed ? JpegNameFor(photo) : key;
@@ -127,7 +127,11 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
         fs::path tcanon = fs::weakly_canonical(fs::absolute(job.target, tec), tec);
         const std::string tkey = tec ? job.target : tcanon.string();
         auto prev = seenTarget.find(tkey);
-        if (job.beside && tkey == key) {
+        if (b.turn && format != FileFormat::Unknown && !CanTurnFormat(format)) {
+            job.refusal = std::string("holds a ") + FormatName(format) +
+                          " picture, which Lumora does not write; not turned";
+            job.refusalKind = BatchSkip::OtherFormat;
+        } else if (job.beside && tkey == key) {
             job.refusal = std::string("holds a ") + FormatName(format) +
                           " picture; not replaced by a JPEG file (write it elsewhere with -o DIR)";
             job.refusalKind = BatchSkip::OtherFormat;
@@ -142,6 +146,48 @@ std::vector<Job> PlanJobs(const BatchArgs& b, const std::vector<std::string>& ph
 
 // A photo dropped because the batch was asked to stop.
 struct Dropped {};
+
+// One photo turned from file to file, as ProcessPhoto does it for the optimize.
+void TurnPhotoFile(const BatchArgs& b, const Job& job, const std::function<bool()>& stop, BatchPhotoReport& r) {
+    const auto skip = [&r](BatchSkip why, std::string reason, std::string detail = std::string()) {
+        r.skip = why;
+        r.detail = detail.empty() ? reason : std::move(detail);
+        r.reason = std::move(reason);
+    };
+    std::error_code ec;
+    const bool mustNotExist = !b.inPlace && !b.overwrite;
+    if (mustNotExist && fs::exists(job.target, ec))
+        return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = ReadFileBytes(job.photo);
+    } catch (const std::exception& e) {
+        return skip(BatchSkip::Unreadable, NoticeForFailure(job.photo, e).text);
+    }
+    if (stop()) throw Dropped();
+    const FileFormat format = SniffFormat(bytes.data(), bytes.size());
+    if (format != FileFormat::Unknown && !CanTurnFormat(format))
+        return skip(BatchSkip::OtherFormat,
+                    std::string("holds a ") + FormatName(format) + " picture, which Lumora does not write; not turned");
+    TurnedPhoto turned;
+    try {
+        turned = TurnPhotoBytes(bytes, *b.turn);
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        // A damaged photo is refused and left as it is.
+        return skip(BatchSkip::Damaged, job.photo + ": " + e.what());
+    }
+    bytes.clear();
+    for (const std::string& w : turned.warnings) r.warnings.push_back(job.target + ": " + w);
+    if (turned.trimmed()) r.warnings.push_back(job.target + ": " + TrimNote(turned));
+    r.unchanged = turned.unchanged;
+    if (turned.unchanged && b.inPlace) return;
+    if (mustNotExist && fs::exists(job.target, ec))
+        return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
+    if (stop()) throw Dropped();
+    WriteFileAtomic(job.target, turned.bytes);
+}
 
 // One photo from file to file. Its skip and reason stay empty on success; its warnings tell
 // what the user must know about a photo that was written all the same. Throws Dropped when
@@ -158,6 +204,7 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
     };
     try {
         if (!job.refusal.empty()) return skip(job.refusalKind, job.refusal);
+        if (b.turn) return TurnPhotoFile(b, job, stop, r);
         std::error_code ec;
         const bool exporting = b.exportCopies.has_value();
         const bool mustNotExist = (!b.inPlace || job.beside) && !b.overwrite && !exporting;
@@ -410,7 +457,9 @@ public:
         const int i = r.index + 1, n = r.total;
         if (r.written()) {
             std::fprintf(stderr, "[%d/%d] %s -> %s%s\n", i, n, r.photo.c_str(), r.target.c_str(),
-                         r.beside ? " (the original is kept: results are written as JPEG)" : "");
+                         r.beside      ? " (the original is kept: results are written as JPEG)"
+                         : r.unchanged ? " (upright already: nothing to turn)"
+                                       : "");
             for (const std::string& w : r.warnings) std::fprintf(stderr, "[%d/%d] warning: %s\n", i, n, w.c_str());
         } else {
             std::fprintf(stderr, "[%d/%d] %s failed: %s\n", i, n, r.photo.c_str(), r.reason.c_str());
@@ -438,5 +487,6 @@ int RunBatchOf(const BatchArgs& b) {
 
 int RunBatch(const std::vector<std::string>& args) { return RunBatchOf(ParseBatch(args)); }
 int RunExport(const std::vector<std::string>& args) { return RunBatchOf(ParseExport(args)); }
+int RunTransform(const std::vector<std::string>& args) { return RunBatchOf(ParseTransform(args)); }
 
 }  // namespace lum::cli

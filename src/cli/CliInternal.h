@@ -10,6 +10,7 @@
 #include "editing/Prompts.h"
 #include "image/Codec.h"
 #include "image/Image.h"
+#include "image/LosslessTurn.h"
 #include "imaging/ColourOps.h"
 
 namespace lum::cli {
@@ -67,9 +68,20 @@ struct BatchArgs {
     bool overwrite = false;
     int jobs = 0;  // photos at a time; 0 = chosen from the core count
     OutputSettings out;
+    // Set for `transform`: the photos are turned, not optimized.
+    std::optional<PhotoTurn> turn;
 };
 // args are the words after "optimize".
 BatchArgs ParseBatch(const std::vector<std::string>& args);
+// args are the words after "transform": the operation word first among the paths.
+BatchArgs ParseTransform(const std::vector<std::string>& args);
+// The transform words (rotate-cw ...) with what each does, in --help's order.
+struct TurnWord {
+    const char* word;
+    PhotoTurn turn;
+    const char* help;
+};
+const std::vector<TurnWord>& TurnWords();
 
 // args are the words after "export".
 BatchArgs ParseExport(const std::vector<std::string>& args);
@@ -122,6 +134,7 @@ private:
 int RunApply(const std::vector<std::string>& args);
 int RunBatch(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
+int RunTransform(const std::vector<std::string>& args);
 // The forms of the command line, shared by --help and the manual page.
 const std::vector<std::string>& SynopsisLines();
 std::string UsageText();
@@ -133,6 +146,8 @@ struct OptionHelp {
 };
 extern const char* const kApplyHelp;     // what apply does
 extern const char* const kOptimizeHelp;  // what optimize does
+extern const char* const kTransformHelp; // what transform does
+const std::vector<OptionHelp>& TransformOptions();
 const std::vector<OptionHelp>& OptimizeOptions();
 extern const char* const kExportHelp;  // what export does
 const std::vector<OptionHelp>& ExportOptions();

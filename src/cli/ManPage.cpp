@@ -84,6 +84,12 @@ std::string Options(const std::vector<OptionHelp>& options) {
     return out;
 }
 
+std::string TurnList() {
+    std::string out;
+    for (const TurnWord& t : TurnWords()) out += ".TP\n" + Bold(t.word) + "\n" + Sentence(t.help) + "\n";
+    return out;
+}
+
 // Every line set as it is, in a block of its own.
 // Command words bold, the words to replace (upper case) in italics, as --help writes them.
 std::string Synopsis() {
@@ -141,7 +147,7 @@ std::string ManPage(const std::string& version, const std::string& date) {
                        "or -platform xcb). The windows speak the desktop's language where a translation exists "
                        "(see ENVIRONMENT) and English otherwise.") +
             "\n.PP\n" +
-            RoffEscape("The commands apply and optimize do the same work without a window, for scripts and for "
+            RoffEscape("The commands apply, optimize and transform do the same work without a window, for scripts and for "
                        "many photos at once.") +
             "\n";
     page += ".SH COMMANDS\n"
@@ -165,6 +171,12 @@ std::string ManPage(const std::string& version, const std::string& date) {
             RoffEscape(Joined(kExportHelp)) + " " +
             RoffEscape("Exit status as for optimize.") +
             "\n.TP\n"
+            "\\fBtransform\\fR (\\fB\\-o\\fR \\fIDIR\\fR | \\fB\\-\\-in\\-place\\fR) \\fIOP\\fR \\fIPATH\\fR...\n" +
+            RoffEscape(Joined(kTransformHelp)) + " " +
+            RoffEscape("OP is one of:") + "\n.RS\n" + TurnList() + ".RE\n" +
+            RoffEscape("A damaged photo is refused with its reason and left as it is; the exit status and the "
+                       "refusals are those of optimize.") +
+            "\n.TP\n"
             "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\n"
             "Print the commands, the operations and the options, then exit.\n"
             ".TP\n"
@@ -172,7 +184,8 @@ std::string ManPage(const std::string& version, const std::string& date) {
             "Print the version, then exit.\n";
     page += ".SH OPTIONS\n.SS \"Options of optimize\"\n" + Options(OptimizeOptions()) +
             ".SS \"Options of apply and optimize\"\n" + Options(SharedOptions()) +
-            ".SS \"Options of export\"\n" + Options(ExportOptions());
+            ".SS \"Options of export\"\n" + Options(ExportOptions()) +
+            ".SS \"Options of transform\"\n" + Options(TransformOptions());
     page += ".SH OPERATIONS\n" +
             RoffEscape("Each operation is one word of the apply command line. A parameter without a default "
                        "must be given.") +
@@ -220,6 +233,8 @@ std::string ManPage(const std::string& version, const std::string& date) {
                     "lumora optimize -o ~/Pictures/optimized ~/Pictures/2024") +
             Example("Copies of a folder's photos to send, 1600 pixels long, without the location:",
                     "lumora export --long-edge 1600 -o ~/Pictures/to-send ~/Pictures/2024") +
+            Example("Turn every photo of a folder upright as the camera recorded it, without loss:",
+                    "lumora transform --in-place auto-orient ~/Pictures/2024") +
             Example("A channel shift and a sharpen inside an ellipse only:",
                     "lumora apply beach.jpg beach-sky.jpg select:ellipse,0,0,1200,500 shift:2 sharpen select:none") +
             Example("A logo on a white background mixed into every photo of a folder at 60 percent:",

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "editing/SelectionTools.h"
+#include "image/LosslessTurn.h"
 #include "imaging/Refusal.h"
 
 namespace lum {
@@ -393,6 +394,24 @@ void Editor::endFloatingMix() {
 bool Editor::OnlyOptimized() const {
     // A change marked outside the history is no optimize.
     return !unsaved_ && policy_.tracksOptimized && history_.OnlyLabelSinceSaved(kOptimizeLabel);
+}
+
+int Editor::TurnsSinceSaved() const {
+    if (unsaved_ || policy_.lean) return 0;
+    const std::optional<std::vector<std::string>> labels = history_.LabelsSinceSaved();
+    if (!labels || labels->empty()) return 0;
+    // The steps' labels as the operations record them, with the transforms they make.
+    static const std::pair<const char*, int> kTurns[] = {
+        {"Rotate Right", 6}, {"Rotate Left", 8}, {"Horizontal Mirror", 2}, {"Vertical Mirror", 4}};
+    int total = 1;
+    for (const std::string& label : *labels) {
+        int turn = 0;
+        for (const auto& [name, t] : kTurns)
+            if (label == name) turn = t;
+        if (turn == 0) return 0;
+        total = ComposeOrientation(total, turn);
+    }
+    return total;
 }
 
 bool Editor::Undo(std::function<void(std::exception_ptr)> then) { return takeStep(false, std::move(then)); }

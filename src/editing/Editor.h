@@ -213,6 +213,9 @@ public:
     // not worth a question): the history stands at the saved position, or has only gone through
     // steps that change nothing a file holds, and nothing was marked unsaved since.
     bool Saved() const { return !unsaved_ && history_.AtSaved(); }
+    // When every change since the picture was loaded or saved is a quarter turn or a mirror (one
+    // at least): the transform they make together, as an EXIF orientation value (1..8); 0 otherwise.
+    int TurnsSinceSaved() const;
     // Every step since the picture was loaded or saved that changed what a file would hold was
     // an optimize (what the questions before leaving it call it), in a window that tracks it.
     bool OnlyOptimized() const;

@@ -195,6 +195,14 @@ bool History::OnlyLabelSinceSaved(const std::string& label) const {
     return any;
 }
 
+std::optional<std::vector<std::string>> History::LabelsSinceSaved() const {
+    if (saved_ < 0 || saved_ > position_) return std::nullopt;
+    std::vector<std::string> labels;
+    for (int i = saved_; i < position_; ++i)
+        if (steps_[static_cast<size_t>(i)].changesFile) labels.push_back(steps_[static_cast<size_t>(i)].label);
+    return labels;
+}
+
 void History::Clear() {
     steps_.clear();
     position_ = 0;

@@ -140,6 +140,9 @@ public:
     // Ahead of the saved position, and every step since it that changed what a file would hold
     // is labelled label (the picture was only optimized since it was saved).
     bool OnlyLabelSinceSaved(const std::string& label) const;
+    // The labels of the steps since the saved position that changed what a file would hold, in
+    // order; nothing when the saved position is gone or lies ahead (undone past it).
+    std::optional<std::vector<std::string>> LabelsSinceSaved() const;
     // Another picture: nothing to go back to, and it is the saved state.
     void Clear();
 

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QUrl>
 
 #include "editing/Prompts.h"
 
@@ -459,6 +461,18 @@ bool MoveToTrash(const QString& path, QString* inTrash, QString* why) {
 QString DesktopFolder() {
     QString d = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     return d.isEmpty() ? QDir::home().filePath(QStringLiteral("Desktop")) : d;
+}
+
+void ForgetDesktopThumbnails(const QString& path) {
+    // The shared cache names each thumbnail by the MD5 of the file's URI.
+    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded();
+    const QString name = QString::fromLatin1(QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex()) +
+                         QStringLiteral(".png");
+    const QDir cache(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                     QStringLiteral("/thumbnails"));
+    if (!cache.exists()) return;
+    QDirIterator it(cache.path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) QFile::remove(QDir(it.next()).filePath(name));
 }
 
 QString WriteDesktopLink(const QString& target, const QString& desktopDir, QString* why) {

@@ -109,6 +109,8 @@ bool MoveToTrash(const QString& path, QString* inTrash = nullptr, QString* why =
 // Writes a desktop link file for `target` into `desktopDir`; returns the link path or "".
 QString WriteDesktopLink(const QString& target, const QString& desktopDir, QString* why = nullptr);
 QString DesktopFolder();
+// Drops the desktop's cached thumbnails of a file that was changed, so they are made again.
+void ForgetDesktopThumbnails(const QString& path);
 
 struct TreeSize {
     qint64 bytes = 0;

@@ -15,6 +15,11 @@ namespace lum::detail {
 // it declares (no picture data at all, or far too little of it), or "" when it may.
 Words TooLittlePictureData(jpeg_decompress_struct* cinfo);
 
+// A baseline JPEG's compressed data coded again with Huffman tables made for it, every
+// coefficient and marker segment kept: the smallest file for the same picture. Progressive and
+// arithmetic-coded files come back as they are. Throws CodecError.
+std::vector<uint8_t> WithOptimalTables(const std::vector<uint8_t>& jpeg);
+
 // Allocates the decoded picture, turning size refusals and memory exhaustion into CodecError.
 Image AllocatePicture(int64_t width, int64_t height);
 
@@ -26,6 +31,14 @@ PixelDensity ExifDensity(const PictureMetadata& meta);
 // orientation value to 1 where it stands (the pixel size and the thumbnail follow the turn).
 // Leaves both untouched when the EXIF block cannot be walked safely.
 void ApplyExifOrientationInPlace(Image& img, PictureMetadata& meta);
+
+// The metadata of a picture whose pixels were turned by turn (an EXIF orientation value, 1..8):
+// every orientation value reset to 1 where it stands, the pixel size and the density swapped and
+// the thumbnail turned along for the quarter turns, XMP's orientation reset. False, and the EXIF
+// block left as it came, when it cannot be walked safely.
+bool TurnMetadata(PictureMetadata& meta, int turn);
+// The pixel size recorded in the EXIF block, where it stands.
+void SetExifPixelSize(PictureMetadata& meta, int width, int height);
 
 // The EXIF segment of meta as it should go out with picture: the pixel size recorded where it
 // stands, and a thumbnail that no longer shows the picture (another shape, or another content:

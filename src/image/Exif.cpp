@@ -381,39 +381,53 @@ PixelDensity ExifDensity(const PictureMetadata& meta) {
     return d;
 }
 
+bool TurnMetadata(PictureMetadata& meta, int turn) {
+    JpegSegment* seg = findExif(meta);
+    const TiffLayout t = seg ? walk(seg->data) : TiffLayout();
+    // A block we cannot walk safely is written back as it came.
+    if (seg && !t.ok) return false;
+    if (seg) {
+        std::vector<uint8_t> exif = seg->data;
+        uint8_t* block = exif.data() + kHead;
+        for (const TiffEntry& e : t.entries)
+            if (e.tag == tag::kOrientation && e.dir != TiffDir::Gps && e.dir != TiffDir::Interop)
+                WriteNumber(block, t, e, 1);
+        if (turn >= 5) {
+            swapValues(block, t, TiffDir::Main, tag::kImageWidth, tag::kImageLength);
+            swapValues(block, t, TiffDir::Exif, tag::kPixelX, tag::kPixelY);
+        }
+        if (turn >= 2) turnThumbnail(exif, t, turn);
+        seg->data = std::move(exif);
+    }
+    for (JpegSegment& s : meta.segments)
+        if (isXmpSegment(s)) resetXmpOrientation(s.data);
+    if (turn >= 5) std::swap(meta.density.x, meta.density.y);
+    return true;
+}
+
+void SetExifPixelSize(PictureMetadata& meta, int width, int height) {
+    JpegSegment* seg = findExif(meta);
+    if (!seg || width <= 0 || height <= 0) return;
+    const TiffLayout t = walk(seg->data);
+    if (!t.ok) return;
+    uint8_t* block = seg->data.data() + kHead;
+    setValue(block, t, TiffDir::Main, tag::kImageWidth, static_cast<uint32_t>(width));
+    setValue(block, t, TiffDir::Main, tag::kImageLength, static_cast<uint32_t>(height));
+    setValue(block, t, TiffDir::Exif, tag::kPixelX, static_cast<uint32_t>(width));
+    setValue(block, t, TiffDir::Exif, tag::kPixelY, static_cast<uint32_t>(height));
+}
+
 void ApplyExifOrientationInPlace(Image& img, PictureMetadata& meta) {
     JpegSegment* seg = findExif(meta);
     if (!seg) return;
     const TiffLayout t = walk(seg->data);
-    // A block we cannot walk safely is written back as it came, so the photo stays as stored:
-    // turning it without resetting the tag would make viewers turn it a second time.
+    // Turning the picture without resetting the tag would make viewers turn it a second time.
     if (!t.ok) return;
     const int orientation = orientationOf(seg->data, t);
     if (orientation < 2) return;
-
-    std::vector<uint8_t> exif = seg->data;
-    uint8_t* block = exif.data() + kHead;
-    for (const TiffEntry& e : t.entries)
-        if (e.tag == tag::kOrientation && e.dir != TiffDir::Gps && e.dir != TiffDir::Interop)
-            WriteNumber(block, t, e, 1);
-    if (orientation >= 5) {
-        swapValues(block, t, TiffDir::Main, tag::kImageWidth, tag::kImageLength);
-        swapValues(block, t, TiffDir::Exif, tag::kPixelX, tag::kPixelY);
-    }
-    turnThumbnail(exif, t, orientation);
-    std::vector<std::vector<uint8_t>> xmp;
-    for (const JpegSegment& s : meta.segments)
-        if (isXmpSegment(s)) {
-            xmp.push_back(s.data);
-            resetXmpOrientation(xmp.back());
-        }
-
-    img = OrientImage(img, orientation);
-    if (orientation >= 5) std::swap(meta.density.x, meta.density.y);
-    seg->data = std::move(exif);
-    size_t next = 0;
-    for (JpegSegment& s : meta.segments)
-        if (isXmpSegment(s)) s.data = std::move(xmp[next++]);
+    Image turned = OrientImage(img, orientation);
+    TurnMetadata(meta, orientation);
+    img = std::move(turned);
 }
 
 const JpegSegment* ExifForPicture(const PictureMetadata& meta, const Image& picture, std::vector<uint8_t>& out,

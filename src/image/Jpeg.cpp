@@ -536,4 +536,56 @@ std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts)
     return std::vector<uint8_t>(s->buffer, s->buffer + s->size);
 }
 
+namespace {
+
+struct RecodeState {
+    jpeg_decompress_struct src{};
+    jpeg_compress_struct dst{};
+    ErrorMgr srcErr{}, dstErr{};
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    ~RecodeState() {
+        jpeg_destroy_compress(&dst);
+        jpeg_destroy_decompress(&src);
+        std::free(buffer);
+    }
+};
+
+bool startsWith(const jpeg_saved_marker_ptr m, const char* text, size_t n) {
+    return m->data_length >= n && std::memcmp(m->data, text, n) == 0;
+}
+
+}  // namespace
+
+std::vector<uint8_t> detail::WithOptimalTables(const std::vector<uint8_t>& jpeg) {
+    auto owner = std::make_unique<RecodeState>();
+    RecodeState* const s = owner.get();
+    initErrorMgr(s->srcErr, reinterpret_cast<j_common_ptr>(&s->src));
+    initErrorMgr(s->dstErr, reinterpret_cast<j_common_ptr>(&s->dst));
+    if (setjmp(s->srcErr.jump)) throwFailure(s->srcErr);
+    if (setjmp(s->dstErr.jump)) throwFailure(s->dstErr);
+    jpeg_create_decompress(&s->src);
+    jpeg_mem_src(&s->src, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
+    for (int m = 0; m < 16; ++m) jpeg_save_markers(&s->src, JPEG_APP0 + m, 0xFFFF);
+    jpeg_save_markers(&s->src, JPEG_COM, 0xFFFF);
+    jpeg_read_header(&s->src, TRUE);
+    if (s->src.progressive_mode || s->src.arith_code) return jpeg;
+    jvirt_barray_ptr* coefficients = jpeg_read_coefficients(&s->src);
+    if (s->srcErr.keptCount > 0) throw CodecError(s->srcErr.kept[0].text);
+    jpeg_create_compress(&s->dst);
+    jpeg_mem_dest(&s->dst, &s->buffer, &s->size);
+    jpeg_copy_critical_parameters(&s->src, &s->dst);
+    s->dst.optimize_coding = TRUE;
+    jpeg_write_coefficients(&s->dst, coefficients);
+    for (jpeg_saved_marker_ptr m = s->src.marker_list; m; m = m->next) {
+        // The library writes the JFIF and Adobe segments itself.
+        if (s->dst.write_JFIF_header && m->marker == JPEG_APP0 && startsWith(m, "JFIF", 5)) continue;
+        if (s->dst.write_Adobe_marker && m->marker == JPEG_APP0 + 14 && startsWith(m, "Adobe", 5)) continue;
+        jpeg_write_marker(&s->dst, m->marker, m->data, m->data_length);
+    }
+    jpeg_finish_compress(&s->dst);
+    jpeg_finish_decompress(&s->src);
+    return std::vector<uint8_t>(s->buffer, s->buffer + s->size);
+}
+
 }  // namespace lum

@@ -14,10 +14,12 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
+#include <map>
 
 #include "../../cli/CliTestUtil.h"
 #include "GuiTestSupport.h"
 #include "app/BatchDialog.h"
+#include "image/LosslessTurn.h"
 #include "widgets/MenuBarReveal.h"
 #include "view/FolderTree.h"
 #include "view/PhotoList.h"
@@ -277,4 +279,51 @@ TEST(BatchTimeLeft, PlainWords) {
     EXPECT_EQ(lum::TimeLeftText(89), QStringLiteral("About 90 seconds left"));
     EXPECT_EQ(lum::TimeLeftText(150), QStringLiteral("About 3 minutes left"));
     EXPECT_EQ(lum::TimeLeftText(3 * 3600 + 1000), QStringLiteral("About 3.3 hours left"));
+}
+
+TEST_F(BatchOptimize, ListTurnsSelectedPhotosWithoutLoss) {
+    struct Case {
+        std::vector<const char*> selected;
+        const char* command;  // the menu's action, or "[" / "]" typed in the list
+        lum::PhotoTurn turn;
+        std::vector<const char*> turned;  // the others are left as they were
+        bool summary;                     // something was cut off or skipped
+    };
+    const Case cases[] = {
+        {{"rocket.jpg"}, "]", lum::PhotoTurn::RotateCw, {"rocket.jpg"}, true},  // 427 rows: an edge goes
+        {{"astronaut.jpg"}, "[", lum::PhotoTurn::RotateCcw, {"astronaut.jpg"}, false},
+        {{"astronaut.jpg", "damaged.jpg"}, "TurnPhotos180", lum::PhotoTurn::Rotate180, {"astronaut.jpg"}, true},
+        {{"hubble_deep_field.jpg"}, "StraightenPhotos", lum::PhotoTurn::Upright, {}, true},  // upright already
+        {{"unreadable.jpg"}, "MirrorPhotos", lum::PhotoTurn::MirrorH, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        std::map<std::string, std::vector<uint8_t>> before;
+        for (const char* n : {"astronaut.jpg", "rocket.jpg", "hubble_deep_field.jpg", "damaged.jpg", "unreadable.jpg"})
+            before[n] = ct::ReadBytes(path(n));
+        // With Ctrl a click selects and opens nothing.
+        list->clearSelection();
+        for (const char* n : c.selected) click(n, Qt::ControlModifier);
+        emit list->PopupMenu()->aboutToShow();
+        QAction* action = w->findChild<QAction*>(QString::fromLatin1(c.command));
+        QAction* mirror = w->findChild<QAction*>("MirrorPhotos");
+        EXPECT_EQ(mirror->isEnabled(), !c.selected.empty() && std::string(c.selected.front()) != "unreadable.jpg");
+        if (!mirror->isEnabled()) {
+            EXPECT_TRUE(mirror->toolTip().contains("is not a photo Lumora can read")) << mirror->toolTip().toStdString();
+            continue;
+        }
+        QApplication::setActiveWindow(w.get());
+        list->setFocus();
+        if (action) action->trigger();
+        else QTest::keyClick(list, c.command[0] == '[' ? Qt::Key_BracketLeft : Qt::Key_BracketRight);
+        ASSERT_NE(dialog(), nullptr);
+        ASSERT_TRUE(PumpUntil([this] { return !dialog()->Running(); }, 30000));
+        Pump(100);
+        EXPECT_EQ(dialog()->isVisible(), c.summary) << dialog()->ReportText().toStdString();
+        for (const auto& [name, bytes] : before) {
+            const bool turned = std::find(c.turned.begin(), c.turned.end(), name) != c.turned.end();
+            EXPECT_EQ(ct::ReadBytes(path(name.c_str())), turned ? lum::TurnJpegLossless(bytes, c.turn).bytes : bytes) << name;
+        }
+        dialog()->hide();
+    }
 }

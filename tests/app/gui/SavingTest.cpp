@@ -21,6 +21,7 @@
 #include "app/Saving.h"
 #include "compose/PictureChooser.h"
 #include "image/Codec.h"
+#include "image/LosslessTurn.h"
 #include "widgets/DialogControls.h"
 
 using namespace guitest;
@@ -688,4 +689,47 @@ TEST_F(WindowSaving, DeleteRightAfterAMenuSaveToANewName) {
     EXPECT_FALSE(QFileInfo::exists(out));
     EXPECT_TRUE(QFileInfo::exists(trashFiles + "/copy.bmp"));
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("photo.jpg")));
+}
+
+TEST_F(WindowSaving, OnlyTurnsSinceLoadingSaveTheOriginalDataTurned) {
+    struct Case {
+        int width, height;
+        std::vector<const char*> steps;  // actions of the window
+        int transform;                   // of the original data, 0: compressed again
+        const char* note;
+    };
+    const Case cases[] = {
+        {48, 32, {"RotateRightItem"}, 6, "without loss"},
+        {48, 32, {"RotateLeftItem", "MirrorHorizontallyItem"}, 7, "without loss"},
+        {48, 32, {"MirrorVerticallyItem", "RotateRightItem", "RotateRightItem"}, 2, "without loss"},
+        // An edge would be cut off: the picture is compressed again, and the bar says why.
+        {50, 30, {"RotateRightItem"}, 0, "compressing the picture again"},
+        {48, 32, {"RotateRightItem", "ProcessingOptimumActionSpeedButton"}, 0, ""},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(n);
+        const QString photo = WriteJpeg(dir.filePath(QString("photo%1.jpg").arg(n++)), c.width, c.height);
+        const std::vector<uint8_t> original = bytesOf(photo);
+        w->OpenPhotoFile(photo);
+        ASSERT_TRUE(LoadSettled(*w));
+        for (const char* step : c.steps) {
+            if (QAction* a = Action(*w, step)) a->trigger();
+            else w->findChild<QToolButton*>(step)->click();
+            ASSERT_TRUE(WorkSettled(*w));
+        }
+        prompts.savePaths = {photo.toStdString()};
+        prompts.answers = {true};
+        saveButton()->click();
+        ASSERT_TRUE(PumpUntil([&] { return w->editor().Saved(); }));
+        const std::vector<uint8_t> written = bytesOf(photo);
+        if (c.transform) {
+            EXPECT_EQ(written, lum::TurnJpegLossless(original, c.transform).bytes);
+        } else {
+            lum::JpegEncodeOptions o;
+            o.metadata = &w->State().file.Metadata();
+            EXPECT_EQ(written, lum::EncodeJpeg(w->State().picture.Work(), o));
+        }
+        EXPECT_TRUE(*c.note ? w->NoteText().contains(c.note) : w->NoteText().isEmpty()) << w->NoteText().toStdString();
+    }
 }
