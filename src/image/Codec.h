@@ -50,6 +50,9 @@ struct PixelDensity {
 struct PictureMetadata {
     std::vector<JpegSegment> segments;
     PixelDensity density{};
+    // The picture no longer shows what its thumbnail shows (cropped, straightened): the
+    // thumbnail is made again from it when it is written.
+    bool thumbnailOutdated = false;
     bool empty() const { return segments.empty() && !density.known(); }
 };
 

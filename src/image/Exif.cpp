@@ -228,9 +228,11 @@ bool crosswise(int64_t w1, int64_t h1, int64_t w2, int64_t h2) {
 }
 
 // A thumbnail left sideways by a turn of the picture after loading is made again from the
-// picture, at its old size with the sides swapped. A thumbnail whose size cannot be read is left
-// as it is: nothing says it is wrong. What had to be left out is told in warnings.
-void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image& picture,
+// picture, at its old size with the sides swapped; one of a picture cut down since (outdated)
+// is made again at its old longer side in the picture's proportions. A thumbnail whose size
+// cannot be read is left as it is: nothing says it is wrong. What had to be left out is told in
+// warnings.
+void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image& picture, bool outdated,
                     std::vector<std::string>* warnings) {
     if (!thumbnailLinked(seg, t)) return;
     auto drop = [&](const char* why) {
@@ -245,16 +247,23 @@ void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image&
         const uint8_t* block = seg.data() + kHead;
         uint32_t tw = 0, th = 0;
         if (t.find(TiffDir::Thumbnail, tag::kStripOffsets) && w && h && detail::ReadNumber(block, t, *w, tw) &&
-            detail::ReadNumber(block, t, *h, th) && crosswise(tw, th, pw, ph))
+            detail::ReadNumber(block, t, *h, th) && (outdated || crosswise(tw, th, pw, ph)))
             drop(kThumbnailNotMade);
         return;
     }
     int tw = 0, th = 0;
-    if (!jpegFrameSize(seg.data() + kHead + spot.start, spot.bytes, tw, th) || !crosswise(tw, th, pw, ph)) return;
+    if (!jpegFrameSize(seg.data() + kHead + spot.start, spot.bytes, tw, th) || !(outdated || crosswise(tw, th, pw, ph)))
+        return;
     if (static_cast<int64_t>(tw) * th > kMaxThumbnailPixels) return drop(kThumbnailNotMade);
+    int newW = th, newH = tw;
+    if (outdated) {
+        const int64_t side = std::max(tw, th);
+        newW = static_cast<int>(pw >= ph ? side : std::max<int64_t>(1, side * pw / ph));
+        newH = static_cast<int>(pw >= ph ? std::max<int64_t>(1, side * ph / pw) : side);
+    }
     Image made;
     try {
-        made = detail::ShrinkToThumbnail(picture, th, tw);
+        made = detail::ShrinkToThumbnail(picture, newW, newH);
     } catch (const CodecError&) {
     }
     if (made.empty()) return drop(kThumbnailNotMade);
@@ -415,7 +424,7 @@ const JpegSegment* ExifForPicture(const PictureMetadata& meta, const Image& pict
     setValue(block, t, TiffDir::Main, tag::kImageLength, static_cast<uint32_t>(height));
     setValue(block, t, TiffDir::Exif, tag::kPixelX, static_cast<uint32_t>(width));
     setValue(block, t, TiffDir::Exif, tag::kPixelY, static_cast<uint32_t>(height));
-    matchThumbnail(out, t, picture, warnings);
+    matchThumbnail(out, t, picture, meta.thumbnailOutdated, warnings);
     return out == seg->data ? nullptr : seg;
 }
 
