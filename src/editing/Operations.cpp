@@ -357,7 +357,7 @@ std::vector<Operation> BuildTable() {
                     .Param(ParamDef::Int("top", -kRectLimit, kRectLimit))
                     .Param(ParamDef::Int("right", -kRectLimit, kRectLimit))
                     .Param(ParamDef::Int("bottom", -kRectLimit, kRectLimit))
-                    .Recorded(20, kBothWindows, "left")
+                    .Recorded(21, kBothWindows, "left")
                     .AlsoRecorded({"top", "right", "bottom"})
                     .Progress());
     t.push_back(Operation("straighten",
@@ -371,7 +371,7 @@ std::vector<Operation> BuildTable() {
                                            "largest centred part of the same proportions")
                     .Param(ParamDef::Int("tenths", -450, 450))
                     .Parser(AngleInTenths)
-                    .Recorded(21, kBothWindows, "tenths")
+                    .Recorded(22, kBothWindows, "tenths")
                     .Progress());
     t.push_back(Operation("red-eye",
                           [](Editor& e, const OpArgs& a) {
@@ -385,7 +385,7 @@ std::vector<Operation> BuildTable() {
                     .Param(ParamDef::Int("right", -kRectLimit, kRectLimit))
                     .Param(ParamDef::Int("bottom", -kRectLimit, kRectLimit))
                     .Parser(RedEyeWords)
-                    .Recorded(22, kBothWindows, "left")
+                    .Recorded(23, kBothWindows, "left")
                     .AlsoRecorded({"top", "right", "bottom", "ellipse"})
                     .Pixel()
                     .InPlace());
