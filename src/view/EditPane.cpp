@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractSpinBox>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
@@ -81,6 +82,7 @@ EditPane::EditPane(Editor& editor, QWidget* parent)
 }
 
 EditPane::~EditPane() {
+    qApp->removeEventFilter(this);
     AbandonJobs();
     editor_.SetHost(nullptr);
     while (busyDepth_ > 0) SetBusy(false, BusyKind::Hourglass);
@@ -326,7 +328,10 @@ void EditPane::SetOverlay(ViewOverlay* overlay) {
     overlay_ = overlay;
     captured_ = nullptr;
     PhotoCanvas* canvas = view_->Canvas();
+    // Enter and Escape anywhere in the window go to the overlay while it is on.
+    qApp->removeEventFilter(this);
     if (overlay_) {
+        qApp->installEventFilter(this);
         canvas->setFocusPolicy(Qt::StrongFocus);
         canvas->setFocus();
         showCursor(QCursor(Qt::CrossCursor));
@@ -337,13 +342,18 @@ void EditPane::SetOverlay(ViewOverlay* overlay) {
 }
 
 bool EditPane::eventFilter(QObject* watched, QEvent* e) {
-    if (overlay_ && watched == view_->Canvas() && (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress)) {
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (overlay_ && target && target->window() == window() &&
+        (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress)) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
             // Before the window's own keys (Escape closes the compare window).
             e->accept();
-            if (e->type() == QEvent::KeyPress && jobs_ == 0)
+            if (e->type() == QEvent::KeyPress && jobs_ == 0) {
+                // A value typed in a box of the tool and not yet taken counts.
+                if (auto* box = qobject_cast<QAbstractSpinBox*>(watched)) box->interpretText();
                 Guard([this, key] { overlay_->Finish(key != Qt::Key_Escape); });
+            }
             return true;
         }
     }

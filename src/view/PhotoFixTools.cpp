@@ -4,7 +4,6 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSpinBox>
@@ -378,9 +377,6 @@ void PhotoFixTools::buildBar() {
         ->setToolTip(tr("Turn the photo and keep its straight part (Enter)"));
     button(level, "StraightenCancelButton", tr("Cancel"), [this] { Leave(); })->setToolTip(tr("Leave the tool (Escape)"));
 
-    for (QWidget* w : std::initializer_list<QWidget*>{proportion_, portrait_, customW_, customH_, angle_})
-        w->installEventFilter(this);
-
     QHBoxLayout* eye = page();
     eye->addWidget(new QLabel(tr("Click on a red eye, or drag a rectangle around it. Square:"), bar_));
     eyeSize_ = new QSpinBox(bar_);
@@ -389,26 +385,8 @@ void PhotoFixTools::buildBar() {
     eyeSize_->setValue(40);
     eyeSize_->setSuffix(tr(" pixels on screen"));
     eye->addWidget(eyeSize_);
-    eyeSize_->installEventFilter(this);
     eye->addStretch(1);
     button(eye, "RedEyeDoneButton", tr("Done"), [this] { Leave(); })->setToolTip(tr("Leave the red-eye tool (Escape)"));
-}
-
-bool PhotoFixTools::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        ViewOverlay* overlay = pane_->Overlay();
-        if (overlay && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
-            e->accept();
-            if (e->type() == QEvent::KeyPress) {
-                // A value typed and not yet taken counts.
-                if (auto* box = qobject_cast<QAbstractSpinBox*>(watched)) box->interpretText();
-                pane_->Guard([overlay, key] { overlay->Finish(key != Qt::Key_Escape); });
-            }
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, e);
 }
 
 void PhotoFixTools::StartCrop() { start(Kind::Crop); }

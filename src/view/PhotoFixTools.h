@@ -53,10 +53,6 @@ public:
     static constexpr const char* kPortraitKey = "Crop/Portrait";
     static constexpr const char* kCustomKey = "Crop/Custom";
 
-protected:
-    // Enter and Escape in the bar's boxes apply or leave, as on the photo.
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
 private:
     class CropOverlay;
     class StraightenOverlay;
