@@ -445,14 +445,12 @@ void PhotoFixTools::applyProportion() {
     if (w == -1) {
         w = crop_->imageW;
         h = crop_->imageH;
-        if (portrait_->isChecked() != (h > w)) std::swap(w, h);
     } else if (w == -2) {
         w = customW_->value();
         h = customH_->value();
-        if (portrait_->isChecked() != (h > w)) std::swap(w, h);
-    } else if (portrait_->isChecked()) {
-        std::swap(w, h);
     }
+    // The switch turns any proportion a quarter.
+    if (portrait_->isChecked()) std::swap(w, h);
     // The largest frame of the new proportion.
     crop_->frame.SetProportion(0, 0);
     crop_->frame.Reset(crop_->imageW, crop_->imageH);
