@@ -104,3 +104,24 @@ TEST(PhotoFixes, OperationsFollowTheirRulesAndRefuseWhatLiesOutside) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PhotoFixes, TheMacroRecordsThemWithTheirRectangleAndReplaysThem) {
+    const Image photo = Photo();
+    Window w(photo);
+    w.editor.Macro().Start();
+    for (const char* word : {"red-eye:ellipse,100,50,300,240", "crop:7,9,500,400", "straighten:-2.5"})
+        ASSERT_TRUE(w.Apply(word)) << word;
+    w.editor.Macro().Close();
+    EXPECT_EQ(w.editor.Macro().Actions()[0], (MacroAction{23, 100, 50, 300, 240, 1}));
+    EXPECT_EQ(w.editor.Macro().Actions()[1], (MacroAction{21, 7, 9, 500, 400, 0}));
+    EXPECT_EQ(w.editor.Macro().Actions()[2], (MacroAction{22, -25, 0, 0, 0, 0}));
+    const Image fixed = w.st().picture.Work();
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(w.editor.Undo());
+    ASSERT_EQ(imagetest::FirstDifference(w.st().picture.Work(), photo), "none");
+    w.editor.ExecuteMacro();
+    EXPECT_EQ(imagetest::FirstDifference(w.st().picture.Work(), fixed), "none");
+}
+
+}  // namespace
