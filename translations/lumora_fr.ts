@@ -1967,12 +1967,12 @@ Exemple</translation>
         <translation>&amp;Recadrer...</translation>
     </message>
     <message>
-        <source>Crop to &amp;Selection</source>
-        <translation>Recadrer à la &amp;sélection</translation>
-    </message>
-    <message>
         <source>Red-&amp;Eye Removal...</source>
         <translation>Correction des &amp;yeux rouges...</translation>
+    </message>
+    <message>
+        <source>Cr&amp;op to Selection</source>
+        <translation>Recadrer à la sélecti&amp;on</translation>
     </message>
 </context>
 <context>

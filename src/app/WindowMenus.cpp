@@ -63,7 +63,7 @@ const std::vector<Menu>& Menus() {
           {"StraightenItem", QT_TRANSLATE_NOOP("WindowMenus", "S&traighten...")},
           kSeparator,
           {"CropItem", QT_TRANSLATE_NOOP("WindowMenus", "&Crop...")},
-          {"CropToSelectionItem", QT_TRANSLATE_NOOP("WindowMenus", "Crop to &Selection")},
+          {"CropToSelectionItem", QT_TRANSLATE_NOOP("WindowMenus", "Cr&op to Selection")},
           {"RedEyeItem", QT_TRANSLATE_NOOP("WindowMenus", "Red-&Eye Removal...")},
           kSeparator,
           {"MirrorHorizontallyItem"},

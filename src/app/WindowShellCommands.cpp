@@ -126,6 +126,7 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     connect(pane_, &EditPane::HistoryWasChanged, this, [this] { showHistory(); });
     showHistory();
     // Crop to Selection is offered while a rectangle selection is drawn.
+    if (QAction* a = menus_.bar->findChild<QAction*>(QStringLiteral("CropToSelectionItem"))) a->setVisible(false);
     if (QMenu* image = menus_.bar->findChild<QMenu*>(QStringLiteral("ImageMenu")))
         connect(image, &QMenu::aboutToShow, this, [this, image] {
             if (QAction* a = image->findChild<QAction*>(QStringLiteral("CropToSelectionItem")))

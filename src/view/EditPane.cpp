@@ -83,6 +83,7 @@ EditPane::EditPane(Editor& editor, QWidget* parent)
 
 EditPane::~EditPane() {
     qApp->removeEventFilter(this);
+    overlay_ = nullptr;
     AbandonJobs();
     editor_.SetHost(nullptr);
     while (busyDepth_ > 0) SetBusy(false, BusyKind::Hourglass);

@@ -283,9 +283,8 @@ PhotoFixTools::PhotoFixTools(EditPane* pane, RunOperation run, Memory memory)
     });
 }
 
-PhotoFixTools::~PhotoFixTools() {
-    if (pane_->Overlay()) pane_->SetOverlay(nullptr);
-}
+// A child of the pane: it goes with the pane, which by then draws and routes nothing.
+PhotoFixTools::~PhotoFixTools() = default;
 
 void PhotoFixTools::buildBar() {
     bar_ = new QWidget(pane_);
