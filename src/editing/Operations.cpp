@@ -173,10 +173,9 @@ OpArgs RedEyeWords(const Operation& op, const std::vector<std::string>& values, 
 
 Rect RectOf(const OpArgs& a) { return Rect{a.Int("left"), a.Int("top"), a.Int("right"), a.Int("bottom")}; }
 
-// A new frame for the picture: the thumbnail in its metadata no longer shows it.
+// A new frame for the picture, as the other geometry operations commit theirs.
 void Reframed(Editor& e, Image picture) {
     e.DropSelectionAndTool();
-    e.State().file.ThumbnailOutdated();
     e.CommitPicture(std::move(picture));
 }
 

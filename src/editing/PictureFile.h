@@ -45,7 +45,6 @@ public:
     // Of the loaded photo, written back by the saves.
     const PictureMetadata& Metadata() const { return metadata_; }
     void SetMetadata(PictureMetadata m) { metadata_ = std::move(m); }
-    void ThumbnailOutdated() { metadata_.thumbnailOutdated = true; }
 
     // A photo of the user's was just loaded: nothing done to it yet.
     void PhotoJustLoaded();
