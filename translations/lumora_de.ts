@@ -221,6 +221,30 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
         <source>Original photo</source>
         <translation>Originalfoto</translation>
     </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Crop the photo (C)</source>
+        <translation>Das Foto zuschneiden (C)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Straighten a tilted horizon</source>
+        <translation>Einen schiefen Horizont gerade richten</translation>
+    </message>
+    <message>
+        <source>Eyes</source>
+        <translation>Augen</translation>
+    </message>
+    <message>
+        <source>Take the red out of eyes lit by a flash</source>
+        <translation>Rote Augen vom Blitz entfernen</translation>
+    </message>
 </context>
 <context>
     <name>ComposeAskers</name>
@@ -801,6 +825,30 @@ Ordner: %2, Dateien: %3, %4</translation>
         <source>Photos are being processed already. Another batch can start once this one is done.</source>
         <translation>Es werden bereits Fotos bearbeitet. Ein weiterer Stapel kann beginnen, sobald dieser fertig ist.</translation>
     </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Crop the photo</source>
+        <translation>Das Foto zuschneiden</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Straighten a tilted horizon</source>
+        <translation>Einen schiefen Horizont gerade richten</translation>
+    </message>
+    <message>
+        <source>Eyes</source>
+        <translation>Augen</translation>
+    </message>
+    <message>
+        <source>Take the red out of eyes lit by a flash</source>
+        <translation>Rote Augen vom Blitz entfernen</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -1140,6 +1188,18 @@ Ordner: %2, Dateien: %3, %4</translation>
     <message>
         <source>Grey Scale</source>
         <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Gerade richten</translation>
+    </message>
+    <message>
+        <source>Red-Eye Removal</source>
+        <translation>Rote-Augen-Korrektur</translation>
     </message>
 </context>
 <context>
@@ -2088,6 +2148,22 @@ Beispiel</translation>
         <source>Colour &amp;Shift</source>
         <translation>Farb&amp;verschiebung</translation>
     </message>
+    <message>
+        <source>S&amp;traighten...</source>
+        <translation>&amp;Gerade richten...</translation>
+    </message>
+    <message>
+        <source>&amp;Crop...</source>
+        <translation>&amp;Zuschneiden...</translation>
+    </message>
+    <message>
+        <source>Cr&amp;op to Selection</source>
+        <translation>Auf A&amp;uswahl zuschneiden</translation>
+    </message>
+    <message>
+        <source>Red-&amp;Eye Removal...</source>
+        <translation>Rote-&amp;Augen-Korrektur...</translation>
+    </message>
 </context>
 <context>
     <name>lum</name>
@@ -2508,6 +2584,18 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
     <message>
         <source>There is not enough memory for this. Close other programs or windows and try again.</source>
         <translation>Dafür ist nicht genug Speicher frei. Schließen Sie andere Programme oder Fenster und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The crop rectangle must lie inside the picture and hold at least one pixel.</source>
+        <translation>Das Zuschneide-Rechteck muss im Bild liegen und mindestens ein Pixel enthalten.</translation>
+    </message>
+    <message>
+        <source>The picture is too small to be straightened.</source>
+        <translation>Das Bild ist zu klein, um gerade gerichtet zu werden.</translation>
+    </message>
+    <message>
+        <source>The red-eye rectangle must hold at least one pixel of the picture.</source>
+        <translation>Das Rote-Augen-Rechteck muss mindestens ein Pixel des Bildes enthalten.</translation>
     </message>
 </context>
 <context>
@@ -3009,6 +3097,121 @@ Ersetzen?</translation>
     <message>
         <source>%1 %</source>
         <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>lum::PhotoFixTools</name>
+    <message>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (quadratisch)</translation>
+    </message>
+    <message>
+        <source>4:3</source>
+        <translation>4:3</translation>
+    </message>
+    <message>
+        <source>3:2</source>
+        <translation>3:2</translation>
+    </message>
+    <message>
+        <source>16:9</source>
+        <translation>16:9</translation>
+    </message>
+    <message>
+        <source>5:4</source>
+        <translation>5:4</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>Proportions:</source>
+        <translation>Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Taller than wide (else wider than tall)</source>
+        <translation>Höher als breit (sonst breiter als hoch)</translation>
+    </message>
+    <message>
+        <source>Custom proportion: width</source>
+        <translation>Eigenes Seitenverhältnis: Breite</translation>
+    </message>
+    <message>
+        <source>Custom proportion: height</source>
+        <translation>Eigenes Seitenverhältnis: Höhe</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Crop to the frame (Enter)</source>
+        <translation>Auf den Rahmen zuschneiden (Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Leave the crop tool (Escape)</source>
+        <translation>Das Zuschneide-Werkzeug verlassen (Esc)</translation>
+    </message>
+    <message>
+        <source>Drag along a line that should be level or upright, or give the angle:</source>
+        <translation>Ziehen Sie entlang einer Linie, die waagrecht oder senkrecht sein soll, oder geben Sie den Winkel an:</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> Grad</translation>
+    </message>
+    <message>
+        <source>Clockwise positive</source>
+        <translation>Im Uhrzeigersinn positiv</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Gerade richten</translation>
+    </message>
+    <message>
+        <source>Turn the photo and keep its straight part (Enter)</source>
+        <translation>Das Foto drehen und seinen geraden Teil behalten (Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>Leave the tool (Escape)</source>
+        <translation>Das Werkzeug verlassen (Esc)</translation>
+    </message>
+    <message>
+        <source>Click on a red eye, or drag a rectangle around it. Square:</source>
+        <translation>Klicken Sie auf ein rotes Auge oder ziehen Sie ein Rechteck darum. Quadrat:</translation>
+    </message>
+    <message>
+        <source> pixels on screen</source>
+        <translation> Pixel auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Leave the red-eye tool (Escape)</source>
+        <translation>Das Rote-Augen-Werkzeug verlassen (Esc)</translation>
     </message>
 </context>
 <context>

@@ -221,6 +221,30 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
         <source>Original photo</source>
         <translation>Photo originale</translation>
     </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrer</translation>
+    </message>
+    <message>
+        <source>Crop the photo (C)</source>
+        <translation>Recadrer la photo (C)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Straighten a tilted horizon</source>
+        <translation>Redresser un horizon penché</translation>
+    </message>
+    <message>
+        <source>Eyes</source>
+        <translation>Yeux</translation>
+    </message>
+    <message>
+        <source>Take the red out of eyes lit by a flash</source>
+        <translation>Ôter le rouge des yeux éclairés par un flash</translation>
+    </message>
 </context>
 <context>
     <name>ComposeAskers</name>
@@ -801,6 +825,30 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>Photos are being processed already. Another batch can start once this one is done.</source>
         <translation>Des photos sont déjà en cours de traitement. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
     </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrer</translation>
+    </message>
+    <message>
+        <source>Crop the photo</source>
+        <translation>Recadrer la photo</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Straighten a tilted horizon</source>
+        <translation>Redresser un horizon penché</translation>
+    </message>
+    <message>
+        <source>Eyes</source>
+        <translation>Yeux</translation>
+    </message>
+    <message>
+        <source>Take the red out of eyes lit by a flash</source>
+        <translation>Ôter le rouge des yeux éclairés par un flash</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -1140,6 +1188,18 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>Grey Scale</source>
         <translation>Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrer</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Redresser</translation>
+    </message>
+    <message>
+        <source>Red-Eye Removal</source>
+        <translation>Correction des yeux rouges</translation>
     </message>
 </context>
 <context>
@@ -2088,6 +2148,22 @@ Exemple</translation>
         <source>Colour &amp;Shift</source>
         <translation>Décalage des &amp;couleurs</translation>
     </message>
+    <message>
+        <source>S&amp;traighten...</source>
+        <translation>Re&amp;dresser...</translation>
+    </message>
+    <message>
+        <source>&amp;Crop...</source>
+        <translation>&amp;Recadrer...</translation>
+    </message>
+    <message>
+        <source>Cr&amp;op to Selection</source>
+        <translation>Recadrer à la sélecti&amp;on</translation>
+    </message>
+    <message>
+        <source>Red-&amp;Eye Removal...</source>
+        <translation>Correction des &amp;yeux rouges...</translation>
+    </message>
 </context>
 <context>
     <name>lum</name>
@@ -2508,6 +2584,18 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     <message>
         <source>There is not enough memory for this. Close other programs or windows and try again.</source>
         <translation>Il n&apos;y a pas assez de mémoire pour cela. Fermez d&apos;autres programmes ou fenêtres et réessayez.</translation>
+    </message>
+    <message>
+        <source>The crop rectangle must lie inside the picture and hold at least one pixel.</source>
+        <translation>Le rectangle de recadrage doit se trouver dans l&apos;image et contenir au moins un pixel.</translation>
+    </message>
+    <message>
+        <source>The picture is too small to be straightened.</source>
+        <translation>L&apos;image est trop petite pour être redressée.</translation>
+    </message>
+    <message>
+        <source>The red-eye rectangle must hold at least one pixel of the picture.</source>
+        <translation>Le rectangle des yeux rouges doit contenir au moins un pixel de l&apos;image.</translation>
     </message>
 </context>
 <context>
@@ -3009,6 +3097,121 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>lum::PhotoFixTools</name>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (carré)</translation>
+    </message>
+    <message>
+        <source>4:3</source>
+        <translation>4:3</translation>
+    </message>
+    <message>
+        <source>3:2</source>
+        <translation>3:2</translation>
+    </message>
+    <message>
+        <source>16:9</source>
+        <translation>16:9</translation>
+    </message>
+    <message>
+        <source>5:4</source>
+        <translation>5:4</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>Proportions:</source>
+        <translation>Proportions :</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Taller than wide (else wider than tall)</source>
+        <translation>Plus haute que large (sinon plus large que haute)</translation>
+    </message>
+    <message>
+        <source>Custom proportion: width</source>
+        <translation>Proportion personnalisée : largeur</translation>
+    </message>
+    <message>
+        <source>Custom proportion: height</source>
+        <translation>Proportion personnalisée : hauteur</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrer</translation>
+    </message>
+    <message>
+        <source>Crop to the frame (Enter)</source>
+        <translation>Recadrer au cadre (Entrée)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Leave the crop tool (Escape)</source>
+        <translation>Quitter l&apos;outil de recadrage (Échap)</translation>
+    </message>
+    <message>
+        <source>Drag along a line that should be level or upright, or give the angle:</source>
+        <translation>Tracez le long d&apos;une ligne qui devrait être horizontale ou verticale, ou donnez l&apos;angle :</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> degrés</translation>
+    </message>
+    <message>
+        <source>Clockwise positive</source>
+        <translation>Positif dans le sens des aiguilles d&apos;une montre</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Redresser</translation>
+    </message>
+    <message>
+        <source>Turn the photo and keep its straight part (Enter)</source>
+        <translation>Tourner la photo et garder sa partie droite (Entrée)</translation>
+    </message>
+    <message>
+        <source>Leave the tool (Escape)</source>
+        <translation>Quitter l&apos;outil (Échap)</translation>
+    </message>
+    <message>
+        <source>Click on a red eye, or drag a rectangle around it. Square:</source>
+        <translation>Cliquez sur un œil rouge, ou tracez un rectangle autour. Carré :</translation>
+    </message>
+    <message>
+        <source> pixels on screen</source>
+        <translation> pixels à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Leave the red-eye tool (Escape)</source>
+        <translation>Quitter l&apos;outil yeux rouges (Échap)</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 
 #include "app/CompareWindow.h"
 #include "editing/Operation.h"
+#include "view/PhotoFixTools.h"
 #include "view/EditPane.h"
 #include "view/PhotoView.h"
 #include "view/PaintToolbar.h"
@@ -156,6 +157,11 @@ QWidget* CompareWindow::buildOptimizedPane(QWidget* parent) {
     touching("SpeedButton2", QT_TR_NOOP("Save"), QT_TR_NOOP("Save the optimized photo"), [this] { SaveFromMenu([](bool) {}); });
     touching("ResetImageSpeedButton", QT_TR_NOOP("Reset"), QT_TR_NOOP("Reset the optimized photo"), [this] { ResetImage(); });
     touching("SpeedButton6", QT_TR_NOOP("U"), QT_TR_NOOP("Undo"), [this] { UndoAndRecord(); });
+    touching("CropSpeedButton", QT_TR_NOOP("Crop"), QT_TR_NOOP("Crop the photo (C)"), [this] { photoFixes()->StartCrop(); });
+    touching("StraightenSpeedButton", QT_TR_NOOP("Level"), QT_TR_NOOP("Straighten a tilted horizon"),
+             [this] { photoFixes()->StartStraighten(); });
+    touching("RedEyeSpeedButton", QT_TR_NOOP("Eyes"), QT_TR_NOOP("Take the red out of eyes lit by a flash"),
+             [this] { photoFixes()->StartRedEye(); });
     // The text stamp, as Mixing "&Text Stamp..." runs it.
     hidden(makeCommandButton("Bttexte", title, true));
     ColorChangeSpeedButton = touching("ColorChangeSpeedButton", QT_TR_NOOP("C"), QT_TR_NOOP("Colour channel shifts"), [this] { PopUpColourMenu(); });

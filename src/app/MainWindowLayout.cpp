@@ -12,6 +12,7 @@
 #include "app/FolderMemory.h"
 #include "app/MainWindow.h"
 #include "editing/Operation.h"
+#include "view/PhotoFixTools.h"
 #include "view/FolderTree.h"
 #include "view/EditPane.h"
 #include "view/PhotoList.h"
@@ -219,7 +220,18 @@ QWidget* MainWindow::buildPhotoArea(QWidget* parent) {
                        nativeText(QKeySequence(Qt::CTRL | Qt::Key_0)));
     QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(), tr("Help: how to use Lumora"), topButtons,
                                    nativeText(QKeySequence(QKeySequence::HelpContents)));
-    for (QToolButton* b : {showOriginal, rotLeft, rotRight, zoom}) topButtonRow->addWidget(b);
+    // The everyday fixes beside the turns.
+    QToolButton* crop = makeButton(QStringLiteral("CropSpeedButton"), tr("Crop"), tr("Crop the photo"), topButtons,
+                                   nativeText(QKeySequence(Qt::Key_C)));
+    QToolButton* straighten =
+        makeButton(QStringLiteral("StraightenSpeedButton"), tr("Level"), tr("Straighten a tilted horizon"), topButtons);
+    QToolButton* redEye =
+        makeButton(QStringLiteral("RedEyeSpeedButton"), tr("Eyes"), tr("Take the red out of eyes lit by a flash"), topButtons);
+    onClick(crop, [this] { photoFixes()->StartCrop(); });
+    onClick(straighten, [this] { photoFixes()->StartStraighten(); });
+    onClick(redEye, [this] { photoFixes()->StartRedEye(); });
+    for (QToolButton* b : {crop, straighten, redEye}) TouchesPicture(b);
+    for (QToolButton* b : {showOriginal, rotLeft, rotRight, crop, straighten, redEye, zoom}) topButtonRow->addWidget(b);
     // The percentage the photo is shown at, beside the zoom button.
     zoomLabel_ = new QLabel(topButtons);
     zoomLabel_->setObjectName(QStringLiteral("ZoomPercentLabel"));

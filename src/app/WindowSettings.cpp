@@ -16,4 +16,11 @@ void WindowSettings::SetFlag(const char* key, bool on) {
     s.sync();
 }
 
+QString WindowSettings::Text(const char* key) { return Store().value(QString::fromLatin1(key)).toString(); }
+
+void WindowSettings::SetText(const char* key, const QString& value) {
+    QSettings s = Store();
+    s.setValue(QString::fromLatin1(key), value);
+}
+
 }  // namespace lum

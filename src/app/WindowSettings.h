@@ -1,6 +1,7 @@
 // What the windows remember between runs of their own look: which toolbars and buttons the
 // compare window showed when it was closed last.
 #pragma once
+#include <QString>
 
 namespace lum {
 
@@ -12,6 +13,9 @@ struct WindowSettings {
     // off when never stored
     static bool Flag(const char* key);
     static void SetFlag(const char* key, bool on);
+    // empty when never stored
+    static QString Text(const char* key);
+    static void SetText(const char* key, const QString& value);
 };
 
 }  // namespace lum

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QLabel>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include "app/ChooserLink.h"
@@ -22,7 +23,9 @@
 #include "app/AboutDialog.h"
 #include "app/WindowPrompts.h"
 #include "editing/SelectionTools.h"
+#include "app/WindowSettings.h"
 #include "view/EditPane.h"
+#include "view/PhotoFixTools.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
 #include "widgets/Icons.h"
@@ -74,6 +77,15 @@ Dialogs& WindowShell::dialogs() {
 
 EditPane* WindowShell::makePane(QWidget* parent) {
     pane_ = new EditPane(editor_, parent);
+    fixes_ = new PhotoFixTools(
+        pane_, [this](const char* name, const OpArgs& args) { return RunOperation(name, args); },
+        PhotoFixTools::Memory{[](const char* key) { return WindowSettings::Text(key); },
+                              [](const char* key, const QString& value) { WindowSettings::SetText(key, value); }});
+    // C on the photo: the crop tool.
+    auto* cropKey = new QShortcut(QKeySequence(Qt::Key_C), pane_);
+    cropKey->setObjectName(QStringLiteral("CropShortcut"));
+    cropKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(cropKey, &QShortcut::activated, this, [this] { Guard([this] { fixes_->StartCrop(); }); });
     connect(pane_, &EditPane::SelectionWasCleared, this, [this] { selectionToolbar_->ShowTool(ToolMode::None); });
     connect(pane_, &EditPane::WorkChanged, this, &WindowShell::workChanged);
     return pane_;

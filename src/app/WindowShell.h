@@ -54,6 +54,7 @@ struct ComparedPhoto {
     Offloader offload;
 };
 class MenuBarReveal;
+class PhotoFixTools;
 class PhotoSaving;
 class PhotoView;
 class PictureChooserLink;
@@ -117,6 +118,12 @@ public:
     // the guard. False when it did not run (cancelled, refused, failed, no such control, a job
     // under way); true when it ran, or goes on as a job (its failure then reaches the error box).
     bool RunCommand(const char* control);
+    // The same for an operation of the table by name, with its parameters given.
+    bool RunOperation(const char* name, const OpArgs& args);
+    // The crop, straighten and red-eye tools of the photo.
+    PhotoFixTools* photoFixes() const { return fixes_; }
+    // Crops the picture to the rectangle selection's part inside it; nothing without one.
+    bool CropToSelection();
     // command (a menu item or a button) reads or changes the picture: it is greyed while a job
     // owns the picture.
     void TouchesPicture(QObject* command);
@@ -248,6 +255,8 @@ protected:
     PhotoSaving& saving();
 
 private:
+    bool runOperation(const Operation& op, const std::function<void(const Operation&, RunEnd)>& start);
+    PhotoFixTools* fixes_ = nullptr;
     bool hasPictureToSave();
     void takeStep(bool forward);
     // A job started or the last one ended: the commands that touch the picture follow.

@@ -19,6 +19,7 @@
 #include "editing/Operation.h"
 #include "image/MemoryRoom.h"
 #include "view/EditPane.h"
+#include "view/PhotoFixTools.h"
 #include "widgets/FocusRingButton.h"
 #include "widgets/Icons.h"
 
@@ -37,10 +38,22 @@ QMenu* WindowShell::ZoomScalePopupMenu() const { return pane_->ZoomMenu(); }
 bool WindowShell::RunCommand(const char* control) {
     const CommandRef ref = FindCommand(control, kind_.policy.window);
     if (!ref.op) return false;
+    const std::string args = ref.command->args;
+    return runOperation(*ref.op, [this, args](const Operation& op, RunEnd end) { editor_.Start(op, args, std::move(end)); });
+}
+
+bool WindowShell::RunOperation(const char* name, const OpArgs& args) {
+    const Operation* op = FindOperation(name);
+    if (!op) return false;
+    return runOperation(*op, [this, args](const Operation& o, RunEnd end) { editor_.Start(o, args, std::move(end)); });
+}
+
+bool WindowShell::runOperation(const Operation& operation, const std::function<void(const Operation&, RunEnd)>& start) {
+    const Operation* op = &operation;
     // Before the first photo there is nothing to work on, only a picture to make; while a job
     // owns the picture its commands are greyed.
-    if ((!State().picture.HasPicture() && !ref.op->makesPicture) || editor_.JobRunning()) return false;
-    if (ref.op->pixel) {
+    if ((!State().picture.HasPicture() && !op->makesPicture) || editor_.JobRunning()) return false;
+    if (op->pixel) {
         // A pixel operation keeps the picture as it was beside its result: where that does not
         // fit, the user is told before the system would have to stop the program.
         bool room = false;
@@ -54,9 +67,8 @@ bool WindowShell::RunCommand(const char* control) {
         bool ended = false, done = false;
     };
     const auto outcome = std::make_shared<Outcome>();
-    const Operation* op = ref.op;
     Guard([&] {
-        editor_.Start(*op, ref.command->args, [this, op, outcome](bool done, std::exception_ptr failure) {
+        start(*op, [this, op, outcome](bool done, std::exception_ptr failure) {
             outcome->ended = true;
             outcome->done = done;
             if (done && op->makesPicture) pictureReplaced();
@@ -89,10 +101,15 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     add("Aide1", [this] { ShowHelp(); });
     add("OnlineManualItem", [this] { OpenOnlineManual(); });
     add("AboutItem", [this] { ShowVersionWindow(); });
+    add("CropItem", [this] { fixes_->StartCrop(); });
+    add("CropToSelectionItem", [this] { CropToSelection(); });
+    add("StraightenItem", [this] { fixes_->StartStraighten(); });
+    add("RedEyeItem", [this] { fixes_->StartRedEye(); });
     for (const auto& [name, command] : own) add(name, command);
     // The shell's items that read or change the picture, or the macro the jobs record into.
     std::set<std::string> touching{"Ouvrir1",       "Btenregistrer", "Enregistrersous1", "Supprimer1", "Annuler1",
-                                   "RedoItem",      "Reinitialiser1", "Memoriser",       "Initmacro",  "Fermer"};
+                                   "RedoItem",      "Reinitialiser1", "Memoriser",       "Initmacro",  "Fermer",
+                                   "CropItem",      "CropToSelectionItem", "StraightenItem", "RedEyeItem"};
     touching.insert(ownTouching.begin(), ownTouching.end());
     menus_ = BuildWindowMenus(this, kind_.policy.window, [this](const char* control) { RunCommand(control); }, handlers,
                               touching);
@@ -116,6 +133,25 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
     }
     connect(pane_, &EditPane::HistoryWasChanged, this, [this] { showHistory(); });
     showHistory();
+    // Crop to Selection is offered while a rectangle selection is drawn.
+    if (QAction* a = menus_.bar->findChild<QAction*>(QStringLiteral("CropToSelectionItem"))) a->setVisible(false);
+    if (QMenu* image = menus_.bar->findChild<QMenu*>(QStringLiteral("ImageMenu")))
+        connect(image, &QMenu::aboutToShow, this, [this, image] {
+            if (QAction* a = image->findChild<QAction*>(QStringLiteral("CropToSelectionItem")))
+                a->setVisible(State().selection.Kind() == SelectionKind::Rectangle);
+        });
+}
+
+bool WindowShell::CropToSelection() {
+    if (State().selection.Kind() != SelectionKind::Rectangle) return false;
+    const Image& work = State().picture.Work();
+    const Rect r = State().selection.ClippedBounds(work.width(), work.height());
+    OpArgs args;
+    args.Set("left", r.Left);
+    args.Set("top", r.Top);
+    args.Set("right", r.Right);
+    args.Set("bottom", r.Bottom);
+    return RunOperation("crop", args);
 }
 
 void WindowShell::showHistory() {

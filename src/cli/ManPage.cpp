@@ -192,7 +192,7 @@ std::string ManPage(const std::string& version, const std::string& date) {
             "\n" + Operations();
     page += ".SH PHOTOS AND METADATA\n" +
             RoffEscape("Photos keep their metadata (EXIF, ICC profile, XMP, comments) unless --strip is given; "
-                       "a turned photo has its EXIF orientation reset and its thumbnail made again. Files are "
+                       "a turned, cropped or straightened photo has its EXIF orientation reset and its thumbnail made again. Files are "
                        "replaced atomically, never half-written. A photo that decodes only in part is never "
                        "passed off as sound: apply and optimize -o write the result with a warning naming the "
                        "file and what the decoder found. Only regular files are read: pipes and devices are "
@@ -235,6 +235,9 @@ std::string ManPage(const std::string& version, const std::string& date) {
                     "lumora export --long-edge 1600 -o ~/Pictures/to-send ~/Pictures/2024") +
             Example("Turn every photo of a folder upright as the camera recorded it, without loss:",
                     "lumora transform --in-place auto-orient ~/Pictures/2024") +
+            Example("A crop, a horizon straightened by 2.5 degrees anticlockwise and red eyes taken out:",
+                    "lumora apply party.jpg party-fixed.jpg crop:120,80,2520,1680 straighten:-2.5 "
+                    "red-eye:ellipse,812,400,860,446") +
             Example("A channel shift and a sharpen inside an ellipse only:",
                     "lumora apply beach.jpg beach-sky.jpg select:ellipse,0,0,1200,500 shift:2 sharpen select:none") +
             Example("A logo on a white background mixed into every photo of a folder at 60 percent:",

@@ -237,7 +237,9 @@ void Editor::record(const Operation& op, const OpArgs& args) {
     if (!op.records.empty()) {
         for (const MacroRecord& r : op.records) macro_.Record(r.code, r.param ? r.param(*this, args) : 0);
     } else if (op.macroCode != kNoMacro) {
-        macro_.Record(op.macroCode, op.macroArg.empty() ? 0 : args.Int(op.macroArg));
+        int p[5] = {op.macroArg.empty() ? 0 : args.Int(op.macroArg), 0, 0, 0, 0};
+        for (size_t i = 0; i < op.laterMacroArgs.size() && i < 4; ++i) p[i + 1] = args.Int(op.laterMacroArgs[i]);
+        macro_.Record(op.macroCode, p[0], p[1], p[2], p[3], p[4]);
     }
 }
 
@@ -252,6 +254,8 @@ void Editor::replay(std::shared_ptr<const std::vector<MacroAction>> actions, siz
         if (!op) continue;
         OpArgs args = Proposal(*op);
         if (!op->macroArg.empty()) args.Set(op->macroArg, action.p1);
+        const int32_t later[4] = {action.p2, action.p3, action.p4, action.p5};
+        for (size_t i = 0; i < op->laterMacroArgs.size() && i < 4; ++i) args.Set(op->laterMacroArgs[i], later[i]);
         // The next one starts once this one has ended; a failure ends the replay.
         return start(*op, std::move(args), true,
                      [this, actions, next, end = std::move(end)](bool, std::exception_ptr failure) {

@@ -52,14 +52,14 @@ void MacroRecorder::Start() {
     showRecording();
 }
 
-void MacroRecorder::Record(int code, int p1, int p2, int p3) {
+void MacroRecorder::Record(int code, int p1, int p2, int p3, int p4, int p5) {
     if (!Recording()) return;
     if (count_ >= kMaxActions) {
         if (prompts_) prompts_->Message(QT_TRANSLATE_NOOP("lum", "A macro holds at most 64 actions."));
         return;
     }
     state_ = MacroState::Recorded;
-    actions_[static_cast<size_t>(count_)] = {code, p1, p2, p3};
+    actions_[static_cast<size_t>(count_)] = {code, p1, p2, p3, p4, p5};
     ++count_;
     setClose(true);
     showRecording();
@@ -88,7 +88,7 @@ void MacroRecorder::TakeBack(int from, const std::vector<MacroAction>& actions) 
 
 void MacroRecorder::PutBack(int from, const std::vector<MacroAction>& actions) {
     if (!Recording() || count_ != from) return;
-    for (const MacroAction& a : actions) Record(a.code, a.p1, a.p2, a.p3);
+    for (const MacroAction& a : actions) Record(a.code, a.p1, a.p2, a.p3, a.p4, a.p5);
 }
 
 std::vector<MacroAction> MacroRecorder::ToReplay() const {

@@ -11,8 +11,10 @@ class Prompts;
 
 struct MacroAction {
     int32_t code = 0, p1 = 0, p2 = 0, p3 = 0;
+    // Only the operations with a rectangle (crop, red-eye) carry these.
+    int32_t p4 = 0, p5 = 0;
     bool operator==(const MacroAction& o) const {
-        return code == o.code && p1 == o.p1 && p2 == o.p2 && p3 == o.p3;
+        return code == o.code && p1 == o.p1 && p2 == o.p2 && p3 == o.p3 && p4 == o.p4 && p5 == o.p5;
     }
 };
 
@@ -38,7 +40,7 @@ public:
 
     void InstallDefaults();
     void Start();                                   // InitmacroClick
-    void Record(int code, int p1 = 0, int p2 = 0, int p3 = 0);
+    void Record(int code, int p1 = 0, int p2 = 0, int p3 = 0, int p4 = 0, int p5 = 0);
     void Close();                                   // FermerClick
     // A step taken back while recording: its actions, recorded from action `from` on, leave
     // the list when they are still its last ones. PutBack records them again at `from`.

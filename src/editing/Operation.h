@@ -67,6 +67,7 @@ struct Operation {
     int macroCode = kNoMacro;          // the code replayed as this operation
     unsigned replayedBy = 0;           // windows that replay macroCode as this operation
     std::string macroArg;              // parameter carried as p1, recorded and replayed
+    std::vector<std::string> laterMacroArgs;  // further ones, carried as p2..p5
     std::vector<MacroRecord> records;  // what a run records instead of (macroCode, macroArg)
     std::vector<Command> commands;
     bool pixel = false;    // the source copy := the working image first (before any dialog)
@@ -99,6 +100,11 @@ struct Operation {
         macroCode = code;
         replayedBy = replayingWindows;
         macroArg = std::move(arg);
+        return *this;
+    }
+    // Parameters after the first, carried as p2, p3, p4 and p5.
+    Operation& AlsoRecorded(std::vector<std::string> args) {
+        laterMacroArgs = std::move(args);
         return *this;
     }
     Operation& Records(std::vector<MacroRecord> r) {

@@ -14,6 +14,7 @@
 #include "imaging/ColourOps.h"
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
+#include "imaging/PhotoFixes.h"
 #include "imaging/Refusal.h"
 #include "imaging/Selection.h"
 
@@ -134,6 +135,51 @@ void SelectFromArgs(Editor& e, const OpArgs& a) {
     const Rect r{a.Int("left"), a.Int("top"), a.Int("right"), a.Int("bottom")};
     TakeSelection(e, MakeBoxSelection(shape == "ellipse" ? SelectionKind::Ellipse : SelectionKind::Rectangle, r));
 }
+
+// `straighten:A`, A in degrees with at most one decimal, kept as tenths.
+OpArgs AngleInTenths(const Operation& op, const std::vector<std::string>& values, const std::string& word) {
+    if (values.size() != 1) throw ArgsError(op.name + " needs one angle: '" + word + "' (" + op.usage + ")");
+    std::string text = values[0];
+    const size_t dot = text.find('.');
+    int tenth = 0;
+    if (dot != std::string::npos) {
+        const std::string decimals = text.substr(dot + 1);
+        if (decimals.size() != 1 || decimals[0] < '0' || decimals[0] > '9')
+            throw ArgsError(op.name + ": the angle takes one decimal at most in '" + word + "'");
+        tenth = decimals[0] - '0';
+        text.erase(dot);
+    }
+    const bool negative = !text.empty() && text[0] == '-';
+    if (text.empty() || text == "-") throw ArgsError(op.name + ": no angle in '" + word + "'");
+    const int whole = ParseWholeNumber(text, -45, 45, "angle of '" + word + "'");
+    const int tenths = whole * 10 + (negative ? -tenth : tenth);
+    if (tenths < -450 || tenths > 450) throw ArgsError(op.name + ": the angle lies within -45..45 in '" + word + "'");
+    OpArgs args;
+    args.Set("tenths", tenths);
+    return args;
+}
+
+// `red-eye:L,T,R,B` and `red-eye:ellipse,L,T,R,B`.
+OpArgs RedEyeWords(const Operation& op, const std::vector<std::string>& values, const std::string& word) {
+    std::vector<std::string> v = values;
+    const bool ellipse = !v.empty() && v[0] == "ellipse";
+    if (ellipse) v.erase(v.begin());
+    if (v.size() != 4) throw ArgsError(op.name + " needs L,T,R,B: '" + word + "' (" + op.usage + ")");
+    OpArgs args;
+    for (size_t i = 0; i < 4; ++i) args.Set(op.params[i].key, ParseValue(op.params[i], v[i], word));
+    args.Set("ellipse", ellipse ? 1 : 0);
+    return args;
+}
+
+Rect RectOf(const OpArgs& a) { return Rect{a.Int("left"), a.Int("top"), a.Int("right"), a.Int("bottom")}; }
+
+// A new frame for the picture, as the other geometry operations commit theirs.
+void Reframed(Editor& e, Image picture) {
+    e.DropSelectionAndTool();
+    e.CommitPicture(std::move(picture));
+}
+
+constexpr int kRectLimit = 1000000;
 
 std::vector<Operation> BuildTable() {
     std::vector<Operation> t;
@@ -303,6 +349,45 @@ std::vector<Operation> BuildTable() {
                     .Asks([](const EditState& st, OpArgs& a) {
                         a.Set("size", ImagePoint{st.picture.Baseline().width(), st.picture.Baseline().height()});
                     }));
+    t.push_back(Operation("crop", [](Editor& e, const OpArgs& a) { Reframed(e, Cropped(e.State().picture.Work(), RectOf(a))); })
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Crop"))
+                    .Usage("crop:L,T,R,B", "keep columns L..R-1 and rows T..B-1")
+                    .Param(ParamDef::Int("left", -kRectLimit, kRectLimit))
+                    .Param(ParamDef::Int("top", -kRectLimit, kRectLimit))
+                    .Param(ParamDef::Int("right", -kRectLimit, kRectLimit))
+                    .Param(ParamDef::Int("bottom", -kRectLimit, kRectLimit))
+                    .Recorded(21, kBothWindows, "left")
+                    .AlsoRecorded({"top", "right", "bottom"})
+                    .Progress());
+    t.push_back(Operation("straighten",
+                          [](Editor& e, const OpArgs& a) {
+                              EditState& st = e.State();
+                              if (a.Int("tenths") == 0) return;
+                              Reframed(e, Straightened(st.picture.Work(), a.Int("tenths"), st.registers.Angles()));
+                          })
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Straighten"))
+                    .Usage("straighten:A", "turn by A degrees clockwise (-45..45, one decimal) and keep the\n"
+                                           "largest centred part of the same proportions")
+                    .Param(ParamDef::Int("tenths", -450, 450))
+                    .Parser(AngleInTenths)
+                    .Recorded(22, kBothWindows, "tenths")
+                    .Progress());
+    t.push_back(Operation("red-eye",
+                          [](Editor& e, const OpArgs& a) {
+                              RemoveRedEye(e.PixelSource(), e.State().picture.Work(), RectOf(a), a.Int("ellipse") != 0);
+                          })
+                    .Undoable(QT_TRANSLATE_NOOP("Operation", "Red-Eye Removal"))
+                    .Usage("red-eye:L,T,R,B", "take the red out of eyes inside the rectangle;\n"
+                                              "red-eye:ellipse,L,T,R,B inside the ellipse inscribed in it")
+                    .Param(ParamDef::Int("left", -kRectLimit, kRectLimit))
+                    .Param(ParamDef::Int("top", -kRectLimit, kRectLimit))
+                    .Param(ParamDef::Int("right", -kRectLimit, kRectLimit))
+                    .Param(ParamDef::Int("bottom", -kRectLimit, kRectLimit))
+                    .Parser(RedEyeWords)
+                    .Recorded(23, kBothWindows, "left")
+                    .AlsoRecorded({"top", "right", "bottom", "ellipse"})
+                    .Pixel()
+                    .InPlace());
     t.push_back(Operation("brush", BrushStrokeAlong)
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Brush Stroke"))
                     .Usage("brush:KIND,PATH", "one stroke of a brush: the press at the first point of PATH,\n"

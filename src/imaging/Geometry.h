@@ -26,6 +26,12 @@ void Mirror(const Image& src, Image& dst, bool horizontal);
 // returned. An empty image, or a 1 x 1 one (no centre to scale about), is copied unchanged and
 // gives no colour.
 std::optional<Colour> RotateByAngle(const Image& src, Image& dst, int angle, bool keepScale, const AngleTables& angles);
+// The same with the angle given by its cosine and sine (as the tables hold them).
+std::optional<Colour> RotateByCosSin(const Image& src, Image& dst, float cosA, float sinA, bool keepScale);
+// Only the part `window` (inside 0..W x 0..H) of that rotation, into dst of the window's size;
+// src is at least 2 pixels on one side and is not dst.
+std::optional<Colour> RotateWindow(const Image& src, Image& dst, float cosA, float sinA, bool keepScale,
+                                   const Rect& window);
 
 // Messages of ResizeImage's refusals.
 inline constexpr const char* kResizeTooTallMessage =

@@ -24,24 +24,32 @@ int FoldAngle(int a) {
 }  // namespace
 
 std::optional<Colour> RotateByAngle(const Image& src, Image& dst, int angle, bool keepScale, const AngleTables& angles) {
+    const int a = FoldAngle(angle);
+    return RotateByCosSin(src, dst, angles.CosTable[a], angles.SinTable[a], keepScale);
+}
+
+std::optional<Colour> RotateByCosSin(const Image& src, Image& dst, float cosA, float sinA, bool keepScale) {
     if (&src == &dst) {
         Image copy(src);
-        return RotateByAngle(copy, dst, angle, keepScale, angles);
+        return RotateByCosSin(copy, dst, cosA, sinA, keepScale);
     }
     const int W = src.width(), H = src.height();
-    const int cx = W / 2, cy = H / 2;
     // A 1 x 1 image has no centre to scale about (the fit would divide by zero).
-    if (W <= 0 || H <= 0 || (cx == 0 && cy == 0)) {
+    if (W <= 0 || H <= 0 || (W / 2 == 0 && H / 2 == 0)) {
         dst = src;
         return std::nullopt;
     }
-    if (dst.width() != W || dst.height() != H) dst.resize(W, H);
+    return RotateWindow(src, dst, cosA, sinA, keepScale, Rect{0, 0, W, H});
+}
+
+std::optional<Colour> RotateWindow(const Image& src, Image& dst, float cosA, float sinA, bool keepScale,
+                                   const Rect& window) {
+    const int W = src.width(), H = src.height();
+    const int cx = W / 2, cy = H / 2;
+    if (dst.width() != window.width() || dst.height() != window.height()) dst.resize(window.width(), window.height());
 
     const uint8_t* p00 = src.row(0);
     const uint8_t bg[3] = {p00[0], p00[1], p00[2]};
-
-    const int a = FoldAngle(angle);
-    const float cosA = angles.CosTable[a], sinA = angles.SinTable[a];
     const double C = cosA, S = sinA;
 
     float s = 1.0f;
@@ -60,24 +68,26 @@ std::optional<Colour> RotateByAngle(const Image& src, Image& dst, int angle, boo
 
     // Quarter-pixel coordinates; the column terms are the same for every row.
     const int64_t CX = 4 * static_cast<int64_t>(cx), CY = 4 * static_cast<int64_t>(cy);
-    std::vector<double> uC(static_cast<size_t>(W)), uS(static_cast<size_t>(W));
-    for (int l = 0; l < W; ++l) {
-        const double u = sd * static_cast<double>(4 * static_cast<int64_t>(l) - CX);
-        uC[l] = u * C;
-        uS[l] = u * S;
+    const int outW = window.width();
+    std::vector<double> uC(static_cast<size_t>(outW)), uS(static_cast<size_t>(outW));
+    for (int i = 0; i < outW; ++i) {
+        const double u = sd * static_cast<double>(4 * static_cast<int64_t>(window.Left + i) - CX);
+        uC[i] = u * C;
+        uS[i] = u * S;
     }
 
     const sampling::BlockOffsets blocks(src.stride());
     const uint8_t* base = src.data();
     const int64_t stride = static_cast<int64_t>(src.stride());
-    ParallelRows(H, [&](int e0, int e1) {
-        for (int e = e0; e < e1; ++e) {
+    ParallelRows(window.height(), [&](int r0, int r1) {
+        for (int r = r0; r < r1; ++r) {
+            const int e = window.Top + r;
             const double v = sd * static_cast<double>(4 * static_cast<int64_t>(e) - CY);
             const double vS = v * S, vC = v * C;
-            uint8_t* out = dst.row(e);
-            for (int l = 0; l < W; ++l, out += 3) {
-                const int64_t X = CX + sampling::RoundEven(uC[l] - vS);
-                const int64_t Y = CY + sampling::RoundEven(uS[l] + vC);
+            uint8_t* out = dst.row(r);
+            for (int i = 0; i < outW; ++i, out += 3) {
+                const int64_t X = CX + sampling::RoundEven(uC[i] - vS);
+                const int64_t Y = CY + sampling::RoundEven(uS[i] + vC);
                 // Truncation: X from -3 to -1 still reads column 0.
                 const int64_t d = X / 4, c = Y / 4;
                 if (d < 0 || c < 0 || d >= W || c >= H) {

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractSpinBox>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
@@ -41,7 +43,11 @@ EditPane::EditPane(Editor& editor, QWidget* parent)
     connect(paint, &PhotoCanvas::MouseUp, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
         route(MouseStep::Release, b, Qt::NoButton, m, x, y);
     });
-    connect(paint, &PhotoCanvas::DblClick, this, &EditPane::DoubleClicked);
+    connect(paint, &PhotoCanvas::DblClick, this, [this] {
+        if (!overlay_) return emit DoubleClicked();
+        if (jobs_ == 0 && !inputHeld_) Guard([this] { overlay_->DoubleClick(); });
+    });
+    paint->installEventFilter(this);
 
     // ZoomScalePopupMenu: its items once, each with what it does.
     struct Item {
@@ -77,6 +83,8 @@ EditPane::EditPane(Editor& editor, QWidget* parent)
 }
 
 EditPane::~EditPane() {
+    qApp->removeEventFilter(this);
+    overlay_ = nullptr;
     AbandonJobs();
     editor_.SetHost(nullptr);
     while (busyDepth_ > 0) SetBusy(false, BusyKind::Hourglass);
@@ -316,11 +324,75 @@ MouseButton ToButton(Qt::MouseButton b) {
 }
 }  // namespace
 
+QCursor ViewOverlay::CursorAt(const ToolEvent&) const { return QCursor(Qt::CrossCursor); }
+
+void EditPane::SetOverlay(ViewOverlay* overlay) {
+    overlay_ = overlay;
+    captured_ = nullptr;
+    PhotoCanvas* canvas = view_->Canvas();
+    // Enter and Escape anywhere in the window go to the overlay while it is on.
+    qApp->removeEventFilter(this);
+    if (overlay_) {
+        qApp->installEventFilter(this);
+        canvas->setFocusPolicy(Qt::StrongFocus);
+        canvas->setFocus();
+        showCursor(QCursor(Qt::CrossCursor));
+    } else {
+        RefreshCursor();
+    }
+    view_->RedrawView();
+}
+
+bool EditPane::eventFilter(QObject* watched, QEvent* e) {
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (overlay_ && target && target->window() == window() &&
+        (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress)) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            // Before the window's own keys (Escape closes the compare window).
+            e->accept();
+            if (e->type() == QEvent::KeyPress && jobs_ == 0) {
+                // A value typed in a box of the tool and not yet taken counts.
+                if (auto* box = qobject_cast<QAbstractSpinBox*>(watched)) box->interpretText();
+                Guard([this, key] { overlay_->Finish(key != Qt::Key_Escape); });
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+ToolEvent EditPane::toolEvent(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x,
+                              int y) const {
+    ToolEvent e;
+    e.view = ImagePoint{x, y};
+    e.image = ImagePoint{view_->ViewToImage(x), view_->ViewToImage(y)};
+    e.zoom = view_->Zoom();
+    e.viewSize = ImagePoint{view_->Canvas()->width(), view_->Canvas()->height()};
+    e.button = ToButton(button);
+    e.leftDown = (buttons & Qt::LeftButton) != 0;
+    e.rightDown = (buttons & Qt::RightButton) != 0;
+    e.shift = (mods & Qt::ShiftModifier) != 0;
+    e.control = (mods & Qt::ControlModifier) != 0;
+    return e;
+}
+
 void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods,
                      int x, int y) {
     // The state is a job's until it ends: the busy cursor says so, and the press waits for
     // the user to come again.
     if (jobs_ > 0 || inputHeld_) return;
+    if (overlay_) {
+        const ToolEvent e = toolEvent(button, buttons, mods, x, y);
+        Guard([&] {
+            if (step == MouseStep::Press) overlay_->Press(e);
+            else if (step == MouseStep::Move) overlay_->Move(e);
+            else overlay_->Release(e);
+        });
+        if (overlay_) showCursor(overlay_->CursorAt(e));
+        if (step == MouseStep::Release) emit PictureMayHaveChanged();
+        return;
+    }
     if (step == MouseStep::Press) stopRequested_ = false;
     // A drag stays with the tool that took its press, as long as the editor still holds it.
     Tool* tool = editor_.PointerTool();
@@ -396,6 +468,11 @@ void EditPane::drawOutlines(QPainter& p) const {
             p.drawLine(QPoint(l.from.x, l.from.y), QPoint(l.to.x, l.to.y));
             p.restore();
         }
+    }
+    if (overlay_) {
+        p.save();
+        overlay_->Paint(p);
+        p.restore();
     }
 }
 

@@ -20,6 +20,22 @@ namespace lum {
 
 class PhotoView;
 
+// A tool of the window drawn over the photo (crop, straighten, red-eye) that takes the mouse,
+// a double-click, Enter and Escape before the editor's tools while it is on.
+class ViewOverlay {
+public:
+    virtual ~ViewOverlay() = default;
+    virtual void Press(const ToolEvent& e) { (void)e; }
+    virtual void Move(const ToolEvent& e) { (void)e; }
+    virtual void Release(const ToolEvent& e) { (void)e; }
+    virtual void DoubleClick() {}
+    // Enter (true) or Escape (false).
+    virtual void Finish(bool apply) { (void)apply; }
+    // Over the photo, in view pixels (the painter is set for them).
+    virtual void Paint(QPainter& p) const { (void)p; }
+    virtual QCursor CursorAt(const ToolEvent& e) const;
+};
+
 class EditPane : public QWidget, public EditorHost {
     Q_OBJECT
 public:
@@ -52,6 +68,10 @@ public:
     int BusyDepth() const { return busyDepth_; }
     // The view's cursor from the tool that would take the next press.
     void RefreshCursor();
+    // overlay (not owned; null: none) takes the photo's mouse and keys from now on; the photo
+    // takes the keyboard focus for it.
+    void SetOverlay(ViewOverlay* overlay);
+    ViewOverlay* Overlay() const { return overlay_; }
 
     // --- EditorHost ---
     void RedrawView() override;
@@ -119,6 +139,7 @@ signals:
     void Settled();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
@@ -126,6 +147,8 @@ protected:
 private:
     enum class MouseStep { Press, Move, Release };
     Tool* captured_ = nullptr;  // the tool that took the press of the drag under way
+    ViewOverlay* overlay_ = nullptr;
+    ToolEvent toolEvent(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y) const;
     void route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x,
                int y);
     void drawOutlines(QPainter& p) const;

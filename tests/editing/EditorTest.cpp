@@ -91,7 +91,8 @@ TEST(EditorRun, EveryChangingOperationMarksThePhotoUnsaved) {
     // Rows whose controls give no arguments run here as the command line words them.
     const std::map<std::string, std::string> words = {
         {"new", "new:30x20"}, {"mix", "mix:" + bmp}, {"select", "select:2,2,10,10"}, {"resize", "resize:30x20"},
-        {"brush", "brush:daub,3x3/8x6"},      {"fill", "fill:1,1"}};
+        {"brush", "brush:daub,3x3/8x6"},      {"fill", "fill:1,1"}, {"crop", "crop:1,1,20,15"},
+        {"straighten", "straighten:4"}, {"red-eye", "red-eye:0,0,24,18"}};
     for (const Operation& op : Operations()) {
         RecordingPrompts prompts;
         Host host;

@@ -17,7 +17,8 @@ namespace {
 // defaults, so rows added later are covered too.
 OpArgs ArgsFor(const Operation& op) {
     static const std::map<std::string, std::string> words = {
-        {"shift", "shift:3"}, {"blur", "blur:2"}, {"rotate", "rotate:30"}, {"resize", "resize:30x21"}};
+        {"shift", "shift:3"}, {"blur", "blur:2"}, {"rotate", "rotate:30"}, {"resize", "resize:30x21"},
+        {"crop", "crop:1,2,20,15"}, {"straighten", "straighten:-3.5"}, {"red-eye", "red-eye:ellipse,2,1,20,16"}};
     auto it = words.find(op.name);
     return it == words.end() ? DefaultArgs(op) : ParseOperationWord(it->second).args;
 }

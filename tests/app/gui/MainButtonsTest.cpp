@@ -68,7 +68,7 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
         EXPECT_EQ(b->size(), b->objectName() == "TarnelhomeSpeedButton" ? b->size() : QSize(42, 42))
             << b->objectName().toStdString();
     }
-    EXPECT_EQ(visible, 11);
+    EXPECT_EQ(visible, 14);  // with Crop, Level and Eyes above the photo
     EXPECT_EQ(w->findChild<QWidget*>("LsDirTree211")->toolTip(),
               QStringLiteral("Select the folder that holds the photos you want to optimize."));
     EXPECT_EQ(w->findChild<QWidget*>("LsFilelistView282")->toolTip(),
