@@ -56,6 +56,7 @@ bool MakeFolders(const QString& dir) {
 // A private temporary file in the entry's folder renamed over the entry: a reader never sees
 // half an entry, and two writers of one entry leave one whole.
 bool WriteEntry(const QString& path, const QByteArray& bytes) {
+    if (bytes.isEmpty()) return false;
     const QString dir = QFileInfo(path).absolutePath();
     if (!MakeFolders(dir)) return false;
     QByteArray temp = QFile::encodeName(dir + QStringLiteral("/.lumora-XXXXXX"));
@@ -83,22 +84,21 @@ QByteArray EntryBytes(QImage image, const QString& uri, const Facts& facts, cons
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return QByteArray();
+    if (!image.save(&buffer, "PNG")) bytes.clear();
     return bytes;
 }
 
-// Reads the entry at path when it was made from the file as it is (its URI and time); with
-// pixels false only checks it.
-bool ReadEntry(const QString& path, const QString& uri, const Facts& facts, bool pixels, QImage* image,
-               QString* reason = nullptr) {
+// Reads the entry at path when it was made from the file as it is (its URI and time). The
+// reader's own text keys cannot hold the cache's ("Thumb::URI" has colons): the image's can.
+bool ReadEntry(const QString& path, const QString& uri, const Facts& facts, QImage* image, QString* reason = nullptr) {
     QImageReader reader(path, "png");
-    if (!reader.canRead()) return false;
-    if (reader.text(QString::fromLatin1(kUriKey)) != uri) return false;
-    if (reader.text(QString::fromLatin1(kMTimeKey)) != QString::number(facts.mtime)) return false;
-    if (reason) *reason = reader.text(QString::fromLatin1(kReasonKey));
-    if (!pixels) return true;
-    *image = reader.read();
-    return !image->isNull();
+    QImage read;
+    if (!reader.read(&read)) return false;
+    if (read.text(QString::fromLatin1(kUriKey)) != uri) return false;
+    if (read.text(QString::fromLatin1(kMTimeKey)) != QString::number(facts.mtime)) return false;
+    if (reason) *reason = read.text(QString::fromLatin1(kReasonKey));
+    *image = std::move(read);
+    return true;
 }
 
 QImage ToQImage(const Image& img) {
@@ -137,7 +137,7 @@ QString ThumbnailCache::FailPath(const QString& path) const {
 ThumbnailCache::Result ThumbnailCache::Cached(const QString& path, int side) const {
     Result r;
     const Facts facts = FactsOf(path);
-    if (facts.exists && ReadEntry(EntryPath(path, side), UriOf(path), facts, true, &r.image)) r.fromCache = true;
+    if (facts.exists && ReadEntry(EntryPath(path, side), UriOf(path), facts, &r.image)) r.fromCache = true;
     else r.image = QImage();
     return r;
 }
@@ -148,7 +148,7 @@ ThumbnailCache::Result ThumbnailCache::Get(const QString& path, int side, const 
     const QString uri = UriOf(path);
     const Facts before = FactsOf(path);
     QImage unused;
-    if (before.exists && ReadEntry(FailPath(path), uri, before, false, &unused, &r.failure)) {
+    if (before.exists && ReadEntry(FailPath(path), uri, before, &unused, &r.failure)) {
         if (r.failure.isEmpty()) r.failure = QStringLiteral("The photo cannot be read");
         return r;
     }
