@@ -24,10 +24,9 @@ QWidget* MainWindow::buildPhotoViews(QWidget* parent) {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->addStretch(1);
-    photoViewButton_ = new QToolButton(box);
-    photoViewButton_->setObjectName(QStringLiteral("PhotoListViewButton"));
-    photoViewButton_->setAutoRaise(true);
-    photoViewButton_->setFocusPolicy(Qt::NoFocus);
+    photoViewButton_ = makeButton(QStringLiteral("PhotoListViewButton"), QString(), QString(), box);
+    photoViewButton_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    photoViewButton_->setIconSize(QSize(32, 32));
     row->addWidget(photoViewButton_);
     column->addLayout(row);
 
@@ -87,8 +86,13 @@ void MainWindow::ShowThumbnails(bool on) {
     QAbstractItemView* view = on ? static_cast<QAbstractItemView*>(thumbView_) : photoList_;
     photoViews_->setCurrentWidget(view);
     lum::WindowSettings::SetFlag(lum::WindowSettings::kPhotoListDetails, !on);
-    if (thumbnailsAction_) thumbnailsAction_->setChecked(on);
-    if (detailsAction_) detailsAction_->setChecked(!on);
+    // The view shown is checked, and only the other one offered.
+    if (thumbnailsAction_) {
+        thumbnailsAction_->setChecked(on);
+        thumbnailsAction_->setEnabled(!on);
+        detailsAction_->setChecked(!on);
+        detailsAction_->setEnabled(on);
+    }
     photoViewButton_->setIcon(on ? style()->standardIcon(QStyle::SP_FileDialogDetailedView)
                                  : style()->standardIcon(QStyle::SP_FileDialogContentsView));
     photoViewButton_->setToolTip(on ? tr("Show the photos as a list of details (Ctrl+2)")

@@ -163,6 +163,7 @@ void PhotoThumbView::SetSide(int side) {
 
 void PhotoThumbView::layoutForSide() {
     const int side = loader_->Side();
+    setIconSize(QSize(side, side));
     setGridSize(QSize(side + 2 * kPad + 8, side + 3 * kPad + kNameLines * fontMetrics().height() + 4));
     verticalScrollBar()->setSingleStep(side / 4);
     doItemsLayout();

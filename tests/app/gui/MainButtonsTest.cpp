@@ -51,6 +51,7 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
         {"SaveAndReplacePhotoSpeedButton", "Save / Save As the Photo (Ctrl+S)"},
         {"SpeedButton3", "Version information"},
         {"TarnelhomeSpeedButton", "Visit the Tarnel Lumora home page for more information"},
+        {"PhotoListViewButton", "Show the photos as a list of details (Ctrl+2)"},
     };
     for (const auto& [name, hint] : hints) {
         QToolButton* b = button(name);
@@ -67,7 +68,7 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
         EXPECT_EQ(b->size(), b->objectName() == "TarnelhomeSpeedButton" ? b->size() : QSize(42, 42))
             << b->objectName().toStdString();
     }
-    EXPECT_EQ(visible, 11);
+    EXPECT_EQ(visible, 12);
     EXPECT_EQ(w->findChild<QWidget*>("LsDirTree211")->toolTip(),
               QStringLiteral("Select the folder that holds the photos you want to optimize."));
     EXPECT_EQ(w->findChild<QWidget*>("LsFilelistView282")->toolTip(),
