@@ -651,6 +651,30 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>Photos are being optimized already. Another batch can start once this one is done.</source>
         <translation>Des photos sont déjà en cours d&apos;optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnails</source>
+        <translation>&amp;Vignettes</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Large Thumbnails</source>
+        <translation>&amp;Grandes vignettes</translation>
+    </message>
+    <message>
+        <source>Show the photos as a list of details (Ctrl+2)</source>
+        <translation>Afficher les photos en liste détaillée (Ctrl+2)</translation>
+    </message>
+    <message>
+        <source>Show the photos as thumbnails (Ctrl+1)</source>
+        <translation>Afficher les photos en vignettes (Ctrl+1)</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -1599,6 +1623,21 @@ Replacing it keeps only what could be decoded, and the rest of the original is l
 
 La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;original est perdu définitivement. Voulez-vous la remplacer quand même&#xa0;?</translation>
     </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoThumbView</name>
+    <message>
+        <source>This photo cannot be shown: %1</source>
+        <translation>Impossible d&apos;afficher cette photo : %1</translation>
+    </message>
+    <message>
+        <source>Cannot show</source>
+        <translation>Affichage impossible</translation>
+    </message>
 </context>
 <context>
     <name>PictureChooser</name>
@@ -1790,6 +1829,13 @@ Exemple</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailIcons</name>
+    <message>
+        <source>This picture cannot be shown: %1</source>
+        <translation>Impossible d&apos;afficher cette image : %1</translation>
     </message>
 </context>
 <context>
