@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QStandardPaths>
 #include <QUrl>
 #include <cerrno>
 #include <new>
@@ -116,9 +117,9 @@ QImage ToQImage(const Image& img) {
 ThumbnailCache::ThumbnailCache(const QString& root) : root_(root.isEmpty() ? DefaultRoot() : root) {}
 
 QString ThumbnailCache::DefaultRoot() {
-    QString base = qEnvironmentVariable("XDG_CACHE_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.cache");
-    return QDir::cleanPath(base + QStringLiteral("/thumbnails"));
+    // $XDG_CACHE_HOME or ~/.cache (and a folder of their own for tests in Qt's test mode).
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           QStringLiteral("/thumbnails"));
 }
 
 QString ThumbnailCache::UriOf(const QString& path) {
