@@ -132,6 +132,8 @@ TEST(ThumbnailCache, FolderOfEveryKindGivesUprightThumbnailsAndValidEntries) {
     };
     try {
         cases.push_back({"phone.heic", formats_test::MakeHeic(RgbOf(photo), 90), TL, false, ThumbnailSource::FullDecode, {128, 96}});
+        cases.push_back({"thumb.heic", formats_test::MakeHeic(RgbOf(photo), 90, {}, 6, 160), TR, false,
+                         ThumbnailSource::EmbeddedThumbnail, {96, 128}});
     } catch (const std::runtime_error&) {
         // no HEVC encoder here
     }
