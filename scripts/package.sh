@@ -23,7 +23,7 @@ mkdir -p "$root/dist"
 cp "$deb" "$root/dist/"
 deb="$root/dist/$(basename "$deb")"
 echo "== $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb" | awk '{print $6}'
 
 status=0

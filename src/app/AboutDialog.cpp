@@ -60,6 +60,20 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     right->addWidget(version);
 
+    auto* licence = new QLabel(
+        tr("Copyright 2026 The Lumora developers.<br>Lumora is free software: you may share and "
+           "change it under the terms of the <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">"
+           "GNU General Public License</a>, version 3 or (at your option) any later version. "
+           "It comes with no warranty."),
+        this);
+    licence->setObjectName("LicenceLabel");
+    licence->setWordWrap(true);
+    licence->setTextFormat(Qt::RichText);
+    licence->setOpenExternalLinks(true);
+    licence->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    licence->setAccessibleName(tr("Licence"));
+    right->addWidget(licence);
+
     auto* memo = new QPlainTextEdit(this);
     memo->setObjectName("Memo1");
     memo->setReadOnly(true);

@@ -186,12 +186,26 @@ std::string OptionLines(const std::vector<OptionHelp>& options) {
 
 }  // namespace
 
+const std::vector<std::string>& SynopsisLines() {
+    static const std::vector<std::string> lines = {
+        "lumora [PHOTO... | FOLDER]",
+        "lumora apply INPUT OUTPUT [OP ...] [options]",
+        "lumora optimize (-o DIR | --in-place) [options] PATH...",
+        "lumora --help | --version",
+    };
+    return lines;
+}
+
 std::string UsageText() {
-    return std::string("usage: lumora [PHOTO... | FOLDER]        start the desktop program\n"
-                       "       lumora apply INPUT OUTPUT [OP ...] [options]\n"
-                       "       lumora optimize (-o DIR | --in-place) [options] PATH...\n"
-                       "       lumora --help | --version\n"
-                       "\n") +
+    std::string usage;
+    for (const std::string& line : SynopsisLines()) {
+        usage += usage.empty() ? "usage: " : "       ";
+        usage += line;
+        // The first line alone says what it does: the others are the commands described below.
+        if (&line == &SynopsisLines().front()) usage += "        start the desktop program";
+        usage += "\n";
+    }
+    return usage + "\n" +
            kApplyHelp + "\n\noperations:\n" + OperationsHelp() + "\n" + kOptimizeHelp + "\n" +
            OptionLines(OptimizeOptions()) + "\noptions of both commands:\n" + OptionLines(SharedOptions()) +
            "\nexit status: 0 done, 1 failed (or a photo of the batch failed), 2 usage error\n";

@@ -104,6 +104,8 @@ private:
 
 int RunApply(const std::vector<std::string>& args);
 int RunBatch(const std::vector<std::string>& args);
+// The forms of the command line, shared by --help and the manual page.
+const std::vector<std::string>& SynopsisLines();
 std::string UsageText();
 
 // Pieces of --help that the manual page shows too.

@@ -2,6 +2,8 @@
 
 #include "cli/CliInternal.h"
 
+#include <algorithm>
+
 namespace lum::cli {
 
 std::string RoffEscape(const std::string& text) {
@@ -83,6 +85,31 @@ std::string Options(const std::vector<OptionHelp>& options) {
 }
 
 // Every line set as it is, in a block of its own.
+// Command words bold, the words to replace (upper case) in italics, as --help writes them.
+std::string Synopsis() {
+    std::string out;
+    for (const std::string& line : SynopsisLines()) {
+        std::string word;
+        auto flush = [&] {
+            if (word.empty()) return;
+            const bool placeholder = std::any_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+            out += placeholder ? Italic(word) : word == "options" ? Italic(word) : Bold(word);
+            word.clear();
+        };
+        for (char c : line) {
+            if (std::string("[]()|. ").find(c) != std::string::npos) {
+                flush();
+                out += c == '.' ? std::string(".") : RoffEscape(std::string(1, c));
+            } else {
+                word += c;
+            }
+        }
+        flush();
+        out += "\n";
+    }
+    return out;
+}
+
 std::string Example(const std::string& comment, const std::string& command) {
     return ".PP\n" + RoffEscape(comment) + "\n.PP\n.RS 4\n.nf\n" + RoffEscape(command) + "\n.fi\n.RE\n";
 }
@@ -98,13 +125,8 @@ std::string ManPage(const std::string& version, const std::string& date) {
     page += ".SH NAME\n"
             "lumora \\- improve digital photos with one click, touch them up and save them\n"
             ".SH SYNOPSIS\n"
-            ".nf\n"
-            "\\fBlumora\\fR [\\fIPHOTO\\fR]\n"
-            "\\fBlumora apply\\fR \\fIINPUT\\fR \\fIOUTPUT\\fR [\\fIOP\\fR ...] [\\fIoptions\\fR]\n"
-            "\\fBlumora optimize\\fR (\\fB\\-o\\fR \\fIDIR\\fR | \\fB\\-\\-in\\-place\\fR) [\\fIoptions\\fR] "
-            "\\fIPATH\\fR...\n"
-            "\\fBlumora \\-\\-help\\fR | \\fB\\-\\-version\\fR\n"
-            ".fi\n";
+            ".nf\n" +
+            Synopsis() + ".fi\n";
     page += ".SH DESCRIPTION\n" +
             RoffEscape("Lumora is a desktop photo program for family users. Started without a command, from the "
                        "application menu or with a file manager's \"Open With\", it shows its main window: choose a "

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ struct PixelDensity {
 struct PictureMetadata {
     std::vector<JpegSegment> segments;
     PixelDensity density{};
+    // A fingerprint of the picture as it was read (PictureFingerprint): a save of that same picture
+    // keeps its EXIF thumbnail, any other picture gets one made from it.
+    std::optional<uint64_t> loadedPicture;
     bool empty() const { return segments.empty() && !density.known(); }
 };
 
@@ -114,6 +118,9 @@ struct JpegEncodeOptions {
     std::vector<std::string>* warnings = nullptr;
 };
 std::vector<uint8_t> EncodeJpeg(const Image& img, const JpegEncodeOptions& opts = {});
+
+// A 64-bit fingerprint of the picture's size and pixels (not of the padding of its rows).
+uint64_t PictureFingerprint(const Image& img);
 
 // The EXIF Orientation tag (1..8) of the EXIF APP1 segment, or 0 when there is none or the block
 // cannot be walked safely (pointer loops, offsets outside the block).

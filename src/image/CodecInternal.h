@@ -28,13 +28,17 @@ PixelDensity ExifDensity(const PictureMetadata& meta);
 void ApplyExifOrientationInPlace(Image& img, PictureMetadata& meta);
 
 // The EXIF segment of meta as it should go out with picture: the pixel size recorded where it
-// stands, and a thumbnail that a turn of the picture left sideways (landscape against portrait)
-// made again from the picture, or dropped when it cannot be. When anything changed, fills out
+// stands, and a thumbnail that no longer shows the picture (another shape, or another content:
+// a turn, a mirror, a grey scale…) made again from the picture, or dropped when it cannot be. When anything changed, fills out
 // with the new segment and returns the one it replaces; a block that cannot be walked safely
 // is never changed.
 // warnings (optional) receives a line when the thumbnail had to be left out.
 const JpegSegment* ExifForPicture(const PictureMetadata& meta, const Image& picture, std::vector<uint8_t>& out,
                                   std::vector<std::string>* warnings = nullptr);
+
+// What a reader library said, in plain words for the user ("part of the picture data is
+// missing…"), never the library's function names or numbers.
+std::string PlainReaderWords(const std::string& said);
 
 // src averaged into width x height: each output pixel is the rounded mean of the source pixels
 // under it (at least one, so that it also enlarges).

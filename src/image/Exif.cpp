@@ -1,5 +1,5 @@
 // EXIF orientation: read and reset in place, the thumbnail turned along (at load, or made again
-// when the picture was turned before saving), and the eight mirror/turn transforms.
+// when it no longer shows the picture being saved), and the eight mirror/turn transforms.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -32,11 +32,13 @@ constexpr int64_t kMaxThumbnailPixels = 1 << 20;
 // A thumbnail made smaller to fit: its quality, and the size below which it is not worth keeping.
 constexpr int kSmallerQuality = 60;
 constexpr int kSmallestThumbnailSide = 8;
+// The long side of a thumbnail made where the old one's size cannot be read.
+constexpr int kUsualThumbnailSide = 160;
 const char* const kThumbnailTooBig =
     "The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's metadata and "
     "was left out";
 const char* const kThumbnailNotMade =
-    "The EXIF thumbnail (the small preview inside the photo) could not be made again for the turned photo "
+    "The EXIF thumbnail (the small preview inside the photo) could not be made again for the changed photo "
     "and was left out";
 
 bool isExifSegment(const JpegSegment& seg) {
@@ -228,10 +230,12 @@ bool crosswise(int64_t w1, int64_t h1, int64_t w2, int64_t h2) {
     return (w1 > h1 && w2 < h2) || (w1 < h1 && w2 > h2);
 }
 
-// A thumbnail left sideways by a turn of the picture after loading is made again from the
-// picture, at its old size with the sides swapped. A thumbnail whose size cannot be read is left
-// as it is: nothing says it is wrong. What had to be left out is told in warnings.
-void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image& picture,
+// Where the picture saved is known to differ from the one read, the thumbnail is made again from
+// it (at its old long side, in the picture's proportions): a grey scale, a mirror or a crop
+// changes what it must show. Where nothing is known of the picture's origin, only a thumbnail
+// left sideways (landscape against portrait) is made again. A thumbnail whose size cannot be read
+// is made at the usual 160 pixels. What had to be left out is told in warnings.
+void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image& picture, bool changed,
                     std::vector<std::string>* warnings) {
     if (!thumbnailLinked(seg, t)) return;
     auto drop = [&](const char* why) {
@@ -241,21 +245,31 @@ void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image&
     const int pw = picture.width(), ph = picture.height();
     ThumbnailSpot spot;
     if (!jpegThumbnail(seg, t, spot)) {
+        // An uncompressed thumbnail is not made again: one that no longer shows the picture goes.
         const TiffEntry* w = t.find(TiffDir::Thumbnail, tag::kImageWidth);
         const TiffEntry* h = t.find(TiffDir::Thumbnail, tag::kImageLength);
         const uint8_t* block = seg.data() + kHead;
         uint32_t tw = 0, th = 0;
         if (t.find(TiffDir::Thumbnail, tag::kStripOffsets) && w && h && detail::ReadNumber(block, t, *w, tw) &&
-            detail::ReadNumber(block, t, *h, th) && crosswise(tw, th, pw, ph))
+            detail::ReadNumber(block, t, *h, th) && (changed || crosswise(tw, th, pw, ph)))
             drop(kThumbnailNotMade);
         return;
     }
     int tw = 0, th = 0;
-    if (!jpegFrameSize(seg.data() + kHead + spot.start, spot.bytes, tw, th) || !crosswise(tw, th, pw, ph)) return;
+    const bool sizeKnown = jpegFrameSize(seg.data() + kHead + spot.start, spot.bytes, tw, th);
+    if (!changed && (!sizeKnown || !crosswise(tw, th, pw, ph))) return;
+    if (!sizeKnown) tw = th = kUsualThumbnailSide;
     if (static_cast<int64_t>(tw) * th > kMaxThumbnailPixels) return drop(kThumbnailNotMade);
+    const int longSide = std::max(tw, th);
+    // The long side kept, the short one in the picture's proportions.
+    const auto shortSide = [&](int along, int across) {
+        return std::max(1, static_cast<int>(std::lround(double(longSide) * across / along)));
+    };
+    const int nw = pw >= ph ? longSide : shortSide(ph, pw);
+    const int nh = pw >= ph ? shortSide(pw, ph) : longSide;
     Image made;
     try {
-        made = detail::ShrinkToThumbnail(picture, th, tw);
+        made = detail::ShrinkToThumbnail(picture, nw, nh);
     } catch (const CodecError&) {
     }
     if (made.empty()) return drop(kThumbnailNotMade);
@@ -416,7 +430,8 @@ const JpegSegment* ExifForPicture(const PictureMetadata& meta, const Image& pict
     setValue(block, t, TiffDir::Main, tag::kImageLength, static_cast<uint32_t>(height));
     setValue(block, t, TiffDir::Exif, tag::kPixelX, static_cast<uint32_t>(width));
     setValue(block, t, TiffDir::Exif, tag::kPixelY, static_cast<uint32_t>(height));
-    matchThumbnail(out, t, picture, warnings);
+    const bool changed = meta.loadedPicture && *meta.loadedPicture != PictureFingerprint(picture);
+    matchThumbnail(out, t, picture, changed, warnings);
     return out == seg->data ? nullptr : seg;
 }
 
@@ -465,6 +480,29 @@ Image ShrinkToThumbnail(const Image& src, int width, int height) {
 }
 
 }  // namespace detail
+
+uint64_t PictureFingerprint(const Image& img) {
+    constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    auto mix = [](uint64_t h, uint64_t v) {
+        h = (h ^ v) * kMul;
+        return h ^ (h >> 31);
+    };
+    uint64_t h = mix(mix(0x243F6A8885A308D3ull, uint64_t(img.width())), uint64_t(img.height()));
+    const size_t bytes = static_cast<size_t>(img.width()) * 3;
+    for (int y = 0; y < img.height(); ++y) {
+        const uint8_t* p = img.row(y);
+        size_t i = 0;
+        for (; i + 8 <= bytes; i += 8) {
+            uint64_t v;
+            std::memcpy(&v, p + i, 8);
+            h = mix(h, v);
+        }
+        uint64_t tail = 0;
+        std::memcpy(&tail, p + i, bytes - i);
+        h = mix(h, tail ^ (uint64_t(y) << 40));
+    }
+    return h;
+}
 }  // namespace lum
 
 namespace lum {

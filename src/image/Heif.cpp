@@ -43,7 +43,8 @@ void initOnce() {
 }
 
 [[noreturn]] void fail(const heif_error& e) {
-    throw CodecError(std::string("HEIF error: ") + (e.message && *e.message ? e.message : "unreadable file"));
+    throw CodecError(std::string("HEIF error: ") +
+                     (e.message && *e.message ? detail::PlainReaderWords(e.message) : "its data is damaged"));
 }
 
 void check(const heif_error& e) {

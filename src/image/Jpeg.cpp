@@ -456,6 +456,7 @@ Image DecodeJpeg(const uint8_t* data, size_t size, PictureMetadata* meta, const 
     Image result = std::move(s->img);
     owner.reset();
     if (opts.applyExifOrientation) detail::ApplyExifOrientationInPlace(result, out);
+    if (meta) out.loadedPicture = PictureFingerprint(result);
     return result;
 }
 

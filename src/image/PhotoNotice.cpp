@@ -41,6 +41,14 @@ PhotoNotice NoticeForFailure(const std::string& name, const std::exception& erro
     }
     const bool plainMemory = dynamic_cast<const std::bad_alloc*>(&error) && !dynamic_cast<const NotEnoughMemory*>(&error);
     const std::string what = plainMemory ? "Not enough memory" : error.what();
+    // "PNG error: <words>" reads as the JPEG one does: "PNG error in <name>: <words>".
+    for (const char* kind : {"PNG", "TIFF", "WebP", "HEIF"}) {
+        const std::string head = std::string(kind) + " error: ";
+        if (!name.empty() && what.rfind(head, 0) == 0) {
+            n.text = std::string(kind) + " error in " + name + ": " + what.substr(head.size());
+            return n;
+        }
+    }
     n.text = !name.empty() && what.find(name) != std::string::npos ? what : name + ": " + what;
     return n;
 }

@@ -67,6 +67,7 @@ Image DecodePicture(const uint8_t* data, size_t size, FileFormat* format, Pictur
     // A JPEG's own segments are written back as they came; a profile another format carried
     // and we could not use goes no further.
     ApplyEmbeddedProfile(img, m, report, f != FileFormat::Jpeg);
+    if (meta) m.loadedPicture = PictureFingerprint(img);
     return img;
 }
 

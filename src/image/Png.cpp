@@ -281,7 +281,7 @@ Image DecodePng(const uint8_t* data, size_t size, PictureMetadata* meta, const D
     feed(s);
     if (s->cancelled) throw DecodeCancelled();
     if (!s->refusal.empty()) throw CodecError(s->refusal);
-    if (s->img.empty()) throw CodecError("PNG error: " + (s->error.empty() ? std::string(kEndOfData) : s->error));
+    if (s->img.empty()) throw CodecError("PNG error: " + detail::PlainReaderWords(s->error.empty() ? kEndOfData : s->error));
     if (s->passes > 1) finishInterlaced(s);
     if (!s->allRows) {
         // Rows that never came (of the last pass) hold nothing decoded.

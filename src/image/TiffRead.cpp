@@ -61,11 +61,11 @@ int mapProc(thandle_t h, void** base, toff_t* size) {
 }
 void unmapProc(thandle_t, void*, toff_t) {}
 
-int onError(TIFF*, void* user, const char* module, const char* fmt, va_list ap) {
+int onError(TIFF*, void* user, const char*, const char* fmt, va_list ap) {
     char text[512];
     std::vsnprintf(text, sizeof text, fmt, ap);
     auto* f = static_cast<MemFile*>(user);
-    f->error = module && *module ? std::string(module) + ": " + text : std::string(text);
+    f->error = detail::PlainReaderWords(text);
     return 1;  // handled: nothing printed
 }
 int onWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
@@ -221,9 +221,9 @@ void readDirect(TIFF* tif, const Direct& d, BandedPicture& pic, int w, int h, co
 
 void readRgba(TIFF* tif, MemFile& file, BandedPicture& pic, int w, int h, const DecodeOptions& opts) {
     char message[1024] = {};
-    if (!TIFFRGBAImageOK(tif, message)) throw CodecError(std::string("TIFF error: ") + message);
+    if (!TIFFRGBAImageOK(tif, message)) throw CodecError("TIFF error: " + detail::PlainReaderWords(message));
     TIFFRGBAImage rgba{};
-    if (!TIFFRGBAImageBegin(&rgba, tif, 1, message)) throw CodecError(std::string("TIFF error: ") + message);
+    if (!TIFFRGBAImageBegin(&rgba, tif, 1, message)) throw CodecError("TIFF error: " + detail::PlainReaderWords(message));
     struct End {
         TIFFRGBAImage* r;
         ~End() { TIFFRGBAImageEnd(r); }

@@ -116,4 +116,9 @@ TEST(ManPage, RendersWithoutWarnings) {
     for (const char* typed : {"lumora apply", "rotate-cw", "--in-place", "select:ellipse,L,T,R,B", "mix:FILE",
                               "${photo##*/}\" \\", "LUMORA_THREADS"})
         EXPECT_NE(text.find(typed), std::string::npos) << typed;
+    // The synopsis reads as --help's usage does.
+    for (const std::string& form : cli::SynopsisLines()) {
+        EXPECT_NE(text.find("       " + form + "\n"), std::string::npos) << form;
+        EXPECT_NE(cli::UsageText().find(" " + form), std::string::npos) << form;
+    }
 }

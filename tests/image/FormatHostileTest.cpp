@@ -75,8 +75,12 @@ std::string Outcome(const Bytes& f, DamageKind* kind = nullptr) {
         }
         return "size " + std::to_string(img.width()) + " x " + std::to_string(img.height());
     } catch (const CodecError& e) {
-        EXPECT_GT(std::string(e.what()).size(), 8u) << "a message that says something";
-        return e.what();
+        const std::string said = e.what();
+        EXPECT_GT(said.size(), 8u) << "a message that says something";
+        // Plain words: never the library's function names, chunk names or scanline numbers.
+        for (const char* jargon : {"TIFFRead", "TIFFFetch", "scanline", "IHDR", "IDAT", "CRC", "box", "ftyp"})
+            EXPECT_EQ(said.find(jargon), std::string::npos) << said;
+        return said;
     }
 }
 

@@ -2,6 +2,9 @@
 // request, a cancel, a failure or the loader's end do to the load under way.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
@@ -9,6 +12,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/PhotoLoader.h"
+#include "image/Formats.h"
 #include "image/Codec.h"
 
 using namespace guitest;
@@ -72,6 +76,16 @@ protected:
 
 TEST_F(PhotoLoaderTest, APreviewThenThePhotoExactlyAsTheDecoderGivesIt) {
     const QString path = WritePhoto(dir, "a.jpg", 640, 480, 1);
+    // A quick look not started before the full decode ends is dropped by design; on a loaded
+    // machine a photo this small could beat it, so its decode takes a moment here.
+    PhotoLoader::SetFullDecodeForTests([](const uint8_t* d, size_t n, lum::PictureMetadata* m,
+                                          const lum::DecodeOptions& o, lum::DecodeReport* r) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        return lum::DecodePicture(d, n, nullptr, m, o, r);
+    });
+    struct Restore {
+        ~Restore() { PhotoLoader::SetFullDecodeForTests(nullptr); }
+    } restore;
     PhotoLoader loader(got.Handlers());
     loader.Load(path, At(10));
     EXPECT_TRUE(loader.Pending());
