@@ -849,6 +849,30 @@ Ordner: %2, Dateien: %3, %4</translation>
         <source>Take the red out of eyes lit by a flash</source>
         <translation>Rote Augen vom Blitz entfernen</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnails</source>
+        <translation>&amp;Vorschaubilder</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>&amp;Large Thumbnails</source>
+        <translation>&amp;Große Vorschaubilder</translation>
+    </message>
+    <message>
+        <source>Show the photos as a list of details (Ctrl+2)</source>
+        <translation>Die Fotos als Liste mit Details zeigen (Strg+2)</translation>
+    </message>
+    <message>
+        <source>Show the photos as thumbnails (Ctrl+1)</source>
+        <translation>Die Fotos als Vorschaubilder zeigen (Strg+1)</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -1855,6 +1879,17 @@ Ersetzen schreibt sie in diese Datei, und das Foto, wie es war, geht verloren. S
     </message>
 </context>
 <context>
+    <name>PhotoThumbView</name>
+    <message>
+        <source>This photo cannot be shown: %1</source>
+        <translation>Dieses Foto kann nicht gezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot show</source>
+        <translation>Nicht darstellbar</translation>
+    </message>
+</context>
+<context>
     <name>PictureChooser</name>
     <message>
         <source>The drive is not ready (no disc or medium in it).</source>
@@ -2044,6 +2079,13 @@ Beispiel</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailIcons</name>
+    <message>
+        <source>This picture cannot be shown: %1</source>
+        <translation>Dieses Bild kann nicht gezeigt werden: %1</translation>
     </message>
 </context>
 <context>

@@ -849,6 +849,30 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>Take the red out of eyes lit by a flash</source>
         <translation>Ôter le rouge des yeux éclairés par un flash</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Thumbnails</source>
+        <translation>&amp;Vignettes</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Large Thumbnails</source>
+        <translation>&amp;Grandes vignettes</translation>
+    </message>
+    <message>
+        <source>Show the photos as a list of details (Ctrl+2)</source>
+        <translation>Afficher les photos en liste détaillée (Ctrl+2)</translation>
+    </message>
+    <message>
+        <source>Show the photos as thumbnails (Ctrl+1)</source>
+        <translation>Afficher les photos en vignettes (Ctrl+1)</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -1855,6 +1879,17 @@ Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est 
     </message>
 </context>
 <context>
+    <name>PhotoThumbView</name>
+    <message>
+        <source>This photo cannot be shown: %1</source>
+        <translation>Impossible d&apos;afficher cette photo : %1</translation>
+    </message>
+    <message>
+        <source>Cannot show</source>
+        <translation>Affichage impossible</translation>
+    </message>
+</context>
+<context>
     <name>PictureChooser</name>
     <message>
         <source>The drive is not ready (no disc or medium in it).</source>
@@ -2044,6 +2079,13 @@ Exemple</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailIcons</name>
+    <message>
+        <source>This picture cannot be shown: %1</source>
+        <translation>Impossible d&apos;afficher cette image : %1</translation>
     </message>
 </context>
 <context>

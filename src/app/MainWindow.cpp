@@ -60,6 +60,7 @@ MainWindow::MainWindow(lum::Prompts* prompts, QWidget* parent)
 
     buildUi();
     buildMenus();
+    buildViewMenu();
     buildToolWindows();
     buildShortcuts();
     buildBatch();

@@ -28,6 +28,9 @@ class QPrinter;
 class QPlainTextEdit;
 class FolderTree;
 class PhotoList;
+class PhotoThumbView;
+class QStackedWidget;
+class QToolButton;
 
 namespace lum {
 class BatchDialog;
@@ -98,6 +101,11 @@ public:
     void RefreshFolders();
     void SetShowHiddenEntries(bool on);
     bool ShowsHiddenEntries() const { return showHidden_; }
+    // The photo list as thumbnails (remembered; the default) or as details, and the side of
+    // its thumbnails (ThumbnailCache::kNormal or kLarge, remembered).
+    bool ShowsThumbnails() const;
+    void ShowThumbnails(bool on);
+    void SetThumbnailSide(int side);
 
     QString FileInfoText() const { return QString::fromStdString(State().file.InfoText()); }
     const QImage& OriginalThumbnail() const { return thumbnail_; }
@@ -255,6 +263,17 @@ private:
     // Controls (object names are the design names).
     FolderTree* folderTree_ = nullptr;
     PhotoList* photoList_ = nullptr;
+    PhotoThumbView* thumbView_ = nullptr;
+    QStackedWidget* photoViews_ = nullptr;
+    QToolButton* photoViewButton_ = nullptr;
+    QAction* thumbnailsAction_ = nullptr;
+    QAction* detailsAction_ = nullptr;
+    QAction* largeThumbnailsAction_ = nullptr;
+    // The list's two views, the button that switches them above, and the View menu.
+    QWidget* buildPhotoViews(QWidget* parent);
+    void buildViewMenu();
+    // The photo's thumbnails in the desktop's cache made again once it was written.
+    void remakeThumbnails(const QString& path);
     QPlainTextEdit* PhotoFileNameMemo = nullptr;
     QWidget* memoPanel_ = nullptr;
     QWidget* originalPhotoWindow_ = nullptr;

@@ -76,7 +76,7 @@ void MainWindow::buildUi() {
     photoList_->setObjectName(QStringLiteral("LsFilelistView282"));
     photoList_->setToolTip(tr("Select a photo to optimize."));
     leftSplit->addWidget(folderTree_);
-    leftSplit->addWidget(photoList_);
+    leftSplit->addWidget(buildPhotoViews(leftSplit));
     leftSplit->setStretchFactor(0, 0);
     leftSplit->setStretchFactor(1, 1);
     leftSplit->setSizes({174, 400});

@@ -38,6 +38,7 @@ void MainWindow::buildShortcuts() {
 void MainWindow::pictureWritten() {
     // The picture on screen is now the file it was written to.
     RefreshCaption();
+    remakeThumbnails(ShownPhoto());
     if (photoList_) photoList_->Refresh();
     ShowPhotoInList(false);
     keepFolderInView();

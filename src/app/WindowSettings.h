@@ -9,6 +9,8 @@ struct WindowSettings {
     static constexpr const char* kCompareAllButtons = "CompareWindow/ShowAllButtons";
     static constexpr const char* kComparePaintToolbar = "CompareWindow/PaintToolbar";
     static constexpr const char* kCompareSelectionToolbar = "CompareWindow/SelectionToolbar";
+    static constexpr const char* kPhotoListDetails = "MainWindow/PhotoListDetails";
+    static constexpr const char* kLargeThumbnails = "MainWindow/LargeThumbnails";
 
     // off when never stored
     static bool Flag(const char* key);

@@ -24,6 +24,8 @@
 #include "widgets/ImageConvert.h"
 #include "widgets/PhotoFiles.h"
 #include "widgets/QtPrompts.h"
+#include "widgets/ThumbnailIcons.h"
+#include "widgets/ThumbnailLoader.h"
 #include "image/Codec.h"
 
 using namespace lum::files;
@@ -69,6 +71,12 @@ PictureChooser::PictureChooser(QWidget* parent) : QDialog(parent) {
     FileList->setSelectionMode(QAbstractItemView::SingleSelection);
     // Wide enough for the usual photo names beside a deep folder list.
     FileList->setMinimumWidth(190);
+    // Each file with its thumbnail, the desktop's as the photo list shows them.
+    thumbnails_ = new lum::ThumbnailLoader(this);
+    FileList->setItemDelegate(new lum::ThumbnailIcons(thumbnails_, Qt::UserRole, FileList));
+    FileList->setIconSize(QSize(kThumbnailSide, kThumbnailSide));
+    FileList->setUniformItemSizes(true);
+    connect(thumbnails_, &lum::ThumbnailLoader::Ready, FileList->viewport(), qOverload<>(&QWidget::update));
     PreviewFrame = new QFrame(this);
     PreviewFrame->setObjectName(QStringLiteral("Panel1"));
     PreviewFrame->setFrameShape(QFrame::StyledPanel);
@@ -190,6 +198,7 @@ void PictureChooser::FillFolders() {
 
 void PictureChooser::FillFiles() {
     QSignalBlocker block(FileList);
+    thumbnails_->Clear();
     FileList->clear();
     // Normal and read-only files; hidden ones stay out.
     const QFileInfoList files = QDir(folder_).entryInfoList(lum::PhotoNameFilters() << QStringLiteral("*.bmp"),

@@ -16,6 +16,7 @@ class QPushButton;
 class QFrame;
 
 namespace lum {
+class ThumbnailLoader;
 class Prompts;
 }
 
@@ -23,6 +24,8 @@ class PictureChooser : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kPreviewBox = 152;
+    // The side of the files' thumbnails in the list.
+    static constexpr int kThumbnailSide = 48;
 
     explicit PictureChooser(QWidget* parent = nullptr);
 
@@ -107,4 +110,5 @@ private:
     QString chosen_;
     QString startedIn_;
     int driveIndex_ = -1;
+    lum::ThumbnailLoader* thumbnails_ = nullptr;
 };

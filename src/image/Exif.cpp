@@ -10,6 +10,7 @@
 #include "image/Codec.h"
 #include "image/CodecInternal.h"
 #include "image/Parallel.h"
+#include "image/Thumbnail.h"
 #include "image/TiffWalk.h"
 
 namespace lum {
@@ -516,4 +517,20 @@ uint64_t PictureFingerprint(const Image& img) {
     }
     return h;
 }
+}  // namespace lum
+
+namespace lum {
+
+std::vector<uint8_t> ExifThumbnailJpeg(const PictureMetadata& meta) {
+    const JpegSegment* seg = findExif(meta);
+    if (!seg) return {};
+    const TiffLayout t = walk(seg->data);
+    ThumbnailSpot spot;
+    if (!t.ok || !jpegThumbnail(seg->data, t, spot) || spot.bytes == 0) return {};
+    const size_t from = kHead + static_cast<size_t>(spot.start);
+    if (from >= seg->data.size() || seg->data.size() - from < spot.bytes) return {};
+    return std::vector<uint8_t>(seg->data.begin() + static_cast<ptrdiff_t>(from),
+                                seg->data.begin() + static_cast<ptrdiff_t>(from + spot.bytes));
+}
+
 }  // namespace lum

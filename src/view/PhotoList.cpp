@@ -158,16 +158,8 @@ PhotoList::PhotoList(QWidget* parent) : QTreeWidget(parent) {
     SetColumns(false);
     SetMask(mask_);
     connect(header(), &QHeaderView::sectionClicked, this, &PhotoList::SortByColumn);
-    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        // Ctrl and Shift with a click only add to the selection or take from it.
-        if (clickModifiers_ & (Qt::ControlModifier | Qt::ShiftModifier)) return;
-        // Once the view's own mouse handling has ended: opening a photo waits for its decode
-        // while the window turns, and the list may be refilled meanwhile.
-        const QPersistentModelIndex clicked(index);
-        QTimer::singleShot(0, this, [this, clicked] {
-            if (clicked.isValid()) ActivateEntry(itemFromIndex(clicked));
-        });
-    });
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { EntryClicked(index, clickModifiers_); });
     keyboardOpen_ = new QTimer(this);
     keyboardOpen_->setSingleShot(true);
     connect(keyboardOpen_, &QTimer::timeout, this, &PhotoList::FlushKeyboardOpen);
@@ -530,6 +522,17 @@ QString PhotoList::SingleSelection() const {
 
 // ---- clicks
 
+void PhotoList::EntryClicked(const QModelIndex& index, Qt::KeyboardModifiers modifiers) {
+    // Ctrl and Shift with a click only add to the selection or take from it.
+    if (modifiers & (Qt::ControlModifier | Qt::ShiftModifier)) return;
+    // Once the view's own mouse handling has ended: opening a photo waits for its decode
+    // while the window turns, and the list may be refilled meanwhile.
+    const QPersistentModelIndex clicked(index);
+    QTimer::singleShot(0, this, [this, clicked] {
+        if (clicked.isValid()) ActivateEntry(itemFromIndex(clicked));
+    });
+}
+
 void PhotoList::ActivateEntry(QTreeWidgetItem* item) {
     if (!item) return;
     keyboardOpen_->stop();
@@ -568,10 +571,13 @@ void PhotoList::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 QMenu* PhotoList::MenuAt(const QPoint& pos) {
+    return MenuFor(itemAt(pos));
+}
+
+QMenu* PhotoList::MenuFor(QTreeWidgetItem* item) {
     const bool inFolder = !drivesView_ && !directory_.isEmpty();
     pasteAction_->setEnabled(inFolder && !FilesOnClipboard(nullptr).isEmpty());
     folderAction_->setEnabled(inFolder);
-    QTreeWidgetItem* item = itemAt(pos);
     if (!item) return blankMenu_;
     // The item clicked is what the commands act on, as a left click would make it.
     if (!item->isSelected()) setCurrentItem(item);
@@ -585,10 +591,12 @@ void PhotoList::contextMenuEvent(QContextMenuEvent* event) {
     MenuAt(at)->exec(event->globalPos());
 }
 
-void PhotoList::startDrag(Qt::DropActions) {
+void PhotoList::startDrag(Qt::DropActions) { DragSelected(this); }
+
+void PhotoList::DragSelected(QObject* source) {
     const QStringList paths = SelectedPaths();
     if (paths.isEmpty()) return;
-    auto* drag = new QDrag(this);
+    auto* drag = new QDrag(source);
     drag->setMimeData(MakeFilesMimeData(paths, false));
     if (QTreeWidgetItem* it = currentItem()) drag->setPixmap(it->icon(0).pixmap(32, 32));
     // Whoever takes the drop moves or copies the files; the list is refilled by the folder

@@ -110,6 +110,17 @@ public:
     void ActivateEntry(QTreeWidgetItem* item);
     void DoubleClickEntry(QTreeWidgetItem* item);
 
+    // For another view of the same items (the thumbnails), so that every habit of the list
+    // works there too: a click released with these keys held, the keys (moveKeys is the view's
+    // own handling of the keys that move), the menu of an item (null: of the empty space), and
+    // dragging the selected files out.
+    QTreeWidgetItem* ItemOfIndex(const QModelIndex& index) const { return itemFromIndex(index); }
+    QModelIndex IndexOfItem(const QTreeWidgetItem* item) const { return indexFromItem(item); }
+    void EntryClicked(const QModelIndex& index, Qt::KeyboardModifiers modifiers);
+    void HandleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>& moveKeys);
+    QMenu* MenuFor(QTreeWidgetItem* item);
+    void DragSelected(QObject* source);
+
     // The menu of the items, and the one of the empty space below them (New Folder, Paste,
     // Refresh).
     QMenu* PopupMenu() const { return menu_; }

@@ -20,6 +20,10 @@ void PhotoList::FlushKeyboardOpen() {
 }
 
 void PhotoList::keyPressEvent(QKeyEvent* event) {
+    HandleKey(event, [this](QKeyEvent* e) { QTreeWidget::keyPressEvent(e); });
+}
+
+void PhotoList::HandleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>& moveKeys) {
     switch (event->key()) {
     case Qt::Key_F2: RenameSelected(); return;
     case Qt::Key_Delete: DeleteSelected(); return;
@@ -35,7 +39,7 @@ void PhotoList::keyPressEvent(QKeyEvent* event) {
         return;
     default: {
         const QTreeWidgetItem* before = currentItem();
-        QTreeWidget::keyPressEvent(event);
+        moveKeys(event);
         // Moved by the keys (arrows, Home, End, typing a name): open once they rest. With Shift
         // or Ctrl the keys select several entries and open none.
         const bool selecting = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);

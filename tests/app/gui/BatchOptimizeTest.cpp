@@ -58,7 +58,14 @@ protected:
     void click(const char* name, Qt::KeyboardModifiers keys = Qt::NoModifier) {
         QTreeWidgetItem* item = list->ItemOfPath(qpath(name));
         ASSERT_NE(item, nullptr) << name;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(item).center());
+        // In the view shown: thumbnails unless the details were chosen.
+        auto* thumbs = w->findChild<QAbstractItemView*>("PhotoThumbnailView");
+        if (thumbs && thumbs->isVisible()) {
+            thumbs->scrollTo(list->IndexOfItem(item));
+            QTest::mouseClick(thumbs->viewport(), Qt::LeftButton, keys, thumbs->visualRect(list->IndexOfItem(item)).center());
+        } else {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(item).center());
+        }
         Pump(60);
     }
     lum::BatchDialog* dialog() const { return w->BatchOptimizeDialog(); }

@@ -61,7 +61,7 @@ TEST(KeyboardAndHelp, TabReachesEveryButtonAndTheFocusIsPlainToSee) {
         ++buttons;
         EXPECT_TRUE(reached.count(b)) << b->objectName().toStdString();
     }
-    EXPECT_EQ(buttons, 14);  // eight above the photo, four below, Version and Home
+    EXPECT_EQ(buttons, 15);  // eight above the photo, four below, Version, Home and the list's view
     // Space presses the button that has the focus; the focused button wears a ring.
     QToolButton* optimize = w.findChild<QToolButton*>("ProcessingOptimumActionSpeedButton");
     const QImage plain = optimize->grab().toImage();

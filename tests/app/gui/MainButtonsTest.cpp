@@ -52,6 +52,7 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
         {"SaveAndReplacePhotoSpeedButton", "Save / Save As the Photo (Ctrl+S)"},
         {"SpeedButton3", "Version information"},
         {"TarnelhomeSpeedButton", "Visit the Tarnel Lumora home page for more information"},
+        {"PhotoListViewButton", "Show the photos as a list of details (Ctrl+2)"},
     };
     for (const auto& [name, hint] : hints) {
         QToolButton* b = button(name);
@@ -68,7 +69,7 @@ TEST_F(MainButtons, EveryVisibleButtonCarriesItsHint) {
         EXPECT_EQ(b->size(), b->objectName() == "TarnelhomeSpeedButton" ? b->size() : QSize(42, 42))
             << b->objectName().toStdString();
     }
-    EXPECT_EQ(visible, 14);  // with Crop, Level and Eyes above the photo
+    EXPECT_EQ(visible, 15);  // with Crop, Level and Eyes above the photo and the list's view
     EXPECT_EQ(w->findChild<QWidget*>("LsDirTree211")->toolTip(),
               QStringLiteral("Select the folder that holds the photos you want to optimize."));
     EXPECT_EQ(w->findChild<QWidget*>("LsFilelistView282")->toolTip(),

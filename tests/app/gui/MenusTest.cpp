@@ -3,6 +3,7 @@
 // the two main actions, and the File menu's Open, Save As and Exit.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -63,10 +64,11 @@ struct Noticed {
     QString caption;
     QStringList shown;
     QImage clipboard;
+    QList<QSize> iconSizes;  // of the item views
     bool operator==(const Noticed& o) const {
         return work == o.work && memory == o.memory && zoom == o.zoom && selection == o.selection && tool == o.tool &&
                macroState == o.macroState && asked == o.asked && caption == o.caption && shown == o.shown &&
-               clipboard == o.clipboard;
+               clipboard == o.clipboard && iconSizes == o.iconSizes;
     }
 };
 
@@ -86,6 +88,7 @@ Noticed Notice(lum::WindowShell& w, const lum::RecordingPrompts& p, const ModalC
     for (QWidget* child : w.findChildren<QWidget*>())
         if (child->isVisibleTo(&w)) n.shown << child->objectName();
     n.clipboard = QGuiApplication::clipboard()->image();
+    for (QAbstractItemView* v : w.findChildren<QAbstractItemView*>()) n.iconSizes << v->iconSize();
     return n;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -180,9 +182,12 @@ TEST_F(PhotoPreview, AClickOnAnotherPhotoCancelsTheLoadOthersAreDroppedNoSecondQ
     const auto click = [list](const QString& path) {
         QTreeWidgetItem* item = list->ItemOfPath(path);
         ASSERT_NE(item, nullptr) << path.toStdString();
-        list->scrollToItem(item);
-        // Through the window, as the window system delivers a click.
-        const QPoint at = list->viewport()->mapTo(list->window(), list->visualItemRect(item).center());
+        // In the view shown (the thumbnails unless the details were chosen), through the window,
+        // as the window system delivers a click.
+        auto* view = list->window()->findChild<QAbstractItemView*>("PhotoThumbnailView");
+        if (!view || !view->isVisible()) view = list;
+        view->scrollTo(list->IndexOfItem(item));
+        const QPoint at = view->viewport()->mapTo(list->window(), view->visualRect(list->IndexOfItem(item)).center());
         QTest::mouseClick(list->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
     };
     // Edited: leaving it asks once, answered "No".

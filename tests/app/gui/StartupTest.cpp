@@ -100,10 +100,10 @@ TEST(Startup, TheMenuBarShowsNothing) {
     EXPECT_EQ(bar->objectName(), QStringLiteral("MainMenu1"));
     EXPECT_FALSE(bar->isVisible());
     const QList<QAction*> entries = bar->actions();
-    ASSERT_EQ(entries.size(), 7);
+    ASSERT_EQ(entries.size(), 8);
     for (QAction* a : entries) EXPECT_FALSE(a->isVisible()) << a->text().toStdString();
-    const QStringList captions{"&File", "&Edit", "&Image", "Mi&xing", "&Optimization", "&Macro", "&Help"};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(entries[i]->text(), captions[i]);
+    const QStringList captions{"&File", "&Edit", "&Image", "Mi&xing", "&Optimization", "&Macro", "&View", "&Help"};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(entries[i]->text(), captions[i]);
     EXPECT_FALSE(entries[0]->isEnabled());
 
     // Items keep their captions.
