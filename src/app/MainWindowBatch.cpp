@@ -17,6 +17,7 @@
 #include "files/FileOps.h"
 #include "image/FormatNames.h"
 #include "image/LosslessTurn.h"
+#include "view/PhotoThumbView.h"
 #include "view/FolderTree.h"
 #include "view/PhotoList.h"
 
@@ -193,6 +194,7 @@ void MainWindow::buildTurns(QAction* optimize) {
             a->setShortcut(QKeySequence(item.key));
             a->setShortcutContext(Qt::WidgetShortcut);
             photoList_->addAction(a);
+            if (thumbView_) thumbView_->addAction(a);
         }
         const lum::PhotoTurn turn = item.turn;
         connect(a, &QAction::triggered, this, [this, turn] { Guard([this, turn] { TurnSelectedPhotos(turn); }); });

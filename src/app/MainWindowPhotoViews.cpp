@@ -36,6 +36,9 @@ QWidget* MainWindow::buildPhotoViews(QWidget* parent) {
     thumbView_->setObjectName(QStringLiteral("PhotoThumbnailView"));
     thumbView_->setToolTip(photoList_->toolTip());
     photoViews_->addWidget(thumbView_);
+    // The list's own keys (the turns' [ and ]) work in whichever view is shown.
+    for (QAction* a : photoList_->actions())
+        if (a->shortcutContext() == Qt::WidgetShortcut) thumbView_->addAction(a);
     photoViews_->addWidget(photoList_);
     column->addWidget(photoViews_, 1);
 

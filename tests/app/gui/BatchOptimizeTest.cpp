@@ -320,9 +320,12 @@ TEST_F(BatchOptimize, ListTurnsSelectedPhotosWithoutLoss) {
             continue;
         }
         QApplication::setActiveWindow(w.get());
-        list->setFocus();
+        // The keys go to the view shown: thumbnails unless the details were chosen.
+        auto* thumbs = w->findChild<QAbstractItemView*>("PhotoThumbnailView");
+        QWidget* shown = thumbs && thumbs->isVisible() ? static_cast<QWidget*>(thumbs) : list;
+        shown->setFocus();
         if (action) action->trigger();
-        else QTest::keyClick(list, c.command[0] == '[' ? Qt::Key_BracketLeft : Qt::Key_BracketRight);
+        else QTest::keyClick(shown, c.command[0] == '[' ? Qt::Key_BracketLeft : Qt::Key_BracketRight);
         ASSERT_NE(dialog(), nullptr);
         ASSERT_TRUE(PumpUntil([this] { return !dialog()->Running(); }, 30000));
         Pump(100);
