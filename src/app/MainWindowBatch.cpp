@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's batch optimize: several photos selected in the photo list, or every photo
 // of a folder of the tree, optimized by the command line's engine while the window stays in use;
 // and the photo list's turns, run by the same engine.

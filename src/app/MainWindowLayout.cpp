@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's panels, buttons, tool windows and the folder views beside the photo.
 #include <QHBoxLayout>
 #include <QKeySequence>

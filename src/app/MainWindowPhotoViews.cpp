@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo list's two views, thumbnails and details, over the same items and selection.
 #include <QAction>
 #include <QActionGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window whose design keeps its menu bar hidden still lets the user reach every menu
 // command: Alt pressed and released alone, or F10, shows the bar with all its entries, and
 // hides it again (back to the entries' own visible and enabled states).

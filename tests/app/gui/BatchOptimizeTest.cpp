@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch optimize through the real main window: several photos selected in the photo list
 // without opening any, the dialog's choices, files byte for byte those of `lumora optimize`,
 // the summary, and a cancel that leaves only whole photos.
