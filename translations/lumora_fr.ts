@@ -2868,7 +2868,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Export a copy of 1 photo from %1.</source>
-        <translation>Exporter une copie d&apos;1 photo de %1.</translation>
+        <translation>Exporter une copie d’une photo de %1.</translation>
     </message>
     <message>
         <source>Export copies of %1 photos from %2.</source>
