@@ -61,6 +61,19 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
     return done();
 }
 
+// Closes the open menus, as Escape or a click beside them would. The offscreen desktop makes
+// a menu the active window, which a real one does not: the menu's window is made active again.
+inline void CloseMenus() {
+    QWidget* owner = nullptr;
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (popup->parentWidget()) owner = popup->parentWidget()->window();
+        popup->close();
+    }
+    Pump();  // the menu's own activation arrives late
+    if (owner) QApplication::setActiveWindow(owner);
+    Pump();
+}
+
 // The window's photo loads on a thread of its own: the event loop turns until it is shown (or
 // failed). True when no load is pending any more.
 inline bool LoadSettled(MainWindow& w, int ms = 20000) {
