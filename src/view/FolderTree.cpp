@@ -23,6 +23,7 @@
 #include "editing/Prompts.h"
 #include "view/FolderCommands.h"
 #include "widgets/QtPrompts.h"
+#include "widgets/SelectionLook.h"
 
 using namespace lum::files;
 
@@ -59,11 +60,7 @@ FolderTree::FolderTree(QWidget* parent) : QTreeWidget(parent) {
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     // The selection stays visible while the photo list has the focus.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                 pal.color(QPalette::Active, QPalette::HighlightedText));
-    setPalette(pal);
+    lum::KeepSelectionVisible(this);
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { LoadChildren(item); });
     BuildMenu();
     drives_ = MountedDrives();
