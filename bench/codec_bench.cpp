@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of damaged and hostile JPEG files: the decoder must stop where the data ends, not
 // decode hundreds of megapixels from nothing.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the command line on a 12-megapixel JPEG against its targets and against vips.
 #
 #   bench/compare.sh [path/to/lumora]

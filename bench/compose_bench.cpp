@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of the compositing pixel work on 12-megapixel pictures held in memory.
 //
 //   lumora_bench --benchmark_filter='Mix|Gradient|Stretch|Mirror'

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Peak resident memory of the command line, one operation at a time, on a 12-megapixel JPEG,
 # beside vips doing comparable work on the same photo in the same run.
 #

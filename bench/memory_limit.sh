@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The windows' memory benchmark on a 100-megapixel photo (10000 x 10000) under a memory limit
 # of 4 GiB (MEMORY_MAX to change it), as on a small laptop: every step must complete, or say in
 # a message that it cannot get its memory, never be stopped by the system.

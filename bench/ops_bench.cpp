@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of the operations on a 12-megapixel photo held in memory.
 //
 //   lumora_bench --benchmark_min_time=1          all of them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of the paint tools on a 12-megapixel picture held in memory.
 //
 //   lumora_bench --benchmark_filter='Fill|Brush'

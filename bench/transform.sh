@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times `lumora transform` on a folder of 12-megapixel JPEG photos against jpegtran turning the
 # same photos one by one, in the same run, and prints the ratio.
 #

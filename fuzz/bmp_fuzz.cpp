@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a BMP file, then results back through the BMP writer.
 // Only CodecError may come out, and what was read must survive a write and a read unchanged.
 #include <cstddef>

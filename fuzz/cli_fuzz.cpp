@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the command-line parsers. The input is a command line, one word per line
 // (or per NUL), after a first line whose first byte picks apply (even) or optimize (odd). Only
 // usage errors may come out, and what is accepted must lie in the ranges the operation table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the metadata read-and-rewrite path. The input is an EXIF block (the TIFF
 // structure after "Exif\0\0"), or a JPEG file whose first EXIF segment is taken, so the test
 // photos seed it. The block goes through the orientation reset (thumbnail turning included), the

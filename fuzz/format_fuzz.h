@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The body shared by the fuzz targets of the HEIF, PNG, WebP and TIFF readers: any bytes through
 // one reader (both orientation settings, chosen by the input), whatever profile came with them
 // through the colour conversion, then small results through the JPEG writer with their metadata

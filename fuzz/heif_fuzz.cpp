@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes through the HEIF reader; see format_fuzz.h.
 #include "format_fuzz.h"
 

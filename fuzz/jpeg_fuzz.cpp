@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes through the picture loader, then small results through the JPEG
 // encoder with their metadata and back. Only CodecError may come out.
 #include <cstddef>

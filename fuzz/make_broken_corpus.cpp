@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the small corpus of damaged and hostile files kept in tests/data/broken. Built with the
 // fuzzers (scripts/fuzz.sh); run from the project folder:
 //   build-fuzz/fuzz/make_broken_corpus tests/data/broken

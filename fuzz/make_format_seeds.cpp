@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seeds of the HEIF, PNG, WebP and TIFF fuzz targets into fuzz/seeds/<format>/: small
 // files of each layout the readers take, made with the libraries themselves (the test helpers).
 // Build and run from the project folder:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DMETAINFO=... -DDESKTOP=... -DSOURCE_DIR=... -P check_metainfo.cmake
 # Every screenshot the AppStream file names is a file of the repository, and the file types the
 # desktop file opens are the ones the AppStream file announces.

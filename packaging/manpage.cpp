@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the manual page: lumora_manpage VERSION DATE OUTPUT
 #include <cstdio>
 #include <fstream>

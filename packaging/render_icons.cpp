@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the application icon at the hicolor sizes:
 //   lumora_render_icons ICON.svg OUTDIR SIZE...   writes OUTDIR/SIZExSIZE/lumora.png
 #include <QDir>

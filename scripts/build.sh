@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Lumora in build/: everything (the program, its tests and benchmarks),
 # or only the targets named, e.g. `scripts/build.sh lumora`.
 set -e

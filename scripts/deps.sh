@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Lumora needs that are not there yet (libexif-dev only for the
 # tests, whose EXIF checks use it as a second reader and writer; jpegtran and exiftool check the
 # lossless turns); `scripts/deps.sh package`

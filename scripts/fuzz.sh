@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzers with clang, libFuzzer, AddressSanitizer and UBSan (CMake, build-fuzz/) and
 # runs each for a bounded time, one after the other. The test command runs it briefly (smoke).
 #   jpeg  any bytes through the picture loader (JPEG and BMP), then the encoder and back

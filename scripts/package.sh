@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package dist/lumora_VERSION_amd64.deb from a fresh clone of the committed
 # state (HEAD) with all of Debian's hardening flags, then checks it: lintian, appstreamcli validate,
 # desktop-file-validate and the manual page through man. Exit status 1 when a check fails.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One command from a fresh Debian 12: install what is missing, build, run every test,
 # then build the toolkit-free libraries again with ASan/UBSan and run their tests, and last
 # build every fuzz target with clang and run each a few seconds on its seeds.

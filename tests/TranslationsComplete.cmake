@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Gathers the texts of the sources into a copy of each kept translation: a text that comes out
 # unfinished is missing from the kept file, or was never translated there.
 # -DLUPDATE=<tool> -DSOURCES=<src folder> -DTS_FILES=<a.ts|b.ts> -DWORK=<scratch folder>

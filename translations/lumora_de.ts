@@ -826,24 +826,12 @@ Ordner: %2, Dateien: %3, %4</translation>
         <translation>Es werden bereits Fotos bearbeitet. Ein weiterer Stapel kann beginnen, sobald dieser fertig ist.</translation>
     </message>
     <message>
-        <source>Crop</source>
-        <translation>Zuschneiden</translation>
-    </message>
-    <message>
         <source>Crop the photo</source>
         <translation>Das Foto zuschneiden</translation>
     </message>
     <message>
-        <source>Level</source>
-        <translation>Gerade</translation>
-    </message>
-    <message>
         <source>Straighten a tilted horizon</source>
         <translation>Einen schiefen Horizont gerade richten</translation>
-    </message>
-    <message>
-        <source>Eyes</source>
-        <translation>Augen</translation>
     </message>
     <message>
         <source>Take the red out of eyes lit by a flash</source>

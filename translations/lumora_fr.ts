@@ -826,24 +826,12 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <translation>Des photos sont déjà en cours de traitement. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
     </message>
     <message>
-        <source>Crop</source>
-        <translation>Recadrer</translation>
-    </message>
-    <message>
         <source>Crop the photo</source>
         <translation>Recadrer la photo</translation>
     </message>
     <message>
-        <source>Level</source>
-        <translation>Niveau</translation>
-    </message>
-    <message>
         <source>Straighten a tilted horizon</source>
         <translation>Redresser un horizon penché</translation>
-    </message>
-    <message>
-        <source>Eyes</source>
-        <translation>Yeux</translation>
     </message>
     <message>
         <source>Take the red out of eyes lit by a flash</source>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the latency benchmark's commands share: the photos made at run time, the program's
 // windows with those photos in the main window's list, and the measure of one run of a command
 // (its time to the first paint that shows the result, the longest stall meanwhile, the worst

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user of a window feels, measured: the time from the event that starts a command to the
 // first paint that shows its result, and the longest time the event loop went without turning
 // while the command ran (a 5 ms timer measures the gaps between its ticks).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch optimize of four photos of the size, started from its dialog in the main window,
 // until its summary is shown. The batch runs as tasks of the shared pool: the window's event loop
 // keeps turning meanwhile (stall_ms).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history in the compare window, where the paint tools are: Undo and Redo of a pen stroke
 // drawn with the mouse and of a filter (Sharpen), each from its menu item to the first paint
 // that shows the photo as it was (is again), and the memory the history holds after 20 pen

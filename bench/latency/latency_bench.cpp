@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Latency of the windows as a user feels it, on real widgets (offscreen platform) and real
 // photos of 12 and 24 megapixels made at run time from the sample photos: for each command, the
 // time from its event to the first paint that shows the result (the benchmark's time), and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory of the windows on a big photo, as a user goes: the photo clicked in the list, Optimize,
 // the compare window opened (its photos painted) and closed, then the next photo. For each step
 // the peak resident memory of the process while it ran (VmHWM, reset before the step) and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails per second on a cold cache: the program's large thumbnails (256 pixels, made on the
 // shared pool as the photo list makes them) against `vipsthumbnail -s 256` over the same files
 // in the same run. LUMORA_THUMB_BENCH_PHOTOS sets how many 12-megapixel photos (default 24;

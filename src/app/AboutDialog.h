@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version window: picture, thanks, the version, a short description and a Close button.
 #pragma once
 #include <QDialog>

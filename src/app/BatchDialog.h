@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Optimize Selected Photos": where the optimized photos go (a folder "optimized" beside them,
 // made when needed, another folder, or over the originals), the JPEG quality and progressive display, then
 // the run with its progress, time left and Cancel, and a summary of what was written and what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch optimize of the main window, run away from the window's thread: the window keeps
 // turning (browsing, viewing other photos) while the photos are done as background tasks of the
 // shared pool, and hears of each photo through signals. The window's own work is taken before

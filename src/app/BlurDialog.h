@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radius dialog of the Gaussian blur. One instance lives for the run, so the last radius
 // is offered again.
 #pragma once

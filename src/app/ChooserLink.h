@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture chooser's file list as the save and delete flows of a window see it.
 #pragma once
 #include <functional>

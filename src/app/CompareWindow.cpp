@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compare window's creation, filling, pane layout, zoom and closing.
 #include "app/CompareWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compare-and-edit window: the photo as loaded on the left, the optimized photo on the
 // right in a photo-editing pane of its own, with its own editor (image state, recorder, kernel
 // register, zoom, history), menus, selection and paint toolbars; made of the window shell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compare window's panels, buttons and toolbars.
 #include <QHBoxLayout>
 #include <QLabel>

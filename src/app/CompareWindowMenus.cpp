@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compare window's menus beyond the shell's (the View menu, the zoom of both panes, the
 // keys of its items) and the window's own commands.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs behind the compositing commands, as answers to their parameter questions: the
 // gradient parameters (new image, gradient mix, lighten gradient), the images mix, the picture
 // chooser and the text stamp. The dialogs are shared by both windows; each question comes with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs of the program, one instance each, created in their start-up order and handed to
 // the windows that use them. They also answer the parameter questions of the operations whose
 // commands open a dialog (the blur radius, the new size).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Before the desktop program starts: is there a display to show it on? Without one the
 // program says so in one line and ends with status 1, instead of the toolkit's abort.
 #pragma once

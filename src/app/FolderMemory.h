@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Mémorizer last working folder": while the option is on, the option and the last folder
 // chosen in the folder tree are kept between runs.
 #pragma once

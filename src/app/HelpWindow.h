@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own help: the manual that ships inside the program, read offline in a window
 // titled "Lumora Help". Links between its pages stay in the window; a link to the web goes to
 // the desktop's browser through the window that opened the help.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Questions and saves that answer now for a small picture and once a job has ended for a big
 // one: the callers that need the answer at once get it when it came at once.
 #pragma once

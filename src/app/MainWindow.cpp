@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's creation, start-up, closing and dropping, and its progress window.
 #include "app/MainWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: logo band, folder tree and photo list, the photo-editing pane with its two
 // button rows, the bottom band, the hidden menu bar and the pop-up menus. Made of the window
 // shell (editor, prompts, saving, menus from the operation table); its editor holds the

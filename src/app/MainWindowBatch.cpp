@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's batch optimize: several photos selected in the photo list, or every photo
 // of a folder of the tree, optimized by the command line's engine while the window stays in use;
 // and the photo list's turns, run by the same engine.
@@ -17,6 +18,7 @@
 #include "files/FileOps.h"
 #include "image/FormatNames.h"
 #include "image/LosslessTurn.h"
+#include "view/PhotoThumbView.h"
 #include "view/FolderTree.h"
 #include "view/PhotoList.h"
 
@@ -193,6 +195,7 @@ void MainWindow::buildTurns(QAction* optimize) {
             a->setShortcut(QKeySequence(item.key));
             a->setShortcutContext(Qt::WidgetShortcut);
             photoList_->addAction(a);
+            if (thumbView_) thumbView_->addAction(a);
         }
         const lum::PhotoTurn turn = item.turn;
         connect(a, &QAction::triggered, this, [this, turn] { Guard([this, turn] { TurnSelectedPhotos(turn); }); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Going through the photos of a folder from the keyboard, keeping the folder views on the photo
 // shown, and the folder views' own keys (refresh, hidden entries).
 #include <QFileInfo>

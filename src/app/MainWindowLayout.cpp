@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's panels, buttons, tool windows and the folder views beside the photo.
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -221,12 +222,12 @@ QWidget* MainWindow::buildPhotoArea(QWidget* parent) {
     QToolButton* help = makeButton(QStringLiteral("SpeedButton2"), QString(), tr("Help: how to use Lumora"), topButtons,
                                    nativeText(QKeySequence(QKeySequence::HelpContents)));
     // The everyday fixes beside the turns.
-    QToolButton* crop = makeButton(QStringLiteral("CropSpeedButton"), tr("Crop"), tr("Crop the photo"), topButtons,
+    QToolButton* crop = makeButton(QStringLiteral("CropSpeedButton"), QString(), tr("Crop the photo"), topButtons,
                                    nativeText(QKeySequence(Qt::Key_C)));
     QToolButton* straighten =
-        makeButton(QStringLiteral("StraightenSpeedButton"), tr("Level"), tr("Straighten a tilted horizon"), topButtons);
+        makeButton(QStringLiteral("StraightenSpeedButton"), QString(), tr("Straighten a tilted horizon"), topButtons);
     QToolButton* redEye =
-        makeButton(QStringLiteral("RedEyeSpeedButton"), tr("Eyes"), tr("Take the red out of eyes lit by a flash"), topButtons);
+        makeButton(QStringLiteral("RedEyeSpeedButton"), QString(), tr("Take the red out of eyes lit by a flash"), topButtons);
     onClick(crop, [this] { photoFixes()->StartCrop(); });
     onClick(straighten, [this] { photoFixes()->StartStraighten(); });
     onClick(redEye, [this] { photoFixes()->StartRedEye(); });

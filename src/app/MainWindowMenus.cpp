@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus and shortcuts beyond the shell's: its two main actions from the
 // menus, the keys of its buttons.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's photo: picking and loading it, its file information and thumbnail, and the
 // buttons around it that are not operations (undo, save, compare, the thumbnail window).
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo list's two views, thumbnails and details, over the same items and selection.
 #include <QAction>
 #include <QActionGroup>
@@ -36,6 +37,9 @@ QWidget* MainWindow::buildPhotoViews(QWidget* parent) {
     thumbView_->setObjectName(QStringLiteral("PhotoThumbnailView"));
     thumbView_->setToolTip(photoList_->toolTip());
     photoViews_->addWidget(thumbView_);
+    // The list's own keys (the turns' [ and ]) work in whichever view is shown.
+    for (QAction* a : photoList_->actions())
+        if (a->shortcutContext() == Qt::WidgetShortcut) thumbView_->addAction(a);
     photoViews_->addWidget(photoList_);
     column->addWidget(photoViews_, 1);
 

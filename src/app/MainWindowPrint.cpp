@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Print...: the photos selected in the list, else the picture on screen, loaded and
 // brought down to the printer's resolution on the pool, then shown in the print preview, where
 // the print size, photos per page and fit or fill are chosen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start: the state it starts in, the photo or folder the command line asks
 // for; and what the window says about its picture: its name in the caption and the question
 // before unsaved changes are left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "New size" dialog of the resize command: width and height with presets, a step choice and
 // ratio keeping against the photo's size. A size the ratio cannot give within the
 // limits is said in the dialog, and OK waits for another size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog: JPEG save parameters, files-and-folders switches and the colour-balance
 // targets. Operations read it at the moment they run; changes apply as they are made.
 #pragma once

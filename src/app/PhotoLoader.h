@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos decoded away from the window's thread, as jobs of the shared pool, so the window stays
 // live while a big photo loads. The file is read, then a quick preview (a JPEG shown well below
 // its size, a HEIC's own thumbnail) and the full decode of any format read run side by side. A

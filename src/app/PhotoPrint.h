@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos on paper: where each photo goes on the pages for a print size (10x15, 13x18, 20x25 cm
 // or the whole page) and a number of photos per page, never stretched (fitted whole, or filling
 // its place and cropped centred), and the drawing of the pages for the preview and the printer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the desktop program: the main window, then the dialogs handed to it.
 #pragma once
 #include <QStringList>

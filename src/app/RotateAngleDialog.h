@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The angle dialog of the rotation by any angle: a whole angle from 1 to 359, 30 at the start.
 // Created for one question and destroyed after it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the working image back to disk: the Save / Save as button, the menu save (JPEG, or
 // BMP for ".bmp" names) and Delete to the desktop trash. Every write goes through a temporary
 // file renamed over the target, so a failed write leaves the old file as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' language: the desktop's where Lumora has a translation for it, English otherwise.
 #pragma once
 #include <QProcessEnvironment>

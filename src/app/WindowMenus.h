@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus both editing windows carry: the menu bar of the design (File, Edit, Image, Mixing,
 // Optimization, Macro, Help), every entry hidden so the bar shows nothing until Alt or F10
 // reveals it, and the colour-shift pop-up menu (also the Image menu's "Colour Shift"). Items

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prompts of one window: every question goes on to the program's prompts (Qt's boxes when
 // there are none) inside the window's own wrapper, which counts it as a modal visit; the
 // parameter question of an operation opens its dialog (one without a dialog is a fault: it

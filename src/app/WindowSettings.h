@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows remember between runs of their own look: which toolbars and buttons the
 // compare window showed when it was closed last.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window shell's creation, activation, guard and modal visits, saving and caption.
 #include "app/WindowShell.h"
 

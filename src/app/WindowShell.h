@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell both editing windows are made of: the window's prompts, its editor and edit pane,
 // the program's dialogs, saving and the questions around it, the menus built from the
 // operation table, the selection toolbar, the busy guard, the modal visits and the skinned

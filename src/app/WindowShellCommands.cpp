@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window shell's menus, skinned buttons and the commands both windows have.
 #include <QAbstractButton>
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch optimize as an engine: `lumora optimize` prints what it reports, the main window's
 // batch shows it with a progress bar. Both run the same photos through the same steps, so they
 // write the same files.

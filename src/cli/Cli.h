@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: --help, --version, apply and the batch optimize.
 #pragma once
 #include <string>

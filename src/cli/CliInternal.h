@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces of the command line shared by its commands and its tests.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page lumora(1), written from the operation table and the options of --help, so the
 // page always describes the program it ships with.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls shared by the compositing dialogs: a clickable colour panel, a paint box that shows a
 // picture and reports the mouse in its own pixels, the 16-colour grid, the askers through which
 // the dialogs choose colours and fonts, and the Enter swallowing of edits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gradient parameters dialog shared by "New image", the gradient mix and the lighten
 // gradient: output size, three colours, style and a centre placed on a 256 x 256 preview.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Image mix" dialog: percentage, style, resizing, mirror, tiles offset, mask colour picked
 // in the preview of the mix source, and the blur of smoothed edges.
 #pragma once

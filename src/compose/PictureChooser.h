@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture chooser "Select a picture": drives, folders and the BMP and JPEG files of a
 // folder with a preview. Every file selected is loaded at once into the target image.
 #pragma once

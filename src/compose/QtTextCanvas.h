@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text stamp's canvas on a QImage: the font's metrics and its glyphs, drawn over a
 // transparent background.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Text stamp" dialog: one or two lines of text with font, colours, outline and
 // shadow, rendered on a plain background; on OK the part holding the text becomes the stamp that
 // is mixed into the photo as a masked copy.

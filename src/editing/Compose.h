@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compositing commands of a window: gradient and mix choices as operation arguments (the
 // words the command line uses), the mix that follows every command filling the mix source, and
 // the placement of a floating mix that the user drags until a right press.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gradient and mix choices as operation arguments: the same words on the command line, in the
 // dialogs' answers and in the presets of the commands.
 #include <algorithm>

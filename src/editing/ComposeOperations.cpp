@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's rows for compositing: new gradient images, the lighten gradient, the mixes (a
 // picture file, a gradient, a chosen picture, the clipboard, a text stamp) and the clipboard
 // copy and pastes. None of them records a macro action.

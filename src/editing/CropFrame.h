@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of the crop tool in image pixels: its eight handles, a drag of one of them, of the
 // whole frame or of a new frame, each kept inside the picture and, when a proportion is chosen,
 // to that proportion.

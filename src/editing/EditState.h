@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing state of one window: its pictures, what is known of their file, the selection, the
 // view's zoom, the tools' settings and the registers. The main window and the compare window each
 // own one, through their editor. What the history knows (whether the picture is saved) the

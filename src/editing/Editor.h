@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor of one window: it owns the window's editing state and macro recorder and runs
 // operations of the table for it, each inside one busy scope, recording its macro action,
 // answering from its history whether the picture is saved and asking for a redraw. The main

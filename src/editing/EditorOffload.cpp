@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long pixel work handed to the host as a job. The work runs on another thread: every call it
 // makes back into the window (the host, the macro menu, the Options) goes to the host's thread
 // and waits there, so the window's objects are only ever touched from their own thread.

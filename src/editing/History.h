@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo and redo history of one window. Every action is one step that keeps what it changed
 // (only the rectangle it changed where it can, one copy of the image where the whole image
 // changed) and takes it back or does it again by exchanging that with the state. The history

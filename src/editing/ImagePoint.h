@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A point in image pixels (also a size or an offset where one is meant): the image layer's Point.
 #pragma once
 #include "image/Color.h"

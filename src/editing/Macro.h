@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-window macro recorder: up to 64 recorded operations, replayed in order by the
 // window's editor through the operation table.
 #pragma once

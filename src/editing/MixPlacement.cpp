@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mix of a window: asking its options, composing the mix source into the working image and
 // placing it with the mouse until a right press.
 #include <cstdint>

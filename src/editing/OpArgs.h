@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameters of an operation: how each is written on the command line and its value once
 // read. On the command line an operation is NAME or NAME:ARGS; ARGS are comma-separated,
 // positional values first, then key=value pairs (any parameter may also be given by its key).

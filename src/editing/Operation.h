@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One row of the operation table: an operation once, with its command-line name and
 // parameters, its macro code and the windows that replay it, the controls that run it and the
 // function that runs it on a window's editor. See Operations.cpp for the table itself.

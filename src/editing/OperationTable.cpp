@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking rows up in the operation table, reading operation words and the help text.
 #include <cstring>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operation table. Every operation appears here once: its command-line name and parameters,
 // its help, its macro code and the windows that replay it, the controls that run it and the few
 // lines that run it on a window's editor through its pixel function. Menus, buttons, macro

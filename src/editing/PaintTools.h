@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paint tools of a window's photo view: pipette, line, pen, fill, the brushes and the zoom
 // tool. Each is a state machine fed by the view; what needs the window (the displayed colour,
 // wide lines, repainting part of the view, a zoom step, staying live during a fill) it asks of

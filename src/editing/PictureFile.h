@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window knows of the file its picture belongs to: its name and folders, the photo file it
 // was opened from or last written to and that file as it was then, its metadata and what the
 // information line says of it, and whether it was loaded and optimized.

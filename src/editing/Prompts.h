@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every question, notice and file dialog goes through this interface, so tests can answer
 // them without a modal loop. The desktop program implements it with Qt's dialogs.
 #pragma once

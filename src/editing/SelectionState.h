@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection of a window: its kind, bounding rectangle (right and bottom exclusive), points
 // relative to its Left/Top and a mask of the rectangle's size, non-zero inside; the piece lifted
 // from under it and the picture its drag restores from.

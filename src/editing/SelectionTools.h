@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection tools of a photo view: drawing a rectangle, an ellipse or a free shape with a
 // rubber band, and the handler of an existing selection (a right press cancels it, a left press
 // inside grabs the piece and drags it, erasing its place or leaving copies as the toolbar says).

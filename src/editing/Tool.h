@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tool of a window's photo view (selection shapes, brushes, fill ...): a state machine fed
 // with mouse events already mapped to image coordinates by the view. The view draws what
 // Feedback returns over the photo and asks Cursor which cursor to show; a tool calls

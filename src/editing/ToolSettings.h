@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window's tools are set to (the chosen tool, whether a drag or a floating mix is under
 // way, the paint colours and sizes, the noise brush's draws) and its registers (the angle tables,
 // the kernel the filters load, the balance targets last read from the Options).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small file-system helpers behind the folder tree, the photo list and the picture chooser:
 // the mounted volumes shown as drives, readiness tests, listing texts and the file commands.
 #pragma once

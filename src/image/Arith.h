@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer and rounding rules shared by all pixel code.
 #pragma once
 #include <cmath>

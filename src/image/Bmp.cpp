@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows bitmaps: uncompressed 1/4/8-bit palette, 16/24/32-bit files in, 24-bit files out.
 // Every header field and offset is checked against the bytes actually present before use.
 #include <algorithm>

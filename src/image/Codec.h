@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing photo files: JPEG through libjpeg's version 6 API, 24-bit BMP. The other
 // formats read (HEIF, PNG, WebP, TIFF) are declared in image/Formats.h.
 #pragma once

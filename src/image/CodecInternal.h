@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the codec files; not part of the public API.
 #pragma once
 #include <cstdint>

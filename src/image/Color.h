@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer colour helpers shared by the compositing and paint code.
 #pragma once
 #include <cstdint>

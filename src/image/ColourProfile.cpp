@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour profile conversion through LittleCMS 2. Transforms are made once per distinct profile
 // and kept: a folder of photos from one phone carries the same profile in every file.
 #include "image/ColourProfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Embedded ICC profiles: a photo described in another colour space than sRGB (Display P3, Adobe
 // RGB, ProPhoto...) is converted to sRGB when it is decoded, so that what is shown, edited and
 // written is sRGB. Photos without a profile or with an sRGB one are left exactly as decoded.

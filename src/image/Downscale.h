@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making a photo smaller for sharing: a separable Lanczos-3 filter, so fine detail neither
 // shimmers (as with nearest pixels) nor goes soft (as with plain bilinear sampling).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact image-level drawing: filling rectangles and masks with a colour, drawing one image onto
 // another at a point (with an optional transparent colour). Everything is clipped to the
 // destination; points may be negative.

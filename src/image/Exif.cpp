@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EXIF orientation: read and reset in place, the thumbnail turned along (at load, or made again
 // when it no longer shows the picture being saved), and the eight mirror/turn transforms.
 #include <algorithm>

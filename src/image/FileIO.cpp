@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reading, format sniffing and the picture loader.
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file a path names, and which version of it: the same file reached by any path (a
 // symbolic link, a relative path, another hard link) has the same device and inode.
 #pragma once

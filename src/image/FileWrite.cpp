@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Atomic file writing: the new content is complete on disk before any name points at it.
 //
 // The file is made without a name (O_TMPFILE) in the target's folder, written and flushed, then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the photo files we read, and the names of the JPEG files we write for them.
 #pragma once
 #include <string>

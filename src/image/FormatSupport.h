@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces the readers of HEIF, PNG, WebP and TIFF share; not part of the public API.
 #pragma once
 #include <atomic>

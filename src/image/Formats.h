@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos in the formats phones, the web and scanners give besides JPEG: HEIF (HEIC), PNG, WebP
 // and TIFF, and the one entry point that decodes any format we read.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HEIF (HEIC) reading through libheif: the primary picture with its transformations (rotation,
 // mirror, crop) applied by the library, its EXIF and XMP blocks and its ICC profile; and, for
 // the quick look while the photo decodes, the thumbnail phones store beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 24-bit picture every operation works on: bytes blue, green, red per pixel,
 // row 0 at the top, each row padded to a multiple of 4 bytes.
 #pragma once

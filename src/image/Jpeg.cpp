@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding and encoding through libjpeg's version 6 API (libjpeg-turbo).
 //
 // libjpeg reports fatal errors through error_exit, which must not return; we longjmp back to

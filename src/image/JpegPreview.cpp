@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scaled JPEG decode of the preview. Error handling follows the full decoder's pattern
 // (libjpeg's fatal errors longjmp back; everything that must survive the jump lives in one heap
 // object), but any trouble simply means no preview.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quick look at a JPEG photo while its full decode runs: libjpeg's scaled decoding, which
 // skips most of the inverse transform and the upsampling, at 1/2, 1/4 or 1/8 of each side.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quarter turns and mirrors of photo files. JPEG photos are turned by rearranging their
 // compressed blocks (never decoded and compressed again); BMP photos are decoded, turned and
 // written again, which loses nothing either.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An 8-bit coverage mask: one byte per pixel, non-zero means inside. Shapes that cannot be
 // computed exactly per pixel (ellipses, polygons, rings, letters) are rasterised into a mask
 // once; pixel operations then read the mask exactly.

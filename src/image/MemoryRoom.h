@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much more memory the program can take before the system, or the control group it runs in,
 // has none left to give. A step that needs several full-size copies of a big photo checks it
 // first and is refused with a message: where memory is limited by a control group the system

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small deterministic parallel-for over row bands: every row is computed by exactly one
 // thread with the same code, so results never depend on the thread count.
 #pragma once

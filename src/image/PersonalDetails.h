@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies meant to be shared leave out where a photo was taken and who took it with which camera.
 #pragma once
 #include "image/Codec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user is told after reading a photo: one policy for the window and the command line.
 #pragma once
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one entry point that decodes any format we read, and the colour profile applied after it.
 #include <algorithm>
 #include <cstring>

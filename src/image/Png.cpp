@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG reading through libpng's progressive reader, which takes the file as it comes and hands
 // over each row as soon as it is decoded, so a file cut short still gives the rows it holds.
 // libpng reports fatal errors by longjmp to the setjmp of the function that feeds it, so

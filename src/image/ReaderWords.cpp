@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The libraries speak of their own functions, chunks and scanline numbers; the user is told what
 // is wrong with the file in plain words.
 #include <regex>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact rasterisers for the shapes pixel operations need from drawing: rectangles, ellipses,
 // rounded rectangles, ellipse rings and polygons. Integer arithmetic only, so a shape gives the
 // same pixels in the window and on the command line.

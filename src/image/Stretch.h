@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nearest-neighbour stretching and mirroring, exact to the pixel.
 //
 // A stretch of n source pixels into a span of |extent| destination pixels gives destination pixel

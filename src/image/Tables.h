@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables built once per window and read by the pixel operations.
 #pragma once
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one pool of worker threads. Everything that can take longer than a frame runs
 // on it as a task: the window's operations, loads and saves, the batch's photos, and the row
 // bands of ParallelRows. A task's exception is caught on the worker and handed to whoever waits

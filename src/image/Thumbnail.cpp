@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails at the least decoding each format allows.
 #include "image/Thumbnail.h"
 

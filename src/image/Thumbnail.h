@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small pictures of photos for a folder's view, made as cheaply as the format allows: a JPEG's
 // own EXIF thumbnail when it is good enough, else libjpeg's scaled decode; a HEIF file's
 // thumbnail; the other formats through their readers under a pixel ceiling of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The EXIF of a TIFF file made into the block a JPEG file carries. A TIFF file keeps its EXIF as
 // directories of the file itself, with offsets into the whole file; the block is built anew,
 // in the file's byte order, every value copied and every offset recomputed. Every offset read

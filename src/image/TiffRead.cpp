@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TIFF reading through libtiff, first page only. Grey and RGB pictures of 8 or 16 bits are read
 // strip by strip (or tile row by tile row) and converted here, so 16-bit samples are rounded;
 // everything else (palettes, bilevel scans, YCbCr and JPEG-compressed, CMYK...) goes through the

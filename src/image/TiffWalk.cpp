@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A distrustful walk through the directories of an EXIF block.
 #include "image/TiffWalk.h"
 

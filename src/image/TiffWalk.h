@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The directories of an EXIF block (the TIFF structure after "Exif\0\0"), found without trusting
 // a single offset, so that values can be changed where they stand and every other byte,
 // maker notes and their previews included, stays where the camera put it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WebP reading through libwebp: still pictures through the incremental decoder, fed a slice at
 // a time so that a cancel is seen and a file that ends early still gives its first rows;
 // animations give their first frame. The metadata chunks come from the container (demux).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brush dabs of the paint tools. A dab changes the pixels of a round brush around its centre,
 // row by row and left to right, so soften and sharpen read the pixels this dab already changed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Row kernels shared by the colour engine and the optimize action. Internal to src/imaging.
 // Every kernel is plain integer code over one row, so rows can be handed to any thread.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimize action and the colour engine: balance, channel shifts, lighten. Plain functions
 // on images; a selection confines them through a Confinement.
 #pragma once

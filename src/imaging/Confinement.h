@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a pixel operation may change pixels: the whole image, or the inside of a selection.
 //
 // A selection confines through its rectangle (image pixels, right and bottom exclusive; it may

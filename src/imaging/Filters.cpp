@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kernel register and auto smooth.
 #include "imaging/Filters.h"
 

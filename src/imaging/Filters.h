@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kernel filters, grey scale, auto smooth and Gaussian blur.
 #pragma once
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fill tool: replaces the 4-connected region of colours close to the clicked pixel.
 #pragma once
 #include <cstdint>

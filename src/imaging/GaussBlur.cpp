@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gaussian blur: kernel construction, one line, the whole image.
 #include "imaging/GaussBlur.h"
 

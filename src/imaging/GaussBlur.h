@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Instruction-set choice of the Gaussian blur loops. Every level gives the same bytes; tests run
 // each one available on the machine against a plain reference.
 #pragma once

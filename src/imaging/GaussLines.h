@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two line loops of the Gaussian blur. GaussBlur.cpp includes this file several times, each
 // time inside its own namespace, under a different instruction-set target and with LUM_VBYTES set
 // to that set's vector width in bytes. No include guard on purpose.

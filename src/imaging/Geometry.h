@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quarter turns, mirrors, rotation by any angle and resizing.
 #pragma once
 #include <optional>

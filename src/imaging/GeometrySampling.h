@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quarter-pixel sampling shared by the angle rotation and the resize: a source position in
 // quarter pixels picks a neighbourhood code, and the code picks the block to average.
 #pragma once

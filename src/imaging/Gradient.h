@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two-colour gradients over a background: the new-image, gradient-mix and lighten-gradient source.
 #pragma once
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 3x3 convolution of the kernel register.
 #include <algorithm>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Relighting a picture with a gradient: each pixel keeps its hue and takes half its value and a
 // quarter of its saturation from the gradient.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mixing a second picture (the mix source) into the working image: placement, mirror and the
 // four blend styles. Blends weigh in 1/128 steps.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Optimize The Photo Now!": colour pass, selective smoothing, blend with the photo as it was.
 #include <algorithm>
 #include <vector>

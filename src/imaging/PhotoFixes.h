@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The everyday fixes of family photos: cropping, straightening a tilted horizon and taking the
 // red out of eyes lit by a flash.
 #pragma once

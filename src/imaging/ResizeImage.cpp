@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resampling to a new size with the quarter-pixel sampling of the angle rotation.
 #include <vector>
 

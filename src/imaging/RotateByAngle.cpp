@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rotation by any angle about the image centre, sampled in quarter pixels.
 #include <algorithm>
 #include <optional>

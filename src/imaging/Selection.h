@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selections as plain functions on images: turning a drawn outline into the selection
 // rectangle, points and mask, lifting the selected piece, erasing, the grab and move steps of
 // a floating piece. A selection confines pixel passes through its Where().

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text stamp's layout: where the (at most two) lines, their shadow copies and outline
 // neighbours go on the preview, and the rectangle that becomes the mix source. Fonts and glyphs
 // belong to the toolkit, reached through TextCanvas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's shared thumbnail cache: the file manager's thumbnails are used as they are and
 // ours serve it. Entries are PNG files named by the MD5 of the file's URI under
 // thumbnails/normal (128 pixels) and thumbnails/large (256), carrying the URI, the modification

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo-editing pane of a window: the photo view (ScrollBox1 with Canvas) bound to the
 // window's editor. It is the editor's host (redraw, layout, view size, hourglass), routes the
 // mouse on the photo to the editor's tool in image coordinates, draws the selection outline

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit pane's jobs: the editor's long work runs on the program's pool while the window keeps
 // turning; what the work asks of the window waits for the window's own thread.
 #include <QPointer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the photo list and the folder tree share of their file commands: pasting (and dropping)
 // files into a folder with its messages, and the words for what failed.
 #pragma once

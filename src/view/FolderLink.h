@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder tree and the photo list kept in step through their signals; neither knows the other.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder tree: a "Drives" root, one node per mounted volume, folders read when opened.
 #pragma once
 #include <QList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder tree's two reports: the size of a tree of folders and a folder's contents.
 #include <cerrno>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the folder tree and the photo list in step with the disk: folders and photos created,
 // renamed or removed by other programs show up without leaving the folder. It watches the
 // folder the list shows and every open folder of the tree; changes are gathered for a moment

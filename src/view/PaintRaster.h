@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wide lines as the paint tools draw them: solid, round ends and joins, no antialiasing. The
 // working image gets them through a mask rasterised here, the view with the same pen, so at
 // 100 % both show the same pixels.

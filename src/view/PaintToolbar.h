@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Paint Toolbar" of an editing pane (docked at a side or floating): the thirteen tool buttons of the "Tools"
 // group (one down at a time, or none), the two paint colours, the diameter and thickness
 // controls, the pipette's swatch and colour readout and the zoom label.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crop, straighten and red-eye tools of an editing window: each drawn over the photo of
 // the window's edit pane, with a bar of its settings above the photo, and applied through the
 // operation table as one step of the history.

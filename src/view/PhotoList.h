@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo list: a detailed list of one folder's sub-folders and of the files matching a mask,
 // or of the drives.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo list's pop-up menu commands: open, view, send to, cut, copy, paste, rename,
 // delete, properties and a new folder. Every failure says which file and why.
 #include <QApplication>

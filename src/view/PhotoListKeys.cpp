@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo list's keys: F2, Delete, Backspace, Enter, and opening photos from the keyboard.
 #include <QKeyEvent>
 #include <QTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo list shown as thumbnails: the same items, the same selection and the same commands
 // as the details view, each photo as its picture with its name under it.
 #pragma once

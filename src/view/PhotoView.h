@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo view of an editing window: a paint box in a scroll box (centred while it is smaller),
 // showing the window's working image at the current zoom, the view <-> image mapping, the one
 // redraw entry point and the zoom. The edit pane around it connects it to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Selection toolbar both windows carry: the four shape buttons (one down at a time), the
 // "Erase" and "Duplicate" check boxes read when a selection is grabbed, and the two labels that
 // show coordinates while a shape is drawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small controls that keep the behaviour of the dialog designs: an edit with an up-down
 // control whose arrow clicks are told apart from typing, and a titled radio group with an
 // item index.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A flat picture button that the Tab key reaches and that shows plainly when it has the keyboard
 // focus: a ring in the desktop's highlight colour around it. A click does not take the focus
 // from where the user was typing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A panel that paints its own background as colour gradients: a band of concentric rounded
 // frames along its edge (outer colour -> inner colour, optionally through a middle colour), or
 // a gradient over the whole panel. Child widgets sit on it like on any QWidget.

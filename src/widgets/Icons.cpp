@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/Icons.h"
 
 #include <QFile>
@@ -99,6 +100,9 @@ QStringList LumoraIconNames() {
             "SaveAndReplacePhotoSpeedButton",
             "ShowOriginalPhotoSpeedButton",
             "Btrot90",
+            "CropSpeedButton",
+            "StraightenSpeedButton",
+            "RedEyeSpeedButton",
             "SpeedButton1",
             "ZoomPhotosSpeedButton",
             "SpeedButton2",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own pictures: button icons, tool cursors, logo and other pictures, all drawn
 // as SVG files in the program's resources.
 #pragma once

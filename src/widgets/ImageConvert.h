@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where the 24-bit image meets QImage.
 #pragma once
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A piece of the window's long work run on the shared pool (operations, loads, saves), with its
 // end reported back on the thread the Job lives on, carrying the work's exception if it threw.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window whose design keeps its menu bar hidden still lets the user reach every menu
 // command: Alt pressed and released alone, or F10, shows the bar with all its entries and opens
 // its first menu; Alt with a menu's letter opens that menu. Once the user leaves the menus the bar

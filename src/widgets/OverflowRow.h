@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A row of buttons that shows the leading ones that fit and offers the rest from a ">>" menu,
 // so a row of many buttons never makes its window wider than the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design looks of the program's panels, by the panel's design name.
 #pragma once
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo files the desktop program takes, as Qt names them: one list for the photo list, the
 // picture chooser, drag and drop, the command line's photo and File > Open.
 #pragma once

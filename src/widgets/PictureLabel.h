@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that shows a picture as it is, without turning it into a pixmap first: only the part
 // on screen is converted, when it is painted. Turning a 24-megapixel photo into a pixmap takes
 // longer than everything else about showing it.

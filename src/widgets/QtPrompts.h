@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The questions, notices and file dialogs of the desktop program.
 #pragma once
 #include <QPointer>

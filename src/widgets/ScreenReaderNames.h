@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader says of each control: the words a sighted user reads beside it (its
 // caption, its label, its group, its tooltip), and a description where its face alone tells
 // nothing (a letter, a symbol, an icon).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails as the icons of a plain item view's rows: each row's file (pathRole) shown by its
 // picture from a ThumbnailLoader, a warning sign with the reason as tooltip when it cannot be.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails for a view of a folder, from the desktop's cache or made on the shared pool: asked
 // for while painting, the latest asked first (what is on screen now before what was scrolled
 // past), a few at a time so the window's own work keeps its cores. Kept in memory up to a

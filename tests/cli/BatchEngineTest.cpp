@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch engine the command line and the window share: what it reports per photo, its
 // totals, and a stop that never leaves a half-written or temporary file.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumora apply: reading, the operations in order, writing JPEG or BMP.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumora optimize: the batch one-click over photos and folders.
 #include <gtest/gtest.h>
 

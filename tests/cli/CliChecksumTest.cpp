@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact bytes apply and optimize write for every operation, some chains and the output
 // options, on the sample photos. Any change of arithmetic, loop order, encoder settings or
 // metadata handling shows up here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second, plain implementation of the straight gradients, the lighten gradient and the mix,
 // written from their rules one pixel at a time, to hold the command line's results against.
 // Pixels are (r, g, b) triples of ints; nothing here calls the program's imaging code.

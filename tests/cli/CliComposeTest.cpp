@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumora apply with new, lighten-gradient and mix, held pixel for pixel against the plain
 // implementation of CliComposeReference.h; their usage errors; the README's watermark loop.
 #include <gtest/gtest.h>

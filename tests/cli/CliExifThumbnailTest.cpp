@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumora apply with quarter turns on camera photos: the EXIF thumbnail turns with the photo and
 // the rest of the block comes through as it was.
 #include <gtest/gtest.h>

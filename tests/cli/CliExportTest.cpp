@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies to share: the long edge, the personal tags gone (or kept on request), the other EXIF
 // kept, a taken name numbered, and the pixels as close to vips' Lanczos-3 as a good filter gets.
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HEIC, PNG, WebP and TIFF photos through `lumora apply` and `lumora optimize`: the pixels the
 // libraries decode, JPEG results under .jpg names, originals never replaced by another format.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumora apply with brush strokes and flood fills, alone and between other operations, against
 // the plain one-pixel-at-a-time forms of the dab and the fill; the noise brush with --seed; the
 // fill's refusal and the mistakes of the paint words.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's parsing, without running the program.
 #include <gtest/gtest.h>
 

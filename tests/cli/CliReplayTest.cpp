@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's editor: replays as the main window does, dialogs take their proposal,
 // refusals go through its prompts.
 #include <gtest/gtest.h>

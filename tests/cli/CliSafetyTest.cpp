@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line never launders a damaged photo, refuses bombs in one line without their
 // memory, keeps the print size, writes every valid name and writes through links.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumora apply with selections: `select` followed by each operation a selection confines, and
 // `erase`, against the plain transcription in ConfinedReference.h, on crops of the sample
 // photos the program has not been tested on before.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running the built program and handling scratch folders in the command-line tests.
 #pragma once
 #include <sys/wait.h>

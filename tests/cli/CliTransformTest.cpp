@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumora transform: what it writes, what it refuses and its exit codes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's exit codes and messages for help, version and usage errors.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain, step-by-step transcription of the selection-confined operations, written apart from
 // the program's code: a selection test per pixel, the colour passes, the kernel filters with
 // their alternating variants, the optimize action, auto smooth with its Gaussian blur, and

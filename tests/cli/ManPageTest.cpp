@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page made from the operation table and the options of --help.
 #include <gtest/gtest.h>
 

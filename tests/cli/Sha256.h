@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SHA-256 of a byte string, as hex: pins the exact bytes the command line writes.
 #pragma once
 #include <array>

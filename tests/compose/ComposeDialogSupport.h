@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the compositing dialog tests: the one application object, finding controls by
 // their design names, and pixel checks on QImages.
 #pragma once

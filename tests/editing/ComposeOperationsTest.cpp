@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compositing rows on a window's state: new images, the lighten gradient, the mixes and
 // their dialogs' order, the placement drag, the clipboard commands and the text stamp.
 #include <gtest/gtest.h>

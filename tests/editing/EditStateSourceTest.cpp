@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file a picture stands for: a save over it finds out whether another program changed or
 // replaced it since it was read or last written.
 #include <gtest/gtest.h>

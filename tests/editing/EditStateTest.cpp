@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing state: commit and its fit, Undo, Memorize, the selection and its confinement.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long pixel work handed to the host as a job: run on another thread it gives what the same editor gives
 // on one thread, every call it makes back to the window goes through OnHostThread, and
 // failures and refusals come back as they would.

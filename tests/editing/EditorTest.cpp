@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How an editor runs an operation: the busy scope, the dialog, refusals, the flags and the macro.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editors as the windows hold them, with a host that counts what the editor asked of the window.
 #pragma once
 #include <climits>

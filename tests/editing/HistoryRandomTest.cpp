@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random sessions on a small photo: every kind of action (operations of the table, paint
 // strokes, fills, selections lifted and moved, mixes placed and dragged, memorize and reset),
 // with undos and redos in between. Each step is one position of the history, and every image

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of steps: what each kind of step keeps, its bounds, the saved mark, the recorded
 // macro, labels, and the steps that must not happen half way (a stroke being drawn, a fill
 // that was stopped).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A compare window's editor driven as its view drives it (tools pressed, moved and released in
 // image pixels at 100 %), with a clipboard and a line rasteriser, and snapshots of what a step
 // may change.

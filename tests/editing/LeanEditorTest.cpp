@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's lean editor: the same pixels as a main window's editor, with only the
 // working image kept between operations.
 #include <gtest/gtest.h>

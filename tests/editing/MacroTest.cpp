@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro recorder, and replay through the operation table as each window replays.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operation table itself and the reading of operation words.
 #include <gtest/gtest.h>
 

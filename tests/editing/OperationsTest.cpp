@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the table on a window's state: what each operation reads and writes, confines,
 // records and leaves behind.
 #include <gtest/gtest.h>

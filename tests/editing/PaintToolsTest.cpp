@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paint tools as the view drives them, with a host that records what they asked of the
 // window: which colours each button paints with, what is repainted, when a tool switches
 // itself off, the fill's refusal and its keep-alive calls, the zoom steps.

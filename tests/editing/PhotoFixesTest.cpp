@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crop, straighten and red-eye on a real photo, through the operation table as the command line
 // and the windows run them, against plain transcriptions of their rules.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection tools fed with mouse events as a view sends them: rectangles, ellipses and free
 // shapes from the view to the selection, the handler of an existing selection (cancel, grab,
 // move, duplicate, erase), the zoom steps, and the select and erase rows of the table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file commands behind the photo list, the folder tree and the picture chooser, on a
 // scratch folder: names, copies that never overwrite, moves, pastes and the files clipboard.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP reading of every uncompressed layout, refusal of lying headers, and 24-bit writing.
 #include <climits>
 #include <functional>

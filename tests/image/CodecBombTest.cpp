@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files whose data cannot hold the picture they declare are refused before the picture is made;
 // the smallest real pictures still open (real photos up to the limit: bench/codec_bench.cpp).
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file of the damaged-file corpus (also the fuzzers' seeds) opens or fails with CodecError.
 #include <filesystem>
 #include <map>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and hostile JPEG files: what the decoder reports, where it stops, and the notice the
 // user reads.
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print size (pixel density): read from the JFIF header, else from the EXIF resolution,
 // written back into JPEG and BMP files.
 #include "ExifTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Camera EXIF blocks across load and save: the orientation reset where it stands, maker notes and
 // their previews kept byte for byte, the thumbnail turned with the photo, hostile blocks left alone.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The EXIF thumbnail of a photo turned after loading: made again from the picture when it would
 // be left sideways, every other byte of the block kept; left alone otherwise.
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and atomically writing files, format sniffing and the picture loader.
 #include <sys/resource.h>
 #include <sys/stat.h>

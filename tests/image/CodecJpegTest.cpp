@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding and encoding: photos, colour spaces, broken and hostile files, options.
 #include <sys/resource.h>
 

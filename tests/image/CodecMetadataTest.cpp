@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG metadata across load and save, and the EXIF orientation.
 #include <libexif/exif-data.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the codec tests: synthetic pictures, comparisons, hand-made JPEG files.
 #pragma once
 #include <gtest/gtest.h>

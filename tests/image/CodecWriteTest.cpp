@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Atomic writes: nothing left behind by a killed writer, every valid name, links written through.
 #include <signal.h>
 #include <sys/stat.h>

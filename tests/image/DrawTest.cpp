@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Image-level drawing: clipping at every side, negative points, the transparent colour.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the EXIF tests: the camera photos, a second reader (libexif), the maker
 // note's preview, exiftool when it is installed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Embedded colour profiles: converted to sRGB in every format, checked against LittleCMS in
 // double precision and against transicc; sRGB and no profile decode exactly as before; a broken
 // profile is ignored with one note.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A camera's EXIF block carried by a photo of another format: the picture turned upright by it,
 // and the JPEG written from it with the block as a JPEG photo's (orientation 1, a thumbnail of
 // the picture's own shape, the print size).

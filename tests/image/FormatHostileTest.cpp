@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and hostile files of each new format, made from sound ones at test time: cut short,
 // bits flipped, sizes declared far beyond the limits or the data. Each opens (a damaged photo
 // keeps its size) or fails with a CodecError that says something; nothing else may happen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photo files of the formats read besides JPEG, made at test time with the libraries
 // themselves, the pixels they must give (known samples, or the library's own decode), and
 // colour profiles made with LittleCMS.

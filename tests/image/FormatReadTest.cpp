@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HEIF, PNG, WebP and TIFF readers against the samples the files were made of (lossless
 // formats) or the library's own decode (lossy ones), orientation and metadata included.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test pictures and pixel comparison shared by the image, imaging, editing, command-line and
 // window tests.
 #pragma once

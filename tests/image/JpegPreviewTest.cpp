@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick scaled preview of a JPEG photo: its scale, how it matches the full decode, the
 // orientation, and every way of getting no preview without an exception.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lossless turns checked against jpegtran's, pixel for pixel, and the metadata with exiftool.
 #include <gtest/gtest.h>
 #include <unistd.h>

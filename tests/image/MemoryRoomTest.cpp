@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory a step may still take, read from the system's and the control groups' own words.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Row bands on the shared pool: each row once, the same rows whatever the thread count, a band's
 // exception back in the caller (never the end of the program), and nesting inside pool tasks.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape rasterisers: literal small pictures, per-pixel references of the centre rule, symmetry,
 // gap-free rings and the polygon's even-odd interior with its outline.
 #include <gtest/gtest.h>

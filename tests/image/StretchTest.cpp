@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nearest-neighbour stretch and mirrors against the pixel-centre rule written out pixel by pixel.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brush dabs: the edge cases of each kind, and every kind against the literal per-pixel form
 // on photos and random pictures.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-place colour engine, the balance presets and the channel shifts, each checked against
 // a plain per-pixel transcription of its formulas as well as against worked examples.
 #include <gtest/gtest.h>

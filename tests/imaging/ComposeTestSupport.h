@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the compositing tests: random pictures, the sample photos, pixel comparison, and the
 // nearest-neighbour stretch written out pixel by pixel.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selections as the pixel functions receive them, built from a predicate in image pixels.
 #pragma once
 #include <functional>

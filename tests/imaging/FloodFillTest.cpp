@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flood fill: its refusals and edge cases, and the filled region against the literal
 // queue-driven fill on photos and random pictures.
 #include <gtest/gtest.h>

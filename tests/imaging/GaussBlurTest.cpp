@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Gaussian kernel, the fast blur against a plainly written one, and the blur commands.
 #include <gtest/gtest.h>
 

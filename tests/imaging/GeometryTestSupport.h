@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the geometry tests: random pictures and the quarter-pixel block average written out
 // plainly.
 #pragma once

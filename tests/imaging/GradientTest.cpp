@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gradients: the straight styles against a line-by-line transcription, spans, single precision,
 // the ring list of the centred styles, the preview snap and the centre scaling.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kernel register and the 3x3 filter against a plainly written one.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lighten gradient and the integer HSV conversions: worked cases, a plain transcription compared
 // over every colour, and the relit photos pixel for pixel.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Image mix: a step-by-step transcription (full black layer, tiles drawn one by one, the blend
 // loops) compared pixel for pixel across styles, resizing modes, mirrors, offsets and moves on
 // photos and random pictures; then the documented cases.

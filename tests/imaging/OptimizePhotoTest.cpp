@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimize action and its three steps (colour pass, selective smoothing, blend), checked
 // against worked examples and against a slow transcription of the formulas that divides in
 // extended precision.

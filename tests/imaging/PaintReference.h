@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain, literal forms of the brush dab and the flood fill, one pixel at a time through colour
 // values, against which the fast code is compared pixel for pixel.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resizing: refusals, the documented cases and a plainly written resampling.
 #include <gtest/gtest.h>
 

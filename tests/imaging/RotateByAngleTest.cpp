@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rotation by any angle, checked against a plainly written rotation.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selections: from the view to the rectangle and mask, the free-shape point limit, lifting,
 // erase and the grab/move/duplicate steps against literal step-by-step references, and
 // confined passes against the plain per-pixel selection test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text stamp layout through a fake canvas: the text rectangle, line positions, shadow copies,
 // outline neighbours and the order of drawing; the stamp's source and mix options.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder views from the keyboard and against other programs: Enter and resting arrow keys
 // open photos, hidden entries stay out until asked for, and folders and photos made or removed
 // outside the program show up by themselves or with F5.

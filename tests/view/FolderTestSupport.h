@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the folder tree, photo list and picture chooser tests: the application
 // object, scripted answers, mouse events and files written on the fly.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paint toolbar on an edit pane: its controls, the grouped tool buttons with their cursors,
 // the colour panels and readout, and the tools as they reach the view: the pipette reading the
 // screen, the rubber line, lines at 100 % matching the picture, the zoom tool's steps and

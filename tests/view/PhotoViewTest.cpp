@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo view and the edit pane around it: fit, zoom, mapping, drawing, the zoom menu, the
 // mouse on the photo routed to the editor's tool, outlines, the hourglass and the error guard.
 #include <gtest/gtest.h>

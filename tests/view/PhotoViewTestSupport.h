@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo view tests' pane: a window's editor with its edit pane, and patterned photos.
 #pragma once
 #include <QImage>

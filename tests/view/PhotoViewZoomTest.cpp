@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the photo sits in the view and how big: centring, the fit that follows the view's
 // size, the wheel with Ctrl, the percentage shown, and 100 % on a screen scaled to 150 %.
 #include <gtest/gtest.h>

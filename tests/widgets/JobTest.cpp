@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A job's end comes back on its owner's thread with the work's exception; an owner that goes
 // away while the work runs waits for it and hears nothing later.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one list of photo names the desktop takes, in each notation its users need.
 #include <gtest/gtest.h>
 

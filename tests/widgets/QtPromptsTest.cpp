@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's questions: Yes and No as the buttons say; Cancel, Escape and the close button of
 // the box answer neither, so the action that asked is called off.
 #include <gtest/gtest.h>

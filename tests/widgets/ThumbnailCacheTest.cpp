@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thumbnail cache over a folder of every kind of photo, and over the life of its entries.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One application object for the widget tests (offscreen platform).
 #pragma once
 #include <QApplication>

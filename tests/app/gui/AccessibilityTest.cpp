@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of every window and dialog, as a screen reader meets it.
 #include <gtest/gtest.h>
 

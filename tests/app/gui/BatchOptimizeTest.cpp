@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch optimize through the real main window: several photos selected in the photo list
 // without opening any, the dialog's choices, files byte for byte those of `lumora optimize`,
 // the summary, and a cancel that leaves only whole photos.
@@ -320,9 +321,12 @@ TEST_F(BatchOptimize, ListTurnsSelectedPhotosWithoutLoss) {
             continue;
         }
         QApplication::setActiveWindow(w.get());
-        list->setFocus();
+        // The keys go to the view shown: thumbnails unless the details were chosen.
+        auto* thumbs = w->findChild<QAbstractItemView*>("PhotoThumbnailView");
+        QWidget* shown = thumbs && thumbs->isVisible() ? static_cast<QWidget*>(thumbs) : list;
+        shown->setFocus();
         if (action) action->trigger();
-        else QTest::keyClick(list, c.command[0] == '[' ? Qt::Key_BracketLeft : Qt::Key_BracketRight);
+        else QTest::keyClick(shown, c.command[0] == '[' ? Qt::Key_BracketLeft : Qt::Key_BracketRight);
         ASSERT_NE(dialog(), nullptr);
         ASSERT_TRUE(PumpUntil([this] { return !dialog()->Running(); }, 30000));
         Pump(100);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window says about its picture: the caption names the file with a star while it
 // has unsaved changes, whatever windows were visited; the question before the picture is left
 // names it and what is unsaved; a bitmap opens and is saved back as a bitmap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compositing commands in the compare window: its text stamp ("Stamp" and Mixing "&Text Stamp..."),
 // mixes that float on its own photo, the picture chooser loading into its own images, and the
 // clipboard shared with the main window.

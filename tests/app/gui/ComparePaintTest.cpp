@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paint toolbar in the compare window: shown from the View menu and the "P" button, its
 // tools painting on the window's photo, the selection tools raising its buttons, and a close
 // while a fill runs.

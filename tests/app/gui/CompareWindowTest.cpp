@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compare window: filling, the panes, the menu zoom on both panes, the zoom tool, the
 // filter and hidden buttons, selections drawn with the mouse, the menu bar reached by the
 // keyboard, its saves and the question when it closes; opened from the main window's controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compositing commands of the main window's hidden menus with the real dialogs: new image,
 // gradient mix, lighten gradient, image mix through the picture chooser, the placement drag on
 // the photo, the text stamp's dialog answer and the clipboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the main-window tests: one application object, a scripted prompts object,
 // photo files written on the fly.
 #pragma once

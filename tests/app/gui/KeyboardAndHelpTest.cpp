@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard reaches every button and shows where it is; the help window of the manual
 // shipped with the program, reached by F1, the "?" button and the Help menu; web links that
 // cannot be opened say so; the recorder says while it records.

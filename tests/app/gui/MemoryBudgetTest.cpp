@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' memory: the compare window reads the main window's photos instead of copying
 // them, and a step that would not fit in the memory left is refused with a plain message,
 // leaving the window as it was.

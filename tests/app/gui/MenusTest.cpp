@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus of both windows: every item shown does something, mnemonics are unique in each
 // menu, the Image menu runs the rows of the buttons beside it with their records, the keys of
 // the two main actions, and the File menu's Open, Save As and Exit.

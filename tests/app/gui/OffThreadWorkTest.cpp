@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A big photo's commands run as jobs: the event loop keeps turning while the view shows what it
 // showed, the commands that touch the photo are greyed, a close waits for the work, and the
 // result is in place once the job has ended.

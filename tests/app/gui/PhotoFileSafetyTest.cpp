@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the files under it: a photo another program changed since it was opened
 // is never replaced by a plain Yes; bombs, pipes and devices are refused with one message and
 // nothing changes; a failed save leaves the caption alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crop, straighten and red-eye tools of the main window, driven as a user drives them: the
 // C key, the proportions, a drag, a click, Enter, and the history around them.
 #include <gtest/gtest.h>

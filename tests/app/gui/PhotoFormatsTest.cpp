@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos of every format read, in the main window: listed, opened by a click, a drop or the
 // loader, shown as the decoder gives them, a HEIC's thumbnail as the quick preview, and saved as
 // a JPEG beside the original, which stays as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo list's two views: switched and remembered, and the list's habits in the thumbnails.
 #include <gtest/gtest.h>
 

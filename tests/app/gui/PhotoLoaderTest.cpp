@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos decoded on a worker thread: what is delivered, in which order, and what a newer
 // request, a cancel, a failure or the loader's end do to the load under way.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos printed to a PDF file without a printer: pages and placed photos as poppler reads them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing the photo on screen: edits are never dropped without a question, a question or save
 // that does not happen keeps the photo, a photo that does not open changes nothing, and the
 // keyboard walks through the folder's photos.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows follow the desktop's language where Lumora is translated, English otherwise.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text a user reads, walked window by window and dialog by dialog (titles, labels,
 // buttons, hints, menus, headers, and the messages and questions the commands put through the
 // prompts): none holds a word of the list of misspellings and leftovers, and each one went

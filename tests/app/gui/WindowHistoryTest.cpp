@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's history through its controls: Edit > Undo and Redo say what they take back
 // or do again, the keys and the Undo button step one at a time, Reset Image and Memorize are
 // steps of their own, the history survives zooming and goes with the photo.

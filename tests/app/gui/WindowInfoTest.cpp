@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tells the user: the zoom percentage beside the zoom button, the version in the
 // version window, and that there is no photo to save before one is open.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell both windows are made of: captions and hints from the operation table, the saves
 // and the question before a picture is left, the commands both share, the zoom menu, and an
 // operation that asks for parameters without a dialog to ask them.
