@@ -62,16 +62,12 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
     return done();
 }
 
-// Closes the open menus, as Escape or a click beside them would. The offscreen desktop makes
-// a menu the active window, which a real one does not: the menu's window is made active again.
+// Closes the open menus (the offscreen desktop, unlike a real one, leaves a menu active).
 inline void CloseMenus() {
-    QWidget* owner = nullptr;
-    while (QWidget* popup = QApplication::activePopupWidget()) {
-        if (popup->parentWidget()) owner = popup->parentWidget()->window();
-        popup->close();
-    }
-    Pump();  // the menu's own activation arrives late
-    if (owner) QApplication::setActiveWindow(owner);
+    QWidget* owner = QApplication::activePopupWidget() ? QApplication::activePopupWidget()->parentWidget() : nullptr;
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    Pump();
+    if (owner) QApplication::setActiveWindow(owner->window());
     Pump();
 }
 
