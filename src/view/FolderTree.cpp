@@ -20,10 +20,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStorageInfo>
+#include <QTimer>
 
 #include "editing/Prompts.h"
 #include "view/FolderCommands.h"
 #include "widgets/QtPrompts.h"
+#include "widgets/SelectionLook.h"
 
 using namespace lum::files;
 
@@ -60,11 +62,11 @@ FolderTree::FolderTree(QWidget* parent) : QTreeWidget(parent) {
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     // The selection stays visible while the photo list has the focus.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                 pal.color(QPalette::Active, QPalette::HighlightedText));
-    setPalette(pal);
+    lum::KeepSelectionVisible(this);
+    reachPause_ = new QTimer(this);
+    reachPause_->setSingleShot(true);
+    reachPause_->setInterval(kListPauseMs);
+    connect(reachPause_, &QTimer::timeout, this, &FolderTree::ListReachedNode);
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { LoadChildren(item); });
     BuildMenu();
     drives_ = MountedDrives();
@@ -349,8 +351,30 @@ void FolderTree::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter: SelectNode(currentItem()); return;
     case Qt::Key_F2: AskFolderRename(); return;
     case Qt::Key_Delete: DeleteFolder(); return;
-    default: QTreeWidget::keyPressEvent(event);
+    default: {
+        QTreeWidgetItem* before = currentItem();
+        QTreeWidget::keyPressEvent(event);
+        // Listing each folder passed on the way would make a held arrow crawl.
+        if (currentItem() && currentItem() != before) reachPause_->start();
     }
+    }
+}
+
+void FolderTree::ListReachedNode() {
+    QTreeWidgetItem* node = currentItem();
+    if (!node) return;
+    if (node->data(0, KindRole).toInt() == RootNode) {
+        // Without rebuilding the drives, which would fold the tree under the user's keys.
+        if (selectedPath_ == QLatin1String(kDrives)) return;
+        selectedPath_ = QString::fromLatin1(kDrives);
+        emit FolderSelected(selectedPath_);
+        return;
+    }
+    // A drive without its medium says so only when chosen.
+    const Drive* drive = DriveOfNode(node);
+    if (drive && drive->removable && !lum::files::DriveReady(*drive)) return;
+    if (SamePath(PathOf(node), selectedPath_)) return;
+    SelectNode(node);
 }
 
 void FolderTree::contextMenuEvent(QContextMenuEvent* event) {

@@ -9,6 +9,7 @@
 #include "view/FolderCommands.h"
 
 class QMenu;
+class QTimer;
 class QAction;
 
 namespace lum {
@@ -95,6 +96,8 @@ public:
 
     // Selects a node as a mouse press on it does.
     void SelectNode(QTreeWidgetItem* node);
+    // How long the keyboard rests on a folder before the list shows it.
+    static constexpr int kListPauseMs = 300;
 
 signals:
     // A folder (or "Drives") was selected: the photo list shows it.
@@ -126,6 +129,8 @@ private:
     void BringFiles(const QStringList& files, const QString& target, bool move, lum::PasteWay way);
     // The node a drag is over, marked until the drag leaves or drops.
     void ShowDropNode(QTreeWidgetItem* node);
+    // The folder the arrows rest on is listed, unless it is already.
+    void ListReachedNode();
 
     QList<lum::files::Drive> drives_;
     QTreeWidgetItem* root_ = nullptr;
@@ -137,4 +142,5 @@ private:
     QTreeWidgetItem* dropNode_ = nullptr;
     bool fixedDrives_ = false;
     bool showHidden_ = false;
+    QTimer* reachPause_ = nullptr;
 };

@@ -28,6 +28,7 @@
 
 #include "editing/Prompts.h"
 #include "widgets/QtPrompts.h"
+#include "widgets/SelectionLook.h"
 
 using namespace lum::files;
 
@@ -165,6 +166,7 @@ PhotoList::PhotoList(QWidget* parent) : QTreeWidget(parent) {
     keyboardOpen_->setSingleShot(true);
     connect(keyboardOpen_, &QTimer::timeout, this, &PhotoList::FlushKeyboardOpen);
     BuildMenu();
+    lum::KeepSelectionVisible(this);
 }
 
 void PhotoList::SetShowHidden(bool on) {

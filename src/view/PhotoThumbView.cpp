@@ -14,6 +14,7 @@
 #include "thumbs/ThumbnailCache.h"
 #include "view/PhotoList.h"
 #include "widgets/ThumbnailLoader.h"
+#include "widgets/SelectionLook.h"
 
 namespace {
 
@@ -147,6 +148,7 @@ PhotoThumbView::PhotoThumbView(PhotoList* list, QWidget* parent)
     setDragDropMode(QAbstractItemView::DragOnly);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setItemDelegate(new ThumbDelegate(loader_, this));
+    lum::KeepSelectionVisible(this);
     layoutForSide();
     connect(loader_, &lum::ThumbnailLoader::Ready, viewport(), qOverload<>(&QWidget::update));
     connect(list, &PhotoList::DirectoryChanged, loader_, &lum::ThumbnailLoader::Clear);

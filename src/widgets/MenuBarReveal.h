@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A window whose design keeps its menu bar hidden still lets the user reach every menu
-// command: Alt pressed and released alone, or F10, shows the bar with all its entries, and
-// hides it again (back to the entries' own visible and enabled states).
+// command: Alt pressed and released alone, or F10, shows the bar with all its entries and opens
+// its first menu; Alt with a menu's letter opens that menu. Once the user leaves the menus the bar
+// hides again (back to the entries' own visible and enabled states).
 #pragma once
 #include <QHash>
 #include <QObject>
@@ -22,7 +23,8 @@ public:
 
     bool Revealed() const { return revealed_; }
     void SetRevealed(bool on);
-    void Toggle() { SetRevealed(!revealed_); }
+    // Shows the bar and opens menu (the first one when null).
+    void OpenMenu(QAction* menu = nullptr);
 
 signals:
     void RevealedChanged(bool revealed);
@@ -35,6 +37,10 @@ private:
         bool visible, enabled;
     };
     bool ours(QObject* watched) const;
+    // The bar's menu whose letter is key, if any.
+    QAction* menuOfLetter(int key) const;
+    // Hides the bar once no menu is open nor the bar in use (checked after the event).
+    void hideWhenLeft();
 
     QPointer<QWidget> window_;
     QPointer<QMenuBar> bar_;

@@ -498,7 +498,7 @@ TEST_F(CompareWindowTest, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
     int shown = 0;
     for (QAction* a : bar->actions()) shown += a->isVisible() && a->isEnabled();
     EXPECT_EQ(shown, bar->actions().size());
-    QTest::keyClick(focus, Qt::Key_F10);
+    CloseMenus();
     EXPECT_FALSE(bar->isVisible());
     // Alt alone shows it; Alt with another key does not count.
     QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
@@ -508,7 +508,7 @@ TEST_F(CompareWindowTest, AltAndF10ShowTheMenusAndTheViewMenuTheToolbars) {
     QTest::keyClick(focus, Qt::Key_Q, Qt::AltModifier);
     QTest::keyRelease(focus, Qt::Key_Alt, Qt::NoModifier);
     EXPECT_TRUE(bar->isVisible());
-    f->menuReveal()->SetRevealed(false);
+    CloseMenus();
     for (QAction* a : bar->actions()) EXPECT_FALSE(a->isVisible()) << a->text().toStdString();
 
     // The View menu's toolbar items, checked while the toolbar shows.
@@ -727,8 +727,7 @@ TEST_F(OpeningCompare, TheMainWindowsMenusComeWithAltAndEraseFillsWhite) {
     QTest::keyClick(focus, Qt::Key_F10);
     EXPECT_TRUE(bar->isVisible());
     EXPECT_TRUE(w.findChild<QMenu*>("Fichier1")->menuAction()->isEnabled());
-    QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
-    QTest::keyRelease(focus, Qt::Key_Alt, Qt::NoModifier);
+    CloseMenus();
     EXPECT_FALSE(bar->isVisible());
     EXPECT_FALSE(w.findChild<QMenu*>("Fichier1")->menuAction()->isEnabled());
 

@@ -62,6 +62,15 @@ inline bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
     return done();
 }
 
+// Closes the open menus (the offscreen desktop, unlike a real one, leaves a menu active).
+inline void CloseMenus() {
+    QWidget* owner = QApplication::activePopupWidget() ? QApplication::activePopupWidget()->parentWidget() : nullptr;
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    Pump();
+    if (owner) QApplication::setActiveWindow(owner->window());
+    Pump();
+}
+
 // The window's photo loads on a thread of its own: the event loop turns until it is shown (or
 // failed). True when no load is pending any more.
 inline bool LoadSettled(MainWindow& w, int ms = 20000) {

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -19,6 +20,9 @@
 #include "app/CompareWindow.h"
 #include "app/Dialogs.h"
 #include "app/HelpWindow.h"
+#include "view/FolderTree.h"
+#include "view/PhotoList.h"
+#include "view/PhotoThumbView.h"
 #include "view/PhotoView.h"
 #include "widgets/Icons.h"
 
@@ -78,6 +82,46 @@ TEST(KeyboardAndHelp, TabReachesEveryButtonAndTheFocusIsPlainToSee) {
     w.findChild<QToolButton*>("SpeedButton2")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(help, 1);
+}
+
+TEST(KeyboardAndHelp, TheMenusTheSelectionAndTheTreeAnswerTheKeys) {
+    App();
+    lum::RecordingPrompts prompts;
+    MainWindow w(&prompts);
+    w.show();
+    auto* tree = w.findChild<FolderTree*>("LsDirTree211");
+    auto* list = w.findChild<PhotoList*>("LsFilelistView282");
+    QTemporaryDir dir;
+    for (const char* sub : {"a", "b"}) QDir(dir.path()).mkdir(QString::fromLatin1(sub));
+    int listed = 0;
+    QObject::connect(list, &PhotoList::DirectoryChanged, [&] { ++listed; });
+    QWidget* canvas = w.View()->Canvas();
+    auto opens = [&w](const char* m) { return [&w, m] { return w.MenuBar()->isVisible() && QApplication::activePopupWidget() == w.findChild<QMenu*>(m); }; };
+    // The selection's colour tells the focused view from the other, and stays in sight there.
+    auto looks = [&](QAbstractItemView* v) {
+        v->setFocus();
+        const QColor focused = v->palette().color(QPalette::Inactive, QPalette::Highlight);
+        tree->setFocus();
+        const QPalette p = v->palette();
+        const QColor other = p.color(QPalette::Inactive, QPalette::Highlight);
+        return focused != other && other != p.color(QPalette::Base) && other == p.color(QPalette::Active, QPalette::Highlight);
+    };
+    struct Case { const char* what; std::function<void()> act; std::function<bool()> holds; };
+    const Case cases[] = {
+        {"F10 opens the first menu", [&] { QTest::keyClick(canvas, Qt::Key_F10); }, opens("Fichier1")},
+        {"the bar hides once the menu is left", [&] { CloseMenus(); }, [&] { return !w.MenuBar()->isVisible(); }},
+        {"F10 again, and again over the shown bar", [&] { QTest::keyClick(canvas, Qt::Key_F10); QTest::keyClick(canvas, Qt::Key_F10); }, opens("Fichier1")},
+        {"Alt and a letter with the bar hidden", [&] { CloseMenus(); QTest::keyClick(canvas, Qt::Key_E, Qt::AltModifier); }, opens("Edition1")},
+        {"the details' selection", [&] { CloseMenus(); w.ShowThumbnails(false); }, [&] { return looks(list); }},
+        {"the thumbnails' selection", [&] { w.ShowThumbnails(true); }, [&] { return looks(w.findChild<PhotoThumbView*>()); }},
+        {"arrows pass folders by", [&] { tree->OpenPath(dir.path()); listed = 0; QTest::keyClick(tree, Qt::Key_Down); QTest::keyClick(tree, Qt::Key_Down); }, [&] { return listed == 0; }},
+        {"and list the one they rest on", [] { Pump(FolderTree::kListPauseMs + 100); }, [&] { return listed == 1 && list->Directory() == QDir(dir.path()).filePath("b/"); }},
+    };
+    for (const Case& c : cases) {
+        c.act();
+        Pump();
+        EXPECT_TRUE(c.holds()) << c.what;
+    }
 }
 
 TEST(KeyboardAndHelp, TheHelpWindowShowsTheManualFromF1TheButtonAndTheMenu) {
