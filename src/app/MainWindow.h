@@ -186,6 +186,8 @@ private:
     void buildToolWindows();
     void buildShortcuts();
     void buildBatch();
+    // A batch dialog still at work is brought forward and the user told why nothing new starts.
+    bool StillRunning(lum::BatchDialog* dialog, const QString& why);
     void buildPrint();
     void startPrint(const QStringList& files, std::shared_ptr<lum::Image> shown);
     void openPrintPreview(std::shared_ptr<QPrinter> printer, const QList<QImage>& photos);

@@ -97,6 +97,14 @@ void MainWindow::OptimizeSelectedPhotos() {
     openBatch(photos, QFileInfo(photos.front()).absolutePath(), static_cast<int>(photos.size()));
 }
 
+bool MainWindow::StillRunning(lum::BatchDialog* dialog, const QString& why) {
+    if (!dialog->Running()) return false;
+    dialog->show();
+    dialog->raise();
+    prompts().Message(why.toStdString());
+    return true;
+}
+
 QStringList MainWindow::PhotosToShareOrPrint() const {
     QStringList photos = SelectedPhotos();
     const QString shown = ShownPhoto();
@@ -111,12 +119,9 @@ void MainWindow::ExportCopies() {
         return;
     }
     if (!exportDialog_) exportDialog_ = new lum::BatchDialog(prompts(), this);
-    if (exportDialog_->Running()) {
-        exportDialog_->show();
-        exportDialog_->raise();
-        prompts().Message(tr("Copies are being exported already. Another export can start once this one is done.").toStdString());
+    if (StillRunning(exportDialog_,
+                     tr("Copies are being exported already. Another export can start once this one is done.")))
         return;
-    }
     QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (pictures.isEmpty()) pictures = QDir::home().filePath(QStringLiteral("Pictures"));
     lum::BatchDialog::Request r;
@@ -234,12 +239,8 @@ void MainWindow::TurnSelectedPhotos(lum::PhotoTurn turn) {
         return;
     }
     if (!batch_) batch_ = new lum::BatchDialog(prompts(), this);
-    if (batch_->Running()) {
-        batch_->show();
-        batch_->raise();
-        prompts().Message(tr("Photos are being processed already. Another batch can start once this one is done.").toStdString());
+    if (StillRunning(batch_, tr("Photos are being processed already. Another batch can start once this one is done.")))
         return;
-    }
     connect(batch_, &lum::BatchDialog::batchFinished, this, &MainWindow::afterBatch, Qt::UniqueConnection);
     batch_->StartTurn(photos, QFileInfo(photos.front()).absolutePath(), turn);
     // One photo turns in a moment; several show their progress.

@@ -404,16 +404,7 @@ void EditPane::route(MouseStep step, Qt::MouseButton button, Qt::MouseButtons bu
     if (step == MouseStep::Press) captured_ = tool;
     else if (step == MouseStep::Release || buttons == Qt::NoButton) captured_ = nullptr;
     if (!tool) return;
-    ToolEvent e;
-    e.view = ImagePoint{x, y};
-    e.image = ImagePoint{view_->ViewToImage(x), view_->ViewToImage(y)};
-    e.zoom = view_->Zoom();
-    e.viewSize = ImagePoint{view_->Canvas()->width(), view_->Canvas()->height()};
-    e.button = ToButton(button);
-    e.leftDown = (buttons & Qt::LeftButton) != 0;
-    e.rightDown = (buttons & Qt::RightButton) != 0;
-    e.shift = (mods & Qt::ShiftModifier) != 0;
-    e.control = (mods & Qt::ControlModifier) != 0;
+    const ToolEvent e = toolEvent(button, buttons, mods, x, y);
     // A shape dragged past the visible edge brings the hidden part into view.
     if (step == MouseStep::Move && buttons != Qt::NoButton && tool->ScrollsWhileDragging()) view_->ensureVisible(x, y, 6, 4);
     Guard([&] {
