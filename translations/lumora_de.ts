@@ -1987,10 +1987,6 @@ Ersetzen schreibt sie in diese Datei, und das Foto, wie es war, geht verloren. S
         <translation>Kursiv</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
         <source>Title
 Example</source>
         <translation>Titel
@@ -2067,6 +2063,22 @@ Beispiel</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The height of a line of text as a part of the photo&apos;s height</source>
+        <translation>Die Höhe einer Textzeile als Anteil an der Höhe des Fotos</translation>
+    </message>
+    <message>
+        <source>Line height</source>
+        <translation>Zeilenhöhe</translation>
+    </message>
+    <message>
+        <source>Letters %1 pixels high in this preview</source>
+        <translation>Buchstaben %1 Pixel hoch in dieser Vorschau</translation>
+    </message>
+    <message>
+        <source>Letters %1 pixels high on the %2 × %3 photo, shown at the place they land</source>
+        <translation>Buchstaben %1 Pixel hoch auf dem Foto mit %2 × %3, an der Stelle gezeigt, an der sie landen</translation>
     </message>
 </context>
 <context>

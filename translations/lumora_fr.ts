@@ -1987,10 +1987,6 @@ Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est 
         <translation>Italique</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
         <source>Title
 Example</source>
         <translation>Titre
@@ -2067,6 +2063,22 @@ Exemple</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The height of a line of text as a part of the photo&apos;s height</source>
+        <translation>La hauteur d&apos;une ligne de texte, en part de la hauteur de la photo</translation>
+    </message>
+    <message>
+        <source>Line height</source>
+        <translation>Hauteur de ligne</translation>
+    </message>
+    <message>
+        <source>Letters %1 pixels high in this preview</source>
+        <translation>Lettres de %1 pixels de haut dans cet aperçu</translation>
+    </message>
+    <message>
+        <source>Letters %1 pixels high on the %2 × %3 photo, shown at the place they land</source>
+        <translation>Lettres de %1 pixels de haut sur la photo de %2 × %3, montrées à l&apos;endroit où elles seront posées</translation>
     </message>
 </context>
 <context>

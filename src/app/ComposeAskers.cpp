@@ -148,6 +148,8 @@ void AddComposeAskers(std::map<std::string, Dialogs::Asker>& askers) {
     askers["text-stamp"] = [](const Dialogs& d, OpArgs& args, const Dialogs::Exec& exec, const Context& c) {
         TextStampDialog& t = d.TextStamp();
         t.SetFontAsker(FontThrough(c.prompts));
+        // The letters' size is a share of this photo's height; the preview shows them on it.
+        t.SetPhoto(c.state ? c.state->picture.Work() : Image());
         if (exec(t) != QDialog::Accepted) return false;
         // Its OK took the text rectangle of the preview: the stamp is the mix source.
         if (c.state) c.state->picture.MixSource() = t.MixSource();

@@ -32,4 +32,21 @@ private:
 // smoothing so no edge pixel is a blend with the background the mask colour is taken from.
 QFont StampFont(const QString& face, int points, bool bold, bool italic);
 
+// The letters' size the dialog's look was designed at: offsets and outline are counted in its
+// pixels and grow with the letters.
+inline constexpr int kStampDesignPixels = 32;
+
+// A stamp drawn for a photo of photoW x photoH: each of its (at most two) lines heightPercent % of
+// the photo's height, the lines together at most half of it, smaller when the text would be wider
+// than the photo. The stamp is the text rectangle on the options' background.
+struct RenderedStamp {
+    Image stamp;
+    int lineHeight = 0;  // pixels, on that photo
+};
+// The line height such a stamp has on that photo, without drawing it.
+int StampLineHeight(const QString& face, bool bold, bool italic, const TextStampOptions& options, int heightPercent,
+                    int photoW, int photoH);
+RenderedStamp RenderStampForPhoto(const QString& face, bool bold, bool italic, TextStampOptions options,
+                                  int heightPercent, int photoW, int photoH);
+
 }  // namespace lum

@@ -10,14 +10,17 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "image/Draw.h"
 #include "widgets/ImageConvert.h"
 #include "compose/QtTextCanvas.h"
 #include "widgets/DialogControls.h"
+#include "widgets/Job.h"
 
 namespace {
 
@@ -47,11 +50,13 @@ TextStampDialog::TextStampDialog(QWidget* parent) : QDialog(parent) {
 
     QWidget* controls = BuildControls();
     PreviewBox = new PictureBox(QStringLiteral("PaintBox1"), this);
-    PreviewBox->setMinimumSize(560, 180);
+    PreviewBox->setMinimumSize(560, 320);
     PreviewBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    SizeInfo = NewLabel(QStringLiteral("SizeInfo"), QString(), this);
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(controls);
+    root->addWidget(SizeInfo);
     root->addWidget(PreviewBox, 1);
 
     connect(FaceBox, &QComboBox::currentIndexChanged, this, [this] { FaceChanged(); });
@@ -107,8 +112,11 @@ QWidget* TextStampDialog::BuildControls() {
     ItalicButton->setFont(italic);
     BoldButton->setCheckable(true);
     ItalicButton->setCheckable(true);
-    SizeSpin = new SpinEdit(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 8, 100, 24, 2, box);
-    auto* size = NewLabel(QStringLiteral("Label2"), tr("Size"), box);
+    // Up to half the photo's height, so a title can fill it.
+    SizeSpin = new SpinEdit(QStringLiteral("UpDown1"), QStringLiteral("Edit1"), 2, 50, 10, 2, box);
+    SizeSpin->setSuffix(QStringLiteral(" %"));
+    SizeSpin->setToolTip(tr("The height of a line of text as a part of the photo's height"));
+    auto* size = NewLabel(QStringLiteral("Label2"), tr("Line height"), box);
     size->setBuddy(SizeSpin);
     auto* fontRow = new QHBoxLayout;
     fontRow->addWidget(faceLabel);
@@ -220,7 +228,34 @@ QString TextStampDialog::Face() const {
 }
 
 QFont TextStampDialog::PreviewFont() const {
-    return lum::StampFont(Face(), SizeSpin->value(), BoldButton->isChecked(), ItalicButton->isChecked());
+    QFont f = lum::StampFont(Face(), 1, BoldButton->isChecked(), ItalicButton->isChecked());
+    f.setPixelSize(qMax(1, lineHeightInPreview_));
+    return f;
+}
+
+void TextStampDialog::SetPhoto(const lum::Image& photo) {
+    photoSize_ = photo.empty() ? QSize() : QSize(photo.width(), photo.height());
+    // One scaled copy: the preview never scales the whole photo again on every change.
+    photoView_ = photo.empty() ? QImage()
+                               : lum::ToQImage(photo).scaled(QSize(1200, 1200).boundedTo(photoSize_), Qt::KeepAspectRatio,
+                                                             Qt::SmoothTransformation);
+    RenderPreview();
+}
+
+QSize TextStampDialog::PhotoSize() const {
+    if (photoSize_.isValid() && !photoSize_.isEmpty()) return photoSize_;
+    return QSize(qMax(1, PreviewBox->width()), qMax(1, PreviewBox->height()));
+}
+
+int TextStampDialog::LineHeightOnPhoto() const {
+    const QSize photo = PhotoSize();
+    return lum::StampLineHeight(Face(), BoldButton->isChecked(), ItalicButton->isChecked(), Options(), SizeSpin->value(),
+                                photo.width(), photo.height());
+}
+
+lum::RenderedStamp TextStampDialog::RenderFor(int photoW, int photoH) const {
+    return lum::RenderStampForPhoto(Face(), BoldButton->isChecked(), ItalicButton->isChecked(), Options(),
+                                    SizeSpin->value(), photoW, photoH);
 }
 
 QStringList TextStampDialog::Lines() const {
@@ -262,7 +297,7 @@ void TextStampDialog::FaceChanged() { RenderPreview(); }
 
 void TextStampDialog::ChooseFont() {
     QFont f(Face());
-    f.setPointSize(SizeSpin->value());
+    f.setPointSize(24);  // the dialog's size is the photo's share, not points
     f.setBold(BoldButton->isChecked());
     f.setItalic(ItalicButton->isChecked());
     const bool ok = askFont_ ? askFont_(f) : lum::AskFontWithDialog(f, this);
@@ -271,7 +306,6 @@ void TextStampDialog::ChooseFont() {
     const int i = FaceBox->findText(f.family(), Qt::MatchFixedString);
     if (i >= 0) FaceBox->setCurrentIndex(i);
     else FaceBox->setEditText(f.family());
-    if (f.pointSize() > 0) SizeSpin->setValue(f.pointSize());
     BoldButton->setChecked(f.bold());
     ItalicButton->setChecked(f.italic());
     RenderPreview();
@@ -291,19 +325,72 @@ void TextStampDialog::SettingChanged() { RenderPreview(); }
 void TextStampDialog::TakeStamp() {
     if (FieldsCorrected(this)) return;
     RenderPreview();
-    mixSource_ = lum::TextStampSource(lum::FromQImage(preview_), layout_.textRect, BackgroundColour());
-    accept();
+    const QSize photo = PhotoSize();
+    if (stampJob_) return;  // already being drawn
+    // Letters half a big photo high take a while: drawn on the pool, the dialog answers meanwhile.
+    auto stamp = std::make_shared<lum::Image>();
+    const QString face = Face();
+    const bool bold = BoldButton->isChecked(), italic = ItalicButton->isChecked();
+    const lum::TextStampOptions options = Options();
+    const int percent = SizeSpin->value();
+    stampJob_ = lum::Job::Start(this, [=] {
+        *stamp = lum::RenderStampForPhoto(face, bold, italic, options, percent, photo.width(), photo.height()).stamp;
+    });
+    OkButton->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    lum::Job* job = stampJob_;
+    connect(job, &lum::Job::finished, this, [this, job, stamp](std::exception_ptr failure) {
+        stampJob_ = nullptr;
+        OkButton->setEnabled(true);
+        unsetCursor();
+        if (job->CancelFlag() || failure) return;  // cancelled meanwhile, or nothing could be drawn
+        mixSource_ = std::move(*stamp);
+        accept();
+    });
 }
 
 void TextStampDialog::RenderPreview() {
     const int w = qMax(1, PreviewBox->width()), h = qMax(1, PreviewBox->height());
-    QImage img(w, h, QImage::Format_RGB32);
-    {
-        lum::QtTextCanvas canvas(img, PreviewFont());
-        layout_ = lum::PaintTextStamp(canvas, w, h, Options());
+    const QSize photo = PhotoSize();
+    // The photo fitted into the box, the stamp drawn for that size and mixed as OK will mix it.
+    const double f = std::min(static_cast<double>(w) / photo.width(), static_cast<double>(h) / photo.height());
+    const int fw = qBound(1, qRound(photo.width() * f), w), fh = qBound(1, qRound(photo.height() * f), h);
+    lum::Image view;
+    if (photoView_.isNull()) {
+        view = lum::Image(fw, fh);
+        lum::FillRect(view, lum::Rect{0, 0, fw, fh}, BackgroundColour());
+    } else {
+        view = lum::FromQImage(photoView_.scaled(fw, fh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
+    const lum::RenderedStamp stamp = RenderFor(fw, fh);
+    const lum::MixOptions mix = MixOptionsFor(lum::MixOptions());
+    const lum::MixPlacement at = lum::ComputeMixPlacement(mix, fw, fh, stamp.stamp.width(), stamp.stamp.height());
+    lum::ComposeMix(view, stamp.stamp, at, mix);
+    lineHeightInPreview_ = stamp.lineHeight;
+
+    const int left = (w - fw) / 2, top = (h - fh) / 2;
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(palette().color(QPalette::Window));
+    {
+        QPainter p(&img);
+        p.drawImage(left, top, lum::ToQImage(view));
+    }
+    stampRect_ = lum::Rect{left + at.Left, top + at.Top, left + at.Left + at.Width, top + at.Top + at.Height};
     preview_ = img;
     PreviewBox->SetPicture(preview_);
+
+    lineHeightOnPhoto_ = LineHeightOnPhoto();
+    SizeInfo->setText(photoSize_.isEmpty()
+                          ? tr("Letters %1 pixels high in this preview").arg(lineHeightOnPhoto_)
+                          : tr("Letters %1 pixels high on the %2 × %3 photo, shown at the place they land")
+                                .arg(lineHeightOnPhoto_)
+                                .arg(photoSize_.width())
+                                .arg(photoSize_.height()));
+}
+
+void TextStampDialog::reject() {
+    if (stampJob_) stampJob_->Cancel();
+    QDialog::reject();
 }
 
 void TextStampDialog::PaintRamp() {

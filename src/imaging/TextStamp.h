@@ -42,7 +42,16 @@ struct TextStampOptions {
     Colour outlineColour = kColourGrid[0];        // right click on the grid
     Colour shadowColour = MakeColour(128, 128, 128);
     Colour background = MakeColour(255, 255, 255);  // white, button face or black
+    // Pixels per offset step and outline width: the look stays the same when the letters are
+    // drawn bigger than the dialog's design size (1: the design size).
+    float scale = 1.0f;
 };
+
+// The offsets and the outline's reach in pixels, after the scale.
+struct TextStampReach {
+    int offsetX = 0, offsetY = 0, outline = 1;
+};
+TextStampReach ScaledReach(const TextStampOptions& options);
 
 // The grey a click at x on the shadow ramp picks: (x x 4) mod 256.
 Colour ShadowRampColour(int x);

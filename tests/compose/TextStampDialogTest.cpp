@@ -33,6 +33,12 @@ protected:
     }
     QPoint Cell(int i) const { return QPoint((i % 8) * ColourGrid::kCell + 5, (i / 8) * ColourGrid::kCell + 5); }
 
+    // OK draws the stamp on the pool.
+    void TakeStampAndWait() {
+        form.TakeStamp();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.DrawingStamp(); }, 20000));
+    }
+
     AppFirst app_;
     TextStampDialog form;
 };
@@ -45,8 +51,9 @@ TEST_F(TextStampDialogTest, DefaultsAndRanges) {
     EXPECT_EQ(form.FaceBox->currentIndex(), -1);
     const bool hasArial = QFontDatabase::families().contains("Arial");
     EXPECT_EQ(form.Face(), hasArial ? QString("Arial") : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    EXPECT_EQ(form.SizeSpin->value(), 24);
-    EXPECT_EQ(form.SizeSpin->minimum(), 8);
+    EXPECT_EQ(form.SizeSpin->value(), 10);
+    EXPECT_EQ(form.SizeSpin->minimum(), 2);
+    EXPECT_EQ(form.SizeSpin->maximum(), 50);
     EXPECT_EQ(form.SizeSpin->singleStep(), 2);
     EXPECT_EQ(form.findChild<QLineEdit*>("Edit1"), form.SizeSpin->Edit());
     EXPECT_EQ(form.LetterColours->ForegroundIndex(), 11);
@@ -143,7 +150,14 @@ TEST_F(TextStampDialogTest, EnterIsSwallowed) {
     EXPECT_TRUE(form.isVisible());
     // Elsewhere Enter still presses OK.
     QTest::keyClick(form.ShowButton, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return accepted.count() == 1; }, 20000));
+    // Cancelled while the stamp is drawn, the dialog is not accepted after all.
+    form.show();
+    form.TakeStamp();
+    form.reject();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.DrawingStamp(); }, 20000));
     EXPECT_EQ(accepted.count(), 1);
+    EXPECT_EQ(form.result(), QDialog::Rejected);
 }
 
 TEST_F(TextStampDialogTest, ShadowRampClick) {
@@ -183,7 +197,7 @@ TEST_F(TextStampDialogTest, PreviewDrawsTheLettersInsideTheTextRect) {
 
     // Bigger letters take more room.
     const int before = form.TextRect().width();
-    form.SizeSpin->setValue(40);
+    form.SizeSpin->setValue(20);
     EXPECT_GT(form.TextRect().width(), before);
     // Typing changes the stamp at once.
     form.TextBox->setPlainText("W");
@@ -191,7 +205,7 @@ TEST_F(TextStampDialogTest, PreviewDrawsTheLettersInsideTheTextRect) {
 }
 
 TEST_F(TextStampDialogTest, OkTakesTheTextRectAsTheStamp) {
-    form.TakeStamp();
+    TakeStampAndWait();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     const lum::Rect r = form.TextRect();
     const lum::Image& stamp = form.MixSource();
@@ -213,6 +227,42 @@ TEST_F(TextStampDialogTest, OkTakesTheTextRectAsTheStamp) {
     EXPECT_EQ(form.MixOptionsFor(lum::MixOptions{}).maskColour, lum::MakeColour(0, 0, 0));
 }
 
+// Each line a share of the photo's height, together at most half of it, never wider than the
+// photo; the preview shows the stamp at the same share of the photo's view.
+TEST_F(TextStampDialogTest, StampSizeIsAShareOfThePhoto) {
+    struct Case {
+        int w, h, percent;
+        const char* text;
+        int lines;
+    } cases[] = {
+        {4000, 3000, 50, "Title", 1}, {4000, 3000, 50, "Title\nExample", 2}, {4000, 3000, 10, "Title\nExample", 2},
+        {640, 480, 10, "Title", 1},   {300, 3000, 40, "A long line of text", 1},
+    };
+    form.resize(800, 600);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text + std::string(" ") + std::to_string(c.w) + "x" + std::to_string(c.percent));
+        form.SizeSpin->setValue(c.percent);
+        form.TextBox->setPlainText(c.text);
+        form.SetPhoto(lum::Image(c.w, c.h));
+        const double wanted = std::min(c.h * c.percent / 100.0, c.h / 2.0 / c.lines);
+        const int line = form.LineHeightOnPhoto();
+        TakeStampAndWait();
+        const lum::Image& stamp = form.MixSource();
+        EXPECT_LE(stamp.width(), c.w);
+        if (c.w > c.h) {  // not held back by the width
+            EXPECT_GT(line, wanted * 0.8);  // the shadow takes its part of the half
+            EXPECT_LE(line, wanted + 1);
+        }
+        EXPECT_GE(stamp.height(), c.lines * line);
+        EXPECT_LE(stamp.height(), c.h / 2);
+        EXPECT_TRUE(form.SizeInfo->text().contains(QString::number(line)));
+        // In the preview, the stamp takes the same part of the photo's height.
+        const QSize box = form.PreviewBox->size();
+        const double f = std::min(double(box.width()) / c.w, double(box.height()) / c.h);
+        EXPECT_NEAR(form.TextRect().height(), stamp.height() * f, 2 + stamp.height() * f / 10);
+    }
+}
+
 TEST_F(TextStampDialogTest, FontDialogResultReachesTheControls) {
     const QString other = form.FaceBox->itemText(form.FaceBox->count() / 2);
     QFont offered;
@@ -223,7 +273,6 @@ TEST_F(TextStampDialogTest, FontDialogResultReachesTheControls) {
     form.ChooseFont();
     EXPECT_EQ(offered.family(), form.Face());
     EXPECT_EQ(offered.pointSize(), 24);
-    EXPECT_EQ(form.SizeSpin->value(), 24);
 
     form.SetFontAsker([&](QFont& f) {
         f = QFont(other);
@@ -235,11 +284,10 @@ TEST_F(TextStampDialogTest, FontDialogResultReachesTheControls) {
     form.ChooseFont();
     EXPECT_EQ(form.FaceBox->currentText(), other);
     EXPECT_EQ(form.Face(), other);
-    EXPECT_EQ(form.SizeSpin->value(), 36);
+    EXPECT_EQ(form.SizeSpin->value(), 10);  // the size stays the photo's share
     EXPECT_TRUE(form.BoldButton->isChecked());
     EXPECT_TRUE(form.ItalicButton->isChecked());
     EXPECT_TRUE(form.PreviewFont().bold());
-    EXPECT_EQ(form.PreviewFont().pixelSize(), 48);
 }
 
 TEST_F(TextStampDialogTest, MemoLines) {

@@ -202,3 +202,41 @@ TEST(TextStamp, SourceCropMixOptionsAndPalette) {
     EXPECT_EQ(kColourGrid[7], MakeColour(192, 192, 192));
     EXPECT_EQ(kColourGrid[8], MakeColour(128, 128, 128));
 }
+
+// Drawn bigger than the design size, shadow offsets and outline grow with the letters (the
+// outline also on the straight sides), and the rectangle takes in the outline's reach.
+TEST(TextStamp, ScaledLookKeepsItsProportions) {
+    struct Case {
+        float scale;
+        int offsetX, offsetY, reachX, reachY, outline;
+        size_t standardCopies;
+    } cases[] = {{1.0f, 4, -4, 4, -4, 1, 10}, {0.4f, 4, -4, 2, -2, 1, 10}, {10.0f, 4, -4, 40, -40, 10, 18},
+                 {2.5f, -3, 2, -8, 5, 3, 18}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scale);
+        TextStampOptions o;
+        o.shadow = ShadowStyle::Standard;
+        o.lines = {"Hi"};
+        o.scale = c.scale;
+        o.offsetX = c.offsetX;
+        o.offsetY = c.offsetY;
+        const TextStampReach r = ScaledReach(o);
+        EXPECT_EQ(r.offsetX, c.reachX);
+        EXPECT_EQ(r.offsetY, c.reachY);
+        EXPECT_EQ(r.outline, c.outline);
+        FakeCanvas canvas;
+        const TextStampLayout lay = LayoutTextStamp(canvas, 1000, 500, o);
+        const std::vector<TextStampCopy> copies = TextStampCopies(lay, o);
+        ASSERT_EQ(copies.size(), c.standardCopies);
+        const TextStampLine& l = lay.lines[0];
+        EXPECT_EQ(copies.front(), (TextStampCopy{0, l.x + c.reachX, l.y - c.reachY, o.shadowColour}));
+        // Every copy lies inside the rectangle (the first pixel of outline is left to the
+        // letters' own side bearings, as at the design size).
+        for (const TextStampCopy& k : copies) {
+            EXPECT_GE(k.x + 1, lay.textRect.Left);
+            EXPECT_LE(k.x + l.width - 1, lay.textRect.Right);
+            EXPECT_GE(k.y + 1, lay.textRect.Top);
+            EXPECT_LE(k.y + lay.lineHeight - 1, lay.textRect.Bottom);
+        }
+    }
+}

@@ -297,7 +297,7 @@ TEST_F(ComposeCommands, TheMainWindowsTextItemAsksTheTextDialogWhoseOkAnswersThe
     ASSERT_TRUE(ok);
     ASSERT_EQ(prompts.fontsAsked.size(), 1u);
     EXPECT_TRUE(text.BoldButton->isChecked());  // bold came back from the font dialog
-    EXPECT_EQ(text.SizeSpin->value(), 30);
+    EXPECT_EQ(text.SizeSpin->value(), 10);  // the font's points do not change the photo's share
     EXPECT_TRUE(state.picture.MixSource() == text.MixSource());
     EXPECT_FALSE(state.picture.MixSource().empty());
     EXPECT_EQ(args.ColourOf("background"), lum::MakeColour(0, 0, 0));
