@@ -70,6 +70,21 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
         <source>BG</source>
         <translation>HG</translation>
     </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose the foreground colour; Shift with the arrow keys the background colour</source>
+        <translation>Die Pfeiltasten wählen die Vordergrundfarbe, Umschalt mit den Pfeiltasten die Hintergrundfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>ColourPanel</name>
+    <message>
+        <source>Space or Enter chooses the colour</source>
+        <translation>Leertaste oder Eingabe wählt die Farbe</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -2079,6 +2094,14 @@ Beispiel</translation>
     <message>
         <source>Letters %1 pixels high on the %2 × %3 photo, shown at the place they land</source>
         <translation>Buchstaben %1 Pixel hoch auf dem Foto mit %2 × %3, an der Stelle gezeigt, an der sie landen</translation>
+    </message>
+    <message>
+        <source>Shadow grey</source>
+        <translation>Grau des Schattens</translation>
+    </message>
+    <message>
+        <source>The left and right arrow keys make the shadow darker or lighter</source>
+        <translation>Die Pfeiltasten links und rechts machen den Schatten dunkler oder heller</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,21 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
         <source>BG</source>
         <translation>AP</translation>
     </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose the foreground colour; Shift with the arrow keys the background colour</source>
+        <translation>Les flèches choisissent la couleur de premier plan&#xa0;; Maj avec les flèches, la couleur de fond</translation>
+    </message>
+</context>
+<context>
+    <name>ColourPanel</name>
+    <message>
+        <source>Space or Enter chooses the colour</source>
+        <translation>Espace ou Entrée choisit la couleur</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -2079,6 +2094,14 @@ Exemple</translation>
     <message>
         <source>Letters %1 pixels high on the %2 × %3 photo, shown at the place they land</source>
         <translation>Lettres de %1 pixels de haut sur la photo de %2 × %3, montrées à l&apos;endroit où elles seront posées</translation>
+    </message>
+    <message>
+        <source>Shadow grey</source>
+        <translation>Gris de l&apos;ombre</translation>
+    </message>
+    <message>
+        <source>The left and right arrow keys make the shadow darker or lighter</source>
+        <translation>Les flèches gauche et droite assombrissent ou éclaircissent l&apos;ombre</translation>
     </message>
 </context>
 <context>

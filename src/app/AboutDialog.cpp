@@ -79,6 +79,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     memo->setObjectName("Memo1");
     memo->setAccessibleName(tr("About Lumora"));
     memo->setReadOnly(true);
+    memo->setTabChangesFocus(true);
     memo->setPlainText(tr(kDescription));
     memo->setMinimumSize(320, 160);
     right->addWidget(memo, 1);

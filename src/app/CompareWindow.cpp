@@ -38,6 +38,7 @@ CompareWindow::CompareWindow(lum::Dialogs& dialogs, lum::Prompts* prompts, QWidg
     buildUi();
     makeSelectionToolbar();
     buildPaintToolbar();
+    toolbarsFirstInTabOrder();
     buildMenus();
 
     // Both panes always at the same scale: the original follows every zoom of the view.

@@ -23,6 +23,7 @@
 #include "widgets/Icons.h"
 #include "widgets/PanelSkins.h"
 #include "widgets/PhotoFiles.h"
+#include "widgets/DialogControls.h"
 #include "widgets/GradientPanel.h"
 
 namespace {
@@ -242,6 +243,7 @@ QWidget* MainWindow::buildPhotoArea(QWidget* parent) {
     topButtonRow->addWidget(zoomLabel_);
     topButtonRow->addWidget(help);
     topButtonRow->addStretch(1);
+    ChainTabOrder({showOriginal, rotLeft, rotRight, crop, straighten, redEye, zoom, help});
     photoBox->addWidget(topButtons);
 
     photoBox->addWidget(makePane(photoArea), 1);

@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QToolBar>
+
+#include <algorithm>
 
 #include "app/ChooserLink.h"
 #include "app/Dialogs.h"
@@ -29,6 +32,7 @@
 #include "view/PhotoFixTools.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
+#include "widgets/DialogControls.h"
 #include "widgets/Icons.h"
 
 namespace lum {
@@ -90,6 +94,19 @@ EditPane* WindowShell::makePane(QWidget* parent) {
     connect(pane_, &EditPane::SelectionWasCleared, this, [this] { selectionToolbar_->ShowTool(ToolMode::None); });
     connect(pane_, &EditPane::WorkChanged, this, &WindowShell::workChanged);
     return pane_;
+}
+
+void WindowShell::toolbarsFirstInTabOrder() {
+    const auto rank = [this](QWidget* w) {
+        for (QWidget* p = w->parentWidget(); p && p != this; p = p->parentWidget())
+            if (auto* bar = qobject_cast<QToolBar*>(p)) return toolBarArea(bar) == Qt::TopToolBarArea ? 0 : 1;
+        return 2;
+    };
+    QList<QWidget*> order;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy()) order << w;
+    std::stable_sort(order.begin(), order.end(), [&](QWidget* a, QWidget* b) { return rank(a) < rank(b); });
+    ChainTabOrder(order);
 }
 
 void WindowShell::makeSelectionToolbar() {

@@ -209,6 +209,9 @@ protected:
     EditPane* makePane(QWidget* parent);
     // The hidden selection toolbar at the top; after makePane.
     void makeSelectionToolbar();
+    // Tab reaches the toolbars' controls first (the top ones, then the left), as they sit above
+    // and beside the panes they were made after; once all toolbars are there.
+    void toolbarsFirstInTabOrder();
     // The menus of the design built from the operation table, with the handlers both windows
     // share and the window's own ones by item name (each run inside the guard).
     // ownTouching: the window's own items that touch the picture.

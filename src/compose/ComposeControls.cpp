@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compose/ComposeControls.h"
 
+#include <cstdlib>
+
 #include <QAbstractSpinBox>
 #include <QColorDialog>
 #include <QFontDialog>
@@ -70,7 +72,13 @@ ColourPanel::ColourPanel(const QString& name, const QString& caption, lum::Colou
     setObjectName(name);
     setCaption(caption);
     setCursor(Qt::PointingHandCursor);
+    if (!caption.isEmpty()) setAccessibleName(caption);
     SetColour(colour);
+}
+
+void ColourPanel::ReachableByKeyboard() {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(tr("Space or Enter chooses the colour"));
 }
 
 void ColourPanel::SetColour(lum::Colour c) {
@@ -92,6 +100,30 @@ void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
+void ColourPanel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) emit clicked();
+    else GradientPanel::keyPressEvent(event);
+}
+
+void ColourPanel::paintEvent(QPaintEvent* event) {
+    GradientPanel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+    p.drawRect(rect().adjusted(2, 2, -3, -3));
+}
+
+void ColourPanel::focusInEvent(QFocusEvent* event) {
+    GradientPanel::focusInEvent(event);
+    update();
+}
+
+void ColourPanel::focusOutEvent(QFocusEvent* event) {
+    GradientPanel::focusOutEvent(event);
+    update();
+}
+
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -106,6 +138,21 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
+    // A box the keyboard reaches shows when it has the focus.
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -131,6 +178,10 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 ColourGrid::ColourGrid(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Colours"));
+    setAccessibleDescription(
+        tr("Arrow keys choose the foreground colour; Shift with the arrow keys the background colour"));
 }
 
 lum::Colour ColourGrid::ForegroundColour() const { return lum::kColourGrid[foreground_]; }
@@ -176,6 +227,39 @@ void ColourGrid::paintEvent(QPaintEvent*) {
             p.drawText(cell, Qt::AlignCenter, mark);
         }
     }
+    // The focus shows as a ring round the foreground's cell.
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(QRect((foreground_ % 8) * kCell + 1, (foreground_ / 8) * kCell + 1, kCell - 2, kCell - 2));
+    }
+}
+
+void ColourGrid::keyPressEvent(QKeyEvent* event) {
+    int step = 0;
+    switch (event->key()) {
+        case Qt::Key_Left: step = -1; break;
+        case Qt::Key_Right: step = 1; break;
+        case Qt::Key_Up: step = -8; break;
+        case Qt::Key_Down: step = 8; break;
+        default: QWidget::keyPressEvent(event); return;
+    }
+    int& cell = event->modifiers() & Qt::ShiftModifier ? background_ : foreground_;
+    const int next = cell + step;
+    // Left and right stay on their row, up and down on their column.
+    if (next < 0 || next > 15 || (std::abs(step) == 1 && next / 8 != cell / 8)) return;
+    cell = next;
+    update();
+    emit changed();
+}
+
+void ColourGrid::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ColourGrid::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ColourGrid::mousePressEvent(QMouseEvent* event) {

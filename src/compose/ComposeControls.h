@@ -39,6 +39,8 @@ public:
     ColourPanel(const QString& name, const QString& caption, lum::Colour colour, QWidget* parent = nullptr);
     lum::Colour Colour() const { return colour_; }
     void SetColour(lum::Colour c);
+    // For a panel that chooses its colour when clicked: Tab reaches it, Space or Enter click it.
+    void ReachableByKeyboard();
     QSize sizeHint() const override;
 
 signals:
@@ -46,6 +48,10 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     lum::Colour colour_ = 0;
@@ -71,13 +77,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage picture_;
 };
 
 // The 16 colours in 8 columns and 2 rows: a left click chooses the foreground, a right click the
-// background; their cells are marked "FG" and "BG" ("FB" when they are the same).
+// background; their cells are marked "FG" and "BG" ("FB" when they are the same). From the
+// keyboard, the arrow keys move the foreground, with Shift the background.
 class ColourGrid : public QWidget {
     Q_OBJECT
 public:
@@ -101,6 +110,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int foreground_ = 11;

@@ -57,6 +57,7 @@ GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     Colour1Panel = new ColourPanel(QStringLiteral("Panel2"), tr("Colour 1"), lum::MakeColour(255, 255, 255), colourGroup);
     Colour2Panel = new ColourPanel(QStringLiteral("Panel3"), tr("Colour 2"), lum::MakeColour(192, 192, 192), colourGroup);
     BackgroundPanel = new ColourPanel(QStringLiteral("Panel1"), tr("Background"), lum::MakeColour(128, 128, 128), colourGroup);
+    for (ColourPanel* p : {Colour1Panel, Colour2Panel, BackgroundPanel}) p->ReachableByKeyboard();
     for (ColourPanel* p : {Colour1Panel, Colour2Panel, BackgroundPanel}) p->setToolTip(tr("Click to choose the colour"));
     SwapButton = new QPushButton(QStringLiteral("{"), colourGroup);
     SwapButton->setObjectName(QStringLiteral("Button1"));

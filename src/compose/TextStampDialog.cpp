@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -133,6 +134,7 @@ QWidget* TextStampDialog::BuildControls() {
     TextBox = new QTextEdit(box);
     TextBox->setObjectName(QStringLiteral("Memo1"));
     TextBox->setAcceptRichText(false);
+    TextBox->setTabChangesFocus(true);  // Tab leaves the text; a tab in a stamp means nothing
     TextBox->setWordWrapMode(QTextOption::NoWrap);
     QTextOption centred = TextBox->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
@@ -155,6 +157,10 @@ QWidget* TextStampDialog::BuildControls() {
     ShadowRamp->setToolTip(tr("Click to choose the grey of the shadow"));
     ShadowRamp->setFixedSize(kRampWidth, 16);
     ShadowRamp->setCursor(Qt::PointingHandCursor);
+    ShadowRamp->setFocusPolicy(Qt::StrongFocus);
+    ShadowRamp->setAccessibleName(tr("Shadow grey"));
+    ShadowRamp->setAccessibleDescription(tr("The left and right arrow keys make the shadow darker or lighter"));
+    ShadowRamp->installEventFilter(this);
     auto* colourColumn = new QVBoxLayout;
     colourColumn->addWidget(LetterColours);
     colourColumn->addWidget(ShadowRamp);
@@ -206,6 +212,9 @@ QWidget* TextStampDialog::BuildControls() {
     all->addLayout(fontRow);
     all->addLayout(row);
 
+    ChainTabOrder({FaceBox, FontButton, BoldButton, ItalicButton, SizeSpin, TextBox, LetterColours, ShadowRamp,
+                        ShadowGroup, BackgroundGroup, OutlineBox, OffsetXSpin, OffsetYSpin, ShowButton, OkButton,
+                        CancelButton});
     for (QWidget* w : {static_cast<QWidget*>(TextBox), static_cast<QWidget*>(SizeSpin), static_cast<QWidget*>(OffsetYSpin),
                        static_cast<QWidget*>(OffsetXSpin)})
         lum::SwallowEnter(w);
@@ -386,6 +395,19 @@ void TextStampDialog::RenderPreview() {
                                 .arg(lineHeightOnPhoto_)
                                 .arg(photoSize_.width())
                                 .arg(photoSize_.height()));
+}
+
+bool TextStampDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ShadowRamp && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            // One line of the ramp further, within it.
+            const int at = lum::ColourR(shadowColour_) / 4 + (key == Qt::Key_Left ? -1 : 1);
+            if (at >= 0 && at < kRampWidth) PickShadowGrey(at);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TextStampDialog::reject() {

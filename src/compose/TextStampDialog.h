@@ -71,6 +71,11 @@ public:
     void TakeStamp();
     bool DrawingStamp() const { return stampJob_ != nullptr; }
     void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+public:
     void RenderPreview();
 
     // Controls, for the windows and tests.

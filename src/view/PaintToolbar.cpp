@@ -127,6 +127,7 @@ PaintToolbar::PaintToolbar(EditPane& pane, QWidget* parent)
     firstColour_ = new ColourPanel(QStringLiteral("Panel5"), QString(), st.tools.PaintColour1(), body);
     secondColour_ = new ColourPanel(QStringLiteral("Panel6"), QString(), st.tools.PaintColour2(), body);
     for (ColourPanel* p : {firstColour_, secondColour_}) {
+        p->ReachableByKeyboard();
         p->setFixedSize(30, 22);
         colours->addWidget(p);
     }

@@ -265,3 +265,16 @@ OkCancel AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return {ok, cancel};
 }
+
+void ChainTabOrder(const QList<QWidget*>& controls) {
+    QList<QWidget*> order;
+    for (QWidget* w : controls) {
+        if (auto* group = qobject_cast<RadioGroup*>(w))
+            for (int i = 0; i < group->Count(); ++i) order << group->Item(i);
+        else if (w)
+            order << w;
+    }
+    for (int i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void ChainTabOrder(std::initializer_list<QWidget*> controls) { ChainTabOrder(QList<QWidget*>(controls)); }

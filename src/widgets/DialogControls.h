@@ -3,6 +3,7 @@
 // control whose arrow clicks are told apart from typing, and a titled radio group with an
 // item index.
 #pragma once
+#include <initializer_list>
 #include <QGroupBox>
 #include <QSpinBox>
 #include <QString>
@@ -81,6 +82,11 @@ bool FieldsCorrected(QWidget* dialog);
 // The width a dialog needs so that the window manager does not cut its title (the title with
 // the program's name it adds, in a bold face, and room for the frame's buttons).
 int TitleFitWidth(const QWidget& dialog);
+
+// Tab visits the controls in this order (a radio group: its items, in their order), as the
+// layout shows them rather than as they were made.
+void ChainTabOrder(std::initializer_list<QWidget*> controls);
+void ChainTabOrder(const QList<QWidget*>& controls);
 
 // A group box of radio buttons with one selected item.
 class RadioGroup : public QGroupBox {
