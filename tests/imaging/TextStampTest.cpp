@@ -204,12 +204,13 @@ TEST(TextStamp, SourceCropMixOptionsAndPalette) {
 }
 
 // Drawn bigger than the design size, shadow offsets and outline grow with the letters (the
-// outline also on the straight sides), and the rectangle takes in the outline's reach.
+// outline also on the straight sides), and every copy stays inside the rectangle but for the
+// outline's first pixel, which the letters' side bearings hold as at the design size.
 TEST(TextStamp, ScaledLookKeepsItsProportions) {
     struct Case {
         float scale;
         int offsetX, offsetY, reachX, reachY, outline;
-        size_t standardCopies;
+        size_t copies;
     } cases[] = {{1.0f, 4, -4, 4, -4, 1, 10}, {0.4f, 4, -4, 2, -2, 1, 10}, {10.0f, 4, -4, 40, -40, 10, 18},
                  {2.5f, -3, 2, -8, 5, 3, 18}};
     for (const Case& c : cases) {
@@ -221,22 +222,15 @@ TEST(TextStamp, ScaledLookKeepsItsProportions) {
         o.offsetX = c.offsetX;
         o.offsetY = c.offsetY;
         const TextStampReach r = ScaledReach(o);
-        EXPECT_EQ(r.offsetX, c.reachX);
-        EXPECT_EQ(r.offsetY, c.reachY);
-        EXPECT_EQ(r.outline, c.outline);
+        EXPECT_EQ((std::vector<int>{r.offsetX, r.offsetY, r.outline}), (std::vector<int>{c.reachX, c.reachY, c.outline}));
         FakeCanvas canvas;
         const TextStampLayout lay = LayoutTextStamp(canvas, 1000, 500, o);
         const std::vector<TextStampCopy> copies = TextStampCopies(lay, o);
-        ASSERT_EQ(copies.size(), c.standardCopies);
+        ASSERT_EQ(copies.size(), c.copies);
         const TextStampLine& l = lay.lines[0];
         EXPECT_EQ(copies.front(), (TextStampCopy{0, l.x + c.reachX, l.y - c.reachY, o.shadowColour}));
-        // Every copy lies inside the rectangle (the first pixel of outline is left to the
-        // letters' own side bearings, as at the design size).
-        for (const TextStampCopy& k : copies) {
-            EXPECT_GE(k.x + 1, lay.textRect.Left);
-            EXPECT_LE(k.x + l.width - 1, lay.textRect.Right);
-            EXPECT_GE(k.y + 1, lay.textRect.Top);
-            EXPECT_LE(k.y + lay.lineHeight - 1, lay.textRect.Bottom);
-        }
+        for (const TextStampCopy& k : copies)
+            EXPECT_TRUE(k.x + 1 >= lay.textRect.Left && k.x + l.width - 1 <= lay.textRect.Right &&
+                        k.y + 1 >= lay.textRect.Top && k.y + lay.lineHeight - 1 <= lay.textRect.Bottom);
     }
 }
