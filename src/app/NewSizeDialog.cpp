@@ -54,6 +54,8 @@ NewSizeDialog::NewSizeDialog(QWidget* parent) : QDialog(parent) {
     const int widthButtons[6] = {2, 3, 4, 5, 6, 7};
     const int heights[6] = {400, 480, 560, 600, 640, 660};
     const int heightButtons[6] = {8, 9, 11, 12, 13, 14};
+    // Tab reads the width's row, then the height's.
+    QList<QWidget*> widthRow{widthSpin_}, heightRow{heightSpin_};
     for (int i = 0; i < 6; ++i) {
         auto* b = new QPushButton(QString::number(widths[i]), this);
         b->setObjectName(QString("Button%1").arg(widthButtons[i]));
@@ -67,7 +69,10 @@ NewSizeDialog::NewSizeDialog(QWidget* parent) : QDialog(parent) {
         h->setToolTip(tr("Height %1 pixels").arg(heights[i]));
         grid->addWidget(h, 1, 2 + i);
         connect(h, &QPushButton::clicked, this, &NewSizeDialog::UseHeightPreset);
+        widthRow << b;
+        heightRow << h;
     }
+    ChainTabOrder(widthRow + heightRow);
     root->addLayout(grid);
 
     auto* options = new QHBoxLayout();
