@@ -8,18 +8,13 @@
 
 using namespace clitest;
 
-namespace {
-
 // The desktop cache's name for a file: the MD5 of its URI (plain paths in these tests).
 std::string ThumbnailName(const fs::path& file) {
     TempDir io;
-    const std::string uri = "file://" + fs::absolute(file).lexically_normal().string();
-    const std::string cmd = "printf %s " + Quote(uri) + " | md5sum >" + Quote((io / "uri").string());
-    if (std::system(cmd.c_str()) != 0) return "md5sum failed";
-    return ReadText(io / "uri").substr(0, 32) + ".png";
+    const std::string cmd = "printf %s " + Quote("file://" + fs::absolute(file).lexically_normal().string()) +
+                            " | md5sum >" + Quote((io / "md5").string());
+    return std::system(cmd.c_str()) == 0 ? ReadText(io / "md5").substr(0, 32) + ".png" : "md5sum failed";
 }
-
-}  // namespace
 
 TEST(CliTransform, WritesTurnsAndRefusesLikeOptimize) {
     TempDir dir;

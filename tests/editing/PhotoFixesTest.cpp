@@ -129,39 +129,23 @@ TEST(PhotoFixes, TheMacroRecordsThemWithTheirRectangleAndReplaysThem) {
 }  // namespace
 
 TEST(PhotoFixes, ACropFrameEdgeOfFixedProportionGrowsAboutItsMiddle) {
-    struct Case {
-        const char* what;
-        int ratioW, ratioH;
-        lum::ImagePoint newFrameTo;  // a frame drawn from (0,0) first; (0,0): the starting frame
-        lum::CropHandle edge;
-        lum::ImagePoint press, to;
-        lum::Rect expected;
-    };
-    // 100 x 80 picture; a square starts as {10,0,90,80}.
+    using H = lum::CropHandle;
+    struct Case { int ratioW, ratioH, frameTo; H edge; lum::ImagePoint press, to; lum::Rect expected; };
+    // A 100 x 80 picture; frameTo > 0: a frame drawn from (0,0) to (frameTo, frameTo) first.
     const Case cases[] = {
-        {"right edge in", 1, 1, {0, 0}, lum::CropHandle::Right, {90, 40}, {70, 40}, {10, 10, 70, 70}},
-        {"bottom edge up", 1, 1, {0, 0}, lum::CropHandle::Bottom, {50, 80}, {50, 50}, {25, 0, 75, 50}},
-        {"left edge in", 1, 1, {0, 0}, lum::CropHandle::Left, {10, 40}, {60, 40}, {60, 25, 90, 55}},
-        {"out of the picture", 1, 1, {0, 0}, lum::CropHandle::Right, {90, 40}, {130, 40}, {10, 0, 90, 80}},
-        {"slides back inside", 1, 1, {40, 40}, lum::CropHandle::Right, {40, 20}, {60, 20}, {0, 0, 60, 60}},
-        {"2:1 bottom edge", 2, 1, {0, 0}, lum::CropHandle::Bottom, {50, 65}, {50, 45}, {20, 15, 80, 45}},
-        {"free keeps the height", 0, 0, {0, 0}, lum::CropHandle::Right, {100, 40}, {70, 40}, {0, 0, 70, 80}},
+        {1, 1, 0, H::Right, {90, 40}, {70, 40}, {10, 10, 70, 70}},  {1, 1, 0, H::Bottom, {50, 80}, {50, 50}, {25, 0, 75, 50}},
+        {1, 1, 0, H::Left, {10, 40}, {60, 40}, {60, 25, 90, 55}},   {1, 1, 0, H::Right, {90, 40}, {130, 40}, {10, 0, 90, 80}},
+        {1, 1, 40, H::Right, {40, 20}, {60, 20}, {0, 0, 60, 60}},   {2, 1, 0, H::Bottom, {50, 65}, {50, 45}, {20, 15, 80, 45}},
+        {0, 0, 0, H::Right, {100, 40}, {70, 40}, {0, 0, 70, 80}},  // free: the height stays
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
         lum::CropFrame f;
         f.SetProportion(c.ratioW, c.ratioH);
         f.Reset(100, 80);
-        if (c.newFrameTo.x != 0) {
-            f.Begin(lum::CropHandle::None, {0, 0});
-            f.DragTo(c.newFrameTo);
-            f.End();
-        }
+        if (c.frameTo > 0) { f.Begin(H::None, {0, 0}); f.DragTo({c.frameTo, c.frameTo}); f.End(); }
         ASSERT_EQ(f.HandleAt(c.press, 2), c.edge);
         f.Begin(c.edge, c.press);
         f.DragTo(c.to);
-        f.End();
-        EXPECT_EQ(f.Frame(), c.expected) << f.Frame().Left << "," << f.Frame().Top << "," << f.Frame().Right << ","
-                                         << f.Frame().Bottom;
+        EXPECT_EQ(f.Frame(), c.expected) << c.to.x << "," << c.to.y << " " << f.Frame().Left << "," << f.Frame().Top;
     }
 }
