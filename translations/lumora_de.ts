@@ -2112,6 +2112,10 @@ Beispiel</translation>
         <translation>Buchstaben %1 Pixel hoch auf dem Foto mit %2 × %3, an der Stelle gezeigt, an der sie landen</translation>
     </message>
     <message>
+        <source>The stamp could not be drawn this big; try a smaller line height.</source>
+        <translation>Der Stempel konnte nicht so groß gezeichnet werden; versuchen Sie eine kleinere Zeilenhöhe.</translation>
+    </message>
+    <message>
         <source>Shadow grey</source>
         <translation>Grau des Schattens</translation>
     </message>

@@ -2112,6 +2112,10 @@ Exemple</translation>
         <translation>Lettres de %1 pixels de haut sur la photo de %2 × %3, montrées à l&apos;endroit où elles seront posées</translation>
     </message>
     <message>
+        <source>The stamp could not be drawn this big; try a smaller line height.</source>
+        <translation>Le tampon n&apos;a pas pu être dessiné aussi grand&#xa0;; essayez une hauteur de ligne plus petite.</translation>
+    </message>
+    <message>
         <source>Shadow grey</source>
         <translation>Gris de l&apos;ombre</translation>
     </message>

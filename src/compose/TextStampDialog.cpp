@@ -352,7 +352,11 @@ void TextStampDialog::TakeStamp() {
         stampJob_ = nullptr;
         OkButton->setEnabled(true);
         unsetCursor();
-        if (job->CancelFlag() || failure) return;  // cancelled meanwhile, or nothing could be drawn
+        if (job->CancelFlag()) return;
+        if (failure) {
+            SizeInfo->setText(tr("The stamp could not be drawn this big; try a smaller line height."));
+            return;
+        }
         mixSource_ = std::move(*stamp);
         accept();
     });

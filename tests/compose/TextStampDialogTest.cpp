@@ -131,6 +131,24 @@ TEST_F(TextStampDialogTest, ColourGridClicks) {
     EXPECT_EQ(form.LetterColours->ForegroundIndex(), 9);
     EXPECT_EQ(ColourGrid::CellAt(8 * ColourGrid::kCell - 1, 2 * ColourGrid::kCell - 1), 15);
     EXPECT_EQ(ColourGrid::CellAt(0, 2 * ColourGrid::kCell), -1);
+
+    // The keyboard: arrows move the letters' colour, with Shift the outline's, never off the grid;
+    // the shadow ramp steps its grey.
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers shift;
+        int foreground, background;
+    } keys[] = {{Qt::Key_Left, {}, 8, 12},           {Qt::Key_Left, {}, 8, 12},
+                {Qt::Key_Up, {}, 0, 12},             {Qt::Key_Up, {}, 0, 12},
+                {Qt::Key_Right, Qt::ShiftModifier, 0, 13}, {Qt::Key_Down, Qt::ShiftModifier, 0, 13}};
+    for (const auto& k : keys) {
+        QTest::keyClick(form.LetterColours, k.key, k.shift);
+        EXPECT_EQ(form.LetterColours->ForegroundIndex(), k.foreground);
+        EXPECT_EQ(form.LetterColours->BackgroundIndex(), k.background);
+    }
+    EXPECT_EQ(form.Options().textColour, lum::MakeColour(0, 0, 0));
+    QTest::keyClick(form.ShadowRamp, Qt::Key_Right);
+    EXPECT_EQ(form.ShadowColour(), lum::MakeColour(132, 132, 132));
 }
 
 TEST_F(TextStampDialogTest, EnterIsSwallowed) {
