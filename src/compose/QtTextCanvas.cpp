@@ -109,15 +109,21 @@ RenderedStamp RenderStampForPhoto(const QString& face, bool bold, bool italic, T
     const QFont font = StampFontOfPixels(face, size, bold, italic);
     const QFontMetrics fm(font);
     const TextStampReach reach = ScaledReach(o);
-    // Room for the shadow and outline on every side, and for italic overhangs.
-    const int margin = std::max(std::abs(reach.offsetX), std::abs(reach.offsetY)) + reach.outline + fm.height() / 2 + 8;
+    // Room for the shadow and outline on every side, and for italic overhangs; no more, as a
+    // stamp half a big photo high is a big image already.
+    const int margin = std::max(std::abs(reach.offsetX), std::abs(reach.offsetY)) + reach.outline + fm.height() / 4 + 8;
     QImage canvasImage(WidestLine(fm, o.lines) + 2 * margin, lines * fm.height() + 2 * margin, QImage::Format_RGB32);
     TextStampLayout lay;
     {
         QtTextCanvas canvas(canvasImage, font);
         lay = PaintTextStamp(canvas, canvasImage.width(), canvasImage.height(), o);
     }
-    return RenderedStamp{TextStampSource(FromQImage(canvasImage), lay.textRect, o.background), lay.lineHeight};
+    // Only the text's part is converted; the margins keep it inside the canvas.
+    const Rect& r = lay.textRect;
+    const QImage part = canvasImage.copy(r.Left, r.Top, r.width(), r.height());
+    canvasImage = QImage();
+    return RenderedStamp{TextStampSource(FromQImage(part), Rect{0, 0, r.width(), r.height()}, o.background),
+                         lay.lineHeight};
 }
 
 }  // namespace lum
