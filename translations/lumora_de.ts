@@ -2906,6 +2906,14 @@ Ersetzen?</translation>
         <source>Upright already, left as they were:</source>
         <translation>Bereits aufrecht, unverändert gelassen:</translation>
     </message>
+    <message>
+        <source>Export a copy of the shown photo, %1, with your unsaved changes.</source>
+        <translation>Eine Kopie des angezeigten Fotos %1 mit Ihren nicht gespeicherten Änderungen exportieren.</translation>
+    </message>
+    <message>
+        <source>Export a copy of the shown photo, %1.</source>
+        <translation>Eine Kopie des angezeigten Fotos %1 exportieren.</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchRun</name>

@@ -2906,6 +2906,14 @@ Les remplacer&#xa0;?</translation>
         <source>Upright already, left as they were:</source>
         <translation>Déjà droites, laissées telles quelles :</translation>
     </message>
+    <message>
+        <source>Export a copy of the shown photo, %1, with your unsaved changes.</source>
+        <translation>Exporter une copie de la photo affichée, %1, avec vos modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Export a copy of the shown photo, %1.</source>
+        <translation>Exporter une copie de la photo affichée, %1.</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchRun</name>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include "../../cli/CliTestUtil.h"
 #include "GuiTestSupport.h"
 #include "app/BatchDialog.h"
+#include "image/Codec.h"
 #include "image/LosslessTurn.h"
 #include "widgets/MenuBarReveal.h"
 #include "view/FolderTree.h"
@@ -336,5 +338,48 @@ TEST_F(BatchOptimize, ListTurnsSelectedPhotosWithoutLoss) {
             EXPECT_EQ(ct::ReadBytes(path(name.c_str())), turned ? lum::TurnJpegLossless(bytes, c.turn).bytes : bytes) << name;
         }
         dialog()->hide();
+    }
+}
+
+TEST_F(BatchOptimize, ExportCopiesTheShownPictureWithItsEditsAndSelectedPhotosFromTheirFiles) {
+    click("hubble_deep_field.jpg");
+    ASSERT_TRUE(PumpUntil([this] { return w->ShownPhoto() == qpath("hubble_deep_field.jpg"); }));
+    ASSERT_TRUE(w->RunCommand("NivGris"));
+    ASSERT_TRUE(PumpUntil([this] { return !w->editor().JobRunning(); }));
+    struct Case {
+        std::vector<const char*> selected;  // with Ctrl, besides the shown photo's own selection
+        const char* intro;
+        const char* copy;
+        bool grey;  // the edit is in the copy
+    };
+    const Case cases[] = {
+        {{}, "the shown photo, hubble_deep_field.jpg, with your unsaved changes", "hubble_deep_field.jpg", true},
+        {{"rocket.jpg"}, "copies of 2 photos", "hubble_deep_field.jpg", false},
+    };
+    int run = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.intro);
+        for (const char* n : c.selected) click(n, Qt::ControlModifier);
+        w->ExportCopies();
+        lum::BatchDialog* d = w->ExportDialog();
+        ASSERT_NE(d, nullptr);
+        EXPECT_TRUE(d->findChild<QLabel*>("ExportIntro")->text().contains(QString::fromLatin1(c.intro)))
+            << d->findChild<QLabel*>("ExportIntro")->text().toStdString();
+        const QString out = dir.filePath(QStringLiteral("out%1").arg(run++));
+        d->findChild<QLineEdit*>("ExportFolderEdit")->setText(out);
+        auto* edge = d->findChild<QComboBox*>("ExportLongEdge");
+        edge->setCurrentIndex(edge->findData(640));
+        d->findChild<QPushButton*>("ExportStart")->click();
+        ASSERT_TRUE(PumpUntil([d] { return d->findChild<QStackedWidget*>()->currentIndex() == 2; }, 30000));
+        const lum::Image copy = lum::LoadPicture((out + "/" + c.copy).toStdString()).image;
+        EXPECT_EQ(std::max(copy.width(), copy.height()), 640);
+        int spread = 0;
+        for (int y = 0; y < copy.height(); ++y)
+            for (int x = 0; x < copy.width(); ++x) {
+                const uint8_t* p = copy.pixel(x, y);
+                spread = std::max({spread, std::abs(p[0] - p[1]), std::abs(p[1] - p[2])});
+            }
+        EXPECT_EQ(spread <= 4, c.grey) << spread;
+        d->hide();
     }
 }
