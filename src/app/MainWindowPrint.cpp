@@ -73,7 +73,7 @@ void MainWindow::PrintPhotos() {
 
 void MainWindow::startPrint(const QStringList& files, std::shared_ptr<lum::Image> shown) {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageSize(lum::StartingPaper());
     const QSizeF area = printer->pageLayout().paintRect(QPageLayout::Millimeter).size();
     const int dpi = std::min(printer->resolution(), kMostPrintDpi);
     auto photos = std::make_shared<QList<QImage>>();

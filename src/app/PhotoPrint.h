@@ -5,6 +5,8 @@
 #pragma once
 #include <QImage>
 #include <QList>
+#include <QLocale>
+#include <QPageSize>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
@@ -38,6 +40,13 @@ QImage PreparePhotoForPrint(const Image& img, QSizeF area, int dpi);
 
 // Draws the pages on printer (the preview's or a real one, or a PDF file).
 void PaintPhotos(QPrinter& printer, const QList<QImage>& photos, const PrintSettings& settings);
+
+// The paper a print starts on when no printer says otherwise: the size the locale's paper
+// setting gives (in millimetres; empty when it gives none), else Letter where US measures are in
+// use and A4 elsewhere.
+QPageSize UsualPaper(QSizeF localePaperMm, QLocale::MeasurementSystem measures);
+// The default printer's paper; without a printer (a PDF file), the usual paper of the locale.
+QPageSize StartingPaper();
 
 // Landscape pages for landscape photos one or four at a time; two landscape photos share a
 // portrait page better, one above the other.

@@ -73,3 +73,17 @@ TEST(PrintToPdf, PhotosKeepTheirPrintSizeAndShape) {
         EXPECT_EQ(2, rows);
     }
 }
+
+TEST(PrintToPdf, PagesStartOnTheLocalesUsualPaper) {
+    struct Case {
+        QSizeF localePaperMm;  // what LC_PAPER says; empty when it says nothing
+        QLocale::MeasurementSystem measures;
+        QPageSize::PageSizeId paper;
+    };
+    const Case cases[] = {
+        {{}, QLocale::ImperialUSSystem, QPageSize::Letter}, {{}, QLocale::MetricSystem, QPageSize::A4},
+        {{}, QLocale::ImperialUKSystem, QPageSize::A4},     {{216, 279}, QLocale::MetricSystem, QPageSize::Letter},
+        {{210, 297}, QLocale::ImperialUSSystem, QPageSize::A4}, {{216, 356}, QLocale::MetricSystem, QPageSize::Legal},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.paper, lum::UsualPaper(c.localePaperMm, c.measures).id()) << c.localePaperMm.width();
+}
