@@ -122,21 +122,26 @@ QImage PreparePhotoForPrint(const Image& img, QSizeF area, int dpi) {
     return out;
 }
 
+void PaintPhotoPage(QPainter& painter, double pxPerMm, QSizeF area, const QList<QImage>& photos,
+                    const PrintSettings& settings, int page) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < photos.size(); ++i) {
+        const PrintPlacement p = PlacePhoto(settings, area, i, photos[i].size());
+        if (p.page != page) continue;
+        const QRectF target(p.target.topLeft() * pxPerMm, p.target.size() * pxPerMm);
+        painter.drawImage(target, photos[i], p.source);
+    }
+}
+
 void PaintPhotos(QPrinter& printer, const QList<QImage>& photos, const PrintSettings& settings) {
     QPainter painter;
     if (!painter.begin(&printer)) return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSizeF area = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
     const double pxPerMm = printer.resolution() / 25.4;
-    int page = 0;
-    for (int i = 0; i < photos.size(); ++i) {
-        const PrintPlacement p = PlacePhoto(settings, area, i, photos[i].size());
-        while (page < p.page) {
-            printer.newPage();
-            ++page;
-        }
-        const QRectF target(p.target.topLeft() * pxPerMm, p.target.size() * pxPerMm);
-        painter.drawImage(target, photos[i], p.source);
+    const int pages = PageCount(settings, static_cast<int>(photos.size()));
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) printer.newPage();
+        PaintPhotoPage(painter, pxPerMm, area, photos, settings, page);
     }
     painter.end();
 }
