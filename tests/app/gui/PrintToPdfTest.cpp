@@ -9,9 +9,11 @@
 #include <sstream>
 
 #include "../../cli/CliTestUtil.h"
+#include "../../image/CodecTestSupport.h"
 #include "GuiTestSupport.h"
 #include "app/PhotoPrint.h"
 #include "image/Codec.h"
+#include "widgets/ImageConvert.h"
 
 using namespace guitest;
 namespace ct = clitest;
@@ -96,21 +98,10 @@ TEST(PrintToPdf, PhotosKeepTheirPrintSizeAndShape) {
             painter.end();
             // Averaged over 4x4 pixels: the two resamplers differ in fine detail, not in place or colour
             // (a photo 1 mm off falls below 26 dB).
-            const QSize quarter = rendered.size() / 4;
-            const QImage a4 = preview.scaled(quarter, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            const QImage b4 = rendered.scaled(quarter, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            double se = 0;
-            for (int y = 0; y < quarter.height(); ++y) {
-                const auto* a = reinterpret_cast<const QRgb*>(a4.constScanLine(y));
-                const auto* b = reinterpret_cast<const QRgb*>(b4.constScanLine(y));
-                for (int x = 0; x < quarter.width(); ++x)
-                    for (int shift : {0, 8, 16}) {
-                        const double d = ((a[x] >> shift) & 0xFF) - double((b[x] >> shift) & 0xFF);
-                        se += d * d;
-                    }
-            }
-            const double psnr = 10 * std::log10(255.0 * 255.0 * 3 * quarter.width() * quarter.height() / std::max(se, 1.0));
-            EXPECT_GT(psnr, 30) << prefix;
+            const auto quarter = [size = rendered.size() / 4](const QImage& i) {
+                return lum::FromQImage(i.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            };
+            EXPECT_GT(codec_test::Psnr(quarter(preview), quarter(rendered)), 30) << prefix;
         }
     }
 }
