@@ -30,13 +30,16 @@
 #include "app/Dialogs.h"
 #include "app/RotateAngleDialog.h"
 #include "app/Saving.h"
+#include "editing/Operation.h"
 #include "editing/SelectionTools.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
+#include "imaging/Geometry.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
+#include "widgets/ImageConvert.h"
 #include "widgets/MenuBarReveal.h"
 #include "widgets/PictureLabel.h"
 
@@ -630,6 +633,66 @@ TEST_F(CompareWindowTest, SavesWriteThisWindowsImageAndCountAsUnchanged) {
     f->findChild<QAction*>("Supprimer1")->trigger();
     EXPECT_NE(prompts.questions.back().find("b.bmp"), std::string::npos);
     EXPECT_TRUE(QFileInfo(dir.filePath("b.bmp")).isFile());
+}
+
+TEST_F(CompareWindowTest, TheOriginalIsThePhotoAsLoadedTurnedAsTheOptimizedOneAndLinesUpWithIt) {
+    // Steps of the main window before the compare window opens, then steps made in it; the
+    // original must show the photo as loaded with the same turns made to it, never its colours.
+    struct Case {
+        const char* name;
+        std::vector<std::string> mainSteps, compareSteps;
+        std::vector<std::string> turns;  // made to the photo as loaded for the expected original
+        QSize shown;                      // the original's size when scaled (empty: as turned)
+        bool linesUp = true;
+    };
+    const Case cases[] = {
+        {"as loaded", {"optimize"}, {}, {}, {}},
+        {"turned in the main window", {"optimize", "rotate-cw"}, {}, {"rotate-cw"}, {}},
+        {"turns and a mirror on both sides",
+         {"mirror-h", "optimize", "rotate-ccw"},
+         {"rotate-ccw", "mirror-v"},
+         {"mirror-h", "rotate-ccw", "rotate-ccw", "mirror-v"},
+         {}},
+        {"undone and done again", {"rotate-cw", "rotate-cw", "undo", "optimize"}, {"mirror-h", "undo", "redo"},
+         {"rotate-cw", "mirror-h"}, {}},
+        {"new size after a turn", {"rotate-cw", "resize:40x60"}, {}, {}, QSize(40, 60)},
+        {"new size here", {"optimize"}, {"resize:150x100"}, {}, QSize(150, 100)},
+        {"cropped: shown whole, not lined up", {"rotate-cw"}, {"crop:0,0,40,20"}, {}, QSize(13, 20), false},
+        {"turned by an angle", {"optimize"}, {"rotate:30"}, {}, QSize(90, 60), false},
+    };
+    const lum::Image loaded = Pattern(90, 60, 1);
+    auto* label = child<lum::PictureLabel>("OrginalBitmapImage");
+    QLabel* note = child<QLabel>("OriginalFramingNote");
+    const auto step = [](lum::Editor& e, const std::string& word) {
+        if (word == "undo" || word == "redo") {
+            EXPECT_TRUE(word == "undo" ? e.Undo() : e.Redo());
+            return;
+        }
+        const lum::ParsedOperation p = lum::ParseOperationWord(word);
+        EXPECT_TRUE(e.Run(*p.op, p.args)) << word;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        lum::Editor main(lum::EditorPolicy::MainWindow());
+        main.State().picture.Baseline() = loaded;
+        main.CommitMemoryImage();
+        for (const std::string& word : c.mainSteps) step(main, word);
+        const lum::PictureImages& pic = main.State().picture;
+        f->FillCompareWindowReading(pic.Work(), pic.Loaded(), pic.WorkFraming());
+        for (const std::string& word : c.compareSteps) step(f->editor(), word);
+        lum::Image expected = loaded;
+        for (const std::string& t : c.turns)
+            if (t.rfind("rotate", 0) == 0) expected = lum::QuarterTurned(expected, t == "rotate-cw");
+            else lum::Mirror(expected, expected, t == "mirror-h");
+        const QSize size = c.shown.isEmpty() ? QSize(expected.width(), expected.height()) : c.shown;
+        const auto shows = [&] {
+            return label->Picture().size() == size && note->isVisible() == !c.linesUp &&
+                   (!c.shown.isEmpty() || lum::FromQImage(label->Picture()) == expected);
+        };
+        EXPECT_TRUE(PumpUntil(shows));
+        if (c.linesUp) EXPECT_EQ(label->size(), box()->size());
+        f->editor().MarkSaved();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
