@@ -60,6 +60,7 @@ CompareWindow::CompareWindow(lum::Dialogs& dialogs, lum::Prompts* prompts, QWidg
     // The original follows the turns, mirrors and new frames of the picture.
     connect(Pane(), &lum::EditPane::HistoryWasChanged, this, [this] { originalMayHaveChanged(); });
     connect(Pane(), &lum::EditPane::Settled, this, [this] { originalMayHaveChanged(); });
+    matchPaneMinimums();
 
     resize(1024, 740);
     startEditing();
@@ -382,7 +383,7 @@ void CompareWindow::shareEvenly() {
     // beside them comes or goes.
     if (paneSplitter_ && originalPane_->isVisible() && optimizedPane_->isVisible() &&
         !paneSplitter_->property("dragged").toBool())
-        setOriginalPaneWidth(paneSplitter_->width() / 2);
+        setOriginalPaneWidth(evenShare());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -392,6 +393,20 @@ void CompareWindow::settleLayout() {
     // Shown and hidden panels take their places now, so the sizes read next are the new ones.
     if (QLayout* l = centralWidget()->layout()) l->activate();
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+void CompareWindow::matchPaneMinimums() {
+    // The buttons over the optimized photo make its pane the wider at the smallest: the original's
+    // is given the same, so an even share gives both photos one place (the window's least width
+    // stays within 1024 pixels, all buttons shown).
+    originalPane_->setMinimumWidth(
+        std::max(originalPane_->minimumSizeHint().width(), optimizedPane_->minimumSizeHint().width()));
+}
+
+int CompareWindow::evenShare() {
+    // Both panes exactly alike: the handle between them takes the odd pixel.
+    paneSplitter_->setHandleWidth(kPaneHandle + (paneSplitter_->width() - kPaneHandle) % 2);
+    return (paneSplitter_->width() - paneSplitter_->handleWidth()) / 2;
 }
 
 void CompareWindow::setOriginalPaneWidth(int w) {
@@ -405,8 +420,9 @@ void CompareWindow::ShowBothPanes() {
     optimizedPane_->setVisible(true);
     originalPane_->setVisible(true);
     paneSplitter_->setProperty("dragged", false);
+    matchPaneMinimums();
     settleLayout();
-    setOriginalPaneWidth(paneSplitter_->width() / 2);
+    setOriginalPaneWidth(evenShare());
 }
 
 void CompareWindow::ShowOriginalFullScreen() {

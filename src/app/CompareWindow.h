@@ -134,6 +134,9 @@ private:
                             std::function<void()> command);
     void settleLayout();
     void setOriginalPaneWidth(int width);
+    // The original pane's width when both share the splitter evenly.
+    int evenShare();
+    static constexpr int kPaneHandle = 5;
     void showOriginal(const QImage& shown);
     // The photo as loaded stands for the original, framed as given, and is shown.
     void lendOriginal(const lum::Image& original, const lum::LoadedFraming& framing);
@@ -141,6 +144,8 @@ private:
     // once the window's work is over.
     void originalMayHaveChanged();
     void showOriginalAsFramed();
+    // The panes are the same width at the window's smallest: their photos line up.
+    void matchPaneMinimums();
     void linkPaneScrolling();
     void shareEvenly();
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -54,7 +54,7 @@ void CompareWindow::buildUi() {
 
     paneSplitter_ = new QSplitter(Qt::Horizontal, central);
     paneSplitter_->setObjectName(QStringLiteral("Splitter1"));
-    paneSplitter_->setHandleWidth(5);
+    paneSplitter_->setHandleWidth(kPaneHandle);
     paneSplitter_->setChildrenCollapsible(false);
     paneSplitter_->addWidget(buildOriginalPane(paneSplitter_));
     paneSplitter_->addWidget(buildOptimizedPane(paneSplitter_));
