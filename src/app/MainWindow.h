@@ -118,7 +118,7 @@ public:
     // (the optimized side), the baseline (the photo as loaded) and the photo's file. Once it has closed
     // it hands back the edited photo when the user keeps the edits here: that becomes the working
     // image, as one step, unsaved.
-    using CompareClosed = std::function<void(std::optional<lum::Image> kept)>;
+    using CompareClosed = std::function<void(std::optional<lum::KeptEdits> kept)>;
     using CompareOpener =
         std::function<void(QWidget* parent, const lum::ComparedPhoto& photo, CompareClosed closed)>;
     void SetCompareWindowOpener(CompareOpener opener) { compareOpener_ = std::move(opener); }
