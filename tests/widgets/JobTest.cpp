@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 #include <atomic>
 #include <memory>
 #include <new>
@@ -107,4 +108,32 @@ TEST(Job, AnOwnerGoingAwayWaitsForTheWorkAndHearsNothing) {
         QCoreApplication::processEvents();
         EXPECT_FALSE(heard);
     }
+}
+
+TEST(Job, ItsEndNeverKeepsTheOwnersThreadWaitingForTheWorker) {
+    widgettest::App();
+    // What the work holds goes on the worker after the end was reported, slowly here: the
+    // owner's thread goes on meanwhile, and the Job goes once it has gone.
+    struct SlowToRelease {
+        std::shared_ptr<std::atomic<bool>> released;
+        ~SlowToRelease() {
+            QThread::msleep(1000);
+            *released = true;
+        }
+    };
+    auto released = std::make_shared<std::atomic<bool>>(false);
+    QObject owner;
+    int turnsWhileReleasing = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { turnsWhileReleasing += !released->load(); });
+    auto hold = std::make_shared<SlowToRelease>();
+    hold->released = released;
+    QPointer<Job> job = Job::Start(&owner, [hold = std::move(hold)](Job&) {});
+    QObject::connect(job, &Job::finished, [&](std::exception_ptr) { ticker.start(5); });
+    QElapsedTimer t;
+    t.start();
+    while (!job.isNull() && t.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(job.isNull());
+    EXPECT_TRUE(released->load());
+    EXPECT_GT(turnsWhileReleasing, 0);
 }
