@@ -10,7 +10,6 @@
 namespace lum {
 
 namespace {
-// Thumbnails kept in memory: some 6,500 of the normal size.
 constexpr int kBudgetKb = 240 * 1024;
 // What an entry of the store costs besides its pixels (key, image header, allocations).
 constexpr int kEntryOverheadKb = 1;
@@ -31,8 +30,9 @@ QImage Compact(const QImage& image) {
 int Parallel() { return std::max(1, ThreadPool::Shared().Workers() - 1); }
 }  // namespace
 
-ThumbnailLoader::ThumbnailLoader(QObject* parent, const ThumbnailCache& cache) : QObject(parent), cache_(cache) {
-    images_.setMaxCost(kBudgetKb);
+ThumbnailLoader::ThumbnailLoader(QObject* parent, const ThumbnailCache& cache, qint64 budgetBytes)
+    : QObject(parent), cache_(cache) {
+    images_.setMaxCost(budgetBytes > 0 ? budgetBytes / 1024 : kBudgetKb);
 }
 
 qint64 ThumbnailLoader::BudgetBytes() { return qint64(kBudgetKb) * 1024; }

@@ -20,7 +20,9 @@ class Job;
 class ThumbnailLoader : public QObject {
     Q_OBJECT
 public:
-    explicit ThumbnailLoader(QObject* parent = nullptr, const ThumbnailCache& cache = ThumbnailCache());
+    // budgetBytes: what the thumbnails kept in memory may cost at most (BudgetBytes() when 0).
+    explicit ThumbnailLoader(QObject* parent = nullptr, const ThumbnailCache& cache = ThumbnailCache(),
+                             qint64 budgetBytes = 0);
 
     // The side asked for (ThumbnailCache::kNormal or kLarge); changing it forgets the others.
     int Side() const { return side_; }
@@ -39,9 +41,10 @@ public:
     // Whether the thumbnail is in memory now (asks for nothing).
     bool Holds(const QString& path, qint64 stamp = 0) const { return images_.contains(KeyOf(path, stamp)); }
     // The thumbnails kept in memory: how many, and what they cost (their pixels and each entry's
-    // keeping), at most BudgetBytes().
+    // keeping), within the budget.
     int HeldCount() const { return static_cast<int>(images_.size()); }
     qint64 HeldBytes() const { return images_.totalCost() * qint64(1024); }
+    // The budget of a view's thumbnails: some 6,500 of the normal size.
     static qint64 BudgetBytes();
 
 signals:
