@@ -30,9 +30,8 @@ QImage Compact(const QImage& image) {
 int Parallel() { return std::max(1, ThreadPool::Shared().Workers() - 1); }
 }  // namespace
 
-ThumbnailLoader::ThumbnailLoader(QObject* parent, const ThumbnailCache& cache, qint64 budgetBytes)
-    : QObject(parent), cache_(cache) {
-    images_.setMaxCost(budgetBytes > 0 ? budgetBytes / 1024 : kBudgetKb);
+ThumbnailLoader::ThumbnailLoader(QObject* parent, const ThumbnailCache& cache) : QObject(parent), cache_(cache) {
+    images_.setMaxCost(kBudgetKb);
 }
 
 qint64 ThumbnailLoader::BudgetBytes() { return qint64(kBudgetKb) * 1024; }

@@ -20,9 +20,7 @@ class Job;
 class ThumbnailLoader : public QObject {
     Q_OBJECT
 public:
-    // budgetBytes: what the thumbnails kept in memory may cost at most (BudgetBytes() when 0).
-    explicit ThumbnailLoader(QObject* parent = nullptr, const ThumbnailCache& cache = ThumbnailCache(),
-                             qint64 budgetBytes = 0);
+    explicit ThumbnailLoader(QObject* parent = nullptr, const ThumbnailCache& cache = ThumbnailCache());
 
     // The side asked for (ThumbnailCache::kNormal or kLarge); changing it forgets the others.
     int Side() const { return side_; }

@@ -113,27 +113,18 @@ TEST(Job, AnOwnerGoingAwayWaitsForTheWorkAndHearsNothing) {
 TEST(Job, ItsEndNeverKeepsTheOwnersThreadWaitingForTheWorker) {
     widgettest::App();
     // What the work holds goes on the worker after the end was reported, slowly here: the
-    // owner's thread goes on meanwhile, and the Job goes once it has gone.
-    struct SlowToRelease {
-        std::shared_ptr<std::atomic<bool>> released;
-        ~SlowToRelease() {
-            QThread::msleep(1000);
-            *released = true;
-        }
-    };
+    // owner's thread turns meanwhile, and the Job goes once it has gone.
     auto released = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<void> slow(nullptr, [released](void*) { QThread::msleep(1000), *released = true; });
     QObject owner;
-    int turnsWhileReleasing = 0;
+    int turns = 0;
     QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] { turnsWhileReleasing += !released->load(); });
-    auto hold = std::make_shared<SlowToRelease>();
-    hold->released = released;
-    QPointer<Job> job = Job::Start(&owner, [hold = std::move(hold)](Job&) {});
+    QObject::connect(&ticker, &QTimer::timeout, [&] { turns += !released->load(); });
+    QPointer<Job> job = Job::Start(&owner, [slow = std::move(slow)](Job&) {});
     QObject::connect(job, &Job::finished, [&](std::exception_ptr) { ticker.start(5); });
     QElapsedTimer t;
     t.start();
     while (!job.isNull() && t.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    ASSERT_TRUE(job.isNull());
-    EXPECT_TRUE(released->load());
-    EXPECT_GT(turnsWhileReleasing, 0);
+    EXPECT_TRUE(job.isNull() && released->load());
+    EXPECT_GT(turns, 0);
 }
