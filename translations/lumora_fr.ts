@@ -260,6 +260,14 @@ Comparez côte à côte la photo optimisée et l'originale, rendez-la plus nette
         <source>Take the red out of eyes lit by a flash</source>
         <translation>Ôter le rouge des yeux éclairés par un flash</translation>
     </message>
+    <message>
+        <source>(whole: the panes no longer line up)</source>
+        <translation>(entière : les deux vues ne se correspondent plus)</translation>
+    </message>
+    <message>
+        <source>The optimized photo was cropped or turned by an angle since it was loaded. The original is shown whole at the same size, so the two panes no longer show the same places.</source>
+        <translation>La photo optimisée a été recadrée ou tournée d&apos;un angle depuis son ouverture. L&apos;originale est montrée entière à la même taille : les deux vues ne montrent donc plus les mêmes endroits.</translation>
+    </message>
 </context>
 <context>
     <name>ComposeAskers</name>
@@ -2960,6 +2968,14 @@ Les remplacer ?</translation>
     <message>
         <source>Upright already, left as they were:</source>
         <translation>Déjà droites, laissées telles quelles :</translation>
+    </message>
+    <message>
+        <source>Export a copy of the shown photo, %1, with your unsaved changes.</source>
+        <translation>Exporter une copie de la photo affichée, %1, avec vos modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Export a copy of the shown photo, %1.</source>
+        <translation>Exporter une copie de la photo affichée, %1.</translation>
     </message>
 </context>
 <context>
