@@ -2627,6 +2627,78 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <source>The red-eye rectangle must hold at least one pixel of the picture.</source>
         <translation>Das Rote-Augen-Rechteck muss mindestens ein Pixel des Bildes enthalten.</translation>
     </message>
+    <message>
+        <source>damaged data</source>
+        <translation>beschädigte Daten</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>JPEG-Fehler Nr. %1</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>JPEG-Fehler Nr. %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is far too short for its %1 x %2 pixels (%3 bytes of picture data)</source>
+        <translation>die Datei ist viel zu kurz für ihre %1 x %2 Pixel (%3 Byte Bilddaten)</translation>
+    </message>
+    <message>
+        <source>so much of the picture data is damaged that reading stopped (%1)</source>
+        <translation>die Bilddaten sind so stark beschädigt, dass das Lesen abgebrochen wurde (%1)</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>die Datei endet vor dem Ende des Bildes</translation>
+    </message>
+    <message>
+        <source>the picture data breaks off before its end</source>
+        <translation>die Bilddaten brechen vor ihrem Ende ab</translation>
+    </message>
+    <message>
+        <source>the picture data is garbled</source>
+        <translation>die Bilddaten sind fehlerhaft</translation>
+    </message>
+    <message>
+        <source>stray bytes lie in the picture data</source>
+        <translation>in den Bilddaten liegen überzählige Bytes</translation>
+    </message>
+    <message>
+        <source>a piece of the picture data is missing or out of order</source>
+        <translation>ein Stück der Bilddaten fehlt oder steht an falscher Stelle</translation>
+    </message>
+    <message>
+        <source>the parts of the picture data do not fit together</source>
+        <translation>die Teile der Bilddaten passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>this is not a JPEG file</source>
+        <translation>dies ist keine JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>the file holds no picture data</source>
+        <translation>die Datei enthält keine Bilddaten</translation>
+    </message>
+    <message>
+        <source>the file&apos;s structure is damaged</source>
+        <translation>der Aufbau der Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a table needed to decode the picture is missing or damaged</source>
+        <translation>eine zum Dekodieren des Bildes nötige Tabelle fehlt oder ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the description of the picture in its header is damaged</source>
+        <translation>die Beschreibung des Bildes im Dateikopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the picture is larger than a JPEG file may hold</source>
+        <translation>das Bild ist größer, als eine JPEG-Datei fassen kann</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>

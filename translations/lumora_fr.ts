@@ -2627,6 +2627,78 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <source>The red-eye rectangle must hold at least one pixel of the picture.</source>
         <translation>Le rectangle des yeux rouges doit contenir au moins un pixel de l&apos;image.</translation>
     </message>
+    <message>
+        <source>damaged data</source>
+        <translation>données endommagées</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Erreur JPEG n° %1</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>Erreur JPEG n° %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the file is far too short for its %1 x %2 pixels (%3 bytes of picture data)</source>
+        <translation>le fichier est bien trop court pour ses %1 x %2 pixels (%3 octets de données d&apos;image)</translation>
+    </message>
+    <message>
+        <source>so much of the picture data is damaged that reading stopped (%1)</source>
+        <translation>les données de l&apos;image sont si endommagées que la lecture s&apos;est arrêtée (%1)</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>le fichier se termine avant la fin de l&apos;image</translation>
+    </message>
+    <message>
+        <source>the picture data breaks off before its end</source>
+        <translation>les données de l&apos;image s&apos;interrompent avant la fin</translation>
+    </message>
+    <message>
+        <source>the picture data is garbled</source>
+        <translation>les données de l&apos;image sont brouillées</translation>
+    </message>
+    <message>
+        <source>stray bytes lie in the picture data</source>
+        <translation>des octets parasites se trouvent dans les données de l&apos;image</translation>
+    </message>
+    <message>
+        <source>a piece of the picture data is missing or out of order</source>
+        <translation>un morceau des données de l&apos;image manque ou n&apos;est pas à sa place</translation>
+    </message>
+    <message>
+        <source>the parts of the picture data do not fit together</source>
+        <translation>les parties des données de l&apos;image ne concordent pas</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>this is not a JPEG file</source>
+        <translation>ce n&apos;est pas un fichier JPEG</translation>
+    </message>
+    <message>
+        <source>the file holds no picture data</source>
+        <translation>le fichier ne contient aucune donnée d&apos;image</translation>
+    </message>
+    <message>
+        <source>the file&apos;s structure is damaged</source>
+        <translation>la structure du fichier est endommagée</translation>
+    </message>
+    <message>
+        <source>a table needed to decode the picture is missing or damaged</source>
+        <translation>une table nécessaire au décodage de l&apos;image manque ou est endommagée</translation>
+    </message>
+    <message>
+        <source>the description of the picture in its header is damaged</source>
+        <translation>la description de l&apos;image dans son en-tête est endommagée</translation>
+    </message>
+    <message>
+        <source>the picture is larger than a JPEG file may hold</source>
+        <translation>l&apos;image est plus grande que ce qu&apos;un fichier JPEG peut contenir</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>
