@@ -2699,6 +2699,42 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <source>the picture is larger than a JPEG file may hold</source>
         <translation>das Bild ist größer, als eine JPEG-Datei fassen kann</translation>
     </message>
+    <message>
+        <source>The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo&apos;s metadata and was left out</source>
+        <translation>Das EXIF-Vorschaubild (die kleine Vorschau im Foto) passt nicht mehr in die Metadaten des Fotos und wurde weggelassen</translation>
+    </message>
+    <message>
+        <source>The EXIF thumbnail (the small preview inside the photo) could not be made again for the changed photo and was left out</source>
+        <translation>Das EXIF-Vorschaubild (die kleine Vorschau im Foto) konnte für das geänderte Foto nicht neu erstellt werden und wurde weggelassen</translation>
+    </message>
+    <message>
+        <source>The EXIF block could not be read safely and was kept as it was</source>
+        <translation>Der EXIF-Block ließ sich nicht sicher lesen und wurde unverändert beibehalten</translation>
+    </message>
+    <message>
+        <source>1 column</source>
+        <translation>1 Spalte</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 Spalten</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>the edge of %1 that could not be turned without loss was cut off</source>
+        <translation>der Rand von %1, der sich nicht verlustfrei drehen ließ, wurde abgeschnitten</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>

@@ -2699,6 +2699,42 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <source>the picture is larger than a JPEG file may hold</source>
         <translation>l&apos;image est plus grande que ce qu&apos;un fichier JPEG peut contenir</translation>
     </message>
+    <message>
+        <source>The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo&apos;s metadata and was left out</source>
+        <translation>La vignette EXIF (le petit aperçu enregistré dans la photo) ne tient plus dans les métadonnées de la photo et a été omise</translation>
+    </message>
+    <message>
+        <source>The EXIF thumbnail (the small preview inside the photo) could not be made again for the changed photo and was left out</source>
+        <translation>La vignette EXIF (le petit aperçu enregistré dans la photo) n&apos;a pas pu être refaite pour la photo modifiée et a été omise</translation>
+    </message>
+    <message>
+        <source>The EXIF block could not be read safely and was kept as it was</source>
+        <translation>Le bloc EXIF ne pouvait pas être lu sans risque et a été conservé tel quel</translation>
+    </message>
+    <message>
+        <source>1 column</source>
+        <translation>1 colonne</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 colonnes</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 ligne</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 lignes</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>the edge of %1 that could not be turned without loss was cut off</source>
+        <translation>le bord de %1 qui ne pouvait pas être tourné sans perte a été rogné</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>

@@ -184,7 +184,7 @@ TurnedPhoto TurnJpegLossless(const std::vector<uint8_t>& jpeg, int transformAsSh
     // The library's standard tables make the file a tenth bigger than the photo was.
     if (!progressive) turned = detail::WithOptimalTables(turned);
     if (!detail::TurnMetadata(meta, transform))
-        result.warnings.push_back("The EXIF block could not be read safely and was kept as it was");
+        result.warnings.push_back(QT_TRANSLATE_NOOP("lum", "The EXIF block could not be read safely and was kept as it was"));
     detail::SetExifPixelSize(meta, width, height);
 
     // The library copied the markers as they came; the EXIF and XMP ones are put back as turned.
@@ -243,15 +243,19 @@ TurnedPhoto TurnPhotoBytes(const std::vector<uint8_t>& bytes, PhotoTurn turn) {
     return result;
 }
 
-std::string TrimNote(const TurnedPhoto& t) {
-    if (!t.trimmed()) return std::string();
-    std::string what;
-    if (t.trimmedColumns) what = std::to_string(t.trimmedColumns) + (t.trimmedColumns == 1 ? " column" : " columns");
-    if (t.trimmedRows) {
-        if (!what.empty()) what += " and ";
-        what += std::to_string(t.trimmedRows) + (t.trimmedRows == 1 ? " row" : " rows");
-    }
-    return "the edge of " + what + " that could not be turned without loss was cut off";
+Words TrimNoteWords(const TurnedPhoto& t) {
+    if (!t.trimmed()) return Words();
+    const auto count = [](int n, const char* one, const char* many) {
+        return n == 1 ? Words(one) : Words(many, {std::to_string(n)});
+    };
+    const Words columns = count(t.trimmedColumns, QT_TRANSLATE_NOOP("lum", "1 column"), QT_TRANSLATE_NOOP("lum", "%1 columns"));
+    const Words rows = count(t.trimmedRows, QT_TRANSLATE_NOOP("lum", "1 row"), QT_TRANSLATE_NOOP("lum", "%1 rows"));
+    const Words what = !t.trimmedRows      ? columns
+                       : !t.trimmedColumns ? rows
+                                           : Words(QT_TRANSLATE_NOOP("lum", "%1 and %2"), {columns, rows});
+    return Words(QT_TRANSLATE_NOOP("lum", "the edge of %1 that could not be turned without loss was cut off"), {what});
 }
+
+std::string TrimNote(const TurnedPhoto& t) { return TrimNoteWords(t).English(); }
 
 }  // namespace lum
