@@ -1410,7 +1410,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Rotate by &amp;Angle...</source>
-        <translation>Um einen &amp;Winkel drehen...</translation>
+        <translation>&amp;Um einen Winkel drehen...</translation>
     </message>
 </context>
 <context>
@@ -2168,7 +2168,7 @@ Beispiel</translation>
     </message>
     <message>
         <source>Online &amp;Manual</source>
-        <translation>Online-&amp;Handbuch</translation>
+        <translation>&amp;Online-Handbuch</translation>
     </message>
     <message>
         <source>&amp;About Lumora</source>
@@ -2823,24 +2823,8 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>Das ist der Ordner der Fotos selbst. Um die Originale zu überschreiben, wählen Sie „Über die Originalfotos“.</translation>
     </message>
     <message>
-        <source>The original photo</source>
-        <translation>Das Originalfoto</translation>
-    </message>
-    <message>
-        <source>The %1 original photos</source>
-        <translation>Die %1 Originalfotos</translation>
-    </message>
-    <message>
         <source>Replace the Original Photos?</source>
         <translation>Originalfotos ersetzen?</translation>
-    </message>
-    <message>
-        <source>%1 will be replaced by the optimized version and cannot be brought back. Damaged photos are left as they are.
-
-Replace them?</source>
-        <translation>%1 werden durch die optimierte Fassung ersetzt und können nicht wiederhergestellt werden. Beschädigte Fotos bleiben unverändert.
-
-Ersetzen?</translation>
     </message>
     <message>
         <source>Starting...</source>
@@ -3013,6 +2997,22 @@ Ersetzen?</translation>
     <message>
         <source>Upright already, left as they were:</source>
         <translation>Bereits aufrecht, unverändert gelassen:</translation>
+    </message>
+    <message>
+        <source>The original photo will be replaced by its optimized version and cannot be brought back (a damaged photo is left as it is).
+
+Replace it?</source>
+        <translation>Das Originalfoto wird durch seine optimierte Fassung ersetzt und lässt sich nicht wiederherstellen (ein beschädigtes Foto bleibt, wie es ist).
+
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>The %1 original photos will be replaced by their optimized versions and cannot be brought back. Damaged photos are left as they are.
+
+Replace them?</source>
+        <translation>Die %1 Originalfotos werden durch ihre optimierten Fassungen ersetzt und lassen sich nicht wiederherstellen. Beschädigte Fotos bleiben, wie sie sind.
+
+Ersetzen?</translation>
     </message>
 </context>
 <context>

@@ -2823,24 +2823,8 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <translation>C&apos;est le dossier même des photos. Pour écrire par-dessus les originaux, choisissez «&#xa0;Par-dessus les photos d&apos;origine&#xa0;».</translation>
     </message>
     <message>
-        <source>The original photo</source>
-        <translation>La photo d&apos;origine</translation>
-    </message>
-    <message>
-        <source>The %1 original photos</source>
-        <translation>Les %1 photos d&apos;origine</translation>
-    </message>
-    <message>
         <source>Replace the Original Photos?</source>
         <translation>Remplacer les photos d&apos;origine&#xa0;?</translation>
-    </message>
-    <message>
-        <source>%1 will be replaced by the optimized version and cannot be brought back. Damaged photos are left as they are.
-
-Replace them?</source>
-        <translation>%1 sera remplacé par la version optimisée et ne pourra pas être récupéré. Les photos endommagées restent telles quelles.
-
-Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Starting...</source>
@@ -2896,19 +2880,19 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 optimized in place.</source>
-        <translation>%1 optimisée(s) sur place.</translation>
+        <translation>Optimisation sur place terminée pour %1.</translation>
     </message>
     <message>
         <source>%1 written to %2.</source>
-        <translation>%1 écrite(s) dans %2.</translation>
+        <translation>Enregistrement dans %2 terminé pour %1.</translation>
     </message>
     <message>
         <source>Cancelled: %1 not done.</source>
-        <translation>Annulé&#xa0;: %1 non traitée(s).</translation>
+        <translation>Annulé. Non traitées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 skipped, listed below.</source>
-        <translation>%1 ignorée(s), listée(s) ci-dessous.</translation>
+        <translation>Non traitées (voir la liste ci-dessous)&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Skipped:</source>
@@ -3013,6 +2997,22 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>Upright already, left as they were:</source>
         <translation>Déjà droites, laissées telles quelles :</translation>
+    </message>
+    <message>
+        <source>The original photo will be replaced by its optimized version and cannot be brought back (a damaged photo is left as it is).
+
+Replace it?</source>
+        <translation>La photo d&apos;origine sera remplacée par sa version optimisée et ne pourra pas être récupérée (une photo endommagée reste telle quelle).
+
+La remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The %1 original photos will be replaced by their optimized versions and cannot be brought back. Damaged photos are left as they are.
+
+Replace them?</source>
+        <translation>Les %1 photos d&apos;origine seront remplacées par leurs versions optimisées et ne pourront pas être récupérées. Les photos endommagées restent telles quelles.
+
+Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -367,12 +367,15 @@ void BatchDialog::Start() {
     QString folder;
     if (!ReadSettings(args, folder)) return;
     if (args.inPlace) {
-        const QString photos = request_.photoCount == 1 ? tr("The original photo") : tr("The %1 original photos").arg(request_.photoCount);
-        if (!prompts_.AskYesNoSafe(S(tr("Replace the Original Photos?")),
-                               S(tr("%1 will be replaced by the optimized version and cannot be brought back. "
-                                    "Damaged photos are left as they are.\n\nReplace them?")
-                                     .arg(photos))))
-            return;
+        // Whole sentences for one and for many: other languages agree the verb with the count.
+        const QString question =
+            request_.photoCount == 1
+                ? tr("The original photo will be replaced by its optimized version and cannot be brought back "
+                     "(a damaged photo is left as it is).\n\nReplace it?")
+                : tr("The %1 original photos will be replaced by their optimized versions and cannot be brought back. "
+                     "Damaged photos are left as they are.\n\nReplace them?")
+                      .arg(request_.photoCount);
+        if (!prompts_.AskYesNoSafe(S(tr("Replace the Original Photos?")), S(question))) return;
     }
     outputFolder_ = folder;
     beginRun(args);
