@@ -1362,7 +1362,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>&amp;Erase</source>
-        <translation>&amp;Radieren</translation>
+        <translation>&amp;Ausradieren</translation>
     </message>
     <message>
         <source>&amp;Execute</source>

@@ -2144,7 +2144,7 @@ Exemple</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <translation>&amp;Terminer</translation>
     </message>
     <message>
         <source>O&amp;ptions...</source>
