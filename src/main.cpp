@@ -2,13 +2,22 @@
 #include "cli/Cli.h"
 
 #ifdef LUMORA_GUI
+#include <QFile>
+
 #include "app/Program.h"
+#include "files/FileOps.h"
 #endif
 
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (lum::IsCliInvocation(argc, argv)) return lum::RunCli(argc, argv);
+    if (lum::IsCliInvocation(argc, argv)) {
+#ifdef LUMORA_GUI
+        lum::SetFileWrittenHook(
+            [](const std::string& path) { lum::files::ForgetDesktopThumbnails(QFile::decodeName(path.c_str())); });
+#endif
+        return lum::RunCli(argc, argv);
+    }
 #ifdef LUMORA_GUI
     return lum::RunGui(argc, argv);
 #else

@@ -152,6 +152,12 @@ void MainWindow::showProgress(bool on) {
         w->hide();
         return;
     }
+    // Every long command shows this window; it names the one at work.
+    const char* words = Pane()->editor().ProgressWords();
+    if (!words) words = QT_TRANSLATE_NOOP("Operation", "Optimizing...");
+    const QString text = QCoreApplication::translate("Operation", words);
+    for (const char* name : {"ProgressLabel", "ProgressShadowLabel"})
+        if (auto* label = w->findChild<QLabel*>(QLatin1String(name))) label->setText(text);
     const QRect g = geometry();
     w->move(g.center() - QPoint(w->width() / 2, w->height() / 2));
     w->show();

@@ -82,11 +82,6 @@ EditPane* WindowShell::makePane(QWidget* parent) {
         pane_, [this](const char* name, const OpArgs& args) { return RunOperation(name, args); },
         PhotoFixTools::Memory{[](const char* key) { return WindowSettings::Text(key); },
                               [](const char* key, const QString& value) { WindowSettings::SetText(key, value); }});
-    // C on the photo: the crop tool.
-    auto* cropKey = new QShortcut(QKeySequence(Qt::Key_C), pane_);
-    cropKey->setObjectName(QStringLiteral("CropShortcut"));
-    cropKey->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(cropKey, &QShortcut::activated, this, [this] { Guard([this] { fixes_->StartCrop(); }); });
     connect(pane_, &EditPane::SelectionWasCleared, this, [this] { selectionToolbar_->ShowTool(ToolMode::None); });
     connect(pane_, &EditPane::WorkChanged, this, &WindowShell::workChanged);
     return pane_;

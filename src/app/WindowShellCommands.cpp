@@ -128,6 +128,13 @@ void WindowShell::buildMenus(std::initializer_list<std::pair<const char*, std::f
                       {"RotateLeftItem", QKeySequence(Qt::CTRL | Qt::Key_L)},
                       {"RotateRightItem", QKeySequence(Qt::CTRL | Qt::Key_R)},
                       {"Aide1", QKeySequence::HelpContents}});
+    // C starts the crop tool while the photo has the focus (a plain letter must not reach it
+    // from the other views); the menu shows the key.
+    if (QAction* crop = menus_.bar->findChild<QAction*>(QStringLiteral("CropItem")); crop && pane_) {
+        crop->setShortcut(QKeySequence(Qt::Key_C));
+        crop->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        pane_->addAction(crop);
+    }
     if (QAction* redo = menus_.bar->findChild<QAction*>(QStringLiteral("RedoItem"))) {
         redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
         addAction(redo);  // answered with the bar hidden too

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Cli.h"
 
+#include <atomic>
 #include <cstdio>
 #include <new>
 #include <string>
@@ -64,7 +65,16 @@ bool ToolkitOption(std::string a, bool& takesValue) {
     return false;
 }
 
+std::atomic<FileWrittenHook> fileWrittenHook{nullptr};
+
 }  // namespace
+
+void SetFileWrittenHook(FileWrittenHook hook) { fileWrittenHook = hook; }
+
+void cli::WriteOutput(const std::string& path, const std::vector<uint8_t>& bytes) {
+    WriteFileAtomic(path, bytes);
+    if (FileWrittenHook hook = fileWrittenHook) hook(path);
+}
 
 std::string UnknownDesktopOption(int argc, char** argv) {
     for (int i = 1; i < argc && argv[i] != nullptr; ++i) {

@@ -14,4 +14,10 @@ std::string UnknownDesktopOption(int argc, char** argv);
 // Runs it; returns the exit status (0 ok, 1 failure, 2 usage error).
 int RunCli(int argc, char** argv);
 
+// Told of every file a command has written, once it is in place: the desktop program drops the
+// desktop's thumbnails of it, which would otherwise show the picture before a turn within the
+// same second. None by default (a build without the desktop program has no thumbnails to drop).
+using FileWrittenHook = void (*)(const std::string& path);
+void SetFileWrittenHook(FileWrittenHook hook);
+
 }  // namespace lum

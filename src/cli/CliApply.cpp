@@ -96,7 +96,7 @@ int RunApply(const std::vector<std::string>& args) {
     std::vector<std::string> warnings;
     try {
         std::vector<uint8_t> bytes = EncodeFor(a.output, st.picture.Work(), a.out, &st.file.Metadata(), &warnings);
-        WriteFileAtomic(a.output, bytes);
+        WriteOutput(a.output, bytes);
     } catch (const std::exception& e) {
         throw Failure(About(a.output, e.what()));
     }

@@ -190,7 +190,7 @@ void TurnPhotoFile(const BatchArgs& b, const Job& job, const std::function<bool(
     if (mustNotExist && fs::exists(job.target, ec))
         return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
     if (stop()) throw Dropped();
-    WriteFileAtomic(job.target, turned.bytes);
+    WriteOutput(job.target, turned.bytes);
 }
 
 // One photo from file to file. Its skip and reason stay empty on success; its warnings tell
@@ -241,7 +241,7 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
             pic.image = Image();
             r.target = ReserveFreeName(job.target);
             try {
-                WriteFileAtomic(r.target, bytes);
+                WriteOutput(r.target, bytes);
             } catch (...) {
                 std::error_code rec;
                 fs::remove(r.target, rec);  // the empty file that held the name
@@ -263,7 +263,7 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
         if (mustNotExist && fs::exists(job.target, ec))
             return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
         dropIfStopped();
-        WriteFileAtomic(job.target, bytes);
+        WriteOutput(job.target, bytes);
     } catch (const Dropped&) {
         throw;
     } catch (const std::bad_alloc&) {

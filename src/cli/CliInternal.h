@@ -22,6 +22,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Writes a command's output atomically and tells the file-written hook.
+void WriteOutput(const std::string& path, const std::vector<uint8_t>& bytes);
+
 // Anything else that stops a command: exit status 1, what() is printed after "lumora: ".
 class Failure : public std::runtime_error {
 public:

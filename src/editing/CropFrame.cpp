@@ -84,11 +84,37 @@ void CropFrame::DragTo(ImagePoint p) {
         }
         // An edge moves one side; the other side keeps its extent (or follows the proportion).
         case CropHandle::Left:
-        case CropHandle::Right: return spanFrom(anchor_, ImagePoint{q.x, a.Bottom}, false, true);
+        case CropHandle::Right:
+            if (ratioW_ > 0) return edgeSpan(true, q.x);
+            return spanFrom(anchor_, ImagePoint{q.x, a.Bottom}, false, true);
         case CropHandle::Top:
-        case CropHandle::Bottom: return spanFrom(anchor_, ImagePoint{a.Right, q.y}, true, false);
+        case CropHandle::Bottom:
+            if (ratioW_ > 0) return edgeSpan(false, q.y);
+            return spanFrom(anchor_, ImagePoint{a.Right, q.y}, true, false);
         default: return spanFrom(anchor_, q, false, false);
     }
+}
+
+void CropFrame::edgeSpan(bool leftOrRight, int at) {
+    // With a fixed proportion the other side grows about its middle, as the eye expects of an
+    // edge, sliding back inside the picture where it would leave it.
+    const Rect& a = atPress_;
+    const int from = leftOrRight ? anchor_.x : anchor_.y;
+    const int along = leftOrRight ? imageW_ : imageH_, across = leftOrRight ? imageH_ : imageW_;
+    const double ratio = leftOrRight ? double(ratioH_) / ratioW_ : double(ratioW_) / ratioH_;  // across per along
+    const int sign = at < from ? -1 : 1;
+    double length = std::min<double>(std::max(1, std::abs(at - from)), sign > 0 ? along - from : from);
+    double breadth = length * ratio;
+    if (breadth > across) {
+        breadth = across;
+        length = breadth / ratio;
+    }
+    const int il = std::max(1, static_cast<int>(std::lround(length)));
+    const int ib = std::clamp(static_cast<int>(std::lround(breadth)), 1, std::max(1, across));
+    const int start = sign > 0 ? from : from - il;
+    const double middle = leftOrRight ? (a.Top + a.Bottom) / 2.0 : (a.Left + a.Right) / 2.0;
+    const int side = std::clamp(static_cast<int>(std::lround(middle - ib / 2.0)), 0, std::max(0, across - ib));
+    frame_ = leftOrRight ? Rect{start, side, start + il, side + ib} : Rect{side, start, side + ib, start + il};
 }
 
 void CropFrame::spanFrom(ImagePoint anchor, ImagePoint p, bool keepWidth, bool keepHeight) {

@@ -27,6 +27,8 @@ public:
     bool Dragging() const { return handle_ != CropHandle::None; }
 
 private:
+    // An edge of a frame of fixed proportion moved to at (a column or a row).
+    void edgeSpan(bool leftOrRight, int at);
     // The frame from a fixed corner to p, kept inside the picture and to the proportion.
     void spanFrom(ImagePoint anchor, ImagePoint p, bool keepWidth, bool keepHeight);
     Rect fitted(double cx, double cy, double w, double h) const;

@@ -177,6 +177,7 @@ void Editor::runOp(const Operation& op, OpArgs given, bool ask, RunEnd end) {
 void Editor::runAsked(const Operation& op, std::shared_ptr<OpArgs> args, std::shared_ptr<void> source, RunEnd end) {
     // Both live until the operation's end, also across its job.
     std::shared_ptr<BusyScope> busy;
+    if (op.busy == BusyKind::Progress) progressWords_ = op.progressWords;
     if (op.busy != BusyKind::None) busy = std::make_shared<BusyScope>(*host_, op.busy);
     if (op.marksOptimized && policy_.tracksOptimized) st_.file.SetOptimized(true);
 

@@ -118,6 +118,9 @@ public:
     EditState& State() { return st_; }
     const EditState& State() const { return st_; }
     const EditorPolicy& Policy() const { return policy_; }
+    // What the progress window says for the operation that asked for it last (untranslated,
+    // "Operation" context); null before any.
+    const char* ProgressWords() const { return progressWords_; }
     MacroRecorder& Macro() { return macro_; }
     const MacroRecorder& Macro() const { return macro_; }
     Prompts& prompts() const { return *prompts_; }
@@ -286,6 +289,7 @@ private:
     void endFloatingMix();
 
     EditorPolicy policy_;
+    const char* progressWords_ = nullptr;
     EditState st_;
     MacroRecorder macro_;
     SilentPrompts noPrompts_;

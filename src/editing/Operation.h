@@ -75,6 +75,7 @@ struct Operation {
     bool inPlace = false;  // reads Editor::PixelSource(), and may read and write one image
     bool asks = false;     // its controls ask the parameters (Prompts::AskParameters)
     BusyKind busy = BusyKind::Hourglass;
+    const char* progressWords = nullptr;  // with BusyKind::Progress
     bool marksOptimized = false;  // the photo becomes optimized, where the window tracks it
     bool keepsImage = false;      // leaves the working image as it was (else a run marks it unsaved)
     bool makesPicture = false;    // puts a new picture in place (runs without a photo loaded)
@@ -137,8 +138,11 @@ struct Operation {
         preset = p;
         return *this;
     }
-    Operation& Progress() {
+    // words: what the progress window says while it runs (translated in the "Operation"
+    // context).
+    Operation& Progress(const char* words) {
         busy = BusyKind::Progress;
+        progressWords = words;
         return *this;
     }
     Operation& NotBusy() {

@@ -196,7 +196,7 @@ std::vector<Operation> BuildTable() {
                     .On("SpeedButton8", QT_TRANSLATE_NOOP("Operations", "Optimize"), kCompareWindow)
                     .Pixel()
                     .InPlace()
-                    .Progress()
+                    .Progress(QT_TRANSLATE_NOOP("Operation", "Optimizing..."))
                     .MarksOptimized());
     t.push_back(Operation("optimize-compare", [](Editor& e, const OpArgs&) { Optimize(e, true); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Optimize"))
@@ -299,13 +299,13 @@ std::vector<Operation> BuildTable() {
                     .On("SpeedButton1", QT_TRANSLATE_NOOP("Operations", "Rotate to the Right (90 degrees)"), kMainWindow)
                     .On("Btrot90", QT_TRANSLATE_NOOP("Operations", "90"), kCompareWindow)
                     .On("RotateRightItem", QT_TRANSLATE_NOOP("Operations", "Rotate &Right"), kBothWindows)
-                    .Progress());
+                    .Progress(QT_TRANSLATE_NOOP("Operation", "Turning...")));
     t.push_back(Operation("rotate-ccw", [](Editor& e, const OpArgs&) { QuarterTurnCommitted(e, false); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Rotate Left"))
                     .Usage("rotate-ccw", "quarter turn anticlockwise")
                     .On("Btrot90", QT_TRANSLATE_NOOP("Operations", "Rotate to the Left (270 degrees)"), kMainWindow)
                     .On("RotateLeftItem", QT_TRANSLATE_NOOP("Operations", "Rotate &Left"), kBothWindows)
-                    .Progress());
+                    .Progress(QT_TRANSLATE_NOOP("Operation", "Turning...")));
     t.push_back(Operation("mirror-h", [](Editor& e, const OpArgs&) { Mirrored(e, true); })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Horizontal Mirror"))
                     .Usage("mirror-h", "mirror left to right")
@@ -359,7 +359,7 @@ std::vector<Operation> BuildTable() {
                     .Param(ParamDef::Int("bottom", -kRectLimit, kRectLimit))
                     .Recorded(21, kBothWindows, "left")
                     .AlsoRecorded({"top", "right", "bottom"})
-                    .Progress());
+                    .Progress(QT_TRANSLATE_NOOP("Operation", "Cropping...")));
     t.push_back(Operation("straighten",
                           [](Editor& e, const OpArgs& a) {
                               EditState& st = e.State();
@@ -372,7 +372,7 @@ std::vector<Operation> BuildTable() {
                     .Param(ParamDef::Int("tenths", -450, 450))
                     .Parser(AngleInTenths)
                     .Recorded(22, kBothWindows, "tenths")
-                    .Progress());
+                    .Progress(QT_TRANSLATE_NOOP("Operation", "Straightening...")));
     t.push_back(Operation("red-eye",
                           [](Editor& e, const OpArgs& a) {
                               RemoveRedEye(e.PixelSource(), e.State().picture.Work(), RectOf(a), a.Int("ellipse") != 0);

@@ -8,6 +8,14 @@
 
 using namespace clitest;
 
+// The desktop cache's name for a file: the MD5 of its URI (plain paths in these tests).
+std::string ThumbnailName(const fs::path& file) {
+    TempDir io;
+    const std::string cmd = "printf %s " + Quote("file://" + fs::absolute(file).lexically_normal().string()) +
+                            " | md5sum >" + Quote((io / "md5").string());
+    return std::system(cmd.c_str()) == 0 ? ReadText(io / "md5").substr(0, 32) + ".png" : "md5sum failed";
+}
+
 TEST(CliTransform, WritesTurnsAndRefusesLikeOptimize) {
     TempDir dir;
     const fs::path photos = dir / "photos", out = dir / "out";
@@ -48,7 +56,16 @@ TEST(CliTransform, WritesTurnsAndRefusesLikeOptimize) {
         std::string args = c.args;
         args.replace(args.find("{P}"), 3, Quote(photo.string()));
         if (args.find("{O}") != std::string::npos) args.replace(args.find("{O}"), 3, Quote(out.string()));
+#ifdef LUMORA_HAS_DESKTOP
+        // A desktop thumbnail of the old picture must not outlive a write.
+        const fs::path cache = dir / "cache", entry = cache / "thumbnails/normal" / ThumbnailName(target);
+        fs::create_directories(entry.parent_path());
+        WriteBytes(entry, {'p'});
+        const Result r = Lumora("transform " + args, "XDG_CACHE_HOME=" + Quote(cache.string()));
+        EXPECT_EQ(fs::exists(entry), c.result.empty()) << "desktop thumbnail";
+#else
         const Result r = Lumora("transform " + args);
+#endif
         EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
         EXPECT_EQ(ReadBytes(photo), target == photo && !c.result.empty() ? c.result : c.photo);

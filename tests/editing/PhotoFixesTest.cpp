@@ -8,6 +8,7 @@
 #include <string>
 
 #include "EditorTestSupport.h"
+#include "editing/CropFrame.h"
 #include "image/Codec.h"
 #include "imaging/Geometry.h"
 #include "imaging/Selection.h"
@@ -126,3 +127,25 @@ TEST(PhotoFixes, TheMacroRecordsThemWithTheirRectangleAndReplaysThem) {
 }
 
 }  // namespace
+
+TEST(PhotoFixes, ACropFrameEdgeOfFixedProportionGrowsAboutItsMiddle) {
+    using H = lum::CropHandle;
+    struct Case { int ratioW, ratioH, frameTo; H edge; lum::ImagePoint press, to; lum::Rect expected; };
+    // A 100 x 80 picture; frameTo > 0: a frame drawn from (0,0) to (frameTo, frameTo) first.
+    const Case cases[] = {
+        {1, 1, 0, H::Right, {90, 40}, {70, 40}, {10, 10, 70, 70}},  {1, 1, 0, H::Bottom, {50, 80}, {50, 50}, {25, 0, 75, 50}},
+        {1, 1, 0, H::Left, {10, 40}, {60, 40}, {60, 25, 90, 55}},   {1, 1, 0, H::Right, {90, 40}, {130, 40}, {10, 0, 90, 80}},
+        {1, 1, 40, H::Right, {40, 20}, {60, 20}, {0, 0, 60, 60}},   {2, 1, 0, H::Bottom, {50, 65}, {50, 45}, {20, 15, 80, 45}},
+        {0, 0, 0, H::Right, {100, 40}, {70, 40}, {0, 0, 70, 80}},  // free: the height stays
+    };
+    for (const Case& c : cases) {
+        lum::CropFrame f;
+        f.SetProportion(c.ratioW, c.ratioH);
+        f.Reset(100, 80);
+        if (c.frameTo > 0) { f.Begin(H::None, {0, 0}); f.DragTo({c.frameTo, c.frameTo}); f.End(); }
+        ASSERT_EQ(f.HandleAt(c.press, 2), c.edge);
+        f.Begin(c.edge, c.press);
+        f.DragTo(c.to);
+        EXPECT_EQ(f.Frame(), c.expected) << c.to.x << "," << c.to.y << " " << f.Frame().Left << "," << f.Frame().Top;
+    }
+}

@@ -50,9 +50,10 @@ TEST(Accessibility, EveryFocusableControlHasANameAndCrypticFacesADescription) {
             ++checked;
             EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << where;
             const auto* b = qobject_cast<QAbstractButton*>(w);
-            if (b && lum::IsCrypticFace(b->text()))
+            if (b && lum::IsCrypticFace(b->text())) {
                 EXPECT_FALSE(a->text(QAccessible::Description).trimmed().isEmpty())
                     << where << " face \"" << b->text().toStdString() << "\"";
+            }
         }
         if (window != &main) window->hide();
     }
