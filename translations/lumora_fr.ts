@@ -3419,7 +3419,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler %1</translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -3427,7 +3427,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir %1</translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
