@@ -297,7 +297,7 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
+        <translation>Auss&amp;chneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -721,7 +721,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Export &amp;Copies...</source>
-        <translation>&amp;Kopien exportieren...</translation>
+        <translation>Kopien e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Open a photo, or select photos in the photo list, first.</source>
@@ -799,11 +799,11 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>&amp;Flip</source>
-        <translation>&amp;Kippen</translation>
+        <translation>Ki&amp;ppen</translation>
     </message>
     <message>
         <source>Str&amp;aighten by Camera Orientation</source>
-        <translation>Nach &amp;Kameraausrichtung aufrichten</translation>
+        <translation>Nach Kameraausrichtung au&amp;frichten</translation>
     </message>
     <message>
         <source>%1 is not a photo Lumora can read.</source>
@@ -1671,7 +1671,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>&amp;Send To</source>
-        <translation>&amp;Senden an</translation>
+        <translation>Sen&amp;den an</translation>
     </message>
     <message>
         <source>Any Folder...</source>
@@ -1691,7 +1691,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
+        <translation>Auss&amp;chneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>

@@ -721,7 +721,7 @@ Dossiers : %2, fichiers : %3, %4</translation>
     </message>
     <message>
         <source>Export &amp;Copies...</source>
-        <translation>Exporter des &amp;copies...</translation>
+        <translation>E&amp;xporter des copies...</translation>
     </message>
     <message>
         <source>Open a photo, or select photos in the photo list, first.</source>
@@ -733,7 +733,7 @@ Dossiers : %2, fichiers : %3, %4</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>Imp&amp;rimer...</translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>These photos could not be read and are left out:
