@@ -2751,6 +2751,30 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <source>the edge of %1 that could not be turned without loss was cut off</source>
         <translation>der Rand von %1, der sich nicht verlustfrei drehen ließ, wurde abgeschnitten</translation>
     </message>
+    <message>
+        <source>The JPEG library could not be started</source>
+        <translation>Die JPEG-Bibliothek konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Not a JPEG photo that can be turned without loss</source>
+        <translation>Kein JPEG-Foto, das sich verlustfrei drehen lässt</translation>
+    </message>
+    <message>
+        <source>The JPEG photo's colour sampling cannot be turned without loss</source>
+        <translation>Die Farbunterabtastung dieses JPEG-Fotos lässt sich nicht verlustfrei drehen</translation>
+    </message>
+    <message>
+        <source>The photo is too large to be turned</source>
+        <translation>Das Foto ist zu groß zum Drehen</translation>
+    </message>
+    <message>
+        <source>The photo is smaller than one block of its compressed data and cannot be turned without loss</source>
+        <translation>Das Foto ist kleiner als ein Block seiner komprimierten Daten und lässt sich nicht verlustfrei drehen</translation>
+    </message>
+    <message>
+        <source>The photo cannot be turned without loss</source>
+        <translation>Das Foto lässt sich nicht verlustfrei drehen</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>

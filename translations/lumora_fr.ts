@@ -2751,6 +2751,30 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <source>the edge of %1 that could not be turned without loss was cut off</source>
         <translation>le bord de %1 qui ne pouvait pas être tourné sans perte a été rogné</translation>
     </message>
+    <message>
+        <source>The JPEG library could not be started</source>
+        <translation>La bibliothèque JPEG n'a pas pu être lancée</translation>
+    </message>
+    <message>
+        <source>Not a JPEG photo that can be turned without loss</source>
+        <translation>Ce n'est pas une photo JPEG que l'on peut faire pivoter sans perte</translation>
+    </message>
+    <message>
+        <source>The JPEG photo's colour sampling cannot be turned without loss</source>
+        <translation>L'échantillonnage des couleurs de cette photo JPEG ne permet pas de la faire pivoter sans perte</translation>
+    </message>
+    <message>
+        <source>The photo is too large to be turned</source>
+        <translation>La photo est trop grande pour être tournée</translation>
+    </message>
+    <message>
+        <source>The photo is smaller than one block of its compressed data and cannot be turned without loss</source>
+        <translation>La photo est plus petite qu'un bloc de ses données compressées et ne peut pas être tournée sans perte</translation>
+    </message>
+    <message>
+        <source>The photo cannot be turned without loss</source>
+        <translation>La photo ne peut pas être tournée sans perte</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>

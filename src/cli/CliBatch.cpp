@@ -179,6 +179,7 @@ void TurnPhotoFile(const BatchArgs& b, const Job& job, const std::function<bool(
         throw;
     } catch (const std::exception& e) {
         // A damaged photo is refused and left as it is.
+        r.said = Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {job.photo, WordsOf(e)});
         return skip(BatchSkip::Damaged, job.photo + ": " + e.what());
     }
     bytes.clear();

@@ -33,6 +33,8 @@ private:
 // What libjpeg's message code means for the photo, in words to translate ("the file ends
 // before the picture does"); the library's own text for a code not met in photos.
 Words JpegDecoderWords(int code, const std::string& library);
+// The same for the library's text alone (as the turning library passes it on).
+Words JpegDecoderWordsOf(const std::string& library);
 
 // A libjpeg failure: what() is "JPEG error #" and the library's message code, then the library's
 // own text ("JPEG error #42: Quantization table 0x00 was not defined"); words() says the same

@@ -68,4 +68,17 @@ Words JpegDecoderWords(int code, const std::string& library) {
     return Words::Plain(library);
 }
 
+Words JpegDecoderWordsOf(const std::string& library) {
+    // The message whose text, up to its first number, begins the library's words.
+    jpeg_error_mgr err;
+    jpeg_std_error(&err);
+    for (int code = 1; code <= err.last_jpeg_message; ++code) {
+        const std::string format = err.jpeg_message_table[code];
+        const std::string fixed = format.substr(0, format.find('%'));
+        if (!fixed.empty() && (format.find('%') == std::string::npos ? library == fixed : library.rfind(fixed, 0) == 0))
+            return JpegDecoderWords(code, library);
+    }
+    return Words::Plain(library);
+}
+
 }  // namespace lum

@@ -89,15 +89,19 @@ struct TjHandle {
 std::vector<uint8_t> rearrange(const std::vector<uint8_t>& jpeg, int transform, bool progressive, TurnedPhoto& result,
                                int& outWidth, int& outHeight) {
     TjHandle tj;
-    if (!tj.h) throw CodecError("The JPEG library could not be started");
+    if (!tj.h) throw CodecError(QT_TRANSLATE_NOOP("lum", "The JPEG library could not be started"));
     const auto failure = [&tj](const char* what) {
-        return CodecError(std::string(what) + ": " + tjGetErrorStr2(tj.h));
+        const std::string said = tjGetErrorStr2(tj.h);
+        return CodecError(std::string(what) + ": " + said,
+                          Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {Words(what), JpegDecoderWordsOf(said)}));
     };
     int width = 0, height = 0, subsamp = -1, colourspace = 0;
     if (tjDecompressHeader3(tj.h, jpeg.data(), jpeg.size(), &width, &height, &subsamp, &colourspace) != 0)
-        throw failure("Not a JPEG photo that can be turned without loss");
-    if (subsamp < 0 || subsamp >= TJ_NUMSAMP) throw CodecError("The JPEG photo's colour sampling cannot be turned without loss");
-    if (static_cast<int64_t>(width) * height > Image::kMaxPixels) throw CodecError("The photo is too large to be turned");
+        throw failure(QT_TRANSLATE_NOOP("lum", "Not a JPEG photo that can be turned without loss"));
+    if (subsamp < 0 || subsamp >= TJ_NUMSAMP)
+        throw CodecError(QT_TRANSLATE_NOOP("lum", "The JPEG photo's colour sampling cannot be turned without loss"));
+    if (static_cast<int64_t>(width) * height > Image::kMaxPixels)
+        throw CodecError(QT_TRANSLATE_NOOP("lum", "The photo is too large to be turned"));
     const int mcuW = tjMCUWidth[subsamp], mcuH = tjMCUHeight[subsamp];
     // The partial blocks at the edges that a transform moves cannot stay partial: they go.
     const bool cutColumns = transform == 2 || transform == 3 || transform == 7 || transform == 8;
@@ -105,7 +109,8 @@ std::vector<uint8_t> rearrange(const std::vector<uint8_t>& jpeg, int transform, 
     result.trimmedColumns = cutColumns ? width % mcuW : 0;
     result.trimmedRows = cutRows ? height % mcuH : 0;
     if ((result.trimmedColumns && width < mcuW) || (result.trimmedRows && height < mcuH))
-        throw CodecError("The photo is smaller than one block of its compressed data and cannot be turned without loss");
+        throw CodecError(QT_TRANSLATE_NOOP("lum", "The photo is smaller than one block of its compressed data and cannot be "
+                                                  "turned without loss"));
 
     tjtransform xf;
     std::memset(&xf, 0, sizeof xf);
@@ -115,7 +120,7 @@ std::vector<uint8_t> rearrange(const std::vector<uint8_t>& jpeg, int transform, 
     unsigned long size = 0;
     // A warning is damage: a damaged photo is refused and left as it is.
     if (tjTransform(tj.h, jpeg.data(), jpeg.size(), 1, &tj.out, &size, &xf, TJFLAG_STOPONWARNING) != 0)
-        throw failure("The photo cannot be turned without loss");
+        throw failure(QT_TRANSLATE_NOOP("lum", "The photo cannot be turned without loss"));
     std::vector<uint8_t> out(tj.out, tj.out + size);
     int w = 0, h = 0, s = 0, c = 0;
     if (tjDecompressHeader3(tj.h, out.data(), out.size(), &w, &h, &s, &c) != 0) throw failure("The turned photo is not readable");
@@ -161,7 +166,7 @@ TurnedPhoto TurnJpegLossless(const std::vector<uint8_t>& jpeg, PhotoTurn turn) {
 TurnedPhoto TurnJpegLossless(const std::vector<uint8_t>& jpeg, int transformAsShown) {
     std::vector<Segment> segs;
     size_t scanAt = 0;
-    if (!headerSegments(jpeg, segs, scanAt)) throw CodecError("Not a JPEG photo that can be turned without loss");
+    if (!headerSegments(jpeg, segs, scanAt)) throw CodecError(QT_TRANSLATE_NOOP("lum", "Not a JPEG photo that can be turned without loss"));
     PictureMetadata meta;
     bool progressive = false;
     bool exifSeen = false;

@@ -26,7 +26,8 @@ PhotoNotice Worded(PhotoNotice n, Words words) {
     return n;
 }
 
-// What an error says, as a message: the reader's own words, or the English of any other.
+}  // namespace
+
 Words WordsOf(const std::exception& error) {
     if (const auto* e = dynamic_cast<const CodecError*>(&error)) return e->words();
     if (const auto* e = dynamic_cast<const ImageTooLarge*>(&error)) return e->words();
@@ -34,7 +35,6 @@ Words WordsOf(const std::exception& error) {
     if (dynamic_cast<const std::bad_alloc*>(&error)) return Words(QT_TRANSLATE_NOOP("lum", "Not enough memory"));
     return Words(std::string(error.what()));
 }
-}  // namespace
 
 Words DecoderWords(const DecodeReport& report) {
     const bool worded = report.said.size() == report.warnings.size();

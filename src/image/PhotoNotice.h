@@ -35,6 +35,9 @@ struct PhotoNotice {
 // is missing (the file ends early)".
 Words DamageMeaning(DamageKind kind);
 
+// What an error says, as a message: the reader's own words, or the English of any other.
+Words WordsOf(const std::exception& error);
+
 // The decoder's warnings of report, one after another, in words to translate.
 Words DecoderWords(const DecodeReport& report);
 

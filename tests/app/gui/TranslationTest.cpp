@@ -219,6 +219,7 @@ TEST(Translation, DecoderWordsFollowTheWindowsLanguage) {
     } cases[] = {
         {JpegDecoderWords(JWRN_JPEG_EOF, "Premature end of JPEG file"), "le fichier se termine avant la fin de l'image"},
         {JpegDecoderWords(JWRN_HUFF_BAD_CODE, "Corrupt JPEG data: bad Huffman code"), "les données de l'image sont brouillées"},
+        {JpegDecoderWordsOf("Bogus DHT index 9"), "une table nécessaire au décodage de l'image manque ou est endommagée"},
         {JpegDecoderWords(JERR_BAD_STATE, "Improper call to JPEG library in state 200"),
          "Improper call to JPEG library in state 200"},
         {DecoderWords(cut.report),
