@@ -6,7 +6,7 @@
 # adds the tools that build and check the Debian package.
 set -e
 PKGS="build-essential cmake pkg-config git libjpeg62-turbo-dev libturbojpeg0-dev libexif-dev \
-libheif-dev libpng-dev libwebp-dev libtiff-dev liblcms2-dev liblcms2-utils \
+libheif-dev libpng-dev libwebp-dev libtiff-dev liblcms2-dev liblcms2-utils libxml2-dev \
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins \
 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n man-db appstream desktop-file-utils \
 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-apps imagemagick libvips-tools \

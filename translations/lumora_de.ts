@@ -245,6 +245,14 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
         <source>Take the red out of eyes lit by a flash</source>
         <translation>Rote Augen vom Blitz entfernen</translation>
     </message>
+    <message>
+        <source>(whole: the panes no longer line up)</source>
+        <translation>(ganz: die Ansichten decken sich nicht mehr)</translation>
+    </message>
+    <message>
+        <source>The optimized photo was cropped or turned by an angle since it was loaded. The original is shown whole at the same size, so the two panes no longer show the same places.</source>
+        <translation>Das optimierte Foto wurde seit dem Öffnen zugeschnitten oder um einen Winkel gedreht. Das Original wird ganz in derselben Größe gezeigt, daher zeigen die beiden Ansichten nicht mehr dieselben Stellen.</translation>
+    </message>
 </context>
 <context>
     <name>ComposeAskers</name>
@@ -3053,6 +3061,14 @@ Replace them?</source>
         <translation>Die %1 Originalfotos werden durch ihre optimierten Fassungen ersetzt und lassen sich nicht wiederherstellen. Beschädigte Fotos bleiben, wie sie sind.
 
 Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Export a copy of the shown photo, %1, with your unsaved changes.</source>
+        <translation>Eine Kopie des angezeigten Fotos %1 mit Ihren nicht gespeicherten Änderungen exportieren.</translation>
+    </message>
+    <message>
+        <source>Export a copy of the shown photo, %1.</source>
+        <translation>Eine Kopie des angezeigten Fotos %1 exportieren.</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,14 @@ Comparez côte à côte la photo optimisée et l'originale, rendez-la plus nette
         <source>Take the red out of eyes lit by a flash</source>
         <translation>Ôter le rouge des yeux éclairés par un flash</translation>
     </message>
+    <message>
+        <source>(whole: the panes no longer line up)</source>
+        <translation>(entière : les deux vues ne se correspondent plus)</translation>
+    </message>
+    <message>
+        <source>The optimized photo was cropped or turned by an angle since it was loaded. The original is shown whole at the same size, so the two panes no longer show the same places.</source>
+        <translation>La photo optimisée a été recadrée ou tournée d&apos;un angle depuis son ouverture. L&apos;originale est montrée entière à la même taille : les deux vues ne montrent donc plus les mêmes endroits.</translation>
+    </message>
 </context>
 <context>
     <name>ComposeAskers</name>
@@ -3053,6 +3061,14 @@ Replace them?</source>
         <translation>Les %1 photos d'origine seront remplacées par leurs versions optimisées et ne pourront pas être récupérées. Les photos endommagées restent telles quelles.
 
 Les remplacer ?</translation>
+    </message>
+    <message>
+        <source>Export a copy of the shown photo, %1, with your unsaved changes.</source>
+        <translation>Exporter une copie de la photo affichée, %1, avec vos modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Export a copy of the shown photo, %1.</source>
+        <translation>Exporter une copie de la photo affichée, %1.</translation>
     </message>
 </context>
 <context>

@@ -93,9 +93,10 @@ protected:
         if (e->type() != QEvent::Paint || inPaint_ || !running_ || !o->isWidgetType() ||
             !names_.contains(o->objectName()))
             return false;
-        // Paint first, then look at what was painted.
+        // Paint first, then look at what was painted. Sent again rather than handed to the
+        // widget, so the widget's own filters see it (a scroll area paints its viewport so).
         inPaint_ = true;
-        o->event(e);
+        QCoreApplication::sendEvent(o, e);
         inPaint_ = false;
         const qint64 now = clock_.nsecsElapsed();
         lastPainted_ = o;

@@ -301,14 +301,20 @@ bool BatchDialog::readExportSettings(cli::BatchArgs& args, QString& outputFolder
 }
 
 void BatchDialog::Prepare(const Request& request) {
-    if (Running()) return;
+    if (Running() || takingShown_) return;
     request_ = request;
     turn_.reset();
     setWindowTitle(request.exportCopies ? tr("Export Copies") : tr("Optimize Photos"));
     if (request.exportCopies) {
         const QString from = Native(request.folder);
-        exportIntro_->setText(request.photoCount == 1 ? tr("Export a copy of 1 photo from %1.").arg(from)
-                                                      : tr("Export copies of %1 photos from %2.").arg(request.photoCount).arg(from));
+        const QString name = request.paths.isEmpty() ? QString() : QFileInfo(request.paths.front()).fileName();
+        if (request.takeShown)
+            exportIntro_->setText(request.shownUnsaved
+                                      ? tr("Export a copy of the shown photo, %1, with your unsaved changes.").arg(name)
+                                      : tr("Export a copy of the shown photo, %1.").arg(name));
+        else
+            exportIntro_->setText(request.photoCount == 1 ? tr("Export a copy of 1 photo from %1.").arg(from)
+                                                          : tr("Export copies of %1 photos from %2.").arg(request.photoCount).arg(from));
         exportQuality_->setValue(request.quality);
         removeDetails_->setChecked(true);  // every time: sharing the location is never a default
         exportFolder_->setText(Native(request.exportFolder));
@@ -362,10 +368,21 @@ bool BatchDialog::ReadSettings(cli::BatchArgs& args, QString& outputFolder) {
 }
 
 void BatchDialog::Start() {
-    if (Running()) return;
+    if (Running() || takingShown_) return;
     cli::BatchArgs args;
     QString folder;
     if (!ReadSettings(args, folder)) return;
+    if (request_.exportCopies && request_.takeShown) {
+        takingShown_ = true;
+        request_.takeShown([this, args, folder](std::shared_ptr<const cli::HeldPicture> held, bool go) mutable {
+            takingShown_ = false;
+            if (!go || !isVisible()) return;  // closed meanwhile: nothing asked for any more
+            args.held = std::move(held);
+            outputFolder_ = folder;
+            beginRun(args);
+        });
+        return;
+    }
     if (args.inPlace) {
         // Whole sentences for one and for many: other languages agree the verb with the count.
         const QString question =

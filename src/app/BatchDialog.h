@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "cli/BatchEngine.h"
@@ -46,6 +47,12 @@ public:
         // needed), never over a file there.
         bool exportCopies = false;
         QString exportFolder;
+        // Copies of the photo on screen (the one path) rather than of its file: the picture is
+        // asked for as the export starts and handed to `use` with go true, null when the file is
+        // to go; go false when it could not be had (the window said why).
+        using HeldUse = std::function<void(std::shared_ptr<const cli::HeldPicture> held, bool go)>;
+        std::function<void(HeldUse use)> takeShown;
+        bool shownUnsaved = false;  // it has changes not saved, as the dialog opens
     };
     // The long edges offered for copies; 0 is the original size.
     static const QList<int>& ExportLongEdges();
@@ -110,6 +117,7 @@ private:
     QElapsedTimer clock_;
     QStringList skipped_, warned_, written_, unchanged_;
     std::optional<PhotoTurn> turn_;  // a batch of turns
+    bool takingShown_ = false;       // the shown picture is being copied for the export
 
     QStackedWidget* pages_ = nullptr;
     // Settings.

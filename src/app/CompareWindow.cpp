@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "app/Saving.h"
+#include "image/Codec.h"
 #include "image/MemoryRoom.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
@@ -56,6 +57,10 @@ CompareWindow::CompareWindow(lum::Dialogs& dialogs, lum::Prompts* prompts, QWidg
         if (!on) closeWhenDone();
     });
     connect(Pane(), &lum::EditPane::Settled, this, closeWhenDone);
+    // The original follows the turns, mirrors and new frames of the picture.
+    connect(Pane(), &lum::EditPane::HistoryWasChanged, this, [this] { originalMayHaveChanged(); });
+    connect(Pane(), &lum::EditPane::Settled, this, [this] { originalMayHaveChanged(); });
+    matchPaneMinimums();
 
     resize(1024, 740);
     startEditing();
@@ -85,10 +90,11 @@ void CompareWindow::Open(QWidget* parent, lum::Dialogs& dialogs, lum::Prompts* p
         form->SetFileInfoText(photo.fileInfo);
         form->SetPhotoFile(photo.photoFile, photo.damaged);
         form->SetPicture(photo.name, photo.folder);
-        form->FillCompareWindowReading(std::move(*copies), *photo.original);
+        form->FillCompareWindowReading(std::move(*copies), *photo.original, photo.framing);
         connect(form, &CompareWindow::Closed, form, [form, closed] {
-            std::optional<lum::Image> kept;
-            if (form->KeepsEdits()) kept = std::move(form->State().picture.Work());
+            std::optional<lum::KeptEdits> kept;
+            if (form->KeepsEdits())
+                kept = lum::KeptEdits{std::move(form->State().picture.Work()), form->KeptFraming()};
             const QString next = form->FileToOpen();
             form->deleteLater();
             closed(std::move(kept), next);
@@ -142,22 +148,94 @@ void CompareWindow::openChosenPhoto(const QString& path) {
 // ---------------------------------------------------------------------------------------------
 // Creation, filling, activation, closing
 
-void CompareWindow::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original) {
-    FillCompareWindowReading(Copies::Of(optimized), original);
+void CompareWindow::FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
+                                             const lum::LoadedFraming& framing) {
+    FillCompareWindowReading(Copies::Of(optimized), original, framing);
 }
 
-void CompareWindow::FillCompareWindowReading(Copies copies, const lum::Image& original) {
+void CompareWindow::FillCompareWindowReading(Copies copies, const lum::Image& original,
+                                             const lum::LoadedFraming& framing) {
     fill(std::move(copies), original);
+    lendOriginal(original, framing);
     // An original handed over before is not needed any more (unless it is the one read now).
     if (&original != &ownOriginal_) ownOriginal_ = lum::Image();
 }
 
-void CompareWindow::FillCompareWindow(const lum::Image& optimized, lum::Image original) {
+void CompareWindow::FillCompareWindow(const lum::Image& optimized, lum::Image original,
+                                      const lum::LoadedFraming& framing) {
     // The original shown now may be the one about to be replaced: the fill reads the new one.
     fill(Copies::Of(optimized), original);
     ownOriginal_ = std::move(original);
     originalPhoto_ = &ownOriginal_;
-    showOriginal(lum::QImageView(ownOriginal_));
+    lendOriginal(ownOriginal_, framing);
+}
+
+void CompareWindow::lendOriginal(const lum::Image& original, const lum::LoadedFraming& framing) {
+    State().picture.LendLoaded(original, framing);
+    shownKey_.reset();
+    showOriginalAsFramed();
+}
+
+lum::LoadedFraming CompareWindow::KeptFraming() const {
+    const lum::PictureImages& pic = State().picture;
+    if (&pic.Loaded() == originalPhoto_) return pic.WorkFraming();
+    // A new picture made here: nothing of it lines up with the photo as loaded.
+    lum::LoadedFraming apart;
+    apart.reframed = true;
+    return apart;
+}
+
+lum::Image CompareWindow::OriginalAsShown(const lum::Image& loaded, const lum::LoadedFraming& framing, int width,
+                                          int height) {
+    lum::Image turned = lum::OrientImage(loaded, framing.turn);
+    const QSize own(turned.width(), turned.height());
+    QSize size(width, height);
+    if (framing.reframed) size = own.scaled(size, Qt::KeepAspectRatio);
+    if (size.isEmpty() || own.isEmpty() || size == own) return turned;
+    return lum::FromQImage(lum::QImageView(turned).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void CompareWindow::originalMayHaveChanged() {
+    if (std::exchange(originalQueued_, true)) return;
+    QTimer::singleShot(0, this, [this] {
+        originalQueued_ = false;
+        showOriginalAsFramed();
+    });
+}
+
+void CompareWindow::showOriginalAsFramed() {
+    // While a job owns the state nothing reads it: Settled comes once it is over.
+    if (editor().JobRunning() || !State().picture.HasPicture()) return;
+    const lum::PictureImages& pic = State().picture;
+    const lum::Image& loaded = pic.Loaded();
+    const OriginalKey key{&loaded, pic.WorkFraming(), pic.Work().width(), pic.Work().height()};
+    // After a new picture made here the photo as loaded is the baseline, which changes in place
+    // of the key: made again each time.
+    const bool lentOrKept = pic.LoadedKept() != nullptr;
+    if (lentOrKept && shownKey_ == key) return;
+    shownKey_ = key;
+    originalNote_->setVisible(key.framing.reframed);
+    if (lentOrKept && key.framing == lum::LoadedFraming{} && loaded.width() == key.width &&
+        loaded.height() == key.height) {
+        // As it is: shared, not copied.
+        const std::shared_ptr<const lum::Image> before = std::exchange(heldOriginal_, pic.LoadedKept());
+        showOriginal(lum::QImageView(loaded));
+        builtOriginal_ = lum::Image();
+        return;
+    }
+    auto built = std::make_shared<lum::Image>();
+    editor().Offload(
+        [this, built, key] { *built = OriginalAsShown(State().picture.Loaded(), key.framing, key.width, key.height); },
+        [this, built, key](std::exception_ptr failure) {
+            if (!(shownKey_ == key)) return;  // asked again meanwhile
+            if (failure) {
+                shownKey_.reset();
+                return Guard([&] { std::rethrow_exception(failure); });
+            }
+            const lum::Image before = std::exchange(builtOriginal_, std::move(*built));
+            showOriginal(lum::QImageView(builtOriginal_));
+            heldOriginal_.reset();
+        });
 }
 
 void CompareWindow::fill(Copies copies, const lum::Image& original) {
@@ -184,8 +262,6 @@ void CompareWindow::fill(Copies copies, const lum::Image& original) {
     // stays at 100 %.
     View()->CommitLaidOut(true);
     editor().MarkSaved();
-    // 7. The original at 100 %.
-    showOriginal(lum::QImageView(original));  // shared: unchanged until the next fill
     // Half the window each, and the view redrawn. The main window's caption keeps naming its
     // own picture.
     ShowBothPanes();
@@ -307,7 +383,7 @@ void CompareWindow::shareEvenly() {
     // beside them comes or goes.
     if (paneSplitter_ && originalPane_->isVisible() && optimizedPane_->isVisible() &&
         !paneSplitter_->property("dragged").toBool())
-        setOriginalPaneWidth(paneSplitter_->width() / 2);
+        setOriginalPaneWidth(evenShare());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -317,6 +393,20 @@ void CompareWindow::settleLayout() {
     // Shown and hidden panels take their places now, so the sizes read next are the new ones.
     if (QLayout* l = centralWidget()->layout()) l->activate();
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+void CompareWindow::matchPaneMinimums() {
+    // The buttons over the optimized photo make its pane the wider at the smallest: the original's
+    // is given the same, so an even share gives both photos one place (the window's least width
+    // stays within 1024 pixels, all buttons shown).
+    originalPane_->setMinimumWidth(
+        std::max(originalPane_->minimumSizeHint().width(), optimizedPane_->minimumSizeHint().width()));
+}
+
+int CompareWindow::evenShare() {
+    // Both panes exactly alike: the handle between them takes the odd pixel.
+    paneSplitter_->setHandleWidth(kPaneHandle + (paneSplitter_->width() - kPaneHandle) % 2);
+    return (paneSplitter_->width() - paneSplitter_->handleWidth()) / 2;
 }
 
 void CompareWindow::setOriginalPaneWidth(int w) {
@@ -330,8 +420,9 @@ void CompareWindow::ShowBothPanes() {
     optimizedPane_->setVisible(true);
     originalPane_->setVisible(true);
     paneSplitter_->setProperty("dragged", false);
+    matchPaneMinimums();
     settleLayout();
-    setOriginalPaneWidth(paneSplitter_->width() / 2);
+    setOriginalPaneWidth(evenShare());
 }
 
 void CompareWindow::ShowOriginalFullScreen() {

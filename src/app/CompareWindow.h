@@ -13,11 +13,13 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/WindowShell.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QScrollArea;
 class QSplitter;
@@ -50,7 +52,7 @@ public:
     };
     // Once the window has closed: the edited photo when the user keeps the edits in the main
     // window, and the photo chosen with File > Open here (empty: none), for the main window to open.
-    using WhenClosed = std::function<void(std::optional<lum::Image> kept, const QString& fileToOpen)>;
+    using WhenClosed = std::function<void(std::optional<lum::KeptEdits> kept, const QString& fileToOpen)>;
     // Makes the copies, then creates the window, fills it from the main window's images and shows
     // it modally (the main window stays as it is meanwhile); closed hears how it closed. A failure
     // before the window is shown is thrown (or reaches the error box after the job) and closed
@@ -68,16 +70,24 @@ public:
     QString FileToOpen() const { return fileToOpen_; }
     // The file the photo shown belongs to, which the saves propose (empty: none yet).
     void SetPhotoFile(const std::string& file, bool damaged);
+    // The original is the photo as loaded; framing tells how it maps onto the optimized photo.
     // The window keeps the original it is given (a copy, or the image handed over).
-    void FillCompareWindow(const lum::Image& optimized, lum::Image original);
+    void FillCompareWindow(const lum::Image& optimized, lum::Image original, const lum::LoadedFraming& framing = {});
     // The original is read where it is, not copied: it must stay unchanged until the window is
     // filled again or goes (the main window's, which its modal run keeps as it is).
-    void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original);
-    void FillCompareWindowReading(const lum::Image&, lum::Image&&) = delete;
-    void FillCompareWindowReading(Copies copies, const lum::Image& original);
+    void FillCompareWindowReading(const lum::Image& optimized, const lum::Image& original,
+                                  const lum::LoadedFraming& framing = {});
+    void FillCompareWindowReading(const lum::Image&, lum::Image&&, const lum::LoadedFraming& = {}) = delete;
+    void FillCompareWindowReading(Copies copies, const lum::Image& original, const lum::LoadedFraming& framing = {});
     // Shows the window maximized and modal; Closed comes once it is closed.
     void ShowModal();
     const lum::Image& OriginalPhoto() const { return *originalPhoto_; }
+    // What the original pane shows: the photo as loaded, turned and mirrored as framing says, at
+    // width x height where it lines up with the optimized photo (scaled after a new size), else
+    // whole, of its own proportions, fitted into width x height.
+    static lum::Image OriginalAsShown(const lum::Image& loaded, const lum::LoadedFraming& framing, int width, int height);
+    // How the photo as loaded maps onto this window's picture, for the main window.
+    lum::LoadedFraming KeptFraming() const;
     // The image was changed since the window was filled or saved, and not undone back to that.
     bool Changed() const { return !editor().Saved(); }
     // Closed with the answer to keep the edits in the main window.
@@ -124,7 +134,18 @@ private:
                             std::function<void()> command);
     void settleLayout();
     void setOriginalPaneWidth(int width);
+    // The original pane's width when both share the splitter evenly.
+    int evenShare();
+    static constexpr int kPaneHandle = 5;
     void showOriginal(const QImage& shown);
+    // The photo as loaded stands for the original, framed as given, and is shown.
+    void lendOriginal(const lum::Image& original, const lum::LoadedFraming& framing);
+    // A step may have turned, mirrored, reframed or resized the picture: the original follows,
+    // once the window's work is over.
+    void originalMayHaveChanged();
+    void showOriginalAsFramed();
+    // The panes are the same width at the window's smallest: their photos line up.
+    void matchPaneMinimums();
     void linkPaneScrolling();
     void shareEvenly();
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -137,6 +158,20 @@ private:
     bool closeAgreed_ = false;  // the question before closing was answered: the next close goes
 
     void fill(Copies copies, const lum::Image& original);
+
+    // What the original pane shows was made for.
+    struct OriginalKey {
+        const lum::Image* loaded = nullptr;
+        lum::LoadedFraming framing;
+        int width = 0, height = 0;
+        bool operator==(const OriginalKey& o) const {
+            return loaded == o.loaded && framing == o.framing && width == o.width && height == o.height;
+        }
+    };
+    std::optional<OriginalKey> shownKey_;
+    lum::Image builtOriginal_;                         // made for the pane
+    std::shared_ptr<const lum::Image> heldOriginal_;  // shown as it is, kept alive while shown
+    bool originalQueued_ = false;
 
     // The original of the last fill: the caller's, or ownOriginal_ when it was handed over.
     const lum::Image* originalPhoto_ = &ownOriginal_;
@@ -156,6 +191,7 @@ private:
     GradientPanel* originalPane_ = nullptr;
     QScrollArea* originalScroll_ = nullptr;
     lum::PictureLabel* originalPicture_ = nullptr;
+    QLabel* originalNote_ = nullptr;  // the panes do not line up
     GradientPanel* optimizedPane_ = nullptr;
     GradientPanel* optimizedTitle_ = nullptr;
     lum::PaintToolbar* PaintToolbar = nullptr;

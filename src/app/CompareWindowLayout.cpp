@@ -54,7 +54,7 @@ void CompareWindow::buildUi() {
 
     paneSplitter_ = new QSplitter(Qt::Horizontal, central);
     paneSplitter_->setObjectName(QStringLiteral("Splitter1"));
-    paneSplitter_->setHandleWidth(5);
+    paneSplitter_->setHandleWidth(kPaneHandle);
     paneSplitter_->setChildrenCollapsible(false);
     paneSplitter_->addWidget(buildOriginalPane(paneSplitter_));
     paneSplitter_->addWidget(buildOptimizedPane(paneSplitter_));
@@ -92,6 +92,15 @@ QWidget* CompareWindow::buildOriginalPane(QWidget* parent) {
     box->setSpacing(0);
     GradientPanel* title = MakeSkinnedPanel(QStringLiteral("OrginalTitleRealMemoryPanel"), originalPane_);
     QHBoxLayout* row = titleRow(title, QStringLiteral("Label1"), tr("Original Photo"));
+    // After a crop or a turn by an angle the original is shown whole: said, as it no longer lines up.
+    originalNote_ = new QLabel(tr("(whole: the panes no longer line up)"), title);
+    originalNote_->setObjectName(QStringLiteral("OriginalFramingNote"));
+    originalNote_->setToolTip(tr("The optimized photo was cropped or turned by an angle since it was loaded. The "
+                                 "original is shown whole at the same size, so the two panes no longer show the "
+                                 "same places."));
+    originalNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    originalNote_->hide();
+    row->addWidget(originalNote_, 1);
     row->addStretch(1);
     row->addWidget(paneButton("SpeedButton4", QT_TR_NOOP("Show the Original Photo in full screen"), QStyle::SP_TitleBarMaxButton,
                               title, [this] { ShowOriginalFullScreen(); }));

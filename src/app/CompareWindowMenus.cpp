@@ -102,6 +102,7 @@ void CompareWindow::TogglePaintToolbar() { PaintToolbar->setVisible(!PaintToolba
 void CompareWindow::ShowAllButtons(bool on) {
     allButtons_ = on;
     allButtonsRow_->setVisible(on);
+    matchPaneMinimums();
     if (QAction* item = findChild<QAction*>(QStringLiteral("ShowAllButtonsItem"))) item->setChecked(on);
     lum::WindowSettings::SetFlag(lum::WindowSettings::kCompareAllButtons, on);
 }

@@ -37,6 +37,9 @@ namespace lum {
 class BatchDialog;
 class FolderWatch;
 class PhotoLoader;
+namespace cli {
+struct HeldPicture;
+}
 }  // namespace lum
 
 class MainWindow : public lum::WindowShell {
@@ -115,7 +118,7 @@ public:
     // (the optimized side), the baseline (the photo as loaded) and the photo's file. Once it has closed
     // it hands back the edited photo when the user keeps the edits here: that becomes the working
     // image, as one step, unsaved.
-    using CompareClosed = std::function<void(std::optional<lum::Image> kept)>;
+    using CompareClosed = std::function<void(std::optional<lum::KeptEdits> kept)>;
     using CompareOpener =
         std::function<void(QWidget* parent, const lum::ComparedPhoto& photo, CompareClosed closed)>;
     void SetCompareWindowOpener(CompareOpener opener) { compareOpener_ = std::move(opener); }
@@ -136,8 +139,10 @@ public:
     // Copies to share of the photos selected in the list, else of the shown photo's file.
     void ExportCopies();
     // The photos a command for "the shown photo or the selected ones" works on.
-    QStringList PhotosToShareOrPrint() const;
     lum::BatchDialog* ExportDialog() const { return exportDialog_; }
+    // Export and print take the picture on screen, unsaved edits included, rather than files
+    // when no other photo than the shown one is selected in the list.
+    bool SharingShownPicture(const QStringList& selected) const;
     // File > Print...: the selected photos, else the picture on screen, in the print preview.
     void PrintPhotos();
     // The batch dialog once it was opened (null before).
@@ -188,6 +193,10 @@ private:
     void buildBatch();
     // A batch dialog still at work is brought forward and the user told why nothing new starts.
     bool StillRunning(lum::BatchDialog* dialog, const QString& why);
+    // The photo on screen for its copy, as the export starts: use hears the picture (or null
+    // when another photo is shown now, its file then going) and whether to go on.
+    void takeShownForExport(const QString& photo,
+                            std::function<void(std::shared_ptr<const lum::cli::HeldPicture>, bool)> use);
     void buildPrint();
     void startPrint(const QStringList& files, std::shared_ptr<lum::Image> shown);
     void openPrintPreview(std::shared_ptr<QPrinter> printer, const QList<QImage>& photos);

@@ -97,6 +97,13 @@ void MainWindow::OptimizeSelectedPhotos() {
     openBatch(photos, QFileInfo(photos.front()).absolutePath(), static_cast<int>(photos.size()));
 }
 
+bool MainWindow::SharingShownPicture(const QStringList& selected) const {
+    if (!State().picture.HasPicture() || logoShown_) return false;
+    // Opening a photo from the list selects it there: alone, it still means the picture shown.
+    const QString shown = ShownPhoto();
+    return selected.isEmpty() || (selected.size() == 1 && !shown.isEmpty() && lum::files::SamePath(selected.front(), shown));
+}
+
 bool MainWindow::StillRunning(lum::BatchDialog* dialog, const QString& why) {
     if (!dialog->Running()) return false;
     dialog->show();
@@ -105,15 +112,11 @@ bool MainWindow::StillRunning(lum::BatchDialog* dialog, const QString& why) {
     return true;
 }
 
-QStringList MainWindow::PhotosToShareOrPrint() const {
-    QStringList photos = SelectedPhotos();
-    const QString shown = ShownPhoto();
-    if (photos.isEmpty() && !shown.isEmpty() && QFileInfo(shown).isFile()) photos << shown;
-    return photos;
-}
-
 void MainWindow::ExportCopies() {
-    const QStringList photos = PhotosToShareOrPrint();
+    // The photos selected in the list, else the one on screen as it is shown, edits and all.
+    const QStringList selected = SelectedPhotos();
+    const QString shown = SharingShownPicture(selected) ? ShownPhoto() : QString();
+    const QStringList photos = shown.isEmpty() ? selected : QStringList{shown};
     if (photos.isEmpty()) {
         prompts().Message(tr("Open a photo, or select photos in the photo list, first.").toStdString());
         return;
@@ -131,10 +134,33 @@ void MainWindow::ExportCopies() {
     r.quality = dialogs().Options().JpegQuality();
     r.exportCopies = true;
     r.exportFolder = QDir(pictures).filePath(QStringLiteral("Lumora Export/") + QDate::currentDate().toString(Qt::ISODate));
+    if (!shown.isEmpty()) {
+        r.shownUnsaved = !editor().Saved();
+        r.takeShown = [this, shown](lum::BatchDialog::Request::HeldUse use) { takeShownForExport(shown, std::move(use)); };
+    }
     exportDialog_->Prepare(r);
     exportDialog_->show();
     exportDialog_->raise();
     exportDialog_->activateWindow();
+}
+
+void MainWindow::takeShownForExport(const QString& photo,
+                                    std::function<void(std::shared_ptr<const lum::cli::HeldPicture>, bool)> use) {
+    const auto take = [this, photo, use] {
+        // Another photo is on screen now: the one asked for was saved or let go, its file is it.
+        if (logoShown_ || !State().picture.HasPicture() || !lum::files::SamePath(ShownPhoto(), photo))
+            return use(nullptr, true);
+        auto held = std::make_shared<lum::cli::HeldPicture>();
+        held->path = photo.toStdString();
+        held->metadata = State().file.Metadata();
+        // A big picture is copied off the window's thread, once no job holds it.
+        editor().Offload([this, held] { held->image = State().picture.Work(); },
+                         [this, held, use](std::exception_ptr failure) {
+                             if (failure) Guard([failure] { std::rethrow_exception(failure); });
+                             use(failure ? nullptr : held, !failure);
+                         });
+    };
+    if (!AfterWork(take)) take();
 }
 
 void MainWindow::OptimizeFolderPhotos(const QString& folder) {

@@ -347,8 +347,9 @@ void MainWindow::OpenCompareWindow() {
     // here makes again.
     editor().DropSourceCopy();
     const lum::EditState& st = State();
-    lum::ComparedPhoto photo{st.file.InfoText(), &st.picture.Work(),   &st.picture.Baseline(),     st.file.PhotoFile(),
-                             st.file.PhotoDamaged(), PictureName(), OpenDialogFolder(), {}};
+    lum::ComparedPhoto photo{st.file.InfoText(),    &st.picture.Work(), &st.picture.Loaded(),
+                             st.file.PhotoFile(),   st.file.PhotoDamaged(), PictureName(),
+                             OpenDialogFolder(),    {},                 st.picture.WorkFraming()};
     photo.offload = [this](std::function<void()> work, std::function<void(std::exception_ptr)> then) {
         editor().Offload(std::move(work), std::move(then));
     };
@@ -362,10 +363,10 @@ void MainWindow::OpenCompareWindow() {
             if (!opened) w.EndModalVisit();
         }
     } endVisit{*this, opened};
-    compareOpener_(this, photo, [this](std::optional<lum::Image> kept) {
+    compareOpener_(this, photo, [this](std::optional<lum::KeptEdits> kept) {
         EndModalVisit();
         Guard([&] {
-            if (kept) editor().ReplaceWorkImage(std::move(*kept), kCompareEditsLabel);
+            if (kept) editor().ReplaceWorkImage(std::move(kept->image), kCompareEditsLabel, kept->framing);
             keepFolderInView();
             // File > Open there: the photo chosen opens here, as a click in the list would.
             const QString next = std::exchange(openAfterCompare_, QString());

@@ -51,15 +51,19 @@ void MainWindow::buildPrint() {
 void MainWindow::PrintPhotos() {
     const QStringList files = SelectedPhotos();
     auto shown = std::make_shared<lum::Image>();
-    if (files.isEmpty()) {
-        if (!State().picture.HasPicture() || logoShown_) {
+    if (files.isEmpty() || SharingShownPicture(files)) {
+        if (!SharingShownPicture(files)) {
             prompts().Message(tr("Open a photo, or select photos in the photo list, first.").toStdString());
             return;
         }
-        // The picture as it is on screen, edits included; taken once no job holds it.
+        // The picture as it is on screen, edits included; taken once no job holds it, a big one
+        // off the window's thread.
         const auto start = [this, shown] {
-            *shown = State().picture.Work();
-            startPrint({}, shown);
+            editor().Offload([this, shown] { *shown = State().picture.Work(); },
+                             [this, shown](std::exception_ptr failure) {
+                                 if (failure) return Guard([failure] { std::rethrow_exception(failure); });
+                                 startPrint({}, shown);
+                             });
         };
         if (!AfterWork(start)) start();
         return;
@@ -69,7 +73,7 @@ void MainWindow::PrintPhotos() {
 
 void MainWindow::startPrint(const QStringList& files, std::shared_ptr<lum::Image> shown) {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageSize(lum::StartingPaper());
     const QSizeF area = printer->pageLayout().paintRect(QPageLayout::Millimeter).size();
     const int dpi = std::min(printer->resolution(), kMostPrintDpi);
     auto photos = std::make_shared<QList<QImage>>();

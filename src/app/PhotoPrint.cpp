@@ -4,8 +4,12 @@
 #include <QColorSpace>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <algorithm>
+#include <clocale>
 #include <cmath>
+#include <cstring>
+#include <langinfo.h>
 
 #include "image/Downscale.h"
 #include "widgets/ImageConvert.h"
@@ -40,7 +44,37 @@ QSizeF printSizeMm(PrintSettings::Size s) {
 
 int perPageOf(const PrintSettings& s) { return s.perPage == 2 || s.perPage == 4 ? s.perPage : 1; }
 
+// What LC_PAPER gives, in millimetres; empty for the C locale, whose A4 is no one's choice.
+QSizeF localePaperMm() {
+    const char* name = std::setlocale(LC_PAPER, nullptr);
+    if (!name || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0 || std::strncmp(name, "C.", 2) == 0)
+        return {};
+    // glibc hands these numbers over in the pointer itself.
+    union {
+        const char* text;
+        unsigned int number;
+    } width{}, height{};
+    width.text = nl_langinfo(_NL_PAPER_WIDTH);
+    height.text = nl_langinfo(_NL_PAPER_HEIGHT);
+    if (width.number == 0 || height.number == 0 || width.number > 2000 || height.number > 2000) return {};
+    return QSizeF(width.number, height.number);
+}
+
 }  // namespace
+
+QPageSize UsualPaper(QSizeF localePaperMm, QLocale::MeasurementSystem measures) {
+    if (!localePaperMm.isEmpty()) {
+        const QPageSize::PageSizeId id = QPageSize::id(localePaperMm, QPageSize::Millimeter, QPageSize::FuzzyMatch);
+        return id != QPageSize::Custom ? QPageSize(id) : QPageSize(localePaperMm, QPageSize::Millimeter);
+    }
+    return QPageSize(measures == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+QPageSize StartingPaper() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid()) return printer.defaultPageSize();
+    return UsualPaper(localePaperMm(), QLocale::system().measurementSystem());
+}
 
 int PageCount(const PrintSettings& settings, int photos) {
     const int n = perPageOf(settings);
@@ -88,21 +122,26 @@ QImage PreparePhotoForPrint(const Image& img, QSizeF area, int dpi) {
     return out;
 }
 
+void PaintPhotoPage(QPainter& painter, double pxPerMm, QSizeF area, const QList<QImage>& photos,
+                    const PrintSettings& settings, int page) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < photos.size(); ++i) {
+        const PrintPlacement p = PlacePhoto(settings, area, i, photos[i].size());
+        if (p.page != page) continue;
+        const QRectF target(p.target.topLeft() * pxPerMm, p.target.size() * pxPerMm);
+        painter.drawImage(target, photos[i], p.source);
+    }
+}
+
 void PaintPhotos(QPrinter& printer, const QList<QImage>& photos, const PrintSettings& settings) {
     QPainter painter;
     if (!painter.begin(&printer)) return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSizeF area = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
     const double pxPerMm = printer.resolution() / 25.4;
-    int page = 0;
-    for (int i = 0; i < photos.size(); ++i) {
-        const PrintPlacement p = PlacePhoto(settings, area, i, photos[i].size());
-        while (page < p.page) {
-            printer.newPage();
-            ++page;
-        }
-        const QRectF target(p.target.topLeft() * pxPerMm, p.target.size() * pxPerMm);
-        painter.drawImage(target, photos[i], p.source);
+    const int pages = PageCount(settings, static_cast<int>(photos.size()));
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) printer.newPage();
+        PaintPhotoPage(painter, pxPerMm, area, photos, settings, page);
     }
     painter.end();
 }

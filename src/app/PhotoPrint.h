@@ -5,12 +5,15 @@
 #pragma once
 #include <QImage>
 #include <QList>
+#include <QLocale>
+#include <QPageSize>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
 
 #include "image/Image.h"
 
+class QPainter;
 class QPrinter;
 
 namespace lum {
@@ -38,6 +41,17 @@ QImage PreparePhotoForPrint(const Image& img, QSizeF area, int dpi);
 
 // Draws the pages on printer (the preview's or a real one, or a PDF file).
 void PaintPhotos(QPrinter& printer, const QList<QImage>& photos, const PrintSettings& settings);
+// Draws one page of them on painter, whose origin is the corner of the printable area of `area`
+// millimetres and whose device has pxPerMm pixels to the millimetre.
+void PaintPhotoPage(QPainter& painter, double pxPerMm, QSizeF area, const QList<QImage>& photos,
+                    const PrintSettings& settings, int page);
+
+// The paper a print starts on when no printer says otherwise: the size the locale's paper
+// setting gives (in millimetres; empty when it gives none), else Letter where US measures are in
+// use and A4 elsewhere.
+QPageSize UsualPaper(QSizeF localePaperMm, QLocale::MeasurementSystem measures);
+// The default printer's paper; without a printer (a PDF file), the usual paper of the locale.
+QPageSize StartingPaper();
 
 // Landscape pages for landscape photos one or four at a time; two landscape photos share a
 // portrait page better, one above the other.

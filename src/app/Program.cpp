@@ -49,7 +49,7 @@ Program::Program(Prompts* prompts) {
     main_->SetCompareWindowOpener(
         [this, prompts](QWidget* parent, const ComparedPhoto& photo, MainWindow::CompareClosed closed) {
             CompareWindow::Open(parent, *dialogs_, prompts, photo,
-                                [this, closed](std::optional<Image> kept, const QString& next) {
+                                [this, closed](std::optional<KeptEdits> kept, const QString& next) {
                                     if (!next.isEmpty()) main_->OpenAfterCompare(next);
                                     closed(std::move(kept));
                                 });

@@ -42,7 +42,7 @@ class HelpWindow;
 using Offloader = std::function<void(std::function<void()> work, std::function<void(std::exception_ptr)> then)>;
 
 // What the compare window is filled with: the main window's file information, its working image
-// (the optimized side) and baseline (the photo as loaded), and the photo's own file.
+// (the optimized side) and the photo as loaded, and the photo's own file.
 struct ComparedPhoto {
     std::string fileInfo;
     const Image* optimized = nullptr;
@@ -53,6 +53,13 @@ struct ComparedPhoto {
     QString folder;         // where File > Open starts
     // Runs the compare window's copies of the photo as the main window's job (null: here).
     Offloader offload;
+    // How the photo as loaded maps onto the optimized side.
+    LoadedFraming framing;
+};
+// The edits the compare window hands back: its picture and how the photo as loaded maps onto it.
+struct KeptEdits {
+    Image image;
+    LoadedFraming framing;
 };
 class MenuBarReveal;
 class PhotoFixTools;

@@ -215,26 +215,33 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
         if (mustNotExist && fs::exists(job.target, ec))
             return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);
         LoadedPicture pic;
-        try {
-            pic = LoadPicture(job.photo);
-        } catch (const std::exception& e) {
-            const PhotoNotice failed = NoticeForFailure(job.photo, e);
-            r.said = failed.words;
-            return skip(BatchSkip::Unreadable, failed.text);
+        const bool held = exporting && b.held && job.photo == b.held->path;
+        if (held) {
+            // What the window shows: brought down from its picture, the file is not read.
+            pic.image = DownscaleToLongEdge(b.held->image, b.exportCopies->longEdge);
+            pic.metadata = b.held->metadata;
+        } else {
+            try {
+                pic = LoadPicture(job.photo);
+            } catch (const std::exception& e) {
+                const PhotoNotice failed = NoticeForFailure(job.photo, e);
+                r.said = failed.words;
+                return skip(BatchSkip::Unreadable, failed.text);
+            }
+            dropIfStopped();
+            const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
+            // Replacing a damaged original, in place or as the output of its own folder, would leave
+            // only a clean-looking copy of what could be decoded; another file (a NAME.jpg beside it
+            // too) gets the copy, with the warning.
+            if (!notice.mayReplaceOriginal() &&
+                ((b.inPlace && !job.beside) || pic.source.sameFile(IdentityOf(job.target)))) {
+                r.said = notice.words;
+                return skip(BatchSkip::Damaged, RefusalToReplace(notice), notice.text);
+            }
+            if (!notice.text.empty()) r.Warn(notice.text, notice.words);
         }
-        dropIfStopped();
-        const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
-        // Replacing a damaged original, in place or as the output of its own folder, would leave
-        // only a clean-looking copy of what could be decoded; another file (a NAME.jpg beside it
-        // too) gets the copy, with the warning.
-        if (!notice.mayReplaceOriginal() &&
-            ((b.inPlace && !job.beside) || pic.source.sameFile(IdentityOf(job.target)))) {
-            r.said = notice.words;
-            return skip(BatchSkip::Damaged, RefusalToReplace(notice), notice.text);
-        }
-        if (!notice.text.empty()) r.Warn(notice.text, notice.words);
         if (exporting) {
-            pic.image = DownscaleToLongEdge(pic.image, b.exportCopies->longEdge);
+            if (!held) pic.image = DownscaleToLongEdge(pic.image, b.exportCopies->longEdge);
             if (!b.exportCopies->keepDetails) RemovePersonalDetails(pic.metadata);
             dropIfStopped();
             std::vector<std::string> written;
@@ -407,6 +414,7 @@ private:
     }
 
     void end() {
+        args_.held.reset();  // on the pool's thread, and not kept for as long as the batch is
         if (ended_) {
             try {
                 ended_(totals_, failure_);
@@ -420,7 +428,7 @@ private:
         doneCv_.notify_all();
     }
 
-    const BatchArgs args_;
+    BatchArgs args_;  // its held picture is let go of once the batch has ended
     BatchObserver& observer_;
     const Ended ended_;
     std::vector<Job> jobs_;  // set by plan() before the other lanes start

@@ -2,6 +2,7 @@
 // Pieces of the command line shared by its commands and its tests.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -62,11 +63,20 @@ struct ExportSettings {
     bool keepDetails = false;  // keep the location, serial numbers and names
 };
 
+// A photo as a window holds it, its unsaved edits included: copied in place of its file.
+struct HeldPicture {
+    std::string path;  // the photo's file: one of the batch's paths, and the copy's name
+    Image image;
+    PictureMetadata metadata;
+};
+
 struct BatchArgs {
     std::vector<std::string> paths;
     // Set for copies to share: never replacing a file (a number is added to the name), each
     // photo brought down to the long edge and stripped of its personal details unless kept.
     std::optional<ExportSettings> exportCopies;
+    // With exportCopies: the picture that stands for the photo at held->path.
+    std::shared_ptr<const HeldPicture> held;
     std::string outDir;  // empty with --in-place
     bool inPlace = false;
     bool overwrite = false;

@@ -37,7 +37,7 @@ Image GradientOfSize(const OpArgs& a) {
 void NewImage(Editor& e, const OpArgs& a) {
     EditState& st = e.State();
     st.zoom.SetSlot(kHundredPercentSlot);
-    e.CommitPicture(GradientOfSize(a));
+    e.CommitNewPicture(GradientOfSize(a));
     // The old photo's name, camera data and thumbnail are not this picture's.
     st.file.TookNewPicture();
 }
@@ -159,7 +159,7 @@ void AddComposeOperations(std::vector<Operation>& t) {
                               EditState& st = e.State();
                               Image picture = ClipboardPicture(e, kNoImageInClipboard);
                               st.tools.SetFloating(false);
-                              e.CommitPicture(std::move(picture));
+                              e.CommitNewPicture(std::move(picture));
                               // A file of its own to come: a save never proposes the old photo's name.
                               st.file.TookNewPicture();
                           })

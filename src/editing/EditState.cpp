@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "image/Arith.h"
+#include "image/LosslessTurn.h"
 
 namespace lum {
 
@@ -17,8 +18,29 @@ bool BaselineCopies::SizedFor(const Image& img) const {
     return work.width() == img.width() && work.height() == img.height();
 }
 
+LoadedFraming LoadedFraming::Then(int transform) const {
+    LoadedFraming f = *this;
+    f.turn = ComposeOrientation(turn, transform);
+    return f;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The pictures
+
+void PictureImages::KeepLoaded() {
+    if (!loaded_) loaded_ = std::make_shared<const Image>(baseline_);
+}
+
+void PictureImages::NewLoaded() {
+    loaded_.reset();
+    SetFraming(LoadedFraming{});
+}
+
+void PictureImages::LendLoaded(const Image& photo, const LoadedFraming& framing) {
+    // Not owned: the lender keeps it.
+    loaded_ = std::shared_ptr<const Image>(std::shared_ptr<const Image>(), &photo);
+    SetFraming(framing);
+}
 
 PictureImages::PictureImages() {
     for (Image* img : {&baseline_, &work_, &source_}) img->resize(8, 8);
@@ -26,6 +48,7 @@ PictureImages::PictureImages() {
 
 void PictureImages::Commit(CommitMode mode, BaselineCopies* ready) {
     hasPicture_ = true;
+    workFraming_ = baselineFraming_;
     if (ready && mode != CommitMode::NoCopies && ready->SizedFor(baseline_)) {
         work_ = std::move(ready->work);
         source_ = Image();
@@ -39,7 +62,10 @@ void PictureImages::Commit(CommitMode mode, BaselineCopies* ready) {
 
 void PictureImages::CommitWithoutCopies(CommitMode mode) {
     hasPicture_ = true;
-    if (mode != CommitMode::NoCopies) work_ = std::move(baseline_);
+    if (mode != CommitMode::NoCopies) {
+        work_ = std::move(baseline_);
+        workFraming_ = baselineFraming_;
+    }
     baseline_ = Image();
     source_ = Image();
 }

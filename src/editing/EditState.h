@@ -6,6 +6,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "editing/ImagePoint.h"
 #include "editing/PictureFile.h"
@@ -36,6 +37,19 @@ struct BaselineCopies {
     bool SizedFor(const Image& img) const;
 };
 
+// How the photo as loaded maps onto a picture of the window: the quarter turns and mirrors made
+// since, as one EXIF orientation value (1..8), and whether a crop or a turn by an angle framed it
+// otherwise, after which the two no longer show the same places. A new size keeps the framing:
+// the photo as loaded, scaled alike, still lines up.
+struct LoadedFraming {
+    int turn = 1;
+    bool reframed = false;
+    // After one more quarter turn or mirror (an EXIF orientation value).
+    LoadedFraming Then(int transform) const;
+    bool operator==(const LoadedFraming& o) const { return turn == o.turn && reframed == o.reframed; }
+    bool operator!=(const LoadedFraming& o) const { return !(*this == o); }
+};
+
 // The pictures of a window. They are buffers that pixel code fills in place, hence the
 // references.
 class PictureImages {
@@ -57,6 +71,28 @@ public:
     Image& MixSource() { return mix_; }
     const Image& MixSource() const { return mix_; }
 
+    // The photo as loaded, which the compare window shows as the original: the baseline until a
+    // commit replaces it with a picture made from it (the commit keeps it here first), or
+    // another window's photo lent with LendLoaded.
+    const Image& Loaded() const { return loaded_ ? *loaded_ : baseline_; }
+    // How the photo as loaded maps onto the working image and onto the baseline.
+    LoadedFraming& WorkFraming() { return workFraming_; }
+    const LoadedFraming& WorkFraming() const { return workFraming_; }
+    LoadedFraming& BaselineFraming() { return baselineFraming_; }
+    const LoadedFraming& BaselineFraming() const { return baselineFraming_; }
+    // Both: a commit made the working image and the baseline one picture.
+    void SetFraming(const LoadedFraming& f) { workFraming_ = baselineFraming_ = f; }
+    // The baseline is about to be replaced by a picture made from it: the photo as loaded stays.
+    void KeepLoaded();
+    // Another picture was put in place: it is the photo as loaded, unturned.
+    void NewLoaded();
+    // photo stands for the photo as loaded, framed as given; it is read where it is and must
+    // outlive this use (another window's, unchanged while this one is open).
+    void LendLoaded(const Image& photo, const LoadedFraming& framing);
+    // What the history exchanges: the photo as loaded where it is kept apart (null: the baseline).
+    std::shared_ptr<const Image>& LoadedKept() { return loaded_; }
+    const std::shared_ptr<const Image>& LoadedKept() const { return loaded_; }
+
     // False while the images are the placeholders of a new window (nothing to show or save);
     // the first commit makes it true.
     bool HasPicture() const { return hasPicture_; }
@@ -73,6 +109,8 @@ public:
 
 private:
     Image baseline_, work_, source_, mix_;
+    std::shared_ptr<const Image> loaded_;
+    LoadedFraming workFraming_, baselineFraming_;
     bool hasPicture_ = false;
 };
 

@@ -283,6 +283,7 @@ void Editor::CommitMemoryImage(CommitMode mode, BaselineCopies* ready) {
             // Nothing to go back to, and nothing to save yet.
             history_.Clear();
             unsaved_ = false;
+            st_.picture.NewLoaded();
         } else {
             history_.WorkWillBeReplaced(st_);
         }
@@ -293,9 +294,21 @@ void Editor::CommitMemoryImage(CommitMode mode, BaselineCopies* ready) {
 }
 
 void Editor::CommitPicture(Image picture, CommitMode mode) {
+    if (!policy_.lean) {
+        // The compare window keeps showing the photo as loaded.
+        st_.picture.KeepLoaded();
+        history_.BaselineWillChange(st_);
+    }
+    st_.picture.Baseline() = std::move(picture);
+    st_.picture.BaselineFraming() = st_.picture.WorkFraming();
+    CommitMemoryImage(mode);
+}
+
+void Editor::CommitNewPicture(Image picture) {
     if (!policy_.lean) history_.BaselineWillChange(st_);
     st_.picture.Baseline() = std::move(picture);
-    CommitMemoryImage(mode);
+    st_.picture.NewLoaded();
+    CommitMemoryImage();
 }
 
 void Editor::Memorize() {
@@ -319,7 +332,7 @@ void Editor::ResetImage() {
     Redraw();
 }
 
-void Editor::ReplaceWorkImage(Image picture, const std::string& label) {
+void Editor::ReplaceWorkImage(Image picture, const std::string& label, const std::optional<LoadedFraming>& framing) {
     if (policy_.lean) {
         st_.picture.Work() = std::move(picture);
         return;
@@ -329,6 +342,7 @@ void Editor::ReplaceWorkImage(Image picture, const std::string& label) {
     BeginStep(label);
     history_.WorkWillBeReplaced(st_);
     st_.picture.Work() = std::move(picture);
+    if (framing) st_.picture.WorkFraming() = *framing;
     // As after a commit: the next operation or tool that reads the source copies it then.
     st_.picture.SourceCopy() = Image();
     MarkUnsaved();

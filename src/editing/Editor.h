@@ -156,13 +156,20 @@ public:
     // commit (see PictureImages::Commit).
     // A commit outside a step puts another picture in place: the history starts afresh.
     void CommitMemoryImage(CommitMode mode = CommitMode::Normal, BaselineCopies* ready = nullptr);
-    // picture becomes the baseline and is committed (a step keeps the old baseline).
+    // picture, made from the working image and framed as it is, becomes the baseline and is
+    // committed (a step keeps the old baseline). The operation then sets its framing where it
+    // turned or reframed the picture.
     void CommitPicture(Image picture, CommitMode mode = CommitMode::Normal);
+    // The same for a picture not made from the photo (a new image, a paste): it stands for the
+    // photo as loaded from now on.
+    void CommitNewPicture(Image picture);
     void Memorize();    // the working image becomes the baseline, as one step
     void ResetImage();  // the working image goes back to the baseline, as one step
     // picture becomes the working image (of any size), as one step called label; the baseline
-    // stays. The edits another window made to this one's picture.
-    void ReplaceWorkImage(Image picture, const std::string& label);
+    // stays. The edits another window made to this one's picture, framed as given (else as the
+    // working image was).
+    void ReplaceWorkImage(Image picture, const std::string& label,
+                          const std::optional<LoadedFraming>& framing = std::nullopt);
     void ClearSelection();
     void ResetTool();
     // Both: no selection, no tool, nothing floating (geometry, pastes, a new photo).

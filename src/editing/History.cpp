@@ -22,6 +22,9 @@ PictureFacts PictureFacts::Of(const EditState& st) {
     f.NewImagePending = st.file.NewPicturePending();
     f.Optimized = st.file.Optimized();
     f.Metadata = st.file.Metadata();
+    f.Loaded = st.picture.LoadedKept();
+    f.WorkFraming = st.picture.WorkFraming();
+    f.BaselineFraming = st.picture.BaselineFraming();
     return f;
 }
 
@@ -33,11 +36,15 @@ void PictureFacts::SwapWith(EditState& st) {
     std::swap(NewImagePending, file.newPicturePending_);
     std::swap(Optimized, file.optimized_);
     std::swap(Metadata, file.metadata_);
+    std::swap(Loaded, st.picture.LoadedKept());
+    std::swap(WorkFraming, st.picture.WorkFraming());
+    std::swap(BaselineFraming, st.picture.BaselineFraming());
 }
 
 bool PictureFacts::operator==(const PictureFacts& o) const {
     return CurrentFileName == o.CurrentFileName && PhotoFile == o.PhotoFile && PhotoDamaged == o.PhotoDamaged &&
-           NewImagePending == o.NewImagePending && Optimized == o.Optimized && SameInFile(o);
+           NewImagePending == o.NewImagePending && Optimized == o.Optimized && Loaded == o.Loaded &&
+           WorkFraming == o.WorkFraming && BaselineFraming == o.BaselineFraming && SameInFile(o);
 }
 
 bool PictureFacts::SameInFile(const PictureFacts& o) const {

@@ -7,11 +7,13 @@
 #pragma once
 #include <climits>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "editing/EditState.h"
 #include "editing/Macro.h"
 #include "image/Codec.h"
 #include "image/Color.h"
@@ -29,6 +31,9 @@ struct PictureFacts {
     bool NewImagePending = false;
     bool Optimized = false;
     PictureMetadata Metadata;
+    // The photo as loaded where it is kept apart, and how it maps onto the pictures.
+    std::shared_ptr<const Image> Loaded;
+    LoadedFraming WorkFraming, BaselineFraming;
 
     static PictureFacts Of(const EditState& st);
     // Exchanges these facts with the state's.

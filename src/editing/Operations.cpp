@@ -56,14 +56,21 @@ void Kernel(Editor& e, int kind, bool grey) {
     KernelFilter(e.PixelSource(), st.picture.Work(), st.registers.Kernel(), grey, st.selection.Confine());
 }
 
+// The EXIF orientation values of the turns and mirrors.
+constexpr int kTurnedRight = 6, kTurnedLeft = 8, kMirroredH = 2, kMirroredV = 4;
+
 void QuarterTurnCommitted(Editor& e, bool clockwise) {
     e.DropSelectionAndTool();
-    e.CommitPicture(QuarterTurned(e.State().picture.Work(), clockwise));
+    PictureImages& pic = e.State().picture;
+    e.CommitPicture(QuarterTurned(pic.Work(), clockwise));
+    pic.SetFraming(pic.WorkFraming().Then(clockwise ? kTurnedRight : kTurnedLeft));
 }
 
 void Mirrored(Editor& e, bool horizontal) {
     e.DropSelectionAndTool();
-    Mirror(e.PixelSource(), e.State().picture.Work(), horizontal);
+    PictureImages& pic = e.State().picture;
+    Mirror(e.PixelSource(), pic.Work(), horizontal);
+    pic.WorkFraming() = pic.WorkFraming().Then(horizontal ? kMirroredH : kMirroredV);
 }
 
 // The brush kinds by their command-line names, in the order of BrushKind.
@@ -178,6 +185,10 @@ Rect RectOf(const OpArgs& a) { return Rect{a.Int("left"), a.Int("top"), a.Int("r
 void Reframed(Editor& e, Image picture) {
     e.DropSelectionAndTool();
     e.CommitPicture(std::move(picture));
+    PictureImages& pic = e.State().picture;
+    LoadedFraming framing = pic.WorkFraming();
+    framing.reframed = true;
+    pic.SetFraming(framing);
 }
 
 constexpr int kRectLimit = 1000000;
@@ -329,6 +340,7 @@ std::vector<Operation> BuildTable() {
                               const auto background = RotateByAngle(st.picture.SourceCopy(), st.picture.Work(),
                                                                     a.Int("angle"), false, st.registers.Angles());
                               if (background) e.SetPaintColour2(*background);
+                              if (a.Int("angle") % 360 != 0) st.picture.WorkFraming().reframed = true;
                           })
                     .Undoable(QT_TRANSLATE_NOOP("Operation", "Rotate"))
                     .Usage("rotate:A", "rotate by A degrees (0..360), shrunk to fit")

@@ -266,7 +266,9 @@ QString ModifiedText(const QDateTime& t) {
     return loc.toString(local.date(), QLocale::ShortFormat) + ' ' + loc.toString(local.time(), QLocale::ShortFormat);
 }
 
-bool IsReadOnly(const QFileInfo& fi) { return !(fi.permissions() & QFile::WriteOwner); }
+// The owner's bit alone, from the stat already made: asking for every permission costs three
+// more system calls a file, felt in a folder of thousands.
+bool IsReadOnly(const QFileInfo& fi) { return !fi.permission(QFile::WriteOwner); }
 
 bool IsSystem(const QFileInfo& fi) { return fi.exists() && !fi.isDir() && !fi.isFile(); }
 

@@ -2,8 +2,16 @@
 #include "image/PersonalDetails.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <string>
+
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#include <libxml/xmlsave.h>
 
 #include "image/TiffWalk.h"
 
@@ -26,15 +34,44 @@ constexpr uint16_t kArtist = 0x013B, kXpAuthor = 0x9C9D, kCameraSerial = 0xC62F,
                    kBodySerial = 0xA431, kLensSerial = 0xA435, kMakerNote = 0x927C;
 constexpr uint16_t kPersonalTags[] = {kArtist, kXpAuthor, kCameraSerial, kOwnerName, kBodySerial, kLensSerial, kMakerNote};
 
-// Properties of an XMP packet that tell where, who or with which camera.
-const char* const kPersonalXmp[] = {
-    "exif:GPS",           "photoshop:City",        "photoshop:State",      "photoshop:Country",
-    "photoshop:Author",   "photoshop:Credit",      "Iptc4xmpCore:Location", "Iptc4xmpCore:CountryCode",
-    "Iptc4xmpCore:CreatorContactInfo", "Iptc4xmpExt:LocationShown", "Iptc4xmpExt:LocationCreated",
-    "dc:creator",         "xmpRights:Owner",       "aux:SerialNumber",     "aux:LensSerialNumber",
-    "aux:OwnerName",      "exifEX:BodySerialNumber", "exifEX:LensSerialNumber", "exifEX:CameraOwnerName",
-    "exifEX:CameraSerialNumber",
+// Properties of an XMP packet that tell where, who or with which camera, by namespace; a name
+// ending in '*' stands for every name it begins.
+struct XmpProperty {
+    const char* space;
+    const char* name;
 };
+constexpr char kExifNs[] = "http://ns.adobe.com/exif/1.0/", kPhotoshopNs[] = "http://ns.adobe.com/photoshop/1.0/",
+               kIptcCoreNs[] = "http://iptc.org/std/Iptc4xmpCore/1.0/xmlns/",
+               kIptcExtNs[] = "http://iptc.org/std/Iptc4xmpExt/2008-02-29/", kAuxNs[] = "http://ns.adobe.com/exif/1.0/aux/",
+               kExifExNs[] = "http://cipa.jp/exif/1.0/";
+const XmpProperty kPersonalXmp[] = {
+    {kExifNs, "GPS*"},
+    {kPhotoshopNs, "City"},
+    {kPhotoshopNs, "State"},
+    {kPhotoshopNs, "Country"},
+    {kPhotoshopNs, "AuthorsPosition"},
+    {kPhotoshopNs, "CaptionWriter"},
+    {kPhotoshopNs, "Credit"},
+    {kIptcCoreNs, "Location"},
+    {kIptcCoreNs, "CountryCode"},
+    {kIptcCoreNs, "CreatorContactInfo"},
+    {kIptcExtNs, "LocationShown"},
+    {kIptcExtNs, "LocationCreated"},
+    {"http://purl.org/dc/elements/1.1/", "creator"},
+    {"http://ns.adobe.com/xap/1.0/rights/", "Owner"},
+    {"http://ns.adobe.com/tiff/1.0/", "Artist"},
+    {kAuxNs, "SerialNumber"},
+    {kAuxNs, "LensSerialNumber"},
+    {kAuxNs, "OwnerName"},
+    {kExifExNs, "BodySerialNumber"},
+    {kExifExNs, "LensSerialNumber"},
+    {kExifExNs, "CameraOwnerName"},
+    // The extension that continues the packet goes, so the packet no longer points at it.
+    {"http://ns.adobe.com/xmp/note/", "HasExtendedXMP"},
+};
+
+// The largest packet an APP1 segment holds after its header.
+constexpr size_t kMostXmpBytes = 65533 - 29;
 
 bool startsWith(const std::vector<uint8_t>& data, const char* prefix, size_t n) {
     return data.size() >= n && std::memcmp(data.data(), prefix, n) == 0;
@@ -96,26 +133,87 @@ bool cleanExif(std::vector<uint8_t>& seg) {
     }
 }
 
-bool personalXmp(const std::vector<uint8_t>& data) {
-    const std::string text(data.begin(), data.end());
-    return std::any_of(std::begin(kPersonalXmp), std::end(kPersonalXmp),
-                       [&](const char* name) { return text.find(name) != std::string::npos; });
+bool personalProperty(const xmlNs* space, const xmlChar* name) {
+    if (!space || !space->href || !name) return false;
+    const char* href = reinterpret_cast<const char*>(space->href);
+    const char* local = reinterpret_cast<const char*>(name);
+    return std::any_of(std::begin(kPersonalXmp), std::end(kPersonalXmp), [&](const XmpProperty& p) {
+        if (std::strcmp(p.space, href) != 0) return false;
+        const size_t n = std::strlen(p.name);
+        return p.name[n - 1] == '*' ? std::strncmp(p.name, local, n - 1) == 0 : std::strcmp(p.name, local) == 0;
+    });
+}
+
+// Takes the personal properties out of node and everything under it, elements and attributes
+// (the short form of simple properties) alike.
+void removePersonal(xmlNode* node) {
+    for (xmlNode* child = node->children; child;) {
+        xmlNode* next = child->next;
+        if (child->type == XML_ELEMENT_NODE) {
+            if (personalProperty(child->ns, child->name)) {
+                // The line break and indent before it go with it.
+                xmlNode* before = child->prev;
+                if (before && xmlIsBlankNode(before)) {
+                    xmlUnlinkNode(before);
+                    xmlFreeNode(before);
+                }
+                xmlUnlinkNode(child);
+                xmlFreeNode(child);
+            } else {
+                for (xmlAttr* a = child->properties; a;) {
+                    xmlAttr* nextAttr = a->next;
+                    if (personalProperty(a->ns, a->name)) xmlRemoveProp(a);
+                    a = nextAttr;
+                }
+                removePersonal(child);
+            }
+        }
+        child = next;
+    }
+}
+
+// The packet (after its header) without its personal properties; false when it cannot be read
+// as XML, or holds a document type (which XMP never has), so that it must go whole.
+bool cleanXmp(std::vector<uint8_t>& seg, size_t header) {
+    static std::once_flag ready;
+    std::call_once(ready, [] { xmlInitParser(); });
+    size_t end = seg.size();
+    while (end > header && seg[end - 1] == 0) --end;  // padding some writers leave
+    if (end - header > static_cast<size_t>(INT32_MAX)) return false;
+    std::unique_ptr<xmlDoc, void (*)(xmlDoc*)> doc(
+        xmlReadMemory(reinterpret_cast<const char*>(seg.data() + header), static_cast<int>(end - header), nullptr, nullptr,
+                      XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING),
+        xmlFreeDoc);
+    if (!doc || doc->intSubset || !xmlDocGetRootElement(doc.get())) return false;
+    removePersonal(reinterpret_cast<xmlNode*>(doc.get()));
+    std::unique_ptr<xmlBuffer, void (*)(xmlBuffer*)> out(xmlBufferCreate(), xmlBufferFree);
+    if (!out) return false;
+    xmlSaveCtxt* save = xmlSaveToBuffer(out.get(), "UTF-8", XML_SAVE_NO_DECL);
+    if (!save) return false;
+    const bool saved = xmlSaveDoc(save, doc.get()) >= 0;
+    if (xmlSaveClose(save) < 0 || !saved) return false;
+    const size_t size = static_cast<size_t>(xmlBufferLength(out.get()));
+    if (size > kMostXmpBytes) return false;
+    const xmlChar* text = xmlBufferContent(out.get());
+    seg.resize(header);
+    seg.insert(seg.end(), text, text + size);
+    return true;
 }
 
 }  // namespace
 
 void RemovePersonalDetails(PictureMetadata& meta) {
     auto& segs = meta.segments;
-    bool xmpGoes = false;
-    for (const JpegSegment& s : segs)
-        if (s.marker == kApp1 && startsWith(s.data, kXmpPrefix, sizeof kXmpPrefix - 1) && personalXmp(s.data)) xmpGoes = true;
     segs.erase(std::remove_if(segs.begin(), segs.end(),
                               [&](JpegSegment& s) {
                                   if (s.marker == kApp13) return true;
                                   if (s.marker != kApp1) return false;
                                   // The extended packet continues the main one and may hold anything.
                                   if (startsWith(s.data, kXmpExtended, sizeof kXmpExtended - 1)) return true;
-                                  if (startsWith(s.data, kXmpPrefix, sizeof kXmpPrefix - 1)) return xmpGoes;
+                                  if (startsWith(s.data, kXmpPrefix, sizeof kXmpPrefix - 1)) {
+                                      const auto zero = std::find(s.data.begin(), s.data.end(), uint8_t(0));
+                                      return zero == s.data.end() || !cleanXmp(s.data, size_t(zero - s.data.begin()) + 1);
+                                  }
                                   return isExif(s) && !cleanExif(s.data);
                               }),
                segs.end());

@@ -3,6 +3,7 @@
 
 #include <QMetaObject>
 #include <QPointer>
+#include <QTimer>
 #include <utility>
 
 namespace lum {
@@ -57,7 +58,15 @@ void Job::end(std::exception_ptr failure) {
     // A handler may delete the owner, and this Job with it.
     QPointer<Job> self(this);
     if (!waited_) emit finished(failure);
-    if (self) deleteLater();
+    if (self) deleteWhenDone();
+}
+
+void Job::deleteWhenDone() {
+    // The worker lets go of the work's captures after it reported the end. The destructor would
+    // wait for that, on this thread, as long as the worker is not given a core: the Job goes once
+    // it has.
+    if (waited_ || task_.Done()) deleteLater();
+    else QTimer::singleShot(1, this, &Job::deleteWhenDone);
 }
 
 }  // namespace lum

@@ -47,6 +47,7 @@ signals:
 private:
     explicit Job(QObject* owner);
     void end(std::exception_ptr failure);
+    void deleteWhenDone();
 
     Task task_;
     std::atomic<bool> cancel_{false};

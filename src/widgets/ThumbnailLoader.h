@@ -35,20 +35,38 @@ public:
     Shown Thumbnail(const QString& path, qint64 stamp = 0);
     // Forgets everything and cancels the work under way (another folder is shown).
     void Clear();
-    int Pending() const { return static_cast<int>(queue_.size()) + static_cast<int>(running_.size()); }
+    int Pending() const { return static_cast<int>(queued_.size()) + static_cast<int>(running_.size()); }
+    // Whether the thumbnail is in memory now (asks for nothing).
+    bool Holds(const QString& path, qint64 stamp = 0) const { return images_.contains(KeyOf(path, stamp)); }
+    // The thumbnails kept in memory: how many, and what they cost (their pixels and each entry's
+    // keeping), within the budget.
+    int HeldCount() const { return static_cast<int>(images_.size()); }
+    qint64 HeldBytes() const { return images_.totalCost() * qint64(1024); }
+    // The budget of a view's thumbnails: some 6,500 of the normal size.
+    static qint64 BudgetBytes();
 
 signals:
     // The thumbnail of path is ready, or known not to be possible.
     void Ready(const QString& path);
 
 private:
+    static QString KeyOf(const QString& path, qint64 stamp) { return path + QLatin1Char('\n') + QString::number(stamp); }
     void startMore();
 
     ThumbnailCache cache_;
     int side_ = ThumbnailCache::kNormal;
     QCache<QString, QImage> images_;  // cost in kilobytes
     QHash<QString, QString> failures_;
-    std::deque<std::pair<QString, QString>> queue_;  // key and path, latest asked at the front
+    // Waiting to be made, latest asked at the front. Asking again puts a new entry in front and
+    // leaves the old one behind, stale (its number no longer the key's in queued_): no search
+    // through a queue that holds a whole folder scrolled past.
+    struct Waiting {
+        QString key, path;
+        quint64 number;
+    };
+    std::deque<Waiting> queue_;
+    QHash<QString, quint64> queued_;  // key: the number of its live entry
+    quint64 lastNumber_ = 0;
     QHash<QString, Job*> running_;  // by key
     // Images and failures are kept by key: the path and the stamp.
     unsigned generation_ = 0;

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 #include <atomic>
 #include <memory>
 #include <new>
@@ -107,4 +108,23 @@ TEST(Job, AnOwnerGoingAwayWaitsForTheWorkAndHearsNothing) {
         QCoreApplication::processEvents();
         EXPECT_FALSE(heard);
     }
+}
+
+TEST(Job, ItsEndNeverKeepsTheOwnersThreadWaitingForTheWorker) {
+    widgettest::App();
+    // What the work holds goes on the worker after the end was reported, slowly here: the
+    // owner's thread turns meanwhile, and the Job goes once it has gone.
+    auto released = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<void> slow(nullptr, [released](void*) { QThread::msleep(1000), *released = true; });
+    QObject owner;
+    int turns = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { turns += !released->load(); });
+    QPointer<Job> job = Job::Start(&owner, [slow = std::move(slow)](Job&) {});
+    QObject::connect(job, &Job::finished, [&](std::exception_ptr) { ticker.start(5); });
+    QElapsedTimer t;
+    t.start();
+    while (!job.isNull() && t.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(job.isNull() && released->load());
+    EXPECT_GT(turns, 0);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include "../../cli/CliTestUtil.h"
 #include "GuiTestSupport.h"
 #include "app/BatchDialog.h"
+#include "image/Codec.h"
 #include "image/LosslessTurn.h"
 #include "widgets/MenuBarReveal.h"
 #include "view/FolderTree.h"
@@ -336,5 +338,38 @@ TEST_F(BatchOptimize, ListTurnsSelectedPhotosWithoutLoss) {
             EXPECT_EQ(ct::ReadBytes(path(name.c_str())), turned ? lum::TurnJpegLossless(bytes, c.turn).bytes : bytes) << name;
         }
         dialog()->hide();
+    }
+}
+
+TEST_F(BatchOptimize, ExportCopiesTheShownPictureWithItsEditsAndSelectedPhotosFromTheirFiles) {
+    click("hubble_deep_field.jpg");
+    ASSERT_TRUE(PumpUntil([this] { return w->ShownPhoto() == qpath("hubble_deep_field.jpg"); }));
+    ASSERT_TRUE(w->RunCommand("NivGris"));
+    ASSERT_TRUE(PumpUntil([this] { return !w->editor().JobRunning(); }));
+    struct Case {
+        const char* alsoSelected;  // with Ctrl, besides the shown photo's own selection
+        const char* intro;
+        bool grey;  // the edit is in the copy
+    };
+    for (const Case& c : {Case{nullptr, "the shown photo, hubble_deep_field.jpg, with your unsaved changes", true},
+                          Case{"rocket.jpg", "copies of 2 photos", false}}) {
+        SCOPED_TRACE(c.intro);
+        if (c.alsoSelected) click(c.alsoSelected, Qt::ControlModifier);
+        w->ExportCopies();
+        lum::BatchDialog* d = w->ExportDialog();
+        const QString intro = d->findChild<QLabel*>("ExportIntro")->text(), out = dir.filePath(QString::number(c.grey));
+        EXPECT_TRUE(intro.contains(QString::fromLatin1(c.intro))) << intro.toStdString();
+        d->findChild<QLineEdit*>("ExportFolderEdit")->setText(out);
+        d->findChild<QComboBox*>("ExportLongEdge")->setCurrentIndex(0);  // 640 pixels
+        d->findChild<QPushButton*>("ExportStart")->click();
+        ASSERT_TRUE(PumpUntil([d] { return d->findChild<QStackedWidget*>()->currentIndex() == 2; }, 30000));
+        const lum::Image copy = lum::LoadPicture((out + "/hubble_deep_field.jpg").toStdString()).image;
+        EXPECT_EQ(copy.width(), 640);
+        int spread = 0;
+        for (int y = 0; y < copy.height(); ++y)
+            for (const uint8_t* p = copy.row(y); p < copy.row(y) + 3 * copy.width(); p += 3)
+                spread = std::max({spread, std::abs(p[0] - p[1]), std::abs(p[1] - p[2])});
+        EXPECT_EQ(spread <= 4, c.grey) << spread;
+        d->hide();
     }
 }

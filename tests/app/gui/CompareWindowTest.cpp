@@ -30,13 +30,16 @@
 #include "app/Dialogs.h"
 #include "app/RotateAngleDialog.h"
 #include "app/Saving.h"
+#include "editing/Operation.h"
 #include "editing/SelectionTools.h"
 #include "image/Arith.h"
 #include "image/Codec.h"
+#include "imaging/Geometry.h"
 #include "view/EditPane.h"
 #include "view/PaintToolbar.h"
 #include "view/PhotoView.h"
 #include "view/SelectionToolbar.h"
+#include "widgets/ImageConvert.h"
 #include "widgets/MenuBarReveal.h"
 #include "widgets/PictureLabel.h"
 
@@ -105,6 +108,11 @@ protected:
         Mouse(box(), QEvent::MouseButtonRelease, to, b, Qt::NoButton);
     }
     int originalPaneWidth() const { return child<QWidget>("OrginalPartRealMemoryPanel")->width(); }
+    // Half the splitter each, less its handle.
+    int half() const {
+        auto* s = child<QSplitter>("Splitter1");
+        return (s->width() - s->handleWidth()) / 2;
+    }
 
     struct AppFirst {
         AppFirst() { App(); }
@@ -131,7 +139,7 @@ TEST_F(CompareWindowTest, FillingShowsBothPhotosAtFullSizeTheMemoAndHalfTheWindo
     EXPECT_TRUE(f->State().picture.Work() == optimized);
     EXPECT_TRUE(f->State().picture.Baseline() == optimized);
     EXPECT_TRUE(f->OriginalPhoto() == original);
-    EXPECT_EQ(originalPaneWidth(), f->width() / 2);
+    EXPECT_EQ(originalPaneWidth(), half());
     EXPECT_FALSE(f->Changed());
 
     // No "#": nothing; one "#": the part before it.
@@ -240,7 +248,7 @@ TEST_F(CompareWindowTest, ShowAllButtonsAndTheToolbarsAreKeptForTheNextWindow) {
     ASSERT_TRUE(f->paintToolbar()->isVisible());
     // The toolbar narrows the panes; they still share what is left evenly.
     Pump();
-    EXPECT_EQ(originalPaneWidth(), child<QSplitter>("Splitter1")->width() / 2);
+    EXPECT_EQ(originalPaneWidth(), half());
     ASSERT_TRUE(f->close());
     {
         CompareWindow next(dialogs, &prompts);
@@ -275,14 +283,14 @@ TEST_F(CompareWindowTest, FullScreenAndSplitButtons) {
     EXPECT_EQ(left->width(), f->width());
     button("SpeedButton9")->click();
     EXPECT_TRUE(top->isVisible() && right->isVisible() && left->isVisible());
-    EXPECT_EQ(left->width(), f->width() / 2);
+    EXPECT_EQ(left->width(), half());
     button("SpeedButton5")->click();
     EXPECT_FALSE(top->isVisible());
     EXPECT_FALSE(left->isVisible());
     EXPECT_EQ(right->width(), f->width());
     button("DivideWindowinto2EvenSpeedButton")->click();
     EXPECT_TRUE(top->isVisible() && right->isVisible() && left->isVisible());
-    EXPECT_EQ(left->width(), f->width() / 2);
+    EXPECT_EQ(left->width(), half());
 }
 
 TEST_F(CompareWindowTest, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize) {
@@ -301,7 +309,7 @@ TEST_F(CompareWindowTest, MenuZoomScalesBothPanesKeepsTheEditsAndSavesAtFullSize
     // Both panes back, at the same scale; the pixels and the edits stay, nothing is asked.
     EXPECT_TRUE(child<QWidget>("RealMemoryPanel_Top")->isVisible());
     EXPECT_TRUE(child<QWidget>("OrginalPartRealMemoryPanel")->isVisible());
-    EXPECT_EQ(originalPaneWidth(), f->width() / 2);
+    EXPECT_EQ(originalPaneWidth(), half());
     EXPECT_EQ(box()->size(), QSize(150, 100));
     EXPECT_EQ(left->size(), QSize(150, 100));
     for (const char* item : {"ZoomTo_200_Menuitem", "ZoomTo_FitWidth_Menuitem", "ZoomTo_FitWindow_Menuitem"}) {
@@ -630,6 +638,84 @@ TEST_F(CompareWindowTest, SavesWriteThisWindowsImageAndCountAsUnchanged) {
     f->findChild<QAction*>("Supprimer1")->trigger();
     EXPECT_NE(prompts.questions.back().find("b.bmp"), std::string::npos);
     EXPECT_TRUE(QFileInfo(dir.filePath("b.bmp")).isFile());
+}
+
+TEST_F(CompareWindowTest, TheOriginalIsThePhotoAsLoadedTurnedAsTheOptimizedOneAndLinesUpWithIt) {
+    // Steps of the main window before the compare window opens, then steps made in it; the
+    // original must show the photo as loaded with the same turns made to it, never its colours.
+    struct Case {
+        const char* name;
+        std::vector<std::string> mainSteps, compareSteps;
+        std::vector<std::string> turns;  // made to the photo as loaded for the expected original
+        QSize shown;                      // the original's size when scaled (empty: as turned)
+        bool linesUp = true;
+        bool smallest = false;  // the window at its smallest width
+    };
+    const Case cases[] = {
+        {"as loaded", {"optimize"}, {}, {}, {}},
+        {"turned in the main window", {"optimize", "rotate-cw"}, {}, {"rotate-cw"}, {}},
+        {"turns and a mirror on both sides",
+         {"mirror-h", "optimize", "rotate-ccw"},
+         {"rotate-ccw", "mirror-v"},
+         {"mirror-h", "rotate-ccw", "rotate-ccw", "mirror-v"},
+         {}},
+        {"undone and done again", {"rotate-cw", "rotate-cw", "undo", "optimize"}, {"mirror-h", "undo", "redo"},
+         {"rotate-cw", "mirror-h"}, {}},
+        {"new size after a turn", {"rotate-cw", "resize:40x60"}, {}, {}, QSize(40, 60)},
+        {"new size here", {"optimize"}, {"resize:150x100"}, {}, QSize(150, 100)},
+        {"cropped: shown whole, not lined up", {"rotate-cw"}, {"crop:0,0,40,20"}, {}, QSize(13, 20), false},
+        {"turned by an angle", {"optimize"}, {"rotate:30"}, {}, QSize(90, 60), false},
+        {"at the smallest width", {"optimize"}, {}, {}, {}, true, true},
+    };
+    const lum::Image loaded = Pattern(90, 60, 1);
+    auto* label = child<lum::PictureLabel>("OrginalBitmapImage");
+    auto* scroll = child<QScrollArea>("ScrollBox2");
+    QLabel* note = child<QLabel>("OriginalFramingNote");
+    const auto step = [](lum::Editor& e, const std::string& word) {
+        if (word == "undo" || word == "redo") {
+            EXPECT_TRUE(word == "undo" ? e.Undo() : e.Redo());
+            return;
+        }
+        const lum::ParsedOperation p = lum::ParseOperationWord(word);
+        EXPECT_TRUE(e.Run(*p.op, p.args)) << word;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        lum::Editor main(lum::EditorPolicy::MainWindow());
+        main.State().picture.Baseline() = loaded;
+        main.CommitMemoryImage();
+        for (const std::string& word : c.mainSteps) step(main, word);
+        f->resize(c.smallest ? QSize(200, 700) : QSize(1000, 700));
+        const lum::PictureImages& pic = main.State().picture;
+        f->FillCompareWindowReading(pic.Work(), pic.Loaded(), pic.WorkFraming());
+        for (const std::string& word : c.compareSteps) step(f->editor(), word);
+        lum::Image expected = loaded;
+        for (const std::string& t : c.turns)
+            if (t.rfind("rotate", 0) == 0) expected = lum::QuarterTurned(expected, t == "rotate-cw");
+            else lum::Mirror(expected, expected, t == "mirror-h");
+        const QSize size = c.shown.isEmpty() ? QSize(expected.width(), expected.height()) : c.shown;
+        const auto shows = [&] {
+            return label->Picture().size() == size && note->isVisible() == !c.linesUp &&
+                   (!c.shown.isEmpty() || lum::FromQImage(label->Picture()) == expected);
+        };
+        EXPECT_TRUE(PumpUntil(shows));
+        Pump();
+        // Lined up: both panes alike, the photo at one size in the same place, also scrolled.
+        const QWidget* view = f->View()->viewport();
+        if (c.linesUp) {
+            EXPECT_EQ(label->size(), box()->size());
+            EXPECT_EQ(scroll->viewport()->size(), view->size());
+            EXPECT_EQ(label->mapTo(scroll->viewport(), QPoint()), box()->mapTo(view, QPoint()));
+        }
+        if (c.smallest) {
+            EXPECT_LT(f->width(), 1000);
+            for (int i = 0; i < 3; ++i) Action(*f, "ZoomInItem")->trigger();
+            Pump();
+            f->View()->horizontalScrollBar()->setValue(37);
+            EXPECT_EQ(label->mapTo(scroll->viewport(), QPoint()), box()->mapTo(view, QPoint()));
+        }
+        f->editor().MarkSaved();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -82,7 +82,7 @@ TEST(MemoryBudget, AStepThatWouldNotFitIsRefusedAndTheWindowStaysAsItWas) {
     w.SetDialogs(&dialogs);
     w.SetCompareWindowOpener([&](QWidget* parent, const lum::ComparedPhoto& photo, MainWindow::CompareClosed closed) {
         CompareWindow::Open(parent, dialogs, &prompts, photo,
-                            [closed](std::optional<lum::Image> kept, const QString&) { closed(std::move(kept)); });
+                            [closed](std::optional<lum::KeptEdits> kept, const QString&) { closed(std::move(kept)); });
     });
     w.show();
     w.OpenPhotoFile(first);

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Photos printed to a PDF file without a printer: pages and placed photos as poppler reads them.
+// Photos printed to a PDF file without a printer: pages and placed photos as poppler reads them
+// and renders them, the same as the preview draws them.
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QPrinter>
 #include <cmath>
 #include <sstream>
 
 #include "../../cli/CliTestUtil.h"
+#include "../../image/CodecTestSupport.h"
 #include "GuiTestSupport.h"
 #include "app/PhotoPrint.h"
 #include "image/Codec.h"
+#include "widgets/ImageConvert.h"
 
 using namespace guitest;
 namespace ct = clitest;
@@ -71,5 +75,47 @@ TEST(PrintToPdf, PhotosKeepTheirPrintSizeAndShape) {
             ++rows;
         }
         EXPECT_EQ(2, rows);
+
+        // What poppler renders is what the preview draws, page for page.
+        constexpr int kDpi = 100;
+        const std::string prefix = (dir / "page").string();
+        ASSERT_EQ(0, std::system(("pdftoppm -r " + std::to_string(kDpi) + " -png " + ct::Quote(pdf) + " " + ct::Quote(prefix)).c_str()));
+        const double pxPerMm = kDpi / 25.4;
+        const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter);
+        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        for (int page = 0; page < c.pages; ++page) {
+            SCOPED_TRACE(page);
+            const QImage rendered = QImage(QString::fromStdString(prefix + "-" + std::to_string(page + 1) + ".png"))
+                                        .convertToFormat(QImage::Format_RGB32);
+            ASSERT_FALSE(rendered.isNull());
+            EXPECT_NEAR(paper.width() * pxPerMm, rendered.width(), 1.5);
+            EXPECT_NEAR(paper.height() * pxPerMm, rendered.height(), 1.5);
+            QImage preview(rendered.size(), QImage::Format_RGB32);
+            preview.fill(Qt::white);
+            QPainter painter(&preview);
+            painter.translate(printable.topLeft() * pxPerMm);
+            lum::PaintPhotoPage(painter, pxPerMm, printable.size(), photos, settings, page);
+            painter.end();
+            // Averaged over 4x4 pixels: the two resamplers differ in fine detail, not in place or colour
+            // (a photo 1 mm off falls below 26 dB).
+            const auto quarter = [size = rendered.size() / 4](const QImage& i) {
+                return lum::FromQImage(i.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            };
+            EXPECT_GT(codec_test::Psnr(quarter(preview), quarter(rendered)), 30) << prefix;
+        }
     }
+}
+
+TEST(PrintToPdf, PagesStartOnTheLocalesUsualPaper) {
+    struct Case {
+        QSizeF localePaperMm;  // what LC_PAPER says; empty when it says nothing
+        QLocale::MeasurementSystem measures;
+        QPageSize::PageSizeId paper;
+    };
+    const Case cases[] = {
+        {{}, QLocale::ImperialUSSystem, QPageSize::Letter}, {{}, QLocale::MetricSystem, QPageSize::A4},
+        {{}, QLocale::ImperialUKSystem, QPageSize::A4},     {{216, 279}, QLocale::MetricSystem, QPageSize::Letter},
+        {{210, 297}, QLocale::ImperialUSSystem, QPageSize::A4}, {{216, 356}, QLocale::MetricSystem, QPageSize::Legal},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.paper, lum::UsualPaper(c.localePaperMm, c.measures).id()) << c.localePaperMm.width();
 }
