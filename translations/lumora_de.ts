@@ -320,7 +320,7 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
+        <translation>Auss&amp;chneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -744,7 +744,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Export &amp;Copies...</source>
-        <translation>&amp;Kopien exportieren...</translation>
+        <translation>Kopien e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Open a photo, or select photos in the photo list, first.</source>
@@ -822,11 +822,11 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>&amp;Flip</source>
-        <translation>&amp;Kippen</translation>
+        <translation>Ki&amp;ppen</translation>
     </message>
     <message>
         <source>Str&amp;aighten by Camera Orientation</source>
-        <translation>Nach &amp;Kameraausrichtung aufrichten</translation>
+        <translation>Nach Kameraausrichtung au&amp;frichten</translation>
     </message>
     <message>
         <source>%1 is not a photo Lumora can read.</source>
@@ -1401,7 +1401,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>&amp;Erase</source>
-        <translation>&amp;Radieren</translation>
+        <translation>&amp;Ausradieren</translation>
     </message>
     <message>
         <source>&amp;Execute</source>
@@ -1449,7 +1449,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Rotate by &amp;Angle...</source>
-        <translation>Um einen &amp;Winkel drehen...</translation>
+        <translation>&amp;Um einen Winkel drehen...</translation>
     </message>
 </context>
 <context>
@@ -1694,7 +1694,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>&amp;Send To</source>
-        <translation>&amp;Senden an</translation>
+        <translation>Sen&amp;den an</translation>
     </message>
     <message>
         <source>Any Folder...</source>
@@ -1714,7 +1714,7 @@ Ordner: %2, Dateien: %3, %4</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
+        <translation>Auss&amp;chneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -2231,7 +2231,7 @@ Beispiel</translation>
     </message>
     <message>
         <source>Online &amp;Manual</source>
-        <translation>Online-&amp;Handbuch</translation>
+        <translation>&amp;Online-Handbuch</translation>
     </message>
     <message>
         <source>&amp;About Lumora</source>
@@ -2690,6 +2690,138 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <source>The red-eye rectangle must hold at least one pixel of the picture.</source>
         <translation>Das Rote-Augen-Rechteck muss mindestens ein Pixel des Bildes enthalten.</translation>
     </message>
+    <message>
+        <source>damaged data</source>
+        <translation>beschädigte Daten</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>JPEG-Fehler Nr. %1</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>JPEG-Fehler Nr. %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is far too short for its %1 x %2 pixels (%3 bytes of picture data)</source>
+        <translation>die Datei ist viel zu kurz für ihre %1 x %2 Pixel (%3 Byte Bilddaten)</translation>
+    </message>
+    <message>
+        <source>so much of the picture data is damaged that reading stopped (%1)</source>
+        <translation>die Bilddaten sind so stark beschädigt, dass das Lesen abgebrochen wurde (%1)</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>die Datei endet vor dem Ende des Bildes</translation>
+    </message>
+    <message>
+        <source>the picture data breaks off before its end</source>
+        <translation>die Bilddaten brechen vor ihrem Ende ab</translation>
+    </message>
+    <message>
+        <source>the picture data is garbled</source>
+        <translation>die Bilddaten sind fehlerhaft</translation>
+    </message>
+    <message>
+        <source>stray bytes lie in the picture data</source>
+        <translation>in den Bilddaten liegen überzählige Bytes</translation>
+    </message>
+    <message>
+        <source>a piece of the picture data is missing or out of order</source>
+        <translation>ein Stück der Bilddaten fehlt oder steht an falscher Stelle</translation>
+    </message>
+    <message>
+        <source>the parts of the picture data do not fit together</source>
+        <translation>die Teile der Bilddaten passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>this is not a JPEG file</source>
+        <translation>dies ist keine JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>the file holds no picture data</source>
+        <translation>die Datei enthält keine Bilddaten</translation>
+    </message>
+    <message>
+        <source>the file's structure is damaged</source>
+        <translation>der Aufbau der Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a table needed to decode the picture is missing or damaged</source>
+        <translation>eine zum Dekodieren des Bildes nötige Tabelle fehlt oder ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the description of the picture in its header is damaged</source>
+        <translation>die Beschreibung des Bildes im Dateikopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the picture is larger than a JPEG file may hold</source>
+        <translation>das Bild ist größer, als eine JPEG-Datei fassen kann</translation>
+    </message>
+    <message>
+        <source>The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's metadata and was left out</source>
+        <translation>Das EXIF-Vorschaubild (die kleine Vorschau im Foto) passt nicht mehr in die Metadaten des Fotos und wurde weggelassen</translation>
+    </message>
+    <message>
+        <source>The EXIF thumbnail (the small preview inside the photo) could not be made again for the changed photo and was left out</source>
+        <translation>Das EXIF-Vorschaubild (die kleine Vorschau im Foto) konnte für das geänderte Foto nicht neu erstellt werden und wurde weggelassen</translation>
+    </message>
+    <message>
+        <source>The EXIF block could not be read safely and was kept as it was</source>
+        <translation>Der EXIF-Block ließ sich nicht sicher lesen und wurde unverändert beibehalten</translation>
+    </message>
+    <message>
+        <source>1 column</source>
+        <translation>1 Spalte</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 Spalten</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>the edge of %1 that could not be turned without loss was cut off</source>
+        <translation>der Rand von %1, der sich nicht verlustfrei drehen ließ, wurde abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The JPEG library could not be started</source>
+        <translation>Die JPEG-Bibliothek konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Not a JPEG photo that can be turned without loss</source>
+        <translation>Kein JPEG-Foto, das sich verlustfrei drehen lässt</translation>
+    </message>
+    <message>
+        <source>The JPEG photo's colour sampling cannot be turned without loss</source>
+        <translation>Die Farbunterabtastung dieses JPEG-Fotos lässt sich nicht verlustfrei drehen</translation>
+    </message>
+    <message>
+        <source>The photo is too large to be turned</source>
+        <translation>Das Foto ist zu groß zum Drehen</translation>
+    </message>
+    <message>
+        <source>The photo is smaller than one block of its compressed data and cannot be turned without loss</source>
+        <translation>Das Foto ist kleiner als ein Block seiner komprimierten Daten und lässt sich nicht verlustfrei drehen</translation>
+    </message>
+    <message>
+        <source>The photo cannot be turned without loss</source>
+        <translation>Das Foto lässt sich nicht verlustfrei drehen</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>
@@ -2778,24 +2910,8 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>Das ist der Ordner der Fotos selbst. Um die Originale zu überschreiben, wählen Sie „Über die Originalfotos“.</translation>
     </message>
     <message>
-        <source>The original photo</source>
-        <translation>Das Originalfoto</translation>
-    </message>
-    <message>
-        <source>The %1 original photos</source>
-        <translation>Die %1 Originalfotos</translation>
-    </message>
-    <message>
         <source>Replace the Original Photos?</source>
         <translation>Originalfotos ersetzen?</translation>
-    </message>
-    <message>
-        <source>%1 will be replaced by the optimized version and cannot be brought back. Damaged photos are left as they are.
-
-Replace them?</source>
-        <translation>%1 werden durch die optimierte Fassung ersetzt und können nicht wiederhergestellt werden. Beschädigte Fotos bleiben unverändert.
-
-Ersetzen?</translation>
     </message>
     <message>
         <source>Starting...</source>
@@ -2968,6 +3084,22 @@ Ersetzen?</translation>
     <message>
         <source>Upright already, left as they were:</source>
         <translation>Bereits aufrecht, unverändert gelassen:</translation>
+    </message>
+    <message>
+        <source>The original photo will be replaced by its optimized version and cannot be brought back (a damaged photo is left as it is).
+
+Replace it?</source>
+        <translation>Das Originalfoto wird durch seine optimierte Fassung ersetzt und lässt sich nicht wiederherstellen (ein beschädigtes Foto bleibt, wie es ist).
+
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>The %1 original photos will be replaced by their optimized versions and cannot be brought back. Damaged photos are left as they are.
+
+Replace them?</source>
+        <translation>Die %1 Originalfotos werden durch ihre optimierten Fassungen ersetzt und lassen sich nicht wiederherstellen. Beschädigte Fotos bleiben, wie sie sind.
+
+Ersetzen?</translation>
     </message>
     <message>
         <source>Export a copy of the shown photo, %1, with your unsaved changes.</source>

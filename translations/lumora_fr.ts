@@ -744,7 +744,7 @@ Dossiers : %2, fichiers : %3, %4</translation>
     </message>
     <message>
         <source>Export &amp;Copies...</source>
-        <translation>Exporter des &amp;copies...</translation>
+        <translation>E&amp;xporter des copies...</translation>
     </message>
     <message>
         <source>Open a photo, or select photos in the photo list, first.</source>
@@ -756,7 +756,7 @@ Dossiers : %2, fichiers : %3, %4</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>Imp&amp;rimer...</translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>These photos could not be read and are left out:
@@ -2207,7 +2207,7 @@ Exemple</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <translation>&amp;Terminer</translation>
     </message>
     <message>
         <source>O&amp;ptions...</source>
@@ -2690,6 +2690,138 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <source>The red-eye rectangle must hold at least one pixel of the picture.</source>
         <translation>Le rectangle des yeux rouges doit contenir au moins un pixel de l'image.</translation>
     </message>
+    <message>
+        <source>damaged data</source>
+        <translation>données endommagées</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Erreur JPEG n° %1</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>Erreur JPEG n° %1 : %2</translation>
+    </message>
+    <message>
+        <source>the file is far too short for its %1 x %2 pixels (%3 bytes of picture data)</source>
+        <translation>le fichier est bien trop court pour ses %1 x %2 pixels (%3 octets de données d'image)</translation>
+    </message>
+    <message>
+        <source>so much of the picture data is damaged that reading stopped (%1)</source>
+        <translation>les données de l'image sont si endommagées que la lecture s'est arrêtée (%1)</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>le fichier se termine avant la fin de l'image</translation>
+    </message>
+    <message>
+        <source>the picture data breaks off before its end</source>
+        <translation>les données de l'image s'interrompent avant la fin</translation>
+    </message>
+    <message>
+        <source>the picture data is garbled</source>
+        <translation>les données de l'image sont brouillées</translation>
+    </message>
+    <message>
+        <source>stray bytes lie in the picture data</source>
+        <translation>des octets parasites se trouvent dans les données de l'image</translation>
+    </message>
+    <message>
+        <source>a piece of the picture data is missing or out of order</source>
+        <translation>un morceau des données de l'image manque ou n'est pas à sa place</translation>
+    </message>
+    <message>
+        <source>the parts of the picture data do not fit together</source>
+        <translation>les parties des données de l'image ne concordent pas</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>this is not a JPEG file</source>
+        <translation>ce n'est pas un fichier JPEG</translation>
+    </message>
+    <message>
+        <source>the file holds no picture data</source>
+        <translation>le fichier ne contient aucune donnée d'image</translation>
+    </message>
+    <message>
+        <source>the file's structure is damaged</source>
+        <translation>la structure du fichier est endommagée</translation>
+    </message>
+    <message>
+        <source>a table needed to decode the picture is missing or damaged</source>
+        <translation>une table nécessaire au décodage de l'image manque ou est endommagée</translation>
+    </message>
+    <message>
+        <source>the description of the picture in its header is damaged</source>
+        <translation>la description de l'image dans son en-tête est endommagée</translation>
+    </message>
+    <message>
+        <source>the picture is larger than a JPEG file may hold</source>
+        <translation>l'image est plus grande que ce qu'un fichier JPEG peut contenir</translation>
+    </message>
+    <message>
+        <source>The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's metadata and was left out</source>
+        <translation>La vignette EXIF (le petit aperçu enregistré dans la photo) ne tient plus dans les métadonnées de la photo et a été omise</translation>
+    </message>
+    <message>
+        <source>The EXIF thumbnail (the small preview inside the photo) could not be made again for the changed photo and was left out</source>
+        <translation>La vignette EXIF (le petit aperçu enregistré dans la photo) n'a pas pu être refaite pour la photo modifiée et a été omise</translation>
+    </message>
+    <message>
+        <source>The EXIF block could not be read safely and was kept as it was</source>
+        <translation>Le bloc EXIF ne pouvait pas être lu sans risque et a été conservé tel quel</translation>
+    </message>
+    <message>
+        <source>1 column</source>
+        <translation>1 colonne</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 colonnes</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 ligne</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 lignes</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>the edge of %1 that could not be turned without loss was cut off</source>
+        <translation>le bord de %1 qui ne pouvait pas être tourné sans perte a été rogné</translation>
+    </message>
+    <message>
+        <source>The JPEG library could not be started</source>
+        <translation>La bibliothèque JPEG n'a pas pu être lancée</translation>
+    </message>
+    <message>
+        <source>Not a JPEG photo that can be turned without loss</source>
+        <translation>Ce n'est pas une photo JPEG que l'on peut faire pivoter sans perte</translation>
+    </message>
+    <message>
+        <source>The JPEG photo's colour sampling cannot be turned without loss</source>
+        <translation>L'échantillonnage des couleurs de cette photo JPEG ne permet pas de la faire pivoter sans perte</translation>
+    </message>
+    <message>
+        <source>The photo is too large to be turned</source>
+        <translation>La photo est trop grande pour être tournée</translation>
+    </message>
+    <message>
+        <source>The photo is smaller than one block of its compressed data and cannot be turned without loss</source>
+        <translation>La photo est plus petite qu'un bloc de ses données compressées et ne peut pas être tournée sans perte</translation>
+    </message>
+    <message>
+        <source>The photo cannot be turned without loss</source>
+        <translation>La photo ne peut pas être tournée sans perte</translation>
+    </message>
 </context>
 <context>
     <name>lum::BatchDialog</name>
@@ -2778,24 +2910,8 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <translation>C'est le dossier même des photos. Pour écrire par-dessus les originaux, choisissez « Par-dessus les photos d'origine ».</translation>
     </message>
     <message>
-        <source>The original photo</source>
-        <translation>La photo d'origine</translation>
-    </message>
-    <message>
-        <source>The %1 original photos</source>
-        <translation>Les %1 photos d'origine</translation>
-    </message>
-    <message>
         <source>Replace the Original Photos?</source>
         <translation>Remplacer les photos d'origine ?</translation>
-    </message>
-    <message>
-        <source>%1 will be replaced by the optimized version and cannot be brought back. Damaged photos are left as they are.
-
-Replace them?</source>
-        <translation>%1 sera remplacé par la version optimisée et ne pourra pas être récupéré. Les photos endommagées restent telles quelles.
-
-Les remplacer ?</translation>
     </message>
     <message>
         <source>Starting...</source>
@@ -2851,19 +2967,19 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>%1 optimized in place.</source>
-        <translation>%1 optimisée(s) sur place.</translation>
+        <translation>Optimisation sur place terminée pour %1.</translation>
     </message>
     <message>
         <source>%1 written to %2.</source>
-        <translation>%1 écrite(s) dans %2.</translation>
+        <translation>Enregistrement dans %2 terminé pour %1.</translation>
     </message>
     <message>
         <source>Cancelled: %1 not done.</source>
-        <translation>Annulé : %1 non traitée(s).</translation>
+        <translation>Annulé. Non traitées : %1.</translation>
     </message>
     <message>
         <source>%1 skipped, listed below.</source>
-        <translation>%1 ignorée(s), listée(s) ci-dessous.</translation>
+        <translation>Non traitées (voir la liste ci-dessous) : %1.</translation>
     </message>
     <message>
         <source>Skipped:</source>
@@ -2968,6 +3084,22 @@ Les remplacer ?</translation>
     <message>
         <source>Upright already, left as they were:</source>
         <translation>Déjà droites, laissées telles quelles :</translation>
+    </message>
+    <message>
+        <source>The original photo will be replaced by its optimized version and cannot be brought back (a damaged photo is left as it is).
+
+Replace it?</source>
+        <translation>La photo d'origine sera remplacée par sa version optimisée et ne pourra pas être récupérée (une photo endommagée reste telle quelle).
+
+La remplacer ?</translation>
+    </message>
+    <message>
+        <source>The %1 original photos will be replaced by their optimized versions and cannot be brought back. Damaged photos are left as they are.
+
+Replace them?</source>
+        <translation>Les %1 photos d'origine seront remplacées par leurs versions optimisées et ne pourront pas être récupérées. Les photos endommagées restent telles quelles.
+
+Les remplacer ?</translation>
     </message>
     <message>
         <source>Export a copy of the shown photo, %1, with your unsaved changes.</source>
@@ -3366,7 +3498,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler %1</translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -3374,7 +3506,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir %1</translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>

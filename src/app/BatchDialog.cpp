@@ -25,6 +25,7 @@
 #include "app/BatchRun.h"
 #include "editing/Prompts.h"
 #include "files/FileOps.h"
+#include "widgets/QtPrompts.h"
 
 namespace lum {
 
@@ -383,12 +384,15 @@ void BatchDialog::Start() {
         return;
     }
     if (args.inPlace) {
-        const QString photos = request_.photoCount == 1 ? tr("The original photo") : tr("The %1 original photos").arg(request_.photoCount);
-        if (!prompts_.AskYesNoSafe(S(tr("Replace the Original Photos?")),
-                               S(tr("%1 will be replaced by the optimized version and cannot be brought back. "
-                                    "Damaged photos are left as they are.\n\nReplace them?")
-                                     .arg(photos))))
-            return;
+        // Whole sentences for one and for many: other languages agree the verb with the count.
+        const QString question =
+            request_.photoCount == 1
+                ? tr("The original photo will be replaced by its optimized version and cannot be brought back "
+                     "(a damaged photo is left as it is).\n\nReplace it?")
+                : tr("The %1 original photos will be replaced by their optimized versions and cannot be brought back. "
+                     "Damaged photos are left as they are.\n\nReplace them?")
+                      .arg(request_.photoCount);
+        if (!prompts_.AskYesNoSafe(S(tr("Replace the Original Photos?")), S(question))) return;
     }
     outputFolder_ = folder;
     beginRun(args);
@@ -460,7 +464,10 @@ void BatchDialog::photoFinished(const cli::BatchPhotoReport& r) {
     if (!r.written()) skipped_ << reasonText(r);
     else if (r.unchanged) unchanged_ << NameOf(r.photo);
     else written_ << Q(r.target);
-    for (const std::string& w : r.warnings) warned_ << Q(w);
+    if (r.warned.size() == r.warnings.size())
+        for (const Words& w : r.warned) warned_ << Worded(w);
+    else
+        for (const std::string& w : r.warnings) warned_ << Q(w);
     updateTimeLeft();
 }
 
@@ -482,13 +489,15 @@ QString BatchDialog::reasonText(const cli::BatchPhotoReport& r) const {
         case cli::BatchSkip::SameTarget:
             return tr("%1: another photo of the batch has the same name, so it was not written.").arg(name);
         case cli::BatchSkip::Damaged:
-            return tr("%1; the original was left as it was.").arg(Q(r.detail));
+            return tr("%1; the original was left as it was.").arg(r.said.empty() ? Q(r.detail) : Worded(r.said));
         case cli::BatchSkip::OtherFormat:
             if (turn_) return tr("%1: Lumora cannot write photos of this format, so it was left as it was.").arg(name);
             return tr("%1 is not a JPEG photo and was left as it was; write it to another folder to get its JPEG copy.")
                 .arg(name);
         case cli::BatchSkip::Failed: return tr("%1 was not written: %2").arg(name, Q(r.reason));
         case cli::BatchSkip::Unreadable:
+            if (!r.said.empty()) return Worded(r.said);
+            break;
         case cli::BatchSkip::None: break;
     }
     return Q(r.reason);

@@ -275,13 +275,10 @@ void MainWindow::showLoadNotice(const QString& path, const lum::DecodeReport& re
     // Shown over the photo: what the damage means in plain words, that a save keeps what is
     // on screen (the rest is grey), then the decoder's own words.
     const QString meaning = lum::Worded(lum::DamageMeaning(notice.damage));
-    // A reader's own phrases are worded in the window's language; a library's raw text stays.
-    QStringList said;
-    for (const std::string& warning : report.warnings) said << lum::Worded(lum::Words(warning));
     const QString text = QCoreApplication::translate("PhotoNotice",
                                                      "%1 is damaged: %2. Saving it keeps the picture as shown.\n\n"
                                                      "The decoder said: %3")
-                             .arg(QDir::toNativeSeparators(path), meaning, said.join(QStringLiteral("; ")));
+                             .arg(QDir::toNativeSeparators(path), meaning, lum::Worded(lum::DecoderWords(report)));
     prompts().Message(text.toStdString());
 }
 

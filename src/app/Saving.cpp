@@ -291,7 +291,9 @@ void PhotoSaving::write(const std::string& path, bool bmpByExtension, std::funct
                 ownWrites()[path] = st_.file.SourceFile();
                 // Written all the same, but not all of the photo's metadata went with it.
                 for (const std::string& w : *warnings)
-                    prompts_.Message(QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ": " + w);
+                    prompts_.Message(Worded(Words(QT_TRANSLATE_NOOP("lum", "%1: %2"),
+                                                  {QFileInfo(QString::fromStdString(path)).fileName().toStdString(), w}))
+                                         .toStdString());
             }
             then(failure);
         });

@@ -36,6 +36,15 @@ struct BatchPhotoReport {
     std::string reason;                 // for a skip: the command line's words
     std::string detail;                 // the same without the command line's advice
     std::vector<std::string> warnings;  // what the user must know of a photo written all the same
+    // For a window: the detail of an unreadable or damaged photo and each warning, in words to
+    // translate (empty where there are none).
+    Words said;
+    std::vector<Words> warned;
+    void Warn(const std::string& file, const std::string& english) { Warn(file + ": " + english, Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {file, english})); }
+    void Warn(std::string english, Words words) {
+        warnings.push_back(std::move(english));
+        warned.push_back(std::move(words));
+    }
     bool written() const { return skip == BatchSkip::None; }
 };
 

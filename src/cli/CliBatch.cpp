@@ -163,7 +163,9 @@ void TurnPhotoFile(const BatchArgs& b, const Job& job, const std::function<bool(
     try {
         bytes = ReadFileBytes(job.photo);
     } catch (const std::exception& e) {
-        return skip(BatchSkip::Unreadable, NoticeForFailure(job.photo, e).text);
+        const PhotoNotice notice = NoticeForFailure(job.photo, e);
+        r.said = notice.words;
+        return skip(BatchSkip::Unreadable, notice.text);
     }
     if (stop()) throw Dropped();
     const FileFormat format = SniffFormat(bytes.data(), bytes.size());
@@ -177,11 +179,13 @@ void TurnPhotoFile(const BatchArgs& b, const Job& job, const std::function<bool(
         throw;
     } catch (const std::exception& e) {
         // A damaged photo is refused and left as it is.
+        r.said = Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {job.photo, WordsOf(e)});
         return skip(BatchSkip::Damaged, job.photo + ": " + e.what());
     }
     bytes.clear();
-    for (const std::string& w : turned.warnings) r.warnings.push_back(job.target + ": " + w);
-    if (turned.trimmed()) r.warnings.push_back(job.target + ": " + TrimNote(turned));
+    for (const std::string& w : turned.warnings) r.Warn(job.target, w);
+    if (turned.trimmed())
+        r.Warn(job.target + ": " + TrimNote(turned), Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {job.target, TrimNoteWords(turned)}));
     r.unchanged = turned.unchanged;
     if (turned.unchanged && b.inPlace) return;
     if (mustNotExist && fs::exists(job.target, ec))
@@ -194,7 +198,6 @@ void TurnPhotoFile(const BatchArgs& b, const Job& job, const std::function<bool(
 // what the user must know about a photo that was written all the same. Throws Dropped when
 // stop asks for it before the write begins.
 void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()>& stop, BatchPhotoReport& r) {
-    std::vector<std::string>& warnings = r.warnings;
     const auto skip = [&r](BatchSkip why, std::string reason, std::string detail = std::string()) {
         r.skip = why;
         r.detail = detail.empty() ? reason : std::move(detail);
@@ -221,7 +224,9 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
             try {
                 pic = LoadPicture(job.photo);
             } catch (const std::exception& e) {
-                return skip(BatchSkip::Unreadable, NoticeForFailure(job.photo, e).text);
+                const PhotoNotice failed = NoticeForFailure(job.photo, e);
+                r.said = failed.words;
+                return skip(BatchSkip::Unreadable, failed.text);
             }
             dropIfStopped();
             const PhotoNotice notice = NoticeForLoad(job.photo, pic.report);
@@ -229,9 +234,11 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
             // only a clean-looking copy of what could be decoded; another file (a NAME.jpg beside it
             // too) gets the copy, with the warning.
             if (!notice.mayReplaceOriginal() &&
-                ((b.inPlace && !job.beside) || pic.source.sameFile(IdentityOf(job.target))))
+                ((b.inPlace && !job.beside) || pic.source.sameFile(IdentityOf(job.target)))) {
+                r.said = notice.words;
                 return skip(BatchSkip::Damaged, RefusalToReplace(notice), notice.text);
-            if (!notice.text.empty()) warnings.push_back(notice.text);
+            }
+            if (!notice.text.empty()) r.Warn(notice.text, notice.words);
         }
         if (exporting) {
             if (!held) pic.image = DownscaleToLongEdge(pic.image, b.exportCopies->longEdge);
@@ -248,7 +255,7 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
                 fs::remove(r.target, rec);  // the empty file that held the name
                 throw;
             }
-            for (const std::string& w : written) warnings.push_back(r.target + ": " + w);
+            for (const std::string& w : written) r.Warn(r.target, w);
             return;
         }
         OptimizeLean(pic.image, b.out.targets);
@@ -259,7 +266,7 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
         dropIfStopped();
         std::vector<std::string> written;
         std::vector<uint8_t> bytes = EncodeFor(job.target, pic.image, b.out, &pic.metadata, &written);
-        for (const std::string& w : written) warnings.push_back(job.target + ": " + w);
+        for (const std::string& w : written) r.Warn(job.target, w);
         pic.image = Image();
         if (mustNotExist && fs::exists(job.target, ec))
             return skip(BatchSkip::Exists, job.target + " already exists (use --overwrite to replace it)", job.target);

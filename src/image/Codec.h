@@ -22,24 +22,38 @@ public:
     explicit CodecError(const std::string& english) : std::runtime_error(english), words_(english) {}
     explicit CodecError(const char* english) : CodecError(std::string(english)) {}
     explicit CodecError(Words words) : std::runtime_error(words.English()), words_(std::move(words)) {}
+    // what() in English as given, the user's message worded apart.
+    CodecError(const std::string& english, Words words) : std::runtime_error(english), words_(std::move(words)) {}
     const Words& words() const { return words_; }
 
 private:
     Words words_;
 };
 
+// What libjpeg's message code means for the photo, in words to translate ("the file ends
+// before the picture does"); the library's own text for a code not met in photos.
+Words JpegDecoderWords(int code, const std::string& library);
+// The same for the library's text alone (as the turning library passes it on).
+Words JpegDecoderWordsOf(const std::string& library);
+
 // A libjpeg failure: what() is "JPEG error #" and the library's message code, then the library's
-// own text ("JPEG error #42: Quantization table 0x00 was not defined").
+// own text ("JPEG error #42: Quantization table 0x00 was not defined"); words() says the same
+// with JpegDecoderWords.
 class JpegError : public CodecError {
 public:
     JpegError(int code, const std::string& detail);
+    // said: the detail in words to translate, when more than the code's own.
+    JpegError(int code, const std::string& detail, Words said);
     int code() const { return code_; }
     // The library's text alone.
     const std::string& detail() const { return detail_; }
+    // The detail in words to translate.
+    const Words& said() const { return said_; }
 
 private:
     int code_;
     std::string detail_;
+    Words said_;
 };
 
 // Metadata segments of a JPEG kept across load and save (EXIF, ICC profile, XMP, comments).
@@ -94,6 +108,8 @@ enum class DamageKind {
 struct DecodeReport {
     // The library's own words for each kind of damage met, once each, in the order met.
     std::vector<std::string> warnings;
+    // The same in words to translate (JpegDecoderWords), one for each warning.
+    std::vector<Words> said;
     DamageKind kind = DamageKind::None;  // what the damage means for the picture
     bool damaged() const { return !warnings.empty(); }
     // Said once but not damage: a colour profile that could not be used and was ignored.

@@ -36,11 +36,11 @@ constexpr int kSmallestThumbnailSide = 8;
 // The long side of a thumbnail made where the old one's size cannot be read.
 constexpr int kUsualThumbnailSide = 160;
 const char* const kThumbnailTooBig =
-    "The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's metadata and "
-    "was left out";
+    QT_TRANSLATE_NOOP("lum", "The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's "
+                             "metadata and was left out");
 const char* const kThumbnailNotMade =
-    "The EXIF thumbnail (the small preview inside the photo) could not be made again for the changed photo "
-    "and was left out";
+    QT_TRANSLATE_NOOP("lum", "The EXIF thumbnail (the small preview inside the photo) could not be made again for the "
+                             "changed photo and was left out");
 
 bool isExifSegment(const JpegSegment& seg) {
     return seg.marker == kApp1 && seg.data.size() > kHead && std::memcmp(seg.data.data(), kExifHeader, kHead) == 0;

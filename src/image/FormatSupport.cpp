@@ -37,15 +37,18 @@ void FillMissingRows(Image& img, int y) {
 void StartReport(DecodeReport* report) {
     if (!report) return;
     report->warnings.clear();
+    report->said.clear();
     report->kind = DamageKind::None;
 }
 
 void NoteDamage(DecodeReport* report, const std::string& words, DamageKind kind) {
     if (!report) return;
     if (report->kind == DamageKind::None) report->kind = kind;
-    const std::string w = words.empty() ? std::string("damaged data") : words;
-    if (std::find(report->warnings.begin(), report->warnings.end(), w) == report->warnings.end())
+    const std::string w = words.empty() ? std::string(QT_TRANSLATE_NOOP("lum", "damaged data")) : words;
+    if (std::find(report->warnings.begin(), report->warnings.end(), w) == report->warnings.end()) {
         report->warnings.push_back(w);
+        report->said.push_back(Words::Plain(w));  // looked up all the same: the readers' own phrases are marked
+    }
 }
 
 void AddExifSegment(PictureMetadata& meta, const uint8_t* data, size_t size) {

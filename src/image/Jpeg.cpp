@@ -26,10 +26,15 @@ extern "C" {
 
 namespace lum {
 
-JpegError::JpegError(int code, const std::string& detail)
-    : CodecError("JPEG error #" + std::to_string(code) + (detail.empty() ? std::string() : ": " + detail)),
+JpegError::JpegError(int code, const std::string& detail) : JpegError(code, detail, JpegDecoderWords(code, detail)) {}
+
+JpegError::JpegError(int code, const std::string& detail, Words said)
+    : CodecError("JPEG error #" + std::to_string(code) + (detail.empty() ? std::string() : ": " + detail),
+                 detail.empty() ? Words(QT_TRANSLATE_NOOP("lum", "JPEG error #%1"), {std::to_string(code)})
+                                : Words(QT_TRANSLATE_NOOP("lum", "JPEG error #%1: %2"), {std::to_string(code), said})),
       code_(code),
-      detail_(detail) {}
+      detail_(detail),
+      said_(std::move(said)) {}
 
 namespace {
 
@@ -54,11 +59,23 @@ constexpr uint8_t kMissingGrey = 128;
 
 enum class Failure { None, Library, TooManyWarnings, TooManyScans, Cancelled };
 
+// Our own finding: far less data than the picture's size needs (numbers: width, height, bytes).
+constexpr int kFarTooShort = -1;
+
 struct Noticed {
-    int code;   // the library's message code, or -1 for our own findings
+    int code;   // the library's message code, or kFarTooShort
     bool weak;  // damage only when something else is wrong too
     char text[JMSG_LENGTH_MAX];
+    long long numbers[3];
 };
+
+// What was noticed, in words to translate.
+Words wordsOf(const Noticed& n) {
+    if (n.code == kFarTooShort)
+        return Words(QT_TRANSLATE_NOOP("lum", "the file is far too short for its %1 x %2 pixels (%3 bytes of picture data)"),
+                     {std::to_string(n.numbers[0]), std::to_string(n.numbers[1]), std::to_string(n.numbers[2])});
+    return JpegDecoderWords(n.code, n.text);
+}
 
 struct ErrorMgr {
     jpeg_error_mgr pub;  // first: libjpeg hands us a pointer to it
@@ -105,7 +122,7 @@ bool weakWarning(j_common_ptr c) {
            !(c->is_decompressor && reinterpret_cast<j_decompress_ptr>(c)->arith_code);
 }
 
-void keep(ErrorMgr& e, int code, const char* text, bool weak = false) {
+void keep(ErrorMgr& e, int code, const char* text, bool weak = false, const long long* numbers = nullptr) {
     for (int i = 0; i < e.keptCount; ++i)
         if (e.kept[i].code == code && (code >= 0 || std::strcmp(e.kept[i].text, text) == 0)) return;
     if (e.keptCount == kKeptWarnings) return;
@@ -113,6 +130,7 @@ void keep(ErrorMgr& e, int code, const char* text, bool weak = false) {
     n.code = code;
     n.weak = weak;
     std::snprintf(n.text, sizeof n.text, "%s", text);
+    for (int i = 0; i < 3; ++i) n.numbers[i] = numbers ? numbers[i] : 0;
 }
 
 // The scan's data is over for good: the end of the file, or a marker other than a restart
@@ -177,7 +195,9 @@ void initErrorMgr(ErrorMgr& e, j_common_ptr c) {
     case Failure::Cancelled:
         throw DecodeCancelled();
     case Failure::TooManyWarnings:
-        throw JpegError(e.code, "Too many warnings; the last one: " + std::string(e.text));
+        throw JpegError(e.code, "Too many warnings; the last one: " + std::string(e.text),
+                        Words(QT_TRANSLATE_NOOP("lum", "so much of the picture data is damaged that reading stopped (%1)"),
+                              {JpegDecoderWords(e.code, e.text)}));
     default:
         throw JpegError(e.code, e.text);
     }
@@ -271,11 +291,15 @@ void fillMissing(Image& img, int y) {
 void report(const ErrorMgr& e, bool multiScan, DecodeReport* out) {
     if (!out) return;
     out->warnings.clear();
+    out->said.clear();
     out->kind = DamageKind::None;
     bool damaged = false;
     for (int i = 0; i < e.keptCount; ++i) damaged |= !e.kept[i].weak;
     if (!damaged) return;
-    for (int i = 0; i < e.keptCount; ++i) out->warnings.emplace_back(e.kept[i].text);
+    for (int i = 0; i < e.keptCount; ++i) {
+        out->warnings.emplace_back(e.kept[i].text);
+        out->said.push_back(wordsOf(e.kept[i]));
+    }
     if (!e.dataEnded)
         out->kind = DamageKind::Corrupt;
     else if (multiScan)  // every scan before the end still shows
@@ -374,7 +398,8 @@ Image DecodeJpeg(const uint8_t* data, size_t size, PictureMetadata* meta, const 
         const std::string what = "The file is far too short for its " + std::to_string(width) + " x " +
                                  std::to_string(height) + " pixels (" + std::to_string(have) +
                                  " bytes of picture data)";
-        keep(s->err, -1, what.c_str());
+        const long long numbers[3] = {width, height, have};
+        keep(s->err, kFarTooShort, what.c_str(), false, numbers);
     }
 
     bool cmyk = false;
@@ -572,7 +597,7 @@ std::vector<uint8_t> detail::WithOptimalTables(const std::vector<uint8_t>& jpeg)
     jpeg_read_header(&s->src, TRUE);
     if (s->src.progressive_mode || s->src.arith_code) return jpeg;
     jvirt_barray_ptr* coefficients = jpeg_read_coefficients(&s->src);
-    if (s->srcErr.keptCount > 0) throw CodecError(s->srcErr.kept[0].text);
+    if (s->srcErr.keptCount > 0) throw CodecError(s->srcErr.kept[0].text, wordsOf(s->srcErr.kept[0]));
     jpeg_create_compress(&s->dst);
     jpeg_mem_dest(&s->dst, &s->buffer, &s->size);
     jpeg_copy_critical_parameters(&s->src, &s->dst);

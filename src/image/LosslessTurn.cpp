@@ -89,15 +89,19 @@ struct TjHandle {
 std::vector<uint8_t> rearrange(const std::vector<uint8_t>& jpeg, int transform, bool progressive, TurnedPhoto& result,
                                int& outWidth, int& outHeight) {
     TjHandle tj;
-    if (!tj.h) throw CodecError("The JPEG library could not be started");
+    if (!tj.h) throw CodecError(QT_TRANSLATE_NOOP("lum", "The JPEG library could not be started"));
     const auto failure = [&tj](const char* what) {
-        return CodecError(std::string(what) + ": " + tjGetErrorStr2(tj.h));
+        const std::string said = tjGetErrorStr2(tj.h);
+        return CodecError(std::string(what) + ": " + said,
+                          Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {Words(what), JpegDecoderWordsOf(said)}));
     };
     int width = 0, height = 0, subsamp = -1, colourspace = 0;
     if (tjDecompressHeader3(tj.h, jpeg.data(), jpeg.size(), &width, &height, &subsamp, &colourspace) != 0)
-        throw failure("Not a JPEG photo that can be turned without loss");
-    if (subsamp < 0 || subsamp >= TJ_NUMSAMP) throw CodecError("The JPEG photo's colour sampling cannot be turned without loss");
-    if (static_cast<int64_t>(width) * height > Image::kMaxPixels) throw CodecError("The photo is too large to be turned");
+        throw failure(QT_TRANSLATE_NOOP("lum", "Not a JPEG photo that can be turned without loss"));
+    if (subsamp < 0 || subsamp >= TJ_NUMSAMP)
+        throw CodecError(QT_TRANSLATE_NOOP("lum", "The JPEG photo's colour sampling cannot be turned without loss"));
+    if (static_cast<int64_t>(width) * height > Image::kMaxPixels)
+        throw CodecError(QT_TRANSLATE_NOOP("lum", "The photo is too large to be turned"));
     const int mcuW = tjMCUWidth[subsamp], mcuH = tjMCUHeight[subsamp];
     // The partial blocks at the edges that a transform moves cannot stay partial: they go.
     const bool cutColumns = transform == 2 || transform == 3 || transform == 7 || transform == 8;
@@ -105,7 +109,8 @@ std::vector<uint8_t> rearrange(const std::vector<uint8_t>& jpeg, int transform, 
     result.trimmedColumns = cutColumns ? width % mcuW : 0;
     result.trimmedRows = cutRows ? height % mcuH : 0;
     if ((result.trimmedColumns && width < mcuW) || (result.trimmedRows && height < mcuH))
-        throw CodecError("The photo is smaller than one block of its compressed data and cannot be turned without loss");
+        throw CodecError(QT_TRANSLATE_NOOP("lum", "The photo is smaller than one block of its compressed data and cannot be "
+                                                  "turned without loss"));
 
     tjtransform xf;
     std::memset(&xf, 0, sizeof xf);
@@ -115,7 +120,7 @@ std::vector<uint8_t> rearrange(const std::vector<uint8_t>& jpeg, int transform, 
     unsigned long size = 0;
     // A warning is damage: a damaged photo is refused and left as it is.
     if (tjTransform(tj.h, jpeg.data(), jpeg.size(), 1, &tj.out, &size, &xf, TJFLAG_STOPONWARNING) != 0)
-        throw failure("The photo cannot be turned without loss");
+        throw failure(QT_TRANSLATE_NOOP("lum", "The photo cannot be turned without loss"));
     std::vector<uint8_t> out(tj.out, tj.out + size);
     int w = 0, h = 0, s = 0, c = 0;
     if (tjDecompressHeader3(tj.h, out.data(), out.size(), &w, &h, &s, &c) != 0) throw failure("The turned photo is not readable");
@@ -161,7 +166,7 @@ TurnedPhoto TurnJpegLossless(const std::vector<uint8_t>& jpeg, PhotoTurn turn) {
 TurnedPhoto TurnJpegLossless(const std::vector<uint8_t>& jpeg, int transformAsShown) {
     std::vector<Segment> segs;
     size_t scanAt = 0;
-    if (!headerSegments(jpeg, segs, scanAt)) throw CodecError("Not a JPEG photo that can be turned without loss");
+    if (!headerSegments(jpeg, segs, scanAt)) throw CodecError(QT_TRANSLATE_NOOP("lum", "Not a JPEG photo that can be turned without loss"));
     PictureMetadata meta;
     bool progressive = false;
     bool exifSeen = false;
@@ -184,7 +189,7 @@ TurnedPhoto TurnJpegLossless(const std::vector<uint8_t>& jpeg, int transformAsSh
     // The library's standard tables make the file a tenth bigger than the photo was.
     if (!progressive) turned = detail::WithOptimalTables(turned);
     if (!detail::TurnMetadata(meta, transform))
-        result.warnings.push_back("The EXIF block could not be read safely and was kept as it was");
+        result.warnings.push_back(QT_TRANSLATE_NOOP("lum", "The EXIF block could not be read safely and was kept as it was"));
     detail::SetExifPixelSize(meta, width, height);
 
     // The library copied the markers as they came; the EXIF and XMP ones are put back as turned.
@@ -243,15 +248,19 @@ TurnedPhoto TurnPhotoBytes(const std::vector<uint8_t>& bytes, PhotoTurn turn) {
     return result;
 }
 
-std::string TrimNote(const TurnedPhoto& t) {
-    if (!t.trimmed()) return std::string();
-    std::string what;
-    if (t.trimmedColumns) what = std::to_string(t.trimmedColumns) + (t.trimmedColumns == 1 ? " column" : " columns");
-    if (t.trimmedRows) {
-        if (!what.empty()) what += " and ";
-        what += std::to_string(t.trimmedRows) + (t.trimmedRows == 1 ? " row" : " rows");
-    }
-    return "the edge of " + what + " that could not be turned without loss was cut off";
+Words TrimNoteWords(const TurnedPhoto& t) {
+    if (!t.trimmed()) return Words();
+    const auto count = [](int n, const char* one, const char* many) {
+        return n == 1 ? Words(one) : Words(many, {std::to_string(n)});
+    };
+    const Words columns = count(t.trimmedColumns, QT_TRANSLATE_NOOP("lum", "1 column"), QT_TRANSLATE_NOOP("lum", "%1 columns"));
+    const Words rows = count(t.trimmedRows, QT_TRANSLATE_NOOP("lum", "1 row"), QT_TRANSLATE_NOOP("lum", "%1 rows"));
+    const Words what = !t.trimmedRows      ? columns
+                       : !t.trimmedColumns ? rows
+                                           : Words(QT_TRANSLATE_NOOP("lum", "%1 and %2"), {columns, rows});
+    return Words(QT_TRANSLATE_NOOP("lum", "the edge of %1 that could not be turned without loss was cut off"), {what});
 }
+
+std::string TrimNote(const TurnedPhoto& t) { return TrimNoteWords(t).English(); }
 
 }  // namespace lum

@@ -46,5 +46,6 @@ TurnedPhoto TurnPhotoBytes(const std::vector<uint8_t>& bytes, PhotoTurn turn);
 
 // The words for a trim: "the edge of 5 columns that could not be turned without loss was cut off".
 std::string TrimNote(const TurnedPhoto& t);
+Words TrimNoteWords(const TurnedPhoto& t);  // the same, in words to translate
 
 }  // namespace lum

@@ -26,7 +26,8 @@ PhotoNotice Worded(PhotoNotice n, Words words) {
     return n;
 }
 
-// What an error says, as a message: the reader's own words, or the English of any other.
+}  // namespace
+
 Words WordsOf(const std::exception& error) {
     if (const auto* e = dynamic_cast<const CodecError*>(&error)) return e->words();
     if (const auto* e = dynamic_cast<const ImageTooLarge*>(&error)) return e->words();
@@ -34,31 +35,51 @@ Words WordsOf(const std::exception& error) {
     if (dynamic_cast<const std::bad_alloc*>(&error)) return Words(QT_TRANSLATE_NOOP("lum", "Not enough memory"));
     return Words(std::string(error.what()));
 }
-}  // namespace
+
+Words DecoderWords(const DecodeReport& report) {
+    const bool worded = report.said.size() == report.warnings.size();
+    Words all;
+    for (size_t i = 0; i < report.warnings.size(); ++i) {
+        Words one = worded ? report.said[i] : Words::Plain(report.warnings[i]);
+        all = i == 0 ? std::move(one) : Words(QT_TRANSLATE_NOOP("lum", "%1; %2"), {std::move(all), std::move(one)});
+    }
+    return all;
+}
 
 PhotoNotice NoticeForLoad(const std::string& name, const DecodeReport& report) {
     PhotoNotice n;
     Words words;
+    // The command line keeps the decoder's own English; a reader words it in its language.
+    std::string english;
     if (report.damaged()) {
         n.state = PhotoState::Damaged;
         n.damage = report.kind;
         for (size_t i = 0; i < report.warnings.size(); ++i) n.decoderWords += (i ? "; " : "") + report.warnings[i];
-        words = Words(QT_TRANSLATE_NOOP("lum", "%1 is damaged: %2. The decoder said: %3"), {name, DamageMeaning(report.kind), n.decoderWords});
+        const char* damaged = QT_TRANSLATE_NOOP("lum", "%1 is damaged: %2. The decoder said: %3");
+        words = Words(damaged, {name, DamageMeaning(report.kind), DecoderWords(report)});
+        english = Words(damaged, {name, DamageMeaning(report.kind), n.decoderWords}).English();
     }
     // Worth a word, but the photo itself is sound.
-    for (const std::string& note : report.notes)
+    for (const std::string& note : report.notes) {
         words = words.empty() ? Words(QT_TRANSLATE_NOOP("lum", "%1: %2"), {name, Words::Code(note)})
                               : Words(QT_TRANSLATE_NOOP("lum", "%1; %2"), {words, Words::Code(note)});
-    return Worded(n, std::move(words));
+        english = english.empty() ? name + ": " + note : english + "; " + note;
+    }
+    n.text = english;
+    n.words = std::move(words);
+    return n;
 }
 
 PhotoNotice NoticeForFailure(const std::string& name, const std::exception& error) {
     PhotoNotice n;
     n.state = PhotoState::Unreadable;
     if (const auto* jpeg = dynamic_cast<const JpegError*>(&error)) {
-        if (jpeg->detail().empty())
-            return Worded(n, Words(QT_TRANSLATE_NOOP("lum", "JPEG error #%1 in %2"), {std::to_string(jpeg->code()), name}));
-        return Worded(n, Words(QT_TRANSLATE_NOOP("lum", "JPEG error #%1 in %2: %3"), {std::to_string(jpeg->code()), name, jpeg->detail()}));
+        const std::string code = std::to_string(jpeg->code());
+        if (jpeg->detail().empty()) return Worded(n, Words(QT_TRANSLATE_NOOP("lum", "JPEG error #%1 in %2"), {code, name}));
+        const char* failed = QT_TRANSLATE_NOOP("lum", "JPEG error #%1 in %2: %3");
+        n = Worded(n, Words(failed, {code, name, jpeg->detail()}));
+        n.words = Words(failed, {code, name, jpeg->said()});
+        return n;
     }
     const Words what = WordsOf(error);
     // "PNG error: <words>" reads as the JPEG one does: "PNG error in <name>: <words>".
@@ -76,7 +97,7 @@ PhotoNotice NoticeForFailure(const std::string& name, const std::exception& erro
 }
 
 std::string RefusalToReplace(const PhotoNotice& notice) {
-    return RefusalToReplaceWords(notice).English();
+    return Words(QT_TRANSLATE_NOOP("lum", "%1 (left as it was)"), {notice.text}).English();
 }
 
 Words RefusalToReplaceWords(const PhotoNotice& notice) {

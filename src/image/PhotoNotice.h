@@ -17,8 +17,8 @@ enum class PhotoState {
 
 struct PhotoNotice {
     PhotoState state = PhotoState::Sound;
-    std::string text;  // one line that names the file; empty for a sound photo
-    Words words;       // the same, for a reader that words it in its own language
+    std::string text;  // one line that names the file, with the decoder's own words; empty for a sound photo
+    Words words;       // the same, for a reader that words it in its own language (the decoder's too)
     // A damaged photo: what the damage means and the decoder's own words, for a caller that
     // words the notice itself.
     DamageKind damage = DamageKind::None;
@@ -34,6 +34,12 @@ struct PhotoNotice {
 // What a kind of damage means for the picture, in plain words: "the lower part of the picture
 // is missing (the file ends early)".
 Words DamageMeaning(DamageKind kind);
+
+// What an error says, as a message: the reader's own words, or the English of any other.
+Words WordsOf(const std::exception& error);
+
+// The decoder's warnings of report, one after another, in words to translate.
+Words DecoderWords(const DecodeReport& report);
 
 // name is the file as the caller shows it: the path given on the command line, the window's path.
 // A damaged photo: "<name> is damaged: <what it means>. The decoder said: <its words>; <...>".

@@ -69,7 +69,11 @@ public:
         if (fm.horizontalAdvance(name) > textBox.width()) {
             int cut = name.size();
             while (cut > 1 && fm.horizontalAdvance(name.left(cut)) > textBox.width()) --cut;
-            name = name.left(cut) + QLatin1Char('\n') + fm.elidedText(name.mid(cut), Qt::ElideMiddle, textBox.width());
+            // Between words where one ends on the first line ("Parent folder" in long languages).
+            const qsizetype space = name.left(cut + 1).lastIndexOf(QLatin1Char(' '));
+            const qsizetype next = space > 0 ? space + 1 : cut;
+            if (space > 0) cut = space;
+            name = name.left(cut) + QLatin1Char('\n') + fm.elidedText(name.mid(next), Qt::ElideMiddle, textBox.width());
         }
         p->drawText(QRectF(textBox), name, to);
     }

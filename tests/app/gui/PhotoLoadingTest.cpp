@@ -228,8 +228,8 @@ TEST_F(PhotoLoading, DamagedPhotosOpenWithANoticeUnreadableOnesNameFileAndCause)
     // What it means in plain words, what a save does, then the decoder's own words.
     EXPECT_EQ(prompts.messages[0], QDir::toNativeSeparators(cut).toStdString() +
                                        " is damaged: the lower part of the picture is missing (the file ends early). "
-                                       "Saving it keeps the picture as shown.\n\nThe decoder said: Premature end of "
-                                       "JPEG file; Corrupt JPEG data: premature end of data segment");
+                                       "Saving it keeps the picture as shown.\n\nThe decoder said: the file ends before "
+                                       "the picture does; the picture data breaks off before its end");
     EXPECT_EQ(w->ShownPhoto(), cut);
     EXPECT_EQ(w->State().picture.Work().width(), 320);
     EXPECT_EQ(w->windowTitle(), CaptionOf(cut));

@@ -7,6 +7,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <cstdio>
+
+extern "C" {
+#include <jpeglib.h>
+#include <jerror.h>
+}
 
 #include "GuiTestSupport.h"
 #include "app/Translations.h"
@@ -190,4 +196,38 @@ TEST(Translation, ReaderMessagesAreWordedWholeInTheWindowsLanguage) {
             EXPECT_EQ(Worded(c.words), QString::fromUtf8(text)) << language;
         }
     }
+}
+
+// The decoder's warnings and failures are told in the window's language; a code no photo meets
+// keeps the library's own words.
+TEST(Translation, DecoderWordsFollowTheWindowsLanguage) {
+    guitest::App();
+    UiTranslation french;
+    ASSERT_FALSE(french.Load({QStringLiteral("fr_FR")}, kBuildTree).isEmpty());
+    LoadedPicture cut = LoadPicture(std::string(LUMORA_TEST_DATA) + "/broken/truncated_half.jpg");
+    const auto failure = [](const char* name) {
+        try {
+            LoadPicture(std::string(LUMORA_TEST_DATA) + "/broken/" + name);
+        } catch (const std::exception& e) {
+            return NoticeForFailure(name, e).words;
+        }
+        return Words();
+    };
+    const struct {
+        Words words;
+        const char* french;
+    } cases[] = {
+        {JpegDecoderWords(JWRN_JPEG_EOF, "Premature end of JPEG file"), "le fichier se termine avant la fin de l'image"},
+        {JpegDecoderWords(JWRN_HUFF_BAD_CODE, "Corrupt JPEG data: bad Huffman code"), "les données de l'image sont brouillées"},
+        {JpegDecoderWordsOf("Bogus DHT index 9"), "une table nécessaire au décodage de l'image manque ou est endommagée"},
+        {JpegDecoderWords(JERR_BAD_STATE, "Improper call to JPEG library in state 200"),
+         "Improper call to JPEG library in state 200"},
+        {DecoderWords(cut.report),
+         "le fichier se termine avant la fin de l'image\u00a0; les données de l'image s'interrompent avant la fin"},
+        {failure("header_only.jpg"), "Erreur JPEG n° 59 dans header_only.jpg\u00a0: le fichier ne contient aucune donnée d'image"},
+        {failure("bad_huffman_table.jpg"),
+         "Erreur JPEG n° 8 dans bad_huffman_table.jpg\u00a0: une table nécessaire au décodage de l'image manque ou est "
+         "endommagée"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Worded(c.words), QString::fromUtf8(c.french)) << c.words.English();
 }
