@@ -494,7 +494,7 @@ QString BatchDialog::reasonText(const cli::BatchPhotoReport& r) const {
             if (turn_) return tr("%1: Lumora cannot write photos of this format, so it was left as it was.").arg(name);
             return tr("%1 is not a JPEG photo and was left as it was; write it to another folder to get its JPEG copy.")
                 .arg(name);
-        case cli::BatchSkip::Failed: return tr("%1 was not written: %2").arg(name, Q(r.reason));
+        case cli::BatchSkip::Failed: return tr("%1 was not written: %2").arg(name, r.said.empty() ? Q(r.reason) : Worded(r.said));
         case cli::BatchSkip::Unreadable:
             if (!r.said.empty()) return Worded(r.said);
             break;

@@ -274,10 +274,13 @@ void ProcessPhoto(const BatchArgs& b, const Job& job, const std::function<bool()
         WriteOutput(job.target, bytes);
     } catch (const Dropped&) {
         throw;
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc& e) {
+        r.said = WordsOf(e);
         skip(BatchSkip::Failed, "out of memory");
     } catch (const std::exception& e) {
+        // Worded for the window too: a full disk or a read-only folder is the user's to mend.
         std::string msg = e.what();
+        if (!msg.empty()) r.said = WordsOf(e);
         skip(BatchSkip::Failed, msg.empty() ? "unknown error" : msg);
     }
 }
