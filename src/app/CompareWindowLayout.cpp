@@ -62,6 +62,12 @@ void CompareWindow::buildUi() {
     paneSplitter_->setStretchFactor(1, 1);
     connect(paneSplitter_, &QSplitter::splitterMoved, this, [this] { paneSplitter_->setProperty("dragged", true); });
     outer->addWidget(paneSplitter_, 1);
+    // The crop, straighten and red-eye bar spans both panes: inside the optimized one it would
+    // push that photo off the original's line, and its width would widen that pane.
+    if (QWidget* bar = photoFixes() ? photoFixes()->Bar() : nullptr) {
+        if (QLayout* inPane = bar->parentWidget() ? bar->parentWidget()->layout() : nullptr) inPane->removeWidget(bar);
+        outer->insertWidget(1, bar);
+    }
     setCentralWidget(central);
 }
 

@@ -27,6 +27,7 @@
 #include "GuiTestSupport.h"
 #include "app/Program.h"
 #include "app/CompareWindow.h"
+#include "view/PhotoFixTools.h"
 #include "app/Dialogs.h"
 #include "app/RotateAngleDialog.h"
 #include "app/Saving.h"
@@ -650,6 +651,7 @@ TEST_F(CompareWindowTest, TheOriginalIsThePhotoAsLoadedTurnedAsTheOptimizedOneAn
         QSize shown;                      // the original's size when scaled (empty: as turned)
         bool linesUp = true;
         bool smallest = false;  // the window at its smallest width
+        bool straightenTool = false;  // its bar (the widest) shown
     };
     const Case cases[] = {
         {"as loaded", {"optimize"}, {}, {}, {}},
@@ -666,6 +668,7 @@ TEST_F(CompareWindowTest, TheOriginalIsThePhotoAsLoadedTurnedAsTheOptimizedOneAn
         {"cropped: shown whole, not lined up", {"rotate-cw"}, {"crop:0,0,40,20"}, {}, QSize(13, 20), false},
         {"turned by an angle", {"optimize"}, {"rotate:30"}, {}, QSize(90, 60), false},
         {"at the smallest width", {"optimize"}, {}, {}, {}, true, true},
+        {"the straighten tool on, smallest", {"optimize"}, {}, {}, {}, true, true, true},
     };
     const lum::Image loaded = Pattern(90, 60, 1);
     auto* label = child<lum::PictureLabel>("OrginalBitmapImage");
@@ -689,6 +692,7 @@ TEST_F(CompareWindowTest, TheOriginalIsThePhotoAsLoadedTurnedAsTheOptimizedOneAn
         const lum::PictureImages& pic = main.State().picture;
         f->FillCompareWindowReading(pic.Work(), pic.Loaded(), pic.WorkFraming());
         for (const std::string& word : c.compareSteps) step(f->editor(), word);
+        if (c.straightenTool) f->photoFixes()->StartStraighten();
         lum::Image expected = loaded;
         for (const std::string& t : c.turns)
             if (t.rfind("rotate", 0) == 0) expected = lum::QuarterTurned(expected, t == "rotate-cw");
@@ -714,6 +718,7 @@ TEST_F(CompareWindowTest, TheOriginalIsThePhotoAsLoadedTurnedAsTheOptimizedOneAn
             f->View()->horizontalScrollBar()->setValue(37);
             EXPECT_EQ(label->mapTo(scroll->viewport(), QPoint()), box()->mapTo(view, QPoint()));
         }
+        f->photoFixes()->Leave();
         f->editor().MarkSaved();
     }
 }
