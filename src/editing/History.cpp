@@ -175,7 +175,17 @@ std::string History::RedoLabel() const {
 
 size_t History::BytesHeld() const {
     size_t n = 0;
-    for (const HistoryStep& s : steps_) n += s.Bytes();
+    // A copy of the photo as loaded that steps keep alive counts once, however many share it
+    // (one lent by another window is not ours to count).
+    std::vector<const Image*> loaded;
+    for (const HistoryStep& s : steps_) {
+        n += s.Bytes();
+        if (!s.facts || s.facts->Loaded.use_count() == 0) continue;
+        const Image* copy = s.facts->Loaded.get();
+        if (std::find(loaded.begin(), loaded.end(), copy) != loaded.end()) continue;
+        loaded.push_back(copy);
+        n += copy->byteSize();
+    }
     return n;
 }
 

@@ -67,7 +67,8 @@ TEST(History, AStrokeKeepsItsRectangleAFilterTheImageAQuarterTurnItsBaselineToo)
     EXPECT_EQ(s.st().picture.Work().width(), 150);
     size_t sum = 0;
     for (int i = 0; i < s.history().Count(); ++i) sum += s.history().StepAt(i).Bytes();
-    EXPECT_EQ(s.history().BytesHeld(), sum);
+    // And the photo as loaded, kept apart since the first turn, once.
+    EXPECT_EQ(s.history().BytesHeld(), sum + photo.byteSize());
 }
 
 TEST(History, TwentyStrokesAndFiveFiltersHoldLessThanSixCopies) {
