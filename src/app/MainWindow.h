@@ -131,6 +131,8 @@ public:
     // --- the batch optimize (MainWindowBatch.cpp) ---
     // The photo files selected in the photo list.
     QStringList SelectedPhotos() const;
+    // The same, or none after telling the user how to select some.
+    QStringList SelectedPhotosOrSay();
     // The batch dialog for the photos selected in the list, or for every photo of a folder.
     void OptimizeSelectedPhotos();
     // The selected photos turned in place, JPEG ones without loss, as a batch.

@@ -86,14 +86,18 @@ QStringList MainWindow::SelectedPhotos() const {
     return photos;
 }
 
-void MainWindow::OptimizeSelectedPhotos() {
+QStringList MainWindow::SelectedPhotosOrSay() {
     const QStringList photos = SelectedPhotos();
-    if (photos.isEmpty()) {
+    if (photos.isEmpty())
         prompts().Message(tr("Select one or more photos in the photo list first (Ctrl or Shift and a click "
                              "add photos, Ctrl+A selects all).")
                               .toStdString());
-        return;
-    }
+    return photos;
+}
+
+void MainWindow::OptimizeSelectedPhotos() {
+    const QStringList photos = SelectedPhotosOrSay();
+    if (photos.isEmpty()) return;
     openBatch(photos, QFileInfo(photos.front()).absolutePath(), static_cast<int>(photos.size()));
 }
 
@@ -257,13 +261,8 @@ void MainWindow::buildTurns(QAction* optimize) {
 }
 
 void MainWindow::TurnSelectedPhotos(lum::PhotoTurn turn) {
-    const QStringList photos = SelectedPhotos();
-    if (photos.isEmpty()) {
-        prompts().Message(tr("Select one or more photos in the photo list first (Ctrl or Shift and a click "
-                             "add photos, Ctrl+A selects all).")
-                              .toStdString());
-        return;
-    }
+    const QStringList photos = SelectedPhotosOrSay();
+    if (photos.isEmpty()) return;
     if (!batch_) batch_ = new lum::BatchDialog(prompts(), this);
     if (StillRunning(batch_, tr("Photos are being processed already. Another batch can start once this one is done.")))
         return;

@@ -51,11 +51,11 @@ void MainWindow::buildPrint() {
 void MainWindow::PrintPhotos() {
     const QStringList files = SelectedPhotos();
     auto shown = std::make_shared<lum::Image>();
-    if (files.isEmpty() || SharingShownPicture(files)) {
-        if (!SharingShownPicture(files)) {
-            prompts().Message(tr("Open a photo, or select photos in the photo list, first.").toStdString());
-            return;
-        }
+    if (files.isEmpty() && !SharingShownPicture(files)) {
+        prompts().Message(tr("Open a photo, or select photos in the photo list, first.").toStdString());
+        return;
+    }
+    if (SharingShownPicture(files)) {
         // The picture as it is on screen, edits included; taken once no job holds it, a big one
         // off the window's thread.
         const auto start = [this, shown] {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <langinfo.h>
 
@@ -50,14 +51,12 @@ QSizeF localePaperMm() {
     if (!name || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0 || std::strncmp(name, "C.", 2) == 0)
         return {};
     // glibc hands these numbers over in the pointer itself.
-    union {
-        const char* text;
-        unsigned int number;
-    } width{}, height{};
-    width.text = nl_langinfo(_NL_PAPER_WIDTH);
-    height.text = nl_langinfo(_NL_PAPER_HEIGHT);
-    if (width.number == 0 || height.number == 0 || width.number > 2000 || height.number > 2000) return {};
-    return QSizeF(width.number, height.number);
+    const auto number = [](nl_item item) {
+        return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(nl_langinfo(item)));
+    };
+    const unsigned width = number(_NL_PAPER_WIDTH), height = number(_NL_PAPER_HEIGHT);
+    if (width == 0 || height == 0 || width > 2000 || height > 2000) return {};
+    return QSizeF(width, height);
 }
 
 }  // namespace
