@@ -17,7 +17,9 @@
 #   FUZZ_SECONDS   run time of each fuzzer (default 60)
 #   FUZZ_TARGETS   which ones (default: all)
 #   FUZZ_JOBS      parallel fuzzing processes per target (default 1)
-#   FUZZ_SMOKE=1   a throwaway corpus, nothing kept in fuzz/out (the test command's run)
+#   FUZZ_SMOKE=1   a throwaway corpus, nothing kept in fuzz/out, and a fixed random seed so that
+#                  the test command's run replays the same inputs on every machine; finding new
+#                  faults is the work of the longer runs
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -34,7 +36,9 @@ for t in $targets; do names="$names ${t}_fuzz"; done
 # shellcheck disable=SC2086
 cmake --build "$build" -j"$(nproc)" --target $names make_broken_corpus
 
+seed=""
 if [ "${FUZZ_SMOKE:-0}" = 1 ]; then
+  seed="-seed=1"
   out=$(mktemp -d)
   trap 'rm -rf "$out"' EXIT
 else
@@ -62,7 +66,7 @@ for t in $targets; do
   if ! (cd "$out" && LUMORA_THREADS=1 UBSAN_OPTIONS=print_stacktrace=1 ASAN_OPTIONS=allocator_may_return_null=1 \
       "$build/fuzz/${t}_fuzz" "$corpus" $seeds \
       -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -malloc_limit_mb=2048 \
-      -max_len=262144 $parallel -print_final_stats=1 \
+      -max_len=262144 $parallel $seed -print_final_stats=1 \
       -artifact_prefix="$out/artifacts_$t/" 2>"$out/${t}.log"); then
     echo "!! ${t}_fuzz found a problem; see $out/${t}.log and $out/artifacts_$t/"
     tail -n 40 "$out/${t}.log"

@@ -97,7 +97,8 @@ struct Writer {
             put32(at + 4, e.count);
             fields.push_back(at + 8);
             if (e.value.size() <= 4) {
-                std::memcpy(out.data() + at + 8, e.value.data(), e.value.size());
+                // A count of 0 is legal and has no value; data() may then be null.
+                if (!e.value.empty()) std::memcpy(out.data() + at + 8, e.value.data(), e.value.size());
             } else {
                 if (out.size() % 2) out.push_back(0);  // values start on a word boundary
                 put32(at + 8, static_cast<uint32_t>(out.size()));
