@@ -6,7 +6,7 @@
     <message>
         <source>Lumora improves your digital photos with one click.
 
-Choose a folder, click a photo and press &quot;Optimize The Photo Now!&quot;: Lumora brings the colours towards natural flesh tones, smooths fine noise while keeping the edges, and blends the result with your photo as it was.
+Choose a folder, click a photo and press "Optimize The Photo Now!": Lumora brings the colours towards natural flesh tones, smooths fine noise while keeping the edges, and blends the result with your photo as it was.
 
 Compare the optimized photo with the original side by side, sharpen, soften or lighten it, turn it, zoom, and save it as a JPEG file with the quality you choose.</source>
         <translation>Lumora verbessert Ihre Digitalfotos mit einem Klick.
@@ -32,8 +32,8 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Copyright 2026 The Lumora developers.&lt;br&gt;Lumora is free software: you may share and change it under the terms of the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or (at your option) any later version. It comes with no warranty.</source>
-        <translation>Copyright 2026 Die Lumora-Entwickler.&lt;br&gt;Lumora ist freie Software: Sie dürfen es unter den Bedingungen der &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License&lt;/a&gt;, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und verändern. Es wird ohne jede Gewährleistung geliefert.</translation>
+        <source>Copyright 2026 The Lumora developers.&lt;br&gt;Lumora is free software: you may share and change it under the terms of the &lt;a href="https://www.gnu.org/licenses/gpl-3.0.html"&gt;GNU General Public License&lt;/a&gt;, version 3 or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Copyright 2026 Die Lumora-Entwickler.&lt;br&gt;Lumora ist freie Software: Sie dürfen es unter den Bedingungen der &lt;a href="https://www.gnu.org/licenses/gpl-3.0.html"&gt;GNU General Public License&lt;/a&gt;, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und verändern. Es wird ohne jede Gewährleistung geliefert.</translation>
     </message>
     <message>
         <source>Licence</source>
@@ -185,7 +185,7 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
         <translation>Das Bild wurde in diesem Fenster geändert.</translation>
     </message>
     <message>
-        <source>The optimized photo &quot;%1&quot; was changed in this window.</source>
+        <source>The optimized photo "%1" was changed in this window.</source>
         <translation>Das optimierte Foto „%1“ wurde in diesem Fenster geändert.</translation>
     </message>
     <message>
@@ -439,11 +439,11 @@ mit seinem gesamten Inhalt in den Papierkorb verschieben?</translation>
         <translation>Es gibt nichts einzufügen: Schneiden Sie zuerst Dateien aus oder kopieren Sie sie.</translation>
     </message>
     <message>
-        <source>Network drives are connected through the desktop&apos;s file manager on this system (for example its &quot;Connect to Server&quot; or &quot;Other Locations&quot; page). Once mounted, they appear under &quot;Drives&quot;.</source>
+        <source>Network drives are connected through the desktop's file manager on this system (for example its "Connect to Server" or "Other Locations" page). Once mounted, they appear under "Drives".</source>
         <translation>Netzlaufwerke werden auf diesem System über den Dateimanager der Arbeitsumgebung verbunden (zum Beispiel über „Mit Server verbinden“ oder „Andere Orte“). Eingehängt erscheinen sie unter „Laufwerke“.</translation>
     </message>
     <message>
-        <source>Network drives are disconnected through the desktop&apos;s file manager on this system (the eject or unmount button beside the network place).</source>
+        <source>Network drives are disconnected through the desktop's file manager on this system (the eject or unmount button beside the network place).</source>
         <translation>Netzlaufwerke werden auf diesem System über den Dateimanager der Arbeitsumgebung getrennt (mit der Schaltfläche zum Auswerfen oder Aushängen neben dem Netzwerkort).</translation>
     </message>
     <message>
@@ -1067,15 +1067,15 @@ Ordner: %2, Dateien: %3, %4</translation>
         <translation>Ein Foto mit %1 x %2 Pixeln kann sein Seitenverhältnis in den Größen, die dieser Dialog erlaubt, nicht behalten (%3 bis %4 Pixel breit, %3 bis %5 Pixel hoch).</translation>
     </message>
     <message>
-        <source>With the photo&apos;s ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be from %3 to %4 pixels. Choose another width, or untick &quot;Keep width / height ratio&quot;.</source>
+        <source>With the photo's ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be from %3 to %4 pixels. Choose another width, or untick "Keep width / height ratio".</source>
         <translation>Beim Seitenverhältnis des Fotos braucht eine Breite von %1 Pixeln eine Höhe von %2 Pixeln, die Höhe muss aber zwischen %3 und %4 Pixeln liegen. Wählen Sie eine andere Breite oder deaktivieren Sie „Seitenverhältnis beibehalten“.</translation>
     </message>
     <message>
-        <source>With the photo&apos;s ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be from %3 to %4 pixels. Choose another height, or untick &quot;Keep width / height ratio&quot;.</source>
+        <source>With the photo's ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be from %3 to %4 pixels. Choose another height, or untick "Keep width / height ratio".</source>
         <translation>Beim Seitenverhältnis des Fotos braucht eine Höhe von %1 Pixeln eine Breite von %2 Pixeln, die Breite muss aber zwischen %3 und %4 Pixeln liegen. Wählen Sie eine andere Höhe oder deaktivieren Sie „Seitenverhältnis beibehalten“.</translation>
     </message>
     <message>
-        <source>This photo is %1 x %2 pixels; a new size can be at most %3 x %4 pixels. The largest size with the photo&apos;s proportions is proposed. OK without a change keeps the photo as it is.</source>
+        <source>This photo is %1 x %2 pixels; a new size can be at most %3 x %4 pixels. The largest size with the photo's proportions is proposed. OK without a change keeps the photo as it is.</source>
         <translation>Dieses Foto hat %1 x %2 Pixel; eine neue Größe darf höchstens %3 x %4 Pixel haben. Vorgeschlagen wird die größte Größe mit den Proportionen des Fotos. OK ohne Änderung lässt das Foto, wie es ist.</translation>
     </message>
 </context>
@@ -1861,7 +1861,7 @@ Dieses Bild als Kopie daneben speichern, die Datei ersetzen oder abbrechen?</tra
         <translation>%1 konnte nicht in den Papierkorb verschoben werden: %2.</translation>
     </message>
     <message>
-        <source>The original photo &quot;%1&quot; is damaged: only part of it could be decoded.
+        <source>The original photo "%1" is damaged: only part of it could be decoded.
 
 Replacing it keeps only what could be decoded, and the rest of the original is lost for good. Do you want to replace it anyway?</source>
         <translation>Das Originalfoto „%1“ ist beschädigt: Es konnte nur teilweise dekodiert werden.
@@ -1873,7 +1873,7 @@ Wenn Sie es ersetzen, bleibt nur das Dekodierte erhalten, der Rest des Originals
         <translation>Unerwarteter Fehler</translation>
     </message>
     <message>
-        <source>A file named &quot;%1&quot; already exists in %2.
+        <source>A file named "%1" already exists in %2.
 
 Do you want to replace it? What it holds now is lost.</source>
         <translation>Im Ordner %2 gibt es bereits eine Datei namens „%1“.
@@ -1881,15 +1881,15 @@ Do you want to replace it? What it holds now is lost.</source>
 Möchten Sie sie ersetzen? Ihr jetziger Inhalt geht verloren.</translation>
     </message>
     <message>
-        <source>Lumora saves photos as JPEG files (or as bitmaps, ending in .bmp), so &quot;%1&quot; would not be what its name says.
+        <source>Lumora saves photos as JPEG files (or as bitmaps, ending in .bmp), so "%1" would not be what its name says.
 
-The name is changed to &quot;%2&quot;: check it and save again.</source>
+The name is changed to "%2": check it and save again.</source>
         <translation>Lumora speichert Fotos als JPEG-Dateien (oder als Bitmaps mit der Endung .bmp), daher wäre „%1“ nicht, was sein Name sagt.
 
 Der Name wird in „%2“ geändert: Prüfen Sie ihn und speichern Sie erneut.</translation>
     </message>
     <message>
-        <source>Save the changes over the photo &quot;%1&quot;?
+        <source>Save the changes over the photo "%1"?
 
 Replace writes them into that file, and the photo as it was is lost. Save As keeps it and asks for a new name.</source>
         <translation>Die Änderungen in das Foto „%1“ speichern?
@@ -1897,7 +1897,7 @@ Replace writes them into that file, and the photo as it was is lost. Save As kee
 Ersetzen schreibt sie in diese Datei, und das Foto, wie es war, geht verloren. Speichern unter behält es und fragt nach einem neuen Namen.</translation>
     </message>
     <message>
-        <source>Saved without loss of quality: the photo&apos;s original JPEG data was turned, not compressed again.</source>
+        <source>Saved without loss of quality: the photo's original JPEG data was turned, not compressed again.</source>
         <translation>Ohne Qualitätsverlust gespeichert: Die ursprünglichen JPEG-Daten des Fotos wurden gedreht, nicht neu komprimiert.</translation>
     </message>
     <message>
@@ -2104,7 +2104,7 @@ Beispiel</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>The height of a line of text as a part of the photo&apos;s height</source>
+        <source>The height of a line of text as a part of the photo's height</source>
         <translation>Die Höhe einer Textzeile als Anteil an der Höhe des Fotos</translation>
     </message>
     <message>
@@ -2291,7 +2291,7 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>Ungültige neue Größe: Breite und Höhe müssen mindestens 8 Pixel betragen.</translation>
     </message>
     <message>
-        <source>Do&amp;n&apos;t Save</source>
+        <source>Do&amp;n't Save</source>
         <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
@@ -2407,11 +2407,11 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>%1 Byte</translation>
     </message>
     <message>
-        <source>File too large: &quot;%1&quot; (the limit is %2)</source>
+        <source>File too large: "%1" (the limit is %2)</source>
         <translation>Datei zu groß: „%1“ (die Grenze liegt bei %2)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is %2, not a regular photo file</source>
+        <source>"%1" is %2, not a regular photo file</source>
         <translation>„%1“ ist %2, keine gewöhnliche Fotodatei</translation>
     </message>
     <message>
@@ -2439,11 +2439,11 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>Nicht genug Speicher für ein Bild mit %1 x %2 Pixeln</translation>
     </message>
     <message>
-        <source>Cannot open &quot;%1&quot;: %2</source>
+        <source>Cannot open "%1": %2</source>
         <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Cannot read &quot;%1&quot;: %2</source>
+        <source>Cannot read "%1": %2</source>
         <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
@@ -2451,15 +2451,15 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>Eine Datei ohne Namen kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: it is %2, not a regular file</source>
+        <source>Cannot write "%1": it is %2, not a regular file</source>
         <translation>„%1“ kann nicht geschrieben werden: Es ist %2, keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot; (a link to &quot;%2&quot;): %3</source>
+        <source>Cannot write "%1" (a link to "%2"): %3</source>
         <translation>„%1“ (eine Verknüpfung auf „%2“) kann nicht geschrieben werden: %3</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: %2</source>
+        <source>Cannot write "%1": %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
@@ -2747,7 +2747,7 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>die Datei enthält keine Bilddaten</translation>
     </message>
     <message>
-        <source>the file&apos;s structure is damaged</source>
+        <source>the file's structure is damaged</source>
         <translation>der Aufbau der Datei ist beschädigt</translation>
     </message>
     <message>
@@ -2763,7 +2763,7 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>das Bild ist größer, als eine JPEG-Datei fassen kann</translation>
     </message>
     <message>
-        <source>The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo&apos;s metadata and was left out</source>
+        <source>The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's metadata and was left out</source>
         <translation>Das EXIF-Vorschaubild (die kleine Vorschau im Foto) passt nicht mehr in die Metadaten des Fotos und wurde weggelassen</translation>
     </message>
     <message>
@@ -2807,7 +2807,7 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>Kein JPEG-Foto, das sich verlustfrei drehen lässt</translation>
     </message>
     <message>
-        <source>The JPEG photo&apos;s colour sampling cannot be turned without loss</source>
+        <source>The JPEG photo's colour sampling cannot be turned without loss</source>
         <translation>Die Farbunterabtastung dieses JPEG-Fotos lässt sich nicht verlustfrei drehen</translation>
     </message>
     <message>
@@ -2821,6 +2821,74 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
     <message>
         <source>The photo cannot be turned without loss</source>
         <translation>Das Foto lässt sich nicht verlustfrei drehen</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem nur lesbar</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Der Ordner ist nicht leer</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Verknüpfung über Datenträgergrenzen hinweg nicht möglich</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Gerät oder Ressource belegt</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Nicht genug Arbeitsspeicher</translation>
     </message>
 </context>
 <context>
@@ -2906,7 +2974,7 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>Wählen Sie den Ordner für die optimierten Fotos.</translation>
     </message>
     <message>
-        <source>That is the photos&apos; own folder. To write over the originals, choose “Over the original photos”.</source>
+        <source>That is the photos' own folder. To write over the originals, choose “Over the original photos”.</source>
         <translation>Das ist der Ordner der Fotos selbst. Um die Originale zu überschreiben, wählen Sie „Über die Originalfotos“.</translation>
     </message>
     <message>
@@ -3026,7 +3094,7 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
         <translation>GPS-Position, Seriennummern von Kamera und Objektiv, Namen von Besitzer und Urheber, Herstellerdaten, Orte und Urheber in XMP und IPTC</translation>
     </message>
     <message>
-        <source>Copies are JPEG files in sRGB under the photos&apos; names; a file already in the folder is never replaced (a number is added). The photos themselves are not changed.</source>
+        <source>Copies are JPEG files in sRGB under the photos' names; a file already in the folder is never replaced (a number is added). The photos themselves are not changed.</source>
         <translation>Die Kopien sind JPEG-Dateien in sRGB unter den Namen der Fotos; eine Datei, die schon im Ordner liegt, wird nie ersetzt (eine Nummer wird angefügt). Die Fotos selbst werden nicht verändert.</translation>
     </message>
     <message>
@@ -3212,7 +3280,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>index.html</source>
-        <extracomment>The manual&apos;s first page in this language: index.&lt;language&gt;.html, kept with the program.</extracomment>
+        <extracomment>The manual's first page in this language: index.&lt;language&gt;.html, kept with the program.</extracomment>
         <translation>index.de.html</translation>
     </message>
 </context>

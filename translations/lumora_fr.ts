@@ -6,14 +6,14 @@
     <message>
         <source>Lumora improves your digital photos with one click.
 
-Choose a folder, click a photo and press &quot;Optimize The Photo Now!&quot;: Lumora brings the colours towards natural flesh tones, smooths fine noise while keeping the edges, and blends the result with your photo as it was.
+Choose a folder, click a photo and press "Optimize The Photo Now!": Lumora brings the colours towards natural flesh tones, smooths fine noise while keeping the edges, and blends the result with your photo as it was.
 
 Compare the optimized photo with the original side by side, sharpen, soften or lighten it, turn it, zoom, and save it as a JPEG file with the quality you choose.</source>
         <translation>Lumora améliore vos photos numériques en un clic.
 
-Choisissez un dossier, cliquez sur une photo et appuyez sur « Optimiser la photo maintenant&#xa0;! »&#xa0;: Lumora rapproche les couleurs de tons chair naturels, lisse le bruit fin tout en préservant les contours, et mélange le résultat avec votre photo telle qu&apos;elle était.
+Choisissez un dossier, cliquez sur une photo et appuyez sur « Optimiser la photo maintenant ! » : Lumora rapproche les couleurs de tons chair naturels, lisse le bruit fin tout en préservant les contours, et mélange le résultat avec votre photo telle qu'elle était.
 
-Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus nette, adoucissez-la ou éclaircissez-la, faites-la pivoter, zoomez, et enregistrez-la en fichier JPEG avec la qualité de votre choix.</translation>
+Comparez côte à côte la photo optimisée et l'originale, rendez-la plus nette, adoucissez-la ou éclaircissez-la, faites-la pivoter, zoomez, et enregistrez-la en fichier JPEG avec la qualité de votre choix.</translation>
     </message>
     <message>
         <source>About Tarnel Lumora</source>
@@ -21,7 +21,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Thank you very much!</source>
-        <translation>Merci beaucoup&#xa0;!</translation>
+        <translation>Merci beaucoup !</translation>
     </message>
     <message>
         <source>Tarnel Lumora version %1</source>
@@ -32,8 +32,8 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Copyright 2026 The Lumora developers.&lt;br&gt;Lumora is free software: you may share and change it under the terms of the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or (at your option) any later version. It comes with no warranty.</source>
-        <translation>Copyright 2026 Les développeurs de Lumora.&lt;br&gt;Lumora est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier selon les termes de la &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;Licence publique générale GNU&lt;/a&gt;, version 3 ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.</translation>
+        <source>Copyright 2026 The Lumora developers.&lt;br&gt;Lumora is free software: you may share and change it under the terms of the &lt;a href="https://www.gnu.org/licenses/gpl-3.0.html"&gt;GNU General Public License&lt;/a&gt;, version 3 or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Copyright 2026 Les développeurs de Lumora.&lt;br&gt;Lumora est un logiciel libre : vous pouvez le redistribuer et le modifier selon les termes de la &lt;a href="https://www.gnu.org/licenses/gpl-3.0.html"&gt;Licence publique générale GNU&lt;/a&gt;, version 3 ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Licence</source>
@@ -76,7 +76,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Arrow keys choose the foreground colour; Shift with the arrow keys the background colour</source>
-        <translation>Les flèches choisissent la couleur de premier plan&#xa0;; Maj avec les flèches, la couleur de fond</translation>
+        <translation>Les flèches choisissent la couleur de premier plan ; Maj avec les flèches, la couleur de fond</translation>
     </message>
 </context>
 <context>
@@ -94,11 +94,11 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Original Photo</source>
-        <translation>Photo d&apos;origine</translation>
+        <translation>Photo d'origine</translation>
     </message>
     <message>
         <source>Show the Original Photo in full screen</source>
-        <translation>Afficher la photo d&apos;origine en plein écran</translation>
+        <translation>Afficher la photo d'origine en plein écran</translation>
     </message>
     <message>
         <source>Show both photos side by side again</source>
@@ -138,7 +138,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Selection Toolbar</source>
-        <translation>Barre d&apos;outils de sélection</translation>
+        <translation>Barre d'outils de sélection</translation>
     </message>
     <message>
         <source>P</source>
@@ -146,7 +146,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Paint Toolbar</source>
-        <translation>Barre d&apos;outils de dessin</translation>
+        <translation>Barre d'outils de dessin</translation>
     </message>
     <message>
         <source>Show the Optimized Photo in full screen</source>
@@ -162,11 +162,11 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>&amp;Selection Toolbar</source>
-        <translation>Barre d&apos;outils de &amp;sélection</translation>
+        <translation>Barre d'outils de &amp;sélection</translation>
     </message>
     <message>
         <source>&amp;Paint Toolbar</source>
-        <translation>Barre d&apos;outils de &amp;dessin</translation>
+        <translation>Barre d'outils de &amp;dessin</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -182,15 +182,15 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>The picture was changed in this window.</source>
-        <translation>L&apos;image a été modifiée dans cette fenêtre.</translation>
+        <translation>L'image a été modifiée dans cette fenêtre.</translation>
     </message>
     <message>
-        <source>The optimized photo &quot;%1&quot; was changed in this window.</source>
+        <source>The optimized photo "%1" was changed in this window.</source>
         <translation>La photo optimisée « %1 » a été modifiée dans cette fenêtre.</translation>
     </message>
     <message>
         <source>Save the changes to a file, keep them in the main window (where they can be saved or undone later), or discard them?</source>
-        <translation>Enregistrer les modifications dans un fichier, les garder dans la fenêtre principale (où vous pourrez les enregistrer ou les annuler plus tard), ou les abandonner&#xa0;?</translation>
+        <translation>Enregistrer les modifications dans un fichier, les garder dans la fenêtre principale (où vous pourrez les enregistrer ou les annuler plus tard), ou les abandonner ?</translation>
     </message>
     <message>
         <source>&amp;Save to a File...</source>
@@ -266,7 +266,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>The optimized photo was cropped or turned by an angle since it was loaded. The original is shown whole at the same size, so the two panes no longer show the same places.</source>
-        <translation>La photo optimisée a été recadrée ou tournée d&apos;un angle depuis son ouverture. L&apos;originale est montrée entière à la même taille : les deux vues ne montrent donc plus les mêmes endroits.</translation>
+        <translation>La photo optimisée a été recadrée ou tournée d'un angle depuis son ouverture. L'originale est montrée entière à la même taille : les deux vues ne montrent donc plus les mêmes endroits.</translation>
     </message>
 </context>
 <context>
@@ -297,7 +297,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Gradient to mix into %1 x %2</source>
-        <translation>Dégradé à mélanger dans l&apos;image %1 x %2</translation>
+        <translation>Dégradé à mélanger dans l'image %1 x %2</translation>
     </message>
 </context>
 <context>
@@ -332,7 +332,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Tree &amp;Size</source>
-        <translation>&amp;Taille de l&apos;arborescence</translation>
+        <translation>&amp;Taille de l'arborescence</translation>
     </message>
     <message>
         <source>&amp;Folder Contents</source>
@@ -352,15 +352,15 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>%1 is not there any more.</source>
-        <translation>%1 n&apos;existe plus.</translation>
+        <translation>%1 n'existe plus.</translation>
     </message>
     <message>
         <source>Folders cannot be added among the drives: choose a drive or a folder.</source>
-        <translation>On ne peut pas ajouter de dossier parmi les lecteurs&#xa0;: choisissez un lecteur ou un dossier.</translation>
+        <translation>On ne peut pas ajouter de dossier parmi les lecteurs : choisissez un lecteur ou un dossier.</translation>
     </message>
     <message>
         <source>A folder name cannot contain any of these characters: %1</source>
-        <translation>Un nom de dossier ne peut contenir aucun de ces caractères&#xa0;: %1</translation>
+        <translation>Un nom de dossier ne peut contenir aucun de ces caractères : %1</translation>
     </message>
     <message>
         <source>New Folder</source>
@@ -368,7 +368,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Folder name:</source>
-        <translation>Nom du dossier&#xa0;:</translation>
+        <translation>Nom du dossier :</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
@@ -384,7 +384,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Could not make the folder %1: %2.</source>
-        <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
+        <translation>Impossible de créer le dossier %1 : %2.</translation>
     </message>
     <message>
         <source>Rename Folder</source>
@@ -392,7 +392,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>New name:</source>
-        <translation>Nouveau nom&#xa0;:</translation>
+        <translation>Nouveau nom :</translation>
     </message>
     <message>
         <source>Drives cannot be renamed here.</source>
@@ -404,11 +404,11 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
     </message>
     <message>
         <source>Do you want to rename the folder %1 to %2?</source>
-        <translation>Voulez-vous renommer le dossier %1 en %2&#xa0;?</translation>
+        <translation>Voulez-vous renommer le dossier %1 en %2 ?</translation>
     </message>
     <message>
         <source>Could not rename %1: %2.</source>
-        <translation>Impossible de renommer %1&#xa0;: %2.</translation>
+        <translation>Impossible de renommer %1 : %2.</translation>
     </message>
     <message>
         <source>Drives cannot be deleted here.</source>
@@ -420,7 +420,7 @@ Comparez côte à côte la photo optimisée et l&apos;originale, rendez-la plus 
 and all its contents to the Trash?</source>
         <translation>Voulez-vous mettre le dossier
 %1
-et tout son contenu à la corbeille&#xa0;?</translation>
+et tout son contenu à la corbeille ?</translation>
     </message>
     <message>
         <source>Delete Folder</source>
@@ -428,35 +428,35 @@ et tout son contenu à la corbeille&#xa0;?</translation>
     </message>
     <message>
         <source>Could not move %1 to the Trash: %2.</source>
-        <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
+        <translation>Impossible de mettre %1 à la corbeille : %2.</translation>
     </message>
     <message>
         <source>No folder is chosen.</source>
-        <translation>Aucun dossier n&apos;est choisi.</translation>
+        <translation>Aucun dossier n'est choisi.</translation>
     </message>
     <message>
         <source>There is nothing to paste: cut or copy files first.</source>
-        <translation>Il n&apos;y a rien à coller&#xa0;: coupez ou copiez d&apos;abord des fichiers.</translation>
+        <translation>Il n'y a rien à coller : coupez ou copiez d'abord des fichiers.</translation>
     </message>
     <message>
-        <source>Network drives are connected through the desktop&apos;s file manager on this system (for example its &quot;Connect to Server&quot; or &quot;Other Locations&quot; page). Once mounted, they appear under &quot;Drives&quot;.</source>
+        <source>Network drives are connected through the desktop's file manager on this system (for example its "Connect to Server" or "Other Locations" page). Once mounted, they appear under "Drives".</source>
         <translation>Sur ce système, les lecteurs réseau se connectent avec le gestionnaire de fichiers du bureau (par exemple sa page « Se connecter à un serveur » ou « Autres emplacements »). Une fois montés, ils apparaissent sous « Lecteurs ».</translation>
     </message>
     <message>
-        <source>Network drives are disconnected through the desktop&apos;s file manager on this system (the eject or unmount button beside the network place).</source>
-        <translation>Sur ce système, les lecteurs réseau se déconnectent avec le gestionnaire de fichiers du bureau (le bouton d&apos;éjection ou de démontage à côté de l&apos;emplacement réseau).</translation>
+        <source>Network drives are disconnected through the desktop's file manager on this system (the eject or unmount button beside the network place).</source>
+        <translation>Sur ce système, les lecteurs réseau se déconnectent avec le gestionnaire de fichiers du bureau (le bouton d'éjection ou de démontage à côté de l'emplacement réseau).</translation>
     </message>
     <message>
         <source>=== TREE SIZE ===</source>
-        <translation>=== TAILLE DE L&apos;ARBORESCENCE ===</translation>
+        <translation>=== TAILLE DE L'ARBORESCENCE ===</translation>
     </message>
     <message>
         <source>%1: %2 used of %3</source>
-        <translation>%1&#xa0;: %2 utilisés sur %3</translation>
+        <translation>%1 : %2 utilisés sur %3</translation>
     </message>
     <message>
         <source>%1: not ready</source>
-        <translation>%1&#xa0;: pas prêt</translation>
+        <translation>%1 : pas prêt</translation>
     </message>
     <message>
         <source>%1
@@ -466,17 +466,17 @@ Files: %4
 Folders: %5</source>
         <translation>%1
 
-Taille&#xa0;: %2 (%3 octets)
-Fichiers&#xa0;: %4
-Dossiers&#xa0;: %5</translation>
+Taille : %2 (%3 octets)
+Fichiers : %4
+Dossiers : %5</translation>
     </message>
     <message>
         <source>Some folders could not be read; the size counts only what could.</source>
-        <translation>Certains dossiers n&apos;ont pas pu être lus&#xa0;; la taille ne compte que ce qui a pu l&apos;être.</translation>
+        <translation>Certains dossiers n'ont pas pu être lus ; la taille ne compte que ce qui a pu l'être.</translation>
     </message>
     <message>
         <source>Tree Size</source>
-        <translation>Taille de l&apos;arborescence</translation>
+        <translation>Taille de l'arborescence</translation>
     </message>
     <message>
         <source>Folder Contents</source>
@@ -484,7 +484,7 @@ Dossiers&#xa0;: %5</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read: %2.</source>
-        <translation>Le dossier %1 ne peut pas être lu&#xa0;: %2.</translation>
+        <translation>Le dossier %1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>... and %1 more</source>
@@ -494,7 +494,7 @@ Dossiers&#xa0;: %5</translation>
         <source>%1
 Folders: %2, files: %3, %4</source>
         <translation>%1
-Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
+Dossiers : %2, fichiers : %3, %4</translation>
     </message>
 </context>
 <context>
@@ -573,7 +573,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Click in the picture to place the centre of the gradient</source>
-        <translation>Cliquez dans l&apos;image pour placer le centre du dégradé</translation>
+        <translation>Cliquez dans l'image pour placer le centre du dégradé</translation>
     </message>
 </context>
 <context>
@@ -596,11 +596,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Welcome to Lumora!</source>
-        <translation>Bienvenue dans Lumora&#xa0;!</translation>
+        <translation>Bienvenue dans Lumora !</translation>
     </message>
     <message>
         <source>Visit the Tarnel Lumora web site for news and more information</source>
-        <translation>Consultez le site web de Tarnel Lumora pour les nouveautés et plus d&apos;informations</translation>
+        <translation>Consultez le site web de Tarnel Lumora pour les nouveautés et plus d'informations</translation>
     </message>
     <message>
         <source>Tarnel Lumora</source>
@@ -608,7 +608,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Show the original photo in a small floating window</source>
-        <translation>Afficher la photo d&apos;origine dans une petite fenêtre flottante</translation>
+        <translation>Afficher la photo d'origine dans une petite fenêtre flottante</translation>
     </message>
     <message>
         <source>Zoom the photo to the size you like to see it at</source>
@@ -616,11 +616,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>The size the photo is shown at</source>
-        <translation>La taille d&apos;affichage de la photo</translation>
+        <translation>La taille d'affichage de la photo</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1&#xa0;%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Undo / Reload the photo</source>
@@ -628,7 +628,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Compare the Optimized Photo with the Original Photo</source>
-        <translation>Comparer la photo optimisée avec la photo d&apos;origine</translation>
+        <translation>Comparer la photo optimisée avec la photo d'origine</translation>
     </message>
     <message>
         <source>Save / Save As the Photo</source>
@@ -644,11 +644,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Visit the Tarnel Lumora home page for more information</source>
-        <translation>Consultez la page d&apos;accueil de Tarnel Lumora pour plus d&apos;informations</translation>
+        <translation>Consultez la page d'accueil de Tarnel Lumora pour plus d'informations</translation>
     </message>
     <message>
         <source>Original Photo</source>
-        <translation>Photo d&apos;origine</translation>
+        <translation>Photo d'origine</translation>
     </message>
     <message>
         <source>Processing Progress</source>
@@ -668,19 +668,19 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Width: %1  Height: %2</source>
-        <translation>Largeur&#xa0;: %1  Hauteur&#xa0;: %2</translation>
+        <translation>Largeur : %1  Hauteur : %2</translation>
     </message>
     <message>
         <source>Modified: %1</source>
-        <translation>Modifié&#xa0;: %1</translation>
+        <translation>Modifié : %1</translation>
     </message>
     <message>
         <source>Help: how to use Lumora</source>
-        <translation>Aide&#xa0;: comment utiliser Lumora</translation>
+        <translation>Aide : comment utiliser Lumora</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation>%1 n&apos;existe pas.</translation>
+        <translation>%1 n'existe pas.</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -688,27 +688,27 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Save the new picture before closing Lumora?</source>
-        <translation>Enregistrer la nouvelle image avant de fermer Lumora&#xa0;?</translation>
+        <translation>Enregistrer la nouvelle image avant de fermer Lumora ?</translation>
     </message>
     <message>
         <source>Save the new picture before opening %1?</source>
-        <translation>Enregistrer la nouvelle image avant d&apos;ouvrir %1&#xa0;?</translation>
+        <translation>Enregistrer la nouvelle image avant d'ouvrir %1 ?</translation>
     </message>
     <message>
         <source>Save the optimized photo %1 before closing Lumora?</source>
-        <translation>Enregistrer la photo optimisée %1 avant de fermer Lumora&#xa0;?</translation>
+        <translation>Enregistrer la photo optimisée %1 avant de fermer Lumora ?</translation>
     </message>
     <message>
         <source>Save the optimized photo %1 before opening %2?</source>
-        <translation>Enregistrer la photo optimisée %1 avant d&apos;ouvrir %2&#xa0;?</translation>
+        <translation>Enregistrer la photo optimisée %1 avant d'ouvrir %2 ?</translation>
     </message>
     <message>
         <source>Save the changes to %1 before closing Lumora?</source>
-        <translation>Enregistrer les modifications de %1 avant de fermer Lumora&#xa0;?</translation>
+        <translation>Enregistrer les modifications de %1 avant de fermer Lumora ?</translation>
     </message>
     <message>
         <source>Save the changes to %1 before opening %2?</source>
-        <translation>Enregistrer les modifications de %1 avant d&apos;ouvrir %2&#xa0;?</translation>
+        <translation>Enregistrer les modifications de %1 avant d'ouvrir %2 ?</translation>
     </message>
     <message>
         <source>Unsaved Changes</source>
@@ -724,15 +724,15 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Select one or more photos in the photo list first (Ctrl or Shift and a click add photos, Ctrl+A selects all).</source>
-        <translation>Sélectionnez d&apos;abord une ou plusieurs photos dans la liste (Ctrl ou Maj et un clic ajoutent des photos, Ctrl+A sélectionne tout).</translation>
+        <translation>Sélectionnez d'abord une ou plusieurs photos dans la liste (Ctrl ou Maj et un clic ajoutent des photos, Ctrl+A sélectionne tout).</translation>
     </message>
     <message>
         <source>There are no photos in %1.</source>
-        <translation>Il n&apos;y a aucune photo dans %1.</translation>
+        <translation>Il n'y a aucune photo dans %1.</translation>
     </message>
     <message>
         <source>Photos are being optimized already. Another batch can start once this one is done.</source>
-        <translation>Des photos sont déjà en cours d&apos;optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
+        <translation>Des photos sont déjà en cours d'optimisation. Un autre lot pourra commencer une fois celui-ci terminé.</translation>
     </message>
     <message>
         <source>One click, brighter photos</source>
@@ -748,11 +748,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Open a photo, or select photos in the photo list, first.</source>
-        <translation>Ouvrez d&apos;abord une photo, ou sélectionnez des photos dans la liste.</translation>
+        <translation>Ouvrez d'abord une photo, ou sélectionnez des photos dans la liste.</translation>
     </message>
     <message>
         <source>Copies are being exported already. Another export can start once this one is done.</source>
-        <translation>Des copies sont déjà en cours d&apos;exportation. Une autre exportation pourra commencer une fois celle-ci terminée.</translation>
+        <translation>Des copies sont déjà en cours d'exportation. Une autre exportation pourra commencer une fois celle-ci terminée.</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
@@ -761,7 +761,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <message>
         <source>These photos could not be read and are left out:
 %1</source>
-        <translation>Ces photos n&apos;ont pas pu être lues et sont laissées de côté&#xa0;:
+        <translation>Ces photos n'ont pas pu être lues et sont laissées de côté :
 %1</translation>
     </message>
     <message>
@@ -798,11 +798,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Fill the whole place and cut off what goes beyond it, centred; otherwise the whole photo is printed</source>
-        <translation>Remplir toute la place et couper ce qui dépasse, au centre&#xa0;; sinon la photo entière est imprimée</translation>
+        <translation>Remplir toute la place et couper ce qui dépasse, au centre ; sinon la photo entière est imprimée</translation>
     </message>
     <message>
         <source>Photo &amp;size:</source>
-        <translation>&amp;Taille des photos&#xa0;:</translation>
+        <translation>&amp;Taille des photos :</translation>
     </message>
     <message>
         <source>Rotate &amp;Left</source>
@@ -826,7 +826,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Str&amp;aighten by Camera Orientation</source>
-        <translation>Redresser selon l&apos;orient&amp;ation de l&apos;appareil</translation>
+        <translation>Redresser selon l'orient&amp;ation de l'appareil</translation>
     </message>
     <message>
         <source>%1 is not a photo Lumora can read.</source>
@@ -838,7 +838,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Select one or more photos in the photo list first.</source>
-        <translation>Sélectionnez d&apos;abord une ou plusieurs photos dans la liste des photos.</translation>
+        <translation>Sélectionnez d'abord une ou plusieurs photos dans la liste des photos.</translation>
     </message>
     <message>
         <source>JPEG photos are turned without loss of quality</source>
@@ -889,11 +889,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     <name>MixDialog</name>
     <message>
         <source>Image mix</source>
-        <translation>Mélange d&apos;images</translation>
+        <translation>Mélange d'images</translation>
     </message>
     <message>
         <source>Percentage of the picture to mix in</source>
-        <translation>Pourcentage de l&apos;image à mélanger</translation>
+        <translation>Pourcentage de l'image à mélanger</translation>
     </message>
     <message>
         <source>Style</source>
@@ -973,7 +973,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>The mask colour: pixels of the picture in this colour are left out</source>
-        <translation>La couleur du masque&#xa0;: les pixels de l&apos;image de cette couleur sont ignorés</translation>
+        <translation>La couleur du masque : les pixels de l'image de cette couleur sont ignorés</translation>
     </message>
     <message>
         <source>R = %1</source>
@@ -997,7 +997,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>the picture</source>
-        <translation>l&apos;image</translation>
+        <translation>l'image</translation>
     </message>
     <message>
         <source>Blur</source>
@@ -1060,22 +1060,22 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Original size</source>
-        <translation>Taille d&apos;origine</translation>
+        <translation>Taille d'origine</translation>
     </message>
     <message>
         <source>A photo of %1 x %2 pixels cannot keep its ratio within the sizes this dialog allows (%3 to %4 pixels wide, %3 to %5 pixels high).</source>
         <translation>Une photo de %1 x %2 pixels ne peut pas garder ses proportions dans les tailles que permet cette fenêtre (de %3 à %4 pixels de large, de %3 à %5 pixels de haut).</translation>
     </message>
     <message>
-        <source>With the photo&apos;s ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be from %3 to %4 pixels. Choose another width, or untick &quot;Keep width / height ratio&quot;.</source>
+        <source>With the photo's ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be from %3 to %4 pixels. Choose another width, or untick "Keep width / height ratio".</source>
         <translation>Avec les proportions de la photo, une largeur de %1 pixels demande une hauteur de %2 pixels, mais la hauteur doit aller de %3 à %4 pixels. Choisissez une autre largeur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
     </message>
     <message>
-        <source>With the photo&apos;s ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be from %3 to %4 pixels. Choose another height, or untick &quot;Keep width / height ratio&quot;.</source>
+        <source>With the photo's ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be from %3 to %4 pixels. Choose another height, or untick "Keep width / height ratio".</source>
         <translation>Avec les proportions de la photo, une hauteur de %1 pixels demande une largeur de %2 pixels, mais la largeur doit aller de %3 à %4 pixels. Choisissez une autre hauteur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
     </message>
     <message>
-        <source>This photo is %1 x %2 pixels; a new size can be at most %3 x %4 pixels. The largest size with the photo&apos;s proportions is proposed. OK without a change keeps the photo as it is.</source>
+        <source>This photo is %1 x %2 pixels; a new size can be at most %3 x %4 pixels. The largest size with the photo's proportions is proposed. OK without a change keeps the photo as it is.</source>
         <translation>Cette photo mesure %1 x %2 pixels ; une nouvelle taille peut mesurer au plus %3 x %4 pixels. La plus grande taille aux proportions de la photo est proposée. OK sans modification laisse la photo telle quelle.</translation>
     </message>
 </context>
@@ -1110,19 +1110,19 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Mix Gradient</source>
-        <translation>Mélange d&apos;un dégradé</translation>
+        <translation>Mélange d'un dégradé</translation>
     </message>
     <message>
         <source>Mix Image</source>
-        <translation>Mélange d&apos;une image</translation>
+        <translation>Mélange d'une image</translation>
     </message>
     <message>
         <source>Mix Clipboard Image</source>
-        <translation>Mélange de l&apos;image du presse-papiers</translation>
+        <translation>Mélange de l'image du presse-papiers</translation>
     </message>
     <message>
         <source>Paste into Image</source>
-        <translation>Collage dans l&apos;image</translation>
+        <translation>Collage dans l'image</translation>
     </message>
     <message>
         <source>Paste as New Image</source>
@@ -1134,7 +1134,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Reset Image</source>
-        <translation>Réinitialisation de l&apos;image</translation>
+        <translation>Réinitialisation de l'image</translation>
     </message>
     <message>
         <source>Optimize</source>
@@ -1277,7 +1277,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>&amp;Paste into the Current Image...</source>
-        <translation>C&amp;oller dans l&apos;image actuelle...</translation>
+        <translation>C&amp;oller dans l'image actuelle...</translation>
     </message>
     <message>
         <source>Paste as &amp;New Image</source>
@@ -1301,7 +1301,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Optimize The Photo Now!</source>
-        <translation>Optimiser la photo maintenant&#xa0;!</translation>
+        <translation>Optimiser la photo maintenant !</translation>
     </message>
     <message>
         <source>Automatic colour balance of the optimized photo</source>
@@ -1321,27 +1321,27 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Red to Green by 10%</source>
-        <translation>Rouge vers vert de 10&#xa0;%</translation>
+        <translation>Rouge vers vert de 10 %</translation>
     </message>
     <message>
         <source>Red to Blue by 10%</source>
-        <translation>Rouge vers bleu de 10&#xa0;%</translation>
+        <translation>Rouge vers bleu de 10 %</translation>
     </message>
     <message>
         <source>Green to Red by 10%</source>
-        <translation>Vert vers rouge de 10&#xa0;%</translation>
+        <translation>Vert vers rouge de 10 %</translation>
     </message>
     <message>
         <source>Green to Blue by 10%</source>
-        <translation>Vert vers bleu de 10&#xa0;%</translation>
+        <translation>Vert vers bleu de 10 %</translation>
     </message>
     <message>
         <source>Blue to Red by 10%</source>
-        <translation>Bleu vers rouge de 10&#xa0;%</translation>
+        <translation>Bleu vers rouge de 10 %</translation>
     </message>
     <message>
         <source>Blue to Green by 10%</source>
-        <translation>Bleu vers vert de 10&#xa0;%</translation>
+        <translation>Bleu vers vert de 10 %</translation>
     </message>
     <message>
         <source>Lighten</source>
@@ -1393,7 +1393,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Rotate by Angle...</source>
-        <translation>Rotation d&apos;un angle...</translation>
+        <translation>Rotation d'un angle...</translation>
     </message>
     <message>
         <source>&amp;New Size...</source>
@@ -1445,11 +1445,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Rotate by an angle</source>
-        <translation>Faire pivoter d&apos;un angle</translation>
+        <translation>Faire pivoter d'un angle</translation>
     </message>
     <message>
         <source>Rotate by &amp;Angle...</source>
-        <translation>Faire pivoter d&apos;un &amp;angle...</translation>
+        <translation>Faire pivoter d'un &amp;angle...</translation>
     </message>
 </context>
 <context>
@@ -1500,7 +1500,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Balance button</source>
-        <translation>Bouton d&apos;équilibrage</translation>
+        <translation>Bouton d'équilibrage</translation>
     </message>
     <message>
         <source>Flesh colour</source>
@@ -1550,15 +1550,15 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Nothing is selected.</source>
-        <translation>Rien n&apos;est sélectionné.</translation>
+        <translation>Rien n'est sélectionné.</translation>
     </message>
     <message>
         <source>No file is selected.</source>
-        <translation>Aucun fichier n&apos;est sélectionné.</translation>
+        <translation>Aucun fichier n'est sélectionné.</translation>
     </message>
     <message>
         <source>Files cannot be put among the drives: open a folder first.</source>
-        <translation>On ne peut pas mettre de fichiers parmi les lecteurs&#xa0;: ouvrez d&apos;abord un dossier.</translation>
+        <translation>On ne peut pas mettre de fichiers parmi les lecteurs : ouvrez d'abord un dossier.</translation>
     </message>
     <message>
         <source>Send to a folder</source>
@@ -1570,23 +1570,23 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Could not read %1: %2.</source>
-        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+        <translation>Impossible de lire %1 : %2.</translation>
     </message>
     <message>
         <source>Could not put a link to %1 on the desktop: %2.</source>
-        <translation>Impossible de placer un lien vers %1 sur le bureau&#xa0;: %2.</translation>
+        <translation>Impossible de placer un lien vers %1 sur le bureau : %2.</translation>
     </message>
     <message>
         <source>Some links could not be put on the desktop:</source>
-        <translation>Certains liens n&apos;ont pas pu être placés sur le bureau&#xa0;:</translation>
+        <translation>Certains liens n'ont pas pu être placés sur le bureau :</translation>
     </message>
     <message>
         <source>There is nothing to paste: cut or copy files first.</source>
-        <translation>Il n&apos;y a rien à coller&#xa0;: coupez ou copiez d&apos;abord des fichiers.</translation>
+        <translation>Il n'y a rien à coller : coupez ou copiez d'abord des fichiers.</translation>
     </message>
     <message>
         <source>%1 is read-only: it cannot be renamed.</source>
-        <translation>%1 est en lecture seule&#xa0;: il ne peut pas être renommé.</translation>
+        <translation>%1 est en lecture seule : il ne peut pas être renommé.</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -1594,11 +1594,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation>Nouveau nom&#xa0;:</translation>
+        <translation>Nouveau nom :</translation>
     </message>
     <message>
         <source>%1 is no longer there.</source>
-        <translation>%1 n&apos;existe plus.</translation>
+        <translation>%1 n'existe plus.</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
@@ -1626,23 +1626,23 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>the list shows only %1</source>
-        <translation>la liste n&apos;affiche que %1</translation>
+        <translation>la liste n'affiche que %1</translation>
     </message>
     <message>
         <source>%1 would no longer be listed here (%2). Rename it anyway?</source>
-        <translation>%1 ne serait plus affiché ici (%2). Le renommer quand même&#xa0;?</translation>
+        <translation>%1 ne serait plus affiché ici (%2). Le renommer quand même ?</translation>
     </message>
     <message>
         <source>Could not rename %1: %2.</source>
-        <translation>Impossible de renommer %1&#xa0;: %2.</translation>
+        <translation>Impossible de renommer %1 : %2.</translation>
     </message>
     <message>
         <source>Do you want to move %1 to the Trash?</source>
-        <translation>Voulez-vous mettre %1 à la corbeille&#xa0;?</translation>
+        <translation>Voulez-vous mettre %1 à la corbeille ?</translation>
     </message>
     <message>
         <source>Do you want to move these %1 items to the Trash?</source>
-        <translation>Voulez-vous mettre ces %1 éléments à la corbeille&#xa0;?</translation>
+        <translation>Voulez-vous mettre ces %1 éléments à la corbeille ?</translation>
     </message>
     <message>
         <source>Move to Trash</source>
@@ -1650,11 +1650,11 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Could not move %1 to the Trash: %2.</source>
-        <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
+        <translation>Impossible de mettre %1 à la corbeille : %2.</translation>
     </message>
     <message>
         <source>Some items could not be moved to the Trash:</source>
-        <translation>Certains éléments n&apos;ont pas pu être mis à la corbeille&#xa0;:</translation>
+        <translation>Certains éléments n'ont pas pu être mis à la corbeille :</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1666,19 +1666,19 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>Folder name:</source>
-        <translation>Nom du dossier&#xa0;:</translation>
+        <translation>Nom du dossier :</translation>
     </message>
     <message>
         <source>Could not make the folder %1: %2.</source>
-        <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
+        <translation>Impossible de créer le dossier %1 : %2.</translation>
     </message>
     <message>
         <source>not a usable name</source>
-        <translation>ce nom n&apos;est pas utilisable</translation>
+        <translation>ce nom n'est pas utilisable</translation>
     </message>
     <message>
         <source>A folder name cannot contain any of these characters: %1</source>
-        <translation>Un nom de dossier ne peut contenir aucun de ces caractères&#xa0;: %1</translation>
+        <translation>Un nom de dossier ne peut contenir aucun de ces caractères : %1</translation>
     </message>
     <message>
         <source>Select a photo to optimize.</source>
@@ -1778,7 +1778,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read: %2.</source>
-        <translation>Le dossier %1 ne peut pas être lu&#xa0;: %2.</translation>
+        <translation>Le dossier %1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>Removable Disk</source>
@@ -1790,7 +1790,7 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
     </message>
     <message>
         <source>%1 is not there any more.</source>
-        <translation>%1 n&apos;existe plus.</translation>
+        <translation>%1 n'existe plus.</translation>
     </message>
 </context>
 <context>
@@ -1799,9 +1799,9 @@ Dossiers&#xa0;: %2, fichiers&#xa0;: %3, %4</translation>
         <source>%1 is damaged: %2. Saving it keeps the picture as shown.
 
 The decoder said: %3</source>
-        <translation>%1 est endommagé&#xa0;: %2. L&apos;enregistrer conserve l&apos;image telle qu&apos;elle est affichée.
+        <translation>%1 est endommagé : %2. L'enregistrer conserve l'image telle qu'elle est affichée.
 
-Le décodeur a indiqué&#xa0;: %3</translation>
+Le décodeur a indiqué : %3</translation>
     </message>
 </context>
 <context>
@@ -1817,12 +1817,12 @@ Le décodeur a indiqué&#xa0;: %3</translation>
     <message>
         <source>Delete refused: a new picture is loaded.
 Open the photo file again, then delete it.</source>
-        <translation>Suppression refusée&#xa0;: une nouvelle image est chargée.
+        <translation>Suppression refusée : une nouvelle image est chargée.
 Rouvrez le fichier de la photo, puis supprimez-le.</translation>
     </message>
     <message>
         <source>Save or Replace?</source>
-        <translation>Enregistrer ou remplacer&#xa0;?</translation>
+        <translation>Enregistrer ou remplacer ?</translation>
     </message>
     <message>
         <source>Move to Trash</source>
@@ -1838,7 +1838,7 @@ Rouvrez le fichier de la photo, puis supprimez-le.</translation>
 Save this picture as a copy beside it, replace it, or cancel?</source>
         <translation>%1 a été modifié par un autre programme depuis son ouverture.
 
-Enregistrer cette image en copie à côté, remplacer le fichier, ou annuler&#xa0;?</translation>
+Enregistrer cette image en copie à côté, remplacer le fichier, ou annuler ?</translation>
     </message>
     <message>
         <source>Save as a Copy</source>
@@ -1854,26 +1854,26 @@ Enregistrer cette image en copie à côté, remplacer le fichier, ou annuler&#xa
     </message>
     <message>
         <source>Do you want to move %1 to the Trash?</source>
-        <translation>Voulez-vous mettre %1 à la corbeille&#xa0;?</translation>
+        <translation>Voulez-vous mettre %1 à la corbeille ?</translation>
     </message>
     <message>
         <source>Could not move %1 to the Trash: %2.</source>
-        <translation>Impossible de mettre %1 à la corbeille&#xa0;: %2.</translation>
+        <translation>Impossible de mettre %1 à la corbeille : %2.</translation>
     </message>
     <message>
-        <source>The original photo &quot;%1&quot; is damaged: only part of it could be decoded.
+        <source>The original photo "%1" is damaged: only part of it could be decoded.
 
 Replacing it keeps only what could be decoded, and the rest of the original is lost for good. Do you want to replace it anyway?</source>
-        <translation>La photo d&apos;origine « %1 » est endommagée&#xa0;: seule une partie a pu être décodée.
+        <translation>La photo d'origine « %1 » est endommagée : seule une partie a pu être décodée.
 
-La remplacer ne conserve que ce qui a pu être décodé, et le reste de l&apos;original est perdu définitivement. Voulez-vous la remplacer quand même&#xa0;?</translation>
+La remplacer ne conserve que ce qui a pu être décodé, et le reste de l'original est perdu définitivement. Voulez-vous la remplacer quand même ?</translation>
     </message>
     <message>
         <source>Unexpected error</source>
         <translation>Erreur inattendue</translation>
     </message>
     <message>
-        <source>A file named &quot;%1&quot; already exists in %2.
+        <source>A file named "%1" already exists in %2.
 
 Do you want to replace it? What it holds now is lost.</source>
         <translation>Un fichier nommé « %1 » existe déjà dans %2.
@@ -1881,35 +1881,35 @@ Do you want to replace it? What it holds now is lost.</source>
 Voulez-vous le remplacer ? Son contenu actuel sera perdu.</translation>
     </message>
     <message>
-        <source>Lumora saves photos as JPEG files (or as bitmaps, ending in .bmp), so &quot;%1&quot; would not be what its name says.
+        <source>Lumora saves photos as JPEG files (or as bitmaps, ending in .bmp), so "%1" would not be what its name says.
 
-The name is changed to &quot;%2&quot;: check it and save again.</source>
+The name is changed to "%2": check it and save again.</source>
         <translation>Lumora enregistre les photos en fichiers JPEG (ou en bitmaps, finissant par .bmp) : « %1 » ne serait donc pas ce que son nom annonce.
 
 Le nom devient « %2 » : vérifiez-le et enregistrez à nouveau.</translation>
     </message>
     <message>
-        <source>Save the changes over the photo &quot;%1&quot;?
+        <source>Save the changes over the photo "%1"?
 
 Replace writes them into that file, and the photo as it was is lost. Save As keeps it and asks for a new name.</source>
         <translation>Enregistrer les modifications sur la photo « %1 » ?
 
-Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est perdue. Enregistrer sous la conserve et demande un nouveau nom.</translation>
+Remplacer les écrit dans ce fichier, et la photo telle qu'elle était est perdue. Enregistrer sous la conserve et demande un nouveau nom.</translation>
     </message>
     <message>
-        <source>Saved without loss of quality: the photo&apos;s original JPEG data was turned, not compressed again.</source>
-        <translation>Enregistrée sans perte de qualité : les données JPEG d&apos;origine de la photo ont été pivotées, sans nouvelle compression.</translation>
+        <source>Saved without loss of quality: the photo's original JPEG data was turned, not compressed again.</source>
+        <translation>Enregistrée sans perte de qualité : les données JPEG d'origine de la photo ont été pivotées, sans nouvelle compression.</translation>
     </message>
     <message>
         <source>Saved by compressing the picture again: turning the original JPEG data would have cut off its edge.</source>
-        <translation>Enregistrée en compressant l&apos;image à nouveau : faire pivoter les données JPEG d&apos;origine en aurait coupé le bord.</translation>
+        <translation>Enregistrée en compressant l'image à nouveau : faire pivoter les données JPEG d'origine en aurait coupé le bord.</translation>
     </message>
 </context>
 <context>
     <name>PhotoThumbView</name>
     <message>
         <source>This photo cannot be shown: %1</source>
-        <translation>Impossible d&apos;afficher cette photo : %1</translation>
+        <translation>Impossible d'afficher cette photo : %1</translation>
     </message>
     <message>
         <source>Cannot show</source>
@@ -1920,7 +1920,7 @@ Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est 
     <name>PictureChooser</name>
     <message>
         <source>The drive is not ready (no disc or medium in it).</source>
-        <translation>Le lecteur n&apos;est pas prêt (aucun disque ni support inséré).</translation>
+        <translation>Le lecteur n'est pas prêt (aucun disque ni support inséré).</translation>
     </message>
     <message>
         <source>Select a picture</source>
@@ -1936,7 +1936,7 @@ Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est 
     </message>
     <message>
         <source>Double-click a folder, or press Enter, to open it</source>
-        <translation>Double-cliquez sur un dossier, ou appuyez sur Entrée, pour l&apos;ouvrir</translation>
+        <translation>Double-cliquez sur un dossier, ou appuyez sur Entrée, pour l'ouvrir</translation>
     </message>
     <message>
         <source>BMP and JPEG pictures of the folder</source>
@@ -1944,7 +1944,7 @@ Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est 
     </message>
     <message>
         <source>The folder %1 is not there any more.</source>
-        <translation>Le dossier %1 n&apos;existe plus.</translation>
+        <translation>Le dossier %1 n'existe plus.</translation>
     </message>
     <message>
         <source>Size %1 x %2</source>
@@ -1955,7 +1955,7 @@ Remplacer les écrit dans ce fichier, et la photo telle qu&apos;elle était est 
     <name>RotateAngleDialog</name>
     <message>
         <source>Rotate by Angle</source>
-        <translation>Rotation d&apos;un angle</translation>
+        <translation>Rotation d'un angle</translation>
     </message>
     <message>
         <source>Angle</source>
@@ -2037,7 +2037,7 @@ Exemple</translation>
     </message>
     <message>
         <source>Left click: the colour of the letters; right click: the colour of the outline</source>
-        <translation>Clic gauche&#xa0;: la couleur des lettres&#xa0;; clic droit&#xa0;: la couleur du contour</translation>
+        <translation>Clic gauche : la couleur des lettres ; clic droit : la couleur du contour</translation>
     </message>
     <message>
         <source>Shadow</source>
@@ -2057,7 +2057,7 @@ Exemple</translation>
     </message>
     <message>
         <source>Click to choose the grey of the shadow</source>
-        <translation>Cliquez pour choisir le gris de l&apos;ombre</translation>
+        <translation>Cliquez pour choisir le gris de l'ombre</translation>
     </message>
     <message>
         <source>Background</source>
@@ -2093,7 +2093,7 @@ Exemple</translation>
     </message>
     <message>
         <source>Draw the preview again</source>
-        <translation>Redessiner l&apos;aperçu</translation>
+        <translation>Redessiner l'aperçu</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2104,8 +2104,8 @@ Exemple</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>The height of a line of text as a part of the photo&apos;s height</source>
-        <translation>La hauteur d&apos;une ligne de texte, en part de la hauteur de la photo</translation>
+        <source>The height of a line of text as a part of the photo's height</source>
+        <translation>La hauteur d'une ligne de texte, en part de la hauteur de la photo</translation>
     </message>
     <message>
         <source>Line height</source>
@@ -2117,26 +2117,26 @@ Exemple</translation>
     </message>
     <message>
         <source>Letters %1 pixels high on the %2 × %3 photo, shown at the place they land</source>
-        <translation>Lettres de %1 pixels de haut sur la photo de %2 × %3, montrées à l&apos;endroit où elles seront posées</translation>
+        <translation>Lettres de %1 pixels de haut sur la photo de %2 × %3, montrées à l'endroit où elles seront posées</translation>
     </message>
     <message>
         <source>The stamp could not be drawn this big; try a smaller line height.</source>
-        <translation>Le tampon n&apos;a pas pu être dessiné aussi grand&#xa0;; essayez une hauteur de ligne plus petite.</translation>
+        <translation>Le tampon n'a pas pu être dessiné aussi grand ; essayez une hauteur de ligne plus petite.</translation>
     </message>
     <message>
         <source>Shadow grey</source>
-        <translation>Gris de l&apos;ombre</translation>
+        <translation>Gris de l'ombre</translation>
     </message>
     <message>
         <source>The left and right arrow keys make the shadow darker or lighter</source>
-        <translation>Les flèches gauche et droite assombrissent ou éclaircissent l&apos;ombre</translation>
+        <translation>Les flèches gauche et droite assombrissent ou éclaircissent l'ombre</translation>
     </message>
 </context>
 <context>
     <name>ThumbnailIcons</name>
     <message>
         <source>This picture cannot be shown: %1</source>
-        <translation>Impossible d&apos;afficher cette image : %1</translation>
+        <translation>Impossible d'afficher cette image : %1</translation>
     </message>
 </context>
 <context>
@@ -2191,7 +2191,7 @@ Exemple</translation>
     </message>
     <message>
         <source>&amp;Original Image %</source>
-        <translation>Image d&apos;&amp;origine&#xa0;%</translation>
+        <translation>Image d'&amp;origine %</translation>
     </message>
     <message>
         <source>&amp;Optimization</source>
@@ -2215,7 +2215,7 @@ Exemple</translation>
     </message>
     <message>
         <source>Re&amp;set Image</source>
-        <translation>Réinitialiser l&apos;&amp;image</translation>
+        <translation>Réinitialiser l'&amp;image</translation>
     </message>
     <message>
         <source>&amp;Image</source>
@@ -2223,7 +2223,7 @@ Exemple</translation>
     </message>
     <message>
         <source>Co&amp;mpare with the Original</source>
-        <translation>Co&amp;mparer avec l&apos;original</translation>
+        <translation>Co&amp;mparer avec l'original</translation>
     </message>
     <message>
         <source>Lumora &amp;Help</source>
@@ -2262,11 +2262,11 @@ Exemple</translation>
     <name>lum</name>
     <message>
         <source>There is no picture to mix.</source>
-        <translation>Il n&apos;y a pas d&apos;image à mélanger.</translation>
+        <translation>Il n'y a pas d'image à mélanger.</translation>
     </message>
     <message>
         <source>There is no picture on the clipboard.</source>
-        <translation>Il n&apos;y a pas d&apos;image dans le presse-papiers.</translation>
+        <translation>Il n'y a pas d'image dans le presse-papiers.</translation>
     </message>
     <message>
         <source>A macro holds at most 64 actions.</source>
@@ -2284,14 +2284,14 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Invalid new size: the height can be at most 2048 pixels.</source>
-        <translation>Nouvelle taille incorrecte&#xa0;: la hauteur ne peut pas dépasser 2048 pixels.</translation>
+        <translation>Nouvelle taille incorrecte : la hauteur ne peut pas dépasser 2048 pixels.</translation>
     </message>
     <message>
         <source>Invalid new size: the width and the height must be at least 8 pixels.</source>
-        <translation>Nouvelle taille incorrecte&#xa0;: la largeur et la hauteur doivent faire au moins 8 pixels.</translation>
+        <translation>Nouvelle taille incorrecte : la largeur et la hauteur doivent faire au moins 8 pixels.</translation>
     </message>
     <message>
-        <source>Do&amp;n&apos;t Save</source>
+        <source>Do&amp;n't Save</source>
         <translation>&amp;Ne pas enregistrer</translation>
     </message>
     <message>
@@ -2324,11 +2324,11 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Invalid BMP file: %1</source>
-        <translation>Fichier BMP incorrect&#xa0;: %1</translation>
+        <translation>Fichier BMP incorrect : %1</translation>
     </message>
     <message>
         <source>a colour mask is not contiguous</source>
-        <translation>un masque de couleur n&apos;est pas contigu</translation>
+        <translation>un masque de couleur n'est pas contigu</translation>
     </message>
     <message>
         <source>the file is too short</source>
@@ -2340,15 +2340,15 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>unknown header size %1</source>
-        <translation>taille d&apos;en-tête inconnue %1</translation>
+        <translation>taille d'en-tête inconnue %1</translation>
     </message>
     <message>
         <source>the header is cut off</source>
-        <translation>l&apos;en-tête est tronqué</translation>
+        <translation>l'en-tête est tronqué</translation>
     </message>
     <message>
         <source>the picture size is %1 x %2</source>
-        <translation>la taille de l&apos;image est %1 x %2</translation>
+        <translation>la taille de l'image est %1 x %2</translation>
     </message>
     <message>
         <source>the plane count is %1</source>
@@ -2376,7 +2376,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>the pixel data overlaps the header</source>
-        <translation>les données des pixels chevauchent l&apos;en-tête</translation>
+        <translation>les données des pixels chevauchent l'en-tête</translation>
     </message>
     <message>
         <source>the pixel data is cut off (%1 bytes, %2 needed)</source>
@@ -2384,7 +2384,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Cannot save an empty picture as BMP</source>
-        <translation>Impossible d&apos;enregistrer une image vide en BMP</translation>
+        <translation>Impossible d'enregistrer une image vide en BMP</translation>
     </message>
     <message>
         <source>Picture too large for a BMP file</source>
@@ -2407,12 +2407,12 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <translation>%1 octets</translation>
     </message>
     <message>
-        <source>File too large: &quot;%1&quot; (the limit is %2)</source>
-        <translation>Fichier trop volumineux&#xa0;: «&#xa0;%1&#xa0;» (la limite est de %2)</translation>
+        <source>File too large: "%1" (the limit is %2)</source>
+        <translation>Fichier trop volumineux : « %1 » (la limite est de %2)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is %2, not a regular photo file</source>
-        <translation>«&#xa0;%1&#xa0;» est %2, pas un fichier photo ordinaire</translation>
+        <source>"%1" is %2, not a regular photo file</source>
+        <translation>« %1 » est %2, pas un fichier photo ordinaire</translation>
     </message>
     <message>
         <source>a named pipe</source>
@@ -2439,32 +2439,32 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <translation>Mémoire insuffisante pour une image de %1 x %2</translation>
     </message>
     <message>
-        <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <source>Cannot open "%1": %2</source>
+        <translation>Impossible d'ouvrir « %1 » : %2</translation>
     </message>
     <message>
-        <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <source>Cannot read "%1": %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
     </message>
     <message>
         <source>Cannot write a file without a name</source>
-        <translation>Impossible d&apos;écrire un fichier sans nom</translation>
+        <translation>Impossible d'écrire un fichier sans nom</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: it is %2, not a regular file</source>
-        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: c&apos;est %2, pas un fichier ordinaire</translation>
+        <source>Cannot write "%1": it is %2, not a regular file</source>
+        <translation>Impossible d'écrire « %1 » : c'est %2, pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot; (a link to &quot;%2&quot;): %3</source>
-        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;» (un lien vers «&#xa0;%2&#xa0;»)&#xa0;: %3</translation>
+        <source>Cannot write "%1" (a link to "%2"): %3</source>
+        <translation>Impossible d'écrire « %1 » (un lien vers « %2 ») : %3</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <source>Cannot write "%1": %2</source>
+        <translation>Impossible d'écrire « %1 » : %2</translation>
     </message>
     <message>
         <source>Image too large: %1 x %2 pixels</source>
-        <translation>Image trop grande&#xa0;: %1 x %2 pixels</translation>
+        <translation>Image trop grande : %1 x %2 pixels</translation>
     </message>
     <message>
         <source>its data is damaged</source>
@@ -2476,15 +2476,15 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>the picture could not be decoded</source>
-        <translation>l&apos;image n&apos;a pas pu être décodée</translation>
+        <translation>l'image n'a pas pu être décodée</translation>
     </message>
     <message>
         <source>Invalid image size</source>
-        <translation>Taille d&apos;image incorrecte</translation>
+        <translation>Taille d'image incorrecte</translation>
     </message>
     <message>
         <source>Image too large: %1 x %2 pixels (the limit is 250 megapixels)</source>
-        <translation>Image trop grande&#xa0;: %1 x %2 pixels (la limite est de 250 mégapixels)</translation>
+        <translation>Image trop grande : %1 x %2 pixels (la limite est de 250 mégapixels)</translation>
     </message>
     <message>
         <source>Image too large</source>
@@ -2496,15 +2496,15 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>The file holds no picture data for its %1 x %2 pixels</source>
-        <translation>Le fichier ne contient aucune donnée d&apos;image pour ses %1 x %2 pixels</translation>
+        <translation>Le fichier ne contient aucune donnée d'image pour ses %1 x %2 pixels</translation>
     </message>
     <message>
         <source>The file is far too short to hold its %1 x %2 pixels (%3 bytes of picture data)</source>
-        <translation>Le fichier est bien trop court pour contenir ses %1 x %2 pixels (%3 octets de données d&apos;image)</translation>
+        <translation>Le fichier est bien trop court pour contenir ses %1 x %2 pixels (%3 octets de données d'image)</translation>
     </message>
     <message>
         <source>Image too large: %1 x %2 pixels in a progressive JPEG needs %3 MB to decode (the limit is %4 MB)</source>
-        <translation>Image trop grande&#xa0;: %1 x %2 pixels dans un JPEG progressif demandent %3 Mo pour le décodage (la limite est de %4 Mo)</translation>
+        <translation>Image trop grande : %1 x %2 pixels dans un JPEG progressif demandent %3 Mo pour le décodage (la limite est de %4 Mo)</translation>
     </message>
     <message>
         <source>Unsupported JPEG colour format (%1 components)</source>
@@ -2512,27 +2512,27 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>There is not enough memory to %1: it needs about %2 MB and %3 MB are free. Close other programs or windows and try again.</source>
-        <translation>Il n&apos;y a pas assez de mémoire pour %1&#xa0;: il faut environ %2 Mo et %3 Mo sont libres. Fermez d&apos;autres programmes ou fenêtres et réessayez.</translation>
+        <translation>Il n'y a pas assez de mémoire pour %1 : il faut environ %2 Mo et %3 Mo sont libres. Fermez d'autres programmes ou fenêtres et réessayez.</translation>
     </message>
     <message>
         <source>the lower part of the picture is missing (the file ends early)</source>
-        <translation>la partie basse de l&apos;image manque (le fichier se termine trop tôt)</translation>
+        <translation>la partie basse de l'image manque (le fichier se termine trop tôt)</translation>
     </message>
     <message>
         <source>the lower part of the picture is missing (its data breaks off)</source>
-        <translation>la partie basse de l&apos;image manque (ses données s&apos;interrompent)</translation>
+        <translation>la partie basse de l'image manque (ses données s'interrompent)</translation>
     </message>
     <message>
         <source>parts of the picture are blurred or missing (the file ends early)</source>
-        <translation>des parties de l&apos;image sont floues ou manquent (le fichier se termine trop tôt)</translation>
+        <translation>des parties de l'image sont floues ou manquent (le fichier se termine trop tôt)</translation>
     </message>
     <message>
         <source>parts of the picture may be wrong (its data is corrupt)</source>
-        <translation>des parties de l&apos;image peuvent être fausses (ses données sont corrompues)</translation>
+        <translation>des parties de l'image peuvent être fausses (ses données sont corrompues)</translation>
     </message>
     <message>
         <source>parts of the picture may be wrong or missing</source>
-        <translation>des parties de l&apos;image peuvent être fausses ou manquer</translation>
+        <translation>des parties de l'image peuvent être fausses ou manquer</translation>
     </message>
     <message>
         <source>Not enough memory</source>
@@ -2540,15 +2540,15 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>%1 is damaged: %2. The decoder said: %3</source>
-        <translation>%1 est endommagé&#xa0;: %2. Le décodeur a indiqué&#xa0;: %3</translation>
+        <translation>%1 est endommagé : %2. Le décodeur a indiqué : %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation>%1&#xa0;; %2</translation>
+        <translation>%1 ; %2</translation>
     </message>
     <message>
         <source>JPEG error #%1 in %2</source>
@@ -2556,11 +2556,11 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>JPEG error #%1 in %2: %3</source>
-        <translation>Erreur JPEG n° %1 dans %2&#xa0;: %3</translation>
+        <translation>Erreur JPEG n° %1 dans %2 : %3</translation>
     </message>
     <message>
         <source>%1 error in %2: %3</source>
-        <translation>Erreur %1 dans %2&#xa0;: %3</translation>
+        <translation>Erreur %1 dans %2 : %3</translation>
     </message>
     <message>
         <source>%1 (left as it was)</source>
@@ -2568,7 +2568,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Unknown picture format</source>
-        <translation>Format d&apos;image inconnu</translation>
+        <translation>Format d'image inconnu</translation>
     </message>
     <message>
         <source>Not enough memory to read this PNG file</source>
@@ -2584,19 +2584,19 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>this is not a file of its kind, or its header is damaged</source>
-        <translation>ce n&apos;est pas un fichier de ce type, ou son en-tête est endommagé</translation>
+        <translation>ce n'est pas un fichier de ce type, ou son en-tête est endommagé</translation>
     </message>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
-        <translation>l&apos;image est trop grande (%1 x %2 pixels)</translation>
+        <translation>l'image est trop grande (%1 x %2 pixels)</translation>
     </message>
     <message>
         <source>it would take more memory than a photo may</source>
-        <translation>elle demanderait plus de mémoire qu&apos;une photo ne le peut</translation>
+        <translation>elle demanderait plus de mémoire qu'une photo ne le peut</translation>
     </message>
     <message>
         <source>part of the picture data is missing (the file ends early or is damaged)</source>
-        <translation>une partie des données de l&apos;image manque (le fichier se termine trop tôt ou est endommagé)</translation>
+        <translation>une partie des données de l'image manque (le fichier se termine trop tôt ou est endommagé)</translation>
     </message>
     <message>
         <source>its table of contents (a directory) is damaged</source>
@@ -2604,15 +2604,15 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>it is stored in a way this program cannot read</source>
-        <translation>elle est enregistrée d&apos;une façon que ce programme ne sait pas lire</translation>
+        <translation>elle est enregistrée d'une façon que ce programme ne sait pas lire</translation>
     </message>
     <message>
         <source>%1 error: %2</source>
-        <translation>Erreur %1&#xa0;: %2</translation>
+        <translation>Erreur %1 : %2</translation>
     </message>
     <message>
         <source>unreadable picture data</source>
-        <translation>données d&apos;image illisibles</translation>
+        <translation>données d'image illisibles</translation>
     </message>
     <message>
         <source>strips or tiles of no size</source>
@@ -2636,7 +2636,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>the picture has no size</source>
-        <translation>l&apos;image n&apos;a pas de taille</translation>
+        <translation>l'image n'a pas de taille</translation>
     </message>
     <message>
         <source>not enough memory</source>
@@ -2648,7 +2648,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>the picture data is corrupt</source>
-        <translation>les données de l&apos;image sont corrompues</translation>
+        <translation>les données de l'image sont corrompues</translation>
     </message>
     <message>
         <source>a feature this reader does not support</source>
@@ -2668,7 +2668,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>the first frame of the animation cannot be decoded</source>
-        <translation>la première image de l&apos;animation ne peut pas être décodée</translation>
+        <translation>la première image de l'animation ne peut pas être décodée</translation>
     </message>
     <message>
         <source>library version mismatch</source>
@@ -2676,19 +2676,19 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>There is not enough memory for this. Close other programs or windows and try again.</source>
-        <translation>Il n&apos;y a pas assez de mémoire pour cela. Fermez d&apos;autres programmes ou fenêtres et réessayez.</translation>
+        <translation>Il n'y a pas assez de mémoire pour cela. Fermez d'autres programmes ou fenêtres et réessayez.</translation>
     </message>
     <message>
         <source>The crop rectangle must lie inside the picture and hold at least one pixel.</source>
-        <translation>Le rectangle de recadrage doit se trouver dans l&apos;image et contenir au moins un pixel.</translation>
+        <translation>Le rectangle de recadrage doit se trouver dans l'image et contenir au moins un pixel.</translation>
     </message>
     <message>
         <source>The picture is too small to be straightened.</source>
-        <translation>L&apos;image est trop petite pour être redressée.</translation>
+        <translation>L'image est trop petite pour être redressée.</translation>
     </message>
     <message>
         <source>The red-eye rectangle must hold at least one pixel of the picture.</source>
-        <translation>Le rectangle des yeux rouges doit contenir au moins un pixel de l&apos;image.</translation>
+        <translation>Le rectangle des yeux rouges doit contenir au moins un pixel de l'image.</translation>
     </message>
     <message>
         <source>damaged data</source>
@@ -2700,39 +2700,39 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>JPEG error #%1: %2</source>
-        <translation>Erreur JPEG n° %1&#xa0;: %2</translation>
+        <translation>Erreur JPEG n° %1 : %2</translation>
     </message>
     <message>
         <source>the file is far too short for its %1 x %2 pixels (%3 bytes of picture data)</source>
-        <translation>le fichier est bien trop court pour ses %1 x %2 pixels (%3 octets de données d&apos;image)</translation>
+        <translation>le fichier est bien trop court pour ses %1 x %2 pixels (%3 octets de données d'image)</translation>
     </message>
     <message>
         <source>so much of the picture data is damaged that reading stopped (%1)</source>
-        <translation>les données de l&apos;image sont si endommagées que la lecture s&apos;est arrêtée (%1)</translation>
+        <translation>les données de l'image sont si endommagées que la lecture s'est arrêtée (%1)</translation>
     </message>
     <message>
         <source>the file ends before the picture does</source>
-        <translation>le fichier se termine avant la fin de l&apos;image</translation>
+        <translation>le fichier se termine avant la fin de l'image</translation>
     </message>
     <message>
         <source>the picture data breaks off before its end</source>
-        <translation>les données de l&apos;image s&apos;interrompent avant la fin</translation>
+        <translation>les données de l'image s'interrompent avant la fin</translation>
     </message>
     <message>
         <source>the picture data is garbled</source>
-        <translation>les données de l&apos;image sont brouillées</translation>
+        <translation>les données de l'image sont brouillées</translation>
     </message>
     <message>
         <source>stray bytes lie in the picture data</source>
-        <translation>des octets parasites se trouvent dans les données de l&apos;image</translation>
+        <translation>des octets parasites se trouvent dans les données de l'image</translation>
     </message>
     <message>
         <source>a piece of the picture data is missing or out of order</source>
-        <translation>un morceau des données de l&apos;image manque ou n&apos;est pas à sa place</translation>
+        <translation>un morceau des données de l'image manque ou n'est pas à sa place</translation>
     </message>
     <message>
         <source>the parts of the picture data do not fit together</source>
-        <translation>les parties des données de l&apos;image ne concordent pas</translation>
+        <translation>les parties des données de l'image ne concordent pas</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -2740,35 +2740,35 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>this is not a JPEG file</source>
-        <translation>ce n&apos;est pas un fichier JPEG</translation>
+        <translation>ce n'est pas un fichier JPEG</translation>
     </message>
     <message>
         <source>the file holds no picture data</source>
-        <translation>le fichier ne contient aucune donnée d&apos;image</translation>
+        <translation>le fichier ne contient aucune donnée d'image</translation>
     </message>
     <message>
-        <source>the file&apos;s structure is damaged</source>
+        <source>the file's structure is damaged</source>
         <translation>la structure du fichier est endommagée</translation>
     </message>
     <message>
         <source>a table needed to decode the picture is missing or damaged</source>
-        <translation>une table nécessaire au décodage de l&apos;image manque ou est endommagée</translation>
+        <translation>une table nécessaire au décodage de l'image manque ou est endommagée</translation>
     </message>
     <message>
         <source>the description of the picture in its header is damaged</source>
-        <translation>la description de l&apos;image dans son en-tête est endommagée</translation>
+        <translation>la description de l'image dans son en-tête est endommagée</translation>
     </message>
     <message>
         <source>the picture is larger than a JPEG file may hold</source>
-        <translation>l&apos;image est plus grande que ce qu&apos;un fichier JPEG peut contenir</translation>
+        <translation>l'image est plus grande que ce qu'un fichier JPEG peut contenir</translation>
     </message>
     <message>
-        <source>The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo&apos;s metadata and was left out</source>
+        <source>The EXIF thumbnail (the small preview inside the photo) no longer fits in the photo's metadata and was left out</source>
         <translation>La vignette EXIF (le petit aperçu enregistré dans la photo) ne tient plus dans les métadonnées de la photo et a été omise</translation>
     </message>
     <message>
         <source>The EXIF thumbnail (the small preview inside the photo) could not be made again for the changed photo and was left out</source>
-        <translation>La vignette EXIF (le petit aperçu enregistré dans la photo) n&apos;a pas pu être refaite pour la photo modifiée et a été omise</translation>
+        <translation>La vignette EXIF (le petit aperçu enregistré dans la photo) n'a pas pu être refaite pour la photo modifiée et a été omise</translation>
     </message>
     <message>
         <source>The EXIF block could not be read safely and was kept as it was</source>
@@ -2800,15 +2800,15 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>The JPEG library could not be started</source>
-        <translation>La bibliothèque JPEG n&apos;a pas pu être lancée</translation>
+        <translation>La bibliothèque JPEG n'a pas pu être lancée</translation>
     </message>
     <message>
         <source>Not a JPEG photo that can be turned without loss</source>
-        <translation>Ce n&apos;est pas une photo JPEG que l&apos;on peut faire pivoter sans perte</translation>
+        <translation>Ce n'est pas une photo JPEG que l'on peut faire pivoter sans perte</translation>
     </message>
     <message>
-        <source>The JPEG photo&apos;s colour sampling cannot be turned without loss</source>
-        <translation>L&apos;échantillonnage des couleurs de cette photo JPEG ne permet pas de la faire pivoter sans perte</translation>
+        <source>The JPEG photo's colour sampling cannot be turned without loss</source>
+        <translation>L'échantillonnage des couleurs de cette photo JPEG ne permet pas de la faire pivoter sans perte</translation>
     </message>
     <message>
         <source>The photo is too large to be turned</source>
@@ -2816,11 +2816,79 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>The photo is smaller than one block of its compressed data and cannot be turned without loss</source>
-        <translation>La photo est plus petite qu&apos;un bloc de ses données compressées et ne peut pas être tournée sans perte</translation>
+        <translation>La photo est plus petite qu'un bloc de ses données compressées et ne peut pas être tournée sans perte</translation>
     </message>
     <message>
         <source>The photo cannot be turned without loss</source>
         <translation>La photo ne peut pas être tournée sans perte</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>C'est un dossier</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ce n'est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Le dossier n'est pas vide</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d'entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Lien entre disques différents impossible</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Mémoire insuffisante</translation>
     </message>
 </context>
 <context>
@@ -2835,11 +2903,11 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Into the folder “%1” beside the photos</source>
-        <translation>Dans le dossier «&#xa0;%1&#xa0;» à côté des photos</translation>
+        <translation>Dans le dossier « %1 » à côté des photos</translation>
     </message>
     <message>
         <source>Into another folder:</source>
-        <translation>Dans un autre dossier&#xa0;:</translation>
+        <translation>Dans un autre dossier :</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -2847,11 +2915,11 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Over the original photos</source>
-        <translation>Par-dessus les photos d&apos;origine</translation>
+        <translation>Par-dessus les photos d'origine</translation>
     </message>
     <message>
         <source>The original photos will be replaced and cannot be brought back. Damaged photos are left as they are.</source>
-        <translation>Les photos d&apos;origine seront remplacées et ne pourront pas être récupérées. Les photos endommagées restent telles quelles.</translation>
+        <translation>Les photos d'origine seront remplacées et ne pourront pas être récupérées. Les photos endommagées restent telles quelles.</translation>
     </message>
     <message>
         <source>Replace photos of the same name already in that folder</source>
@@ -2863,7 +2931,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Quality (10 to 100):</source>
-        <translation>&amp;Qualité (de 10 à 100)&#xa0;:</translation>
+        <translation>&amp;Qualité (de 10 à 100) :</translation>
     </message>
     <message>
         <source>&amp;Progressive display</source>
@@ -2906,12 +2974,12 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <translation>Choisissez le dossier des photos optimisées.</translation>
     </message>
     <message>
-        <source>That is the photos&apos; own folder. To write over the originals, choose “Over the original photos”.</source>
-        <translation>C&apos;est le dossier même des photos. Pour écrire par-dessus les originaux, choisissez «&#xa0;Par-dessus les photos d&apos;origine&#xa0;».</translation>
+        <source>That is the photos' own folder. To write over the originals, choose “Over the original photos”.</source>
+        <translation>C'est le dossier même des photos. Pour écrire par-dessus les originaux, choisissez « Par-dessus les photos d'origine ».</translation>
     </message>
     <message>
         <source>Replace the Original Photos?</source>
-        <translation>Remplacer les photos d&apos;origine&#xa0;?</translation>
+        <translation>Remplacer les photos d'origine ?</translation>
     </message>
     <message>
         <source>Starting...</source>
@@ -2923,7 +2991,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Stopping once the photos being written are finished...</source>
-        <translation>Arrêt dès que les photos en cours d&apos;écriture sont terminées...</translation>
+        <translation>Arrêt dès que les photos en cours d'écriture sont terminées...</translation>
     </message>
     <message>
         <source>Optimizing %1</source>
@@ -2935,23 +3003,23 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>%1: a file of that name is already in the output folder and was left as it was.</source>
-        <translation>%1&#xa0;: un fichier de ce nom se trouve déjà dans le dossier de sortie et a été laissé tel quel.</translation>
+        <translation>%1 : un fichier de ce nom se trouve déjà dans le dossier de sortie et a été laissé tel quel.</translation>
     </message>
     <message>
         <source>%1: another photo of the batch has the same name, so it was not written.</source>
-        <translation>%1&#xa0;: une autre photo du lot porte le même nom, elle n&apos;a donc pas été écrite.</translation>
+        <translation>%1 : une autre photo du lot porte le même nom, elle n'a donc pas été écrite.</translation>
     </message>
     <message>
         <source>%1; the original was left as it was.</source>
-        <translation>%1&#xa0;; l&apos;original a été laissé tel quel.</translation>
+        <translation>%1 ; l'original a été laissé tel quel.</translation>
     </message>
     <message>
         <source>%1 is not a JPEG photo and was left as it was; write it to another folder to get its JPEG copy.</source>
-        <translation>%1 n&apos;est pas une photo JPEG et a été laissée telle quelle&#xa0;; écrivez-la dans un autre dossier pour obtenir sa copie JPEG.</translation>
+        <translation>%1 n'est pas une photo JPEG et a été laissée telle quelle ; écrivez-la dans un autre dossier pour obtenir sa copie JPEG.</translation>
     </message>
     <message>
         <source>%1 was not written: %2</source>
-        <translation>%1 n&apos;a pas été écrit&#xa0;: %2</translation>
+        <translation>%1 n'a pas été écrit : %2</translation>
     </message>
     <message>
         <source>1 photo</source>
@@ -2963,7 +3031,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>The photos could not be optimized: %1</source>
-        <translation>Les photos n&apos;ont pas pu être optimisées&#xa0;: %1</translation>
+        <translation>Les photos n'ont pas pu être optimisées : %1</translation>
     </message>
     <message>
         <source>%1 optimized in place.</source>
@@ -2975,19 +3043,19 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Cancelled: %1 not done.</source>
-        <translation>Annulé. Non traitées&#xa0;: %1.</translation>
+        <translation>Annulé. Non traitées : %1.</translation>
     </message>
     <message>
         <source>%1 skipped, listed below.</source>
-        <translation>Non traitées (voir la liste ci-dessous)&#xa0;: %1.</translation>
+        <translation>Non traitées (voir la liste ci-dessous) : %1.</translation>
     </message>
     <message>
         <source>Skipped:</source>
-        <translation>Ignorées&#xa0;:</translation>
+        <translation>Ignorées :</translation>
     </message>
     <message>
         <source>Written, with a warning:</source>
-        <translation>Écrites, avec un avertissement&#xa0;:</translation>
+        <translation>Écrites, avec un avertissement :</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
@@ -2995,7 +3063,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>The folder %1 could not be opened.</source>
-        <translation>Le dossier %1 n&apos;a pas pu être ouvert.</translation>
+        <translation>Le dossier %1 n'a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>%1 pixels</source>
@@ -3003,19 +3071,19 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>Original size</source>
-        <translation>Taille d&apos;origine</translation>
+        <translation>Taille d'origine</translation>
     </message>
     <message>
         <source>&amp;Long side:</source>
-        <translation>Grand &amp;côté&#xa0;:</translation>
+        <translation>Grand &amp;côté :</translation>
     </message>
     <message>
         <source>JPEG &amp;quality (10 to 100):</source>
-        <translation>&amp;Qualité JPEG (10 à 100)&#xa0;:</translation>
+        <translation>&amp;Qualité JPEG (10 à 100) :</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation>&amp;Dossier&#xa0;:</translation>
+        <translation>&amp;Dossier :</translation>
     </message>
     <message>
         <source>&amp;Remove the location and personal details</source>
@@ -3023,11 +3091,11 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>GPS position, camera and lens serial numbers, owner and artist names, maker notes, places and creators in XMP and IPTC</source>
-        <translation>Position GPS, numéros de série de l&apos;appareil et de l&apos;objectif, noms du propriétaire et de l&apos;auteur, notes du fabricant, lieux et créateurs en XMP et IPTC</translation>
+        <translation>Position GPS, numéros de série de l'appareil et de l'objectif, noms du propriétaire et de l'auteur, notes du fabricant, lieux et créateurs en XMP et IPTC</translation>
     </message>
     <message>
-        <source>Copies are JPEG files in sRGB under the photos&apos; names; a file already in the folder is never replaced (a number is added). The photos themselves are not changed.</source>
-        <translation>Les copies sont des fichiers JPEG en sRGB portant le nom des photos&#xa0;; un fichier déjà présent dans le dossier n&apos;est jamais remplacé (un numéro est ajouté). Les photos elles-mêmes ne sont pas modifiées.</translation>
+        <source>Copies are JPEG files in sRGB under the photos' names; a file already in the folder is never replaced (a number is added). The photos themselves are not changed.</source>
+        <translation>Les copies sont des fichiers JPEG en sRGB portant le nom des photos ; un fichier déjà présent dans le dossier n'est jamais remplacé (un numéro est ajouté). Les photos elles-mêmes ne sont pas modifiées.</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -3059,7 +3127,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>The copies could not be made: %1</source>
-        <translation>Les copies n&apos;ont pas pu être faites&#xa0;: %1</translation>
+        <translation>Les copies n'ont pas pu être faites : %1</translation>
     </message>
     <message>
         <source>Turn Photos</source>
@@ -3075,7 +3143,7 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>The photos could not be turned: %1</source>
-        <translation>Les photos n&apos;ont pas pu pivoter : %1</translation>
+        <translation>Les photos n'ont pas pu pivoter : %1</translation>
     </message>
     <message>
         <source>%1 turned without loss of quality.</source>
@@ -3089,17 +3157,17 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
         <source>The original photo will be replaced by its optimized version and cannot be brought back (a damaged photo is left as it is).
 
 Replace it?</source>
-        <translation>La photo d&apos;origine sera remplacée par sa version optimisée et ne pourra pas être récupérée (une photo endommagée reste telle quelle).
+        <translation>La photo d'origine sera remplacée par sa version optimisée et ne pourra pas être récupérée (une photo endommagée reste telle quelle).
 
-La remplacer&#xa0;?</translation>
+La remplacer ?</translation>
     </message>
     <message>
         <source>The %1 original photos will be replaced by their optimized versions and cannot be brought back. Damaged photos are left as they are.
 
 Replace them?</source>
-        <translation>Les %1 photos d&apos;origine seront remplacées par leurs versions optimisées et ne pourront pas être récupérées. Les photos endommagées restent telles quelles.
+        <translation>Les %1 photos d'origine seront remplacées par leurs versions optimisées et ne pourront pas être récupérées. Les photos endommagées restent telles quelles.
 
-Les remplacer&#xa0;?</translation>
+Les remplacer ?</translation>
     </message>
     <message>
         <source>Export a copy of the shown photo, %1, with your unsaved changes.</source>
@@ -3114,54 +3182,54 @@ Les remplacer&#xa0;?</translation>
     <name>lum::BatchRun</name>
     <message>
         <source>There is not enough memory to start the batch.</source>
-        <translation>Il n&apos;y a pas assez de mémoire pour démarrer le lot.</translation>
+        <translation>Il n'y a pas assez de mémoire pour démarrer le lot.</translation>
     </message>
     <message>
         <source>The batch could not start.</source>
-        <translation>Le lot n&apos;a pas pu démarrer.</translation>
+        <translation>Le lot n'a pas pu démarrer.</translation>
     </message>
 </context>
 <context>
     <name>lum::EditPane</name>
     <message>
         <source>Zoom to 10%</source>
-        <translation>Zoom à 10&#xa0;%</translation>
+        <translation>Zoom à 10 %</translation>
     </message>
     <message>
         <source>Zoom to 25%</source>
-        <translation>Zoom à 25&#xa0;%</translation>
+        <translation>Zoom à 25 %</translation>
     </message>
     <message>
         <source>Zoom to 33%</source>
-        <translation>Zoom à 33&#xa0;%</translation>
+        <translation>Zoom à 33 %</translation>
     </message>
     <message>
         <source>Zoom to 50%</source>
-        <translation>Zoom à 50&#xa0;%</translation>
+        <translation>Zoom à 50 %</translation>
     </message>
     <message>
         <source>Zoom to 66%</source>
-        <translation>Zoom à 66&#xa0;%</translation>
+        <translation>Zoom à 66 %</translation>
     </message>
     <message>
         <source>Zoom to 75%</source>
-        <translation>Zoom à 75&#xa0;%</translation>
+        <translation>Zoom à 75 %</translation>
     </message>
     <message>
         <source>Zoom to 100%</source>
-        <translation>Zoom à 100&#xa0;%</translation>
+        <translation>Zoom à 100 %</translation>
     </message>
     <message>
         <source>Zoom to 125%</source>
-        <translation>Zoom à 125&#xa0;%</translation>
+        <translation>Zoom à 125 %</translation>
     </message>
     <message>
         <source>Zoom to 150%</source>
-        <translation>Zoom à 150&#xa0;%</translation>
+        <translation>Zoom à 150 %</translation>
     </message>
     <message>
         <source>Zoom to 200%</source>
-        <translation>Zoom à 200&#xa0;%</translation>
+        <translation>Zoom à 200 %</translation>
     </message>
     <message>
         <source>Zoom to Fit Width</source>
@@ -3212,7 +3280,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>index.html</source>
-        <extracomment>The manual&apos;s first page in this language: index.&lt;language&gt;.html, kept with the program.</extracomment>
+        <extracomment>The manual's first page in this language: index.&lt;language&gt;.html, kept with the program.</extracomment>
         <translation>index.fr.html</translation>
     </message>
 </context>
@@ -3275,11 +3343,11 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Zoom (left click: in, right click: out)</source>
-        <translation>Zoom (clic gauche&#xa0;: avant, clic droit&#xa0;: arrière)</translation>
+        <translation>Zoom (clic gauche : avant, clic droit : arrière)</translation>
     </message>
     <message>
         <source>Paint Toolbar</source>
-        <translation>Barre d&apos;outils de dessin</translation>
+        <translation>Barre d'outils de dessin</translation>
     </message>
     <message>
         <source>Tools</source>
@@ -3287,11 +3355,11 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>First paint colour (left button); click to choose it</source>
-        <translation>Première couleur de dessin (bouton gauche)&#xa0;; cliquez pour la choisir</translation>
+        <translation>Première couleur de dessin (bouton gauche) ; cliquez pour la choisir</translation>
     </message>
     <message>
         <source>Second paint colour (right button); click to choose it</source>
-        <translation>Seconde couleur de dessin (bouton droit)&#xa0;; cliquez pour la choisir</translation>
+        <translation>Seconde couleur de dessin (bouton droit) ; cliquez pour la choisir</translation>
     </message>
     <message>
         <source>The colour under the pipette</source>
@@ -3299,7 +3367,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Tool diameter</source>
-        <translation>Diamètre de l&apos;outil</translation>
+        <translation>Diamètre de l'outil</translation>
     </message>
     <message>
         <source>Thickness or fill threshold</source>
@@ -3329,7 +3397,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1&#xa0;%</translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -3404,11 +3472,11 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Leave the crop tool (Escape)</source>
-        <translation>Quitter l&apos;outil de recadrage (Échap)</translation>
+        <translation>Quitter l'outil de recadrage (Échap)</translation>
     </message>
     <message>
         <source>Drag along a line that should be level or upright, or give the angle:</source>
-        <translation>Tracez le long d&apos;une ligne qui devrait être horizontale ou verticale, ou donnez l&apos;angle :</translation>
+        <translation>Tracez le long d'une ligne qui devrait être horizontale ou verticale, ou donnez l'angle :</translation>
     </message>
     <message>
         <source> degrees</source>
@@ -3416,7 +3484,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Clockwise positive</source>
-        <translation>Positif dans le sens des aiguilles d&apos;une montre</translation>
+        <translation>Positif dans le sens des aiguilles d'une montre</translation>
     </message>
     <message>
         <source>Straighten</source>
@@ -3428,7 +3496,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Leave the tool (Escape)</source>
-        <translation>Quitter l&apos;outil (Échap)</translation>
+        <translation>Quitter l'outil (Échap)</translation>
     </message>
     <message>
         <source>Click on a red eye, or drag a rectangle around it. Square:</source>
@@ -3436,7 +3504,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source> pixels on screen</source>
-        <translation> pixels à l&apos;écran</translation>
+        <translation> pixels à l'écran</translation>
     </message>
     <message>
         <source>Done</source>
@@ -3444,14 +3512,14 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Leave the red-eye tool (Escape)</source>
-        <translation>Quitter l&apos;outil yeux rouges (Échap)</translation>
+        <translation>Quitter l'outil yeux rouges (Échap)</translation>
     </message>
 </context>
 <context>
     <name>lum::SelectionToolbar</name>
     <message>
         <source>Selection Toolbar</source>
-        <translation>Barre d&apos;outils de sélection</translation>
+        <translation>Barre d'outils de sélection</translation>
     </message>
     <message>
         <source>Ellipse selection</source>
@@ -3494,11 +3562,11 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>There is no photo to save.</source>
-        <translation>Il n&apos;y a pas de photo à enregistrer.</translation>
+        <translation>Il n'y a pas de photo à enregistrer.</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler&#xa0;: %1</translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -3506,7 +3574,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir&#xa0;: %1</translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -3514,7 +3582,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Recording macro: %1 of %2 actions</source>
-        <translation>Enregistrement de la macro&#xa0;: %1 actions sur %2</translation>
+        <translation>Enregistrement de la macro : %1 actions sur %2</translation>
     </message>
     <message>
         <source>Lumora</source>
@@ -3523,7 +3591,7 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>The web page could not be opened: no web browser is set up on this computer.
 Its address is %1</source>
-        <translation>La page web n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;est configuré sur cet ordinateur.
+        <translation>La page web n'a pas pu être ouverte : aucun navigateur web n'est configuré sur cet ordinateur.
 Son adresse est %1</translation>
     </message>
     <message>
@@ -3546,16 +3614,16 @@ Son adresse est %1</translation>
         <source>Reset Image brings back the picture as it was when it was opened, or when it was last turned, given a new size or memorized: those fix it as it is.
 
 Nothing has changed since then. To go back further, use Undo.</source>
-        <translation>Réinitialiser l&apos;image rétablit l&apos;image telle qu&apos;elle était à son ouverture, ou lors de sa dernière rotation, de son dernier redimensionnement ou de sa dernière mémorisation : ces opérations la fixent telle quelle.
+        <translation>Réinitialiser l'image rétablit l'image telle qu'elle était à son ouverture, ou lors de sa dernière rotation, de son dernier redimensionnement ou de sa dernière mémorisation : ces opérations la fixent telle quelle.
 
-Rien n&apos;a changé depuis. Pour revenir plus loin, utilisez Annuler.</translation>
+Rien n'a changé depuis. Pour revenir plus loin, utilisez Annuler.</translation>
     </message>
 </context>
 <context>
     <name>lum::files</name>
     <message>
         <source>some of its contents could not be removed</source>
-        <translation>une partie de son contenu n&apos;a pas pu être supprimée</translation>
+        <translation>une partie de son contenu n'a pas pu être supprimée</translation>
     </message>
     <message>
         <source>File System (/)</source>
@@ -3567,17 +3635,17 @@ Rien n&apos;a changé depuis. Pour revenir plus loin, utilisez Annuler.</transla
     </message>
     <message>
         <source>This is not a valid drive.</source>
-        <translation>Ce n&apos;est pas un lecteur valide.</translation>
+        <translation>Ce n'est pas un lecteur valide.</translation>
     </message>
     <message>
         <source>%1 is not a valid drive.</source>
-        <translation>%1 n&apos;est pas un lecteur valide.</translation>
+        <translation>%1 n'est pas un lecteur valide.</translation>
     </message>
     <message>
         <source>There is no disc in the drive %1,
 or the drive is not ready.</source>
-        <translation>Il n&apos;y a pas de disque dans le lecteur %1,
-ou le lecteur n&apos;est pas prêt.</translation>
+        <translation>Il n'y a pas de disque dans le lecteur %1,
+ou le lecteur n'est pas prêt.</translation>
     </message>
     <message>
         <source>%1 KB</source>
@@ -3593,7 +3661,7 @@ ou le lecteur n&apos;est pas prêt.</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+        <translation>ce n'est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>a folder cannot go inside itself</source>
@@ -3601,67 +3669,67 @@ ou le lecteur n&apos;est pas prêt.</translation>
     </message>
     <message>
         <source>the desktop folder could not be made</source>
-        <translation>le dossier du bureau n&apos;a pas pu être créé</translation>
+        <translation>le dossier du bureau n'a pas pu être créé</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation>Nom&#xa0;: %1</translation>
+        <translation>Nom : %1</translation>
     </message>
     <message>
         <source>Type: %1</source>
-        <translation>Type&#xa0;: %1</translation>
+        <translation>Type : %1</translation>
     </message>
     <message>
         <source>Location: %1</source>
-        <translation>Emplacement&#xa0;: %1</translation>
+        <translation>Emplacement : %1</translation>
     </message>
     <message>
         <source>Link to: %1</source>
-        <translation>Lien vers&#xa0;: %1</translation>
+        <translation>Lien vers : %1</translation>
     </message>
     <message>
         <source>Size: %1 (%2 bytes)</source>
-        <translation>Taille&#xa0;: %1 (%2 octets)</translation>
+        <translation>Taille : %1 (%2 octets)</translation>
     </message>
     <message>
         <source>Contains: %1 files, %2 folders%3</source>
-        <translation>Contient&#xa0;: %1 fichiers, %2 dossiers%3</translation>
+        <translation>Contient : %1 fichiers, %2 dossiers%3</translation>
     </message>
     <message>
         <source> (some folders could not be read)</source>
-        <translation> (certains dossiers n&apos;ont pas pu être lus)</translation>
+        <translation> (certains dossiers n'ont pas pu être lus)</translation>
     </message>
     <message>
         <source>Modified: %1</source>
-        <translation>Modifié&#xa0;: %1</translation>
+        <translation>Modifié : %1</translation>
     </message>
     <message>
         <source>Created: %1</source>
-        <translation>Créé&#xa0;: %1</translation>
+        <translation>Créé : %1</translation>
     </message>
     <message>
         <source>Accessed: %1</source>
-        <translation>Dernier accès&#xa0;: %1</translation>
+        <translation>Dernier accès : %1</translation>
     </message>
     <message>
         <source>Permissions: %1</source>
-        <translation>Autorisations&#xa0;: %1</translation>
+        <translation>Autorisations : %1</translation>
     </message>
     <message>
         <source>Owner: %1 / %2</source>
-        <translation>Propriétaire&#xa0;: %1 / %2</translation>
+        <translation>Propriétaire : %1 / %2</translation>
     </message>
     <message>
         <source>Attributes: %1</source>
-        <translation>Attributs&#xa0;: %1</translation>
+        <translation>Attributs : %1</translation>
     </message>
     <message>
         <source>Could not open %1: it is not there any more.</source>
-        <translation>Impossible d&apos;ouvrir %1&#xa0;: il n&apos;existe plus.</translation>
+        <translation>Impossible d'ouvrir %1 : il n'existe plus.</translation>
     </message>
     <message>
         <source>Could not open %1: no program is set to open files of this type.</source>
-        <translation>Impossible d&apos;ouvrir %1&#xa0;: aucun programme n&apos;est défini pour ouvrir les fichiers de ce type.</translation>
+        <translation>Impossible d'ouvrir %1 : aucun programme n'est défini pour ouvrir les fichiers de ce type.</translation>
     </message>
 </context>
 </TS>

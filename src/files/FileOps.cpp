@@ -30,6 +30,7 @@
 #include <QUrl>
 
 #include "editing/Prompts.h"
+#include "image/Translatable.h"
 
 namespace lum::files {
 
@@ -321,7 +322,10 @@ QString UniqueTarget(const QString& folder, const QString& fileName) {
 
 // ---- copying and moving
 
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString SystemReason(int error) {
+    const lum::Words words = lum::SystemWords(error);
+    return words.plain ? QString::fromLocal8Bit(words.text.c_str()) : QCoreApplication::translate("lum", words.text.c_str());
+}
 
 bool CopyEntry(const QString& from, const QString& to, QString* why) {
     if (EntryExists(to)) return FailWith(why, EEXIST);

@@ -32,7 +32,7 @@ struct Fd {
 
 // what: a marked text with the file at %1 and the system's reason at %2.
 [[noreturn]] void fileError(const char* what, const std::string& path, int err) {
-    throw CodecError(Words(what, {path, std::string(std::strerror(err))}));
+    throw CodecError(Words(what, {path, SystemWords(err)}));
 }
 
 Words tooLarge(const std::string& path, uint64_t limit) {

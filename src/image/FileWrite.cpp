@@ -97,7 +97,7 @@ public:
 
 private:
     [[noreturn]] void fail(int err) const {
-        const std::string reason = std::strerror(err);
+        const Words reason = SystemWords(err);
         if (!target_.empty() && target_ != path_)
             throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Cannot write \"%1\" (a link to \"%2\"): %3"), {path_, target_, reason}));
         throw CodecError(Words(QT_TRANSLATE_NOOP("lum", "Cannot write \"%1\": %2"), {path_, reason}));

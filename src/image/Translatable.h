@@ -42,6 +42,10 @@ struct Words {
     bool empty() const { return text.empty() && args.empty(); }
 };
 
+// The system's reason for errno error (strerror's English text, marked for translation where
+// it is a common one).
+Words SystemWords(int error);
+
 // text with each %1 .. %9 replaced by values[n - 1] in one pass (a value holding "%2" stays as
 // it is); a place without a value is left.
 std::string FillPlaces(const std::string& text, const std::vector<std::string>& values);

@@ -166,6 +166,12 @@ TEST(Translation, ReaderMessagesAreWordedWholeInTheWindowsLanguage) {
         return Words();
     };
     const Words bomb = refusal([] { Image::checkSize(40000, 40000); });
+    Words unwritable;
+    try {
+        WriteFileAtomic("/nonexistent/x.jpg", {1, 2, 3});
+    } catch (const CodecError& e) {
+        unwritable = e.words();
+    }
     const struct {
         Words words;
         const char* english;
@@ -186,6 +192,10 @@ TEST(Translation, ReaderMessagesAreWordedWholeInTheWindowsLanguage) {
         {NoticeForFailure("t.tif", CodecError(Words("%1 error: %2", {std::string("TIFF"), Words("its data is damaged")}))).words,
          "TIFF error in t.tif: its data is damaged", "Erreur TIFF dans t.tif\u00a0: ses données sont endommagées",
          "TIFF-Fehler in t.tif: seine Daten sind beschädigt"},
+        // The system's reason too, not strerror's English.
+        {unwritable, "Cannot write \"/nonexistent/x.jpg\": No such file or directory",
+         "Impossible d'écrire «\u00a0/nonexistent/x.jpg\u00a0»\u00a0: Aucun fichier ou dossier de ce nom",
+         "„/nonexistent/x.jpg“ kann nicht geschrieben werden: Datei oder Ordner nicht gefunden"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.words.English(), c.english);
