@@ -261,7 +261,10 @@ void matchThumbnail(std::vector<uint8_t>& seg, const TiffLayout& t, const Image&
     if (!changed && (!sizeKnown || !crosswise(tw, th, pw, ph))) return;
     if (!sizeKnown) tw = th = kUsualThumbnailSide;
     if (static_cast<int64_t>(tw) * th > kMaxThumbnailPixels) return drop(kThumbnailNotMade);
-    const int longSide = std::max(tw, th);
+    // A stored size that is long and thin would give a huge thumbnail in the picture's
+    // proportions; the new one stays within the same pixel limit.
+    const double roomy = std::sqrt(double(kMaxThumbnailPixels) * std::max(pw, ph) / std::max(1, std::min(pw, ph)));
+    const int longSide = std::min(std::max(tw, th), std::max(1, static_cast<int>(roomy)));
     // The long side kept, the short one in the picture's proportions.
     const auto shortSide = [&](int along, int across) {
         return std::max(1, static_cast<int>(std::lround(double(longSide) * across / along)));
