@@ -884,6 +884,10 @@ Ordner: %2, Dateien: %3, %4</translation>
         <source>Show the photos as thumbnails (Ctrl+1)</source>
         <translation>Die Fotos als Vorschaubilder zeigen (Strg+1)</translation>
     </message>
+    <message>
+        <source>The new picture is no longer shown, so there is nothing to export.</source>
+        <translation>Das neue Bild wird nicht mehr angezeigt, es gibt also nichts zu exportieren.</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -3176,6 +3180,10 @@ Ersetzen?</translation>
     <message>
         <source>Export a copy of the shown photo, %1.</source>
         <translation>Eine Kopie des angezeigten Fotos %1 exportieren.</translation>
+    </message>
+    <message>
+        <source>Export copies of %1 photos from %2. The shown photo, %3, goes with your unsaved changes.</source>
+        <translation>Kopien von %1 Fotos aus %2 exportieren. Das angezeigte Foto, %3, wird mit Ihren ungespeicherten Änderungen exportiert.</translation>
     </message>
 </context>
 <context>

@@ -884,6 +884,10 @@ Dossiers : %2, fichiers : %3, %4</translation>
         <source>Show the photos as thumbnails (Ctrl+1)</source>
         <translation>Afficher les photos en vignettes (Ctrl+1)</translation>
     </message>
+    <message>
+        <source>The new picture is no longer shown, so there is nothing to export.</source>
+        <translation>La nouvelle image n'est plus affichée : il n'y a rien à exporter.</translation>
+    </message>
 </context>
 <context>
     <name>MixDialog</name>
@@ -3176,6 +3180,10 @@ Les remplacer ?</translation>
     <message>
         <source>Export a copy of the shown photo, %1.</source>
         <translation>Exporter une copie de la photo affichée, %1.</translation>
+    </message>
+    <message>
+        <source>Export copies of %1 photos from %2. The shown photo, %3, goes with your unsaved changes.</source>
+        <translation>Exporter des copies de %1 photos de %2. La photo affichée, %3, part avec vos modifications non enregistrées.</translation>
     </message>
 </context>
 <context>

@@ -307,11 +307,15 @@ void BatchDialog::Prepare(const Request& request) {
     setWindowTitle(request.exportCopies ? tr("Export Copies") : tr("Optimize Photos"));
     if (request.exportCopies) {
         const QString from = Native(request.folder);
-        const QString name = request.paths.isEmpty() ? QString() : QFileInfo(request.paths.front()).fileName();
-        if (request.takeShown)
+        const QString name = request.shownName;
+        if (request.takeShown && request.photoCount == 1)
             exportIntro_->setText(request.shownUnsaved
                                       ? tr("Export a copy of the shown photo, %1, with your unsaved changes.").arg(name)
                                       : tr("Export a copy of the shown photo, %1.").arg(name));
+        else if (request.takeShown)
+            exportIntro_->setText(tr("Export copies of %1 photos from %2. The shown photo, %3, goes with your unsaved changes.")
+                                      .arg(request.photoCount)
+                                      .arg(from, name));
         else
             exportIntro_->setText(request.photoCount == 1 ? tr("Export a copy of 1 photo from %1.").arg(from)
                                                           : tr("Export copies of %1 photos from %2.").arg(request.photoCount).arg(from));

@@ -53,6 +53,7 @@ public:
         using HeldUse = std::function<void(std::shared_ptr<const cli::HeldPicture> held, bool go)>;
         std::function<void(HeldUse use)> takeShown;
         bool shownUnsaved = false;  // it has changes not saved, as the dialog opens
+        QString shownName;          // the name its copy takes
     };
     // The long edges offered for copies; 0 is the original size.
     static const QList<int>& ExportLongEdges();

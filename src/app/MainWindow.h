@@ -197,7 +197,7 @@ private:
     bool StillRunning(lum::BatchDialog* dialog, const QString& why);
     // The photo on screen for its copy, as the export starts: use hears the picture (or null
     // when another photo is shown now, its file then going) and whether to go on.
-    void takeShownForExport(const QString& photo,
+    void takeShownForExport(const QString& photo, bool noFile,
                             std::function<void(std::shared_ptr<const lum::cli::HeldPicture>, bool)> use);
     void buildPrint();
     void startPrint(const QStringList& files, std::shared_ptr<lum::Image> shown);

@@ -117,10 +117,20 @@ bool MainWindow::StillRunning(lum::BatchDialog* dialog, const QString& why) {
 }
 
 void MainWindow::ExportCopies() {
-    // The photos selected in the list, else the one on screen as it is shown, edits and all.
+    // The photos selected in the list, else the one on screen as it is shown, edits and all. A
+    // picture with no file yet (new or pasted) is named as the caption names it.
     const QStringList selected = SelectedPhotos();
-    const QString shown = SharingShownPicture(selected) ? ShownPhoto() : QString();
-    const QStringList photos = shown.isEmpty() ? selected : QStringList{shown};
+    const bool onScreen = State().picture.HasPicture() && !logoShown_;
+    QString held;  // the path that stands for the window's picture
+    QStringList photos = selected;
+    if (SharingShownPicture(selected)) {
+        held = ShownPhoto().isEmpty() ? QDir(openDialogFolder()).filePath(PictureName() + QStringLiteral(".jpg")) : ShownPhoto();
+        photos = {held};
+    } else if (onScreen && !editor().Saved()) {
+        // The shown photo among others: its copy has the changes the user sees, not its file's.
+        for (const QString& p : selected)
+            if (!ShownPhoto().isEmpty() && lum::files::SamePath(p, ShownPhoto())) held = p;
+    }
     if (photos.isEmpty()) {
         prompts().Message(tr("Open a photo, or select photos in the photo list, first.").toStdString());
         return;
@@ -138,9 +148,13 @@ void MainWindow::ExportCopies() {
     r.quality = dialogs().Options().JpegQuality();
     r.exportCopies = true;
     r.exportFolder = QDir(pictures).filePath(QStringLiteral("Lumora Export/") + QDate::currentDate().toString(Qt::ISODate));
-    if (!shown.isEmpty()) {
+    if (!held.isEmpty()) {
         r.shownUnsaved = !editor().Saved();
-        r.takeShown = [this, shown](lum::BatchDialog::Request::HeldUse use) { takeShownForExport(shown, std::move(use)); };
+        r.shownName = QFileInfo(held).fileName();
+        const bool noFile = ShownPhoto().isEmpty();
+        r.takeShown = [this, held, noFile](lum::BatchDialog::Request::HeldUse use) {
+            takeShownForExport(held, noFile, std::move(use));
+        };
     }
     exportDialog_->Prepare(r);
     exportDialog_->show();
@@ -148,12 +162,16 @@ void MainWindow::ExportCopies() {
     exportDialog_->activateWindow();
 }
 
-void MainWindow::takeShownForExport(const QString& photo,
+void MainWindow::takeShownForExport(const QString& photo, bool noFile,
                                     std::function<void(std::shared_ptr<const lum::cli::HeldPicture>, bool)> use) {
-    const auto take = [this, photo, use] {
-        // Another photo is on screen now: the one asked for was saved or let go, its file is it.
-        if (logoShown_ || !State().picture.HasPicture() || !lum::files::SamePath(ShownPhoto(), photo))
-            return use(nullptr, true);
+    const auto take = [this, photo, noFile, use] {
+        // Another photo is on screen now (or the new picture was saved as a file): the one asked
+        // for was saved or let go, its file is it.
+        const bool same = noFile ? ShownPhoto().isEmpty() : lum::files::SamePath(ShownPhoto(), photo);
+        if (logoShown_ || !State().picture.HasPicture() || !same) {
+            if (noFile) prompts().Message(tr("The new picture is no longer shown, so there is nothing to export.").toStdString());
+            return use(nullptr, !noFile);
+        }
         auto held = std::make_shared<lum::cli::HeldPicture>();
         held->path = photo.toStdString();
         held->metadata = State().file.Metadata();
