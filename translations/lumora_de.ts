@@ -575,6 +575,14 @@ Ordner: %2, Dateien: %3, %4</translation>
         <source>Click in the picture to place the centre of the gradient</source>
         <translation>Klicken Sie ins Bild, um die Mitte des Verlaufs zu setzen</translation>
     </message>
+    <message>
+        <source>Centre of the gradient</source>
+        <translation>Mitte des Verlaufs</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the centre, with Shift one pixel at a time; Home puts it back in the middle</source>
+        <translation>Die Pfeiltasten verschieben die Mitte, mit Umschalt pixelweise; Pos1 setzt sie zurück in die Mitte</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

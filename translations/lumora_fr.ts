@@ -575,6 +575,14 @@ Dossiers : %2, fichiers : %3, %4</translation>
         <source>Click in the picture to place the centre of the gradient</source>
         <translation>Cliquez dans l'image pour placer le centre du dégradé</translation>
     </message>
+    <message>
+        <source>Centre of the gradient</source>
+        <translation>Centre du dégradé</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the centre, with Shift one pixel at a time; Home puts it back in the middle</source>
+        <translation>Les flèches déplacent le centre, pixel par pixel avec Maj ; Origine le remet au milieu</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -93,6 +94,11 @@ GradientDialog::GradientDialog(QWidget* parent) : QDialog(parent) {
     PreviewBox = new PictureBox(QStringLiteral("Image1"), frame);
     PreviewBox->setFixedSize(lum::kGradientPreviewSize, lum::kGradientPreviewSize);
     PreviewBox->setCursor(Qt::CrossCursor);
+    PreviewBox->setFocusPolicy(Qt::StrongFocus);
+    PreviewBox->setAccessibleName(tr("Centre of the gradient"));
+    PreviewBox->setAccessibleDescription(
+        tr("The arrow keys move the centre, with Shift one pixel at a time; Home puts it back in the middle"));
+    PreviewBox->installEventFilter(this);
     frameLayout->addWidget(PreviewBox);
     auto* hint = new QLabel(tr("Click in the picture to place the centre of the gradient"), this);
     hint->setObjectName(QStringLiteral("Label3"));
@@ -221,6 +227,28 @@ void GradientDialog::ConstantToggled() { RenderPreview(); }
 void GradientDialog::PlaceCentre(int x, int y) {
     centre_ = lum::SnapPreviewCentre(lum::GradientCentre{x, y});
     RenderPreview();
+}
+
+bool GradientDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PreviewBox && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int step = key->modifiers() & Qt::ShiftModifier ? 1 : 8;
+        int dx = 0, dy = 0;
+        switch (key->key()) {
+        case Qt::Key_Left: dx = -step; break;
+        case Qt::Key_Right: dx = step; break;
+        case Qt::Key_Up: dy = -step; break;
+        case Qt::Key_Down: dy = step; break;
+        case Qt::Key_Home: ResetCentre(); return true;
+        default: return QDialog::eventFilter(watched, event);
+        }
+        // Not snapped to the edges as a click is: Shift must be able to leave them one pixel at a time.
+        centre_ = lum::GradientCentre{qBound(0, centre_.x + dx, lum::kGradientPreviewSize),
+                                      qBound(0, centre_.y + dy, lum::kGradientPreviewSize)};
+        RenderPreview();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void GradientDialog::ResetCentre() {

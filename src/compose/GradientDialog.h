@@ -79,6 +79,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The arrow keys move the centre in the preview, as a click places it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void AskPanelColour(ColourPanel* panel);
