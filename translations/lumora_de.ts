@@ -301,6 +301,37 @@ Vergleichen Sie das optimierte Foto nebeneinander mit dem Original, schärfen, g
     </message>
 </context>
 <context>
+    <name>FolderCommands</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Could not move %2 into %1: %3.</source>
+        <translation>%2 konnte nicht nach %1 verschoben werden: %3.</translation>
+    </message>
+    <message>
+        <source>Some items could not be moved into %1:</source>
+        <translation>Einige Elemente konnten nicht nach %1 verschoben werden:</translation>
+    </message>
+    <message>
+        <source>Could not copy %2 into %1: %3.</source>
+        <translation>%2 konnte nicht nach %1 kopiert werden: %3.</translation>
+    </message>
+    <message>
+        <source>Some items could not be copied into %1:</source>
+        <translation>Einige Elemente konnten nicht nach %1 kopiert werden:</translation>
+    </message>
+    <message>
+        <source>%1 is already in this folder: nothing was moved.</source>
+        <translation>%1 ist bereits in diesem Ordner: nichts wurde verschoben.</translation>
+    </message>
+    <message>
+        <source>These files are already in this folder: nothing was moved.</source>
+        <translation>Diese Dateien sind bereits in diesem Ordner: nichts wurde verschoben.</translation>
+    </message>
+</context>
+<context>
     <name>FolderTree</name>
     <message>
         <source>Select the folder that holds the photos you want to optimize.</source>
@@ -1906,7 +1937,7 @@ Der Name wird in „%2“ geändert: Prüfen Sie ihn und speichern Sie erneut.</
 Replace writes them into that file, and the photo as it was is lost. Save As keeps it and asks for a new name.</source>
         <translation>Die Änderungen in das Foto „%1“ speichern?
 
-Ersetzen schreibt sie in diese Datei, und das Foto, wie es war, geht verloren. Speichern unter behält es und fragt nach einem neuen Namen.</translation>
+„Ersetzen“ schreibt sie in diese Datei, und das Foto, wie es war, geht verloren. „Speichern unter“ behält es und fragt nach einem neuen Namen.</translation>
     </message>
     <message>
         <source>Saved without loss of quality: the photo's original JPEG data was turned, not compressed again.</source>
@@ -1915,6 +1946,22 @@ Ersetzen schreibt sie in diese Datei, und das Foto, wie es war, geht verloren. S
     <message>
         <source>Saved by compressing the picture again: turning the original JPEG data would have cut off its edge.</source>
         <translation>Durch erneutes Komprimieren des Bildes gespeichert: Das Drehen der ursprünglichen JPEG-Daten hätte seinen Rand abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
     </message>
 </context>
 <context>
@@ -2305,22 +2352,6 @@ Senken Sie die Füllschwelle (T) und versuchen Sie es erneut.</translation>
     <message>
         <source>Do&amp;n't Save</source>
         <translation>&amp;Nicht speichern</translation>
-    </message>
-    <message>
-        <source>A few seconds left</source>
-        <translation>Noch wenige Sekunden</translation>
-    </message>
-    <message>
-        <source>About %1 seconds left</source>
-        <translation>Noch etwa %1 Sekunden</translation>
-    </message>
-    <message>
-        <source>About %1 minutes left</source>
-        <translation>Noch etwa %1 Minuten</translation>
-    </message>
-    <message>
-        <source>About %1 hours left</source>
-        <translation>Noch etwa %1 Stunden</translation>
     </message>
     <message>
         <source>open the compare window</source>
@@ -3192,6 +3223,22 @@ Ersetzen?</translation>
     <message>
         <source>Export copies of %1 photos from %2. The shown photo, %3, goes with your unsaved changes.</source>
         <translation>Kopien von %1 Fotos aus %2 exportieren. Das angezeigte Foto, %3, wird mit Ihren ungespeicherten Änderungen exportiert.</translation>
+    </message>
+    <message>
+        <source>A few seconds left</source>
+        <translation>Noch wenige Sekunden</translation>
+    </message>
+    <message>
+        <source>About %1 seconds left</source>
+        <translation>Noch etwa %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>About %1 minutes left</source>
+        <translation>Noch etwa %1 Minuten</translation>
+    </message>
+    <message>
+        <source>About %1 hours left</source>
+        <translation>Noch etwa %1 Stunden</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,37 @@ Comparez côte à côte la photo optimisée et l'originale, rendez-la plus nette
     </message>
 </context>
 <context>
+    <name>FolderCommands</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not move %2 into %1: %3.</source>
+        <translation>Impossible de déplacer %2 dans %1 : %3.</translation>
+    </message>
+    <message>
+        <source>Some items could not be moved into %1:</source>
+        <translation>Certains éléments n'ont pas pu être déplacés dans %1 :</translation>
+    </message>
+    <message>
+        <source>Could not copy %2 into %1: %3.</source>
+        <translation>Impossible de copier %2 dans %1 : %3.</translation>
+    </message>
+    <message>
+        <source>Some items could not be copied into %1:</source>
+        <translation>Certains éléments n'ont pas pu être copiés dans %1 :</translation>
+    </message>
+    <message>
+        <source>%1 is already in this folder: nothing was moved.</source>
+        <translation>%1 est déjà dans ce dossier : rien n'a été déplacé.</translation>
+    </message>
+    <message>
+        <source>These files are already in this folder: nothing was moved.</source>
+        <translation>Ces fichiers sont déjà dans ce dossier : rien n'a été déplacé.</translation>
+    </message>
+</context>
+<context>
     <name>FolderTree</name>
     <message>
         <source>Select the folder that holds the photos you want to optimize.</source>
@@ -1906,7 +1937,7 @@ Le nom devient « %2 » : vérifiez-le et enregistrez à nouveau.</translation>
 Replace writes them into that file, and the photo as it was is lost. Save As keeps it and asks for a new name.</source>
         <translation>Enregistrer les modifications sur la photo « %1 » ?
 
-Remplacer les écrit dans ce fichier, et la photo telle qu'elle était est perdue. Enregistrer sous la conserve et demande un nouveau nom.</translation>
+« Remplacer » les écrit dans ce fichier, et la photo telle qu'elle était est perdue. « Enregistrer sous » la conserve et demande un nouveau nom.</translation>
     </message>
     <message>
         <source>Saved without loss of quality: the photo's original JPEG data was turned, not compressed again.</source>
@@ -1915,6 +1946,22 @@ Remplacer les écrit dans ce fichier, et la photo telle qu'elle était est perdu
     <message>
         <source>Saved by compressing the picture again: turning the original JPEG data would have cut off its edge.</source>
         <translation>Enregistrée en compressant l'image à nouveau : faire pivoter les données JPEG d'origine en aurait coupé le bord.</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
 </context>
 <context>
@@ -2305,22 +2352,6 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     <message>
         <source>Do&amp;n't Save</source>
         <translation>&amp;Ne pas enregistrer</translation>
-    </message>
-    <message>
-        <source>A few seconds left</source>
-        <translation>Encore quelques secondes</translation>
-    </message>
-    <message>
-        <source>About %1 seconds left</source>
-        <translation>Encore environ %1 secondes</translation>
-    </message>
-    <message>
-        <source>About %1 minutes left</source>
-        <translation>Encore environ %1 minutes</translation>
-    </message>
-    <message>
-        <source>About %1 hours left</source>
-        <translation>Encore environ %1 heures</translation>
     </message>
     <message>
         <source>open the compare window</source>
@@ -3192,6 +3223,22 @@ Les remplacer ?</translation>
     <message>
         <source>Export copies of %1 photos from %2. The shown photo, %3, goes with your unsaved changes.</source>
         <translation>Exporter des copies de %1 photos de %2. La photo affichée, %3, part avec vos modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>A few seconds left</source>
+        <translation>Encore quelques secondes</translation>
+    </message>
+    <message>
+        <source>About %1 seconds left</source>
+        <translation>Encore environ %1 secondes</translation>
+    </message>
+    <message>
+        <source>About %1 minutes left</source>
+        <translation>Encore environ %1 minutes</translation>
+    </message>
+    <message>
+        <source>About %1 hours left</source>
+        <translation>Encore environ %1 heures</translation>
     </message>
 </context>
 <context>

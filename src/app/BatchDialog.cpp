@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -52,16 +53,17 @@ QLabel* Label(const QString& text, const char* name, QWidget* parent) {
 }  // namespace
 
 QString TimeLeftText(double seconds) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("lum::BatchDialog", text); };
-    if (seconds < 10) return tr("A few seconds left");
+    // A free function: lupdate files its texts under the context named here.
+    const auto said = [](const char* text) { return QCoreApplication::translate("lum::BatchDialog", text); };
+    if (seconds < 10) return said(QT_TRANSLATE_NOOP("lum::BatchDialog", "A few seconds left"));
     if (seconds < 90) {
         const int s = static_cast<int>(std::lround(seconds / 5.0)) * 5;
-        return tr("About %1 seconds left").arg(s);
+        return said(QT_TRANSLATE_NOOP("lum::BatchDialog", "About %1 seconds left")).arg(s);
     }
     const int m = static_cast<int>(std::lround(seconds / 60.0));
-    if (m < 90) return tr("About %1 minutes left").arg(m);
+    if (m < 90) return said(QT_TRANSLATE_NOOP("lum::BatchDialog", "About %1 minutes left")).arg(m);
     const double h = std::round(seconds / 360.0) / 10.0;
-    return tr("About %1 hours left").arg(h, 0, 'f', 1);
+    return said(QT_TRANSLATE_NOOP("lum::BatchDialog", "About %1 hours left")).arg(QLocale().toString(h, 'f', 1));
 }
 
 BatchDialog::BatchDialog(Prompts& prompts, QWidget* parent)

@@ -128,7 +128,7 @@ bool PhotoSaving::MayReplace(const std::string& path) {
                 .arg(QString::fromStdString(FileNamePart(path)))
                 .toStdString();
         enum { kYes, kNo };
-        return prompts_.AskChoice(Tr(kReplaceCaption), text, {Tr("&Yes"), Tr("&No")}, kNo,
+        return prompts_.AskChoice(Tr(kReplaceCaption), text, {Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&Yes")), Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&No"))}, kNo,
                                   kNo) == kYes;
     }
     const QFileInfo target(QString::fromStdString(path));
@@ -385,7 +385,7 @@ void PhotoSaving::SaveFromMenu(Answered done) {
                 .toStdString();
         enum { kReplace, kSaveAs, kCancel };
         switch (prompts_.AskChoice(Tr(kReplaceCaption), text,
-                                   {Tr("&Replace"), Tr("Save &As..."), Tr("Cancel")}, kCancel, kCancel)) {
+                                   {Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&Replace")), Tr(QT_TRANSLATE_NOOP("PhotoSaving", "Save &As...")), Tr(QT_TRANSLATE_NOOP("PhotoSaving", "Cancel"))}, kCancel, kCancel)) {
             case kReplace:
                 dialogFileName_ = photo;
                 return writeAsked(photo, shown, false, true, std::move(done));

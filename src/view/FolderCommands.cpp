@@ -25,7 +25,7 @@ QString FailureText(const QList<files::FileFailure>& failures, const QString& on
     if (failures.size() == 1) return one.arg(ShownName(failures.front().path), failures.front().reason);
     QString text = many;
     for (const files::FileFailure& f : failures)
-        text += QLatin1Char('\n') + Tr("%1: %2").arg(ShownName(f.path), f.reason);
+        text += QLatin1Char('\n') + Tr(QT_TRANSLATE_NOOP("FolderCommands", "%1: %2")).arg(ShownName(f.path), f.reason);
     return text;
 }
 
@@ -34,16 +34,16 @@ QStringList PasteFiles(const QStringList& files, const QString& folder, bool mov
     const QString into = ShownName(folder);
     if (!out.ok()) {
         const QString text =
-            move ? FailureText(out.failures, Tr("Could not move %2 into %1: %3.").arg(into),
-                               Tr("Some items could not be moved into %1:").arg(into))
-                 : FailureText(out.failures, Tr("Could not copy %2 into %1: %3.").arg(into),
-                               Tr("Some items could not be copied into %1:").arg(into));
+            move ? FailureText(out.failures, Tr(QT_TRANSLATE_NOOP("FolderCommands", "Could not move %2 into %1: %3.")).arg(into),
+                               Tr(QT_TRANSLATE_NOOP("FolderCommands", "Some items could not be moved into %1:")).arg(into))
+                 : FailureText(out.failures, Tr(QT_TRANSLATE_NOOP("FolderCommands", "Could not copy %2 into %1: %3.")).arg(into),
+                               Tr(QT_TRANSLATE_NOOP("FolderCommands", "Some items could not be copied into %1:")).arg(into));
         prompts.Message(text.toStdString());
     } else if (out.done.isEmpty() && !out.alreadyThere.isEmpty()) {
         // A cut pasted where it came from: the files stay where they are, the cut too.
         prompts.Message((out.alreadyThere.size() == 1
-                             ? Tr("%1 is already in this folder: nothing was moved.").arg(ShownName(out.alreadyThere.front()))
-                             : Tr("These files are already in this folder: nothing was moved."))
+                             ? Tr(QT_TRANSLATE_NOOP("FolderCommands", "%1 is already in this folder: nothing was moved.")).arg(ShownName(out.alreadyThere.front()))
+                             : Tr(QT_TRANSLATE_NOOP("FolderCommands", "These files are already in this folder: nothing was moved.")))
                             .toStdString());
     }
     if (move && way == PasteWay::Clipboard && !out.done.isEmpty()) {

@@ -15,6 +15,7 @@ extern "C" {
 }
 
 #include "GuiTestSupport.h"
+#include "app/BatchDialog.h"
 #include "app/Translations.h"
 #include "image/PhotoNotice.h"
 #include "widgets/QtPrompts.h"
@@ -240,4 +241,15 @@ TEST(Translation, DecoderWordsFollowTheWindowsLanguage) {
          "endommagée"},
     };
     for (const auto& c : cases) EXPECT_EQ(Worded(c.words), QString::fromUtf8(c.french)) << c.words.English();
+}
+
+// Texts worded by free functions and helpers, under the context they are filed in.
+TEST(Translation, HelpersWordTheirTextsInTheWindowsLanguage) {
+    guitest::App();
+    UiTranslation french;
+    ASSERT_FALSE(french.Load({QStringLiteral("fr_FR")}, kBuildTree).isEmpty());
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(TimeLeftText(3), QStringLiteral("Encore quelques secondes"));
+    EXPECT_EQ(TimeLeftText(3 * 3600 + 1000), QStringLiteral("Encore environ 3,3 heures"));
+    QLocale::setDefault(QLocale::c());
 }
