@@ -153,7 +153,7 @@ void BatchDialog::buildSettingsPage() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QPushButton* start = Button(tr("&Start"), "BatchStart", page);
-    start->setDefault(true);
+    pageDefaults_[0] = start;
     QPushButton* close = Button(tr("Cancel"), "BatchClose", page);
     buttons->addWidget(start);
     buttons->addWidget(close);
@@ -213,7 +213,7 @@ void BatchDialog::buildSummaryPage() {
     report_->setReadOnly(true);
     openFolder_ = Button(tr("&Open Output Folder"), "BatchOpenFolder", page);
     QPushButton* done = Button(tr("Close"), "BatchDone", page);
-    done->setDefault(true);
+    pageDefaults_[2] = done;
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(openFolder_);
     buttons->addStretch(1);
@@ -270,7 +270,7 @@ void BatchDialog::buildExportPage() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QPushButton* start = Button(tr("&Export"), "ExportStart", page);
-    start->setDefault(true);
+    pageDefaults_[3] = start;
     QPushButton* close = Button(tr("Cancel"), "ExportClose", page);
     buttons->addWidget(start);
     buttons->addWidget(close);
@@ -302,6 +302,11 @@ bool BatchDialog::readExportSettings(cli::BatchArgs& args, QString& outputFolder
     return true;
 }
 
+void BatchDialog::showPage(int index) {
+    pages_->setCurrentIndex(index);
+    if (QPushButton* main = pageDefaults_.value(index)) main->setDefault(true);
+}
+
 void BatchDialog::Prepare(const Request& request) {
     if (Running() || takingShown_) return;
     request_ = request;
@@ -324,7 +329,7 @@ void BatchDialog::Prepare(const Request& request) {
         exportQuality_->setValue(request.quality);
         removeDetails_->setChecked(true);  // every time: sharing the location is never a default
         exportFolder_->setText(Native(request.exportFolder));
-        pages_->setCurrentIndex(3);
+        showPage(3);
         return;
     }
     const QString from = Native(request.folder);
@@ -335,7 +340,7 @@ void BatchDialog::Prepare(const Request& request) {
     overwrite_->setChecked(false);  // never replace files unless asked for this batch
     quality_->setValue(request.quality);
     progressive_->setChecked(request.progressive);
-    pages_->setCurrentIndex(0);
+    showPage(0);
 }
 
 bool BatchDialog::Running() const { return run_->Running(); }
@@ -434,7 +439,7 @@ void BatchDialog::beginRun(const cli::BatchArgs& args) {
     progress_->setValue(0);
     timeLeft_->setText(tr("Working out the time left..."));
     cancel_->setEnabled(true);
-    pages_->setCurrentIndex(1);
+    showPage(1);
     clock_.start();
     run_->Start(args);
 }
@@ -553,7 +558,7 @@ void BatchDialog::showSummary(const cli::BatchTotals& t, const QString& failure)
     }
     openFolder_->setText(inPlace_ ? tr("&Open Folder") : tr("&Open Output Folder"));
     openFolder_->setEnabled(failure.isEmpty() && QFileInfo(outputFolder_).isDir());
-    pages_->setCurrentIndex(2);
+    showPage(2);
     if (turn_ && !isVisible()) {
         show();
         raise();

@@ -5,6 +5,7 @@
 // was skipped and why. The dialog is not modal: the window stays in use while the photos are done.
 #pragma once
 #include <QDialog>
+#include <QMap>
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
@@ -98,6 +99,9 @@ private:
     void buildSettingsPage();
     void buildProgressPage();
     void buildSummaryPage();
+    // Shows page index and makes its main button the one Enter presses: every page has its
+    // own, and a dialog has only one default button at a time.
+    void showPage(int index);
     void buildExportPage();
     bool readExportSettings(cli::BatchArgs& args, QString& outputFolder);
     void photoStarted(int index, int total, const QString& photo);
@@ -121,6 +125,7 @@ private:
     bool takingShown_ = false;       // the shown picture is being copied for the export
 
     QStackedWidget* pages_ = nullptr;
+    QMap<int, QPushButton*> pageDefaults_;
     // Settings.
     QLabel* intro_ = nullptr;
     QRadioButton* toNewFolder_ = nullptr;

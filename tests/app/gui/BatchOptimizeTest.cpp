@@ -146,6 +146,7 @@ TEST_F(BatchOptimize, SelectedPhotosIntoTheNewFolderAsTheCommandLineWritesThem) 
     EXPECT_TRUE(dialog()->isVisible());
     EXPECT_FALSE(dialog()->isModal());
     EXPECT_EQ(page(), 0);
+    EXPECT_TRUE(control<QPushButton>("BatchStart")->isDefault());  // Enter starts
     EXPECT_TRUE(control<QRadioButton>("BatchToNewFolder")->isChecked());
     EXPECT_EQ(control<QSpinBox>("BatchQuality")->value(), 90);
     EXPECT_FALSE(control<QLabel>("BatchReplaceWarning")->isVisibleTo(dialog()));
@@ -167,6 +168,7 @@ TEST_F(BatchOptimize, SelectedPhotosIntoTheNewFolderAsTheCommandLineWritesThem) 
 
     // The summary: what was written where, what was skipped and why, the damaged photo's warning.
     const QString summary = dialog()->SummaryText(), report = dialog()->ReportText();
+    EXPECT_TRUE(control<QPushButton>("BatchDone")->isDefault());
     EXPECT_TRUE(summary.contains(QStringLiteral("4 photos written to ") + out)) << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("1 photo skipped"))) << summary.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("Skipped:\n")) && report.contains(qpath("unreadable.jpg"))) << report.toStdString();
@@ -368,6 +370,7 @@ TEST_F(BatchOptimize, ExportCopiesTheShownPictureWithItsEditsAloneAmongOthersOrW
         lum::BatchDialog* d = w->ExportDialog();
         const QString intro = d->findChild<QLabel*>("ExportIntro")->text(), out = dir.filePath(QString::number(++runs));
         EXPECT_TRUE(intro.contains(QString::fromLatin1(c.intro))) << intro.toStdString();
+        EXPECT_TRUE(d->findChild<QPushButton*>("ExportStart")->isDefault());
         d->findChild<QLineEdit*>("ExportFolderEdit")->setText(out);
         d->findChild<QComboBox*>("ExportLongEdge")->setCurrentIndex(0);  // 640 pixels
         d->findChild<QPushButton*>("ExportStart")->click();
