@@ -48,6 +48,8 @@ CropHandle CropFrame::HandleAt(ImagePoint p, int tolerance) const {
     if (r) return CropHandle::Right;
     if (t) return CropHandle::Top;
     if (b) return CropHandle::Bottom;
+    // A frame over the whole picture cannot move: a drag in it draws a new one.
+    if (frame_.Left <= 0 && frame_.Top <= 0 && frame_.Right >= imageW_ && frame_.Bottom >= imageH_) return CropHandle::None;
     return CropHandle::Inside;
 }
 

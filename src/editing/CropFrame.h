@@ -18,7 +18,8 @@ public:
     // inside it, about its centre.
     void SetProportion(int width, int height);
     const Rect& Frame() const { return frame_; }
-    // The handle under p (tolerance in image pixels), Inside, or None outside the frame.
+    // The handle under p (tolerance in image pixels), Inside, or None outside the frame and
+    // inside one that covers the whole picture (where a drag starts a new frame).
     CropHandle HandleAt(ImagePoint p, int tolerance) const;
     // A drag of handle (None: a new frame from p) from p.
     void Begin(CropHandle handle, ImagePoint p);

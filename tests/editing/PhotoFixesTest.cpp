@@ -137,6 +137,7 @@ TEST(PhotoFixes, ACropFrameEdgeOfFixedProportionGrowsAboutItsMiddle) {
         {1, 1, 0, H::Left, {10, 40}, {60, 40}, {60, 25, 90, 55}},   {1, 1, 0, H::Right, {90, 40}, {130, 40}, {10, 0, 90, 80}},
         {1, 1, 40, H::Right, {40, 20}, {60, 20}, {0, 0, 60, 60}},   {2, 1, 0, H::Bottom, {50, 65}, {50, 45}, {20, 15, 80, 45}},
         {0, 0, 0, H::Right, {100, 40}, {70, 40}, {0, 0, 70, 80}},  // free: the height stays
+        {0, 0, 0, H::None, {50, 40}, {70, 60}, {50, 40, 70, 60}},  // in a frame that cannot move: a new one
     };
     for (const Case& c : cases) {
         lum::CropFrame f;
