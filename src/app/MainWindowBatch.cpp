@@ -199,12 +199,8 @@ void MainWindow::OptimizeFolderPhotos(const QString& folder) {
 
 void MainWindow::openBatch(const QStringList& paths, const QString& folder, int photoCount) {
     if (!batch_) batch_ = new lum::BatchDialog(prompts(), this);
-    if (batch_->Running()) {
-        batch_->show();
-        batch_->raise();
-        prompts().Message(tr("Photos are being optimized already. Another batch can start once this one is done.").toStdString());
+    if (StillRunning(batch_, tr("Photos are being optimized already. Another batch can start once this one is done.")))
         return;
-    }
     const OptionsDialog& options = dialogs().Options();
     lum::BatchDialog::Request r;
     r.paths = paths;
