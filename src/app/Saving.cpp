@@ -26,7 +26,8 @@ const char* const kDeleteRefusedText = QT_TRANSLATE_NOOP(
 
 namespace {
 
-// This file's texts in the user's language.
+// This file's texts in the user's language; each marked with QT_TRANSLATE_NOOP("PhotoSaving", ...)
+// where it is written, or the translation tools never see it.
 std::string Tr(const char* text) { return QCoreApplication::translate("PhotoSaving", text).toStdString(); }
 
 const char* const kReplaceCaption = QT_TRANSLATE_NOOP("PhotoSaving", "Save or Replace?");
@@ -128,7 +129,8 @@ bool PhotoSaving::MayReplace(const std::string& path) {
                 .arg(QString::fromStdString(FileNamePart(path)))
                 .toStdString();
         enum { kYes, kNo };
-        return prompts_.AskChoice(Tr(kReplaceCaption), text, {Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&Yes")), Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&No"))}, kNo,
+        return prompts_.AskChoice(Tr(kReplaceCaption), text,
+                                  {Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&Yes")), Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&No"))}, kNo,
                                   kNo) == kYes;
     }
     const QFileInfo target(QString::fromStdString(path));
@@ -385,7 +387,10 @@ void PhotoSaving::SaveFromMenu(Answered done) {
                 .toStdString();
         enum { kReplace, kSaveAs, kCancel };
         switch (prompts_.AskChoice(Tr(kReplaceCaption), text,
-                                   {Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&Replace")), Tr(QT_TRANSLATE_NOOP("PhotoSaving", "Save &As...")), Tr(QT_TRANSLATE_NOOP("PhotoSaving", "Cancel"))}, kCancel, kCancel)) {
+                                   {Tr(QT_TRANSLATE_NOOP("PhotoSaving", "&Replace")),
+                                    Tr(QT_TRANSLATE_NOOP("PhotoSaving", "Save &As...")),
+                                    Tr(QT_TRANSLATE_NOOP("PhotoSaving", "Cancel"))},
+                                   kCancel, kCancel)) {
             case kReplace:
                 dialogFileName_ = photo;
                 return writeAsked(photo, shown, false, true, std::move(done));

@@ -11,6 +11,8 @@
 namespace lum {
 
 namespace {
+// Texts marked with QT_TRANSLATE_NOOP("FolderCommands", ...) where they are written: the
+// translation tools see those, not the text handed to this.
 QString Tr(const char* text) { return QCoreApplication::translate("FolderCommands", text); }
 }  // namespace
 
@@ -34,15 +36,18 @@ QStringList PasteFiles(const QStringList& files, const QString& folder, bool mov
     const QString into = ShownName(folder);
     if (!out.ok()) {
         const QString text =
-            move ? FailureText(out.failures, Tr(QT_TRANSLATE_NOOP("FolderCommands", "Could not move %2 into %1: %3.")).arg(into),
+            move ? FailureText(out.failures,
+                               Tr(QT_TRANSLATE_NOOP("FolderCommands", "Could not move %2 into %1: %3.")).arg(into),
                                Tr(QT_TRANSLATE_NOOP("FolderCommands", "Some items could not be moved into %1:")).arg(into))
-                 : FailureText(out.failures, Tr(QT_TRANSLATE_NOOP("FolderCommands", "Could not copy %2 into %1: %3.")).arg(into),
+                 : FailureText(out.failures,
+                               Tr(QT_TRANSLATE_NOOP("FolderCommands", "Could not copy %2 into %1: %3.")).arg(into),
                                Tr(QT_TRANSLATE_NOOP("FolderCommands", "Some items could not be copied into %1:")).arg(into));
         prompts.Message(text.toStdString());
     } else if (out.done.isEmpty() && !out.alreadyThere.isEmpty()) {
         // A cut pasted where it came from: the files stay where they are, the cut too.
         prompts.Message((out.alreadyThere.size() == 1
-                             ? Tr(QT_TRANSLATE_NOOP("FolderCommands", "%1 is already in this folder: nothing was moved.")).arg(ShownName(out.alreadyThere.front()))
+                             ? Tr(QT_TRANSLATE_NOOP("FolderCommands", "%1 is already in this folder: nothing was moved."))
+                                   .arg(ShownName(out.alreadyThere.front()))
                              : Tr(QT_TRANSLATE_NOOP("FolderCommands", "These files are already in this folder: nothing was moved.")))
                             .toStdString());
     }
