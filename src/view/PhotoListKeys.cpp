@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The photo list's keys: F2, Delete, Backspace, Enter, and opening photos from the keyboard.
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QTimer>
 
 #include "view/PhotoList.h"
@@ -41,6 +42,10 @@ void PhotoList::HandleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)
     default: {
         const QTreeWidgetItem* before = currentItem();
         moveKeys(event);
+        // The way up is no entry to act on: Ctrl+A leaves it unselected.
+        if (event->matches(QKeySequence::SelectAll))
+            for (int i = 0; i < topLevelItemCount(); ++i)
+                if (IsParentItem(topLevelItem(i))) topLevelItem(i)->setSelected(false);
         // Moved by the keys (arrows, Home, End, typing a name): open once they rest. With Shift
         // or Ctrl the keys select several entries and open none.
         const bool selecting = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);

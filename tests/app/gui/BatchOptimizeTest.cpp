@@ -128,6 +128,7 @@ TEST_F(BatchOptimize, SelectedPhotosIntoTheNewFolderAsTheCommandLineWritesThem) 
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     Pump(400);
     EXPECT_EQ(w->SelectedPhotos().size(), 5);
+    EXPECT_FALSE(list->topLevelItem(0)->isSelected());  // the way up
     EXPECT_EQ(w->ShownPhoto(), qpath("astronaut.jpg"));
 
     // From the list's pop-up menu, with the Options' quality proposed.
