@@ -11,7 +11,7 @@ Choose a folder, click a photo and press "Optimize The Photo Now!": Lumora bring
 Compare the optimized photo with the original side by side, sharpen, soften or lighten it, turn it, zoom, and save it as a JPEG file with the quality you choose.</source>
         <translation>Lumora améliore vos photos numériques en un clic.
 
-Choisissez un dossier, cliquez sur une photo et appuyez sur « Optimiser la photo maintenant ! » : Lumora rapproche les couleurs de tons chair naturels, lisse le bruit fin tout en préservant les contours, et mélange le résultat avec votre photo telle qu'elle était.
+Choisissez un dossier, cliquez sur une photo et appuyez sur « Optimiser la photo maintenant ! » : Lumora rapproche les couleurs de tons chair naturels, lisse le bruit fin tout en préservant les contours, et mélange le résultat avec votre photo telle qu'elle était.
 
 Comparez côte à côte la photo optimisée et l'originale, rendez-la plus nette, adoucissez-la ou éclaircissez-la, faites-la pivoter, zoomez, et enregistrez-la en fichier JPEG avec la qualité de votre choix.</translation>
     </message>
@@ -186,7 +186,7 @@ Comparez côte à côte la photo optimisée et l'originale, rendez-la plus nette
     </message>
     <message>
         <source>The optimized photo "%1" was changed in this window.</source>
-        <translation>La photo optimisée « %1 » a été modifiée dans cette fenêtre.</translation>
+        <translation>La photo optimisée « %1 » a été modifiée dans cette fenêtre.</translation>
     </message>
     <message>
         <source>Save the changes to a file, keep them in the main window (where they can be saved or undone later), or discard them?</source>
@@ -262,11 +262,11 @@ Comparez côte à côte la photo optimisée et l'originale, rendez-la plus nette
     </message>
     <message>
         <source>(whole: the panes no longer line up)</source>
-        <translation>(entière : les deux vues ne se correspondent plus)</translation>
+        <translation>(entière : les deux vues ne se correspondent plus)</translation>
     </message>
     <message>
         <source>The optimized photo was cropped or turned by an angle since it was loaded. The original is shown whole at the same size, so the two panes no longer show the same places.</source>
-        <translation>La photo optimisée a été recadrée ou tournée d'un angle depuis son ouverture. L'originale est montrée entière à la même taille : les deux vues ne montrent donc plus les mêmes endroits.</translation>
+        <translation>La photo optimisée a été recadrée ou tournée d'un angle depuis son ouverture. L'originale est montrée entière à la même taille : les deux vues ne montrent donc plus les mêmes endroits.</translation>
     </message>
 </context>
 <context>
@@ -471,7 +471,7 @@ et tout son contenu à la corbeille ?</translation>
     </message>
     <message>
         <source>Network drives are connected through the desktop's file manager on this system (for example its "Connect to Server" or "Other Locations" page). Once mounted, they appear under "Drives".</source>
-        <translation>Sur ce système, les lecteurs réseau se connectent avec le gestionnaire de fichiers du bureau (par exemple sa page « Se connecter à un serveur » ou « Autres emplacements »). Une fois montés, ils apparaissent sous « Lecteurs ».</translation>
+        <translation>Sur ce système, les lecteurs réseau se connectent avec le gestionnaire de fichiers du bureau (par exemple sa page « Se connecter à un serveur » ou « Autres emplacements »). Une fois montés, ils apparaissent sous « Lecteurs ».</translation>
     </message>
     <message>
         <source>Network drives are disconnected through the desktop's file manager on this system (the eject or unmount button beside the network place).</source>
@@ -873,7 +873,7 @@ Dossiers : %2, fichiers : %3, %4</translation>
     </message>
     <message>
         <source>Lumora cannot write %1 photos, so it cannot turn them; only JPEG and BMP photos can be turned.</source>
-        <translation>Lumora ne sait pas écrire les photos %1 et ne peut donc pas les faire pivoter ; seules les photos JPEG et BMP peuvent pivoter.</translation>
+        <translation>Lumora ne sait pas écrire les photos %1 et ne peut donc pas les faire pivoter ; seules les photos JPEG et BMP peuvent pivoter.</translation>
     </message>
     <message>
         <source>Select one or more photos in the photo list first.</source>
@@ -1111,15 +1111,15 @@ Dossiers : %2, fichiers : %3, %4</translation>
     </message>
     <message>
         <source>With the photo's ratio, a width of %1 pixels needs a height of %2 pixels, but the height must be from %3 to %4 pixels. Choose another width, or untick "Keep width / height ratio".</source>
-        <translation>Avec les proportions de la photo, une largeur de %1 pixels demande une hauteur de %2 pixels, mais la hauteur doit aller de %3 à %4 pixels. Choisissez une autre largeur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
+        <translation>Avec les proportions de la photo, une largeur de %1 pixels demande une hauteur de %2 pixels, mais la hauteur doit aller de %3 à %4 pixels. Choisissez une autre largeur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
     </message>
     <message>
         <source>With the photo's ratio, a height of %1 pixels needs a width of %2 pixels, but the width must be from %3 to %4 pixels. Choose another height, or untick "Keep width / height ratio".</source>
-        <translation>Avec les proportions de la photo, une hauteur de %1 pixels demande une largeur de %2 pixels, mais la largeur doit aller de %3 à %4 pixels. Choisissez une autre hauteur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
+        <translation>Avec les proportions de la photo, une hauteur de %1 pixels demande une largeur de %2 pixels, mais la largeur doit aller de %3 à %4 pixels. Choisissez une autre hauteur, ou décochez « Garder le rapport largeur / hauteur ».</translation>
     </message>
     <message>
         <source>This photo is %1 x %2 pixels; a new size can be at most %3 x %4 pixels. The largest size with the photo's proportions is proposed. OK without a change keeps the photo as it is.</source>
-        <translation>Cette photo mesure %1 x %2 pixels ; une nouvelle taille peut mesurer au plus %3 x %4 pixels. La plus grande taille aux proportions de la photo est proposée. OK sans modification laisse la photo telle quelle.</translation>
+        <translation>Cette photo mesure %1 x %2 pixels ; une nouvelle taille peut mesurer au plus %3 x %4 pixels. La plus grande taille aux proportions de la photo est proposée. OK sans modification laisse la photo telle quelle.</translation>
     </message>
 </context>
 <context>
@@ -1907,7 +1907,7 @@ Enregistrer cette image en copie à côté, remplacer le fichier, ou annuler ?<
         <source>The original photo "%1" is damaged: only part of it could be decoded.
 
 Replacing it keeps only what could be decoded, and the rest of the original is lost for good. Do you want to replace it anyway?</source>
-        <translation>La photo d'origine « %1 » est endommagée : seule une partie a pu être décodée.
+        <translation>La photo d'origine « %1 » est endommagée : seule une partie a pu être décodée.
 
 La remplacer ne conserve que ce qui a pu être décodé, et le reste de l'original est perdu définitivement. Voulez-vous la remplacer quand même ?</translation>
     </message>
@@ -1919,33 +1919,33 @@ La remplacer ne conserve que ce qui a pu être décodé, et le reste de l'origin
         <source>A file named "%1" already exists in %2.
 
 Do you want to replace it? What it holds now is lost.</source>
-        <translation>Un fichier nommé « %1 » existe déjà dans %2.
+        <translation>Un fichier nommé « %1 » existe déjà dans %2.
 
-Voulez-vous le remplacer ? Son contenu actuel sera perdu.</translation>
+Voulez-vous le remplacer ? Son contenu actuel sera perdu.</translation>
     </message>
     <message>
         <source>Lumora saves photos as JPEG files (or as bitmaps, ending in .bmp), so "%1" would not be what its name says.
 
 The name is changed to "%2": check it and save again.</source>
-        <translation>Lumora enregistre les photos en fichiers JPEG (ou en bitmaps, finissant par .bmp) : « %1 » ne serait donc pas ce que son nom annonce.
+        <translation>Lumora enregistre les photos en fichiers JPEG (ou en bitmaps, finissant par .bmp) : « %1 » ne serait donc pas ce que son nom annonce.
 
-Le nom devient « %2 » : vérifiez-le et enregistrez à nouveau.</translation>
+Le nom devient « %2 » : vérifiez-le et enregistrez à nouveau.</translation>
     </message>
     <message>
         <source>Save the changes over the photo "%1"?
 
 Replace writes them into that file, and the photo as it was is lost. Save As keeps it and asks for a new name.</source>
-        <translation>Enregistrer les modifications sur la photo « %1 » ?
+        <translation>Enregistrer les modifications sur la photo « %1 » ?
 
 « Remplacer » les écrit dans ce fichier, et la photo telle qu'elle était est perdue. « Enregistrer sous » la conserve et demande un nouveau nom.</translation>
     </message>
     <message>
         <source>Saved without loss of quality: the photo's original JPEG data was turned, not compressed again.</source>
-        <translation>Enregistrée sans perte de qualité : les données JPEG d'origine de la photo ont été pivotées, sans nouvelle compression.</translation>
+        <translation>Enregistrée sans perte de qualité : les données JPEG d'origine de la photo ont été pivotées, sans nouvelle compression.</translation>
     </message>
     <message>
         <source>Saved by compressing the picture again: turning the original JPEG data would have cut off its edge.</source>
-        <translation>Enregistrée en compressant l'image à nouveau : faire pivoter les données JPEG d'origine en aurait coupé le bord.</translation>
+        <translation>Enregistrée en compressant l'image à nouveau : faire pivoter les données JPEG d'origine en aurait coupé le bord.</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -1968,7 +1968,7 @@ Replace writes them into that file, and the photo as it was is lost. Save As kee
     <name>PhotoThumbView</name>
     <message>
         <source>This photo cannot be shown: %1</source>
-        <translation>Impossible d'afficher cette photo : %1</translation>
+        <translation>Impossible d'afficher cette photo : %1</translation>
     </message>
     <message>
         <source>Cannot show</source>
@@ -2195,7 +2195,7 @@ Exemple</translation>
     <name>ThumbnailIcons</name>
     <message>
         <source>This picture cannot be shown: %1</source>
-        <translation>Impossible d'afficher cette image : %1</translation>
+        <translation>Impossible d'afficher cette image : %1</translation>
     </message>
 </context>
 <context>
@@ -3182,19 +3182,19 @@ Baissez le seuil de remplissage (É) et réessayez.</translation>
     </message>
     <message>
         <source>%1: Lumora cannot write photos of this format, so it was left as it was.</source>
-        <translation>%1 : Lumora ne sait pas écrire les photos de ce format, elle a donc été laissée telle quelle.</translation>
+        <translation>%1 : Lumora ne sait pas écrire les photos de ce format, elle a donc été laissée telle quelle.</translation>
     </message>
     <message>
         <source>The photos could not be turned: %1</source>
-        <translation>Les photos n'ont pas pu pivoter : %1</translation>
+        <translation>Les photos n'ont pas pu pivoter : %1</translation>
     </message>
     <message>
         <source>%1 turned without loss of quality.</source>
-        <translation>%1 : rotation sans perte de qualité.</translation>
+        <translation>%1 : rotation sans perte de qualité.</translation>
     </message>
     <message>
         <source>Upright already, left as they were:</source>
-        <translation>Déjà droites, laissées telles quelles :</translation>
+        <translation>Déjà droites, laissées telles quelles :</translation>
     </message>
     <message>
         <source>The original photo will be replaced by its optimized version and cannot be brought back (a damaged photo is left as it is).
@@ -3503,7 +3503,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Proportions:</source>
-        <translation>Proportions :</translation>
+        <translation>Proportions :</translation>
     </message>
     <message>
         <source>Portrait</source>
@@ -3515,11 +3515,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Custom proportion: width</source>
-        <translation>Proportion personnalisée : largeur</translation>
+        <translation>Proportion personnalisée : largeur</translation>
     </message>
     <message>
         <source>Custom proportion: height</source>
-        <translation>Proportion personnalisée : hauteur</translation>
+        <translation>Proportion personnalisée : hauteur</translation>
     </message>
     <message>
         <source>Crop</source>
@@ -3539,7 +3539,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Drag along a line that should be level or upright, or give the angle:</source>
-        <translation>Tracez le long d'une ligne qui devrait être horizontale ou verticale, ou donnez l'angle :</translation>
+        <translation>Tracez le long d'une ligne qui devrait être horizontale ou verticale, ou donnez l'angle :</translation>
     </message>
     <message>
         <source> degrees</source>
@@ -3563,7 +3563,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Click on a red eye, or drag a rectangle around it. Square:</source>
-        <translation>Cliquez sur un œil rouge, ou tracez un rectangle autour. Carré :</translation>
+        <translation>Cliquez sur un œil rouge, ou tracez un rectangle autour. Carré :</translation>
     </message>
     <message>
         <source> pixels on screen</source>
@@ -3663,11 +3663,11 @@ Son adresse est %1</translation>
     </message>
     <message>
         <source>Photo canvas: no photo</source>
-        <translation>Zone de la photo : aucune photo</translation>
+        <translation>Zone de la photo : aucune photo</translation>
     </message>
     <message>
         <source>Photo canvas: %1, %2 x %3 pixels</source>
-        <translation>Zone de la photo : %1, %2 x %3 pixels</translation>
+        <translation>Zone de la photo : %1, %2 x %3 pixels</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -3677,7 +3677,7 @@ Son adresse est %1</translation>
         <source>Reset Image brings back the picture as it was when it was opened, or when it was last turned, given a new size or memorized: those fix it as it is.
 
 Nothing has changed since then. To go back further, use Undo.</source>
-        <translation>Réinitialiser l'image rétablit l'image telle qu'elle était à son ouverture, ou lors de sa dernière rotation, de son dernier redimensionnement ou de sa dernière mémorisation : ces opérations la fixent telle quelle.
+        <translation>Réinitialiser l'image rétablit l'image telle qu'elle était à son ouverture, ou lors de sa dernière rotation, de son dernier redimensionnement ou de sa dernière mémorisation : ces opérations la fixent telle quelle.
 
 Rien n'a changé depuis. Pour revenir plus loin, utilisez Annuler.</translation>
     </message>
