@@ -145,6 +145,9 @@ TEST(Translation, KeptTranslationsAreCompleteAndKeepPlaceholdersAndMenuKeys) {
                 EXPECT_FALSE(translation.isEmpty()) << where;
                 EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where;
                 EXPECT_EQ(HasMenuKey(translation), HasMenuKey(source)) << where;
+                // French punctuation never wraps away from its word.
+                if (path.endsWith(QLatin1String("_fr.ts")))
+                    EXPECT_FALSE(translation.contains(QRegularExpression(QStringLiteral(" [!?:;\u00bb]|\u00ab ")))) << where;
             }
         }
         EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
